@@ -1,17 +1,28 @@
-# zorvik_library(<target> DEPS <libs...>): a static library of every .cpp in the calling folder.
+# zorvik_library(<target> DEPS <libs...> INCLUDES <dirs...>): a static library of every .cpp in the calling
+# folder (an interface library while the folder holds headers only).
 function(zorvik_library target)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;INCLUDES" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  add_library(${target} STATIC ${sources})
-  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    set(scope PUBLIC)
+  else()
+    add_library(${target} INTERFACE)
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(${target} ${scope} ${PROJECT_SOURCE_DIR} ${ARG_INCLUDES})
+  target_link_libraries(${target} ${scope} ${ARG_DEPS})
 endfunction()
 
-# zorvik_tests(<library>): one GoogleTest executable of every .cpp in the calling folder, registered with
-# CTest. Test suites whose name ends in "Display" get the "display" label (they need an X server).
+# zorvik_tests(<library> DEPS <libs...>): one GoogleTest executable of every .cpp in the calling folder,
+# registered with CTest. Tests whose full name contains "Display" get the "display" label (they need an X
+# server); the others run headless with SDL's dummy drivers.
 function(zorvik_tests library)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
   set(target ${library}_tests)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE ${library} ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
