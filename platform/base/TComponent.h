@@ -98,9 +98,10 @@ private:
   void BeforeDestruction();
   void Insert(TComponent* AComponent);
   void Remove(TComponent* AComponent);
-  void ValidateRename(TComponent* AComponent, const String& CurName, const String& NewName) const;
-  void SetReading(bool Reading);
+  void ValidateRename(const String& CurName, const String& NewName) const;
+  void EnterLoading();
   void CollectLoading(std::vector<TComponent*>& List);
+  /// True when AComponent is owned by this component or by one it owns, at any depth.
   bool OwnsTransitively(const TComponent* AComponent) const;
   void Unlink(TComponent* AComponent);
 
