@@ -1,0 +1,11 @@
+#include "engine/AVCodecStubs.h"
+
+#include "engine/MyUtils.h"
+
+TAVCodecStubs LibAVCodec;
+
+void AVCodecFixup(const String& AFileName, void* AHandle) {
+  TAVCodecStubs Bound;
+  ZORVIK_AVCODEC_EXPORTS(ZORVIK_BIND_ENTRY)
+  CommitEntries(LibAVCodec, Bound);
+}

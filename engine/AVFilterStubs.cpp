@@ -1,0 +1,11 @@
+#include "engine/AVFilterStubs.h"
+
+#include "engine/MyUtils.h"
+
+TAVFilterStubs LibAVFilter;
+
+void AVFilterFixup(const String& AFileName, void* AHandle) {
+  TAVFilterStubs Bound;
+  ZORVIK_AVFILTER_EXPORTS(ZORVIK_BIND_ENTRY)
+  CommitEntries(LibAVFilter, Bound);
+}

@@ -1,0 +1,11 @@
+#include "engine/AVFormatStubs.h"
+
+#include "engine/MyUtils.h"
+
+TAVFormatStubs LibAVFormat;
+
+void AVFormatFixup(const String& AFileName, void* AHandle) {
+  TAVFormatStubs Bound;
+  ZORVIK_AVFORMAT_EXPORTS(ZORVIK_BIND_ENTRY)
+  CommitEntries(LibAVFormat, Bound);
+}

@@ -1,0 +1,11 @@
+#include "engine/AVUtilStubs.h"
+
+#include "engine/MyUtils.h"
+
+TAVUtilStubs LibAVUtil;
+
+void AVUtilFixup(const String& AFileName, void* AHandle) {
+  TAVUtilStubs Bound;
+  ZORVIK_AVUTIL_EXPORTS(ZORVIK_BIND_ENTRY)
+  CommitEntries(LibAVUtil, Bound);
+}

@@ -1,0 +1,10 @@
+#include "engine/MyUtilStubs.h"
+
+#include "engine/LibraryExports.h"
+#include "engine/MyUtils.h"
+
+#define ZORVIK_CHECK_EXPORT(name) BindFunction(AFileName, AHandle, #name);
+
+void MyUtilFixup(const String& AFileName, void* AHandle) {
+  ZORVIK_MYUTIL_EXPORTS(ZORVIK_CHECK_EXPORT)
+}

@@ -1,0 +1,65 @@
+#include "engine/MyUtils.h"
+
+#include <dlfcn.h>
+
+#include "platform/base/FileUtils.h"
+#include "platform/base/MainThread.h"
+#include "platform/base/SysUtils.h"
+
+namespace {
+
+String LastLoaderError() {
+  const char* Reason = dlerror();
+  return Reason ? String(Reason) : String("unknown error");
+}
+
+}  // namespace
+
+void* LoadLibraryFromFolder(const String& ADir, const String& AFileName, String& AError) {
+  // RTLD_LOCAL keeps a library's symbols out of the global scope: the engine reaches them only through its
+  // tables, and a test double of a library never shadows the real one for other code.
+  const String InFolder = ADir.empty() ? String() : IncludeTrailingPathDelimiter(ADir) + AFileName;
+  const String Name = !InFolder.empty() && FileExists(InFolder) ? InFolder : AFileName;
+  dlerror();
+  void* Handle = dlopen(Name.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!Handle) AError = LastLoaderError();
+  return Handle;
+}
+
+void* BindFunction(const String& AFileName, void* AHandle, const char* AExportName) {
+  dlerror();
+  void* Address = dlsym(AHandle, AExportName);
+  if (!Address) throw EBindError(Format("Load function %s@%s error: %s", AExportName, AFileName, LastLoaderError()));
+  return Address;
+}
+
+String SizeToText(Int64 ASize) {
+  if (ASize > 1073741824) return Format("%.2f GB", double(ASize) / 1073741824);
+  if (ASize > 1048576) return Format("%.2f MB", double(ASize) / 1048576);
+  if (ASize > 1024) return Format("%.2f KB", double(ASize) / 1024);
+  return Format("%d Byte", ASize);
+}
+
+void SplitText(String& S, const String& ADelimiter, bool ARemove, String& AHead) {
+  const auto At = ADelimiter.empty() ? String::npos : S.find(ADelimiter);
+  if (At == String::npos) {
+    AHead = S;
+    if (ARemove) S.clear();
+    return;
+  }
+  AHead = S.substr(0, At);
+  if (ARemove) S.erase(0, At + ADelimiter.size());
+}
+
+void RunInMainThread(const std::function<void()>& AMethod) {
+  if (IsMainThread()) AMethod();
+  else Synchronize(AMethod);
+}
+
+void EnterServing(TCriticalSection& ALock) {
+  if (!IsMainThread()) {
+    ALock.Enter();
+    return;
+  }
+  while (!ALock.TryEnter()) WaitServing([] { return false; }, 1);
+}

@@ -1,0 +1,11 @@
+#include "engine/SwResampleStubs.h"
+
+#include "engine/MyUtils.h"
+
+TSwResampleStubs LibSwResample;
+
+void SwResampleFixup(const String& AFileName, void* AHandle) {
+  TSwResampleStubs Bound;
+  ZORVIK_SWRESAMPLE_EXPORTS(ZORVIK_BIND_ENTRY)
+  CommitEntries(LibSwResample, Bound);
+}

@@ -1,0 +1,185 @@
+#include <dlfcn.h>
+#include <link.h>
+#include <unistd.h>
+#include <xmmintrin.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "engine/AVCodecStubs.h"
+#include "engine/AVFilterStubs.h"
+#include "engine/AVFormatStubs.h"
+#include "engine/AVUtilStubs.h"
+#include "engine/FFmpegLoader.h"
+#include "engine/SwResampleStubs.h"
+#include "engine/SwScaleStubs.h"
+#include "engine/TFloatingPointMask.h"
+#include "engine/libsdl.h"
+#include "platform/base/Exception.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The file a bound entry point lives in, as the dynamic loader names it.
+String ModuleOf(const void* AEntryPoint) {
+  Dl_info Info {};
+  return dladdr(AEntryPoint, &Info) && Info.dli_fname ? String(Info.dli_fname) : String();
+}
+
+bool IsMapped(const String& AFileName) {
+  void* Handle = dlopen(AFileName.c_str(), RTLD_NOW | RTLD_NOLOAD);
+  if (Handle) dlclose(Handle);
+  return Handle != nullptr;
+}
+
+// The installed file of a soname, found without loading it.
+String SystemLibrary(const String& ASoname) {
+  for (const char* Dir : { "/usr/lib/x86_64-linux-gnu", "/lib/x86_64-linux-gnu", "/usr/lib64", "/usr/lib", "/lib" })
+    if (fs::exists(fs::path(Dir) / ASoname)) return fs::canonical(fs::path(Dir) / ASoname);
+  return {};
+}
+
+struct TempDir {
+  fs::path Path = fs::temp_directory_path() / ("engine-loader-" + std::to_string(getpid()));
+  TempDir() { fs::create_directories(Path); }
+  ~TempDir() { fs::remove_all(Path); }
+};
+
+// Every test starts from a loader with nothing loaded and no library folder.
+class LoaderTest : public testing::Test {
+protected:
+  void SetUp() override {
+    FFLoader.Unload(PlayerLibraries);
+    FFLoader.SetLibraryPath("");
+  }
+  void TearDown() override { FFLoader.SetLibraryPath(""); }
+};
+
+}  // namespace
+
+TEST_F(LoaderTest, SystemSearchLoadsEverySetAndBindsEveryExport) {
+  ASSERT_TRUE(FFLoader.Load(PlayerLibraries)) << FFLoader.LastErrMsg();
+  EXPECT_TRUE(FFLoader.Loaded(PlayerLibraries));
+  EXPECT_TRUE(FFLoader.Loaded(ProbeLibraries));
+  EXPECT_FALSE(FFLoader.Loaded(avDevice));
+
+#define EXPECT_ENTRY(table, name) EXPECT_NE(table.name, nullptr) << #name;
+#define AVCODEC_ENTRY(name) EXPECT_ENTRY(LibAVCodec, name)
+#define AVFILTER_ENTRY(name) EXPECT_ENTRY(LibAVFilter, name)
+#define AVFORMAT_ENTRY(name) EXPECT_ENTRY(LibAVFormat, name)
+#define AVUTIL_ENTRY(name) EXPECT_ENTRY(LibAVUtil, name)
+#define SWSCALE_ENTRY(name) EXPECT_ENTRY(LibSwScale, name)
+#define SWRESAMPLE_ENTRY(name) EXPECT_ENTRY(LibSwResample, name)
+#define SDL_ENTRY(name) EXPECT_ENTRY(LibSDL, name)
+  ZORVIK_AVCODEC_EXPORTS(AVCODEC_ENTRY)
+  ZORVIK_AVFILTER_EXPORTS(AVFILTER_ENTRY)
+  ZORVIK_AVFORMAT_EXPORTS(AVFORMAT_ENTRY)
+  ZORVIK_AVUTIL_EXPORTS(AVUTIL_ENTRY)
+  ZORVIK_SWSCALE_EXPORTS(SWSCALE_ENTRY)
+  ZORVIK_SWRESAMPLE_EXPORTS(SWRESAMPLE_ENTRY)
+  ZORVIK_SDL_EXPORTS(SDL_ENTRY)
+
+  // The entry points really reach the libraries.
+  EXPECT_EQ(String(LibAVUtil.av_get_pix_fmt_name(AV_PIX_FMT_YUV420P)), "yuv420p");
+  EXPECT_NE(LibAVCodec.avcodec_find_encoder_by_name("mpeg4"), nullptr);
+  EXPECT_EQ(fs::canonical(ModuleOf(reinterpret_cast<void*>(LibAVCodec.avcodec_open2))).string(),
+            SystemLibrary("libavcodec.so.59"));
+}
+
+TEST_F(LoaderTest, LoadingTwiceAndUnloadingKeepsTheLibrariesAndTheirEntryPoints) {
+  ASSERT_TRUE(FFLoader.Load(ProbeLibraries)) << FFLoader.LastErrMsg();
+  const auto OpenInput = LibAVFormat.avformat_open_input;
+  ASSERT_TRUE(FFLoader.Load(ProbeLibraries));
+  EXPECT_EQ(LibAVFormat.avformat_open_input, OpenInput);
+
+  FFLoader.Unload(ProbeLibraries);
+  for (TLibrary Lib : { avCodec, avFormat, avUtil, swScale, myUtil }) EXPECT_FALSE(FFLoader.Loaded(Lib)) << Lib;
+  // Still mapped and still callable: a component that was using the libraries keeps working.
+  EXPECT_TRUE(IsMapped("libavformat.so.59"));
+  EXPECT_EQ(LibAVFormat.avformat_open_input, OpenInput);
+  EXPECT_NE(LibAVUtil.av_get_pix_fmt_name(AV_PIX_FMT_RGB24), nullptr);
+
+  ASSERT_TRUE(FFLoader.Load(ProbeLibraries));
+  EXPECT_TRUE(FFLoader.Loaded(ProbeLibraries));
+  EXPECT_EQ(LibAVFormat.avformat_open_input, OpenInput);
+}
+
+TEST_F(LoaderTest, AnIncompleteLibraryInTheFolderFailsTheWholeSetAndChangesNoEntryPoint) {
+  ASSERT_TRUE(FFLoader.Load(TranscoderLibraries)) << FFLoader.LastErrMsg();
+  const auto OpenInput = LibAVFormat.avformat_open_input;
+  FFLoader.Unload(TranscoderLibraries);
+
+  String Error;
+  EXPECT_FALSE(LoadAVLib(FAKE_LIBAV_DIR, TranscoderLibraries, Error));
+  EXPECT_EQ(Error.rfind("Load function av_read_frame@libavformat.so.59 error: ", 0), 0u) << Error;
+  EXPECT_NE(Error.find("av_read_frame"), String::npos);
+  EXPECT_EQ(FFLoader.LastErrMsg(), Error);
+  EXPECT_FALSE(FFLoader.Loaded(TranscoderLibraries));
+  for (TLibrary Lib : { avCodec, avFilter, avFormat, avUtil, swScale, swResample, myUtil })
+    EXPECT_FALSE(FFLoader.Loaded(Lib)) << Lib;
+  // The incomplete library is closed again and the tables still point into the real one.
+  EXPECT_FALSE(IsMapped(String(FAKE_LIBAV_DIR) + "/libavformat.so.59"));
+  EXPECT_EQ(LibAVFormat.avformat_open_input, OpenInput);
+
+  // Once the folder is out of the way the set loads from the system again.
+  EXPECT_TRUE(LoadAVLib("", TranscoderLibraries, Error));
+}
+
+TEST_F(LoaderTest, AFileInTheFolderThatIsNoLibraryReportsTheFolderAndName) {
+  TempDir Folder;
+  std::ofstream(Folder.Path / "libavcodec.so.59") << "not a library";
+  FFLoader.SetLibraryPath(Folder.Path.string());
+  EXPECT_FALSE(FFLoader.Load(ProbeLibraries));
+  const String Expected = "Load library " + (Folder.Path / "libavcodec.so.59").string() + " error: ";
+  EXPECT_EQ(FFLoader.LastErrMsg().rfind(Expected, 0), 0u) << FFLoader.LastErrMsg();
+  EXPECT_FALSE(FFLoader.Loaded(ProbeLibraries));
+}
+
+TEST_F(LoaderTest, SetOperationsRefuseAnEmptySet) {
+  const auto ExpectAssertion = [](auto&& Operation) {
+    try {
+      Operation();
+      ADD_FAILURE() << "no assertion";
+    } catch (const EAssertionFailed& E) {
+      EXPECT_EQ(E.Message, "Assertion failure");
+    }
+  };
+  ExpectAssertion([] { FFLoader.Load(TLibraries {}); });
+  ExpectAssertion([] { FFLoader.Loaded(TLibraries {}); });
+  ExpectAssertion([] { FFLoader.Unload(TLibraries {}); });
+}
+
+TEST(LoaderDeathTest, LibrariesInTheLibraryFolderArePreferredToTheSystemCopies) {
+  // A fresh process, so no copy of FFmpeg is mapped before the loader runs.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  TempDir Folder;
+  for (const char* Soname : { "libavcodec.so.59", "libavfilter.so.8", "libavformat.so.59", "libavutil.so.57",
+                              "libswscale.so.6", "libswresample.so.4" })
+    fs::create_symlink(SystemLibrary(Soname), Folder.Path / Soname);
+  const String Wanted = (Folder.Path / "libavcodec.so.59").string();
+  EXPECT_EXIT(
+      {
+        String Error;
+        if (IsMapped("libavcodec.so.59")) _exit(2);
+        if (!LoadAVLib(Folder.Path.string(), TranscoderLibraries, Error)) _exit(3);
+        _exit(ModuleOf(reinterpret_cast<void*>(LibAVCodec.avcodec_open2)) == Wanted ? 0 : 4);
+      },
+      testing::ExitedWithCode(0), "");
+}
+
+TEST_F(LoaderTest, FloatingPointExceptionsAreMaskedAndTheFormerStateComesBack) {
+  EXPECT_EQ(_mm_getcsr() & TFloatingPointMask::AllExceptions, TFloatingPointMask::AllExceptions);
+  const uint32_t Before = _mm_getcsr();
+  const uint32_t Unmasked = (Before & ~TFloatingPointMask::AllExceptions) | TFloatingPointMask::RoundingControl;
+  _mm_setcsr(Unmasked);
+  {
+    TFloatingPointMask Mask;
+    EXPECT_EQ(_mm_getcsr() & TFloatingPointMask::AllExceptions, TFloatingPointMask::AllExceptions);
+    EXPECT_EQ(_mm_getcsr() & TFloatingPointMask::RoundingControl, 0u);
+  }
+  EXPECT_EQ(_mm_getcsr(), Unmasked);
+  _mm_setcsr(Before);
+}
