@@ -43,4 +43,6 @@ bool TCustomIniFile::ValueExists(const String& Section, const String& Ident) {
   return false;
 }
 
-void TCustomIniFile::WriteError() const { throw EIniFileException("Unable to write to " + ExpandFileName(FFileName)); }
+void TCustomIniFile::WriteError() const {
+  throw EIniFileException("Unable to write to " + ExpandFileName(FFileName));
+}

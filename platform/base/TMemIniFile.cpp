@@ -149,8 +149,9 @@ void TMemIniFile::ReadSectionValues(const String& Section, TStrings* Strings) {
 // Every section of the name goes, or a later duplicate would take its place. Lines after the last key
 // (blank lines, a comment about the next section) stay where they are.
 void TMemIniFile::EraseSection(const String& Section) {
+  String name = Trim(Section);
   for (size_t i = 0; i < FSections.size();) {
-    if (!SameText(FSections[i].Name, Trim(Section))) {
+    if (!SameText(FSections[i].Name, name)) {
       ++i;
       continue;
     }
@@ -166,8 +167,10 @@ void TMemIniFile::EraseSection(const String& Section) {
 
 // Every line of the key goes, or a later duplicate would take its place.
 void TMemIniFile::DeleteKey(const String& Section, const String& Ident) {
-  if (TSection* section = FindSection(Section))
-    std::erase_if(section->Lines, [&](const TLine& line) { return !line.Key.empty() && SameText(line.Key, Trim(Ident)); });
+  TSection* section = FindSection(Section);
+  if (!section) return;
+  String ident = Trim(Ident);
+  std::erase_if(section->Lines, [&](const TLine& line) { return !line.Key.empty() && SameText(line.Key, ident); });
 }
 
 void TMemIniFile::UpdateFile() {
