@@ -28,6 +28,7 @@ public:
   int Add(const String& S) override;
   int AddObject(const String& S, TObject* AObject) override;
   void Insert(int Index, const String& S) override;
+  void InsertObject(int Index, const String& S, TObject* AObject) override;
   void Delete(int Index) override;
   void Clear() override;
   void Exchange(int Index1, int Index2) override;
@@ -74,7 +75,7 @@ private:
   void InsertItem(int Index, const String& S, TObject* AObject);
   void CheckIndex(int Index) const;
   void CheckUnsorted() const;
-  void ReorderBy(const std::vector<int>& Order);
+  void SortBy(const TStringListSortCompare& Compare);
 
   std::vector<TStringItem> FList;
   bool FSorted { false };

@@ -21,7 +21,7 @@ public:
   virtual int Add(const String& S);
   virtual int AddObject(const String& S, TObject* AObject);
   virtual void Insert(int Index, const String& S) = 0;
-  void InsertObject(int Index, const String& S, TObject* AObject);
+  virtual void InsertObject(int Index, const String& S, TObject* AObject);
   virtual void Delete(int Index) = 0;
   virtual void Clear() = 0;
   /// Adds every string of Strings with its object.
