@@ -13,6 +13,8 @@ class DeviceContext;
 class BitmapObject : public GdiObject {
 public:
   BitmapObject(std::unique_ptr<Surface> Pixels, int BitsPerPixel, bool DibSection);
+  /// The 1x1 monochrome bitmap a new memory DC holds; drawing into it draws nothing.
+  static BitmapObject* Stock();
 
   int ObjectType() const override { return OBJ_BITMAP; }
   int GetObjectData(int Size, void* Buffer) const override;

@@ -121,10 +121,14 @@ public:
   /// Mixes Color into the pixels under an 8-bit coverage mask (255 = full colour) whose top-left is at
   /// (X, Y); alpha is left as it is.
   void BlendCoverage(int X, int Y, const uint8_t* Mask, int Width, int Height, int MaskStride, TColor Color);
-  /// Writes Color on the horizontal run [X1, X2) of row Y with the pen mix mode (Rop2).
-  void MixSpan(int Y, int X1, int X2, TColor Color);
-  /// XORs the colour bits of the pixels in R (InvertRect, DrawFocusRect).
-  void InvertSolid(const TRect& R);
+  /// Combines Color with the pixels of R by a mix mode (R2_*) on the colour bits; alpha is left as it is.
+  void MixRect(const TRect& R, TColor Color, int Mode);
+  /// Writes Color on the horizontal run [X1, X2) of row Y with the DC's mix mode (shapes and lines).
+  void MixSpan(int Y, int X1, int X2, TColor Color) { MixRect({ X1, Y, X2, Y + 1 }, Color, FState.Rop2); }
+
+  /// The screen size that display DCs report (the window system sets it).
+  static TSize ScreenSize();
+  static void SetScreenSize(TSize Size);
 
 private:
   struct State {
@@ -148,6 +152,8 @@ private:
   void ReleaseAll(const State& S);
   void SetSelectedBitmap(GdiObject* Bitmap);
   void InvalidateClip() { FClipValid = false; }
+  /// Calls Fn(Rect) for each part of R inside the clip.
+  template <class Fn> void ForEachClipped(const TRect& R, Fn&& F) const;
 
   Kind FKind { Kind::Memory };
   Surface* FSurface { nullptr };

@@ -4,6 +4,7 @@
 // point; every call goes through the DC's origins and clip. Colours are TColor (system colours are
 // resolved). Text drawing and fonts are in the text layer.
 #include <cstdint>
+#include <functional>
 
 #include "platform/base/Types.h"
 #include "platform/gdi/BitmapObject.h"
@@ -38,7 +39,7 @@ constexpr int SYSTEM_FIXED_FONT = 16;
 constexpr int DEFAULT_GUI_FONT = 17;
 
 /// The text layer installs this to make its stock fonts; until then the stock fonts are null.
-using TStockFontMaker = HFONT (*)(int Index);
+using TStockFontMaker = std::function<HGDIOBJ(int Index)>;
 void SetStockFontMaker(TStockFontMaker Maker);
 
 HGDIOBJ GetStockObject(int Index);

@@ -48,7 +48,7 @@ public:
   /// The font object behind this handle, or null (lets the device context store fonts without knowing them).
   virtual TFontObject* AsFont() { return nullptr; }
 
-  /// True while Object is a live graphics object (not deleted, not a stray pointer).
+  /// True while Object is a live graphics object (not deleted, not waiting to be freed, not a stray pointer).
   static bool IsLive(const GdiObject* Object);
 
   bool IsStock() const { return FStock; }

@@ -1,0 +1,37 @@
+#pragma once
+// Pixel arithmetic shared by the drawing code: colour conversion and mixing of 0xAARRGGBB pixels.
+#include <cstdint>
+
+#include "platform/gdi/Colors.h"
+#include "platform/gdi/DeviceContext.h"
+
+/// A TColor (system colours resolved) as the colour bits of a 0x00RRGGBB pixel.
+inline uint32_t ColorToPixel(TColor Color) {
+  const uint32_t C = uint32_t(ColorToRGB(Color));
+  return (C & 0xFF) << 16 | (C & 0xFF00) | (C >> 16 & 0xFF);
+}
+
+/// The colour bits of a pixel as a TColor.
+inline TColor PixelToColor(uint32_t Pixel) {
+  return TColor((Pixel & 0xFF) << 16 | (Pixel & 0xFF00) | (Pixel >> 16 & 0xFF));
+}
+
+/// A mix mode (R2_*) applied to the colour bits of Dest with pen colour bits Pen; alpha kept.
+inline uint32_t MixPixel(uint32_t Dest, uint32_t Pen, int Mode) {
+  const uint32_t A = Dest & 0xFF000000u, D = Dest & 0xFFFFFFu;
+  switch (Mode) {
+    case R2_BLACK: return A;
+    case R2_WHITE: return A | 0xFFFFFFu;
+    case R2_NOT: return A | (~D & 0xFFFFFFu);
+    case R2_XORPEN: return A | (D ^ Pen);
+    case R2_NOTXORPEN: return A | (~(D ^ Pen) & 0xFFFFFFu);
+    case R2_NOP: return Dest;
+    default: return A | Pen;
+  }
+}
+
+/// x * y / 255 rounded to nearest, for x, y in 0..255.
+inline uint32_t Mul255(uint32_t X, uint32_t Y) {
+  const uint32_t T = X * Y + 128;
+  return (T + (T >> 8)) >> 8;
+}
