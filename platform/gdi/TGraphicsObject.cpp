@@ -1,0 +1,5 @@
+#include "platform/gdi/TGraphicsObject.h"
+
+void TGraphicsObject::Changed() {
+  if (OnChange) OnChange(this);
+}
