@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "engine/AVUtilStubs.h"
 #include "engine/MyUtils.h"
@@ -118,8 +119,12 @@ void AVLogCallback(void* avcl, int level, const char* fmt, va_list vl) {
   const AVClass* Class = avcl ? *static_cast<const AVClass* const*>(avcl) : nullptr;
   if (Class && PendingLine.empty())
     Used = std::clamp(std::snprintf(Buffer, sizeof Buffer, "[%s @ %p]", Class->item_name(avcl), avcl), 0, LogBufferSize - 1);
-  std::vsnprintf(Buffer + Used, sizeof Buffer - Used, fmt, vl);
+  const int Wanted = std::vsnprintf(Buffer + Used, sizeof Buffer - Used, fmt, vl);
   PendingLine += Buffer;
+  // A message cut at the buffer's end still ends its line when it was meant to, instead of running into
+  // the next message.
+  const size_t FormatLength = std::strlen(fmt);
+  if (Used + Wanted >= LogBufferSize && FormatLength > 0 && fmt[FormatLength - 1] == '\n') PendingLine += '\n';
   for (auto LineEnd = PendingLine.find('\n'); LineEnd != String::npos; LineEnd = PendingLine.find('\n')) {
     const String Line = PendingLine.substr(0, LineEnd);
     PendingLine.erase(0, LineEnd + 1);
