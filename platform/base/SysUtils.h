@@ -141,12 +141,13 @@ String UpperCase(std::string_view S);
 String LowerCase(std::string_view S);
 /// Byte-wise comparison: negative, 0 or positive.
 int CompareStr(std::string_view S1, std::string_view S2);
-/// Comparison ignoring the case of ASCII letters: negative, 0 or positive.
+/// Byte-wise comparison with ASCII letters taken in upper case (so "_" sorts after letters): negative, 0 or
+/// positive.
 int CompareText(std::string_view S1, std::string_view S2);
 /// True when S1 and S2 differ at most in the case of ASCII letters.
 bool SameText(std::string_view S1, std::string_view S2);
-/// Comparison of display texts by code point, ignoring case in the Latin, Greek and Cyrillic letters:
-/// negative, 0 or positive.
+/// Comparison of display texts by code point with letters taken in lower case (LowerCodePoint, so "_" sorts
+/// before letters): negative, 0 or positive.
 int AnsiCompareText(std::string_view S1, std::string_view S2);
 
 /// Index of the first occurrence of Sub in S at or after Offset, or -1 (also for an empty Sub).
@@ -180,3 +181,6 @@ String CodePointToUtf8(char32_t CodePoint);
 size_t CodePointOffset(std::string_view S, size_t N);
 /// Byte index where the code point ending just before Index starts (0 at the start).
 size_t PrevCodePointStart(std::string_view S, size_t Index);
+/// The lower-case form of an upper-case Latin (ASCII and Latin-1), Greek or Cyrillic letter; any other code
+/// point unchanged. The case folding of file masks and display-text comparisons.
+char32_t LowerCodePoint(char32_t CodePoint);
