@@ -34,7 +34,7 @@ bool IsEmpty(const TRect& R) { return R.Left >= R.Right || R.Top >= R.Bottom; }
 class LinePainter {
 public:
   LinePainter(DeviceContext& DC, const TFontObject& Font, const FontFace& Face, const TRect* Clip)
-      : FDC(DC), FFont(Font.LogFont()), FFace(Face), FMetrics(Face.Metrics()),
+      : FDC(DC), FFont(Font.LogFont()), FMetrics(Face.Metrics()),
         FLimit(Clip ? DC.LogicalToSurface(*Clip) : Unlimited), FColor(ColorToRGB(DC.TextColor())) {}
 
   void Fill(const TRect& SurfaceRect, TColor Color) {
@@ -49,8 +49,7 @@ public:
     const int Baseline = Origin.Y + FMetrics.Ascent;
     if (Opaque) Fill({ Origin.X, Origin.Y, Origin.X + Line.Width, Origin.Y + FMetrics.Height }, FDC.BkColor());
     for (const TLaidChar& C : Line.Chars) {
-      if (C.Code == U'\t') continue;
-      Blend(Origin.X + C.X, Baseline, FFace.Glyph(C.Code));
+      if (C.Glyph) Blend(Origin.X + C.X, Baseline, *C.Glyph);
       if (C.Underline && !FFont.lfUnderline) Underline(Origin.X + C.X, Origin.X + C.X + C.Advance, Baseline);
     }
     if (FFont.lfUnderline) Underline(Origin.X, Origin.X + Line.Width, Baseline);
@@ -76,7 +75,6 @@ private:
 
   DeviceContext& FDC;
   const LOGFONT& FFont;
-  const FontFace& FFace;
   const TFaceMetrics& FMetrics;
   TRect FLimit;
   TColor FColor;

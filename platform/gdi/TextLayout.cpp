@@ -111,10 +111,11 @@ std::vector<TextLayout::TChars> TextLayout::SplitLines(const TChars& Chars, bool
 }
 
 void TextLayout::Append(TTextLine& Line, char32_t Code, bool Underline) const {
+  const TGlyph* Glyph = Code == U'\t' ? nullptr : &FFace.Glyph(Code);
   int Advance;
-  if (Code == U'\t') Advance = FExpandTabs ? FTabs.Next(Line.Width) - Line.Width : 0;
-  else Advance = FFace.Advance(Code);
-  Line.Chars.push_back({ Code, Line.Width, Advance, Underline });
+  if (Glyph) Advance = Glyph->Advance;
+  else Advance = FExpandTabs ? FTabs.Next(Line.Width) - Line.Width : 0;
+  Line.Chars.push_back({ Code, Line.Width, Advance, Underline, Glyph });
   Line.Width += Advance;
 }
 

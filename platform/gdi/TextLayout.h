@@ -17,13 +17,14 @@ struct TTabStops {
   int Next(int X) const;
 };
 
-/// One character of a laid-out line: X from the line's left edge, the pen advance, and whether a prefix
-/// underlines it. Tabs stay in the line with their expanded advance and draw nothing.
+/// One character of a laid-out line: X from the line's left edge, the pen advance, its glyph and whether
+/// a prefix underlines it. Tabs stay in the line with their expanded advance and no glyph.
 struct TLaidChar {
   char32_t Code { 0 };
   int X { 0 };
   int Advance { 0 };
   bool Underline { false };
+  const TGlyph* Glyph { nullptr };
 };
 
 /// A laid-out line; Width is the right edge of its last character (blanks at a wrap point are left out of
