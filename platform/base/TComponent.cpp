@@ -42,6 +42,11 @@ void TComponent::operator delete(TComponent* Component, std::destroying_delete_t
   ::operator delete(Component);
 }
 
+// Out of line on purpose: the compiler then pairs this allocation with the class's own deallocations.
+void* TComponent::operator new(std::size_t Size) { return ::operator new(Size); }
+
+void TComponent::operator delete(void* Memory) { ::operator delete(Memory); }
+
 void TComponent::BeforeDestruction() {
   if (FRemovalAnnounced) return;
   FRemovalAnnounced = true;

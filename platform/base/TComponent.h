@@ -28,9 +28,12 @@ enum TOperation { opInsert, opRemove };
 /// lists the owned components in creation order. A component that refers to one it does not own registers
 /// with FreeNotification and is told by Notification(..., opRemove) before that component goes away.
 ///
+/// A component with an owner is created with new: the owner deletes it.
+///
 /// Destruction: `delete` (also of a component that has an owner) first marks the component and its owned
 /// components csDestroying and sends every removal notice while the object is still whole, then runs the
 /// destructors; owned components are destroyed last created first, after the owner's own destructor body.
+/// A component that is not deleted (a local or a member) sends its notices from its destructor instead.
 class TComponent : public TPersistent {
 public:
   explicit TComponent(TComponent* AOwner);
@@ -40,6 +43,9 @@ public:
 
   /// Runs the removal notices with the object whole, then destroys it (see the class comment).
   static void operator delete(TComponent* Component, std::destroying_delete_t);
+  // The ordinary pair: allocation, and the release of the memory when a constructor raises.
+  static void* operator new(std::size_t Size);
+  static void operator delete(void* Memory);
 
   TComponent* Owner() const { return FOwner; }
   int ComponentCount() const { return int(FComponents.size()); }

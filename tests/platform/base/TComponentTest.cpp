@@ -77,6 +77,15 @@ TEST(TComponentTest, DeletingAnOwnedComponentUnlinksItAndKeepsTheOrderOfTheOther
   EXPECT_EQ(log, TLog { "free B" });
 }
 
+TEST(TComponentTest, AConstructorThatRaisesLeavesTheOwnerAsItWas) {
+  TLog log;
+  TProbe form(nullptr, "Form", &log);
+  new TProbe(&form, "Taken", &log);
+  EXPECT_THROW(new TProbe(&form, "TAKEN", &log), EComponentError);
+  EXPECT_THROW(new TProbe(&form, "not valid", &log), EComponentError);
+  EXPECT_EQ(form.ComponentCount(), 1);
+}
+
 TEST(TComponentTest, BadComponentIndexRaisesTheListIndexError) {
   TComponent owner(nullptr);
   new TComponent(&owner);
