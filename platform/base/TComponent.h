@@ -85,15 +85,16 @@ public:
 
   /// The loading bracket of a form builder: BeginLoading puts this component and every component it owns
   /// (recursively, also those created before EndLoading) into csLoading and csReading; EndLoading clears
-  /// csReading and then calls Loaded once on each of them, this component first, then in creation order.
+  /// csReading and then calls Loaded once on each of them: this component first, then its owned components
+  /// depth first, each level in creation order.
   void BeginLoading();
   void EndLoading();
 
 protected:
   /// Called once after a form builder has set every property and reference; clears csLoading.
   virtual void Loaded();
-  /// A component was inserted into or is being removed from this component or its owner chain, or a
-  /// component registered with FreeNotification is going away. Overrides clear their references to
+  /// AComponent was inserted into or is being removed from this component (or an owner above it, which
+  /// forwarded the notice), or a component registered with FreeNotification is going away. Overrides clear their references to
   /// AComponent on opRemove and call this base, which forwards the notice to the owned components.
   virtual void Notification(TComponent* AComponent, TOperation Operation);
   /// Enter and leave csUpdating.
