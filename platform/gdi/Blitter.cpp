@@ -161,11 +161,19 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
                     std::min(C.Right, DestRect.Right), std::min(C.Bottom, DestRect.Bottom) };
     if (P.Left >= P.Right || P.Top >= P.Bottom)
       continue;
+    // Source columns are monotonic, so those outside the source can only sit at either end.
+    const bool WholeRun = Cols[size_t(P.Left - DestRect.Left)] >= 0 && Cols[size_t(P.Right - 1 - DestRect.Left)] >= 0;
     for (int Y = P.Top; Y < P.Bottom; ++Y) {
       const int SrcRow = Rows[size_t(Y - DestRect.Top)];
       if (SrcRow < 0)
         continue;
       uint8_t* DRow = Target->Row(Y) + ptrdiff_t(DestRect.Left) * Bpp;
+      if (Operation.Op == BlitOperation::Copy && WholeRun && Y > P.Top && Rows[size_t(Y - 1 - DestRect.Top)] == SrcRow) {
+        // A row stretched from the same source row as the one above is a copy of it.
+        const ptrdiff_t Offset = ptrdiff_t(P.Left) * Bpp;
+        std::memcpy(Target->Row(Y) + Offset, Target->Row(Y - 1) + Offset, size_t(P.Right - P.Left) * Bpp);
+        continue;
+      }
       const uint8_t* SRow = Source->Row(SrcRow);
       const int* Map = Cols.data();
       const int X0 = P.Left - DestRect.Left, X1 = P.Right - DestRect.Left;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 
 #include "platform/gdi/BitmapObject.h"
 #include "platform/gdi/BrushObject.h"
@@ -227,13 +228,16 @@ void DeviceContext::FillSolid(const TRect& R, TColor Color) {
   Surface* S = Target();
   if (!S)
     return;
-  const uint32_t Pixel = ColorToPixel(Color);
+  const uint32_t Pixel = 0xFF000000u | ColorToPixel(Color);
   ForEachClipped(R, [&](const TRect& P) {
+    const size_t RunBytes = size_t(P.Right - P.Left) * S->BytesPerPixel();
+    const uint8_t* FirstRun = S->Row(P.Top) + ptrdiff_t(P.Left) * S->BytesPerPixel();
     for (int Y = P.Top; Y < P.Bottom; ++Y) {
-      if (S->Format() == SurfaceFormat::Bgra32) {
-        uint32_t* Row = S->Row32(Y);
-        for (int X = P.Left; X < P.Right; ++X)
-          Row[X] = (Row[X] & 0xFF000000u) | Pixel;
+      if (Y > P.Top) {
+        // Copying the finished first run is a wide store, where filling is one pixel at a time.
+        std::memcpy(S->Row(Y) + ptrdiff_t(P.Left) * S->BytesPerPixel(), FirstRun, RunBytes);
+      } else if (S->Format() == SurfaceFormat::Bgra32) {
+        std::fill_n(S->Row32(Y) + P.Left, P.Right - P.Left, Pixel);
       } else {
         uint8_t* Row = S->Row(Y) + P.Left * 3;
         for (int X = P.Left; X < P.Right; ++X, Row += 3) {

@@ -116,12 +116,13 @@ public:
   bool Restore(int Level);
 
   // Pixel primitives in surface coordinates, through SurfaceClip().
-  /// Fills R with an RGB colour; alpha of 32-bit targets is left as it is.
+  /// Fills R with a colour as opaque pixels (alpha 255: painted areas of a 32-bit bitmap are solid).
   void FillSolid(const TRect& R, TColor Color);
   /// Mixes Color into the pixels under an 8-bit coverage mask (255 = full colour) whose top-left is at
   /// (X, Y); alpha is left as it is.
   void BlendCoverage(int X, int Y, const uint8_t* Mask, int Width, int Height, int MaskStride, TColor Color);
-  /// Combines Color with the pixels of R by a mix mode (R2_*) on the colour bits; alpha is left as it is.
+  /// Combines Color with the pixels of R by a mix mode (R2_*) on the colour bits; R2_COPYPEN fills as
+  /// FillSolid does, the other modes leave alpha as it is.
   void MixRect(const TRect& R, TColor Color, int Mode);
   /// Writes Color on the horizontal run [X1, X2) of row Y with the DC's mix mode (shapes and lines).
   void MixSpan(int Y, int X1, int X2, TColor Color) { MixRect({ X1, Y, X2, Y + 1 }, Color, FState.Rop2); }

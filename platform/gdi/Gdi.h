@@ -2,7 +2,9 @@
 // The drawing interface with the window system's names and semantics: objects, device contexts, bitmaps,
 // blits, regions and shapes. Rectangles exclude their right and bottom edges; lines exclude their end
 // point; every call goes through the DC's origins and clip. Colours are TColor (system colours are
-// resolved). Text drawing and fonts are in the text layer.
+// resolved). In 32-bit bitmaps, fills and pen strokes write opaque pixels, SRCCOPY copies alpha with the
+// pixel, and the inverting and combining operations leave alpha as it is. Text drawing and fonts are in
+// the text layer.
 #include <cstdint>
 #include <functional>
 

@@ -133,3 +133,17 @@ TEST(GdiBlitTest, BlitsHonourTheDestinationClip) {
             "#..#\n"
             "####\n");
 }
+
+TEST(GdiBlitTest, StretchedRowsKeepTheDestinationWhereTheSourceEnds) {
+  // Rows repeated by the stretch, and columns whose source lies past the bitmap's edge: those columns
+  // keep each row's own pixels.
+  GdiTestCanvas Src(2, 2, clBlack), Dst(4, 4);
+  for (int Y = 0; Y < 4; ++Y)
+    Dst.Bitmap->Pixels().SetPixel(1, Y, 0xFF000000u | uint32_t(Y + 1) << 16);
+  StretchBlt(Dst.DC, 0, 0, 3, 4, Src.DC, 1, 0, 2, 2, SRCCOPY);  // columns map to 1, 2, 2
+  for (int Y = 0; Y < 4; ++Y) {
+    EXPECT_EQ(Dst.At(0, Y), clBlack);
+    EXPECT_EQ(Dst.At(1, Y), RGB(uint8_t(Y + 1), 0, 0)) << Y;
+    EXPECT_EQ(Dst.At(2, Y), clWhite);
+  }
+}
