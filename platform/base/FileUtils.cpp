@@ -14,6 +14,7 @@
 #include <system_error>
 
 #include "platform/base/Exception.h"
+#include "platform/base/SysUtils.h"
 
 namespace {
 
@@ -118,6 +119,10 @@ String ExpandFileName(const String& FileName) {
   if (FileName.back() == PathDelim) result += PathDelim;
   return result;
 }
+
+int AnsiCompareFileName(const String& S1, const String& S2) { return CompareStr(S1, S2); }
+
+bool SameFileName(const String& S1, const String& S2) { return S1 == S2; }
 
 bool FileExists(const String& FileName) {
   struct stat st {};

@@ -28,6 +28,12 @@ String ExcludeTrailingPathDelimiter(const String& S);
 /// and repeated "/" are folded away without resolving links; a trailing "/" is kept. "" stays "".
 String ExpandFileName(const String& FileName);
 
+/// Byte-wise comparison of file names (the file system tells letters of different case apart): negative, 0
+/// or positive.
+int AnsiCompareFileName(const String& S1, const String& S2);
+/// True when S1 and S2 name the same file by their text (case counts).
+bool SameFileName(const String& S1, const String& S2);
+
 /// True when FileName exists and is not a folder (links are followed).
 bool FileExists(const String& FileName);
 /// True when Directory exists and is a folder (links are followed).

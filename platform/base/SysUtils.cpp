@@ -1,12 +1,13 @@
 #include "platform/base/SysUtils.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+
+#include <locale.h>
 
 #include "platform/base/Exception.h"
 
@@ -371,7 +372,7 @@ bool TryStrToFloat(std::string_view S, double& Value) {
     negative = t[0] == '-';
     t.remove_prefix(1);
   }
-  // Check the grammar first: the converter below would also take "inf", "nan" and hexadecimal text.
+  // Check the grammar first: the converter below would also take "inf", "nan", hexadecimal text and blanks.
   size_t i = 0;
   size_t digits = 0;
   auto skipDigits = [&] {
@@ -383,23 +384,20 @@ bool TryStrToFloat(std::string_view S, double& Value) {
     skipDigits();
   }
   if (digits == 0) return false;
-  bool negativeExponent = false;
   if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
     ++i;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negativeExponent = t[i++] == '-';
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
     size_t before = i;
     while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i;
     if (i == before) return false;
   }
   if (i != t.size()) return false;
-  double v = 0;
-  auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
-  if (error == std::errc::result_out_of_range) {
-    if (!negativeExponent) return false;
-    v = 0;  // too small to represent: it is zero
-  } else if (error != std::errc() || end != t.data() + t.size()) {
-    return false;
-  }
+  // Converted in the "C" locale: "." is the separator whatever locale the process runs in. A value too
+  // small to represent becomes 0 or a denormal; one too large is refused.
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
+  const String text(t);
+  double v = strtod_l(text.c_str(), nullptr, cLocale);
+  if (std::isinf(v)) return false;
   Value = negative ? -v : v;
   return true;
 }

@@ -54,6 +54,13 @@ TEST(PathTest, ChangingExtensionsAndDelimiters) {
   EXPECT_EQ(ExcludeTrailingPathDelimiter("/a"), "/a");
 }
 
+TEST(PathTest, FileNamesCompareWithCase) {
+  EXPECT_FALSE(SameFileName("/a/X.avi", "/a/x.avi"));
+  EXPECT_TRUE(SameFileName("/a/x.avi", "/a/x.avi"));
+  EXPECT_LT(AnsiCompareFileName("/a/X.avi", "/a/x.avi"), 0);
+  EXPECT_EQ(AnsiCompareFileName("视频", "视频"), 0);
+}
+
 TEST(PathTest, ExpandFileNameFoldsDotsWithoutTouchingTheDisk) {
   const String cwd = GetCurrentDir();
   EXPECT_EQ(ExpandFileName("/a/./b//c/../d.mp4"), "/a/b/d.mp4");

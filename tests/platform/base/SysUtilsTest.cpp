@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -160,10 +161,10 @@ TEST(NumberTextTest, StrToFloatReadsDotDecimalText) {
   };
   for (auto [text, value] : std::vector<TCase> { { "0.71", 0.71 }, { "1.85", 1.85 }, { "-3", -3 }, { "+.5", 0.5 },
                                                   { "5.", 5 }, { " 2.5\t", 2.5 }, { "1e3", 1000 },
-                                                  { "1.5E-2", 0.015 }, { "1e-400", 0 } }) {
+                                                  { "1.5E-2", 0.015 }, { "1e-400", 0 }, { "-2.5e-310", -2.5e-310 } }) {
     EXPECT_DOUBLE_EQ(StrToFloat(text), value) << text;
   }
-  for (const char* text : { "", ".", "-", "1,5", "1.2.3", "e5", "1e", "1e+", "inf", "nan", "0x10", "1 2", "1e999" }) {
+  for (const char* text : { "", ".", "-", "1,5", "1.2.3", "e5", "1e", "1e+", "inf", "nan", "0x10", "1 2", "1e999", "- 1" }) {
     double value = 7;
     EXPECT_FALSE(TryStrToFloat(text, value)) << text;
     EXPECT_EQ(value, 7) << text;
@@ -299,6 +300,28 @@ TEST(Utf8Test, ReadingEncodingAndStepping) {
   EXPECT_EQ(PrevCodePointStart(text, 4), 1u);
   EXPECT_EQ(PrevCodePointStart(text, 1), 0u);
   EXPECT_EQ(PrevCodePointStart(text, 0), 0u);
+}
+
+} // namespace
+
+namespace {
+
+/// Numbers are written and read with "." even when the process runs in a locale that uses ",".
+TEST(NumberTextTest, DecimalDotInACommaLocale) {
+  const char* saved = setlocale(LC_NUMERIC, nullptr);
+  const String restore = saved ? saved : "C";
+  if (!setlocale(LC_NUMERIC, "de_DE.UTF-8") && !setlocale(LC_NUMERIC, "de_DE.utf8"))
+    GTEST_SKIP() << "no locale with a decimal comma installed";
+  const String formatted = Format("%.2f|%e|%g", 1.25, 1.5, 0.75);
+  const String general = FloatToStr(2.5);
+  double value = 0;
+  const bool parsed = TryStrToFloat("0.71", value);
+  const bool commaRefused = !TryStrToFloat("0,71", value);
+  setlocale(LC_NUMERIC, restore.c_str());
+  EXPECT_EQ(formatted, "1.25|1.50000000000000E+000|0.75");
+  EXPECT_EQ(general, "2.5");
+  EXPECT_TRUE(parsed);
+  EXPECT_TRUE(commaRefused);
 }
 
 } // namespace
