@@ -15,7 +15,7 @@ namespace {
 
 // ---------------------------------------------------------------------------------------------------------
 // Decimal digits of a double. The value is first written with 18 significant digits and rounded from
-// there half away from zero, so 0.125 shows as "0.13" with two decimals, as users of this system expect.
+// there half away from zero, so 0.125 with two decimals shows as "0.13" and 2.5 with none as "3".
 
 constexpr int MaxDigits = 18;
 
