@@ -162,10 +162,14 @@ TEST(LoaderDeathTest, LibrariesInTheLibraryFolderArePreferredToTheSystemCopies) 
   const String Wanted = (Folder.Path / "libavcodec.so.59").string();
   EXPECT_EXIT(
       {
+        // The child leaves through _exit, so it removes its own copy of the folder first.
         String Error;
-        if (IsMapped("libavcodec.so.59")) _exit(2);
-        if (!LoadAVLib(Folder.Path.string(), TranscoderLibraries, Error)) _exit(3);
-        _exit(ModuleOf(reinterpret_cast<void*>(LibAVCodec.avcodec_open2)) == Wanted ? 0 : 4);
+        const int Code = IsMapped("libavcodec.so.59")                                      ? 2
+                         : !LoadAVLib(Folder.Path.string(), TranscoderLibraries, Error)    ? 3
+                         : ModuleOf(reinterpret_cast<void*>(LibAVCodec.avcodec_open2)) != Wanted ? 4
+                                                                                         : 0;
+        fs::remove_all(Folder.Path);
+        _exit(Code);
       },
       testing::ExitedWithCode(0), "");
 }
