@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string_view>
 
 #include "platform/base/Types.h"
 #include "platform/gdi/FontFace.h"

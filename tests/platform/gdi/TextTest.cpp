@@ -169,6 +169,20 @@ TEST_F(TextTest, WordBreakKeepsTheWidthAndCalcRectGrowsWithoutIt) {
   EXPECT_EQ(Empty, (TRect { 5, 5, 5, 5 }));
 }
 
+TEST_F(TextTest, DrawTextExAppliesMarginsAndTabLength) {
+  DRAWTEXTPARAMS Params;
+  Params.iLeftMargin = 3;
+  Params.iRightMargin = 4;
+  Params.iTabLength = 2;
+  TRect R { 20, 10, 20, 10 };
+  EXPECT_EQ(DrawTextEx(Canvas.DC, "a\tb", R, DT_EXPANDTABS | DT_CALCRECT, &Params), Cell);
+  EXPECT_EQ(R, (TRect { 20, 10, 20 + 3 + 3 * A + 4, 10 + Cell }));
+  EXPECT_EQ(Params.uiLengthDrawn, 3u);
+  DrawTextEx(Canvas.DC, "a\tb", R, DT_EXPANDTABS, &Params);
+  EXPECT_EQ(Canvas.Ink(), (TRect { 23, 10, 23 + 3 * A - 1, 10 + Ascent }));
+  EXPECT_EQ(Canvas.Ink(0xFFFFFF, { 23 + A, 0, 240, 120 }).Left, 23 + 2 * A);
+}
+
 TEST_F(TextTest, TextIsClippedToTheRectangleUnlessNoClip) {
   TRect R { 20, 10, 20 + 3 * A + 2, 10 + Cell };
   DrawText(Canvas.DC, "abcdefgh", R, 0);
