@@ -130,6 +130,31 @@ inline std::vector<uint8_t> DecodePngRgba(const std::string& Bytes, int& Width, 
   return pixels;
 }
 
+struct PngChunk {
+  std::string Type;
+  std::string Data;
+};
+
+/// The chunks of a PNG file in order (CRCs not checked).
+inline std::vector<PngChunk> PngChunks(const std::string& Png) {
+  std::vector<PngChunk> chunks;
+  for (size_t at = 8; at + 12 <= Png.size();) {
+    const uint32_t length = (uint8_t(Png[at]) << 24) | (uint8_t(Png[at + 1]) << 16) | (uint8_t(Png[at + 2]) << 8) |
+                            uint8_t(Png[at + 3]);
+    chunks.push_back({ Png.substr(at + 4, 4), Png.substr(at + 8, length) });
+    at += 12 + length;
+  }
+  return chunks;
+}
+
+/// The zlib stream of a PNG file's image data (its IDAT chunks joined).
+inline std::string PngImageData(const std::string& Png) {
+  std::string data;
+  for (const PngChunk& c : PngChunks(Png))
+    if (c.Type == "IDAT") data += c.Data;
+  return data;
+}
+
 /// A memory stream holding Bytes, positioned at its start.
 inline void Fill(TMemoryStream& Stream, const std::string& Bytes) {
   Stream.Clear();

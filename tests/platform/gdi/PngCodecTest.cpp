@@ -20,22 +20,6 @@ TPngPicture ReadPng(const std::string& Bytes) {
 
 uint32_t Rgb(const TPngPicture& P, int X, int Y) { return P.Pixels->Pixel(X, Y) & 0xFFFFFF; }
 
-struct Chunk {
-  std::string Type;
-  std::string Data;
-};
-
-std::vector<Chunk> ChunksOf(const std::string& Png) {
-  std::vector<Chunk> chunks;
-  for (size_t at = 8; at + 12 <= Png.size();) {
-    const uint32_t length = (uint8_t(Png[at]) << 24) | (uint8_t(Png[at + 1]) << 16) | (uint8_t(Png[at + 2]) << 8) |
-                            uint8_t(Png[at + 3]);
-    chunks.push_back({ Png.substr(at + 4, 4), Png.substr(at + 8, length) });
-    at += 12 + length;
-  }
-  return chunks;
-}
-
 // Rewrites the IHDR width and its CRC.
 std::string WithWidth(std::string Png, uint32_t Width) {
   for (int i = 0; i < 4; ++i) Png[16 + i] = char(Width >> (24 - 8 * i));
@@ -112,14 +96,12 @@ TEST(PngCodecTest, WritesEightBitRgbWithSubFilterAndNoInterlace) {
   PngCodec::Write(s, picture, 7);
   const std::string bytes = fixtures::Bytes(s);
 
-  const std::vector<Chunk> chunks = ChunksOf(bytes);
+  const std::vector<fixtures::PngChunk> chunks = fixtures::PngChunks(bytes);
   ASSERT_EQ(chunks.front().Type, "IHDR");
   EXPECT_EQ(chunks.front().Data[8], 8);   // bit depth
   EXPECT_EQ(chunks.front().Data[9], 2);   // RGB
   EXPECT_EQ(chunks.front().Data[12], 0);  // not interlaced
-  std::string idat;
-  for (const Chunk& c : chunks)
-    if (c.Type == "IDAT") idat += c.Data;
+  const std::string idat = fixtures::PngImageData(bytes);
   EXPECT_EQ(uint8_t(idat[1]) >> 6, 3);  // zlib's level flag for levels 7 to 9
   std::vector<uint8_t> raw(2 * (1 + 9));
   uLongf rawSize = raw.size();
