@@ -20,14 +20,15 @@ Span Normalise(int Origin, int Extent) {
   return Extent < 0 ? Span { Origin + Extent, -Extent, true } : Span { Origin, Extent, false };
 }
 
-// Source index of each destination index, -1 where the source lies outside [0, Limit).
-std::vector<int> MapAxis(const Span& D, const Span& S, int Limit) {
-  std::vector<int> Map(size_t(D.Length));
+// Source index of destination indexes [From, To) (counted from the span's start), -1 where the source
+// lies outside [0, Limit).
+std::vector<int> MapAxis(const Span& D, const Span& S, int Limit, int From, int To) {
+  std::vector<int> Map(size_t(To - From));
   const bool Flip = D.Mirrored != S.Mirrored;
-  for (int I = 0; I < D.Length; ++I) {
-    const int K = Flip ? D.Length - 1 - I : I;
-    const int Src = S.Start + int((int64_t(2) * K + 1) * S.Length / (int64_t(2) * D.Length));
-    Map[size_t(I)] = Src >= 0 && Src < Limit ? Src : -1;
+  for (int I = From; I < To; ++I) {
+    const int64_t K = Flip ? int64_t(D.Length) - 1 - I : I;
+    const int64_t Src = S.Start + (2 * K + 1) * S.Length / (int64_t(2) * D.Length);
+    Map[size_t(I - From)] = Src >= 0 && Src < Limit ? int(Src) : -1;
   }
   return Map;
 }
@@ -147,8 +148,16 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
     Source = Copy.get();
   }
 
-  const std::vector<int> Cols = MapAxis(DCol, SCol, Source->Width());
-  const std::vector<int> Rows = MapAxis(DRowSpan, SRowSpan, Source->Height());
+  // Only the part of the destination inside the clip is mapped (a huge rectangle costs nothing extra).
+  const TRect ClipBox = Dest.SurfaceClip().Bounds();
+  const TRect Visible { std::max(DestRect.Left, ClipBox.Left), std::max(DestRect.Top, ClipBox.Top),
+                        std::min(DestRect.Right, ClipBox.Right), std::min(DestRect.Bottom, ClipBox.Bottom) };
+  if (Visible.Left >= Visible.Right || Visible.Top >= Visible.Bottom)
+    return;
+  const std::vector<int> Cols = MapAxis(DCol, SCol, Source->Width(), Visible.Left - DestRect.Left,
+                                        Visible.Right - DestRect.Left);
+  const std::vector<int> Rows = MapAxis(DRowSpan, SRowSpan, Source->Height(), Visible.Top - DestRect.Top,
+                                        Visible.Bottom - DestRect.Top);
   const bool PlainCopy = Operation.Op == BlitOperation::Copy && Target->Format() == Source->Format() &&
                          DCol.Length == SCol.Length && DCol.Mirrored == SCol.Mirrored;
   const RowFunction Kernel = RowFor(Target->Format(), Source->Format());
@@ -162,13 +171,13 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
     if (P.Left >= P.Right || P.Top >= P.Bottom)
       continue;
     // Source columns are monotonic, so those outside the source can only sit at either end.
-    const bool WholeRun = Cols[size_t(P.Left - DestRect.Left)] >= 0 && Cols[size_t(P.Right - 1 - DestRect.Left)] >= 0;
+    const bool WholeRun = Cols[size_t(P.Left - Visible.Left)] >= 0 && Cols[size_t(P.Right - 1 - Visible.Left)] >= 0;
     for (int Y = P.Top; Y < P.Bottom; ++Y) {
-      const int SrcRow = Rows[size_t(Y - DestRect.Top)];
+      const int SrcRow = Rows[size_t(Y - Visible.Top)];
       if (SrcRow < 0)
         continue;
-      uint8_t* DRow = Target->Row(Y) + ptrdiff_t(DestRect.Left) * Bpp;
-      if (Operation.Op == BlitOperation::Copy && WholeRun && Y > P.Top && Rows[size_t(Y - 1 - DestRect.Top)] == SrcRow) {
+      uint8_t* DRow = Target->Row(Y) + ptrdiff_t(Visible.Left) * Bpp;
+      if (Operation.Op == BlitOperation::Copy && WholeRun && Y > P.Top && Rows[size_t(Y - 1 - Visible.Top)] == SrcRow) {
         // A row stretched from the same source row as the one above is a copy of it.
         const ptrdiff_t Offset = ptrdiff_t(P.Left) * Bpp;
         std::memcpy(Target->Row(Y) + Offset, Target->Row(Y - 1) + Offset, size_t(P.Right - P.Left) * Bpp);
@@ -176,7 +185,7 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
       }
       const uint8_t* SRow = Source->Row(SrcRow);
       const int* Map = Cols.data();
-      const int X0 = P.Left - DestRect.Left, X1 = P.Right - DestRect.Left;
+      const int X0 = P.Left - Visible.Left, X1 = P.Right - Visible.Left;
       if (PlainCopy) {
         // Unstretched columns map one to one: copy the run whose source lies inside the surface.
         int A = X0, B = X1;

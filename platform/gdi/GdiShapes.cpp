@@ -22,33 +22,51 @@ void PenDot(DeviceContext& D, int X, int Y) {
   D.MixRect({ X0, Y0, X0 + W, Y0 + W }, D.Pen()->Color(), D.Rop2());
 }
 
-// Bresenham from A towards B in surface coordinates; B itself is not drawn.
+// First I in [From, To) with Pred(I) true, for a predicate false then true along I; To when none.
+template <class Pred> int64_t FirstTrue(int64_t From, int64_t To, Pred P) {
+  while (From < To) {
+    const int64_t Mid = From + (To - From) / 2;
+    if (P(Mid))
+      To = Mid;
+    else
+      From = Mid + 1;
+  }
+  return From;
+}
+
+// Bresenham from A towards B in surface coordinates; B itself is not drawn. Pixel I (0-based) of the
+// line sits I steps along the major axis and floor((2 I minor + major - 1) / (2 major)) steps along the
+// minor one, which lets the loop start and stop at the clip box however long the line is.
 void PenLine(DeviceContext& D, TPoint A, TPoint B) {
-  const int DX = std::abs(B.X - A.X), DY = std::abs(B.Y - A.Y);
-  const int SX = A.X < B.X ? 1 : -1, SY = A.Y < B.Y ? 1 : -1;
-  int X = A.X, Y = A.Y;
-  if (DX >= DY) {
-    int Error = 2 * DY - DX;
-    for (int I = 0; I < DX; ++I) {
-      PenDot(D, X, Y);
-      if (Error > 0) {
-        Y += SY;
-        Error -= 2 * DX;
-      }
-      Error += 2 * DY;
-      X += SX;
-    }
-  } else {
-    int Error = 2 * DX - DY;
-    for (int I = 0; I < DY; ++I) {
-      PenDot(D, X, Y);
-      if (Error > 0) {
-        X += SX;
-        Error -= 2 * DY;
-      }
-      Error += 2 * DX;
-      Y += SY;
-    }
+  const TRect Box = D.SurfaceClip().Bounds();
+  if (Box.Left >= Box.Right)
+    return;
+  const bool XMajor = std::abs(int64_t(B.X) - A.X) >= std::abs(int64_t(B.Y) - A.Y);
+  const int64_t MajorStart = XMajor ? A.X : A.Y, MinorStart = XMajor ? A.Y : A.X;
+  const int64_t MajorDelta = XMajor ? int64_t(B.X) - A.X : int64_t(B.Y) - A.Y;
+  const int64_t MinorDelta = XMajor ? int64_t(B.Y) - A.Y : int64_t(B.X) - A.X;
+  const int64_t Major = std::abs(MajorDelta), Minor = std::abs(MinorDelta);
+  const int64_t SMajor = MajorDelta < 0 ? -1 : 1, SMinor = MinorDelta < 0 ? -1 : 1;
+  if (Major == 0)
+    return;
+  auto MinorAt = [&](int64_t I) {
+    return int64_t((__int128(2) * I * Minor + Major - 1) / (__int128(2) * Major));
+  };
+  // Positions that can touch the box, widened by the pen's size.
+  const int64_t W = D.Pen()->Width();
+  const int64_t MajorLo = (XMajor ? Box.Left : Box.Top) - W, MajorHi = (XMajor ? Box.Right : Box.Bottom) + W;
+  const int64_t MinorLo = (XMajor ? Box.Top : Box.Left) - W, MinorHi = (XMajor ? Box.Bottom : Box.Right) + W;
+  int64_t From = SMajor > 0 ? MajorLo - MajorStart : MajorStart - MajorHi;
+  int64_t To = SMajor > 0 ? MajorHi - MajorStart : MajorStart - MajorLo;
+  From = std::max<int64_t>(From, 0);
+  To = std::min<int64_t>(To + 1, Major);
+  const int64_t StepLo = SMinor > 0 ? MinorLo - MinorStart : MinorStart - MinorHi;
+  const int64_t StepHi = SMinor > 0 ? MinorHi - MinorStart : MinorStart - MinorLo;
+  From = FirstTrue(From, To, [&](int64_t I) { return MinorAt(I) >= StepLo; });
+  To = FirstTrue(From, To, [&](int64_t I) { return MinorAt(I) > StepHi; });
+  for (int64_t I = From; I < To; ++I) {
+    const int64_t P = MajorStart + SMajor * I, Q = MinorStart + SMinor * MinorAt(I);
+    PenDot(D, int(XMajor ? P : Q), int(XMajor ? Q : P));
   }
 }
 
@@ -89,6 +107,12 @@ void DrawSpanShape(DeviceContext& D, int Top, const RowSpans& Spans) {
   }
 }
 
+// Rows of R that can show, with one more on each side (the edge test of a row looks at its neighbours).
+std::pair<int, int> VisibleRows(const DeviceContext& D, const TRect& R) {
+  const TRect Clip = D.SurfaceClip().Bounds();
+  return { std::max(R.Top, Clip.Top - 1), std::max(std::max(R.Top, Clip.Top - 1), std::min(R.Bottom, Clip.Bottom + 1)) };
+}
+
 // Alternate-rule fill of a polygon in surface coordinates: pixels whose centres lie inside.
 void FillPolygon(DeviceContext& D, const std::vector<TPoint>& P) {
   int Top = P[0].Y, Bottom = P[0].Y;
@@ -96,6 +120,9 @@ void FillPolygon(DeviceContext& D, const std::vector<TPoint>& P) {
     Top = std::min(Top, Q.Y);
     Bottom = std::max(Bottom, Q.Y);
   }
+  const TRect Clip = D.SurfaceClip().Bounds();
+  Top = std::max(Top, Clip.Top);
+  Bottom = std::min(Bottom, Clip.Bottom);
   std::vector<double> Xs;
   for (int Y = Top; Y < Bottom; ++Y) {
     const double Centre = Y + 0.5;
@@ -196,7 +223,8 @@ bool RoundRect(HDC DC, int Left, int Top, int Right, int Bottom, int Width, int 
   if (!D)
     return false;
   const TRect R = D->LogicalToSurface(TRect { Left, Top, Right, Bottom });
-  DrawSpanShape(*D, R.Top, RoundRectSpans(R, Width, Height));
+  const auto [From, To] = VisibleRows(*D, R);
+  DrawSpanShape(*D, From, RoundRectSpans(R, Width, Height, From, To));
   return true;
 }
 
@@ -205,7 +233,8 @@ bool Ellipse(HDC DC, int Left, int Top, int Right, int Bottom) {
   if (!D)
     return false;
   const TRect R = D->LogicalToSurface(TRect { Left, Top, Right, Bottom });
-  DrawSpanShape(*D, R.Top, EllipseSpans(R));
+  const auto [From, To] = VisibleRows(*D, R);
+  DrawSpanShape(*D, From, EllipseSpans(R, From, To));
   return true;
 }
 

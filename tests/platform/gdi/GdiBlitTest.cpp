@@ -147,3 +147,16 @@ TEST(GdiBlitTest, StretchedRowsKeepTheDestinationWhereTheSourceEnds) {
     EXPECT_EQ(Dst.At(2, Y), clWhite);
   }
 }
+
+TEST(GdiBlitTest, HugeDestinationsWorkOnTheirVisiblePartOnly) {
+  // A stretch 200 million pixels wide and an ellipse of two million: only the visible pixels cost.
+  GdiTestCanvas Src(2, 1), Dst(4, 2);
+  PaintColumns(Src);
+  ASSERT_TRUE(StretchBlt(Dst.DC, -100000000, 0, 200000000, 1, Src.DC, 0, 0, 2, 1, SRCCOPY));
+  EXPECT_EQ(SourceColumn(Dst, 0, 0), 1);  // the right half of the stretch
+  SelectObject(Dst.DC, GetStockObject(BLACK_BRUSH));
+  ASSERT_TRUE(Ellipse(Dst.DC, -1000000, -1000000, 1000000, 1000000));
+  EXPECT_EQ(Dst.Picture(), "####\n####\n");
+  const TPoint Triangle[] = { { -2000000000, 0 }, { 2000000000, 0 }, { 0, 2000000000 } };
+  ASSERT_TRUE(Polygon(Dst.DC, Triangle, 3));
+}

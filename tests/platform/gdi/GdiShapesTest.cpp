@@ -143,3 +143,16 @@ TEST(GdiShapesTest, DrawEdgePaintsTopLeftThenBottomRightBands) {
   EXPECT_EQ(C.At(3, 3), ColorToRGB(cl3DLight));
   EXPECT_EQ(C.At(2, 2), ColorToRGB(clBtnFace));
 }
+
+TEST(GdiShapesTest, LongLinesAreDrawnWhereTheyCrossTheClip) {
+  // Six hundred million pixels long; only the part over the bitmap is stepped through.
+  GdiTestCanvas C(6, 3);
+  MoveToEx(C.DC, -300000000, 0, nullptr);
+  LineTo(C.DC, 300000000, 2);
+  MoveToEx(C.DC, 5, -300000000, nullptr);
+  LineTo(C.DC, 5, 300000000);
+  EXPECT_EQ(C.Picture(),
+            ".....#\n"
+            "######\n"
+            ".....#\n");
+}
