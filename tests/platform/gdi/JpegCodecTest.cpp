@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <jpeglib.h>
 
 #include "platform/base/Exception.h"
 #include "platform/gdi/JpegCodec.h"
@@ -72,6 +74,42 @@ TEST(JpegCodecTest, ReadsBackCloseToTheOriginalAndStopsAtTheEndMarker) {
       }
   EXPECT_LT(double(total) / (64 * 48 * 3), 2.0);
   EXPECT_LT(worst, 24);
+}
+
+TEST(JpegCodecTest, ReadsGreyPicturesAsEqualChannels) {
+  // A 16 x 8 grey ramp written by libjpeg itself.
+  jpeg_compress_struct info {};
+  jpeg_error_mgr errors {};
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &buffer, &size);
+  info.image_width = 16;
+  info.image_height = 8;
+  info.input_components = 1;
+  info.in_color_space = JCS_GRAYSCALE;
+  jpeg_set_defaults(&info);
+  jpeg_start_compress(&info, TRUE);
+  JSAMPLE row[16];
+  for (int x = 0; x < 16; ++x) row[x] = JSAMPLE(x * 16);
+  JSAMPROW rows[1] = { row };
+  while (info.next_scanline < 8) jpeg_write_scanlines(&info, rows, 1);
+  jpeg_finish_compress(&info);
+  const std::string grey(reinterpret_cast<const char*>(buffer), size);
+  jpeg_destroy_compress(&info);
+  std::free(buffer);
+
+  TMemoryStream s;
+  fixtures::Fill(s, grey);
+  auto pixels = JpegCodec::Read(s);
+  ASSERT_EQ(pixels->Width(), 16);
+  for (int x = 0; x < 16; ++x) {
+    const uint32_t p = pixels->Pixel(x, 4);
+    EXPECT_EQ(p & 0xFF, (p >> 8) & 0xFF);
+    EXPECT_EQ(p & 0xFF, (p >> 16) & 0xFF);
+    EXPECT_NEAR(int(p & 0xFF), x * 16, 6);
+  }
 }
 
 TEST(JpegCodecTest, RejectsDamagedData) {

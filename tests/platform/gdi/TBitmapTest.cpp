@@ -72,9 +72,11 @@ TEST(TBitmapTest, ScanLinesFollowThePixelFormat) {
 }
 
 TEST(TBitmapTest, TransparentDrawLeavesOutTheBottomLeftColour) {
+  // Bottom-left fuchsia, top-left yellow.
   TBitmap glyph;
   glyph.SetSize(3, 2);
   Fill(glyph, clFuchsia);
+  glyph.Canvas()->SetPixels(0, 0, clYellow);
   glyph.Canvas()->SetPixels(1, 0, clBlue);
   glyph.Canvas()->SetPixels(2, 1, clLime);
   glyph.SetTransparent(true);
@@ -87,7 +89,7 @@ TEST(TBitmapTest, TransparentDrawLeavesOutTheBottomLeftColour) {
   target.Canvas()->Draw(1, 1, &glyph);
   const TColor expected[4][5] = {
     { clRed, clRed, clRed, clRed, clRed },
-    { clRed, clRed, clBlue, clRed, clRed },
+    { clRed, clYellow, clBlue, clRed, clRed },
     { clRed, clRed, clRed, clLime, clRed },
     { clRed, clRed, clRed, clRed, clRed },
   };
@@ -99,7 +101,7 @@ TEST(TBitmapTest, TransparentDrawLeavesOutTheBottomLeftColour) {
   EXPECT_EQ(glyph.TransparentMode(), tmFixed);
   Fill(target, clRed);
   target.Canvas()->Draw(0, 0, &glyph);
-  EXPECT_EQ(At(target, 0, 0), clFuchsia);
+  EXPECT_EQ(At(target, 0, 1), clFuchsia);
   EXPECT_EQ(At(target, 1, 0), clRed);
 
   // Opaque drawing copies every pixel.
