@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "platform/base/Exception.h"
-#include "platform/gdi/BitmapObject.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TPicture.h"
@@ -144,8 +144,16 @@ TEST(TBitmapTest, StoresAndLoadsBmpFiles) {
                                          .Rows = { { 0b01000000 } } }));
   mask.LoadFromStream(&s);
   EXPECT_EQ(mask.PixelFormat(), pf1bit);
-  EXPECT_EQ(At(mask, 0, 0), clBlack);
-  EXPECT_EQ(At(mask, 1, 0), clWhite);
+  // As masks are read: converted to 24 bits through the screen DC, exactly black and white.
+  HDC screen = CreateCompatibleDC(nullptr);
+  BITMAPINFO info {};
+  info.bmiHeader.biWidth = 2;
+  info.bmiHeader.biHeight = -1;
+  info.bmiHeader.biBitCount = 24;
+  uint8_t row[8] {};
+  EXPECT_EQ(GetDIBits(screen, mask.Handle(), 0, 1, row, &info, DIB_RGB_COLORS), 1);
+  EXPECT_EQ(std::vector<uint8_t>(row, row + 6), (std::vector<uint8_t> { 0, 0, 0, 255, 255, 255 }));
+  DeleteDC(screen);
 }
 
 TEST(TBitmapTest, DamagedFilesAndImpossibleSizesLeaveTheBitmapUnchanged) {
