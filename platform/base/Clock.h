@@ -13,7 +13,8 @@ public:
   /// Milliseconds since an arbitrary start; never decreases.
   virtual Int64 Now() = 0;
   /// Blocks until Done() holds (true) or Now() reaches Deadline (false, unless Done() holds by then).
-  /// Done may be empty. Whoever changes what Done reads calls Notify() afterwards.
+  /// Done may be empty; it runs under the clock's lock, so it must not call the clock. Whoever changes what
+  /// Done reads calls Notify() afterwards.
   virtual bool WaitUntil(Int64 Deadline, const std::function<bool()>& Done = {}) = 0;
   /// Makes every WaitUntil call re-check its condition and deadline.
   virtual void Notify() = 0;

@@ -18,8 +18,8 @@ using TThreadMethod = std::function<void()>;
 
 /// A thread running Execute. A new thread waits until Start (or Resume): a base constructor cannot start
 /// it, as the derived part Execute uses is built after it, so a thread meant to run at once is started
-/// right after construction. A derived class whose Execute uses its own fields stops the thread in its own
-/// destructor (Terminate, WaitFor) before those fields go; ~TThread does the same for what is left.
+/// right after construction. A derived class whose Execute uses its own fields calls TerminateAndWait in its
+/// destructor, before those fields go; ~TThread does the same for what is left.
 class TThread : public TObject {
 public:
   TThread() = default;
@@ -74,10 +74,13 @@ protected:
   /// Fires OnTerminate on the UI thread when it is assigned.
   virtual void DoTerminate();
   void SetReturnValue(int Value);
+  /// For destructors: terminates a running thread and waits for its end (serving the hand-over queue on the
+  /// UI thread). Nothing happens for a never-started thread or on the thread itself (a thread freeing
+  /// itself); a FreeOnTerminate thread waited for here no longer frees itself.
+  void TerminateAndWait();
 
 private:
   void Run();
-  void StopAndJoin();
   void Join();
 
   std::thread FHandle;
