@@ -216,7 +216,7 @@ TEST(ThreadTest, PriorityChangesApplyToARunningThread) {
     policy = sched_getscheduler(0);
   });
   thread.Start();
-  EXPECT_EQ(NiceOf(thread.ThreadID()), 0);
+  EXPECT_EQ(NiceOf(thread.ThreadID()), NiceOf(GetCurrentThreadId()));  // inherited from its creator
   thread.SetPriority(tpLowest);
   EXPECT_EQ(NiceOf(thread.ThreadID()), 19);
   thread.SetPriority(tpIdle);
