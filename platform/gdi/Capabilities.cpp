@@ -1,0 +1,6 @@
+#include "platform/gdi/Capabilities.h"
+
+TPlatformCapabilities& PlatformCapabilities() {
+  static TPlatformCapabilities Table;
+  return Table;
+}
