@@ -1,0 +1,127 @@
+#pragma once
+// The window system's state for the UI thread: the handle table and the window tree, the classes, the
+// message queue, the timers, the presenter and the input layer. The calls of Ui.h work on it; the input
+// layer and the presenters use the lookups and helpers here.
+//
+// Handles: a handle is a slot index and a generation in 32 bits, never a pointer, so a handle kept after
+// its window died names nothing (Find answers null) even once the slot is used again.
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+#include "platform/base/Types.h"
+#include "platform/gdi/Region.h"
+#include "platform/ui/IInputLayer.h"
+#include "platform/ui/IPresenter.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Window.h"
+#include "platform/ui/WindowClass.h"
+
+/// The process's one window system (WindowSystem::Get()).
+class WindowSystem {
+public:
+  static WindowSystem& Get();
+
+  // ---- Records ----
+  /// The record of a window that exists (alive or inside DestroyWindow); null for anything else.
+  Window* Find(HWND Wnd) const;
+  Window& Desktop() { return *FDesktop; }
+  /// Top-level windows in z-order, topmost first.
+  const std::vector<Window*>& TopLevelWindows() const { return FDesktop->Children; }
+  WindowClass* FindClass(const String& Name) const;
+
+  // ---- Geometry of records ----
+  /// The window's top-left corner in screen coordinates.
+  static TPoint ScreenOrigin(const Window& W);
+  /// The client area's top-left corner in screen coordinates.
+  static TPoint ClientScreenOrigin(const Window& W);
+  /// The window's top-left corner in the coordinates of its top-level window (its backing surface).
+  static TPoint OriginInTopLevel(const Window& W);
+  /// The top-level window W belongs to (W itself when it is one; the desktop for the desktop).
+  static Window& TopLevelOf(Window& W);
+  /// WS_VISIBLE on W and every ancestor.
+  static bool IsShown(const Window& W);
+  /// What of W shows, in W's window coordinates: its rectangle (Whole) or its client area, within its
+  /// window region and every ancestor's client area and region, less the children (ClipChildren) and
+  /// the siblings above it and its ancestors where they have WS_CLIPSIBLINGS (ClipSiblings: W itself
+  /// too). Empty for hidden windows.
+  static Region VisibleRegion(const Window& W, bool Whole, bool ClipChildren, bool ClipSiblings);
+
+  // ---- Collaborators ----
+  /// The presenter (null: none; the loop then waits on the clock alone). The caller keeps it alive.
+  void SetPresenter(IPresenter* Presenter);
+  IPresenter* Presenter() const { return FPresenter; }
+  /// The input layer (null: frameless windows, no input). The caller keeps it alive.
+  void SetInputLayer(IInputLayer* Layer) { FInputLayer = Layer; }
+  IInputLayer* InputLayer() const { return FInputLayer; }
+
+  // ---- Queue ----
+  /// Queues an input message (UI thread) with its own time and cursor position.
+  void PostInput(const TMsg& Msg);
+  /// Queues any message; thread-safe.
+  void Post(const TMsg& Msg);
+  /// Makes the loop's wait return soon. Thread-safe.
+  void Wake();
+  /// Blocks until woken, a native event, or Deadline (CurrentClock() time; none: no deadline).
+  void WaitForEvents(std::optional<Int64> Deadline);
+
+  // ---- Timers and painting ----
+  /// When the next timer is due (CurrentClock() time), if any timer runs.
+  std::optional<Int64> NextTimerDue() const;
+  /// True when some shown window waits for WM_PAINT.
+  bool PaintPending() const;
+  /// Hands every top-level window's changed pixels to the presenter.
+  void FlushPresents();
+
+  /// Destroys every window and forgets queued messages, timers, registered classes and message hooks:
+  /// a clean window system for the next test.
+  void Reset();
+
+private:
+  friend class WindowSystemAccess;  // the implementation files of the window system
+
+  struct Slot {
+    std::unique_ptr<Window> Record;
+    uint32_t Generation { 1 };
+  };
+  struct Timer {
+    HWND Wnd { 0 };
+    UINT_PTR Id { 0 };
+    Int64 Interval { 0 };
+    Int64 Due { 0 };
+    uint64_t Serial { 0 };  // setting order, to break ties in due order
+  };
+  struct DCRecord {
+    HWND Wnd { 0 };
+    HWND TopLevel { 0 };
+  };
+
+  WindowSystem();
+
+  std::vector<Slot> FSlots;
+  std::deque<uint32_t> FFreeSlots;
+  Window* FDesktop { nullptr };
+  std::map<String, std::unique_ptr<WindowClass>> FClasses;  // by upper-case name
+  ATOM FNextAtom { 0xC000 };
+  std::map<String, UINT> FRegisteredMessages;  // by upper-case name
+
+  mutable std::mutex FQueueLock;
+  std::deque<TMsg> FQueue;
+  std::optional<int> FQuitCode;
+  DWORD FLastMessageTime { 0 };
+  TPoint FLastMessagePos;
+
+  std::vector<Timer> FTimers;
+  uint64_t FTimerSerial { 0 };
+
+  std::map<HDC, DCRecord> FDCs;
+
+  IPresenter* FPresenter { nullptr };
+  IInputLayer* FInputLayer { nullptr };
+  std::mutex FWakeLock;
+  bool FWoken { false };
+};
