@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "platform/shell/Volumes.h"
+
+namespace {
+
+TEST(VolumesTest, MountTableGivesRootThenRealFileSystemsInShownPlaces) {
+  const char* table =
+      "21 1 0:20 / / rw,relatime - overlay overlay rw,lowerdir=/a\n"
+      "22 21 0:21 / /proc rw - proc proc rw\n"
+      "30 21 8:17 / /media/u/USB\\040STICK rw shared:5 - vfat /dev/sdb1 rw\n"
+      "31 21 8:2 / /home rw - ext4 /dev/sda2 rw\n"
+      "32 21 8:3 / /boot rw - ext4 /dev/sda3 rw\n"
+      "33 21 0:40 / /mnt/scratch rw - tmpfs tmpfs rw\n"
+      "34 21 0:41 / /mnt/nas rw master:1 master:2 - nfs4 server:/export rw\n"
+      "35 21 8:33 / /run/media/u/DISC rw - iso9660 /dev/sr0 ro\n"
+      "36 21 8:18 / /media/u/USB\\040STICK rw - ext4 /dev/sdb2 rw\n"
+      "garbage line\n"
+      "37 21 8:19 / /mnt/half rw\n";
+  struct TExpected {
+    String MountPoint, FileSystem, Source;
+    bool Removable;
+  };
+  const std::vector<TExpected> expected {
+    { "/", "overlay", "overlay", false },
+    { "/home", "ext4", "/dev/sda2", false },
+    { "/media/u/USB STICK", "ext4", "/dev/sdb2", true },
+    { "/mnt/nas", "nfs4", "server:/export", false },
+    { "/run/media/u/DISC", "iso9660", "/dev/sr0", true },
+  };
+  const std::vector<TVolume> volumes = ParseMountInfo(table);
+  ASSERT_EQ(volumes.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(volumes[i].MountPoint, expected[i].MountPoint);
+    EXPECT_EQ(volumes[i].FileSystem, expected[i].FileSystem) << expected[i].MountPoint;
+    EXPECT_EQ(volumes[i].Source, expected[i].Source) << expected[i].MountPoint;
+    EXPECT_EQ(volumes[i].Removable, expected[i].Removable) << expected[i].MountPoint;
+  }
+  EXPECT_EQ(ParseMountInfo("").front().MountPoint, "/") << "the root is always there";
+}
+
+TEST(VolumesTest, PathsBelongToTheDeepestMountAbove) {
+  const std::vector<TVolume> volumes = ParseMountInfo(
+      "1 0 0:1 / / rw - ext4 /dev/sda1 rw\n"
+      "2 1 0:2 / /home rw - ext4 /dev/sda2 rw\n"
+      "3 1 0:3 / /media/u/A rw - vfat /dev/sdb1 rw\n");
+  struct TCase {
+    String Path, Volume;
+  };
+  for (const TCase& c : std::vector<TCase> {
+           { "/", "/" },
+           { "/etc/fstab", "/" },
+           { "/home", "/home" },
+           { "/home/u/Videos", "/home" },
+           { "/homeless", "/" },
+           { "/media/u/A/clip.avi", "/media/u/A" },
+           { "/media/u/AB", "/" },
+       })
+    EXPECT_EQ(VolumeOfPath(volumes, c.Path)->MountPoint, c.Volume) << c.Path;
+}
+
+TEST(VolumesTest, DisplayNames) {
+  EXPECT_EQ(VolumeDisplayName({ "/", "ext4", "/dev/sda1", "ROOT", false }), "File System");
+  EXPECT_EQ(VolumeDisplayName({ "/media/u/sdb1", "vfat", "/dev/sdb1", "", true }), "sdb1 (/media/u/sdb1)");
+  EXPECT_EQ(VolumeDisplayName({ "/media/u/sdb1", "vfat", "/dev/sdb1", "Holiday", true }), "Holiday (/media/u/sdb1)");
+}
+
+}  // namespace
