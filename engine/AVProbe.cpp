@@ -282,15 +282,17 @@ bool TAVProbe::StorePicture(const AVFrame* AFrame, Int64 APosition) {
   // The picture is sized and copied from the frame itself: a stream can change its size midway without
   // the decoder's context following.
   const auto PixFmt = AVPixelFormat(AFrame->format);
-  const int Size = LibAVUtil.av_image_get_buffer_size(PixFmt, AFrame->width, AFrame->height, 1);
-  if (Size < 0) {
-    ReportError(ErrorText(FileName(), Size), AV_LOG_ERROR);
+  const int PictureSize = LibAVUtil.av_image_get_buffer_size(PixFmt, AFrame->width, AFrame->height, 1);
+  if (PictureSize < 0) {
+    ReportError(ErrorText(FileName(), PictureSize), AV_LOG_ERROR);
     return false;
   }
+  // The scaler reads a few bytes past the last row in wide steps, so the picture ends in padding.
+  const int Size = PictureSize + AV_INPUT_BUFFER_PADDING_SIZE;
   if (FPicture.Size < Size) {
     FPicture.Ready = false;
     LibAVUtil.av_freep(&FPicture.Buffer);
-    FPicture.Buffer = static_cast<uint8_t*>(LibAVUtil.av_malloc(Size));
+    FPicture.Buffer = static_cast<uint8_t*>(LibAVUtil.av_mallocz(Size));
     FPicture.Size = FPicture.Buffer ? Size : 0;
     if (!FPicture.Buffer) {
       ClearPicture();
