@@ -1,0 +1,29 @@
+#include "skin/core/skDataSkinControl.h"
+
+void TskDataSkinControl::LoadFromFile(TCustomIniFile* IniFile) { LoadRecordSection(*this, IniFile, IDName); }
+
+void TskDataSkinControl::SaveToFile(TCustomIniFile* IniFile) { SaveRecordSection(*this, IniFile, IDName); }
+
+void TskDataSkinControl::VisitFields(TskFieldVisitor& Visitor) {
+  using C = TskDataSkinControl;
+  static const TskFieldTable<C> Table {
+    { "pictureindex", &C::PictureIndex, -1 },
+    { "maskpictureindex", &C::MaskPictureIndex, -1 },
+    { "skinrect", &C::SkinRect },
+  };
+  Table.Visit(*this, Visitor);
+}
+
+void TskDataSkinCustomControl::VisitFields(TskFieldVisitor& Visitor) {
+  TskDataSkinControl::VisitFields(Visitor);
+  using C = TskDataSkinCustomControl;
+  static const TskFieldTable<C> Table {
+    { "lefttoppoint", &C::LTPoint },        { "righttoppoint", &C::RTPoint },
+    { "leftbottompoint", &C::LBPoint },     { "rightbottompoint", &C::RBPoint },
+    { "clientrect", &C::ClRect },           { "leftstretch", &C::LeftStretch },
+    { "topstretch", &C::TopStretch },       { "rightstretch", &C::RightStretch },
+    { "bottomstretch", &C::BottomStretch }, { "stretcheffect", &C::StretchEffect },
+    { "stretchtype", &C::StretchType },
+  };
+  Table.Visit(*this, Visitor);
+}

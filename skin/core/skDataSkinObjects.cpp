@@ -1,0 +1,218 @@
+#include "skin/core/skDataSkinObjects.h"
+
+#include "skin/core/skUtils.h"
+
+namespace {
+
+// Skins name the restore face's hint only when it is not the usual "Restore" of a maximize, minimize or
+// roll-up button; the button's own hint tells which one it is.
+void DeriveRestoreHint(String& RestoreHint, const String& Hint, TskStdCommand Command) {
+  if (!RestoreHint.empty()) return;
+  if ((Hint == "Maximize" && Command == cmMaximize) || (Hint == "Minimize" && Command == cmMinimize) ||
+      ((Hint == "RollUp" || Hint == "Roll Up") && Command == cmRollUp))
+    RestoreHint = "Restore";
+}
+
+void DefaultToNormalImage(TRect& Active, const TRect& Normal) {
+  if (IsEmptyRect(Active)) Active = Normal;
+}
+
+}  // namespace
+
+void TskDataSkinObject::LoadFromFile(TCustomIniFile* IniFile) { LoadRecordSection(*this, IniFile, IDName); }
+
+void TskDataSkinObject::SaveToFile(TCustomIniFile* IniFile) { SaveRecordSection(*this, IniFile, IDName); }
+
+void TskDataSkinObject::VisitFields(TskFieldVisitor& Visitor) {
+  using C = TskDataSkinObject;
+  static const TskFieldTable<C> Table {
+    { "hint", &C::Hint },
+    { "activepictureindex", &C::ActivePictureIndex, -1 },
+    { "activemaskpictureindex", &C::ActiveMaskPictureIndex, -1 },
+    { "skinrectinapicture", &C::SkinRectInAPicture },
+    { "skinrect", &C::SkinRect },
+    { "activeskinrect", &C::ActiveSkinRect },
+    { "inactiveskinrect", &C::InActiveSkinRect },
+    { "morphing", &C::Morphing },
+    { "morphkind", &C::MorphKind },
+    { "glowlayerpictureindex", &C::GlowLayerPictureIndex, -1 },
+    { "glowlayermaskpictureindex", &C::GlowLayerMaskPictureIndex, -1 },
+    { "glowlayeroffsetx", &C::GlowLayerOffsetX },
+    { "glowlayeroffsety", &C::GlowLayerOffsetY },
+    { "glowlayeralphablendvalue", &C::GlowLayerAlphaBlendValue, 255 },
+  };
+  Table.Visit(*this, Visitor);
+}
+
+void TskDataUserObject::VisitFields(TskFieldVisitor& Visitor) {
+  // A user object stores its rectangle alone, without the keys of its base.
+  using C = TskDataSkinObject;
+  static const TskFieldTable<C> Table { { "skinrect", &C::SkinRect } };
+  Table.Visit(*this, Visitor);
+}
+
+void TskDataSkinButton::VisitFields(TskFieldVisitor& Visitor) {
+  TskDataSkinObject::VisitFields(Visitor);
+  using C = TskDataSkinButton;
+  static const TskFieldTable<C> Table {
+    { "downrect", &C::DownRect },
+    { "disableskinrsect", &C::DisableSkinRect },  // the format's own spelling
+    { "alphamaskpictureindex", &C::AlphaMaskPictureIndex, -1 },
+    { "alphamaskactivepictureindex", &C::AlphaMaskActivePictureIndex, -1 },
+    { "alphamaskinactivepictureindex", &C::AlphaMaskInActivePictureIndex, -1 },
+  };
+  Table.Visit(*this, Visitor);
+}
+
+void TskDataSkinStdButton::LoadFromFile(TCustomIniFile* IniFile) {
+  TskDataSkinButton::LoadFromFile(IniFile);
+  DeriveRestoreHint(RestoreHint, Hint, Command);
+}
+
+void TskDataSkinStdButton::VisitFields(TskFieldVisitor& Visitor) {
+  TskDataSkinButton::VisitFields(Visitor);
+  using C = TskDataSkinStdButton;
+  static const TskFieldTable<C> Table {
+    { "command", &C::Command },
+    { "restorerect", &C::RestoreRect },
+    { "restoreactiverect", &C::RestoreActiveRect },
+    { "restoredownrect", &C::RestoreDownRect },
+    { "restoreinactiverect", &C::RestoreInActiveRect },
+    { "restorehint", &C::RestoreHint },
+  };
+  Table.Visit(*this, Visitor);
+}
+
+void TskDataSkinAnimate::LoadFromFile(TCustomIniFile* IniFile) {
+  TskDataSkinObject::LoadFromFile(IniFile);
+  Morphing = false;
+  DeriveRestoreHint(RestoreHint, Hint, Command);
+}
+
+void TskDataSkinAnimate::VisitFields(TskFieldVisitor& Visitor) {
+  TskDataSkinObject::VisitFields(Visitor);
+  using C = TskDataSkinAnimate;
+  static const TskFieldTable<C> Table {
+    { "countframes", &C::CountFrames, 1 },
+    { "cycle", &C::Cycle },
+    { "buttonstyle", &C::ButtonStyle },
+    { "timerinterval", &C::TimerInterval, 50 },
+    { "command", &C::Command },
+    { "downskinrect", &C::DownSkinRect },
+    { "restorerect", &C::RestoreRect },
+    { "restoreactiverect", &C::RestoreActiveRect },
+    { "restoredownrect", &C::RestoreDownRect },
+    { "restoreinactiverect", &C::RestoreInActiveRect },
+    { "restorehint", &C::RestoreHint },
+  };
+  Table.Visit(*this, Visitor);
+}
+
+void TskDataSkinCaption::VisitFields(TskFieldVisitor& Visitor) {
+  TskDataSkinObject::VisitFields(Visitor);
+  using C = TskDataSkinCaption;
+  static const TskFieldTable<C> Table {
+    { "textrect", &C::TextRct },
+    FontGroup<C>(),
+    { "activefontcolor", &C::ActiveFontColor },
+    { "alignment", &C::Alignment },
+    { "light", &C::Light },
+    { "lightcolor", &C::LightColor },
+    { "activelightcolor", &C::ActiveLightColor },
+    { "shadow", &C::Shadow },
+    { "shadowcolor", &C::ShadowColor },
+    { "activeshadowcolor", &C::ActiveShadowColor },
+    { "framerect", &C::FrameRect },
+    { "activeframerect", &C::ActiveFrameRect },
+    { "frametextrect", &C::FrameTextRect },
+    { "frameleftoffset", &C::FrameLeftOffset },
+    { "framerightoffset", &C::FrameRightOffset },
+    { "stretcheffect", &C::StretchEffect },
+    { "animateskinrect", &C::AnimateSkinRect },
+    { "framecount", &C::FrameCount },
+    { "animateinterval", &C::AnimateInterval, 25 },
+    { "inactiveanimation", &C::InActiveAnimation },
+    { "fullframe", &C::FullFrame },
+    { "vistagloweffect", &C::VistaGlowEffect },
+    { "vistaglowinactiveeffect", &C::VistaGlowInActiveEffect },
+    { "gloweffect", &C::GlowEffect },
+    { "glowinactiveeffect", &C::GlowInActiveEffect },
+    { "glowsize", &C::GlowSize, 3 },
+    { "glowcolor", &C::GlowColor },
+    { "glowactivecolor", &C::GlowActiveColor },
+    { "glowoffset", &C::GlowOffset },
+    { "reflectioneffect", &C::ReflectionEffect },
+    { "reflactioncolor", &C::ReflectionColor },  // the format's own spelling
+    { "reflactionactivecolor", &C::ReflectionActiveColor },
+    { "reflectionoffset", &C::ReflectionOffset },
+    { "dividerrect", &C::DividerRect },
+    { "inactivedividerrect", &C::InActiveDividerRect },
+    { "dividertransparent", &C::DividerTransparent },
+    { "dividertransparentcolor", &C::DividerTransparentColor },
+    { "quickbuttonalphamaskpictureindex", &C::QuickButtonAlphaMaskPictureIndex, -1 },
+  };
+  Table.Visit(*this, Visitor);
+}
+
+void TskDataSkinMenuItem::LoadFromFile(TCustomIniFile* IniFile) {
+  TskDataSkinObject::LoadFromFile(IniFile);
+  DefaultToNormalImage(ActiveCheckImageRect, CheckImageRect);
+  DefaultToNormalImage(ActiveRadioImageRect, RadioImageRect);
+  DefaultToNormalImage(ActiveArrowImageRect, ArrowImageRect);
+}
+
+void TskDataSkinMenuItem::VisitFields(TskFieldVisitor& Visitor) {
+  TskDataSkinObject::VisitFields(Visitor);
+  using C = TskDataSkinMenuItem;
+  static const TskFieldTable<C> Table {
+    { "itemleftoffset", &C::ItemLO },
+    { "itemrightoffset", &C::ItemRO },
+    { "dividerrect", &C::DividerRect },
+    { "dividerleftoffset", &C::DividerLO },
+    { "dividerrightoffset", &C::DividerRO },
+    { "textrect", &C::TextRct },
+    { "imagerect", &C::ImageRct },
+    FontGroup<C>(),
+    { "activefontcolor", &C::ActiveFontColor },
+    { "unenabledfontcolor", &C::UnEnabledFontColor },
+    { "stretcheffect", &C::StretchEffect },
+    { "inactivestretcheffect", &C::InActiveStretchEffect },
+    { "dividerstretcheffect", &C::DividerStretchEffect },
+    { "animateskinrect", &C::AnimateSkinRect },
+    { "framecount", &C::FrameCount },
+    { "animateinterval", &C::AnimateInterval, 25 },
+    { "inactiveanimation", &C::InActiveAnimation },
+    { "useimagecolor", &C::UseImageColor },
+    { "imagecolor", &C::ImageColor },
+    { "activeimagecolor", &C::ActiveImageColor },
+    { "inactivetransparent", &C::InActiveTransparent },
+    { "checkimagerect", &C::CheckImageRect },
+    { "activecheckimagerect", &C::ActiveCheckImageRect },
+    { "radioimagerect", &C::RadioImageRect },
+    { "activeradioimagerect", &C::ActiveRadioImageRect },
+    { "arrowimagerect", &C::ArrowImageRect },
+    { "activearrowimagerect", &C::ActiveArrowImageRect },
+  };
+  Table.Visit(*this, Visitor);
+}
+
+void TskDataSkinMainMenuItem::VisitFields(TskFieldVisitor& Visitor) {
+  TskDataSkinObject::VisitFields(Visitor);
+  using C = TskDataSkinMainMenuItem;
+  static const TskFieldTable<C> Table {
+    { "itemleftoffset", &C::ItemLO },
+    { "itemrightoffset", &C::ItemRO },
+    { "downrect", &C::DownRect },
+    { "textrect", &C::TextRct },
+    FontGroup<C>(),
+    { "activefontcolor", &C::ActiveFontColor },
+    { "downfontcolor", &C::DownFontColor },
+    { "unenabledfontColor", &C::UnEnabledFontColor },  // the format's own spelling
+    { "stretcheffect", &C::StretchEffect },
+    { "animateskinrect", &C::AnimateSkinRect },
+    { "framecount", &C::FrameCount },
+    { "animateinterval", &C::AnimateInterval, 25 },
+    { "inactiveanimation", &C::InActiveAnimation },
+  };
+  Table.Visit(*this, Visitor);
+}

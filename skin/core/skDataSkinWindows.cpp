@@ -1,0 +1,108 @@
+#include "skin/core/skDataSkinWindows.h"
+
+void TskDataSkinPopupWindow::LoadFromFile(TCustomIniFile* IniFile) {
+  LoadRecordSection(*this, IniFile, "POPUPWINDOW");
+}
+
+void TskDataSkinPopupWindow::SaveToFile(TCustomIniFile* IniFile) {
+  SaveRecordSection(*this, IniFile, "POPUPWINDOW");
+}
+
+void TskDataSkinPopupWindow::VisitFields(TskFieldVisitor& Visitor) {
+  using C = TskDataSkinPopupWindow;
+  static const TskFieldTable<C> Table {
+    { "windowpictureindex", &C::WindowPictureIndex, -1 },
+    { "maskpictureindex", &C::MaskPictureIndex, -1 },
+    { "lefttoppoint", &C::LTPoint },
+    { "righttoppoint", &C::RTPoint },
+    { "leftbottompoint", &C::LBPoint },
+    { "rightbottompoint", &C::RBPoint },
+    { "itemsrect", &C::ItemsRect },
+    { "scrollmarkercolor", &C::ScrollMarkerColor },
+    { "scrollmarkeractivecolor", &C::ScrollMarkerActiveColor },
+    { "leftstretch", &C::LeftStretch },
+    { "rightstretch", &C::RightStretch },
+    { "topstretch", &C::TopStretch },
+    { "bottomstretch", &C::BottomStretch },
+    { "stretcheffect", &C::StretchEffect },
+    { "stretchtype", &C::StretchType },
+  };
+  Table.Visit(*this, Visitor);
+}
+
+void TskDataSkinLayerFrame::LoadFromFile(TCustomIniFile* IniFile) {
+  LoadRecordSection(*this, IniFile, "LAYERFRAME");
+}
+
+void TskDataSkinLayerFrame::SaveToFile(TCustomIniFile* IniFile) {
+  SaveRecordSection(*this, IniFile, "LAYERFRAME");
+}
+
+void TskDataSkinLayerFrame::VisitFields(TskFieldVisitor& Visitor) {
+  using C = TskDataSkinLayerFrame;
+  static const TskFieldTable<C> Table {
+    { "pictureindex", &C::PictureIndex, -1 },
+    { "maskpictureindex", &C::MaskPictureIndex, -1 },
+    { "inactivepictureindex", &C::InActivePictureIndex, -1 },
+    { "inactivemaskpictureindex", &C::InActiveMaskPictureIndex, -1 },
+    { "lefttoppoint", &C::LTPoint },
+    { "righttoppoint", &C::RTPoint },
+    { "leftbottompoint", &C::LBPoint },
+    { "rightbottompoint", &C::RBPoint },
+    { "clientrect", &C::ClRect },
+    { "alphablendvalue", &C::AlphaBlendValue, 255 },
+    { "inactivealphablendvalue", &C::InActiveAlphaBlendValue, 255 },
+    { "borderrect", &C::BorderRect },
+    { "hittestenable", &C::HitTestEnable },
+    { "fullborder", &C::FullBorder },
+    { "hittestsize", &C::HitTestSize },
+    { "captionrect", &C::CaptionRect },
+    { "hittestlefttoppoint", &C::HitTestLTPoint },
+    { "hittestrighttoppoint", &C::HitTestRTPoint },
+    { "hittestleftbottompoint", &C::HitTestLBPoint },
+    { "hittestrightbottompoint", &C::HitTestRBPoint },
+    { "buttonsrect", &C::ButtonsRect },
+    { "sysmenubuttonrect", &C::SysMenuButtonRect },
+    { "fullstretch", &C::FullStretch },
+    { "rollupformheight", &C::RollUpFormHeight },
+    { "buttonstopoffset", &C::ButtonsTopOffset },
+    { "sysbuttontopoffset", &C::SysButtonTopOffset },
+    { "blurmaskpictureindex", &C::BlurMaskPictureIndex, -1 },
+    { "intersectblurmaskrect", &C::IntersectBlurMaskRect },
+    { "excludeblurmaskrect", &C::ExcludeBlurMaskRect },
+    { "leftoffset", &C::LeftOffset },
+    { "topoffset", &C::TopOffset },
+    { "widthoffset", &C::WidthOffset },
+    { "heightoffset", &C::HeightOffset },
+  };
+  Table.Visit(*this, Visitor);
+}
+
+void TskDataSkinHintWindow::LoadFromFile(TCustomIniFile* IniFile) {
+  LoadRecordSection(*this, IniFile, "HINTWINDOW");
+}
+
+void TskDataSkinHintWindow::SaveToFile(TCustomIniFile* IniFile) {
+  SaveRecordSection(*this, IniFile, "HINTWINDOW");
+}
+
+void TskDataSkinHintWindow::VisitFields(TskFieldVisitor& Visitor) {
+  using C = TskDataSkinHintWindow;
+  static const TskFieldTable<C> Table {
+    { "windowpictureindex", &C::WindowPictureIndex, -1 },
+    { "maskpictureindex", &C::MaskPictureIndex, -1 },
+    { "lefttoppoint", &C::LTPoint },
+    { "righttoppoint", &C::RTPoint },
+    { "leftbottompoint", &C::LBPoint },
+    { "rightbottompoint", &C::RBPoint },
+    { "clientrect", &C::ClRect },
+    FontGroup<C>(),
+    { "leftstretch", &C::LeftStretch },
+    { "rightstretch", &C::RightStretch },
+    { "topstretch", &C::TopStretch },
+    { "bottomstretch", &C::BottomStretch },
+    { "stretcheffect", &C::StretchEffect },
+    { "stretchtype", &C::StretchType },
+  };
+  Table.Visit(*this, Visitor);
+}

@@ -1,0 +1,103 @@
+#pragma once
+// The records of the skin's popup-menu window, layered form border and hint window. Each has a fixed
+// section and one instance per skin; saving erases the section first.
+#include "platform/base/TObject.h"
+#include "skin/core/skSkinFields.h"
+
+/// Section "POPUPWINDOW": picture, mask and resizable geometry of a skinned popup menu's window, the
+/// area of its items and the colours of its scroll markers.
+class TskDataSkinPopupWindow : public TObject {
+public:
+  void LoadFromFile(TCustomIniFile* IniFile);
+  void SaveToFile(TCustomIniFile* IniFile);
+  /// Hands every stored field to Visitor.
+  void VisitFields(TskFieldVisitor& Visitor);
+
+  int WindowPictureIndex { -1 };
+  int MaskPictureIndex { -1 };
+  TPoint LTPoint;
+  TPoint RTPoint;
+  TPoint LBPoint;
+  TPoint RBPoint;
+  TRect ItemsRect;
+  TColor ScrollMarkerColor { 0 };
+  TColor ScrollMarkerActiveColor { 0 };
+  bool TopStretch { false };
+  bool LeftStretch { false };
+  bool RightStretch { false };
+  bool BottomStretch { false };
+  bool StretchEffect { false };
+  TskStretchType StretchType { skstFull };
+};
+
+/// Section "LAYERFRAME": the layered alpha border around skinned forms: pictures and masks for an active
+/// and an inactive form, geometry, alpha values, hit-test geometry, caption and button areas, blur masks
+/// and the offsets of the border window.
+class TskDataSkinLayerFrame : public TObject {
+public:
+  void LoadFromFile(TCustomIniFile* IniFile);
+  void SaveToFile(TCustomIniFile* IniFile);
+  /// Hands every stored field to Visitor.
+  void VisitFields(TskFieldVisitor& Visitor);
+
+  int PictureIndex { -1 };
+  int MaskPictureIndex { -1 };
+  int InActivePictureIndex { -1 };
+  int InActiveMaskPictureIndex { -1 };
+  TPoint LTPoint;
+  TPoint RTPoint;
+  TPoint LBPoint;
+  TPoint RBPoint;
+  TRect ClRect;
+  int AlphaBlendValue { 255 };
+  int InActiveAlphaBlendValue { 255 };
+  TRect BorderRect;
+  bool HitTestEnable { false };
+  bool FullBorder { false };
+  int HitTestSize { 0 };
+  TRect CaptionRect;
+  TPoint HitTestLTPoint;
+  TPoint HitTestRTPoint;
+  TPoint HitTestLBPoint;
+  TPoint HitTestRBPoint;
+  TRect ButtonsRect;
+  TRect SysMenuButtonRect;
+  bool FullStretch { false };
+  int RollUpFormHeight { 0 };
+  int ButtonsTopOffset { 0 };
+  int SysButtonTopOffset { 0 };
+  int BlurMaskPictureIndex { -1 };
+  TRect IntersectBlurMaskRect;
+  TRect ExcludeBlurMaskRect;
+  int LeftOffset { 0 };
+  int TopOffset { 0 };
+  int WidthOffset { 0 };
+  int HeightOffset { 0 };
+};
+
+/// Section "HINTWINDOW": picture, mask, geometry, client area and font of the skinned hint window.
+class TskDataSkinHintWindow : public TObject {
+public:
+  void LoadFromFile(TCustomIniFile* IniFile);
+  void SaveToFile(TCustomIniFile* IniFile);
+  /// Hands every stored field to Visitor.
+  void VisitFields(TskFieldVisitor& Visitor);
+
+  int WindowPictureIndex { -1 };
+  int MaskPictureIndex { -1 };
+  TPoint LTPoint;
+  TPoint RTPoint;
+  TPoint LBPoint;
+  TPoint RBPoint;
+  TRect ClRect;
+  String FontName { "Tahoma" };
+  TFontStyles FontStyle;
+  int FontHeight { 13 };
+  TColor FontColor { 0 };
+  bool TopStretch { false };
+  bool LeftStretch { false };
+  bool RightStretch { false };
+  bool BottomStretch { false };
+  bool StretchEffect { false };
+  TskStretchType StretchType { skstFull };
+};
