@@ -2,7 +2,6 @@
 // Every skin record class behind one interface, and visitors that fill, print and list a record's stored
 // fields, so that one test body covers every class and every field.
 #include <functional>
-#include <map>
 #include <memory>
 #include <type_traits>
 #include <utility>
