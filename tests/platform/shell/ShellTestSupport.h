@@ -1,11 +1,15 @@
 #pragma once
 // Temporary folders and environment overrides for the shell tests.
+#include <fcntl.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -72,3 +76,43 @@ inline bool WaitUntil(const std::function<bool()>& Done, double Seconds = 2.0) {
   }
   return true;
 }
+
+/// Watches over a named pipe while code that must never open it runs: opening it for reading would block
+/// for ever, so after a few seconds the guard opens the pipe itself (which lets a blocked opener go on)
+/// and records that it had to.
+class TPipeGuard {
+public:
+  explicit TPipeGuard(String Pipe) : FPipe(std::move(Pipe)), FWatchdog([this] { Watch(); }) {}
+  ~TPipeGuard() {
+    {
+      std::lock_guard lock(FLock);
+      FFinished = true;
+    }
+    FDone.notify_all();
+    FWatchdog.join();
+  }
+  TPipeGuard(const TPipeGuard&) = delete;
+  TPipeGuard& operator=(const TPipeGuard&) = delete;
+
+  /// True when the code under watch was still running after the time allowed.
+  bool Fired() {
+    std::lock_guard lock(FLock);
+    return FFired;
+  }
+
+private:
+  void Watch() {
+    std::unique_lock lock(FLock);
+    if (FDone.wait_for(lock, std::chrono::seconds(5), [this] { return FFinished; })) return;
+    FFired = true;
+    const int fd = ::open(FPipe.c_str(), O_RDWR | O_NONBLOCK);
+    if (fd >= 0) ::close(fd);
+  }
+
+  String FPipe;
+  std::mutex FLock;
+  std::condition_variable FDone;
+  bool FFinished { false };
+  bool FFired { false };
+  std::thread FWatchdog;  // last: it starts once the rest is ready
+};

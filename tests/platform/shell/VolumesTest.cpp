@@ -59,7 +59,7 @@ TEST(VolumesTest, PathsBelongToTheDeepestMountAbove) {
     EXPECT_EQ(VolumeOfPath(volumes, c.Path)->MountPoint, c.Volume) << c.Path;
 }
 
-TEST(VolumesTest, DisplayNames) {
+TEST(VolumesTest, ShownNames) {
   EXPECT_EQ(VolumeDisplayName({ "/", "ext4", "/dev/sda1", "ROOT", false }), "File System");
   EXPECT_EQ(VolumeDisplayName({ "/media/u/sdb1", "vfat", "/dev/sdb1", "", true }), "sdb1 (/media/u/sdb1)");
   EXPECT_EQ(VolumeDisplayName({ "/media/u/sdb1", "vfat", "/dev/sdb1", "Holiday", true }), "Holiday (/media/u/sdb1)");
