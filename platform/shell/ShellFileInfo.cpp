@@ -50,11 +50,13 @@ TShellIcon IconOf(const std::vector<TShellItem>& Items, bool Open) {
 }  // namespace
 
 const TShellImageList* SHGetFileInfo(PCItemIDList ID, uint32_t Flags, TShellFileInfo& Info) {
+  const std::shared_ptr<IShellFolder> desktop = SHGetDesktopFolder();
   const std::optional<std::vector<TShellItem>> items = DecodeItemIDList(ID);
   String name;
-  if (!items || !SHGetDesktopFolder()->GetDisplayNameOf(ID, SHGDN_INFOLDER, name)) return nullptr;
+  // The parsing form checks the list without reading the volume table, which the shown name of a volume needs.
+  if (!items || !desktop->GetDisplayNameOf(ID, SHGDN_INFOLDER | SHGDN_FORPARSING, name)) return nullptr;
   if (Flags & SHGFI_SYSICONINDEX) Info.IconIndex = IconOf(*items, Flags & SHGFI_OPENICON);
-  if (Flags & SHGFI_DISPLAYNAME) Info.DisplayName = name;
+  if (Flags & SHGFI_DISPLAYNAME) desktop->GetDisplayNameOf(ID, SHGDN_INFOLDER, Info.DisplayName);
   if (Flags & SHGFI_TYPENAME) {
     const bool folder = items->empty() || items->back().Kind != TShellItemKind::File;
     Info.TypeName = ShellTypeName(items->empty() ? String() : items->back().Name, folder);

@@ -238,6 +238,7 @@ TItemIDListPtr TNamespaceFolder::Relative(const TItems& Full) const {
 }
 
 TItemIDListPtr TNamespaceFolder::ParseDisplayName(const String& DisplayName) {
+  if (DisplayName.find('\0') != String::npos) return nullptr;  // the system would read only the part before it
   const TPlace place = PlaceOf(FLocation);
   TItems items;
   if (place.Kind == TPlace::Desktop) {

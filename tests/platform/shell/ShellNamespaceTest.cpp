@@ -134,6 +134,7 @@ TEST_F(ShellTreeTest, ParsingFoldsDotsAndRefusesWhatDoesNotExist) {
            { Root.Path() + "//sub//inner", Root / "sub/inner" },
            { Root / "missing", "<none>" },
            { Root / "notes.txt/x", "<none>" },
+           { Root / "notes.txt" + String("\0/x", 3), "<none>" },
            { "relative/notes.txt", "<none>" },
            { "", "<none>" },
        }) {
@@ -141,7 +142,7 @@ TEST_F(ShellTreeTest, ParsingFoldsDotsAndRefusesWhatDoesNotExist) {
     EXPECT_EQ(id ? PathOf(id.get()) : "<none>", c.Path) << c.Text;
   }
   auto folder = RootFolder();
-  for (const String& text : { String("../x"), Root / "sub", String("missing"), String(".") })
+  for (const String& text : { String("../x"), Root / "sub", String("missing"), String("."), String("sub\0x", 5) })
     EXPECT_FALSE(Child(*folder, text)) << text;
 }
 
