@@ -40,8 +40,8 @@ constexpr uint32_t SFGAO_VALIDATE = 0x1000000;     // never
 
 /// A folder of the shell namespace: the desktop, Computer, or a file-system folder. Item-ID lists passed in
 /// are relative to this folder and may span several levels; lists handed out belong to the caller.
-/// Nothing in the namespace ever opens a file: entries are examined with stat and lstat only, so pipes,
-/// sockets and devices are listed but never touched.
+/// The namespace opens nothing but folders (to list them): entries are examined with stat and lstat only,
+/// so pipes, sockets and devices are listed but never touched.
 class IShellFolder {
 public:
   virtual ~IShellFolder() = default;
