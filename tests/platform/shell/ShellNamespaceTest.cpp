@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
+#include "platform/base/DateUtils.h"
 #include "platform/base/FileUtils.h"
+#include "platform/shell/FindData.h"
 #include "platform/shell/IShellFolder2.h"
 #include "platform/shell/ItemIDList.h"
 #include "platform/shell/ShellFileInfo.h"
@@ -197,6 +199,9 @@ TEST_F(ShellTreeTest, ReadOnlyFolderAndItsEntries) {
   TItemIDListPtr inner = Child(*folder, "sub/inner");
   EXPECT_EQ(folder->GetAttributesOf(sub.get(), SFGAO_READONLY | SFGAO_DROPTARGET), SFGAO_READONLY);
   EXPECT_EQ(folder->GetAttributesOf(inner.get(), SFGAO_CANRENAME | SFGAO_CANDELETE | SFGAO_CANCOPY), SFGAO_CANCOPY);
+  TFindData data;
+  ASSERT_TRUE(GetFindData(Root / "sub", data));
+  EXPECT_EQ(data.Attributes, FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY);
 }
 
 TEST_F(ShellTreeTest, DetailColumns) {
@@ -231,6 +236,35 @@ TEST_F(ShellTreeTest, DetailColumns) {
   EXPECT_EQ(sub[2], "Folder");
   EXPECT_EQ(texts("pipe")[1], "0 KB");
   EXPECT_EQ(texts(BadName)[2], "AVI file");
+}
+
+TEST_F(ShellTreeTest, FindDataOfEachKindOfEntry) {
+  struct stat notes {};
+  ASSERT_EQ(stat((Root / "notes.txt").c_str(), &notes), 0);
+  struct TCase {
+    String Name;
+    Int64 Size;
+    uint32_t Attributes;
+    TDateTime Time;
+  };
+  for (const TCase& c : std::vector<TCase> {
+           { "notes.txt", 1500, FILE_ATTRIBUTE_ARCHIVE, UnixToLocalDateTime(notes.st_mtime) },
+           { "sub", -1, FILE_ATTRIBUTE_DIRECTORY, -1 },
+           { "link", -1, FILE_ATTRIBUTE_DIRECTORY, -1 },
+           { ".hidden", 1, FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN, -2 },
+           { "pipe", 0, 0, -2 },
+       }) {
+    TFindData data;
+    ASSERT_TRUE(GetFindData(Root / c.Name, data)) << c.Name;
+    EXPECT_EQ(data.FileName, c.Name);
+    EXPECT_EQ(data.Size, c.Size) << c.Name;
+    EXPECT_EQ(data.Attributes, c.Attributes) << c.Name;
+    if (c.Time != -2) {
+      EXPECT_EQ(data.LastWriteTime, c.Time) << c.Name;
+    }
+  }
+  TFindData data;
+  EXPECT_FALSE(GetFindData(Root / "missing", data));
 }
 
 TEST_F(ShellTreeTest, BindingGivesFoldersOnly) {
