@@ -68,6 +68,8 @@ public:
   TRect Client;
   /// Placement to go back to from minimized or maximized (same coordinates as Rect).
   TRect RestoreRect;
+  /// Minimized from maximized: SW_RESTORE maximizes again.
+  bool RestoreMaximized { false };
   /// The window region in window coordinates; painting and hit testing stay inside it.
   std::optional<Region> WindowRgn;
 

@@ -5,8 +5,7 @@
 //
 // Handles: a handle is a slot index and a generation in 32 bits, never a pointer, so a handle kept after
 // its window died names nothing (Find answers null) even once the slot is used again.
-#include <deque>
-#include <functional>
+#include <atomic>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -14,10 +13,14 @@
 #include <vector>
 
 #include "platform/base/Types.h"
+#include "platform/gdi/GdiObject.h"
 #include "platform/gdi/Region.h"
+#include "platform/ui/HandleTable.h"
 #include "platform/ui/IInputLayer.h"
 #include "platform/ui/IPresenter.h"
+#include "platform/ui/MessageQueue.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/TimerList.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowClass.h"
 
@@ -28,7 +31,7 @@ public:
 
   // ---- Records ----
   /// The record of a window that exists (alive or inside DestroyWindow); null for anything else.
-  Window* Find(HWND Wnd) const;
+  Window* Find(HWND Wnd) const { return FHandles.Find(Wnd); }
   Window& Desktop() { return *FDesktop; }
   /// Top-level windows in z-order, topmost first.
   const std::vector<Window*>& TopLevelWindows() const { return FDesktop->Children; }
@@ -73,55 +76,46 @@ public:
   /// When the next timer is due (CurrentClock() time), if any timer runs.
   std::optional<Int64> NextTimerDue() const;
   /// True when some shown window waits for WM_PAINT.
-  bool PaintPending() const;
+  bool PaintPending();
   /// Hands every top-level window's changed pixels to the presenter.
   void FlushPresents();
 
   /// Destroys every window and forgets queued messages, timers, registered classes and message hooks:
-  /// a clean window system for the next test.
+  /// a clean window system for the next test. The presenter and the input layer are let go too.
   void Reset();
 
-private:
-  friend class WindowSystemAccess;  // the implementation files of the window system
-
-  struct Slot {
-    std::unique_ptr<Window> Record;
-    uint32_t Generation { 1 };
-  };
-  struct Timer {
-    HWND Wnd { 0 };
-    UINT_PTR Id { 0 };
-    Int64 Interval { 0 };
-    Int64 Due { 0 };
-    uint64_t Serial { 0 };  // setting order, to break ties in due order
-  };
+  // ---- Parts, for the window system's own modules ----
+  HandleTable& Handles() { return FHandles; }
+  MessageQueue& Queue() { return FQueue; }
+  TimerList& Timers() { return FTimers; }
+  /// Class records by upper-case name.
+  std::map<String, std::unique_ptr<WindowClass>>& Classes() { return FClasses; }
+  /// Device contexts handed out by GetDCEx and BeginPaint, with their window and its top-level window.
   struct DCRecord {
     HWND Wnd { 0 };
     HWND TopLevel { 0 };
   };
+  std::map<HDC, DCRecord>& DCs() { return FDCs; }
+  /// Called whenever an update region grows or a window shows, so the paint search looks again.
+  void PaintMayBePending() { FPaintScan = true; }
+  /// The first shown window needing WM_PAINT within Root (0: everywhere), parents before children.
+  Window* FindPaintTarget(HWND Root);
+  /// The cursor position the last input message carried (the position of posted messages).
+  TPoint LastInputPos() const { return FLastInputPos; }
 
+private:
   WindowSystem();
 
-  std::vector<Slot> FSlots;
-  std::deque<uint32_t> FFreeSlots;
+  HandleTable FHandles;
   Window* FDesktop { nullptr };
-  std::map<String, std::unique_ptr<WindowClass>> FClasses;  // by upper-case name
-  ATOM FNextAtom { 0xC000 };
-  std::map<String, UINT> FRegisteredMessages;  // by upper-case name
-
-  mutable std::mutex FQueueLock;
-  std::deque<TMsg> FQueue;
-  std::optional<int> FQuitCode;
-  DWORD FLastMessageTime { 0 };
-  TPoint FLastMessagePos;
-
-  std::vector<Timer> FTimers;
-  uint64_t FTimerSerial { 0 };
-
+  std::map<String, std::unique_ptr<WindowClass>> FClasses;
+  MessageQueue FQueue;
+  TimerList FTimers;
   std::map<HDC, DCRecord> FDCs;
+  bool FPaintScan { false };
+  TPoint FLastInputPos;
 
   IPresenter* FPresenter { nullptr };
   IInputLayer* FInputLayer { nullptr };
-  std::mutex FWakeLock;
-  bool FWoken { false };
+  std::atomic<bool> FWoken { false };
 };

@@ -1,0 +1,200 @@
+#include "platform/ui/DefaultFrame.h"
+
+#include <algorithm>
+
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/Text.h"
+#include "platform/ui/ScreenMetrics.h"
+#include "platform/ui/Ui.h"
+
+namespace {
+
+/// The thickness of the outer border: a sizing frame, a dialog frame (captions have one) or a line.
+int BorderWidth(DWORD Style, DWORD ExStyle) {
+  if (Style & WS_THICKFRAME)
+    return GetSystemMetrics(SM_CXFRAME);
+  if ((Style & WS_DLGFRAME) || (ExStyle & WS_EX_DLGMODALFRAME))
+    return GetSystemMetrics(SM_CXDLGFRAME);
+  return (Style & WS_BORDER) ? GetSystemMetrics(SM_CXBORDER) : 0;
+}
+
+int EdgeWidth(DWORD ExStyle) {
+  return ((ExStyle & WS_EX_CLIENTEDGE) ? GetSystemMetrics(SM_CXEDGE) : 0) +
+         ((ExStyle & WS_EX_STATICEDGE) ? GetSystemMetrics(SM_CXBORDER) : 0);
+}
+
+int CaptionHeight(DWORD ExStyle) {
+  return GetSystemMetrics((ExStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
+}
+
+bool Inside(const TRect& R, TPoint P) { return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom; }
+
+void FillColor(HDC DC, const TRect& R, TColor Color) {
+  HBRUSH Brush = CreateSolidBrush(ColorToRGB(Color));
+  FillRect(DC, R, Brush);
+  DeleteObject(Brush);
+}
+
+/// The close glyph: two diagonals two pixels thick, centred in R.
+void PaintCross(HDC DC, const TRect& R, TColor Color) {
+  const int N = std::min(R.Width(), R.Height()) / 2 - 1;
+  const int X0 = R.Left + (R.Width() - N) / 2, Y0 = R.Top + (R.Height() - N) / 2;
+  for (int I = 0; I < N; ++I)
+    for (int Thick = 0; Thick < 2 && I + Thick < N; ++Thick) {
+      SetPixel(DC, X0 + I + Thick, Y0 + I, Color);
+      SetPixel(DC, X0 + N - 1 - I - Thick, Y0 + I, Color);
+    }
+}
+
+}  // namespace
+
+bool DefaultFrame::HasCaption(DWORD Style) { return (Style & WS_CAPTION) == WS_CAPTION; }
+
+bool DefaultFrame::IsSizable(const Window& W) {
+  return (W.Style & WS_THICKFRAME) && !(W.Style & (WS_MAXIMIZE | WS_MINIMIZE));
+}
+
+TRect DefaultFrame::Insets(DWORD Style, DWORD ExStyle) {
+  const int Side = BorderWidth(Style, ExStyle) + EdgeWidth(ExStyle);
+  const int Caption = HasCaption(Style) ? CaptionHeight(ExStyle) : 0;
+  return { Side, Side + Caption, Side, Side };
+}
+
+TRect DefaultFrame::ClientFor(const TRect& WindowRect, DWORD Style, DWORD ExStyle) {
+  const TRect In = Insets(Style, ExStyle);
+  TRect C { WindowRect.Left + In.Left, WindowRect.Top + In.Top, WindowRect.Right - In.Right,
+            WindowRect.Bottom - In.Bottom };
+  if ((Style & WS_VSCROLL) && C.Width() >= GetSystemMetrics(SM_CXVSCROLL))
+    C.Right -= GetSystemMetrics(SM_CXVSCROLL);
+  if ((Style & WS_HSCROLL) && C.Height() >= GetSystemMetrics(SM_CYHSCROLL))
+    C.Bottom -= GetSystemMetrics(SM_CYHSCROLL);
+  C.Right = std::max(C.Right, C.Left);
+  C.Bottom = std::max(C.Bottom, C.Top);
+  return C;
+}
+
+TRect DefaultFrame::CaptionRect(const Window& W) {
+  if (!HasCaption(W.Style))
+    return {};
+  const int B = BorderWidth(W.Style, W.ExStyle);
+  return { B, B, W.Rect.Width() - B, B + CaptionHeight(W.ExStyle) };
+}
+
+TRect DefaultFrame::CloseButtonRect(const Window& W) {
+  const TRect Caption = CaptionRect(W);
+  if (!(W.Style & WS_SYSMENU) || Caption.Height() <= 4)
+    return {};
+  const int Size = Caption.Height() - 4;
+  return { Caption.Right - 2 - Size, Caption.Top + 2, Caption.Right - 2, Caption.Top + 2 + Size };
+}
+
+TRect DefaultFrame::VScrollRect(const Window& W) {
+  if (!(W.Style & WS_VSCROLL))
+    return {};
+  return { W.Client.Right, W.Client.Top, W.Client.Right + GetSystemMetrics(SM_CXVSCROLL), W.Client.Bottom };
+}
+
+TRect DefaultFrame::HScrollRect(const Window& W) {
+  if (!(W.Style & WS_HSCROLL))
+    return {};
+  return { W.Client.Left, W.Client.Bottom, W.Client.Right, W.Client.Bottom + GetSystemMetrics(SM_CYHSCROLL) };
+}
+
+int DefaultFrame::SizingCode(const Window& W, TPoint Local) {
+  const int Width = W.Rect.Width(), Height = W.Rect.Height();
+  const int Frame = BorderWidth(W.Style, W.ExStyle);
+  const int Corner = GetSystemMetrics(SM_CXSIZE) + Frame;
+  const bool Left = Local.X < Frame, Right = Local.X >= Width - Frame;
+  const bool Top = Local.Y < Frame, Bottom = Local.Y >= Height - Frame;
+  const bool NearLeft = Local.X < Corner, NearRight = Local.X >= Width - Corner;
+  const bool NearTop = Local.Y < Corner, NearBottom = Local.Y >= Height - Corner;
+  if (Top)
+    return NearLeft ? HTTOPLEFT : NearRight ? HTTOPRIGHT : HTTOP;
+  if (Bottom)
+    return NearLeft ? HTBOTTOMLEFT : NearRight ? HTBOTTOMRIGHT : HTBOTTOM;
+  if (Left)
+    return NearTop ? HTTOPLEFT : NearBottom ? HTBOTTOMLEFT : HTLEFT;
+  if (Right)
+    return NearTop ? HTTOPRIGHT : NearBottom ? HTBOTTOMRIGHT : HTRIGHT;
+  return HTNOWHERE;
+}
+
+int DefaultFrame::HitTest(const Window& W, TPoint Local) {
+  if (!Inside({ 0, 0, W.Rect.Width(), W.Rect.Height() }, Local))
+    return HTNOWHERE;
+  if (Inside(W.Client, Local))
+    return HTCLIENT;
+  if (W.Style & WS_MINIMIZE)
+    return HTCAPTION;
+  if (IsSizable(W))
+    if (const int Code = SizingCode(W, Local); Code != HTNOWHERE)
+      return Code;
+  if (Inside(CloseButtonRect(W), Local))
+    return HTCLOSE;
+  if (Inside(CaptionRect(W), Local))
+    return HTCAPTION;
+  if (Inside(VScrollRect(W), Local))
+    return HTVSCROLL;
+  if (Inside(HScrollRect(W), Local))
+    return HTHSCROLL;
+  return HTBORDER;
+}
+
+void DefaultFrame::PaintScrollBar(HDC DC, const TRect& Bar, bool Vertical) {
+  FillColor(DC, Bar, clScrollBar);
+  const int Button = Vertical ? std::min(Bar.Width(), Bar.Height() / 2) : std::min(Bar.Height(), Bar.Width() / 2);
+  TRect First = Vertical ? Bounds(Bar.Left, Bar.Top, Bar.Width(), Button) : Bounds(Bar.Left, Bar.Top, Button, Bar.Height());
+  TRect Last = Vertical ? Bounds(Bar.Left, Bar.Bottom - Button, Bar.Width(), Button)
+                        : Bounds(Bar.Right - Button, Bar.Top, Button, Bar.Height());
+  DrawEdge(DC, First, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+  DrawEdge(DC, Last, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+}
+
+void DefaultFrame::PaintCaption(HDC DC, const Window& W, bool Active) {
+  const TRect Caption = CaptionRect(W);
+  FillColor(DC, Caption, Active ? clActiveCaption : clInactiveCaption);
+  const TRect Close = CloseButtonRect(W);
+  TRect Text { Caption.Left + 4, Caption.Top, (Close.Width() ? Close.Left : Caption.Right) - 4, Caption.Bottom };
+  const HGDIOBJ Font = GetStockObject(DEFAULT_GUI_FONT);
+  if (Font)
+    SelectObject(DC, Font);
+  SetBkMode(DC, TRANSPARENT);
+  SetTextColor(DC, ColorToRGB(Active ? clCaptionText : clInactiveCaptionText));
+  DrawText(DC, W.Text, Text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  if (Close.Width()) {
+    TRect Button = Close;
+    DrawEdge(DC, Button, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+    PaintCross(DC, Close, ColorToRGB(clBtnText));
+  }
+}
+
+void DefaultFrame::Paint(HDC DC, const Window& W, bool Active) {
+  const TRect Whole { 0, 0, W.Rect.Width(), W.Rect.Height() };
+  const int Border = BorderWidth(W.Style, W.ExStyle), Edge = EdgeWidth(W.ExStyle);
+  if (!Border && !Edge && !(W.Style & (WS_VSCROLL | WS_HSCROLL)))
+    return;
+  const int Saved = SaveDC(DC);
+  ExcludeClipRect(DC, W.Client.Left, W.Client.Top, W.Client.Right, W.Client.Bottom);
+  FillColor(DC, Whole, clBtnFace);
+  if (Border == GetSystemMetrics(SM_CXBORDER)) {
+    HBRUSH Line = CreateSolidBrush(ColorToRGB(clWindowFrame));
+    FrameRect(DC, Whole, Line);
+    DeleteObject(Line);
+  } else if (Border) {
+    TRect Outer = Whole;
+    DrawEdge(DC, Outer, EDGE_RAISED, BF_RECT);
+  }
+  if (HasCaption(W.Style))
+    PaintCaption(DC, W, Active);
+  const TRect VBar = VScrollRect(W), HBar = HScrollRect(W);
+  if (VBar.Width())
+    PaintScrollBar(DC, VBar, true);
+  if (HBar.Height())
+    PaintScrollBar(DC, HBar, false);
+  if (Edge) {
+    TRect Sunken { W.Client.Left - Edge, W.Client.Top - Edge, std::max(W.Client.Right, VBar.Right) + Edge,
+                   std::max(W.Client.Bottom, HBar.Bottom) + Edge };
+    DrawEdge(DC, Sunken, (W.ExStyle & WS_EX_CLIENTEDGE) ? EDGE_SUNKEN : BDR_SUNKENOUTER, BF_RECT);
+  }
+  RestoreDC(DC, Saved);
+}

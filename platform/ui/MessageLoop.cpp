@@ -1,0 +1,135 @@
+#include "platform/ui/MessageLoop.h"
+
+#include <cstdio>
+
+#include "platform/base/MainThread.h"
+#include "platform/ui/Ui.h"
+#include "platform/ui/WindowSystem.h"
+
+namespace {
+
+int GModalDepth = 0;
+std::optional<int> GDeferredQuit;
+std::optional<int> GQuitReceived;
+
+TLoopExceptionHandler& ExceptionHandler() {
+  static TLoopExceptionHandler Handler;
+  return Handler;
+}
+
+void DefaultReport(std::exception_ptr Error) {
+  try {
+    std::rethrow_exception(Error);
+  } catch (const std::exception& E) {
+    std::fprintf(stderr, "Unhandled exception: %s\n", E.what());
+  } catch (...) {
+    std::fprintf(stderr, "Unhandled exception\n");
+  }
+}
+
+bool ServeHandOvers() {
+  if (!HandOversPending())
+    return false;
+  try {
+    CheckSynchronize(0);
+  } catch (...) {
+    ReportLoopException(std::current_exception());
+  }
+  return true;
+}
+
+bool TakeMessage(TMsg& Msg) {
+  if (PeekMessage(&Msg, 0, 0, 0, PM_REMOVE))
+    return true;
+  // Native events turn into queued input only when asked; asking costs, so only when the queue is dry.
+  if (IPresenter* P = WindowSystem::Get().Presenter()) {
+    P->PumpEvents();
+    return PeekMessage(&Msg, 0, 0, 0, PM_REMOVE);
+  }
+  return false;
+}
+
+}  // namespace
+
+bool ProcessNextMessage() {
+  if (ServeHandOvers())
+    return true;
+  TMsg Msg;
+  if (!TakeMessage(Msg)) {
+    WindowSystem::Get().FlushPresents();
+    return false;
+  }
+  if (Msg.message == WM_QUIT) {
+    (GModalDepth > 0 ? GDeferredQuit : GQuitReceived) = int(Msg.wParam);
+    return true;
+  }
+  try {
+    if (!MessageHooks().Run(Msg) && Msg.message != WM_NULL) {
+      TranslateMessage(Msg);
+      DispatchMessage(Msg);
+    }
+  } catch (...) {
+    ReportLoopException(std::current_exception());
+  }
+  return true;
+}
+
+void ProcessPendingMessages() {
+  while (ProcessNextMessage()) {
+  }
+}
+
+void WaitForWork() {
+  WindowSystem& WS = WindowSystem::Get();
+  if (HandOversPending() || !WS.Queue().Empty() || WS.PaintPending())
+    return;
+  WS.WaitForEvents(WS.NextTimerDue());
+}
+
+void HandleMessage() {
+  if (!ProcessNextMessage())
+    WaitForWork();
+}
+
+void RunModalLoop(const std::function<bool()>& Done) {
+  ++GModalDepth;
+  struct Leave {
+    ~Leave() {
+      if (--GModalDepth >= 0 && GDeferredQuit) {
+        PostQuitMessage(*GDeferredQuit);
+        GDeferredQuit.reset();
+      }
+    }
+  } Guard;
+  while (!Done())
+    if (!ProcessNextMessage() && !Done())
+      WaitForWork();
+}
+
+bool QuitPending() { return GDeferredQuit.has_value(); }
+
+std::optional<int> QuitReceived() { return GQuitReceived; }
+
+void ClearQuit() {
+  GQuitReceived.reset();
+  GDeferredQuit.reset();
+}
+
+MessageHookStack& MessageHooks() {
+  static MessageHookStack Hooks;
+  return Hooks;
+}
+
+void SetLoopExceptionHandler(TLoopExceptionHandler Handler) { ExceptionHandler() = std::move(Handler); }
+
+void ReportLoopException(std::exception_ptr Error) {
+  if (const TLoopExceptionHandler& Handler = ExceptionHandler()) {
+    try {
+      Handler(Error);
+      return;
+    } catch (...) {
+      // A failing handler must not take the loop down: fall back to the plain report.
+    }
+  }
+  DefaultReport(Error);
+}

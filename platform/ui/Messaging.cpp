@@ -1,0 +1,149 @@
+// Sending, posting, retrieving and dispatching messages, and calls through procedure chains.
+#include "platform/base/Clock.h"
+#include "platform/base/MainThread.h"
+#include "platform/ui/MessageLoop.h"
+#include "platform/ui/Ui.h"
+#include "platform/ui/WindowSystem.h"
+#include "platform/ui/WindowSystemOps.h"
+
+namespace {
+
+DWORD GLastMessageTime = 0;
+TPoint GLastMessagePos;
+
+/// Keeps the record allocated while its code runs; the last call out frees a record destroyed meanwhile.
+class DispatchGuard {
+public:
+  explicit DispatchGuard(Window& W) : FWindow(W) { ++FWindow.DispatchDepth; }
+  ~DispatchGuard() {
+    if (--FWindow.DispatchDepth == 0 && FWindow.Life == Window::State::Dead)
+      ReleaseRecord(FWindow);
+  }
+  DispatchGuard(const DispatchGuard&) = delete;
+  DispatchGuard& operator=(const DispatchGuard&) = delete;
+
+private:
+  Window& FWindow;
+};
+
+bool InChain(const Window& W, WNDPROC Proc) {
+  for (const Window::ProcEntry& E : W.Procs)
+    if (E.Proc == Proc)
+      return true;
+  return false;
+}
+
+}  // namespace
+
+LRESULT DeliverTo(WNDPROC Proc, Window& W, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  DispatchGuard Guard(W);
+  if (!WindowProc::IsLive(Proc))
+    return DefWindowProc(W.Handle, Msg, WParam, LParam);
+  return Proc->Call(W.Handle, Msg, WParam, LParam);
+}
+
+LRESULT Deliver(Window& W, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  return DeliverTo(W.Procs.back().Proc, W, Msg, WParam, LParam);
+}
+
+LRESULT SendMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  Window* W = WindowSystem::Get().Find(Wnd);
+  return W ? Deliver(*W, Msg, WParam, LParam) : 0;
+}
+
+LRESULT CallWindowProc(WNDPROC Proc, HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  Window* W = WindowSystem::Get().Find(Wnd);
+  if (!W)
+    return WindowProc::IsLive(Proc) ? Proc->Call(Wnd, Msg, WParam, LParam) : 0;
+  // A procedure taken out of the chain out of order stands for the one that replaced it.
+  for (int Steps = 0; Steps < 64 && !InChain(*W, Proc); ++Steps) {
+    const auto It = W->RemovedProcs.find(Proc);
+    if (It == W->RemovedProcs.end())
+      break;
+    Proc = It->second;
+  }
+  return DeliverTo(Proc, *W, Msg, WParam, LParam);
+}
+
+bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  WindowSystem& WS = WindowSystem::Get();
+  if (Wnd && IsMainThread() && !WS.Find(Wnd))
+    return false;
+  WS.Post(TMsg { Wnd, Msg, WParam, LParam, 0, {} });
+  return true;
+}
+
+bool PostThreadMessage(DWORD Thread, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (Thread != MainThreadID())
+    return false;
+  WindowSystem::Get().Post(TMsg { 0, Msg, WParam, LParam, 0, {} });
+  return true;
+}
+
+void PostQuitMessage(int ExitCode) {
+  WindowSystem::Get().Queue().PostQuit(ExitCode);
+  WindowSystem::Get().Wake();
+}
+
+bool PeekMessage(TMsg* Msg, HWND Wnd, UINT FilterMin, UINT FilterMax, UINT RemoveFlags) {
+  WindowSystem& WS = WindowSystem::Get();
+  const bool Remove = (RemoveFlags & PM_REMOVE) != 0;
+  const auto InRange = [&](UINT M) { return (FilterMin == 0 && FilterMax == 0) || (M >= FilterMin && M <= FilterMax); };
+  const auto ForWindow = [&](HWND H) { return Wnd == 0 || H == Wnd || IsChild(Wnd, H); };
+  const Int64 Now = CurrentClock().Now();
+  const DWORD Time = DWORD(Now);
+  const TPoint Pos = WS.LastInputPos();
+
+  std::optional<TMsg> Found = WS.Queue().Peek(
+      [&](const TMsg& M) { return InRange(M.message) && ForWindow(M.hwnd); }, InRange(WM_QUIT), Remove, Time, Pos);
+  if (!Found && InRange(WM_TIMER))
+    if (const auto Tick = WS.Timers().TakeDue(Now, ForWindow, Remove))
+      Found = TMsg { Tick->Wnd, WM_TIMER, Tick->Id, 0, Time, Pos };
+  if (!Found && InRange(WM_PAINT))
+    if (Window* W = WS.FindPaintTarget(Wnd))
+      Found = TMsg { W->Handle, WM_PAINT, 0, 0, Time, Pos };
+  if (!Found)
+    return false;
+  if (Remove) {
+    GLastMessageTime = Found->time;
+    GLastMessagePos = Found->pt;
+  }
+  if (Msg)
+    *Msg = *Found;
+  return true;
+}
+
+bool GetMessage(TMsg* Msg, HWND Wnd, UINT FilterMin, UINT FilterMax) {
+  while (!PeekMessage(Msg, Wnd, FilterMin, FilterMax, PM_REMOVE)) {
+    try {
+      CheckSynchronize(0);
+    } catch (...) {
+      ReportLoopException(std::current_exception());
+    }
+    if (!PeekMessage(Msg, Wnd, FilterMin, FilterMax, PM_REMOVE))
+      WaitForWork();
+    else
+      break;
+  }
+  return Msg->message != WM_QUIT;
+}
+
+LRESULT DispatchMessage(const TMsg& Msg) {
+  Window* W = WindowSystem::Get().Find(Msg.hwnd);
+  if (!W)
+    return 0;
+  if (Msg.message == WM_PAINT) {
+    PaintNow(Msg.hwnd);
+    return 0;
+  }
+  return Deliver(*W, Msg.message, Msg.wParam, Msg.lParam);
+}
+
+bool TranslateMessage(const TMsg& Msg) {
+  IInputLayer* Input = WindowSystem::Get().InputLayer();
+  return Input && Input->Translate(Msg);
+}
+
+DWORD GetMessageTime() { return GLastMessageTime; }
+
+DWORD GetMessagePos() { return MAKELONG(Word(GLastMessagePos.X), Word(GLastMessagePos.Y)); }
