@@ -1,0 +1,457 @@
+#include "platform/display/SdlPresenter.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cstring>
+#include <vector>
+
+#include "platform/base/Clock.h"
+#include "platform/base/Exception.h"
+#include "platform/display/MonitorLayout.h"
+#include "platform/display/SdlKeyMap.h"
+#include "platform/ui/MessageLoop.h"
+#include "platform/ui/Ui.h"
+#include "platform/ui/WindowSystem.h"
+
+namespace {
+
+constexpr uint32_t NeverFocused = SDL_WINDOW_POPUP_MENU | SDL_WINDOW_TOOLTIP;
+/// More rectangles than this are uploaded as their bounding box: one transfer beats many small ones.
+constexpr size_t MaxUploadRects = 16;
+
+IInputLayer* Input() { return WindowSystem::Get().InputLayer(); }
+
+bool IsHintWindow(const Window& W) {
+  if (!W.Class) return false;
+  String Name = W.Class->Def.lpszClassName;
+  std::transform(Name.begin(), Name.end(), Name.begin(), [](unsigned char C) { return char(std::tolower(C)); });
+  return Name.find("hintwindow") != String::npos;
+}
+
+void ReportSdlFailure(const char* What) {
+  ReportLoopException(std::make_exception_ptr(EOutOfResources(String(What) + ": " + SDL_GetError())));
+}
+
+SDL_Rect ToSdl(const TRect& R) { return { R.Left, R.Top, R.Width(), R.Height() }; }
+
+}  // namespace
+
+SdlPresenter::SdlPresenter() : FSavedCapabilities(PlatformCapabilities()) {
+  // The window system draws every frame and runs the move loop itself, and clicks on an inactive window
+  // reach it as on the desktop the program was written for.
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+    throw EOutOfResources(String("The display cannot be opened: ") + SDL_GetError());
+  FWakeEvent = SDL_RegisterEvents(1);
+  // SDL starts with text input on; only an edit with the focus wants it.
+  SDL_StopTextInput();
+  PublishDisplays(false);
+  PlatformCapabilities().SetLayeredWindowAttributes = nullptr;
+  WindowSystem::Get().SetPresenter(this);
+}
+
+SdlPresenter::~SdlPresenter() {
+  WindowSystem& System = WindowSystem::Get();
+  if (System.Presenter() == this) System.SetPresenter(nullptr);
+  for (auto& [Wnd, N] : FNatives) SDL_DestroyWindow(N.Handle);
+  FNatives.clear();
+  SDL_SetCursor(SDL_GetDefaultCursor());
+  if (FCursor) SDL_FreeCursor(FCursor);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  PlatformCapabilities() = FSavedCapabilities;
+}
+
+SDL_Window* SdlPresenter::NativeWindow(HWND Wnd) const {
+  const auto It = FNatives.find(Wnd);
+  return It == FNatives.end() ? nullptr : It->second.Handle;
+}
+
+// ---- Native windows ----
+
+uint32_t SdlPresenter::NativeFlags(const Window& W) {
+  const bool Framed = (W.Style & WS_CAPTION) == WS_CAPTION || (W.Style & WS_THICKFRAME);
+  const bool SaveBits = W.Class && (W.Class->Def.style & CS_SAVEBITS);
+  if ((W.Style & WS_POPUP) && !Framed && ((W.ExStyle & WS_EX_TOOLWINDOW) || SaveBits))
+    return SDL_WINDOW_BORDERLESS | (IsHintWindow(W) ? SDL_WINDOW_TOOLTIP : SDL_WINDOW_POPUP_MENU) |
+           SDL_WINDOW_SKIP_TASKBAR;
+  uint32_t Flags = SDL_WINDOW_BORDERLESS;
+  if (W.ExStyle & WS_EX_TOOLWINDOW) Flags |= SDL_WINDOW_UTILITY;
+  const bool Taskbar = (W.ExStyle & WS_EX_APPWINDOW) || (!W.Owner && !(W.ExStyle & WS_EX_TOOLWINDOW));
+  if (!Taskbar) Flags |= SDL_WINDOW_SKIP_TASKBAR;
+  return Flags;
+}
+
+bool SdlPresenter::Showable(const Window& W) {
+  return W.Usable() && W.IsTopLevel() && (W.Style & WS_VISIBLE) && !(W.ExStyle & WS_EX_LAYERED) &&
+         W.Rect.Width() > 0 && W.Rect.Height() > 0;
+}
+
+void SdlPresenter::Sync(Window& W, bool Activate) {
+  auto It = FNatives.find(W.Handle);
+  if (It != FNatives.end() && It->second.Flags != NativeFlags(W)) {
+    Drop(W.Handle);
+    It = FNatives.end();
+  }
+  if (!Showable(W)) {
+    if (It != FNatives.end()) SDL_HideWindow(It->second.Handle);
+    return;
+  }
+  Native* N = It != FNatives.end() ? &It->second : &Create(W);
+  if (!N->Handle) return;
+  SDL_Window* H = N->Handle;
+  SDL_SetWindowTitle(H, W.Text.c_str());
+  SDL_SetWindowAlwaysOnTop(H, (W.ExStyle & WS_EX_TOPMOST) ? SDL_TRUE : SDL_FALSE);
+  int X, Y, Width, Height;
+  SDL_GetWindowPosition(H, &X, &Y);
+  if (X != W.Rect.Left || Y != W.Rect.Top) SDL_SetWindowPosition(H, W.Rect.Left, W.Rect.Top);
+  SDL_GetWindowSize(H, &Width, &Height);
+  const bool Resized = Width != W.Rect.Width() || Height != W.Rect.Height();
+  if (Resized) SDL_SetWindowSize(H, W.Rect.Width(), W.Rect.Height());
+  const uint32_t State = SDL_GetWindowFlags(H);
+  if (!(State & SDL_WINDOW_SHOWN)) {
+    SDL_ShowWindow(H);
+    UploadAll(W.Handle);
+    if (Activate && !(N->Flags & NeverFocused)) SDL_RaiseWindow(H);
+  } else if (Resized) {
+    UploadAll(W.Handle);
+  }
+  if ((W.Style & WS_MINIMIZE) && !(State & SDL_WINDOW_MINIMIZED)) SDL_MinimizeWindow(H);
+  if (!(W.Style & WS_MINIMIZE) && (State & SDL_WINDOW_MINIMIZED)) SDL_RestoreWindow(H);
+}
+
+SdlPresenter::Native& SdlPresenter::Create(Window& W) {
+  Native& N = FNatives[W.Handle];
+  N.Flags = NativeFlags(W);
+  const uint32_t Topmost = (W.ExStyle & WS_EX_TOPMOST) ? SDL_WINDOW_ALWAYS_ON_TOP : 0;
+  N.Handle = SDL_CreateWindow(W.Text.c_str(), W.Rect.Left, W.Rect.Top, W.Rect.Width(), W.Rect.Height(),
+                              N.Flags | Topmost | SDL_WINDOW_HIDDEN);
+  if (!N.Handle) ReportSdlFailure("A native window cannot be made");
+  return N;
+}
+
+void SdlPresenter::Drop(HWND Wnd) {
+  const auto It = FNatives.find(Wnd);
+  if (It == FNatives.end()) return;
+  if (It->second.Handle) SDL_DestroyWindow(It->second.Handle);
+  FNatives.erase(It);
+}
+
+void SdlPresenter::UploadAll(HWND Wnd) {
+  const Window* W = WindowSystem::Get().Find(Wnd);
+  SDL_Window* H = NativeWindow(Wnd);
+  if (W && H && W->Backing) Upload(*W, H, Region(W->Backing->Bounds()));
+}
+
+void SdlPresenter::Upload(const Window& W, SDL_Window* H, const Region& Area) {
+  const Surface* B = W.Backing.get();
+  if (!B || B->Format() != SurfaceFormat::Bgra32) return;
+  SDL_Surface* S = SDL_GetWindowSurface(H);
+  if (!S) return;
+  Region Clip = Area.Intersect(TRect { 0, 0, std::min(B->Width(), S->w), std::min(B->Height(), S->h) });
+  if (Clip.Empty()) return;
+  if (Clip.Rects().size() > MaxUploadRects) Clip = Region(Clip.Bounds());
+
+  std::vector<SDL_Rect> Rects;
+  const Uint32 Format = S->format->format;
+  if (Format == SDL_PIXELFORMAT_ARGB8888 || Format == SDL_PIXELFORMAT_RGB888) {
+    // The backing surface's layout: rows are copied as they are.
+    if (SDL_MUSTLOCK(S)) SDL_LockSurface(S);
+    for (const TRect& R : Clip.Rects()) {
+      for (int Y = R.Top; Y < R.Bottom; ++Y)
+        std::memcpy(static_cast<uint8_t*>(S->pixels) + ptrdiff_t(Y) * S->pitch + R.Left * 4,
+                    B->Row32(Y) + R.Left, size_t(R.Width()) * 4);
+      Rects.push_back(ToSdl(R));
+    }
+    if (SDL_MUSTLOCK(S)) SDL_UnlockSurface(S);
+  } else {
+    for (const TRect& R : Clip.Rects()) {
+      SDL_Surface* Src = SDL_CreateRGBSurfaceWithFormatFrom(B->Row32(R.Top) + R.Left, R.Width(), R.Height(),
+                                                            32, B->Stride(), SDL_PIXELFORMAT_ARGB8888);
+      if (!Src) continue;
+      SDL_SetSurfaceBlendMode(Src, SDL_BLENDMODE_NONE);
+      SDL_Rect To = ToSdl(R);
+      SDL_BlitSurface(Src, nullptr, S, &To);
+      SDL_FreeSurface(Src);
+      Rects.push_back(ToSdl(R));
+    }
+  }
+  SDL_UpdateWindowSurfaceRects(H, Rects.data(), int(Rects.size()));
+}
+
+HWND SdlPresenter::WindowOf(uint32_t WindowId) const {
+  SDL_Window* H = SDL_GetWindowFromID(WindowId);
+  if (!H) return 0;
+  for (const auto& [Wnd, N] : FNatives)
+    if (N.Handle == H) return Wnd;
+  return 0;
+}
+
+TPoint SdlPresenter::ScreenPoint(uint32_t WindowId, int X, int Y) const {
+  SDL_Window* H = SDL_GetWindowFromID(WindowId);
+  if (!H) {
+    SDL_GetGlobalMouseState(&X, &Y);
+    return { X, Y };
+  }
+  int WX, WY;
+  SDL_GetWindowPosition(H, &WX, &WY);
+  return { WX + X, WY + Y };
+}
+
+void SdlPresenter::PublishDisplays(bool Announce) {
+  std::vector<TMonitorArea> Monitors;
+  const int Count = SDL_GetNumVideoDisplays();
+  for (int I = 0; I < Count; ++I) {
+    SDL_Rect Bounds, Usable;
+    if (SDL_GetDisplayBounds(I, &Bounds) != 0) continue;
+    if (SDL_GetDisplayUsableBounds(I, &Usable) != 0) Usable = Bounds;
+    Monitors.push_back({ { Bounds.x, Bounds.y, Bounds.x + Bounds.w, Bounds.y + Bounds.h },
+                         { Usable.x, Usable.y, Usable.x + Usable.w, Usable.y + Usable.h } });
+  }
+  if (Monitors.empty()) Monitors = FSavedCapabilities.Monitors;
+  PublishMonitors(Monitors, Announce);
+}
+
+// ---- Notifications of the window system ----
+
+void SdlPresenter::WindowDestroyed(HWND Wnd) { Drop(Wnd); }
+
+void SdlPresenter::WindowVisibilityChanged(HWND Wnd, bool Activate) {
+  if (Window* W = WindowSystem::Get().Find(Wnd)) Sync(*W, Activate);
+}
+
+void SdlPresenter::WindowMoved(HWND Wnd) {
+  if (Window* W = WindowSystem::Get().Find(Wnd)) Sync(*W, false);
+}
+
+void SdlPresenter::WindowStateChanged(HWND Wnd) {
+  if (Window* W = WindowSystem::Get().Find(Wnd)) Sync(*W, false);
+}
+
+void SdlPresenter::WindowStyleChanged(HWND Wnd) {
+  if (Window* W = WindowSystem::Get().Find(Wnd)) Sync(*W, false);
+}
+
+void SdlPresenter::ZOrderChanged() {
+  for (const auto& [Wnd, N] : FNatives) {
+    const Window* W = WindowSystem::Get().Find(Wnd);
+    if (W && N.Handle) SDL_SetWindowAlwaysOnTop(N.Handle, (W->ExStyle & WS_EX_TOPMOST) ? SDL_TRUE : SDL_FALSE);
+  }
+}
+
+void SdlPresenter::Present(HWND Wnd, const Region& Dirty) {
+  const Window* W = WindowSystem::Get().Find(Wnd);
+  SDL_Window* H = NativeWindow(Wnd);
+  if (W && H && (SDL_GetWindowFlags(H) & SDL_WINDOW_SHOWN)) Upload(*W, H, Dirty);
+}
+
+// ---- The loop ----
+
+void SdlPresenter::Wake() {
+  if (FWakePending.exchange(true)) return;
+  SDL_Event E {};
+  E.type = FWakeEvent;
+  if (SDL_PushEvent(&E) != 1) FWakePending = false;
+}
+
+void SdlPresenter::WaitForEvents(std::optional<Int64> Deadline) {
+  SDL_Event E;
+  const bool Got = Deadline
+                       ? SDL_WaitEventTimeout(&E, int(std::clamp<Int64>(*Deadline - CurrentClock().Now(), 0, INT_MAX)))
+                       : SDL_WaitEvent(&E);
+  if (Got) Handle(E);
+  PumpEvents();
+}
+
+void SdlPresenter::PumpEvents() {
+  SDL_Event E;
+  while (SDL_PollEvent(&E)) Handle(E);
+}
+
+void SdlPresenter::Handle(const SDL_Event& E) {
+  if (E.type == FWakeEvent) {
+    FWakePending = false;
+    return;
+  }
+  IInputLayer* L = Input();
+  switch (E.type) {
+    case SDL_WINDOWEVENT: HandleWindowEvent(E); break;
+    case SDL_DISPLAYEVENT: PublishDisplays(true); break;
+    case SDL_MOUSEMOTION:
+      if (L) L->PointerMoved(ScreenPoint(E.motion.windowID, E.motion.x, E.motion.y));
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: HandleButton(E); break;
+    case SDL_MOUSEWHEEL: {
+      const int Delta = (E.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -E.wheel.y : E.wheel.y) * WHEEL_DELTA;
+      if (L && Delta) L->PointerWheel(Delta, ScreenPoint(E.wheel.windowID, E.wheel.mouseX, E.wheel.mouseY));
+      break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: HandleKey(E); break;
+    case SDL_TEXTEDITING: {
+      const bool Composing = E.edit.text[0] != 0;
+      if (Composing != FComposing) {
+        FComposing = Composing;
+        if (L) L->CompositionChanged(Composing);
+      }
+      break;
+    }
+    case SDL_TEXTINPUT:
+      if (FComposing) {
+        FComposing = false;
+        if (L) L->CompositionChanged(false);
+      }
+      if (L) L->TextCommitted(E.text.text);
+      break;
+    default: break;
+  }
+}
+
+void SdlPresenter::HandleWindowEvent(const SDL_Event& E) {
+  const HWND Wnd = WindowOf(E.window.windowID);
+  const Window* W = WindowSystem::Get().Find(Wnd);
+  IInputLayer* L = Input();
+  if (!W) return;
+  switch (E.window.event) {
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED: UploadAll(Wnd); break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      if (L) L->NativeFocusChanged(Wnd, true);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      if (L) L->NativeFocusChanged(Wnd, false);
+      break;
+    case SDL_WINDOWEVENT_CLOSE:
+      if (L) L->CloseRequested(Wnd);
+      break;
+    // Our own SDL_MinimizeWindow / SDL_RestoreWindow come back as these too: only a change the record
+    // does not know of yet is the user's.
+    case SDL_WINDOWEVENT_MINIMIZED:
+      if (L && !(W->Style & WS_MINIMIZE)) L->NativeMinimizedChanged(Wnd, true);
+      break;
+    case SDL_WINDOWEVENT_RESTORED:
+      if (L && (W->Style & WS_MINIMIZE)) L->NativeMinimizedChanged(Wnd, false);
+      break;
+    case SDL_WINDOWEVENT_LEAVE:
+      // Moving from one of our windows onto another is a leave and an enter; only a leave onto no window
+      // of ours counts, and none while a button holds the pointer.
+      if (L && !FButtonsHeld && !SDL_GetMouseFocus()) L->PointerLeft();
+      break;
+    default: break;
+  }
+}
+
+void SdlPresenter::HandleButton(const SDL_Event& E) {
+  PointerButton Button;
+  switch (E.button.button) {
+    case SDL_BUTTON_LEFT: Button = PointerButton::Left; break;
+    case SDL_BUTTON_RIGHT: Button = PointerButton::Right; break;
+    case SDL_BUTTON_MIDDLE: Button = PointerButton::Middle; break;
+    default: return;
+  }
+  const bool Down = E.type == SDL_MOUSEBUTTONDOWN;
+  const TPoint P = ScreenPoint(E.button.windowID, E.button.x, E.button.y);
+  if (Down) {
+    FButtonsHeld |= SDL_BUTTON(E.button.button);
+    UpdateCapture();
+  }
+  if (IInputLayer* L = Input()) L->PointerButtonChanged(Button, Down, P);
+  if (!Down) {
+    FButtonsHeld &= ~uint32_t(SDL_BUTTON(E.button.button));
+    UpdateCapture();
+  }
+}
+
+void SdlPresenter::HandleKey(const SDL_Event& E) {
+  const SDL_Keysym& Sym = E.key.keysym;
+  const UINT Key = SdlVirtualKey(Sym.sym, Sym.scancode, Sym.mod);
+  if (!Key) return;
+  IInputLayer* L = Input();
+  if (E.type == SDL_KEYDOWN) {
+    if (FComposing) {
+      FDroppedKeys.insert(Key);
+      return;
+    }
+    if (L) L->KeyChanged(Key, true, E.key.repeat != 0);
+  } else {
+    if (FDroppedKeys.erase(Key)) return;
+    if (L) L->KeyChanged(Key, false, false);
+  }
+}
+
+void SdlPresenter::UpdateCapture() { SDL_CaptureMouse((FButtonsHeld || FCaptureAsked) ? SDL_TRUE : SDL_FALSE); }
+
+// ---- Services ----
+
+TPoint SdlPresenter::PointerPosition() {
+  int X, Y;
+  SDL_GetGlobalMouseState(&X, &Y);
+  return { X, Y };
+}
+
+void SdlPresenter::SetPointerCapture(bool On) {
+  FCaptureAsked = On;
+  UpdateCapture();
+}
+
+void SdlPresenter::SetPointerImage(const Surface* Image, TPoint HotSpot) {
+  if (Image == FCursorImage && HotSpot == FCursorHotSpot && (Image || !FCursor)) return;
+  SDL_Cursor* Made = nullptr;
+  if (Image && Image->Format() == SurfaceFormat::Bgra32 && !Image->BottomUp()) {
+    // X11 cursors take premultiplied pixels, which is what the cursor images hold.
+    SDL_Surface* S = SDL_CreateRGBSurfaceWithFormatFrom(Image->Row32(0), Image->Width(), Image->Height(), 32,
+                                                        Image->Stride(), SDL_PIXELFORMAT_ARGB8888);
+    if (S) {
+      Made = SDL_CreateColorCursor(S, HotSpot.X, HotSpot.Y);
+      SDL_FreeSurface(S);
+    }
+  }
+  SDL_SetCursor(Made ? Made : SDL_GetDefaultCursor());
+  if (FCursor) SDL_FreeCursor(FCursor);
+  FCursor = Made;
+  FCursorImage = Image;
+  FCursorHotSpot = HotSpot;
+}
+
+void SdlPresenter::SetTextInput(bool On, const TRect& Caret) {
+  if (!On) {
+    if (SDL_IsTextInputActive()) SDL_StopTextInput();
+    FComposing = false;
+    return;
+  }
+  if (SDL_Window* Focus = SDL_GetKeyboardFocus()) {
+    int X, Y;
+    SDL_GetWindowPosition(Focus, &X, &Y);
+    SDL_Rect R = ToSdl(Caret);
+    R.x -= X;
+    R.y -= Y;
+    SDL_SetTextInputRect(&R);
+  }
+  if (!SDL_IsTextInputActive()) SDL_StartTextInput();
+}
+
+void SdlPresenter::RaiseWindow(HWND Wnd) {
+  const auto It = FNatives.find(Wnd);
+  if (It == FNatives.end() || !It->second.Handle || (It->second.Flags & NeverFocused)) return;
+  if (SDL_GetWindowFlags(It->second.Handle) & SDL_WINDOW_SHOWN) SDL_RaiseWindow(It->second.Handle);
+}
+
+bool SdlPresenter::ClipboardHasText() { return SDL_HasClipboardText() == SDL_TRUE; }
+
+String SdlPresenter::ClipboardText() {
+  char* Text = SDL_GetClipboardText();
+  String Result = Text ? Text : "";
+  SDL_free(Text);
+  return Result;
+}
+
+void SdlPresenter::SetClipboardText(const String& Text) { SDL_SetClipboardText(Text.c_str()); }

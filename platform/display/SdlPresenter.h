@@ -1,0 +1,103 @@
+#pragma once
+// The presenter of the running program: every visible top-level window is a borderless SDL2 native window
+// at its screen position, showing the window's backing surface. The window system draws every frame,
+// moves and sizes windows itself and the native windows follow; native input comes back as screen points,
+// virtual keys and text through the input layer.
+//
+// Native window kinds, chosen from the window's styles when it is first shown (and again when they change):
+// popups (WS_POPUP without caption or sizing frame, with WS_EX_TOOLWINDOW or a CS_SAVEBITS class: menus,
+// drop-down lists) never take the focus and skip the taskbar, hint windows are tooltips, WS_EX_TOOLWINDOW
+// forms are utility windows, the rest are plain forms. A form has a taskbar entry when it has
+// WS_EX_APPWINDOW, or no owner and no WS_EX_TOOLWINDOW. WS_EX_TOPMOST keeps the native window above the
+// others. Layered windows are never shown: this presenter reports them unavailable.
+//
+// The monitors and their work areas come from SDL's display list (the primary first). The loop waits in
+// SDL's event queue; Wake pushes an SDL user event, so any thread can end the wait.
+#include <atomic>
+#include <map>
+#include <set>
+
+#include "platform/gdi/Capabilities.h"
+#include "platform/ui/IPresenter.h"
+#include "platform/ui/Window.h"
+
+struct SDL_Window;
+struct SDL_Cursor;
+union SDL_Event;
+
+/// Native windows through SDL2; see the file comment. One per process; the UI thread's object.
+class SdlPresenter : public IPresenter {
+public:
+  /// Starts SDL's video (X11 unless SDL_VIDEODRIVER says otherwise), publishes the monitors, reports
+  /// layered windows unavailable and installs itself as the window system's presenter. Raises
+  /// EOutOfResources when SDL's video cannot start.
+  SdlPresenter();
+  ~SdlPresenter() override;
+  SdlPresenter(const SdlPresenter&) = delete;
+  SdlPresenter& operator=(const SdlPresenter&) = delete;
+
+  /// The native window showing top-level Wnd; null while it has none (never shown, hidden for good).
+  SDL_Window* NativeWindow(HWND Wnd) const;
+
+  // ---- IPresenter ----
+  void WindowCreated(HWND Wnd) override { (void)Wnd; }
+  void WindowDestroyed(HWND Wnd) override;
+  void WindowVisibilityChanged(HWND Wnd, bool Activate) override;
+  void WindowMoved(HWND Wnd) override;
+  void WindowStateChanged(HWND Wnd) override;
+  void WindowStyleChanged(HWND Wnd) override;
+  void ZOrderChanged() override;
+  void Present(HWND Wnd, const Region& Dirty) override;
+  void Wake() override;
+  void WaitForEvents(std::optional<Int64> Deadline) override;
+  void PumpEvents() override;
+  TPoint PointerPosition() override;
+  void SetPointerCapture(bool On) override;
+  void SetPointerImage(const Surface* Image, TPoint HotSpot) override;
+  void SetTextInput(bool On, const TRect& Caret) override;
+  void RaiseWindow(HWND Wnd) override;
+  bool ClipboardHasText() override;
+  String ClipboardText() override;
+  void SetClipboardText(const String& Text) override;
+  /// MessageBeep: no sound.
+  void Beep() {}
+
+private:
+  struct Native {
+    SDL_Window* Handle { nullptr };
+    uint32_t Flags { 0 };  // the SDL flags it was made with (its kind)
+  };
+
+  /// The SDL flags for W's kind (see the file comment).
+  static uint32_t NativeFlags(const Window& W);
+  static bool Showable(const Window& W);
+  /// Makes, shows, hides, remakes or drops W's native window so it matches the record.
+  void Sync(Window& W, bool Activate);
+  Native& Create(Window& W);
+  void Drop(HWND Wnd);
+  void UploadAll(HWND Wnd);
+  void Upload(const Window& W, SDL_Window* Native, const Region& Area);
+  HWND WindowOf(uint32_t WindowId) const;
+  TPoint ScreenPoint(uint32_t WindowId, int X, int Y) const;
+  void PublishDisplays(bool Announce);
+
+  void Handle(const SDL_Event& E);
+  void HandleWindowEvent(const SDL_Event& E);
+  void HandleButton(const SDL_Event& E);
+  void HandleKey(const SDL_Event& E);
+  void UpdateCapture();
+
+  TPlatformCapabilities FSavedCapabilities;
+  std::map<HWND, Native> FNatives;
+  uint32_t FWakeEvent { 0 };
+  std::atomic<bool> FWakePending { false };
+
+  uint32_t FButtonsHeld { 0 };  // SDL_BUTTON masks
+  bool FCaptureAsked { false };
+  bool FComposing { false };
+  std::set<UINT> FDroppedKeys;  // keys whose press went to a composition: their release goes too
+
+  SDL_Cursor* FCursor { nullptr };
+  const Surface* FCursorImage { nullptr };
+  TPoint FCursorHotSpot;
+};
