@@ -90,7 +90,6 @@ public:
   void PumpUntilIdle();
 
   // ---- What the window system asked of the native side ----
-  int BeepCount() const { return FBeeps; }
   bool TextInputOn() const { return FTextInput; }
   /// The caret rectangle of the last SetTextInput (screen coordinates).
   TRect TextInputCaret() const { return FTextCaret; }
@@ -120,8 +119,6 @@ public:
   bool ClipboardHasText() override { return !FClipboard.empty(); }
   String ClipboardText() override { return FClipboard; }
   void SetClipboardText(const String& Text) override { FClipboard = Text; }
-  /// MessageBeep: counted, never heard.
-  void Beep() { ++FBeeps; }
 
 private:
   void ScreenChanged() { FScreenStale = true; }
@@ -144,7 +141,6 @@ private:
   TRect FTextCaret;
   HWND FRaised { 0 };
   String FClipboard;
-  int FBeeps { 0 };
 
   std::atomic<bool> FWoken { false };
 };

@@ -81,8 +81,8 @@ uint32_t SdlPresenter::NativeFlags(const Window& W) {
   const bool Framed = (W.Style & WS_CAPTION) == WS_CAPTION || (W.Style & WS_THICKFRAME);
   const bool SaveBits = W.Class && (W.Class->Def.style & CS_SAVEBITS);
   if ((W.Style & WS_POPUP) && !Framed && ((W.ExStyle & WS_EX_TOOLWINDOW) || SaveBits))
-    return SDL_WINDOW_BORDERLESS | (IsHintWindow(W) ? SDL_WINDOW_TOOLTIP : SDL_WINDOW_POPUP_MENU) |
-           SDL_WINDOW_SKIP_TASKBAR;
+    return SDL_WINDOW_BORDERLESS |
+           (IsHintWindow(W) ? SDL_WINDOW_TOOLTIP : SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR);
   uint32_t Flags = SDL_WINDOW_BORDERLESS;
   if (W.ExStyle & WS_EX_TOOLWINDOW) Flags |= SDL_WINDOW_UTILITY;
   const bool Taskbar = (W.ExStyle & WS_EX_APPWINDOW) || (!W.Owner && !(W.ExStyle & WS_EX_TOOLWINDOW));

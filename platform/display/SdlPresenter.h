@@ -59,8 +59,6 @@ public:
   bool ClipboardHasText() override;
   String ClipboardText() override;
   void SetClipboardText(const String& Text) override;
-  /// MessageBeep: no sound.
-  void Beep() {}
 
 private:
   struct Native {
