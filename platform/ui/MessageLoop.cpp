@@ -64,9 +64,13 @@ bool ProcessNextMessage() {
     return true;
   }
   try {
+    const TMsg Retrieved = Msg;
     if (!MessageHooks().Run(Msg) && Msg.message != WM_NULL) {
       TranslateMessage(Msg);
       DispatchMessage(Msg);
+    } else if (Retrieved.message == WM_PAINT) {
+      // A paint a hook swallowed would be generated again at once, for ever.
+      RedrawWindow(Retrieved.hwnd, nullptr, nullptr, RDW_VALIDATE | RDW_NOCHILDREN | RDW_NOERASE | RDW_NOFRAME);
     }
   } catch (...) {
     ReportLoopException(std::current_exception());

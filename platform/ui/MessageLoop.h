@@ -21,8 +21,10 @@ void ProcessPendingMessages();
 void WaitForWork();
 /// One step, or a wait for work when nothing is pending.
 void HandleMessage();
-/// A nested loop: steps and waits until Done() holds (checked before every step). A WM_QUIT met
-/// meanwhile is kept and posted again when the loop ends, so the outer loop still sees it.
+/// A nested loop: steps and waits until Done() holds (checked before every step and after every wait).
+/// A thread that changes what Done reads wakes the loop afterwards (a posted message, a hand-over or
+/// WindowSystem::Wake). A WM_QUIT met meanwhile is kept and posted again when the loop ends, so the
+/// outer loop still sees it.
 void RunModalLoop(const std::function<bool()>& Done);
 /// Inside a modal loop: a WM_QUIT was met and waits to be posted again (Done predicates may end on it).
 bool QuitPending();

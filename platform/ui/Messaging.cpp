@@ -26,11 +26,31 @@ private:
   Window& FWindow;
 };
 
-bool InChain(const Window& W, WNDPROC Proc) {
-  for (const Window::ProcEntry& E : W.Procs)
-    if (E.Proc == Proc)
-      return true;
-  return false;
+/// Position of Proc in the chain, or -1.
+int ChainIndex(const Window& W, WNDPROC Proc) {
+  for (size_t I = W.Procs.size(); I-- > 0;)
+    if (W.Procs[I].Proc == Proc)
+      return int(I);
+  return -1;
+}
+
+/// The procedure a CallWindowProc(Proc) made for W reaches. From inside the chain: Proc when it lies
+/// below the calling procedure, else the procedure right below the caller. From outside: Proc when it
+/// is in the chain, else the one below the procedure that saved it when installed.
+WNDPROC ResolveChained(const Window& W, WNDPROC Proc) {
+  const int Target = ChainIndex(W, Proc);
+  if (!W.Running.empty()) {
+    const int Caller = ChainIndex(W, W.Running.back());
+    if (Caller < 0 || (Target >= 0 && Target < Caller))
+      return Proc;
+    return Caller > 0 ? W.Procs[size_t(Caller) - 1].Proc : DefWindowProcInstance();
+  }
+  if (Target >= 0)
+    return Proc;
+  for (size_t I = W.Procs.size(); I-- > 1;)
+    if (W.Procs[I].SavedPrevious == Proc)
+      return W.Procs[I - 1].Proc;
+  return Proc;
 }
 
 }  // namespace
@@ -39,6 +59,11 @@ LRESULT DeliverTo(WNDPROC Proc, Window& W, UINT Msg, WPARAM WParam, LPARAM LPara
   DispatchGuard Guard(W);
   if (!WindowProc::IsLive(Proc))
     return DefWindowProc(W.Handle, Msg, WParam, LParam);
+  W.Running.push_back(Proc);
+  struct Pop {
+    Window& W;
+    ~Pop() { W.Running.pop_back(); }
+  } Popper { W };
   return Proc->Call(W.Handle, Msg, WParam, LParam);
 }
 
@@ -55,14 +80,7 @@ LRESULT CallWindowProc(WNDPROC Proc, HWND Wnd, UINT Msg, WPARAM WParam, LPARAM L
   Window* W = WindowSystem::Get().Find(Wnd);
   if (!W)
     return WindowProc::IsLive(Proc) ? Proc->Call(Wnd, Msg, WParam, LParam) : 0;
-  // A procedure taken out of the chain out of order stands for the one that replaced it.
-  for (int Steps = 0; Steps < 64 && !InChain(*W, Proc); ++Steps) {
-    const auto It = W->RemovedProcs.find(Proc);
-    if (It == W->RemovedProcs.end())
-      break;
-    Proc = It->second;
-  }
-  return DeliverTo(Proc, *W, Msg, WParam, LParam);
+  return DeliverTo(ResolveChained(*W, Proc), *W, Msg, WParam, LParam);
 }
 
 bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {

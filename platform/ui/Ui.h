@@ -309,8 +309,10 @@ DWORD GetMessageTime();
 DWORD GetMessagePos();
 /// The default window procedure.
 LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
-/// Calls Proc for the window: the procedure below the caller in a subclass chain. A procedure taken out
-/// of the chain stands for the one below it; a destroyed procedure for the default one.
+/// Calls Proc for the window: how a subclass chains to the procedure it replaced. From inside the
+/// window's chain it goes on with Proc when Proc lies below the calling procedure, else with the
+/// procedure right below the caller, so a subclass whose saved procedure left the chain (or came back
+/// above it) still reaches the rest of the chain. A destroyed procedure stands for the default one.
 LRESULT CallWindowProc(WNDPROC Proc, HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
 
 // ---- Painting ----------------------------------------------------------------------------------------

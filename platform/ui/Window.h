@@ -59,9 +59,10 @@ public:
   std::map<String, uintptr_t> Props;
   /// Procedures, the class procedure first; the last one is called.
   std::vector<ProcEntry> Procs;
-  /// Procedures taken out of the chain out of order, with the procedure that stands in for them, so a
-  /// subclass that still chains to one of them reaches the rest of the chain.
-  std::map<WNDPROC, WNDPROC> RemovedProcs;
+  /// Procedures of the chain running for this window now, innermost last: CallWindowProc goes on below
+  /// the innermost one, so a subclass whose saved procedure left the chain (or came back above it)
+  /// still reaches the rest of the chain.
+  std::vector<WNDPROC> Running;
 
   // ---- Geometry ----
   TRect Rect;

@@ -29,11 +29,9 @@ LONG_PTR SetProcedure(Window& W, WNDPROC Proc) {
   for (size_t I = W.Procs.size() - 1; I > 0; --I)
     if (W.Procs[I].SavedPrevious == Proc) {
       const WNDPROC Removed = W.Procs[I].Proc;
-      W.RemovedProcs[Removed] = Proc;
       W.Procs.erase(W.Procs.begin() + std::ptrdiff_t(I));
       return reinterpret_cast<LONG_PTR>(Removed);
     }
-  W.RemovedProcs.erase(Proc);
   W.Procs.push_back({ Proc, Current });
   return reinterpret_cast<LONG_PTR>(Current);
 }
