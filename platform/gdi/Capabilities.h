@@ -7,6 +7,8 @@
 
 #include "platform/base/Types.h"
 #include "platform/gdi/Colors.h"
+#include "platform/gdi/GdiObject.h"
+#include "platform/gdi/GdiRecords.h"
 #include "platform/gdi/WindowHandle.h"
 
 /// One monitor in screen coordinates: its whole rectangle and the part left to windows.
@@ -51,6 +53,11 @@ struct TPlatformCapabilities {
   /// Constant alpha for a layered window (Key colour, Alpha, flags); absent where windows cannot be
   /// layered.
   std::function<bool(HWND, TColor Key, Byte Alpha, Cardinal Flags)> SetLayeredWindowAttributes;
+  /// A per-pixel-alpha picture for a layered window (destination DC, new position and size, source DC
+  /// and point, key colour, blend, ULW_* flags); present exactly when SetLayeredWindowAttributes is.
+  std::function<bool(HWND, HDC Dest, const TPoint* Pos, const TSize* Size, HDC Src, const TPoint* SrcPos,
+                     TColor Key, const BLENDFUNCTION* Blend, Cardinal Flags)>
+      UpdateLayeredWindow;
   /// The state of a window's scroll bar (ObjectId names which one).
   std::function<bool(HWND, int ObjectId, TScrollBarInfo& Info)> GetScrollBarInfo;
 
