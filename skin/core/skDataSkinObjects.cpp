@@ -1,5 +1,9 @@
 #include "skin/core/skDataSkinObjects.h"
 
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
+#include "skin/core/TskSkinData.h"
 #include "skin/core/skUtils.h"
 
 namespace {
@@ -17,11 +21,29 @@ void DefaultToNormalImage(TRect& Active, const TRect& Normal) {
   if (IsEmptyRect(Active)) Active = Normal;
 }
 
+// The further picture at Index, or null when the skin has none there.
+TBitmap* SkinPicture(TskSkinData* ASkinData, int Index) {
+  if (Index < 0 || Index >= int(ASkinData->FActivePictures.size())) return nullptr;
+  return ASkinData->FActivePictures[size_t(Index)].get();
+}
+
+// A working bitmap of Width x Height holding Picture's pixels from (X, Y); what lies beyond the picture
+// stays black and transparent.
+std::unique_ptr<TskBitmap> CopyOfPart(TBitmap* Picture, int X, int Y, int Width, int Height) {
+  auto copy = std::make_unique<TskBitmap>();
+  copy->SetSize(Width, Height);
+  copy->Clear(0);
+  BitBlt(copy->DC(), 0, 0, Width, Height, Picture->Canvas()->Handle(), X, Y, SRCCOPY);
+  return copy;
+}
+
 }  // namespace
 
 void TskDataSkinObject::LoadFromFile(TCustomIniFile* IniFile) { LoadRecordSection(*this, IniFile, IDName); }
 
 void TskDataSkinObject::SaveToFile(TCustomIniFile* IniFile) { SaveRecordSection(*this, IniFile, IDName); }
+
+void TskDataSkinObject::InitAlphaImages(TskSkinData*) {}
 
 void TskDataSkinObject::VisitFields(TskFieldVisitor& Visitor) {
   using C = TskDataSkinObject;
@@ -62,6 +84,58 @@ void TskDataSkinButton::VisitFields(TskFieldVisitor& Visitor) {
     { "alphamaskinactivepictureindex", &C::AlphaMaskInActivePictureIndex, -1 },
   };
   Table.Visit(*this, Visitor);
+}
+
+bool TskDataSkinButton::HasAlphaImages(TskSkinData* ASkinData) {
+  return ASkinData->LayerFrame->PictureIndex != -1 && ASkinData->LayerFrame->FullBorder;
+}
+
+void TskDataSkinButton::InitAlphaImages(TskSkinData* ASkinData) {
+  TskDataSkinObject::InitAlphaImages(ASkinData);
+  if (!HasAlphaImages(ASkinData)) {
+    FAlphaNormalImage.reset();
+    FAlphaActiveImage.reset();
+    FAlphaDownImage.reset();
+    FAlphaInActiveImage.reset();
+    return;
+  }
+  InitAlphaImage(ASkinData, FAlphaNormalImage, AlphaMaskPictureIndex, SkinRect);
+  InitAlphaImage(ASkinData, FAlphaActiveImage, AlphaMaskActivePictureIndex, ActiveSkinRect);
+  InitAlphaImage(ASkinData, FAlphaDownImage, AlphaMaskActivePictureIndex, DownRect);
+  InitAlphaImage(ASkinData, FAlphaInActiveImage, AlphaMaskInActivePictureIndex, InActiveSkinRect);
+}
+
+void TskDataSkinButton::InitAlphaImage(TskSkinData* ASkinData, std::unique_ptr<TskBitmap>& AImage,
+                                       int AMaskPictureIndex, const TRect& ARect) {
+  AImage.reset();
+  TBitmap* picture = SkinPicture(ASkinData, ActivePictureIndex);
+  if (IsEmptyRect(ARect) || !picture) return;
+  const int width = ARect.Width(), height = ARect.Height();
+  AImage = CopyOfPart(picture, ARect.Left, ARect.Top, width, height);
+  // The image is drawn by its alpha either way; a premultiplied image drawn as a plain copy would show
+  // its transparent parts darkened.
+  AImage->SetAlphaBlend(true);
+  if (TBitmap* mask = SkinPicture(ASkinData, AMaskPictureIndex)) {
+    std::unique_ptr<TskBitmap> maskPart = CopyOfPart(mask, 0, 0, width, height);
+    SetPremultipliedAlphaFromMask(AImage.get(), maskPart.get());
+  } else {
+    AImage->SetAlpha(255);
+  }
+}
+
+void TskDataSkinStdButton::InitAlphaImages(TskSkinData* ASkinData) {
+  TskDataSkinButton::InitAlphaImages(ASkinData);
+  if (!HasAlphaImages(ASkinData)) {
+    FAlphaRestoreNormalImage.reset();
+    FAlphaRestoreActiveImage.reset();
+    FAlphaRestoreDownImage.reset();
+    FAlphaInActiveRestoreImage.reset();
+    return;
+  }
+  InitAlphaImage(ASkinData, FAlphaRestoreNormalImage, AlphaMaskPictureIndex, RestoreRect);
+  InitAlphaImage(ASkinData, FAlphaRestoreActiveImage, AlphaMaskActivePictureIndex, RestoreActiveRect);
+  InitAlphaImage(ASkinData, FAlphaRestoreDownImage, AlphaMaskActivePictureIndex, RestoreDownRect);
+  InitAlphaImage(ASkinData, FAlphaInActiveRestoreImage, AlphaMaskInActivePictureIndex, RestoreInActiveRect);
 }
 
 void TskDataSkinStdButton::LoadFromFile(TCustomIniFile* IniFile) {

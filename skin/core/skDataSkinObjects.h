@@ -2,8 +2,13 @@
 // The form-object records: the caption area, caption buttons, animated and user objects that the form
 // frame places on its caption and borders, and the items and buttons of menus and the main menu bar.
 // Like control records, each is a section named after the record, read and written base keys first.
+#include <memory>
+
 #include "platform/base/TObject.h"
+#include "skin/core/TskBitmap.h"
 #include "skin/core/skSkinFields.h"
+
+class TskSkinData;
 
 /// Root of the form-object records. SkinRect lies in the skin's main picture, or in the picture
 /// ActivePictureIndex when SkinRectInAPicture is set; the other images lie in ActivePictureIndex.
@@ -16,6 +21,9 @@ public:
   virtual void LoadFromFile(TCustomIniFile* IniFile);
   /// Erases the section IDName, then writes the record's keys.
   virtual void SaveToFile(TCustomIniFile* IniFile);
+  /// Builds the record's alpha images from the pictures of the skin just loaded into ASkinData; the
+  /// layer frame has been read before. Records without alpha images do nothing.
+  virtual void InitAlphaImages(TskSkinData* ASkinData);
   /// Hands every stored field to Visitor, the base classes' keys first.
   virtual void VisitFields(TskFieldVisitor& Visitor);
 
@@ -44,17 +52,34 @@ public:
 };
 
 /// Kind "button": a caption-bar button with a pressed and a disabled image and the mask pictures of its
-/// alpha images.
+/// alpha images. The alpha images (normal, active, pressed and inactive faces) exist only while the skin
+/// has a full-border layer frame, whose layered window the button is then drawn into.
 class TskDataSkinButton : public TskDataSkinObject {
 public:
   using TskDataSkinObject::TskDataSkinObject;
+  void InitAlphaImages(TskSkinData* ASkinData) override;
   void VisitFields(TskFieldVisitor& Visitor) override;
+
+  /// AImage becomes ARect of the picture ActivePictureIndex as a 32-bit alpha-blended image, or null for
+  /// an empty ARect or a missing picture. Without a valid mask picture it is opaque; with one, alpha is
+  /// (R + G + B) div 3 of the mask's top-left part of ARect's size (whatever ARect is) and the colours are
+  /// premultiplied.
+  void InitAlphaImage(TskSkinData* ASkinData, std::unique_ptr<TskBitmap>& AImage, int AMaskPictureIndex,
+                      const TRect& ARect);
 
   TRect DownRect;
   TRect DisableSkinRect;
   int AlphaMaskPictureIndex { -1 };
   int AlphaMaskActivePictureIndex { -1 };
   int AlphaMaskInActivePictureIndex { -1 };
+  std::unique_ptr<TskBitmap> FAlphaNormalImage;
+  std::unique_ptr<TskBitmap> FAlphaActiveImage;
+  std::unique_ptr<TskBitmap> FAlphaDownImage;
+  std::unique_ptr<TskBitmap> FAlphaInActiveImage;
+
+protected:
+  /// True when the skin's layer frame has a picture and a full border.
+  static bool HasAlphaImages(TskSkinData* ASkinData);
 };
 
 /// Kind "stdbutton": a standard caption button: its command and the images and hint of its restore face.
@@ -64,6 +89,8 @@ class TskDataSkinStdButton : public TskDataSkinButton {
 public:
   using TskDataSkinButton::TskDataSkinButton;
   void LoadFromFile(TCustomIniFile* IniFile) override;
+  /// The button's alpha images, then those of its restore face.
+  void InitAlphaImages(TskSkinData* ASkinData) override;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
   TskStdCommand Command { cmClose };
@@ -72,6 +99,10 @@ public:
   TRect RestoreActiveRect;
   TRect RestoreDownRect;
   TRect RestoreInActiveRect;
+  std::unique_ptr<TskBitmap> FAlphaRestoreNormalImage;
+  std::unique_ptr<TskBitmap> FAlphaRestoreActiveImage;
+  std::unique_ptr<TskBitmap> FAlphaRestoreDownImage;
+  std::unique_ptr<TskBitmap> FAlphaInActiveRestoreImage;
 };
 
 /// Kind "mainmenubarbutton": the system-menu, minimize, maximize and close buttons of the main menu

@@ -1,5 +1,26 @@
 #include "skin/core/skDataSkinWindows.h"
 
+#include "platform/gdi/TBitmap.h"
+#include "skin/core/TskSkinData.h"
+
+namespace {
+
+// The whole picture PictureIndex with the alpha of the picture MaskIndex, or null when either index is
+// not a picture of the skin.
+std::unique_ptr<TskBitmap> LayerImage(TskSkinData* ASkinData, int PictureIndex, int MaskIndex) {
+  const int count = int(ASkinData->FActivePictures.size());
+  if (PictureIndex < 0 || PictureIndex >= count || MaskIndex < 0 || MaskIndex >= count) return nullptr;
+  auto image = std::make_unique<TskBitmap>();
+  image->Assign(ASkinData->FActivePictures[size_t(PictureIndex)].get());
+  TskBitmap mask;
+  mask.Assign(ASkinData->FActivePictures[size_t(MaskIndex)].get());
+  SetAlphaFromMask(image.get(), &mask);
+  image->CheckingAlphaBlend();
+  return image;
+}
+
+}  // namespace
+
 void TskDataSkinPopupWindow::LoadFromFile(TCustomIniFile* IniFile) {
   LoadRecordSection(*this, IniFile, "POPUPWINDOW");
 }
@@ -36,6 +57,11 @@ void TskDataSkinLayerFrame::LoadFromFile(TCustomIniFile* IniFile) {
 
 void TskDataSkinLayerFrame::SaveToFile(TCustomIniFile* IniFile) {
   SaveRecordSection(*this, IniFile, "LAYERFRAME");
+}
+
+void TskDataSkinLayerFrame::InitAlphaImages(TskSkinData* ASkinData) {
+  FSourceBitmap = LayerImage(ASkinData, PictureIndex, MaskPictureIndex);
+  FSourceInActiveBitMap = LayerImage(ASkinData, InActivePictureIndex, InActiveMaskPictureIndex);
 }
 
 void TskDataSkinLayerFrame::VisitFields(TskFieldVisitor& Visitor) {

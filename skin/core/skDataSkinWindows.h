@@ -1,8 +1,13 @@
 #pragma once
 // The records of the skin's popup-menu window, layered form border and hint window. Each has a fixed
 // section and one instance per skin; saving erases the section first.
+#include <memory>
+
 #include "platform/base/TObject.h"
+#include "skin/core/TskBitmap.h"
 #include "skin/core/skSkinFields.h"
+
+class TskSkinData;
 
 /// Section "POPUPWINDOW": picture, mask and resizable geometry of a skinned popup menu's window, the
 /// area of its items and the colours of its scroll markers.
@@ -32,13 +37,19 @@ public:
 
 /// Section "LAYERFRAME": the layered alpha border around skinned forms: pictures and masks for an active
 /// and an inactive form, geometry, alpha values, hit-test geometry, caption and button areas, blur masks
-/// and the offsets of the border window.
+/// and the offsets of the border window. Its alpha images are the whole active and inactive pictures with
+/// the alpha of their masks.
 class TskDataSkinLayerFrame : public TObject {
 public:
   void LoadFromFile(TCustomIniFile* IniFile);
   void SaveToFile(TCustomIniFile* IniFile);
   /// Hands every stored field to Visitor.
   void VisitFields(TskFieldVisitor& Visitor);
+  /// Rebuilds FSourceBitmap and FSourceInActiveBitMap from the pictures of ASkinData: each is its whole
+  /// picture with alpha (R + G + B) div 3 of the mask picture's pixel at the same place (0 beyond a
+  /// smaller mask), colours left as they are, alpha-blended only when some pixel is partly transparent;
+  /// null when the picture or mask index is not a picture of the skin.
+  void InitAlphaImages(TskSkinData* ASkinData);
 
   int PictureIndex { -1 };
   int MaskPictureIndex { -1 };
@@ -73,6 +84,8 @@ public:
   int TopOffset { 0 };
   int WidthOffset { 0 };
   int HeightOffset { 0 };
+  std::unique_ptr<TskBitmap> FSourceBitmap;
+  std::unique_ptr<TskBitmap> FSourceInActiveBitMap;
 };
 
 /// Section "HINTWINDOW": picture, mask, geometry, client area and font of the skinned hint window.
