@@ -4,7 +4,6 @@
 #include "platform/base/Exception.h"
 #include "platform/base/MainThread.h"
 #include "platform/display/HeadlessPresenter.h"
-#include "platform/display/MonitorLayout.h"
 #include "platform/gdi/FontFace.h"
 #include "platform/gdi/TPngImage.h"
 #include "platform/ui/MessageLoop.h"
@@ -177,17 +176,13 @@ TEST_F(Headless, ScreenshotsRoundTripThroughPng) {
 
 TEST_F(Headless, MonitorsAreConfigurableAndAnnounced) {
   const HWND Left = Windows.Create(Rect(100, 100, 200, 200), Red);
-  const HWND Right = Windows.Create(Rect(1500, 300, 1600, 400), Blue);
-  const HWND Straddling = Windows.Create(Rect(950, 300, 1100, 400), Green);
+  Windows.Create(Rect(1500, 300, 1600, 400), Blue);
   Screen.SetMonitors({ { Rect(0, 0, 1000, 700), Rect(0, 0, 1000, 660) },
                        { Rect(1000, 100, 1800, 700), Rect(1000, 100, 1800, 700) } });
 
   const TPlatformCapabilities& Caps = PlatformCapabilities();
   ASSERT_EQ(Caps.Monitors.size(), 2u);
   EXPECT_EQ(Caps.Monitors[0].WorkArea, Rect(0, 0, 1000, 660));
-  EXPECT_EQ(Caps.NearestMonitor(Left), 0);
-  EXPECT_EQ(Caps.NearestMonitor(Right), 1);
-  EXPECT_EQ(Caps.NearestMonitor(Straddling), 1);
   EXPECT_EQ(Screen.ScreenBounds(), Rect(0, 0, 1800, 700));
   EXPECT_EQ(Screen.Screen().Width(), 1800);
   Screen.PumpUntilIdle();
@@ -197,21 +192,6 @@ TEST_F(Headless, MonitorsAreConfigurableAndAnnounced) {
   Screen.SetWorkArea(Rect(0, 30, 1000, 700));
   EXPECT_EQ(PlatformCapabilities().Monitors[0].WorkArea, Rect(0, 30, 1000, 700));
   EXPECT_THROW(Screen.SetMonitors({}), Exception);
-}
-
-TEST(MonitorLayout, NearestMonitorByOverlapThenDistance) {
-  const std::vector<TMonitorArea> Monitors { { Rect(0, 0, 1000, 700), {} }, { Rect(1000, 100, 1800, 700), {} } };
-  const struct {
-    TRect R;
-    int Expected;
-  } Cases[] = {
-    { Rect(10, 10, 20, 20), 0 },        { Rect(900, 200, 1200, 300), 1 },  // more of it on the second
-    { Rect(900, 200, 1100, 300), 0 },   // a tie goes to the primary
-    { Rect(-500, 0, -400, 50), 0 },     { Rect(2000, 500, 2100, 600), 1 },
-    { Rect(1200, 800, 1300, 900), 1 },  { Rect(1000, 0, 1100, 50), 0 },  // touching the first's corner
-  };
-  for (const auto& Case : Cases) EXPECT_EQ(NearestMonitorIndex(Monitors, Case.R), Case.Expected);
-  EXPECT_EQ(MonitorsBounds(Monitors), Rect(0, 0, 1800, 700));
 }
 
 TEST(HeadlessLifetime, PutsBackWhatItChanged) {
