@@ -130,9 +130,10 @@ void FocusManager::NativeFocusChanged(HWND Wnd, bool Gained) {
   const uint64_t Loss = ++NativeLosses;
   // The focus often moves between two native windows of the program as a loss followed by a gain;
   // only a loss that nothing undid by the time the loop comes round deactivates the program.
-  Queue([this, Loss] {
-    if (Loss == NativeLosses && !FNativeFocus)
-      DeactivateProgram();
+  Queue([Self = FSelf, Loss] {
+    FocusManager* Focus = *Self;
+    if (Focus && Loss == NativeLosses && !Focus->FNativeFocus)
+      Focus->DeactivateProgram();
   });
 }
 

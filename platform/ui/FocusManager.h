@@ -4,6 +4,8 @@
 // WM_NCACTIVATE then WM_ACTIVATE to the window losing activation and then to the one gaining it; the
 // program's own activation follows the native windows' keyboard focus (WM_ACTIVATEAPP to every top-level
 // window), deciding that the program went inactive only once no native window of it has the focus.
+#include <memory>
+
 #include "platform/base/Types.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
@@ -11,6 +13,11 @@
 /// Focus, activation and the program's activation.
 class FocusManager {
 public:
+  FocusManager() = default;
+  ~FocusManager() { *FSelf = nullptr; }
+  FocusManager(const FocusManager&) = delete;
+  FocusManager& operator=(const FocusManager&) = delete;
+
   HWND Focus() const { return FFocus; }
   HWND Active() const { return FActive; }
   bool ProgramActive() const { return FProgramActive; }
@@ -52,4 +59,6 @@ private:
   /// Counts focus losses, so a deferred "the program went inactive" check sees a later change.
   uint64_t FNativeChanges { 0 };
   bool FTextInput { false };
+  /// This object for closures that run later: null once it is gone.
+  std::shared_ptr<FocusManager*> FSelf { std::make_shared<FocusManager*>(this) };
 };
