@@ -49,6 +49,9 @@ SdlPresenter::SdlPresenter() : FSavedCapabilities(PlatformCapabilities()) {
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // PumpEvents stops after each input event anyway; a sentinel left from an earlier poll would end the
+  // next one before the events queued behind it.
+  SDL_SetHint(SDL_HINT_POLL_SENTINEL, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
     throw EOutOfResources(String("The display cannot be opened: ") + SDL_GetError());
   FWakeEvent = SDL_RegisterEvents(1);
@@ -267,96 +270,101 @@ void SdlPresenter::WaitForEvents(std::optional<Int64> Deadline) {
   const bool Got = Deadline
                        ? SDL_WaitEventTimeout(&E, int(std::clamp<Int64>(*Deadline - CurrentClock().Now(), 0, INT_MAX)))
                        : SDL_WaitEvent(&E);
-  if (Got) Handle(E);
+  if (Got && Handle(E)) return;
   PumpEvents();
 }
 
 void SdlPresenter::PumpEvents() {
+  // One input event at a time: the loop dispatches its message before the next one is routed, so a
+  // handler's capture or focus change decides where the following events go.
   SDL_Event E;
-  while (SDL_PollEvent(&E)) Handle(E);
+  while (SDL_PollEvent(&E))
+    if (Handle(E)) return;
 }
 
-void SdlPresenter::Handle(const SDL_Event& E) {
+bool SdlPresenter::Handle(const SDL_Event& E) {
   if (E.type == FWakeEvent) {
     FWakePending = false;
-    return;
+    return false;
   }
   IInputLayer* L = Input();
   switch (E.type) {
-    case SDL_WINDOWEVENT: HandleWindowEvent(E); break;
-    case SDL_DISPLAYEVENT: PublishDisplays(true); break;
+    case SDL_WINDOWEVENT: return HandleWindowEvent(E);
+    case SDL_DISPLAYEVENT: PublishDisplays(true); return false;
     case SDL_MOUSEMOTION:
-      if (L) L->PointerMoved(ScreenPoint(E.motion.windowID, E.motion.x, E.motion.y));
-      break;
+      if (!L) return false;
+      L->PointerMoved(ScreenPoint(E.motion.windowID, E.motion.x, E.motion.y));
+      return true;
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: HandleButton(E); break;
+    case SDL_MOUSEBUTTONUP: return HandleButton(E);
     case SDL_MOUSEWHEEL: {
       const int Delta = (E.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -E.wheel.y : E.wheel.y) * WHEEL_DELTA;
-      if (L && Delta) L->PointerWheel(Delta, ScreenPoint(E.wheel.windowID, E.wheel.mouseX, E.wheel.mouseY));
-      break;
+      if (!L || !Delta) return false;
+      L->PointerWheel(Delta, ScreenPoint(E.wheel.windowID, E.wheel.mouseX, E.wheel.mouseY));
+      return true;
     }
     case SDL_KEYDOWN:
-    case SDL_KEYUP: HandleKey(E); break;
+    case SDL_KEYUP: return HandleKey(E);
     case SDL_TEXTEDITING: {
       const bool Composing = E.edit.text[0] != 0;
-      if (Composing != FComposing) {
-        FComposing = Composing;
-        if (L) L->CompositionChanged(Composing);
-      }
-      break;
+      if (Composing == FComposing) return false;
+      FComposing = Composing;
+      if (L) L->CompositionChanged(Composing);
+      return L != nullptr;
     }
     case SDL_TEXTINPUT:
+      if (!L) return false;
       if (FComposing) {
         FComposing = false;
-        if (L) L->CompositionChanged(false);
+        L->CompositionChanged(false);
       }
-      if (L) L->TextCommitted(E.text.text);
-      break;
-    default: break;
+      L->TextCommitted(E.text.text);
+      return true;
+    default: return false;
   }
 }
 
-void SdlPresenter::HandleWindowEvent(const SDL_Event& E) {
+bool SdlPresenter::HandleWindowEvent(const SDL_Event& E) {
   const HWND Wnd = WindowOf(E.window.windowID);
   const Window* W = WindowSystem::Get().Find(Wnd);
+  if (!W) return false;
+  if (E.window.event == SDL_WINDOWEVENT_EXPOSED || E.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+    UploadAll(Wnd);
+    return false;
+  }
   IInputLayer* L = Input();
-  if (!W) return;
+  if (!L) return false;
   switch (E.window.event) {
-    case SDL_WINDOWEVENT_EXPOSED:
-    case SDL_WINDOWEVENT_SIZE_CHANGED: UploadAll(Wnd); break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED:
-      if (L) L->NativeFocusChanged(Wnd, true);
-      break;
-    case SDL_WINDOWEVENT_FOCUS_LOST:
-      if (L) L->NativeFocusChanged(Wnd, false);
-      break;
-    case SDL_WINDOWEVENT_CLOSE:
-      if (L) L->CloseRequested(Wnd);
-      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: L->NativeFocusChanged(Wnd, true); return true;
+    case SDL_WINDOWEVENT_FOCUS_LOST: L->NativeFocusChanged(Wnd, false); return true;
+    case SDL_WINDOWEVENT_CLOSE: L->CloseRequested(Wnd); return true;
     // Our own SDL_MinimizeWindow / SDL_RestoreWindow come back as these too: only a change the record
     // does not know of yet is the user's.
     case SDL_WINDOWEVENT_MINIMIZED:
-      if (L && !(W->Style & WS_MINIMIZE)) L->NativeMinimizedChanged(Wnd, true);
-      break;
+      if (W->Style & WS_MINIMIZE) return false;
+      L->NativeMinimizedChanged(Wnd, true);
+      return true;
     case SDL_WINDOWEVENT_RESTORED:
-      if (L && (W->Style & WS_MINIMIZE)) L->NativeMinimizedChanged(Wnd, false);
-      break;
+      if (!(W->Style & WS_MINIMIZE)) return false;
+      L->NativeMinimizedChanged(Wnd, false);
+      return true;
     case SDL_WINDOWEVENT_LEAVE:
       // Moving from one of our windows onto another is a leave and an enter; only a leave onto no window
       // of ours counts, and none while a button holds the pointer.
-      if (L && !FButtonsHeld && !SDL_GetMouseFocus()) L->PointerLeft();
-      break;
-    default: break;
+      if (FButtonsHeld || SDL_GetMouseFocus()) return false;
+      L->PointerLeft();
+      return true;
+    default: return false;
   }
 }
 
-void SdlPresenter::HandleButton(const SDL_Event& E) {
+bool SdlPresenter::HandleButton(const SDL_Event& E) {
   PointerButton Button;
   switch (E.button.button) {
     case SDL_BUTTON_LEFT: Button = PointerButton::Left; break;
     case SDL_BUTTON_RIGHT: Button = PointerButton::Right; break;
     case SDL_BUTTON_MIDDLE: Button = PointerButton::Middle; break;
-    default: return;
+    default: return false;
   }
   const bool Down = E.type == SDL_MOUSEBUTTONDOWN;
   const TPoint P = ScreenPoint(E.button.windowID, E.button.x, E.button.y);
@@ -369,23 +377,22 @@ void SdlPresenter::HandleButton(const SDL_Event& E) {
     FButtonsHeld &= ~uint32_t(SDL_BUTTON(E.button.button));
     UpdateCapture();
   }
+  return true;
 }
 
-void SdlPresenter::HandleKey(const SDL_Event& E) {
+bool SdlPresenter::HandleKey(const SDL_Event& E) {
   const SDL_Keysym& Sym = E.key.keysym;
   const UINT Key = SdlVirtualKey(Sym.sym, Sym.scancode, Sym.mod);
-  if (!Key) return;
   IInputLayer* L = Input();
-  if (E.type == SDL_KEYDOWN) {
-    if (FComposing) {
-      FDroppedKeys.insert(Key);
-      return;
-    }
-    if (L) L->KeyChanged(Key, true, E.key.repeat != 0);
-  } else {
-    if (FDroppedKeys.erase(Key)) return;
-    if (L) L->KeyChanged(Key, false, false);
+  if (!Key || !L) return false;
+  const bool Down = E.type == SDL_KEYDOWN;
+  if (Down && FComposing) {
+    FDroppedKeys.insert(Key);
+    return false;
   }
+  if (!Down && FDroppedKeys.erase(Key)) return false;
+  L->KeyChanged(Key, Down, Down && E.key.repeat != 0);
+  return true;
 }
 
 void SdlPresenter::UpdateCapture() { SDL_CaptureMouse((FButtonsHeld || FCaptureAsked) ? SDL_TRUE : SDL_FALSE); }

@@ -79,10 +79,11 @@ private:
   TPoint ScreenPoint(uint32_t WindowId, int X, int Y) const;
   void PublishDisplays(bool Announce);
 
-  void Handle(const SDL_Event& E);
-  void HandleWindowEvent(const SDL_Event& E);
-  void HandleButton(const SDL_Event& E);
-  void HandleKey(const SDL_Event& E);
+  /// Each answers true when it handed input to the input layer.
+  bool Handle(const SDL_Event& E);
+  bool HandleWindowEvent(const SDL_Event& E);
+  bool HandleButton(const SDL_Event& E);
+  bool HandleKey(const SDL_Event& E);
   void UpdateCapture();
 
   TPlatformCapabilities FSavedCapabilities;

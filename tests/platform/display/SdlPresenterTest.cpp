@@ -65,10 +65,10 @@ protected:
     Presenter->PumpEvents();
     Input.Calls.clear();
   }
-  /// Queues native events and lets the presenter deliver them.
+  /// Queues native events and lets the presenter deliver them all.
   void Deliver(std::initializer_list<SDL_Event> Events) {
     for (SDL_Event E : Events) ASSERT_EQ(SDL_PushEvent(&E), 1) << E.type;
-    Presenter->PumpEvents();
+    while (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) Presenter->PumpEvents();
   }
 
   RecordingInput Input;
@@ -153,6 +153,15 @@ TEST_F(SdlDummyVideo, NativeEventsReachTheInputLayer) {
   Deliver({ Move, Down, Up, Wheel });
   EXPECT_EQ(Input.Calls, (std::vector<std::string> { "move 105,207", "down 0 110,220", "up 1 111,221",
                                                      "wheel -240 103,204" }));
+
+  // One input event per pump, so the loop dispatches each one's message before the next is routed.
+  Input.Calls.clear();
+  SDL_PushEvent(&Down);
+  SDL_PushEvent(&Up);
+  Presenter->PumpEvents();
+  EXPECT_EQ(Input.Calls, (std::vector<std::string> { "down 0 110,220" }));
+  Presenter->PumpEvents();
+  EXPECT_EQ(Input.Calls.size(), 2u);
 }
 
 TEST_F(SdlDummyVideo, KeysDuringACompositionReachNoControl) {
