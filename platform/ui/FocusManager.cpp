@@ -19,6 +19,14 @@ bool Alive(HWND Wnd) {
   return W && W->Life == Window::State::Alive;
 }
 
+/// The window and all its ancestors are enabled.
+bool Enabled(const Window& W) {
+  for (const Window* P = &W; P && !P->IsDesktop(); P = P->Parent)
+    if (P->Style & WS_DISABLED)
+      return false;
+  return true;
+}
+
 WPARAM ActivationState(HWND Wnd, WPARAM How) {
   const Window* W = Find(Wnd);
   return MAKEWPARAM(Word(How), Word(W && (W->Style & WS_MINIMIZE) ? 1 : 0));
@@ -46,7 +54,7 @@ HWND FocusManager::SetFocus(HWND Wnd) {
     return Old;
   }
   const Window* W = Find(Wnd);
-  if (!W || W->Life != Window::State::Alive || W->IsDesktop() || (W->Style & WS_DISABLED))
+  if (!W || W->Life != Window::State::Alive || W->IsDesktop() || !Enabled(*W))
     return 0;
   const HWND Top = WindowSystem::TopLevelOf(*Find(Wnd)).Handle;
   if (Top != FActive || !FProgramActive)

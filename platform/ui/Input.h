@@ -23,7 +23,8 @@ HWND GetCapture();
 
 /// Gives Wnd the keyboard focus: WM_KILLFOCUS (wParam the new window) to the old focus, WM_SETFOCUS
 /// (wParam the old one) to Wnd, activating Wnd's top-level window first when it is not the active one.
-/// Wnd 0 takes the focus away. Fails (0) for a disabled window. Returns the previous focus.
+/// Wnd 0 takes the focus away. Fails (0) for a window that is disabled or has a disabled ancestor.
+/// Returns the previous focus.
 HWND SetFocus(HWND Wnd);
 HWND GetFocus();
 /// Activates the top-level window: WM_NCACTIVATE(FALSE) and WM_ACTIVATE(WA_INACTIVE, the new window) to
