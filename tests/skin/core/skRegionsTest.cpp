@@ -30,7 +30,8 @@ void MakeMask(TBitmap& Mask, int W, int H, const TBlackAt& Black, bool Monochrom
 std::vector<TRect> RunsOf(const std::vector<uint8_t>& Data, RGNDATAHEADER& Header) {
   std::memcpy(&Header, Data.data(), sizeof Header);
   std::vector<TRect> Runs(Header.nCount);
-  std::memcpy(Runs.data(), Data.data() + sizeof Header, Runs.size() * sizeof(TRect));
+  if (!Runs.empty())
+    std::memcpy(Runs.data(), Data.data() + sizeof Header, Runs.size() * sizeof(TRect));
   return Runs;
 }
 
