@@ -2,6 +2,7 @@
 // The skin's 32-bit working bitmap: pixels with an alpha channel, its own device context, and the
 // drawing rules that keep the alpha channel intact when one working bitmap is drawn onto another.
 #include <memory>
+#include <vector>
 
 #include "platform/base/TPersistent.h"
 #include "platform/base/Types.h"
@@ -119,6 +120,31 @@ public:
   /// Puts SrcRect of Bitmap behind this bitmap's pixels at (X, Y): a pixel of alpha 0 takes Bitmap's, a
   /// pixel of alpha 255 stays, a pixel in between is blended over Bitmap's.
   void MergeDraw(TskBitmap* Bitmap, int X, int Y, const TRect& SrcRect);
+
+  // Shape and text drawing of the bitmap's interface that draws nothing (the text measures return 0):
+  // painters draw shapes and text through Canvas.
+  void DrawBevel(const TRect&, TskColor, int, bool) {}
+  void DrawEdge(const TRect&, TskColor, TskColor) {}
+  void DrawEllipse(const TRect&, TskColor) {}
+  void DrawFocusRect(const TRect&, TskColor) {}
+  void DrawLine(const TRect&, TskColor) {}
+  void DrawRect(const TRect&, TskColor) {}
+  void FillEllipse(const TRect&, TskColor) {}
+  void DrawRoundRect(const TRect&, int, TskColor) {}
+  void FillRoundRect(const TRect&, int, TskColor) {}
+  void DrawPolygon(const std::vector<TPoint>&, TskColor) {}
+  void FillPolygon(const std::vector<TPoint>&, TskColor) {}
+  void FillHalftonePolygon(const std::vector<TPoint>&, TskColor, TskColor) {}
+  void FillHalftoneRect(const TRect&, TskColor, TskColor) {}
+  void FillGradientRect(const TRect&, TskColor, TskColor, bool) {}
+  void FillRadialGradientRect(const TRect&, TskColor, TskColor, const TPoint&) {}
+  void MoveTo(int, int) {}
+  void LineTo(int, int, TskColor) {}
+  int DrawText(const String&, const TRect&, unsigned) { return 0; }
+  int DrawText(const String&, int, int) { return 0; }
+  int DrawVerticalText(const String&, const TRect&, unsigned, bool) { return 0; }
+  int TextWidth(const String&, unsigned) { return 0; }
+  int TextHeight(const String&) { return 0; }
 
   // Colour adjustments in hue, saturation and lightness; pixels of alpha 0 are left alone.
   /// Adds Delta to red, green and blue (clamped).

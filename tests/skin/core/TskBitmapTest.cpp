@@ -104,6 +104,15 @@ TEST(TskBitmapTest, CanvasFollowsTheBitmapAcrossResizes) {
   EXPECT_EQ(*B.PixelPtr(3, 2), 0xFF000000u);
 }
 
+TEST(TskBitmapTest, ItsOwnTextCallsDrawAndMeasureNothing) {
+  TskBitmap B;
+  B.SetSize(8, 8);
+  B.Clear(0x11223344);
+  EXPECT_EQ(B.DrawText("Wide", TRect { 0, 0, 8, 8 }, 0), 0);
+  EXPECT_EQ(B.TextWidth("Wide", 0), 0);
+  for (int I = 0; I < 64; ++I) ASSERT_EQ(B.Bits()[I], 0x11223344u);
+}
+
 TEST(TskBitmapTest, PixelSetterIgnoresPlacesOutside) {
   TskBitmap B;
   B.SetPixel(0, 0, 1);  // no pixels at all
