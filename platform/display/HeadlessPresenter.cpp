@@ -10,6 +10,8 @@
 #include "platform/gdi/PixelOps.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TPngImage.h"
+#include "platform/ui/InputLayer.h"
+#include "platform/ui/LayeredWindows.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Ui.h"
 #include "platform/ui/WindowSystem.h"
@@ -52,7 +54,10 @@ HeadlessPresenter::HeadlessPresenter(TSize ScreenSize)
   SetCurrentClock(&FClock);
   UseTestFontFace(true);
   PublishMonitors(FMonitors, false);
+  EnableLayeredWindows(true);
   WindowSystem::Get().SetPresenter(this);
+  InputLayer::Get().Reset();
+  InputLayer::Get().Install();
 }
 
 HeadlessPresenter::~HeadlessPresenter() {

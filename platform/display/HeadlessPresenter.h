@@ -3,10 +3,11 @@
 // screen that tests read, synthetic mouse, keyboard and text input enters through the input layer exactly
 // where native input would, and time runs on a virtual clock that only the test moves.
 //
-// While it lives it is the window system's presenter, the current clock (GetTickCount moves 1 ms per
-// read, so loops that spin on tick counts end), the text layer uses the deterministic test face, and the
-// capability table reports layered windows available with its monitors. Its destructor destroys every
-// window (WindowSystem::Reset) and puts the clock, the face choice and the capability table back.
+// While it lives it is the window system's presenter with a fresh standard input layer, the current clock
+// (GetTickCount moves 1 ms per read, so loops that spin on tick counts end), the text layer uses the
+// deterministic test face, and the capability table reports layered windows available with its monitors.
+// Its destructor destroys every window (WindowSystem::Reset, which lets the input layer go too) and puts
+// the clock, the face choice and the capability table back.
 //
 // Every call is for the UI thread (the test's thread), except Wake.
 #include <atomic>
@@ -124,7 +125,7 @@ private:
   void ScreenChanged() { FScreenStale = true; }
   void Compose();
   void ComposeWindow(const Window& W);
-  /// The input layer, or null when none is installed (input is then dropped, as the window system does).
+  /// The input layer, or null when a test took it away (input is then dropped, as the window system does).
   IInputLayer* Input() const;
 
   TVirtualClock FClock;

@@ -12,6 +12,8 @@
 #include "platform/base/Exception.h"
 #include "platform/display/MonitorLayout.h"
 #include "platform/display/SdlKeyMap.h"
+#include "platform/ui/InputLayer.h"
+#include "platform/ui/LayeredWindows.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Ui.h"
 #include "platform/ui/WindowSystem.h"
@@ -58,8 +60,9 @@ SdlPresenter::SdlPresenter() : FSavedCapabilities(PlatformCapabilities()) {
   // SDL starts with text input on; only an edit with the focus wants it.
   SDL_StopTextInput();
   PublishDisplays(false);
-  PlatformCapabilities().SetLayeredWindowAttributes = nullptr;
+  EnableLayeredWindows(false);
   WindowSystem::Get().SetPresenter(this);
+  InputLayer::Get().Install();
 }
 
 SdlPresenter::~SdlPresenter() {

@@ -29,8 +29,8 @@ union SDL_Event;
 class SdlPresenter : public IPresenter {
 public:
   /// Starts SDL's video (X11 unless SDL_VIDEODRIVER says otherwise), publishes the monitors, reports
-  /// layered windows unavailable and installs itself as the window system's presenter. Raises
-  /// EOutOfResources when SDL's video cannot start.
+  /// layered windows unavailable and installs itself as the window system's presenter, with the standard
+  /// input layer. Raises EOutOfResources when SDL's video cannot start.
   SdlPresenter();
   ~SdlPresenter() override;
   SdlPresenter(const SdlPresenter&) = delete;

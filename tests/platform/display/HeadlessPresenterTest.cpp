@@ -6,6 +6,7 @@
 #include "platform/display/HeadlessPresenter.h"
 #include "platform/gdi/FontFace.h"
 #include "platform/gdi/TPngImage.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/MessageLoop.h"
 #include "tests/platform/display/PresenterFixture.h"
 
@@ -87,6 +88,57 @@ TEST_F(Headless, PaintingWithoutPumpingShowsOnTheScreen) {
   SetPixel(DC, 5, 5, Green);
   ReleaseDC(W, DC);
   EXPECT_EQ(Screen.PixelAt(5, 5), Green);
+}
+
+TEST_F(Headless, SyntheticClicksReachTheWindowUnderThePointThroughHitTesting) {
+  const HWND Lower = Windows.Create(Rect(10, 10, 110, 110), Red);
+  const HWND Upper = Windows.Create(Rect(60, 60, 160, 160), Blue);
+  SetWindowRgn(Upper, CreateRectRgn(20, 20, 100, 100), true);  // the upper window's top-left band is cut away
+  const HWND ClickThrough = Windows.Create(Rect(0, 0, 40, 40), Green, WS_EX_TRANSPARENT);
+  const struct {
+    TPoint At;
+    HWND Expected;
+    TPoint Client;
+  } Cases[] = {
+    { { 100, 100 }, Upper, { 40, 40 } },
+    { { 65, 65 }, Lower, { 55, 55 } },  // in the cut-away band: the window below takes it
+    { { 20, 20 }, Lower, { 10, 10 } },  // WS_EX_TRANSPARENT lets it through
+    { { 200, 150 }, 0, {} },
+  };
+  for (const auto& Case : Cases) {
+    Windows.Log.clear();
+    Screen.Click(Case.At.X, Case.At.Y);
+    std::vector<HWND> Pressed;
+    for (const LoggedMessage& M : Windows.Log)
+      if (M.Msg == WM_LBUTTONDOWN) {
+        Pressed.push_back(M.Wnd);
+        EXPECT_EQ(LParamToPoint(M.LParam), Case.Client) << Case.At.X << "," << Case.At.Y;
+      }
+    EXPECT_EQ(Pressed, (Case.Expected ? std::vector<HWND> { Case.Expected } : std::vector<HWND> {}))
+        << Case.At.X << "," << Case.At.Y;
+    if (Case.Expected) {
+      EXPECT_FALSE(Windows.MessagesOf(Case.Expected, WM_NCHITTEST).empty());
+    }
+    EXPECT_TRUE(Windows.MessagesOf(ClickThrough, WM_LBUTTONDOWN).empty());
+    Screen.Advance(1000);  // no double clicks between the cases
+  }
+}
+
+TEST_F(Headless, SyntheticKeysAndTextReachTheFocusedWindow) {
+  const HWND W = Windows.Create(Rect(10, 10, 110, 110), Red);
+  Screen.Click(50, 50);
+  SetFocus(W);
+  Windows.Log.clear();
+  Screen.Key('C', { VK_CONTROL });
+  Screen.TypeText("输a");
+  std::vector<std::pair<UINT, WPARAM>> Keys;
+  for (const LoggedMessage& M : Windows.Log)
+    if (M.Wnd == W && (M.Msg == WM_KEYDOWN || M.Msg == WM_KEYUP || M.Msg == WM_CHAR)) Keys.push_back({ M.Msg, M.WParam });
+  const std::vector<std::pair<UINT, WPARAM>> Expected { { WM_KEYDOWN, VK_CONTROL }, { WM_KEYDOWN, 'C' },
+                                                        { WM_CHAR, 3 },           { WM_KEYUP, 'C' },
+                                                        { WM_KEYUP, VK_CONTROL }, { WM_CHAR, 0x8F93 },
+                                                        { WM_CHAR, 'a' } };
+  EXPECT_EQ(Keys, Expected);
 }
 
 TEST_F(Headless, AdvanceFiresTimersAtTheirDueTimesInOrder) {

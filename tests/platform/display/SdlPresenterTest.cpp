@@ -44,6 +44,8 @@ public:
 class SdlDummyVideo : public ::testing::Test {
 protected:
   void SetUp() override {
+    // SDL's own driver without a display, whatever the environment or the presenter ask for.
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "dummy", SDL_HINT_OVERRIDE);
     WindowSystem::Get().Reset();
     Presenter = std::make_unique<SdlPresenter>();
     Windows = std::make_unique<PaintedWindows>();
@@ -53,6 +55,7 @@ protected:
     Windows.reset();
     WindowSystem::Get().Reset();
     Presenter.reset();
+    SDL_ResetHint(SDL_HINT_VIDEODRIVER);
   }
 
   uint32_t FlagsOf(HWND Wnd) const {

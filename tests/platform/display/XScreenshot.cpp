@@ -1,0 +1,44 @@
+#include "tests/platform/display/XScreenshot.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+uint8_t Channel(unsigned long V, unsigned long Mask) {
+  if (!Mask) return 0;
+  int Shift = 0;
+  while (!(Mask >> Shift & 1)) ++Shift;
+  return uint8_t((V & Mask) >> Shift);
+}
+
+}  // namespace
+
+struct XScreenshot::State {
+  Display* Connection { XOpenDisplay(nullptr) };
+  XImage* Image { nullptr };
+  TPoint Origin;
+};
+
+XScreenshot::XScreenshot() : FState(std::make_unique<State>()) {}
+
+XScreenshot::~XScreenshot() {
+  if (FState->Image) XDestroyImage(FState->Image);
+  if (FState->Connection) XCloseDisplay(FState->Connection);
+}
+
+bool XScreenshot::Take(const TRect& R) {
+  if (FState->Image) XDestroyImage(FState->Image);
+  FState->Image = nullptr;
+  if (!FState->Connection) return false;
+  FState->Origin = { R.Left, R.Top };
+  FState->Image = XGetImage(FState->Connection, DefaultRootWindow(FState->Connection), R.Left, R.Top,
+                            unsigned(R.Width()), unsigned(R.Height()), AllPlanes, ZPixmap);
+  return FState->Image != nullptr;
+}
+
+TColor XScreenshot::At(int X, int Y) const {
+  XImage* I = FState->Image;
+  const unsigned long V = XGetPixel(I, X - FState->Origin.X, Y - FState->Origin.Y);
+  return RGB(Channel(V, I->red_mask), Channel(V, I->green_mask), Channel(V, I->blue_mask));
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Pixels of the X server's root window, for tests that compare the screen with what windows painted.
+#include <memory>
+
+#include "platform/base/Types.h"
+#include "platform/gdi/Colors.h"
+
+/// A rectangle of the root window read over a connection of its own (DISPLAY).
+class XScreenshot {
+public:
+  XScreenshot();
+  ~XScreenshot();
+  XScreenshot(const XScreenshot&) = delete;
+  XScreenshot& operator=(const XScreenshot&) = delete;
+
+  /// Reads R (screen coordinates); false when there is no server or it gives nothing.
+  bool Take(const TRect& R);
+  /// The colour at a screen point inside the rectangle last taken.
+  TColor At(int X, int Y) const;
+
+private:
+  struct State;
+  std::unique_ptr<State> FState;
+};
