@@ -1,0 +1,40 @@
+#include "engine/EncoderFormats.h"
+
+#include <cstdlib>
+
+#include "engine/FFmpegLogger.h"
+
+namespace {
+
+template <class T> bool Listed(const T* AList, T AValue, T AEnd) {
+  for (; *AList != AEnd; ++AList)
+    if (*AList == AValue) return true;
+  return false;
+}
+
+}  // namespace
+
+void ChooseSampleFormat(AVCodecContext* AContext, const AVCodec* AEncoder) {
+  if (!AEncoder || !AEncoder->sample_fmts) return;
+  if (!Listed(AEncoder->sample_fmts, AContext->sample_fmt, AV_SAMPLE_FMT_NONE)) AContext->sample_fmt = AEncoder->sample_fmts[0];
+}
+
+void ChooseSampleRate(TObject* ASender, AVCodecContext* AContext, const AVCodec* AEncoder) {
+  if (!AEncoder || !AEncoder->supported_samplerates || !AEncoder->supported_samplerates[0]) return;
+  const int Requested = AContext->sample_rate;
+  int Best = AEncoder->supported_samplerates[0];
+  for (const int* Rate = AEncoder->supported_samplerates; *Rate; ++Rate)
+    if (std::abs(*Rate - Requested) < std::abs(Best - Requested)) Best = *Rate;
+  if (Best != Requested)
+    GlobalLogger()->Log(ASender, llWarning, "Requested sampling rate unsupported using closest supported (%d)", Best);
+  AContext->sample_rate = Best;
+}
+
+void ChoosePixelFormat(AVCodecContext* AContext, const AVCodec* AEncoder) {
+  if (!AEncoder || !AEncoder->pix_fmts) return;
+  if (Listed(AEncoder->pix_fmts, AContext->pix_fmt, AV_PIX_FMT_NONE)) return;
+  if (AEncoder->id == AV_CODEC_ID_MJPEG && AContext->strict_std_compliance < 0 &&
+      (AContext->pix_fmt == AV_PIX_FMT_YUV420P || AContext->pix_fmt == AV_PIX_FMT_YUV422P))
+    return;
+  AContext->pix_fmt = AEncoder->pix_fmts[0];
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Fitting an output stream's sample format, sample rate and pixel format to what its encoder supports.
+extern "C" {
+#include <libavcodec/avcodec.h>
+}
+
+#include "platform/base/TObject.h"
+
+/// When AEncoder lists sample formats and AContext's is not among them, AContext takes the first listed.
+/// Without an encoder or a list nothing changes.
+void ChooseSampleFormat(AVCodecContext* AContext, const AVCodec* AEncoder);
+/// When AEncoder lists sample rates, AContext takes the listed rate nearest to its own (the earlier one on a
+/// tie); a rate other than the requested one is logged as a warning with ASender.
+void ChooseSampleRate(TObject* ASender, AVCodecContext* AContext, const AVCodec* AEncoder);
+/// When AEncoder lists pixel formats and AContext's is not among them, AContext takes the first listed.
+/// The MJPEG encoder also keeps planar YUV 4:2:0 and 4:2:2 when unofficial extensions are allowed.
+void ChoosePixelFormat(AVCodecContext* AContext, const AVCodec* AEncoder);

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "engine/AVCodecStubs.h"
+#include "engine/AVFormatStubs.h"
+#include "engine/DefaultStream.h"
+#include "engine/EncoderFormats.h"
+#include "tests/engine/TaskTesting.h"
+
+namespace {
+
+struct TCodecContextDeleter {
+  void operator()(AVCodecContext* AContext) const { LibAVCodec.avcodec_free_context(&AContext); }
+};
+
+class EncoderFormatsTest : public TTaskTest {
+protected:
+  EncoderFormatsTest() : Context(LibAVCodec.avcodec_alloc_context3(nullptr)) {}
+
+  std::unique_ptr<AVCodecContext, TCodecContextDeleter> Context;
+  AVCodec Encoder {};  // an encoder as far as its lists go
+  TObject Sender;
+};
+
+}  // namespace
+
+TEST_F(EncoderFormatsTest, SampleRateIsTheNearestListedOne) {
+  static const int Rates[] = { 44100, 48000, 0 };
+  Encoder.supported_samplerates = Rates;
+  struct TCase {
+    int Requested;
+    int Chosen;
+    bool Warned;
+  };
+  for (const TCase& Case : { TCase { 22050, 44100, true }, TCase { 46050, 44100, true }, TCase { 47000, 48000, true },
+                             TCase { 48000, 48000, false } }) {
+    Log.Clear();
+    Context->sample_rate = Case.Requested;
+    ChooseSampleRate(&Sender, Context.get(), &Encoder);
+    EXPECT_EQ(Context->sample_rate, Case.Chosen) << Case.Requested;
+    EXPECT_EQ(Log.From(&Sender).size(), Case.Warned ? 1u : 0u) << Case.Requested;
+  }
+  Context->sample_rate = 22050;
+  ChooseSampleRate(&Sender, Context.get(), &Encoder);
+  ASSERT_EQ(Log.From(&Sender).size(), 1u);
+  EXPECT_EQ(Log.From(&Sender)[0].Level, llWarning);
+  EXPECT_EQ(Log.From(&Sender)[0].Text, "Requested sampling rate unsupported using closest supported (44100)");
+}
+
+TEST_F(EncoderFormatsTest, FormatsOutsideTheListGiveWayToItsFirst) {
+  static const AVPixelFormat Pictures[] = { AV_PIX_FMT_YUV420P, AV_PIX_FMT_NONE };
+  static const AVSampleFormat Samples[] = { AV_SAMPLE_FMT_S16, AV_SAMPLE_FMT_NONE };
+  Encoder.pix_fmts = Pictures;
+  Encoder.sample_fmts = Samples;
+  Context->pix_fmt = AV_PIX_FMT_RGB24;
+  Context->sample_fmt = AV_SAMPLE_FMT_FLTP;
+  ChoosePixelFormat(Context.get(), &Encoder);
+  ChooseSampleFormat(Context.get(), &Encoder);
+  EXPECT_EQ(Context->pix_fmt, AV_PIX_FMT_YUV420P);
+  EXPECT_EQ(Context->sample_fmt, AV_SAMPLE_FMT_S16);
+
+  // MJPEG keeps plain YUV 4:2:0 when unofficial extensions are allowed.
+  static const AVPixelFormat Jpeg[] = { AV_PIX_FMT_YUVJ420P, AV_PIX_FMT_NONE };
+  Encoder.id = AV_CODEC_ID_MJPEG;
+  Encoder.pix_fmts = Jpeg;
+  for (const auto& [Strict, Chosen] : { std::pair { -1, AV_PIX_FMT_YUV420P }, std::pair { 0, AV_PIX_FMT_YUVJ420P } }) {
+    Context->pix_fmt = AV_PIX_FMT_YUV420P;
+    Context->strict_std_compliance = Strict;
+    ChoosePixelFormat(Context.get(), &Encoder);
+    EXPECT_EQ(Context->pix_fmt, Chosen) << Strict;
+  }
+
+  // Without lists nothing changes.
+  AVCodec Open {};
+  Context->pix_fmt = AV_PIX_FMT_RGB24;
+  ChoosePixelFormat(Context.get(), &Open);
+  ChoosePixelFormat(Context.get(), nullptr);
+  EXPECT_EQ(Context->pix_fmt, AV_PIX_FMT_RGB24);
+}
+
+TEST_F(EncoderFormatsTest, DefaultStreamPrefersTheMarkedThenTheLongerThenTheRicher) {
+  struct TFormatDeleter {
+    void operator()(AVFormatContext* AContext) const { LibAVFormat.avformat_free_context(AContext); }
+  };
+  std::unique_ptr<AVFormatContext, TFormatDeleter> File(LibAVFormat.avformat_alloc_context());
+  struct TStreamSpec {
+    AVMediaType Type;
+    bool Default;
+    int64_t Frames;
+    int64_t BitRate;
+  };
+  const TStreamSpec Specs[] = {
+    { AVMEDIA_TYPE_VIDEO, false, 100, 900000 },  // 0
+    { AVMEDIA_TYPE_VIDEO, false, 200, 100000 },  // 1: more frames than 0
+    { AVMEDIA_TYPE_AUDIO, false, 50, 64000 },    // 2
+    { AVMEDIA_TYPE_AUDIO, false, 50, 128000 },   // 3: same frames, higher rate
+    { AVMEDIA_TYPE_AUDIO, false, 50, 128000 },   // 4: equal to 3
+    { AVMEDIA_TYPE_SUBTITLE, false, 0, 0 },      // 5
+    { AVMEDIA_TYPE_SUBTITLE, true, 0, 0 },       // 6: marked default
+  };
+  for (const TStreamSpec& Spec : Specs) {
+    AVStream* Stream = LibAVFormat.avformat_new_stream(File.get(), nullptr);
+    Stream->codecpar->codec_type = Spec.Type;
+    Stream->disposition = Spec.Default ? AV_DISPOSITION_DEFAULT : 0;
+    Stream->nb_frames = Spec.Frames;
+    Stream->codecpar->bit_rate = Spec.BitRate;
+  }
+  EXPECT_EQ(DefaultStreamIndex(File.get(), AVMEDIA_TYPE_VIDEO), 1);
+  EXPECT_EQ(DefaultStreamIndex(File.get(), AVMEDIA_TYPE_AUDIO), 3);
+  EXPECT_EQ(DefaultStreamIndex(File.get(), AVMEDIA_TYPE_SUBTITLE), 6);
+  EXPECT_EQ(DefaultStreamIndex(File.get(), AVMEDIA_TYPE_DATA), -1);
+  EXPECT_EQ(DefaultStreamIndex(File.get(), AVMEDIA_TYPE_VIDEO, [](const AVStream* S) { return S->index != 1; }), 0);
+  File->streams[0]->disposition = AV_DISPOSITION_DEFAULT;
+  EXPECT_EQ(DefaultStreamIndex(File.get(), AVMEDIA_TYPE_VIDEO), 0);
+}
