@@ -10,8 +10,12 @@ void CopyPiece(HDC Dst, HDC Src, const TRect& D, const TRect& S) {
 
 void TilePieceX(HDC Dst, HDC Src, const TRect& D, const TRect& S) {
   const int Length = S.Width();
-  if (Length <= 0)
+  if (Length <= 1) {
+    // A single column repeats into exactly the pixels of a stretched copy, which takes one blit.
+    if (Length == 1)
+      CopyPiece(Dst, Src, D, S);
     return;
+  }
   const int Count = D.Width() / Length;
   for (int I = 0; I <= Count; ++I) {
     const int Start = D.Left + I * Length, End = Start + Length, Over = End > D.Right ? End - D.Right : 0;
@@ -21,8 +25,11 @@ void TilePieceX(HDC Dst, HDC Src, const TRect& D, const TRect& S) {
 
 void TilePieceY(HDC Dst, HDC Src, const TRect& D, const TRect& S) {
   const int Length = S.Height();
-  if (Length <= 0)
+  if (Length <= 1) {
+    if (Length == 1)
+      CopyPiece(Dst, Src, D, S);
     return;
+  }
   const int Count = D.Height() / Length;
   for (int I = 0; I <= Count; ++I) {
     const int Start = D.Top + I * Length, End = Start + Length, Over = End > D.Bottom ? End - D.Bottom : 0;

@@ -84,6 +84,8 @@ struct Piece {
 const Piece LShaped { { 5, 3, 21, 15 }, { 4, 3, 12, 9 }, { 6, 5 }, { 10, 5 }, { 6, 7 }, { 10, 7 } };
 // Square corners: the points are the client rectangle's corners.
 const Piece Square { { 5, 3, 21, 15 }, { 4, 3, 12, 9 }, { 4, 3 }, { 12, 3 }, { 4, 9 }, { 12, 9 } };
+// Band middles of a single pixel.
+const Piece Thin { { 5, 3, 21, 15 }, { 4, 3, 12, 9 }, { 6, 5 }, { 7, 5 }, { 6, 6 }, { 7, 6 } };
 
 struct Settings {
   bool Left = false, Top = false, Right = false, Bottom = false, Effect = false;
@@ -146,13 +148,13 @@ TEST(skComposersTest, NinePartImagesFollowTheRulesAtEverySizeAndSetting) {
   };
   // Own size; exact multiples of the band and centre lengths; remainders; spans shorter than a tile.
   const TSize Sizes[] { { 16, 12 }, { 24, 18 }, { 37, 29 }, { 13, 10 }, { 17, 13 } };
-  for (const Piece* P : { &LShaped, &Square })
+  for (const Piece* P : { &LShaped, &Square, &Thin })
     for (const Settings& S : Modes)
       for (const TSize& Size : Sizes) {
         TBitmap Dest;
         Compose(*P, S, Dest, Source.Bitmap, Size.cx, Size.cy);
         EXPECT_TRUE(Matches(Dest, Size.cx, Size.cy, [&](int X, int Y) { return NinePartSource(*P, S, Size.cx, Size.cy, X, Y); }))
-            << (P == &LShaped ? "L-shaped " : "square ") << Size.cx << "x" << Size.cy << " effect " << S.Effect
+            << (P == &LShaped ? "L-shaped " : P == &Square ? "square " : "thin ") << Size.cx << "x" << Size.cy << " effect " << S.Effect
             << " type " << S.Type << " top stretch " << S.Top;
       }
 }
