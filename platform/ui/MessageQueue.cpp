@@ -21,7 +21,9 @@ std::optional<TMsg> MessageQueue::Peek(const std::function<bool(const TMsg&)>& A
       Msg.time = Time;
       Msg.pt = Pos;
     }
-    if (Remove)
+    if (Remove && It == FEntries.begin())
+      FEntries.pop_front();
+    else if (Remove)
       FEntries.erase(It);
     return Msg;
   }

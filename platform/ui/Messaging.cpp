@@ -85,9 +85,14 @@ LRESULT CallWindowProc(WNDPROC Proc, HWND Wnd, UINT Msg, WPARAM WParam, LPARAM L
 
 bool PostMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   WindowSystem& WS = WindowSystem::Get();
-  if (Wnd && IsMainThread() && !WS.Find(Wnd))
+  const TMsg Posted { Wnd, Msg, WParam, LParam, 0, {} };
+  if (!IsMainThread()) {
+    WS.Post(Posted);
+    return true;
+  }
+  if (Wnd && !WS.Find(Wnd))
     return false;
-  WS.Post(TMsg { Wnd, Msg, WParam, LParam, 0, {} });
+  WS.Queue().Post(Posted, false);  // the UI thread is not waiting while it posts
   return true;
 }
 

@@ -1,5 +1,6 @@
 // Painting: update regions, WM_PAINT / WM_ERASEBKGND / WM_NCPAINT, device contexts onto the top-level
 // windows' backing surfaces, window regions and scrolling.
+#include <algorithm>
 #include <cstring>
 
 #include "platform/base/MainThread.h"
@@ -115,7 +116,7 @@ void InvalidateArea(Window& W, const Region& Area, bool Erase, bool Children, bo
   for (Window* C : W.Children) {
     if (!(C->Style & WS_VISIBLE))
       continue;
-    const Region Covered = Area.Intersect(ShapeInParent(*C));
+    const Region Covered = C->WindowRgn ? Area.Intersect(ShapeInParent(*C)) : Area.Intersect(C->Rect);
     if (Covered.Empty())
       continue;
     const TRect Client = ClientInParent(*C);
@@ -348,7 +349,7 @@ void ResizeBacking(Window& Top) {
   DetachDCs(Top.Handle);
   if (Width <= 0 || Height <= 0) {
     Top.Backing.reset();
-    Top.Dirty = {};
+    Top.Dirty.clear();
     return;
   }
   auto Fresh = std::make_unique<Surface>(Width, Height, SurfaceFormat::Bgra32);
@@ -358,7 +359,7 @@ void ResizeBacking(Window& Top) {
       std::memcpy(Fresh->Row32(Y), Top.Backing->Row32(Y), size_t(W) * 4);
   }
   Top.Backing = std::move(Fresh);
-  Top.Dirty = Region(Top.Backing->Bounds());
+  Top.Dirty = { Top.Backing->Bounds() };
 }
 
 void DetachDCs(HWND TopLevel) {
@@ -369,8 +370,16 @@ void DetachDCs(HWND TopLevel) {
 }
 
 void MarkDirty(Window& TopLevel, const TRect& R) {
-  if (TopLevel.Backing)
-    TopLevel.Dirty = TopLevel.Dirty.Unite(Region(R).Intersect(TopLevel.Backing->Bounds()));
+  if (!TopLevel.Backing)
+    return;
+  const TRect B = TopLevel.Backing->Bounds();
+  const TRect Clipped { std::max(R.Left, B.Left), std::max(R.Top, B.Top), std::min(R.Right, B.Right), std::min(R.Bottom, B.Bottom) };
+  if (Clipped.Left >= Clipped.Right || Clipped.Top >= Clipped.Bottom)
+    return;
+  // Many small changes between two presents are handed over as the area around them.
+  if (TopLevel.Dirty.size() >= 1024)
+    TopLevel.Dirty = { Region::FromRects(TopLevel.Dirty).Bounds() };
+  TopLevel.Dirty.push_back(Clipped);
 }
 
 // ---- Window regions and scrolling ----------------------------------------------------------------------

@@ -88,9 +88,9 @@ public:
   /// Top-level windows only: the pixels of the whole window (non-client area and children included),
   /// null while the window has no area.
   std::unique_ptr<Surface> Backing;
-  /// Top-level windows only: the part of Backing changed since the presenter last got it (window
-  /// coordinates).
-  Region Dirty;
+  /// Top-level windows only: rectangles of Backing changed since the presenter last got them (window
+  /// coordinates, overlapping at times).
+  std::vector<TRect> Dirty;
 
   // ---- Layered windows (window coordinates, top-level only) ----
   /// Constant alpha and colour key of SetLayeredWindowAttributes, with its LWA_* flags (0: not set).

@@ -96,36 +96,66 @@ Region ShapeInParent(const Window& W) {
 
 Region ClientArea(const Window& W) { return Region(Rect(0, 0, W.Client.Width(), W.Client.Height())); }
 
+namespace {
+
+/// Adds the areas the shown windows among Windows (up to Stop) cover, offset into the caller's
+/// coordinates, when they touch Bounds; windows without a region are collected as plain rectangles.
+void CollectCovers(const std::vector<Window*>& Windows, const Window* Stop, TPoint Offset, const TRect& Bounds,
+                   std::vector<TRect>& Rects, Region& Shaped) {
+  for (const Window* S : Windows) {
+    if (S == Stop)
+      break;
+    if (!(S->Style & WS_VISIBLE))
+      continue;
+    const TRect R = { S->Rect.Left + Offset.X, S->Rect.Top + Offset.Y, S->Rect.Right + Offset.X, S->Rect.Bottom + Offset.Y };
+    if (R.Right <= Bounds.Left || R.Left >= Bounds.Right || R.Bottom <= Bounds.Top || R.Top >= Bounds.Bottom)
+      continue;
+    if (S->WindowRgn)
+      Shaped = Shaped.Unite(ShapeInParent(*S).Offsetted(Offset.X, Offset.Y));
+    else
+      Rects.push_back(R);
+  }
+}
+
+Region WithoutCovers(const Region& Visible, std::vector<TRect>& Rects, const Region& Shaped) {
+  if (Rects.empty() && Shaped.Empty())
+    return Visible;
+  Region Covered = Region::FromRects(Rects);
+  if (!Shaped.Empty())
+    Covered = Covered.Unite(Shaped);
+  Rects.clear();
+  return Visible.Subtract(Covered);
+}
+
+}  // namespace
+
 Region WindowSystem::VisibleRegion(const Window& W, bool Whole, bool ClipChildren, bool ClipSiblings) {
   if (!IsShown(W) || W.IsDesktop())
     return {};
   Region Visible(Whole ? Rect(0, 0, W.Rect.Width(), W.Rect.Height()) : W.Client);
   if (W.WindowRgn)
     Visible = Visible.Intersect(*W.WindowRgn);
-  if (ClipChildren)
-    for (const Window* Child : W.Children)
-      if (Child->Style & WS_VISIBLE)
-        Visible = Visible.Subtract(ShapeInParent(*Child).Offsetted(W.Client.Left, W.Client.Top));
+  std::vector<TRect> Rects;
+  if (ClipChildren) {
+    Region Shaped;
+    CollectCovers(W.Children, nullptr, W.Client.TopLeft(), Visible.Bounds(), Rects, Shaped);
+    Visible = WithoutCovers(Visible, Rects, Shaped);
+  }
   // Walk up: at each level, the position of C's window origin in W's window coordinates.
   const Window* C = &W;
   TPoint Pos;
-  while (!C->IsTopLevel()) {
+  while (!C->IsTopLevel() && !Visible.Empty()) {
     const Window& P = *C->Parent;
     const TPoint ClientOrigin { Pos.X - C->Rect.Left, Pos.Y - C->Rect.Top };
     const TPoint PWindow { ClientOrigin.X - P.Client.Left, ClientOrigin.Y - P.Client.Top };
     Visible = Visible.Intersect(Bounds(ClientOrigin.X, ClientOrigin.Y, P.Client.Width(), P.Client.Height()));
     if (P.WindowRgn)
       Visible = Visible.Intersect(P.WindowRgn->Offsetted(PWindow.X, PWindow.Y));
-    const bool Siblings = C == &W ? ClipSiblings : (C->Style & WS_CLIPSIBLINGS) != 0;
-    if (Siblings)
-      for (const Window* S : P.Children) {
-        if (S == C)
-          break;
-        if (S->Style & WS_VISIBLE)
-          Visible = Visible.Subtract(ShapeInParent(*S).Offsetted(ClientOrigin.X, ClientOrigin.Y));
-      }
-    if (Visible.Empty())
-      break;
+    if (C == &W ? ClipSiblings : (C->Style & WS_CLIPSIBLINGS) != 0) {
+      Region Shaped;
+      CollectCovers(P.Children, C, ClientOrigin, Visible.Bounds(), Rects, Shaped);
+      Visible = WithoutCovers(Visible, Rects, Shaped);
+    }
     C = &P;
     Pos = PWindow;
   }
@@ -148,7 +178,9 @@ void WindowSystem::PostInput(const TMsg& Msg) {
 
 void WindowSystem::Post(const TMsg& Msg) {
   FQueue.Post(Msg, false);
-  Wake();
+  // The UI thread cannot be waiting while it posts; only other threads need to wake it.
+  if (!IsMainThread())
+    Wake();
 }
 
 void WindowSystem::Wake() {
@@ -210,10 +242,10 @@ bool WindowSystem::PaintPending() { return FindPaintTarget(0) != nullptr; }
 
 void WindowSystem::FlushPresents() {
   for (Window* T : FDesktop->Children) {
-    if (T->Dirty.Empty())
+    if (T->Dirty.empty())
       continue;
-    Region Dirty = std::move(T->Dirty);
-    T->Dirty = {};
+    const Region Dirty = Region::FromRects(T->Dirty);
+    T->Dirty.clear();
     if (FPresenter && (T->Style & WS_VISIBLE))
       FPresenter->Present(T->Handle, Dirty);
   }

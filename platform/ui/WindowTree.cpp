@@ -404,7 +404,7 @@ HWND SetParent(HWND Wnd, HWND NewParent) {
       Pr->WindowDestroyed(Wnd);
     DetachDCs(Wnd);
     W->Backing.reset();
-    W->Dirty = {};
+    W->Dirty.clear();
   }
   UnlinkWindow(*W);
   W->Parent = P;
