@@ -62,6 +62,8 @@ TEST(TskEffectBmpTest, GradientTransitionsFromStartToEnd) {
     { "HGrad", &TskEffectBmp::MorphHGrad, 0, { 0, 40, 80, 120, 160, 200, 160, 120, 80, 40 } },
     { "HGrad", &TskEffectBmp::MorphHGrad, 0.5, { 0, 0, 100, 200, 200, 200, 200, 200, 100, 0 } },
     { "HGrad", &TskEffectBmp::MorphHGrad, 1, { 200, 200, 200, 200, 200, 200, 200, 200, 200, 200 } },
+    { "HGrad", &TskEffectBmp::MorphHGrad, 1.5, { 200, 200, 200, 200, 200, 200, 200, 200, 200, 200 } },
+    { "HGrad", &TskEffectBmp::MorphHGrad, -1, { 0, 40, 80, 120, 160, 200, 160, 120, 80, 40 } },
     { "Grad", &TskEffectBmp::MorphGrad, 0.5, { 0, 0, 100, 200, 200, 200, 200, 200, 100, 0 } },
     { "LeftGrad", &TskEffectBmp::MorphLeftGrad, 0, { 200, 0, 0, 0, 0, 0, 0, 0, 0, 0 } },
     { "LeftGrad", &TskEffectBmp::MorphLeftGrad, 0.5, { 200, 160, 120, 80, 40, 0, 0, 0, 0, 0 } },
