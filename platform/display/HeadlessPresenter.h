@@ -1,7 +1,8 @@
 #pragma once
 // The presenter of tests. Nothing is shown: the visible top-level windows are composed into an in-memory
 // screen that tests read, synthetic mouse, keyboard and text input enters through the input layer exactly
-// where native input would, and time runs on a virtual clock that only the test moves.
+// where native input would, and time runs on a virtual clock that moves when the test advances it (or
+// when the loop would wait for a timer, see WaitForEvents).
 //
 // While it lives it is the window system's presenter with a fresh standard input layer, the current clock
 // (GetTickCount moves 1 ms per read, so loops that spin on tick counts end), the text layer uses the
