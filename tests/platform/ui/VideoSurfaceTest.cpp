@@ -1,0 +1,104 @@
+// The player's picture in a window: it replaces the window's painting, stretches to the client area,
+// survives repaints, goes away on Clear and unbinding, and reports the window's events.
+#include <thread>
+
+#include "platform/ui/VideoSurface.h"
+#include "tests/platform/ui/InputFixture.h"
+
+namespace {
+
+class Video : public InputTest {
+protected:
+  void SetUp() override {
+    InputTest::SetUp();
+    Form = CreateTop({ 0, 0, 400, 300 });
+    Panel = CreateChild(Form, { 10, 10, 220, 145 });
+    PaintWith(Panel, clLime);
+    Screen->PumpUntilIdle();
+  }
+  TColor PanelPixel(int X, int Y) { return PixelAt(Form, 10 + X, 10 + Y); }
+
+  HWND Form { 0 };
+  HWND Panel { 0 };
+};
+
+TEST_F(Video, ThePictureReplacesTheWindowsPaintingUntilCleared) {
+  String Error;
+  auto Surface = VideoSurface::Bind(Panel, Error);
+  ASSERT_TRUE(Surface) << Error;
+  EXPECT_EQ(Surface->ClientSize(), (TSize { 210, 135 }));
+  Surface->SetMode(210, 135);
+  Surface->Fill({ 0, 0, 10, 10 }, clRed);
+  Surface->Update({ 0, 0, 10, 10 });
+  Screen->PumpUntilIdle();
+  EXPECT_EQ(PanelPixel(5, 5), clRed);
+  EXPECT_EQ(PanelPixel(100, 100), clBlack);
+
+  InvalidateRect(Panel, nullptr, true);  // a repaint while paused
+  Screen->PumpUntilIdle();
+  EXPECT_EQ(PanelPixel(5, 5), clRed);
+
+  Surface->Clear();
+  Screen->PumpUntilIdle();
+  EXPECT_EQ(PanelPixel(5, 5), clLime);
+
+  Surface->SetMode(210, 135);
+  Screen->PumpUntilIdle();
+  EXPECT_EQ(PanelPixel(5, 5), clBlack);
+  Surface.reset();
+  Screen->PumpUntilIdle();
+  EXPECT_EQ(PanelPixel(5, 5), clLime);
+  EXPECT_TRUE(VideoSurface::Bind(Panel, Error)) << "the window is free again";
+}
+
+TEST_F(Video, AFrameFromAnotherThreadIsStretchedToTheClientArea) {
+  String Error;
+  auto Output = VideoSurface::Bind(Panel, Error);
+  ASSERT_TRUE(Output);
+  std::thread Player([&] {
+    Output->SetMode(105, 67);
+    if (Surface* Pixels = Output->Lock()) {
+      for (int Y = 0; Y < Pixels->Height(); ++Y)
+        for (int X = 0; X < 52; ++X)
+          Pixels->SetPixel(X, Y, 0xFFFF0000u);
+    }
+    Output->Unlock();
+    Output->Update({ 0, 0, 105, 67 });
+  });
+  Player.join();
+  Screen->PumpUntilIdle();
+  EXPECT_EQ(PanelPixel(100, 60), clRed);
+  EXPECT_EQ(PanelPixel(110, 60), clBlack);
+  EXPECT_EQ(PanelPixel(209, 134), clBlack);
+}
+
+TEST_F(Video, OnlyOneWindowIsBoundAndOnlyAWindowCanBe) {
+  String Error;
+  auto First = VideoSurface::Bind(Panel, Error);
+  ASSERT_TRUE(First);
+  EXPECT_FALSE(VideoSurface::Bind(Form, Error));
+  EXPECT_FALSE(Error.empty());
+  Error.clear();
+  First.reset();
+  EXPECT_FALSE(VideoSurface::Bind(HWND(12345), Error));
+  EXPECT_FALSE(Error.empty());
+}
+
+TEST_F(Video, TheWindowsEventsReachTheListenerAndAPressFocusesIt) {
+  String Error;
+  auto Surface = VideoSurface::Bind(Panel, Error);
+  std::vector<VideoSurface::Event> Events;
+  Surface->OnEvent = [&](VideoSurface::Event E) { Events.push_back(E); };
+
+  SetWindowPos(Panel, 0, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(Surface->ClientSize(), (TSize { 300, 200 }));
+  Screen->Click(50, 50);
+
+  EXPECT_EQ(GetFocus(), Panel);
+  EXPECT_EQ(Count(Panel, WM_LBUTTONDOWN), 1) << "the window's own handling goes on";
+  for (const auto E : { VideoSurface::Event::Resized, VideoSurface::Event::Exposed,
+                        VideoSurface::Event::FocusGained, VideoSurface::Event::MousePressed })
+    EXPECT_NE(std::find(Events.begin(), Events.end(), E), Events.end()) << int(E);
+}
+
+}  // namespace
