@@ -34,7 +34,7 @@ public:
   // ---- Notices from the core ----
   /// A top-level window was shown or raised without SWP_NOACTIVATE: make it the active window.
   virtual void ActivateRequested(HWND Wnd) = 0;
-  /// Wnd (and so its descendants) became hidden.
+  /// Wnd (and so its descendants) became hidden, or Wnd was minimized.
   virtual void WindowHidden(HWND Wnd) = 0;
   /// Wnd became disabled (after WM_CANCELMODE and before WM_ENABLE).
   virtual void WindowDisabled(HWND Wnd) = 0;

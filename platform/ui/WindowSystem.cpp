@@ -193,8 +193,8 @@ void WindowSystem::Wake() {
 }
 
 void WindowSystem::WaitForEvents(std::optional<Int64> Deadline) {
-  if (FPresenter) {
-    FPresenter->WaitForEvents(Deadline);
+  if (IPresenter* P = FPresenter.load()) {
+    P->WaitForEvents(Deadline);
     return;
   }
   CurrentClock().WaitUntil(Deadline.value_or(INT64_MAX), [this] { return FWoken.load(); });
@@ -246,8 +246,8 @@ void WindowSystem::FlushPresents() {
       continue;
     const Region Dirty = Region::FromRects(T->Dirty);
     T->Dirty.clear();
-    if (FPresenter && (T->Style & WS_VISIBLE))
-      FPresenter->Present(T->Handle, Dirty);
+    if (IPresenter* P = FPresenter.load(); P && (T->Style & WS_VISIBLE))
+      P->Present(T->Handle, Dirty);
   }
 }
 

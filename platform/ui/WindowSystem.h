@@ -57,7 +57,7 @@ public:
   // ---- Collaborators ----
   /// The presenter (null: none; the loop then waits on the clock alone). The caller keeps it alive.
   void SetPresenter(IPresenter* Presenter);
-  IPresenter* Presenter() const { return FPresenter; }
+  IPresenter* Presenter() const { return FPresenter.load(); }
   /// The input layer (null: frameless windows, no input). The caller keeps it alive.
   void SetInputLayer(IInputLayer* Layer) { FInputLayer = Layer; }
   IInputLayer* InputLayer() const { return FInputLayer; }
@@ -115,7 +115,7 @@ private:
   bool FPaintScan { false };
   TPoint FLastInputPos;
 
-  IPresenter* FPresenter { nullptr };
+  std::atomic<IPresenter*> FPresenter { nullptr };  // read by Wake on any thread
   IInputLayer* FInputLayer { nullptr };
   std::atomic<bool> FWoken { false };
 };
