@@ -32,7 +32,8 @@ public:
   virtual bool Translate(const TMsg& Msg) = 0;
 
   // ---- Notices from the core ----
-  /// A top-level window was shown or raised without SWP_NOACTIVATE: make it the active window.
+  /// SetWindowPos without SWP_NOACTIVATE (ShowWindow's activating commands included) placed a shown
+  /// top-level window that does not have WS_EX_NOACTIVATE: make it the active window.
   virtual void ActivateRequested(HWND Wnd) = 0;
   /// Wnd (and so its descendants) became hidden, or Wnd was minimized.
   virtual void WindowHidden(HWND Wnd) = 0;
