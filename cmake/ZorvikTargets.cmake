@@ -27,7 +27,19 @@ function(zorvik_tests library)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE ${library} ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "-*Display*"
-                       PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=dummy;SDL_VIDEODRIVER=dummy;ZORVIK_NO_POWEROFF=1")
+                       TEST_LIST ${target}_HEADLESS)
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "*Display*" TEST_SUFFIX ".display"
-                       PROPERTIES LABELS display ENVIRONMENT "ZORVIK_NO_POWEROFF=1")
+                       TEST_LIST ${target}_DISPLAY PROPERTIES LABELS display)
+  # Discovery's own PROPERTIES split a list value, so environments with several variables are set by a
+  # script that runs after the discovered tests are defined.
+  set(environment_script ${CMAKE_CURRENT_BINARY_DIR}/${target}_environment.cmake)
+  file(WRITE ${environment_script}
+    "if(${target}_HEADLESS)\n"
+    "  set_tests_properties(\${${target}_HEADLESS} PROPERTIES ENVIRONMENT\n"
+    "    \"SDL_AUDIODRIVER=dummy;SDL_VIDEODRIVER=dummy;ZORVIK_NO_POWEROFF=1\")\n"
+    "endif()\n"
+    "if(${target}_DISPLAY)\n"
+    "  set_tests_properties(\${${target}_DISPLAY} PROPERTIES ENVIRONMENT \"ZORVIK_NO_POWEROFF=1\")\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${environment_script})
 endfunction()
