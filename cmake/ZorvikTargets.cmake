@@ -15,7 +15,7 @@ function(zorvik_library target)
 endfunction()
 
 # zorvik_tests(<library> DEPS <libs...>): one GoogleTest executable of every .cpp in the calling folder,
-# registered with CTest. Tests whose full name contains "Display" get the "display" label (they need an X
+# registered with CTest. Test suites whose name ends in "Display" get the "display" label (they need an X
 # server); the others run headless with SDL's dummy drivers.
 function(zorvik_tests library)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
@@ -26,9 +26,9 @@ function(zorvik_tests library)
   set(target ${library}_tests)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE ${library} ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
-  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "-*Display*"
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "-*Display.*"
                        TEST_LIST ${target}_HEADLESS)
-  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "*Display*" TEST_SUFFIX ".display"
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "*Display.*" TEST_SUFFIX ".display"
                        TEST_LIST ${target}_DISPLAY PROPERTIES LABELS display)
   # Discovery's own PROPERTIES split a list value, so environments with several variables are set by a
   # script that runs after the discovered tests are defined.
