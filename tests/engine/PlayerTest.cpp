@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <mutex>
+#include <set>
+#include <vector>
+
+#include "engine/FFPlay.h"
+#include "engine/FFmpegLoader.h"
+#include "platform/base/Exception.h"
+#include "platform/base/MainThread.h"
+#include "tests/engine/TLogRecorder.h"
+#include "tests/engine/TRecordingSurface.h"
+#include "tests/engine/fixtures/MediaFixtures.h"
+
+namespace {
+
+constexpr HWND Window = 7;
+
+/// Serves the hand-over queue (where the player's reports arrive) until ADone holds or AMilliseconds pass.
+bool Eventually(const std::function<bool()>& ADone, int AMilliseconds) {
+  const auto Deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(AMilliseconds);
+  while (!ADone()) {
+    if (std::chrono::steady_clock::now() >= Deadline) return false;
+    WaitServing([] { return false; }, 10);
+  }
+  return true;
+}
+
+/// Serves the hand-over queue for AMilliseconds.
+void Serve(int AMilliseconds) { Eventually([] { return false; }, AMilliseconds); }
+
+int ThreadCount() {
+  int Count = 0;
+  for ([[maybe_unused]] const auto& Entry : std::filesystem::directory_iterator("/proc/self/task")) ++Count;
+  return Count;
+}
+
+int BitmapFrame(TBitmap& ABitmap) {
+  return Fixture::FrameNumberOf([&](int X, int Y) {
+    const auto* Row = static_cast<const uint8_t*>(ABitmap.ScanLine(Y));
+    return Fixture::TRGB { Row[X * 3 + 2], Row[X * 3 + 1], Row[X * 3] };
+  });
+}
+
+class PlayerTest : public testing::Test {
+protected:
+  /// One report of the player, in arrival order.
+  struct TReport {
+    enum { rkFileOpen, rkState, rkPosition } Kind;
+    Int64 Value;
+  };
+
+  static void SetUpTestSuite() {
+    MediaFixtures();
+    String Error;
+    ASSERT_TRUE(LoadAVLib("", PlayerLibraries, Error)) << Error;
+  }
+
+  void SetUp() override {
+    SetVideoSurfaceBinder([this](HWND AWindow, String& AError) -> std::unique_ptr<IVideoSurface> {
+      if (AWindow != Window) {
+        AError = "not the test's window";
+        return nullptr;
+      }
+      return std::make_unique<TRecordingSurface>(Record);
+    });
+    Player.OnFileOpen = [this](TObject*, Int64 ADuration, int, int, int&, int&) { Add(TReport::rkFileOpen, ADuration); };
+    Player.OnState = [this](TObject*, TPlayState AState) { Add(TReport::rkState, AState); };
+    Player.OnPosition = [this](TObject*, Int64 APTS) { Add(TReport::rkPosition, APTS); };
+  }
+  void TearDown() override {
+    Player.Stop(true);
+    SetVideoSurfaceBinder(nullptr);
+  }
+
+  void Add(decltype(TReport::Kind) AKind, Int64 AValue) {
+    std::lock_guard Lock(FLock);
+    FReports.push_back({ AKind, AValue });
+  }
+  std::vector<TReport> Reports() {
+    std::lock_guard Lock(FLock);
+    return FReports;
+  }
+  std::vector<Int64> Values(decltype(TReport::Kind) AKind, size_t AFrom = 0) {
+    std::vector<Int64> Result;
+    const auto All = Reports();
+    for (size_t I = AFrom; I < All.size(); ++I)
+      if (All[I].Kind == AKind) Result.push_back(All[I].Value);
+    return Result;
+  }
+  std::vector<Int64> States(size_t AFrom = 0) { return Values(TReport::rkState, AFrom); }
+  int CountState(TPlayState AState) { return int(std::ranges::count(States(), Int64(AState))); }
+  int SnapshotFrame(Int64& APTS) {
+    TBitmap* Snapshot = Player.CurrentFrame(APTS);
+    EXPECT_EQ(Snapshot->Width(), Fixture::Width);
+    EXPECT_EQ(Snapshot->Height(), Fixture::Height);
+    return Snapshot->Width() == Fixture::Width ? BitmapFrame(*Snapshot) : -1;
+  }
+
+  TSurfaceRecord Record;
+  TFFPlayer Player { nullptr };
+
+private:
+  std::mutex FLock;
+  std::vector<TReport> FReports;
+};
+
+}  // namespace
+
+TEST_F(PlayerTest, ClipOpensPausedPlaysPausesSeeksAndEndsOnce) {
+  const String& Clip = MediaFixtures().ClipAVI;
+  ASSERT_TRUE(Player.Open(Clip, Window, true)) << Player.LastErrMsg();
+  EXPECT_EQ(Player.VideoStreamIndex(), 0);
+  EXPECT_EQ(Player.AudioStreamIndex(), 1);
+
+  // Opened paused: the first two pictures are shown, then the player holds at the second.
+  ASSERT_TRUE(Eventually([&] { return CountState(psPause) == 1 && Record.ShownFrame() == 1; }, 3000))
+      << "frame " << Record.ShownFrame();
+  EXPECT_EQ(States(), (std::vector<Int64> { psPlay, psPause }));
+  EXPECT_EQ(Reports().front().Kind, TReport::rkFileOpen);
+  EXPECT_EQ(Record.Mode(), (TSize { Fixture::Width, Fixture::Height }));
+  Int64 Pts = 0;
+  EXPECT_EQ(SnapshotFrame(Pts), 1) << "the snapshot is the picture on screen";
+  EXPECT_EQ(Pts, 40000);
+
+  // Half a second of real play: the position moves on and so do the pictures.
+  const size_t Mark = Reports().size();
+  Player.Resume();
+  std::set<int> Shown;
+  for (int I = 0; I < 25; ++I) {
+    Serve(20);
+    Shown.insert(Record.ShownFrame());
+  }
+  const auto Positions = Values(TReport::rkPosition, Mark);
+  ASSERT_GE(Positions.size(), 5u);
+  EXPECT_TRUE(std::ranges::is_sorted(Positions)) << "positions only increase";
+  EXPECT_GT(Positions.back(), 300000);
+  EXPECT_LT(Positions.back(), 900000);
+  EXPECT_GE(Shown.size(), 6u);
+
+  // Pausing holds the picture and the position.
+  Player.Pause();
+  ASSERT_TRUE(Eventually([&] { return CountState(psPause) == 2; }, 1000));
+  Serve(150);
+  const int Held = Record.ShownFrame();
+  const size_t Paused = Values(TReport::rkPosition).size();
+  Serve(400);
+  EXPECT_EQ(Record.ShownFrame(), Held);
+  EXPECT_EQ(SnapshotFrame(Pts), Held);
+  EXPECT_EQ(Values(TReport::rkPosition).size(), Paused);
+
+  // A seek to 1.5 s shows the key frame it lands on (every 12th frame: 36 at 1.44 s) and stays paused.
+  Player.Seek(1500000, {}, true);
+  ASSERT_TRUE(Eventually([&] { return Record.ShownFrame() == 36; }, 2000)) << "frame " << Record.ShownFrame();
+  EXPECT_EQ(SnapshotFrame(Pts), 36);
+  EXPECT_EQ(Pts, 1440000);
+  EXPECT_TRUE(Player.Paused());
+  ASSERT_TRUE(Eventually([&] { return !Values(TReport::rkPosition).empty() && Values(TReport::rkPosition).back() == 1440000; }, 1000));
+
+  // Playing on reaches the end, which is reported once.
+  Player.Resume();
+  ASSERT_TRUE(Eventually([&] { return CountState(psEnd) == 1; }, 3000));
+  EXPECT_EQ(Record.ShownFrame(), Fixture::FrameCount - 1);
+  Serve(300);
+  EXPECT_EQ(CountState(psEnd), 1);
+
+  Player.Stop(true);
+  EXPECT_EQ(States().back(), psStop);
+  EXPECT_FALSE(Record.Bound()) << "the window paints itself again";
+  EXPECT_EQ(Player.VideoStreamIndex(), -1);
+}
+
+TEST_F(PlayerTest, SoundOnlyFilePlaysWithTheWaveAndEndsOnce) {
+  ASSERT_TRUE(Player.Open(MediaFixtures().AudioMP3, Window, false)) << Player.LastErrMsg();
+  EXPECT_EQ(Player.VideoStreamIndex(), -1);
+  EXPECT_EQ(Player.AudioStreamIndex(), 0);
+  EXPECT_EQ(Player.ShowAudio(), saWave);
+
+  // Stereo: two bands of 120 rows with a white line between them, each holding its channel's wave.
+  auto Wave = [&] {
+    if (Record.Mode() != TSize { Fixture::Width, Fixture::Height }) return false;
+    const Fixture::TRGB White { 255, 255, 255 };
+    for (int X = 0; X < Fixture::Width; ++X)
+      if (!(Record.Pixel(X, 120) == White)) return false;
+    int Upper = 0, Lower = 0, Outside = 0;
+    for (int Y = 0; Y < Fixture::Height; ++Y) {
+      if (Y == 120) continue;
+      for (int X = 0; X < Fixture::Width; X += 4) {
+        if (!(Record.Pixel(X, Y) == White)) continue;
+        if (Y >= 60 - 54 && Y <= 60 + 54) ++Upper;
+        else if (Y >= 180 - 54 && Y <= 180 + 54) ++Lower;
+        else ++Outside;
+      }
+    }
+    return Upper > 0 && Lower > 0 && Outside == 0;
+  };
+  ASSERT_TRUE(Eventually(Wave, 2000));
+
+  ASSERT_TRUE(Eventually([&] { return CountState(psEnd) == 1; }, 3000));
+  const auto Positions = Values(TReport::rkPosition);
+  ASSERT_FALSE(Positions.empty());
+  EXPECT_TRUE(std::ranges::is_sorted(Positions));
+  EXPECT_GE(Positions.back(), 900000);
+  Serve(300);
+  EXPECT_EQ(CountState(psEnd), 1) << "the end of a sound-only file is reported once";
+}
+
+TEST_F(PlayerTest, UnplayableFilesFailOpenAndLeaveNoThread) {
+  const String Garbage = MediaFixtures().Folder + "/garbage.avi";
+  {
+    std::ofstream Out(Garbage, std::ios::binary);
+    for (int I = 0; I < 4096; ++I) Out.put(char((I * 7919 + 13) % 251));
+  }
+  const String Missing = MediaFixtures().Folder + "/missing.avi";
+  const struct {
+    String File;
+    String Message;
+  } Cases[] = {
+    { Garbage, Garbage + ": Invalid data found when processing input" },
+    { Missing, Missing + ": No such file or directory" },
+  };
+  const int Threads = ThreadCount();
+  for (const auto& Case : Cases) {
+    EXPECT_FALSE(Player.Open(Case.File, Window, false));
+    EXPECT_EQ(Player.LastErrMsg(), Case.Message);
+    EXPECT_EQ(ThreadCount(), Threads);
+    EXPECT_FALSE(Record.Bound());
+  }
+  Serve(50);
+  EXPECT_TRUE(Reports().empty());
+}
+
+TEST_F(PlayerTest, OpeningASecondFileStopsTheFirstWithoutAStaleStop) {
+  ASSERT_TRUE(Player.Open(MediaFixtures().ClipAVI, Window, false)) << Player.LastErrMsg();
+  ASSERT_TRUE(Eventually([&] { return !Values(TReport::rkPosition).empty(); }, 2000));
+  ASSERT_TRUE(Player.Open(MediaFixtures().ClipMKV, Window, true)) << Player.LastErrMsg();
+  ASSERT_TRUE(Eventually([&] { return CountState(psPause) == 1; }, 3000));
+  Serve(200);
+
+  const auto All = Reports();
+  const auto SecondOpen = std::find_if(All.begin() + 1, All.end(), [](const TReport& R) { return R.Kind == TReport::rkFileOpen; });
+  ASSERT_NE(SecondOpen, All.end());
+  auto IsStop = [](const TReport& R) { return R.Kind == TReport::rkState && R.Value == psStop; };
+  EXPECT_EQ(std::count_if(All.begin(), SecondOpen, IsStop), 1) << "the first file's stop comes before the second opens";
+  EXPECT_EQ(std::count_if(SecondOpen, All.end(), IsStop), 0);
+  EXPECT_EQ(Record.ShownFrame(), 1);
+}
+
+TEST_F(PlayerTest, RefusalsOfOpenAndFormat) {
+  EXPECT_FALSE(Player.Open(MediaFixtures().ClipAVI, Window + 1, false));
+  EXPECT_EQ(Player.LastErrMsg(), "Could not initialize SDL with ScreenHandle(8): not the test's window");
+  EXPECT_THROW(Player.SetFormat("nosuch"), Exception);
+  Player.SetFormat("avi");
+  EXPECT_EQ(Player.Format(), "avi");
+
+  FFLoader.Unload(lbSDL);
+  EXPECT_FALSE(Player.Open(MediaFixtures().ClipAVI, Window, false));
+  EXPECT_EQ(Player.LastErrMsg(), "libav or libsdl not loaded.");
+  EXPECT_TRUE(Player.LoadAVLib(""));
+}
