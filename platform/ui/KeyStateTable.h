@@ -1,8 +1,9 @@
 #pragma once
 // The state of the keys and pointer buttons, twice: as it is now (the async table, changed as native
-// input arrives) and as of the input message being handled (the message table, changed as the loop
-// takes input messages from the queue), so a handler sees the modifiers that were down when its key
-// was pressed even when their release is already queued.
+// input arrives) and as of the input message being handled (the message table, changed as each event is
+// routed into its message). Presenters hand over one event per loop step, so the message table is the
+// state the message being handled was made in: a handler sees the modifiers that were down when its key
+// was pressed.
 #include <array>
 
 #include "platform/base/Types.h"
@@ -14,7 +15,7 @@ public:
   /// Records a press (Down) or release of Key in the async table; a fresh press flips the toggle bit.
   /// The pair keys (VK_LSHIFT, VK_RCONTROL, ...) also set their common key (VK_SHIFT, ...).
   void Change(UINT Key, bool Down) { Apply(FAsync, Key, Down); }
-  /// Records the same in the message table, when the message of that press or release is taken.
+  /// Records the same in the message table, when that press or release becomes its message.
   void Commit(UINT Key, bool Down) { Apply(FMessage, Key, Down); }
 
   bool AsyncDown(UINT Key) const { return Key < 256 && (FAsync[Key] & DownBit); }

@@ -120,4 +120,19 @@ TEST_F(Focus, FocusCaptureAndActivationLeaveWindowsThatGo) {
   EXPECT_EQ(GetFocus(), HWND(0));
 }
 
+TEST_F(Focus, TheDesktopsCloseAndRestoreRequestsBecomeSystemCommands) {
+  const HWND Application = CreateTop({ 0, 0, 0, 0 }, WS_POPUP);
+  const HWND Form = CreateTop({ 0, 0, 300, 300 }, WS_CAPTION | WS_SYSMENU | WS_VISIBLE, Application);
+  Answer(Application, WM_SYSCOMMAND, 0);
+  Screen->RequestClose(Form);
+  EXPECT_FALSE(IsWindow(Form)) << "SC_CLOSE, then WM_CLOSE, whose default destroys the window";
+
+  const HWND Main = CreateTop({ 0, 0, 300, 300 }, WS_CAPTION | WS_VISIBLE, Application);
+  Layer().NativeMinimizedChanged(Main, true);
+  Layer().NativeMinimizedChanged(Main, false);
+  Screen->PumpUntilIdle();
+  EXPECT_EQ(Count(Application, WM_SYSCOMMAND), 1);
+  EXPECT_EQ(Last(Application, WM_SYSCOMMAND)->WParam & 0xFFF0, SC_RESTORE);
+}
+
 }  // namespace

@@ -212,4 +212,53 @@ TEST_F(PointerRouting, TheWheelGoesToTheFocusAndClimbsToItsParent) {
   EXPECT_EQ(Count(Top, WM_MOUSEWHEEL), 1);
 }
 
+TEST_F(PointerRouting, ChildQueriesSkipWhatTheirFlagsName) {
+  const HWND Parent = CreateTop({ 100, 100, 400, 400 });
+  const HWND Hidden = CreateChild(Parent, { 0, 0, 50, 50 }, WS_CHILD);
+  const HWND Disabled = CreateChild(Parent, { 60, 0, 110, 50 }, WS_CHILD | WS_VISIBLE | WS_DISABLED);
+  const HWND Through = CreateChild(Parent, { 120, 0, 170, 50 }, WS_CHILD | WS_VISIBLE, 0, WS_EX_TRANSPARENT);
+  const HWND Passing = CreateChild(Parent, { 180, 0, 230, 50 });
+  Answer(Passing, WM_NCHITTEST, HTTRANSPARENT);
+  const struct {
+    TPoint P;
+    HWND All, Skipping, Real;
+  } Cases[] = {
+    { { 10, 10 }, Hidden, Parent, Parent },
+    { { 70, 10 }, Disabled, Parent, Disabled },
+    { { 130, 10 }, Through, Parent, Through },
+    { { 190, 10 }, Passing, Passing, Parent },
+    { { 250, 250 }, Parent, Parent, Parent },
+    { { 500, 10 }, 0, 0, Parent },
+  };
+  for (const auto& Case : Cases) {
+    EXPECT_EQ(ChildWindowFromPoint(Parent, Case.P), Case.All) << Case.P.X;
+    EXPECT_EQ(ChildWindowFromPointEx(Parent, Case.P, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED | CWP_SKIPTRANSPARENT),
+              Case.Skipping)
+        << Case.P.X;
+    EXPECT_EQ(RealChildWindowFromPoint(Parent, Case.P), Case.Real) << Case.P.X;
+  }
+}
+
+TEST_F(PointerRouting, TheCursorPositionFollowsInputAndCanBeSet) {
+  const HWND Top = CreateTop({ 100, 100, 300, 300 });
+  TPoint P;
+  Screen->MoveTo(150, 160);
+  ASSERT_TRUE(GetCursorPos(&P));
+  EXPECT_EQ(P, (TPoint { 150, 160 }));
+
+  Log.clear();
+  SetCursorPos(200, 210);
+  Screen->PumpUntilIdle();
+  GetCursorPos(&P);
+  EXPECT_EQ(P, (TPoint { 200, 210 }));
+  const auto Move = Last(Top, WM_MOUSEMOVE);
+  ASSERT_TRUE(Move);
+  EXPECT_EQ(LParamToPoint(Move->LParam), (TPoint { 100, 110 }));
+
+  Screen->MoveTo(900, 700);  // over no window: the pointer has left the program
+  Screen->Leave();
+  GetCursorPos(&P);
+  EXPECT_EQ(P, (TPoint { 900, 700 }));
+}
+
 }  // namespace
