@@ -215,16 +215,18 @@ void TCustomFFmpeg::RunConvert() {
   FFinished = false;
   // Each step has its own failure boundary, so a failed transcode still closes its codecs, releases its
   // files and ends the task once.
-  static constexpr void (TCustomFFmpeg::*Steps[])() = { &TCustomFFmpeg::Transcode, &TCustomFFmpeg::CloseEncoderList,
-                                                        &TCustomFFmpeg::CloseDecoderList, &TCustomFFmpeg::CleanUp,
-                                                        &TCustomFFmpeg::TerminateConvert };
-  for (const auto Step : Steps) {
+  const auto Guarded = [this](const auto& AStep) {
     try {
-      (this->*Step)();
+      AStep();
     } catch (const std::exception& E) {
       RecordFailure(E.what());
     }
-  }
+  };
+  Guarded([this] { Transcode(); });
+  Guarded([this] { CloseEncoderList(); });
+  Guarded([this] { CloseDecoderList(); });
+  Guarded([this] { CleanUp(); });
+  Guarded([this] { TerminateConvert(); });
 }
 
 void TCustomFFmpeg::TerminateConvert() {

@@ -24,7 +24,8 @@ const char* SkipSeparator(const char* AText) { return *AText ? AText + 1 : AText
 
 /// The decimal number at the start of AText with "." as separator whatever the locale; 0 when there is none.
 double LeadingFloat(const String& AText) {
-  std::string_view Text = TrimLeft(AText);
+  const String Trimmed = TrimLeft(AText);
+  std::string_view Text = Trimmed;
   if (Text.starts_with('+')) Text.remove_prefix(1);
   double Value = 0;
   if (std::from_chars(Text.data(), Text.data() + Text.size(), Value).ec != std::errc()) return 0;

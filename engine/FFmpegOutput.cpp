@@ -173,19 +173,20 @@ int TCustomFFmpeg::OpenOutputFile(const String& FileName, bool Join) {
   if (S.Fvideo_disable) UseVideo = false;
   if (S.Faudio_disable) UseAudio = false;
   if (S.Fsubtitle_disable) UseSubtitle = false;
-  const std::pair<bool, void (TCustomFFmpeg::*)(TOutputFileContext&, int)> Creators[] = {
-    { UseVideo, &TCustomFFmpeg::new_video_stream },
-    { UseAudio, &TCustomFFmpeg::new_audio_stream },
-    { UseSubtitle, &TCustomFFmpeg::new_subtitle_stream },
-  };
-  const char* CreatorNames[] = { "new_video_stream", "new_audio_stream", "new_subtitle_stream" };
-  for (int Kind = 0; Kind < 3; ++Kind) {
-    if (!Creators[Kind].first) continue;
-    try {
-      (this->*Creators[Kind].second)(*Output, Index);
-    } catch (const Exception& E) {
-      return Fail(Format("%s fail: %s", CreatorNames[Kind], E.Message));
-    }
+  try {
+    if (UseVideo) new_video_stream(*Output, Index);
+  } catch (const Exception& E) {
+    return Fail(Format("new_video_stream fail: %s", E.Message));
+  }
+  try {
+    if (UseAudio) new_audio_stream(*Output, Index);
+  } catch (const Exception& E) {
+    return Fail(Format("new_audio_stream fail: %s", E.Message));
+  }
+  try {
+    if (UseSubtitle) new_subtitle_stream(*Output, Index);
+  } catch (const Exception& E) {
+    return Fail(Format("new_subtitle_stream fail: %s", E.Message));
   }
 
   if (S.Frecording_timestamp)
