@@ -98,7 +98,8 @@ void SetMainThread() {
 
 Cardinal MainThreadID() {
   Cardinal id = MainThreadOverride.load();
-  return id != 0 ? id : static_cast<Cardinal>(getpid());  // the initial thread's id is the process id
+  static const Cardinal processId = static_cast<Cardinal>(getpid());  // the initial thread's id
+  return id != 0 ? id : processId;
 }
 
 bool IsMainThread() {
@@ -178,9 +179,13 @@ bool WaitServing(const std::function<bool()>& Done, Cardinal Timeout) {
 
 void WakeWaiters() {
   auto& d = Dispatcher();
+  std::function<void()> wake;
   {
     std::lock_guard lock(d.Lock);
     ++d.Generation;
+    wake = d.Wake;
   }
   d.Changed.notify_all();
+  // A UI thread may be waiting in the window system's loop rather than here: wake that loop too.
+  if (wake) wake();
 }
