@@ -88,8 +88,9 @@ struct TRACKMOUSEEVENT {
 
 /// TME_LEAVE: WM_MOUSELEAVE is posted once when the pointer leaves the window's client area (with
 /// TME_NONCLIENT: WM_NCMOUSELEAVE when it leaves the non-client area), then tracking ends. TME_CANCEL
-/// ends tracking; TME_QUERY fills Track with what is tracked now. Fails for a window not under the
-/// pointer (then a leave is posted at once, as the pointer is already outside).
+/// ends tracking; TME_QUERY fills Track with what is tracked now. When the pointer is not on that area
+/// of the window, the leave notice is posted at once. Fails for no window, a short cbSize or a request
+/// without TME_LEAVE.
 bool TrackMouseEvent(TRACKMOUSEEVENT* Track);
 
 // ---- Cursors -----------------------------------------------------------------------------------------
