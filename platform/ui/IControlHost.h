@@ -21,6 +21,8 @@ public:
   virtual HCURSOR CursorHandle(TCursor Cursor) = 0;
   /// Opens Control's popup menu at the screen point; false when it has none to open.
   virtual bool PopupContextMenu(TControl* Control, TPoint Screen) = 0;
+  /// Whether the key message is a shortcut of Control's popup menu (and runs it).
+  virtual bool PopupMenuShortCut(TControl* Control, TMessage& Message) = 0;
 };
 
 /// Installs the host (null: none). The caller keeps it alive while installed.

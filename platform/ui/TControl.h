@@ -250,8 +250,11 @@ protected:
 private:
   friend class TWinControl;
   friend class TBasicActionLink;
+  friend class TSizeConstraints;
+  friend class TControlCanvas;
 
-  void MainDispatch(TMessage& Message);
+  /// Tells the top of the control tree that this control is being pressed (CM_CANCELMODE).
+  void SendCancelMode();
   bool CheckNewSize(int& NewWidth, int& NewHeight);
   void DoConstrainedResize(int& NewWidth, int& NewHeight);
   void FontChanged(TObject* Sender);
@@ -269,6 +272,8 @@ private:
   TPoint ParentSizeForAnchors() const;
   /// Tells the mouse tracking the control is going away.
   static void ForgetMouse(TControl* Control);
+  /// Makes Control the one under the pointer: CM_MOUSELEAVE to the previous one, CM_MOUSEENTER to it.
+  static void SetMouseControl(TControl* Control);
 
   TWinControl* FParent { nullptr };
   TAlign FAlign { alNone };
@@ -288,5 +293,7 @@ private:
   TComponent* FPopupMenu { nullptr };
   std::unique_ptr<TBasicActionLink> FActionLink;
   TWndMethod FWindowProc;
-  bool FTextSet { false };
+  /// Expires when the control is destroyed, so code that ran an event can tell whether its control
+  /// survived it.
+  std::shared_ptr<bool> FLife { std::make_shared<bool>(true) };
 };

@@ -1,5 +1,7 @@
 #pragma once
 // The canvas of a control.
+#include <functional>
+
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/UiTypes.h"
 
@@ -16,6 +18,8 @@ public:
   void SetControl(TControl* Value);
   /// Lets go of a DC the canvas fetched itself.
   void FreeHandle();
+  /// Runs Paint with the canvas locked and bound to DC (origins and clip as DC has them), then unbinds.
+  void PaintOn(HDC DC, const std::function<void()>& Paint);
 
 protected:
   void CreateHandle() override;
@@ -25,3 +29,6 @@ private:
   HDC FDeviceContext { nullptr };
   HWND FWindowHandle { 0 };
 };
+
+/// Gives back every DC control canvases fetched for drawing outside painting (after each message).
+void FreeDeviceContexts();

@@ -12,7 +12,9 @@
 // bottom). AlignControls lays them out inside AdjustClientRect(ClientRect): alTop, alBottom, alLeft,
 // alRight, alClient, alCustom, then the anchors of the rest; the control asking for the realign goes
 // first in its group, the others by position. DisableAlign/EnableAlign nest; a realign asked for in
-// between runs once at the last EnableAlign. Alignment is synchronous and re-entrant.
+// between runs once at the last EnableAlign, and one asked for during an alignment is part of it.
+// AlignChildren aligns at once whatever runs, so a child can re-lay out its parent from inside the
+// parent's alignment; alignment is synchronous and re-entrant.
 //
 // Painting. WM_PAINT (wParam 0: BeginPaint/EndPaint; wParam a DC: into that DC as it is) runs
 // PaintWindow(DC) with the opaque windowless children clipped out, then PaintControls: each visible
@@ -78,6 +80,9 @@ public:
   void EnableAlign();
   bool AlignDisabled() const { return FAlignLevel != 0; }
   void Realign();
+  /// Aligns the children in the client rectangle now, also inside an alignment already running (a child
+  /// whose own layout changed while it was being aligned re-lays out its parent this way).
+  void AlignChildren();
   /// Moves every child, windowed and windowless, by the delta and repaints.
   void ScrollBy(int DeltaX, int DeltaY);
 
@@ -185,13 +190,11 @@ protected:
   // ---- Geometry ----
   TRect GetClientRect() override;
   TPoint GetClientOrigin() override;
-  void SetClientSize(TSize Value) override;
   bool CanAutoSize(int& NewWidth, int& NewHeight) override;
   void AdjustSize() override;
   void SetZOrder(bool TopMost) override;
   HDC GetDeviceContext(HWND& WindowHandle) override;
 
-  String GetText() override;
   void Loaded() override;
 
   /// Creates the window and the children's when the control and its parents show, and shows or hides
@@ -209,35 +212,25 @@ private:
   /// The first message of a window being created binds it to the control being created.
   static LRESULT InitWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
   void Bind(HWND Wnd);
+  /// Reads the bounds back from the window.
   void UpdateBounds();
   void WMPaint(TMessage& Message);
   void WMEraseBkgnd(TMessage& Message);
-  void WMWindowPosChanged(TMessage& Message);
-  void WMSize(TMessage& Message);
-  void WMMove(TMessage& Message);
-  void WMSetFocus(TMessage& Message);
   void WMSetCursor(TMessage& Message);
-  void WMMouseLeave(TMessage& Message);
-  void WMDestroy(TMessage& Message);
   void CNKeyDown(TMessage& Message);
   void CNChar(TMessage& Message);
   void CNSysChar(TMessage& Message);
-  void CMShowingChanged(TMessage& Message);
-  void CMVisibleChanged(TMessage& Message);
-  void CMEnabledChanged(TMessage& Message);
-  void CMColorChanged(TMessage& Message);
-  void CMFontChanged(TMessage& Message);
   /// Sends a windowless child's mouse message to it; true when one took it.
   bool IsControlMouseMsg(TMessage& Message);
-  /// Follows the pointer for CM_MOUSEENTER / CM_MOUSELEAVE after a mouse move.
-  void TrackMouseControl();
+  /// Follows the pointer (screen point) for CM_MOUSEENTER / CM_MOUSELEAVE after a mouse move.
+  void TrackMouseControl(TPoint Screen);
   void RemoveFocus(bool Removing);
+  /// The top of the control tree this control is in (itself without a parent).
   TWinControl* TreeTop();
-  /// The sibling window this control's window goes below (0: the top).
+  /// The sibling window this control's window goes below (HWND_TOP: none).
   HWND PrecedingWindow(TWinControl* Control) const;
   void Insert(TControl* AControl);
   void Remove(TControl* AControl);
-  void SetFocusedControlField(TWinControl* Control);
 
   std::vector<TControl*> FControls;
   std::vector<TWinControl*> FTabList;
@@ -253,7 +246,6 @@ private:
   bool FDoubleBuffered { false };
   std::unique_ptr<TBrush> FBrush;
   TWinControl* FFocusedControl { nullptr };
-  bool FTrackingLeave { false };
 };
 
 /// The control whose window Wnd is; null for a window of no control.

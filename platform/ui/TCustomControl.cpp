@@ -1,0 +1,23 @@
+#include "platform/ui/TCustomControl.h"
+
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()) {
+  FCanvas->SetControl(this);
+}
+
+TCustomControl::~TCustomControl() { FCanvas->SetControl(nullptr); }
+
+void TCustomControl::Paint() {}
+
+void TCustomControl::PaintWindow(HDC DC) {
+  FCanvas->PaintOn(DC, [this] { Paint(); });
+}
+
+void TCustomControl::Dispatch(TMessage& Message) {
+  if (Message.Msg != WM_PAINT) {
+    TWinControl::Dispatch(Message);
+    return;
+  }
+  FControlState.Include(csCustomPaint);
+  TWinControl::Dispatch(Message);
+  FControlState.Exclude(csCustomPaint);
+}
