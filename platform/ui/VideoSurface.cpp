@@ -88,6 +88,11 @@ void VideoSurface::SetMode(int Width, int Height) {
   InvalidateClient(nullptr);
 }
 
+TSize VideoSurface::Mode() const {
+  std::lock_guard<std::recursive_mutex> Guard(FLock);
+  return FBuffer ? TSize { FBuffer->Width(), FBuffer->Height() } : TSize {};
+}
+
 Surface* VideoSurface::Lock() {
   FLock.lock();
   return FBuffer.get();

@@ -34,6 +34,8 @@ public:
   TSize ClientSize() const;
   /// A new back buffer of Width x Height, black (any thread); the window shows it from now on.
   void SetMode(int Width, int Height);
+  /// The back buffer's size; 0 x 0 without one (any thread).
+  TSize Mode() const;
   /// The back buffer for writing, null before SetMode; held until Unlock (any thread; the calls above
   /// may be made while holding it).
   Surface* Lock();

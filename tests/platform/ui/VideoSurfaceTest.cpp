@@ -27,7 +27,9 @@ TEST_F(Video, ThePictureReplacesTheWindowsPaintingUntilCleared) {
   auto Surface = VideoSurface::Bind(Panel, Error);
   ASSERT_TRUE(Surface) << Error;
   EXPECT_EQ(Surface->ClientSize(), (TSize { 210, 135 }));
+  EXPECT_EQ(Surface->Mode(), (TSize {}));
   Surface->SetMode(210, 135);
+  EXPECT_EQ(Surface->Mode(), (TSize { 210, 135 }));
   Surface->Fill({ 0, 0, 10, 10 }, clRed);
   Surface->Update({ 0, 0, 10, 10 });
   Screen->PumpUntilIdle();
