@@ -12,6 +12,7 @@
 #include "platform/display/HeadlessPresenter.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/ui/TCustomControl.h"
+#include "platform/ui/Input.h"
 #include "platform/ui/TGraphicControl.h"
 #include "platform/ui/Ui.h"
 #include "platform/ui/WindowSystem.h"
