@@ -227,13 +227,7 @@ void TCustomPlayer::ToggleAudioDisplay() {
   const auto Playing = State();
   if (!Playing || !FSurface || FSurface->Mode().cx == 0) return;
   Playing->show_audio = (Playing->show_audio + 1) % 3;
-  const TRect Area { Playing->xleft, Playing->ytop, Playing->xleft + Playing->width, Playing->ytop + Playing->height };
-  int Stride = 0;
-  if (uint8_t* Bits = FSurface->Lock(Stride))
-    for (int Y = Area.Top; Y < Area.Bottom; ++Y)
-      std::memset(Bits + ptrdiff_t(Y) * Stride + ptrdiff_t(Area.Left) * 4, 0, size_t(Area.Right - Area.Left) * 4);
-  FSurface->Unlock();
-  FSurface->Update(Area);
+  ClearDisplayArea(*Playing);
 }
 
 void TCustomPlayer::Seek(Int64 APTS, TSeekFlags ASeekFlags, bool AWaitForSeekEnd) {

@@ -2,15 +2,12 @@
 
 #include <mutex>
 
+#include "engine/TWindowVideoSurface.h"
+
 namespace {
 
 std::mutex BinderLock;
 TVideoSurfaceBinder Binder;
-
-std::unique_ptr<IVideoSurface> NoSurface(HWND, String& AError) {
-  AError = "no video surface is available for this window";
-  return nullptr;
-}
 
 }  // namespace
 
@@ -23,7 +20,7 @@ std::unique_ptr<IVideoSurface> BindVideoSurface(HWND AWindow, String& AError) {
   TVideoSurfaceBinder Current;
   {
     std::lock_guard Lock(BinderLock);
-    Current = Binder ? Binder : TVideoSurfaceBinder(NoSurface);
+    Current = Binder ? Binder : TVideoSurfaceBinder(TWindowVideoSurface::Bind);
   }
   return Current(AWindow, AError);
 }

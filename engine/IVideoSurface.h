@@ -36,7 +36,8 @@ public:
 /// Binds a video surface to AWindow; nullptr with the reason in AError when it cannot.
 using TVideoSurfaceBinder = std::function<std::unique_ptr<IVideoSurface>(HWND AWindow, String& AError)>;
 
-/// Installs how surfaces are bound; an empty binder restores the default one.
+/// Installs how surfaces are bound; an empty binder restores the default one, the window system's video
+/// surface.
 void SetVideoSurfaceBinder(TVideoSurfaceBinder ABinder);
 /// Binds a video surface to AWindow through the installed binder.
 std::unique_ptr<IVideoSurface> BindVideoSurface(HWND AWindow, String& AError);

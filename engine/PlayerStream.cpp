@@ -267,6 +267,39 @@ void WaitWhilePlaying(TVideoState& AState, TEvent& AEvent) {
     if (AState.abort_request || !AState.Owner->Plays(AState)) return;
 }
 
+/// What a new engine thread runs and where it reports its end.
+struct TThreadStart {
+  int (*Function)(void*);
+  TVideoState* State;
+  TEngineThread* Thread;
+};
+
+int RunEngineThread(void* AStart) {
+  const TThreadStart Start = *static_cast<TThreadStart*>(AStart);
+  delete static_cast<TThreadStart*>(AStart);
+  const int Result = Start.Function(Start.State);
+  Start.Thread->Finished = true;
+  return Result;
+}
+
+bool StartEngineThread(TEngineThread& AThread, int (*AFunction)(void*), const char* AName, TVideoState& AState) {
+  auto* Start = new TThreadStart { AFunction, &AState, &AThread };
+  AThread.Finished = false;
+  AThread.Handle = LibSDL.SDL_CreateThread(RunEngineThread, AName, Start);
+  if (!AThread.Handle) delete Start;
+  return AThread.Handle != nullptr;
+}
+
+/// Waits for the end of AThread. On the user-interface thread the wait serves the hand-over queue, since
+/// the thread may be handing a log line to it.
+void JoinEngineThread(TEngineThread& AThread) {
+  if (!AThread.Handle) return;
+  if (IsMainThread())
+    while (!WaitServing([&] { return AThread.Finished.load(); }, 10)) {}
+  LibSDL.SDL_WaitThread(AThread.Handle, nullptr);
+  AThread.Handle = nullptr;
+}
+
 void ConfigureDecoder(const TPlaybackHost& APlayer, AVCodecContext* ADecoder) {
   ADecoder->debug = APlayer.Fdebug;
   ADecoder->workaround_bugs = APlayer.workaround_bugs;
@@ -315,29 +348,26 @@ bool StreamOpen(TPlaybackHost& APlayer, const String& AFileName, const AVInputFo
   State->subpq_mutex = LibSDL.SDL_CreateMutex();
   State->subpq_cond = LibSDL.SDL_CreateCond();
   State->av_sync_type = APlayer.av_sync_type;
-  State->parse_tid = LibSDL.SDL_CreateThread(ReadThread, "read", State.get());
-  if (!State->parse_tid) {
+  if (!StartEngineThread(State->parse_tid, ReadThread, "read", *State)) {
     APlayer.ReportError("SDL_CreateThread() failed.", true);
     DestroyQueueLocks(*State);
     return false;
   }
   while (!WaitServing([&] { return State->Opened != 0; }, 10)) {}
   if (State->Opened > 0) {
-    State->refresh_tid = LibSDL.SDL_CreateThread(RefreshThread, "refresh", State.get());
+    StartEngineThread(State->refresh_tid, RefreshThread, "refresh", *State);
     AState = State;
     return true;
   }
-  LibSDL.SDL_WaitThread(State->parse_tid, nullptr);
-  State->parse_tid = nullptr;
+  JoinEngineThread(State->parse_tid);
   DestroyQueueLocks(*State);
   return false;
 }
 
 void StreamClose(TVideoState& AState) {
   AState.abort_request = 1;
-  LibSDL.SDL_WaitThread(AState.parse_tid, nullptr);
-  LibSDL.SDL_WaitThread(AState.refresh_tid, nullptr);
-  AState.parse_tid = AState.refresh_tid = nullptr;
+  JoinEngineThread(AState.parse_tid);
+  JoinEngineThread(AState.refresh_tid);
   for (TVideoPicture& Picture : AState.pictq) {
     std::lock_guard Lock(Picture.bmp_lock);
     LibAVUtil.av_frame_free(&Picture.bmp);
@@ -399,7 +429,7 @@ int OpenStreamComponent(TVideoState& AState, int AIndex) {
       AState.video_frame_duration = Rate.num > 0 && Rate.den > 0 ? double(Rate.den) / Rate.num : 0;
       AState.videoq.Init();
       AState.videoq.Put(FlushPacket());
-      AState.video_tid = LibSDL.SDL_CreateThread(VideoThread, "video", &AState);
+      StartEngineThread(AState.video_tid, VideoThread, "video", AState);
       break;
     }
     case AVMEDIA_TYPE_SUBTITLE:
@@ -409,7 +439,7 @@ int OpenStreamComponent(TVideoState& AState, int AIndex) {
       AState.subtitle_dec = Decoder;
       AState.subtitleq.Init();
       AState.subtitleq.Put(FlushPacket());
-      AState.subtitle_tid = LibSDL.SDL_CreateThread(SubtitleThread, "subtitle", &AState);
+      StartEngineThread(AState.subtitle_tid, SubtitleThread, "subtitle", AState);
       break;
     default:
       FreeDecoder(Decoder);
@@ -434,8 +464,7 @@ void CloseStreamComponent(TVideoState& AState, int AIndex) {
     LibSDL.SDL_LockMutex(AState.pictq_mutex);
     LibSDL.SDL_CondSignal(AState.pictq_cond);
     LibSDL.SDL_UnlockMutex(AState.pictq_mutex);
-    LibSDL.SDL_WaitThread(AState.video_tid, nullptr);
-    AState.video_tid = nullptr;
+    JoinEngineThread(AState.video_tid);
     AState.videoq.Done();
     FreeDecoder(AState.video_dec);
     AState.video_st = nullptr;
@@ -446,8 +475,7 @@ void CloseStreamComponent(TVideoState& AState, int AIndex) {
     AState.subtitle_stream_changed = 1;
     LibSDL.SDL_CondSignal(AState.subpq_cond);
     LibSDL.SDL_UnlockMutex(AState.subpq_mutex);
-    LibSDL.SDL_WaitThread(AState.subtitle_tid, nullptr);
-    AState.subtitle_tid = nullptr;
+    JoinEngineThread(AState.subtitle_tid);
     AState.subtitleq.Done();
     FreeDecoder(AState.subtitle_dec);
     AState.subtitle_st = nullptr;

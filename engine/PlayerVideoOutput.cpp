@@ -17,9 +17,10 @@ namespace {
 
 constexpr int DefaultWidth = 640;
 constexpr int DefaultHeight = 480;
-/// Pixels of the back buffer as 0x00RRGGBB values (bytes B, G, R, 0 in memory).
-constexpr uint32_t Black = 0x000000;
-constexpr uint32_t White = 0xFFFFFF;
+/// Opaque pixels of the back buffer as 0xAARRGGBB values (bytes B, G, R, A in memory).
+constexpr uint32_t Opaque = 0xFF000000;
+constexpr uint32_t Black = Opaque;
+constexpr uint32_t White = 0xFFFFFFFF;
 
 /// The locked back buffer of the player's surface, for the length of a scope.
 class TSurfaceLock {
@@ -194,7 +195,7 @@ void DrawSpectrumColumn(TVideoState& AState, IVideoSurface& ASurface, int AStart
     for (int Y = 1; Y < AState.height; ++Y) {
       const int A = Level(First, Y);
       const int B = Shown == 2 ? Level(Second, Y) : A;
-      const uint32_t Colour = uint32_t(A) << 16 | uint32_t(B) << 8 | uint32_t((A + B) / 2);
+      const uint32_t Colour = Opaque | uint32_t(A) << 16 | uint32_t(B) << 8 | uint32_t((A + B) / 2);
       Buffer.Fill({ Column.Left, AState.ytop + AState.height - Y, Column.Right, AState.ytop + AState.height - Y + 1 },
                   Colour);
     }
@@ -359,6 +360,18 @@ void DisplayAudio(TVideoState& AState) {
   }
   if (Wave) DrawWave(AState, *Surface, Start, Channels);
   else DrawSpectrumColumn(AState, *Surface, Start, Channels, Bits);
+}
+
+void ClearDisplayArea(TVideoState& AState) {
+  IVideoSurface* Surface = AState.Owner->FSurface.get();
+  if (!Surface) return;
+  const TRect Area = AreaRect(AState);
+  {
+    TSurfaceLock Buffer(*Surface);
+    if (!Buffer.Valid()) return;
+    Buffer.Fill(Area, Black);
+  }
+  Surface->Update(Area);
 }
 
 int RefreshThread(void* AOpaque) {

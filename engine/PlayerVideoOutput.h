@@ -16,6 +16,8 @@ void DisplayFrame(TVideoState& AState);
 void DisplayVideoImage(TVideoState& AState, TVideoPicture& ASlot);
 /// Draws the wave or the spectrum of the sound being heard.
 void DisplayAudio(TVideoState& AState);
+/// Fills the display area black.
+void ClearDisplayArea(TVideoState& AState);
 /// The refresh thread: asks the play thread for a refresh every 5 ms, or every rdftspeed ms while the
 /// sound display is shown, with at most one request pending.
 int RefreshThread(void* AOpaque);

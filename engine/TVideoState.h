@@ -43,6 +43,12 @@ struct TVideoPicture {
   AVRational sample_aspect { 0, 1 };
 };
 
+/// One of the playback's threads: the SDL thread, and whether its function has returned.
+struct TEngineThread {
+  SDL_Thread* Handle { nullptr };
+  std::atomic<bool> Finished { false };
+};
+
 /// One decoded bitmap subtitle; its palette is already YUVA.
 struct TSubPicture {
   double pts { 0 };
@@ -60,10 +66,10 @@ struct TVideoState {
   TPlaybackHost* Owner { nullptr };
   String filename;
   const AVInputFormat* iformat { nullptr };
-  SDL_Thread* parse_tid { nullptr };
-  SDL_Thread* video_tid { nullptr };
-  SDL_Thread* refresh_tid { nullptr };
-  SDL_Thread* subtitle_tid { nullptr };
+  TEngineThread parse_tid;
+  TEngineThread video_tid;
+  TEngineThread refresh_tid;
+  TEngineThread subtitle_tid;
 
   std::atomic<int> abort_request { 0 };
   std::atomic<int> paused { 0 };

@@ -149,7 +149,7 @@ TEST_F(PlayerTest, ClipOpensPausedPlaysPausesSeeksAndEndsOnce) {
   Serve(150);
   const int Held = Record.ShownFrame();
   const size_t Paused = Values(TReport::rkPosition).size();
-  Serve(400);
+  Serve(300);
   EXPECT_EQ(Record.ShownFrame(), Held);
   EXPECT_EQ(SnapshotFrame(Pts), Held);
   EXPECT_EQ(Values(TReport::rkPosition).size(), Paused);
@@ -249,6 +249,42 @@ TEST_F(PlayerTest, OpeningASecondFileStopsTheFirstWithoutAStaleStop) {
   EXPECT_EQ(std::count_if(All.begin(), SecondOpen, IsStop), 1) << "the first file's stop comes before the second opens";
   EXPECT_EQ(std::count_if(SecondOpen, All.end(), IsStop), 0);
   EXPECT_EQ(Record.ShownFrame(), 1);
+}
+
+TEST_F(PlayerTest, HookDrawsOnThePicturesAndAFailingHookLeavesThemAlone) {
+  TLogRecorder Log(llError);
+  Player.SetHook(true);
+  // A red square where the clip shows its grey background.
+  static const auto PaintSquare = [](TBitmap* ABitmap) {
+    for (int Y = 40; Y < 80; ++Y) {
+      auto* Row = static_cast<uint8_t*>(ABitmap->ScanLine(Y));
+      for (int X = 40; X < 80; ++X) {
+        Row[X * 3] = 0;
+        Row[X * 3 + 1] = 0;
+        Row[X * 3 + 2] = 255;
+      }
+    }
+  };
+  Player.OnHook = [](TObject*, TBitmap* ABitmap, Int64) { PaintSquare(ABitmap); };
+  ASSERT_TRUE(Player.Open(MediaFixtures().ClipAVI, Window, true)) << Player.LastErrMsg();
+  ASSERT_TRUE(Eventually([&] { return CountState(psPause) == 1 && Record.ShownFrame() == 1; }, 3000));
+  const Fixture::TRGB Drawn = Record.Pixel(60, 60);
+  EXPECT_GT(Drawn.R, 200);
+  EXPECT_LT(Drawn.G, 60);
+  EXPECT_LT(Drawn.B, 60);
+
+  Player.OnHook = [](TObject*, TBitmap* ABitmap, Int64) {
+    PaintSquare(ABitmap);
+    throw Exception("boom");
+  };
+  ASSERT_TRUE(Player.Open(MediaFixtures().ClipAVI, Window, true)) << Player.LastErrMsg();
+  ASSERT_TRUE(Eventually([&] { return CountState(psPause) == 2 && Record.ShownFrame() == 1; }, 3000));
+  const Fixture::TRGB Kept = Record.Pixel(60, 60), Original = Fixture::Pixel(1, 60, 60);
+  EXPECT_NEAR(Kept.R, Original.R, 8);
+  EXPECT_NEAR(Kept.G, Original.G, 8);
+  EXPECT_NEAR(Kept.B, Original.B, 8);
+  const auto Logged = Log.From(&Player);
+  EXPECT_NE(std::ranges::find(Logged, TLogRecorder::TEvent { &Player, llError, "Error occurs OnHook: boom" }), Logged.end());
 }
 
 TEST_F(PlayerTest, RefusalsOfOpenAndFormat) {
