@@ -2,9 +2,12 @@
 
 #include <dlfcn.h>
 
+#include <optional>
+
 #include "platform/base/FileUtils.h"
 #include "platform/base/MainThread.h"
 #include "platform/base/SysUtils.h"
+#include "platform/ui/Ui.h"
 
 namespace {
 
@@ -54,6 +57,20 @@ void SplitText(String& S, const String& ADelimiter, bool ARemove, String& AHead)
 void RunInMainThread(const std::function<void()>& AMethod) {
   if (IsMainThread()) AMethod();
   else Synchronize(AMethod);
+}
+
+void PumpMessages() {
+  std::optional<int> quitCode;
+  TMsg msg {};
+  while (PeekMessage(&msg, 0, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      quitCode = static_cast<int>(msg.wParam);
+      continue;
+    }
+    TranslateMessage(msg);
+    DispatchMessage(msg);
+  }
+  if (quitCode) PostQuitMessage(*quitCode);
 }
 
 void EnterServing(TCriticalSection& ALock) {

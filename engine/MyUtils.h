@@ -40,6 +40,10 @@ void SplitText(String& S, const String& ADelimiter, bool ARemove, String& AHead)
 /// Runs AMethod on the user-interface thread and returns when it ran; on that thread it runs at once. An
 /// exception AMethod raises is raised again in the caller.
 void RunInMainThread(const std::function<void()>& AMethod);
+/// Handles every window message waiting for the calling thread, translated and dispatched, then returns.
+/// A quit request met on the way is not dispatched; it is posted again at the end so that the loop the
+/// caller returns to still ends.
+void PumpMessages();
 /// Enters ALock. On the user-interface thread the wait serves the hand-over queue, so a thread that holds
 /// the lock while it hands work to the user-interface thread can finish and leave it.
 void EnterServing(TCriticalSection& ALock);

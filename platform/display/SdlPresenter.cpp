@@ -339,7 +339,9 @@ bool SdlPresenter::HandleWindowEvent(const SDL_Event& E) {
   if (!L) return false;
   switch (E.window.event) {
     case SDL_WINDOWEVENT_FOCUS_GAINED: L->NativeFocusChanged(Wnd, true); return true;
-    case SDL_WINDOWEVENT_FOCUS_LOST: L->NativeFocusChanged(Wnd, false); return true;
+    // A loss routes nothing, and pumping on lets the gain of a switch between two of our own windows
+    // arrive before the deferred "program went inactive" check runs.
+    case SDL_WINDOWEVENT_FOCUS_LOST: L->NativeFocusChanged(Wnd, false); return false;
     case SDL_WINDOWEVENT_CLOSE: L->CloseRequested(Wnd); return true;
     // Our own SDL_MinimizeWindow / SDL_RestoreWindow come back as these too: only a change the record
     // does not know of yet is the user's.
