@@ -105,7 +105,7 @@ bool TCustomPlayer::Open(const String& AFileName, HWND AScreenHandle, bool APaus
     ReportError("libav or libsdl not loaded.", true);
     return false;
   }
-  if (FBusy) return false;
+  if (FBusy || InsideHandler()) return false;
   FBusy = true;
   struct TLeave {
     bool& Busy;
@@ -140,6 +140,8 @@ bool TCustomPlayer::Open(const String& AFileName, HWND AScreenHandle, bool APaus
 
 void TCustomPlayer::Stop(bool AWaitForStop) {
   if (FBusy && IsMainThread()) return;
+  // The delivery of this very report waits for the handler: the stop cannot be waited for in it.
+  if (InsideHandler()) AWaitForStop = false;
   if (!IsMainThread()) {
     DoStop(AWaitForStop);
     return;
@@ -183,9 +185,8 @@ void TCustomPlayer::WaitForStop() {
     FPlayThread->WaitFor();
     FPlayThread.reset();
   }
-  // The event thread ends with the psStop it delivers; a handler stopping the player on that very thread
-  // leaves it to the next stop.
-  if (FEventThread && FEventThread->ThreadID() != GetCurrentThreadId()) {
+  // The event thread ends with the psStop it delivers.
+  if (FEventThread) {
     FEventThread->WaitFor();
     FEventThread.reset();
   }
@@ -617,10 +618,20 @@ void TCustomPlayer::DeliverEvents() {
   }
 }
 
+bool TCustomPlayer::InsideHandler() const { return FHandlerThread == GetCurrentThreadId(); }
+
 void TCustomPlayer::Fire(const std::function<void()>& AHandler) {
+  const auto Run = [this, &AHandler] {
+    FHandlerThread = GetCurrentThreadId();
+    struct TLeave {
+      std::atomic<Cardinal>& Thread;
+      ~TLeave() { Thread = 0; }
+    } Leave { FHandlerThread };
+    AHandler();
+  };
   try {
-    if (FTriggerEventInMainThread) RunInMainThread(AHandler);
-    else AHandler();
+    if (FTriggerEventInMainThread) RunInMainThread(Run);
+    else Run();
   } catch (const std::exception& E) {
     // A failing handler must not end the delivery, or later reports and psStop would be lost.
     ReportError(MessageOf(E), false);

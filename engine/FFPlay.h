@@ -36,9 +36,11 @@ public:
   /// Stops any playback, then opens AFileName into the window AScreenHandle and plays it, or, with
   /// APaused, shows its first pictures and pauses (reporting psPause). False with LastErrMsg when the
   /// file cannot be played; no thread of the attempt is left then. A call made from a handler that runs
-  /// while Open or Stop waits does nothing and returns False.
+  /// while Open or Stop waits, or from the player's OnPosition or OnState handler, does nothing and
+  /// returns False.
   bool Open(const String& AFileName, HWND AScreenHandle, bool APaused);
-  /// Ends the playback; with AWaitForStop returns once its threads ended and psStop was delivered.
+  /// Ends the playback; with AWaitForStop returns once its threads ended and psStop was delivered. From
+  /// the player's OnPosition or OnState handler it does not wait: psStop follows that handler.
   void Stop(bool AWaitForStop);
   void Pause();
   void Resume();
@@ -189,7 +191,10 @@ private:
   bool HandleEvent(TVideoState& AState, const TPlayerEvent& AEvent);
   /// The event thread's loop.
   void DeliverEvents();
+  /// Runs a handler of OnPosition or OnState, on the user-interface thread when asked to.
   void Fire(const std::function<void()>& AHandler);
+  /// Whether the calling thread is running one of those handlers.
+  bool InsideHandler() const;
   void SwitchTo(AVMediaType AType, int AIndex);
   int StreamIndex(int TVideoState::* AField);
 
@@ -204,6 +209,7 @@ private:
   std::shared_ptr<TVideoState> FVideoState;
   std::atomic<bool> FSDLInited { false };
   bool FBusy { false };  // inside Open or Stop on the user-interface thread
+  std::atomic<Cardinal> FHandlerThread { 0 };  // the thread running an OnPosition or OnState handler
 
   TRGBConvertContext FRGBContext;
   std::mutex FHookLock;  // guards FHookContext

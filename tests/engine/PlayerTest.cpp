@@ -251,6 +251,23 @@ TEST_F(PlayerTest, OpeningASecondFileStopsTheFirstWithoutAStaleStop) {
   EXPECT_EQ(Record.ShownFrame(), 1);
 }
 
+TEST_F(PlayerTest, AStateHandlerCanStopButNotReopenThePlayer) {
+  bool Reopened = true;
+  Player.OnState = [&](TObject*, TPlayState AState) {
+    Add(TReport::rkState, AState);
+    if (AState != psPause) return;
+    // The delivery of this report waits for the handler, so neither may wait for the delivery to end.
+    Reopened = Player.Open(MediaFixtures().ClipMKV, Window, false);
+    Player.Stop(true);
+  };
+  ASSERT_TRUE(Player.Open(MediaFixtures().ClipAVI, Window, true)) << Player.LastErrMsg();
+  ASSERT_TRUE(Eventually([&] { return CountState(psStop) == 1; }, 3000));
+  EXPECT_FALSE(Reopened);
+  EXPECT_EQ(States(), (std::vector<Int64> { psPlay, psPause, psStop }));
+  Player.Stop(true);
+  EXPECT_FALSE(Record.Bound());
+}
+
 TEST_F(PlayerTest, HookDrawsOnThePicturesAndAFailingHookLeavesThemAlone) {
   TLogRecorder Log(llError);
   Player.SetHook(true);
