@@ -137,7 +137,8 @@ LRESULT TWinControl::InitWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LPara
   GCreationControl = nullptr;
   if (!Control) return DefWindowProc(Wnd, Msg, WParam, LParam);
   Control->Bind(Wnd);
-  return CallWindowProc(reinterpret_cast<WNDPROC>(GetWindowLongPtr(Wnd, GWL_WNDPROC)), Wnd, Msg, WParam, LParam);
+  // From the top of the chain just installed (a chained call from here would go below this procedure).
+  return SendMessage(Wnd, Msg, WParam, LParam);
 }
 
 // The control's procedure goes on the window first, then the raw procedures the previous window had,

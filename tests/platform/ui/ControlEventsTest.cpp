@@ -79,6 +79,7 @@ TEST_F(ControlTest, EnterAndLeaveFollowThePointerAcrossWindowedAndWindowlessCont
                         "A.Leave" }));
   EXPECT_EQ(Entered, 3);
   EXPECT_EQ(TControl::MouseControl(), nullptr);
+  Root.reset();  // the handlers above refer to this test's locals
 }
 
 TEST_F(ControlTest, FocusMovesSendExitAndEnterAlongTheTreeThenBroadcastFocusChanged) {
@@ -109,6 +110,7 @@ TEST_F(ControlTest, FocusMovesSendExitAndEnterAlongTheTreeThenBroadcastFocusChan
   const EventLog Events = Only(Take(), FocusWords);
   EXPECT_EQ(std::count(Events.begin(), Events.end(), "E1.CM_ENTER"), 0);
   EXPECT_EQ(std::count(Events.begin(), Events.end(), "root.FocusChanged(E1)"), 0);
+  Root.reset();  // the handlers above refer to this test's locals
 }
 
 /// A root that previews keys and takes F1 as its shortcut.
@@ -196,6 +198,7 @@ TEST_F(ControlTest, ReflectedKeysOfferDialogKeysAndCharactersToTheTreeFirst) {
   EXPECT_EQ(Only(Take(), { "Key" }), (EventLog { "root.KeyDown(65)", "Edit.KeyDown(65)", "root.KeyDown(88)",
                                                   "Edit.KeyPress(97)", "root.KeyDown(17)", "Edit.KeyDown(17,ctrl)",
                                                   "root.KeyDown(66)", "Edit.KeyDown(66,ctrl)", "Edit.KeyPress(2)" }));
+  Root.reset();  // the handlers above refer to this test's locals
 }
 
 }  // namespace
