@@ -167,6 +167,7 @@ void TCustomPlayer::WaitForStop() {
     int Tries = 0;
     for (;;) {
       if (FStopEvent.WaitFor(100) == wrSignaled || !State()) break;
+      ServeWhileWaiting();
       if (FDataLock.WaitFor(100) != wrSignaled) continue;
       ++Tries;
       const auto Playing = State();

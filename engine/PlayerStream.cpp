@@ -9,6 +9,7 @@
 #include "engine/AVFormatStubs.h"
 #include "engine/AVUtilStubs.h"
 #include "engine/FFUtils.h"
+#include "engine/MyUtils.h"
 #include "engine/PlayerAudioOutput.h"
 #include "engine/PlayerClocks.h"
 #include "engine/PlayerDecoders.h"
@@ -263,8 +264,10 @@ void DestroyQueueLocks(TVideoState& AState) {
 
 /// Waits in 100 ms slices (serving on the user-interface thread) until AEvent is set or the playback ended.
 void WaitWhilePlaying(TVideoState& AState, TEvent& AEvent) {
-  while (AEvent.WaitFor(100) != wrSignaled)
+  while (AEvent.WaitFor(100) != wrSignaled) {
     if (AState.abort_request || !AState.Owner->Plays(AState)) return;
+    ServeWhileWaiting();
+  }
 }
 
 /// What a new engine thread runs and where it reports its end.
@@ -353,7 +356,7 @@ bool StreamOpen(TPlaybackHost& APlayer, const String& AFileName, const AVInputFo
     DestroyQueueLocks(*State);
     return false;
   }
-  while (!WaitServing([&] { return State->Opened != 0; }, 10)) {}
+  while (!WaitServing([&] { return State->Opened != 0; }, 10)) ServeWhileWaiting();
   if (State->Opened > 0) {
     StartEngineThread(State->refresh_tid, RefreshThread, "refresh", *State);
     AState = State;
@@ -525,6 +528,12 @@ void RequestSeek(TVideoState& AState, int AFlags, bool AWait, Int64 ARelative, I
   if (!AWait) return;
   WaitWhilePlaying(AState, Player.FSeekEvent);
   if (AState.video_stream >= 0) WaitWhilePlaying(AState, Player.FPictEvent);
+}
+
+void ServeWhileWaiting() {
+  if (!IsMainThread()) return;
+  CheckSynchronize();
+  PumpMessages();
 }
 
 void TogglePauseState(TVideoState& AState) {

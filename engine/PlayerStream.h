@@ -30,3 +30,7 @@ bool SwitchStream(TVideoState& AState, AVMediaType AType, int AIndex);
 void RequestSeek(TVideoState& AState, int AFlags, bool AWait, Int64 ARelative, Int64 ATarget);
 /// Pauses or resumes; on resuming the picture timing moves on by the time spent paused.
 void TogglePauseState(TVideoState& AState);
+
+/// Between the slices of a wait on the user-interface thread: runs the hand-overs and handles the window
+/// messages, so the program stays responsive while the player waits. Nothing on other threads.
+void ServeWhileWaiting();
