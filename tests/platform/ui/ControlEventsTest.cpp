@@ -1,6 +1,7 @@
 // The order of the controls' mouse, enter/leave, focus and key events under real input.
 #include <algorithm>
 
+#include "platform/ui/TBasicAction.h"
 #include "tests/platform/ui/ControlFixture.h"
 #include "tests/platform/ui/UiFixture.h"
 
@@ -199,6 +200,54 @@ TEST_F(ControlTest, ReflectedKeysOfferDialogKeysAndCharactersToTheTreeFirst) {
                                                   "Edit.KeyPress(97)", "root.KeyDown(17)", "Edit.KeyDown(17,ctrl)",
                                                   "root.KeyDown(66)", "Edit.KeyDown(66,ctrl)", "Edit.KeyPress(2)" }));
   Root.reset();  // the handlers above refer to this test's locals
+}
+
+/// An action that hands a caption to its controls.
+class CaptionAction : public TBasicAction {
+public:
+  using TBasicAction::TBasicAction;
+  String Caption;
+  void Changed() { Change(); }
+  void ApplyTo(TControl* Client, bool CheckDefaults) override {
+    if (!CheckDefaults || Client->Caption().empty()) Client->SetCaption(Caption);
+  }
+};
+
+TEST_F(ControlTest, AClickRunsTheLinkedActionUnlessTheControlHasItsOwnOnClick) {
+  auto* C = Add<Probe>(Root.get(), "C", Bounds(20, 20, 40, 20));
+  auto* Action = new CaptionAction(Root.get());
+  Action->Caption = "Go";
+  int Executed = 0, Clicked = 0;
+  Action->OnExecute = [&](TObject*) { ++Executed; };
+  C->SetAction(Action);
+  EXPECT_EQ(C->Caption(), "Go");
+  ShowRoot();
+  Screen->Click(130, 130);
+  EXPECT_EQ(Executed, 1);
+  Action->Caption = "Again";
+  Action->Changed();
+  EXPECT_EQ(C->Caption(), "Again");
+
+  C->OnClick = [&](TObject*) { ++Clicked; };
+  Screen->Advance(1000);
+  Screen->Click(130, 130);
+  EXPECT_EQ(Executed, 1);
+  EXPECT_EQ(Clicked, 1);
+
+  delete Action;
+  EXPECT_EQ(C->Action(), nullptr);
+  Root.reset();  // the handlers above refer to this test's locals
+}
+
+TEST_F(ControlTest, TheCursorOverAControlIsItsOwnOrItsParents) {
+  auto* A = Add<GraphicProbe>(Root.get(), "A", Bounds(10, 10, 30, 30));
+  A->SetCursor(crHandPoint);
+  Root->SetCursor(crIBeam);
+  ShowRoot();
+  Screen->MoveTo(120, 120);
+  EXPECT_EQ(GetCursor(), LoadCursor(0, IDC_HAND));
+  Screen->MoveTo(160, 160);
+  EXPECT_EQ(GetCursor(), LoadCursor(0, IDC_IBEAM));
 }
 
 }  // namespace

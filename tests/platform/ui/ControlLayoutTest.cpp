@@ -169,4 +169,56 @@ TEST_F(ControlTest, AChildRelaysOutItsParentFromInsideTheParentsAlignment) {
   EXPECT_EQ(Body->BoundsRect(), Bounds(0, 20, 200, 80));
 }
 
+/// A windowless control whose content is 50 x 15.
+class Sized : public GraphicProbe {
+public:
+  using GraphicProbe::GraphicProbe;
+
+protected:
+  bool CanAutoSize(int& NewWidth, int& NewHeight) override {
+    NewWidth = 50;
+    NewHeight = 15;
+    return true;
+  }
+};
+
+TEST_F(ControlTest, AutoSizeTakesTheControlsOwnSizeInTheDirectionsItsAlignmentLeavesFree) {
+  ShowRoot();
+  auto* Label = new Sized(Root.get(), &Log, "Label");
+  Label->SetBounds(10, 10, 30, 30);
+  Label->SetParent(Root.get());
+  Label->SetAutoSize(true);
+  EXPECT_EQ(Label->BoundsRect(), Bounds(10, 10, 50, 15));
+  Label->SetWidth(100);
+  EXPECT_EQ(Label->BoundsRect(), Bounds(10, 10, 50, 15));
+  Label->SetAlign(alTop);
+  EXPECT_EQ(Label->BoundsRect(), Bounds(0, 0, 200, 15));
+
+  // A windowed container sizes itself to the extent of its children.
+  auto* Box = Add<Probe>(Root.get(), "Box", Bounds(10, 40, 20, 20));
+  Add<GraphicProbe>(Box, "A", Bounds(10, 10, 30, 20));
+  Add<Probe>(Box, "B", Bounds(50, 5, 20, 40));
+  Box->SetAutoSize(true);
+  EXPECT_EQ(Box->BoundsRect(), Bounds(10, 40, 70, 45));
+}
+
+TEST_F(ControlTest, ScrollByMovesWindowedAndWindowlessChildren) {
+  Root->Fill = clRed;
+  auto* A = Add<GraphicProbe>(Root.get(), "A", Bounds(10, 10, 20, 20));
+  A->Fill = clBlue;
+  auto* W = Add<Probe>(Root.get(), "W", Bounds(50, 10, 20, 20));
+  W->Fill = clLime;
+  ShowRoot();
+  Root->ScrollBy(5, 7);
+  EXPECT_EQ(A->BoundsRect(), Bounds(15, 17, 20, 20));
+  EXPECT_EQ(W->BoundsRect(), Bounds(55, 17, 20, 20));
+  TRect Placed;
+  GetWindowRect(W->Handle(), &Placed);
+  EXPECT_EQ(Placed, Bounds(155, 117, 20, 20));
+  Screen->PumpUntilIdle();
+  EXPECT_EQ(Pixel(12, 12), clRed);
+  EXPECT_EQ(Pixel(16, 18), clBlue);
+  EXPECT_EQ(Pixel(56, 18), clLime);
+}
+
 }  // namespace

@@ -130,4 +130,21 @@ TEST_F(ControlTest, TreeQueries) {
   EXPECT_EQ(Root->Parent(), nullptr);
 }
 
+TEST_F(ControlTest, TabOrderIsThePlaceAmongTheWindowedSiblings) {
+  auto* E1 = Add<Probe>(Root.get(), "E1", Bounds(0, 0, 10, 10));
+  Add<GraphicProbe>(Root.get(), "G", Bounds(0, 0, 10, 10));
+  auto* P = Add<Probe>(Root.get(), "P", Bounds(0, 0, 10, 10));
+  auto* Inner = Add<Probe>(P, "Inner", Bounds(0, 0, 10, 10));
+  auto* E3 = Add<Probe>(Root.get(), "E3", Bounds(0, 0, 10, 10));
+  EXPECT_EQ(E3->TabOrder(), 2);
+  E3->SetTabOrder(0);
+  EXPECT_EQ(Root->TabList(), (std::vector<TWinControl*> { E3, E1, P }));
+  E3->SetTabOrder(99);
+  EXPECT_EQ(E3->TabOrder(), 2);
+  std::vector<TWinControl*> All;
+  Root->GetTabOrderList(All);
+  EXPECT_EQ(All, (std::vector<TWinControl*> { E1, P, Inner, E3 }));
+  EXPECT_EQ(Root->TabOrder(), -1);
+}
+
 }  // namespace
