@@ -128,8 +128,14 @@ bool TCustomPlayer::Open(const String& AFileName, HWND AScreenHandle, bool APaus
   FFileName = AFileName;
   FScreenHandle = AScreenHandle;
   FAVProbe->SetFileHandle(Opened->ic);
-  if (FTriggerEventInMainThread) RunInMainThread([this] { DoFileOpen(); });
-  else DoFileOpen();
+  try {
+    if (FTriggerEventInMainThread) RunInMainThread([this] { DoFileOpen(); });
+    else DoFileOpen();
+  } catch (...) {
+    // The handler's exception reaches the caller; the playback it interrupted does not stay half open.
+    Shutdown();
+    throw;
+  }
   FStopEvent.ResetEvent();
   FEventThread = std::make_unique<TEventThread>(*this);
   FPlayThread = std::make_unique<TPlayThread>(*this);

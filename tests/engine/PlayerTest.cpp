@@ -169,7 +169,18 @@ TEST_F(PlayerTest, ClipOpensPausedPlaysPausesSeeksAndEndsOnce) {
   Serve(300);
   EXPECT_EQ(CountState(psEnd), 1);
 
+  // Rewound and paused at the end, as the preview does, the player holds at the start again (the pictures
+  // already queued when it paused are still shown).
+  Player.Seek(0, { sfAny });
+  Player.Pause();
+  auto AtStart = [&] { return Record.ShownFrame() == 0 || Record.ShownFrame() == 1; };
+  ASSERT_TRUE(Eventually([&] { return AtStart() && CountState(psPause) == 3; }, 2000)) << "frame " << Record.ShownFrame();
+  Serve(200);
+  EXPECT_TRUE(AtStart()) << "frame " << Record.ShownFrame();
+
+  Player.SetRepeatType(rtNone);
   Player.Stop(true);
+  EXPECT_EQ(Player.RepeatType(), rtStop) << "per-file settings last one playback";
   EXPECT_EQ(States().back(), psStop);
   EXPECT_FALSE(Record.Bound()) << "the window paints itself again";
   EXPECT_EQ(Player.VideoStreamIndex(), -1);
