@@ -865,7 +865,8 @@ void TWinControl::WndProc(TMessage& Message) {
     }
     break;
   case WM_MOUSEMOVE:
-    if (FHandle) TrackMouseControl(ClientToScreen(LParamToPoint(Message.LParam)));
+    // The pointer's own position, not the message's: code sends moves at points of its choosing.
+    if (TPoint Pointer; FHandle && GetCursorPos(&Pointer)) TrackMouseControl(Pointer);
     [[fallthrough]];
   case WM_LBUTTONDOWN:
   case WM_LBUTTONUP:

@@ -56,7 +56,9 @@ TEST_F(ControlTest, APressedControlGetsTheReleaseOutsideItButNoClick) {
 
 TEST_F(ControlTest, EnterAndLeaveFollowThePointerAcrossWindowedAndWindowlessControls) {
   auto* A = Add<GraphicProbe>(Root.get(), "A", Bounds(10, 10, 30, 30));
-  Add<GraphicProbe>(Root.get(), "B", Bounds(50, 10, 30, 30));
+  auto* B = Add<GraphicProbe>(Root.get(), "B", Bounds(50, 10, 30, 30));
+  int MovesOnB = 0;
+  B->OnMouseMove = [&](TObject*, TShiftState, int, int) { ++MovesOnB; };
   auto* W = Add<Probe>(Root.get(), "W", Bounds(100, 10, 30, 30));
   auto* Inner = Add<GraphicProbe>(W, "Inner", Bounds(10, 10, 10, 10));
   (void)Inner;
@@ -71,6 +73,8 @@ TEST_F(ControlTest, EnterAndLeaveFollowThePointerAcrossWindowedAndWindowlessCont
   Screen->MoveTo(215, 125);  // Inner, a windowless child of W
   Screen->MoveTo(105, 105);  // back on the root
   Screen->MoveTo(120, 120);  // A
+  SendMessage(Root->Handle(), WM_MOUSEMOVE, 0, PointToLParam({ 60, 20 }));  // a move sent by code over B
+  EXPECT_EQ(MovesOnB, 2);
   Screen->MoveTo(50, 50);    // out of every window
   Screen->MoveTo(120, 120);  // A
   Screen->Leave();           // the pointer leaves the program
