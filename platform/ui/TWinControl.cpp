@@ -788,8 +788,10 @@ void TWinControl::SetZOrder(bool TopMost) {
     SetWindowPos(FHandle, TopMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// Children put on it while it was being built got no window yet (nor alignment).
 void TWinControl::Loaded() {
   TControl::Loaded();
+  UpdateControlState();
   Realign();
 }
 
@@ -858,6 +860,12 @@ void TWinControl::WndProc(TMessage& Message) {
   case WM_KILLFOCUS:
     if (FControlState.Contains(csFocusing)) return;
     break;
+  case WM_NCHITTEST:
+    // A control that lets the pointer through still takes it where a windowless child of it lies.
+    TControl::WndProc(Message);
+    if (Message.Result == HTTRANSPARENT && FHandle && ControlAtPos(ScreenToClient(LParamToPoint(Message.LParam)), false))
+      Message.Result = HTCLIENT;
+    return;
   case WM_CANCELMODE:
     if (FHandle && GetCapture() == FHandle) {
       TControl* Captured = TControl::CaptureControl();

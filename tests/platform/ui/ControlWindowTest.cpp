@@ -101,14 +101,21 @@ TEST_F(ControlTest, PropertyChangesAnnounceThemselvesAndReachTheChildren) {
   Root.reset();  // the handlers above refer to this test's locals
 }
 
-TEST_F(ControlTest, ControlsBuiltWhileLoadingTakeTheirParentsLookAtLoaded) {
+TEST_F(ControlTest, ControlsBuiltWhileLoadingTakeTheirParentsLookAndWindowsAtLoaded) {
   Root->SetColor(clAqua);
+  ShowRoot();
   Root->BeginLoading();
   auto* Child = Add<GraphicProbe>(Root.get(), "Child", Bounds(5, 5, 20, 20));
+  auto* Windowed = Add<Probe>(Root.get(), "Windowed", Bounds(30, 5, 20, 20));
+  Windowed->SetAlign(alBottom);
   EXPECT_EQ(Child->Color(), clWindow);  // no notices while the parent's properties are still being set
+  EXPECT_FALSE(Windowed->HandleAllocated());
   Root->EndLoading();
   EXPECT_EQ(Child->Color(), clAqua);
   EXPECT_TRUE(Child->ParentColor());
+  ASSERT_TRUE(Windowed->HandleAllocated());
+  EXPECT_TRUE(IsWindowVisible(Windowed->Handle()));
+  EXPECT_EQ(Windowed->BoundsRect(), Bounds(0, 80, 200, 20));
 }
 
 TEST_F(ControlTest, TreeQueries) {
