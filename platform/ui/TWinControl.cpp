@@ -545,6 +545,27 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& List) const {
   }
 }
 
+TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop,
+                                          bool CheckParent) {
+  std::vector<TWinControl*> List;
+  GetTabOrderList(List);
+  if (List.empty()) return nullptr;
+  const int Count = int(List.size());
+  const auto Found = std::find(List.begin(), List.end(), CurControl);
+  const int Start = Found != List.end() ? int(Found - List.begin()) : (GoForward ? Count - 1 : 0);
+  int I = Start;
+  do {
+    I = GoForward ? (I + 1) % Count : (I + Count - 1) % Count;
+    TWinControl* C = List[size_t(I)];
+    if (C->CanFocus() && (!CheckTabStop || C->TabStop()) && (!CheckParent || C->FParent == this)) return C;
+  } while (I != Start);
+  return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
+  if (TWinControl* Next = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop)) Next->SetFocus();
+}
+
 TWinControl* TWinControl::TreeTop() {
   TWinControl* Top = this;
   while (Top->FParent) Top = Top->FParent;

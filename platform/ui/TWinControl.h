@@ -95,6 +95,11 @@ public:
   std::vector<TWinControl*> TabList() const;
   /// Fills List with the controls inside this one in tab order, depth first.
   void GetTabOrderList(std::vector<TWinControl*>& List) const;
+  /// The control after (GoForward) or before CurControl in the tab order list, wrapping around, that
+  /// can take the focus, is a TabStop (CheckTabStop) and a direct child (CheckParent); null when none.
+  TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop, bool CheckParent);
+  /// Focuses the next control (FindNextControl; direct children only when not CheckTabStop).
+  void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
   virtual void SetFocus();
   virtual bool Focused();
   /// Visible and enabled up to the top of the tree (the top itself not asked).

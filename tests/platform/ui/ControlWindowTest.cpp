@@ -152,6 +152,18 @@ TEST_F(ControlTest, TabOrderIsThePlaceAmongTheWindowedSiblings) {
   Root->GetTabOrderList(All);
   EXPECT_EQ(All, (std::vector<TWinControl*> { E1, P, Inner, E3 }));
   EXPECT_EQ(Root->TabOrder(), -1);
+
+  // Tab navigation wraps around and passes controls that cannot take the focus or are no tab stops.
+  for (TWinControl* C : All) C->SetTabStop(true);
+  E1->SetTabStop(false);
+  Inner->SetEnabled(false);
+  ShowRoot();
+  EXPECT_EQ(Root->FindNextControl(P, true, true, false), E3);
+  EXPECT_EQ(Root->FindNextControl(E3, true, true, false), P);
+  EXPECT_EQ(Root->FindNextControl(P, false, true, false), E3);
+  EXPECT_EQ(Root->FindNextControl(nullptr, true, false, true), E1);
+  Root->SelectNext(E3, true, true);
+  EXPECT_TRUE(P->Focused());
 }
 
 }  // namespace
