@@ -17,7 +17,8 @@
 // releases it on the release, also for windowless controls (their windowed parent routes the messages
 // to them). CM_MOUSEENTER / CM_MOUSELEAVE (lParam 0) go to the control the pointer enters and the one it
 // leaves, windowless ones included, also when it leaves the program's windows; OnMouseEnter /
-// OnMouseLeave follow.
+// OnMouseLeave follow. The control under the pointer is the deepest one whose client area holds it
+// (disabled ones too); the notices come with the mouse moves, during a capture as well.
 //
 // Changes announce themselves with a notice performed on the control: CM_TEXTCHANGED (only when the
 // text differs), CM_VISIBLECHANGED, CM_ENABLEDCHANGED, CM_FONTCHANGED, CM_COLORCHANGED; the children of

@@ -12,7 +12,7 @@
 // bottom). AlignControls lays them out inside AdjustClientRect(ClientRect): alTop, alBottom, alLeft,
 // alRight, alClient, alCustom, then the anchors of the rest; the control asking for the realign goes
 // first in its group, the others by position. DisableAlign/EnableAlign nest; a realign asked for in
-// between runs once at the last EnableAlign, and one asked for during an alignment is part of it.
+// between runs once at the last EnableAlign; one asked for during an alignment is covered by it.
 // AlignChildren aligns at once whatever runs, so a child can re-lay out its parent from inside the
 // parent's alignment; alignment is synchronous and re-entrant.
 //
@@ -28,7 +28,8 @@
 //
 // Keys. The message loop sends CN_KEYDOWN / CN_SYSKEYDOWN / CN_CHAR / CN_SYSCHAR to the control owning
 // the focus window before dispatching the key message; a non-zero answer means the key was taken and
-// must not be dispatched. CN_KEYDOWN asks the top's IsShortCut, then, for Tab, the arrows, Enter and
+// must not be dispatched. CN_KEYDOWN asks the popup menus of the control and its parents (through the
+// control host) and the top's IsShortCut, then, for Tab, the arrows, Enter and
 // Esc that the control does not claim (CM_WANTSPECIALKEY non-zero, or WM_GETDLGCODE with
 // DLGC_WANTTAB / DLGC_WANTARROWS / DLGC_WANTALLKEYS), performs CM_DIALOGKEY on the top, whose default
 // broadcasts it to the controls until one answers non-zero. CN_CHAR performs CM_DIALOGCHAR on the top
