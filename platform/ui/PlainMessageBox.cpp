@@ -1,0 +1,196 @@
+#include "platform/ui/PlainMessageBox.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/Text.h"
+#include "platform/ui/ShortCuts.h"
+#include "platform/ui/TCustomControl.h"
+#include "platform/ui/TCustomForm.h"
+#include "platform/ui/VirtualKeys.h"
+
+namespace {
+
+constexpr int Margin = 12;
+constexpr int ButtonWidth = 75;
+constexpr int ButtonHeight = 23;
+constexpr int ButtonGap = 6;
+constexpr int MaxTextWidth = 400;
+
+bool NoModifiers(LPARAM KeyData) {
+  const TShiftState Shift = KeyDataToShiftState(KeyData);
+  return !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt);
+}
+
+/// A push button of the box. Enter presses the focused button, or the default one while the focus is on
+/// no button; Esc presses the cancel button; its accelerator presses it too.
+class TBoxButton : public TCustomControl {
+public:
+  TBoxButton(TComponent* AOwner, const String& ACaption, int AResult, bool ADefault, bool ACancel)
+      : TCustomControl(AOwner), FResult(AResult), FDefault(ADefault), FCancel(ACancel), FActive(ADefault) {
+    SetCaption(ACaption);
+    SetTabStop(true);
+    SetColor(clBtnFace);
+  }
+
+protected:
+  void Click() override {
+    if (TCustomForm* Form = GetParentForm(this)) Form->SetModalResult(FResult);
+  }
+
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override {
+    if (Button == mbLeft) {
+      if (CanFocus()) SetFocus();
+      FPressed = true;
+      Invalidate();
+    }
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+  }
+
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override {
+    if (Button == mbLeft) {
+      FPressed = false;
+      Invalidate();
+    }
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+  }
+
+  void KeyUp(Word& Key, TShiftState Shift) override {
+    TCustomControl::KeyUp(Key, Shift);
+    if (Key == VK_SPACE) Click();
+  }
+
+  void Paint() override {
+    TCanvas* C = Canvas();
+    TRect R = ClientRect();
+    C->Brush()->SetColor(clBtnFace);
+    C->FillRect(R);
+    if (FActive) {
+      C->Brush()->SetColor(clWindowFrame);
+      C->FrameRect(R);
+      R = Rect(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1);
+    }
+    DrawEdge(C->Handle(), R, FPressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    C->Font()->Assign(Font());
+    C->Brush()->SetStyle(bsClear);
+    TRect Text = R;
+    const String Label = Caption();
+    DrawText(C->Handle(), Label, Text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (Focused()) C->DrawFocusRect(Rect(R.Left + 3, R.Top + 3, R.Right - 3, R.Bottom - 3));
+  }
+
+  void Dispatch(TMessage& Message) override {
+    switch (Message.Msg) {
+    case CM_DIALOGKEY:
+      if (((Message.WParam == VK_RETURN && FActive) || (Message.WParam == VK_ESCAPE && FCancel)) &&
+          NoModifiers(Message.LParam) && CanFocus()) {
+        Click();
+        Message.Result = 1;
+      }
+      return;
+    case CM_DIALOGCHAR:
+      if (IsAccel(char32_t(Message.WParam), Caption()) && CanFocus()) {
+        Click();
+        Message.Result = 1;
+      }
+      return;
+    case CM_FOCUSCHANGED: {
+      auto* Focus = reinterpret_cast<TControl*>(Message.LParam);
+      FActive = Focus == this || (FDefault && !dynamic_cast<TBoxButton*>(Focus));
+      Invalidate();
+      return;
+    }
+    case WM_GETDLGCODE: Message.Result = DLGC_BUTTON | (FActive ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON); return;
+    case CM_ENTER:
+    case CM_EXIT: Invalidate(); break;
+    }
+    TCustomControl::Dispatch(Message);
+  }
+
+private:
+  int FResult;
+  bool FDefault;
+  bool FCancel;
+  bool FActive;
+  bool FPressed { false };
+};
+
+struct ButtonSpec {
+  const char* Caption;
+  int Result;
+};
+
+std::vector<ButtonSpec> ButtonsOf(UINT Flags) {
+  switch (Flags & 0xF) {
+  case MB_OKCANCEL: return { { "OK", IDOK }, { "Cancel", IDCANCEL } };
+  case MB_ABORTRETRYIGNORE: return { { "&Abort", IDABORT }, { "&Retry", IDRETRY }, { "&Ignore", IDIGNORE } };
+  case MB_YESNOCANCEL: return { { "&Yes", IDYES }, { "&No", IDNO }, { "Cancel", IDCANCEL } };
+  case MB_YESNO: return { { "&Yes", IDYES }, { "&No", IDNO } };
+  case MB_RETRYCANCEL: return { { "&Retry", IDRETRY }, { "Cancel", IDCANCEL } };
+  default: return { { "OK", IDOK } };
+  }
+}
+
+/// The box: the text at the top left, the buttons centred below it.
+class TBoxForm : public TCustomForm {
+public:
+  TBoxForm(const String& AText, const String& ACaption, UINT Flags) : TCustomForm(nullptr), FText(AText) {
+    SetCaption(ACaption);
+    SetBorderStyle(bsDialog);
+    SetBorderIcons({ biSystemMenu });
+    SetPosition(poMainFormCenter);
+    const std::vector<ButtonSpec> Specs = ButtonsOf(Flags);
+    const int Count = int(Specs.size());
+    const int DefaultIndex = std::min(int((Flags >> 8) & 0xF), Count - 1);
+    for (const ButtonSpec& S : Specs)
+      if (S.Result == IDCANCEL || (Count == 1 && S.Result == IDOK)) FEscapeResult = S.Result;
+    TRect TextRect = Rect(0, 0, MaxTextWidth, 0);
+    Canvas()->Font()->Assign(Font());
+    DrawText(Canvas()->Handle(), FText, TextRect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    const int ButtonsWidth = Count * ButtonWidth + (Count - 1) * ButtonGap;
+    const int ClientW = std::max(TextRect.Width(), ButtonsWidth) + 2 * Margin;
+    FTextRect = Bounds(Margin, Margin, ClientW - 2 * Margin, TextRect.Height());
+    const int ButtonTop = FTextRect.Bottom + Margin;
+    SetClientWidth(ClientW);
+    SetClientHeight(ButtonTop + ButtonHeight + Margin);
+    for (int I = 0; I < Count; ++I) {
+      auto* B = new TBoxButton(this, Specs[size_t(I)].Caption, Specs[size_t(I)].Result, I == DefaultIndex,
+                               Specs[size_t(I)].Result == FEscapeResult);
+      B->SetBounds((ClientW - ButtonsWidth) / 2 + I * (ButtonWidth + ButtonGap), ButtonTop, ButtonWidth, ButtonHeight);
+      B->SetParent(this);
+      if (I == DefaultIndex) SetActiveControl(B);
+    }
+  }
+
+protected:
+  void Paint() override {
+    TRect R = FTextRect;
+    Canvas()->Font()->Assign(Font());
+    Canvas()->Brush()->SetStyle(bsClear);
+    DrawText(Canvas()->Handle(), FText, R, DT_WORDBREAK | DT_NOPREFIX);
+  }
+
+  // The close box and Alt+F4 answer like Esc; a box without a way out keeps open.
+  void Dispatch(TMessage& Message) override {
+    if (Message.Msg == WM_CLOSE) {
+      if (FEscapeResult) SetModalResult(FEscapeResult);
+      Message.Result = 0;
+      return;
+    }
+    TCustomForm::Dispatch(Message);
+  }
+
+private:
+  String FText;
+  TRect FTextRect;
+  int FEscapeResult { 0 };
+};
+
+}  // namespace
+
+int ShowPlainMessageBox(const String& Text, const String& Caption, UINT Flags) {
+  const std::unique_ptr<TBoxForm> Box(new TBoxForm(Text, Caption, Flags));
+  return Box->ShowModal();
+}

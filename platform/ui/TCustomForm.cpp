@@ -1,0 +1,531 @@
+#include "platform/ui/TCustomForm.h"
+
+#include <algorithm>
+
+#include "platform/base/Exception.h"
+#include "platform/ui/Input.h"
+#include "platform/ui/MessageLoop.h"
+#include "platform/ui/ScreenMetrics.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TMainMenu.h"
+#include "platform/ui/TScreen.h"
+#include "platform/ui/Ui.h"
+
+namespace {
+
+/// Forms placed where the system puts new windows go down and right in steps, eight steps a round.
+int GDefaultSlot = 0;
+
+int ShowCommand(TWindowState State) {
+  switch (State) {
+  case wsMinimized: return SW_SHOWMINIMIZED;
+  case wsMaximized: return SW_SHOWMAXIMIZED;
+  default: return SW_SHOWNORMAL;
+  }
+}
+
+TRect PrimaryScreen() { return Bounds(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)); }
+
+TRect WorkAreaOf(const TRect& R) {
+  MONITORINFO Info;
+  if (!GetMonitorInfo(MonitorFromRect(R, MONITOR_DEFAULTTONEAREST), &Info)) return PrimaryScreen();
+  return Info.rcWork;
+}
+
+/// Every visible, enabled top-level window but Except, disabled; answers them.
+std::vector<HWND> DisableTaskWindows(HWND Except) {
+  std::vector<HWND> Windows;
+  EnumWindows([&](HWND Wnd) {
+    if (Wnd != Except && IsWindowVisible(Wnd) && IsWindowEnabled(Wnd)) Windows.push_back(Wnd);
+    return true;
+  });
+  for (HWND Wnd : Windows) EnableWindow(Wnd, false);
+  return Windows;
+}
+
+void EnableTaskWindows(const std::vector<HWND>& Windows) {
+  for (HWND Wnd : Windows) EnableWindow(Wnd, true);
+}
+
+void RunHandler(const TNotifyEvent& Event, TObject* Sender) {
+  if (Event) {
+    const TNotifyEvent Handler = Event;  // the handler may replace or free its owner
+    Handler(Sender);
+  }
+}
+
+}  // namespace
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()) {
+  FCanvas->SetControl(this);
+  FVisible = false;
+  FControlStyle = { csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks };
+  FWidth = 320;
+  FHeight = 240;
+  SetColor(clBtnFace);
+  if (Screen) Screen->AddForm(this);
+}
+
+TCustomForm::~TCustomForm() {
+  DoDestroy();
+  if (Screen) Screen->RemoveForm(this);
+  if (Application) Application->FormDestroyed(this);
+  FCanvas->SetControl(nullptr);
+}
+
+void TCustomForm::BuildComponents() {
+  CreateComponents();
+  BeginLoading();
+  AssignProperties();
+  ResolveReferences();
+  EndLoading();
+  DoCreate();
+  // Visible set while loading: the form shows now that it is complete.
+  if (FVisible) Perform(CM_VISIBLECHANGED, 1, 0);
+}
+
+// ---- Frame and placement -------------------------------------------------------------------------------
+
+void TCustomForm::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  const bool TopLevel = !Parent() && !ParentWindow();
+  Params.Style &= ~(WS_CHILD | WS_GROUP | WS_TABSTOP | WS_CAPTION | WS_THICKFRAME);
+  if (!TopLevel) Params.Style |= WS_CHILD;
+  switch (FBorderStyle) {
+  case bsNone:
+    if (TopLevel) Params.Style |= WS_POPUP;
+    break;
+  case bsSingle:
+  case bsToolWindow: Params.Style |= WS_CAPTION | WS_BORDER; break;
+  case bsSizeable:
+  case bsSizeToolWin: Params.Style |= WS_CAPTION | WS_THICKFRAME; break;
+  case bsDialog:
+    Params.Style |= WS_POPUP | WS_CAPTION;
+    Params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+    break;
+  }
+  if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin) Params.ExStyle |= WS_EX_TOOLWINDOW;
+  if (FBorderStyle != bsNone) {
+    if (FBorderIcons.Contains(biSystemMenu)) Params.Style |= WS_SYSMENU;
+    if (FBorderStyle == bsSingle || FBorderStyle == bsSizeable) {
+      if (FBorderIcons.Contains(biMinimize)) Params.Style |= WS_MINIMIZEBOX;
+      if (FBorderIcons.Contains(biMaximize)) Params.Style |= WS_MAXIMIZEBOX;
+    }
+    if (FBorderStyle == bsDialog && FBorderIcons.Contains(biHelp)) Params.ExStyle |= WS_EX_CONTEXTHELP;
+  }
+  if (FFormStyle == fsStayOnTop && TopLevel) Params.ExStyle |= WS_EX_TOPMOST;
+  if (TopLevel && Application) Params.WndParent = Application->Handle();
+}
+
+// The frame changes in place: the window (and its children, a video surface among them) stays.
+void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
+  if (FBorderStyle == Value) return;
+  FBorderStyle = Value;
+  UpdateWindowStyles();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons Value) {
+  if (FBorderIcons == Value) return;
+  FBorderIcons = Value;
+  UpdateWindowStyles();
+}
+
+void TCustomForm::SetFormStyle(TFormStyle Value) {
+  if (FFormStyle == Value) return;
+  FFormStyle = Value;
+  UpdateWindowStyles();
+}
+
+void TCustomForm::UpdateWindowStyles() {
+  if (!HandleAllocated()) return;
+  TCreateParams Params;
+  CreateParams(Params);
+  const DWORD Kept = GetWindowLong(FHandle, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE);
+  const DWORD Style = (Params.Style & ~(WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE)) | Kept;
+  SetWindowLong(FHandle, GWL_STYLE, Style);
+  SetWindowLong(FHandle, GWL_EXSTYLE, Params.ExStyle & ~WS_EX_TOPMOST);
+  const HWND Band = FFormStyle == fsStayOnTop && !Parent() ? HWND_TOPMOST : HWND_NOTOPMOST;
+  SetWindowPos(FHandle, Band, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TCustomForm::SetWindowState(TWindowState Value) {
+  if (FWindowState == Value) return;
+  FWindowState = Value;
+  if (!HandleAllocated() || !Showing()) return;
+  ShowWindow(FHandle, Value == wsMinimized ? SW_MINIMIZE : Value == wsMaximized ? SW_SHOWMAXIMIZED : SW_RESTORE);
+}
+
+TMonitor* TCustomForm::Monitor() { return Screen ? Screen->MonitorFromWindow(Handle()) : nullptr; }
+
+TRect TCustomForm::PlacedBounds() {
+  const int W = Width(), H = Height();
+  const auto CentreOn = [W, H](const TRect& Area) {
+    return Bounds(Area.Left + (Area.Width() - W) / 2, Area.Top + (Area.Height() - H) / 2, W, H);
+  };
+  TRect R = BoundsRect();
+  switch (FPosition) {
+  case poScreenCenter: R = CentreOn(PrimaryScreen()); break;
+  case poDesktopCenter:
+    R = CentreOn(Bounds(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                        GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)));
+    break;
+  case poMainFormCenter:
+  case poOwnerFormCenter: {
+    TCustomForm* Anchor = FPosition == poOwnerFormCenter ? dynamic_cast<TCustomForm*>(Owner()) : nullptr;
+    if (!Anchor && Application) Anchor = Application->MainForm();
+    R = CentreOn(Anchor && Anchor != this && Anchor->HandleAllocated() ? Anchor->BoundsRect() : PrimaryScreen());
+    break;
+  }
+  case poDefault:
+  case poDefaultPosOnly:
+  case poDefaultSizeOnly: {
+    const TRect Work = WorkAreaOf(R);
+    if (FPosition != poDefaultSizeOnly) {
+      const int Step = 24 * GDefaultSlot;
+      GDefaultSlot = (GDefaultSlot + 1) % 8;
+      R = Bounds(Work.Left + Step, Work.Top + Step, R.Width(), R.Height());
+    }
+    if (FPosition != poDefaultPosOnly) R = Bounds(R.Left, R.Top, Work.Width() * 3 / 4, Work.Height() * 3 / 4);
+    // The system's own choice happens once; afterwards the form stays where it is put.
+    FPosition = poDesigned;
+    return R;
+  }
+  default: return R;
+  }
+  // A centred form keeps its caption on the work area.
+  const TRect Work = WorkAreaOf(R);
+  const int DX = std::max(Work.Left - R.Left, 0), DY = std::max(Work.Top - R.Top, 0);
+  return Bounds(R.Left + DX, R.Top + DY, W, H);
+}
+
+// ---- Showing and closing -------------------------------------------------------------------------------
+
+void TCustomForm::Show() {
+  SetVisible(true);
+  BringToFront();
+}
+
+void TCustomForm::Hide() { SetVisible(false); }
+
+void TCustomForm::ShowingChanged() {
+  if (Parent() || ParentWindow()) {
+    SetWindowPos(FHandle, 0, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | (Showing() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    return;
+  }
+  if (Showing()) {
+    DoShow();
+    if (!Showing() || !HandleAllocated()) return;
+    if (FPosition != poDesigned) {
+      const TRect R = PlacedBounds();
+      SetBounds(R.Left, R.Top, R.Width(), R.Height());
+    }
+    ShowWindow(FHandle, ShowCommand(FWindowState));
+  } else {
+    DoHide();
+    if (HandleAllocated()) ShowWindow(FHandle, SW_HIDE);
+  }
+}
+
+bool TCustomForm::CloseQuery() {
+  bool CanClose = true;
+  if (OnCloseQuery) {
+    const TCloseQueryEvent Handler = OnCloseQuery;
+    Handler(this, CanClose);
+  }
+  return CanClose;
+}
+
+void TCustomForm::Close() {
+  if (FModal) {
+    FModalResult = mrCancel;
+    return;
+  }
+  if (!CloseQuery()) return;
+  TCloseAction Action = caHide;
+  DoClose(Action);
+  if (Action == caNone) return;
+  if (Application && Application->MainForm() == this)
+    Application->Terminate();
+  else if (Action == caHide)
+    Hide();
+  else if (Action == caMinimize)
+    SetWindowState(wsMinimized);
+  else
+    Release();
+}
+
+void TCustomForm::Release() { PostMessage(Handle(), CM_RELEASE, 0, 0); }
+
+void TCustomForm::CloseModal() {
+  TCloseAction Action = caNone;
+  if (CloseQuery()) {
+    Action = caHide;
+    DoClose(Action);
+  }
+  if (Action == caNone)
+    FModalResult = mrNone;
+  else if (Action == caFree)
+    Release();
+}
+
+TModalResult TCustomForm::ShowModal() {
+  if (Visible() || !Enabled() || FModal || FFormStyle == fsMDIChild)
+    throw EInvalidOperation("Cannot make a visible window modal");
+  if (const HWND Captured = GetCapture()) SendMessage(Captured, WM_CANCELMODE, 0, 0);
+  ReleaseCapture();
+  HandleNeeded();
+  const HWND ActiveWindow = GetActiveWindow();
+  const TCursor SavedCursor = Screen ? Screen->Cursor() : crDefault;
+  if (Screen) Screen->SetCursor(crDefault);
+  FModal = true;
+  const std::vector<HWND> Disabled = DisableTaskWindows(FHandle);
+  // Whatever way the loop ends, the other windows come back and get the activation back.
+  struct Restore {
+    TCustomForm* Form;
+    const std::vector<HWND>& Disabled;
+    HWND ActiveWindow;
+    TCursor Cursor;
+    ~Restore() {
+      EnableTaskWindows(Disabled);
+      if (ActiveWindow && IsWindow(ActiveWindow)) SetActiveWindow(ActiveWindow);
+      if (Screen) Screen->SetCursor(Cursor);
+      Form->FModal = false;
+    }
+  } Guard { this, Disabled, ActiveWindow, SavedCursor };
+  struct HideAfter {
+    TCustomForm* Form;
+    ~HideAfter() { Form->Hide(); }
+  } Hider { this };
+  Show();
+  FModalResult = mrNone;
+  RunModalLoop([this] {
+    if (QuitPending() || (Application && Application->Terminated()))
+      FModalResult = mrCancel;
+    else if (FModalResult != mrNone)
+      CloseModal();
+    return FModalResult != mrNone;
+  });
+  return FModalResult;
+}
+
+// ---- Activation and focus ------------------------------------------------------------------------------
+
+void TCustomForm::SetActive(bool Value) {
+  FActive = Value;
+  if (Value) {
+    if (!FActiveControl) FActiveControl = FindNextControl(nullptr, true, true, false);
+    if (Screen) Screen->SetActiveForm(this);
+    Perform(CM_ACTIVATE, 0, 0);
+  } else {
+    Perform(CM_DEACTIVATE, 0, 0);
+  }
+}
+
+void TCustomForm::SetWindowFocus() {
+  TWinControl* Target = FActiveControl && FActiveControl->CanFocus() ? FActiveControl : this;
+  ::SetFocus(Target->Handle());
+}
+
+void TCustomForm::SetActiveControl(TWinControl* Control) {
+  const bool Loading = ComponentState().Contains(csLoading);
+  if (Control && (Control == this || GetParentForm(Control) != this || (!Loading && !Control->CanFocus())))
+    throw EInvalidOperation("Cannot focus a disabled or invisible window");
+  FActiveControl = Control;
+  if (Loading) return;
+  if (FActive) SetWindowFocus();
+  if (Screen && Screen->ActiveForm() == this) Screen->SetActiveControl(FActiveControl);
+}
+
+void TCustomForm::SetFocus() {
+  if (FActive) {
+    TWinControl::SetFocus();
+    return;
+  }
+  if (!Visible() || !Enabled()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+  SetWindowFocus();
+}
+
+void TCustomForm::FocusControl(TWinControl* Control) {
+  if (Control == this) {
+    ::SetFocus(Handle());
+    return;
+  }
+  const bool WasActive = FActive;
+  SetActiveControl(Control);
+  if (!WasActive) SetFocus();
+}
+
+bool TCustomForm::SetFocusedControl(TWinControl* Control) {
+  FActiveControl = Control == this ? nullptr : Control;
+  if (Screen && Screen->ActiveForm() == this) Screen->SetActiveControl(FActiveControl);
+  return TWinControl::SetFocusedControl(Control);
+}
+
+void TCustomForm::DefocusControl(TWinControl* Control, bool Removing) {
+  TWinControl::DefocusControl(Control, Removing);
+  if (!Control->ContainsControl(FActiveControl)) return;
+  FActiveControl = nullptr;
+  if (FActive && !ComponentState().Contains(csDestroying) && HandleAllocated()) ::SetFocus(FHandle);
+}
+
+TWinControl* TCustomForm::FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop,
+                                          bool CheckParent) {
+  std::vector<TWinControl*> List;
+  GetTabOrderList(List);
+  const int Count = int(List.size());
+  if (Count == 0) return nullptr;
+  const auto Found = std::find(List.begin(), List.end(), CurControl);
+  const int Start = Found != List.end() ? int(Found - List.begin()) : GoForward ? Count - 1 : 0;
+  int I = Start;
+  do {
+    I = GoForward ? (I + 1) % Count : (I + Count - 1) % Count;
+    TWinControl* C = List[size_t(I)];
+    if (C != CurControl && C->CanFocus() && (!CheckTabStop || C->TabStop()) &&
+        (!CheckParent || (CurControl && C->Parent() == CurControl->Parent())))
+      return C;
+  } while (I != Start);
+  return nullptr;
+}
+
+void TCustomForm::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
+  if (TWinControl* Next = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop)) Next->SetFocus();
+}
+
+// ---- Keys and menu -------------------------------------------------------------------------------------
+
+bool TCustomForm::IsShortCut(TMessage& Message) {
+  TWMKey Key = KeyMessage(Message);
+  bool Handled = false;
+  if (OnShortCut) {
+    const TShortCutEvent Handler = OnShortCut;
+    Handler(Key, Handled);
+  }
+  if (!Handled && FMenu) Handled = FMenu->IsShortCut(Key);
+  return Handled;
+}
+
+void TCustomForm::CMDialogKey(TMessage& Message) {
+  const Word Key = Word(Message.WParam);
+  const TShiftState Shift = KeyDataToShiftState(Message.LParam);
+  if (!Shift.Contains(ssAlt)) {
+    if (Key == VK_TAB && !Shift.Contains(ssCtrl)) {
+      SelectNext(FActiveControl, !Shift.Contains(ssShift), true);
+      Message.Result = 1;
+      return;
+    }
+    if ((Key == VK_LEFT || Key == VK_RIGHT || Key == VK_UP || Key == VK_DOWN) && FActiveControl) {
+      if (TWinControl* Next = FindNextControl(FActiveControl, Key == VK_RIGHT || Key == VK_DOWN, false, true))
+        Next->SetFocus();
+      Message.Result = 1;
+      return;
+    }
+  }
+  TWinControl::Dispatch(Message);
+}
+
+void TCustomForm::SetMenu(TMainMenu* Value) {
+  if (FMenu == Value) return;
+  if (FMenu) FMenu->RemoveFreeNotification(this);
+  FMenu = Value;
+  if (FMenu) FMenu->FreeNotification(this);
+}
+
+void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+  TWinControl::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FMenu) FMenu = nullptr;
+  if (AComponent == FActiveControl) FActiveControl = nullptr;
+}
+
+// ---- Events --------------------------------------------------------------------------------------------
+
+void TCustomForm::DoCreate() { RunHandler(OnCreate, this); }
+
+// Runs once, from the screen's removal notice or the destructor; an exception cannot leave it, since
+// destruction goes on either way.
+void TCustomForm::DoDestroy() {
+  if (FDestroyed) return;
+  FDestroyed = true;
+  try {
+    RunHandler(OnDestroy, this);
+  } catch (...) {
+    ReportLoopException(std::current_exception());
+  }
+}
+
+void TCustomForm::DoShow() { RunHandler(OnShow, this); }
+
+void TCustomForm::DoHide() { RunHandler(OnHide, this); }
+
+void TCustomForm::DoClose(TCloseAction& Action) {
+  if (OnClose) {
+    const TCloseEvent Handler = OnClose;
+    Handler(this, Action);
+  }
+}
+
+void TCustomForm::Activate() { RunHandler(OnActivate, this); }
+
+void TCustomForm::Deactivate() { RunHandler(OnDeactivate, this); }
+
+void TCustomForm::Paint() { RunHandler(OnPaint, this); }
+
+void TCustomForm::PaintWindow(HDC DC) {
+  FCanvas->PaintOn(DC, [this] { Paint(); });
+}
+
+// ---- Messages ------------------------------------------------------------------------------------------
+
+void TCustomForm::WMActivate(TMessage& Message) {
+  const bool Activating = LOWORD(Message.WParam) != WA_INACTIVE;
+  SetActive(Activating);
+  if (Activating && !HIWORD(Message.WParam) && HandleAllocated()) {
+    SetWindowFocus();
+    Message.Result = 0;
+    return;
+  }
+  DefaultHandler(Message);
+}
+
+void TCustomForm::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+  case WM_CLOSE:
+    Close();
+    Message.Result = 0;
+    return;
+  case WM_ACTIVATE: WMActivate(Message); return;
+  case WM_SIZE:
+    if (Message.WParam == SIZE_MINIMIZED)
+      FWindowState = wsMinimized;
+    else if (Message.WParam == SIZE_MAXIMIZED)
+      FWindowState = wsMaximized;
+    else if (Message.WParam == SIZE_RESTORED)
+      FWindowState = wsNormal;
+    TWinControl::Dispatch(Message);
+    return;
+  case WM_SYSCOMMAND:
+    if ((Message.WParam & 0xFFF0) == SC_MINIMIZE && Application && Application->MainForm() == this) {
+      Application->Minimize();
+      Message.Result = 0;
+      return;
+    }
+    TWinControl::Dispatch(Message);
+    return;
+  case WM_PAINT:
+    FControlState.Include(csCustomPaint);
+    TWinControl::Dispatch(Message);
+    FControlState.Exclude(csCustomPaint);
+    return;
+  case CM_SHOWINGCHANGED: ShowingChanged(); return;
+  case CM_VISIBLECHANGED:
+    if (ComponentState().Contains(csLoading)) return;
+    TWinControl::Dispatch(Message);
+    return;
+  case CM_DIALOGKEY: CMDialogKey(Message); return;
+  case CM_ACTIVATE: Activate(); return;
+  case CM_DEACTIVATE: Deactivate(); return;
+  case CM_RELEASE: delete this; return;
+  default: TWinControl::Dispatch(Message); return;
+  }
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The image list components are placed as.
+#include "platform/ui/TCustomImageList.h"
+
+/// An image list; everything is TCustomImageList's.
+class TImageList : public TCustomImageList {
+public:
+  using TCustomImageList::TCustomImageList;
+};
