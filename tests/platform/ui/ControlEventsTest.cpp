@@ -254,4 +254,20 @@ TEST_F(ControlTest, TheCursorOverAControlIsItsOwnOrItsParents) {
   EXPECT_EQ(GetCursor(), LoadCursor(0, IDC_IBEAM));
 }
 
+TEST_F(ControlTest, AClickHandlerMayFreeItsControl) {
+  for (const bool Windowless : { false, true }) {
+    SCOPED_TRACE(Windowless);
+    SetUp();
+    TControl* C = Windowless ? static_cast<TControl*>(Add<GraphicProbe>(Root.get(), "C", Bounds(20, 20, 40, 20)))
+                             : Add<Probe>(Root.get(), "C", Bounds(20, 20, 40, 20));
+    C->OnClick = [C](TObject*) { delete C; };
+    ShowRoot();
+    Screen->Click(130, 130);
+    EXPECT_EQ(Root->ControlCount(), 0);
+    EXPECT_EQ(Only(Take(), MouseWords), (EventLog { "C.MouseDown(10,10)", "C.Click" }));
+    Screen->Click(130, 130);  // the root's own area now
+    TearDown();
+  }
+}
+
 }  // namespace

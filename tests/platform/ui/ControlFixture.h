@@ -98,6 +98,7 @@ protected:
 class ControlTest : public ::testing::Test {
 protected:
   void SetUp() override {
+    Log.clear();
     WindowSystem::Get().Reset();
     Screen.emplace(TSize { 800, 600 });
     Root = std::unique_ptr<TestRoot>(new TestRoot(&Log));
