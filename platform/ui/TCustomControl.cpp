@@ -18,6 +18,11 @@ void TCustomControl::Dispatch(TMessage& Message) {
     return;
   }
   FControlState.Include(csCustomPaint);
-  TWinControl::Dispatch(Message);
+  try {
+    TWinControl::Dispatch(Message);
+  } catch (...) {
+    FControlState.Exclude(csCustomPaint);
+    throw;
+  }
   FControlState.Exclude(csCustomPaint);
 }

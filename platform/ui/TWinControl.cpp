@@ -695,6 +695,14 @@ void TWinControl::PaintHandler(TMessage& Message) {
   HDC DC = reinterpret_cast<HDC>(Message.WParam);
   PAINTSTRUCT Paint;
   if (!DC) DC = BeginPaint(FHandle, &Paint);
+  // A paint that raises still ends, so the window is validated and the DC given back.
+  struct PaintEnd {
+    HWND Wnd;
+    const PAINTSTRUCT* Paint;
+    ~PaintEnd() {
+      if (Paint) EndPaint(Wnd, Paint);
+    }
+  } End { FHandle, Message.WParam ? nullptr : &Paint };
   const int Saved = SaveDC(DC);
   bool Covered = false;
   for (TControl* C : FControls)
@@ -707,7 +715,6 @@ void TWinControl::PaintHandler(TMessage& Message) {
   if (!Covered) PaintWindow(DC);
   RestoreDC(DC, Saved);
   PaintControls(DC, nullptr);
-  if (!Message.WParam) EndPaint(FHandle, &Paint);
 }
 
 void TWinControl::WMPaint(TMessage& Message) {
