@@ -13,7 +13,7 @@ class IControlHost {
 public:
   virtual ~IControlHost() = default;
 
-  /// Every mouse message a control receives, before the control handles it (the hint machinery).
+  /// Every WM_MOUSEMOVE a control receives, before the control handles it (the hint machinery).
   virtual void HintMouseMessage(TControl* Control, TMessage& Message) = 0;
   /// The screen-wide cursor override (crDefault: none).
   virtual TCursor ScreenCursor() = 0;
