@@ -1,6 +1,7 @@
 #include "platform/gdi/Blitter.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -20,17 +21,120 @@ Span Normalise(int Origin, int Extent) {
   return Extent < 0 ? Span { Origin + Extent, -Extent, true } : Span { Origin, Extent, false };
 }
 
-// Source index of destination indexes [From, To) (counted from the span's start), -1 where the source
-// lies outside [0, Limit).
-std::vector<int> MapAxis(const Span& D, const Span& S, int Limit, int From, int To) {
-  std::vector<int> Map(size_t(To - From));
-  const bool Flip = D.Mirrored != S.Mirrored;
-  for (int I = From; I < To; ++I) {
-    const int64_t K = Flip ? int64_t(D.Length) - 1 - I : I;
-    const int64_t Src = S.Start + (2 * K + 1) * S.Length / (int64_t(2) * D.Length);
-    Map[size_t(I - From)] = Src >= 0 && Src < Limit ? int(Src) : -1;
+// Quotient and remainder of N / D for 0 <= N, 0 < D. Blits divide a few times each, and small blits are
+// many: a 64-bit division costs several times a 32-bit one, and sizes nearly always fit 32 bits.
+struct QuotientRemainder {
+  int64_t Quotient;
+  int64_t Remainder;
+};
+
+QuotientRemainder Divide(int64_t N, int64_t D) {
+  if (N < D)
+    return { 0, N };
+  if (N <= int64_t(UINT32_MAX))
+    return { uint32_t(N) / uint32_t(D), uint32_t(N) % uint32_t(D) };
+  return { N / D, N % D };
+}
+
+// Walks floor((2k + 1) * SrcLength / (2 * DestLength)) over consecutive k >= 0, upwards or downwards,
+// dividing only to start: the quotient and remainder of the numerator are carried from one k to the
+// next, so a map costs an addition per index however the sizes relate.
+class CentreStepper {
+public:
+  CentreStepper(int64_t K, int64_t SrcLength, int64_t DestLength) : FDivisor(2 * DestLength) {
+    const QuotientRemainder Step = Divide(2 * SrcLength, FDivisor), Start = Divide((2 * K + 1) * SrcLength, FDivisor);
+    FStepQuotient = Step.Quotient;
+    FStepRemainder = Step.Remainder;
+    FQuotient = Start.Quotient;
+    FRemainder = Start.Remainder;
   }
-  return Map;
+
+  int64_t Value() const { return FQuotient; }
+
+  void Up() {
+    FQuotient += FStepQuotient;
+    FRemainder += FStepRemainder;
+    if (FRemainder >= FDivisor) {
+      FRemainder -= FDivisor;
+      ++FQuotient;
+    }
+  }
+
+  void Down() {
+    FQuotient -= FStepQuotient;
+    FRemainder -= FStepRemainder;
+    if (FRemainder < 0) {
+      FRemainder += FDivisor;
+      --FQuotient;
+    }
+  }
+
+private:
+  int64_t FDivisor;
+  int64_t FStepQuotient { 0 };
+  int64_t FStepRemainder { 0 };
+  int64_t FQuotient { 0 };
+  int64_t FRemainder { 0 };
+};
+
+// The source indexes of one axis's visible destination indexes [0, Count): I + Offset when the axis is
+// copied one to one (Map null), Map[I] otherwise. Source indexes are monotonic, so those inside the
+// source form one run, [First, Last); the others are left alone.
+struct AxisSource {
+  const int* Map { nullptr };
+  int Offset { 0 };
+  int First { 0 };
+  int Last { 0 };
+};
+
+template <bool Shifted> int SourceIndex(const AxisSource& A, int I) {
+  if constexpr (Shifted)
+    return I + A.Offset;
+  else
+    return A.Map[I];
+}
+
+// The sources of destination indexes [From, From + Count) (counted from the span's start) in a source
+// of Limit indexes; Scratch holds the map when the axis needs one.
+AxisSource MapAxis(const Span& D, const Span& S, int Limit, int From, int Count, std::vector<int>& Scratch) {
+  AxisSource A;
+  if (D.Length == S.Length && D.Mirrored == S.Mirrored) {
+    const int64_t Offset = int64_t(S.Start) + From;
+    A.First = int(std::clamp<int64_t>(-Offset, 0, Count));
+    A.Last = int(std::clamp<int64_t>(Limit - Offset, A.First, Count));
+    if (A.First < A.Last)
+      A.Offset = int(Offset);
+    return A;
+  }
+  Scratch.resize(size_t(Count));
+  int* Map = Scratch.data();
+  const auto Fill = [&](CentreStepper Step, auto Advance) {
+    for (int I = 0; I < Count; ++I, Advance(Step)) {
+      const int64_t Src = S.Start + Step.Value();
+      Map[I] = Src >= 0 && Src < Limit ? int(Src) : -1;
+    }
+  };
+  if (D.Mirrored != S.Mirrored)
+    Fill(CentreStepper(int64_t(D.Length) - 1 - From, S.Length, D.Length), [](CentreStepper& C) { C.Down(); });
+  else
+    Fill(CentreStepper(From, S.Length, D.Length), [](CentreStepper& C) { C.Up(); });
+  A.Map = Map;
+  A.Last = Count;
+  while (A.First < A.Last && Map[A.First] < 0) ++A.First;
+  while (A.Last > A.First && Map[A.Last - 1] < 0) --A.Last;
+  return A;
+}
+
+// The axis maps of the running thread, reused from blit to blit: repaints make thousands of small blits,
+// and allocating fresh maps for each cost more than filling them.
+struct MapScratch {
+  std::vector<int> Cols;
+  std::vector<int> Rows;
+};
+
+MapScratch& ThreadMaps() {
+  thread_local MapScratch Maps;
+  return Maps;
 }
 
 template <SurfaceFormat F> uint32_t Load(const uint8_t* Row, int X) {
@@ -53,6 +157,53 @@ template <SurfaceFormat F> void Store(uint8_t* Row, int X, uint32_t V) {
   }
 }
 
+// Expands Count 24-bit pixels to opaque 32-bit ones, four at a time from three 32-bit words: that reads
+// exactly the bytes of the run, and the source row may end right after it.
+void ExpandRun(uint8_t* Dest, const uint8_t* Src, int Count) {
+  auto* D = reinterpret_cast<uint32_t*>(Dest);
+  int I = 0;
+  for (; I + 4 <= Count; I += 4, Src += 12) {
+    uint32_t W0, W1, W2;
+    std::memcpy(&W0, Src, 4);
+    std::memcpy(&W1, Src + 4, 4);
+    std::memcpy(&W2, Src + 8, 4);
+    D[I] = 0xFF000000u | W0;
+    D[I + 1] = 0xFF000000u | W0 >> 24 | W1 << 8;
+    D[I + 2] = 0xFF000000u | W1 >> 16 | W2 << 16;
+    D[I + 3] = 0xFF000000u | W2 >> 8;
+  }
+  for (; I < Count; ++I, Src += 3)
+    D[I] = 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
+}
+
+// Copies visible columns [X0, X1) of one row from a source row SrcWidth pixels wide.
+template <SurfaceFormat DF, SurfaceFormat SF, bool Shifted>
+void CopyRow(uint8_t* DRow, const uint8_t* SRow, int SrcWidth, const AxisSource& Cols, int X0, int X1) {
+  if constexpr (Shifted && DF == SF) {
+    constexpr int Bpp = DF == SurfaceFormat::Bgra32 ? 4 : 3;
+    std::memcpy(DRow + ptrdiff_t(X0) * Bpp, SRow + ptrdiff_t(X0 + Cols.Offset) * Bpp, size_t(X1 - X0) * Bpp);
+  } else if constexpr (Shifted && DF == SurfaceFormat::Bgra32) {
+    ExpandRun(DRow + ptrdiff_t(X0) * 4, SRow + ptrdiff_t(X0 + Cols.Offset) * 3, X1 - X0);
+  } else if constexpr (DF == SurfaceFormat::Bgra32 && SF == SurfaceFormat::Bgr24) {
+    // One 4-byte load takes a pixel and the next one's blue byte, which is there for all but the row's
+    // last pixel.
+    auto* D = reinterpret_cast<uint32_t*>(DRow);
+    for (int X = X0; X < X1; ++X) {
+      const int C = Cols.Map[X];
+      if (C + 1 < SrcWidth) {
+        uint32_t V;
+        std::memcpy(&V, SRow + ptrdiff_t(C) * 3, 4);
+        D[X] = 0xFF000000u | V;
+      } else {
+        D[X] = Load<SF>(SRow, C);
+      }
+    }
+  } else {
+    for (int X = X0; X < X1; ++X)
+      Store<DF>(DRow, X, Load<SF>(SRow, SourceIndex<Shifted>(Cols, X)));
+  }
+}
+
 uint32_t BlendPixel(uint32_t D, uint32_t S, const BLENDFUNCTION& B) {
   const uint32_t Constant = B.SourceConstantAlpha;
   uint32_t SA = B.AlphaFormat & AC_SRC_ALPHA ? S >> 24 : 255;
@@ -71,52 +222,81 @@ uint32_t BlendPixel(uint32_t D, uint32_t S, const BLENDFUNCTION& B) {
   return A << 24 | R << 16 | G << 8 | Bl;
 }
 
-template <SurfaceFormat DF, SurfaceFormat SF>
-void Row(uint8_t* DRow, const uint8_t* SRow, const int* Cols, int X0, int X1, const BlitOperation& Op) {
+// One clip rectangle's share of a blit in visible coordinates (counted from Origin on the target): rows
+// [Y0, Y1) and columns [X0, X1), all of whose sources lie inside the source.
+struct BlitPart {
+  Surface& Target;
+  const Surface& Source;
+  TPoint Origin;
+  const AxisSource& Rows;
+  const AxisSource& Cols;
+  int X0, X1, Y0, Y1;
+};
+
+// Calls F(destination row, source row) for each row of the part. With ReuseRows, a row stretched from
+// the same source row as the one above is a copy of it.
+template <bool ReuseRows, int Bpp, class Fn> void ForEachRow(const BlitPart& P, Fn&& F) {
+  for (int Y = P.Y0; Y < P.Y1; ++Y) {
+    uint8_t* DRow = P.Target.Row(P.Origin.Y + Y) + ptrdiff_t(P.Origin.X) * Bpp;
+    const int SrcRow = P.Rows.Map ? P.Rows.Map[Y] : Y + P.Rows.Offset;
+    if (ReuseRows && P.Rows.Map && Y > P.Y0 && P.Rows.Map[Y - 1] == SrcRow) {
+      const ptrdiff_t Run = ptrdiff_t(P.X0) * Bpp;
+      std::memcpy(DRow + Run, DRow - P.Target.Stride() + Run, size_t(P.X1 - P.X0) * Bpp);
+    } else {
+      F(DRow, P.Source.Row(SrcRow));
+    }
+  }
+}
+
+// Applies the operation to a part; the operation is chosen once per part, not per row, because the
+// rows of a repaint's pieces are only a few pixels long.
+template <SurfaceFormat DF, SurfaceFormat SF, bool Shifted>
+void BlitPartOf(const BlitPart& P, const BlitOperation& Op) {
+  constexpr int Bpp = DF == SurfaceFormat::Bgra32 ? 4 : 3;
+  const AxisSource& Cols = P.Cols;
+  const int X0 = P.X0, X1 = P.X1;
+  const auto EachPixel = [&](auto Apply) {
+    ForEachRow<false, Bpp>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
+      for (int X = X0; X < X1; ++X)
+        Apply(DRow, X, Load<SF>(SRow, SourceIndex<Shifted>(Cols, X)));
+    });
+  };
   switch (Op.Op) {
     case BlitOperation::Copy:
-      for (int X = X0; X < X1; ++X)
-        if (const int C = Cols[X]; C >= 0)
-          Store<DF>(DRow, X, Load<SF>(SRow, C));
+      ForEachRow<true, Bpp>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
+        CopyRow<DF, SF, Shifted>(DRow, SRow, P.Source.Width(), Cols, X0, X1);
+      });
       break;
     case BlitOperation::And:
-      for (int X = X0; X < X1; ++X)
-        if (const int C = Cols[X]; C >= 0)
-          Store<DF>(DRow, X, Load<DF>(DRow, X) & (Load<SF>(SRow, C) | 0xFF000000u));
+      EachPixel([](uint8_t* D, int X, uint32_t S) { Store<DF>(D, X, Load<DF>(D, X) & (S | 0xFF000000u)); });
       break;
     case BlitOperation::Or:
-      for (int X = X0; X < X1; ++X)
-        if (const int C = Cols[X]; C >= 0)
-          Store<DF>(DRow, X, Load<DF>(DRow, X) | (Load<SF>(SRow, C) & 0xFFFFFFu));
+      EachPixel([](uint8_t* D, int X, uint32_t S) { Store<DF>(D, X, Load<DF>(D, X) | (S & 0xFFFFFFu)); });
       break;
     case BlitOperation::Xor:
-      for (int X = X0; X < X1; ++X)
-        if (const int C = Cols[X]; C >= 0)
-          Store<DF>(DRow, X, Load<DF>(DRow, X) ^ (Load<SF>(SRow, C) & 0xFFFFFFu));
+      EachPixel([](uint8_t* D, int X, uint32_t S) { Store<DF>(D, X, Load<DF>(D, X) ^ (S & 0xFFFFFFu)); });
       break;
     case BlitOperation::Transparent:
-      for (int X = X0; X < X1; ++X)
-        if (const int C = Cols[X]; C >= 0) {
-          const uint32_t S = Load<SF>(SRow, C);
-          if ((S & 0xFFFFFFu) != Op.Key)
-            Store<DF>(DRow, X, S);
-        }
+      EachPixel([Key = Op.Key](uint8_t* D, int X, uint32_t S) {
+        if ((S & 0xFFFFFFu) != Key)
+          Store<DF>(D, X, S);
+      });
       break;
     case BlitOperation::Alpha:
-      for (int X = X0; X < X1; ++X)
-        if (const int C = Cols[X]; C >= 0)
-          Store<DF>(DRow, X, BlendPixel(Load<DF>(DRow, X), Load<SF>(SRow, C), Op.Blend));
+      EachPixel([&Blend = Op.Blend](uint8_t* D, int X, uint32_t S) {
+        Store<DF>(D, X, BlendPixel(Load<DF>(D, X), S, Blend));
+      });
       break;
   }
 }
 
-using RowFunction = void (*)(uint8_t*, const uint8_t*, const int*, int, int, const BlitOperation&);
+using PartFunction = void (*)(const BlitPart&, const BlitOperation&);
 
-RowFunction RowFor(SurfaceFormat D, SurfaceFormat S) {
+template <bool Shifted> PartFunction PartFor(SurfaceFormat D, SurfaceFormat S) {
   using enum SurfaceFormat;
   if (D == Bgra32)
-    return S == Bgra32 ? Row<Bgra32, Bgra32> : Row<Bgra32, Bgr24>;
-  return S == Bgra32 ? Row<Bgr24, Bgra32> : Row<Bgr24, Bgr24>;
+    return S == Bgra32 ? BlitPartOf<Bgra32, Bgra32, Shifted> : BlitPartOf<Bgra32, Bgr24, Shifted>;
+  return S == Bgra32 ? BlitPartOf<Bgr24, Bgra32, Shifted> : BlitPartOf<Bgr24, Bgr24, Shifted>;
 }
 
 }  // namespace
@@ -154,48 +334,23 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
                         std::min(DestRect.Right, ClipBox.Right), std::min(DestRect.Bottom, ClipBox.Bottom) };
   if (Visible.Left >= Visible.Right || Visible.Top >= Visible.Bottom)
     return;
-  const std::vector<int> Cols = MapAxis(DCol, SCol, Source->Width(), Visible.Left - DestRect.Left,
-                                        Visible.Right - DestRect.Left);
-  const std::vector<int> Rows = MapAxis(DRowSpan, SRowSpan, Source->Height(), Visible.Top - DestRect.Top,
-                                        Visible.Bottom - DestRect.Top);
-  const bool PlainCopy = Operation.Op == BlitOperation::Copy && Target->Format() == Source->Format() &&
-                         DCol.Length == SCol.Length && DCol.Mirrored == SCol.Mirrored;
-  const RowFunction Kernel = RowFor(Target->Format(), Source->Format());
-  const int Bpp = Target->BytesPerPixel();
+  MapScratch& Maps = ThreadMaps();
+  const AxisSource Rows = MapAxis(DRowSpan, SRowSpan, Source->Height(), Visible.Top - DestRect.Top,
+                                  Visible.Bottom - Visible.Top, Maps.Rows);
+  const AxisSource Cols = MapAxis(DCol, SCol, Source->Width(), Visible.Left - DestRect.Left,
+                                  Visible.Right - Visible.Left, Maps.Cols);
+  if (Rows.First >= Rows.Last || Cols.First >= Cols.Last)
+    return;
+  const PartFunction Kernel = Cols.Map ? PartFor<false>(Target->Format(), Source->Format())
+                                       : PartFor<true>(Target->Format(), Source->Format());
 
   for (const TRect& C : Dest.SurfaceClip().Rects()) {
     if (C.Top >= DestRect.Bottom)
       break;
-    const TRect P { std::max(C.Left, DestRect.Left), std::max(C.Top, DestRect.Top),
-                    std::min(C.Right, DestRect.Right), std::min(C.Bottom, DestRect.Bottom) };
-    if (P.Left >= P.Right || P.Top >= P.Bottom)
-      continue;
-    // Source columns are monotonic, so those outside the source can only sit at either end.
-    const bool WholeRun = Cols[size_t(P.Left - Visible.Left)] >= 0 && Cols[size_t(P.Right - 1 - Visible.Left)] >= 0;
-    for (int Y = P.Top; Y < P.Bottom; ++Y) {
-      const int SrcRow = Rows[size_t(Y - Visible.Top)];
-      if (SrcRow < 0)
-        continue;
-      uint8_t* DRow = Target->Row(Y) + ptrdiff_t(Visible.Left) * Bpp;
-      if (Operation.Op == BlitOperation::Copy && WholeRun && Y > P.Top && Rows[size_t(Y - 1 - Visible.Top)] == SrcRow) {
-        // A row stretched from the same source row as the one above is a copy of it.
-        const ptrdiff_t Offset = ptrdiff_t(P.Left) * Bpp;
-        std::memcpy(Target->Row(Y) + Offset, Target->Row(Y - 1) + Offset, size_t(P.Right - P.Left) * Bpp);
-        continue;
-      }
-      const uint8_t* SRow = Source->Row(SrcRow);
-      const int* Map = Cols.data();
-      const int X0 = P.Left - Visible.Left, X1 = P.Right - Visible.Left;
-      if (PlainCopy) {
-        // Unstretched columns map one to one: copy the run whose source lies inside the surface.
-        int A = X0, B = X1;
-        while (A < B && Map[A] < 0) ++A;
-        while (B > A && Map[B - 1] < 0) --B;
-        if (A < B)
-          std::memcpy(DRow + ptrdiff_t(A) * Bpp, SRow + ptrdiff_t(Map[A]) * Bpp, size_t(B - A) * Bpp);
-        continue;
-      }
-      Kernel(DRow, SRow, Map, X0, X1, Operation);
-    }
+    const BlitPart Part { *Target, *Source, TPoint { Visible.Left, Visible.Top }, Rows, Cols,
+                          std::max(C.Left - Visible.Left, Cols.First), std::min(C.Right - Visible.Left, Cols.Last),
+                          std::max(C.Top - Visible.Top, Rows.First), std::min(C.Bottom - Visible.Top, Rows.Last) };
+    if (Part.X0 < Part.X1 && Part.Y0 < Part.Y1)
+      Kernel(Part, Operation);
   }
 }

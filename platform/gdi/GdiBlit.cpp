@@ -24,7 +24,7 @@ bool IsPatternOperation(uint32_t Rop) {
 bool DeviceBlit(HDC Dest, int X, int Y, int Width, int Height, HDC Src, int XSrc, int YSrc, int SrcWidth,
                 int SrcHeight, const BlitOperation& Operation) {
   DeviceContext* D = LiveDC(Dest);
-  DeviceContext* S = LiveDC(Src);
+  DeviceContext* S = Src == Dest ? D : LiveDC(Src);  // each check takes the object registry's lock
   if (!D || !S || !S->Target())
     return false;
   const TPoint DP = D->LogicalToSurface(TPoint { X, Y });
