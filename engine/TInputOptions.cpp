@@ -1,0 +1,3 @@
+#include "engine/TInputOptions.h"
+
+void InitInputOptions(TInputOptions& AOptions) { AOptions = {}; }

@@ -1,0 +1,3 @@
+#include "engine/TOutputOptions.h"
+
+void InitOutputOptions(TOutputOptions& AOptions) { AOptions = {}; }
