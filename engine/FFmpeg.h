@@ -24,10 +24,17 @@ extern "C" {
 #include "engine/TOutputFileContext.h"
 #include "platform/base/TCriticalSection.h"
 #include "platform/base/TEvent.h"
+#include "platform/base/TSet.h"
 #include "platform/base/TThread.h"
 
 class TBitmap;
 class TConvertThread;
+class TTranscoder;
+
+/// The outlets that get pictures while a task encodes: the preview window, the preview-bitmap event, and
+/// one no outlet serves.
+enum TPostHook { phPreview, phBitmap, phHBITMAP };
+using TPostHooks = TSet<TPostHook>;
 
 /// Lets a picture be painted into before it is encoded; AUpdate False keeps the picture, AStopHook True
 /// ends the hook for the rest of the task.
@@ -159,6 +166,7 @@ protected:
 
 private:
   friend class TConvertThread;
+  friend class TTranscoder;
   class TDoTerminateThread;
 
   // Life cycle and run
@@ -238,6 +246,7 @@ private:
   std::condition_variable FPauseChanged;
   bool FPaused { false };
 
+  TPostHooks FPostHooks;
   bool FJoinMode { false };
   bool FConverting { false };
   std::atomic<bool> FBroken { false };

@@ -1,5 +1,29 @@
 #include "engine/FFmpeg.h"
 
-// The transcoder itself comes with its own unit; until then a run fails plainly instead of reporting an
-// empty success.
-void TCustomFFmpeg::Transcode() { throw FFmpegException("TODO: transcode"); }
+#include "engine/AVCodecStubs.h"
+#include "engine/AVUtilStubs.h"
+#include "engine/TTranscoder.h"
+
+void TCustomFFmpeg::Transcode() {
+  TTranscoder(*this).Run();
+  FFinished = !Broken();
+}
+
+TTranscoder::TTranscoder(TCustomFFmpeg& ATask) : FTask(ATask), S(ATask.FSettings) {
+  FPacket = LibAVCodec.av_packet_alloc();
+  FEncoded = LibAVCodec.av_packet_alloc();
+  for (AVFrame** Frame : { &FDecoded, &FFiltered, &FAudioFrame, &FPicture, &FCropped, &FFeed }) *Frame = LibAVUtil.av_frame_alloc();
+  if (!FPacket || !FEncoded || !FDecoded || !FFiltered || !FAudioFrame || !FPicture || !FCropped || !FFeed)
+    throw FFmpegException("av_mallocz fail");
+}
+
+TTranscoder::~TTranscoder() {
+  // The tables go first: their converters and filter graphs may still refer to the frames.
+  Fost_table.clear();
+  Fist_table.clear();
+  LibAVCodec.av_packet_free(&FPacket);
+  LibAVCodec.av_packet_free(&FEncoded);
+  for (AVFrame** Frame : { &FDecoded, &FFiltered, &FAudioFrame, &FPicture, &FCropped, &FFeed }) LibAVUtil.av_frame_free(Frame);
+  if (Fvstats_file) std::fclose(Fvstats_file);
+  LibAVUtil.av_freep(&FHookBuf);
+}

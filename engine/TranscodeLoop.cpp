@@ -1,0 +1,203 @@
+// The read loop of a transcoder run: choosing the input that lags, time-stamp adjustments, limits, join
+// mode, and the end of the run (flushing, trailers, last report, closing the codecs).
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+#include "engine/AVCodecStubs.h"
+#include "engine/AVFormatStubs.h"
+#include "engine/AVUtilStubs.h"
+#include "engine/FFUtils.h"
+#include "engine/FFmpeg.h"
+#include "engine/TCodecLockScope.h"
+#include "engine/TTranscoder.h"
+#include "platform/base/SysUtils.h"
+
+void TTranscoder::Run() {
+  Setup();
+  Ftimer_start = LibAVUtil.av_gettime_relative();
+  ReadLoop();
+  Finish();
+}
+
+void TTranscoder::ReadLoop() {
+  std::vector<bool> NoPacket(FTask.Fnb_input_files, false);
+  int NoPacketCount = 0;
+  int File = 0;
+  Int64 LastReport = Ftimer_start;
+  while (!FTask.Broken()) {
+    FTask.WaitWhilePaused();
+    if (FTask.Broken()) break;
+    File = FTask.FJoinMode ? ChooseJoinedFile(File) : ChooseInputFile(NoPacket);
+    if (File < 0) {
+      if (FTask.FJoinMode || NoPacketCount == 0) break;
+      NoPacket.assign(NoPacket.size(), false);
+      NoPacketCount = 0;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      continue;
+    }
+    if (S.Flimit_filesize != 0) {
+      AVIOContext* Pb = FTask.Foutput_files[0]->Context->pb;
+      if (Pb && LibAVFormat.avio_seek(Pb, 0, SEEK_CUR) > S.Flimit_filesize) break;
+    }
+    AVFormatContext* Input = FTask.Finput_files[File]->Context;
+    const int Read = LibAVFormat.av_read_frame(Input, FPacket);
+    if (Read == AVERROR(EAGAIN)) {
+      NoPacket[File] = true;
+      ++NoPacketCount;
+      continue;
+    }
+    if (Read < 0) {
+      Finput_file_table[File].eof_reached = true;
+      if (!FTask.FJoinMode) {
+        if (S.Fopt_shortest) break;
+        continue;
+      }
+      if (EndOfJoinedFile(File)) break;
+      ++File;
+      continue;
+    }
+    NoPacket.assign(NoPacket.size(), false);
+    NoPacketCount = 0;
+    if (S.Fdo_pkt_dump) LibAVFormat.av_pkt_dump_log2(nullptr, AV_LOG_DEBUG, FPacket, S.Fdo_hex_dump, Input->streams[FPacket->stream_index]);
+
+    const TAVInputFile& InputFile = Finput_file_table[File];
+    if (FPacket->stream_index < InputFile.nb_streams && !Fist_table[InputFile.ist_index + FPacket->stream_index]->discard) {
+      TAVInputStream& Ist = *Fist_table[InputFile.ist_index + FPacket->stream_index];
+      AdjustTimestamps(Ist, File, FPacket);
+      if (PastRecordingTime(Ist, FPacket)) {
+        Ist.is_past_recording_time = true;
+      } else if (ProcessPacket(Ist, FPacket) < 0) {
+        const String Message =
+            Format("Error while decoding stream #%d.%d (%s)", Ist.file_index, Ist.index, MediaTypeName(Ist.st->codecpar->codec_type));
+        if (S.Fexit_on_error) throw FFmpegException(Message);
+        if (S.Fverbose >= 0) FTask.Log(llVerbose, Message);
+        LibAVCodec.av_packet_unref(FPacket);
+        continue;
+      }
+    }
+    LibAVCodec.av_packet_unref(FPacket);
+    const Int64 Now = LibAVUtil.av_gettime_relative();
+    if (Now - LastReport > FTask.ReportInterval) {
+      LastReport = Now;
+      ReportProgress(false, File);
+    }
+  }
+}
+
+int TTranscoder::ChooseJoinedFile(int ACurrent) {
+  for (int I = 0; I < Fnb_ostreams_file0; ++I) {
+    const TAVOutputStream& Ost = *Fost_table[size_t(ACurrent) * Fnb_ostreams_file0 + I];
+    if (Ost.frame_number >= S.Fmax_frames[Ost.st->codecpar->codec_type]) return -1;
+  }
+  return ACurrent;
+}
+
+int TTranscoder::ChooseInputFile(const std::vector<bool>& ANoPacket) {
+  int Chosen = -1;
+  double InputMin = 1e100;
+  double OutputMin = 1e100;
+  for (const auto& Ost : Fost_table) {
+    const TAVInputStream& Ist = *Fist_table[Ost->source_index];
+    if (Ist.is_past_recording_time || ANoPacket[Ist.file_index]) continue;
+    const double OutputTime = double(Ost->muxed->end_time) * av_q2d(Ost->st->time_base);
+    const double InputTime = double(Ist.pts);
+    if (!Finput_file_table[Ist.file_index].eof_reached) {
+      if (InputTime < InputMin) {
+        InputMin = InputTime;
+        if (S.Finput_sync) Chosen = Ist.file_index;
+      }
+      if (OutputTime < OutputMin) {
+        OutputMin = OutputTime;
+        if (!S.Finput_sync) Chosen = Ist.file_index;
+      }
+    }
+    if (Ost->frame_number >= S.Fmax_frames[Ost->st->codecpar->codec_type]) return -1;
+  }
+  return Chosen;
+}
+
+void TTranscoder::AdjustTimestamps(TAVInputStream& AIst, int AFile, AVPacket* APacket) {
+  const AVRational TimeBase = AIst.st->time_base;
+  const Int64 Offset = LibAVUtil.av_rescale_q(FTask.Finput_files_ts_offset[AFile], AV_TIME_BASE_Q, TimeBase);
+  if (APacket->dts != AV_NOPTS_VALUE) APacket->dts += Offset;
+  if (APacket->pts != AV_NOPTS_VALUE) APacket->pts += Offset;
+  if (AIst.index < TCustomFFmpeg::MaxStreams) {
+    if (const double Scale = FTask.Finput_files_ts_scale[AFile][AIst.index]; Scale != 0) {
+      if (APacket->pts != AV_NOPTS_VALUE) APacket->pts = Round(double(APacket->pts) * Scale);
+      if (APacket->dts != AV_NOPTS_VALUE) APacket->dts = Round(double(APacket->dts) * Scale);
+    }
+  }
+  const AVFormatContext* Input = FTask.Finput_files[AFile]->Context;
+  if (APacket->dts == AV_NOPTS_VALUE || AIst.next_pts == AV_NOPTS_VALUE || !(Input->iformat->flags & AVFMT_TS_DISCONT)) return;
+  const Int64 Dts = LibAVUtil.av_rescale_q(APacket->dts, TimeBase, AV_TIME_BASE_Q);
+  const Int64 Delta = Dts - AIst.next_pts;
+  if ((std::llabs(Delta) > Int64(S.Fdts_delta_threshold * 1000000) || Dts + 1 < AIst.pts) && !S.Fcopy_ts) {
+    FTask.Finput_files_ts_offset[AFile] -= Delta;
+    if (S.Fverbose > 2)
+      FTask.Log(llVerbose, Format("timestamp discontinuity %d, new offset= %d", Delta, FTask.Finput_files_ts_offset[AFile]));
+    const Int64 Shift = LibAVUtil.av_rescale_q(Delta, AV_TIME_BASE_Q, TimeBase);
+    APacket->dts -= Shift;
+    if (APacket->pts != AV_NOPTS_VALUE) APacket->pts -= Shift;
+  }
+}
+
+bool TTranscoder::PastRecordingTime(const TAVInputStream& AIst, const AVPacket* APacket) const {
+  if (S.Frecording_time == TFFmpegSettings::NoRecordingLimit || APacket->dts == AV_NOPTS_VALUE) return false;
+  return LibAVUtil.av_compare_ts(APacket->dts, AIst.st->time_base, S.Frecording_time + S.Fstart_time, AV_TIME_BASE_Q) >= 0;
+}
+
+bool TTranscoder::EndOfJoinedFile(int AFile) {
+  const TAVInputFile& Input = Finput_file_table[AFile];
+  for (int I = 0; I < Input.nb_streams; ++I) {
+    TAVInputStream& Ist = *Fist_table[Input.ist_index + I];
+    if (!Ist.decoding_needed) continue;
+    ProcessPacket(Ist, nullptr);
+    LibAVCodec.avcodec_flush_buffers(Ist.dec());
+    Ist.decoder_flushed = true;
+  }
+  const bool Last = AFile == FTask.Fnb_input_files - 1;
+  if (!Last)
+    for (int I = 0; I < Fnb_ostreams_file0; ++I)
+      if (Fost_table[I]->encoding_needed) ReopenEncoder(*Fost_table[I], I);
+  // Numbering and timing go on in the next blocks.
+  for (size_t N = Fnb_ostreams_file0 * size_t(AFile + 1); N < Fost_table.size(); ++N) {
+    Fost_table[N]->sync_opts = Fost_table[N - Fnb_ostreams_file0]->sync_opts;
+    Fost_table[N]->frame_number = Fost_table[N - Fnb_ostreams_file0]->frame_number;
+  }
+  double Reached = 0;
+  const size_t Block = size_t(AFile) * Fnb_ostreams_file0;
+  for (size_t N = Block; N < Block + Fnb_ostreams_file0 && N + Fnb_ostreams_file0 < Fost_table.size(); ++N) {
+    TAVOutputStream& Ost = *Fost_table[N];
+    Reached = std::max(Reached, double(Ost.muxed->end_time) * av_q2d(Ost.st->time_base));
+    Ost.show_fps = false;
+  }
+  if (Last) return true;
+  FTask.Finput_files_ts_offset[AFile + 1] += Round(Reached * 1000000);
+  return false;
+}
+
+void TTranscoder::Finish() {
+  for (auto& Ist : Fist_table)
+    if (Ist->decoding_needed && !Ist->decoder_flushed) ProcessPacket(*Ist, nullptr);
+  for (int File = 0; File < OutputFileCount(); ++File)
+    if (const int Written = LibAVFormat.av_write_trailer(FTask.Foutput_files[File]->Context); Written < 0)
+      throw FFmpegException(ErrorText("av_write_trailer()", Written));
+  ReportProgress(true, -1);
+  CloseCodecs();
+}
+
+void TTranscoder::CloseCodecs() {
+  const size_t Count = FTask.FJoinMode ? size_t(Fnb_ostreams_file0) : Fost_table.size();
+  for (size_t N = 0; N < Count; ++N) {
+    TAVOutputStream& Ost = *Fost_table[N];
+    if (!Ost.encoding_needed) continue;
+    FTask.RemoveCodecItem(FTask.FEncoderList, Ost.enc_slot);
+    FreeCodecContext(Ost.enc_slot);
+  }
+  for (auto& Ist : Fist_table) {
+    if (!Ist->decoding_needed) continue;
+    FTask.RemoveCodecItem(FTask.FDecoderList, Ist->dec_slot);
+    FreeCodecContext(Ist->dec_slot);
+  }
+}
