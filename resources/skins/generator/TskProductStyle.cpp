@@ -428,7 +428,7 @@ void TskProductStyle::PaintMenu(TskSkinCanvas& Canvas, const TRect& R, const Tsk
     if (Piece.State == S::Hot) fill = HotFill;
     if (Piece.State == S::Down) fill = DownFill;
     Canvas.FillRoundRect(r.Inset(1), Piece.Radius, fill);
-    DrawSkinGlyph(Canvas, Piece.Glyph, CentreX(R), CentreY(R), 7, 1.2, Text, fill);
+    DrawSkinGlyph(Canvas, Piece.Glyph, CentreX(R), CentreY(R), 8, 1.0, Text, fill);
     break;
   }
   case P::PopupWindow:

@@ -234,6 +234,13 @@ private:
   int FRowHeight { 0 };
 };
 
+// Cards take the skin's face colour, which rounded pieces are drawn to stand on, unless it is too dark
+// for the notes and titles on the cards to be read.
+TColor CardColor(TColor Face) {
+  const int luma = (GetRValue(Face) * 299 + GetGValue(Face) * 587 + GetBValue(Face) * 114) / 1000;
+  return luma >= 200 ? Face : RGB(236, 238, 241);
+}
+
 struct TState {
   const char* Name;
   TRect Source;
@@ -242,7 +249,7 @@ struct TState {
 
 class TSheet {
 public:
-  explicit TSheet(TskSkinData* ASkin) : FSkin(ASkin), FBack(ASkin->SkinColors()->cBtnFace()) {}
+  explicit TSheet(TskSkinData* ASkin) : FSkin(ASkin), FBack(CardColor(ASkin->SkinColors()->cBtnFace())) {}
 
   Image Render();
 
@@ -537,8 +544,8 @@ Image TSheet::Frame() {
   at = flow.Next(380, 150, "hot close button and menu item");
   FrameImage(card, at.X, at.Y, 380, 150, true, true);
   flow.Break();
-  at = flow.Next(830, 430, "the main window's controls, each drawn from its record");
-  FrameImage(card, at.X, at.Y, 830, 430, true, false, true);
+  at = flow.Next(830, 392, "the main window's controls, each drawn from its record");
+  FrameImage(card, at.X, at.Y, 830, 392, true, false, true);
   return card.Finish();
 }
 

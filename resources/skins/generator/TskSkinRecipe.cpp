@@ -272,7 +272,6 @@ void TskSkinRecipe::BuildCaption() {
   caption.FontColor = FStyle->Color(C::CaptionTextInactive);
   caption.ActiveFontColor = FStyle->Color(C::CaptionText);
   caption.Alignment = taLeftJustify;
-  caption.QuickButtonAlphaMaskPictureIndex = -1;
 }
 
 void TskSkinRecipe::BuildMainMenuBar() {
