@@ -269,6 +269,18 @@ TEST_P(ProgramSkins, EmbedExactlyWhatThePackerMakesFromTheSources) {
   EXPECT_TRUE(std::equal(embedded.begin(), embedded.end(), static_cast<const Byte*>(packed.Memory())));
 }
 
+TEST_P(ProgramSkins, WriteBackWhatTheyRead) {
+  // Nothing the reader adjusts or leaves out differs from what the skin says: the loaded skin packs into
+  // the very container it came from.
+  TskCompressedStoredSkin repacked(nullptr);
+  repacked.LoadFromSkinData(Skin());
+  TMemoryStream bytes;
+  repacked.SaveToCompressStream(&bytes);
+  const std::span<const Byte> embedded = GetParam().Container();
+  ASSERT_EQ(bytes.Size(), Int64(embedded.size()));
+  EXPECT_TRUE(std::equal(embedded.begin(), embedded.end(), static_cast<const Byte*>(bytes.Memory())));
+}
+
 TEST_P(ProgramSkins, PreviewSheetDrawsTheSkin) {
   std::unique_ptr<TBitmap> sheet = TskSkinPreview(Skin()).Render();
   EXPECT_EQ(sheet->Width(), 1240);
