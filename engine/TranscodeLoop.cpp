@@ -165,6 +165,14 @@ bool TTranscoder::EndOfJoinedFile(int AFile) {
     Fost_table[N]->sync_opts = Fost_table[N - Fnb_ostreams_file0]->sync_opts;
     Fost_table[N]->frame_number = Fost_table[N - Fnb_ostreams_file0]->frame_number;
   }
+  // A new sound encoder starts with its priming samples, stamped before its first frame: its frames
+  // begin that much after what was written, so the stream's times keep rising.
+  for (size_t N = Fnb_ostreams_file0 * size_t(AFile + 1); !Last && N < Fnb_ostreams_file0 * size_t(AFile + 2); ++N) {
+    TAVOutputStream& Ost = *Fost_table[N];
+    if (!Ost.encoding_needed || Ost.enc()->codec_type != AVMEDIA_TYPE_AUDIO) continue;
+    const Int64 Written = LibAVUtil.av_rescale_q(Ost.muxed->end_time, Ost.st->time_base, Ost.enc()->time_base);
+    Ost.next_audio_pts = Written + Ost.enc()->initial_padding;
+  }
   double Reached = 0;
   const size_t Block = size_t(AFile) * Fnb_ostreams_file0;
   for (size_t N = Block; N < Block + Fnb_ostreams_file0 && N + Fnb_ostreams_file0 < Fost_table.size(); ++N) {

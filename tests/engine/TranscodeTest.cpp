@@ -4,7 +4,10 @@
 #include <filesystem>
 #include <vector>
 
+#include "engine/AVCodecStubs.h"
+#include "engine/AVFormatStubs.h"
 #include "engine/AVProbe.h"
+#include "engine/AVUtilStubs.h"
 #include "engine/FFmpeg.h"
 #include "tests/engine/TaskTesting.h"
 
@@ -40,6 +43,95 @@ TProbed Probe(const String& AFileName) {
     Result.Width = Probe.FirstVideoStreamInfo().Width;
     Result.Height = Probe.FirstVideoStreamInfo().Height;
   }
+  return Result;
+}
+
+/// What decoding a written file gives: pictures of its first video stream, samples of its first audio
+/// stream and their largest magnitude (1.0 = full scale), and the frame number the first picture shows.
+struct TDecoded {
+  int Pictures { 0 };
+  int FirstFrameNumber { -1 };
+  Fixture::TRGB FirstPixel;  // at PixelX, PixelY of the first picture
+  Int64 Samples { 0 };
+  double Peak { 0 };
+};
+
+double SampleValue(const AVFrame* AFrame, int AChannel, int AIndex) {
+  const auto Format = AVSampleFormat(AFrame->format);
+  const bool Planar = LibAVUtil.av_sample_fmt_is_planar(Format);
+  const int Slot = Planar ? AIndex : AIndex * AFrame->ch_layout.nb_channels + AChannel;
+  const uint8_t* Plane = AFrame->extended_data[Planar ? AChannel : 0];
+  switch (Format) {
+    case AV_SAMPLE_FMT_U8:
+    case AV_SAMPLE_FMT_U8P: return (Plane[Slot] - 128) / 128.0;
+    case AV_SAMPLE_FMT_S16:
+    case AV_SAMPLE_FMT_S16P: return reinterpret_cast<const int16_t*>(Plane)[Slot] / 32768.0;
+    case AV_SAMPLE_FMT_S32:
+    case AV_SAMPLE_FMT_S32P: return reinterpret_cast<const int32_t*>(Plane)[Slot] / 2147483648.0;
+    case AV_SAMPLE_FMT_FLT:
+    case AV_SAMPLE_FMT_FLTP: return reinterpret_cast<const float*>(Plane)[Slot];
+    case AV_SAMPLE_FMT_DBL:
+    case AV_SAMPLE_FMT_DBLP: return reinterpret_cast<const double*>(Plane)[Slot];
+    default: ADD_FAILURE() << "sample format " << Format; return 0;
+  }
+}
+
+TDecoded Decode(const String& AFileName, int APixelX = 0, int APixelY = 0) {
+  TDecoded Result;
+  AVFormatContext* Input = nullptr;
+  if (LibAVFormat.avformat_open_input(&Input, AFileName.c_str(), nullptr, nullptr) < 0) {
+    ADD_FAILURE() << "cannot open " << AFileName;
+    return Result;
+  }
+  LibAVFormat.avformat_find_stream_info(Input, nullptr);
+  std::vector<AVCodecContext*> Decoders(Input->nb_streams, nullptr);
+  int Video = -1;
+  int Audio = -1;
+  for (unsigned I = 0; I < Input->nb_streams; ++I) {
+    const AVCodecParameters* Codec = Input->streams[I]->codecpar;
+    if (Codec->codec_type == AVMEDIA_TYPE_VIDEO && Video < 0) Video = int(I);
+    else if (Codec->codec_type == AVMEDIA_TYPE_AUDIO && Audio < 0) Audio = int(I);
+    else continue;
+    const AVCodec* Decoder = LibAVCodec.avcodec_find_decoder(Codec->codec_id);
+    Decoders[I] = LibAVCodec.avcodec_alloc_context3(Decoder);
+    LibAVCodec.avcodec_parameters_to_context(Decoders[I], Codec);
+    Decoders[I]->pkt_timebase = Input->streams[I]->time_base;
+    LibAVCodec.avcodec_open2(Decoders[I], Decoder, nullptr);
+  }
+  AVPacket* Packet = LibAVCodec.av_packet_alloc();
+  AVFrame* Frame = LibAVUtil.av_frame_alloc();
+  const auto Drain = [&](int AStream) {
+    while (LibAVCodec.avcodec_receive_frame(Decoders[AStream], Frame) >= 0) {
+      if (AStream == Video) {
+        if (Result.Pictures++ == 0) {
+          const TRGBPicture Picture(Frame);
+          Result.FirstFrameNumber = Fixture::FrameNumberOf([&](int X, int Y) {
+            return Picture(X * Picture.Width() / Fixture::Width, Y * Picture.Height() / Fixture::Height);
+          });
+          Result.FirstPixel = Picture(APixelX, APixelY);
+        }
+      } else {
+        Result.Samples += Frame->nb_samples;
+        for (int C = 0; C < Frame->ch_layout.nb_channels; ++C)
+          for (int I = 0; I < Frame->nb_samples; ++I) Result.Peak = std::max(Result.Peak, std::fabs(SampleValue(Frame, C, I)));
+      }
+      LibAVUtil.av_frame_unref(Frame);
+    }
+  };
+  while (LibAVFormat.av_read_frame(Input, Packet) >= 0) {
+    const int Stream = Packet->stream_index;
+    if (Decoders[Stream] && LibAVCodec.avcodec_send_packet(Decoders[Stream], Packet) >= 0) Drain(Stream);
+    LibAVCodec.av_packet_unref(Packet);
+  }
+  for (unsigned I = 0; I < Input->nb_streams; ++I)
+    if (Decoders[I]) {
+      LibAVCodec.avcodec_send_packet(Decoders[I], nullptr);
+      Drain(int(I));
+      LibAVCodec.avcodec_free_context(&Decoders[I]);
+    }
+  LibAVUtil.av_frame_free(&Frame);
+  LibAVCodec.av_packet_free(&Packet);
+  LibAVFormat.avformat_close_input(&Input);
   return Result;
 }
 
@@ -80,12 +172,152 @@ protected:
 }  // namespace
 
 TEST_F(TranscodeTest, ReencodesIntoContainersAndCodecs) {
-  const String Output = Folder.Path("out.avi");
-  Convert({ Media().ClipAVI }, { { "vcodec", "mpeg4" }, { "acodec", "mp2" } }, Output);
+  struct TCase {
+    String Output;
+    TOptions Options;
+    std::vector<AVCodecID> Video;
+    std::vector<AVCodecID> Audio;
+  };
+  const TCase Cases[] = {
+    { "mpeg4.avi", { { "vcodec", "mpeg4" }, { "acodec", "libmp3lame" } }, { AV_CODEC_ID_MPEG4 }, { AV_CODEC_ID_MP3 } },
+    { "wmv2.asf", { { "vcodec", "wmv2" }, { "acodec", "wmav2" } }, { AV_CODEC_ID_WMV2 }, { AV_CODEC_ID_WMAV2 } },
+    { "mpeg4.mp4", { { "vcodec", "mpeg4" }, { "acodec", "aac" } }, { AV_CODEC_ID_MPEG4 }, { AV_CODEC_ID_AAC } },
+    { "vorbis.mkv", { { "vcodec", "mpeg4" }, { "acodec", "libvorbis" } }, { AV_CODEC_ID_MPEG4 }, { AV_CODEC_ID_VORBIS } },
+    { "flv1.flv", { { "vcodec", "flv" }, { "acodec", "libmp3lame" } }, { AV_CODEC_ID_FLV1 }, { AV_CODEC_ID_MP3 } },
+    { "mpeg1.mpg", { { "vcodec", "mpeg1video" }, { "acodec", "mp2" } }, { AV_CODEC_ID_MPEG1VIDEO }, { AV_CODEC_ID_MP2 } },
+    { "pcm.wav", {}, {}, { AV_CODEC_ID_PCM_S16LE } },
+    // The MP3 muxer would take the pictures as cover art.
+    { "sound.mp3", { { "vn", "1" } }, {}, { AV_CODEC_ID_MP3 } },
+    { "vorbis.ogg", { { "vn", "1" }, { "acodec", "libvorbis" } }, {}, { AV_CODEC_ID_VORBIS } },
+    { "sound.flac", {}, {}, { AV_CODEC_ID_FLAC } },
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Output);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI)) << Conversion.LastErrMsg();
+    for (const auto& [Name, Value] : Case.Options) Conversion.ApplyOption(Name, Value);
+    const String Output = Folder.Path(Case.Output);
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    const TProbed Probed = Probe(Output);
+    EXPECT_EQ(Probed.Video, Case.Video);
+    EXPECT_EQ(Probed.Audio, Case.Audio);
+    EXPECT_NEAR(double(Probed.Duration), double(ClipDuration), 100000.0);
+  }
+}
+
+TEST_F(TranscodeTest, CopiesBothStreamsPacketForPacket) {
+  const String Output = Folder.Path("copy.avi");
+  Convert({ Media().ClipAVI }, { { "vcodec", "copy" }, { "acodec", "copy" } }, Output);
   EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
-  EXPECT_FALSE(Task.FatalException());
   const TProbed Probed = Probe(Output);
   EXPECT_EQ(Probed.Video, std::vector<AVCodecID> { AV_CODEC_ID_MPEG4 });
   EXPECT_EQ(Probed.Audio, std::vector<AVCodecID> { AV_CODEC_ID_MP2 });
   EXPECT_NEAR(double(Probed.Duration), double(ClipDuration), 100000.0);
+  const TDecoded Decoded = Decode(Output);
+  EXPECT_EQ(Decoded.Pictures, Fixture::FrameCount);
+  EXPECT_EQ(Decoded.FirstFrameNumber, 0);
+}
+
+TEST_F(TranscodeTest, LeavesOutTheDisabledKind) {
+  struct TCase {
+    const char* Option;
+    size_t Video;
+    size_t Audio;
+  };
+  for (const TCase& Case : { TCase { "vn", 0, 1 }, TCase { "an", 1, 0 } }) {
+    SCOPED_TRACE(Case.Option);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    Conversion.ApplyOption(Case.Option, "1");
+    const String Output = Folder.Path(String(Case.Option) + ".avi");
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    const TProbed Probed = Probe(Output);
+    EXPECT_EQ(Probed.Video.size(), Case.Video);
+    EXPECT_EQ(Probed.Audio.size(), Case.Audio);
+    EXPECT_NEAR(double(Probed.Duration), double(ClipDuration), 100000.0);
+  }
+}
+
+// Matroska keeps the streams' own times: an AVI would delay the pictures by the sound encoder's priming.
+TEST_F(TranscodeTest, StartsAtTheOffsetAndKeepsTheLength) {
+  const String Output = Folder.Path("part.mkv");
+  Convert({ Media().ClipAVI }, { { "t", "1" }, { "vcodec", "mpeg4" } }, Output, { { "ss", "0.5" } });
+  EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
+  EXPECT_NEAR(double(Probe(Output).Duration), 1000000.0, 100000.0);
+  // The clip shows frame 12 at 0.48 s and frame 13 at 0.52 s.
+  const TDecoded Decoded = Decode(Output);
+  EXPECT_GE(Decoded.FirstFrameNumber, 12);
+  EXPECT_LE(Decoded.FirstFrameNumber, 13);
+  EXPECT_NEAR(Decoded.Pictures, 25, 1);
+}
+
+TEST_F(TranscodeTest, AChangedFrameRateKeepsTheDuration) {
+  const String Output = Folder.Path("rate.mkv");
+  Convert({ Media().ClipAVI }, { { "r", "15" }, { "vcodec", "mpeg4" } }, Output);
+  EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
+  EXPECT_NEAR(double(Probe(Output).Duration), double(ClipDuration), 100000.0);
+  EXPECT_NEAR(Decode(Output).Pictures, 30, 1);
+}
+
+TEST_F(TranscodeTest, ScalesAndCropsThePicture) {
+  struct TCase {
+    String Name;
+    TOptions Options;
+    int Width;
+    int Height;
+    Fixture::TRGB BottomLeft;  // the colour near the bottom-left corner of the output
+  };
+  const TCase Cases[] = {
+    { "scaled.avi", { { "s", "160x120" } }, 160, 120, { 255, 0, 0 } },
+    // Without the red patch on the left, green comes first.
+    { "cropped.avi", { { "cropleft", "80" } }, 240, 240, { 0, 255, 0 } },
+    { "both.avi", { { "cropleft", "80" }, { "s", "160x160" } }, 160, 160, { 0, 255, 0 } },
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    for (const auto& [Name, Value] : Case.Options) Conversion.ApplyOption(Name, Value);
+    const String Output = Folder.Path(Case.Name);
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    const TProbed Probed = Probe(Output);
+    EXPECT_EQ(Probed.Width, Case.Width);
+    EXPECT_EQ(Probed.Height, Case.Height);
+    const Fixture::TRGB Corner = Decode(Output, 4, Case.Height - 4).FirstPixel;
+    EXPECT_NEAR(Corner.R, Case.BottomLeft.R, 40);
+    EXPECT_NEAR(Corner.G, Case.BottomLeft.G, 40);
+    EXPECT_NEAR(Corner.B, Case.BottomLeft.B, 40);
+  }
+}
+
+TEST_F(TranscodeTest, VolumeScalesTheSamplesOfEverySampleFormat) {
+  const auto Peak = [this](const String& AInput, const char* AVolume) {
+    TCustomFFmpeg Conversion(20);
+    EXPECT_TRUE(Conversion.OpenInputFile(AInput));
+    Conversion.ApplyOption("vol", AVolume);
+    const String Output = Folder.Path("volume.wav");
+    EXPECT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    return Decode(Output).Peak;
+  };
+  // The tone has half of full scale; the WAV decodes to 16-bit integers, the MP3 to planar float.
+  EXPECT_NEAR(Peak(Media().AudioWAV, "256"), 0.5, 0.001);
+  EXPECT_NEAR(Peak(Media().AudioWAV, "128"), 0.25, 0.001);
+  EXPECT_EQ(Peak(Media().AudioWAV, "768"), 1.0);  // clipped at -32768, not wrapped
+  EXPECT_NEAR(Peak(Media().AudioMP3, "128") / Peak(Media().AudioMP3, "256"), 0.5, 0.01);
+}
+
+TEST_F(TranscodeTest, JoinModeWritesTheInputsOneAfterAnother) {
+  const String Output = Folder.Path("joined.avi");
+  Convert({ Media().ClipAVI, Media().ClipAVI }, {}, Output, {}, true);
+  EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
+  EXPECT_NEAR(double(Probe(Output).Duration), 2.0 * ClipDuration, 100000.0);
+  EXPECT_NEAR(Decode(Output).Pictures, 2 * Fixture::FrameCount, 1);
 }
