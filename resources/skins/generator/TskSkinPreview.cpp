@@ -1,7 +1,6 @@
 #include "resources/skins/generator/TskSkinPreview.h"
 
 #include <algorithm>
-#include <functional>
 #include <vector>
 
 #include "platform/gdi/TBitmap.h"

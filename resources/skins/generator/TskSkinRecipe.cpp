@@ -20,11 +20,11 @@ using S = TskPieceState;
 using G = TskGlyph;
 using C = TskColorRole;
 
-// Texts of controls, menus and hints use the skin's default face and size; captions the larger bold one.
+// Texts of controls and menus use the skin's default face and size; captions and hints the larger face.
 const char* const TextFont = "Tahoma";
 constexpr int TextHeight = 13;
 const char* const CaptionFont = "Arial";
-constexpr int CaptionHeightFont = 14;
+constexpr int CaptionFontHeight = 14;
 
 // The form frame picture: a caption band, thin borders and rounded top corners (cut by the mask).
 constexpr int FrameWidth = 160;
@@ -267,7 +267,7 @@ void TskSkinRecipe::BuildCaption() {
   const int buttonsLeft = FrameWidth - CaptionMargin - (3 * CaptionButtonWidth + 2 * CaptionButtonGap);
   caption.TextRct = Rect(4, 0, buttonsLeft - 8 - caption.SkinRect.Left, FrameCaption);
   caption.FontName = CaptionFont;
-  caption.FontHeight = CaptionHeightFont;
+  caption.FontHeight = CaptionFontHeight;
   caption.FontStyle = { fsBold };
   caption.FontColor = FStyle->Color(C::CaptionTextInactive);
   caption.ActiveFontColor = FStyle->Color(C::CaptionText);
@@ -384,8 +384,8 @@ void TskSkinRecipe::BuildHint() {
   hint.LBPoint = { 4, 22 };
   hint.RBPoint = { 26, 22 };
   hint.ClRect = Rect(8, 5, 22, 21);
-  hint.FontName = TextFont;
-  hint.FontHeight = TextHeight;
+  hint.FontName = CaptionFont;
+  hint.FontHeight = CaptionFontHeight;
   hint.FontColor = FStyle->Color(C::HintText);
   hint.LeftStretch = hint.TopStretch = hint.RightStretch = hint.BottomStretch = true;
   hint.StretchEffect = true;

@@ -16,9 +16,6 @@
 #include "skin/core/skSkinTypes.h"
 
 class TskDataSkinButtonControl;
-class TskDataSkinControl;
-class TskDataSkinCustomControl;
-class TskDataSkinObject;
 class TskDataSkinStdButton;
 class TskSkinAtlas;
 class TskSkinData;
