@@ -224,8 +224,6 @@ public:
     FX = Pad;
     FRowHeight = 0;
   }
-  int Y() const { return FY; }
-
 private:
   TCard& FCard;
   int FX { Pad };
@@ -294,7 +292,7 @@ private:
   void Views(TCard& Card, const TskDataSkinControl& R);
   void Bevel(TCard& Card, const TskDataSkinBevel& R);
   void Bar(TCard& Card, const TskDataSkinMainMenuBar& R);
-  void Pieces(TCard& Card, TBitmap* Picture, const std::vector<TState>& States, bool Transparent = false);
+  void Pieces(TCard& Card, TBitmap* Picture, const std::vector<TState>& States);
 
   TskSkinData* FSkin;
   TColor FBack;
@@ -548,7 +546,7 @@ Image TSheet::Frame() {
   return card.Finish();
 }
 
-void TSheet::Pieces(TCard& Card, TBitmap* Picture, const std::vector<TState>& States, bool Transparent) {
+void TSheet::Pieces(TCard& Card, TBitmap* Picture, const std::vector<TState>& States) {
   TFlow flow(Card, Card.Bottom() + 6);
   for (int factor : { 1, 2 }) {
     for (const TState& state : States) {
@@ -556,7 +554,7 @@ void TSheet::Pieces(TCard& Card, TBitmap* Picture, const std::vector<TState>& St
       Image piece = Cut(Picture, state.Source);
       if (factor > 1) piece = Zoom(piece.get(), factor);
       const TPoint at = flow.Next(piece->Width(), piece->Height(), factor == 1 ? state.Name : "");
-      Card.Draw(at.X, at.Y, piece.get(), Transparent);
+      Card.Draw(at.X, at.Y, piece.get());
     }
     flow.Break();
   }

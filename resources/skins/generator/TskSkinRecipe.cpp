@@ -1,6 +1,6 @@
 #include "resources/skins/generator/TskSkinRecipe.h"
 
-#include <cmath>
+#include <algorithm>
 
 #include "platform/base/TMemIniFile.h"
 #include "platform/base/TStringList.h"
@@ -657,9 +657,8 @@ void TskSkinRecipe::BuildSlider() {
   auto thumbs = [&](bool Vertical) {  // the normal and the pressed thumb side by side
     const TRect r = FControls->Place(32, 16);
     for (S state : { S::Normal, S::Down }) {
-      TskPiece thumb = Make(P::SliderThumb, state);
-      thumb.Vertical = Vertical;
-      Overlay(*FControls, Bounds(r.Left + (state == S::Down ? 16 : 0), r.Top, 16, 16), thumb);
+      const TskPiece thumb = Make(P::SliderThumb, state);
+      Overlay(*FControls, Bounds(r.Left + (state == S::Down ? 16 : 0), r.Top, 16, 16), Vertical ? Upright(thumb) : thumb);
     }
     return r;
   };
@@ -728,16 +727,12 @@ void TskSkinRecipe::BuildSplitters() {
   auto splitter = [&](const String& Name, bool Vertical) {
     auto& record = Control<TskDataSkinSplitterControl>("splitter", Name);
     record.PictureIndex = ControlsPicture;
-    TskPiece bar = Make(P::Splitter);
-    bar.Vertical = Vertical;
-    TskPiece grip = Make(P::Gripper);
-    grip.Vertical = Vertical;
     if (Vertical) {
-      VertStrip(record, Piece(*FControls, 6, 40, bar), 4, 4, Rect(0, 4, 6, 36));
-      record.GripperRect = Piece(*FControls, 6, 16, grip);
+      VertStrip(record, Piece(*FControls, 6, 40, Upright(Make(P::Splitter))), 4, 4, Rect(0, 4, 6, 36));
+      record.GripperRect = Piece(*FControls, 6, 16, Upright(Make(P::Gripper)));
     } else {
-      HorzStrip(record, Piece(*FControls, 40, 6, bar), 4, 4, Rect(4, 0, 36, 6));
-      record.GripperRect = Piece(*FControls, 16, 6, grip);
+      HorzStrip(record, Piece(*FControls, 40, 6, Make(P::Splitter)), 4, 4, Rect(4, 0, 36, 6));
+      record.GripperRect = Piece(*FControls, 16, 6, Make(P::Gripper));
     }
   };
   splitter("vsplitter", true);
