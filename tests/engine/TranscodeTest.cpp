@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -320,4 +322,132 @@ TEST_F(TranscodeTest, JoinModeWritesTheInputsOneAfterAnother) {
   EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
   EXPECT_NEAR(double(Probe(Output).Duration), 2.0 * ClipDuration, 100000.0);
   EXPECT_NEAR(Decode(Output).Pictures, 2 * Fixture::FrameCount, 1);
+}
+
+namespace {
+
+struct TProgress {
+  int FileIndex;
+  int FrameNumber;
+  int FPS;
+  float Quality;
+  Int64 CurrentSize;
+  Int64 CurrentDuration;
+  Int64 TotalDuration;
+};
+
+}  // namespace
+
+class TranscodeProgressTest : public TranscodeTest {
+protected:
+  void SetUp() override {
+    Task.ReportInterval = 0;
+    Task.OnProgress = [this](TObject* Sender, int AFileIndex, int AFrameNumber, int AFPS, float AQuality, float, Int64 ACurrentSize,
+                             Int64 ACurrentDuration, Int64 ATotalDuration) {
+      EXPECT_EQ(Sender, &Task);
+      Events.push_back({ AFileIndex, AFrameNumber, AFPS, AQuality, ACurrentSize, ACurrentDuration, ATotalDuration });
+    };
+  }
+
+  std::vector<TProgress> Events;
+};
+
+TEST_F(TranscodeProgressTest, ReportsFollowTheVideoFramesUpToTheLastReportAfterTheTrailer) {
+  const String Output = Folder.Path("progress.avi");
+  Convert({ Media().ClipAVI }, {}, Output);
+  ASSERT_TRUE(Task.Finished()) << Task.FatalMessage();
+  ASSERT_GT(Events.size(), 10u);
+  int Previous = 0;
+  for (const TProgress& Event : Events) {
+    // Nothing is reported before the first video frame.
+    EXPECT_GE(Event.FrameNumber, std::max(Previous, 1));
+    Previous = Event.FrameNumber;
+    EXPECT_GE(Event.CurrentDuration, 0);
+    EXPECT_LE(Event.CurrentDuration, ClipDuration + 100000);
+    EXPECT_EQ(Event.TotalDuration, Task.TotalOutputDuration());
+  }
+  for (size_t I = 0; I + 1 < Events.size(); ++I) EXPECT_EQ(Events[I].FileIndex, 0);
+  const TProgress& Last = Events.back();
+  EXPECT_EQ(Last.FileIndex, -1);
+  EXPECT_EQ(Last.FrameNumber, Fixture::FrameCount);
+  EXPECT_NEAR(double(Last.CurrentDuration), double(ClipDuration), 100000.0);
+  EXPECT_EQ(Last.CurrentSize, Int64(fs::file_size(Output)));  // the trailer is in
+  EXPECT_NEAR(double(Task.TotalOutputDuration()), double(ClipDuration), 100000.0);
+}
+
+TEST_F(TranscodeProgressTest, ASoundOnlyOutputReportsNoFramesAndNoTimeBeforeItHasOne) {
+  Convert({ Media().ClipAVI }, { { "vn", "1" } }, Folder.Path("sound.wav"));
+  ASSERT_TRUE(Task.Finished()) << Task.FatalMessage();
+  ASSERT_FALSE(Events.empty());
+  EXPECT_EQ(Events.front().CurrentDuration, 0);
+  for (const TProgress& Event : Events) {
+    EXPECT_EQ(Event.FrameNumber, -1);
+    EXPECT_EQ(Event.FPS, -1);
+    EXPECT_EQ(Event.Quality, -1.0f);
+    EXPECT_GE(Event.CurrentDuration, 0);
+    EXPECT_LE(Event.CurrentDuration, ClipDuration + 100000);
+  }
+  EXPECT_NEAR(double(Events.back().CurrentDuration), double(ClipDuration), 100000.0);
+}
+
+TEST_F(TranscodeProgressTest, AStoppedRunStillWritesAPlayableFile) {
+  Task.OnProgress = [this](TObject*, int, int AFrameNumber, int, float, float, Int64, Int64, Int64) {
+    Events.push_back({ 0, AFrameNumber });
+    if (AFrameNumber >= 10) Task.Stop(false);
+  };
+  const String Output = Folder.Path("stopped.avi");
+  Convert({ Media().ClipAVI }, {}, Output);
+  EXPECT_FALSE(Task.Finished());
+  EXPECT_FALSE(Task.FatalException()) << Task.FatalMessage();
+  const TDecoded Decoded = Decode(Output);
+  EXPECT_GE(Decoded.Pictures, 10);
+  EXPECT_LT(Decoded.Pictures, Fixture::FrameCount);
+  EXPECT_EQ(Decoded.FirstFrameNumber, 0);
+  EXPECT_EQ(Probe(Output).Video.size(), 1u);
+}
+
+/// A copy of the AVI clip whose video chunk number AChunk keeps its size but holds only zero bytes, which
+/// the decoder refuses.
+String DamagedCopy(const String& AClip, const String& AFileName, int AChunk) {
+  String Bytes = ReadFile(AClip);
+  const size_t Index = Bytes.find("idx1");
+  size_t At = 0;
+  for (int Chunk = 0; Chunk <= AChunk; ++Chunk) At = Bytes.find("00dc", At + 4);
+  EXPECT_LT(At, Index);
+  uint32_t Size;
+  std::memcpy(&Size, Bytes.data() + At + 4, sizeof Size);
+  std::fill_n(Bytes.begin() + At + 8, Size, '\0');
+  WriteFile(AFileName, Bytes);
+  return AFileName;
+}
+
+TEST_F(TranscodeTest, ADamagedInputCostsOnlyItsBrokenPackets) {
+  struct TCase {
+    String Input;
+    bool DecodeError;  // the damage reaches the decoder rather than the demuxer
+  };
+  for (const TCase& Case : { TCase { Media().CorruptAVI, false }, TCase { DamagedCopy(Media().ClipAVI, Folder.Path("zeroed.avi"), 25), true } }) {
+    SCOPED_TRACE(Case.Input);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Case.Input));
+    const String Output = Folder.Path("repaired.avi");
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    EXPECT_FALSE(Conversion.FatalException());
+    EXPECT_GE(Decode(Output).Pictures, Fixture::FrameCount - 2);
+    if (Case.DecodeError) {
+      const auto Events = Log.From(&Conversion);
+      EXPECT_TRUE(std::any_of(Events.begin(), Events.end(), [](const auto& AEvent) {
+        return AEvent.Level == llVerbose && AEvent.Text == "Error while decoding stream #0.0 (Video)";
+      }));
+    }
+  }
+}
+
+TEST_F(TranscodeTest, ADecodingErrorEndsTheRunWhenErrorsAreFatal) {
+  Task.ApplyOption("xerror", "");
+  Convert({ DamagedCopy(Media().ClipAVI, Folder.Path("zeroed.avi"), 25) }, {}, Folder.Path("stopped.avi"));
+  EXPECT_FALSE(Task.Finished());
+  EXPECT_EQ(Task.FatalMessage(), "Error while decoding stream #0.0 (Video)");
 }
