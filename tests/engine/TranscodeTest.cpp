@@ -55,6 +55,8 @@ struct TDecoded {
   int FirstFrameNumber { -1 };
   Fixture::TRGB FirstPixel;  // at PixelX, PixelY of the first picture
   Int64 Samples { 0 };
+  Int64 LeadingSilence { 0 };  // samples before the first one that is not silent
+  int Channels { 0 };
   double Peak { 0 };
 };
 
@@ -113,9 +115,14 @@ TDecoded Decode(const String& AFileName, int APixelX = 0, int APixelY = 0) {
           Result.FirstPixel = Picture(APixelX, APixelY);
         }
       } else {
+        Result.Channels = Frame->ch_layout.nb_channels;
+        for (int I = 0; I < Frame->nb_samples; ++I)
+          for (int C = 0; C < Frame->ch_layout.nb_channels; ++C) {
+            const double Value = std::fabs(SampleValue(Frame, C, I));
+            if (Value > 0.001 && Result.Peak <= 0.001) Result.LeadingSilence = Result.Samples + I;
+            Result.Peak = std::max(Result.Peak, Value);
+          }
         Result.Samples += Frame->nb_samples;
-        for (int C = 0; C < Frame->ch_layout.nb_channels; ++C)
-          for (int I = 0; I < Frame->nb_samples; ++I) Result.Peak = std::max(Result.Peak, std::fabs(SampleValue(Frame, C, I)));
       }
       LibAVUtil.av_frame_unref(Frame);
     }
@@ -265,7 +272,7 @@ TEST_F(TranscodeTest, AChangedFrameRateKeepsTheDuration) {
   EXPECT_NEAR(Decode(Output).Pictures, 30, 1);
 }
 
-TEST_F(TranscodeTest, ScalesAndCropsThePicture) {
+TEST_F(TranscodeTest, ScalesAndCropsThePictureWithAndWithoutTheFilterGraph) {
   struct TCase {
     String Name;
     TOptions Options;
@@ -278,6 +285,10 @@ TEST_F(TranscodeTest, ScalesAndCropsThePicture) {
     // Without the red patch on the left, green comes first.
     { "cropped.avi", { { "cropleft", "80" } }, 240, 240, { 0, 255, 0 } },
     { "both.avi", { { "cropleft", "80" }, { "s", "160x160" } }, 160, 160, { 0, 255, 0 } },
+    // The filter graph: its own size, and the crop and size options before the task's filters.
+    { "filtered.avi", { { "vf", "scale=160:120" } }, 160, 120, { 255, 0, 0 } },
+    { "graph-cropped.avi", { { "cropleft", "80" }, { "vf", "null" } }, 240, 240, { 0, 255, 0 } },
+    { "graph-both.avi", { { "cropleft", "80" }, { "s", "160x160" }, { "vf", "null" } }, 160, 160, { 0, 255, 0 } },
   };
   for (const TCase& Case : Cases) {
     SCOPED_TRACE(Case.Name);
@@ -291,11 +302,20 @@ TEST_F(TranscodeTest, ScalesAndCropsThePicture) {
     const TProbed Probed = Probe(Output);
     EXPECT_EQ(Probed.Width, Case.Width);
     EXPECT_EQ(Probed.Height, Case.Height);
-    const Fixture::TRGB Corner = Decode(Output, 4, Case.Height - 4).FirstPixel;
-    EXPECT_NEAR(Corner.R, Case.BottomLeft.R, 40);
-    EXPECT_NEAR(Corner.G, Case.BottomLeft.G, 40);
-    EXPECT_NEAR(Corner.B, Case.BottomLeft.B, 40);
+    const TDecoded Decoded = Decode(Output, 4, Case.Height - 4);
+    EXPECT_EQ(Decoded.Pictures, Fixture::FrameCount);
+    EXPECT_NEAR(Decoded.FirstPixel.R, Case.BottomLeft.R, 40);
+    EXPECT_NEAR(Decoded.FirstPixel.G, Case.BottomLeft.G, 40);
+    EXPECT_NEAR(Decoded.FirstPixel.B, Case.BottomLeft.B, 40);
   }
+}
+
+TEST_F(TranscodeTest, AnUnknownFilterEndsTheRunAtItsSetUp) {
+  const String Output = Folder.Path("unknown.avi");
+  Convert({ Media().ClipAVI }, { { "vf", "nosuchfilter" } }, Output);
+  EXPECT_FALSE(Task.Finished());
+  EXPECT_EQ(Task.FatalMessage(), "Error opening filters!");
+  EXPECT_FALSE(fs::exists(Output));
 }
 
 TEST_F(TranscodeTest, VolumeScalesTheSamplesOfEverySampleFormat) {
@@ -450,4 +470,74 @@ TEST_F(TranscodeTest, ADecodingErrorEndsTheRunWhenErrorsAreFatal) {
   Convert({ DamagedCopy(Media().ClipAVI, Folder.Path("zeroed.avi"), 25) }, {}, Folder.Path("stopped.avi"));
   EXPECT_FALSE(Task.Finished());
   EXPECT_EQ(Task.FatalMessage(), "Error while decoding stream #0.0 (Video)");
+}
+
+TEST_F(TranscodeTest, ConvertsTheSampleRateAndTheChannels) {
+  struct TCase {
+    String Input;
+    String Output;
+    TOptions Options;
+    int Channels;
+    Int64 Samples;  // one second of the tone at the output's rate
+  };
+  const TCase Cases[] = {
+    { Media().AudioWAV, "48k.wav", { { "ar", "48000" } }, 2, 48000 },
+    { Media().AudioWAV, "mono.wav", { { "ac", "1" } }, 1, 44100 },
+    { Folder.Path("mono.wav"), "stereo.wav", { { "ac", "2" }, { "ar", "22050" } }, 2, 22050 },
+    { Media().AudioMP3, "mp2.mkv", { { "acodec", "mp2" }, { "ar", "32000" } }, 2, 32000 },
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Output);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Case.Input));
+    for (const auto& [Name, Value] : Case.Options) Conversion.ApplyOption(Name, Value);
+    const String Output = Folder.Path(Case.Output);
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    const TDecoded Decoded = Decode(Output);
+    EXPECT_EQ(Decoded.Channels, Case.Channels);
+    // Up to one encoder frame of padding and priming.
+    EXPECT_NEAR(double(Decoded.Samples), double(Case.Samples), 2304.0);
+  }
+}
+
+TEST_F(TranscodeTest, SoundThatStartsLateIsPaddedWithSilenceWhenSynchronised) {
+  struct TCase {
+    const char* Sync;
+    Int64 Silence;
+  };
+  // The tone of one second is placed half a second after the pictures start.
+  for (const TCase& Case : { TCase { "0", 0 }, TCase { "1", Fixture::SampleRate / 2 } }) {
+    SCOPED_TRACE(Case.Sync);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    Conversion.ApplyOption("itsoffset", "0.5");
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().AudioWAV));
+    for (const auto& [Name, Value] : TOptions { { "map", "0.0" }, { "map", "1.0" }, { "async", Case.Sync }, { "vcodec", "mpeg4" },
+                                                { "acodec", "pcm_s16le" } })
+      Conversion.ApplyOption(Name, Value);
+    const String Output = Folder.Path("late.mkv");
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    const TDecoded Decoded = Decode(Output);
+    EXPECT_NEAR(double(Decoded.LeadingSilence), double(Case.Silence), 50.0);
+    EXPECT_NEAR(double(Decoded.Samples), double(Fixture::SampleRate + Case.Silence), 50.0);
+  }
+}
+
+TEST_F(TranscodeTest, DriftIsAbsorbedByTheResamplerUnderItsLimit) {
+  // The sound's clock runs 5 % slow against its samples; at most 1000 samples a second are stretched.
+  Task.ApplyOption("itsscale", "0:1.05");
+  Convert({ Media().AudioWAV }, { { "async", "1000" }, { "v", "3" } }, Folder.Path("drift.wav"));
+  EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
+  EXPECT_TRUE(Logged("compensating audio timestamp drift:"));
+  // Only the first difference is mended at once, with silence; later ones are stretched away.
+  const auto Events = Log.From(&Task);
+  EXPECT_EQ(std::count_if(Events.begin(), Events.end(), [](const auto& AEvent) { return AEvent.Text.starts_with("adding"); }), 1);
+  EXPECT_FALSE(Logged("discarding"));
+  const Int64 Samples = Decode(Folder.Path("drift.wav")).Samples;
+  EXPECT_GT(Samples, Fixture::SampleRate + 300);
+  EXPECT_LT(Samples, Fixture::SampleRate + 1100);
 }
