@@ -109,6 +109,8 @@ public:
   /// Sends WM_SETTEXT and then CM_TEXTCHANGED, only when the text differs.
   void SetText(const String& Value);
   String Caption() { return GetText(); }
+  /// Renames the control; while its caption still equals its name the caption follows (csSetCaption).
+  void SetName(const String& Value) override;
   void SetCaption(const String& Value) { SetText(Value); }
   TColor Color() const { return FColor; }
   /// A new colour turns ParentColor off and performs CM_COLORCHANGED.
@@ -217,7 +219,6 @@ protected:
 
   // ---- Text and actions ----
   virtual String GetText();
-  virtual void SetName(const String& Value) override;
   /// The linked action (Sender) changed or was linked: its values reach the control.
   virtual void ActionChange(TObject* Sender, bool CheckDefaults);
 

@@ -98,6 +98,13 @@ TEST_F(ControlTest, PropertyChangesAnnounceThemselvesAndReachTheChildren) {
   EXPECT_EQ(Own->Font()->Height(), 20);
   EXPECT_FALSE(IsWindowVisible(C->Handle()));
   EXPECT_FALSE(IsWindowEnabled(C->Handle()));
+
+  // The caption follows the name while it equals the name.
+  EXPECT_EQ(Follows->Caption(), "Follows");
+  Follows->SetName("Renamed");
+  EXPECT_EQ(Follows->Caption(), "Renamed");
+  C->SetName("Other");
+  EXPECT_EQ(C->Caption(), "x");
   Root.reset();  // the handlers above refer to this test's locals
 }
 
