@@ -209,6 +209,12 @@ void TCustomFFmpeg::CleanUp() {
   FSettings.Faudio_language.clear();
   FSettings.Fsubtitle_language.clear();
   FSettings.Fsubtitle_codec_tag = 0;
+  // The window closes outside the lock: closing it is work for the user-interface thread.
+  std::shared_ptr<IPreviewWindow> Previewer;
+  {
+    TServingLock Lock(PostHookLock);
+    Previewer = std::move(FPreviewer);
+  }
 }
 
 void TCustomFFmpeg::RunConvert() {

@@ -15,6 +15,7 @@ extern "C" {
 
 #include "engine/FFmpegException.h"
 #include "engine/FFmpegLogger.h"
+#include "engine/IPreviewWindow.h"
 #include "engine/TAVMetaDataMap.h"
 #include "engine/TAVStreamMap.h"
 #include "engine/TCodecItem.h"
@@ -35,6 +36,9 @@ class TTranscoder;
 /// one no outlet serves.
 enum TPostHook { phPreview, phBitmap, phHBITMAP };
 using TPostHooks = TSet<TPostHook>;
+
+/// Held while a task's preview outlets are read or switched, by every task of the process.
+extern TCriticalSection PostHookLock;
 
 /// Lets a picture be painted into before it is encoded; AUpdate False keeps the picture, AStopHook True
 /// ends the hook for the rest of the task.
@@ -112,6 +116,10 @@ public:
   void SetVStats(bool On);
   void AddBitstreamFilter(const String& Kind, const String& Text);
   void ApplyPreset(const String& Kind, const String& Name);
+  /// Switches the preview outlets, also while the task runs; switching the preview window off closes it
+  /// once a picture it is showing has been shown.
+  void SetPostHooks(TPostHooks Hooks);
+  TPostHooks PostHooks() const;
 
   int nb_input_files() const { return Fnb_input_files; }
   int nb_output_files() const { return Fnb_output_files; }
@@ -147,6 +155,9 @@ protected:
   /// into FEncoderList and FDecoderList (AddCodecItem) so that they are closed whatever happens; it sets
   /// FFinished when its reading ended without Stop.
   virtual void Transcode();
+  /// The preview window of the phPreview outlet, made at the first previewed picture; this task has
+  /// none (nullptr), so its phPreview outlet shows nothing.
+  virtual std::unique_ptr<IPreviewWindow> CreatePreviewer();
   /// For the run, before each packet and between repeated pictures: waits while the task is paused.
   void WaitWhilePaused();
   bool Broken() const { return FBroken.load(); }
@@ -246,7 +257,12 @@ private:
   std::condition_variable FPauseChanged;
   bool FPaused { false };
 
-  TPostHooks FPostHooks;
+  /// Stores Hooks, forgetting the preview window when phPreview goes; the window comes back to be freed
+  /// by the caller once it no longer holds PostHookLock. The caller holds PostHookLock.
+  std::shared_ptr<IPreviewWindow> ChangePostHooks(TPostHooks Hooks);
+
+  TPostHooks FPostHooks;                   // under PostHookLock
+  std::shared_ptr<IPreviewWindow> FPreviewer;  // under PostHookLock; a picture being shown keeps its own reference
   bool FJoinMode { false };
   bool FConverting { false };
   std::atomic<bool> FBroken { false };

@@ -151,8 +151,7 @@ private:
   std::array<int, 52> Fqp_hist {};
   FILE* Fvstats_file { nullptr };
 
-  uint8_t* FHookBuf { nullptr };
-  int FHookBufSize { 0 };
+  AVFrame* FHookFrame { nullptr };       // the picture deinterlacing and the custom hook work on
   int FHookFrameNumber { 0 };
   TRGBConvertContext FHookContext;
   TRGBConvertContext FPostContext;

@@ -12,8 +12,8 @@ void TCustomFFmpeg::Transcode() {
 TTranscoder::TTranscoder(TCustomFFmpeg& ATask) : FTask(ATask), S(ATask.FSettings) {
   FPacket = LibAVCodec.av_packet_alloc();
   FEncoded = LibAVCodec.av_packet_alloc();
-  for (AVFrame** Frame : { &FDecoded, &FFiltered, &FAudioFrame, &FPicture, &FCropped, &FFeed }) *Frame = LibAVUtil.av_frame_alloc();
-  if (!FPacket || !FEncoded || !FDecoded || !FFiltered || !FAudioFrame || !FPicture || !FCropped || !FFeed)
+  for (AVFrame** Frame : { &FDecoded, &FFiltered, &FAudioFrame, &FPicture, &FCropped, &FFeed, &FHookFrame }) *Frame = LibAVUtil.av_frame_alloc();
+  if (!FPacket || !FEncoded || !FDecoded || !FFiltered || !FAudioFrame || !FPicture || !FCropped || !FFeed || !FHookFrame)
     throw FFmpegException("av_mallocz fail");
 }
 
@@ -23,7 +23,6 @@ TTranscoder::~TTranscoder() {
   Fist_table.clear();
   LibAVCodec.av_packet_free(&FPacket);
   LibAVCodec.av_packet_free(&FEncoded);
-  for (AVFrame** Frame : { &FDecoded, &FFiltered, &FAudioFrame, &FPicture, &FCropped, &FFeed }) LibAVUtil.av_frame_free(Frame);
+  for (AVFrame** Frame : { &FDecoded, &FFiltered, &FAudioFrame, &FPicture, &FCropped, &FFeed, &FHookFrame }) LibAVUtil.av_frame_free(Frame);
   if (Fvstats_file) std::fclose(Fvstats_file);
-  LibAVUtil.av_freep(&FHookBuf);
 }

@@ -228,7 +228,7 @@ void TTranscoder::SetupCopy(TAVOutputStream& AOst, TAVInputStream& AIst) {
   if (Type == AVMEDIA_TYPE_VIDEO) {
     if (FTask.OnCustomHook) throw FFmpegException("-vcodec copy and CustomHook are incompatible (frames are not decoded)");
     if (S.Fusing_vhook) throw FFmpegException("-vcodec copy and -vhook are incompatible (frames are not decoded)");
-    if (!FTask.FPostHooks.Empty()) throw FFmpegException("-vcodec copy and PostHooks are incompatible (frames are not decoded)");
+    if (!FTask.PostHooks().Empty()) throw FFmpegException("-vcodec copy and PostHooks are incompatible (frames are not decoded)");
   } else if (Type == AVMEDIA_TYPE_AUDIO) {
     if (S.Faudio_volume != 256) throw FFmpegException("-acodec copy and -vol are incompatible (frames are not decoded)");
   } else if (Type != AVMEDIA_TYPE_SUBTITLE) {

@@ -52,7 +52,7 @@ int TTranscoder::WriteVideoFrame(TAVOutputStream& AOst, TAVInputStream& AIst, co
     FPicture->pts = AOst.sync_opts;
     if (const int Size = EncodeFrame(AOst, FPicture); Size > 0) {
       FrameSize = Size;
-      if (!FTask.FPostHooks.Empty()) RunPostHooks(FPicture, LibAVUtil.av_rescale_q(AOst.sync_opts, Enc->time_base, AV_TIME_BASE_Q));
+      if (!FTask.PostHooks().Empty()) RunPostHooks(FPicture, LibAVUtil.av_rescale_q(AOst.sync_opts, Enc->time_base, AV_TIME_BASE_Q));
     }
     ++AOst.sync_opts;
     ++AOst.frame_number;

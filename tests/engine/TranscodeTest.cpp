@@ -11,6 +11,7 @@
 #include "engine/AVProbe.h"
 #include "engine/AVUtilStubs.h"
 #include "engine/FFmpeg.h"
+#include "platform/gdi/TBitmap.h"
 #include "tests/engine/TaskTesting.h"
 
 namespace fs = std::filesystem;
@@ -540,4 +541,175 @@ TEST_F(TranscodeTest, DriftIsAbsorbedByTheResamplerUnderItsLimit) {
   const Int64 Samples = Decode(Folder.Path("drift.wav")).Samples;
   EXPECT_GT(Samples, Fixture::SampleRate + 300);
   EXPECT_LT(Samples, Fixture::SampleRate + 1100);
+}
+
+TEST_F(TranscodeTest, DeinterlacingLeavesPicturesItCannotFilterAsTheyAre) {
+  struct TCase {
+    String Input;
+    bool Filtered;
+  };
+  // The still decodes to RGB, which the deinterlacer does not take.
+  for (const TCase& Case : { TCase { Media().ClipAVI, true }, TCase { Media().StillPNG, false } }) {
+    SCOPED_TRACE(Case.Input);
+    Log.Clear();
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Case.Input));
+    Conversion.ApplyOption("deinterlace", "1");
+    const String Output = Folder.Path("deinterlaced.avi");
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    const auto Events = Log.From(&Conversion);
+    EXPECT_EQ(std::any_of(Events.begin(), Events.end(), [](const auto& AEvent) { return AEvent.Text == "Deinterlacing failed."; }),
+              !Case.Filtered);
+    // The filter keeps flat areas as they are.
+    const Fixture::TRGB Patch = Decode(Output, 40, 200).FirstPixel;
+    EXPECT_NEAR(Patch.R, 255, 40);
+    EXPECT_NEAR(Patch.G, 0, 40);
+  }
+}
+
+TEST_F(TranscodeTest, TheCustomHookPaintsIntoThePicturesUntilItStops) {
+  struct TCase {
+    const char* Name;
+    bool Raise;     // the handler raises after painting
+    int StopAfter;  // calls after which the handler asks to stop, 0 = never
+    int Calls;
+    bool Painted;   // the first picture shows the painting
+  };
+  const TCase Cases[] = {
+    { "paints", false, 0, Fixture::FrameCount, true },
+    // The picture of the last call still gets its painting.
+    { "stops", false, 3, 3, true },
+    { "raises", true, 0, Fixture::FrameCount, false },
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    Log.Clear();
+    TCustomFFmpeg Conversion(20);
+    int Calls = 0;
+    Conversion.OnCustomHook = [&](TObject* Sender, TBitmap* ABitmap, int AFrameNumber, Int64, bool& AUpdate, bool& AStopHook) {
+      EXPECT_EQ(Sender, &Conversion);
+      EXPECT_EQ(AFrameNumber, ++Calls);
+      EXPECT_TRUE(AUpdate);
+      // A white square from (100, 100) to (163, 163).
+      for (int Y = 100; Y < 164; ++Y) std::memset(static_cast<uint8_t*>(ABitmap->ScanLine(Y)) + 300, 255, 64 * 3);
+      AStopHook = Calls == Case.StopAfter;
+      if (Case.Raise) throw Exception("no paint today");
+    };
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    const String Output = Folder.Path(String(Case.Name) + ".avi");
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    EXPECT_EQ(Calls, Case.Calls);
+    const int Luma = Decode(Output, 130, 130).FirstPixel.G;
+    if (Case.Painted) EXPECT_GT(Luma, 220);
+    else EXPECT_LT(Luma, 100);
+    const auto Events = Log.From(&Conversion);
+    EXPECT_EQ(std::count_if(Events.begin(), Events.end(),
+                            [](const auto& AEvent) { return AEvent.Text == "Error occurs OnCustomHook: no paint today"; }),
+              Case.Raise ? Fixture::FrameCount : 0);
+  }
+}
+
+namespace {
+
+/// A preview window that counts what it is shown and is closed by its user after AOpenFor pictures.
+class TCountingWindow : public IPreviewWindow {
+public:
+  TCountingWindow(int& APainted, int AOpenFor) : FPainted(APainted), FOpenFor(AOpenFor) {}
+  bool PaintFrame(TBitmap* ABitmap, int, Int64) override {
+    EXPECT_EQ(ABitmap->Width(), Fixture::Width);
+    return ++FPainted < FOpenFor;
+  }
+
+private:
+  int& FPainted;
+  int FOpenFor;
+};
+
+class TPreviewingTask : public TCustomFFmpeg {
+public:
+  TPreviewingTask() : TCustomFFmpeg(20) {}
+  int Windows { 0 };
+  int Painted { 0 };
+  int OpenFor { 1000 };
+
+protected:
+  std::unique_ptr<IPreviewWindow> CreatePreviewer() override {
+    ++Windows;
+    return std::make_unique<TCountingWindow>(Painted, OpenFor);
+  }
+};
+
+}  // namespace
+
+TEST_F(TranscodeTest, PreviewOutletsGetEncodedPicturesAtTheirInterval) {
+  struct TCase {
+    const char* Name;
+    TPostHooks Hooks;
+    bool Event;  // a preview-bitmap handler is assigned
+    Int64 Interval;
+    int OpenFor;
+    int Events;
+    int Painted;
+    TPostHooks After;
+  };
+  const int All = Fixture::FrameCount;
+  const TCase Cases[] = {
+    { "event", { phBitmap }, true, 0, 1000, All, 0, { phBitmap } },
+    // The event outlet excludes the window while it has a handler.
+    { "event before window", { phBitmap, phPreview }, true, 0, 1000, All, 0, { phBitmap, phPreview } },
+    { "window", { phPreview }, false, 0, 1000, 0, All, { phPreview } },
+    { "window without handler", { phBitmap, phPreview }, false, 0, 1000, 0, All, { phBitmap, phPreview } },
+    // Closing the window ends the previewing of the task.
+    { "closed window", { phPreview }, false, 0, 3, 0, 3, {} },
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    TPreviewingTask Conversion;
+    Conversion.PreviewInterval = Case.Interval;
+    Conversion.OpenFor = Case.OpenFor;
+    Conversion.SetPostHooks(Case.Hooks);
+    int Events = 0;
+    int LastFrame = 0;
+    if (Case.Event)
+      Conversion.OnPreviewBitmap = [&](TObject* Sender, TBitmap* ABitmap, int AFrameNumber, Int64) {
+        EXPECT_EQ(Sender, &Conversion);
+        EXPECT_EQ(ABitmap->Height(), Fixture::Height);
+        EXPECT_GT(AFrameNumber, LastFrame);
+        LastFrame = AFrameNumber;
+        ++Events;
+      };
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    ASSERT_GT(Conversion.OpenOutputFile(Folder.Path("preview.avi"), false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    EXPECT_EQ(Events, Case.Events);
+    EXPECT_EQ(Conversion.Painted, Case.Painted);
+    EXPECT_EQ(Conversion.Windows, Case.Painted ? 1 : 0);
+    EXPECT_EQ(Conversion.PostHooks(), Case.After);
+  }
+}
+
+TEST_F(TranscodeTest, APreviewShowsAtMostOnePicturePerInterval) {
+  TCustomFFmpeg& Conversion = Task;
+  int Events = 0;
+  Conversion.SetPostHooks({ phBitmap });
+  Conversion.PreviewInterval = 20000;
+  Conversion.OnPreviewBitmap = [&](TObject*, TBitmap*, int, Int64) { ++Events; };
+  const Int64 Start = LibAVUtil.av_gettime_relative();
+  Convert({ Media().ClipAVI }, {}, Folder.Path("interval.avi"));
+  const double Elapsed = double(LibAVUtil.av_gettime_relative() - Start);
+  EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
+  EXPECT_GE(Events, 1);
+  EXPECT_LE(Events, int(std::ceil(Elapsed / 20000)) + 1);
+}
+
+TEST_F(TranscodeTest, CopiedVideoRefusesWhatNeedsDecodedPictures) {
+  Task.SetPostHooks({ phPreview });
+  Convert({ Media().ClipAVI }, { { "vcodec", "copy" } }, Folder.Path("copy.avi"));
+  EXPECT_FALSE(Task.Finished());
+  EXPECT_EQ(Task.FatalMessage(), "-vcodec copy and PostHooks are incompatible (frames are not decoded)");
 }
