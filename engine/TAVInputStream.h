@@ -18,6 +18,7 @@ struct TAVInputStream {
   AVCodecContext** dec_slot { nullptr };  // the file's decoder context of the stream; empty once freed
   bool discard { true };                  // no output stream takes it (yet)
   bool decoding_needed { false };
+  bool decoder_open { false };
   Int64 start { 0 };                      // wall-clock time of the set-up, for rate emulation
   Int64 next_pts { AV_NOPTS_VALUE };
   Int64 pts { 0 };

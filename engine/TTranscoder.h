@@ -54,6 +54,7 @@ private:
   void PrepareEncoder(TAVOutputStream& AOst);
   int OpenCodec(TAVOutputStream& AOst, const AVCodec* ACodec);
   void OpenDecoders();
+  void OpenDecoder(TAVInputStream& AIst);
   void InitTimes();
   void CopyMetadataMaps();
   void CopyChapters();

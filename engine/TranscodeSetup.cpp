@@ -381,9 +381,12 @@ void TTranscoder::ReopenEncoder(TAVOutputStream& AOst, int AIndex) {
 void TTranscoder::PrepareEncoder(TAVOutputStream& AOst) {
   AVCodecContext* Enc = AOst.enc();
   if (Enc->codec_type != AVMEDIA_TYPE_SUBTITLE) return;
-  // Subtitle times are microseconds throughout; text encoders need the decoder's style header.
+  // Subtitle times are microseconds throughout. Text encoders need the style header their decoder
+  // makes when it opens, so that decoder opens first.
   Enc->time_base = AV_TIME_BASE_Q;
-  const AVCodecContext* Dec = Fist_table[AOst.source_index]->dec();
+  TAVInputStream& Source = *Fist_table[AOst.source_index];
+  if (Source.decoding_needed && !Source.decoder_open) OpenDecoder(Source);
+  const AVCodecContext* Dec = Source.dec();
   if (Dec && Dec->subtitle_header && !Enc->subtitle_header) {
     Enc->subtitle_header = static_cast<uint8_t*>(LibAVUtil.av_mallocz(Dec->subtitle_header_size + 1));
     if (!Enc->subtitle_header) throw FFmpegException("av_mallocz fail");
@@ -406,25 +409,28 @@ int TTranscoder::OpenCodec(TAVOutputStream& AOst, const AVCodec* ACodec) {
 }
 
 void TTranscoder::OpenDecoders() {
-  for (size_t J = 0; J < Fist_table.size(); ++J) {
-    TAVInputStream& Ist = *Fist_table[J];
-    if (!Ist.decoding_needed) continue;
-    AVCodecContext* Dec = Ist.dec();
-    const AVCodec* Named = J < FTask.Finput_codecs.size() ? FTask.Finput_codecs[J] : nullptr;
-    const AVCodec* Codec = Named ? Named : LibAVCodec.avcodec_find_decoder(Dec->codec_id);
-    if (!Codec)
-      FailAfterMapping(Format("Decoder (codec id %d) not found for input stream #%d.%d (%s)", int(Dec->codec_id), Ist.file_index,
-                              Ist.index, MediaTypeName(Dec->codec_type)));
-    int Opened;
-    {
-      TCodecLockScope Lock;
-      Opened = LibAVCodec.avcodec_open2(Dec, Codec, nullptr);
-      if (Opened >= 0) FTask.AddCodecItem(FTask.FDecoderList, Ist.dec_slot);
-    }
-    if (Opened < 0)
-      FailAfterMapping(Format("Error while opening decoder for input stream #%d.%d (%s)", Ist.file_index, Ist.index,
-                              MediaTypeName(Dec->codec_type)));
+  for (auto& Ist : Fist_table)
+    if (Ist->decoding_needed && !Ist->decoder_open) OpenDecoder(*Ist);
+}
+
+void TTranscoder::OpenDecoder(TAVInputStream& AIst) {
+  AVCodecContext* Dec = AIst.dec();
+  const size_t Index = size_t(IndexOf(AIst));
+  const AVCodec* Named = Index < FTask.Finput_codecs.size() ? FTask.Finput_codecs[Index] : nullptr;
+  const AVCodec* Codec = Named ? Named : LibAVCodec.avcodec_find_decoder(Dec->codec_id);
+  if (!Codec)
+    FailAfterMapping(Format("Decoder (codec id %d) not found for input stream #%d.%d (%s)", int(Dec->codec_id), AIst.file_index,
+                            AIst.index, MediaTypeName(Dec->codec_type)));
+  int Opened;
+  {
+    TCodecLockScope Lock;
+    Opened = LibAVCodec.avcodec_open2(Dec, Codec, nullptr);
+    if (Opened >= 0) FTask.AddCodecItem(FTask.FDecoderList, AIst.dec_slot);
   }
+  if (Opened < 0)
+    FailAfterMapping(Format("Error while opening decoder for input stream #%d.%d (%s)", AIst.file_index, AIst.index,
+                            MediaTypeName(Dec->codec_type)));
+  AIst.decoder_open = true;
 }
 
 void TTranscoder::InitTimes() {

@@ -713,3 +713,59 @@ TEST_F(TranscodeTest, CopiedVideoRefusesWhatNeedsDecodedPictures) {
   EXPECT_FALSE(Task.Finished());
   EXPECT_EQ(Task.FatalMessage(), "-vcodec copy and PostHooks are incompatible (frames are not decoded)");
 }
+
+namespace {
+
+/// A subtitle packet read back: its time in milliseconds and its text.
+struct TCue {
+  Int64 Start;
+  String Text;
+};
+
+std::vector<TCue> SubtitleCues(const String& AFileName, AVCodecID& ACodec) {
+  std::vector<TCue> Cues;
+  AVFormatContext* Input = nullptr;
+  if (LibAVFormat.avformat_open_input(&Input, AFileName.c_str(), nullptr, nullptr) < 0) return Cues;
+  LibAVFormat.avformat_find_stream_info(Input, nullptr);
+  AVPacket* Packet = LibAVCodec.av_packet_alloc();
+  while (LibAVFormat.av_read_frame(Input, Packet) >= 0) {
+    const AVStream* Stream = Input->streams[Packet->stream_index];
+    if (Stream->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE) {
+      ACodec = Stream->codecpar->codec_id;
+      Cues.push_back({ LibAVUtil.av_rescale_q(Packet->pts, Stream->time_base, { 1, 1000 }),
+                       String(reinterpret_cast<const char*>(Packet->data), size_t(Packet->size)) });
+    }
+    LibAVCodec.av_packet_unref(Packet);
+  }
+  LibAVCodec.av_packet_free(&Packet);
+  LibAVFormat.avformat_close_input(&Input);
+  return Cues;
+}
+
+}  // namespace
+
+TEST_F(TranscodeTest, SubtitlesAreEncodedOrCopiedWithTheirTimes) {
+  struct TCase {
+    const char* Codec;
+    AVCodecID Expected;
+  };
+  for (const TCase& Case : { TCase { "ass", AV_CODEC_ID_ASS }, TCase { "srt", AV_CODEC_ID_SUBRIP }, TCase { "copy", AV_CODEC_ID_SUBRIP } }) {
+    SCOPED_TRACE(Case.Codec);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().SubtitleMKV));
+    Conversion.ApplyOption("vcodec", "mpeg4");
+    Conversion.ApplyOption("scodec", Case.Codec);
+    const String Output = Folder.Path("subtitles.mkv");
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    AVCodecID Codec = AV_CODEC_ID_NONE;
+    const std::vector<TCue> Cues = SubtitleCues(Output, Codec);
+    EXPECT_EQ(Codec, Case.Expected);
+    ASSERT_EQ(Cues.size(), 2u);
+    EXPECT_EQ(Cues[0].Start, 0);
+    EXPECT_NE(Cues[0].Text.find("Hello"), String::npos) << Cues[0].Text;
+    EXPECT_EQ(Cues[1].Start, 1000);
+    EXPECT_NE(Cues[1].Text.find("World"), String::npos) << Cues[1].Text;
+  }
+}
