@@ -140,7 +140,7 @@ int DefaultFrame::HitTest(const Window& W, TPoint Local) {
   return HTBORDER;
 }
 
-void DefaultFrame::PaintScrollBar(HDC DC, const TRect& Bar, bool Vertical) {
+void DefaultFrame::PaintScrollBar(HDC DC, const TRect& Bar, bool Vertical, const ScrollBarState& State) {
   FillColor(DC, Bar, clScrollBar);
   const int Button = Vertical ? std::min(Bar.Width(), Bar.Height() / 2) : std::min(Bar.Height(), Bar.Width() / 2);
   TRect First = Vertical ? Bounds(Bar.Left, Bar.Top, Bar.Width(), Button) : Bounds(Bar.Left, Bar.Top, Button, Bar.Height());
@@ -148,6 +148,18 @@ void DefaultFrame::PaintScrollBar(HDC DC, const TRect& Bar, bool Vertical) {
                         : Bounds(Bar.Right - Button, Bar.Top, Button, Bar.Height());
   DrawEdge(DC, First, EDGE_RAISED, BF_RECT | BF_MIDDLE);
   DrawEdge(DC, Last, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+  // The thumb shows the window's scroll information: its length is the page's share of the range, its
+  // offset the position's share of the positions the page leaves.
+  const int Track = (Vertical ? Bar.Height() : Bar.Width()) - 2 * Button;
+  if (!State.CanScroll() || Track < Button)
+    return;
+  const Int64 Span = Int64(State.Max()) - State.Min() + 1;
+  const int Length =
+      State.Page() ? std::clamp(int(Track * Int64(State.Page()) / Span), Button / 2, Track) : std::min(Button, Track);
+  const int Offset = int((Track - Length) * (Int64(State.Pos()) - State.Min()) / (Int64(State.MaxPos()) - State.Min()));
+  TRect Thumb = Vertical ? Bounds(Bar.Left, First.Bottom + Offset, Bar.Width(), Length)
+                         : Bounds(First.Right + Offset, Bar.Top, Length, Bar.Height());
+  DrawEdge(DC, Thumb, EDGE_RAISED, BF_RECT | BF_MIDDLE);
 }
 
 void DefaultFrame::PaintCaption(HDC DC, const Window& W, bool Active) {
@@ -188,9 +200,9 @@ void DefaultFrame::Paint(HDC DC, const Window& W, bool Active) {
     PaintCaption(DC, W, Active);
   const TRect VBar = VScrollRect(W), HBar = HScrollRect(W);
   if (VBar.Width())
-    PaintScrollBar(DC, VBar, true);
+    PaintScrollBar(DC, VBar, true, W.VScroll);
   if (HBar.Height())
-    PaintScrollBar(DC, HBar, false);
+    PaintScrollBar(DC, HBar, false, W.HScroll);
   if (Edge) {
     TRect Sunken { W.Client.Left - Edge, W.Client.Top - Edge, std::max(W.Client.Right, VBar.Right) + Edge,
                    std::max(W.Client.Bottom, HBar.Bottom) + Edge };

@@ -36,5 +36,5 @@ private:
   static TRect HScrollRect(const Window& W);
   static int SizingCode(const Window& W, TPoint Local);
   static void PaintCaption(HDC DC, const Window& W, bool Active);
-  static void PaintScrollBar(HDC DC, const TRect& Bar, bool Vertical);
+  static void PaintScrollBar(HDC DC, const TRect& Bar, bool Vertical, const ScrollBarState& State);
 };

@@ -16,6 +16,7 @@
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Surface.h"
+#include "platform/ui/ScrollBarState.h"
 #include "platform/ui/UiTypes.h"
 #include "platform/ui/WindowClass.h"
 #include "platform/ui/WindowProc.h"
@@ -73,6 +74,10 @@ public:
   bool RestoreMaximized { false };
   /// The window region in window coordinates; painting and hit testing stay inside it.
   std::optional<Region> WindowRgn;
+
+  /// The standard bars' scroll information (ScrollBars.h), kept whether or not the bars show.
+  ScrollBarState HScroll;
+  ScrollBarState VScroll;
 
   // ---- Painting ----
   /// Area waiting for WM_PAINT, in client coordinates.
