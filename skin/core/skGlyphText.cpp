@@ -5,6 +5,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/Text.h"
+#include "platform/ui/TCustomImageList.h"
 #include "skin/core/skCaptionText.h"
 #include "skin/core/skUtils.h"
 
@@ -66,6 +67,17 @@ void DrawFace(TCanvas* Canvas, const TRect& R, int Margin, int Spacing, TskButto
   }
 }
 
+void DrawImageFace(TCanvas* Canvas, const TRect& R, int Margin, int Spacing, TskButtonLayout Layout,
+                   const String& Caption, int ImageIndex, TCustomImageList* Images, bool ADown, bool AEnabled,
+                   bool DrawColorMarker, TColor ColorMarkerValue, unsigned LineAlignment) {
+  TFace Face;
+  if (Images && ImageIndex >= 0 && ImageIndex < Images->Count())
+    Face.GlyphSize = { Images->Width(), Images->Height() };
+  Face.DrawGlyph = [&](int X, int Y) { Images->Draw(Canvas, X, Y, ImageIndex, AEnabled); };
+  Face.LineAlignment = LineAlignment;
+  DrawFace(Canvas, R, Margin, Spacing, Layout, Caption, Face, ADown, DrawColorMarker, ColorMarkerValue);
+}
+
 }  // namespace
 
 void CalcGlyphTextLayout(TskButtonLayout Layout, const TRect& R, int GlyphWidth, int GlyphHeight, int TextWidth,
@@ -109,6 +121,20 @@ void CalcGlyphTextLayout(TskButtonLayout Layout, const TRect& R, int GlyphWidth,
       TextY = GlyphY - Spacing - TextHeight, TextX = CX - TextWidth / 2;
       break;
   }
+}
+
+void DrawImageAndText(TCanvas* Canvas, const TRect& R, int Margin, int Spacing, TskButtonLayout Layout,
+                      const String& Caption, int ImageIndex, TCustomImageList* Images, bool ADown, bool AEnabled,
+                      bool DrawColorMarker, TColor ColorMarkerValue) {
+  DrawImageFace(Canvas, R, Margin, Spacing, Layout, Caption, ImageIndex, Images, ADown, AEnabled, DrawColorMarker,
+                ColorMarkerValue, DT_CENTER);
+}
+
+void DrawImageAndTextLeft(TCanvas* Canvas, const TRect& R, int Margin, int Spacing, TskButtonLayout Layout,
+                          const String& Caption, int ImageIndex, TCustomImageList* Images, bool ADown,
+                          bool AEnabled, bool DrawColorMarker, TColor ColorMarkerValue) {
+  DrawImageFace(Canvas, R, Margin, Spacing, Layout, Caption, ImageIndex, Images, ADown, AEnabled, DrawColorMarker,
+                ColorMarkerValue, DT_LEFT);
 }
 
 void DrawGlyphAndText(TCanvas* Canvas, const TRect& R, int Margin, int Spacing, TskButtonLayout Layout,

@@ -9,6 +9,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/Text.h"
+#include "platform/ui/TImageList.h"
 #include "skin/core/skCaptionText.h"
 #include "skin/core/skGlyphText.h"
 
@@ -39,11 +40,11 @@ protected:
       for (int X = 0; X < 60; ++X) Pixels.push_back(Canvas()->Pixels(X, Y));
     return Pixels;
   }
-  // The bounding box of the pixels of one colour.
-  TRect BoxOf(TColor Color) {
+  // The bounding box of the pixels of one colour, within Area.
+  TRect BoxOf(TColor Color, TRect Area = { 0, 0, 60, 40 }) {
     TRect Box { 60, 40, -1, -1 };
-    for (int Y = 0; Y < 40; ++Y)
-      for (int X = 0; X < 60; ++X)
+    for (int Y = Area.Top; Y < Area.Bottom; ++Y)
+      for (int X = Area.Left; X < Area.Right; ++X)
         if (Canvas()->Pixels(X, Y) == Color)
           Box = { std::min(Box.Left, X), std::min(Box.Top, Y), std::max(Box.Right, X + 1), std::max(Box.Bottom, Y + 1) };
     return Box;
@@ -63,6 +64,16 @@ void MakeStrip(TBitmap& Strip) {
     Strip.Canvas()->FillRect(TRect { 4 * I, 0, 4 * I + 4, 3 });
     Strip.Canvas()->SetPixels(4 * I, 2, clWhite);
   }
+}
+
+// A list of 8 x 6 images holding one opaque red image.
+void MakeImages(TImageList& Images) {
+  TBitmap Red;
+  Red.SetPixelFormat(pf24bit);
+  Red.SetSize(8, 6);
+  Red.Canvas()->Brush()->SetColor(clRed);
+  Red.Canvas()->FillRect(TRect { 0, 0, 8, 6 });
+  Images.Add(&Red, nullptr);
 }
 
 }  // namespace
@@ -223,4 +234,84 @@ TEST_F(skGlyphTextTest, ClippedTextStartsTwoPixelsInAndStaysInside) {
   Canvas()->Brush()->SetStyle(bsClear);
   DrawClippedTextIndent(Canvas(), "abc", TRect { 10, 4, 50, 24 }, 5);
   EXPECT_EQ(BoxOf(clBlack).Left, 17);
+}
+
+TEST_F(skGlyphTextTest, ImageFacesPlaceTheListImageAndTheCaptionByLayout) {
+  TImageList Images(nullptr, 8, 6);
+  MakeImages(Images);
+  const int A = Canvas()->TextWidth("a");
+  struct Case {
+    TskButtonLayout Layout;
+    TRect Image;
+    int TextLeft;  // where the caption's ink starts: one pixel into its rectangle
+  };
+  // R = (0, 0, 60, 40), margin 3, spacing 2, caption "ab" (2A wide).
+  const Case Cases[] {
+    { blGlyphLeft, { 3, 17, 11, 23 }, 3 + 8 + 2 + 1 },
+    { blGlyphRight, { 49, 17, 57, 23 }, 49 - 2 - 2 * A + 1 },
+    { blGlyphTop, { 26, 3, 34, 9 }, 30 - A + 1 },
+    { blGlyphBottom, { 26, 31, 34, 37 }, 30 - A + 1 },
+  };
+  for (const Case& C : Cases) {
+    Clear();
+    DrawImageAndText(Canvas(), TRect { 0, 0, 60, 40 }, 3, 2, C.Layout, "ab", 0, &Images, false, true, false, clPurple);
+    EXPECT_EQ(BoxOf(clRed), C.Image) << "layout " << C.Layout;
+    EXPECT_EQ(BoxOf(clBlack).Left, C.TextLeft) << "layout " << C.Layout;
+  }
+
+  Clear();
+  DrawImageAndText(Canvas(), TRect { 0, 0, 60, 40 }, 3, 2, blGlyphLeft, "", 0, &Images, false, true, true, clPurple);
+  EXPECT_EQ(BoxOf(clPurple), (TRect { 3, 21, 11, 24 })) << "the image's last two rows and the row below";
+  Clear();
+  DrawImageAndText(Canvas(), TRect { 0, 0, 60, 40 }, 3, 2, blGlyphLeft, "", 0, &Images, true, false, false, clPurple);
+  EXPECT_EQ(BoxOf(clRed).Right, -1) << "a disabled face greys its image";
+  int Drawn = 0;
+  for (int Y = 18; Y < 24; ++Y)
+    for (int X = 4; X < 12; ++X) Drawn += Canvas()->Pixels(X, Y) != clWhite;
+  EXPECT_GT(Drawn, 0) << "but still draws it, moved down";
+}
+
+TEST_F(skGlyphTextTest, ImageFacesWithoutAUsableImageShowTheCaptionAloneAndKeepTheirBar) {
+  TImageList Images(nullptr, 8, 6);
+  MakeImages(Images);
+  const TRect R { 0, 0, 60, 40 };
+  DrawImageAndText(Canvas(), R, -1, 2, blGlyphLeft, "ab", 0, nullptr, false, true, false, clPurple);
+  const auto Alone = Snapshot();
+  for (int Index : { -1, 1 }) {
+    Clear();
+    DrawImageAndText(Canvas(), R, -1, 2, blGlyphLeft, "ab", Index, &Images, false, true, false, clPurple);
+    EXPECT_EQ(Snapshot(), Alone) << "index " << Index;
+  }
+
+  Clear();
+  DrawImageAndText(Canvas(), R, -1, 2, blGlyphLeft, "ab", 0, &Images, false, true, false, clPurple);
+  const TRect Image = BoxOf(clRed), Text = BoxOf(clBlack);
+  Clear();
+  DrawImageAndText(Canvas(), R, -1, 2, blGlyphLeft, "ab", 0, &Images, true, true, false, clPurple);
+  EXPECT_EQ(BoxOf(clRed), (TRect { Image.Left + 1, Image.Top + 1, Image.Right + 1, Image.Bottom + 1 }));
+  EXPECT_EQ(BoxOf(clBlack), (TRect { Text.Left + 1, Text.Top + 1, Text.Right + 1, Text.Bottom + 1 }));
+
+  for (bool Down : { false, true }) {
+    Clear();
+    DrawImageAndText(Canvas(), TRect { 0, 0, 30, 20 }, -1, 2, blGlyphLeft, "", 0, nullptr, Down, true, true, clPurple);
+    EXPECT_EQ(BoxOf(clPurple), (TRect { 4, 4, 28, 16 })) << "down " << Down;
+  }
+}
+
+TEST_F(skGlyphTextTest, TheLeftImageFaceAlignsTheCaptionLinesLeft) {
+  const int A = Canvas()->TextWidth("a");
+  const TRect R { 0, 0, 5 * A, 40 };
+  // "a abcd" breaks into "a" over "abcd", two lines centred on R's middle row, where the second starts.
+  const int SecondLine = 20;
+  const auto LineLefts = [&](bool LeftAligned) {
+    Clear();
+    (LeftAligned ? DrawImageAndTextLeft : DrawImageAndText)(Canvas(), R, -1, 0, blGlyphTop, "a abcd", 0, nullptr,
+                                                             false, true, false, clPurple);
+    return std::pair { BoxOf(clBlack, TRect { 0, 0, 60, SecondLine }).Left,
+                       BoxOf(clBlack, TRect { 0, SecondLine, 60, 40 }).Left };
+  };
+  const auto Centred = LineLefts(false), Left = LineLefts(true);
+  EXPECT_EQ(Left.first, Left.second);
+  EXPECT_EQ(Centred.second, Left.second + 1) << "the widest line centred in a rectangle two pixels wider";
+  EXPECT_GT(Centred.first, Centred.second + A);
 }
