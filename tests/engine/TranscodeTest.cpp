@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 #include "engine/AVCodecStubs.h"
@@ -11,6 +13,7 @@
 #include "engine/AVProbe.h"
 #include "engine/AVUtilStubs.h"
 #include "engine/FFmpeg.h"
+#include "platform/base/MainThread.h"
 #include "platform/gdi/TBitmap.h"
 #include "tests/engine/TaskTesting.h"
 
@@ -413,7 +416,6 @@ TEST_F(TranscodeProgressTest, ASoundOnlyOutputReportsNoFramesAndNoTimeBeforeItHa
 
 TEST_F(TranscodeProgressTest, AStoppedRunStillWritesAPlayableFile) {
   Task.OnProgress = [this](TObject*, int, int AFrameNumber, int, float, float, Int64, Int64, Int64) {
-    Events.push_back({ 0, AFrameNumber });
     if (AFrameNumber >= 10) Task.Stop(false);
   };
   const String Output = Folder.Path("stopped.avi");
@@ -425,6 +427,33 @@ TEST_F(TranscodeProgressTest, AStoppedRunStillWritesAPlayableFile) {
   EXPECT_LT(Decoded.Pictures, Fixture::FrameCount);
   EXPECT_EQ(Decoded.FirstFrameNumber, 0);
   EXPECT_EQ(Probe(Output).Video.size(), 1u);
+}
+
+TEST_F(TranscodeProgressTest, AWorkerStoppedFromTheUserInterfaceThreadEndsWithItsFileWritten) {
+  std::atomic<bool> Reached { false };
+  std::atomic<bool> Released { false };
+  Task.OnProgress = [&](TObject*, int, int AFrameNumber, int, float, float, Int64, Int64, Int64) {
+    if (AFrameNumber < 10 || Reached) return;
+    Reached = true;
+    WakeWaiters();
+    while (!Released) std::this_thread::yield();
+  };
+  std::atomic<int> Terminations { 0 };
+  Task.OnTerminate = [&](TObject*) { ++Terminations; };
+  const String Output = Folder.Path("cancelled.avi");
+  ASSERT_TRUE(Task.OpenInputFile(Media().ClipAVI));
+  ASSERT_GT(Task.OpenOutputFile(Output, false), 0) << Task.LastErrMsg();
+  Task.StartConvert(true, tpNormal)->Start();
+  ASSERT_TRUE(WaitServing([&] { return Reached.load(); }, 10000));
+  Task.Stop(false);
+  Released = true;
+  Task.Stop(true);
+  EXPECT_EQ(Terminations, 1);
+  EXPECT_FALSE(Task.Finished());
+  EXPECT_FALSE(Task.FatalException()) << Task.FatalMessage();
+  const TDecoded Decoded = Decode(Output);
+  EXPECT_GE(Decoded.Pictures, 10);
+  EXPECT_LT(Decoded.Pictures, Fixture::FrameCount);
 }
 
 /// A copy of the AVI clip whose video chunk number AChunk keeps its size but holds only zero bytes, which
