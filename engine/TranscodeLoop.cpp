@@ -186,8 +186,11 @@ bool TTranscoder::EndOfJoinedFile(int AFile) {
 }
 
 void TTranscoder::Finish() {
-  for (auto& Ist : Fist_table)
-    if (Ist->decoding_needed && !Ist->decoder_flushed) ProcessPacket(*Ist, nullptr);
+  for (auto& Ist : Fist_table) {
+    if (!Ist->decoding_needed || Ist->decoder_flushed) continue;
+    FTask.WaitWhilePaused();
+    ProcessPacket(*Ist, nullptr);
+  }
   for (int File = 0; File < OutputFileCount(); ++File)
     if (const int Written = LibAVFormat.av_write_trailer(FTask.Foutput_files[File]->Context); Written < 0)
       throw FFmpegException(ErrorText("av_write_trailer()", Written));
