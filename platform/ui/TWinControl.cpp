@@ -9,6 +9,7 @@
 #include "platform/ui/IControlHost.h"
 #include "platform/ui/Input.h"
 #include "platform/ui/MessageLoop.h"
+#include "platform/ui/OwnerDraw.h"
 #include "platform/ui/TControlCanvas.h"
 #include "platform/ui/Ui.h"
 #include "platform/ui/WindowSystem.h"
@@ -981,6 +982,20 @@ void TWinControl::Dispatch(TMessage& Message) {
     TControl::Dispatch(Message);
     return;
   }
+  case WM_COMMAND:
+  case WM_DRAWITEM:
+  case WM_MEASUREITEM:
+  case WM_HSCROLL:
+  case WM_VSCROLL:
+  case WM_CTLCOLORMSGBOX:
+  case WM_CTLCOLOREDIT:
+  case WM_CTLCOLORLISTBOX:
+  case WM_CTLCOLORBTN:
+  case WM_CTLCOLORDLG:
+  case WM_CTLCOLORSCROLLBAR:
+  case WM_CTLCOLORSTATIC:
+    if (!ReflectToControl(Message)) DefaultHandler(Message);
+    return;
   case CN_KEYDOWN:
   case CN_SYSKEYDOWN: CNKeyDown(Message); return;
   case CN_CHAR: CNChar(Message); return;
@@ -1030,6 +1045,25 @@ void TWinControl::DefaultHandler(TMessage& Message) {
     Message.Result = CallWindowProc(FDefWndProc, FHandle, Message.Msg, Message.WParam, Message.LParam);
   else
     TControl::DefaultHandler(Message);
+}
+
+// A child window's notification goes back to the child's control as CN_BASE + the message, so the
+// control that caused it handles it.
+bool TWinControl::ReflectToControl(TMessage& Message) {
+  HWND Child = 0;
+  switch (Message.Msg) {
+  case WM_DRAWITEM:
+    if (Message.LParam) Child = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam)->hwndItem;
+    break;
+  case WM_MEASUREITEM:
+    if (Message.LParam) Child = reinterpret_cast<const MEASUREITEMSTRUCT*>(Message.LParam)->hwndItem;
+    break;
+  default: Child = HWND(Message.LParam); break;
+  }
+  TWinControl* Control = FindControl(Child);
+  if (!Control || Control == this) return false;
+  Message.Result = Control->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+  return true;
 }
 
 void TWinControl::WMSetCursor(TMessage& Message) {

@@ -26,6 +26,10 @@
 // (SetFocusedControl), which sends CM_EXIT up from the old control, CM_ENTER down to the new one and
 // then broadcasts CM_FOCUSCHANGED (lParam the new control) to every control of the tree.
 //
+// Notifications. WM_COMMAND, WM_DRAWITEM, WM_MEASUREITEM, WM_HSCROLL / WM_VSCROLL and WM_CTLCOLOR* that
+// name a child window of a control (lParam, or hwndItem of the owner-draw records) are reflected to that
+// control as CN_COMMAND, CN_DRAWITEM, ... and answered with its result; the others reach DefaultHandler.
+//
 // Keys. The message loop sends CN_KEYDOWN / CN_SYSKEYDOWN / CN_CHAR / CN_SYSCHAR to the control owning
 // the focus window before dispatching the key message; a non-zero answer means the key was taken and
 // must not be dispatched. CN_KEYDOWN asks the popup menus of the control and its parents (through the
@@ -223,6 +227,10 @@ private:
   void WMPaint(TMessage& Message);
   void WMEraseBkgnd(TMessage& Message);
   void WMSetCursor(TMessage& Message);
+  /// Sends a child window's notification (WM_COMMAND, WM_DRAWITEM, WM_MEASUREITEM, WM_HSCROLL /
+  /// WM_VSCROLL from a control, WM_CTLCOLOR*) back to the child's control as CN_*; false when no
+  /// control of a child window sent it.
+  bool ReflectToControl(TMessage& Message);
   void CNKeyDown(TMessage& Message);
   void CNChar(TMessage& Message);
   void CNSysChar(TMessage& Message);
