@@ -314,9 +314,9 @@ String TCustomPlayer::LastErrMsg() const {
   return FLastErrMsg;
 }
 
-int TCustomPlayer::StreamIndex(int TVideoState::* AField) {
+int TCustomPlayer::StreamIndex(std::atomic<int> TVideoState::* AField) {
   const auto Playing = State();
-  return Playing ? (*Playing).*AField : -1;
+  return Playing ? ((*Playing).*AField).load() : -1;
 }
 
 int TCustomPlayer::AudioStreamIndex() { return StreamIndex(&TVideoState::audio_stream); }

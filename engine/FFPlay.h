@@ -196,7 +196,7 @@ private:
   /// Whether the calling thread is running one of those handlers.
   bool InsideHandler() const;
   void SwitchTo(AVMediaType AType, int AIndex);
-  int StreamIndex(int TVideoState::* AField);
+  int StreamIndex(std::atomic<int> TVideoState::* AField);
 
   std::unique_ptr<TAVProbe> FAVProbe;
   TMutex FDataLock;                // held by the play thread while it handles one event

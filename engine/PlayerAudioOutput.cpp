@@ -78,7 +78,7 @@ int ConvertAudioFrame(TVideoState& AState, const AVFrame* AFrame) {
 }  // namespace
 
 bool OpenAudioDevice(TVideoState& AState, String& AError) {
-  const AVCodecParameters* Parameters = AState.audio_st->codecpar;
+  const AVCodecParameters* Parameters = AState.audio_st.load()->codecpar;
   const int Channels = Parameters->ch_layout.nb_channels;
   SDL_AudioSpec Wanted {};
   SDL_AudioSpec Granted {};
@@ -130,7 +130,7 @@ int DecodeAudioFrame(TVideoState& AState, double& APts) {
       LibAVCodec.avcodec_flush_buffers(AState.audio_dec);
       continue;
     }
-    if (Packet->pts != AV_NOPTS_VALUE) AState.audio_clock = av_q2d(AState.audio_st->time_base) * double(Packet->pts);
+    if (Packet->pts != AV_NOPTS_VALUE) AState.audio_clock = av_q2d(AState.audio_st.load()->time_base) * double(Packet->pts);
     if (LibAVCodec.avcodec_send_packet(AState.audio_dec, Packet) < 0) LogAudio(AState, llInfo, "avcodec_decode_audio2() failed");
     else AState.audio_pkt_pending = true;
     TPacketQueue::FreePacket(Packet);

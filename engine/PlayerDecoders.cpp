@@ -37,7 +37,7 @@ bool ConfigureVideoFilters(TVideoState& AState, const AVFrame* AFrame) {
   Graph->scale_sws_opts = LibAVUtil.av_strdup(Format("flags=%d", Player.Fsws_flags).c_str());
   AVRational Aspect = AFrame->sample_aspect_ratio;
   if (Aspect.num <= 0 || Aspect.den <= 0) Aspect = { 0, 1 };
-  const AVRational TimeBase = AState.video_st->time_base;
+  const AVRational TimeBase = AState.video_st.load()->time_base;
   const String Source = Format("video_size=%dx%d:pix_fmt=%d:time_base=%d/%d:pixel_aspect=%d/%d", AFrame->width,
                                AFrame->height, AFrame->format, TimeBase.num, TimeBase.den, Aspect.num, Aspect.den);
   AVFilterContext* In = nullptr;
@@ -208,7 +208,10 @@ int VideoThread(void* AOpaque) {
   AVFrame* Decoded = LibAVUtil.av_frame_alloc();
   AVFrame* Picture = LibAVUtil.av_frame_alloc();
   while (Decoded && Picture) {
-    while (State.paused && !State.videoq.abort_request && !State.seek_paused && !State.open_paused) SleepMs(10);
+    // Paused, the decoder still gives the first picture after a seek (seek_done holds until it did), also
+    // when the pause came after the seek was asked for: the display must not keep a picture from before.
+    while (State.paused && !State.videoq.abort_request && !State.seek_paused && !State.open_paused && !State.seek_done)
+      SleepMs(10);
     const int Got = GetVideoPicture(State, Decoded, Picture);
     if (Got < 0) break;
     if (Got == 0) continue;
@@ -216,7 +219,7 @@ int VideoThread(void* AOpaque) {
       State.seek_done = 0;
       State.seek_paused = 0;
     }
-    const double Pts = Picture->pts == AV_NOPTS_VALUE ? 0 : double(Picture->pts) * av_q2d(State.video_st->time_base);
+    const double Pts = Picture->pts == AV_NOPTS_VALUE ? 0 : double(Picture->pts) * av_q2d(State.video_st.load()->time_base);
     const int Queued = OutputPicture(State, Picture, Pts, Picture->pkt_pos);
     LibAVUtil.av_frame_unref(Picture);
     if (Queued < 0) break;
@@ -258,7 +261,7 @@ int SubtitleThread(void* AOpaque) {
       break;
     }
     TSubPicture& Slot = State.subpq[State.subpq_windex];
-    const double Pts = Packet->pts != AV_NOPTS_VALUE ? av_q2d(State.subtitle_st->time_base) * double(Packet->pts) : 0;
+    const double Pts = Packet->pts != AV_NOPTS_VALUE ? av_q2d(State.subtitle_st.load()->time_base) * double(Packet->pts) : 0;
     int Got = 0;
     LibAVCodec.avcodec_decode_subtitle2(State.subtitle_dec, &Slot.sub, &Got, Packet);
     if (Got && Slot.sub.format == 0) {

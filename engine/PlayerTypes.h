@@ -13,7 +13,7 @@ enum TPlayState { psPlay, psPause, psResume, psStep, psStop, psEnd };
 enum TRepeatType { rtNone, rtStop, rtLoop };
 /// What a sound-only playback draws: nothing, the wave, or the spectrum.
 enum TShowAudio { saNone, saWave, saRDFT };
-/// Audio and video back-ends of the original platform; every value plays through the default one.
+/// Back-end choices kept for stored settings; every value plays through the system's default back-end.
 enum TAudioDriver { adDefault, adDirectSound, adWaveOut };
 enum TVideoDriver { vdDefault, vdDirectDraw, vdGDI };
 /// The clock the other streams follow.

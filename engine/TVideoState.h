@@ -56,7 +56,7 @@ struct TSubPicture {
 };
 
 /// The playback of one open file (see the file comment). Fields that several threads use are atomic; the
-/// queues have their own locks. Names follow the player's options and the engine's description.
+/// queues have their own locks. Field names follow the player's option names.
 struct TVideoState {
   TVideoState();
   ~TVideoState();
@@ -85,8 +85,8 @@ struct TVideoState {
   Int64 external_clock_time { 0 };
 
   // Sound: packets, decoder, conversion to the device's signed 16-bit samples, the device.
-  int audio_stream { -1 };
-  AVStream* audio_st { nullptr };
+  std::atomic<int> audio_stream { -1 };
+  std::atomic<AVStream*> audio_st { nullptr };
   AVCodecContext* audio_dec { nullptr };
   TPacketQueue audioq;
   std::atomic<double> audio_clock { 0 };  // seconds: the end of the decoded sound
@@ -121,9 +121,9 @@ struct TVideoState {
   int xpos { 0 };
 
   // Subtitles.
-  int subtitle_stream { -1 };
+  std::atomic<int> subtitle_stream { -1 };
   std::atomic<int> subtitle_stream_changed { 0 };
-  AVStream* subtitle_st { nullptr };
+  std::atomic<AVStream*> subtitle_st { nullptr };
   AVCodecContext* subtitle_dec { nullptr };
   TPacketQueue subtitleq;
   TSubPicture subpq[SUBPICTURE_QUEUE_SIZE];
@@ -138,8 +138,8 @@ struct TVideoState {
   double frame_last_pts { 0 };
   double frame_last_delay { 0 };
   std::atomic<double> video_clock { 0 };  // seconds: the time of the next picture
-  int video_stream { -1 };
-  AVStream* video_st { nullptr };
+  std::atomic<int> video_stream { -1 };
+  std::atomic<AVStream*> video_st { nullptr };
   AVCodecContext* video_dec { nullptr };
   TPacketQueue videoq;
   std::atomic<double> video_current_pts { 0 };
