@@ -9,6 +9,7 @@
 #include "platform/ui/ShortCuts.h"
 #include "platform/ui/TCustomControl.h"
 #include "platform/ui/TCustomForm.h"
+#include "platform/ui/TLabel.h"
 #include "platform/ui/VirtualKeys.h"
 
 namespace {
@@ -133,26 +134,28 @@ std::vector<ButtonSpec> ButtonsOf(UINT Flags) {
   }
 }
 
-/// The box: the text at the top left, the buttons centred below it.
+/// The box: the text (a label) at the top left, the buttons centred below it.
 class TBoxForm : public TCustomForm {
 public:
-  TBoxForm(const String& AText, const String& ACaption, UINT Flags) : TCustomForm(nullptr), FText(AText) {
+  TBoxForm(const String& AText, const String& ACaption, UINT Flags) : TCustomForm(nullptr) {
     SetCaption(ACaption);
     SetBorderStyle(bsDialog);
     SetBorderIcons({ biSystemMenu });
     SetPosition(poMainFormCenter);
+    auto* Text = new TLabel(this);
+    Text->SetShowAccelChar(false);
+    Text->SetWordWrap(true);
+    Text->SetBounds(Margin, Margin, MaxTextWidth, 0);
+    Text->SetCaption(AText);
+    Text->SetParent(this);
     const std::vector<ButtonSpec> Specs = ButtonsOf(Flags);
     const int Count = int(Specs.size());
     const int DefaultIndex = std::min(int((Flags >> 8) & 0xF), Count - 1);
     for (const ButtonSpec& S : Specs)
       if (S.Result == IDCANCEL || (Count == 1 && S.Result == IDOK)) FEscapeResult = S.Result;
-    TRect TextRect = Rect(0, 0, MaxTextWidth, 0);
-    Canvas()->Font()->Assign(Font());
-    DrawText(Canvas()->Handle(), FText, TextRect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     const int ButtonsWidth = Count * ButtonWidth + (Count - 1) * ButtonGap;
-    const int ClientW = std::max(TextRect.Width(), ButtonsWidth) + 2 * Margin;
-    FTextRect = Bounds(Margin, Margin, ClientW - 2 * Margin, TextRect.Height());
-    const int ButtonTop = FTextRect.Bottom + Margin;
+    const int ClientW = std::max(Text->Width(), ButtonsWidth) + 2 * Margin;
+    const int ButtonTop = Text->Top() + Text->Height() + Margin;
     SetClientWidth(ClientW);
     SetClientHeight(ButtonTop + ButtonHeight + Margin);
     for (int I = 0; I < Count; ++I) {
@@ -165,13 +168,6 @@ public:
   }
 
 protected:
-  void Paint() override {
-    TRect R = FTextRect;
-    Canvas()->Font()->Assign(Font());
-    Canvas()->Brush()->SetStyle(bsClear);
-    DrawText(Canvas()->Handle(), FText, R, DT_WORDBREAK | DT_NOPREFIX);
-  }
-
   // The close box and Alt+F4 answer like Esc; a box without a way out keeps open.
   void Dispatch(TMessage& Message) override {
     if (Message.Msg == WM_CLOSE) {
@@ -183,8 +179,6 @@ protected:
   }
 
 private:
-  String FText;
-  TRect FTextRect;
   int FEscapeResult { 0 };
 };
 

@@ -74,13 +74,15 @@ TCustomForm::~TCustomForm() {
 }
 
 void TCustomForm::BuildComponents() {
+  FCreating = true;
   CreateComponents();
   BeginLoading();
   AssignProperties();
   ResolveReferences();
   EndLoading();
   DoCreate();
-  // Visible set while loading: the form shows now that it is complete.
+  FCreating = false;
+  // Visible set while building: the form shows now that it is complete.
   if (FVisible) Perform(CM_VISIBLECHANGED, 1, 0);
 }
 
@@ -518,10 +520,6 @@ void TCustomForm::Dispatch(TMessage& Message) {
     FControlState.Exclude(csCustomPaint);
     return;
   case CM_SHOWINGCHANGED: ShowingChanged(); return;
-  case CM_VISIBLECHANGED:
-    if (ComponentState().Contains(csLoading)) return;
-    TWinControl::Dispatch(Message);
-    return;
   case CM_DIALOGKEY: CMDialogKey(Message); return;
   case CM_ACTIVATE: Activate(); return;
   case CM_DEACTIVATE: Deactivate(); return;

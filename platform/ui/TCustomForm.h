@@ -116,7 +116,8 @@ public:
   /// OnShortCut, then the main menu.
   bool IsShortCut(TMessage& Message) override;
   bool KeyPreviewActive() const override { return FKeyPreview; }
-  bool IsRootWindow() const override { return true; }
+  /// Not while Build is making the form: it shows once it is complete.
+  bool IsRootWindow() const override { return !FCreating; }
 
   // ---- Events ----
   TNotifyEvent OnCreate;
@@ -184,5 +185,6 @@ private:
   String FHelpFile;
   int FHelpContext { 0 };
   bool FDestroyed { false };
+  bool FCreating { false };
   std::unique_ptr<TControlCanvas> FCanvas;
 };

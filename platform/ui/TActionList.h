@@ -1,0 +1,9 @@
+#pragma once
+// The action list components are placed as.
+#include "platform/ui/TCustomActionList.h"
+
+/// An action list; everything is TCustomActionList's.
+class TActionList : public TCustomActionList {
+public:
+  using TCustomActionList::TCustomActionList;
+};

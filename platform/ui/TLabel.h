@@ -1,0 +1,9 @@
+#pragma once
+// The label forms place.
+#include "platform/ui/TCustomLabel.h"
+
+/// A label; everything is TCustomLabel's.
+class TLabel : public TCustomLabel {
+public:
+  using TCustomLabel::TCustomLabel;
+};

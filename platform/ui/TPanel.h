@@ -1,0 +1,9 @@
+#pragma once
+// The panel forms place.
+#include "platform/ui/TCustomPanel.h"
+
+/// A panel; everything is TCustomPanel's.
+class TPanel : public TCustomPanel {
+public:
+  using TCustomPanel::TCustomPanel;
+};
