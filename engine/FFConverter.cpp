@@ -97,6 +97,10 @@ int TCustomFFConverter::AddTask(const String& AFileName, TInputOptions* AOptions
     }
     NewTask->ResetTask();
     NewTask->ApplyOption("v", IntToStr(FVerbose));
+    TPostHooks Hooks;
+    if (FPreview) Hooks.Include(phPreview);
+    if (FPreviewBitmap) Hooks.Include(phBitmap);
+    NewTask->SetPostHooks(Hooks);
     TFFmpeg* Raw = NewTask.get();
     NewTask->OnPreviewBitmap = [this, Raw](TObject*, TBitmap* ABitmap, int AFrameNumber, Int64 APTS) {
       DoPreviewBitmap(Raw, ABitmap, AFrameNumber, APTS);
@@ -252,6 +256,16 @@ void TCustomFFConverter::Stop(bool AWaitFor) {
 }
 
 void TCustomFFConverter::Pause() { FFFmpegList.PauseAll(); }
+
+void TCustomFFConverter::SetPreview(bool Value) {
+  FFFmpegList.SetPreview(Value);
+  FPreview = Value;
+}
+
+void TCustomFFConverter::SetPreviewBitmap(bool Value) {
+  FFFmpegList.SetPreviewBitmap(Value);
+  FPreviewBitmap = Value;
+}
 
 void TCustomFFConverter::Resume() { FFFmpegList.ResumeAll(); }
 

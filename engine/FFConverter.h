@@ -105,6 +105,14 @@ protected:
   void SetThreadPriority(TThreadPriority Value) { FThreadPriority = Value; }
   bool TriggerEventInMainThread() const { return FTriggerEventInMainThread; }
   void SetTriggerEventInMainThread(bool Value) { FTriggerEventInMainThread = Value; }
+  /// Whether tasks show what they encode in a preview window of their own; also switches running tasks
+  /// (switching it off closes their windows).
+  bool Preview() const { return FPreview; }
+  void SetPreview(bool Value);
+  /// Whether tasks hand what they encode to OnPreviewBitmap (which then replaces the window); also
+  /// switches running tasks.
+  bool PreviewBitmap() const { return FPreviewBitmap; }
+  void SetPreviewBitmap(bool Value);
 
   /// On the task's thread, never handed over, with the bitmap's canvas locked.
   TCustomHookEvent OnCustomHook;
@@ -141,6 +149,8 @@ private:
   String FLastErrMsg;
   void* FData { nullptr };
   int FCustomMaxFiles { 20 };
+  bool FPreview { false };
+  bool FPreviewBitmap { false };
   std::atomic<int> FProgressInterval { 500 };
   std::atomic<TThreadPriority> FThreadPriority { tpNormal };
   std::atomic<bool> FTriggerEventInMainThread { true };
@@ -175,8 +185,12 @@ public:
   using TCustomFFConverter::OnPreviewBitmap;
   using TCustomFFConverter::OnProgress;
   using TCustomFFConverter::OnTerminate;
+  using TCustomFFConverter::Preview;
+  using TCustomFFConverter::PreviewBitmap;
   using TCustomFFConverter::ProgressInterval;
   using TCustomFFConverter::SetAbout;
+  using TCustomFFConverter::SetPreview;
+  using TCustomFFConverter::SetPreviewBitmap;
   using TCustomFFConverter::SetProgressInterval;
   using TCustomFFConverter::SetThreadPriority;
   using TCustomFFConverter::SetTriggerEventInMainThread;

@@ -1,6 +1,7 @@
 #include "engine/TFFmpeg.h"
 
 #include "engine/OptionTranslation.h"
+#include "engine/TPreviewer.h"
 
 TFFmpeg::TFFmpeg(int AMaxFiles)
     : TCustomFFmpeg(AMaxFiles), FAVProbes(AMaxFiles), FInputOptions(AMaxFiles), FOutputOptions(AMaxFiles) {}
@@ -50,3 +51,5 @@ bool TFFmpeg::Finished() const { return TCustomFFmpeg::Finished(); }
 bool TFFmpeg::FatalException() const { return TCustomFFmpeg::FatalException(); }
 
 String TFFmpeg::FatalMessage() const { return TCustomFFmpeg::FatalMessage(); }
+
+std::unique_ptr<IPreviewWindow> TFFmpeg::CreatePreviewer() { return std::make_unique<TPreviewer>(); }

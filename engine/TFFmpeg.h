@@ -64,6 +64,10 @@ public:
   /// reports its end once, whichever run or stop it belongs to.
   std::atomic<bool> EndCounted { false };
 
+protected:
+  /// The task's preview window is a TPreviewer.
+  std::unique_ptr<IPreviewWindow> CreatePreviewer() override;
+
 private:
   std::vector<std::unique_ptr<TAVProbe>> FAVProbes;
   std::vector<std::unique_ptr<TInputOptions>> FInputOptions;

@@ -49,3 +49,12 @@ void TFFmpegList::StopAll(bool AWaitFor) {
 void TFFmpegList::CheckIndex(int AIndex) const {
   if (AIndex < 0 || AIndex >= Count()) throw EListError(Format("List index out of bounds (%d)", AIndex));
 }
+
+void TFFmpegList::SetPostHook(TPostHook AHook, bool AOn) {
+  for (auto& Task : FList) {
+    TPostHooks Hooks = Task->PostHooks();
+    if (AOn) Hooks.Include(AHook);
+    else Hooks.Exclude(AHook);
+    Task->SetPostHooks(Hooks);
+  }
+}

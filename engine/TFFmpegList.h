@@ -27,9 +27,13 @@ public:
   void PauseAll();
   void ResumeAll();
   void StopAll(bool AWaitFor);
+  /// Switches one preview outlet of every task on or off, also while the tasks run.
+  void SetPreview(bool AValue) { SetPostHook(phPreview, AValue); }
+  void SetPreviewBitmap(bool AValue) { SetPostHook(phBitmap, AValue); }
 
 private:
   void CheckIndex(int AIndex) const;
+  void SetPostHook(TPostHook AHook, bool AOn);
 
   std::vector<std::unique_ptr<TFFmpeg>> FList;
 };

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <memory>
 
+#include "engine/IPreviewWindow.h"
 #include "platform/base/TObject.h"
 #include "platform/base/Types.h"
 #include "platform/ui/UiTypes.h"
@@ -18,7 +19,7 @@ class TBitmap;
 ///
 /// PaintFrame and the destructor may be called on any thread: the window is made, painted and removed on
 /// the user-interface thread, the caller waiting meanwhile.
-class TPreviewer : public TObject {
+class TPreviewer : public TObject, public IPreviewWindow {
 public:
   TPreviewer();
   /// Removes the window, if it is still open, and its drag handling.
@@ -29,7 +30,7 @@ public:
   /// Shows ABitmap (copied; the caller keeps it) as frame AFrameNumber of time APTS (microseconds,
   /// AV_NOPTS_VALUE: "N/A") and returns once it is on screen; does nothing and answers False once the
   /// user closed the window.
-  bool PaintFrame(TBitmap* ABitmap, int AFrameNumber, Int64 APTS);
+  bool PaintFrame(TBitmap* ABitmap, int AFrameNumber, Int64 APTS) override;
 
   /// The window, 0 before the first frame and after the user closed it.
   HWND FormHandle() const { return FFormHandle; }
