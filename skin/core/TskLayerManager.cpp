@@ -15,7 +15,7 @@ namespace {
 
 constexpr Cardinal FadeInterval = 25;
 
-bool LayeredWindowsShow() { return IsWindows2000OrLater() && PlatformCapabilities().LayeredWindowsAvailable(); }
+bool CanLayer() { return IsWindows2000OrLater() && PlatformCapabilities().LayeredWindowsAvailable(); }
 
 }  // namespace
 
@@ -28,7 +28,7 @@ TskLayerManager::TskLayerManager(TComponent* AOwner) : TComponent(AOwner), Timer
 TskLayerManager::~TskLayerManager() = default;
 
 void TskLayerManager::Show(int X, int Y, TBitmap* AImage, TBitmap* AImageMask, int AAlphaBlendValue) {
-  if (!LayeredWindowsShow())
+  if (!CanLayer())
     return;
   if (LayerWindow)
     Hide();
