@@ -287,7 +287,7 @@ void TApplication::HintMouseMessage(TControl* Control, TMessage& Message) {
     return;
   }
   if (NewHint == FHintControl && Inside(FHintCursorRect, P)) return;
-  const bool WasActive = FHintActive;
+  const bool WasActive = FHintActive || FHintLeft;
   CancelHint();
   SetHintControl(NewHint);
   FHintCursorRect = ScreenClientRect(NewHint);
@@ -298,7 +298,11 @@ void TApplication::IsHintMsg(const TMsg& Msg) {
   if (Msg.message == WM_MOUSELEAVE && FHintControl) {
     TPoint P;
     GetCursorPos(&P);
-    if (!Inside(ScreenClientRect(FHintControl), P)) CancelHint();
+    if (Inside(ScreenClientRect(FHintControl), P)) return;
+    // The next control's hint follows after the short pause, as when the mouse moves straight onto it.
+    const bool WasActive = FHintActive;
+    CancelHint();
+    FHintLeft = WasActive;
     return;
   }
   if (FHintWindow && FHintWindow->IsHintMsg(Msg)) CancelHint();
@@ -385,6 +389,7 @@ void TApplication::HideHint() {
 void TApplication::CancelHint() {
   HideHint();
   SetHintControl(nullptr);
+  FHintLeft = false;
 }
 
 // ---- IControlHost --------------------------------------------------------------------------------------

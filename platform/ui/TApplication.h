@@ -169,6 +169,8 @@ private:
   int FHintHidePause { 2500 };
   TControl* FHintControl { nullptr };
   bool FHintActive { false };
+  /// A shown hint went because the mouse left its control.
+  bool FHintLeft { false };
   TRect FHintCursorRect;
 };
 
