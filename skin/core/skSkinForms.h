@@ -1,8 +1,8 @@
 #pragma once
-// How skin models reach the application's forms. The skin core sits below the form classes, so the
-// toolkit installs a source that lists its forms (the screen's form list, in creation order) and knows
-// how to deliver a message to each; every skin-change broadcast asks it for the forms present at that
-// moment. Without a source there are no forms and broadcasts reach nobody.
+// How skin models reach the application's forms. By default the source is the screen's form list, in
+// creation order: a form with a window gets the message sent to it, one without a window yet gets it
+// performed. Tests may install a source of their own; every skin-change broadcast asks the installed source
+// for the forms present at that moment. With an empty source broadcasts reach nobody.
 #include <functional>
 #include <vector>
 
@@ -24,7 +24,7 @@ struct TskFormReceiver {
 /// Lists the application's forms in the screen's order, which is creation order.
 using TskFormsSource = std::function<std::vector<TskFormReceiver>()>;
 
-/// Installs the source of forms for every skin model; an empty function removes it. Returns the source
+/// Installs the source of forms for every skin model (an empty function: no forms). Returns the source
 /// that was installed before.
 TskFormsSource SetSkinFormsSource(TskFormsSource Source);
 /// The forms of the installed source now; none without a source.
