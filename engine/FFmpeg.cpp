@@ -3,23 +3,11 @@
 #include "engine/FFmpegLoader.h"
 #include "engine/MyUtils.h"
 #include "engine/TConvertThread.h"
+#include "engine/TServingLock.h"
 #include "platform/base/Exception.h"
 #include "platform/base/MainThread.h"
 
 namespace {
-
-/// Holds a lock for a block; on the UI thread the wait for it serves the hand-over queue, since the holder
-/// may be a thread that hands an event to the UI thread.
-class TServingLock {
-public:
-  explicit TServingLock(TCriticalSection& ALock) : FLock(ALock) { EnterServing(FLock); }
-  ~TServingLock() { FLock.Leave(); }
-  TServingLock(const TServingLock&) = delete;
-  TServingLock& operator=(const TServingLock&) = delete;
-
-private:
-  TCriticalSection& FLock;
-};
 
 /// Signals an event when the block ends, however it ends.
 struct TSignalOnExit {

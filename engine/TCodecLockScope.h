@@ -1,14 +1,11 @@
 #pragma once
 // Holding the process's codec lock for the length of a block.
 #include "engine/FFmpegLoader.h"
-#include "engine/MyUtils.h"
+#include "engine/TServingLock.h"
 
 /// Holds CodecLock from construction to destruction. On the user-interface thread the wait for it serves
 /// the hand-over queue, so a worker that logs while it holds the lock can finish.
-class TCodecLockScope {
+class TCodecLockScope : public TServingLock {
 public:
-  TCodecLockScope() { EnterServing(CodecLock); }
-  ~TCodecLockScope() { CodecLock.Leave(); }
-  TCodecLockScope(const TCodecLockScope&) = delete;
-  TCodecLockScope& operator=(const TCodecLockScope&) = delete;
+  TCodecLockScope() : TServingLock(CodecLock) {}
 };
