@@ -1,0 +1,23 @@
+#include "platform/ui/TIconOptions.h"
+
+#include "platform/ui/TCustomListView.h"
+
+void TIconOptions::SetArrangement(TIconArrangement Value) {
+  if (FArrangement == Value) return;
+  FArrangement = Value;
+  Changed();
+}
+
+void TIconOptions::SetAutoArrange(bool Value) {
+  if (FAutoArrange == Value) return;
+  FAutoArrange = Value;
+  Changed();
+}
+
+void TIconOptions::SetWrapText(bool Value) {
+  if (FWrapText == Value) return;
+  FWrapText = Value;
+  Changed();
+}
+
+void TIconOptions::Changed() { FOwner->LayoutChanged(); }
