@@ -996,6 +996,19 @@ void TWinControl::Dispatch(TMessage& Message) {
   case WM_CTLCOLORSTATIC:
     if (!ReflectToControl(Message)) DefaultHandler(Message);
     return;
+  case CN_CTLCOLORMSGBOX:
+  case CN_CTLCOLOREDIT:
+  case CN_CTLCOLORLISTBOX:
+  case CN_CTLCOLORBTN:
+  case CN_CTLCOLORDLG:
+  case CN_CTLCOLORSCROLLBAR:
+  case CN_CTLCOLORSTATIC: {
+    const HDC DC = reinterpret_cast<HDC>(Message.WParam);
+    SetTextColor(DC, ColorToRGB(Font()->Color()));
+    SetBkColor(DC, ColorToRGB(FBrush->Color()));
+    Message.Result = LRESULT(FBrush->Handle());
+    return;
+  }
   case CN_KEYDOWN:
   case CN_SYSKEYDOWN: CNKeyDown(Message); return;
   case CN_CHAR: CNChar(Message); return;

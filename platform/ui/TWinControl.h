@@ -29,6 +29,7 @@
 // Notifications. WM_COMMAND, WM_DRAWITEM, WM_MEASUREITEM, WM_HSCROLL / WM_VSCROLL and WM_CTLCOLOR* that
 // name a child window of a control (lParam, or hwndItem of the owner-draw records) are reflected to that
 // control as CN_COMMAND, CN_DRAWITEM, ... and answered with its result; the others reach DefaultHandler.
+// A control answers CN_CTLCOLOR* with its font colour, its colour as background and its brush.
 //
 // Keys. The message loop sends CN_KEYDOWN / CN_SYSKEYDOWN / CN_CHAR / CN_SYSCHAR to the control owning
 // the focus window before dispatching the key message; a non-zero answer means the key was taken and

@@ -1,0 +1,34 @@
+#pragma once
+// Value types of the standard controls: borders, letter case of edits, scroll bars of memos, list box
+// styles, check box states, track bar orientation, input method modes and the events they use.
+#include <functional>
+
+#include "platform/base/TObject.h"
+#include "platform/ui/FormTypes.h"
+
+/// A control's own border: none or a single (sunken) one.
+using TBorderStyle = TFormBorderStyle;
+
+/// The letter case an edit puts typed and pasted text into.
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
+/// The scroll bars a memo shows.
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+/// How a list box draws its items: itself, or through its owner with one or a per-item height.
+enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw };
+
+/// The state of a check box: clear, ticked or (AllowGrayed) neither.
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
+enum TTrackBarOrientation { trHorizontal, trVertical };
+/// Where a track bar draws its ticks.
+enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
+enum TTickStyle { tsNone, tsAuto, tsManual };
+
+/// The input method's mode for a control, kept for whoever switches input methods.
+enum TImeMode { imDisable, imClose, imOpen, imDontCare, imSAlpha, imAlpha, imHira, imSKata, imKata, imChinese,
+                imSHanguel, imHanguel };
+
+/// The plain combo box's kinds: an edit with a drop-down list, a list only, or owner-drawn lists.
+enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };

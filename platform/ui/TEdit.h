@@ -1,0 +1,8 @@
+#pragma once
+#include "platform/ui/TCustomEdit.h"
+
+/// The edit as forms use it.
+class TEdit : public TCustomEdit {
+public:
+  using TCustomEdit::TCustomEdit;
+};
