@@ -498,12 +498,11 @@ void TCustomForm::Dispatch(TMessage& Message) {
     return;
   case WM_ACTIVATE: WMActivate(Message); return;
   case WM_SIZE:
-    if (Message.WParam == SIZE_MINIMIZED)
-      FWindowState = wsMinimized;
-    else if (Message.WParam == SIZE_MAXIMIZED)
-      FWindowState = wsMaximized;
-    else if (Message.WParam == SIZE_RESTORED)
-      FWindowState = wsNormal;
+    // Only a shown window tells its state: the creation's WM_SIZE must not undo a state set before.
+    if (Showing() && Message.WParam <= SIZE_MAXIMIZED)
+      FWindowState = Message.WParam == SIZE_MINIMIZED   ? wsMinimized
+                     : Message.WParam == SIZE_MAXIMIZED ? wsMaximized
+                                                        : wsNormal;
     TWinControl::Dispatch(Message);
     return;
   case WM_SYSCOMMAND:
