@@ -168,11 +168,12 @@ void DrawSpectrumColumn(TVideoState& AState, IVideoSurface& ASurface, int AStart
     if (AState.rdft) LibAVCodec.av_rdft_end(AState.rdft);
     AState.rdft = LibAVCodec.av_rdft_init(ABits, DFT_R2C);
     AState.rdft_bits = ABits;
-    AState.rdft_data.assign(size_t(4) * Bins, 0.0f);
+    LibAVUtil.av_freep(&AState.rdft_data);
+    AState.rdft_data = static_cast<float*>(LibAVUtil.av_mallocz(size_t(4) * Bins * sizeof(float)));
   }
-  if (!AState.rdft) return;
+  if (!AState.rdft || !AState.rdft_data) return;
   for (int Channel = 0; Channel < Shown; ++Channel) {
-    float* Data = AState.rdft_data.data() + size_t(2) * Bins * Channel;
+    float* Data = AState.rdft_data + size_t(2) * Bins * Channel;
     Int64 Index = AStart + Channel;
     for (int X = 0; X < 2 * Bins; ++X, Index += AChannels) {
       const double W = double(X - Bins) / Bins;
@@ -180,7 +181,7 @@ void DrawSpectrumColumn(TVideoState& AState, IVideoSurface& ASurface, int AStart
     }
     LibAVCodec.av_rdft_calc(AState.rdft, Data);
   }
-  const float* First = AState.rdft_data.data();
+  const float* First = AState.rdft_data;
   const float* Second = First + size_t(2) * Bins;
   const double Gain = 1.0 / std::sqrt(double(Bins));
   auto Level = [Gain](const float* AData, int AY) {

@@ -21,5 +21,6 @@ TVideoState::~TVideoState() {
   if (swr_ctx) LibSwResample.swr_free(&swr_ctx);
   if (audio_src_layout.nb_channels) LibAVUtil.av_channel_layout_uninit(&audio_src_layout);
   if (rdft) LibAVCodec.av_rdft_end(rdft);
+  if (rdft_data) LibAVUtil.av_freep(&rdft_data);
   if (img_convert_ctx) LibSwScale.sws_freeContext(img_convert_ctx);
 }

@@ -117,7 +117,7 @@ struct TVideoState {
   int last_i_start { 0 };
   RDFTContext* rdft { nullptr };
   int rdft_bits { 0 };
-  std::vector<float> rdft_data;
+  float* rdft_data { nullptr };  // 4 x bins floats from FFmpeg's allocator: the transform needs its alignment
   int xpos { 0 };
 
   // Subtitles.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <thread>
 #include <vector>
 
@@ -10,8 +11,10 @@
 #include "engine/PlayerDecoders.h"
 #include "engine/PlayerVideoOutput.h"
 #include "engine/TPacketQueue.h"
+#include "engine/TPlaybackHost.h"
 #include "engine/TPlayEvent.h"
 #include "engine/TVideoState.h"
+#include "tests/engine/TRecordingSurface.h"
 
 namespace {
 
@@ -159,12 +162,17 @@ TEST(PlayerClockTest, SoundFollowingTheVideoIsCorrectedByAtMostTenPercentAfterTw
   }
 }
 
-class PacketQueueTest : public testing::Test {
+/// Tests that call into FFmpeg and SDL.
+class PlayerLibrariesTest : public testing::Test {
 protected:
   static void SetUpTestSuite() {
     String Error;
     ASSERT_TRUE(LoadAVLib("", PlayerLibraries, Error)) << Error;
   }
+};
+
+class PacketQueueTest : public PlayerLibrariesTest {
+protected:
   void SetUp() override { Queue.Init(); }
   void TearDown() override { Queue.Done(); }
 
@@ -212,4 +220,51 @@ TEST_F(PacketQueueTest, AbortWakesABlockedGetter) {
   Put(10, 3);
   AVPacket* Packet = nullptr;
   EXPECT_EQ(Queue.Get(Packet, false), -1) << "an aborted queue gives nothing more";
+}
+
+namespace {
+
+/// A player that only lends the engine its settings and surface.
+class TQuietHost : public TPlaybackHost {
+public:
+  void SetState(TPlayState) override {}
+  void UpdatePosition(TVideoState&) override {}
+  bool DoHook(TVideoState&, const uint8_t* const[4], const int[4], AVPixelFormat, uint8_t* const[4], const int[4],
+              AVPixelFormat, int, int, double) override {
+    return false;
+  }
+  void ReportError(const String&, bool) override {}
+  void SetLastErrMsg(const String&) override {}
+  void LogMessage(TLogLevel, const String&) override {}
+  void PostEvent(TPlayerEventType) override {}
+  bool Plays(const TVideoState&) override { return true; }
+  void DetachProbe() override {}
+};
+
+using PlayerSpectrumTest = PlayerLibrariesTest;
+
+}  // namespace
+
+TEST_F(PlayerSpectrumTest, ColumnStaysInsideItsArea) {
+  TSurfaceRecord Record;
+  TQuietHost Host;
+  Host.FSurface = std::make_unique<TRecordingSurface>(Record);
+  Host.FSurface->SetMode(320, 301);  // one row below the area shows any stray write
+  TVideoState State;
+  State.Owner = &Host;
+  State.width = 320;
+  State.height = 300;
+  State.audio_tgt_channels = 2;
+  State.audio_tgt_freq = 44100;
+  State.show_audio = saRDFT;
+  State.paused = 1;  // draws from last_i_start
+  // A loud tone on a strong constant level, so the lowest bins, drawn at the bottom, are bright.
+  for (int I = 0; I < SAMPLE_ARRAY_SIZE; ++I)
+    State.sample_array[I] = int16_t(8000 + 12000 * std::sin(I / 2 * 0.05));
+  DisplayAudio(State);
+  EXPECT_EQ(State.rdft_bits, 10) << "the smallest transform covering twice the height";
+  EXPECT_EQ(State.xpos, 1);
+  EXPECT_NE(Record.Pixel(0, 299), (Fixture::TRGB { 0, 0, 0 }));
+  EXPECT_EQ(Record.Pixel(0, 300), (Fixture::TRGB { 0, 0, 0 })) << "nothing below the area";
+  EXPECT_EQ(Record.Pixel(1, 299), (Fixture::TRGB { 0, 0, 0 })) << "one column per call";
 }
