@@ -178,8 +178,8 @@ bool NativeListView::Handle(TMessage& Message) {
     return true;
   case LVM_GETCOUNTPERPAGE: Message.Result = CountPerPage(); return true;
   case LVM_GETSELECTEDCOUNT: Message.Result = FList.SelCount(); return true;
-  case LVM_EDITLABEL: Message.Result = BeginEdit(int(Message.WParam)) ? LRESULT(FEditor) : 0; return true;
-  case LVM_GETEDITCONTROL: Message.Result = LRESULT(FEditor); return true;
+  case LVM_EDITLABEL: Message.Result = BeginEdit(int(Message.WParam)) ? LRESULT(FEditor.Handle()) : 0; return true;
+  case LVM_GETEDITCONTROL: Message.Result = LRESULT(FEditor.Handle()); return true;
   case LVM_CANCELEDITLABEL: EndEdit(true); return true;
   default: return false;
   }
@@ -227,7 +227,7 @@ void NativeListView::Attach(HWND Wnd) {
 }
 
 void NativeListView::Detach() {
-  EndEdit(true);
+  FEditor.Discard();
   FHeader.reset();
   FWnd = 0;
 }
@@ -501,6 +501,7 @@ void NativeListView::ScrollTo(int X, int Y) {
   FTop = Y;
   UpdateScrolling();
   if (FScrollX == OldX && FTop == OldTop) return;
+  EndEdit(false);
   if (FScrollX != OldX) PlaceHeader();
   InvalidateRect(FWnd, nullptr, false);
 }
@@ -784,7 +785,7 @@ void NativeListView::DrawImage(HDC DC, HIMAGELIST List, int Index, int X, int Y)
 
 void NativeListView::MouseDown(TPoint P, WPARAM Keys, bool Right) {
   if (!FWnd) return;
-  if (FEditIndex >= 0) EndEdit(false);
+  EndEdit(false);
   if (GetFocus() != FWnd) SetFocus(FWnd);
   const int Index = ItemAtPoint(P, true);
   if (Index < 0) {
@@ -914,8 +915,31 @@ void NativeListView::CharTyped(char32_t Char) {
 
 // ---- Editing --------------------------------------------------------------------------------------------
 
-bool NativeListView::BeginEdit(int) { return false; }
+// The editor lies over the caption's label, at least one line of the font high.
+bool NativeListView::BeginEdit(int Index) {
+  if (!FWnd || Index < 0 || Index >= FList.ItemCount()) return false;
+  EndEdit(false);  // whose handlers, like OnEditing's, may change the list
+  if (Index >= FList.ItemCount() || !FList.CanEdit(FList.FetchItem(Index, { irText }))) return false;
+  if (Index >= FList.ItemCount()) return false;
+  EnsureVisible(Index, false);
+  TRect R = ItemPart(Index, LVIR_LABEL);
+  R.Bottom = std::max(R.Bottom, R.Top + FMetrics.TextHeight + 6);
+  if (FList.ViewStyle() == vsIcon) R.Bottom = R.Top + FMetrics.TextHeight + 6;
+  FEditIndex = Index;
+  FEditor.Begin(&FList, R, FList.FetchItem(Index, { irText })->Caption(), [this](const String* Text) {
+    const int Edited = FEditIndex;
+    FEditIndex = -1;
+    FList.Edit(Edited, Text);
+  });
+  return true;
+}
 
-void NativeListView::EndEdit(bool) {}
+void NativeListView::ItemInserted(int Index) {
+  if (Editing() && FEditIndex >= Index) ++FEditIndex;
+  CountChanged();
+}
 
-void NativeListView::EditorMessage(HWND, TMessage&) {}
+void NativeListView::ItemDeleted(int Index) {
+  if (Editing() && FEditIndex > Index) --FEditIndex;
+  CountChanged();
+}

@@ -6,10 +6,10 @@
 
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
+#include "platform/ui/LabelEditor.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/TCustomImageList.h"
 #include "platform/ui/ViewTypes.h"
-#include "platform/ui/WindowProc.h"
 
 class NativeHeader;
 class TCustomListView;
@@ -35,10 +35,13 @@ public:
   void LayoutChanged();
   /// Items.BeginUpdate (true) and the outermost EndUpdate (false).
   void SetUpdating(bool Updating);
+  /// An item was inserted or deleted at Index: the item being edited keeps its edit.
+  void ItemInserted(int Index);
+  void ItemDeleted(int Index);
   /// Ends an edit in place (Cancel: without taking the text).
-  void EndEdit(bool Cancel);
-  bool Editing() const { return FEditIndex >= 0; }
-  int EditIndex() const { return FEditIndex; }
+  void EndEdit(bool Cancel) { FEditor.End(Cancel); }
+  bool Editing() const { return FEditor.Active(); }
+  int EditIndex() const { return FEditor.Active() ? FEditIndex : -1; }
   /// The item at a client point (its icon, label or check box; the whole row with RowSelect); -1 when
   /// none.
   int ItemAt(TPoint P);
@@ -110,7 +113,6 @@ private:
 
   // ---- Editing ----
   bool BeginEdit(int Index);
-  void EditorMessage(HWND Editor, TMessage& Message);
 
   TCustomListView& FList;
   HWND FWnd { 0 };
@@ -131,9 +133,7 @@ private:
   /// Type-ahead: the text typed so far and when the last character came.
   String FSearch;
   DWORD FSearchTime { 0 };
-  /// The in-place editor and the item it edits (-1: none).
+  /// The in-place editor and the item it edits.
+  LabelEditor FEditor;
   int FEditIndex { -1 };
-  HWND FEditor { 0 };
-  WNDPROC FEditorProc { nullptr };
-  WNDPROC FEditorPrevious { nullptr };
 };

@@ -290,7 +290,7 @@ void TCustomListView::SubItemsChanged(TListItem* Item) { FNative->RedrawItem(Ite
 void TCustomListView::ItemInserted(int Index) {
   if (FFocusIndex >= Index) ++FFocusIndex;
   if (FAnchorIndex >= Index) ++FAnchorIndex;
-  FNative->CountChanged();
+  FNative->ItemInserted(Index);
 }
 
 void TCustomListView::ItemDeleting(int Index) {
@@ -306,7 +306,7 @@ void TCustomListView::ItemDeleted(int Index) {
     FAnchorIndex = -1;
   else if (FAnchorIndex > Index)
     --FAnchorIndex;
-  FNative->CountChanged();
+  FNative->ItemDeleted(Index);
 }
 
 void TCustomListView::ItemsCleared() {

@@ -5,7 +5,7 @@
 #include "platform/base/TObject.h"
 #include "platform/base/TSet.h"
 #include "platform/base/Types.h"
-#include "platform/ui/FormTypes.h"
+#include "platform/ui/StdControlTypes.h"
 
 class TCustomListView;
 class TCustomTreeView;
@@ -14,9 +14,6 @@ class TListItem;
 class TTreeNode;
 
 // ---- Shared by the list and tree views ----
-
-/// The frame of a control's window: bsNone (none) or bsSingle (a sunken edge).
-using TBorderStyle = TFormBorderStyle;
 
 /// What an item being drawn is; handed to the custom-draw events.
 enum TCustomDrawStateItem {

@@ -456,3 +456,65 @@ TEST_F(ListViewTest, OwnerDataListScrollsTenThousandItemsFetchingOnlyWhatShows) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ListViewTest, CaptionsAreEditedInPlaceCommittedByEnterOrLeavingAndCancelledByEsc) {
+  MakeReport(4);
+  std::vector<String> Edited;
+  List->OnEdited = [&](TObject*, TListItem* Item, String& S) {
+    Edited.push_back(Format("%d:%s", Item->Index(), S.c_str()));
+    S += "!";
+  };
+  struct Case {
+    const char* How;
+    std::function<void()> End;
+    String Caption;
+    std::vector<String> Edited;
+  };
+  const std::vector<Case> Cases {
+    { "enter", [&] { Screen->Key(VK_RETURN); }, "new!", { "2:new" } },
+    { "esc", [&] { Screen->Key(VK_ESCAPE); }, "Row 2", {} },
+    { "click on another row", [&] { ClickAt(List, { 20, List->Items()->Item(0)->Top() + 3 }); }, "new!", { "2:new" } },
+  };
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(C.How);
+    List->Items()->Item(2)->SetCaption("Row 2");
+    Edited.clear();
+    List->SetFocus();
+    ASSERT_TRUE(List->Items()->Item(2)->EditCaption());
+    EXPECT_TRUE(List->IsEditing());
+    const HWND Editor = HWND(SendMessage(List->Handle(), LVM_GETEDITCONTROL, 0, 0));
+    ASSERT_NE(Editor, HWND(0));
+    EXPECT_EQ(GetParent(Editor), List->Handle());
+    EXPECT_EQ(GetFocus(), Editor);
+    EXPECT_EQ(GetWindowText(Editor), "Row 2");
+    Screen->TypeText("new");
+    C.End();
+    EXPECT_FALSE(List->IsEditing());
+    EXPECT_EQ(List->Items()->Item(2)->Caption(), C.Caption);
+    EXPECT_EQ(Edited, C.Edited);
+    EXPECT_EQ(GetFocus(), List->Handle());
+  }
+}
+
+TEST_F(ListViewTest, EditingIsRefusedWhenReadOnlyOrByOnEditing) {
+  MakeReport(2);
+  bool Allow = false;
+  List->OnEditing = [&](TObject*, TListItem*, bool& AllowEdit) { AllowEdit = Allow; };
+  EXPECT_FALSE(List->Items()->Item(0)->EditCaption());
+  Allow = true;
+  List->SetReadOnly(true);
+  EXPECT_FALSE(List->Items()->Item(0)->EditCaption());
+  List->SetReadOnly(false);
+  EXPECT_TRUE(List->Items()->Item(0)->EditCaption());
+  List->Items()->Item(0)->CancelEdit();
+  EXPECT_FALSE(List->IsEditing());
+  // Deleting the item being edited ends the edit without taking its text.
+  ASSERT_TRUE(List->Items()->Item(1)->EditCaption());
+  List->Items()->Delete(1);
+  EXPECT_FALSE(List->IsEditing());
+  Screen->PumpUntilIdle();
+}
+
+}  // namespace
