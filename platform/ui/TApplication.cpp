@@ -99,13 +99,14 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
   SetShowHint(true);
 }
 
-// The forms go first, while the application, its window and the screen are whole.
+// The forms go first, while the application, its window and the screen are whole; an error on the way
+// out is not shown in a box any more.
 TApplication::~TApplication() {
   CancelHint();
+  SetLoopExceptionHandler({});
   DestroyComponents();
   MessageHooks().Remove(this);
   if (ControlHost() == this) SetControlHost(nullptr);
-  SetLoopExceptionHandler({});
   DeallocateHWnd(FHandle);
   if (Application == this) Application = nullptr;
 }

@@ -215,4 +215,39 @@ TEST_F(FormTest, TheScreenListsFormsInCreationOrderFromTheirCreationOn) {
   EXPECT_THROW(Screen->Forms(1), EListError);
 }
 
+TEST_F(FormTest, OnDestroyRunsWhileTheFormIsWholeWhoeverOwnsIt) {
+  struct TWithField : TForm {
+    using TForm::TForm;
+    String Field { "kept" };
+  };
+  TForm* OwnerForm = NewForm(Bounds(0, 0, 100, 100));
+  for (TComponent* Owner : { static_cast<TComponent*>(App.get()), static_cast<TComponent*>(nullptr),
+                             static_cast<TComponent*>(OwnerForm) }) {
+    auto* Form = new TWithField(Owner);
+    new KeyProbe(Form, &Log, "Child", Form, Bounds(0, 0, 10, 10));
+    String Seen;
+    Form->OnDestroy = [&](TObject* Sender) {
+      auto* Whole = dynamic_cast<TWithField*>(Sender);  // null once the derived part is gone
+      Seen = Whole ? Whole->Field + " " + std::to_string(Whole->ComponentCount()) : "partly destroyed";
+    };
+    delete Form;
+    EXPECT_EQ(Seen, "kept 1");
+  }
+}
+
+TEST_F(FormTest, AFormReleasedInsideItsOwnClickGoesAfterTheClick) {
+  TForm* Form = NewForm(Bounds(100, 100, 200, 100));
+  bool Destroyed = false, AliveAfterRelease = false;
+  Form->OnDestroy = [&](TObject*) { Destroyed = true; };
+  Form->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) {
+    Form->Release();
+    AliveAfterRelease = !Destroyed;
+  };
+  Form->Show();
+  ClickOn(Form);
+  EXPECT_TRUE(AliveAfterRelease);
+  EXPECT_TRUE(Destroyed);
+  EXPECT_EQ(Screen->FormCount(), 0);
+}
+
 }  // namespace
