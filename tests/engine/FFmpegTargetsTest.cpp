@@ -27,6 +27,8 @@ struct TWritten {
   AVRational Rate { 0, 0 };
   int SampleRate { 0 };
   Int64 VideoBytes { 0 };  // in the packets of the first video stream
+  int VideoPackets { 0 };
+  int Pictures { 0 };      // decoded from them
 };
 
 TWritten Inspect(const String& AFileName) {
@@ -38,10 +40,12 @@ TWritten Inspect(const String& AFileName) {
   }
   LibAVFormat.avformat_find_stream_info(Input, nullptr);
   Result.Format = Input->iformat->name;
+  int VideoIndex = -1;
   for (unsigned I = 0; I < Input->nb_streams; ++I) {
     const AVStream* Stream = Input->streams[I];
     if (Stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO && Result.Video == AV_CODEC_ID_NONE) {
       Result.Video = Stream->codecpar->codec_id;
+      VideoIndex = int(I);
       Result.Width = Stream->codecpar->width;
       Result.Height = Stream->codecpar->height;
       Result.Rate = Stream->avg_frame_rate;
@@ -50,11 +54,32 @@ TWritten Inspect(const String& AFileName) {
       Result.SampleRate = Stream->codecpar->sample_rate;
     }
   }
+  AVCodecContext* Decoder = nullptr;
+  if (VideoIndex >= 0) {
+    const AVCodec* Codec = LibAVCodec.avcodec_find_decoder(Result.Video);
+    Decoder = LibAVCodec.avcodec_alloc_context3(Codec);
+    LibAVCodec.avcodec_parameters_to_context(Decoder, Input->streams[VideoIndex]->codecpar);
+    LibAVCodec.avcodec_open2(Decoder, Codec, nullptr);
+  }
   AVPacket* Packet = LibAVCodec.av_packet_alloc();
+  AVFrame* Frame = LibAVUtil.av_frame_alloc();
+  const auto Drain = [&] {
+    while (LibAVCodec.avcodec_receive_frame(Decoder, Frame) >= 0) ++Result.Pictures;
+  };
   while (LibAVFormat.av_read_frame(Input, Packet) >= 0) {
-    if (Input->streams[Packet->stream_index]->codecpar->codec_id == Result.Video) Result.VideoBytes += Packet->size;
+    if (Packet->stream_index == VideoIndex) {
+      Result.VideoBytes += Packet->size;
+      ++Result.VideoPackets;
+      if (LibAVCodec.avcodec_send_packet(Decoder, Packet) >= 0) Drain();
+    }
     LibAVCodec.av_packet_unref(Packet);
   }
+  if (Decoder) {
+    LibAVCodec.avcodec_send_packet(Decoder, nullptr);
+    Drain();
+    LibAVCodec.avcodec_free_context(&Decoder);
+  }
+  LibAVUtil.av_frame_free(&Frame);
   LibAVCodec.av_packet_free(&Packet);
   LibAVFormat.avformat_close_input(&Input);
   return Result;
@@ -173,6 +198,17 @@ TEST_F(FFmpegTargetsTest, EveryBuiltinPresetOpensTheEncoderAndEncodes) {
     if (Expected.contains(Preset.Name))
       for (const String& Item : Expected.at(Preset.Name)) EXPECT_NE(Settings.find(" " + Item), String::npos) << Item << " in " << Settings;
   }
+}
+
+TEST_F(FFmpegTargetsTest, TheDefaultPresetMakesAPlayableMP4) {
+  TCustomFFmpeg Task(2);
+  const String Output = Folder.Path("default.mp4");
+  Convert(Task, Media().ClipAVI, { { "vcodec", "libx264" }, { "vpre", "default" }, { "acodec", "aac" }, { "s", "160x120" } }, Output);
+  const TWritten Written = Inspect(Output);
+  EXPECT_EQ(Written.Format, "mov,mp4,m4a,3gp,3g2,mj2");
+  EXPECT_EQ(Written.Video, AV_CODEC_ID_H264);
+  EXPECT_EQ(Written.Audio, AV_CODEC_ID_AAC);
+  EXPECT_EQ(Written.Pictures, Fixture::FrameCount);
 }
 
 TEST_F(FFmpegTargetsTest, PresetsAreFoundByCodecOrReadFromTheirFile) {
@@ -386,6 +422,7 @@ TEST_F(FFmpegTargetsTest, ABitstreamFilterIsAppliedToTheNextStreamOfItsKind) {
   const TWritten Written = Inspect(Stream);
   EXPECT_EQ(Written.Format, "mpegts");
   EXPECT_EQ(Written.Video, AV_CODEC_ID_H264);
+  EXPECT_EQ(Written.Pictures, 5);
   EXPECT_NE(ReadFile(Stream).find(String("\0\0\0\1", 4)), String::npos) << "start codes in the stream";
 }
 
