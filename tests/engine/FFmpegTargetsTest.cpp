@@ -393,6 +393,18 @@ TEST_F(FFmpegTargetsTest, TheNormIsGuessedFromTheFrameRateTheInputsOrTheDefault)
     EXPECT_THROW(Task.SetTarget("cd", "pal", "pal"), FFmpegException);
   }
   {
+    TCustomFFmpeg Task(2);  // the VCD preload and mux rate reach the muxer
+    ASSERT_TRUE(Task.OpenInputFile(Media().ClipAVI));
+    Task.ApplyOption("target", "pal-vcd");
+    ASSERT_GT(Task.OpenOutputFile(Folder.Path("preload.mpg"), false), 0) << Task.LastErrMsg();
+    const AVDictionaryEntry* Preload = LibAVUtil.av_dict_get(Task.OutputFile(0).MuxerOptions, "preload", nullptr, 0);
+    ASSERT_NE(Preload, nullptr);
+    EXPECT_STREQ(Preload->value, "440000");
+    const AVDictionaryEntry* MuxRate = LibAVUtil.av_dict_get(Task.OutputFile(0).MuxerOptions, "muxrate", nullptr, 0);
+    ASSERT_NE(MuxRate, nullptr);
+    EXPECT_STREQ(MuxRate->value, "1411200");
+  }
+  {
     TCustomFFmpeg Task(2);
     EXPECT_THROW(Task.ApplyOption("target", "vcd"), FFmpegException) << "no frame rate to guess from";
   }
