@@ -76,8 +76,9 @@ public:
 
   /// The component's own probe, for the application's use.
   TAVProbe* AVProbe() const { return FAVProbe.get(); }
-  /// The probe of input AFileIndex of task ATaskIndex, nullptr while that input has none. A bad task index
-  /// raises EListError, a bad file index std::out_of_range.
+  /// The probe of input AFileIndex of task ATaskIndex, nullptr while that input has none. It shares the
+  /// task's opened input, which the task's run closes: it describes the input until the list is started.
+  /// A bad task index raises EListError, a bad file index std::out_of_range.
   TAVProbe* AVProbes(int ATaskIndex, int AFileIndex) const;
   const String& LastErrMsg() const { return FLastErrMsg; }
   int TasksCount() const { return FFFmpegList.Count(); }

@@ -532,7 +532,7 @@ TEST_F(FFConverterRunTest, AStopRacingTheChoiceOfTheNextTaskStartsNothingTwice) 
 }
 
 TEST_F(FFConverterRunTest, ManyRunsAndStopsReportEveryEndOnce) {
-  for (int Run = 0; Run < 30; ++Run) {
+  for (int Run = 0; Run < 8; ++Run) {
     TRecorder Seen;
     TTestConverter C(nullptr);
     Seen.Attach(C);
