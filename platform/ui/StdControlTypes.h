@@ -4,6 +4,8 @@
 #include <functional>
 
 #include "platform/base/TObject.h"
+#include "platform/base/TSet.h"
+#include "platform/base/Types.h"
 #include "platform/ui/FormTypes.h"
 
 /// A control's own border: none or a single (sunken) one.
@@ -16,7 +18,18 @@ enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 /// How a list box draws its items: itself, or through its owner with one or a per-item height.
-enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw };
+enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
+
+/// The state an owner-drawn item is drawn in; the values follow the ODS_* bits, in order.
+enum TOwnerDrawStateItem { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odHotLight,
+                           odInactive, odNoAccel, odNoFocusRect, odReserved1, odReserved2, odComboBoxEdit };
+using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
+
+class TWinControl;
+/// Draws item Index of Control into Rect on the control's canvas.
+using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
+/// Sets the height of item Index of a variable-height list.
+using TMeasureItemEvent = std::function<void(TWinControl* Control, int Index, int& Height)>;
 
 /// The state of a check box: clear, ticked or (AllowGrayed) neither.
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };

@@ -1,0 +1,8 @@
+#pragma once
+#include "platform/ui/TCustomListBox.h"
+
+/// The list box as forms use it.
+class TListBox : public TCustomListBox {
+public:
+  using TCustomListBox::TCustomListBox;
+};
