@@ -550,3 +550,19 @@ TEST_F(FFConverterRunTest, ManyRunsAndStopsReportEveryEndOnce) {
     for (int I = -1; I < 20; ++I) EXPECT_EQ(EndsOf[I], 1) << "run " << Run << " task " << I;
   }
 }
+
+TEST_F(FFConverterRunTest, WithoutTheHandOverProgressRunsOnTheReportingThread) {
+  Converter->SetTriggerEventInMainThread(false);
+  Recorder.Attach(*Converter);
+  TFakeTask* Task = Converter->Add(Reporting(2));
+  Converter->Start(1);
+  ASSERT_TRUE(Recorder.WaitForRunEnd());
+  ASSERT_TRUE(WaitServing([&] { return Recorder.Ends().size() == 2; }, 10000));
+  int Reports = 0;
+  for (const TSeen& Event : Recorder.Events())
+    if (Event.Kind == TSeen::Progress) {
+      EXPECT_EQ(Event.Thread, Task->WorkerThread.load());
+      ++Reports;
+    }
+  EXPECT_EQ(Reports, 2);
+}
