@@ -243,6 +243,7 @@ TEST_F(FFConverterRunTest, ThreadModeRunsEveryTaskOnceAtEveryWidth) {
     TRecorder Seen;
     Converter = std::make_unique<TTestConverter>(nullptr);
     Seen.Attach(*Converter);
+    std::atomic<int> Started { 0 };
     std::atomic<int> Running { 0 };
     std::atomic<int> MostRunning { 0 };
     std::vector<TFakeTask*> Tasks;
@@ -252,7 +253,9 @@ TEST_F(FFConverterRunTest, ThreadModeRunsEveryTaskOnceAtEveryWidth) {
         int Most = MostRunning;
         while (Now > Most && !MostRunning.compare_exchange_weak(Most, Now)) {
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        // The tasks started at once wait for each other, however slowly the system starts them.
+        if (Started++ < Width)
+          for (int Wait = 0; Wait < 5000 && Started < Width; ++Wait) std::this_thread::sleep_for(std::chrono::milliseconds(1));
         Reporting(3)(ATask);
         --Running;
       }));
