@@ -257,6 +257,8 @@ void TCustomFFConverter::Stop(bool AWaitFor) {
 
 void TCustomFFConverter::Pause() { FFFmpegList.PauseAll(); }
 
+void TCustomFFConverter::Resume() { FFFmpegList.ResumeAll(); }
+
 void TCustomFFConverter::SetPreview(bool Value) {
   FFFmpegList.SetPreview(Value);
   FPreview = Value;
@@ -266,8 +268,6 @@ void TCustomFFConverter::SetPreviewBitmap(bool Value) {
   FFFmpegList.SetPreviewBitmap(Value);
   FPreviewBitmap = Value;
 }
-
-void TCustomFFConverter::Resume() { FFFmpegList.ResumeAll(); }
 
 TAVProbe* TCustomFFConverter::AVProbes(int ATaskIndex, int AFileIndex) const { return Task(ATaskIndex)->AVProbe(AFileIndex); }
 
