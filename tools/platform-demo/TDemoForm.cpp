@@ -16,7 +16,7 @@ void TDemoForm::CreateComponents() {
 }
 
 void TDemoForm::AssignProperties() {
-  static_cast<TComponent*>(this)->SetName("DemoForm");
+  SetName("DemoForm");
   SetCaption("Platform demo");
   SetPosition(poScreenCenter);
   SetClientWidth(480);

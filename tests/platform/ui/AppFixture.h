@@ -72,7 +72,7 @@ protected:
   /// A form owned by the application at R, not shown yet.
   TForm* NewForm(TRect R, const std::string& Name = "") {
     auto* Form = new TForm(App.get());
-    static_cast<TComponent*>(Form)->SetName(Name);  // TControl keeps its SetName protected
+    Form->SetName(Name);
     Form->SetBounds(R.Left, R.Top, R.Width(), R.Height());
     return Form;
   }

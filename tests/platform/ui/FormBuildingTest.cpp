@@ -36,7 +36,6 @@ public:
     FChecked = Value;
     if (!ComponentState().Contains(csLoading)) Click();
   }
-  using TCustomControl::SetName;
 
 protected:
   void Loaded() override {
@@ -68,7 +67,7 @@ protected:
                              ComponentState().Contains(csLoading)
                          ? "yes"
                          : "no"));
-    static_cast<TComponent*>(this)->SetName("Built");
+    SetName("Built");
     Combo->SetName("Combo");
     Model->SetName("Model");
     Check->SetName("Check");
