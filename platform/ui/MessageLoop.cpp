@@ -11,6 +11,7 @@ namespace {
 int GModalDepth = 0;
 std::optional<int> GDeferredQuit;
 std::optional<int> GQuitReceived;
+TMessageFilter GMessageFilter;
 
 TLoopExceptionHandler& ExceptionHandler() {
   static TLoopExceptionHandler Handler;
@@ -51,6 +52,8 @@ bool TakeMessage(TMsg& Msg) {
 
 }  // namespace
 
+void SetMessageFilter(TMessageFilter Filter) { GMessageFilter = std::move(Filter); }
+
 bool ProcessNextMessage() {
   if (ServeHandOvers())
     return true;
@@ -65,7 +68,7 @@ bool ProcessNextMessage() {
   }
   try {
     const TMsg Retrieved = Msg;
-    if (!MessageHooks().Run(Msg) && Msg.message != WM_NULL) {
+    if (!MessageHooks().Run(Msg) && Msg.message != WM_NULL && !(GMessageFilter && GMessageFilter(Msg))) {
       TranslateMessage(Msg);
       DispatchMessage(Msg);
     } else if (Retrieved.message == WM_PAINT) {

@@ -36,6 +36,12 @@ void ClearQuit();
 
 /// The hooks queued messages pass before translation (the application's OnMessage).
 MessageHookStack& MessageHooks();
+/// What the application does with a queued message after the hooks and before translation (its shortcuts
+/// and key reflection): answers true when it took the message, which is then neither translated nor
+/// dispatched. Running after every hook, it also sees keys that an exclusive hook lets pass.
+using TMessageFilter = std::function<bool(TMsg& Msg)>;
+/// Installs the filter (empty: none).
+void SetMessageFilter(TMessageFilter Filter);
 
 using TLoopExceptionHandler = std::function<void(std::exception_ptr)>;
 /// Replaces what happens to an exception that escaped a handler the loop ran (empty: the default, which

@@ -94,8 +94,8 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
       HandleException();
     }
   });
-  // Below every hook pushed later, so the owners of OnMessage hooks see each message first.
-  MessageHooks().Push(this, [this](TMsg& Msg, bool& Handled) { Handled = ProcessMessage(Msg); });
+  // After every OnMessage hook, so their owners see each message first.
+  SetMessageFilter([this](TMsg& Msg) { return ProcessMessage(Msg); });
   SetShowHint(true);
 }
 
@@ -105,7 +105,7 @@ TApplication::~TApplication() {
   CancelHint();
   SetLoopExceptionHandler({});
   DestroyComponents();
-  MessageHooks().Remove(this);
+  SetMessageFilter({});
   if (ControlHost() == this) SetControlHost(nullptr);
   DeallocateHWnd(FHandle);
   if (Application == this) Application = nullptr;
