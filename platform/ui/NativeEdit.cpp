@@ -7,6 +7,7 @@
 #include "platform/gdi/Text.h"
 #include "platform/ui/Caret.h"
 #include "platform/ui/Input.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/TCustomEdit.h"
 #include "platform/ui/Ui.h"
 
@@ -76,10 +77,14 @@ String NativeEdit::Slice(int From, int To) const {
 
 int NativeEdit::CountOf(const String& S) const { return int(CodePointCount(S)); }
 
-void NativeEdit::Reindex() {
-  FOffsets.clear();
-  FLineStarts.assign(1, 0);
-  for (size_t I = 0; I < FText.size();) {
+// Only what follows a change needs indexing again; appending to a long text costs the appended part.
+// The code point before From is looked at again, since a CR there may now be followed by an LF.
+void NativeEdit::Reindex(int From) {
+  const int Start = std::clamp(From - 1, 0, int(FOffsets.size()) - 1);
+  size_t I = FOffsets[size_t(Start)];
+  FOffsets.resize(size_t(Start));
+  FLineStarts.erase(std::upper_bound(FLineStarts.begin(), FLineStarts.end(), Start), FLineStarts.end());
+  while (I < FText.size()) {
     FOffsets.push_back(I);
     const char C = FText[I];
     ReadCodePoint(FText, I);
@@ -113,7 +118,7 @@ void NativeEdit::Replace(int From, int To, const String& Insert, UndoKind Kind) 
     FUndo = { true, Kind, From, Inserted, Removed };
   }
   FText.replace(FOffsets[size_t(From)], Removed.size(), Insert);
-  Reindex();
+  Reindex(From);
   FAnchor = FCaret = From + Inserted;
   FModified = true;
   ScrollToCaret();
@@ -165,7 +170,7 @@ bool NativeEdit::Undo() {
   const String Current = Slice(Last.Pos, Last.Pos + Last.Inserted);
   FUndo = { true, UndoKind::Whole, Last.Pos, CountOf(Last.Deleted), Current };
   FText.replace(FOffsets[size_t(Last.Pos)], Current.size(), Last.Deleted);
-  Reindex();
+  Reindex(Last.Pos);
   SetSel(Last.Pos, Last.Pos + FUndo.Inserted);
   FModified = true;
   Invalidate();
@@ -367,8 +372,47 @@ bool NativeEdit::ShowsSelection() const {
   return SelStart() != SelEnd() && ((Style() & ES_NOHIDESEL) || (Wnd() && GetFocus() == Wnd()));
 }
 
+// Every visible change passes here; a memo's vertical scroll information follows it.
 void NativeEdit::Invalidate() {
-  if (const HWND W = Wnd()) InvalidateRect(W, nullptr, false);
+  const HWND W = Wnd();
+  if (!W) return;
+  InvalidateRect(W, nullptr, false);
+  if (!FKeepsLines) return;
+  SCROLLINFO Info;
+  Info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  Info.nMax = LineCount() - 1;
+  Info.nPage = UINT(std::max(1, FormatRect().Height() / LineHeight()));
+  Info.nPos = FTopLine;
+  SetScrollInfo(W, SB_VERT, Info, true);
+}
+
+// A memo scrolls by lines; the caret stays where it is in the text.
+void NativeEdit::ScrollLines(WPARAM Request) {
+  const int Rows = std::max(1, FormatRect().Height() / LineHeight());
+  int Top = FTopLine;
+  switch (LOWORD(Request)) {
+  case SB_LINEUP: --Top; break;
+  case SB_LINEDOWN: ++Top; break;
+  case SB_PAGEUP: Top -= Rows; break;
+  case SB_PAGEDOWN: Top += Rows; break;
+  case SB_TOP: Top = 0; break;
+  case SB_BOTTOM: Top = LineCount(); break;
+  case SB_THUMBPOSITION:
+  case SB_THUMBTRACK: {
+    // The message carries 16 bits; a full position set just before in the scroll information wins.
+    Top = HIWORD(Request);
+    SCROLLINFO Info;
+    Info.fMask = SIF_POS;
+    if (GetScrollInfo(Wnd(), SB_VERT, &Info) && (Info.nPos & 0xFFFF) == Top) Top = Info.nPos;
+    break;
+  }
+  default: return;
+  }
+  Top = std::clamp(Top, 0, std::max(0, LineCount() - Rows));
+  if (Top == FTopLine) return;
+  FTopLine = Top;
+  Invalidate();
+  UpdateCaret();
 }
 
 // The parent chooses the colours (WM_CTLCOLOREDIT, or WM_CTLCOLORSTATIC for read-only and disabled edits)
@@ -724,6 +768,10 @@ bool NativeEdit::Handle(TMessage& M) {
     }
     return true;
   case WM_CAPTURECHANGED: FDragging = false; return true;
+  case WM_VSCROLL:
+    if (!FKeepsLines) return false;
+    ScrollLines(M.WParam);
+    return true;
   case WM_SIZE:
     FRectSet = false;
     SelectionChanged();

@@ -9,6 +9,9 @@
 // Single-line edits take no line breaks from the user: Enter, Esc and Ctrl+Enter insert nothing and a
 // paste keeps the first line only.
 //
+// A memo keeps its vertical scroll information in lines (range: the lines, page: the rows that show,
+// position: the first row) and scrolls by WM_VSCROLL.
+//
 // Every change ends in EN_CHANGE to the parent window (reflected to the control as CN_COMMAND); without a
 // window the control gets CN_COMMAND directly. Text set to what it already is changes nothing and
 // notifies nothing. Commands that change text arrive as WM_CHAR, WM_CUT, WM_PASTE, WM_CLEAR and WM_UNDO
@@ -52,7 +55,8 @@ private:
   int Length() const { return int(FOffsets.size()) - 1; }
   String Slice(int From, int To) const;
   int CountOf(const String& S) const;
-  void Reindex();
+  /// Indexes code points and lines again from position From on (the text before it is unchanged).
+  void Reindex(int From = 0);
   int SelStart() const;
   int SelEnd() const;
   bool ReadOnly() const;
@@ -95,6 +99,7 @@ private:
   TPoint PointOf(int Pos) const;
   int PosAt(TPoint P) const;
   void ScrollToCaret();
+  void ScrollLines(WPARAM Request);
 
   // ---- Caret, selection and painting ----
   void MoveCaret(int Pos, bool Extend);

@@ -5,6 +5,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/ui/Caret.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TMemo.h"
 #include "tests/platform/ui/ControlFixture.h"
@@ -312,6 +313,14 @@ TEST_F(EditTest, TextFromTheInputMethodArrivesAsCharacters) {
   Screen->SetComposing(false);
   EXPECT_EQ(E->SelStart(), 4);
   EXPECT_EQ(E->Text().size(), 12u);
+  // The same text goes through the clipboard whole.
+  E->SetSelStart(1);
+  E->SetSelLength(2);
+  Screen->Key('C', { VK_CONTROL });
+  EXPECT_EQ(GetClipboardText(), "\xE5\x87\xBA\xE7\x9B\xAE");
+  E->SetSelStart(4);
+  Screen->Key('V', { VK_CONTROL });
+  EXPECT_EQ(E->Text(), "\xE8\xBE\x93\xE5\x87\xBA\xE7\x9B\xAE\xE5\xBD\x95\xE5\x87\xBA\xE7\x9B\xAE");
 }
 
 TEST_F(EditTest, TheMouseSelectsAndPlacesTheCaret) {
@@ -466,6 +475,29 @@ TEST_F(EditTest, MemoLinesReadAndChangeTheText) {
   EXPECT_EQ(M->Text(), "abb\rc");
   EXPECT_EQ(SendMessage(M->Handle(), WM_GETDLGCODE, 0, 0) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS),
             DLGC_WANTCHARS | DLGC_WANTALLKEYS);
+}
+
+TEST_F(EditTest, AMemoKeepsItsVerticalScrollInformationInLines) {
+  auto* M = NewEdit<TMemo>(Bounds(10, 10, 120, 80));
+  M->SetScrollBars(ssVertical);
+  for (int I = 0; I < 12; ++I) M->Lines()->Add(Format("line %d", I));
+  ShowRoot();
+  SCROLLINFO Info;
+  Info.fMask = SIF_ALL;
+  ASSERT_TRUE(GetScrollInfo(M->Handle(), SB_VERT, &Info));
+  const int Rows = int(Info.nPage);
+  ASSERT_GT(Rows, 1);
+  ASSERT_LT(Rows, 12);
+  // Twelve lines and the empty one after the last break; the caret is there, so the last page shows.
+  EXPECT_EQ(std::make_tuple(Info.nMin, Info.nMax, Info.nPos), std::make_tuple(0, 12, 13 - Rows));
+  SendMessage(M->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 4), 0);
+  EXPECT_EQ(SendMessage(M->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 4);
+  EXPECT_EQ(GetScrollPos(M->Handle(), SB_VERT), 4);
+  SendMessage(M->Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(GetScrollPos(M->Handle(), SB_VERT), 13 - Rows);
+  M->SetFocus();
+  M->SetSelStart(0);  // the caret's line comes into view
+  EXPECT_EQ(GetScrollPos(M->Handle(), SB_VERT), 0);
 }
 
 }  // namespace
