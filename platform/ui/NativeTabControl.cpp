@@ -392,8 +392,8 @@ void NativeTabControl::Paint(HDC DC) {
   if (FSelected >= 0 && FSelected < int(FRects.size())) PaintTab(DC, FSelected, true);
 }
 
-// Tabs rise above the frame's edge, the selected one two pixels more on every free side and open into
-// the display area; button tabs are raised, or sunk when selected.
+// Tabs stand on the frame's edge, the selected one two pixels larger on every side so that it rises above
+// the others and opens into the display area; button tabs are raised, or sunk when selected.
 void NativeTabControl::PaintTab(HDC DC, int Index, bool Selected) {
   TRect R = FRects[size_t(Index)];
   const TTabPosition Position = FTabs.TabPosition();
@@ -402,13 +402,8 @@ void NativeTabControl::PaintTab(HDC DC, int Index, bool Selected) {
     Fill(DC, R, Face);
     if (Selected || FTabs.Style() == tsButtons) DrawEdge(DC, R, Selected ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
   } else {
-    if (Selected) {
-      R = { R.Left - 2, R.Top - 2, R.Right + 2, R.Bottom + 2 };
-      if (Position == tpTop) R.Bottom -= 1;
-      if (Position == tpBottom) R.Top += 1;
-      if (Position == tpLeft) R.Right -= 1;
-      if (Position == tpRight) R.Left += 1;
-    }
+    // The selected tab also covers the frame's two lines where it meets it.
+    if (Selected) R = { R.Left - 2, R.Top - 2, R.Right + 2, R.Bottom + 2 };
     Fill(DC, R, Face);
     const int L = R.Left, T = R.Top, Rt = R.Right - 1, B = R.Bottom - 1;
     switch (Position) {

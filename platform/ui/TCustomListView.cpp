@@ -15,7 +15,7 @@ TCustomListView::TCustomListView(TComponent* AOwner)
   FCanvas->SetControl(this);
   SetBounds(FLeft, FTop, 250, 150);
   SetTabStop(true);
-  SetColor(clWindow);
+  SetParentColor(false);
 }
 
 // The window goes first, while the items, the header and the window side it calls are still whole.
@@ -83,6 +83,11 @@ void TCustomListView::CreateParams(TCreateParams& Params) {
   Params.Style |= WS_CLIPCHILDREN;
   if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
   Params.WindowClass.style = CS_DBLCLKS;
+}
+
+void TCustomListView::PaintWindow(HDC DC) {
+  TMessage Message { WM_PAINT, WPARAM(DC), 0, 0 };
+  DefaultHandler(Message);
 }
 
 void TCustomListView::DefaultHandler(TMessage& Message) {

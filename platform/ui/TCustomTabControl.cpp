@@ -149,6 +149,11 @@ void TCustomTabControl::Dispatch(TMessage& Message) {
   FControlState.Exclude(csCustomPaint);
 }
 
+void TCustomTabControl::PaintWindow(HDC DC) {
+  TMessage Message { WM_PAINT, WPARAM(DC), 0, 0 };
+  DefaultHandler(Message);
+}
+
 void TCustomTabControl::DefaultHandler(TMessage& Message) {
   if (!FNative->Handle(Message)) TWinControl::DefaultHandler(Message);
 }

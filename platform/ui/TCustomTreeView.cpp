@@ -11,7 +11,7 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner)
   FCanvas->SetControl(this);
   SetBounds(FLeft, FTop, 121, 97);
   SetTabStop(true);
-  SetColor(clWindow);
+  SetParentColor(false);
 }
 
 // The window goes first, while the nodes and the window side it calls are still whole; the nodes are
@@ -70,6 +70,11 @@ void TCustomTreeView::CreateParams(TCreateParams& Params) {
   Params.Style |= WS_CLIPCHILDREN;
   if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
   Params.WindowClass.style = CS_DBLCLKS;
+}
+
+void TCustomTreeView::PaintWindow(HDC DC) {
+  TMessage Message { WM_PAINT, WPARAM(DC), 0, 0 };
+  DefaultHandler(Message);
 }
 
 void TCustomTreeView::DefaultHandler(TMessage& Message) {

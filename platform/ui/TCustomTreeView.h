@@ -118,6 +118,8 @@ protected:
 
   void CreateParams(TCreateParams& Params) override;
   void DefaultHandler(TMessage& Message) override;
+  /// The window's own painting, also when windowless children make the control paint them after it.
+  void PaintWindow(HDC DC) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:

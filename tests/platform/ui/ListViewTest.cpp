@@ -307,15 +307,20 @@ TEST_F(ListViewTest, SelectedRowsShowInHighlightAndWritingACellRepaintsItsRowWit
   EXPECT_EQ(Changes, 1);
 }
 
-TEST_F(ListViewTest, ChildControlsPlacedOverItemsShowAboveThem) {
+TEST_F(ListViewTest, ChildControlsPlacedOverItemsShowAboveThemWhileTheRowsStillPaint) {
   MakeReport(5);
+  List->SetRowSelect(true);
   auto* Editor = Add<Probe>(List, "Editor", Bounds(205, List->Items()->Item(2)->Top(), 90, 14));
   Editor->Fill = clLime;
+  List->SetFocus();
+  List->Items()->Item(0)->SetSelected(true);
   Screen->PumpUntilIdle();
   List->Invalidate();
   Screen->PumpUntilIdle();
   const TPoint At = Editor->ClientToScreen({ 10, 5 });
   EXPECT_EQ(Screen->PixelAt(At.X, At.Y), clLime);
+  const TPoint Row = List->ClientToScreen({ 250, List->Items()->Item(0)->Top() + 3 });
+  EXPECT_EQ(Screen->PixelAt(Row.X, Row.Y), ColorToRGB(clHighlight));
 }
 
 /// Counts its DoDraw calls, as a list drawing with alpha would take them.

@@ -37,6 +37,7 @@ TEST_F(PageControlTest, TabsStartAtTwoTwoAndTheDisplayAreaLiesFourInsideTheFrame
   EXPECT_EQ(Pages->TabRect(1).Left, Tab.Right);
   EXPECT_EQ(Display, (TRect { 4, Tab.Bottom + 4, 296, 196 }));
   EXPECT_EQ(Pages->ActivePage()->BoundsRect(), Display);
+  EXPECT_EQ(Pixel(10 + 1, 10 + Display.Top + 10), ColorToRGB(clBtnHighlight));  // the frame's inner edge
   EXPECT_TRUE(Pages->ActivePage()->Visible());
   EXPECT_FALSE(Pages->Pages(1)->Visible());
 
