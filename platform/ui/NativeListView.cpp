@@ -187,18 +187,36 @@ bool NativeListView::Handle(TMessage& Message) {
 
 // ---- What the list view tells the window ---------------------------------------------------------------
 
-void NativeListView::CountChanged() {
+// The items from From on moved or are new: the scroll state follows, and what shows from the first
+// of them down is painted again (nothing when they all lie below the client area).
+void NativeListView::CountChanged(int From) {
   if (!FWnd || FUpdating) return;
-  Relayout();
+  if (FMetricsStale) UpdateMetrics();
+  const int OldTop = FTop, OldX = FScrollX;
+  UpdateScrolling();
+  if (FTop != OldTop || FScrollX != OldX || From <= 0 || FList.ViewStyle() != vsReport) {
+    if (FScrollX != OldX) PlaceHeader();
+    InvalidateRect(FWnd, nullptr, false);
+    return;
+  }
+  const TRect C = Client();
+  const TRect R { C.Left, std::max(ItemBounds(From).Top, ItemArea().Top), C.Right, C.Bottom };
+  if (R.Top < R.Bottom) InvalidateRect(FWnd, &R, false);
 }
 
+// Rows that do not show cost nothing, so filling a long list stays cheap.
 void NativeListView::RedrawItem(int Index) {
   if (!FWnd || FUpdating || Index < 0 || Index >= FList.ItemCount()) return;
-  TRect R = ItemBounds(Index);
+  if (FMetricsStale) UpdateMetrics();
   if (FList.ViewStyle() == vsReport) {
-    R.Left = 0;
-    R.Right = Client().Right;
+    if (Index < FTop || Index > FTop + FShownRows) return;
+    const TRect Area = ItemArea();
+    const int Top = Area.Top + (Index - FTop) * FMetrics.ItemHeight;
+    const TRect Row { Area.Left, Top, Area.Right, Top + FMetrics.ItemHeight };
+    if (Top < Area.Bottom) InvalidateRect(FWnd, &Row, false);
+    return;
   }
+  const TRect R = ItemBounds(Index);
   const TRect Visible = Client();
   if (R.Bottom <= Visible.Top || R.Top >= Visible.Bottom || R.Right <= Visible.Left || R.Left >= Visible.Right) return;
   InvalidateRect(FWnd, &R, false);
@@ -257,6 +275,8 @@ void NativeListView::UpdateMetrics() {
   FMetrics.IconCell = { std::max(IconW + 43, 75), IconH + 2 * TM.tmHeight + 12 };
   FMetrics.ListColumnWidth =
       FListColumnWidth > 0 ? FListColumnWidth : 16 * std::max(TM.tmAveCharWidth, 1) + Small.cx + 8;
+  FMetrics.TotalColumnWidth = 0;
+  for (int I = 0; I < FList.Columns()->Count(); ++I) FMetrics.TotalColumnWidth += FList.Column(I)->Width();
 }
 
 TRect NativeListView::Client() const {
@@ -276,10 +296,9 @@ TRect NativeListView::ItemArea() {
   return R;
 }
 
-int NativeListView::TotalColumnWidth() const {
-  int Total = 0;
-  for (int I = 0; I < FList.Columns()->Count(); ++I) Total += FList.Column(I)->Width();
-  return Total;
+int NativeListView::TotalColumnWidth() {
+  if (FMetricsStale) UpdateMetrics();
+  return FMetrics.TotalColumnWidth;
 }
 
 int NativeListView::ColumnLeft(int Index) const {
@@ -461,6 +480,7 @@ void NativeListView::UpdateScrollInfo() {
   switch (FList.ViewStyle()) {
   case vsReport: {
     const int Count = FList.ItemCount(), Page = CountPerPage();
+    FShownRows = Page + 1;
     FTop = std::clamp(FTop, 0, std::max(0, Count - std::max(Page, 1)));
     FScrollX = std::clamp(FScrollX, 0, std::max(0, Content.cx - C.Width()));
     PublishScrollState(FWnd, SB_VERT, 0, std::max(Count - 1, 0), Page, FTop);
@@ -936,10 +956,10 @@ bool NativeListView::BeginEdit(int Index) {
 
 void NativeListView::ItemInserted(int Index) {
   if (Editing() && FEditIndex >= Index) ++FEditIndex;
-  CountChanged();
+  CountChanged(Index);
 }
 
 void NativeListView::ItemDeleted(int Index) {
   if (Editing() && FEditIndex > Index) --FEditIndex;
-  CountChanged();
+  CountChanged(Index);
 }

@@ -27,8 +27,9 @@ public:
   bool Handle(TMessage& Message);
 
   // ---- What the list view tells the window ----
-  /// Items were added, removed or cleared: scroll state and painting follow.
-  void CountChanged();
+  /// Items from From on were added, removed or moved (0: the whole list changed): scroll state and
+  /// painting follow.
+  void CountChanged(int From = 0);
   /// Repaints one item.
   void RedrawItem(int Index);
   /// Columns, view style or an option changed: everything is laid out and painted again.
@@ -61,6 +62,7 @@ private:
     int HeaderHeight { 0 };
     TSize IconCell;           // a cell of the icon view
     int ListColumnWidth { 0 };
+    int TotalColumnWidth { 0 };
   };
   void Attach(HWND Wnd);
   void Detach();
@@ -68,7 +70,7 @@ private:
   TRect Client() const;
   /// The client area below the header.
   TRect ItemArea();
-  int TotalColumnWidth() const;
+  int TotalColumnWidth();
   /// Left edge of column Index in display order, before scrolling.
   int ColumnLeft(int Index) const;
   /// The column that holds the item's caption and icon (the first column); -1 without columns.
@@ -127,6 +129,8 @@ private:
   /// Report and icon views: horizontal pixel offset.
   int FScrollX { 0 };
   int FListColumnWidth { 0 };
+  /// Report view: rows that show at least partly, as last laid out.
+  int FShownRows { 0 };
   bool FUpdating { false };
   int FLayoutDepth { 0 };
   std::unique_ptr<NativeHeader> FHeader;
