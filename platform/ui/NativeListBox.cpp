@@ -109,12 +109,15 @@ HFONT NativeListBox::Font() const { return FFont ? FFont : static_cast<HFONT>(Ge
 
 int NativeListBox::FixedHeight() const {
   if (FItemHeight > 0) return FItemHeight;
-  const HDC DC = CreateCompatibleDC(nullptr);
-  SelectObject(DC, Font());
-  TEXTMETRIC Metrics;
-  GetTextMetrics(DC, Metrics);
-  DeleteDC(DC);
-  return std::max(1, int(Metrics.tmHeight));
+  if (FFontHeight == 0) {
+    const HDC DC = CreateCompatibleDC(nullptr);
+    SelectObject(DC, Font());
+    TEXTMETRIC Metrics;
+    GetTextMetrics(DC, Metrics);
+    DeleteDC(DC);
+    FFontHeight = std::max(1, int(Metrics.tmHeight));
+  }
+  return FFontHeight;
 }
 
 int NativeListBox::HeightOf(int Index) const {
@@ -153,9 +156,12 @@ bool NativeListBox::ItemRect(int Index, TRect& R) const {
     R = Bounds(Column * Width, (Index % Rows) * Height, Width, Height);
     return true;
   }
-  int Y = 0;
-  for (int I = FTop; I < Index; ++I) Y += HeightOf(I);
-  for (int I = Index; I < FTop; ++I) Y -= HeightOf(I);
+  int Y = (Index - FTop) * FixedHeight();
+  if (Variable()) {
+    Y = 0;
+    for (int I = FTop; I < Index; ++I) Y += HeightOf(I);
+    for (int I = Index; I < FTop; ++I) Y -= HeightOf(I);
+  }
   R = Bounds(0, Y, C.Width(), HeightOf(Index));
   return true;
 }
@@ -166,11 +172,12 @@ int NativeListBox::ItemAt(TPoint P, bool& Past) const {
     Past = true;
     return 0;
   }
+  const TRect C = Client();
   int Nearest = FTop;
   for (int I = FTop; I < Count(); ++I) {
     TRect R;
     ItemRect(I, R);
-    if (R.Left > Client().Right) break;
+    if (R.Left > C.Right || (!Columns() && R.Top >= C.Bottom)) break;
     if (P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom) return I;
     if (P.X >= R.Left && P.X < R.Right && P.Y >= R.Top) Nearest = I;
   }
@@ -621,6 +628,7 @@ bool NativeListBox::Handle(TMessage& M) {
     return true;
   case WM_SETFONT:
     FFont = reinterpret_cast<HFONT>(M.WParam);
+    FFontHeight = 0;
     ContentChanged();
     return true;
   case WM_GETFONT: M.Result = LRESULT(FFont); return true;

@@ -118,6 +118,8 @@ private:
   int FItemHeight { 0 };
   int FColumnWidth { 0 };
   HFONT FFont { nullptr };
+  /// The font's cell height, measured when first needed.
+  mutable int FFontHeight { 0 };
   /// The bars the window was made with.
   DWORD FBars { 0 };
   bool FUpdatingBars { false };
