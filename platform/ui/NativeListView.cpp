@@ -153,8 +153,9 @@ bool NativeListView::Handle(TMessage& Message) {
     return true;
   case LVM_GETCOLUMNWIDTH: {
     const int Index = int(Message.WParam);
+    if (FMetricsStale) UpdateMetrics();
     if (FList.ViewStyle() == vsList)
-      Message.Result = FMetricsStale ? (UpdateMetrics(), FMetrics.ListColumnWidth) : FMetrics.ListColumnWidth;
+      Message.Result = FMetrics.ListColumnWidth;
     else if (FList.ViewStyle() == vsReport && Index >= 0 && Index < FList.Columns()->Count())
       Message.Result = FList.Column(Index)->Width();
     return true;

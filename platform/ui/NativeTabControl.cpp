@@ -58,10 +58,8 @@ bool NativeTabControl::Handle(TMessage& Message) {
   Message.Result = 0;
   const HWND Wnd = FTabs.FHandle;
   switch (Message.Msg) {
-  case WM_SIZE:
-  case WM_SETFONT:
-    LayoutChanged();
-    return Message.Msg == WM_SETFONT;
+  case WM_SIZE: LayoutChanged(); return false;
+  case WM_SETFONT: LayoutChanged(); return true;
   case WM_PAINT: {
     if (!Wnd) return false;
     if (Message.WParam) {
@@ -182,8 +180,8 @@ bool NativeTabControl::Handle(TMessage& Message) {
 }
 
 void NativeTabControl::LayoutChanged() {
-  FLayoutStale = true;
   if (FSelected >= FTabs.TabCount()) FSelected = FTabs.TabCount() - 1;
+  if (FHot >= FTabs.TabCount() || !FTabs.HotTrack()) FHot = -1;
   FFirst = std::clamp(FFirst, 0, MaxFirst());
   FLayoutStale = true;
   Invalidate();

@@ -48,7 +48,11 @@ void TCustomTabControl::SetStyle(TTabStyle Value) {
   LayoutChanged();
 }
 
-void TCustomTabControl::SetHotTrack(bool Value) { FHotTrack = Value; }
+void TCustomTabControl::SetHotTrack(bool Value) {
+  if (FHotTrack == Value) return;
+  FHotTrack = Value;
+  FNative->LayoutChanged();
+}
 
 void TCustomTabControl::SetRaggedRight(bool Value) {
   if (FRaggedRight == Value) return;

@@ -234,6 +234,26 @@ TEST_F(ListViewTest, HeaderIsAnnouncedSubclassedAndRestored) {
   EXPECT_EQ(R.Width(), 250);
 }
 
+TEST_F(ListViewTest, ANewWindowKeepsItemsSelectionAndScrollingAndAnnouncesItsOwnHeader) {
+  auto* L = MakeReport<HeaderWatcher>(30);
+  L->Items()->Item(4)->SetSelected(true);
+  L->Column(1)->SetWidth(60);
+  const HWND OldHeader = L->Header;
+  L->SetBorderStyle(bsSingle);  // a new window
+  Screen->PumpUntilIdle();
+  EXPECT_EQ(L->Announcements, 2);
+  EXPECT_NE(L->Header, OldHeader);
+  EXPECT_FALSE(IsWindow(OldHeader));
+  EXPECT_EQ(GetParent(L->Header), L->Handle());
+  EXPECT_EQ(L->Items()->Count(), 30);
+  EXPECT_EQ(L->ItemIndex(), 4);
+  EXPECT_EQ(SendMessage(L->Header, HDM_GETITEMCOUNT, 0, 0), 3);
+  TRect Item;
+  SendMessage(L->Header, HDM_GETITEMRECT, 2, LPARAM(&Item));
+  EXPECT_EQ(Item.Left, 160);
+  EXPECT_EQ(Vert(), (ScrollState { 0, 29, L->VisibleRowCount(), 0 }));
+}
+
 TEST_F(ListViewTest, HeaderMouseResizesClicksAndReordersColumns) {
   MakeReport(3);
   List->SetFullDrag(true);
