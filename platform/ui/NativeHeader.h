@@ -47,7 +47,6 @@ private:
   TCustomListView& FList;
   NativeListView& FOwner;
   HWND FWnd { 0 };
-  HFONT FFont { nullptr };
   enum class Tracking { None, Divider, Section, Drag };
   Tracking FTracking { Tracking::None };
   int FTrackItem { -1 };

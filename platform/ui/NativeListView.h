@@ -47,12 +47,8 @@ public:
   /// none.
   int ItemAt(TPoint P);
 
-  // ---- Geometry the header uses ----
-  int HeaderHeight();
   /// The header's rectangle of column Index in its own coordinates (left to right in display order).
   TRect HeaderItemRect(int Index);
-  /// The horizontal scroll offset in pixels (report view).
-  int ScrollX() const { return FScrollX; }
 
 private:
   // ---- Layout ----
@@ -68,6 +64,7 @@ private:
   void Detach();
   void UpdateMetrics();
   TRect Client() const;
+  int HeaderHeight();
   /// The client area below the header.
   TRect ItemArea();
   int TotalColumnWidth();
@@ -120,7 +117,6 @@ private:
   HWND FWnd { 0 };
   Metrics FMetrics;
   bool FMetricsStale { true };
-  HFONT FFont { nullptr };
   HIMAGELIST FNormalImages { 0 };
   HIMAGELIST FSmallImages { 0 };
   HIMAGELIST FStateImages { 0 };
