@@ -173,6 +173,7 @@ void TCustomFFmpeg::CleanUp() {
   // Everything here was made through the libraries' entry points, which stay bound once bound, so it can
   // be released whatever the loader reports now.
   FOptions.Free();
+  ReleaseFrameHooks(FFirstHook);
   // Join mode repeats one output in several slots; it goes with its last slot.
   for (int I = 0; I < Fnb_output_files; ++I) Foutput_files[I].reset();
   Fnb_output_files = 0;

@@ -15,6 +15,7 @@ extern "C" {
 
 #include "engine/FFmpegException.h"
 #include "engine/FFmpegLogger.h"
+#include "engine/FrameHook.h"
 #include "engine/IPreviewWindow.h"
 #include "engine/TAVMetaDataMap.h"
 #include "engine/TAVStreamMap.h"
@@ -262,6 +263,7 @@ private:
   std::shared_ptr<IPreviewWindow> ChangePostHooks(TPostHooks Hooks);
 
   TPostHooks FPostHooks;                   // under PostHookLock
+  PFrameHookEntry FFirstHook { nullptr };  // the task's video-hook plug-in chain
   std::shared_ptr<IPreviewWindow> FPreviewer;  // under PostHookLock; a picture being shown keeps its own reference
   bool FJoinMode { false };
   bool FConverting { false };

@@ -186,9 +186,23 @@ void TCustomFFmpeg::OptCodecTag(uint32_t& ATag, const char* AKindWord, const Str
          uint32_t(uint8_t(AValue[3])) << 24;
 }
 
-void TCustomFFmpeg::OptVideoHook(const String&) {
-  // Video-hook plug-ins come with their own unit; until then the option is one the task does not implement.
-  throw FFmpegException("TODO: option - vhook");
+void TCustomFFmpeg::OptVideoHook(const String& AValue) {
+  // A plug-in path and its arguments, cut at "|" when the text holds one, else at blanks.
+  const char Separator = AValue.find('|') != String::npos ? '|' : ' ';
+  std::vector<String> Pieces;
+  size_t Start = 0;
+  while (Start <= AValue.size() && Pieces.size() < 64) {
+    size_t End = AValue.find(Separator, Start);
+    if (End == String::npos) End = AValue.size();
+    if (End > Start) Pieces.push_back(AValue.substr(Start, End - Start));
+    Start = End + 1;
+  }
+  std::vector<char*> Args;
+  for (String& Piece : Pieces) Args.push_back(Piece.data());
+  Args.push_back(nullptr);
+  if (AddFrameHook(FFirstHook, int(Pieces.size()), Args.data()) != 0)
+    throw FFmpegException("Failed to add video hook function: " + AValue);
+  FSettings.Fusing_vhook = true;
 }
 
 void TCustomFFmpeg::OptMetadata(const String& AValue) {

@@ -35,7 +35,7 @@ std::unique_ptr<IPreviewWindow> TCustomFFmpeg::CreatePreviewer() { return nullpt
 
 void TTranscoder::PreprocessVideoFrame(TAVInputStream& AIst, AVFrame* AFrame) {
   ++FHookFrameNumber;
-  if (!S.Fdo_deinterlace && !FTask.OnCustomHook) return;
+  if (!S.Fdo_deinterlace && !FTask.OnCustomHook && !S.Fusing_vhook) return;
   // The work is done on a picture of the task's own, so the decoder's buffers are never written; it is
   // sized from the picture itself, whatever the decoder context says.
   if (FHookFrame->width != AFrame->width || FHookFrame->height != AFrame->height || FHookFrame->format != AFrame->format) {
@@ -63,7 +63,16 @@ void TTranscoder::PreprocessVideoFrame(TAVInputStream& AIst, AVFrame* AFrame) {
     Worked = false;
   }
   AVFrame* Picture = Worked ? FHookFrame : AFrame;
-  if (FTask.OnCustomHook) RunCustomHook(Picture, AIst.pts);
+  if (FTask.OnCustomHook) {
+    RunCustomHook(Picture, AIst.pts);
+  } else if (S.Fusing_vhook) {
+    TFrameHookPicture Planes;
+    for (int I = 0; I < 4; ++I) {
+      Planes.data[I] = Picture->data[I];
+      Planes.linesize[I] = Picture->linesize[I];
+    }
+    ProcessFrameHooks(FTask.FFirstHook, &Planes, Picture->format, Picture->width, Picture->height, AIst.pts);
+  }
   if (!Worked) return;
   // The decoded picture becomes the worked one, with the decoded picture's own properties.
   FHookFrame->pts = AFrame->pts;

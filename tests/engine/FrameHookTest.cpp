@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "engine/FFmpeg.h"
 #include "engine/FrameHook.h"
 #include "tests/engine/TaskTesting.h"
 #include "tests/engine/plugins/HookPlugin.h"
@@ -124,4 +125,35 @@ TEST_F(FrameHookTest, APluginWithoutConfigureTakesItsNameAlone) {
   EXPECT_EQ(Counters(Path).ProcessedWithoutContext, Before + 1);
   EXPECT_EQ(Luma[1], 254);
   ReleaseFrameHooks(Chain);
+}
+
+TEST_F(FrameHookTest, TheVhookOptionRunsTheChainOnEveryPictureOfATask) {
+  const String Path = Plugin("complete");
+  TScratchFolder Folder;
+  const int Released = [&] {
+    // Loading the plug-in once here lets the counters be read before the task loads it.
+    PFrameHookEntry Probe = nullptr;
+    EXPECT_EQ(Add(Probe, { Path }), 0);
+    const int Count = Counters(Path).Releases + 1;
+    ReleaseFrameHooks(Probe);
+    return Count;
+  }();
+  {
+    TCustomFFmpeg Task(20);
+    ASSERT_TRUE(Task.OpenInputFile(Media().ClipAVI)) << Task.LastErrMsg();
+    Task.ApplyOption("vhook", Path + "|-x|5");
+    Task.ApplyOption("vcodec", "mpeg4");
+    ASSERT_GT(Task.OpenOutputFile(Folder.Path("hooked.avi"), false), 0) << Task.LastErrMsg();
+    Task.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
+  }
+  EXPECT_EQ(Counters(Path).Releases, Released + 1) << "the run's clean-up releases the task's chain";
+
+  TCustomFFmpeg Refusing(20);
+  try {
+    Refusing.ApplyOption("vhook", Path + " fail");
+    FAIL() << "a plug-in that refuses its arguments is an error";
+  } catch (const FFmpegException& E) {
+    EXPECT_EQ(E.Message, "Failed to add video hook function: " + Path + " fail");
+  }
 }
