@@ -127,7 +127,7 @@ TEST_F(FrameHookTest, APluginWithoutConfigureTakesItsNameAlone) {
   ReleaseFrameHooks(Chain);
 }
 
-TEST_F(FrameHookTest, TheVhookOptionRunsTheChainOnEveryPictureOfATask) {
+TEST_F(FrameHookTest, TheVhookOptionBuildsTheChainAndTheRunReleasesIt) {
   const String Path = Plugin("complete");
   TScratchFolder Folder;
   const int Released = [&] {
