@@ -10,6 +10,7 @@
 #include "platform/ui/NativeListView.h"
 #include "platform/ui/TCustomListView.h"
 #include "platform/ui/Ui.h"
+#include "platform/ui/ViewPainting.h"
 #include "platform/ui/ViewMessages.h"
 
 namespace {
@@ -20,22 +21,6 @@ constexpr int DividerGrip = 4;
 constexpr int DragThreshold = 5;
 /// Inset of a section's caption.
 constexpr int TextInset = 6;
-
-void Fill(HDC DC, const TRect& R, TColor Color) {
-  if (R.Width() <= 0 || R.Height() <= 0) return;
-  HBRUSH Brush = CreateSolidBrush(ColorToRGB(Color));
-  FillRect(DC, R, Brush);
-  DeleteObject(Brush);
-}
-
-void Line(HDC DC, int X1, int Y1, int X2, int Y2, TColor Color) {
-  HPEN Pen = CreatePen(PS_SOLID, 1, ColorToRGB(Color));
-  HGDIOBJ Old = SelectObject(DC, Pen);
-  MoveToEx(DC, X1, Y1, nullptr);
-  LineTo(DC, X2, Y2);
-  SelectObject(DC, Old);
-  DeleteObject(Pen);
-}
 
 bool Contains(const TRect& R, TPoint P) { return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom; }
 
@@ -190,14 +175,14 @@ void NativeHeader::Paint(HDC DC) {
     const TRect R = FOwner.HeaderItemRect(Index);
     Right = std::max(Right, R.Right);
     if (FTracking == Tracking::Drag && Index == FTrackItem) {
-      Fill(DC, R, clBtnShadow);
+      PaintFill(DC, R, clBtnShadow);
       continue;
     }
     PaintSection(DC, Index, R, FTracking == Tracking::Section && Index == FTrackItem && FPressedInside);
   }
   const TRect Rest { Right, 0, Client.Right, Client.Bottom };
-  Fill(DC, Rest, clBtnFace);
-  Line(DC, Rest.Left, Rest.Bottom - 1, Rest.Right, Rest.Bottom - 1, clBtnShadow);
+  PaintFill(DC, Rest, clBtnFace);
+  PaintLine(DC, Rest.Left, Rest.Bottom - 1, Rest.Right, Rest.Bottom - 1, clBtnShadow);
   if (FTracking == Tracking::Drag) {
     const TRect R = FOwner.HeaderItemRect(FTrackItem);
     PaintSection(DC, FTrackItem, Bounds(R.Left + FDragX - FTrackStartX, 0, R.Width(), R.Height()), true);
@@ -209,12 +194,12 @@ void NativeHeader::Paint(HDC DC) {
 void NativeHeader::PaintSection(HDC DC, int Index, const TRect& R, bool Pressed) {
   if (R.Width() <= 0) return;
   TListColumn* Column = FList.Column(Index);
-  Fill(DC, R, Pressed ? clBtnShadow : clBtnFace);
-  if (Pressed) Fill(DC, { R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1 }, clBtnFace);
-  Line(DC, R.Left, R.Bottom - 1, R.Right, R.Bottom - 1, clBtnShadow);
+  PaintFill(DC, R, Pressed ? clBtnShadow : clBtnFace);
+  if (Pressed) PaintFill(DC, { R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1 }, clBtnFace);
+  PaintLine(DC, R.Left, R.Bottom - 1, R.Right, R.Bottom - 1, clBtnShadow);
   if (!Pressed) {
-    Line(DC, R.Right - 2, R.Top + 3, R.Right - 2, R.Bottom - 3, clBtnShadow);
-    Line(DC, R.Right - 1, R.Top + 3, R.Right - 1, R.Bottom - 3, clBtnHighlight);
+    PaintLine(DC, R.Right - 2, R.Top + 3, R.Right - 2, R.Bottom - 3, clBtnShadow);
+    PaintLine(DC, R.Right - 1, R.Top + 3, R.Right - 1, R.Bottom - 3, clBtnHighlight);
   }
   const int Shift = Pressed ? 1 : 0;
   TRect Text { R.Left + TextInset + Shift, R.Top + Shift, R.Right - TextInset + Shift, R.Bottom - 1 + Shift };

@@ -12,6 +12,7 @@
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/TCustomListView.h"
 #include "platform/ui/Ui.h"
+#include "platform/ui/ViewPainting.h"
 #include "platform/ui/ViewScrolling.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -29,22 +30,6 @@ constexpr int WheelLines = 3;
 constexpr DWORD SearchPause = 1000;
 /// Room of an icon when there is no image list.
 constexpr int DefaultIcon = 32;
-
-void Fill(HDC DC, const TRect& R, TColor Color) {
-  if (R.Width() <= 0 || R.Height() <= 0) return;
-  HBRUSH Brush = CreateSolidBrush(ColorToRGB(Color));
-  FillRect(DC, R, Brush);
-  DeleteObject(Brush);
-}
-
-void Line(HDC DC, int X1, int Y1, int X2, int Y2, TColor Color) {
-  HPEN Pen = CreatePen(PS_SOLID, 1, ColorToRGB(Color));
-  HGDIOBJ Old = SelectObject(DC, Pen);
-  MoveToEx(DC, X1, Y1, nullptr);
-  LineTo(DC, X2, Y2);
-  SelectObject(DC, Old);
-  DeleteObject(Pen);
-}
 
 bool Intersects(const TRect& A, const TRect& B) {
   return A.Left < B.Right && B.Left < A.Right && A.Top < B.Bottom && B.Top < A.Bottom;
@@ -691,7 +676,7 @@ void NativeListView::PaintReportRow(HDC DC, int Index, TListItem* Item, bool Sel
   const TRect B = ItemBounds(Index), C = Client();
   const bool Grid = FList.GridLines();
   const int Top = B.Top + (Grid ? 1 : 0);
-  Fill(DC, { C.Left, Top, C.Right, B.Bottom }, Back);
+  PaintFill(DC, { C.Left, Top, C.Right, B.Bottom }, Back);
   const bool Focused = GetFocus() == FWnd;
   const bool ShowSelected = Selected && ShowsSelection();
   const TColor SelectBack = Focused ? clHighlight : clBtnFace, SelectText = Focused ? clHighlightText : clWindowText;
@@ -704,7 +689,7 @@ void NativeListView::PaintReportRow(HDC DC, int Index, TListItem* Item, bool Sel
     GetTextExtentPoint32(DC, Item->Caption(), Extent);
     Selection = { Label.Left, Top, std::min(Label.Right, Label.Left + Extent.cx + 6), B.Bottom };
   }
-  if (ShowSelected) Fill(DC, Selection, SelectBack);
+  if (ShowSelected) PaintFill(DC, Selection, SelectBack);
   if (FList.Checkboxes() && FList.Columns()->Count()) PaintCheckBox(DC, CheckBoxRect(Index), Item->Checked());
   const TRect Icon = ItemPart(Index, LVIR_ICON);
   if (FSmallImages && Icon.Width())
@@ -741,17 +726,17 @@ void NativeListView::PaintGridLines(HDC DC, int Top, int Bottom) {
   const TRect C = Client();
   const TColor Color = clBtnFace;
   const int H = FMetrics.ItemHeight, First = ItemArea().Top;
-  for (int Y = First + std::max(0, (Top - First + H - 1) / H) * H; Y < Bottom; Y += H) Line(DC, C.Left, Y, C.Right, Y, Color);
+  for (int Y = First + std::max(0, (Top - First + H - 1) / H) * H; Y < Bottom; Y += H) PaintLine(DC, C.Left, Y, C.Right, Y, Color);
   int X = -FScrollX;
   for (int Column : FList.FColumnOrder) {
     X += FList.Column(Column)->Width();
-    Line(DC, X - 1, Top, X - 1, Bottom, Color);
+    PaintLine(DC, X - 1, Top, X - 1, Bottom, Color);
   }
 }
 
 void NativeListView::PaintIconItem(HDC DC, int Index, TListItem* Item, bool Selected, TColor Back, TColor Text) {
   const TRect B = ItemBounds(Index);
-  Fill(DC, B, Back);
+  PaintFill(DC, B, Back);
   const bool Large = FList.ViewStyle() == vsIcon;
   const HIMAGELIST Images = Large ? FNormalImages : FSmallImages;
   const TRect Icon = ItemPart(Index, LVIR_ICON);
@@ -771,7 +756,7 @@ void NativeListView::PaintIconItem(HDC DC, int Index, TListItem* Item, bool Sele
   }
   const bool Focused = GetFocus() == FWnd;
   const bool ShowSelected = Selected && ShowsSelection();
-  if (ShowSelected) Fill(DC, Selection, Focused ? clHighlight : clBtnFace);
+  if (ShowSelected) PaintFill(DC, Selection, Focused ? clHighlight : clBtnFace);
   SetTextColor(DC, ColorToRGB(ShowSelected && Focused ? clHighlightText : ShowSelected ? clWindowText : Text));
   TRect TextRect = Large ? TRect { Selection.Left + 2, Selection.Top + 1, Selection.Right - 2, Selection.Bottom }
                          : TRect { Selection.Left + 2, B.Top, Label.Right, B.Bottom };
@@ -783,7 +768,7 @@ void NativeListView::PaintIconItem(HDC DC, int Index, TListItem* Item, bool Sele
 }
 
 void NativeListView::PaintCheckBox(HDC DC, const TRect& R, bool Checked) {
-  Fill(DC, R, clWindow);
+  PaintFill(DC, R, clWindow);
   HBRUSH Frame = CreateSolidBrush(ColorToRGB(clBtnShadow));
   FrameRect(DC, R, Frame);
   DeleteObject(Frame);
@@ -792,8 +777,8 @@ void NativeListView::PaintCheckBox(HDC DC, const TRect& R, bool Checked) {
   const TColor Ink = ColorToRGB(clWindowText);
   const int X = R.Left + 3, Y = R.Top + 5;
   for (int I = 0; I < 3; ++I) {
-    Line(DC, X, Y + I, X + 2, Y + 2 + I, Ink);
-    Line(DC, X + 2, Y + 2 + I, X + 7, Y - 3 + I, Ink);
+    PaintLine(DC, X, Y + I, X + 2, Y + 2 + I, Ink);
+    PaintLine(DC, X + 2, Y + 2 + I, X + 7, Y - 3 + I, Ink);
   }
 }
 

@@ -8,6 +8,7 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/TCustomTabControl.h"
 #include "platform/ui/Ui.h"
+#include "platform/ui/ViewPainting.h"
 #include "platform/ui/ViewMessages.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -21,22 +22,6 @@ constexpr int TabPadding = 6;
 constexpr int ImageGap = 3;
 /// The gap between button-style tabs and the display area.
 constexpr int ButtonGap = 3;
-
-void Fill(HDC DC, const TRect& R, TColor Color) {
-  if (R.Width() <= 0 || R.Height() <= 0) return;
-  HBRUSH Brush = CreateSolidBrush(ColorToRGB(Color));
-  FillRect(DC, R, Brush);
-  DeleteObject(Brush);
-}
-
-void Line(HDC DC, int X1, int Y1, int X2, int Y2, TColor Color) {
-  HPEN Pen = CreatePen(PS_SOLID, 1, ColorToRGB(Color));
-  HGDIOBJ Old = SelectObject(DC, Pen);
-  MoveToEx(DC, X1, Y1, nullptr);
-  LineTo(DC, X2, Y2);
-  SelectObject(DC, Old);
-  DeleteObject(Pen);
-}
 
 bool Contains(const TRect& R, TPoint P) { return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom; }
 
@@ -378,7 +363,7 @@ void NativeTabControl::MakeVisible(int Index) {
 void NativeTabControl::Paint(HDC DC) {
   Layout();
   const TRect C = FTabs.ClientRect();
-  Fill(DC, C, FTabs.Color());
+  PaintFill(DC, C, FTabs.Color());
   if (FTabs.Style() == tsTabs) {
     TRect Frame = FrameRect();
     DrawEdge(DC, Frame, EDGE_RAISED, BF_RECT);
@@ -397,27 +382,27 @@ void NativeTabControl::PaintTab(HDC DC, int Index, bool Selected) {
   const TTabPosition Position = FTabs.TabPosition();
   const TColor Face = FTabs.Color();
   if (FTabs.Style() != tsTabs) {
-    Fill(DC, R, Face);
+    PaintFill(DC, R, Face);
     if (Selected || FTabs.Style() == tsButtons) DrawEdge(DC, R, Selected ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
   } else {
     // The selected tab also covers the frame's two lines where it meets it.
     if (Selected) R = { R.Left - 2, R.Top - 2, R.Right + 2, R.Bottom + 2 };
-    Fill(DC, R, Face);
+    PaintFill(DC, R, Face);
     const int L = R.Left, T = R.Top, Rt = R.Right - 1, B = R.Bottom - 1;
     switch (Position) {
     case tpTop:
-      Line(DC, L, B + 1, L, T + 2, clBtnHighlight);
-      Line(DC, L + 1, T + 1, L + 2, T, clBtnHighlight);
-      Line(DC, L + 2, T, Rt - 1, T, clBtnHighlight);
-      Line(DC, Rt - 1, T + 1, Rt - 1, B + 1, clBtnShadow);
-      Line(DC, Rt, T + 2, Rt, B + 1, cl3DDkShadow);
+      PaintLine(DC, L, B + 1, L, T + 2, clBtnHighlight);
+      PaintLine(DC, L + 1, T + 1, L + 2, T, clBtnHighlight);
+      PaintLine(DC, L + 2, T, Rt - 1, T, clBtnHighlight);
+      PaintLine(DC, Rt - 1, T + 1, Rt - 1, B + 1, clBtnShadow);
+      PaintLine(DC, Rt, T + 2, Rt, B + 1, cl3DDkShadow);
       break;
     case tpBottom:
-      Line(DC, L, T, L, B - 1, clBtnHighlight);
-      Line(DC, L + 1, B - 1, L + 2, B, cl3DDkShadow);
-      Line(DC, L + 2, B, Rt - 1, B, cl3DDkShadow);
-      Line(DC, Rt - 1, T, Rt - 1, B, clBtnShadow);
-      Line(DC, Rt, T, Rt, B - 1, cl3DDkShadow);
+      PaintLine(DC, L, T, L, B - 1, clBtnHighlight);
+      PaintLine(DC, L + 1, B - 1, L + 2, B, cl3DDkShadow);
+      PaintLine(DC, L + 2, B, Rt - 1, B, cl3DDkShadow);
+      PaintLine(DC, Rt - 1, T, Rt - 1, B, clBtnShadow);
+      PaintLine(DC, Rt, T, Rt, B - 1, cl3DDkShadow);
       break;
     case tpLeft:
     case tpRight: {

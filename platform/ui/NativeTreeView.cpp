@@ -12,6 +12,7 @@
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/TCustomTreeView.h"
 #include "platform/ui/Ui.h"
+#include "platform/ui/ViewPainting.h"
 #include "platform/ui/ViewScrolling.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -21,22 +22,6 @@ namespace {
 constexpr int ButtonSize = 9;
 constexpr int WheelLines = 3;
 constexpr DWORD SearchPause = 1000;
-
-void Fill(HDC DC, const TRect& R, TColor Color) {
-  if (R.Width() <= 0 || R.Height() <= 0) return;
-  HBRUSH Brush = CreateSolidBrush(ColorToRGB(Color));
-  FillRect(DC, R, Brush);
-  DeleteObject(Brush);
-}
-
-void Line(HDC DC, int X1, int Y1, int X2, int Y2, TColor Color) {
-  HPEN Pen = CreatePen(PS_SOLID, 1, ColorToRGB(Color));
-  HGDIOBJ Old = SelectObject(DC, Pen);
-  MoveToEx(DC, X1, Y1, nullptr);
-  LineTo(DC, X2, Y2);
-  SelectObject(DC, Old);
-  DeleteObject(Pen);
-}
 
 /// A dotted horizontal or vertical line (end excluded) whose dots fall on even x + y, so lines meet.
 void Dotted(HDC DC, int X1, int Y1, int X2, int Y2, TColor Color) {
@@ -444,7 +429,7 @@ void NativeTreeView::Paint(HDC DC) {
     for (int Row = First; Row <= Last && Row < int(Rows().size()); ++Row) PaintRow(DC, Row);
   });
   const TRect C = Client();
-  Fill(DC, { C.Left, std::max((std::max(Last, First - 1) + 1 - FTop) * FItemHeight, 0), C.Right, C.Bottom }, FTree.Color());
+  PaintFill(DC, { C.Left, std::max((std::max(Last, First - 1) + 1 - FTop) * FItemHeight, 0), C.Right, C.Bottom }, FTree.Color());
 }
 
 // A custom-draw handler that declines the default drawing gets the row to itself: nothing of it is
@@ -466,7 +451,7 @@ void NativeTreeView::PaintRow(HDC DC, int Row) {
   RestoreDC(DC, Saved);
   if (!DefaultDraw || FRowsStale || FTree.Items()->GetNodeFromId(Id) != Node) return;
   const TColor Back = Canvas->Brush()->Color(), Text = Canvas->Font()->Color();
-  Fill(DC, LineRect(Row), Back);
+  PaintFill(DC, LineRect(Row), Back);
   if (FTree.ShowLines()) PaintLines(DC, Node, Row);
   if (FTree.ShowButtons() && Node->HasChildren()) {
     const TRect B = ButtonRect(Node, Row);
@@ -493,7 +478,7 @@ void NativeTreeView::PaintRow(HDC DC, int Row) {
   }
   const TRect T = TextRect(Node, Row);
   const bool ShowSelected = Selected && (Focused || !FTree.HideSelection());
-  if (ShowSelected) Fill(DC, T, Focused ? clHighlight : clBtnFace);
+  if (ShowSelected) PaintFill(DC, T, Focused ? clHighlight : clBtnFace);
   SelectObject(DC, FTree.Font()->Handle());
   SetBkMode(DC, TRANSPARENT);
   SetTextColor(DC, ColorToRGB(ShowSelected ? (Focused ? clHighlightText : clWindowText) : Text));
@@ -524,12 +509,12 @@ void NativeTreeView::PaintLines(HDC DC, TTreeNode* Node, int Row) {
 void NativeTreeView::PaintButton(HDC DC, const TRect& R, bool Expanded) {
   const int X = R.Left + R.Width() / 2, Y = R.Top + R.Height() / 2;
   const TRect Box = Bounds(X - ButtonSize / 2, Y - ButtonSize / 2, ButtonSize, ButtonSize);
-  Fill(DC, Box, clWindow);
+  PaintFill(DC, Box, clWindow);
   HBRUSH Frame = CreateSolidBrush(ColorToRGB(clBtnShadow));
   FrameRect(DC, Box, Frame);
   DeleteObject(Frame);
-  Line(DC, X - 2, Y, X + 3, Y, clWindowText);
-  if (!Expanded) Line(DC, X, Y - 2, X, Y + 3, clWindowText);
+  PaintLine(DC, X - 2, Y, X + 3, Y, clWindowText);
+  if (!Expanded) PaintLine(DC, X, Y - 2, X, Y + 3, clWindowText);
 }
 
 // ---- Input ----------------------------------------------------------------------------------------------

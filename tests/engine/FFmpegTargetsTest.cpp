@@ -195,8 +195,11 @@ TEST_F(FFmpegTargetsTest, EveryBuiltinPresetOpensTheEncoderAndEncodes) {
     EXPECT_FALSE(Logged(Task, "has no equivalent"));
     EXPECT_EQ(Inspect(Output).Video, AV_CODEC_ID_H264);
     const String Settings = X264Settings(Output);
-    if (Expected.contains(Preset.Name))
-      for (const String& Item : Expected.at(Preset.Name)) EXPECT_NE(Settings.find(" " + Item), String::npos) << Item << " in " << Settings;
+    if (Expected.contains(Preset.Name)) {
+      for (const String& Item : Expected.at(Preset.Name)) {
+        EXPECT_NE(Settings.find(" " + Item), String::npos) << Item << " in " << Settings;
+      }
+    }
   }
 }
 
