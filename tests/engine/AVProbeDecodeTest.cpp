@@ -121,7 +121,7 @@ TEST_F(AVProbeDecodeTest, SeekingPastTheEndFailsAndLeavesTheProbeUsable) {
 }
 
 TEST_F(AVProbeDecodeTest, AStillPictureDecodesOnceAndStaysTheCurrentPicture) {
-  for (const String& Format : { "", "image2" }) {
+  for (const String Format : { "", "image2" }) {
     SCOPED_TRACE(Format);
     ASSERT_TRUE(Probe.LoadFile(MediaFixtures().StillPNG, Format));
     ASSERT_TRUE(Probe.Decode());

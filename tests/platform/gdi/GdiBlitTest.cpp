@@ -17,7 +17,7 @@ int SourceColumn(const GdiTestCanvas& C, int X, int Y) { return GetRValue(C.At(X
 }  // namespace
 
 TEST(GdiBlitTest, StretchMapsColumnsByTheCentreFormula) {
-  for (const auto [SrcW, DstW] : { std::pair { 3, 5 }, std::pair { 5, 3 }, std::pair { 4, 4 }, std::pair { 7, 2 } }) {
+  for (const auto& [SrcW, DstW] : { std::pair { 3, 5 }, std::pair { 5, 3 }, std::pair { 4, 4 }, std::pair { 7, 2 } }) {
     GdiTestCanvas Src(SrcW, 1), Dst(DstW + 2, 1);
     PaintColumns(Src);
     SetStretchBltMode(Dst.DC, COLORONCOLOR);

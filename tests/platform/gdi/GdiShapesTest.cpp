@@ -126,8 +126,9 @@ TEST(GdiShapesTest, FocusRectDrawnTwiceRestoresThePixels) {
   DrawFocusRect(C.DC, { 1, 0, 6, 5 });
   for (int Y = 0; Y < 6; ++Y)
     for (int X = 0; X < 7; ++X)
-      if (X != 3 || Y != 0)
+      if (X != 3 || Y != 0) {
         EXPECT_EQ(C.At(X, Y), RGB(10, 200, 30)) << X << "," << Y;
+      }
   EXPECT_EQ(C.Bitmap->Pixels().Pixel(3, 0), 0x80FF00FFu);  // alpha kept
 }
 
