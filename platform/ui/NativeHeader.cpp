@@ -10,7 +10,7 @@
 #include "platform/ui/NativeListView.h"
 #include "platform/ui/TCustomListView.h"
 #include "platform/ui/Ui.h"
-#include "platform/ui/ViewPainting.h"
+#include "platform/ui/ViewSupport.h"
 #include "platform/ui/ViewMessages.h"
 
 namespace {
@@ -21,8 +21,6 @@ constexpr int DividerGrip = 4;
 constexpr int DragThreshold = 5;
 /// Inset of a section's caption.
 constexpr int TextInset = 6;
-
-bool Contains(const TRect& R, TPoint P) { return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom; }
 
 }  // namespace
 

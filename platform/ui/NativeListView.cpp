@@ -12,7 +12,7 @@
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/TCustomListView.h"
 #include "platform/ui/Ui.h"
-#include "platform/ui/ViewPainting.h"
+#include "platform/ui/ViewSupport.h"
 #include "platform/ui/ViewScrolling.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -33,20 +33,6 @@ constexpr int DefaultIcon = 32;
 
 bool Intersects(const TRect& A, const TRect& B) {
   return A.Left < B.Right && B.Left < A.Right && A.Top < B.Bottom && B.Top < A.Bottom;
-}
-
-bool Contains(const TRect& R, TPoint P) { return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom; }
-
-TSize ImageSize(HIMAGELIST List) {
-  int W = 0, H = 0;
-  if (!ImageList_GetIconSize(List, &W, &H)) return { 0, 0 };
-  return { W, H };
-}
-
-/// Whether Text starts with Prefix, letters compared without case.
-bool StartsWithText(const String& Text, const String& Prefix) {
-  const size_t Cut = CodePointOffset(Text, CodePointCount(Prefix));
-  return AnsiCompareText(Text.substr(0, Cut), Prefix) == 0;
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "platform/ui/Input.h"
 #include "platform/ui/TCustomTabControl.h"
 #include "platform/ui/Ui.h"
-#include "platform/ui/ViewPainting.h"
+#include "platform/ui/ViewSupport.h"
 #include "platform/ui/ViewMessages.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -22,14 +22,6 @@ constexpr int TabPadding = 6;
 constexpr int ImageGap = 3;
 /// The gap between button-style tabs and the display area.
 constexpr int ButtonGap = 3;
-
-bool Contains(const TRect& R, TPoint P) { return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom; }
-
-TSize ImageSize(HIMAGELIST List) {
-  int W = 0, H = 0;
-  if (!ImageList_GetIconSize(List, &W, &H)) return { 0, 0 };
-  return { W, H };
-}
 
 }  // namespace
 

@@ -12,7 +12,7 @@
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/TCustomTreeView.h"
 #include "platform/ui/Ui.h"
-#include "platform/ui/ViewPainting.h"
+#include "platform/ui/ViewSupport.h"
 #include "platform/ui/ViewScrolling.h"
 #include "platform/ui/VirtualKeys.h"
 
@@ -33,19 +33,6 @@ void Dotted(HDC DC, int X1, int Y1, int X2, int Y2, TColor Color) {
     for (int Y = std::min(Y1, Y2); Y < std::max(Y1, Y2); ++Y)
       if (((X1 + Y) & 1) == 0) SetPixel(DC, X1, Y, C);
   }
-}
-
-bool Contains(const TRect& R, TPoint P) { return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom; }
-
-TSize ImageSize(HIMAGELIST List) {
-  int W = 0, H = 0;
-  if (!ImageList_GetIconSize(List, &W, &H)) return { 0, 0 };
-  return { W, H };
-}
-
-bool StartsWithText(const String& Text, const String& Prefix) {
-  const size_t Cut = CodePointOffset(Text, CodePointCount(Prefix));
-  return AnsiCompareText(Text.substr(0, Cut), Prefix) == 0;
 }
 
 }  // namespace

@@ -14,40 +14,14 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/WindowSystem.h"
+#include "tests/platform/display/SdlAppFixture.h"
 #include "tests/platform/display/XScreenshot.h"
 #include "tools/platform-demo/TDemoForm.h"
 #include "tools/platform-demo/TDemoPicture.h"
 
 namespace {
 
-/// Runs the loop on native events until Done holds or a few seconds of real time passed.
-bool RunUntil(const std::function<bool()>& Done) {
-  const auto Limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (!Done()) {
-    if (std::chrono::steady_clock::now() > Limit) return false;
-    WindowSystem::Get().WaitForEvents(CurrentClock().Now() + 20);
-    ProcessPendingMessages();
-  }
-  return true;
-}
-
-class PlatformDemoDisplay : public ::testing::Test {
-protected:
-  void SetUp() override {
-    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X server";
-    WindowSystem::Get().Reset();
-    Presenter = std::make_unique<SdlPresenter>();
-    App = std::make_unique<TApplication>(nullptr);
-  }
-  void TearDown() override {
-    App.reset();
-    WindowSystem::Get().Reset();
-    Presenter.reset();
-  }
-
-  std::unique_ptr<SdlPresenter> Presenter;
-  std::unique_ptr<TApplication> App;
-};
+class PlatformDemoDisplay : public SdlAppFixture {};
 
 TEST_F(PlatformDemoDisplay, TheScreenShowsTheLabelsTextAndTheCustomPainting) {
   TDemoForm* Form = nullptr;

@@ -1,0 +1,32 @@
+#include "platform/ui/ViewSupport.h"
+
+#include "platform/base/SysUtils.h"
+
+void PaintFill(HDC DC, const TRect& R, TColor Color) {
+  if (R.Width() <= 0 || R.Height() <= 0) return;
+  HBRUSH Brush = CreateSolidBrush(ColorToRGB(Color));
+  FillRect(DC, R, Brush);
+  DeleteObject(Brush);
+}
+
+void PaintLine(HDC DC, int X1, int Y1, int X2, int Y2, TColor Color) {
+  HPEN Pen = CreatePen(PS_SOLID, 1, ColorToRGB(Color));
+  HGDIOBJ Old = SelectObject(DC, Pen);
+  MoveToEx(DC, X1, Y1, nullptr);
+  LineTo(DC, X2, Y2);
+  SelectObject(DC, Old);
+  DeleteObject(Pen);
+}
+
+bool Contains(const TRect& R, TPoint P) { return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom; }
+
+TSize ImageSize(HIMAGELIST List) {
+  int W = 0, H = 0;
+  if (!ImageList_GetIconSize(List, &W, &H)) return { 0, 0 };
+  return { W, H };
+}
+
+bool StartsWithText(const String& Text, const String& Prefix) {
+  const size_t Cut = CodePointOffset(Text, CodePointCount(Prefix));
+  return AnsiCompareText(Text.substr(0, Cut), Prefix) == 0;
+}

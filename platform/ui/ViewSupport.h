@@ -1,0 +1,16 @@
+#pragma once
+// Small steps the native views share: painting in a colour, point tests, image sizes, type-ahead matching.
+#include "platform/gdi/Colors.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/ui/ImageListCalls.h"
+
+/// Fills R with Color (system colours resolved); an empty rectangle paints nothing.
+void PaintFill(HDC DC, const TRect& R, TColor Color);
+/// Draws a one-pixel line from (X1, Y1) up to, but not including, (X2, Y2).
+void PaintLine(HDC DC, int X1, int Y1, int X2, int Y2, TColor Color);
+/// Whether P lies in R (right and bottom edges outside).
+bool Contains(const TRect& R, TPoint P);
+/// The image size of List; 0 x 0 without a list.
+TSize ImageSize(HIMAGELIST List);
+/// Whether Text starts with Prefix, letters compared without case.
+bool StartsWithText(const String& Text, const String& Prefix);
