@@ -12,9 +12,20 @@
 #include "engine/SwScaleStubs.h"
 #include "engine/TCodecLockScope.h"
 #include "engine/TTranscoder.h"
+#include "engine/TrialOpen.h"
 #include "platform/base/SysUtils.h"
 
 namespace {
+
+/// How long a trial open may take: reading a long film's statistics takes seconds.
+constexpr int TrialOpenTimeoutMs = 120000;
+
+/// Whether a second-pass encoder open would fail, tried in a child process first: with statistics the rate
+/// controller cannot meet, the codec library aborts the whole process in the open instead of failing it.
+bool FailsInTrial(AVCodecContext* AEncoder, const AVCodec* ACodec, const AVDictionary* AOptions) {
+  if (!(AEncoder->flags & AV_CODEC_FLAG_PASS2) || !AEncoder->stats_in) return false;
+  return TrialOpenInChild(AEncoder, ACodec, AOptions, TrialOpenTimeoutMs) == TTrialOpenResult::Fails;
+}
 
 /// An encoder context's settings in a fresh, unopened context: every option, the fields the options do
 /// not cover, and copies of what the context owns. Join mode opens a new encoder from it at every join,
@@ -401,7 +412,7 @@ int TTranscoder::OpenCodec(TAVOutputStream& AOst, const AVCodec* ACodec) {
   int Opened;
   {
     TCodecLockScope Lock;
-    Opened = LibAVCodec.avcodec_open2(AOst.enc(), ACodec, &Options);
+    Opened = FailsInTrial(AOst.enc(), ACodec, Options) ? AVERROR(EINVAL) : LibAVCodec.avcodec_open2(AOst.enc(), ACodec, &Options);
     if (Opened >= 0) FTask.AddCodecItem(FTask.FEncoderList, AOst.enc_slot);
   }
   LibAVUtil.av_dict_free(&Options);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -308,6 +309,19 @@ TEST_F(FFmpegTargetsTest, TwoPassesEndCloserToTheBitRateAndKeepTheirLog) {
   EXPECT_GT(FileSizeOf(Folder.Path("stats-0.log")), 0);
   const double TwoPass = Size("second.avi", 2);
   EXPECT_LT(std::abs(TwoPass - Target), std::abs(OnePass - Target)) << Target << ": " << OnePass << " vs " << TwoPass;
+
+  // A rate far below what the first pass measured fails the run with the rate controller's reason.
+  TCustomFFmpeg Low(2);
+  ASSERT_TRUE(Low.OpenInputFile(Media().ClipAVI));
+  for (const auto& [Name, Value] : TOptions { { "an", "1" }, { "vcodec", "mpeg4" }, { "b", "20000" }, { "pass", "2" } })
+    Low.ApplyOption(Name, Value);
+  Low.ApplyOption("passlogfile", Folder.Path("stats"));
+  ASSERT_GT(Low.OpenOutputFile(Folder.Path("low.avi"), false), 0);
+  Low.StartConvert(false, tpNormal);
+  EXPECT_TRUE(Low.FatalException());
+  const auto Library = Log.From(GlobalLogger());
+  EXPECT_TRUE(std::any_of(Library.begin(), Library.end(), [](const auto& E) { return E.Text.ends_with("requested bitrate is too low"); }));
+  EXPECT_FALSE(FileExists(Folder.Path("low.avi")));
 
   TCustomFFmpeg Task(2);
   try {
