@@ -9,8 +9,9 @@ extern "C" {
 
 /// Ready-made disc formats an output can follow.
 enum TOptionTargetType { ttIgnore, ttVCD, ttSVCD, ttDVD };
-/// The television norm of a target; ntAuto takes it from the inputs.
-enum TOptionNormType { ntAuto, ntPAL, ntNTSC };
+/// The television norm of a target; ntAuto takes it from the inputs. Int-based, since a stored setting may
+/// hold any number and every other number counts as ntAuto.
+enum TOptionNormType : int { ntAuto, ntPAL, ntNTSC };
 /// The norm assumed when the inputs do not tell: ntPAL or ntNTSC.
 using TOptionNormDefault = TOptionNormType;
 
