@@ -67,7 +67,15 @@ private:
 TCustomFFConverter::TCustomFFConverter(TComponent* AOwner)
     : TFFBaseComponent(AOwner), FAVProbe(std::make_unique<TAVProbe>(nullptr)) {}
 
-TCustomFFConverter::~TCustomFFConverter() {
+TCustomFFConverter::~TCustomFFConverter() { StopAndRelease(); }
+
+void TCustomFFConverter::BeforeDestruction() {
+  // Deleted: the threads stop while the object is whole, so none reaches it halfway through its destructors.
+  StopAndRelease();
+  TFFBaseComponent::BeforeDestruction();
+}
+
+void TCustomFFConverter::StopAndRelease() {
   // Nothing the component owns may go while a thread it started can still reach it: the run is stopped
   // first, the tasks are freed (joining their threads), then the threads that deliver end reports are
   // joined; the locks go last, with the members.

@@ -96,6 +96,7 @@ public:
   bool Working() const { return FWorking; }
 
 protected:
+  void BeforeDestruction() override;
   const String& About() const { return FAbout; }
   void SetAbout(const String& Value) { FAbout = Value; }
   String Version() const { return "3.3"; }
@@ -145,6 +146,8 @@ private:
   void DoAllTerminated();
   void StartDelivery(const TTerminateInfo& AInfo);
   void JoinDeliveryThreads();
+  /// Stops the run, frees the tasks (joining their threads) and joins the delivery threads.
+  void StopAndRelease();
 
   String FAbout;
   String FLastErrMsg;

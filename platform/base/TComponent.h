@@ -101,8 +101,12 @@ protected:
   virtual void Updating();
   virtual void Updated();
 
+  /// Runs first when the component is deleted, while the object is still whole: marks it csDestroying and
+  /// sends the removal notices. Overrides stop whatever other threads could still call into the object,
+  /// then call this base. A component that is not deleted runs only this base, from ~TComponent.
+  virtual void BeforeDestruction();
+
 private:
-  void BeforeDestruction();
   void Insert(TComponent* AComponent);
   void Remove(TComponent* AComponent);
   void ValidateRename(const String& CurName, const String& NewName) const;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "engine/FFConverter.h"
@@ -55,6 +56,8 @@ protected:
 
   std::mutex EndsLock;
   std::vector<TTerminateInfo> Ends;
+  /// The preview tests' screen; it outlives the converter, whose threads wake it until they are joined.
+  std::optional<HeadlessPresenter> Screen;
   std::unique_ptr<TFFConverter> Converter { std::make_unique<TFFConverter>(nullptr) };
 };
 
@@ -116,7 +119,7 @@ TEST_F(FFConverterConvertTest, ThreeClipsTwoAtATimeAndAFailingOne) {
 }
 
 TEST_F(FFConverterConvertTest, PreviewWindowsComeAndGoWithThePreviewSwitch) {
-  HeadlessPresenter Screen;
+  Screen.emplace();
   AddJob(Media().ClipAVI, "0.avi");
   AddJob(Media().ClipMKV, "1.avi");
   RecordEnds();
@@ -137,15 +140,15 @@ TEST_F(FFConverterConvertTest, PreviewWindowsComeAndGoWithThePreviewSwitch) {
 }
 
 TEST_F(FFConverterConvertTest, AClosedPreviewStopsPreviewingAndTheConversionGoesOn) {
-  HeadlessPresenter Screen;
+  Screen.emplace();
   AddJob(Media().ClipAVI, "0.avi");
   RecordEnds();
   Converter->SetPreview(true);
   Converter->Start(1);
   ASSERT_TRUE(WaitServing([] { return PreviewWindows().size() == 1; }, 20000));
   Converter->Pause();
-  Screen.RequestClose(PreviewWindows().front());
-  Screen.PumpUntilIdle();
+  Screen->RequestClose(PreviewWindows().front());
+  Screen->PumpUntilIdle();
   EXPECT_TRUE(PreviewWindows().empty());
   Converter->Resume();
   ASSERT_TRUE(WaitForEnds(2));
@@ -154,7 +157,7 @@ TEST_F(FFConverterConvertTest, AClosedPreviewStopsPreviewingAndTheConversionGoes
 }
 
 TEST_F(FFConverterConvertTest, PreviewPicturesAndTheCustomHook) {
-  HeadlessPresenter Screen;
+  Screen.emplace();
   AddJob(Media().ClipAVI, "0.avi");
   ASSERT_TRUE(Converter->SetOutputFile(0, Folder.Path("hooked.avi"), "Hook=1<CRLF>vcodec=mpeg4<CRLF>acodec=mp2"))
       << Converter->LastErrMsg();

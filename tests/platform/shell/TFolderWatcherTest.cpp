@@ -167,10 +167,10 @@ TEST(TFolderWatcherTest, StoppingWhileChangesPourInNeitherHangsNorCrashes) {
 
 TEST(TFolderWatcherTest, StopFromInsideTheChangeCall) {
   TTempFolder folder;
-  TFolderWatcher* self = nullptr;
+  std::atomic<TFolderWatcher*> self { nullptr };  // set after the watcher's thread has started
   auto changes = TChanges::Make();
   TFolderWatcher watcher(folder.Path(), false, NameChanges, [&, changes] {
-    self->Stop();
+    self.load()->Stop();
     changes->Add();
   });
   self = &watcher;
