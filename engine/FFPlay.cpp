@@ -82,7 +82,15 @@ TCustomPlayer::TCustomPlayer(TComponent* AOwner) : TFFBaseComponent(AOwner), FAV
   ResetOptions();
 }
 
-TCustomPlayer::~TCustomPlayer() {
+TCustomPlayer::~TCustomPlayer() { StopForGood(); }
+
+void TCustomPlayer::BeforeDestruction() {
+  // Deleted: the playing thread stops while the object is whole, so none reaches it halfway through its destructors.
+  StopForGood();
+  TFFBaseComponent::BeforeDestruction();
+}
+
+void TCustomPlayer::StopForGood() {
   OnPosition = nullptr;
   OnState = nullptr;
   OnHook = nullptr;

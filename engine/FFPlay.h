@@ -130,6 +130,7 @@ public:
   using TPlaybackHost::workaround_bugs;
 
 protected:
+  void BeforeDestruction() override;
   /// > 0 a forced display aspect ratio; 0 the stream's own; < 0 fill the whole video area.
   float AspectRatio() const { return FAspectRatio; }
   void SetAspectRatio(float Value);
@@ -181,6 +182,8 @@ private:
   bool InitSDL(HWND AScreenHandle);
   void ShutdownSDL();
   void DoStop(bool AWaitForStop);
+  /// Drops the event handlers and stops playback, waiting for the playing thread.
+  void StopForGood();
   void WaitForStop();
   /// Closes the playback: its threads, the state, SDL's sound and the surface (under the data lock).
   void Shutdown();
