@@ -306,6 +306,8 @@ void TTranscoder::SetupVideoEncoding(TAVOutputStream& AOst, TAVInputStream& AIst
     int64_t Flags = 0;
     LibAVUtil.av_opt_get_int(FTask.FOptions.ScalerHolder(), "sws_flags", 0, &Flags);
     S.Fsws_flags = uint32_t(Flags);
+    // The scaler aborts the process on a format it has no description of, which a damaged stream can report.
+    if (!LibAVUtil.av_pix_fmt_desc_get(Dec->pix_fmt)) throw FFmpegException("Cannot get resampling context");
     AOst.img_resample_ctx = LibSwScale.sws_getContext(CroppedWidth, CroppedHeight, Dec->pix_fmt, Enc->width, Enc->height,
                                                       Enc->pix_fmt, int(S.Fsws_flags), nullptr, nullptr, nullptr);
     if (!AOst.img_resample_ctx) throw FFmpegException("Cannot get resampling context");
