@@ -624,3 +624,11 @@ char32_t LowerCodePoint(char32_t c) {
   if (c >= 0x400 && c <= 0x40F) return c + 80;
   return c;
 }
+
+char32_t UpperCodePoint(char32_t c) {
+  if (c >= 'a' && c <= 'z') return c - 32;
+  if ((c >= 0xE0 && c <= 0xFE && c != 0xF7) || (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) || (c >= 0x430 && c <= 0x44F))
+    return c - 32;
+  if (c >= 0x450 && c <= 0x45F) return c - 80;
+  return c;
+}

@@ -184,3 +184,5 @@ size_t PrevCodePointStart(std::string_view S, size_t Index);
 /// The lower-case form of an upper-case Latin (ASCII and Latin-1), Greek or Cyrillic letter; any other code
 /// point unchanged. The case folding of file masks and display-text comparisons.
 char32_t LowerCodePoint(char32_t CodePoint);
+/// The upper-case form of the letters LowerCodePoint lowers; any other code point unchanged.
+char32_t UpperCodePoint(char32_t CodePoint);

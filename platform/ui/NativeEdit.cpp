@@ -13,15 +13,6 @@
 
 namespace {
 
-/// The upper-case form of the letters LowerCodePoint lowers (ASCII, Latin-1, Greek, Cyrillic).
-char32_t UpperCodePoint(char32_t C) {
-  if (C >= 'a' && C <= 'z') return C - 32;
-  if ((C >= 0xE0 && C <= 0xFE && C != 0xF7) || (C >= 0x3B1 && C <= 0x3CB && C != 0x3C2) || (C >= 0x430 && C <= 0x44F))
-    return C - 32;
-  if (C >= 0x450 && C <= 0x45F) return C - 80;
-  return C;
-}
-
 String ConvertCase(const String& S, TEditCharCase Case) {
   String Result;
   for (size_t I = 0; I < S.size();) {

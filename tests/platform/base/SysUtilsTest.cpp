@@ -302,6 +302,24 @@ TEST(Utf8Test, ReadingEncodingAndStepping) {
   EXPECT_EQ(PrevCodePointStart(text, 0), 0u);
 }
 
+TEST(Utf8Test, LetterCasesMapBothWays) {
+  // Every letter one function changes, the other brings back; everything else stays.
+  for (char32_t c = 0; c < 0x500; ++c) {
+    const char32_t lower = LowerCodePoint(c);
+    if (lower != c) {
+      EXPECT_EQ(UpperCodePoint(lower), c) << std::hex << unsigned(c);
+    }
+    const char32_t upper = UpperCodePoint(c);
+    if (upper != c) {
+      EXPECT_EQ(LowerCodePoint(upper), c) << std::hex << unsigned(c);
+    }
+  }
+  for (char32_t c : { char32_t('1'), char32_t('_'), char32_t(0xD7), char32_t(0xF7), char32_t(0xDF), char32_t(0xFF), char32_t(0x3C2), char32_t(0x89C6) }) {
+    EXPECT_EQ(UpperCodePoint(c), c);
+    EXPECT_EQ(LowerCodePoint(c), c);
+  }
+}
+
 } // namespace
 
 namespace {
