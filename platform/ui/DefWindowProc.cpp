@@ -136,6 +136,8 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   case WM_ERASEBKGND:
     return EraseBackground(*W, reinterpret_cast<HDC>(WParam));
   case WM_PAINT: {
+    // A paint into a given DC is a copy for someone else: the window's own update region stays pending.
+    if (WParam) return 0;
     PAINTSTRUCT Paint;
     BeginPaint(Wnd, &Paint);
     EndPaint(Wnd, &Paint);

@@ -64,7 +64,13 @@ TEST_F(Painting, UpdateRegionsAccumulateAndEraseOnlyWhenAsked) {
   TRect Box;
   EXPECT_TRUE(GetUpdateRect(W, &Box, false));
   EXPECT_EQ(Box, B);
-  ValidateRect(W, nullptr);
+  // The default paint into a given DC leaves the pending update alone; the plain one validates it.
+  const HDC Copy = CreateCompatibleDC(nullptr);
+  DefWindowProc(W, WM_PAINT, WPARAM(Copy), 0);
+  DeleteDC(Copy);
+  EXPECT_TRUE(GetUpdateRect(W, &Box, false));
+  DefWindowProc(W, WM_PAINT, 0, 0);
+  EXPECT_FALSE(GetUpdateRect(W, nullptr, false));
   for (HRGN R : { Update, Both, Second })
     DeleteObject(R);
 
