@@ -12,17 +12,4 @@ void TCustomControl::PaintWindow(HDC DC) {
   FCanvas->PaintOn(DC, [this] { Paint(); });
 }
 
-void TCustomControl::Dispatch(TMessage& Message) {
-  if (Message.Msg != WM_PAINT) {
-    TWinControl::Dispatch(Message);
-    return;
-  }
-  FControlState.Include(csCustomPaint);
-  try {
-    TWinControl::Dispatch(Message);
-  } catch (...) {
-    FControlState.Exclude(csCustomPaint);
-    throw;
-  }
-  FControlState.Exclude(csCustomPaint);
-}
+void TCustomControl::Dispatch(TMessage& Message) { DispatchPaintingThemselves(Message); }

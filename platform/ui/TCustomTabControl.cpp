@@ -138,20 +138,7 @@ void TCustomTabControl::CreateParams(TCreateParams& Params) {
 }
 
 // Painting always goes through PaintWindow, so a descendant can replace it whole.
-void TCustomTabControl::Dispatch(TMessage& Message) {
-  if (Message.Msg != WM_PAINT) {
-    TWinControl::Dispatch(Message);
-    return;
-  }
-  FControlState.Include(csCustomPaint);
-  try {
-    TWinControl::Dispatch(Message);
-  } catch (...) {
-    FControlState.Exclude(csCustomPaint);
-    throw;
-  }
-  FControlState.Exclude(csCustomPaint);
-}
+void TCustomTabControl::Dispatch(TMessage& Message) { DispatchPaintingThemselves(Message); }
 
 void TCustomTabControl::PaintWindow(HDC DC) {
   TMessage Message { WM_PAINT, WPARAM(DC), 0, 0 };

@@ -1053,6 +1053,21 @@ void TWinControl::Dispatch(TMessage& Message) {
   }
 }
 
+void TWinControl::DispatchPaintingThemselves(TMessage& Message) {
+  if (Message.Msg != WM_PAINT) {
+    TWinControl::Dispatch(Message);
+    return;
+  }
+  FControlState.Include(csCustomPaint);
+  try {
+    TWinControl::Dispatch(Message);
+  } catch (...) {
+    FControlState.Exclude(csCustomPaint);
+    throw;
+  }
+  FControlState.Exclude(csCustomPaint);
+}
+
 void TWinControl::DefaultHandler(TMessage& Message) {
   if (FHandle)
     Message.Result = CallWindowProc(FDefWndProc, FHandle, Message.Msg, Message.WParam, Message.LParam);

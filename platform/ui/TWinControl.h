@@ -166,6 +166,9 @@ protected:
   void WndProc(TMessage& Message) override;
   void Dispatch(TMessage& Message) override;
   void DefaultHandler(TMessage& Message) override;
+  /// Dispatch with csCustomPaint set around a WM_PAINT, so the painting goes through PaintWindow: for
+  /// controls that draw themselves whole.
+  void DispatchPaintingThemselves(TMessage& Message);
 
   // ---- Alignment ----
   /// Lays the children out in Rect (the client rectangle); see the file comment.
