@@ -10,20 +10,10 @@
 #include "platform/ui/InputLayer.h"
 #include "platform/ui/MessageLoop.h"
 #include "tests/platform/display/PresenterFixture.h"
+#include "tests/platform/display/SdlAppFixture.h"
 #include "tests/platform/display/XScreenshot.h"
 
 namespace {
-
-/// Runs the loop on native events until Done holds or a few seconds of real time passed.
-bool RunUntil(const std::function<bool()>& Done) {
-  const auto Limit = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (!Done()) {
-    if (std::chrono::steady_clock::now() > Limit) return false;
-    WindowSystem::Get().WaitForEvents(CurrentClock().Now() + 20);
-    ProcessPendingMessages();
-  }
-  return true;
-}
 
 class SdlDisplay : public ::testing::Test {
 protected:
