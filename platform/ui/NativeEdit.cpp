@@ -10,6 +10,7 @@
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/TCustomEdit.h"
 #include "platform/ui/Ui.h"
+#include "platform/ui/ViewSupport.h"
 
 namespace {
 
@@ -736,14 +737,7 @@ bool NativeEdit::Handle(TMessage& M) {
   switch (M.Msg) {
   case WM_PAINT: {
     const bool CaretHidden = HideCaret(W);
-    if (M.WParam) {
-      Paint(reinterpret_cast<HDC>(M.WParam));
-    } else {
-      PAINTSTRUCT PS;
-      const HDC DC = BeginPaint(W, &PS);
-      Paint(DC);
-      EndPaint(W, &PS);
-    }
+    PaintMessage(W, M.WParam, [this](HDC DC) { Paint(DC); });
     if (CaretHidden) ShowCaret(W);
     return true;
   }

@@ -103,14 +103,7 @@ LRESULT NativeHeader::Message(UINT Msg, WPARAM WParam, LPARAM LParam) {
     return 0;
   case WM_ERASEBKGND: return 1;
   case WM_PAINT: {
-    if (WParam) {
-      Paint(reinterpret_cast<HDC>(WParam));
-    } else {
-      PAINTSTRUCT PS;
-      const HDC DC = BeginPaint(FWnd, &PS);
-      Paint(DC);
-      EndPaint(FWnd, &PS);
-    }
+    PaintMessage(FWnd, WParam, [this](HDC DC) { Paint(DC); });
     return 0;
   }
   case WM_SETCURSOR: {

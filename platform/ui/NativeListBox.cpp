@@ -9,6 +9,7 @@
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/TCustomListBox.h"
 #include "platform/ui/Ui.h"
+#include "platform/ui/ViewSupport.h"
 
 namespace {
 
@@ -644,14 +645,7 @@ bool NativeListBox::Handle(TMessage& M) {
       for (int I = 0; I < Count(); ++I) Measure(I);
     return false;
   case WM_PAINT:
-    if (M.WParam) {
-      Paint(reinterpret_cast<HDC>(M.WParam));
-    } else {
-      PAINTSTRUCT PS;
-      const HDC DC = BeginPaint(W, &PS);
-      Paint(DC);
-      EndPaint(W, &PS);
-    }
+    PaintMessage(W, M.WParam, [this](HDC DC) { Paint(DC); });
     return true;
   case WM_SIZE: ContentChanged(); return false;
   case WM_VSCROLL:

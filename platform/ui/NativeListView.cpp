@@ -56,14 +56,7 @@ bool NativeListView::Handle(TMessage& Message) {
     return true;
   case WM_PAINT: {
     if (!FWnd) return false;
-    if (Message.WParam) {
-      Paint(reinterpret_cast<HDC>(Message.WParam));
-    } else {
-      PAINTSTRUCT PS;
-      const HDC DC = BeginPaint(FWnd, &PS);
-      Paint(DC);
-      EndPaint(FWnd, &PS);
-    }
+    PaintMessage(FWnd, Message.WParam, [this](HDC DC) { Paint(DC); });
     return true;
   }
   case WM_SETFOCUS:

@@ -39,14 +39,7 @@ bool NativeTabControl::Handle(TMessage& Message) {
   case WM_SETFONT: LayoutChanged(); return true;
   case WM_PAINT: {
     if (!Wnd) return false;
-    if (Message.WParam) {
-      Paint(reinterpret_cast<HDC>(Message.WParam));
-    } else {
-      PAINTSTRUCT PS;
-      const HDC DC = BeginPaint(Wnd, &PS);
-      Paint(DC);
-      EndPaint(Wnd, &PS);
-    }
+    PaintMessage(Wnd, Message.WParam, [this](HDC DC) { Paint(DC); });
     return true;
   }
   case WM_SETFOCUS:

@@ -63,14 +63,7 @@ bool NativeTreeView::Handle(TMessage& Message) {
       Rows();
       UpdateScrolling();
     }
-    if (Message.WParam) {
-      Paint(reinterpret_cast<HDC>(Message.WParam));
-    } else {
-      PAINTSTRUCT PS;
-      const HDC DC = BeginPaint(FWnd, &PS);
-      Paint(DC);
-      EndPaint(FWnd, &PS);
-    }
+    PaintMessage(FWnd, Message.WParam, [this](HDC DC) { Paint(DC); });
     return true;
   }
   case WM_SETFOCUS:

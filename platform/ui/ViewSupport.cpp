@@ -2,6 +2,17 @@
 
 #include "platform/base/SysUtils.h"
 
+void PaintMessage(HWND Wnd, WPARAM WParam, const std::function<void(HDC)>& Paint) {
+  if (WParam) {
+    Paint(reinterpret_cast<HDC>(WParam));
+    return;
+  }
+  PAINTSTRUCT PS;
+  const HDC DC = BeginPaint(Wnd, &PS);
+  Paint(DC);
+  EndPaint(Wnd, &PS);
+}
+
 void PaintFill(HDC DC, const TRect& R, TColor Color) {
   if (R.Width() <= 0 || R.Height() <= 0) return;
   HBRUSH Brush = CreateSolidBrush(ColorToRGB(Color));

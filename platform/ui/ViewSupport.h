@@ -1,9 +1,15 @@
 #pragma once
-// Small steps the native views share: painting in a colour, point tests, image sizes, type-ahead matching.
+// Small steps the native views share: answering WM_PAINT, painting in a colour, point tests, image sizes, type-ahead matching.
+#include <functional>
+
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/ui/ImageListCalls.h"
+#include "platform/ui/Ui.h"
 
+/// Answers WM_PAINT: Paint draws into the DC the message carries (WParam), else into the window's update
+/// area between BeginPaint and EndPaint.
+void PaintMessage(HWND Wnd, WPARAM WParam, const std::function<void(HDC)>& Paint);
 /// Fills R with Color (system colours resolved); an empty rectangle paints nothing.
 void PaintFill(HDC DC, const TRect& R, TColor Color);
 /// Draws a one-pixel line from (X1, Y1) up to, but not including, (X2, Y2).
