@@ -168,7 +168,8 @@ TBmpPicture BmpCodec::Read(TStream& Stream) {
   TBmpPicture picture;
   picture.BitCount = l.BitCount;
   picture.Pixels = std::make_unique<Surface>(l.Width, l.Height, format);
-  for (int y = 0; y < l.Height; ++y) {
+  // A picture without columns has no pixel memory to decode rows into.
+  for (int y = 0; l.Width > 0 && y < l.Height; ++y) {
     const int stored = l.BottomUp ? l.Height - 1 - y : y;
     DecodeRow(l, data.data() + l.PixelOffset + l.Stride * stored, picture.Pixels->Row(y));
   }

@@ -126,6 +126,7 @@ std::unique_ptr<Surface> GifCodec::Read(TStream& Stream) {
   const int64_t width = std::max<int64_t>(file.Gif->SWidth, int64_t(frame.Left) + frame.Width);
   const int64_t height = std::max<int64_t>(file.Gif->SHeight, int64_t(frame.Top) + frame.Height);
   CheckPictureSize(width, height, "Invalid GIF image: picture too large");
+  if (width == 0 || height == 0) Fail(io, "empty picture");
   auto pixels = std::make_unique<Surface>(int(width), int(height), SurfaceFormat::Bgr24);
   if (file.Gif->SColorMap)
     for (int y = 0; y < pixels->Height(); ++y)

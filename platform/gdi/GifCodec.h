@@ -10,7 +10,8 @@
 class GifCodec {
 public:
   /// Reads the first picture from Stream's position as a Bgr24 surface of the file's screen size: the
-  /// picture at its place, the rest in the background colour. Damaged data raises EInvalidGraphic.
+  /// picture at its place, the rest in the background colour. Damaged data, and a file whose picture has no
+  /// pixels, raise EInvalidGraphic.
   static std::unique_ptr<Surface> Read(TStream& Stream);
   /// Writes Pixels (either format) as a one-picture GIF.
   static void Write(TStream& Stream, const Surface& Pixels);

@@ -21,11 +21,15 @@ namespace {
 
 constexpr const char* InvalidPrefix = "Invalid JPEG image: ";
 constexpr size_t BufferSize = 4096;
+// Every scan of a progressive file is one more pass over all coefficients of the picture. Encoders write a dozen
+// or so; a file with hundreds only stalls the decoder for minutes.
+constexpr int MaxScans = 100;
 
 struct Decoder {
   jpeg_decompress_struct Info {};
   jpeg_error_mgr Errors {};
   jpeg_source_mgr Source {};
+  jpeg_progress_mgr Progress {};
   jmp_buf Jump {};
   TStream* Stream { nullptr };
   std::exception_ptr Failure;
@@ -65,6 +69,12 @@ template <class Coder> void OnErrorExit(j_common_ptr Info) {
 // Warnings (damaged but readable data) are tolerated and not printed.
 void OnOutputMessage(j_common_ptr) {}
 
+// Entropy data that ends before the picture does is a cut-off file whose end marker survived; it is refused
+// like any other cut rather than padded with grey. Other warnings stay tolerated.
+void OnDecoderMessage(j_common_ptr Info, int Level) {
+  if (Level < 0 && Info->err->msg_code == JWRN_HIT_MARKER) Info->err->error_exit(Info);
+}
+
 template <class Coder> void SetUpErrors(Coder& C) {
   C.Info.err = jpeg_std_error(&C.Errors);
   C.Errors.error_exit = OnErrorExit<Coder>;
@@ -75,6 +85,13 @@ template <class Coder> void SetUpErrors(Coder& C) {
 template <class Coder> [[noreturn]] void Fail(const Coder& C) {
   if (C.Failure) std::rethrow_exception(C.Failure);
   throw EInvalidGraphic(String(InvalidPrefix) + C.Message);
+}
+
+void OnProgress(j_common_ptr Info) {
+  if (reinterpret_cast<j_decompress_ptr>(Info)->input_scan_number <= MaxScans) return;
+  Decoder& d = CoderOf<Decoder>(Info);
+  std::snprintf(d.Message, sizeof d.Message, "too many scans");
+  longjmp(d.Jump, 1);
 }
 
 void InitSource(j_decompress_ptr) {}
@@ -146,6 +163,8 @@ bool ReadHeader(Decoder& D) {
   D.Source.resync_to_restart = jpeg_resync_to_restart;
   D.Source.term_source = TermSource;
   D.Info.src = &D.Source;
+  D.Progress.progress_monitor = OnProgress;
+  D.Info.progress = &D.Progress;
   jpeg_read_header(&D.Info, TRUE);
   D.Info.out_color_space = JCS_EXT_BGR;
   return true;
@@ -191,6 +210,7 @@ std::unique_ptr<Surface> JpegCodec::Read(TStream& Stream) {
   Decoder d;
   d.Stream = &Stream;
   SetUpErrors(d);
+  d.Errors.emit_message = OnDecoderMessage;
   if (!ReadHeader(d)) Fail(d);
   CheckPictureSize(d.Info.image_width, d.Info.image_height, "Invalid JPEG image: picture too large");
   auto pixels = std::make_unique<Surface>(int(d.Info.image_width), int(d.Info.image_height), SurfaceFormat::Bgr24);
