@@ -1,10 +1,15 @@
 #include "engine/EncoderFormats.h"
 
 #include <cstdlib>
+#include <vector>
 
+#include "engine/AVUtilStubs.h"
 #include "engine/FFmpegLogger.h"
 
 namespace {
+
+/// How many of the MPEG-1 video encoder's listed frame rates its standard knows.
+constexpr size_t Mpeg1StandardRates = 8;
 
 template <class T> bool Listed(const T* AList, T AValue, T AEnd) {
   for (; *AList != AEnd; ++AList)
@@ -37,4 +42,16 @@ void ChoosePixelFormat(AVCodecContext* AContext, const AVCodec* AEncoder) {
       (AContext->pix_fmt == AV_PIX_FMT_YUV420P || AContext->pix_fmt == AV_PIX_FMT_YUV422P))
     return;
   AContext->pix_fmt = AEncoder->pix_fmts[0];
+}
+
+AVRational ChooseFrameRate(AVRational ARate, const AVCodecContext* AContext, const AVCodec* AEncoder) {
+  if (!AEncoder || !AEncoder->supported_framerates) return ARate;
+  std::vector<AVRational> Rates;
+  for (const AVRational* Rate = AEncoder->supported_framerates; Rate->den; ++Rate) Rates.push_back(*Rate);
+  if (AEncoder->id == AV_CODEC_ID_MPEG1VIDEO && AContext->strict_std_compliance > FF_COMPLIANCE_UNOFFICIAL &&
+      Rates.size() > Mpeg1StandardRates)
+    Rates.resize(Mpeg1StandardRates);
+  if (Rates.empty()) return ARate;
+  Rates.push_back({ 0, 0 });
+  return Rates[LibAVUtil.av_find_nearest_q_idx(ARate, Rates.data())];
 }

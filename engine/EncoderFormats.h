@@ -1,5 +1,6 @@
 #pragma once
-// Fitting an output stream's sample format, sample rate and pixel format to what its encoder supports.
+// Fitting an output stream's sample format, sample rate, pixel format and frame rate to what its encoder
+// supports.
 extern "C" {
 #include <libavcodec/avcodec.h>
 }
@@ -15,3 +16,7 @@ void ChooseSampleRate(TObject* ASender, AVCodecContext* AContext, const AVCodec*
 /// When AEncoder lists pixel formats and AContext's is not among them, AContext takes the first listed.
 /// The MJPEG encoder also keeps planar YUV 4:2:0 and 4:2:2 when unofficial extensions are allowed.
 void ChoosePixelFormat(AVCodecContext* AContext, const AVCodec* AEncoder);
+/// When AEncoder lists frame rates, the listed rate nearest to ARate; otherwise ARate. The MPEG-1 video
+/// encoder lists the eight rates of its standard first and then unofficial ones, which it refuses unless
+/// AContext allows unofficial extensions; those are passed over then.
+AVRational ChooseFrameRate(AVRational ARate, const AVCodecContext* AContext, const AVCodec* AEncoder);

@@ -298,8 +298,7 @@ void TCustomFFmpeg::new_video_stream(TOutputFileContext& AOutput, int AFileIndex
       Enc->codec_id = CodecId;
       FOptions.CopyOptions(Enc, Holder, AV_OPT_FLAG_VIDEO_PARAM | AV_OPT_FLAG_ENCODING_PARAM);
       AVRational Rate = S.Fframe_rate.num ? S.Fframe_rate : AVRational { 25, 1 };
-      if (Codec && Codec->supported_framerates && !S.Fforce_fps)
-        Rate = Codec->supported_framerates[LibAVUtil.av_find_nearest_q_idx(Rate, Codec->supported_framerates)];
+      if (!S.Fforce_fps) Rate = ChooseFrameRate(Rate, Enc, Codec);
       Enc->framerate = Rate;
       Enc->time_base = { Rate.den, Rate.num };
       Enc->width = S.Fframe_width;

@@ -79,6 +79,35 @@ TEST_F(EncoderFormatsTest, FormatsOutsideTheListGiveWayToItsFirst) {
   EXPECT_EQ(Context->pix_fmt, AV_PIX_FMT_RGB24);
 }
 
+TEST_F(EncoderFormatsTest, FrameRateIsTheNearestListedOneTheEncoderOpensWith) {
+  // The MPEG-1 encoder's own list: its unofficial rates only count when unofficial extensions are allowed.
+  const AVCodec* Mpeg1 = LibAVCodec.avcodec_find_encoder_by_name("mpeg1video");
+  ASSERT_NE(Mpeg1, nullptr);
+  struct TCase {
+    AVRational Requested;
+    int Strict;
+    AVRational Chosen;
+  };
+  for (const TCase& Case : { TCase { { 12, 1 }, 0, { 24000, 1001 } }, TCase { { 15, 1 }, 0, { 24000, 1001 } },
+                             TCase { { 10, 1 }, 0, { 24000, 1001 } }, TCase { { 2997, 100 }, 0, { 30000, 1001 } },
+                             TCase { { 25, 1 }, 0, { 25, 1 } }, TCase { { 12, 1 }, -1, { 12, 1 } } }) {
+    Context->strict_std_compliance = Case.Strict;
+    const AVRational Chosen = ChooseFrameRate(Case.Requested, Context.get(), Mpeg1);
+    EXPECT_EQ(av_cmp_q(Chosen, Case.Chosen), 0) << Case.Requested.num << "/" << Case.Requested.den << " strict " << Case.Strict
+                                                 << " gave " << Chosen.num << "/" << Chosen.den;
+  }
+
+  // Other encoders keep their whole list; without a list the rate stays.
+  static const AVRational Rates[] = { { 25, 1 }, { 30, 1 }, { 0, 0 } };
+  Encoder.supported_framerates = Rates;
+  Context->strict_std_compliance = 0;
+  EXPECT_EQ(av_cmp_q(ChooseFrameRate({ 12, 1 }, Context.get(), &Encoder), AVRational { 25, 1 }), 0);
+  EXPECT_EQ(av_cmp_q(ChooseFrameRate({ 29, 1 }, Context.get(), &Encoder), AVRational { 30, 1 }), 0);
+  AVCodec Open {};
+  EXPECT_EQ(av_cmp_q(ChooseFrameRate({ 12, 1 }, Context.get(), &Open), AVRational { 12, 1 }), 0);
+  EXPECT_EQ(av_cmp_q(ChooseFrameRate({ 12, 1 }, Context.get(), nullptr), AVRational { 12, 1 }), 0);
+}
+
 TEST_F(EncoderFormatsTest, DefaultStreamPrefersTheMarkedThenTheLongerThenTheRicher) {
   struct TFormatDeleter {
     void operator()(AVFormatContext* AContext) const { LibAVFormat.avformat_free_context(AContext); }
