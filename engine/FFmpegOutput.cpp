@@ -394,12 +394,9 @@ void TCustomFFmpeg::new_subtitle_stream(TOutputFileContext& AOutput, int AFileIn
     Fbitstream_filters[AFileIndex][Stream.st->index] = std::exchange(S.Fsubtitle_bitstream_filters, {});
     const AVCodec* Named = nullptr;
     AVCodecID CodecId = AV_CODEC_ID_NONE;
-    if (!S.Fsubtitle_stream_copy) {
-      if (!FindCodec(S.Fsubtitle_codec_name, AVMEDIA_TYPE_SUBTITLE, CodecId,
-                     FOptions.CodecHolder(AVMEDIA_TYPE_SUBTITLE)->strict_std_compliance, true))
-        throw FFmpegException(FLastErrMsg);
-      if (!S.Fsubtitle_codec_name.empty()) Named = LibAVCodec.avcodec_find_encoder_by_name(S.Fsubtitle_codec_name.c_str());
-    }
+    // Without a name the muxer's own subtitle codec serves, as for video and audio, so subtitles of the input
+    // reach a container that takes them instead of failing for want of an encoder.
+    if (!S.Fsubtitle_stream_copy) ChooseEncoder(AOutput, AVMEDIA_TYPE_SUBTITLE, S.Fsubtitle_codec_name, CodecId, Named);
     AVCodecContext* Enc = Stream.enc = NewCodecContext(Named, AVMEDIA_TYPE_SUBTITLE);
     if (S.Fsubtitle_codec_tag) Enc->codec_tag = S.Fsubtitle_codec_tag;
     if (S.Fsubtitle_stream_copy) {
