@@ -372,13 +372,6 @@ void TskSkinData::ReadPictureNames(TCustomIniFile* Ini) {
   FPictureName = Ini->ReadString("PICTURES", "picture", String());
   FInActivePictureName = Ini->ReadString("PICTURES", "inactivepicture", String());
   FMaskName = Ini->ReadString("PICTURES", "mask", String());
-  // Each listed name is a key of the section; a count beyond the section's keys is damage, and reading
-  // it as written would make up to billions of empty names.
-  TStringList keys;
-  Ini->ReadSection("PICTURES", &keys);
-  const int count = Ini->ReadInteger("PICTURES", "activepicturescount", 0);
-  if (count > keys.Count())
-    throw EConvertError(Format("The skin lists %d further pictures but names fewer", count));
   ReadStrings(Ini, "PICTURES", "activepictures", FActivePicturesNames.get());
 }
 

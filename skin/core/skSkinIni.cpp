@@ -1,10 +1,12 @@
 #include "skin/core/skSkinIni.h"
 
 #include <array>
+#include <span>
 
 #include "platform/base/SysUtils.h"
 #include "platform/base/TCustomIniFile.h"
-#include "platform/base/TStrings.h"
+#include "platform/base/TStringList.h"
+#include "platform/gdi/PictureLimits.h"
 
 namespace {
 
@@ -19,10 +21,9 @@ constexpr std::array<const char*, 7> StdCommandNames = { "cmclose",   "cmmaximiz
                                                          "cmdefault", "cmrollup",   "cmminimizetotray" };
 constexpr std::array<const char*, 4> FontStyleNames = { "fsbold", "fsitalic", "fsunderline", "fsstrikeout" };
 
-// The ordinal of the first of Count names equal to Text, or Fallback.
-template <class E, size_t N> E FromName(const std::array<const char*, N>& Names, size_t Count, const String& Text,
-                                        E Fallback) {
-  for (size_t i = 0; i < Count; ++i)
+// The ordinal of the first of Names equal to Text, or Fallback.
+template <class E> E FromName(std::span<const char* const> Names, const String& Text, E Fallback) {
+  for (size_t i = 0; i < Names.size(); ++i)
     if (Text == Names[i]) return static_cast<E>(i);
   return Fallback;
 }
@@ -42,7 +43,12 @@ template <size_t N> std::array<int, N> ParseFields(const String& Text) {
   }
   if (field < N) fields[field] = digits;
   std::array<int, N> values {};
-  for (size_t i = 0; i < N; ++i) values[i] = StrToInt(fields[i]);
+  for (size_t i = 0; i < N; ++i) {
+    values[i] = StrToInt(fields[i]);
+    // No picture is that wide or high, so the value is damage; refusing it keeps the sums that drawing
+    // makes of coordinates far from overflowing.
+    if (values[i] > MaxPictureSide) throw EConvertError(Format("'%s' lies beyond every picture", Text));
+  }
   return values;
 }
 
@@ -125,8 +131,7 @@ void WriteStretchType(TCustomIniFile* IniFile, const String& Section, const Stri
 }
 
 TskMorphKind ReadMorphKind(TCustomIniFile* IniFile, const String& Section, const String& Ident) {
-  return FromName(MorphKindNames, MorphKindNames.size(), IniFile->ReadString(Section, Ident, "mkdefault"),
-                  mkDefault);
+  return FromName(std::span(MorphKindNames), IniFile->ReadString(Section, Ident, "mkdefault"), mkDefault);
 }
 
 void WriteMorphKind(TCustomIniFile* IniFile, const String& Section, const String& Ident, TskMorphKind Value) {
@@ -134,8 +139,7 @@ void WriteMorphKind(TCustomIniFile* IniFile, const String& Section, const String
 }
 
 TskInActiveEffect ReadInActiveEffect(TCustomIniFile* IniFile, const String& Section, const String& Ident) {
-  return FromName(InActiveEffectNames, InActiveEffectNames.size(),
-                  IniFile->ReadString(Section, Ident, "iebrightness"), ieGrayScale);
+  return FromName(std::span(InActiveEffectNames), IniFile->ReadString(Section, Ident, "iebrightness"), ieGrayScale);
 }
 
 void WriteInActiveEffect(TCustomIniFile* IniFile, const String& Section, const String& Ident,
@@ -145,6 +149,12 @@ void WriteInActiveEffect(TCustomIniFile* IniFile, const String& Section, const S
 
 void ReadStrings(TCustomIniFile* IniFile, const String& Section, const String& Ident, TStrings* Strings) {
   const int count = IniFile->ReadInteger(Section, Ident + "count", 0);
+  // Each item is a key of the section; a count beyond the section's keys is damage, and reading it as
+  // written would make up to billions of empty items.
+  TStringList keys;
+  IniFile->ReadSection(Section, &keys);
+  if (count > keys.Count())
+    throw EConvertError(Format("[%s] counts %d %s but names fewer", Section, count, Ident));
   for (int i = 0; i < count; ++i) Strings->Add(IniFile->ReadString(Section, IntToStr(i), String()));
 }
 
@@ -161,7 +171,7 @@ bool IsValidSkinIni(TCustomIniFile* IniFile) {
 
 TskStdCommand StdCommandFromText(const String& Text) {
   // Only the first six names are recognised; the tray command is what every other text means.
-  return FromName(StdCommandNames, StdCommandNames.size() - 1, Text, cmMinimizeToTray);
+  return FromName(std::span(StdCommandNames).first(StdCommandNames.size() - 1), Text, cmMinimizeToTray);
 }
 
 String StdCommandToText(TskStdCommand Value) { return StdCommandNames[Value]; }

@@ -13,8 +13,8 @@ class TStrings;
 
 /// "L,T,R,B" and "X,Y": every character that is neither a digit nor a comma is dropped, the minus sign
 /// too, so a value read back is never negative (stored skins rely on this). Commas separate the fields;
-/// fields beyond the fourth (the second for a point) are ignored. A field without digits, or with more
-/// than an int holds, raises EConvertError.
+/// fields beyond the fourth (the second for a point) are ignored. A field without digits, or beyond the
+/// largest side a picture can have (MaxPictureSide), raises EConvertError.
 TRect ParseRect(const String& Text);
 TPoint ParsePoint(const String& Text);
 
@@ -52,7 +52,8 @@ void WriteInActiveEffect(TCustomIniFile* IniFile, const String& Section, const S
                          TskInActiveEffect Value);
 
 /// Appends the list stored in Section to Strings (not cleared first): the count under Ident + "count",
-/// then the items under the keys "0", "1", ... A count that is 0, negative or not a number adds nothing.
+/// then the items under the keys "0", "1", ... A count that is 0, negative or not a number adds nothing;
+/// one above the number of keys in Section raises EConvertError and adds nothing.
 void ReadStrings(TCustomIniFile* IniFile, const String& Section, const String& Ident, TStrings* Strings);
 /// Writes the count under Ident + "count", then item i under the key i.
 void WriteStrings(TCustomIniFile* IniFile, const String& Section, const String& Ident, TStrings* Strings);

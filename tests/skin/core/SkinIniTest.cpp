@@ -16,7 +16,7 @@ TEST(SkinIniValues, PointsAndRectanglesDropEverythingButDigitsAndCommas) {
     { "-1,-2,-3,-4", { 1, 2, 3, 4 } },  // the minus sign is lost, as stored skins expect
     { "+5,6,7,8", { 5, 6, 7, 8 } },
     { "1a2,3b,c4,5", { 12, 3, 4, 5 } },
-    { "007,0,0,2147483647", { 7, 0, 0, 2147483647 } },
+    { "007,0,0,32767", { 7, 0, 0, 32767 } },  // the largest side a picture can have
     { "1,2,3,4,", { 1, 2, 3, 4 } },   // a surplus comma,
     { "1,2,3,4,5", { 1, 2, 3, 4 } },  // or a surplus field, is ignored
     { "1,2,3,4,x", { 1, 2, 3, 4 } },
@@ -34,9 +34,10 @@ TEST(SkinIniValues, PointsAndRectanglesDropEverythingButDigitsAndCommas) {
 
 TEST(SkinIniValues, FieldWithoutDigitsOrTooLargeRaises) {
   for (const char* text : { "", "1,2,3", "1,,3,4", ",2,3,4", "a,b,c,d", "-,-,-,-", "2147483648,0,0,0",
-                            "99999999999,1,2,3" })
+                            "99999999999,1,2,3", "0,0,0,32768", "0,0,2147483647,1" })
     EXPECT_THROW(ParseRect(text), EConvertError) << text;
-  for (const char* text : { "", "5", ",5", "x,1" }) EXPECT_THROW(ParsePoint(text), EConvertError) << text;
+  for (const char* text : { "", "5", ",5", "x,1", "32768,0", "1,-2147483647" })
+    EXPECT_THROW(ParsePoint(text), EConvertError) << text;
 }
 
 TEST(SkinIniValues, AbsentRectangleIsEmptyButPresentEmptyOneRaises) {
