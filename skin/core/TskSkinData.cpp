@@ -131,6 +131,11 @@ void TskSkinData::LoadCompressedStoredSkin(TskCompressedStoredSkin* AStoredSkin)
     ini.SetStrings(&lines);
     ReadVersion(&ini);
     ReadPictureNames(&ini);
+    // The text names each further picture the container holds. Counts that differ mean a damaged flag
+    // or count moved the reading off the pictures, which would otherwise load as a skin without them.
+    if (size_t(FActivePicturesNames->Count()) != FActivePictures.size())
+      throw EReadError(Format("The skin holds %d further pictures but names %d", int(FActivePictures.size()),
+                              FActivePicturesNames->Count()));
     ReadLayout(&ini);
   });
 }

@@ -55,7 +55,8 @@ public:
   /// folder. A name that leads out of that folder raises EFCreateError.
   void StoreToDisk(const String& FileName);
   /// Loads the skin of a stored skin. Its data is inflated and checked first: damaged data raises
-  /// EDecompressionError and an inner version above 3 is ignored, both with nothing changed or sent.
+  /// EDecompressionError and an inner version above 3 is ignored, both with nothing changed or sent. A
+  /// container whose further pictures are not the ones its text names raises EReadError.
   void LoadCompressedStoredSkin(TskCompressedStoredSkin* AStoredSkin);
   /// Loads a compressed skin file (a container of a version above 3 is ignored).
   void LoadFromCompressedFile(const String& FileName);

@@ -146,6 +146,8 @@ TEST_F(StoredSkins, DamagedInnerDataEitherChangesNothingOrCompletesTheAnnounceme
     { "shorter than a version", Compressed("\3\0"), true, false },
     { "picture cut short", Compressed(Int32(3) + flaggedNone + bmp.substr(0, 60)), true, true },
     { "bad picture header", Compressed(Int32(3) + String("\0", 1) + "XX" + bmp.substr(2)), true, true },
+    // The picture would be read as text and the skin would load without it.
+    { "picture count 0", Compressed(Int32(3) + String("\1\1\1", 3) + Int32(0) + bmp + SmallIni), true, true },
   };
   for (const Case& c : cases) {
     Model.LoadCompressedStoredSkin(&Mini);
