@@ -17,7 +17,7 @@ bool ValidImage(const BITMAPINFO* Info) {
   const BITMAPINFOHEADER& H = Info->bmiHeader;
   return H.biSize >= sizeof(BITMAPINFOHEADER) && H.biCompression == BI_RGB && H.biWidth > 0 && H.biHeight != 0 &&
          H.biHeight != INT32_MIN && (H.biBitCount == 24 || H.biBitCount == 32) &&
-         int64_t(H.biWidth) * 4 * std::abs(H.biHeight) <= INT32_MAX;
+         int64_t(H.biWidth) * 4 <= INT32_MAX / std::abs(int64_t(H.biHeight));  // the product could overflow
 }
 
 SurfaceFormat FormatOf(const BITMAPINFOHEADER& H) {

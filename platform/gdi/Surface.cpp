@@ -16,10 +16,11 @@ Surface::Surface(int Width, int Height, SurfaceFormat Format, bool BottomUp)
   if (Width < 0 || Height < 0)
     throw EOutOfResources("Invalid surface size " + std::to_string(Width) + "x" + std::to_string(Height));
   const int64_t Row = Format == SurfaceFormat::Bgra32 ? int64_t(Width) * 4 : int64_t(Width) * 3 + Width % 4;
-  const int64_t Total = Row * Height;
-  if (Total > INT_MAX)
+  // Compared by division: the product of two huge sides would not fit in 64 bits.
+  if (Height > 0 && Row > INT_MAX / Height)
     throw EOutOfResources("Surface too large: " + std::to_string(Width) + "x" + std::to_string(Height));
   FStride = int(Row);
+  const int64_t Total = Row * Height;
   if (Total == 0)
     return;
   // calloc maps fresh zero pages for large blocks without touching them.

@@ -78,6 +78,9 @@ TEST(GdiBitmapsTest, ImpossibleBitmapsFailWithoutCrashing) {
   EXPECT_EQ(CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0), nullptr);
   EXPECT_EQ(Bits, nullptr);
   EXPECT_EQ(CreateCompatibleBitmap(nullptr, 100000, 100000), nullptr);
+  Info = Header(INT32_MAX, INT32_MAX, 32);  // a size whose byte count does not fit in 64 bits
+  EXPECT_EQ(CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0), nullptr);
+  EXPECT_EQ(CreateCompatibleBitmap(nullptr, INT32_MAX, INT32_MAX), nullptr);
   Info = Header(4, 4, 8);  // palette sections are not made here
   EXPECT_EQ(CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0), nullptr);
 }
