@@ -288,40 +288,55 @@ void TskBitmap::DrawGraphic(TGraphic* Graphic, const TRect& DstRect) {
   }
 }
 
+namespace {
+
+/// The triangle-weighted sums (weights Radius + 1 - |k|) of one line of Count three-channel values, edge
+/// values repeated: Read(I, C) gives channel C of value I, Write(I, Sums) takes value I's three sums. The sum
+/// moves on by what enters on the right less what leaves on the left, so each value costs the same at any
+/// radius.
+template <class TRead, class TWrite> void TriangleSums(int Count, int Radius, TRead Read, TWrite Write) {
+  const auto At = [&](int64_t I, int C) -> int64_t { return Read(int(std::clamp<int64_t>(I, 0, Count - 1)), C); };
+  int64_t Sum[3] {}, In[3] {}, Out[3] {};
+  for (int C = 0; C < 3; ++C) {
+    for (int64_t K = -Radius; K <= Radius; ++K) Sum[C] += (Radius + 1 - std::abs(K)) * At(K, C);
+    for (int64_t K = 1; K <= int64_t(Radius) + 1; ++K) In[C] += At(K, C);
+    for (int64_t K = -Radius; K <= 0; ++K) Out[C] += At(K, C);
+  }
+  for (int X = 0; X < Count; ++X) {
+    Write(X, Sum);
+    for (int C = 0; C < 3; ++C) {
+      Sum[C] += In[C] - Out[C];
+      In[C] += At(int64_t(X) + Radius + 2, C) - At(X + 1, C);
+      Out[C] += At(X + 1, C) - At(int64_t(X) - Radius, C);
+    }
+  }
+}
+
+}  // namespace
+
 void StackBlurBitmap(TskBitmap* Bitmap, int Radius) {
   if (!Bitmap || Bitmap->Empty() || Radius <= 0)
     return;
   const int W = Bitmap->Width(), H = Bitmap->Height();
-  const int Weights = (Radius + 1) * (Radius + 1);
+  const int64_t Weights = (int64_t(Radius) + 1) * (int64_t(Radius) + 1);
   // Red, green and blue after the horizontal pass, each W x H.
   std::vector<uint8_t> Pass(size_t(W) * H * 3);
   for (int Y = 0; Y < H; ++Y) {
     const TskColor* Row = Bitmap->ScanLine(Y);
-    for (int X = 0; X < W; ++X) {
-      int Sum[3] {};
-      for (int K = -Radius; K <= Radius; ++K) {
-        const TskColor P = Row[std::clamp(X + K, 0, W - 1)];
-        const int Weight = Radius + 1 - std::abs(K);
-        for (int C = 0; C < 3; ++C)
-          Sum[C] += Weight * Channel(P, 8 * C);
-      }
-      for (int C = 0; C < 3; ++C)
-        Pass[(size_t(Y) * W + X) * 3 + C] = uint8_t(Sum[C] / Weights);
-    }
+    uint8_t* Line = &Pass[size_t(Y) * W * 3];
+    TriangleSums(
+        W, Radius, [&](int X, int C) { return int64_t(Channel(Row[X], 8 * C)); },
+        [&](int X, const int64_t* Sums) {
+          for (int C = 0; C < 3; ++C) Line[X * 3 + C] = uint8_t(Sums[C] / Weights);
+        });
   }
-  for (int Y = 0; Y < H; ++Y) {
-    TskColor* Row = Bitmap->ScanLine(Y);
-    for (int X = 0; X < W; ++X) {
-      int Sum[3] {};
-      for (int K = -Radius; K <= Radius; ++K) {
-        const uint8_t* P = &Pass[(size_t(std::clamp(Y + K, 0, H - 1)) * W + X) * 3];
-        const int Weight = Radius + 1 - std::abs(K);
-        for (int C = 0; C < 3; ++C)
-          Sum[C] += Weight * P[C];
-      }
-      Row[X] = 0xFF000000u | TskColor(Sum[2] / Weights) << 16 | TskColor(Sum[1] / Weights) << 8 |
-               TskColor(Sum[0] / Weights);
-    }
+  for (int X = 0; X < W; ++X) {
+    TriangleSums(
+        H, Radius, [&](int Y, int C) { return int64_t(Pass[(size_t(Y) * W + X) * 3 + C]); },
+        [&](int Y, const int64_t* Sums) {
+          Bitmap->ScanLine(Y)[X] = 0xFF000000u | TskColor(Sums[2] / Weights) << 16 | TskColor(Sums[1] / Weights) << 8 |
+                                   TskColor(Sums[0] / Weights);
+        });
   }
 }
 

@@ -307,6 +307,42 @@ TEST(TskBitmapTest, StackBlurUsesTriangleWeights) {
   EXPECT_EQ(*B.PixelPtr(0, 0), 0xFF383838u) << "the edge row repeats: weight 2 of 9 on the bright row";
 }
 
+TEST(TskBitmapTest, StackBlurMatchesTheWeightedSumAtAnyRadius) {
+  // The weighted sums written out term by term, against the blur's running sums; radii past the picture's
+  // size repeat its edges many times over.
+  const int W = 23, H = 17;
+  uint32_t Seed = 12345;
+  const auto Next = [&] { return Seed = Seed * 1103515245u + 12345u; };
+  std::vector<TskColor> Source(W * H);
+  for (TskColor& P : Source) P = Next() >> 8;
+  const auto Channel = [](TskColor P, int C) { return int64_t(P >> (8 * C) & 0xFF); };
+  for (const int Radius : { 1, 2, 7, 40 }) {
+    SCOPED_TRACE(Radius);
+    const int64_t Weights = int64_t(Radius + 1) * (Radius + 1);
+    std::vector<int64_t> Pass(W * H * 3);
+    for (int Y = 0; Y < H; ++Y)
+      for (int X = 0; X < W; ++X)
+        for (int C = 0; C < 3; ++C) {
+          int64_t Sum = 0;
+          for (int K = -Radius; K <= Radius; ++K) Sum += (Radius + 1 - std::abs(K)) * Channel(Source[Y * W + std::clamp(X + K, 0, W - 1)], C);
+          Pass[(Y * W + X) * 3 + C] = Sum / Weights;
+        }
+    TskBitmap B;
+    Fill(B, W, H, [&](int X, int Y) { return Source[Y * W + X]; });
+    StackBlurBitmap(&B, Radius);
+    for (int Y = 0; Y < H; ++Y)
+      for (int X = 0; X < W; ++X) {
+        TskColor Want = 0xFF000000u;
+        for (int C = 0; C < 3; ++C) {
+          int64_t Sum = 0;
+          for (int K = -Radius; K <= Radius; ++K) Sum += (Radius + 1 - std::abs(K)) * Pass[(std::clamp(Y + K, 0, H - 1) * W + X) * 3 + C];
+          Want |= TskColor(Sum / Weights) << (8 * C);
+        }
+        ASSERT_EQ(*B.PixelPtr(X, Y), Want) << X << "," << Y;
+      }
+  }
+}
+
 TEST(TskBitmapTest, AlphaFromMaskTruncatesAndSmallerMasksLeaveTheRestTransparent) {
   TskBitmap B, Mask;
   Fill(B, 3, 2, [](int, int) { return 0xFF804020u; });
