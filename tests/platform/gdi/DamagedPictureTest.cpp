@@ -4,11 +4,6 @@
 // Designated initialisers leave the fields they do not name at their defaults on purpose.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
-// jpeglib.h needs size_t and FILE declared before it.
-#include <cstddef>
-#include <cstdio>
-#include <jpeglib.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
@@ -225,31 +220,7 @@ TEST(DamagedPictureTest, BmpWithoutColumnsOrRowsLoadsAsAnEmptyBitmap) {
 
 // A flat grey progressive JPEG written by libjpeg: its scans past the first hold little more than
 // end-of-block runs, so any of them can be repeated.
-std::string ProgressiveJpeg() {
-  jpeg_compress_struct info {};
-  jpeg_error_mgr errors {};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = 16;
-  info.image_height = 16;
-  info.input_components = 1;
-  info.in_color_space = JCS_GRAYSCALE;
-  jpeg_set_defaults(&info);
-  jpeg_simple_progression(&info);
-  jpeg_start_compress(&info, TRUE);
-  JSAMPLE row[16];
-  std::fill(std::begin(row), std::end(row), JSAMPLE(128));
-  JSAMPROW rows[1] = { row };
-  while (info.next_scanline < 16) jpeg_write_scanlines(&info, rows, 1);
-  jpeg_finish_compress(&info);
-  const std::string jpeg(reinterpret_cast<const char*>(buffer), size);
-  jpeg_destroy_compress(&info);
-  std::free(buffer);
-  return jpeg;
-}
+std::string ProgressiveJpeg() { return fixtures::GreyJpeg(16, 16, true, [](int) { return 128; }); }
 
 // Jpeg with its last scan (and the tables written just before it) repeated until it has Scans scans.
 std::string WithScans(const std::string& Jpeg, int Scans) {

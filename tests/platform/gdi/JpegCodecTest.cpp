@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <jpeglib.h>
-
 #include "platform/base/Exception.h"
 #include "platform/gdi/JpegCodec.h"
 #include "tests/platform/gdi/PictureFixtures.h"
@@ -78,27 +74,7 @@ TEST(JpegCodecTest, ReadsBackCloseToTheOriginalAndStopsAtTheEndMarker) {
 
 TEST(JpegCodecTest, ReadsGreyPicturesAsEqualChannels) {
   // A 16 x 8 grey ramp written by libjpeg itself.
-  jpeg_compress_struct info {};
-  jpeg_error_mgr errors {};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = 16;
-  info.image_height = 8;
-  info.input_components = 1;
-  info.in_color_space = JCS_GRAYSCALE;
-  jpeg_set_defaults(&info);
-  jpeg_start_compress(&info, TRUE);
-  JSAMPLE row[16];
-  for (int x = 0; x < 16; ++x) row[x] = JSAMPLE(x * 16);
-  JSAMPROW rows[1] = { row };
-  while (info.next_scanline < 8) jpeg_write_scanlines(&info, rows, 1);
-  jpeg_finish_compress(&info);
-  const std::string grey(reinterpret_cast<const char*>(buffer), size);
-  jpeg_destroy_compress(&info);
-  std::free(buffer);
+  const std::string grey = fixtures::GreyJpeg(16, 8, false, [](int x) { return uint8_t(x * 16); });
 
   TMemoryStream s;
   fixtures::Fill(s, grey);

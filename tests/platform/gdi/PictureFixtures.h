@@ -4,6 +4,10 @@
 
 #include <csetjmp>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <jpeglib.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -164,6 +168,33 @@ inline void Fill(TMemoryStream& Stream, const std::string& Bytes) {
 
 inline std::string Bytes(TMemoryStream& Stream) {
   return std::string(static_cast<const char*>(Stream.Memory()), size_t(Stream.Size()));
+}
+
+/// A grey JPEG written by libjpeg itself, every row alike: Value(X) is the grey of column X.
+inline std::string GreyJpeg(int Width, int Height, bool Progressive, const std::function<uint8_t(int X)>& Value) {
+  jpeg_compress_struct info {};
+  jpeg_error_mgr errors {};
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &buffer, &size);
+  info.image_width = JDIMENSION(Width);
+  info.image_height = JDIMENSION(Height);
+  info.input_components = 1;
+  info.in_color_space = JCS_GRAYSCALE;
+  jpeg_set_defaults(&info);
+  if (Progressive) jpeg_simple_progression(&info);
+  jpeg_start_compress(&info, TRUE);
+  std::vector<JSAMPLE> row(static_cast<size_t>(Width));
+  for (int x = 0; x < Width; ++x) row[size_t(x)] = JSAMPLE(Value(x));
+  JSAMPROW rows[1] = { row.data() };
+  while (info.next_scanline < info.image_height) jpeg_write_scanlines(&info, rows, 1);
+  jpeg_finish_compress(&info);
+  std::string jpeg(reinterpret_cast<const char*>(buffer), size);
+  jpeg_destroy_compress(&info);
+  std::free(buffer);
+  return jpeg;
 }
 
 }  // namespace fixtures
