@@ -1,8 +1,25 @@
+# zorvik_sources(<var>): every .cpp of the calling folder and of its subfolders, except subfolders holding a
+# CMakeLists.txt of their own (those are targets of their own).
+function(zorvik_sources var)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE own_lists CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+  foreach(own_list IN LISTS own_lists)
+    get_filename_component(own_folder ${own_list} DIRECTORY)
+    foreach(source IN LISTS sources)
+      string(FIND ${source} "${own_folder}/" at)
+      if(at EQUAL 0)
+        list(REMOVE_ITEM sources ${source})
+      endif()
+    endforeach()
+  endforeach()
+  set(${var} ${sources} PARENT_SCOPE)
+endfunction()
+
 # zorvik_library(<target> DEPS <libs...> INCLUDES <dirs...>): a static library of every .cpp in the calling
-# folder (an interface library while the folder holds headers only).
+# folder and its subfolders (an interface library while they hold headers only).
 function(zorvik_library target)
   cmake_parse_arguments(ARG "" "" "DEPS;INCLUDES" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  zorvik_sources(sources)
   if(sources)
     add_library(${target} STATIC ${sources})
     set(scope PUBLIC)
@@ -14,12 +31,12 @@ function(zorvik_library target)
   target_link_libraries(${target} ${scope} ${ARG_DEPS})
 endfunction()
 
-# zorvik_tests(<library> DEPS <libs...>): one GoogleTest executable of every .cpp in the calling folder,
-# registered with CTest. Test suites whose name ends in "Display" get the "display" label (they need an X
+# zorvik_tests(<library> DEPS <libs...>): one GoogleTest executable of every .cpp in the calling folder and
+# its subfolders, registered with CTest. Test suites whose name ends in "Display" get the "display" label (they need an X
 # server); the others run headless with SDL's dummy drivers.
 function(zorvik_tests library)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  zorvik_sources(sources)
   if(NOT sources)
     return()
   endif()

@@ -1,6 +1,6 @@
-#include "engine/AVCodecStubs.h"
+#include "engine/libav/AVCodecStubs.h"
 
-#include "engine/MyUtils.h"
+#include "engine/libav/MyUtils.h"
 
 TAVCodecStubs LibAVCodec;
 

@@ -7,7 +7,7 @@ extern "C" {
 #include <libavcodec/avfft.h>
 }
 
-#include "engine/LibraryExports.h"
+#include "engine/libav/LibraryExports.h"
 #include "platform/base/Types.h"
 
 /// The bound exports of libavcodec, named like the exports.

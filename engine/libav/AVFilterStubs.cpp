@@ -1,6 +1,6 @@
-#include "engine/AVFilterStubs.h"
+#include "engine/libav/AVFilterStubs.h"
 
-#include "engine/MyUtils.h"
+#include "engine/libav/MyUtils.h"
 
 TAVFilterStubs LibAVFilter;
 

@@ -7,7 +7,7 @@ extern "C" {
 #include <libavfilter/buffersink.h>
 }
 
-#include "engine/LibraryExports.h"
+#include "engine/libav/LibraryExports.h"
 #include "platform/base/Types.h"
 
 /// The bound exports of libavfilter, named like the exports.

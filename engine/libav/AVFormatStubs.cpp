@@ -1,6 +1,6 @@
-#include "engine/AVFormatStubs.h"
+#include "engine/libav/AVFormatStubs.h"
 
-#include "engine/MyUtils.h"
+#include "engine/libav/MyUtils.h"
 
 TAVFormatStubs LibAVFormat;
 

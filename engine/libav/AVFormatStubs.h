@@ -6,7 +6,7 @@ extern "C" {
 #include <libavformat/avio.h>
 }
 
-#include "engine/LibraryExports.h"
+#include "engine/libav/LibraryExports.h"
 #include "platform/base/Types.h"
 
 /// The bound exports of libavformat, named like the exports.

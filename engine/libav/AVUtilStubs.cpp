@@ -1,6 +1,6 @@
-#include "engine/AVUtilStubs.h"
+#include "engine/libav/AVUtilStubs.h"
 
-#include "engine/MyUtils.h"
+#include "engine/libav/MyUtils.h"
 
 TAVUtilStubs LibAVUtil;
 

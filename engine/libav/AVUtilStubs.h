@@ -19,7 +19,7 @@ extern "C" {
 #include <libavutil/time.h>
 }
 
-#include "engine/LibraryExports.h"
+#include "engine/libav/LibraryExports.h"
 #include "platform/base/Types.h"
 
 /// The bound exports of libavutil, named like the exports.

@@ -1,9 +1,9 @@
-#include "engine/FFUtils.h"
+#include "engine/libav/FFUtils.h"
 
 #include <cstdio>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVUtilStubs.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVUtilStubs.h"
 #include "platform/base/SysUtils.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/FFmpegLoader.h"
+#include "engine/libav/FFmpegLoader.h"
 
 #include <dlfcn.h>
 
@@ -6,17 +6,17 @@
 #include <array>
 #include <vector>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFilterStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpegLogger.h"
-#include "engine/MyUtilStubs.h"
-#include "engine/MyUtils.h"
-#include "engine/SwResampleStubs.h"
-#include "engine/SwScaleStubs.h"
-#include "engine/TFloatingPointMask.h"
-#include "engine/libsdl.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFilterStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFmpegLogger.h"
+#include "engine/libav/MyUtilStubs.h"
+#include "engine/libav/MyUtils.h"
+#include "engine/libav/SwResampleStubs.h"
+#include "engine/libav/SwScaleStubs.h"
+#include "engine/libav/TFloatingPointMask.h"
+#include "engine/libav/libsdl.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"
 

@@ -1,11 +1,11 @@
-#include "engine/FFmpegLogger.h"
+#include "engine/libav/FFmpegLogger.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
-#include "engine/AVUtilStubs.h"
-#include "engine/MyUtils.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/MyUtils.h"
 
 namespace {
 

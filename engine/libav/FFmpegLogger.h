@@ -6,7 +6,7 @@
 #include <functional>
 #include <string_view>
 
-#include "engine/TFFBaseComponent.h"
+#include "engine/libav/TFFBaseComponent.h"
 #include "platform/base/MainThread.h"
 #include "platform/base/SysUtils.h"
 #include "platform/base/TCriticalSection.h"

@@ -1,7 +1,7 @@
-#include "engine/MyUtilStubs.h"
+#include "engine/libav/MyUtilStubs.h"
 
-#include "engine/LibraryExports.h"
-#include "engine/MyUtils.h"
+#include "engine/libav/LibraryExports.h"
+#include "engine/libav/MyUtils.h"
 
 #define ZORVIK_CHECK_EXPORT(name) BindFunction(AFileName, AHandle, #name);
 

@@ -1,4 +1,4 @@
-#include "engine/MyUtils.h"
+#include "engine/libav/MyUtils.h"
 
 #include <dlfcn.h>
 
@@ -7,7 +7,7 @@
 #include "platform/base/FileUtils.h"
 #include "platform/base/MainThread.h"
 #include "platform/base/SysUtils.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "engine/SwResampleStubs.h"
+#include "engine/libav/SwResampleStubs.h"
 
-#include "engine/MyUtils.h"
+#include "engine/libav/MyUtils.h"
 
 TSwResampleStubs LibSwResample;
 

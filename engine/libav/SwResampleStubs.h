@@ -5,7 +5,7 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
-#include "engine/LibraryExports.h"
+#include "engine/libav/LibraryExports.h"
 #include "platform/base/Types.h"
 
 /// The bound exports of libswresample, named like the exports.

@@ -1,6 +1,6 @@
-#include "engine/SwScaleStubs.h"
+#include "engine/libav/SwScaleStubs.h"
 
-#include "engine/MyUtils.h"
+#include "engine/libav/MyUtils.h"
 
 TSwScaleStubs LibSwScale;
 

@@ -1,4 +1,4 @@
-#include "engine/TFloatingPointMask.h"
+#include "engine/libav/TFloatingPointMask.h"
 
 #include <xmmintrin.h>
 

@@ -1,10 +1,10 @@
-#include "engine/TRGBConvertContext.h"
+#include "engine/libav/TRGBConvertContext.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "engine/AVUtilStubs.h"
-#include "engine/SwScaleStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/SwScaleStubs.h"
 #include "platform/gdi/TCanvas.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // Holding a lock for a block, where the user-interface thread may be the one waiting for it.
-#include "engine/MyUtils.h"
+#include "engine/libav/MyUtils.h"
 #include "platform/base/TCriticalSection.h"
 
 /// Holds ALock for the block. On the user-interface thread the wait for it serves the hand-over queue,

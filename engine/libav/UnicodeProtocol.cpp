@@ -1,4 +1,4 @@
-#include "engine/UnicodeProtocol.h"
+#include "engine/libav/UnicodeProtocol.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,8 +6,8 @@
 
 #include <cerrno>
 
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "engine/libsdl.h"
+#include "engine/libav/libsdl.h"
 
-#include "engine/MyUtils.h"
+#include "engine/libav/MyUtils.h"
 
 TSDLStubs LibSDL;
 

@@ -4,7 +4,7 @@
 // cleared once bound.
 #include <SDL.h>
 
-#include "engine/LibraryExports.h"
+#include "engine/libav/LibraryExports.h"
 #include "platform/base/Types.h"
 
 /// The bound exports of SDL2, named like the exports.

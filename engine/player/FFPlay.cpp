@@ -1,19 +1,19 @@
-#include "engine/FFPlay.h"
+#include "engine/player/FFPlay.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpegLoader.h"
-#include "engine/MyUtils.h"
-#include "engine/PlayerClocks.h"
-#include "engine/PlayerPictureQueue.h"
-#include "engine/PlayerStream.h"
-#include "engine/PlayerVideoOutput.h"
-#include "engine/SwScaleStubs.h"
-#include "engine/libsdl.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFmpegLoader.h"
+#include "engine/libav/MyUtils.h"
+#include "engine/player/PlayerClocks.h"
+#include "engine/player/PlayerPictureQueue.h"
+#include "engine/player/PlayerStream.h"
+#include "engine/player/PlayerVideoOutput.h"
+#include "engine/libav/SwScaleStubs.h"
+#include "engine/libav/libsdl.h"
 #include "platform/base/MainThread.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/TCanvas.h"

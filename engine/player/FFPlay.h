@@ -6,13 +6,13 @@
 #include <memory>
 #include <mutex>
 
-#include "engine/AVProbe.h"
-#include "engine/PlayerTypes.h"
-#include "engine/TFFBaseComponent.h"
-#include "engine/TPlayEvent.h"
-#include "engine/TPlaybackHost.h"
-#include "engine/TPlayerEventQueue.h"
-#include "engine/TRGBConvertContext.h"
+#include "engine/probe/AVProbe.h"
+#include "engine/player/PlayerTypes.h"
+#include "engine/libav/TFFBaseComponent.h"
+#include "engine/player/TPlayEvent.h"
+#include "engine/player/TPlaybackHost.h"
+#include "engine/player/TPlayerEventQueue.h"
+#include "engine/libav/TRGBConvertContext.h"
 #include "platform/base/TEvent.h"
 #include "platform/base/TMutex.h"
 #include "platform/base/TThread.h"

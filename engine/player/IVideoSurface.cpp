@@ -1,8 +1,8 @@
-#include "engine/IVideoSurface.h"
+#include "engine/player/IVideoSurface.h"
 
 #include <mutex>
 
-#include "engine/TWindowVideoSurface.h"
+#include "engine/player/TWindowVideoSurface.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "engine/PlayerAudioOutput.h"
+#include "engine/player/PlayerAudioOutput.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/PlayerClocks.h"
-#include "engine/SwResampleStubs.h"
-#include "engine/TPlaybackHost.h"
-#include "engine/libsdl.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/player/PlayerClocks.h"
+#include "engine/libav/SwResampleStubs.h"
+#include "engine/player/TPlaybackHost.h"
+#include "engine/libav/libsdl.h"
 
 namespace {
 

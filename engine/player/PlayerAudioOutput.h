@@ -1,7 +1,7 @@
 #pragma once
 // The playback's sound: decoding, conversion to the device's signed 16-bit samples, correction against the
 // master clock, and the device's callback that feeds it.
-#include "engine/TVideoState.h"
+#include "engine/player/TVideoState.h"
 
 /// Opens the sound device for the audio stream: its sample rate, one or two channels (more are mixed down
 /// to two), signed 16-bit samples, 1024 samples a buffer, fed by AudioCallback. False with SDL's reason.

@@ -1,9 +1,9 @@
-#include "engine/PlayerClocks.h"
+#include "engine/player/PlayerClocks.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "engine/AVUtilStubs.h"
+#include "engine/libav/AVUtilStubs.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The playback's clocks (seconds) and the time at which each picture is due.
-#include "engine/TVideoState.h"
+#include "engine/player/TVideoState.h"
 
 /// The monotonic clock in seconds.
 double SystemTime();

@@ -1,18 +1,18 @@
-#include "engine/PlayerDecoders.h"
+#include "engine/player/PlayerDecoders.h"
 
 #include <algorithm>
 #include <chrono>
 #include <climits>
 #include <thread>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFilterStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/PlayerClocks.h"
-#include "engine/PlayerPictureQueue.h"
-#include "engine/PlayerStream.h"
-#include "engine/TPlaybackHost.h"
-#include "engine/libsdl.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFilterStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/player/PlayerClocks.h"
+#include "engine/player/PlayerPictureQueue.h"
+#include "engine/player/PlayerStream.h"
+#include "engine/player/TPlaybackHost.h"
+#include "engine/libav/libsdl.h"
 #include "platform/base/SysUtils.h"
 
 namespace {

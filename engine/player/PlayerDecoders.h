@@ -1,7 +1,7 @@
 #pragma once
 // The playback's decoding threads: pictures through a filter graph into the picture queue, bitmap
 // subtitles into the subtitle queue.
-#include "engine/TVideoState.h"
+#include "engine/player/TVideoState.h"
 
 /// The video decoding thread (SDL thread function; AOpaque is the TVideoState).
 int VideoThread(void* AOpaque);

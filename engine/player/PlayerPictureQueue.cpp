@@ -1,13 +1,13 @@
-#include "engine/PlayerPictureQueue.h"
+#include "engine/player/PlayerPictureQueue.h"
 
 #include <algorithm>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/PlayerClocks.h"
-#include "engine/PlayerVideoOutput.h"
-#include "engine/TPlaybackHost.h"
-#include "engine/libsdl.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/player/PlayerClocks.h"
+#include "engine/player/PlayerVideoOutput.h"
+#include "engine/player/TPlaybackHost.h"
+#include "engine/libav/libsdl.h"
 
 namespace {
 

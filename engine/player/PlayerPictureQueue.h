@@ -1,7 +1,7 @@
 #pragma once
 // The queue of decoded pictures between the video decoder and the display, and the refresh step that shows
 // each picture when it is due.
-#include "engine/TVideoState.h"
+#include "engine/player/TVideoState.h"
 
 /// Waits for a free slot, has the play thread allocate its overlay when the picture's size is new, copies
 /// AFrame (planar YUV 4:2:0) into it (upside down with VerticalFlip), lets the hook draw on it, and queues

@@ -1,23 +1,23 @@
-#include "engine/PlayerStream.h"
+#include "engine/player/PlayerStream.h"
 
 #include <chrono>
 #include <climits>
 #include <cmath>
 #include <thread>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFUtils.h"
-#include "engine/MyUtils.h"
-#include "engine/PlayerAudioOutput.h"
-#include "engine/PlayerClocks.h"
-#include "engine/PlayerDecoders.h"
-#include "engine/PlayerVideoOutput.h"
-#include "engine/TCodecLockScope.h"
-#include "engine/TPlaybackHost.h"
-#include "engine/UnicodeProtocol.h"
-#include "engine/libsdl.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFUtils.h"
+#include "engine/libav/MyUtils.h"
+#include "engine/player/PlayerAudioOutput.h"
+#include "engine/player/PlayerClocks.h"
+#include "engine/player/PlayerDecoders.h"
+#include "engine/player/PlayerVideoOutput.h"
+#include "engine/libav/TCodecLockScope.h"
+#include "engine/player/TPlaybackHost.h"
+#include "engine/libav/UnicodeProtocol.h"
+#include "engine/libav/libsdl.h"
 #include "platform/base/MainThread.h"
 #include "platform/base/SysUtils.h"
 

@@ -3,7 +3,7 @@
 // decoders of the chosen streams, stream switching, seek requests and pausing.
 #include <memory>
 
-#include "engine/TVideoState.h"
+#include "engine/player/TVideoState.h"
 
 class TPlaybackHost;
 

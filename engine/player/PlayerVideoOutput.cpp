@@ -1,4 +1,4 @@
-#include "engine/PlayerVideoOutput.h"
+#include "engine/player/PlayerVideoOutput.h"
 
 #include <algorithm>
 #include <chrono>
@@ -6,12 +6,12 @@
 #include <cmath>
 #include <thread>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/PlayerClocks.h"
-#include "engine/SwScaleStubs.h"
-#include "engine/TPlaybackHost.h"
-#include "engine/libsdl.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/player/PlayerClocks.h"
+#include "engine/libav/SwScaleStubs.h"
+#include "engine/player/TPlaybackHost.h"
+#include "engine/libav/libsdl.h"
 
 namespace {
 

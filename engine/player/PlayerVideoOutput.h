@@ -1,7 +1,7 @@
 #pragma once
 // The playback's display: the video surface's mode, picture overlays, pictures scaled into the display
 // area with subtitles blended in, the sound display, and the refresh thread that paces it all.
-#include "engine/TVideoState.h"
+#include "engine/player/TVideoState.h"
 #include "platform/base/Types.h"
 
 /// Gives the surface its mode: ScreenWidth x ScreenHeight when set, else the filtered picture size

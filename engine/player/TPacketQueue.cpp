@@ -1,7 +1,7 @@
-#include "engine/TPacketQueue.h"
+#include "engine/player/TPacketQueue.h"
 
-#include "engine/AVCodecStubs.h"
-#include "engine/libsdl.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/libsdl.h"
 
 AVPacket* FlushPacket() {
   static AVPacket Marker {};

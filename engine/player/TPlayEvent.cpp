@@ -1,4 +1,4 @@
-#include "engine/TPlayEvent.h"
+#include "engine/player/TPlayEvent.h"
 
 namespace {
 

@@ -8,10 +8,10 @@ extern "C" {
 #include <libavutil/pixfmt.h>
 }
 
-#include "engine/FFmpegLogger.h"
-#include "engine/IVideoSurface.h"
-#include "engine/PlayerTypes.h"
-#include "engine/TPlayerEventQueue.h"
+#include "engine/libav/FFmpegLogger.h"
+#include "engine/player/IVideoSurface.h"
+#include "engine/player/PlayerTypes.h"
+#include "engine/player/TPlayerEventQueue.h"
 #include "platform/base/TEvent.h"
 
 struct TVideoState;

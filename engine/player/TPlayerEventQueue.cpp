@@ -1,4 +1,4 @@
-#include "engine/TPlayerEventQueue.h"
+#include "engine/player/TPlayerEventQueue.h"
 
 void TPlayerEventQueue::Push(TPlayerEventType AType, TSize ASize) {
   {

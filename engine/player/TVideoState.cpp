@@ -1,10 +1,10 @@
-#include "engine/TVideoState.h"
+#include "engine/player/TVideoState.h"
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFilterStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/SwResampleStubs.h"
-#include "engine/SwScaleStubs.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFilterStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/SwResampleStubs.h"
+#include "engine/libav/SwScaleStubs.h"
 
 TVideoState::TVideoState() = default;
 

@@ -16,8 +16,8 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
-#include "engine/PlayerTypes.h"
-#include "engine/TPacketQueue.h"
+#include "engine/player/PlayerTypes.h"
+#include "engine/player/TPacketQueue.h"
 
 class TPlaybackHost;
 

@@ -1,4 +1,4 @@
-#include "engine/TWindowVideoSurface.h"
+#include "engine/player/TWindowVideoSurface.h"
 
 std::unique_ptr<IVideoSurface> TWindowVideoSurface::Bind(HWND AWindow, String& AError) {
   std::unique_ptr<VideoSurface> Surface = VideoSurface::Bind(AWindow, AError);

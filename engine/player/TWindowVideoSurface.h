@@ -3,8 +3,8 @@
 #include <memory>
 #include <mutex>
 
-#include "engine/IVideoSurface.h"
-#include "platform/ui/VideoSurface.h"
+#include "engine/player/IVideoSurface.h"
+#include "platform/ui/winsys/VideoSurface.h"
 
 /// A window's video surface seen as the player's IVideoSurface: the window's resizes and repaints become
 /// the player's notices; its focus changes and mouse presses are the window's own business.

@@ -1,14 +1,14 @@
-#include "engine/AVProbe.h"
+#include "engine/probe/AVProbe.h"
 
 #include <algorithm>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFUtils.h"
-#include "engine/FFmpegLogger.h"
-#include "engine/StreamInfoText.h"
-#include "engine/TCodecLockScope.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFUtils.h"
+#include "engine/libav/FFmpegLogger.h"
+#include "engine/probe/StreamInfoText.h"
+#include "engine/libav/TCodecLockScope.h"
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/TCanvas.h"

@@ -6,8 +6,8 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-#include "engine/TCustomAVProbe.h"
-#include "engine/TRGBConvertContext.h"
+#include "engine/probe/TCustomAVProbe.h"
+#include "engine/libav/TRGBConvertContext.h"
 #include "platform/base/TSet.h"
 #include "platform/gdi/TBitmap.h"
 

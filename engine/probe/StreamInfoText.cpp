@@ -1,12 +1,12 @@
-#include "engine/StreamInfoText.h"
+#include "engine/probe/StreamInfoText.h"
 
 #include <array>
 #include <string_view>
 #include <utility>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFUtils.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFUtils.h"
 #include "platform/base/SysUtils.h"
 
 namespace {

@@ -1,19 +1,19 @@
-#include "engine/TCustomAVProbe.h"
+#include "engine/probe/TCustomAVProbe.h"
 
 #include <algorithm>
 #include <climits>
 #include <initializer_list>
 #include <vector>
 
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFUtils.h"
-#include "engine/FFmpegLoader.h"
-#include "engine/FFmpegLogger.h"
-#include "engine/MyUtils.h"
-#include "engine/StreamInfoText.h"
-#include "engine/TCodecLockScope.h"
-#include "engine/UnicodeProtocol.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFUtils.h"
+#include "engine/libav/FFmpegLoader.h"
+#include "engine/libav/FFmpegLogger.h"
+#include "engine/libav/MyUtils.h"
+#include "engine/probe/StreamInfoText.h"
+#include "engine/libav/TCodecLockScope.h"
+#include "engine/libav/UnicodeProtocol.h"
 #include "platform/base/DateUtils.h"
 #include "platform/base/Exception.h"
 #include "platform/base/FileUtils.h"

@@ -5,7 +5,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-#include "engine/TFFBaseComponent.h"
+#include "engine/libav/TFFBaseComponent.h"
 
 /// File-level facts of a probed file; times in microseconds, -1 for what the file does not give.
 struct TFileStreamInfo {

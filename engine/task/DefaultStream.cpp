@@ -1,4 +1,4 @@
-#include "engine/DefaultStream.h"
+#include "engine/task/DefaultStream.h"
 
 bool IsBetterDefaultStream(const AVStream* A, const AVStream* B) {
   const bool ADefault = A->disposition & AV_DISPOSITION_DEFAULT;

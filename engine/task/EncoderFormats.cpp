@@ -1,10 +1,10 @@
-#include "engine/EncoderFormats.h"
+#include "engine/task/EncoderFormats.h"
 
 #include <cstdlib>
 #include <vector>
 
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpegLogger.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFmpegLogger.h"
 
 namespace {
 

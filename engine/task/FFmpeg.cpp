@@ -1,9 +1,9 @@
-#include "engine/FFmpeg.h"
+#include "engine/task/FFmpeg.h"
 
-#include "engine/FFmpegLoader.h"
-#include "engine/MyUtils.h"
-#include "engine/TConvertThread.h"
-#include "engine/TServingLock.h"
+#include "engine/libav/FFmpegLoader.h"
+#include "engine/libav/MyUtils.h"
+#include "engine/tasklist/TConvertThread.h"
+#include "engine/libav/TServingLock.h"
 #include "platform/base/Exception.h"
 #include "platform/base/MainThread.h"
 

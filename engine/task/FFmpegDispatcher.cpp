@@ -4,7 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "engine/FFmpeg.h"
+#include "engine/task/FFmpeg.h"
 #include "platform/base/SysUtils.h"
 
 void TCustomFFmpeg::ApplyOption(const String& Name, const String& Value) {

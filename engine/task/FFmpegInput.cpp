@@ -1,12 +1,12 @@
 // Opening an input file of a conversion task.
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/DefaultStream.h"
-#include "engine/FFUtils.h"
-#include "engine/FFmpeg.h"
-#include "engine/TCodecLockScope.h"
-#include "engine/UnicodeProtocol.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/DefaultStream.h"
+#include "engine/libav/FFUtils.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/libav/TCodecLockScope.h"
+#include "engine/libav/UnicodeProtocol.h"
 #include "platform/base/SysUtils.h"
 
 namespace {

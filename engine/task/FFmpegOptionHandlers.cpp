@@ -3,9 +3,9 @@
 #include <charconv>
 #include <cstdlib>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpeg.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/FFmpeg.h"
 #include "platform/base/SysUtils.h"
 
 namespace {

@@ -6,13 +6,13 @@
 #include <cstring>
 #include <ctime>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/EncoderFormats.h"
-#include "engine/FFUtils.h"
-#include "engine/FFmpeg.h"
-#include "engine/UnicodeProtocol.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/EncoderFormats.h"
+#include "engine/libav/FFUtils.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/libav/UnicodeProtocol.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"
 

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <functional>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpeg.h"
-#include "engine/TOptionsPreset.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/task/TOptionsPreset.h"
 #include "platform/base/DateUtils.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"

@@ -1,11 +1,11 @@
-#include "engine/FrameHook.h"
+#include "engine/task/FrameHook.h"
 
 #include <dlfcn.h>
 
 #include <map>
 #include <mutex>
 
-#include "engine/AVUtilStubs.h"
+#include "engine/libav/AVUtilStubs.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "engine/TCodecItem.h"
+#include "engine/task/TCodecItem.h"
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/TCodecLockScope.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/TCodecLockScope.h"
 
 void FreeCodecContext(AVCodecContext** AContext) {
   if (!*AContext) return;

@@ -1,12 +1,12 @@
-#include "engine/TFFOptions.h"
+#include "engine/task/TFFOptions.h"
 
 #include <algorithm>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpegLogger.h"
-#include "engine/SwScaleStubs.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFmpegLogger.h"
+#include "engine/libav/SwScaleStubs.h"
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
 

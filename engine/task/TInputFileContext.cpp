@@ -1,7 +1,7 @@
-#include "engine/TInputFileContext.h"
+#include "engine/task/TInputFileContext.h"
 
-#include "engine/TCodecItem.h"
-#include "engine/UnicodeProtocol.h"
+#include "engine/task/TCodecItem.h"
+#include "engine/libav/UnicodeProtocol.h"
 
 TInputFileContext::~TInputFileContext() {
   for (AVCodecContext*& Decoder : Decoders) FreeCodecContext(&Decoder);

@@ -1,4 +1,4 @@
-#include "engine/TOptionsPreset.h"
+#include "engine/task/TOptionsPreset.h"
 
 #include <array>
 #include <string_view>

@@ -1,9 +1,9 @@
-#include "engine/TOutputFileContext.h"
+#include "engine/task/TOutputFileContext.h"
 
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/TCodecItem.h"
-#include "engine/UnicodeProtocol.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/TCodecItem.h"
+#include "engine/libav/UnicodeProtocol.h"
 #include "platform/base/FileUtils.h"
 
 TOutputFileContext::~TOutputFileContext() {

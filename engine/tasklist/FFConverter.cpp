@@ -1,16 +1,16 @@
-#include "engine/FFConverter.h"
+#include "engine/tasklist/FFConverter.h"
 
 #include <algorithm>
 #include <exception>
 #include <optional>
 #include <utility>
 
-#include "engine/FFmpegLoader.h"
-#include "engine/MyUtils.h"
-#include "engine/OptionText.h"
-#include "engine/OptionTranslation.h"
-#include "engine/TOutputOptionsTranslation.h"
-#include "engine/TServingLock.h"
+#include "engine/libav/FFmpegLoader.h"
+#include "engine/libav/MyUtils.h"
+#include "engine/tasklist/OptionText.h"
+#include "engine/tasklist/OptionTranslation.h"
+#include "engine/tasklist/TOutputOptionsTranslation.h"
+#include "engine/libav/TServingLock.h"
 #include "platform/base/MainThread.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/TBitmap.h"

@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "engine/AVProbe.h"
-#include "engine/ConverterTypes.h"
-#include "engine/TFFBaseComponent.h"
-#include "engine/TFFmpegList.h"
+#include "engine/probe/AVProbe.h"
+#include "engine/tasklist/ConverterTypes.h"
+#include "engine/libav/TFFBaseComponent.h"
+#include "engine/tasklist/TFFmpegList.h"
 #include "platform/base/TCriticalSection.h"
 #include "platform/base/TThread.h"
 

@@ -1,4 +1,4 @@
-#include "engine/OptionText.h"
+#include "engine/tasklist/OptionText.h"
 
 #include "platform/base/SysUtils.h"
 

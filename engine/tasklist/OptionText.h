@@ -6,8 +6,8 @@
 // value); neither part is trimmed. Names are compared ignoring case.
 #include <vector>
 
-#include "engine/TInputOptions.h"
-#include "engine/TOutputOptions.h"
+#include "engine/tasklist/TInputOptions.h"
+#include "engine/tasklist/TOutputOptions.h"
 #include "platform/base/Types.h"
 
 /// One line of option text: the name as written and the value.

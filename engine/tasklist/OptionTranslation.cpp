@@ -1,9 +1,9 @@
-#include "engine/OptionTranslation.h"
+#include "engine/tasklist/OptionTranslation.h"
 
 #include <initializer_list>
 #include <string_view>
 
-#include "engine/OptionText.h"
+#include "engine/tasklist/OptionText.h"
 #include "platform/base/SysUtils.h"
 
 namespace {

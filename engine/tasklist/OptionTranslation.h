@@ -1,8 +1,8 @@
 #pragma once
 // How the option records become options of a conversion task, in a fixed order: the free option text
 // first, then the record's fields, so that a field overrides the same option given in the text.
-#include "engine/IOptionSink.h"
-#include "engine/TInputOptions.h"
+#include "engine/task/IOptionSink.h"
+#include "engine/tasklist/TInputOptions.h"
 
 /// Applies option text line by line with lower-cased names. Stream options waiting for a stream
 /// ("newvideo", "newaudio", "newsubtitle", the presets "apre", "vpre", "spre" and the filters "vfilters",

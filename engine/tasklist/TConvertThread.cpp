@@ -1,6 +1,6 @@
-#include "engine/TConvertThread.h"
+#include "engine/tasklist/TConvertThread.h"
 
-#include "engine/FFmpeg.h"
+#include "engine/task/FFmpeg.h"
 
 void TConvertThread::Execute() {
   struct TSignalStop {

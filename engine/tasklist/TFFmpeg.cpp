@@ -1,7 +1,7 @@
-#include "engine/TFFmpeg.h"
+#include "engine/tasklist/TFFmpeg.h"
 
-#include "engine/OptionTranslation.h"
-#include "engine/TPreviewer.h"
+#include "engine/tasklist/OptionTranslation.h"
+#include "engine/tasklist/TPreviewer.h"
 
 TFFmpeg::TFFmpeg(int AMaxFiles)
     : TCustomFFmpeg(AMaxFiles), FAVProbes(AMaxFiles), FInputOptions(AMaxFiles), FOutputOptions(AMaxFiles) {}

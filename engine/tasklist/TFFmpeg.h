@@ -5,11 +5,11 @@
 #include <memory>
 #include <vector>
 
-#include "engine/AVProbe.h"
-#include "engine/FFmpeg.h"
-#include "engine/IOptionSink.h"
-#include "engine/TInputOptions.h"
-#include "engine/TOutputOptions.h"
+#include "engine/probe/AVProbe.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/task/IOptionSink.h"
+#include "engine/tasklist/TInputOptions.h"
+#include "engine/tasklist/TOutputOptions.h"
 
 /// A conversion task as the task list keeps it: the options reach it through IOptionSink, each input may
 /// have a probe sharing the task's opened file, and a copy of the record each input and output was made

@@ -1,4 +1,4 @@
-#include "engine/TFFmpegList.h"
+#include "engine/tasklist/TFFmpegList.h"
 
 #include <utility>
 

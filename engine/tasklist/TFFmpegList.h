@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/TFFmpeg.h"
+#include "engine/tasklist/TFFmpeg.h"
 
 /// Owns the tasks of the list; a task's index is its position. Removing hands the tasks to the caller, who
 /// frees them (freeing a task waits for its run, which the caller may have to do outside its locks).

@@ -1,3 +1,3 @@
-#include "engine/TInputOptions.h"
+#include "engine/tasklist/TInputOptions.h"
 
 void InitInputOptions(TInputOptions& AOptions) { AOptions = {}; }

@@ -1,3 +1,3 @@
-#include "engine/TOutputOptions.h"
+#include "engine/tasklist/TOutputOptions.h"
 
 void InitOutputOptions(TOutputOptions& AOptions) { AOptions = {}; }

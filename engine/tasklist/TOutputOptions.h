@@ -4,7 +4,7 @@ extern "C" {
 #include <libavutil/avutil.h>
 }
 
-#include "engine/TStreamInfo.h"
+#include "engine/tasklist/TStreamInfo.h"
 #include "platform/base/Types.h"
 
 /// Ready-made disc formats an output can follow.

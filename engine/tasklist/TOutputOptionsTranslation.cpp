@@ -1,6 +1,6 @@
-#include "engine/TOutputOptionsTranslation.h"
+#include "engine/tasklist/TOutputOptionsTranslation.h"
 
-#include "engine/OptionTranslation.h"
+#include "engine/tasklist/OptionTranslation.h"
 #include "platform/base/DateUtils.h"
 #include "platform/base/SysUtils.h"
 

@@ -3,9 +3,9 @@
 #include <map>
 #include <vector>
 
-#include "engine/IOptionSink.h"
-#include "engine/OptionText.h"
-#include "engine/TOutputOptions.h"
+#include "engine/task/IOptionSink.h"
+#include "engine/tasklist/OptionText.h"
+#include "engine/tasklist/TOutputOptions.h"
 
 /// Translates one output record: ApplyBeforeOpen before the output is opened, AddNewStreams after it
 /// opened. The stream options (codecs, presets, picture size, filters) given in the record or its

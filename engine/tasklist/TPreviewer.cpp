@@ -1,13 +1,13 @@
-#include "engine/TPreviewer.h"
+#include "engine/tasklist/TPreviewer.h"
 
-#include "engine/FFUtils.h"
-#include "engine/MyUtils.h"
+#include "engine/libav/FFUtils.h"
+#include "engine/libav/MyUtils.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/ScreenMetrics.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <atomic>
 #include <memory>
 
-#include "engine/IPreviewWindow.h"
+#include "engine/task/IPreviewWindow.h"
 #include "platform/base/TObject.h"
 #include "platform/base/Types.h"
-#include "platform/ui/UiTypes.h"
-#include "platform/ui/WindowProc.h"
+#include "platform/ui/winsys/UiTypes.h"
+#include "platform/ui/winsys/WindowProc.h"
 
 class TBitmap;
 

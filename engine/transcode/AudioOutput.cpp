@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpeg.h"
-#include "engine/SwResampleStubs.h"
-#include "engine/TTranscoder.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/libav/SwResampleStubs.h"
+#include "engine/transcode/TTranscoder.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "engine/Deinterlace.h"
+#include "engine/transcode/Deinterlace.h"
 
 #include <algorithm>
 
-#include "engine/AVUtilStubs.h"
+#include "engine/libav/AVUtilStubs.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <chrono>
 #include <thread>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFilterStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpeg.h"
-#include "engine/TTranscoder.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFilterStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/transcode/TTranscoder.h"
 
 int TTranscoder::ProcessPacket(TAVInputStream& AIst, const AVPacket* APacket) {
   if (AIst.next_pts == AV_NOPTS_VALUE) AIst.next_pts = AIst.pts;

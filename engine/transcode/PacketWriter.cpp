@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFUtils.h"
-#include "engine/FFmpeg.h"
-#include "engine/TTranscoder.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFUtils.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/transcode/TTranscoder.h"
 #include "platform/base/SysUtils.h"
 
 namespace {

@@ -2,12 +2,12 @@
 // that get encoded pictures: the preview-bitmap event and the preview window.
 #include <cstring>
 
-#include "engine/AVUtilStubs.h"
-#include "engine/Deinterlace.h"
-#include "engine/FFmpeg.h"
-#include "engine/SwScaleStubs.h"
-#include "engine/TServingLock.h"
-#include "engine/TTranscoder.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/transcode/Deinterlace.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/libav/SwScaleStubs.h"
+#include "engine/libav/TServingLock.h"
+#include "engine/transcode/TTranscoder.h"
 
 TCriticalSection PostHookLock;
 

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpeg.h"
-#include "engine/TTranscoder.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/transcode/TTranscoder.h"
 #include "platform/base/SysUtils.h"
 
 namespace {

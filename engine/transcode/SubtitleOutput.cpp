@@ -2,10 +2,10 @@
 // the timing subtitles need.
 #include <cstring>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpeg.h"
-#include "engine/TTranscoder.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/transcode/TTranscoder.h"
 
 void TTranscoder::WriteSubtitle(TAVOutputStream& AOst, const TAVInputStream& AIst, Int64 APTS, const AVSubtitle& ASubtitle) {
   if (APTS == AV_NOPTS_VALUE) {

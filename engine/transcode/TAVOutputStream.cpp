@@ -1,11 +1,11 @@
-#include "engine/TAVOutputStream.h"
+#include "engine/transcode/TAVOutputStream.h"
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFilterStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/SwResampleStubs.h"
-#include "engine/SwScaleStubs.h"
-#include "engine/TCodecItem.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFilterStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/SwResampleStubs.h"
+#include "engine/libav/SwScaleStubs.h"
+#include "engine/task/TCodecItem.h"
 
 TAVOutputStream::~TAVOutputStream() {
   if (logfile) std::fclose(logfile);

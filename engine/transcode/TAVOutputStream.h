@@ -12,8 +12,8 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
-#include "engine/TMuxedStream.h"
-#include "engine/TOutputFileContext.h"
+#include "engine/transcode/TMuxedStream.h"
+#include "engine/task/TOutputFileContext.h"
 #include "platform/base/Types.h"
 
 struct TAVInputStream;

@@ -1,6 +1,6 @@
-#include "engine/TMuxedStream.h"
+#include "engine/transcode/TMuxedStream.h"
 
-#include "engine/AVCodecStubs.h"
+#include "engine/libav/AVCodecStubs.h"
 
 TMuxedStream::~TMuxedStream() {
   for (AVBSFContext*& Filter : filters) LibAVCodec.av_bsf_free(&Filter);

@@ -1,7 +1,7 @@
-#include "engine/TSampleBuffer.h"
+#include "engine/transcode/TSampleBuffer.h"
 
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpegException.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/FFmpegException.h"
 
 uint8_t** TSampleBuffer::Reserve(AVSampleFormat AFormat, int AChannels, int ASamples) {
   if (AFormat == FFormat && AChannels == FChannels && ASamples <= FCapacity) return FPlanes.data();

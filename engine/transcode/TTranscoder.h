@@ -12,12 +12,12 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-#include "engine/TAVInputFile.h"
-#include "engine/TAVInputStream.h"
-#include "engine/TAVOutputStream.h"
-#include "engine/TMuxedStream.h"
-#include "engine/TRGBConvertContext.h"
-#include "engine/TSampleBuffer.h"
+#include "engine/transcode/TAVInputFile.h"
+#include "engine/transcode/TAVInputStream.h"
+#include "engine/transcode/TAVOutputStream.h"
+#include "engine/transcode/TMuxedStream.h"
+#include "engine/libav/TRGBConvertContext.h"
+#include "engine/transcode/TSampleBuffer.h"
 
 class TCustomFFmpeg;
 struct TFFmpegSettings;

@@ -1,8 +1,8 @@
-#include "engine/FFmpeg.h"
+#include "engine/task/FFmpeg.h"
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/TTranscoder.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/transcode/TTranscoder.h"
 
 void TCustomFFmpeg::Transcode() {
   TTranscoder(*this).Run();

@@ -3,16 +3,16 @@
 #include <climits>
 #include <cstring>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/DefaultStream.h"
-#include "engine/FFUtils.h"
-#include "engine/FFmpeg.h"
-#include "engine/SwScaleStubs.h"
-#include "engine/TCodecLockScope.h"
-#include "engine/TTranscoder.h"
-#include "engine/TrialOpen.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/DefaultStream.h"
+#include "engine/libav/FFUtils.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/libav/SwScaleStubs.h"
+#include "engine/libav/TCodecLockScope.h"
+#include "engine/transcode/TTranscoder.h"
+#include "engine/transcode/TrialOpen.h"
 #include "platform/base/SysUtils.h"
 
 namespace {

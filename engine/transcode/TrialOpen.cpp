@@ -1,4 +1,4 @@
-#include "engine/TrialOpen.h"
+#include "engine/transcode/TrialOpen.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -13,7 +13,7 @@
 #include <optional>
 #include <thread>
 
-#include "engine/AVUtilStubs.h"
+#include "engine/libav/AVUtilStubs.h"
 
 namespace {
 

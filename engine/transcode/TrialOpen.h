@@ -1,6 +1,6 @@
 #pragma once
 // Trying an encoder open in a forked copy of the process before the real one.
-#include "engine/AVCodecStubs.h"
+#include "engine/libav/AVCodecStubs.h"
 
 /// What a trial open in a child process showed.
 enum class TTrialOpenResult {

@@ -1,9 +1,9 @@
 // The video filter graph of a transcoder run: from the decoded pictures through crop, scale and the
 // task's own filter description to the pictures the encoder takes.
-#include "engine/AVFilterStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpeg.h"
-#include "engine/TTranscoder.h"
+#include "engine/libav/AVFilterStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/transcode/TTranscoder.h"
 #include "platform/base/SysUtils.h"
 
 namespace {

@@ -2,10 +2,10 @@
 // clock), cropping and scaling without the filter graph, and encoding each copy.
 #include <cmath>
 
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpeg.h"
-#include "engine/SwScaleStubs.h"
-#include "engine/TTranscoder.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/libav/SwScaleStubs.h"
+#include "engine/transcode/TTranscoder.h"
 #include "platform/base/SysUtils.h"
 
 namespace {

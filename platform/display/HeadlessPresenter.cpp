@@ -10,11 +10,11 @@
 #include "platform/gdi/PixelOps.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TPngImage.h"
-#include "platform/ui/InputLayer.h"
-#include "platform/ui/LayeredWindows.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/InputLayer.h"
+#include "platform/ui/winsys/LayeredWindows.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
 

@@ -18,9 +18,9 @@
 
 #include "platform/base/VirtualClock.h"
 #include "platform/gdi/Capabilities.h"
-#include "platform/ui/IInputLayer.h"
-#include "platform/ui/IPresenter.h"
-#include "platform/ui/Window.h"
+#include "platform/ui/winsys/IInputLayer.h"
+#include "platform/ui/winsys/IPresenter.h"
+#include "platform/ui/winsys/Window.h"
 
 /// In-memory screen, synthetic input and virtual time for tests; see the file comment.
 class HeadlessPresenter : public IPresenter {

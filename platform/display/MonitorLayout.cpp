@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 TRect MonitorsBounds(const std::vector<TMonitorArea>& Monitors) {
   if (Monitors.empty()) return {};

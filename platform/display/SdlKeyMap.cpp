@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The virtual key of a native key event of the SDL2 presenter.
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 /// The virtual key (VirtualKeys.h) for an SDL key code, scan code and modifier state; 0 for keys the window
 /// system has no code for. The key code decides, so letters follow the keyboard layout; keys whose code

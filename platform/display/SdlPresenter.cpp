@@ -12,11 +12,11 @@
 #include "platform/base/Exception.h"
 #include "platform/display/MonitorLayout.h"
 #include "platform/display/SdlKeyMap.h"
-#include "platform/ui/InputLayer.h"
-#include "platform/ui/LayeredWindows.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/InputLayer.h"
+#include "platform/ui/winsys/LayeredWindows.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
 

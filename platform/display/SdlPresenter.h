@@ -18,8 +18,8 @@
 #include <set>
 
 #include "platform/gdi/Capabilities.h"
-#include "platform/ui/IPresenter.h"
-#include "platform/ui/Window.h"
+#include "platform/ui/winsys/IPresenter.h"
+#include "platform/ui/winsys/Window.h"
 
 struct SDL_Window;
 struct SDL_Cursor;

@@ -4,8 +4,8 @@
 
 #include "platform/gdi/Capabilities.h"
 #include "platform/gdi/TBitmap.h"
-#include "platform/ui/TTimer.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/toolkit/TTimer.h"
+#include "platform/ui/winsys/Ui.h"
 #include "skin/core/TskBitmap.h"
 #include "skin/core/TskLayerWindow.h"
 #include "skin/core/skLayeredBitmap.h"

@@ -1,7 +1,7 @@
 #include "skin/core/TskLayerWindow.h"
 
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowClass.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowClass.h"
 
 TskLayerWindow::TskLayerWindow(TComponent* AOwner) : TCustomControl(AOwner) { FVisible = false; }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The borderless window a glow shows in.
-#include "platform/ui/TCustomControl.h"
+#include "platform/ui/toolkit/TCustomControl.h"
 
 /// A top-level popup whose pixels come only from UpdateLayeredWindow: no taskbar button, never active or
 /// focused, and transparent to the mouse, so clicks reach the windows below. It is created hidden;

@@ -20,7 +20,7 @@
 #include "platform/base/TComponent.h"
 #include "platform/base/TStringList.h"
 #include "platform/gdi/TBitmap.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 #include "skin/core/skDataSkinControl.h"
 #include "skin/core/skDataSkinObjects.h"
 #include "skin/core/skDataSkinWindows.h"

@@ -5,7 +5,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/TCustomImageList.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
 #include "skin/core/skCaptionText.h"
 #include "skin/core/skUtils.h"
 

@@ -2,8 +2,8 @@
 
 #include "platform/gdi/Capabilities.h"
 #include "platform/gdi/TBitmap.h"
-#include "platform/ui/LayeredWindows.h"
-#include "platform/ui/TWinControl.h"
+#include "platform/ui/winsys/LayeredWindows.h"
+#include "platform/ui/toolkit/TWinControl.h"
 #include "skin/core/TskBitmap.h"
 
 void CreateLayerBitmap(TBitmap* AImage, TBitmap* AImageMask, TskBitmap* Bmp) {

@@ -4,9 +4,9 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TCanvas.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/TCustomForm.h"
-#include "platform/ui/TWinControl.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/toolkit/TCustomForm.h"
+#include "platform/ui/toolkit/TWinControl.h"
 
 namespace {
 

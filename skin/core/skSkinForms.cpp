@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/ui/TCustomForm.h"
-#include "platform/ui/TScreen.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/toolkit/TCustomForm.h"
+#include "platform/ui/toolkit/TScreen.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

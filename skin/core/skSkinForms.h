@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 class TComponent;
 

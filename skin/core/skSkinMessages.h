@@ -1,7 +1,7 @@
 #pragma once
 // The skin library's own window messages about a skin model. Each carries the model in wParam and 1000
 // in lParam and is sent synchronously to every form (see skSkinForms.h).
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 /// A load or clear starts: receivers stop using the model's records and pictures.
 constexpr UINT WM_BEFORECHANGESKINDATA = 1225;

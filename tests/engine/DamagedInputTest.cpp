@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <random>
 
-#include "engine/AVProbe.h"
-#include "engine/FFmpeg.h"
+#include "engine/probe/AVProbe.h"
+#include "engine/task/FFmpeg.h"
 #include "platform/base/FileUtils.h"
 #include "platform/gdi/TBitmap.h"
 #include "tests/engine/TaskTesting.h"

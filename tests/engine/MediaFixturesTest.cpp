@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
 #include "tests/engine/fixtures/MediaFixtures.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <mutex>
 #include <vector>
 
-#include "engine/FFmpegLogger.h"
+#include "engine/libav/FFmpegLogger.h"
 
 /// While it exists, the process's logger delivers every line on the logging thread (at ALevel and above)
 /// into Events; the logger's settings come back afterwards.

@@ -4,7 +4,7 @@
 #include <mutex>
 #include <vector>
 
-#include "engine/IVideoSurface.h"
+#include "engine/player/IVideoSurface.h"
 #include "tests/engine/fixtures/MediaFixtures.h"
 
 /// What the surfaces bound to the test's window saw; it outlives them.

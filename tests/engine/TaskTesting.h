@@ -9,7 +9,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "engine/FFmpegLoader.h"
+#include "engine/libav/FFmpegLoader.h"
 #include "tests/engine/TLogRecorder.h"
 #include "tests/engine/fixtures/MediaFixtures.h"
 

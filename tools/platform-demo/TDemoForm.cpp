@@ -1,9 +1,9 @@
 #include "tools/platform-demo/TDemoForm.h"
 
-#include "platform/ui/TBevel.h"
-#include "platform/ui/TLabel.h"
-#include "platform/ui/TPanel.h"
-#include "platform/ui/TSplitter.h"
+#include "platform/ui/toolkit/TBevel.h"
+#include "platform/ui/toolkit/TLabel.h"
+#include "platform/ui/toolkit/TPanel.h"
+#include "platform/ui/toolkit/TSplitter.h"
 #include "tools/platform-demo/TDemoPicture.h"
 
 void TDemoForm::CreateComponents() {

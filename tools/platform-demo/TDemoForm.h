@@ -1,7 +1,7 @@
 #pragma once
 // The demo's window: a header with a label above a bevel line, and below it a side panel and a picture
 // that paints itself, with a splitter between them.
-#include "platform/ui/TForm.h"
+#include "platform/ui/toolkit/TForm.h"
 
 class TBevel;
 class TCustomPanel;

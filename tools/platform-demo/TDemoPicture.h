@@ -1,7 +1,7 @@
 #pragma once
 // The self-painting control of the demo.
 #include "platform/gdi/Colors.h"
-#include "platform/ui/TCustomControl.h"
+#include "platform/ui/toolkit/TCustomControl.h"
 
 /// Paints three vertical colour bands across its client area and a disc in the middle.
 class TDemoPicture : public TCustomControl {

@@ -4,7 +4,7 @@
 
 #include "platform/base/Exception.h"
 #include "platform/display/SdlPresenter.h"
-#include "platform/ui/TApplication.h"
+#include "platform/ui/toolkit/TApplication.h"
 #include "tools/platform-demo/TDemoForm.h"
 
 int main() {

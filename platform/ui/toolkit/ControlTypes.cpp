@@ -1,7 +1,7 @@
-#include "platform/ui/ControlTypes.h"
+#include "platform/ui/toolkit/ControlTypes.h"
 
-#include "platform/ui/Input.h"
-#include "platform/ui/Messages.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/Messages.h"
 
 TAnchors AnchorAlign(TAlign Align) {
   switch (Align) {

@@ -7,8 +7,8 @@
 #include "platform/base/TObject.h"
 #include "platform/base/TSet.h"
 #include "platform/base/Types.h"
-#include "platform/ui/UiTypes.h"
-#include "platform/ui/WindowClass.h"
+#include "platform/ui/winsys/UiTypes.h"
+#include "platform/ui/winsys/WindowClass.h"
 
 /// Where a control sits in its parent: nowhere in particular, along an edge (in the order top, bottom,
 /// left, right), in what is left (alClient), or where the parent's CustomAlignPosition puts it.

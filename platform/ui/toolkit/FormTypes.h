@@ -5,7 +5,7 @@
 
 #include "platform/base/TObject.h"
 #include "platform/base/TSet.h"
-#include "platform/ui/Messages.h"
+#include "platform/ui/winsys/Messages.h"
 
 /// The frame a form's window gets.
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };

@@ -1,6 +1,6 @@
-#include "platform/ui/IControlHost.h"
+#include "platform/ui/toolkit/IControlHost.h"
 
-#include "platform/ui/Input.h"
+#include "platform/ui/winsys/Input.h"
 
 namespace {
 IControlHost* GHost = nullptr;

@@ -3,8 +3,8 @@
 // right click opens a control's popup menu. The application installs its host once; without one the
 // controls still work (no hints, the system cursors, no popup menus).
 #include "platform/base/Types.h"
-#include "platform/ui/ControlTypes.h"
-#include "platform/ui/Messages.h"
+#include "platform/ui/toolkit/ControlTypes.h"
+#include "platform/ui/winsys/Messages.h"
 
 class TControl;
 

@@ -1,7 +1,7 @@
-#include "platform/ui/ShortCuts.h"
+#include "platform/ui/toolkit/ShortCuts.h"
 
 #include "platform/base/SysUtils.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // word (the menus' ShortCut values), shown and parsed as "Ctrl+F4"; an accelerator is the character
 // after "&" in a caption ("&&" is a literal "&").
 #include "platform/base/Types.h"
-#include "platform/ui/ControlTypes.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/toolkit/ControlTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 using TShortCut = Word;
 constexpr TShortCut scNone = 0;

@@ -6,7 +6,7 @@
 #include "platform/base/TObject.h"
 #include "platform/base/TSet.h"
 #include "platform/base/Types.h"
-#include "platform/ui/FormTypes.h"
+#include "platform/ui/toolkit/FormTypes.h"
 
 /// A control's own border: none or a single (sunken) one.
 using TBorderStyle = TFormBorderStyle;

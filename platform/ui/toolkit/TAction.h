@@ -1,6 +1,6 @@
 #pragma once
 // The action components are placed as.
-#include "platform/ui/TCustomAction.h"
+#include "platform/ui/toolkit/TCustomAction.h"
 
 /// An action; everything is TCustomAction's.
 class TAction : public TCustomAction {

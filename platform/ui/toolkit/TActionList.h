@@ -1,6 +1,6 @@
 #pragma once
 // The action list components are placed as.
-#include "platform/ui/TCustomActionList.h"
+#include "platform/ui/toolkit/TCustomActionList.h"
 
 /// An action list; everything is TCustomActionList's.
 class TActionList : public TCustomActionList {

@@ -1,14 +1,14 @@
-#include "platform/ui/TApplication.h"
+#include "platform/ui/toolkit/TApplication.h"
 
 #include "platform/base/Exception.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/ScreenMetrics.h"
-#include "platform/ui/TPopupMenu.h"
-#include "platform/ui/TScreen.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/UtilityWindow.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
+#include "platform/ui/toolkit/TPopupMenu.h"
+#include "platform/ui/toolkit/TScreen.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/UtilityWindow.h"
 
 TApplication* Application = nullptr;
 

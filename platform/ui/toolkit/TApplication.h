@@ -25,12 +25,12 @@
 #include <type_traits>
 
 #include "platform/base/TComponent.h"
-#include "platform/ui/FormTypes.h"
-#include "platform/ui/IControlHost.h"
-#include "platform/ui/MessageHookStack.h"
-#include "platform/ui/PlainMessageBox.h"
-#include "platform/ui/TCustomForm.h"
-#include "platform/ui/THintWindow.h"
+#include "platform/ui/toolkit/FormTypes.h"
+#include "platform/ui/toolkit/IControlHost.h"
+#include "platform/ui/winsys/MessageHookStack.h"
+#include "platform/ui/winsys/PlainMessageBox.h"
+#include "platform/ui/toolkit/TCustomForm.h"
+#include "platform/ui/toolkit/THintWindow.h"
 
 class TScreen;
 

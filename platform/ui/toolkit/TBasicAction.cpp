@@ -1,8 +1,8 @@
-#include "platform/ui/TBasicAction.h"
+#include "platform/ui/toolkit/TBasicAction.h"
 
 #include <algorithm>
 
-#include "platform/ui/TBasicActionLink.h"
+#include "platform/ui/toolkit/TBasicActionLink.h"
 
 TBasicAction::~TBasicAction() {
   // The links outlive the action: they forget it so their clients see no action any more.

@@ -1,7 +1,7 @@
-#include "platform/ui/TBasicActionLink.h"
+#include "platform/ui/toolkit/TBasicActionLink.h"
 
-#include "platform/ui/TBasicAction.h"
-#include "platform/ui/TControl.h"
+#include "platform/ui/toolkit/TBasicAction.h"
+#include "platform/ui/toolkit/TControl.h"
 
 TBasicActionLink::~TBasicActionLink() { SetAction(nullptr); }
 

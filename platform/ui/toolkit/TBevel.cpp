@@ -1,4 +1,4 @@
-#include "platform/ui/TBevel.h"
+#include "platform/ui/toolkit/TBevel.h"
 
 TBevel::TBevel(TComponent* AOwner) : TGraphicControl(AOwner) {
   FControlStyle.Include(csReplicatable);

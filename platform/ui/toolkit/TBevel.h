@@ -1,6 +1,6 @@
 #pragma once
 // A windowless bevel: a sunken or raised box, frame or line.
-#include "platform/ui/TGraphicControl.h"
+#include "platform/ui/toolkit/TGraphicControl.h"
 
 enum TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
 enum TBevelStyle { bsLowered, bsRaised };

@@ -1,10 +1,10 @@
-#include "platform/ui/TButton.h"
+#include "platform/ui/toolkit/TButton.h"
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/ShortCuts.h"
-#include "platform/ui/VirtualKeys.h"
-#include "platform/ui/TCustomForm.h"
+#include "platform/ui/toolkit/ShortCuts.h"
+#include "platform/ui/winsys/VirtualKeys.h"
+#include "platform/ui/toolkit/TCustomForm.h"
 
 TButton::TButton(TComponent* AOwner) : TCustomControl(AOwner) {
   FControlStyle = { csSetCaption, csOpaque, csClickEvents, csCaptureMouse, csDoubleClicks };

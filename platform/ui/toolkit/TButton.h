@@ -3,8 +3,8 @@
 // the parent form the button's ModalResult; the user clicks with the mouse (press and release inside),
 // Space, or Enter while it is the form's active button. A Default button answers Enter and a Cancel
 // button Esc as dialog keys; the focused button is the active one, else the Default button.
-#include "platform/ui/FormTypes.h"
-#include "platform/ui/TCustomControl.h"
+#include "platform/ui/toolkit/FormTypes.h"
+#include "platform/ui/toolkit/TCustomControl.h"
 
 /// A push button; see the file comment.
 class TButton : public TCustomControl {

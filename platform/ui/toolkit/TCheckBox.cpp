@@ -1,11 +1,11 @@
-#include "platform/ui/TCheckBox.h"
+#include "platform/ui/toolkit/TCheckBox.h"
 
 #include <utility>
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/ShortCuts.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/toolkit/ShortCuts.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // the state, by the user (click, Space) or by code, runs Click (OnClick); setting the state it already
 // has runs nothing.
 #include "platform/base/TAlignment.h"
-#include "platform/ui/StdControlTypes.h"
-#include "platform/ui/TCustomControl.h"
+#include "platform/ui/toolkit/StdControlTypes.h"
+#include "platform/ui/toolkit/TCustomControl.h"
 
 /// A check box; see the file comment.
 class TCheckBox : public TCustomControl {

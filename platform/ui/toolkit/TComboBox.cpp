@@ -1,12 +1,12 @@
-#include "platform/ui/TComboBox.h"
+#include "platform/ui/toolkit/TComboBox.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/ScreenMetrics.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 
 /// The items of a combo box; they tell the combo where they changed, so its choice stays on its item.
 class TComboBoxStrings : public TStrings {

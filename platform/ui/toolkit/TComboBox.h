@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "platform/base/TStrings.h"
-#include "platform/ui/StdControlTypes.h"
-#include "platform/ui/TCustomControl.h"
+#include "platform/ui/toolkit/StdControlTypes.h"
+#include "platform/ui/toolkit/TCustomControl.h"
 
 /// A combo box; see the file comment.
 class TComboBox : public TCustomControl {

@@ -1,4 +1,4 @@
-#include "platform/ui/TControl.h"
+#include "platform/ui/toolkit/TControl.h"
 
 #include <algorithm>
 #include <climits>
@@ -7,12 +7,12 @@
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/IControlHost.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/TBasicAction.h"
-#include "platform/ui/TBasicActionLink.h"
-#include "platform/ui/TWinControl.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/toolkit/IControlHost.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/toolkit/TBasicAction.h"
+#include "platform/ui/toolkit/TBasicActionLink.h"
+#include "platform/ui/toolkit/TWinControl.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

@@ -31,10 +31,10 @@
 #include "platform/base/Types.h"
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/TFont.h"
-#include "platform/ui/ControlTypes.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/TSizeConstraints.h"
-#include "platform/ui/WindowProc.h"
+#include "platform/ui/toolkit/ControlTypes.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/toolkit/TSizeConstraints.h"
+#include "platform/ui/winsys/WindowProc.h"
 
 class TBasicAction;
 class TBasicActionLink;

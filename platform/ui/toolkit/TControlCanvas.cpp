@@ -1,10 +1,10 @@
-#include "platform/ui/TControlCanvas.h"
+#include "platform/ui/toolkit/TControlCanvas.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "platform/ui/TControl.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/toolkit/TControl.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "platform/gdi/TCanvas.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 class TControl;
 

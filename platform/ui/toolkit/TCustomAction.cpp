@@ -1,9 +1,9 @@
-#include "platform/ui/TCustomAction.h"
+#include "platform/ui/toolkit/TCustomAction.h"
 
 #include <algorithm>
 
-#include "platform/ui/TControl.h"
-#include "platform/ui/TCustomActionList.h"
+#include "platform/ui/toolkit/TControl.h"
+#include "platform/ui/toolkit/TCustomActionList.h"
 
 TCustomAction::~TCustomAction() { SetActionList(nullptr); }
 

@@ -1,8 +1,8 @@
 #pragma once
 // An action with the values its controls show: caption, checked state, enabled, visible, hint, image
 // and shortcut. Linked controls take them over (ApplyTo) whenever one changes.
-#include "platform/ui/ShortCuts.h"
-#include "platform/ui/TBasicAction.h"
+#include "platform/ui/toolkit/ShortCuts.h"
+#include "platform/ui/toolkit/TBasicAction.h"
 
 class TCustomActionList;
 

@@ -1,9 +1,9 @@
-#include "platform/ui/TCustomActionList.h"
+#include "platform/ui/toolkit/TCustomActionList.h"
 
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
-#include "platform/ui/TCustomAction.h"
-#include "platform/ui/TCustomImageList.h"
+#include "platform/ui/toolkit/TCustomAction.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
 
 TCustomActionList::~TCustomActionList() {
   while (!FActions.empty()) FActions.back()->SetActionList(nullptr);

@@ -1,4 +1,4 @@
-#include "platform/ui/TCustomControl.h"
+#include "platform/ui/toolkit/TCustomControl.h"
 
 TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()) {
   FCanvas->SetControl(this);

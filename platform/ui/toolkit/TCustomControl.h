@@ -2,8 +2,8 @@
 // A windowed control that paints itself.
 #include <memory>
 
-#include "platform/ui/TControlCanvas.h"
-#include "platform/ui/TWinControl.h"
+#include "platform/ui/toolkit/TControlCanvas.h"
+#include "platform/ui/toolkit/TWinControl.h"
 
 /// A windowed control with a canvas: WM_PAINT (with or without a DC) binds the canvas to the paint DC,
 /// keeping the DC's origins and clip, and runs Paint; the windowless children follow.

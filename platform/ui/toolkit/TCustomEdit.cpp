@@ -1,9 +1,9 @@
-#include "platform/ui/TCustomEdit.h"
+#include "platform/ui/toolkit/TCustomEdit.h"
 
 #include "platform/base/SysUtils.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/NativeEdit.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/views/NativeEdit.h"
+#include "platform/ui/winsys/Ui.h"
 
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner), FNative(std::make_unique<NativeEdit>(*this)) {
   FControlStyle = { csClickEvents, csSetCaption, csDoubleClicks, csFixedHeight };

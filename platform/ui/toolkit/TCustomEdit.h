@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "platform/base/TAlignment.h"
-#include "platform/ui/EditMessages.h"
-#include "platform/ui/StdControlTypes.h"
-#include "platform/ui/TWinControl.h"
+#include "platform/ui/views/EditMessages.h"
+#include "platform/ui/toolkit/StdControlTypes.h"
+#include "platform/ui/toolkit/TWinControl.h"
 
 class NativeEdit;
 

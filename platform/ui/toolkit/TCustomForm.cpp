@@ -1,15 +1,15 @@
-#include "platform/ui/TCustomForm.h"
+#include "platform/ui/toolkit/TCustomForm.h"
 
 #include <algorithm>
 
 #include "platform/base/Exception.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/ScreenMetrics.h"
-#include "platform/ui/TApplication.h"
-#include "platform/ui/TMainMenu.h"
-#include "platform/ui/TScreen.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
+#include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/toolkit/TMainMenu.h"
+#include "platform/ui/toolkit/TScreen.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

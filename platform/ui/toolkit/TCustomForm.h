@@ -24,9 +24,9 @@
 // screen, at the start of the form's own destructor.
 #include <memory>
 
-#include "platform/ui/FormTypes.h"
-#include "platform/ui/TControlCanvas.h"
-#include "platform/ui/TWinControl.h"
+#include "platform/ui/toolkit/FormTypes.h"
+#include "platform/ui/toolkit/TControlCanvas.h"
+#include "platform/ui/toolkit/TWinControl.h"
 
 class TMainMenu;
 class TMonitor;

@@ -1,4 +1,4 @@
-#include "platform/ui/TCustomImageList.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
 
 #include <algorithm>
 #include <unordered_map>

@@ -9,7 +9,7 @@
 
 #include "platform/base/TComponent.h"
 #include "platform/gdi/Colors.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 class TBitmap;
 class TCanvas;

@@ -1,9 +1,9 @@
-#include "platform/ui/TCustomLabel.h"
+#include "platform/ui/toolkit/TCustomLabel.h"
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/ShortCuts.h"
-#include "platform/ui/TWinControl.h"
+#include "platform/ui/toolkit/ShortCuts.h"
+#include "platform/ui/toolkit/TWinControl.h"
 
 namespace {
 

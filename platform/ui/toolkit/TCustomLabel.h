@@ -3,7 +3,7 @@
 // optionally wrapped, with the "&" accelerator focusing another control. Painting and sizing both go
 // through DoDrawText, which descendants replace to draw the text their way.
 #include "platform/base/TAlignment.h"
-#include "platform/ui/TGraphicControl.h"
+#include "platform/ui/toolkit/TGraphicControl.h"
 
 class TWinControl;
 

@@ -1,11 +1,11 @@
-#include "platform/ui/TCustomListBox.h"
+#include "platform/ui/toolkit/TCustomListBox.h"
 
 #include "platform/base/Clock.h"
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/NativeListBox.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/views/NativeListBox.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

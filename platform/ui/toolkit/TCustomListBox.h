@@ -12,11 +12,11 @@
 #include <memory>
 
 #include "platform/base/TStrings.h"
-#include "platform/ui/ListBoxMessages.h"
-#include "platform/ui/OwnerDraw.h"
-#include "platform/ui/StdControlTypes.h"
-#include "platform/ui/TControlCanvas.h"
-#include "platform/ui/TWinControl.h"
+#include "platform/ui/views/ListBoxMessages.h"
+#include "platform/ui/winsys/OwnerDraw.h"
+#include "platform/ui/toolkit/StdControlTypes.h"
+#include "platform/ui/toolkit/TControlCanvas.h"
+#include "platform/ui/toolkit/TWinControl.h"
 
 class NativeListBox;
 

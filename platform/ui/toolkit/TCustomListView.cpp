@@ -1,9 +1,9 @@
-#include "platform/ui/TCustomListView.h"
+#include "platform/ui/toolkit/TCustomListView.h"
 
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
-#include "platform/ui/NativeListView.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/views/NativeListView.h"
+#include "platform/ui/winsys/Ui.h"
 
 TCustomListView::TCustomListView(TComponent* AOwner)
     : TWinControl(AOwner),

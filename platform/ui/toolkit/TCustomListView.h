@@ -27,14 +27,14 @@
 #include <memory>
 #include <vector>
 
-#include "platform/ui/TControlCanvas.h"
-#include "platform/ui/TCustomImageList.h"
-#include "platform/ui/TIconOptions.h"
-#include "platform/ui/TListColumns.h"
-#include "platform/ui/TListItems.h"
-#include "platform/ui/TWinControl.h"
-#include "platform/ui/ViewMessages.h"
-#include "platform/ui/ViewTypes.h"
+#include "platform/ui/toolkit/TControlCanvas.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
+#include "platform/ui/toolkit/TIconOptions.h"
+#include "platform/ui/toolkit/TListColumns.h"
+#include "platform/ui/toolkit/TListItems.h"
+#include "platform/ui/toolkit/TWinControl.h"
+#include "platform/ui/views/ViewMessages.h"
+#include "platform/ui/views/ViewTypes.h"
 
 class NativeListView;
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/ui/TCustomEdit.h"
+#include "platform/ui/toolkit/TCustomEdit.h"
 
 /// An edit with an input mask. The mask is stored only: the text is taken as typed.
 class TCustomMaskEdit : public TCustomEdit {

@@ -1,8 +1,8 @@
-#include "platform/ui/TCustomMemo.h"
+#include "platform/ui/toolkit/TCustomMemo.h"
 
 #include "platform/base/SysUtils.h"
-#include "platform/ui/NativeEdit.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/views/NativeEdit.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

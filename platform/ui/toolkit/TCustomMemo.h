@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/base/TStrings.h"
-#include "platform/ui/TCustomEdit.h"
+#include "platform/ui/toolkit/TCustomEdit.h"
 
 /// A multi-line edit; see the file comment.
 class TCustomMemo : public TCustomEdit {

@@ -1,4 +1,4 @@
-#include "platform/ui/TCustomPanel.h"
+#include "platform/ui/toolkit/TCustomPanel.h"
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"

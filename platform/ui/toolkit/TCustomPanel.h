@@ -1,7 +1,7 @@
 #pragma once
 // A windowed container with bevels around its client area and an optional centred caption.
 #include "platform/base/TAlignment.h"
-#include "platform/ui/TCustomControl.h"
+#include "platform/ui/toolkit/TCustomControl.h"
 
 /// How a bevel edge looks: none, sunken, raised, or a flat band of the panel's colour.
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };

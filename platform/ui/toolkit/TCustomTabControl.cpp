@@ -1,7 +1,7 @@
-#include "platform/ui/TCustomTabControl.h"
+#include "platform/ui/toolkit/TCustomTabControl.h"
 
-#include "platform/ui/NativeTabControl.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/views/NativeTabControl.h"
+#include "platform/ui/winsys/Ui.h"
 
 TCustomTabControl::TCustomTabControl(TComponent* AOwner)
     : TWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()), FNative(std::make_unique<NativeTabControl>(*this)) {

@@ -18,11 +18,11 @@
 #include <memory>
 #include <vector>
 
-#include "platform/ui/TControlCanvas.h"
-#include "platform/ui/TCustomImageList.h"
-#include "platform/ui/TWinControl.h"
-#include "platform/ui/ViewMessages.h"
-#include "platform/ui/ViewTypes.h"
+#include "platform/ui/toolkit/TControlCanvas.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
+#include "platform/ui/toolkit/TWinControl.h"
+#include "platform/ui/views/ViewMessages.h"
+#include "platform/ui/views/ViewTypes.h"
 
 class NativeTabControl;
 

@@ -1,7 +1,7 @@
-#include "platform/ui/TCustomTreeView.h"
+#include "platform/ui/toolkit/TCustomTreeView.h"
 
-#include "platform/ui/NativeTreeView.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/views/NativeTreeView.h"
+#include "platform/ui/winsys/Ui.h"
 
 TCustomTreeView::TCustomTreeView(TComponent* AOwner)
     : TWinControl(AOwner),

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/ui/TCustomEdit.h"
+#include "platform/ui/toolkit/TCustomEdit.h"
 
 /// The edit as forms use it.
 class TEdit : public TCustomEdit {

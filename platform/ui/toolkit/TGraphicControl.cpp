@@ -1,4 +1,4 @@
-#include "platform/ui/TGraphicControl.h"
+#include "platform/ui/toolkit/TGraphicControl.h"
 
 TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()) {
   FCanvas->SetControl(this);

@@ -2,8 +2,8 @@
 // A control without a window, drawn on its parent.
 #include <memory>
 
-#include "platform/ui/TControl.h"
-#include "platform/ui/TControlCanvas.h"
+#include "platform/ui/toolkit/TControl.h"
+#include "platform/ui/toolkit/TControlCanvas.h"
 
 /// A windowless control: its parent paints it in z-order through WM_PAINT with the parent's DC moved to
 /// the control's corner and clipped to its rectangle; Paint draws on Canvas in control coordinates.

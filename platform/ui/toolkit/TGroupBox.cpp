@@ -1,4 +1,4 @@
-#include "platform/ui/TGroupBox.h"
+#include "platform/ui/toolkit/TGroupBox.h"
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A group box: an etched frame with its caption in the top edge, holding other controls inside it.
-#include "platform/ui/TCustomControl.h"
+#include "platform/ui/toolkit/TCustomControl.h"
 
 /// A group box; see the file comment.
 class TGroupBox : public TCustomControl {

@@ -1,8 +1,8 @@
-#include "platform/ui/THintWindow.h"
+#include "platform/ui/toolkit/THintWindow.h"
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/Ui.h"
 
 THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner) {
   FVisible = false;

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "platform/gdi/Colors.h"
-#include "platform/ui/TCustomControl.h"
+#include "platform/ui/toolkit/TCustomControl.h"
 
 class TControl;
 class THintWindow;

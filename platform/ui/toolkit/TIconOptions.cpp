@@ -1,6 +1,6 @@
-#include "platform/ui/TIconOptions.h"
+#include "platform/ui/toolkit/TIconOptions.h"
 
-#include "platform/ui/TCustomListView.h"
+#include "platform/ui/toolkit/TCustomListView.h"
 
 void TIconOptions::SetArrangement(TIconArrangement Value) {
   if (FArrangement == Value) return;

@@ -1,4 +1,4 @@
-#include "platform/ui/TImage.h"
+#include "platform/ui/toolkit/TImage.h"
 
 TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner), FPicture(std::make_unique<TPicture>()) {
   FControlStyle.Include(csReplicatable);

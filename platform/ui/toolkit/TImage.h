@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/gdi/TPicture.h"
-#include "platform/ui/TGraphicControl.h"
+#include "platform/ui/toolkit/TGraphicControl.h"
 
 /// An image control; see the file comment.
 class TImage : public TGraphicControl {

@@ -1,6 +1,6 @@
 #pragma once
 // The label forms place.
-#include "platform/ui/TCustomLabel.h"
+#include "platform/ui/toolkit/TCustomLabel.h"
 
 /// A label; everything is TCustomLabel's.
 class TLabel : public TCustomLabel {

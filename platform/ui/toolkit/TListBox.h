@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/ui/TCustomListBox.h"
+#include "platform/ui/toolkit/TCustomListBox.h"
 
 /// The list box as forms use it.
 class TListBox : public TCustomListBox {

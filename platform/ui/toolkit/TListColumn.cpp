@@ -1,4 +1,4 @@
-#include "platform/ui/TListColumn.h"
+#include "platform/ui/toolkit/TListColumn.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "platform/ui/TListColumns.h"
+#include "platform/ui/toolkit/TListColumns.h"
 
-#include "platform/ui/TCustomListView.h"
+#include "platform/ui/toolkit/TCustomListView.h"
 
 TListColumns::TListColumns(TCustomListView* AOwner)
     : TCollection(TCollection::ItemClassOf<TListColumn>()), FOwner(AOwner) {}

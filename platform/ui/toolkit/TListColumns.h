@@ -1,7 +1,7 @@
 #pragma once
 // The columns of a list view.
 #include "platform/base/TCollection.h"
-#include "platform/ui/TListColumn.h"
+#include "platform/ui/toolkit/TListColumn.h"
 
 class TCustomListView;
 

@@ -1,8 +1,8 @@
-#include "platform/ui/TListItem.h"
+#include "platform/ui/toolkit/TListItem.h"
 
-#include "platform/ui/TCustomListView.h"
-#include "platform/ui/NativeListView.h"
-#include "platform/ui/TListItems.h"
+#include "platform/ui/toolkit/TCustomListView.h"
+#include "platform/ui/views/NativeListView.h"
+#include "platform/ui/toolkit/TListItems.h"
 
 TListItem::TListItem(TListItems* AOwner) : FOwner(AOwner) {}
 

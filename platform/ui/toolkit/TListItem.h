@@ -1,8 +1,8 @@
 #pragma once
 // One item (row) of a list view.
 #include "platform/base/TPersistent.h"
-#include "platform/ui/TSubItems.h"
-#include "platform/ui/ViewTypes.h"
+#include "platform/ui/toolkit/TSubItems.h"
+#include "platform/ui/views/ViewTypes.h"
 
 class TCustomListView;
 class TListItems;

@@ -1,8 +1,8 @@
-#include "platform/ui/TListItems.h"
+#include "platform/ui/toolkit/TListItems.h"
 
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
-#include "platform/ui/TCustomListView.h"
+#include "platform/ui/toolkit/TCustomListView.h"
 
 TListItems::TListItems(TCustomListView* AOwner) : FOwner(AOwner), FStandIn(std::make_unique<TListItem>(this)) {}
 

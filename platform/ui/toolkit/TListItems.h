@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/base/TPersistent.h"
-#include "platform/ui/TListItem.h"
+#include "platform/ui/toolkit/TListItem.h"
 
 class TCustomListView;
 

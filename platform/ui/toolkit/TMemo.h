@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/ui/TCustomMemo.h"
+#include "platform/ui/toolkit/TCustomMemo.h"
 
 /// The memo as forms use it.
 class TMemo : public TCustomMemo {

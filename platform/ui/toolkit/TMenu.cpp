@@ -1,9 +1,9 @@
-#include "platform/ui/TMenu.h"
+#include "platform/ui/toolkit/TMenu.h"
 
 #include <functional>
 
-#include "platform/ui/TCustomImageList.h"
-#include "platform/ui/TMenuItem.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
+#include "platform/ui/toolkit/TMenuItem.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // A menu: the root item whose submenu is the menu, the images its items show, shortcut and command
 // dispatch.
 #include "platform/base/TComponent.h"
-#include "platform/ui/FormTypes.h"
-#include "platform/ui/ShortCuts.h"
+#include "platform/ui/toolkit/FormTypes.h"
+#include "platform/ui/toolkit/ShortCuts.h"
 
 class TCustomImageList;
 class TMenuItem;

@@ -1,12 +1,12 @@
-#include "platform/ui/TMenuItem.h"
+#include "platform/ui/toolkit/TMenuItem.h"
 
 #include <algorithm>
 
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/TBitmap.h"
-#include "platform/ui/TBasicAction.h"
-#include "platform/ui/TMenu.h"
+#include "platform/ui/toolkit/TBasicAction.h"
+#include "platform/ui/toolkit/TMenu.h"
 
 namespace {
 

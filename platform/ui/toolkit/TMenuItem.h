@@ -8,7 +8,7 @@
 
 #include "platform/base/TComponent.h"
 #include "platform/base/Types.h"
-#include "platform/ui/ShortCuts.h"
+#include "platform/ui/toolkit/ShortCuts.h"
 
 class TBasicAction;
 class TBitmap;

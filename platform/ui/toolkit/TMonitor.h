@@ -1,7 +1,7 @@
 #pragma once
 // One monitor of the screen as TScreen lists it.
 #include "platform/base/TObject.h"
-#include "platform/ui/ScreenMetrics.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
 
 /// A monitor: its rectangle and work area (screen coordinates), read from the monitor list each time.
 class TMonitor : public TObject {

@@ -1,4 +1,4 @@
-#include "platform/ui/TPageControl.h"
+#include "platform/ui/toolkit/TPageControl.h"
 
 #include <algorithm>
 

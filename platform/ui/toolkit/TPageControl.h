@@ -2,8 +2,8 @@
 // The page control: a tab control whose tabs show pages.
 #include <vector>
 
-#include "platform/ui/TCustomTabControl.h"
-#include "platform/ui/TTabSheet.h"
+#include "platform/ui/toolkit/TCustomTabControl.h"
+#include "platform/ui/toolkit/TTabSheet.h"
 
 /// A tab control with a page per tab: the pages whose tab is visible have a tab each, in page order, and
 /// the active page fills the display area (TCM_ADJUSTRECT, through the window procedure). TabIndex counts

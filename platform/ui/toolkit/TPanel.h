@@ -1,6 +1,6 @@
 #pragma once
 // The panel forms place.
-#include "platform/ui/TCustomPanel.h"
+#include "platform/ui/toolkit/TCustomPanel.h"
 
 /// A panel; everything is TCustomPanel's.
 class TPanel : public TCustomPanel {

@@ -1,4 +1,4 @@
-#include "platform/ui/TPopupMenu.h"
+#include "platform/ui/toolkit/TPopupMenu.h"
 
 #include <utility>
 

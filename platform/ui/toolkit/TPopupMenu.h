@@ -3,7 +3,7 @@
 // menus: Popup hands the menu to the installed popup presenter (the skinned menus), or shows nothing.
 #include <functional>
 
-#include "platform/ui/TMenu.h"
+#include "platform/ui/toolkit/TMenu.h"
 
 class TPopupMenu;
 

@@ -1,4 +1,4 @@
-#include "platform/ui/TScreen.h"
+#include "platform/ui/toolkit/TScreen.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -6,10 +6,10 @@
 
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
-#include "platform/ui/IControlHost.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/TCustomForm.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/toolkit/IControlHost.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/toolkit/TCustomForm.h"
+#include "platform/ui/winsys/Ui.h"
 
 TScreen* Screen = nullptr;
 

@@ -7,8 +7,8 @@
 
 #include "platform/base/TComponent.h"
 #include "platform/base/TStringList.h"
-#include "platform/ui/ControlTypes.h"
-#include "platform/ui/TMonitor.h"
+#include "platform/ui/toolkit/ControlTypes.h"
+#include "platform/ui/toolkit/TMonitor.h"
 
 class TCustomForm;
 class TWinControl;

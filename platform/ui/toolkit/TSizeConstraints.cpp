@@ -1,6 +1,6 @@
-#include "platform/ui/TSizeConstraints.h"
+#include "platform/ui/toolkit/TSizeConstraints.h"
 
-#include "platform/ui/TControl.h"
+#include "platform/ui/toolkit/TControl.h"
 
 void TSizeConstraints::Assign(TPersistent* Source) {
   const auto* Other = dynamic_cast<const TSizeConstraints*>(Source);

@@ -1,9 +1,9 @@
-#include "platform/ui/TSplitter.h"
+#include "platform/ui/toolkit/TSplitter.h"
 
 #include <algorithm>
 
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/TWinControl.h"
+#include "platform/ui/toolkit/TWinControl.h"
 
 TSplitter::TSplitter(TComponent* AOwner) : TGraphicControl(AOwner) {
   SetAlign(alLeft);

@@ -2,7 +2,7 @@
 // A windowless bar between aligned controls: dragging it resizes the control aligned next to it.
 #include <functional>
 
-#include "platform/ui/TGraphicControl.h"
+#include "platform/ui/toolkit/TGraphicControl.h"
 
 using TCanResizeSplitterEvent = std::function<void(TObject* Sender, int& NewSize, bool& Accept)>;
 

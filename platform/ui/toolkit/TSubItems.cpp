@@ -1,8 +1,8 @@
-#include "platform/ui/TSubItems.h"
+#include "platform/ui/toolkit/TSubItems.h"
 
 #include <utility>
 
-#include "platform/ui/TListItem.h"
+#include "platform/ui/toolkit/TListItem.h"
 
 void TSubItems::Put(int Index, const String& S) {
   if (Index < 0 || Index >= Count()) IndexError(Index);

@@ -1,8 +1,8 @@
-#include "platform/ui/TTabSheet.h"
+#include "platform/ui/toolkit/TTabSheet.h"
 
 #include <algorithm>
 
-#include "platform/ui/TPageControl.h"
+#include "platform/ui/toolkit/TPageControl.h"
 
 TTabSheet::TTabSheet(TComponent* AOwner) : TWinControl(AOwner) {
   SetAlign(alClient);

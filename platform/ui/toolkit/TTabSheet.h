@@ -1,6 +1,6 @@
 #pragma once
 // A page of a page control.
-#include "platform/ui/TWinControl.h"
+#include "platform/ui/toolkit/TWinControl.h"
 
 class TPageControl;
 

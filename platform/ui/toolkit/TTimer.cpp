@@ -1,7 +1,7 @@
-#include "platform/ui/TTimer.h"
+#include "platform/ui/toolkit/TTimer.h"
 
-#include "platform/ui/Ui.h"
-#include "platform/ui/UtilityWindow.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/UtilityWindow.h"
 
 namespace {
 constexpr UINT_PTR TimerId = 1;

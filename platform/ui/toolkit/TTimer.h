@@ -1,7 +1,7 @@
 #pragma once
 // A component that runs OnTimer every Interval milliseconds on the window system's timers.
 #include "platform/base/TComponent.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 /// Runs OnTimer every Interval ms while Enabled and Interval > 0. The handler may free the timer, or the
 /// component that owns it.

@@ -1,9 +1,9 @@
-#include "platform/ui/TTrackBar.h"
+#include "platform/ui/toolkit/TTrackBar.h"
 
 #include <algorithm>
 
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // A track bar: a thumb on a channel choosing a Position between Min and Max. Every change of Position, by
 // the user (keys, a click on the channel, dragging the thumb) or by code, runs Changed (OnChange); a
 // position outside the range is brought into it.
-#include "platform/ui/StdControlTypes.h"
-#include "platform/ui/TCustomControl.h"
+#include "platform/ui/toolkit/StdControlTypes.h"
+#include "platform/ui/toolkit/TCustomControl.h"
 
 /// A track bar; see the file comment.
 class TTrackBar : public TCustomControl {

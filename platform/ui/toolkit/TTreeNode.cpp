@@ -1,10 +1,10 @@
-#include "platform/ui/TTreeNode.h"
+#include "platform/ui/toolkit/TTreeNode.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "platform/ui/TCustomTreeView.h"
-#include "platform/ui/TTreeNodes.h"
+#include "platform/ui/toolkit/TCustomTreeView.h"
+#include "platform/ui/toolkit/TTreeNodes.h"
 
 TTreeNode::TTreeNode(TTreeNodes* AOwner, TTreeNode* AParent) : FOwner(AOwner), FParent(AParent) {}
 

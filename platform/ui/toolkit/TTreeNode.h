@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/base/TPersistent.h"
-#include "platform/ui/ViewMessages.h"
-#include "platform/ui/ViewTypes.h"
+#include "platform/ui/views/ViewMessages.h"
+#include "platform/ui/views/ViewTypes.h"
 
 class TCustomTreeView;
 class TTreeNodes;

@@ -1,6 +1,6 @@
-#include "platform/ui/TTreeNodes.h"
+#include "platform/ui/toolkit/TTreeNodes.h"
 
-#include "platform/ui/TCustomTreeView.h"
+#include "platform/ui/toolkit/TCustomTreeView.h"
 
 TTreeNodes::TTreeNodes(TCustomTreeView* AOwner) : FOwner(AOwner) {}
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/base/TPersistent.h"
-#include "platform/ui/TTreeNode.h"
+#include "platform/ui/toolkit/TTreeNode.h"
 
 class TCustomTreeView;
 

@@ -1,6 +1,6 @@
 #pragma once
 // The tree view components are placed as.
-#include "platform/ui/TCustomTreeView.h"
+#include "platform/ui/toolkit/TCustomTreeView.h"
 
 /// A tree view; everything is TCustomTreeView's.
 class TTreeView : public TCustomTreeView {

@@ -1,4 +1,4 @@
-#include "platform/ui/TWinControl.h"
+#include "platform/ui/toolkit/TWinControl.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -6,13 +6,13 @@
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/IControlHost.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/OwnerDraw.h"
-#include "platform/ui/TControlCanvas.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/toolkit/IControlHost.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/OwnerDraw.h"
+#include "platform/ui/toolkit/TControlCanvas.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
 

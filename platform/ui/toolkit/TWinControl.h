@@ -45,7 +45,7 @@
 #include <vector>
 
 #include "platform/gdi/TBrush.h"
-#include "platform/ui/TControl.h"
+#include "platform/ui/toolkit/TControl.h"
 
 /// A windowed control; see the file comment.
 class TWinControl : public TControl {

@@ -1,10 +1,10 @@
-#include "platform/ui/Caret.h"
+#include "platform/ui/views/Caret.h"
 
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/InputLayer.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/UtilityWindow.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/InputLayer.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/UtilityWindow.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
 

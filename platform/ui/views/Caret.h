@@ -7,7 +7,7 @@
 // UI thread only; a caret whose window went away is gone too.
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 /// Makes Wnd the owner of a new, hidden caret of Width x Height pixels at (0, 0), destroying any other
 /// caret. Bitmap is not used: the caret is always the inverted rectangle. False for no window.

@@ -1,7 +1,7 @@
 #pragma once
 // Styles, messages and notifications of edit windows (TCustomEdit and its descendants). Character
 // positions count code points of the UTF-8 text.
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 // Styles.
 constexpr DWORD ES_LEFT = 0x0000;

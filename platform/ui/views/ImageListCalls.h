@@ -3,7 +3,7 @@
 // the list's DoDraw. A handle that names no live list makes a call fail harmlessly.
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/GdiObject.h"
-#include "platform/ui/TCustomImageList.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
 
 /// No colour: a transparent background, no blending with a foreground colour.
 constexpr TColor CLR_NONE = static_cast<TColor>(0xFFFFFFFFu);

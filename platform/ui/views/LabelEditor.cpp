@@ -1,8 +1,8 @@
-#include "platform/ui/LabelEditor.h"
+#include "platform/ui/views/LabelEditor.h"
 
-#include "platform/ui/Input.h"
-#include "platform/ui/TEdit.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/toolkit/TEdit.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 
 LabelEditor::LabelEditor() = default;
 

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "platform/base/Types.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/WindowProc.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/winsys/WindowProc.h"
 
 class TEdit;
 class TWinControl;

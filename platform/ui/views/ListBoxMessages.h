@@ -1,6 +1,6 @@
 #pragma once
 // Styles, messages and notifications of list box windows (TCustomListBox and its descendants).
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 // Styles.
 constexpr DWORD LBS_NOTIFY = 0x0001;

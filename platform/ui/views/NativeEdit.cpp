@@ -1,16 +1,16 @@
-#include "platform/ui/NativeEdit.h"
+#include "platform/ui/views/NativeEdit.h"
 
 #include <algorithm>
 
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/Caret.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/ScrollBars.h"
-#include "platform/ui/TCustomEdit.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/ViewSupport.h"
+#include "platform/ui/views/Caret.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/ScrollBars.h"
+#include "platform/ui/toolkit/TCustomEdit.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/views/ViewSupport.h"
 
 namespace {
 

@@ -1,17 +1,17 @@
-#include "platform/ui/NativeHeader.h"
+#include "platform/ui/views/NativeHeader.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/ImageListCalls.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/NativeListView.h"
-#include "platform/ui/TCustomListView.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/ViewSupport.h"
-#include "platform/ui/ViewMessages.h"
+#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/views/NativeListView.h"
+#include "platform/ui/toolkit/TCustomListView.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/views/ViewSupport.h"
+#include "platform/ui/views/ViewMessages.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 // passing the messages on.
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
-#include "platform/ui/Messages.h"
+#include "platform/ui/winsys/Messages.h"
 
 class NativeListView;
 class TCustomListView;

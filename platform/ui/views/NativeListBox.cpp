@@ -1,15 +1,15 @@
-#include "platform/ui/NativeListBox.h"
+#include "platform/ui/views/NativeListBox.h"
 
 #include <algorithm>
 
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/ScrollBars.h"
-#include "platform/ui/TCustomListBox.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/ViewSupport.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/ScrollBars.h"
+#include "platform/ui/toolkit/TCustomListBox.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/views/ViewSupport.h"
 
 namespace {
 

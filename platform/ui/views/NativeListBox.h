@@ -19,7 +19,7 @@
 
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
-#include "platform/ui/Messages.h"
+#include "platform/ui/winsys/Messages.h"
 
 class TCustomListBox;
 

@@ -1,16 +1,16 @@
-#include "platform/ui/NativeTabControl.h"
+#include "platform/ui/views/NativeTabControl.h"
 
 #include <algorithm>
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/ImageListCalls.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/TCustomTabControl.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/ViewSupport.h"
-#include "platform/ui/ViewMessages.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/toolkit/TCustomTabControl.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/views/ViewSupport.h"
+#include "platform/ui/views/ViewMessages.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/TCustomImageList.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
 
 class TCustomTabControl;
 

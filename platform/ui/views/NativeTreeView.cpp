@@ -1,4 +1,4 @@
-#include "platform/ui/NativeTreeView.h"
+#include "platform/ui/views/NativeTreeView.h"
 
 #include <algorithm>
 #include <cstring>
@@ -7,14 +7,14 @@
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/ImageListCalls.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/ScrollBars.h"
-#include "platform/ui/TCustomTreeView.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/ViewSupport.h"
-#include "platform/ui/ViewScrolling.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/ScrollBars.h"
+#include "platform/ui/toolkit/TCustomTreeView.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/views/ViewSupport.h"
+#include "platform/ui/views/ViewScrolling.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 
 namespace {
 

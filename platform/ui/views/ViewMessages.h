@@ -3,7 +3,7 @@
 // Numbers are the usual ones, so code that sends a literal number and code that names the message agree.
 // Every message goes through the window's procedure chain, so a subclass may answer or post-process it.
 #include "platform/base/Types.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 // ---- List view ---------------------------------------------------------------------------------------
 

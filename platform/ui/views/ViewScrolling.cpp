@@ -1,8 +1,8 @@
-#include "platform/ui/ViewScrolling.h"
+#include "platform/ui/views/ViewScrolling.h"
 
-#include "platform/ui/Messages.h"
-#include "platform/ui/ScrollBars.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/winsys/ScrollBars.h"
+#include "platform/ui/winsys/Ui.h"
 
 void PublishScrollState(HWND Wnd, int Bar, int Min, int Max, int Page, int Pos) {
   SCROLLINFO Info;

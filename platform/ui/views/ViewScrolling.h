@@ -1,6 +1,6 @@
 #pragma once
 // Scroll-state helpers shared by the list view, tree view and tab control windows.
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 /// Publishes a bar's range, page and position in the window's scroll information, and shows the bar
 /// (ShowScrollBar) exactly while the range is larger than the page, so a window whose frame is skinned

@@ -1,4 +1,4 @@
-#include "platform/ui/ViewSupport.h"
+#include "platform/ui/views/ViewSupport.h"
 
 #include "platform/base/SysUtils.h"
 

@@ -4,8 +4,8 @@
 
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/ImageListCalls.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/winsys/Ui.h"
 
 /// Answers WM_PAINT: Paint draws into the DC the message carries (WParam), else into the window's update
 /// area between BeginPaint and EndPaint.

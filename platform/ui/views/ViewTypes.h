@@ -5,7 +5,7 @@
 #include "platform/base/TObject.h"
 #include "platform/base/TSet.h"
 #include "platform/base/Types.h"
-#include "platform/ui/StdControlTypes.h"
+#include "platform/ui/toolkit/StdControlTypes.h"
 
 class TCustomListView;
 class TCustomTreeView;

@@ -1,9 +1,9 @@
-#include "platform/ui/CursorImage.h"
+#include "platform/ui/winsys/CursorImage.h"
 
 #include <algorithm>
 #include <map>
 
-#include "platform/ui/Input.h"
+#include "platform/ui/winsys/Input.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "platform/base/Types.h"
 #include "platform/gdi/Surface.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 /// One cursor picture. Masks have rows of 4 bytes, the leftmost pixel in the high bit of the first byte;
 /// a set AND bit leaves the screen pixel, the XOR bit of an opaque pixel is 1 for white, 0 for black.

@@ -1,11 +1,11 @@
-#include "platform/ui/DefaultFrame.h"
+#include "platform/ui/winsys/DefaultFrame.h"
 
 #include <algorithm>
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/ScreenMetrics.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

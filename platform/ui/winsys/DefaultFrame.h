@@ -4,8 +4,8 @@
 // border, a caption band with the window text, and a close button when the window has WS_SYSMENU.
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
-#include "platform/ui/UiTypes.h"
-#include "platform/ui/Window.h"
+#include "platform/ui/winsys/UiTypes.h"
+#include "platform/ui/winsys/Window.h"
 
 /// Geometry and painting of the default frame; all rectangles are in window coordinates unless named
 /// otherwise.

@@ -1,10 +1,10 @@
-#include "platform/ui/FocusManager.h"
+#include "platform/ui/winsys/FocusManager.h"
 
 #include <vector>
 
 #include "platform/base/MainThread.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "platform/base/Types.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/Window.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/winsys/Window.h"
 
 /// Focus, activation and the program's activation.
 class FocusManager {

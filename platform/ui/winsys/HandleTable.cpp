@@ -1,4 +1,4 @@
-#include "platform/ui/HandleTable.h"
+#include "platform/ui/winsys/HandleTable.h"
 
 #include "platform/base/Exception.h"
 

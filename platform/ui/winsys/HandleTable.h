@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/ui/UiTypes.h"
-#include "platform/ui/Window.h"
+#include "platform/ui/winsys/UiTypes.h"
+#include "platform/ui/winsys/Window.h"
 
 /// Owns the window records and maps handles to them.
 class HandleTable {

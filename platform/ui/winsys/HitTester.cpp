@@ -1,9 +1,9 @@
-#include "platform/ui/HitTester.h"
+#include "platform/ui/winsys/HitTester.h"
 
 #include <algorithm>
 
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 bool HitTester::Contains(const Window& W, TPoint P) {
   const TPoint O = WindowSystem::ScreenOrigin(W);

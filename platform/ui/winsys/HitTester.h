@@ -3,7 +3,7 @@
 // parents' client areas that clip their children, visibility, WS_EX_TRANSPARENT and disabled windows.
 // Sending WM_NCHITTEST is the input router's business; this gives it its candidates.
 #include "platform/base/Types.h"
-#include "platform/ui/Window.h"
+#include "platform/ui/winsys/Window.h"
 
 /// Geometric hit testing over the window tree.
 class HitTester {

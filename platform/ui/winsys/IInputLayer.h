@@ -13,8 +13,8 @@
 // Every call comes on the UI thread. Input is queued with WindowSystem::PostInput, so it passes the
 // message hooks (Application.OnMessage) before translation and dispatch.
 #include "platform/base/Types.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 /// Pointer buttons as the presenters report them.
 enum class PointerButton { Left, Right, Middle };

@@ -19,7 +19,7 @@
 #include "platform/base/Types.h"
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Surface.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 /// Shows top-level windows and delivers native events; installed with WindowSystem::SetPresenter.
 class IPresenter {

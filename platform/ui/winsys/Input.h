@@ -5,9 +5,9 @@
 // that names no window makes a call fail harmlessly.
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/UiTypes.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/winsys/UiTypes.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 
 // ---- Capture -----------------------------------------------------------------------------------------
 

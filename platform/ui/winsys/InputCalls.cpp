@@ -2,12 +2,12 @@
 #include <vector>
 
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/CursorImage.h"
-#include "platform/ui/HitTester.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/InputLayer.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/CursorImage.h"
+#include "platform/ui/winsys/HitTester.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/InputLayer.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "platform/ui/InputLayer.h"
+#include "platform/ui/winsys/InputLayer.h"
 
 #include "platform/base/Clock.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/Capabilities.h"
-#include "platform/ui/CursorImage.h"
-#include "platform/ui/ScreenMetrics.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/CursorImage.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
 

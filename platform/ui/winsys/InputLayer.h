@@ -12,13 +12,13 @@
 #include <memory>
 
 #include "platform/base/Types.h"
-#include "platform/ui/FocusManager.h"
-#include "platform/ui/IInputLayer.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/KeyStateTable.h"
-#include "platform/ui/KeyboardInput.h"
-#include "platform/ui/NonClient.h"
-#include "platform/ui/PointerInput.h"
+#include "platform/ui/winsys/FocusManager.h"
+#include "platform/ui/winsys/IInputLayer.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/KeyStateTable.h"
+#include "platform/ui/winsys/KeyboardInput.h"
+#include "platform/ui/winsys/NonClient.h"
+#include "platform/ui/winsys/PointerInput.h"
 
 /// The input layer; see the file comment.
 class InputLayer : public IInputLayer {

@@ -1,6 +1,6 @@
-#include "platform/ui/KeyStateTable.h"
+#include "platform/ui/winsys/KeyStateTable.h"
 
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "platform/base/Types.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 /// Down and toggle bits per virtual key.
 class KeyStateTable {

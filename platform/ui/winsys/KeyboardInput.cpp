@@ -1,10 +1,10 @@
-#include "platform/ui/KeyboardInput.h"
+#include "platform/ui/winsys/KeyboardInput.h"
 
-#include "platform/ui/FocusManager.h"
-#include "platform/ui/KeyStateTable.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/VirtualKeys.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/FocusManager.h"
+#include "platform/ui/winsys/KeyStateTable.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/VirtualKeys.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "platform/base/Types.h"
-#include "platform/ui/Messages.h"
+#include "platform/ui/winsys/Messages.h"
 
 class FocusManager;
 class KeyStateTable;

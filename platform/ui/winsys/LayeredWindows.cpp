@@ -1,11 +1,11 @@
-#include "platform/ui/LayeredWindows.h"
+#include "platform/ui/winsys/LayeredWindows.h"
 
 #include <memory>
 
 #include "platform/gdi/Capabilities.h"
 #include "platform/gdi/GdiHandles.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
 

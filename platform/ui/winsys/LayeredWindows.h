@@ -8,7 +8,7 @@
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/GdiObject.h"
 #include "platform/gdi/GdiRecords.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 // UpdateLayeredWindow flags.
 constexpr DWORD ULW_COLORKEY = 0x00000001;

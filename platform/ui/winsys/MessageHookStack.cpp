@@ -1,4 +1,4 @@
-#include "platform/ui/MessageHookStack.h"
+#include "platform/ui/winsys/MessageHookStack.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/ui/Messages.h"
+#include "platform/ui/winsys/Messages.h"
 
 /// A hook sees the message and may change it (a message set to 0 is dropped) and set Handled.
 using TMessageHook = std::function<void(TMsg& Msg, bool& Handled)>;

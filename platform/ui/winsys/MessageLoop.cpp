@@ -1,10 +1,10 @@
-#include "platform/ui/MessageLoop.h"
+#include "platform/ui/winsys/MessageLoop.h"
 
 #include <cstdio>
 
 #include "platform/base/MainThread.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
 

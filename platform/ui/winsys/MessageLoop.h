@@ -10,7 +10,7 @@
 #include <functional>
 #include <optional>
 
-#include "platform/ui/MessageHookStack.h"
+#include "platform/ui/winsys/MessageHookStack.h"
 
 /// Runs one step; false when nothing was pending (then the presenter has the latest pixels).
 bool ProcessNextMessage();

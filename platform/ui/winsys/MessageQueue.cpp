@@ -1,4 +1,4 @@
-#include "platform/ui/MessageQueue.h"
+#include "platform/ui/winsys/MessageQueue.h"
 
 void MessageQueue::Post(const TMsg& Msg, bool Input) {
   std::lock_guard Guard(FLock);

@@ -6,7 +6,7 @@
 #include <mutex>
 #include <optional>
 
-#include "platform/ui/Messages.h"
+#include "platform/ui/winsys/Messages.h"
 
 /// Posted and input messages in arrival order, and a pending WM_QUIT.
 class MessageQueue {

@@ -9,7 +9,7 @@
 // is the buffer size in bytes (NUL included) and lParam the char* buffer; WM_GETTEXTLENGTH answers bytes.
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 // ---- Window messages ---------------------------------------------------------------------------------
 

@@ -1,10 +1,10 @@
 // Sending, posting, retrieving and dispatching messages, and calls through procedure chains.
 #include "platform/base/Clock.h"
 #include "platform/base/MainThread.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
-#include "platform/ui/WindowSystemOps.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
+#include "platform/ui/winsys/WindowSystemOps.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "platform/ui/NonClient.h"
+#include "platform/ui/winsys/NonClient.h"
 
-#include "platform/ui/DefaultFrame.h"
-#include "platform/ui/FocusManager.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/SizeMoveLoop.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/DefaultFrame.h"
+#include "platform/ui/winsys/FocusManager.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/SizeMoveLoop.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
 

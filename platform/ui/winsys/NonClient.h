@@ -14,8 +14,8 @@
 #include <set>
 
 #include "platform/base/Types.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/Window.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/winsys/Window.h"
 
 /// Default non-client handling; see the file comment.
 class NonClient {

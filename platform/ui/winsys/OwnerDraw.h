@@ -3,7 +3,7 @@
 // (WM_DRAWITEM) its items, and the parent reflects both to the control as CN_MEASUREITEM / CN_DRAWITEM.
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 // Kinds of controls (CtlType).
 constexpr UINT ODT_MENU = 1;

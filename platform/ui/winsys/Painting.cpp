@@ -6,9 +6,9 @@
 #include "platform/base/MainThread.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/GdiHandles.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
-#include "platform/ui/WindowSystemOps.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
+#include "platform/ui/winsys/WindowSystemOps.h"
 
 namespace {
 

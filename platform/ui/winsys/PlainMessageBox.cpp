@@ -1,4 +1,4 @@
-#include "platform/ui/PlainMessageBox.h"
+#include "platform/ui/winsys/PlainMessageBox.h"
 
 #include <algorithm>
 #include <memory>
@@ -6,11 +6,11 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/ShortCuts.h"
-#include "platform/ui/TCustomControl.h"
-#include "platform/ui/TCustomForm.h"
-#include "platform/ui/TLabel.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/toolkit/ShortCuts.h"
+#include "platform/ui/toolkit/TCustomControl.h"
+#include "platform/ui/toolkit/TCustomForm.h"
+#include "platform/ui/toolkit/TLabel.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 
 namespace {
 

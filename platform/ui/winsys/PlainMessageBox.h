@@ -2,7 +2,7 @@
 // The plain message box of the window system: a modal dialog with the default frame, the text, and
 // the buttons its flags ask for. It serves the hand-overs of other threads while open.
 #include "platform/base/Types.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 // Buttons.
 constexpr UINT MB_OK = 0x00000000;

@@ -1,14 +1,14 @@
-#include "platform/ui/PointerInput.h"
+#include "platform/ui/winsys/PointerInput.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/ui/FocusManager.h"
-#include "platform/ui/HitTester.h"
-#include "platform/ui/KeyStateTable.h"
-#include "platform/ui/ScreenMetrics.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/FocusManager.h"
+#include "platform/ui/winsys/HitTester.h"
+#include "platform/ui/winsys/KeyStateTable.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
 

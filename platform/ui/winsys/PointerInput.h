@@ -11,9 +11,9 @@
 #include <optional>
 
 #include "platform/base/Types.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/Window.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/winsys/Window.h"
 
 class FocusManager;
 class KeyStateTable;

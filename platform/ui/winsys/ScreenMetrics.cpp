@@ -1,10 +1,10 @@
-#include "platform/ui/ScreenMetrics.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "platform/gdi/Capabilities.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
 

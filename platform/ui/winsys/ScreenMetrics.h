@@ -3,7 +3,7 @@
 // work areas. The monitors come from the capability table (PlatformCapabilities().Monitors), which the
 // presenter fills at start-up and tests set as they need; every value here follows that table.
 #include "platform/base/Types.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 // GetSystemMetrics indexes.
 constexpr int SM_CXSCREEN = 0;

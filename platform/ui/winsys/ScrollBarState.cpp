@@ -1,4 +1,4 @@
-#include "platform/ui/ScrollBarState.h"
+#include "platform/ui/winsys/ScrollBarState.h"
 
 #include <algorithm>
 

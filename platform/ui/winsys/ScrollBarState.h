@@ -2,7 +2,7 @@
 // The scroll information of one standard scroll bar of a window (SB_HORZ or SB_VERT), kept in the window
 // record whether or not the bar shows, so controls without visible bars still publish their range, page
 // and position to whoever draws bars for them.
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 // SCROLLINFO::fMask bits.
 constexpr UINT SIF_RANGE = 0x0001;

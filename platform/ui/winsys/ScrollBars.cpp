@@ -1,8 +1,8 @@
-#include "platform/ui/ScrollBars.h"
+#include "platform/ui/winsys/ScrollBars.h"
 
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
-#include "platform/ui/WindowSystemOps.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
+#include "platform/ui/winsys/WindowSystemOps.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 // A window that scrolls answers WM_HSCROLL / WM_VSCROLL with the SB_* codes of Messages.h in
 // LOWORD(wParam) (HIWORD: the position for SB_THUMBPOSITION / SB_THUMBTRACK, cut to 16 bits; controls
 // read the full position with GetScrollInfo).
-#include "platform/ui/ScrollBarState.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/ScrollBarState.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 // Which bar.
 constexpr int SB_HORZ = 0;

@@ -1,13 +1,13 @@
-#include "platform/ui/SizeMoveLoop.h"
+#include "platform/ui/winsys/SizeMoveLoop.h"
 
 #include <algorithm>
 
 #include "platform/base/MainThread.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
-#include "platform/ui/WindowSystemOps.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
+#include "platform/ui/winsys/WindowSystemOps.h"
 
 namespace {
 

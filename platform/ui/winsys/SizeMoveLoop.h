@@ -7,7 +7,7 @@
 // consumed; Esc puts the window back where it started. Meanwhile it serves hand-overs, timers, paints and
 // posted messages, and returns only when the loop is over.
 #include "platform/base/Types.h"
-#include "platform/ui/Messages.h"
+#include "platform/ui/winsys/Messages.h"
 
 /// One move or size operation.
 class SizeMoveLoop {

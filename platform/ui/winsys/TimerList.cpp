@@ -1,4 +1,4 @@
-#include "platform/ui/TimerList.h"
+#include "platform/ui/winsys/TimerList.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 /// The running timers.
 class TimerList {

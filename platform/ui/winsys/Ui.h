@@ -11,10 +11,10 @@
 
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/UiTypes.h"
-#include "platform/ui/WindowClass.h"
-#include "platform/ui/WindowProc.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/winsys/UiTypes.h"
+#include "platform/ui/winsys/WindowClass.h"
+#include "platform/ui/winsys/WindowProc.h"
 
 // ---- Styles ------------------------------------------------------------------------------------------
 

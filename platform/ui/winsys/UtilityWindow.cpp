@@ -1,13 +1,13 @@
-#include "platform/ui/UtilityWindow.h"
+#include "platform/ui/winsys/UtilityWindow.h"
 
 #include <memory>
 #include <unordered_map>
 
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowProc.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowProc.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // leaves.
 #include <functional>
 
-#include "platform/ui/Messages.h"
+#include "platform/ui/winsys/Messages.h"
 
 /// Handles a message of a utility window (setting Result) and answers true, or answers false to leave it
 /// to the default window procedure.

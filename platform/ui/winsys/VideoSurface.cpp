@@ -1,11 +1,11 @@
-#include "platform/ui/VideoSurface.h"
+#include "platform/ui/winsys/VideoSurface.h"
 
 #include <algorithm>
 
 #include "platform/base/MainThread.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "platform/base/Types.h"
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/Surface.h"
-#include "platform/ui/UiTypes.h"
-#include "platform/ui/WindowProc.h"
+#include "platform/ui/winsys/UiTypes.h"
+#include "platform/ui/winsys/WindowProc.h"
 
 /// A bound window's video output; see the file comment. Destroying it unbinds the window.
 class VideoSurface {

@@ -1,7 +1,7 @@
 #pragma once
 // Virtual-key codes of keyboard messages. Letters and digits are their upper-case ASCII codes
 // ('A'..'Z' = 0x41..0x5A, '0'..'9' = 0x30..0x39), so code that compares with a character works.
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 constexpr UINT VK_LBUTTON = 0x01;
 constexpr UINT VK_RBUTTON = 0x02;

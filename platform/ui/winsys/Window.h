@@ -16,10 +16,10 @@
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Surface.h"
-#include "platform/ui/ScrollBarState.h"
-#include "platform/ui/UiTypes.h"
-#include "platform/ui/WindowClass.h"
-#include "platform/ui/WindowProc.h"
+#include "platform/ui/winsys/ScrollBarState.h"
+#include "platform/ui/winsys/UiTypes.h"
+#include "platform/ui/winsys/WindowClass.h"
+#include "platform/ui/winsys/WindowProc.h"
 
 /// One window of the tree, top-level or child.
 class Window {

@@ -5,9 +5,9 @@
 #include <mutex>
 
 #include "platform/base/Clock.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
-#include "platform/ui/WindowSystemOps.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
+#include "platform/ui/winsys/WindowSystemOps.h"
 
 namespace {
 

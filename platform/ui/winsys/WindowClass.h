@@ -1,8 +1,8 @@
 #pragma once
 // Window classes: the name, class styles, procedure and defaults windows are created from.
 #include "platform/gdi/GdiObject.h"
-#include "platform/ui/UiTypes.h"
-#include "platform/ui/WindowProc.h"
+#include "platform/ui/winsys/UiTypes.h"
+#include "platform/ui/winsys/WindowProc.h"
 
 // Class styles.
 constexpr UINT CS_VREDRAW = 0x0001;

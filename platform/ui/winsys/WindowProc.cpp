@@ -1,9 +1,9 @@
-#include "platform/ui/WindowProc.h"
+#include "platform/ui/winsys/WindowProc.h"
 
 #include <mutex>
 #include <unordered_set>
 
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

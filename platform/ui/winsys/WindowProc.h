@@ -6,8 +6,8 @@
 // while a window may still call it.
 #include <functional>
 
-#include "platform/ui/Messages.h"
-#include "platform/ui/UiTypes.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/winsys/UiTypes.h"
 
 using TWndProcFunction = std::function<LRESULT(HWND, UINT, WPARAM, LPARAM)>;
 /// A method that handles a message record in place (the toolkit's WndProc shape).

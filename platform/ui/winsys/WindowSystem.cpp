@@ -1,11 +1,11 @@
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 #include "platform/base/Clock.h"
 #include "platform/base/MainThread.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystemOps.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystemOps.h"
 
 namespace {
 

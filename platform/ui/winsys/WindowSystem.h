@@ -15,14 +15,14 @@
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
 #include "platform/gdi/Region.h"
-#include "platform/ui/HandleTable.h"
-#include "platform/ui/IInputLayer.h"
-#include "platform/ui/IPresenter.h"
-#include "platform/ui/MessageQueue.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/TimerList.h"
-#include "platform/ui/Window.h"
-#include "platform/ui/WindowClass.h"
+#include "platform/ui/winsys/HandleTable.h"
+#include "platform/ui/winsys/IInputLayer.h"
+#include "platform/ui/winsys/IPresenter.h"
+#include "platform/ui/winsys/MessageQueue.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/winsys/TimerList.h"
+#include "platform/ui/winsys/Window.h"
+#include "platform/ui/winsys/WindowClass.h"
 
 /// The process's one window system (WindowSystem::Get()).
 class WindowSystem {

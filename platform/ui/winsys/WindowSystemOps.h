@@ -3,8 +3,8 @@
 // messages, the input layer). Each takes records that exist; after anything that sends a message, a
 // caller looks the window up again by handle, since a handler may have destroyed it.
 #include "platform/gdi/Region.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/Window.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/winsys/Window.h"
 
 /// Calls the window's current procedure; the record stays allocated until the call returns.
 LRESULT Deliver(Window& W, UINT Msg, WPARAM WParam, LPARAM LParam);

@@ -4,9 +4,9 @@
 #include "platform/base/Exception.h"
 #include "platform/gdi/Capabilities.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
-#include "platform/ui/WindowSystemOps.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
+#include "platform/ui/winsys/WindowSystemOps.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFUtils.h"
-#include "engine/FFmpegLoader.h"
-#include "engine/MyUtils.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFUtils.h"
+#include "engine/libav/FFmpegLoader.h"
+#include "engine/libav/MyUtils.h"
 
 namespace {
 

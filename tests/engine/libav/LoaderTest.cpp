@@ -8,15 +8,15 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFilterStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpegLoader.h"
-#include "engine/SwResampleStubs.h"
-#include "engine/SwScaleStubs.h"
-#include "engine/TFloatingPointMask.h"
-#include "engine/libsdl.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFilterStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFmpegLoader.h"
+#include "engine/libav/SwResampleStubs.h"
+#include "engine/libav/SwScaleStubs.h"
+#include "engine/libav/TFloatingPointMask.h"
+#include "engine/libav/libsdl.h"
 #include "platform/base/Exception.h"
 
 namespace fs = std::filesystem;

@@ -6,10 +6,10 @@
 #include <thread>
 #include <vector>
 
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpegLoader.h"
-#include "engine/FFmpegLogger.h"
-#include "engine/MyUtils.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFmpegLoader.h"
+#include "engine/libav/FFmpegLogger.h"
+#include "engine/libav/MyUtils.h"
 #include "platform/base/Exception.h"
 #include "platform/base/MainThread.h"
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "engine/MyUtils.h"
+#include "engine/libav/MyUtils.h"
 #include "platform/display/HeadlessPresenter.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

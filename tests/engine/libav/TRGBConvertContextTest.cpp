@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpegLoader.h"
-#include "engine/TRGBConvertContext.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFmpegLoader.h"
+#include "engine/libav/TRGBConvertContext.h"
 #include "tests/engine/fixtures/MediaFixtures.h"
 
 namespace {

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/FFUtils.h"
-#include "engine/FFmpegLoader.h"
-#include "engine/UnicodeProtocol.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/FFUtils.h"
+#include "engine/libav/FFmpegLoader.h"
+#include "engine/libav/UnicodeProtocol.h"
 #include "tests/engine/fixtures/MediaFixtures.h"
 
 namespace fs = std::filesystem;

@@ -6,15 +6,15 @@
 #include <cstdlib>
 #include <functional>
 
-#include "engine/FFPlay.h"
-#include "engine/FFmpegLoader.h"
+#include "engine/player/FFPlay.h"
+#include "engine/libav/FFmpegLoader.h"
 #include "platform/base/Clock.h"
 #include "platform/display/SdlPresenter.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/InputLayer.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/InputLayer.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 #include "tests/engine/fixtures/MediaFixtures.h"
 #include "tests/platform/display/XScreenshot.h"
 

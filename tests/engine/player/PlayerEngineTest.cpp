@@ -4,16 +4,16 @@
 #include <thread>
 #include <vector>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/FFmpegLoader.h"
-#include "engine/PlayerAudioOutput.h"
-#include "engine/PlayerClocks.h"
-#include "engine/PlayerDecoders.h"
-#include "engine/PlayerVideoOutput.h"
-#include "engine/TPacketQueue.h"
-#include "engine/TPlaybackHost.h"
-#include "engine/TPlayEvent.h"
-#include "engine/TVideoState.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/FFmpegLoader.h"
+#include "engine/player/PlayerAudioOutput.h"
+#include "engine/player/PlayerClocks.h"
+#include "engine/player/PlayerDecoders.h"
+#include "engine/player/PlayerVideoOutput.h"
+#include "engine/player/TPacketQueue.h"
+#include "engine/player/TPlaybackHost.h"
+#include "engine/player/TPlayEvent.h"
+#include "engine/player/TVideoState.h"
 #include "tests/engine/TRecordingSurface.h"
 
 namespace {

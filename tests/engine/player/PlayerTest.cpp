@@ -9,8 +9,8 @@
 #include <set>
 #include <vector>
 
-#include "engine/FFPlay.h"
-#include "engine/FFmpegLoader.h"
+#include "engine/player/FFPlay.h"
+#include "engine/libav/FFmpegLoader.h"
 #include "platform/base/Exception.h"
 #include "platform/base/MainThread.h"
 #include "tests/engine/TLogRecorder.h"

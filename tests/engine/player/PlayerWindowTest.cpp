@@ -3,12 +3,12 @@
 
 #include <chrono>
 
-#include "engine/FFPlay.h"
-#include "engine/FFmpegLoader.h"
+#include "engine/player/FFPlay.h"
+#include "engine/libav/FFmpegLoader.h"
 #include "platform/base/MainThread.h"
 #include "platform/display/HeadlessPresenter.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/Ui.h"
 #include "tests/engine/fixtures/MediaFixtures.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "engine/AVProbe.h"
+#include "engine/probe/AVProbe.h"
 #include "platform/base/Exception.h"
 #include "tests/engine/TLogRecorder.h"
 #include "tests/engine/fixtures/MediaFixtures.h"

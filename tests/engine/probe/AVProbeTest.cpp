@@ -11,12 +11,12 @@
 #include <thread>
 #include <vector>
 
-#include "engine/AVFormatStubs.h"
-#include "engine/AVProbe.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpegLoader.h"
-#include "engine/StreamInfoText.h"
-#include "engine/UnicodeProtocol.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/probe/AVProbe.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFmpegLoader.h"
+#include "engine/probe/StreamInfoText.h"
+#include "engine/libav/UnicodeProtocol.h"
 #include "platform/base/Exception.h"
 #include "platform/base/MainThread.h"
 #include "platform/base/SysUtils.h"

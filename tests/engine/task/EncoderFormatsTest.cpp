@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/DefaultStream.h"
-#include "engine/EncoderFormats.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/task/DefaultStream.h"
+#include "engine/task/EncoderFormats.h"
 #include "tests/engine/TaskTesting.h"
 
 namespace {

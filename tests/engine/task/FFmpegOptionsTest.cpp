@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpeg.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/FFmpeg.h"
 #include "platform/base/Exception.h"
 #include "tests/engine/TaskTesting.h"
 

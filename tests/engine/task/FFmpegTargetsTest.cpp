@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <map>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpeg.h"
-#include "engine/TOptionsPreset.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/task/TOptionsPreset.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"
 #include "tests/engine/TaskTesting.h"

@@ -4,8 +4,8 @@
 #include <array>
 #include <vector>
 
-#include "engine/FFmpeg.h"
-#include "engine/FrameHook.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/task/FrameHook.h"
 #include "tests/engine/TaskTesting.h"
 #include "tests/engine/plugins/HookPlugin.h"
 

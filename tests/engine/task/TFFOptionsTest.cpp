@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpegLoader.h"
-#include "engine/FFmpegLogger.h"
-#include "engine/TFFOptions.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/FFmpegLoader.h"
+#include "engine/libav/FFmpegLogger.h"
+#include "engine/task/TFFOptions.h"
 
 namespace {
 

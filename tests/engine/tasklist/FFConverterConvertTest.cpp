@@ -7,12 +7,12 @@
 #include <optional>
 #include <vector>
 
-#include "engine/FFConverter.h"
+#include "engine/tasklist/FFConverter.h"
 #include "platform/base/MainThread.h"
 #include "platform/display/HeadlessPresenter.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/Ui.h"
 #include "tests/engine/TaskTesting.h"
 
 namespace {

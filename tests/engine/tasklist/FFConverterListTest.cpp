@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "engine/FFConverter.h"
-#include "engine/OptionTranslation.h"
-#include "engine/TOutputOptionsTranslation.h"
+#include "engine/tasklist/FFConverter.h"
+#include "engine/tasklist/OptionTranslation.h"
+#include "engine/tasklist/TOutputOptionsTranslation.h"
 #include "platform/base/DateUtils.h"
 #include "platform/base/Exception.h"
 #include "tests/engine/TaskTesting.h"

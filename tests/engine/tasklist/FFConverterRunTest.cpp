@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/FFConverter.h"
+#include "engine/tasklist/FFConverter.h"
 #include "platform/base/MainThread.h"
 #include "platform/base/TEvent.h"
 

@@ -3,9 +3,9 @@
 #include <ctime>
 #include <vector>
 
-#include "engine/OptionText.h"
-#include "engine/OptionTranslation.h"
-#include "engine/TOutputOptionsTranslation.h"
+#include "engine/tasklist/OptionText.h"
+#include "engine/tasklist/OptionTranslation.h"
+#include "engine/tasklist/TOutputOptionsTranslation.h"
 #include "platform/base/DateUtils.h"
 #include "platform/base/SysUtils.h"
 

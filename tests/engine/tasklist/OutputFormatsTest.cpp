@@ -2,7 +2,7 @@
 // component and read back.
 #include <gtest/gtest.h>
 
-#include "engine/FFConverter.h"
+#include "engine/tasklist/FFConverter.h"
 #include "tests/engine/TaskTesting.h"
 
 namespace {

@@ -8,15 +8,15 @@ extern "C" {
 #include <libavutil/avutil.h>
 }
 
-#include "engine/TPreviewer.h"
+#include "engine/tasklist/TPreviewer.h"
 #include "platform/base/MainThread.h"
 #include "platform/display/HeadlessPresenter.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TBrush.h"
-#include "platform/ui/InputLayer.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/InputLayer.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "engine/AVUtilStubs.h"
-#include "engine/Deinterlace.h"
-#include "engine/FFmpegLoader.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/transcode/Deinterlace.h"
+#include "engine/libav/FFmpegLoader.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <functional>
 #include <thread>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/FFmpeg.h"
-#include "engine/TCodecLockScope.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/libav/TCodecLockScope.h"
 #include "platform/base/MainThread.h"
 #include "tests/engine/TaskTesting.h"
 

@@ -8,11 +8,11 @@
 #include <thread>
 #include <vector>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/AVProbe.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpeg.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/probe/AVProbe.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/FFmpeg.h"
 #include "platform/base/MainThread.h"
 #include "platform/gdi/TBitmap.h"
 #include "tests/engine/TaskTesting.h"

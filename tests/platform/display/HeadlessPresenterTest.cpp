@@ -6,8 +6,8 @@
 #include "platform/display/HeadlessPresenter.h"
 #include "platform/gdi/FontFace.h"
 #include "platform/gdi/TPngImage.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/MessageLoop.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/MessageLoop.h"
 #include "tests/platform/display/PresenterFixture.h"
 
 namespace {

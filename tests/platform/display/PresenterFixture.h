@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 struct LoggedMessage {
   HWND Wnd;

@@ -9,9 +9,9 @@
 
 #include "platform/base/Clock.h"
 #include "platform/display/SdlPresenter.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/TApplication.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 /// Runs the loop on native events until Done holds or a few seconds of real time passed.
 inline bool RunUntil(const std::function<bool()>& Done) {

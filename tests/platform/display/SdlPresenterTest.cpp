@@ -6,7 +6,7 @@
 
 #include "platform/display/SdlKeyMap.h"
 #include "platform/display/SdlPresenter.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 #include "tests/platform/display/PresenterFixture.h"
 
 namespace {

@@ -11,13 +11,13 @@
 #include "platform/base/Exception.h"
 #include "platform/base/MainThread.h"
 #include "platform/display/HeadlessPresenter.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/TApplication.h"
-#include "platform/ui/TCustomControl.h"
-#include "platform/ui/TForm.h"
-#include "platform/ui/TScreen.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/toolkit/TCustomControl.h"
+#include "platform/ui/toolkit/TForm.h"
+#include "platform/ui/toolkit/TScreen.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 using AppLog = std::vector<std::string>;
 

@@ -11,11 +11,11 @@
 #include "platform/base/SysUtils.h"
 #include "platform/display/HeadlessPresenter.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/TCustomControl.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/TGraphicControl.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/toolkit/TCustomControl.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/toolkit/TGraphicControl.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 using EventLog = std::vector<std::string>;
 

@@ -6,8 +6,8 @@
 
 #include "platform/base/MainThread.h"
 #include "platform/display/HeadlessPresenter.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/InputLayer.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/InputLayer.h"
 #include "tests/platform/ui/UiFixture.h"
 
 class InputTest : public UiTest {

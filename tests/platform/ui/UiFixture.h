@@ -13,9 +13,9 @@
 #include "platform/base/Clock.h"
 #include "platform/base/VirtualClock.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 
 inline void PrintTo(const TRect& R, std::ostream* Out) {
   *Out << "(" << R.Left << ", " << R.Top << ", " << R.Right << ", " << R.Bottom << ")";

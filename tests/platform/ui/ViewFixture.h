@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/ScrollBars.h"
+#include "platform/ui/winsys/ScrollBars.h"
 #include "tests/platform/ui/ControlFixture.h"
 
 /// Range, page and position of a bar, comparable in one expectation.

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "platform/display/HeadlessPresenter.h"
-#include "platform/ui/TApplication.h"
-#include "platform/ui/TForm.h"
-#include "platform/ui/TScreen.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/toolkit/TForm.h"
+#include "platform/ui/toolkit/TScreen.h"
+#include "platform/ui/winsys/WindowSystem.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skSkinMessages.h"
 

@@ -13,12 +13,12 @@
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
-#include "platform/ui/Input.h"
-#include "platform/ui/LayeredWindows.h"
-#include "platform/ui/TCustomControl.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowClass.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/LayeredWindows.h"
+#include "platform/ui/toolkit/TCustomControl.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowClass.h"
+#include "platform/ui/winsys/WindowSystem.h"
 #include "skin/core/TskLayerManager.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/TImageList.h"
+#include "platform/ui/toolkit/TImageList.h"
 #include "skin/core/skCaptionText.h"
 #include "skin/core/skGlyphText.h"
 

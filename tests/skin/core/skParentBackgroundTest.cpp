@@ -13,12 +13,12 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
-#include "platform/ui/TApplication.h"
-#include "platform/ui/TCustomControl.h"
-#include "platform/ui/TForm.h"
-#include "platform/ui/TGraphicControl.h"
-#include "platform/ui/Ui.h"
-#include "platform/ui/WindowSystem.h"
+#include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/toolkit/TCustomControl.h"
+#include "platform/ui/toolkit/TForm.h"
+#include "platform/ui/toolkit/TGraphicControl.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
 #include "skin/core/skParentBackground.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/display/HeadlessPresenter.h"
-#include "platform/ui/TListView.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/toolkit/TListView.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

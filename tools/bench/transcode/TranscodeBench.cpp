@@ -14,12 +14,12 @@
 #include <thread>
 #include <vector>
 
-#include "engine/AVCodecStubs.h"
-#include "engine/AVFormatStubs.h"
-#include "engine/AVUtilStubs.h"
-#include "engine/FFmpeg.h"
-#include "engine/FFmpegLoader.h"
-#include "engine/SwResampleStubs.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
+#include "engine/task/FFmpeg.h"
+#include "engine/libav/FFmpegLoader.h"
+#include "engine/libav/SwResampleStubs.h"
 #include "tests/engine/fixtures/MediaFixtures.h"
 
 namespace fs = std::filesystem;

@@ -8,8 +8,8 @@
 
 #include "platform/display/HeadlessPresenter.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/Ui.h"
+#include "platform/ui/winsys/MessageLoop.h"
+#include "platform/ui/winsys/Ui.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <atomic>
 #include <thread>
 
-#include "platform/ui/TCustomLabel.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/toolkit/TCustomLabel.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 #include "tests/platform/ui/AppFixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The order of the controls' mouse, enter/leave, focus and key events under real input.
 #include <algorithm>
 
-#include "platform/ui/TBasicAction.h"
+#include "platform/ui/toolkit/TBasicAction.h"
 #include "tests/platform/ui/ControlFixture.h"
 #include "tests/platform/ui/UiFixture.h"
 

@@ -1,8 +1,8 @@
 // Where forms go and what frame they get: Position, the border style and icons as window styles, the
 // stay-on-top band switched at run time, window states, key preview, and the screen's monitors.
 #include "platform/base/SysUtils.h"
-#include "platform/ui/TPanel.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/toolkit/TPanel.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 #include "tests/platform/ui/AppFixture.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <atomic>
 #include <thread>
 
-#include "platform/ui/TScreen.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/toolkit/TScreen.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 #include "tests/platform/ui/AppFixture.h"
 
 namespace {

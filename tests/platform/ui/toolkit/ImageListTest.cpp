@@ -3,8 +3,8 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
-#include "platform/ui/ImageListCalls.h"
-#include "platform/ui/TImageList.h"
+#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/toolkit/TImageList.h"
 #include "tests/platform/ui/AppFixture.h"
 
 namespace {

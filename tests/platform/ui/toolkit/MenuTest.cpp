@@ -1,9 +1,9 @@
 // Menus as models: shortcut texts, accelerators, the item tree, radio groups, separators, shortcut and
 // command dispatch, and popup menus handed to the installed presenter.
-#include "platform/ui/TMainMenu.h"
-#include "platform/ui/TMenuItem.h"
-#include "platform/ui/TPopupMenu.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/toolkit/TMainMenu.h"
+#include "platform/ui/toolkit/TMenuItem.h"
+#include "platform/ui/toolkit/TPopupMenu.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 #include "tests/platform/ui/AppFixture.h"
 
 namespace {

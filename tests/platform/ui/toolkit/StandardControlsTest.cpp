@@ -1,14 +1,14 @@
 // The plain controls forms are built from: labels (sizing, layout, accelerators, the disabled look),
 // bevels, splitters, panels, and actions linked to controls. Text uses the presenter's test face: with
 // the default font every character advances 7 pixels and a line is 13 pixels high.
-#include "platform/ui/TAction.h"
-#include "platform/ui/TActionList.h"
-#include "platform/ui/TBevel.h"
-#include "platform/ui/TImageList.h"
-#include "platform/ui/TLabel.h"
-#include "platform/ui/TPanel.h"
-#include "platform/ui/TSplitter.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/toolkit/TAction.h"
+#include "platform/ui/toolkit/TActionList.h"
+#include "platform/ui/toolkit/TBevel.h"
+#include "platform/ui/toolkit/TImageList.h"
+#include "platform/ui/toolkit/TLabel.h"
+#include "platform/ui/toolkit/TPanel.h"
+#include "platform/ui/toolkit/TSplitter.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 #include "tests/platform/ui/AppFixture.h"
 
 namespace {

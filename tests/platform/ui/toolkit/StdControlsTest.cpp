@@ -1,13 +1,13 @@
 // The standard controls forms use directly: buttons and the form's dialog keys, check boxes, track bars,
 // plain combo boxes, images and group boxes.
 #include "platform/gdi/TBitmap.h"
-#include "platform/ui/TButton.h"
-#include "platform/ui/TCheckBox.h"
-#include "platform/ui/TComboBox.h"
-#include "platform/ui/TEdit.h"
-#include "platform/ui/TGroupBox.h"
-#include "platform/ui/TImage.h"
-#include "platform/ui/TTrackBar.h"
+#include "platform/ui/toolkit/TButton.h"
+#include "platform/ui/toolkit/TCheckBox.h"
+#include "platform/ui/toolkit/TComboBox.h"
+#include "platform/ui/toolkit/TEdit.h"
+#include "platform/ui/toolkit/TGroupBox.h"
+#include "platform/ui/toolkit/TImage.h"
+#include "platform/ui/toolkit/TTrackBar.h"
 #include "tests/platform/ui/AppFixture.h"
 #include "tests/platform/ui/ControlFixture.h"
 

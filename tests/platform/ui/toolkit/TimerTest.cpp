@@ -1,5 +1,5 @@
 // Timers on the window system's timers: the period, switching off, and freeing from inside the tick.
-#include "platform/ui/TTimer.h"
+#include "platform/ui/toolkit/TTimer.h"
 #include "tests/platform/ui/AppFixture.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <set>
 
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/Caret.h"
-#include "platform/ui/ScrollBars.h"
-#include "platform/ui/TEdit.h"
-#include "platform/ui/TMemo.h"
+#include "platform/ui/views/Caret.h"
+#include "platform/ui/winsys/ScrollBars.h"
+#include "platform/ui/toolkit/TEdit.h"
+#include "platform/ui/toolkit/TMemo.h"
 #include "tests/platform/ui/ControlFixture.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The list box: prefix search, which selections notify, the scroll information it keeps, owner drawing,
 // sorting, type-ahead and a new window keeping the items.
-#include "platform/ui/ScreenMetrics.h"
-#include "platform/ui/ScrollBars.h"
-#include "platform/ui/TListBox.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
+#include "platform/ui/winsys/ScrollBars.h"
+#include "platform/ui/toolkit/TListBox.h"
 #include "tests/platform/ui/ControlFixture.h"
 
 namespace {

@@ -3,9 +3,9 @@
 // selection by the user with its questions.
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/TBitmap.h"
-#include "platform/ui/TImageList.h"
-#include "platform/ui/TPageControl.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/toolkit/TImageList.h"
+#include "platform/ui/toolkit/TPageControl.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 #include "tests/platform/ui/ViewFixture.h"
 
 namespace {

@@ -3,9 +3,9 @@
 // place, and image lists set through the window procedure.
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/TBitmap.h"
-#include "platform/ui/TImageList.h"
-#include "platform/ui/TTreeView.h"
-#include "platform/ui/VirtualKeys.h"
+#include "platform/ui/toolkit/TImageList.h"
+#include "platform/ui/toolkit/TTreeView.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 #include "tests/platform/ui/ViewFixture.h"
 
 namespace {

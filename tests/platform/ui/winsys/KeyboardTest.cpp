@@ -1,6 +1,6 @@
 // Keys and text: the characters keys make, the key messages and their data, the system commands of the
 // keyboard, committed text and input-method compositions.
-#include "platform/ui/KeyboardInput.h"
+#include "platform/ui/winsys/KeyboardInput.h"
 #include "tests/platform/ui/InputFixture.h"
 
 namespace {

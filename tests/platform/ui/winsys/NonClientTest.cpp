@@ -1,7 +1,7 @@
 // The default frame: client areas per style, hit codes, cursors, the close button, caption double
 // clicks and the painted caption.
 #include "platform/gdi/Colors.h"
-#include "platform/ui/ScreenMetrics.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
 #include "tests/platform/ui/InputFixture.h"
 
 namespace {

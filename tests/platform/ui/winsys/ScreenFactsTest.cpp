@@ -1,7 +1,7 @@
 // Screen metrics and monitors, the cursors' pictures, layered windows, the clipboard and the beep.
 #include "platform/gdi/Capabilities.h"
-#include "platform/ui/LayeredWindows.h"
-#include "platform/ui/ScreenMetrics.h"
+#include "platform/ui/winsys/LayeredWindows.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
 #include "tests/platform/ui/InputFixture.h"
 
 namespace {

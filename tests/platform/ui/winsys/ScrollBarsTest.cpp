@@ -1,7 +1,7 @@
 // Scroll information of a window's standard bars: the rules that keep page and position in range, the
 // state kept while no bar shows, and the default frame's thumb following it.
-#include "platform/ui/ScreenMetrics.h"
-#include "platform/ui/ScrollBars.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
+#include "platform/ui/winsys/ScrollBars.h"
 #include "tests/platform/ui/InputFixture.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // survives repaints, goes away on Clear and unbinding, and reports the window's events.
 #include <thread>
 
-#include "platform/ui/VideoSurface.h"
+#include "platform/ui/winsys/VideoSurface.h"
 #include "tests/platform/ui/InputFixture.h"
 
 namespace {
