@@ -182,7 +182,7 @@ bool TAVProbe::CopyToBitmap(TBitmap* ABitmap) {
   TCanvas* Canvas = ABitmap->Canvas();
   Canvas->Brush()->SetStyle(bsSolid);
   Canvas->Brush()->SetColor(clBlack);
-  Canvas->FillRect(TRect(0, 0, FPicture.Width, FPicture.Height));
+  Canvas->FillRect(Rect(0, 0, FPicture.Width, FPicture.Height));
   LibAVUtil.av_log(nullptr, AV_LOG_ERROR, "convert picture to bitmap failed\n");
   return false;
 }

@@ -1,15 +1,8 @@
 #include "skin/core/skSkinFields.h"
 
+#include "platform/base/Overloaded.h"
 #include "platform/base/TCustomIniFile.h"
 #include "skin/core/skSkinIni.h"
-
-namespace {
-
-template <class... Ts> struct Overloaded : Ts... {
-  using Ts::operator()...;
-};
-
-}  // namespace
 
 void TskIniFieldReader::Visit(const TskFieldRef& Field) {
   TCustomIniFile* ini = FIniFile;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/base/Overloaded.h"
 #include "skin/core/skDataSkinBarControls.h"
 #include "skin/core/skDataSkinButtonControls.h"
 #include "skin/core/skDataSkinListControls.h"
@@ -11,10 +12,6 @@
 #include "skin/core/skSkinColors.h"
 
 namespace {
-
-template <class... Ts> struct Overloaded : Ts... {
-  using Ts::operator()...;
-};
 
 const char* const AlignmentNames[] = { "taLeftJustify", "taRightJustify", "taCenter" };
 const char* const StretchNames[] = { "skstFull", "skstHorz", "skstVert" };

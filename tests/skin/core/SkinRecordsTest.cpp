@@ -295,7 +295,7 @@ void ExpectValues(bool Constructed, const std::map<String, String>& ByKey,
       record->Load(empty.get());
     }
     for (const auto& [key, value] : ValuesOf(*record)) {
-      const auto special = std::ranges::find_if(ByKind, [&](const KindKeyValue& v) {
+      const auto special = std::ranges::find_if(ByKind, [&, &key = key](const KindKeyValue& v) {
         return kind.Name == v.Kind && key == v.Key;
       });
       if (special != ByKind.end())
