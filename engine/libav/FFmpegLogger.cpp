@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <mutex>
 
 #include "engine/libav/AVUtilStubs.h"
 #include "engine/libav/MyUtils.h"
+#include "engine/libav/TServingLock.h"
 
 namespace {
 
@@ -28,6 +31,40 @@ constexpr int LogBufferSize = 2048;
 
 }  // namespace
 
+struct TLogBatch {
+  std::mutex Lock;
+  std::deque<TLogInfo> Lines;  // guarded by Lock, oldest first
+  bool Delivering { false };   // guarded by Lock: a hand-over that delivers every line in Lines is queued
+  TFFLogger* Logger { nullptr };  // guarded by Lock; cleared when the logger goes
+
+  /// On the user-interface thread: raises the logger's current OnLog for each waiting line, oldest first,
+  /// until none waits. A handler's exception leaves here with the lines after its own still waiting and
+  /// a new hand-over queued for them.
+  void Deliver(const std::shared_ptr<TLogBatch>& ASelf) {
+    for (;;) {
+      TLogInfo Line;
+      TLogEvent Handler;
+      {
+        std::lock_guard Held(Lock);
+        if (Lines.empty() || !Logger) {
+          Delivering = false;
+          return;
+        }
+        Line = std::move(Lines.front());
+        Lines.pop_front();
+        Handler = Logger->OnLog;
+      }
+      if (!Handler) continue;
+      try {
+        Handler(Line.Sender, Line.ThreadID, Line.LogLevel, Line.LogMsg);
+      } catch (...) {
+        Queue([ASelf] { ASelf->Deliver(ASelf); });
+        throw;
+      }
+    }
+  }
+};
+
 TLogLevel AVToLogLevel(int AAVLevel) {
   return TLogLevel(std::clamp(AAVLevel / 8 + 1, int(llQuiet), int(llDebug)));
 }
@@ -39,7 +76,8 @@ TComponent* TFFLogger::CheckSingleInstance(TComponent* AOwner) {
   return AOwner;
 }
 
-TFFLogger::TFFLogger(TComponent* AOwner) : TFFBaseComponent(CheckSingleInstance(AOwner)) {
+TFFLogger::TFFLogger(TComponent* AOwner) : TFFBaseComponent(CheckSingleInstance(AOwner)), FBatch(std::make_shared<TLogBatch>()) {
+  FBatch->Logger = this;
   SetLogLevel(AVToLogLevel(AVLogLevel.load()));
   TheLogger.store(this);
 }
@@ -47,6 +85,8 @@ TFFLogger::TFFLogger(TComponent* AOwner) : TFFBaseComponent(CheckSingleInstance(
 TFFLogger::~TFFLogger() {
   TFFLogger* Self = this;
   TheLogger.compare_exchange_strong(Self, nullptr);
+  std::lock_guard Held(FBatch->Lock);
+  FBatch->Logger = nullptr;
 }
 
 void TFFLogger::InstallAVLogCallback() {
@@ -86,22 +126,25 @@ void TFFLogger::OptLogLevel(const String& AValue) {
 
 void TFFLogger::Fire(TObject* Sender, Cardinal AThreadID, TLogLevel ALogLevel, const String& ALogMsg) {
   // Each event carries its own record, so lines of several threads never overwrite one another.
+  const TLogInfo Info { Sender, AThreadID, ALogLevel, ALogMsg };
+  if (TriggerEventInMainThread()) return HandOver(Info);
   const TLogEvent Handler = OnLog;
   if (!Handler) return;
-  const TLogInfo Info { Sender, AThreadID, ALogLevel, ALogMsg };
-  const auto Deliver = [&] { Handler(Info.Sender, Info.ThreadID, Info.LogLevel, Info.LogMsg); };
-  if (TriggerEventInMainThread()) {
-    RunInMainThread(Deliver);
-    return;
+  TServingLock Held(FDirectLock);
+  Handler(Info.Sender, Info.ThreadID, Info.LogLevel, Info.LogMsg);
+}
+
+void TFFLogger::HandOver(const TLogInfo& AInfo) {
+  bool Schedule = false;
+  {
+    std::lock_guard Held(FBatch->Lock);
+    FBatch->Lines.push_back(AInfo);
+    Schedule = !std::exchange(FBatch->Delivering, true);
   }
-  EnterServing(FDirectLock);
-  try {
-    Deliver();
-  } catch (...) {
-    FDirectLock.Leave();
-    throw;
-  }
-  FDirectLock.Leave();
+  // The user-interface thread delivers at once what waits, its own line last; another thread's line
+  // waits for a hand-over, and a thread that finds one queued leaves its line to it.
+  if (IsMainThread()) FBatch->Deliver(FBatch);
+  else if (Schedule) Queue([Batch = FBatch] { Batch->Deliver(Batch); });
 }
 
 TFFLogger* GlobalLogger() {

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdarg>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "engine/libav/TFFBaseComponent.h"
@@ -27,12 +28,17 @@ struct TLogInfo {
   String LogMsg;
 };
 
+/// Lines waiting for the user-interface thread, shared with the hand-over that delivers them so that a
+/// hand-over still queued when the logger goes finds it closed.
+struct TLogBatch;
+
 using TLogEvent = std::function<void(TObject* Sender, Cardinal AThreadID, TLogLevel ALogLevel, const String& ALogMsg)>;
 
 /// The process's logger (GlobalLogger finds it). It filters the components' messages by LogLevel, gathers
-/// FFmpeg's text per thread into whole lines and raises OnLog once per line, on the user-interface thread
-/// while TriggerEventInMainThread is on (the logging thread waits for the handler), else on the logging
-/// thread, one event at a time. Only one can exist at a time.
+/// FFmpeg's text per thread into whole lines and raises OnLog once per line, one event at a time: while
+/// TriggerEventInMainThread is on, on the user-interface thread (at once for its own lines; the lines of
+/// other threads are handed over in batches, in the order they were logged, without their threads
+/// waiting), else on the logging thread. Only one can exist at a time.
 class TFFLogger : public TFFBaseComponent {
 public:
   /// Becomes the process's logger; while another one exists it raises EAssertionFailed
@@ -72,11 +78,13 @@ private:
   static TComponent* CheckSingleInstance(TComponent* AOwner);
   bool Passes(TLogLevel ALogLevel) const;
   void Fire(TObject* Sender, Cardinal AThreadID, TLogLevel ALogLevel, const String& ALogMsg);
+  void HandOver(const TLogInfo& AInfo);
   void ApplyAVLogLevel();
 
   std::atomic<bool> FTriggerEventInMainThread { true };
   std::atomic<TLogLevel> FLogLevel { llQuiet };
   TCriticalSection FDirectLock;  // one direct delivery at a time
+  std::shared_ptr<TLogBatch> FBatch;  // lines waiting for the user-interface thread
 };
 
 /// The process's logger; creates one without owner when none exists.

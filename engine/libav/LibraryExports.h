@@ -52,7 +52,9 @@
   X(av_dict_copy) X(av_dict_free) X(av_opt_find) X(av_opt_find2) X(av_opt_set) X(av_opt_set_int)               \
   X(av_opt_set_bin) X(av_opt_set_double) X(av_opt_copy) X(av_opt_get) X(av_opt_get_int) X(av_parse_time)       \
   X(av_parse_video_rate) X(av_parse_video_size) X(av_channel_layout_default) X(av_channel_layout_copy)         \
-  X(av_channel_layout_compare) X(av_channel_layout_uninit) X(av_dynarray_add) X(av_strerror)
+  X(av_channel_layout_compare) X(av_channel_layout_uninit) X(av_dynarray_add) X(av_strerror)                  \
+  X(av_opt_serialize) X(av_dict_get_string) X(av_dict_parse_string) X(av_channel_layout_describe)             \
+  X(av_channel_layout_from_string)
 
 #define ZORVIK_SWSCALE_EXPORTS(X)                                                                              \
   X(sws_getContext) X(sws_getCachedContext) X(sws_scale) X(sws_freeContext) X(sws_alloc_context)

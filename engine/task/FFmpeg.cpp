@@ -1,5 +1,8 @@
 #include "engine/task/FFmpeg.h"
 
+#include <algorithm>
+#include <thread>
+
 #include "engine/libav/FFmpegLoader.h"
 #include "engine/libav/MyUtils.h"
 #include "engine/tasklist/TConvertThread.h"
@@ -133,6 +136,12 @@ void TCustomFFmpeg::ResetTask() {
 String TCustomFFmpeg::FatalMessage() const {
   std::lock_guard Lock(FFatalLock);
   return FFatalMessage;
+}
+
+int TCustomFFmpeg::CodecThreads() const {
+  if (FSettings.Fthread_count > 0) return FSettings.Fthread_count;
+  if (SimultaneousTasks <= 1) return 0;
+  return std::max(1, int(std::thread::hardware_concurrency()) / SimultaneousTasks);
 }
 
 void TCustomFFmpeg::WaitWhilePaused() {

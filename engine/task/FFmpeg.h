@@ -144,6 +144,12 @@ public:
   const String& LastErrMsg() const { return FLastErrMsg; }
 
   Int64 ReportInterval { 500000 };  // microseconds between progress reports
+  /// Tasks converting at once, this one among them: codecs left to automatic threading share the machine's
+  /// cores among them.
+  int SimultaneousTasks { 1 };
+  /// The thread count of this task's codecs: the settings' count when set, else automatic: the libraries'
+  /// own choice while this task runs alone, and its share of the cores (at least one) beside others.
+  int CodecThreads() const;
   Int64 PreviewInterval { 100000 };  // microseconds between preview pictures
 
   TCustomHookEvent OnCustomHook;

@@ -159,7 +159,10 @@ void TCustomFFmpeg::ReadInputStreams(AVFormatContext* AContext, TInputFileContex
     if (!Decoder || LibAVCodec.avcodec_parameters_to_context(Decoder, Stream->codecpar) < 0)
       throw FFmpegException("avcodec_alloc_context failed");
     Decoder->pkt_timebase = Stream->time_base;
-    Decoder->thread_count = S.Fthread_count;
+    Decoder->thread_count = CodecThreads();
+    // The run's clock expects a decoder to answer each packet with its picture; frame threads would hold
+    // pictures back by a packet per thread.
+    Decoder->thread_type = FF_THREAD_SLICE;
     if (Type == AVMEDIA_TYPE_VIDEO) {
       Decoder->framerate = LibAVFormat.av_guess_frame_rate(AContext, Stream, nullptr);
       FOptions.CopyOptions(Decoder, FOptions.CodecHolder(Type), AV_OPT_FLAG_VIDEO_PARAM | AV_OPT_FLAG_DECODING_PARAM);

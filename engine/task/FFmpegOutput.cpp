@@ -280,7 +280,7 @@ void TCustomFFmpeg::new_video_stream(TOutputFileContext& AOutput, int AFileIndex
     const AVCodec* Named = nullptr;
     const AVCodec* Codec = S.Fvideo_stream_copy ? nullptr : ChooseEncoder(AOutput, AVMEDIA_TYPE_VIDEO, S.Fvideo_codec_name, CodecId, Named);
     AVCodecContext* Enc = Stream.enc = NewCodecContext(Codec, AVMEDIA_TYPE_VIDEO);
-    Enc->thread_count = S.Fthread_count;
+    Enc->thread_count = CodecThreads();
     if (S.Fvideo_codec_tag) Enc->codec_tag = S.Fvideo_codec_tag;
     AVCodecContext* Holder = FOptions.CodecHolder(AVMEDIA_TYPE_VIDEO);
     if ((S.Fvideo_global_header & 1) || (S.Fvideo_global_header == 0 && (AOutput.Context->oformat->flags & AVFMT_GLOBALHEADER))) {
@@ -345,7 +345,7 @@ void TCustomFFmpeg::new_audio_stream(TOutputFileContext& AOutput, int AFileIndex
     const AVCodec* Named = nullptr;
     const AVCodec* Codec = S.Faudio_stream_copy ? nullptr : ChooseEncoder(AOutput, AVMEDIA_TYPE_AUDIO, S.Faudio_codec_name, CodecId, Named);
     AVCodecContext* Enc = Stream.enc = NewCodecContext(Codec, AVMEDIA_TYPE_AUDIO);
-    Enc->thread_count = S.Fthread_count;
+    Enc->thread_count = CodecThreads();
     if (S.Faudio_codec_tag) Enc->codec_tag = S.Faudio_codec_tag;
     AVCodecContext* Holder = FOptions.CodecHolder(AVMEDIA_TYPE_AUDIO);
     if (AOutput.Context->oformat->flags & AVFMT_GLOBALHEADER) {

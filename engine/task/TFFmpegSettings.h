@@ -95,7 +95,7 @@ struct TFFmpegSettings {
   bool Fexit_on_error { false };
   bool Fusing_vhook { false };
   int Fverbose { 1 };
-  int Fthread_count { 1 };
+  int Fthread_count { 0 };                  // codec threads; 0 = automatic (TCustomFFmpeg::CodecThreads)
   Int64 Flimit_filesize { 0 };              // bytes, 0 = no limit
   bool Fforce_fps { false };
   int Fpgmyuv_compatibility_hack { 0 };

@@ -235,6 +235,7 @@ void TCustomFFConverter::Start(int AThreadCount) {
     FPendingTasks = TasksCount();
     FTerminated = false;
     FThreadMode = AThreadCount > 0;
+    FSimultaneousTasks = FThreadMode ? std::min(AThreadCount, TasksCount()) : 1;
     FWorking = true;
     FStopRequested = false;
   }
@@ -300,30 +301,34 @@ void TCustomFFConverter::DoCustomHook(TFFmpeg* ATask, TBitmap* ABitmap, int AFra
   AStopHook = FHookInfo.StopHook;
 }
 
+// Each event carries its own record, and no lock is held while the user-interface thread runs a handed-over
+// handler: a busy user-interface thread then delays only the task whose event it is running, never the
+// others. Handlers called directly on the workers still run one at a time.
+
 void TCustomFFConverter::DoPreviewBitmap(TFFmpeg* ATask, TBitmap* ABitmap, int AFrameNumber, Int64 APTS) {
   if (!OnPreviewBitmap) return;
-  TServingLock Lock(FPreviewLock);
-  FPreviewInfo = { FFFmpegList.IndexOf(ATask), ABitmap, AFrameNumber, APTS };
-  const auto Fire = [this, ATask] {
+  const TPreviewInfo Info { FFFmpegList.IndexOf(ATask), ABitmap, AFrameNumber, APTS };
+  const auto Fire = [this, ATask, &Info] {
     THandlerScope Scope(ATask);
-    OnPreviewBitmap(this, FPreviewInfo);
+    OnPreviewBitmap(this, Info);
   };
-  if (FTriggerEventInMainThread) RunInMainThread(Fire);
-  else Fire();
+  if (FTriggerEventInMainThread) return RunInMainThread(Fire);
+  TServingLock Lock(FPreviewLock);
+  Fire();
 }
 
 void TCustomFFConverter::DoProgress(TFFmpeg* ATask, int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
                                     float ABitRate, Int64 ACurrentSize, Int64 ACurrentDuration, Int64 ATotalDuration) {
   if (!OnProgress) return;
-  TServingLock Lock(FProgressLock);
-  FProgressInfo = { FFFmpegList.IndexOf(ATask), AFileIndex, AFrameNumber, AFPS, AQuality, ABitRate,
-                    ACurrentSize, ACurrentDuration, ATotalDuration };
-  const auto Fire = [this, ATask] {
+  TProgressInfo Info { FFFmpegList.IndexOf(ATask), AFileIndex, AFrameNumber, AFPS, AQuality, ABitRate,
+                       ACurrentSize, ACurrentDuration, ATotalDuration };
+  const auto Fire = [this, ATask, &Info] {
     THandlerScope Scope(ATask);
-    OnProgress(this, &FProgressInfo);
+    OnProgress(this, &Info);
   };
-  if (FTriggerEventInMainThread) RunInMainThread(Fire);
-  else Fire();
+  if (FTriggerEventInMainThread) return RunInMainThread(Fire);
+  TServingLock Lock(FProgressLock);
+  Fire();
 }
 
 void TCustomFFConverter::DoTerminate(TFFmpeg* ATask) {
@@ -391,6 +396,7 @@ void TCustomFFConverter::StartNextTask() {
     // A task that ended before this run (stopped before it was ever started) counts as completed at once.
     if (Next->EndCounted) return CountEnd(Next);
     Next->ReportInterval = Int64(FProgressInterval) * 1000;
+    Next->SimultaneousTasks = FSimultaneousTasks;
     // In thread mode the task starts under the lock, so a Stop that comes after the choice of the task
     // finds it started and ends it.
     if (FThreadMode) {

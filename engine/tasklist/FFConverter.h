@@ -159,12 +159,11 @@ private:
   std::atomic<TThreadPriority> FThreadPriority { tpNormal };
   std::atomic<bool> FTriggerEventInMainThread { true };
   int FVerbose { 1 };
+  int FSimultaneousTasks { 1 };  // tasks the current run converts at once
   THookInfo FHookInfo;
-  TProgressInfo FProgressInfo;
-  TPreviewInfo FPreviewInfo;
   TCriticalSection FHookLock;
-  TCriticalSection FPreviewLock;
-  TCriticalSection FProgressLock;
+  TCriticalSection FPreviewLock;   // preview events called directly on the workers, one at a time
+  TCriticalSection FProgressLock;  // progress events called directly on the workers, one at a time
   TCriticalSection FTerminateLock;  // run counters, the list's changes, the start of tasks, the deliveries
   std::unique_ptr<TAVProbe> FAVProbe;
   TFFmpegList FFFmpegList;

@@ -77,10 +77,11 @@ void TTranscoder::ReadLoop() {
       }
     }
     LibAVCodec.av_packet_unref(FPacket);
-    const Int64 Now = LibAVUtil.av_gettime_relative();
-    if (Now - LastReport > FTask.ReportInterval) {
-      LastReport = Now;
+    // The interval counts from the end of the last report, which may have waited for a busy
+    // user-interface thread: otherwise every packet after a long wait would report again.
+    if (LibAVUtil.av_gettime_relative() - LastReport > FTask.ReportInterval) {
       ReportProgress(false, File);
+      LastReport = LibAVUtil.av_gettime_relative();
     }
   }
 }

@@ -1,5 +1,6 @@
 // The set-up of a transcoder run: working tables, stream mapping, copy and encode set-up, codec opening,
 // metadata, chapters, headers and the printed stream mapping.
+#include <chrono>
 #include <climits>
 #include <cstring>
 
@@ -20,11 +21,19 @@ namespace {
 /// How long a trial open may take: reading a long film's statistics takes seconds.
 constexpr int TrialOpenTimeoutMs = 120000;
 
-/// Whether a second-pass encoder open would fail, tried in a child process first: with statistics the rate
-/// controller cannot meet, the codec library aborts the whole process in the open instead of failing it.
+/// Whether a second-pass encoder open must not run, tried in a helper process first: with statistics the
+/// rate controller cannot meet, the codec library aborts its whole process in the open instead of failing
+/// it. A trial without an answer counts as a failed open. The reason and the trial's cost go to the log.
 bool FailsInTrial(AVCodecContext* AEncoder, const AVCodec* ACodec, const AVDictionary* AOptions) {
   if (!(AEncoder->flags & AV_CODEC_FLAG_PASS2) || !AEncoder->stats_in) return false;
-  return TrialOpenInChild(AEncoder, ACodec, AOptions, TrialOpenTimeoutMs) == TTrialOpenResult::Fails;
+  const auto Start = std::chrono::steady_clock::now();
+  String Reason;
+  const TTrialOpenResult Result = TrialOpenInHelper(AEncoder, ACodec, AOptions, TrialOpenTimeoutMs, Reason);
+  const auto Spent = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - Start);
+  LibAVUtil.av_log(AEncoder, AV_LOG_INFO, "Second-pass trial open took %d ms\n", int(Spent.count()));
+  if (Result == TTrialOpenResult::Opens) return false;
+  LibAVUtil.av_log(AEncoder, AV_LOG_ERROR, "Second-pass trial open failed: %s\n", Reason.c_str());
+  return true;
 }
 
 /// An encoder context's settings in a fresh, unopened context: every option, the fields the options do
@@ -411,10 +420,11 @@ void TTranscoder::PrepareEncoder(TAVOutputStream& AOst) {
 int TTranscoder::OpenCodec(TAVOutputStream& AOst, const AVCodec* ACodec) {
   AVDictionary* Options = nullptr;
   LibAVUtil.av_dict_copy(&Options, AOst.config->encoder_options, 0);
-  int Opened;
-  {
+  // The trial runs in a process of its own, so it needs no codec lock.
+  int Opened = FailsInTrial(AOst.enc(), ACodec, Options) ? AVERROR(EINVAL) : 0;
+  if (Opened >= 0) {
     TCodecLockScope Lock;
-    Opened = FailsInTrial(AOst.enc(), ACodec, Options) ? AVERROR(EINVAL) : LibAVCodec.avcodec_open2(AOst.enc(), ACodec, &Options);
+    Opened = LibAVCodec.avcodec_open2(AOst.enc(), ACodec, &Options);
     if (Opened >= 0) FTask.AddCodecItem(FTask.FEncoderList, AOst.enc_slot);
   }
   LibAVUtil.av_dict_free(&Options);

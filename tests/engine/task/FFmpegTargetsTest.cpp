@@ -9,6 +9,7 @@
 #include "engine/libav/AVFormatStubs.h"
 #include "engine/libav/AVUtilStubs.h"
 #include "engine/task/FFmpeg.h"
+#include "engine/transcode/TrialOpen.h"
 #include "engine/task/TOptionsPreset.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"
@@ -310,18 +311,32 @@ TEST_F(FFmpegTargetsTest, TwoPassesEndCloserToTheBitRateAndKeepTheirLog) {
   const double TwoPass = Size("second.avi", 2);
   EXPECT_LT(std::abs(TwoPass - Target), std::abs(OnePass - Target)) << Target << ": " << OnePass << " vs " << TwoPass;
 
-  // A rate far below what the first pass measured fails the run with the rate controller's reason.
-  TCustomFFmpeg Low(2);
-  ASSERT_TRUE(Low.OpenInputFile(Media().ClipAVI));
-  for (const auto& [Name, Value] : TOptions { { "an", "1" }, { "vcodec", "mpeg4" }, { "b", "20000" }, { "pass", "2" } })
-    Low.ApplyOption(Name, Value);
-  Low.ApplyOption("passlogfile", Folder.Path("stats"));
-  ASSERT_GT(Low.OpenOutputFile(Folder.Path("low.avi"), false), 0);
-  Low.StartConvert(false, tpNormal);
-  EXPECT_TRUE(Low.FatalException());
-  const auto Library = Log.From(GlobalLogger());
-  EXPECT_TRUE(std::any_of(Library.begin(), Library.end(), [](const auto& E) { return E.Text.ends_with("requested bitrate is too low"); }));
-  EXPECT_FALSE(FileExists(Folder.Path("low.avi")));
+  // A second pass the trial refuses fails its run cleanly and writes nothing: a rate far below what the
+  // first pass measured (the helper's open aborts), and any trial without an answer.
+  const String Helper = TrialOpenHelper();
+  const auto Refused = [&](const String& ARate, const String& AHelper, const String& AReason) {
+    SetTrialOpenHelper(AHelper);
+    TCustomFFmpeg Low(2);
+    ASSERT_TRUE(Low.OpenInputFile(Media().ClipAVI));
+    for (const auto& [Name, Value] : TOptions { { "an", "1" }, { "vcodec", "mpeg4" }, { "b", ARate }, { "pass", "2" } })
+      Low.ApplyOption(Name, Value);
+    Low.ApplyOption("passlogfile", Folder.Path("stats"));
+    ASSERT_GT(Low.OpenOutputFile(Folder.Path("low.avi"), false), 0);
+    Low.StartConvert(false, tpNormal);
+    SetTrialOpenHelper(Helper);
+    EXPECT_TRUE(Low.FatalException()) << AHelper;
+    const auto Library = Log.From(GlobalLogger());
+    EXPECT_TRUE(std::any_of(Library.begin(), Library.end(), [&](const auto& E) { return E.Text.find(AReason) != String::npos; }))
+      << AHelper << ": " << AReason;
+    EXPECT_FALSE(FileExists(Folder.Path("low.avi"))) << AHelper;
+  };
+  Refused("20000", Helper, "requested bitrate is too low");
+  Refused(Rate, Folder.Path("no-such-helper"), "could not start: No such file or directory");
+  Refused(Rate, Folder.Path("stats-0.log"), "could not start: Permission denied");
+  const String Broken = Folder.Path("broken-helper");
+  WriteFile(Broken, "#!/bin/sh\nexit 3\n");
+  std::filesystem::permissions(Broken, std::filesystem::perms::owner_all);
+  Refused(Rate, Broken, "ended with code 3");
 
   TCustomFFmpeg Task(2);
   try {
