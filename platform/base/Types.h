@@ -15,6 +15,9 @@ using LongWord = uint32_t;
 struct TPoint {
   int X { 0 };
   int Y { 0 };
+
+  /// The point moved by DX, DY.
+  TPoint Offset(int DX, int DY) const { return { X + DX, Y + DY }; }
   friend bool operator==(const TPoint&, const TPoint&) = default;
 };
 
@@ -36,6 +39,27 @@ struct TRect {
   int Height() const { return Bottom - Top; }
   TPoint TopLeft() const { return { Left, Top }; }
   TPoint BottomRight() const { return { Right, Bottom }; }
+
+  /// Whether no point lies inside: no width or no height (also when an edge passed its opposite).
+  bool IsEmpty() const { return Left >= Right || Top >= Bottom; }
+  /// Whether P lies inside: on the left or top edge, but not on the right or bottom one.
+  bool Contains(TPoint P) const { return P.X >= Left && P.X < Right && P.Y >= Top && P.Y < Bottom; }
+  /// Whether some point lies inside both.
+  bool Intersects(const TRect& R) const { return !Intersection(R).IsEmpty(); }
+  /// The points inside both; empty (IsEmpty) when they do not meet, its edges then unnormalised.
+  TRect Intersection(const TRect& R) const {
+    return { Left > R.Left ? Left : R.Left, Top > R.Top ? Top : R.Top, Right < R.Right ? Right : R.Right,
+             Bottom < R.Bottom ? Bottom : R.Bottom };
+  }
+  /// The smallest rectangle holding both; an empty one adds nothing.
+  TRect Union(const TRect& R) const {
+    if (R.IsEmpty()) return *this;
+    if (IsEmpty()) return R;
+    return { Left < R.Left ? Left : R.Left, Top < R.Top ? Top : R.Top, Right > R.Right ? Right : R.Right,
+             Bottom > R.Bottom ? Bottom : R.Bottom };
+  }
+  /// The rectangle moved by DX, DY.
+  TRect Offset(int DX, int DY) const { return { Left + DX, Top + DY, Right + DX, Bottom + DY }; }
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 

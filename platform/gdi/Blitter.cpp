@@ -317,10 +317,8 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
   const Surface* Source = &Src;
   std::unique_ptr<Surface> Copy;
   if (&Src == Target) {
-    const TRect Part { std::max(SCol.Start, 0), std::max(SRowSpan.Start, 0),
-                       std::min(SCol.Start + SCol.Length, Src.Width()),
-                       std::min(SRowSpan.Start + SRowSpan.Length, Src.Height()) };
-    if (Part.Left >= Part.Right || Part.Top >= Part.Bottom)
+    const TRect Part = Bounds(SCol.Start, SRowSpan.Start, SCol.Length, SRowSpan.Length).Intersection(Src.Bounds());
+    if (Part.IsEmpty())
       return;
     Copy = std::make_unique<Surface>(Part.Width(), Part.Height(), Src.Format());
     for (int Y = Part.Top; Y < Part.Bottom; ++Y)
@@ -333,9 +331,8 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
 
   // Only the part of the destination inside the clip is mapped (a huge rectangle costs nothing extra).
   const TRect ClipBox = Dest.SurfaceClip().Bounds();
-  const TRect Visible { std::max(DestRect.Left, ClipBox.Left), std::max(DestRect.Top, ClipBox.Top),
-                        std::min(DestRect.Right, ClipBox.Right), std::min(DestRect.Bottom, ClipBox.Bottom) };
-  if (Visible.Left >= Visible.Right || Visible.Top >= Visible.Bottom)
+  const TRect Visible = DestRect.Intersection(ClipBox);
+  if (Visible.IsEmpty())
     return;
   MapScratch& Maps = ThreadMaps();
   const AxisSource Rows = MapAxis(DRowSpan, SRowSpan, Source->Height(), Visible.Top - DestRect.Top,
@@ -350,10 +347,8 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
   for (const TRect& C : Dest.SurfaceClip().Rects()) {
     if (C.Top >= DestRect.Bottom)
       break;
-    const BlitPart Part { *Target, *Source, TPoint { Visible.Left, Visible.Top }, Rows, Cols,
-                          std::max(C.Left - Visible.Left, Cols.First), std::min(C.Right - Visible.Left, Cols.Last),
-                          std::max(C.Top - Visible.Top, Rows.First), std::min(C.Bottom - Visible.Top, Rows.Last) };
-    if (Part.X0 < Part.X1 && Part.Y0 < Part.Y1)
-      Kernel(Part, Operation);
+    const TRect Span = C.Offset(-Visible.Left, -Visible.Top).Intersection({ Cols.First, Rows.First, Cols.Last, Rows.Last });
+    if (!Span.IsEmpty())
+      Kernel({ *Target, *Source, Visible.TopLeft(), Rows, Cols, Span.Left, Span.Right, Span.Top, Span.Bottom }, Operation);
   }
 }

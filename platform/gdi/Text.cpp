@@ -22,13 +22,6 @@ TFontObject& FontOf(const DeviceContext& DC) {
   return Font ? *Font : TFontObject::Default();
 }
 
-TRect Intersection(const TRect& A, const TRect& B) {
-  return { std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right),
-           std::min(A.Bottom, B.Bottom) };
-}
-
-bool IsEmpty(const TRect& R) { return R.Left >= R.Right || R.Top >= R.Bottom; }
-
 // Draws what the text layer draws of one font: glyphs, prefix and font underlines, strike-out and the
 // opaque cell background, all limited to a surface rectangle besides the DC's own clip.
 class LinePainter {
@@ -38,8 +31,8 @@ public:
         FLimit(Clip ? DC.LogicalToSurface(*Clip) : Unlimited), FColor(ColorToRGB(DC.TextColor())) {}
 
   void Fill(const TRect& SurfaceRect, TColor Color) {
-    const TRect R = Intersection(SurfaceRect, FLimit);
-    if (!IsEmpty(R)) FDC.FillSolid(R, ColorToRGB(Color));
+    const TRect R = SurfaceRect.Intersection(FLimit);
+    if (!R.IsEmpty()) FDC.FillSolid(R, ColorToRGB(Color));
   }
 
   /// The line whose cell's top-left is at logical (X, Y).
@@ -62,8 +55,8 @@ public:
 private:
   void Blend(int PenX, int Baseline, const TGlyph& G) {
     const TRect Box { PenX + G.Left, Baseline - G.Top, PenX + G.Left + G.Width, Baseline - G.Top + G.Height };
-    const TRect R = Intersection(Box, FLimit);
-    if (IsEmpty(R)) return;
+    const TRect R = Box.Intersection(FLimit);
+    if (R.IsEmpty()) return;
     const uint8_t* Mask = G.Coverage.data() + size_t(R.Top - Box.Top) * G.Width + (R.Left - Box.Left);
     FDC.BlendCoverage(R.Left, R.Top, Mask, R.Width(), R.Height(), G.Width, FColor);
   }

@@ -4,11 +4,6 @@
 
 namespace {
 
-// The window system's point test: left and top edges inside, right and bottom outside.
-bool PtInRect(const TRect& R, const TPoint& P) {
-  return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom;
-}
-
 TMonitorArea PrimaryMonitor() {
   const auto& monitors = PlatformCapabilities().Monitors;
   return monitors.empty() ? TMonitorArea() : monitors.front();
@@ -20,7 +15,7 @@ int RectWidth(const TRect& R) { return R.Right - R.Left; }
 
 int RectHeight(const TRect& R) { return R.Bottom - R.Top; }
 
-bool IsEmptyRect(const TRect& R) { return RectWidth(R) <= 0 || RectHeight(R) <= 0; }
+bool IsEmptyRect(const TRect& R) { return R.IsEmpty(); }
 
 bool EqualRects(const TRect& R1, const TRect& R2) { return R1 == R2; }
 
@@ -33,11 +28,11 @@ bool PtInRectIncl(const TRect& R, const TPoint& P) {
 }
 
 bool RectInRect(const TRect& R, const TRect& C) {
-  return PtInRect(C, R.TopLeft()) && PtInRect(C, R.BottomRight());
+  return C.Contains(R.TopLeft()) && C.Contains(R.BottomRight());
 }
 
 bool RectEdgeInRect(const TRect& R, const TRect& C) {
-  return PtInRect(C, { C.Left + 1, R.Top }) || PtInRect(C, { C.Right - 1, R.Bottom });
+  return C.Contains({ C.Left + 1, R.Top }) || C.Contains({ C.Right - 1, R.Bottom });
 }
 
 int IntMax(int A, int B) { return A > B ? A : B; }

@@ -24,8 +24,6 @@ void RunHandler(const TNotifyEvent& Event, TObject* Sender) {
   }
 }
 
-bool Inside(const TRect& R, TPoint P) { return P.X >= R.Left && P.Y >= R.Top && P.X < R.Right && P.Y < R.Bottom; }
-
 /// The control's client area in screen coordinates.
 TRect ScreenClientRect(TControl* Control) {
   const TPoint O = Control->ClientOrigin();
@@ -287,7 +285,7 @@ void TApplication::HintMouseMessage(TControl* Control, TMessage& Message) {
     CancelHint();
     return;
   }
-  if (NewHint == FHintControl && Inside(FHintCursorRect, P)) return;
+  if (NewHint == FHintControl && FHintCursorRect.Contains(P)) return;
   const bool WasActive = FHintActive || FHintLeft;
   CancelHint();
   SetHintControl(NewHint);
@@ -299,7 +297,7 @@ void TApplication::IsHintMsg(const TMsg& Msg) {
   if (Msg.message == WM_MOUSELEAVE && FHintControl) {
     TPoint P;
     GetCursorPos(&P);
-    if (Inside(ScreenClientRect(FHintControl), P)) return;
+    if (ScreenClientRect(FHintControl).Contains(P)) return;
     // The next control's hint follows after the short pause, as when the mouse moves straight onto it.
     const bool WasActive = FHintActive;
     CancelHint();
@@ -337,7 +335,7 @@ void TApplication::ActivateHint(TPoint CursorPos) {
   StopHintTimers();
   if (!FHintControl || !FHintWindow) return;
   TControl* Control = FHintControl;
-  if (!Inside(ScreenClientRect(Control), CursorPos)) {
+  if (!ScreenClientRect(Control).Contains(CursorPos)) {
     CancelHint();
     return;
   }

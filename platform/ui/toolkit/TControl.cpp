@@ -519,8 +519,7 @@ void TControl::WMLButtonUp(TMessage& Message) {
   if (FControlState.Contains(csClicked)) {
     FControlState.Exclude(csClicked);
     const TPoint P = MessagePoint(Message);
-    const TRect R = GetClientRect();
-    if (P.X >= R.Left && P.Y >= R.Top && P.X < R.Right && P.Y < R.Bottom) {
+    if (GetClientRect().Contains(P)) {
       const std::weak_ptr<bool> Life = FLife;
       Click();
       if (Life.expired()) return;

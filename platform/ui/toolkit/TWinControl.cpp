@@ -45,14 +45,11 @@ void RetireProc(WNDPROC Proc) {
 
 constexpr UINT VK_EXECUTE_KEY = 0x2B;
 
-bool Inside(const TRect& R, TPoint P) { return P.X >= R.Left && P.Y >= R.Top && P.X < R.Right && P.Y < R.Bottom; }
-
 /// Whether any of R (logical coordinates) can be drawn on DC.
 bool RectVisible(HDC DC, const TRect& R) {
   TRect Clip;
   if (GetClipBox(DC, &Clip) == NULLREGION) return false;
-  return std::max(Clip.Left, R.Left) < std::min(Clip.Right, R.Right) &&
-         std::max(Clip.Top, R.Top) < std::min(Clip.Bottom, R.Bottom);
+  return Clip.Intersects(R);
 }
 
 /// The control holding the window a control lives in: itself when windowed, else its parent.
@@ -316,7 +313,7 @@ bool TWinControl::ContainsControl(TControl* Control) const {
 TControl* TWinControl::ControlAtPos(TPoint P, bool AllowDisabled, bool AllowWinControls) {
   const auto Hit = [&](TControl* C) {
     const TPoint Local { P.X - C->Left(), P.Y - C->Top() };
-    return Inside(Rect(0, 0, C->Width(), C->Height()), Local) && C->Visible() && (C->Enabled() || AllowDisabled) &&
+    return Rect(0, 0, C->Width(), C->Height()).Contains(Local) && C->Visible() && (C->Enabled() || AllowDisabled) &&
            C->Perform(CM_HITTEST, 0, PointToLParam(Local)) != 0;
   };
   if (AllowWinControls)

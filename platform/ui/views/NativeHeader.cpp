@@ -146,7 +146,7 @@ int NativeHeader::HitTest(TPoint P, UINT& Flags) {
     }
   }
   for (int Index : Order)
-    if (Contains(FOwner.HeaderItemRect(Index), P)) {
+    if (FOwner.HeaderItemRect(Index).Contains(P)) {
       Flags = HHT_ONHEADER;
       return Index;
     }
@@ -232,7 +232,7 @@ void NativeHeader::MouseMove(TPoint P) {
       FTracking = Tracking::Drag;
       FDragX = P.X;
       InvalidateRect(FWnd, nullptr, false);
-    } else if (const bool Inside = Contains(FOwner.HeaderItemRect(FTrackItem), P); Inside != FPressedInside) {
+    } else if (const bool Inside = FOwner.HeaderItemRect(FTrackItem).Contains(P); Inside != FPressedInside) {
       FPressedInside = Inside;
       InvalidateRect(FWnd, nullptr, false);
     }
@@ -250,7 +250,7 @@ void NativeHeader::MouseMove(TPoint P) {
 void NativeHeader::MouseUp(TPoint P) {
   const Tracking Was = FTracking;
   const int Item = FTrackItem;
-  const bool Inside = FPressedInside && Contains(FOwner.HeaderItemRect(Item), P);
+  const bool Inside = FPressedInside && FOwner.HeaderItemRect(Item).Contains(P);
   const int Position = Was == Tracking::Drag ? DropPosition(P.X) : -1;
   CancelTracking();
   if (Was == Tracking::Section && Inside) FList.ColumnClicked(Item);

@@ -179,7 +179,7 @@ int NativeListBox::ItemAt(TPoint P, bool& Past) const {
     TRect R;
     ItemRect(I, R);
     if (R.Left > C.Right || (!Columns() && R.Top >= C.Bottom)) break;
-    if (P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom) return I;
+    if (R.Contains(P)) return I;
     if (P.X >= R.Left && P.X < R.Right && P.Y >= R.Top) Nearest = I;
   }
   Past = true;

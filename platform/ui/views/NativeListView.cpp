@@ -31,10 +31,6 @@ constexpr DWORD SearchPause = 1000;
 /// Room of an icon when there is no image list.
 constexpr int DefaultIcon = 32;
 
-bool Intersects(const TRect& A, const TRect& B) {
-  return A.Left < B.Right && B.Left < A.Right && A.Top < B.Bottom && B.Top < A.Bottom;
-}
-
 }  // namespace
 
 NativeListView::NativeListView(TCustomListView& List) : FList(List) {}
@@ -395,10 +391,10 @@ int NativeListView::ItemAtPoint(TPoint P, bool OnlyParts) {
     Index = (Y / Cell.cy) * ItemsPerRow() + X / Cell.cx;
   }
   }
-  if (Index < 0 || Index >= Count || !Contains(ItemBounds(Index), P)) return -1;
+  if (Index < 0 || Index >= Count || !ItemBounds(Index).Contains(P)) return -1;
   if (!OnlyParts || (FList.ViewStyle() == vsReport && FList.RowSelect())) return Index;
-  const bool OnCheck = FList.Checkboxes() && Contains(CheckBoxRect(Index), P);
-  return OnCheck || Contains(ItemPart(Index, LVIR_SELECTBOUNDS), P) ? Index : -1;
+  const bool OnCheck = FList.Checkboxes() && CheckBoxRect(Index).Contains(P);
+  return OnCheck || ItemPart(Index, LVIR_SELECTBOUNDS).Contains(P) ? Index : -1;
 }
 
 TSize NativeListView::ContentSize() {
@@ -608,7 +604,7 @@ void NativeListView::Paint(HDC DC) {
     for (int I = std::max(First, 0); I <= Last && I < FList.ItemCount(); ++I) {
       TRect R = ItemBounds(I);
       if (FList.ViewStyle() == vsReport) R = { Clip.Left, R.Top, Clip.Right, R.Bottom };
-      if (!Intersects(Clip, R)) continue;
+      if (!Clip.Intersects(R)) continue;
       PaintItem(DC, I);
       const HRGN Done = CreateRectRgnIndirect(R);
       CombineRgn(Rest, Rest, Done, RGN_DIFF);
@@ -782,7 +778,7 @@ void NativeListView::MouseDown(TPoint P, WPARAM Keys, bool Right) {
     FList.SetFocusIndex(Index);
     return;
   }
-  if (FList.Checkboxes() && Contains(CheckBoxRect(Index), P)) {
+  if (FList.Checkboxes() && CheckBoxRect(Index).Contains(P)) {
     FList.ToggleChecked(Index);
     return;
   }

@@ -307,10 +307,10 @@ int NativeTabControl::MaxFirst() {
 int NativeTabControl::HitTest(TPoint P) {
   Layout();
   const TRect C = FTabs.HandleAllocated() ? FTabs.ClientRect() : Rect(0, 0, FTabs.Width(), FTabs.Height());
-  if (!Contains(C, P)) return -1;
-  if (FSelected >= 0 && FSelected < int(FRects.size()) && Contains(FRects[size_t(FSelected)], P)) return FSelected;
+  if (!C.Contains(P)) return -1;
+  if (FSelected >= 0 && FSelected < int(FRects.size()) && FRects[size_t(FSelected)].Contains(P)) return FSelected;
   for (size_t I = 0; I < FRects.size(); ++I)
-    if (Contains(FRects[I], P)) return int(I);
+    if (FRects[I].Contains(P)) return int(I);
   return -1;
 }
 

@@ -319,10 +319,10 @@ NativeTreeView::HitPart NativeTreeView::HitTest(TPoint P, TTreeNode*& Node) {
   const int Row = FTop + P.Y / FItemHeight;
   if (Row >= int(List.size())) return HitPart::Nowhere;
   Node = List[size_t(Row)];
-  if (Contains(TextRect(Node, Row), P)) return HitPart::Label;
-  if (Contains(IconRect(Node, Row), P)) return HitPart::Icon;
-  if (Contains(StateIconRect(Node, Row), P)) return HitPart::StateIcon;
-  if (FTree.ShowButtons() && Node->HasChildren() && Contains(ButtonRect(Node, Row), P)) return HitPart::Button;
+  if (TextRect(Node, Row).Contains(P)) return HitPart::Label;
+  if (IconRect(Node, Row).Contains(P)) return HitPart::Icon;
+  if (StateIconRect(Node, Row).Contains(P)) return HitPart::StateIcon;
+  if (FTree.ShowButtons() && Node->HasChildren() && ButtonRect(Node, Row).Contains(P)) return HitPart::Button;
   return P.X < StateIconRect(Node, Row).Left ? HitPart::Indent : HitPart::Right;
 }
 

@@ -29,8 +29,6 @@ void PaintLine(HDC DC, int X1, int Y1, int X2, int Y2, TColor Color) {
   DeleteObject(Pen);
 }
 
-bool Contains(const TRect& R, TPoint P) { return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom; }
-
 TSize ImageSize(HIMAGELIST List) {
   int W = 0, H = 0;
   if (!ImageList_GetIconSize(List, &W, &H)) return { 0, 0 };

@@ -14,8 +14,6 @@ void PaintMessage(HWND Wnd, WPARAM WParam, const std::function<void(HDC)>& Paint
 void PaintFill(HDC DC, const TRect& R, TColor Color);
 /// Draws a one-pixel line from (X1, Y1) up to, but not including, (X2, Y2).
 void PaintLine(HDC DC, int X1, int Y1, int X2, int Y2, TColor Color);
-/// Whether P lies in R (right and bottom edges outside).
-bool Contains(const TRect& R, TPoint P);
 /// The image size of List; 0 x 0 without a list.
 TSize ImageSize(HIMAGELIST List);
 /// Whether Text starts with Prefix, letters compared without case.

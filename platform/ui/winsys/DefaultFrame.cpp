@@ -27,8 +27,6 @@ int CaptionHeight(DWORD ExStyle) {
   return GetSystemMetrics((ExStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
 }
 
-bool Inside(const TRect& R, TPoint P) { return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom; }
-
 void FillColor(HDC DC, const TRect& R, TColor Color) {
   HBRUSH Brush = CreateSolidBrush(ColorToRGB(Color));
   FillRect(DC, R, Brush);
@@ -120,22 +118,22 @@ int DefaultFrame::SizingCode(const Window& W, TPoint Local) {
 }
 
 int DefaultFrame::HitTest(const Window& W, TPoint Local) {
-  if (!Inside({ 0, 0, W.Rect.Width(), W.Rect.Height() }, Local))
+  if (!TRect { 0, 0, W.Rect.Width(), W.Rect.Height() }.Contains(Local))
     return HTNOWHERE;
-  if (Inside(W.Client, Local))
+  if (W.Client.Contains(Local))
     return HTCLIENT;
   if (W.Style & WS_MINIMIZE)
     return HTCAPTION;
   if (IsSizable(W))
     if (const int Code = SizingCode(W, Local); Code != HTNOWHERE)
       return Code;
-  if (Inside(CloseButtonRect(W), Local))
+  if (CloseButtonRect(W).Contains(Local))
     return HTCLOSE;
-  if (Inside(CaptionRect(W), Local))
+  if (CaptionRect(W).Contains(Local))
     return HTCAPTION;
-  if (Inside(VScrollRect(W), Local))
+  if (VScrollRect(W).Contains(Local))
     return HTVSCROLL;
-  if (Inside(HScrollRect(W), Local))
+  if (HScrollRect(W).Contains(Local))
     return HTHSCROLL;
   return HTBORDER;
 }

@@ -373,8 +373,8 @@ void MarkDirty(Window& TopLevel, const TRect& R) {
   if (!TopLevel.Backing)
     return;
   const TRect B = TopLevel.Backing->Bounds();
-  const TRect Clipped { std::max(R.Left, B.Left), std::max(R.Top, B.Top), std::min(R.Right, B.Right), std::min(R.Bottom, B.Bottom) };
-  if (Clipped.Left >= Clipped.Right || Clipped.Top >= Clipped.Bottom)
+  const TRect Clipped = R.Intersection(B);
+  if (Clipped.IsEmpty())
     return;
   // Many small changes between two presents are handed over as the area around them.
   if (TopLevel.Dirty.size() >= 1024)

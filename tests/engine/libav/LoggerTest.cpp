@@ -245,6 +245,9 @@ TEST_F(LoggerTest, AWorkerLoggingUnderTheCodecLockDoesNotStallTheUIThreadTakingI
   EnterServing(CodecLock);
   CodecLock.Leave();
   Worker.join();
+  // The line waits for the user-interface thread's next serving, which the wait for the lock may not
+  // have needed.
+  CheckSynchronize(0);
   EXPECT_EQ(Texts(), std::vector<String> { "opening a codec" });
 }
 
