@@ -1,5 +1,6 @@
 // The read loop of a transcoder run: choosing the input that lags, time-stamp adjustments, limits, join
 // mode, and the end of the run (flushing, trailers, last report, closing the codecs).
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -65,9 +66,7 @@ void TTranscoder::ReadLoop() {
     if (FPacket->stream_index < InputFile.nb_streams && !Fist_table[InputFile.ist_index + FPacket->stream_index]->discard) {
       TAVInputStream& Ist = *Fist_table[InputFile.ist_index + FPacket->stream_index];
       AdjustTimestamps(Ist, File, FPacket);
-      if (PastRecordingTime(Ist, FPacket)) {
-        Ist.is_past_recording_time = true;
-      } else if (ProcessPacket(Ist, FPacket) < 0) {
+      if (FeedsOutput(Ist) && ProcessPacket(Ist, FPacket) < 0) {
         const String Message =
             Format("Error while decoding stream #%d.%d (%s)", Ist.file_index, Ist.index, MediaTypeName(Ist.st->codecpar->codec_type));
         if (S.Fexit_on_error) throw FFmpegException(Message);
@@ -99,7 +98,7 @@ int TTranscoder::ChooseInputFile(const std::vector<bool>& ANoPacket) {
   double OutputMin = 1e100;
   for (const auto& Ost : Fost_table) {
     const TAVInputStream& Ist = *Fist_table[Ost->source_index];
-    if (Ist.is_past_recording_time || ANoPacket[Ist.file_index]) continue;
+    if (Ost->finished || ANoPacket[Ist.file_index]) continue;
     const double OutputTime = double(Ost->muxed->end_time) * av_q2d(Ost->st->time_base);
     const double InputTime = double(Ist.pts);
     if (!Finput_file_table[Ist.file_index].eof_reached) {
@@ -142,9 +141,15 @@ void TTranscoder::AdjustTimestamps(TAVInputStream& AIst, int AFile, AVPacket* AP
   }
 }
 
-bool TTranscoder::PastRecordingTime(const TAVInputStream& AIst, const AVPacket* APacket) const {
-  if (S.Frecording_time == TFFmpegSettings::NoRecordingLimit || APacket->dts == AV_NOPTS_VALUE) return false;
-  return LibAVUtil.av_compare_ts(APacket->dts, AIst.st->time_base, S.Frecording_time + S.Fstart_time, AV_TIME_BASE_Q) >= 0;
+bool TTranscoder::FeedsOutput(const TAVInputStream& AIst) const {
+  const int Index = IndexOf(AIst);
+  return std::any_of(Fost_table.begin(), Fost_table.end(), [&](const auto& AOst) { return AOst->source_index == Index && !AOst->finished; });
+}
+
+bool TTranscoder::PastRecordingTime(TAVOutputStream& AOst, Int64 ATime) {
+  if (!AOst.finished && S.Frecording_time != TFFmpegSettings::NoRecordingLimit && ATime - S.Fstart_time >= S.Frecording_time)
+    AOst.finished = true;
+  return AOst.finished;
 }
 
 bool TTranscoder::EndOfJoinedFile(int AFile) {
