@@ -147,6 +147,7 @@ private:
   std::vector<uint8_t> FSubtitleBuf;     // encoded subtitles, made at the first one
 
   Int64 Ftimer_start { 0 };
+  double FReportedTime { 0 };            // the converted time of the last progress report (s)
   Int64 Fvideo_size { 0 };
   Int64 Faudio_size { 0 };
   Int64 Fextra_size { 0 };

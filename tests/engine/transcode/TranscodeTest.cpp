@@ -399,6 +399,15 @@ TEST_F(TranscodeProgressTest, ReportsFollowTheVideoFramesUpToTheLastReportAfterT
   EXPECT_NEAR(double(Task.TotalOutputDuration()), double(ClipDuration), 100000.0);
 }
 
+// The H.264 encoder holds its first pictures back while the sound is already written.
+TEST_F(TranscodeProgressTest, TheConvertedTimeNeverGoesBack) {
+  Convert({ Media().ReorderedMP4 }, { { "vcodec", "libx264" }, { "acodec", "aac" } }, Folder.Path("h264.mp4"));
+  ASSERT_TRUE(Task.Finished()) << Task.FatalMessage();
+  ASSERT_GT(Events.size(), 10u);
+  for (size_t I = 1; I < Events.size(); ++I) EXPECT_GE(Events[I].CurrentDuration, Events[I - 1].CurrentDuration) << I;
+  EXPECT_NEAR(double(Events.back().CurrentDuration), double(ClipDuration), 100000.0);
+}
+
 TEST_F(TranscodeProgressTest, ASoundOnlyOutputReportsNoFramesAndNoTimeBeforeItHasOne) {
   Convert({ Media().ClipAVI }, { { "vn", "1" } }, Folder.Path("sound.wav"));
   ASSERT_TRUE(Task.Finished()) << Task.FatalMessage();
