@@ -68,6 +68,8 @@ private:
   int ChooseInputFile(const std::vector<bool>& ANoPacket);
   int ChooseJoinedFile(int ACurrent);
   void AdjustTimestamps(TAVInputStream& AIst, int AFile, AVPacket* APacket);
+  /// Logs a warning when an input's streams ended well before the file said they would (a cut file).
+  void WarnOfEarlyEnd(int AFile);
   bool FeedsOutput(const TAVInputStream& AIst) const;
   /// Whether AOst ended its recording, ending it when ATime (µs) is past the recording's end.
   bool PastRecordingTime(TAVOutputStream& AOst, Int64 ATime);

@@ -11,8 +11,28 @@
 #include "engine/libav/FFUtils.h"
 #include "engine/task/FFmpeg.h"
 #include "engine/libav/TCodecLockScope.h"
+#include "engine/libav/UnicodeProtocol.h"
 #include "engine/transcode/TTranscoder.h"
 #include "platform/base/SysUtils.h"
+
+namespace {
+
+/// Where the file says AStream ends (µs, the file's own times): its duration, or the file's, and for
+/// video the end of the frames its header counts (a demuxer that finds fewer may shorten the duration to
+/// what it found); AV_NOPTS_VALUE when unknown.
+Int64 AnnouncedEnd(const AVFormatContext* AInput, const AVStream* AStream) {
+  const Int64 FileStart = AInput->start_time == AV_NOPTS_VALUE ? 0 : AInput->start_time;
+  const Int64 Start = AStream->start_time == AV_NOPTS_VALUE ? FileStart : LibAVUtil.av_rescale_q(AStream->start_time, AStream->time_base, AV_TIME_BASE_Q);
+  Int64 End = AInput->duration == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : FileStart + AInput->duration;
+  if (AStream->duration != AV_NOPTS_VALUE && AStream->duration > 0)
+    End = Start + LibAVUtil.av_rescale_q(AStream->duration, AStream->time_base, AV_TIME_BASE_Q);
+  const AVRational Rate = AStream->avg_frame_rate;
+  if (AStream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO && AStream->nb_frames > 0 && Rate.num > 0 && Rate.den > 0)
+    End = std::max(End, Start + LibAVUtil.av_rescale(AStream->nb_frames, Int64(AV_TIME_BASE) * Rate.den, Rate.num));
+  return End;
+}
+
+}  // namespace
 
 void TTranscoder::Run() {
   Setup();
@@ -49,6 +69,7 @@ void TTranscoder::ReadLoop() {
       continue;
     }
     if (Read < 0) {
+      if (!Finput_file_table[File].eof_reached) WarnOfEarlyEnd(File);
       Finput_file_table[File].eof_reached = true;
       if (!FTask.FJoinMode) {
         if (S.Fopt_shortest) break;
@@ -139,6 +160,27 @@ void TTranscoder::AdjustTimestamps(TAVInputStream& AIst, int AFile, AVPacket* AP
     APacket->dts -= Shift;
     if (APacket->pts != AV_NOPTS_VALUE) APacket->pts -= Shift;
   }
+}
+
+void TTranscoder::WarnOfEarlyEnd(int AFile) {
+  // A shorter end than the file announces by less than this is how streams of a whole file end.
+  constexpr Int64 Margin = 500000;
+  const AVFormatContext* Input = FTask.Finput_files[AFile]->Context;
+  // Durations guessed from the bit rate are no promise, and streams with jumps have no single timeline.
+  if ((Input->iformat->flags & AVFMT_TS_DISCONT) || Input->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE) return;
+  const Int64 FileStart = Input->start_time == AV_NOPTS_VALUE ? 0 : Input->start_time;
+  const TAVInputFile& File = Finput_file_table[AFile];
+  Int64 Reached = AV_NOPTS_VALUE;
+  for (int I = 0; I < File.nb_streams; ++I) {
+    const TAVInputStream& Ist = *Fist_table[File.ist_index + I];
+    if (Ist.discard || Ist.next_pts == AV_NOPTS_VALUE) continue;
+    const Int64 End = AnnouncedEnd(Input, Ist.st);
+    // The stream's clock runs on the task's timeline; the file's own times are without the task's offset.
+    const Int64 StreamEnd = Ist.next_pts - FTask.Finput_files_ts_offset[AFile];
+    if (End != AV_NOPTS_VALUE && StreamEnd + Margin < End && (Reached == AV_NOPTS_VALUE || StreamEnd < Reached)) Reached = StreamEnd;
+  }
+  if (Reached != AV_NOPTS_VALUE)
+    FTask.Log(llWarning, Format("%s: the input ends early, at %s", FFmpegToName(Input->url), TimeToText(Reached - FileStart)));
 }
 
 bool TTranscoder::FeedsOutput(const TAVInputStream& AIst) const {

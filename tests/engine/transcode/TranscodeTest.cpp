@@ -504,6 +504,40 @@ TEST_F(TranscodeTest, ADamagedInputCostsOnlyItsBrokenPackets) {
   }
 }
 
+TEST_F(TranscodeTest, ACutInputIsConvertedAsFarAsItGoesWithOneWarningOfWhereItEnds) {
+  for (const String& Clip : { Media().ClipAVI, Media().ClipMKV }) {
+    SCOPED_TRACE(Clip);
+    const String Bytes = ReadFile(Clip);
+    const String Cut = Folder.Path("cut" + fs::path(Clip).extension().string());
+    WriteFile(Cut, Bytes.substr(0, Bytes.size() / 2));
+    Log.Clear();
+    for (const String& Input : { Clip, Cut }) {
+      TCustomFFmpeg Conversion(20);
+      ASSERT_TRUE(Conversion.OpenInputFile(Input));
+      const String Output = Folder.Path("whatisthere.mkv");
+      ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+      Conversion.StartConvert(false, tpNormal);
+      EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+      const int Pictures = Decode(Output).Pictures;
+      std::vector<String> Warnings;
+      for (const auto& Event : Log.From(&Conversion))
+        if (Event.Level == llWarning && Event.Text.find("ends early") != String::npos) Warnings.push_back(Event.Text);
+      if (Input == Clip) {
+        EXPECT_EQ(Pictures, Fixture::FrameCount);
+        EXPECT_TRUE(Warnings.empty()) << Warnings.front();
+        continue;
+      }
+      EXPECT_NEAR(Pictures, Fixture::FrameCount / 2, Fixture::FrameCount / 5);
+      ASSERT_EQ(Warnings.size(), 1u);
+      const String Prefix = Cut + ": the input ends early, at 00:00:0";
+      ASSERT_EQ(Warnings[0].substr(0, Prefix.size()), Prefix) << Warnings[0];
+      // The time where it ends is that of the last picture there is, give or take one picture.
+      const double Seconds = std::stod(Warnings[0].substr(Prefix.size() - 1));
+      EXPECT_NEAR(Seconds, double(Pictures) / Fixture::FrameRate, 2.0 / Fixture::FrameRate) << Warnings[0];
+    }
+  }
+}
+
 TEST_F(TranscodeTest, ADecodingErrorEndsTheRunWhenErrorsAreFatal) {
   Task.ApplyOption("xerror", "");
   Convert({ DamagedCopy(Media().ClipAVI, Folder.Path("zeroed.avi"), 25) }, {}, Folder.Path("stopped.avi"));
