@@ -204,7 +204,8 @@ void ReadLoop(TVideoState& AState) {
       }
       SleepMs(10);
       // The end comes once the last picture is on screen, not when the decoder took the last packet.
-      if (AState.audioq.size + AState.videoq.size + AState.subtitleq.size == 0 && AllPicturesShown(AState)) AState.ReachEOF = 1;
+      if (AState.audioq.size + AState.videoq.size + AState.subtitleq.size == 0 && AllPicturesShown(AState))
+        AState.ReachEOF = 1;
       continue;
     }
     AState.Reading = 1;

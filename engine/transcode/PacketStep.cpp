@@ -124,11 +124,15 @@ void TTranscoder::OutputAudioFrame(TAVInputStream& AIst, AVFrame* AFrame) {
       const Int64 Samples = (Early * Rate + AV_TIME_BASE - 1) / AV_TIME_BASE;
       if (Samples >= AFrame->nb_samples) return;
       SkipSamples(AFrame, int(Samples));
-      Shown += LibAVUtil.av_rescale(Samples, AV_TIME_BASE, Rate);
+      // The clock the output keeps in step with moves on to the first sample kept.
+      const Int64 Skipped = LibAVUtil.av_rescale(Samples, AV_TIME_BASE, Rate);
+      Shown += Skipped;
+      AIst.pts += Skipped;
     }
-    if (const Int64 Left = S.Fstart_time + S.Frecording_time - Shown; S.Frecording_time != TFFmpegSettings::NoRecordingLimit && Left > 0) {
+    if (S.Frecording_time != TFFmpegSettings::NoRecordingLimit) {
+      const Int64 Left = S.Fstart_time + S.Frecording_time - Shown;
       const Int64 Samples = (Left * Rate + AV_TIME_BASE - 1) / AV_TIME_BASE;
-      if (Samples < AFrame->nb_samples) AFrame->nb_samples = int(Samples);
+      if (Left > 0 && Samples < AFrame->nb_samples) AFrame->nb_samples = int(Samples);
     }
   }
   if (Shown < S.Fstart_time) return;

@@ -22,7 +22,8 @@ namespace {
 /// what it found); AV_NOPTS_VALUE when unknown.
 Int64 AnnouncedEnd(const AVFormatContext* AInput, const AVStream* AStream) {
   const Int64 FileStart = AInput->start_time == AV_NOPTS_VALUE ? 0 : AInput->start_time;
-  const Int64 Start = AStream->start_time == AV_NOPTS_VALUE ? FileStart : LibAVUtil.av_rescale_q(AStream->start_time, AStream->time_base, AV_TIME_BASE_Q);
+  const Int64 Start =
+      AStream->start_time == AV_NOPTS_VALUE ? FileStart : LibAVUtil.av_rescale_q(AStream->start_time, AStream->time_base, AV_TIME_BASE_Q);
   Int64 End = AInput->duration == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : FileStart + AInput->duration;
   if (AStream->duration != AV_NOPTS_VALUE && AStream->duration > 0)
     End = Start + LibAVUtil.av_rescale_q(AStream->duration, AStream->time_base, AV_TIME_BASE_Q);
@@ -185,7 +186,8 @@ void TTranscoder::WarnOfEarlyEnd(int AFile) {
 
 bool TTranscoder::FeedsOutput(const TAVInputStream& AIst) const {
   const int Index = IndexOf(AIst);
-  return std::any_of(Fost_table.begin(), Fost_table.end(), [&](const auto& AOst) { return AOst->source_index == Index && !AOst->finished; });
+  return std::any_of(Fost_table.begin(), Fost_table.end(),
+                     [&](const auto& AOst) { return AOst->source_index == Index && !AOst->finished; });
 }
 
 bool TTranscoder::PastRecordingTime(TAVOutputStream& AOst, Int64 ATime) {

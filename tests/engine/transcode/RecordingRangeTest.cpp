@@ -18,6 +18,8 @@ struct TContent {
   Int64 Samples { 0 };
   int SampleRate { 0 };
   int AudioFrameSize { 0 };  // the largest number of samples in one decoded frame
+  double VideoStart { -1 };  // seconds: the time of the first picture and of the first sound
+  double AudioStart { -1 };
 };
 
 TContent ContentOf(const String& AFileName) {
@@ -55,6 +57,11 @@ TContent ContentOf(const String& AFileName) {
   };
   while (LibAVFormat.av_read_frame(Input, Packet) >= 0) {
     const int Stream = Packet->stream_index;
+    if (Decoders[Stream] && Packet->pts != AV_NOPTS_VALUE) {
+      double& Start = Decoders[Stream]->codec_type == AVMEDIA_TYPE_VIDEO ? Result.VideoStart : Result.AudioStart;
+      const double Time = double(Packet->pts) * av_q2d(Input->streams[Stream]->time_base);
+      if (Start < 0 || Time < Start) Start = Time;
+    }
     if (Decoders[Stream] && LibAVCodec.avcodec_send_packet(Decoders[Stream], Packet) >= 0) Drain(Stream);
     LibAVCodec.av_packet_unref(Packet);
   }
@@ -118,7 +125,9 @@ TEST_F(RecordingRangeTest, TheOutputHoldsExactlyThePicturesOfTheRangeAndAsMuchSo
       ASSERT_GT(Content.SampleRate, 0);
       const double Start = double(Limit.First) / Fixture::FrameRate;
       const double End = Limit.End == Fixture::FrameCount ? SourceSound : double(Limit.End) / Fixture::FrameRate;
-      EXPECT_NEAR(double(Content.Samples) / Content.SampleRate, End - Start, double(Content.AudioFrameSize) / Content.SampleRate);
+      const double AudioFrame = double(Content.AudioFrameSize) / Content.SampleRate;
+      EXPECT_NEAR(double(Content.Samples) / Content.SampleRate, End - Start, AudioFrame);
+      EXPECT_NEAR(Content.AudioStart, Content.VideoStart, AudioFrame) << "sound and pictures start together";
     }
   }
 }
