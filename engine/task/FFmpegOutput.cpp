@@ -218,10 +218,7 @@ int TCustomFFmpeg::OpenOutputFile(const String& FileName, bool Join) {
     return Fail(FileName + ": Number syntax expected in filename");
   // The file itself is made only when the run writes it, so an existing file stays untouched until then.
   if (!(Muxer->flags & AVFMT_NOFILE)) {
-    if (const String Path = LocalPath(FileName); !Path.empty())
-      for (int I = 0; I < Fnb_input_files; ++I)
-        if (const char* Url = Finput_files[I]->Context->url; Url && !LocalPath(Url).empty() && SameFile(Path, LocalPath(Url)))
-          return Fail(Format("%s: the output is the same file as the input %s", FileName, FFmpegToName(Url)));
+    if (const String Refusal = InputWrittenOver(FileName); !Refusal.empty()) return Fail(Refusal);
     if (const int Error = CheckWritable(FileName); Error < 0) return Fail(ErrorText(FileName, Error));
   }
 
@@ -240,6 +237,15 @@ int TCustomFFmpeg::OpenOutputFile(const String& FileName, bool Join) {
     SetupJoin();
   }
   return Fnb_output_files;
+}
+
+String TCustomFFmpeg::InputWrittenOver(const String& AFileName) const {
+  const String Path = LocalPath(AFileName);
+  if (Path.empty()) return String();
+  for (int I = 0; I < Fnb_input_files; ++I)
+    if (const char* Url = Finput_files[I]->Context->url; Url && !LocalPath(Url).empty() && SameFile(Path, LocalPath(Url)))
+      return Format("%s: the output is the same file as the input %s", AFileName, FFmpegToName(Url));
+  return String();
 }
 
 void TCustomFFmpeg::SetupJoin() {
