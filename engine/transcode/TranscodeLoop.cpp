@@ -174,7 +174,9 @@ void TTranscoder::WarnOfEarlyEnd(int AFile) {
   Int64 Reached = AV_NOPTS_VALUE;
   for (int I = 0; I < File.nb_streams; ++I) {
     const TAVInputStream& Ist = *Fist_table[File.ist_index + I];
-    if (Ist.discard || Ist.next_pts == AV_NOPTS_VALUE) continue;
+    // Subtitles come now and then: their last one may be long before the end.
+    const AVMediaType Type = Ist.st->codecpar->codec_type;
+    if (Ist.discard || Ist.next_pts == AV_NOPTS_VALUE || (Type != AVMEDIA_TYPE_AUDIO && Type != AVMEDIA_TYPE_VIDEO)) continue;
     const Int64 End = AnnouncedEnd(Input, Ist.st);
     // The stream's clock runs on the task's timeline; the file's own times are without the task's offset.
     const Int64 StreamEnd = Ist.next_pts - FTask.Finput_files_ts_offset[AFile];

@@ -536,6 +536,11 @@ TEST_F(TranscodeTest, ACutInputIsConvertedAsFarAsItGoesWithOneWarningOfWhereItEn
       EXPECT_NEAR(Seconds, double(Pictures) / Fixture::FrameRate, 2.0 / Fixture::FrameRate) << Warnings[0];
     }
   }
+  // The last subtitle of a whole file comes long before its end.
+  Log.Clear();
+  Convert({ Media().SubtitleMKV }, {}, Folder.Path("subtitled.mkv"));
+  EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
+  EXPECT_FALSE(Logged("ends early"));
 }
 
 TEST_F(TranscodeTest, ADecodingErrorEndsTheRunWhenErrorsAreFatal) {
