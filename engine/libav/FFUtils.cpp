@@ -1,6 +1,7 @@
 #include "engine/libav/FFUtils.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVUtilStubs.h"
@@ -57,6 +58,8 @@ Int64 FrameStep(AVRational ARate) {
 
 String ErrorText(const String& AName, int ACode) {
   const char* Text = ErrorCodeText(ACode);
+  // Other codes made from a system error carry the system's text.
+  if (!Text && ACode < 0 && ACode > -4096) Text = strerrordesc_np(-ACode);
   return AName + ": " + (Text ? String(Text) : Format("Error number %d occurred", ACode));
 }
 

@@ -15,7 +15,7 @@ String TimeToText(Int64 ATime);
 /// The duration of one frame at ARate in microseconds; 40000 when the rate has a zero part.
 Int64 FrameStep(AVRational ARate);
 /// AName + ": " + the text of an FFmpeg error code ("No such file or directory", "End of file", ...);
-/// codes without a text of their own give "Error number %d occurred".
+/// other system errors give the system's text ("Permission denied"), the rest "Error number %d occurred".
 String ErrorText(const String& AName, int ACode);
 /// "Video", "Audio", "Data", "Subtitle", "Attachment", or "Unknown" for other values.
 String MediaTypeName(int AType);

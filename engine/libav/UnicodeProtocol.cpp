@@ -82,6 +82,7 @@ AVIOContext* UnicodeOpenIO(const String& AFileName, int AFlags) {
     LibAVUtil.av_free(Buffer);
     delete File;
     ::close(Descriptor);
+    errno = ENOMEM;
   }
   return Context;
 }
@@ -101,7 +102,7 @@ int UnicodeOpenInput(AVFormatContext** AContext, const String& AUrl, const AVInp
                      AVDictionary** AOptions) {
   if (!IsUnicodeProtocolName(AUrl)) return LibAVFormat.avformat_open_input(AContext, AUrl.c_str(), AFormat, AOptions);
   AVIOContext* IO = UnicodeOpenIO(AUrl, AVIO_FLAG_READ);
-  if (!IO) return AVERROR(ENOENT);
+  if (!IO) return AVERROR(errno);
   AVFormatContext* Context = *AContext ? *AContext : LibAVFormat.avformat_alloc_context();
   if (!Context) {
     UnicodeCloseIO(&IO);
@@ -127,7 +128,7 @@ int UnicodeOpenOutput(AVFormatContext* AContext, const String& AUrl, const AVIOI
   if (!IsUnicodeProtocolName(AUrl))
     return LibAVFormat.avio_open2(&AContext->pb, AUrl.c_str(), AVIO_FLAG_WRITE, AInterrupt, AOptions);
   AContext->pb = UnicodeOpenIO(AUrl, AVIO_FLAG_WRITE);
-  if (!AContext->pb) return AVERROR(ENOENT);
+  if (!AContext->pb) return AVERROR(errno);
   AContext->flags |= AVFMT_FLAG_CUSTOM_IO;
   return 0;
 }

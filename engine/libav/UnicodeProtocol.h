@@ -21,7 +21,7 @@ String FFmpegToName(const String& AName);
 
 /// Opens the file AFileName (a protocol name or a plain path) for FFmpeg with AVIO_FLAG_READ (the file
 /// must exist), AVIO_FLAG_WRITE or AVIO_FLAG_READ_WRITE (both create the file, replacing one that exists).
-/// Returns nullptr when it cannot be opened. Free it with UnicodeCloseIO.
+/// Returns nullptr when it cannot be opened, errno saying why. Free it with UnicodeCloseIO.
 AVIOContext* UnicodeOpenIO(const String& AFileName, int AFlags);
 /// Flushes and frees a context from UnicodeOpenIO and closes its file; *AContext becomes nullptr.
 void UnicodeCloseIO(AVIOContext** AContext);

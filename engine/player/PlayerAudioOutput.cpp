@@ -143,6 +143,11 @@ void AudioCallback(void* AOpaque, uint8_t* AStream, int ALength) {
   Player.Faudio_callback_time = SystemTimeMicroseconds();
   // SDL hands over its buffer as it was: silence is written, not assumed.
   std::memset(AStream, 0, size_t(ALength));
+  // The sound starts with the first picture: running ahead of the pictures the decoder is still making, it
+  // would have the display drop them to catch up. A video stream that gives no picture holds it 1 s at most.
+  constexpr Int64 PictureWait = 1000000;
+  if (State.video_stream >= 0 && !State.picture_ready && Player.Faudio_callback_time - State.audio_start_time < PictureWait)
+    return;
   while (ALength > 0) {
     if (State.audio_buf_index >= State.audio_buf_size) {
       double Pts = 0;

@@ -48,6 +48,9 @@ double GetMasterClock(const TVideoState& AState) {
 }
 
 double ComputeTargetTime(TVideoState& AState, double APts) {
+  // The first picture after the start or a seek is due when it is ready: the time its decoding took makes
+  // neither it nor the next ones late.
+  if (AState.frame_last_pts == double(AV_NOPTS_VALUE)) AState.frame_timer = SystemTime();
   double Delay = APts - AState.frame_last_pts;
   // A time stamp jump (or none) keeps the previous picture's duration.
   if (Delay <= 0 || Delay >= AV_NOSYNC_THRESHOLD) Delay = AState.frame_last_delay;

@@ -16,6 +16,6 @@ double GetExternalClock(const TVideoState& AState);
 double GetMasterClock(const TVideoState& AState);
 
 /// The time of the monotonic clock at which the picture of APts is due: the previous picture's due time plus
-/// the picture's duration, shortened to 0 or doubled while the video is behind or ahead of the master
-/// clock by more than a picture (and less than 10 s).
+/// the picture's duration (for the first picture after a flush: now), shortened to 0 or doubled while the
+/// video is behind or ahead of the master clock by more than a picture (and less than 10 s).
 double ComputeTargetTime(TVideoState& AState, double APts);

@@ -83,6 +83,7 @@ void FlushVideoDecoder(TVideoState& AState) {
   LibAVCodec.avcodec_flush_buffers(AState.video_dec);
   AState.video_pkt_pending = false;
   AState.video_draining = false;
+  AState.video_drained = false;
   // Frames a filter may hold belong to the time before the seek.
   LibAVFilter.avfilter_graph_free(&AState.video_graph);
   AState.in_video_filter = AState.out_video_filter = nullptr;
@@ -166,7 +167,9 @@ int GetVideoFrame(TVideoState& AState, AVFrame* AFrame) {
   bool Sent = false;
   for (;;) {
     if (AState.video_pkt_pending) {
-      if (LibAVCodec.avcodec_receive_frame(AState.video_dec, AFrame) >= 0) return TakeDecodedPicture(AState, AFrame);
+      const int Received = LibAVCodec.avcodec_receive_frame(AState.video_dec, AFrame);
+      if (Received >= 0) return TakeDecodedPicture(AState, AFrame);
+      if (Received == AVERROR_EOF) AState.video_drained = true;
       AState.video_pkt_pending = false;
       if (Sent) return 0;
     }
@@ -178,9 +181,11 @@ int GetVideoFrame(TVideoState& AState, AVFrame* AFrame) {
     }
     if (!Packet->data && Packet->size == 0) {
       // The end of the input: the decoder gives up the pictures it still holds.
-      if (!AState.video_draining && LibAVCodec.avcodec_send_packet(AState.video_dec, nullptr) >= 0) {
+      if (!AState.video_draining) {
         AState.video_draining = true;
-        AState.video_pkt_pending = true;
+        // A decoder that cannot be drained holds nothing more to give.
+        if (LibAVCodec.avcodec_send_packet(AState.video_dec, nullptr) >= 0) AState.video_pkt_pending = true;
+        else AState.video_drained = true;
       }
       TPacketQueue::FreePacket(Packet);
       if (!AState.EventEOF) AState.Owner->UpdatePosition(AState);

@@ -126,8 +126,13 @@ int QueuePicture(TVideoState& AState, const AVFrame* AFrame, double APts, Int64 
   LibSDL.SDL_LockMutex(AState.pictq_mutex);
   Slot.target_clock = ComputeTargetTime(AState, APts);
   ++AState.pictq_size;
+  AState.picture_ready = true;
   LibSDL.SDL_UnlockMutex(AState.pictq_mutex);
   return 0;
+}
+
+bool AllPicturesShown(TVideoState& AState) {
+  return AState.video_stream < 0 || (AState.video_drained && QueuedPictures(AState) == 0);
 }
 
 void DrainPictureQueue(TVideoState& AState) {

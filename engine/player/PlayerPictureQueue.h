@@ -10,5 +10,8 @@ int QueuePicture(TVideoState& AState, const AVFrame* AFrame, double APts, Int64 
 /// The refresh step, on the play thread: with AConsume, shows the queued picture whose time has come
 /// (dropping late ones) and reports the position; without, shows the picture on screen again.
 void RefreshVideo(TVideoState& AState, bool AConsume);
+/// Whether the decoder gave up its last picture at the end of the input and the display took every queued
+/// one; true without video.
+bool AllPicturesShown(TVideoState& AState);
 /// Waits until the display took every queued picture, making them due at once (the decoder after a seek).
 void DrainPictureQueue(TVideoState& AState);

@@ -13,6 +13,7 @@
 #include "engine/player/PlayerAudioOutput.h"
 #include "engine/player/PlayerClocks.h"
 #include "engine/player/PlayerDecoders.h"
+#include "engine/player/PlayerPictureQueue.h"
 #include "engine/player/PlayerVideoOutput.h"
 #include "engine/libav/TCodecLockScope.h"
 #include "engine/player/TPlaybackHost.h"
@@ -202,7 +203,9 @@ void ReadLoop(TVideoState& AState) {
         Player.FPictEvent.SetEvent();
       }
       SleepMs(10);
-      if (AState.audioq.size + AState.videoq.size + AState.subtitleq.size == 0) AState.ReachEOF = 1;
+      // The end comes once the last picture is on screen, not when the decoder took the last packet.
+      if (AState.audioq.size + AState.videoq.size + AState.subtitleq.size == 0 && AllPicturesShown(AState))
+        AState.ReachEOF = 1;
       continue;
     }
     AState.Reading = 1;
@@ -420,6 +423,7 @@ int OpenStreamComponent(TVideoState& AState, int AIndex) {
       AState.audio_pkt_pending = false;
       AState.audioq.Init();
       AState.audioq.Put(FlushPacket());
+      AState.audio_start_time = SystemTimeMicroseconds();
       LibSDL.SDL_PauseAudioDevice(AState.audio_dev, 0);
       break;
     }

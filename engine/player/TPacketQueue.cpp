@@ -37,7 +37,10 @@ int TPacketQueue::Put(const AVPacket* APacket) {
   if (APacket != FlushPacket()) {
     Queued = LibAVCodec.av_packet_alloc();
     if (!Queued) return -1;
-    if (LibAVCodec.av_packet_ref(Queued, APacket) < 0) {
+    // A packet without data tells a decoder the input ended; a reference would give it an empty buffer.
+    if (!APacket->data) {
+      Queued->stream_index = APacket->stream_index;
+    } else if (LibAVCodec.av_packet_ref(Queued, APacket) < 0) {
       LibAVCodec.av_packet_free(&Queued);
       return -1;
     }

@@ -25,7 +25,8 @@ struct TPacketQueue {
   void Flush();
   /// Flush, then frees the lock and condition.
   void Done();
-  /// Queues a reference to APacket's data (the marker itself for FlushPacket()); APacket keeps its own.
+  /// Queues a reference to APacket's data (the marker itself for FlushPacket(); for a packet without data,
+  /// the end of the input, a packet without data); APacket keeps its own.
   /// Returns 0, or -1 when no memory is left.
   int Put(const AVPacket* APacket);
   /// Wakes the getter; every later Get answers -1.

@@ -95,6 +95,7 @@ struct TVideoState {
   double audio_diff_threshold { 0 };
   int audio_diff_avg_count { 0 };
   SDL_AudioDeviceID audio_dev { 0 };
+  Int64 audio_start_time { 0 };       // when the sound device was started (µs of the monotonic clock)
   int audio_hw_buf_size { 0 };
   int audio_tgt_freq { 0 };      // the device's rate
   int audio_tgt_channels { 0 };  // and channel count
@@ -148,6 +149,8 @@ struct TVideoState {
   double video_frame_duration { 0 };  // seconds of one picture at the stream's frame rate, 0 unknown
   bool video_pkt_pending { false };   // as audio_pkt_pending
   bool video_draining { false };     // the decoder was told the input ended
+  std::atomic<bool> video_drained { false };  // and has given up every picture it held
+  std::atomic<bool> picture_ready { false };  // a picture was queued since the file opened
   AVFilterGraph* video_graph { nullptr };
   AVFilterContext* in_video_filter { nullptr };
   AVFilterContext* out_video_filter { nullptr };

@@ -226,6 +226,9 @@ private:
 
   // Files
   void ReleaseInputNames();
+  /// The message refusing the output AFileName when it is the same file as an input of the task (also
+  /// through a link); empty when it is none.
+  String InputWrittenOver(const String& AFileName) const;
   void ReadInputStreams(AVFormatContext* AContext, TInputFileContext& AInput);
   void TakeVideoSettings(const AVStream* AStream, const AVCodecContext* ADecoder);
   void check_audio_video_sub_inputs(bool& HasVideo, bool& HasAudio, bool& HasSubtitle, bool FirstOnly);

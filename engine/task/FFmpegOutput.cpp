@@ -1,10 +1,12 @@
 // Opening an output file of a conversion task: its muxer, its streams, its tags and join mode.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <bit>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVFormatStubs.h"
@@ -35,6 +37,20 @@ int CheckWritable(const String& AName) {
   const String Folder = ExtractFileDir(Path).empty() ? String(".") : ExtractFileDir(Path);
   const bool Writable = access(Path.c_str(), F_OK) == 0 ? access(Path.c_str(), W_OK) == 0 : access(Folder.c_str(), W_OK | X_OK) == 0;
   return Writable ? 0 : AVERROR(errno);
+}
+
+/// Whether the local paths AOutput and AInput name one file, also through links: the same device and
+/// inode when both exist, else the same resolved path.
+bool SameFile(const String& AOutput, const String& AInput) {
+  struct stat Output {};
+  struct stat Input {};
+  if (stat(AOutput.c_str(), &Output) == 0 && stat(AInput.c_str(), &Input) == 0)
+    return Output.st_dev == Input.st_dev && Output.st_ino == Input.st_ino;
+  std::error_code Failed;
+  const auto ResolvedOutput = std::filesystem::weakly_canonical(AOutput, Failed);
+  if (Failed) return false;
+  const auto ResolvedInput = std::filesystem::weakly_canonical(AInput, Failed);
+  return !Failed && ResolvedOutput == ResolvedInput;
 }
 
 bool MuxerKnows(const AVOutputFormat* AMuxer, const char* AName) {
@@ -201,8 +217,10 @@ int TCustomFFmpeg::OpenOutputFile(const String& FileName, bool Join) {
   if ((Muxer->flags & AVFMT_NEEDNUMBER) && !LibAVFormat.av_filename_number_test(FileName.c_str()))
     return Fail(FileName + ": Number syntax expected in filename");
   // The file itself is made only when the run writes it, so an existing file stays untouched until then.
-  if (!(Muxer->flags & AVFMT_NOFILE))
+  if (!(Muxer->flags & AVFMT_NOFILE)) {
+    if (const String Refusal = InputWrittenOver(FileName); !Refusal.empty()) return Fail(Refusal);
     if (const int Error = CheckWritable(FileName); Error < 0) return Fail(ErrorText(FileName, Error));
+  }
 
   Context->max_delay = int(S.Fmux_max_delay * 1000000);
   Context->flags |= AVFMT_FLAG_NONBLOCK;
@@ -219,6 +237,15 @@ int TCustomFFmpeg::OpenOutputFile(const String& FileName, bool Join) {
     SetupJoin();
   }
   return Fnb_output_files;
+}
+
+String TCustomFFmpeg::InputWrittenOver(const String& AFileName) const {
+  const String Path = LocalPath(AFileName);
+  if (Path.empty()) return String();
+  for (int I = 0; I < Fnb_input_files; ++I)
+    if (const char* Url = Finput_files[I]->Context->url; Url && !LocalPath(Url).empty() && SameFile(Path, LocalPath(Url)))
+      return Format("%s: the output is the same file as the input %s", AFileName, FFmpegToName(Url));
+  return String();
 }
 
 void TCustomFFmpeg::SetupJoin() {

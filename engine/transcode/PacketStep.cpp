@@ -1,6 +1,7 @@
 // The packet step of a transcoder run: decoding an input packet, keeping the input stream's clock, handing
 // frames to the audio, video and subtitle outputs, copying packets of streams that are not re-encoded,
 // and draining the encoders when an input ends.
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -10,6 +11,23 @@
 #include "engine/task/FFmpeg.h"
 #include "engine/transcode/TTranscoder.h"
 
+namespace {
+
+/// Leaves the first ACount samples of AFrame out, by moving its plane pointers (its buffers stay whole).
+void SkipSamples(AVFrame* AFrame, int ACount) {
+  const auto Format = AVSampleFormat(AFrame->format);
+  const bool Planar = LibAVUtil.av_sample_fmt_is_planar(Format);
+  const int Channels = AFrame->ch_layout.nb_channels;
+  const int Planes = Planar ? Channels : 1;
+  const size_t Bytes = size_t(LibAVUtil.av_get_bytes_per_sample(Format)) * (Planar ? 1 : Channels) * ACount;
+  for (int Plane = 0; Plane < Planes; ++Plane) AFrame->extended_data[Plane] += Bytes;
+  if (AFrame->extended_data != AFrame->data)
+    for (int Plane = 0; Plane < std::min(Planes, AV_NUM_DATA_POINTERS); ++Plane) AFrame->data[Plane] += Bytes;
+  AFrame->nb_samples -= ACount;
+}
+
+}  // namespace
+
 int TTranscoder::ProcessPacket(TAVInputStream& AIst, const AVPacket* APacket) {
   if (AIst.next_pts == AV_NOPTS_VALUE) AIst.next_pts = AIst.pts;
   if (APacket && APacket->dts != AV_NOPTS_VALUE)
@@ -18,7 +36,8 @@ int TTranscoder::ProcessPacket(TAVInputStream& AIst, const AVPacket* APacket) {
     AIst.pts = AIst.next_pts;
     if (StartReached(AIst))
       for (auto& Ost : Fost_table)
-        if (Ost->source_index == IndexOf(AIst) && Ost->config->stream_copy) CopyPacket(*Ost, AIst, APacket);
+        if (Ost->source_index == IndexOf(AIst) && Ost->config->stream_copy && !PastRecordingTime(*Ost, AIst.pts))
+          CopyPacket(*Ost, AIst, APacket);
   }
   if (AIst.decoding_needed) {
     if (DecodeFrames(AIst, APacket) < 0) return -1;
@@ -32,6 +51,11 @@ int TTranscoder::ProcessPacket(TAVInputStream& AIst, const AVPacket* APacket) {
 int TTranscoder::IndexOf(const TAVInputStream& AIst) const { return Finput_file_table[AIst.file_index].ist_index + AIst.index; }
 
 bool TTranscoder::StartReached(const TAVInputStream& AIst) const { return S.Fstart_time == 0 || AIst.pts >= S.Fstart_time; }
+
+Int64 TTranscoder::FrameTime(const TAVInputStream& AIst, const AVFrame* AFrame) const {
+  if (AFrame->best_effort_timestamp == AV_NOPTS_VALUE) return AIst.pts;
+  return LibAVUtil.av_rescale_q(AFrame->best_effort_timestamp, AIst.st->time_base, AV_TIME_BASE_Q);
+}
 
 int TTranscoder::DecodeFrames(TAVInputStream& AIst, const AVPacket* APacket) {
   AVCodecContext* Dec = AIst.dec();
@@ -91,18 +115,39 @@ void TTranscoder::AdvanceClock(TAVInputStream& AIst, const AVPacket* APacket) {
 void TTranscoder::OutputAudioFrame(TAVInputStream& AIst, AVFrame* AFrame) {
   if (S.Faudio_volume != 256) ApplyVolume(AFrame);
   EmulateRate(AIst);
-  if (!StartReached(AIst)) return;
+  // Decoded sound and pictures are cut by the time they are heard or shown at: pictures come out of the
+  // decoder in another order than they went in, and the input clock follows the order they went in.
+  Int64 Shown = FrameTime(AIst, AFrame);
+  // A frame that reaches over the start or the end of the recording gives the samples inside it.
+  if (const int Rate = AFrame->sample_rate; Rate > 0) {
+    if (const Int64 Early = S.Fstart_time - Shown; Early > 0) {
+      const Int64 Samples = (Early * Rate + AV_TIME_BASE - 1) / AV_TIME_BASE;
+      if (Samples >= AFrame->nb_samples) return;
+      SkipSamples(AFrame, int(Samples));
+      // The clock the output keeps in step with moves on to the first sample kept.
+      const Int64 Skipped = LibAVUtil.av_rescale(Samples, AV_TIME_BASE, Rate);
+      Shown += Skipped;
+      AIst.pts += Skipped;
+    }
+    if (S.Frecording_time != TFFmpegSettings::NoRecordingLimit) {
+      const Int64 Left = S.Fstart_time + S.Frecording_time - Shown;
+      const Int64 Samples = (Left * Rate + AV_TIME_BASE - 1) / AV_TIME_BASE;
+      if (Left > 0 && Samples < AFrame->nb_samples) AFrame->nb_samples = int(Samples);
+    }
+  }
+  if (Shown < S.Fstart_time) return;
   for (auto& Ost : Fost_table)
-    if (Ost->source_index == IndexOf(AIst) && Ost->encoding_needed) do_audio_out(*Ost, AIst, AFrame);
+    if (Ost->source_index == IndexOf(AIst) && Ost->encoding_needed && !PastRecordingTime(*Ost, Shown)) do_audio_out(*Ost, AIst, AFrame);
 }
 
 void TTranscoder::OutputVideoFrame(TAVInputStream& AIst, AVFrame* AFrame) {
   PreprocessVideoFrame(AIst, AFrame);
   EmulateRate(AIst);
-  if (!StartReached(AIst)) return;
+  const Int64 Shown = FrameTime(AIst, AFrame);
+  if (Shown < S.Fstart_time) return;
   const Int64 Time = AIst.pts;
   for (auto& Ost : Fost_table) {
-    if (Ost->source_index != IndexOf(AIst) || !Ost->encoding_needed) continue;
+    if (Ost->source_index != IndexOf(AIst) || !Ost->encoding_needed || PastRecordingTime(*Ost, Shown)) continue;
     if (Ost->graph) FilterVideoFrame(*Ost, AIst, AFrame, Time);
     else OutputPicture(*Ost, AIst, AFrame);
     AIst.pts = Time;
@@ -118,7 +163,8 @@ void TTranscoder::OutputSubtitle(TAVInputStream& AIst, const AVPacket* APacket, 
   AIst.pts = AIst.next_pts;
   if (!StartReached(AIst)) return;
   for (auto& Ost : Fost_table)
-    if (Ost->source_index == IndexOf(AIst) && Ost->encoding_needed) WriteSubtitle(*Ost, AIst, APacket->pts, ASubtitle);
+    if (Ost->source_index == IndexOf(AIst) && Ost->encoding_needed && !PastRecordingTime(*Ost, AIst.pts))
+      WriteSubtitle(*Ost, AIst, APacket->pts, ASubtitle);
 }
 
 void TTranscoder::CopyPacket(TAVOutputStream& AOst, const TAVInputStream& AIst, const AVPacket* APacket) {

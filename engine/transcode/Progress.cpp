@@ -1,5 +1,6 @@
 // Progress of a transcoder run: the progress event and status line, and the per-frame video statistics
 // file.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -68,8 +69,11 @@ void TTranscoder::ReportProgress(bool ALastReport, int AFileIndex) {
     const double OutputTime = double(Ost->muxed->end_time) * av_q2d(Ost->st->time_base);
     if (OutputTime > 0 && OutputTime < Time) Time = OutputTime;
   }
-  // Before any stream has a time there is no converted time to report.
-  const Int64 CurrentDuration = Time < 1e10 ? Int64(Time * 1000000) : 0;
+  // Before any stream has a time there is no converted time to report. A stream whose encoder holds its
+  // first packets back joins later with a smaller time: the report keeps the largest time it gave.
+  if (Time < 1e10) FReportedTime = std::max(FReportedTime, Time);
+  Time = FReportedTime;
+  const Int64 CurrentDuration = Int64(Time * 1000000);
   if (Time < 0.01) Time = 0.01;
   if (FTask.OnProgress || S.Fverbose > 0 || ALastReport) {
     const double BitRate = double(Size) * 8 / Time / 1000;

@@ -24,6 +24,5 @@ struct TAVInputStream {
   Int64 pts { 0 };
   bool is_start { true };                 // no audio sync correction happened yet
   bool showed_multi_packet_warning { false };
-  bool is_past_recording_time { false };
   bool decoder_flushed { false };         // flushed at the end of its file in join mode
 };

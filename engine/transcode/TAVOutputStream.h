@@ -38,6 +38,7 @@ struct TAVOutputStream {
   TMuxedStream* muxed { nullptr };
   bool encoding_needed { false };
   int frame_number { 0 };                   // frames sent to the encoder, or packets written when copying
+  bool finished { false };                  // past the end of the recording: it takes nothing more
   TAVInputStream* sync_ist { nullptr };
   Int64 sync_opts { 0 };                    // position in encoder units: video frames or audio samples
   bool show_fps { false };                  // may be the stream whose frames the progress counts

@@ -68,7 +68,11 @@ private:
   int ChooseInputFile(const std::vector<bool>& ANoPacket);
   int ChooseJoinedFile(int ACurrent);
   void AdjustTimestamps(TAVInputStream& AIst, int AFile, AVPacket* APacket);
-  bool PastRecordingTime(const TAVInputStream& AIst, const AVPacket* APacket) const;
+  /// Logs a warning when an input's streams ended well before the file said they would (a cut file).
+  void WarnOfEarlyEnd(int AFile);
+  bool FeedsOutput(const TAVInputStream& AIst) const;
+  /// Whether AOst ended its recording, ending it when ATime (µs) is past the recording's end.
+  bool PastRecordingTime(TAVOutputStream& AOst, Int64 ATime);
   bool EndOfJoinedFile(int AFile);
   void Finish();
   void CloseCodecs();
@@ -84,6 +88,8 @@ private:
   void CopyPacket(TAVOutputStream& AOst, const TAVInputStream& AIst, const AVPacket* APacket);
   void EmulateRate(const TAVInputStream& AIst) const;
   bool StartReached(const TAVInputStream& AIst) const;
+  /// The time a decoded frame is heard or shown at (µs): its own time stamp, else the input clock.
+  Int64 FrameTime(const TAVInputStream& AIst, const AVFrame* AFrame) const;
   int IndexOf(const TAVInputStream& AIst) const;
   void DrainEncoders(TAVInputStream& AIst);
 
@@ -143,6 +149,7 @@ private:
   std::vector<uint8_t> FSubtitleBuf;     // encoded subtitles, made at the first one
 
   Int64 Ftimer_start { 0 };
+  double FReportedTime { 0 };            // the converted time of the last progress report (s)
   Int64 Fvideo_size { 0 };
   Int64 Faudio_size { 0 };
   Int64 Fextra_size { 0 };

@@ -1,5 +1,6 @@
 // The read loop of a transcoder run: choosing the input that lags, time-stamp adjustments, limits, join
 // mode, and the end of the run (flushing, trailers, last report, closing the codecs).
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -10,8 +11,29 @@
 #include "engine/libav/FFUtils.h"
 #include "engine/task/FFmpeg.h"
 #include "engine/libav/TCodecLockScope.h"
+#include "engine/libav/UnicodeProtocol.h"
 #include "engine/transcode/TTranscoder.h"
 #include "platform/base/SysUtils.h"
+
+namespace {
+
+/// Where the file says AStream ends (µs, the file's own times): its duration, or the file's, and for
+/// video the end of the frames its header counts (a demuxer that finds fewer may shorten the duration to
+/// what it found); AV_NOPTS_VALUE when unknown.
+Int64 AnnouncedEnd(const AVFormatContext* AInput, const AVStream* AStream) {
+  const Int64 FileStart = AInput->start_time == AV_NOPTS_VALUE ? 0 : AInput->start_time;
+  const Int64 Start =
+      AStream->start_time == AV_NOPTS_VALUE ? FileStart : LibAVUtil.av_rescale_q(AStream->start_time, AStream->time_base, AV_TIME_BASE_Q);
+  Int64 End = AInput->duration == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : FileStart + AInput->duration;
+  if (AStream->duration != AV_NOPTS_VALUE && AStream->duration > 0)
+    End = Start + LibAVUtil.av_rescale_q(AStream->duration, AStream->time_base, AV_TIME_BASE_Q);
+  const AVRational Rate = AStream->avg_frame_rate;
+  if (AStream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO && AStream->nb_frames > 0 && Rate.num > 0 && Rate.den > 0)
+    End = std::max(End, Start + LibAVUtil.av_rescale(AStream->nb_frames, Int64(AV_TIME_BASE) * Rate.den, Rate.num));
+  return End;
+}
+
+}  // namespace
 
 void TTranscoder::Run() {
   Setup();
@@ -48,6 +70,7 @@ void TTranscoder::ReadLoop() {
       continue;
     }
     if (Read < 0) {
+      if (!Finput_file_table[File].eof_reached) WarnOfEarlyEnd(File);
       Finput_file_table[File].eof_reached = true;
       if (!FTask.FJoinMode) {
         if (S.Fopt_shortest) break;
@@ -65,9 +88,7 @@ void TTranscoder::ReadLoop() {
     if (FPacket->stream_index < InputFile.nb_streams && !Fist_table[InputFile.ist_index + FPacket->stream_index]->discard) {
       TAVInputStream& Ist = *Fist_table[InputFile.ist_index + FPacket->stream_index];
       AdjustTimestamps(Ist, File, FPacket);
-      if (PastRecordingTime(Ist, FPacket)) {
-        Ist.is_past_recording_time = true;
-      } else if (ProcessPacket(Ist, FPacket) < 0) {
+      if (FeedsOutput(Ist) && ProcessPacket(Ist, FPacket) < 0) {
         const String Message =
             Format("Error while decoding stream #%d.%d (%s)", Ist.file_index, Ist.index, MediaTypeName(Ist.st->codecpar->codec_type));
         if (S.Fexit_on_error) throw FFmpegException(Message);
@@ -100,7 +121,7 @@ int TTranscoder::ChooseInputFile(const std::vector<bool>& ANoPacket) {
   double OutputMin = 1e100;
   for (const auto& Ost : Fost_table) {
     const TAVInputStream& Ist = *Fist_table[Ost->source_index];
-    if (Ist.is_past_recording_time || ANoPacket[Ist.file_index]) continue;
+    if (Ost->finished || ANoPacket[Ist.file_index]) continue;
     const double OutputTime = double(Ost->muxed->end_time) * av_q2d(Ost->st->time_base);
     const double InputTime = double(Ist.pts);
     if (!Finput_file_table[Ist.file_index].eof_reached) {
@@ -143,9 +164,39 @@ void TTranscoder::AdjustTimestamps(TAVInputStream& AIst, int AFile, AVPacket* AP
   }
 }
 
-bool TTranscoder::PastRecordingTime(const TAVInputStream& AIst, const AVPacket* APacket) const {
-  if (S.Frecording_time == TFFmpegSettings::NoRecordingLimit || APacket->dts == AV_NOPTS_VALUE) return false;
-  return LibAVUtil.av_compare_ts(APacket->dts, AIst.st->time_base, S.Frecording_time + S.Fstart_time, AV_TIME_BASE_Q) >= 0;
+void TTranscoder::WarnOfEarlyEnd(int AFile) {
+  // A shorter end than the file announces by less than this is how streams of a whole file end.
+  constexpr Int64 Margin = 500000;
+  const AVFormatContext* Input = FTask.Finput_files[AFile]->Context;
+  // Durations guessed from the bit rate are no promise, and streams with jumps have no single timeline.
+  if ((Input->iformat->flags & AVFMT_TS_DISCONT) || Input->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE) return;
+  const Int64 FileStart = Input->start_time == AV_NOPTS_VALUE ? 0 : Input->start_time;
+  const TAVInputFile& File = Finput_file_table[AFile];
+  Int64 Reached = AV_NOPTS_VALUE;
+  for (int I = 0; I < File.nb_streams; ++I) {
+    const TAVInputStream& Ist = *Fist_table[File.ist_index + I];
+    // Subtitles come now and then: their last one may be long before the end.
+    const AVMediaType Type = Ist.st->codecpar->codec_type;
+    if (Ist.discard || Ist.next_pts == AV_NOPTS_VALUE || (Type != AVMEDIA_TYPE_AUDIO && Type != AVMEDIA_TYPE_VIDEO)) continue;
+    const Int64 End = AnnouncedEnd(Input, Ist.st);
+    // The stream's clock runs on the task's timeline; the file's own times are without the task's offset.
+    const Int64 StreamEnd = Ist.next_pts - FTask.Finput_files_ts_offset[AFile];
+    if (End != AV_NOPTS_VALUE && StreamEnd + Margin < End && (Reached == AV_NOPTS_VALUE || StreamEnd < Reached)) Reached = StreamEnd;
+  }
+  if (Reached != AV_NOPTS_VALUE)
+    FTask.Log(llWarning, Format("%s: the input ends early, at %s", FFmpegToName(Input->url), TimeToText(Reached - FileStart)));
+}
+
+bool TTranscoder::FeedsOutput(const TAVInputStream& AIst) const {
+  const int Index = IndexOf(AIst);
+  return std::any_of(Fost_table.begin(), Fost_table.end(),
+                     [&](const auto& AOst) { return AOst->source_index == Index && !AOst->finished; });
+}
+
+bool TTranscoder::PastRecordingTime(TAVOutputStream& AOst, Int64 ATime) {
+  if (!AOst.finished && S.Frecording_time != TFFmpegSettings::NoRecordingLimit && ATime - S.Fstart_time >= S.Frecording_time)
+    AOst.finished = true;
+  return AOst.finished;
 }
 
 bool TTranscoder::EndOfJoinedFile(int AFile) {

@@ -513,6 +513,10 @@ void TTranscoder::CopyChapters() {
 void TTranscoder::WriteHeaders() {
   SetupBitstreamFilters();
   bool AllRtp = true;
+  // An input added after the output was chosen is refused here, before any file is made.
+  for (int File = 0; File < OutputFileCount(); ++File)
+    if (const TOutputFileContext& Output = *FTask.Foutput_files[File]; !(Output.Context->oformat->flags & AVFMT_NOFILE))
+      if (const String Refusal = FTask.InputWrittenOver(Output.FileName()); !Refusal.empty()) throw FFmpegException(Refusal);
   for (int File = 0; File < OutputFileCount(); ++File) {
     TOutputFileContext& Output = *FTask.Foutput_files[File];
     if (const int Created = Output.CreateFile(); Created < 0) throw FFmpegException(ErrorText(Output.FileName(), Created));

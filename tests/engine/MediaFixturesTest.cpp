@@ -43,7 +43,7 @@ TEST(MediaFixturesTest, EveryFileHasItsStreamsAndLength) {
   } Cases[] = {
     { Files.ClipAVI, { V, A }, 2.0 },   { Files.ClipMKV, { V, A }, 2.0 },     { Files.ClipMP4, { V, A }, 2.0 },
     { Files.AudioWAV, { A }, 1.0 },     { Files.AudioMP3, { A }, 1.0 },       { Files.SubtitleMKV, { V, S }, 2.0 },
-    { Files.ChineseName, { V, A }, 2.0 },
+    { Files.ChineseName, { V, A }, 2.0 }, { Files.ReorderedMP4, { V, A }, 2.0 },
   };
   for (const auto& Case : Cases) {
     const TStreamLayout Layout = LayoutOf(Case.File);
@@ -62,6 +62,7 @@ TEST(MediaFixturesTest, DecodedPicturesShowTheirFrameNumberBarAndPatches) {
   } Cases[] = {
     { Files.ClipAVI, 1.0, 25 }, { Files.ClipMKV, 1.0, 25 }, { Files.ClipMP4, 1.0, 25 },
     { Files.ClipAVI, 0.0, 0 },  { Files.ClipMP4, 1.96, 49 }, { Files.StillPNG, 0.0, 0 },
+    { Files.ReorderedMP4, 0.0, 0 }, { Files.ReorderedMP4, 1.0, 25 }, { Files.ReorderedMP4, 1.96, 49 },
   };
   for (const auto& Case : Cases) {
     SCOPED_TRACE(Case.File + " at " + std::to_string(Case.Seconds));

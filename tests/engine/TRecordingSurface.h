@@ -34,6 +34,12 @@ public:
     if (FMode != TSize { Fixture::Width, Fixture::Height }) return -1;
     return Fixture::FrameNumberOf([this](int X, int Y) { return PixelLocked(X, Y); });
   }
+  /// The frame numbers of the pictures of the clips' size as the surface bound last put them on screen, a
+  /// picture shown again counted once.
+  std::vector<int> ShownFrames() {
+    std::lock_guard Lock(FLock);
+    return FShownFrames;
+  }
   /// Passes a notice of the window to the bound surface's listener.
   void Notify(IVideoSurface::TNotice ANotice, TSize ASize) {
     IVideoSurface::TListener Listener;
@@ -56,6 +62,7 @@ private:
   TSize FMode;
   std::vector<uint8_t> FBits;
   int FUpdates { 0 };
+  std::vector<int> FShownFrames;
   IVideoSurface::TListener FListener;
 };
 
@@ -67,6 +74,7 @@ public:
     FRecord.FBound = true;
     FRecord.FMode = {};
     FRecord.FBits.clear();
+    FRecord.FShownFrames.clear();
   }
   ~TRecordingSurface() override {
     std::lock_guard Lock(FRecord.FLock);
@@ -93,6 +101,9 @@ public:
   void Update(const TRect&) override {
     std::lock_guard Lock(FRecord.FLock);
     ++FRecord.FUpdates;
+    if (FRecord.FMode != TSize { Fixture::Width, Fixture::Height }) return;
+    const int Frame = Fixture::FrameNumberOf([this](int X, int Y) { return FRecord.PixelLocked(X, Y); });
+    if (FRecord.FShownFrames.empty() || FRecord.FShownFrames.back() != Frame) FRecord.FShownFrames.push_back(Frame);
   }
   void SetListener(TListener AListener) override {
     std::lock_guard Lock(FRecord.FLock);

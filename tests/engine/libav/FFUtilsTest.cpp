@@ -51,7 +51,9 @@ TEST_F(FFUtilsTest, ErrorTextNamesEveryKnownCode) {
     { AVERROR(ENOMEM), "Not enough memory" },
     { AVERROR(EIO), "I/O error" },
     { AVERROR(ENOENT), "No such file or directory" },
-    { -1, "Error number -1 occurred" },
+    { AVERROR(EACCES), "Permission denied" },
+    { AVERROR(EPERM), "Operation not permitted" },
+    { -100000, "Error number -100000 occurred" },
     { AVERROR_MUXER_NOT_FOUND, "Error number -1481985528 occurred" },
   };
   for (const auto& [Code, Text] : Codes) EXPECT_EQ(ErrorText("a.avi", Code), String("a.avi: ") + Text);

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <mutex>
+#include <numeric>
+#include <thread>
 #include <set>
 #include <vector>
 
@@ -46,6 +49,12 @@ bool MovesForward(const std::vector<Int64>& APositions) {
   for (size_t I = 1; I < APositions.size(); ++I)
     if (APositions[I] < APositions[I - 1] - 1000000 / Fixture::FrameRate) return false;
   return APositions.size() > 1 && APositions.back() > APositions.front();
+}
+
+String Text(const std::vector<int>& AFrames) {
+  String Result;
+  for (const int Frame : AFrames) Result += std::to_string(Frame) + " ";
+  return Result;
 }
 
 int BitmapFrame(TBitmap& ABitmap) {
@@ -204,6 +213,32 @@ TEST_F(PlayerTest, ClipOpensPausedPlaysPausesSeeksAndEndsOnce) {
   EXPECT_EQ(States().back(), psStop);
   EXPECT_FALSE(Record.Bound()) << "the window paints itself again";
   EXPECT_EQ(Player.VideoStreamIndex(), -1);
+}
+
+TEST_F(PlayerTest, PlayingFromTheStartToTheEndShowsEveryPictureOnceInOrder) {
+  std::vector<int> ShownAtTheEnd;
+  Player.OnState = [&](TObject*, TPlayState AState) {
+    if (AState == psEnd) ShownAtTheEnd = Record.ShownFrames();
+    Add(TReport::rkState, AState);
+  };
+  // The first picture takes long to be ready, as that of a big picture size does: no picture is late for it.
+  std::atomic<int> Hooked { 0 };
+  Player.SetHook(true);
+  Player.OnHook = [&](TObject*, TBitmap*, Int64) {
+    if (Hooked++ == 0) std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  };
+  std::vector<int> Expected(Fixture::FrameCount);
+  std::iota(Expected.begin(), Expected.end(), 0);
+  int Ends = 0;
+  for (const String& Clip : { MediaFixtures().ClipAVI, MediaFixtures().ReorderedMP4, MediaFixtures().ClipMKV }) {
+    SCOPED_TRACE(Clip);
+    Hooked = 0;
+    ASSERT_TRUE(Player.Open(Clip, Window, false)) << Player.LastErrMsg();
+    ASSERT_TRUE(Eventually([&] { return CountState(psEnd) == Ends + 1; }, 5000));
+    ++Ends;
+    // Pictures shown after the end was reported would come too late for a player that closes at the end.
+    EXPECT_EQ(Text(ShownAtTheEnd), Text(Expected));
+  }
 }
 
 TEST_F(PlayerTest, SoundOnlyFilePlaysWithTheWaveAndEndsOnce) {

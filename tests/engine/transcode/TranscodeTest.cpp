@@ -399,6 +399,15 @@ TEST_F(TranscodeProgressTest, ReportsFollowTheVideoFramesUpToTheLastReportAfterT
   EXPECT_NEAR(double(Task.TotalOutputDuration()), double(ClipDuration), 100000.0);
 }
 
+// The H.264 encoder holds its first pictures back while the sound is already written.
+TEST_F(TranscodeProgressTest, TheConvertedTimeNeverGoesBack) {
+  Convert({ Media().ReorderedMP4 }, { { "vcodec", "libx264" }, { "acodec", "aac" } }, Folder.Path("h264.mp4"));
+  ASSERT_TRUE(Task.Finished()) << Task.FatalMessage();
+  ASSERT_GT(Events.size(), 10u);
+  for (size_t I = 1; I < Events.size(); ++I) EXPECT_GE(Events[I].CurrentDuration, Events[I - 1].CurrentDuration) << I;
+  EXPECT_NEAR(double(Events.back().CurrentDuration), double(ClipDuration), 100000.0);
+}
+
 TEST_F(TranscodeProgressTest, ASoundOnlyOutputReportsNoFramesAndNoTimeBeforeItHasOne) {
   Convert({ Media().ClipAVI }, { { "vn", "1" } }, Folder.Path("sound.wav"));
   ASSERT_TRUE(Task.Finished()) << Task.FatalMessage();
@@ -493,6 +502,45 @@ TEST_F(TranscodeTest, ADamagedInputCostsOnlyItsBrokenPackets) {
       }));
     }
   }
+}
+
+TEST_F(TranscodeTest, ACutInputIsConvertedAsFarAsItGoesWithOneWarningOfWhereItEnds) {
+  for (const String& Clip : { Media().ClipAVI, Media().ClipMKV }) {
+    SCOPED_TRACE(Clip);
+    const String Bytes = ReadFile(Clip);
+    const String Cut = Folder.Path("cut" + fs::path(Clip).extension().string());
+    WriteFile(Cut, Bytes.substr(0, Bytes.size() / 2));
+    Log.Clear();
+    for (const String& Input : { Clip, Cut }) {
+      TCustomFFmpeg Conversion(20);
+      ASSERT_TRUE(Conversion.OpenInputFile(Input));
+      const String Output = Folder.Path("whatisthere.mkv");
+      ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+      Conversion.StartConvert(false, tpNormal);
+      EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+      const int Pictures = Decode(Output).Pictures;
+      std::vector<String> Warnings;
+      for (const auto& Event : Log.From(&Conversion))
+        if (Event.Level == llWarning && Event.Text.find("ends early") != String::npos) Warnings.push_back(Event.Text);
+      if (Input == Clip) {
+        EXPECT_EQ(Pictures, Fixture::FrameCount);
+        EXPECT_TRUE(Warnings.empty()) << Warnings.front();
+        continue;
+      }
+      EXPECT_NEAR(Pictures, Fixture::FrameCount / 2, Fixture::FrameCount / 5);
+      ASSERT_EQ(Warnings.size(), 1u);
+      const String Prefix = Cut + ": the input ends early, at 00:00:0";
+      ASSERT_EQ(Warnings[0].substr(0, Prefix.size()), Prefix) << Warnings[0];
+      // The time where it ends is that of the last picture there is, give or take one picture.
+      const double Seconds = std::stod(Warnings[0].substr(Prefix.size() - 1));
+      EXPECT_NEAR(Seconds, double(Pictures) / Fixture::FrameRate, 2.0 / Fixture::FrameRate) << Warnings[0];
+    }
+  }
+  // The last subtitle of a whole file comes long before its end.
+  Log.Clear();
+  Convert({ Media().SubtitleMKV }, {}, Folder.Path("subtitled.mkv"));
+  EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
+  EXPECT_FALSE(Logged("ends early"));
 }
 
 TEST_F(TranscodeTest, ADecodingErrorEndsTheRunWhenErrorsAreFatal) {
