@@ -1,9 +1,7 @@
 #include "engine/player/PlayerDecoders.h"
 
 #include <algorithm>
-#include <chrono>
 #include <climits>
-#include <thread>
 
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVFilterStubs.h"
@@ -14,10 +12,9 @@
 #include "engine/player/TPlaybackHost.h"
 #include "engine/libav/libsdl.h"
 #include "platform/base/SysUtils.h"
+#include "platform/base/TThread.h"
 
 namespace {
-
-void SleepMs(int AMilliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(AMilliseconds)); }
 
 /// Builds the graph from the decoder's pictures to planar YUV 4:2:0: the buffer source, the player's video
 /// filters when it has some, the sink. Built for the first picture and again whenever the picture size
@@ -216,7 +213,7 @@ int VideoThread(void* AOpaque) {
     // Paused, the decoder still gives the first picture after a seek (seek_done holds until it did), also
     // when the pause came after the seek was asked for: the display must not keep a picture from before.
     while (State.paused && !State.videoq.abort_request && !State.seek_paused && !State.open_paused && !State.seek_done)
-      SleepMs(10);
+      Sleep(10);
     const int Got = GetVideoPicture(State, Decoded, Picture);
     if (Got < 0) break;
     if (Got == 0) continue;
@@ -250,7 +247,7 @@ int VideoThread(void* AOpaque) {
 int SubtitleThread(void* AOpaque) {
   TVideoState& State = *static_cast<TVideoState*>(AOpaque);
   for (;;) {
-    while (State.paused && !State.subtitleq.abort_request && !State.seek_paused) SleepMs(10);
+    while (State.paused && !State.subtitleq.abort_request && !State.seek_paused) Sleep(10);
     AVPacket* Packet = nullptr;
     if (State.subtitleq.Get(Packet, true) < 0) break;
     if (Packet == FlushPacket()) {

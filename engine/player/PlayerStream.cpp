@@ -1,9 +1,7 @@
 #include "engine/player/PlayerStream.h"
 
-#include <chrono>
 #include <climits>
 #include <cmath>
-#include <thread>
 
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVFormatStubs.h"
@@ -21,6 +19,7 @@
 #include "engine/libav/libsdl.h"
 #include "platform/base/MainThread.h"
 #include "platform/base/SysUtils.h"
+#include "platform/base/TThread.h"
 
 namespace {
 
@@ -30,7 +29,6 @@ constexpr int MAX_QUEUE_SIZE = 15 * 1024 * 1024;
 constexpr int MIN_AUDIOQ_SIZE = 20 * 16 * 1024;
 constexpr int MIN_FRAMES = 5;
 
-void SleepMs(int AMilliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(AMilliseconds)); }
 
 /// FFmpeg's interrupt callback: a read in progress gives up once the playback is ending.
 int DecodeInterrupt(void* AOpaque) { return static_cast<TVideoState*>(AOpaque)->abort_request ? 1 : 0; }
@@ -188,7 +186,7 @@ void ReadLoop(TVideoState& AState) {
       Eof = EndQueued = false;
     }
     if (QueuesFull(AState)) {
-      SleepMs(10);
+      Sleep(10);
       continue;
     }
     if (Eof || (AState.ic->pb && LibAVFormat.avio_feof(AState.ic->pb))) {
@@ -202,7 +200,7 @@ void ReadLoop(TVideoState& AState) {
         }
         Player.FPictEvent.SetEvent();
       }
-      SleepMs(10);
+      Sleep(10);
       // The end comes once the last picture is on screen, not when the decoder took the last packet.
       if (AState.audioq.size + AState.videoq.size + AState.subtitleq.size == 0 && AllPicturesShown(AState))
         AState.ReachEOF = 1;
@@ -214,7 +212,7 @@ void ReadLoop(TVideoState& AState) {
     if (AState.abort_request) break;
     if (Read < 0) {
       if (Read == AVERROR(EAGAIN)) {
-        SleepMs(10);
+        Sleep(10);
         continue;
       }
       if (AState.video_stream >= 0) Player.FPictEvent.SetEvent();
@@ -225,7 +223,7 @@ void ReadLoop(TVideoState& AState) {
       }
       if (Read == AVERROR_EOF) Eof = true;
       if (AState.ic->pb && AState.ic->pb->error) break;
-      SleepMs(100);
+      Sleep(100);
       continue;
     }
     if (Packet->stream_index == AState.audio_stream) AState.audioq.Put(Packet);
@@ -242,7 +240,7 @@ int ReadThread(void* AOpaque) {
   if (OpenInput(State)) {
     State.Opened = 1;
     ReadLoop(State);
-    while (!State.abort_request) SleepMs(100);
+    while (!State.abort_request) Sleep(100);
   }
   if (State.Opened != 1) State.Opened = -1;
   CloseStreamComponent(State, State.audio_stream);

@@ -506,24 +506,17 @@ void NativeListView::OnScroll(int Bar, WPARAM WParam) {
   SCROLLINFO Info;
   Info.fMask = SIF_ALL;
   if (!FWnd || !GetScrollInfo(FWnd, Bar, &Info)) return;
-  int Pos = Info.nPos;
-  switch (LOWORD(WParam)) {
-  case SB_LINEUP: ScrollLines(Bar, -1); return;
-  case SB_LINEDOWN: ScrollLines(Bar, 1); return;
-  case SB_PAGEUP: Pos -= std::max<int>(int(Info.nPage), 1); break;
-  case SB_PAGEDOWN: Pos += std::max<int>(int(Info.nPage), 1); break;
-  case SB_THUMBPOSITION:
-  case SB_THUMBTRACK: Pos = ThumbPosition(FWnd, Bar, WParam); break;
-  case SB_TOP: Pos = Info.nMin; break;
-  case SB_BOTTOM: Pos = Info.nMax; break;
-  default: return;
-  }
+  // A line is a row, a column or a step of the font's height, which ScrollLines knows.
+  if (LOWORD(WParam) == SB_LINEUP || LOWORD(WParam) == SB_LINEDOWN)
+    return ScrollLines(Bar, LOWORD(WParam) == SB_LINEUP ? -1 : 1);
+  const std::optional<int> Pos = RequestedScrollPosition(FWnd, Bar, WParam, Info, Info.nPos, 0);
+  if (!Pos) return;
   if (Bar == SB_VERT)
-    ScrollTo(FScrollX, Pos);
+    ScrollTo(FScrollX, *Pos);
   else if (FList.ViewStyle() == vsList)
-    ScrollTo(0, Pos);
+    ScrollTo(0, *Pos);
   else
-    ScrollTo(Pos, FTop);
+    ScrollTo(*Pos, FTop);
 }
 
 void NativeListView::ScrollBy(int DX, int DY) {

@@ -364,22 +364,12 @@ void NativeTreeView::OnScroll(int Bar, WPARAM WParam) {
   Info.fMask = SIF_ALL;
   if (!FWnd || !GetScrollInfo(FWnd, Bar, &Info)) return;
   const int Line = Bar == SB_VERT ? 1 : std::max(FTextHeight, 1);
-  int Pos = Bar == SB_VERT ? FTop : FScrollX;
-  switch (LOWORD(WParam)) {
-  case SB_LINEUP: Pos -= Line; break;
-  case SB_LINEDOWN: Pos += Line; break;
-  case SB_PAGEUP: Pos -= std::max<int>(int(Info.nPage), 1); break;
-  case SB_PAGEDOWN: Pos += std::max<int>(int(Info.nPage), 1); break;
-  case SB_THUMBPOSITION:
-  case SB_THUMBTRACK: Pos = ThumbPosition(FWnd, Bar, WParam); break;
-  case SB_TOP: Pos = Info.nMin; break;
-  case SB_BOTTOM: Pos = Info.nMax; break;
-  default: return;
-  }
+  const std::optional<int> Pos = RequestedScrollPosition(FWnd, Bar, WParam, Info, Bar == SB_VERT ? FTop : FScrollX, Line);
+  if (!Pos) return;
   if (Bar == SB_VERT)
-    ScrollTo(FScrollX, Pos);
+    ScrollTo(FScrollX, *Pos);
   else
-    ScrollTo(Pos, FTop);
+    ScrollTo(*Pos, FTop);
 }
 
 void NativeTreeView::EnsureVisible(TTreeNode* Node) {
