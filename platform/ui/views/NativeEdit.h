@@ -25,7 +25,8 @@
 
 class TCustomEdit;
 
-/// The window side of an edit; see the file comment.
+/// The window side of an edit: owned by its TCustomEdit, which feeds it the messages its DefaultHandler
+/// receives and whose items and properties it reads; it never exists without that owner.
 class NativeEdit {
 public:
   explicit NativeEdit(TCustomEdit& Edit);

@@ -23,7 +23,8 @@
 
 class TCustomListBox;
 
-/// The window side of a list box; see the file comment.
+/// The window side of a list box: owned by its TCustomListBox, which feeds it the messages its DefaultHandler
+/// receives and whose items and properties it reads; it never exists without that owner.
 class NativeListBox {
 public:
   explicit NativeListBox(TCustomListBox& List);

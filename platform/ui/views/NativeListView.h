@@ -15,7 +15,8 @@ class NativeHeader;
 class TCustomListView;
 class TListItem;
 
-/// The window side of a list view; see the file comment.
+/// The window side of a list view: owned by its TCustomListView, which feeds it the messages its DefaultHandler
+/// receives and whose items and properties it reads; it never exists without that owner.
 class NativeListView {
 public:
   explicit NativeListView(TCustomListView& List);

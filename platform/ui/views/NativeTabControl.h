@@ -11,7 +11,8 @@
 
 class TCustomTabControl;
 
-/// The window side of a tab control; see the file comment.
+/// The window side of a tab control: owned by its TCustomTabControl, which feeds it the messages its DefaultHandler
+/// receives and whose items and properties it reads; it never exists without that owner.
 class NativeTabControl {
 public:
   explicit NativeTabControl(TCustomTabControl& Tabs);

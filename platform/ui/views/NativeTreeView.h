@@ -15,7 +15,8 @@
 class TCustomTreeView;
 class TTreeNode;
 
-/// The window side of a tree view; see the file comment.
+/// The window side of a tree view: owned by its TCustomTreeView, which feeds it the messages its DefaultHandler
+/// receives and whose items and properties it reads; it never exists without that owner.
 class NativeTreeView {
 public:
   explicit NativeTreeView(TCustomTreeView& Tree);

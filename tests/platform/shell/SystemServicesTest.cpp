@@ -9,9 +9,9 @@
 #include <cstring>
 
 #include "platform/shell/Processes.h"
-#include "platform/shell/TRecordingPowerService.h"
-#include "platform/shell/TRecordingShellOpenService.h"
-#include "platform/shell/TRecordingSoundService.h"
+#include "tests/platform/shell/TRecordingPowerService.h"
+#include "tests/platform/shell/TRecordingShellOpenService.h"
+#include "tests/platform/shell/TRecordingSoundService.h"
 #include "platform/shell/TSdlSoundService.h"
 #include "platform/shell/TSystemPowerService.h"
 #include "platform/shell/TXdgOpenService.h"

@@ -56,6 +56,14 @@ protected:
   }
 };
 
+/// A new control owned by Owner, placed at Bounds on Parent.
+template <class T> T* Place(TComponent* Owner, TWinControl* Parent, TRect Bounds) {
+  auto* C = new T(Owner);
+  C->SetBounds(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
+  C->SetParent(Parent);
+  return C;
+}
+
 class AppTest : public ::testing::Test {
 protected:
   void SetUp() override {

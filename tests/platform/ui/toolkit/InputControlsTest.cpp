@@ -13,13 +13,6 @@
 
 namespace {
 
-template <class T> T* Place(TComponent* Owner, TWinControl* Parent, TRect Bounds) {
-  auto* C = new T(Owner);
-  C->SetBounds(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
-  C->SetParent(Parent);
-  return C;
-}
-
 class ButtonTest : public AppTest {};
 
 TEST_F(ButtonTest, DefaultAndCancelButtonsAnswerEnterAndEscUnlessAnotherButtonHasTheFocus) {

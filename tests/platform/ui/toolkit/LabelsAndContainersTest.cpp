@@ -22,12 +22,7 @@ protected:
     Form->SetColor(clWhite);
   }
 
-  template <class T> T* Add(TRect R) {
-    auto* C = new T(Form);
-    C->SetBounds(R.Left, R.Top, R.Width(), R.Height());
-    C->SetParent(Form);
-    return C;
-  }
+  template <class T> T* Add(TRect R) { return Place<T>(Form, Form, R); }
 
   TColor Pixel(int X, int Y) {
     const uint32_t P = WindowSystem::Get().Find(Form->Handle())->Backing->Pixel(X, Y);
