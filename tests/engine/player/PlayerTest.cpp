@@ -227,6 +227,9 @@ TEST_F(PlayerTest, PlayingFromTheStartToTheEndShowsEveryPictureOnceInOrder) {
   Player.OnHook = [&](TObject*, TBitmap*, Int64) {
     if (Hooked++ == 0) std::this_thread::sleep_for(std::chrono::milliseconds(200));
   };
+  // A machine busy with other work makes a real-time player drop late pictures, as it should; what is
+  // checked here is that none is lost at the start or at the end.
+  Player.framedrop = 0;
   std::vector<int> Expected(Fixture::FrameCount);
   std::iota(Expected.begin(), Expected.end(), 0);
   int Ends = 0;
