@@ -9,6 +9,7 @@
 #include "engine/libav/AVUtilStubs.h"
 #include "engine/libav/MyUtils.h"
 #include "engine/libav/TServingLock.h"
+#include "platform/base/ScopeGuard.h"
 
 namespace {
 
@@ -55,12 +56,9 @@ struct TLogBatch {
         Handler = Logger->OnLog;
       }
       if (!Handler) continue;
-      try {
-        Handler(Line.Sender, Line.ThreadID, Line.LogLevel, Line.LogMsg);
-      } catch (...) {
-        Queue([ASelf] { ASelf->Deliver(ASelf); });
-        throw;
-      }
+      ScopeGuard DeliverRestLater([ASelf] { Queue([ASelf] { ASelf->Deliver(ASelf); }); });
+      Handler(Line.Sender, Line.ThreadID, Line.LogLevel, Line.LogMsg);
+      DeliverRestLater.Dismiss();
     }
   }
 };

@@ -15,7 +15,9 @@
 #include "engine/libav/SwScaleStubs.h"
 #include "engine/libav/libsdl.h"
 #include "platform/base/MainThread.h"
+#include "platform/base/ScopeGuard.h"
 #include "platform/base/SysUtils.h"
+#include "platform/base/TemporaryChange.h"
 #include "platform/gdi/TCanvas.h"
 
 namespace {
@@ -114,11 +116,7 @@ bool TCustomPlayer::Open(const String& AFileName, HWND AScreenHandle, bool APaus
     return false;
   }
   if (FBusy || InsideHandler()) return false;
-  FBusy = true;
-  struct TLeave {
-    bool& Busy;
-    ~TLeave() { Busy = false; }
-  } Leave { FBusy };
+  TemporaryChange Busy(FBusy, true);
   DoStop(true);
   if (!InitSDL(AScreenHandle)) return false;
   if (Fdisplay_disable) Fvideo_disable = true;
@@ -136,13 +134,12 @@ bool TCustomPlayer::Open(const String& AFileName, HWND AScreenHandle, bool APaus
   FFileName = AFileName;
   FScreenHandle = AScreenHandle;
   FAVProbe->SetFileHandle(Opened->ic);
-  try {
+  {
+    // The handler's exception reaches the caller; the playback it interrupted does not stay half open.
+    ScopeGuard CloseHalfOpen([this] { Shutdown(); });
     if (FTriggerEventInMainThread) RunInMainThread([this] { DoFileOpen(); });
     else DoFileOpen();
-  } catch (...) {
-    // The handler's exception reaches the caller; the playback it interrupted does not stay half open.
-    Shutdown();
-    throw;
+    CloseHalfOpen.Dismiss();
   }
   FStopEvent.ResetEvent();
   FEventThread = std::make_unique<TEventThread>(*this);
@@ -160,9 +157,8 @@ void TCustomPlayer::Stop(bool AWaitForStop) {
     DoStop(AWaitForStop);
     return;
   }
-  FBusy = true;
+  TemporaryChange Busy(FBusy, true);
   DoStop(AWaitForStop);
-  FBusy = false;
 }
 
 void TCustomPlayer::DoStop(bool AWaitForStop) {

@@ -16,6 +16,7 @@
 #include "engine/task/FFmpeg.h"
 #include "engine/libav/UnicodeProtocol.h"
 #include "platform/base/FileUtils.h"
+#include "platform/base/ScopeGuard.h"
 #include "platform/base/SysUtils.h"
 
 namespace {
@@ -300,150 +301,138 @@ const AVCodec* TCustomFFmpeg::ChooseEncoder(TOutputFileContext& AOutput, AVMedia
 
 void TCustomFFmpeg::new_video_stream(TOutputFileContext& AOutput, int AFileIndex) {
   TFFmpegSettings& S = FSettings;
-  try {
-    TOutputFileContext::TStream& Stream = NewStream(AOutput);
-    Fbitstream_filters[AFileIndex][Stream.st->index] = std::exchange(S.Fvideo_bitstream_filters, {});
-    AVCodecID CodecId = AV_CODEC_ID_NONE;
-    const AVCodec* Named = nullptr;
-    const AVCodec* Codec = S.Fvideo_stream_copy ? nullptr : ChooseEncoder(AOutput, AVMEDIA_TYPE_VIDEO, S.Fvideo_codec_name, CodecId, Named);
-    AVCodecContext* Enc = Stream.enc = NewCodecContext(Codec, AVMEDIA_TYPE_VIDEO);
-    Enc->thread_count = CodecThreads();
-    if (S.Fvideo_codec_tag) Enc->codec_tag = S.Fvideo_codec_tag;
-    AVCodecContext* Holder = FOptions.CodecHolder(AVMEDIA_TYPE_VIDEO);
-    if ((S.Fvideo_global_header & 1) || (S.Fvideo_global_header == 0 && (AOutput.Context->oformat->flags & AVFMT_GLOBALHEADER))) {
-      Enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-      Holder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    }
-    if (S.Fvideo_global_header & 2) {
-      Enc->flags2 |= AV_CODEC_FLAG2_LOCAL_HEADER;
-      Holder->flags2 |= AV_CODEC_FLAG2_LOCAL_HEADER;
-    }
-    if (S.Fvideo_stream_copy) {
-      Stream.stream_copy = true;
-      Stream.st->sample_aspect_ratio = Enc->sample_aspect_ratio = SampleAspect(S);
-    } else {
-      Enc->codec_id = CodecId;
-      FOptions.CopyOptions(Enc, Holder, AV_OPT_FLAG_VIDEO_PARAM | AV_OPT_FLAG_ENCODING_PARAM);
-      AVRational Rate = S.Fframe_rate.num ? S.Fframe_rate : AVRational { 25, 1 };
-      if (!S.Fforce_fps) Rate = ChooseFrameRate(Rate, Enc, Codec);
-      Enc->framerate = Rate;
-      Enc->time_base = { Rate.den, Rate.num };
-      Enc->width = S.Fframe_width;
-      Enc->height = S.Fframe_height;
-      Stream.st->sample_aspect_ratio = Enc->sample_aspect_ratio = SampleAspect(S);
-      Enc->pix_fmt = AVPixelFormat(S.Fframe_pix_fmt);
-      ChoosePixelFormat(Enc, Codec);
-      if (S.Fintra_only) Enc->gop_size = 0;
-      if (S.Fvideo_qscale != 0 || S.Fsame_quality) {
-        Enc->flags |= AV_CODEC_FLAG_QSCALE;
-        Stream.quality = FF_QP2LAMBDA * S.Fvideo_qscale;
-        Enc->global_quality = int(Stream.quality);
-      }
-      if (!S.Fintra_matrix.empty()) Enc->intra_matrix = MatrixCopy(S.Fintra_matrix);
-      if (!S.Finter_matrix.empty()) Enc->inter_matrix = MatrixCopy(S.Finter_matrix);
-      SetRateControlOverrides(Enc, S.Fvideo_rc_override_string);
-      if (Enc->rc_initial_buffer_occupancy == 0) Enc->rc_initial_buffer_occupancy = Enc->rc_buffer_size * 3 / 4;
-      Enc->intra_dc_precision = S.Fintra_dc_precision - 8;
-      if (S.Fdo_psnr) Enc->flags |= AV_CODEC_FLAG_PSNR;
-      if (S.Fdo_pass == 1) Enc->flags |= AV_CODEC_FLAG_PASS1;
-      if (S.Fdo_pass == 2) Enc->flags |= AV_CODEC_FLAG_PASS2;
-      LibAVUtil.av_dict_copy(&Stream.encoder_options, FOptions.EncoderOptions(AVMEDIA_TYPE_VIDEO), 0);
-    }
-    Foutput_codecs.push_back(Named);
-    FinishStream(Stream, S.Fvideo_language);
-  } catch (...) {
+  ScopeGuard ForgetCodec([&] {
     S.Fvideo_codec_name.clear();
     FOptions.SetPendingEncoder(AVMEDIA_TYPE_VIDEO, "");
-    throw;
+  });
+  TOutputFileContext::TStream& Stream = NewStream(AOutput);
+  Fbitstream_filters[AFileIndex][Stream.st->index] = std::exchange(S.Fvideo_bitstream_filters, {});
+  AVCodecID CodecId = AV_CODEC_ID_NONE;
+  const AVCodec* Named = nullptr;
+  const AVCodec* Codec = S.Fvideo_stream_copy ? nullptr : ChooseEncoder(AOutput, AVMEDIA_TYPE_VIDEO, S.Fvideo_codec_name, CodecId, Named);
+  AVCodecContext* Enc = Stream.enc = NewCodecContext(Codec, AVMEDIA_TYPE_VIDEO);
+  Enc->thread_count = CodecThreads();
+  if (S.Fvideo_codec_tag) Enc->codec_tag = S.Fvideo_codec_tag;
+  AVCodecContext* Holder = FOptions.CodecHolder(AVMEDIA_TYPE_VIDEO);
+  if ((S.Fvideo_global_header & 1) || (S.Fvideo_global_header == 0 && (AOutput.Context->oformat->flags & AVFMT_GLOBALHEADER))) {
+    Enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    Holder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
   }
+  if (S.Fvideo_global_header & 2) {
+    Enc->flags2 |= AV_CODEC_FLAG2_LOCAL_HEADER;
+    Holder->flags2 |= AV_CODEC_FLAG2_LOCAL_HEADER;
+  }
+  if (S.Fvideo_stream_copy) {
+    Stream.stream_copy = true;
+    Stream.st->sample_aspect_ratio = Enc->sample_aspect_ratio = SampleAspect(S);
+  } else {
+    Enc->codec_id = CodecId;
+    FOptions.CopyOptions(Enc, Holder, AV_OPT_FLAG_VIDEO_PARAM | AV_OPT_FLAG_ENCODING_PARAM);
+    AVRational Rate = S.Fframe_rate.num ? S.Fframe_rate : AVRational { 25, 1 };
+    if (!S.Fforce_fps) Rate = ChooseFrameRate(Rate, Enc, Codec);
+    Enc->framerate = Rate;
+    Enc->time_base = { Rate.den, Rate.num };
+    Enc->width = S.Fframe_width;
+    Enc->height = S.Fframe_height;
+    Stream.st->sample_aspect_ratio = Enc->sample_aspect_ratio = SampleAspect(S);
+    Enc->pix_fmt = AVPixelFormat(S.Fframe_pix_fmt);
+    ChoosePixelFormat(Enc, Codec);
+    if (S.Fintra_only) Enc->gop_size = 0;
+    if (S.Fvideo_qscale != 0 || S.Fsame_quality) {
+      Enc->flags |= AV_CODEC_FLAG_QSCALE;
+      Stream.quality = FF_QP2LAMBDA * S.Fvideo_qscale;
+      Enc->global_quality = int(Stream.quality);
+    }
+    if (!S.Fintra_matrix.empty()) Enc->intra_matrix = MatrixCopy(S.Fintra_matrix);
+    if (!S.Finter_matrix.empty()) Enc->inter_matrix = MatrixCopy(S.Finter_matrix);
+    SetRateControlOverrides(Enc, S.Fvideo_rc_override_string);
+    if (Enc->rc_initial_buffer_occupancy == 0) Enc->rc_initial_buffer_occupancy = Enc->rc_buffer_size * 3 / 4;
+    Enc->intra_dc_precision = S.Fintra_dc_precision - 8;
+    if (S.Fdo_psnr) Enc->flags |= AV_CODEC_FLAG_PSNR;
+    if (S.Fdo_pass == 1) Enc->flags |= AV_CODEC_FLAG_PASS1;
+    if (S.Fdo_pass == 2) Enc->flags |= AV_CODEC_FLAG_PASS2;
+    LibAVUtil.av_dict_copy(&Stream.encoder_options, FOptions.EncoderOptions(AVMEDIA_TYPE_VIDEO), 0);
+  }
+  Foutput_codecs.push_back(Named);
+  FinishStream(Stream, S.Fvideo_language);
   S.Fvideo_disable = false;
-  S.Fvideo_codec_name.clear();
-  FOptions.SetPendingEncoder(AVMEDIA_TYPE_VIDEO, "");
   S.Fvideo_stream_copy = 0;
   S.Fframe_pix_fmt = -1;
 }
 
 void TCustomFFmpeg::new_audio_stream(TOutputFileContext& AOutput, int AFileIndex) {
   TFFmpegSettings& S = FSettings;
-  try {
-    TOutputFileContext::TStream& Stream = NewStream(AOutput);
-    Fbitstream_filters[AFileIndex][Stream.st->index] = std::exchange(S.Faudio_bitstream_filters, {});
-    AVCodecID CodecId = AV_CODEC_ID_NONE;
-    const AVCodec* Named = nullptr;
-    const AVCodec* Codec = S.Faudio_stream_copy ? nullptr : ChooseEncoder(AOutput, AVMEDIA_TYPE_AUDIO, S.Faudio_codec_name, CodecId, Named);
-    AVCodecContext* Enc = Stream.enc = NewCodecContext(Codec, AVMEDIA_TYPE_AUDIO);
-    Enc->thread_count = CodecThreads();
-    if (S.Faudio_codec_tag) Enc->codec_tag = S.Faudio_codec_tag;
-    AVCodecContext* Holder = FOptions.CodecHolder(AVMEDIA_TYPE_AUDIO);
-    if (AOutput.Context->oformat->flags & AVFMT_GLOBALHEADER) {
-      Enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-      Holder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    }
-    if (S.Faudio_stream_copy) {
-      Stream.stream_copy = true;
-      SetChannels(Enc, S.Faudio_channels, 0);
-      Enc->sample_rate = S.Faudio_sample_rate;
-    } else {
-      Enc->codec_id = CodecId;
-      FOptions.CopyOptions(Enc, Holder, AV_OPT_FLAG_AUDIO_PARAM | AV_OPT_FLAG_ENCODING_PARAM);
-      if (S.Faudio_qscale > TFFmpegSettings::NoAudioQScale) {
-        Enc->flags |= AV_CODEC_FLAG_QSCALE;
-        Stream.quality = FF_QP2LAMBDA * S.Faudio_qscale;
-        Enc->global_quality = int(Stream.quality);
-      }
-      SetChannels(Enc, S.Faudio_channels, S.Fchannel_layout);
-      Enc->sample_fmt = AVSampleFormat(S.Faudio_sample_fmt);
-      Enc->sample_rate = S.Faudio_sample_rate;
-      ChooseSampleFormat(Enc, Codec);
-      ChooseSampleRate(this, Enc, Codec);
-      LibAVUtil.av_dict_copy(&Stream.encoder_options, FOptions.EncoderOptions(AVMEDIA_TYPE_AUDIO), 0);
-    }
-    Foutput_codecs.push_back(Named);
-    // The time base follows the rate the encoder really runs at, so sample counts are time stamps.
-    Enc->time_base = { 1, Enc->sample_rate };
-    FinishStream(Stream, S.Faudio_language);
-  } catch (...) {
+  ScopeGuard ForgetCodec([&] {
     S.Faudio_codec_name.clear();
     FOptions.SetPendingEncoder(AVMEDIA_TYPE_AUDIO, "");
-    S.Faudio_language.clear();
-    throw;
+  });
+  ScopeGuard ForgetLanguage([&] { S.Faudio_language.clear(); });
+  TOutputFileContext::TStream& Stream = NewStream(AOutput);
+  Fbitstream_filters[AFileIndex][Stream.st->index] = std::exchange(S.Faudio_bitstream_filters, {});
+  AVCodecID CodecId = AV_CODEC_ID_NONE;
+  const AVCodec* Named = nullptr;
+  const AVCodec* Codec = S.Faudio_stream_copy ? nullptr : ChooseEncoder(AOutput, AVMEDIA_TYPE_AUDIO, S.Faudio_codec_name, CodecId, Named);
+  AVCodecContext* Enc = Stream.enc = NewCodecContext(Codec, AVMEDIA_TYPE_AUDIO);
+  Enc->thread_count = CodecThreads();
+  if (S.Faudio_codec_tag) Enc->codec_tag = S.Faudio_codec_tag;
+  AVCodecContext* Holder = FOptions.CodecHolder(AVMEDIA_TYPE_AUDIO);
+  if (AOutput.Context->oformat->flags & AVFMT_GLOBALHEADER) {
+    Enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    Holder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
   }
+  if (S.Faudio_stream_copy) {
+    Stream.stream_copy = true;
+    SetChannels(Enc, S.Faudio_channels, 0);
+    Enc->sample_rate = S.Faudio_sample_rate;
+  } else {
+    Enc->codec_id = CodecId;
+    FOptions.CopyOptions(Enc, Holder, AV_OPT_FLAG_AUDIO_PARAM | AV_OPT_FLAG_ENCODING_PARAM);
+    if (S.Faudio_qscale > TFFmpegSettings::NoAudioQScale) {
+      Enc->flags |= AV_CODEC_FLAG_QSCALE;
+      Stream.quality = FF_QP2LAMBDA * S.Faudio_qscale;
+      Enc->global_quality = int(Stream.quality);
+    }
+    SetChannels(Enc, S.Faudio_channels, S.Fchannel_layout);
+    Enc->sample_fmt = AVSampleFormat(S.Faudio_sample_fmt);
+    Enc->sample_rate = S.Faudio_sample_rate;
+    ChooseSampleFormat(Enc, Codec);
+    ChooseSampleRate(this, Enc, Codec);
+    LibAVUtil.av_dict_copy(&Stream.encoder_options, FOptions.EncoderOptions(AVMEDIA_TYPE_AUDIO), 0);
+  }
+  Foutput_codecs.push_back(Named);
+  // The time base follows the rate the encoder really runs at, so sample counts are time stamps.
+  Enc->time_base = { 1, Enc->sample_rate };
+  FinishStream(Stream, S.Faudio_language);
   S.Faudio_disable = false;
-  S.Faudio_codec_name.clear();
-  FOptions.SetPendingEncoder(AVMEDIA_TYPE_AUDIO, "");
   S.Faudio_stream_copy = 0;
 }
 
 void TCustomFFmpeg::new_subtitle_stream(TOutputFileContext& AOutput, int AFileIndex) {
   TFFmpegSettings& S = FSettings;
-  try {
-    TOutputFileContext::TStream& Stream = NewStream(AOutput);
-    Fbitstream_filters[AFileIndex][Stream.st->index] = std::exchange(S.Fsubtitle_bitstream_filters, {});
-    const AVCodec* Named = nullptr;
-    AVCodecID CodecId = AV_CODEC_ID_NONE;
-    // Without a name the muxer's own subtitle codec serves, as for video and audio, so subtitles of the input
-    // reach a container that takes them instead of failing for want of an encoder.
-    if (!S.Fsubtitle_stream_copy) ChooseEncoder(AOutput, AVMEDIA_TYPE_SUBTITLE, S.Fsubtitle_codec_name, CodecId, Named);
-    AVCodecContext* Enc = Stream.enc = NewCodecContext(Named, AVMEDIA_TYPE_SUBTITLE);
-    if (S.Fsubtitle_codec_tag) Enc->codec_tag = S.Fsubtitle_codec_tag;
-    if (S.Fsubtitle_stream_copy) {
-      Stream.stream_copy = true;
-    } else {
-      FOptions.CopyOptions(Enc, FOptions.CodecHolder(AVMEDIA_TYPE_SUBTITLE), AV_OPT_FLAG_SUBTITLE_PARAM | AV_OPT_FLAG_ENCODING_PARAM);
-      Enc->codec_id = CodecId;
-      LibAVUtil.av_dict_copy(&Stream.encoder_options, FOptions.EncoderOptions(AVMEDIA_TYPE_SUBTITLE), 0);
-    }
-    Foutput_codecs.push_back(Named);
-    FinishStream(Stream, S.Fsubtitle_language);
-  } catch (...) {
+  ScopeGuard ForgetCodec([&] {
     S.Fsubtitle_codec_name.clear();
     FOptions.SetPendingEncoder(AVMEDIA_TYPE_SUBTITLE, "");
-    S.Fsubtitle_language.clear();
-    throw;
+  });
+  ScopeGuard ForgetLanguage([&] { S.Fsubtitle_language.clear(); });
+  TOutputFileContext::TStream& Stream = NewStream(AOutput);
+  Fbitstream_filters[AFileIndex][Stream.st->index] = std::exchange(S.Fsubtitle_bitstream_filters, {});
+  const AVCodec* Named = nullptr;
+  AVCodecID CodecId = AV_CODEC_ID_NONE;
+  // Without a name the muxer's own subtitle codec serves, as for video and audio, so subtitles of the input
+  // reach a container that takes them instead of failing for want of an encoder.
+  if (!S.Fsubtitle_stream_copy) ChooseEncoder(AOutput, AVMEDIA_TYPE_SUBTITLE, S.Fsubtitle_codec_name, CodecId, Named);
+  AVCodecContext* Enc = Stream.enc = NewCodecContext(Named, AVMEDIA_TYPE_SUBTITLE);
+  if (S.Fsubtitle_codec_tag) Enc->codec_tag = S.Fsubtitle_codec_tag;
+  if (S.Fsubtitle_stream_copy) {
+    Stream.stream_copy = true;
+  } else {
+    FOptions.CopyOptions(Enc, FOptions.CodecHolder(AVMEDIA_TYPE_SUBTITLE), AV_OPT_FLAG_SUBTITLE_PARAM | AV_OPT_FLAG_ENCODING_PARAM);
+    Enc->codec_id = CodecId;
+    LibAVUtil.av_dict_copy(&Stream.encoder_options, FOptions.EncoderOptions(AVMEDIA_TYPE_SUBTITLE), 0);
   }
+  Foutput_codecs.push_back(Named);
+  FinishStream(Stream, S.Fsubtitle_language);
   S.Fsubtitle_disable = false;
-  S.Fsubtitle_codec_name.clear();
-  FOptions.SetPendingEncoder(AVMEDIA_TYPE_SUBTITLE, "");
   S.Fsubtitle_stream_copy = 0;
 }
 

@@ -12,6 +12,7 @@
 #include "engine/tasklist/TOutputOptionsTranslation.h"
 #include "engine/libav/TServingLock.h"
 #include "platform/base/MainThread.h"
+#include "platform/base/ScopeGuard.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
@@ -31,18 +32,6 @@ public:
 };
 
 bool InsideHandlerOf(const TFFmpeg* ATask) { return std::ranges::find(HandlerTasks, ATask) != HandlerTasks.end(); }
-
-/// Counts a Stop that waits, for the lifetime of the block.
-class TStopScope {
-public:
-  explicit TStopScope(std::atomic<int>& ACount) : FCount(ACount) { ++FCount; }
-  ~TStopScope() { --FCount; }
-  TStopScope(const TStopScope&) = delete;
-  TStopScope& operator=(const TStopScope&) = delete;
-
-private:
-  std::atomic<int>& FCount;
-};
 
 }  // namespace
 
@@ -246,7 +235,8 @@ void TCustomFFConverter::Start(int AThreadCount) {
 }
 
 void TCustomFFConverter::Stop(bool AWaitFor) {
-  TStopScope Stopping(FStopping);
+  ++FStopping;
+  ScopeGuard Stopped([&] { --FStopping; });
   FStopRequested = true;
   {
     TServingLock Lock(FTerminateLock);
@@ -289,13 +279,8 @@ void TCustomFFConverter::DoCustomHook(TFFmpeg* ATask, TBitmap* ABitmap, int AFra
     THandlerScope Scope(ATask);
     TCanvas* Canvas = ABitmap->Canvas();
     Canvas->Lock();
-    try {
-      OnCustomHook(this, &FHookInfo);
-    } catch (...) {
-      Canvas->Unlock();
-      throw;
-    }
-    Canvas->Unlock();
+    ScopeGuard Unlocked([&] { Canvas->Unlock(); });
+    OnCustomHook(this, &FHookInfo);
   }
   AUpdate = FHookInfo.Update;
   AStopHook = FHookInfo.StopHook;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/base/Exception.h"
+#include "platform/base/ScopeGuard.h"
 #include "platform/base/SysUtils.h"
 
 TCollectionItem::TCollectionItem(TCollection* Collection) {
@@ -55,14 +56,9 @@ TCollectionItem* TCollection::Insert(int Index) {
   if (Index < 0 || Index > Count()) IndexError(Index);
   BeginUpdate();
   TCollectionItem* item = nullptr;
-  try {
-    item = Add();
-    item->SetIndex(Index);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  ScopeGuard Updated([&] { EndUpdate(); });
+  item = Add();
+  item->SetIndex(Index);
   return item;
 }
 
@@ -88,14 +84,9 @@ void TCollection::Assign(TPersistent* Source) {
   }
   if (source == this) return;
   BeginUpdate();
-  try {
-    Clear();
-    for (int i = 0; i < source->Count(); ++i) Add()->Assign(source->Items(i));
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  ScopeGuard Updated([&] { EndUpdate(); });
+  Clear();
+  for (int i = 0; i < source->Count(); ++i) Add()->Assign(source->Items(i));
 }
 
 void TCollection::BeginUpdate() { ++FUpdateCount; }

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/base/Exception.h"
+#include "platform/base/ScopeGuard.h"
 #include "platform/base/SysUtils.h"
 #include "platform/base/TFileStream.h"
 
@@ -47,14 +48,9 @@ String ExtractQuoted(const String& Value, size_t& Pos, char Quote) {
 void TStrings::Put(int Index, const String& S) {
   TObject* object = GetObject(Index);
   BeginUpdate();
-  try {
-    Delete(Index);
-    InsertObject(Index, S, object);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  ScopeGuard Updated([&] { EndUpdate(); });
+  Delete(Index);
+  InsertObject(Index, S, object);
 }
 
 void TStrings::PutObject(int, TObject*) {}
@@ -78,15 +74,10 @@ void TStrings::InsertObject(int Index, const String& S, TObject* AObject) {
 
 void TStrings::AddStrings(TStrings* Strings) {
   BeginUpdate();
-  try {
-    // The count is taken once, so adding a list to itself doubles it instead of running forever.
-    int count = Strings->Count();
-    for (int i = 0; i < count; ++i) AddObject(Strings->Get(i), Strings->GetObject(i));
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  ScopeGuard Updated([&] { EndUpdate(); });
+  // The count is taken once, so adding a list to itself doubles it instead of running forever.
+  int count = Strings->Count();
+  for (int i = 0; i < count; ++i) AddObject(Strings->Get(i), Strings->GetObject(i));
 }
 
 void TStrings::Assign(TPersistent* Source) {
@@ -98,14 +89,9 @@ void TStrings::Assign(TPersistent* Source) {
   // Clearing first would empty the source as well.
   if (source == this) return;
   BeginUpdate();
-  try {
-    Clear();
-    AddStrings(source);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  ScopeGuard Updated([&] { EndUpdate(); });
+  Clear();
+  AddStrings(source);
 }
 
 void TStrings::Exchange(int Index1, int Index2) {
@@ -113,16 +99,11 @@ void TStrings::Exchange(int Index1, int Index2) {
   TObject* o1 = GetObject(Index1);
   TObject* o2 = GetObject(Index2);
   BeginUpdate();
-  try {
-    Put(Index1, s2);
-    PutObject(Index1, o2);
-    Put(Index2, s1);
-    PutObject(Index2, o1);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  ScopeGuard Updated([&] { EndUpdate(); });
+  Put(Index1, s2);
+  PutObject(Index1, o2);
+  Put(Index2, s1);
+  PutObject(Index2, o1);
 }
 
 void TStrings::Move(int CurIndex, int NewIndex) {
@@ -132,14 +113,9 @@ void TStrings::Move(int CurIndex, int NewIndex) {
   String s = Get(CurIndex);
   TObject* object = GetObject(CurIndex);
   BeginUpdate();
-  try {
-    Delete(CurIndex);
-    InsertObject(NewIndex, s, object);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  ScopeGuard Updated([&] { EndUpdate(); });
+  Delete(CurIndex);
+  InsertObject(NewIndex, s, object);
 }
 
 int TStrings::IndexOf(const String& S) const {
@@ -205,20 +181,15 @@ String TStrings::Text() const {
 void TStrings::SetText(const String& Value) {
   String text = AdjustLineBreaks(Value);
   BeginUpdate();
-  try {
-    Clear();
-    size_t start = 0;
-    while (start < text.size()) {
-      size_t end = text.find('\n', start);
-      if (end == String::npos) end = text.size();
-      Add(text.substr(start, end - start));
-      start = end + 1;
-    }
-  } catch (...) {
-    EndUpdate();
-    throw;
+  ScopeGuard Updated([&] { EndUpdate(); });
+  Clear();
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == String::npos) end = text.size();
+    Add(text.substr(start, end - start));
+    start = end + 1;
   }
-  EndUpdate();
 }
 
 String TStrings::DelimitedText() const { return DelimitedTextWith(FDelimiter, FQuoteChar, FStrictDelimiter); }
@@ -251,31 +222,26 @@ void TStrings::SetDelimitedTextWith(const String& Value, char ADelimiter, char A
       while (pos < Value.size() && IsBlank(Value[pos])) ++pos;
   };
   BeginUpdate();
-  try {
-    Clear();
-    size_t pos = 0;
-    skipBlanks(pos);
-    while (pos < Value.size()) {
-      if (Value[pos] == AQuote) {
-        Add(ExtractQuoted(Value, pos, AQuote));
-      } else {
-        size_t start = pos;
-        while (pos < Value.size() && Value[pos] != ADelimiter && (Strict || !IsBlank(Value[pos]))) ++pos;
-        Add(Value.substr(start, pos - start));
-      }
-      skipBlanks(pos);
-      if (pos < Value.size() && Value[pos] == ADelimiter) {
-        ++pos;
-        skipBlanks(pos);
-        // A delimiter at the end still separates: an empty last item follows it.
-        if (pos == Value.size()) Add(String());
-      }
+  ScopeGuard Updated([&] { EndUpdate(); });
+  Clear();
+  size_t pos = 0;
+  skipBlanks(pos);
+  while (pos < Value.size()) {
+    if (Value[pos] == AQuote) {
+      Add(ExtractQuoted(Value, pos, AQuote));
+    } else {
+      size_t start = pos;
+      while (pos < Value.size() && Value[pos] != ADelimiter && (Strict || !IsBlank(Value[pos]))) ++pos;
+      Add(Value.substr(start, pos - start));
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
+    skipBlanks(pos);
+    if (pos < Value.size() && Value[pos] == ADelimiter) {
+      ++pos;
+      skipBlanks(pos);
+      // A delimiter at the end still separates: an empty last item follows it.
+      if (pos == Value.size()) Add(String());
+    }
   }
-  EndUpdate();
 }
 
 void TStrings::LoadFromStream(TStream* Stream) {

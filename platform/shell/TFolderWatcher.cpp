@@ -13,6 +13,8 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/base/ScopeGuard.h"
+
 namespace {
 
 constexpr uint32_t NameEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO;
@@ -195,12 +197,9 @@ TFolderWatcher::TFolderWatcher(const String& Directory, bool WatchSubTree, uint3
   state.Running = true;  // before the thread starts, which may end at once and clear it
   auto thread = std::make_unique<TWatchThread>(FState);
   thread->SetFreeOnTerminate(true);
-  try {
-    thread->Start();
-  } catch (...) {
-    state.Running = false;
-    throw;
-  }
+  ScopeGuard NotRunning([&] { state.Running = false; });
+  thread->Start();
+  NotRunning.Dismiss();
   thread.release();  // it deletes itself when it ends
 }
 

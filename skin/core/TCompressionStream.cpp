@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/base/ScopeGuard.h"
+
 namespace {
 
 constexpr const char* InvalidOperation = "Invalid stream operation";
@@ -70,22 +72,17 @@ Int64 TCompressionStream::Seek(Int64 Offset, TSeekOrigin Origin) {
 void TCompressionStream::Finish() {
   if (FFinished) return;
   FFinished = true;
-  try {
-    FZRec.next_in = nullptr;
-    FZRec.avail_in = 0;
-    int result = deflate(&FZRec, Z_FINISH);
+  ScopeGuard End([&] { deflateEnd(&FZRec); });
+  FZRec.next_in = nullptr;
+  FZRec.avail_in = 0;
+  int result = deflate(&FZRec, Z_FINISH);
+  Check(result);
+  while (result != Z_STREAM_END && FZRec.avail_out == 0) {
+    WriteOutput(BufferSize);
+    result = deflate(&FZRec, Z_FINISH);
     Check(result);
-    while (result != Z_STREAM_END && FZRec.avail_out == 0) {
-      WriteOutput(BufferSize);
-      result = deflate(&FZRec, Z_FINISH);
-      Check(result);
-    }
-    WriteOutput(BufferSize - int(FZRec.avail_out));
-  } catch (...) {
-    deflateEnd(&FZRec);
-    throw;
   }
-  deflateEnd(&FZRec);
+  WriteOutput(BufferSize - int(FZRec.avail_out));
 }
 
 float TCompressionStream::CompressionRate() const {

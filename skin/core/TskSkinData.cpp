@@ -5,10 +5,12 @@
 
 #include "platform/base/Exception.h"
 #include "platform/base/FileUtils.h"
+#include "platform/base/ScopeGuard.h"
 #include "platform/base/SysUtils.h"
 #include "platform/base/TFileStream.h"
 #include "platform/base/TMemIniFile.h"
 #include "platform/base/TMemoryStream.h"
+#include "platform/base/TemporaryChange.h"
 #include "skin/core/TskCompressedSkinList.h"
 #include "skin/core/TskCompressedStoredSkin.h"
 #include "skin/core/TskResourceStrData.h"
@@ -154,17 +156,11 @@ void TskSkinData::SaveToCompressedFile(const String& FileName) {
 
 void TskSkinData::ClearSkin() {
   if (FChanging) return;
-  FChanging = true;
+  TemporaryChange Changing(FChanging, true);
   ClearAll();
-  try {
-    SendSkinDataMessage(WM_BEFORECHANGESKINDATA);
-    SendSkinDataMessage(WM_CHANGESKINDATA);
-    SendSkinDataMessage(WM_AFTERCHANGESKINDATA);
-  } catch (...) {
-    FChanging = false;
-    throw;
-  }
-  FChanging = false;
+  SendSkinDataMessage(WM_BEFORECHANGESKINDATA);
+  SendSkinDataMessage(WM_CHANGESKINDATA);
+  SendSkinDataMessage(WM_AFTERCHANGESKINDATA);
 }
 
 void TskSkinData::ClearAll() {
@@ -335,28 +331,20 @@ void TskSkinData::Notification(TComponent* AComponent, TOperation Operation) {
 
 template <class TRead> void TskSkinData::ChangeSkin(TRead&& ReadSkin) {
   FChanging = true;
-  try {
-    Empty = true;
-    ChangeSkinDataProcess = true;
-    SendSkinDataMessage(WM_BEFORECHANGESKINDATA);
-    ClearAll();
-    try {
-      ReadSkin();
-      Empty = false;
-      if (OnLoadData) OnLoadData(this);
-    } catch (...) {
-      // Every form was told the change began, so it must hear the change end, with whatever the model
-      // holds: nothing, when the skin could not be read.
-      if (Empty) ClearAll();
-      FinishChange();
-      throw;
-    }
+  ScopeGuard Changed([&] { FChanging = false; });
+  Empty = true;
+  ChangeSkinDataProcess = true;
+  SendSkinDataMessage(WM_BEFORECHANGESKINDATA);
+  ClearAll();
+  // Every form was told the change began, so it must hear the change end, with whatever the model
+  // holds: nothing, when the skin could not be read.
+  ScopeGuard Finished([&] {
+    if (Empty) ClearAll();
     FinishChange();
-  } catch (...) {
-    FChanging = false;
-    throw;
-  }
-  FChanging = false;
+  });
+  ReadSkin();
+  Empty = false;
+  if (OnLoadData) OnLoadData(this);
 }
 
 void TskSkinData::FinishChange() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/base/ScopeGuard.h"
 #include "platform/ui/toolkit/TControl.h"
 #include "platform/ui/winsys/Ui.h"
 
@@ -38,15 +39,11 @@ void TControlCanvas::PaintOn(HDC DC, const std::function<void()>& Paint) {
   FreeHandle();
   Lock();
   SetHandle(DC);
-  try {
-    Paint();
-  } catch (...) {
+  ScopeGuard Released([&] {
     SetHandle(nullptr);
     Unlock();
-    throw;
-  }
-  SetHandle(nullptr);
-  Unlock();
+  });
+  Paint();
 }
 
 void TControlCanvas::CreateHandle() {

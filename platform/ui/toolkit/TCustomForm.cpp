@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/base/Exception.h"
+#include "platform/base/ScopeGuard.h"
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/MessageLoop.h"
 #include "platform/ui/winsys/ScreenMetrics.h"
@@ -283,22 +284,13 @@ TModalResult TCustomForm::ShowModal() {
   FModal = true;
   const std::vector<HWND> Disabled = DisableTaskWindows(FHandle);
   // Whatever way the loop ends, the other windows come back and get the activation back.
-  struct Restore {
-    TCustomForm* Form;
-    const std::vector<HWND>& Disabled;
-    HWND ActiveWindow;
-    TCursor Cursor;
-    ~Restore() {
-      EnableTaskWindows(Disabled);
-      if (ActiveWindow && IsWindow(ActiveWindow)) SetActiveWindow(ActiveWindow);
-      if (Screen) Screen->SetCursor(Cursor);
-      Form->FModal = false;
-    }
-  } Guard { this, Disabled, ActiveWindow, SavedCursor };
-  struct HideAfter {
-    TCustomForm* Form;
-    ~HideAfter() { Form->Hide(); }
-  } Hider { this };
+  ScopeGuard Restore([&] {
+    EnableTaskWindows(Disabled);
+    if (ActiveWindow && IsWindow(ActiveWindow)) SetActiveWindow(ActiveWindow);
+    if (Screen) Screen->SetCursor(SavedCursor);
+    FModal = false;
+  });
+  ScopeGuard HideAfter([this] { Hide(); });
   Show();
   FModalResult = mrNone;
   RunModalLoop([this] {

@@ -40,14 +40,9 @@ public:
   /// Makes a form of class F and builds it as the file comment says; a failing step frees the form and
   /// raises again.
   template <class F> static F* Build(TComponent* AOwner) {
-    F* Form = new F(AOwner);
-    try {
-      Form->BuildComponents();
-    } catch (...) {
-      delete Form;
-      throw;
-    }
-    return Form;
+    auto Form = std::make_unique<F>(AOwner);
+    Form->BuildComponents();
+    return Form.release();
   }
 
   // ---- Frame and placement ----

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "platform/base/Exception.h"
+#include "platform/base/ScopeGuard.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/ui/toolkit/IControlHost.h"
@@ -167,16 +168,14 @@ void TWinControl::CreateWnd() {
     if (!RegisterClass(Class)) throw EOutOfResources(Format("Cannot register the window class %s", Params.WinClassName));
   }
   FControlState.Include(csCreating);
-  GCreationControl = this;
-  try {
+  {
+    GCreationControl = this;
+    ScopeGuard Created([&] {
+      GCreationControl = nullptr;
+      FControlState.Exclude(csCreating);
+    });
     CreateWindowHandle(Params);
-  } catch (...) {
-    GCreationControl = nullptr;
-    FControlState.Exclude(csCreating);
-    throw;
   }
-  GCreationControl = nullptr;
-  FControlState.Exclude(csCreating);
   if (!FHandle) throw EOutOfResources(Format("Error creating window of %s", ClassName()));
   FText.clear();
   UpdateBounds();
@@ -244,12 +243,9 @@ void TWinControl::UpdateShowing() {
   }
   if (FHandle && FShowing != Show) {
     FShowing = Show;
-    try {
-      Perform(CM_SHOWINGCHANGED, 0, 0);
-    } catch (...) {
-      FShowing = !Show;
-      throw;
-    }
+    ScopeGuard Undo([&] { FShowing = !Show; });
+    Perform(CM_SHOWINGCHANGED, 0, 0);
+    Undo.Dismiss();
   }
 }
 
@@ -361,16 +357,12 @@ void TWinControl::AlignControl(TControl* AControl) {
     return;
   }
   DisableAlign();
-  try {
-    TRect R = GetClientRect();
-    AlignControls(AControl, R);
-  } catch (...) {
+  ScopeGuard Aligned([&] {
     FControlState.Exclude(csAlignmentNeeded);
     EnableAlign();
-    throw;
-  }
-  FControlState.Exclude(csAlignmentNeeded);
-  EnableAlign();
+  });
+  TRect R = GetClientRect();
+  AlignControls(AControl, R);
 }
 
 void TWinControl::AdjustClientRect(TRect& Rect) { (void)Rect; }
@@ -597,28 +589,22 @@ bool TWinControl::SetFocusedControl(TWinControl* Control) {
     return GFocusCount == Count;
   };
   Control->FControlState.Include(csFocusing);
-  const auto Done = [Control] { Control->FControlState.Exclude(csFocusing); };
-  try {
-    if (!FFocusedControl) FFocusedControl = this;
-    if (FFocusedControl != Control) {
-      while (FFocusedControl && !FFocusedControl->ContainsControl(Control)) {
-        TWinControl* Leaving = FFocusedControl;
-        FFocusedControl = Leaving->FParent;
-        if (!Send(Leaving, CM_EXIT)) return Done(), false;
-      }
-      while (FFocusedControl != Control) {
-        TWinControl* Entering = Control;
-        while (Entering->FParent != FFocusedControl) Entering = Entering->FParent;
-        FFocusedControl = Entering;
-        if (!Send(Entering, CM_ENTER)) return Done(), false;
-      }
-      Perform(CM_FOCUSCHANGED, 0, LPARAM(Control));
+  ScopeGuard Done([Control] { Control->FControlState.Exclude(csFocusing); });
+  if (!FFocusedControl) FFocusedControl = this;
+  if (FFocusedControl != Control) {
+    while (FFocusedControl && !FFocusedControl->ContainsControl(Control)) {
+      TWinControl* Leaving = FFocusedControl;
+      FFocusedControl = Leaving->FParent;
+      if (!Send(Leaving, CM_EXIT)) return false;
     }
-  } catch (...) {
-    Done();
-    throw;
+    while (FFocusedControl != Control) {
+      TWinControl* Entering = Control;
+      while (Entering->FParent != FFocusedControl) Entering = Entering->FParent;
+      FFocusedControl = Entering;
+      if (!Send(Entering, CM_ENTER)) return false;
+    }
+    Perform(CM_FOCUSCHANGED, 0, LPARAM(Control));
   }
-  Done();
   return true;
 }
 
@@ -1056,13 +1042,8 @@ void TWinControl::DispatchPaintingThemselves(TMessage& Message) {
     return;
   }
   FControlState.Include(csCustomPaint);
-  try {
-    TWinControl::Dispatch(Message);
-  } catch (...) {
-    FControlState.Exclude(csCustomPaint);
-    throw;
-  }
-  FControlState.Exclude(csCustomPaint);
+  ScopeGuard Painted([&] { FControlState.Exclude(csCustomPaint); });
+  TWinControl::Dispatch(Message);
 }
 
 void TWinControl::DefaultHandler(TMessage& Message) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/base/SysUtils.h"
+#include "platform/base/TemporaryChange.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
 #include "platform/ui/winsys/Input.h"
@@ -226,7 +227,7 @@ void NativeListBox::EnsureVisible(int Index) {
 void NativeListBox::UpdateScrollInfo() {
   const HWND W = Wnd();
   if (!W || FUpdatingBars) return;
-  FUpdatingBars = true;
+  TemporaryChange Updating(FUpdatingBars, true);
   const int Bar = Columns() ? SB_HORZ : SB_VERT;
   const bool Needed = PublishScrollInfo() || (Style() & LBS_DISABLENOSCROLL);
   const DWORD Wanted = Needed ? (Bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL) & FBars : 0;
@@ -235,7 +236,6 @@ void NativeListBox::UpdateScrollInfo() {
     if (Wanted) ShowScrollBar(W, Bar, true);
     PublishScrollInfo();  // the client area changed with the bars
   }
-  FUpdatingBars = false;
 }
 
 bool NativeListBox::PublishScrollInfo() {
