@@ -5,6 +5,7 @@
 
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVFilterStubs.h"
+#include "engine/libav/AVHandles.h"
 #include "engine/libav/AVUtilStubs.h"
 #include "engine/player/PlayerClocks.h"
 #include "engine/player/PlayerPictureQueue.h"
@@ -207,8 +208,8 @@ int OutputPicture(TVideoState& AState, AVFrame* AFrame, double APts, Int64 APos)
 int VideoThread(void* AOpaque) {
   TVideoState& State = *static_cast<TVideoState*>(AOpaque);
   TPlaybackHost& Player = *State.Owner;
-  AVFrame* Decoded = LibAVUtil.av_frame_alloc();
-  AVFrame* Picture = LibAVUtil.av_frame_alloc();
+  const TAVFrameHandle Decoded(LibAVUtil.av_frame_alloc());
+  const TAVFrameHandle Picture(LibAVUtil.av_frame_alloc());
   while (Decoded && Picture) {
     // Paused, the decoder still gives the first picture after a seek (seek_done holds until it did), also
     // when the pause came after the seek was asked for: the display must not keep a picture from before.
@@ -239,8 +240,6 @@ int VideoThread(void* AOpaque) {
   }
   LibAVFilter.avfilter_graph_free(&State.video_graph);
   State.in_video_filter = State.out_video_filter = nullptr;
-  LibAVUtil.av_frame_free(&Picture);
-  LibAVUtil.av_frame_free(&Decoded);
   return 0;
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVHandles.h"
 #include "engine/libav/AVUtilStubs.h"
 #include "engine/libav/FFUtils.h"
 #include "engine/libav/MyUtils.h"
@@ -172,7 +173,7 @@ bool QueuesFull(const TVideoState& AState) {
 /// Reads packets into the queues until the playback ends, carrying out seeks and pause changes.
 void ReadLoop(TVideoState& AState) {
   TPlaybackHost& Player = *AState.Owner;
-  AVPacket* Packet = LibAVCodec.av_packet_alloc();
+  const TAVPacketHandle Packet(LibAVCodec.av_packet_alloc());
   bool Eof = false;
   bool EndQueued = false;  // the video decoder was told the input ended
   while (Packet && !AState.abort_request) {
@@ -231,7 +232,6 @@ void ReadLoop(TVideoState& AState) {
     else if (Packet->stream_index == AState.subtitle_stream) AState.subtitleq.Put(Packet);
     LibAVCodec.av_packet_unref(Packet);
   }
-  LibAVCodec.av_packet_free(&Packet);
 }
 
 int ReadThread(void* AOpaque) {

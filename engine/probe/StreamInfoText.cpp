@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVHandles.h"
 #include "engine/libav/AVUtilStubs.h"
 #include "engine/libav/FFUtils.h"
 #include "platform/base/SysUtils.h"
@@ -33,14 +34,13 @@ AVRational Inverse(AVRational ARate) { return { ARate.den, ARate.num }; }
 /// FFmpeg's one-line description of the stream's codec, read from an unopened context built from the
 /// stream's parameters.
 String CodecDescription(const AVCodecParameters* AParameters, AVRational& ACodecTimeBase, AVRational& ACodecAspect) {
-  AVCodecContext* Context = LibAVCodec.avcodec_alloc_context3(nullptr);
+  const TAVCodecContextHandle Context(LibAVCodec.avcodec_alloc_context3(nullptr));
   if (!Context) return String();
   char Text[256] {};
   if (LibAVCodec.avcodec_parameters_to_context(Context, AParameters) >= 0)
     LibAVCodec.avcodec_string(Text, sizeof Text, Context, 0);
   ACodecTimeBase = Context->time_base;
   ACodecAspect = Context->sample_aspect_ratio;
-  LibAVCodec.avcodec_free_context(&Context);
   return Text;
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVHandles.h"
 #include "engine/libav/AVUtilStubs.h"
 #include "engine/libav/FFmpegLogger.h"
 #include "engine/libav/SwScaleStubs.h"
@@ -123,9 +124,8 @@ int TFFOptions::SetEncoderPrivate(int AKind, const String& AName, const String& 
   if (!Codec || !KnowsPrivate(&Codec->priv_class, AName)) return 0;
   AFound = true;
   // The value is tried on a scratch encoder context, so a refused one is reported now and not at open.
-  AVCodecContext* Scratch = Allocated(LibAVCodec.avcodec_alloc_context3(Codec));
+  const TAVCodecContextHandle Scratch(Allocated(LibAVCodec.avcodec_alloc_context3(Codec)));
   const int Result = LibAVUtil.av_opt_set(Scratch, AName.c_str(), AValue.c_str(), AV_OPT_SEARCH_CHILDREN);
-  LibAVCodec.avcodec_free_context(&Scratch);
   if (Result >= 0) LibAVUtil.av_dict_set(&FEncoderOptions[AKind], AName.c_str(), AValue.c_str(), 0);
   return Result;
 }
@@ -144,10 +144,10 @@ int TFFOptions::SetMuxerPrivate(const String& AName, const String& AValue, bool&
   const AVOutputFormat* Muxer = LibAVFormat.av_guess_format(FPendingMuxer.c_str(), nullptr, nullptr);
   if (!Muxer || !KnowsPrivate(&Muxer->priv_class, AName)) return 0;
   AFound = true;
-  AVFormatContext* Scratch = nullptr;
-  int Result = LibAVFormat.avformat_alloc_output_context2(&Scratch, Muxer, nullptr, nullptr);
+  AVFormatContext* Made = nullptr;
+  int Result = LibAVFormat.avformat_alloc_output_context2(&Made, Muxer, nullptr, nullptr);
+  const TAVFormatContextHandle Scratch(Made);
   if (Result >= 0) Result = LibAVUtil.av_opt_set(Scratch->priv_data, AName.c_str(), AValue.c_str(), 0);
-  LibAVFormat.avformat_free_context(Scratch);
   if (Result >= 0) LibAVUtil.av_dict_set(&FMuxerOptions, AName.c_str(), AValue.c_str(), 0);
   return Result;
 }

@@ -138,12 +138,14 @@ void TTranscoder::PrepareResampler(TAVOutputStream& AOst, const AVFrame* AFrame)
   if (!AOst.audio_resample && !Reformat && AFrame->sample_rate == Enc->sample_rate) return;
   const Int64 Key = InputKey(AFrame);
   if (AOst.resample && Key == AOst.reformat_pair) return;
-  LibSwResample.swr_free(&AOst.resample);
+  AOst.resample.reset();
   AVChannelLayout Layout {};
   if (AFrame->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC) LibAVUtil.av_channel_layout_default(&Layout, AFrame->ch_layout.nb_channels);
   else LibAVUtil.av_channel_layout_copy(&Layout, &AFrame->ch_layout);
-  int Made = LibSwResample.swr_alloc_set_opts2(&AOst.resample, const_cast<AVChannelLayout*>(&Enc->ch_layout), Enc->sample_fmt, Enc->sample_rate, &Layout,
+  SwrContext* Resampler = nullptr;
+  int Made = LibSwResample.swr_alloc_set_opts2(&Resampler, const_cast<AVChannelLayout*>(&Enc->ch_layout), Enc->sample_fmt, Enc->sample_rate, &Layout,
                                                AVSampleFormat(AFrame->format), AFrame->sample_rate, 0, nullptr);
+  AOst.resample.reset(Resampler);
   LibAVUtil.av_channel_layout_uninit(&Layout);
   if (Made >= 0 && AOst.audio_resample) {
     LibAVUtil.av_opt_set_int(AOst.resample, "filter_size", 16, 0);
@@ -153,7 +155,7 @@ void TTranscoder::PrepareResampler(TAVOutputStream& AOst, const AVFrame* AFrame)
   }
   if (Made >= 0) Made = LibSwResample.swr_init(AOst.resample);
   if (Made < 0) {
-    LibSwResample.swr_free(&AOst.resample);
+    AOst.resample.reset();
     if (AOst.audio_resample)
       throw FFmpegException(Format("Can not resample %d channels @ %d Hz to %d channels @ %d Hz", AFrame->ch_layout.nb_channels,
                                    AFrame->sample_rate, Enc->ch_layout.nb_channels, Enc->sample_rate));

@@ -7,6 +7,7 @@
 #include "engine/libav/AVFormatStubs.h"
 #include "engine/libav/AVUtilStubs.h"
 #include "engine/libav/FFUtils.h"
+#include "engine/libav/AVHandles.h"
 #include "engine/task/FFmpeg.h"
 #include "engine/transcode/TTranscoder.h"
 #include "platform/base/SysUtils.h"
@@ -77,19 +78,13 @@ void TTranscoder::WriteFiltered(TAVOutputStream& AOst, AVPacket* APacket, size_t
     Failed(Sent);
     return WriteFiltered(AOst, APacket, AFilter + 1);
   }
-  AVPacket* Filtered = LibAVCodec.av_packet_alloc();
+  TAVPacketHandle Filtered(LibAVCodec.av_packet_alloc());
   if (!Filtered) throw FFmpegException("av_mallocz fail");
   int Received;
-  try {
-    while ((Received = LibAVCodec.av_bsf_receive_packet(Filter, Filtered)) >= 0) {
-      WriteFiltered(AOst, Filtered, AFilter + 1);
-      LibAVCodec.av_packet_unref(Filtered);
-    }
-  } catch (...) {
-    LibAVCodec.av_packet_free(&Filtered);
-    throw;
+  while ((Received = LibAVCodec.av_bsf_receive_packet(Filter, Filtered)) >= 0) {
+    WriteFiltered(AOst, Filtered, AFilter + 1);
+    LibAVCodec.av_packet_unref(Filtered);
   }
-  LibAVCodec.av_packet_free(&Filtered);
   if (Received != AVERROR(EAGAIN) && Received != AVERROR_EOF) Failed(Received);
 }
 

@@ -12,6 +12,7 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include "engine/libav/AVHandles.h"
 #include "engine/transcode/TMuxedStream.h"
 #include "engine/task/TOutputFileContext.h"
 #include "platform/base/Types.h"
@@ -47,8 +48,8 @@ struct TAVOutputStream {
 
   // Video without the filter graph: cropping by plane offsets, conversion by the scaler.
   bool video_resample { false };
-  AVFrame* pict_tmp { nullptr };
-  SwsContext* img_resample_ctx { nullptr };
+  TAVFrameHandle pict_tmp;
+  TSwsContextHandle img_resample_ctx;
   int resample_height { 0 };
   int resample_width { 0 };
   int resample_pix_fmt { AV_PIX_FMT_NONE };
@@ -65,13 +66,13 @@ struct TAVOutputStream {
   int original_rightBand { 0 };
 
   // Video through the filter graph.
-  AVFilterGraph* graph { nullptr };
+  TAVFilterGraphHandle graph;
   AVFilterContext* input_video_filter { nullptr };
   AVFilterContext* out_video_filter { nullptr };
 
   // Audio: conversion of layout, rate and format, and samples waiting for a whole encoder frame.
   bool audio_resample { false };
-  SwrContext* resample { nullptr };
+  TSwrContextHandle resample;
   Int64 reformat_pair { -1 };               // key of the input format, rate and channels the converter was made for
   AVAudioFifo* fifo { nullptr };
   Int64 next_audio_pts { INT64_MIN };       // the earliest time the next audio frame may have

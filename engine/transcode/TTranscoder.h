@@ -12,6 +12,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include "engine/libav/AVHandles.h"
 #include "engine/transcode/TAVInputFile.h"
 #include "engine/transcode/TAVInputStream.h"
 #include "engine/transcode/TAVOutputStream.h"
@@ -136,14 +137,14 @@ private:
   std::deque<TMuxedStream> FMuxedStreams;
   int Fnb_ostreams_file0 { 0 };  // streams of output file 0: the size of a block in join mode
 
-  AVPacket* FPacket { nullptr };         // the packet being read or written
-  AVPacket* FEncoded { nullptr };        // packets received from encoders
-  AVFrame* FDecoded { nullptr };         // frames received from decoders
-  AVFrame* FFiltered { nullptr };        // frames taken from a filter graph
-  AVFrame* FAudioFrame { nullptr };      // encoder-sized audio frames taken from a FIFO
-  AVFrame* FPicture { nullptr };         // the picture handed to a video encoder
-  AVFrame* FCropped { nullptr };         // a view of the cropped part of a decoded picture
-  AVFrame* FFeed { nullptr };            // a picture on its way into a filter graph
+  TAVPacketHandle FPacket;         // the packet being read or written
+  TAVPacketHandle FEncoded;        // packets received from encoders
+  TAVFrameHandle FDecoded;         // frames received from decoders
+  TAVFrameHandle FFiltered;        // frames taken from a filter graph
+  TAVFrameHandle FAudioFrame;      // encoder-sized audio frames taken from a FIFO
+  TAVFrameHandle FPicture;         // the picture handed to a video encoder
+  TAVFrameHandle FCropped;         // a view of the cropped part of a decoded picture
+  TAVFrameHandle FFeed;            // a picture on its way into a filter graph
   TSampleBuffer Faudio_buf;              // converted audio
   TSampleBuffer Finput_tmp;              // input audio with silence in front
   std::vector<uint8_t> FSubtitleBuf;     // encoded subtitles, made at the first one
@@ -159,7 +160,7 @@ private:
   std::array<int, 52> Fqp_hist {};
   FILE* Fvstats_file { nullptr };
 
-  AVFrame* FHookFrame { nullptr };       // the picture deinterlacing and the custom hook work on
+  TAVFrameHandle FHookFrame;       // the picture deinterlacing and the custom hook work on
   int FHookFrameNumber { 0 };
   TRGBConvertContext FHookContext;
   TRGBConvertContext FPostContext;

@@ -306,7 +306,7 @@ void TTranscoder::SetupVideoEncoding(TAVOutputStream& AOst, TAVInputStream& AIst
   }
   // The filter graph crops and scales by itself; the own converter serves the path without it.
   if (AOst.video_resample && !S.FEnableFilter) {
-    AOst.pict_tmp = LibAVUtil.av_frame_alloc();
+    AOst.pict_tmp.reset(LibAVUtil.av_frame_alloc());
     if (!AOst.pict_tmp) throw FFmpegException("Cannot allocate temp picture, check pix fmt");
     AOst.pict_tmp->format = Enc->pix_fmt;
     AOst.pict_tmp->width = Enc->width;
@@ -317,8 +317,8 @@ void TTranscoder::SetupVideoEncoding(TAVOutputStream& AOst, TAVInputStream& AIst
     S.Fsws_flags = uint32_t(Flags);
     // The scaler aborts the process on a format it has no description of, which a damaged stream can report.
     if (!LibAVUtil.av_pix_fmt_desc_get(Dec->pix_fmt)) throw FFmpegException("Cannot get resampling context");
-    AOst.img_resample_ctx = LibSwScale.sws_getContext(CroppedWidth, CroppedHeight, Dec->pix_fmt, Enc->width, Enc->height,
-                                                      Enc->pix_fmt, int(S.Fsws_flags), nullptr, nullptr, nullptr);
+    AOst.img_resample_ctx.reset(LibSwScale.sws_getContext(CroppedWidth, CroppedHeight, Dec->pix_fmt, Enc->width, Enc->height,
+                                                          Enc->pix_fmt, int(S.Fsws_flags), nullptr, nullptr, nullptr));
     if (!AOst.img_resample_ctx) throw FFmpegException("Cannot get resampling context");
     AOst.original_height = Dec->height;
     AOst.original_width = Dec->width;

@@ -40,7 +40,8 @@ bool ParseDescription(AVFilterGraph* AGraph, const String& ADescription, AVFilte
 bool TTranscoder::BuildFilterGraph(TAVInputStream& AIst, TAVOutputStream& AOst) {
   AVCodecContext* Enc = AOst.enc();
   const AVCodecContext* Dec = AIst.dec();
-  AVFilterGraph* Graph = AOst.graph = LibAVFilter.avfilter_graph_alloc();
+  AOst.graph.reset(LibAVFilter.avfilter_graph_alloc());
+  AVFilterGraph* Graph = AOst.graph;
   if (!Graph) return true;
   AVRational Aspect = Dec->sample_aspect_ratio;
   if (Aspect.num <= 0 || Aspect.den <= 0) Aspect = { 0, 1 };
@@ -85,7 +86,7 @@ void TTranscoder::FilterVideoFrame(TAVOutputStream& AOst, TAVInputStream& AIst, 
     FFeed->pts = APTS;
     FFeed->sample_aspect_ratio = AIst.dec()->sample_aspect_ratio;
   }
-  if (LibAVFilter.av_buffersrc_add_frame_flags(AOst.input_video_filter, AFrame ? FFeed : nullptr, 0) < 0) return;
+  if (LibAVFilter.av_buffersrc_add_frame_flags(AOst.input_video_filter, AFrame ? FFeed.get() : nullptr, 0) < 0) return;
   AVCodecContext* Enc = AOst.enc();
   while (LibAVFilter.av_buffersink_get_frame(AOst.out_video_filter, FFiltered) >= 0) {
     AIst.pts = FFiltered->pts;

@@ -133,12 +133,12 @@ void TTranscoder::FollowInputSize(TAVOutputStream& AOst, const TAVInputStream& A
   AOst.resample_height = Height - AOst.topBand - AOst.bottomBand;
   AOst.resample_width = Width - AOst.leftBand - AOst.rightBand;
   AOst.resample_pix_fmt = AFrame->format;
-  LibSwScale.sws_freeContext(AOst.img_resample_ctx);
+  AOst.img_resample_ctx.reset();
   int64_t Flags = 0;
   LibAVUtil.av_opt_get_int(FTask.FOptions.ScalerHolder(), "sws_flags", 0, &Flags);
   S.Fsws_flags = uint32_t(Flags);
   const AVCodecContext* Enc = AOst.enc();
-  AOst.img_resample_ctx = LibSwScale.sws_getContext(AOst.resample_width, AOst.resample_height, AVPixelFormat(AOst.resample_pix_fmt),
-                                                    Enc->width, Enc->height, Enc->pix_fmt, int(S.Fsws_flags), nullptr, nullptr, nullptr);
+  AOst.img_resample_ctx.reset(LibSwScale.sws_getContext(AOst.resample_width, AOst.resample_height, AVPixelFormat(AOst.resample_pix_fmt),
+                                                        Enc->width, Enc->height, Enc->pix_fmt, int(S.Fsws_flags), nullptr, nullptr, nullptr));
   if (!AOst.img_resample_ctx) throw FFmpegException("Cannot get resampling context");
 }

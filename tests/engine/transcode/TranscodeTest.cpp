@@ -5,7 +5,10 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <set>
 #include <thread>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "engine/libav/AVCodecStubs.h"
@@ -846,5 +849,71 @@ TEST_F(TranscodeTest, SubtitlesAreEncodedOrCopiedWithTheirTimes) {
     EXPECT_NE(Cues[0].Text.find("Hello"), String::npos) << Cues[0].Text;
     EXPECT_EQ(Cues[1].Start, 1000);
     EXPECT_NE(Cues[1].Text.find("World"), String::npos) << Cues[1].Text;
+  }
+}
+
+namespace {
+
+/// Frames and packets made through the entry points while it is installed; the Nth one fails.
+struct TAllocationFailure {
+  static inline int FailAt = 0;
+  static inline int Made = 0;
+  static inline std::set<void*> Live;
+  static inline decltype(LibAVUtil.av_frame_alloc) FrameAlloc = nullptr;
+  static inline decltype(LibAVUtil.av_frame_free) FrameFree = nullptr;
+  static inline decltype(LibAVCodec.av_packet_alloc) PacketAlloc = nullptr;
+  static inline decltype(LibAVCodec.av_packet_free) PacketFree = nullptr;
+
+  template <class T> static T* Track(T* AMade) {
+    if (++Made == FailAt) {
+      T* Unwanted = AMade;
+      if constexpr (std::is_same_v<T, AVFrame>) FrameFree(&Unwanted);
+      else PacketFree(&Unwanted);
+      return nullptr;
+    }
+    Live.insert(AMade);
+    return AMade;
+  }
+
+  explicit TAllocationFailure(int AFailAt) {
+    FailAt = AFailAt;
+    Made = 0;
+    Live.clear();
+    FrameAlloc = std::exchange(LibAVUtil.av_frame_alloc, [] { return Track(FrameAlloc()); });
+    FrameFree = std::exchange(LibAVUtil.av_frame_free, [](AVFrame** AFrame) {
+      Live.erase(*AFrame);
+      FrameFree(AFrame);
+    });
+    PacketAlloc = std::exchange(LibAVCodec.av_packet_alloc, [] { return Track(PacketAlloc()); });
+    PacketFree = std::exchange(LibAVCodec.av_packet_free, [](AVPacket** APacket) {
+      Live.erase(*APacket);
+      PacketFree(APacket);
+    });
+  }
+  ~TAllocationFailure() {
+    LibAVUtil.av_frame_alloc = FrameAlloc;
+    LibAVUtil.av_frame_free = FrameFree;
+    LibAVCodec.av_packet_alloc = PacketAlloc;
+    LibAVCodec.av_packet_free = PacketFree;
+  }
+};
+
+}  // namespace
+
+TEST_F(TranscodeTest, AFrameOrPacketThatCannotBeMadeFailsTheRunAndFreesTheOthers) {
+  // The run makes its two packets and seven frames first; each failing in turn must leave none behind.
+  for (int FailAt = 1; FailAt <= 9; ++FailAt) {
+    SCOPED_TRACE(FailAt);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI)) << Conversion.LastErrMsg();
+    Conversion.ApplyOption("vcodec", "mpeg4");
+    ASSERT_GT(Conversion.OpenOutputFile(Folder.Path("unmade.avi"), false), 0) << Conversion.LastErrMsg();
+    {
+      TAllocationFailure Failure(FailAt);
+      Conversion.StartConvert(false, tpNormal);
+      EXPECT_FALSE(Conversion.Finished());
+      EXPECT_NE(Conversion.FatalMessage().find("av_mallocz fail"), String::npos) << Conversion.FatalMessage();
+      EXPECT_EQ(TAllocationFailure::Live.size(), 0u);
+    }
   }
 }
