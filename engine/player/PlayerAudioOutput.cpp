@@ -35,17 +35,19 @@ bool PrepareConverter(TVideoState& AState, const AVFrame* AFrame) {
     LibAVUtil.av_channel_layout_uninit(&Source);
     return true;
   }
-  LibSwResample.swr_free(&AState.swr_ctx);
+  AState.swr_ctx.reset();
   LibAVUtil.av_channel_layout_uninit(&AState.audio_src_layout);
   AState.audio_src_fmt = AV_SAMPLE_FMT_NONE;
   AVChannelLayout Target {};
   LibAVUtil.av_channel_layout_default(&Target, AState.audio_tgt_channels);
-  int Made = LibSwResample.swr_alloc_set_opts2(&AState.swr_ctx, &Target, AV_SAMPLE_FMT_S16, AState.audio_tgt_freq,
-                                                &Source, SampleFormat, AFrame->sample_rate, 0, nullptr);
+  SwrContext* Resampler = nullptr;
+  int Made = LibSwResample.swr_alloc_set_opts2(&Resampler, &Target, AV_SAMPLE_FMT_S16, AState.audio_tgt_freq, &Source,
+                                                SampleFormat, AFrame->sample_rate, 0, nullptr);
+  AState.swr_ctx.reset(Resampler);
   if (Made >= 0) Made = LibSwResample.swr_init(AState.swr_ctx);
   LibAVUtil.av_channel_layout_uninit(&Target);
   if (Made < 0) {
-    LibSwResample.swr_free(&AState.swr_ctx);
+    AState.swr_ctx.reset();
     LibAVUtil.av_channel_layout_uninit(&Source);
     const char* From = LibAVUtil.av_get_sample_fmt_name(SampleFormat);
     LogAudio(AState, llError, Format("Cannot convert %s sample format to %s sample format", From ? From : "none",

@@ -24,11 +24,10 @@ bool ConfigureVideoFilters(TVideoState& AState, const AVFrame* AFrame) {
   if (AState.video_graph && AFrame->width == AState.graph_width && AFrame->height == AState.graph_height &&
       AFrame->format == AState.graph_format)
     return true;
-  LibAVFilter.avfilter_graph_free(&AState.video_graph);
   AState.in_video_filter = AState.out_video_filter = nullptr;
-  AVFilterGraph* Graph = LibAVFilter.avfilter_graph_alloc();
+  AState.video_graph.reset(LibAVFilter.avfilter_graph_alloc());
+  AVFilterGraph* Graph = AState.video_graph;
   if (!Graph) return false;
-  AState.video_graph = Graph;
   const TPlaybackHost& Player = *AState.Owner;
   // The pictures of a preview are small; one thread per graph is plenty.
   Graph->nb_threads = 1;
@@ -83,7 +82,7 @@ void FlushVideoDecoder(TVideoState& AState) {
   AState.video_draining = false;
   AState.video_drained = false;
   // Frames a filter may hold belong to the time before the seek.
-  LibAVFilter.avfilter_graph_free(&AState.video_graph);
+  AState.video_graph.reset();
   AState.in_video_filter = AState.out_video_filter = nullptr;
   DrainPictureQueue(AState);
   AState.last_dts_for_fault_detection = AState.last_pts_for_fault_detection = INT64_MIN;
@@ -238,7 +237,7 @@ int VideoThread(void* AOpaque) {
     }
     if (Player.Fstep) TogglePauseState(State);
   }
-  LibAVFilter.avfilter_graph_free(&State.video_graph);
+  State.video_graph.reset();
   State.in_video_filter = State.out_video_filter = nullptr;
   return 0;
 }

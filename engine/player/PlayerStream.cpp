@@ -374,7 +374,7 @@ void StreamClose(TVideoState& AState) {
   JoinEngineThread(AState.refresh_tid);
   for (TVideoPicture& Picture : AState.pictq) {
     std::lock_guard Lock(Picture.bmp_lock);
-    LibAVUtil.av_frame_free(&Picture.bmp);
+    Picture.bmp.reset();
   }
   DestroyQueueLocks(AState);
 }
@@ -417,7 +417,7 @@ int OpenStreamComponent(TVideoState& AState, int AIndex) {
       AState.audio_diff_avg_coef = std::exp(std::log10(0.01) / 20);
       AState.audio_diff_avg_count = 0;
       AState.audio_diff_threshold = 2.0 * 1024 / AState.audio_tgt_freq;
-      AState.audio_frame = LibAVUtil.av_frame_alloc();
+      AState.audio_frame.reset(LibAVUtil.av_frame_alloc());
       AState.audio_pkt_pending = false;
       AState.audioq.Init();
       AState.audioq.Put(FlushPacket());

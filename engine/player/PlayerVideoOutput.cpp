@@ -69,9 +69,10 @@ void DrawPicture(TVideoState& AState, const AVFrame* APicture, AVRational ASampl
   const TSize Mode = Surface->Mode();
   if (Width <= 0 || Height <= 0 || Place.Left < 0 || Place.Top < 0 || Place.Right > Mode.cx || Place.Bottom > Mode.cy)
     return;
-  AState.img_convert_ctx = LibSwScale.sws_getCachedContext(AState.img_convert_ctx, APicture->width, APicture->height,
-                                                           AV_PIX_FMT_YUV420P, Width, Height, AV_PIX_FMT_BGRA,
-                                                           SWS_BILINEAR, nullptr, nullptr, nullptr);
+  // The cached context is reused or freed by the call itself.
+  AState.img_convert_ctx.reset(LibSwScale.sws_getCachedContext(AState.img_convert_ctx.release(), APicture->width,
+                                                               APicture->height, AV_PIX_FMT_YUV420P, Width, Height,
+                                                               AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr));
   if (!AState.img_convert_ctx) return;
   {
     TSurfaceLock Buffer(*Surface);
@@ -301,13 +302,12 @@ void AllocPicture(TVideoState& AState) {
   LibSDL.SDL_UnlockMutex(AState.pictq_mutex);
   {
     std::lock_guard Lock(Slot.bmp_lock);
-    LibAVUtil.av_frame_free(&Slot.bmp);
-    Slot.bmp = LibAVUtil.av_frame_alloc();
+    Slot.bmp.reset(LibAVUtil.av_frame_alloc());
     if (Slot.bmp) {
       Slot.bmp->format = AV_PIX_FMT_YUV420P;
       Slot.bmp->width = Width;
       Slot.bmp->height = Height;
-      if (LibAVUtil.av_frame_get_buffer(Slot.bmp, 0) < 0) LibAVUtil.av_frame_free(&Slot.bmp);
+      if (LibAVUtil.av_frame_get_buffer(Slot.bmp, 0) < 0) Slot.bmp.reset();
     }
     Slot.width = Width;
     Slot.height = Height;
@@ -336,7 +336,7 @@ void DisplayVideoImage(TVideoState& AState, TVideoPicture& ASlot) {
   if (!ASlot.bmp) return;
   if (AState.subtitle_st) BlendDueSubtitle(AState, ASlot);
   std::lock_guard Shown(AState.shown_lock);
-  if (!AState.shown) AState.shown = LibAVUtil.av_frame_alloc();
+  if (!AState.shown) AState.shown.reset(LibAVUtil.av_frame_alloc());
   if (!AState.shown) return;
   LibAVUtil.av_frame_unref(AState.shown);
   if (LibAVUtil.av_frame_ref(AState.shown, ASlot.bmp) < 0) return;

@@ -16,6 +16,7 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include "engine/libav/AVHandles.h"
 #include "engine/player/PlayerTypes.h"
 #include "engine/player/TPacketQueue.h"
 
@@ -35,7 +36,7 @@ struct TVideoPicture {
   double pts { 0 };           // seconds
   double target_clock { 0 };  // seconds of the monotonic clock at which it is due
   Int64 pos { -1 };           // byte position of its packet
-  AVFrame* bmp { nullptr };   // the overlay
+  TAVFrameHandle bmp;        // the overlay
   std::mutex bmp_lock;        // the overlay lock
   int width { 0 };
   int height { 0 };
@@ -104,9 +105,9 @@ struct TVideoState {
   std::atomic<int> audio_buf_index { 0 };
   uint8_t audio_buf1[1024] {};        // the silence played while nothing is decoded
   std::vector<uint8_t> audio_buf2;    // decoded sound in the device's format
-  AVFrame* audio_frame { nullptr };
+  TAVFrameHandle audio_frame;
   bool audio_pkt_pending { false };  // the decoder holds a packet whose frames are not all taken
-  SwrContext* swr_ctx { nullptr };
+  TSwrContextHandle swr_ctx;
   AVSampleFormat audio_src_fmt { AV_SAMPLE_FMT_NONE };  // what swr_ctx converts from
   AVChannelLayout audio_src_layout {};
   int audio_src_freq { 0 };
@@ -151,7 +152,7 @@ struct TVideoState {
   bool video_draining { false };     // the decoder was told the input ended
   std::atomic<bool> video_drained { false };  // and has given up every picture it held
   std::atomic<bool> picture_ready { false };  // a picture was queued since the file opened
-  AVFilterGraph* video_graph { nullptr };
+  TAVFilterGraphHandle video_graph;
   AVFilterContext* in_video_filter { nullptr };
   AVFilterContext* out_video_filter { nullptr };
   int graph_width { 0 };  // the picture format the graph was built for
@@ -176,12 +177,12 @@ struct TVideoState {
 
   // The picture on screen: a reference to the overlay last shown, for snapshots and redisplays.
   std::mutex shown_lock;
-  AVFrame* shown { nullptr };
+  TAVFrameHandle shown;
   double shown_pts { 0 };
   AVRational shown_aspect { 0, 1 };
 
   // Display area in the video surface, and the scaler that draws pictures into it.
-  SwsContext* img_convert_ctx { nullptr };
+  TSwsContextHandle img_convert_ctx;
   int width { 0 };
   int height { 0 };
   int xleft { 0 };
