@@ -1,6 +1,16 @@
 #pragma once
 // One conversion task: its input and output files, the settings the options made, and its run, on the
 // caller's thread or on a worker thread of its own.
+//
+// Where its methods live:
+//   task/FFmpeg.cpp                life cycle, state, pause gate, codec lists, log and failures
+//   task/FFmpegDispatcher.cpp      ApplyOption: which option name does what
+//   task/FFmpegOptionHandlers.cpp  one setting per option (codec names, sizes, rates, maps, metadata)
+//   task/FFmpegTargets.cpp         options of several values: targets, passes, matrices, presets, bsf
+//   task/FFmpegInput.cpp           OpenInputFile and what it reads from the input's streams
+//   task/FFmpegOutput.cpp          OpenOutputFile: the muxer, new streams, encoders, join mode
+//   transcode/Transcode.cpp        Transcode: the run itself, in a TTranscoder
+//   transcode/PictureProcessing.cpp  post hooks and the preview window
 #include <array>
 #include <atomic>
 #include <condition_variable>
