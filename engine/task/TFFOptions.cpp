@@ -47,21 +47,18 @@ int TFFOptions::KindIndex(AVMediaType AType) {
 void TFFOptions::Allocate(int ASwsFlags) {
   Free();
   for (int Type = 0; Type < 5; ++Type) {
-    FCodecHolders[Type] = Allocated(LibAVCodec.avcodec_alloc_context3(nullptr));
+    FCodecHolders[Type].reset(Allocated(LibAVCodec.avcodec_alloc_context3(nullptr)));
     FCodecHolders[Type]->codec_type = HolderTypes[Type];
   }
-  FFormatHolder = Allocated(LibAVFormat.avformat_alloc_context());
-  FScalerHolder = Allocated(LibSwScale.sws_alloc_context());
+  FFormatHolder.reset(Allocated(LibAVFormat.avformat_alloc_context()));
+  FScalerHolder.reset(Allocated(LibSwScale.sws_alloc_context()));
   LibAVUtil.av_opt_set_int(FScalerHolder, "sws_flags", ASwsFlags, 0);
 }
 
 void TFFOptions::Free() {
-  for (AVCodecContext*& Holder : FCodecHolders)
-    if (Holder) LibAVCodec.avcodec_free_context(&Holder);
-  if (FFormatHolder) LibAVFormat.avformat_free_context(FFormatHolder);
-  FFormatHolder = nullptr;
-  if (FScalerHolder) LibSwScale.sws_freeContext(FScalerHolder);
-  FScalerHolder = nullptr;
+  for (TAVCodecContextHandle& Holder : FCodecHolders) Holder.reset();
+  FFormatHolder.reset();
+  FScalerHolder.reset();
   for (AVDictionary*& Options : FEncoderOptions)
     if (Options) LibAVUtil.av_dict_free(&Options);
   if (FMuxerOptions) LibAVUtil.av_dict_free(&FMuxerOptions);

@@ -11,6 +11,7 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include "engine/libav/AVHandles.h"
 #include "platform/base/TObject.h"
 
 /// The option holders and the names set on them, in the order they were set.
@@ -69,9 +70,9 @@ private:
   int SetEncoderPrivate(int AKind, const String& AName, const String& AValue, bool& AFound);
   int SetMuxerPrivate(const String& AName, const String& AValue, bool& AFound);
 
-  std::array<AVCodecContext*, 5> FCodecHolders {};
-  AVFormatContext* FFormatHolder { nullptr };
-  SwsContext* FScalerHolder { nullptr };
+  std::array<TAVCodecContextHandle, 5> FCodecHolders;
+  TAVFormatContextHandle FFormatHolder;
+  TSwsContextHandle FScalerHolder;
   std::vector<TSetOption> FSetOptions;
   std::array<String, 3> FPendingEncoders;  // video, audio, subtitle
   String FPendingMuxer;
