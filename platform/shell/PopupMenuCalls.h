@@ -6,7 +6,6 @@
 #include <functional>
 
 #include "platform/base/Types.h"
-#include "platform/gdi/WindowHandle.h"
 #include "platform/ui/winsys/UiTypes.h"
 
 /// The handle of a popup menu: a number that names one live menu (0: none).

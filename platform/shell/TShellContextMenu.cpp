@@ -19,8 +19,17 @@
 
 namespace {
 
-const std::array<const char*, 4> VerbNames { "open", "rename", "delete", "properties" };
-const std::array<const char*, 4> VerbTexts { "打开(&O)", "重命名(&M)", "删除(&D)", "属性(&R)" };
+using TVerb = TShellContextMenu::TVerb;
+
+const std::array<const char*, TShellContextMenu::VerbCount> VerbNames { "open", "rename", "delete", "properties" };
+const std::array<const char*, TShellContextMenu::VerbCount> VerbTexts { "打开(&O)", "重命名(&M)", "删除(&D)",
+                                                                        "属性(&R)" };
+// The menu's groups of verbs, a separator between groups that show anything.
+const std::vector<std::vector<TVerb>> VerbGroups {
+  { TShellContextMenu::vOpen },
+  { TShellContextMenu::vDelete, TShellContextMenu::vRename },
+  { TShellContextMenu::vProperties },
+};
 
 String SystemReason(int Error) {
   return std::generic_category().message(Error);
@@ -55,18 +64,17 @@ bool TShellContextMenu::Allows(TVerb Verb) const {
 
 int TShellContextMenu::QueryContextMenu(HMENU Menu, UINT IndexMenu, UINT IDCmdFirst, UINT IDCmdLast, UINT Flags) {
   if (GetMenuItemCount(Menu) < 0) return -1;
-  // Groups of verbs, a separator between groups that show anything.
-  const std::vector<std::vector<TVerb>> groups { { vOpen }, { vDelete, vRename }, { vProperties } };
   UINT position = IndexMenu;
   int taken = 0;
-  for (const std::vector<TVerb>& group : groups) {
+  for (const std::vector<TVerb>& group : VerbGroups) {
     bool separated = position == IndexMenu;
     for (const TVerb verb : group) {
       const UINT command = IDCmdFirst + UINT(verb);
       if (!Allows(verb) || (verb == vRename && !(Flags & CMF_CANRENAME)) || command > IDCmdLast) continue;
       if (!separated) InsertMenu(Menu, position++, MF_BYPOSITION | MF_SEPARATOR, 0, String());
       separated = true;
-      InsertMenu(Menu, position++, MF_BYPOSITION | MF_STRING | (verb == vOpen ? MF_DEFAULT : 0), command, VerbTexts[verb]);
+      const UINT flags = MF_BYPOSITION | MF_STRING | (verb == vOpen ? MF_DEFAULT : 0);
+      InsertMenu(Menu, position++, flags, command, VerbTexts[verb]);
       taken = std::max(taken, int(verb) + 1);
     }
   }

@@ -14,6 +14,9 @@
 /// and time in an information box (nothing with CMIC_MASK_FLAG_NO_UI). The menu draws no entries itself.
 class TShellContextMenu final : public IContextMenu2 {
 public:
+  /// The verbs by their offsets.
+  enum TVerb { vOpen, vRename, vDelete, vProperties, VerbCount };
+
   /// The menu of the item at Path, shown as Name; Attributes are its SFGAO_* attributes.
   TShellContextMenu(String Path, String Name, uint32_t Attributes);
 
@@ -23,8 +26,6 @@ public:
   bool HandleMenuMsg(UINT Msg, WPARAM WParam, LPARAM LParam) override;
 
 private:
-  enum TVerb { vOpen, vRename, vDelete, vProperties, VerbCount };
-
   /// Whether the item allows Verb (rename: as far as the item goes; the caller's CMF_CANRENAME aside).
   bool Allows(TVerb Verb) const;
   bool Open() const;

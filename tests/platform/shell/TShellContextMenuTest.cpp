@@ -194,6 +194,7 @@ TEST_F(ShellContextMenuTest, TrackingAnswersOnlyCommandsTheMenuOffers) {
   EXPECT_EQ(TrackPopupMenu(popup, TPM_RETURNCMD, 0, 0, 0, 0, nullptr), 0u) << "no tracker installed";
   UINT answer = 0;
   SetPopupMenuTracker([&](HMENU, UINT, TPoint, HWND) { return answer; });
+  // A greyed entry, a command the menu does not hold and no choice all answer 0.
   for (const auto& [chosen, returned] : std::vector<std::pair<UINT, UINT>> { { 5, 5 }, { 6, 0 }, { 9, 0 }, { 0, 0 } }) {
     answer = chosen;
     EXPECT_EQ(TrackPopupMenu(popup, TPM_RETURNCMD, 0, 0, 0, 0, nullptr), returned) << chosen;
@@ -253,13 +254,14 @@ TEST_F(ShellContextMenuTest, PropertiesShowTheItemInAnInformationBox) {
   const Int64 stamp = 1700000000;
   const utimbuf times { time_t(stamp), time_t(stamp) };
   ASSERT_EQ(utime((Root / "sub/big.mkv").c_str(), &times), 0);
-  AnswerBoxes({ { "属性", IDOK }, { "属性", IDOK } });
+  AnswerBoxes({ { "big.mkv 属性", IDOK }, { "sub 属性", IDOK } });
   EXPECT_TRUE(MenuOf("sub/big.mkv")->InvokeCommand(Invoke(String("properties"))));
   EXPECT_TRUE(MenuOf("sub")->InvokeCommand(Invoke(UINT(3))));
   ASSERT_EQ(Boxes.size(), 2u);
   EXPECT_EQ(Boxes[0], "big.mkv 属性: 名称：big.mkv\n类型：MKV file\n位置：" + Root / "sub" +
                           "\n大小：3 KB（3000 字节）\n修改时间：" + ShellTimeText(stamp));
-  EXPECT_EQ(Boxes[1].substr(0, Boxes[1].find("\n修改时间")), "sub 属性: 名称：sub\n类型：Folder\n位置：" + Root.Path());
+  EXPECT_EQ(Boxes[1].substr(0, Boxes[1].find("\n修改时间")),
+            "sub 属性: 名称：sub\n类型：Folder\n位置：" + Root.Path()) << "no size for a folder";
   EXPECT_FALSE(MenuOf("clip.avi")->InvokeCommand(Invoke(String("properties"), CMIC_MASK_FLAG_NO_UI)));
 }
 
