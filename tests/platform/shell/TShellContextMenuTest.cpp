@@ -1,6 +1,9 @@
 // The context menu of namespace items: the verbs offered per item, tracking through the installed tracker,
 // open through the shell-open service, delete with and without asking, properties in a box.
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <utime.h>
 
@@ -225,6 +228,30 @@ TEST_F(ShellContextMenuTest, DeleteRemovesTheItemAndALinkWithoutItsTarget) {
   auto gone = MenuOf("gone.txt");
   ASSERT_EQ(unlink((Root / "gone.txt").c_str()), 0);
   EXPECT_FALSE(gone->InvokeCommand(Invoke(String("delete"), CMIC_MASK_FLAG_NO_UI)));
+}
+
+TEST_F(ShellContextMenuTest, DeleteNeverReachesIntoAVolumeMountedInTheTree) {
+  ASSERT_EQ(mkdir((Root / "sub/volume").c_str(), 0755), 0);
+  auto folder = MenuOf("sub");
+  auto mountPoint = MenuOf("sub/volume");
+  // The volume is mounted by a child process in a mount namespace of its own: no one else sees it, and it
+  // goes with the child.
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("none", (Root / "sub/volume").c_str(), "tmpfs", 0, nullptr) != 0)
+      _exit(77);
+    WriteFile(Root / "sub/volume/data", "precious");
+    const CMINVOKECOMMANDINFO remove = Invoke(String("delete"), CMIC_MASK_FLAG_NO_UI);
+    if (folder->InvokeCommand(remove) || mountPoint->InvokeCommand(remove)) _exit(1);
+    _exit(ReadFile(Root / "sub/volume/data") == "precious" && Exists(Root / "sub/inside.txt") ? 0 : 2);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no mount namespace to be had";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: a delete was reported done, 2: something was removed";
 }
 
 TEST_F(ShellContextMenuTest, DeleteAsksFirstAndShowsWhyItFailed) {
