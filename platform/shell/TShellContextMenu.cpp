@@ -39,30 +39,30 @@ void ShowError(const String& Text) {
   ShowPlainMessageBox(Text, "错误", MB_OK | MB_ICONERROR);
 }
 
-/// The first folder of the tree at Path (Path itself included, links not followed) that lies on another
-/// file system than Path's parent folder: a volume mounted there. Empty when there is none.
-String MountPointIn(const String& Path) {
+/// Why the tree at Path may not be removed: a folder of it (Path itself included, links not followed)
+/// lies on another file system than Path's parent folder, a volume mounted there; or a folder of it cannot
+/// be read, so that cannot be ruled out. Nothing when the tree may go.
+std::optional<String> Unremovable(const String& Path) {
   struct stat parent {};
   struct stat st {};
-  if (stat(ExtractFileDir(Path).c_str(), &parent) != 0 || lstat(Path.c_str(), &st) != 0) return String();
-  if (st.st_dev != parent.st_dev) return Path;
-  if (!S_ISDIR(st.st_mode)) return String();
+  if (stat(ExtractFileDir(Path).c_str(), &parent) != 0 || lstat(Path.c_str(), &st) != 0)
+    return SystemReason(errno);
+  const auto mounted = [&](const String& Folder) { return Format("“%s”上挂载着另一个文件系统", Folder); };
+  if (st.st_dev != parent.st_dev) return mounted(Path);
+  if (!S_ISDIR(st.st_mode)) return std::nullopt;
   std::error_code error;
   for (std::filesystem::recursive_directory_iterator it(Path, error), end; !error && it != end; it.increment(error)) {
     const String entry = it->path().string();
-    if (lstat(entry.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_dev != parent.st_dev) return entry;
+    if (lstat(entry.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_dev != parent.st_dev) return mounted(entry);
   }
-  return String();  // a folder that cannot be read stops the search; removing it then fails with the reason
+  if (error) return error.message();
+  return std::nullopt;
 }
 
-/// Removes Path and, for a folder (not a link to one), all it holds; the system's reason on failure.
-/// Nothing is removed from a tree where another file system is mounted, so deleting a folder never
-/// reaches into a volume mounted inside it.
+/// Removes Path and, for a folder (not a link to one), all it holds, unless the tree is Unremovable; the
+/// reason when anything is left.
 std::optional<String> RemoveTree(const String& Path) {
-  struct stat st {};
-  if (lstat(Path.c_str(), &st) != 0) return SystemReason(errno);
-  if (const String mounted = MountPointIn(Path); !mounted.empty())
-    return Format("“%s”上挂载着另一个文件系统", mounted);
+  if (std::optional<String> refusal = Unremovable(Path)) return refusal;
   std::error_code error;
   std::filesystem::remove_all(std::filesystem::path(Path), error);
   if (error) return error.message();
