@@ -9,9 +9,10 @@
 /// as the opener's working folder; "rename" (only with CMF_CANRENAME and SFGAO_CANRENAME) is the view's
 /// to carry out in place, through IShellFolder::SetNameOf, so invoking it here fails; "delete" (with
 /// SFGAO_CANDELETE) removes the item for good: a folder with all it holds, a link but not what it points
-/// to; a tree where another file system is mounted is left whole. Unless the caller asked already (CMIC_MASK_FLAG_NO_UI), delete asks the user first and a failure
-/// is shown with the system's reason. "properties" (always) shows the item's name, type, folder, size
-/// and time in an information box (nothing with CMIC_MASK_FLAG_NO_UI). The menu draws no entries itself.
+/// to; a tree where another file system is mounted is left whole. Unless the caller asked already
+/// (CMIC_MASK_FLAG_NO_UI), delete asks the user first and shows a failure with its reason. "properties"
+/// (always) shows the item's name, type, folder, size and time in an information box (nothing with
+/// CMIC_MASK_FLAG_NO_UI). The menu draws no entries itself.
 class TShellContextMenu final : public IContextMenu2 {
 public:
   /// The verbs by their offsets.
