@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "platform/base/Types.h"
+#include "platform/gdi/WindowHandle.h"
+#include "platform/shell/IContextMenu.h"
 #include "platform/shell/ItemIDList.h"
 
 // What EnumObjects lists. Names starting with "." are hidden.
@@ -66,6 +68,10 @@ public:
   virtual uint32_t GetAttributesOf(PCItemIDList ID, uint32_t Mask) = 0;
   /// The name of ID in the form Flags (SHGDN_*); false for a list this namespace did not make.
   virtual bool GetDisplayNameOf(PCItemIDList ID, uint32_t Flags, String& Name) = 0;
+  /// The context menu of the item ID (see TShellContextMenu); null for the desktop, Computer and lists
+  /// this namespace did not make. Owner is the window the menu is shown for; the menu keeps nothing of
+  /// it.
+  virtual std::shared_ptr<IContextMenu> GetUIObjectOf(HWND Owner, PCItemIDList ID) = 0;
   /// Renames the file-system item ID to NewName in its folder and returns its new list relative to this
   /// folder. Null, with nothing changed, when the item is no file-system entry of a folder, NewName is
   /// empty, "." or "..", holds "/" or NUL, or names something that exists, or the rename fails.

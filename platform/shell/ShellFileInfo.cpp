@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "platform/base/DateUtils.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"
 #include "platform/shell/IShellFolder.h"
@@ -49,28 +50,36 @@ TShellIcon IconOf(const std::vector<TShellItem>& Items, bool Open) {
 
 }  // namespace
 
-const TShellImageList* SHGetFileInfo(PCItemIDList ID, uint32_t Flags, TShellFileInfo& Info) {
+HIMAGELIST SHGetFileInfo(PCItemIDList ID, uint32_t Flags, TShellFileInfo& Info) {
   const std::shared_ptr<IShellFolder> desktop = SHGetDesktopFolder();
   const std::optional<std::vector<TShellItem>> items = DecodeItemIDList(ID);
   String name;
   // The parsing form checks the list without reading the volume table, which the shown name of a volume needs.
-  if (!items || !desktop->GetDisplayNameOf(ID, SHGDN_INFOLDER | SHGDN_FORPARSING, name)) return nullptr;
+  if (!items || !desktop->GetDisplayNameOf(ID, SHGDN_INFOLDER | SHGDN_FORPARSING, name)) return 0;
   if (Flags & SHGFI_SYSICONINDEX) Info.IconIndex = IconOf(*items, Flags & SHGFI_OPENICON);
   if (Flags & SHGFI_DISPLAYNAME) desktop->GetDisplayNameOf(ID, SHGDN_INFOLDER, Info.DisplayName);
   if (Flags & SHGFI_TYPENAME) {
     const bool folder = items->empty() || items->back().Kind != TShellItemKind::File;
     Info.TypeName = ShellTypeName(items->empty() ? String() : items->back().Name, folder);
   }
-  return Flags & SHGFI_SMALLICON ? &TShellImageList::Small() : &TShellImageList::Large();
+  return ShellSystemImageList(!(Flags & SHGFI_SMALLICON));
 }
 
-const TShellImageList* SHGetFileInfo(const String& Path, uint32_t Flags, TShellFileInfo& Info) {
+HIMAGELIST SHGetFileInfo(const String& Path, uint32_t Flags, TShellFileInfo& Info) {
   const TItemIDListPtr id = SHGetDesktopFolder()->ParseDisplayName(Path);
-  return id ? SHGetFileInfo(id.get(), Flags, Info) : nullptr;
+  return id ? SHGetFileInfo(id.get(), Flags, Info) : 0;
 }
 
 String ShellTypeName(const String& Name, bool IsFolder) {
   if (IsFolder) return "Folder";
   const String extension = ExtractFileExt(Name);
   return extension.size() > 1 ? UpperCase(extension.substr(1)) + " file" : "File";
+}
+
+String ShellSizeText(Int64 Bytes) {
+  return IntToStr((Bytes + 1023) / 1024) + " KB";
+}
+
+String ShellTimeText(Int64 Seconds) {
+  return FormatDateTime("yyyy-mm-dd hh:nn", UnixToLocalDateTime(Seconds));
 }

@@ -4,6 +4,7 @@
 
 #include "platform/base/Types.h"
 #include "platform/shell/ItemIDList.h"
+#include "platform/shell/SystemImageList.h"
 #include "platform/shell/TShellImageList.h"
 
 // What SHGetFileInfo fills in, and at which icon size.
@@ -23,12 +24,16 @@ struct TShellFileInfo {
 
 /// What Flags ask about the item of the absolute list ID: the index of its icon in the namespace's icon
 /// lists (SHGFI_SYSICONINDEX; a folder's open form with SHGFI_OPENICON), its in-folder name
-/// (SHGFI_DISPLAYNAME), its type name (SHGFI_TYPENAME). Returns the icon list of the size Flags ask for
-/// (16 x 16 with SHGFI_SMALLICON, else 32 x 32), or null, with Info untouched, when ID is not a list of
-/// this namespace.
-const TShellImageList* SHGetFileInfo(PCItemIDList ID, uint32_t Flags, TShellFileInfo& Info);
-/// The same for what the absolute path Path names; null when nothing of that name exists.
-const TShellImageList* SHGetFileInfo(const String& Path, uint32_t Flags, TShellFileInfo& Info);
+/// (SHGFI_DISPLAYNAME), its type name (SHGFI_TYPENAME). Returns the system image list (ShellSystemImageList)
+/// of the size Flags ask for (16 x 16 with SHGFI_SMALLICON, else 32 x 32), or 0, with Info untouched, when
+/// ID is not a list of this namespace.
+HIMAGELIST SHGetFileInfo(PCItemIDList ID, uint32_t Flags, TShellFileInfo& Info);
+/// The same for what the absolute path Path names; 0 when nothing of that name exists.
+HIMAGELIST SHGetFileInfo(const String& Path, uint32_t Flags, TShellFileInfo& Info);
 /// The type name of an item: "Folder" for folders, else the upper-case extension followed by " file"
 /// ("AVI file"), or "File" for a name without an extension.
 String ShellTypeName(const String& Name, bool IsFolder);
+/// The size of a file as the namespace shows it: whole kilobytes, rounded up, followed by " KB".
+String ShellSizeText(Int64 Bytes);
+/// A time (seconds since 1970-01-01 UTC) as the namespace shows it: "yyyy-mm-dd hh:nn" in local time.
+String ShellTimeText(Int64 Seconds);

@@ -7,11 +7,11 @@
 #include <array>
 #include <string_view>
 
-#include "platform/base/DateUtils.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"
 #include "platform/shell/IShellFolder2.h"
 #include "platform/shell/ShellFileInfo.h"
+#include "platform/shell/TShellContextMenu.h"
 #include "platform/shell/Volumes.h"
 
 namespace {
@@ -186,10 +186,6 @@ bool ValidFileName(const String& Name) {
   return !Name.empty() && Name != "." && Name != ".." && Name.find_first_of(String("/\0", 2)) == String::npos;
 }
 
-String TimeText(time_t Seconds) {
-  return FormatDateTime("yyyy-mm-dd hh:nn", UnixToLocalDateTime(Seconds));
-}
-
 const std::array<TShellDetails, 5> Columns { {
   { TShellColumnAlign::Left, 25, "Name" },
   { TShellColumnAlign::Right, 10, "Size" },
@@ -210,6 +206,7 @@ public:
   int CompareIDs(int Column, PCItemIDList ID1, PCItemIDList ID2) override;
   uint32_t GetAttributesOf(PCItemIDList ID, uint32_t Mask) override;
   bool GetDisplayNameOf(PCItemIDList ID, uint32_t Flags, String& Name) override;
+  std::shared_ptr<IContextMenu> GetUIObjectOf(HWND Owner, PCItemIDList ID) override;
   TItemIDListPtr SetNameOf(PCItemIDList ID, const String& NewName) override;
   bool GetDetailsOf(PCItemIDList ID, int Column, TShellDetails& Details) override;
   bool GetDefaultColumnState(int Column, uint32_t& State) override;
@@ -321,6 +318,15 @@ bool TNamespaceFolder::GetDisplayNameOf(PCItemIDList ID, uint32_t Flags, String&
   return true;
 }
 
+std::shared_ptr<IContextMenu> TNamespaceFolder::GetUIObjectOf(HWND, PCItemIDList ID) {
+  TItems full;
+  if (!Absolute(ID, full) || full.empty()) return nullptr;
+  const TPlace place = PlaceOf(full);
+  if (place.Kind != TPlace::FileSystem) return nullptr;
+  const uint32_t attributes = Attributes(full, SFGAO_CANRENAME | SFGAO_CANDELETE | SFGAO_LINK);
+  return std::make_shared<TShellContextMenu>(place.Path, DisplayName(full, SHGDN_INFOLDER), attributes);
+}
+
 TItemIDListPtr TNamespaceFolder::SetNameOf(PCItemIDList ID, const String& NewName) {
   TItems full;
   if (!Absolute(ID, full) || full.size() == FLocation.size() || !ValidFileName(NewName)) return nullptr;
@@ -339,10 +345,10 @@ String TNamespaceFolder::DetailText(const TItems& Full, int Column) const {
   const bool known = place.Kind != TPlace::Computer && stat(place.Path.c_str(), &st) == 0;
   const bool folder = known ? S_ISDIR(st.st_mode) : Full.empty() || Full.back().Kind != TShellItemKind::File;
   switch (Column) {
-    case 1: return known && !folder ? IntToStr((Int64(st.st_size) + 1023) / 1024) + " KB" : String();
+    case 1: return known && !folder ? ShellSizeText(st.st_size) : String();
     case 2: return ShellTypeName(Full.empty() ? String() : Full.back().Name, folder);
-    case 3: return known ? TimeText(st.st_mtime) : String();
-    default: return known ? TimeText(st.st_ctime) : String();
+    case 3: return known ? ShellTimeText(st.st_mtime) : String();
+    default: return known ? ShellTimeText(st.st_ctime) : String();
   }
 }
 

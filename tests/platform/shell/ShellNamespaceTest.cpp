@@ -309,17 +309,17 @@ TEST_F(ShellTreeTest, FileInfoIconsAndTypes) {
            { "pipe", 0, siFile, "File" },
        }) {
     TShellFileInfo info;
-    const TShellImageList* list =
+    const HIMAGELIST list =
         SHGetFileInfo(Root / c.Name, c.Flags | SHGFI_SYSICONINDEX | SHGFI_TYPENAME | SHGFI_DISPLAYNAME, info);
-    ASSERT_EQ(list, &TShellImageList::Large()) << c.Name;
+    ASSERT_EQ(list, ShellSystemImageList(true)) << c.Name;
     EXPECT_EQ(info.IconIndex, c.Icon) << c.Name;
     EXPECT_EQ(info.TypeName, c.Type) << c.Name;
     EXPECT_EQ(info.DisplayName, ExtractFileName(c.Name));
   }
   TShellFileInfo info;
-  EXPECT_EQ(SHGetFileInfo("/", SHGFI_SYSICONINDEX | SHGFI_SMALLICON, info), &TShellImageList::Small());
+  EXPECT_EQ(SHGetFileInfo("/", SHGFI_SYSICONINDEX | SHGFI_SMALLICON, info), ShellSystemImageList(false));
   EXPECT_EQ(info.IconIndex, siDrive);
-  EXPECT_EQ(SHGetFileInfo(Root / "missing", SHGFI_SYSICONINDEX, info), nullptr);
+  EXPECT_EQ(SHGetFileInfo(Root / "missing", SHGFI_SYSICONINDEX, info), HIMAGELIST(0));
 }
 
 // The desktop's own layout, with HOME pointed at a folder of the test's.
