@@ -111,6 +111,11 @@ TEST_F(ScrollBarTest, HoldingAStepButtonRepeatsAfter550MsThenEvery50WhileOnTheBu
   EXPECT_EQ(Bar->Position(), 5);
   ClickAt(Bar, 8, 9);
   EXPECT_EQ(Bar->Position(), 4) << "the decrease button";
+  int Replaced = 0;
+  Bar->OnDownButtonClick = [&](TObject*) { ++Replaced; };
+  ClickAt(Bar, 8, 9);
+  EXPECT_EQ(Bar->Position(), 4) << "an assigned button event replaces the step";
+  EXPECT_EQ(Replaced, 1);
 }
 
 TEST_F(ScrollBarTest, PressingTheTrackPagesUntilTheThumbReachesThePointer) {
