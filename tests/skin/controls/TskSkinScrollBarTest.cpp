@@ -50,6 +50,29 @@ TEST_F(ScrollBarTest, PositionIsClampedIntoTheRangeAndFiresOnlyWhenItChanges) {
   EXPECT_EQ(Take(), (AppLog { "Change 20" }));
 }
 
+/// A bar that counts its paints.
+class TCountingBar : public TskSkinScrollBar {
+public:
+  using TskSkinScrollBar::TskSkinScrollBar;
+  int Paints { 0 };
+
+protected:
+  void Paint() override {
+    ++Paints;
+    TskSkinScrollBar::Paint();
+  }
+};
+
+TEST_F(ScrollBarTest, ARefusedPageSizeStillRepaints) {
+  auto* Bar = Add<TCountingBar>(Bounds(10, 10, 200, 19));
+  Bar->SetPosition(95);
+  Display->PumpUntilIdle();
+  const int Paints = Bar->Paints;
+  Bar->SetPageSize(10);
+  EXPECT_EQ(Bar->PageSize(), 0);
+  EXPECT_EQ(Bar->Paints, Paints + 1);
+}
+
 TEST_F(ScrollBarTest, MaxAndPageSizeCountThePositionFromMin) {
   auto* Bar = NewBar();
   Bar->SetRange(10, 100, 85, 10);
