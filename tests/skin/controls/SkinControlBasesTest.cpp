@@ -114,8 +114,9 @@ TEST_F(SkinControlBases, RequestedSizesSnapToTheRecordsResizeMode) {
   };
   for (const SizeCase& C : Cases) {
     for (bool Windowless : { false, true }) {
-      TControl* Control = Windowless ? static_cast<TControl*>(Bound<TskGraphicSkinCustomControl>(C.Record, Bounds(0, 0, 5, 5)))
-                                     : Bound(C.Record, Bounds(0, 0, 5, 5));
+      TControl* Control = Windowless
+                            ? static_cast<TControl*>(Bound<TskGraphicSkinCustomControl>(C.Record, Bounds(0, 0, 5, 5)))
+                            : Bound(C.Record, Bounds(0, 0, 5, 5));
       Control->SetBounds(3, 4, C.Requested.cx, C.Requested.cy);
       EXPECT_EQ(Control->Width(), C.Result.cx) << C.Record << (Windowless ? " windowless" : "");
       EXPECT_EQ(Control->Height(), C.Result.cy) << C.Record << (Windowless ? " windowless" : "");

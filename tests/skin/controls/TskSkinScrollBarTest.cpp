@@ -223,7 +223,9 @@ protected:
     return Skin->FActivePictures[Record->PictureIndex]->Canvas()->Pixels(R.Left + P.X, R.Top + P.Y);
   }
   /// The same of a rectangle given in the bar's skin coordinates.
-  TColor InSkin(const TRect& R, TPoint P) { return Piece(R, { Record->SkinRect.Left + P.X, Record->SkinRect.Top + P.Y }); }
+  TColor InSkin(const TRect& R, TPoint P) {
+    return Piece(R, { Record->SkinRect.Left + P.X, Record->SkinRect.Top + P.Y });
+  }
 
   std::unique_ptr<TskSkinData> Skin;
   TskDataSkinScrollBarControl* Record { nullptr };

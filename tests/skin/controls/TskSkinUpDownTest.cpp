@@ -102,8 +102,8 @@ TEST_F(UpDownTest, WithItsRecordItTakesTheSkinsSizeAndButtons) {
   EXPECT_EQ(UpDown->Width(), Record->SkinRect.Width());
   EXPECT_EQ(UpDown->Height(), Record->SkinRect.Height());
   EXPECT_EQ(UpDown->Buttons[0].R, Record->UpButtonRect);
-  const TPoint Up { (Record->UpButtonRect.Left + Record->UpButtonRect.Right) / 2, (Record->UpButtonRect.Top + Record->UpButtonRect.Bottom) / 2 };
-  ClickAt(UpDown, Up.X, Up.Y);
+  const TRect& Up = Record->UpButtonRect;
+  ClickAt(UpDown, (Up.Left + Up.Right) / 2, (Up.Top + Up.Bottom) / 2);
   EXPECT_EQ(UpDown->Position(), 1);
 
   auto* Free = NewUpDown();
