@@ -44,7 +44,7 @@ void BuildSkin(TskSkinData& Model) {
 }
 
 TskDataSkinCustomControl& RecordOf(TskSkinData& Model, const String& Name) {
-  return dynamic_cast<TskDataSkinCustomControl&>(*Model.CtrlList[Model.GetControlIndex(Name)]);
+  return *FindSkinRecord<TskDataSkinCustomControl>(Model, Name);
 }
 
 /// A windowed skinned control that counts its paints and the background notices it hears.

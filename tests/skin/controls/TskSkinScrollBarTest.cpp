@@ -215,7 +215,7 @@ protected:
   void SetUp() override {
     ScrollBarTest::SetUp();
     Skin = LoadEmbeddedSkin(TestSkinContainer());
-    Record = dynamic_cast<TskDataSkinScrollBarControl*>(Skin->CtrlList[Skin->GetControlIndex("hscrollbar")].get());
+    Record = FindSkinRecord<TskDataSkinScrollBarControl>(*Skin, "hscrollbar");
     ASSERT_NE(Record, nullptr);
   }
   /// The picture's colour at P of a rectangle of the picture.

@@ -95,7 +95,7 @@ TEST_F(UpDownTest, AVerticalUpDownStepsUpWithItsUpperHalf) {
 
 TEST_F(UpDownTest, WithItsRecordItTakesTheSkinsSizeAndButtons) {
   std::unique_ptr<TskSkinData> Skin = LoadEmbeddedSkin(TestSkinContainer());
-  auto* Record = dynamic_cast<TskDataSkinUpDownControl*>(Skin->CtrlList[Skin->GetControlIndex("hupdown")].get());
+  auto* Record = FindSkinRecord<TskDataSkinUpDownControl>(*Skin, "hupdown");
   ASSERT_NE(Record, nullptr);
   auto* UpDown = NewUpDown();
   UpDown->SetSkinData(Skin.get());
