@@ -1,6 +1,6 @@
 #pragma once
 // Value types of the standard controls: borders, letter case of edits, scroll bars of memos, list box
-// styles, check box states, track bar orientation, input method modes and the events they use.
+// styles, check box states, scroll bar kinds, track bar and up-down orientation, input method modes and the events they use.
 #include <functional>
 
 #include "platform/base/TObject.h"
@@ -34,7 +34,12 @@ using TMeasureItemEvent = std::function<void(TWinControl* Control, int Index, in
 /// The state of a check box: clear, ticked or (AllowGrayed) neither.
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
+/// Which way a scroll bar lies.
+enum TScrollBarKind { sbHorizontal, sbVertical };
+
 enum TTrackBarOrientation { trHorizontal, trVertical };
+/// Which way an up-down's two buttons lie.
+enum TUDOrientation { udHorizontal, udVertical };
 /// Where a track bar draws its ticks.
 enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
 enum TTickStyle { tsNone, tsAuto, tsManual };
