@@ -27,7 +27,9 @@ constexpr Cardinal MorphInterval = 20;
 constexpr double MorphStep = 0.2;
 
 TRect Moved(const TRect& R, int DX, int DY) { return { R.Left + DX, R.Top + DY, R.Right + DX, R.Bottom + DY }; }
-TRect Grown(const TRect& R, int L, int T, int Rt, int B) { return { R.Left - L, R.Top - T, R.Right + Rt, R.Bottom + B }; }
+TRect Grown(const TRect& R, int L, int T, int Rt, int B) {
+  return { R.Left - L, R.Top - T, R.Right + Rt, R.Bottom + B };
+}
 
 }  // namespace
 

@@ -171,7 +171,7 @@ protected:
   void SetUp() override {
     CheckRadioTest::SetUp();
     Skin = LoadEmbeddedSkin(TestSkinContainer());
-    Record = dynamic_cast<TskDataSkinCheckRadioControl*>(Skin->CtrlList[Skin->GetControlIndex("checkbox")].get());
+    Record = FindSkinRecord<TskDataSkinCheckRadioControl>(*Skin, "checkbox");
     ASSERT_NE(Record, nullptr);
   }
   TBitmap* Picture() { return Skin->FActivePictures[Record->PictureIndex].get(); }
