@@ -1,5 +1,7 @@
 #include "skin/controls/TskSkinButtonBase.h"
 
+#include <algorithm>
+
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TBasicActionLink.h"
 #include "platform/ui/toolkit/TCustomAction.h"
@@ -473,6 +475,22 @@ bool TskSkinButtonBase<TBase>::DrawImagesMenuItem(TCanvas* C, const TRect& R, co
 
 template <class TBase> bool TskSkinButtonBase<TBase>::ListImageShown() const {
   return FImageList && FImageIndex >= 0 && FImageIndex < FImageList->Count();
+}
+
+template <class TBase>
+void TskSkinButtonBase<TBase>::DrawMenuMarker(TCanvas* Cnvs, const TRect& R, bool Active, bool Down) {
+  DrawMarkerPiece(Cnvs, R, Down ? MenuMarkerDownRect : Active ? MenuMarkerActiveRect : MenuMarkerRect);
+}
+
+template <class TBase>
+void TskSkinButtonBase<TBase>::DrawMarkerPiece(TCanvas* Cnvs, const TRect& R, const TRect& M) {
+  if (!this->Picture || IsEmptyRect(M)) return;
+  TBitmap Marker;
+  Marker.SetSize(RectWidth(M), RectHeight(M));
+  Marker.Canvas()->CopyRect(Rect(0, 0, RectWidth(M), RectHeight(M)), this->Picture->Canvas(), M);
+  Marker.SetTransparent(true);
+  Marker.SetTransparentColor(MenuMarkerTransparentColor);
+  Cnvs->Draw(R.Left + RectWidth(R) / 2 - RectWidth(M) / 2, R.Top + RectHeight(R) / 2 - RectHeight(M) / 2, &Marker);
 }
 
 template <class TBase> void TskSkinButtonBase<TBase>::PaintMorph(TCanvas* C) {

@@ -181,6 +181,11 @@ protected:
   bool ListImageShown() const;
   /// OnPaint when assigned; false when it left out the default drawing.
   bool DoPaint(TCanvas* C, const TRect& R, bool ADown, bool AMouseIn);
+  /// The menu marker piece (MenuMarkerDownRect when Down, else MenuMarkerActiveRect when Active, else
+  /// MenuMarkerRect) without MenuMarkerTransparentColor, centred in R.
+  void DrawMenuMarker(TCanvas* Cnvs, const TRect& R, bool Active, bool Down);
+  /// The piece M of the picture without MenuMarkerTransparentColor, centred in R.
+  void DrawMarkerPiece(TCanvas* Cnvs, const TRect& R, const TRect& M);
   /// The blend of the normal and the hot image by the transition factor, drawn at (0, 0).
   void PaintMorph(TCanvas* C);
   /// The images of the states are made by CreateButtonImage.
@@ -197,6 +202,8 @@ protected:
   void ActionChange(TObject* Sender, bool CheckDefaults) override;
 
   bool FDown { false };
+  /// A menu the button opened is open (menu buttons): the button stays down meanwhile.
+  bool FMenuTracked { false };
   bool FMouseIn { false };
   bool FMouseDown { false };
   bool FStopMouseUp { false };

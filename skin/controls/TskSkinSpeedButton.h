@@ -60,8 +60,6 @@ protected:
   /// The built-in face over the whole button.
   void PaintDefaultImage();
 
-  /// A menu the button opened is open (menu speed buttons): the pressed image shows.
-  bool FMenuTracked { false };
   /// A marker bar in FColorMarkerValue under the content.
   bool FDrawColorMarker { false };
   TColor FColorMarkerValue { 0 };

@@ -1,0 +1,145 @@
+#include "skin/controls/TskSkinMenuSpeedButton.h"
+
+#include "platform/gdi/TCanvas.h"
+#include "skin/controls/skBuiltInLook.h"
+#include "skin/core/TskSkinData.h"
+#include "skin/core/skColorMix.h"
+#include "skin/core/skPainters.h"
+#include "skin/core/skSkinColors.h"
+#include "skin/core/skUtils.h"
+
+namespace {
+
+constexpr int PartWidth = 15;
+
+}  // namespace
+
+TskSkinMenuSpeedButton::TskSkinMenuSpeedButton(TComponent* AOwner) : TskSkinMenuTracking(AOwner) {}
+
+void TskSkinMenuSpeedButton::SetNewStyle(bool Value) {
+  FNewStyle = Value;
+  if (Value) SetSkinDataName("resizetoolbutton");
+}
+
+void TskSkinMenuSpeedButton::SetTrackPosition(TskTrackPosition Value) {
+  FTrackPosition = Value;
+  Repaint();
+}
+
+TRect TskSkinMenuSpeedButton::StripPart() {
+  const int W = Width(), H = Height();
+  if (FNewStyle && FTrackPosition == sktpBottom) return Rect(0, H - PartWidth, W, H);
+  return Rect(W - PartWidth, 0, W, H);
+}
+
+TRect TskSkinMenuSpeedButton::MainPart() {
+  const int W = Width(), H = Height();
+  if (FNewStyle && FTrackPosition == sktpBottom) return Rect(0, 0, W, H - PartWidth);
+  return Rect(0, 0, W - PartWidth, H);
+}
+
+TRect TskSkinMenuSpeedButton::DropDownPart() {
+  if (Skinned() && !StyledName()) return TskSkinMenuTracking::DropDownPart();
+  return StripPart();
+}
+
+// A flat button does not stay opaque under an open menu.
+void TskSkinMenuSpeedButton::BeforeMenuOpens() {
+  if (Flat() && !Transparent()) SetTransparentNoRedraw(true);
+}
+
+void TskSkinMenuSpeedButton::MenuClosed(bool HotFirst) {
+  FMenuTracked = false;
+  SetDown(false);
+  if (HotFirst) FMouseIn = false;
+  const std::weak_ptr<bool> Life = LifeToken();
+  if (OnHideTrackMenu) OnHideTrackMenu(this);
+  if (Life.expired()) return;
+  FMouseIn = false;
+  Repaint();
+}
+
+void TskSkinMenuSpeedButton::PopupMenuClosed() { MenuClosed(true); }
+
+void TskSkinMenuSpeedButton::ImagesMenuClosed() { MenuClosed(false); }
+
+bool TskSkinMenuSpeedButton::DrawsStyledBackground(bool AMouseIn) { return !Flat() || AMouseIn || FMenuTracked; }
+
+void TskSkinMenuSpeedButton::DrawDropDownMark(TCanvas* C, const TRect& R, bool Pressed, bool AMouseIn) {
+  if (FDrawStandardArrow)
+    DrawArrow(C, R, C->Font()->Color(), FArrowType);
+  else
+    TskSkinMenuTracking::DrawDropDownMark(C, R, Pressed, AMouseIn);
+}
+
+void TskSkinMenuSpeedButton::CreateButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn) {
+  if (StyledName())
+    CreateStyledImage(B, ADown, AMouseIn);
+  else if (!CreateTrackedPartImage(B))
+    TskSkinMenuTracking::CreateButtonImage(B, R, ADown, AMouseIn);
+}
+
+// Transparent and not pressed: caption, image and the flat marker straight over what lies behind.
+void TskSkinMenuSpeedButton::Paint() {
+  GetSkinData();
+  if ((FDown && FMouseIn) || FMenuTracked || !Transparent()) {
+    TskSkinMenuTracking::Paint();
+    return;
+  }
+  TCanvas* C = Canvas();
+  const bool Own = Skinned() && !StyledName();
+  if (Own) {
+    int W = Width(), H = Height();
+    CalcSize(W, H);
+  }
+  const TRect K = Own ? NewClRect : MainPart();
+  SelectTransparentFont(C);
+  if (!Enabled()) C->Font()->SetColor(clBtnShadow);
+  DrawContent(C, K, false, false);
+  TRect M = Own ? Rect(K.Right, K.Top, Width(), K.Bottom) : StripPart();
+  if (!Skinned()) {
+    DrawDropDownArrow(C, M, clBtnText);
+    return;
+  }
+  if (ResizeMode != 1) M.Left -= 2;
+  if (!IsEmptyRect(MenuMarkerFlatRect))
+    DrawMarkerPiece(C, M, MenuMarkerFlatRect);
+  else {
+    DrawDropDownArrow(C, M, SkinData()->SkinColors()->cBtnText());
+  }
+}
+
+void TskSkinMenuSpeedButton::CreateControlDefaultImage(TBitmap* B) {
+  TCanvas* C = B->Canvas();
+  const TRect Whole = Rect(0, 0, B->Width(), B->Height());
+  const bool Pressed = FDown && FMouseIn;
+  auto Face = [&](const TRect& R, bool Hot, bool Down) {
+    if (Hot || Down) {
+      DrawBuiltInButton(C, R, true, Down);
+    } else if (!Flat()) {
+      C->Brush()->SetColor(DarkenColor(clBtnFace, 15));
+      C->FillRect(R);
+      C->Brush()->SetColor(clBtnFace);
+      C->FillRect(Rect(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1));
+    } else {
+      C->Brush()->SetColor(clBtnFace);
+      C->FillRect(R);
+    }
+  };
+  const bool Parts = TrackButtonMode() && (!FNewStyle || FMouseIn);
+  if (!Parts) {
+    Face(Whole, FMouseIn, Pressed);
+  } else if (!FNewStyle) {
+    Face(MainPart(), FMenuTracked || FMouseIn, !FMenuTracked && Pressed);
+    Face(StripPart(), FMenuTracked || FMouseIn, FMenuTracked || Pressed);
+  } else {
+    Face(MainPart(), true, !FMenuTracked && FDown);
+    Face(StripPart(), true, FMenuTracked);
+  }
+  SelectFontFace(C);
+  if (!Enabled()) C->Font()->SetColor(clBtnShadow);
+  DrawContent(C, MainPart(), FDown, FMouseIn);
+  const bool Shifted = FNewStyle ? Pressed && TrackButtonMode() && FMenuTracked : Pressed || FMenuTracked;
+  const int Shift = Shifted ? 2 : 0;
+  DrawDropDownArrow(C, StripPart().Offset(Shift, Shift), clBtnText);
+}
