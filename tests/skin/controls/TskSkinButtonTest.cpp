@@ -5,11 +5,13 @@
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TPanel.h"
 #include "platform/ui/winsys/LayeredWindows.h"
+#include "resources/EmbeddedSkins.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/skBuiltInLook.h"
 #include "skin/core/TskLayerManager.h"
 #include "skin/core/skDataSkinButtonControls.h"
 #include "tests/skin/controls/SkinControlFixture.h"
+#include "tests/skin/support/EmbeddedSkinModels.h"
 
 namespace {
 
@@ -335,6 +337,56 @@ TEST_F(SkinnedButton, EachStateDrawsItsImage) {
     R.Enter();
     EXPECT_EQ(Shown(Button, 37, 12), R.Shows) << R.State;
   }
+}
+
+TEST_F(ButtonTest, TheTestSkinShowsThePieceOfEachState) {
+  std::unique_ptr<TskSkinData> Skin = LoadEmbeddedSkin(TestSkinContainer());
+  const auto* R = dynamic_cast<TskDataSkinButtonControl*>(Skin->CtrlList[Skin->GetControlIndex("button")].get());
+  ASSERT_NE(R, nullptr);
+  TCanvas* Picture = Skin->FActivePictures[R->PictureIndex]->Canvas();
+  auto Fill = [&](const TRect& Piece) { return Picture->Pixels(Piece.Left + Piece.Width() / 2, Piece.Top + Piece.Height() / 2); };
+  auto* Edit = new KeyProbe(Form, &Log, "edit", Form, Bounds(10, 100, 80, 20));
+  auto* Button = NewButton("b");
+  Button->SetSkinData(Skin.get());
+  struct Row {
+    const char* State;
+    std::function<void()> Enter;
+    TRect Piece;
+  };
+  const Row Rows[] = {
+    { "normal", [] {}, R->SkinRect },
+    { "hot", [&] { MoveTo(Button, 30, 12); }, R->ActiveSkinRect },
+    { "pressed", [&] { Press(Button, 30, 12); }, R->DownSkinRect },
+    { "focused", [&] { Release(Button, 30, 60); }, R->FocusedSkinRect },
+    { "disabled", [&] { Edit->SetFocus(); Button->SetEnabled(false); }, R->DisabledSkinRect },
+  };
+  for (const Row& Case : Rows) {
+    Case.Enter();
+    Display->Advance(200);  // past the hover transition
+    EXPECT_EQ(Shown(Button, 37, 12), Fill(Case.Piece)) << Case.State;
+  }
+}
+
+TEST_F(SkinnedButton, ATransparentButtonShowsItsParentAtRestAndOnPaintCanLeaveTheContentOut) {
+  auto* Button = SkinnedNew();
+  Button->SetCanFocused(false);
+  Button->SetTransparent(true);
+  EXPECT_EQ(Shown(Button, 37, 12), clWhite) << "the form behind it";
+  MoveTo(Button, 30, 12);
+  EXPECT_EQ(Shown(Button, 37, 12), Hot);
+  MoveTo(Button, 30, 60);
+
+  Button->SetTransparent(false);
+  Button->SetCaption("转换");
+  auto Marks = [&] {
+    int Count = 0;
+    for (int x = 20; x < 55; ++x) Count += Shown(Button, x, 12) != Normal;
+    return Count;
+  };
+  EXPECT_GT(Marks(), 0) << "the caption";
+  Button->OnPaint = [](TObject*, TCanvas*, TRect, bool, bool, bool& DrawDefault) { DrawDefault = false; };
+  Button->Invalidate();
+  EXPECT_EQ(Marks(), 0) << "the background only";
 }
 
 TEST_F(SkinnedButton, TheHoverTransitionReachesOneExactlyAndFreesItsTimer) {

@@ -121,6 +121,36 @@ TEST_F(MenuButtonTest, InTrackButtonModeOnlyTheDropDownPartOpensTheMenu) {
   EXPECT_EQ(Take(), (AppLog { "Show", "popup.Open" })) << "an empty part is the single point (0, 0)";
 }
 
+TEST_F(MenuButtonTest, ANinePartMenuButtonDrawsItsTwoPartsByStateWithTheSkinsMarker) {
+  TskSkinModelBuilder Skin(Model);
+  const int Picture = Skin.AddPicture(200, 60);
+  auto& Record = Skin.Add<TskDataSkinButtonControl>("button", "resizebutton");
+  Record.PictureIndex = Picture;
+  SetNinePart(Record, Skin.Paint(Picture, Bounds(0, 0, 40, 25), clRed, clWhite), 3, Rect(3, 3, 37, 22));
+  Record.ActiveSkinRect = Skin.Paint(Picture, Bounds(40, 0, 40, 25), clLime, clWhite);
+  Record.DownSkinRect = Skin.Paint(Picture, Bounds(80, 0, 40, 25), clBlue, clWhite);
+  // A 5 x 3 marker whose yellow background is left out.
+  Record.MenuMarkerRect = Skin.Paint(Picture, Bounds(120, 0, 5, 3), clAqua);
+  Skin.Paint(Picture, Bounds(120, 0, 1, 3), clYellow);
+  Record.MenuMarkerTransparentColor = clYellow;
+  Skin.Finish();
+  auto* Button = NewButton<TskSkinMenuButton>(Bounds(10, 10, 90, 25));
+  Button->SetSkinDataName("resizebutton");
+  Button->SetSkinData(&Model);
+  Button->SetCanFocused(false);
+  Button->SetTrackButtonMode(true);
+  EXPECT_EQ(Shown(Button, 30, 12), clRed);
+  EXPECT_EQ(Shown(Button, 78, 5), clRed) << "the drop-down part, normal";
+  const TPoint Marker { 75 + 15 / 2 - 5 / 2, 25 / 2 - 3 / 2 };  // centred, halves truncated
+  EXPECT_EQ(Shown(Button, Marker.X, Marker.Y), clRed) << "the marker's transparent column";
+  EXPECT_EQ(Shown(Button, Marker.X + 1, Marker.Y), clAqua);
+  Press(Button, 80, 12);
+  EXPECT_EQ(Shown(Button, 30, 12), clLime) << "main part hot while the menu is open";
+  EXPECT_EQ(Shown(Button, 78, 5), clBlue) << "drop-down part pressed";
+  Release(Button, 80, 12);
+  Popup.Close();
+}
+
 TEST_F(MenuButtonTest, TheMenuSpeedButtonOpensClosesAndRecoversAlike) {
   auto* Button = NewButton<TskSkinMenuSpeedButton>();
   Button->SetFlat(true);
