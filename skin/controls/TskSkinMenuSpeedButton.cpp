@@ -4,6 +4,8 @@
 #include "skin/controls/skBuiltInLook.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skColorMix.h"
+#include "skin/core/skComposers.h"
+#include "skin/core/skDataSkinButtonControls.h"
 #include "skin/core/skPainters.h"
 #include "skin/core/skSkinColors.h"
 #include "skin/core/skUtils.h"
@@ -73,7 +75,9 @@ void TskSkinMenuSpeedButton::DrawDropDownMark(TCanvas* C, const TRect& R, bool P
 }
 
 void TskSkinMenuSpeedButton::CreateButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn) {
-  if (StyledName())
+  if (FNewStyle && SkinDataName() == "resizetoolbutton")
+    CreateNewStyleImage(B, ADown, AMouseIn);
+  else if (StyledName())
     CreateStyledImage(B, ADown, AMouseIn);
   else if (!CreateTrackedPartImage(B))
     TskSkinMenuTracking::CreateButtonImage(B, R, ADown, AMouseIn);
@@ -142,4 +146,61 @@ void TskSkinMenuSpeedButton::CreateControlDefaultImage(TBitmap* B) {
   const bool Shifted = FNewStyle ? Pressed && TrackButtonMode() && FMenuTracked : Pressed || FMenuTracked;
   const int Shift = Shifted ? 2 : 0;
   DrawDropDownArrow(C, StripPart().Offset(Shift, Shift), clBtnText);
+}
+
+// ---- New style ----
+
+const TskDataSkinButtonControl* TskSkinMenuSpeedButton::ModelRecord(const String& Name) {
+  TskSkinData* Model = SkinData();
+  const int Index = Model ? Model->GetControlIndex(Name) : -1;
+  return Index < 0 ? nullptr : dynamic_cast<const TskDataSkinButtonControl*>(Model->CtrlList[Index].get());
+}
+
+void TskSkinMenuSpeedButton::DrawRecordImage(TCanvas* C, const TskDataSkinButtonControl& Record, const TRect& Q,
+                                             bool Down, bool Active) {
+  TBitmap* Source = ModelPicture(SkinData(), Record.PictureIndex);
+  if (!Source || Q.Width() <= 0 || Q.Height() <= 0) return;
+  const TRect& N = Record.SkinRect;
+  const TRect& A = IsEmptyRect(Record.ActiveSkinRect) ? N : Record.ActiveSkinRect;
+  const TRect& D = IsEmptyRect(Record.DownSkinRect) ? A : Record.DownSkinRect;
+  const int d = Q.Width() - RectWidth(N), dH = Q.Height() - RectHeight(N);
+  const TRect& Cl = Record.ClRect;
+  TBitmap Image;
+  ComposeSkinImage(Record.LTPoint, Record.RTPoint, Record.LBPoint, Record.RBPoint, Cl, Record.LTPoint,
+                   { Record.RTPoint.X + d, Record.RTPoint.Y }, { Record.LBPoint.X, Record.LBPoint.Y + dH },
+                   { Record.RBPoint.X + d, Record.RBPoint.Y + dH }, Rect(Cl.Left, Cl.Top, Cl.Right + d, Cl.Bottom + dH),
+                   &Image, Source, Down && Active ? D : Active ? A : N, Q.Width(), Q.Height(), true, Record.LeftStretch,
+                   Record.TopStretch, Record.RightStretch, Record.BottomStretch, Record.StretchEffect,
+                   Record.StretchType);
+  C->Draw(Q.Left, Q.Top, &Image);
+}
+
+void TskSkinMenuSpeedButton::CreateNewStyleImage(TBitmap* B, bool ADown, bool AMouseIn) {
+  const TskDataSkinButtonControl* Record = ModelRecord("resizetoolbutton");
+  if (!Record) Record = ModelRecord("resizebutton");
+  if (!Record) return;
+  TCanvas* C = B->Canvas();
+  const TRect Whole = Rect(0, 0, B->Width(), B->Height());
+  const TRect P = StripPart();
+  const bool PartShown = FMouseIn && TrackButtonMode();
+  TRect K = PartShown ? MainPart() : Whole;
+  const TskDataSkinButtonControl* PartRecord = Record;
+  if (PartShown) {
+    // A record of its own for the part lies over the whole button's image.
+    if (const auto* Own = ModelRecord(FTrackPosition == sktpBottom ? "htracktoolbutton" : "vtracktoolbutton")) {
+      PartRecord = Own;
+      K = Whole;
+    }
+  }
+  const bool Pressed = ADown && AMouseIn && !(FMenuTracked && TrackButtonMode());
+  DrawRecordImage(C, *Record, K, Pressed, AMouseIn);
+  if (PartShown) DrawRecordImage(C, *PartRecord, P, FMenuTracked, AMouseIn);
+  SelectButtonFont(C, Pressed, AMouseIn);
+  DrawContent(C, MainPart(), ADown, AMouseIn);
+  if (FDrawStandardArrow)
+    DrawArrow(C, P, C->Font()->Color(), FArrowType);
+  else if (!IsEmptyRect(MenuMarkerRect))
+    DrawMenuMarker(C, P, AMouseIn, (ADown && AMouseIn) || FMenuTracked);
+  else
+    DrawDropDownArrow(C, P, FMenuTracked ? DownFontColor : C->Font()->Color());
 }

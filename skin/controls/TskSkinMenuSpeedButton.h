@@ -40,6 +40,14 @@ private:
   TRect StripPart();
   /// Up, hot cleared, OnHideTrackMenu, repainted (the images menu clears hot after the event).
   void MenuClosed(bool HotFirst);
+  /// The new style: the model's "resizetoolbutton" (or "resizebutton") record over the button, and
+  /// while hot in TrackButtonMode the drop-down part from "htracktoolbutton" / "vtracktoolbutton";
+  /// blank when the model has neither record.
+  void CreateNewStyleImage(TBitmap* B, bool ADown, bool AMouseIn);
+  /// The model's button record Name; null when it has none of that kind.
+  const TskDataSkinButtonControl* ModelRecord(const String& Name);
+  /// Record's pressed, hot or normal image composed to Q's size and drawn at Q's corner.
+  void DrawRecordImage(TCanvas* C, const TskDataSkinButtonControl& Record, const TRect& Q, bool Down, bool Active);
 
   bool FNewStyle { false };
   TskTrackPosition FTrackPosition { sktpRight };

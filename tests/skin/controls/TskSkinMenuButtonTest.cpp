@@ -181,4 +181,30 @@ TEST_F(MenuButtonTest, TheNewStyleBottomPartIsTheOnlyPlaceThatOpensInTrackButton
   EXPECT_EQ(Take(), (AppLog { "Show", "popup.Open" }));
 }
 
+TEST_F(MenuButtonTest, TheNewStyleDrawsTheToolButtonRecordWithThePartFromItsOwnRecordWhileHot) {
+  TskSkinModelBuilder Skin(Model);
+  const int Picture = Skin.AddPicture(200, 60);
+  auto Record = [&](const String& Name, int Left, TColor Normal, TColor Hot) {
+    auto& R = Skin.Add<TskDataSkinButtonControl>("button", Name);
+    R.PictureIndex = Picture;
+    SetNinePart(R, Skin.Paint(Picture, Bounds(Left, 0, 32, 32), Normal, clWhite), 4, Rect(4, 4, 28, 28));
+    R.ActiveSkinRect = Skin.Paint(Picture, Bounds(Left, 32, 32, 32), Hot, clWhite);
+  };
+  Record("resizetoolbutton", 0, clRed, clLime);
+  Record("htracktoolbutton", 40, clBlue, clAqua);
+  Skin.Finish();
+  auto* Button = NewButton<TskSkinMenuSpeedButton>(Bounds(10, 10, 40, 50));
+  Button->SetNewStyle(true);
+  Button->SetTrackPosition(sktpBottom);
+  Button->SetTrackButtonMode(true);
+  Button->SetSkinData(&Model);
+  EXPECT_EQ(Shown(Button, 20, 10), clRed);
+  EXPECT_EQ(Shown(Button, 3, 44), clRed) << "at rest one image over the whole button";
+  MoveTo(Button, 20, 10);
+  Display->Advance(200);
+  EXPECT_EQ(Shown(Button, 20, 10), clLime);
+  EXPECT_EQ(Shown(Button, 20, 28), clLime) << "the hot image reaches under the part";
+  EXPECT_EQ(Shown(Button, 3, 40), clAqua) << "the bottom part from its own record";
+}
+
 }  // namespace
