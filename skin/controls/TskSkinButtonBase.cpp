@@ -28,11 +28,12 @@ TskSkinButtonBase<TBase>::TskSkinButtonBase(TComponent* AOwner)
     : TBase(AOwner), FGlyph(std::make_unique<TBitmap>()) {
   // Clicks come from the button's own press and release rules, never from the platform's click.
   this->FControlStyle.Exclude(csClickEvents);
-  FGlyph->OnChange = [this](TObject*) { this->Invalidate(); };
 }
 
+// An images menu that outlives the button must not repaint it.
 template <class TBase> TskSkinButtonBase<TBase>::~TskSkinButtonBase() {
-  FGlyph->OnChange = nullptr;
+  if (!FSkinImagesMenu) return;
+  FSkinImagesMenu->FOnInternalChange = nullptr;
   if (auto* Menu = dynamic_cast<TComponent*>(FSkinImagesMenu)) Menu->RemoveFreeNotification(this);
 }
 

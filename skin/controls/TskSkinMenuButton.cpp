@@ -9,12 +9,6 @@
 #include "skin/core/skPainters.h"
 #include "skin/core/skUtils.h"
 
-namespace {
-
-constexpr int PartWidth = 15;
-
-}  // namespace
-
 TskSkinMenuButton::TskSkinMenuButton(TComponent* AOwner) : TskSkinMenuTracking(AOwner) { FSpaceSupport = false; }
 
 void TskSkinMenuButton::DropDown() {
@@ -104,13 +98,13 @@ void TskSkinMenuButton::CreateControlDefaultImage(TBitmap* B) {
   const bool Pressed = FDown && FMouseIn;
   const bool Hot = FMouseIn || IsFocused();
   if (TrackButtonMode()) {
-    DrawBuiltInButton(C, Rect(0, 0, W - PartWidth, H), FMenuTracked || Hot, !FMenuTracked && Pressed);
-    DrawBuiltInButton(C, Rect(W - PartWidth, 0, W, H), FMenuTracked || Hot, FMenuTracked || Pressed);
+    DrawBuiltInButton(C, Rect(0, 0, W - DropDownWidth, H), FMenuTracked || Hot, !FMenuTracked && Pressed);
+    DrawBuiltInButton(C, Rect(W - DropDownWidth, 0, W, H), FMenuTracked || Hot, FMenuTracked || Pressed);
   } else {
     DrawBuiltInButton(C, Rect(0, 0, W, H), Hot, Pressed);
   }
   SelectFontFace(C);
-  DrawContent(C, Rect(0, 0, W - PartWidth, H), FDown, FMouseIn);
+  DrawContent(C, Rect(0, 0, W - DropDownWidth, H), FDown, FMouseIn);
   const int Shift = Pressed || FMenuTracked ? 2 : 0;
-  DrawDropDownArrow(C, Rect(W - PartWidth + Shift, Shift, W + Shift, H + Shift), clBtnText);
+  DrawDropDownArrow(C, Rect(W - DropDownWidth + Shift, Shift, W + Shift, H + Shift), clBtnText);
 }

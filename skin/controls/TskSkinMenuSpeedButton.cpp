@@ -1,20 +1,12 @@
 #include "skin/controls/TskSkinMenuSpeedButton.h"
 
 #include "platform/gdi/TCanvas.h"
-#include "skin/controls/skBuiltInLook.h"
 #include "skin/core/TskSkinData.h"
-#include "skin/core/skColorMix.h"
 #include "skin/core/skComposers.h"
 #include "skin/core/skDataSkinButtonControls.h"
 #include "skin/core/skPainters.h"
 #include "skin/core/skSkinColors.h"
 #include "skin/core/skUtils.h"
-
-namespace {
-
-constexpr int PartWidth = 15;
-
-}  // namespace
 
 TskSkinMenuSpeedButton::TskSkinMenuSpeedButton(TComponent* AOwner) : TskSkinMenuTracking(AOwner) {}
 
@@ -30,14 +22,14 @@ void TskSkinMenuSpeedButton::SetTrackPosition(TskTrackPosition Value) {
 
 TRect TskSkinMenuSpeedButton::StripPart() {
   const int W = Width(), H = Height();
-  if (FNewStyle && FTrackPosition == sktpBottom) return Rect(0, H - PartWidth, W, H);
-  return Rect(W - PartWidth, 0, W, H);
+  if (FNewStyle && FTrackPosition == sktpBottom) return Rect(0, H - DropDownWidth, W, H);
+  return Rect(W - DropDownWidth, 0, W, H);
 }
 
 TRect TskSkinMenuSpeedButton::MainPart() {
   const int W = Width(), H = Height();
-  if (FNewStyle && FTrackPosition == sktpBottom) return Rect(0, 0, W, H - PartWidth);
-  return Rect(0, 0, W - PartWidth, H);
+  if (FNewStyle && FTrackPosition == sktpBottom) return Rect(0, 0, W, H - DropDownWidth);
+  return Rect(0, 0, W - DropDownWidth, H);
 }
 
 TRect TskSkinMenuSpeedButton::DropDownPart() {
@@ -117,19 +109,7 @@ void TskSkinMenuSpeedButton::CreateControlDefaultImage(TBitmap* B) {
   TCanvas* C = B->Canvas();
   const TRect Whole = Rect(0, 0, B->Width(), B->Height());
   const bool Pressed = FDown && FMouseIn;
-  auto Face = [&](const TRect& R, bool Hot, bool Down) {
-    if (Hot || Down) {
-      DrawBuiltInButton(C, R, true, Down);
-    } else if (!Flat()) {
-      C->Brush()->SetColor(DarkenColor(clBtnFace, 15));
-      C->FillRect(R);
-      C->Brush()->SetColor(clBtnFace);
-      C->FillRect(Rect(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1));
-    } else {
-      C->Brush()->SetColor(clBtnFace);
-      C->FillRect(R);
-    }
-  };
+  auto Face = [&](const TRect& R, bool Hot, bool Down) { DrawDefaultFace(C, R, Hot, Down, true); };
   const bool Parts = TrackButtonMode() && (!FNewStyle || FMouseIn);
   if (!Parts) {
     Face(Whole, FMouseIn, Pressed);

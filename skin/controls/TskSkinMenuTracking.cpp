@@ -6,13 +6,6 @@
 #include "skin/core/skPainters.h"
 #include "skin/core/skUtils.h"
 
-namespace {
-
-/// The width of the drop-down part of the styled records.
-constexpr int PartWidth = 15;
-
-}  // namespace
-
 template <class TButton> TskSkinMenuTracking<TButton>::TskSkinMenuTracking(TComponent* AOwner) : TButton(AOwner) {
   this->SetSkinDataName("toolmenubutton");
 }
@@ -62,7 +55,7 @@ template <class TButton> bool TskSkinMenuTracking<TButton>::StretchedStyle() {
 
 template <class TButton> TRect TskSkinMenuTracking<TButton>::DropDownPart() {
   const int W = this->Width(), H = this->Height();
-  if (!this->Skinned() || StyledName()) return Rect(W - PartWidth, 0, W, H);
+  if (!this->Skinned() || StyledName()) return Rect(W - DropDownWidth, 0, W, H);
   if (this->ResizeMode == 2) return TrackButtonRect.Offset(W - RectWidth(this->SkinRect), 0);
   if (this->ResizeMode == 3) return TrackButtonRect.Offset(0, H - RectHeight(this->SkinRect));
   return TrackButtonRect;
@@ -174,17 +167,17 @@ template <class TButton> void TskSkinMenuTracking<TButton>::CreateStyledImage(TB
       C->Draw(0, 0, &Image);
     } else {
       TBitmap Main, Part;
-      ComposeStyledPiece(&Main, this->FMenuTracked ? A : Whole, W - PartWidth);
-      ComposeStyledPiece(&Part, this->FMenuTracked ? D : Whole, PartWidth);
+      ComposeStyledPiece(&Main, this->FMenuTracked ? A : Whole, W - DropDownWidth);
+      ComposeStyledPiece(&Part, this->FMenuTracked ? D : Whole, DropDownWidth);
       C->Draw(0, 0, &Main);
-      C->Draw(W - PartWidth, 0, &Part);
+      C->Draw(W - DropDownWidth, 0, &Part);
     }
   }
-  const TRect K = Rect(0, 0, W - PartWidth, H);
+  const TRect K = Rect(0, 0, W - DropDownWidth, H);
   this->SelectButtonFont(C, ADown, AMouseIn);
   this->DrawFocusMark(C, K);
   this->DrawContent(C, K, ADown, AMouseIn);
-  DrawDropDownMark(C, Rect(W - PartWidth, 0, W, H), Pressed, AMouseIn);
+  DrawDropDownMark(C, Rect(W - DropDownWidth, 0, W, H), Pressed, AMouseIn);
 }
 
 template <class TButton>

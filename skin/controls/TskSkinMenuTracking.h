@@ -43,6 +43,9 @@ public:
   TRect TrackButtonRect;
 
 protected:
+  /// The width of the drop-down part of the styled records and of the built-in look.
+  static constexpr int DropDownWidth = 15;
+
   /// The drop-down part in button coordinates: TrackButtonRect mapped to the size (moved right in
   /// resize mode 2, down in mode 3) for a skinned button of another name than the four styled ones, else
   /// the right 15 pixels.

@@ -216,19 +216,23 @@ void TskSkinSpeedButton::DrawContent(TCanvas* C, const TRect& R, bool ADown, boo
 void TskSkinSpeedButton::CreateControlDefaultImage(TBitmap* B) {
   TCanvas* C = B->Canvas();
   const TRect K = Rect(0, 0, B->Width(), B->Height());
-  if (DrawnDown() || FMouseIn) {
-    DrawBuiltInButton(C, K, true, DrawnDown());
-  } else if (!FFlat) {
-    C->Brush()->SetColor(DarkenColor(clBtnFace, 15));
-    C->FillRect(K);
-    C->Brush()->SetColor(clBtnFace);
-    C->FillRect(Rect(1, 1, K.Right - 1, K.Bottom - 1));
-  } else if (!Transparent()) {
-    C->Brush()->SetColor(clBtnFace);
-    C->FillRect(K);
-  }
+  DrawDefaultFace(C, K, FMouseIn, DrawnDown(), !Transparent());
   SelectFontFace(C);
   if (!Enabled()) C->Font()->SetColor(clBtnShadow);
   if (!DoPaint(C, K, FDown, FMouseIn)) return;
   DrawContent(C, K, FDown, FMouseIn);
+}
+
+void TskSkinSpeedButton::DrawDefaultFace(TCanvas* C, const TRect& R, bool Hot, bool Down, bool FlatFill) {
+  if (Hot || Down) {
+    DrawBuiltInButton(C, R, true, Down);
+  } else if (!FFlat) {
+    C->Brush()->SetColor(DarkenColor(clBtnFace, 15));
+    C->FillRect(R);
+    C->Brush()->SetColor(clBtnFace);
+    C->FillRect(Rect(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1));
+  } else if (FlatFill) {
+    C->Brush()->SetColor(clBtnFace);
+    C->FillRect(R);
+  }
 }

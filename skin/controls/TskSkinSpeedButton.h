@@ -59,6 +59,9 @@ protected:
   void PaintImage(const TRect& R, bool ADown, bool AMouseIn);
   /// The built-in face over the whole button.
   void PaintDefaultImage();
+  /// A built-in face in R: the outline and fill of Down or Hot; else a darkened clBtnFace outline round
+  /// clBtnFace, or for a Flat button only the clBtnFace fill when FlatFill.
+  void DrawDefaultFace(TCanvas* C, const TRect& R, bool Hot, bool Down, bool FlatFill);
 
   /// A marker bar in FColorMarkerValue under the content.
   bool FDrawColorMarker { false };
