@@ -389,6 +389,29 @@ TEST_F(SkinnedButton, ATransparentButtonShowsItsParentAtRestAndOnPaintCanLeaveTh
   EXPECT_EQ(Marks(), 0) << "the background only";
 }
 
+TEST_F(SkinnedButton, AFreelySizedButtonOfAFixedRecordCopiesItUnscaledAndCentresItsCaptionInTheGrownClient) {
+  Record->LTPoint = Record->RTPoint = Record->LBPoint = Record->RBPoint = {};
+  auto* Button = NewButton("b", Bounds(10, 10, 100, 40));
+  Button->SetCanFocused(false);
+  Button->SetUseSkinSize(false);
+  Button->SetSkinData(&Model);
+  Button->SetCaption("转换");
+  EXPECT_EQ(Button->Width(), 100);
+  EXPECT_EQ(Shown(Button, 20, 12), Normal);
+  EXPECT_EQ(Shown(Button, 40, 30), clWhite) << "nothing beyond the copied piece";
+  int Left = 100, Right = -1;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 100; ++x) {
+      const TPoint P = At(Button, x, y);
+      const TColor C = Display->PixelAt(P.X, P.Y);
+      if (C == Normal || C == clWhite) continue;
+      Left = std::min(Left, x);
+      Right = std::max(Right, x);
+    }
+  ASSERT_LT(Left, Right);
+  EXPECT_NEAR((Left + Right + 1) / 2.0, (3 + 97) / 2.0, 1.5) << "ClRect (3, 3, 37, 22) grown by 60 x 15";
+}
+
 TEST_F(SkinnedButton, TheHoverTransitionReachesOneExactlyAndFreesItsTimer) {
   Record->Morphing = true;
   auto* Button = SkinnedNew();
