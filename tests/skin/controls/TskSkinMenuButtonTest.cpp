@@ -9,6 +9,13 @@
 
 namespace {
 
+/// A menu button that shows whether it is hot.
+class TProbeMenuButton : public TskSkinMenuButton {
+public:
+  using TskSkinMenuButton::TskSkinMenuButton;
+  bool Hot() const { return FMouseIn; }
+};
+
 class MenuButtonTest : public SkinControlTest {
 protected:
   template <class T> T* NewButton(TRect Bounds = ::Bounds(10, 10, 75, 25)) {
@@ -30,7 +37,7 @@ protected:
 };
 
 TEST_F(MenuButtonTest, APressOpensTheMenuBelowTheButtonWhichStaysDownUntilTheCloseNotice) {
-  auto* Button = NewButton<TskSkinMenuButton>();
+  auto* Button = NewButton<TProbeMenuButton>();
   Press(Button, 30, 12);
   EXPECT_EQ(Take(), (AppLog { "Show", "popup.Open" })) << "no OnMouseDown";
   EXPECT_EQ(Popup.At, Bounds(At(Button, 0, 0).X, At(Button, 0, 0).Y, 75, 25));
@@ -44,6 +51,11 @@ TEST_F(MenuButtonTest, APressOpensTheMenuBelowTheButtonWhichStaysDownUntilTheClo
   EXPECT_EQ(Take(), (AppLog { "Hide", "item.Click" }));
   EXPECT_FALSE(Button->Down());
   EXPECT_FALSE(Button->MenuTracked());
+  EXPECT_FALSE(Button->Hot()) << "the pointer is elsewhere";
+
+  Button->DropDown();
+  EXPECT_EQ(Take(), (AppLog { "Show", "popup.Open" })) << "from code as from a press";
+  EXPECT_TRUE(Button->Down());
 }
 
 TEST_F(MenuButtonTest, WithBothMenusEachOpeningIsAnnounced) {
