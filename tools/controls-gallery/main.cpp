@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     for (TLook& Look : Looks) {
       TskControlsGallery Gallery(Display, Look.Skin.get(), Look.Title);
       AddStandardControlRows(Gallery);
+      AddButtonRows(Gallery);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }
   } catch (const std::exception& E) {

@@ -5,3 +5,6 @@ class TskControlsGallery;
 
 /// Scroll bars, up-downs, check boxes and radio boxes in their states.
 void AddStandardControlRows(TskControlsGallery& Gallery);
+
+/// Push, speed, menu and menu speed buttons in their states, with image-list icons and menu markers.
+void AddButtonRows(TskControlsGallery& Gallery);

@@ -175,6 +175,10 @@ public:
   TCanResizeEvent OnCanResize;
   TContextPopupEvent OnContextPopup;
 
+  /// Expires when the control is destroyed: code that ran an event or a handler of the control can tell
+  /// whether the control survived it.
+  std::weak_ptr<bool> LifeToken() const { return FLife; }
+
   /// The control the pointer is over (the last CM_MOUSEENTER went to it); null when none.
   static TControl* MouseControl();
   /// The windowless control holding the mouse capture (its parent window holds the window capture).

@@ -261,9 +261,11 @@ TEST_F(ControlTest, AClickHandlerMayFreeItsControl) {
     TControl* C = Windowless ? static_cast<TControl*>(Add<GraphicProbe>(Root.get(), "C", Bounds(20, 20, 40, 20)))
                              : Add<Probe>(Root.get(), "C", Bounds(20, 20, 40, 20));
     C->OnClick = [C](TObject*) { delete C; };
+    const std::weak_ptr<bool> Life = C->LifeToken();
     ShowRoot();
     Screen->Click(130, 130);
     EXPECT_EQ(Root->ControlCount(), 0);
+    EXPECT_TRUE(Life.expired());
     EXPECT_EQ(Only(Take(), MouseWords), (EventLog { "C.MouseDown(10,10)", "C.Click" }));
     Screen->Click(130, 130);  // the root's own area now
     TearDown();
