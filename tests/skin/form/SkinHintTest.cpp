@@ -1,0 +1,119 @@
+// The skinned hint: the application's hints in the skin's look, the timed requests, line breaks, and the
+// application's hints after the component is gone.
+#include "skin/form/TskSkinHint.h"
+#include "skin/form/TskSkinHintWindow.h"
+#include "tests/skin/form/FormFrameFixture.h"
+
+namespace {
+
+class SkinHint : public FormFrameTest {
+protected:
+  void SetUp() override {
+    FormFrameTest::SetUp();
+    BuildFrameSkin(Model);
+    App->SetShowHint(true);
+    Hint = new TskSkinHint(Main);
+    Hint->SetSkinData(&Model);
+    Target = new KeyProbe(Main, &Log, "Target", Main, Bounds(20, 20, 120, 40));
+    Target->SetHint("保存");
+    Target->SetShowHint(true);
+    Main->Show();
+  }
+
+  /// The component's own window, which shows the timed requests.
+  TskSkinHintWindow* Own() const { return dynamic_cast<TskSkinHintWindow*>(Hint->Components(0)); }
+
+  void PointAtTarget() {
+    const TPoint P = Target->ClientToScreen({ 30, 10 });
+    Display->MoveTo(P.X, P.Y);
+  }
+
+  /// Whether a pixel of Text's colour shows inside the window.
+  bool ShowsTextColour(TWinControl* Window, TColor Text) {
+    Display->PumpUntilIdle();
+    for (int Y = 0; Y < Window->Height(); ++Y)
+      for (int X = 0; X < Window->Width(); ++X)
+        if (Display->PixelAt(Window->Left() + X, Window->Top() + Y) == Text) return true;
+    return false;
+  }
+
+  TskSkinHint* Hint { nullptr };
+  KeyProbe* Target { nullptr };
+};
+
+TEST_F(SkinHint, TheApplicationsHintShowsAfterThePauseInTheSkinsLookAndHidesAfterItsTime) {
+  THintWindow* Window = App->HintWindow();
+  ASSERT_NE(dynamic_cast<TskSkinHintWindow*>(Window), nullptr) << "the component made its class the application's";
+  EXPECT_EQ(App->HintShortPause(), 100);
+  PointAtTarget();
+  Display->Advance(App->HintPause() - 10);
+  EXPECT_FALSE(Window->Visible());
+  Display->Advance(20);
+  ASSERT_TRUE(Window->Visible());
+  EXPECT_EQ(Display->PixelAt(Window->Left() + 1, Window->Top() + 1), HintFill);
+  EXPECT_TRUE(ShowsTextColour(Window, HintText)) << "the text in the record's colour";
+  Display->Advance(App->HintHidePause() + 10);
+  EXPECT_FALSE(Window->Visible());
+}
+
+TEST_F(SkinHint, TimedRequestsShowTheLastTextAfterThePauseOrNothingOnceHidden) {
+  Hint->ActivateHint2("first");
+  Hint->ActivateHint2("second");
+  Display->Advance(App->HintPause() + 10);
+  ASSERT_TRUE(Hint->IsVisible());
+  EXPECT_EQ(Own()->Caption(), "second");
+  Hint->HideHint();
+  EXPECT_FALSE(Hint->IsVisible());
+
+  Hint->ActivateHint2("third");
+  Hint->HideHint();
+  Display->Advance(App->HintPause() + 10);
+  EXPECT_FALSE(Hint->IsVisible()) << "hidden before the pause: nothing shows";
+}
+
+TEST_F(SkinHint, TheLineSeparatorBreaksALineOnceAndAnEmptyOneNothing) {
+  auto HeightOf = [&](const String& Text) {
+    Hint->ActivateHint2(Text);
+    Display->Advance(App->HintPause() + 10);
+    const int Height = Own()->Height();
+    Hint->HideHint();
+    return Height;
+  };
+  const int One = HeightOf("ab"), Two = HeightOf("a@b"), Three = HeightOf("a@b@c");
+  EXPECT_GT(Two, One);
+  EXPECT_EQ(Three - Two, Two - One) << "each separator adds exactly one line";
+  Hint->SetLineSeparator("");
+  EXPECT_EQ(HeightOf("a@b"), One);
+  EXPECT_EQ(Own()->Caption(), "a@b");
+}
+
+TEST_F(SkinHint, AHintOnAnotherFormOrAnInactiveOneServesNothing) {
+  Hint->SetActive(false);
+  TForm* Other = NewForm(Bounds(0, 0, 200, 200));
+  auto* Second = new TskSkinHint(Other);
+  Second->ActivateHint2("elsewhere");
+  Display->Advance(App->HintPause() + 10);
+  EXPECT_FALSE(Second->IsVisible()) << "no active component on the main form";
+  Hint->SetActive(true);
+  auto* Third = new TskSkinHint(Main);
+  Third->SetActive(true);
+  EXPECT_FALSE(Hint->Active()) << "making one active makes the main form's others inactive";
+}
+
+TEST_F(SkinHint, AfterTheComponentIsFreedTheApplicationsHintsStillShow) {
+  int UserHints = 0;
+  delete Hint;
+  Hint = nullptr;
+  EXPECT_FALSE(bool(App->OnShowHint)) << "no handler is left pointing at the freed component";
+  App->OnShowHint = [&](String&, bool&, THintInfo&) { ++UserHints; };
+  THintWindow* Window = App->HintWindow();
+  ASSERT_NE(Window, nullptr);
+  EXPECT_EQ(dynamic_cast<TskSkinHintWindow*>(Window), nullptr) << "the plain hint window again";
+  PointAtTarget();
+  Display->Advance(App->HintPause() + 10);
+  EXPECT_TRUE(Window->Visible());
+  EXPECT_EQ(Window->Caption(), "保存");
+  EXPECT_EQ(UserHints, 1);
+}
+
+}  // namespace
