@@ -71,7 +71,12 @@ TskSkinForm::~TskSkinForm() {
 void TskSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
-  if (AComponent == FSD) FSD = nullptr;
+  if (AComponent == FSD) {
+    // A freed model leaves the built-in look, not pictures that are gone.
+    FSD = nullptr;
+    FSkinSupport = false;
+    if (!ComponentState().Contains(csDestroying) && !FForm->ComponentState().Contains(csDestroying)) ApplySkin();
+  }
   if (AComponent == FMSD) FMSD = nullptr;
   if (AComponent == FMainMenu) FMainMenu = nullptr;
   if (AComponent == FSystemMenu) FSystemMenu = nullptr;

@@ -240,7 +240,11 @@ void TskSkinHintWindow::Dispatch(TMessage& Message) {
 }
 
 void TskSkinHintWindow::Paint() {
-  if (!FspHint) return;
+  // The component and its model are looked up again: either may have gone since the activation.
+  TskSkinHint* Hint = FindHintComponent();
+  if (!Hint) return;
+  Prepare(Hint);
+  if (FSD) CalcHintSize();
   TBitmap Buffer;
   Buffer.SetSize(Width(), Height());
   TCanvas* C = Buffer.Canvas();

@@ -189,3 +189,23 @@ TEST_F(SkinForm, ANotSkinnableModelOrARibbonHandsTheFrameToTheSystem) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SkinForm, AFreedModelLeavesTheBuiltInFrame) {
+  auto* Owned = new TskSkinData(Main);
+  BuildFrameSkin(*Owned);
+  Main->Show();
+  auto* Frame = Attach(Main, Owned);
+  ASSERT_TRUE(Frame->SkinSupport());
+  EXPECT_EQ(FrameColor(Main, 100, 5), FrameCaption);
+  delete Owned;
+  EXPECT_EQ(Frame->SkinData(), nullptr);
+  EXPECT_FALSE(Frame->SkinSupport());
+  const int ClientWidth = Main->ClientWidth();
+  EXPECT_EQ(Main->Width() - ClientWidth, 6) << "the built-in frame's borders";
+  Main->Invalidate();
+  EXPECT_EQ(FrameColor(Main, 0, 50), ColorToRGB(cl3DDkShadow));
+}
+
+}  // namespace
