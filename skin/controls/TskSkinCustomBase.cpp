@@ -70,7 +70,8 @@ template <class TBase> void TskSkinCustomBase<TBase>::ChangeSkinData() {
   this->Repaint();
 }
 
-template <class TBase> void TskSkinCustomBase<TBase>::DrawSkinPicture(TBitmap* B, TBitmap* APicture, const TRect& ARect) {
+template <class TBase>
+void TskSkinCustomBase<TBase>::DrawSkinPicture(TBitmap* B, TBitmap* APicture, const TRect& ARect) {
   DrawGeometryPicture(B, APicture, ARect, this->FWidth, this->FHeight, ComposesNinePart());
 }
 

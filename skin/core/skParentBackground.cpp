@@ -77,7 +77,7 @@ void DrawBehind(TWinControl* Control, TPoint Origin, TCanvas* Canvas) {
     TControl* Sibling = Parent->Controls(I);
     if (Sibling == Control)
       break;
-    if (dynamic_cast<TWinControl*>(Sibling) || !Sibling->Visible() || !Overlap(Sibling->BoundsRect(), Bounds))
+    if (!Sibling->Visible() || !Overlap(Sibling->BoundsRect(), Bounds) || dynamic_cast<TWinControl*>(Sibling))
       continue;
     TPaintCopyMark SiblingMark(Sibling);
     TShiftedDC Shifted(DC, { Sibling->Left() - Origin.X, Sibling->Top() - Origin.Y },

@@ -44,7 +44,7 @@ void BuildSkin(TskSkinData& Model) {
 }
 
 TskDataSkinCustomControl& RecordOf(TskSkinData& Model, const String& Name) {
-  return dynamic_cast<TskDataSkinCustomControl&>(*Model.CtrlList[Model.GetControlIndex(Name)]);
+  return *FindSkinRecord<TskDataSkinCustomControl>(Model, Name);
 }
 
 /// A windowed skinned control that counts its paints and the background notices it hears.
@@ -114,8 +114,9 @@ TEST_F(SkinControlBases, RequestedSizesSnapToTheRecordsResizeMode) {
   };
   for (const SizeCase& C : Cases) {
     for (bool Windowless : { false, true }) {
-      TControl* Control = Windowless ? static_cast<TControl*>(Bound<TskGraphicSkinCustomControl>(C.Record, Bounds(0, 0, 5, 5)))
-                                     : Bound(C.Record, Bounds(0, 0, 5, 5));
+      TControl* Control = Windowless
+                            ? static_cast<TControl*>(Bound<TskGraphicSkinCustomControl>(C.Record, Bounds(0, 0, 5, 5)))
+                            : Bound(C.Record, Bounds(0, 0, 5, 5));
       Control->SetBounds(3, 4, C.Requested.cx, C.Requested.cy);
       EXPECT_EQ(Control->Width(), C.Result.cx) << C.Record << (Windowless ? " windowless" : "");
       EXPECT_EQ(Control->Height(), C.Result.cy) << C.Record << (Windowless ? " windowless" : "");
@@ -258,18 +259,23 @@ TEST_F(SkinControlBases, TheMaskRegionClipsPaintingAndHitTesting) {
 TEST_F(SkinControlBases, TheBandPaintTilesOrStretchesTheClientPiece) {
   // The client piece (20 wide: 10 Left, 10 Right) in a client area 50 wide: tiled, column 27 of the area
   // is in the second copy's left half; stretched, it is in the right half.
+  // Stretched only downward (skstVert), the piece is as wide as the area: column 27 is in its right half.
   struct Case {
     bool Force;
     bool Stretch;
+    TskStretchType Type;
     TColor At27;
-  } Cases[] = { { true, false, Left }, { true, true, Right }, { false, false, Left }, { false, true, Right } };
+  } Cases[] = { { true, false, skstFull, Left },  { true, true, skstFull, Right },  { true, true, skstVert, Right },
+                { false, false, skstFull, Left }, { false, true, skstFull, Right }, { false, true, skstVert, Right },
+                { true, true, skstHorz, Left } };
   for (const Case& C : Cases) {
     RecordOf(Model, "box").StretchEffect = C.Stretch;
+    RecordOf(Model, "box").StretchType = C.Type;
     auto* Box = Add<TskSkinCustomControl>(Bounds(20, 20, 60, 40));
     Box->SetForcebackGround(C.Force);
     Box->SetSkinDataName("box");
     Box->SetSkinData(&Model);
-    EXPECT_EQ(Shown(Box, 5 + 27, 20), C.At27) << C.Force << C.Stretch;
+    EXPECT_EQ(Shown(Box, 5 + 27, 20), C.At27) << C.Force << C.Stretch << C.Type;
     EXPECT_EQ(Shown(Box, 59, 20), Frame) << "the right band";
     delete Box;
   }

@@ -50,6 +50,29 @@ TEST_F(ScrollBarTest, PositionIsClampedIntoTheRangeAndFiresOnlyWhenItChanges) {
   EXPECT_EQ(Take(), (AppLog { "Change 20" }));
 }
 
+/// A bar that counts its paints.
+class TCountingBar : public TskSkinScrollBar {
+public:
+  using TskSkinScrollBar::TskSkinScrollBar;
+  int Paints { 0 };
+
+protected:
+  void Paint() override {
+    ++Paints;
+    TskSkinScrollBar::Paint();
+  }
+};
+
+TEST_F(ScrollBarTest, ARefusedPageSizeStillRepaints) {
+  auto* Bar = Add<TCountingBar>(Bounds(10, 10, 200, 19));
+  Bar->SetPosition(95);
+  Display->PumpUntilIdle();
+  const int Paints = Bar->Paints;
+  Bar->SetPageSize(10);
+  EXPECT_EQ(Bar->PageSize(), 0);
+  EXPECT_EQ(Bar->Paints, Paints + 1);
+}
+
 TEST_F(ScrollBarTest, MaxAndPageSizeCountThePositionFromMin) {
   auto* Bar = NewBar();
   Bar->SetRange(10, 100, 85, 10);
@@ -111,6 +134,11 @@ TEST_F(ScrollBarTest, HoldingAStepButtonRepeatsAfter550MsThenEvery50WhileOnTheBu
   EXPECT_EQ(Bar->Position(), 5);
   ClickAt(Bar, 8, 9);
   EXPECT_EQ(Bar->Position(), 4) << "the decrease button";
+  int Replaced = 0;
+  Bar->OnDownButtonClick = [&](TObject*) { ++Replaced; };
+  ClickAt(Bar, 8, 9);
+  EXPECT_EQ(Bar->Position(), 4) << "an assigned button event replaces the step";
+  EXPECT_EQ(Replaced, 1);
 }
 
 TEST_F(ScrollBarTest, PressingTheTrackPagesUntilTheThumbReachesThePointer) {
@@ -187,7 +215,7 @@ protected:
   void SetUp() override {
     ScrollBarTest::SetUp();
     Skin = LoadEmbeddedSkin(TestSkinContainer());
-    Record = dynamic_cast<TskDataSkinScrollBarControl*>(Skin->CtrlList[Skin->GetControlIndex("hscrollbar")].get());
+    Record = FindSkinRecord<TskDataSkinScrollBarControl>(*Skin, "hscrollbar");
     ASSERT_NE(Record, nullptr);
   }
   /// The picture's colour at P of a rectangle of the picture.
@@ -195,7 +223,9 @@ protected:
     return Skin->FActivePictures[Record->PictureIndex]->Canvas()->Pixels(R.Left + P.X, R.Top + P.Y);
   }
   /// The same of a rectangle given in the bar's skin coordinates.
-  TColor InSkin(const TRect& R, TPoint P) { return Piece(R, { Record->SkinRect.Left + P.X, Record->SkinRect.Top + P.Y }); }
+  TColor InSkin(const TRect& R, TPoint P) {
+    return Piece(R, { Record->SkinRect.Left + P.X, Record->SkinRect.Top + P.Y });
+  }
 
   std::unique_ptr<TskSkinData> Skin;
   TskDataSkinScrollBarControl* Record { nullptr };

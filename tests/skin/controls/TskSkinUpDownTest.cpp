@@ -95,15 +95,15 @@ TEST_F(UpDownTest, AVerticalUpDownStepsUpWithItsUpperHalf) {
 
 TEST_F(UpDownTest, WithItsRecordItTakesTheSkinsSizeAndButtons) {
   std::unique_ptr<TskSkinData> Skin = LoadEmbeddedSkin(TestSkinContainer());
-  auto* Record = dynamic_cast<TskDataSkinUpDownControl*>(Skin->CtrlList[Skin->GetControlIndex("hupdown")].get());
+  auto* Record = FindSkinRecord<TskDataSkinUpDownControl>(*Skin, "hupdown");
   ASSERT_NE(Record, nullptr);
   auto* UpDown = NewUpDown();
   UpDown->SetSkinData(Skin.get());
   EXPECT_EQ(UpDown->Width(), Record->SkinRect.Width());
   EXPECT_EQ(UpDown->Height(), Record->SkinRect.Height());
   EXPECT_EQ(UpDown->Buttons[0].R, Record->UpButtonRect);
-  const TPoint Up { (Record->UpButtonRect.Left + Record->UpButtonRect.Right) / 2, (Record->UpButtonRect.Top + Record->UpButtonRect.Bottom) / 2 };
-  ClickAt(UpDown, Up.X, Up.Y);
+  const TRect& Up = Record->UpButtonRect;
+  ClickAt(UpDown, (Up.Left + Up.Right) / 2, (Up.Top + Up.Bottom) / 2);
   EXPECT_EQ(UpDown->Position(), 1);
 
   auto* Free = NewUpDown();

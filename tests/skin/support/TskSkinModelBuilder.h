@@ -38,6 +38,13 @@ private:
   TskSkinData& FModel;
 };
 
+/// The control record named Name in Model as class TRecord; null when there is none or it is of another
+/// class.
+template <class TRecord> TRecord* FindSkinRecord(TskSkinData& Model, const String& Name) {
+  const int Index = Model.GetControlIndex(Name);
+  return Index == -1 ? nullptr : dynamic_cast<TRecord*>(Model.CtrlList[Index].get());
+}
+
 /// Geometry of a resizable record: SkinRect with fixed corners of Corner pixels and the client rectangle
 /// Client (skin coordinates), every side and the centre repeated.
 void SetNinePart(TskDataSkinCustomControl& Record, const TRect& SkinRect, int Corner, const TRect& Client);

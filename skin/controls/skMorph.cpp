@@ -1,0 +1,15 @@
+#include "skin/controls/skMorph.h"
+
+#include "skin/core/TskEffectBmp.h"
+
+void MorphByKind(TskEffectBmp* Old, TskEffectBmp* New, double Kf, TskMorphKind Kind) {
+  switch (Kind) {
+  case mkDefault: Old->Morph(New, Kf); break;
+  case mkGradient: Old->MorphGrad(New, Kf); break;
+  case mkLeftGradient: Old->MorphLeftGrad(New, Kf); break;
+  case mkRightGradient: Old->MorphRightGrad(New, Kf); break;
+  case mkLeftSlide: Old->MorphLeftSlide(New, Kf); break;
+  case mkRightSlide: Old->MorphRightSlide(New, Kf); break;
+  case mkPush: Old->MorphPush(New, Kf); break;
+  }
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The hover transition of skinned controls: the normal look blended toward the hot look by a factor.
+#include "skin/core/skSkinTypes.h"
+
+class TskEffectBmp;
+
+/// Changes Old toward New by Kf (0 Old .. 1 New) with the effect bitmap operation of Kind: mkDefault
+/// Morph, mkGradient MorphGrad, mkLeftGradient MorphLeftGrad, mkRightGradient MorphRightGrad, mkLeftSlide
+/// MorphLeftSlide, mkRightSlide MorphRightSlide, mkPush MorphPush.
+void MorphByKind(TskEffectBmp* Old, TskEffectBmp* New, double Kf, TskMorphKind Kind);

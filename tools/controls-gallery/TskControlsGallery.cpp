@@ -1,0 +1,112 @@
+#include "tools/controls-gallery/TskControlsGallery.h"
+
+#include <algorithm>
+
+#include "platform/display/HeadlessPresenter.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
+#include "platform/gdi/TPngImage.h"
+#include "platform/ui/toolkit/TForm.h"
+#include "platform/ui/winsys/Ui.h"
+#include "skin/core/TskSkinData.h"
+
+namespace {
+
+constexpr int SheetWidth = 1200;
+constexpr int SheetHeight = 2400;
+constexpr int Margin = 20;
+constexpr int TitleWidth = 150;
+constexpr int CellGap = 18;
+constexpr int CaptionHeight = 22;
+/// Where a control stands on the form while its cell is taken, and the room around it that is copied.
+constexpr int Place = 12;
+constexpr TColor SheetColor = RGB(236, 238, 242);
+
+}  // namespace
+
+TskControlsGallery::TskControlsGallery(HeadlessPresenter& Display, TskSkinData* Skin, const String& Title)
+    : FDisplay(Display), FSkin(Skin), FSheet(std::make_unique<TBitmap>()) {
+  FForm = new TForm(nullptr);
+  FForm->SetBorderStyle(bsNone);
+  FForm->SetBounds(0, 0, 500, 300);
+  FForm->SetColor(FSkin && !FSkin->Empty ? FSkin->SkinColors()->cBtnFace() : clBtnFace);
+  FForm->Show();
+  FSheet->SetPixelFormat(pf24bit);
+  FSheet->SetSize(SheetWidth, SheetHeight);
+  FSheet->Canvas()->Brush()->SetColor(SheetColor);
+  FSheet->Canvas()->FillRect(Rect(0, 0, SheetWidth, SheetHeight));
+  Text(Margin, Margin, Title, 22, true);
+  FBottom = Margin + 44;
+}
+
+TskControlsGallery::~TskControlsGallery() { delete FForm; }
+
+void TskControlsGallery::Text(int X, int Y, const String& S, int Height, bool Bold) {
+  TCanvas* C = FSheet->Canvas();
+  C->Font()->SetName("Tahoma");
+  C->Font()->SetHeight(Height);
+  C->Font()->SetStyle(Bold ? TFontStyles { fsBold } : TFontStyles {});
+  C->Font()->SetColor(RGB(40, 44, 52));
+  C->Brush()->SetStyle(bsClear);
+  C->TextOut(X, Y, S);
+}
+
+std::unique_ptr<TBitmap> TskControlsGallery::Capture(const TMake& Make, const TskGalleryState& State) {
+  TControl* Control = Make(FForm);
+  Control->SetLeft(Place);
+  Control->SetTop(Place);
+  FDisplay.PumpUntilIdle();
+  if (State.Enter) State.Enter(Control, FDisplay);
+  FDisplay.PumpUntilIdle();
+  const TRect R = Grown(Control->BoundsRect());
+  auto Image = std::make_unique<TBitmap>();
+  Image->SetPixelFormat(pf24bit);
+  Image->SetSize(R.Width(), R.Height());
+  const HDC Screen = GetDC(FForm->Handle());
+  BitBlt(Image->Canvas()->Handle(), 0, 0, R.Width(), R.Height(), Screen, R.Left, R.Top, SRCCOPY);
+  ReleaseDC(FForm->Handle(), Screen);
+  // Let go of the pointer and the keys before the control goes.
+  const TPoint Away = FForm->ClientToScreen({ 480, 280 });
+  FDisplay.MoveTo(Away.X, Away.Y);
+  FDisplay.ButtonUp(Away.X, Away.Y);
+  FForm->SetFocus();
+  delete Control;
+  FDisplay.PumpUntilIdle();
+  return Image;
+}
+
+TRect TskControlsGallery::Grown(const TRect& R) const {
+  return Rect(std::max(R.Left - 4, 0), std::max(R.Top - 4, 0), R.Right + 4, R.Bottom + 4);
+}
+
+void TskControlsGallery::AddRow(const String& Title, const TMake& Make, const std::vector<TskGalleryState>& States) {
+  Text(Margin, FBottom + 4, Title, 15, true);
+  int X = Margin + TitleWidth, RowHeight = 0;
+  for (const TskGalleryState& State : States) {
+    std::unique_ptr<TBitmap> Image = Capture(Make, State);
+    FSheet->Canvas()->Font()->SetHeight(13);
+    const int Width = std::max(Image->Width(), FSheet->Canvas()->TextWidth(State.Caption));
+    if (X + Width > SheetWidth - Margin && X > Margin + TitleWidth) {
+      X = Margin + TitleWidth;
+      FBottom += RowHeight + CaptionHeight + CellGap;
+      RowHeight = 0;
+    }
+    FSheet->Canvas()->Draw(X, FBottom, Image.get());
+    Text(X, FBottom + Image->Height() + 3, State.Caption, 13, false);
+    X += Width + CellGap;
+    RowHeight = std::max(RowHeight, Image->Height());
+  }
+  FBottom += RowHeight + CaptionHeight + CellGap;
+}
+
+void TskControlsGallery::SaveToPng(const String& FileName) {
+  TBitmap Final;
+  Final.SetPixelFormat(pf24bit);
+  Final.SetSize(SheetWidth, FBottom + Margin);
+  Final.Canvas()->CopyRect(Rect(0, 0, SheetWidth, FBottom + Margin), FSheet->Canvas(),
+                           Rect(0, 0, SheetWidth, FBottom + Margin));
+  TPngImage Png;
+  Png.Assign(&Final);
+  Png.SaveToFile(FileName);
+}
