@@ -117,8 +117,8 @@ void TskSkinHintWindow::Activate(TRect Rect, const String& AHint, bool FromRect,
     R = Bounds(Rect.Left + Rect.Width() / 2 - Size.cx / 2, ATop ? Rect.Top - Size.cy : Rect.Bottom, Size.cx, Size.cy);
   // Past the work area the hint goes to the other side of its anchor.
   const TRect Limit = HintLimit();
-  if (R.Right > Limit.Right) R.Offset(-(Size.cx + 2), 0);
-  if (R.Bottom > Limit.Bottom) R.Offset(0, -(Size.cy + 2));
+  if (R.Right > Limit.Right) R = R.Offset(-(Size.cx + 2), 0);
+  if (R.Bottom > Limit.Bottom) R = R.Offset(0, -(Size.cy + 2));
   ApplyAlpha(Hint);
   SetBoundsRect(R);
   SetHintRegion();

@@ -146,8 +146,10 @@ TEST_F(FormWindowProc, NothingPaintsAndTimersRestUntilTheNewSkinIsInPlaceAndAFai
   const std::filesystem::path Folder =
       std::filesystem::temp_directory_path() / ("formframe-" + std::to_string(getpid()));
   std::filesystem::create_directories(Folder);
-  std::ofstream(Folder / "broken.ini") << "[VERSION]\nver=1\n[PICTURES]\npicture=missing.bmp\n[FORMINFO]\nbuttonsoffset=0\n"
-                                          "[SKINOBJECTS]\ncount=0\n[SKINCONTROLS]\ncount=0\n";
+  // A skin ini whose frame picture is missing: the load fails after it began.
+  std::ofstream(Folder / "broken.ini") << "[VERSION]\nver=1\n[PICTURES]\npicture=missing.bmp\n"
+                                          "[FORMINFO]\nbuttonsoffset=0\n[SKINOBJECTS]\ncount=0\n"
+                                          "[SKINCONTROLS]\ncount=0\n";
   EXPECT_ANY_THROW(Model.LoadFromFile((Folder / "broken.ini").string()));
   std::filesystem::remove_all(Folder);
   EXPECT_TRUE(StoppedMeanwhile);

@@ -1,5 +1,7 @@
 // The skinned hint: the application's hints in the skin's look, the timed requests, line breaks, and the
 // application's hints after the component is gone.
+#include "platform/gdi/Capabilities.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
 #include "skin/form/TskSkinHint.h"
 #include "skin/form/TskSkinHintWindow.h"
 #include "tests/skin/form/FormFrameFixture.h"
@@ -85,6 +87,57 @@ TEST_F(SkinHint, TheLineSeparatorBreaksALineOnceAndAnEmptyOneNothing) {
   Hint->SetLineSeparator("");
   EXPECT_EQ(HeightOf("a@b"), One);
   EXPECT_EQ(Own()->Caption(), "a@b");
+}
+
+TEST_F(SkinHint, TheExtendedHintPutsItsTitleAboveAndItsImageLeftOfTheText) {
+  Hint->ActivateHint({ 300, 300 }, "text");
+  const TSize Plain { Own()->Width(), Own()->Height() };
+  TCustomImageList Images(nullptr, 16, 16);
+  TBitmap Red;
+  Red.SetSize(16, 16);
+  Red.Canvas()->Brush()->SetColor(clRed);
+  Red.Canvas()->FillRect(Rect(0, 0, 16, 16));
+  Images.Add(&Red, nullptr);
+  Hint->ActivateHintEx2("标题", "text", 0, &Images);
+  Display->Advance(App->HintPause() + 10);
+  TskSkinHintWindow* Window = Own();
+  ASSERT_TRUE(Window->Visible());
+  EXPECT_GE(Window->Width(), Plain.cx + 16 + 10) << "room for the image";
+  EXPECT_GT(Window->Height(), Plain.cy + 10) << "room for the title";
+  Display->PumpUntilIdle();
+  bool RedLeft = false;
+  for (int X = 0; X < Window->Width() / 2 && !RedLeft; ++X)
+    RedLeft = Display->PixelAt(Window->Left() + X, Window->Top() + Window->Height() - 12) == clRed;
+  EXPECT_TRUE(RedLeft) << "the image in the left half, below the title";
+  Hint->HideHint();
+  EXPECT_TRUE(Hint->HintTitle().empty()) << "hiding drops the title";
+}
+
+TEST_F(SkinHint, AHintPastTheWorkAreasEdgeFlipsToTheOtherSideOfItsPoint) {
+  Display->SetWorkArea(Rect(0, 0, 1280, 760));
+  Hint->ActivateHint({ 1270, 100 }, "right edge");
+  EXPECT_EQ(Own()->Left(), 1270 - Own()->Width() - 2);
+  EXPECT_EQ(Own()->Top(), 100);
+  Hint->ActivateHint({ 100, 750 }, "bottom edge");
+  EXPECT_EQ(Own()->Left(), 100);
+  EXPECT_EQ(Own()->Top(), 750 - Own()->Height() - 2);
+}
+
+TEST_F(SkinHint, AnAnimatedHintFadesInInTenSteps) {
+  auto& Layered = PlatformCapabilities().SetLayeredWindowAttributes;
+  ASSERT_TRUE(bool(Layered)) << "the headless presenter layers windows";
+  const auto Real = Layered;
+  std::vector<int> Alphas;
+  Layered = [&](HWND Wnd, TColor Key, Byte Alpha, Cardinal Flags) {
+    Alphas.push_back(Alpha);
+    return Real(Wnd, Key, Alpha, Flags);
+  };
+  Hint->SetAlphaBlend(true);
+  Hint->SetAlphaBlendValue(200);
+  Hint->SetAlphaBlendAnimation(true);
+  Hint->ActivateHint({ 300, 300 }, "fade");
+  Layered = Real;
+  EXPECT_EQ(Alphas, (std::vector<int> { 0, 20, 40, 60, 80, 100, 120, 140, 160, 180, 200 }));
 }
 
 TEST_F(SkinHint, AHintOnAnotherFormOrAnInactiveOneServesNothing) {
