@@ -64,6 +64,9 @@ TskSkinForm::~TskSkinForm() {
   // A form being destroyed keeps no procedure or handler that could reach the frame afterwards.
   if (FForm->ComponentState().Contains(csDestroying)) return;
   FForm->SetWindowProc(OldWindowProc);
+  if (FForm->HandleAllocated())
+    SetWindowPos(FForm->Handle(), 0, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (auto* Handler = FForm->OnShortCut.target<TFormShortCut>(); Handler && Handler->Frame == this)
     FForm->OnShortCut = nullptr;
 }

@@ -164,8 +164,13 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
 void TskSkinForm::WMNCActivate(TMessage& Message) {
   if (SkinMenu->Visible()) SkinMenu->Hide();
   FFormActive = Message.WParam != 0;
-  // The system draws no frame of its own: the answer alone lets the activation change.
-  Message.Result = 1;
+  // An MDI form and a shown MDI child let the system keep their activation; any other form needs only the
+  // answer, so that the system draws no frame of its own.
+  const TFormStyle Style = FForm->FormStyle();
+  if (Style == fsMDIForm || (Style == fsMDIChild && FForm->Visible()))
+    CallOldWindowProc(Message);
+  else
+    Message.Result = 1;
   if (FForm->BorderStyle() != bsNone) UpDateFormNC();
 }
 

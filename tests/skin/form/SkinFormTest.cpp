@@ -55,6 +55,8 @@ TEST_F(SkinForm, AttachTakesTheFormsFrameAndDetachGivesTheProcedureBackWithoutIt
   EXPECT_EQ(SendMessage(Main->Handle(), WM_SKINFRAMEQUERY, 0, 0), 0) << "the form's own procedure answers";
   EXPECT_TRUE(Main->BorderIcons().Empty()) << "the caption buttons stay away";
   EXPECT_FALSE(bool(Main->OnShortCut)) << "no handler is left pointing at the freed frame";
+  TForm* Plain = NewForm(Main->BoundsRect());
+  EXPECT_EQ(Main->ClientRect(), Plain->ClientRect()) << "the form's own frame at once";
   auto* Edit = new KeyProbe(Main, &Log, "Edit", Main, Bounds(10, 10, 100, 25));
   Edit->SetFocus();
   Display->Key(VK_F1);
