@@ -153,6 +153,15 @@ void TskSkinHint::ActivateHint(TPoint P, const String& AHint) {
   HW->ActivateHint(Rect(P.X, P.Y, P.X, P.Y), AHint);
 }
 
+void TskSkinHint::ActivateHintEx(TPoint P, const String& AHintTitle, const String& AHint, int AImageIndex,
+                                 TCustomImageList* AImageList) {
+  FHintTitle = AHintTitle;
+  FHintImageIndex = AImageIndex;
+  FHintImageList = AImageList;
+  if (FHintImageList) FHintImageList->FreeNotification(this);
+  HW->ActivateHintEx(Rect(P.X, P.Y, P.X, P.Y), AHintTitle, AHint, AImageIndex, AImageList);
+}
+
 void TskSkinHint::HideHint() {
   delete HintTimer;
   HintTimer = nullptr;

@@ -53,6 +53,9 @@ public:
   void ActivateHint3(const TRect& AFromRect, const String& AHint, bool ATop);
   /// Shows AHint at P (screen) now.
   void ActivateHint(TPoint P, const String& AHint);
+  /// Shows AHint at P now with a title and an image, which become the hint's current ones.
+  void ActivateHintEx(TPoint P, const String& AHintTitle, const String& AHint, int AImageIndex,
+                      TCustomImageList* AImageList);
   /// Cancels a waiting request and hides the hint.
   void HideHint();
   bool IsVisible() const;

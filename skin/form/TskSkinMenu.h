@@ -26,7 +26,7 @@ public:
   bool Visible() const { return FCount > 0; }
   /// The number of popup windows open, the root level first.
   int Count() const { return FCount; }
-  /// Closes every popup window.
+  /// Closes every popup window; the frame's form then hears WM_SKINMENUCLOSED.
   void Hide() { FCount = 0; }
   /// Hands a key to the deepest popup window.
   void PopupKeyDown(Word Key);

@@ -3,6 +3,7 @@
 #include "platform/base/Exception.h"
 #include "platform/ui/toolkit/TButton.h"
 #include "skin/form/TskRibbon.h"
+#include "skin/form/TskSkinHint.h"
 #include "skin/form/skFormFinders.h"
 #include "skin/form/skFormMessages.h"
 #include "tests/skin/form/FormFrameFixture.h"
@@ -42,6 +43,46 @@ protected:
     Frame->SetBorderIcons({});
   }
 };
+
+/// The converter's main window as far as its frame goes: the frame, the hint component it refers to and
+/// the stored values, the model set first.
+class TMainWindow : public TForm {
+public:
+  using TForm::TForm;
+  static inline TskSkinData* Model = nullptr;
+  TskSkinForm* Frame { nullptr };
+  TskSkinHint* Hint { nullptr };
+
+protected:
+  void CreateComponents() override {
+    Frame = new TskSkinForm(this);
+    Hint = new TskSkinHint(this);
+  }
+  void AssignProperties() override {
+    SetBounds(50, 50, 700, 500);
+    SetBorderStyle(bsSingle);
+    Frame->SetSkinData(Model);
+    Frame->SetMenusSkinData(Model);
+    Frame->SetBorderIcons({ TskBorderIcon::biMinimize });
+  }
+  void ResolveReferences() override { Frame->SetSkinHint(Hint); }
+};
+
+TEST_F(SkinForm, MainWindowBuiltInCodeKeepsItsStoredFrameValues) {
+  TMainWindow::Model = &Model;
+  auto* Window = TCustomForm::Build<TMainWindow>(App.get());
+  TskSkinForm* Frame = Window->Frame;
+  EXPECT_EQ(Frame->BorderIcons(), TskBorderIcons { TskBorderIcon::biMinimize });
+  EXPECT_TRUE(Window->BorderIcons().Empty()) << "the system's buttons stay away";
+  EXPECT_EQ(Frame->MenusSkinData(), &Model);
+  EXPECT_EQ(Frame->SkinHint(), Window->Hint);
+  EXPECT_EQ(Frame->AlphaBlendValue(), 200);
+  EXPECT_EQ(Frame->MenusAlphaBlendValue(), 200);
+  EXPECT_EQ(Frame->MagneticSize(), 5);
+  EXPECT_EQ(Frame->PositionInMonitor(), skpDefault);
+  delete Window->Hint;
+  EXPECT_EQ(Frame->SkinHint(), nullptr) << "a removed component is forgotten";
+}
 
 TEST_F(SkinForm, AttachTakesTheFormsFrameAndDetachGivesTheProcedureBackWithoutItsShortcutHandler) {
   Main->Show();

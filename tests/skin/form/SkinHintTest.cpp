@@ -73,6 +73,15 @@ TEST_F(SkinHint, TimedRequestsShowTheLastTextAfterThePauseOrNothingOnceHidden) {
   EXPECT_FALSE(Hint->IsVisible()) << "hidden before the pause: nothing shows";
 }
 
+TEST_F(SkinHint, WithoutASkinTheHintHasTheSystemsColours) {
+  Hint->SetSkinData(nullptr);
+  Hint->ActivateHint({ 300, 300 }, "plain");
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Display->PixelAt(300, 300), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(Display->PixelAt(301, 301), ColorToRGB(clInfoBk));
+  EXPECT_TRUE(ShowsTextColour(Own(), ColorToRGB(clInfoText)));
+}
+
 TEST_F(SkinHint, TheLineSeparatorBreaksALineOnceAndAnEmptyOneNothing) {
   auto HeightOf = [&](const String& Text) {
     Hint->ActivateHint2(Text);
