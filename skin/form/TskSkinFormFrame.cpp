@@ -69,6 +69,7 @@ LRESULT TskSkinForm::HitTest(TPoint ScreenPoint) {
   GetWindowRect(FForm->Handle(), &Window);
   const TPoint P { ScreenPoint.X - Window.Left, ScreenPoint.Y - Window.Top };
   const int W = Window.Width(), H = Window.Height();
+  if (FForm->BorderStyle() == bsNone) return HTCLIENT;
   if (FSkinSupport) {
     if (NewClRect.Contains(P)) return HTCLIENT;
     return P.Y < NewClRect.Top ? HTCAPTION : HTOBJECT;

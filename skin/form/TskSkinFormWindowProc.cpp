@@ -2,12 +2,14 @@
 // own procedure still sees, and the skin-change protocol.
 #include "platform/ui/toolkit/TTimer.h"
 #include "platform/ui/winsys/Ui.h"
+#include "skin/controls/TskSkinControl.h"
 #include "skin/controls/skSkinChangeWalk.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/TskSkinHint.h"
 #include "skin/form/TskSkinMenu.h"
+#include "skin/form/skFormFinders.h"
 #include "skin/form/skFormMessages.h"
 
 namespace {
@@ -45,12 +47,21 @@ void TskSkinForm::CallOldWindowProc(TMessage& Message) {
 void TskSkinForm::CloseMenusOnMessage(TMessage& Message) {
   if (!ClosesMenus(Message.Msg)) return;
   if (FShowObjectHint && FSkinHint) FSkinHint->HideHint();
+  const bool MDIShown = FForm->FormStyle() == fsMDIForm && FForm->Visible();
   if (InMainMenu && !InMenu)
     LeaveMainMenuMode();
   else if (SkinMenu->Visible())
     SkinMenu->Hide();
   else if (InMenu)
     SkinMenuClose();
+  else if (TskSkinForm* Child = MDIShown ? GetActiveMDIChildSkinForm() : nullptr)
+    Child->CloseMenusOnMessage(Message);
+  // The drop-downs of the form's skinned controls close too.
+  if (!MDIShown || ComponentState().Contains(csLoading) || ComponentState().Contains(csDestroying)) return;
+  for (int i = 0; i < FForm->ComponentCount(); ++i)
+    if (auto* Control = dynamic_cast<TskSkinControl*>(FForm->Components(i)); Control && Control->Visible() &&
+        Control->Enabled())
+      Control->Perform(CM_CANCELMODE, 0, 0);
 }
 
 bool TskSkinForm::HandleMessage(TMessage& Message) {
