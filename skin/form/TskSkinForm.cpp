@@ -161,9 +161,11 @@ void TskSkinForm::ApplySkin() {
 
 void TskSkinForm::SetSkinnableForm(bool Value) {
   FFormActive = GetFormActive();
+  // A maximized form changes its frame in the normal state, out of sight, and is maximized again after.
+  const bool MDIForm = FForm->FormStyle() == fsMDIForm;
   const bool Maximized = FSkinnableForm ? FWindowState == wsMaximized : FForm->WindowState() == wsMaximized;
   if (Maximized) {
-    FForm->Hide();
+    if (!MDIForm) FForm->Hide();
     if (FSkinnableForm)
       FWindowState = wsNormal;
     else
@@ -177,7 +179,7 @@ void TskSkinForm::SetSkinnableForm(bool Value) {
       FWindowState = wsMaximized;
     else
       FForm->SetWindowState(wsMaximized);
-    FForm->Show();
+    if (!MDIForm) FForm->Show();
   }
 }
 

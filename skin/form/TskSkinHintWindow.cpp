@@ -129,7 +129,6 @@ void TskSkinHintWindow::Activate(TRect Rect, const String& AHint, bool FromRect,
 }
 
 void TskSkinHintWindow::Prepare(TskSkinHint* Hint) {
-  FspHint = Hint;
   TskSkinData* Model = Hint->SkinData();
   const int Picture = Model && !Model->Empty ? Model->HintWindow->WindowPictureIndex : -1;
   FSD = Picture >= 0 && Picture < int(Model->FActivePictures.size()) ? Model : nullptr;

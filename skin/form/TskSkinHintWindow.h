@@ -51,7 +51,6 @@ private:
   TPoint NewRTPoint;
   TPoint NewLBPoint;
   TPoint NewRBPoint;
-  TskSkinHint* FspHint { nullptr };
   TskSkinData* FSD { nullptr };
   bool FOldAlphaBlend { false };
   Byte FOldAlphaBlendValue { 0 };
