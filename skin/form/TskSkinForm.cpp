@@ -104,16 +104,15 @@ void TskSkinForm::SetMenusSkinData(TskSkinData* Value) {
 }
 
 void TskSkinForm::ApplySkin() {
-  // 1-2: the look in force.
+  // The look in force.
   if (FUseRibbon) FSkinnableForm = false;
   FSkinSupport = FSD && !FSD->Empty;
-  // 3-4: the caption objects come from the skin when it is in force; otherwise the frame takes the
-  // form's size as it is.
+  // Without the skinned look the frame takes the form's size as it is.
   if (!FSkinSupport || !FSkinnableForm) {
     FFormWidth = FForm->Width();
     FFormHeight = FForm->Height();
   }
-  // 5: the system's caption buttons only for a frame the system draws.
+  // The system's caption buttons only for a frame the system draws.
   if (FSkinnableForm) {
     if (!FForm->BorderIcons().Empty()) FForm->SetBorderIcons({});
   } else {
@@ -123,7 +122,7 @@ void TskSkinForm::ApplySkin() {
     if (FBorderIcons.Contains(TskBorderIcon::biMaximize)) Icons.Include(biMaximize);
     FForm->SetBorderIcons(Icons);
   }
-  // 6: the frame's limits apply at once.
+  // The frame's limits apply at once; a form within them lays out again.
   FInChangeSkinData = true;
   const int MinW = GetMinWidth(), MinH = GetMinHeight();
   const bool Narrow = FForm->Width() < MinW, Low = FForm->Height() < MinH;
@@ -135,12 +134,12 @@ void TskSkinForm::ApplySkin() {
     FForm->SetWidth(MinW);
   else
     NudgeWidth();
-  // 7: a rolled-up or minimized skinned form keeps its caption-only size.
+  // A rolled-up or minimized skinned form keeps its caption-only size.
   if (FSkinSupport && (FRollUpState || FWindowState == wsMinimized)) {
     if (FForm->Height() != GetMinHeight()) FForm->SetHeight(GetMinHeight());
     if (FWindowState == wsMinimized) FForm->SetWidth(GetMinWidth());
   }
-  // 8-10: the geometry for the size reached, and a repaint.
+  // The geometry for the size reached, and a repaint.
   FFormWidth = FForm->Width();
   FFormHeight = FForm->Height();
   if (FSkinSupport) CalcSkinRects();
@@ -148,11 +147,10 @@ void TskSkinForm::ApplySkin() {
     UpDateFormNC();
     FForm->Invalidate();
   }
-  // 11.
   FMouseTimer->SetEnabled(true);
   if (OnChangeSkinData) OnChangeSkinData(this);
   FInChangeSkinData = false;
-  // 14: the client size the frame asks for, measured inside the frame now in force.
+  // Last, the client size the frame asks for, measured inside the frame now in force.
   if (!FRollUpState) {
     if (FClientWidth > 0) FForm->SetClientWidth(FClientWidth);
     if (FClientHeight > 0) FForm->SetClientHeight(FClientHeight);

@@ -62,7 +62,8 @@ public:
   bool SkinSupport() const { return FSkinSupport; }
   /// A skin change of the frame's own model is under way: nothing paints.
   bool StopPainting() const { return FStopPainting; }
-  /// Re-reads everything from the model (see the steps in the source).
+  /// Re-reads the look from the model: the form's caption buttons, its size within the frame's limits,
+  /// the geometry, a repaint, OnChangeSkinData, and last the client size asked for.
   void ApplySkin();
 
   bool SkinnableForm() const { return FSkinnableForm; }
