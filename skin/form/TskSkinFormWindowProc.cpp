@@ -165,7 +165,7 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
     return false;
   case WM_SKINPRINTNCEX:
     if (!FSkinnableForm || Message.LParam != SkinPrintNCExKey) return true;
-    PaintNC(HDC(Message.WParam));
+    if (Message.WParam) PaintNC(HDC(Message.WParam));
     Message.Result = SkinPrintNCExKey;
     return false;
   default: return true;
