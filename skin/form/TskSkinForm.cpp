@@ -49,7 +49,7 @@ TskSkinForm::TskSkinForm(TComponent* AOwner)
   FForm->SetAutoSize(false);
   FForm->SetAutoScroll(false);
   FSysMenu = new TPopupMenu(this);
-  SkinMenu = std::make_unique<TskSkinMenu>(this, FForm);
+  SkinMenu = new TskSkinMenu(this, FForm);
   // The controller starts with settings of its own; the frame's menu defaults hold for its form.
   SkinMenu->AlphaBlend = FMenusAlphaBlend;
   SkinMenu->AlphaBlendValue = FMenusAlphaBlendValue;
@@ -265,18 +265,18 @@ void TskSkinForm::SetMaxMenuItemsInWindow(int Value) {
   SkinMenu->MaxMenuItemsInWindow = FMaxMenuItemsInWindow = Value;
 }
 
-bool TskSkinForm::UseSkinFontInMenu() const { return SkinMenu->UseSkinFont; }
-void TskSkinForm::SetUseSkinFontInMenu(bool Value) { SkinMenu->UseSkinFont = Value; }
-bool TskSkinForm::UseSkinSizeInMenu() const { return SkinMenu->UseSkinSize; }
-void TskSkinForm::SetUseSkinSizeInMenu(bool Value) { SkinMenu->UseSkinSize = Value; }
-int TskSkinForm::DefMenuItemHeight() const { return SkinMenu->DefItemHeight; }
+bool TskSkinForm::UseSkinFontInMenu() const { return SkinMenu->FUseSkinFont; }
+void TskSkinForm::SetUseSkinFontInMenu(bool Value) { SkinMenu->FUseSkinFont = Value; }
+bool TskSkinForm::UseSkinSizeInMenu() const { return SkinMenu->FUseSkinSize; }
+void TskSkinForm::SetUseSkinSizeInMenu(bool Value) { SkinMenu->FUseSkinSize = Value; }
+int TskSkinForm::DefMenuItemHeight() const { return SkinMenu->FDefaultMenuItemHeight; }
 
 void TskSkinForm::SetDefMenuItemHeight(int Value) {
-  if (Value > 0) SkinMenu->DefItemHeight = Value;
+  if (Value > 0) SkinMenu->FDefaultMenuItemHeight = Value;
 }
 
-TFont* TskSkinForm::DefMenuItemFont() const { return &SkinMenu->DefItemFont; }
-void TskSkinForm::SetDefMenuItemFont(TFont* Value) { SkinMenu->DefItemFont.Assign(Value); }
+TFont* TskSkinForm::DefMenuItemFont() const { return &SkinMenu->FDefaultMenuItemFont; }
+void TskSkinForm::SetDefMenuItemFont(TFont* Value) { SkinMenu->FDefaultMenuItemFont.Assign(Value); }
 
 // ---- Form operations -----------------------------------------------------------------------------------
 

@@ -235,7 +235,7 @@ public:
 
   // ---- Public state ----
   /// The controller of the form's skinned popup windows.
-  std::unique_ptr<TskSkinMenu> SkinMenu;
+  TskSkinMenu* SkinMenu { nullptr };
   /// A skinned menu is open; the main menu bar has the keyboard.
   bool InMenu { false };
   bool InMainMenu { false };
