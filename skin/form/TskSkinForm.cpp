@@ -1,7 +1,6 @@
 #include "skin/form/TskSkinForm.h"
 
 #include "platform/base/Exception.h"
-#include "platform/gdi/Capabilities.h"
 #include "platform/ui/toolkit/TMainMenu.h"
 #include "platform/ui/toolkit/TPopupMenu.h"
 #include "platform/ui/toolkit/TTimer.h"
@@ -11,6 +10,7 @@
 #include "skin/core/skUtils.h"
 #include "skin/form/TskRibbon.h"
 #include "skin/form/TskSkinHint.h"
+#include "skin/form/skLayering.h"
 #include "skin/form/TskSkinMenu.h"
 
 namespace {
@@ -30,8 +30,6 @@ TTimer* StoppedTimer(TComponent* Owner, Cardinal Interval) {
   Timer->SetInterval(Interval);
   return Timer;
 }
-
-bool CanLayer() { return IsWindows2000OrLater() && PlatformCapabilities().LayeredWindowsAvailable(); }
 
 }  // namespace
 

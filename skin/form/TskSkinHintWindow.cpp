@@ -2,7 +2,6 @@
 
 #include "platform/base/Clock.h"
 #include "platform/base/SysUtils.h"
-#include "platform/gdi/Capabilities.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/Text.h"
@@ -16,14 +15,13 @@
 #include "skin/core/skRegions.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/TskSkinHint.h"
+#include "skin/form/skLayering.h"
 
 namespace {
 
 /// Room between the plain hint's text and its edges, and between title, image and text.
 constexpr int PlainMargin = 2;
 constexpr int Gap = 5;
-
-bool CanLayer() { return IsWindows2000OrLater() && PlatformCapabilities().LayeredWindowsAvailable(); }
 
 TBitmap* HintPicture(TskSkinData* Model) {
   return Model->FActivePictures[size_t(Model->HintWindow->WindowPictureIndex)].get();
