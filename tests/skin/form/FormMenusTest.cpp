@@ -62,6 +62,7 @@ TEST_F(FormMenus, AnOpenMenuTakesEveryKeyAndTheWheelAndEscClosesIt) {
   EXPECT_EQ(AppKeys, 1) << "the application's own hook hears keys again";
   EXPECT_EQ(Log, AppLog { "Edit.KeyDown(66)" });
   App->OnMessage().Remove(&AppOwner);
+  Edit->SetWindowProc(EditProc);
 }
 
 // A task's previewer may install its hook while a menu is open and go before the menu closes, or after.
