@@ -8,6 +8,7 @@
 #include "skin/controls/skSkinChangeWalk.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/TskClientInActivePanel.h"
 #include "skin/form/TskRibbon.h"
 #include "skin/form/TskSkinHint.h"
 #include "skin/form/skLayering.h"
@@ -83,6 +84,7 @@ void TskSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FSystemMenu) FSystemMenu = nullptr;
   if (AComponent == FSkinHint) FSkinHint = nullptr;
   if (AComponent == FSkinRibbon) FSkinRibbon = nullptr;
+  if (AComponent == FInActivePanel) FInActivePanel = nullptr;
 }
 
 // ---- Skin ----------------------------------------------------------------------------------------------
@@ -301,6 +303,21 @@ void TskSkinForm::SetFormStyle(TFormStyle FS) {
 
 void TskSkinForm::UpDateFormNC() {
   if (FForm->HandleAllocated()) SendMessage(FForm->Handle(), WM_NCPAINT, 0, 0);
+}
+
+void TskSkinForm::ShowClientInActiveEffect() {
+  HideClientInActiveEffect();
+  FInActivePanel = new TskClientInActivePanel(this);
+  FClientInActiveDraw = true;
+  FInActivePanel->ShowPanel(FForm, FClientInActiveEffectType);
+  FClientInActiveDraw = false;
+}
+
+void TskSkinForm::HideClientInActiveEffect() {
+  if (!FInActivePanel) return;
+  FInActivePanel->HidePanel();
+  delete FInActivePanel;
+  FInActivePanel = nullptr;
 }
 
 void TskSkinForm::StopTimers() {

@@ -39,6 +39,7 @@ class TMenu;
 class TMenuItem;
 class TPopupMenu;
 class TTimer;
+class TskClientInActivePanel;
 class TskRibbon;
 class TskSkinData;
 class TskSkinHint;
@@ -201,6 +202,7 @@ public:
   void RemoveMenuMessageHook();
 
   // ---- Other ----
+  /// An inactive form's client area shows a still picture of itself in ClientInActiveEffectType's look.
   bool ClientInActiveEffect() const { return FClientInActiveEffect; }
   void SetClientInActiveEffect(bool Value) { FClientInActiveEffect = Value; }
   TskClientInActiveEffect ClientInActiveEffectType() const { return FClientInActiveEffectType; }
@@ -213,6 +215,9 @@ public:
   void SetAlwaysShowInTray(bool Value) { FAlwaysShowInTray = Value; }
   bool AlwaysMinimizeToTray() const { return FAlwaysMinimizeToTray; }
   void SetAlwaysMinimizeToTray(bool Value) { FAlwaysMinimizeToTray = Value; }
+  /// Covers the client area with a new overlay (replacing one shown), or takes the overlay away.
+  void ShowClientInActiveEffect();
+  void HideClientInActiveEffect();
   /// "10.10".
   static String GetProductVersion() { return "10.10"; }
   /// The frame's form.
@@ -299,6 +304,9 @@ private:
   TPopupMenu* FSystemMenu { nullptr };
   /// The built-in system menu.
   TPopupMenu* FSysMenu { nullptr };
+  TskClientInActivePanel* FInActivePanel { nullptr };
+  /// The overlay is taking its picture: an MDI form paints its background for it.
+  bool FClientInActiveDraw { false };
   TTimer* FMouseTimer { nullptr };
   TTimer* FMorphTimer { nullptr };
   TTimer* FAnimateTimer { nullptr };

@@ -79,7 +79,7 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
     if (FForm->BorderStyle() != bsNone) UpDateFormNC();
     return false;
   case WM_ERASEBKGND:
-    PaintBG(HDC(Message.WParam));
+    if (FForm->FormStyle() != fsMDIForm || FClientInActiveDraw) PaintBG(HDC(Message.WParam));
     Message.Result = 1;
     return false;
   case WM_SETCURSOR:
@@ -183,6 +183,12 @@ void TskSkinForm::WMNCActivate(TMessage& Message) {
   else
     Message.Result = 1;
   if (FForm->BorderStyle() != bsNone) UpDateFormNC();
+  if (FClientInActiveEffect && FForm->Visible()) {
+    if (FFormActive)
+      HideClientInActiveEffect();
+    else
+      ShowClientInActiveEffect();
+  }
 }
 
 void TskSkinForm::HandleSysCommand(TMessage& Message) {
