@@ -7,6 +7,7 @@
 #include "skin/core/TskSkinData.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/TskSkinMenu.h"
+#include "skin/form/skFormFinders.h"
 
 // ---- Menu mode -----------------------------------------------------------------------------------------
 
@@ -78,6 +79,15 @@ void TskSkinForm::MenuMessageHook(TMsg& Msg, bool& Handled) {
 }
 
 void TskSkinForm::MenuKeyDown(Word Key) {
+  // An MDI child's keys belong to the main form's menu while that is open.
+  if (FForm->FormStyle() == fsMDIChild && Application) {
+    TskSkinForm* MainFrame = GetSkinFormComponent(Application->MainForm());
+    if (MainFrame && MainFrame != this &&
+        (MainFrame->InMenu || MainFrame->InMainMenu || MainFrame->SkinMenu->Visible())) {
+      MainFrame->MenuKeyDown(Key);
+      return;
+    }
+  }
   if (Key == VK_ESCAPE && InMainMenu && !InMenu) {
     LeaveMainMenuMode();
     return;

@@ -134,3 +134,20 @@ TEST_F(FormMenus, TheFramesOwnHandlerSeesKeysFirstAndAltSpaceOpensTheSystemMenu)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FormMenus, AnMDIChildHandsItsKeysToTheMainFormsOpenMenu) {
+  Main->SetFormStyle(fsMDIForm);
+  TForm* Child = NewForm(Bounds(150, 150, 200, 150));
+  Child->SetFormStyle(fsMDIChild);
+  auto* ChildFrame = Attach(Child, &Model);
+  Frame->SkinMenuOpen();
+  ChildFrame->SkinMenuOpen();
+  Display->Key(VK_ESCAPE);
+  EXPECT_FALSE(Frame->InMenu) << "Esc closed the main form's menu";
+  EXPECT_TRUE(ChildFrame->InMenu);
+  ChildFrame->SkinMenuClose();
+}
+
+}  // namespace
