@@ -11,8 +11,8 @@
 #include "skin/form/TskClientInActivePanel.h"
 #include "skin/form/TskRibbon.h"
 #include "skin/form/TskSkinHint.h"
-#include "skin/form/skLayering.h"
 #include "skin/form/TskSkinMenu.h"
+#include "skin/form/skLayering.h"
 
 namespace {
 
