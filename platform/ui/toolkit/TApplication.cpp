@@ -51,6 +51,8 @@ String GetLongHint(const String& Hint) {
   return Bar == String::npos ? Hint : Hint.substr(Bar + 1);
 }
 
+}  // namespace
+
 /// Rows from the current cursor's hot spot down to the lowest visible row of its shape.
 int CursorHeightMargin() {
   ICONINFO Info;
@@ -76,8 +78,6 @@ int CursorHeightMargin() {
   if (Info.hbmColor) DeleteObject(Info.hbmColor);
   return Result;
 }
-
-}  // namespace
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
   if (!Application) Application = this;
@@ -156,9 +156,13 @@ bool TApplication::IsShortCut(TMsg& Msg) {
     Handler(Key, Handled);
   }
   if (Handled) return true;
-  if (!FMainForm || !FMainForm->HandleAllocated() || !IsWindowEnabled(FMainForm->Handle())) return false;
   TMessage Message { Msg.message, Msg.wParam, Msg.lParam, 0 };
-  return FMainForm->IsShortCut(Message);
+  if (FMainForm && FMainForm->HandleAllocated() && IsWindowEnabled(FMainForm->Handle()) &&
+      FMainForm->IsShortCut(Message))
+    return true;
+  // The focused form is asked here too, as the main form is, before its control asks it again.
+  TCustomForm* Focused = Screen ? Screen->ActiveCustomForm() : nullptr;
+  return Focused && Focused != FMainForm && Focused->IsShortCut(Message);
 }
 
 // ---- The application window ----------------------------------------------------------------------------

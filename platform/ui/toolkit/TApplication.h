@@ -5,7 +5,7 @@
 //
 // Key order. A queued key message passes the message hooks (OnMessage) first. Then WM_KEYDOWN and
 // WM_SYSKEYDOWN try the application's shortcuts: OnShortCut, then the main form's IsShortCut while the
-// main form is enabled (whichever form has the focus). Then the key goes to the control of the focus
+// main form is enabled (whichever form has the focus), then the active form's when that is another one. Then the key goes to the control of the focus
 // window (or the capture) as CN_KEYDOWN / CN_SYSKEYDOWN / CN_KEYUP / CN_SYSKEYUP / CN_CHAR / CN_SYSCHAR,
 // where the control's form tries its own shortcuts, dialog keys and accelerators (TWinControl); a
 // non-zero answer takes the key, which is then neither translated nor dispatched.
@@ -173,6 +173,10 @@ private:
   bool FHintLeft { false };
   TRect FHintCursorRect;
 };
+
+/// Rows from the current cursor's hot spot down to the lowest visible row of its shape: how far below the
+/// cursor a hint goes.
+int CursorHeightMargin();
 
 /// The running application object; null while there is none.
 extern TApplication* Application;

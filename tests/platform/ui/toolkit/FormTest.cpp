@@ -180,6 +180,34 @@ TEST_F(FormTest, ShortcutsOfTheMainFormWorkFromAnotherFormAndEachKeystrokeAsksTw
       << "Alt+Space reaches OnShortCut";
 }
 
+// A shortcut handler that lets the second ask of a keystroke pass relies on being asked twice; a modal
+// dialog (its main form disabled) is asked at the application as the main form would be.
+TEST_F(FormTest, AModalDialogIsAskedTwicePerKeystrokeAsTheMainFormIs) {
+  TForm* Main = nullptr;
+  App->CreateForm(Main);
+  Main->SetBounds(0, 0, 300, 200);
+  Main->Show();
+  TForm* Dialog = NewForm(Bounds(400, 0, 300, 200));
+  auto* Edit = new KeyProbe(Dialog, &Log, "DialogEdit", Dialog, Bounds(10, 10, 100, 25));
+  bool InShortCut = false;
+  int Runs = 0;
+  Dialog->OnShortCut = [&](TWMKey& Key, bool& Handled) {
+    if (Key.CharCode != VK_F1) return;
+    InShortCut = !InShortCut;
+    Handled = InShortCut;
+    Runs += InShortCut;
+  };
+  Later([&] {
+    Edit->SetFocus();
+    Display->Key(VK_F1);
+    Display->Key(VK_F1);
+    Dialog->SetModalResult(mrOk);
+  });
+  Dialog->ShowModal();
+  EXPECT_EQ(Runs, 2);
+  EXPECT_TRUE(Log.empty()) << "no F1 reached the control";
+}
+
 TEST_F(FormTest, ClosingTheMainFormEndsRun) {
   TForm* Main = nullptr;
   App->CreateForm(Main);

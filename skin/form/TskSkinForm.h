@@ -1,0 +1,373 @@
+#pragma once
+// The form frame: the component that gives one form a frame drawn by the skin library.
+//
+// Attach and detach. Created on a form (its owner, which must be a form), the frame empties the form's
+// BorderIcons, becomes the form's OnShortCut, puts FormWindowProc in the place of the form's WindowProc and
+// makes the form's window again, so that the new window asks the frame for its client area from its first
+// message on. Destroyed, it gives the form its saved WindowProc back and clears the form's OnShortCut
+// while that is still the frame's; BorderIcons stay empty.
+//
+// Looks. Skinned while SkinData holds a skin (SkinSupport), built-in otherwise: a 3-pixel border and a
+// caption 19 pixels high (15 for tool windows) in system colours. SkinnableForm false (the model says so,
+// or UseRibbon) hands the frame back to the system: the form gets its own border icons and frame.
+//
+// Skin changes. Setting SkinData applies the skin at once (ApplySkin), also while the form is being built.
+// The model's three change messages reach every form: between WM_BEFORECHANGESKINDATA and
+// WM_CHANGESKINDATA of the frame's own model the frame paints nothing, its timers stop and its skinned
+// controls have dropped their records; WM_CHANGESKINDATA applies the new skin and lets the controls bound
+// to the changing model (whichever it is) read theirs again; WM_AFTERCHANGESKINDATA fires
+// OnAfterChangeSkinData.
+//
+// Menus and keys. While a skinned menu of the form is open the frame holds the application's exclusive
+// message hook: the wheel does nothing and every key goes to the menu. Shortcuts: the frame's own
+// OnShortCut first, Alt+Space for the system menu, then the main menu's and the system menu's shortcuts.
+// The toolkit asks a form for a shortcut twice per keystroke (at the application and at the focused
+// control); once a key was taken, the frame lets the next ask go by unanswered.
+#include <memory>
+#include <vector>
+
+#include "platform/base/TComponent.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TFont.h"
+#include "platform/ui/toolkit/FormTypes.h"
+#include "platform/ui/toolkit/TForm.h"
+#include "platform/ui/winsys/WindowProc.h"
+#include "skin/form/skFormTypes.h"
+
+class TMainMenu;
+class TMenu;
+class TMenuItem;
+class TPopupMenu;
+class TTimer;
+class TskClientInActivePanel;
+class TskRibbon;
+class TskSkinData;
+class TskSkinHint;
+class TskSkinMenu;
+
+/// The frame of one form; see the file comment.
+class TskSkinForm : public TComponent {
+public:
+  /// Attaches to AOwner, which must be a form (else EInvalidCast).
+  explicit TskSkinForm(TComponent* AOwner);
+  ~TskSkinForm() override;
+
+  // ---- Skin ----
+  TskSkinData* SkinData() const { return FSD; }
+  /// Stores the model, takes its SkinnableForm (not on an MDI child) and applies the skin.
+  void SetSkinData(TskSkinData* Value);
+  /// The model of the form's skinned menus (SkinData when null).
+  TskSkinData* MenusSkinData() const { return FMSD; }
+  void SetMenusSkinData(TskSkinData* Value);
+  /// The skinned look is in force: SkinData holds a skin.
+  bool SkinSupport() const { return FSkinSupport; }
+  /// A skin change of the frame's own model is under way: nothing paints.
+  bool StopPainting() const { return FStopPainting; }
+  /// Re-reads the look from the model: the form's caption buttons, its size within the frame's limits,
+  /// the geometry, a repaint, OnChangeSkinData, and last the client size asked for.
+  void ApplySkin();
+
+  bool SkinnableForm() const { return FSkinnableForm; }
+  /// Switches between the skinned frame and the system's, then re-reads the controls of the form.
+  void SetSkinnableForm(bool Value);
+  bool UseRibbon() const { return FUseRibbon; }
+  /// True hands the frame to the system (SkinnableForm false) from now on.
+  void SetUseRibbon(bool Value);
+  TskRibbon* SkinRibbon() const { return FSkinRibbon; }
+  /// Stores the ribbon and tells it its frame.
+  void SetSkinRibbon(TskRibbon* Value);
+
+  // ---- Caption buttons and caption ----
+  TskBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TskBorderIcons Value);
+  bool HideCaptionButtons() const { return FHideCaptionButtons; }
+  void SetHideCaptionButtons(bool Value) { FHideCaptionButtons = Value; }
+  bool ShowIcon() const { return FShowIcon; }
+  /// Stores and, once the form is built, repaints the frame.
+  void SetShowIcon(bool Value);
+  TFont* DefCaptionFont() const { return FDefCaptionFont.get(); }
+  /// Copies the font; repaints the built-in frame.
+  void SetDefCaptionFont(TFont* Value);
+  TFont* DefInActiveCaptionFont() const { return FDefInActiveCaptionFont.get(); }
+  void SetDefInActiveCaptionFont(TFont* Value);
+  bool UseSkinFontInCaption() const { return FUseSkinFontInCaption; }
+  void SetUseSkinFontInCaption(bool Value) { FUseSkinFontInCaption = Value; }
+  TBitmap* LogoBitMap() const { return FLogoBitMap.get(); }
+  void SetLogoBitMap(TBitmap* Value) { FLogoBitMap->Assign(Value); }
+  bool LogoBitMapTransparent() const { return FLogoBitMapTransparent; }
+  void SetLogoBitMapTransparent(bool Value) { FLogoBitMapTransparent = Value; }
+  TskSkinHint* SkinHint() const { return FSkinHint; }
+  void SetSkinHint(TskSkinHint* Value);
+  bool ShowObjectHint() const { return FShowObjectHint; }
+  void SetShowObjectHint(bool Value) { FShowObjectHint = Value; }
+  bool UseDefaultObjectHint() const { return FUseDefaultObjectHint; }
+  void SetUseDefaultObjectHint(bool Value) { FUseDefaultObjectHint = Value; }
+
+  // ---- Size, place and state ----
+  int MinWidth() const { return FMinWidth; }
+  void SetMinWidth(int Value) { FMinWidth = Value; }
+  int MinHeight() const { return FMinHeight; }
+  void SetMinHeight(int Value) { FMinHeight = Value; }
+  int MaxWidth() const { return FMaxWidth; }
+  void SetMaxWidth(int Value) { FMaxWidth = Value; }
+  int MaxHeight() const { return FMaxHeight; }
+  void SetMaxHeight(int Value) { FMaxHeight = Value; }
+  /// The client size every skin application gives the form (0: the form's own).
+  int ClientWidth() const { return FClientWidth; }
+  void SetClientWidth(int Value) { FClientWidth = Value; }
+  int ClientHeight() const { return FClientHeight; }
+  void SetClientHeight(int Value) { FClientHeight = Value; }
+  bool Magnetic() const { return FMagnetic; }
+  void SetMagnetic(bool Value) { FMagnetic = Value; }
+  Byte MagneticSize() const { return FMagneticSize; }
+  void SetMagneticSize(Byte Value) { FMagneticSize = Value; }
+  TskPositionInMonitor PositionInMonitor() const { return FPositionInMonitor; }
+  void SetPositionInMonitor(TskPositionInMonitor Value) { FPositionInMonitor = Value; }
+  /// The requested skinned window state.
+  TWindowState WindowState() const { return FWindowStateInit; }
+  void SetWindowState(TWindowState Value) { FWindowStateInit = Value; }
+  bool AlwaysResize() const { return FAlwaysResize; }
+  void SetAlwaysResize(bool Value) { FAlwaysResize = Value; }
+  bool MaximizeOnFullScreen() const { return FMaximizeOnFullScreen; }
+  void SetMaximizeOnFullScreen(bool Value) { FMaximizeOnFullScreen = Value; }
+  bool RollUpState() const { return FRollUpState; }
+  /// The smallest and largest outer size the frame allows now.
+  int GetMinWidth();
+  int GetMinHeight();
+  int GetMaxWidth();
+  int GetMaxHeight();
+  /// The form can be sized by its edges (AlwaysResize, or a sizeable border style).
+  bool IsSizeable() const;
+  /// True in PreviewMode; otherwise the form's active state.
+  bool GetFormActive() const;
+  /// Sets the form's border style, then re-reads every skinned control of the form.
+  void SetFormBorderStyle(TFormBorderStyle BS);
+  /// The same for fsNormal and fsStayOnTop; other styles change nothing.
+  void SetFormStyle(TFormStyle FS);
+  /// Repaints the frame.
+  void UpDateFormNC();
+
+  // ---- Alpha ----
+  bool AlphaBlend() const { return FAlphaBlend; }
+  /// Makes the form window layered with AlphaBlendValue, or opaque again (where layered windows exist).
+  void SetAlphaBlend(bool Value);
+  Byte AlphaBlendValue() const { return FAlphaBlendValue; }
+  void SetAlphaBlendValue(Byte Value);
+  bool AlphaBlendAnimation() const { return FAlphaBlendAnimation; }
+  void SetAlphaBlendAnimation(bool Value) { FAlphaBlendAnimation = Value; }
+
+  // ---- Menus ----
+  /// The main menu whose shortcuts the frame handles.
+  TMainMenu* MainMenu() const { return FMainMenu; }
+  void SetMainMenu(TMainMenu* Value);
+  /// The user's system menu.
+  TPopupMenu* SystemMenu() const { return FSystemMenu; }
+  void SetSystemMenu(TPopupMenu* Value);
+  bool UseDefaultSysMenu() const { return FUseDefaultSysMenu; }
+  void SetUseDefaultSysMenu(bool Value) { FUseDefaultSysMenu = Value; }
+  bool DisableSystemMenu() const { return FDisableSystemMenu; }
+  void SetDisableSystemMenu(bool Value) { FDisableSystemMenu = Value; }
+  // These hand their value to SkinMenu as well.
+  bool MenusAlphaBlend() const { return FMenusAlphaBlend; }
+  void SetMenusAlphaBlend(bool Value);
+  Byte MenusAlphaBlendValue() const { return FMenusAlphaBlendValue; }
+  void SetMenusAlphaBlendValue(Byte Value);
+  bool MenusAlphaBlendAnimation() const { return FMenusAlphaBlendAnimation; }
+  void SetMenusAlphaBlendAnimation(bool Value);
+  int MaxMenuItemsInWindow() const { return FMaxMenuItemsInWindow; }
+  /// Negative values are ignored.
+  void SetMaxMenuItemsInWindow(int Value);
+  bool UseSkinFontInMenu() const;
+  void SetUseSkinFontInMenu(bool Value);
+  bool UseSkinSizeInMenu() const;
+  void SetUseSkinSizeInMenu(bool Value);
+  int DefMenuItemHeight() const;
+  /// Values below 1 are ignored.
+  void SetDefMenuItemHeight(int Value);
+  TFont* DefMenuItemFont() const;
+  void SetDefMenuItemFont(TFont* Value);
+
+  /// A skinned menu of the form opens: the menu hook goes in (unless the main menu bar has the
+  /// keyboard), InMenu and OnSkinMenuOpen the first time.
+  void SkinMenuOpen();
+  /// The form's skinned menu closed: InMenu false, the hook out, OnSkinMenuClose; leaves main-menu mode.
+  void SkinMenuClose();
+  /// Opens Menu's items at P, or beside R (above it with PopupUp), through SkinMenu.
+  void PopupSkinMenu(TMenu* Menu, TPoint P);
+  void PopupSkinMenu1(TMenu* Menu, const TRect& R, bool PopupUp);
+  /// Menu's OnPopup, then its items at (X, Y).
+  void DoPopupMenu(TPopupMenu* Menu, int X, int Y);
+  /// Takes the application's message hook (exclusive: keys go to the menus only); once.
+  void InstallMenuMessageHook();
+  void RemoveMenuMessageHook();
+
+  // ---- Other ----
+  /// An inactive form's client area shows a still picture of itself in ClientInActiveEffectType's look.
+  bool ClientInActiveEffect() const { return FClientInActiveEffect; }
+  void SetClientInActiveEffect(bool Value) { FClientInActiveEffect = Value; }
+  TskClientInActiveEffect ClientInActiveEffectType() const { return FClientInActiveEffectType; }
+  void SetClientInActiveEffectType(TskClientInActiveEffect Value) { FClientInActiveEffectType = Value; }
+  bool ShowMDIScrollBars() const { return FShowMDIScrollBars; }
+  void SetShowMDIScrollBars(bool Value) { FShowMDIScrollBars = Value; }
+  bool UseFormCursorInNCArea() const { return FUseFormCursorInNCArea; }
+  void SetUseFormCursorInNCArea(bool Value) { FUseFormCursorInNCArea = Value; }
+  bool AlwaysShowInTray() const { return FAlwaysShowInTray; }
+  void SetAlwaysShowInTray(bool Value) { FAlwaysShowInTray = Value; }
+  bool AlwaysMinimizeToTray() const { return FAlwaysMinimizeToTray; }
+  void SetAlwaysMinimizeToTray(bool Value) { FAlwaysMinimizeToTray = Value; }
+  /// Covers the client area with a new overlay (replacing one shown), or takes the overlay away.
+  void ShowClientInActiveEffect();
+  void HideClientInActiveEffect();
+  /// "10.10".
+  static String GetProductVersion() { return "10.10"; }
+  /// The frame's form.
+  TCustomForm* Form() const { return FForm; }
+  /// The tracking timer of the caption objects (50 ms); it runs while the frame shows a look.
+  const TTimer* MouseTimer() const { return FMouseTimer; }
+
+  // ---- Events (Sender: the frame) ----
+  TNotifyEvent OnChangeSkinData;
+  TNotifyEvent OnBeforeChangeSkinData;
+  TNotifyEvent OnAfterChangeSkinData;
+  TNotifyEvent OnSkinMenuOpen;
+  TNotifyEvent OnSkinMenuClose;
+  TNotifyEvent OnMainMenuEnter;
+  TNotifyEvent OnMainMenuExit;
+  TNotifyEvent OnRestore;
+  /// Sees every key before the frame's own shortcut handling; Handled stops it.
+  TShortCutEvent OnShortCut;
+  TskCaptionPaintEvent OnCaptionPaint;
+
+  // ---- Public state ----
+  /// The controller of the form's skinned popup windows.
+  TskSkinMenu* SkinMenu { nullptr };
+  /// A skinned menu is open; the main menu bar has the keyboard.
+  bool InMenu { false };
+  bool InMainMenu { false };
+  /// Always painted active, without tracking.
+  bool PreviewMode { false };
+
+protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+  /// The handler the frame installs as the form's OnShortCut.
+  struct TFormShortCut {
+    TskSkinForm* Frame;
+    void operator()(TWMKey& Msg, bool& Handled) const { Frame->FormShortCut(Msg, Handled); }
+  };
+
+  // ---- Window procedure ----
+  void FormWindowProc(TMessage& Message);
+  void CloseMenusOnMessage(TMessage& Message);
+  /// The message's own handling; false when the saved procedure is not to see it.
+  bool HandleMessage(TMessage& Message);
+  void HandleSysCommand(TMessage& Message);
+  void WMNCActivate(TMessage& Message);
+  void BeforeChangeSkin(TskSkinData* Model);
+  void ChangeSkin(TskSkinData* Model);
+  void AfterChangeSkin();
+  void CallOldWindowProc(TMessage& Message);
+
+  // ---- Menus and keys ----
+  void MenuMessageHook(TMsg& Msg, bool& Handled);
+  void MenuKeyDown(Word Key);
+  void LeaveMainMenuMode();
+  void FormShortCut(TWMKey& Msg, bool& Handled);
+  /// Opens the system menu below the system-menu button (or at the caption's left).
+  void ShowSystemMenu();
+
+  // ---- Geometry and painting ----
+  /// The corner points and client rectangle for FFormWidth x FFormHeight.
+  void CalcSkinRects();
+  /// The client area of window rectangle R (WM_NCCALCSIZE).
+  TRect CalcClientRect(TRect R);
+  int CaptionHeight() const;
+  LRESULT HitTest(TPoint ScreenPoint);
+  void PaintNC(HDC DC);
+  void PaintNCSkin(HDC DC);
+  void PaintNCDefault(HDC DC);
+  void PaintBG(HDC DC);
+  /// The form's size changed: the geometry follows.
+  void UpdateFrameGeometry();
+  /// Width − 1 and back (+ 1 and back at the minimum), so the form lays out and takes its limits again.
+  void NudgeWidth();
+  void StopTimers();
+
+  TCustomForm* FForm { nullptr };
+  TWndMethod OldWindowProc;
+  TskSkinData* FSD { nullptr };
+  TskSkinData* FMSD { nullptr };
+  TskRibbon* FSkinRibbon { nullptr };
+  TskSkinHint* FSkinHint { nullptr };
+  TMainMenu* FMainMenu { nullptr };
+  TPopupMenu* FSystemMenu { nullptr };
+  /// The built-in system menu.
+  TPopupMenu* FSysMenu { nullptr };
+  TskClientInActivePanel* FInActivePanel { nullptr };
+  /// The overlay is taking its picture: an MDI form paints its background for it.
+  bool FClientInActiveDraw { false };
+  TTimer* FMouseTimer { nullptr };
+  TTimer* FMorphTimer { nullptr };
+  TTimer* FAnimateTimer { nullptr };
+  std::unique_ptr<TFont> FDefCaptionFont;
+  std::unique_ptr<TFont> FDefInActiveCaptionFont;
+  std::unique_ptr<TBitmap> FLogoBitMap { std::make_unique<TBitmap>() };
+
+  bool FSkinnableForm { true };
+  bool FSkinSupport { false };
+  bool FStopPainting { false };
+  bool FUseRibbon { false };
+  bool FInChangeSkinData { false };
+  bool FInAppHook { false };
+  bool FInShortCut { false };
+  bool FFormActive { false };
+  bool FSmartEffectsShow { false };
+  bool FRollUpState { false };
+  TWindowState FWindowState { wsNormal };
+  TWindowState FWindowStateInit { wsNormal };
+
+  TskBorderIcons FBorderIcons { TskBorderIcon::biSystemMenu, TskBorderIcon::biMinimize, TskBorderIcon::biMaximize,
+                               TskBorderIcon::biRollUp };
+  bool FHideCaptionButtons { false };
+  bool FShowIcon { false };
+  bool FUseSkinFontInCaption { true };
+  bool FLogoBitMapTransparent { false };
+  bool FShowObjectHint { false };
+  bool FUseDefaultObjectHint { true };
+  int FMinWidth { 0 };
+  int FMinHeight { 0 };
+  int FMaxWidth { 0 };
+  int FMaxHeight { 0 };
+  int FClientWidth { 0 };
+  int FClientHeight { 0 };
+  bool FMagnetic { false };
+  Byte FMagneticSize { 5 };
+  TskPositionInMonitor FPositionInMonitor { skpDefault };
+  bool FAlwaysResize { false };
+  bool FMaximizeOnFullScreen { false };
+  bool FAlphaBlend { false };
+  Byte FAlphaBlendValue { 200 };
+  bool FAlphaBlendAnimation { false };
+  bool FUseDefaultSysMenu { true };
+  bool FDisableSystemMenu { false };
+  bool FMenusAlphaBlend { false };
+  Byte FMenusAlphaBlendValue { 200 };
+  bool FMenusAlphaBlendAnimation { false };
+  int FMaxMenuItemsInWindow { 0 };
+  bool FClientInActiveEffect { false };
+  TskClientInActiveEffect FClientInActiveEffectType { skieSemiTransparent };
+  bool FShowMDIScrollBars { true };
+  bool FUseFormCursorInNCArea { false };
+  bool FAlwaysShowInTray { false };
+  bool FAlwaysMinimizeToTray { false };
+
+  // The geometry for the size it was computed for (frame coordinates: the window's top-left is (0, 0)).
+  int FFormWidth { 0 };
+  int FFormHeight { 0 };
+  TPoint NewLTPoint;
+  TPoint NewRTPoint;
+  TPoint NewLBPoint;
+  TPoint NewRBPoint;
+  TRect NewClRect;
+};

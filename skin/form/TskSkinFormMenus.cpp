@@ -1,0 +1,133 @@
+// The frame's menu mode, the application hook that serves it, and the form's shortcuts.
+#include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/toolkit/TMainMenu.h"
+#include "platform/ui/toolkit/TPopupMenu.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/VirtualKeys.h"
+#include "skin/core/TskSkinData.h"
+#include "skin/form/TskSkinForm.h"
+#include "skin/form/TskSkinMenu.h"
+#include "skin/form/skFormFinders.h"
+
+// ---- Menu mode -----------------------------------------------------------------------------------------
+
+void TskSkinForm::SkinMenuOpen() {
+  if (!InMainMenu) InstallMenuMessageHook();
+  if (InMenu) return;
+  InMenu = true;
+  if (OnSkinMenuOpen) OnSkinMenuOpen(this);
+}
+
+void TskSkinForm::SkinMenuClose() {
+  InMenu = false;
+  RemoveMenuMessageHook();
+  if (OnSkinMenuClose) OnSkinMenuClose(this);
+  if (InMainMenu) {
+    InMainMenu = false;
+    if (OnMainMenuExit) OnMainMenuExit(this);
+  }
+}
+
+void TskSkinForm::LeaveMainMenuMode() {
+  InMainMenu = false;
+  if (SkinMenu->Visible()) SkinMenu->Hide();
+  RemoveMenuMessageHook();
+  if (OnMainMenuExit) OnMainMenuExit(this);
+}
+
+void TskSkinForm::PopupSkinMenu(TMenu* Menu, TPoint P) { PopupSkinMenu1(Menu, Rect(P.X, P.Y, P.X, P.Y), false); }
+
+void TskSkinForm::PopupSkinMenu1(TMenu* Menu, const TRect& R, bool PopupUp) {
+  SkinMenuOpen();
+  // An opening that shows nothing must not leave the form in menu mode with every key swallowed.
+  if (!SkinMenu->Popup(nullptr, FMSD ? FMSD : FSD, 0, R, Menu->Items(), PopupUp)) SkinMenuClose();
+}
+
+void TskSkinForm::DoPopupMenu(TPopupMenu* Menu, int X, int Y) {
+  if (Menu->OnPopup) Menu->OnPopup(this);
+  if (SkinMenu->Visible()) SkinMenuClose();
+  SkinMenuOpen();
+  if (!SkinMenu->Popup(nullptr, FSD, 0, Rect(X, Y, X, Y), Menu->Items(), false)) SkinMenuClose();
+}
+
+void TskSkinForm::ShowSystemMenu() {
+  TRect Window;
+  GetWindowRect(FForm->Handle(), &Window);
+  const int Top = Window.Top + (FSkinSupport ? NewClRect.Top : CaptionHeight() + 3);
+  PopupSkinMenu1(FSystemMenu ? FSystemMenu : FSysMenu, Rect(Window.Left, Top, Window.Left, Top), false);
+}
+
+// ---- The application hook ------------------------------------------------------------------------------
+
+void TskSkinForm::InstallMenuMessageHook() {
+  if (FInAppHook || !Application) return;
+  Application->OnMessage().Push(this, [this](TMsg& Msg, bool& Handled) { MenuMessageHook(Msg, Handled); }, true);
+  FInAppHook = true;
+}
+
+void TskSkinForm::RemoveMenuMessageHook() {
+  if (!FInAppHook) return;
+  if (Application) Application->OnMessage().Remove(this);
+  FInAppHook = false;
+}
+
+void TskSkinForm::MenuMessageHook(TMsg& Msg, bool& Handled) {
+  if (Msg.message != WM_KEYDOWN && Msg.message != WM_MOUSEWHEEL) return;
+  if (Msg.message == WM_KEYDOWN) MenuKeyDown(Word(Msg.wParam));
+  Msg.message = 0;
+  Handled = true;
+}
+
+void TskSkinForm::MenuKeyDown(Word Key) {
+  // An MDI child's keys belong to the main form's menu while that is open.
+  if (FForm->FormStyle() == fsMDIChild && Application) {
+    TskSkinForm* MainFrame = GetSkinFormComponent(Application->MainForm());
+    if (MainFrame && MainFrame != this &&
+        (MainFrame->InMenu || MainFrame->InMainMenu || MainFrame->SkinMenu->Visible())) {
+      MainFrame->MenuKeyDown(Key);
+      return;
+    }
+  }
+  if (Key == VK_ESCAPE && InMainMenu && !InMenu) {
+    LeaveMainMenuMode();
+    return;
+  }
+  if (SkinMenu->Visible()) SkinMenu->PopupKeyDown(Key);
+  if (Key != VK_ESCAPE || SkinMenu->Visible()) return;
+  // Esc closed the last level.
+  if (InMainMenu) {
+    InMenu = false;
+    if (OnSkinMenuClose) OnSkinMenuClose(this);
+  } else {
+    SkinMenuClose();
+  }
+}
+
+// ---- Shortcuts -----------------------------------------------------------------------------------------
+
+void TskSkinForm::FormShortCut(TWMKey& Msg, bool& Handled) {
+  if (OnShortCut) {
+    OnShortCut(Msg, Handled);
+    if (Handled) return;
+  }
+  if (Msg.CharCode == VK_SPACE && KeyDataToShiftState(Msg.KeyData) == TShiftState { ssAlt }) {
+    ShowSystemMenu();
+    FInShortCut = false;
+    Handled = true;
+    return;
+  }
+  // The key taken at the last ask is asked for again before the next keystroke.
+  if (FInShortCut) {
+    FInShortCut = false;
+    Handled = false;
+    return;
+  }
+  if (FMainMenu) {
+    FInShortCut = FMainMenu->IsShortCut(Msg);
+    Handled = FInShortCut;
+  }
+  if (!Handled && FSystemMenu && Msg.CharCode != 0) {
+    FInShortCut = FSystemMenu->IsShortCut(Msg);
+    Handled = FInShortCut;
+  }
+}

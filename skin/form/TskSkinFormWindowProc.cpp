@@ -1,0 +1,223 @@
+// The frame's window procedure: which of the form's messages the frame answers itself, which the form's
+// own procedure still sees, and the skin-change protocol.
+#include "platform/ui/toolkit/TTimer.h"
+#include "platform/ui/winsys/Ui.h"
+#include "skin/controls/TskSkinControl.h"
+#include "skin/controls/skSkinChangeWalk.h"
+#include "skin/core/TskSkinData.h"
+#include "skin/core/skUtils.h"
+#include "skin/form/TskSkinForm.h"
+#include "skin/form/TskSkinHint.h"
+#include "skin/form/TskSkinMenu.h"
+#include "skin/form/skFormFinders.h"
+#include "skin/form/skFormMessages.h"
+
+namespace {
+
+bool ClosesMenus(UINT Msg) {
+  switch (Msg) {
+  case WM_MOVE:
+  case WM_SIZE:
+  case WM_ACTIVATE:
+  case WM_KILLFOCUS:
+  case WM_CANCELMODE:
+  case WM_MOUSEACTIVATE:
+  case WM_NCLBUTTONDOWN:
+  case WM_NCRBUTTONDOWN:
+  case WM_NCMBUTTONDOWN:
+  case WM_LBUTTONDOWN:
+  case WM_RBUTTONDOWN:
+  case WM_MBUTTONDOWN:
+  case WM_PARENTNOTIFY: return true;
+  default: return false;
+  }
+}
+
+}  // namespace
+
+void TskSkinForm::FormWindowProc(TMessage& Message) {
+  CloseMenusOnMessage(Message);
+  if (HandleMessage(Message)) CallOldWindowProc(Message);
+}
+
+void TskSkinForm::CallOldWindowProc(TMessage& Message) {
+  if (OldWindowProc) OldWindowProc(Message);
+}
+
+void TskSkinForm::CloseMenusOnMessage(TMessage& Message) {
+  if (!ClosesMenus(Message.Msg)) return;
+  if (FShowObjectHint && FSkinHint) FSkinHint->HideHint();
+  const bool MDIShown = FForm->FormStyle() == fsMDIForm && FForm->Visible();
+  if (InMainMenu && !InMenu)
+    LeaveMainMenuMode();
+  else if (SkinMenu->Visible())
+    SkinMenu->Hide();
+  else if (InMenu)
+    SkinMenuClose();
+  else if (TskSkinForm* Child = MDIShown ? GetActiveMDIChildSkinForm() : nullptr)
+    Child->CloseMenusOnMessage(Message);
+  // The drop-downs of the form's skinned controls close too.
+  if (!MDIShown || ComponentState().Contains(csLoading) || ComponentState().Contains(csDestroying)) return;
+  for (int i = 0; i < FForm->ComponentCount(); ++i)
+    if (auto* Control = dynamic_cast<TskSkinControl*>(FForm->Components(i)); Control && Control->Visible() &&
+        Control->Enabled())
+      Control->Perform(CM_CANCELMODE, 0, 0);
+}
+
+bool TskSkinForm::HandleMessage(TMessage& Message) {
+  switch (Message.Msg) {
+  case WM_DESTROY: StopTimers(); return true;
+  case WM_SIZE: UpdateFrameGeometry(); return true;
+  case WM_ACTIVATE:
+    if (!FSkinnableForm) return true;
+    CallOldWindowProc(Message);
+    UpDateFormNC();
+    return false;
+  case WM_SETTEXT:
+    if (!FSkinnableForm) return true;
+    CallOldWindowProc(Message);
+    if (FForm->BorderStyle() != bsNone) UpDateFormNC();
+    return false;
+  case WM_ERASEBKGND:
+    if (FForm->FormStyle() != fsMDIForm || FClientInActiveDraw) PaintBG(HDC(Message.WParam));
+    Message.Result = 1;
+    return false;
+  case WM_SETCURSOR:
+    if (FSkinnableForm && FUseFormCursorInNCArea) {
+      const int Code = int(Message.LParam & 0xFFFF);
+      if (Code != HTCLIENT && (Code < HTLEFT || Code > HTBOTTOMRIGHT))
+        Message.LParam = (Message.LParam & ~LPARAM(0xFFFF)) | HTCLIENT;
+    }
+    return true;
+  case WM_GETMINMAXINFO:
+    if (FSkinnableForm) {
+      auto* Info = reinterpret_cast<MINMAXINFO*>(Message.LParam);
+      Info->ptMinTrackSize = { GetMinWidth(), GetMinHeight() };
+      Info->ptMaxTrackSize = { GetMaxWidth(), GetMaxHeight() };
+    }
+    return true;
+  case WM_DISPLAYCHANGE:
+    if (FForm->BorderStyle() != bsNone && (GetMaxWidth() < FForm->Width() || GetMaxHeight() < FForm->Height()))
+      NudgeWidth();
+    return true;
+  case WM_NCCALCSIZE:
+    if (!FSkinnableForm) return true;
+    {
+      auto* R = reinterpret_cast<TRect*>(Message.LParam);
+      *R = CalcClientRect(*R);
+    }
+    Message.Result = 0;
+    return false;
+  case WM_NCHITTEST:
+    if (!FSkinnableForm) return true;
+    Message.Result = HitTest({ GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam) });
+    return false;
+  case WM_NCPAINT:
+    if (!FSkinnableForm) return true;
+    PaintNC(0);
+    Message.Result = 0;
+    return false;
+  case WM_NCACTIVATE:
+    if (!FSkinnableForm) return true;
+    WMNCActivate(Message);
+    return false;
+  case WM_SYNCPAINT:
+    if (!FSkinnableForm || !FRollUpState) return true;
+    UpDateFormNC();
+    Message.Result = 0;
+    return false;
+  case WM_SYSCOMMAND:
+    if ((Message.WParam & 0xFFF0) == SC_KEYMENU) {
+      HandleSysCommand(Message);
+      return false;
+    }
+    if ((Message.WParam & 0xFFF0) == SC_RESTORE && OnRestore) OnRestore(this);
+    return true;
+  case WM_BEFORECHANGESKINDATA:
+    if (reinterpret_cast<TskSkinData*>(Message.WParam) == FSD) BeforeChangeSkin(FSD);
+    return true;
+  case WM_CHANGESKINDATA:
+    ChangeSkin(reinterpret_cast<TskSkinData*>(Message.WParam));
+    return true;
+  case WM_AFTERCHANGESKINDATA:
+    AfterChangeSkin();
+    return true;
+  case WM_CHANGESKINNABLEFORM:
+    if (!FUseRibbon && FSD && reinterpret_cast<TskSkinData*>(Message.WParam) == FSD &&
+        FForm->FormStyle() != fsMDIChild)
+      SetSkinnableForm(FSD->SkinnableForm());
+    return true;
+  case WM_SKINMENUCLOSED: SkinMenuClose(); return true;
+  case WM_SHOWFROMTRAY:
+    if (FForm->Tag() == TrayRestoreTag) FForm->SetTag(0);
+    return true;
+  case WM_SKINFRAMEQUERY:
+    Message.Result = FSkinnableForm || !IsVistaOrLater() ? SkinFrameSkinned : SkinFrameSystem;
+    return false;
+  case WM_SMARTEFFECTSSHOW: FSmartEffectsShow = true; return true;
+  case WM_SMARTEFFECTSDONE: FSmartEffectsShow = false; return true;
+  case WM_SKINPRINTNC:
+    if (!FSkinnableForm) return true;
+    if (Message.WParam && FForm->BorderStyle() != bsNone) {
+      PaintNC(HDC(Message.WParam));
+      Message.Result = SkinNCPrinted;
+    }
+    return false;
+  case WM_SKINPRINTNCEX:
+    if (!FSkinnableForm || Message.LParam != SkinPrintNCExKey) return true;
+    if (Message.WParam) PaintNC(HDC(Message.WParam));
+    Message.Result = SkinPrintNCExKey;
+    return false;
+  default: return true;
+  }
+}
+
+void TskSkinForm::WMNCActivate(TMessage& Message) {
+  if (SkinMenu->Visible()) SkinMenu->Hide();
+  FFormActive = Message.WParam != 0;
+  // An MDI form and a shown MDI child let the system keep their activation; any other form needs only the
+  // answer, so that the system draws no frame of its own.
+  const TFormStyle Style = FForm->FormStyle();
+  if (Style == fsMDIForm || (Style == fsMDIChild && FForm->Visible()))
+    CallOldWindowProc(Message);
+  else
+    Message.Result = 1;
+  if (FForm->BorderStyle() != bsNone) UpDateFormNC();
+  if (FClientInActiveEffect && FForm->Visible()) {
+    if (FFormActive)
+      HideClientInActiveEffect();
+    else
+      ShowClientInActiveEffect();
+  }
+}
+
+void TskSkinForm::HandleSysCommand(TMessage& Message) {
+  // Alt alone never opens the system's window menu: it closes an open skinned menu, or leaves the
+  // keyboard mode of the main menu bar.
+  if (InMainMenu) {
+    LeaveMainMenuMode();
+  } else if (InMenu) {
+    SkinMenuClose();
+  }
+  Message.Result = 0;
+}
+
+// ---- The skin-change protocol --------------------------------------------------------------------------
+
+void TskSkinForm::BeforeChangeSkin(TskSkinData* Model) {
+  FStopPainting = true;
+  FSkinSupport = false;
+  StopTimers();
+  BeforeChangeSkinDataWalk(FForm, Model);
+  if (OnBeforeChangeSkinData) OnBeforeChangeSkinData(this);
+}
+
+void TskSkinForm::ChangeSkin(TskSkinData* Model) {
+  FStopPainting = false;
+  if (Model && Model == FSD) ApplySkin();
+  ChangeSkinDataWalk(FForm, Model);
+}
+
+void TskSkinForm::AfterChangeSkin() {
+  if (OnAfterChangeSkinData) OnAfterChangeSkinData(this);
+}

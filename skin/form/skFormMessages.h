@@ -1,0 +1,32 @@
+#pragma once
+// The form frame's own window messages and the answers it gives to outside windows.
+#include "platform/ui/winsys/UiTypes.h"
+
+/// A skinned menu shown through a frame closed its last level (to the control that opened it, then to the
+/// frame's form).
+constexpr UINT WM_SKINMENUCLOSED = 1228;
+/// A command of a skinned menu ran (to the control that opened the menu).
+constexpr UINT WM_SKINMENUCOMMAND = 1229;
+/// The tray icon shows the main form again.
+constexpr UINT WM_SHOWFROMTRAY = 1426;
+
+/// Outside windows ask whether the frame is drawn by a skin.
+constexpr UINT WM_SKINFRAMEQUERY = 45490;
+/// Outside windows announce and end a show effect of their own.
+constexpr UINT WM_SMARTEFFECTSSHOW = 45491;
+constexpr UINT WM_SMARTEFFECTSDONE = 45492;
+/// Outside windows ask the frame to paint itself into the device context in wParam.
+constexpr UINT WM_SKINPRINTNC = 0xB1C9;
+/// As WM_SKINPRINTNC, only with lParam SkinPrintNCExKey.
+constexpr UINT WM_SKINPRINTNCEX = 0xBC4B;
+
+/// WM_SKINPRINTNC's answer: the frame was printed.
+constexpr LRESULT SkinNCPrinted = 12851;
+/// WM_SKINFRAMEQUERY's answers: a system-drawn frame, a skinned one.
+constexpr LRESULT SkinFrameSystem = 12852;
+constexpr LRESULT SkinFrameSkinned = 12853;
+/// The key WM_SKINPRINTNCEX carries in lParam and answers with.
+constexpr LPARAM SkinPrintNCExKey = 16802;
+
+/// The Tag the tray icon gives the main form while it hides or shows it from the notification area.
+constexpr int TrayRestoreTag = -10000;
