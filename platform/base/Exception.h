@@ -37,3 +37,4 @@ ZORVIK_DECLARE_EXCEPTION(EComponentError, Exception)      // component naming an
 ZORVIK_DECLARE_EXCEPTION(EOutOfResources, Exception)      // a platform resource could not be allocated
 ZORVIK_DECLARE_EXCEPTION(EInvalidGraphic, Exception)      // unknown or damaged picture data
 ZORVIK_DECLARE_EXCEPTION(EInvalidOperation, Exception)    // an operation the object's state forbids
+ZORVIK_DECLARE_EXCEPTION(EResNotFound, Exception)         // the program has no resource of that name
