@@ -6,6 +6,9 @@
 #include "platform/gdi/IcoCodec.h"
 #include "platform/gdi/Icons.h"
 
+// LoadIcon lives apart from the other icon calls: it reads the program's resource table, which the code
+// that draws the pictures at build time must not need.
+
 namespace {
 
 const std::map<uintptr_t, const char*> StandardIconNames {

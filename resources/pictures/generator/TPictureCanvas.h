@@ -18,7 +18,8 @@ struct TPointF {
 
 /// A shape's colour: flat, or running from Top at the shape's top edge to Bottom at its bottom edge.
 struct TFill {
-  TFill(TColor Color) : Top(Color), Bottom(Color) {}  // NOLINT: a plain colour is a flat fill
+  /// A plain colour is a flat fill.
+  TFill(TColor Color) : Top(Color), Bottom(Color) {}
   TFill(TColor ATop, TColor ABottom) : Top(ATop), Bottom(ABottom) {}
   TColor Top;
   TColor Bottom;

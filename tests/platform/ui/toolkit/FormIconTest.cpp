@@ -1,7 +1,9 @@
 // The icons windows show: the application's icon (the program's own at first), a form's own icon, and
-// the application's icon for every form without one.
+// the application's icon for every form without one; on an X server the native windows show them.
 #include "platform/gdi/Icons.h"
 #include "platform/ui/winsys/Messages.h"
+#include "tests/platform/display/SdlAppFixture.h"
+#include "tests/platform/display/XWindowIcon.h"
 #include "tests/platform/ui/AppFixture.h"
 
 namespace {
@@ -37,6 +39,32 @@ TEST_F(FormIconTest, FormsShowTheirOwnIconElseTheApplications) {
   EXPECT_EQ(SendMessage(Own->Handle(), WM_GETICON, ICON_SMALL2, 0), LRESULT(App->Icon()->Handle()))
       << "without a small icon the big one";
   EXPECT_EQ(SendMessage(Own->Handle(), WM_GETICON, ICON_SMALL, 0), 0);
+}
+
+}  // namespace
+
+namespace {
+
+class FormIconDisplay : public SdlAppFixture {};
+
+TEST_F(FormIconDisplay, TheNativeWindowShowsTheFormsIcon) {
+  auto* Form = new TForm(App.get());
+  Form->SetBounds(100, 100, 240, 160);
+  Form->Show();
+  ProcessPendingMessages();
+  SDL_Window* Native = Presenter->NativeWindow(Form->Handle());
+  ASSERT_NE(Native, nullptr);
+
+  const TIconImage& Program = BestIconImage(*IconImagesOf(App->Icon()->Handle()), 48, 48);
+  XWindowIcon Shown = XWindowIcon::Of(Native);
+  ASSERT_EQ(Shown.Width, 48) << "the program's icon, its largest picture";
+  EXPECT_EQ(Shown.Pixels[24 * 48 + 24], Program.Pixels->Pixel(24, 24));
+
+  Form->Icon()->SetHandle(CopyImage(LoadIcon(0, IDI_ERROR), IMAGE_ICON, 0, 0, 0));
+  const TIconImage& Error = (*IconImagesOf(Form->Icon()->Handle()))[0];
+  Shown = XWindowIcon::Of(Native);
+  ASSERT_EQ(Shown.Width, 32) << "a form's own icon of one picture";
+  EXPECT_EQ(Shown.Pixels[16 * 32 + 8], Error.Pixels->Pixel(8, 16));
 }
 
 }  // namespace
