@@ -24,7 +24,7 @@ namespace {
 constexpr uint32_t NeverFocused = SDL_WINDOW_POPUP_MENU | SDL_WINDOW_TOOLTIP;
 /// More rectangles than this are uploaded as their bounding box: one transfer beats many small ones.
 constexpr size_t MaxUploadRects = 16;
-// The side of the icon picture a native window is given.
+/// The side of the icon picture a native window is given.
 constexpr int NativeIconSize = 48;
 
 IInputLayer* Input() { return WindowSystem::Get().InputLayer(); }
