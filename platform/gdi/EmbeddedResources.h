@@ -5,9 +5,11 @@
 // The table is part of the executable, not of this library: the library resources_pictures defines
 // EmbeddedResourceTable, and the toolkit library brings it into every program that links the toolkit.
 // Code that draws the pictures at build time must therefore call nothing of this file.
+#include <cstdint>
 #include <span>
 
 #include "platform/base/Types.h"
+#include "platform/gdi/GdiObject.h"
 
 class TGraphic;
 class TMemoryStream;
@@ -30,3 +32,8 @@ void ReadEmbeddedResource(const String& Name, TMemoryStream& Stream);
 /// resource, a TPngImage from a PNG, a TIcon from an icon); EResNotFound as above, and the format's
 /// error when the resource holds another format.
 void LoadFromResourceName(TGraphic& Graphic, const String& ResName);
+/// The BMP resource BitmapName as a new device-independent bitmap (24 bits, or 32 for other depths), which
+/// the caller frees with DeleteObject; null when the program has no bitmap of that name. Instance is not
+/// looked at: the program has one resource table.
+HBITMAP LoadBitmap(uintptr_t Instance, const String& BitmapName);
+inline HBITMAP LoadBitmapW(uintptr_t Instance, const String& BitmapName) { return LoadBitmap(Instance, BitmapName); }

@@ -7,6 +7,7 @@
 
 #include "platform/base/Exception.h"
 #include "platform/gdi/EmbeddedResources.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/gdi/Icons.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
@@ -94,6 +95,20 @@ TEST(EmbeddedResourcesTest, AnUnknownNameIsReportedAndLeavesTheGraphic) {
   }
   EXPECT_EQ(bitmap.Height(), 11);
   EXPECT_THROW(FindEmbeddedResource("bs_ram"), EResNotFound) << "names compare exactly";
+}
+
+TEST(EmbeddedResourcesTest, LoadBitmapGivesABitmapOfABmpResourceOnly) {
+  const HBITMAP ram = LoadBitmapW(0, "BS_RAM");
+  ASSERT_NE(ram, nullptr);
+  BITMAP info {};
+  ASSERT_GT(GetObject(ram, sizeof info, &info), 0);
+  EXPECT_EQ(info.bmWidth, 16);
+  EXPECT_EQ(info.bmHeight, 11);
+  EXPECT_EQ(info.bmBitsPixel, 24);
+  EXPECT_EQ(ram->Pixels().Pixel(0, 10) & 0xFFFFFF, 0xFF00FFu) << "the key in the bottom-left pixel";
+  EXPECT_TRUE(DeleteObject(ram));
+  EXPECT_EQ(LoadBitmap(0, "BS_BACK_PNG"), nullptr) << "a PNG resource";
+  EXPECT_EQ(LoadBitmap(0, "BS_NOSUCH"), nullptr);
 }
 
 TEST(EmbeddedResourcesTest, LoadIconGivesEachStandardIconOnce) {
