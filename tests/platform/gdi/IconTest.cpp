@@ -86,9 +86,10 @@ std::string MaskedPicture(int BitCount) {
 
 TEST(IconTest, EverySizeKeepsItsPixelsAndAlphaThroughAFile) {
   TIconImages images;
-  for (int side : { 16, 32, 48 })
+  for (int side : { 16, 32, 48, 256 })  // 256 is stored as PNG
     images.push_back(Picture(side, [&](int x, int y) {
-      return uint32_t((x * 37 + y * 11 + side) % 256) << 24 | uint32_t(x * 5) << 16 | uint32_t(y * 5) << 8 | uint32_t(side);
+      return uint32_t((x * 37 + y * 11 + side) % 256) << 24 | uint32_t(x * 5 % 256) << 16 | uint32_t(y * 5 % 256) << 8 |
+             uint32_t(side % 256);
     }));
   TIcon icon;
   icon.SetHandle(CreateIconFromImages(images));
@@ -102,8 +103,8 @@ TEST(IconTest, EverySizeKeepsItsPixelsAndAlphaThroughAFile) {
   EXPECT_EQ(s.Position(), s.Size());
   const auto back = IconImagesOf(loaded.Handle());
   ASSERT_TRUE(back);
-  ASSERT_EQ(back->size(), 3u);
-  for (size_t i = 0; i < 3; ++i) {
+  ASSERT_EQ(back->size(), images.size());
+  for (size_t i = 0; i < images.size(); ++i) {
     SCOPED_TRACE(images[i].Width());
     ASSERT_EQ((*back)[i].Width(), images[i].Width());
     ASSERT_EQ((*back)[i].Height(), images[i].Height());
