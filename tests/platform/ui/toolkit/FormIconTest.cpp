@@ -1,6 +1,9 @@
 // The icons windows show: the application's icon (the program's own at first), a form's own icon, and
 // the application's icon for every form without one; on an X server the native windows show them.
 #include "platform/gdi/Icons.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
+#include "platform/ui/toolkit/TImage.h"
 #include "platform/ui/winsys/Messages.h"
 #include "tests/platform/display/SdlAppFixture.h"
 #include "tests/platform/display/XWindowIcon.h"
@@ -39,6 +42,29 @@ TEST_F(FormIconTest, FormsShowTheirOwnIconElseTheApplications) {
   EXPECT_EQ(SendMessage(Own->Handle(), WM_GETICON, ICON_SMALL2, 0), LRESULT(App->Icon()->Handle()))
       << "without a small icon the big one";
   EXPECT_EQ(SendMessage(Own->Handle(), WM_GETICON, ICON_SMALL, 0), 0);
+}
+
+TEST_F(FormIconTest, AnImageShowsAStandardIconAsTheMessageBoxPlacesIt) {
+  TForm* Form = NewForm(Bounds(100, 100, 200, 100));
+  Form->SetBorderStyle(bsNone);
+  Form->SetColor(clWhite);
+  auto* Image = Place<TImage>(Form, Form, Bounds(5, 10, 32, 32));
+  Image->Picture()->Icon()->SetHandle(LoadIconW(0, IDI_ERROR));
+  Form->Show();
+  Display->PumpUntilIdle();
+
+  TBitmap Expected;
+  Expected.SetPixelFormat(pf32bit);
+  Expected.SetSize(32, 32);
+  Expected.Canvas()->Brush()->SetColor(clWhite);
+  Expected.Canvas()->FillRect(Rect(0, 0, 32, 32));
+  DrawIconEx(Expected.Canvas()->Handle(), 0, 0, LoadIcon(0, IDI_ERROR), 32, 32, 0, nullptr, DI_NORMAL);
+  const Surface& Shown = *WindowSystem::Get().Find(Form->Handle())->Backing;
+  auto Colour = [](uint32_t P) { return RGB(uint8_t(P >> 16), uint8_t(P >> 8), uint8_t(P)); };
+  int Differing = 0;
+  for (int Y = 0; Y < 32; ++Y)
+    for (int X = 0; X < 32; ++X) Differing += Colour(Shown.Pixel(5 + X, 10 + Y)) != Expected.Canvas()->Pixels(X, Y);
+  EXPECT_EQ(Differing, 0);
 }
 
 }  // namespace
