@@ -38,3 +38,4 @@ ZORVIK_DECLARE_EXCEPTION(EOutOfResources, Exception)      // a platform resource
 ZORVIK_DECLARE_EXCEPTION(EInvalidGraphic, Exception)      // unknown or damaged picture data
 ZORVIK_DECLARE_EXCEPTION(EInvalidOperation, Exception)    // an operation the object's state forbids
 ZORVIK_DECLARE_EXCEPTION(EInvalidCast, Exception)         // an object is not of the class it must be
+ZORVIK_DECLARE_EXCEPTION(EResNotFound, Exception)         // the program has no resource of that name

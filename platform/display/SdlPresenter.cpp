@@ -12,6 +12,7 @@
 #include "platform/base/Exception.h"
 #include "platform/display/MonitorLayout.h"
 #include "platform/display/SdlKeyMap.h"
+#include "platform/gdi/Icons.h"
 #include "platform/ui/winsys/InputLayer.h"
 #include "platform/ui/winsys/LayeredWindows.h"
 #include "platform/ui/winsys/MessageLoop.h"
@@ -23,6 +24,8 @@ namespace {
 constexpr uint32_t NeverFocused = SDL_WINDOW_POPUP_MENU | SDL_WINDOW_TOOLTIP;
 /// More rectangles than this are uploaded as their bounding box: one transfer beats many small ones.
 constexpr size_t MaxUploadRects = 16;
+/// The side of the icon picture a native window is given.
+constexpr int NativeIconSize = 48;
 
 IInputLayer* Input() { return WindowSystem::Get().InputLayer(); }
 
@@ -141,7 +144,27 @@ SdlPresenter::Native& SdlPresenter::Create(Window& W) {
   N.Handle = SDL_CreateWindow(W.Text.c_str(), W.Rect.Left, W.Rect.Top, W.Rect.Width(), W.Rect.Height(),
                               N.Flags | Topmost | SDL_WINDOW_HIDDEN);
   if (!N.Handle) ReportSdlFailure("A native window cannot be made");
+  ShowIcon(W, N.Handle);
   return N;
+}
+
+void SdlPresenter::WindowIconChanged(HWND Wnd) {
+  const Window* W = WindowSystem::Get().Find(Wnd);
+  if (SDL_Window* Native = NativeWindow(Wnd); W && Native) ShowIcon(*W, Native);
+}
+
+void SdlPresenter::ShowIcon(const Window& W, SDL_Window* Native) {
+  const std::shared_ptr<const TIconImages> Images = IconImagesOf(W.BigIcon ? W.BigIcon : W.SmallIcon);
+  if (!Images) return;
+  // The desktop scales the picture itself; the largest usual size serves both the title bar and the task
+  // switcher. Straight alpha in 0xAARRGGBB words is SDL's ARGB8888.
+  const TIconImage& Image = BestIconImage(*Images, NativeIconSize, NativeIconSize);
+  const Surface& Pixels = *Image.Pixels;
+  SDL_Surface* S = SDL_CreateRGBSurfaceWithFormatFrom(Pixels.Row(0), Pixels.Width(), Pixels.Height(), 32,
+                                                      Pixels.Stride(), SDL_PIXELFORMAT_ARGB8888);
+  if (!S) return;
+  SDL_SetWindowIcon(Native, S);
+  SDL_FreeSurface(S);
 }
 
 void SdlPresenter::Drop(HWND Wnd) {

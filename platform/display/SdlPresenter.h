@@ -46,6 +46,7 @@ public:
   void WindowMoved(HWND Wnd) override;
   void WindowStateChanged(HWND Wnd) override;
   void WindowStyleChanged(HWND Wnd) override;
+  void WindowIconChanged(HWND Wnd) override;
   void ZOrderChanged() override;
   void Present(HWND Wnd, const Region& Dirty) override;
   void Wake() override;
@@ -74,6 +75,9 @@ private:
   Native& Create(Window& W);
   void Drop(HWND Wnd);
   void UploadAll(HWND Wnd);
+  /// Gives the native window the window's big icon, else its small one (a window without an icon keeps
+  /// the one it has).
+  static void ShowIcon(const Window& W, SDL_Window* Native);
   void Upload(const Window& W, SDL_Window* Native, const Region& Area);
   HWND WindowOf(uint32_t WindowId) const;
   TPoint ScreenPoint(uint32_t WindowId, int X, int Y) const;

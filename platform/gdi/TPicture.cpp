@@ -5,6 +5,7 @@
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TGIFImage.h"
+#include "platform/gdi/TIcon.h"
 #include "platform/gdi/TJPEGImage.h"
 #include "platform/gdi/TPngImage.h"
 
@@ -26,6 +27,7 @@ const GraphicFormat Formats[] = {
   { ".png", nullptr, Make<TPngImage>, Is<TPngImage> },
   { ".jpg", ".jpeg", Make<TJPEGImage>, Is<TJPEGImage> },
   { ".gif", nullptr, Make<TGIFImage>, Is<TGIFImage> },
+  { ".ico", nullptr, Make<TIcon>, Is<TIcon> },
 };
 
 const GraphicFormat* FormatOfExtension(const String& Extension) {
@@ -64,6 +66,13 @@ TBitmap* TPicture::Bitmap() {
 }
 
 void TPicture::SetBitmap(TBitmap* Value) { SetGraphic(Value); }
+
+TIcon* TPicture::Icon() {
+  if (!dynamic_cast<TIcon*>(FGraphic.get())) TakeGraphic(std::make_unique<TIcon>());
+  return static_cast<TIcon*>(FGraphic.get());
+}
+
+void TPicture::SetIcon(TIcon* Value) { SetGraphic(Value); }
 
 void TPicture::LoadFromFile(const String& FileName) {
   const String extension = ExtractFileExt(FileName);

@@ -6,9 +6,10 @@
 #include "platform/gdi/TGraphic.h"
 
 class TBitmap;
+class TIcon;
 
 /// Holds one graphic (or none). Files load by extension: ".bmp" as TBitmap, ".png" as TPngImage, ".jpg" and
-/// ".jpeg" as TJPEGImage, ".gif" as TGIFImage; any other extension raises EInvalidGraphic "Unknown picture
+/// ".jpeg" as TJPEGImage, ".gif" as TGIFImage, ".ico" as TIcon; any other extension raises EInvalidGraphic "Unknown picture
 /// file extension (.xxx)". A load that fails leaves the picture as it was. Changes of the graphic fire OnChange.
 class TPicture : public TPersistent {
 public:
@@ -23,6 +24,9 @@ public:
   /// The graphic as a bitmap; a picture holding no bitmap gets a new empty one in place of its graphic.
   TBitmap* Bitmap();
   void SetBitmap(TBitmap* Value);
+  /// The graphic as an icon; a picture holding no icon gets a new empty one in place of its graphic.
+  TIcon* Icon();
+  void SetIcon(TIcon* Value);
   int Width() const { return FGraphic ? FGraphic->Width() : 0; }
   int Height() const { return FGraphic ? FGraphic->Height() : 0; }
 

@@ -3,6 +3,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TGIFImage.h"
+#include "platform/gdi/TIcon.h"
 #include "platform/gdi/TJPEGImage.h"
 #include "platform/gdi/TPngImage.h"
 #include "tools/fuzz/FuzzInput.h"

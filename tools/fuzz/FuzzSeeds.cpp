@@ -8,8 +8,11 @@
 #include <functional>
 
 #include "platform/base/TMemoryStream.h"
+#include "platform/gdi/EmbeddedResources.h"
+#include "platform/gdi/Icons.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TGIFImage.h"
+#include "platform/gdi/TIcon.h"
 #include "platform/gdi/TJPEGImage.h"
 #include "platform/gdi/TPngImage.h"
 #include "skin/core/TskCompressedStoredSkin.h"
@@ -95,6 +98,11 @@ void WritePictures(const fs::path& Corpus) {
   Write(Corpus / "picture_png" / "plain.png", Encoded<TPngImage>(*small));
   Write(Corpus / "picture_jpeg" / "small.jpg", Encoded<TJPEGImage>(*small));
   Write(Corpus / "picture_gif" / "small.gif", Encoded<TGIFImage>(*small));
+  TIcon standard, tiny;
+  LoadFromResourceName(standard, "IDI_ERROR");
+  tiny.SetHandle(CopyImage(standard.Handle(), IMAGE_ICON, 7, 5, 0));
+  Write(Corpus / "picture_ico" / "standard.ico", Saved(standard));
+  Write(Corpus / "picture_ico" / "small.ico", Saved(tiny));
 }
 
 void WriteSkins(const fs::path& Corpus, const fs::path& Work) {

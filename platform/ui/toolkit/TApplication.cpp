@@ -1,6 +1,7 @@
 #include "platform/ui/toolkit/TApplication.h"
 
 #include "platform/base/Exception.h"
+#include "platform/gdi/EmbeddedResources.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/MessageLoop.h"
@@ -95,6 +96,14 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
   // After every OnMessage hook, so their owners see each message first.
   SetMessageFilter([this](TMsg& Msg) { return ProcessMessage(Msg); });
   SetShowHint(true);
+  FIcon->OnChange = [this](TObject*) { IconChanged(); };
+  LoadFromResourceName(*FIcon, "MAINICON");
+}
+
+void TApplication::IconChanged() {
+  SendMessage(FHandle, WM_SETICON, ICON_BIG, LPARAM(FIcon->Handle()));
+  if (Screen)
+    for (int I = 0; I < Screen->FormCount(); ++I) Screen->Forms(I)->Perform(CM_ICONCHANGED, 0, 0);
 }
 
 // The forms go first, while the application, its window and the screen are whole; an error on the way

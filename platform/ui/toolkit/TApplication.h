@@ -25,6 +25,7 @@
 #include <type_traits>
 
 #include "platform/base/TComponent.h"
+#include "platform/gdi/TIcon.h"
 #include "platform/ui/toolkit/FormTypes.h"
 #include "platform/ui/toolkit/IControlHost.h"
 #include "platform/ui/winsys/MessageHookStack.h"
@@ -75,6 +76,10 @@ public:
   HWND Handle() const { return FHandle; }
   const String& Title() const { return FTitle; }
   void SetTitle(const String& Value);
+  /// The program's icon ("MAINICON" of the program's pictures at first), shown by the application window
+  /// and by every form without an icon of its own.
+  TIcon* Icon() const { return FIcon.get(); }
+  void SetIcon(TIcon* Value) { FIcon->Assign(Value); }
   /// Stored only: help is not shown.
   const String& HelpFile() const { return FHelpFile; }
   void SetHelpFile(const String& Value) { FHelpFile = Value; }
@@ -150,9 +155,12 @@ private:
   void StopHintTimers();
   void HintTimerExpired(UINT_PTR Timer);
   void FormDestroyed(TCustomForm* Form);
+  /// Gives the application window the icon and tells the forms (CM_ICONCHANGED).
+  void IconChanged();
 
   HWND FHandle { 0 };
   String FTitle;
+  std::unique_ptr<TIcon> FIcon { std::make_unique<TIcon>() };
   String FHelpFile;
   TCustomForm* FMainForm { nullptr };
   bool FShowMainForm { true };

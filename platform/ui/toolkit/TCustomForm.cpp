@@ -64,6 +64,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std:
   FWidth = 320;
   FHeight = 240;
   SetColor(clBtnFace);
+  FIcon->OnChange = [this](TObject*) { IconChanged(); };
   if (Screen) Screen->AddForm(this);
 }
 
@@ -482,6 +483,20 @@ void TCustomForm::WMActivate(TMessage& Message) {
   DefaultHandler(Message);
 }
 
+void TCustomForm::CreateWnd() {
+  TWinControl::CreateWnd();
+  IconChanged();
+}
+
+HICON TCustomForm::IconHandle() const {
+  if (!FIcon->Empty()) return FIcon->Handle();
+  return Application ? Application->Icon()->Handle() : 0;
+}
+
+void TCustomForm::IconChanged() {
+  if (HandleAllocated()) SendMessage(Handle(), WM_SETICON, ICON_BIG, LPARAM(IconHandle()));
+}
+
 void TCustomForm::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
   case WM_CLOSE:
@@ -515,6 +530,9 @@ void TCustomForm::Dispatch(TMessage& Message) {
   case CM_ACTIVATE: Activate(); return;
   case CM_DEACTIVATE: Deactivate(); return;
   case CM_RELEASE: delete this; return;
+  case CM_ICONCHANGED:
+    if (FIcon->Empty()) IconChanged();
+    return;
   default: TWinControl::Dispatch(Message); return;
   }
 }

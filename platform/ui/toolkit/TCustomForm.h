@@ -24,6 +24,7 @@
 // screen, at the start of the form's own destructor.
 #include <memory>
 
+#include "platform/gdi/TIcon.h"
 #include "platform/ui/toolkit/FormTypes.h"
 #include "platform/ui/toolkit/TControlCanvas.h"
 #include "platform/ui/toolkit/TWinControl.h"
@@ -60,6 +61,9 @@ public:
   void SetWindowState(TWindowState Value);
   /// The monitor the form is on.
   TMonitor* Monitor();
+  /// The form's own icon; while it is empty the window shows the application's icon.
+  TIcon* Icon() const { return FIcon.get(); }
+  void SetIcon(TIcon* Value) { FIcon->Assign(Value); }
 
   // ---- Showing and closing ----
   void Show();
@@ -144,6 +148,8 @@ protected:
   virtual void Paint();
 
   void CreateParams(TCreateParams& Params) override;
+  /// The window, then its icon.
+  void CreateWnd() override;
   void PaintWindow(HDC DC) override;
   void Dispatch(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -164,7 +170,12 @@ private:
   void CMDialogKey(TMessage& Message);
   /// Puts the window's styles, frame and band in line with the frame properties.
   void UpdateWindowStyles();
+  /// The icon the window shows: the form's own, else the application's (0: none).
+  HICON IconHandle() const;
+  /// Gives the window the icon it shows now (WM_SETICON ICON_BIG).
+  void IconChanged();
 
+  std::unique_ptr<TIcon> FIcon { std::make_unique<TIcon>() };
   TFormBorderStyle FBorderStyle { bsSizeable };
   TBorderIcons FBorderIcons { biSystemMenu, biMinimize, biMaximize };
   TFormStyle FFormStyle { fsNormal };

@@ -6,9 +6,11 @@
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/Icons.h"
 #include "platform/gdi/PixelOps.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
+#include "platform/gdi/TIcon.h"
 
 namespace {
 
@@ -191,6 +193,27 @@ void TCustomImageList::Clear() {
 bool TCustomImageList::GetBitmap(int Index, TBitmap* Image) const {
   if (Index < 0 || Index >= Count() || !Image) return false;
   Image->Assign(FImages[size_t(Index)].get());
+  return true;
+}
+
+bool TCustomImageList::GetIcon(int Index, TIcon* Icon) {
+  if (Index < 0 || Index >= Count() || !Icon) return false;
+  TBitmap Drawn;
+  Drawn.SetPixelFormat(pf32bit);
+  Drawn.SetSize(FWidth, FHeight);
+  for (int Y = 0; Y < FHeight; ++Y) std::fill_n(static_cast<uint32_t*>(Drawn.ScanLine(Y)), FWidth, 0u);
+  DoDraw(Index, Drawn.Canvas(), 0, 0, ILD_TRANSPARENT, true);
+  // Icons hold straight colours: the drawn, premultiplied ones are divided by their alpha.
+  auto Pixels = std::make_shared<Surface>(FWidth, FHeight, SurfaceFormat::Bgra32);
+  for (int Y = 0; Y < FHeight; ++Y)
+    for (int X = 0; X < FWidth; ++X) {
+      const uint32_t P = static_cast<const uint32_t*>(Drawn.ScanLine(Y))[X], A = P >> 24;
+      uint32_t Straight = A << 24;
+      for (int Shift = 0; A && Shift < 24; Shift += 8)
+        Straight |= std::min(255u, (((P >> Shift) & 0xFF) * 255 + A / 2) / A) << Shift;
+      Pixels->SetPixel(X, Y, Straight);
+    }
+  Icon->SetHandle(CreateIconFromImages({ { std::move(Pixels), 32 } }));
   return true;
 }
 

@@ -13,6 +13,7 @@
 
 class TBitmap;
 class TCanvas;
+class TIcon;
 
 /// The handle of an image list: a number that names one live list (0: none).
 using HIMAGELIST = uintptr_t;
@@ -60,6 +61,9 @@ public:
   void Clear();
   /// Copies the image at Index into Image (pf32bit, premultiplied); false for a bad index.
   bool GetBitmap(int Index, TBitmap* Image) const;
+  /// Makes Icon a new icon of the image at Index as DoDraw draws it (enabled, transparent) onto nothing,
+  /// so lists that draw their pictures themselves give those; false for a bad index or no icon.
+  bool GetIcon(int Index, TIcon* Icon);
 
   /// Draws the image at Index with its top-left at (X, Y), greyed when not Enabled; nothing for a bad
   /// index.

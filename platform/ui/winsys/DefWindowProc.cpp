@@ -130,6 +130,18 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
     return GetText(*W, WParam, LParam);
   case WM_GETTEXTLENGTH:
     return LRESULT(W->Text.size());
+  case WM_SETICON: {
+    HICON& Slot = WParam == ICON_BIG ? W->BigIcon : W->SmallIcon;
+    const HICON Old = Slot;
+    Slot = HICON(LParam);
+    if (IPresenter* Presenter = WS.Presenter(); Presenter && W->IsTopLevel())
+      Presenter->WindowIconChanged(Wnd);
+    return LRESULT(Old);
+  }
+  case WM_GETICON:
+    if (WParam == ICON_SMALL2)
+      return LRESULT(W->SmallIcon ? W->SmallIcon : W->BigIcon);
+    return LRESULT(WParam == ICON_BIG ? W->BigIcon : W->SmallIcon);
   case WM_CLOSE:
     DestroyWindow(Wnd);
     return 0;

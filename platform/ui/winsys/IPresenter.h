@@ -41,6 +41,8 @@ public:
   virtual void WindowStateChanged(HWND Wnd) { (void)Wnd; }
   /// Style, extended style, window region or layered attributes changed.
   virtual void WindowStyleChanged(HWND Wnd) { (void)Wnd; }
+  /// The window's icons changed (BigIcon / SmallIcon in the record; their pictures through Icons.h).
+  virtual void WindowIconChanged(HWND Wnd) { (void)Wnd; }
   /// The z-order of the top-level windows changed.
   virtual void ZOrderChanged() {}
   /// Pixels of the window changed inside Dirty (window coordinates): copy them from Backing (or show

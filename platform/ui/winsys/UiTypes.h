@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/base/Types.h"
+#include "platform/gdi/IconHandle.h"
 #include "platform/gdi/WindowHandle.h"
 
 using UINT = uint32_t;
@@ -16,9 +17,8 @@ using LRESULT = intptr_t;
 using UINT_PTR = uintptr_t;
 using LONG_PTR = intptr_t;
 using ATOM = uint16_t;
-/// Cursor and icon handles; the cursor module gives them meaning, the window system only stores them.
+/// Cursor handles; the cursor module gives them meaning, the window system only stores them.
 using HCURSOR = uintptr_t;
-using HICON = uintptr_t;
 
 constexpr Word LOWORD(uintptr_t V) { return Word(V & 0xFFFF); }
 constexpr Word HIWORD(uintptr_t V) { return Word((V >> 16) & 0xFFFF); }

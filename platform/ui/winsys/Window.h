@@ -58,6 +58,9 @@ public:
   LONG_PTR UserData { 0 };
   std::vector<Byte> Extra;  // cbWndExtra bytes for GetWindowLongPtr at positive offsets
   std::map<String, uintptr_t> Props;
+  /// The icons of WM_SETICON (ICON_BIG, ICON_SMALL); a presenter shows the big one, else the small one.
+  HICON BigIcon { 0 };
+  HICON SmallIcon { 0 };
   /// Procedures, the class procedure first; the last one is called.
   std::vector<ProcEntry> Procs;
   /// Procedures of the chain running for this window now, innermost last: CallWindowProc goes on below

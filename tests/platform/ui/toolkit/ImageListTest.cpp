@@ -1,8 +1,10 @@
 // Image lists: cutting pictures into images, transparency from masks and mask colours, drawing enabled
-// and greyed, the background colour, and the handle-level calls that draw through DoDraw.
+// and greyed, the background colour, the handle-level calls that draw through DoDraw, and icons of images.
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/Icons.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
+#include "platform/gdi/TIcon.h"
 #include "platform/ui/views/ImageListCalls.h"
 #include "platform/ui/toolkit/TImageList.h"
 #include "tests/platform/ui/AppFixture.h"
@@ -108,6 +110,41 @@ TEST(ImageList, HandleCallsDrawThroughDoDrawAndFailOnStaleHandles) {
   EXPECT_FALSE(ImageList_DrawEx(H, 0, DC, 0, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_NORMAL));
   EXPECT_EQ(ImageList_GetImageCount(H), 0);
   EXPECT_FALSE(ImageList_GetIconSize(H, &W, &Ht));
+}
+
+TEST(ImageList, GetIconGivesTheImageAsDoDrawDrawsItWithItsAlpha) {
+  struct TRedList : TImageList {
+    using TImageList::TImageList;
+    bool OwnPictures { false };
+    void DoDraw(int Index, TCanvas* Canvas, int X, int Y, UINT Style, bool Enabled) override {
+      if (!OwnPictures) return TImageList::DoDraw(Index, Canvas, X, Y, Style, Enabled);
+      Canvas->Brush()->SetColor(clRed);
+      Canvas->FillRect(Rect(X, Y, X + 2, Y + 2));
+    }
+  };
+  TRedList List(nullptr, 4, 4);
+  // A 32-bit picture: its left half opaque blue, its right half blue at alpha 64.
+  TBitmap Image;
+  Image.SetPixelFormat(pf32bit);
+  Image.SetSize(4, 4);
+  for (int Y = 0; Y < 4; ++Y)
+    for (int X = 0; X < 4; ++X) static_cast<uint32_t*>(Image.ScanLine(Y))[X] = X < 2 ? 0xFF0000FFu : 0x400000FFu;
+  List.Add(&Image, nullptr);
+  List.SetBkColor(clYellow);
+
+  TIcon Icon;
+  ASSERT_TRUE(List.GetIcon(0, &Icon));
+  EXPECT_EQ(Icon.Width(), 4);
+  const TIconImage& Picture = (*IconImagesOf(Icon.Handle()))[0];
+  EXPECT_EQ(Picture.Pixels->Pixel(0, 0), 0xFF0000FFu);
+  EXPECT_EQ(Picture.Pixels->Pixel(3, 3), 0x400000FFu) << "straight colour, no background colour";
+
+  List.OwnPictures = true;
+  ASSERT_TRUE(List.GetIcon(0, &Icon));
+  const TIconImage& Own = (*IconImagesOf(Icon.Handle()))[0];
+  EXPECT_EQ(Own.Pixels->Pixel(1, 1) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(Own.Pixels->Pixel(3, 3) >> 24, 0u);
+  EXPECT_FALSE(List.GetIcon(1, &Icon));
 }
 
 }  // namespace

@@ -1,0 +1,20 @@
+#pragma once
+// The pictures of the program's resource table, drawn by our own code: the slider's default ruler and
+// thumb bitmaps, the drive and folder bitmaps, the file dialogs' tool-button pictures, the program icon
+// and the system's standard icons.
+#include <vector>
+
+#include "platform/base/Types.h"
+
+/// One picture as the resource table stores it: a BMP, PNG or icon file named Name + Extension.
+struct TProgramPicture {
+  String Name;
+  String Extension;  // ".bmp", ".png" or ".ico"
+  std::vector<Byte> Bytes;
+};
+
+/// Every picture of the resource table, drawn now; the same sources always give the same bytes.
+std::vector<TProgramPicture> DrawProgramPictures();
+/// Writes a PNG sheet showing each picture at its own size and four times enlarged, over light, dark and
+/// checkered backgrounds, for a person to review the look.
+void WriteProgramPictureSheet(const String& FileName);
