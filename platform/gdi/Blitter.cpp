@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
 
 #include "platform/gdi/PixelOps.h"
+#include "platform/gdi/PixelRuns.h"
 
 namespace {
 
@@ -125,16 +127,18 @@ AxisSource MapAxis(const Span& D, const Span& S, int Limit, int From, int Count,
   return A;
 }
 
-// The axis maps of the running thread, reused from blit to blit: repaints make thousands of small blits,
-// and allocating fresh maps for each cost more than filling them.
-struct MapScratch {
+// The buffers of the running thread, reused from blit to blit: repaints make thousands of small blits,
+// and allocating fresh buffers for each cost more than filling them.
+struct BlitScratch {
   std::vector<int> Cols;
   std::vector<int> Rows;
+  std::vector<uint32_t> Pixels;    // one row's source pixels brought to 32 bits
+  std::vector<uint32_t> Expanded;  // the 24-bit source pixels a stretched row takes its pixels from
 };
 
-MapScratch& ThreadMaps() {
-  thread_local MapScratch Maps;
-  return Maps;
+BlitScratch& ThreadScratch() {
+  thread_local BlitScratch Scratch;
+  return Scratch;
 }
 
 template <SurfaceFormat F> uint32_t Load(const uint8_t* Row, int X) {
@@ -157,72 +161,18 @@ template <SurfaceFormat F> void Store(uint8_t* Row, int X, uint32_t V) {
   }
 }
 
-// Expands Count 24-bit pixels to opaque 32-bit ones, four at a time from three 32-bit words: that reads
-// exactly the bytes of the run, and the source row may end right after it.
-void ExpandRun(uint8_t* Dest, const uint8_t* Src, int Count) {
-  auto* D = reinterpret_cast<uint32_t*>(Dest);
-  int I = 0;
-  for (; I + 4 <= Count; I += 4, Src += 12) {
-    uint32_t W0, W1, W2;
-    std::memcpy(&W0, Src, 4);
-    std::memcpy(&W1, Src + 4, 4);
-    std::memcpy(&W2, Src + 8, 4);
-    D[I] = 0xFF000000u | W0;
-    D[I + 1] = 0xFF000000u | W0 >> 24 | W1 << 8;
-    D[I + 2] = 0xFF000000u | W1 >> 16 | W2 << 16;
-    D[I + 3] = 0xFF000000u | W2 >> 8;
-  }
-  for (; I < Count; ++I, Src += 3)
-    D[I] = 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
-}
-
-// Copies visible columns [X0, X1) of one row from a source row SrcWidth pixels wide.
-template <SurfaceFormat DF, SurfaceFormat SF, bool Shifted>
-void CopyRow(uint8_t* DRow, const uint8_t* SRow, int SrcWidth, const AxisSource& Cols, int X0, int X1) {
-  if constexpr (Shifted && DF == SF) {
-    constexpr int Bpp = DF == SurfaceFormat::Bgra32 ? 4 : 3;
-    std::memcpy(DRow + ptrdiff_t(X0) * Bpp, SRow + ptrdiff_t(X0 + Cols.Offset) * Bpp, size_t(X1 - X0) * Bpp);
-  } else if constexpr (Shifted && DF == SurfaceFormat::Bgra32) {
-    ExpandRun(DRow + ptrdiff_t(X0) * 4, SRow + ptrdiff_t(X0 + Cols.Offset) * 3, X1 - X0);
-  } else if constexpr (DF == SurfaceFormat::Bgra32 && SF == SurfaceFormat::Bgr24) {
-    // One 4-byte load takes a pixel and the next one's blue byte, which is there for all but the row's
-    // last pixel.
-    auto* D = reinterpret_cast<uint32_t*>(DRow);
-    for (int X = X0; X < X1; ++X) {
-      const int C = Cols.Map[X];
-      if (C + 1 < SrcWidth) {
-        uint32_t V;
-        std::memcpy(&V, SRow + ptrdiff_t(C) * 3, 4);
-        D[X] = 0xFF000000u | V;
-      } else {
-        D[X] = Load<SF>(SRow, C);
-      }
-    }
+// Copies visible columns [X0, X1) of one row onto a 24-bit row.
+template <SurfaceFormat SF, bool Shifted>
+void CopyRow24(uint8_t* DRow, const uint8_t* SRow, const AxisSource& Cols, int X0, int X1) {
+  if constexpr (Shifted && SF == SurfaceFormat::Bgr24) {
+    std::memcpy(DRow + ptrdiff_t(X0) * 3, SRow + ptrdiff_t(X0 + Cols.Offset) * 3, size_t(X1 - X0) * 3);
   } else {
     // Unrolled: the loop of one pixel is so short that where it falls across code fetch boundaries
     // decides its speed.
 #pragma GCC unroll 4
     for (int X = X0; X < X1; ++X)
-      Store<DF>(DRow, X, Load<SF>(SRow, SourceIndex<Shifted>(Cols, X)));
+      Store<SurfaceFormat::Bgr24>(DRow, X, Load<SF>(SRow, SourceIndex<Shifted>(Cols, X)));
   }
-}
-
-uint32_t BlendPixel(uint32_t D, uint32_t S, const BLENDFUNCTION& B) {
-  const uint32_t Constant = B.SourceConstantAlpha;
-  uint32_t SA = B.AlphaFormat & AC_SRC_ALPHA ? S >> 24 : 255;
-  uint32_t SR = S >> 16 & 0xFF, SG = S >> 8 & 0xFF, SB = S & 0xFF;
-  if (Constant != 255) {
-    SA = Mul255(SA, Constant);
-    SR = Mul255(SR, Constant);
-    SG = Mul255(SG, Constant);
-    SB = Mul255(SB, Constant);
-  }
-  const uint32_t Keep = 255 - SA;
-  const uint32_t A = std::min(255u, SA + Mul255(D >> 24, Keep));
-  const uint32_t R = std::min(255u, SR + Mul255(D >> 16 & 0xFF, Keep));
-  const uint32_t G = std::min(255u, SG + Mul255(D >> 8 & 0xFF, Keep));
-  const uint32_t Bl = std::min(255u, SB + Mul255(D & 0xFF, Keep));
-  return A << 24 | R << 16 | G << 8 | Bl;
 }
 
 // One clip rectangle's share of a blit in visible coordinates (counted from Origin on the target): rows
@@ -234,6 +184,8 @@ struct BlitPart {
   const AxisSource& Rows;
   const AxisSource& Cols;
   int X0, X1, Y0, Y1;
+  const PixelRunKernels& Kernels;
+  BlitScratch& Scratch;
 };
 
 // Calls F(destination row, source row) for each row of the part. With ReuseRows, a row stretched from
@@ -251,33 +203,99 @@ template <bool ReuseRows, int Bpp, class Fn> void ForEachRow(const BlitPart& P, 
   }
 }
 
-// Applies the operation to a part; the operation is chosen once per part, not per row, because the
-// rows of a repaint's pieces are only a few pixels long.
-template <SurfaceFormat DF, SurfaceFormat SF, bool Shifted>
-void BlitPartOf(const BlitPart& P, const BlitOperation& Op) {
-  constexpr int Bpp = DF == SurfaceFormat::Bgra32 ? 4 : 3;
+// And, Or or Xor of the source's colour bits into D; D's alpha stays.
+uint32_t RasterPixel(uint32_t D, uint32_t S, BlitOperation::Kind Op) {
+  switch (Op) {
+    case BlitOperation::And: return D & (S | 0xFF000000u);
+    case BlitOperation::Or: return D | (S & 0xFFFFFFu);
+    default: return D ^ (S & 0xFFFFFFu);
+  }
+}
+
+// The source pixels of the part's columns in one row as 32-bit pixels: where the source row holds them
+// so, a pointer into it; else Into, filled with them.
+template <SurfaceFormat SF, bool Shifted>
+const uint32_t* SourcePixels(const BlitPart& P, const uint8_t* SRow, uint32_t* Into) {
+  const int Count = P.X1 - P.X0;
+  if constexpr (Shifted) {
+    const int First = P.X0 + P.Cols.Offset;
+    if constexpr (SF == SurfaceFormat::Bgra32)
+      return reinterpret_cast<const uint32_t*>(SRow) + First;
+    P.Kernels.Expand24(Into, SRow + ptrdiff_t(First) * 3, Count);
+  } else {
+    const int* Map = P.Cols.Map + P.X0;
+    if constexpr (SF == SurfaceFormat::Bgra32) {
+      P.Kernels.Gather(Into, reinterpret_cast<const uint32_t*>(SRow), P.Source.Width(), Map, 0, Count);
+    } else {
+      // The source pixels the row takes lie between its ends' (the map may run backwards); brought to
+      // 32 bits once, they are gathered like a 32-bit row's. A row reduced much takes only a few of
+      // them, one at a time.
+      const int Low = std::min(Map[0], Map[Count - 1]), Length = std::abs(Map[Count - 1] - Map[0]) + 1;
+      if (Length <= 2 * Count) {
+        uint32_t* Expanded = P.Scratch.Expanded.data();
+        P.Kernels.Expand24(Expanded, SRow + ptrdiff_t(Low) * 3, Length);
+        P.Kernels.Gather(Into, Expanded, Length, Map, Low, Count);
+      } else {
+        for (int I = 0; I < Count; ++I) Into[I] = Load<SF>(SRow, Map[I]);
+      }
+    }
+  }
+  return Into;
+}
+
+// The operations onto a 32-bit target, a row at a time through the fastest pixel loops.
+template <SurfaceFormat SF, bool Shifted> void BlitPartOnto32(const BlitPart& P, const BlitOperation& Op) {
+  const int Count = P.X1 - P.X0;
+  const PixelRunKernels& K = P.Kernels;
+  uint32_t* Pixels = P.Scratch.Pixels.data();
+  const auto Target = [&](uint8_t* DRow) { return reinterpret_cast<uint32_t*>(DRow) + P.X0; };
+  switch (Op.Op) {
+    case BlitOperation::Copy:
+      ForEachRow<true, 4>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
+        uint32_t* D = Target(DRow);
+        const uint32_t* S = SourcePixels<SF, Shifted>(P, SRow, D);
+        if (S != D)
+          std::memcpy(D, S, size_t(Count) * 4);
+      });
+      break;
+    case BlitOperation::Transparent:
+      ForEachRow<false, 4>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
+        K.Keyed(Target(DRow), SourcePixels<SF, Shifted>(P, SRow, Pixels), Count, Op.Key);
+      });
+      break;
+    case BlitOperation::Alpha: {
+      const uint32_t Constant = Op.Blend.SourceConstantAlpha;
+      const bool SourceAlpha = Op.Blend.AlphaFormat & AC_SRC_ALPHA;
+      ForEachRow<false, 4>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
+        K.Blend(Target(DRow), SourcePixels<SF, Shifted>(P, SRow, Pixels), Count, Constant, SourceAlpha);
+      });
+      break;
+    }
+    default:
+      ForEachRow<false, 4>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
+        uint32_t* D = Target(DRow);
+        const uint32_t* S = SourcePixels<SF, Shifted>(P, SRow, Pixels);
+        for (int I = 0; I < Count; ++I) D[I] = RasterPixel(D[I], S[I], Op.Op);
+      });
+      break;
+  }
+}
+
+// The operations onto a 24-bit target, a pixel at a time; the operation is chosen once per part, not
+// per row, because the rows of a repaint's pieces are only a few pixels long.
+template <SurfaceFormat SF, bool Shifted> void BlitPartOnto24(const BlitPart& P, const BlitOperation& Op) {
+  constexpr SurfaceFormat DF = SurfaceFormat::Bgr24;
   const AxisSource& Cols = P.Cols;
   const int X0 = P.X0, X1 = P.X1;
   const auto EachPixel = [&](auto Apply) {
-    ForEachRow<false, Bpp>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
+    ForEachRow<false, 3>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
       for (int X = X0; X < X1; ++X)
         Apply(DRow, X, Load<SF>(SRow, SourceIndex<Shifted>(Cols, X)));
     });
   };
   switch (Op.Op) {
     case BlitOperation::Copy:
-      ForEachRow<true, Bpp>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
-        CopyRow<DF, SF, Shifted>(DRow, SRow, P.Source.Width(), Cols, X0, X1);
-      });
-      break;
-    case BlitOperation::And:
-      EachPixel([](uint8_t* D, int X, uint32_t S) { Store<DF>(D, X, Load<DF>(D, X) & (S | 0xFF000000u)); });
-      break;
-    case BlitOperation::Or:
-      EachPixel([](uint8_t* D, int X, uint32_t S) { Store<DF>(D, X, Load<DF>(D, X) | (S & 0xFFFFFFu)); });
-      break;
-    case BlitOperation::Xor:
-      EachPixel([](uint8_t* D, int X, uint32_t S) { Store<DF>(D, X, Load<DF>(D, X) ^ (S & 0xFFFFFFu)); });
+      ForEachRow<true, 3>(P, [&](uint8_t* DRow, const uint8_t* SRow) { CopyRow24<SF, Shifted>(DRow, SRow, Cols, X0, X1); });
       break;
     case BlitOperation::Transparent:
       EachPixel([Key = Op.Key](uint8_t* D, int X, uint32_t S) {
@@ -286,9 +304,13 @@ void BlitPartOf(const BlitPart& P, const BlitOperation& Op) {
       });
       break;
     case BlitOperation::Alpha:
-      EachPixel([&Blend = Op.Blend](uint8_t* D, int X, uint32_t S) {
-        Store<DF>(D, X, BlendPixel(Load<DF>(D, X), S, Blend));
+      EachPixel([Constant = uint32_t(Op.Blend.SourceConstantAlpha),
+                 SourceAlpha = bool(Op.Blend.AlphaFormat & AC_SRC_ALPHA)](uint8_t* D, int X, uint32_t S) {
+        Store<DF>(D, X, AlphaBlendPixel(Load<DF>(D, X), S, Constant, SourceAlpha));
       });
+      break;
+    default:
+      EachPixel([Kind = Op.Op](uint8_t* D, int X, uint32_t S) { Store<DF>(D, X, RasterPixel(Load<DF>(D, X), S, Kind)); });
       break;
   }
 }
@@ -298,8 +320,8 @@ using PartFunction = void (*)(const BlitPart&, const BlitOperation&);
 template <bool Shifted> PartFunction PartFor(SurfaceFormat D, SurfaceFormat S) {
   using enum SurfaceFormat;
   if (D == Bgra32)
-    return S == Bgra32 ? BlitPartOf<Bgra32, Bgra32, Shifted> : BlitPartOf<Bgra32, Bgr24, Shifted>;
-  return S == Bgra32 ? BlitPartOf<Bgr24, Bgra32, Shifted> : BlitPartOf<Bgr24, Bgr24, Shifted>;
+    return S == Bgra32 ? BlitPartOnto32<Bgra32, Shifted> : BlitPartOnto32<Bgr24, Shifted>;
+  return S == Bgra32 ? BlitPartOnto24<Bgra32, Shifted> : BlitPartOnto24<Bgr24, Shifted>;
 }
 
 }  // namespace
@@ -334,13 +356,17 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
   const TRect Visible = DestRect.Intersection(ClipBox);
   if (Visible.IsEmpty())
     return;
-  MapScratch& Maps = ThreadMaps();
+  BlitScratch& Scratch = ThreadScratch();
   const AxisSource Rows = MapAxis(DRowSpan, SRowSpan, Source->Height(), Visible.Top - DestRect.Top,
-                                  Visible.Bottom - Visible.Top, Maps.Rows);
+                                  Visible.Bottom - Visible.Top, Scratch.Rows);
   const AxisSource Cols = MapAxis(DCol, SCol, Source->Width(), Visible.Left - DestRect.Left,
-                                  Visible.Right - Visible.Left, Maps.Cols);
+                                  Visible.Right - Visible.Left, Scratch.Cols);
   if (Rows.First >= Rows.Last || Cols.First >= Cols.Last)
     return;
+  if (Scratch.Pixels.size() < size_t(Cols.Last - Cols.First))
+    Scratch.Pixels.resize(size_t(Cols.Last - Cols.First));
+  if (Cols.Map && Source->Format() == SurfaceFormat::Bgr24 && Scratch.Expanded.size() < size_t(Source->Width()))
+    Scratch.Expanded.resize(size_t(Source->Width()));
   const PartFunction Kernel = Cols.Map ? PartFor<false>(Target->Format(), Source->Format())
                                        : PartFor<true>(Target->Format(), Source->Format());
 
@@ -349,6 +375,7 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
       break;
     const TRect Span = C.Offset(-Visible.Left, -Visible.Top).Intersection({ Cols.First, Rows.First, Cols.Last, Rows.Last });
     if (!Span.IsEmpty())
-      Kernel({ *Target, *Source, Visible.TopLeft(), Rows, Cols, Span.Left, Span.Right, Span.Top, Span.Bottom }, Operation);
+      Kernel({ *Target, *Source, Visible.TopLeft(), Rows, Cols, Span.Left, Span.Right, Span.Top, Span.Bottom,
+               FastestPixelRunKernels(), Scratch }, Operation);
   }
 }

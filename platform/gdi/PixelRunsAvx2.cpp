@@ -1,0 +1,121 @@
+// The blitter's pixel loops eight pixels at a time with AVX2. Only these functions are compiled for AVX2
+// (by their target attribute, not the file's flags), so nothing shared with the rest of the program
+// carries instructions an older processor lacks; they run only where the processor reports AVX2.
+#ifdef __x86_64__
+#include <immintrin.h>
+
+#include "platform/gdi/PixelOps.h"
+#include "platform/gdi/PixelRuns.h"
+
+#define AVX2 __attribute__((target("avx2")))
+
+namespace {
+
+AVX2 __m256i Load(const void* P) { return _mm256_loadu_si256(static_cast<const __m256i*>(P)); }
+AVX2 void Store(uint32_t* P, __m256i V) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(P), V); }
+
+// The lanes of the last Count < 8 pixels of a run, for masked loads and stores that touch nothing beyond.
+AVX2 __m256i TailMask(int Count) {
+  return _mm256_cmpgt_epi32(_mm256_set1_epi32(Count), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+}
+AVX2 __m256i LoadTail(const uint32_t* P, __m256i Mask) { return _mm256_maskload_epi32(reinterpret_cast<const int*>(P), Mask); }
+AVX2 void StoreTail(uint32_t* P, __m256i Mask, __m256i V) { _mm256_maskstore_epi32(reinterpret_cast<int*>(P), Mask, V); }
+
+// X * Y / 255 rounded to nearest in every 16-bit lane, X and Y in 0..255: (T + (T >> 8)) >> 8 with
+// T = XY + 128 equals (257 T) >> 16, one high multiplication.
+AVX2 __m256i Mul255(__m256i X, __m256i Y) {
+  const __m256i T = _mm256_add_epi16(_mm256_mullo_epi16(X, Y), _mm256_set1_epi16(128));
+  return _mm256_mulhi_epu16(T, _mm256_set1_epi16(257));
+}
+
+// Every byte of V times the factor in its 16-bit lane of F, divided by 255.
+AVX2 __m256i ScaleBytes(__m256i V, __m256i F) {
+  const __m256i RB = Mul255(_mm256_and_si256(V, _mm256_set1_epi16(0xFF)), F);
+  const __m256i AG = Mul255(_mm256_srli_epi16(V, 8), F);
+  return _mm256_or_si256(RB, _mm256_slli_epi16(AG, 8));
+}
+
+AVX2 void Expand24(uint32_t* Dest, const uint8_t* Src, int Count) {
+  // Pixels 0-3 are bytes 0-11 of the low half; pixels 4-7 bytes 4-15 of the high half, loaded from byte
+  // 8, so the loads end with the 24th byte.
+  const __m256i Spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,  //
+                                          4, 5, 6, -1, 7, 8, 9, -1, 10, 11, 12, -1, 13, 14, 15, -1);
+  const __m256i Opaque = _mm256_set1_epi32(int(0xFF000000u));
+  int I = 0;
+  for (; I + 8 <= Count; I += 8, Src += 24) {
+    const __m128i Low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Src));
+    const __m128i High = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Src + 8));
+    const __m256i V = _mm256_inserti128_si256(_mm256_castsi128_si256(Low), High, 1);
+    Store(Dest + I, _mm256_or_si256(_mm256_shuffle_epi8(V, Spread), Opaque));
+  }
+  for (; I < Count; ++I, Src += 3)
+    Dest[I] = 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
+}
+
+// Eight pixels whose sources lie within eight neighbours (enlarging, or reducing by little) are one load
+// and one shuffle; others are gathered.
+AVX2 void Gather(uint32_t* Dest, const uint32_t* Src, int Length, const int* Map, int Base, int Count) {
+  const int* Src32 = reinterpret_cast<const int*>(Src);
+  int I = 0;
+  for (; I + 8 <= Count; I += 8) {
+    const __m256i Index = _mm256_sub_epi32(Load(Map + I), _mm256_set1_epi32(Base));
+    const int First = Map[I] - Base, Last = Map[I + 7] - Base;
+    const int Low = First < Last ? First : Last, High = First < Last ? Last : First;
+    if (High - Low < 8 && Length >= 8) {
+      const int Start = Low < Length - 8 ? Low : Length - 8;
+      const __m256i Window = Load(Src + Start);
+      Store(Dest + I, _mm256_permutevar8x32_epi32(Window, _mm256_sub_epi32(Index, _mm256_set1_epi32(Start))));
+    } else {
+      Store(Dest + I, _mm256_i32gather_epi32(Src32, Index, 4));
+    }
+  }
+  for (; I < Count; ++I) Dest[I] = Src[Map[I] - Base];
+}
+
+AVX2 __m256i KeyedPixels(__m256i S, __m256i D, uint32_t Key) {
+  const __m256i Keep = _mm256_cmpeq_epi32(_mm256_and_si256(S, _mm256_set1_epi32(0xFFFFFF)), _mm256_set1_epi32(int(Key)));
+  return _mm256_blendv_epi8(S, D, Keep);
+}
+
+AVX2 void Keyed(uint32_t* Dest, const uint32_t* Src, int Count, uint32_t Key) {
+  int I = 0;
+  for (; I + 8 <= Count; I += 8) Store(Dest + I, KeyedPixels(Load(Src + I), Load(Dest + I), Key));
+  if (I < Count) {
+    const __m256i Mask = TailMask(Count - I);
+    StoreTail(Dest + I, Mask, KeyedPixels(LoadTail(Src + I, Mask), LoadTail(Dest + I, Mask), Key));
+  }
+}
+
+template <bool Scaled> AVX2 __m256i BlendPixels(__m256i S, __m256i D, __m256i Opaque, __m256i Factor) {
+  // Each pixel's alpha into the low byte of both its 16-bit lanes.
+  const __m256i SpreadAlpha = _mm256_setr_epi8(3, -1, 3, -1, 7, -1, 7, -1, 11, -1, 11, -1, 15, -1, 15, -1,  //
+                                               3, -1, 3, -1, 7, -1, 7, -1, 11, -1, 11, -1, 15, -1, 15, -1);
+  S = _mm256_or_si256(S, Opaque);
+  if constexpr (Scaled)
+    S = ScaleBytes(S, Factor);
+  const __m256i Keep = _mm256_sub_epi16(_mm256_set1_epi16(255), _mm256_shuffle_epi8(S, SpreadAlpha));
+  return _mm256_adds_epu8(S, ScaleBytes(D, Keep));
+}
+
+template <bool Scaled>
+AVX2 void BlendRun(uint32_t* Dest, const uint32_t* Src, int Count, uint32_t Constant, bool SourceAlpha) {
+  const __m256i Opaque = _mm256_set1_epi32(SourceAlpha ? 0 : int(0xFF000000u)), Factor = _mm256_set1_epi16(int16_t(Constant));
+  int I = 0;
+  for (; I + 8 <= Count; I += 8) Store(Dest + I, BlendPixels<Scaled>(Load(Src + I), Load(Dest + I), Opaque, Factor));
+  if (I < Count) {
+    const __m256i Mask = TailMask(Count - I);
+    StoreTail(Dest + I, Mask, BlendPixels<Scaled>(LoadTail(Src + I, Mask), LoadTail(Dest + I, Mask), Opaque, Factor));
+  }
+}
+
+AVX2 void Blend(uint32_t* Dest, const uint32_t* Src, int Count, uint32_t Constant, bool SourceAlpha) {
+  if (Constant == 255)
+    BlendRun<false>(Dest, Src, Count, Constant, SourceAlpha);
+  else
+    BlendRun<true>(Dest, Src, Count, Constant, SourceAlpha);
+}
+
+}  // namespace
+
+extern const PixelRunKernels Avx2PixelRuns { Expand24, Gather, Keyed, Blend };
+#endif
