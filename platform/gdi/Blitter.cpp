@@ -96,18 +96,9 @@ template <bool Shifted> int SourceIndex(const AxisSource& A, int I) {
     return A.Map[I];
 }
 
-// The sources of destination indexes [From, From + Count) (counted from the span's start) in a source
-// of Limit indexes; Scratch holds the map when the axis needs one.
-AxisSource MapAxis(const Span& D, const Span& S, int Limit, int From, int Count, std::vector<int>& Scratch) {
+// The map of a stretched or mirrored axis (see MapAxis).
+AxisSource MapStretchedAxis(const Span& D, const Span& S, int Limit, int From, int Count, std::vector<int>& Scratch) {
   AxisSource A;
-  if (D.Length == S.Length && D.Mirrored == S.Mirrored) {
-    const int64_t Offset = int64_t(S.Start) + From;
-    A.First = int(std::clamp<int64_t>(-Offset, 0, Count));
-    A.Last = int(std::clamp<int64_t>(Limit - Offset, A.First, Count));
-    if (A.First < A.Last)
-      A.Offset = int(Offset);
-    return A;
-  }
   Scratch.resize(size_t(Count));
   int* Map = Scratch.data();
   const auto Fill = [&](CentreStepper Step, auto Advance) {
@@ -124,6 +115,22 @@ AxisSource MapAxis(const Span& D, const Span& S, int Limit, int From, int Count,
   A.Last = Count;
   while (A.First < A.Last && Map[A.First] < 0) ++A.First;
   while (A.Last > A.First && Map[A.Last - 1] < 0) --A.Last;
+  return A;
+}
+
+
+// The sources of destination indexes [From, From + Count) (counted from the span's start) in a source
+// of Limit indexes; Scratch holds the map when the axis needs one. Inline for the one-to-one axes of
+// most blits.
+inline AxisSource MapAxis(const Span& D, const Span& S, int Limit, int From, int Count, std::vector<int>& Scratch) {
+  if (D.Length != S.Length || D.Mirrored != S.Mirrored)
+    return MapStretchedAxis(D, S, Limit, From, Count, Scratch);
+  AxisSource A;
+  const int64_t Offset = int64_t(S.Start) + From;
+  A.First = int(std::clamp<int64_t>(-Offset, 0, Count));
+  A.Last = int(std::clamp<int64_t>(Limit - Offset, A.First, Count));
+  if (A.First < A.Last)
+    A.Offset = int(Offset);
   return A;
 }
 
@@ -188,17 +195,46 @@ struct BlitPart {
   BlitScratch& Scratch;
 };
 
+// Copies Count pixels between rows that do not overlap. The short runs a repaint is full of take a few
+// fixed-size moves, overlapping where the count is not a multiple of theirs, rather than a call.
+inline void CopyPixels(uint32_t* D, const uint32_t* S, int Count) {
+  if (Count > 64) {
+    std::memcpy(D, S, size_t(Count) * 4);
+  } else if (Count >= 8) {
+    for (int I = 0; I < Count - 8; I += 8) std::memcpy(D + I, S + I, 32);
+    std::memcpy(D + Count - 8, S + Count - 8, 32);
+  } else if (Count >= 4) {
+    std::memcpy(D, S, 16);
+    std::memcpy(D + Count - 4, S + Count - 4, 16);
+  } else if (Count >= 2) {
+    std::memcpy(D, S, 8);
+    std::memcpy(D + Count - 2, S + Count - 2, 8);
+  } else if (Count == 1) {
+    D[0] = S[0];
+  }
+}
+
 // Calls F(destination row, source row) for each row of the part. With ReuseRows, a row stretched from
 // the same source row as the one above is a copy of it.
 template <bool ReuseRows, int Bpp, class Fn> void ForEachRow(const BlitPart& P, Fn&& F) {
-  for (int Y = P.Y0; Y < P.Y1; ++Y) {
-    uint8_t* DRow = P.Target.Row(P.Origin.Y + Y) + ptrdiff_t(P.Origin.X) * Bpp;
-    const int SrcRow = P.Rows.Map ? P.Rows.Map[Y] : Y + P.Rows.Offset;
-    if (ReuseRows && P.Rows.Map && Y > P.Y0 && P.Rows.Map[Y - 1] == SrcRow) {
+  const ptrdiff_t DStride = P.Target.Stride();
+  uint8_t* DRow = P.Target.Row(P.Origin.Y + P.Y0) + ptrdiff_t(P.Origin.X) * Bpp;
+  if (!P.Rows.Map) {
+    const ptrdiff_t SStride = P.Source.Stride();
+    const uint8_t* SRow = P.Source.Row(P.Y0 + P.Rows.Offset);
+    for (int Y = P.Y0; Y < P.Y1; ++Y, DRow += DStride, SRow += SStride) F(DRow, SRow);
+    return;
+  }
+  const int* Map = P.Rows.Map;
+  for (int Y = P.Y0; Y < P.Y1; ++Y, DRow += DStride) {
+    if (ReuseRows && Y > P.Y0 && Map[Y - 1] == Map[Y]) {
       const ptrdiff_t Run = ptrdiff_t(P.X0) * Bpp;
-      std::memcpy(DRow + Run, DRow - P.Target.Stride() + Run, size_t(P.X1 - P.X0) * Bpp);
+      if constexpr (Bpp == 4)
+        CopyPixels(reinterpret_cast<uint32_t*>(DRow + Run), reinterpret_cast<const uint32_t*>(DRow - DStride + Run), P.X1 - P.X0);
+      else
+        std::memcpy(DRow + Run, DRow - DStride + Run, size_t(P.X1 - P.X0) * Bpp);
     } else {
-      F(DRow, P.Source.Row(SrcRow));
+      F(DRow, P.Source.Row(Map[Y]));
     }
   }
 }
@@ -255,7 +291,7 @@ template <SurfaceFormat SF, bool Shifted> void BlitPartOnto32(const BlitPart& P,
         uint32_t* D = Target(DRow);
         const uint32_t* S = SourcePixels<SF, Shifted>(P, SRow, D);
         if (S != D)
-          std::memcpy(D, S, size_t(Count) * 4);
+          CopyPixels(D, S, Count);
       });
       break;
     case BlitOperation::Transparent:

@@ -1,14 +1,39 @@
 #include "platform/gdi/GdiObject.h"
 
+#include <algorithm>
+#include <array>
 #include <mutex>
 #include <unordered_set>
 
 namespace {
 
-// Live objects; objects are created and freed from any thread.
+// Live objects; objects are created and freed from any thread. Freed counts the objects ever removed.
 struct Registry {
   std::mutex Lock;
   std::unordered_set<const GdiObject*> Objects;
+  std::atomic<uint64_t> Freed { 0 };
+};
+
+// The objects the running thread last found live, and the registry's Freed count when it did: while no
+// object has been freed since, they are all still there. A repaint checks the same two device contexts
+// thousands of times, and the locked look-up cost more than many a small blit.
+struct RecentlyLive {
+  uint64_t Freed { 0 };
+  std::array<const GdiObject*, 4> Objects {};
+  size_t Next { 0 };
+
+  bool Holds(const GdiObject* Object, uint64_t FreedNow) const {
+    return Freed == FreedNow && std::find(Objects.begin(), Objects.end(), Object) != Objects.end();
+  }
+
+  void Remember(const GdiObject* Object, uint64_t FreedBefore) {
+    if (Freed != FreedBefore) {
+      Objects.fill(nullptr);
+      Freed = FreedBefore;
+    }
+    Objects[Next] = Object;
+    Next = (Next + 1) % Objects.size();
+  }
 };
 
 Registry& TheRegistry() {
@@ -28,6 +53,7 @@ GdiObject::~GdiObject() {
   Registry& R = TheRegistry();
   std::lock_guard Guard(R.Lock);
   R.Objects.erase(this);
+  R.Freed.fetch_add(1, std::memory_order_release);
 }
 
 int GdiObject::GetObjectData(int, void*) const { return 0; }
@@ -36,8 +62,16 @@ bool GdiObject::IsLive(const GdiObject* Object) {
   if (!Object)
     return false;
   Registry& R = TheRegistry();
-  std::lock_guard Guard(R.Lock);
-  return R.Objects.contains(Object) && !Object->FDeletePending;
+  thread_local RecentlyLive Recent;
+  // Read before the look-up: an object freed meanwhile makes the remembered count stale, never wrong.
+  const uint64_t Freed = R.Freed.load(std::memory_order_acquire);
+  if (!Recent.Holds(Object, Freed)) {
+    std::lock_guard Guard(R.Lock);
+    if (!R.Objects.contains(Object))
+      return false;
+    Recent.Remember(Object, Freed);
+  }
+  return !Object->FDeletePending;
 }
 
 void GdiObject::ReleaseUse() {

@@ -4,6 +4,8 @@
 #ifdef __x86_64__
 #include <immintrin.h>
 
+#include <cstring>
+
 #include "platform/gdi/PixelOps.h"
 #include "platform/gdi/PixelRuns.h"
 
@@ -35,41 +37,62 @@ AVX2 __m256i ScaleBytes(__m256i V, __m256i F) {
   return _mm256_or_si256(RB, _mm256_slli_epi16(AG, 8));
 }
 
-AVX2 void Expand24(uint32_t* Dest, const uint8_t* Src, int Count) {
-  // Pixels 0-3 are bytes 0-11 of the low half; pixels 4-7 bytes 4-15 of the high half, loaded from byte
-  // 8, so the loads end with the 24th byte.
+// Four 24-bit pixels from exactly their 12 bytes.
+AVX2 __m128i Expand4(const uint8_t* Src) {
+  uint32_t Last;
+  std::memcpy(&Last, Src + 8, 4);
+  const __m128i V = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(Src)), _mm_cvtsi32_si128(int(Last)));
+  const __m128i Spread = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+  return _mm_or_si128(_mm_shuffle_epi8(V, Spread), _mm_set1_epi32(int(0xFF000000u)));
+}
+
+// Eight 24-bit pixels: pixels 0-3 are bytes 0-11 of the low half; pixels 4-7 bytes 4-15 of the high
+// half, loaded from byte 8, so the loads end with the 24th byte.
+AVX2 __m256i Expand8(const uint8_t* Src) {
   const __m256i Spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,  //
                                           4, 5, 6, -1, 7, 8, 9, -1, 10, 11, 12, -1, 13, 14, 15, -1);
-  const __m256i Opaque = _mm256_set1_epi32(int(0xFF000000u));
-  int I = 0;
-  for (; I + 8 <= Count; I += 8, Src += 24) {
-    const __m128i Low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Src));
-    const __m128i High = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Src + 8));
-    const __m256i V = _mm256_inserti128_si256(_mm256_castsi128_si256(Low), High, 1);
-    Store(Dest + I, _mm256_or_si256(_mm256_shuffle_epi8(V, Spread), Opaque));
+  const __m128i Low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Src));
+  const __m128i High = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Src + 8));
+  const __m256i V = _mm256_inserti128_si256(_mm256_castsi128_si256(Low), High, 1);
+  return _mm256_or_si256(_mm256_shuffle_epi8(V, Spread), _mm256_set1_epi32(int(0xFF000000u)));
+}
+
+// The run's last pixels are done by one more group ending with the run, overlapping the one before:
+// rewriting a pixel with its own value is harmless, and repaints are full of runs a few pixels long.
+AVX2 void Expand24(uint32_t* Dest, const uint8_t* Src, int Count) {
+  if (Count >= 8) {
+    for (int I = 0; I < Count - 8; I += 8) Store(Dest + I, Expand8(Src + 3 * I));
+    Store(Dest + Count - 8, Expand8(Src + 3 * (Count - 8)));
+  } else if (Count >= 4) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Dest), Expand4(Src));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Dest + Count - 4), Expand4(Src + 3 * (Count - 4)));
+  } else {
+    for (int I = 0; I < Count; ++I, Src += 3)
+      Dest[I] = 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
   }
-  for (; I < Count; ++I, Src += 3)
-    Dest[I] = 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
 }
 
 // Eight pixels whose sources lie within eight neighbours (enlarging, or reducing by little) are one load
 // and one shuffle; others are gathered.
-AVX2 void Gather(uint32_t* Dest, const uint32_t* Src, int Length, const int* Map, int Base, int Count) {
-  const int* Src32 = reinterpret_cast<const int*>(Src);
-  int I = 0;
-  for (; I + 8 <= Count; I += 8) {
-    const __m256i Index = _mm256_sub_epi32(Load(Map + I), _mm256_set1_epi32(Base));
-    const int First = Map[I] - Base, Last = Map[I + 7] - Base;
-    const int Low = First < Last ? First : Last, High = First < Last ? Last : First;
-    if (High - Low < 8 && Length >= 8) {
-      const int Start = Low < Length - 8 ? Low : Length - 8;
-      const __m256i Window = Load(Src + Start);
-      Store(Dest + I, _mm256_permutevar8x32_epi32(Window, _mm256_sub_epi32(Index, _mm256_set1_epi32(Start))));
-    } else {
-      Store(Dest + I, _mm256_i32gather_epi32(Src32, Index, 4));
-    }
+AVX2 __m256i Gather8(const uint32_t* Src, int Length, const int* Map, int Base) {
+  const __m256i Index = _mm256_sub_epi32(Load(Map), _mm256_set1_epi32(Base));
+  const int First = Map[0] - Base, Last = Map[7] - Base;
+  const int Low = First < Last ? First : Last, High = First < Last ? Last : First;
+  if (High - Low < 8 && Length >= 8) {
+    const int Start = Low < Length - 8 ? Low : Length - 8;
+    return _mm256_permutevar8x32_epi32(Load(Src + Start), _mm256_sub_epi32(Index, _mm256_set1_epi32(Start)));
   }
-  for (; I < Count; ++I) Dest[I] = Src[Map[I] - Base];
+  return _mm256_i32gather_epi32(reinterpret_cast<const int*>(Src), Index, 4);
+}
+
+// The last eight pixels overlap the group before, as in Expand24.
+AVX2 void Gather(uint32_t* Dest, const uint32_t* Src, int Length, const int* Map, int Base, int Count) {
+  if (Count < 8) {
+    for (int I = 0; I < Count; ++I) Dest[I] = Src[Map[I] - Base];
+    return;
+  }
+  for (int I = 0; I < Count - 8; I += 8) Store(Dest + I, Gather8(Src, Length, Map + I, Base));
+  Store(Dest + Count - 8, Gather8(Src, Length, Map + Count - 8, Base));
 }
 
 AVX2 __m256i KeyedPixels(__m256i S, __m256i D, uint32_t Key) {

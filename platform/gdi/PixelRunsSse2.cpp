@@ -26,18 +26,26 @@ __m128i ScaleBytes(__m128i V, __m128i F) {
   return _mm_or_si128(RB, _mm_slli_epi16(AG, 8));
 }
 
+// Four 24-bit pixels from exactly their 12 bytes.
+__m128i Expand4(const uint8_t* Src) {
+  uint32_t Last;
+  std::memcpy(&Last, Src + 8, 4);
+  const __m128i V = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(Src)), _mm_cvtsi32_si128(int(Last)));
+  const __m128i P01 = _mm_unpacklo_epi32(V, _mm_srli_si128(V, 3));
+  const __m128i P23 = _mm_unpacklo_epi32(_mm_srli_si128(V, 6), _mm_srli_si128(V, 9));
+  return _mm_or_si128(_mm_unpacklo_epi64(P01, P23), _mm_set1_epi32(int(0xFF000000u)));
+}
+
+// The run's last pixels are done by one more group ending with the run, overlapping the one before:
+// rewriting a pixel with its own value is harmless, and repaints are full of runs a few pixels long.
 void Expand24(uint32_t* Dest, const uint8_t* Src, int Count) {
-  int I = 0;
-  for (; I + 4 <= Count; I += 4, Src += 12) {
-    uint32_t Last;
-    std::memcpy(&Last, Src + 8, 4);
-    const __m128i V = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(Src)), _mm_cvtsi32_si128(int(Last)));
-    const __m128i P01 = _mm_unpacklo_epi32(V, _mm_srli_si128(V, 3));
-    const __m128i P23 = _mm_unpacklo_epi32(_mm_srli_si128(V, 6), _mm_srli_si128(V, 9));
-    Store(Dest + I, _mm_or_si128(_mm_unpacklo_epi64(P01, P23), _mm_set1_epi32(int(0xFF000000u))));
+  if (Count < 4) {
+    for (int I = 0; I < Count; ++I, Src += 3)
+      Dest[I] = 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
+    return;
   }
-  for (; I < Count; ++I, Src += 3)
-    Dest[I] = 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
+  for (int I = 0; I < Count - 4; I += 4) Store(Dest + I, Expand4(Src + 3 * I));
+  Store(Dest + Count - 4, Expand4(Src + 3 * (Count - 4)));
 }
 
 // SSE2 has no variable shuffle of 32-bit lanes, so stretching stays one pixel at a time.
