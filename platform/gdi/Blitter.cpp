@@ -248,6 +248,10 @@ uint32_t RasterPixel(uint32_t D, uint32_t S, BlitOperation::Kind Op) {
   }
 }
 
+// One row of pixels for the loops to write, or to read.
+PixelRows RowOf(uint32_t* Pixels) { return { reinterpret_cast<uint8_t*>(Pixels), 0 }; }
+SourceRows SourceRowOf(const void* Pixels) { return { static_cast<const uint8_t*>(Pixels), 0 }; }
+
 // The source pixels of the part's columns in one row as 32-bit pixels: where the source row holds them
 // so, a pointer into it; else Into, filled with them.
 template <SurfaceFormat SF, bool Shifted>
@@ -257,11 +261,11 @@ const uint32_t* SourcePixels(const BlitPart& P, const uint8_t* SRow, uint32_t* I
     const int First = P.X0 + P.Cols.Offset;
     if constexpr (SF == SurfaceFormat::Bgra32)
       return reinterpret_cast<const uint32_t*>(SRow) + First;
-    P.Kernels.Expand24(Into, SRow + ptrdiff_t(First) * 3, Count);
+    P.Kernels.Expand24(RowOf(Into), SourceRowOf(SRow + ptrdiff_t(First) * 3), Count, 1);
   } else {
     const int* Map = P.Cols.Map + P.X0;
     if constexpr (SF == SurfaceFormat::Bgra32) {
-      P.Kernels.Gather(Into, reinterpret_cast<const uint32_t*>(SRow), P.Source.Width(), Map, 0, Count);
+      P.Kernels.Gather(RowOf(Into), SourceRowOf(SRow), Count, 1, Map, 0, P.Source.Width());
     } else {
       // The source pixels the row takes lie between its ends' (the map may run backwards); brought to
       // 32 bits once, they are gathered like a 32-bit row's. A row reduced much takes only a few of
@@ -269,8 +273,8 @@ const uint32_t* SourcePixels(const BlitPart& P, const uint8_t* SRow, uint32_t* I
       const int Low = std::min(Map[0], Map[Count - 1]), Length = std::abs(Map[Count - 1] - Map[0]) + 1;
       if (Length <= 2 * Count) {
         uint32_t* Expanded = P.Scratch.Expanded.data();
-        P.Kernels.Expand24(Expanded, SRow + ptrdiff_t(Low) * 3, Length);
-        P.Kernels.Gather(Into, Expanded, Length, Map, Low, Count);
+        P.Kernels.Expand24(RowOf(Expanded), SourceRowOf(SRow + ptrdiff_t(Low) * 3), Length, 1);
+        P.Kernels.Gather(RowOf(Into), SourceRowOf(Expanded), Count, 1, Map, Low, Length);
       } else {
         for (int I = 0; I < Count; ++I) Into[I] = Load<SF>(SRow, Map[I]);
       }
@@ -279,8 +283,43 @@ const uint32_t* SourcePixels(const BlitPart& P, const uint8_t* SRow, uint32_t* I
   return Into;
 }
 
-// The operations onto a 32-bit target, a row at a time through the fastest pixel loops.
+// Copies, colour keys and blends of a part whose rows map one to one, each as one block of rows through
+// the fastest loops; false for the parts and operations it leaves to a row at a time.
+template <SurfaceFormat SF, bool Shifted> bool BlitBlockOnto32(const BlitPart& P, const BlitOperation& Op) {
+  constexpr int SourceBpp = SF == SurfaceFormat::Bgra32 ? 4 : 3;
+  if (P.Rows.Map || (!Shifted && (SF != SurfaceFormat::Bgra32 || Op.Op != BlitOperation::Copy)))
+    return false;
+  const int Count = P.X1 - P.X0, Rows = P.Y1 - P.Y0;
+  const PixelRows D { P.Target.Row(P.Origin.Y + P.Y0) + ptrdiff_t(P.Origin.X + P.X0) * 4, P.Target.Stride() };
+  const uint8_t* SRow = P.Source.Row(P.Y0 + P.Rows.Offset);
+  const SourceRows S { Shifted ? SRow + ptrdiff_t(P.X0 + P.Cols.Offset) * SourceBpp : SRow, P.Source.Stride() };
+  const PixelRunKernels& K = P.Kernels;
+  switch (Op.Op) {
+    case BlitOperation::Copy:
+      if constexpr (!Shifted)
+        K.Gather(D, S, Count, Rows, P.Cols.Map + P.X0, 0, P.Source.Width());
+      else if constexpr (SF == SurfaceFormat::Bgr24)
+        K.Expand24(D, S, Count, Rows);
+      else
+        for (int R = 0; R < Rows; ++R) CopyPixels(D.Row(R), S.Row32(R), Count);
+      return true;
+    case BlitOperation::Transparent:
+      (SF == SurfaceFormat::Bgra32 ? K.Keyed : K.Keyed24)(D, S, Count, Rows, Op.Key);
+      return true;
+    case BlitOperation::Alpha:
+      if (SF != SurfaceFormat::Bgra32)
+        return false;
+      K.Blend(D, S, Count, Rows, Op.Blend.SourceConstantAlpha, Op.Blend.AlphaFormat & AC_SRC_ALPHA);
+      return true;
+    default: return false;
+  }
+}
+
+// The operations onto a 32-bit target: as blocks where they can, else a row at a time, the row's source
+// pixels brought to 32 bits first.
 template <SurfaceFormat SF, bool Shifted> void BlitPartOnto32(const BlitPart& P, const BlitOperation& Op) {
+  if (BlitBlockOnto32<SF, Shifted>(P, Op))
+    return;
   const int Count = P.X1 - P.X0;
   const PixelRunKernels& K = P.Kernels;
   uint32_t* Pixels = P.Scratch.Pixels.data();
@@ -296,14 +335,14 @@ template <SurfaceFormat SF, bool Shifted> void BlitPartOnto32(const BlitPart& P,
       break;
     case BlitOperation::Transparent:
       ForEachRow<false, 4>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
-        K.Keyed(Target(DRow), SourcePixels<SF, Shifted>(P, SRow, Pixels), Count, Op.Key);
+        K.Keyed(RowOf(Target(DRow)), SourceRowOf(SourcePixels<SF, Shifted>(P, SRow, Pixels)), Count, 1, Op.Key);
       });
       break;
     case BlitOperation::Alpha: {
       const uint32_t Constant = Op.Blend.SourceConstantAlpha;
       const bool SourceAlpha = Op.Blend.AlphaFormat & AC_SRC_ALPHA;
       ForEachRow<false, 4>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
-        K.Blend(Target(DRow), SourcePixels<SF, Shifted>(P, SRow, Pixels), Count, Constant, SourceAlpha);
+        K.Blend(RowOf(Target(DRow)), SourceRowOf(SourcePixels<SF, Shifted>(P, SRow, Pixels)), Count, 1, Constant, SourceAlpha);
       });
       break;
     }

@@ -13,7 +13,7 @@ namespace {
 
 // Four pixels at a time from three 32-bit words: that reads exactly the bytes of the run, and the source
 // row may end right after it.
-void Expand24(uint32_t* Dest, const uint8_t* Src, int Count) {
+void Expand24Row(uint32_t* Dest, const uint8_t* Src, int Count) {
   int I = 0;
   for (; I + 4 <= Count; I += 4, Src += 12) {
     uint32_t W0, W1, W2;
@@ -29,21 +29,49 @@ void Expand24(uint32_t* Dest, const uint8_t* Src, int Count) {
     Dest[I] = 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
 }
 
-void Gather(uint32_t* Dest, const uint32_t* Src, int, const int* Map, int Base, int Count) {
-  for (int I = 0; I < Count; ++I) Dest[I] = Src[Map[I] - Base];
+void Expand24(PixelRows Dest, SourceRows Src, int Count, int Rows) {
+  for (int R = 0; R < Rows; ++R) Expand24Row(Dest.Row(R), Src.Row(R), Count);
 }
 
-void Keyed(uint32_t* Dest, const uint32_t* Src, int Count, uint32_t Key) {
-  for (int I = 0; I < Count; ++I)
-    if ((Src[I] & 0xFFFFFFu) != Key)
-      Dest[I] = Src[I];
+void Gather(PixelRows Dest, SourceRows Src, int Count, int Rows, const int* Map, int Base, int) {
+  for (int R = 0; R < Rows; ++R) {
+    uint32_t* D = Dest.Row(R);
+    const uint32_t* S = Src.Row32(R);
+    for (int I = 0; I < Count; ++I) D[I] = S[Map[I] - Base];
+  }
 }
 
-void Blend(uint32_t* Dest, const uint32_t* Src, int Count, uint32_t Constant, bool SourceAlpha) {
-  for (int I = 0; I < Count; ++I) Dest[I] = AlphaBlendPixel(Dest[I], Src[I], Constant, SourceAlpha);
+void Keyed(PixelRows Dest, SourceRows Src, int Count, int Rows, uint32_t Key) {
+  for (int R = 0; R < Rows; ++R) {
+    uint32_t* D = Dest.Row(R);
+    const uint32_t* S = Src.Row32(R);
+    for (int I = 0; I < Count; ++I)
+      if ((S[I] & 0xFFFFFFu) != Key)
+        D[I] = S[I];
+  }
 }
 
-const PixelRunKernels PlainPixelRuns { Expand24, Gather, Keyed, Blend };
+void Keyed24(PixelRows Dest, SourceRows Src, int Count, int Rows, uint32_t Key) {
+  for (int R = 0; R < Rows; ++R) {
+    uint32_t* D = Dest.Row(R);
+    const uint8_t* S = Src.Row(R);
+    for (int I = 0; I < Count; ++I, S += 3) {
+      const uint32_t Colour = uint32_t(S[2]) << 16 | uint32_t(S[1]) << 8 | S[0];
+      if (Colour != Key)
+        D[I] = 0xFF000000u | Colour;
+    }
+  }
+}
+
+void Blend(PixelRows Dest, SourceRows Src, int Count, int Rows, uint32_t Constant, bool SourceAlpha) {
+  for (int R = 0; R < Rows; ++R) {
+    uint32_t* D = Dest.Row(R);
+    const uint32_t* S = Src.Row32(R);
+    for (int I = 0; I < Count; ++I) D[I] = AlphaBlendPixel(D[I], S[I], Constant, SourceAlpha);
+  }
+}
+
+const PixelRunKernels PlainPixelRuns { Expand24, Gather, Keyed, Keyed24, Blend };
 
 }  // namespace
 

@@ -16,7 +16,7 @@ namespace {
 AVX2 __m256i Load(const void* P) { return _mm256_loadu_si256(static_cast<const __m256i*>(P)); }
 AVX2 void Store(uint32_t* P, __m256i V) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(P), V); }
 
-// The lanes of the last Count < 8 pixels of a run, for masked loads and stores that touch nothing beyond.
+// The lanes of the last Count < 8 pixels of a row, for masked loads and stores that touch nothing beyond.
 AVX2 __m256i TailMask(int Count) {
   return _mm256_cmpgt_epi32(_mm256_set1_epi32(Count), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
 }
@@ -37,7 +37,11 @@ AVX2 __m256i ScaleBytes(__m256i V, __m256i F) {
   return _mm256_or_si256(RB, _mm256_slli_epi16(AG, 8));
 }
 
-// Four 24-bit pixels from exactly their 12 bytes.
+uint32_t Expand1(const uint8_t* Src) {
+  return 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
+}
+
+// Four 24-bit pixels from exactly their 12 bytes, made opaque.
 AVX2 __m128i Expand4(const uint8_t* Src) {
   uint32_t Last;
   std::memcpy(&Last, Src + 8, 4);
@@ -46,8 +50,8 @@ AVX2 __m128i Expand4(const uint8_t* Src) {
   return _mm_or_si128(_mm_shuffle_epi8(V, Spread), _mm_set1_epi32(int(0xFF000000u)));
 }
 
-// Eight 24-bit pixels: pixels 0-3 are bytes 0-11 of the low half; pixels 4-7 bytes 4-15 of the high
-// half, loaded from byte 8, so the loads end with the 24th byte.
+// Eight 24-bit pixels, made opaque: pixels 0-3 are bytes 0-11 of the low half; pixels 4-7 bytes 4-15 of
+// the high half, loaded from byte 8, so the loads end with the 24th byte.
 AVX2 __m256i Expand8(const uint8_t* Src) {
   const __m256i Spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,  //
                                           4, 5, 6, -1, 7, 8, 9, -1, 10, 11, 12, -1, 13, 14, 15, -1);
@@ -57,56 +61,108 @@ AVX2 __m256i Expand8(const uint8_t* Src) {
   return _mm256_or_si256(_mm256_shuffle_epi8(V, Spread), _mm256_set1_epi32(int(0xFF000000u)));
 }
 
-// The run's last pixels are done by one more group ending with the run, overlapping the one before:
-// rewriting a pixel with its own value is harmless, and repaints are full of runs a few pixels long.
-AVX2 void Expand24(uint32_t* Dest, const uint8_t* Src, int Count) {
-  if (Count >= 8) {
-    for (int I = 0; I < Count - 8; I += 8) Store(Dest + I, Expand8(Src + 3 * I));
-    Store(Dest + Count - 8, Expand8(Src + 3 * (Count - 8)));
-  } else if (Count >= 4) {
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(Dest), Expand4(Src));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(Dest + Count - 4), Expand4(Src + 3 * (Count - 4)));
-  } else {
-    for (int I = 0; I < Count; ++I, Src += 3)
-      Dest[I] = 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
+// Rows of pixels each of which depends only on its source pixel and the destination pixel it replaces,
+// such that doing one again changes nothing (copies, colour keys): eight at a time, the last eight of a
+// row overlapping the group before; rows of four to seven pixels as two overlapping fours, shorter ones
+// one pixel at a time. Op's Eight, Four and One take the destination row, the row's index and the offset
+// of the first pixel.
+template <class Op> AVX2 void EachRowRedoable(PixelRows Dest, int Count, int Rows, const Op& O) {
+  for (int R = 0; R < Rows; ++R) {
+    uint32_t* D = Dest.Row(R);
+    if (Count >= 8) {
+      for (int I = 0; I < Count - 8; I += 8) O.Eight(D, R, I);
+      O.Eight(D, R, Count - 8);
+    } else if (Count >= 4) {
+      O.Four(D, R, 0);
+      O.Four(D, R, Count - 4);
+    } else {
+      for (int I = 0; I < Count; ++I) O.One(D, R, I);
+    }
   }
+}
+
+AVX2 void Store4(uint32_t* P, __m128i V) { _mm_storeu_si128(reinterpret_cast<__m128i*>(P), V); }
+AVX2 __m128i Load4(const uint32_t* P) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(P)); }
+
+struct ExpandPixels {
+  SourceRows Src;
+  AVX2 void Eight(uint32_t* D, int R, int I) const { Store(D + I, Expand8(Src.Row(R) + 3 * I)); }
+  AVX2 void Four(uint32_t* D, int R, int I) const { Store4(D + I, Expand4(Src.Row(R) + 3 * I)); }
+  void One(uint32_t* D, int R, int I) const { D[I] = Expand1(Src.Row(R) + 3 * I); }
+};
+
+AVX2 void Expand24(PixelRows Dest, SourceRows Src, int Count, int Rows) {
+  EachRowRedoable(Dest, Count, Rows, ExpandPixels { Src });
 }
 
 // Eight pixels whose sources lie within eight neighbours (enlarging, or reducing by little) are one load
 // and one shuffle; others are gathered.
-AVX2 __m256i Gather8(const uint32_t* Src, int Length, const int* Map, int Base) {
-  const __m256i Index = _mm256_sub_epi32(Load(Map), _mm256_set1_epi32(Base));
-  const int First = Map[0] - Base, Last = Map[7] - Base;
-  const int Low = First < Last ? First : Last, High = First < Last ? Last : First;
-  if (High - Low < 8 && Length >= 8) {
-    const int Start = Low < Length - 8 ? Low : Length - 8;
-    return _mm256_permutevar8x32_epi32(Load(Src + Start), _mm256_sub_epi32(Index, _mm256_set1_epi32(Start)));
+struct GatherPixels {
+  SourceRows Src;
+  const int* Map;
+  int Base;
+  int Length;
+
+  AVX2 void Eight(uint32_t* D, int R, int I) const {
+    const uint32_t* S = Src.Row32(R);
+    const __m256i Index = _mm256_sub_epi32(Load(Map + I), _mm256_set1_epi32(Base));
+    const int First = Map[I] - Base, Last = Map[I + 7] - Base;
+    const int Low = First < Last ? First : Last, High = First < Last ? Last : First;
+    if (High - Low < 8 && Length >= 8) {
+      const int Start = Low < Length - 8 ? Low : Length - 8;
+      Store(D + I, _mm256_permutevar8x32_epi32(Load(S + Start), _mm256_sub_epi32(Index, _mm256_set1_epi32(Start))));
+    } else {
+      Store(D + I, _mm256_i32gather_epi32(reinterpret_cast<const int*>(S), Index, 4));
+    }
   }
-  return _mm256_i32gather_epi32(reinterpret_cast<const int*>(Src), Index, 4);
+  void Four(uint32_t* D, int R, int I) const {
+    for (int J = I; J < I + 4; ++J) One(D, R, J);
+  }
+  void One(uint32_t* D, int R, int I) const { D[I] = Src.Row32(R)[Map[I] - Base]; }
+};
+
+AVX2 void Gather(PixelRows Dest, SourceRows Src, int Count, int Rows, const int* Map, int Base, int Length) {
+  EachRowRedoable(Dest, Count, Rows, GatherPixels { Src, Map, Base, Length });
 }
 
-// The last eight pixels overlap the group before, as in Expand24.
-AVX2 void Gather(uint32_t* Dest, const uint32_t* Src, int Length, const int* Map, int Base, int Count) {
-  if (Count < 8) {
-    for (int I = 0; I < Count; ++I) Dest[I] = Src[Map[I] - Base];
-    return;
-  }
-  for (int I = 0; I < Count - 8; I += 8) Store(Dest + I, Gather8(Src, Length, Map + I, Base));
-  Store(Dest + Count - 8, Gather8(Src, Length, Map + Count - 8, Base));
-}
-
+// S where its colour bits differ from Key, D elsewhere.
 AVX2 __m256i KeyedPixels(__m256i S, __m256i D, uint32_t Key) {
-  const __m256i Keep = _mm256_cmpeq_epi32(_mm256_and_si256(S, _mm256_set1_epi32(0xFFFFFF)), _mm256_set1_epi32(int(Key)));
-  return _mm256_blendv_epi8(S, D, Keep);
+  const __m256i Hidden = _mm256_cmpeq_epi32(_mm256_and_si256(S, _mm256_set1_epi32(0xFFFFFF)), _mm256_set1_epi32(int(Key)));
+  return _mm256_blendv_epi8(S, D, Hidden);
+}
+AVX2 __m128i KeyedPixels(__m128i S, __m128i D, uint32_t Key) {
+  const __m128i Hidden = _mm_cmpeq_epi32(_mm_and_si128(S, _mm_set1_epi32(0xFFFFFF)), _mm_set1_epi32(int(Key)));
+  return _mm_blendv_epi8(S, D, Hidden);
 }
 
-AVX2 void Keyed(uint32_t* Dest, const uint32_t* Src, int Count, uint32_t Key) {
-  int I = 0;
-  for (; I + 8 <= Count; I += 8) Store(Dest + I, KeyedPixels(Load(Src + I), Load(Dest + I), Key));
-  if (I < Count) {
-    const __m256i Mask = TailMask(Count - I);
-    StoreTail(Dest + I, Mask, KeyedPixels(LoadTail(Src + I, Mask), LoadTail(Dest + I, Mask), Key));
+struct KeyedFrom32 {
+  SourceRows Src;
+  uint32_t Key;
+  AVX2 void Eight(uint32_t* D, int R, int I) const { Store(D + I, KeyedPixels(Load(Src.Row32(R) + I), Load(D + I), Key)); }
+  AVX2 void Four(uint32_t* D, int R, int I) const { Store4(D + I, KeyedPixels(Load4(Src.Row32(R) + I), Load4(D + I), Key)); }
+  void One(uint32_t* D, int R, int I) const {
+    if (const uint32_t S = Src.Row32(R)[I]; (S & 0xFFFFFFu) != Key)
+      D[I] = S;
   }
+};
+
+struct KeyedFrom24 {
+  SourceRows Src;
+  uint32_t Key;
+  AVX2 void Eight(uint32_t* D, int R, int I) const { Store(D + I, KeyedPixels(Expand8(Src.Row(R) + 3 * I), Load(D + I), Key)); }
+  AVX2 void Four(uint32_t* D, int R, int I) const { Store4(D + I, KeyedPixels(Expand4(Src.Row(R) + 3 * I), Load4(D + I), Key)); }
+  void One(uint32_t* D, int R, int I) const {
+    if (const uint32_t S = Expand1(Src.Row(R) + 3 * I); (S & 0xFFFFFFu) != Key)
+      D[I] = S;
+  }
+};
+
+AVX2 void Keyed(PixelRows Dest, SourceRows Src, int Count, int Rows, uint32_t Key) {
+  EachRowRedoable(Dest, Count, Rows, KeyedFrom32 { Src, Key });
+}
+
+AVX2 void Keyed24(PixelRows Dest, SourceRows Src, int Count, int Rows, uint32_t Key) {
+  EachRowRedoable(Dest, Count, Rows, KeyedFrom24 { Src, Key });
 }
 
 template <bool Scaled> AVX2 __m256i BlendPixels(__m256i S, __m256i D, __m256i Opaque, __m256i Factor) {
@@ -120,25 +176,29 @@ template <bool Scaled> AVX2 __m256i BlendPixels(__m256i S, __m256i D, __m256i Op
   return _mm256_adds_epu8(S, ScaleBytes(D, Keep));
 }
 
+// A blend done twice differs from one, so each row ends with masked loads and stores.
 template <bool Scaled>
-AVX2 void BlendRun(uint32_t* Dest, const uint32_t* Src, int Count, uint32_t Constant, bool SourceAlpha) {
+AVX2 void BlendRows(PixelRows Dest, SourceRows Src, int Count, int Rows, uint32_t Constant, bool SourceAlpha) {
   const __m256i Opaque = _mm256_set1_epi32(SourceAlpha ? 0 : int(0xFF000000u)), Factor = _mm256_set1_epi16(int16_t(Constant));
-  int I = 0;
-  for (; I + 8 <= Count; I += 8) Store(Dest + I, BlendPixels<Scaled>(Load(Src + I), Load(Dest + I), Opaque, Factor));
-  if (I < Count) {
-    const __m256i Mask = TailMask(Count - I);
-    StoreTail(Dest + I, Mask, BlendPixels<Scaled>(LoadTail(Src + I, Mask), LoadTail(Dest + I, Mask), Opaque, Factor));
+  const __m256i Tail = TailMask(Count % 8);
+  for (int R = 0; R < Rows; ++R) {
+    uint32_t* D = Dest.Row(R);
+    const uint32_t* S = Src.Row32(R);
+    int I = 0;
+    for (; I + 8 <= Count; I += 8) Store(D + I, BlendPixels<Scaled>(Load(S + I), Load(D + I), Opaque, Factor));
+    if (I < Count)
+      StoreTail(D + I, Tail, BlendPixels<Scaled>(LoadTail(S + I, Tail), LoadTail(D + I, Tail), Opaque, Factor));
   }
 }
 
-AVX2 void Blend(uint32_t* Dest, const uint32_t* Src, int Count, uint32_t Constant, bool SourceAlpha) {
+AVX2 void Blend(PixelRows Dest, SourceRows Src, int Count, int Rows, uint32_t Constant, bool SourceAlpha) {
   if (Constant == 255)
-    BlendRun<false>(Dest, Src, Count, Constant, SourceAlpha);
+    BlendRows<false>(Dest, Src, Count, Rows, Constant, SourceAlpha);
   else
-    BlendRun<true>(Dest, Src, Count, Constant, SourceAlpha);
+    BlendRows<true>(Dest, Src, Count, Rows, Constant, SourceAlpha);
 }
 
 }  // namespace
 
-extern const PixelRunKernels Avx2PixelRuns { Expand24, Gather, Keyed, Blend };
+extern const PixelRunKernels Avx2PixelRuns { Expand24, Gather, Keyed, Keyed24, Blend };
 #endif

@@ -1,58 +1,112 @@
 // The blitter's pixel loops in every instruction set this processor runs, against the plain loops: random
-// pixels, every run length up to several vectors, starts at every alignment, every constant alpha, and
-// runs that end right before memory that must not be touched.
+// pixels, every row length up to several vectors, blocks of rows top-down and bottom-up with spare bytes
+// between rows, starts at every alignment, every constant alpha, and rows that end right before memory
+// that must not be touched.
 #include <gtest/gtest.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "platform/gdi/PixelRuns.h"
 
 namespace {
 
-// Pages whose last usable byte lies right before an inaccessible page: a loop that reads or writes past
-// the end of a run placed at End() faults.
+constexpr uint8_t Sentinel = 0xA5;
+
+// Pages followed by an inaccessible page, made once for the whole run: tests lay out thousands of rows.
 class GuardedPages {
 public:
-  explicit GuardedPages(size_t Bytes) {
-    const size_t Page = size_t(sysconf(_SC_PAGESIZE));
-    FUsable = (Bytes + Page - 1) / Page * Page;
-    FSize = FUsable + Page;
-    void* Base = mmap(nullptr, FSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    EXPECT_NE(Base, MAP_FAILED);
-    FBase = static_cast<uint8_t*>(Base);
-    EXPECT_EQ(mprotect(FBase + FUsable, Page, PROT_NONE), 0);
-  }
-  GuardedPages(const GuardedPages&) = delete;
-  GuardedPages& operator=(const GuardedPages&) = delete;
-  ~GuardedPages() { munmap(FBase, FSize); }
+  static constexpr size_t Bytes = 64 * 1024;
 
-  /// Count values of T ending Skew values before the guard, holding Values' first Count values.
-  template <class T> T* Place(const std::vector<T>& Values, size_t Count, size_t Skew = 0) {
-    T* P = reinterpret_cast<T*>(FBase + FUsable) - Count - Skew;
-    std::copy_n(Values.begin(), Count, P);
-    return P;
+  GuardedPages() {
+    const size_t Page = size_t(sysconf(_SC_PAGESIZE));
+    void* Base = mmap(nullptr, Bytes + Page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    EXPECT_NE(Base, MAP_FAILED);
+    FEnd = static_cast<uint8_t*>(Base) + Bytes;
+    EXPECT_EQ(mprotect(FEnd, Page, PROT_NONE), 0);
+  }
+
+  /// The first byte that may not be touched; the Bytes bytes before it may.
+  uint8_t* End() const { return FEnd; }
+
+  /// One of a few areas, so that a loop's destination and sources each end at a guard of their own.
+  static const GuardedPages& Area(int Index) {
+    static const GuardedPages Areas[4];
+    return Areas[Index];
   }
 
 private:
-  uint8_t* FBase { nullptr };
-  size_t FUsable { 0 };
-  size_t FSize { 0 };
+  uint8_t* FEnd { nullptr };
 };
 
-constexpr int LongestRun = 70;  // several 8-pixel vectors and every tail length
-constexpr size_t Skews[] = { 0, 1, 3, 6 };
+// Rows of values in one guarded area: Rows rows of Count values with Pad values between them, the row
+// at the highest address ending Skew values before the guard (BottomUp stores the first row highest, as
+// bottom-up surfaces do). A loop reading or writing past the highest row faults; one writing between
+// rows spoils the pads.
+template <class T> class GuardedRows {
+public:
+  GuardedRows(int Area, int Count, int Rows, int Pad, int Skew, bool BottomUp) : FCount(Count), FRows(Rows), FPad(Pad) {
+    const size_t Values = size_t(Rows > 0 ? Rows * (Count + Pad) - Pad : 0) + size_t(Skew);
+    EXPECT_LE(Values * sizeof(T), GuardedPages::Bytes);
+    T* Lowest = reinterpret_cast<T*>(GuardedPages::Area(Area).End()) - Values;
+    std::memset(Lowest, Sentinel, Values * sizeof(T));
+    const ptrdiff_t Stride = ptrdiff_t(Count + Pad) * ptrdiff_t(sizeof(T));
+    FFirst = reinterpret_cast<uint8_t*>(Lowest) + (BottomUp && Rows > 0 ? (Rows - 1) * Stride : 0);
+    FStride = BottomUp ? -Stride : Stride;
+  }
+  GuardedRows(const GuardedRows&) = delete;
+  GuardedRows& operator=(const GuardedRows&) = delete;
 
-std::vector<uint32_t> RandomPixels(std::mt19937& Random, size_t Count) {
-  std::vector<uint32_t> V(Count);
-  for (uint32_t& P : V) P = Random();
+  T* Row(int R) const { return reinterpret_cast<T*>(FFirst + R * FStride); }
+
+  /// Rows * Count values, row by row.
+  void Fill(const std::vector<T>& Values) {
+    for (int R = 0; R < FRows; ++R) std::copy_n(Values.begin() + R * FCount, FCount, Row(R));
+  }
+  std::vector<T> Values() const {
+    std::vector<T> V;
+    for (int R = 0; R < FRows; ++R) V.insert(V.end(), Row(R), Row(R) + FCount);
+    return V;
+  }
+  bool PadsIntact() const {
+    for (int R = 0; R + 1 < FRows; ++R) {
+      const auto* Pad = reinterpret_cast<const uint8_t*>(Row(R) + FCount);
+      for (size_t I = 0; I < size_t(FPad) * sizeof(T); ++I)
+        if (Pad[I] != Sentinel)
+          return false;
+    }
+    return true;
+  }
+
+  PixelRows Written() const { return { FFirst, FStride }; }
+  SourceRows Read() const { return { FFirst, FStride }; }
+
+private:
+  int FCount, FRows, FPad;
+  uint8_t* FFirst { nullptr };
+  ptrdiff_t FStride { 0 };
+};
+
+constexpr int LongestRow = 70;  // several 8-pixel vectors and every tail length
+
+// The shapes every loop runs: one row, and three rows bottom-up; skews put rows at every alignment.
+struct Shape {
+  int Rows;
+  bool BottomUp;
+  int Skew;
+};
+constexpr Shape Shapes[] = { { 1, false, 0 }, { 1, false, 3 }, { 3, true, 1 }, { 3, false, 6 } };
+
+template <class T> std::vector<T> RandomValues(std::mt19937& Random, size_t Count) {
+  std::vector<T> V(Count);
+  for (T& P : V) P = T(Random());
   return V;
 }
 
-// Runs Check(Name, Kernels) for every instruction set beyond the plain one; skips the test where this
+// Runs Check(Plain, Fast) for every instruction set beyond the plain one; skips the test where this
 // processor has none.
 template <class Fn> void ForEachFastSet(Fn&& Check) {
   const PixelRunKernels* Plain = PixelRunKernelsOf(InstructionSet::Plain);
@@ -68,6 +122,24 @@ template <class Fn> void ForEachFastSet(Fn&& Check) {
     GTEST_SKIP() << "no instruction set beyond the plain one";
 }
 
+// Runs Loop(Kernels, Dest, Src) of a set and of the plain set on the same pixels, Src as Rows rows of
+// SourceCount values of type S, and expects the same destination pixels with the pads between rows intact.
+template <class S, class Fn>
+void ExpectSamePixels(const PixelRunKernels& Plain, const PixelRunKernels& Fast, std::mt19937& Random, int Count,
+                      int SourceCount, const Shape& Sh, Fn&& Loop) {
+  const std::vector<S> Source = RandomValues<S>(Random, size_t(SourceCount) * size_t(Sh.Rows));
+  const std::vector<uint32_t> Dest = RandomValues<uint32_t>(Random, size_t(Count) * size_t(Sh.Rows));
+  GuardedRows<S> Src(0, SourceCount, Sh.Rows, 5, Sh.Skew, Sh.BottomUp);
+  Src.Fill(Source);
+  GuardedRows<uint32_t> Expected(3, Count, Sh.Rows, 2, 0, false), Actual(2, Count, Sh.Rows, 2, Sh.Skew, !Sh.BottomUp);
+  Expected.Fill(Dest);
+  Actual.Fill(Dest);
+  Loop(Plain, Expected.Written(), Src.Read());
+  Loop(Fast, Actual.Written(), Src.Read());
+  ASSERT_EQ(Actual.Values(), Expected.Values()) << Count << " pixels, " << Sh.Rows << " rows, skew " << Sh.Skew;
+  ASSERT_TRUE(Actual.PadsIntact()) << Count << " pixels, " << Sh.Rows << " rows";
+}
+
 }  // namespace
 
 TEST(PixelRunsTest, FastestIsTheWidestSetThisProcessorRuns) {
@@ -81,28 +153,19 @@ TEST(PixelRunsTest, FastestIsTheWidestSetThisProcessorRuns) {
 TEST(PixelRunsTest, Expand24ReadsExactlyItsBytes) {
   ForEachFastSet([](const PixelRunKernels& Plain, const PixelRunKernels& Fast) {
     std::mt19937 Random(24);
-    GuardedPages SrcPages(3 * LongestRun), DestPages(4 * LongestRun);
-    for (int Count = 0; Count <= LongestRun; ++Count) {
-      std::vector<uint8_t> Bytes(static_cast<size_t>(3 * Count));
-      for (uint8_t& B : Bytes) B = uint8_t(Random());
-      std::vector<uint32_t> Expected(static_cast<size_t>(Count));
-      Plain.Expand24(Expected.data(), Bytes.data(), Count);
-      for (const size_t Skew : Skews) {
-        uint32_t* Dest = DestPages.Place(std::vector<uint32_t>(size_t(Count)), size_t(Count), Skew);
-        Fast.Expand24(Dest, SrcPages.Place(Bytes, Bytes.size(), Skew), Count);
-        ASSERT_EQ(std::vector<uint32_t>(Dest, Dest + Count), Expected) << Count << " pixels, skew " << Skew;
-      }
-    }
+    for (int Count = 0; Count <= LongestRow; ++Count)
+      for (const Shape& Sh : Shapes)
+        ExpectSamePixels<uint8_t>(Plain, Fast, Random, Count, 3 * Count, Sh, [&](const PixelRunKernels& K, PixelRows D, SourceRows S) {
+          K.Expand24(D, S, Count, Sh.Rows);
+        });
   });
 }
 
 TEST(PixelRunsTest, GatherFollowsEnlargingReducingAndMirroredMaps) {
   ForEachFastSet([](const PixelRunKernels& Plain, const PixelRunKernels& Fast) {
     std::mt19937 Random(7);
-    GuardedPages SrcPages(4 * 200), DestPages(4 * 200);
-    const std::vector<uint32_t> Pixels = RandomPixels(Random, 200);
     for (const int SrcLength : { 1, 2, 3, 5, 7, 8, 9, 13, 16, 31, 64, 150 })
-      for (int Count = 1; Count <= LongestRun; ++Count)
+      for (int Count = 1; Count <= LongestRow; ++Count)
         for (const bool Mirrored : { false, true })
           for (const int Margin : { 0, 5 }) {
             // The map of a stretch from SrcLength pixels to Count, inside a source Margin pixels wider on
@@ -113,36 +176,59 @@ TEST(PixelRunsTest, GatherFollowsEnlargingReducingAndMirroredMaps) {
               const int K = int((2 * int64_t(I) + 1) * SrcLength / (2 * Count));
               Map[size_t(I)] = Base + Margin + (Mirrored ? SrcLength - 1 - K : K);
             }
-            const uint32_t* Src = SrcPages.Place(Pixels, size_t(Length));
-            std::vector<uint32_t> Expected(static_cast<size_t>(Count));
-            Plain.Gather(Expected.data(), Src, Length, Map.data(), Base, Count);
-            uint32_t* Dest = DestPages.Place(std::vector<uint32_t>(size_t(Count)), size_t(Count));
-            Fast.Gather(Dest, Src, Length, Map.data(), Base, Count);
-            ASSERT_EQ(std::vector<uint32_t>(Dest, Dest + Count), Expected)
-                << SrcLength << " -> " << Count << (Mirrored ? " mirrored" : "") << ", margin " << Margin;
+            SCOPED_TRACE(testing::Message() << SrcLength << " -> " << Count << (Mirrored ? " mirrored" : "") << ", margin " << Margin);
+            const Shape& Sh = Shapes[size_t(Count) % std::size(Shapes)];
+            ExpectSamePixels<uint32_t>(Plain, Fast, Random, Count, Length, Sh, [&](const PixelRunKernels& K, PixelRows D, SourceRows S) {
+              K.Gather(D, S, Count, Sh.Rows, Map.data(), Base, Length);
+            });
           }
   });
 }
 
 TEST(PixelRunsTest, KeyedLeavesExactlyTheKeyedPixels) {
-  ForEachFastSet([](const PixelRunKernels& Plain, const PixelRunKernels& Fast) {
+  constexpr uint32_t Key = 0xFF00FF;
+  // A third of the pixels are the key under any alpha; some differ from it in one bit only.
+  const auto WithKeys = [](std::vector<uint32_t> Pixels) {
+    for (size_t I = 0; I < Pixels.size(); ++I)
+      if (I % 3 == 0)
+        Pixels[I] = (Pixels[I] & 0xFF000000u) | Key;
+      else if (I % 5 == 0)
+        Pixels[I] = (Pixels[I] & 0xFF000000u) | (Key ^ 1u << (I % 24));
+    return Pixels;
+  };
+  ForEachFastSet([&](const PixelRunKernels& Plain, const PixelRunKernels& Fast) {
     std::mt19937 Random(5);
-    GuardedPages SrcPages(4 * LongestRun), DestPages(4 * LongestRun);
-    constexpr uint32_t Key = 0xFF00FF;
-    for (int Count = 0; Count <= LongestRun; ++Count)
-      for (const size_t Skew : Skews) {
-        // A third of the source is the key under any alpha; some pixels differ from it in one bit only.
-        std::vector<uint32_t> Src = RandomPixels(Random, size_t(Count)), Dest = RandomPixels(Random, size_t(Count));
-        for (size_t I = 0; I < Src.size(); ++I)
-          if (I % 3 == 0)
-            Src[I] = (Src[I] & 0xFF000000u) | Key;
-          else if (I % 5 == 0)
-            Src[I] = (Src[I] & 0xFF000000u) | (Key ^ 1u << (I % 24));
-        std::vector<uint32_t> Expected = Dest;
-        Plain.Keyed(Expected.data(), Src.data(), Count, Key);
-        uint32_t* D = DestPages.Place(Dest, Dest.size(), Skew);
-        Fast.Keyed(D, SrcPages.Place(Src, Src.size(), Skew), Count, Key);
-        ASSERT_EQ(std::vector<uint32_t>(D, D + Count), Expected) << Count << " pixels, skew " << Skew;
+    for (int Count = 0; Count <= LongestRow; ++Count)
+      for (const Shape& Sh : Shapes) {
+        const std::vector<uint32_t> Pixels = WithKeys(RandomValues<uint32_t>(Random, size_t(Count) * size_t(Sh.Rows)));
+        // The same pixels as 24-bit ones.
+        std::vector<uint8_t> Bytes;
+        for (const uint32_t P : Pixels) Bytes.insert(Bytes.end(), { uint8_t(P), uint8_t(P >> 8), uint8_t(P >> 16) });
+        const std::vector<uint32_t> Dest = RandomValues<uint32_t>(Random, Pixels.size());
+        for (const bool From24 : { false, true }) {
+          SCOPED_TRACE(From24 ? "24-bit source" : "32-bit source");
+          GuardedRows<uint32_t> Src32(0, Count, Sh.Rows, 5, Sh.Skew, Sh.BottomUp);
+          GuardedRows<uint8_t> Src24(1, 3 * Count, Sh.Rows, 5, Sh.Skew, Sh.BottomUp);
+          Src32.Fill(Pixels);
+          Src24.Fill(Bytes);
+          GuardedRows<uint32_t> Expected(3, Count, Sh.Rows, 2, 0, false), Actual(2, Count, Sh.Rows, 2, Sh.Skew, !Sh.BottomUp);
+          Expected.Fill(Dest);
+          Actual.Fill(Dest);
+          Plain.Keyed(Expected.Written(), Src32.Read(), Count, Sh.Rows, Key);
+          if (From24) {
+            // An opaque source shows as its opaque self: the plain 24-bit loop agrees with the 32-bit one.
+            std::vector<uint32_t> Shown = Expected.Values();
+            for (size_t I = 0; I < Shown.size(); ++I) Shown[I] |= (Pixels[I] & 0xFFFFFFu) != Key ? 0xFF000000u : 0;
+            Expected.Fill(Dest);
+            Plain.Keyed24(Expected.Written(), Src24.Read(), Count, Sh.Rows, Key);
+            ASSERT_EQ(Expected.Values(), Shown) << Count << " pixels";
+            Fast.Keyed24(Actual.Written(), Src24.Read(), Count, Sh.Rows, Key);
+          } else {
+            Fast.Keyed(Actual.Written(), Src32.Read(), Count, Sh.Rows, Key);
+          }
+          ASSERT_EQ(Actual.Values(), Expected.Values()) << Count << " pixels, " << Sh.Rows << " rows, skew " << Sh.Skew;
+          ASSERT_TRUE(Actual.PadsIntact());
+        }
       }
   });
 }
@@ -150,22 +236,21 @@ TEST(PixelRunsTest, KeyedLeavesExactlyTheKeyedPixels) {
 TEST(PixelRunsTest, BlendMatchesForEveryConstantAlphaWithAndWithoutSourceAlpha) {
   ForEachFastSet([](const PixelRunKernels& Plain, const PixelRunKernels& Fast) {
     std::mt19937 Random(255);
-    GuardedPages SrcPages(4 * LongestRun), DestPages(4 * LongestRun);
     for (uint32_t Constant = 0; Constant <= 255; ++Constant)
       for (const bool SourceAlpha : { true, false })
-        for (const int Count : { 0, 1, 3, 4, 5, 7, 8, 9, 15, 16, 17, 33, LongestRun }) {
+        for (const int Count : { 0, 1, 3, 4, 5, 7, 8, 9, 15, 16, 17, 33, LongestRow }) {
           // Random pixels, premultiplied or not (channels above alpha saturate), with fully transparent
           // and fully opaque ones among them.
-          std::vector<uint32_t> Src = RandomPixels(Random, size_t(Count)), Dest = RandomPixels(Random, size_t(Count));
-          for (size_t I = 0; I < Src.size(); I += 4) Src[I] &= I % 8 ? 0xFFFFFFFFu : 0x00FFFFFFu;
-          for (size_t I = 2; I < Src.size(); I += 8) Src[I] |= 0xFF000000u;
-          std::vector<uint32_t> Expected = Dest;
-          Plain.Blend(Expected.data(), Src.data(), Count, Constant, SourceAlpha);
-          const size_t Skew = Skews[Constant % std::size(Skews)];
-          uint32_t* D = DestPages.Place(Dest, Dest.size(), Skew);
-          Fast.Blend(D, SrcPages.Place(Src, Src.size(), Skew), Count, Constant, SourceAlpha);
-          ASSERT_EQ(std::vector<uint32_t>(D, D + Count), Expected)
-              << Count << " pixels, constant alpha " << Constant << (SourceAlpha ? " with" : " without") << " source alpha";
+          SCOPED_TRACE(testing::Message() << "constant alpha " << Constant << (SourceAlpha ? " with" : " without") << " source alpha");
+          const Shape& Sh = Shapes[Constant % std::size(Shapes)];
+          ExpectSamePixels<uint32_t>(Plain, Fast, Random, Count, Count, Sh, [&](const PixelRunKernels& K, PixelRows D, SourceRows S) {
+            for (int R = 0; R < Sh.Rows; ++R) {
+              auto* Row = const_cast<uint32_t*>(S.Row32(R));
+              for (int I = 0; I < Count; I += 4) Row[I] &= I % 8 ? 0xFFFFFFFFu : 0x00FFFFFFu;
+              for (int I = 2; I < Count; I += 8) Row[I] |= 0xFF000000u;
+            }
+            K.Blend(D, S, Count, Sh.Rows, Constant, SourceAlpha);
+          });
         }
   });
 }
