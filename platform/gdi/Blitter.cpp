@@ -283,36 +283,42 @@ const uint32_t* SourcePixels(const BlitPart& P, const uint8_t* SRow, uint32_t* I
   return Into;
 }
 
-// Copies, colour keys and blends of a part whose rows map one to one, each as one block of rows through
-// the fastest loops; false for the parts and operations it leaves to a row at a time.
+// Whether Op from a source of Format onto a 32-bit target, copied one to one, is one call of the block
+// loops (BlitBlock).
+bool IsBlockOperation(const BlitOperation& Op, SurfaceFormat Format) {
+  return Op.Op == BlitOperation::Copy || Op.Op == BlitOperation::Transparent ||
+         (Op.Op == BlitOperation::Alpha && Format == SurfaceFormat::Bgra32);
+}
+
+// Rows rows of Count pixels of a block operation, copied one to one from a source of Format.
+void BlitBlock(PixelRows D, SourceRows S, SurfaceFormat Format, int Count, int Rows, const BlitOperation& Op,
+               const PixelRunKernels& K) {
+  const bool From32 = Format == SurfaceFormat::Bgra32;
+  switch (Op.Op) {
+    case BlitOperation::Copy:
+      if (From32)
+        for (int R = 0; R < Rows; ++R) CopyPixels(D.Row(R), S.Row32(R), Count);
+      else
+        K.Expand24(D, S, Count, Rows);
+      break;
+    case BlitOperation::Transparent: (From32 ? K.Keyed : K.Keyed24)(D, S, Count, Rows, Op.Key); break;
+    default: K.Blend(D, S, Count, Rows, Op.Blend.SourceConstantAlpha, Op.Blend.AlphaFormat & AC_SRC_ALPHA); break;
+  }
+}
+
+// A part whose rows map one to one as one block: the block operations copied one to one, and copies
+// stretched across from a 32-bit source; false for what it leaves to a row at a time.
 template <SurfaceFormat SF, bool Shifted> bool BlitBlockOnto32(const BlitPart& P, const BlitOperation& Op) {
-  constexpr int SourceBpp = SF == SurfaceFormat::Bgra32 ? 4 : 3;
-  if (P.Rows.Map || (!Shifted && (SF != SurfaceFormat::Bgra32 || Op.Op != BlitOperation::Copy)))
+  if (P.Rows.Map || (Shifted ? !IsBlockOperation(Op, SF) : SF != SurfaceFormat::Bgra32 || Op.Op != BlitOperation::Copy))
     return false;
   const int Count = P.X1 - P.X0, Rows = P.Y1 - P.Y0;
   const PixelRows D { P.Target.Row(P.Origin.Y + P.Y0) + ptrdiff_t(P.Origin.X + P.X0) * 4, P.Target.Stride() };
   const uint8_t* SRow = P.Source.Row(P.Y0 + P.Rows.Offset);
-  const SourceRows S { Shifted ? SRow + ptrdiff_t(P.X0 + P.Cols.Offset) * SourceBpp : SRow, P.Source.Stride() };
-  const PixelRunKernels& K = P.Kernels;
-  switch (Op.Op) {
-    case BlitOperation::Copy:
-      if constexpr (!Shifted)
-        K.Gather(D, S, Count, Rows, P.Cols.Map + P.X0, 0, P.Source.Width());
-      else if constexpr (SF == SurfaceFormat::Bgr24)
-        K.Expand24(D, S, Count, Rows);
-      else
-        for (int R = 0; R < Rows; ++R) CopyPixels(D.Row(R), S.Row32(R), Count);
-      return true;
-    case BlitOperation::Transparent:
-      (SF == SurfaceFormat::Bgra32 ? K.Keyed : K.Keyed24)(D, S, Count, Rows, Op.Key);
-      return true;
-    case BlitOperation::Alpha:
-      if (SF != SurfaceFormat::Bgra32)
-        return false;
-      K.Blend(D, S, Count, Rows, Op.Blend.SourceConstantAlpha, Op.Blend.AlphaFormat & AC_SRC_ALPHA);
-      return true;
-    default: return false;
-  }
+  if constexpr (Shifted)
+    BlitBlock(D, { SRow + ptrdiff_t(P.X0 + P.Cols.Offset) * P.Source.BytesPerPixel(), P.Source.Stride() }, SF, Count, Rows, Op, P.Kernels);
+  else
+    P.Kernels.Gather(D, { SRow, P.Source.Stride() }, Count, Rows, P.Cols.Map + P.X0, 0, P.Source.Width());
+  return true;
 }
 
 // The operations onto a 32-bit target: as blocks where they can, else a row at a time, the row's source
@@ -390,6 +396,34 @@ template <SurfaceFormat SF, bool Shifted> void BlitPartOnto24(const BlitPart& P,
   }
 }
 
+// A blit copied one to one from another surface onto a 32-bit target with a block operation: most of
+// a repaint's blits, taken straight to the block loops without mapping the axes.
+void BlitOneToOne(DeviceContext& Dest, Surface& Target, int DX, int DY, int Width, int Height, const Surface& Src,
+                  int SX, int SY, const BlitOperation& Op) {
+  // The destination pixels over the source and inside the clip's box, in 64 bits until they are inside.
+  const Region& Clip = Dest.SurfaceClip();
+  const TRect Box = Clip.Bounds();
+  const int64_t OffsetX = int64_t(SX) - DX, OffsetY = int64_t(SY) - DY;  // source = destination + offset
+  const int64_t Left = std::max({ int64_t(DX), -OffsetX, int64_t(Box.Left) });
+  const int64_t Top = std::max({ int64_t(DY), -OffsetY, int64_t(Box.Top) });
+  const int64_t Right = std::min({ int64_t(DX) + Width, Src.Width() - OffsetX, int64_t(Box.Right) });
+  const int64_t Bottom = std::min({ int64_t(DY) + Height, Src.Height() - OffsetY, int64_t(Box.Bottom) });
+  if (Left >= Right || Top >= Bottom)
+    return;
+  const TRect Visible { int(Left), int(Top), int(Right), int(Bottom) };
+  const PixelRunKernels& K = FastestPixelRunKernels();
+  for (const TRect& C : Clip.Rects()) {
+    if (C.Top >= Visible.Bottom)
+      break;
+    const TRect Part = C.Intersection(Visible);
+    if (Part.IsEmpty())
+      continue;
+    const PixelRows D { Target.Row(Part.Top) + ptrdiff_t(Part.Left) * 4, Target.Stride() };
+    const SourceRows S { Src.Row(int(Part.Top + OffsetY)) + ptrdiff_t(Part.Left + OffsetX) * Src.BytesPerPixel(), Src.Stride() };
+    BlitBlock(D, S, Src.Format(), Part.Width(), Part.Height(), Op, K);
+  }
+}
+
 using PartFunction = void (*)(const BlitPart&, const BlitOperation&);
 
 template <bool Shifted> PartFunction PartFor(SurfaceFormat D, SurfaceFormat S) {
@@ -406,6 +440,11 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
   Surface* Target = Dest.Target();
   if (!Target || DW == 0 || DH == 0 || SW == 0 || SH == 0)
     return;
+  if (DW > 0 && DH > 0 && DW == SW && DH == SH && &Src != Target && Target->Format() == SurfaceFormat::Bgra32 &&
+      IsBlockOperation(Operation, Src.Format())) {
+    BlitOneToOne(Dest, *Target, DX, DY, DW, DH, Src, SX, SY, Operation);
+    return;
+  }
   const Span DCol = Normalise(DX, DW), DRowSpan = Normalise(DY, DH);
   Span SCol = Normalise(SX, SW), SRowSpan = Normalise(SY, SH);
   const TRect DestRect { DCol.Start, DRowSpan.Start, DCol.Start + DCol.Length, DRowSpan.Start + DRowSpan.Length };
