@@ -265,7 +265,7 @@ const uint32_t* SourcePixels(const BlitPart& P, const uint8_t* SRow, uint32_t* I
   } else {
     const int* Map = P.Cols.Map + P.X0;
     if constexpr (SF == SurfaceFormat::Bgra32) {
-      P.Kernels.Gather(RowOf(Into), SourceRowOf(SRow), Count, 1, Map, 0, P.Source.Width());
+      P.Kernels.Gather(RowOf(Into), SourceRowOf(SRow), Count, 1, { Map, 0, P.Source.Width() });
     } else {
       // The source pixels the row takes lie between its ends' (the map may run backwards); brought to
       // 32 bits once, they are gathered like a 32-bit row's. A row reduced much takes only a few of
@@ -274,7 +274,7 @@ const uint32_t* SourcePixels(const BlitPart& P, const uint8_t* SRow, uint32_t* I
       if (Length <= 2 * Count) {
         uint32_t* Expanded = P.Scratch.Expanded.data();
         P.Kernels.Expand24(RowOf(Expanded), SourceRowOf(SRow + ptrdiff_t(Low) * 3), Length, 1);
-        P.Kernels.Gather(RowOf(Into), SourceRowOf(Expanded), Count, 1, Map, Low, Length);
+        P.Kernels.Gather(RowOf(Into), SourceRowOf(Expanded), Count, 1, { Map, Low, Length });
       } else {
         for (int I = 0; I < Count; ++I) Into[I] = Load<SF>(SRow, Map[I]);
       }
@@ -306,19 +306,43 @@ void BlitBlock(PixelRows D, SourceRows S, SurfaceFormat Format, int Count, int R
   }
 }
 
-// A part whose rows map one to one as one block: the block operations copied one to one, and copies
-// stretched across from a 32-bit source; false for what it leaves to a row at a time.
+// A part as one block: the block operations copied one to one, and stretched copies; false for what it
+// leaves to a row at a time.
 template <SurfaceFormat SF, bool Shifted> bool BlitBlockOnto32(const BlitPart& P, const BlitOperation& Op) {
-  if (P.Rows.Map || (Shifted ? !IsBlockOperation(Op, SF) : SF != SurfaceFormat::Bgra32 || Op.Op != BlitOperation::Copy))
-    return false;
   const int Count = P.X1 - P.X0, Rows = P.Y1 - P.Y0;
   const PixelRows D { P.Target.Row(P.Origin.Y + P.Y0) + ptrdiff_t(P.Origin.X + P.X0) * 4, P.Target.Stride() };
-  const uint8_t* SRow = P.Source.Row(P.Y0 + P.Rows.Offset);
-  if constexpr (Shifted)
-    BlitBlock(D, { SRow + ptrdiff_t(P.X0 + P.Cols.Offset) * P.Source.BytesPerPixel(), P.Source.Stride() }, SF, Count, Rows, Op, P.Kernels);
-  else
-    P.Kernels.Gather(D, { SRow, P.Source.Stride() }, Count, Rows, P.Cols.Map + P.X0, 0, P.Source.Width());
-  return true;
+  const ptrdiff_t Stride = P.Source.Stride();
+  if constexpr (Shifted) {
+    if (P.Rows.Map || !IsBlockOperation(Op, SF))
+      return false;
+    const uint8_t* First = P.Source.Row(P.Y0 + P.Rows.Offset) + ptrdiff_t(P.X0 + P.Cols.Offset) * P.Source.BytesPerPixel();
+    BlitBlock(D, { First, Stride }, SF, Count, Rows, Op, P.Kernels);
+    return true;
+  } else {
+    if (Op.Op != BlitOperation::Copy)
+      return false;
+    const int* Cols = P.Cols.Map + P.X0;
+    const int* RowMap = P.Rows.Map ? P.Rows.Map + P.Y0 : nullptr;
+    const int FirstRow = RowMap ? std::min(RowMap[0], RowMap[Rows - 1]) : P.Y0 + P.Rows.Offset;
+    if constexpr (SF == SurfaceFormat::Bgra32) {
+      P.Kernels.Gather(D, { P.Source.Row(FirstRow), Stride }, Count, Rows, { Cols, 0, P.Source.Width(), RowMap, FirstRow });
+    } else {
+      // The 24-bit pixels the block takes lie between its first and last columns' and rows' sources (the
+      // maps may run backwards); brought to 32 bits once, they are gathered like a 32-bit source's. A
+      // block reduced much takes only a few of them, and goes a row at a time.
+      const int Low = std::min(Cols[0], Cols[Count - 1]), Length = std::abs(Cols[Count - 1] - Cols[0]) + 1;
+      const int RowSpan = RowMap ? std::abs(RowMap[Rows - 1] - RowMap[0]) + 1 : Rows;
+      if (Length > 2 * Count || RowSpan > 2 * Rows)
+        return false;
+      std::vector<uint32_t>& Expanded = P.Scratch.Expanded;
+      if (Expanded.size() < size_t(Length) * size_t(RowSpan))
+        Expanded.resize(size_t(Length) * size_t(RowSpan));
+      const PixelRows Block { reinterpret_cast<uint8_t*>(Expanded.data()), ptrdiff_t(Length) * 4 };
+      P.Kernels.Expand24(Block, { P.Source.Row(FirstRow) + ptrdiff_t(Low) * 3, Stride }, Length, RowSpan);
+      P.Kernels.Gather(D, { Block.First, Block.Stride }, Count, Rows, { Cols, Low, Length, RowMap, FirstRow });
+    }
+    return true;
+  }
 }
 
 // The operations onto a 32-bit target: as blocks where they can, else a row at a time, the row's source

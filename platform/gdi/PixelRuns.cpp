@@ -33,11 +33,11 @@ void Expand24(PixelRows Dest, SourceRows Src, int Count, int Rows) {
   for (int R = 0; R < Rows; ++R) Expand24Row(Dest.Row(R), Src.Row(R), Count);
 }
 
-void Gather(PixelRows Dest, SourceRows Src, int Count, int Rows, const int* Map, int Base, int) {
+void Gather(PixelRows Dest, SourceRows Src, int Count, int Rows, const StretchMap& Map) {
   for (int R = 0; R < Rows; ++R) {
     uint32_t* D = Dest.Row(R);
-    const uint32_t* S = Src.Row32(R);
-    for (int I = 0; I < Count; ++I) D[I] = S[Map[I] - Base];
+    const uint32_t* S = Src.Row32(Map.SourceRow(R));
+    for (int I = 0; I < Count; ++I) D[I] = S[Map.Cols[I] - Map.ColBase];
   }
 }
 

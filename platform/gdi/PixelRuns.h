@@ -25,14 +25,25 @@ struct SourceRows {
   const uint32_t* Row32(int R) const { return reinterpret_cast<const uint32_t*>(Row(R)); }
 };
 
+/// Where each pixel of a stretched block comes from: pixel I of row R is pixel Cols[I] - ColBase of
+/// source row Rows[R] - RowBase (of source row R without Rows). The source rows hold Length pixels.
+struct StretchMap {
+  const int* Cols;
+  int ColBase;
+  int Length;
+  const int* Rows { nullptr };
+  int RowBase { 0 };
+
+  int SourceRow(int R) const { return Rows ? Rows[R] - RowBase : R; }
+};
+
 /// One instruction set's loops, each over Rows rows of Count 32-bit destination pixels (Count, Rows
 /// >= 0). Destination and source never overlap; nothing beyond a row's pixels is read or written.
 struct PixelRunKernels {
   /// Each pixel = the 24-bit source pixel (blue, green, red) at 3 bytes per pixel, made opaque.
   void (*Expand24)(PixelRows Dest, SourceRows Src, int Count, int Rows);
-  /// Pixel I = 32-bit source pixel Map[I] - Base of its row; those indexes lie in [0, Length), and
-  /// nothing outside a source row's Length pixels is read.
-  void (*Gather)(PixelRows Dest, SourceRows Src, int Count, int Rows, const int* Map, int Base, int Length);
+  /// Each pixel = the 32-bit source pixel Map names; nothing outside a source row's Length pixels is read.
+  void (*Gather)(PixelRows Dest, SourceRows Src, int Count, int Rows, const StretchMap& Map);
   /// Each pixel = the 32-bit source pixel wherever its colour bits (0x00RRGGBB) differ from Key.
   void (*Keyed)(PixelRows Dest, SourceRows Src, int Count, int Rows, uint32_t Key);
   /// Keyed from a 24-bit source, whose pixels are opaque.

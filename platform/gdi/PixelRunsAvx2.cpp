@@ -96,33 +96,35 @@ AVX2 void Expand24(PixelRows Dest, SourceRows Src, int Count, int Rows) {
 }
 
 // Eight pixels whose sources lie within eight neighbours (enlarging, or reducing by little) are one load
-// and one shuffle; others are gathered.
-struct GatherPixels {
-  SourceRows Src;
-  const int* Map;
-  int Base;
-  int Length;
-
-  AVX2 void Eight(uint32_t* D, int R, int I) const {
-    const uint32_t* S = Src.Row32(R);
-    const __m256i Index = _mm256_sub_epi32(Load(Map + I), _mm256_set1_epi32(Base));
-    const int First = Map[I] - Base, Last = Map[I + 7] - Base;
-    const int Low = First < Last ? First : Last, High = First < Last ? Last : First;
-    if (High - Low < 8 && Length >= 8) {
-      const int Start = Low < Length - 8 ? Low : Length - 8;
-      Store(D + I, _mm256_permutevar8x32_epi32(Load(S + Start), _mm256_sub_epi32(Index, _mm256_set1_epi32(Start))));
-    } else {
-      Store(D + I, _mm256_i32gather_epi32(reinterpret_cast<const int*>(S), Index, 4));
+// and one shuffle; others are gathered. Each group of eight is worked out once and then done in every
+// row; a row's last group overlaps the one before.
+AVX2 void Gather(PixelRows Dest, SourceRows Src, int Count, int Rows, const StretchMap& Map) {
+  if (Count < 8) {
+    for (int R = 0; R < Rows; ++R) {
+      uint32_t* D = Dest.Row(R);
+      const uint32_t* S = Src.Row32(Map.SourceRow(R));
+      for (int I = 0; I < Count; ++I) D[I] = S[Map.Cols[I] - Map.ColBase];
     }
+    return;
   }
-  void Four(uint32_t* D, int R, int I) const {
-    for (int J = I; J < I + 4; ++J) One(D, R, J);
+  for (int Group = 0;; Group += 8) {
+    const int I = Group < Count - 8 ? Group : Count - 8;
+    const int* Cols = Map.Cols + I;
+    const __m256i Index = _mm256_sub_epi32(Load(Cols), _mm256_set1_epi32(Map.ColBase));
+    const int First = Cols[0] - Map.ColBase, Last = Cols[7] - Map.ColBase;
+    const int Low = First < Last ? First : Last, High = First < Last ? Last : First;
+    if (High - Low < 8 && Map.Length >= 8) {
+      const int Start = Low < Map.Length - 8 ? Low : Map.Length - 8;
+      const __m256i Shuffle = _mm256_sub_epi32(Index, _mm256_set1_epi32(Start));
+      for (int R = 0; R < Rows; ++R)
+        Store(Dest.Row(R) + I, _mm256_permutevar8x32_epi32(Load(Src.Row32(Map.SourceRow(R)) + Start), Shuffle));
+    } else {
+      for (int R = 0; R < Rows; ++R)
+        Store(Dest.Row(R) + I, _mm256_i32gather_epi32(reinterpret_cast<const int*>(Src.Row32(Map.SourceRow(R))), Index, 4));
+    }
+    if (I == Count - 8)
+      break;
   }
-  void One(uint32_t* D, int R, int I) const { D[I] = Src.Row32(R)[Map[I] - Base]; }
-};
-
-AVX2 void Gather(PixelRows Dest, SourceRows Src, int Count, int Rows, const int* Map, int Base, int Length) {
-  EachRowRedoable(Dest, Count, Rows, GatherPixels { Src, Map, Base, Length });
 }
 
 // S where its colour bits differ from Key, D elsewhere.

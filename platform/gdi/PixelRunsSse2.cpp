@@ -63,11 +63,11 @@ void Expand24(PixelRows Dest, SourceRows Src, int Count, int Rows) {
 }
 
 // SSE2 has no variable shuffle of 32-bit lanes, so stretching stays one pixel at a time.
-void Gather(PixelRows Dest, SourceRows Src, int Count, int Rows, const int* Map, int Base, int) {
+void Gather(PixelRows Dest, SourceRows Src, int Count, int Rows, const StretchMap& Map) {
   for (int R = 0; R < Rows; ++R) {
     uint32_t* D = Dest.Row(R);
-    const uint32_t* S = Src.Row32(R);
-    for (int I = 0; I < Count; ++I) D[I] = S[Map[I] - Base];
+    const uint32_t* S = Src.Row32(Map.SourceRow(R));
+    for (int I = 0; I < Count; ++I) D[I] = S[Map.Cols[I] - Map.ColBase];
   }
 }
 
