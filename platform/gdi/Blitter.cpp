@@ -53,22 +53,22 @@ public:
 
   int64_t Value() const { return FQuotient; }
 
+  // The carries are selected, not branched on: they come irregularly, and mispredicted branches cost
+  // more than the rest of a step.
   void Up() {
     FQuotient += FStepQuotient;
     FRemainder += FStepRemainder;
-    if (FRemainder >= FDivisor) {
-      FRemainder -= FDivisor;
-      ++FQuotient;
-    }
+    const bool Carry = FRemainder >= FDivisor;
+    FRemainder -= Carry ? FDivisor : 0;
+    FQuotient += Carry;
   }
 
   void Down() {
     FQuotient -= FStepQuotient;
     FRemainder -= FStepRemainder;
-    if (FRemainder < 0) {
-      FRemainder += FDivisor;
-      --FQuotient;
-    }
+    const bool Borrow = FRemainder < 0;
+    FRemainder += Borrow ? FDivisor : 0;
+    FQuotient -= Borrow;
   }
 
 private:

@@ -7,14 +7,16 @@
 
 namespace {
 
-// Live objects; objects are created and freed from any thread. Freed counts the objects ever removed.
+// Live objects; objects are created and freed from any thread.
 struct Registry {
   std::mutex Lock;
   std::unordered_set<const GdiObject*> Objects;
-  std::atomic<uint64_t> Freed { 0 };
 };
 
-// The objects the running thread last found live, and the registry's Freed count when it did: while no
+// The objects ever removed from the registry; constant-initialised, so reading it needs no start-up check.
+std::atomic<uint64_t> FreedObjects { 0 };
+
+// The objects the running thread last found live, and the count of freed objects when it did: while no
 // object has been freed since, they are all still there. A repaint checks the same two device contexts
 // thousands of times, and the locked look-up cost more than many a small blit.
 struct RecentlyLive {
@@ -53,7 +55,7 @@ GdiObject::~GdiObject() {
   Registry& R = TheRegistry();
   std::lock_guard Guard(R.Lock);
   R.Objects.erase(this);
-  R.Freed.fetch_add(1, std::memory_order_release);
+  FreedObjects.fetch_add(1, std::memory_order_release);
 }
 
 int GdiObject::GetObjectData(int, void*) const { return 0; }
@@ -61,11 +63,11 @@ int GdiObject::GetObjectData(int, void*) const { return 0; }
 bool GdiObject::IsLive(const GdiObject* Object) {
   if (!Object)
     return false;
-  Registry& R = TheRegistry();
   thread_local RecentlyLive Recent;
   // Read before the look-up: an object freed meanwhile makes the remembered count stale, never wrong.
-  const uint64_t Freed = R.Freed.load(std::memory_order_acquire);
+  const uint64_t Freed = FreedObjects.load(std::memory_order_acquire);
   if (!Recent.Holds(Object, Freed)) {
+    Registry& R = TheRegistry();
     std::lock_guard Guard(R.Lock);
     if (!R.Objects.contains(Object))
       return false;
