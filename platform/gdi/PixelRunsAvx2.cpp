@@ -64,20 +64,26 @@ AVX2 __m256i Expand8(const uint8_t* Src) {
 // Rows of pixels each of which depends only on its source pixel and the destination pixel it replaces,
 // such that doing one again changes nothing (copies, colour keys): eight at a time, the last eight of a
 // row overlapping the group before; rows of four to seven pixels as two overlapping fours, shorter ones
-// one pixel at a time. Op's Eight, Four and One take the destination row, the row's index and the offset
+// one pixel at a time. Op's Eight, Four and One take the destination row, the source row and the offset
 // of the first pixel.
-template <class Op> AVX2 void EachRowRedoable(PixelRows Dest, int Count, int Rows, const Op& O) {
-  for (int R = 0; R < Rows; ++R) {
-    uint32_t* D = Dest.Row(R);
-    if (Count >= 8) {
-      for (int I = 0; I < Count - 8; I += 8) O.Eight(D, R, I);
-      O.Eight(D, R, Count - 8);
-    } else if (Count >= 4) {
-      O.Four(D, R, 0);
-      O.Four(D, R, Count - 4);
-    } else {
-      for (int I = 0; I < Count; ++I) O.One(D, R, I);
+template <class Op> AVX2 void EachRowRedoable(PixelRows Dest, SourceRows Src, int Count, int Rows, const Op& O) {
+  uint8_t* D = Dest.First;
+  const uint8_t* S = Src.First;
+  const auto Next = [&] { D += Dest.Stride, S += Src.Stride; };
+  const auto Row = [&] { return reinterpret_cast<uint32_t*>(D); };
+  if (Count >= 8) {
+    for (int R = 0; R < Rows; ++R, Next()) {
+      for (int I = 0; I < Count - 8; I += 8) O.Eight(Row(), S, I);
+      O.Eight(Row(), S, Count - 8);
     }
+  } else if (Count >= 4) {
+    for (int R = 0; R < Rows; ++R, Next()) {
+      O.Four(Row(), S, 0);
+      O.Four(Row(), S, Count - 4);
+    }
+  } else {
+    for (int R = 0; R < Rows; ++R, Next())
+      for (int I = 0; I < Count; ++I) O.One(Row(), S, I);
   }
 }
 
@@ -85,14 +91,13 @@ AVX2 void Store4(uint32_t* P, __m128i V) { _mm_storeu_si128(reinterpret_cast<__m
 AVX2 __m128i Load4(const uint32_t* P) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(P)); }
 
 struct ExpandPixels {
-  SourceRows Src;
-  AVX2 void Eight(uint32_t* D, int R, int I) const { Store(D + I, Expand8(Src.Row(R) + 3 * I)); }
-  AVX2 void Four(uint32_t* D, int R, int I) const { Store4(D + I, Expand4(Src.Row(R) + 3 * I)); }
-  void One(uint32_t* D, int R, int I) const { D[I] = Expand1(Src.Row(R) + 3 * I); }
+  AVX2 void Eight(uint32_t* D, const uint8_t* S, int I) const { Store(D + I, Expand8(S + 3 * I)); }
+  AVX2 void Four(uint32_t* D, const uint8_t* S, int I) const { Store4(D + I, Expand4(S + 3 * I)); }
+  void One(uint32_t* D, const uint8_t* S, int I) const { D[I] = Expand1(S + 3 * I); }
 };
 
 AVX2 void Expand24(PixelRows Dest, SourceRows Src, int Count, int Rows) {
-  EachRowRedoable(Dest, Count, Rows, ExpandPixels { Src });
+  EachRowRedoable(Dest, Src, Count, Rows, ExpandPixels {});
 }
 
 // Eight pixels whose sources lie within eight neighbours (enlarging, or reducing by little) are one load
@@ -138,33 +143,32 @@ AVX2 __m128i KeyedPixels(__m128i S, __m128i D, uint32_t Key) {
 }
 
 struct KeyedFrom32 {
-  SourceRows Src;
   uint32_t Key;
-  AVX2 void Eight(uint32_t* D, int R, int I) const { Store(D + I, KeyedPixels(Load(Src.Row32(R) + I), Load(D + I), Key)); }
-  AVX2 void Four(uint32_t* D, int R, int I) const { Store4(D + I, KeyedPixels(Load4(Src.Row32(R) + I), Load4(D + I), Key)); }
-  void One(uint32_t* D, int R, int I) const {
-    if (const uint32_t S = Src.Row32(R)[I]; (S & 0xFFFFFFu) != Key)
-      D[I] = S;
+  static const uint32_t* Pixels(const uint8_t* S) { return reinterpret_cast<const uint32_t*>(S); }
+  AVX2 void Eight(uint32_t* D, const uint8_t* S, int I) const { Store(D + I, KeyedPixels(Load(Pixels(S) + I), Load(D + I), Key)); }
+  AVX2 void Four(uint32_t* D, const uint8_t* S, int I) const { Store4(D + I, KeyedPixels(Load4(Pixels(S) + I), Load4(D + I), Key)); }
+  void One(uint32_t* D, const uint8_t* S, int I) const {
+    if (const uint32_t P = Pixels(S)[I]; (P & 0xFFFFFFu) != Key)
+      D[I] = P;
   }
 };
 
 struct KeyedFrom24 {
-  SourceRows Src;
   uint32_t Key;
-  AVX2 void Eight(uint32_t* D, int R, int I) const { Store(D + I, KeyedPixels(Expand8(Src.Row(R) + 3 * I), Load(D + I), Key)); }
-  AVX2 void Four(uint32_t* D, int R, int I) const { Store4(D + I, KeyedPixels(Expand4(Src.Row(R) + 3 * I), Load4(D + I), Key)); }
-  void One(uint32_t* D, int R, int I) const {
-    if (const uint32_t S = Expand1(Src.Row(R) + 3 * I); (S & 0xFFFFFFu) != Key)
-      D[I] = S;
+  AVX2 void Eight(uint32_t* D, const uint8_t* S, int I) const { Store(D + I, KeyedPixels(Expand8(S + 3 * I), Load(D + I), Key)); }
+  AVX2 void Four(uint32_t* D, const uint8_t* S, int I) const { Store4(D + I, KeyedPixels(Expand4(S + 3 * I), Load4(D + I), Key)); }
+  void One(uint32_t* D, const uint8_t* S, int I) const {
+    if (const uint32_t P = Expand1(S + 3 * I); (P & 0xFFFFFFu) != Key)
+      D[I] = P;
   }
 };
 
 AVX2 void Keyed(PixelRows Dest, SourceRows Src, int Count, int Rows, uint32_t Key) {
-  EachRowRedoable(Dest, Count, Rows, KeyedFrom32 { Src, Key });
+  EachRowRedoable(Dest, Src, Count, Rows, KeyedFrom32 { Key });
 }
 
 AVX2 void Keyed24(PixelRows Dest, SourceRows Src, int Count, int Rows, uint32_t Key) {
-  EachRowRedoable(Dest, Count, Rows, KeyedFrom24 { Src, Key });
+  EachRowRedoable(Dest, Src, Count, Rows, KeyedFrom24 { Key });
 }
 
 template <bool Scaled> AVX2 __m256i BlendPixels(__m256i S, __m256i D, __m256i Opaque, __m256i Factor) {
