@@ -101,8 +101,9 @@ AVX2 void Expand24(PixelRows Dest, SourceRows Src, int Count, int Rows) {
 }
 
 // Eight pixels whose sources lie within eight neighbours (enlarging, or reducing by little) are one load
-// and one shuffle; others are gathered. Each group of eight is worked out once and then done in every
-// row; a row's last group overlaps the one before.
+// and one shuffle; others are gathered. Each group of eight is worked out once for a band of rows and
+// then done in each of them: bands of a few rows keep what they write in the cache, however tall the
+// block. A row's last group overlaps the one before.
 AVX2 void Gather(PixelRows Dest, SourceRows Src, int Count, int Rows, const StretchMap& Map) {
   if (Count < 8) {
     for (int R = 0; R < Rows; ++R) {
@@ -112,23 +113,27 @@ AVX2 void Gather(PixelRows Dest, SourceRows Src, int Count, int Rows, const Stre
     }
     return;
   }
-  for (int Group = 0;; Group += 8) {
-    const int I = Group < Count - 8 ? Group : Count - 8;
-    const int* Cols = Map.Cols + I;
-    const __m256i Index = _mm256_sub_epi32(Load(Cols), _mm256_set1_epi32(Map.ColBase));
-    const int First = Cols[0] - Map.ColBase, Last = Cols[7] - Map.ColBase;
-    const int Low = First < Last ? First : Last, High = First < Last ? Last : First;
-    if (High - Low < 8 && Map.Length >= 8) {
-      const int Start = Low < Map.Length - 8 ? Low : Map.Length - 8;
-      const __m256i Shuffle = _mm256_sub_epi32(Index, _mm256_set1_epi32(Start));
-      for (int R = 0; R < Rows; ++R)
-        Store(Dest.Row(R) + I, _mm256_permutevar8x32_epi32(Load(Src.Row32(Map.SourceRow(R)) + Start), Shuffle));
-    } else {
-      for (int R = 0; R < Rows; ++R)
-        Store(Dest.Row(R) + I, _mm256_i32gather_epi32(reinterpret_cast<const int*>(Src.Row32(Map.SourceRow(R))), Index, 4));
+  constexpr int Band = 8;
+  for (int BandStart = 0; BandStart < Rows; BandStart += Band) {
+    const int BandEnd = BandStart + Band < Rows ? BandStart + Band : Rows;
+    for (int Group = 0;; Group += 8) {
+      const int I = Group < Count - 8 ? Group : Count - 8;
+      const int* Cols = Map.Cols + I;
+      const __m256i Index = _mm256_sub_epi32(Load(Cols), _mm256_set1_epi32(Map.ColBase));
+      const int First = Cols[0] - Map.ColBase, Last = Cols[7] - Map.ColBase;
+      const int Low = First < Last ? First : Last, High = First < Last ? Last : First;
+      if (High - Low < 8 && Map.Length >= 8) {
+        const int Start = Low < Map.Length - 8 ? Low : Map.Length - 8;
+        const __m256i Shuffle = _mm256_sub_epi32(Index, _mm256_set1_epi32(Start));
+        for (int R = BandStart; R < BandEnd; ++R)
+          Store(Dest.Row(R) + I, _mm256_permutevar8x32_epi32(Load(Src.Row32(Map.SourceRow(R)) + Start), Shuffle));
+      } else {
+        for (int R = BandStart; R < BandEnd; ++R)
+          Store(Dest.Row(R) + I, _mm256_i32gather_epi32(reinterpret_cast<const int*>(Src.Row32(Map.SourceRow(R))), Index, 4));
+      }
+      if (I == Count - 8)
+        break;
     }
-    if (I == Count - 8)
-      break;
   }
 }
 

@@ -183,10 +183,12 @@ TEST(PixelRunsTest, GatherFollowsEnlargingReducingAndMirroredMaps) {
             ExpectSamePixels<uint32_t>(Plain, Fast, Random, Count, Length, Sh, [&](const PixelRunKernels& K, PixelRows D, SourceRows S) {
               K.Gather(D, S, Count, Sh.Rows, { Cols.data(), Base, Length });
             });
-            // Three destination rows from source rows 7, 5 and 7 of a block whose first row is row 5.
-            const int RowMap[] = { 7, 5, 7 };
-            ExpectSamePixels<uint32_t>(Plain, Fast, Random, Count, Length, { 3, Mirrored, 1 }, [&](const PixelRunKernels& K, PixelRows D, SourceRows S) {
-              K.Gather(D, S, Count, 3, { Cols.data(), Base, Length, RowMap, 5 });
+            // Rows from source rows in any order, repeated or not, of a block whose first row is row 5;
+            // more rows than the loops do at once.
+            const int RowMap[] = { 7, 5, 7, 6, 15, 15, 14, 5, 9, 10, 11 };
+            const int Rows = int(std::size(RowMap));
+            ExpectSamePixels<uint32_t>(Plain, Fast, Random, Count, Length, { Rows, Mirrored, 1 }, [&](const PixelRunKernels& K, PixelRows D, SourceRows S) {
+              K.Gather(D, S, Count, Rows, { Cols.data(), Base, Length, RowMap, 5 });
             });
           }
   });
