@@ -122,14 +122,19 @@ AVX2 void Gather(PixelRows Dest, SourceRows Src, int Count, int Rows, const Stre
       const __m256i Index = _mm256_sub_epi32(Load(Cols), _mm256_set1_epi32(Map.ColBase));
       const int First = Cols[0] - Map.ColBase, Last = Cols[7] - Map.ColBase;
       const int Low = First < Last ? First : Last, High = First < Last ? Last : First;
-      if (High - Low < 8 && Map.Length >= 8) {
-        const int Start = Low < Map.Length - 8 ? Low : Map.Length - 8;
-        const __m256i Shuffle = _mm256_sub_epi32(Index, _mm256_set1_epi32(Start));
-        for (int R = BandStart; R < BandEnd; ++R)
-          Store(Dest.Row(R) + I, _mm256_permutevar8x32_epi32(Load(Src.Row32(Map.SourceRow(R)) + Start), Shuffle));
-      } else {
-        for (int R = BandStart; R < BandEnd; ++R)
-          Store(Dest.Row(R) + I, _mm256_i32gather_epi32(reinterpret_cast<const int*>(Src.Row32(Map.SourceRow(R))), Index, 4));
+      const bool Shuffled = High - Low < 8 && Map.Length >= 8;
+      const int Start = Low < Map.Length - 8 ? Low : Map.Length - 8;
+      const __m256i Shuffle = _mm256_sub_epi32(Index, _mm256_set1_epi32(Start));
+      // Rows stretched from the same source row as the one above take the same eight pixels.
+      __m256i Pixels = _mm256_setzero_si256();
+      for (int R = BandStart, Previous = -1; R < BandEnd; ++R) {
+        if (const int SourceRow = Map.SourceRow(R); SourceRow != Previous) {
+          const uint32_t* S = Src.Row32(SourceRow);
+          Pixels = Shuffled ? _mm256_permutevar8x32_epi32(Load(S + Start), Shuffle)
+                            : _mm256_i32gather_epi32(reinterpret_cast<const int*>(S), Index, 4);
+          Previous = SourceRow;
+        }
+        Store(Dest.Row(R) + I, Pixels);
       }
       if (I == Count - 8)
         break;
