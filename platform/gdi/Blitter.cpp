@@ -152,8 +152,7 @@ template <SurfaceFormat F> uint32_t Load(const uint8_t* Row, int X) {
   if constexpr (F == SurfaceFormat::Bgra32) {
     return reinterpret_cast<const uint32_t*>(Row)[X];
   } else {
-    const uint8_t* P = Row + X * 3;
-    return 0xFF000000u | uint32_t(P[2]) << 16 | uint32_t(P[1]) << 8 | P[0];
+    return Load24(Row + X * 3);
   }
 }
 

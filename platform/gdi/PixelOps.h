@@ -31,6 +31,9 @@ inline uint32_t MixPixel(uint32_t Dest, uint32_t Pen, int Mode) {
   }
 }
 
+/// The 24-bit pixel (blue, green, red bytes) at P as an opaque 0xAARRGGBB pixel.
+inline uint32_t Load24(const uint8_t* P) { return 0xFF000000u | uint32_t(P[2]) << 16 | uint32_t(P[1]) << 8 | P[0]; }
+
 /// x * y / 255 rounded to nearest, for x, y in 0..255.
 inline uint32_t Mul255(uint32_t X, uint32_t Y) {
   const uint32_t T = X * Y + 128;

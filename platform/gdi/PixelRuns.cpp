@@ -26,7 +26,7 @@ void Expand24Row(uint32_t* Dest, const uint8_t* Src, int Count) {
     Dest[I + 3] = 0xFF000000u | W2 >> 8;
   }
   for (; I < Count; ++I, Src += 3)
-    Dest[I] = 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
+    Dest[I] = Load24(Src);
 }
 
 void Expand24(PixelRows Dest, SourceRows Src, int Count, int Rows) {

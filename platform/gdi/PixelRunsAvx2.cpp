@@ -37,10 +37,6 @@ AVX2 __m256i ScaleBytes(__m256i V, __m256i F) {
   return _mm256_or_si256(RB, _mm256_slli_epi16(AG, 8));
 }
 
-uint32_t Expand1(const uint8_t* Src) {
-  return 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
-}
-
 // Four 24-bit pixels from exactly their 12 bytes, made opaque.
 AVX2 __m128i Expand4(const uint8_t* Src) {
   uint32_t Last;
@@ -93,7 +89,7 @@ AVX2 __m128i Load4(const uint32_t* P) { return _mm_loadu_si128(reinterpret_cast<
 struct ExpandPixels {
   AVX2 void Eight(uint32_t* D, const uint8_t* S, int I) const { Store(D + I, Expand8(S + 3 * I)); }
   AVX2 void Four(uint32_t* D, const uint8_t* S, int I) const { Store4(D + I, Expand4(S + 3 * I)); }
-  void One(uint32_t* D, const uint8_t* S, int I) const { D[I] = Expand1(S + 3 * I); }
+  void One(uint32_t* D, const uint8_t* S, int I) const { D[I] = Load24(S + 3 * I); }
 };
 
 AVX2 void Expand24(PixelRows Dest, SourceRows Src, int Count, int Rows) {
@@ -168,7 +164,7 @@ struct KeyedFrom24 {
   AVX2 void Eight(uint32_t* D, const uint8_t* S, int I) const { Store(D + I, KeyedPixels(Expand8(S + 3 * I), Load(D + I), Key)); }
   AVX2 void Four(uint32_t* D, const uint8_t* S, int I) const { Store4(D + I, KeyedPixels(Expand4(S + 3 * I), Load4(D + I), Key)); }
   void One(uint32_t* D, const uint8_t* S, int I) const {
-    if (const uint32_t P = Expand1(S + 3 * I); (P & 0xFFFFFFu) != Key)
+    if (const uint32_t P = Load24(S + 3 * I); (P & 0xFFFFFFu) != Key)
       D[I] = P;
   }
 };

@@ -15,10 +15,6 @@ namespace {
 __m128i Load(const uint32_t* P) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(P)); }
 void Store(uint32_t* P, __m128i V) { _mm_storeu_si128(reinterpret_cast<__m128i*>(P), V); }
 
-uint32_t Expand1(const uint8_t* Src) {
-  return 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
-}
-
 // Four 24-bit pixels from exactly their 12 bytes, made opaque.
 __m128i Expand4(const uint8_t* Src) {
   uint32_t Last;
@@ -54,7 +50,7 @@ void Expand24(PixelRows Dest, SourceRows Src, int Count, int Rows) {
     uint32_t* D = Dest.Row(R);
     const uint8_t* S = Src.Row(R);
     if (Count < 4) {
-      for (int I = 0; I < Count; ++I) D[I] = Expand1(S + 3 * I);
+      for (int I = 0; I < Count; ++I) D[I] = Load24(S + 3 * I);
       continue;
     }
     for (int I = 0; I < Count - 4; I += 4) Store(D + I, Expand4(S + 3 * I));
@@ -94,7 +90,7 @@ void Keyed24(PixelRows Dest, SourceRows Src, int Count, int Rows, uint32_t Key) 
     const uint8_t* S = Src.Row(R);
     if (Count < 4) {
       for (int I = 0; I < Count; ++I)
-        if (const uint32_t P = Expand1(S + 3 * I); (P & 0xFFFFFFu) != Key)
+        if (const uint32_t P = Load24(S + 3 * I); (P & 0xFFFFFFu) != Key)
           D[I] = P;
       continue;
     }
