@@ -109,22 +109,24 @@ AVX2 void Gather(PixelRows Dest, SourceRows Src, int Count, int Rows, const Stre
     }
     return;
   }
+  // The map in locals: the stores could otherwise overwrite it as far as the compiler knows.
+  const StretchMap M = Map;
   constexpr int Band = 8;
   for (int BandStart = 0; BandStart < Rows; BandStart += Band) {
     const int BandEnd = BandStart + Band < Rows ? BandStart + Band : Rows;
     for (int Group = 0;; Group += 8) {
       const int I = Group < Count - 8 ? Group : Count - 8;
-      const int* Cols = Map.Cols + I;
-      const __m256i Index = _mm256_sub_epi32(Load(Cols), _mm256_set1_epi32(Map.ColBase));
-      const int First = Cols[0] - Map.ColBase, Last = Cols[7] - Map.ColBase;
+      const int* Cols = M.Cols + I;
+      const __m256i Index = _mm256_sub_epi32(Load(Cols), _mm256_set1_epi32(M.ColBase));
+      const int First = Cols[0] - M.ColBase, Last = Cols[7] - M.ColBase;
       const int Low = First < Last ? First : Last, High = First < Last ? Last : First;
-      const bool Shuffled = High - Low < 8 && Map.Length >= 8;
-      const int Start = Low < Map.Length - 8 ? Low : Map.Length - 8;
+      const bool Shuffled = High - Low < 8 && M.Length >= 8;
+      const int Start = Low < M.Length - 8 ? Low : M.Length - 8;
       const __m256i Shuffle = _mm256_sub_epi32(Index, _mm256_set1_epi32(Start));
       // Rows stretched from the same source row as the one above take the same eight pixels.
       __m256i Pixels = _mm256_setzero_si256();
       for (int R = BandStart, Previous = -1; R < BandEnd; ++R) {
-        if (const int SourceRow = Map.SourceRow(R); SourceRow != Previous) {
+        if (const int SourceRow = M.SourceRow(R); SourceRow != Previous) {
           const uint32_t* S = Src.Row32(SourceRow);
           Pixels = Shuffled ? _mm256_permutevar8x32_epi32(Load(S + Start), Shuffle)
                             : _mm256_i32gather_epi32(reinterpret_cast<const int*>(S), Index, 4);
