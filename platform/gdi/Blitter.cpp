@@ -327,18 +327,27 @@ template <SurfaceFormat SF, bool Shifted> bool BlitBlockOnto32(const BlitPart& P
       P.Kernels.Gather(D, { P.Source.Row(FirstRow), Stride }, Count, Rows, { Cols, 0, P.Source.Width(), RowMap, FirstRow });
     } else {
       // The 24-bit pixels the block takes lie between its first and last columns' and rows' sources (the
-      // maps may run backwards); brought to 32 bits once, they are gathered like a 32-bit source's. A
-      // block reduced much takes only a few of them, and goes a row at a time.
+      // maps may run backwards); brought to 32 bits once, they are gathered like a 32-bit source's, a band
+      // of rows at a time so that the buffer stays small. A block reduced much takes only a few of them,
+      // and goes a row at a time.
       const int Low = std::min(Cols[0], Cols[Count - 1]), Length = std::abs(Cols[Count - 1] - Cols[0]) + 1;
       const int RowSpan = RowMap ? std::abs(RowMap[Rows - 1] - RowMap[0]) + 1 : Rows;
       if (Length > 2 * Count || RowSpan > 2 * Rows)
         return false;
+      constexpr int Band = 32;
       std::vector<uint32_t>& Expanded = P.Scratch.Expanded;
-      if (Expanded.size() < size_t(Length) * size_t(RowSpan))
-        Expanded.resize(size_t(Length) * size_t(RowSpan));
-      const PixelRows Block { reinterpret_cast<uint8_t*>(Expanded.data()), ptrdiff_t(Length) * 4 };
-      P.Kernels.Expand24(Block, { P.Source.Row(FirstRow) + ptrdiff_t(Low) * 3, Stride }, Length, RowSpan);
-      P.Kernels.Gather(D, { Block.First, Block.Stride }, Count, Rows, { Cols, Low, Length, RowMap, FirstRow });
+      for (int B = 0; B < Rows; B += Band) {
+        const int BandRows = std::min(Band, Rows - B);
+        const int* BandMap = RowMap ? RowMap + B : nullptr;
+        const int BandFirst = BandMap ? std::min(BandMap[0], BandMap[BandRows - 1]) : FirstRow + B;
+        const int BandSpan = BandMap ? std::abs(BandMap[BandRows - 1] - BandMap[0]) + 1 : BandRows;
+        if (Expanded.size() < size_t(Length) * size_t(BandSpan))
+          Expanded.resize(size_t(Length) * size_t(BandSpan));
+        const PixelRows Block { reinterpret_cast<uint8_t*>(Expanded.data()), ptrdiff_t(Length) * 4 };
+        P.Kernels.Expand24(Block, { P.Source.Row(BandFirst) + ptrdiff_t(Low) * 3, Stride }, Length, BandSpan);
+        const PixelRows BandDest { D.First + B * D.Stride, D.Stride };
+        P.Kernels.Gather(BandDest, { Block.First, Block.Stride }, Count, BandRows, { Cols, Low, Length, BandMap, BandFirst });
+      }
     }
     return true;
   }
