@@ -109,30 +109,37 @@ AVX2 void Gather(PixelRows Dest, SourceRows Src, int Count, int Rows, const Stre
     }
     return;
   }
-  // The map in locals: the stores could otherwise overwrite it as far as the compiler knows.
-  const StretchMap M = Map;
+  // Each band's rows are looked up once; a row stretched from the same source row as the one above
+  // takes the same eight pixels again.
   constexpr int Band = 8;
+  const uint32_t* From[Band];
+  uint32_t* To[Band];
+  bool Repeated[Band];
   for (int BandStart = 0; BandStart < Rows; BandStart += Band) {
-    const int BandEnd = BandStart + Band < Rows ? BandStart + Band : Rows;
+    const int BandRows = Rows - BandStart < Band ? Rows - BandStart : Band;
+    for (int R = 0; R < BandRows; ++R) {
+      To[R] = Dest.Row(BandStart + R);
+      From[R] = Src.Row32(Map.SourceRow(BandStart + R));
+      Repeated[R] = R > 0 && From[R] == From[R - 1];
+    }
     for (int Group = 0;; Group += 8) {
       const int I = Group < Count - 8 ? Group : Count - 8;
-      const int* Cols = M.Cols + I;
-      const __m256i Index = _mm256_sub_epi32(Load(Cols), _mm256_set1_epi32(M.ColBase));
-      const int First = Cols[0] - M.ColBase, Last = Cols[7] - M.ColBase;
+      const int* Cols = Map.Cols + I;
+      const __m256i Index = _mm256_sub_epi32(Load(Cols), _mm256_set1_epi32(Map.ColBase));
+      const int First = Cols[0] - Map.ColBase, Last = Cols[7] - Map.ColBase;
       const int Low = First < Last ? First : Last, High = First < Last ? Last : First;
-      const bool Shuffled = High - Low < 8 && M.Length >= 8;
-      const int Start = Low < M.Length - 8 ? Low : M.Length - 8;
-      const __m256i Shuffle = _mm256_sub_epi32(Index, _mm256_set1_epi32(Start));
-      // Rows stretched from the same source row as the one above take the same eight pixels.
-      __m256i Pixels = _mm256_setzero_si256();
-      for (int R = BandStart, Previous = -1; R < BandEnd; ++R) {
-        if (const int SourceRow = M.SourceRow(R); SourceRow != Previous) {
-          const uint32_t* S = Src.Row32(SourceRow);
-          Pixels = Shuffled ? _mm256_permutevar8x32_epi32(Load(S + Start), Shuffle)
-                            : _mm256_i32gather_epi32(reinterpret_cast<const int*>(S), Index, 4);
-          Previous = SourceRow;
+      if (High - Low < 8 && Map.Length >= 8) {
+        const int Start = Low < Map.Length - 8 ? Low : Map.Length - 8;
+        const __m256i Shuffle = _mm256_sub_epi32(Index, _mm256_set1_epi32(Start));
+        __m256i Pixels = _mm256_setzero_si256();
+        for (int R = 0; R < BandRows; ++R) {
+          if (!Repeated[R])
+            Pixels = _mm256_permutevar8x32_epi32(Load(From[R] + Start), Shuffle);
+          Store(To[R] + I, Pixels);
         }
-        Store(Dest.Row(R) + I, Pixels);
+      } else {
+        for (int R = 0; R < BandRows; ++R)
+          Store(To[R] + I, _mm256_i32gather_epi32(reinterpret_cast<const int*>(From[R]), Index, 4));
       }
       if (I == Count - 8)
         break;
