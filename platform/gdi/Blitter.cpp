@@ -118,7 +118,6 @@ AxisSource MapStretchedAxis(const Span& D, const Span& S, int Limit, int From, i
   return A;
 }
 
-
 // The sources of destination indexes [From, From + Count) (counted from the span's start) in a source
 // of Limit indexes; Scratch holds the map when the axis needs one. Inline for the one-to-one axes of
 // most blits.
@@ -140,7 +139,7 @@ struct BlitScratch {
   std::vector<int> Cols;
   std::vector<int> Rows;
   std::vector<uint32_t> Pixels;    // one row's source pixels brought to 32 bits
-  std::vector<uint32_t> Expanded;  // the 24-bit source pixels a stretched row takes its pixels from
+  std::vector<uint32_t> Expanded;  // the 24-bit source pixels a stretch takes, brought to 32 bits
 };
 
 BlitScratch& ThreadScratch() {
