@@ -464,18 +464,10 @@ template <bool Shifted> PartFunction PartFor(SurfaceFormat D, SurfaceFormat S) {
   return S == Bgra32 ? BlitPartOnto24<Bgra32, Shifted> : BlitPartOnto24<Bgr24, Shifted>;
 }
 
-}  // namespace
-
-void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Src, int SX, int SY, int SW,
-          int SH, const BlitOperation& Operation) {
-  Surface* Target = Dest.Target();
-  if (!Target || DW == 0 || DH == 0 || SW == 0 || SH == 0)
-    return;
-  if (DW > 0 && DH > 0 && DW == SW && DH == SH && &Src != Target && Target->Format() == SurfaceFormat::Bgra32 &&
-      IsBlockOperation(Operation, Src.Format())) {
-    BlitOneToOne(Dest, *Target, DX, DY, DW, DH, Src, SX, SY, Operation);
-    return;
-  }
+// Any blit: the axes mapped, the source taken out first where it is the target. Out of line, so that
+// the one-to-one blits do not pay for setting up its many locals.
+[[gnu::noinline]] void BlitMapped(DeviceContext& Dest, Surface* Target, int DX, int DY, int DW, int DH, const Surface& Src,
+                                  int SX, int SY, int SW, int SH, const BlitOperation& Operation) {
   const Span DCol = Normalise(DX, DW), DRowSpan = Normalise(DY, DH);
   Span SCol = Normalise(SX, SW), SRowSpan = Normalise(SY, SH);
   const TRect DestRect { DCol.Start, DRowSpan.Start, DCol.Start + DCol.Length, DRowSpan.Start + DRowSpan.Length };
@@ -523,4 +515,18 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
       Kernel({ *Target, *Source, Visible.TopLeft(), Rows, Cols, Span.Left, Span.Right, Span.Top, Span.Bottom,
                FastestPixelRunKernels(), Scratch }, Operation);
   }
+}
+
+}  // namespace
+
+void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Src, int SX, int SY, int SW,
+          int SH, const BlitOperation& Operation) {
+  Surface* Target = Dest.Target();
+  if (!Target || DW == 0 || DH == 0 || SW == 0 || SH == 0)
+    return;
+  if (DW > 0 && DH > 0 && DW == SW && DH == SH && &Src != Target && Target->Format() == SurfaceFormat::Bgra32 &&
+      IsBlockOperation(Operation, Src.Format()))
+    BlitOneToOne(Dest, *Target, DX, DY, DW, DH, Src, SX, SY, Operation);
+  else
+    BlitMapped(Dest, Target, DX, DY, DW, DH, Src, SX, SY, SW, SH, Operation);
 }
