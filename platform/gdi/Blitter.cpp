@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
 
 #include "platform/gdi/PixelOps.h"
+#include "platform/gdi/PixelRuns.h"
 
 namespace {
 
@@ -51,22 +53,22 @@ public:
 
   int64_t Value() const { return FQuotient; }
 
+  // The carries are selected, not branched on: they come irregularly, and mispredicted branches cost
+  // more than the rest of a step.
   void Up() {
     FQuotient += FStepQuotient;
     FRemainder += FStepRemainder;
-    if (FRemainder >= FDivisor) {
-      FRemainder -= FDivisor;
-      ++FQuotient;
-    }
+    const bool Carry = FRemainder >= FDivisor;
+    FRemainder -= Carry ? FDivisor : 0;
+    FQuotient += Carry;
   }
 
   void Down() {
     FQuotient -= FStepQuotient;
     FRemainder -= FStepRemainder;
-    if (FRemainder < 0) {
-      FRemainder += FDivisor;
-      --FQuotient;
-    }
+    const bool Borrow = FRemainder < 0;
+    FRemainder += Borrow ? FDivisor : 0;
+    FQuotient -= Borrow;
   }
 
 private:
@@ -94,18 +96,9 @@ template <bool Shifted> int SourceIndex(const AxisSource& A, int I) {
     return A.Map[I];
 }
 
-// The sources of destination indexes [From, From + Count) (counted from the span's start) in a source
-// of Limit indexes; Scratch holds the map when the axis needs one.
-AxisSource MapAxis(const Span& D, const Span& S, int Limit, int From, int Count, std::vector<int>& Scratch) {
+// The map of a stretched or mirrored axis (see MapAxis).
+AxisSource MapStretchedAxis(const Span& D, const Span& S, int Limit, int From, int Count, std::vector<int>& Scratch) {
   AxisSource A;
-  if (D.Length == S.Length && D.Mirrored == S.Mirrored) {
-    const int64_t Offset = int64_t(S.Start) + From;
-    A.First = int(std::clamp<int64_t>(-Offset, 0, Count));
-    A.Last = int(std::clamp<int64_t>(Limit - Offset, A.First, Count));
-    if (A.First < A.Last)
-      A.Offset = int(Offset);
-    return A;
-  }
   Scratch.resize(size_t(Count));
   int* Map = Scratch.data();
   const auto Fill = [&](CentreStepper Step, auto Advance) {
@@ -125,24 +118,40 @@ AxisSource MapAxis(const Span& D, const Span& S, int Limit, int From, int Count,
   return A;
 }
 
-// The axis maps of the running thread, reused from blit to blit: repaints make thousands of small blits,
-// and allocating fresh maps for each cost more than filling them.
-struct MapScratch {
+// The sources of destination indexes [From, From + Count) (counted from the span's start) in a source
+// of Limit indexes; Scratch holds the map when the axis needs one. Inline for the one-to-one axes of
+// most blits.
+inline AxisSource MapAxis(const Span& D, const Span& S, int Limit, int From, int Count, std::vector<int>& Scratch) {
+  if (D.Length != S.Length || D.Mirrored != S.Mirrored)
+    return MapStretchedAxis(D, S, Limit, From, Count, Scratch);
+  AxisSource A;
+  const int64_t Offset = int64_t(S.Start) + From;
+  A.First = int(std::clamp<int64_t>(-Offset, 0, Count));
+  A.Last = int(std::clamp<int64_t>(Limit - Offset, A.First, Count));
+  if (A.First < A.Last)
+    A.Offset = int(Offset);
+  return A;
+}
+
+// The buffers of the running thread, reused from blit to blit: repaints make thousands of small blits,
+// and allocating fresh buffers for each cost more than filling them.
+struct BlitScratch {
   std::vector<int> Cols;
   std::vector<int> Rows;
+  std::vector<uint32_t> Pixels;    // one row's source pixels brought to 32 bits
+  std::vector<uint32_t> Expanded;  // the 24-bit source pixels a stretch takes, brought to 32 bits
 };
 
-MapScratch& ThreadMaps() {
-  thread_local MapScratch Maps;
-  return Maps;
+BlitScratch& ThreadScratch() {
+  thread_local BlitScratch Scratch;
+  return Scratch;
 }
 
 template <SurfaceFormat F> uint32_t Load(const uint8_t* Row, int X) {
   if constexpr (F == SurfaceFormat::Bgra32) {
     return reinterpret_cast<const uint32_t*>(Row)[X];
   } else {
-    const uint8_t* P = Row + X * 3;
-    return 0xFF000000u | uint32_t(P[2]) << 16 | uint32_t(P[1]) << 8 | P[0];
+    return Load24(Row + X * 3);
   }
 }
 
@@ -157,72 +166,18 @@ template <SurfaceFormat F> void Store(uint8_t* Row, int X, uint32_t V) {
   }
 }
 
-// Expands Count 24-bit pixels to opaque 32-bit ones, four at a time from three 32-bit words: that reads
-// exactly the bytes of the run, and the source row may end right after it.
-void ExpandRun(uint8_t* Dest, const uint8_t* Src, int Count) {
-  auto* D = reinterpret_cast<uint32_t*>(Dest);
-  int I = 0;
-  for (; I + 4 <= Count; I += 4, Src += 12) {
-    uint32_t W0, W1, W2;
-    std::memcpy(&W0, Src, 4);
-    std::memcpy(&W1, Src + 4, 4);
-    std::memcpy(&W2, Src + 8, 4);
-    D[I] = 0xFF000000u | W0;
-    D[I + 1] = 0xFF000000u | W0 >> 24 | W1 << 8;
-    D[I + 2] = 0xFF000000u | W1 >> 16 | W2 << 16;
-    D[I + 3] = 0xFF000000u | W2 >> 8;
-  }
-  for (; I < Count; ++I, Src += 3)
-    D[I] = 0xFF000000u | uint32_t(Src[2]) << 16 | uint32_t(Src[1]) << 8 | Src[0];
-}
-
-// Copies visible columns [X0, X1) of one row from a source row SrcWidth pixels wide.
-template <SurfaceFormat DF, SurfaceFormat SF, bool Shifted>
-void CopyRow(uint8_t* DRow, const uint8_t* SRow, int SrcWidth, const AxisSource& Cols, int X0, int X1) {
-  if constexpr (Shifted && DF == SF) {
-    constexpr int Bpp = DF == SurfaceFormat::Bgra32 ? 4 : 3;
-    std::memcpy(DRow + ptrdiff_t(X0) * Bpp, SRow + ptrdiff_t(X0 + Cols.Offset) * Bpp, size_t(X1 - X0) * Bpp);
-  } else if constexpr (Shifted && DF == SurfaceFormat::Bgra32) {
-    ExpandRun(DRow + ptrdiff_t(X0) * 4, SRow + ptrdiff_t(X0 + Cols.Offset) * 3, X1 - X0);
-  } else if constexpr (DF == SurfaceFormat::Bgra32 && SF == SurfaceFormat::Bgr24) {
-    // One 4-byte load takes a pixel and the next one's blue byte, which is there for all but the row's
-    // last pixel.
-    auto* D = reinterpret_cast<uint32_t*>(DRow);
-    for (int X = X0; X < X1; ++X) {
-      const int C = Cols.Map[X];
-      if (C + 1 < SrcWidth) {
-        uint32_t V;
-        std::memcpy(&V, SRow + ptrdiff_t(C) * 3, 4);
-        D[X] = 0xFF000000u | V;
-      } else {
-        D[X] = Load<SF>(SRow, C);
-      }
-    }
+// Copies visible columns [X0, X1) of one row onto a 24-bit row.
+template <SurfaceFormat SF, bool Shifted>
+void CopyRow24(uint8_t* DRow, const uint8_t* SRow, const AxisSource& Cols, int X0, int X1) {
+  if constexpr (Shifted && SF == SurfaceFormat::Bgr24) {
+    std::memcpy(DRow + ptrdiff_t(X0) * 3, SRow + ptrdiff_t(X0 + Cols.Offset) * 3, size_t(X1 - X0) * 3);
   } else {
     // Unrolled: the loop of one pixel is so short that where it falls across code fetch boundaries
     // decides its speed.
 #pragma GCC unroll 4
     for (int X = X0; X < X1; ++X)
-      Store<DF>(DRow, X, Load<SF>(SRow, SourceIndex<Shifted>(Cols, X)));
+      Store<SurfaceFormat::Bgr24>(DRow, X, Load<SF>(SRow, SourceIndex<Shifted>(Cols, X)));
   }
-}
-
-uint32_t BlendPixel(uint32_t D, uint32_t S, const BLENDFUNCTION& B) {
-  const uint32_t Constant = B.SourceConstantAlpha;
-  uint32_t SA = B.AlphaFormat & AC_SRC_ALPHA ? S >> 24 : 255;
-  uint32_t SR = S >> 16 & 0xFF, SG = S >> 8 & 0xFF, SB = S & 0xFF;
-  if (Constant != 255) {
-    SA = Mul255(SA, Constant);
-    SR = Mul255(SR, Constant);
-    SG = Mul255(SG, Constant);
-    SB = Mul255(SB, Constant);
-  }
-  const uint32_t Keep = 255 - SA;
-  const uint32_t A = std::min(255u, SA + Mul255(D >> 24, Keep));
-  const uint32_t R = std::min(255u, SR + Mul255(D >> 16 & 0xFF, Keep));
-  const uint32_t G = std::min(255u, SG + Mul255(D >> 8 & 0xFF, Keep));
-  const uint32_t Bl = std::min(255u, SB + Mul255(D & 0xFF, Keep));
-  return A << 24 | R << 16 | G << 8 | Bl;
 }
 
 // One clip rectangle's share of a blit in visible coordinates (counted from Origin on the target): rows
@@ -234,50 +189,225 @@ struct BlitPart {
   const AxisSource& Rows;
   const AxisSource& Cols;
   int X0, X1, Y0, Y1;
+  const PixelRunKernels& Kernels;
+  BlitScratch& Scratch;
 };
+
+// Copies Count pixels between rows that do not overlap. The short runs a repaint is full of take a few
+// fixed-size moves, overlapping where the count is not a multiple of theirs, rather than a call.
+inline void CopyPixels(uint32_t* D, const uint32_t* S, int Count) {
+  if (Count > 64) {
+    std::memcpy(D, S, size_t(Count) * 4);
+  } else if (Count >= 8) {
+    for (int I = 0; I < Count - 8; I += 8) std::memcpy(D + I, S + I, 32);
+    std::memcpy(D + Count - 8, S + Count - 8, 32);
+  } else if (Count >= 4) {
+    std::memcpy(D, S, 16);
+    std::memcpy(D + Count - 4, S + Count - 4, 16);
+  } else if (Count >= 2) {
+    std::memcpy(D, S, 8);
+    std::memcpy(D + Count - 2, S + Count - 2, 8);
+  } else if (Count == 1) {
+    D[0] = S[0];
+  }
+}
 
 // Calls F(destination row, source row) for each row of the part. With ReuseRows, a row stretched from
 // the same source row as the one above is a copy of it.
 template <bool ReuseRows, int Bpp, class Fn> void ForEachRow(const BlitPart& P, Fn&& F) {
-  for (int Y = P.Y0; Y < P.Y1; ++Y) {
-    uint8_t* DRow = P.Target.Row(P.Origin.Y + Y) + ptrdiff_t(P.Origin.X) * Bpp;
-    const int SrcRow = P.Rows.Map ? P.Rows.Map[Y] : Y + P.Rows.Offset;
-    if (ReuseRows && P.Rows.Map && Y > P.Y0 && P.Rows.Map[Y - 1] == SrcRow) {
+  const ptrdiff_t DStride = P.Target.Stride();
+  uint8_t* DRow = P.Target.Row(P.Origin.Y + P.Y0) + ptrdiff_t(P.Origin.X) * Bpp;
+  if (!P.Rows.Map) {
+    const ptrdiff_t SStride = P.Source.Stride();
+    const uint8_t* SRow = P.Source.Row(P.Y0 + P.Rows.Offset);
+    for (int Y = P.Y0; Y < P.Y1; ++Y, DRow += DStride, SRow += SStride) F(DRow, SRow);
+    return;
+  }
+  const int* Map = P.Rows.Map;
+  for (int Y = P.Y0; Y < P.Y1; ++Y, DRow += DStride) {
+    if (ReuseRows && Y > P.Y0 && Map[Y - 1] == Map[Y]) {
       const ptrdiff_t Run = ptrdiff_t(P.X0) * Bpp;
-      std::memcpy(DRow + Run, DRow - P.Target.Stride() + Run, size_t(P.X1 - P.X0) * Bpp);
+      if constexpr (Bpp == 4)
+        CopyPixels(reinterpret_cast<uint32_t*>(DRow + Run), reinterpret_cast<const uint32_t*>(DRow - DStride + Run), P.X1 - P.X0);
+      else
+        std::memcpy(DRow + Run, DRow - DStride + Run, size_t(P.X1 - P.X0) * Bpp);
     } else {
-      F(DRow, P.Source.Row(SrcRow));
+      F(DRow, P.Source.Row(Map[Y]));
     }
   }
 }
 
-// Applies the operation to a part; the operation is chosen once per part, not per row, because the
-// rows of a repaint's pieces are only a few pixels long.
-template <SurfaceFormat DF, SurfaceFormat SF, bool Shifted>
-void BlitPartOf(const BlitPart& P, const BlitOperation& Op) {
-  constexpr int Bpp = DF == SurfaceFormat::Bgra32 ? 4 : 3;
+// And, Or or Xor of the source's colour bits into D; D's alpha stays.
+uint32_t RasterPixel(uint32_t D, uint32_t S, BlitOperation::Kind Op) {
+  switch (Op) {
+    case BlitOperation::And: return D & (S | 0xFF000000u);
+    case BlitOperation::Or: return D | (S & 0xFFFFFFu);
+    default: return D ^ (S & 0xFFFFFFu);
+  }
+}
+
+// One row of pixels for the loops to write, or to read.
+PixelRows RowOf(uint32_t* Pixels) { return { reinterpret_cast<uint8_t*>(Pixels), 0 }; }
+SourceRows SourceRowOf(const void* Pixels) { return { static_cast<const uint8_t*>(Pixels), 0 }; }
+
+// The source pixels of the part's columns in one row as 32-bit pixels: where the source row holds them
+// so, a pointer into it; else Into, filled with them.
+template <SurfaceFormat SF, bool Shifted>
+const uint32_t* SourcePixels(const BlitPart& P, const uint8_t* SRow, uint32_t* Into) {
+  const int Count = P.X1 - P.X0;
+  if constexpr (Shifted) {
+    const int First = P.X0 + P.Cols.Offset;
+    if constexpr (SF == SurfaceFormat::Bgra32)
+      return reinterpret_cast<const uint32_t*>(SRow) + First;
+    P.Kernels.Expand24(RowOf(Into), SourceRowOf(SRow + ptrdiff_t(First) * 3), Count, 1);
+  } else {
+    const int* Map = P.Cols.Map + P.X0;
+    if constexpr (SF == SurfaceFormat::Bgra32) {
+      P.Kernels.Gather(RowOf(Into), SourceRowOf(SRow), Count, 1, { Map, 0, P.Source.Width() });
+    } else {
+      // The source pixels the row takes lie between its ends' (the map may run backwards); brought to
+      // 32 bits once, they are gathered like a 32-bit row's. A row reduced much takes only a few of
+      // them, one at a time.
+      const int Low = std::min(Map[0], Map[Count - 1]), Length = std::abs(Map[Count - 1] - Map[0]) + 1;
+      if (Length <= 2 * Count) {
+        uint32_t* Expanded = P.Scratch.Expanded.data();
+        P.Kernels.Expand24(RowOf(Expanded), SourceRowOf(SRow + ptrdiff_t(Low) * 3), Length, 1);
+        P.Kernels.Gather(RowOf(Into), SourceRowOf(Expanded), Count, 1, { Map, Low, Length });
+      } else {
+        for (int I = 0; I < Count; ++I) Into[I] = Load<SF>(SRow, Map[I]);
+      }
+    }
+  }
+  return Into;
+}
+
+// Whether Op from a source of Format onto a 32-bit target, copied one to one, is one call of the block
+// loops (BlitBlock).
+bool IsBlockOperation(const BlitOperation& Op, SurfaceFormat Format) {
+  return Op.Op == BlitOperation::Copy || Op.Op == BlitOperation::Transparent ||
+         (Op.Op == BlitOperation::Alpha && Format == SurfaceFormat::Bgra32);
+}
+
+// Rows rows of Count pixels of a block operation, copied one to one from a source of Format.
+void BlitBlock(PixelRows D, SourceRows S, SurfaceFormat Format, int Count, int Rows, const BlitOperation& Op,
+               const PixelRunKernels& K) {
+  const bool From32 = Format == SurfaceFormat::Bgra32;
+  switch (Op.Op) {
+    case BlitOperation::Copy:
+      if (From32)
+        for (int R = 0; R < Rows; ++R) CopyPixels(D.Row(R), S.Row32(R), Count);
+      else
+        K.Expand24(D, S, Count, Rows);
+      break;
+    case BlitOperation::Transparent: (From32 ? K.Keyed : K.Keyed24)(D, S, Count, Rows, Op.Key); break;
+    default: K.Blend(D, S, Count, Rows, Op.Blend.SourceConstantAlpha, Op.Blend.AlphaFormat & AC_SRC_ALPHA); break;
+  }
+}
+
+// A part as one block: the block operations copied one to one, and stretched copies; false for what it
+// leaves to a row at a time.
+template <SurfaceFormat SF, bool Shifted> bool BlitBlockOnto32(const BlitPart& P, const BlitOperation& Op) {
+  const int Count = P.X1 - P.X0, Rows = P.Y1 - P.Y0;
+  const PixelRows D { P.Target.Row(P.Origin.Y + P.Y0) + ptrdiff_t(P.Origin.X + P.X0) * 4, P.Target.Stride() };
+  const ptrdiff_t Stride = P.Source.Stride();
+  if constexpr (Shifted) {
+    if (P.Rows.Map || !IsBlockOperation(Op, SF))
+      return false;
+    const uint8_t* First = P.Source.Row(P.Y0 + P.Rows.Offset) + ptrdiff_t(P.X0 + P.Cols.Offset) * P.Source.BytesPerPixel();
+    BlitBlock(D, { First, Stride }, SF, Count, Rows, Op, P.Kernels);
+    return true;
+  } else {
+    if (Op.Op != BlitOperation::Copy)
+      return false;
+    const int* Cols = P.Cols.Map + P.X0;
+    const int* RowMap = P.Rows.Map ? P.Rows.Map + P.Y0 : nullptr;
+    const int FirstRow = RowMap ? std::min(RowMap[0], RowMap[Rows - 1]) : P.Y0 + P.Rows.Offset;
+    if constexpr (SF == SurfaceFormat::Bgra32) {
+      P.Kernels.Gather(D, { P.Source.Row(FirstRow), Stride }, Count, Rows, { Cols, 0, P.Source.Width(), RowMap, FirstRow });
+    } else {
+      // The 24-bit pixels the block takes lie between its first and last columns' and rows' sources (the
+      // maps may run backwards); brought to 32 bits once, they are gathered like a 32-bit source's, a band
+      // of rows at a time so that the buffer stays small. A block reduced much takes only a few of them,
+      // and goes a row at a time.
+      const int Low = std::min(Cols[0], Cols[Count - 1]), Length = std::abs(Cols[Count - 1] - Cols[0]) + 1;
+      const int RowSpan = RowMap ? std::abs(RowMap[Rows - 1] - RowMap[0]) + 1 : Rows;
+      if (Length > 2 * Count || RowSpan > 2 * Rows)
+        return false;
+      constexpr int Band = 32;
+      std::vector<uint32_t>& Expanded = P.Scratch.Expanded;
+      for (int B = 0; B < Rows; B += Band) {
+        const int BandRows = std::min(Band, Rows - B);
+        const int* BandMap = RowMap ? RowMap + B : nullptr;
+        const int BandFirst = BandMap ? std::min(BandMap[0], BandMap[BandRows - 1]) : FirstRow + B;
+        const int BandSpan = BandMap ? std::abs(BandMap[BandRows - 1] - BandMap[0]) + 1 : BandRows;
+        if (Expanded.size() < size_t(Length) * size_t(BandSpan))
+          Expanded.resize(size_t(Length) * size_t(BandSpan));
+        const PixelRows Block { reinterpret_cast<uint8_t*>(Expanded.data()), ptrdiff_t(Length) * 4 };
+        P.Kernels.Expand24(Block, { P.Source.Row(BandFirst) + ptrdiff_t(Low) * 3, Stride }, Length, BandSpan);
+        const PixelRows BandDest { D.First + B * D.Stride, D.Stride };
+        P.Kernels.Gather(BandDest, { Block.First, Block.Stride }, Count, BandRows, { Cols, Low, Length, BandMap, BandFirst });
+      }
+    }
+    return true;
+  }
+}
+
+// The operations onto a 32-bit target: as blocks where they can, else a row at a time, the row's source
+// pixels brought to 32 bits first.
+template <SurfaceFormat SF, bool Shifted> void BlitPartOnto32(const BlitPart& P, const BlitOperation& Op) {
+  if (BlitBlockOnto32<SF, Shifted>(P, Op))
+    return;
+  const int Count = P.X1 - P.X0;
+  const PixelRunKernels& K = P.Kernels;
+  uint32_t* Pixels = P.Scratch.Pixels.data();
+  const auto Target = [&](uint8_t* DRow) { return reinterpret_cast<uint32_t*>(DRow) + P.X0; };
+  switch (Op.Op) {
+    case BlitOperation::Copy:
+      ForEachRow<true, 4>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
+        uint32_t* D = Target(DRow);
+        const uint32_t* S = SourcePixels<SF, Shifted>(P, SRow, D);
+        if (S != D)
+          CopyPixels(D, S, Count);
+      });
+      break;
+    case BlitOperation::Transparent:
+      ForEachRow<false, 4>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
+        K.Keyed(RowOf(Target(DRow)), SourceRowOf(SourcePixels<SF, Shifted>(P, SRow, Pixels)), Count, 1, Op.Key);
+      });
+      break;
+    case BlitOperation::Alpha: {
+      const uint32_t Constant = Op.Blend.SourceConstantAlpha;
+      const bool SourceAlpha = Op.Blend.AlphaFormat & AC_SRC_ALPHA;
+      ForEachRow<false, 4>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
+        K.Blend(RowOf(Target(DRow)), SourceRowOf(SourcePixels<SF, Shifted>(P, SRow, Pixels)), Count, 1, Constant, SourceAlpha);
+      });
+      break;
+    }
+    default:
+      ForEachRow<false, 4>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
+        uint32_t* D = Target(DRow);
+        const uint32_t* S = SourcePixels<SF, Shifted>(P, SRow, Pixels);
+        for (int I = 0; I < Count; ++I) D[I] = RasterPixel(D[I], S[I], Op.Op);
+      });
+      break;
+  }
+}
+
+// The operations onto a 24-bit target, a pixel at a time; the operation is chosen once per part, not
+// per row, because the rows of a repaint's pieces are only a few pixels long.
+template <SurfaceFormat SF, bool Shifted> void BlitPartOnto24(const BlitPart& P, const BlitOperation& Op) {
+  constexpr SurfaceFormat DF = SurfaceFormat::Bgr24;
   const AxisSource& Cols = P.Cols;
   const int X0 = P.X0, X1 = P.X1;
   const auto EachPixel = [&](auto Apply) {
-    ForEachRow<false, Bpp>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
+    ForEachRow<false, 3>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
       for (int X = X0; X < X1; ++X)
         Apply(DRow, X, Load<SF>(SRow, SourceIndex<Shifted>(Cols, X)));
     });
   };
   switch (Op.Op) {
     case BlitOperation::Copy:
-      ForEachRow<true, Bpp>(P, [&](uint8_t* DRow, const uint8_t* SRow) {
-        CopyRow<DF, SF, Shifted>(DRow, SRow, P.Source.Width(), Cols, X0, X1);
-      });
-      break;
-    case BlitOperation::And:
-      EachPixel([](uint8_t* D, int X, uint32_t S) { Store<DF>(D, X, Load<DF>(D, X) & (S | 0xFF000000u)); });
-      break;
-    case BlitOperation::Or:
-      EachPixel([](uint8_t* D, int X, uint32_t S) { Store<DF>(D, X, Load<DF>(D, X) | (S & 0xFFFFFFu)); });
-      break;
-    case BlitOperation::Xor:
-      EachPixel([](uint8_t* D, int X, uint32_t S) { Store<DF>(D, X, Load<DF>(D, X) ^ (S & 0xFFFFFFu)); });
+      ForEachRow<true, 3>(P, [&](uint8_t* DRow, const uint8_t* SRow) { CopyRow24<SF, Shifted>(DRow, SRow, Cols, X0, X1); });
       break;
     case BlitOperation::Transparent:
       EachPixel([Key = Op.Key](uint8_t* D, int X, uint32_t S) {
@@ -286,10 +416,42 @@ void BlitPartOf(const BlitPart& P, const BlitOperation& Op) {
       });
       break;
     case BlitOperation::Alpha:
-      EachPixel([&Blend = Op.Blend](uint8_t* D, int X, uint32_t S) {
-        Store<DF>(D, X, BlendPixel(Load<DF>(D, X), S, Blend));
+      EachPixel([Constant = uint32_t(Op.Blend.SourceConstantAlpha),
+                 SourceAlpha = bool(Op.Blend.AlphaFormat & AC_SRC_ALPHA)](uint8_t* D, int X, uint32_t S) {
+        Store<DF>(D, X, AlphaBlendPixel(Load<DF>(D, X), S, Constant, SourceAlpha));
       });
       break;
+    default:
+      EachPixel([Kind = Op.Op](uint8_t* D, int X, uint32_t S) { Store<DF>(D, X, RasterPixel(Load<DF>(D, X), S, Kind)); });
+      break;
+  }
+}
+
+// A blit copied one to one from another surface onto a 32-bit target with a block operation: most of
+// a repaint's blits, taken straight to the block loops without mapping the axes.
+void BlitOneToOne(DeviceContext& Dest, Surface& Target, int DX, int DY, int Width, int Height, const Surface& Src,
+                  int SX, int SY, const BlitOperation& Op) {
+  // The destination pixels over the source and inside the clip's box, in 64 bits until they are inside.
+  const Region& Clip = Dest.SurfaceClip();
+  const TRect Box = Clip.Bounds();
+  const int64_t OffsetX = int64_t(SX) - DX, OffsetY = int64_t(SY) - DY;  // source = destination + offset
+  const int64_t Left = std::max({ int64_t(DX), -OffsetX, int64_t(Box.Left) });
+  const int64_t Top = std::max({ int64_t(DY), -OffsetY, int64_t(Box.Top) });
+  const int64_t Right = std::min({ int64_t(DX) + Width, Src.Width() - OffsetX, int64_t(Box.Right) });
+  const int64_t Bottom = std::min({ int64_t(DY) + Height, Src.Height() - OffsetY, int64_t(Box.Bottom) });
+  if (Left >= Right || Top >= Bottom)
+    return;
+  const TRect Visible { int(Left), int(Top), int(Right), int(Bottom) };
+  const PixelRunKernels& K = FastestPixelRunKernels();
+  for (const TRect& C : Clip.Rects()) {
+    if (C.Top >= Visible.Bottom)
+      break;
+    const TRect Part = C.Intersection(Visible);
+    if (Part.IsEmpty())
+      continue;
+    const PixelRows D { Target.Row(Part.Top) + ptrdiff_t(Part.Left) * 4, Target.Stride() };
+    const SourceRows S { Src.Row(int(Part.Top + OffsetY)) + ptrdiff_t(Part.Left + OffsetX) * Src.BytesPerPixel(), Src.Stride() };
+    BlitBlock(D, S, Src.Format(), Part.Width(), Part.Height(), Op, K);
   }
 }
 
@@ -298,17 +460,14 @@ using PartFunction = void (*)(const BlitPart&, const BlitOperation&);
 template <bool Shifted> PartFunction PartFor(SurfaceFormat D, SurfaceFormat S) {
   using enum SurfaceFormat;
   if (D == Bgra32)
-    return S == Bgra32 ? BlitPartOf<Bgra32, Bgra32, Shifted> : BlitPartOf<Bgra32, Bgr24, Shifted>;
-  return S == Bgra32 ? BlitPartOf<Bgr24, Bgra32, Shifted> : BlitPartOf<Bgr24, Bgr24, Shifted>;
+    return S == Bgra32 ? BlitPartOnto32<Bgra32, Shifted> : BlitPartOnto32<Bgr24, Shifted>;
+  return S == Bgra32 ? BlitPartOnto24<Bgra32, Shifted> : BlitPartOnto24<Bgr24, Shifted>;
 }
 
-}  // namespace
-
-void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Src, int SX, int SY, int SW,
-          int SH, const BlitOperation& Operation) {
-  Surface* Target = Dest.Target();
-  if (!Target || DW == 0 || DH == 0 || SW == 0 || SH == 0)
-    return;
+// Any blit: the axes mapped, the source taken out first where it is the target. Out of line, so that
+// the one-to-one blits do not pay for setting up its many locals.
+[[gnu::noinline]] void BlitMapped(DeviceContext& Dest, Surface* Target, int DX, int DY, int DW, int DH, const Surface& Src,
+                                  int SX, int SY, int SW, int SH, const BlitOperation& Operation) {
   const Span DCol = Normalise(DX, DW), DRowSpan = Normalise(DY, DH);
   Span SCol = Normalise(SX, SW), SRowSpan = Normalise(SY, SH);
   const TRect DestRect { DCol.Start, DRowSpan.Start, DCol.Start + DCol.Length, DRowSpan.Start + DRowSpan.Length };
@@ -334,13 +493,17 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
   const TRect Visible = DestRect.Intersection(ClipBox);
   if (Visible.IsEmpty())
     return;
-  MapScratch& Maps = ThreadMaps();
+  BlitScratch& Scratch = ThreadScratch();
   const AxisSource Rows = MapAxis(DRowSpan, SRowSpan, Source->Height(), Visible.Top - DestRect.Top,
-                                  Visible.Bottom - Visible.Top, Maps.Rows);
+                                  Visible.Bottom - Visible.Top, Scratch.Rows);
   const AxisSource Cols = MapAxis(DCol, SCol, Source->Width(), Visible.Left - DestRect.Left,
-                                  Visible.Right - Visible.Left, Maps.Cols);
+                                  Visible.Right - Visible.Left, Scratch.Cols);
   if (Rows.First >= Rows.Last || Cols.First >= Cols.Last)
     return;
+  if (Scratch.Pixels.size() < size_t(Cols.Last - Cols.First))
+    Scratch.Pixels.resize(size_t(Cols.Last - Cols.First));
+  if (Cols.Map && Source->Format() == SurfaceFormat::Bgr24 && Scratch.Expanded.size() < size_t(Source->Width()))
+    Scratch.Expanded.resize(size_t(Source->Width()));
   const PartFunction Kernel = Cols.Map ? PartFor<false>(Target->Format(), Source->Format())
                                        : PartFor<true>(Target->Format(), Source->Format());
 
@@ -349,6 +512,21 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
       break;
     const TRect Span = C.Offset(-Visible.Left, -Visible.Top).Intersection({ Cols.First, Rows.First, Cols.Last, Rows.Last });
     if (!Span.IsEmpty())
-      Kernel({ *Target, *Source, Visible.TopLeft(), Rows, Cols, Span.Left, Span.Right, Span.Top, Span.Bottom }, Operation);
+      Kernel({ *Target, *Source, Visible.TopLeft(), Rows, Cols, Span.Left, Span.Right, Span.Top, Span.Bottom,
+               FastestPixelRunKernels(), Scratch }, Operation);
   }
+}
+
+}  // namespace
+
+void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Src, int SX, int SY, int SW,
+          int SH, const BlitOperation& Operation) {
+  Surface* Target = Dest.Target();
+  if (!Target || DW == 0 || DH == 0 || SW == 0 || SH == 0)
+    return;
+  if (DW > 0 && DH > 0 && DW == SW && DH == SH && &Src != Target && Target->Format() == SurfaceFormat::Bgra32 &&
+      IsBlockOperation(Operation, Src.Format()))
+    BlitOneToOne(Dest, *Target, DX, DY, DW, DH, Src, SX, SY, Operation);
+  else
+    BlitMapped(Dest, Target, DX, DY, DW, DH, Src, SX, SY, SW, SH, Operation);
 }

@@ -24,12 +24,13 @@ bool IsPatternOperation(uint32_t Rop) {
 bool DeviceBlit(HDC Dest, int X, int Y, int Width, int Height, HDC Src, int XSrc, int YSrc, int SrcWidth,
                 int SrcHeight, const BlitOperation& Operation) {
   DeviceContext* D = LiveDC(Dest);
-  DeviceContext* S = Src == Dest ? D : LiveDC(Src);  // each check takes the object registry's lock
-  if (!D || !S || !S->Target())
+  DeviceContext* S = Src == Dest ? D : LiveDC(Src);
+  const Surface* Source = S ? S->Target() : nullptr;
+  if (!D || !Source)
     return false;
   const TPoint DP = D->LogicalToSurface(TPoint { X, Y });
   const TPoint SP = S->LogicalToSurface(TPoint { XSrc, YSrc });
-  Blit(*D, DP.X, DP.Y, Width, Height, *S->Target(), SP.X, SP.Y, SrcWidth, SrcHeight, Operation);
+  Blit(*D, DP.X, DP.Y, Width, Height, *Source, SP.X, SP.Y, SrcWidth, SrcHeight, Operation);
   return true;
 }
 

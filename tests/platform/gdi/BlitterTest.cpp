@@ -176,3 +176,27 @@ TEST(BlitterTest, EveryOperationFormatClipAndGeometryMatchesTheOperationPixelByP
           }
         }
 }
+
+TEST(BlitterTest, TallStretchesOfA24BitPictureFollowTheCentreFormulaInEveryRow) {
+  // Taller than the bands the stretch loops work in, enlarged and reduced, upright and mirrored.
+  Surface Src(9, 50, SurfaceFormat::Bgr24);
+  FillSurface(Src, 3, 0x123456);
+  for (const Geometry& G : { Geometry { { 0, 0, 20, 110 }, { 0, 0, 9, 50 }, false },
+                             Geometry { { 0, 109, 20, -110 }, { 0, 0, 9, 50 }, false },
+                             Geometry { { 19, 0, -20, 70 }, { 1, 2, 7, 45 }, false },
+                             Geometry { { 0, 0, 20, 110 }, { 0, 50, 9, -50 }, false } }) {
+    Surface Target(20, 110, SurfaceFormat::Bgra32);
+    DeviceContext DC(DeviceContext::Kind::Display, &Target);
+    Blit(DC, G.Dest.Left, G.Dest.Top, G.Dest.Right, G.Dest.Bottom, Src, G.Src.Left, G.Src.Top, G.Src.Right,
+         G.Src.Bottom, BlitOperation {});
+    for (int Y = 0; Y < 110; ++Y)
+      for (int X = 0; X < 20; ++X) {
+        const auto SX = CentreSource(X, G.Dest.Left, G.Dest.Right, G.Src.Left, G.Src.Right);
+        const auto SY = CentreSource(Y, G.Dest.Top, G.Dest.Bottom, G.Src.Top, G.Src.Bottom);
+        const bool Inside = SX && SY && *SX >= 0 && *SX < 9 && *SY >= 0 && *SY < 50;
+        ASSERT_EQ(Target.Pixel(X, Y), Inside ? Src.Pixel(int(*SX), int(*SY)) : 0u)
+            << "pixel " << X << "," << Y << " of " << G.Dest.Right << "x" << G.Dest.Bottom << " from "
+            << G.Src.Right << "x" << G.Src.Bottom;
+      }
+  }
+}

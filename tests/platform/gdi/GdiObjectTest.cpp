@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "GdiTestCanvas.h"
 
 TEST(GdiObjectTest, NewDCHoldsTheStockDefaults) {
@@ -80,4 +82,14 @@ TEST(GdiObjectTest, StaleAndForeignHandlesFailTheCall) {
   EXPECT_TRUE(DeleteDC(DC));
   EXPECT_FALSE(DeleteDC(DC));
   EXPECT_EQ(SetBkMode(DC, OPAQUE), 0);
+}
+
+TEST(GdiObjectTest, AHandleUsedOftenIsRefusedOnceAnotherThreadDeletedIt) {
+  GdiTestCanvas C(2, 2);
+  HBRUSH Brush = CreateSolidBrush(clRed);
+  for (int I = 0; I < 3; ++I) EXPECT_NE(FillRect(C.DC, { 0, 0, 1, 1 }, Brush), 0);
+  std::thread([Brush] { EXPECT_TRUE(DeleteObject(Brush)); }).join();
+  EXPECT_EQ(FillRect(C.DC, { 1, 0, 2, 1 }, Brush), 0);
+  EXPECT_EQ(C.At(1, 0), clWhite);
+  EXPECT_EQ(GetObjectType(Brush), 0);
 }
