@@ -481,6 +481,8 @@ void TCustomForm::PaintWindow(HDC DC) {
 
 void TCustomForm::WMActivate(TMessage& Message) {
   const bool Activating = LOWORD(Message.WParam) != WA_INACTIVE;
+  // Losing the activation (to another form or another program) ends the active control's modes.
+  if (!Activating) SendCancelMode(nullptr);
   SetActive(Activating);
   if (Activating && !HIWORD(Message.WParam) && HandleAllocated()) {
     SetWindowFocus();

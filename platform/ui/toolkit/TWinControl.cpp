@@ -923,6 +923,13 @@ void TWinControl::WndProc(TMessage& Message) {
 void TWinControl::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
   case WM_PAINT: WMPaint(Message); return;
+  case WM_NCLBUTTONDOWN:
+  case WM_NCRBUTTONDOWN:
+  case WM_NCMBUTTONDOWN:
+    // Before the default handling, which may run the move loop: a caption press closes drop-downs.
+    TControl::SendCancelMode();
+    DefaultHandler(Message);
+    return;
   case WM_ERASEBKGND: WMEraseBkgnd(Message); return;
   case WM_WINDOWPOSCHANGED:
     if (!FControlState.Contains(csDestroyingHandle) && FHandle) UpdateBounds();

@@ -123,7 +123,8 @@ public:
   virtual bool IsShortCut(TMessage& Message);
   /// Whether the top sees keys before its controls (a form's KeyPreview); no here.
   virtual bool KeyPreviewActive() const { return false; }
-  /// Sender was pressed: the focused control gets CM_CANCELMODE with lParam Sender.
+  /// Sender was pressed (in its client or non-client area; null: the form lost the activation): the
+  /// focused control gets CM_CANCELMODE with lParam Sender.
   virtual void SendCancelMode(TControl* Sender);
   /// Whether this control, without a parent control, shows its window by its own Visible (a form or
   /// popup overrides it); the default is a control with a ParentWindow.
