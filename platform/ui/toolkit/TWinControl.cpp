@@ -1053,6 +1053,8 @@ void TWinControl::Dispatch(TMessage& Message) {
     NotifyControls(CM_PARENTFONTCHANGED);
     return;
   case CM_SHOWHINTCHANGED: NotifyControls(CM_PARENTSHOWHINTCHANGED); return;
+  case CM_CTL3DCHANGED: NotifyControls(CM_PARENTCTL3DCHANGED); return;
+  case CM_BIDIMODECHANGED: NotifyControls(CM_PARENTBIDIMODECHANGED); return;
   default: TControl::Dispatch(Message); return;
   }
 }

@@ -136,6 +136,9 @@ public:
   TBrush* Brush() const { return FBrush.get(); }
   bool DoubleBuffered() const { return FDoubleBuffered; }
   void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
+  /// Whether other controls may dock here (stored; the platform docks nothing).
+  bool DockSite() const { return FDockSite; }
+  void SetDockSite(bool Value) { FDockSite = Value; }
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   void Invalidate() override;
@@ -263,6 +266,7 @@ private:
   bool FTabStop { false };
   int FAlignLevel { 0 };
   bool FDoubleBuffered { false };
+  bool FDockSite { false };
   std::unique_ptr<TBrush> FBrush;
   TWinControl* FFocusedControl { nullptr };
 };
