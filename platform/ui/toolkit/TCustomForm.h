@@ -155,6 +155,7 @@ protected:
 
 private:
   friend class TScreen;
+  friend class TApplication;
 
   void BuildComponents();
   /// Places and shows the window (Showing) or hides it.
