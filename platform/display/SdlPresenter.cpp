@@ -99,7 +99,8 @@ uint32_t SdlPresenter::NativeFlags(const Window& W) {
 
 String SdlPresenter::Title(const Window& W) {
   if (!(NativeFlags(W) & SDL_WINDOW_SKIP_TASKBAR) && W.Owner)
-    if (const Window* Owner = WindowSystem::Get().Find(W.Owner); Owner && !(Owner->Style & WS_VISIBLE))
+    if (const Window* Owner = WindowSystem::Get().Find(W.Owner);
+        Owner && !(Owner->Style & WS_VISIBLE) && !Owner->Text.empty())
       return Owner->Text;
   return W.Text;
 }

@@ -80,7 +80,8 @@ private:
   /// The SDL flags for W's kind (see the file comment).
   static uint32_t NativeFlags(const Window& W);
   static bool Showable(const Window& W);
-  /// The native title: the window's text, or the application's title for the program's entry.
+  /// The native title: the window's text, or the application's title (when it has one) for the
+  /// program's entry.
   static String Title(const Window& W);
   /// Makes, shows, hides, remakes or drops W's native window so it matches the record.
   void Sync(Window& W, bool Activate);
