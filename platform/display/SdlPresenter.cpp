@@ -12,6 +12,7 @@
 #include "platform/base/Exception.h"
 #include "platform/display/MonitorLayout.h"
 #include "platform/display/SdlKeyMap.h"
+#include "platform/display/X11Native.h"
 #include "platform/gdi/Icons.h"
 #include "platform/ui/winsys/InputLayer.h"
 #include "platform/ui/winsys/LayeredWindows.h"
@@ -99,6 +100,14 @@ uint32_t SdlPresenter::NativeFlags(const Window& W) {
   return Flags;
 }
 
+String SdlPresenter::Title(const Window& W) {
+  if (!(NativeFlags(W) & SDL_WINDOW_SKIP_TASKBAR) && W.Owner)
+    if (const Window* Owner = WindowSystem::Get().Find(W.Owner);
+        Owner && !(Owner->Style & WS_VISIBLE) && !Owner->Text.empty())
+      return Owner->Text;
+  return W.Text;
+}
+
 bool SdlPresenter::Showable(const Window& W) {
   return W.Usable() && W.IsTopLevel() && (W.Style & WS_VISIBLE) && !(W.ExStyle & WS_EX_LAYERED) &&
          W.Rect.Width() > 0 && W.Rect.Height() > 0;
@@ -114,11 +123,22 @@ void SdlPresenter::Sync(Window& W, bool Activate) {
     if (It != FNatives.end()) SDL_HideWindow(It->second.Handle);
     return;
   }
-  Native* N = It != FNatives.end() ? &It->second : &Create(W);
+  const bool Made = It == FNatives.end();
+  Native* N = Made ? &Create(W) : &It->second;
   if (!N->Handle) return;
   SDL_Window* H = N->Handle;
-  SDL_SetWindowTitle(H, W.Text.c_str());
+  if (Made) {
+    LinkOwner(W);
+    for (const auto& [Wnd, Other] : FNatives)
+      if (const Window* O = WindowSystem::Get().Find(Wnd); O && O->Owner == W.Handle) LinkOwner(*O);
+  }
+  SDL_SetWindowTitle(H, Title(W).c_str());
   SDL_SetWindowAlwaysOnTop(H, (W.ExStyle & WS_EX_TOPMOST) ? SDL_TRUE : SDL_FALSE);
+  if (N->Shape != W.WindowRgn) {
+    N->Shape = W.WindowRgn;
+    if (const auto X = X11Native::Of(H))
+      X->SetShape(W.WindowRgn ? std::optional(W.WindowRgn->Rects()) : std::nullopt);
+  }
   int X, Y, Width, Height;
   SDL_GetWindowPosition(H, &X, &Y);
   if (X != W.Rect.Left || Y != W.Rect.Top) SDL_SetWindowPosition(H, W.Rect.Left, W.Rect.Top);
@@ -130,6 +150,7 @@ void SdlPresenter::Sync(Window& W, bool Activate) {
     SDL_ShowWindow(H);
     UploadAll(W.Handle);
     if (Activate && !(N->Flags & NeverFocused)) SDL_RaiseWindow(H);
+    Restack();
   } else if (Resized) {
     UploadAll(W.Handle);
   }
@@ -165,6 +186,39 @@ void SdlPresenter::ShowIcon(const Window& W, SDL_Window* Native) {
   if (!S) return;
   SDL_SetWindowIcon(Native, S);
   SDL_FreeSurface(S);
+}
+
+void SdlPresenter::LinkOwner(const Window& W) {
+  if (const auto X = X11Native::Of(NativeWindow(W.Handle))) X->SetTransientFor(X11Native::Of(NativeWindow(W.Owner)));
+}
+
+void SdlPresenter::Restack() {
+  std::vector<HWND> Order;
+  const auto& Tops = WindowSystem::Get().TopLevelWindows();
+  for (auto It = Tops.rbegin(); It != Tops.rend(); ++It)
+    if (SDL_Window* H = NativeWindow((*It)->Handle); H && (SDL_GetWindowFlags(H) & SDL_WINDOW_SHOWN))
+      Order.push_back((*It)->Handle);
+  std::vector<HWND> Known;
+  for (HWND Wnd : FStack)
+    if (std::find(Order.begin(), Order.end(), Wnd) != Order.end()) Known.push_back(Wnd);
+  // The bottom part already in order stays; from the first difference up every window is raised in turn.
+  size_t Same = 0;
+  while (Same < Order.size() && Same < Known.size() && Order[Same] == Known[Same]) ++Same;
+  for (size_t I = Same; I < Order.size(); ++I)
+    if (const auto X = X11Native::Of(NativeWindow(Order[I]))) X->Raise();
+  FStack = std::move(Order);
+}
+
+void SdlPresenter::HostPlaced(const Window& W, const SDL_Event& E) {
+  SDL_Window* H = NativeWindow(W.Handle);
+  if (!H || !Showable(W) || (W.Style & WS_MINIMIZE)) return;
+  // Events report every step, our own moves among them; where the window is now is what counts.
+  TRect Now = E.window.event == SDL_WINDOWEVENT_MOVED ? Bounds(E.window.data1, E.window.data2, W.Rect.Width(), W.Rect.Height())
+                                                      : Bounds(W.Rect.Left, W.Rect.Top, E.window.data1, E.window.data2);
+  if (const auto X = X11Native::Of(H))
+    if (const auto Server = X->Geometry()) Now = *Server;
+  if (Now == W.Rect) return;
+  SetWindowPos(W.Handle, 0, Now.Left, Now.Top, Now.Width(), Now.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SdlPresenter::Drop(HWND Wnd) {
@@ -269,11 +323,18 @@ void SdlPresenter::WindowStyleChanged(HWND Wnd) {
   if (Window* W = WindowSystem::Get().Find(Wnd)) Sync(*W, false);
 }
 
+void SdlPresenter::WindowTextChanged(HWND Wnd) {
+  for (const auto& [Shown, N] : FNatives)
+    if (const Window* W = WindowSystem::Get().Find(Shown); W && N.Handle && (Shown == Wnd || W->Owner == Wnd))
+      SDL_SetWindowTitle(N.Handle, Title(*W).c_str());
+}
+
 void SdlPresenter::ZOrderChanged() {
   for (const auto& [Wnd, N] : FNatives) {
     const Window* W = WindowSystem::Get().Find(Wnd);
     if (W && N.Handle) SDL_SetWindowAlwaysOnTop(N.Handle, (W->ExStyle & WS_EX_TOPMOST) ? SDL_TRUE : SDL_FALSE);
   }
+  Restack();
 }
 
 void SdlPresenter::Present(HWND Wnd, const Region& Dirty) {
@@ -354,9 +415,14 @@ bool SdlPresenter::HandleWindowEvent(const SDL_Event& E) {
   const HWND Wnd = WindowOf(E.window.windowID);
   const Window* W = WindowSystem::Get().Find(Wnd);
   if (!W) return false;
-  if (E.window.event == SDL_WINDOWEVENT_EXPOSED || E.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-    UploadAll(Wnd);
-    return false;
+  switch (E.window.event) {
+    case SDL_WINDOWEVENT_EXPOSED: UploadAll(Wnd); return false;
+    case SDL_WINDOWEVENT_MOVED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      HostPlaced(*W, E);
+      UploadAll(Wnd);
+      return false;
+    default: break;
   }
   IInputLayer* L = Input();
   if (!L) return false;

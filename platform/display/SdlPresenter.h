@@ -8,14 +8,23 @@
 // popups (WS_POPUP without caption or sizing frame, with WS_EX_TOOLWINDOW or a CS_SAVEBITS class: menus,
 // drop-down lists) never take the focus and skip the taskbar, hint windows are tooltips, WS_EX_TOOLWINDOW
 // forms are utility windows, the rest are plain forms. A form has a taskbar entry when it has
-// WS_EX_APPWINDOW, or no owner and no WS_EX_TOOLWINDOW. WS_EX_TOPMOST keeps the native window above the
-// others. Layered windows are never shown: this presenter reports them unavailable.
+// WS_EX_APPWINDOW (the toolkit's main form), or no owner and no WS_EX_TOOLWINDOW; an entry of a window
+// owned by a hidden window (the application's window) is the program's and shows that window's text,
+// the application's title. Layered windows are never shown: this presenter reports them unavailable.
+//
+// The window system's z-order is the one truth: every change raises the native windows that are out of
+// its order (WS_EX_TOPMOST also keeps a native window above other programs), an owned window is kept
+// above its owner's native window (transient-for), and a window region shapes the native window where
+// the X server can. Moves and sizes the desktop makes (the window manager, another program) come back as
+// SetWindowPos, with its messages; the desktop minimizing or restoring a window comes back as the system
+// command that does it.
 //
 // The monitors and their work areas come from SDL's display list (the primary first). The loop waits in
 // SDL's event queue; Wake pushes an SDL user event, so any thread can end the wait.
 #include <atomic>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "platform/gdi/Capabilities.h"
 #include "platform/ui/winsys/IPresenter.h"
@@ -47,6 +56,7 @@ public:
   void WindowStateChanged(HWND Wnd) override;
   void WindowStyleChanged(HWND Wnd) override;
   void WindowIconChanged(HWND Wnd) override;
+  void WindowTextChanged(HWND Wnd) override;
   void ZOrderChanged() override;
   void Present(HWND Wnd, const Region& Dirty) override;
   void Wake() override;
@@ -65,14 +75,24 @@ private:
   struct Native {
     SDL_Window* Handle { nullptr };
     uint32_t Flags { 0 };  // the SDL flags it was made with (its kind)
+    std::optional<Region> Shape;  // the region last given to the X server
   };
 
   /// The SDL flags for W's kind (see the file comment).
   static uint32_t NativeFlags(const Window& W);
   static bool Showable(const Window& W);
+  /// The native title: the window's text, or the application's title (when it has one) for the
+  /// program's entry.
+  static String Title(const Window& W);
   /// Makes, shows, hides, remakes or drops W's native window so it matches the record.
   void Sync(Window& W, bool Activate);
   Native& Create(Window& W);
+  /// Tells the X server which native window W's native window stays above.
+  void LinkOwner(const Window& W);
+  /// Raises the shown native windows that are out of the window system's z-order.
+  void Restack();
+  /// The desktop moved or sized W's native window: the window system follows.
+  void HostPlaced(const Window& W, const SDL_Event& E);
   void Drop(HWND Wnd);
   void UploadAll(HWND Wnd);
   /// Gives the native window the window's big icon, else its small one (a window without an icon keeps
@@ -92,6 +112,8 @@ private:
 
   TPlatformCapabilities FSavedCapabilities;
   std::map<HWND, Native> FNatives;
+  /// The shown native windows, bottom first, in the order last pushed to the X server.
+  std::vector<HWND> FStack;
   uint32_t FWakeEvent { 0 };
   std::atomic<bool> FWakePending { false };
 

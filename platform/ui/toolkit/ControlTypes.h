@@ -66,6 +66,13 @@ using TShiftState = TSet<TShiftStateItem>;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
+/// Reading order and alignment a control asks for; the platform lays text out left to right whatever
+/// is stored.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+/// Whether a press starts dragging by itself (dmAutomatic), and whether a drag moves data or docks.
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragKind { dkDrag, dkDock };
+
 /// The shift state a mouse message's wParam (MK_* flags) describes, Alt taken from the key state.
 TShiftState KeysToShiftState(WPARAM Keys);
 /// The shift state of a key message: bit 29 of KeyData is Alt, Shift and Ctrl come from the key state.

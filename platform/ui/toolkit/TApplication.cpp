@@ -123,6 +123,7 @@ TApplication::~TApplication() {
 void TApplication::SetMainFormFrom(TCustomForm* Form) {
   FMainForm = Form;
   Form->HandleNeeded();
+  Form->UpdateWindowStyles();
 }
 
 void TApplication::Run() {

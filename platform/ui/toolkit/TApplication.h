@@ -173,7 +173,7 @@ private:
   THintWindow* FHintWindow { nullptr };
   TColor FHintColor { clInfoBk };
   int FHintPause { 500 };
-  int FHintShortPause { 50 };
+  int FHintShortPause { 100 };
   int FHintHidePause { 2500 };
   TControl* FHintControl { nullptr };
   bool FHintActive { false };

@@ -321,6 +321,32 @@ void TControl::SetParentShowHint(bool Value) {
   if (FParent && !ComponentState().Contains(csReading)) Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
 }
 
+void TControl::SetCtl3D(bool Value) {
+  if (FCtl3D == Value) return;
+  FCtl3D = Value;
+  FParentCtl3D = false;
+  Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+void TControl::SetParentCtl3D(bool Value) {
+  if (FParentCtl3D == Value) return;
+  FParentCtl3D = Value;
+  if (FParent && !ComponentState().Contains(csReading)) Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+}
+
+void TControl::SetBiDiMode(TBiDiMode Value) {
+  if (FBiDiMode == Value) return;
+  FBiDiMode = Value;
+  FParentBiDiMode = false;
+  Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::SetParentBiDiMode(bool Value) {
+  if (FParentBiDiMode == Value) return;
+  FParentBiDiMode = Value;
+  if (FParent && !ComponentState().Contains(csReading)) Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+}
+
 void TControl::CMParentFontChanged(TMessage& Message) {
   if (!FParentFont) return;
   if (Message.WParam)
@@ -337,6 +363,20 @@ void TControl::CMParentColorChanged(TMessage& Message) {
   else if (FParent)
     SetColor(FParent->Color());
   FParentColor = true;
+}
+
+void TControl::CMParentCtl3DChanged(TMessage& Message) {
+  (void)Message;
+  if (!FParentCtl3D || !FParent) return;
+  SetCtl3D(FParent->Ctl3D());
+  FParentCtl3D = true;
+}
+
+void TControl::CMParentBiDiModeChanged(TMessage& Message) {
+  (void)Message;
+  if (!FParentBiDiMode || !FParent) return;
+  SetBiDiMode(FParent->BiDiMode());
+  FParentBiDiMode = true;
 }
 
 void TControl::CMParentShowHintChanged(TMessage& Message) {
@@ -389,6 +429,8 @@ void TControl::ParentNotices() {
   Perform(CM_PARENTCOLORCHANGED, 0, 0);
   Perform(CM_PARENTFONTCHANGED, 0, 0);
   Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+  Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+  Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
 }
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
@@ -455,10 +497,13 @@ void TControl::Dispatch(TMessage& Message) {
   case CM_VISIBLECHANGED: InvalidateControl(true, FVisible && FControlStyle.Contains(csOpaque)); return;
   case CM_ENABLEDCHANGED:
   case CM_COLORCHANGED:
-  case CM_FONTCHANGED: Invalidate(); return;
+  case CM_FONTCHANGED:
+  case CM_INVALIDATE: Invalidate(); return;
   case CM_PARENTFONTCHANGED: CMParentFontChanged(Message); return;
   case CM_PARENTCOLORCHANGED: CMParentColorChanged(Message); return;
   case CM_PARENTSHOWHINTCHANGED: CMParentShowHintChanged(Message); return;
+  case CM_PARENTCTL3DCHANGED: CMParentCtl3DChanged(Message); return;
+  case CM_PARENTBIDIMODECHANGED: CMParentBiDiModeChanged(Message); return;
   case CM_MOUSEENTER:
   case CM_MOUSELEAVE: CMMouseEnterLeave(Message); return;
   case CM_HITTEST: Message.Result = HTCLIENT; return;

@@ -23,7 +23,8 @@
 // Changes announce themselves with a notice performed on the control: CM_TEXTCHANGED (only when the
 // text differs), CM_VISIBLECHANGED, CM_ENABLEDCHANGED, CM_FONTCHANGED, CM_COLORCHANGED; the children of
 // a windowed control then get CM_PARENTFONTCHANGED / CM_PARENTCOLORCHANGED / CM_PARENTSHOWHINTCHANGED
-// and follow while their ParentFont / ParentColor / ParentShowHint is on.
+// and follow while their ParentFont / ParentColor / ParentShowHint is on; Ctl3D and BiDiMode follow the
+// same way (CM_CTL3DCHANGED, CM_BIDIMODECHANGED and their CM_PARENT... notices).
 #include <functional>
 #include <memory>
 
@@ -124,6 +125,31 @@ public:
   void SetParentFont(bool Value);
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor Value);
+  /// A new value turns Ctl3D's parent following off and performs CM_CTL3DCHANGED.
+  bool Ctl3D() const { return FCtl3D; }
+  void SetCtl3D(bool Value);
+  bool ParentCtl3D() const { return FParentCtl3D; }
+  void SetParentCtl3D(bool Value);
+
+  // ---- Reading order (stored; text is laid out left to right) ----
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  /// A new mode turns ParentBiDiMode off and performs CM_BIDIMODECHANGED.
+  void SetBiDiMode(TBiDiMode Value);
+  bool ParentBiDiMode() const { return FParentBiDiMode; }
+  void SetParentBiDiMode(bool Value);
+  /// Always false: the platform has no right-to-left layout.
+  bool UseRightToLeftAlignment() const { return false; }
+  bool UseRightToLeftReading() const { return false; }
+  /// DrawText flags for the control's reading order: Flags as they are, left to right.
+  UINT DrawTextBiDiModeFlags(UINT Flags) const { return Flags; }
+
+  // ---- Dragging and docking (stored; the platform starts no drag) ----
+  TDragMode DragMode() const { return FDragMode; }
+  void SetDragMode(TDragMode Value) { FDragMode = Value; }
+  TDragKind DragKind() const { return FDragKind; }
+  void SetDragKind(TDragKind Value) { FDragKind = Value; }
+  TCursor DragCursor() const { return FDragCursor; }
+  void SetDragCursor(TCursor Value) { FDragCursor = Value; }
 
   // ---- Hints and menus ----
   const String& Hint() const { return FHint; }
@@ -272,6 +298,8 @@ private:
   void CMParentFontChanged(TMessage& Message);
   void CMParentColorChanged(TMessage& Message);
   void CMParentShowHintChanged(TMessage& Message);
+  void CMParentCtl3DChanged(TMessage& Message);
+  void CMParentBiDiModeChanged(TMessage& Message);
   void CMMouseEnterLeave(TMessage& Message);
   void ParentNotices();
   /// The parent's client size the anchors measure against.
@@ -296,6 +324,13 @@ private:
   String FHint;
   bool FShowHint { false };
   bool FParentShowHint { true };
+  bool FCtl3D { true };
+  bool FParentCtl3D { true };
+  TBiDiMode FBiDiMode { bdLeftToRight };
+  bool FParentBiDiMode { true };
+  TDragMode FDragMode { dmManual };
+  TDragKind FDragKind { dkDrag };
+  TCursor FDragCursor { crDrag };
   TComponent* FPopupMenu { nullptr };
   std::unique_ptr<TBasicActionLink> FActionLink;
   TWndMethod FWindowProc;

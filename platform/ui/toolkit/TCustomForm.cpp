@@ -118,7 +118,11 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
     if (FBorderStyle == bsDialog && FBorderIcons.Contains(biHelp)) Params.ExStyle |= WS_EX_CONTEXTHELP;
   }
   if (FFormStyle == fsStayOnTop && TopLevel) Params.ExStyle |= WS_EX_TOPMOST;
-  if (TopLevel && Application) Params.WndParent = Application->Handle();
+  if (TopLevel && Application) {
+    Params.WndParent = Application->Handle();
+    // The application's window never shows, so the main form carries the program's taskbar entry.
+    if (Application->MainForm() == this) Params.ExStyle |= WS_EX_APPWINDOW;
+  }
 }
 
 // The frame changes in place: the window (and its children, a video surface among them) stays.
@@ -474,6 +478,8 @@ void TCustomForm::PaintWindow(HDC DC) {
 
 void TCustomForm::WMActivate(TMessage& Message) {
   const bool Activating = LOWORD(Message.WParam) != WA_INACTIVE;
+  // Losing the activation (to another form or another program) ends the active control's modes.
+  if (!Activating) SendCancelMode(nullptr);
   SetActive(Activating);
   if (Activating && !HIWORD(Message.WParam) && HandleAllocated()) {
     SetWindowFocus();

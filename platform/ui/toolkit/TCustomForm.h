@@ -156,6 +156,7 @@ protected:
 
 private:
   friend class TScreen;
+  friend class TApplication;
 
   void BuildComponents();
   /// Places and shows the window (Showing) or hides it.

@@ -90,7 +90,7 @@ void TCustomListBox::CreateParams(TCreateParams& Params) {
   TWinControl::CreateParams(Params);
   Params.Style |= ListStyle() | WS_HSCROLL | WS_VSCROLL;
   if (FBorderStyle == bsSingle) {
-    if (FCtl3D)
+    if (Ctl3D())
       Params.ExStyle |= WS_EX_CLIENTEDGE;
     else
       Params.Style |= WS_BORDER;
@@ -132,6 +132,10 @@ void TCustomListBox::Dispatch(TMessage& Message) {
   case WM_SIZE:
     TWinControl::Dispatch(Message);
     ApplyColumnWidth();
+    return;
+  case CM_CTL3DCHANGED:
+    TWinControl::Dispatch(Message);
+    if (FBorderStyle == bsSingle) RecreateWnd();
     return;
   default: TWinControl::Dispatch(Message); return;
   }
@@ -329,8 +333,3 @@ void TCustomListBox::SetBorderStyle(TBorderStyle Value) {
   RecreateWnd();
 }
 
-void TCustomListBox::SetCtl3D(bool Value) {
-  if (FCtl3D == Value) return;
-  FCtl3D = Value;
-  RecreateWnd();
-}

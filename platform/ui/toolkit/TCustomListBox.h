@@ -71,10 +71,8 @@ public:
   int Columns() const { return FColumns; }
   void SetColumns(int Value);
   TBorderStyle BorderStyle() const { return FBorderStyle; }
+  /// A single border shows sunken while Ctl3D is on, else as a line.
   void SetBorderStyle(TBorderStyle Value);
-  /// A single border shows sunken (true) or as a line.
-  bool Ctl3D() const { return FCtl3D; }
-  void SetCtl3D(bool Value);
   /// Stored: the list's height is never cut to whole rows.
   bool IntegralHeight() const { return FIntegralHeight; }
   void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
@@ -115,7 +113,6 @@ private:
   bool FSorted { false };
   int FColumns { 0 };
   TBorderStyle FBorderStyle { bsSingle };
-  bool FCtl3D { true };
   bool FIntegralHeight { false };
   int FItemHeight { 16 };
   bool FAutoComplete { true };

@@ -909,6 +909,13 @@ void TWinControl::WndProc(TMessage& Message) {
 void TWinControl::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
   case WM_PAINT: WMPaint(Message); return;
+  case WM_NCLBUTTONDOWN:
+  case WM_NCRBUTTONDOWN:
+  case WM_NCMBUTTONDOWN:
+    // Before the default handling, which may run the move loop: a caption press closes drop-downs.
+    TControl::SendCancelMode();
+    DefaultHandler(Message);
+    return;
   case WM_ERASEBKGND: WMEraseBkgnd(Message); return;
   case WM_WINDOWPOSCHANGED:
     if (!FControlState.Contains(csDestroyingHandle) && FHandle) UpdateBounds();
@@ -1032,6 +1039,8 @@ void TWinControl::Dispatch(TMessage& Message) {
     NotifyControls(CM_PARENTFONTCHANGED);
     return;
   case CM_SHOWHINTCHANGED: NotifyControls(CM_PARENTSHOWHINTCHANGED); return;
+  case CM_CTL3DCHANGED: NotifyControls(CM_PARENTCTL3DCHANGED); return;
+  case CM_BIDIMODECHANGED: NotifyControls(CM_PARENTBIDIMODECHANGED); return;
   default: TControl::Dispatch(Message); return;
   }
 }

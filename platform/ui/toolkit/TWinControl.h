@@ -123,7 +123,8 @@ public:
   virtual bool IsShortCut(TMessage& Message);
   /// Whether the top sees keys before its controls (a form's KeyPreview); no here.
   virtual bool KeyPreviewActive() const { return false; }
-  /// Sender was pressed: the focused control gets CM_CANCELMODE with lParam Sender.
+  /// Sender was pressed (in its client or non-client area; null: the form lost the activation): the
+  /// focused control gets CM_CANCELMODE with lParam Sender.
   virtual void SendCancelMode(TControl* Sender);
   /// Whether this control, without a parent control, shows its window by its own Visible (a form or
   /// popup overrides it); the default is a control with a ParentWindow.
@@ -135,6 +136,9 @@ public:
   TBrush* Brush() const { return FBrush.get(); }
   bool DoubleBuffered() const { return FDoubleBuffered; }
   void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
+  /// Whether other controls may dock here (stored; the platform docks nothing).
+  bool DockSite() const { return FDockSite; }
+  void SetDockSite(bool Value) { FDockSite = Value; }
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
   void Invalidate() override;
@@ -262,6 +266,7 @@ private:
   bool FTabStop { false };
   int FAlignLevel { 0 };
   bool FDoubleBuffered { false };
+  bool FDockSite { false };
   std::unique_ptr<TBrush> FBrush;
   TWinControl* FFocusedControl { nullptr };
 };

@@ -122,6 +122,9 @@ LRESULT DefWindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   case WM_SETTEXT: {
     const char* Text = reinterpret_cast<const char*>(LParam);
     W->Text = Text ? Text : "";
+    if (W->IsTopLevel())
+      if (IPresenter* P = WindowSystem::Get().Presenter())
+        P->WindowTextChanged(Wnd);
     if ((W->Style & WS_CAPTION) == WS_CAPTION)
       RedrawWindow(Wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
     return 1;

@@ -44,6 +44,34 @@ void PaintCross(HDC DC, const TRect& R, TColor Color) {
     }
 }
 
+/// The minimize glyph: a bar two pixels high near the bottom of R.
+void PaintBar(HDC DC, const TRect& R, TColor Color) {
+  const int N = std::min(R.Width(), R.Height()) / 2;
+  FillColor(DC, Bounds(R.Left + (R.Width() - N) / 2, R.Bottom - 2 - R.Height() / 4, N, 2), Color);
+}
+
+/// A window outline with a thick top edge at Box.
+void PaintBox(HDC DC, const TRect& Box, TColor Color) {
+  HBRUSH Brush = CreateSolidBrush(Color);
+  FrameRect(DC, Box, Brush);
+  FillRect(DC, Bounds(Box.Left, Box.Top, Box.Width(), 2), Brush);
+  DeleteObject(Brush);
+}
+
+/// The maximize glyph, one window; the restore glyph, two overlapping windows.
+void PaintWindows(HDC DC, const TRect& R, TColor Color, bool Restore) {
+  const int N = std::min(R.Width(), R.Height()) / 2 + 1;
+  const TRect Box = Bounds(R.Left + (R.Width() - N) / 2, R.Top + (R.Height() - N) / 2, N, N);
+  if (!Restore) {
+    PaintBox(DC, Box, Color);
+    return;
+  }
+  const int Small = N * 3 / 4, Shift = N - Small;
+  PaintBox(DC, Bounds(Box.Left + Shift, Box.Top, Small, Small), Color);
+  FillColor(DC, Bounds(Box.Left, Box.Top + Shift, Small, Small), clBtnFace);
+  PaintBox(DC, Bounds(Box.Left, Box.Top + Shift, Small, Small), Color);
+}
+
 }  // namespace
 
 bool DefaultFrame::HasCaption(DWORD Style) { return (Style & WS_CAPTION) == WS_CAPTION; }
@@ -78,12 +106,23 @@ TRect DefaultFrame::CaptionRect(const Window& W) {
   return { B, B, W.Rect.Width() - B, B + CaptionHeight(W.ExStyle) };
 }
 
-TRect DefaultFrame::CloseButtonRect(const Window& W) {
+TRect DefaultFrame::CaptionButtonRect(const Window& W, int Hit) {
   const TRect Caption = CaptionRect(W);
   if (!(W.Style & WS_SYSMENU) || Caption.Height() <= 4)
     return {};
   const int Size = Caption.Height() - 4;
-  return { Caption.Right - 2 - Size, Caption.Top + 2, Caption.Right - 2, Caption.Top + 2 + Size };
+  const TRect Close { Caption.Right - 2 - Size, Caption.Top + 2, Caption.Right - 2, Caption.Top + 2 + Size };
+  if (Hit == HTCLOSE)
+    return Close;
+  if (W.ExStyle & WS_EX_TOOLWINDOW)
+    return {};
+  // Maximize sits left of close with a gap; minimize right beside maximize, or in its place without it.
+  const TRect Maximize = (W.Style & WS_MAXIMIZEBOX) ? Bounds(Close.Left - 2 - Size, Close.Top, Size, Size) : TRect {};
+  if (Hit == HTMAXBUTTON)
+    return Maximize;
+  if (Hit != HTMINBUTTON || !(W.Style & WS_MINIMIZEBOX))
+    return {};
+  return Bounds((Maximize.Width() ? Maximize.Left : Close.Left - 2) - Size, Close.Top, Size, Size);
 }
 
 TRect DefaultFrame::VScrollRect(const Window& W) {
@@ -127,8 +166,9 @@ int DefaultFrame::HitTest(const Window& W, TPoint Local) {
   if (IsSizable(W))
     if (const int Code = SizingCode(W, Local); Code != HTNOWHERE)
       return Code;
-  if (CloseButtonRect(W).Contains(Local))
-    return HTCLOSE;
+  for (const int Button : { HTCLOSE, HTMAXBUTTON, HTMINBUTTON })
+    if (CaptionButtonRect(W, Button).Contains(Local))
+      return Button;
   if (CaptionRect(W).Contains(Local))
     return HTCAPTION;
   if (VScrollRect(W).Contains(Local))
@@ -163,19 +203,34 @@ void DefaultFrame::PaintScrollBar(HDC DC, const TRect& Bar, bool Vertical, const
 void DefaultFrame::PaintCaption(HDC DC, const Window& W, bool Active) {
   const TRect Caption = CaptionRect(W);
   FillColor(DC, Caption, Active ? clActiveCaption : clInactiveCaption);
-  const TRect Close = CloseButtonRect(W);
-  TRect Text { Caption.Left + 4, Caption.Top, (Close.Width() ? Close.Left : Caption.Right) - 4, Caption.Bottom };
+  int TextRight = Caption.Right;
+  for (const int Button : { HTCLOSE, HTMAXBUTTON, HTMINBUTTON })
+    if (const TRect R = CaptionButtonRect(W, Button); R.Width())
+      TextRight = std::min(TextRight, R.Left);
+  TRect Text { Caption.Left + 4, Caption.Top, TextRight - 4, Caption.Bottom };
   const HGDIOBJ Font = GetStockObject(DEFAULT_GUI_FONT);
   if (Font)
     SelectObject(DC, Font);
   SetBkMode(DC, TRANSPARENT);
   SetTextColor(DC, ColorToRGB(Active ? clCaptionText : clInactiveCaptionText));
   DrawText(DC, W.Text, Text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-  if (Close.Width()) {
-    TRect Button = Close;
-    DrawEdge(DC, Button, EDGE_RAISED, BF_RECT | BF_MIDDLE);
-    PaintCross(DC, Close, ColorToRGB(clBtnText));
-  }
+  for (const int Button : { HTCLOSE, HTMAXBUTTON, HTMINBUTTON })
+    PaintCaptionButton(DC, W, Button);
+}
+
+void DefaultFrame::PaintCaptionButton(HDC DC, const Window& W, int Hit) {
+  const TRect R = CaptionButtonRect(W, Hit);
+  if (!R.Width())
+    return;
+  TRect Face = R;
+  DrawEdge(DC, Face, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+  const TColor Glyph = ColorToRGB(clBtnText);
+  if (Hit == HTCLOSE)
+    PaintCross(DC, R, Glyph);
+  else if (Hit == HTMAXBUTTON)
+    PaintWindows(DC, R, Glyph, (W.Style & WS_MAXIMIZE) != 0);
+  else
+    PaintBar(DC, R, Glyph);
 }
 
 void DefaultFrame::Paint(HDC DC, const Window& W, bool Active) {

@@ -1,7 +1,9 @@
 #pragma once
 // The built-in frame of windows that nothing skins: its geometry from the window's styles (borders,
 // caption, client edges, scroll bars), the hit code of a point, and its painting. The look is plain: a
-// border, a caption band with the window text, and a close button when the window has WS_SYSMENU.
+// border, a caption band with the window text, and caption buttons when the window has WS_SYSMENU: close,
+// and maximize (restore while maximized) and minimize where WS_MAXIMIZEBOX / WS_MINIMIZEBOX ask for them
+// (never on tool windows).
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
 #include "platform/ui/winsys/UiTypes.h"
@@ -21,8 +23,9 @@ public:
   static int HitTest(const Window& W, TPoint Local);
   /// The caption band; empty for a window without WS_CAPTION.
   static TRect CaptionRect(const Window& W);
-  /// The close button in the caption; empty without WS_SYSMENU or a caption.
-  static TRect CloseButtonRect(const Window& W);
+  /// The caption button answering Hit (HTCLOSE, HTMAXBUTTON, HTMINBUTTON); empty when the window's
+  /// styles show no such button.
+  static TRect CaptionButtonRect(const Window& W, int Hit);
 
   /// Paints the frame through a window DC (origin at the window's top-left); Active picks the caption
   /// colours. Paints nothing for a window without frame or scroll bars.
@@ -36,5 +39,6 @@ private:
   static TRect HScrollRect(const Window& W);
   static int SizingCode(const Window& W, TPoint Local);
   static void PaintCaption(HDC DC, const Window& W, bool Active);
+  static void PaintCaptionButton(HDC DC, const Window& W, int Hit);
   static void PaintScrollBar(HDC DC, const TRect& Bar, bool Vertical, const ScrollBarState& State);
 };

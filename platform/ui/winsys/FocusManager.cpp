@@ -87,6 +87,11 @@ HWND FocusManager::Activate(HWND Wnd, WPARAM How) {
   Deactivate(Wnd);
   if (!Alive(Wnd))
     return Old;
+  // The active window comes to the top of its band with the windows it owns, so what the user
+  // clicked is what lies under the pointer from now on.
+  SetWindowPos(Wnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (!Alive(Wnd))
+    return Old;
   FActive = Wnd;
   SendMessage(Wnd, WM_NCACTIVATE, 1, 0);
   if (Alive(Wnd))

@@ -27,7 +27,8 @@ public:
   /// SetFocus: see Input.h.
   HWND SetFocus(HWND Wnd);
   /// Activates top-level Wnd (a child stands for its top-level window) with How = WA_ACTIVE or
-  /// WA_CLICKACTIVE; returns the previously active window.
+  /// WA_CLICKACTIVE, raising it and the windows it owns to the top of its z-order band; returns the
+  /// previously active window.
   HWND Activate(HWND Wnd, WPARAM How);
 
   /// The presenter says a native window got or lost the system's keyboard focus.

@@ -30,7 +30,8 @@ Window* HitTester::TopLevelAt(TPoint P, const Window* After) {
       It = Found + 1;
   for (; It != All.end(); ++It) {
     Window& W = **It;
-    if (W.Usable() && (W.Style & WS_VISIBLE) && !(W.ExStyle & WS_EX_TRANSPARENT) && Contains(W, P))
+    if (W.Usable() && (W.Style & WS_VISIBLE) && !(W.Style & WS_MINIMIZE) && !(W.ExStyle & WS_EX_TRANSPARENT) &&
+        Contains(W, P))
       return &W;
   }
   return nullptr;

@@ -12,8 +12,8 @@ public:
   static bool Contains(const Window& W, TPoint P);
   /// True when P (screen) is in W's client area.
   static bool InClient(const Window& W, TPoint P);
-  /// A shown top-level window under P that clicks do not pass through, starting below After (null: from
-  /// the top). Disabled windows are answered too; callers decide.
+  /// A shown, not minimized top-level window under P that clicks do not pass through, starting below
+  /// After (null: from the top). Disabled windows are answered too; callers decide.
   static Window* TopLevelAt(TPoint P, const Window* After = nullptr);
   /// The deepest window under P within W (W when no child takes P): children are searched only inside
   /// W's client area, in z-order, skipping hidden, disabled and WS_EX_TRANSPARENT ones.

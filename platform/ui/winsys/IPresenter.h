@@ -5,8 +5,9 @@
 // The window system calls the notifications on the UI thread after it changed its window record, so the
 // presenter reads the current state from the record (WindowSystem::Find): Rect (screen), Style/ExStyle
 // (WS_VISIBLE, WS_MINIMIZE, WS_MAXIMIZE, WS_EX_TOPMOST, WS_EX_TOOLWINDOW, WS_EX_LAYERED, WS_POPUP,
-// WS_EX_TRANSPARENT), WindowRgn, Backing, LayerAlpha/LayerKey/LayerFlags/LayerImage, and the z-order of
-// WindowSystem::TopLevelWindows(). Child windows are never the presenter's business.
+// WS_EX_TRANSPARENT, WS_EX_APPWINDOW), Text, Owner, WindowRgn, Backing, LayerAlpha/LayerKey/LayerFlags/
+// LayerImage, and the z-order of WindowSystem::TopLevelWindows(). Child windows are never the presenter's
+// business.
 //
 // Screen facts are not asked through this interface: at start-up the presenter fills the monitor list of
 // PlatformCapabilities() (platform/gdi/Capabilities.h) and the screen size of SetScreenSize (Gdi.h), and
@@ -43,6 +44,8 @@ public:
   virtual void WindowStyleChanged(HWND Wnd) { (void)Wnd; }
   /// The window's icons changed (BigIcon / SmallIcon in the record; their pictures through Icons.h).
   virtual void WindowIconChanged(HWND Wnd) { (void)Wnd; }
+  /// The window's text changed (the native title and taskbar entry show it).
+  virtual void WindowTextChanged(HWND Wnd) { (void)Wnd; }
   /// The z-order of the top-level windows changed.
   virtual void ZOrderChanged() {}
   /// Pixels of the window changed inside Dirty (window coordinates): copy them from Backing (or show

@@ -153,10 +153,14 @@ void InputLayer::NativeFocusChanged(HWND Wnd, bool Gained) { Focus().NativeFocus
 void InputLayer::CloseRequested(HWND Wnd) { PostMessage(Wnd, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 void InputLayer::NativeMinimizedChanged(HWND Wnd, bool Minimized) {
-  // The program minimizes itself through its application window; when the desktop gives a native
-  // window back, that window (the owner of the forms) is told to restore the program.
-  if (Minimized)
+  // The desktop minimizing a window (its taskbar entry clicked) is the window's own minimize command;
+  // the main form turns it into the program's. The program minimizes itself through its application
+  // window, so when the desktop gives a native window back, that window (the owner of the forms) is
+  // told to restore the program.
+  if (Minimized) {
+    PostMessage(Wnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     return;
+  }
   const HWND Owner = GetWindow(Wnd, GW_OWNER);
   PostMessage(Owner ? Owner : Wnd, WM_SYSCOMMAND, SC_RESTORE, 0);
 }

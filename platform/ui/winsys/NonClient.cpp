@@ -98,8 +98,8 @@ bool NonClient::DefaultProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam, LR
 void NonClient::Forget(HWND Wnd) {
   for (auto It = FActiveFrames.begin(); It != FActiveFrames.end();)
     It = FocusManager::Within(*It, Wnd) || !IsWindow(*It) ? FActiveFrames.erase(It) : std::next(It);
-  if (FocusManager::Within(FClosePressed, Wnd))
-    FClosePressed = 0;
+  if (FocusManager::Within(FButtonWindow, Wnd))
+    FButtonWindow = 0;
 }
 
 LRESULT NonClient::CalcSize(const Window& W, WPARAM WParam, LPARAM LParam) {
@@ -153,16 +153,25 @@ LRESULT NonClient::ButtonDown(HWND Wnd, WPARAM Hit, LPARAM LParam) {
     SendMessage(Wnd, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, LParam);
   else if (IsSizingCode(Hit))
     SendMessage(GetAncestor(Wnd, GA_ROOT), WM_SYSCOMMAND, SC_SIZE | (Hit - HTLEFT + WMSZ_LEFT), LParam);
-  else if (Hit == WPARAM(HTCLOSE))
-    FClosePressed = Wnd;
+  else if (Hit == WPARAM(HTCLOSE) || Hit == WPARAM(HTMINBUTTON) || Hit == WPARAM(HTMAXBUTTON)) {
+    FButtonWindow = Wnd;
+    FButtonHit = Hit;
+  }
   return 0;
 }
 
 LRESULT NonClient::ButtonUp(HWND Wnd, WPARAM Hit, LPARAM LParam) {
-  const bool Close = Hit == WPARAM(HTCLOSE) && FClosePressed == Wnd;
-  FClosePressed = 0;
-  if (Close)
+  const bool Released = FButtonWindow == Wnd && FButtonHit == Hit;
+  FButtonWindow = 0;
+  const Window* W = Find(Wnd);
+  if (!Released || !W)
+    return 0;
+  if (Hit == WPARAM(HTCLOSE))
     SendMessage(Wnd, WM_SYSCOMMAND, SC_CLOSE, LParam);
+  else if (Hit == WPARAM(HTMINBUTTON))
+    SendMessage(Wnd, WM_SYSCOMMAND, SC_MINIMIZE, LParam);
+  else
+    SendMessage(Wnd, WM_SYSCOMMAND, (W->Style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE, LParam);
   return 0;
 }
 

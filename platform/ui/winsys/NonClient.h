@@ -6,7 +6,8 @@
 //   WM_SETCURSOR    the parent first, then the class cursor in the client area, the sizing cursors on
 //                   the sizing codes (10-17) and the arrow elsewhere;
 //   WM_NCLBUTTONDOWN  HTCAPTION moves, 10-17 size (the top-level window that contains the window), both
-//                   through WM_SYSCOMMAND; the close button closes on release; other codes do nothing;
+//                   through WM_SYSCOMMAND; the caption buttons act on a release over the button pressed
+//                   (SC_CLOSE, SC_MINIMIZE, SC_MAXIMIZE or SC_RESTORE); other codes do nothing;
 //   WM_NCLBUTTONDBLCLK on the caption maximizes or restores when the window has WS_MAXIMIZEBOX;
 //   WM_RBUTTONUP / WM_NCRBUTTONUP ask for the context menu (WM_CONTEXTMENU, screen point);
 //   WM_SYSCOMMAND   SC_MOVE and SC_SIZE run the move and size loop, SC_KEYMENU does nothing;
@@ -39,6 +40,7 @@ private:
   static bool SystemCommand(HWND Wnd, WPARAM Command, LPARAM LParam);
 
   std::set<HWND> FActiveFrames;
-  /// The window whose close button the left button went down on.
-  HWND FClosePressed { 0 };
+  /// The window and the caption button (its hit code) the left button went down on.
+  HWND FButtonWindow { 0 };
+  WPARAM FButtonHit { 0 };
 };

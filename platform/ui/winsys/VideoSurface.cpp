@@ -98,7 +98,11 @@ Surface* VideoSurface::Lock() {
   return FBuffer.get();
 }
 
-void VideoSurface::Unlock() { FLock.unlock(); }
+void VideoSurface::Unlock() {
+  FLock.unlock();
+  if (FRepaintOwed.exchange(false))
+    InvalidateClient(nullptr);
+}
 
 void VideoSurface::Fill(const TRect& R, TColor Color) {
   std::lock_guard<std::recursive_mutex> Guard(FLock);
@@ -123,32 +127,30 @@ void VideoSurface::Clear() {
   InvalidateRect(FWnd, nullptr, true);
 }
 
-void VideoSurface::InvalidateClient(const TRect* R) {
-  TRect Area;
-  bool Whole = !R;
-  {
-    std::lock_guard<std::recursive_mutex> Guard(FLock);
-    // A stretched picture maps buffer rectangles onto the client area only roughly; repaint it whole.
-    Whole = Whole || !FBuffer || FBuffer->Width() != FClientSize.cx || FBuffer->Height() != FClientSize.cy;
-    if (R)
-      Area = *R;
-  }
-  InvalidateRect(FWnd, Whole ? nullptr : &Area, false);
-}
+void VideoSurface::InvalidateClient(const TRect* R) { InvalidateRect(FWnd, R, false); }
 
 bool VideoSurface::PaintPicture(HWND Wnd) {
   std::unique_lock<std::recursive_mutex> Guard(FLock, std::try_to_lock);
-  // A frame being written holds the lock; its Update repaints once it is done, so the UI thread never
-  // waits for the play thread here.
-  if (!Guard.owns_lock())
+  PAINTSTRUCT Paint;
+  if (!Guard.owns_lock()) {
+    // The producer is writing: the UI thread never waits for it. The area is validated, or WM_PAINT
+    // would come back at once and spin the loop; the producer's Unlock paints it again.
+    FRepaintOwed = true;
+    BeginPaint(Wnd, &Paint);
+    EndPaint(Wnd, &Paint);
     return true;
+  }
   if (!FBuffer)
     return false;
-  PAINTSTRUCT Paint;
+  // The player scales its pictures to the mode it chose, so the buffer shows at its own size; client
+  // area beyond it is black, like the margins the player leaves.
   const HDC DC = BeginPaint(Wnd, &Paint);
   const HDC Source = CreateSurfaceDC(*FBuffer);
-  StretchBlt(DC, 0, 0, FClientSize.cx, FClientSize.cy, Source, 0, 0, FBuffer->Width(), FBuffer->Height(), SRCCOPY);
+  BitBlt(DC, 0, 0, FBuffer->Width(), FBuffer->Height(), Source, 0, 0, SRCCOPY);
   DeleteDC(Source);
+  const HBRUSH Black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  FillRect(DC, Rect(FBuffer->Width(), 0, FClientSize.cx, FClientSize.cy), Black);
+  FillRect(DC, Rect(0, FBuffer->Height(), FBuffer->Width(), FClientSize.cy), Black);
   EndPaint(Wnd, &Paint);
   return true;
 }

@@ -1,12 +1,14 @@
 #pragma once
 // A player's picture in a window. The player binds a window, sets a mode (a black BGRA back buffer of
 // its size), and from any thread writes frames into the buffer under its lock and asks for them to be
-// shown (Update). The UI thread paints the buffer into the window's client area, stretched to it, in
-// place of the window's own painting, so a repaint while paused shows the picture again without the
-// player. Without a picture (before SetMode, after Clear) and once unbound the window paints itself.
+// shown (Update). The UI thread paints the buffer into the window's client area at its own size from the
+// top-left corner (the rest black), in place of the window's own painting, so a repaint while paused
+// shows the picture again without the player. A paint that finds the buffer locked waits for nothing:
+// the picture is painted again once the producer unlocks. Without a picture (before SetMode, after Clear) and once unbound the window paints itself.
 // One surface is bound at a time. The window's size changes, repaints, focus changes and mouse presses
 // reach the listener on the UI thread; a press also gives the window the focus, and the window's own
 // handling of the press goes on.
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -39,6 +41,7 @@ public:
   /// The back buffer for writing, null before SetMode; held until Unlock (any thread; the calls above
   /// may be made while holding it).
   Surface* Lock();
+  /// Lets the buffer go; repaints the window when a paint came while it was held.
   void Unlock();
   /// Fills R (buffer coordinates) with Color (any thread).
   void Fill(const TRect& R, TColor Color);
@@ -67,4 +70,6 @@ private:
   mutable std::recursive_mutex FLock;
   std::unique_ptr<Surface> FBuffer;
   TSize FClientSize;
+  /// A paint found the buffer locked and showed nothing.
+  std::atomic<bool> FRepaintOwed { false };
 };

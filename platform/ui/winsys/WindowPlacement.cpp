@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/gdi/Capabilities.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
 #include "platform/ui/winsys/Ui.h"
 #include "platform/ui/winsys/WindowSystem.h"
 #include "platform/ui/winsys/WindowSystemOps.h"
@@ -272,7 +273,8 @@ MINMAXINFO QueryMinMaxInfo(HWND Wnd) {
   TRect Work;
   if (W->IsTopLevel()) {
     const auto& Monitors = PlatformCapabilities().Monitors;
-    Work = Monitors.empty() ? WS().Desktop().Rect : Monitors.front().WorkArea;
+    const size_t Index = size_t(MonitorFromWindow(Wnd, MONITOR_DEFAULTTONEAREST)) - 1;
+    Work = Index < Monitors.size() ? Monitors[Index].WorkArea : WS().Desktop().Rect;
   } else {
     Work = Rect(0, 0, W->Parent->Client.Width(), W->Parent->Client.Height());
   }

@@ -1,17 +1,23 @@
-// The SDL2 presenter on a real X server: what a window paints is what the screen shows, and a click of
-// the X server reaches the window as a client message. Skipped without DISPLAY.
+// The SDL2 presenter on a real X server: what a window paints is what the screen shows, a click of the X
+// server reaches the window as a client message, the native windows follow the window system's z-order
+// and regions, the desktop's moves come back, and the main form has the program's taskbar entry.
+// Skipped without DISPLAY.
 #include <chrono>
 #include <cstdlib>
 #include <optional>
+#include <string>
 
 #include "platform/base/Clock.h"
 #include "platform/display/SdlPresenter.h"
+#include "platform/display/X11Native.h"
 #include "platform/gdi/PixelOps.h"
 #include "platform/ui/winsys/InputLayer.h"
+#include "platform/ui/toolkit/TForm.h"
 #include "platform/ui/winsys/MessageLoop.h"
 #include "tests/platform/display/PresenterFixture.h"
 #include "tests/platform/display/SdlAppFixture.h"
 #include "tests/platform/display/XScreenshot.h"
+#include "tests/platform/display/XWindowProperties.h"
 
 namespace {
 
@@ -30,9 +36,23 @@ protected:
     Presenter.reset();
   }
 
+  /// The X window id of top-level Wnd's native window (0: none).
+  unsigned long XId(HWND Wnd) const {
+    const auto X = X11Native::Of(Presenter->NativeWindow(Wnd));
+    return X ? X->Id() : 0;
+  }
+  /// Waits until the screen shows Color at P.
+  static bool ScreenShows(TPoint P, TColor Color) {
+    XScreenshot Shot;
+    return RunUntil([&] { return Shot.Take(Bounds(P.X, P.Y, 1, 1)) && Shot.At(P.X, P.Y) == Color; });
+  }
+  bool Pressed(HWND Wnd) const { return !Windows->MessagesOf(Wnd, WM_LBUTTONDOWN).empty(); }
+
   std::unique_ptr<SdlPresenter> Presenter;
   std::unique_ptr<PaintedWindows> Windows;
 };
+
+using TaskbarDisplay = SdlAppFixture;
 
 TEST_F(SdlDisplay, TheScreenShowsThePaintedPixelsAndClicksComeBack) {
   const TRect Bounds = Rect(100, 120, 300, 270);
@@ -63,6 +83,69 @@ TEST_F(SdlDisplay, TheScreenShowsThePaintedPixelsAndClicksComeBack) {
   });
   ASSERT_TRUE(Down) << "no WM_LBUTTONDOWN";
   EXPECT_EQ(LParamToPoint(Down->LParam), (TPoint { 50, 50 }));
+}
+
+TEST_F(SdlDisplay, ClickingTheLowerOfTwoOverlappingWindowsRaisesItNatively) {
+  const HWND Lower = Windows->Create(Rect(100, 100, 300, 300), clRed);
+  const HWND Upper = Windows->Create(Rect(200, 200, 400, 400), clBlue);
+  ProcessPendingMessages();
+  ASSERT_TRUE(ScreenShows({ 250, 250 }, clBlue));
+
+  ASSERT_EQ(std::system("xdotool mousemove --sync 150 150 click 1"), 0);
+  ASSERT_TRUE(RunUntil([&] { return Pressed(Lower); }));
+  EXPECT_EQ(GetActiveWindow(), Lower);
+  EXPECT_TRUE(ScreenShows({ 250, 250 }, clRed)) << "the clicked window is on top on the screen too";
+
+  Windows->Log.clear();
+  ASSERT_EQ(std::system("xdotool mousemove --sync 250 250 click 1"), 0);
+  EXPECT_TRUE(RunUntil([&] { return Pressed(Lower); }));
+  EXPECT_FALSE(Pressed(Upper));
+}
+
+TEST_F(SdlDisplay, AWindowMovedByAnotherProgramReportsItsNewPlace) {
+  const HWND W = Windows->Create(Rect(100, 100, 200, 180), clGreen);
+  ProcessPendingMessages();
+  ASSERT_TRUE(ScreenShows({ 150, 150 }, clGreen));
+  Windows->Log.clear();
+  ASSERT_EQ(std::system(("xdotool windowmove --sync " + std::to_string(XId(W)) + " 400 300").c_str()), 0);
+  ASSERT_TRUE(RunUntil([&] { return !Windows->MessagesOf(W, WM_MOVE).empty(); })) << "no WM_MOVE";
+  TRect R;
+  GetWindowRect(W, &R);
+  EXPECT_EQ(R, Rect(400, 300, 500, 380));
+}
+
+TEST_F(SdlDisplay, AWindowRegionShapesTheNativeWindow) {
+  Windows->Create(Rect(450, 50, 650, 250), clRed);
+  const HWND W = Windows->Create(Rect(500, 100, 600, 200), clGreen);
+  SetWindowRgn(W, CreateRectRgn(0, 0, 50, 100), true);
+  ProcessPendingMessages();
+  EXPECT_TRUE(ScreenShows({ 525, 150 }, clGreen));
+  EXPECT_TRUE(ScreenShows({ 575, 150 }, clRed)) << "the cut-out shows the window beneath";
+}
+
+TEST_F(TaskbarDisplay, TheMainFormHasTheProgramsTaskbarEntryWithTheApplicationsTitle) {
+  App->SetTitle("ZorvikWMV格式转换器");
+  TForm* Main = nullptr;
+  App->CreateForm(Main);
+  Main->SetCaption("Main window");
+  Main->SetBounds(100, 100, 300, 200);
+  auto* Dialog = new TForm(App.get());
+  Dialog->SetBounds(500, 100, 200, 100);
+  Main->Show();
+  Dialog->Show();
+  ProcessPendingMessages();
+  auto Id = [&](TForm* Form) {
+    const auto X = X11Native::Of(Presenter->NativeWindow(Form->Handle()));
+    return X ? X->Id() : 0;
+  };
+  ASSERT_NE(Id(Main), 0u);
+  auto SkipsTaskbar = [](unsigned long Window) {
+    const auto State = XAtomListProperty(Window, "_NET_WM_STATE");
+    return std::find(State.begin(), State.end(), "_NET_WM_STATE_SKIP_TASKBAR") != State.end();
+  };
+  EXPECT_FALSE(SkipsTaskbar(Id(Main)));
+  EXPECT_EQ(XUtf8Property(Id(Main), "_NET_WM_NAME"), "ZorvikWMV格式转换器");
+  EXPECT_TRUE(SkipsTaskbar(Id(Dialog))) << "one entry for the program";
 }
 
 }  // namespace

@@ -215,6 +215,39 @@ TEST_F(SdlDummyVideo, WindowEventsReachTheInputLayer) {
   EXPECT_EQ(Input.Calls, (std::vector<std::string> { "focus", "unfocus", "close", "minimized" }));
 }
 
+TEST_F(SdlDummyVideo, TheDesktopsMovesAndSizesComeBackAsTheWindowsOwn) {
+  const HWND W = Windows->Create(Rect(10, 20, 110, 100), Black);
+  Settle();
+  auto Event = [this, W](Uint8 What, int A, int B) {
+    SDL_Event E {};
+    E.window = { SDL_WINDOWEVENT, 0, IdOf(W), What, 0, 0, 0, A, B };
+    return E;
+  };
+  Windows->Log.clear();
+  Deliver({ Event(SDL_WINDOWEVENT_MOVED, 10, 20) });
+  EXPECT_TRUE(Windows->MessagesOf(W, WM_WINDOWPOSCHANGED).empty()) << "where the window is already";
+
+  Deliver({ Event(SDL_WINDOWEVENT_MOVED, 300, 200), Event(SDL_WINDOWEVENT_SIZE_CHANGED, 150, 60) });
+  TRect R;
+  GetWindowRect(W, &R);
+  EXPECT_EQ(R, Rect(300, 200, 450, 260));
+  EXPECT_EQ(Windows->MessagesOf(W, WM_MOVE).size(), 1u);
+  EXPECT_EQ(Windows->MessagesOf(W, WM_SIZE).size(), 1u);
+}
+
+TEST_F(SdlDummyVideo, TheMainFormsEntryShowsTheApplicationsTitle) {
+  const HWND Application = CreateWindowEx(0, "PaintedWnd", "ZorvikWMV格式转换器", WS_POPUP, 0, 0, 0, 0, 0, 0);
+  const HWND Main = CreateWindowEx(WS_EX_APPWINDOW, "PaintedWnd", "Main", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0,
+                                   50, 50, Application, 0);
+  const HWND Dialog = CreateWindowEx(0, "PaintedWnd", "Options", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 50, 50,
+                                     Application, 0);
+  EXPECT_STREQ(SDL_GetWindowTitle(Presenter->NativeWindow(Main)), "ZorvikWMV格式转换器");
+  EXPECT_FALSE(FlagsOf(Main) & SDL_WINDOW_SKIP_TASKBAR);
+  EXPECT_STREQ(SDL_GetWindowTitle(Presenter->NativeWindow(Dialog)), "Options");
+  SetWindowText(Application, "Zorvik");
+  EXPECT_STREQ(SDL_GetWindowTitle(Presenter->NativeWindow(Main)), "Zorvik");
+}
+
 TEST_F(SdlDummyVideo, WakeEndsAWaitFromAnotherThread) {
   std::thread Waker([this] { Presenter->Wake(); });
   Presenter->WaitForEvents(std::nullopt);

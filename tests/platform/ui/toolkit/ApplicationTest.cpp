@@ -5,6 +5,7 @@
 
 #include "platform/ui/toolkit/TCustomLabel.h"
 #include "platform/ui/winsys/VirtualKeys.h"
+#include "platform/ui/winsys/InputLayer.h"
 #include "tests/platform/ui/AppFixture.h"
 
 namespace {
@@ -163,6 +164,30 @@ TEST_F(ApplicationTest, MinimizeHidesTheFormsAndRestoreBringsThemBack) {
   EXPECT_FALSE(IsIconic(Main->Handle()));
   EXPECT_TRUE(IsWindowVisible(Tool->Handle()));
   EXPECT_EQ(ToolShowReasons, (std::vector<LPARAM> { 0, SW_PARENTCLOSING, SW_PARENTOPENING }));
+}
+
+TEST_F(ApplicationTest, TheMainFormCarriesTheProgramsTaskbarEntryAndTheDesktopMinimizesAndRestoresIt) {
+  TForm* Main = nullptr;
+  App->CreateForm(Main);
+  TForm* Dialog = NewForm(Bounds(500, 100, 200, 100));
+  Main->Show();
+  Dialog->Show();
+  EXPECT_TRUE(GetWindowLong(Main->Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  EXPECT_FALSE(GetWindowLong(Dialog->Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  int Minimized = 0, Restored = 0;
+  App->OnMinimize = [&](TObject*) { ++Minimized; };
+  App->OnRestore = [&](TObject*) { ++Restored; };
+
+  InputLayer::Get().NativeMinimizedChanged(Main->Handle(), true);  // the taskbar entry clicked
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Minimized, 1);
+  EXPECT_TRUE(IsIconic(Main->Handle()));
+  EXPECT_FALSE(IsWindowVisible(Dialog->Handle()));
+  InputLayer::Get().NativeMinimizedChanged(Main->Handle(), false);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Restored, 1);
+  EXPECT_FALSE(IsIconic(Main->Handle()));
+  EXPECT_TRUE(IsWindowVisible(Dialog->Handle()));
 }
 
 }  // namespace

@@ -91,6 +91,17 @@ TEST_F(ControlTest, RepaintOfAWindowlessControlIsSynchronous) {
   }
 }
 
+TEST_F(ControlTest, APostedInvalidateMessageRepaintsTheControl) {
+  Root->Fill = clRed;
+  auto* Panel = Add<Probe>(Root.get(), "Panel", Bounds(20, 20, 40, 20));
+  Panel->Fill = clBlue;
+  ShowRoot();
+  Panel->Fill = clLime;
+  PostMessage(Panel->Handle(), 0xB034, 0, 0);  // what the player's owner posts when playback stops
+  Screen->PumpUntilIdle();
+  EXPECT_EQ(Pixel(25, 25), clLime);
+}
+
 TEST_F(ControlTest, AWindowlessControlDrawsOutsidePaintingThroughItsParentsWindow) {
   Root->Fill = clRed;
   auto* Child = Add<GraphicProbe>(Root.get(), "Child", Bounds(20, 20, 40, 20));

@@ -1,7 +1,9 @@
-// Windows of controls made again, the notices of property changes, and controls built while loading.
+// Windows of controls made again, the notices of property changes and the properties that follow the
+// parent, and controls built while loading.
 #include <map>
 
 #include "platform/base/Exception.h"
+#include "platform/gdi/Text.h"
 #include "tests/platform/ui/ControlFixture.h"
 #include "tests/platform/ui/UiFixture.h"
 
@@ -106,6 +108,34 @@ TEST_F(ControlTest, PropertyChangesAnnounceThemselvesAndReachTheChildren) {
   C->SetName("Other");
   EXPECT_EQ(C->Caption(), "x");
   Root.reset();  // the handlers above refer to this test's locals
+}
+
+TEST_F(ControlTest, ReadingOrderAnd3DLookFollowTheParentUntilSetAndTextStaysLeftToRight) {
+  auto* Panel = Add<Probe>(Root.get(), "Panel", Bounds(10, 10, 80, 60));
+  auto* Follows = Add<GraphicProbe>(Panel, "Follows", Bounds(5, 5, 20, 20));
+  auto* Own = Add<GraphicProbe>(Panel, "Own", Bounds(30, 5, 20, 20));
+  Own->SetBiDiMode(bdRightToLeftReadingOnly);
+  Own->SetCtl3D(false);
+  Own->SetCtl3D(true);
+  EXPECT_FALSE(Own->ParentBiDiMode());
+  EXPECT_FALSE(Own->ParentCtl3D());
+
+  Panel->SetBiDiMode(bdRightToLeft);
+  Panel->SetCtl3D(false);
+  EXPECT_EQ(Follows->BiDiMode(), bdRightToLeft);
+  EXPECT_FALSE(Follows->Ctl3D());
+  EXPECT_TRUE(Follows->ParentBiDiMode() && Follows->ParentCtl3D());
+  EXPECT_EQ(Own->BiDiMode(), bdRightToLeftReadingOnly);
+  EXPECT_TRUE(Own->Ctl3D());
+  Own->SetParentBiDiMode(true);
+  EXPECT_EQ(Own->BiDiMode(), bdRightToLeft);
+
+  EXPECT_FALSE(Follows->UseRightToLeftReading() || Follows->UseRightToLeftAlignment());
+  EXPECT_EQ(Follows->DrawTextBiDiModeFlags(DT_LEFT | DT_SINGLELINE), DT_LEFT | DT_SINGLELINE);
+  EXPECT_EQ(Follows->DragMode(), dmManual);
+  EXPECT_EQ(Follows->DragKind(), dkDrag);
+  EXPECT_EQ(Follows->DragCursor(), crDrag);
+  EXPECT_FALSE(Panel->DockSite());
 }
 
 TEST_F(ControlTest, ControlsBuiltWhileLoadingTakeTheirParentsLookAndWindowsAtLoaded) {

@@ -6,6 +6,7 @@
 
 #include "platform/ui/toolkit/TScreen.h"
 #include "platform/ui/winsys/VirtualKeys.h"
+#include "platform/ui/winsys/InputLayer.h"
 #include "tests/platform/ui/AppFixture.h"
 
 namespace {
@@ -117,6 +118,43 @@ TEST_F(FormTest, DialogKeysReachTheFormsControlsBeforeTheFocusedControlsKeyDown)
     "Edit.KeyDown(65)",                                                      // no dialog key
   };
   EXPECT_EQ(Log, Expected);
+}
+
+TEST_F(FormTest, ACaptionPressAndLosingTheActivationCancelTheFocusedControlsModes) {
+  class CancelProbe : public KeyProbe {
+  public:
+    using KeyProbe::KeyProbe;
+
+  protected:
+    void Dispatch(TMessage& Message) override {
+      if (Message.Msg == CM_CANCELMODE) {
+        const auto* Sender = reinterpret_cast<TControl*>(Message.LParam);
+        Log->push_back("CM_CANCELMODE(" + (Sender ? Sender->Name() : std::string("nil")) + ")");
+      }
+      KeyProbe::Dispatch(Message);
+    }
+  };
+  TForm* Form = NewForm(Bounds(100, 100, 300, 200), "Form");
+  auto* Edit = new CancelProbe(Form, &Log, "Edit", Form, Bounds(10, 10, 100, 25));
+  Form->Show();
+  Edit->SetFocus();
+  // The caption press runs the move loop; the release ends it.
+  const TPoint Caption { 200, 110 };
+  const TWndMethod Saved = Form->WindowProc();
+  Form->SetWindowProc([&, Saved](TMessage& M) {
+    if (M.Msg == WM_ENTERSIZEMOVE)
+      Later([Caption] { InputLayer::Get().PointerButtonChanged(PointerButton::Left, false, Caption); });
+    Saved(M);
+  });
+  ASSERT_EQ(SendMessage(Form->Handle(), WM_NCHITTEST, 0, PointToLParam(Caption)), HTCAPTION);
+  Display->ButtonDown(Caption.X, Caption.Y);
+  EXPECT_EQ(Log, (AppLog { "CM_CANCELMODE(Form)" }));
+
+  Log.clear();
+  Display->SetNativeFocus(Form->Handle(), true);
+  Display->SetNativeFocus(Form->Handle(), false);
+  EXPECT_FALSE(App->Active());
+  EXPECT_EQ(Log, (AppLog { "CM_CANCELMODE(nil)" }));
 }
 
 TEST_F(FormTest, TabAndArrowsMoveTheFocusAndTheFormsActiveControlFollows) {

@@ -29,6 +29,25 @@ TEST_F(Focus, ActivationTellsTheLosingWindowThenTheGainingOne) {
   EXPECT_EQ(GetFocus(), B);
 }
 
+TEST_F(Focus, ActivationRaisesTheWindowWithItsOwnedWindows) {
+  const HWND Lower = CreateTop({ 0, 0, 200, 200 });
+  const HWND Owned = CreateTop({ 20, 20, 80, 80 }, WS_POPUP | WS_VISIBLE, Lower);
+  const HWND Upper = CreateTop({ 100, 100, 300, 300 });
+  ASSERT_EQ(WindowFromPoint({ 150, 150 }), Upper);
+
+  Screen->Click(50, 150);  // the part of Lower that shows
+  EXPECT_EQ(GetActiveWindow(), Lower);
+  EXPECT_EQ(WindowFromPoint({ 150, 150 }), Lower) << "the clicked window is on top at the overlap";
+  EXPECT_EQ(GetWindow(Lower, GW_HWNDPREV), Owned) << "its owned window stays above it";
+  Log.clear();
+  Screen->Click(150, 150);
+  EXPECT_EQ(Count(Lower, WM_LBUTTONDOWN), 1);
+  EXPECT_EQ(Count(Upper, WM_LBUTTONDOWN), 0);
+
+  SetForegroundWindow(Upper);
+  EXPECT_EQ(WindowFromPoint({ 150, 150 }), Upper);
+}
+
 TEST_F(Focus, MouseActivateAnswersDecideActivationAndDelivery) {
   const HWND Form = CreateTop({ 0, 0, 300, 300 });
   const HWND Edit = CreateChild(Form, { 10, 10, 100, 30 });

@@ -1,4 +1,4 @@
-// The default frame: client areas per style, hit codes, cursors, the close button, caption double
+// The default frame: client areas per style, hit codes, cursors, the caption buttons, caption double
 // clicks and the painted caption.
 #include "platform/gdi/Colors.h"
 #include "platform/ui/winsys/ScreenMetrics.h"
@@ -47,7 +47,12 @@ TEST_F(NonClient, TheDefaultFrameAnswersEveryHitCode) {
   const HWND Form = CreateTop({ 100, 100, 400, 300 }, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   const HWND Fixed = CreateTop({ 500, 100, 700, 300 }, WS_CAPTION | WS_VISIBLE);
   const int Frame = GetSystemMetrics(SM_CXFRAME), Caption = GetSystemMetrics(SM_CYCAPTION);
-  const TRect Close { 400 - Frame - 2 - (Caption - 4), 100 + Frame + 2, 400 - Frame - 2, 100 + Frame + Caption - 2 };
+  const int Button = Caption - 4;
+  const TRect Close { 400 - Frame - 2 - Button, 100 + Frame + 2, 400 - Frame - 2, 100 + Frame + Caption - 2 };
+  const TRect Maximize = Bounds(Close.Left - 2 - Button, Close.Top, Button, Button);
+  const TRect Minimize = Bounds(Maximize.Left - Button, Close.Top, Button, Button);
+  const HWND Tool = CreateTop({ 800, 100, 1000, 300 }, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, WS_EX_TOOLWINDOW);
+  const int Small = GetSystemMetrics(SM_CYSMCAPTION) - 4;
   const struct {
     HWND Wnd;
     TPoint P;
@@ -56,6 +61,9 @@ TEST_F(NonClient, TheDefaultFrameAnswersEveryHitCode) {
     { Form, { 250, 200 }, HTCLIENT },
     { Form, { 200, 100 + Frame + 5 }, HTCAPTION },
     { Form, { Close.Left + 2, Close.Top + 2 }, HTCLOSE },
+    { Form, { Maximize.Left + 2, Maximize.Top + 2 }, HTMAXBUTTON },
+    { Form, { Minimize.Left + 2, Minimize.Top + 2 }, HTMINBUTTON },
+    { Tool, { 1000 - Frame - 2 - Small - 4, 100 + Frame + 4 }, HTCAPTION },  // tool windows: close only
     { Form, { 101, 200 }, HTLEFT },
     { Form, { 398, 200 }, HTRIGHT },
     { Form, { 250, 101 }, HTTOP },
@@ -117,6 +125,48 @@ TEST_F(NonClient, TheCloseButtonClosesOnReleaseOverIt) {
   Screen->Advance(1000);
   Screen->Click(OnClose.X, OnClose.Y);
   EXPECT_FALSE(IsWindow(Form));
+}
+
+TEST_F(NonClient, TheMinimizeAndMaximizeButtonsShowAndActWhenTheStylesAskForThem) {
+  const HWND Form = CreateTop({ 100, 100, 400, 300 }, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  const HWND Plain = CreateTop({ 500, 100, 800, 300 }, WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
+  const int Frame = GetSystemMetrics(SM_CXFRAME), Caption = GetSystemMetrics(SM_CYCAPTION);
+  const int Button = Caption - 4;
+  const TPoint OnMaximize { 400 - Frame - 2 - Button - 2 - Button / 2, 100 + Frame + Caption / 2 };
+  const TPoint OnMinimize { OnMaximize.X - Button, OnMaximize.Y };
+  Screen->PumpUntilIdle();
+  // Each button shows a glyph (window coordinates of the form).
+  const auto GlyphPixels = [&](TPoint Centre) {
+    int N = 0;
+    for (int Y = Centre.Y - Button / 2; Y < Centre.Y + Button / 2; ++Y)
+      for (int X = Centre.X - Button / 2; X < Centre.X + Button / 2; ++X)
+        N += PixelAt(Form, X - 100, Y - 100) == ColorToRGB(clBtnText);
+    return N;
+  };
+  EXPECT_GT(GlyphPixels(OnMinimize), 0);
+  EXPECT_GT(GlyphPixels(OnMaximize), 0);
+  EXPECT_EQ(HitAt(Plain, 800 - GetSystemMetrics(SM_CXDLGFRAME) - 2 - Button - 4, OnMaximize.Y), HTCAPTION)
+      << "no maximize button without WS_MAXIMIZEBOX";
+
+  // A press on the caption would start the move loop: the buttons must be there before any click.
+  ASSERT_EQ(HitAt(Form, OnMaximize.X, OnMaximize.Y), HTMAXBUTTON);
+  ASSERT_EQ(HitAt(Form, OnMinimize.X, OnMinimize.Y), HTMINBUTTON);
+  Screen->Click(OnMaximize.X, OnMaximize.Y);
+  EXPECT_TRUE(IsZoomed(Form));
+  TRect R;
+  GetWindowRect(Form, &R);
+  const TPoint OnRestore { R.Right - Frame - 2 - Button - 2 - Button / 2, R.Top + Frame + Caption / 2 };
+  ASSERT_EQ(HitAt(Form, OnRestore.X, OnRestore.Y), HTMAXBUTTON);
+  Screen->Advance(1000);
+  Screen->Click(OnRestore.X, OnRestore.Y);
+  EXPECT_FALSE(IsZoomed(Form));
+  Screen->Advance(1000);
+  Screen->ButtonDown(OnMinimize.X, OnMinimize.Y);
+  Screen->ButtonUp(OnMaximize.X, OnMaximize.Y);
+  EXPECT_FALSE(IsIconic(Form) || IsZoomed(Form)) << "released over another button";
+  Screen->Advance(1000);
+  Screen->Click(OnMinimize.X, OnMinimize.Y);
+  EXPECT_TRUE(IsIconic(Form));
 }
 
 TEST_F(NonClient, ACaptionDoubleClickMaximizesOnlyWithTheMaximizeBox) {

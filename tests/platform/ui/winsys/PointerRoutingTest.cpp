@@ -105,6 +105,8 @@ TEST_F(PointerRouting, WindowFromPointSkipsClickThroughDisabledAndCutOutAreas) {
   SetWindowRgn(Shaped, CreateRectRgn(0, 0, 50, 50), false);
   const HWND Glow = CreateTop({ 300, 0, 500, 100 }, WS_POPUP | WS_VISIBLE, 0, WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW);
   const HWND Framed = CreateTop({ 600, 100, 800, 300 }, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  const HWND Minimized = CreateTop({ 0, 300, 100, 400 });
+  ShowWindow(Minimized, SW_MINIMIZE);
   (void)Disabled;
   (void)Glow;
 
@@ -118,6 +120,7 @@ TEST_F(PointerRouting, WindowFromPointSkipsClickThroughDisabledAndCutOutAreas) {
     { { 350, 20 }, Base },    // under a click-through window
     { { 450, 20 }, 0 },       // only the click-through window is there
     { { 700, 108 }, Framed }, // the caption belongs to its window
+    { { 50, 350 }, Base },    // under a minimized window
     { { 900, 700 }, 0 },      // no window of the program
   };
   for (const auto& Case : Cases)
@@ -127,6 +130,9 @@ TEST_F(PointerRouting, WindowFromPointSkipsClickThroughDisabledAndCutOutAreas) {
   Screen->Click(180, 20);
   EXPECT_EQ(Count(Base, WM_LBUTTONDOWN), 1);
   EXPECT_EQ(Count(Shaped, WM_LBUTTONDOWN), 0);
+  Screen->Click(50, 350);
+  EXPECT_EQ(Count(Base, WM_LBUTTONDOWN), 2);
+  EXPECT_EQ(Count(Minimized, WM_LBUTTONDOWN) + Count(Minimized, WM_NCHITTEST), 0);
 }
 
 TEST_F(PointerRouting, DoubleClicksNeedTheClassStyleOnlyInTheClientArea) {

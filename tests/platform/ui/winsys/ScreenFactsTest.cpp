@@ -43,6 +43,22 @@ TEST_F(ScreenFacts, MetricsAndMonitorsFollowTheScreen) {
   EXPECT_FALSE(GetMonitorInfo(3, &Info));
 }
 
+TEST_F(ScreenFacts, MaximizingFillsTheWorkAreaOfTheWindowsOwnMonitor) {
+  Screen->SetMonitors({ { { 0, 0, 1280, 800 }, { 0, 0, 1280, 760 } }, { { 1280, 0, 2560, 1024 }, { 1300, 30, 2560, 1000 } } });
+  const HWND First = CreateTop({ 100, 100, 400, 300 }, WS_POPUP | WS_THICKFRAME | WS_VISIBLE);
+  const HWND Second = CreateTop({ 1500, 100, 1800, 300 }, WS_POPUP | WS_THICKFRAME | WS_VISIBLE);
+  ShowWindow(First, SW_MAXIMIZE);
+  ShowWindow(Second, SW_MAXIMIZE);
+  TRect R;
+  GetWindowRect(First, &R);
+  EXPECT_EQ(R, (TRect { 0, 0, 1280, 760 }));
+  GetWindowRect(Second, &R);
+  EXPECT_EQ(R, (TRect { 1300, 30, 2560, 1000 }));
+  ShowWindow(Second, SW_RESTORE);
+  GetWindowRect(Second, &R);
+  EXPECT_EQ(R, (TRect { 1500, 100, 1800, 300 }));
+}
+
 TEST_F(ScreenFacts, CursorsReportTheirHotSpotAndMonochromeMasks) {
   const HCURSOR Arrow = LoadCursor(0, IDC_ARROW);
   ASSERT_NE(Arrow, 0u);

@@ -1,5 +1,6 @@
-// The player's picture in a window: it replaces the window's painting, stretches to the client area,
-// survives repaints, goes away on Clear and unbinding, and reports the window's events.
+// The player's picture in a window: it replaces the window's painting at its own size, survives repaints
+// and a producer holding the buffer, goes away on Clear and unbinding, and reports the window's events.
+#include <future>
 #include <thread>
 
 #include "platform/ui/winsys/VideoSurface.h"
@@ -53,25 +54,52 @@ TEST_F(Video, ThePictureReplacesTheWindowsPaintingUntilCleared) {
   EXPECT_TRUE(VideoSurface::Bind(Panel, Error)) << "the window is free again";
 }
 
-TEST_F(Video, AFrameFromAnotherThreadIsStretchedToTheClientArea) {
+TEST_F(Video, AFrameFromAnotherThreadShowsAtItsOwnSizeInTheTopLeftCorner) {
   String Error;
   auto Output = VideoSurface::Bind(Panel, Error);
   ASSERT_TRUE(Output);
   std::thread Player([&] {
     Output->SetMode(105, 67);
-    if (Surface* Pixels = Output->Lock()) {
-      for (int Y = 0; Y < Pixels->Height(); ++Y)
-        for (int X = 0; X < 52; ++X)
-          Pixels->SetPixel(X, Y, 0xFFFF0000u);
-    }
-    Output->Unlock();
+    Output->Fill({ 0, 0, 105, 67 }, clRed);
     Output->Update({ 0, 0, 105, 67 });
   });
   Player.join();
   Screen->PumpUntilIdle();
-  EXPECT_EQ(PanelPixel(100, 60), clRed);
-  EXPECT_EQ(PanelPixel(110, 60), clBlack);
+  EXPECT_EQ(PanelPixel(0, 0), clRed);
+  EXPECT_EQ(PanelPixel(104, 66), clRed);
+  EXPECT_EQ(PanelPixel(105, 30), clBlack) << "the player scaled the picture already: no second scaling";
+  EXPECT_EQ(PanelPixel(50, 67), clBlack);
   EXPECT_EQ(PanelPixel(209, 134), clBlack);
+}
+
+TEST_F(Video, APaintWhileTheProducerHoldsTheBufferDoesNotSpinAndRepaintsOnRelease) {
+  String Error;
+  auto Output = VideoSurface::Bind(Panel, Error);
+  ASSERT_TRUE(Output);
+  Output->SetMode(210, 135);
+  Screen->PumpUntilIdle();
+  std::promise<void> Held, Release;
+  std::thread Player([&] {
+    Output->Lock();
+    Output->Fill({ 0, 0, 210, 135 }, clRed);
+    Held.set_value();
+    Release.get_future().wait();
+    Output->Unlock();
+  });
+  Held.get_future().wait();
+  int Paints = 0;
+  Output->OnEvent = [&](VideoSurface::Event E) { Paints += E == VideoSurface::Event::Exposed; };
+  InvalidateRect(Panel, nullptr, false);
+  int Steps = 0;
+  while (ProcessNextMessage() && ++Steps < 50) {
+  }
+  EXPECT_LT(Steps, 50) << "the loop goes idle while the buffer is held";
+  EXPECT_EQ(Paints, 1);
+
+  Release.set_value();
+  Player.join();
+  Screen->PumpUntilIdle();
+  EXPECT_EQ(PanelPixel(100, 100), clRed) << "the paint that found the buffer held is made up";
 }
 
 TEST_F(Video, OnlyOneWindowIsBoundAndOnlyAWindowCanBe) {
