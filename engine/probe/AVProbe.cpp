@@ -13,6 +13,14 @@
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/TCanvas.h"
 
+namespace {
+
+/// How often the search for the previous key frame steps back before it gives up. Doubling from one
+/// microsecond, the last try reaches past any time stamp, so the search always ends at the file's start.
+constexpr int MaxPreviousKeyFrameTries = 64;
+
+}  // namespace
+
 bool IsStillImageFormat(const AVInputFormat* AFormat) {
   if (!AFormat) return false;
   // Single picture files are read by the per-codec image pipe demuxers ("png_pipe", "jpeg_pipe", ...).
@@ -133,14 +141,6 @@ bool TAVProbe::DecodeNextKeyFrame(int AStreamIndex) {
   const Int64 From = FPicture.PTS > 0 ? FPicture.PTS : 0;
   return Seek(From + FrameStepOf(Index), {}) && Decode(Index);
 }
-
-namespace {
-
-/// How often the search for the previous key frame steps back before it gives up. Doubling from one
-/// microsecond, the last try reaches past any time stamp, so the search always ends at the file's start.
-constexpr int MaxPreviousKeyFrameTries = 64;
-
-}  // namespace
 
 bool TAVProbe::DecodePreviousKeyFrame(int AStreamIndex) {
   int Index;

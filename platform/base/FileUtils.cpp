@@ -144,8 +144,7 @@ bool DirectoryExists(const String& Directory) {
 
 String WhyNotRegularFile(const String& FileName) {
   struct stat st {};
-  if (FileName.empty()) return std::system_category().message(ENOENT);
-  if (stat(FileName.c_str(), &st) != 0) return std::system_category().message(errno);
+  if (!StatFollowing(FileName, st)) return std::system_category().message(FileName.empty() ? ENOENT : errno);
   return WhatItIs(st);
 }
 

@@ -46,12 +46,9 @@ String ReadFileToString(const String& FileName, Int64 MaxSize) {
   String text;
   char block[64 * 1024];
   while (Int64 n = file.Read(block, sizeof block)) {
-    if (Int64(text.size()) + n > MaxSize) throw EReadError(FileTooLargeMessage(FileName, MaxSize));
+    if (Int64(text.size()) + n > MaxSize)
+      throw EReadError("The file \"" + FileName + "\" is larger than " + IntToStr(MaxSize >> 20) + " MB");
     text.append(block, static_cast<size_t>(n));
   }
   return text;
-}
-
-String FileTooLargeMessage(const String& FileName, Int64 MaxSize) {
-  return "The file \"" + FileName + "\" is larger than " + IntToStr(MaxSize / (1024 * 1024)) + " MB";
 }

@@ -34,8 +34,6 @@ private:
 };
 
 /// The whole content of a file, read with other readers and writers left free; raises EFOpenError when
-/// the file cannot be opened and EReadError when it cannot be read or holds more than MaxSize bytes
-/// (FileTooLargeMessage).
+/// the file cannot be opened and EReadError when it cannot be read, or "The file "<name>" is larger than
+/// <MaxSize in MB> MB" when it holds more than MaxSize bytes.
 String ReadFileToString(const String& FileName, Int64 MaxSize = INT64_MAX);
-/// "The file "<name>" is larger than <MaxSize in MB> MB".
-String FileTooLargeMessage(const String& FileName, Int64 MaxSize);
