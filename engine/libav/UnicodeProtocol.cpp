@@ -8,6 +8,7 @@
 
 #include "engine/libav/AVFormatStubs.h"
 #include "engine/libav/AVUtilStubs.h"
+#include "platform/base/FileUtils.h"
 
 namespace {
 
@@ -96,6 +97,11 @@ void UnicodeCloseIO(AVIOContext** AContext) {
   delete File;
   LibAVUtil.av_freep(&Context->buffer);
   LibAVFormat.avio_context_free(AContext);
+}
+
+String InputRefusal(const String& AUrl) {
+  const String Path = FFmpegToName(AUrl);
+  return FileExists(Path) || DirectoryExists(Path) ? WhyNotRegularFile(Path) : String();
 }
 
 int UnicodeOpenInput(AVFormatContext** AContext, const String& AUrl, const AVInputFormat* AFormat,

@@ -26,9 +26,13 @@ AVIOContext* UnicodeOpenIO(const String& AFileName, int AFlags);
 /// Flushes and frees a context from UnicodeOpenIO and closes its file; *AContext becomes nullptr.
 void UnicodeCloseIO(AVIOContext** AContext);
 
+/// Why AUrl must not be opened as an input, "" when it may: a name (a protocol name through its path) of
+/// something in the file system other than a regular file gives WhyNotRegularFile's reason, since a pipe
+/// blocks its reader and a device never ends. Names that are no file (other protocols) are FFmpeg's.
+String InputRefusal(const String& AUrl);
 /// avformat_open_input for AUrl: a protocol name is opened through the engine's I/O context (a file that
 /// cannot be opened gives AVERROR(ENOENT)), anything else by FFmpeg. Close the result with
-/// UnicodeCloseInput.
+/// UnicodeCloseInput. Callers ask InputRefusal first.
 int UnicodeOpenInput(AVFormatContext** AContext, const String& AUrl, const AVInputFormat* AFormat,
                      AVDictionary** AOptions);
 /// avformat_close_input that also frees the engine's own I/O context.

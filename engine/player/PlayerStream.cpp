@@ -65,6 +65,10 @@ void ChooseStreams(TVideoState& AState, int AChosen[AVMEDIA_TYPE_NB]) {
 /// Opens the file, reads its streams and opens the chosen decoders; false with LastErrMsg set.
 bool OpenInput(TVideoState& AState) {
   TPlaybackHost& Player = *AState.Owner;
+  if (const String Refusal = InputRefusal(AState.filename); !Refusal.empty()) {
+    Player.SetLastErrMsg(AState.filename + ": " + Refusal);
+    return false;
+  }
   AVFormatContext* Context = LibAVFormat.avformat_alloc_context();
   if (!Context) {
     Player.SetLastErrMsg(ErrorText(AState.filename, AVERROR(ENOMEM)));

@@ -13,6 +13,14 @@
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/TCanvas.h"
 
+namespace {
+
+/// How often the search for the previous key frame steps back before it gives up. Doubling from one
+/// microsecond, the last try reaches past any time stamp, so the search always ends at the file's start.
+constexpr int MaxPreviousKeyFrameTries = 64;
+
+}  // namespace
+
 bool IsStillImageFormat(const AVInputFormat* AFormat) {
   if (!AFormat) return false;
   // Single picture files are read by the per-codec image pipe demuxers ("png_pipe", "jpeg_pipe", ...).
@@ -137,12 +145,15 @@ bool TAVProbe::DecodeNextKeyFrame(int AStreamIndex) {
 bool TAVProbe::DecodePreviousKeyFrame(int AStreamIndex) {
   int Index;
   if (!ChooseStream(AStreamIndex, Index)) return false;
-  const Int64 Step = FrameStepOf(Index);
+  const Int64 Step = std::max<Int64>(FrameStepOf(Index), 1);
   Int64 Reference = FPicture.PTS != AV_NOPTS_VALUE ? FPicture.PTS : FLastPTS;
   if (Reference == AV_NOPTS_VALUE) Reference = FileHandle()->duration > 0 ? FileHandle()->duration : 0;
   const Int64 ReferencePosition = FPicture.Position >= 0 ? FPicture.Position : FLastPos;
-  for (Int64 Steps = 1;; ++Steps) {
-    const Int64 Target = Reference - Steps * Step;
+  // Each try steps back twice as far as the one before: a time stamp far from the key frame before it
+  // (a damaged clock, a tiny frame step) is crossed in a few dozen seeks instead of one per frame step.
+  for (int Try = 0; Try < MaxPreviousKeyFrameTries; ++Try) {
+    const Int64 Back = Step > (INT64_MAX >> Try) ? INT64_MAX : Step << Try;
+    const Int64 Target = Back > Reference ? -1 : Reference - Back;
     Seek(Target, { sfBackward });
     // A seek that did not get before the current picture's data cannot reach an earlier key frame.
     if (ReferencePosition > 0 && ReaderPosition() >= ReferencePosition && Target >= 0) continue;

@@ -96,6 +96,10 @@ bool TCustomAVProbe::LoadFile(const String& AFileName, const String& AFormatName
       return false;
     }
   }
+  if (const String Refusal = InputRefusal(AFileName); !Refusal.empty()) {
+    ReportError(AFileName + ": " + Refusal, AV_LOG_ERROR);
+    return false;
+  }
   FFileHandle = LibAVFormat.avformat_alloc_context();
   if (!FFileHandle) {
     ReportError(ErrorText(AFileName, AVERROR(ENOMEM)), AV_LOG_ERROR);

@@ -36,8 +36,16 @@ bool TCustomFFmpeg::OpenInputFile(const String& FileName) {
     S.Flast_asked_format.clear();
     Opts.SetPendingMuxer("");
   }
+  if (const String Refusal = InputRefusal(FileName); !Refusal.empty()) {
+    FLastErrMsg = FileName + ": " + Refusal;
+    ReleaseInputNames();
+    return false;
+  }
   AVFormatContext* Context = LibAVFormat.avformat_alloc_context();
   if (!Context) throw FFmpegException("avformat_alloc_context failed");
+  // FFmpeg's waits on the input (a source that stalls) end once the task is stopped.
+  Context->interrupt_callback = { [](void* ATask) { return int(static_cast<TCustomFFmpeg*>(ATask)->Broken()); },
+                                  this };
 
   // What the demuxer is told of raw input: only the values that are set.
   TDictionary Parameters;

@@ -50,6 +50,14 @@ bool StatFollowing(const String& FileName, struct stat& st) {
   return !FileName.empty() && stat(FileName.c_str(), &st) == 0;
 }
 
+String WhatItIs(const struct stat& st) {
+  if (S_ISREG(st.st_mode)) return String();
+  if (S_ISDIR(st.st_mode)) return std::system_category().message(EISDIR);
+  if (S_ISFIFO(st.st_mode)) return "Is a named pipe";
+  if (S_ISSOCK(st.st_mode)) return "Is a socket";
+  return "Is a device";
+}
+
 std::mutex ExePathLock;
 String ExePathOverride;
 
@@ -132,6 +140,18 @@ bool FileExists(const String& FileName) {
 bool DirectoryExists(const String& Directory) {
   struct stat st {};
   return StatFollowing(Directory, st) && S_ISDIR(st.st_mode);
+}
+
+String WhyNotRegularFile(const String& FileName) {
+  struct stat st {};
+  if (!StatFollowing(FileName, st)) return std::system_category().message(FileName.empty() ? ENOENT : errno);
+  return WhatItIs(st);
+}
+
+String WhyNotRegularFile(int Handle) {
+  struct stat st {};
+  if (fstat(Handle, &st) != 0) return std::system_category().message(errno);
+  return WhatItIs(st);
 }
 
 bool CreateDir(const String& Dir) { return !Dir.empty() && mkdir(Dir.c_str(), 0777) == 0; }

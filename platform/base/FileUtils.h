@@ -38,6 +38,13 @@ bool SameFileName(const String& S1, const String& S2);
 bool FileExists(const String& FileName);
 /// True when Directory exists and is a folder (links are followed).
 bool DirectoryExists(const String& Directory);
+/// Why FileName is no regular file (links are followed): "" when it is one; the system's reason when
+/// nothing can be found there ("No such file or directory"); else what it is instead ("Is a directory",
+/// "Is a named pipe", "Is a device", "Is a socket"). Only regular files may be opened to read: a pipe
+/// without a writer blocks its opener, and a device such as /dev/zero never ends.
+String WhyNotRegularFile(const String& FileName);
+/// The same for the open file Handle.
+String WhyNotRegularFile(int Handle);
 /// Creates Dir; false when it cannot be created (also when it exists already).
 bool CreateDir(const String& Dir);
 /// Creates Dir; a failure raises EInOutError naming the folder and the system's reason.

@@ -570,6 +570,13 @@ bool IsValidUtf8(std::string_view S) {
   return true;
 }
 
+String ToValidUtf8(std::string_view S) {
+  if (IsValidUtf8(S)) return String(S);
+  String out;
+  for (size_t i = 0; i < S.size();) out += CodePointToUtf8(ReadCodePoint(S, i));
+  return out;
+}
+
 char32_t ReadCodePoint(std::string_view S, size_t& Index) {
   char32_t c = 0xFFFD;
   size_t length = SequenceLength(S, Index, c);

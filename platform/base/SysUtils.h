@@ -173,6 +173,9 @@ String AdjustLineBreaks(std::string_view S);
 size_t CodePointCount(std::string_view S);
 /// True when S is well-formed UTF-8 (no overlong forms, surrogates or values above U+10FFFF).
 bool IsValidUtf8(std::string_view S);
+/// S as well-formed UTF-8: every byte that does not start a valid sequence becomes U+FFFD, so no later
+/// text can join it into a character.
+String ToValidUtf8(std::string_view S);
 /// The code point starting at Index; Index moves past it. An invalid byte gives U+FFFD and moves by one.
 char32_t ReadCodePoint(std::string_view S, size_t& Index);
 /// The UTF-8 bytes of one code point (U+FFFD for surrogates and values above U+10FFFF).

@@ -18,8 +18,8 @@ constexpr uint16_t fmShareDenyNone = 0x0040;
 
 /// A file opened by name and closed with the stream. fmCreate creates the file or empties an existing
 /// one, for reading and writing; failure raises EFCreateError "Cannot create file "<name>". <reason>".
-/// The open modes need an existing file that is not a folder; failure raises EFOpenError
-/// "Cannot open file "<name>". <reason>".
+/// The open modes need an existing regular file (never blocking on a pipe); failure raises EFOpenError
+/// "Cannot open file "<name>". <reason>" with the reason of WhyNotRegularFile for anything else.
 class TFileStream : public THandleStream {
 public:
   TFileStream(const String& AFileName, uint16_t Mode);
@@ -34,5 +34,6 @@ private:
 };
 
 /// The whole content of a file, read with other readers and writers left free; raises EFOpenError when
-/// the file cannot be opened and EReadError when it cannot be read.
-String ReadFileToString(const String& FileName);
+/// the file cannot be opened and EReadError when it cannot be read, or "The file "<name>" is larger than
+/// <MaxSize in MB> MB" when it holds more than MaxSize bytes.
+String ReadFileToString(const String& FileName, Int64 MaxSize = INT64_MAX);

@@ -60,7 +60,7 @@ bool ReplaceFile(const String& FileName, const String& Text) {
 }  // namespace
 
 TMemIniFile::TMemIniFile(const String& AFileName) : TCustomIniFile(AFileName) {
-  if (!AFileName.empty() && FileExists(AFileName)) SetText(ReadFileToString(AFileName));
+  if (!AFileName.empty() && FileExists(AFileName)) SetText(ReadFileToString(AFileName, MaxFileSize));
 }
 
 void TMemIniFile::SetStrings(TStrings* List) { SetText(List->Text()); }

@@ -12,8 +12,12 @@
 /// and written. Every line that a write does not touch is written back byte for byte; new lines end in LF.
 class TMemIniFile : public TCustomIniFile {
 public:
+  /// The largest file a settings file is read from: no one writes settings of that size by hand.
+  static constexpr Int64 MaxFileSize = Int64(16) << 20;
+
   /// Loads AFileName when it exists; "" or a missing file starts empty. A file that exists but cannot
-  /// be read raises EFOpenError or EReadError.
+  /// be read raises EFOpenError (also for anything but a regular file) or EReadError (also beyond
+  /// MaxFileSize).
   explicit TMemIniFile(const String& AFileName = String());
 
   /// Replaces the content with List, one line per string.

@@ -85,6 +85,10 @@ bool ReadHeader(Reader& R) {
   if (setjmp(png_jmpbuf(R.Png))) return false;
   png_set_sig_bytes(R.Png, 8);
   png_set_user_limits(R.Png, png_uint_32(MaxPictureSide), png_uint_32(MaxPictureSide));
+  // Only the header, palette, transparency and picture data are used. Every other chunk (text, colour
+  // profiles, unknown ones) is skipped as it streams past: read into memory, a length that a damaged or
+  // hostile file claims would be allocated and cleared before the data turns out to be missing.
+  png_set_keep_unknown_chunks(R.Png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
   png_read_info(R.Png, R.Info);
   png_get_IHDR(R.Png, R.Info, &R.Width, &R.Height, &R.BitDepth, &R.ColorType, nullptr, nullptr, nullptr);
   if (uint64_t(R.Width) * R.Height > uint64_t(MaxPicturePixels)) png_error(R.Png, "picture too large");

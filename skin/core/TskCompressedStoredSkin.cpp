@@ -1,6 +1,7 @@
 #include "skin/core/TskCompressedStoredSkin.h"
 
 #include "platform/base/FileUtils.h"
+#include "platform/base/SysUtils.h"
 #include "platform/base/TFileStream.h"
 #include "platform/base/TMemIniFile.h"
 #include "platform/base/TStringList.h"
@@ -50,7 +51,7 @@ void TskCompressedStoredSkin::LoadFromSkinData(TskSkinData* ASkinData) {
 void TskCompressedStoredSkin::LoadFromIniFile(const String& AFileName) {
   TMemIniFile ini(AFileName);
   if (!IsValidSkinIni(&ini)) return;
-  const String text = ReadFileToString(AFileName);
+  const String text = ReadFileToString(AFileName, TMemIniFile::MaxFileSize);
   const String folder = ExtractFilePath(AFileName);
   // Everything is built aside first, so a picture that cannot be read leaves the skin as it was.
   TMemoryStream inner;
@@ -93,7 +94,9 @@ void TskCompressedStoredSkin::SaveToCompressStream(TStream* Stream) {
   FCompressedStream->SaveToStream(Stream);
 }
 
-void TskCompressedStoredSkin::DeCompressToStream(TMemoryStream* S) { DecompressStream(S, FCompressedStream.get()); }
+void TskCompressedStoredSkin::DeCompressToStream(TMemoryStream* S) {
+  DecompressStream(S, FCompressedStream.get(), MaxSkinSize);
+}
 
 void TskCompressedStoredSkin::SetCompressedData(std::span<const Byte> Data) {
   FCompressedStream->Clear();
@@ -106,6 +109,7 @@ void TskCompressedStoredSkin::ReadContainer(TStream* Stream) {
   // everything (a copy of 0 bytes means "all") or a negative amount.
   const int32_t length = Stream->ReadInt32();
   if (length < 0 || length > Stream->Size() - Stream->Position()) throw EReadError("Stream read error");
+  if (length > MaxSkinSize) throw EReadError("The skin is larger than " + IntToStr(MaxSkinSize >> 20) + " MB");
   if (length > 0) FCompressedStream->CopyFrom(Stream, length);
 }
 

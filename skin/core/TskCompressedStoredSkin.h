@@ -19,6 +19,10 @@ class TskSkinData;
 /// A skin as its zlib data (the container without its 8-byte header); empty while the data is empty.
 class TskCompressedStoredSkin : public TComponent {
 public:
+  /// The largest skin, its pictures and text together, inflated or not: skins are a few MB at most, and a
+  /// few KB of zlib data can claim gigabytes.
+  static constexpr Int64 MaxSkinSize = Int64(64) << 20;
+
   explicit TskCompressedStoredSkin(TComponent* AOwner);
 
   bool Empty() const { return FCompressedStream->Size() == 0; }
@@ -30,7 +34,8 @@ public:
   /// nothing.
   void LoadFromIniFile(const String& AFileName);
   /// Reads a container file. The data is emptied first: a version above 3 leaves it empty; a length that
-  /// the file cannot hold raises EReadError and leaves it empty.
+  /// the file cannot hold or beyond MaxSkinSize raises EReadError and leaves it empty, as does a file that
+  /// is not a regular file (EFOpenError).
   void LoadFromCompressFile(const String& AFileName);
   /// Writes the container file (replacing one that exists); an empty skin writes no file.
   void SaveToCompressFile(const String& AFileName);
@@ -38,7 +43,7 @@ public:
   void LoadFromCompressStream(TStream* Stream);
   /// Writes the container at Stream's position, also when empty (version 3 and length 0).
   void SaveToCompressStream(TStream* Stream);
-  /// Inflates the skin's data into S at its position (see DecompressStream).
+  /// Inflates the skin's data into S at its position (see DecompressStream), at most MaxSkinSize bytes.
   void DeCompressToStream(TMemoryStream* S);
 
   /// The stored value "CompressedData": the zlib data alone.

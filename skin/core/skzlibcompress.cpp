@@ -1,5 +1,6 @@
 #include "skin/core/skzlibcompress.h"
 
+#include "platform/base/SysUtils.h"
 #include "platform/base/TMemoryStream.h"
 #include "skin/core/TCompressionStream.h"
 #include "skin/core/TDecompressionStream.h"
@@ -11,11 +12,17 @@ void CompressStream(TMemoryStream* Source, TStream* Dest) {
   compressor.Finish();
 }
 
-void DecompressStream(TMemoryStream* Dest, TStream* Source) {
+void DecompressStream(TMemoryStream* Dest, TStream* Source, Int64 MaxSize) {
   constexpr Int64 BlockSize = 4096;
   Source->SetPosition(0);
   TDecompressionStream inflater(Source);
   Byte block[BlockSize];
-  for (Int64 got; (got = inflater.Read(block, BlockSize)) > 0;) Dest->WriteBuffer(block, got);
+  Int64 inflated = 0;
+  for (Int64 got; (got = inflater.Read(block, BlockSize)) > 0;) {
+    inflated += got;
+    if (inflated > MaxSize)
+      throw EDecompressionError("The data inflates to more than " + IntToStr(MaxSize / (1024 * 1024)) + " MB");
+    Dest->WriteBuffer(block, got);
+  }
   if (!inflater.StreamEnded()) throw EDecompressionError("compression error");
 }

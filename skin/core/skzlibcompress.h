@@ -2,6 +2,8 @@
 // Compression of skin data with zlib: the errors of the zlib streams, their compression levels, and the
 // helpers that compress or inflate a whole stream. The stream classes are TCompressionStream and
 // TDecompressionStream.
+#include <cstdint>
+
 #include "platform/base/Exception.h"
 
 class TMemoryStream;
@@ -24,5 +26,7 @@ enum class TCompressionLevel { clNone, clFastest, clDefault, clMax };
 void CompressStream(TMemoryStream* Source, TStream* Dest);
 /// Inflates the zlib stream that fills Source from its start into Dest, at Dest's position, in blocks of
 /// 4096 bytes. Data that is not a complete zlib stream (damaged, or ending before the stream does) raises
-/// EDecompressionError "compression error"; bytes after the end of the stream are ignored.
-void DecompressStream(TMemoryStream* Dest, TStream* Source);
+/// EDecompressionError "compression error"; bytes after the end of the stream are ignored. A stream that
+/// inflates to more than MaxSize bytes raises EDecompressionError "The data inflates to more than <MaxSize
+/// in MB> MB" as soon as it passes the limit (a few KB of zlib data can claim gigabytes).
+void DecompressStream(TMemoryStream* Dest, TStream* Source, Int64 MaxSize = INT64_MAX);

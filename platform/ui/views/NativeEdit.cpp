@@ -17,13 +17,8 @@ namespace {
 String ConvertCase(const String& S, TEditCharCase Case) {
   String Result;
   for (size_t I = 0; I < S.size();) {
-    const size_t Start = I;
     const char32_t C = ReadCodePoint(S, I);
-    const char32_t Converted = Case == ecUpperCase ? UpperCodePoint(C) : LowerCodePoint(C);
-    if (Converted == C)
-      Result.append(S, Start, I - Start);  // keeps bytes that are not valid UTF-8 as they are
-    else
-      Result += CodePointToUtf8(Converted);
+    Result += CodePointToUtf8(Case == ecUpperCase ? UpperCodePoint(C) : LowerCodePoint(C));
   }
   return Result;
 }
@@ -90,6 +85,10 @@ void NativeEdit::Reindex(int From) {
   FCaret = std::clamp(FCaret, 0, N);
 }
 
+int NativeEdit::PosOfByte(size_t Offset) const {
+  return int(std::lower_bound(FOffsets.begin(), FOffsets.end(), Offset) - FOffsets.begin());
+}
+
 int NativeEdit::SelStart() const { return std::min(FAnchor, FCaret); }
 int NativeEdit::SelEnd() const { return std::max(FAnchor, FCaret); }
 DWORD NativeEdit::Style() const { return Wnd() ? GetWindowLong(Wnd(), GWL_STYLE) : FEdit.EditStyle(); }
@@ -109,9 +108,10 @@ void NativeEdit::Replace(int From, int To, const String& Insert, UndoKind Kind) 
   } else {
     FUndo = { true, Kind, From, Inserted, Removed };
   }
+  const size_t InsertEnd = FOffsets[size_t(From)] + Insert.size();
   FText.replace(FOffsets[size_t(From)], Removed.size(), Insert);
   Reindex(From);
-  FAnchor = FCaret = From + Inserted;
+  FAnchor = FCaret = PosOfByte(InsertEnd);
   FModified = true;
   ScrollToCaret();
   Invalidate();
@@ -120,7 +120,7 @@ void NativeEdit::Replace(int From, int To, const String& Insert, UndoKind Kind) 
 }
 
 String NativeEdit::Filtered(const String& S, bool FirstLineOnly, int Room) const {
-  String Text = S;
+  String Text = ToValidUtf8(S);
   if (FirstLineOnly) {
     const size_t Break = Text.find_first_of("\r\n");
     if (Break != String::npos) Text.resize(Break);
@@ -171,8 +171,9 @@ bool NativeEdit::Undo() {
 }
 
 void NativeEdit::SetText(const String& Value) {
-  const bool Changed = Value != FText;
-  FText = Value;
+  String Text = ToValidUtf8(Value);
+  const bool Changed = Text != FText;
+  FText = std::move(Text);
   Reindex();
   FAnchor = FCaret = 0;
   FScrollX = 0;

@@ -4,7 +4,9 @@
 // the caret, keys, characters, the mouse, the clipboard and the EM_* messages. The state lives here, not
 // in the window, so the text, selection and undo work before the window exists and survive RecreateWnd.
 //
-// Positions count code points of the UTF-8 text. An edit keeps one line of text unless it keeps lines
+// Positions count code points of the UTF-8 text. The text is always well-formed: bytes that are not valid
+// UTF-8, whether set, pasted or replaced by message, become U+FFFD before they enter it, so an insertion
+// never joins the characters around it. An edit keeps one line of text unless it keeps lines
 // (a memo): then CR LF, LF and CR each end a line and the caret steps over a line break as a whole.
 // Single-line edits take no line breaks from the user: Enter, Esc and Ctrl+Enter insert nothing and a
 // paste keeps the first line only.
@@ -58,14 +60,16 @@ private:
   int CountOf(const String& S) const;
   /// Indexes code points and lines again from position From on (the text before it is unchanged).
   void Reindex(int From = 0);
+  /// The position of the first code point starting at or after byte Offset of the text.
+  int PosOfByte(size_t Offset) const;
   int SelStart() const;
   int SelEnd() const;
   bool ReadOnly() const;
   DWORD Style() const;
   /// Replaces From..To with Insert (already filtered), records undo by Kind, moves the caret after the
-  /// insertion and notifies.
+  /// insertion as the text now indexes it and notifies.
   void Replace(int From, int To, const String& Insert, UndoKind Kind);
-  /// The text an insertion of S may put in: letter case, one line for single-line edits, and as much
+  /// The text an insertion of S may put in: valid UTF-8, letter case, one line for single-line edits, and as much
   /// as the limit leaves room for when Room code points are free.
   String Filtered(const String& S, bool FirstLineOnly, int Room) const;
   void InsertText(const String& S, UndoKind Kind, bool FirstLineOnly);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <atomic>
@@ -286,12 +287,16 @@ TEST_F(PlayerTest, UnplayableFilesFailOpenAndLeaveNoThread) {
     for (int I = 0; I < 4096; ++I) Out.put(char((I * 7919 + 13) % 251));
   }
   const String Missing = MediaFixtures().Folder + "/missing.avi";
+  // A pipe nobody writes to would block the open for good.
+  const String Pipe = MediaFixtures().Folder + "/pipe-" + std::to_string(::getpid()) + ".avi";
+  ASSERT_EQ(mkfifo(Pipe.c_str(), 0666), 0);
   const struct {
     String File;
     String Message;
   } Cases[] = {
     { Garbage, Garbage + ": Invalid data found when processing input" },
     { Missing, Missing + ": No such file or directory" },
+    { Pipe, Pipe + ": Is a named pipe" },
   };
   const int Threads = ThreadCount();
   for (const auto& Case : Cases) {
@@ -300,6 +305,7 @@ TEST_F(PlayerTest, UnplayableFilesFailOpenAndLeaveNoThread) {
     EXPECT_LE(ThreadCount(), Threads) << "no thread of the attempt is left";
     EXPECT_FALSE(Record.Bound());
   }
+  ::unlink(Pipe.c_str());
   Serve(50);
   EXPECT_TRUE(Reports().empty());
 }

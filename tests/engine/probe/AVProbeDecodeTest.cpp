@@ -167,6 +167,22 @@ TEST_F(AVProbeDecodeTest, KeyFramesAndThePreviousFrameAreFoundFromTheCurrentPict
   EXPECT_EQ(Probe.FrameInfo().PTS, 0);
 }
 
+// After the first group of pictures the time stamps jump an hour ahead: stepping back from the second
+// group one frame at a time would seek and decode 90000 times before reaching the first. The search steps
+// back by growing intervals instead.
+TEST_F(AVProbeDecodeTest, StepsBackAcrossAnHourWithAFewSeeks) {
+  TLogRecorder Seeks(llDebug);
+  ASSERT_TRUE(Probe.LoadFile(MediaFixtures().TimeJumpMPG));
+  ASSERT_TRUE(DecodeUntil(Int64(3600) * 1000000));
+  EXPECT_EQ(ShownFrame(), 12);
+  Seeks.Clear();
+  ASSERT_TRUE(Probe.DecodePreviousKeyFrame()) << Probe.LastErrMsg();
+  EXPECT_EQ(ShownFrame(), 0);
+  int Count = 0;
+  for (const TEvent& Event : Seeks.From(&Probe)) Count += Event.Text.starts_with("seek to position");
+  EXPECT_LE(Count, 40);
+}
+
 TEST_F(AVProbeDecodeTest, DecodingRequestsThatCannotBeServedAreReported) {
   const TMediaFixtures& Files = MediaFixtures();
   const struct {

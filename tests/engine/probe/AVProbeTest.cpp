@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <time.h>
 #include <unistd.h>
@@ -378,6 +379,10 @@ TEST_F(AVProbeTest, AFileThatCannotBeOpenedFailsWithItsReasonAndLeavesNothingOpe
   fs::resize_file(Truncated, fs::file_size(Truncated) / 2);
   const String Missing = Folder + "/missing.avi";
   const String Clip = MediaFixtures().ClipAVI;
+  // A pipe nobody writes to would block the open for good.
+  const String Pipe = Folder + "/pipe.avi";
+  fs::remove(Pipe);
+  ASSERT_EQ(mkfifo(Pipe.c_str(), 0666), 0);
 
   const struct {
     String File;
@@ -391,6 +396,10 @@ TEST_F(AVProbeTest, AFileThatCannotBeOpenedFailsWithItsReasonAndLeavesNothingOpe
     { Truncated, "", Truncated + ": Invalid data found when processing input", true },
     { Clip, "wav", Clip + ": Invalid data found when processing input", true },
     { Clip, "xyz", "Unknown input format: xyz", false },
+    { Pipe, "", Pipe + ": Is a named pipe", true },
+    { String(UnicodeProtocolPrefix) + Pipe, "", String(UnicodeProtocolPrefix) + Pipe + ": Is a named pipe", true },
+    { "/dev/zero", "", "/dev/zero: Is a device", true },
+    { Folder, "", Folder + ": Is a directory", true },
   };
   for (const auto& Case : Cases) {
     SCOPED_TRACE(Case.File + " as " + Case.Format);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -107,6 +108,26 @@ TEST_F(FileUtilsTest, ExistenceFollowsLinksAndTellsFoldersFromFiles) {
   EXPECT_EQ(FileSizeOf(Dir + "folder"), 0);
   EXPECT_EQ(FileSizeOf(Dir + "missing"), -1);
   EXPECT_EQ(FileSizeOf(Dir + "*.avi"), -1);
+}
+
+TEST_F(FileUtilsTest, OnlyRegularFilesAreFilesToRead) {
+  Write("file.avi", "12345");
+  ASSERT_EQ(symlink((Dir + "file.avi").c_str(), (Dir + "link.avi").c_str()), 0);
+  ASSERT_EQ(mkfifo((Dir + "pipe.avi").c_str(), 0666), 0);
+  const std::pair<String, String> Cases[] = {
+    { Dir + "file.avi", "" },
+    { Dir + "link.avi", "" },
+    { Dir + "missing.avi", "No such file or directory" },
+    { "", "No such file or directory" },
+    { Dir, "Is a directory" },
+    { Dir + "pipe.avi", "Is a named pipe" },
+    { "/dev/zero", "Is a device" },
+  };
+  for (const auto& [Name, Reason] : Cases) EXPECT_EQ(WhyNotRegularFile(Name), Reason) << Name;
+  const int Handle = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  EXPECT_EQ(WhyNotRegularFile(Handle), "Is a device");
+  close(Handle);
+  EXPECT_EQ(WhyNotRegularFile(-1), "Bad file descriptor");
 }
 
 TEST_F(FileUtilsTest, CreatingFolders) {

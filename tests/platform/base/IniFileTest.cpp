@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -224,6 +225,29 @@ TEST_F(IniFileTest, FailedWritesNameTheFileAndChangeNothing) {
   }
   EXPECT_EQ(Get(Path("plain")), "not a folder");
   EXPECT_EQ(Get(Path("folder.ini/inside")), "x");
+}
+
+// A device never ends and a pipe without a writer blocks: neither may be read as settings, nor a file
+// beyond the limit. Reads fall back to the defaults and writes fail without touching them.
+TEST_F(IniFileTest, OnlyRegularFilesOfSaneSizeAreRead) {
+  ASSERT_EQ(mkfifo(Path("pipe.ini").c_str(), 0666), 0);
+  Put(Path("huge.ini"), "[S]\nk=v\n" + String(TMemIniFile::MaxFileSize, ';'));
+  const std::pair<String, String> Cases[] = {
+    { "/dev/zero", "Cannot open file \"/dev/zero\". Is a device" },
+    { Path("pipe.ini"), "Cannot open file \"" + Path("pipe.ini") + "\". Is a named pipe" },
+    { Path("huge.ini"), "The file \"" + Path("huge.ini") + "\" is larger than 16 MB" },
+  };
+  for (const auto& [Name, Message] : Cases) {
+    try {
+      TMemIniFile ini(Name);
+      ADD_FAILURE() << Name << " read";
+    } catch (const EStreamError& e) {
+      EXPECT_EQ(e.Message, Message);
+    }
+    TIniFile ini(Name);
+    EXPECT_EQ(ini.ReadString("S", "k", "default"), "default") << Name;
+    EXPECT_THROW(ini.WriteString("S", "k", "x"), EIniFileException) << Name;
+  }
 }
 
 TEST_F(IniFileTest, ARelativeNameIsReportedWithItsFullPath) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -179,6 +180,8 @@ TEST_F(StreamFileTest, CreateReplacesAndOpenModesKeepTheContent) {
 
 TEST_F(StreamFileTest, FailuresNameTheFileAndTheReason) {
   Put(Path("plain"), "x");
+  // A pipe nobody writes to would block its opener; a device such as /dev/zero would never end.
+  ASSERT_EQ(mkfifo(Path("pipe").c_str(), 0666), 0);
   struct Case {
     String Name;
     uint16_t Mode;
@@ -186,6 +189,9 @@ TEST_F(StreamFileTest, FailuresNameTheFileAndTheReason) {
   } cases[] = {
     { Path("missing"), fmOpenRead, "Cannot open file \"" + Path("missing") + "\". No such file or directory" },
     { Dir, fmOpenRead, "Cannot open file \"" + Dir + "\". Is a directory" },
+    { Path("pipe"), fmOpenRead, "Cannot open file \"" + Path("pipe") + "\". Is a named pipe" },
+    { Path("pipe"), fmOpenReadWrite, "Cannot open file \"" + Path("pipe") + "\". Is a named pipe" },
+    { "/dev/zero", fmOpenRead, "Cannot open file \"/dev/zero\". Is a device" },
     { Path("plain/sub"), fmCreate, "Cannot create file \"" + Path("plain/sub") + "\". Not a directory" },
     { Path("no/such"), fmCreate, "Cannot create file \"" + Path("no/such") + "\". No such file or directory" },
   };
@@ -201,6 +207,14 @@ TEST_F(StreamFileTest, FailuresNameTheFileAndTheReason) {
     }
   }
   EXPECT_THROW(ReadFileToString(Path("missing")), EFOpenError);
+  Put(Path("big"), String((1 << 20) + 1, 'x'));
+  EXPECT_EQ(ReadFileToString(Path("big"), (1 << 20) + 1).size(), (1u << 20) + 1);
+  try {
+    ReadFileToString(Path("big"), 1 << 20);
+    ADD_FAILURE() << "read beyond its limit";
+  } catch (const EReadError& e) {
+    EXPECT_EQ(e.Message, "The file \"" + Path("big") + "\" is larger than 1 MB");
+  }
 }
 
 TEST_F(StreamFileTest, MemoryStreamRoundTripsThroughAFile) {

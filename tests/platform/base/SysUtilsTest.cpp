@@ -273,6 +273,9 @@ TEST(Utf8Test, CountingAndValidity) {
   for (const char* bad : { "\x80", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE4\xBD",
                            "\xF8\x88\x80\x80\x80", "a\xFE" })
     EXPECT_FALSE(IsValidUtf8(bad)) << bad;
+  EXPECT_EQ(ToValidUtf8("a视\xEF\x83" "b"), "a视\xEF\xBF\xBD\xEF\xBF\xBD" "b");
+  EXPECT_EQ(ToValidUtf8("\xC0\xAF"), "\xEF\xBF\xBD\xEF\xBF\xBD");
+  EXPECT_EQ(ToValidUtf8("Zorvik视频软件 😀"), "Zorvik视频软件 😀");
 }
 
 TEST(Utf8Test, ReadingEncodingAndStepping) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <zlib.h>
+
+#include <cstdio>
+#include <cstdlib>
 
 // Designated initialisers leave the fields they do not name at their defaults on purpose.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -176,6 +180,30 @@ TEST(PngCodecTest, RejectsDamagedData) {
     WithWidth(valid, 0),
   };
   for (const std::string& bytes : cases) EXPECT_THROW(ReadPng(bytes), EInvalidGraphic);
+}
+
+// A 44-byte file whose text chunk claims 2 GB: the chunk is skipped as it streams past, so the file
+// ends at once with nothing allocated for it (the reading runs in a child process that reports its
+// peak memory).
+TEST(PngCodecTest, AChunkClaimingGigabytesAllocatesNothing) {
+  const std::string valid = fixtures::PngBytes({ .Width = 1, .Height = 1, .Data = { 1, 2, 3 } });
+  const std::string hostile = valid.substr(0, 33) + std::string("\x7F\xFF\xFF\xF0tEXtk\0v", 11);
+  ASSERT_EQ(hostile.size(), 44u);
+  EXPECT_EXIT(
+      {
+        String message;
+        try {
+          ReadPng(hostile);
+        } catch (const EInvalidGraphic& e) {
+          message = e.Message;
+        }
+        rusage usage {};
+        getrusage(RUSAGE_SELF, &usage);
+        const long peakMb = usage.ru_maxrss / 1024;
+        std::fprintf(stderr, "%s; peak %ld MB\n", message.c_str(), peakMb);
+        std::exit(peakMb < 256 ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "Invalid PNG image: unexpected end of data; peak");
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <functional>
 
 #include "SkinModelFixtures.h"
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
 #include "platform/base/TMemoryStream.h"
+#include "skin/core/TCompressionStream.h"
 #include "skin/core/TskCompressedSkinList.h"
 #include "skin/core/TskCompressedStoredSkin.h"
 #include "skin/core/TskResourceStrData.h"
@@ -275,6 +279,10 @@ TEST_F(SkinModel, FailedLoadStillCompletesTheAnnouncementAndRaises) {
         PutFile(F.Path("mini.ini"), StringReplace(MiniSkinIni(), "thumbrect=0,0,3,3", "thumbrect=1,2,3", {}));
       } },
     { "missing picture", [](const TempFolder& F) { fs::remove(F.Path("glyphs.bmp")); } },
+    { "picture that is a pipe", [](const TempFolder& F) {
+        fs::remove(F.Path("glyphs.bmp"));
+        ASSERT_EQ(mkfifo(F.Path("glyphs.bmp").c_str(), 0666), 0);
+      } },
     { "absurd picture count", [](const TempFolder& F) {
         PutFile(F.Path("mini.ini"),
                 StringReplace(MiniSkinIni(), "activepicturescount=2", "activepicturescount=2000000000", {}));
@@ -305,6 +313,58 @@ TEST_F(SkinModel, InputThatIsNoSkinChangesNothingAndSendsNothing) {
   TskCompressedStoredSkin empty(nullptr);
   Model.LoadCompressedStoredSkin(&empty);
   Model.LoadCompressedStoredSkin(nullptr);
+  EXPECT_TRUE(Forms.Log.empty());
+  EXPECT_FALSE(Model.Empty);
+  EXPECT_EQ(Model.CtrlList.size(), 3u);
+}
+
+// A container of a few KB whose data inflates to 65 MB of line breaks, as a hostile skin file is made.
+String InflationBomb() {
+  TMemoryStream container;
+  container.WriteInt32(3);
+  container.WriteInt32(0);
+  {
+    TCompressionStream packer(TCompressionLevel::clMax, &container);
+    packer.WriteInt32(3);
+    const String breaks(1 << 20, '\n');
+    for (int i = 0; i < 65; ++i) packer.WriteBuffer(breaks.data(), Int64(breaks.size()));
+    packer.Finish();
+  }
+  container.SetPosition(4);
+  container.WriteInt32(int32_t(container.Size() - 8));
+  return String(static_cast<const char*>(container.Memory()), size_t(container.Size()));
+}
+
+// Hostile files end in the load's error at once: the bomb is refused at the limit, not after gigabytes,
+// and a pipe or device is never opened to wait on or read without end.
+TEST_F(SkinModel, HostileSkinFilesAreRefusedAndChangeNothing) {
+  LoadMini();
+  Forms.Add("Form1");
+  const String bomb = InflationBomb();
+  ASSERT_LT(bomb.size(), 200000u);
+  PutFile(Folder.Path("bomb.skin"), bomb);
+  ASSERT_EQ(mkfifo(Folder.Path("pipe.skin").c_str(), 0666), 0);
+  const struct {
+    String Name;
+    std::function<void()> Load;
+    String Message;
+  } Cases[] = {
+    { "inflation bomb", [&] { Model.LoadFromCompressedFile(Folder.Path("bomb.skin")); },
+      "The data inflates to more than 64 MB" },
+    { "pipe as container", [&] { Model.LoadFromCompressedFile(Folder.Path("pipe.skin")); },
+      "Cannot open file \"" + Folder.Path("pipe.skin") + "\". Is a named pipe" },
+    { "pipe as ini", [&] { Model.LoadFromFile(Folder.Path("pipe.skin")); },
+      "Cannot open file \"" + Folder.Path("pipe.skin") + "\". Is a named pipe" },
+    { "device as ini", [&] { Model.LoadFromFile("/dev/zero"); }, "Cannot open file \"/dev/zero\". Is a device" },
+  };
+  for (const auto& c : Cases) {
+    try {
+      c.Load();
+      ADD_FAILURE() << c.Name << " loaded";
+    } catch (const Exception& e) {
+      EXPECT_EQ(e.Message, c.Message) << c.Name;
+    }
+  }
   EXPECT_TRUE(Forms.Log.empty());
   EXPECT_FALSE(Model.Empty);
   EXPECT_EQ(Model.CtrlList.size(), 3u);

@@ -323,6 +323,41 @@ TEST_F(EditTest, TextFromTheInputMethodArrivesAsCharacters) {
   EXPECT_EQ(E->Text(), "\xE8\xBE\x93\xE5\x87\xBA\xE7\x9B\xAE\xE5\xBD\x95\xE5\x87\xBA\xE7\x9B\xAE");
 }
 
+// Pieces of one character arriving one after another must not join into it: the text would then hold
+// fewer characters than the caret was placed after.
+TEST_F(EditTest, InvalidUtf8ArrivesAsReplacementCharacters) {
+  const String Bad = "\xEF\xBF\xBD";  // U+FFFD
+  const struct {
+    const char* Name;
+    std::function<void(TEdit*, const String&)> Insert;
+  } Ways[] = {
+    { "pasted", [this](TEdit*, const String& S) { SetClipboardText(S); Screen->Key('V', { VK_CONTROL }); } },
+    { "replaced by message",
+      [](TEdit* E, const String& S) { SendMessage(E->Handle(), EM_REPLACESEL, 1, LPARAM(S.c_str())); } },
+  };
+  for (const auto& Way : Ways) {
+    SCOPED_TRACE(Way.Name);
+    TEdit* E = FocusedEdit();
+    Way.Insert(E, "\xEF");
+    Way.Insert(E, "\x83\x83");
+    EXPECT_EQ(E->Text(), Bad + Bad + Bad);
+    EXPECT_EQ(E->SelStart(), 3);
+    Way.Insert(E, "a\xE4\xBD");
+    Way.Insert(E, "\xA0\xE8\xA7\x86");  // the second half of 你, then 视 whole
+    EXPECT_EQ(E->Text(), Bad + Bad + Bad + "a" + Bad + Bad + Bad + "\xE8\xA7\x86");
+    EXPECT_EQ(E->SelStart(), 8);
+    Screen->Key(VK_LEFT, { VK_SHIFT });
+    Screen->Key(VK_BACK);
+    Screen->Key(VK_HOME);
+    Screen->Key(VK_DELETE);
+    EXPECT_EQ(E->Text(), Bad + Bad + "a" + Bad + Bad + Bad);
+    delete E;
+  }
+  TEdit* E = NewEdit();
+  E->SetText("x\xC0\xAF");
+  EXPECT_EQ(E->Text(), "x" + Bad + Bad);
+}
+
 TEST_F(EditTest, TheMouseSelectsAndPlacesTheCaret) {
   TEdit* E = FocusedEdit();
   E->SetText("one two three");
