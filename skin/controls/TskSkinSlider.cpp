@@ -46,7 +46,8 @@ void Fill(TCanvas* C, const TRect& R, TColor Color) {
 void DrawThumbState(TCanvas* C, int X, int W, int H, TColor Body, bool Across) {
   const int BodyLength = (Across ? W : H) - 3;
   for (int i = 0; i < (Across ? W : H); ++i) {
-    const int Inset = i < BodyLength ? 0 : i - BodyLength + 1;
+    // The first row's corners stay in the key colour, so each state's bottom-left pixel is transparent.
+    const int Inset = i == 0 ? 1 : i < BodyLength ? 0 : i - BodyLength + 1;
     const int Thickness = Across ? H : W;
     const TRect Row = Across ? Rect(X + i, Inset, X + i + 1, Thickness - Inset) : Rect(X + Inset, i, X + W - Inset, i + 1);
     Fill(C, Row, Outline);
