@@ -2,6 +2,7 @@
 
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
+#include "skin/controls/TskSkinToolBar.h"
 
 template <class TBase>
 TskSkinCustomBase<TBase>::TskSkinCustomBase(TComponent* AOwner)
@@ -46,6 +47,11 @@ template <class TBase> void TskSkinCustomBase<TBase>::SetBounds(int ALeft, int A
   if (Changed) {
     CalcSize(AWidth, AHeight);
     if (ResizeMode == 0) NewClRect = ClRect;
+  }
+  // A skinned tool bar that adjusts its controls keeps them centred vertically in its client area.
+  if (auto* Bar = dynamic_cast<TskSkinToolBar*>(this->Parent()); Bar && Bar->AdjustControls()) {
+    const TRect R = Bar->GetSkinClientRect();
+    ATop = R.Top + R.Height() / 2 - AHeight / 2;
   }
   TBase::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (!Changed) return;

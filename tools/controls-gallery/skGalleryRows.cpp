@@ -1,8 +1,12 @@
 #include "tools/controls-gallery/skGalleryRows.h"
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "platform/display/HeadlessPresenter.h"
+#include "platform/base/TStrings.h"
+#include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "skin/controls/IskSkinPopupMenu.h"
@@ -13,6 +17,15 @@
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/controls/TskSkinSpeedButton.h"
 #include "skin/controls/TskSkinUpDown.h"
+#include "skin/controls/TskPngImageList.h"
+#include "skin/controls/TskSkinBevel.h"
+#include "skin/controls/TskSkinPanel.h"
+#include "skin/controls/TskSkinSlider.h"
+#include "skin/controls/TskSkinSplitter.h"
+#include "skin/controls/TskSkinStatusBar.h"
+#include "skin/controls/TskSkinStdLabel.h"
+#include "skin/controls/TskSkinTextLabel.h"
+#include "skin/controls/TskSkinToolBar.h"
 #include "tools/controls-gallery/TskControlsGallery.h"
 
 namespace {
@@ -318,4 +331,158 @@ void AddButtonRows(TskControlsGallery& Gallery) {
   AddPushButtons(Gallery, Icons.get());
   AddSpeedButtons(Gallery, Icons.get());
   AddMenuButtons(Gallery, &Menu);
+}
+
+namespace {
+
+void AddPanels(TskControlsGallery& Gallery) {
+  auto Panel = [&Gallery](bool Checked, bool Roll) {
+    return Maker<TskSkinPanel>(Gallery, [Checked, Roll](TskSkinPanel* P) {
+      P->SetBounds(0, 0, 150, 70);
+      P->SetCaptionMode(true);
+      P->SetCaption("预览");
+      P->SetCheckedMode(Checked);
+      P->SetChecked(Checked);
+      P->SetRollUpMode(Roll);
+    });
+  };
+  const std::vector<TskGalleryState> States = { { "正常", nullptr }, { "禁用", Disabled() } };
+  Gallery.AddRow("面板", Panel(false, false), States);
+  Gallery.AddRow("带复选框与卷起标记的面板", Panel(true, true), States);
+  auto Group = Maker<TskSkinGroupBox>(Gallery, [](TskSkinGroupBox* G) {
+    G->SetBounds(0, 0, 160, 70);
+    G->SetCaption("输出设置");
+  });
+  Gallery.AddRow("分组框", Group, States);
+}
+
+void AddBars(TskControlsGallery& Gallery, TCustomImageList* Icons) {
+  auto Bar = Maker<TskSkinToolBar>(Gallery, [Icons](TskSkinToolBar* T) {
+    T->SetBounds(0, 0, 220, 40);
+    const char* Captions[] = { "添加", "输出", "开始" };
+    for (int i = 0; i < 3; ++i) {
+      auto* B = new TskSkinSpeedButton(T);
+      B->SetParent(T);
+      B->SetUseSkinSize(false);
+      B->SetBounds(4 + i * 62, 0, 58, 30);
+      B->SetCaption(Captions[i]);
+      B->SetImageList(Icons);
+      B->SetImageIndex(i % 2);
+      B->SetFlat(true);
+    }
+  });
+  Gallery.AddRow("工具栏", Bar, { { "正常", nullptr } });
+  auto Scrolling = Maker<TskSkinToolBar>(Gallery, [](TskSkinToolBar* T) {
+    T->SetBounds(0, 0, 160, 30);
+    T->SetCanScroll(true);
+    for (int i = 0; i < 5; ++i) {
+      auto* B = new TskSkinSpeedButton(T);
+      B->SetParent(T);
+      B->SetUseSkinSize(false);
+      B->SetBounds(i * 50, 0, 48, 24);
+      B->SetCaption("按钮" + std::to_string(i + 1));
+    }
+    T->SetBounds(0, 0, 160, 30);
+  });
+  Gallery.AddRow("可滚动工具栏", Scrolling, { { "溢出", nullptr } });
+  auto Status = Maker<TskSkinStatusBar>(Gallery, [](TskSkinStatusBar* S) {
+    S->SetAlign(alNone);
+    S->SetBounds(0, 0, 220, 21);
+    S->SetCaption("就绪");
+  });
+  Gallery.AddRow("状态栏", Status,
+                 { { "无尺寸柄", nullptr },
+                   { "尺寸柄", [](TControl* C, HeadlessPresenter&) { static_cast<TskSkinStatusBar*>(C)->SetSizeGrip(true); } } });
+}
+
+void AddSliders(TskControlsGallery& Gallery) {
+  auto Slider = Maker<TskSkinSlider>(Gallery, [](TskSkinSlider* S) {
+    S->SetBounds(0, 0, 150, 40);
+    S->SetValue(40);
+  });
+  auto Thumb = [](TControl* C) {
+    const TRect& R = static_cast<TskSkinSlider*>(C)->ThumbRect();
+    return TPoint { (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2 };
+  };
+  Gallery.AddRow("滑块", Slider,
+                 { { "正常", nullptr }, { "拖动滑块", Pointer(Thumb, true) }, { "焦点", Focused() }, { "禁用", Disabled() } });
+  auto Vertical = Maker<TskSkinSlider>(Gallery, [](TskSkinSlider* S) {
+    S->SetOrientation(soVertical);
+    S->SetBounds(0, 0, 40, 120);
+    S->SetValue(70);
+  });
+  Gallery.AddRow("竖直滑块", Vertical, { { "正常", nullptr }, { "禁用", Disabled() } });
+}
+
+void AddLabels(TskControlsGallery& Gallery) {
+  auto Label = Maker<TskSkinStdLabel>(Gallery, [](TskSkinStdLabel* L) {
+    L->SetAutoSize(false);
+    L->SetBounds(0, 0, 90, 18);
+    L->SetCaption("输出文件夹：默认位置");
+  });
+  Gallery.AddRow("标签", Label,
+                 { { "正常", nullptr },
+                   { "省略号",
+                     [](TControl* C, HeadlessPresenter&) { static_cast<TskSkinStdLabel*>(C)->SetEllipsType(sketEndEllips); } },
+                   { "禁用", Disabled() } });
+  auto Text = Maker<TskSkinTextLabel>(Gallery, [](TskSkinTextLabel* L) {
+    L->Lines()->Add("视频：H.264 1280×720");
+    L->Lines()->Add("音频：AAC 128 kbps");
+    L->Lines()->Add("时长：00:03:25");
+  });
+  Gallery.AddRow("多行文本标签", Text, { { "正常", nullptr }, { "禁用", Disabled() } });
+  auto Splitter = Maker<TskSkinSplitter>(Gallery, [](TskSkinSplitter* S) { S->SetBounds(0, 0, 10, 60); });
+  Gallery.AddRow("分隔条", Splitter, { { "正常", nullptr } });
+  auto Bevel = [&Gallery](TBevelShape Shape, bool Divider) {
+    return Maker<TskSkinBevel>(Gallery, [Shape, Divider](TskSkinBevel* B) {
+      B->SetBounds(0, 0, 120, 30);
+      B->SetShape(Shape);
+      B->SetDividerMode(Divider);
+    });
+  };
+  Gallery.AddRow("斜面框", Bevel(bsBox, false), { { "凹陷", nullptr } });
+  Gallery.AddRow("斜面分隔线", Bevel(bsTopLine, true), { { "分隔模式", nullptr } });
+}
+
+/// A PNG list of three pictures with soft edges, drawn on a paint panel enabled and disabled.
+void AddPngList(TskControlsGallery& Gallery) {
+  auto Shared = std::make_shared<TskPngImageList>(nullptr);
+  Shared->SetPngWidth(24);
+  Shared->SetPngHeight(24);
+  const TColor Colors[] = { RGB(59, 107, 183), RGB(40, 160, 90), RGB(220, 120, 30) };
+  for (TColor Color : Colors) {
+    TBitmap B;
+    B.SetPixelFormat(pf24bit);
+    B.SetSize(24, 24);
+    B.Canvas()->Brush()->SetColor(Color);
+    B.Canvas()->FillRect(Rect(0, 0, 24, 24));
+    TskPngImage Png;
+    Png.Assign(&B);
+    Png.CreateAlpha();
+    for (int Y = 0; Y < 24; ++Y)
+      for (int X = 0; X < 24; ++X) {
+        const double D = std::hypot(X - 11.5, Y - 11.5);
+        Png.AlphaScanline(Y)[X] = uint8_t(std::clamp(int((12.0 - D) * 255 / 2), 0, 255));
+      }
+    Shared->PngImages()->Add()->SetPngImage(&Png);
+  }
+  auto Sheet = Maker<TskSkinPaintPanel>(Gallery, [Shared](TskSkinPaintPanel* P) {
+    P->SetBounds(0, 0, 110, 40);
+    P->SetBorderStyle(TskSkinBorderStyle::bvNone);
+    P->OnPanelPaint = [Shared, P](TCanvas* C, const TRect&) {
+      for (int i = 0; i < Shared->Count(); ++i) Shared->Draw(C, 6 + i * 34, 8, i, P->Enabled());
+    };
+  });
+  Gallery.AddRow("PNG 图像列表", Sheet, { { "正常", nullptr }, { "禁用（半透明）", Disabled() } });
+}
+
+}  // namespace
+
+void AddPanelRows(TskControlsGallery& Gallery) {
+  const std::unique_ptr<TCustomImageList> Icons = MakeIcons();
+  AddPanels(Gallery);
+  AddBars(Gallery, Icons.get());
+  AddSliders(Gallery);
+  AddLabels(Gallery);
+  AddPngList(Gallery);
 }

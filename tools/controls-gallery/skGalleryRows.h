@@ -8,3 +8,6 @@ void AddStandardControlRows(TskControlsGallery& Gallery);
 
 /// Push, speed, menu and menu speed buttons in their states, with image-list icons and menu markers.
 void AddButtonRows(TskControlsGallery& Gallery);
+
+/// Panels, group box, tool bar, status bar, slider, labels, splitter, bevel and a PNG image list.
+void AddPanelRows(TskControlsGallery& Gallery);

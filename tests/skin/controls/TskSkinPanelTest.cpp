@@ -1,0 +1,164 @@
+// The skinned panel, paint panel and group box: the client area children align in, roll-up across cycles,
+// caption clicks and Checked, and the look without skin and from a record.
+#include "platform/gdi/TCanvas.h"
+#include "platform/ui/toolkit/TPanel.h"
+#include "skin/controls/TskSkinPanel.h"
+#include "skin/core/skDataSkinButtonControls.h"
+#include "tests/skin/controls/SkinControlFixture.h"
+
+namespace {
+
+class PanelTest : public SkinControlTest {
+protected:
+  template <class T = TskSkinPanel> T* NewPanel(TRect Bounds = ::Bounds(10, 10, 200, 100)) {
+    auto* Panel = Add<T>(Bounds);
+    Panel->OnChecked = [this](TObject*) { Log.push_back("Checked"); };
+    Panel->OnChangeRollUpState = [this](TObject*) { Log.push_back("RollUp"); };
+    Display->PumpUntilIdle();
+    return Panel;
+  }
+  AppLog Take() { return std::exchange(Log, {}); }
+
+  /// A skin whose "panel" record is a nine-part frame 40 x 40 with 5-pixel corners around a blue centre,
+  /// and a caption rectangle across its top.
+  void BuildPanelSkin() {
+    TskSkinModelBuilder Skin(Model);
+    const int Pic = Skin.AddPicture(100, 60, clRed);
+    auto& Rec = Skin.Add<TskDataSkinPanelControl>("panel", "panel");
+    Rec.PictureIndex = Pic;
+    Skin.Paint(Pic, Rect(5, 5, 35, 35), clBlue);
+    SetNinePart(Rec, Rect(0, 0, 40, 40), 5, Rect(5, 20, 35, 35));
+    Rec.CaptionRect = Rect(5, 2, 35, 18);
+    Skin.Finish();
+  }
+};
+
+TEST_F(PanelTest, ChildrenAlignInTheClientAreaOfEachLook) {
+  auto* Panel = NewPanel();
+  Panel->SetCaptionMode(true);
+  Panel->SetDefaultCaptionHeight(22);
+  EXPECT_EQ(Panel->GetSkinClientRect(), Rect(1, 23, 199, 99));
+  Panel->SetRibbonStyle(true);
+  EXPECT_EQ(Panel->GetSkinClientRect(), Rect(1, 1, 199, 77));
+  Panel->SetBorderStyle(TskSkinBorderStyle::bvNone);
+  Panel->SetCaptionMode(false);
+  EXPECT_EQ(Panel->GetSkinClientRect(), Rect(0, 0, 200, 100));
+  Panel->SetEmptyDrawing(true);
+  Panel->SetCaptionMode(true);
+  EXPECT_EQ(Panel->GetSkinClientRect(), Rect(0, 0, 200, 100)) << "EmptyDrawing keeps the whole area";
+
+  BuildPanelSkin();
+  auto* Skinned = NewPanel(Bounds(10, 120, 100, 80));
+  Skinned->SetSkinData(&Model);
+  auto* Child = Add<TPanel>(Bounds(0, 0, 10, 10), Skinned);
+  Child->SetAlign(alClient);
+  EXPECT_EQ(Skinned->GetSkinClientRect(), Rect(5, 20, 95, 75)) << "the record's client area at this size";
+  EXPECT_EQ(Child->BoundsRect(), Rect(5, 20, 95, 75));
+  Skinned->SetUseSkinSize(false);
+  Skinned->SetCaptionMode(true);
+  Skinned->SetDefaultCaptionHeight(30);
+  EXPECT_EQ(Skinned->GetSkinClientRect(), Rect(5, 30, 95, 75)) << "the caption height without the skin's";
+}
+
+// Each roll-up keeps the application's constraints and the children it had hidden stay hidden.
+TEST_F(PanelTest, RollingUpAndDownThreeTimesRestoresConstraintsAndOnlyTheVisibleChildren) {
+  auto* Panel = NewPanel();
+  Panel->SetCaptionMode(true);
+  Panel->SetRollUpMode(true);
+  Panel->Constraints()->SetMinHeight(60);
+  Panel->Constraints()->SetMaxWidth(300);
+  auto* Shown = Add<TPanel>(Bounds(10, 30, 50, 20), Panel);
+  auto* Hidden = Add<TPanel>(Bounds(70, 30, 50, 20), Panel);
+  Hidden->Hide();
+  Take();
+  for (int Cycle = 0; Cycle < 3; ++Cycle) {
+    Panel->SetRollUpState(true);
+    EXPECT_EQ(Panel->Height(), 21);
+    EXPECT_EQ(Panel->RealHeight(), 100);
+    EXPECT_FALSE(Shown->Visible());
+    Hidden->Show();  // the application shows a child while the panel is rolled up: it is its own
+    Hidden->Hide();
+    Panel->SetRollUpState(false);
+    EXPECT_EQ(Panel->Height(), 100) << "cycle " << Cycle;
+    EXPECT_EQ(Panel->RealHeight(), -1);
+    EXPECT_EQ(Panel->Constraints()->MinHeight(), 60) << "cycle " << Cycle;
+    EXPECT_EQ(Panel->Constraints()->MaxWidth(), 300) << "cycle " << Cycle;
+    EXPECT_TRUE(Shown->Visible());
+    EXPECT_FALSE(Hidden->Visible()) << "a child hidden before the roll-up stays hidden";
+  }
+  EXPECT_EQ(Take(), AppLog(6, "RollUp"));
+
+  Panel->SetRollUpMode(false);
+  Panel->SetRollUpState(true);
+  EXPECT_FALSE(Panel->RollUpState()) << "without RollUpMode nothing rolls";
+  EXPECT_EQ(Panel->Height(), 100);
+  EXPECT_TRUE(Take().empty());
+}
+
+TEST_F(PanelTest, CaptionClicksToggleCheckedBeforeRollingAndOnlyInTheCaption) {
+  auto* Panel = NewPanel();
+  auto* Child = Add<TPanel>(Bounds(10, 40, 50, 20), Panel);
+  ClickAt(Panel, 50, 10);
+  Panel->SetCaptionMode(true);
+  Panel->SetCheckedMode(true);
+  Panel->SetRollUpMode(true);
+  ClickAt(Panel, 50, 50);                          // below the caption
+  ClickAt(Panel, 50, 10, PointerButton::Right);  // right button
+  EXPECT_TRUE(Take().empty());
+  ClickAt(Panel, 50, 10);
+  EXPECT_EQ(Take(), (AppLog { "Checked", "RollUp" }));
+  EXPECT_TRUE(Panel->Checked());
+  EXPECT_TRUE(Panel->RollUpState());
+  ClickAt(Panel, 199, 20);  // the caption's right and bottom edges hit
+  EXPECT_EQ(Take(), (AppLog { "Checked", "RollUp" }));
+  EXPECT_FALSE(Panel->Checked());
+  EXPECT_FALSE(Child->Enabled()) << "the children follow Checked";
+  Panel->SetChecked(false);
+  EXPECT_EQ(Take(), (AppLog { "Checked" })) << "also an assignment of the same value";
+}
+
+TEST_F(PanelTest, LookWithoutSkinDrawsBorderCaptionBarCheckBoxAndText) {
+  auto* Panel = NewPanel(Bounds(10, 10, 200, 100));
+  Panel->SetBorderStyle(TskSkinBorderStyle::bvRaised);
+  Panel->SetCaptionMode(true);
+  Panel->SetCheckedMode(true);
+  Panel->SetCaption("Caption");
+  EXPECT_EQ(Shown(Panel, 0, 50), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(Shown(Panel, 199, 50), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(Shown(Panel, 150, 1), ColorToRGB(clBtnShadow)) << "caption bar (1, 1, 199, 20)";
+  EXPECT_EQ(Shown(Panel, 150, 19), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(Shown(Panel, 150, 20), ColorToRGB(clBtnFace));
+  EXPECT_EQ(Shown(Panel, 5, 4), ColorToRGB(clWindow)) << "check box (5, 4, 18, 17)";
+  EXPECT_EQ(Shown(Panel, 17, 16), ColorToRGB(clWindow));
+  Panel->SetRibbonStyle(true);
+  EXPECT_EQ(Shown(Panel, 150, 79), ColorToRGB(clBtnShadow)) << "ribbon caption (1, 79, 199, 99)";
+  EXPECT_EQ(Shown(Panel, 150, 78), ColorToRGB(clBtnFace));
+}
+
+TEST_F(PanelTest, SkinnedPanelDrawsItsRecordAndPaintPanelItsEvent) {
+  BuildPanelSkin();
+  auto* Panel = NewPanel<TskSkinPaintPanel>(Bounds(10, 10, 100, 80));
+  TRect Painted;
+  Panel->OnPanelPaint = [&](TCanvas* C, const TRect& R) {
+    Painted = R;
+    C->Brush()->SetColor(clLime);
+    C->FillRect(Rect(R.Left, R.Top, R.Left + 4, R.Top + 4));
+  };
+  Panel->SetSkinData(&Model);
+  EXPECT_EQ(Shown(Panel, 2, 2), clRed) << "frame corner";
+  EXPECT_EQ(Shown(Panel, 50, 50), clBlue) << "client area";
+  EXPECT_EQ(Shown(Panel, 6, 21), clLime);
+  EXPECT_EQ(Painted, Rect(5, 20, 95, 75));
+}
+
+TEST_F(PanelTest, GroupBoxStartsOnItsRecordWithCaptionAndFallsBackToTheBuiltInLook) {
+  BuildPanelSkin();  // no "groupbox" record
+  auto* Box = NewPanel<TskSkinGroupBox>(Bounds(10, 10, 150, 80));
+  Box->SetSkinData(&Model);
+  EXPECT_EQ(Box->SkinDataName(), "groupbox");
+  EXPECT_TRUE(Box->CaptionMode());
+  EXPECT_EQ(Box->FIndex, -1);
+  EXPECT_EQ(Shown(Box, 75, 5), ColorToRGB(clBtnShadow)) << "the caption bar of the look without skin";
+}
+
+}  // namespace

@@ -1,0 +1,142 @@
+// The skinned slider: the default geometry, the value rules and jumps with half-to-even rounding, the
+// events of a drag, of ruler presses on the virtual clock, of keys, right presses and double clicks, and a
+// zero track that maps without dividing by zero.
+#include "platform/gdi/TBitmap.h"
+#include "platform/ui/winsys/VirtualKeys.h"
+#include "skin/controls/TskSkinSlider.h"
+#include "tests/skin/controls/SkinControlFixture.h"
+
+namespace {
+
+class SliderTest : public SkinControlTest {
+protected:
+  TskSkinSlider* NewSlider(TRect Bounds = ::Bounds(20, 20, 150, 40)) {
+    auto* Slider = Add<TskSkinSlider>(Bounds);
+    Slider->OnChange = [this, Slider](TObject*) { Log.push_back("Change " + std::to_string(Slider->Value())); };
+    Slider->OnChanged = [this](TObject*) { Log.push_back("Changed"); };
+    Slider->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int, int) { Log.push_back("MouseDown"); };
+    Slider->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, int, int) { Log.push_back("MouseUp"); };
+    Display->PumpUntilIdle();
+    return Slider;
+  }
+  AppLog Take() { return std::exchange(Log, {}); }
+};
+
+TEST_F(SliderTest, DefaultSliderPlacesThumbAndRulerSixPixelsIn) {
+  auto* Slider = NewSlider();
+  EXPECT_EQ(Slider->Ruler()->Width(), 138);
+  EXPECT_EQ(Slider->ThumbRect(), Rect(6, 6, 11, 21)) << "one state of the 10 x 15 thumb";
+  EXPECT_EQ(Slider->RulerOrg(), (TPoint { 6, 10 })) << "centred on the taller thumb";
+  EXPECT_EQ(Slider->PointsRect().Top, 22);
+  Slider->SetValue(100);
+  EXPECT_EQ(Slider->ThumbRect().Left, 6 + 133) << "the track is the ruler less the thumb";
+  Slider->SetOrientation(soVertical);
+  EXPECT_EQ(Slider->Width(), 40);
+  EXPECT_EQ(Slider->Height(), 150);
+  EXPECT_EQ(Slider->ThumbRect().Top, 6) << "the maximum at the top";
+}
+
+struct JumpCase {
+  int Value;
+  TskJumpMode Mode;
+  int Result;
+};
+
+TEST_F(SliderTest, ValueRulesAndJumpsRoundHalvesToEven) {
+  auto* Slider = NewSlider();
+  const JumpCase Cases[] = {
+    { 25, jmNext, 30 }, { 25, jmPrior, 10 }, { 35, jmNext, 50 }, { 35, jmPrior, 30 },
+    { 95, jmNext, 100 }, { 5, jmPrior, 0 },  { 40, jmEnd, 100 }, { 40, jmHome, 0 },
+  };
+  for (const JumpCase& C : Cases) {
+    Slider->SetValue(C.Value);
+    Slider->JumpTo(C.Mode);
+    EXPECT_EQ(Slider->Value(), C.Result) << C.Value << " mode " << C.Mode;
+  }
+  Slider->SetValue(150);
+  EXPECT_EQ(Slider->Value(), 100) << "clamped";
+  Slider->SetMaxValue(5);
+  EXPECT_EQ(Slider->Increment(), 5);
+  EXPECT_EQ(Slider->Value(), 5);
+  Slider->SetMaxValue(-1);
+  EXPECT_EQ(Slider->MaxValue(), 5) << "a range that is not above the minimum is refused";
+  Slider->SetIncrement(0);
+  EXPECT_EQ(Slider->Increment(), 5);
+
+  Slider->SetRange(0, 133);  // one value a pixel
+  Slider->SetIncrement(10);
+  Slider->SetOptions({ soShowPoints });
+  Slider->SetValue(37);
+  EXPECT_EQ(Slider->Value(), 37) << "a value from code keeps its value";
+  EXPECT_EQ(Slider->ThumbRect().Left, 6 + 40) << "while the thumb shows the grid position";
+}
+
+TEST_F(SliderTest, DraggingTheThumbRaisesChangesThenChangedBeforeMouseUp) {
+  auto* Slider = NewSlider();
+  Slider->SetMaxValue(133);
+  Take();
+  Press(Slider, 8, 12);
+  MoveTo(Slider, 28, 12);
+  MoveTo(Slider, 400, 12);  // beyond the end
+  Release(Slider, 400, 12);
+  EXPECT_EQ(Take(), (AppLog { "MouseDown", "Change 20", "Change 133", "Changed", "MouseUp" }));
+  EXPECT_EQ(Slider->ThumbRect().Left, 6 + 133);
+}
+
+TEST_F(SliderTest, PressingTheRulerJumpsAtOnceAndEvery400MsUntilTheThumbReachesThePointer) {
+  auto* Slider = NewSlider();
+  Take();
+  Press(Slider, 100, 13);
+  EXPECT_EQ(Take(), (AppLog { "MouseDown", "Change 10" }));
+  Display->Advance(399);
+  EXPECT_TRUE(Take().empty());
+  Display->Advance(1);
+  EXPECT_EQ(Take(), (AppLog { "Change 20" }));
+  Display->Advance(400 * 10);
+  EXPECT_EQ(Take(), (AppLog { "Change 30", "Change 40", "Change 50", "Change 60", "Change 70" }))
+      << "the thumb at 70 covers the pointer";
+  Release(Slider, 100, 13);
+  EXPECT_EQ(Take(), (AppLog { "Changed", "MouseUp" }));
+  Display->Advance(800);
+  EXPECT_TRUE(Take().empty()) << "the timer stopped";
+}
+
+TEST_F(SliderTest, KeysJumpAndAlwaysRaiseChangedWhileRightPressAndDoubleClickOnlyReport) {
+  auto* Slider = NewSlider();
+  Slider->SetFocus();
+  Take();
+  Display->Key(VK_HOME);
+  EXPECT_EQ(Take(), (AppLog { "Changed" })) << "Home at the minimum";
+  Display->Key(VK_RIGHT);
+  Display->Key(VK_END);
+  Display->Key(VK_LEFT);
+  EXPECT_EQ(Take(), (AppLog { "Change 10", "Changed", "Change 100", "Changed", "Change 90", "Changed" }));
+  Slider->SetReadOnly(true);
+  Display->Key(VK_LEFT);
+  EXPECT_TRUE(Take().empty());
+  Slider->SetReadOnly(false);
+
+  ClickAt(Slider, 50, 13, PointerButton::Right);
+  EXPECT_EQ(Take(), (AppLog { "MouseDown", "MouseUp" }));
+  Slider->SetValue(0);
+  Take();
+  const TPoint P = At(Slider, 50, 13);
+  Display->Click(P.X, P.Y);
+  Display->Click(P.X, P.Y);  // the second press is a double click: no jump
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Take(), (AppLog { "MouseDown", "Change 10", "Changed", "MouseUp", "MouseDown", "MouseUp" }));
+}
+
+TEST_F(SliderTest, ZeroTrackDrawsAndMapsWithoutDividing) {
+  auto* Narrow = NewSlider(Bounds(20, 20, 17, 40));  // ruler 5, thumb 5: no track
+  Narrow->SetValue(50);
+  EXPECT_EQ(Narrow->ThumbRect().Left, 6);
+  Press(Narrow, 8, 12);
+  MoveTo(Narrow, 30, 12);
+  Release(Narrow, 30, 12);
+  EXPECT_EQ(Narrow->Value(), 0) << "every position maps to the minimum";
+  Narrow->Repaint();
+  Display->PumpUntilIdle();
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+// The skinned status bar: the grip's client area, rectangle, ridges and hit codes, the record's gripper
+// piece, and the model handed to windowed skinned children only.
+#include "platform/ui/winsys/Ui.h"
+#include "skin/controls/TskSkinPanel.h"
+#include "skin/controls/TskSkinSpeedButton.h"
+#include "skin/controls/TskSkinStatusBar.h"
+#include "skin/core/skDataSkinButtonControls.h"
+#include "tests/skin/controls/SkinControlFixture.h"
+
+namespace {
+
+class StatusBarTest : public SkinControlTest {
+protected:
+  TskSkinStatusBar* NewBar() {
+    auto* Bar = Add<TskSkinStatusBar>(Bounds(0, 0, 300, 21));
+    Bar->SetAlign(alNone);
+    Bar->SetBounds(20, 100, 300, 21);
+    Display->PumpUntilIdle();
+    return Bar;
+  }
+  LRESULT HitAt(TskSkinStatusBar* Bar, int X, int Y) {
+    return SendMessage(Bar->Handle(), WM_NCHITTEST, 0, PointToLParam(At(Bar, X, Y)));
+  }
+};
+
+TEST_F(StatusBarTest, GripWithoutSkinNarrowsTheClientAreaDrawsRidgesAndAnswersBottomRight) {
+  auto* Bar = NewBar();
+  EXPECT_EQ(Bar->GetSkinClientRect(), Rect(0, 0, 300, 21)) << "no grip until SizeGrip";
+  EXPECT_EQ(HitAt(Bar, 299, 18), HTCLIENT);
+  Bar->SetSizeGrip(true);
+  EXPECT_EQ(Bar->GetSkinClientRect(), Rect(0, 0, 279, 21));
+  EXPECT_EQ(Bar->GetGripRect(), Rect(281, 0, 300, 19));
+  const std::pair<TPoint, LRESULT> Hits[] = {
+    { { 281, 0 }, HTBOTTOMRIGHT }, { { 299, 18 }, HTBOTTOMRIGHT }, { { 280, 10 }, HTCLIENT }, { { 290, 20 }, HTCLIENT }
+  };
+  for (const auto& [P, Code] : Hits) EXPECT_EQ(HitAt(Bar, P.X, P.Y), Code) << P.X << "," << P.Y;
+  // The first pair of ridges runs from (287, 17) to (298, 6) and from (288, 17) to (298, 7); the last
+  // from (296, 17) to (298, 15) and (297, 17) to (298, 16).
+  EXPECT_EQ(Shown(Bar, 287, 17), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(Shown(Bar, 297, 7), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(Shown(Bar, 288, 17), ColorToRGB(clBtnFace));
+  EXPECT_EQ(Shown(Bar, 296, 17), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(Shown(Bar, 297, 16), ColorToRGB(clBtnShadow));
+
+  Bar->SetShowGrip(false);
+  EXPECT_EQ(Bar->GetSkinClientRect(), Rect(0, 0, 300, 21)) << "a maximised form hides the grip";
+  EXPECT_EQ(HitAt(Bar, 299, 18), HTCLIENT);
+}
+
+TEST_F(StatusBarTest, RecordsGripperPieceStandsRightOfTheClientAreaOnItsBottom) {
+  TskSkinModelBuilder Skin(Model);
+  const int Pic = Skin.AddPicture(80, 40, clNavy);
+  auto& Rec = Skin.Add<TskDataSkinPanelControl>("panel", "statusbar");
+  Rec.PictureIndex = Pic;
+  SetHorzStrip(Rec, Rect(0, 0, 40, 21), 4, 4);
+  Rec.ClRect = Rect(4, 2, 36, 19);
+  Rec.GripperRect = Skin.Paint(Pic, Rect(50, 0, 62, 12), clLime);
+  Skin.Finish();
+  auto* Bar = NewBar();
+  Bar->SetSkinData(&Model);
+  Bar->SetSizeGrip(true);
+  const TRect Client = Bar->GetSkinClientRect();
+  EXPECT_EQ(Client, Rect(4, 2, 284, 19)) << "12 pixels less at the right";
+  EXPECT_EQ(Bar->GetGripRect(), Rect(284, 7, 296, 19));
+  EXPECT_EQ(Shown(Bar, 290, 12), ColorToRGB(clLime));
+}
+
+TEST_F(StatusBarTest, TheModelGoesToWindowedSkinnedChildrenOnly) {
+  TskSkinModelBuilder Skin(Model);
+  Skin.Finish();
+  auto* Bar = NewBar();
+  auto* Panel = Add<TskSkinPanel>(Bounds(0, 0, 50, 20), Bar);
+  auto* Button = Add<TskSkinSpeedButton>(Bounds(60, 0, 25, 20), Bar);
+  Bar->SetSkinData(&Model);
+  EXPECT_EQ(Panel->SkinData(), &Model);
+  EXPECT_EQ(Button->SkinData(), nullptr);
+}
+
+}  // namespace
