@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/gdi/EmbeddedResources.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
@@ -26,74 +27,18 @@ constexpr UINT JumpInterval = 400;
 /// Round to the nearest integer, halves to the even neighbour.
 int RoundEven(double X) { return int(std::nearbyint(X)); }
 
-// The program's pictures: the outline and fills of the built-in look on a magenta key colour.
-constexpr TColor Key = RGB(255, 0, 255);
-constexpr TColor Outline = RGB(59, 107, 183);
-constexpr TColor ThumbFill = RGB(193, 212, 243);
-constexpr TColor ThumbDownFill = RGB(162, 188, 228);
-constexpr TColor GrooveDark = RGB(128, 128, 128);
-constexpr TColor GrooveLight = RGB(255, 255, 255);
-constexpr TColor GrooveFill = RGB(212, 208, 200);
-
 void Fill(TCanvas* C, const TRect& R, TColor Color) {
   C->Brush()->SetStyle(bsSolid);
   C->Brush()->SetColor(Color);
   C->FillRect(R);
 }
 
-/// One thumb state W x H at X pointing down (or right when Across): a framed body ending in a tip of
-/// three narrowing rows.
-void DrawThumbState(TCanvas* C, int X, int W, int H, TColor Body, bool Across) {
-  const int BodyLength = (Across ? W : H) - 3;
-  for (int i = 0; i < (Across ? W : H); ++i) {
-    // The first row's corners stay in the key colour, so each state's bottom-left pixel is transparent.
-    const int Inset = i == 0 ? 1 : i < BodyLength ? 0 : i - BodyLength + 1;
-    const int Thickness = Across ? H : W;
-    const TRect Row = Across ? Rect(X + i, Inset, X + i + 1, Thickness - Inset) : Rect(X + Inset, i, X + W - Inset, i + 1);
-    Fill(C, Row, Outline);
-    const bool Edge = i == 0 || i == (Across ? W : H) - 1;
-    if (!Edge && Thickness - 2 * Inset > 2)
-      Fill(C, Across ? Rect(Row.Left, Row.Top + 1, Row.Right, Row.Bottom - 1) : Rect(Row.Left + 1, Row.Top, Row.Right - 1, Row.Bottom),
-           Body);
-  }
-}
-
-/// A groove three pixels thick across the middle of a W x H ruler (vertical when Across is false).
-void DrawGroove(TCanvas* C, int W, int H, bool Horizontal) {
-  if (Horizontal) {
-    const int Y = H / 2 - 1;
-    Fill(C, Rect(0, Y, W, Y + 1), GrooveDark);
-    Fill(C, Rect(0, Y + 1, W, Y + 2), GrooveFill);
-    Fill(C, Rect(0, Y + 2, W, Y + 3), GrooveLight);
-  } else {
-    const int X = W / 2 - 1;
-    Fill(C, Rect(X, 0, X + 1, H), GrooveDark);
-    Fill(C, Rect(X + 1, 0, X + 2, H), GrooveFill);
-    Fill(C, Rect(X + 2, 0, X + 3, H), GrooveLight);
-  }
-}
-
 }  // namespace
 
 void DefaultSliderImage(TskSliderImage Image, TBitmap* B) {
-  static constexpr TSize Sizes[] = { { 10, 15 }, { 10, 7 }, { 31, 7 }, { 7, 10 } };
-  B->SetSize(Sizes[Image].cx, Sizes[Image].cy);
-  TCanvas* C = B->Canvas();
-  Fill(C, Rect(0, 0, B->Width(), B->Height()), Key);
-  switch (Image) {
-  case siHThumb:
-    DrawThumbState(C, 0, 5, 15, ThumbFill, false);
-    DrawThumbState(C, 5, 5, 15, ThumbDownFill, false);
-    break;
-  case siVThumb:
-    DrawThumbState(C, 0, 15, 7, ThumbFill, true);
-    DrawThumbState(C, 15, 15, 7, ThumbDownFill, true);
-    break;
-  case siHRuler: DrawGroove(C, 10, 7, true); break;
-  case siVRuler: DrawGroove(C, 7, 10, false); break;
-  }
+  static constexpr const char* Names[] = { "BS_HTB", "BS_HRL", "BS_VTB", "BS_VRL" };
+  LoadFromResourceName(*B, Names[Image]);
   // The bottom-left pixel is the key colour of the automatic transparency.
-  C->SetPixels(0, B->Height() - 1, Key);
   B->SetTransparent(true);
 }
 
