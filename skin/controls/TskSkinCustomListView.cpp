@@ -210,7 +210,7 @@ void TskSkinCustomListView::UpDateScrollBars() {
     FHScrollBar->SetBoth(FVScrollBar->Visible());
   const bool Changed = (FVScrollBar && FVScrollBar->Visible() != VWasVisible) ||
                        (FHScrollBar && FHScrollBar->Visible() != HWasVisible);
-  if (Changed && Align() != alNone && Parent()) WithFlag(FInCheckScrollBars, [&] { Parent()->Realign(); });
+  if (Changed && Align() != alNone && Parent()) WithFlag(FInCheckScrollBars, [&] { Parent()->AlignChildren(); });
 }
 
 void TskSkinCustomListView::UpdateIconBars(int VMin, int VMax, int VPos, int HMin, int HMax, int HPos) {

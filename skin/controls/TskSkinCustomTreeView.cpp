@@ -218,7 +218,7 @@ void TskSkinCustomTreeView::UpDateScrollBars() {
   if (Changed && Align() != alNone && Parent()) {
     const bool Saved = std::exchange(FInCheckScrollBars, true);
     ScopeGuard Restore([&] { FInCheckScrollBars = Saved; });
-    Parent()->Realign();
+    Parent()->AlignChildren();
   }
 }
 

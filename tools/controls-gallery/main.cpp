@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
       TskControlsGallery Gallery(Display, Look.Skin.get(), Look.Title);
       AddStandardControlRows(Gallery);
       AddButtonRows(Gallery);
+      AddViewRows(Gallery);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }
   } catch (const std::exception& E) {

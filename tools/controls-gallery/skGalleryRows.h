@@ -8,3 +8,7 @@ void AddStandardControlRows(TskControlsGallery& Gallery);
 
 /// Push, speed, menu and menu speed buttons in their states, with image-list icons and menu markers.
 void AddButtonRows(TskControlsGallery& Gallery);
+
+/// The converter's job list (a report list view with its external bars), a tree and a page control with
+/// overflowing tabs and close buttons.
+void AddViewRows(TskControlsGallery& Gallery);
