@@ -161,6 +161,29 @@ void TskSkinPageControl::SetDefaultItemHeight(int Value) {
 
 // ---- Options ---------------------------------------------------------------------------------------------
 
+void TskSkinPageControl::SetTabExtededDraw(bool Value) {
+  FTabExtendedDraw = Value;
+  Invalidate();
+}
+
+void TskSkinPageControl::SetTabMargin(int Value) {
+  if (Value < -1 || Value == FTabMargin) return;
+  FTabMargin = Value;
+  Repaint();
+}
+
+void TskSkinPageControl::SetTabSpacing(int Value) {
+  if (Value == FTabSpacing) return;
+  FTabSpacing = Value;
+  Repaint();
+}
+
+void TskSkinPageControl::SetTabLayout(TskButtonLayout Value) {
+  if (Value == FTabLayout) return;
+  FTabLayout = Value;
+  Repaint();
+}
+
 void TskSkinPageControl::SetTextInHorizontal(bool Value) {
   FTextInHorizontal = Value;
   Invalidate();

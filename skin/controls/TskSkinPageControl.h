@@ -16,6 +16,7 @@
 #include "platform/gdi/TFont.h"
 #include "platform/ui/toolkit/TPageControl.h"
 #include "platform/ui/toolkit/TTabSheet.h"
+#include "skin/core/skGlyphText.h"
 #include "skin/core/skSkinTypes.h"
 
 class TBitmap;
@@ -88,6 +89,16 @@ public:
 
   bool MouseWheelSupport() const { return FMouseWheelSupport; }
   void SetMouseWheelSupport(bool Value) { FMouseWheelSupport = Value; }
+  /// Tabs lay out their image and text by TabLayout with TabMargin (-1: centred) and TabSpacing.
+  bool TabExtededDraw() const { return FTabExtendedDraw; }
+  void SetTabExtededDraw(bool Value);
+  int TabMargin() const { return FTabMargin; }
+  /// Values below -1 are refused.
+  void SetTabMargin(int Value);
+  int TabSpacing() const { return FTabSpacing; }
+  void SetTabSpacing(int Value);
+  TskButtonLayout TabLayout() const { return FTabLayout; }
+  void SetTabLayout(TskButtonLayout Value);
   bool TextInHorizontal() const { return FTextInHorizontal; }
   void SetTextInHorizontal(bool Value);
   bool TabsBGTransparent() const { return FTabsBGTransparent; }
@@ -210,6 +221,10 @@ private:
   void DrawClientPiece(TCanvas* C, int W, int H);
 
   bool FMouseWheelSupport { false };
+  bool FTabExtendedDraw { false };
+  int FTabMargin { -1 };
+  int FTabSpacing { 1 };
+  TskButtonLayout FTabLayout { blGlyphLeft };
   bool FTextInHorizontal { false };
   bool FHideTabs { false };
   bool FHideBorder { false };

@@ -297,6 +297,10 @@ void TskSkinPageControl::DrawTab(int TabIndex, const TRect& Rct, bool Active, bo
   const int CloseCut = FIndex == -1 ? Close : Close + 3;
   if (OnDrawSkinTab) {
     OnDrawSkinTab(Page->PageIndex(), Rect(0, 0, B.Width(), B.Height()), Active, MouseIn, BC);
+  } else if (FTabExtendedDraw) {
+    DrawImageAndText(BC, Rect(R.Left, R.Top, R.Right - Close, R.Bottom), FTabMargin, FTabSpacing, FTabLayout,
+                     Page->Caption(), HasImage ? Page->ImageIndex() : -1, FImages, false, Page->Enabled(), false, 0);
+    if (Close > 0) R.Right -= CloseCut;
   } else if (HasImage) {
     const String& Text = Page->Caption();
     TRect TR;

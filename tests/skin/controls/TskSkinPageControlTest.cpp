@@ -4,6 +4,7 @@
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
+#include "platform/ui/toolkit/TImageList.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/TskSkinPageControl.h"
 #include "skin/controls/TskSkinUpDown.h"
@@ -303,6 +304,39 @@ TEST_F(SkinPageControlTest, SkinnedTabsFrameAndRowComeFromTheirPieces) {
   Display->PumpUntilIdle();
   const TRect Bottom = Tab(1);
   EXPECT_EQ(Shown(Pages, Bottom.Left + 5, Bottom.Bottom - 3), clGreen);
+}
+
+TEST_F(SkinPageControlTest, TabImagesWidenTheTabsAndShowCentredOrByTheExtendedLayout) {
+  MakePages(2);
+  const int Plain = Tab(1).Width();
+  TImageList Images(nullptr);
+  Images.SetSize(12, 12);
+  TBitmap Red;
+  Red.SetSize(12, 12);
+  Red.Canvas()->Brush()->SetColor(clRed);
+  Red.Canvas()->FillRect(Rect(0, 0, 12, 12));
+  Images.Add(&Red, nullptr);
+  Sheets[1]->SetImageIndex(0);
+  Pages->SetTabImages(&Images);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Tab(1).Width(), Plain + 12) << "each tab keeps room for an image";
+  auto ShowsRed = [&](int From, int To) {
+    const TRect T = Tab(1);
+    for (int X = T.Left + From; X < T.Left + To; ++X)
+      if (Shown(Pages, X, T.Top + T.Height() / 2) == clRed) return true;
+    return false;
+  };
+  EXPECT_FALSE(ShowsRed(0, 6)) << "the image and text are centred as one group";
+  EXPECT_TRUE(ShowsRed(0, Tab(1).Width()));
+
+  Pages->SetTabExtededDraw(true);
+  Pages->SetTabMargin(-5);
+  EXPECT_EQ(Pages->TabMargin(), -1);
+  Pages->SetTabMargin(0);
+  EXPECT_TRUE(ShowsRed(0, 3)) << "with margin 0 the image starts at the tab's left edge";
+  Pages->SetTabImages(nullptr);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Tab(1).Width(), Plain);
 }
 
 TEST_F(SkinPageControlTest, WithoutVisibleTabsTheControlPaintsThePageAreaFromTheClientPiece) {
