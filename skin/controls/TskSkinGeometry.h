@@ -49,9 +49,10 @@ public:
   bool RightStretch { false };
   bool BottomStretch { false };
 
-protected:
   /// The model's further picture Index; null for -1 or an index the model does not have.
   static TBitmap* ModelPicture(TskSkinData* Model, int Index);
+
+protected:
   /// Copies the geometry of Record and its picture and sets the resize mode; a record of another kind
   /// gives resize mode 0 and no picture. Returns the record as a resizable one, or null.
   const TskDataSkinCustomControl* ReadGeometry(TskSkinData* Model, TskDataSkinControl* Record);

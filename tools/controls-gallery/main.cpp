@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
       AddStandardControlRows(Gallery);
       AddButtonRows(Gallery);
       AddPanelRows(Gallery);
+      AddViewRows(Gallery);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }
   } catch (const std::exception& E) {

@@ -9,11 +9,15 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
+#include "platform/ui/toolkit/TPanel.h"
 #include "skin/controls/IskSkinPopupMenu.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinCheckRadioBox.h"
+#include "skin/controls/TskSkinCustomListView.h"
+#include "skin/controls/TskSkinCustomTreeView.h"
 #include "skin/controls/TskSkinMenuButton.h"
 #include "skin/controls/TskSkinMenuSpeedButton.h"
+#include "skin/controls/TskSkinPageControl.h"
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/controls/TskSkinSpeedButton.h"
 #include "skin/controls/TskSkinUpDown.h"
@@ -317,6 +321,173 @@ void AddMenuButtons(TskControlsGallery& Gallery, IskSkinPopupMenu* Menu) {
   Gallery.AddRow("扁平菜单速按钮", MenuSpeed(true, true), States);
 }
 
+/// A borderless panel of W x H on Parent that holds a view and its external bars, so a cell shows them
+/// together.
+TPanel* ViewHolder(TWinControl* Parent, int W, int H) {
+  auto* Holder = new TPanel(Parent);
+  Holder->SetParent(Parent);
+  Holder->SetBevelOuter(bvNone);
+  Holder->SetBounds(0, 0, W, H);
+  return Holder;
+}
+
+/// A scroll bar of Kind docked to Side of Holder.
+TskSkinScrollBar* DockedBar(TskControlsGallery& Gallery, TPanel* Holder, TScrollBarKind Kind, TAlign Side) {
+  auto* Bar = new TskSkinScrollBar(Holder);
+  Bar->SetKind(Kind);
+  if (Kind == sbVertical) {
+    Bar->SetSkinDataName("vscrollbar");
+    Bar->SetDefaultHeight(0);
+    Bar->SetWidth(19);
+  }
+  Bar->SetAlign(Side);
+  Bar->SetParent(Holder);
+  Bar->SetSkinData(Gallery.Skin());
+  return Bar;
+}
+
+/// The list of a job-list cell (made after its two bars).
+TskSkinListView* JobList(TControl* Holder) {
+  return static_cast<TskSkinListView*>(static_cast<TWinControl*>(Holder)->Controls(2));
+}
+
+void AddJobLists(TskControlsGallery& Gallery) {
+  auto Make = [&Gallery](TWinControl* Parent) -> TControl* {
+    TPanel* Holder = ViewHolder(Parent, 420, 150);
+    TskSkinScrollBar* VBar = DockedBar(Gallery, Holder, sbVertical, alRight);
+    TskSkinScrollBar* HBar = DockedBar(Gallery, Holder, sbHorizontal, alBottom);
+    auto* List = new TskSkinListView(Holder);
+    List->SetViewStyle(vsReport);
+    List->SetRowSelect(true);
+    List->SetGridLines(true);
+    List->SetHeaderSkinDataName("resizetoolbutton");
+    List->SetAlign(alClient);
+    List->SetParent(Holder);
+    const std::pair<const char*, int> Columns[] = { { "输入文件", 80 }, { "视频时间", 70 }, { "文件大小", 70 },
+                                                    { "输出文件", 80 }, { "转换进度", 70 }, { "当前时间", 80 },
+                                                    { "转换大小", 80 } };
+    for (const auto& [Caption, Width] : Columns) {
+      TListColumn* Column = List->Columns()->Add();
+      Column->SetCaption(Caption);
+      Column->SetWidth(Width);
+    }
+    const char* Rows[][7] = {
+      { "旅行.mp4", "00:12:31", "182 MB", "旅行.wmv", "100%", "00:12:31", "96 MB" },
+      { "会议记录.avi", "01:02:05", "1.2 GB", "会议记录.wmv", "45%", "00:27:56", "310 MB" },
+      { "生日聚会.mov", "00:05:12", "88 MB", "生日聚会.wmv", "等待", "00:00:00", "0 KB" },
+      { "毕业典礼.mkv", "00:48:40", "2.1 GB", "毕业典礼.wmv", "等待", "00:00:00", "0 KB" },
+      { "猫.flv", "00:01:02", "9 MB", "猫.wmv", "等待", "00:00:00", "0 KB" },
+      { "演唱会.mpg", "02:10:00", "3.4 GB", "演唱会.wmv", "等待", "00:00:00", "0 KB" },
+      { "滑雪.3gp", "00:03:33", "21 MB", "滑雪.wmv", "等待", "00:00:00", "0 KB" },
+    };
+    for (const auto& Row : Rows) {
+      TListItem* Item = List->Items()->Add();
+      Item->SetCaption(Row[0]);
+      for (int C = 1; C < 7; ++C) Item->SubItems()->Add(Row[C]);
+    }
+    List->SetSkinData(Gallery.Skin());
+    List->SetVScrollBar(VBar);
+    List->SetHScrollBar(HBar);
+    return Holder;
+  };
+  auto Select = [](int Row, bool Focus, bool DrawSkin, int ScrollX) -> TEnter {
+    return [=](TControl* Control, HeadlessPresenter&) {
+      TskSkinListView* List = JobList(Control);
+      List->SetDrawSkin(DrawSkin);
+      if (Row >= 0) List->SetItemIndex(Row);
+      if (Focus) List->SetFocus();
+      if (ScrollX) List->HScrollBar()->SetPosition(ScrollX);
+    };
+  };
+  Gallery.AddRow("任务列表", Make,
+                 { { "选中一行", Select(1, false, false, 0) },
+                   { "焦点行", Select(1, true, false, 0) },
+                   { "皮肤绘制的行", Select(1, true, true, 0) },
+                   { "横向滚动", Select(2, false, false, 200) } });
+}
+
+void AddTrees(TskControlsGallery& Gallery) {
+  auto Make = [&Gallery](TWinControl* Parent) -> TControl* {
+    TPanel* Holder = ViewHolder(Parent, 200, 150);
+    TskSkinScrollBar* VBar = DockedBar(Gallery, Holder, sbVertical, alRight);
+    auto* Tree = new TskSkinTreeView(Holder);
+    Tree->SetAlign(alClient);
+    Tree->SetParent(Holder);
+    const char* Folders[] = { "视频", "音乐", "图片", "文档" };
+    for (const char* Folder : Folders) {
+      TTreeNode* Node = Tree->Items()->Add(nullptr, Folder);
+      for (int I = 1; I <= 4; ++I) Tree->Items()->AddChild(Node, String(Folder) + " " + std::to_string(I));
+    }
+    Tree->Items()->GetFirstNode()->Expand(false);
+    Tree->Items()->GetFirstNode()->GetNextSibling()->GetNextSibling()->Expand(false);
+    Tree->SetSkinData(Gallery.Skin());
+    Tree->SetVScrollBar(VBar);
+    return Holder;
+  };
+  auto Select = [](bool Focus, bool DrawSkin) -> TEnter {
+    return [=](TControl* Control, HeadlessPresenter&) {
+      auto* Tree = static_cast<TskSkinTreeView*>(static_cast<TWinControl*>(Control)->Controls(1));
+      Tree->SetDrawSkin(DrawSkin);
+      Tree->SetSelected(Tree->Items()->GetFirstNode()->GetFirstChild());
+      if (Focus) Tree->SetFocus();
+    };
+  };
+  Gallery.AddRow("树", Make,
+                 { { "原生绘制", Select(false, false) },
+                   { "皮肤绘制", Select(false, true) },
+                   { "皮肤绘制 焦点", Select(true, true) } });
+}
+
+void AddPageControls(TskControlsGallery& Gallery) {
+  auto Make = [&Gallery](bool Close, TTabPosition Position) {
+    return [&Gallery, Close, Position](TWinControl* Parent) -> TControl* {
+      auto* Pages = new TskSkinPageControl(Parent);
+      Pages->SetBounds(0, 0, 250, 110);
+      Pages->SetParent(Parent);
+      Pages->SetTabPosition(Position);
+      const char* Captions[] = { "常规", "视频", "音频", "字幕", "高级选项", "输出" };
+      for (const char* Caption : Captions) {
+        auto* Sheet = new TskSkinTabSheet(Pages);
+        Sheet->SetCaption(Caption);
+        Sheet->SetPageControl(Pages);
+      }
+      Pages->SetShowCloseButtons(Close);
+      Pages->SetSkinData(Gallery.Skin());
+      Pages->SetWidth(240);  // the tabs overflow: the skinned scroller shows
+      return Pages;
+    };
+  };
+  auto Page = [](int Index, bool Focus) -> TEnter {
+    return [=](TControl* Control, HeadlessPresenter&) {
+      auto* Pages = static_cast<TskSkinPageControl*>(Control);
+      Pages->SetActivePageIndex(Index);
+      if (Focus) Pages->SetFocus();
+    };
+  };
+  auto OverTab = [](int Tab, bool OnClose) {
+    return Pointer([=](TControl* Control) {
+      auto* Pages = static_cast<TskSkinPageControl*>(Control);
+      const TRect R = Pages->TCustomTabControl::TabRect(Tab);
+      if (!OnClose) return TPoint { R.Left + 8, R.Top + R.Height() / 2 };
+      auto* Sheet = static_cast<TskSkinCustomTabSheet*>(Pages->Pages(Tab));
+      const TRect B = Sheet->ButtonRect.Offset(R.Left, R.Top);
+      return TPoint { (B.Left + B.Right) / 2, (B.Top + B.Bottom) / 2 };
+    });
+  };
+  Gallery.AddRow("页面控件", Make(false, tpTop),
+                 { { "第一页", nullptr }, { "第三页 焦点", Page(2, true) }, { "悬停标签", OverTab(1, false) } });
+  Gallery.AddRow("关闭按钮", Make(true, tpTop),
+                 { { "正常", nullptr }, { "悬停关闭", OverTab(0, true) }, { "按下关闭", [&](TControl* C, HeadlessPresenter& D) {
+                      OverTab(0, true)(C, D);
+                      const TPoint P = D.Pointer();
+                      D.ButtonDown(P.X, P.Y);
+                    } } });
+  Gallery.AddRow("底部与侧面标签", Make(false, tpBottom),
+                 { { "底部", nullptr }, { "左侧", [](TControl* C, HeadlessPresenter&) {
+                      static_cast<TskSkinPageControl*>(C)->SetTabPosition(tpLeft);
+                    } } });
+}
+
 }  // namespace
 
 void AddStandardControlRows(TskControlsGallery& Gallery) {
@@ -485,4 +656,10 @@ void AddPanelRows(TskControlsGallery& Gallery) {
   AddSliders(Gallery);
   AddLabels(Gallery);
   AddPngList(Gallery);
+}
+
+void AddViewRows(TskControlsGallery& Gallery) {
+  AddJobLists(Gallery);
+  AddTrees(Gallery);
+  AddPageControls(Gallery);
 }

@@ -11,3 +11,7 @@ void AddButtonRows(TskControlsGallery& Gallery);
 
 /// Panels, group box, tool bar, status bar, slider, labels, splitter, bevel and a PNG image list.
 void AddPanelRows(TskControlsGallery& Gallery);
+
+/// The converter's job list (a report list view with its external bars), a tree and a page control with
+/// overflowing tabs and close buttons.
+void AddViewRows(TskControlsGallery& Gallery);
