@@ -1,10 +1,11 @@
 #include "skin/controls/TskSkinCustomListView.h"
 
-#include "platform/base/ScopeGuard.h"
+#include "platform/base/TemporaryChange.h"
 #include "platform/gdi/TFont.h"
 #include "platform/ui/winsys/ScrollBars.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/TskSkinScrollBar.h"
+#include "skin/controls/skExternalScrollBar.h"
 #include "skin/controls/skControlMessages.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
@@ -15,8 +16,7 @@ namespace {
 
 /// Runs Action with Flag on, restoring its previous value afterwards.
 template <class TAction> void WithFlag(bool& Flag, TAction&& Action) {
-  const bool Saved = std::exchange(Flag, true);
-  ScopeGuard Restore([&] { Flag = Saved; });
+  TemporaryChange On(Flag, true);
   Action();
 }
 
@@ -151,23 +151,13 @@ void TskSkinCustomListView::WndProc(TMessage& Message) {
 
 void TskSkinCustomListView::SetVScrollBar(TskSkinScrollBar* Value) {
   FVScrollBar = Value;
-  if (FVScrollBar) {
-    FVScrollBar->FreeNotification(this);
-    FVScrollBar->SetEnabled(true);
-    FVScrollBar->SetVisible(false);
-    FVScrollBar->OnChange = [this](TObject* Sender) { OnVScrollBarChange(Sender); };
-  }
+  AttachExternalScrollBar(FVScrollBar, this, [this](TObject* Sender) { OnVScrollBarChange(Sender); });
   UpDateScrollBars();
 }
 
 void TskSkinCustomListView::SetHScrollBar(TskSkinScrollBar* Value) {
   FHScrollBar = Value;
-  if (FHScrollBar) {
-    FHScrollBar->FreeNotification(this);
-    FHScrollBar->SetEnabled(true);
-    FHScrollBar->SetVisible(false);
-    FHScrollBar->OnChange = [this](TObject* Sender) { OnHScrollBarChange(Sender); };
-  }
+  AttachExternalScrollBar(FHScrollBar, this, [this](TObject* Sender) { OnHScrollBarChange(Sender); });
   UpDateScrollBars();
 }
 
@@ -177,12 +167,6 @@ int TskSkinCustomListView::FirstItemHeight() {
 
 int TskSkinCustomListView::FirstItemWidth() {
   return Items()->Count() > 0 ? Items()->Item(0)->DisplayRect(drBounds).Width() : 0;
-}
-
-bool TskSkinCustomListView::SetBarVisible(TskSkinScrollBar* Bar, bool Value) {
-  if (!Bar || Bar->Visible() == Value) return false;
-  WithFlag(FInCheckScrollBars, [&] { Bar->SetVisible(Value); });
-  return true;
 }
 
 void TskSkinCustomListView::UpDateScrollBars() {
@@ -217,7 +201,7 @@ void TskSkinCustomListView::UpdateIconBars(int VMin, int VMax, int VPos, int HMi
   const int Step = std::max(FirstItemHeight() / 2, 1);
   if (FVScrollBar) {
     const bool Show = Visible() && Height() < VMax;
-    SetBarVisible(FVScrollBar, Show);
+    ShowExternalScrollBar(FVScrollBar, Show, FInCheckScrollBars);
     if (Show) {
       FVScrollBar->SetSmallChange(Step);
       FVScrollBar->SetLargeChange(Step);
@@ -227,7 +211,7 @@ void TskSkinCustomListView::UpdateIconBars(int VMin, int VMax, int VPos, int HMi
   }
   if (FHScrollBar) {
     const bool Show = Visible() && Width() < HMax;
-    SetBarVisible(FHScrollBar, Show);
+    ShowExternalScrollBar(FHScrollBar, Show, FInCheckScrollBars);
     if (Show) {
       FHScrollBar->SetSmallChange(Step);
       FHScrollBar->SetLargeChange(Step);
@@ -238,11 +222,11 @@ void TskSkinCustomListView::UpdateIconBars(int VMin, int VMax, int VPos, int HMi
 }
 
 void TskSkinCustomListView::UpdateListBars(int HMin, int HMax, int HPos) {
-  SetBarVisible(FVScrollBar, false);
+  ShowExternalScrollBar(FVScrollBar, false, FInCheckScrollBars);
   if (!FHScrollBar) return;
   const int PerPage = int(SendMessage(Handle(), LVM_GETCOUNTPERPAGE, 0, 0));
   const bool Show = Visible() && PerPage < Items()->Count();
-  SetBarVisible(FHScrollBar, Show);
+  ShowExternalScrollBar(FHScrollBar, Show, FInCheckScrollBars);
   if (!Show) return;
   const int W = std::max(FirstItemWidth(), 1);
   FHScrollBar->SetRange(HMin, HMax, HPos, Width() / W);
@@ -255,7 +239,7 @@ void TskSkinCustomListView::UpdateReportBars(int VMin, int VMax, int VPos, int H
   const int PerPage = int(SendMessage(Handle(), LVM_GETCOUNTPERPAGE, 0, 0));
   if (FVScrollBar) {
     const bool Show = Visible() && PerPage < VMax + 1;
-    SetBarVisible(FVScrollBar, Show);
+    ShowExternalScrollBar(FVScrollBar, Show, FInCheckScrollBars);
     if (Show) {
       FVScrollBar->SetRange(VMin, VMax, VPos, PerPage);
       FOldVScrollBarPos = VPos;
@@ -265,7 +249,7 @@ void TskSkinCustomListView::UpdateReportBars(int VMin, int VMax, int VPos, int H
   }
   if (FHScrollBar) {
     const bool Show = Visible() && Width() < HMax;
-    SetBarVisible(FHScrollBar, Show);
+    ShowExternalScrollBar(FHScrollBar, Show, FInCheckScrollBars);
     if (Show) {
       FHScrollBar->SetRange(HMin, HMax, HPos, Width());
       FOldHScrollBarPos = HPos;

@@ -135,7 +135,6 @@ private:
   void UpdateListBars(int HMin, int HMax, int HPos);
   void UpdateReportBars(int VMin, int VMax, int VPos, int HMin, int HMax, int HPos);
   /// Shows or hides a bar with the guard on; true when its visibility changed.
-  bool SetBarVisible(TskSkinScrollBar* Bar, bool Value);
   void OnVScrollBarChange(TObject* Sender);
   void OnHScrollBarChange(TObject* Sender);
   void CancelEditing();

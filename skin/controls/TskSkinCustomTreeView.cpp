@@ -1,11 +1,12 @@
 #include "skin/controls/TskSkinCustomTreeView.h"
 
-#include "platform/base/ScopeGuard.h"
+#include "platform/base/TemporaryChange.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/winsys/ScrollBars.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/TskSkinGeometry.h"
 #include "skin/controls/TskSkinScrollBar.h"
+#include "skin/controls/skExternalScrollBar.h"
 #include "skin/controls/skControlMessages.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
@@ -163,32 +164,14 @@ void TskSkinCustomTreeView::WndProc(TMessage& Message) {
 
 void TskSkinCustomTreeView::SetVScrollBar(TskSkinScrollBar* Value) {
   FVScrollBar = Value;
-  if (FVScrollBar) {
-    FVScrollBar->FreeNotification(this);
-    FVScrollBar->SetEnabled(true);
-    FVScrollBar->SetVisible(false);
-    FVScrollBar->OnChange = [this](TObject* Sender) { OnVScrollBarChange(Sender); };
-  }
+  AttachExternalScrollBar(FVScrollBar, this, [this](TObject* Sender) { OnVScrollBarChange(Sender); });
   UpDateScrollBars();
 }
 
 void TskSkinCustomTreeView::SetHScrollBar(TskSkinScrollBar* Value) {
   FHScrollBar = Value;
-  if (FHScrollBar) {
-    FHScrollBar->FreeNotification(this);
-    FHScrollBar->SetEnabled(true);
-    FHScrollBar->SetVisible(false);
-    FHScrollBar->OnChange = [this](TObject* Sender) { OnHScrollBarChange(Sender); };
-  }
+  AttachExternalScrollBar(FHScrollBar, this, [this](TObject* Sender) { OnHScrollBarChange(Sender); });
   UpDateScrollBars();
-}
-
-bool TskSkinCustomTreeView::SetBarVisible(TskSkinScrollBar* Bar, bool Value) {
-  if (!Bar || Bar->Visible() == Value) return false;
-  const bool Saved = std::exchange(FInCheckScrollBars, true);
-  ScopeGuard Restore([&] { FInCheckScrollBars = Saved; });
-  Bar->SetVisible(Value);
-  return true;
 }
 
 void TskSkinCustomTreeView::UpDateScrollBars() {
@@ -203,21 +186,20 @@ void TskSkinCustomTreeView::UpDateScrollBars() {
     const int Page = int(SendMessage(Handle(), TVM_GETVISIBLECOUNT, 0, 0));
     const int Count = int(SendMessage(Handle(), TVM_GETCOUNT, 0, 0));
     const bool Show = Visible() && Max > 0 && Max >= Page && Max < Count;
-    Changed |= SetBarVisible(FVScrollBar, Show);
+    Changed |= ShowExternalScrollBar(FVScrollBar, Show, FInCheckScrollBars);
     if (Show) FVScrollBar->SetRange(Min, Max, Info.nPos, Page);
   }
   if (FHScrollBar) {
     int Min = 0, Max = 0;
     GetScrollRange(Handle(), SB_HORZ, &Min, &Max);
     const bool Show = Visible() && Width() < Max;
-    Changed |= SetBarVisible(FHScrollBar, Show);
+    Changed |= ShowExternalScrollBar(FHScrollBar, Show, FInCheckScrollBars);
     if (Show) FHScrollBar->SetRange(Min, Max, GetScrollPos(Handle(), SB_HORZ), Width());
   }
   if (FVScrollBar && FHScrollBar && FHScrollBar->Both() != FVScrollBar->Visible())
     FHScrollBar->SetBoth(FVScrollBar->Visible());
   if (Changed && Align() != alNone && Parent()) {
-    const bool Saved = std::exchange(FInCheckScrollBars, true);
-    ScopeGuard Restore([&] { FInCheckScrollBars = Saved; });
+    TemporaryChange Aligning(FInCheckScrollBars, true);
     Parent()->AlignChildren();
   }
 }

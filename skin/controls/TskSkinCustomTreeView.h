@@ -78,7 +78,6 @@ protected:
 private:
   struct TNodePainter;
 
-  bool SetBarVisible(TskSkinScrollBar* Bar, bool Value);
   void ReadButtonImages(TskSkinData* Model, int PictureIndex, const TRect& Expand, const TRect& NoExpand);
   void OnVScrollBarChange(TObject* Sender);
   void OnHScrollBarChange(TObject* Sender);

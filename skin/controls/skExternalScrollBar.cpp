@@ -1,0 +1,21 @@
+#include "skin/controls/skExternalScrollBar.h"
+
+#include <utility>
+
+#include "platform/base/TemporaryChange.h"
+#include "skin/controls/TskSkinScrollBar.h"
+
+void AttachExternalScrollBar(TskSkinScrollBar* ABar, TComponent* AView, TNotifyEvent AOnChange) {
+  if (!ABar) return;
+  ABar->FreeNotification(AView);
+  ABar->SetEnabled(true);
+  ABar->SetVisible(false);
+  ABar->OnChange = std::move(AOnChange);
+}
+
+bool ShowExternalScrollBar(TskSkinScrollBar* ABar, bool AValue, bool& AUpdating) {
+  if (!ABar || ABar->Visible() == AValue) return false;
+  TemporaryChange Updating(AUpdating, true);
+  ABar->SetVisible(AValue);
+  return true;
+}
