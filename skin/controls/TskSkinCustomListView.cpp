@@ -101,17 +101,8 @@ void TskSkinCustomListView::Change(TListItem* Item, TItemChange Change) {
 }
 
 void TskSkinCustomListView::WndProc(TMessage& Message) {
+  if (AnswerOutsideBarsNonClient(Message)) return;
   switch (Message.Msg) {
-  case WM_NCCALCSIZE:
-  case WM_NCPAINT:
-    Message.Result = 0;
-    return;
-  case WM_NCHITTEST:
-    Message.Result = HTCLIENT;
-    return;
-  case WM_SKINPRINTNC:
-    Message.Result = SKINPRINTNC_ANSWER;
-    return;
   case WM_SKINPRINTHEADER:
     if (FHeaderHandle) PaintHeader(HDC(Message.WParam));
     return;

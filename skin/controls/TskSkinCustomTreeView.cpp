@@ -7,7 +7,6 @@
 #include "skin/controls/TskSkinGeometry.h"
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/controls/skExternalScrollBar.h"
-#include "skin/controls/skControlMessages.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skColorMix.h"
@@ -131,18 +130,7 @@ void TskSkinCustomTreeView::Change(TTreeNode* Node) {
 }
 
 void TskSkinCustomTreeView::WndProc(TMessage& Message) {
-  switch (Message.Msg) {
-  case WM_NCCALCSIZE:
-  case WM_NCPAINT:
-    Message.Result = 0;
-    return;
-  case WM_NCHITTEST:
-    Message.Result = HTCLIENT;
-    return;
-  case WM_SKINPRINTNC:
-    Message.Result = SKINPRINTNC_ANSWER;
-    return;
-  }
+  if (AnswerOutsideBarsNonClient(Message)) return;
   TCustomTreeView::WndProc(Message);
   switch (Message.Msg) {
   case CM_VISIBLECHANGED:

@@ -4,6 +4,17 @@
 
 #include "platform/base/TemporaryChange.h"
 #include "skin/controls/TskSkinScrollBar.h"
+#include "skin/controls/skControlMessages.h"
+
+bool AnswerOutsideBarsNonClient(TMessage& Message) {
+  switch (Message.Msg) {
+  case WM_NCCALCSIZE:
+  case WM_NCPAINT: Message.Result = 0; return true;
+  case WM_NCHITTEST: Message.Result = HTCLIENT; return true;
+  case WM_SKINPRINTNC: Message.Result = SKINPRINTNC_ANSWER; return true;
+  default: return false;
+  }
+}
 
 void AttachExternalScrollBar(TskSkinScrollBar* ABar, TComponent* AView, TNotifyEvent AOnChange) {
   if (!ABar) return;
