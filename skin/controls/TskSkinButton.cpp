@@ -282,19 +282,6 @@ void TskSkinButton::Dispatch(TMessage& Message) {
     else
       Invalidate();
     return;
-  case CM_ENABLEDCHANGED:
-    TskSkinButtonBase::Dispatch(Message);
-    if (CanMorphing()) {
-      StopMorph();
-      FMorphKf = 0;
-    }
-    FMouseIn = false;
-    Repaint();
-    return;
-  case CM_TEXTCHANGED:
-    TskSkinButtonBase::Dispatch(Message);
-    Repaint();
-    return;
   case WM_ERASEBKGND:
     // Asked to paint into a foreign DC outside its own painting, the button draws itself there.
     if (!FromWMPaint && Message.WParam) PaintWindow(reinterpret_cast<HDC>(Message.WParam));

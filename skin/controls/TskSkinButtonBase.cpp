@@ -494,6 +494,21 @@ void TskSkinButtonBase<TBase>::DrawMarkerPiece(TCanvas* Cnvs, const TRect& R, co
   Cnvs->Draw(R.Left + RectWidth(R) / 2 - RectWidth(M) / 2, R.Top + RectHeight(R) / 2 - RectHeight(M) / 2, &Marker);
 }
 
+template <class TBase> void TskSkinButtonBase<TBase>::Dispatch(TMessage& Message) {
+  TBase::Dispatch(Message);
+  switch (Message.Msg) {
+  case CM_ENABLEDCHANGED:
+    if (CanMorphing()) {
+      StopMorph();
+      FMorphKf = 0;
+    }
+    FMouseIn = false;
+    this->Repaint();
+    break;
+  case CM_TEXTCHANGED: this->Repaint(); break;
+  }
+}
+
 template <class TBase> void TskSkinButtonBase<TBase>::PaintMorph(TCanvas* C) {
   const int W = this->Width(), H = this->Height();
   TBitmap Normal, Active;

@@ -124,6 +124,8 @@ public:
   TColor MenuMarkerTransparentColor { 0 };
 
 protected:
+  /// Enabling or disabling ends the transition and the hot state; a new caption repaints.
+  void Dispatch(TMessage& Message) override;
   /// The button has the keyboard focus (never for a windowless button).
   virtual bool IsFocused() { return false; }
   /// What the transition moves toward: hot, or focused.

@@ -123,19 +123,6 @@ void TskSkinSpeedButton::Dispatch(TMessage& Message) {
     }
     TskSkinButtonBase::Dispatch(Message);
     return;
-  case CM_ENABLEDCHANGED:
-    TskSkinButtonBase::Dispatch(Message);
-    if (CanMorphing()) {
-      StopMorph();
-      FMorphKf = 0;
-    }
-    FMouseIn = false;
-    Repaint();
-    return;
-  case CM_TEXTCHANGED:
-    TskSkinButtonBase::Dispatch(Message);
-    Repaint();
-    return;
   default: TskSkinButtonBase::Dispatch(Message);
   }
 }
