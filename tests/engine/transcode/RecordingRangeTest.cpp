@@ -8,6 +8,7 @@
 #include "engine/libav/AVFormatStubs.h"
 #include "engine/libav/AVUtilStubs.h"
 #include "engine/task/FFmpeg.h"
+#include "tests/engine/DecodeFile.h"
 #include "tests/engine/TaskTesting.h"
 
 namespace {
@@ -24,56 +25,21 @@ struct TContent {
 
 TContent ContentOf(const String& AFileName) {
   TContent Result;
-  AVFormatContext* Input = nullptr;
-  if (LibAVFormat.avformat_open_input(&Input, AFileName.c_str(), nullptr, nullptr) < 0) {
-    ADD_FAILURE() << "cannot open " << AFileName;
-    return Result;
-  }
-  LibAVFormat.avformat_find_stream_info(Input, nullptr);
-  std::vector<AVCodecContext*> Decoders(Input->nb_streams, nullptr);
-  for (unsigned I = 0; I < Input->nb_streams; ++I) {
-    const AVCodecParameters* Codec = Input->streams[I]->codecpar;
-    if (Codec->codec_type != AVMEDIA_TYPE_VIDEO && Codec->codec_type != AVMEDIA_TYPE_AUDIO) continue;
-    const AVCodec* Decoder = LibAVCodec.avcodec_find_decoder(Codec->codec_id);
-    Decoders[I] = LibAVCodec.avcodec_alloc_context3(Decoder);
-    LibAVCodec.avcodec_parameters_to_context(Decoders[I], Codec);
-    Decoders[I]->pkt_timebase = Input->streams[I]->time_base;
-    LibAVCodec.avcodec_open2(Decoders[I], Decoder, nullptr);
-  }
-  AVPacket* Packet = LibAVCodec.av_packet_alloc();
-  AVFrame* Frame = LibAVUtil.av_frame_alloc();
-  const auto Drain = [&](int AStream) {
-    while (LibAVCodec.avcodec_receive_frame(Decoders[AStream], Frame) >= 0) {
-      if (Decoders[AStream]->codec_type == AVMEDIA_TYPE_VIDEO) {
-        const TRGBPicture Picture(Frame);
-        Result.Frames.push_back(Fixture::FrameNumberOf(Picture));
-      } else {
-        Result.Samples += Frame->nb_samples;
-        Result.SampleRate = Frame->sample_rate;
-        Result.AudioFrameSize = std::max(Result.AudioFrameSize, Frame->nb_samples);
-      }
-      LibAVUtil.av_frame_unref(Frame);
-    }
+  const auto OnPacket = [&](const AVStream* AStream, const AVPacket* APacket) {
+    if (APacket->pts == AV_NOPTS_VALUE) return;
+    double& Start = AStream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO ? Result.VideoStart : Result.AudioStart;
+    const double Time = double(APacket->pts) * av_q2d(AStream->time_base);
+    if (Start < 0 || Time < Start) Start = Time;
   };
-  while (LibAVFormat.av_read_frame(Input, Packet) >= 0) {
-    const int Stream = Packet->stream_index;
-    if (Decoders[Stream] && Packet->pts != AV_NOPTS_VALUE) {
-      double& Start = Decoders[Stream]->codec_type == AVMEDIA_TYPE_VIDEO ? Result.VideoStart : Result.AudioStart;
-      const double Time = double(Packet->pts) * av_q2d(Input->streams[Stream]->time_base);
-      if (Start < 0 || Time < Start) Start = Time;
+  DecodeFile(AFileName, false, OnPacket, [&](const AVCodecContext* ADecoder, const AVFrame* AFrame) {
+    if (ADecoder->codec_type == AVMEDIA_TYPE_VIDEO) {
+      Result.Frames.push_back(Fixture::FrameNumberOf(TRGBPicture(AFrame)));
+    } else {
+      Result.Samples += AFrame->nb_samples;
+      Result.SampleRate = AFrame->sample_rate;
+      Result.AudioFrameSize = std::max(Result.AudioFrameSize, AFrame->nb_samples);
     }
-    if (Decoders[Stream] && LibAVCodec.avcodec_send_packet(Decoders[Stream], Packet) >= 0) Drain(Stream);
-    LibAVCodec.av_packet_unref(Packet);
-  }
-  for (unsigned I = 0; I < Input->nb_streams; ++I)
-    if (Decoders[I]) {
-      LibAVCodec.avcodec_send_packet(Decoders[I], nullptr);
-      Drain(int(I));
-      LibAVCodec.avcodec_free_context(&Decoders[I]);
-    }
-  LibAVUtil.av_frame_free(&Frame);
-  LibAVCodec.av_packet_free(&Packet);
-  LibAVFormat.avformat_close_input(&Input);
+  });
   return Result;
 }
 

@@ -18,6 +18,7 @@
 #include "engine/task/FFmpeg.h"
 #include "platform/base/MainThread.h"
 #include "platform/gdi/TBitmap.h"
+#include "tests/engine/DecodeFile.h"
 #include "tests/engine/TaskTesting.h"
 
 namespace fs = std::filesystem;
@@ -89,65 +90,26 @@ double SampleValue(const AVFrame* AFrame, int AChannel, int AIndex) {
 
 TDecoded Decode(const String& AFileName, int APixelX = 0, int APixelY = 0) {
   TDecoded Result;
-  AVFormatContext* Input = nullptr;
-  if (LibAVFormat.avformat_open_input(&Input, AFileName.c_str(), nullptr, nullptr) < 0) {
-    ADD_FAILURE() << "cannot open " << AFileName;
-    return Result;
-  }
-  LibAVFormat.avformat_find_stream_info(Input, nullptr);
-  std::vector<AVCodecContext*> Decoders(Input->nb_streams, nullptr);
-  int Video = -1;
-  int Audio = -1;
-  for (unsigned I = 0; I < Input->nb_streams; ++I) {
-    const AVCodecParameters* Codec = Input->streams[I]->codecpar;
-    if (Codec->codec_type == AVMEDIA_TYPE_VIDEO && Video < 0) Video = int(I);
-    else if (Codec->codec_type == AVMEDIA_TYPE_AUDIO && Audio < 0) Audio = int(I);
-    else continue;
-    const AVCodec* Decoder = LibAVCodec.avcodec_find_decoder(Codec->codec_id);
-    Decoders[I] = LibAVCodec.avcodec_alloc_context3(Decoder);
-    LibAVCodec.avcodec_parameters_to_context(Decoders[I], Codec);
-    Decoders[I]->pkt_timebase = Input->streams[I]->time_base;
-    LibAVCodec.avcodec_open2(Decoders[I], Decoder, nullptr);
-  }
-  AVPacket* Packet = LibAVCodec.av_packet_alloc();
-  AVFrame* Frame = LibAVUtil.av_frame_alloc();
-  const auto Drain = [&](int AStream) {
-    while (LibAVCodec.avcodec_receive_frame(Decoders[AStream], Frame) >= 0) {
-      if (AStream == Video) {
-        if (Result.Pictures++ == 0) {
-          const TRGBPicture Picture(Frame);
-          Result.FirstFrameNumber = Fixture::FrameNumberOf([&](int X, int Y) {
-            return Picture(X * Picture.Width() / Fixture::Width, Y * Picture.Height() / Fixture::Height);
-          });
-          Result.FirstPixel = Picture(APixelX, APixelY);
-        }
-      } else {
-        Result.Channels = Frame->ch_layout.nb_channels;
-        for (int I = 0; I < Frame->nb_samples; ++I)
-          for (int C = 0; C < Frame->ch_layout.nb_channels; ++C) {
-            const double Value = std::fabs(SampleValue(Frame, C, I));
-            if (Value > 0.001 && Result.Peak <= 0.001) Result.LeadingSilence = Result.Samples + I;
-            Result.Peak = std::max(Result.Peak, Value);
-          }
-        Result.Samples += Frame->nb_samples;
+  DecodeFile(AFileName, true, nullptr, [&](const AVCodecContext* ADecoder, const AVFrame* AFrame) {
+    if (ADecoder->codec_type == AVMEDIA_TYPE_VIDEO) {
+      if (Result.Pictures++ == 0) {
+        const TRGBPicture Picture(AFrame);
+        Result.FirstFrameNumber = Fixture::FrameNumberOf([&](int X, int Y) {
+          return Picture(X * Picture.Width() / Fixture::Width, Y * Picture.Height() / Fixture::Height);
+        });
+        Result.FirstPixel = Picture(APixelX, APixelY);
       }
-      LibAVUtil.av_frame_unref(Frame);
+    } else {
+      Result.Channels = AFrame->ch_layout.nb_channels;
+      for (int I = 0; I < AFrame->nb_samples; ++I)
+        for (int C = 0; C < AFrame->ch_layout.nb_channels; ++C) {
+          const double Value = std::fabs(SampleValue(AFrame, C, I));
+          if (Value > 0.001 && Result.Peak <= 0.001) Result.LeadingSilence = Result.Samples + I;
+          Result.Peak = std::max(Result.Peak, Value);
+        }
+      Result.Samples += AFrame->nb_samples;
     }
-  };
-  while (LibAVFormat.av_read_frame(Input, Packet) >= 0) {
-    const int Stream = Packet->stream_index;
-    if (Decoders[Stream] && LibAVCodec.avcodec_send_packet(Decoders[Stream], Packet) >= 0) Drain(Stream);
-    LibAVCodec.av_packet_unref(Packet);
-  }
-  for (unsigned I = 0; I < Input->nb_streams; ++I)
-    if (Decoders[I]) {
-      LibAVCodec.avcodec_send_packet(Decoders[I], nullptr);
-      Drain(int(I));
-      LibAVCodec.avcodec_free_context(&Decoders[I]);
-    }
-  LibAVUtil.av_frame_free(&Frame);
-  LibAVCodec.av_packet_free(&Packet);
-  LibAVFormat.avformat_close_input(&Input);
+  });
   return Result;
 }
 
