@@ -62,11 +62,8 @@ bool TskSkinMenuButton::MenuKey(TMessage& Message) {
       }
       return true;
     }
-    if (Message.WParam == VK_RETURN && !FMenuTracked && OnClick) {
-      const std::weak_ptr<bool> Life = LifeToken();
-      OnClick(this);
-      return Life.expired();
-    }
+    // Enter clicked the button when it went down already; a second click on its release would run the
+    // command twice for one key press.
     return false;
   default: return false;
   }

@@ -99,6 +99,14 @@ TEST_F(MenuButtonTest, SpaceOpensAtItsKeyDownOrClicksAtItsReleaseInTrackButtonMo
   EXPECT_FALSE(Button->Down());
 }
 
+TEST_F(MenuButtonTest, EnterClicksAFocusedMenuButtonOnce) {
+  auto* Button = NewButton<TskSkinMenuButton>();
+  Button->SetFocus();
+  Display->KeyDown(VK_RETURN);
+  Display->KeyUp(VK_RETURN);
+  EXPECT_EQ(Take(), (AppLog { "Click" }));
+}
+
 TEST_F(MenuButtonTest, InTrackButtonModeOnlyTheDropDownPartOpensTheMenu) {
   TskSkinModelBuilder Skin(Model);
   const int Picture = Skin.AddPicture(100, 60);
