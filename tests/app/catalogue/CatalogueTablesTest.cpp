@@ -19,6 +19,18 @@ std::map<int, std::string_view> ReachableFormats() {
   return Formats;
 }
 
+/// A parameter row's columns joined by "|", in the table's order.
+String Columns(const FormatParameters& Row) {
+  String Text;
+  for (std::string_view Column : { Row.Extension, Row.VideoCodec, Row.AudioCodec, Row.AudioChannels, Row.VideoTag,
+                                   Row.FileExt, Row.FrameSize })
+    Text += String(Column) + "|";
+  Text += std::to_string(Row.VideoBitrate) + "|" + String(Row.FrameRate) + "|" + std::to_string(Row.AudioBitrate) + "|";
+  for (std::string_view Column : { Row.AudioSampleRate, Row.FrameAspectRatio, Row.TargetType, Row.NormType })
+    Text += String(Column) + "|";
+  return Text + (Row.DisableVideo ? "audio only" : "video");
+}
+
 const std::set<int> AudioOnlyKeys { 100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 608, 1102, 1103 };
 
 TEST(CatalogueTables, CategoriesAndTheirFormatGroups) {
@@ -265,6 +277,24 @@ TEST(CatalogueTables, ParametersOfKnownFormats) {
   EXPECT_EQ(Xbox.Extension, ".mp4");
   EXPECT_EQ(Xbox.FileExt, ".mp4");
   EXPECT_EQ(Xbox.VideoCodec, "msmpeg4v1");
+}
+
+TEST(CatalogueTables, WholeRowsAtBothEndsAndOddSpots) {
+  const std::pair<int, std::string_view> Rows[] = {
+    { 1706, ".wmv|wmv2|wmav2|2||.wmv|1280*720|1600000|30|128000|48000||||video" },
+    { 1003, ".mp4|libx264|libfaac|2||.mp4|320*240|1200000|25|128000|44100||||video" },
+    { 2000, ".vob||libfaac|2||.vob|1280*720|1200000|29.97|128000|48000||||video" },
+    { 1310, ".mpg|||||||-1000||-1000|||vcd|PAL|video" },
+    { 600, ".3gp|mpeg4|libopencore_amrnb|1||.3gp|176*144|128000|12|10200|8000||||video" },
+    { 608, ".amr||libopencore_amrnb|1||.amr||-1||7400|8000||||audio only" },
+    { 1103, ".swf||libmp3lame|2||||-1||128000|22050||||audio only" },
+    { 9, ".3gp|mpeg4|libfaac|1||.3gp|176*144|128000|12|12000|8000|4:3|||video" },
+    { 112, ".amr||libopencore_amrnb|1||.amr||-1||7400|8000||||audio only" },
+  };
+  for (const auto& [Key, Expected] : Rows)
+    EXPECT_EQ(Columns(*FindFormatParameters(Key)), Expected) << Key;
+  EXPECT_EQ(FormatParameterTable().front().FormatKey, 1700);
+  EXPECT_EQ(FormatParameterTable().back().FormatKey, 112);
 }
 
 TEST(CatalogueTables, RuleColumnsAtTheirExceptions) {
