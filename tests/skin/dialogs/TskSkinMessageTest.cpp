@@ -3,7 +3,10 @@
 #include <functional>
 
 #include "platform/ui/toolkit/TCustomImageList.h"
+#include "platform/ui/toolkit/ShortCuts.h"
 #include "platform/ui/toolkit/TImage.h"
+#include "platform/ui/toolkit/TMainMenu.h"
+#include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/winsys/VirtualKeys.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinCheckRadioBox.h"
@@ -331,6 +334,52 @@ TEST_F(SkinMessageTest, AMessageTooWideForTheScreenWrapsAndTheBoxGrowsDownwards)
     EXPECT_GE(ButtonOf("OK")->Top(), Label->Top() + Label->Height()) << "the row is below the text";
   });
   Message->MessageDlg2(Long, "提示", mtInformation, { mbOK }, 0);
+}
+
+TEST_F(SkinMessageTest, TheBoxHasAFrameOfItsOwnWithTheComponentsSkinsAndAlphaAndIsFreedAfterwards) {
+  TskSkinData Frames { nullptr }, Controls { nullptr };
+  Message->SetSkinData(&Frames);
+  Message->SetCtrlSkinData(&Controls);
+  Message->SetAlphaBlend(true);
+  Message->SetAlphaBlendAnimation(true);
+  Message->SetAlphaBlendValue(150);
+  WhileOpen([&] {
+    const TskSkinForm* Frame = Box()->BSF;
+    EXPECT_EQ(Frame->Owner(), Box());
+    EXPECT_EQ(Frame->SkinData(), &Frames);
+    EXPECT_EQ(Frame->MenusSkinData(), &Controls);
+    EXPECT_TRUE(Frame->BorderIcons().Empty());
+    EXPECT_TRUE(Frame->AlphaBlend());
+    EXPECT_TRUE(Frame->AlphaBlendAnimation());
+    EXPECT_EQ(Frame->AlphaBlendValue(), 150);
+    EXPECT_EQ(Box()->Owner(), App.get());
+    EXPECT_EQ(Box()->BorderStyle(), bsDialog);
+    EXPECT_TRUE(Box()->KeyPreview());
+  });
+  Message->MessageDlg("?", mtInformation, { mbOK }, 0);
+  EXPECT_EQ(Screen->FormCount(), 0) << "the box is freed before the call returns";
+}
+
+TEST_F(SkinMessageTest, AMenuCommandsMessageBoxAnswersKeysOnceTheMenuClosed) {
+  TForm* Main = nullptr;
+  App->CreateForm(Main);
+  auto* Frame = new TskSkinForm(Main);
+  auto* Menu = new TMainMenu(Main);
+  auto* Item = new TMenuItem(Menu);
+  Item->SetShortCut(ShortCut(VK_DELETE, {}));
+  int Result = -1;
+  Item->OnClick = [&](TObject*) {
+    Later([this] { Display->Key(VK_ESCAPE); });
+    Result = Message->MessageDlg2("请先选择您需要删除的项目！", "提示", mtInformation, { mbOK }, 0);
+  };
+  Menu->Items()->Add(Item);
+  Frame->SetMainMenu(Menu);
+  Main->Show();
+  Frame->SkinMenuOpen();
+  SendMessage(Main->Handle(), WM_LBUTTONDOWN, 0, 0);  // closes the menu
+  Display->Key(VK_DELETE);
+  EXPECT_EQ(Result, mrOk);
+  EXPECT_FALSE(Frame->InMenu);
 }
 
 }  // namespace
