@@ -9,7 +9,9 @@
 #include "platform/ui/toolkit/FormTypes.h"
 
 /// The buttons a message box can show, in the order the row shows them from left to right.
-enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp, mbClose };
+enum TMsgDlgBtn {
+  mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp, mbClose
+};
 using TMsgDlgButtons = TSet<TMsgDlgBtn>;
 
 /// The kind of a message: its icon and its caption.

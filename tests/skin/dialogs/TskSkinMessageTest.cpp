@@ -32,7 +32,9 @@ protected:
   /// The box open now.
   static TskMessageForm* Box() { return dynamic_cast<TskMessageForm*>(Screen->ActiveForm()); }
   /// The box's button of a kind's name; null when it shows none.
-  static TskSkinButton* ButtonOf(const String& Name) { return dynamic_cast<TskSkinButton*>(Box()->FindComponent(Name)); }
+  static TskSkinButton* ButtonOf(const String& Name) {
+    return dynamic_cast<TskSkinButton*>(Box()->FindComponent(Name));
+  }
   static TImage* ImageOf() { return dynamic_cast<TImage*>(Box()->FindComponent("Image")); }
 
   /// Runs Inspect on the open box, then ends it with Finish (the box's modal result unless Finish closed it).
