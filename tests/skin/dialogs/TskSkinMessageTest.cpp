@@ -1,6 +1,7 @@
 // The skinned message box: its buttons and their keys and results, its layout, texts from the string
 // table, the show-again box, icons and pictures, placement and help.
 #include <functional>
+#include <memory>
 
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/toolkit/ShortCuts.h"
@@ -360,6 +361,13 @@ TEST_F(SkinMessageTest, TheBoxHasAFrameOfItsOwnWithTheComponentsSkinsAndAlphaAnd
   });
   Message->MessageDlg("?", mtInformation, { mbOK }, 0);
   EXPECT_EQ(Screen->FormCount(), 0) << "the box is freed before the call returns";
+
+  auto Shared = std::make_unique<TskSkinData>(nullptr);
+  Message->SetSkinData(Shared.get());
+  Message->SetCtrlSkinData(Shared.get());
+  Shared.reset();
+  EXPECT_EQ(Message->SkinData(), nullptr) << "a freed model is forgotten";
+  EXPECT_EQ(Message->CtrlSkinData(), nullptr);
 }
 
 TEST_F(SkinMessageTest, AMenuCommandsMessageBoxAnswersKeysOnceTheMenuClosed) {
