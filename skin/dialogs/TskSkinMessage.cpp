@@ -362,8 +362,9 @@ void TskSkinMessage::AddButtons(TskMessageForm* Form, const TRequest& Request, i
     Button->SetCaption(ButtonCaption(Kind));
     Button->SetModalResult(Kind.Result);
     if (Kind.Kind == DefaultKind) {
+      // Enter must answer the default button, so it holds the focus whichever button comes first.
       Button->SetDefault(true);
-      if (Request.DefaultButton) Form->SetActiveControl(Button);
+      Form->SetActiveControl(Button);
     }
     if (Kind.Kind == Cancel) Button->SetCancel(true);
     Button->SetDefaultHeight(BtnHeight);
