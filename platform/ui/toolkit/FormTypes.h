@@ -50,6 +50,7 @@ constexpr TModalResult mrNo = 7;
 constexpr TModalResult mrAll = 8;
 constexpr TModalResult mrNoToAll = 9;
 constexpr TModalResult mrYesToAll = 10;
+constexpr TModalResult mrClose = 11;
 
 /// A key message as shortcut handlers see it: the virtual key and the key data of WM_KEYDOWN or
 /// WM_SYSKEYDOWN (bit 29: Alt held).
