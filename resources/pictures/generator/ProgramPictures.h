@@ -1,7 +1,7 @@
 #pragma once
 // The pictures of the program's resource table, drawn by our own code: the slider's default ruler and
-// thumb bitmaps, the drive and folder bitmaps, the file dialogs' tool-button pictures, the program icon
-// and the system's standard icons.
+// thumb bitmaps, the drive and folder bitmaps, the file dialogs' tool-button pictures, the program icon,
+// the system's standard icons and the converter window's pictures (ConverterPictures.h).
 #include <vector>
 
 #include "platform/base/Types.h"
