@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <numbers>
 
 #include "platform/base/TMemoryStream.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/IcoCodec.h"
 #include "platform/gdi/Icons.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TIcon.h"

@@ -15,6 +15,6 @@ struct TProgramPicture {
 
 /// Every picture of the resource table, drawn now; the same sources always give the same bytes.
 std::vector<TProgramPicture> DrawProgramPictures();
-/// Writes a PNG sheet showing each picture at its own size and four times enlarged, over light, dark and
-/// checkered backgrounds, for a person to review the look.
+/// Writes a PNG sheet showing each picture at its own size and, up to 64 pixels, enlarged, over light, dark
+/// and checkered backgrounds, for a person to review the look.
 void WriteProgramPictureSheet(const String& FileName);
