@@ -7,6 +7,7 @@
 #include "platform/display/HeadlessPresenter.h"
 #include "platform/base/TStrings.h"
 #include "platform/gdi/TBitmap.h"
+#include "platform/gdi/EmbeddedResources.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/toolkit/TPanel.h"
@@ -537,10 +538,10 @@ void AddBars(TskControlsGallery& Gallery, TCustomImageList* Icons) {
       B->SetUseSkinSize(false);
       B->SetBounds(4 + i * 62, 0, 58, 30);
       B->SetCaption(Captions[i]);
-      B->SetImageList(Icons);
       B->SetImageIndex(i % 2);
       B->SetFlat(true);
     }
+    T->SetImages(Icons);
   });
   Gallery.AddRow("工具栏", Bar, { { "正常", nullptr } });
   auto Scrolling = Maker<TskSkinToolBar>(Gallery, [](TskSkinToolBar* T) {
@@ -662,4 +663,108 @@ void AddViewRows(TskControlsGallery& Gallery) {
   AddJobLists(Gallery);
   AddTrees(Gallery);
   AddPageControls(Gallery);
+}
+
+namespace {
+
+/// A PNG list of Size pictures filled from the program's pictures Names; shared by the cells drawing it.
+std::shared_ptr<TskPngImageList> ProgramList(int Size, const std::vector<String>& Names) {
+  auto List = std::make_shared<TskPngImageList>(nullptr);
+  List->SetPngWidth(Size);
+  List->SetPngHeight(Size);
+  AddResourcePngs(List.get(), Names);
+  return List;
+}
+
+/// A borderless paint panel of the size W x H that Paint draws on, enabled or not as the panel is.
+TskControlsGallery::TMake PaintedPanel(TskControlsGallery& Gallery, int W, int H,
+                                       std::function<void(TCanvas*, bool Enabled)> Paint) {
+  return Maker<TskSkinPaintPanel>(Gallery, [W, H, Paint](TskSkinPaintPanel* P) {
+    P->SetBounds(0, 0, W, H);
+    P->SetBorderStyle(TskSkinBorderStyle::bvNone);
+    P->OnPanelPaint = [Paint, P](TCanvas* C, const TRect&) { Paint(C, P->Enabled()); };
+  });
+}
+
+void AddCategoryPictures(TskControlsGallery& Gallery) {
+  auto Categories = ProgramList(36, { "CAT00_VIDEO", "CAT01_AUDIO", "CAT02_HD", "CAT03_TV", "CAT04_CAMCORDER",
+                                      "CAT05_FILMREEL", "CAT06_PHONE", "CAT07_TOUCHPLAYER", "CAT08_GAMEPAD",
+                                      "CAT09_MEDIAPLAYER", "CAT10_MP4", "CAT11_FLASH", "CAT12_WEB", "CAT13_MPG",
+                                      "CAT14_MOV", "CAT15_AVI", "CAT16_MKV", "CAT17_WMV", "CAT18_ASF", "CAT19_RM",
+                                      "CAT20_VOB", "CAT21_HEADPHONES", "CAT22_AUDIOCD", "CAT23_MICROPHONE" });
+  auto Sheet = PaintedPanel(Gallery, 12 * 40 + 4, 2 * 40 + 4, [Categories](TCanvas* C, bool Enabled) {
+    for (int i = 0; i < Categories->Count(); ++i) Categories->Draw(C, 4 + i % 12 * 40, 4 + i / 12 * 40, i, Enabled);
+  });
+  Gallery.AddRow("类别图片（24 幅）", Sheet, { { "正常", nullptr }, { "禁用（半透明）", Disabled() } });
+}
+
+void AddButtonPictures(TskControlsGallery& Gallery) {
+  auto Large = ProgramList(32, { "FORMAT_VIDEO", "FORMAT_VIDEO_ALT", "FORMAT_AUDIO", "TOOL_ADD", "TOOL_REMOVE",
+                                 "TOOL_CLEAR", "TOOL_OPTIONS", "BATCH_START", "BATCH_STOP", "BATCH_PAUSE",
+                                 "BATCH_RESUME" });
+  auto Small = ProgramList(16, { "PREVIEW_PLAY", "PREVIEW_PAUSE", "PREVIEW_STOP", "PREVIEW_MUTE", "PREVIEW_UNMUTE",
+                                 "PREVIEW_SNAPSHOT", "PREVIEW_SETTINGS", "RENAME" });
+  auto Sheet = PaintedPanel(Gallery, 11 * 38 + 4, 64, [Large, Small](TCanvas* C, bool Enabled) {
+    for (int i = 0; i < Large->Count(); ++i) Large->Draw(C, 4 + i * 38, 4, i, Enabled);
+    for (int i = 0; i < Small->Count(); ++i) Small->Draw(C, 4 + i * 26, 44, i, Enabled);
+  });
+  Gallery.AddRow("格式与按钮图标", Sheet, { { "正常", nullptr }, { "禁用（半透明）", Disabled() } });
+}
+
+/// The preview panel as the window shows it (dark, with the placeholder), the about box's picture and
+/// the job list's cover at half its size.
+void AddScenePictures(TskControlsGallery& Gallery) {
+  auto Pictures = std::make_shared<std::vector<TskPngImage>>(3);
+  const char* Names[] = { "PREVIEW_PLACEHOLDER", "ABOUT_PICTURE", "LIST_COVER" };
+  for (int i = 0; i < 3; ++i) LoadFromResourceName((*Pictures)[i], Names[i]);
+  auto Preview = PaintedPanel(Gallery, 210 + 12 + 87, 135, [Pictures](TCanvas* C, bool) {
+    C->Brush()->SetColor(clBtnText);
+    C->FillRect(Rect(0, 0, 210, 135));
+    C->Draw(67, 33, &(*Pictures)[0]);
+    C->Draw(222, 0, &(*Pictures)[1]);
+  });
+  Gallery.AddRow("预览占位与关于图片", Preview, { { "正常", nullptr } });
+  auto Cover = PaintedPanel(Gallery, 284, 113, [Pictures](TCanvas* C, bool) { C->StretchDraw(Rect(0, 0, 284, 113), &(*Pictures)[2]); });
+  Gallery.AddRow("列表封面（缩小）", Cover, { { "正常", nullptr } });
+}
+
+/// The converter's tool bar: flat speed buttons with captions under their images from the bar's list.
+void AddPictureToolBar(TskControlsGallery& Gallery) {
+  auto Tools = ProgramList(32, { "TOOL_ADD", "TOOL_REMOVE", "TOOL_CLEAR", "TOOL_OPTIONS" });
+  auto Bar = Maker<TskSkinToolBar>(Gallery, [Tools](TskSkinToolBar* T) {
+    T->SetBounds(0, 0, 290, 69);
+    const char* Captions[] = { "添加", "删除", "清空", "选项" };
+    for (int i = 0; i < 4; ++i) {
+      auto* B = new TskSkinSpeedButton(T);
+      B->SetParent(T);
+      B->SetUseSkinSize(false);
+      B->SetBounds(8 + i * 68, 2, 64, 64);
+      B->SetCaption(Captions[i]);
+      B->SetLayout(blGlyphTop);
+      B->SetImageIndex(i);
+    }
+    T->SetImages(Tools.get());
+    T->SetFlat(true);
+  });
+  auto Button = [](int Index) {
+    return [Index](TControl* C) {
+      const TRect R = static_cast<TWinControl*>(C)->Controls(Index)->BoundsRect();
+      return TPoint { (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2 };
+    };
+  };
+  Gallery.AddRow("带图像的工具栏", Bar,
+                 { { "正常", nullptr },
+                   { "悬停“删除”", Settled(Pointer(Button(1))) },
+                   { "按下“清空”", Settled(Pointer(Button(2), true)) },
+                   { "禁用“选项”",
+                     [](TControl* C, HeadlessPresenter&) { static_cast<TWinControl*>(C)->Controls(3)->SetEnabled(false); } } });
+}
+
+}  // namespace
+
+void AddPictureRows(TskControlsGallery& Gallery) {
+  AddCategoryPictures(Gallery);
+  AddButtonPictures(Gallery);
+  AddScenePictures(Gallery);
+  AddPictureToolBar(Gallery);
 }

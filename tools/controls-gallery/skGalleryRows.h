@@ -15,3 +15,7 @@ void AddPanelRows(TskControlsGallery& Gallery);
 /// The converter's job list (a report list view with its external bars), a tree and a page control with
 /// overflowing tabs and close buttons.
 void AddViewRows(TskControlsGallery& Gallery);
+
+/// The converter's pictures from the program's resources in PNG image lists, enabled and disabled, and its
+/// tool bar drawing its buttons' images from the bar's list.
+void AddPictureRows(TskControlsGallery& Gallery);
