@@ -70,8 +70,7 @@ public:
   void SetShellTreeView(TskCustomShellTreeView* Value);
   /// The folder watcher while AutoRefresh is on; null otherwise.
   TskShellChangeNotifier* Notifier() const { return FNotifier.get(); }
-  /// The clicked column and the direction of the last column sort (-1: none yet).
-  int SortColumn() const { return FSortColumn; }
+  /// The direction of the last column sort.
   bool SortDescending() const { return FSortDirection; }
 
   TAddFolderEvent OnAddFolder;

@@ -267,8 +267,8 @@ void TskCustomShellTreeView::Refresh(TTreeNode* Node) {
   TItemIDListPtr selected = Selected() ? CopyItemIDList(FolderOf(Selected())->AbsoluteID()) : nullptr;
   TskHourGlass busy;
   Items()->BeginUpdate();
-  TTreeNode* fresh = Items()->InsertObject(
-      Node, folder->DisplayName(), new TskShellFolder(FolderOf(Node->Parent()), folder->RelativeID(), folder->ShellFolderRef()));
+  auto* copy = new TskShellFolder(FolderOf(Node->Parent()), folder->RelativeID(), folder->ShellFolderRef());
+  TTreeNode* fresh = Items()->InsertObject(Node, folder->DisplayName(), copy);
   PopulateNode(fresh);
   if (ShowsShellImages()) SetShellIcons(fresh, FolderOf(fresh)->AbsoluteID());
   fresh->SetHasChildren(fresh->Count() > 0 || FolderOf(fresh)->SubFolders());

@@ -26,8 +26,6 @@ public:
   /// nothing raises EInvalidPath "Error setting path: \"Value\"".
   void SetPath(const String& Value);
   TskShellFolder* SelectedFolder() const;
-  /// The root object; null until the root is read.
-  TskShellFolder* RootFolder() const { return FRootFolder.get(); }
   /// Reads Node's subtree again, keeping its expanded folders, the selection and the top row.
   void Refresh(TTreeNode* Node);
   /// Selects Computer and expands it.

@@ -9,7 +9,14 @@
 
 class TskShellChangeThread;
 
-enum TNotifyFilter { nfFileNameChange, nfDirNameChange, nfAttributeChange, nfSizeChange, nfWriteChange, nfSecurityChange };
+enum TNotifyFilter {
+  nfFileNameChange,
+  nfDirNameChange,
+  nfAttributeChange,
+  nfSizeChange,
+  nfWriteChange,
+  nfSecurityChange
+};
 using TNotifyFilters = TSet<TNotifyFilter>;
 
 /// The change-notification flags of a filter set: 0x1, 0x2, 0x4, 0x8, 0x10 for the first five members,

@@ -29,7 +29,8 @@ void TskShellChangeThread::SetDirectoryOptions(const String& Directory, bool Wat
   std::weak_ptr<TShared> shared = FShared;
   FWatcher = std::make_unique<TFolderWatcher>(Directory, WatchSubTree, NotifyOptionFlags, [shared, generation] {
     // On the watching thread: the shared state lives as long as a hand-over needs it.
-    if (std::shared_ptr<TShared> state = shared.lock()) Synchronize([state, generation] { HandOver(state, generation); });
+    if (std::shared_ptr<TShared> state = shared.lock())
+      Synchronize([state, generation] { HandOver(state, generation); });
   });
 }
 

@@ -61,7 +61,6 @@ public:
   void LoadColumnDetails(TskShellFolder* RootFolder, HWND ViewHandle, int ColumnCount);
   /// The detail text of Column (1-based); raises before LoadColumnDetails; empty past the texts read.
   String DetailText(int Column) const;
-  int DetailCount() const { return int(FDetails.size()); }
   /// The item's find data; raises EInvalidPath "Unable to retrieve folder details for …" when the item has
   /// none (no file-system path, or nothing there).
   TFindData ReadFindData() const;

@@ -44,7 +44,15 @@ using TRoot = String;
 enum TShellObjectType { otFolders, otNonFolders, otHidden };
 using TShellObjectTypes = TSet<TShellObjectType>;
 
-enum TskShellFolderCapability { fcCanCopy, fcCanDelete, fcCanLink, fcCanMove, fcCanRename, fcDropTarget, fcHasPropSheet };
+enum TskShellFolderCapability {
+  fcCanCopy,
+  fcCanDelete,
+  fcCanLink,
+  fcCanMove,
+  fcCanRename,
+  fcDropTarget,
+  fcHasPropSheet
+};
 using TskShellFolderCapabilities = TSet<TskShellFolderCapability>;
 
 enum TskShellFolderProperty {

@@ -159,12 +159,9 @@ TEST_F(ShellListViewTest, RefreshKeepsTheIndexAndFreesTheOldRootOnce) {
   MakeList();
   const int last = List->EntryCount() - 1;
   List->SetItemIndex(last);
-  TskShellFolder* before = List->RootFolder();
-  List->Refresh();
+  List->Refresh();  // frees the root object once; a second free would show under ASan
   EXPECT_EQ(List->ItemIndex(), last);
-  EXPECT_NE(List->RootFolder(), nullptr);
   EXPECT_EQ(List->Path(), Dir.Path());
-  static_cast<void>(before);  // freed once by Refresh; a second free would show under ASan
   List->SetItemIndex(0);
   ASSERT_EQ(rmdir((Dir / "New Folder").c_str()), 0);
   List->Refresh();
