@@ -14,8 +14,15 @@ namespace {
 
 class ShellListViewTest : public ShellViewTest {
 protected:
+  /// A file list whose search is open to the tests.
+  class TSearchableList : public TskSkinFileListView {
+  public:
+    using TskSkinFileListView::TskSkinFileListView;
+    using TskSkinFileListView::OwnerDataFind;
+  };
+
   TskSkinFileListView* MakeList(TViewStyle Style = vsReport) {
-    List = Add<TskSkinFileListView>(Bounds(10, 10, 370, 260));
+    List = Add<TSearchableList>(Bounds(10, 10, 370, 260));
     List->SetViewStyle(Style);
     List->SetRoot(Dir.Path());
     Display->PumpUntilIdle();
@@ -223,10 +230,7 @@ TEST_F(ShellListViewTest, SelectedFilesComeInListOrderWithoutFolders) {
 TEST_F(ShellListViewTest, IncrementalSearchWrapsOnlyWhenAsked) {
   MakeList();
   List->SetMask("*.avi");
-  struct Probe : TskSkinFileListView {
-    using TskSkinFileListView::OwnerDataFind;
-  };
-  auto* probe = static_cast<Probe*>(List);
+  auto* probe = static_cast<TSearchableList*>(List);
   EXPECT_EQ(probe->OwnerDataFind(ifPartialString, "ne", {}, nullptr, 0, sdAll, false), 1) << "New Folder";
   EXPECT_EQ(probe->OwnerDataFind(ifPartialString, "a", {}, nullptr, 1, sdAll, false), -1);
   EXPECT_EQ(probe->OwnerDataFind(ifPartialString, "a", {}, nullptr, 1, sdAll, true), 0);
