@@ -5,6 +5,8 @@
 #include "platform/base/FileUtils.h"
 #include "platform/ui/winsys/Ui.h"
 #include "platform/base/TStringList.h"
+#include "platform/shell/PopupMenuCalls.h"
+#include "platform/shell/TShellContextMenu.h"
 #include "platform/shell/ShellNamespace.h"
 #include "skin/dialogs/TskCustomShellListView.h"
 #include "skin/dialogs/TskShellChangeNotifier.h"
@@ -253,6 +255,25 @@ TEST_F(ShellListViewTest, AutoRefreshWatchesTheShownFolder) {
   EXPECT_TRUE(WaitServing(shown, 3000));
   List->SetAutoRefresh(false);
   EXPECT_FALSE(List->Notifier());
+}
+
+TEST_F(ShellListViewTest, ItsContextMenuRenamesAnEntryInPlace) {
+  MakeList();
+  const std::vector<String> names = Names();
+  List->SetItemIndex(int(std::find(names.begin(), names.end(), "z.txt") - names.begin()));
+  SetPopupMenuTracker([](HMENU, UINT, TPoint, HWND) -> UINT { return TShellContextMenu::vRename + 1; });
+  const TRect R = List->Items()->Item(List->ItemIndex())->DisplayRect(drLabel);
+  ClickAt(List, R.Left + 4, R.Top + 4, PointerButton::Right);
+  Display->PumpUntilIdle();
+  SetPopupMenuTracker(nullptr);
+  ASSERT_TRUE(List->IsEditing());
+  Display->TypeText("说明.txt");
+  Display->Key(VK_RETURN);
+  Display->PumpUntilIdle();
+  EXPECT_TRUE(FileExists(Dir / "说明.txt"));
+  EXPECT_FALSE(FileExists(Dir / "z.txt"));
+  const std::vector<String> after = Names();
+  EXPECT_NE(std::find(after.begin(), after.end(), "说明.txt"), after.end());
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 
 #include "platform/base/FileUtils.h"
+#include "platform/shell/PopupMenuCalls.h"
+#include "platform/shell/TShellContextMenu.h"
 #include "skin/dialogs/TskCustomShellListView.h"
 #include "skin/dialogs/TskCustomShellTreeView.h"
 #include "tests/skin/dialogs/ShellViewFixture.h"
@@ -131,6 +133,27 @@ TEST_F(ShellTreeViewTest, RefusedFoldersAreDroppedAndABadRootRebuildsTheOldOne) 
   EXPECT_EQ(Tree->Root(), Dir.Path());
   ASSERT_TRUE(Tree->Items()->GetFirstNode());
   EXPECT_EQ(Tree->Items()->GetFirstNode()->Text(), ExtractFileName(Dir.Path())) << "the old root was rebuilt";
+}
+
+TEST_F(ShellTreeViewTest, ARightClickSelectsTheNodeAndItsMenuRenamesInPlace) {
+  MakeTree(Dir.Path());
+  TTreeNode* target = ChildNamed(Tree->Items()->GetFirstNode(), "only-files");
+  std::vector<String> offered;
+  SetPopupMenuTracker([&](HMENU Menu, UINT, TPoint, HWND) -> UINT {
+    offered.push_back(Tree->Selected()->Text());
+    return TShellContextMenu::vRename + 1;  // commands are numbered from 1
+  });
+  const TRect R = target->DisplayRect(true);
+  ClickAt(Tree, R.Left + 3, R.Top + 3, PointerButton::Right);
+  Display->PumpUntilIdle();
+  SetPopupMenuTracker(nullptr);
+  EXPECT_EQ(offered, (std::vector<String> { "only-files" })) << "selected before the menu opened";
+  EXPECT_TRUE(Tree->IsEditing()) << "rename comes back to the tree as in-place editing";
+  Display->TypeText("改名");
+  Display->Key(VK_RETURN);
+  Display->PumpUntilIdle();
+  EXPECT_TRUE(DirectoryExists(Dir / "改名"));
+  EXPECT_TRUE(ChildNamed(Tree->Items()->GetFirstNode(), "改名")) << "the parent node was read again";
 }
 
 }  // namespace
