@@ -242,7 +242,7 @@ public:
   std::vector<String> Log;
 };
 
-class ShellContextMenuTest : public AppTest {
+class ShellCommandSinkTest : public AppTest {
 protected:
   void SetUp() override {
     AppTest::SetUp();
@@ -283,7 +283,7 @@ protected:
   bool Active { false };
 };
 
-TEST_F(ShellContextMenuTest, TheControlTakesRenameAndOpenRunsInTheItemsFolder) {
+TEST_F(ShellCommandSinkTest, TheControlTakesRenameAndOpenRunsInTheItemsFolder) {
   Choose(TShellContextMenu::vRename);
   InvokeShellContextMenu(Control, Item.get(), 5, 6);
   EXPECT_EQ(ShownAt, Control->ClientToScreen({ 5, 6 }));
