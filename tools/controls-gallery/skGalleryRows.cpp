@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "platform/display/HeadlessPresenter.h"
@@ -27,6 +29,8 @@
 #include "skin/controls/TskSkinPanel.h"
 #include "skin/controls/TskSkinSlider.h"
 #include "skin/controls/TskSkinSplitter.h"
+#include "skin/dialogs/TskCustomShellListView.h"
+#include "skin/dialogs/TskCustomShellTreeView.h"
 #include "skin/controls/TskSkinStatusBar.h"
 #include "skin/controls/TskSkinStdLabel.h"
 #include "skin/controls/TskSkinTextLabel.h"
@@ -659,10 +663,83 @@ void AddPanelRows(TskControlsGallery& Gallery) {
   AddPngList(Gallery);
 }
 
+/// A folder of Chinese, long and plain names for the shell views, removed when the gallery ends.
+class TShellSample {
+public:
+  TShellSample() {
+    String pattern = (std::filesystem::temp_directory_path() / "zorvik-gallery.XXXXXX").string();
+    FPath = ::mkdtemp(pattern.data());
+    for (const char* folder : { "视频", "视频/旅行", "视频/旅行/二〇二六 春节", "音乐", "图片", "文档" })
+      std::filesystem::create_directory(FPath + "/" + folder);
+    const std::pair<const char*, size_t> files[] = { { "旅行.mp4", 182000 }, { "会议记录.avi", 1200 },
+                                                    { "生日聚会 全场.mov", 88000 }, { "猫.flv", 9000 },
+                                                    { "readme.txt", 300 } };
+    for (const auto& [name, size] : files) std::ofstream(FPath + "/" + name) << String(size, 'x');
+  }
+  ~TShellSample() {
+    std::error_code ignored;
+    std::filesystem::remove_all(FPath, ignored);
+  }
+  const String& Path() const { return FPath; }
+
+private:
+  String FPath;
+};
+
+void AddShellViews(TskControlsGallery& Gallery) {
+  const TShellSample Sample;
+  auto MakeTree = [&Gallery, &Sample](TWinControl* Parent) -> TControl* {
+    TPanel* Holder = ViewHolder(Parent, 220, 170);
+    TskSkinScrollBar* VBar = DockedBar(Gallery, Holder, sbVertical, alRight);
+    auto* Tree = new TskSkinDirTreeView(Holder);
+    Tree->SetAlign(alClient);
+    Tree->SetParent(Holder);
+    Tree->SetRoot(Sample.Path());
+    Tree->SetPath(Sample.Path() + "/视频/旅行/二〇二六 春节");
+    Tree->SetSkinData(Gallery.Skin());
+    Tree->SetVScrollBar(VBar);
+    return Holder;
+  };
+  auto Tree = [](bool DrawSkin) -> TEnter {
+    return [=](TControl* Control, HeadlessPresenter&) {
+      auto* Tree = static_cast<TskSkinDirTreeView*>(static_cast<TWinControl*>(Control)->Controls(1));
+      Tree->SetDrawSkin(DrawSkin);
+      Tree->SetFocus();
+    };
+  };
+  Gallery.AddRow("文件夹树", MakeTree, { { "原生绘制", Tree(false) }, { "皮肤绘制", Tree(true) } });
+
+  auto MakeList = [&Gallery, &Sample](TWinControl* Parent) -> TControl* {
+    TPanel* Holder = ViewHolder(Parent, 440, 170);
+    TskSkinScrollBar* VBar = DockedBar(Gallery, Holder, sbVertical, alRight);
+    TskSkinScrollBar* HBar = DockedBar(Gallery, Holder, sbHorizontal, alBottom);
+    auto* List = new TskSkinFileListView(Holder);
+    List->SetAlign(alClient);
+    List->SetParent(Holder);
+    List->SetViewStyle(vsReport);
+    List->SetRowSelect(true);
+    List->SetRoot(Sample.Path());
+    List->SetSkinData(Gallery.Skin());
+    List->SetVScrollBar(VBar);
+    List->SetHScrollBar(HBar);
+    return Holder;
+  };
+  auto List = [](bool DrawSkin) -> TEnter {
+    return [=](TControl* Control, HeadlessPresenter&) {
+      auto* List = static_cast<TskSkinFileListView*>(static_cast<TWinControl*>(Control)->Controls(2));
+      List->SetDrawSkin(DrawSkin);
+      List->SetItemIndex(5);
+      List->SetFocus();
+    };
+  };
+  Gallery.AddRow("文件列表", MakeList, { { "原生绘制", List(false) }, { "皮肤绘制", List(true) } });
+}
+
 void AddViewRows(TskControlsGallery& Gallery) {
   AddJobLists(Gallery);
   AddTrees(Gallery);
   AddPageControls(Gallery);
+  AddShellViews(Gallery);
 }
 
 namespace {
