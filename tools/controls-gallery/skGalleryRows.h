@@ -15,3 +15,6 @@ void AddPanelRows(TskControlsGallery& Gallery);
 /// The converter's job list (a report list view with its external bars), a tree and a page control with
 /// overflowing tabs and close buttons.
 void AddViewRows(TskControlsGallery& Gallery);
+
+/// Combo boxes and list boxes (plain and with a caption) in their states, with Chinese items.
+void AddBoxRows(TskControlsGallery& Gallery);
