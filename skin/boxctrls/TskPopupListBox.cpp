@@ -3,6 +3,7 @@
 #include "platform/base/Clock.h"
 #include "platform/gdi/Capabilities.h"
 #include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/winsys/MessageLoop.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/boxctrls/TskSkinCustomComboBox.h"
 #include "skin/core/skUtils.h"
@@ -59,11 +60,13 @@ void TskPopupListBox::Show(TPoint Origin) {
   if (Layered && Combo->AlphaBlend() && Combo->AlphaBlendAnimation()) FadeIn(Combo->AlphaBlendValue());
 }
 
-// Pumps messages between steps: a handler may hide or free the list meanwhile, which ends the fade.
+// Serves messages between the steps, so a handler may hide or free the list meanwhile, which ends the fade.
+// Between steps the loop waits on the clock instead of spinning.
 void TskPopupListBox::FadeIn(Byte Target) {
   const std::weak_ptr<bool> Alive = FAlive;
+  const auto Gone = [&] { return Alive.expired() || !Visible(); };
   Application->ProcessMessages();
-  if (Alive.expired() || !Visible()) return;
+  if (Gone()) return;
   const int Step = Target / 15 == 0 ? 1 : Target / 15;
   int Alpha = 0;
   Int64 Last = CurrentClock().Now() - FadeStepInterval - 1;
@@ -72,13 +75,12 @@ void TskPopupListBox::FadeIn(Byte Target) {
       Last = CurrentClock().Now();
       Alpha = std::min(Alpha + Step, int(Target));
       SetWindowAlpha(Handle(), Byte(Alpha));
-      Application->ProcessMessages();
-      if (Alive.expired() || !Visible()) return;
     } else {
-      CurrentClock().SleepFor(1);
+      WaitForWorkUntil(Last + FadeStepInterval + 1);
     }
+    Application->ProcessMessages();
+    if (Gone()) return;
   }
-  FOldAlphaBlendValue = Target;
 }
 
 void TskPopupListBox::Hide() {

@@ -47,6 +47,10 @@ TColor TskSkinCustomComboBox::DisabledFontColor() {
 void TskSkinCustomComboBox::CreateControlDefaultImage(TBitmap* B) {
   CalcRects();
   TCanvas* C = B->Canvas();
+  if (FToolButtonStyle) {
+    DrawDefaultToolButton(C, nullptr);
+    return;
+  }
   C->Brush()->SetColor(FDefaultColor);
   C->FillRect(Rect(0, 0, FWidth, FHeight));
   C->Brush()->SetColor(clBtnShadow);
@@ -93,7 +97,7 @@ void TskSkinCustomComboBox::DrawItem(TCanvas* C, int Index, int W, int H, TRect 
     OnComboBoxDrawItem(C, Index, W, H, TextRect, CBItem.State);
     return;
   }
-  if (FIndex != -1 && Focused() && ShowFocus) DrawDotFrame(C, Rect(0, 0, W, H));
+  if (FIndex != -1 && !FToolButtonStyle && Focused() && ShowFocus) DrawDotFrame(C, Rect(0, 0, W, H));
   if (TCustomImageList* Images = FListBox->Images()) {
     const int Image = FListBox->ImageIndex() >= 0 ? FListBox->ImageIndex() : Index;
     if (Image < Images->Count())
@@ -117,6 +121,21 @@ void TskSkinCustomComboBox::CreateControlSkinImage(TBitmap* B) {
     CreateControlDefaultImage(B);
     return;
   }
+  if (FToolButtonStyle) {
+    DrawSkinToolButton(B, nullptr);
+    return;
+  }
+  DrawSkinBackground(B);
+  if (FUseSkinSize) {
+    DrawStateButton(B->Canvas());
+    DrawStripItem(B);
+  } else {
+    DrawSeparateButton(B->Canvas());
+    DrawStretchItem(B);
+  }
+}
+
+void TskSkinCustomComboBox::DrawSkinBackground(TBitmap* B) {
   const bool Hot = !IsEmptyRect(ActiveSkinRect) && (FMouseIn || Focused());
   if (FUseSkinSize) {
     if (Hot)
@@ -124,18 +143,45 @@ void TskSkinCustomComboBox::CreateControlSkinImage(TBitmap* B) {
                             StretchEffect);
     else
       TskSkinCustomControl::CreateControlSkinImage(B);
-  } else {
-    const TRect Cl = Rect(ClRect.Left + 3, ClRect.Top + 1, ClRect.Right - 3, ClRect.Bottom - 1);
-    B->SetSize(FWidth, FHeight);
-    ComposeStretchedSkinImage(B, Picture, Hot ? ActiveSkinRect : SkinRect, Cl, true);
+    return;
   }
-  TCanvas* C = B->Canvas();
+  const TRect Cl = Rect(ClRect.Left + 3, ClRect.Top + 1, ClRect.Right - 3, ClRect.Bottom - 1);
+  B->SetSize(FWidth, FHeight);
+  ComposeStretchedSkinImage(B, Picture, Hot ? ActiveSkinRect : SkinRect, Cl, true);
+}
+
+// With UseSkinSize the normal button is part of the background; the other states are pictures of their own.
+void TskSkinCustomComboBox::DrawStateButton(TCanvas* C) {
   const TRect& State = !Enabled() && !IsEmptyRect(UnEnabledButtonRect) ? UnEnabledButtonRect
                        : Button.MouseIn && Button.Down                 ? DownButtonRect
                        : Button.MouseIn                                ? ActiveButtonRect
                                                                        : TRect {};
   if (!IsEmptyRect(State)) C->CopyRect(Button.R, Picture->Canvas(), State);
-  DrawStripItem(B);
+}
+
+bool TskSkinCustomComboBox::ItemHot() const {
+  return FMouseIn && !IsEmptyRect(ActiveItemRect) && !IsEmptyRect(ActiveSkinRect);
+}
+
+void TskSkinCustomComboBox::SetItemFont(TCanvas* C, bool WithDisabledColour) {
+  if (UseSkinFont()) {
+    C->Font()->SetName(FontName);
+    C->Font()->SetStyle(FontStyle);
+    C->Font()->SetHeight(FontHeight);
+  } else {
+    C->Font()->Assign(DefaultFont());
+  }
+  C->Font()->SetCharset(CurrentCharset());
+  C->Font()->SetColor(WithDisabledColour && !Enabled() ? DisabledFontColor()
+                      : Focused()                      ? FocusFontColor
+                      : FMouseIn && !IsEmptyRect(ActiveSkinRect) ? ActiveFontColor
+                                                                  : FontColor);
+}
+
+TRect TskSkinCustomComboBox::SkinItemTextRect(int W) const {
+  TRect TextRect = ItemTextRect;
+  TextRect.Right += W - (IsEmptyRect(SItemRect) ? ClRect.Width() : SItemRect.Width());
+  return TextRect;
 }
 
 // The item area: the record's item picture for the state as a strip of the area's width, the item on it.
@@ -144,35 +190,48 @@ void TskSkinCustomComboBox::DrawStripItem(TBitmap* B) {
   if (W <= 0) return;
   const int H = SItemRect.Height() ? SItemRect.Height() : FocusItemRect.Height() ? FocusItemRect.Height() : W;
   const bool Focus = Focused();
-  const bool Hot = FMouseIn && !IsEmptyRect(ActiveItemRect) && !IsEmptyRect(ActiveSkinRect);
   TBitmap Item;
   Item.SetSize(W, H);
-  const TRect& Piece = Focus ? FocusItemRect : Hot ? ActiveItemRect : SItemRect;
+  const TRect& Piece = Focus ? FocusItemRect : ItemHot() ? ActiveItemRect : SItemRect;
   if (IsEmptyRect(Piece))
     Item.Canvas()->CopyRect(Rect(0, 0, W, H), B->Canvas(), Bounds(CBItem.R.Left, CBItem.R.Top, W, H));
   else
     ComposeHorzStripImage(ItemLeftOffset, ItemRightOffset, &Item, Picture, Piece, W, H,
                           Focus ? FocusItemStretchEffect : ItemStretchEffect);
-  TRect TextRect = ItemTextRect;
-  TextRect.Right += W - (IsEmptyRect(SItemRect) ? ClRect.Width() : SItemRect.Width());
-  if (!FUseSkinSize) TextRect.Bottom += FHeight - SkinRect.Height();
-  TCanvas* IC = Item.Canvas();
-  if (UseSkinFont()) {
-    IC->Font()->SetName(FontName);
-    IC->Font()->SetStyle(FontStyle);
-    IC->Font()->SetHeight(FontHeight);
-  } else {
-    IC->Font()->Assign(DefaultFont());
-  }
-  IC->Font()->SetCharset(CurrentCharset());
-  IC->Font()->SetColor(!Enabled() ? DisabledFontColor()
-                       : Focus    ? FocusFontColor
-                       : FMouseIn && !IsEmptyRect(ActiveSkinRect) ? ActiveFontColor
-                                                                   : FontColor);
-  CBItem.State = Focus ? TOwnerDrawState { odFocused } : TOwnerDrawState {};
-  IC->Brush()->SetStyle(bsClear);
-  DrawItem(IC, ShownItem(), W, H, TextRect);
+  DrawItemOn(Item, SkinItemTextRect(W), true);
   B->Canvas()->Draw(CBItem.R.Left, CBItem.R.Top, &Item);
+}
+
+// The item picture for the state stretched to the item area; a narrower or lower picture than SItemRect
+// keeps its text area's right edge and top where SItemRect has them.
+void TskSkinCustomComboBox::DrawStretchItem(TBitmap* B) {
+  const int W = CBItem.R.Width(), H = CBItem.R.Height();
+  if (W <= 0 || H <= 0) return;
+  const bool Focus = Focused();
+  TBitmap Item;
+  Item.SetSize(W, H);
+  const TRect& Piece = Focus ? FocusItemRect : ItemHot() ? ActiveItemRect : SItemRect;
+  if (IsEmptyRect(Piece)) {
+    Item.Canvas()->CopyRect(Rect(0, 0, W, H), B->Canvas(), CBItem.R);
+  } else {
+    TRect Cl = Focus ? Rect(ItemTextRect.Left + 1, ItemTextRect.Top + 1, ItemTextRect.Right - 1, ItemTextRect.Bottom - 1)
+                     : ItemTextRect;
+    Cl.Right -= SItemRect.Width() - Piece.Width();
+    Cl.Top -= SItemRect.Height() - Piece.Height();
+    ComposeStretchedSkinImage(&Item, Picture, Piece, Cl, true);
+  }
+  TRect TextRect = SkinItemTextRect(W);
+  TextRect.Bottom += FHeight - SkinRect.Height();
+  DrawItemOn(Item, TextRect, false);
+  B->Canvas()->Draw(CBItem.R.Left, CBItem.R.Top, &Item);
+}
+
+void TskSkinCustomComboBox::DrawItemOn(TBitmap& Item, const TRect& TextRect, bool WithDisabledColour) {
+  TCanvas* IC = Item.Canvas();
+  SetItemFont(IC, WithDisabledColour);
+  CBItem.State = Focused() ? TOwnerDrawState { odFocused } : TOwnerDrawState {};
+  IC->Brush()->SetStyle(bsClear);
+  DrawItem(IC, ShownItem(), Item.Width(), Item.Height(), TextRect);
 }
 
 // Drawn from AText alone: Text stays as it is and no event fires.
@@ -182,6 +241,14 @@ void TskSkinCustomComboBox::PaintSkinTo(TCanvas* C, int X, int Y, const String& 
   TBitmap B;
   B.SetSize(FWidth, FHeight);
   TCanvas* BC = B.Canvas();
+  if (FToolButtonStyle) {
+    if (FIndex == -1 || !Picture)
+      DrawDefaultToolButton(BC, &AText);
+    else
+      DrawSkinToolButton(&B, &AText);
+    C->Draw(X, Y, &B);
+    return;
+  }
   if (FIndex == -1 || !Picture) {
     BC->Brush()->SetColor(FDefaultColor);
     BC->FillRect(Rect(0, 0, FWidth, FHeight));
@@ -190,11 +257,14 @@ void TskSkinCustomComboBox::PaintSkinTo(TCanvas* C, int X, int Y, const String& 
     DrawDefaultButton(BC);
     BC->Font()->Assign(DefaultFont());
   } else {
-    if (FUseSkinSize)
-      TskSkinCustomControl::CreateControlSkinImage(&B);
-    else
+    if (FUseSkinSize) {
+      DrawSkinBackground(&B);
+      DrawStateButton(BC);
+    } else {
       ComposeStretchedSkinImage(&B, Picture, SkinRect,
                                 Rect(ClRect.Left + 3, ClRect.Top + 1, ClRect.Right - 3, ClRect.Bottom - 1), true);
+      DrawSeparateButton(BC);
+    }
     BC->Font()->SetName(FontName);
     BC->Font()->SetStyle(FontStyle);
     BC->Font()->SetHeight(FontHeight);

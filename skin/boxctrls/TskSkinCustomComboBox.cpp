@@ -74,6 +74,16 @@ void TskSkinCustomComboBox::SetDropDownCount(int Value) {
   if (Value >= 1) FDropDownCount = Value;
 }
 
+void TskSkinCustomComboBox::SetToolButtonStyle(bool Value) {
+  if (FToolButtonStyle == Value) return;
+  FToolButtonStyle = Value;
+  if (Value) {
+    FStyle = skcbFixedStyle;
+    FUseSkinSize = false;
+  }
+  Repaint();
+}
+
 void TskSkinCustomComboBox::SetDefaultColor(TColor Value) {
   FDefaultColor = Value;
   if (FIndex == -1) Invalidate();
@@ -111,7 +121,7 @@ void TskSkinCustomComboBox::GetSkinData() {
 }
 
 void TskSkinCustomComboBox::CalcRects() {
-  if (FIndex == -1) {
+  if (FIndex == -1 || FToolButtonStyle) {
     Button.R = Rect(FWidth - BuiltInButtonWidth, 0, FWidth, FHeight);
     CBItem.R = Rect(2, 2, Button.R.Left - 1, FHeight - 2);
     return;
@@ -170,6 +180,7 @@ void TskSkinCustomComboBox::DropDown() {
     FListBox->SetItemIndex(0);
   }
   FDropDown = true;
+  if (FToolButtonStyle) Repaint();
   FListBox->SetTopIndex(FListBox->ItemIndex());
   FListBox->SetSkinData(SkinData());
   FListBox->Show(P);
@@ -202,7 +213,7 @@ void TskSkinCustomComboBox::MouseDown(TMouseButton AButton, TShiftState Shift, i
   TskSkinCustomControl::MouseDown(AButton, Shift, X, Y);
   if (!Focused() && CanFocus()) SetFocus();
   if (AButton != mbLeft) return;
-  if (Button.MouseIn || (FStyle == skcbFixedStyle && CBItem.R.Contains({ X, Y }))) {
+  if (Button.MouseIn || FToolButtonStyle || (FStyle == skcbFixedStyle && CBItem.R.Contains({ X, Y }))) {
     Button.Down = true;
     Repaint();
     if (!IsPopupVisible()) {
@@ -430,7 +441,7 @@ void TskSkinCustomComboBox::Dispatch(TMessage& Message) {
       Button.MouseIn = false;
       Repaint();
     }
-    if (FIndex != -1 && !IsEmptyRect(ActiveSkinRect)) Invalidate();
+    if ((FIndex != -1 && !IsEmptyRect(ActiveSkinRect)) || FToolButtonStyle) Invalidate();
     return;
   case CM_ENABLEDCHANGED:
     TskSkinCustomControl::Dispatch(Message);

@@ -18,11 +18,14 @@
 // while the list is open.
 //
 // Record "combobox" (kind "combobox"); without one a framed face with a built-in button.
+#include <initializer_list>
+
 #include "platform/base/TStrings.h"
 #include "skin/boxctrls/TskDrawSkinItemEvent.h"
 #include "skin/controls/TskCBButtonX.h"
 #include "skin/controls/TskSkinCustomControl.h"
 
+class TskDataSkinButtonControl;
 class TskPopupListBox;
 
 enum TskSkinCustomComboBoxStyle { skcbEditStyle, skcbFixedStyle };
@@ -62,6 +65,10 @@ public:
   Byte AlphaBlendValue() const { return FAlphaBlendValue; }
   void SetAlphaBlendValue(Byte Value) { FAlphaBlendValue = Value; }
   TskSkinCustomComboBoxStyle Style() const { return FStyle; }
+  /// A flat button face showing the item with a drop-down arrow, pressed anywhere to open.
+  bool ToolButtonStyle() const { return FToolButtonStyle; }
+  /// On a change: stored; True also selects the fixed style and turns UseSkinSize off; then Repaint.
+  void SetToolButtonStyle(bool Value);
   TskPopupListBox* ListBox() const { return FListBox; }
 
   /// Opens the list (nothing without items).
@@ -133,6 +140,7 @@ protected:
   bool FLBDown { false };
   bool FMouseIn { false };
   bool FDropDown { false };
+  bool FToolButtonStyle { false };
   int FOldItemIndex { -1 };
 
 private:
@@ -141,7 +149,33 @@ private:
   int ShownItem() const;
   void DrawDefaultButton(TCanvas* C);
   void DrawDefaultItem(TCanvas* C);
+  /// The face's background from the record for the state (a strip with UseSkinSize, else stretched).
+  void DrawSkinBackground(TBitmap* B);
+  /// With UseSkinSize: the button's picture for a state other than normal.
+  void DrawStateButton(TCanvas* C);
+  /// The hover look of the item: the pointer is over the control and the record has hover pictures.
+  bool ItemHot() const;
+  /// ItemTextRect for an item area W wide.
+  TRect SkinItemTextRect(int W) const;
+  /// Draws the shown item on Item (holding its background) into TextRect in the item font.
+  void DrawItemOn(TBitmap& Item, const TRect& TextRect, bool WithDisabledColour);
   void DrawStripItem(TBitmap* B);
+  /// The item area without UseSkinSize: the record's item picture for the state stretched to the area.
+  void DrawStretchItem(TBitmap* B);
+  /// The item's font (skin or DefaultFont) and its colour for the state into C.
+  void SetItemFont(TCanvas* C, bool WithDisabledColour);
+  // ---- Button-record looks (TskSkinComboBoxButtonLooks.cpp) ----
+  /// The first of Names the model holds as a button record; null for none.
+  const TskDataSkinButtonControl* ButtonRecord(std::initializer_list<const char*> Names);
+  /// Without UseSkinSize: "combobutton", "editbutton" or "resizebutton" on Button.R with an arrow or marker.
+  void DrawSeparateButton(TCanvas* C);
+  /// The tool-button looks with AText, or the shown item when AText is null.
+  void DrawDefaultToolButton(TCanvas* C, const String* AText);
+  void DrawSkinToolButton(TBitmap* B, const String* AText);
+  /// Marker M of the combo box's picture, transparent in Key, centred in R.
+  void DrawMarker(TCanvas* C, const TRect& R, const TRect& M, TColor Key);
+  /// Hot in the tool-button looks: the pointer is over the control or it has the focus.
+  bool ToolButtonHot();
   void DrawItem(TCanvas* C, int Index, int W, int H, TRect TextRect);
   void DrawItemText(TCanvas* C, const String& Text, const TRect& TextRect);
   TColor DisabledFontColor();

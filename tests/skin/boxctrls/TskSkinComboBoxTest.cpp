@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/base/MainThread.h"
+#include "platform/gdi/Capabilities.h"
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/boxctrls/TskPopupListBox.h"
 #include "skin/boxctrls/TskSkinComboBox.h"
@@ -236,6 +239,61 @@ TEST_F(ComboBoxTest, WheelStepsClosedAndOnlyHighlightsOpen) {
   Combo->DropDown();
   Combo->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, Word(-WHEEL_DELTA)), 0);
   EXPECT_EQ(Combo->ItemIndex(), 3);
+  EXPECT_TRUE(Take().empty());
+}
+
+/// Records the alphas applied to one window through the platform's layered-window call.
+class AlphaRecorder {
+public:
+  explicit AlphaRecorder(HWND Wnd) : FLayered(PlatformCapabilities().SetLayeredWindowAttributes) {
+    PlatformCapabilities().SetLayeredWindowAttributes = [this, Wnd](HWND W, TColor Key, Byte Alpha, Cardinal Flags) {
+      if (W == Wnd) {
+        Alphas.push_back(Alpha);
+        if (OnAlpha) OnAlpha(Alpha);
+      }
+      return FLayered(W, Key, Alpha, Flags);
+    };
+  }
+  ~AlphaRecorder() { PlatformCapabilities().SetLayeredWindowAttributes = FLayered; }
+
+  std::vector<int> Alphas;
+  std::function<void(int)> OnAlpha;
+
+private:
+  std::function<bool(HWND, TColor, Byte, Cardinal)> FLayered;
+};
+
+TEST_F(ComboBoxTest, FadeInStepsToTheAlphaValueEachTimeTheListOpens) {
+  auto* Combo = NewCombo(5);
+  Combo->SetAlphaBlend(true);
+  Combo->SetAlphaBlendAnimation(true);
+  Combo->SetAlphaBlendValue(200);
+  AlphaRecorder Recorder(Combo->ListBox()->Handle());
+  std::vector<int> Expected { 0 };
+  for (int Alpha = 13; Alpha <= 195; Alpha += 13) Expected.push_back(Alpha);
+  Expected.push_back(200);
+  Combo->DropDown();
+  EXPECT_EQ(Recorder.Alphas, Expected);
+  Combo->CloseUp(false);
+  Recorder.Alphas.clear();
+  Combo->DropDown();
+  EXPECT_EQ(Recorder.Alphas, Expected) << "a second opening starts from transparent again";
+}
+
+TEST_F(ComboBoxTest, AHandlerThatFreesTheComboDuringTheFadeEndsIt) {
+  auto* Combo = NewCombo(5);
+  Combo->SetAlphaBlend(true);
+  Combo->SetAlphaBlendAnimation(true);
+  Combo->SetAlphaBlendValue(200);
+  AlphaRecorder Recorder(Combo->ListBox()->Handle());
+  Recorder.OnAlpha = [&](int Alpha) {
+    if (Alpha == 26) Queue([&] { delete std::exchange(Combo, nullptr); });
+  };
+  Press(Combo, 60, 10);
+  EXPECT_EQ(Combo, nullptr);
+  EXPECT_EQ(Recorder.Alphas, (std::vector<int> { 0, 13, 26 }));
+  Release(Form, 70, 20);
+  Display->PumpUntilIdle();
   EXPECT_TRUE(Take().empty());
 }
 
