@@ -94,6 +94,10 @@ void TskListBox::Dispatch(TMessage& Message) {
     if (Width() > 0 && Height() > 0) PaintBackgroundDC(HDC(Message.WParam));
     Message.Result = 1;
     return;
+  case WM_PAINT:
+    // Every row and the space below them from the skin, not the native list's own painting.
+    PaintHandler(Message);
+    return;
   case CN_DRAWITEM: {
     const auto* Draw = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
     DrawItemTo(Draw->hDC, int(Draw->itemID), Draw->rcItem, TOwnerDrawState::FromBits(Draw->itemState & 0xFFFF));

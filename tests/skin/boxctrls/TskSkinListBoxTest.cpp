@@ -6,7 +6,11 @@
 #include "skin/boxctrls/skBoxMessages.h"
 #include "skin/boxctrls/skTabStops.h"
 #include "skin/controls/TskSkinScrollBar.h"
+#include "skin/controls/skBuiltInLook.h"
+#include "skin/core/skDataSkinListControls.h"
+#include "tests/skin/boxctrls/BoxSkin.h"
 #include "tests/skin/controls/SkinControlFixture.h"
+#include "tests/skin/support/TskSkinModelBuilder.h"
 
 namespace {
 
@@ -119,6 +123,92 @@ TEST_F(ListBoxTest, SelectedRowsAreHighlightedAndAnEmptySkinClientFillsWithWindo
   Display->PumpUntilIdle();
   EXPECT_EQ(Display->PixelAt(Inner.X + Row.Right - 3, Inner.Y + Row.Top + 2), ColorToRGB(clHighlight));
   EXPECT_EQ(Display->PixelAt(Inner.X + 10, Inner.Y + List->ListBox->Height() - 3), ColorToRGB(clWindow));
+}
+
+class SkinnedListBoxTest : public ListBoxTest {
+protected:
+  void SetUp() override {
+    ListBoxTest::SetUp();
+    BuildBoxSkin(Model);
+  }
+  /// The colour at the right end of row Row of the inner list (no text reaches there).
+  TColor RowColour(TskSkinListBox* List, int Row) {
+    const TRect R = List->ListBox->ItemRect(Row);
+    return Shown(List->ListBox, R.Right - 3, R.Top + R.Height() - 2);
+  }
+};
+
+TEST_F(SkinnedListBoxTest, RowsShowTheirRecordPicturesAndTheClientPictureIsTiledBelow) {
+  auto* List = NewList(5);
+  List->SetSkinData(&Model);
+  List->SetItemIndex(1);
+  EXPECT_EQ(List->ListBox->ItemHeight(), 16) << "rows as high as the item picture";
+  EXPECT_EQ(Shown(List, 0, 0), BoxSkin::ListFrame);
+  EXPECT_EQ(RowColour(List, 0), BoxSkin::Row);
+  EXPECT_EQ(RowColour(List, 1), BoxSkin::RowSelected);
+  EXPECT_EQ(Shown(List->ListBox, 50, List->ListBox->Height() - 3), BoxSkin::ListClient);
+  List->ListBox->SetFocus();
+  EXPECT_EQ(RowColour(List, 1), BoxSkin::RowFocused);
+  EXPECT_EQ(RowColour(List, 2), BoxSkin::Row);
+}
+
+TEST_F(SkinnedListBoxTest, WithoutSkinItemHeightTheItemPicturesStretchToTheRows) {
+  auto* List = NewList(5);
+  List->SetUseSkinItemHeight(false);
+  List->SetSkinData(&Model);
+  List->SetItemIndex(1);
+  ASSERT_EQ(List->ListBox->ItemHeight(), 20);
+  EXPECT_EQ(RowColour(List, 0), BoxSkin::Row);
+  EXPECT_EQ(RowColour(List, 1), BoxSkin::RowSelected);
+}
+
+TEST_F(SkinnedListBoxTest, AnEmptyClientPictureFillsTheBackgroundWithTheWindowColour) {
+  FindSkinRecord<TskDataSkinListBox>(Model, "listbox")->ClRect = Rect(2, 2, 2, 58);
+  auto* List = NewList(2);
+  List->SetSkinData(&Model);
+  ASSERT_GT(List->ListBox->Width(), 0);
+  EXPECT_EQ(Shown(List->ListBox, 50, List->ListBox->Height() - 3), ColorToRGB(clWindow));
+  EXPECT_EQ(RowColour(List, 0), BoxSkin::Row) << "rows still come from their pictures";
+}
+
+TEST_F(ListBoxTest, LongItemsGetOnlyAHorizontalBarThatScrollsByDrawingOffsetAndGoesWithTheItems) {
+  auto* List = NewList(0);
+  List->SetHorizontalExtent(true);
+  for (int I = 0; I < 3; ++I) List->Items()->Add("一行很长很长很长很长很长的文字，比列表宽得多 " + std::to_string(I));
+  Display->PumpUntilIdle();
+  ASSERT_NE(List->HScrollBar, nullptr);
+  EXPECT_EQ(List->ScrollBar, nullptr);
+  EXPECT_LE(List->ListBox->BoundsRect().Bottom, List->HScrollBar->Top()) << "the list ends above the bar";
+  EXPECT_EQ(List->HScrollBar->Max(), List->GetItemWidth(2, List->ListBox->Canvas()));
+  const int Step = List->HScrollBar->SmallChange();
+  ASSERT_GT(Step, 0);
+  List->ListBox->SetFocus();
+  Display->Key(VK_RIGHT);
+  Display->Key(VK_RIGHT);
+  EXPECT_EQ(List->ListBox->HorizontalExtentValue(), 2 * Step);
+  const TPoint P = At(List->ListBox, 20, 20);
+  Display->Wheel(WHEEL_DELTA, P.X, P.Y);
+  EXPECT_EQ(List->ListBox->HorizontalExtentValue(), Step);
+  EXPECT_EQ(List->ItemIndex(), -1) << "the keys scroll, they do not select";
+  List->Clear();
+  Display->PumpUntilIdle();
+  EXPECT_EQ(List->HScrollBar, nullptr);
+  EXPECT_EQ(List->ListBox->HorizontalExtentValue(), 0);
+  EXPECT_EQ(List->ListBox->BoundsRect().Bottom, List->Height() - 2);
+}
+
+TEST_F(ListBoxTest, ACaptionButtonLosesItsHotLookWhenThePointerLeavesTheControl) {
+  auto* List = NewList(3);
+  List->SetDefaultCaptionHeight(10);
+  List->SetCaptionMode(true);
+  const int A = 7;
+  const TPoint Check = { List->Width() - 3 * A - 2 + 1, 3 };
+  EXPECT_EQ(Shown(List, Check.X, Check.Y), ColorToRGB(clBtnShadow));
+  MoveTo(List, Check.X, Check.Y);
+  EXPECT_EQ(Shown(List, Check.X, Check.Y), BuiltInHotColor);
+  EXPECT_NE(Shown(List, List->Width() - 3 * A - 4, 4), BuiltInHotColor) << "the buttons are 7 wide";
+  MoveTo(List, Check.X, 300);
+  EXPECT_EQ(Shown(List, Check.X, Check.Y), ColorToRGB(clBtnShadow));
 }
 
 }  // namespace
