@@ -170,16 +170,20 @@ void TskListBox::PaintClientTile(TCanvas* Canvas, int X, int Y, int W, int H) {
     return;
   }
   const TRect Source = Bounds(Owner->SkinRect.Left + Cl.Left, Owner->SkinRect.Top + Cl.Top, TW, TH);
-  TBitmap B;
-  B.SetSize(W, H);
-  for (int Col = 0; Col <= W / TW; ++Col)
-    for (int Row = 0; Row <= H / TH; ++Row) {
-      const int CW = std::min(TW, W - Col * TW), CH = std::min(TH, H - Row * TH);
-      if (CW > 0 && CH > 0)
-        B.Canvas()->CopyRect(Bounds(Col * TW, Row * TH, CW, CH), Owner->Picture->Canvas(),
-                             Bounds(Source.Left, Source.Top, CW, CH));
-    }
-  Canvas->Draw(X, Y, &B);
+  const TTileKey Key { Owner->Picture, Source, W, H };
+  if (!FTile || !(FTileKey == Key)) {
+    FTile = std::make_unique<TBitmap>();
+    FTile->SetSize(W, H);
+    for (int Col = 0; Col <= W / TW; ++Col)
+      for (int Row = 0; Row <= H / TH; ++Row) {
+        const int CW = std::min(TW, W - Col * TW), CH = std::min(TH, H - Row * TH);
+        if (CW > 0 && CH > 0)
+          FTile->Canvas()->CopyRect(Bounds(Col * TW, Row * TH, CW, CH), Owner->Picture->Canvas(),
+                                    Bounds(Source.Left, Source.Top, CW, CH));
+      }
+    FTileKey = Key;
+  }
+  Canvas->Draw(X, Y, FTile.get());
 }
 
 void TskListBox::PaintBackgroundDC(HDC DC) {
@@ -235,7 +239,8 @@ void TskListBox::PaintWindow(HDC DC) {
 
 void TskListBox::DrawItemTo(HDC DC, int Index, const TRect& R, TOwnerDrawState State) {
   if (Index < 0 || Index >= Count() || !SkinListBox || R.Width() <= 0) return;
-  TBitmap B;
+  // One scratch bitmap serves every row: each painter sets everything it draws with.
+  TBitmap& B = FRowBitmap;
   B.SetSize(R.Width(), R.Height());
   if (SkinListBox->FIndex == -1) {
     DrawDefaultItem(&B, Index, State);
@@ -265,6 +270,7 @@ void TskListBox::DrawDefaultItem(TBitmap* B, int Index, TOwnerDrawState State) {
   C->Font()->SetHeight(Font()->Height());
   C->Font()->SetCharset(CharsetOf(SkinListBox));
   const bool Sel = State.Contains(odSelected);
+  C->Brush()->SetStyle(bsSolid);
   C->Brush()->SetColor(Sel ? clHighlight : clWindow);
   C->Font()->SetColor(Sel ? clHighlightText : Font()->Color());
   C->FillRect(Rect(0, 0, B->Width(), B->Height()));

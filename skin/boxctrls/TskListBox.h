@@ -8,9 +8,11 @@
 // (every scroll repaints with an erase). The wheel scrolls one row a message, by the list's own scroll
 // message. Each row is drawn into a bitmap of its own and copied in one step; the background is the
 // skin's client picture tiled, clWindow without skin or when that picture is empty.
+#include <memory>
+
+#include "platform/gdi/TBitmap.h"
 #include "platform/ui/toolkit/TListBox.h"
 
-class TBitmap;
 class TskSkinCustomListBox;
 
 /// The inner list of a skinned list box; see the file comment.
@@ -26,8 +28,10 @@ public:
   void SetHorizontalExtentValue(int Value);
 
   /// Covers W x H at (X, Y) of Canvas with the owner's skin client picture tiled from the top-left;
-  /// clWindow when the picture part is empty.
+  /// clWindow when the picture part is empty. The tiled image is kept for the next call of the same size.
   void PaintClientTile(TCanvas* Canvas, int X, int Y, int W, int H);
+  /// Forgets the kept tiled image (the skin's pictures changed).
+  void ForgetTile() { FTile.reset(); }
   /// The whole background (a fresh skin lookup first): clWindow without skin, else PaintClientTile.
   void PaintBackgroundDC(HDC DC);
   /// Draws item Index with State into R of DC by the painter the owner's skin calls for.
@@ -66,4 +70,15 @@ private:
   void Wheel(int Delta);
 
   int FHorizontalExtentValue { 0 };
+  /// What the kept tiled image was made from: every scroll erases the whole list, so it is reused often.
+  struct TTileKey {
+    const TBitmap* Picture { nullptr };
+    TRect Source;
+    int W { 0 };
+    int H { 0 };
+    bool operator==(const TTileKey&) const = default;
+  };
+  TTileKey FTileKey;
+  TBitmap FRowBitmap;
+  std::unique_ptr<TBitmap> FTile;
 };

@@ -461,6 +461,7 @@ void TskSkinCustomListBox::ChangeSkinData() {
   CalcRects();
   FStopUpDateHScrollBar = false;
   UpDateScrollBar();
+  ListBox->ForgetTile();
   ListBox->Repaint();
 }
 
