@@ -6,6 +6,7 @@
 
 #include "platform/base/MainThread.h"
 #include "platform/gdi/Capabilities.h"
+#include "platform/ui/toolkit/TButton.h"
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/boxctrls/TskPopupListBox.h"
 #include "skin/boxctrls/TskSkinComboBox.h"
@@ -295,6 +296,31 @@ TEST_F(ComboBoxTest, AHandlerThatFreesTheComboDuringTheFadeEndsIt) {
   Release(Form, 70, 20);
   Display->PumpUntilIdle();
   EXPECT_TRUE(Take().empty());
+}
+
+TEST_F(ComboBoxTest, EnterOnAnOpenComboPressesTheFormsDefaultButtonInsteadOfPicking) {
+  auto* Combo = NewCombo(5);
+  auto* Ok = Add<TButton>(Rect(200, 200, 280, 225));
+  Ok->SetDefault(true);
+  Ok->OnClick = [this](TObject*) { Log.push_back("Ok.Click"); };
+  auto* Cancel = Add<TButton>(Rect(290, 200, 370, 225));
+  Cancel->SetCancel(true);
+  Cancel->OnClick = [this](TObject*) { Log.push_back("Cancel.Click"); };
+  Combo->SetFocus();
+  Combo->SetItemIndex(1);
+  Display->Key(VK_DOWN, { VK_MENU });
+  ASSERT_TRUE(Combo->IsPopupVisible());
+  const TPoint Row = RowAt(Combo, 3);
+  Display->MoveTo(Row.X, Row.Y);
+  Take();
+  Display->Key(VK_RETURN);
+  EXPECT_EQ(Take(), (Events { "Ok.Click" })) << "the dialog key goes to the form before the combo's key table";
+  Display->Key(VK_ESCAPE);
+  EXPECT_EQ(Take(), (Events { "Cancel.Click" }));
+  Cancel->SetFocus();
+  EXPECT_FALSE(Combo->IsPopupVisible()) << "the focus leaving cancels the list";
+  EXPECT_EQ(Take(), (Events { "OnCloseUp" }));
+  EXPECT_EQ(Combo->ItemIndex(), 1);
 }
 
 }  // namespace
