@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
       AddPanelRows(Gallery);
       AddViewRows(Gallery);
       AddPictureRows(Gallery);
+      AddBoxRows(Gallery);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }
   } catch (const std::exception& E) {

@@ -20,6 +20,8 @@
 #include "skin/controls/TskSkinCustomTreeView.h"
 #include "skin/controls/TskSkinMenuButton.h"
 #include "skin/controls/TskSkinMenuSpeedButton.h"
+#include "skin/boxctrls/TskSkinComboBox.h"
+#include "skin/boxctrls/TskSkinListBox.h"
 #include "skin/controls/TskSkinPageControl.h"
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/controls/TskSkinSpeedButton.h"
@@ -844,4 +846,31 @@ void AddPictureRows(TskControlsGallery& Gallery) {
   AddButtonPictures(Gallery);
   AddScenePictures(Gallery);
   AddPictureToolBar(Gallery);
+}
+
+void AddBoxRows(TskControlsGallery& Gallery) {
+  auto Combo = Maker<TskSkinComboBox>(Gallery, [](TskSkinComboBox* Box) {
+    for (const char* S : { "高清 MP4 (H.264)", "标清 AVI", "手机 3GP", "音频 MP3" }) Box->Items()->Add(S);
+    Box->SetBounds(0, 0, 160, 20);
+    Box->SetItemIndex(0);
+  });
+  auto Button = [](TControl* C) { return TPoint { C->Width() - 8, C->Height() / 2 }; };
+  Gallery.AddRow("组合框", Combo,
+                 { { "正常", nullptr }, { "悬停按钮", Pointer(Button) }, { "聚焦", Focused() }, { "禁用", Disabled() } });
+  auto List = Maker<TskSkinListBox>(Gallery, [](TskSkinListBox* Box) {
+    for (int I = 1; I <= 12; ++I) Box->Items()->Add("列表项 第" + std::to_string(I) + "行");
+    Box->SetBounds(0, 0, 150, 110);
+    Box->SetItemIndex(1);
+  });
+  Gallery.AddRow("列表框", List, { { "正常", nullptr }, { "禁用", Disabled() } });
+  auto Captioned = Maker<TskSkinListBox>(Gallery, [](TskSkinListBox* Box) {
+    for (int I = 1; I <= 4; ++I) Box->Items()->Add("预设 " + std::to_string(I));
+    Box->SetCaption("输出格式");
+    Box->SetCaptionMode(true);
+    Box->SetBounds(0, 0, 150, 110);
+    Box->SetItemIndex(2);
+  });
+  Gallery.AddRow("带标题的列表框", Captioned, { { "正常", nullptr }, { "悬停向下", Pointer([](TControl* C) {
+                                                   return TPoint { C->Width() - 27, 8 };
+                                                 }) } });
 }

@@ -19,3 +19,6 @@ void AddViewRows(TskControlsGallery& Gallery);
 /// The converter's pictures from the program's resources in PNG image lists, enabled and disabled, and its
 /// tool bar drawing its buttons' images from the bar's list.
 void AddPictureRows(TskControlsGallery& Gallery);
+
+/// Combo boxes and list boxes (plain and with a caption) in their states, with Chinese items.
+void AddBoxRows(TskControlsGallery& Gallery);
