@@ -268,9 +268,14 @@ TPoint TskSkinForm::FramePoint(LPARAM Pos) const {
   return { GET_X_LPARAM(Pos) - Window.Left, GET_Y_LPARAM(Pos) - Window.Top };
 }
 
+// A caption may reach under the buttons that come before it in hit order; a point on such a button is
+// the button's, so that a press there never starts a move.
 bool TskSkinForm::IsCaptionArea(TPoint P) const {
-  for (auto& Object : ObjectList)
-    if (dynamic_cast<TskSkinCaptionObject*>(Object.get()) && Object->ObjectRect.Contains(P)) return true;
+  for (auto& Object : ObjectList) {
+    if (!Object->ObjectRect.Contains(P)) continue;
+    if (dynamic_cast<TskSkinCaptionObject*>(Object.get())) return true;
+    if (Object->Visible) return false;
+  }
   return false;
 }
 
@@ -469,8 +474,48 @@ void TskSkinForm::PaintBG(HDC DC) {
   if (!DC) return;
   TCanvas Canvas;
   Canvas.SetHandle(DC);
-  Canvas.Brush()->SetColor(FForm->Color());
-  Canvas.FillRect(FForm->ClientRect());
+  const TRect Client = FForm->ClientRect();
+  TBitmap Piece;
+  bool Stretch = false;
+  TskStretchType StretchType = skstFull;
+  if (FSkinSupport && FSD->BGPictureIndex >= 0 && FSD->BGPictureIndex < int(FSD->FActivePictures.size())) {
+    Piece.Assign(FSD->FActivePictures[size_t(FSD->BGPictureIndex)].get());
+    Stretch = FSD->StretchEffect;
+    StretchType = FSD->StretchType;
+  } else if (FSkinSupport && !IsEmptyRect(FSD->ClRect)) {
+    const TRect& Cl = FSD->ClRect;
+    Piece.SetSize(Cl.Width(), Cl.Height());
+    Piece.Canvas()->CopyRect(Rect(0, 0, Cl.Width(), Cl.Height()), FSD->FPicture->Canvas(), Cl);
+    Stretch = FSD->StretchEffect;
+    StretchType = FSD->StretchType;
+  }
+  if (Piece.Empty() || Piece.Width() <= 0 || Piece.Height() <= 0) {
+    Canvas.Brush()->SetColor(FSkinSupport ? clBtnFace : FForm->Color());
+    Canvas.FillRect(Client);
+  } else if (Stretch && !IsEmptyRect(Client)) {
+    TBitmap Strip;
+    switch (StretchType) {
+    case skstFull: Canvas.StretchDraw(Client, &Piece); break;
+    case skstHorz:
+      Strip.SetSize(Piece.Width(), FFormHeight);
+      Strip.Canvas()->StretchDraw(Rect(0, 0, Strip.Width(), Strip.Height()), &Piece);
+      for (int i = 0; i <= FFormWidth / Strip.Width(); ++i) Canvas.Draw(i * Strip.Width(), 0, &Strip);
+      break;
+    case skstVert:
+      Strip.SetSize(FFormWidth, Piece.Height());
+      Strip.Canvas()->StretchDraw(Rect(0, 0, Strip.Width(), Strip.Height()), &Piece);
+      for (int i = 0; i <= FFormHeight / Strip.Height(); ++i) Canvas.Draw(0, i * Strip.Height(), &Strip);
+      break;
+    }
+  } else {
+    for (int Y = 0; Y <= Client.Height() / Piece.Height(); ++Y)
+      for (int X = 0; X <= Client.Width() / Piece.Width(); ++X) Canvas.Draw(X * Piece.Width(), Y * Piece.Height(), &Piece);
+  }
+  if (!FLogoBitMap->Empty()) {
+    FLogoBitMap->SetTransparent(FLogoBitMapTransparent);
+    Canvas.Draw(std::max(Client.Width() / 2 - FLogoBitMap->Width() / 2, 0),
+                std::max(Client.Height() / 2 - FLogoBitMap->Height() / 2, 0), FLogoBitMap.get());
+  }
   Canvas.SetHandle(nullptr);
 }
 
