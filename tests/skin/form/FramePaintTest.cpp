@@ -1,0 +1,85 @@
+// What the frame paints: its four bands and its objects from the skin's pieces at any size, the inactive
+// look, and the built-in frame.
+#include "skin/form/TskActiveSkinObject.h"
+#include "tests/skin/form/FormFrameFixture.h"
+#include "tests/skin/support/EmbeddedSkinModels.h"
+
+namespace {
+
+using FramePaint = FormFrameTest;
+
+TColor PictureColor(TBitmap* Picture, int X, int Y) { return ColorToRGB(Picture->Canvas()->Pixels(X, Y)); }
+
+TEST_F(FramePaint, TheTestSkinsBandsAndButtonsComeFromTheirPiecesAtTwoSizes) {
+  auto Skin = LoadEmbeddedSkin(TestSkinContainer());
+  TBitmap* Picture = Skin->FPicture.get();
+  const int PW = Picture->Width(), PH = Picture->Height();
+  Main->SetBorderStyle(bsSizeable);
+  TskSkinForm* Frame = Attach(Main, Skin.get());
+  Frame->SetBorderIcons({ TskBorderIcon::biSystemMenu, TskBorderIcon::biMinimize, TskBorderIcon::biMaximize });
+  Main->Show();
+  for (TSize Size : { TSize { 400, 300 }, TSize { PW, PH } }) {
+    Main->SetBounds(100, 100, Size.cx, Size.cy);
+    const int W = Main->Width(), H = Main->Height();
+    ASSERT_EQ(W, Size.cx);
+    const TRect& Cl = Skin->ClRect;
+    EXPECT_EQ(FrameColor(Main, W / 2, 2), PictureColor(Picture, PW / 2, 2)) << "caption band above the buttons";
+    // The side bands' middles, stretched from the picture's.
+    const int Y = Cl.Top + (H - Cl.Top - (PH - Cl.Bottom)) / 2, PY = Cl.Top + Cl.Height() / 2;
+    EXPECT_EQ(FrameColor(Main, 1, Y), PictureColor(Picture, 1, PY)) << "left border";
+    EXPECT_EQ(FrameColor(Main, W - 2, Y), PictureColor(Picture, PW - 2, PY)) << "right border";
+    EXPECT_EQ(FrameColor(Main, W / 2, H - 2), PictureColor(Picture, PW / 2, PH - 2)) << "bottom border";
+    for (const char* Name : { "closebutton", "maximizebutton", "minimizebutton" }) {
+      TskActiveSkinObject* Button = Frame->ObjectList[size_t(Frame->GetIndex(Name))].get();
+      const TRect& R = Button->ObjectRect;
+      const TRect& S = Button->SkinRect;
+      EXPECT_EQ(FrameColor(Main, (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2),
+                PictureColor(Button->ActivePicture, (S.Left + S.Right) / 2, (S.Top + S.Bottom) / 2))
+          << Name << " at " << Size.cx;
+      EXPECT_EQ(FrameColor(Main, R.Left, R.Top + 3), PictureColor(Button->ActivePicture, S.Left, S.Top + 3))
+          << Name << "'s border";
+    }
+  }
+}
+
+TEST_F(FramePaint, AnInactiveFormShowsTheInactivePictureOrTheSkinsInactiveEffect) {
+  BuildFrameSkin(Model);
+  AddFrameObjects(Model);
+  Main->SetBorderStyle(bsSingle);
+  Attach(Main, &Model);
+  Main->Show();
+  EXPECT_EQ(FrameColor(Main, 250, 10), FrameCaption);
+  EXPECT_EQ(FrameColor(Main, 200, 150), FrameClient) << "the client piece behind the form";
+  TForm* Other = NewForm(Rect(600, 400, 800, 500));
+  Other->Show();
+  EXPECT_EQ(FrameColor(Main, 250, 10), FrameInactive);
+  EXPECT_EQ(FrameColor(Main, 5, 150), FrameBorder);
+  Model.AutoRenderingInActiveImage = true;
+  Model.InActiveEffect = ieGrayScale;
+  SendMessage(Main->Handle(), WM_NCPAINT, 0, 0);
+  const TColor Border = FrameColor(Main, 5, 150);
+  EXPECT_TRUE(GetRValue(Border) == GetGValue(Border) && GetGValue(Border) == GetBValue(Border)) << "grey";
+  EXPECT_NE(Border, FrameBorder);
+}
+
+TEST_F(FramePaint, TheBuiltInFrameHasItsThreeLinesAndTheCaptionInTheMiddle) {
+  Main->SetBorderStyle(bsSingle);
+  Main->SetCaption("WWWW");
+  Attach(Main, nullptr);
+  Main->Show();
+  EXPECT_EQ(FrameColor(Main, 0, 150), ColorToRGB(cl3DDkShadow));
+  EXPECT_EQ(FrameColor(Main, 1, 150), ColorToRGB(clBtnFace));
+  EXPECT_EQ(FrameColor(Main, 2, 150), ColorToRGB(clBtnFace));
+  // The text's ink lies around the caption's middle.
+  int Left = 400, Right = -1;
+  for (int X = 3; X < 397; ++X)
+    for (int Y = 4; Y < 20; ++Y)
+      if (FrameColor(Main, X, Y) == ColorToRGB(clBtnText) && X > 30 && X < 330) {
+        Left = std::min(Left, X);
+        Right = std::max(Right, X);
+      }
+  ASSERT_LT(Left, Right);
+  EXPECT_NEAR((Left + Right) / 2, 200 - 17, 12) << "centred between the system-menu button and the buttons";
+}
+
+}  // namespace
