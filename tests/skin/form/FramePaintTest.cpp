@@ -83,3 +83,50 @@ TEST_F(FramePaint, TheBuiltInFrameHasItsThreeLinesAndTheCaptionInTheMiddle) {
 }
 
 }  // namespace
+
+namespace {
+
+class CaptionText : public FormFrameTest {
+protected:
+  /// The leftmost and rightmost columns between From and To where the caption band shows the active
+  /// caption's white text; -1 when none does.
+  std::pair<int, int> Ink(int From, int To) {
+    std::pair<int, int> Found { -1, -1 };
+    for (int X = From; X < To; ++X)
+      for (int Y = 0; Y < 30; ++Y)
+        if (Display->PixelAt(Main->Left() + X, Main->Top() + Y) == clWhite) {
+          if (Found.first < 0) Found.first = X;
+          Found.second = X;
+        }
+    return Found;
+  }
+};
+
+// The fixture's caption: object (20, 0, 400, 30), text room 24 .. 300 in the window; the minimize button
+// starts at 324.
+TEST_F(CaptionText, ALongCaptionIsShortenedToItsRoomAndAlignmentPlacesAShortOne) {
+  BuildFrameSkin(Model);
+  AddFrameObjects(Model);
+  Main->SetBorderStyle(bsSingle);
+  Main->SetCaption(String(60, 'W'));
+  TskSkinForm* Frame = Attach(Main, &Model);
+  Main->Show();
+  Display->PumpUntilIdle();
+  auto [Left, Right] = Ink(20, 324);
+  EXPECT_GE(Left, 24);
+  EXPECT_LT(Right, 300) << "the shortened text and its dots fit";
+  EXPECT_GT(Right, 270) << "and fill the room";
+  Main->SetCaption("WW");
+  Display->PumpUntilIdle();
+  const auto LeftAligned = Ink(20, 324);
+  EXPECT_LT(LeftAligned.first, 30);
+  auto& Record = dynamic_cast<TskDataSkinCaption&>(*Model.ObjectList.back());
+  Record.Alignment = taRightJustify;
+  Frame->SetSkinData(&Model);
+  Display->PumpUntilIdle();
+  const auto RightAligned = Ink(20, 324);
+  EXPECT_GE(RightAligned.second, 290);
+  EXPECT_LT(RightAligned.second, 300);
+}
+
+}  // namespace
