@@ -89,7 +89,12 @@ bool TskSkinCaptionObject::AnimationTick() {
   }
   if (Active ? CurrentFrame > FrameCount : CurrentFrame <= 0) return false;
   CurrentFrame += Active ? 1 : -1;
-  Parent->DrawSkinObject(this);
+  // Past the strip the static look may be text over the frame picture alone, which only a whole frame
+  // paint shows without the last frame under it.
+  if (CurrentFrame >= 1 && CurrentFrame <= FrameCount)
+    Parent->DrawSkinObject(this);
+  else
+    Parent->UpDateFormNC();
   FIncTime = AnimateTick;
   return true;
 }

@@ -130,3 +130,43 @@ TEST_F(CaptionText, ALongCaptionIsShortenedToItsRoomAndAlignmentPlacesAShortOne)
 }
 
 }  // namespace
+
+namespace {
+
+using CaptionAnimation = FormFrameTest;
+
+// Frames of 60 x 30 side by side, 50 ms each: two ticks of the 25 ms animation timer.
+TEST_F(CaptionAnimation, ActivationPlaysTheCaptionsFramesOnceThenShowsTheActiveLook) {
+  BuildFrameSkin(Model);
+  AddFrameObjects(Model);
+  const TColor Frames[] = { RGB(10, 90, 10), RGB(10, 10, 90), RGB(90, 10, 90) };
+  auto Strip = std::make_unique<TBitmap>();
+  Strip->SetSize(180, 30);
+  for (int i = 0; i < 3; ++i) {
+    Strip->Canvas()->Brush()->SetColor(Frames[i]);
+    Strip->Canvas()->FillRect(Rect(60 * i, 0, 60 * i + 60, 30));
+  }
+  Model.FActivePictures.push_back(std::move(Strip));
+  auto& Record = dynamic_cast<TskDataSkinCaption&>(*Model.ObjectList.back());
+  Record.ActivePictureIndex = int(Model.FActivePictures.size()) - 1;
+  Record.AnimateSkinRect = Rect(0, 0, 180, 30);
+  Record.FrameCount = 3;
+  Record.AnimateInterval = 50;
+  Main->SetBorderStyle(bsSingle);
+  Attach(Main, &Model);
+  Main->Show();
+  TForm* Other = NewForm(Rect(600, 500, 700, 600));
+  Other->Show();
+  Display->Advance(500);
+  SetActiveWindow(Main->Handle());
+  std::vector<TColor> Seen;
+  for (int Tick = 0; Tick < 8; ++Tick) {
+    Seen.push_back(FrameColor(Main, 250, 28));
+    Display->Advance(25);
+  }
+  const std::vector<TColor> Expected { Frames[0], Frames[0], Frames[1], Frames[1],
+                                       Frames[2], Frames[2], FrameCaption, FrameCaption };
+  EXPECT_EQ(Seen, Expected);
+}
+
+}  // namespace
