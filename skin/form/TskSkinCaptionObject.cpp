@@ -12,13 +12,22 @@
 #include "skin/core/skComposers.h"
 #include "skin/core/skDataSkinObjects.h"
 #include "skin/core/skGlowText.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
+#include "skin/controls/IskSkinPopupMenu.h"
+#include "skin/core/skDataSkinButtonControls.h"
+#include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskSkinForm.h"
+#include "skin/form/TskSkinHint.h"
 #include "skin/form/skInActiveEffect.h"
 
 namespace {
 
 constexpr int AnimateTick = 25;
 constexpr unsigned TextFormat = DT_VCENTER;
+/// A quick button is its glyph with 2 pixels around it; buttons stand 8 pixels apart (glyph to glyph
+/// beyond its width); the text starts 5 pixels after the room of all buttons.
+constexpr int QuickButtonGap = 8;
+constexpr int QuickButtonsMargin = 5;
 
 /// Draws Text with its top-left at (X, Y), measured first.
 void TextAt(TCanvas* Canvas, const String& Text, int X, int Y) {
@@ -75,6 +84,10 @@ TskSkinCaptionObject::TskSkinCaptionObject(TskSkinForm* AParent, TskDataSkinObje
   ReflectionColor = Data->ReflectionColor;
   ReflectionActiveColor = Data->ReflectionActiveColor;
   ReflectionOffset = Data->ReflectionOffset;
+  DividerRect = Data->DividerRect;
+  InActiveDividerRect = Data->InActiveDividerRect;
+  DividerTransparent = Data->DividerTransparent;
+  DividerTransparentColor = Data->DividerTransparentColor;
 }
 
 // A strip of no frames has no frame to show: such a record does not animate.
@@ -104,6 +117,8 @@ bool TskSkinCaptionObject::AnimationTick() {
 TRect TskSkinCaptionObject::TextRect() const {
   TRect TR = TextRct;
   if (IsEmptyRect(TextRct)) return TR;
+  if (HasQuickButtons())
+    TR.Left += Parent->QuickButtons()->Count() * (Parent->QuickImageList()->Width() + QuickButtonGap) + QuickButtonsMargin;
   TR.Right = ObjectRect.Width() - (SkinRect.Width() - TextRct.Right);
   if (!IsEmptyRect(FrameRect)) {
     TR.Top += FrameTextRect.Top;
@@ -148,9 +163,10 @@ void TskSkinCaptionObject::PaintText(TCanvas* Canvas, TPoint Origin, bool Active
   ShortenTextW(Canvas, Text, TR.Width());
   const int TW = GetTextWidthW(Canvas, Text), TH = GetTextHeightW(Canvas, Text);
   int Y = TR.Top + TR.Height() / 2 - TH / 2;
-  int X = Alignment == taLeftJustify    ? TR.Left
+  const bool Centred = Alignment == taCenter || Parent->QuickButtons()->Count() > 0;
+  int X = Centred                       ? TR.Left + TR.Width() / 2 - TW / 2
           : Alignment == taRightJustify ? TR.Right - TW
-                                        : TR.Left + TR.Width() / 2 - TW / 2;
+                                        : TR.Left;
   X += Origin.X;
   Y += Origin.Y;
   if (Canvas->Font()->Height() % 2 != 0) Y -= 1;
@@ -233,6 +249,7 @@ void TskSkinCaptionObject::Draw(TCanvas* Cnvs, bool) {
     ApplySkinInActiveEffect(&Image);
   } else if (IsEmptyRect(ActiveSkinRect) || (!FormActive && !EnableMorphing() && !StretchEffect && !EnableAnimation())) {
     PaintText(Cnvs, ObjectRect.TopLeft(), FormActive);
+    PaintQuickButtons(Cnvs);
     return;
   } else if (!FormActive) {
     CaptionImage(&Image, Picture, SkinRect);
@@ -243,9 +260,141 @@ void TskSkinCaptionObject::Draw(TCanvas* Cnvs, bool) {
     PaintText(Image.Canvas(), { 0, 0 }, true);
   }
   Cnvs->Draw(ObjectRect.Left, ObjectRect.Top, &Image);
+  PaintQuickButtons(Cnvs);
+}
+
+// ---- Quick buttons -------------------------------------------------------------------------------------
+
+bool TskSkinCaptionObject::HasQuickButtons() const {
+  return Parent->QuickButtons()->Count() > 0 && Parent->QuickImageList();
+}
+
+void TskSkinCaptionObject::PaintQuickButtons(TCanvas* Cnvs) {
+  if (!HasQuickButtons()) return;
+  TCustomImageList* Images = Parent->QuickImageList();
+  const TRect Divider = Active || IsEmptyRect(InActiveDividerRect) ? DividerRect : InActiveDividerRect;
+  int X = ObjectRect.Left;
+  if (!IsEmptyRect(Divider) && Parent->QuickButtonsShowDivider && ActivePicture) {
+    TBitmap Piece;
+    Piece.SetSize(Divider.Width(), Divider.Height());
+    Piece.Canvas()->CopyRect(Rect(0, 0, Divider.Width(), Divider.Height()), ActivePicture->Canvas(), Divider);
+    if (DividerTransparent) {
+      Piece.SetTransparentColor(DividerTransparentColor);
+      Piece.SetTransparent(true);
+    }
+    Cnvs->Draw(ObjectRect.Left + 3, ObjectRect.Top + ObjectRect.Height() / 2 - Divider.Height() / 2, &Piece);
+    X = ObjectRect.Left + Divider.Width() + 6;
+  }
+  const int Y = ObjectRect.Top + ObjectRect.Height() / 2 - Images->Height() / 2 - 2;
+  const int Record = std::max(SD->GetControlIndex("officequickbutton"), SD->GetControlIndex("resizetoolbutton"));
+  auto* Back = Record >= 0 ? dynamic_cast<TskDataSkinButtonControl*>(SD->CtrlList[size_t(Record)].get()) : nullptr;
+  for (int i = 0; i < Parent->QuickButtons()->Count(); ++i) {
+    TskQuickButtonItem* Item = Parent->QuickButtons()->Items(i);
+    if (!Item->Visible()) continue;
+    Item->ItemRect = Rect(X, Y, X + Images->Width() + 4, Y + Images->Height() + 4);
+    X += Images->Width() + QuickButtonGap;
+    if (Item->ImageIndex() < 0) continue;
+    const TRect& R = Item->ItemRect;
+    if (Item->Active && Back && Back->PictureIndex >= 0 && Back->PictureIndex < int(SD->FActivePictures.size())) {
+      TBitmap Face;
+      Face.SetSize(R.Width(), R.Height());
+      ComposeStretchedSkinImage(&Face, SD->FActivePictures[size_t(Back->PictureIndex)].get(),
+                                Item->Down ? Back->DownSkinRect : Back->ActiveSkinRect, Back->ClRect, true);
+      Cnvs->Draw(R.Left, R.Top, &Face);
+    }
+    Images->Draw(Cnvs, R.Left + R.Width() / 2 - Images->Width() / 2, R.Top + R.Height() / 2 - Images->Height() / 2,
+                 Item->ImageIndex(), Item->Enabled());
+  }
+}
+
+void TskSkinCaptionObject::UpdateQuickButtonHover(int X, int Y) {
+  if (!HasQuickButtons()) return;
+  TskQuickButtonItems* Items = Parent->QuickButtons();
+  OldActiveQuickButton = ActiveQuickButton;
+  ActiveQuickButton = -1;
+  for (int i = 0; i < Items->Count() && ActiveQuickButton < 0; ++i)
+    if (Items->Items(i)->Enabled() && Items->Items(i)->Visible() && Items->Items(i)->ItemRect.Contains({ X, Y }))
+      ActiveQuickButton = i;
+  bool Changed = ActiveQuickButton != OldActiveQuickButton;
+  for (int i = 0; i < Items->Count(); ++i) {
+    if (i == PopupMenuQuickButton) continue;
+    TskQuickButtonItem* Item = Items->Items(i);
+    Changed = Changed || Item->Active != (i == ActiveQuickButton);
+    Item->Active = i == ActiveQuickButton;
+  }
+  if (!Changed) return;
+  Parent->UpDateFormNC();
+  TskSkinHint* Hint = Parent->SkinHint();
+  if (!Hint || !Parent->QuickButtonsShowHint) return;
+  if (ActiveQuickButton >= 0 && !Items->Items(ActiveQuickButton)->Hint.empty())
+    Hint->ActivateHint2(Items->Items(ActiveQuickButton)->Hint);
+  else if (ActiveQuickButton < 0)
+    Hint->HideHint();
+}
+
+void TskSkinCaptionObject::ReleasePopupQuickButton() {
+  if (PopupMenuQuickButton < 0 || PopupMenuQuickButton >= Parent->QuickButtons()->Count()) return;
+  TskQuickButtonItem* Item = Parent->QuickButtons()->Items(PopupMenuQuickButton);
+  PopupMenuQuickButton = -1;
+  Item->Down = Item->Active = false;
+  Parent->UpDateFormNC();
 }
 
 // ---- Mouse ---------------------------------------------------------------------------------------------
+
+void TskSkinCaptionObject::MouseMove(int X, int Y) {
+  TskActiveSkinObject::MouseMove(X, Y);
+  UpdateQuickButtonHover(X, Y);
+}
+
+void TskSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button) {
+  TskActiveSkinObject::MouseDown(X, Y, Button);
+  if (!HasQuickButtons()) return;
+  if (Parent->QuickButtonsShowHint && Parent->SkinHint()) Parent->SkinHint()->HideHint();
+  if (Button != mbLeft) return;
+  FDown = true;
+  UpdateQuickButtonHover(X, Y);
+  if (ActiveQuickButton < 0) return;
+  TskQuickButtonItems* Items = Parent->QuickButtons();
+  TskQuickButtonItem* Pressed = Items->Items(ActiveQuickButton);
+  Pressed->Down = true;
+  for (int i = 0; i < Items->Count(); ++i)
+    if (i != ActiveQuickButton) Items->Items(i)->Down = Items->Items(i)->Active = false;
+  Parent->UpDateFormNC();
+  if (!Pressed->PopupMenu || PopupMenuQuickButton == ActiveQuickButton) {
+    MouseCaptureQuickButton = ActiveQuickButton;
+    return;
+  }
+  PopupMenuQuickButton = ActiveQuickButton;
+  MouseCaptureQuickButton = -1;
+  Parent->HideLayers();
+  // A menu that shows nothing holds the button no longer.
+  if (!Pressed->PopupMenu->PopupFromRect2(nullptr, Parent->FrameToScreen(Pressed->ItemRect), false))
+    ReleasePopupQuickButton();
+}
+
+void TskSkinCaptionObject::MouseUp(int X, int Y, TMouseButton Button) {
+  TskActiveSkinObject::MouseUp(X, Y, Button);
+  FDown = false;
+  if (!HasQuickButtons()) {
+    ActiveQuickButton = -1;
+    return;
+  }
+  UpdateQuickButtonHover(X, Y);
+  TskQuickButtonItems* Items = Parent->QuickButtons();
+  if (ActiveQuickButton < 0 && MouseCaptureQuickButton >= 0 && MouseCaptureQuickButton < Items->Count()) {
+    Items->Items(MouseCaptureQuickButton)->Down = Items->Items(MouseCaptureQuickButton)->Active = false;
+    Parent->UpDateFormNC();
+  }
+  MouseCaptureQuickButton = -1;
+  if (ActiveQuickButton < 0 || Button != mbLeft) return;
+  TskQuickButtonItem* Released = Items->Items(ActiveQuickButton);
+  const bool WasDown = Released->Down;
+  for (int i = 0; i < Items->Count(); ++i)
+    if (!(i == ActiveQuickButton && i == PopupMenuQuickButton)) Items->Items(i)->Down = false;
+  Parent->UpDateFormNC();
+  if (WasDown && Released->OnClick) Released->OnClick(this);
+}
 
 void TskSkinCaptionObject::MouseEnter() {
   FMouseIn = true;
@@ -255,4 +404,13 @@ void TskSkinCaptionObject::MouseEnter() {
 void TskSkinCaptionObject::MouseLeave() {
   FMouseIn = false;
   if (Parent->OnMouseLeaveEvent) Parent->OnMouseLeaveEvent(IDName);
+  if (!HasQuickButtons()) return;
+  ActiveQuickButton = OldActiveQuickButton = -1;
+  UpdateQuickButtonHover(-1, -1);
+  if (!FDown) return;
+  FDown = false;
+  Parent->MouseCaptureObject = -1;
+  if (MouseCaptureQuickButton >= 0 && MouseCaptureQuickButton < Parent->QuickButtons()->Count())
+    Parent->QuickButtons()->Items(MouseCaptureQuickButton)->Down = false;
+  MouseCaptureQuickButton = -1;
 }

@@ -8,6 +8,10 @@
 // state being left; during a transition the inactive image turned toward the active one; without an
 // active rectangle (or inactive, without morphing, stretching or animation) only the text, over the frame
 // picture already composed; else the inactive or active caption image with its text.
+//
+// Quick buttons. With the frame's quick buttons and its QuickImageList, the caption shows a divider and
+// the visible buttons at its left (the text then starts after the room of every button and is centred),
+// tracks the hovered button, presses it, and fires its OnClick or drops its menu down.
 #include "platform/base/TAlignment.h"
 #include "platform/gdi/TFont.h"
 #include "skin/form/TskActiveSkinObject.h"
@@ -18,8 +22,13 @@ public:
   TskSkinCaptionObject(TskSkinForm* AParent, TskDataSkinObject* AData);
 
   void Draw(TCanvas* Cnvs, bool UpDate) override;
+  void MouseDown(int X, int Y, TMouseButton Button) override;
+  void MouseUp(int X, int Y, TMouseButton Button) override;
+  void MouseMove(int X, int Y) override;
   void MouseEnter() override;
   void MouseLeave() override;
+  /// The quick button whose menu was open is released (the menu closed).
+  void ReleasePopupQuickButton();
 
   /// The skin's effects are on and the record has an animation strip of at least one frame.
   bool EnableAnimation() const;
@@ -66,8 +75,25 @@ public:
   TColor ReflectionColor { 0 };
   TColor ReflectionActiveColor { 0 };
   int ReflectionOffset { 0 };
+  TRect DividerRect;
+  TRect InActiveDividerRect;
+  bool DividerTransparent { false };
+  TColor DividerTransparentColor { 0 };
+  /// Quick buttons (indexes; -1 none): hovered, hovered before, pressed without a menu, with its menu open.
+  int ActiveQuickButton { -1 };
+  int OldActiveQuickButton { -1 };
+  int MouseCaptureQuickButton { -1 };
+  int PopupMenuQuickButton { -1 };
+  /// The left button went down on the caption.
+  bool FDown { false };
 
 private:
+  /// The frame has quick buttons and glyphs for them.
+  bool HasQuickButtons() const;
+  /// The divider and the visible quick buttons over the caption on Cnvs (frame coordinates).
+  void PaintQuickButtons(TCanvas* Cnvs);
+  /// The hovered quick button follows (X, Y) (frame coordinates); repaints and hints on a change.
+  void UpdateQuickButtonHover(int X, int Y);
   /// The text's room relative to the object's top-left corner.
   TRect TextRect() const;
   /// Sets the caption font on Canvas in the active or inactive style.

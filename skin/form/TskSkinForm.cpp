@@ -3,6 +3,7 @@
 #include "platform/base/Exception.h"
 #include "platform/gdi/Icons.h"
 #include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/toolkit/TMainMenu.h"
 #include "platform/ui/toolkit/TPopupMenu.h"
 #include "platform/ui/toolkit/TTimer.h"
@@ -13,6 +14,7 @@
 #include "skin/core/skUtils.h"
 #include "skin/form/TskActiveSkinObject.h"
 #include "skin/form/TskClientInActivePanel.h"
+#include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskRibbon.h"
 #include "skin/form/TskSkinHint.h"
 #include "skin/form/TskSkinMenu.h"
@@ -48,6 +50,7 @@ TskSkinForm::TskSkinForm(TComponent* AOwner)
   FMouseTimer->OnTimer = [this](TObject* Sender) { MouseTimerTick(Sender); };
   FMorphTimer->OnTimer = [this](TObject* Sender) { MorphTimerTick(Sender); };
   FAnimateTimer->OnTimer = [this](TObject* Sender) { AnimateTimerTick(Sender); };
+  FQuickButtons = std::make_unique<TskQuickButtonItems>(this);
   FLayerManager = new TskLayerManager(this);
   FMenuLayerManager = new TskLayerManager(this);
   FForm = dynamic_cast<TCustomForm*>(AOwner);
@@ -96,6 +99,7 @@ void TskSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FSkinHint) FSkinHint = nullptr;
   if (AComponent == FSkinRibbon) FSkinRibbon = nullptr;
   if (AComponent == FInActivePanel) FInActivePanel = nullptr;
+  if (AComponent == FQuickImageList) FQuickImageList = nullptr;
 }
 
 // ---- Skin ----------------------------------------------------------------------------------------------
@@ -225,6 +229,18 @@ void TskSkinForm::SetWindowState(TWindowState Value) {
     Application->Minimize();
   else
     FForm->SetWindowState(Value);
+}
+
+void TskSkinForm::SetQuickButtons(TskQuickButtonItems* Value) {
+  FQuickButtons->BeginUpdate();
+  FQuickButtons->Clear();
+  for (int i = 0; i < Value->Count(); ++i) FQuickButtons->Add()->Assign(Value->Items(i));
+  FQuickButtons->EndUpdate();
+}
+
+void TskSkinForm::SetQuickImageList(TCustomImageList* Value) {
+  FQuickImageList = Value;
+  if (FQuickImageList) FQuickImageList->FreeNotification(this);
 }
 
 void TskSkinForm::SetShowIcon(bool Value) {

@@ -38,8 +38,10 @@ class TMainMenu;
 class TMenu;
 class TMenuItem;
 class TPopupMenu;
+class TCustomImageList;
 class TTimer;
 class TskActiveSkinObject;
+class TskQuickButtonItems;
 class TskClientInActivePanel;
 class TskLayerManager;
 class TskRibbon;
@@ -266,6 +268,14 @@ public:
   TMenuItem* SystemMenuItems() const;
   /// Opens AItem's items beside R (screen), above it with PopupUp, through SkinMenu.
   void PopupSkinMenuItems(TMenuItem* AItem, const TRect& R, bool PopupUp);
+  /// The quick buttons left of the caption text, with glyphs from QuickImageList (none without it).
+  TskQuickButtonItems* QuickButtons() const { return FQuickButtons.get(); }
+  /// Copies Value's items.
+  void SetQuickButtons(TskQuickButtonItems* Value);
+  TCustomImageList* QuickImageList() const { return FQuickImageList; }
+  void SetQuickImageList(TCustomImageList* Value);
+  bool QuickButtonsShowHint { false };
+  bool QuickButtonsShowDivider { true };
   /// The activity the frame last heard of (WM_NCACTIVATE).
   bool FormActiveFlag() const { return FFormActive; }
   /// The hovered object, the one hovered before and the one holding the mouse (indexes; -1 none).
@@ -486,6 +496,8 @@ private:
   std::unique_ptr<TBitmap> RMRight { std::make_unique<TBitmap>() };
   std::unique_ptr<TBitmap> RMBottom { std::make_unique<TBitmap>() };
   HICON FIcon { 0 };
+  std::unique_ptr<TskQuickButtonItems> FQuickButtons;
+  TCustomImageList* FQuickImageList { nullptr };
   TskLayerManager* FLayerManager { nullptr };
   TskLayerManager* FMenuLayerManager { nullptr };
 };

@@ -17,6 +17,8 @@
 #include "skin/core/skComposers.h"
 #include "skin/core/skRegions.h"
 #include "skin/core/skUtils.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
+#include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskSkinAnimateObject.h"
 #include "skin/form/TskSkinCaptionObject.h"
 #include "skin/form/TskSkinForm.h"
@@ -273,7 +275,11 @@ TPoint TskSkinForm::FramePoint(LPARAM Pos) const {
 bool TskSkinForm::IsCaptionArea(TPoint P) const {
   for (auto& Object : ObjectList) {
     if (!Object->ObjectRect.Contains(P)) continue;
-    if (dynamic_cast<TskSkinCaptionObject*>(Object.get())) return true;
+    if (dynamic_cast<TskSkinCaptionObject*>(Object.get())) {
+      // The quick buttons at the caption's left are no caption.
+      if (FQuickButtons->Count() == 0 || !FQuickImageList) return true;
+      return P.X >= Object->ObjectRect.Left + 7 + FQuickButtons->Count() * (FQuickImageList->Width() + 8);
+    }
     if (Object->Visible) return false;
   }
   return false;

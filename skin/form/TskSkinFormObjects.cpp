@@ -14,6 +14,7 @@
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skDataSkinObjects.h"
+#include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskSkinAnimateObject.h"
 #include "skin/form/TskSkinCaptionObject.h"
 #include "skin/form/TskSkinForm.h"
@@ -342,6 +343,8 @@ void TskSkinForm::AnimateTimerTick(TObject*) {
 
 void TskSkinForm::UpdateActiveState(bool Animate) {
   const bool Active = GetFormActive();
+  if (!Active)
+    for (int i = 0; i < FQuickButtons->Count(); ++i) FQuickButtons->Items(i)->Active = FQuickButtons->Items(i)->Down = false;
   for (auto& Object : ObjectList) {
     auto* Caption = dynamic_cast<TskSkinCaptionObject*>(Object.get());
     if (!Caption || Caption->Active == Active) continue;
@@ -383,6 +386,8 @@ void TskSkinForm::PopupSkinMenuItems(TMenuItem* AItem, const TRect& R, bool Popu
 }
 
 void TskSkinForm::ReleaseMenuObject() {
+  for (auto& Object : ObjectList)
+    if (auto* Caption = dynamic_cast<TskSkinCaptionObject*>(Object.get())) Caption->ReleasePopupQuickButton();
   for (auto& Object : ObjectList) {
     if (auto* Button = dynamic_cast<TskSkinButtonObject*>(Object.get()); Button && Button->MenuItem && Button->FDown) {
       Button->SetDown(false);

@@ -1,7 +1,9 @@
 // The frame's caption objects: which objects a skin gives and which the border icons show, the hover
 // transition on the virtual clock, and what a click on a caption button does.
 #include "skin/core/TskLayerManager.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
 #include "skin/form/TskActiveSkinObject.h"
+#include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskSkinCaptionObject.h"
 #include "skin/form/TskSkinStdButtonObject.h"
 #include "tests/skin/form/FormFrameFixture.h"
@@ -189,6 +191,51 @@ TEST_F(FrameObjects, AStripOfNoFramesAndAGlowOutsideThePicturesAreIgnored) {
   Display->MoveTo(P.X, P.Y);
   Display->Advance(200);
   EXPECT_FALSE(Frame->LayerManager()->IsVisible);
+}
+
+}  // namespace
+
+namespace {
+
+// The fixture's caption: object (20, 0, 400, 30), text room from x 24; 16 x 16 glyphs.
+TEST_F(FrameObjects, QuickButtonsSitLeftOfTheCaptionTextAndClickWhenReleasedOverThem) {
+  BuildFrameSkin(Model);
+  AddFrameObjects(Model);
+  auto* Images = new TCustomImageList(Main, 16, 16);
+  TBitmap Glyph;
+  Glyph.SetSize(16, 16);
+  Glyph.Canvas()->Brush()->SetColor(RGB(0, 128, 255));
+  Glyph.Canvas()->FillRect(Rect(0, 0, 16, 16));
+  Images->AddMasked(&Glyph, clNone);
+  Frame = ShowOnModel();
+  Frame->SetQuickImageList(Images);
+  std::vector<TObject*> Clicks;
+  for (int i = 0; i < 3; ++i) {
+    TskQuickButtonItem* Item = Frame->QuickButtons()->Add();
+    Item->SetImageIndex(0);
+    Item->OnClick = [&Clicks](TObject* Sender) { Clicks.push_back(Sender); };
+  }
+  Frame->QuickButtons()->Items(1)->SetVisible(false);
+  Display->PumpUntilIdle();
+  // Buttons at x 20 and 44 (the hidden one takes no room), each 20 wide, from y 5.
+  EXPECT_EQ(Frame->QuickButtons()->Items(0)->ItemRect, Rect(20, 5, 40, 25));
+  EXPECT_EQ(Frame->QuickButtons()->Items(2)->ItemRect, Rect(44, 5, 64, 25));
+  EXPECT_EQ(FrameColor(Main, 30, 15), RGB(0, 128, 255)) << "the glyph";
+  const TPoint Button { Main->Left() + 30, Main->Top() + 15 };
+  EXPECT_EQ(SendMessage(Main->Handle(), WM_NCHITTEST, 0, PointToLParam(Button)), HTOBJECT);
+  EXPECT_EQ(SendMessage(Main->Handle(), WM_NCHITTEST, 0, MAKELPARAM(Main->Left() + 200, Main->Top() + 15)),
+            HTCAPTION);
+  // Released elsewhere: nothing; released over it: OnClick with the caption object.
+  Display->MoveTo(Button.X, Button.Y);
+  Display->ButtonDown(Button.X, Button.Y);
+  EXPECT_TRUE(Frame->QuickButtons()->Items(0)->Down);
+  Display->MoveTo(Button.X + 24, Button.Y);
+  Display->ButtonUp(Button.X + 24, Button.Y);
+  EXPECT_TRUE(Clicks.empty());
+  EXPECT_FALSE(Frame->QuickButtons()->Items(0)->Down);
+  Display->Click(Button.X, Button.Y);
+  ASSERT_EQ(Clicks.size(), 1u);
+  EXPECT_EQ(Clicks[0], Object("caption"));
 }
 
 }  // namespace
