@@ -7,6 +7,7 @@
 #include "platform/gdi/Text.h"
 #include "skin/controls/skMorph.h"
 #include "skin/core/TskEffectBmp.h"
+#include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skCaptionText.h"
 #include "skin/core/skComposers.h"
@@ -23,22 +24,22 @@
 namespace {
 
 constexpr int AnimateTick = 25;
-constexpr unsigned TextFormat = DT_VCENTER;
+constexpr unsigned TextDrawFormat = DT_VCENTER;
 /// A quick button is its glyph with 2 pixels around it; buttons stand 8 pixels apart (glyph to glyph
 /// beyond its width); the text starts 5 pixels after the room of all buttons.
 constexpr int QuickButtonGap = 8;
 constexpr int QuickButtonsMargin = 5;
 
 /// Draws Text with its top-left at (X, Y), measured first.
-void TextAt(TCanvas* Canvas, const String& Text, int X, int Y) {
+void TextAt(TCanvas* Canvas, const String& Text, int X, int Y, unsigned Format) {
   TRect R = Rect(X, Y, X, Y);
-  DrawTextWide(Canvas, Text, R, TextFormat | DT_CALCRECT);
-  DrawTextWide(Canvas, Text, R, TextFormat);
+  DrawTextWide(Canvas, Text, R, Format | DT_CALCRECT);
+  DrawTextWide(Canvas, Text, R, Format);
 }
 
-TRect MeasuredAt(TCanvas* Canvas, const String& Text, int X, int Y) {
+TRect MeasuredAt(TCanvas* Canvas, const String& Text, int X, int Y, unsigned Format) {
   TRect R = Rect(X, Y, X, Y);
-  DrawTextWide(Canvas, Text, R, TextFormat | DT_CALCRECT);
+  DrawTextWide(Canvas, Text, R, Format | DT_CALCRECT);
   return R;
 }
 
@@ -149,6 +150,7 @@ void TskSkinCaptionObject::SetCaptionFont(TCanvas* Canvas, bool ActiveStyle) con
     Font->Assign(Parent->DefCaptionFont());
   }
   Font->SetColor(ActiveStyle ? ActiveFontColor : FontColor);
+  Font->SetCharset(SD->ResourceStrData() ? SD->ResourceStrData()->CharSet() : Parent->DefCaptionFont()->Charset());
 }
 
 void TskSkinCaptionObject::PaintText(TCanvas* Canvas, TPoint Origin, bool ActiveStyle) const {
@@ -187,17 +189,18 @@ void TskSkinCaptionObject::PaintText(TCanvas* Canvas, TPoint Origin, bool Active
     }
   }
   Canvas->Brush()->SetStyle(bsClear);
+  const unsigned TextFormat = TextDrawFormat | (Parent->Form()->UseRightToLeftReading() ? DT_RTLREADING : 0);
   const TColor Color = Canvas->Font()->Color();
   if (Light) {
     Canvas->Font()->SetColor(ActiveStyle ? ActiveLightColor : LightColor);
-    TextAt(Canvas, Text, X - 1, Y - 1);
+    TextAt(Canvas, Text, X - 1, Y - 1, TextFormat);
   }
   if (Shadow) {
     Canvas->Font()->SetColor(ActiveStyle ? ActiveShadowColor : ShadowColor);
-    TextAt(Canvas, Text, X + 1, Y + 1);
+    TextAt(Canvas, Text, X + 1, Y + 1, TextFormat);
   }
   Canvas->Font()->SetColor(Color);
-  const TRect R = MeasuredAt(Canvas, Text, X, Y);
+  const TRect R = MeasuredAt(Canvas, Text, X, Y, TextFormat);
   if (ReflectionEffect)
     DrawReflectionText(Canvas, R, Text, TextFormat, ReflectionOffset,
                        ActiveStyle ? ReflectionActiveColor : ReflectionColor);
@@ -206,7 +209,7 @@ void TskSkinCaptionObject::PaintText(TCanvas* Canvas, TPoint Origin, bool Active
   else if (GlowEffect && (ActiveStyle || GlowInActiveEffect))
     DrawGlowText(Canvas, R, Text, TextFormat, GlowOffset, ActiveStyle ? GlowActiveColor : GlowColor, GlowSize);
   else
-    TextAt(Canvas, Text, X, Y);
+    TextAt(Canvas, Text, X, Y, TextFormat);
 }
 
 // ---- Drawing -------------------------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include "platform/ui/toolkit/TScreen.h"
 #include "platform/ui/winsys/ScreenMetrics.h"
 #include "platform/ui/winsys/Ui.h"
+#include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skCaptionText.h"
 #include "skin/core/skComposers.h"
@@ -419,6 +420,7 @@ void TskSkinForm::PaintNCDefault(HDC DC) {
   C->Brush()->SetColor(clBtnFace);
   C->FillRect(Rect(0, 0, Caption.Width(), CH));
   C->Font()->Assign(Active ? FDefCaptionFont.get() : FDefInActiveCaptionFont.get());
+  if (FSD && FSD->ResourceStrData()) C->Font()->SetCharset(FSD->ResourceStrData()->CharSet());
   if (OnCaptionPaint) {
     OnCaptionPaint(C, NewDefCaptionRect.Offset(-DefBorder, -DefBorder), Active);
   } else if (String Text = FForm->Caption(); !Text.empty()) {
