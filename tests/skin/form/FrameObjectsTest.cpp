@@ -174,23 +174,29 @@ TEST_F(FrameObjects, TheBuiltInFrameMakesItsSixButtonsAtItsFirstPaintAndTheyWork
 }
 
 TEST_F(FrameObjects, AStripOfNoFramesAndAGlowOutsideThePicturesAreIgnored) {
-  BuildFrameSkin(Model);
-  AddFrameObjects(Model);
-  auto& Caption = dynamic_cast<TskDataSkinCaption&>(*Model.ObjectList.back());
-  Caption.AnimateSkinRect = Rect(0, 0, 60, 20);
-  Caption.FrameCount = 0;
-  auto& Close = dynamic_cast<TskDataSkinStdButton&>(*Model.ObjectList[0]);
-  Close.GlowLayerPictureIndex = 99;
-  Close.GlowLayerMaskPictureIndex = 98;
-  ShowOnModel();
-  EXPECT_FALSE(dynamic_cast<TskSkinCaptionObject*>(Object("caption"))->EnableAnimation());
-  Main->Hide();
-  Main->Show();
-  Display->Advance(200);
-  const TPoint P = Middle("closebutton");
-  Display->MoveTo(P.X, P.Y);
-  Display->Advance(200);
-  EXPECT_FALSE(Frame->LayerManager()->IsVisible);
+  // Glow picture indexes: the objects picture (shown where layered windows exist, as headless), or
+  // indexes beyond the skin's pictures (no glow).
+  for (const auto& [GlowIndex, Shown] : { std::pair { 0, true }, std::pair { 99, false } }) {
+    BuildFrameSkin(Model);
+    AddFrameObjects(Model);
+    auto& Caption = dynamic_cast<TskDataSkinCaption&>(*Model.ObjectList.back());
+    Caption.AnimateSkinRect = Rect(0, 0, 60, 20);
+    Caption.FrameCount = 0;
+    auto& Close = dynamic_cast<TskDataSkinStdButton&>(*Model.ObjectList[0]);
+    Close.GlowLayerPictureIndex = GlowIndex;
+    Close.GlowLayerMaskPictureIndex = GlowIndex;
+    ShowOnModel();
+    EXPECT_FALSE(dynamic_cast<TskSkinCaptionObject*>(Object("caption"))->EnableAnimation());
+    Main->Hide();
+    Main->Show();
+    Display->Advance(200);
+    const TPoint P = Middle("closebutton");
+    Display->MoveTo(P.X, P.Y);
+    Display->Advance(200);
+    EXPECT_EQ(Frame->LayerManager()->IsVisible, Shown) << "glow picture " << GlowIndex;
+    TearDown();
+    SetUp();
+  }
 }
 
 }  // namespace
