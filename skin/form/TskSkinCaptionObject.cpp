@@ -119,7 +119,8 @@ TRect TskSkinCaptionObject::TextRect() const {
   TRect TR = TextRct;
   if (IsEmptyRect(TextRct)) return TR;
   if (HasQuickButtons())
-    TR.Left += Parent->QuickButtons()->Count() * (Parent->QuickImageList()->Width() + QuickButtonGap) + QuickButtonsMargin;
+    TR.Left += Parent->QuickButtons()->Count() * (Parent->QuickImageList()->Width() + QuickButtonGap) +
+               QuickButtonsMargin;
   TR.Right = ObjectRect.Width() - (SkinRect.Width() - TextRct.Right);
   if (!IsEmptyRect(FrameRect)) {
     TR.Top += FrameTextRect.Top;
@@ -250,7 +251,8 @@ void TskSkinCaptionObject::Draw(TCanvas* Cnvs, bool) {
     MorphByKind(From.get(), To.get(), MorphKf(), MorphKind);
     From->Draw(Image.Canvas()->Handle(), 0, 0);
     ApplySkinInActiveEffect(&Image);
-  } else if (IsEmptyRect(ActiveSkinRect) || (!FormActive && !EnableMorphing() && !StretchEffect && !EnableAnimation())) {
+  } else if (IsEmptyRect(ActiveSkinRect) ||
+             (!FormActive && !EnableMorphing() && !StretchEffect && !EnableAnimation())) {
     PaintText(Cnvs, ObjectRect.TopLeft(), FormActive);
     PaintQuickButtons(Cnvs);
     return;

@@ -81,6 +81,9 @@ TRect MovedWithFrame(const TRect& R, const TskSkinData& SD, int DW, int DH) {
   return N;
 }
 
+/// The size of a small icon.
+TSize SmallIconExtent() { return { GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON) }; }
+
 /// The black pixels of Band as a region at (X, Y), united into Rgn; nothing for an empty band.
 void UniteBand(HRGN Rgn, TBitmap* Band, int X, int Y) {
   if (Band->Empty() || Band->Width() <= 0 || Band->Height() <= 0) return;
@@ -146,7 +149,7 @@ void TskSkinForm::CalcObjectRects() {
   const TRect Row = SharedRow ? NewCaptionRect : NewButtonsRect;
   if (IsEmptyRect(Row)) return;
   auto Size = [this](TskActiveSkinObject* Object, TskStdCommand Command) {
-    if (Command == cmSysMenu && FShowIcon) return TSize { GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON) };
+    if (Command == cmSysMenu && FShowIcon) return SmallIconExtent();
     return TSize { Object->SkinRect.Width(), Object->SkinRect.Height() };
   };
   // The row's buttons in their order: the standard commands, then the custom ones in list order.
@@ -203,7 +206,7 @@ void TskSkinForm::CalcDefRects() {
   X = DefBorder;
   for (auto& Object : ObjectList)
     if (dynamic_cast<TskSkinStdButtonObject*>(Object.get()) && RowCommand(Object.get()) == cmSysMenu) {
-      const TSize S = FShowIcon ? TSize { GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON) } : TSize { B, B };
+      const TSize S = FShowIcon ? SmallIconExtent() : TSize { B, B };
       Object->ObjectRect = Rect(X, DefButtonTop, X + S.cx, DefButtonTop + S.cy);
       X += S.cx;
     }
@@ -517,7 +520,8 @@ void TskSkinForm::PaintBG(HDC DC) {
     }
   } else {
     for (int Y = 0; Y <= Client.Height() / Piece.Height(); ++Y)
-      for (int X = 0; X <= Client.Width() / Piece.Width(); ++X) Canvas.Draw(X * Piece.Width(), Y * Piece.Height(), &Piece);
+      for (int X = 0; X <= Client.Width() / Piece.Width(); ++X)
+        Canvas.Draw(X * Piece.Width(), Y * Piece.Height(), &Piece);
   }
   if (!FLogoBitMap->Empty()) {
     FLogoBitMap->SetTransparent(FLogoBitMapTransparent);

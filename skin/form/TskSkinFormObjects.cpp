@@ -344,7 +344,8 @@ void TskSkinForm::AnimateTimerTick(TObject*) {
 void TskSkinForm::UpdateActiveState(bool Animate) {
   const bool Active = GetFormActive();
   if (!Active)
-    for (int i = 0; i < FQuickButtons->Count(); ++i) FQuickButtons->Items(i)->Active = FQuickButtons->Items(i)->Down = false;
+    for (int i = 0; i < FQuickButtons->Count(); ++i)
+      FQuickButtons->Items(i)->Active = FQuickButtons->Items(i)->Down = false;
   for (auto& Object : ObjectList) {
     auto* Caption = dynamic_cast<TskSkinCaptionObject*>(Object.get());
     if (!Caption || Caption->Active == Active) continue;

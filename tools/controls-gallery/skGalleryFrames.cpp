@@ -102,6 +102,7 @@ void AddFrameRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
   Gallery.AddPictureRow("窗体边框", States);
   TCells Buttons;
   Buttons.emplace_back("关闭按钮·悬停", Take(bsSingle, Main, Caption, Size, Hover("closebutton")));
+  // The skins name it "minimizebutton", the built-in frame "minbutton".
   Buttons.emplace_back("最小化按钮·悬停", Take(bsSingle, Main, Caption, Size, [&](TForm* F, TskSkinForm* Frame) {
                          Hover(Frame->GetIndex("minimizebutton") >= 0 ? "minimizebutton" : "minbutton")(F, Frame);
                        }));
@@ -115,6 +116,7 @@ void AddFrameRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
   TCells Kinds;
   Kinds.emplace_back("可调大小的窗体", Take(bsSizeable, Main, "可调大小的窗体", { 300, 160 }, nullptr));
   Kinds.emplace_back("对话框（无边框图标）", Take(bsSingle, {}, "选项", { 260, 120 }, nullptr));
-  Kinds.emplace_back("很长的标题被截断", Take(bsSingle, Main, "一个很长很长的窗体标题，放不下时以省略号结尾", { 260, 100 }, nullptr));
+  const String LongCaption = "一个很长很长的窗体标题，放不下时以省略号结尾";
+  Kinds.emplace_back("很长的标题被截断", Take(bsSingle, Main, LongCaption, { 260, 100 }, nullptr));
   Gallery.AddPictureRow("窗体种类", Kinds);
 }
