@@ -20,7 +20,7 @@ enum TskPositionInMonitor { skpDefault, skpScreenCenter, skpDesktopCenter };
 /// How an inactive form's client area is covered.
 enum TskClientInActiveEffect { skieSemiTransparent, skieBlur };
 
-/// Draws the caption of the built-in frame instead of the frame (R: the caption, AActive: the form's state).
+/// Draws the caption text instead of the frame (R: the caption area, AActive: the style, active or not).
 using TskCaptionPaintEvent = std::function<void(TCanvas* Cnvs, const TRect& R, bool AActive)>;
 /// Asks whether a custom caption object shows.
 using TskActivateCustomObjectEvent = std::function<void(const String& IDName, bool& ObjectVisible)>;

@@ -129,6 +129,24 @@ TEST_F(CaptionText, ALongCaptionIsShortenedToItsRoomAndAlignmentPlacesAShortOne)
   EXPECT_LT(RightAligned.second, 300);
 }
 
+TEST_F(CaptionText, OnCaptionPaintReplacesTheText) {
+  BuildFrameSkin(Model);
+  AddFrameObjects(Model);
+  Main->SetBorderStyle(bsSingle);
+  Main->SetCaption("WWWW");
+  TskSkinForm* Frame = Attach(Main, &Model);
+  std::vector<TRect> Painted;
+  Frame->OnCaptionPaint = [&Painted](TCanvas*, const TRect& R, bool Active) {
+    if (Active) Painted.push_back(R);
+  };
+  Main->Show();
+  Display->PumpUntilIdle();
+  ASSERT_FALSE(Painted.empty());
+  EXPECT_EQ(Painted.back(), Rect(20, 0, 400, 30)) << "the caption object's place";
+  EXPECT_EQ(Ink(20, 324).first, -1) << "no text of the frame's own";
+  Frame->OnCaptionPaint = nullptr;
+}
+
 }  // namespace
 
 namespace {
