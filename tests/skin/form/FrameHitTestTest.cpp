@@ -105,3 +105,43 @@ TEST_F(FrameHitTest, TheClientAreaFollowsTheSkinOrTheBuiltInFrame) {
 }
 
 }  // namespace
+
+namespace {
+
+using FrameLayout = FrameHitTest;
+
+TEST_F(FrameLayout, ButtonsShareTheCaptionRowFromTheRightOrFromTheLeft) {
+  struct TCase {
+    bool InLeft;
+    TRect Close, Max, Min, SysMenu, Caption;
+  };
+  // 400 x 300 from the 200 x 100 picture; no buttons rectangle, so the row is the caption rectangle
+  // (0, 0, 400, 30): 20 x 20 buttons 2 apart from its top.
+  const TCase Cases[] = {
+    { false, Rect(380, 0, 400, 20), Rect(358, 0, 378, 20), Rect(336, 0, 356, 20), Rect(0, 5, 20, 25),
+      Rect(20, 0, 336, 30) },
+    { true, Rect(0, 0, 20, 20), Rect(22, 0, 42, 20), Rect(44, 0, 64, 20), Rect(66, 0, 86, 20),
+      Rect(90, 0, 400, 30) },
+  };
+  for (const TCase& Case : Cases) {
+    BuildFrameSkin(Model);
+    AddFrameObjects(Model);
+    Model.ButtonsRect = TRect();
+    Model.CapButtonsInLeft = Case.InLeft;
+    Main->SetBorderStyle(bsSingle);
+    TskSkinForm* Frame = Attach(Main, &Model);
+    Frame->SetBorderIcons({ TskBorderIcon::biSystemMenu, TskBorderIcon::biMinimize, TskBorderIcon::biMaximize });
+    Main->Show();
+    Display->PumpUntilIdle();
+    auto Place = [&](const char* Name) { return Frame->ObjectList[size_t(Frame->GetIndex(Name))]->ObjectRect; };
+    EXPECT_EQ(Place("closebutton"), Case.Close) << (Case.InLeft ? "from the left" : "from the right");
+    EXPECT_EQ(Place("maxbutton"), Case.Max);
+    EXPECT_EQ(Place("minbutton"), Case.Min);
+    EXPECT_EQ(Place("sysmenubutton"), Case.SysMenu);
+    EXPECT_EQ(Place("caption"), Case.Caption);
+    TearDown();
+    SetUp();
+  }
+}
+
+}  // namespace
