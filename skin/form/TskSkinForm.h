@@ -34,16 +34,16 @@
 #include "platform/ui/winsys/WindowProc.h"
 #include "skin/form/skFormTypes.h"
 
+class TCustomImageList;
 class TMainMenu;
 class TMenu;
 class TMenuItem;
 class TPopupMenu;
-class TCustomImageList;
 class TTimer;
 class TskActiveSkinObject;
-class TskQuickButtonItems;
 class TskClientInActivePanel;
 class TskLayerManager;
+class TskQuickButtonItems;
 class TskRibbon;
 class TskSkinData;
 class TskSkinHint;
