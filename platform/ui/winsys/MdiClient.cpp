@@ -37,6 +37,8 @@ private:
   bool IsChild(HWND Wnd) const;
   /// The children in z-order, topmost first; only the visible ones when VisibleOnly.
   std::vector<HWND> Children(bool VisibleOnly) const;
+  /// The topmost visible child at P (client coordinates); 0 when none.
+  HWND ChildAt(TPoint P) const;
   HWND Create(const MDICREATESTRUCT& Create);
   TRect DefaultPlace(const MDICREATESTRUCT& Create);
   void Activate(HWND Child, HWND Leaving = 0);
@@ -118,8 +120,19 @@ LRESULT MdiClient::Message(UINT Msg, WPARAM WParam, LPARAM LParam) {
     ArrangeIcons();
     return 0;
   case WM_PARENTNOTIFY:
-    if (LOWORD(WParam) == WM_DESTROY && IsChild(HWND(LParam)))
-      ChildLeaving(HWND(LParam));
+    switch (LOWORD(WParam)) {
+    case WM_DESTROY:
+      if (IsChild(HWND(LParam)))
+        ChildLeaving(HWND(LParam));
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      Activate(ChildAt(LParamToPoint(LParam)));
+      break;
+    default:
+      break;
+    }
     return 0;
   case WM_SIZE: {
     const LRESULT Result = DefWindowProc(FWnd, Msg, WParam, LParam);
@@ -154,6 +167,17 @@ std::vector<HWND> MdiClient::Children(bool VisibleOnly) const {
       if (IsMdiChildRecord(*C) && (!VisibleOnly || (C->Style & WS_VISIBLE)))
         List.push_back(C->Handle);
   return List;
+}
+
+HWND MdiClient::ChildAt(TPoint P) const {
+  for (HWND Child : Children(true)) {
+    TRect R;
+    GetWindowRect(Child, &R);
+    MapWindowPoints(0, FWnd, &R);
+    if (R.Contains(P))
+      return Child;
+  }
+  return 0;
 }
 
 TRect MdiClient::Area() const {
