@@ -105,7 +105,8 @@ void TX11NotifyIconService::ShowBalloon(Shown& Icon) {
   FTray->CancelMessage(Icon.XWindow, Id);
   if (Icon.Data.szInfo.empty())
     return;
-  const String Text = Icon.Data.szInfoTitle.empty() ? Icon.Data.szInfo : Icon.Data.szInfoTitle + "\n" + Icon.Data.szInfo;
+  const String& Title = Icon.Data.szInfoTitle;
+  const String Text = Title.empty() ? Icon.Data.szInfo : Title + "\n" + Icon.Data.szInfo;
   FTray->ShowMessage(Icon.XWindow, Id, Text, long(Icon.Data.uTimeout));
 }
 

@@ -74,7 +74,8 @@ unsigned long X11Tray::Dock(const std::vector<uint32_t>& Pixels, int Size, const
   XSelectInput(D, Icon, ButtonPressMask | ButtonReleaseMask | PointerMotionMask | ExposureMask);
   const long Info[2] = { 0, XEMBED_MAPPED };
   const Atom XEmbedInfo = Intern(D, "_XEMBED_INFO");
-  XChangeProperty(D, Icon, XEmbedInfo, XEmbedInfo, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(Info), 2);
+  XChangeProperty(D, Icon, XEmbedInfo, XEmbedInfo, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(Info), 2);
   FPictures[Icon] = { Pixels, Size };
   SetTitle(Icon, Title);
   SendOpcode(Icon, SYSTEM_TRAY_REQUEST_DOCK, long(Icon), 0, 0);

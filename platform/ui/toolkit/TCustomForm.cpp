@@ -233,7 +233,8 @@ TRect TCustomForm::PlacedBounds() {
 void TCustomForm::Show() {
   SetVisible(true);
   BringToFront();
-  if (FFormStyle == fsMDIChild && HandleAllocated()) SendMessage(GetParent(FHandle), WM_MDIACTIVATE, WPARAM(FHandle), 0);
+  if (FFormStyle == fsMDIChild && HandleAllocated())
+    SendMessage(GetParent(FHandle), WM_MDIACTIVATE, WPARAM(FHandle), 0);
 }
 
 void TCustomForm::Hide() { SetVisible(false); }

@@ -30,7 +30,8 @@ std::vector<TRect> MdiTileRects(const TRect& Area, int Count, bool Horizontal) {
         Y = Area.Bottom;
       }
       Y -= RowHeight;
-      Rects[size_t(I)] = Bounds(std::max(Right - ColumnWidth, Area.Left), std::max(Y, Area.Top), ColumnWidth, RowHeight);
+      Rects[size_t(I)] =
+          Bounds(std::max(Right - ColumnWidth, Area.Left), std::max(Y, Area.Top), ColumnWidth, RowHeight);
     }
     return Rects;
   }

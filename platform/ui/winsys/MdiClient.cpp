@@ -201,12 +201,16 @@ TRect MdiClient::DefaultPlace(const MDICREATESTRUCT& Create) {
 
 HWND MdiClient::Create(const MDICREATESTRUCT& Create) {
   const TRect R = DefaultPlace(Create);
-  const DWORD Style = (Create.style | WS_CHILD | WS_CLIPSIBLINGS) & ~(WS_VISIBLE | WS_MAXIMIZE | WS_MINIMIZE | WS_POPUP);
+  const DWORD Style =
+      (Create.style | WS_CHILD | WS_CLIPSIBLINGS) & ~(WS_VISIBLE | WS_MAXIMIZE | WS_MINIMIZE | WS_POPUP);
   const HWND Child = CreateWindowEx(WS_EX_MDICHILD, Create.szClass, Create.szTitle, Style, R.Left, R.Top, R.Width(),
                                     R.Height(), FWnd, 0, const_cast<MDICREATESTRUCT*>(&Create));
   if (!Child || !(Create.style & WS_VISIBLE))
     return Child;
-  ShowWindow(Child, (Create.style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : (Create.style & WS_MINIMIZE) ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+  const int Command = (Create.style & WS_MAXIMIZE)   ? SW_SHOWMAXIMIZED
+                      : (Create.style & WS_MINIMIZE) ? SW_SHOWMINIMIZED
+                                                     : SW_SHOWNORMAL;
+  ShowWindow(Child, Command);
   Activate(Child);
   return IsWindow(Child) ? Child : 0;
 }
@@ -295,7 +299,8 @@ bool MdiClient::Tile(WPARAM Flags) {
   const std::vector<HWND> List = ArrangedChildren(Flags);
   const std::vector<TRect> Rects = MdiTileRects(Area(), int(List.size()), (Flags & MDITILE_HORIZONTAL) != 0);
   for (size_t I = 0; I < Rects.size(); ++I)
-    SetWindowPos(List[I], 0, Rects[I].Left, Rects[I].Top, Rects[I].Width(), Rects[I].Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(List[I], 0, Rects[I].Left, Rects[I].Top, Rects[I].Width(), Rects[I].Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   ArrangeIcons();
   return !Rects.empty();
 }
@@ -322,7 +327,8 @@ void MdiClient::ArrangeIcons() {
   const TSize Size { GetSystemMetrics(SM_CXMINIMIZED), GetSystemMetrics(SM_CYMINIMIZED) };
   const std::vector<TRect> Rects = MdiIconRects(Area(), int(Icons.size()), Size);
   for (size_t I = 0; I < Rects.size(); ++I)
-    SetWindowPos(Icons[I], 0, Rects[I].Left, Rects[I].Top, Rects[I].Width(), Rects[I].Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Icons[I], 0, Rects[I].Left, Rects[I].Top, Rects[I].Width(), Rects[I].Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MdiClient::RefitMaximized() {

@@ -56,8 +56,10 @@ std::string FakeTrayManager::TitleOf(unsigned long Icon) {
   unsigned long Count, After;
   unsigned char* Data = nullptr;
   std::string Title;
-  if (XGetWindowProperty(D, Icon, XInternAtom(D, "_NET_WM_NAME", False), 0, 4096, False, AnyPropertyType, &Type, &Format,
-                         &Count, &After, &Data) == Success && Data)
+  const Atom Name = XInternAtom(D, "_NET_WM_NAME", False);
+  if (XGetWindowProperty(D, Icon, Name, 0, 4096, False, AnyPropertyType, &Type, &Format, &Count, &After, &Data) ==
+          Success &&
+      Data)
     Title.assign(reinterpret_cast<char*>(Data), Count);
   if (Data)
     XFree(Data);

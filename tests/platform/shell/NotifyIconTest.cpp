@@ -60,7 +60,8 @@ protected:
     return Result;
   }
   bool HeardTaskbarCreated() const {
-    return std::any_of(Got.begin(), Got.end(), [](const TMessage& M) { return M.Msg == RegisterWindowMessage("TaskbarCreated"); });
+    const UINT Notice = RegisterWindowMessage("TaskbarCreated");
+    return std::any_of(Got.begin(), Got.end(), [Notice](const TMessage& M) { return M.Msg == Notice; });
   }
 
   HWND Owner { 0 };
@@ -74,15 +75,18 @@ TEST_F(NotifyIconTest, TextsAreCutToTheirLimitsInWholeCharacters) {
     String NOTIFYICONDATAW::* Field;
     size_t Limit;
   };
-  for (const Case C : { Case { &NOTIFYICONDATAW::szTip, NotifyTipLimit }, Case { &NOTIFYICONDATAW::szInfo, NotifyInfoLimit },
-                        Case { &NOTIFYICONDATAW::szInfoTitle, NotifyInfoTitleLimit } }) {
+  const Case Cases[] = { { &NOTIFYICONDATAW::szTip, NotifyTipLimit },
+                         { &NOTIFYICONDATAW::szInfo, NotifyInfoLimit },
+                         { &NOTIFYICONDATAW::szInfoTitle, NotifyInfoTitleLimit } };
+  for (const Case& C : Cases) {
     for (const size_t Length : { C.Limit, C.Limit + 1, size_t(300) }) {
       NOTIFYICONDATAW Data = Icon("");
       Data.uFlags |= NIF_INFO;
       Data.*C.Field = Repeat("提", Length);
       Recorder.Calls.clear();
       ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &Data));
-      EXPECT_EQ(Recorder.Calls.at(0).Data.*C.Field, Repeat("提", std::min(Length, C.Limit))) << C.Limit << " of " << Length;
+      EXPECT_EQ(Recorder.Calls.at(0).Data.*C.Field, Repeat("提", std::min(Length, C.Limit)))
+          << C.Limit << " of " << Length;
       EXPECT_EQ(Recorder.Icon(Owner, 1)->*C.Field, Repeat("提", std::min(Length, C.Limit)));
       ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &Data));
     }

@@ -144,7 +144,8 @@ TEST_F(MdiTest, TileAndCascadePlaceTheChildrenInZOrderAfterRestoringTheMaximized
   A->SetWindowState(wsMinimized);
   Main->SetTileMode(tbHorizontal);
   Main->Tile();
-  EXPECT_EQ(A->BoundsRect(), MdiIconRects(ClientArea(), 1, { GetSystemMetrics(SM_CXMINIMIZED), GetSystemMetrics(SM_CYMINIMIZED) })[0])
+  const TSize IconSize { GetSystemMetrics(SM_CXMINIMIZED), GetSystemMetrics(SM_CYMINIMIZED) };
+  EXPECT_EQ(A->BoundsRect(), MdiIconRects(ClientArea(), 1, IconSize)[0])
       << "a minimized child sits along the bottom and is not tiled";
   EXPECT_EQ(C->BoundsRect(), MdiTileRects(ClientArea(), 2, true)[0]);
 }
@@ -186,7 +187,8 @@ TEST_F(MdiTest, TheClientTakesWhatTheAlignedControlsLeaveAndClipsItsChildren) {
   Child->SetColor(clRed);
   App->ProcessMessages();
   EXPECT_EQ(Display->PixelAt(ClientOnScreen.Left + 5, ClientOnScreen.Top + 5), clRed);
-  EXPECT_EQ(Display->PixelAt(ClientOnScreen.Left + 5, ClientOnScreen.Top - 5), clBlue) << "the child stays inside the client";
+  EXPECT_EQ(Display->PixelAt(ClientOnScreen.Left + 5, ClientOnScreen.Top - 5), clBlue)
+      << "the child stays inside the client";
   EXPECT_EQ(Display->PixelAt(ClientOnScreen.Left + 100, ClientOnScreen.Top + 100), ColorToRGB(clAppWorkSpace));
 
   Main->SetBounds(Main->Left(), Main->Top(), 500, 400);

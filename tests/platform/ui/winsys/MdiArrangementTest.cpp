@@ -25,7 +25,8 @@ TEST(MdiArrangementTest, TilingFillsTheAreaInRowsOrColumnsForOneToFourChildren) 
     { 4, false, { Rect(0, 0, 200, 150), Rect(0, 150, 200, 300), Rect(200, 0, 400, 150), Rect(200, 150, 400, 300) } },
   };
   for (const Case& C : Cases)
-    EXPECT_EQ(MdiTileRects(Area, C.Count, C.Horizontal), C.Expected) << C.Count << (C.Horizontal ? " horizontal" : " vertical");
+    EXPECT_EQ(MdiTileRects(Area, C.Count, C.Horizontal), C.Expected)
+        << C.Count << (C.Horizontal ? " horizontal" : " vertical");
   EXPECT_TRUE(MdiTileRects(Area, 0, true).empty());
 }
 
