@@ -61,6 +61,8 @@ TWinControl* WindowHolder(TControl* Control) {
 
 }  // namespace
 
+bool ControlDispatchRunning() { return GDispatchDepth > 0; }
+
 TWinControl* FindControl(HWND Wnd) {
   if (!Wnd) return nullptr;
   const auto It = ControlWindows().find(Wnd);

@@ -273,6 +273,8 @@ private:
 
 /// The control whose window Wnd is; null for a window of no control.
 TWinControl* FindControl(HWND Wnd);
+/// Whether some control's window procedure is running (a message handled inside another one nests).
+bool ControlDispatchRunning();
 
 /// The form a control lies on: the topmost form among its parents (TopForm), else the nearest one; null
 /// when none. A template only so this header need not know the form class; callers include its header.
