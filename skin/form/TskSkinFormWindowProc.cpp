@@ -194,11 +194,10 @@ void TskSkinForm::WMNCActivate(TMessage& Message) {
 void TskSkinForm::HandleSysCommand(TMessage& Message) {
   // Alt alone never opens the system's window menu: it closes an open skinned menu, or leaves the
   // keyboard mode of the main menu bar.
-  if (InMainMenu) {
+  if (InMainMenu)
     LeaveMainMenuMode();
-  } else if (InMenu) {
-    SkinMenuClose();
-  }
+  else
+    EnterMainMenuMode();
   Message.Result = 0;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/toolkit/TTimer.h"
+#include "skin/controls/TskSkinGeometry.h"
 #include "skin/controls/skMorph.h"
 #include "skin/core/TskEffectBmp.h"
 #include "skin/core/TskResourceStrData.h"
@@ -47,14 +48,10 @@ void DrawRowText(TCanvas* C, const String& Text, const TRect& R, int Raise, bool
 TskSkinMenuItem::TskSkinMenuItem(TskSkinPopupWindow* AParent, TMenuItem* AMenuItem, TskDataSkinMenuItem* AData)
     : Parent(AParent), MI(AData), MenuItem(AMenuItem) {
   if (!MI) return;
-  TskSkinData* SD = Parent->SD;
-  const int Index = MI->ActivePictureIndex;
-  if (!SD || Index < 0 || size_t(Index) >= SD->FActivePictures.size()) {
-    ClearRect(MI->SkinRect);
-    ClearRect(MI->ActiveSkinRect);
-    return;
-  }
-  ActivePicture = SD->FActivePictures[size_t(Index)].get();
+  ActivePicture = TskSkinGeometry::ModelPicture(Parent->SD, MI->ActivePictureIndex);
+  if (ActivePicture) return;
+  ClearRect(MI->SkinRect);
+  ClearRect(MI->ActiveSkinRect);
 }
 
 bool TskSkinMenuItem::IsSeparator() const { return MenuItem->Caption() == "-"; }
@@ -335,9 +332,8 @@ void TskSkinMenuItem::DrawHeader(TBitmap* B, bool Resized) {
   int Index = SD->GetControlIndex("menuheader");
   if (Index < 0) Index = SD->GetControlIndex("label");
   auto* Label = Index < 0 ? nullptr : dynamic_cast<TskDataSkinLabelControl*>(SD->CtrlList[size_t(Index)].get());
-  const int PictureIndex = Label ? Label->PictureIndex : -1;
-  if (PictureIndex < 0 || size_t(PictureIndex) >= SD->FActivePictures.size()) return;
-  TBitmap* Picture = SD->FActivePictures[size_t(PictureIndex)].get();
+  TBitmap* Picture = Label ? TskSkinGeometry::ModelPicture(SD, Label->PictureIndex) : nullptr;
+  if (!Picture) return;
   const TRect& S = Label->SkinRect;
   const int W = RectWidth(ObjectRect), H = RectHeight(ObjectRect);
   TBitmap Strip;

@@ -16,6 +16,7 @@
 #include "platform/ui/winsys/Ui.h"
 #include "platform/ui/winsys/VirtualKeys.h"
 #include "platform/ui/winsys/WindowClass.h"
+#include "skin/controls/TskSkinGeometry.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skComposers.h"
@@ -30,12 +31,6 @@ namespace {
 
 /// The height of a scroll marker.
 constexpr int MarkerHeight = 10;
-
-/// The skin picture Index, or null when the index names none.
-TBitmap* SkinPicture(TskSkinData* SD, int Index) {
-  return Index >= 0 && size_t(Index) < SD->FActivePictures.size() ? SD->FActivePictures[size_t(Index)].get()
-                                                                    : nullptr;
-}
 
 /// The first menu-item record of the skin; null when it has none.
 TskDataSkinMenuItem* FindSkinMenuItem(TskSkinData* SD) {
@@ -73,12 +68,12 @@ TskSkinPopupWindow::TskSkinPopupWindow(TComponent* AOwner, TskSkinMenu* AParentM
   // A record is used only with its picture and a menu-item record; otherwise the built-in look.
   TskSkinData* Model = ParentMenu->SkinData;
   if (AData && Model && !Model->Empty && AData->WindowPictureIndex != -1) {
-    WindowPicture = SkinPicture(Model, AData->WindowPictureIndex);
+    WindowPicture = TskSkinGeometry::ModelPicture(Model, AData->WindowPictureIndex);
     DSMI = FindSkinMenuItem(Model);
     if (WindowPicture && DSMI) {
       PW = AData;
       SD = Model;
-      MaskPicture = SkinPicture(Model, AData->MaskPictureIndex);
+      MaskPicture = TskSkinGeometry::ModelPicture(Model, AData->MaskPictureIndex);
     }
   }
   if (!PW) {
@@ -407,7 +402,7 @@ void TskSkinPopupWindow::DrawItemBackground(TCanvas* C, const TRect& R) {
     return;
   }
   auto* Record = dynamic_cast<TskDataSkinMenuItem*>(SD->ObjectList[size_t(Index)].get());
-  TBitmap* Picture = Record ? SkinPicture(SD, Record->ActivePictureIndex) : nullptr;
+  TBitmap* Picture = Record ? TskSkinGeometry::ModelPicture(SD, Record->ActivePictureIndex) : nullptr;
   if (!Picture || IsEmptyRect(Record->SkinRect)) return;
   TBitmap Strip;
   ComposeHorzStripImage(Record->ItemLO, Record->ItemRO, &Strip, Picture, Record->SkinRect, RectWidth(R),
