@@ -6,6 +6,7 @@
 #include "skin/form/TskSkinMainMenuBar.h"
 #include "skin/form/TskSkinMainMenuBarItem.h"
 #include "tests/skin/form/MenuFixture.h"
+#include "tests/skin/support/EmbeddedSkinModels.h"
 
 namespace {
 
@@ -175,6 +176,28 @@ TEST_F(SkinMainMenuBar, ItemWidthsFollowTheirCaptions) {
     TRect T;
     DrawText(Measure.Canvas()->Handle(), BarItem(i)->MenuItem->Caption(), T, DT_CALCRECT | DT_SINGLELINE);
     EXPECT_EQ(BarItem(i)->ObjectRect.Width(), T.Width() + 12) << i;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinMainMenuBar, PicturesOfTheBarWithAnOpenMenuInTheProgramsSkins) {
+  for (const auto& [Name, Container] : { std::pair { "product", ProductSkinContainer() },
+                                         std::pair { "testskin", TestSkinContainer() } }) {
+    const std::unique_ptr<TskSkinData> Skin = LoadEmbeddedSkin(Container);
+    Bar->SetSkinData(Skin.get());
+    Frame->SetMenusSkinData(Skin.get());
+    Display->PumpUntilIdle();
+    EXPECT_TRUE(Bar->SkinSupport()) << Name;
+    ClickAt(ItemPoint(1));
+    ASSERT_EQ(Levels().size(), 1u) << Name;
+    Display->PumpUntilIdle();
+    Display->SaveScreenPng(testing::TempDir() + "menubar-" + Name + ".png");
+    Frame->SkinMenu->Hide();
+    Bar->SetSkinData(nullptr);
+    Frame->SetMenusSkinData(nullptr);
   }
 }
 
