@@ -81,19 +81,25 @@ TRect TskControlsGallery::Grown(const TRect& R) const {
 }
 
 void TskControlsGallery::AddRow(const String& Title, const TMake& Make, const std::vector<TskGalleryState>& States) {
+  std::vector<TPictureCell> Cells;
+  for (const TskGalleryState& State : States) Cells.push_back({ State.Caption, Capture(Make, State) });
+  AddPictureRow(Title, std::move(Cells));
+}
+
+void TskControlsGallery::AddPictureRow(const String& Title, std::vector<TPictureCell> Cells) {
   Text(Margin, FBottom + 4, Title, 15, true);
   int X = Margin + TitleWidth, RowHeight = 0;
-  for (const TskGalleryState& State : States) {
-    std::unique_ptr<TBitmap> Image = Capture(Make, State);
+  for (const TPictureCell& Cell : Cells) {
+    TBitmap* Image = Cell.Image.get();
     FSheet->Canvas()->Font()->SetHeight(13);
-    const int Width = std::max(Image->Width(), FSheet->Canvas()->TextWidth(State.Caption));
+    const int Width = std::max(Image->Width(), FSheet->Canvas()->TextWidth(Cell.Caption));
     if (X + Width > SheetWidth - Margin && X > Margin + TitleWidth) {
       X = Margin + TitleWidth;
       FBottom += RowHeight + CaptionHeight + CellGap;
       RowHeight = 0;
     }
-    FSheet->Canvas()->Draw(X, FBottom, Image.get());
-    Text(X, FBottom + Image->Height() + 3, State.Caption, 13, false);
+    FSheet->Canvas()->Draw(X, FBottom, Image);
+    Text(X, FBottom + Image->Height() + 3, Cell.Caption, 13, false);
     X += Width + CellGap;
     RowHeight = std::max(RowHeight, Image->Height());
   }

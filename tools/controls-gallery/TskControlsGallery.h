@@ -34,6 +34,13 @@ public:
   using TMake = std::function<TControl*(TWinControl* Parent)>;
   /// A row: Title, then one cell per state, each with a fresh control from Make.
   void AddRow(const String& Title, const TMake& Make, const std::vector<TskGalleryState>& States);
+  /// A captioned picture made elsewhere (for things the form cannot hold, such as open menus).
+  struct TPictureCell {
+    String Caption;
+    std::unique_ptr<TBitmap> Image;
+  };
+  /// A row: Title, then the pictures with their captions.
+  void AddPictureRow(const String& Title, std::vector<TPictureCell> Cells);
   /// Writes the sheet as a PNG file.
   void SaveToPng(const String& FileName);
 

@@ -11,6 +11,7 @@
 #include "skin/core/TskSkinData.h"
 #include "tests/skin/support/EmbeddedSkinModels.h"
 #include "tools/controls-gallery/TskControlsGallery.h"
+#include "tools/controls-gallery/skGalleryMenus.h"
 #include "tools/controls-gallery/skGalleryRows.h"
 
 int main(int argc, char** argv) {
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
       AddButtonRows(Gallery);
       AddPanelRows(Gallery);
       AddViewRows(Gallery);
+      AddMenuRows(Gallery, Display);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }
   } catch (const std::exception& E) {
