@@ -458,7 +458,6 @@ void TskSkinImagesMenuPopupWindow::DrawHeaderRow(TCanvas* C, const TRect& R, con
 
 void TskSkinImagesMenuPopupWindow::Paint() {
   TBitmap B;
-  B.SetPixelFormat(pf24bit);
   B.SetSize(Width(), Height());
   TCanvas* C = B.Canvas();
   if (SkinSupport() && WindowPicture) {

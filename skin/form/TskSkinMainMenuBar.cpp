@@ -187,7 +187,6 @@ void TskSkinMainMenuBar::Paint() { PaintMenuBar(Canvas()); }
 void TskSkinMainMenuBar::PaintMenuBar(TCanvas* Target) {
   GetSkinData();
   TBitmap B;
-  B.SetPixelFormat(pf24bit);
   B.SetSize(Width(), Height());
   TCanvas* C = B.Canvas();
   if (!FSkinSupport || !Picture) {

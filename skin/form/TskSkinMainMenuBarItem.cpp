@@ -158,7 +158,6 @@ TRect TskSkinMainMenuBarItem::FrameRect(int n) const {
 
 void TskSkinMainMenuBarItem::ItemImage(TBitmap* B, const TRect& S, bool ActiveStyle, TCanvas* BarCanvas) {
   const int W = ObjectRect.Width(), H = ObjectRect.Height();
-  B->SetPixelFormat(pf24bit);
   B->SetSize(W, H);
   if (Parent->ItemTransparent && (EqualRects(S, SkinRect) || (!Parent->UseSkinSize() && !ActiveStyle)) && BarCanvas) {
     B->Canvas()->CopyRect(Rect(0, 0, W, H), BarCanvas, ObjectRect);
@@ -230,7 +229,6 @@ void TskSkinMainMenuBarItem::SkinDraw(TCanvas* Cnvs) {
 
 void TskSkinMainMenuBarItem::DefaultDraw(TCanvas* Cnvs) {
   TBitmap B;
-  B.SetPixelFormat(pf24bit);
   B.SetSize(ObjectRect.Width(), ObjectRect.Height());
   TCanvas* C = B.Canvas();
   const TRect All = Rect(0, 0, B.Width(), B.Height());

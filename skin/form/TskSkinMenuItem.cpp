@@ -26,21 +26,15 @@ namespace {
 /// The built-in look's hot fill.
 constexpr TColor HotFill = RGB(193, 212, 243);
 
-/// The row bitmap of Width x Height.
-void PrepareRowBitmap(TBitmap* B, int Width, int Height) {
-  B->SetPixelFormat(pf24bit);
-  B->SetSize(Width, Height);
-}
-
-/// Draws Text vertically centred in R (measured first), widened by 2, raised by Raise pixels, with Flags;
-/// RightAligned ends the text at R.Right.
+/// Draws Text on one line vertically centred in R (its line height measured by the font), raised by Raise
+/// pixels, 1 pixel in from R's left edge, or ending 1 pixel before its right edge when RightAligned.
 void DrawRowText(TCanvas* C, const String& Text, const TRect& R, int Raise, bool RightAligned) {
-  TRect M = Rect(R.Left, 0, R.Right, 0);
-  DrawText(C->Handle(), Text, M, DT_CALCRECT);
-  const int W = RectWidth(M) + 2, H = RectHeight(M);
+  TEXTMETRIC Metrics {};
+  GetTextMetrics(C->Handle(), Metrics);
+  const int H = Metrics.tmHeight;
   const int Top = RectHeight(R) / 2 + R.Top - H / 2 - Raise;
-  TRect T = RightAligned ? Rect(R.Right - W, Top, R.Right, Top + H) : Rect(R.Left, Top, R.Left + W, Top + H);
-  DrawText(C->Handle(), Text, T, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  TRect T = Rect(R.Left + 1, Top, R.Right - 1, Top + H);
+  DrawText(C->Handle(), Text, T, DT_SINGLELINE | (RightAligned ? DT_RIGHT : DT_LEFT));
 }
 
 }  // namespace
@@ -181,13 +175,13 @@ TRect TskSkinMenuItem::FrameRect(int n) const {
 void TskSkinMenuItem::DrawRowImage(TBitmap* B, const TRect& Source, bool AActive, bool Animating, bool Resized) {
   const int W = RectWidth(ObjectRect), H = RectHeight(ObjectRect);
   if (!AActive && !Animating && MI->InActiveTransparent && Parent->FPaintBuffer) {
-    PrepareRowBitmap(B, W, Resized ? H : RectHeight(Source));
+    B->SetSize(W, Resized ? H : RectHeight(Source));
     B->Canvas()->CopyRect(Rect(0, 0, W, B->Height()), Parent->FPaintBuffer->Canvas(),
                           Bounds(ObjectRect.Left, ObjectRect.Top, W, B->Height()));
     return;
   }
   if (Resized) {
-    PrepareRowBitmap(B, W, H);
+    B->SetSize(W, H);
     const int h = RectHeight(Source);
     ComposeStretchedSkinImage(B, ActivePicture, Source,
                               Rect(MI->ItemLO, h / 4, RectWidth(Source) - MI->ItemRO, h - h / 4), true);
@@ -210,7 +204,7 @@ void TskSkinMenuItem::DrawRowBackground(TBitmap* B, bool Resized) {
     std::unique_ptr<TskEffectBmp> From = TskEffectBmp::CreateFromhWnd(Normal.Handle());
     std::unique_ptr<TskEffectBmp> To = TskEffectBmp::CreateFromhWnd(Hot.Handle());
     MorphByKind(From.get(), To.get(), FMorphSteps / 5.0, MI->MorphKind);
-    PrepareRowBitmap(B, Normal.Width(), Normal.Height());
+    B->SetSize(Normal.Width(), Normal.Height());
     From->Draw(B->Canvas()->Handle(), 0, 0);
     return;
   }
@@ -241,7 +235,7 @@ bool TskSkinMenuItem::DrawSkinImage(TCanvas* Canvas, const TRect& R, const TRect
   const TRect& Source = AActive && !IsEmptyRect(Hot) ? Hot : Normal;
   if (IsEmptyRect(Normal) || !ActivePicture) return false;
   TBitmap Image;
-  PrepareRowBitmap(&Image, RectWidth(Source), RectHeight(Source));
+  Image.SetSize(RectWidth(Source), RectHeight(Source));
   Image.Canvas()->CopyRect(Rect(0, 0, Image.Width(), Image.Height()), ActivePicture->Canvas(), Source);
   Image.SetTransparent(true);
   const int X = std::max(R.Left + RectWidth(R) / 2 - Image.Width() / 2, R.Left);
@@ -338,7 +332,7 @@ void TskSkinMenuItem::DrawHeader(TBitmap* B, bool Resized) {
   const int W = RectWidth(ObjectRect), H = RectHeight(ObjectRect);
   TBitmap Strip;
   if (Resized) {
-    PrepareRowBitmap(&Strip, W, H);
+    Strip.SetSize(W, H);
     const int h = RectHeight(S);
     ComposeStretchedSkinImage(&Strip, Picture, S, Rect(Label->LTPoint.X, h / 4, Label->RTPoint.X, h - h / 4), true);
   } else {
@@ -386,7 +380,7 @@ void TskSkinMenuItem::ResizeDraw(TCanvas* Cnvs) {
   const int W = RectWidth(ObjectRect), H = RectHeight(ObjectRect);
   TBitmap B;
   if (IsSeparator()) {
-    PrepareRowBitmap(&B, W, H);
+    B.SetSize(W, H);
     const TRect& S = MI->DividerRect;
     ComposeStretchedSkinImage(&B, ActivePicture, S,
                               Rect(MI->DividerLO, 0, RectWidth(S) - MI->DividerRO, RectHeight(S)), true);
@@ -412,7 +406,7 @@ void TskSkinMenuItem::DefaultDraw(TCanvas* Cnvs) {
   const int W = RectWidth(ObjectRect), H = RectHeight(ObjectRect);
   const int Glyph = Parent->ImgL ? Parent->GlyphWidth : 19;
   TBitmap B;
-  PrepareRowBitmap(&B, W, H);
+  B.SetSize(W, H);
   TCanvas* C = B.Canvas();
   const bool Lit = this->Lit() && !IsSeparator() && !IsHeader();
   C->Brush()->SetColor(Lit ? HotFill : clWindow);

@@ -370,7 +370,6 @@ void TskSkinPopupWindow::PaintMenu(HDC DC) {
 }
 
 void TskSkinPopupWindow::DrawMenuBackground(TBitmap* B, bool ADrawClient) {
-  B->SetPixelFormat(pf24bit);
   B->SetSize(Width(), Height());
   TCanvas* C = B->Canvas();
   if (PW) {
