@@ -2,6 +2,7 @@
 // skin with their hover transition in fifths, records that cannot be used, and pictures of open menus in
 // the program's two skins and the built-in look.
 #include "platform/gdi/TBitmap.h"
+#include "platform/ui/toolkit/TPopupMenu.h"
 #include "platform/ui/toolkit/TTimer.h"
 #include "tests/skin/form/MenuFixture.h"
 #include "tests/skin/support/EmbeddedSkinModels.h"
@@ -145,6 +146,34 @@ TEST_F(SkinMenuLooks, PicturesOfOpenMenusInEachLook) {
     SaveOpenMenu(Name);
     Frame->SetMenusSkinData(nullptr);
   }
+}
+
+TEST_F(SkinMenuLooks, TheFramesSystemMenuOpensSkinnedWithTheGlyphsItsItemsAreNamedFor) {
+  auto* System = new TPopupMenu(Main);
+  for (const auto& [Name, Caption] : { std::pair { "BSF_RESTORE", "还原" }, std::pair { "BSF_CLOSE", "关闭" },
+                                       std::pair { "Plain", "帮助" } }) {
+    auto* Item = new TMenuItem(System);
+    Item->SetName(Name);
+    Item->SetCaption(Caption);
+    System->Items()->Add(Item);
+  }
+  Frame->SetSystemMenu(System);
+  Display->Key(VK_SPACE, { VK_MENU });
+  ASSERT_EQ(Levels().size(), 1u);
+  EXPECT_TRUE(Frame->InMenu);
+  // Dark pixels in each row's glyph column, left of the caption.
+  const auto GlyphPixels = [&](const char* Caption) {
+    const TRect R = Row(Level(0), Caption)->ObjectRect;
+    int Count = 0;
+    for (int Y = R.Top + 2; Y < R.Bottom - 2; ++Y)
+      for (int X = R.Left + 4; X < R.Left + 18; ++X) Count += At(Level(0), X, Y) == ColorToRGB(clWindowText);
+    return Count;
+  };
+  EXPECT_GT(GlyphPixels("还原"), 10);
+  EXPECT_GT(GlyphPixels("关闭"), 10);
+  EXPECT_EQ(GlyphPixels("帮助"), 0);
+  Display->Key(VK_ESCAPE);
+  EXPECT_FALSE(Frame->InMenu);
 }
 
 }  // namespace
