@@ -12,29 +12,6 @@
 #include "skin/form/skFormFinders.h"
 #include "skin/form/skFormMessages.h"
 
-namespace {
-
-bool ClosesMenus(UINT Msg) {
-  switch (Msg) {
-  case WM_MOVE:
-  case WM_SIZE:
-  case WM_ACTIVATE:
-  case WM_KILLFOCUS:
-  case WM_CANCELMODE:
-  case WM_MOUSEACTIVATE:
-  case WM_NCLBUTTONDOWN:
-  case WM_NCRBUTTONDOWN:
-  case WM_NCMBUTTONDOWN:
-  case WM_LBUTTONDOWN:
-  case WM_RBUTTONDOWN:
-  case WM_MBUTTONDOWN:
-  case WM_PARENTNOTIFY: return true;
-  default: return false;
-  }
-}
-
-}  // namespace
-
 void TskSkinForm::FormWindowProc(TMessage& Message) {
   CloseMenusOnMessage(Message);
   if (HandleMessage(Message)) CallOldWindowProc(Message);
@@ -45,7 +22,7 @@ void TskSkinForm::CallOldWindowProc(TMessage& Message) {
 }
 
 void TskSkinForm::CloseMenusOnMessage(TMessage& Message) {
-  if (!ClosesMenus(Message.Msg)) return;
+  if (!IsMenuCloseMessage(Message.Msg)) return;
   if (FShowObjectHint && FSkinHint) FSkinHint->HideHint();
   const bool MDIShown = FForm->FormStyle() == fsMDIForm && FForm->Visible();
   if (InMainMenu && !InMenu)
