@@ -1,6 +1,7 @@
 // Skinned popup menus end to end on the headless screen: the order of a command's notices, keys, the
 // mouse with the submenu delay, placement in the work area, scrolling, openings that show nothing, a
 // command that opens a modal dialog, hooks of other components, and platform menus tracked skinned.
+#include "platform/gdi/Capabilities.h"
 #include "platform/shell/PopupMenuCalls.h"
 #include "platform/ui/toolkit/TMainMenu.h"
 #include "tests/skin/form/MenuFixture.h"
@@ -20,7 +21,11 @@ TEST_F(SkinPopupMenu, ALeafCommandRunsAfterTheMenuIsGoneAndTheControlHearsCloseT
   };
   OpenForEdit(Menu);
   EXPECT_TRUE(Frame->InMenu);
-  ClickAt(RowPoint(Level(0), "粘贴"));
+  Hover(RowPoint(Level(0), "粘贴"));
+  Display->ButtonDown(Display->Pointer().X, Display->Pointer().Y);
+  EXPECT_EQ(GetActiveWindow(), Main->Handle()) << "a press in a menu takes neither the activation";
+  EXPECT_TRUE(Edit->Focused()) << "nor the focus";
+  Display->ButtonUp(Display->Pointer().X, Display->Pointer().Y);
   EXPECT_EQ(Log, (AppLog { "Edit.Closed", "OnMenuClose", "Form.Closed", "粘贴.Click", "Edit.Command" }));
   Display->PumpUntilIdle();
   Log.clear();
@@ -306,6 +311,32 @@ TEST_F(SkinPopupMenu, PlatformMenusOfTheShellAreTrackedSkinnedAndAnswerTheChoice
   Later([&] { Display->Key(VK_ESCAPE); });
   EXPECT_EQ(TrackPopupMenu(Handle, TPM_RETURNCMD, P.X, P.Y, 0, Edit->Handle(), nullptr), 0u);
   DestroyMenu(Handle);
+}
+
+TEST_F(SkinPopupMenu, OnlyTheFirstLevelOfAMenuFadesInAndSubmenusShowAtFullAlpha) {
+  Frame->SetMenusAlphaBlend(true);
+  Frame->SetMenusAlphaBlendAnimation(true);
+  Frame->SetMenusAlphaBlendValue(150);
+  std::vector<std::pair<HWND, int>> Alphas;
+  auto& Caps = PlatformCapabilities();
+  const auto Saved = Caps.SetLayeredWindowAttributes;
+  Caps.SetLayeredWindowAttributes = [&](HWND Wnd, TColor Key, Byte Alpha, Cardinal Flags) {
+    Alphas.emplace_back(Wnd, Alpha);
+    return Saved(Wnd, Key, Alpha, Flags);
+  };
+  TskSkinPopupMenu* Menu = NewMenu({ "最近" });
+  AddItem(Menu->Items()->Items(0), "a.wmv");
+  OpenForEdit(Menu);
+  std::vector<int> Root;
+  for (const auto& [Wnd, Alpha] : Alphas) Root.push_back(Alpha);
+  std::vector<int> Expected { 0 };
+  for (int A = 10; A <= 150; A += 10) Expected.push_back(A);
+  EXPECT_EQ(Root, Expected) << "from 0 by 150 div 15 to the menus' alpha";
+  Alphas.clear();
+  Display->Key(VK_RIGHT);
+  ASSERT_EQ(Levels().size(), 2u);
+  EXPECT_EQ(Alphas, (std::vector<std::pair<HWND, int>> { { Level(1)->Handle(), 150 } }));
+  Caps.SetLayeredWindowAttributes = Saved;
 }
 
 }  // namespace
