@@ -136,13 +136,10 @@ void TskSkinMenu::ClosePopupWindows(int AFromIndex) {
     TskSkinPopupWindow* Window = FPopupList.back();
     FPopupList.pop_back();
     if (WItem && WItem->Parent == Window) StopWaiting();
-    if (Window->InHandler()) {
-      // The level is still in its own mouse or key handling: it goes out of sight now and is freed after.
-      Window->Hide();
-      ReleaseControl(Window);
-    } else {
-      delete Window;
-    }
+    // The level may be closing from inside its own mouse or key handling: it goes out of sight now and
+    // is freed once that handling is over.
+    Window->Hide();
+    ReleaseControl(Window);
   }
   if (AFromIndex > 0) return;
   FVisible = false;

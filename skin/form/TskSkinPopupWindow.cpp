@@ -42,18 +42,6 @@ TskDataSkinMenuItem* FindSkinMenuItem(TskSkinData* SD) {
 
 }  // namespace
 
-/// Counts a stretch of the window's own input handling, so a close inside it frees the window after.
-class TskSkinPopupWindow::THandlerScope {
-public:
-  explicit THandlerScope(TskSkinPopupWindow* W) : FWindow(W) { ++FWindow->FHandlerDepth; }
-  ~THandlerScope() { --FWindow->FHandlerDepth; }
-  THandlerScope(const THandlerScope&) = delete;
-  THandlerScope& operator=(const THandlerScope&) = delete;
-
-private:
-  TskSkinPopupWindow* FWindow;
-};
-
 TskSkinPopupWindow::TskSkinPopupWindow(TComponent* AOwner, TskSkinMenu* AParentMenu, TskDataSkinPopupWindow* AData)
     : TCustomControl(AOwner), ParentMenu(AParentMenu) {
   FVisible = false;
@@ -503,7 +491,6 @@ bool TskSkinPopupWindow::Usable(int Index) const {
 }
 
 void TskSkinPopupWindow::MouseTimerProc() {
-  const THandlerScope Busy(this);
   TPoint P;
   GetCursorPos(&P);
   const TPoint Client = ScreenToClient(P);
@@ -560,7 +547,6 @@ bool TskSkinPopupWindow::PointInVisibleItem(int X, int Y) const {
 }
 
 void TskSkinPopupWindow::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  const THandlerScope Busy(this);
   TCustomControl::MouseUp(Button, Shift, X, Y);
   TrackMouse(X, Y);
   if (ActiveItem == -1 || Button != mbLeft || !PointInVisibleItem(X, Y)) return;
@@ -569,7 +555,6 @@ void TskSkinPopupWindow::MouseUp(TMouseButton Button, TShiftState Shift, int X, 
 }
 
 void TskSkinPopupWindow::MorphTimerProc() {
-  const THandlerScope Busy(this);
   bool Changed = false;
   for (const auto& Item : ItemList) {
     if (Item->EnableMorphing()) {
@@ -650,7 +635,6 @@ bool TskSkinPopupWindow::FindAccelItem(int CharCode) {
 
 void TskSkinPopupWindow::PopupKeyDown(int CharCode) {
   if (!Visible()) return;
-  const THandlerScope Busy(this);
   if (FindAccelItem(CharCode)) return;
   const int Level = ParentMenu->GetPopupWindowIndex(this);
   const bool Deeper = ParentMenu->PopupList().size() > 1;
@@ -705,7 +689,6 @@ void TskSkinPopupWindow::Dispatch(TMessage& Message) {
   case WM_ERASEBKGND: Message.Result = 1; return;
   case WM_TIMER:
     if (Message.WParam == 1) {
-      const THandlerScope Busy(this);
       TCustomControl::Dispatch(Message);
       ScrollTick();
       return;

@@ -54,9 +54,6 @@ public:
   TTimer* MorphTimer() const { return FMorphTimer; }
   bool IsRootWindow() const override { return true; }
 
-  /// Whether the window is busy in its own input handling (a close then releases it afterwards).
-  bool InHandler() const { return FHandlerDepth > 0; }
-
   // ---- State the rows and the controller read ----
   TskSkinMenu* ParentMenu;
   TskSkinData* SD { nullptr };
@@ -86,9 +83,6 @@ protected:
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
-  /// Counts the window's own input handling for InHandler.
-  class THandlerScope;
-
   /// The rows of AItem's visible subitems from StartIndex on (and AItem2's after them).
   void CreateMenu(TMenuItem* AItem, TMenuItem* AItem2, int StartIndex);
   void AddItems(TMenuItem* AItem, int StartIndex);
@@ -140,5 +134,4 @@ private:
   int OMY { -1 };
   TTimer* FMouseTimer { nullptr };
   TTimer* FMorphTimer { nullptr };
-  int FHandlerDepth { 0 };
 };

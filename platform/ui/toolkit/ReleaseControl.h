@@ -3,6 +3,7 @@
 // cannot be freed there, since the dispatch that called it still runs on it.
 class TControl;
 
-/// Frees Control the next time the loop serves its queue, unless something freed it
-/// before then (its owner, or an earlier release).
+/// Frees Control the next time the loop serves its queue after the control's own window procedure
+/// returned (a modal loop inside its handler does not free it), unless something freed it before then
+/// (its owner, or an earlier release).
 void ReleaseControl(TControl* Control);

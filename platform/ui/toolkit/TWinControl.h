@@ -225,6 +225,7 @@ protected:
 
 private:
   friend class TControl;
+  friend void ReleaseControl(TControl* Control);
 
   void MainWndProc(TMessage& Message);
   /// The first message of a window being created binds it to the control being created.
@@ -254,6 +255,10 @@ private:
   void Insert(TControl* AControl);
   void Remove(TControl* AControl);
 
+  /// Calls of this control's window procedure in progress, and a release asked for during one (done when
+  /// the outermost returns).
+  int FDispatchDepth { 0 };
+  bool FReleasePending { false };
   std::vector<TControl*> FControls;
   std::vector<TWinControl*> FTabList;
   HWND FParentWindow { 0 };
