@@ -121,6 +121,22 @@ TEST_F(SkinMenuLooks, SkinnedRowsMorphToTheirHotImageInFiveStepsAndBackInFive) {
   EXPECT_EQ(At(W, Second->ObjectRect.Left + 1, Second->ObjectRect.Top + 1), MenuRowFill);
 }
 
+TEST_F(SkinMenuLooks, WithoutSkinSizesRowsTakeTheDefaultHeightAndStretchTheSkinImages) {
+  BuildMenuSkin(Model);
+  Frame->SetUseSkinSizeInMenu(false);
+  Frame->SetDefMenuItemHeight(30);
+  TskSkinPopupMenu* Menu = NewMenu({ "一", "-", "二" });
+  Menu->PopupFromRect(Rect(100, 100, 100, 100), false);
+  TskSkinPopupWindow* W = Level(0);
+  const TRect Second = Row(W, "二")->ObjectRect;
+  EXPECT_EQ(Second.Height(), 30);
+  EXPECT_EQ(Row(W, "-")->ObjectRect.Height(), 4) << "separators keep the divider's height";
+  EXPECT_EQ(W->Height(), 30 + 4 + 30 + 10);
+  EXPECT_EQ(At(W, Second.Left + 1, Second.Top + 1), MenuRowFill);
+  EXPECT_EQ(At(W, Second.Left + 1, Second.Bottom - 2), MenuRowFill);
+  EXPECT_EQ(At(W, Second.Left + 3, Row(W, "-")->ObjectRect.Top + 1), MenuDivider);
+}
+
 TEST_F(SkinMenuLooks, ARecordThatCannotBeUsedGivesTheBuiltInLook) {
   BuildMenuSkin(Model);
   TskSkinPopupMenu* Menu = NewMenu({ "一" });
