@@ -38,6 +38,7 @@ constexpr TColor MenuItem = RGB(100, 160, 160);
 constexpr TColor MenuPageItem = RGB(160, 100, 160);
 constexpr TColor Back = RGB(220, 220, 220);
 constexpr TColor Caption = RGB(30, 130, 230);
+constexpr TColor MenuClient = RGB(240, 240, 200);
 }  // namespace RibbonSkin
 
 /// Builds the ribbon skin into Model; see the file comment. Without BackButton the "appmenu" record has
@@ -82,6 +83,7 @@ inline void BuildRibbonSkin(TskSkinData& Model, bool BackButton = true) {
   auto& Menu = Skin.Add<TskDataSkinAppMenu>("appmenu", "appmenu");
   Menu.PictureIndex = P;
   Skin.Paint(P, Rect(0, 60, 60, 120), Frame);
+  Skin.Paint(P, Rect(10, 70, 50, 110), MenuClient);
   SetNinePart(Menu, Rect(0, 60, 60, 120), 10, Rect(10, 10, 50, 50));
   Menu.ItemRect = Skin.Paint(P, Rect(60, 60, 100, 88), MenuItem);
   Menu.PageItemRect = Skin.Paint(P, Rect(100, 60, 140, 95), MenuPageItem);
@@ -98,7 +100,8 @@ class RibbonTest : public AppTest {
 protected:
   void SetUp() override {
     AppTest::SetUp();
-    Form = NewForm(Bounds(40, 40, 600, 400));
+    App->CreateForm(Form);  // the main form, where the hint window finds its hint component
+    Form->SetBounds(40, 40, 600, 400);
     Form->SetClientWidth(400);
     Form->Show();
     Ribbon = new TskRibbon(Form);
