@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/base/TemporaryChange.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TCustomForm.h"
@@ -60,7 +61,7 @@ void TskScrollingPage::SetPosition(int Value) {
 }
 
 void TskScrollingPage::GetScrollInfo() {
-  if (RangeUpdatesAllowed()) UpdateScrollRange();
+  if (RangeUpdatesAllowed() && !FRecreating) UpdateScrollRange();
 }
 
 void TskScrollingPage::UpDateSize() { SetBounds(FLeft, FTop, FWidth, FHeight); }
@@ -107,7 +108,10 @@ void TskScrollingPage::UpdateScrollRange() {
   const int C = ClientExtent();
   const int P = SPosition;
   const int T = P + E;
-  if (C >= T) {
+  // Whether everything fits is judged without the buttons' strips, so buttons shown while the page was
+  // smaller go away once the page has grown to hold its children.
+  const int Room = Buttons[0].Visible ? (FVertical ? FHeight : FWidth) : C;
+  if (Room >= T) {
     if (P > 0) ScrollControls(-P);
     FSizeOffset = SMax = SPosition = SPage = 0;
     ShowScrollButtons(false);
@@ -164,6 +168,7 @@ void TskScrollingPage::ShowScrollButtons(bool Value) {
       Focused = Active;
   }
   FMouseIn = false;
+  const TemporaryChange Recreating(FRecreating, true);
   RecreateWnd();
   if (Parent()) HandleNeeded();
   if (Focused && Focused->Visible() && !Focused->Focused() && Focused->CanFocus()) Focused->SetFocus();

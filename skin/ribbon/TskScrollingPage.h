@@ -112,4 +112,6 @@ private:
   /// How much the page grew along its axis in the last SetBounds.
   int FSizeOffset { 0 };
   TScrollButton Buttons[2];
+  /// The window is being made again for the buttons: the range waits.
+  bool FRecreating { false };
 };
