@@ -23,11 +23,13 @@ constexpr int MDIMinimize = 3;
 
 // The menu covers the form's client area below the application button; with skin records on both and a
 // back button in the menu's record it covers the whole client area, the back button taking the
-// button's place.
+// button's place. The ribbon's top is taken in the form's client coordinates, so a ribbon inside a panel
+// places the menu under its button too.
 void TskRibbon::PlaceAppMenu() {
   TCustomForm* Form = GetParentForm(this);
   if (!Form) return;
-  int Top = FTop + (FAppButton ? FAppButton->Top() + FAppButton->Height() : 0);
+  const int RibbonTop = Form->ScreenToClient(ClientToScreen({ 0, 0 })).Y;
+  int Top = RibbonTop + (FAppButton ? FAppButton->Top() + FAppButton->Height() : 0);
   int Height = Form->ClientHeight() - Top;
   FAppMenu->GetSkinData();
   if (Skinned() && FAppMenu->FData && !IsEmptyRect(FAppMenu->FData->BackButtonRect)) {

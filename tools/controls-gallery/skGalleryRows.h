@@ -15,3 +15,7 @@ void AddPanelRows(TskControlsGallery& Gallery);
 /// The converter's job list (a report list view with its external bars), a tree and a page control with
 /// overflowing tabs and close buttons.
 void AddViewRows(TskControlsGallery& Gallery);
+
+/// A ribbon with three tabs, caption-area buttons and overflowing page controls in its states, and its
+/// application menu open with command items and a page.
+void AddRibbonRows(TskControlsGallery& Gallery);
