@@ -42,9 +42,9 @@ class TPopupMenu;
 class TTimer;
 class TskActiveSkinObject;
 class TskClientInActivePanel;
+class TskCustomRibbon;
 class TskLayerManager;
 class TskQuickButtonItems;
-class TskRibbon;
 class TskSkinData;
 class TskSkinHint;
 class TskSkinMenu;
@@ -77,9 +77,9 @@ public:
   bool UseRibbon() const { return FUseRibbon; }
   /// True hands the frame to the system (SkinnableForm false) from now on.
   void SetUseRibbon(bool Value);
-  TskRibbon* SkinRibbon() const { return FSkinRibbon; }
+  TskCustomRibbon* SkinRibbon() const { return FSkinRibbon; }
   /// Stores the ribbon and tells it its frame.
-  void SetSkinRibbon(TskRibbon* Value);
+  void SetSkinRibbon(TskCustomRibbon* Value);
 
   // ---- Caption buttons and caption ----
   TskBorderIcons BorderIcons() const { return FBorderIcons; }
@@ -406,7 +406,7 @@ private:
   TWndMethod OldWindowProc;
   TskSkinData* FSD { nullptr };
   TskSkinData* FMSD { nullptr };
-  TskRibbon* FSkinRibbon { nullptr };
+  TskCustomRibbon* FSkinRibbon { nullptr };
   TskSkinHint* FSkinHint { nullptr };
   TMainMenu* FMainMenu { nullptr };
   TPopupMenu* FSystemMenu { nullptr };

@@ -33,7 +33,7 @@ constexpr int MinTabWidth = 15;
 
 }  // namespace
 
-TskRibbon::TskRibbon(TComponent* AOwner) : TskSkinControl(AOwner) {
+TskRibbon::TskRibbon(TComponent* AOwner) : TskCustomRibbon(AOwner) {
   FControlStyle.Include(csAcceptsControls);
   CreateAppButton();
   FButtons = std::make_unique<TskRibbonButtonItems>(this);
@@ -67,7 +67,7 @@ void TskRibbon::CreateAppButton() {
 }
 
 void TskRibbon::CreateParams(TCreateParams& Params) {
-  TskSkinControl::CreateParams(Params);
+  TskCustomRibbon::CreateParams(Params);
   Params.WindowClass.style &= ~(CS_HREDRAW | CS_VREDRAW);
 }
 
@@ -159,7 +159,7 @@ void TskRibbon::SetAppMenu(TskAppMenu* Value) {
 void TskRibbon::WatchPage(TskRibbonPage* Page) { Page->FreeNotification(this); }
 
 void TskRibbon::Loaded() {
-  TskSkinControl::Loaded();
+  TskCustomRibbon::Loaded();
   for (int i = 0; i < FTabs->Count(); ++i)
     if (TskRibbonPage* Page = FTabs->Items(i)->Page()) {
       Page->Ribbon = this;
@@ -171,7 +171,7 @@ void TskRibbon::Loaded() {
 
 void TskRibbon::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent == SkinData()) BeforeChangeSkinData();
-  TskSkinControl::Notification(AComponent, Operation);
+  TskCustomRibbon::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   if (FAppButtonPopupMenu && dynamic_cast<IskSkinPopupMenu*>(AComponent) == FAppButtonPopupMenu)
     SetAppButtonPopupMenu(nullptr);
@@ -194,25 +194,25 @@ void TskRibbon::Notification(TComponent* AComponent, TOperation Operation) {
 // ---- Skin ----
 
 void TskRibbon::GetSkinData() {
-  TskSkinControl::GetSkinData();
+  TskCustomRibbon::GetSkinData();
   FData = FIndex == -1 ? nullptr : dynamic_cast<TskDataSkinTabControl*>(SkinRecord());
   FDataPicture = FData ? TskSkinGeometry::ModelPicture(SkinData(), FData->PictureIndex) : nullptr;
   if (!FDataPicture) BeforeChangeSkinData();
 }
 
 void TskRibbon::BeforeChangeSkinData() {
-  TskSkinControl::BeforeChangeSkinData();
+  TskCustomRibbon::BeforeChangeSkinData();
   FData = nullptr;
   FDataPicture = nullptr;
 }
 
 void TskRibbon::SetSkinData(TskSkinData* Value) {
-  TskSkinControl::SetSkinData(Value);
+  TskCustomRibbon::SetSkinData(Value);
   if (FAppButton) FAppButton->SetSkinData(Value);
 }
 
 void TskRibbon::ChangeSkinData() {
-  TskSkinControl::ChangeSkinData();
+  TskCustomRibbon::ChangeSkinData();
   if (TskRibbonPage* Page = ActivePage()) {
     Page->UpDateSize();
     if (FAppButton) FAppButton->SetBounds(0, AppButtonTop, FAppButton->Width(), FAppButton->Height());

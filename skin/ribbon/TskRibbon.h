@@ -26,7 +26,7 @@
 // runs after the menu is hidden and pending messages were handled.
 #include <memory>
 
-#include "skin/controls/TskSkinControl.h"
+#include "skin/form/TskCustomRibbon.h"
 #include "skin/ribbon/TskRibbonButtonItem.h"
 #include "skin/ribbon/TskRibbonTab.h"
 
@@ -38,11 +38,10 @@ class TskAppMenu;
 class TskAppMenuItem;
 class TskDataSkinButtonControl;
 class TskDataSkinTabControl;
-class TskSkinForm;
 class TskSkinHint;
 
 /// The ribbon; see the file comment.
-class TskRibbon : public TskSkinControl {
+class TskRibbon : public TskCustomRibbon {
 public:
   explicit TskRibbon(TComponent* AOwner);
   ~TskRibbon() override;
@@ -74,6 +73,11 @@ public:
   /// Selects the nearest visible tab before the selected one; on the first tab, with FocusAppButton, the
   /// application button takes the focus.
   void FindPriorTab(bool FocusAppButton);
+  int TabCount() const override;
+  /// The caption of the tab's page; empty for a tab without a page.
+  String TabCaption(int Index) const override;
+  /// SetActivePage with the tab's page.
+  void SelectTabPage(int Index) override;
   /// Caption tabs bold when selected.
   bool TabBoldStyle() const { return FTabBoldStyle; }
   void SetTabBoldStyle(bool Value);
@@ -109,7 +113,7 @@ public:
   /// A negative value becomes 0.
   int AppButtonImageIndex() const { return FAppButtonImageIndex; }
   void SetAppButtonImageIndex(int Value);
-  IskSkinPopupMenu* AppButtonPopupMenu() const { return FAppButtonPopupMenu; }
+  IskSkinPopupMenu* AppButtonPopupMenu() const override { return FAppButtonPopupMenu; }
   void SetAppButtonPopupMenu(IskSkinPopupMenu* Value);
   TskAppMenu* AppMenu() const { return FAppMenu; }
   /// Stores the menu and hides it.
@@ -117,13 +121,19 @@ public:
   /// Shows the application menu over the form's client area; nothing without a menu or without items.
   void ShowAppMenu();
   /// Hides the application menu, then runs Item's OnClick when Item is given; nothing without a menu.
-  void HideAppMenu(TskAppMenuItem* Item);
+  void HideAppMenu(TskAppMenuItem* Item) override;
+  /// The application menu is assigned and visible.
+  bool AppMenuShown() const override;
+  bool CanDrawAppMenuCaption() const override;
+  void DrawAppMenuCaption(TCanvas* Cnvs, const TRect& R) override;
+  int GetAppMenuCaptionOffset() const override;
+  int AppMenuItemWidth() const override;
 
   // ---- MDI buttons ----
   /// A child was maximized: adds the close, restore and minimize buttons when there are none.
-  void MDIChildMaximize();
+  void MDIChildMaximize() override;
   /// A child stopped being maximized: removes the buttons once no child is maximized.
-  void MDIChildRestore();
+  void MDIChildRestore() override;
 
   // ---- Skin ----
   /// Also reads the record as a tab-control record with its picture (see the file comment).
@@ -152,8 +162,6 @@ public:
   /// The "officetab" record and its picture (borrowed from the model); null without a record.
   TskDataSkinTabControl* FData { nullptr };
   TBitmap* FDataPicture { nullptr };
-  /// The form frame that took this ribbon as its SkinRibbon.
-  TskSkinForm* BSF { nullptr };
 
 protected:
   void Loaded() override;
@@ -176,8 +184,6 @@ private:
   void CreateAppButton();
   /// Registers for the removal of a tab's page, so the tab forgets a page freed elsewhere.
   void WatchPage(TskRibbonPage* Page);
-  /// The application menu is assigned and visible.
-  bool AppMenuShown() const;
   void PlaceAppMenu();
 
   // Painting (TskRibbonPaint.cpp).

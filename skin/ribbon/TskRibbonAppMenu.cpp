@@ -87,6 +87,16 @@ void TskRibbon::HideAppMenu(TskAppMenuItem* Item) {
   if (FAppMenu->OnHideMenu) FAppMenu->OnHideMenu(this);
 }
 
+bool TskRibbon::CanDrawAppMenuCaption() const { return FAppMenu && FAppMenu->CanDrawAppMenuCaption(); }
+
+void TskRibbon::DrawAppMenuCaption(TCanvas* Cnvs, const TRect& R) {
+  if (FAppMenu) FAppMenu->DrawAppMenuCaption(Cnvs, R);
+}
+
+int TskRibbon::GetAppMenuCaptionOffset() const { return FAppMenu ? FAppMenu->GetAppMenuCaptionOffset() : 0; }
+
+int TskRibbon::AppMenuItemWidth() const { return FAppMenu ? FAppMenu->ItemWidth() : 0; }
+
 void TskRibbon::InstallAppMenuHook() {
   if (FInAppHook || !Application) return;
   // Exclusive: the application's own hooks hear nothing while the menu is shown.

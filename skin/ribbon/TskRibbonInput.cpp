@@ -74,6 +74,15 @@ void TskRibbon::SetActivePage(TskRibbonPage* Page) {
   SetTabIndex(Index);
 }
 
+int TskRibbon::TabCount() const { return FTabs->Count(); }
+
+String TskRibbon::TabCaption(int Index) const {
+  const TskRibbonPage* Page = FTabs->GetItem(Index)->Page();
+  return Page ? Page->Caption() : String();
+}
+
+void TskRibbon::SelectTabPage(int Index) { SetActivePage(FTabs->GetItem(Index)->Page()); }
+
 bool TskRibbon::SelectVisibleTab(int From, int Step) {
   for (int i = From; i >= 0 && i < FTabs->Count(); i += Step)
     if (FTabs->Items(i)->Visible()) {
@@ -137,7 +146,7 @@ void TskRibbon::TestActive(int X, int Y) {
 // ---- Mouse ----
 
 void TskRibbon::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TskSkinControl::MouseDown(Button, Shift, X, Y);
+  TskCustomRibbon::MouseDown(Button, Shift, X, Y);
   FMouseCaptureButton = FMouseCaptureMDIButton = -1;
   if (Button != mbLeft) return;
   TestActive(X, Y);
@@ -175,12 +184,12 @@ void TskRibbon::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) 
 }
 
 void TskRibbon::MouseMove(TShiftState Shift, int X, int Y) {
-  TskSkinControl::MouseMove(Shift, X, Y);
+  TskCustomRibbon::MouseMove(Shift, X, Y);
   TestActive(X, Y);
 }
 
 void TskRibbon::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  TskSkinControl::MouseUp(Button, Shift, X, Y);
+  TskCustomRibbon::MouseUp(Button, Shift, X, Y);
   if (Button != mbLeft) return;
   TestActive(X, Y);
   TNotifyEvent Click;
@@ -221,7 +230,7 @@ void TskRibbon::MenuClosed() {
 // ---- Keys and messages ----
 
 void TskRibbon::KeyDown(Word& Key, TShiftState Shift) {
-  TskSkinControl::KeyDown(Key, Shift);
+  TskCustomRibbon::KeyDown(Key, Shift);
   switch (Key) {
   case VK_NEXT: FindLastTab(); break;
   case VK_PRIOR: FindFirstTab(); break;
@@ -256,7 +265,7 @@ void TskRibbon::Dispatch(TMessage& Message) {
   case WM_SKINMENUCLOSED: MenuClosed(); return;
   default: break;
   }
-  TskSkinControl::Dispatch(Message);
+  TskCustomRibbon::Dispatch(Message);
   switch (Message.Msg) {
   case WM_SETFOCUS:
   case WM_KILLFOCUS:

@@ -161,7 +161,8 @@ TEST_F(AppMenuTest, ShowingAndChoosingACommandFireTheEventsInOrderAndTheCommandR
 TEST_F(AppMenuTest, EscapeClosesTheMenuThroughAHookThatHoldsBackTheApplicationsOwnHooks) {
   AddItems("c");
   auto* Frame = new TskSkinForm(Form);
-  Ribbon->BSF = Frame;
+  Frame->SetSkinRibbon(Ribbon);
+  EXPECT_EQ(Ribbon->BSF, Frame);
   int AppHook = 0;
   App->OnMessage().Push(&AppHook, [&](TMsg& Msg, bool&) { AppHook += Msg.message == WM_KEYDOWN; });
   LogMenuEvents();
@@ -174,6 +175,25 @@ TEST_F(AppMenuTest, EscapeClosesTheMenuThroughAHookThatHoldsBackTheApplicationsO
   Key('A');
   EXPECT_EQ(AppHook, 1);
   App->OnMessage().Remove(&AppHook);
+}
+
+TEST_F(AppMenuTest, TheFramesViewOfTheRibbonReachesItsTabsAndItsMenu) {
+  AddItems("c");
+  Ribbon->Tabs()->Add()->Page()->SetCaption("开始(&S)");
+  Ribbon->Tabs()->Add()->SetVisible(false);
+  TskCustomRibbon* View = Ribbon;
+  ASSERT_EQ(View->TabCount(), 2);
+  EXPECT_EQ(View->TabCaption(0), "开始(&S)");
+  View->SelectTabPage(1);
+  EXPECT_EQ(Ribbon->TabIndex(), 1);
+  EXPECT_TRUE(Ribbon->Tabs()->GetItem(1)->Visible()) << "a hidden tab shows again";
+  Ribbon->ShowAppMenu();
+  EXPECT_TRUE(View->AppMenuShown());
+  EXPECT_EQ(View->AppMenuItemWidth(), 100);
+  EXPECT_EQ(View->GetAppMenuCaptionOffset(), 100);
+  EXPECT_FALSE(View->CanDrawAppMenuCaption());
+  View->HideAppMenu(nullptr);
+  EXPECT_FALSE(View->AppMenuShown());
 }
 
 TEST_F(AppMenuTest, TheApplicationButtonsKeysOpenTheMenuOrHandTheFocusToTheRibbon) {
