@@ -164,6 +164,8 @@ void TskRibbon::Loaded() {
     if (TskRibbonPage* Page = FTabs->Items(i)->Page()) {
       Page->Ribbon = this;
       WatchPage(Page);
+      // Pages built in code have no stored place: they take the page area now that they know the ribbon.
+      Page->UpDateSize();
       if (i != FTabIndex) Page->Hide();
     }
   if (FAppMenu) FAppMenu->Ribbon = this;

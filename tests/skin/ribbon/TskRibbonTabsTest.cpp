@@ -30,6 +30,27 @@ TEST_F(RibbonTest, EachNewTabGetsAPageNamedForItAndBecomesTheSelectedTab) {
   EXPECT_EQ(Ribbon->Tabs()->Add()->Page()->Name(), "skRibbonPage5") << "names skip those the form holds";
 }
 
+TEST_F(RibbonTest, ARibbonBuiltLikeAStoredFormBindsItsStoredPagesWhenLoaded) {
+  auto* Built = new TskRibbon(Form);
+  Built->BeginLoading();
+  Built->SetParent(Form);
+  TskRibbonPage* Pages[2];
+  for (TskRibbonPage*& Page : Pages) {
+    TskRibbonTab* Tab = Built->Tabs()->Add();
+    EXPECT_EQ(Tab->Page(), nullptr) << "no page is made while loading";
+    Page = new TskRibbonPage(Form);
+    Page->SetParent(Built);
+    Tab->SetPage(Page);
+  }
+  Built->SetTabIndex(1);
+  Built->EndLoading();
+  EXPECT_EQ(Pages[0]->Ribbon, Built);
+  EXPECT_FALSE(Pages[0]->Visible());
+  EXPECT_TRUE(Pages[1]->Visible());
+  EXPECT_EQ(Built->ActivePage(), Pages[1]);
+  EXPECT_EQ(Pages[1]->BoundsRect(), Built->GetPageBounds()) << "bound pages take the page area";
+}
+
 TEST_F(RibbonTest, DeletingATabFreesItsPageAndAPageFreedElsewhereIsForgottenByItsTab) {
   Ribbon->Tabs()->Add();
   Ribbon->Tabs()->Add();
