@@ -15,7 +15,7 @@
 #include "skin/form/TskActiveSkinObject.h"
 #include "skin/form/TskClientInActivePanel.h"
 #include "skin/form/TskQuickButtonItems.h"
-#include "skin/form/TskRibbon.h"
+#include "skin/form/TskCustomRibbon.h"
 #include "skin/form/TskSkinHint.h"
 #include "skin/form/TskSkinMainMenuBar.h"
 #include "skin/form/TskSkinMenu.h"
@@ -207,11 +207,11 @@ void TskSkinForm::SetUseRibbon(bool Value) {
   if (FUseRibbon) SetSkinnableForm(false);
 }
 
-void TskSkinForm::SetSkinRibbon(TskRibbon* Value) {
+void TskSkinForm::SetSkinRibbon(TskCustomRibbon* Value) {
   FSkinRibbon = Value;
   if (FSkinRibbon) {
     FSkinRibbon->FreeNotification(this);
-    FSkinRibbon->SkinForm = this;
+    FSkinRibbon->BSF = this;
   }
 }
 

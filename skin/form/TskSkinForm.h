@@ -42,9 +42,9 @@ class TPopupMenu;
 class TTimer;
 class TskActiveSkinObject;
 class TskClientInActivePanel;
+class TskCustomRibbon;
 class TskLayerManager;
 class TskQuickButtonItems;
-class TskRibbon;
 class TskSkinData;
 class TskSkinHint;
 class TskSkinMainMenuBar;
@@ -78,9 +78,9 @@ public:
   bool UseRibbon() const { return FUseRibbon; }
   /// True hands the frame to the system (SkinnableForm false) from now on.
   void SetUseRibbon(bool Value);
-  TskRibbon* SkinRibbon() const { return FSkinRibbon; }
+  TskCustomRibbon* SkinRibbon() const { return FSkinRibbon; }
   /// Stores the ribbon and tells it its frame.
-  void SetSkinRibbon(TskRibbon* Value);
+  void SetSkinRibbon(TskCustomRibbon* Value);
 
   // ---- Caption buttons and caption ----
   TskBorderIcons BorderIcons() const { return FBorderIcons; }
@@ -414,7 +414,7 @@ private:
   TWndMethod OldWindowProc;
   TskSkinData* FSD { nullptr };
   TskSkinData* FMSD { nullptr };
-  TskRibbon* FSkinRibbon { nullptr };
+  TskCustomRibbon* FSkinRibbon { nullptr };
   TskSkinHint* FSkinHint { nullptr };
   TMainMenu* FMainMenu { nullptr };
   TskSkinMainMenuBar* FMainMenuBar { nullptr };

@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
       AddBoxRows(Gallery);
       AddFrameRows(Gallery, Display);
       AddMenuRows(Gallery, Display);
+      AddRibbonRows(Gallery);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }
   } catch (const std::exception& E) {

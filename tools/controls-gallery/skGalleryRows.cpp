@@ -37,6 +37,11 @@
 #include "skin/controls/TskSkinStdLabel.h"
 #include "skin/controls/TskSkinTextLabel.h"
 #include "skin/controls/TskSkinToolBar.h"
+#include "skin/ribbon/TskAppButton.h"
+#include "skin/ribbon/TskAppMenu.h"
+#include "skin/ribbon/TskAppMenuPage.h"
+#include "skin/ribbon/TskRibbon.h"
+#include "skin/ribbon/TskRibbonPage.h"
 #include "tools/controls-gallery/TskControlsGallery.h"
 
 namespace {
@@ -873,4 +878,92 @@ void AddBoxRows(TskControlsGallery& Gallery) {
   Gallery.AddRow("带标题的列表框", Captioned, { { "正常", nullptr }, { "悬停向下", Pointer([](TControl* C) {
                                                    return TPoint { C->Width() - 27, 8 };
                                                  }) } });
+}
+
+namespace {
+
+/// A plain panel holding a ribbon of three tabs with two caption-area buttons; its form shows the
+/// ribbon's application menu, with two commands, a page item and an exit command, when it opens.
+TskControlsGallery::TMake RibbonMaker(TskControlsGallery& Gallery, TCustomImageList* Icons, int Height) {
+  return [&Gallery, Icons, Height](TWinControl* Parent) -> TControl* {
+    auto* Host = new TPanel(Parent);
+    Host->SetBevelOuter(bvNone);
+    Host->SetBounds(0, 0, 476, Height);
+    Host->SetParent(Parent);
+    auto* Ribbon = new TskRibbon(Host);
+    Ribbon->SetParent(Host);
+    Ribbon->SetSkinData(Gallery.Skin());
+    Ribbon->SetAppButtonCaption("文件");
+    for (const char* Caption : { "开始", "转换设置", "视图" }) Ribbon->Tabs()->Add()->Page()->SetCaption(Caption);
+    TskRibbonPage* Page = Ribbon->Tabs()->GetItem(0)->Page();
+    for (int i = 0; i < 8; ++i) {
+      auto* Button = new TskSkinButton(Host);
+      Button->SetBounds(6 + i * 62, 8, 56, 60);
+      Button->SetCaption(i % 2 ? "转换" : "添加文件");
+      Button->SetSkinData(Gallery.Skin());
+      Button->SetParent(Page);
+    }
+    Ribbon->SetTabIndex(0);
+    Page->GetScrollInfo();
+    Ribbon->SetButtonsImageList(Icons);
+    for (int i = 0; i < 2; ++i) Ribbon->Buttons()->Add()->SetImageIndex(i);
+    auto* Menu = new TskAppMenu(Host);
+    Menu->SetSkinData(Gallery.Skin());
+    Menu->SetParent(Host);
+    Menu->SetItemImageList(Icons);
+    Ribbon->SetAppMenu(Menu);
+    for (const char* Caption : { "新建任务", "打开文件" }) Menu->Items()->Add()->SetCaption(Caption);
+    TskAppMenuItem* Recent = Menu->Items()->Add();
+    Recent->SetCaption("最近使用");
+    Recent->SetPage(Menu->CreatePage());
+    Menu->Items()->Add()->SetCaption("退出");
+    auto* Label = new TskSkinStdLabel(Host);
+    Label->SetCaption("最近转换的文件");
+    Label->SetBounds(10, 10, 160, 20);
+    Label->SetSkinData(Gallery.Skin());
+    Label->SetParent(Recent->Page());
+    return Host;
+  };
+}
+
+TskRibbon* RibbonOf(TControl* Host) { return static_cast<TskRibbon*>(static_cast<TWinControl*>(Host)->Controls(0)); }
+
+}  // namespace
+
+void AddRibbonRows(TskControlsGallery& Gallery) {
+  const std::unique_ptr<TCustomImageList> Icons = MakeIcons();
+  const auto HoverTab = [](TControl* Host, HeadlessPresenter& Display) {
+    TskRibbon* Ribbon = RibbonOf(Host);
+    const TRect R = Ribbon->Tabs()->GetItem(1)->ItemRect;
+    const TPoint P = Ribbon->ClientToScreen({ R.Left + 5, R.Top + 5 });
+    Display.MoveTo(P.X, P.Y);
+  };
+  const auto PressButton = [](TControl* Host, HeadlessPresenter& Display) {
+    TskRibbon* Ribbon = RibbonOf(Host);
+    const TRect R = Ribbon->Buttons()->GetItem(1)->ItemRect;
+    const TPoint P = Ribbon->ClientToScreen({ R.Left + 5, R.Top + 5 });
+    Display.MoveTo(P.X, P.Y);
+    Display.ButtonDown(P.X, P.Y);
+  };
+  const auto Focused = [](TControl* Host, HeadlessPresenter&) {
+    RibbonOf(Host)->SetFocus();
+    RibbonOf(Host)->MDIChildMaximize();
+  };
+  Gallery.AddRow("功能区", RibbonMaker(Gallery, Icons.get(), 115),
+                 { { "正常（页面溢出时带滚动按钮）", nullptr },
+                   { "指针在标签上", HoverTab },
+                   { "按下标题区按钮", PressButton },
+                   { "获得焦点、带 MDI 按钮", Focused } });
+  // The menu opens as a click on the application button opens it, so the button shows pressed.
+  const auto OpenOn = [](int Item) {
+    return [Item](TControl* Host, HeadlessPresenter& Display) {
+      TskRibbon* Ribbon = RibbonOf(Host);
+      const TPoint P = Ribbon->AppButton()->ClientToScreen({ 10, 10 });
+      Display.Click(P.X, P.Y);
+      Display.PumpUntilIdle();
+      Ribbon->AppMenu()->SetItemIndex(Item);
+    };
+  };
+  Gallery.AddRow("应用程序菜单", RibbonMaker(Gallery, Icons.get(), 270),
+                 { { "打开，选中命令", OpenOn(1) }, { "打开，显示页面", OpenOn(2) } });
 }

@@ -22,3 +22,7 @@ void AddPictureRows(TskControlsGallery& Gallery);
 
 /// Combo boxes and list boxes (plain and with a caption) in their states, with Chinese items.
 void AddBoxRows(TskControlsGallery& Gallery);
+
+/// A ribbon with three tabs, caption-area buttons and overflowing page controls in its states, and its
+/// application menu open with command items and a page.
+void AddRibbonRows(TskControlsGallery& Gallery);

@@ -137,9 +137,11 @@ Region WindowSystem::VisibleRegion(const Window& W, bool Whole, bool ClipChildre
     Visible = Visible.Intersect(*W.WindowRgn);
   std::vector<TRect> Rects;
   if (ClipChildren) {
+    // Children show only inside the client area, so they never cover the non-client area.
     Region Shaped;
-    CollectCovers(W.Children, nullptr, W.Client.TopLeft(), Visible.Bounds(), Rects, Shaped);
-    Visible = WithoutCovers(Visible, Rects, Shaped);
+    CollectCovers(W.Children, nullptr, W.Client.TopLeft(), Visible.Bounds().Intersection(W.Client), Rects, Shaped);
+    for (TRect& R : Rects) R = R.Intersection(W.Client);
+    Visible = WithoutCovers(Visible, Rects, Shaped.Intersect(Region(W.Client)));
   }
   // Walk up: at each level, the position of C's window origin in W's window coordinates.
   const Window* C = &W;

@@ -2,7 +2,7 @@
 // the skin application with its size limits and client size, and the switch to the system's frame.
 #include "platform/base/Exception.h"
 #include "platform/ui/toolkit/TButton.h"
-#include "skin/form/TskRibbon.h"
+#include "skin/form/TskCustomRibbon.h"
 #include "skin/form/TskSkinHint.h"
 #include "skin/form/skFormFinders.h"
 #include "skin/form/skFormMessages.h"
@@ -220,9 +220,9 @@ TEST_F(SkinForm, ANotSkinnableModelOrARibbonHandsTheFrameToTheSystem) {
   EXPECT_TRUE(Frame->SkinnableForm()) << "the model's change reaches the frame";
   EXPECT_TRUE(Main->BorderIcons().Empty());
 
-  auto* Ribbon = new TskRibbon(Main);
+  auto* Ribbon = new TskCustomRibbon(Main);
   Frame->SetSkinRibbon(Ribbon);
-  EXPECT_EQ(Ribbon->SkinForm, Frame);
+  EXPECT_EQ(Ribbon->BSF, Frame);
   Frame->SetUseRibbon(true);
   EXPECT_FALSE(Frame->SkinnableForm());
   Frame->SetSkinData(&Model);
