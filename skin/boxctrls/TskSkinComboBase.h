@@ -108,6 +108,16 @@ protected:
   /// TextLeft.
   void DrawDefaultToolButton(TCanvas* C, const String* AText, bool ShiftWhileOpen);
   void DrawSkinToolButton(TBitmap* B, const String* AText, int TextLeft);
+  /// The face's background from the record for the state: a strip with UseSkinSize, else the picture
+  /// stretched with Client as its client rectangle.
+  void DrawSkinBackground(TBitmap* B, const TRect& Client);
+  /// The item area's picture for the state into Item (the area's width) and its text rectangle: a strip of
+  /// the record's item picture (UseSkinSize), or the picture stretched to the area; a copy of the face where
+  /// the record has none. False for an empty area.
+  bool ComposeStripItem(TBitmap* B, TBitmap& Item, TRect& TextRect);
+  bool ComposeStretchItem(TBitmap* B, TBitmap& Item, TRect& TextRect);
+  /// ItemTextRect for an item area W wide.
+  TRect SkinItemTextRect(int W) const;
   /// The hover look of the item: the pointer is over the control and the record has hover pictures.
   bool ItemHot() const;
   /// The "edit" record's DisabledFontColor with a record of our own, else clGrayText.

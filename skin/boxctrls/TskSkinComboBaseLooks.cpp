@@ -59,6 +59,65 @@ bool TskSkinComboBase::ItemHot() const {
   return FMouseIn && !IsEmptyRect(ActiveItemRect) && !IsEmptyRect(ActiveSkinRect);
 }
 
+void TskSkinComboBase::DrawSkinBackground(TBitmap* B, const TRect& Client) {
+  const bool Hot = !IsEmptyRect(ActiveSkinRect) && (FMouseIn || Focused());
+  if (FUseSkinSize) {
+    if (Hot)
+      ComposeHorzStripImage(LTPt.X, SkinRect.Width() - RTPt.X, B, Picture, ActiveSkinRect, FWidth, FHeight,
+                            StretchEffect);
+    else
+      TskSkinCustomControl::CreateControlSkinImage(B);
+    return;
+  }
+  B->SetSize(FWidth, FHeight);
+  ComposeStretchedSkinImage(B, Picture, Hot ? ActiveSkinRect : SkinRect, Client, true);
+}
+
+TRect TskSkinComboBase::SkinItemTextRect(int W) const {
+  TRect TextRect = ItemTextRect;
+  TextRect.Right += W - (IsEmptyRect(SItemRect) ? ClRect.Width() : SItemRect.Width());
+  return TextRect;
+}
+
+// The record's item picture for the state as a strip of the area's width.
+bool TskSkinComboBase::ComposeStripItem(TBitmap* B, TBitmap& Item, TRect& TextRect) {
+  const int W = CBItem.R.Width();
+  if (W <= 0) return false;
+  const int H = SItemRect.Height() ? SItemRect.Height() : FocusItemRect.Height() ? FocusItemRect.Height() : W;
+  const bool Focus = Focused();
+  Item.SetSize(W, H);
+  const TRect& Piece = Focus ? FocusItemRect : ItemHot() ? ActiveItemRect : SItemRect;
+  if (IsEmptyRect(Piece))
+    Item.Canvas()->CopyRect(Rect(0, 0, W, H), B->Canvas(), Bounds(CBItem.R.Left, CBItem.R.Top, W, H));
+  else
+    ComposeHorzStripImage(ItemLeftOffset, ItemRightOffset, &Item, Picture, Piece, W, H,
+                          Focus ? FocusItemStretchEffect : ItemStretchEffect);
+  TextRect = SkinItemTextRect(W);
+  return true;
+}
+
+// The item picture for the state stretched to the item area; a narrower or lower picture than SItemRect
+// keeps its text area's right edge and top where SItemRect has them.
+bool TskSkinComboBase::ComposeStretchItem(TBitmap* B, TBitmap& Item, TRect& TextRect) {
+  const int W = CBItem.R.Width(), H = CBItem.R.Height();
+  if (W <= 0 || H <= 0) return false;
+  const bool Focus = Focused();
+  Item.SetSize(W, H);
+  const TRect& Piece = Focus ? FocusItemRect : ItemHot() ? ActiveItemRect : SItemRect;
+  if (IsEmptyRect(Piece)) {
+    Item.Canvas()->CopyRect(Rect(0, 0, W, H), B->Canvas(), CBItem.R);
+  } else {
+    TRect Cl = Focus ? Rect(ItemTextRect.Left + 1, ItemTextRect.Top + 1, ItemTextRect.Right - 1, ItemTextRect.Bottom - 1)
+                     : ItemTextRect;
+    Cl.Right -= SItemRect.Width() - Piece.Width();
+    Cl.Top -= SItemRect.Height() - Piece.Height();
+    ComposeStretchedSkinImage(&Item, Picture, Piece, Cl, true);
+  }
+  TextRect = SkinItemTextRect(W);
+  TextRect.Bottom += FHeight - SkinRect.Height();
+  return true;
+}
+
 const TskDataSkinButtonControl* TskSkinComboBase::ButtonRecord(std::initializer_list<const char*> Names) {
   TskSkinData* Model = SkinData();
   if (!Model) return nullptr;

@@ -102,7 +102,7 @@ void TskSkinCustomComboBox::CreateControlSkinImage(TBitmap* B) {
     DrawSkinToolButton(B, nullptr, 2);
     return;
   }
-  DrawSkinBackground(B);
+  DrawSkinBackground(B, Rect(ClRect.Left + 3, ClRect.Top + 1, ClRect.Right - 3, ClRect.Bottom - 1));
   if (FUseSkinSize) {
     DrawStateButton(B->Canvas());
     DrawStripItem(B);
@@ -110,21 +110,6 @@ void TskSkinCustomComboBox::CreateControlSkinImage(TBitmap* B) {
     DrawSeparateButton(B->Canvas());
     DrawStretchItem(B);
   }
-}
-
-void TskSkinCustomComboBox::DrawSkinBackground(TBitmap* B) {
-  const bool Hot = !IsEmptyRect(ActiveSkinRect) && (FMouseIn || Focused());
-  if (FUseSkinSize) {
-    if (Hot)
-      ComposeHorzStripImage(LTPt.X, SkinRect.Width() - RTPt.X, B, Picture, ActiveSkinRect, FWidth, FHeight,
-                            StretchEffect);
-    else
-      TskSkinComboBase::CreateControlSkinImage(B);
-    return;
-  }
-  const TRect Cl = Rect(ClRect.Left + 3, ClRect.Top + 1, ClRect.Right - 3, ClRect.Bottom - 1);
-  B->SetSize(FWidth, FHeight);
-  ComposeStretchedSkinImage(B, Picture, Hot ? ActiveSkinRect : SkinRect, Cl, true);
 }
 
 void TskSkinCustomComboBox::SetItemFont(TCanvas* C, bool WithDisabledColour) {
@@ -142,50 +127,18 @@ void TskSkinCustomComboBox::SetItemFont(TCanvas* C, bool WithDisabledColour) {
                                                                   : FontColor);
 }
 
-TRect TskSkinCustomComboBox::SkinItemTextRect(int W) const {
-  TRect TextRect = ItemTextRect;
-  TextRect.Right += W - (IsEmptyRect(SItemRect) ? ClRect.Width() : SItemRect.Width());
-  return TextRect;
-}
-
-// The item area: the record's item picture for the state as a strip of the area's width, the item on it.
 void TskSkinCustomComboBox::DrawStripItem(TBitmap* B) {
-  const int W = CBItem.R.Width();
-  if (W <= 0) return;
-  const int H = SItemRect.Height() ? SItemRect.Height() : FocusItemRect.Height() ? FocusItemRect.Height() : W;
-  const bool Focus = Focused();
   TBitmap Item;
-  Item.SetSize(W, H);
-  const TRect& Piece = Focus ? FocusItemRect : ItemHot() ? ActiveItemRect : SItemRect;
-  if (IsEmptyRect(Piece))
-    Item.Canvas()->CopyRect(Rect(0, 0, W, H), B->Canvas(), Bounds(CBItem.R.Left, CBItem.R.Top, W, H));
-  else
-    ComposeHorzStripImage(ItemLeftOffset, ItemRightOffset, &Item, Picture, Piece, W, H,
-                          Focus ? FocusItemStretchEffect : ItemStretchEffect);
-  DrawItemOn(Item, SkinItemTextRect(W), true);
+  TRect TextRect;
+  if (!ComposeStripItem(B, Item, TextRect)) return;
+  DrawItemOn(Item, TextRect, true);
   B->Canvas()->Draw(CBItem.R.Left, CBItem.R.Top, &Item);
 }
 
-// The item picture for the state stretched to the item area; a narrower or lower picture than SItemRect
-// keeps its text area's right edge and top where SItemRect has them.
 void TskSkinCustomComboBox::DrawStretchItem(TBitmap* B) {
-  const int W = CBItem.R.Width(), H = CBItem.R.Height();
-  if (W <= 0 || H <= 0) return;
-  const bool Focus = Focused();
   TBitmap Item;
-  Item.SetSize(W, H);
-  const TRect& Piece = Focus ? FocusItemRect : ItemHot() ? ActiveItemRect : SItemRect;
-  if (IsEmptyRect(Piece)) {
-    Item.Canvas()->CopyRect(Rect(0, 0, W, H), B->Canvas(), CBItem.R);
-  } else {
-    TRect Cl = Focus ? Rect(ItemTextRect.Left + 1, ItemTextRect.Top + 1, ItemTextRect.Right - 1, ItemTextRect.Bottom - 1)
-                     : ItemTextRect;
-    Cl.Right -= SItemRect.Width() - Piece.Width();
-    Cl.Top -= SItemRect.Height() - Piece.Height();
-    ComposeStretchedSkinImage(&Item, Picture, Piece, Cl, true);
-  }
-  TRect TextRect = SkinItemTextRect(W);
-  TextRect.Bottom += FHeight - SkinRect.Height();
+  TRect TextRect;
+  if (!ComposeStretchItem(B, Item, TextRect)) return;
   DrawItemOn(Item, TextRect, false);
   B->Canvas()->Draw(CBItem.R.Left, CBItem.R.Top, &Item);
 }
@@ -222,7 +175,7 @@ void TskSkinCustomComboBox::PaintSkinTo(TCanvas* C, int X, int Y, const String& 
     BC->Font()->Assign(DefaultFont());
   } else {
     if (FUseSkinSize) {
-      DrawSkinBackground(&B);
+      DrawSkinBackground(&B, ClRect);
       DrawStateButton(BC);
     } else {
       ComposeStretchedSkinImage(&B, Picture, SkinRect,

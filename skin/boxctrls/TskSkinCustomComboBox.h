@@ -79,10 +79,6 @@ private:
   /// The item shown on the face: the one selected when the list opened while it is open.
   int ShownItem() const;
   void DrawDefaultItem(TCanvas* C);
-  /// The face's background from the record for the state (a strip with UseSkinSize, else stretched).
-  void DrawSkinBackground(TBitmap* B);
-  /// ItemTextRect for an item area W wide.
-  TRect SkinItemTextRect(int W) const;
   /// Draws the shown item on Item (holding its background) into TextRect in the item font.
   void DrawItemOn(TBitmap& Item, const TRect& TextRect, bool WithDisabledColour);
   void DrawStripItem(TBitmap* B);
