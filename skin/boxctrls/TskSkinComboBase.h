@@ -118,6 +118,9 @@ protected:
   bool ComposeStretchItem(TBitmap* B, TBitmap& Item, TRect& TextRect);
   /// ItemTextRect for an item area W wide.
   TRect SkinItemTextRect(int W) const;
+  /// The skinned item's font (the record's with UseSkinFont, else DefaultFont) and its colour for the
+  /// state into C; WithDisabledColour takes the disabled colour while disabled.
+  void SetItemFont(TCanvas* C, bool WithDisabledColour);
   /// The hover look of the item: the pointer is over the control and the record has hover pictures.
   bool ItemHot() const;
   /// The "edit" record's DisabledFontColor with a record of our own, else clGrayText.

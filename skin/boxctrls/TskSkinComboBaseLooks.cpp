@@ -118,6 +118,21 @@ bool TskSkinComboBase::ComposeStretchItem(TBitmap* B, TBitmap& Item, TRect& Text
   return true;
 }
 
+void TskSkinComboBase::SetItemFont(TCanvas* C, bool WithDisabledColour) {
+  if (UseSkinFont()) {
+    C->Font()->SetName(FontName);
+    C->Font()->SetStyle(FontStyle);
+    C->Font()->SetHeight(FontHeight);
+  } else {
+    C->Font()->Assign(DefaultFont());
+  }
+  C->Font()->SetCharset(CurrentCharset());
+  C->Font()->SetColor(WithDisabledColour && !Enabled() ? DisabledFontColor()
+                      : Focused()                      ? FocusFontColor
+                      : FMouseIn && !IsEmptyRect(ActiveSkinRect) ? ActiveFontColor
+                                                                  : FontColor);
+}
+
 const TskDataSkinButtonControl* TskSkinComboBase::ButtonRecord(std::initializer_list<const char*> Names) {
   TskSkinData* Model = SkinData();
   if (!Model) return nullptr;

@@ -112,21 +112,6 @@ void TskSkinCustomComboBox::CreateControlSkinImage(TBitmap* B) {
   }
 }
 
-void TskSkinCustomComboBox::SetItemFont(TCanvas* C, bool WithDisabledColour) {
-  if (UseSkinFont()) {
-    C->Font()->SetName(FontName);
-    C->Font()->SetStyle(FontStyle);
-    C->Font()->SetHeight(FontHeight);
-  } else {
-    C->Font()->Assign(DefaultFont());
-  }
-  C->Font()->SetCharset(CurrentCharset());
-  C->Font()->SetColor(WithDisabledColour && !Enabled() ? DisabledFontColor()
-                      : Focused()                      ? FocusFontColor
-                      : FMouseIn && !IsEmptyRect(ActiveSkinRect) ? ActiveFontColor
-                                                                  : FontColor);
-}
-
 void TskSkinCustomComboBox::DrawStripItem(TBitmap* B) {
   TBitmap Item;
   TRect TextRect;

@@ -84,8 +84,6 @@ private:
   void DrawStripItem(TBitmap* B);
   /// The item area without UseSkinSize: the record's item picture for the state stretched to the area.
   void DrawStretchItem(TBitmap* B);
-  /// The item's font (skin or DefaultFont) and its colour for the state into C.
-  void SetItemFont(TCanvas* C, bool WithDisabledColour);
   void DrawItem(TCanvas* C, int Index, int W, int H, TRect TextRect);
   void DrawItemText(TCanvas* C, const String& Text, const TRect& TextRect);
 
