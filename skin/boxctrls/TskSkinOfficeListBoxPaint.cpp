@@ -30,17 +30,22 @@ template <class TRecord> const TRecord* FindRecord(TskSkinData* Model, const Str
   return Index == -1 ? nullptr : dynamic_cast<const TRecord*>(Model->CtrlList[Index].get());
 }
 
-/// Clips the canvas to R until it goes out of scope.
+/// Clips the canvas to R until it goes out of scope. Restoring the device context also brings back the
+/// objects and modes it had, so the canvas selects its own anew afterwards.
 class TClip {
 public:
-  TClip(TCanvas* C, const TRect& R) : FDC(C->Handle()), FSaved(SaveDC(FDC)) {
+  TClip(TCanvas* C, const TRect& R) : FCanvas(C), FDC(C->Handle()), FSaved(SaveDC(FDC)) {
     IntersectClipRect(FDC, R.Left, R.Top, R.Right, R.Bottom);
   }
-  ~TClip() { RestoreDC(FDC, FSaved); }
+  ~TClip() {
+    RestoreDC(FDC, FSaved);
+    FCanvas->Refresh();
+  }
   TClip(const TClip&) = delete;
   TClip& operator=(const TClip&) = delete;
 
 private:
+  TCanvas* FCanvas;
   HDC FDC;
   int FSaved;
 };

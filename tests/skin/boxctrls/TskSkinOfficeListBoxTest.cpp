@@ -145,14 +145,18 @@ TEST_F(OfficeListBoxTest, HoverAndPressSelectWithoutEvents) {
 }
 
 TEST_F(OfficeListBoxTest, DrawsTheSelectedItemHighlightedAndHeadersInShadow) {
-  auto* List = NewList("H12");
-  List->SetItemIndex(2);
+  auto* List = NewList("H123");
+  List->SetItemIndex(3);
   const TRect Header = List->Items()->Items(0)->ItemRect;
-  const TRect Selected = List->Items()->Items(2)->ItemRect;
-  const TRect Plain = List->Items()->Items(1)->ItemRect;
+  const TRect Selected = List->Items()->Items(3)->ItemRect;
+  const TRect Plain = List->Items()->Items(2)->ItemRect;
   EXPECT_EQ(Shown(List, Header.Right - 3, Header.Top + 3), ColorToRGB(clBtnShadow));
   EXPECT_EQ(Shown(List, Selected.Right - 3, Selected.Top + 3), ColorToRGB(clHighlight));
   EXPECT_EQ(Shown(List, Plain.Right - 3, Plain.Top + 3), ColorToRGB(clWindow));
+  int Shadowed = 0;
+  for (int Y = Plain.Top; Y < Plain.Bottom; ++Y)
+    for (int X = Plain.Left; X < Plain.Right; ++X) Shadowed += Shown(List, X, Y) == ColorToRGB(clBtnShadow);
+  EXPECT_EQ(Shadowed, 0) << "a caption after another plain row is drawn over its own row";
 }
 
 }  // namespace
