@@ -3,12 +3,12 @@
 // activation or the focus. Its toolkit parent is the combo box (which owns the window); its position is in
 // screen coordinates.
 #include "skin/boxctrls/TskSkinListBox.h"
+#include "skin/boxctrls/skDropDownWindow.h"
 
 /// The drop-down list of a skinned combo box; see the file comment.
 class TskPopupListBox : public TskSkinListBox {
 public:
   explicit TskPopupListBox(TComponent* AOwner);
-  ~TskPopupListBox() override;
 
   /// Shows the list with its top-left corner at Origin (screen), translucent by the owning combo box's
   /// alpha settings; with a fade-in it returns when the fade ends, or at once when the list was hidden or
@@ -21,9 +21,5 @@ protected:
   void Dispatch(TMessage& Message) override;
 
 private:
-  void FadeIn(Byte Target);
-
-  bool FOldAlphaBlend { false };
-  Byte FOldAlphaBlendValue { 0 };
-  std::shared_ptr<bool> FAlive { std::make_shared<bool>(true) };
+  TskDropDownAlpha FAlpha;
 };

@@ -9,12 +9,9 @@
 #include "skin/boxctrls/TskPopupListBox.h"
 #include "skin/boxctrls/TskSkinCustomComboBox.h"
 #include "skin/boxctrls/skTabStops.h"
-#include "skin/controls/skBuiltInLook.h"
-#include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skCaptionText.h"
 #include "skin/core/skComposers.h"
-#include "skin/core/skDataSkinListControls.h"
 #include "skin/core/skPainters.h"
 #include "skin/core/skUtils.h"
 
@@ -29,26 +26,11 @@ int TskSkinCustomComboBox::ShownItem() const {
   return Index >= 0 && Index < Items()->Count() ? Index : -1;
 }
 
-TFontCharset TskSkinCustomComboBox::CurrentCharset() {
-  return SkinData() && SkinData()->ResourceStrData() ? SkinData()->ResourceStrData()->CharSet()
-                                                     : DefaultFont()->Charset();
-}
-
-TColor TskSkinCustomComboBox::DisabledFontColor() {
-  if (FIndex != -1 && SkinData()) {
-    const int Index = SkinData()->GetControlIndex("edit");
-    if (Index != -1)
-      if (auto* Edit = dynamic_cast<TskDataSkinEditControl*>(SkinData()->CtrlList[Index].get()))
-        return Edit->DisabledFontColor;
-  }
-  return clGrayText;
-}
-
 void TskSkinCustomComboBox::CreateControlDefaultImage(TBitmap* B) {
   CalcRects();
   TCanvas* C = B->Canvas();
   if (FToolButtonStyle) {
-    DrawDefaultToolButton(C, nullptr);
+    DrawDefaultToolButton(C, nullptr, true);
     return;
   }
   C->Brush()->SetColor(FDefaultColor);
@@ -57,18 +39,6 @@ void TskSkinCustomComboBox::CreateControlDefaultImage(TBitmap* B) {
   C->FrameRect(Rect(0, 0, FWidth, FHeight));
   DrawDefaultButton(C);
   DrawDefaultItem(C);
-}
-
-void TskSkinCustomComboBox::DrawDefaultButton(TCanvas* C) {
-  if (Button.MouseIn) {
-    DrawBuiltInButton(C, Button.R, true, Button.Down);
-  } else {
-    C->Brush()->SetColor(clBtnShadow);
-    C->FrameRect(Button.R);
-    C->Brush()->SetColor(clBtnFace);
-    C->FillRect(Rect(Button.R.Left + 1, Button.R.Top + 1, Button.R.Right - 1, Button.R.Bottom - 1));
-  }
-  DrawArrow(C, Button.R, Enabled() ? clBlack : clBtnShadow, DownArrow);
 }
 
 void TskSkinCustomComboBox::DrawDefaultItem(TCanvas* C) {
@@ -89,6 +59,13 @@ void TskSkinCustomComboBox::DrawDefaultItem(TCanvas* C) {
   CBItem.State = Focus ? TOwnerDrawState { odFocused } : TOwnerDrawState {};
   DrawItem(IC, ShownItem(), W, H, Rect(2, 0, W - 2, H));
   C->Draw(CBItem.R.Left, CBItem.R.Top, &Item);
+}
+
+void TskSkinCustomComboBox::DrawToolButtonItem(TCanvas* C, const TRect& TextRect, const String* AText) {
+  if (AText)
+    DrawItemText(C, *AText, TextRect);
+  else
+    DrawItem(C, ShownItem(), FWidth, FHeight, TextRect);
 }
 
 void TskSkinCustomComboBox::DrawItem(TCanvas* C, int Index, int W, int H, TRect TextRect) {
@@ -122,10 +99,10 @@ void TskSkinCustomComboBox::CreateControlSkinImage(TBitmap* B) {
     return;
   }
   if (FToolButtonStyle) {
-    DrawSkinToolButton(B, nullptr);
+    DrawSkinToolButton(B, nullptr, 2);
     return;
   }
-  DrawSkinBackground(B);
+  DrawSkinBackground(B, Rect(ClRect.Left + 3, ClRect.Top + 1, ClRect.Right - 3, ClRect.Bottom - 1));
   if (FUseSkinSize) {
     DrawStateButton(B->Canvas());
     DrawStripItem(B);
@@ -135,93 +112,18 @@ void TskSkinCustomComboBox::CreateControlSkinImage(TBitmap* B) {
   }
 }
 
-void TskSkinCustomComboBox::DrawSkinBackground(TBitmap* B) {
-  const bool Hot = !IsEmptyRect(ActiveSkinRect) && (FMouseIn || Focused());
-  if (FUseSkinSize) {
-    if (Hot)
-      ComposeHorzStripImage(LTPt.X, SkinRect.Width() - RTPt.X, B, Picture, ActiveSkinRect, FWidth, FHeight,
-                            StretchEffect);
-    else
-      TskSkinCustomControl::CreateControlSkinImage(B);
-    return;
-  }
-  const TRect Cl = Rect(ClRect.Left + 3, ClRect.Top + 1, ClRect.Right - 3, ClRect.Bottom - 1);
-  B->SetSize(FWidth, FHeight);
-  ComposeStretchedSkinImage(B, Picture, Hot ? ActiveSkinRect : SkinRect, Cl, true);
-}
-
-// With UseSkinSize the normal button is part of the background; the other states are pictures of their own.
-void TskSkinCustomComboBox::DrawStateButton(TCanvas* C) {
-  const TRect& State = !Enabled() && !IsEmptyRect(UnEnabledButtonRect) ? UnEnabledButtonRect
-                       : Button.MouseIn && Button.Down                 ? DownButtonRect
-                       : Button.MouseIn                                ? ActiveButtonRect
-                                                                       : TRect {};
-  if (!IsEmptyRect(State)) C->CopyRect(Button.R, Picture->Canvas(), State);
-}
-
-bool TskSkinCustomComboBox::ItemHot() const {
-  return FMouseIn && !IsEmptyRect(ActiveItemRect) && !IsEmptyRect(ActiveSkinRect);
-}
-
-void TskSkinCustomComboBox::SetItemFont(TCanvas* C, bool WithDisabledColour) {
-  if (UseSkinFont()) {
-    C->Font()->SetName(FontName);
-    C->Font()->SetStyle(FontStyle);
-    C->Font()->SetHeight(FontHeight);
-  } else {
-    C->Font()->Assign(DefaultFont());
-  }
-  C->Font()->SetCharset(CurrentCharset());
-  C->Font()->SetColor(WithDisabledColour && !Enabled() ? DisabledFontColor()
-                      : Focused()                      ? FocusFontColor
-                      : FMouseIn && !IsEmptyRect(ActiveSkinRect) ? ActiveFontColor
-                                                                  : FontColor);
-}
-
-TRect TskSkinCustomComboBox::SkinItemTextRect(int W) const {
-  TRect TextRect = ItemTextRect;
-  TextRect.Right += W - (IsEmptyRect(SItemRect) ? ClRect.Width() : SItemRect.Width());
-  return TextRect;
-}
-
-// The item area: the record's item picture for the state as a strip of the area's width, the item on it.
 void TskSkinCustomComboBox::DrawStripItem(TBitmap* B) {
-  const int W = CBItem.R.Width();
-  if (W <= 0) return;
-  const int H = SItemRect.Height() ? SItemRect.Height() : FocusItemRect.Height() ? FocusItemRect.Height() : W;
-  const bool Focus = Focused();
   TBitmap Item;
-  Item.SetSize(W, H);
-  const TRect& Piece = Focus ? FocusItemRect : ItemHot() ? ActiveItemRect : SItemRect;
-  if (IsEmptyRect(Piece))
-    Item.Canvas()->CopyRect(Rect(0, 0, W, H), B->Canvas(), Bounds(CBItem.R.Left, CBItem.R.Top, W, H));
-  else
-    ComposeHorzStripImage(ItemLeftOffset, ItemRightOffset, &Item, Picture, Piece, W, H,
-                          Focus ? FocusItemStretchEffect : ItemStretchEffect);
-  DrawItemOn(Item, SkinItemTextRect(W), true);
+  TRect TextRect;
+  if (!ComposeStripItem(B, Item, TextRect)) return;
+  DrawItemOn(Item, TextRect, true);
   B->Canvas()->Draw(CBItem.R.Left, CBItem.R.Top, &Item);
 }
 
-// The item picture for the state stretched to the item area; a narrower or lower picture than SItemRect
-// keeps its text area's right edge and top where SItemRect has them.
 void TskSkinCustomComboBox::DrawStretchItem(TBitmap* B) {
-  const int W = CBItem.R.Width(), H = CBItem.R.Height();
-  if (W <= 0 || H <= 0) return;
-  const bool Focus = Focused();
   TBitmap Item;
-  Item.SetSize(W, H);
-  const TRect& Piece = Focus ? FocusItemRect : ItemHot() ? ActiveItemRect : SItemRect;
-  if (IsEmptyRect(Piece)) {
-    Item.Canvas()->CopyRect(Rect(0, 0, W, H), B->Canvas(), CBItem.R);
-  } else {
-    TRect Cl = Focus ? Rect(ItemTextRect.Left + 1, ItemTextRect.Top + 1, ItemTextRect.Right - 1, ItemTextRect.Bottom - 1)
-                     : ItemTextRect;
-    Cl.Right -= SItemRect.Width() - Piece.Width();
-    Cl.Top -= SItemRect.Height() - Piece.Height();
-    ComposeStretchedSkinImage(&Item, Picture, Piece, Cl, true);
-  }
-  TRect TextRect = SkinItemTextRect(W);
-  TextRect.Bottom += FHeight - SkinRect.Height();
+  TRect TextRect;
+  if (!ComposeStretchItem(B, Item, TextRect)) return;
   DrawItemOn(Item, TextRect, false);
   B->Canvas()->Draw(CBItem.R.Left, CBItem.R.Top, &Item);
 }
@@ -243,9 +145,9 @@ void TskSkinCustomComboBox::PaintSkinTo(TCanvas* C, int X, int Y, const String& 
   TCanvas* BC = B.Canvas();
   if (FToolButtonStyle) {
     if (FIndex == -1 || !Picture)
-      DrawDefaultToolButton(BC, &AText);
+      DrawDefaultToolButton(BC, &AText, true);
     else
-      DrawSkinToolButton(&B, &AText);
+      DrawSkinToolButton(&B, &AText, 2);
     C->Draw(X, Y, &B);
     return;
   }
@@ -258,7 +160,7 @@ void TskSkinCustomComboBox::PaintSkinTo(TCanvas* C, int X, int Y, const String& 
     BC->Font()->Assign(DefaultFont());
   } else {
     if (FUseSkinSize) {
-      DrawSkinBackground(&B);
+      DrawSkinBackground(&B, ClRect);
       DrawStateButton(BC);
     } else {
       ComposeStretchedSkinImage(&B, Picture, SkinRect,

@@ -11,20 +11,15 @@
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/boxctrls/TskPopupListBox.h"
 #include "skin/controls/TskSkinScrollBar.h"
-#include "skin/core/TskSkinData.h"
-#include "skin/core/skDataSkinListControls.h"
 #include "skin/core/skUtils.h"
 
 namespace {
 
-constexpr UINT_PTR AutoScrollTimer = 1;
-constexpr UINT AutoScrollInterval = 25;
 constexpr DWORD SearchReset = 500;
-constexpr int BuiltInButtonWidth = 19;
 
 }  // namespace
 
-TskSkinCustomComboBox::TskSkinCustomComboBox(TComponent* AOwner) : TskSkinCustomControl(AOwner) {
+TskSkinCustomComboBox::TskSkinCustomComboBox(TComponent* AOwner) : TskSkinComboBase(AOwner) {
   SetTabStop(true);
   FControlStyle = { csAcceptsControls, csCaptureMouse, csOpaque, csDoubleClicks, csReplicatable };
   Font()->SetName("Tahoma");
@@ -54,10 +49,6 @@ TStrings* TskSkinCustomComboBox::Items() const { return FListBox->Items(); }
 void TskSkinCustomComboBox::SetItems(TStrings* Value) { FListBox->Items()->Assign(Value); }
 int TskSkinCustomComboBox::ItemIndex() const { return FListBox->ItemIndex(); }
 
-bool TskSkinCustomComboBox::Loading() const {
-  return ComponentState().Contains(csLoading) || ComponentState().Contains(csDesigning);
-}
-
 // Nothing is cached across the events: their handlers may clear and refill this combo box.
 void TskSkinCustomComboBox::SetItemIndex(int Value) {
   FListBox->SetItemIndex(Value);
@@ -75,79 +66,16 @@ void TskSkinCustomComboBox::SetDropDownCount(int Value) {
 }
 
 void TskSkinCustomComboBox::SetToolButtonStyle(bool Value) {
-  if (FToolButtonStyle == Value) return;
-  FToolButtonStyle = Value;
-  if (Value) {
-    FStyle = skcbFixedStyle;
-    FUseSkinSize = false;
-  }
-  Repaint();
+  if (Value && !FToolButtonStyle) FStyle = skcbFixedStyle;
+  TskSkinComboBase::SetToolButtonStyle(Value);
 }
 
-void TskSkinCustomComboBox::SetDefaultColor(TColor Value) {
-  FDefaultColor = Value;
-  if (FIndex == -1) Invalidate();
-}
+TControl* TskSkinCustomComboBox::DropDownList() const { return FListBox; }
 
-void TskSkinCustomComboBox::DefaultFontChange() { Font()->Assign(DefaultFont()); }
-
-// ---- Skin and layout ----
-
-void TskSkinCustomComboBox::GetSkinData() {
-  TskSkinCustomControl::GetSkinData();
-  const auto* R = dynamic_cast<const TskDataSkinComboBox*>(SkinRecord());
-  if (!R) return;
-  ActiveSkinRect = R->ActiveSkinRect;
-  ActiveFontColor = R->ActiveFontColor;
-  FontName = R->FontName;
-  FontStyle = R->FontStyle;
-  FontHeight = R->FontHeight;
-  SItemRect = R->SItemRect;
-  FocusItemRect = IsEmptyRect(R->FocusItemRect) ? R->SItemRect : R->FocusItemRect;
-  ActiveItemRect = R->ActiveItemRect;
-  ItemLeftOffset = R->ItemLeftOffset;
-  ItemRightOffset = R->ItemRightOffset;
-  ItemTextRect = R->ItemTextRect;
-  FontColor = R->FontColor;
-  FocusFontColor = R->FocusFontColor;
-  ButtonRect = R->ButtonRect;
-  ActiveButtonRect = R->ActiveButtonRect;
-  DownButtonRect = R->DownButtonRect;
-  UnEnabledButtonRect = R->UnEnabledButtonRect;
-  ListBoxName = R->ListBoxName;
-  ItemStretchEffect = R->ItemStretchEffect;
-  FocusItemStretchEffect = R->FocusItemStretchEffect;
-  ShowFocus = R->ShowFocus;
-}
-
-void TskSkinCustomComboBox::CalcRects() {
-  if (FIndex == -1 || FToolButtonStyle) {
-    Button.R = Rect(FWidth - BuiltInButtonWidth, 0, FWidth, FHeight);
-    CBItem.R = Rect(2, 2, Button.R.Left - 1, FHeight - 2);
-    return;
-  }
-  const int DX = FWidth - SkinRect.Width();
-  Button.R = ButtonRect;
-  if (ButtonRect.Left >= SkinRect.Width() - RTPt.X) Button.R = Button.R.Offset(DX, 0);
-  CBItem.R = ClRect;
-  CBItem.R.Right += DX;
-  if (!FUseSkinSize) {
-    const int DY = FHeight - SkinRect.Height();
-    Button.R.Bottom += DY;
-    CBItem.R.Bottom += DY;
-  }
-}
-
-void TskSkinCustomComboBox::CalcSize(int& W, int& H) {
-  if (FUseSkinSize) TskSkinCustomControl::CalcSize(W, H);
-}
-
-void TskSkinCustomComboBox::SetControlRegion() {
-  if (FUseSkinSize) TskSkinCustomControl::SetControlRegion();
-}
+// ---- Skin ----
 
 void TskSkinCustomComboBox::ChangeSkinData() {
-  TskSkinCustomControl::ChangeSkinData();
+  TskSkinComboBase::ChangeSkinData();
   CalcRects();
   Repaint();
   FListBox->SetSkinDataName(FIndex != -1 ? ListBoxName : String());
@@ -157,10 +85,6 @@ void TskSkinCustomComboBox::ChangeSkinData() {
 }
 
 // ---- Opening and closing ----
-
-bool TskSkinCustomComboBox::IsPopupVisible() const { return FListBox && FListBox->Visible(); }
-
-bool TskSkinCustomComboBox::CanCancelDropDown() const { return IsPopupVisible() && !FMouseIn; }
 
 void TskSkinCustomComboBox::DropDown() {
   if (Items()->Count() == 0) return;
@@ -210,7 +134,7 @@ void TskSkinCustomComboBox::CloseUp(bool Value) {
 // ---- Mouse ----
 
 void TskSkinCustomComboBox::MouseDown(TMouseButton AButton, TShiftState Shift, int X, int Y) {
-  TskSkinCustomControl::MouseDown(AButton, Shift, X, Y);
+  TskSkinComboBase::MouseDown(AButton, Shift, X, Y);
   if (!Focused() && CanFocus()) SetFocus();
   if (AButton != mbLeft) return;
   if (Button.MouseIn || FToolButtonStyle || (FStyle == skcbFixedStyle && CBItem.R.Contains({ X, Y }))) {
@@ -238,7 +162,7 @@ void TskSkinCustomComboBox::MouseMove(TShiftState Shift, int X, int Y) {
       Repaint();
     }
   }
-  TskSkinCustomControl::MouseMove(Shift, X, Y);
+  TskSkinComboBase::MouseMove(Shift, X, Y);
 }
 
 void TskSkinCustomComboBox::MouseUp(TMouseButton AButton, TShiftState Shift, int X, int Y) {
@@ -253,7 +177,7 @@ void TskSkinCustomComboBox::MouseUp(TMouseButton AButton, TShiftState Shift, int
   } else {
     FLBDown = false;
   }
-  TskSkinCustomControl::MouseUp(AButton, Shift, X, Y);
+  TskSkinComboBase::MouseUp(AButton, Shift, X, Y);
   if (Button.Down) {
     Button.Down = false;
     Repaint();
@@ -306,19 +230,6 @@ void TskSkinCustomComboBox::TrackDrag() {
   }
 }
 
-void TskSkinCustomComboBox::SetTimerMode(int Mode) {
-  if (TimerMode == Mode) return;
-  TimerMode = Mode;
-  KillTimer(Handle(), AutoScrollTimer);
-  SetTimer(Handle(), AutoScrollTimer, AutoScrollInterval);
-}
-
-void TskSkinCustomComboBox::StopAutoScroll() {
-  if (TimerMode == 0) return;
-  TimerMode = 0;
-  if (HandleAllocated()) KillTimer(Handle(), AutoScrollTimer);
-}
-
 void TskSkinCustomComboBox::AutoScrollTick() {
   if (TimerMode == 1) MoveHighlight(-1);
   if (TimerMode == 2) MoveHighlight(1);
@@ -337,7 +248,7 @@ bool TskSkinCustomComboBox::IsListPart(TControl* Control) const {
 // ---- Keys ----
 
 void TskSkinCustomComboBox::KeyDown(Word& Key, TShiftState Shift) {
-  TskSkinCustomControl::KeyDown(Key, Shift);
+  TskSkinComboBase::KeyDown(Key, Shift);
   const bool Alt = Shift.Contains(ssAlt);
   const int Index = ItemIndex();
   const int Count = Items()->Count();
@@ -371,7 +282,7 @@ void TskSkinCustomComboBox::KeyDown(Word& Key, TShiftState Shift) {
 }
 
 void TskSkinCustomComboBox::KeyPress(char32_t& Key) {
-  TskSkinCustomControl::KeyPress(Key);
+  TskSkinComboBase::KeyPress(Key);
   if (FStyle != skcbFixedStyle || Key < 32) return;
   const String Typed = CodePointToUtf8(Key);
   String Search = Typed;
@@ -393,7 +304,7 @@ void TskSkinCustomComboBox::KeyPress(char32_t& Key) {
 void TskSkinCustomComboBox::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
   case CM_TEXTCHANGED:
-    TskSkinCustomControl::Dispatch(Message);
+    TskSkinComboBase::Dispatch(Message);
     if (OnChange) OnChange(this);
     return;
   case CM_WANTSPECIALKEY:
@@ -404,16 +315,16 @@ void TskSkinCustomComboBox::Dispatch(TMessage& Message) {
     }
     break;
   case WM_SETFOCUS:
-    TskSkinCustomControl::Dispatch(Message);
+    TskSkinComboBase::Dispatch(Message);
     Repaint();
     return;
   case WM_KILLFOCUS:
-    TskSkinCustomControl::Dispatch(Message);
+    TskSkinComboBase::Dispatch(Message);
     if (IsPopupVisible()) CloseUp(false);
     Repaint();
     return;
   case WM_SIZE:
-    TskSkinCustomControl::Dispatch(Message);
+    TskSkinComboBase::Dispatch(Message);
     CalcRects();
     return;
   case WM_TIMER:
@@ -435,7 +346,7 @@ void TskSkinCustomComboBox::Dispatch(TMessage& Message) {
     return;
   case CM_MOUSEENTER:
   case CM_MOUSELEAVE:
-    TskSkinCustomControl::Dispatch(Message);
+    TskSkinComboBase::Dispatch(Message);
     FMouseIn = Message.Msg == CM_MOUSEENTER;
     if (!FMouseIn && Button.MouseIn) {
       Button.MouseIn = false;
@@ -444,10 +355,10 @@ void TskSkinCustomComboBox::Dispatch(TMessage& Message) {
     if ((FIndex != -1 && !IsEmptyRect(ActiveSkinRect)) || FToolButtonStyle) Invalidate();
     return;
   case CM_ENABLEDCHANGED:
-    TskSkinCustomControl::Dispatch(Message);
+    TskSkinComboBase::Dispatch(Message);
     Repaint();
     return;
   default: break;
   }
-  TskSkinCustomControl::Dispatch(Message);
+  TskSkinComboBase::Dispatch(Message);
 }

@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
       AddViewRows(Gallery);
       AddPictureRows(Gallery);
       AddBoxRows(Gallery);
+      AddOfficeRows(Gallery, Display);
       AddFrameRows(Gallery, Display);
       AddMenuRows(Gallery, Display);
       AddRibbonRows(Gallery);

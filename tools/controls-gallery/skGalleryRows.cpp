@@ -22,6 +22,11 @@
 #include "skin/controls/TskSkinMenuSpeedButton.h"
 #include "skin/boxctrls/TskSkinComboBox.h"
 #include "skin/boxctrls/TskSkinListBox.h"
+#include "skin/boxctrls/TskPopupOfficeListBox.h"
+#include "skin/boxctrls/TskSkinOfficeComboBox.h"
+#include "app/catalogue/FormatCatalogue.h"
+#include "platform/ui/toolkit/TForm.h"
+#include "skin/core/TskSkinData.h"
 #include "skin/controls/TskSkinPageControl.h"
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/controls/TskSkinSpeedButton.h"
@@ -966,4 +971,99 @@ void AddRibbonRows(TskControlsGallery& Gallery) {
   };
   Gallery.AddRow("应用程序菜单", RibbonMaker(Gallery, Icons.get(), 270),
                  { { "打开，选中命令", OpenOn(1) }, { "打开，显示页面", OpenOn(2) } });
+}
+
+namespace {
+
+/// The converter's category combo: the 15 categories with their 36 x 36 pictures, 50-pixel rows, four shown.
+void SetUpCategoryCombo(TskSkinOfficeComboBox* Box, TCustomImageList* Pictures) {
+  Box->SetBounds(0, 0, 160, 51);
+  Box->SetUseSkinFont(false);
+  Box->SetDropDownCount(4);
+  Box->SetListBoxItemHeight(50);
+  Box->SetListBoxHeaderHeight(20);
+  Box->SetListBoxShowLines(true);
+  Box->SetImages(Pictures);
+  for (const FormatCategory& Category : FormatCategories()) {
+    TskSkinOfficeItem* Item = Box->Items()->Add();
+    Item->SetCaption(String(Category.Caption));
+    Item->SetImageIndex(Category.ImageIndex);
+  }
+  Box->SetItemIndex(0);
+}
+
+/// The open category combo with the pointer on its third row, combo and list as the screen shows them.
+std::unique_ptr<TBitmap> OpenCategoryCombo(TskControlsGallery& Gallery, HeadlessPresenter& Display,
+                                           TCustomImageList* Pictures) {
+  auto* Form = new TForm(nullptr);
+  Form->SetBorderStyle(bsNone);
+  Form->SetBounds(620, 300, 200, 300);
+  Form->SetColor(Gallery.Skin() && !Gallery.Skin()->Empty ? Gallery.Skin()->SkinColors()->cBtnFace() : clBtnFace);
+  Form->Show();
+  auto* Box = new TskSkinOfficeComboBox(Form);
+  Box->SetParent(Form);
+  SetUpCategoryCombo(Box, Pictures);
+  Box->SetLeft(8);
+  Box->SetTop(8);
+  Box->SetSkinData(Gallery.Skin());
+  Display.PumpUntilIdle();
+  Box->DropDown();
+  const TRect Row = Box->ListBox()->Items()->Items(2)->ItemRect;
+  const TPoint Hover = Box->ListBox()->ClientToScreen({ Row.Left + 20, Row.Top + Row.Height() / 2 });
+  Display.MoveTo(Hover.X, Hover.Y);
+  Display.PumpUntilIdle();
+  const TRect List = Box->ListBox()->BoundsRect();
+  const TPoint Origin = Form->ClientToScreen({ 0, 0 });
+  const int W = Form->Width(), H = List.Bottom + 8 - Origin.Y;
+  auto Image = std::make_unique<TBitmap>();
+  Image->SetPixelFormat(pf24bit);
+  Image->SetSize(W, H);
+  for (int Y = 0; Y < H; ++Y)
+    for (int X = 0; X < W; ++X) Image->Canvas()->SetPixels(X, Y, Display.PixelAt(Origin.X + X, Origin.Y + Y));
+  Display.MoveTo(5, 5);
+  delete Form;
+  Display.PumpUntilIdle();
+  return Image;
+}
+
+}  // namespace
+
+void AddOfficeRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
+  auto Pictures = ProgramList(36, { "CAT00_VIDEO", "CAT01_AUDIO", "CAT02_HD", "CAT03_TV", "CAT04_CAMCORDER",
+                                    "CAT05_FILMREEL", "CAT06_PHONE", "CAT07_TOUCHPLAYER", "CAT08_GAMEPAD",
+                                    "CAT09_MEDIAPLAYER", "CAT10_MP4", "CAT11_FLASH", "CAT12_WEB", "CAT13_MPG",
+                                    "CAT14_MOV", "CAT15_AVI", "CAT16_MKV", "CAT17_WMV", "CAT18_ASF", "CAT19_RM",
+                                    "CAT20_VOB", "CAT21_HEADPHONES", "CAT22_AUDIOCD", "CAT23_MICROPHONE" });
+  auto Combo = Maker<TskSkinOfficeComboBox>(Gallery, [Pictures](TskSkinOfficeComboBox* Box) {
+    SetUpCategoryCombo(Box, Pictures.get());
+  });
+  Gallery.AddRow("类别组合框", Combo,
+                 { { "正常", nullptr }, { "悬停按钮", Pointer([](TControl* C) { return TPoint { C->Width() - 8, C->Height() / 2 }; }) },
+                   { "聚焦", Focused() }, { "禁用", Disabled() } });
+  std::vector<std::pair<String, std::unique_ptr<TBitmap>>> Open;
+  Open.emplace_back("展开，悬停第三项", OpenCategoryCombo(Gallery, Display, Pictures.get()));
+  Gallery.AddPictureRow("展开的类别组合框", Open);
+  auto List = Maker<TskSkinOfficeListBox>(Gallery, [Pictures](TskSkinOfficeListBox* Box) {
+    Box->SetBounds(0, 0, 220, 200);
+    Box->SetImages(Pictures.get());
+    Box->SetShowLines(true);
+    Box->SetShowCheckBoxes(true);
+    Box->SetItemHeight(56);
+    const char* Groups[] = { "视频", "音频" };
+    for (int G = 0; G < 2; ++G) {
+      TskSkinOfficeItem* Header = Box->Items()->Add();
+      Header->SetHeader(true);
+      Header->SetCaption(Groups[G]);
+      for (int I = 0; I < 3; ++I) {
+        TskSkinOfficeItem* Item = Box->Items()->Add();
+        Item->SetTitle(G == 0 ? "视频格式 " + std::to_string(I + 1) : "音频格式 " + std::to_string(I + 1));
+        Item->SetCaption("适用于电脑与手机播放");
+        Item->SetImageIndex(G == 0 ? 10 + I : 21 + I);
+        Item->SetChecked(I == 1);
+        Item->SetEnabled(I != 2);
+      }
+    }
+    Box->SetItemIndex(1);
+  });
+  Gallery.AddRow("分组列表（带标题、图片、勾选）", List, { { "正常", nullptr }, { "聚焦", Focused() }, { "禁用", Disabled() } });
 }

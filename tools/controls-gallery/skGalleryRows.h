@@ -1,6 +1,7 @@
 #pragma once
 // The rows of the controls gallery, one function per group of controls; each later group of skinned
 // controls adds its own.
+class HeadlessPresenter;
 class TskControlsGallery;
 
 /// Scroll bars, up-downs, check boxes and radio boxes in their states.
@@ -26,3 +27,7 @@ void AddBoxRows(TskControlsGallery& Gallery);
 /// A ribbon with three tabs, caption-area buttons and overflowing page controls in its states, and its
 /// application menu open with command items and a page.
 void AddRibbonRows(TskControlsGallery& Gallery);
+
+/// The converter's category combo (an office combo with the category pictures) closed in its states and
+/// open with a hovered row, and an office list with groups, titles, pictures and check marks.
+void AddOfficeRows(TskControlsGallery& Gallery, HeadlessPresenter& Display);
