@@ -1,0 +1,177 @@
+#include "skin/boxctrls/TskCustomEdit.h"
+
+#include "platform/base/ScopeGuard.h"
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
+#include "platform/ui/toolkit/TCustomForm.h"
+#include "platform/ui/views/Caret.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/VirtualKeys.h"
+#include "skin/core/skParentBackground.h"
+
+namespace {
+
+constexpr int LeftMargin = 2;
+constexpr int RightMargin = 0;
+
+}  // namespace
+
+TskCustomEdit::TskCustomEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) { FControlStyle.Include(csOpaque); }
+
+void TskCustomEdit::SetEditTransparent(bool Value) {
+  if (FEditTransparent == Value) return;
+  FEditTransparent = Value;
+  RecreateWnd();
+}
+
+bool TskCustomEdit::PaintsTransparent() const {
+  return FEditTransparent && !ComponentState().Contains(csDesigning);
+}
+
+void TskCustomEdit::CreateParams(TCreateParams& Params) {
+  TCustomMaskEdit::CreateParams(Params);
+  Params.Style &= ~WS_BORDER;
+  Params.ExStyle &= ~WS_EX_CLIENTEDGE;
+  Params.Style |= PasswordChar() ? ES_PASSWORD : ES_MULTILINE;
+}
+
+void TskCustomEdit::Change() {
+  TCustomMaskEdit::Change();
+  if (PaintsTransparent()) RePaintBuffered();
+}
+
+// ---- Buffered painting ---------------------------------------------------------------------------------
+
+void TskCustomEdit::RePaintBuffered() {
+  if (!HandleAllocated()) return;
+  const HWND Wnd = Handle();
+  const bool CaretHidden = HideCaret(Wnd);
+  const HDC DC = GetDC(Wnd);
+  ScopeGuard Release([&] {
+    ReleaseDC(Wnd, DC);
+    if (CaretHidden) ShowCaret(Wnd);
+  });
+  PaintToDCBuffered(DC);
+}
+
+// The background and the text meet in one bitmap, which reaches the screen in one step.
+void TskCustomEdit::PaintToDCBuffered(HDC DC) {
+  if (!HandleAllocated()) return;
+  const int W = ClientWidth(), H = ClientHeight();
+  const HDC Memory = CreateCompatibleDC(DC);
+  const HBITMAP Bitmap = CreateCompatibleBitmap(DC, W + 1, H + 1);
+  const HGDIOBJ Old = SelectObject(Memory, Bitmap);
+  FStopDraw = true;
+  ScopeGuard Release([&] {
+    FStopDraw = false;
+    SelectObject(Memory, Old);
+    DeleteObject(Bitmap);
+    DeleteDC(Memory);
+  });
+  SendMessage(Handle(), WM_ERASEBKGND, WPARAM(Memory), 0);
+  SendMessage(Handle(), WM_PAINT, WPARAM(Memory), 0);
+  BitBlt(DC, 0, 0, W, H, Memory, 0, 0, SRCCOPY);
+}
+
+void TskCustomEdit::PaintBufferedBackground(HDC DC) {
+  TBitmap B;
+  B.SetSize(Width(), Height());
+  DrawParentBackground(this, B.Canvas());
+  BitBlt(DC, 0, 0, Width(), Height(), B.Canvas()->Handle(), 0, 0, SRCCOPY);
+}
+
+void TskCustomEdit::WMPaint(TMessage& Message) {
+  if (FStopDraw) return TCustomMaskEdit::Dispatch(Message);
+  const HWND Wnd = Handle();
+  PAINTSTRUCT PS;
+  const HDC DC = Message.WParam ? reinterpret_cast<HDC>(Message.WParam) : BeginPaint(Wnd, &PS);
+  const bool CaretHidden = HideCaret(Wnd);
+  PaintToDCBuffered(DC);
+  if (CaretHidden) ShowCaret(Wnd);
+  if (!Message.WParam) EndPaint(Wnd, &PS);
+}
+
+// ---- Keys ----------------------------------------------------------------------------------------------
+
+void TskCustomEdit::DialogChar(TMessage& Message) {
+  char32_t Key = char32_t(Message.WParam);
+  if (OnKeyPress) {
+    const TKeyPressEvent Handler = OnKeyPress;
+    Handler(this, Key);
+  }
+  if (TCustomForm* Form = GetParentForm(this)) Form->Perform(CM_DIALOGKEY, Message.WParam, Message.LParam);
+}
+
+bool TskCustomEdit::RefusedWhileReadOnly(const TMessage& Message) const {
+  if (!FReadOnly) return false;
+  switch (Message.Msg) {
+  case WM_CHAR: return Message.WParam != 3;
+  case WM_KEYDOWN: return Message.WParam == VK_DELETE;
+  case WM_CUT:
+  case WM_PASTE:
+  case WM_CLEAR:
+  case WM_UNDO: return true;
+  default: return false;
+  }
+}
+
+// ---- Messages ------------------------------------------------------------------------------------------
+
+void TskCustomEdit::Dispatch(TMessage& Message) {
+  if (Message.Msg == WM_CHAR && (Message.WParam == VK_RETURN || Message.WParam == VK_ESCAPE))
+    return DialogChar(Message);
+  if (RefusedWhileReadOnly(Message)) return;
+  switch (Message.Msg) {
+  case WM_SETFONT:
+    TCustomMaskEdit::Dispatch(Message);
+    SendEdit(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(LeftMargin, RightMargin));
+    return;
+  case WM_SETFOCUS:
+    TCustomMaskEdit::Dispatch(Message);
+    if (AutoSelect()) SelectAll();
+    if (PaintsTransparent()) RePaintBuffered();
+    return;
+  case WM_KILLFOCUS:
+  case WM_CHAR:
+    TCustomMaskEdit::Dispatch(Message);
+    if (PaintsTransparent()) RePaintBuffered();
+    return;
+  case WM_LBUTTONDOWN:
+    FDown = true;
+    TCustomMaskEdit::Dispatch(Message);
+    if (PaintsTransparent()) RePaintBuffered();
+    return;
+  case WM_LBUTTONUP:
+    FDown = false;
+    break;
+  case CM_CANCELMODE:
+    TCustomMaskEdit::Dispatch(Message);
+    if (OnEditCancelMode) {
+      const TskOnEditCancelMode Handler = OnEditCancelMode;
+      Handler(reinterpret_cast<TControl*>(Message.LParam));
+    }
+    return;
+  default: break;
+  }
+  if (!PaintsTransparent()) return TCustomMaskEdit::Dispatch(Message);
+  switch (Message.Msg) {
+  case CN_CTLCOLOREDIT:
+  case CN_CTLCOLORSTATIC: {
+    const HDC DC = reinterpret_cast<HDC>(Message.WParam);
+    SetBkMode(DC, TRANSPARENT);
+    SetTextColor(DC, ColorToRGB(Font()->Color()));
+    Message.Result = LRESULT(GetStockObject(NULL_BRUSH));
+    return;
+  }
+  case WM_ERASEBKGND:
+    if (FStopDraw)
+      PaintBufferedBackground(reinterpret_cast<HDC>(Message.WParam));
+    else
+      RePaintBuffered();
+    Message.Result = 1;
+    return;
+  case WM_PAINT: WMPaint(Message); return;
+  default: TCustomMaskEdit::Dispatch(Message); return;
+  }
+}
