@@ -211,7 +211,10 @@ int TskSkinCustomEdit::TextLeft(int TextWidth, const TRect& R) const {
 void TskSkinCustomEdit::DrawDisabledText(HDC DC) {
   BorrowedCanvas C(DC);
   SelectTextFont(C.get(), Skinned() ? DisabledFontColor : clGrayText);
-  const TRect R = Rect(0, 0, FEditRect.Width(), FEditRect.Height());
+  // The text area between the image buttons, as the formatting rectangle leaves it.
+  TRect R = Rect(0, 0, FEditRect.Width(), FEditRect.Height());
+  if (FImages && FLeftImageIndex >= 0) R.Left = LeftButton.R.Right + 2;
+  if (FImages && FRightImageIndex >= 0) R.Right = RightButton.R.Left - 2;
   const String Shown = Text();
   C->Brush()->SetStyle(bsClear);
   const int Saved = SaveDC(DC);

@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
       AddButtonRows(Gallery);
       AddPanelRows(Gallery);
       AddViewRows(Gallery);
+      AddEditRows(Gallery);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }
   } catch (const std::exception& E) {

@@ -15,3 +15,7 @@ void AddPanelRows(TskControlsGallery& Gallery);
 /// The converter's job list (a report list view with its external bars), a tree and a page control with
 /// overflowing tabs and close buttons.
 void AddViewRows(TskControlsGallery& Gallery);
+
+/// Edits (normal, hovered, focused, read-only, disabled, with an edit button and image buttons), the
+/// numeric edit, link labels and a scrolled scroll box.
+void AddEditRows(TskControlsGallery& Gallery);
