@@ -222,4 +222,24 @@ TEST_F(TskSkinEditTest, FramePrintedOnRequestOnlyWithTheKey) {
   EXPECT_EQ(B.Canvas()->Pixels(2, 12), FaceGreen);
 }
 
+TEST_F(TskSkinEditTest, PaintSkinToDrawsTheGivenTextAndLeavesTheEdit) {
+  BuildSkin();
+  auto* Edit = NewEdit(Bounds(10, 10, 200, 20), true);
+  Edit->SetText("原文");
+  Edit->OnChange = [this](TObject*) { Log.push_back("Change"); };
+  TBitmap B;
+  B.SetSize(220, 40);
+  B.Canvas()->Brush()->SetColor(clWhite);
+  B.Canvas()->FillRect(Rect(0, 0, 220, 40));
+  Edit->PaintSkinTo(B.Canvas(), 10, 10, "输出目录");
+  EXPECT_EQ(B.Canvas()->Pixels(10, 10), FrameRed);
+  EXPECT_EQ(B.Canvas()->Pixels(9, 9), clWhite);
+  int Ink = 0;
+  for (int X = 15; X < 100; ++X)
+    for (int Y = 14; Y < 30; ++Y) Ink += B.Canvas()->Pixels(X, Y) == clBlack;
+  EXPECT_GT(Ink, 10);
+  EXPECT_EQ(Edit->Text(), "原文");
+  EXPECT_EQ(Take(), AppLog {});
+}
+
 }  // namespace
