@@ -134,17 +134,10 @@ void TskCustomEdit::Dispatch(TMessage& Message) {
     return;
   case WM_KILLFOCUS:
   case WM_CHAR:
-    TCustomMaskEdit::Dispatch(Message);
-    if (PaintsTransparent()) RePaintBuffered();
-    return;
   case WM_LBUTTONDOWN:
-    FDown = true;
     TCustomMaskEdit::Dispatch(Message);
     if (PaintsTransparent()) RePaintBuffered();
     return;
-  case WM_LBUTTONUP:
-    FDown = false;
-    break;
   case CM_CANCELMODE:
     TCustomMaskEdit::Dispatch(Message);
     if (OnEditCancelMode) {

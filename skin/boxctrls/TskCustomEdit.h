@@ -49,8 +49,6 @@ protected:
   /// Paints the client area's background into DC inside a buffered repaint: what lies behind the control.
   virtual void PaintBufferedBackground(HDC DC);
 
-  /// The left mouse button is down in the edit.
-  bool FDown { false };
   /// A buffered repaint is in progress.
   bool FStopDraw { false };
 
