@@ -137,9 +137,11 @@ Region WindowSystem::VisibleRegion(const Window& W, bool Whole, bool ClipChildre
     Visible = Visible.Intersect(*W.WindowRgn);
   std::vector<TRect> Rects;
   if (ClipChildren) {
+    // Children show only inside the client area: what of them reaches into the frame covers nothing.
     Region Shaped;
     CollectCovers(W.Children, nullptr, W.Client.TopLeft(), Visible.Bounds(), Rects, Shaped);
-    Visible = WithoutCovers(Visible, Rects, Shaped);
+    for (TRect& R : Rects) R = R.Intersection(W.Client);
+    Visible = WithoutCovers(Visible, Rects, Shaped.Intersect(W.Client));
   }
   // Walk up: at each level, the position of C's window origin in W's window coordinates.
   const Window* C = &W;
