@@ -63,10 +63,11 @@ HeadlessPresenter::HeadlessPresenter(TSize ScreenSize)
 HeadlessPresenter::~HeadlessPresenter() {
   WindowSystem& System = WindowSystem::Get();
   if (System.Presenter() == this) System.Reset();
+  // The clock goes first: detaching the presenter then waits out any wake still notifying this clock.
+  SetCurrentClock(nullptr);
   System.SetPresenter(nullptr);
   PlatformCapabilities() = FSavedCapabilities;
   UseTestFontFace(FSavedTestFace);
-  SetCurrentClock(nullptr);
 }
 
 // ---- The screen ----

@@ -61,6 +61,7 @@ SdlPresenter::SdlPresenter() : FSavedCapabilities(PlatformCapabilities()) {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
     throw EOutOfResources(String("The display cannot be opened: ") + SDL_GetError());
   FWakeEvent = SDL_RegisterEvents(1);
+  SDL_SetEventFilter(StampPointerEvent, this);
   // SDL starts with text input on; only an edit with the focus wants it.
   SDL_StopTextInput();
   PublishDisplays(false);
@@ -76,6 +77,7 @@ SdlPresenter::~SdlPresenter() {
   FNatives.clear();
   SDL_SetCursor(SDL_GetDefaultCursor());
   if (FCursor) SDL_FreeCursor(FCursor);
+  SDL_SetEventFilter(nullptr, nullptr);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
   PlatformCapabilities() = FSavedCapabilities;
 }
@@ -278,7 +280,7 @@ HWND SdlPresenter::WindowOf(uint32_t WindowId) const {
   return 0;
 }
 
-TPoint SdlPresenter::ScreenPoint(uint32_t WindowId, int X, int Y) const {
+TPoint SdlPresenter::ScreenPoint(uint32_t WindowId, int X, int Y) {
   SDL_Window* H = SDL_GetWindowFromID(WindowId);
   if (!H) {
     SDL_GetGlobalMouseState(&X, &Y);
@@ -287,6 +289,32 @@ TPoint SdlPresenter::ScreenPoint(uint32_t WindowId, int X, int Y) const {
   int WX, WY;
   SDL_GetWindowPosition(H, &WX, &WY);
   return { WX + X, WY + Y };
+}
+
+int SdlPresenter::StampPointerEvent(void*, SDL_Event* E) {
+  switch (E->type) {
+    case SDL_MOUSEMOTION: {
+      const TPoint P = ScreenPoint(E->motion.windowID, E->motion.x, E->motion.y);
+      E->motion.x = P.X;
+      E->motion.y = P.Y;
+      break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      const TPoint P = ScreenPoint(E->button.windowID, E->button.x, E->button.y);
+      E->button.x = P.X;
+      E->button.y = P.Y;
+      break;
+    }
+    case SDL_MOUSEWHEEL: {
+      const TPoint P = ScreenPoint(E->wheel.windowID, E->wheel.mouseX, E->wheel.mouseY);
+      E->wheel.mouseX = P.X;
+      E->wheel.mouseY = P.Y;
+      break;
+    }
+    default: break;
+  }
+  return 1;
 }
 
 void SdlPresenter::PublishDisplays(bool Announce) {
@@ -380,14 +408,14 @@ bool SdlPresenter::Handle(const SDL_Event& E) {
     case SDL_DISPLAYEVENT: PublishDisplays(true); return false;
     case SDL_MOUSEMOTION:
       if (!L) return false;
-      L->PointerMoved(ScreenPoint(E.motion.windowID, E.motion.x, E.motion.y));
+      L->PointerMoved({ E.motion.x, E.motion.y });
       return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: return HandleButton(E);
     case SDL_MOUSEWHEEL: {
       const int Delta = (E.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -E.wheel.y : E.wheel.y) * WHEEL_DELTA;
       if (!L || !Delta) return false;
-      L->PointerWheel(Delta, ScreenPoint(E.wheel.windowID, E.wheel.mouseX, E.wheel.mouseY));
+      L->PointerWheel(Delta, { E.wheel.mouseX, E.wheel.mouseY });
       return true;
     }
     case SDL_KEYDOWN:
@@ -461,7 +489,7 @@ bool SdlPresenter::HandleButton(const SDL_Event& E) {
     default: return false;
   }
   const bool Down = E.type == SDL_MOUSEBUTTONDOWN;
-  const TPoint P = ScreenPoint(E.button.windowID, E.button.x, E.button.y);
+  const TPoint P { E.button.x, E.button.y };
   if (Down) {
     FButtonsHeld |= SDL_BUTTON(E.button.button);
     UpdateCapture();

@@ -100,7 +100,13 @@ private:
   static void ShowIcon(const Window& W, SDL_Window* Native);
   void Upload(const Window& W, SDL_Window* Native, const Region& Area);
   HWND WindowOf(uint32_t WindowId) const;
-  TPoint ScreenPoint(uint32_t WindowId, int X, int Y) const;
+  /// (X, Y) of window WindowId on the screen, by where the window is now (the pointer's place without a
+  /// window).
+  static TPoint ScreenPoint(uint32_t WindowId, int X, int Y);
+  /// The event filter: a pointer event's window coordinates become screen coordinates as it is queued,
+  /// measured from where the window stood when the server reported the event, so that events queued
+  /// before the program moves a window (the move loop) keep their places.
+  static int StampPointerEvent(void* UserData, SDL_Event* E);
   void PublishDisplays(bool Announce);
 
   /// Each answers true when it handed input to the input layer.

@@ -7,7 +7,7 @@
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/Ui.h"
-#include "skin/boxctrls/skBoxPrintMessages.h"
+#include "skin/boxctrls/skBoxMessages.h"
 #include "skin/controls/TskSkinGeometry.h"
 #include "skin/controls/skControlMessages.h"
 #include "skin/core/TskResourceStrData.h"

@@ -7,7 +7,7 @@
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/winsys/Ui.h"
 #include "platform/ui/winsys/WindowClass.h"
-#include "skin/boxctrls/skBoxPrintMessages.h"
+#include "skin/boxctrls/skBoxMessages.h"
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/controls/skControlMessages.h"
 #include "skin/controls/skExternalScrollBar.h"

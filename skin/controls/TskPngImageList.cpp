@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/base/SysUtils.h"
+#include "platform/gdi/EmbeddedResources.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 
@@ -16,12 +17,7 @@ constexpr int FadeAlpha = 127;
 
 TskPngImageItem::TskPngImageItem(TCollection* Collection)
     : TCollectionItem(Collection), FPngImage(std::make_unique<TskPngImage>()), FName(Format("PngImage%d", Index())) {
-  if (TskPngImageList* List = Owner()) {
-    TBitmap Placeholder;
-    Placeholder.SetMonochrome(true);
-    Placeholder.SetSize(List->Width(), List->Height());
-    List->Insert(Index(), &Placeholder, nullptr);
-  }
+  if (TskPngImageList* List = Owner()) List->InsertPlaceholder(Index());
 }
 
 TskPngImageItem::~TskPngImageItem() {
@@ -72,8 +68,21 @@ void TskPngImageList::SetPngHeight(int Value) {
   Resized();
 }
 
+// A stored form brought the placeholders back with the platform list's stored images; a form built in
+// code has none, so the list puts them back itself and keeps one per item.
 void TskPngImageList::Resized() {
-  if (!ComponentState().Contains(csLoading)) FPngImages->Clear();
+  if (!ComponentState().Contains(csLoading)) {
+    FPngImages->Clear();
+    return;
+  }
+  for (int i = Count(); i < FPngImages->Count(); ++i) InsertPlaceholder(i);
+}
+
+void TskPngImageList::InsertPlaceholder(int Index) {
+  TBitmap Placeholder;
+  Placeholder.SetMonochrome(true);
+  Placeholder.SetSize(Width(), Height());
+  Insert(Index, &Placeholder, nullptr);
 }
 
 // Any index without an item, also one beyond the collection, draws nothing: painting must not raise.
@@ -90,6 +99,19 @@ void TskPngImageList::DoDraw(int Index, TCanvas* Canvas, int X, int Y, UINT, boo
   Faded.Assign(Png);
   MakeHalfTransparent(&Faded);
   Faded.Draw(Canvas, R);
+}
+
+void AddResourcePngs(TskPngImageList* List, const std::vector<String>& Names) {
+  std::vector<std::unique_ptr<TskPngImage>> Pictures;
+  for (const String& Name : Names) {
+    Pictures.push_back(std::make_unique<TskPngImage>());
+    LoadFromResourceName(*Pictures.back(), Name);
+  }
+  for (size_t i = 0; i < Names.size(); ++i) {
+    TskPngImageItem* Item = List->PngImages()->Add();
+    Item->SetName(Names[i]);
+    Item->SetPngImage(Pictures[i].get());
+  }
 }
 
 void MakeHalfTransparent(TskPngImage* Png) {

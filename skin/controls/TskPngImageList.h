@@ -4,6 +4,7 @@
 // right count and asks this list to draw: an item draws with alpha blending, half transparent when
 // disabled; an index without an item draws nothing.
 #include <memory>
+#include <vector>
 
 #include "platform/base/TCollectionItem.h"
 #include "platform/base/TTypedCollection.h"
@@ -61,7 +62,8 @@ public:
   void SetPngImages(TskPngImageItems* Value) { FPngImages->Assign(Value); }
   int PngWidth() const { return Width(); }
   int PngHeight() const { return Height(); }
-  /// A new size empties the platform list and, unless the list is being loaded, removes every item.
+  /// A new size empties the platform list and removes every item; while the list is being loaded the items
+  /// stay and get new placeholders of the new size.
   void SetPngWidth(int Value);
   void SetPngHeight(int Value);
 
@@ -69,10 +71,18 @@ protected:
   void DoDraw(int Index, TCanvas* Canvas, int X, int Y, UINT Style, bool Enabled) override;
 
 private:
+  friend class TskPngImageItem;
   void Resized();
+  /// A blank monochrome image of the list's size at Index of the platform list.
+  void InsertPlaceholder(int Index);
 
   std::unique_ptr<TskPngImageItems> FPngImages;
 };
+
+/// Appends one item per name of the program's PNG resources (EmbeddedResources.h), named by it and holding
+/// that picture, which draws into the list's width and height. A name the program lacks raises
+/// EResNotFound before any item is added, and a resource that is no PNG its format error likewise.
+void AddResourcePngs(TskPngImageList* List, const std::vector<String>& Names);
 
 /// Makes Png half transparent as a disabled image shows: alpha halved (rounded half to even) or, for grey
 /// and palette pictures, 127; pixels of a bit-transparency colour get alpha 0.

@@ -145,8 +145,7 @@ void TskSkinCustomSlider::SetThumbImageList(TCustomImageList* Value) {
 void TskSkinCustomSlider::SetImage(TskSliderImage Image, TBitmap* Value) {
   if (Value) {
     FImages[Image]->Assign(Value);
-    FImages[Image]->SetTransparent(true);
-    FUserImages.Include(Image);
+    UseAsUserImage(Image);
     AdjustElements();
     return;
   }
@@ -154,6 +153,18 @@ void TskSkinCustomSlider::SetImage(TskSliderImage Image, TBitmap* Value) {
   FUserImages.Exclude(Image);
   if (!ComponentState().Contains(csReading))
     FOptions.Exclude(Image == siHThumb || Image == siVThumb ? soThumbOpaque : soRulerOpaque);
+  AdjustElements();
+}
+
+void TskSkinCustomSlider::UseAsUserImage(TskSliderImage Image) {
+  FImages[Image]->SetTransparent(true);
+  FUserImages.Include(Image);
+}
+
+void TskSkinCustomSlider::Loaded() {
+  TskSkinControl::Loaded();
+  for (int i = siHThumb; i <= siVRuler; ++i)
+    if (FUserImages.Contains(TskSliderImage(i))) UseAsUserImage(TskSliderImage(i));
   AdjustElements();
 }
 

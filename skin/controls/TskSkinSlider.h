@@ -26,6 +26,7 @@ enum TskSliderImage { siHThumb, siHRuler, siVThumb, siVRuler };
 enum TskSliderOrientation { soHorizontal, soVertical };
 enum TskSliderOption { soShowFocus, soShowPoints, soSmooth, soRulerOpaque, soThumbOpaque };
 using TskSliderOptions = TSet<TskSliderOption>;
+using TskSliderImages = TSet<TskSliderImage>;
 enum TskJumpMode { jmNone, jmHome, jmEnd, jmNext, jmPrior };
 
 /// The program's own picture for slider bitmap Image (in the converter's style): horizontal thumb 10 x 15
@@ -73,9 +74,13 @@ public:
   void SetThumbActiveImageIndex(int Value) { FThumbActiveImageIndex = Value; }
   /// Bitmap Image (the user's, or the program's picture).
   TBitmap* Image(TskSliderImage Image) const { return FImages[Image].get(); }
-  /// A copy of Value becomes bitmap Image; null brings back the program's picture and drops the matching
-  /// opaque option.
+  /// A copy of Value becomes bitmap Image and joins UserImages; null brings back the program's picture,
+  /// leaves UserImages and, unless the slider is being read, drops the matching opaque option.
   void SetImage(TskSliderImage Image, TBitmap* Value);
+  /// The bitmaps the user replaced: the stored "UserImages". A form builder that reads pictures straight
+  /// into Image(...) sets it while loading, and Loaded makes those bitmaps the slider's again.
+  TskSliderImages UserImages() const { return FUserImages; }
+  void SetUserImages(TskSliderImages Value) { FUserImages = Value; }
 
   /// Moves to MinValue, MaxValue or the next or prior multiple of Increment (clamped into the range).
   void JumpTo(TskJumpMode Mode);
@@ -119,6 +124,8 @@ protected:
   virtual void Change();
   virtual void Changed();
 
+  /// Takes every user image again (transparent by its bottom-left colour) and rebuilds.
+  void Loaded() override;
   void Paint() override;
   void KeyDown(Word& Key, TShiftState Shift) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -135,6 +142,8 @@ private:
   TSize ThumbSize(bool Vertical) const;
   int ThumbStates() const;
   bool Vertical() const { return FOrientation == soVertical; }
+  /// Bitmap Image as a user image: transparent by its bottom-left colour and in UserImages.
+  void UseAsUserImage(TskSliderImage Image);
   void BuildRuler();
   void BuildBitmapRuler(int L);
   int TrackLength() const;
@@ -154,7 +163,7 @@ private:
   int FThumbActiveImageIndex { 1 };
   bool FUseSkinThumb { true };
   bool FTransparent { false };
-  TSet<TskSliderImage> FUserImages;
+  TskSliderImages FUserImages;
   std::array<std::unique_ptr<TBitmap>, 4> FImages;
   int FEdgeSize { 2 };
   std::unique_ptr<TBitmap> FRuler;

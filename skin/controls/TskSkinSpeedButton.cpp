@@ -2,6 +2,7 @@
 
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/ShortCuts.h"
+#include "skin/controls/TskSkinToolBar.h"
 #include "skin/controls/skBuiltInLook.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skColorMix.h"
@@ -191,6 +192,10 @@ void TskSkinSpeedButton::DrawContent(TCanvas* C, const TRect& R, bool ADown, boo
   C->Brush()->SetStyle(bsClear);
   const String Text = ShownCaption();
   if (DrawImagesMenuItem(C, R, Text, FDrawColorMarker, FColorMarkerValue)) return;
+  if (auto* Bar = dynamic_cast<TskSkinToolBar*>(Parent()); Bar && Glyph()->Empty()) {
+    DrawToolBarImage(C, R, Text, *Bar, ADown || AMouseIn);
+    return;
+  }
   // Unlike the push button's, a glyph takes precedence over the image list.
   if (Glyph()->Empty() && ListImageShown())
     DrawImageAndText(C, R, Margin(), Spacing(), Layout(), Text, ImageIndex(), ImageList(), false, Enabled(),
@@ -198,6 +203,20 @@ void TskSkinSpeedButton::DrawContent(TCanvas* C, const TRect& R, bool ADown, boo
   else
     DrawGlyphAndText(C, R, Margin(), Spacing(), Layout(), Text, Glyph(), NumGlyphs(), GetGlyphNum(ADown, AMouseIn),
                      false, FDrawColorMarker, FColorMarkerValue);
+}
+
+void TskSkinSpeedButton::DrawToolBarImage(TCanvas* C, const TRect& R, const String& Text, const TskSkinToolBar& Bar,
+                                          bool Lit) {
+  TCustomImageList* Images = Bar.Images();
+  bool DrawEnabled = Enabled();
+  if (!Enabled() && Bar.DisabledImages()) {
+    Images = Bar.DisabledImages();
+    DrawEnabled = true;
+  } else if (Lit && Bar.HotImages()) {
+    Images = Bar.HotImages();
+  }
+  DrawImageAndText(C, R, Margin(), Spacing(), Layout(), Text, ImageIndex(), Images, false, DrawEnabled,
+                   FDrawColorMarker, FColorMarkerValue);
 }
 
 void TskSkinSpeedButton::CreateControlDefaultImage(TBitmap* B) {

@@ -6,12 +6,18 @@
 // the click); checked, group and repeat modes click as the push button's. The caption's accelerator
 // clicks.
 //
+// Image: the images menu's selected item when one is shown; else, with an empty glyph on a skinned tool
+// bar, ImageIndex of the bar's lists: DisabledImages drawn undimmed while disabled, HotImages while hot or
+// pressed, else Images; else the glyph, or ImageIndex of ImageList with an empty glyph.
+//
 // Looks: the record ("toolbutton") by state: pressed (also while a menu it opened is open), hot (or the
 // lit transition), normal or disabled, with the 20 ms hover transition; or, without a record, a flat
 // built-in face. Transparent is the absence of the opaque style: the parent shows behind the button and
 // only caption and image are drawn at rest. A Flat button is transparent until the pointer is over it or
 // it is down.
 #include "skin/controls/TskSkinButtonBase.h"
+
+class TskSkinToolBar;
 
 /// A skinned speed button; see the file comment.
 class TskSkinSpeedButton : public TskSkinButtonBase<TskGraphicSkinCustomControl> {
@@ -68,6 +74,8 @@ protected:
   TColor FColorMarkerValue { 0 };
 
 private:
+  /// Image ImageIndex and Text in R from the tool bar's list for the state (Lit: hot or pressed).
+  void DrawToolBarImage(TCanvas* C, const TRect& R, const String& Text, const TskSkinToolBar& Bar, bool Lit);
   void MouseEnter(TMessage& Message);
   void MouseLeave(TMessage& Message);
 

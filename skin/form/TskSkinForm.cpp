@@ -1,14 +1,20 @@
 #include "skin/form/TskSkinForm.h"
 
 #include "platform/base/Exception.h"
+#include "platform/gdi/Icons.h"
+#include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/toolkit/TMainMenu.h"
 #include "platform/ui/toolkit/TPopupMenu.h"
 #include "platform/ui/toolkit/TTimer.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/skSkinChangeWalk.h"
 #include "skin/core/TskSkinData.h"
+#include "skin/core/TskLayerManager.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/TskActiveSkinObject.h"
 #include "skin/form/TskClientInActivePanel.h"
+#include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskRibbon.h"
 #include "skin/form/TskSkinHint.h"
 #include "skin/form/TskSkinMenu.h"
@@ -41,6 +47,12 @@ TskSkinForm::TskSkinForm(TComponent* AOwner)
   FMouseTimer = StoppedTimer(this, 50);
   FMorphTimer = StoppedTimer(this, 25);
   FAnimateTimer = StoppedTimer(this, 25);
+  FMouseTimer->OnTimer = [this](TObject* Sender) { MouseTimerTick(Sender); };
+  FMorphTimer->OnTimer = [this](TObject* Sender) { MorphTimerTick(Sender); };
+  FAnimateTimer->OnTimer = [this](TObject* Sender) { AnimateTimerTick(Sender); };
+  FQuickButtons = std::make_unique<TskQuickButtonItems>(this);
+  FLayerManager = new TskLayerManager(this);
+  FMenuLayerManager = new TskLayerManager(this);
   FForm = dynamic_cast<TCustomForm*>(AOwner);
   if (!FForm) throw EInvalidCast("Invalid class typecast");
   FForm->SetBorderIcons({});
@@ -60,6 +72,8 @@ TskSkinForm::TskSkinForm(TComponent* AOwner)
 
 TskSkinForm::~TskSkinForm() {
   RemoveMenuMessageHook();
+  ClearObjects();
+  if (FIcon) DestroyIcon(FIcon);
   // A form being destroyed keeps no procedure or handler that could reach the frame afterwards.
   if (FForm->ComponentState().Contains(csDestroying)) return;
   FForm->SetWindowProc(OldWindowProc);
@@ -85,6 +99,7 @@ void TskSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FSkinHint) FSkinHint = nullptr;
   if (AComponent == FSkinRibbon) FSkinRibbon = nullptr;
   if (AComponent == FInActivePanel) FInActivePanel = nullptr;
+  if (AComponent == FQuickImageList) FQuickImageList = nullptr;
 }
 
 // ---- Skin ----------------------------------------------------------------------------------------------
@@ -139,10 +154,14 @@ void TskSkinForm::ApplySkin() {
     if (FForm->Height() != GetMinHeight()) FForm->SetHeight(GetMinHeight());
     if (FWindowState == wsMinimized) FForm->SetWidth(GetMinWidth());
   }
-  // The geometry for the size reached, and a repaint.
-  FFormWidth = FForm->Width();
-  FFormHeight = FForm->Height();
-  if (FSkinSupport) CalcSkinRects();
+  // The caption objects of the look in force (the built-in ones come with the first built-in paint).
+  if (FSkinSupport && FSkinnableForm)
+    CreateSkinObjects();
+  else
+    ClearObjects();
+  // The geometry and region for the size reached, and a repaint.
+  UpdateFrameGeometry();
+  UpdateActiveState(false);
   if (FForm->HandleAllocated()) {
     UpDateFormNC();
     FForm->Invalidate();
@@ -198,7 +217,30 @@ void TskSkinForm::SetSkinRibbon(TskRibbon* Value) {
 
 void TskSkinForm::SetBorderIcons(TskBorderIcons Value) {
   FBorderIcons = Value;
-  if (!ComponentState().Contains(csLoading)) UpDateFormNC();
+  if (ComponentState().Contains(csLoading)) return;
+  SetObjectStates();
+  UpDateFormNC();
+}
+
+void TskSkinForm::SetWindowState(TWindowState Value) {
+  FWindowStateInit = Value;
+  if (ComponentState().Contains(csLoading) || !FForm->HandleAllocated()) return;
+  if (Value == wsMinimized && Application && Application->MainForm() == FForm)
+    Application->Minimize();
+  else
+    FForm->SetWindowState(Value);
+}
+
+void TskSkinForm::SetQuickButtons(TskQuickButtonItems* Value) {
+  FQuickButtons->BeginUpdate();
+  FQuickButtons->Clear();
+  for (int i = 0; i < Value->Count(); ++i) FQuickButtons->Add()->Assign(Value->Items(i));
+  FQuickButtons->EndUpdate();
+}
+
+void TskSkinForm::SetQuickImageList(TCustomImageList* Value) {
+  FQuickImageList = Value;
+  if (FQuickImageList) FQuickImageList->FreeNotification(this);
 }
 
 void TskSkinForm::SetShowIcon(bool Value) {

@@ -34,12 +34,16 @@
 #include "platform/ui/winsys/WindowProc.h"
 #include "skin/form/skFormTypes.h"
 
+class TCustomImageList;
 class TMainMenu;
 class TMenu;
 class TMenuItem;
 class TPopupMenu;
 class TTimer;
+class TskActiveSkinObject;
 class TskClientInActivePanel;
+class TskLayerManager;
+class TskQuickButtonItems;
 class TskRibbon;
 class TskSkinData;
 class TskSkinHint;
@@ -125,7 +129,9 @@ public:
   void SetPositionInMonitor(TskPositionInMonitor Value) { FPositionInMonitor = Value; }
   /// The requested skinned window state.
   TWindowState WindowState() const { return FWindowStateInit; }
-  void SetWindowState(TWindowState Value) { FWindowStateInit = Value; }
+  /// Stores the state; once the form is built, the form takes it (a minimized main form minimizes the
+  /// application).
+  void SetWindowState(TWindowState Value);
   bool AlwaysResize() const { return FAlwaysResize; }
   void SetAlwaysResize(bool Value) { FAlwaysResize = Value; }
   bool MaximizeOnFullScreen() const { return FMaximizeOnFullScreen; }
@@ -225,6 +231,69 @@ public:
   /// The tracking timer of the caption objects (50 ms); it runs while the frame shows a look.
   const TTimer* MouseTimer() const { return FMouseTimer; }
 
+  // ---- Caption objects ----
+  // The caption, caption buttons, animated and user objects of the frame, in hit-test order: built from
+  // the skin's object records, or the six built-in buttons at the first built-in paint. BorderIcons,
+  // HideCaptionButtons and DisableSystemMenu decide which buttons are enabled and shown.
+  /// Frees every object.
+  void ClearObjects();
+  /// The index of the first object named exactly AIDName, or -1.
+  int GetIndex(const String& AIDName) const;
+  /// AMenu's items drop down from the named button (above it with APopupUp).
+  void LinkMenu(const String& AIDName, TMenu* AMenu, bool APopupUp);
+  /// Enables or disables the named object (no repaint).
+  void SetEnabled(const String& AIDName, bool Value);
+  /// Draws the named user object on the form's window now.
+  void UserObjectDraw(const String& AIDName);
+  /// Repaints one object on the form's window.
+  void DrawSkinObject(TskActiveSkinObject* AObject);
+  /// Starts the 25 ms hover-transition and animation timers.
+  void EnableMorphTimer();
+  void EnableAnimateTimer();
+  /// Finds the object under (X, Y) (frame coordinates; InFrame false: none) and moves the hover to it.
+  void TrackActiveObject(int X, int Y, bool InFrame);
+  /// The caption objects take the form's activity (with Animate: their animation and transition run);
+  /// OnActivate or OnDeActivate.
+  void UpdateActiveState(bool Animate);
+  /// The hover glow of objects and the glow of an object whose menu is open.
+  TskLayerManager* LayerManager() const { return FLayerManager; }
+  TskLayerManager* MenuLayerManager() const { return FMenuLayerManager; }
+  /// Hides both glows.
+  void HideLayers();
+  /// R (frame coordinates) on the screen.
+  TRect FrameToScreen(const TRect& R) const;
+  /// Draws the form's small icon with its top-left at (X, Y).
+  void DrawFormIcon(TCanvas* Canvas, int X, int Y);
+  /// The items of the system menu in use (the user's, else the built-in one).
+  TMenuItem* SystemMenuItems() const;
+  /// Opens AItem's items beside R (screen), above it with PopupUp, through SkinMenu.
+  void PopupSkinMenuItems(TMenuItem* AItem, const TRect& R, bool PopupUp);
+  /// The quick buttons left of the caption text, with glyphs from QuickImageList (none without it).
+  TskQuickButtonItems* QuickButtons() const { return FQuickButtons.get(); }
+  /// Copies Value's items.
+  void SetQuickButtons(TskQuickButtonItems* Value);
+  TCustomImageList* QuickImageList() const { return FQuickImageList; }
+  void SetQuickImageList(TCustomImageList* Value);
+  bool QuickButtonsShowHint { false };
+  bool QuickButtonsShowDivider { true };
+  /// The activity the frame last heard of (WM_NCACTIVATE).
+  bool FormActiveFlag() const { return FFormActive; }
+  /// The hovered object, the one hovered before and the one holding the mouse (indexes; -1 none).
+  int ActiveObject { -1 };
+  int OldActiveObject { -1 };
+  int MouseCaptureObject { -1 };
+  std::vector<std::unique_ptr<TskActiveSkinObject>> ObjectList;
+  TskMouseDownEvent OnMouseDownEvent;
+  TskMouseUpEvent OnMouseUpEvent;
+  TskMouseMoveEvent OnMouseMoveEvent;
+  TskMouseEnterEvent OnMouseEnterEvent;
+  TskMouseLeaveEvent OnMouseLeaveEvent;
+  TskPaintEvent OnPaintEvent;
+  /// Decides whether a custom (cmDefault) button shows.
+  TskActivateCustomObjectEvent OnActivateCustomObject;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeActivate;
+
   // ---- Events (Sender: the frame) ----
   TNotifyEvent OnChangeSkinData;
   TNotifyEvent OnBeforeChangeSkinData;
@@ -288,6 +357,45 @@ private:
   void PaintNCSkin(HDC DC);
   void PaintNCDefault(HDC DC);
   void PaintBG(HDC DC);
+  /// The caption objects' places for the current geometry (skinned) and the built-in caption's.
+  void CalcObjectRects();
+  void CalcDefRects();
+  /// The hit test of the skinned frame and of the built-in one (P in frame coordinates).
+  LRESULT SkinHitTest(TPoint P);
+  LRESULT DefaultHitTest(TPoint P);
+  /// P lies on a caption object (not on its quick-button room).
+  bool IsCaptionArea(TPoint P) const;
+  /// P lies inside the window's shape by the mask bands.
+  bool InsideShape(TPoint P) const;
+  /// The window's region: the mask's black pixels composed for the current size (the bands kept for the
+  /// shape test), a rectangle without a mask, none for a borderless form or the system's frame.
+  void UpdateFrameRegion();
+  /// Draws the visible objects into the composed frame bands.
+  void DrawObjectsIntoBands(TBitmap* Top, TBitmap* Bottom);
+  /// The frame's small copy of the form's icon (made once).
+  HICON FormSmallIcon();
+  /// The point of a non-client mouse message (screen) in frame coordinates.
+  TPoint FramePoint(LPARAM Pos) const;
+
+  // ---- Caption objects ----
+  void CreateSkinObjects();
+  void CreateDefaultObjects();
+  /// Enabled and Visible of the buttons from BorderIcons, HideCaptionButtons and DisableSystemMenu.
+  void SetObjectStates();
+  void SetDefaultHints();
+  /// Every object back to its normal, unhovered look.
+  void ResetObjectStates();
+  /// The non-client mouse after the form's own procedure saw it.
+  void AfterMouseMessage(const TMessage& Message);
+  void ObjectMouseDown(TPoint P, TMouseButton Button);
+  void ObjectMouseUp(TPoint P, TMouseButton Button);
+  void MouseTimerTick(TObject* Sender);
+  void MorphTimerTick(TObject* Sender);
+  void AnimateTimerTick(TObject* Sender);
+  /// The first button held pressed by its open menu is released (the menu closed).
+  void ReleaseMenuObject();
+  /// The object at Index, null outside the list.
+  TskActiveSkinObject* ObjectAt(int Index) const;
   /// The form's size changed: the geometry follows.
   void UpdateFrameGeometry();
   /// Width − 1 and back (+ 1 and back at the minimum), so the form lays out and takes its limits again.
@@ -324,6 +432,8 @@ private:
   bool FFormActive { false };
   bool FSmartEffectsShow { false };
   bool FRollUpState { false };
+  /// A move/size loop runs, or the one a caption press started has just ended.
+  bool FSizeMove { false };
   TWindowState FWindowState { wsNormal };
   TWindowState FWindowStateInit { wsNormal };
 
@@ -370,4 +480,24 @@ private:
   TPoint NewLBPoint;
   TPoint NewRBPoint;
   TRect NewClRect;
+  TRect NewCaptionRect;
+  TRect NewButtonsRect;
+  int NewButtonsOffset { 0 };
+  bool NewButtonsInLeft { false };
+  TRect NewMaskRectArea;
+  TPoint NewHitTestLTPoint;
+  TPoint NewHitTestRTPoint;
+  TPoint NewHitTestLBPoint;
+  TPoint NewHitTestRBPoint;
+  TRect NewDefCaptionRect;
+  /// The mask's four bands for the current size; they give the window its shape.
+  std::unique_ptr<TBitmap> RMTop { std::make_unique<TBitmap>() };
+  std::unique_ptr<TBitmap> RMLeft { std::make_unique<TBitmap>() };
+  std::unique_ptr<TBitmap> RMRight { std::make_unique<TBitmap>() };
+  std::unique_ptr<TBitmap> RMBottom { std::make_unique<TBitmap>() };
+  HICON FIcon { 0 };
+  std::unique_ptr<TskQuickButtonItems> FQuickButtons;
+  TCustomImageList* FQuickImageList { nullptr };
+  TskLayerManager* FLayerManager { nullptr };
+  TskLayerManager* FMenuLayerManager { nullptr };
 };

@@ -20,6 +20,7 @@ void TskSkinForm::SkinMenuOpen() {
 
 void TskSkinForm::SkinMenuClose() {
   InMenu = false;
+  ReleaseMenuObject();
   RemoveMenuMessageHook();
   if (OnSkinMenuClose) OnSkinMenuClose(this);
   if (InMainMenu) {

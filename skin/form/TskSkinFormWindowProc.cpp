@@ -6,6 +6,7 @@
 #include "skin/controls/skSkinChangeWalk.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/TskActiveSkinObject.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/TskSkinHint.h"
 #include "skin/form/TskSkinMenu.h"
@@ -33,11 +34,28 @@ bool ClosesMenus(UINT Msg) {
   }
 }
 
+bool IsMouseMessage(UINT Msg) {
+  switch (Msg) {
+  case WM_LBUTTONUP:
+  case WM_RBUTTONUP:
+  case WM_NCMOUSEMOVE:
+  case WM_NCLBUTTONDOWN:
+  case WM_NCLBUTTONUP:
+  case WM_NCLBUTTONDBLCLK:
+  case WM_NCRBUTTONDOWN:
+  case WM_NCRBUTTONDBLCLK: return true;
+  default: return false;
+  }
+}
+
 }  // namespace
 
 void TskSkinForm::FormWindowProc(TMessage& Message) {
   CloseMenusOnMessage(Message);
-  if (HandleMessage(Message)) CallOldWindowProc(Message);
+  if (!HandleMessage(Message)) return;
+  CallOldWindowProc(Message);
+  // The caption objects see the mouse after the form's own procedure (which runs the move loop).
+  if (IsMouseMessage(Message.Msg) && FForm->HandleAllocated()) AfterMouseMessage(Message);
 }
 
 void TskSkinForm::CallOldWindowProc(TMessage& Message) {
@@ -72,6 +90,8 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
     if (!FSkinnableForm) return true;
     CallOldWindowProc(Message);
     UpDateFormNC();
+    ResetObjectStates();
+    UpdateActiveState(true);
     return false;
   case WM_SETTEXT:
     if (!FSkinnableForm) return true;
@@ -111,7 +131,18 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
   case WM_NCHITTEST:
     if (!FSkinnableForm) return true;
     Message.Result = HitTest({ GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam) });
+    if (Message.Result == HTOBJECT && !FMouseTimer->Enabled()) {
+      const TPoint P = FramePoint(Message.LParam);
+      TrackActiveObject(P.X, P.Y, true);
+      FMouseTimer->SetEnabled(true);
+    }
     return false;
+  case WM_ENTERSIZEMOVE:
+    if (!FSkinnableForm) return true;
+    FSizeMove = true;
+    ResetObjectStates();
+    ActiveObject = OldActiveObject = MouseCaptureObject = -1;
+    return true;
   case WM_NCPAINT:
     if (!FSkinnableForm) return true;
     PaintNC(0);
@@ -132,6 +163,9 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
       return false;
     }
     if ((Message.WParam & 0xFFF0) == SC_RESTORE && OnRestore) OnRestore(this);
+    return true;
+  case WM_CHANGERESOURCESTRDATA:
+    SetDefaultHints();
     return true;
   case WM_BEFORECHANGESKINDATA:
     if (reinterpret_cast<TskSkinData*>(Message.WParam) == FSD) BeforeChangeSkin(FSD);
@@ -174,7 +208,12 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
 
 void TskSkinForm::WMNCActivate(TMessage& Message) {
   if (SkinMenu->Visible()) SkinMenu->Hide();
+  HideLayers();
   FFormActive = Message.WParam != 0;
+  if (!FFormActive) {
+    if (TskActiveSkinObject* Hot = ObjectAt(ActiveObject)) Hot->MouseLeave();
+    ActiveObject = -1;
+  }
   // An MDI form and a shown MDI child let the system keep their activation; any other form needs only the
   // answer, so that the system draws no frame of its own.
   const TFormStyle Style = FForm->FormStyle();
@@ -182,7 +221,12 @@ void TskSkinForm::WMNCActivate(TMessage& Message) {
     CallOldWindowProc(Message);
   else
     Message.Result = 1;
-  if (FForm->BorderStyle() != bsNone) UpDateFormNC();
+  if (FForm->BorderStyle() == bsNone) {
+    UpdateActiveState(false);
+  } else {
+    UpDateFormNC();
+    UpdateActiveState(true);
+  }
   if (FClientInActiveEffect && FForm->Visible()) {
     if (FFormActive)
       HideClientInActiveEffect();
@@ -208,6 +252,7 @@ void TskSkinForm::BeforeChangeSkin(TskSkinData* Model) {
   FStopPainting = true;
   FSkinSupport = false;
   StopTimers();
+  ClearObjects();
   BeforeChangeSkinDataWalk(FForm, Model);
   if (OnBeforeChangeSkinData) OnBeforeChangeSkinData(this);
 }

@@ -5,6 +5,7 @@
 
 #include "platform/base/TSet.h"
 #include "platform/base/Types.h"
+#include "platform/ui/toolkit/ControlTypes.h"
 
 class TCanvas;
 
@@ -19,7 +20,17 @@ enum TskPositionInMonitor { skpDefault, skpScreenCenter, skpDesktopCenter };
 /// How an inactive form's client area is covered.
 enum TskClientInActiveEffect { skieSemiTransparent, skieBlur };
 
-/// Draws the caption of the built-in frame instead of the frame (R: the caption, AActive: the form's state).
+/// Draws the caption text instead of the frame (R: the caption area, AActive: the style, active or not).
 using TskCaptionPaintEvent = std::function<void(TCanvas* Cnvs, const TRect& R, bool AActive)>;
 /// Asks whether a custom caption object shows.
 using TskActivateCustomObjectEvent = std::function<void(const String& IDName, bool& ObjectVisible)>;
+
+// The frame's events about its caption objects; each names the object by the IDName of its skin record.
+using TskMouseDownEvent = std::function<void(const String& IDName, int X, int Y, const TRect& ObjectRect,
+                                             TMouseButton Button)>;
+using TskMouseUpEvent = TskMouseDownEvent;
+using TskMouseMoveEvent = std::function<void(const String& IDName, int X, int Y, const TRect& ObjectRect)>;
+using TskMouseEnterEvent = std::function<void(const String& IDName)>;
+using TskMouseLeaveEvent = TskMouseEnterEvent;
+/// Paints a user object on Canvas inside ObjectRect (frame coordinates).
+using TskPaintEvent = std::function<void(const String& IDName, TCanvas* Canvas, const TRect& ObjectRect)>;

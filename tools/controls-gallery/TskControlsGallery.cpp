@@ -83,21 +83,30 @@ TRect TskControlsGallery::Grown(const TRect& R) const {
 void TskControlsGallery::AddRow(const String& Title, const TMake& Make, const std::vector<TskGalleryState>& States) {
   Text(Margin, FBottom + 4, Title, 15, true);
   int X = Margin + TitleWidth, RowHeight = 0;
-  for (const TskGalleryState& State : States) {
-    std::unique_ptr<TBitmap> Image = Capture(Make, State);
-    FSheet->Canvas()->Font()->SetHeight(13);
-    const int Width = std::max(Image->Width(), FSheet->Canvas()->TextWidth(State.Caption));
-    if (X + Width > SheetWidth - Margin && X > Margin + TitleWidth) {
-      X = Margin + TitleWidth;
-      FBottom += RowHeight + CaptionHeight + CellGap;
-      RowHeight = 0;
-    }
-    FSheet->Canvas()->Draw(X, FBottom, Image.get());
-    Text(X, FBottom + Image->Height() + 3, State.Caption, 13, false);
-    X += Width + CellGap;
-    RowHeight = std::max(RowHeight, Image->Height());
-  }
+  for (const TskGalleryState& State : States) PlaceCell(State.Caption, Capture(Make, State).get(), X, RowHeight);
   FBottom += RowHeight + CaptionHeight + CellGap;
+}
+
+void TskControlsGallery::AddPictureRow(const String& Title,
+                                       const std::vector<std::pair<String, std::unique_ptr<TBitmap>>>& Cells) {
+  Text(Margin, FBottom + 4, Title, 15, true);
+  int X = Margin + TitleWidth, RowHeight = 0;
+  for (const auto& [Caption, Image] : Cells) PlaceCell(Caption, Image.get(), X, RowHeight);
+  FBottom += RowHeight + CaptionHeight + CellGap;
+}
+
+void TskControlsGallery::PlaceCell(const String& Caption, TBitmap* Image, int& X, int& RowHeight) {
+  FSheet->Canvas()->Font()->SetHeight(13);
+  const int Width = std::max(Image->Width(), FSheet->Canvas()->TextWidth(Caption));
+  if (X + Width > SheetWidth - Margin && X > Margin + TitleWidth) {
+    X = Margin + TitleWidth;
+    FBottom += RowHeight + CaptionHeight + CellGap;
+    RowHeight = 0;
+  }
+  FSheet->Canvas()->Draw(X, FBottom, Image);
+  Text(X, FBottom + Image->Height() + 3, Caption, 13, false);
+  X += Width + CellGap;
+  RowHeight = std::max(RowHeight, Image->Height());
 }
 
 void TskControlsGallery::SaveToPng(const String& FileName) {

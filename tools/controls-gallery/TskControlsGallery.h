@@ -4,6 +4,7 @@
 // copied from the screen into the sheet above its caption; rows carry a title.
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/base/Types.h"
@@ -34,6 +35,8 @@ public:
   using TMake = std::function<TControl*(TWinControl* Parent)>;
   /// A row: Title, then one cell per state, each with a fresh control from Make.
   void AddRow(const String& Title, const TMake& Make, const std::vector<TskGalleryState>& States);
+  /// A row of pictures made elsewhere (whole windows), each above its caption.
+  void AddPictureRow(const String& Title, const std::vector<std::pair<String, std::unique_ptr<TBitmap>>>& Cells);
   /// Writes the sheet as a PNG file.
   void SaveToPng(const String& FileName);
 
@@ -41,6 +44,8 @@ private:
   /// The control's look in the state, copied from the screen.
   std::unique_ptr<TBitmap> Capture(const TMake& Make, const TskGalleryState& State);
   void Text(int X, int Y, const String& S, int Height, bool Bold);
+  /// Places Image with Caption at the row's next cell (X, RowHeight: the row so far).
+  void PlaceCell(const String& Caption, TBitmap* Image, int& X, int& RowHeight);
   /// R with a few pixels of the form around it.
   TRect Grown(const TRect& R) const;
 

@@ -1,6 +1,6 @@
 // controls-gallery <folder>: writes controls-gallery-product.png, controls-gallery-test.png and
 // controls-gallery-builtin.png into the folder: every skinned control in its states, in the product skin,
-// the colour-coded test skin and the built-in look without a skin.
+// the colour-coded test skin and the built-in look without a skin, with the skinned form frames last.
 #include <cstdio>
 #include <memory>
 
@@ -11,6 +11,7 @@
 #include "skin/core/TskSkinData.h"
 #include "tests/skin/support/EmbeddedSkinModels.h"
 #include "tools/controls-gallery/TskControlsGallery.h"
+#include "tools/controls-gallery/skGalleryFrames.h"
 #include "tools/controls-gallery/skGalleryRows.h"
 
 int main(int argc, char** argv) {
@@ -37,7 +38,10 @@ int main(int argc, char** argv) {
       AddButtonRows(Gallery);
       AddPanelRows(Gallery);
       AddViewRows(Gallery);
+      AddPictureRows(Gallery);
+      AddBoxRows(Gallery);
       AddEditRows(Gallery);
+      AddFrameRows(Gallery, Display);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }
   } catch (const std::exception& E) {

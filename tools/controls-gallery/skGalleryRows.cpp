@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "platform/display/HeadlessPresenter.h"
 #include "platform/base/TStrings.h"
 #include "platform/gdi/TBitmap.h"
+#include "platform/gdi/EmbeddedResources.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/toolkit/TPanel.h"
@@ -21,6 +24,8 @@
 #include "skin/controls/TskSkinCustomTreeView.h"
 #include "skin/controls/TskSkinMenuButton.h"
 #include "skin/controls/TskSkinMenuSpeedButton.h"
+#include "skin/boxctrls/TskSkinComboBox.h"
+#include "skin/boxctrls/TskSkinListBox.h"
 #include "skin/controls/TskSkinPageControl.h"
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/controls/TskSkinSpeedButton.h"
@@ -30,6 +35,8 @@
 #include "skin/controls/TskSkinPanel.h"
 #include "skin/controls/TskSkinSlider.h"
 #include "skin/controls/TskSkinSplitter.h"
+#include "skin/dialogs/TskCustomShellListView.h"
+#include "skin/dialogs/TskCustomShellTreeView.h"
 #include "skin/controls/TskSkinStatusBar.h"
 #include "skin/controls/TskSkinStdLabel.h"
 #include "skin/controls/TskSkinTextLabel.h"
@@ -541,10 +548,10 @@ void AddBars(TskControlsGallery& Gallery, TCustomImageList* Icons) {
       B->SetUseSkinSize(false);
       B->SetBounds(4 + i * 62, 0, 58, 30);
       B->SetCaption(Captions[i]);
-      B->SetImageList(Icons);
       B->SetImageIndex(i % 2);
       B->SetFlat(true);
     }
+    T->SetImages(Icons);
   });
   Gallery.AddRow("工具栏", Bar, { { "正常", nullptr } });
   auto Scrolling = Maker<TskSkinToolBar>(Gallery, [](TskSkinToolBar* T) {
@@ -662,10 +669,214 @@ void AddPanelRows(TskControlsGallery& Gallery) {
   AddPngList(Gallery);
 }
 
+/// A folder of Chinese, long and plain names for the shell views, removed when the gallery ends.
+class TShellSample {
+public:
+  TShellSample() {
+    String pattern = (std::filesystem::temp_directory_path() / "zorvik-gallery.XXXXXX").string();
+    FPath = ::mkdtemp(pattern.data());
+    for (const char* folder : { "视频", "视频/旅行", "视频/旅行/二〇二六 春节", "音乐", "图片", "文档" })
+      std::filesystem::create_directory(FPath + "/" + folder);
+    const std::pair<const char*, size_t> files[] = { { "旅行.mp4", 182000 }, { "会议记录.avi", 1200 },
+                                                    { "生日聚会 全场.mov", 88000 }, { "猫.flv", 9000 },
+                                                    { "readme.txt", 300 } };
+    for (const auto& [name, size] : files) std::ofstream(FPath + "/" + name) << String(size, 'x');
+  }
+  ~TShellSample() {
+    std::error_code ignored;
+    std::filesystem::remove_all(FPath, ignored);
+  }
+  const String& Path() const { return FPath; }
+
+private:
+  String FPath;
+};
+
+void AddShellViews(TskControlsGallery& Gallery) {
+  const TShellSample Sample;
+  auto MakeTree = [&Gallery, &Sample](TWinControl* Parent) -> TControl* {
+    TPanel* Holder = ViewHolder(Parent, 220, 170);
+    TskSkinScrollBar* VBar = DockedBar(Gallery, Holder, sbVertical, alRight);
+    auto* Tree = new TskSkinDirTreeView(Holder);
+    Tree->SetAlign(alClient);
+    Tree->SetParent(Holder);
+    Tree->SetRoot(Sample.Path());
+    Tree->SetPath(Sample.Path() + "/视频/旅行/二〇二六 春节");
+    Tree->SetSkinData(Gallery.Skin());
+    Tree->SetVScrollBar(VBar);
+    return Holder;
+  };
+  auto Tree = [](bool DrawSkin) -> TEnter {
+    return [=](TControl* Control, HeadlessPresenter&) {
+      auto* Tree = static_cast<TskSkinDirTreeView*>(static_cast<TWinControl*>(Control)->Controls(1));
+      Tree->SetDrawSkin(DrawSkin);
+      Tree->SetFocus();
+    };
+  };
+  Gallery.AddRow("文件夹树", MakeTree, { { "原生绘制", Tree(false) }, { "皮肤绘制", Tree(true) } });
+
+  auto MakeList = [&Gallery, &Sample](TWinControl* Parent) -> TControl* {
+    TPanel* Holder = ViewHolder(Parent, 440, 170);
+    TskSkinScrollBar* VBar = DockedBar(Gallery, Holder, sbVertical, alRight);
+    TskSkinScrollBar* HBar = DockedBar(Gallery, Holder, sbHorizontal, alBottom);
+    auto* List = new TskSkinFileListView(Holder);
+    List->SetAlign(alClient);
+    List->SetParent(Holder);
+    List->SetViewStyle(vsReport);
+    List->SetRowSelect(true);
+    List->SetRoot(Sample.Path());
+    List->SetSkinData(Gallery.Skin());
+    List->SetVScrollBar(VBar);
+    List->SetHScrollBar(HBar);
+    return Holder;
+  };
+  auto List = [](bool DrawSkin) -> TEnter {
+    return [=](TControl* Control, HeadlessPresenter&) {
+      auto* List = static_cast<TskSkinFileListView*>(static_cast<TWinControl*>(Control)->Controls(2));
+      List->SetDrawSkin(DrawSkin);
+      List->SetItemIndex(5);
+      List->SetFocus();
+    };
+  };
+  Gallery.AddRow("文件列表", MakeList, { { "原生绘制", List(false) }, { "皮肤绘制", List(true) } });
+}
+
 void AddViewRows(TskControlsGallery& Gallery) {
   AddJobLists(Gallery);
   AddTrees(Gallery);
   AddPageControls(Gallery);
+  AddShellViews(Gallery);
+}
+
+namespace {
+
+/// A PNG list of Size pictures filled from the program's pictures Names; shared by the cells drawing it.
+std::shared_ptr<TskPngImageList> ProgramList(int Size, const std::vector<String>& Names) {
+  auto List = std::make_shared<TskPngImageList>(nullptr);
+  List->SetPngWidth(Size);
+  List->SetPngHeight(Size);
+  AddResourcePngs(List.get(), Names);
+  return List;
+}
+
+/// A borderless paint panel of the size W x H that Paint draws on, enabled or not as the panel is.
+TskControlsGallery::TMake PaintedPanel(TskControlsGallery& Gallery, int W, int H,
+                                       std::function<void(TCanvas*, bool Enabled)> Paint) {
+  return Maker<TskSkinPaintPanel>(Gallery, [W, H, Paint](TskSkinPaintPanel* P) {
+    P->SetBounds(0, 0, W, H);
+    P->SetBorderStyle(TskSkinBorderStyle::bvNone);
+    P->OnPanelPaint = [Paint, P](TCanvas* C, const TRect&) { Paint(C, P->Enabled()); };
+  });
+}
+
+void AddCategoryPictures(TskControlsGallery& Gallery) {
+  auto Categories = ProgramList(36, { "CAT00_VIDEO", "CAT01_AUDIO", "CAT02_HD", "CAT03_TV", "CAT04_CAMCORDER",
+                                      "CAT05_FILMREEL", "CAT06_PHONE", "CAT07_TOUCHPLAYER", "CAT08_GAMEPAD",
+                                      "CAT09_MEDIAPLAYER", "CAT10_MP4", "CAT11_FLASH", "CAT12_WEB", "CAT13_MPG",
+                                      "CAT14_MOV", "CAT15_AVI", "CAT16_MKV", "CAT17_WMV", "CAT18_ASF", "CAT19_RM",
+                                      "CAT20_VOB", "CAT21_HEADPHONES", "CAT22_AUDIOCD", "CAT23_MICROPHONE" });
+  auto Sheet = PaintedPanel(Gallery, 12 * 40 + 4, 2 * 40 + 4, [Categories](TCanvas* C, bool Enabled) {
+    for (int i = 0; i < Categories->Count(); ++i) Categories->Draw(C, 4 + i % 12 * 40, 4 + i / 12 * 40, i, Enabled);
+  });
+  Gallery.AddRow("类别图片（24 幅）", Sheet, { { "正常", nullptr }, { "禁用（半透明）", Disabled() } });
+}
+
+void AddButtonPictures(TskControlsGallery& Gallery) {
+  auto Large = ProgramList(32, { "FORMAT_VIDEO", "FORMAT_VIDEO_ALT", "FORMAT_AUDIO", "TOOL_ADD", "TOOL_REMOVE",
+                                 "TOOL_CLEAR", "TOOL_OPTIONS", "BATCH_START", "BATCH_STOP", "BATCH_PAUSE",
+                                 "BATCH_RESUME" });
+  auto Small = ProgramList(16, { "PREVIEW_PLAY", "PREVIEW_PAUSE", "PREVIEW_STOP", "PREVIEW_MUTE", "PREVIEW_UNMUTE",
+                                 "PREVIEW_SNAPSHOT", "PREVIEW_SETTINGS", "RENAME" });
+  auto Sheet = PaintedPanel(Gallery, 11 * 38 + 4, 64, [Large, Small](TCanvas* C, bool Enabled) {
+    for (int i = 0; i < Large->Count(); ++i) Large->Draw(C, 4 + i * 38, 4, i, Enabled);
+    for (int i = 0; i < Small->Count(); ++i) Small->Draw(C, 4 + i * 26, 44, i, Enabled);
+  });
+  Gallery.AddRow("格式与按钮图标", Sheet, { { "正常", nullptr }, { "禁用（半透明）", Disabled() } });
+}
+
+/// The preview panel as the window shows it (dark, with the placeholder), the about box's picture and
+/// the job list's cover at half its size.
+void AddScenePictures(TskControlsGallery& Gallery) {
+  auto Pictures = std::make_shared<std::vector<TskPngImage>>(3);
+  const char* Names[] = { "PREVIEW_PLACEHOLDER", "ABOUT_PICTURE", "LIST_COVER" };
+  for (int i = 0; i < 3; ++i) LoadFromResourceName((*Pictures)[i], Names[i]);
+  auto Preview = PaintedPanel(Gallery, 210 + 12 + 87, 135, [Pictures](TCanvas* C, bool) {
+    C->Brush()->SetColor(clBtnText);
+    C->FillRect(Rect(0, 0, 210, 135));
+    C->Draw(67, 33, &(*Pictures)[0]);
+    C->Draw(222, 0, &(*Pictures)[1]);
+  });
+  Gallery.AddRow("预览占位与关于图片", Preview, { { "正常", nullptr } });
+  auto Cover = PaintedPanel(Gallery, 284, 113, [Pictures](TCanvas* C, bool) { C->StretchDraw(Rect(0, 0, 284, 113), &(*Pictures)[2]); });
+  Gallery.AddRow("列表封面（缩小）", Cover, { { "正常", nullptr } });
+}
+
+/// The converter's tool bar: flat speed buttons with captions under their images from the bar's list.
+void AddPictureToolBar(TskControlsGallery& Gallery) {
+  auto Tools = ProgramList(32, { "TOOL_ADD", "TOOL_REMOVE", "TOOL_CLEAR", "TOOL_OPTIONS" });
+  auto Bar = Maker<TskSkinToolBar>(Gallery, [Tools](TskSkinToolBar* T) {
+    T->SetBounds(0, 0, 290, 69);
+    const char* Captions[] = { "添加", "删除", "清空", "选项" };
+    for (int i = 0; i < 4; ++i) {
+      auto* B = new TskSkinSpeedButton(T);
+      B->SetParent(T);
+      B->SetUseSkinSize(false);
+      B->SetBounds(8 + i * 68, 2, 64, 64);
+      B->SetCaption(Captions[i]);
+      B->SetLayout(blGlyphTop);
+      B->SetImageIndex(i);
+    }
+    T->SetImages(Tools.get());
+    T->SetFlat(true);
+  });
+  auto Button = [](int Index) {
+    return [Index](TControl* C) {
+      const TRect R = static_cast<TWinControl*>(C)->Controls(Index)->BoundsRect();
+      return TPoint { (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2 };
+    };
+  };
+  Gallery.AddRow("带图像的工具栏", Bar,
+                 { { "正常", nullptr },
+                   { "悬停“删除”", Settled(Pointer(Button(1))) },
+                   { "按下“清空”", Settled(Pointer(Button(2), true)) },
+                   { "禁用“选项”",
+                     [](TControl* C, HeadlessPresenter&) { static_cast<TWinControl*>(C)->Controls(3)->SetEnabled(false); } } });
+}
+
+}  // namespace
+
+void AddPictureRows(TskControlsGallery& Gallery) {
+  AddCategoryPictures(Gallery);
+  AddButtonPictures(Gallery);
+  AddScenePictures(Gallery);
+  AddPictureToolBar(Gallery);
+}
+
+void AddBoxRows(TskControlsGallery& Gallery) {
+  auto Combo = Maker<TskSkinComboBox>(Gallery, [](TskSkinComboBox* Box) {
+    for (const char* S : { "高清 MP4 (H.264)", "标清 AVI", "手机 3GP", "音频 MP3" }) Box->Items()->Add(S);
+    Box->SetBounds(0, 0, 160, 20);
+    Box->SetItemIndex(0);
+  });
+  auto Button = [](TControl* C) { return TPoint { C->Width() - 8, C->Height() / 2 }; };
+  Gallery.AddRow("组合框", Combo,
+                 { { "正常", nullptr }, { "悬停按钮", Pointer(Button) }, { "聚焦", Focused() }, { "禁用", Disabled() } });
+  auto List = Maker<TskSkinListBox>(Gallery, [](TskSkinListBox* Box) {
+    for (int I = 1; I <= 12; ++I) Box->Items()->Add("列表项 第" + std::to_string(I) + "行");
+    Box->SetBounds(0, 0, 150, 110);
+    Box->SetItemIndex(1);
+  });
+  Gallery.AddRow("列表框", List, { { "正常", nullptr }, { "禁用", Disabled() } });
+  auto Captioned = Maker<TskSkinListBox>(Gallery, [](TskSkinListBox* Box) {
+    for (int I = 1; I <= 4; ++I) Box->Items()->Add("预设 " + std::to_string(I));
+    Box->SetCaption("输出格式");
+    Box->SetCaptionMode(true);
+    Box->SetBounds(0, 0, 150, 110);
+    Box->SetItemIndex(2);
+  });
+  Gallery.AddRow("带标题的列表框", Captioned, { { "正常", nullptr }, { "悬停向下", Pointer([](TControl* C) {
+                                                   return TPoint { C->Width() - 27, 8 };
+                                                 }) } });
 }
 
 namespace {

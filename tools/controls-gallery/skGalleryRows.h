@@ -12,9 +12,16 @@ void AddButtonRows(TskControlsGallery& Gallery);
 /// Panels, group box, tool bar, status bar, slider, labels, splitter, bevel and a PNG image list.
 void AddPanelRows(TskControlsGallery& Gallery);
 
-/// The converter's job list (a report list view with its external bars), a tree and a page control with
-/// overflowing tabs and close buttons.
+/// The converter's job list (a report list view with its external bars), a tree, a page control with
+/// overflowing tabs and close buttons, and the shell tree and file list over a folder of Chinese names.
 void AddViewRows(TskControlsGallery& Gallery);
+
+/// The converter's pictures from the program's resources in PNG image lists, enabled and disabled, and its
+/// tool bar drawing its buttons' images from the bar's list.
+void AddPictureRows(TskControlsGallery& Gallery);
+
+/// Combo boxes and list boxes (plain and with a caption) in their states, with Chinese items.
+void AddBoxRows(TskControlsGallery& Gallery);
 
 /// Edits (normal, hovered, focused, read-only, disabled, with an edit button and image buttons), the
 /// numeric edit, link labels and a scrolled scroll box.

@@ -14,9 +14,13 @@ enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bs
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
 
-/// fsStayOnTop keeps the form above the normal windows. The multiple-document styles are stored only:
-/// such forms behave as fsNormal ones.
+/// fsStayOnTop keeps the form above the normal windows. An fsMDIForm holds a client window for
+/// documents; an fsMDIChild is a document window inside the main form's client.
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+
+/// How an fsMDIForm tiles its children: tbHorizontal stacks them in full-width rows first,
+/// tbVertical puts them side by side in full-height columns first.
+enum TTileMode { tbHorizontal, tbVertical };
 
 /// Where a form goes when it is shown: where it was put (poDesigned), where the system puts new windows
 /// (the poDefault kinds), or centred on the primary screen, the whole desktop, the main form or the
@@ -50,6 +54,7 @@ constexpr TModalResult mrNo = 7;
 constexpr TModalResult mrAll = 8;
 constexpr TModalResult mrNoToAll = 9;
 constexpr TModalResult mrYesToAll = 10;
+constexpr TModalResult mrClose = 11;
 
 /// A key message as shortcut handlers see it: the virtual key and the key data of WM_KEYDOWN or
 /// WM_SYSKEYDOWN (bit 29: Alt held).

@@ -240,6 +240,13 @@ void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
 
 // ---- Message box and exceptions ------------------------------------------------------------------------
 
+bool TApplication::HelpContext(int Context) {
+  if (!OnHelp) return false;
+  bool CallHelp = true;
+  const THelpEvent Handler = OnHelp;
+  return Handler(HELP_CONTEXT, Context, CallHelp);
+}
+
 int TApplication::MessageBox(const String& Text, const String& Caption, UINT Flags) {
   return ShowPlainMessageBox(Text, Caption.empty() ? FTitle : Caption, Flags);
 }

@@ -35,6 +35,10 @@
 
 class TScreen;
 
+/// Hears a request for help: Command (HELP_CONTEXT) and its Data (the topic); CallHelp is not used.
+using THelpEvent = std::function<bool(Word Command, int Data, bool& CallHelp)>;
+constexpr Word HELP_CONTEXT = 1;
+
 using TShowHintEvent = std::function<void(String& HintStr, bool& CanShow, THintInfo& HintInfo)>;
 
 /// The application; see the file comment.
@@ -83,6 +87,10 @@ public:
   /// Stored only: help is not shown.
   const String& HelpFile() const { return FHelpFile; }
   void SetHelpFile(const String& Value) { FHelpFile = Value; }
+  /// Asks for the help topic Context: OnHelp hears it as HELP_CONTEXT; no help window opens. Answers
+  /// OnHelp's answer, false without one.
+  bool HelpContext(int Context);
+  THelpEvent OnHelp;
   /// Whether one of the program's windows is active.
   bool Active() const;
   /// Minimizes the main form's window and hides the other forms (SW_PARENTCLOSING); the application

@@ -5,10 +5,12 @@
 #include "platform/base/Exception.h"
 #include "platform/base/ScopeGuard.h"
 #include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/MdiClient.h"
 #include "platform/ui/winsys/MessageLoop.h"
 #include "platform/ui/winsys/ScreenMetrics.h"
 #include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/toolkit/TMainMenu.h"
+#include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/toolkit/TScreen.h"
 #include "platform/ui/winsys/Ui.h"
 
@@ -48,6 +50,14 @@ void EnableTaskWindows(const std::vector<HWND>& Windows) {
   for (HWND Wnd : Windows) EnableWindow(Wnd, true);
 }
 
+bool IsMDIStyle(TFormStyle Style) { return Style == fsMDIForm || Style == fsMDIChild; }
+
+/// The client window children are made in: the application's main form's.
+HWND ApplicationMDIClient() {
+  TCustomForm* Main = Application ? Application->MainForm() : nullptr;
+  return Main ? Main->ClientHandle() : 0;
+}
+
 void RunHandler(const TNotifyEvent& Event, TObject* Sender) {
   if (Event) {
     const TNotifyEvent Handler = Event;  // the handler may replace or free its owner
@@ -70,6 +80,8 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std:
 
 TCustomForm::~TCustomForm() {
   DoDestroy();
+  // The window goes in TWinControl's destructor, where this class's DestroyWindowHandle no longer runs.
+  DestroyMDIChildHandles();
   if (Screen) Screen->RemoveForm(this);
   if (Application) Application->FormDestroyed(this);
   FCanvas->SetControl(nullptr);
@@ -123,6 +135,11 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
     // The application's window never shows, so the main form carries the program's taskbar entry.
     if (Application->MainForm() == this) Params.ExStyle |= WS_EX_APPWINDOW;
   }
+  if (FFormStyle == fsMDIChild) {
+    Params.Style = (Params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS;
+    Params.ExStyle = (Params.ExStyle & ~(WS_EX_APPWINDOW | WS_EX_TOPMOST)) | WS_EX_MDICHILD;
+    Params.WndParent = ApplicationMDIClient();
+  }
 }
 
 // The frame changes in place: the window (and its children, a video surface among them) stays.
@@ -140,8 +157,12 @@ void TCustomForm::SetBorderIcons(TBorderIcons Value) {
 
 void TCustomForm::SetFormStyle(TFormStyle Value) {
   if (FFormStyle == Value) return;
+  const bool WindowKindChanges = IsMDIStyle(FFormStyle) || IsMDIStyle(Value);
   FFormStyle = Value;
-  UpdateWindowStyles();
+  if (WindowKindChanges && HandleAllocated())
+    RecreateWnd();
+  else
+    UpdateWindowStyles();
 }
 
 void TCustomForm::UpdateWindowStyles() {
@@ -153,7 +174,8 @@ void TCustomForm::UpdateWindowStyles() {
   SetWindowLong(FHandle, GWL_STYLE, Style);
   SetWindowLong(FHandle, GWL_EXSTYLE, Params.ExStyle & ~WS_EX_TOPMOST);
   const HWND Band = FFormStyle == fsStayOnTop && !Parent() ? HWND_TOPMOST : HWND_NOTOPMOST;
-  SetWindowPos(FHandle, Band, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  const UINT KeepOrder = FFormStyle == fsMDIChild ? SWP_NOZORDER : 0;
+  SetWindowPos(FHandle, Band, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED | KeepOrder);
 }
 
 void TCustomForm::SetWindowState(TWindowState Value) {
@@ -211,6 +233,8 @@ TRect TCustomForm::PlacedBounds() {
 void TCustomForm::Show() {
   SetVisible(true);
   BringToFront();
+  if (FFormStyle == fsMDIChild && HandleAllocated())
+    SendMessage(GetParent(FHandle), WM_MDIACTIVATE, WPARAM(FHandle), 0);
 }
 
 void TCustomForm::Hide() { SetVisible(false); }
@@ -314,7 +338,8 @@ void TCustomForm::SetActive(bool Value) {
   FActive = Value;
   if (Value) {
     if (!FActiveControl) FActiveControl = FindNextControl(nullptr, true, true, false);
-    if (Screen) Screen->SetActiveForm(this);
+    // The screen's active form is the top-level one; a child is active within its frame.
+    if (Screen && FFormStyle != fsMDIChild) Screen->SetActiveForm(this);
     Perform(CM_ACTIVATE, 0, 0);
   } else {
     Perform(CM_DEACTIVATE, 0, 0);
@@ -322,6 +347,11 @@ void TCustomForm::SetActive(bool Value) {
 }
 
 void TCustomForm::SetWindowFocus() {
+  if (FFormStyle == fsMDIForm && !FActiveControl)
+    if (TCustomForm* Child = ActiveMDIChild()) {
+      Child->SetWindowFocus();
+      return;
+    }
   TWinControl* Target = FActiveControl && FActiveControl->CanFocus() ? FActiveControl : this;
   ::SetFocus(Target->Handle());
 }
@@ -434,6 +464,7 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
   TWinControl::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   if (AComponent == FMenu) FMenu = nullptr;
+  if (AComponent == FWindowMenu) FWindowMenu = nullptr;
   if (AComponent == FActiveControl) FActiveControl = nullptr;
 }
 
@@ -491,7 +522,139 @@ void TCustomForm::WMActivate(TMessage& Message) {
 
 void TCustomForm::CreateWnd() {
   TWinControl::CreateWnd();
+  if (FFormStyle == fsMDIForm) CreateClientWindow();
   IconChanged();
+}
+
+void TCustomForm::CreateWindowHandle(const TCreateParams& Params) {
+  if (FFormStyle != fsMDIChild) {
+    TWinControl::CreateWindowHandle(Params);
+    return;
+  }
+  MDICREATESTRUCT Create;
+  Create.szClass = Params.WinClassName;
+  Create.szTitle = Params.Caption;
+  Create.x = Params.X;
+  Create.y = Params.Y;
+  Create.cx = Params.Width;
+  Create.cy = Params.Height;
+  Create.style = Params.Style;
+  Create.lParam = LPARAM(Params.Param);
+  if (!SendMessage(Params.WndParent, WM_MDICREATE, 0, LPARAM(&Create))) FHandle = 0;
+}
+
+void TCustomForm::DestroyWindowHandle() {
+  DestroyMDIChildHandles();
+  TWinControl::DestroyWindowHandle();
+  FClientHandle = 0;
+}
+
+// ---- Multiple documents --------------------------------------------------------------------------------
+
+void TCustomForm::CreateClientWindow() {
+  RegisterMdiClientClass();
+  CLIENTCREATESTRUCT Create;
+  Create.hWindowMenu = FWindowMenu;
+  const TRect R = ClientRect();
+  FClientHandle = CreateWindowEx(0, MdiClientClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                                 R.Left, R.Top, R.Width(), R.Height(), FHandle, 0, &Create);
+  if (!FClientHandle) throw EOutOfResources("Cannot create the document client window");
+  SetWindowPos(FClientHandle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Realign();
+  if (!Screen || Application->MainForm() != this) return;
+  for (int I = 0; I < Screen->FormCount(); ++I) {
+    TCustomForm* Form = Screen->Forms(I);
+    if (Form->FFormStyle == fsMDIChild && Form->Visible() && !Form->HandleAllocated()) Form->UpdateControlState();
+  }
+}
+
+template <class F> void TCustomForm::ForEachMDIChild(F Visit) const {
+  if (!FClientHandle || !Screen) return;
+  for (int I = 0; I < Screen->FormCount(); ++I) {
+    TCustomForm* Form = Screen->Forms(I);
+    if (Form->FFormStyle == fsMDIChild && Form->HandleAllocated() && GetParent(Form->FHandle) == FClientHandle)
+      if (!Visit(Form)) return;
+  }
+}
+
+void TCustomForm::DestroyMDIChildHandles() {
+  std::vector<TCustomForm*> Children;
+  ForEachMDIChild([&](TCustomForm* Child) {
+    Children.push_back(Child);
+    return true;
+  });
+  for (TCustomForm* Child : Children) Child->DestroyHandle();
+}
+
+int TCustomForm::MDIChildCount() const {
+  int Count = 0;
+  ForEachMDIChild([&](TCustomForm*) {
+    ++Count;
+    return true;
+  });
+  return Count;
+}
+
+TCustomForm* TCustomForm::MDIChildren(int Index) const {
+  TCustomForm* Found = nullptr;
+  ForEachMDIChild([&](TCustomForm* Child) {
+    if (Index-- == 0) Found = Child;
+    return !Found;
+  });
+  return Found;
+}
+
+TCustomForm* TCustomForm::ActiveMDIChild() const {
+  if (!FClientHandle) return nullptr;
+  return dynamic_cast<TCustomForm*>(FindControl(HWND(SendMessage(FClientHandle, WM_MDIGETACTIVE, 0, 0))));
+}
+
+void TCustomForm::SetWindowMenu(TMenuItem* Value) {
+  if (FWindowMenu == Value) return;
+  if (FWindowMenu) FWindowMenu->RemoveFreeNotification(this);
+  FWindowMenu = Value;
+  if (FWindowMenu) FWindowMenu->FreeNotification(this);
+}
+
+void TCustomForm::Tile() {
+  if (FClientHandle)
+    SendMessage(FClientHandle, WM_MDITILE, FTileMode == tbHorizontal ? MDITILE_HORIZONTAL : MDITILE_VERTICAL, 0);
+}
+
+void TCustomForm::Cascade() {
+  if (FClientHandle) SendMessage(FClientHandle, WM_MDICASCADE, 0, 0);
+}
+
+void TCustomForm::ArrangeIcons() {
+  if (FClientHandle) SendMessage(FClientHandle, WM_MDIICONARRANGE, 0, 0);
+}
+
+void TCustomForm::Next() {
+  if (FClientHandle) SendMessage(FClientHandle, WM_MDINEXT, 0, 0);
+}
+
+void TCustomForm::Previous() {
+  if (FClientHandle) SendMessage(FClientHandle, WM_MDINEXT, 0, 1);
+}
+
+void TCustomForm::AlignControls(TControl* AControl, TRect& Rect) {
+  TWinControl::AlignControls(AControl, Rect);
+  if (FClientHandle)
+    SetWindowPos(FClientHandle, HWND_BOTTOM, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), SWP_NOACTIVATE);
+}
+
+void TCustomForm::MDIChildActivated() {
+  SetActive(true);
+  if (GetActiveWindow() == GetAncestor(FHandle, GA_ROOT)) SetWindowFocus();
+}
+
+void TCustomForm::DefaultHandler(TMessage& Message) {
+  if (HandleAllocated() && FFormStyle == fsMDIChild)
+    Message.Result = DefMDIChildProc(FHandle, Message.Msg, Message.WParam, Message.LParam);
+  else if (HandleAllocated() && FClientHandle)
+    Message.Result = DefFrameProc(FHandle, FClientHandle, Message.Msg, Message.WParam, Message.LParam);
+  else
+    TWinControl::DefaultHandler(Message);
 }
 
 HICON TCustomForm::IconHandle() const {
@@ -530,6 +693,15 @@ void TCustomForm::Dispatch(TMessage& Message) {
     FControlState.Include(csCustomPaint);
     TWinControl::Dispatch(Message);
     FControlState.Exclude(csCustomPaint);
+    return;
+  case WM_MDIACTIVATE:
+    if (FFormStyle == fsMDIChild && HandleAllocated()) {
+      if (HWND(Message.LParam) == FHandle)
+        MDIChildActivated();
+      else if (HWND(Message.WParam) == FHandle)
+        SetActive(false);
+    }
+    DefaultHandler(Message);
     return;
   case CM_SHOWINGCHANGED: ShowingChanged(); return;
   case CM_DIALOGKEY: CMDialogKey(Message); return;

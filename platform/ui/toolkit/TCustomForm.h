@@ -20,6 +20,12 @@
 // the arrows among the focused control's siblings; other dialog keys are broadcast to the controls. Its
 // shortcuts are OnShortCut, then the main menu's.
 //
+// Multiple documents. An fsMDIForm makes a client window (ClientHandle) in the part of its client area
+// its aligned controls leave; an fsMDIChild form's window is made inside the client of the application's
+// main form (WM_MDICREATE; EInvalidOperation without such a form) and activates there when it is shown,
+// raised or clicked, which runs its OnActivate (and the old child's OnDeactivate) and focuses its active
+// control while the main form is active. Changing to or from an MDI style makes the window again.
+//
 // OnDestroy runs while the form is still whole (its screen hears of the destruction first), or, with no
 // screen, at the start of the form's own destructor.
 #include <memory>
@@ -30,6 +36,7 @@
 #include "platform/ui/toolkit/TWinControl.h"
 
 class TMainMenu;
+class TMenuItem;
 class TMonitor;
 
 /// A form; see the file comment.
@@ -80,6 +87,28 @@ public:
   TModalResult ModalResult() const { return FModalResult; }
   void SetModalResult(TModalResult Value) { FModalResult = Value; }
   bool Modal() const { return FModal; }
+
+  // ---- Multiple documents (see the file comment) ----
+  /// The client window of an fsMDIForm; 0 for other forms and while there is no window.
+  HWND ClientHandle() const { return FClientHandle; }
+  /// The fsMDIChild forms whose windows are in this form's client, in the screen's form order.
+  int MDIChildCount() const;
+  /// The child at Index of that list; null outside it.
+  TCustomForm* MDIChildren(int Index) const;
+  /// The active child; null when none.
+  TCustomForm* ActiveMDIChild() const;
+  /// The menu item under which the children are listed (kept only; cleared when it is freed).
+  TMenuItem* WindowMenu() const { return FWindowMenu; }
+  void SetWindowMenu(TMenuItem* Value);
+  TTileMode TileMode() const { return FTileMode; }
+  void SetTileMode(TTileMode Value) { FTileMode = Value; }
+  /// The client's arrangements (WM_MDITILE by TileMode, WM_MDICASCADE, WM_MDIICONARRANGE) and
+  /// activation of the next or previous child (WM_MDINEXT); nothing without a client.
+  void Tile();
+  void Cascade();
+  void ArrangeIcons();
+  void Next();
+  void Previous();
 
   // ---- Activation and focus ----
   bool Active() const { return FActive; }
@@ -148,8 +177,16 @@ protected:
   virtual void Paint();
 
   void CreateParams(TCreateParams& Params) override;
-  /// The window, then its icon.
+  /// The window, an fsMDIForm's client, then the icon.
   void CreateWnd() override;
+  /// An fsMDIChild's window through its client's WM_MDICREATE.
+  void CreateWindowHandle(const TCreateParams& Params) override;
+  /// An fsMDIForm's children's windows go first.
+  void DestroyWindowHandle() override;
+  /// An fsMDIForm places its client where the aligned controls leave room.
+  void AlignControls(TControl* AControl, TRect& Rect) override;
+  /// DefFrameProc for an fsMDIForm, DefMDIChildProc for an fsMDIChild.
+  void DefaultHandler(TMessage& Message) override;
   void PaintWindow(HDC DC) override;
   void Dispatch(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -175,11 +212,21 @@ private:
   HICON IconHandle() const;
   /// Gives the window the icon it shows now (WM_SETICON ICON_BIG).
   void IconChanged();
+  /// Makes the client window and shows the visible children that have no window yet.
+  void CreateClientWindow();
+  void DestroyMDIChildHandles();
+  /// Visits the fsMDIChild forms whose windows are in this form's client.
+  template <class F> void ForEachMDIChild(F Visit) const;
+  /// The child became the active one (WM_MDIACTIVATE).
+  void MDIChildActivated();
 
   std::unique_ptr<TIcon> FIcon { std::make_unique<TIcon>() };
   TFormBorderStyle FBorderStyle { bsSizeable };
   TBorderIcons FBorderIcons { biSystemMenu, biMinimize, biMaximize };
   TFormStyle FFormStyle { fsNormal };
+  HWND FClientHandle { 0 };
+  TMenuItem* FWindowMenu { nullptr };
+  TTileMode FTileMode { tbHorizontal };
   TPosition FPosition { poDesigned };
   TWindowState FWindowState { wsNormal };
   TModalResult FModalResult { mrNone };

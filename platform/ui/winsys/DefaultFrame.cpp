@@ -4,6 +4,7 @@
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
+#include "platform/ui/winsys/MdiClient.h"
 #include "platform/ui/winsys/ScreenMetrics.h"
 #include "platform/ui/winsys/Ui.h"
 
@@ -213,7 +214,7 @@ void DefaultFrame::PaintCaption(HDC DC, const Window& W, bool Active) {
     SelectObject(DC, Font);
   SetBkMode(DC, TRANSPARENT);
   SetTextColor(DC, ColorToRGB(Active ? clCaptionText : clInactiveCaptionText));
-  DrawText(DC, W.Text, Text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  DrawText(DC, MdiFrameCaption(W), Text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
   for (const int Button : { HTCLOSE, HTMAXBUTTON, HTMINBUTTON })
     PaintCaptionButton(DC, W, Button);
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The built-in frame of windows that nothing skins: its geometry from the window's styles (borders,
 // caption, client edges, scroll bars), the hit code of a point, and its painting. The look is plain: a
-// border, a caption band with the window text, and caption buttons when the window has WS_SYSMENU: close,
-// and maximize (restore while maximized) and minimize where WS_MAXIMIZEBOX / WS_MINIMIZEBOX ask for them
-// (never on tool windows).
+// border, a caption band with the window text (an MDI frame adds its maximized child's: MdiFrameCaption),
+// and caption buttons when the window has WS_SYSMENU: close, and maximize (restore while maximized) and
+// minimize where WS_MAXIMIZEBOX / WS_MINIMIZEBOX ask for them (never on tool windows).
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
 #include "platform/ui/winsys/UiTypes.h"

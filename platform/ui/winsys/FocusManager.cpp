@@ -133,6 +133,10 @@ void FocusManager::DeactivateProgram() {
 void FocusManager::NativeFocusChanged(HWND Wnd, bool Gained) {
   if (Gained) {
     FNativeFocus = Wnd;
+    // A drop-down or tool popup the desktop gave the focus when it appeared leaves the activation where
+    // it is: the program stays active and its active window keeps the focus.
+    if (const Window* W = Find(Wnd); W && NeverActivates(*W))
+      return;
     if (Alive(Wnd) && (FActive != Wnd || !FProgramActive))
       Activate(Wnd, WA_ACTIVE);
     return;
@@ -150,10 +154,14 @@ void FocusManager::NativeFocusChanged(HWND Wnd, bool Gained) {
   });
 }
 
-bool FocusManager::CanActivate(const Window& W) {
+bool FocusManager::NeverActivates(const Window& W) {
   const bool PopupTool = (W.Style & WS_POPUP) && (W.ExStyle & WS_EX_TOOLWINDOW);
+  return PopupTool || (W.ExStyle & (WS_EX_NOACTIVATE | WS_EX_TRANSPARENT));
+}
+
+bool FocusManager::CanActivate(const Window& W) {
   return W.Life == Window::State::Alive && (W.Style & WS_VISIBLE) && !(W.Style & (WS_DISABLED | WS_MINIMIZE)) &&
-         !(W.ExStyle & (WS_EX_NOACTIVATE | WS_EX_TRANSPARENT)) && !PopupTool;
+         !NeverActivates(W);
 }
 
 HWND FocusManager::Successor(HWND Gone) const {

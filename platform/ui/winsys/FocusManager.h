@@ -45,6 +45,8 @@ private:
   /// The window that takes activation when Gone loses it: its owner when it can, else the topmost
   /// shown, enabled top-level window that is neither a popup tool window nor click-through.
   HWND Successor(HWND Gone) const;
+  /// Popup tool windows (drop-downs, menus) and no-activate or click-through windows.
+  static bool NeverActivates(const Window& W);
   static bool CanActivate(const Window& W);
   void Deactivate(HWND Other);
   void ActivateProgram();

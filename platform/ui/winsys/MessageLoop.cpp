@@ -1,5 +1,6 @@
 #include "platform/ui/winsys/MessageLoop.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/base/MainThread.h"
@@ -91,6 +92,14 @@ void WaitForWork() {
   if (HandOversPending() || !WS.Queue().Empty() || WS.PaintPending())
     return;
   WS.WaitForEvents(WS.NextTimerDue());
+}
+
+void WaitForWorkUntil(Int64 Deadline) {
+  WindowSystem& WS = WindowSystem::Get();
+  if (HandOversPending() || !WS.Queue().Empty() || WS.PaintPending())
+    return;
+  const std::optional<Int64> Timer = WS.NextTimerDue();
+  WS.WaitForEvents(Timer ? std::min(*Timer, Deadline) : Deadline);
 }
 
 void HandleMessage() {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+#include "platform/base/Types.h"
 #include "platform/ui/winsys/MessageHookStack.h"
 
 /// Runs one step; false when nothing was pending (then the presenter has the latest pixels).
@@ -19,6 +20,9 @@ void ProcessPendingMessages();
 /// Blocks until something may be pending: a posted message, a hand-over, native input, or the next
 /// timer's due time on CurrentClock().
 void WaitForWork();
+/// WaitForWork, but no later than Deadline (CurrentClock() time): for loops that pace themselves on the
+/// clock and serve messages between their steps.
+void WaitForWorkUntil(Int64 Deadline);
 /// One step, or a wait for work when nothing is pending.
 void HandleMessage();
 /// A nested loop: steps and waits until Done() holds (checked before every step and after every wait).

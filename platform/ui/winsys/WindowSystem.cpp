@@ -167,7 +167,10 @@ Region WindowSystem::VisibleRegion(const Window& W, bool Whole, bool ClipChildre
 // ---- Collaborators and the queue -----------------------------------------------------------------------
 
 void WindowSystem::SetPresenter(IPresenter* Presenter) {
-  FPresenter = Presenter;
+  {
+    std::lock_guard Lock(FWakeLock);
+    FPresenter = Presenter;
+  }
   if (Presenter)
     for (Window* T : FDesktop->Children)
       Presenter->WindowCreated(T->Handle);
@@ -186,6 +189,7 @@ void WindowSystem::Post(const TMsg& Msg) {
 }
 
 void WindowSystem::Wake() {
+  std::lock_guard Lock(FWakeLock);
   if (IPresenter* P = FPresenter) {
     P->Wake();
     return;
@@ -268,7 +272,10 @@ void WindowSystem::Reset() {
   FClasses.clear();
   MessageHooks().Clear();
   ClearQuit();
-  FPresenter = nullptr;
+  {
+    std::lock_guard Lock(FWakeLock);
+    FPresenter = nullptr;
+  }
   FInputLayer = nullptr;
   FPaintScan = false;
   FWoken = false;

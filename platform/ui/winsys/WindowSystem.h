@@ -115,7 +115,10 @@ private:
   bool FPaintScan { false };
   TPoint FLastInputPos;
 
-  std::atomic<IPresenter*> FPresenter { nullptr };  // read by Wake on any thread
+  // Wake runs on any thread. FWakeLock is held for the whole of a wake and for every change of the
+  // presenter, so a presenter detached from the system is no longer in use by a waking thread.
+  std::mutex FWakeLock;
+  std::atomic<IPresenter*> FPresenter { nullptr };
   IInputLayer* FInputLayer { nullptr };
   std::atomic<bool> FWoken { false };
 };

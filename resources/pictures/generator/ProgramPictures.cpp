@@ -2,72 +2,19 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <numbers>
 
 #include "platform/base/TMemoryStream.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/IcoCodec.h"
 #include "platform/gdi/Icons.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TIcon.h"
 #include "platform/gdi/TPngImage.h"
+#include "resources/pictures/generator/ConverterPictures.h"
+#include "resources/pictures/generator/PictureFiles.h"
 #include "resources/pictures/generator/TPictureCanvas.h"
 
 namespace {
-
-// The colour the keyed bitmaps leave out: their bottom-left pixel always has it.
-constexpr TColor Key = clFuchsia;
-constexpr int IconSizes[] = { 16, 32, 48 };
-
-using TPoints = std::vector<TPointF>;
-
-std::vector<Byte> Bytes(TMemoryStream& Stream) {
-  const auto* data = static_cast<const Byte*>(Stream.Memory());
-  return { data, data + Stream.Size() };
-}
-
-TProgramPicture Keyed(const char* Name, const TPictureCanvas& Canvas) {
-  TMemoryStream stream;
-  Canvas.Keyed(Key)->SaveToStream(&stream);
-  return { Name, ".bmp", Bytes(stream) };
-}
-
-TProgramPicture Png(const char* Name, const TPictureCanvas& Canvas) {
-  const TIconImage image = Canvas.Image();
-  TBitmap colours;
-  colours.SetPixelFormat(pf24bit);
-  colours.SetSize(image.Width(), image.Height());
-  TPngImage png;
-  for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x) colours.Handle()->Pixels().SetPixel(x, y, image.Pixels->Pixel(x, y));
-  png.Assign(&colours);
-  png.CreateAlpha();
-  for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x) png.AlphaScanline(y)[x] = uint8_t(image.Pixels->Pixel(x, y) >> 24);
-  png.SetCompressionLevel(9);
-  TMemoryStream stream;
-  png.SaveToStream(&stream);
-  return { Name, ".png", Bytes(stream) };
-}
-
-/// An icon of every size of IconSizes, each drawn by Draw(canvas, side).
-TProgramPicture Icon(const char* Name, const std::function<void(TPictureCanvas&, double)>& Draw) {
-  TIconImages images;
-  for (int side : IconSizes) {
-    TPictureCanvas canvas(side, side);
-    Draw(canvas, side);
-    images.push_back(canvas.Image());
-  }
-  TMemoryStream stream;
-  IcoCodec::Write(stream, images);
-  return { Name, ".ico", Bytes(stream) };
-}
-
-TPoints Closed(TPoints Points) {
-  Points.push_back(Points.front());
-  return Points;
-}
 
 // ---- Slider -----------------------------------------------------------------------------------------
 
@@ -98,26 +45,26 @@ TProgramPicture HorizontalThumb() {
   TPictureCanvas c(10, 15);
   DownThumb(c, 0, false);
   DownThumb(c, 5, true);
-  return Keyed("BS_HTB", c);
+  return KeyedPicture("BS_HTB", c);
 }
 
 TProgramPicture VerticalThumb() {
   TPictureCanvas c(31, 7);
   RightThumb(c, 0, false);
   RightThumb(c, 15, true);
-  return Keyed("BS_VTB", c);
+  return KeyedPicture("BS_VTB", c);
 }
 
 TProgramPicture HorizontalRuler() {
   TPictureCanvas c(10, 7);
   for (int i = 0; i < 4; ++i) c.FillRect(0, 2 + i, 10, 3 + i, Groove[i]);
-  return Keyed("BS_HRL", c);
+  return KeyedPicture("BS_HRL", c);
 }
 
 TProgramPicture VerticalRuler() {
   TPictureCanvas c(7, 10);
   for (int i = 0; i < 4; ++i) c.FillRect(2 + i, 0, 3 + i, 10, Groove[i]);
-  return Keyed("BS_VRL", c);
+  return KeyedPicture("BS_VRL", c);
 }
 
 // ---- Drives and folders -----------------------------------------------------------------------------
@@ -143,7 +90,7 @@ TProgramPicture Floppy() {
   c.FillRect(3, 8, 13, 15, RGB(252, 252, 252));
   c.FillRect(4, 10, 12, 11, RGB(150, 162, 184));
   c.FillRect(4, 12, 12, 13, RGB(150, 162, 184));
-  return Keyed("BS_FLOPPY", c);
+  return KeyedPicture("BS_FLOPPY", c);
 }
 
 TProgramPicture HardDisk() {
@@ -151,7 +98,7 @@ TProgramPicture HardDisk() {
   c.FillPolygon({ { 1.5, 6 }, { 4, 3 }, { 15, 3 }, { 14.5, 6 } }, RGB(120, 126, 138));
   c.FillPolygon({ { 3, 5.5 }, { 4.6, 4 }, { 13.8, 4 }, { 13.4, 5.5 } }, RGB(214, 218, 224));
   DriveBox(c, 5.5, 13);
-  return Keyed("BS_HARD", c);
+  return KeyedPicture("BS_HARD", c);
 }
 
 TProgramPicture NetworkDrive() {
@@ -159,7 +106,7 @@ TProgramPicture NetworkDrive() {
   DriveBox(c, 1, 9);
   c.FillRect(7, 9, 9, 12, RGB(70, 74, 84));
   c.FillRect(2, 12, 14, 14, TFill(RGB(92, 150, 226), RGB(44, 96, 186)));
-  return Keyed("BS_NETWORK", c);
+  return KeyedPicture("BS_NETWORK", c);
 }
 
 TProgramPicture CdRom() {
@@ -171,7 +118,7 @@ TProgramPicture CdRom() {
   c.FillEllipse(5, 5, 11, 11, RGB(150, 158, 172));
   c.FillEllipse(5.8, 5.8, 10.2, 10.2, RGB(222, 226, 234));
   c.ClearEllipse(6.6, 6.6, 9.4, 9.4);
-  return Keyed("BS_CDROM", c);
+  return KeyedPicture("BS_CDROM", c);
 }
 
 TProgramPicture RamDisk() {
@@ -180,7 +127,7 @@ TProgramPicture RamDisk() {
   c.FillRect(1, 2, 15, 7, TFill(RGB(54, 160, 84), RGB(34, 122, 62)));
   for (double x : { 2.0, 6.5, 11.0 }) c.FillRect(x, 2.5, x + 3, 6.5, RGB(34, 36, 42));
   for (int i = 0; i < 7; ++i) c.FillRect(1 + 2 * i, 8, 2 + 2 * i, 10, RGB(222, 180, 64));
-  return Keyed("BS_RAM", c);
+  return KeyedPicture("BS_RAM", c);
 }
 
 constexpr TColor FolderBorder = RGB(186, 136, 28);
@@ -200,14 +147,14 @@ TProgramPicture ClosedFolder() {
   TPictureCanvas c(16, 15);
   FolderBackPart(c);
   c.FillRect(2, 5.5, 14, 6.5, RGB(255, 238, 170));
-  return Keyed("BS_CLOSEDFOLDER", c);
+  return KeyedPicture("BS_CLOSEDFOLDER", c);
 }
 
 TProgramPicture OpenFolder() {
   TPictureCanvas c(16, 15);
   FolderBackPart(c);
   FolderFront(c);
-  return Keyed("BS_OPENFOLDER", c);
+  return KeyedPicture("BS_OPENFOLDER", c);
 }
 
 // The open folder with a sheet inside: the folder whose contents are listed.
@@ -218,7 +165,7 @@ TProgramPicture CurrentFolder() {
   c.FillRect(6, 2, 12, 9, RGB(255, 255, 255));
   for (double y : { 3.0, 5.0 }) c.FillRect(7, y, 11, y + 1, RGB(70, 130, 220));
   FolderFront(c);
-  return Keyed("BS_CURRENTFOLDER", c);
+  return KeyedPicture("BS_CURRENTFOLDER", c);
 }
 
 // ---- Tool-button pictures -----------------------------------------------------------------------------
@@ -234,13 +181,13 @@ void Arrow(TPictureCanvas& C, const TPoints& Outline) {
 TProgramPicture Back() {
   TPictureCanvas c(16, 16);
   Arrow(c, { { 1.5, 8 }, { 7.5, 2 }, { 7.5, 5.5 }, { 14.5, 5.5 }, { 14.5, 10.5 }, { 7.5, 10.5 }, { 7.5, 14 } });
-  return Png("BS_BACK_PNG", c);
+  return PngPicture("BS_BACK_PNG", c);
 }
 
 TProgramPicture Up() {
   TPictureCanvas c(16, 16);
   Arrow(c, { { 8, 1.5 }, { 14, 7.5 }, { 10.5, 7.5 }, { 10.5, 14.5 }, { 5.5, 14.5 }, { 5.5, 7.5 }, { 2, 7.5 } });
-  return Png("BS_UP_PNG", c);
+  return PngPicture("BS_UP_PNG", c);
 }
 
 TProgramPicture NewFolder() {
@@ -251,7 +198,7 @@ TProgramPicture NewFolder() {
   c.FillEllipse(9, 1, 16, 8, TFill(RGB(92, 206, 100), RGB(34, 150, 52)));
   c.FillRect(12, 2.5, 13, 6.5, clWhite);
   c.FillRect(10.5, 4, 14.5, 5, clWhite);
-  return Png("BS_NEWFOLDER_PNG", c);
+  return PngPicture("BS_NEWFOLDER_PNG", c);
 }
 
 TProgramPicture ViewStyle() {
@@ -261,7 +208,7 @@ TProgramPicture ViewStyle() {
       c.FillRoundRect(left, top, left + 6, top + 6, 1.4, ArrowBorder);
       c.FillRoundRect(left + 1, top + 1, left + 5, top + 5, 0.8, ArrowFill);
     }
-  return Png("BS_LVSTYLE_PNG", c);
+  return PngPicture("BS_LVSTYLE_PNG", c);
 }
 
 TProgramPicture Stretch() {
@@ -271,7 +218,7 @@ TProgramPicture Stretch() {
   c.Stroke({ { 4.8, 11.2 }, { 11.2, 4.8 } }, 1.5, ArrowBorder);
   c.FillPolygon({ { 12.6, 3.4 }, { 12.6, 8.4 }, { 7.6, 3.4 } }, ArrowBorder);
   c.FillPolygon({ { 3.4, 12.6 }, { 3.4, 7.6 }, { 8.4, 12.6 } }, ArrowBorder);
-  return Png("BS_STRETCH_PNG", c);
+  return PngPicture("BS_STRETCH_PNG", c);
 }
 
 // ---- Icons ------------------------------------------------------------------------------------------
@@ -282,20 +229,7 @@ void Badge(TPictureCanvas& C, double S, TColor Rim, TFill Fill) {
   C.FillEllipse(0.03 * S + 1, 0.03 * S + 1, 0.97 * S - 1, 0.97 * S - 1, Fill);
 }
 
-void ProgramIcon(TPictureCanvas& C, double S) {
-  C.FillRoundRect(0.04 * S, 0.04 * S, 0.96 * S, 0.96 * S, 0.2 * S, RGB(18, 62, 160));
-  C.FillRoundRect(0.04 * S + 1, 0.04 * S + 1, 0.96 * S - 1, 0.96 * S - 1, 0.2 * S - 1, TFill(RGB(82, 160, 255), RGB(24, 84, 200)));
-  if (S >= 32)
-    for (double y : { 0.2, 0.4, 0.6, 0.8 })
-      for (double x : { 0.13, 0.8 }) C.FillRoundRect(x * S, (y - 0.04) * S, (x + 0.07) * S, (y + 0.04) * S, 0.02 * S, RGB(210, 230, 255));
-  const TPoints play { At(S, 0.38, 0.27), At(S, 0.74, 0.5), At(S, 0.38, 0.73) };
-  C.Stroke(Closed(play), 0.07 * S, clWhite);
-  C.FillPolygon(play, clWhite);
-  C.FillEllipse(0.6 * S, 0.6 * S, 0.98 * S, 0.98 * S, RGB(170, 80, 0));
-  C.FillEllipse(0.6 * S + 1, 0.6 * S + 1, 0.98 * S - 1, 0.98 * S - 1, TFill(RGB(255, 184, 64), RGB(240, 120, 20)));
-  C.Stroke({ At(S, 0.68, 0.76), At(S, 0.9, 0.76) }, 0.06 * S, clWhite);
-  C.FillPolygon({ At(S, 0.84, 0.69), At(S, 0.92, 0.76), At(S, 0.84, 0.83) }, clWhite);
-}
+void ProgramIcon(TPictureCanvas& C, double S) { DrawProgramIcon(C, S, { 0, 0 }); }
 
 void ApplicationIcon(TPictureCanvas& C, double S) {
   C.FillRoundRect(0.06 * S, 0.12 * S, 0.94 * S, 0.88 * S, 0.06 * S, RGB(84, 94, 110));
@@ -344,14 +278,17 @@ void WarningIcon(TPictureCanvas& C, double S) {
 }  // namespace
 
 std::vector<TProgramPicture> DrawProgramPictures() {
-  return {
+  std::vector<TProgramPicture> pictures {
     HorizontalThumb(), HorizontalRuler(), VerticalThumb(), VerticalRuler(),
     Floppy(), HardDisk(), NetworkDrive(), CdRom(), RamDisk(),
     OpenFolder(), ClosedFolder(), CurrentFolder(),
     Back(), Up(), NewFolder(), ViewStyle(), Stretch(),
-    Icon("MAINICON", ProgramIcon), Icon("IDI_APPLICATION", ApplicationIcon), Icon("IDI_ERROR", ErrorIcon),
-    Icon("IDI_QUESTION", QuestionIcon), Icon("IDI_WARNING", WarningIcon), Icon("IDI_INFORMATION", InformationIcon),
+    IconPicture("MAINICON", ProgramIcon), IconPicture("IDI_APPLICATION", ApplicationIcon), IconPicture("IDI_ERROR", ErrorIcon),
+    IconPicture("IDI_QUESTION", QuestionIcon), IconPicture("IDI_WARNING", WarningIcon), IconPicture("IDI_INFORMATION", InformationIcon),
   };
+  for (auto&& part : { DrawCategoryPictures(), DrawButtonPictures(), DrawScenePictures() })
+    pictures.insert(pictures.end(), part.begin(), part.end());
+  return pictures;
 }
 
 namespace {
@@ -400,18 +337,23 @@ void WriteProgramPictureSheet(const String& FileName) {
     else
       items.push_back({ &picture, 0 });
 
+  // Pictures up to Zoomed pixels show at their own size and enlarged; larger ones only at their own size,
+  // the three backgrounds side by side.
   constexpr int Zoomed = 64, Gap = 8, Block = 48 + Zoomed + 3 * Gap;
-  int height = Gap;
+  int width = 3 * Block, height = Gap;
   for (const TSheetItem& item : items) {
     const TSize size = Render(item, nullptr);
-    height += std::max(Zoomed, size.cy * std::max(1, Zoomed / std::max(size.cx, size.cy))) + Gap;
+    const bool large = std::max(size.cx, size.cy) > Zoomed;
+    width = std::max(width, large ? 3 * (size.cx + Gap) + Gap : 0);
+    height += (large ? size.cy : std::max(Zoomed, size.cy * std::max(1, Zoomed / std::max(size.cx, size.cy)))) + Gap;
   }
   TBitmap sheet;
   sheet.SetPixelFormat(pf32bit);
-  sheet.SetSize(3 * Block, height);
+  sheet.SetSize(width, height);
   int top = Gap;
   for (const TSheetItem& item : items) {
     const TSize size = Render(item, nullptr);
+    const bool large = std::max(size.cx, size.cy) > Zoomed;
     const int zoom = std::max(1, Zoomed / std::max(size.cx, size.cy));
     for (int kind = 0; kind < 3; ++kind) {
       TBitmap cell;
@@ -419,12 +361,13 @@ void WriteProgramPictureSheet(const String& FileName) {
       cell.SetSize(size.cx, size.cy);
       Background(cell, kind);
       Render(item, &cell);
-      const int left = kind * Block + Gap;
+      const int left = kind * (large ? size.cx + Gap : Block) + Gap;
       BitBlt(sheet.Canvas()->Handle(), left, top, size.cx, size.cy, cell.Canvas()->Handle(), 0, 0, SRCCOPY);
-      StretchBlt(sheet.Canvas()->Handle(), left + 48 + Gap, top, size.cx * zoom, size.cy * zoom, cell.Canvas()->Handle(), 0,
-                 0, size.cx, size.cy, SRCCOPY);
+      if (!large)
+        StretchBlt(sheet.Canvas()->Handle(), left + 48 + Gap, top, size.cx * zoom, size.cy * zoom, cell.Canvas()->Handle(),
+                   0, 0, size.cx, size.cy, SRCCOPY);
     }
-    top += std::max(Zoomed, size.cy * zoom) + Gap;
+    top += (large ? size.cy : std::max(Zoomed, size.cy * zoom)) + Gap;
   }
   TPngImage png;
   png.Assign(&sheet);

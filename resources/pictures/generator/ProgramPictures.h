@@ -1,7 +1,7 @@
 #pragma once
 // The pictures of the program's resource table, drawn by our own code: the slider's default ruler and
-// thumb bitmaps, the drive and folder bitmaps, the file dialogs' tool-button pictures, the program icon
-// and the system's standard icons.
+// thumb bitmaps, the drive and folder bitmaps, the file dialogs' tool-button pictures, the program icon,
+// the system's standard icons and the converter window's pictures (ConverterPictures.h).
 #include <vector>
 
 #include "platform/base/Types.h"
@@ -15,6 +15,6 @@ struct TProgramPicture {
 
 /// Every picture of the resource table, drawn now; the same sources always give the same bytes.
 std::vector<TProgramPicture> DrawProgramPictures();
-/// Writes a PNG sheet showing each picture at its own size and four times enlarged, over light, dark and
-/// checkered backgrounds, for a person to review the look.
+/// Writes a PNG sheet showing each picture at its own size and, up to 64 pixels, enlarged, over light, dark
+/// and checkered backgrounds, for a person to review the look.
 void WriteProgramPictureSheet(const String& FileName);

@@ -32,14 +32,26 @@ TPictureCanvas::TPictureCanvas(int Width, int Height)
   FMask.SetSize(Width * Scale, Height * Scale);
 }
 
-template <class TDraw> void TPictureCanvas::Cover(double Top, double Bottom, TFill Fill, Mode How, TDraw&& Draw) {
+void TPictureCanvas::TBox::Include(TPointF P, double Margin) {
+  Left = std::min(Left, P.X - Margin);
+  Top = std::min(Top, P.Y - Margin);
+  Right = std::max(Right, P.X + Margin);
+  Bottom = std::max(Bottom, P.Y + Margin);
+}
+
+template <class TDraw>
+void TPictureCanvas::Cover(const TBox& Box, TFill Fill, Mode How, TDraw&& Draw) {
+  // Only the pixels of the shape's box are cleared and averaged: large pictures stay quick to draw.
+  const int left = std::max(0, int(std::floor(Box.Left)) - 1), right = std::min(Width(), int(std::ceil(Box.Right)) + 1);
+  const int top = std::max(0, int(std::floor(Box.Top)) - 1), bottom = std::min(Height(), int(std::ceil(Box.Bottom)) + 1);
+  if (left >= right || top >= bottom) return;
   HDC dc = FMask.Canvas()->Handle();
-  PatBlt(dc, 0, 0, FMask.Width(), FMask.Height(), BLACKNESS);
+  PatBlt(dc, left * Scale, top * Scale, (right - left) * Scale, (bottom - top) * Scale, BLACKNESS);
   SelectObject(dc, GetStockObject(WHITE_BRUSH));
   SelectObject(dc, GetStockObject(NULL_PEN));
   Draw(dc);
-  for (int y = 0; y < Height(); ++y)
-    for (int x = 0; x < Width(); ++x) {
+  for (int y = top; y < bottom; ++y)
+    for (int x = left; x < right; ++x) {
       int covered = 0;
       for (int j = 0; j < Scale; ++j) {
         const auto* row = static_cast<const uint32_t*>(FMask.ScanLine(y * Scale + j)) + x * Scale;
@@ -53,7 +65,7 @@ template <class TDraw> void TPictureCanvas::Cover(double Top, double Bottom, TFi
         FPixels->SetPixel(x, y, (under & 0xFFFFFF) | uint32_t(std::lround(underAlpha * (1 - share) * 255)) << 24);
         continue;
       }
-      const uint32_t over = ColourAt(Fill, Top, Bottom, y + 0.5);
+      const uint32_t over = ColourAt(Fill, Box.Top, Box.Bottom, y + 0.5);
       const double alpha = share + underAlpha * (1 - share);
       uint32_t pixel = uint32_t(std::lround(alpha * 255)) << 24;
       for (int shift = 0; shift < 24; shift += 8) {
@@ -65,46 +77,42 @@ template <class TDraw> void TPictureCanvas::Cover(double Top, double Bottom, TFi
 }
 
 void TPictureCanvas::FillRect(double Left, double Top, double Right, double Bottom, TFill Fill) {
-  Cover(Top, Bottom, Fill, Mode::Paint, [&](HDC DC) {
+  Cover({ Left, Top, Right, Bottom }, Fill, Mode::Paint, [&](HDC DC) {
     ::FillRect(DC, { Scaled(Left), Scaled(Top), Scaled(Right), Scaled(Bottom) },
                static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   });
 }
 
 void TPictureCanvas::FillRoundRect(double Left, double Top, double Right, double Bottom, double Radius, TFill Fill) {
-  Cover(Top, Bottom, Fill, Mode::Paint, [&](HDC DC) {
+  Cover({ Left, Top, Right, Bottom }, Fill, Mode::Paint, [&](HDC DC) {
     RoundRect(DC, Scaled(Left), Scaled(Top), Scaled(Right), Scaled(Bottom), Scaled(2 * Radius), Scaled(2 * Radius));
   });
 }
 
 void TPictureCanvas::FillEllipse(double Left, double Top, double Right, double Bottom, TFill Fill) {
-  Cover(Top, Bottom, Fill, Mode::Paint,
+  Cover({ Left, Top, Right, Bottom }, Fill, Mode::Paint,
         [&](HDC DC) { Ellipse(DC, Scaled(Left), Scaled(Top), Scaled(Right), Scaled(Bottom)); });
 }
 
 void TPictureCanvas::ClearEllipse(double Left, double Top, double Right, double Bottom) {
-  Cover(Top, Bottom, clBlack, Mode::Clear,
+  Cover({ Left, Top, Right, Bottom }, clBlack, Mode::Clear,
         [&](HDC DC) { Ellipse(DC, Scaled(Left), Scaled(Top), Scaled(Right), Scaled(Bottom)); });
 }
 
 void TPictureCanvas::FillPolygon(const std::vector<TPointF>& Points, TFill Fill) {
-  double top = Height(), bottom = 0;
+  TBox box { double(Width()), double(Height()), 0, 0 };
   std::vector<TPoint> scaled;
   for (const TPointF& p : Points) {
-    top = std::min(top, p.Y);
-    bottom = std::max(bottom, p.Y);
+    box.Include(p, 0);
     scaled.push_back(Scaled(p));
   }
-  Cover(top, bottom, Fill, Mode::Paint, [&](HDC DC) { Polygon(DC, scaled.data(), int(scaled.size())); });
+  Cover(box, Fill, Mode::Paint, [&](HDC DC) { Polygon(DC, scaled.data(), int(scaled.size())); });
 }
 
 void TPictureCanvas::Stroke(const std::vector<TPointF>& Points, double Width, TFill Fill) {
-  double top = Height(), bottom = 0;
-  for (const TPointF& p : Points) {
-    top = std::min(top, p.Y - Width / 2);
-    bottom = std::max(bottom, p.Y + Width / 2);
-  }
-  Cover(top, bottom, Fill, Mode::Paint, [&](HDC DC) {
+  TBox box { double(this->Width()), double(Height()), 0, 0 };
+  for (const TPointF& p : Points) box.Include(p, Width / 2);
+  Cover(box, Fill, Mode::Paint, [&](HDC DC) {
     const double r = Width / 2;
     for (size_t i = 0; i < Points.size(); ++i) {
       const TPointF a = Points[i];

@@ -53,13 +53,27 @@ public:
 
 private:
   enum class Mode { Paint, Clear };
+  /// The extent of a shape in picture pixels.
+  struct TBox {
+    double Left, Top, Right, Bottom;
+    /// Grows the box over P widened by Margin on every side.
+    void Include(TPointF P, double Margin);
+  };
   /// Draws a shape with Draw (a call of the mask DC, in mask coordinates) and lays Fill over the pixels
-  /// by the share the shape covers; Top and Bottom are the shape's extent for a running fill.
-  template <class TDraw> void Cover(double Top, double Bottom, TFill Fill, Mode How, TDraw&& Draw);
+  /// by the share the shape covers; Box holds the whole shape and gives a running fill its extent.
+  template <class TDraw> void Cover(const TBox& Box, TFill Fill, Mode How, TDraw&& Draw);
 
   std::shared_ptr<Surface> FPixels;  // straight B, G, R, A
   TBitmap FMask;
 };
 
+using TPoints = std::vector<TPointF>;
+
 /// Point P of a picture of side Side given in parts of the side (0..1).
 inline TPointF At(double Side, double X, double Y) { return { Side * X, Side * Y }; }
+
+/// The outline with its first point again at the end, for stroking it all round.
+inline TPoints Closed(TPoints Points) {
+  Points.push_back(Points.front());
+  return Points;
+}

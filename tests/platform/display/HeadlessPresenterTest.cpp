@@ -1,4 +1,5 @@
 // The headless presenter: composition of the virtual screen, virtual time, screenshots, monitors.
+#include <atomic>
 #include <thread>
 
 #include "platform/base/Exception.h"
@@ -266,3 +267,18 @@ TEST(HeadlessLifetime, PutsBackWhatItChanged) {
 }
 
 }  // namespace
+
+// A worker thread ending while a presenter is torn down wakes the window system; the wake must never reach
+// the presenter or its clock once they are gone (caught by the sanitizer builds).
+TEST(HeadlessTeardown, PresentersComeAndGoWhileAnotherThreadWakesTheUiThread) {
+  std::atomic<bool> Stop { false };
+  std::thread Waker([&] {
+    while (!Stop) WakeWaiters();
+  });
+  for (int I = 0; I < 200; ++I) {
+    HeadlessPresenter Screen { TSize { 64, 48 } };
+    WindowSystem::Get().Wake();
+  }
+  Stop = true;
+  Waker.join();
+}

@@ -149,3 +149,25 @@ TEST_F(TaskbarDisplay, TheMainFormHasTheProgramsTaskbarEntryWithTheApplicationsT
 }
 
 }  // namespace
+
+namespace {
+
+using MoveLoopDisplay = SdlAppFixture;
+
+// The whole drag reaches the queue before the loop moves the window: every step keeps the place the
+// server reported it at, so the window ends exactly the pointer's way from where it started.
+TEST_F(MoveLoopDisplay, ACaptionDragMovesTheWindowByThePointersWay) {
+  auto* Form = new TForm(App.get());
+  Form->SetBorderStyle(bsSingle);
+  Form->SetBounds(200, 150, 300, 160);
+  Form->Show();
+  ProcessPendingMessages();
+  ASSERT_EQ(SendMessage(Form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(350, 160)), HTCAPTION);
+  ASSERT_EQ(std::system("xdotool mousemove --sync 350 160 mousedown 1 mousemove --sync 380 180 "
+                        "mousemove --sync 410 200 mousemove --sync 420 230 mouseup 1"),
+            0);
+  EXPECT_TRUE(RunUntil([&] { return Form->Left() == 270 && Form->Top() == 220; }))
+      << "at " << Form->Left() << ", " << Form->Top();
+}
+
+}  // namespace

@@ -5,7 +5,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TImageList.h"
-#include "skin/boxctrls/skBoxPrintMessages.h"
+#include "skin/boxctrls/skBoxMessages.h"
 #include "skin/core/skDataSkinListControls.h"
 #include "tests/skin/controls/SkinControlFixture.h"
 

@@ -1,6 +1,7 @@
-// The PNG image list: items and their placeholders, names, resizing, alpha kept through a draw, the
-// half-transparent disabled draw, an index without an item drawing nothing, and a platform list view
-// drawing its icons through the list.
+// The PNG image list: items and their placeholders, names, resizing at run time and while a form loads,
+// alpha kept through a draw, the half-transparent disabled draw, an index without an item drawing nothing,
+// a platform list view drawing its icons through the list, and lists filled from the program's pictures.
+#include "platform/base/Exception.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TListItem.h"
@@ -71,6 +72,24 @@ TEST_F(PngImageListTest, ItemsKeepOnePlaceholderEachAndAreNamedByIndex) {
   EXPECT_EQ(List->Count(), 0);
 }
 
+// The stored order sets the items first and the size after them: the items stay, each with a placeholder
+// of the new size, and draw there.
+TEST_F(PngImageListTest, ASizeSetWhileTheFormLoadsKeepsTheItemsAndTheirPlaceholders) {
+  auto* List = NewList(32);
+  Form->BeginLoading();
+  for (int i = 0; i < 3; ++i) List->PngImages()->Add()->SetPngImage(SolidPng(16, clRed, 255).get());
+  List->SetPngWidth(16);
+  List->SetPngHeight(16);
+  Form->EndLoading();
+  EXPECT_EQ(List->PngImages()->Count(), 3);
+  EXPECT_EQ(List->Count(), 3);
+  TSheet Sheet;
+  List->Draw(Sheet.B.Canvas(), 0, 0, 2, true);
+  EXPECT_EQ(Sheet.At(15, 15), clRed);
+  delete List->PngImages()->Items(0);
+  EXPECT_EQ(List->Count(), 2);
+}
+
 TEST_F(PngImageListTest, DrawKeepsAlphaAndTheDisabledDrawIsHalfTransparent) {
   auto* List = NewList();
   List->PngImages()->Add()->SetPngImage(SolidPng(16, clRed, 255).get());
@@ -125,6 +144,19 @@ TEST_F(PngImageListTest, APlatformListViewDrawsItsIconsThroughTheList) {
   for (int Y = 0; Y < 30 && !Found; ++Y)
     for (int X = 0; X < 30 && !Found; ++X) Found = Shown(View, X, Y) == clLime;
   EXPECT_TRUE(Found) << "the view's row shows the PNG icon";
+}
+
+TEST_F(PngImageListTest, AddResourcePngsFillsNamedItemsOrAddsNothing) {
+  auto* List = NewList();
+  AddResourcePngs(List, { "PREVIEW_PLAY", "PREVIEW_STOP" });
+  ASSERT_EQ(List->Count(), 2);
+  EXPECT_EQ(List->PngImages()->Items(1)->Name(), "PREVIEW_STOP");
+  TSheet Sheet;
+  List->Draw(Sheet.B.Canvas(), 0, 0, 1, true);
+  EXPECT_EQ(Sheet.At(0, 0), clWhite) << "the picture's transparent corner";
+  EXPECT_GT(GetBValue(Sheet.At(8, 8)), GetRValue(Sheet.At(8, 8))) << "the blue stop mark";
+  EXPECT_THROW(AddResourcePngs(List, { "PREVIEW_PAUSE", "NO_SUCH_PICTURE" }), EResNotFound);
+  EXPECT_EQ(List->Count(), 2) << "a missing name adds nothing";
 }
 
 }  // namespace

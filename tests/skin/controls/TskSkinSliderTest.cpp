@@ -1,9 +1,10 @@
 // The skinned slider: the default geometry, the value rules and jumps with half-to-even rounding, the
 // events of a drag, of ruler presses on the virtual clock, of keys, right presses and double clicks, and a
-// zero track that maps without dividing by zero.
+// zero track that maps without dividing by zero, and user images set directly or stored in a loading form.
 #include "platform/gdi/TBitmap.h"
 #include "platform/ui/winsys/VirtualKeys.h"
 #include "skin/controls/TskSkinSlider.h"
+#include "skin/core/skUtils.h"
 #include "tests/skin/controls/SkinControlFixture.h"
 
 namespace {
@@ -137,6 +138,38 @@ TEST_F(SliderTest, ZeroTrackDrawsAndMapsWithoutDividing) {
   EXPECT_EQ(Narrow->Value(), 0) << "every position maps to the minimum";
   Narrow->Repaint();
   Display->PumpUntilIdle();
+}
+
+/// A 16 x 21 thumb bitmap of two states.
+std::unique_ptr<TBitmap> BigThumb() {
+  auto B = std::make_unique<TBitmap>();
+  B->SetPixelFormat(pf24bit);
+  B->SetSize(16, 21);
+  return B;
+}
+
+TEST_F(SliderTest, UserImagesReplaceTheProgramsPicturesAndAreTakenAgainAfterAFormLoads) {
+  auto* Slider = NewSlider();
+  Slider->SetImage(siHThumb, BigThumb().get());
+  EXPECT_EQ(Slider->UserImages(), TskSliderImages { siHThumb });
+  EXPECT_EQ(RectWidth(Slider->ThumbRect()), 8);
+  EXPECT_EQ(RectHeight(Slider->ThumbRect()), 21);
+  Slider->SetOptions({ soThumbOpaque, soRulerOpaque });
+  Slider->SetImage(siHThumb, nullptr);
+  EXPECT_TRUE(Slider->UserImages().Empty());
+  EXPECT_EQ(Slider->Options(), TskSliderOptions { soRulerOpaque }) << "the program's thumb is not opaque";
+  EXPECT_EQ(Slider->ThumbRect(), Rect(6, 6, 11, 21));
+
+  // A builder reads the stored picture into the bitmap and sets the stored set; Loaded takes it.
+  Form->BeginLoading();
+  Slider->Image(siHThumb)->Assign(BigThumb().get());
+  Slider->SetUserImages({ siHThumb });
+  Slider->SetImage(siHRuler, nullptr);
+  Form->EndLoading();
+  EXPECT_EQ(Slider->Options(), TskSliderOptions { soRulerOpaque }) << "reading keeps the stored options";
+  EXPECT_EQ(Slider->UserImages(), TskSliderImages { siHThumb });
+  EXPECT_TRUE(Slider->Image(siHThumb)->Transparent());
+  EXPECT_EQ(RectHeight(Slider->ThumbRect()), 21) << "rebuilt with the loaded thumb";
 }
 
 }  // namespace

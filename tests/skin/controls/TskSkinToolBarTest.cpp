@@ -1,6 +1,9 @@
 // The skinned tool bar: children centred, the scroll buttons of an overflowing row and their steps by
 // click, by holding and by hovering, the row brought back when it fits, and the speed buttons following
-// the bar's flags.
+// the bar's flags and drawing their images from the bar's lists.
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/toolkit/TPanel.h"
 #include "skin/controls/TskSkinSpeedButton.h"
 #include "skin/controls/TskSkinToolBar.h"
@@ -122,6 +125,43 @@ TEST_F(ToolBarTest, ChildrenAreCentredAndSpeedButtonsFollowTheBarsFlags) {
   Bar->SetScrollOffset(-5);
   EXPECT_EQ(Bar->ScrollTimerInterval(), 50);
   EXPECT_EQ(Bar->ScrollOffset(), 0);
+}
+
+/// A list of one opaque 16 x 16 image of Color.
+TCustomImageList* SolidList(TComponent* Owner, TColor Color) {
+  auto* List = new TCustomImageList(Owner, 16, 16);
+  TBitmap B;
+  B.SetPixelFormat(pf24bit);
+  B.SetSize(16, 16);
+  B.Canvas()->Brush()->SetColor(Color);
+  B.Canvas()->FillRect(Rect(0, 0, 16, 16));
+  List->Add(&B, nullptr);
+  return List;
+}
+
+TEST_F(ToolBarTest, SpeedButtonsDrawFromTheBarsImagesHotImagesAndUndimmedDisabledImages) {
+  auto* Bar = Add<TskSkinToolBar>(Bounds(10, 10, 300, 50));
+  auto* Button = Add<TskSkinSpeedButton>(Bounds(10, 0, 40, 40), Bar);
+  Button->SetImageList(SolidList(Form, clYellow));
+  Bar->SetImages(SolidList(Form, clRed));
+  Bar->SetHotImages(SolidList(Form, clLime));
+  EXPECT_EQ(Shown(Button, 20, 20), clRed) << "the bar's Images win over the button's own list";
+  MoveTo(Button, 5, 5);
+  EXPECT_EQ(Shown(Button, 20, 20), clLime) << "hot";
+  Press(Button, 5, 5);
+  EXPECT_EQ(Shown(Button, 21, 21), clLime) << "pressed";
+  Release(Button, 5, 5);
+  MoveTo(Form, 300, 250);
+  Button->SetEnabled(false);
+  const TColor Dimmed = Shown(Button, 20, 20);
+  EXPECT_NE(Dimmed, clRed) << "without DisabledImages the Images are drawn disabled";
+  Bar->SetDisabledImages(SolidList(Form, clBlue));
+  Button->Invalidate();
+  EXPECT_EQ(Shown(Button, 20, 20), clBlue) << "DisabledImages drawn as enabled";
+  Bar->SetImages(nullptr);
+  Bar->SetDisabledImages(nullptr);
+  Button->SetEnabled(true);
+  EXPECT_NE(Shown(Button, 20, 20), clYellow) << "a bar without Images shows no image, not the button's list";
 }
 
 }  // namespace

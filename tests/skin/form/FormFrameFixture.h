@@ -9,6 +9,8 @@
 #include "resources/EmbeddedSkins.h"
 #include "skin/core/TskCompressedStoredSkin.h"
 #include "skin/core/TskSkinData.h"
+#include "skin/core/skDataSkinObjects.h"
+#include "skin/core/skSkinKinds.h"
 #include "skin/form/TskSkinForm.h"
 #include "tests/platform/ui/AppFixture.h"
 #include "tests/skin/support/TskSkinModelBuilder.h"
@@ -51,6 +53,83 @@ inline void BuildFrameSkin(TskSkinData& Model) {
   Hint.FontHeight = 14;
   Hint.FontColor = HintText;
   Skin.Finish();
+}
+
+// The frame skin's caption objects: their own looks in the objects picture, in these colours.
+constexpr TColor ButtonNormal = RGB(240, 240, 60);
+constexpr TColor ButtonHot = RGB(60, 240, 240);
+constexpr TColor ButtonDown = RGB(240, 60, 240);
+constexpr TColor FrameInactive = RGB(120, 120, 120);
+/// Where the frame skin's caption buttons sit in the picture's caption band: a row of 20 x 20 buttons
+/// from x 188 leftwards, 2 pixels apart, 5 from the top; the system-menu button at the caption's left.
+constexpr int ButtonRowRight = 188;
+constexpr int ButtonTop = 5;
+constexpr int ButtonSize = 20;
+constexpr int ButtonGap = 2;
+
+/// Adds to the frame skin of BuildFrameSkin: an inactive picture, a mask whose top corners lose a step
+/// of three pixels, sizing points 10 pixels in from the corners and a 4-pixel sizing border, the caption
+/// record over the whole caption band and the standard buttons close, maximize, minimize and system menu
+/// (in that record order) with their normal, hot and pressed looks in an objects picture, morphing.
+inline void AddFrameObjects(TskSkinData& Model) {
+  Model.FInActivePicture->Assign(Model.FPicture.get());
+  TCanvas* Inactive = Model.FInActivePicture->Canvas();
+  Inactive->Brush()->SetColor(FrameInactive);
+  Inactive->FillRect(Rect(0, 0, 200, 30));
+  TBitmap* Mask = Model.FMask.get();
+  Mask->SetPixelFormat(pf24bit);
+  Mask->SetSize(200, 100);
+  Mask->Canvas()->Brush()->SetColor(clBlack);
+  Mask->Canvas()->FillRect(Rect(0, 0, 200, 100));
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 3 - y; ++x) {
+      Mask->Canvas()->SetPixels(x, y, clWhite);
+      Mask->Canvas()->SetPixels(199 - x, y, clWhite);
+    }
+  Model.MaskRectArea = Model.ClRect;
+  Model.HitTestLTPoint = { 10, 10 };
+  Model.HitTestRTPoint = { 190, 10 };
+  Model.HitTestLBPoint = { 10, 90 };
+  Model.HitTestRBPoint = { 190, 90 };
+  Model.BorderW = 4;
+  Model.CaptionRect = Rect(0, 0, 200, 30);
+  Model.ButtonsRect = Rect(110, ButtonTop, ButtonRowRight, ButtonTop + ButtonSize);
+  Model.ButtonsOffset = ButtonGap;
+  const int Objects = int(Model.FActivePictures.size());
+  auto Picture = std::make_unique<TBitmap>();
+  Picture->SetSize(60, 80);
+  Model.FActivePictures.push_back(std::move(Picture));
+  TCanvas* C = Model.FActivePictures.back()->Canvas();
+  auto Face = [C](int Row, int Column, TColor Color) {
+    const TRect R = Rect(Column * 20, Row * 20, Column * 20 + 20, Row * 20 + 20);
+    C->Brush()->SetColor(Color);
+    C->FillRect(R);
+    return R;
+  };
+  const std::pair<const char*, TskStdCommand> Buttons[] = {
+    { "closebutton", cmClose }, { "maxbutton", cmMaximize }, { "minbutton", cmMinimize }, { "sysmenubutton", cmSysMenu }
+  };
+  for (int i = 0; i < 4; ++i) {
+    auto Record = CreateSkinObject("stdbutton", Buttons[i].first);
+    auto& Button = dynamic_cast<TskDataSkinStdButton&>(*Record);
+    Button.Command = Buttons[i].second;
+    Button.SkinRectInAPicture = true;
+    Button.ActivePictureIndex = Objects;
+    Button.SkinRect = Face(i, 0, ButtonNormal);
+    Button.ActiveSkinRect = Face(i, 1, ButtonHot);
+    Button.DownRect = Face(i, 2, ButtonDown);
+    Button.Morphing = true;
+    Model.ObjectList.push_back(std::move(Record));
+  }
+  auto Record = CreateSkinObject("caption", "caption");
+  auto& Caption = dynamic_cast<TskDataSkinCaption&>(*Record);
+  Caption.SkinRect = Rect(0, 0, 200, 30);
+  Caption.TextRct = Rect(4, 0, 100, 30);
+  Caption.FontName = "Arial";
+  Caption.FontHeight = 14;
+  Caption.ActiveFontColor = clWhite;
+  Caption.FontColor = clSilver;
+  Model.ObjectList.push_back(std::move(Record));
 }
 
 /// Loads the program's colour-coded test skin into Model, announcing it to the forms as a load does.

@@ -1,5 +1,5 @@
 // The application object: the plain message box, hand-overs while it is open, exceptions shown in it,
-// OnMessage hooks that leave in any order, minimizing and restoring, and building forms in code.
+// OnMessage hooks that leave in any order, minimizing and restoring, building forms in code, and help requests.
 #include <atomic>
 #include <thread>
 
@@ -188,6 +188,17 @@ TEST_F(ApplicationTest, TheMainFormCarriesTheProgramsTaskbarEntryAndTheDesktopMi
   EXPECT_EQ(Restored, 1);
   EXPECT_FALSE(IsIconic(Main->Handle()));
   EXPECT_TRUE(IsWindowVisible(Dialog->Handle()));
+}
+
+TEST_F(ApplicationTest, HelpContextReachesOnHelpAndAnswersItsAnswer) {
+  EXPECT_FALSE(App->HelpContext(7)) << "nobody to ask";
+  std::vector<std::pair<Word, int>> Heard;
+  App->OnHelp = [&](Word Command, int Data, bool&) {
+    Heard.emplace_back(Command, Data);
+    return true;
+  };
+  EXPECT_TRUE(App->HelpContext(42));
+  EXPECT_EQ(Heard, (std::vector<std::pair<Word, int>> { { HELP_CONTEXT, 42 } }));
 }
 
 }  // namespace

@@ -113,6 +113,24 @@ TEST_F(Focus, TheProgramGoesInactiveOnlyWhenNoNativeWindowHasTheFocus) {
   EXPECT_EQ(GetFocus(), Dialog);
 }
 
+TEST_F(Focus, ADropDownTakingTheNativeFocusLeavesTheProgramAndItsFocusAsTheyWere) {
+  const HWND Form = CreateTop({ 0, 0, 300, 300 });
+  const HWND Edit = CreateChild(Form, { 10, 10, 100, 30 });
+  SetActiveWindow(Form);
+  Screen->SetNativeFocus(Form, true);
+  SetFocus(Edit);
+  const HWND Popup = CreateTop({ 10, 30, 110, 130 }, WS_POPUP, Form, WS_EX_TOOLWINDOW);
+  SetWindowPos(Popup, HWND_TOPMOST, 10, 30, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  Log.clear();
+
+  Layer().NativeFocusChanged(Form, false);
+  Layer().NativeFocusChanged(Popup, true);
+  Screen->PumpUntilIdle();
+  EXPECT_EQ(GetActiveWindow(), Form);
+  EXPECT_EQ(GetFocus(), Edit);
+  EXPECT_EQ(Count(Form, WM_ACTIVATE) + Count(Edit, WM_KILLFOCUS) + Messages({ WM_ACTIVATEAPP }).size(), 0u);
+}
+
 TEST_F(Focus, FocusCaptureAndActivationLeaveWindowsThatGo) {
   const HWND Owner = CreateTop({ 0, 0, 300, 300 });
   const HWND Dialog = CreateTop({ 50, 50, 250, 250 }, WS_POPUP | WS_VISIBLE, Owner);

@@ -173,4 +173,25 @@ TEST_F(Loop, WaitingLoopWakesForTheNextTimerOnTheClock) {
   EXPECT_EQ(Count(W, WM_TIMER), 1);
 }
 
+TEST_F(Loop, WaitUntilEndsAtTheDeadlineAtAnEarlierTimerOrAtOnceWithWorkPending) {
+  const HWND W = CreateTop(Rect(0, 0, 10, 10));
+  ProcessPendingMessages();
+  const Int64 Start = Clock.Now();
+  std::thread ToDeadline([this] { Clock.Advance(10); });
+  WaitForWorkUntil(Start + 10);
+  ToDeadline.join();
+  EXPECT_EQ(Clock.Now(), Start + 10);
+
+  SetTimer(W, 1, 5);
+  std::thread ToTimer([this] { Clock.Advance(5); });
+  WaitForWorkUntil(Start + 1000);
+  ToTimer.join();
+  EXPECT_EQ(Clock.Now(), Start + 15);
+  KillTimer(W, 1);
+
+  PostMessage(W, WM_USER, 0, 0);
+  WaitForWorkUntil(Start + 1000);
+  EXPECT_EQ(Clock.Now(), Start + 15);
+}
+
 }  // namespace

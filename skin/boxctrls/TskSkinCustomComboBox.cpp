@@ -1,0 +1,453 @@
+#include "skin/boxctrls/TskSkinCustomComboBox.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/base/Clock.h"
+#include "platform/base/SysUtils.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/VirtualKeys.h"
+#include "skin/boxctrls/TskListBox.h"
+#include "skin/boxctrls/TskPopupListBox.h"
+#include "skin/controls/TskSkinScrollBar.h"
+#include "skin/core/TskSkinData.h"
+#include "skin/core/skDataSkinListControls.h"
+#include "skin/core/skUtils.h"
+
+namespace {
+
+constexpr UINT_PTR AutoScrollTimer = 1;
+constexpr UINT AutoScrollInterval = 25;
+constexpr DWORD SearchReset = 500;
+constexpr int BuiltInButtonWidth = 19;
+
+}  // namespace
+
+TskSkinCustomComboBox::TskSkinCustomComboBox(TComponent* AOwner) : TskSkinCustomControl(AOwner) {
+  SetTabStop(true);
+  FControlStyle = { csAcceptsControls, csCaptureMouse, csOpaque, csDoubleClicks, csReplicatable };
+  Font()->SetName("Tahoma");
+  Font()->SetColor(clWindowText);
+  Font()->SetHeight(13);
+  FWidth = 120;
+  FHeight = 20;
+  SetSkinDataName("combobox");
+  FListBox = new TskPopupListBox(this);
+  FListBox->SetVisible(false);
+  FListBox->SetParent(this);
+  TskListBox* Inner = FListBox->ListBox;
+  Inner->SetTabStop(false);
+  Inner->OnMouseMove = [this](TObject* Sender, TShiftState Shift, int X, int Y) { ListMouseMove(Sender, Shift, X, Y); };
+  FListBoxWindowProc = Inner->WindowProc();
+  Inner->SetWindowProc([this](TMessage& Message) { ListFilter(Message); });
+  FListBox->OnCheckButtonClick = [this](TObject*) { CloseUp(true); };
+  CalcRects();
+}
+
+TskSkinCustomComboBox::~TskSkinCustomComboBox() {
+  StopAutoScroll();
+  delete std::exchange(FListBox, nullptr);
+}
+
+TStrings* TskSkinCustomComboBox::Items() const { return FListBox->Items(); }
+void TskSkinCustomComboBox::SetItems(TStrings* Value) { FListBox->Items()->Assign(Value); }
+int TskSkinCustomComboBox::ItemIndex() const { return FListBox->ItemIndex(); }
+
+bool TskSkinCustomComboBox::Loading() const {
+  return ComponentState().Contains(csLoading) || ComponentState().Contains(csDesigning);
+}
+
+// Nothing is cached across the events: their handlers may clear and refill this combo box.
+void TskSkinCustomComboBox::SetItemIndex(int Value) {
+  FListBox->SetItemIndex(Value);
+  const int Index = FListBox->ItemIndex();
+  if (Items()->Count() > 0 && Index != -1) SetText(Items()->Strings(Index));
+  FOldItemIndex = FListBox->ItemIndex();
+  Repaint();
+  if (Loading()) return;
+  if (OnClick) OnClick(this);
+  Change();
+}
+
+void TskSkinCustomComboBox::SetDropDownCount(int Value) {
+  if (Value >= 1) FDropDownCount = Value;
+}
+
+void TskSkinCustomComboBox::SetToolButtonStyle(bool Value) {
+  if (FToolButtonStyle == Value) return;
+  FToolButtonStyle = Value;
+  if (Value) {
+    FStyle = skcbFixedStyle;
+    FUseSkinSize = false;
+  }
+  Repaint();
+}
+
+void TskSkinCustomComboBox::SetDefaultColor(TColor Value) {
+  FDefaultColor = Value;
+  if (FIndex == -1) Invalidate();
+}
+
+void TskSkinCustomComboBox::DefaultFontChange() { Font()->Assign(DefaultFont()); }
+
+// ---- Skin and layout ----
+
+void TskSkinCustomComboBox::GetSkinData() {
+  TskSkinCustomControl::GetSkinData();
+  const auto* R = dynamic_cast<const TskDataSkinComboBox*>(SkinRecord());
+  if (!R) return;
+  ActiveSkinRect = R->ActiveSkinRect;
+  ActiveFontColor = R->ActiveFontColor;
+  FontName = R->FontName;
+  FontStyle = R->FontStyle;
+  FontHeight = R->FontHeight;
+  SItemRect = R->SItemRect;
+  FocusItemRect = IsEmptyRect(R->FocusItemRect) ? R->SItemRect : R->FocusItemRect;
+  ActiveItemRect = R->ActiveItemRect;
+  ItemLeftOffset = R->ItemLeftOffset;
+  ItemRightOffset = R->ItemRightOffset;
+  ItemTextRect = R->ItemTextRect;
+  FontColor = R->FontColor;
+  FocusFontColor = R->FocusFontColor;
+  ButtonRect = R->ButtonRect;
+  ActiveButtonRect = R->ActiveButtonRect;
+  DownButtonRect = R->DownButtonRect;
+  UnEnabledButtonRect = R->UnEnabledButtonRect;
+  ListBoxName = R->ListBoxName;
+  ItemStretchEffect = R->ItemStretchEffect;
+  FocusItemStretchEffect = R->FocusItemStretchEffect;
+  ShowFocus = R->ShowFocus;
+}
+
+void TskSkinCustomComboBox::CalcRects() {
+  if (FIndex == -1 || FToolButtonStyle) {
+    Button.R = Rect(FWidth - BuiltInButtonWidth, 0, FWidth, FHeight);
+    CBItem.R = Rect(2, 2, Button.R.Left - 1, FHeight - 2);
+    return;
+  }
+  const int DX = FWidth - SkinRect.Width();
+  Button.R = ButtonRect;
+  if (ButtonRect.Left >= SkinRect.Width() - RTPt.X) Button.R = Button.R.Offset(DX, 0);
+  CBItem.R = ClRect;
+  CBItem.R.Right += DX;
+  if (!FUseSkinSize) {
+    const int DY = FHeight - SkinRect.Height();
+    Button.R.Bottom += DY;
+    CBItem.R.Bottom += DY;
+  }
+}
+
+void TskSkinCustomComboBox::CalcSize(int& W, int& H) {
+  if (FUseSkinSize) TskSkinCustomControl::CalcSize(W, H);
+}
+
+void TskSkinCustomComboBox::SetControlRegion() {
+  if (FUseSkinSize) TskSkinCustomControl::SetControlRegion();
+}
+
+void TskSkinCustomComboBox::ChangeSkinData() {
+  TskSkinCustomControl::ChangeSkinData();
+  CalcRects();
+  Repaint();
+  FListBox->SetSkinDataName(FIndex != -1 ? ListBoxName : String());
+  FListBox->SetSkinData(SkinData());
+  FListBox->UpDateScrollBar();
+  CalcRects();
+}
+
+// ---- Opening and closing ----
+
+bool TskSkinCustomComboBox::IsPopupVisible() const { return FListBox && FListBox->Visible(); }
+
+bool TskSkinCustomComboBox::CanCancelDropDown() const { return IsPopupVisible() && !FMouseIn; }
+
+void TskSkinCustomComboBox::DropDown() {
+  if (Items()->Count() == 0) return;
+  WasInLB = false;
+  StopAutoScroll();
+  if (OnDropDown) OnDropDown(this);
+  if (Items()->Count() == 0) return;
+  FListBox->SetWidth(FListBoxWidth > 0 ? FListBoxWidth : FWidth);
+  FListBox->SetRowCount(std::min(Items()->Count(), FDropDownCount));
+  TPoint P = ClientToScreen({ 0, FHeight });
+  TRect WorkArea;
+  GetMonitorWorkArea(Handle(), true, WorkArea);
+  if (P.Y + FListBox->Height() > WorkArea.Bottom) P.Y = P.Y - FHeight - FListBox->Height();
+  FOldItemIndex = FListBox->ItemIndex();
+  if (FListBox->ItemIndex() == 0 && Items()->Count() >= 2) {
+    FListBox->SetItemIndex(1);
+    FListBox->SetItemIndex(0);
+  }
+  FDropDown = true;
+  if (FToolButtonStyle) Repaint();
+  FListBox->SetTopIndex(FListBox->ItemIndex());
+  FListBox->SetSkinData(SkinData());
+  FListBox->Show(P);
+}
+
+void TskSkinCustomComboBox::CloseUp(bool Value) {
+  StopAutoScroll();
+  if (!IsPopupVisible()) return;
+  FListBox->Hide();
+  const int Index = FListBox->ItemIndex();
+  if (Index < 0) {
+    FListBox->SetItemIndex(FOldItemIndex);
+  } else if (Index < Items()->Count() && Value) {
+    SetText(Items()->Strings(Index));
+    FOldItemIndex = Index;
+    Repaint();
+    if (OnClick) OnClick(this);
+    Change();
+  } else {
+    FListBox->SetItemIndex(FOldItemIndex);
+  }
+  FDropDown = false;
+  Repaint();
+  if (OnCloseUp) OnCloseUp(this);
+}
+
+// ---- Mouse ----
+
+void TskSkinCustomComboBox::MouseDown(TMouseButton AButton, TShiftState Shift, int X, int Y) {
+  TskSkinCustomControl::MouseDown(AButton, Shift, X, Y);
+  if (!Focused() && CanFocus()) SetFocus();
+  if (AButton != mbLeft) return;
+  if (Button.MouseIn || FToolButtonStyle || (FStyle == skcbFixedStyle && CBItem.R.Contains({ X, Y }))) {
+    Button.Down = true;
+    Repaint();
+    if (!IsPopupVisible()) {
+      WasInLB = false;
+      FLBDown = true;
+      DropDown();
+    } else {
+      CloseUp(false);
+    }
+  } else if (IsPopupVisible()) {
+    CloseUp(false);
+  }
+}
+
+void TskSkinCustomComboBox::MouseMove(TShiftState Shift, int X, int Y) {
+  if (FLBDown) {
+    TrackDrag();
+  } else {
+    const bool In = Button.R.Contains({ X, Y });
+    if (In != Button.MouseIn) {
+      Button.MouseIn = In;
+      Repaint();
+    }
+  }
+  TskSkinCustomControl::MouseMove(Shift, X, Y);
+}
+
+void TskSkinCustomComboBox::MouseUp(TMouseButton AButton, TShiftState Shift, int X, int Y) {
+  if (FLBDown && WasInLB) {
+    ReleaseCapture();
+    FLBDown = false;
+    TPoint P;
+    GetCursorPos(&P);
+    const std::weak_ptr<bool> Alive = LifeToken();
+    CloseUp(WindowFromPoint(P) == FListBox->ListBox->Handle());
+    if (Alive.expired()) return;
+  } else {
+    FLBDown = false;
+  }
+  TskSkinCustomControl::MouseUp(AButton, Shift, X, Y);
+  if (Button.Down) {
+    Button.Down = false;
+    Repaint();
+  }
+}
+
+// A press in the list belongs to the combo box: it captures the mouse and completes the click itself.
+void TskSkinCustomComboBox::ListFilter(TMessage& Message) {
+  switch (Message.Msg) {
+  case WM_LBUTTONDOWN:
+  case WM_LBUTTONDBLCLK:
+    FLBDown = true;
+    WasInLB = true;
+    SetCapture(Handle());
+    return;
+  case WM_LBUTTONUP:
+  case WM_RBUTTONDOWN:
+  case WM_RBUTTONUP:
+  case WM_MBUTTONDOWN:
+  case WM_MBUTTONUP: return;
+  case WM_MOUSEACTIVATE:
+    Message.Result = MA_NOACTIVATE;
+    FListBoxWindowProc(Message);
+    Message.Result = MA_NOACTIVATE;
+    return;
+  default: FListBoxWindowProc(Message);
+  }
+}
+
+void TskSkinCustomComboBox::ListMouseMove(TObject*, TShiftState, int X, int Y) {
+  const int Index = FListBox->ListBox->ItemAtPos({ X, Y }, true);
+  if (Index != -1) FListBox->SetItemIndex(Index);
+}
+
+void TskSkinCustomComboBox::TrackDrag() {
+  if (!IsPopupVisible()) return;
+  TskListBox* Inner = FListBox->ListBox;
+  TPoint P;
+  GetCursorPos(&P);
+  P = Inner->ScreenToClient(P);
+  const bool Bar = FListBox->ScrollBar != nullptr;
+  if (P.Y < 0 && Bar && WasInLB) {
+    SetTimerMode(1);
+  } else if (P.Y > Inner->Height() && Bar && WasInLB) {
+    SetTimerMode(2);
+  } else if (P.Y >= 0 && P.Y <= Inner->Height()) {
+    StopAutoScroll();
+    Inner->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(1, Word(P.Y)));
+    WasInLB = true;
+  }
+}
+
+void TskSkinCustomComboBox::SetTimerMode(int Mode) {
+  if (TimerMode == Mode) return;
+  TimerMode = Mode;
+  KillTimer(Handle(), AutoScrollTimer);
+  SetTimer(Handle(), AutoScrollTimer, AutoScrollInterval);
+}
+
+void TskSkinCustomComboBox::StopAutoScroll() {
+  if (TimerMode == 0) return;
+  TimerMode = 0;
+  if (HandleAllocated()) KillTimer(Handle(), AutoScrollTimer);
+}
+
+void TskSkinCustomComboBox::AutoScrollTick() {
+  if (TimerMode == 1) MoveHighlight(-1);
+  if (TimerMode == 2) MoveHighlight(1);
+}
+
+void TskSkinCustomComboBox::MoveHighlight(int Delta) {
+  const int Index = FListBox->ItemIndex();
+  if ((Delta < 0 && Index > 0) || (Delta > 0 && Index < Items()->Count() - 1)) FListBox->SetItemIndex(Index + Delta);
+}
+
+bool TskSkinCustomComboBox::IsListPart(TControl* Control) const {
+  return Control == this || Control == FListBox || (Control && Control == FListBox->ScrollBar) ||
+         (Control && Control == FListBox->HScrollBar) || Control == FListBox->ListBox;
+}
+
+// ---- Keys ----
+
+void TskSkinCustomComboBox::KeyDown(Word& Key, TShiftState Shift) {
+  TskSkinCustomControl::KeyDown(Key, Shift);
+  const bool Alt = Shift.Contains(ssAlt);
+  const int Index = ItemIndex();
+  const int Count = Items()->Count();
+  switch (Key) {
+  case VK_RETURN:
+    if (IsPopupVisible()) CloseUp(true);
+    break;
+  case VK_ESCAPE:
+    if (IsPopupVisible()) CloseUp(false);
+    break;
+  case VK_PRIOR: SetItemIndex(std::max(0, Index - FDropDownCount - 1)); break;
+  case VK_NEXT: SetItemIndex(std::min(Count - 1, Index + FDropDownCount - 1)); break;
+  case VK_UP:
+  case VK_LEFT:
+    if (Alt) {
+      if (IsPopupVisible()) CloseUp(false);
+    } else if (Index > 0) {
+      SetItemIndex(Index - 1);
+    }
+    break;
+  case VK_DOWN:
+  case VK_RIGHT:
+    if (Alt) {
+      if (!IsPopupVisible()) DropDown();
+    } else if (Index < Count - 1) {
+      SetItemIndex(Index + 1);
+    }
+    break;
+  default: break;
+  }
+}
+
+void TskSkinCustomComboBox::KeyPress(char32_t& Key) {
+  TskSkinCustomControl::KeyPress(Key);
+  if (FStyle != skcbFixedStyle || Key < 32) return;
+  const String Typed = CodePointToUtf8(Key);
+  String Search = Typed;
+  if (FAutoComplete) {
+    const DWORD Now = GetTickCount();
+    if (Now - FLastTime >= SearchReset) FFilter.clear();
+    FLastTime = Now;
+    FFilter += Typed;
+    Search = FFilter;
+  }
+  const bool Single = CodePointCount(Search) == 1;
+  const LRESULT Found = SendMessage(FListBox->ListBox->Handle(), LB_FINDSTRING,
+                                    WPARAM(Single ? ItemIndex() : -1), LPARAM(Search.c_str()));
+  if (Found != LB_ERR) SetItemIndex(int(Found));
+}
+
+// ---- Messages ----
+
+void TskSkinCustomComboBox::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+  case CM_TEXTCHANGED:
+    TskSkinCustomControl::Dispatch(Message);
+    if (OnChange) OnChange(this);
+    return;
+  case CM_WANTSPECIALKEY:
+    if (Message.WParam == VK_UP || Message.WParam == VK_DOWN || Message.WParam == VK_LEFT ||
+        Message.WParam == VK_RIGHT) {
+      Message.Result = 1;
+      return;
+    }
+    break;
+  case WM_SETFOCUS:
+    TskSkinCustomControl::Dispatch(Message);
+    Repaint();
+    return;
+  case WM_KILLFOCUS:
+    TskSkinCustomControl::Dispatch(Message);
+    if (IsPopupVisible()) CloseUp(false);
+    Repaint();
+    return;
+  case WM_SIZE:
+    TskSkinCustomControl::Dispatch(Message);
+    CalcRects();
+    return;
+  case WM_TIMER:
+    if (Message.WParam == AutoScrollTimer) AutoScrollTick();
+    return;
+  case WM_MOUSEWHEEL: {
+    const int Delta = int16_t(HIWORD(Message.WParam));
+    if (IsPopupVisible())
+      MoveHighlight(Delta > 0 ? -1 : 1);
+    else if (Delta > 0 && ItemIndex() > 0)
+      SetItemIndex(ItemIndex() - 1);
+    else if (Delta <= 0 && ItemIndex() < Items()->Count() - 1)
+      SetItemIndex(ItemIndex() + 1);
+    Message.Result = 1;
+    return;
+  }
+  case CM_CANCELMODE:
+    if (IsPopupVisible() && !IsListPart(reinterpret_cast<TControl*>(Message.LParam))) CloseUp(false);
+    return;
+  case CM_MOUSEENTER:
+  case CM_MOUSELEAVE:
+    TskSkinCustomControl::Dispatch(Message);
+    FMouseIn = Message.Msg == CM_MOUSEENTER;
+    if (!FMouseIn && Button.MouseIn) {
+      Button.MouseIn = false;
+      Repaint();
+    }
+    if ((FIndex != -1 && !IsEmptyRect(ActiveSkinRect)) || FToolButtonStyle) Invalidate();
+    return;
+  case CM_ENABLEDCHANGED:
+    TskSkinCustomControl::Dispatch(Message);
+    Repaint();
+    return;
+  default: break;
+  }
+  TskSkinCustomControl::Dispatch(Message);
+}

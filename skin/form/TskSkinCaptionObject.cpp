@@ -1,0 +1,421 @@
+#include "skin/form/TskSkinCaptionObject.h"
+
+#include <algorithm>
+
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
+#include "platform/gdi/Text.h"
+#include "skin/controls/skMorph.h"
+#include "skin/core/TskEffectBmp.h"
+#include "skin/core/TskResourceStrData.h"
+#include "skin/core/TskSkinData.h"
+#include "skin/core/skCaptionText.h"
+#include "skin/core/skComposers.h"
+#include "skin/core/skDataSkinObjects.h"
+#include "skin/core/skGlowText.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
+#include "skin/controls/IskSkinPopupMenu.h"
+#include "skin/core/skDataSkinButtonControls.h"
+#include "skin/form/TskQuickButtonItems.h"
+#include "skin/form/TskSkinForm.h"
+#include "skin/form/TskSkinHint.h"
+#include "skin/form/skInActiveEffect.h"
+
+namespace {
+
+constexpr int AnimateTick = 25;
+constexpr unsigned TextDrawFormat = DT_VCENTER;
+/// A quick button is its glyph with 2 pixels around it; buttons stand 8 pixels apart (glyph to glyph
+/// beyond its width); the text starts 5 pixels after the room of all buttons.
+constexpr int QuickButtonGap = 8;
+constexpr int QuickButtonsMargin = 5;
+
+/// Draws Text with its top-left at (X, Y), measured first.
+void TextAt(TCanvas* Canvas, const String& Text, int X, int Y, unsigned Format) {
+  TRect R = Rect(X, Y, X, Y);
+  DrawTextWide(Canvas, Text, R, Format | DT_CALCRECT);
+  DrawTextWide(Canvas, Text, R, Format);
+}
+
+TRect MeasuredAt(TCanvas* Canvas, const String& Text, int X, int Y, unsigned Format) {
+  TRect R = Rect(X, Y, X, Y);
+  DrawTextWide(Canvas, Text, R, Format | DT_CALCRECT);
+  return R;
+}
+
+}  // namespace
+
+TskSkinCaptionObject::TskSkinCaptionObject(TskSkinForm* AParent, TskDataSkinObject* AData)
+    : TskActiveSkinObject(AParent, AData) {
+  auto* Data = dynamic_cast<TskDataSkinCaption*>(AData);
+  if (!Data) return;
+  FontName = Data->FontName;
+  FontStyle = Data->FontStyle;
+  FontHeight = Data->FontHeight;
+  FontColor = Data->FontColor;
+  ActiveFontColor = Data->ActiveFontColor;
+  ShadowColor = Data->ShadowColor;
+  ActiveShadowColor = Data->ActiveShadowColor;
+  Shadow = Data->Shadow;
+  LightColor = Data->LightColor;
+  ActiveLightColor = Data->ActiveLightColor;
+  Light = Data->Light;
+  Alignment = Data->Alignment;
+  TextRct = Data->TextRct;
+  FrameRect = Data->FrameRect;
+  ActiveFrameRect = Data->ActiveFrameRect;
+  FrameLeftOffset = Data->FrameLeftOffset;
+  FrameRightOffset = Data->FrameRightOffset;
+  FrameTextRect = Data->FrameTextRect;
+  StretchEffect = Data->StretchEffect;
+  FullFrame = Data->FullFrame;
+  AnimateSkinRect = Data->AnimateSkinRect;
+  FrameCount = Data->FrameCount;
+  AnimateInterval = Data->AnimateInterval;
+  InActiveAnimation = Data->InActiveAnimation;
+  VistaGlowEffect = Data->VistaGlowEffect;
+  VistaGlowInActiveEffect = Data->VistaGlowInActiveEffect;
+  GlowEffect = Data->GlowEffect;
+  GlowInActiveEffect = Data->GlowInActiveEffect;
+  GlowSize = Data->GlowSize;
+  GlowColor = Data->GlowColor;
+  GlowActiveColor = Data->GlowActiveColor;
+  GlowOffset = Data->GlowOffset;
+  ReflectionEffect = Data->ReflectionEffect;
+  ReflectionColor = Data->ReflectionColor;
+  ReflectionActiveColor = Data->ReflectionActiveColor;
+  ReflectionOffset = Data->ReflectionOffset;
+  DividerRect = Data->DividerRect;
+  InActiveDividerRect = Data->InActiveDividerRect;
+  DividerTransparent = Data->DividerTransparent;
+  DividerTransparentColor = Data->DividerTransparentColor;
+}
+
+// A strip of no frames has no frame to show: such a record does not animate.
+bool TskSkinCaptionObject::EnableAnimation() const {
+  return SkinUsable() && SD->EnableSkinEffects() && !IsEmptyRect(AnimateSkinRect) && FrameCount > 0;
+}
+
+bool TskSkinCaptionObject::AnimationTick() {
+  if (FIncTime < AnimateInterval) {
+    FIncTime += AnimateTick;
+    return true;
+  }
+  if (Active ? CurrentFrame > FrameCount : CurrentFrame <= 0) return false;
+  CurrentFrame += Active ? 1 : -1;
+  // Past the strip the static look may be text over the frame picture alone, which only a whole frame
+  // paint shows without the last frame under it.
+  if (CurrentFrame >= 1 && CurrentFrame <= FrameCount)
+    Parent->DrawSkinObject(this);
+  else
+    Parent->UpDateFormNC();
+  FIncTime = AnimateTick;
+  return true;
+}
+
+// ---- Geometry and text ---------------------------------------------------------------------------------
+
+TRect TskSkinCaptionObject::TextRect() const {
+  TRect TR = TextRct;
+  if (IsEmptyRect(TextRct)) return TR;
+  if (HasQuickButtons())
+    TR.Left += Parent->QuickButtons()->Count() * (Parent->QuickImageList()->Width() + QuickButtonGap) +
+               QuickButtonsMargin;
+  TR.Right = ObjectRect.Width() - (SkinRect.Width() - TextRct.Right);
+  if (!IsEmptyRect(FrameRect)) {
+    TR.Top += FrameTextRect.Top;
+    TR.Left += FrameTextRect.Left;
+    TR.Right -= FrameRect.Width() - FrameTextRect.Right;
+  }
+  return TR;
+}
+
+TRect TskSkinCaptionObject::AnimationFrame(int N) const {
+  if (SkinRect.Height() < AnimateSkinRect.Height()) {
+    const int H = AnimateSkinRect.Height() / FrameCount;
+    return Rect(AnimateSkinRect.Left, AnimateSkinRect.Top + H * (N - 1), AnimateSkinRect.Right,
+                AnimateSkinRect.Top + H * N);
+  }
+  const int W = AnimateSkinRect.Width() / FrameCount;
+  return Rect(AnimateSkinRect.Left + W * (N - 1), AnimateSkinRect.Top, AnimateSkinRect.Left + W * N,
+              AnimateSkinRect.Bottom);
+}
+
+void TskSkinCaptionObject::SetCaptionFont(TCanvas* Canvas, bool ActiveStyle) const {
+  TFont* Font = Canvas->Font();
+  if (Parent->UseSkinFontInCaption()) {
+    Font->SetName(FontName);
+    Font->SetStyle(FontStyle);
+    Font->SetHeight(FontHeight);
+  } else {
+    Font->Assign(Parent->DefCaptionFont());
+  }
+  Font->SetColor(ActiveStyle ? ActiveFontColor : FontColor);
+  Font->SetCharset(SD->ResourceStrData() ? SD->ResourceStrData()->CharSet() : Parent->DefCaptionFont()->Charset());
+}
+
+void TskSkinCaptionObject::PaintText(TCanvas* Canvas, TPoint Origin, bool ActiveStyle) const {
+  if (Parent->OnCaptionPaint) {
+    Parent->OnCaptionPaint(Canvas, ObjectRect, ActiveStyle);
+    return;
+  }
+  String Text = Parent->Form()->Caption();
+  if (Text.empty() || IsEmptyRect(TextRct)) return;
+  const TRect TR = TextRect();
+  SetCaptionFont(Canvas, ActiveStyle);
+  ShortenTextW(Canvas, Text, TR.Width());
+  const int TW = GetTextWidthW(Canvas, Text), TH = GetTextHeightW(Canvas, Text);
+  int Y = TR.Top + TR.Height() / 2 - TH / 2;
+  const bool Centred = Alignment == taCenter || Parent->QuickButtons()->Count() > 0;
+  int X = Centred                       ? TR.Left + TR.Width() / 2 - TW / 2
+          : Alignment == taRightJustify ? TR.Right - TW
+                                        : TR.Left;
+  X += Origin.X;
+  Y += Origin.Y;
+  if (Canvas->Font()->Height() % 2 != 0) Y -= 1;
+  if (!IsEmptyRect(FrameRect) && ActivePicture) {
+    const TRect Plate = ActiveStyle && !IsEmptyRect(ActiveFrameRect) ? ActiveFrameRect : FrameRect;
+    TBitmap Image;
+    const int ButtonsOffset = SD->ButtonsOffset;
+    if (FullFrame) {
+      if (ObjectRect.Width() > 2 * ButtonsOffset) {
+        ComposeHorzStripImage(FrameLeftOffset, FrameRightOffset, &Image, ActivePicture, Plate,
+                              ObjectRect.Width() - 2 * ButtonsOffset, FrameRect.Height(), false);
+        Canvas->Draw(Origin.X + ButtonsOffset, Y - FrameTextRect.Top, &Image);
+      }
+    } else if (const int W = FrameRect.Width() + TW - FrameTextRect.Width(); W > 0) {
+      ComposeHorzStripImage(FrameLeftOffset, FrameRightOffset, &Image, ActivePicture, Plate, W, FrameRect.Height(),
+                            false);
+      Canvas->Draw(X - FrameTextRect.Left, Y - FrameTextRect.Top, &Image);
+    }
+  }
+  Canvas->Brush()->SetStyle(bsClear);
+  const unsigned TextFormat = TextDrawFormat | (Parent->Form()->UseRightToLeftReading() ? DT_RTLREADING : 0);
+  const TColor Color = Canvas->Font()->Color();
+  if (Light) {
+    Canvas->Font()->SetColor(ActiveStyle ? ActiveLightColor : LightColor);
+    TextAt(Canvas, Text, X - 1, Y - 1, TextFormat);
+  }
+  if (Shadow) {
+    Canvas->Font()->SetColor(ActiveStyle ? ActiveShadowColor : ShadowColor);
+    TextAt(Canvas, Text, X + 1, Y + 1, TextFormat);
+  }
+  Canvas->Font()->SetColor(Color);
+  const TRect R = MeasuredAt(Canvas, Text, X, Y, TextFormat);
+  if (ReflectionEffect)
+    DrawReflectionText(Canvas, R, Text, TextFormat, ReflectionOffset,
+                       ActiveStyle ? ReflectionActiveColor : ReflectionColor);
+  else if (VistaGlowEffect && (ActiveStyle || VistaGlowInActiveEffect))
+    DrawVistaGlowText(Canvas, R, Text, TextFormat, ActiveStyle ? GlowActiveColor : GlowColor);
+  else if (GlowEffect && (ActiveStyle || GlowInActiveEffect))
+    DrawGlowText(Canvas, R, Text, TextFormat, GlowOffset, ActiveStyle ? GlowActiveColor : GlowColor, GlowSize);
+  else
+    TextAt(Canvas, Text, X, Y, TextFormat);
+}
+
+// ---- Drawing -------------------------------------------------------------------------------------------
+
+void TskSkinCaptionObject::CaptionImage(TBitmap* Image, TBitmap* APicture, const TRect& Source) const {
+  const int W = ObjectRect.Width(), H = ObjectRect.Height();
+  const int L = std::max(SD->LTPoint.X - SkinRect.Left, 0);
+  const int R = std::max(SkinRect.Right - SD->RTPoint.X, 0);
+  if (L != 0 || R != 0) {
+    ComposeHorzStripImage(L, R, Image, APicture, Source, W, H, StretchEffect);
+    return;
+  }
+  Image->SetSize(W, H);
+  Image->Canvas()->CopyRect(Rect(0, 0, W, H), APicture->Canvas(), Source);
+}
+
+void TskSkinCaptionObject::ApplySkinInActiveEffect(TBitmap* Image) const {
+  if (SD->AutoRenderingInActiveImage && !Parent->GetFormActive()) ApplyInActiveEffect(Image, SD->InActiveEffect);
+}
+
+void TskSkinCaptionObject::Draw(TCanvas* Cnvs, bool) {
+  if (!SkinUsable() || ObjectRect.Width() <= 0 || ObjectRect.Height() <= 0) return;
+  const bool FormActive = Parent->GetFormActive();
+  const bool Animating = EnableAnimation() && CurrentFrame >= 1 && CurrentFrame <= FrameCount;
+  const bool Transition = EnableMorphing() && (FormActive ? FMorphKf < MorphSteps : FMorphKf > 0);
+  TBitmap Image;
+  if (Animating && ActivePicture) {
+    CaptionImage(&Image, ActivePicture, AnimationFrame(CurrentFrame));
+    PaintText(Image.Canvas(), { 0, 0 }, !FormActive);
+  } else if (Transition && ActivePicture) {
+    TBitmap Hot;
+    CaptionImage(&Image, Picture, SkinRect);
+    PaintText(Image.Canvas(), { 0, 0 }, false);
+    CaptionImage(&Hot, ActivePicture, ActiveSkinRect);
+    PaintText(Hot.Canvas(), { 0, 0 }, true);
+    std::unique_ptr<TskEffectBmp> From = TskEffectBmp::CreateFromhWnd(Image.Handle());
+    std::unique_ptr<TskEffectBmp> To = TskEffectBmp::CreateFromhWnd(Hot.Handle());
+    MorphByKind(From.get(), To.get(), MorphKf(), MorphKind);
+    From->Draw(Image.Canvas()->Handle(), 0, 0);
+    ApplySkinInActiveEffect(&Image);
+  } else if (IsEmptyRect(ActiveSkinRect) ||
+             (!FormActive && !EnableMorphing() && !StretchEffect && !EnableAnimation())) {
+    PaintText(Cnvs, ObjectRect.TopLeft(), FormActive);
+    PaintQuickButtons(Cnvs);
+    return;
+  } else if (!FormActive) {
+    CaptionImage(&Image, Picture, SkinRect);
+    ApplySkinInActiveEffect(&Image);
+    PaintText(Image.Canvas(), { 0, 0 }, false);
+  } else {
+    CaptionImage(&Image, ActivePicture, ActiveSkinRect);
+    PaintText(Image.Canvas(), { 0, 0 }, true);
+  }
+  Cnvs->Draw(ObjectRect.Left, ObjectRect.Top, &Image);
+  PaintQuickButtons(Cnvs);
+}
+
+// ---- Quick buttons -------------------------------------------------------------------------------------
+
+bool TskSkinCaptionObject::HasQuickButtons() const {
+  return Parent->QuickButtons()->Count() > 0 && Parent->QuickImageList();
+}
+
+void TskSkinCaptionObject::PaintQuickButtons(TCanvas* Cnvs) {
+  if (!HasQuickButtons()) return;
+  TCustomImageList* Images = Parent->QuickImageList();
+  const TRect Divider = Active || IsEmptyRect(InActiveDividerRect) ? DividerRect : InActiveDividerRect;
+  int X = ObjectRect.Left;
+  if (!IsEmptyRect(Divider) && Parent->QuickButtonsShowDivider && ActivePicture) {
+    TBitmap Piece;
+    Piece.SetSize(Divider.Width(), Divider.Height());
+    Piece.Canvas()->CopyRect(Rect(0, 0, Divider.Width(), Divider.Height()), ActivePicture->Canvas(), Divider);
+    if (DividerTransparent) {
+      Piece.SetTransparentColor(DividerTransparentColor);
+      Piece.SetTransparent(true);
+    }
+    Cnvs->Draw(ObjectRect.Left + 3, ObjectRect.Top + ObjectRect.Height() / 2 - Divider.Height() / 2, &Piece);
+    X = ObjectRect.Left + Divider.Width() + 6;
+  }
+  const int Y = ObjectRect.Top + ObjectRect.Height() / 2 - Images->Height() / 2 - 2;
+  const int Record = std::max(SD->GetControlIndex("officequickbutton"), SD->GetControlIndex("resizetoolbutton"));
+  auto* Back = Record >= 0 ? dynamic_cast<TskDataSkinButtonControl*>(SD->CtrlList[size_t(Record)].get()) : nullptr;
+  for (int i = 0; i < Parent->QuickButtons()->Count(); ++i) {
+    TskQuickButtonItem* Item = Parent->QuickButtons()->Items(i);
+    if (!Item->Visible()) continue;
+    Item->ItemRect = Rect(X, Y, X + Images->Width() + 4, Y + Images->Height() + 4);
+    X += Images->Width() + QuickButtonGap;
+    if (Item->ImageIndex() < 0) continue;
+    const TRect& R = Item->ItemRect;
+    if (Item->Active && Back && Back->PictureIndex >= 0 && Back->PictureIndex < int(SD->FActivePictures.size())) {
+      TBitmap Face;
+      Face.SetSize(R.Width(), R.Height());
+      ComposeStretchedSkinImage(&Face, SD->FActivePictures[size_t(Back->PictureIndex)].get(),
+                                Item->Down ? Back->DownSkinRect : Back->ActiveSkinRect, Back->ClRect, true);
+      Cnvs->Draw(R.Left, R.Top, &Face);
+    }
+    Images->Draw(Cnvs, R.Left + R.Width() / 2 - Images->Width() / 2, R.Top + R.Height() / 2 - Images->Height() / 2,
+                 Item->ImageIndex(), Item->Enabled());
+  }
+}
+
+void TskSkinCaptionObject::UpdateQuickButtonHover(int X, int Y) {
+  if (!HasQuickButtons()) return;
+  TskQuickButtonItems* Items = Parent->QuickButtons();
+  OldActiveQuickButton = ActiveQuickButton;
+  ActiveQuickButton = -1;
+  for (int i = 0; i < Items->Count() && ActiveQuickButton < 0; ++i)
+    if (Items->Items(i)->Enabled() && Items->Items(i)->Visible() && Items->Items(i)->ItemRect.Contains({ X, Y }))
+      ActiveQuickButton = i;
+  bool Changed = ActiveQuickButton != OldActiveQuickButton;
+  for (int i = 0; i < Items->Count(); ++i) {
+    if (i == PopupMenuQuickButton) continue;
+    TskQuickButtonItem* Item = Items->Items(i);
+    Changed = Changed || Item->Active != (i == ActiveQuickButton);
+    Item->Active = i == ActiveQuickButton;
+  }
+  if (!Changed) return;
+  Parent->UpDateFormNC();
+  TskSkinHint* Hint = Parent->SkinHint();
+  if (!Hint || !Parent->QuickButtonsShowHint) return;
+  if (ActiveQuickButton >= 0 && !Items->Items(ActiveQuickButton)->Hint.empty())
+    Hint->ActivateHint2(Items->Items(ActiveQuickButton)->Hint);
+  else if (ActiveQuickButton < 0)
+    Hint->HideHint();
+}
+
+void TskSkinCaptionObject::ReleasePopupQuickButton() {
+  if (PopupMenuQuickButton < 0 || PopupMenuQuickButton >= Parent->QuickButtons()->Count()) return;
+  TskQuickButtonItem* Item = Parent->QuickButtons()->Items(PopupMenuQuickButton);
+  PopupMenuQuickButton = -1;
+  Item->Down = Item->Active = false;
+  Parent->UpDateFormNC();
+}
+
+// ---- Mouse ---------------------------------------------------------------------------------------------
+
+void TskSkinCaptionObject::MouseMove(int X, int Y) {
+  TskActiveSkinObject::MouseMove(X, Y);
+  UpdateQuickButtonHover(X, Y);
+}
+
+void TskSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button) {
+  TskActiveSkinObject::MouseDown(X, Y, Button);
+  if (!HasQuickButtons()) return;
+  if (Parent->QuickButtonsShowHint && Parent->SkinHint()) Parent->SkinHint()->HideHint();
+  if (Button != mbLeft) return;
+  FDown = true;
+  UpdateQuickButtonHover(X, Y);
+  if (ActiveQuickButton < 0) return;
+  TskQuickButtonItems* Items = Parent->QuickButtons();
+  TskQuickButtonItem* Pressed = Items->Items(ActiveQuickButton);
+  Pressed->Down = true;
+  for (int i = 0; i < Items->Count(); ++i)
+    if (i != ActiveQuickButton) Items->Items(i)->Down = Items->Items(i)->Active = false;
+  Parent->UpDateFormNC();
+  if (!Pressed->PopupMenu || PopupMenuQuickButton == ActiveQuickButton) {
+    MouseCaptureQuickButton = ActiveQuickButton;
+    return;
+  }
+  PopupMenuQuickButton = ActiveQuickButton;
+  MouseCaptureQuickButton = -1;
+  Parent->HideLayers();
+  // A menu that shows nothing holds the button no longer.
+  if (!Pressed->PopupMenu->PopupFromRect2(nullptr, Parent->FrameToScreen(Pressed->ItemRect), false))
+    ReleasePopupQuickButton();
+}
+
+void TskSkinCaptionObject::MouseUp(int X, int Y, TMouseButton Button) {
+  TskActiveSkinObject::MouseUp(X, Y, Button);
+  FDown = false;
+  if (!HasQuickButtons()) {
+    ActiveQuickButton = -1;
+    return;
+  }
+  UpdateQuickButtonHover(X, Y);
+  TskQuickButtonItems* Items = Parent->QuickButtons();
+  if (ActiveQuickButton < 0 && MouseCaptureQuickButton >= 0 && MouseCaptureQuickButton < Items->Count()) {
+    Items->Items(MouseCaptureQuickButton)->Down = Items->Items(MouseCaptureQuickButton)->Active = false;
+    Parent->UpDateFormNC();
+  }
+  MouseCaptureQuickButton = -1;
+  if (ActiveQuickButton < 0 || Button != mbLeft) return;
+  TskQuickButtonItem* Released = Items->Items(ActiveQuickButton);
+  const bool WasDown = Released->Down;
+  for (int i = 0; i < Items->Count(); ++i)
+    if (!(i == ActiveQuickButton && i == PopupMenuQuickButton)) Items->Items(i)->Down = false;
+  Parent->UpDateFormNC();
+  if (WasDown && Released->OnClick) Released->OnClick(this);
+}
+
+void TskSkinCaptionObject::MouseEnter() {
+  FMouseIn = true;
+  if (Parent->OnMouseEnterEvent) Parent->OnMouseEnterEvent(IDName);
+}
+
+void TskSkinCaptionObject::MouseLeave() {
+  FMouseIn = false;
+  if (Parent->OnMouseLeaveEvent) Parent->OnMouseLeaveEvent(IDName);
+  if (!HasQuickButtons()) return;
+  ActiveQuickButton = OldActiveQuickButton = -1;
+  UpdateQuickButtonHover(-1, -1);
+  if (!FDown) return;
+  FDown = false;
+  Parent->MouseCaptureObject = -1;
+  if (MouseCaptureQuickButton >= 0 && MouseCaptureQuickButton < Parent->QuickButtons()->Count())
+    Parent->QuickButtons()->Items(MouseCaptureQuickButton)->Down = false;
+  MouseCaptureQuickButton = -1;
+}

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include "platform/gdi/TCanvas.h"
+#include "skin/boxctrls/TskListBox.h"
+#include "skin/boxctrls/TskSkinListBox.h"
+#include "skin/boxctrls/skBoxMessages.h"
+#include "skin/boxctrls/skTabStops.h"
+#include "skin/controls/TskSkinScrollBar.h"
+#include "skin/controls/skBuiltInLook.h"
+#include "skin/core/skDataSkinListControls.h"
+#include "tests/skin/boxctrls/BoxSkin.h"
+#include "tests/skin/controls/SkinControlFixture.h"
+#include "tests/skin/support/TskSkinModelBuilder.h"
+
+namespace {
+
+class ListBoxTest : public SkinControlTest {
+protected:
+  TskSkinListBox* NewList(int Count, TRect Bounds = Rect(10, 10, 130, 130)) {
+    auto* List = Add<TskSkinListBox>(Bounds);
+    for (int I = 0; I < Count; ++I) List->Items()->Add("第" + std::to_string(I) + "项");
+    Display->PumpUntilIdle();
+    return List;
+  }
+};
+
+TEST_F(ListBoxTest, HoldingTheDownCaptionButtonRepeatsAndReleaseStepsOnce) {
+  auto* List = NewList(10);
+  List->SetCaptionMode(true);
+  List->SetItemIndex(0);
+  Display->PumpUntilIdle();
+  int Clicks = 0;
+  List->OnListBoxClick = [&](TObject*) { ++Clicks; };
+  const int A = 17;
+  const TPoint Down = At(List, List->Width() - A - 2 - A / 2, 8);
+  Display->MoveTo(Down.X, Down.Y);
+  Display->ButtonDown(Down.X, Down.Y);
+  Display->Advance(1000);
+  EXPECT_EQ(List->ItemIndex(), 5);
+  Display->ButtonUp(Down.X, Down.Y);
+  EXPECT_EQ(List->ItemIndex(), 6);
+  EXPECT_EQ(Clicks, 0);
+}
+
+TEST_F(ListBoxTest, DownCaptionButtonStaysOnTheLastItem) {
+  auto* List = NewList(3);
+  List->SetCaptionMode(true);
+  List->SetItemIndex(2);
+  const TPoint Down = At(List, List->Width() - 17 - 2 - 8, 8);
+  Display->MoveTo(Down.X, Down.Y);
+  Display->ButtonDown(Down.X, Down.Y);
+  Display->Advance(1000);
+  Display->ButtonUp(Down.X + 200, Down.Y);
+  EXPECT_EQ(List->ItemIndex(), 2);
+}
+
+TEST_F(ListBoxTest, TheVerticalBarExistsOnlyWhileRowsAreHidden) {
+  auto* List = NewList(0);
+  EXPECT_EQ(List->ScrollBar, nullptr);
+  for (int I = 0; I < 20; ++I) List->Items()->Add("row");
+  Display->PumpUntilIdle();
+  ASSERT_NE(List->ScrollBar, nullptr);
+  EXPECT_EQ(List->ScrollBar->Max(), 19);
+  EXPECT_LE(List->ListBox->BoundsRect().Right, List->ScrollBar->Left());
+  List->SetRowCount(20);
+  EXPECT_EQ(List->ScrollBar, nullptr);
+  List->SetRowCount(0);
+  List->SetHeight(130);
+  List->Clear();
+  Display->PumpUntilIdle();
+  EXPECT_EQ(List->ScrollBar, nullptr);
+}
+
+TEST_F(ListBoxTest, WheelAndKeysMoveTheListAndTheBarFollows) {
+  auto* List = NewList(30);
+  ASSERT_NE(List->ScrollBar, nullptr);
+  List->ListBox->SetFocus();
+  const TPoint P = At(List->ListBox, 20, 20);
+  Display->Wheel(-WHEEL_DELTA, P.X, P.Y);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(List->TopIndex(), 1);
+  EXPECT_EQ(List->ScrollBar->Position(), 1);
+  List->SetItemIndex(1);
+  Display->Key(VK_NEXT);
+  Display->Key(VK_NEXT);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(List->ScrollBar->Position(), List->TopIndex());
+  EXPECT_GT(List->TopIndex(), 1);
+}
+
+TEST_F(ListBoxTest, SelectingFromCodeFiresNoListEvent) {
+  auto* List = NewList(5);
+  int Events = 0;
+  List->OnListBoxClick = [&](TObject*) { ++Events; };
+  List->OnClick = [&](TObject*) { ++Events; };
+  List->SetItemIndex(2);
+  EXPECT_EQ(List->ItemIndex(), 2);
+  EXPECT_EQ(Events, 0);
+}
+
+TEST_F(ListBoxTest, PrintBackgroundAnswersOnlyItsKey) {
+  auto* List = NewList(0);
+  const HWND Wnd = List->ListBox->Handle();
+  EXPECT_EQ(SendMessage(Wnd, WM_SKINPRINTBKGNDEX, 0, SKINPRINTEX_KEY), SKINPRINTEX_KEY);
+  EXPECT_NE(SendMessage(Wnd, WM_SKINPRINTBKGNDEX, 0, 1), SKINPRINTEX_KEY);
+}
+
+TEST(TabStopsTest, DigitsOnlyLinesCountAndOverflowIsZero) {
+  struct Case {
+    const char* Text;
+    int Value;
+  };
+  const Case Cases[] = { { "40", 40 }, { "12a", 0 }, { "", 0 }, { "123456789012345678901234567890", 0 },
+                         { "2147483647", 2147483647 }, { "2147483648", 0 } };
+  for (const Case& C : Cases) EXPECT_EQ(DigitsToInt(C.Text), C.Value) << C.Text;
+}
+
+TEST_F(ListBoxTest, SelectedRowsAreHighlightedAndAnEmptySkinClientFillsWithWindowColour) {
+  auto* List = NewList(3);
+  List->SetItemIndex(1);
+  const TRect Row = List->ListBox->ItemRect(1);
+  const TPoint Inner = List->ListBox->ClientToScreen({ 0, 0 });
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Display->PixelAt(Inner.X + Row.Right - 3, Inner.Y + Row.Top + 2), ColorToRGB(clHighlight));
+  EXPECT_EQ(Display->PixelAt(Inner.X + 10, Inner.Y + List->ListBox->Height() - 3), ColorToRGB(clWindow));
+}
+
+class SkinnedListBoxTest : public ListBoxTest {
+protected:
+  void SetUp() override {
+    ListBoxTest::SetUp();
+    BuildBoxSkin(Model);
+  }
+  /// The colour at the right end of row Row of the inner list (no text reaches there).
+  TColor RowColour(TskSkinListBox* List, int Row) {
+    const TRect R = List->ListBox->ItemRect(Row);
+    return Shown(List->ListBox, R.Right - 3, R.Top + R.Height() - 2);
+  }
+};
+
+TEST_F(SkinnedListBoxTest, RowsShowTheirRecordPicturesAndTheClientPictureIsTiledBelow) {
+  auto* List = NewList(5);
+  List->SetSkinData(&Model);
+  List->SetItemIndex(1);
+  EXPECT_EQ(List->ListBox->ItemHeight(), 16) << "rows as high as the item picture";
+  EXPECT_EQ(Shown(List, 0, 0), BoxSkin::ListFrame);
+  EXPECT_EQ(RowColour(List, 0), BoxSkin::Row);
+  EXPECT_EQ(RowColour(List, 1), BoxSkin::RowSelected);
+  EXPECT_EQ(Shown(List->ListBox, 50, List->ListBox->Height() - 3), BoxSkin::ListClient);
+  List->ListBox->SetFocus();
+  EXPECT_EQ(RowColour(List, 1), BoxSkin::RowFocused);
+  EXPECT_EQ(RowColour(List, 2), BoxSkin::Row);
+}
+
+TEST_F(SkinnedListBoxTest, WithoutSkinItemHeightTheItemPicturesStretchToTheRows) {
+  auto* List = NewList(5);
+  List->SetUseSkinItemHeight(false);
+  List->SetSkinData(&Model);
+  List->SetItemIndex(1);
+  ASSERT_EQ(List->ListBox->ItemHeight(), 20);
+  EXPECT_EQ(RowColour(List, 0), BoxSkin::Row);
+  EXPECT_EQ(RowColour(List, 1), BoxSkin::RowSelected);
+}
+
+TEST_F(SkinnedListBoxTest, AnEmptyClientPictureFillsTheBackgroundWithTheWindowColour) {
+  FindSkinRecord<TskDataSkinListBox>(Model, "listbox")->ClRect = Rect(2, 2, 2, 58);
+  auto* List = NewList(2);
+  List->SetSkinData(&Model);
+  ASSERT_GT(List->ListBox->Width(), 0);
+  EXPECT_EQ(Shown(List->ListBox, 50, List->ListBox->Height() - 3), ColorToRGB(clWindow));
+  EXPECT_EQ(RowColour(List, 0), BoxSkin::Row) << "rows still come from their pictures";
+}
+
+TEST_F(ListBoxTest, LongItemsGetOnlyAHorizontalBarThatScrollsByDrawingOffsetAndGoesWithTheItems) {
+  auto* List = NewList(0);
+  List->SetHorizontalExtent(true);
+  for (int I = 0; I < 3; ++I) List->Items()->Add("一行很长很长很长很长很长的文字，比列表宽得多 " + std::to_string(I));
+  Display->PumpUntilIdle();
+  ASSERT_NE(List->HScrollBar, nullptr);
+  EXPECT_EQ(List->ScrollBar, nullptr);
+  EXPECT_LE(List->ListBox->BoundsRect().Bottom, List->HScrollBar->Top()) << "the list ends above the bar";
+  EXPECT_EQ(List->HScrollBar->Max(), List->GetItemWidth(2, List->ListBox->Canvas()));
+  const int Step = List->HScrollBar->SmallChange();
+  ASSERT_GT(Step, 0);
+  List->ListBox->SetFocus();
+  Display->Key(VK_RIGHT);
+  Display->Key(VK_RIGHT);
+  EXPECT_EQ(List->ListBox->HorizontalExtentValue(), 2 * Step);
+  const TPoint P = At(List->ListBox, 20, 20);
+  Display->Wheel(WHEEL_DELTA, P.X, P.Y);
+  EXPECT_EQ(List->ListBox->HorizontalExtentValue(), Step);
+  EXPECT_EQ(List->ItemIndex(), -1) << "the keys scroll, they do not select";
+  List->Clear();
+  Display->PumpUntilIdle();
+  EXPECT_EQ(List->HScrollBar, nullptr);
+  EXPECT_EQ(List->ListBox->HorizontalExtentValue(), 0);
+  EXPECT_EQ(List->ListBox->BoundsRect().Bottom, List->Height() - 2);
+}
+
+TEST_F(ListBoxTest, ACaptionButtonLosesItsHotLookWhenThePointerLeavesTheControl) {
+  auto* List = NewList(3);
+  List->SetDefaultCaptionHeight(10);
+  List->SetCaptionMode(true);
+  const int A = 7;
+  const TPoint Check = { List->Width() - 3 * A - 2 + 1, 3 };
+  EXPECT_EQ(Shown(List, Check.X, Check.Y), ColorToRGB(clBtnShadow));
+  MoveTo(List, Check.X, Check.Y);
+  EXPECT_EQ(Shown(List, Check.X, Check.Y), BuiltInHotColor);
+  EXPECT_NE(Shown(List, List->Width() - 3 * A - 4, 4), BuiltInHotColor) << "the buttons are 7 wide";
+  MoveTo(List, Check.X, 300);
+  EXPECT_EQ(Shown(List, Check.X, Check.Y), ColorToRGB(clBtnShadow));
+}
+
+}  // namespace
