@@ -17,6 +17,7 @@
 #include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskRibbon.h"
 #include "skin/form/TskSkinHint.h"
+#include "skin/form/TskSkinMainMenuBar.h"
 #include "skin/form/TskSkinMenu.h"
 #include "skin/form/skLayering.h"
 
@@ -95,6 +96,7 @@ void TskSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   }
   if (AComponent == FMSD) FMSD = nullptr;
   if (AComponent == FMainMenu) FMainMenu = nullptr;
+  if (AComponent == FMainMenuBar) FMainMenuBar = nullptr;
   if (AComponent == FSystemMenu) FSystemMenu = nullptr;
   if (AComponent == FSkinHint) FSkinHint = nullptr;
   if (AComponent == FSkinRibbon) FSkinRibbon = nullptr;

@@ -47,6 +47,7 @@ class TskQuickButtonItems;
 class TskRibbon;
 class TskSkinData;
 class TskSkinHint;
+class TskSkinMainMenuBar;
 class TskSkinMenu;
 
 /// The frame of one form; see the file comment.
@@ -166,6 +167,10 @@ public:
   /// The main menu whose shortcuts the frame handles.
   TMainMenu* MainMenu() const { return FMainMenu; }
   void SetMainMenu(TMainMenu* Value);
+  /// The form's skinned main menu bar; the frame drives its keyboard menu mode.
+  TskSkinMainMenuBar* MainMenuBar() const { return FMainMenuBar; }
+  /// Stores the bar (following its removal) and links it to this frame.
+  void SetMainMenuBar(TskSkinMainMenuBar* Value);
   /// The user's system menu.
   TPopupMenu* SystemMenu() const { return FSystemMenu; }
   void SetSystemMenu(TPopupMenu* Value);
@@ -206,6 +211,8 @@ public:
   /// Takes the application's message hook (exclusive: keys go to the menus only); once.
   void InstallMenuMessageHook();
   void RemoveMenuMessageHook();
+  /// Leaves the main menu bar's keyboard mode: open menus close, the bar releases its item.
+  void LeaveMainMenuMode();
 
   // ---- Other ----
   /// An inactive form's client area shows a still picture of itself in ClientInActiveEffectType's look.
@@ -341,7 +348,8 @@ private:
   // ---- Menus and keys ----
   void MenuMessageHook(TMsg& Msg, bool& Handled);
   void MenuKeyDown(Word Key);
-  void LeaveMainMenuMode();
+  /// Alt or F10: an open menu closes and the main menu bar takes the keyboard.
+  void EnterMainMenuMode();
   void FormShortCut(TWMKey& Msg, bool& Handled);
   /// Opens the system menu below the system-menu button (or at the caption's left).
   void ShowSystemMenu();
@@ -409,6 +417,7 @@ private:
   TskRibbon* FSkinRibbon { nullptr };
   TskSkinHint* FSkinHint { nullptr };
   TMainMenu* FMainMenu { nullptr };
+  TskSkinMainMenuBar* FMainMenuBar { nullptr };
   TPopupMenu* FSystemMenu { nullptr };
   /// The built-in system menu.
   TPopupMenu* FSysMenu { nullptr };

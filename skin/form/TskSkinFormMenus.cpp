@@ -1,12 +1,16 @@
 // The frame's menu mode, the application hook that serves it, and the form's shortcuts.
 #include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/toolkit/TMainMenu.h"
+#include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/toolkit/TPopupMenu.h"
 #include "platform/ui/winsys/Ui.h"
 #include "platform/ui/winsys/VirtualKeys.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/form/TskSkinForm.h"
+#include "skin/form/TskSkinMainMenuBar.h"
 #include "skin/form/TskSkinMenu.h"
+#include "skin/form/TskSkinPopupWindow.h"
+#include "skin/form/TskSkinMenuItem.h"
 #include "skin/form/skFormFinders.h"
 
 // ---- Menu mode -----------------------------------------------------------------------------------------
@@ -25,6 +29,7 @@ void TskSkinForm::SkinMenuClose() {
   if (OnSkinMenuClose) OnSkinMenuClose(this);
   if (InMainMenu) {
     InMainMenu = false;
+    if (FMainMenuBar) FMainMenuBar->MenuExit();
     if (OnMainMenuExit) OnMainMenuExit(this);
   }
 }
@@ -32,8 +37,25 @@ void TskSkinForm::SkinMenuClose() {
 void TskSkinForm::LeaveMainMenuMode() {
   InMainMenu = false;
   if (SkinMenu->Visible()) SkinMenu->Hide();
+  if (FMainMenuBar) FMainMenuBar->MenuExit();
   RemoveMenuMessageHook();
   if (OnMainMenuExit) OnMainMenuExit(this);
+}
+
+void TskSkinForm::EnterMainMenuMode() {
+  if (SkinMenu->Visible())
+    SkinMenu->Hide();
+  else if (InMenu)
+    SkinMenuClose();
+  if (FMainMenuBar) FMainMenuBar->MenuEnter();
+}
+
+void TskSkinForm::SetMainMenuBar(TskSkinMainMenuBar* Value) {
+  if (FMainMenuBar) FMainMenuBar->RemoveFreeNotification(this);
+  FMainMenuBar = Value;
+  if (!FMainMenuBar) return;
+  FMainMenuBar->FreeNotification(this);
+  FMainMenuBar->SetSkinForm(this);
 }
 
 void TskSkinForm::PopupSkinMenu(TMenu* Menu, TPoint P) { PopupSkinMenu1(Menu, Rect(P.X, P.Y, P.X, P.Y), false); }
@@ -89,15 +111,32 @@ void TskSkinForm::MenuKeyDown(Word Key) {
       return;
     }
   }
+  TskSkinMainMenuBar* Bar = InMainMenu ? FMainMenuBar : nullptr;
+  if (Bar && Bar->FindAccelItem(Key)) return;
   if (Key == VK_ESCAPE && InMainMenu && !InMenu) {
     LeaveMainMenuMode();
     return;
   }
+  const std::vector<TskSkinPopupWindow*>& Levels = SkinMenu->PopupList();
+  if (Bar && Key == VK_LEFT && Levels.size() <= 1) {
+    Bar->PriorMainMenuItem();
+    return;
+  }
+  if (Bar && Key == VK_RIGHT) {
+    const TskSkinPopupWindow* Deepest = Levels.empty() ? nullptr : Levels.back();
+    if (!Deepest || Deepest->ActiveItem < 0 ||
+        Deepest->ItemList[size_t(Deepest->ActiveItem)]->MenuItem->Count() == 0) {
+      Bar->NextMainMenuItem();
+      return;
+    }
+  }
+  if (Bar && (Key == VK_RETURN || Key == VK_DOWN) && Bar->OpenActiveItem()) return;
   if (SkinMenu->Visible()) SkinMenu->PopupKeyDown(Key);
   if (Key != VK_ESCAPE || SkinMenu->Visible()) return;
   // Esc closed the last level.
   if (InMainMenu) {
     InMenu = false;
+    if (FMainMenuBar) FMainMenuBar->MenuClose();
     if (OnSkinMenuClose) OnSkinMenuClose(this);
   } else {
     SkinMenuClose();
@@ -123,8 +162,14 @@ void TskSkinForm::FormShortCut(TWMKey& Msg, bool& Handled) {
     Handled = false;
     return;
   }
-  if (FMainMenu) {
-    FInShortCut = FMainMenu->IsShortCut(Msg);
+  TMainMenu* Menu = FMainMenuBar && FMainMenuBar->MainMenu() ? FMainMenuBar->MainMenu() : FMainMenu;
+  if (Menu) {
+    const bool Alt = KeyDataToShiftState(Msg.KeyData).Contains(ssAlt);
+    if (Alt && Msg.CharCode != VK_F4 && FMainMenuBar && FMainMenuBar->FindAccelItem(Msg.CharCode)) {
+      Handled = true;
+      return;
+    }
+    FInShortCut = Menu->IsShortCut(Msg);
     Handled = FInShortCut;
   }
   if (!Handled && FSystemMenu && Msg.CharCode != 0) {

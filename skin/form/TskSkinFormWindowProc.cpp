@@ -15,25 +15,6 @@
 
 namespace {
 
-bool ClosesMenus(UINT Msg) {
-  switch (Msg) {
-  case WM_MOVE:
-  case WM_SIZE:
-  case WM_ACTIVATE:
-  case WM_KILLFOCUS:
-  case WM_CANCELMODE:
-  case WM_MOUSEACTIVATE:
-  case WM_NCLBUTTONDOWN:
-  case WM_NCRBUTTONDOWN:
-  case WM_NCMBUTTONDOWN:
-  case WM_LBUTTONDOWN:
-  case WM_RBUTTONDOWN:
-  case WM_MBUTTONDOWN:
-  case WM_PARENTNOTIFY: return true;
-  default: return false;
-  }
-}
-
 bool IsMouseMessage(UINT Msg) {
   switch (Msg) {
   case WM_LBUTTONUP:
@@ -63,7 +44,7 @@ void TskSkinForm::CallOldWindowProc(TMessage& Message) {
 }
 
 void TskSkinForm::CloseMenusOnMessage(TMessage& Message) {
-  if (!ClosesMenus(Message.Msg)) return;
+  if (!IsMenuCloseMessage(Message.Msg)) return;
   if (FShowObjectHint && FSkinHint) FSkinHint->HideHint();
   const bool MDIShown = FForm->FormStyle() == fsMDIForm && FForm->Visible();
   if (InMainMenu && !InMenu)
@@ -238,11 +219,10 @@ void TskSkinForm::WMNCActivate(TMessage& Message) {
 void TskSkinForm::HandleSysCommand(TMessage& Message) {
   // Alt alone never opens the system's window menu: it closes an open skinned menu, or leaves the
   // keyboard mode of the main menu bar.
-  if (InMainMenu) {
+  if (InMainMenu)
     LeaveMainMenuMode();
-  } else if (InMenu) {
-    SkinMenuClose();
-  }
+  else
+    EnterMainMenuMode();
   Message.Result = 0;
 }
 

@@ -1,12 +1,8 @@
 #pragma once
 // The form frame's own window messages and the answers it gives to outside windows.
 #include "platform/ui/winsys/UiTypes.h"
-
-/// A skinned menu shown through a frame closed its last level (to the control that opened it, then to the
-/// frame's form).
-constexpr UINT WM_SKINMENUCLOSED = 1228;
-/// A command of a skinned menu ran (to the control that opened the menu).
-constexpr UINT WM_SKINMENUCOMMAND = 1229;
+// WM_SKINMENUCLOSED (also to the frame's form after the control) and WM_SKINMENUCOMMAND.
+#include "skin/controls/IskSkinPopupMenu.h"
 /// The tray icon shows the main form again.
 constexpr UINT WM_SHOWFROMTRAY = 1426;
 

@@ -12,6 +12,7 @@
 #include "tests/skin/support/EmbeddedSkinModels.h"
 #include "tools/controls-gallery/TskControlsGallery.h"
 #include "tools/controls-gallery/skGalleryFrames.h"
+#include "tools/controls-gallery/skGalleryMenus.h"
 #include "tools/controls-gallery/skGalleryRows.h"
 
 int main(int argc, char** argv) {
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
       AddBoxRows(Gallery);
       AddEditRows(Gallery);
       AddFrameRows(Gallery, Display);
+      AddMenuRows(Gallery, Display);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }
   } catch (const std::exception& E) {

@@ -1,5 +1,7 @@
 #include "platform/ui/toolkit/TTimer.h"
 
+#include "platform/ui/toolkit/TControlCanvas.h"
+#include "platform/ui/toolkit/TWinControl.h"
 #include "platform/ui/winsys/Ui.h"
 #include "platform/ui/winsys/UtilityWindow.h"
 
@@ -11,6 +13,8 @@ TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner) {
   FWindowHandle = AllocateHWnd([this](TMessage& Message) {
     if (Message.Msg != WM_TIMER) return false;
     Timer();
+    // What the tick drew on control canvases reaches the screen as after any control's message.
+    if (!ControlDispatchRunning()) FreeDeviceContexts();
     return true;
   });
   UpdateTimer();

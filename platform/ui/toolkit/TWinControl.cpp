@@ -8,6 +8,7 @@
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/ui/toolkit/IControlHost.h"
+#include "platform/ui/toolkit/ReleaseControl.h"
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/MessageLoop.h"
 #include "platform/ui/winsys/OwnerDraw.h"
@@ -60,6 +61,8 @@ TWinControl* WindowHolder(TControl* Control) {
 }
 
 }  // namespace
+
+bool ControlDispatchRunning() { return GDispatchDepth > 0; }
 
 TWinControl* FindControl(HWND Wnd) {
   if (!Wnd) return nullptr;
@@ -811,12 +814,16 @@ void TWinControl::Loaded() {
 
 void TWinControl::MainWndProc(TMessage& Message) {
   ++GDispatchDepth;
+  ++FDispatchDepth;
+  const std::weak_ptr<bool> Life = LifeToken();
   try {
     const TWndMethod Proc = FWindowProc;
     Proc(Message);
   } catch (...) {
     ReportLoopException(std::current_exception());
   }
+  // The control may be gone; one released inside its own handling goes once that handling is over.
+  if (!Life.expired() && --FDispatchDepth == 0 && std::exchange(FReleasePending, false)) ReleaseControl(this);
   if (--GDispatchDepth == 0) {
     FreeDeviceContexts();
     std::vector<WNDPROC> Retired;

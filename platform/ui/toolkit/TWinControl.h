@@ -225,6 +225,7 @@ protected:
 
 private:
   friend class TControl;
+  friend void ReleaseControl(TControl* Control);
 
   void MainWndProc(TMessage& Message);
   /// The first message of a window being created binds it to the control being created.
@@ -254,6 +255,10 @@ private:
   void Insert(TControl* AControl);
   void Remove(TControl* AControl);
 
+  /// Calls of this control's window procedure in progress, and a release asked for during one (done when
+  /// the outermost returns).
+  int FDispatchDepth { 0 };
+  bool FReleasePending { false };
   std::vector<TControl*> FControls;
   std::vector<TWinControl*> FTabList;
   HWND FParentWindow { 0 };
@@ -273,6 +278,8 @@ private:
 
 /// The control whose window Wnd is; null for a window of no control.
 TWinControl* FindControl(HWND Wnd);
+/// Whether some control's window procedure is running (a message handled inside another one nests).
+bool ControlDispatchRunning();
 
 /// The form a control lies on: the topmost form among its parents (TopForm), else the nearest one; null
 /// when none. A template only so this header need not know the form class; callers include its header.

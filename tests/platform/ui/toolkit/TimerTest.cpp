@@ -55,4 +55,41 @@ TEST_F(TimerTest, ATimerFreedInItsOwnTickAndOneThatFreesItsOwnerFormStop) {
   EXPECT_FALSE(WindowSystem::Get().NextTimerDue()) << "no timer is left running";
 }
 
+/// A top-level control of its own, as popups are.
+class RootPanel : public TCustomControl {
+public:
+  using TCustomControl::TCustomControl;
+  bool IsRootWindow() const override { return true; }
+
+protected:
+  void CreateParams(TCreateParams& Params) override {
+    TCustomControl::CreateParams(Params);
+    Params.Style = WS_POPUP;
+    Params.WndParent = 0;
+  }
+};
+
+TEST_F(TimerTest, WhatATickDrawsOnAControlsCanvasReachesTheScreen) {
+  auto Panel = std::make_unique<RootPanel>(nullptr);
+  Panel->SetBounds(100, 100, 50, 50);
+  SetWindowPos(Panel->Handle(), HWND_TOPMOST, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  Panel->SetVisible(true);
+  Display->PumpUntilIdle();
+  const TPoint P = Panel->ClientToScreen({ 5, 5 });
+  ASSERT_EQ(Display->PixelAt(P.X, P.Y), TColor(RGB(255, 255, 255)));
+  // Each tick paints the next colour; each must show before the next tick.
+  const TColor Colours[] = { RGB(200, 0, 100), RGB(0, 150, 50), RGB(20, 20, 220) };
+  int Tick = 0;
+  TTimer Timer(nullptr);
+  Timer.SetInterval(25);
+  Timer.OnTimer = [&](TObject*) {
+    Panel->Canvas()->Brush()->SetColor(Colours[Tick++]);
+    Panel->Canvas()->FillRect(Rect(0, 0, 20, 20));
+  };
+  for (const TColor Colour : Colours) {
+    Display->Advance(25);
+    EXPECT_EQ(Display->PixelAt(P.X, P.Y), Colour);
+  }
+}
+
 }  // namespace

@@ -1,0 +1,472 @@
+#include "skin/form/TskSkinMainMenuBar.h"
+
+#include <algorithm>
+
+#include "platform/gdi/TCanvas.h"
+#include "platform/ui/toolkit/TMainMenu.h"
+#include "platform/ui/toolkit/TMenuItem.h"
+#include "platform/ui/toolkit/TTimer.h"
+#include "platform/ui/winsys/Input.h"
+#include "skin/controls/TskSkinGeometry.h"
+#include "skin/core/TskSkinData.h"
+#include "skin/core/skComposers.h"
+#include "skin/core/skDataSkinBarControls.h"
+#include "skin/core/skDataSkinObjects.h"
+#include "skin/core/skPainters.h"
+#include "skin/core/skUtils.h"
+#include "skin/form/TskSkinForm.h"
+#include "skin/form/TskSkinMainMenuBarItem.h"
+#include "skin/form/TskSkinMenu.h"
+
+namespace {
+
+/// The width of the overflow marker at the right end of the items area.
+constexpr int MarkerWidth = 5;
+
+}  // namespace
+
+TskSkinMainMenuBar::TskSkinMainMenuBar(TComponent* AOwner)
+    : TskSkinControl(AOwner), FDefItemFont(std::make_unique<TFont>()) {
+  SetSkinDataName("mainmenubar");
+  FDefItemFont->SetName("Tahoma");
+  FDefItemFont->SetHeight(13);
+  FDefItemFont->SetColor(clBtnText);
+  FMouseTimer = new TTimer(this);
+  FMouseTimer->SetEnabled(false);
+  FMouseTimer->SetInterval(50);
+  FMouseTimer->OnTimer = [this](TObject*) { MouseTimerProc(); };
+  FMorphTimer = new TTimer(this);
+  FMorphTimer->SetEnabled(false);
+  FMorphTimer->SetInterval(25);
+  FMorphTimer->OnTimer = [this](TObject*) { MorphTimerProc(); };
+  FAnimateTimer = new TTimer(this);
+  FAnimateTimer->SetEnabled(false);
+  FAnimateTimer->SetInterval(25);
+  FAnimateTimer->OnTimer = [this](TObject*) { AnimateTimerProc(); };
+  SetHeight(22);
+  SetAlign(alTop);
+}
+
+TskSkinMainMenuBar::~TskSkinMainMenuBar() = default;
+
+void TskSkinMainMenuBar::Notification(TComponent* AComponent, TOperation Operation) {
+  TskSkinControl::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FMainMenu) {
+    FMainMenu = nullptr;
+    ClearObjects();
+  }
+  if (AComponent == BSF) BSF = nullptr;
+}
+
+void TskSkinMainMenuBar::SetMainMenu(TMainMenu* Value) {
+  if (FMainMenu) FMainMenu->RemoveFreeNotification(this);
+  FMainMenu = Value;
+  if (FMainMenu) FMainMenu->FreeNotification(this);
+  CreateMenu();
+  Invalidate();
+}
+
+void TskSkinMainMenuBar::SetSkinForm(TskSkinForm* Value) {
+  if (BSF) BSF->RemoveFreeNotification(this);
+  BSF = Value;
+  if (BSF) BSF->FreeNotification(this);
+}
+
+void TskSkinMainMenuBar::SetDefItemFont(TFont* Value) {
+  FDefItemFont->Assign(Value);
+  if (FIndex == -1) Invalidate();
+}
+
+void TskSkinMainMenuBar::SetDefaultHeight(int Value) {
+  FDefaultHeight = Value;
+  if (FIndex == -1 && Value > 0) SetHeight(Value);
+}
+
+void TskSkinMainMenuBar::UpDateItems() {
+  CreateMenu();
+  Invalidate();
+  ActiveObject = OldActiveObject = -1;
+  FMouseTimer->SetEnabled(true);
+}
+
+void TskSkinMainMenuBar::UpDateEnabledItems() {
+  for (int i = 0; i < ItemCount(); ++i) Item(i)->Enabled = Item(i)->MenuItem->Enabled();
+  Invalidate();
+}
+
+TskSkinMainMenuBarItem* TskSkinMainMenuBar::Item(int Index) const {
+  return static_cast<TskSkinMainMenuBarItem*>(ObjectList[size_t(Index)].get());
+}
+
+int TskSkinMainMenuBar::ItemCount() const { return int(ObjectList.size()); }
+
+// ---- Skin ----------------------------------------------------------------------------------------------
+
+void TskSkinMainMenuBar::GetSkinData() {
+  TskSkinControl::GetSkinData();
+  // A record of another kind under the bar's name counts as none.
+  const auto* Record = dynamic_cast<const TskDataSkinMainMenuBar*>(SkinRecord());
+  FSkinSupport = Record != nullptr;
+  if (!Record) return;
+  SkinRect = Record->SkinRect;
+  ItemsRect = Record->ItemsRect;
+  MenuBarItem = Record->MenuBarItem;
+  TrackMarkColor = Record->TrackMarkColor;
+  TrackMarkActiveColor = Record->TrackMarkActiveColor;
+  StretchEffect = Record->StretchEffect;
+  ItemTransparent = Record->ItemTransparent;
+  Picture = TskSkinGeometry::ModelPicture(SkinData(), Record->PictureIndex);
+}
+
+void TskSkinMainMenuBar::BeforeChangeSkinData() {
+  FSkinSupport = false;
+  TskSkinControl::BeforeChangeSkinData();
+  ClearObjects();
+}
+
+void TskSkinMainMenuBar::ChangeSkinData() {
+  GetSkinData();
+  CreateMenu();
+  if (FSkinSupport && FUseSkinSize)
+    SetHeight(RectHeight(SkinRect));
+  else if (FDefaultHeight > 0)
+    SetHeight(FDefaultHeight);
+  Invalidate();
+}
+
+void TskSkinMainMenuBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  GetSkinData();
+  if (FSkinSupport && FUseSkinSize) AHeight = RectHeight(SkinRect);
+  TskSkinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+  CalcItemsRect();
+  Invalidate();
+}
+
+// ---- Objects -------------------------------------------------------------------------------------------
+
+void TskSkinMainMenuBar::ClearObjects() {
+  ObjectList.clear();
+  ActiveObject = OldActiveObject = MouseCaptureObject = -1;
+}
+
+void TskSkinMainMenuBar::CreateMenu() {
+  ClearObjects();
+  if (!FMainMenu) return;
+  TskSkinData* SD = SkinData();
+  TskDataSkinMainMenuItem* Record = nullptr;
+  if (FSkinSupport && SD && !SD->Empty)
+    if (const int Index = SD->GetIndex(MenuBarItem); Index >= 0)
+      Record = dynamic_cast<TskDataSkinMainMenuItem*>(SD->ObjectList[size_t(Index)].get());
+  TMenuItem* Items = FMainMenu->Items();
+  for (int i = 0; i < Items->Count(); ++i) {
+    TMenuItem* MenuItem = Items->Items(i);
+    if (!MenuItem->Visible()) continue;
+    auto Object = std::make_unique<TskSkinMainMenuBarItem>(this, Record);
+    Object->IDName = MenuItem->Name();
+    Object->Enabled = Object->OldEnabled = MenuItem->Enabled();
+    Object->MenuItem = MenuItem;
+    ObjectList.push_back(std::move(Object));
+  }
+}
+
+void TskSkinMainMenuBar::CalcItemsRect() {
+  if (FSkinSupport) {
+    NewItemsRect = Rect(ItemsRect.Left, ItemsRect.Top, Width() + ItemsRect.Right - RectWidth(SkinRect),
+                        ItemsRect.Bottom);
+    if (!FUseSkinSize) NewItemsRect.Bottom = Height() + ItemsRect.Bottom - RectHeight(SkinRect);
+  } else {
+    NewItemsRect = Rect(2, 2, Width() - 2, Height() - 2);
+  }
+}
+
+// ---- Painting ------------------------------------------------------------------------------------------
+
+void TskSkinMainMenuBar::Paint() { PaintMenuBar(Canvas()); }
+
+void TskSkinMainMenuBar::PaintMenuBar(TCanvas* Target) {
+  GetSkinData();
+  TBitmap B;
+  B.SetSize(Width(), Height());
+  TCanvas* C = B.Canvas();
+  if (!FSkinSupport || !Picture) {
+    C->Brush()->SetColor(clBtnFace);
+    C->FillRect(Rect(0, 0, Width(), Height()));
+  } else if (FUseSkinSize) {
+    ComposeHorzStripImage(ItemsRect.Left, RectWidth(SkinRect) - ItemsRect.Right, &B, Picture, SkinRect, Width(),
+                          Height(), StretchEffect);
+  } else {
+    const int h = RectHeight(SkinRect);
+    ComposeStretchedSkinImage(&B, Picture, SkinRect, Rect(ItemsRect.Left, h / 4, ItemsRect.Right, h - h / 4), true);
+  }
+  CalcItemsRect();
+  Scroll = false;
+  PaintBuffer = &B;
+  for (int i = 0; i < ItemCount(); ++i) Item(i)->ObjectRect = TRect();
+  for (const auto& Object : ObjectList)
+    if (Object->Visible) Object->Draw(C);
+  PaintBuffer = nullptr;
+  if (Scroll && FScrollMenu) DrawMarker(C);
+  Target->Draw(0, 0, &B);
+}
+
+TRect TskSkinMainMenuBar::MarkerRect() const {
+  return Rect(NewItemsRect.Right - MarkerWidth, NewItemsRect.Top, NewItemsRect.Right, NewItemsRect.Bottom);
+}
+
+void TskSkinMainMenuBar::DrawMarker(TCanvas* C) {
+  const TColor Color = FSkinSupport ? (MarkerActive ? TrackMarkActiveColor : TrackMarkColor)
+                                    : (MarkerActive ? clBtnText : clBtnShadow);
+  DrawArrow(C, MarkerRect(), Color, 2);
+}
+
+void TskSkinMainMenuBar::DrawObject(TskMenuBarObject* AObject) {
+  if (!HandleAllocated()) return;
+  if (FSkinSupport && ItemTransparent) {
+    Repaint();
+    return;
+  }
+  if (AObject->Visible) AObject->Draw(Canvas());
+}
+
+// ---- Timers --------------------------------------------------------------------------------------------
+
+void TskSkinMainMenuBar::MorphTimerProc() {
+  bool Stepped = false;
+  for (const auto& Object : ObjectList)
+    if (Object->EnableMorphing() && Object->CanMorphing()) {
+      Object->DoMorphing();
+      Stepped = true;
+    }
+  if (!Stepped) FMorphTimer->SetEnabled(false);
+}
+
+void TskSkinMainMenuBar::AnimateTimerProc() {
+  bool Stepped = false;
+  for (int i = 0; i < ItemCount(); ++i) {
+    TskSkinMainMenuBarItem* I = Item(i);
+    if (!I->EnableAnimation()) continue;
+    if (I->Active && I->CurrentFrame <= I->FrameCount)
+      ++I->CurrentFrame;
+    else if (!I->Active && I->CurrentFrame > 0)
+      --I->CurrentFrame;
+    else
+      continue;
+    DrawObject(I);
+    Stepped = true;
+  }
+  if (!Stepped) FAnimateTimer->SetEnabled(false);
+}
+
+// ---- Mouse ---------------------------------------------------------------------------------------------
+
+void TskSkinMainMenuBar::MouseTimerProc() {
+  TPoint P;
+  GetCursorPos(&P);
+  P = ScreenToClient(P);
+  if (P.X < 0 || P.Y < 0 || P.X > Width() || P.Y > Height()) {
+    FMouseTimer->SetEnabled(false);
+    TestActive(-1, -1);
+    return;
+  }
+  TestActive(P.X, P.Y);
+}
+
+void TskSkinMainMenuBar::TestActive(int X, int Y) {
+  if (ObjectList.empty()) return;
+  OldActiveObject = ActiveObject;
+  int Hit = -1;
+  for (int i = 0; i < int(ObjectList.size()); ++i)
+    if (ObjectList[size_t(i)]->Enabled && ObjectList[size_t(i)]->ObjectRect.Contains({ X, Y })) {
+      Hit = i;
+      break;
+    }
+  // In menu mode the hot item stays hot off the bar.
+  if (Hit == -1 && MenuActive && OldActiveObject != -1) Hit = OldActiveObject;
+  if (MouseCaptureObject != -1 && MouseCaptureObject != Hit) Hit = -1;
+  if (Hit >= int(ObjectList.size())) Hit = -1;
+  ActiveObject = Hit;
+  if (ActiveObject != OldActiveObject) {
+    if (OldActiveObject != -1 && ObjectList[size_t(OldActiveObject)]->Enabled)
+      ObjectList[size_t(OldActiveObject)]->MouseLeave();
+    if (ActiveObject != -1 && ObjectList[size_t(ActiveObject)]->Enabled) ObjectList[size_t(ActiveObject)]->MouseEnter();
+  }
+  if (Scroll && FScrollMenu) {
+    const bool In = MarkerRect().Contains({ X, Y });
+    if (In != MarkerActive) {
+      MarkerActive = In;
+      if (HandleAllocated()) DrawMarker(Canvas());
+    }
+  }
+}
+
+void TskSkinMainMenuBar::MouseMove(TShiftState Shift, int X, int Y) {
+  FMouseTimer->SetEnabled(true);
+  TskSkinControl::MouseMove(Shift, X, Y);
+}
+
+void TskSkinMainMenuBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TskSkinControl::MouseDown(Button, Shift, X, Y);
+  TestActive(X, Y);
+  if (ActiveObject != -1) {
+    MouseCaptureObject = ActiveObject;
+    TskMenuBarObject* Object = ObjectList[size_t(ActiveObject)].get();
+    Object->MouseDown(X, Y, Button);
+    if (Shift.Contains(ssDouble)) Object->DblClick();
+  } else if (Scroll && FScrollMenu && MarkerRect().Contains({ X, Y })) {
+    PopupHiddenItems();
+  }
+}
+
+void TskSkinMainMenuBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (MouseCaptureObject != -1 && MouseCaptureObject < int(ObjectList.size()))
+    ObjectList[size_t(MouseCaptureObject)]->MouseUp(X, Y, Button);
+  MouseCaptureObject = -1;
+  TskSkinControl::MouseUp(Button, Shift, X, Y);
+}
+
+void TskSkinMainMenuBar::PopupHiddenItems() {
+  if (!BSF || !FMainMenu) return;
+  int Shown = 0;
+  for (int i = 0; i < ItemCount(); ++i) Shown += Item(i)->Shown();
+  const TPoint Corner = ClientToScreen({ MarkerRect().Left, MarkerRect().Top });
+  const TRect R = Bounds(Corner.X, Corner.Y, MarkerWidth, RectHeight(MarkerRect()));
+  BSF->SkinMenuOpen();
+  if (!BSF->SkinMenu->Popup(nullptr, SkinData(), Shown, R, FMainMenu->Items(), false)) BSF->SkinMenuClose();
+}
+
+void TskSkinMainMenuBar::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+  case WM_ERASEBKGND: Message.Result = 1; return;
+  case CM_MOUSEENTER:
+    TskSkinControl::Dispatch(Message);
+    FMouseTimer->SetEnabled(true);
+    return;
+  case CM_MOUSELEAVE:
+    TskSkinControl::Dispatch(Message);
+    FMouseTimer->SetEnabled(false);
+    TestActive(-1, -1);
+    return;
+  case WM_SIZE:
+    TskSkinControl::Dispatch(Message);
+    CalcItemsRect();
+    return;
+  default: break;
+  }
+  TskSkinControl::Dispatch(Message);
+}
+
+// ---- Menu mode -----------------------------------------------------------------------------------------
+
+std::vector<TskSkinMainMenuBarItem*> TskSkinMainMenuBar::ShownItems() const {
+  std::vector<TskSkinMainMenuBarItem*> Result;
+  for (int i = 0; i < ItemCount(); ++i)
+    if (Item(i)->Enabled && Item(i)->Shown()) Result.push_back(Item(i));
+  return Result;
+}
+
+int TskSkinMainMenuBar::FindLit(const std::vector<TskSkinMainMenuBarItem*>& Items) {
+  for (size_t i = 0; i < Items.size(); ++i)
+    if (Items[i]->Active || Items[i]->FDown) return int(i);
+  return -1;
+}
+
+void TskSkinMainMenuBar::MenuEnter() {
+  MenuActive = true;
+  Repaint();
+  if (ItemCount() > 0) {
+    TskSkinMainMenuBarItem* First = Item(0);
+    for (int i = 0; i < ItemCount(); ++i)
+      if (Item(i)->Active) {
+        First = Item(i);
+        break;
+      }
+    First->MouseEnter();
+    ActiveObject = int(std::find_if(ObjectList.begin(), ObjectList.end(),
+                                    [First](const auto& O) { return O.get() == First; }) -
+                       ObjectList.begin());
+  }
+  if (!BSF) return;
+  BSF->InstallMenuMessageHook();
+  BSF->InMainMenu = true;
+  if (BSF->OnMainMenuEnter) BSF->OnMainMenuEnter(this);
+}
+
+bool TskSkinMainMenuBar::FindAccelItem(Word Key) {
+  if (!BSF || !BSF->Form()->Visible()) return false;
+  for (TskSkinMainMenuBarItem* I : ShownItems()) {
+    if (!IsAccel(char32_t(Key), I->MenuItem->Caption())) continue;
+    I->MouseEnter();
+    if (!BSF->InMenu || I->MenuItem->Count() == 0) I->MouseDown(0, 0, mbLeft);
+    return true;
+  }
+  return false;
+}
+
+void TskSkinMainMenuBar::NextMainMenuItem() {
+  const std::vector<TskSkinMainMenuBarItem*> Items = ShownItems();
+  if (Items.empty()) return;
+  const int Lit = FindLit(Items);
+  if (Lit == -1) {
+    Items.front()->MouseEnter();
+    return;
+  }
+  TskSkinMainMenuBarItem* Next = Items[size_t(Lit + 1) % Items.size()];
+  if (!Items[size_t(Lit)]->FDown) Items[size_t(Lit)]->MouseLeave();
+  Next->MouseEnter();
+}
+
+void TskSkinMainMenuBar::PriorMainMenuItem() {
+  const std::vector<TskSkinMainMenuBarItem*> Items = ShownItems();
+  if (Items.empty()) return;
+  const int Lit = FindLit(Items);
+  if (Lit == -1) {
+    Items.back()->MouseEnter();
+    return;
+  }
+  TskSkinMainMenuBarItem* Prior = Items[size_t(Lit + int(Items.size()) - 1) % Items.size()];
+  if (!Items[size_t(Lit)]->FDown) Items[size_t(Lit)]->MouseLeave();
+  Prior->MouseEnter();
+}
+
+bool TskSkinMainMenuBar::OpenActiveItem() {
+  for (int i = 0; i < ItemCount(); ++i) {
+    TskSkinMainMenuBarItem* I = Item(i);
+    if ((I->FDown && I->MenuItem->Count() == 0) || (I->Active && BSF && !BSF->InMenu)) {
+      I->Active = false;
+      I->MouseDown(0, 0, mbLeft);
+      return true;
+    }
+  }
+  return false;
+}
+
+void TskSkinMainMenuBar::MenuClose() {
+  for (int i = 0; i < ItemCount(); ++i)
+    if (TskSkinMainMenuBarItem* I = Item(i); I->FDown) {
+      I->FDown = false;
+      I->Active = true;
+      DrawObject(I);
+      return;
+    }
+}
+
+void TskSkinMainMenuBar::MenuExit() {
+  MenuActive = false;
+  Repaint();
+  for (int i = 0; i < ItemCount(); ++i) {
+    TskSkinMainMenuBarItem* I = Item(i);
+    if (!I->FDown && !I->Active) continue;
+    I->Active = false;
+    I->FMouseIn = false;
+    I->FDown = false;
+    if (I->EnableAnimation() && !I->InActiveAnimation) {
+      I->CurrentFrame = 0;
+      DrawObject(I);
+    } else {
+      I->ReDraw();
+    }
+    break;
+  }
+  ActiveObject = OldActiveObject = -1;
+}

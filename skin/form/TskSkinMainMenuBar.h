@@ -1,0 +1,153 @@
+#pragma once
+// A skinned form's main menu as a control along the top of its client area: one TskSkinMainMenuBarItem
+// per visible top-level item of MainMenu, drawn from the "mainmenubar" record (or in clBtnFace with
+// built-in items), hot as the pointer passes (a 50 ms poll while the pointer is over the bar), opening
+// the items' menus through the linked frame's menu controller.
+//
+// Overflow: items that end beyond the items area (less a 5-pixel marker with ScrollMenu) are hidden and
+// disabled; the marker's click lists them in a menu. Widening the bar shows them again, enabled as they
+// were.
+//
+// Menu mode (MenuActive: accelerator underlines shown, the hot item stays hot off the bar): entered by
+// MenuEnter (the frame's Alt or F10) or by pressing an item with subitems; the frame then drives the bar
+// with NextMainMenuItem, PriorMainMenuItem, OpenActiveItem, FindAccelItem, MenuClose and MenuExit.
+#include <memory>
+#include <vector>
+
+#include "platform/gdi/TFont.h"
+#include "skin/controls/TskSkinControl.h"
+
+class TMainMenu;
+class TMenuItem;
+class TTimer;
+class TskMenuBarObject;
+class TskSkinForm;
+class TskSkinMainMenuBarItem;
+
+/// Called with the menu item of the bar item the pointer enters or leaves.
+using TskItemEnterEvent = std::function<void(TMenuItem* MenuItem)>;
+
+/// A skinned main menu bar; see the file comment.
+class TskSkinMainMenuBar : public TskSkinControl {
+public:
+  explicit TskSkinMainMenuBar(TComponent* AOwner);
+  ~TskSkinMainMenuBar() override;
+
+  TMainMenu* MainMenu() const { return FMainMenu; }
+  /// Stores the menu (following its removal) and builds the items.
+  void SetMainMenu(TMainMenu* Value);
+  /// The frame whose menus the items open; set by the frame's MainMenuBar.
+  TskSkinForm* SkinForm() const { return BSF; }
+  void SetSkinForm(TskSkinForm* Value);
+  /// Builds the items again, with nothing hot.
+  void UpDateItems();
+  /// Every item takes its menu item's Enabled.
+  void UpDateEnabledItems();
+
+  bool UseSkinSize() const { return FUseSkinSize; }
+  void SetUseSkinSize(bool Value) { FUseSkinSize = Value; }
+  bool UseSkinFont() const { return FUseSkinFont; }
+  void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
+  bool ScrollMenu() const { return FScrollMenu; }
+  void SetScrollMenu(bool Value) { FScrollMenu = Value; }
+  bool PopupToUp() const { return FPopupToUp; }
+  void SetPopupToUp(bool Value) { FPopupToUp = Value; }
+  TFont* DefItemFont() const { return FDefItemFont.get(); }
+  /// Copies the font; repaints without a record.
+  void SetDefItemFont(TFont* Value);
+  int DefaultHeight() const { return FDefaultHeight; }
+  /// Stores; without a record a positive value is the height at once.
+  void SetDefaultHeight(int Value);
+
+  // ---- Menu mode, driven by the frame ----
+  /// Enters menu mode: underlines, the first item hot, the frame's hook and InMainMenu.
+  void MenuEnter();
+  /// The first shown, enabled item whose caption has Key as accelerator becomes hot and is pressed
+  /// (opened, or run when it has no subitems); false when none matches.
+  bool FindAccelItem(Word Key);
+  /// The hot (or pressed) item's next or previous neighbour becomes hot, wrapping around.
+  void NextMainMenuItem();
+  void PriorMainMenuItem();
+  /// Presses the pressed leaf or the hot item (when no menu is open); false when there is none.
+  bool OpenActiveItem();
+  /// Esc closed the open menu: the pressed item stays hot.
+  void MenuClose();
+  /// Menu mode ends: no underlines, nothing hot or pressed.
+  void MenuExit();
+
+  // ---- What the items use ----
+  TskSkinMainMenuBarItem* Item(int Index) const;
+  int ItemCount() const;
+  /// Draws one object on the bar (transparent items repaint the bar).
+  void DrawObject(TskMenuBarObject* AObject);
+  TTimer* MorphTimer() const { return FMorphTimer; }
+  TTimer* AnimateTimer() const { return FAnimateTimer; }
+  /// The bar's record is in use.
+  bool SkinSupport() const { return FSkinSupport; }
+  /// A skin picture of the bar's record and its values.
+  TBitmap* Picture { nullptr };
+  bool ItemTransparent { false };
+  bool StretchEffect { false };
+  TRect NewItemsRect;
+  /// Some item did not fit at the last paint.
+  bool Scroll { false };
+  bool MenuActive { false };
+  /// The bitmap the bar is being painted into (transparent items copy from it); null outside painting.
+  TBitmap* PaintBuffer { nullptr };
+
+  TskItemEnterEvent OnItemMouseEnter;
+  TskItemEnterEvent OnItemMouseLeave;
+
+  void GetSkinData() override;
+  void ChangeSkinData() override;
+  void BeforeChangeSkinData() override;
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+protected:
+  void Paint() override;
+  void Dispatch(TMessage& Message) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+
+private:
+  void CreateMenu();
+  void ClearObjects();
+  void CalcItemsRect();
+  void PaintMenuBar(TCanvas* Target);
+  TRect MarkerRect() const;
+  void DrawMarker(TCanvas* C);
+  void TestActive(int X, int Y);
+  void PopupHiddenItems();
+  void MouseTimerProc();
+  void MorphTimerProc();
+  void AnimateTimerProc();
+  /// The shown, enabled items in order.
+  std::vector<TskSkinMainMenuBarItem*> ShownItems() const;
+  /// Index of the first item that is hot or pressed among Items; -1 none.
+  static int FindLit(const std::vector<TskSkinMainMenuBarItem*>& Items);
+
+  TskSkinForm* BSF { nullptr };
+  TMainMenu* FMainMenu { nullptr };
+  std::vector<std::unique_ptr<TskMenuBarObject>> ObjectList;
+  TTimer* FMouseTimer { nullptr };
+  TTimer* FMorphTimer { nullptr };
+  TTimer* FAnimateTimer { nullptr };
+  int ActiveObject { -1 };
+  int OldActiveObject { -1 };
+  int MouseCaptureObject { -1 };
+  bool MarkerActive { false };
+  bool FSkinSupport { false };
+  bool FUseSkinSize { true };
+  bool FUseSkinFont { true };
+  bool FScrollMenu { true };
+  bool FPopupToUp { false };
+  int FDefaultHeight { 22 };
+  std::unique_ptr<TFont> FDefItemFont;
+  TRect SkinRect;
+  TRect ItemsRect;
+  String MenuBarItem;
+  TColor TrackMarkColor { 0 };
+  TColor TrackMarkActiveColor { 0 };
+};
