@@ -1,6 +1,7 @@
 #include "skin/boxctrls/TskCustomEdit.h"
 
 #include "platform/base/ScopeGuard.h"
+#include "platform/base/SysUtils.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
@@ -8,7 +9,16 @@
 #include "platform/ui/views/Caret.h"
 #include "platform/ui/winsys/Ui.h"
 #include "platform/ui/winsys/VirtualKeys.h"
+#include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/toolkit/TMenuItem.h"
+#include "platform/ui/winsys/Input.h"
+#include "skin/controls/IskSkinPopupMenu.h"
+#include "skin/core/TskResourceStrData.h"
+#include "skin/core/TskSkinData.h"
 #include "skin/core/skParentBackground.h"
+#include "skin/form/TskSkinForm.h"
+#include "skin/form/TskSkinPopupMenu.h"
+#include "skin/form/skFormFinders.h"
 
 namespace {
 
@@ -18,6 +28,8 @@ constexpr int RightMargin = 0;
 }  // namespace
 
 TskCustomEdit::TskCustomEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) { FControlStyle.Include(csOpaque); }
+
+TskCustomEdit::~TskCustomEdit() { FreeSysPopupMenu(); }
 
 void TskCustomEdit::SetEditTransparent(bool Value) {
   if (FEditTransparent == Value) return;
@@ -116,6 +128,56 @@ bool TskCustomEdit::RefusedWhileReadOnly(const TMessage& Message) const {
   }
 }
 
+// ---- Context menu --------------------------------------------------------------------------------------
+
+void TskCustomEdit::FreeSysPopupMenu() {
+  delete FSysPopupMenu;
+  FSysPopupMenu = nullptr;
+}
+
+String TskCustomEdit::MenuCaption(const char* Name, const char* Default) const {
+  TskSkinForm* Frame = GetSkinFormComponent(GetParentForm(const_cast<TskCustomEdit*>(this)));
+  TskSkinData* Model = Frame ? Frame->SkinData() : nullptr;
+  TskResourceStrData* Table = Model ? Model->ResourceStrData() : nullptr;
+  const String Text = Table ? Table->GetResStr(Name) : String();
+  return Text.empty() ? String(Default) : Text;
+}
+
+void TskCustomEdit::CreateSysPopupMenu() {
+  FreeSysPopupMenu();
+  FSysPopupMenu = new TskSkinPopupMenu(this);
+  TCustomForm* Form = GetParentForm(this);
+  if (Form && Form->FormStyle() == fsMDIChild && Application) Form = Application->MainForm();
+  FSysPopupMenu->SetComponentForm(Form);
+  const int Start = SelStart(), End = Start + SelLength();
+  const bool Selected = Start < End;
+  const bool All = Start == 0 && End == int(CodePointCount(Text()));
+  const auto Add = [this](const char* Name, const char* Default, bool Enabled, std::function<void()> Action) {
+    auto* Item = new TMenuItem(FSysPopupMenu);
+    Item->SetCaption(Name ? MenuCaption(Name, Default) : String("-"));
+    Item->SetEnabled(Enabled);
+    if (Action) Item->OnClick = [Action](TObject*) { Action(); };
+    FSysPopupMenu->Items()->Add(Item);
+  };
+  Add("EDIT_UNDO", "Undo", CanUndo(), [this] { Undo(); });
+  Add(nullptr, nullptr, true, nullptr);
+  Add("EDIT_CUT", "Cut", Selected && !FReadOnly, [this] { CutToClipboard(); });
+  Add("EDIT_COPY", "Copy", Selected, [this] { CopyToClipboard(); });
+  Add("EDIT_PASTE", "Paste", ClipboardHasText() && !FReadOnly, [this] { PasteFromClipboard(); });
+  Add("EDIT_DELETE", "Delete", Selected && !FReadOnly, [this] { ClearSelection(); });
+  Add(nullptr, nullptr, true, nullptr);
+  Add("EDIT_SELECTALL", "Select All", !All, [this] { SelectAll(); });
+}
+
+void TskCustomEdit::WMContextMenu(TMessage& Message) {
+  if (PopupMenu()) return TCustomMaskEdit::Dispatch(Message);
+  CreateSysPopupMenu();
+  TPoint P = LParamToPoint(Message.LParam);
+  if (P.X < 0 || P.Y < 0) P = ClientToScreen({ Width() / 2, Height() / 2 });
+  FSysPopupMenu->Popup2(this, P.X, P.Y);
+  Message.Result = 1;
+}
+
 // ---- Messages ------------------------------------------------------------------------------------------
 
 void TskCustomEdit::Dispatch(TMessage& Message) {
@@ -138,6 +200,8 @@ void TskCustomEdit::Dispatch(TMessage& Message) {
     TCustomMaskEdit::Dispatch(Message);
     if (PaintsTransparent()) RePaintBuffered();
     return;
+  case WM_CONTEXTMENU: WMContextMenu(Message); return;
+  case WM_SKINMENUCOMMAND: FreeSysPopupMenu(); return;
   case CM_CANCELMODE:
     TCustomMaskEdit::Dispatch(Message);
     if (OnEditCancelMode) {

@@ -9,12 +9,20 @@
 // Enter and Escape never reach the edit window: OnKeyPress sees them, then the parent form gets
 // CM_DIALOGKEY, so its default or cancel button acts.
 //
+// Without a PopupMenu of its own the edit's context menu (right click, the menu key, Shift+F10) is a
+// skinned popup menu shown through the frame of its form (of the main form for an MDI child): Undo, Cut,
+// Copy, Paste, Delete and Select All, captioned from the frame's string table ("EDIT_UNDO" ...
+// "EDIT_SELECTALL") or in English, each enabled only where it can act. A menu from the keyboard opens at
+// the edit's centre. The menu lives until its command ran, the next context menu or the edit's end.
+//
 // EditTransparent draws the text alone over what lies behind the control, without flicker: every repaint
 // draws the parent's background and the text into one off-screen bitmap and copies it in one step
 // (RePaintBuffered); the edit repaints so after every change of text, focus or selection by the mouse.
 #include <functional>
 
 #include "platform/ui/toolkit/TCustomMaskEdit.h"
+
+class TskSkinPopupMenu;
 
 /// Told after the default CM_CANCELMODE handling, with the control whose press caused it.
 using TskOnEditCancelMode = std::function<void(TControl* C)>;
@@ -23,6 +31,7 @@ using TskOnEditCancelMode = std::function<void(TControl* C)>;
 class TskCustomEdit : public TCustomMaskEdit {
 public:
   explicit TskCustomEdit(TComponent* AOwner);
+  ~TskCustomEdit() override;
 
   /// The control's own read-only mode, independent of the platform edit's.
   bool ReadOnly() const { return FReadOnly; }
@@ -39,6 +48,8 @@ public:
   TskOnEditCancelMode OnEditCancelMode;
 
 protected:
+  /// Builds the context menu anew (the previous one is freed).
+  void CreateSysPopupMenu();
   void CreateParams(TCreateParams& Params) override;
   void Dispatch(TMessage& Message) override;
   /// OnChange, then a buffered repaint when transparent.
@@ -58,7 +69,12 @@ private:
   /// Whether Message would change the text while ReadOnly refuses it.
   bool RefusedWhileReadOnly(const TMessage& Message) const;
   void WMPaint(TMessage& Message);
+  void WMContextMenu(TMessage& Message);
+  /// The caption of a context-menu item: the string table's text for Name, else Default.
+  String MenuCaption(const char* Name, const char* Default) const;
+  void FreeSysPopupMenu();
 
+  TskSkinPopupMenu* FSysPopupMenu { nullptr };
   bool FReadOnly { false };
   bool FEditTransparent { false };
 };
