@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
       AddPictureRows(Gallery);
       AddBoxRows(Gallery);
       AddOfficeRows(Gallery, Display);
+      AddEditRows(Gallery);
       AddFrameRows(Gallery, Display);
       AddMenuRows(Gallery, Display);
       AddRibbonRows(Gallery);

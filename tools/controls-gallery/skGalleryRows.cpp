@@ -13,6 +13,10 @@
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/toolkit/TPanel.h"
+#include "skin/boxctrls/TskSkinEdit.h"
+#include "skin/boxctrls/TskSkinLinkLabel.h"
+#include "skin/boxctrls/TskSkinNumEdit.h"
+#include "skin/boxctrls/TskSkinScrollBox.h"
 #include "skin/controls/IskSkinPopupMenu.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinCheckRadioBox.h"
@@ -1066,4 +1070,115 @@ void AddOfficeRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
     Box->SetItemIndex(1);
   });
   Gallery.AddRow("分组列表（带标题、图片、勾选）", List, { { "正常", nullptr }, { "聚焦", Focused() }, { "禁用", Disabled() } });
+}
+
+namespace {
+
+void AddEdits(TskControlsGallery& Gallery, TCustomImageList* Icons) {
+  const auto Edit = [&Gallery, Icons](bool ButtonMode, bool Images) {
+    return Maker<TskSkinEdit>(Gallery, [ButtonMode, Images, Icons](TskSkinEdit* E) {
+      E->SetBounds(0, 0, 200, 20);
+      E->SetText("/home/用户/Zorvik视频软件/输出");
+      if (ButtonMode) {
+        E->SetSkinDataName("buttonedit");
+        E->SetButtonMode(true);
+      }
+      if (Images) {
+        E->SetImages(Icons);
+        E->SetLeftImageIndex(1);
+        E->SetRightImageIndex(0);
+      }
+    });
+  };
+  const auto ReadOnly = [](TControl* Control, HeadlessPresenter&) { static_cast<TskSkinEdit*>(Control)->SetReadOnly(true); };
+  const auto Centre = [](TControl* C) { return TPoint { C->Width() / 2, C->Height() / 2 }; };
+  Gallery.AddRow("编辑框", Edit(false, false),
+                 { { "正常", nullptr },
+                   { "悬停", Pointer(Centre) },
+                   { "焦点", Focused() },
+                   { "只读", ReadOnly },
+                   { "禁用", Disabled() } });
+  const auto ButtonPoint = [](TControl* C) {
+    const TRect& R = static_cast<TskSkinEdit*>(C)->EditButtonRect();
+    return TPoint { (R.Left + R.Right) / 2 - 2, C->Height() / 2 - 2 };
+  };
+  Gallery.AddRow("按钮编辑框", Edit(true, false),
+                 { { "正常", nullptr },
+                   { "按钮悬停", Pointer(ButtonPoint) },
+                   { "按钮按下", Pointer(ButtonPoint, true) },
+                   { "禁用", Disabled() } });
+  Gallery.AddRow("图像按钮编辑框", Edit(false, true),
+                 { { "正常", nullptr }, { "焦点", Focused() }, { "禁用", Disabled() } });
+  // The numeric edit takes no skin of its own: the frame around it is its holder's.
+  TskControlsGallery::TMake Num = [](TWinControl* Parent) -> TControl* {
+    auto* E = new TskSkinNumEdit(Parent);
+    E->SetBounds(0, 0, 80, 20);
+    E->SetText("1280");
+    E->SetParent(Parent);
+    return E;
+  };
+  Gallery.AddRow("数字编辑框", Num, { { "正常", nullptr }, { "焦点", Focused() } });
+}
+
+void AddLinkLabels(TskControlsGallery& Gallery) {
+  const auto Link = [&Gallery](bool Glow) {
+    return Maker<TskSkinLinkLabel>(Gallery, [Glow](TskSkinLinkLabel* L) {
+      L->SetAutoSize(false);
+      L->SetBounds(0, 0, 150, Glow ? 30 : 20);
+      L->SetCaption("访问 Zorvik 网站");
+      L->SetGlowEffect(Glow);
+      L->SetGlowSize(6);
+    });
+  };
+  const auto Start = [](TControl*) { return TPoint { 4, 4 }; };
+  Gallery.AddRow("链接标签", Link(false), { { "正常", nullptr }, { "悬停", Pointer(Start) }, { "禁用", Disabled() } });
+  Gallery.AddRow("发光链接标签", Link(true), { { "正常", nullptr }, { "悬停", Pointer(Start) } });
+}
+
+/// A scroll box holding a picture larger than itself, with its two bars beside it on a plain panel.
+void AddScrollBoxes(TskControlsGallery& Gallery) {
+  TskControlsGallery::TMake Make = [&Gallery](TWinControl* Parent) -> TControl* {
+    auto* Holder = new TPanel(Parent);
+    Holder->SetBounds(0, 0, 170, 120);
+    Holder->SetBevelOuter(bvNone);
+    Holder->SetParent(Parent);
+    auto* Box = new TskSkinScrollBox(Holder);
+    Box->SetBounds(0, 0, 151, 101);
+    Box->SetParent(Holder);
+    Box->SetSkinData(Gallery.Skin());
+    auto* Picture = new TPanel(Box);
+    Picture->SetBounds(0, 0, 300, 200);
+    Picture->SetColor(RGB(120, 170, 220));
+    Picture->SetCaption("预览图片 300×200");
+    Picture->SetParent(Box);
+    auto* VBar = new TskSkinScrollBar(Holder);
+    VBar->SetKind(sbVertical);
+    VBar->SetSkinDataName("vscrollbar");
+    VBar->SetDefaultHeight(0);
+    VBar->SetBounds(151, 0, 19, 101);
+    VBar->SetParent(Holder);
+    VBar->SetSkinData(Gallery.Skin());
+    auto* HBar = new TskSkinScrollBar(Holder);
+    HBar->SetBounds(0, 101, 151, 19);
+    HBar->SetParent(Holder);
+    HBar->SetSkinData(Gallery.Skin());
+    Box->SetVScrollBar(VBar);
+    Box->SetHScrollBar(HBar);
+    return Holder;
+  };
+  const auto Scrolled = [](TControl* Control, HeadlessPresenter&) {
+    auto* Box = static_cast<TskSkinScrollBox*>(static_cast<TWinControl*>(Control)->Controls(0));
+    Box->VScroll(60);
+    Box->HScroll(80);
+  };
+  Gallery.AddRow("滚动框", Make, { { "正常", nullptr }, { "已滚动", Scrolled } });
+}
+
+}  // namespace
+
+void AddEditRows(TskControlsGallery& Gallery) {
+  const std::unique_ptr<TCustomImageList> Icons = MakeIcons();
+  AddEdits(Gallery, Icons.get());
+  AddLinkLabels(Gallery);
+  AddScrollBoxes(Gallery);
 }

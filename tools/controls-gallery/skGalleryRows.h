@@ -31,3 +31,7 @@ void AddRibbonRows(TskControlsGallery& Gallery);
 /// The converter's category combo (an office combo with the category pictures) closed in its states and
 /// open with a hovered row, and an office list with groups, titles, pictures and check marks.
 void AddOfficeRows(TskControlsGallery& Gallery, HeadlessPresenter& Display);
+
+/// Edits (normal, hovered, focused, read-only, disabled, with an edit button and image buttons), the
+/// numeric edit, link labels and a scrolled scroll box.
+void AddEditRows(TskControlsGallery& Gallery);

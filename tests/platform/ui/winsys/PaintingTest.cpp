@@ -227,6 +227,32 @@ TEST_F(Painting, AChildReachingPastItsParentsClientAreaLeavesTheParentsFrameToTh
   DeleteObject(Red);
 }
 
+// A child shows only inside its parent's client area, so a child larger than that area keeps nothing of
+// the parent's frame from the parent's own drawing.
+TEST_F(Painting, AChildOverflowingItsParentsClientAreaLeavesTheFrameToTheParent) {
+  const HWND P = CreateTop(Bounds(0, 0, 60, 60));
+  const HWND C = CreateChild(P, Bounds(10, 10, 30, 30), Child | WS_CLIPCHILDREN);
+  Handlers[C] = [](UINT Msg, WPARAM, LPARAM LParam) -> std::optional<LRESULT> {
+    if (Msg != WM_NCCALCSIZE)
+      return std::nullopt;
+    TRect& R = reinterpret_cast<NCCALCSIZE_PARAMS*>(LParam)->rgrc[0];
+    R = { R.Left + 5, R.Top + 5, R.Right - 5, R.Bottom - 5 };
+    return 0;
+  };
+  SetWindowPos(C, 0, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  const HWND Inner = CreateChild(C, Bounds(0, 0, 100, 100));
+  PaintWith(P, clWhite);
+  PaintWith(Inner, clBlue);
+  ProcessPendingMessages();
+  const HBRUSH Red = CreateSolidBrush(clRed);
+  const HDC DC = GetWindowDC(C);
+  FillRect(DC, Rect(0, 0, 30, 30), Red);
+  ReleaseDC(C, DC);
+  EXPECT_EQ(Row(P, 20, 5, 45, { { clWhite, '.' }, { clRed, 'r' }, { clBlue, 'b' } }),
+            ".....rrrrrbbbbbbbbbbbbbbbbbbbbrrrrr.....");
+  DeleteObject(Red);
+}
+
 TEST_F(Painting, ScrollingMovesPixelsAndInvalidatesTheBandLeftBehind) {
   const struct {
     int DX, DY;
