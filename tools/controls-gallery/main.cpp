@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
       AddViewRows(Gallery);
       AddPictureRows(Gallery);
       AddBoxRows(Gallery);
+      AddFileControlRows(Gallery, Display);
       AddFrameRows(Gallery, Display);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }

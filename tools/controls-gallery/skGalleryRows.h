@@ -1,6 +1,7 @@
 #pragma once
 // The rows of the controls gallery, one function per group of controls; each later group of skinned
 // controls adds its own.
+class HeadlessPresenter;
 class TskControlsGallery;
 
 /// Scroll bars, up-downs, check boxes and radio boxes in their states.
@@ -22,3 +23,7 @@ void AddPictureRows(TskControlsGallery& Gallery);
 
 /// Combo boxes and list boxes (plain and with a caption) in their states, with Chinese items.
 void AddBoxRows(TskControlsGallery& Gallery);
+
+/// The file controls over a folder of Chinese names (filter combo, drive combo with each kind of
+/// volume, directory and file list boxes) and the select-skin dialog over the program's two skins.
+void AddFileControlRows(TskControlsGallery& Gallery, HeadlessPresenter& Display);
