@@ -129,7 +129,8 @@ void TskSelectSkinDlgForm::FinishBuilding() {
 void TskSelectSkinDlgForm::SLBOnChange(TObject*) {
   const int Index = SkinsListBox->ItemIndex();
   if (FCSkinList) PreviewSkinData->SetSkinIndex(Index);
-  else if (Index >= 0 && Index < int(SkinList.size())) PreviewSkinData->SetCompressedStoredSkin(SkinList[size_t(Index)]);
+  else if (Index >= 0 && Index < int(SkinList.size()))
+    PreviewSkinData->SetCompressedStoredSkin(SkinList[size_t(Index)]);
 }
 
 void TskSelectSkinDlgForm::SLBOnDblClick(TObject*) { SetModalResult(mrOk); }

@@ -77,7 +77,6 @@ protected:
 
 private:
   friend class TskSkinDriveComboBox;
-  friend class TskSkinFileListBox;
 
   void ReadBitmaps();
   void UpdateDirLabel();

@@ -55,8 +55,6 @@ protected:
   virtual std::vector<TVolume> ReadDriveVolumes();
 
 private:
-  friend class TskSkinDirectoryListBox;
-
   void DriveItemChange(TObject* Sender);
   /// Paints an item (in the list and on the face): its picture, then its text 6 pixels after it.
   void DrawDriveItem(TCanvas* Cnvs, int Index, int ItemWidth, int ItemHeight, TRect& TxtRect, TOwnerDrawState State);

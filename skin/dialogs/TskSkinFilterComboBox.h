@@ -43,8 +43,6 @@ protected:
   void Click() override;
 
 private:
-  friend class TskSkinFileListBox;
-
   void BuildMaskList();
 
   String FFilter { "All files (*.*)|*.*" };

@@ -891,7 +891,8 @@ namespace {
 /// A drive combo box listing one volume of each kind, mounted in the sample folder.
 class TGalleryDriveComboBox : public TskSkinDriveComboBox {
 public:
-  TGalleryDriveComboBox(TComponent* AOwner, String AFolder) : TskSkinDriveComboBox(AOwner), FFolder(std::move(AFolder)) {}
+  TGalleryDriveComboBox(TComponent* AOwner, String AFolder)
+      : TskSkinDriveComboBox(AOwner), FFolder(std::move(AFolder)) {}
 
 protected:
   std::vector<TVolume> ReadDriveVolumes() override {

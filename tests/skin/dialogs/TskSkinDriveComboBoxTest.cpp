@@ -38,7 +38,8 @@ protected:
 };
 
 TEST_F(DriveComboBoxTest, EachVolumeShowsItsTextAndThePictureOfItsKindInTheLetterCase) {
-  const std::vector<String> Lower { "/ [system 盘]", Video + "/子目录", Video + "/旅行 2026 [disc]", "/mnt/nas server:/export" };
+  const std::vector<String> Lower { "/ [system 盘]", Video + "/子目录", Video + "/旅行 2026 [disc]",
+                                    "/mnt/nas server:/export" };
   EXPECT_EQ(Lines(Combo->Items()), Lower);
   const TBitmap* Pictures[] = { Combo->FixedBMP.get(), Combo->FloppyBMP.get(), Combo->CDROMBMP.get(),
                                 Combo->NetworkBMP.get() };
@@ -46,7 +47,8 @@ TEST_F(DriveComboBoxTest, EachVolumeShowsItsTextAndThePictureOfItsKindInTheLette
   Combo->SetDrive(Video + "/旅行 2026");
   Combo->SetTextCase(tcUpperCase);
   EXPECT_EQ(Lines(Combo->Items()),
-            (std::vector<String> { "/ [SYSTEM 盘]", Video + "/子目录", Video + "/旅行 2026 [DISC]", "/mnt/nas SERVER:/EXPORT" }));
+            (std::vector<String> { "/ [SYSTEM 盘]", Video + "/子目录", Video + "/旅行 2026 [DISC]",
+                                   "/mnt/nas SERVER:/EXPORT" }));
   EXPECT_EQ(Combo->ItemIndex(), 2) << "the same volume stays selected";
 }
 
