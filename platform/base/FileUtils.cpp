@@ -162,6 +162,17 @@ void MkDir(const String& Dir) {
   throw EInOutError("Cannot create the folder \"" + Dir + "\": " + std::generic_category().message(error));
 }
 
+void CheckFolderEnterable(const String& Dir) {
+  struct stat info {};
+  int error = 0;
+  if (Dir.empty()) error = ENOENT;
+  else if (::stat(Dir.c_str(), &info) != 0) error = errno;
+  else if (!S_ISDIR(info.st_mode)) error = ENOTDIR;
+  else if (::access(Dir.c_str(), X_OK) != 0) error = errno;
+  if (error != 0)
+    throw EInOutError("Cannot enter the folder \"" + Dir + "\": " + std::generic_category().message(error));
+}
+
 bool ForceDirectories(const String& Dir) {
   String dir = Dir;
   while (dir.size() > 1 && dir.back() == PathDelim) dir.pop_back();

@@ -49,6 +49,9 @@ String WhyNotRegularFile(int Handle);
 bool CreateDir(const String& Dir);
 /// Creates Dir; a failure raises EInOutError naming the folder and the system's reason.
 void MkDir(const String& Dir);
+/// What entering Dir as the current folder checks, without changing it: Dir exists, is a folder (links
+/// followed) and may be searched; otherwise raises EInOutError naming the folder and the system's reason.
+void CheckFolderEnterable(const String& Dir);
 /// Creates Dir and every missing folder above it; true when Dir exists as a folder afterwards.
 bool ForceDirectories(const String& Dir);
 /// Removes the file FileName (not a folder); false when that fails.

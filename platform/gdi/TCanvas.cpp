@@ -2,6 +2,7 @@
 
 #include "platform/base/Exception.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TGraphic.h"
 #include "platform/gdi/Text.h"
 
@@ -181,6 +182,16 @@ void TCanvas::CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source) 
   Canvas->RequireBrush();
   StretchBlt(FHandle, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), Canvas->FHandle, Source.Left, Source.Top,
              Source.Width(), Source.Height(), FCopyMode);
+  Changed();
+}
+
+void TCanvas::BrushCopy(const TRect& Dest, TBitmap* Bitmap, const TRect& Source, TColor Color) {
+  if (!Bitmap || Bitmap->Empty()) return;
+  Changing();
+  RequireBrush();
+  if (FBrush->Style() != bsClear) ::FillRect(FHandle, Dest, FBrush->Handle());
+  TransparentBlt(FHandle, Dest.Left, Dest.Top, Dest.Width(), Dest.Height(), Bitmap->Canvas()->Handle(), Source.Left,
+                 Source.Top, Source.Width(), Source.Height(), ColorToRGB(Color));
   Changed();
 }
 

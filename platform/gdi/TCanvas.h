@@ -14,6 +14,7 @@
 #include "platform/gdi/TFont.h"
 #include "platform/gdi/TPen.h"
 
+class TBitmap;
 class TGraphic;
 
 /// Raster operation of CopyRect.
@@ -95,6 +96,9 @@ public:
   void StretchDraw(const TRect& R, TGraphic* Graphic);
   /// Copies Source of another canvas onto Dest with CopyMode, stretching when the sizes differ.
   void CopyRect(const TRect& Dest, TCanvas* Canvas, const TRect& Source);
+  /// Copies Source of Bitmap onto Dest (stretching when the sizes differ), its pixels of Color taking
+  /// the brush: its colour with a solid brush, the destination as it was with a clear one.
+  void BrushCopy(const TRect& Dest, TBitmap* Bitmap, const TRect& Source, TColor Color);
 
   void Lock();
   void Unlock();

@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
       AddBoxRows(Gallery);
       AddOfficeRows(Gallery, Display);
       AddEditRows(Gallery);
+      AddFileControlRows(Gallery, Display);
       AddFrameRows(Gallery, Display);
       AddMenuRows(Gallery, Display);
       AddRibbonRows(Gallery);

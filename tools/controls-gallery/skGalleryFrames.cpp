@@ -23,26 +23,6 @@ using TCells = std::vector<std::pair<String, std::unique_ptr<TBitmap>>>;
 /// Where the framed forms stand while they are taken, clear of the gallery's own form.
 constexpr TPoint Place { 620, 420 };
 
-/// The whole window of Form, frame included, as the screen shows it.
-std::unique_ptr<TBitmap> WindowPicture(TForm* Form) {
-  auto Image = std::make_unique<TBitmap>();
-  Image->SetPixelFormat(pf24bit);
-  Image->SetSize(Form->Width(), Form->Height());
-  Image->Canvas()->Brush()->SetColor(RGB(236, 238, 242));
-  Image->Canvas()->FillRect(Rect(0, 0, Form->Width(), Form->Height()));
-  const HDC Window = GetWindowDC(Form->Handle());
-  BitBlt(Image->Canvas()->Handle(), 0, 0, Form->Width(), Form->Height(), Window, 0, 0, SRCCOPY);
-  ReleaseDC(Form->Handle(), Window);
-  // What the window's region cuts away shows the sheet.
-  const HRGN Shape = CreateRectRgn(0, 0, 0, 0);
-  if (GetWindowRgn(Form->Handle(), Shape) != RGN_ERROR)
-    for (int Y = 0; Y < Form->Height(); ++Y)
-      for (int X = 0; X < Form->Width(); ++X)
-        if (!PtInRegion(Shape, X, Y)) Image->Canvas()->SetPixels(X, Y, RGB(236, 238, 242));
-  DeleteObject(Shape);
-  return Image;
-}
-
 /// The middle of the named object of Frame on the screen.
 TPoint ObjectMiddle(TskSkinForm* Frame, const String& Name) {
   const int Index = Frame->GetIndex(Name) >= 0 ? Frame->GetIndex(Name) : 0;
@@ -64,6 +44,25 @@ TForm* FramedForm(TskSkinData* Skin, TFormBorderStyle Style, TskBorderIcons Icon
 }
 
 }  // namespace
+
+std::unique_ptr<TBitmap> WindowPicture(TForm* Form) {
+  auto Image = std::make_unique<TBitmap>();
+  Image->SetPixelFormat(pf24bit);
+  Image->SetSize(Form->Width(), Form->Height());
+  Image->Canvas()->Brush()->SetColor(RGB(236, 238, 242));
+  Image->Canvas()->FillRect(Rect(0, 0, Form->Width(), Form->Height()));
+  const HDC Window = GetWindowDC(Form->Handle());
+  BitBlt(Image->Canvas()->Handle(), 0, 0, Form->Width(), Form->Height(), Window, 0, 0, SRCCOPY);
+  ReleaseDC(Form->Handle(), Window);
+  // What the window's region cuts away shows the sheet.
+  const HRGN Shape = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(Form->Handle(), Shape) != RGN_ERROR)
+    for (int Y = 0; Y < Form->Height(); ++Y)
+      for (int X = 0; X < Form->Width(); ++X)
+        if (!PtInRegion(Shape, X, Y)) Image->Canvas()->SetPixels(X, Y, RGB(236, 238, 242));
+  DeleteObject(Shape);
+  return Image;
+}
 
 void AddFrameRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
   const TskBorderIcons Main { TskBorderIcon::biSystemMenu, TskBorderIcon::biMinimize, TskBorderIcon::biMaximize };

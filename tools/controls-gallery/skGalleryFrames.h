@@ -1,7 +1,15 @@
 #pragma once
 // The controls gallery's rows of skinned form frames.
+#include <memory>
+
 class HeadlessPresenter;
+class TBitmap;
+class TForm;
 class TskControlsGallery;
+
+/// The whole window of Form, frame included, as the screen shows it; what its region cuts away shows the
+/// sheet's background.
+std::unique_ptr<TBitmap> WindowPicture(TForm* Form);
 
 /// A form's frame active and inactive, with a hot and a pressed caption button, a sizeable form, and a
 /// dialog's frame; in the gallery's skin, or the built-in frame without one.

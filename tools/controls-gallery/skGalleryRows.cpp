@@ -42,6 +42,12 @@
 #include "skin/controls/TskSkinSplitter.h"
 #include "skin/dialogs/TskCustomShellListView.h"
 #include "skin/dialogs/TskCustomShellTreeView.h"
+#include "skin/dialogs/TskSelectSkinDialog.h"
+#include "skin/dialogs/TskSelectSkinDlgForm.h"
+#include "skin/dialogs/TskSkinDirectoryListBox.h"
+#include "skin/dialogs/TskSkinDriveComboBox.h"
+#include "skin/dialogs/TskSkinFileListBox.h"
+#include "skin/dialogs/TskSkinFilterComboBox.h"
 #include "skin/controls/TskSkinStatusBar.h"
 #include "skin/controls/TskSkinStdLabel.h"
 #include "skin/controls/TskSkinTextLabel.h"
@@ -52,6 +58,11 @@
 #include "skin/ribbon/TskRibbon.h"
 #include "skin/ribbon/TskRibbonPage.h"
 #include "tools/controls-gallery/TskControlsGallery.h"
+#include "tools/controls-gallery/skGalleryFrames.h"
+#include "platform/base/MainThread.h"
+#include "resources/EmbeddedSkins.h"
+#include "skin/boxctrls/TskListBox.h"
+#include "skin/core/TskCompressedSkinList.h"
 
 namespace {
 
@@ -1181,4 +1192,101 @@ void AddEditRows(TskControlsGallery& Gallery) {
   AddEdits(Gallery, Icons.get());
   AddLinkLabels(Gallery);
   AddScrollBoxes(Gallery);
+}
+
+namespace {
+
+/// A drive combo box listing one volume of each kind, mounted in the sample folder.
+class TGalleryDriveComboBox : public TskSkinDriveComboBox {
+public:
+  TGalleryDriveComboBox(TComponent* AOwner, String AFolder)
+      : TskSkinDriveComboBox(AOwner), FFolder(std::move(AFolder)) {}
+
+protected:
+  std::vector<TVolume> ReadDriveVolumes() override {
+    return { { .MountPoint = "/", .FileSystem = "ext4", .Label = "系统" },
+             { .MountPoint = FFolder + "/视频", .FileSystem = "vfat", .Removable = true },
+             { .MountPoint = FFolder + "/音乐", .FileSystem = "iso9660", .Label = "音乐光盘" },
+             { .MountPoint = FFolder + "/文档", .FileSystem = "cifs", .Source = "//nas/文档" } };
+  }
+
+private:
+  String FFolder;
+};
+
+void AddFileBoxes(TskControlsGallery& Gallery, const TShellSample& Sample) {
+  auto Filter = Maker<TskSkinFilterComboBox>(Gallery, [](TskSkinFilterComboBox* Box) {
+    Box->SetBounds(0, 0, 220, 20);
+    Box->SetFilter("视频文件 (*.mp4;*.avi;*.mov)|*.mp4;*.avi;*.mov|所有文件 (*.*)|*.*");
+  });
+  Gallery.AddRow("文件类型组合框", Filter, { { "正常", nullptr }, { "聚焦", Focused() }, { "禁用", Disabled() } });
+
+  const String Folder = Sample.Path();
+  auto Drives = [&Gallery, Folder](const String& Drive) -> TskControlsGallery::TMake {
+    return [&Gallery, Folder, Drive](TWinControl* Parent) -> TControl* {
+      auto* Box = new TGalleryDriveComboBox(Parent, Folder);
+      Box->SetParent(Parent);
+      Box->SetBounds(0, 0, 260, 20);
+      Box->SetSkinData(Gallery.Skin());
+      Box->HandleNeeded();
+      Box->SetDrive(Drive);
+      return Box;
+    };
+  };
+  Gallery.AddRow("驱动器组合框·硬盘", Drives("/"), { { "正常", nullptr } });
+  Gallery.AddRow("驱动器组合框·可移动", Drives(Folder + "/视频"), { { "正常", nullptr } });
+  Gallery.AddRow("驱动器组合框·光盘", Drives(Folder + "/音乐"), { { "正常", nullptr } });
+  Gallery.AddRow("驱动器组合框·网络", Drives(Folder + "/文档"), { { "正常", nullptr } });
+
+  auto Directories = Maker<TskSkinDirectoryListBox>(Gallery, [Folder](TskSkinDirectoryListBox* List) {
+    List->SetBounds(0, 0, 240, 170);
+    List->SetDirectory(Folder + "/视频");
+  });
+  Gallery.AddRow("目录列表框", Directories, { { "正常", nullptr }, { "聚焦", [](TControl* C, HeadlessPresenter&) {
+                                                 static_cast<TskSkinDirectoryListBox*>(C)->ListBox->SetFocus();
+                                               } } });
+  auto Files = Maker<TskSkinFileListBox>(Gallery, [Folder](TskSkinFileListBox* List) {
+    List->SetBounds(0, 0, 200, 130);
+    List->HandleNeeded();
+    List->SetDirectory(Folder);
+    List->SetFileType({ skftNormal, skftDirectory });
+    List->SetItemIndex(List->Items()->Count() - 1);
+  });
+  Gallery.AddRow("文件列表框", Files, { { "正常", nullptr } });
+}
+
+/// The select-skin dialog in the gallery's look, the program's two skins offered.
+void AddSelectSkinDialog(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
+  TskCompressedSkinList Skins(nullptr);
+  TskSkinListItem* Product = Skins.Skins()->Add();
+  Product->SetName("product");
+  Product->SetDescription("产品皮肤");
+  Product->SetSkin(ProductSkinContainer());
+  TskSkinListItem* Test = Skins.Skins()->Add();
+  Test->SetName("test");
+  Test->SetDescription("测试皮肤（每块一种颜色）");
+  Test->SetSkin(TestSkinContainer());
+  TskSelectSkinDialog Dialog(nullptr);
+  Dialog.SetTitle("选择皮肤");
+  Dialog.SetSkinList(&Skins);
+  Dialog.SetSkinData(Gallery.Skin());
+  Dialog.SetCtrlSkinData(Gallery.Skin());
+  std::vector<std::pair<String, std::unique_ptr<TBitmap>>> Cells;
+  for (int Index : { 0, 1 }) {
+    Queue([&, Index] {
+      Display.PumpUntilIdle();
+      Cells.emplace_back(Index == 0 ? "预览产品皮肤" : "预览测试皮肤", WindowPicture(Dialog.DlgFrm()));
+      Dialog.DlgFrm()->SetModalResult(mrCancel);
+    });
+    Dialog.Execute(Index);
+  }
+  Gallery.AddPictureRow("选择皮肤对话框", Cells);
+}
+
+}  // namespace
+
+void AddFileControlRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
+  const TShellSample Sample;
+  AddFileBoxes(Gallery, Sample);
+  AddSelectSkinDialog(Gallery, Display);
 }

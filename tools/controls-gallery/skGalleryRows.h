@@ -35,3 +35,7 @@ void AddOfficeRows(TskControlsGallery& Gallery, HeadlessPresenter& Display);
 /// Edits (normal, hovered, focused, read-only, disabled, with an edit button and image buttons), the
 /// numeric edit, link labels and a scrolled scroll box.
 void AddEditRows(TskControlsGallery& Gallery);
+
+/// The file controls over a folder of Chinese names (filter combo, drive combo with each kind of
+/// volume, directory and file list boxes) and the select-skin dialog over the program's two skins.
+void AddFileControlRows(TskControlsGallery& Gallery, HeadlessPresenter& Display);

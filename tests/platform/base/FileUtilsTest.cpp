@@ -151,6 +151,27 @@ TEST_F(FileUtilsTest, CreatingFolders) {
   }
 }
 
+TEST_F(FileUtilsTest, AFolderCanBeEnteredOnlyWhenItIsASearchableFolder) {
+  MkDir(Dir + "进入");
+  Write("file", "x");
+  MkDir(Dir + "locked");
+  chmod((Dir + "locked").c_str(), 0600);
+  EXPECT_NO_THROW(CheckFolderEnterable(Dir + "进入"));
+  const bool Root = geteuid() == 0;  // root may search any folder
+  for (const String Name : { "missing", "file", "locked", "" }) {
+    if (Root && Name == "locked") continue;
+    SCOPED_TRACE(Name);
+    try {
+      CheckFolderEnterable(Name.empty() ? Name : Dir + Name);
+      ADD_FAILURE() << "no exception";
+    } catch (const EInOutError& e) {
+      EXPECT_NE(String(e.what()).find("Cannot enter the folder \"" + (Name.empty() ? Name : Dir + Name) + "\""),
+                String::npos) << e.what();
+    }
+  }
+  chmod((Dir + "locked").c_str(), 0700);
+}
+
 TEST_F(FileUtilsTest, RenameNeverReplacesAndDeleteLeavesFolders) {
   Write("a", "first");
   Write("b", "second");

@@ -4,6 +4,7 @@
 
 #include "platform/base/Exception.h"
 #include "platform/gdi/FontFace.h"
+#include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TGraphic.h"
 #include "platform/gdi/Text.h"
@@ -132,6 +133,24 @@ TEST_F(TCanvasTest, CopyRectStretchesWhenTheSizesDiffer) {
   Canvas.CopyRect({ 20, 10, 22, 11 }, &From, { 0, 0, 2, 1 });
   EXPECT_EQ(Target.Rgb(20, 10), 0xFF0000u);
   EXPECT_EQ(Target.Rgb(21, 10), 0x0000FFu);
+}
+
+TEST_F(TCanvasTest, BrushCopyShowsTheBrushOrTheBackgroundThroughTheKeyColour) {
+  TBitmap Picture;
+  Picture.SetSize(2, 1);
+  Picture.Canvas()->SetPixels(0, 0, clFuchsia);
+  Picture.Canvas()->SetPixels(1, 0, clBlue);
+  Canvas.Brush()->SetColor(clLime);
+  Canvas.FillRect({ 0, 0, 100, 60 });
+  Canvas.Brush()->SetColor(clYellow);
+  Canvas.BrushCopy({ 10, 10, 12, 11 }, &Picture, { 0, 0, 2, 1 }, clFuchsia);
+  EXPECT_EQ(Target.Rgb(10, 10), 0xFFFF00u) << "the key colour takes a solid brush";
+  EXPECT_EQ(Target.Rgb(11, 10), 0x0000FFu);
+  Canvas.Brush()->SetStyle(bsClear);
+  Canvas.BrushCopy({ 20, 10, 22, 11 }, &Picture, { 0, 0, 2, 1 }, clFuchsia);
+  EXPECT_EQ(Target.Rgb(20, 10), 0x00FF00u) << "a clear brush leaves the background";
+  EXPECT_EQ(Target.Rgb(21, 10), 0x0000FFu);
+  EXPECT_EQ(Target.Rgb(22, 10), 0x00FF00u) << "nothing beyond Dest";
 }
 
 // A picture that records where it is asked to draw.
