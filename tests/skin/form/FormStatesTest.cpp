@@ -1,5 +1,6 @@
 // The frame's window states on the headless screen: maximize and restore, the minimized rows, roll-up,
-// the size limits on programmatic resizes, first-show placement and the fade-in.
+// the size limits on programmatic resizes, magnetic snapping in the move loop, first-show placement and
+// the fade-in.
 #include <vector>
 
 #include "platform/ui/winsys/InputLayer.h"
@@ -27,21 +28,25 @@ protected:
     return { Form, Frame };
   }
 
-  /// Each move loop of Form that starts: the pointer goes through Steps and is released at the last one
-  /// (where it is, without steps).
+  /// Each move loop of Form that starts: the pointer goes through Steps, one loop step each, and is
+  /// released where it ends.
   void DragInLoops(TCustomForm* Form, std::vector<TPoint> Steps) {
     const TWndMethod Frame = Form->WindowProc();
     Form->SetWindowProc([Frame, Steps](TMessage& Message) {
-      if (Message.Msg == WM_ENTERSIZEMOVE) {
-        for (const TPoint P : Steps) Later([P] { InputLayer::Get().PointerMoved(P); });
-        Later([Steps] {
-          TPoint End;
-          GetCursorPos(&End);
-          InputLayer::Get().PointerButtonChanged(PointerButton::Left, false, Steps.empty() ? End : Steps.back());
-        });
-      }
+      if (Message.Msg == WM_ENTERSIZEMOVE) Later([Steps] { Step(Steps, 0); });
       Frame(Message);
     });
+  }
+
+  static void Step(const std::vector<TPoint>& Steps, size_t Index) {
+    if (Index < Steps.size()) {
+      InputLayer::Get().PointerMoved(Steps[Index]);
+      Later([Steps, Index] { Step(Steps, Index + 1); });
+      return;
+    }
+    TPoint End;
+    GetCursorPos(&End);
+    InputLayer::Get().PointerButtonChanged(PointerButton::Left, false, End);
   }
 };
 
@@ -196,6 +201,38 @@ TEST_F(FormStates, TheFirstShowCentresTheFormAndAMaximizedFirstShowCentresAtTheF
   EXPECT_EQ(Later->BoundsRect(), Rect(0, 0, 1280, 760));
   LaterFrame->SetWindowState(wsNormal);
   EXPECT_EQ(Later->BoundsRect(), Bounds(440, 250, 400, 300)) << "centred on the whole monitor";
+}
+
+TEST_F(FormStates, AMagneticFormSnapsToTheWorkAreaAndToOtherFormsWithinItsSizeOnly) {
+  AddFrameObjects(Model);
+  Display->SetWorkArea(Rect(0, 0, 1280, 760));
+  auto [Other, OtherFrame] = Secondary(Bounds(700, 300, 200, 200));
+  struct Case {
+    const char* What;
+    std::vector<TPoint> Steps;  // the pointer, pressed at (250, 310) on the caption
+    TPoint Place;
+  };
+  const Case Cases[] = {
+    { "9 from the left edge: snapped", { { 59, 310 } }, { 0, 300 } },
+    { "10 from the left edge: free", { { 60, 310 } }, { 10, 300 } },
+    { "held while the cursor stays within 10", { { 59, 310 }, { 52, 310 } }, { 0, 300 } },
+    { "free once the cursor left the snap by 11", { { 59, 310 }, { 48, 310 } }, { -11, 300 } },
+    { "9 below the top edge", { { 350, 19 } }, { 300, 0 } },
+    { "9 above the bottom edge", { { 350, 561 } }, { 300, 560 } },
+    { "right edge 9 before the other form", { { 441, 310 } }, { 400, 300 } },
+    { "right edge 11 before the other form", { { 439, 310 } }, { 389, 300 } },
+    { "above the other form: no magnet from it", { { 441, 50 } }, { 391, 40 } },
+  };
+  for (const Case& C : Cases) {
+    auto [Form, Frame] = Secondary(Bounds(200, 300, 300, 200));
+    Frame->SetMagnetic(true);
+    Frame->SetMagneticSize(10);
+    DragInLoops(Form, C.Steps);
+    Display->ButtonDown(250, 310);
+    Display->ButtonUp(C.Steps.back().X, C.Steps.back().Y);
+    EXPECT_EQ(Form->BoundsRect(), Bounds(C.Place.X, C.Place.Y, 300, 200)) << C.What;
+    delete Form;
+  }
 }
 
 /// Records the constant alphas given to windows.
