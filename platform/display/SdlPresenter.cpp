@@ -102,6 +102,11 @@ uint32_t SdlPresenter::NativeFlags(const Window& W) {
   return Flags;
 }
 
+bool SdlPresenter::DesktopIconifies(SDL_Window* Native) {
+  const auto X = X11Native::Of(Native);
+  return !X || X->DesktopIconifies();
+}
+
 String SdlPresenter::Title(const Window& W) {
   if (!(NativeFlags(W) & SDL_WINDOW_SKIP_TASKBAR) && W.Owner)
     if (const Window* Owner = WindowSystem::Get().Find(W.Owner);
@@ -121,7 +126,9 @@ void SdlPresenter::Sync(Window& W, bool Activate) {
     Drop(W.Handle);
     It = FNatives.end();
   }
-  if (!Showable(W)) {
+  // A minimized window the desktop cannot iconify (no window manager) is taken off the screen instead.
+  const bool Withdrawn = It != FNatives.end() && (W.Style & WS_MINIMIZE) && !DesktopIconifies(It->second.Handle);
+  if (!Showable(W) || Withdrawn) {
     if (It != FNatives.end()) SDL_HideWindow(It->second.Handle);
     return;
   }

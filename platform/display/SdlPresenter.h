@@ -17,7 +17,8 @@
 // above its owner's native window (transient-for), and a window region shapes the native window where
 // the X server can. Moves and sizes the desktop makes (the window manager, another program) come back as
 // SetWindowPos, with its messages; the desktop minimizing or restoring a window comes back as the system
-// command that does it.
+// command that does it. A minimized window is iconified by the desktop; where no window manager runs to do
+// that, its native window is hidden until the window is restored.
 //
 // The monitors and their work areas come from SDL's display list (the primary first). The loop waits in
 // SDL's event queue; Wake pushes an SDL user event, so any thread can end the wait.
@@ -81,6 +82,8 @@ private:
   /// The SDL flags for W's kind (see the file comment).
   static uint32_t NativeFlags(const Window& W);
   static bool Showable(const Window& W);
+  /// The desktop iconifies Native when asked (always outside X11, where SDL does it).
+  static bool DesktopIconifies(SDL_Window* Native);
   /// The native title: the window's text, or the application's title (when it has one) for the
   /// program's entry.
   static String Title(const Window& W);

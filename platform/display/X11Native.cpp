@@ -7,6 +7,7 @@
 #include <X11/extensions/shape.h>
 
 #include <climits>
+#include <string>
 #include <vector>
 
 namespace {
@@ -62,4 +63,12 @@ std::optional<TRect> X11Native::Geometry() const {
   ::Window Child;
   if (!XTranslateCoordinates(D, FWindow, A.root, 0, 0, &X, &Y, &Child)) return std::nullopt;
   return TRect { X, Y, X + A.width, Y + A.height };
+}
+
+bool X11Native::DesktopIconifies() const {
+  Display* D = Server(FDisplay);
+  XWindowAttributes A;
+  if (!XGetWindowAttributes(D, FWindow, &A)) return false;
+  const String Selection = "WM_S" + std::to_string(XScreenNumberOfScreen(A.screen));
+  return XGetSelectionOwner(D, XInternAtom(D, Selection.c_str(), False)) != None;
 }

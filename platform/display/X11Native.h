@@ -27,6 +27,9 @@ public:
   void SetShape(const std::optional<std::vector<TRect>>& Shape) const;
   /// The window's rectangle on the screen as the server has it now; empty when the server cannot tell.
   std::optional<TRect> Geometry() const;
+  /// A window manager runs on the window's screen (it owns the screen's WM_Sn selection), so a request to
+  /// iconify the window is carried out; without one nothing would iconify it.
+  bool DesktopIconifies() const;
   /// The X window id (for tools and tests).
   unsigned long Id() const { return FWindow; }
 

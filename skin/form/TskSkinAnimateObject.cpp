@@ -195,7 +195,7 @@ void TskSkinAnimateObject::RunCommand() {
   case cmDefault:
     if (MenuItem) ShowMenu();
     break;
-  case cmRollUp: break;
+  case cmRollUp: Parent->SetRollUpState(!Parent->RollUpState()); break;
   }
 }
 

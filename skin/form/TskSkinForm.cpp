@@ -224,15 +224,6 @@ void TskSkinForm::SetBorderIcons(TskBorderIcons Value) {
   UpDateFormNC();
 }
 
-void TskSkinForm::SetWindowState(TWindowState Value) {
-  FWindowStateInit = Value;
-  if (ComponentState().Contains(csLoading) || !FForm->HandleAllocated()) return;
-  if (Value == wsMinimized && Application && Application->MainForm() == FForm)
-    Application->Minimize();
-  else
-    FForm->SetWindowState(Value);
-}
-
 void TskSkinForm::SetQuickButtons(TskQuickButtonItems* Value) {
   FQuickButtons->BeginUpdate();
   FQuickButtons->Clear();

@@ -128,16 +128,36 @@ public:
   void SetMagneticSize(Byte Value) { FMagneticSize = Value; }
   TskPositionInMonitor PositionInMonitor() const { return FPositionInMonitor; }
   void SetPositionInMonitor(TskPositionInMonitor Value) { FPositionInMonitor = Value; }
-  /// The requested skinned window state.
-  TWindowState WindowState() const { return FWindowStateInit; }
-  /// Stores the state; once the form is built, the form takes it (a minimized main form minimizes the
-  /// application).
+  /// The state in force (minimized also when the system minimized the form); the request while the form
+  /// is being built.
+  TWindowState WindowState() const;
+  /// Stores the request and, once the form is built, applies it: the frame maximizes its form to the
+  /// work area of its monitor (less a pixel per side when that is the whole single screen), minimizes a
+  /// secondary form to its caption in a row along the work area's bottom, and restores the bounds it
+  /// had. The main form, and any form with MinimizeDefault, minimize through the system (the
+  /// application). A frame the system draws sets the form's own state.
   void SetWindowState(TWindowState Value);
+  /// Minimize with the system's minimize instead of the skinned one.
+  bool MinimizeDefault() const { return FMinimizeDefault; }
+  void SetMinimizeDefault(bool Value) { FMinimizeDefault = Value; }
   bool AlwaysResize() const { return FAlwaysResize; }
   void SetAlwaysResize(bool Value) { FAlwaysResize = Value; }
   bool MaximizeOnFullScreen() const { return FMaximizeOnFullScreen; }
   void SetMaximizeOnFullScreen(bool Value) { FMaximizeOnFullScreen = Value; }
   bool RollUpState() const { return FRollUpState; }
+  /// Rolls the form up to its caption, or down to the height it had (ClientHeight when set); only with
+  /// biRollUp, never while minimized. OnChangeRollUpState.
+  void SetRollUpState(bool Value);
+  /// The height before the roll-up while rolled up, else the frame's height.
+  int RealHeight() const { return FRollUpState ? OldHeight : FFormHeight; }
+  /// Place the form by its outer bounds (the form's own while nothing of the frame lies outside it).
+  void Move(int AX, int AY);
+  void SetBounds(int AX, int AY, int AWidth, int AHeight);
+  /// Centres the form in the monitor nearest to it as PositionInMonitor says: the whole monitor
+  /// (skpScreenCenter) or its work area (skpDesktopCenter); nothing for skpDefault.
+  void ApplyPositionInMonitor();
+  /// Where a form of AW x AH goes by PositionInMonitor; (AX, AY) for skpDefault.
+  TPoint GetPositionInMonitor(int AX, int AY, int AW, int AH);
   /// The smallest and largest outer size the frame allows now.
   int GetMinWidth();
   int GetMinHeight();
@@ -310,6 +330,9 @@ public:
   TNotifyEvent OnMainMenuEnter;
   TNotifyEvent OnMainMenuExit;
   TNotifyEvent OnRestore;
+  TNotifyEvent OnMinimize;
+  TNotifyEvent OnMaximize;
+  TNotifyEvent OnChangeRollUpState;
   /// Sees every key before the frame's own shortcut handling; Handled stops it.
   TShortCutEvent OnShortCut;
   TskCaptionPaintEvent OnCaptionPaint;
@@ -324,6 +347,8 @@ public:
   bool PreviewMode { false };
 
 protected:
+  /// Applies the streamed WindowState.
+  void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
@@ -353,6 +378,28 @@ private:
   void FormShortCut(TWMKey& Msg, bool& Handled);
   /// Opens the system menu below the system-menu button (or at the caption's left).
   void ShowSystemMenu();
+
+  // ---- Window states, the move/size loop and showing ----
+  /// The state the form is in: minimized also when the system minimized it.
+  TWindowState StateInForce() const;
+  void ApplyWindowState(TWindowState Value);
+  void Minimize();
+  void Maximize();
+  void Restore();
+  /// Where a skinned-minimized form goes: the first place in rows along the bottom of its work area that
+  /// no other minimized form holds.
+  TPoint MinimizedPosition();
+  /// The work area of the form's monitor, or the whole monitor.
+  TRect MonitorArea(bool WorkArea) const;
+  /// A caption double click: restore, maximize or roll up, as the form allows.
+  void CaptionDblClick();
+  void WMMoving(TRect& R);
+  /// R's left and top snap to the work area's edges and to the edges of other forms within MagneticSize.
+  void Snap(TRect& R);
+  void ClearMagnets();
+  void WMShowWindow(bool Show);
+  /// Timer 1 after a show: the form fades in to its alpha.
+  void FadeIn();
 
   // ---- Geometry and painting ----
   /// The corner points and client rectangle for FFormWidth x FFormHeight.
@@ -441,10 +488,34 @@ private:
   bool FFormActive { false };
   bool FSmartEffectsShow { false };
   bool FRollUpState { false };
-  /// A move/size loop runs, or the one a caption press started has just ended.
+  /// A move/size loop runs; one ran inside the non-client press being handled.
   bool FSizeMove { false };
+  bool FSizeMoveDone { false };
+  /// A live resize of the loop changed the size.
+  bool FSizing { false };
   TWindowState FWindowState { wsNormal };
   TWindowState FWindowStateInit { wsNormal };
+  bool FMinimizeDefault { false };
+  /// Rolled up while maximized; the roll-up state when the form was maximized.
+  bool MaxRollUpState { false };
+  bool FRollUpBeforeMaximize { false };
+  int OldHeight { 0 };
+  /// The normal bounds while minimized or maximized; empty otherwise.
+  TRect OldBoundsRect;
+  /// True until the first show or restore placed the form.
+  bool FStartShow { true };
+  /// Timer 1 runs: the form fades in at its tick.
+  bool FFadeInPending { false };
+  /// Whether each edge (left, top, right, bottom) is held by a magnet, and the place it is held at.
+  bool HMagnetized { false };
+  bool VMagnetized { false };
+  bool HMagnetized2 { false };
+  bool VMagnetized2 { false };
+  TRect FMagnetPlaces;
+  /// The cursor where the move started or a magnet took an edge.
+  TPoint FOnMouseDownCoord { -1, -1 };
+  /// Cleared when the frame goes, so a fade that serves messages notices.
+  std::shared_ptr<bool> FAlive { std::make_shared<bool>(true) };
 
   TskBorderIcons FBorderIcons { TskBorderIcon::biSystemMenu, TskBorderIcon::biMinimize, TskBorderIcon::biMaximize,
                                TskBorderIcon::biRollUp };

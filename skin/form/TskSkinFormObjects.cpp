@@ -254,8 +254,8 @@ void TskSkinForm::AfterMouseMessage(const TMessage& Message) {
       Object->MouseMove(P.X, P.Y);
     break;
   case WM_NCLBUTTONDOWN:
-    if (FSizeMove) {
-      FSizeMove = false;
+    if (FSizeMoveDone) {
+      FSizeMoveDone = false;
       break;
     }
     TrackActiveObject(P.X, P.Y, true);
@@ -267,7 +267,9 @@ void TskSkinForm::AfterMouseMessage(const TMessage& Message) {
     TrackActiveObject(P.X, P.Y, true);
     ObjectMouseDown(P, mbLeft);
     if (TskActiveSkinObject* Object = ObjectAt(ActiveObject)) Object->DblClick();
-    if (Hit == HTCAPTION) MouseCaptureObject = -1;
+    if (Hit != HTCAPTION) break;
+    CaptionDblClick();
+    MouseCaptureObject = -1;
     break;
   case WM_NCRBUTTONDOWN:
     if (Hit != HTCAPTION) break;

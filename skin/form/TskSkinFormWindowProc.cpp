@@ -1,6 +1,7 @@
 // The frame's window procedure: which of the form's messages the frame answers itself, which the form's
 // own procedure still sees, and the skin-change protocol.
 #include "platform/ui/toolkit/TTimer.h"
+#include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/TskSkinControl.h"
 #include "skin/controls/skSkinChangeWalk.h"
@@ -66,7 +67,14 @@ void TskSkinForm::CloseMenusOnMessage(TMessage& Message) {
 bool TskSkinForm::HandleMessage(TMessage& Message) {
   switch (Message.Msg) {
   case WM_DESTROY: StopTimers(); return true;
-  case WM_SIZE: UpdateFrameGeometry(); return true;
+  case WM_SIZE:
+    UpdateFrameGeometry();
+    if (!FSizeMove) ClearMagnets();
+    return true;
+  case WM_SHOWWINDOW: WMShowWindow(Message.WParam != 0); return true;
+  case WM_TIMER:
+    if (Message.WParam == 1 && FFadeInPending) FadeIn();
+    return true;
   case WM_ACTIVATE:
     if (!FSkinnableForm) return true;
     CallOldWindowProc(Message);
@@ -120,9 +128,30 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
     return false;
   case WM_ENTERSIZEMOVE:
     if (!FSkinnableForm) return true;
+    GetCursorPos(&FOnMouseDownCoord);
     FSizeMove = true;
+    FMouseTimer->SetEnabled(false);
     ResetObjectStates();
     ActiveObject = OldActiveObject = MouseCaptureObject = -1;
+    return true;
+  case WM_SIZING:
+    if (!FSkinnableForm || !FSizeMove) return true;
+    FSizing = true;
+    ClearMagnets();
+    return true;
+  case WM_MOVING:
+    if (FSkinnableForm) WMMoving(*reinterpret_cast<TRect*>(Message.LParam));
+    return true;
+  case WM_EXITSIZEMOVE:
+    if (!FSkinnableForm) return true;
+    FSizing = FSizeMove = false;
+    FSizeMoveDone = true;
+    FMouseTimer->SetEnabled(false);
+    ActiveObject = OldActiveObject = MouseCaptureObject = -1;
+    if (FSkinSupport) UpDateFormNC();
+    return true;
+  case WM_NCLBUTTONDOWN:
+    FSizeMoveDone = false;
     return true;
   case WM_NCPAINT:
     if (!FSkinnableForm) return true;

@@ -202,7 +202,7 @@ void TskSkinStdButtonObject::ButtonClick() {
     Parent->SetWindowState(Parent->WindowState() == wsMinimized ? wsNormal : wsMinimized);
     break;
   case cmMinimizeToTray: Parent->TrackActiveObject(-1, -1, false); break;
-  case cmRollUp:
+  case cmRollUp: Parent->SetRollUpState(!Parent->RollUpState()); break;
   case cmSysMenu:
   case cmDefault: break;
   }

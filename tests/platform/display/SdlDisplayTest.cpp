@@ -114,6 +114,19 @@ TEST_F(SdlDisplay, AWindowMovedByAnotherProgramReportsItsNewPlace) {
   EXPECT_EQ(R, Rect(400, 300, 500, 380));
 }
 
+TEST_F(SdlDisplay, AMinimizedWindowLeavesTheScreenWithoutAWindowManagerAndComesBackRestored) {
+  Windows->Create(Rect(80, 400, 300, 600), clRed);
+  const HWND W = Windows->Create(Rect(100, 420, 200, 500), clGreen);
+  ProcessPendingMessages();
+  ASSERT_TRUE(ScreenShows({ 150, 450 }, clGreen));
+  ShowWindow(W, SW_MINIMIZE);
+  ProcessPendingMessages();
+  EXPECT_TRUE(ScreenShows({ 150, 450 }, clRed)) << "the window beneath shows";
+  ShowWindow(W, SW_RESTORE);
+  ProcessPendingMessages();
+  EXPECT_TRUE(ScreenShows({ 150, 450 }, clGreen)) << "its pixels are back";
+}
+
 TEST_F(SdlDisplay, AWindowRegionShapesTheNativeWindow) {
   Windows->Create(Rect(450, 50, 650, 250), clRed);
   const HWND W = Windows->Create(Rect(500, 100, 600, 200), clGreen);

@@ -1,8 +1,11 @@
-// A skinned form on the SDL2 presenter and a real X server: the screen shows the skin's frame, and a drag
-// on the caption moves the window through the window system's own move loop. Skipped without DISPLAY.
+// A skinned form on the SDL2 presenter and a real X server: the screen shows the skin's frame, a drag on
+// the caption moves the window through the window system's own move loop, and the frame's minimize,
+// maximize and restore reach the native window. Skipped without DISPLAY.
 #include <cstdlib>
 #include <string>
 
+#include "platform/display/X11Native.h"
+#include "platform/gdi/Capabilities.h"
 #include "platform/ui/toolkit/TForm.h"
 #include "tests/platform/display/SdlAppFixture.h"
 #include "tests/platform/display/XScreenshot.h"
@@ -39,6 +42,44 @@ TEST_F(FrameDisplay, TheScreenShowsTheSkinnedFrameAndACaptionDragMovesTheWindow)
   EXPECT_TRUE(RunUntil([&] { return Form->Left() == 260 && Form->Top() == 190; }))
       << "at " << Form->Left() << ", " << Form->Top();
   EXPECT_TRUE(Shows({ 460, 192 }, Caption)) << "the frame is drawn at the new place";
+}
+
+TEST_F(FrameDisplay, MinimizeAndRestoreTakeTheWindowOffTheScreenAndBringItBackMaximizeFillsTheUsableArea) {
+  auto Skin = LoadEmbeddedSkin(ProductSkinContainer());
+  TForm* Form = nullptr;
+  App->CreateForm(Form);
+  Form->SetBorderStyle(bsSingle);
+  Form->SetBounds(200, 150, 400, 200);
+  auto* Frame = new TskSkinForm(Form);
+  Frame->SetSkinData(Skin.get());
+  Form->Show();
+  TBitmap* Picture = Skin->FPicture.get();
+  const TColor Caption = ColorToRGB(Picture->Canvas()->Pixels(Picture->Width() / 2, 2));
+  XScreenshot Shot;
+  auto Shows = [&](TPoint P, TColor Color) {
+    return RunUntil([&] { return Shot.Take(Rect(P.X, P.Y, P.X + 1, P.Y + 1)) && Shot.At(P.X, P.Y) == Color; });
+  };
+  auto Native = [&] { return X11Native::Of(Presenter->NativeWindow(Form->Handle())); };
+  ASSERT_TRUE(Shows({ 400, 152 }, Caption));
+
+  Frame->SetWindowState(wsMinimized);
+  EXPECT_TRUE(IsIconic(Form->Handle())) << "the main form minimizes the program";
+  EXPECT_TRUE(RunUntil([&] {
+    return Shot.Take(Rect(400, 152, 401, 153)) && Shot.At(400, 152) != Caption;
+  })) << "the window left the screen";
+  Frame->SetWindowState(wsNormal);
+  EXPECT_TRUE(Shows({ 400, 152 }, Caption)) << "its pixels are back";
+  EXPECT_EQ(Form->BoundsRect(), Bounds(200, 150, 400, 200));
+
+  Frame->SetWindowState(wsMaximized);
+  TRect Usable = PlatformCapabilities().Monitors.front().WorkArea;
+  if (Usable == PlatformCapabilities().Monitors.front().Bounds)
+    Usable = Rect(Usable.Left + 1, Usable.Top + 1, Usable.Right - 1, Usable.Bottom - 1);
+  EXPECT_TRUE(RunUntil([&] { return Native() && Native()->Geometry() == Usable; })) << "the native window fills it";
+  EXPECT_TRUE(Shows({ Usable.Left + Usable.Width() / 2, Usable.Top + 2 }, Caption));
+  Frame->SetWindowState(wsNormal);
+  EXPECT_TRUE(RunUntil([&] { return Native() && Native()->Geometry() == Bounds(200, 150, 400, 200); }));
+  EXPECT_TRUE(Shows({ 400, 152 }, Caption));
 }
 
 }  // namespace
