@@ -177,9 +177,10 @@ void TskFormLayerBorder::PlaceWindows(int X, int Y, bool BringToTop) {
       Place.Window->SetVisible(false);
       continue;
     }
-    UINT Flags = SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOSIZE;
+    UINT Flags = SWP_NOACTIVATE | SWP_NOSIZE;
     if (!BringToTop) Flags |= SWP_NOZORDER | SWP_NOOWNERZORDER;
     SetWindowPos(Place.Window->Handle(), HWND_TOP, Place.At.X, Place.At.Y, 0, 0, Flags);
+    Place.Window->SetVisible(true);
   }
 }
 

@@ -61,6 +61,8 @@ void TskFormLayerWindow::Dispatch(TMessage& Message) {
     return;
   // The layered picture is all the window shows.
   case WM_ERASEBKGND: Message.Result = 1; return;
+  // Shown beside the form, never in its place as the active window.
+  case CM_SHOWINGCHANGED: ShowWindow(Handle(), Showing() ? SW_SHOWNOACTIVATE : SW_HIDE); return;
   default: TForm::Dispatch(Message); return;
   }
 }
