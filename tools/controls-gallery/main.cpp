@@ -12,6 +12,7 @@
 #include "tests/skin/support/EmbeddedSkinModels.h"
 #include "tools/controls-gallery/TskControlsGallery.h"
 #include "tools/controls-gallery/skGalleryFrames.h"
+#include "tools/controls-gallery/skGalleryLayerBorder.h"
 #include "tools/controls-gallery/skGalleryRows.h"
 
 int main(int argc, char** argv) {
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
       AddPictureRows(Gallery);
       AddBoxRows(Gallery);
       AddFrameRows(Gallery, Display);
+      AddLayerBorderRow(Gallery, Display);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }
   } catch (const std::exception& E) {
