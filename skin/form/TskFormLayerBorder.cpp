@@ -6,7 +6,6 @@
 #include "platform/base/Clock.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/ui/toolkit/TApplication.h"
-#include "platform/ui/winsys/ScreenMetrics.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/core/TskBitmap.h"
 #include "skin/core/TskSkinData.h"
