@@ -14,6 +14,7 @@
 #include "skin/core/skUtils.h"
 #include "skin/form/TskActiveSkinObject.h"
 #include "skin/form/TskClientInActivePanel.h"
+#include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskCustomRibbon.h"
 #include "skin/form/TskSkinHint.h"
@@ -53,6 +54,7 @@ TskSkinForm::TskSkinForm(TComponent* AOwner)
   FAnimateTimer->OnTimer = [this](TObject* Sender) { AnimateTimerTick(Sender); };
   FQuickButtons = std::make_unique<TskQuickButtonItems>(this);
   FLayerManager = new TskLayerManager(this);
+  FBorderLayer = new TskFormLayerBorder(this);
   FMenuLayerManager = new TskLayerManager(this);
   FForm = dynamic_cast<TCustomForm*>(AOwner);
   if (!FForm) throw EInvalidCast("Invalid class typecast");
@@ -176,6 +178,7 @@ void TskSkinForm::ApplySkin() {
     if (FClientWidth > 0) FForm->SetClientWidth(FClientWidth);
     if (FClientHeight > 0) FForm->SetClientHeight(FClientHeight);
   }
+  ApplyLayerBorder();
 }
 
 void TskSkinForm::SetSkinnableForm(bool Value) {

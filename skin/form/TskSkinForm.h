@@ -43,6 +43,7 @@ class TTimer;
 class TskActiveSkinObject;
 class TskClientInActivePanel;
 class TskCustomRibbon;
+class TskFormLayerBorder;
 class TskLayerManager;
 class TskQuickButtonItems;
 class TskSkinData;
@@ -337,6 +338,16 @@ public:
   TShortCutEvent OnShortCut;
   TskCaptionPaintEvent OnCaptionPaint;
 
+  // ---- Layered border ----
+  /// The skin's layered border shows around the form: a loaded skin whose layer frame has its picture
+  /// and ShowLayeredBorders on, layered windows available, a skinnable frame not in PreviewMode and
+  /// without AlwaysDisableLayeredFrames, a form with a border that is no MDI child, no show effect pending.
+  bool UseLayeredBorder() const;
+  TskFormLayerBorder* BorderLayer() const { return FBorderLayer; }
+  bool AlwaysDisableLayeredFrames { false };
+  /// The layered border is sizing the form.
+  bool FBorderLayerChangeSize { false };
+
   // ---- Public state ----
   /// The controller of the form's skinned popup windows.
   TskSkinMenu* SkinMenu { nullptr };
@@ -369,6 +380,10 @@ private:
   void ChangeSkin(TskSkinData* Model);
   void AfterChangeSkin();
   void CallOldWindowProc(TMessage& Message);
+  /// The layered border follows the form's placement, visibility and activity.
+  void LayerBorderMessage(const TMessage& Message);
+  /// The layered border of the skin now applied, shown with a visible form.
+  void ApplyLayerBorder();
 
   // ---- Menus and keys ----
   void MenuMessageHook(TMsg& Msg, bool& Handled);
@@ -580,4 +595,5 @@ private:
   TCustomImageList* FQuickImageList { nullptr };
   TskLayerManager* FLayerManager { nullptr };
   TskLayerManager* FMenuLayerManager { nullptr };
+  TskFormLayerBorder* FBorderLayer { nullptr };
 };

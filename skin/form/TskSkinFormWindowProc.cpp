@@ -33,6 +33,7 @@ bool IsMouseMessage(UINT Msg) {
 }  // namespace
 
 void TskSkinForm::FormWindowProc(TMessage& Message) {
+  LayerBorderMessage(Message);
   CloseMenusOnMessage(Message);
   if (!HandleMessage(Message)) return;
   CallOldWindowProc(Message);

@@ -12,6 +12,7 @@
 #include "tests/skin/support/EmbeddedSkinModels.h"
 #include "tools/controls-gallery/TskControlsGallery.h"
 #include "tools/controls-gallery/skGalleryFrames.h"
+#include "tools/controls-gallery/skGalleryLayerBorder.h"
 #include "tools/controls-gallery/skGalleryMenus.h"
 #include "tools/controls-gallery/skGalleryRows.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
       AddFrameRows(Gallery, Display);
       AddMenuRows(Gallery, Display);
       AddRibbonRows(Gallery);
+      AddLayerBorderRow(Gallery, Display);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }
   } catch (const std::exception& E) {

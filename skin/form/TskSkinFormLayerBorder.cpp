@@ -1,0 +1,73 @@
+// The frame's side of the layered border: when it is in use, and how it follows the form's placement,
+// visibility and activity.
+#include "platform/ui/winsys/Ui.h"
+#include "skin/core/TskSkinData.h"
+#include "skin/form/TskFormLayerBorder.h"
+#include "skin/form/TskSkinForm.h"
+#include "skin/form/skFormMessages.h"
+#include "skin/form/skLayering.h"
+
+bool TskSkinForm::UseLayeredBorder() const {
+  const TskDataSkinLayerFrame* Layer = FSD ? FSD->LayerFrame.get() : nullptr;
+  return Layer && !FSD->Empty && FSD->ShowLayeredBorders() && Layer->PictureIndex != -1 && Layer->FSourceBitmap &&
+         CanLayer() && FSkinnableForm && !AlwaysDisableLayeredFrames && !PreviewMode &&
+         FForm->BorderStyle() != bsNone && FForm->FormStyle() != fsMDIChild && !FSmartEffectsShow;
+}
+
+namespace {
+
+/// The form shows in its normal state, where the border goes around it.
+bool ShowsNormal(TCustomForm* Form) {
+  const HWND Wnd = Form->Handle();
+  return IsWindowVisible(Wnd) && !IsIconic(Wnd) && !IsZoomed(Wnd);
+}
+
+}  // namespace
+
+void TskSkinForm::ApplyLayerBorder() {
+  if (FBorderLayer->Visible()) FBorderLayer->Hide();
+  if (!PreviewMode) FBorderLayer->InitFrame(FSD, FForm);
+  if (!UseLayeredBorder() || !FForm->HandleAllocated() || !ShowsNormal(FForm)) return;
+  FBorderLayer->FActive = GetFormActive();
+  FBorderLayer->ShowWithForm();
+}
+
+void TskSkinForm::LayerBorderMessage(const TMessage& Message) {
+  if (!FForm->HandleAllocated()) return;
+  switch (Message.Msg) {
+  case WM_WINDOWPOSCHANGED: {
+    if (!UseLayeredBorder() || !ShowsNormal(FForm)) {
+      if (FBorderLayer->Visible()) FBorderLayer->Hide();
+      return;
+    }
+    if (!FBorderLayer->Visible()) {
+      FBorderLayer->FActive = true;
+      FBorderLayer->ShowWithForm();
+      return;
+    }
+    const auto* Pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+    if (!(Pos->flags & SWP_NOSIZE))
+      FBorderLayer->SetBoundsWithForm3(Pos->x, Pos->y, Pos->cx, Pos->cy);
+    else if (!(Pos->flags & SWP_NOMOVE))
+      FBorderLayer->MoveWithForm2(Pos->x, Pos->y);
+    return;
+  }
+  case WM_NCACTIVATE:
+    if (!UseLayeredBorder()) return;
+    if (IsWindowVisible(FForm->Handle()))
+      FBorderLayer->SetActive(Message.WParam != 0, true);
+    else if (FForm->Tag() != TrayRestoreTag)
+      FBorderLayer->Hide();
+    return;
+  case WM_CHANGESHOWLAYEREDBORDERS:
+    if (UseLayeredBorder() && ShowsNormal(FForm)) {
+      FBorderLayer->FActive = GetFormActive();
+      FBorderLayer->ShowWithForm();
+    } else {
+      FBorderLayer->Hide();
+    }
+    return;
+  case WM_DESTROY: FBorderLayer->Hide(); return;
+  default: return;
+  }
+}

@@ -1,0 +1,238 @@
+// The layered border on the headless presenter: the four windows composed from the layer picture around
+// the form and following it, sizing by dragging the border, the inactive look and alpha, and skins or
+// presenters without a border.
+#include "platform/gdi/Capabilities.h"
+#include "platform/ui/winsys/LayeredWindows.h"
+#include "skin/form/TskFormLayerBorder.h"
+#include "tests/skin/form/FormFrameFixture.h"
+
+namespace {
+
+// The zones of the 100 x 80 layer picture: a top band of 30 rows with corners of 20 columns, sides of 20
+// columns whose 30 rows are two stripes, a bottom band of 20 rows, the form's place (20, 30, 80, 60). Its
+// mask gives the outer 5 columns on the left half alpha and everything else full alpha.
+constexpr TColor LayerTop = RGB(250, 120, 0);
+constexpr TColor LayerLeftCorner = RGB(0, 120, 250);
+constexpr TColor LayerRightCorner = RGB(120, 0, 250);
+constexpr TColor LayerStripeA = RGB(0, 250, 120);
+constexpr TColor LayerStripeB = RGB(120, 250, 250);
+constexpr TColor LayerBottom = RGB(250, 250, 0);
+constexpr TColor LayerInactiveTop = RGB(90, 90, 160);
+
+void Fill(TBitmap* Picture, const TRect& R, TColor Colour) {
+  Picture->Canvas()->Brush()->SetColor(Colour);
+  Picture->Canvas()->FillRect(R);
+}
+
+int AddPicture(TskSkinData& Model, TColor Top) {
+  auto Picture = std::make_unique<TBitmap>();
+  Picture->SetPixelFormat(pf24bit);
+  Picture->SetSize(100, 80);
+  Fill(Picture.get(), Rect(0, 0, 100, 30), Top);
+  Fill(Picture.get(), Rect(0, 0, 20, 30), LayerLeftCorner);
+  Fill(Picture.get(), Rect(80, 0, 100, 30), LayerRightCorner);
+  Fill(Picture.get(), Rect(0, 30, 100, 45), LayerStripeA);
+  Fill(Picture.get(), Rect(0, 45, 100, 60), LayerStripeB);
+  Fill(Picture.get(), Rect(0, 60, 100, 80), LayerBottom);
+  Model.FActivePictures.push_back(std::move(Picture));
+  return int(Model.FActivePictures.size()) - 1;
+}
+
+/// Adds the layer frame to a frame skin: active and inactive pictures with their mask, a sizing area 10
+/// pixels around the form (20 above it) with corner zones of 10 x 10 and a 6-pixel band, alphas 255 and
+/// 200.
+void AddLayerFrame(TskSkinData& Model) {
+  auto& Layer = *Model.LayerFrame;
+  Layer.PictureIndex = AddPicture(Model, LayerTop);
+  Layer.InActivePictureIndex = AddPicture(Model, LayerInactiveTop);
+  auto Mask = std::make_unique<TBitmap>();
+  Mask->SetPixelFormat(pf24bit);
+  Mask->SetSize(100, 80);
+  Fill(Mask.get(), Rect(0, 0, 100, 80), clWhite);
+  Fill(Mask.get(), Rect(0, 0, 5, 80), RGB(128, 128, 128));
+  Model.FActivePictures.push_back(std::move(Mask));
+  Layer.MaskPictureIndex = Layer.InActiveMaskPictureIndex = int(Model.FActivePictures.size()) - 1;
+  Layer.LTPoint = { 20, 30 };
+  Layer.RTPoint = { 80, 30 };
+  Layer.LBPoint = { 20, 60 };
+  Layer.RBPoint = { 80, 60 };
+  Layer.ClRect = Rect(20, 30, 80, 60);
+  Layer.BorderRect = Rect(10, 10, 90, 70);
+  Layer.HitTestEnable = true;
+  Layer.HitTestSize = 6;
+  Layer.HitTestLTPoint = { 20, 20 };
+  Layer.HitTestRTPoint = { 80, 20 };
+  Layer.HitTestLBPoint = { 20, 60 };
+  Layer.HitTestRBPoint = { 80, 60 };
+  Layer.CaptionRect = Rect(20, 0, 80, 30);
+  Layer.AlphaBlendValue = 255;
+  Layer.InActiveAlphaBlendValue = 200;
+  Layer.InitAlphaImages(&Model);
+}
+
+class LayerBorder : public FormFrameTest {
+protected:
+  void SetUp() override {
+    FormFrameTest::SetUp();
+    BuildFrameSkin(Model);
+    AddLayerFrame(Model);
+    Main->SetBorderStyle(bsSizeable);
+    Main->SetBounds(300, 200, 400, 300);
+  }
+
+  TskFormLayerBorder* ShowFramed() {
+    Frame = Attach(Main, &Model);
+    Main->Show();
+    Display->PumpUntilIdle();
+    return Frame->BorderLayer();
+  }
+
+  TRect WindowBounds(TskFormLayerBorderType Side) const {
+    TskFormLayerWindow* Window = Frame->BorderLayer()->Window(Side);
+    return Window ? Window->BoundsRect() : TRect {};
+  }
+
+  /// The windows of the border class shown on the screen.
+  int ShownBorderWindows() const {
+    int Count = 0;
+    for (int i = 0; i < Screen->FormCount(); ++i)
+      if (dynamic_cast<TskFormLayerWindow*>(Screen->Forms(i)) && Screen->Forms(i)->Visible()) ++Count;
+    return Count;
+  }
+
+  TskSkinForm* Frame { nullptr };
+};
+
+TEST_F(LayerBorder, FourWindowsShowTheLayerPictureAroundTheFormAndFollowIt) {
+  TskFormLayerBorder* Border = ShowFramed();
+  ASSERT_TRUE(Frame->UseLayeredBorder());
+  ASSERT_TRUE(Border->Visible());
+  // The border is the picture's size plus the form's beyond the picture's form place.
+  EXPECT_EQ(WindowBounds(skflTop), Bounds(280, 170, 440, 30));
+  EXPECT_EQ(WindowBounds(skflBottom), Bounds(280, 500, 440, 20));
+  EXPECT_EQ(WindowBounds(skflLeft), Bounds(280, 200, 20, 300));
+  EXPECT_EQ(WindowBounds(skflRight), Bounds(700, 200, 20, 300));
+  EXPECT_EQ(ShownBorderWindows(), 4);
+
+  struct Spot {
+    int X, Y;
+    TColor Colour;
+    const char* What;
+  };
+  const Spot Spots[] = {
+    { 290, 175, LayerLeftCorner, "left corner copied" },
+    { 500, 180, LayerTop, "middle stretched" },
+    { 710, 180, LayerRightCorner, "right corner at the right end" },
+    { 290, 205, LayerStripeA, "side: first stripe" },
+    { 290, 220, LayerStripeB, "side tiled, not stretched" },
+    { 710, 235, LayerStripeA, "right side, third tile" },
+    { 500, 510, LayerBottom, "bottom band" },
+    { 282, 300, RGB(0, 128, 120), "half alpha: colours limited to the alpha" },
+  };
+  for (const Spot& S : Spots) EXPECT_EQ(Display->PixelAt(S.X, S.Y), S.Colour) << S.What;
+
+  Main->SetBounds(320, 210, 500, 300);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(WindowBounds(skflTop), Bounds(300, 180, 540, 30));
+  EXPECT_EQ(WindowBounds(skflRight), Bounds(820, 210, 20, 300));
+  Main->SetBounds(330, 220, 500, 300);
+  EXPECT_EQ(WindowBounds(skflBottom), Bounds(310, 520, 540, 20));
+
+  Main->Hide();
+  EXPECT_FALSE(Border->Visible());
+  EXPECT_EQ(ShownBorderWindows(), 0);
+}
+
+TEST_F(LayerBorder, DraggingTheBorderSizesTheFormWithinItsLimitsAndBands) {
+  ShowFramed();
+  struct Case {
+    const char* What;
+    TPoint Press;
+    std::vector<TPoint> Moves;
+    TRect Expected;
+  };
+  const Case Cases[] = {
+    { "right edge outward", { 705, 350 }, { { 735, 350 } }, Bounds(300, 200, 430, 300) },
+    { "bottom edge outward", { 500, 505 }, { { 500, 525 } }, Bounds(300, 200, 400, 320) },
+    { "top-left corner: both axes", { 292, 182 }, { { 282, 192 } }, Bounds(290, 210, 410, 290) },
+    // Past the minimum width the step is dropped and the right edge stays; back outside the band the
+    // edge does not follow; inside it, it does.
+    { "left edge past the minimum and back",
+      { 292, 350 },
+      { { 392, 350 }, { 492, 350 }, { 592, 350 }, { 560, 350 }, { 494, 350 } },
+      Bounds(434, 200, 266, 300) },
+    // Stopped at the minimum width, the cursor is outside the right band: that axis keeps its size
+    // while the other follows.
+    { "bottom-right corner: one axis refused", { 705, 505 }, { { 405, 505 }, { 415, 525 } }, Bounds(300, 200, 200, 320) },
+  };
+  for (const Case& C : Cases) {
+    Main->SetBounds(300, 200, 400, 300);
+    Display->PumpUntilIdle();
+    Display->ButtonDown(C.Press.X, C.Press.Y);
+    for (const TPoint& P : C.Moves) Display->MoveTo(P.X, P.Y);
+    Display->ButtonUp(C.Moves.back().X, C.Moves.back().Y);
+    EXPECT_EQ(Main->BoundsRect(), C.Expected) << C.What;
+    EXPECT_EQ(WindowBounds(skflTop).TopLeft(), (TPoint { C.Expected.Left - 20, C.Expected.Top - 30 })) << C.What;
+    EXPECT_EQ(WindowBounds(skflTop).Width(), C.Expected.Width() + 40) << C.What;
+    EXPECT_FALSE(Frame->FBorderLayerChangeSize) << C.What;
+  }
+}
+
+TEST_F(LayerBorder, AnInactiveFormShowsTheInactivePictureAtTheInactiveAlpha) {
+  TskFormLayerBorder* Border = ShowFramed();
+  Border->CheckFormAlpha(128, false);
+  EXPECT_EQ(Border->FCurrentAlphaBlendValue, 128);
+  EXPECT_EQ(Border->FCurrentInActiveAlphaBlendValue, 100);
+  Border->CheckFormAlpha(255, true);
+
+  TForm* Other = NewForm(Bounds(900, 100, 200, 100));
+  Other->Show();
+  Display->PumpUntilIdle();
+  ASSERT_FALSE(Main->Active());
+  const TColor Seen = Display->PixelAt(500, 180);
+  auto Near = [](int A, int B) { return std::abs(A - B) <= 1; };
+  EXPECT_TRUE(Near(GetRValue(Seen), 90 * 200 / 255) && Near(GetGValue(Seen), 90 * 200 / 255) &&
+              Near(GetBValue(Seen), 160 * 200 / 255))
+      << std::hex << Seen;
+
+  SetForegroundWindow(Main->Handle());
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Display->PixelAt(500, 180), LayerTop);
+}
+
+TEST_F(LayerBorder, WithoutLayeredWindowsOrALayerPictureThereIsNoBorderAndNothingFails) {
+  struct Case {
+    const char* What;
+    std::function<void(TskSkinData&)> Change;
+  };
+  const Case Cases[] = {
+    { "presenter without layered windows", [](TskSkinData&) { EnableLayeredWindows(false); } },
+    { "no picture", [](TskSkinData& M) { M.LayerFrame->PictureIndex = -1; } },
+    // The picture is named but its mask is not: no alpha picture could be built.
+    { "no alpha picture",
+      [](TskSkinData& M) {
+        M.LayerFrame->MaskPictureIndex = 99;
+        M.LayerFrame->InitAlphaImages(&M);
+      } },
+  };
+  const auto Saved = PlatformCapabilities();
+  for (const Case& C : Cases) {
+    Model.LayerFrame->PictureIndex = 0;
+    AddLayerFrame(Model);
+    C.Change(Model);
+    TskFormLayerBorder* Border = ShowFramed();
+    EXPECT_FALSE(Frame->UseLayeredBorder()) << C.What;
+    Border->ShowWithForm();
+    Border->SetActive(false, true);
+    Border->CheckFormAlpha(100, true);
+    Main->SetBounds(310, 210, 420, 320);
+    Display->PumpUntilIdle();
+    EXPECT_FALSE(Border->Visible()) << C.What;
+    EXPECT_EQ(ShownBorderWindows(), 0) << C.What;
+    Main->Hide();
+    delete Frame;
+    PlatformCapabilities() = Saved;
+  }
+}
+
+}  // namespace
