@@ -393,7 +393,7 @@ void TskCustomShellListView::KeyDown(Word& Key, TShiftState Shift) {
   if (Key == VK_BACK && !IsEditing()) {
     Back();
   } else if (Key == VK_RETURN && Shift.Contains(ssAlt)) {
-    InvokeItemVerb(entry, "properties");
+    InvokeItemVerb(entry, "properties", SkinData());
     Key = 0;
   } else if (Key == VK_RETURN && entry && entry->IsFolder()) {
     TItemIDListPtr id = CopyItemIDList(entry->AbsoluteID());  // the entry goes with the folder it is listed in
@@ -418,7 +418,7 @@ void TskCustomShellListView::DoContextPopup(TPoint MousePos, bool& Handled) {
     TskSkinCustomListView::DoContextPopup(MousePos, Handled);
     return;
   }
-  InvokeShellContextMenu(this, entry, MousePos.X, MousePos.Y);
+  InvokeShellContextMenu(this, entry, MousePos.X, MousePos.Y, SkinData());
   Handled = true;
   Refresh();
 }

@@ -322,7 +322,7 @@ void TskCustomShellTreeView::CommandCompleted(const String& Verb, bool Succeeded
 void TskCustomShellTreeView::DoContextPopup(TPoint MousePos, bool& Handled) {
   auto* menu = dynamic_cast<TPopupMenu*>(PopupMenuComponent());
   if (FAutoContext && !(menu && menu->AutoPopup())) {
-    InvokeShellContextMenu(this, SelectedFolder(), MousePos.X, MousePos.Y);
+    InvokeShellContextMenu(this, SelectedFolder(), MousePos.X, MousePos.Y, SkinData());
     Handled = true;
     return;
   }
