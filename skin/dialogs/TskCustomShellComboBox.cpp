@@ -52,7 +52,6 @@ TskCustomShellComboBox::TskCustomShellComboBox(TComponent* AOwner) : TskSkinCust
 TskCustomShellComboBox::~TskCustomShellComboBox() {
   SetShellTreeView(nullptr);
   SetShellListView(nullptr);
-  SetImageList(nullptr);
 }
 
 String TskCustomShellComboBox::Path() const {
