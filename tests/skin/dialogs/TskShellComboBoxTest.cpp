@@ -112,6 +112,11 @@ TEST_F(ShellComboBoxTest, ANestedFolderShowsItsChainIndentedBelowItsDeepestListe
 
   EXPECT_THROW(Combo->SetPath(Dir / "missing"), EInvalidPath);
   EXPECT_EQ(Combo->Path(), Dir / "a/b/c");
+
+  const String odd = Dir / "a/b/c/-视频 \xff\xfe";
+  ASSERT_EQ(mkdir(odd.c_str(), 0755), 0);
+  Combo->SetPath(odd);
+  EXPECT_EQ(Combo->Path(), odd) << "a name that is not UTF-8 keeps its bytes";
 }
 
 TEST_F(ShellComboBoxTest, PickingAnAncestorMovesTheLinkedListAndTreeOnceAndKeepsTheChainUntilTheNextRebuild) {
