@@ -15,7 +15,7 @@
 #include "platform/shell/IShellFolder.h"
 #include "platform/shell/IShellOpenService.h"
 #include "platform/shell/ShellFileInfo.h"
-#include "platform/ui/winsys/PlainMessageBox.h"
+#include "platform/shell/ShellMessageBox.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ String SystemReason(int Error) {
 }
 
 void ShowError(const String& Text) {
-  ShowPlainMessageBox(Text, "错误", MB_OK | MB_ICONERROR);
+  ShowShellMessageBox(Text, "错误", MB_OK | MB_ICONERROR);
 }
 
 /// Why the tree at Path may not be removed: a folder of it (Path itself included, links not followed)
@@ -139,7 +139,7 @@ bool TShellContextMenu::Delete(bool Boxes) const {
     const String question = DirectoryExists(FPath) && !(FAttributes & SFGAO_LINK)
                                 ? Format("确实要永久删除文件夹“%s”及其中的全部内容吗？", FName)
                                 : Format("确实要永久删除“%s”吗？", FName);
-    if (ShowPlainMessageBox(question, "确认删除", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) return false;
+    if (ShowShellMessageBox(question, "确认删除", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) return false;
   }
   const std::optional<String> failure = RemoveTree(FPath);
   if (failure && Boxes) ShowError(Format("无法删除“%s”：%s", FName, *failure));
@@ -157,6 +157,6 @@ bool TShellContextMenu::ShowProperties() const {
                 ExtractFileDir(FPath);
   if (!folder) text += "\n大小：" + ShellSizeText(st.st_size) + "（" + IntToStr(Int64(st.st_size)) + " 字节）";
   text += "\n修改时间：" + ShellTimeText(st.st_mtime);
-  ShowPlainMessageBox(text, FName + " 属性", MB_OK | MB_ICONINFORMATION);
+  ShowShellMessageBox(text, FName + " 属性", MB_OK | MB_ICONINFORMATION);
   return true;
 }

@@ -12,7 +12,7 @@
 /// to; a tree where another file system is mounted is left whole. Unless the caller asked already
 /// (CMIC_MASK_FLAG_NO_UI), delete asks the user first and shows a failure with its reason. "properties"
 /// (always) shows the item's name, type, folder, size and time in an information box (nothing with
-/// CMIC_MASK_FLAG_NO_UI). The menu draws no entries itself.
+/// CMIC_MASK_FLAG_NO_UI). Every box goes through ShowShellMessageBox. The menu draws no entries itself.
 class TShellContextMenu final : public IContextMenu2 {
 public:
   /// The verbs by their offsets.

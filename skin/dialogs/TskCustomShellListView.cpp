@@ -10,6 +10,7 @@
 #include "platform/ui/winsys/Messages.h"
 #include "platform/ui/winsys/Ui.h"
 #include "platform/ui/winsys/VirtualKeys.h"
+#include "skin/dialogs/TskCustomShellComboBox.h"
 #include "skin/dialogs/TskCustomShellTreeView.h"
 #include "skin/dialogs/TskShellChangeNotifier.h"
 #include "skin/dialogs/skHourGlass.h"
@@ -57,6 +58,7 @@ TskCustomShellListView::TskCustomShellListView(TComponent* AOwner) : TskSkinCust
 TskCustomShellListView::~TskCustomShellListView() {
   FNotifier.reset();
   SetShellTreeView(nullptr);
+  SetShellComboBox(nullptr);
   ClearEntries();
 }
 
@@ -126,9 +128,11 @@ void TskCustomShellListView::UpdateFolder() {
   TemporaryChange updating(FUpdating, true);
   const bool autoRefresh = FAutoRefresh;
   SetAutoRefresh(false);
-  if (FTreeView) {
-    if (FSettingRoot) FTreeView->SetRoot(FRoot);
-    else if (FRootFolder) FTreeView->SelectByItemIDList(FRootFolder->AbsoluteID());
+  if (FSettingRoot) {
+    if (FTreeView) FTreeView->SetRoot(FRoot);
+  } else if (FRootFolder) {
+    if (FTreeView) FTreeView->SelectByItemIDList(FRootFolder->AbsoluteID());
+    if (FComboBox) FComboBox->SelectByItemIDList(FRootFolder->AbsoluteID());
   }
   FSettingRoot = false;
   ReadFolder();
@@ -194,6 +198,19 @@ void TskCustomShellListView::SetShellTreeView(TskCustomShellTreeView* Value) {
     FTreeView->FListView = nullptr;
   }
   FTreeView = Value;
+  if (!Value) return;
+  Value->FreeNotification(this);
+  Value->SetRoot(FRoot);
+  Value->SetShellListView(this);
+}
+
+void TskCustomShellListView::SetShellComboBox(TskCustomShellComboBox* Value) {
+  if (Value == FComboBox) return;
+  if (FComboBox) {
+    FComboBox->RemoveFreeNotification(this);
+    FComboBox->FListView = nullptr;
+  }
+  FComboBox = Value;
   if (!Value) return;
   Value->FreeNotification(this);
   Value->SetRoot(FRoot);
@@ -376,7 +393,7 @@ void TskCustomShellListView::KeyDown(Word& Key, TShiftState Shift) {
   if (Key == VK_BACK && !IsEditing()) {
     Back();
   } else if (Key == VK_RETURN && Shift.Contains(ssAlt)) {
-    InvokeItemVerb(entry, "properties");
+    InvokeItemVerb(entry, "properties", SkinData());
     Key = 0;
   } else if (Key == VK_RETURN && entry && entry->IsFolder()) {
     TItemIDListPtr id = CopyItemIDList(entry->AbsoluteID());  // the entry goes with the folder it is listed in
@@ -401,7 +418,7 @@ void TskCustomShellListView::DoContextPopup(TPoint MousePos, bool& Handled) {
     TskSkinCustomListView::DoContextPopup(MousePos, Handled);
     return;
   }
-  InvokeShellContextMenu(this, entry, MousePos.X, MousePos.Y);
+  InvokeShellContextMenu(this, entry, MousePos.X, MousePos.Y, SkinData());
   Handled = true;
   Refresh();
 }
@@ -456,5 +473,7 @@ void TskCustomShellListView::Loaded() {
 
 void TskCustomShellListView::Notification(TComponent* AComponent, TOperation Operation) {
   TskSkinCustomListView::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FTreeView) FTreeView = nullptr;
+  if (Operation != opRemove) return;
+  if (AComponent == FTreeView) FTreeView = nullptr;
+  if (AComponent == FComboBox) FComboBox = nullptr;
 }

@@ -7,6 +7,7 @@
 #include "skin/controls/TskSkinCustomListView.h"
 #include "skin/dialogs/TskShellFolder.h"
 
+class TskCustomShellComboBox;
 class TskCustomShellTreeView;
 class TskShellChangeNotifier;
 
@@ -14,8 +15,9 @@ class TskShellChangeNotifier;
 /// display order. Files show only when Mask accepts them (folders always); the base order puts folders
 /// first, then the namespace's order; a header click sorts by name, size, type or date, folders first,
 /// the second click on the same header reverses it. Double click and Enter open a folder, Backspace goes
-/// up, Alt+Enter shows the item's properties, F5 reads the folder again. A linked shell tree selects the
-/// folder shown here and moves this list when its selection moves; FUpdating stops the echo.
+/// up, Alt+Enter shows the item's properties, F5 reads the folder again. A linked shell tree and shell
+/// combo box select the folder shown here and move this list when their selection moves; FUpdating stops
+/// the echo.
 class TskCustomShellListView : public TskSkinCustomListView, public IbsShellCommandSink {
 public:
   explicit TskCustomShellListView(TComponent* AOwner);
@@ -68,6 +70,9 @@ public:
   TskCustomShellTreeView* ShellTreeView() const { return FTreeView; }
   /// Links a tree (which takes this Root) or, with null, unlinks the former one.
   void SetShellTreeView(TskCustomShellTreeView* Value);
+  TskCustomShellComboBox* ShellComboBox() const { return FComboBox; }
+  /// Links a combo box (which takes this Root) or, with null, unlinks the former one.
+  void SetShellComboBox(TskCustomShellComboBox* Value);
   /// The folder watcher while AutoRefresh is on; null otherwise.
   TskShellChangeNotifier* Notifier() const { return FNotifier.get(); }
   /// The direction of the last column sort.
@@ -94,6 +99,7 @@ protected:
   virtual void ReadFolder();
 
 private:
+  friend class TskCustomShellComboBox;
   friend class TskCustomShellTreeView;
 
   void UpdateFolder();
@@ -122,6 +128,7 @@ private:
   TShellObjectTypes FObjectTypes { otFolders, otNonFolders };
   std::vector<std::unique_ptr<TskShellFolder>> FFolders;
   TskCustomShellTreeView* FTreeView { nullptr };
+  TskCustomShellComboBox* FComboBox { nullptr };
   std::unique_ptr<TskShellChangeNotifier> FNotifier;
   bool FSettingRoot { false };
   String FMask { "*.*|*.*" };

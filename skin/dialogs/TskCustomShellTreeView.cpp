@@ -9,6 +9,7 @@
 #include "platform/ui/toolkit/TPopupMenu.h"
 #include "platform/ui/winsys/Messages.h"
 #include "platform/ui/winsys/Ui.h"
+#include "skin/dialogs/TskCustomShellComboBox.h"
 #include "skin/dialogs/TskCustomShellListView.h"
 #include "skin/dialogs/TskShellChangeNotifier.h"
 #include "skin/dialogs/skHourGlass.h"
@@ -30,6 +31,7 @@ TskCustomShellTreeView::TskCustomShellTreeView(TComponent* AOwner) : TskSkinCust
 TskCustomShellTreeView::~TskCustomShellTreeView() {
   FNotifier.reset();
   SetShellListView(nullptr);
+  SetShellComboBox(nullptr);
   ClearNodes();
 }
 
@@ -86,6 +88,19 @@ void TskCustomShellTreeView::SetShellListView(TskCustomShellListView* Value) {
     FListView->FTreeView = nullptr;
   }
   FListView = Value;
+  if (!Value) return;
+  Value->FreeNotification(this);
+  Value->SetRoot(FRoot);
+  Value->SetShellTreeView(this);
+}
+
+void TskCustomShellTreeView::SetShellComboBox(TskCustomShellComboBox* Value) {
+  if (Value == FComboBox) return;
+  if (FComboBox) {
+    FComboBox->RemoveFreeNotification(this);
+    FComboBox->FTreeView = nullptr;
+  }
+  FComboBox = Value;
   if (!Value) return;
   Value->FreeNotification(this);
   Value->SetRoot(FRoot);
@@ -218,7 +233,9 @@ void TskCustomShellTreeView::SelectByItemIDList(PCItemIDList ID) {
     SetSelected(found);
     Items()->EndUpdate();
   }
-  if (found && FListView) FListView->GoToItemIDList(FolderOf(found)->AbsoluteID());
+  if (!found) return;
+  if (FListView) FListView->GoToItemIDList(FolderOf(found)->AbsoluteID());
+  if (FComboBox) FComboBox->SelectByItemIDList(FolderOf(found)->AbsoluteID());
 }
 
 void TskCustomShellTreeView::ExpandMyComputer() {
@@ -240,6 +257,7 @@ void TskCustomShellTreeView::SelectionChanged(TTreeNode* Node) {
   if (!folder->IsFolder() && Node->Parent()) folder = FolderOf(Node->Parent());
   {
     TemporaryChange updating(FUpdating, true);
+    if (FComboBox) FComboBox->SelectByItemIDList(folder->AbsoluteID());
     if (FListView) FListView->GoToItemIDList(folder->AbsoluteID());
   }
   TemporaryChange monitored(FNodeToMonitor, Node);
@@ -304,7 +322,7 @@ void TskCustomShellTreeView::CommandCompleted(const String& Verb, bool Succeeded
 void TskCustomShellTreeView::DoContextPopup(TPoint MousePos, bool& Handled) {
   auto* menu = dynamic_cast<TPopupMenu*>(PopupMenuComponent());
   if (FAutoContext && !(menu && menu->AutoPopup())) {
-    InvokeShellContextMenu(this, SelectedFolder(), MousePos.X, MousePos.Y);
+    InvokeShellContextMenu(this, SelectedFolder(), MousePos.X, MousePos.Y, SkinData());
     Handled = true;
     return;
   }
@@ -373,5 +391,7 @@ void TskCustomShellTreeView::Loaded() {
 
 void TskCustomShellTreeView::Notification(TComponent* AComponent, TOperation Operation) {
   TskSkinCustomTreeView::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FListView) FListView = nullptr;
+  if (Operation != opRemove) return;
+  if (AComponent == FListView) FListView = nullptr;
+  if (AComponent == FComboBox) FComboBox = nullptr;
 }

@@ -6,13 +6,15 @@
 #include "skin/controls/TskSkinCustomTreeView.h"
 #include "skin/dialogs/TskShellFolder.h"
 
+class TskCustomShellComboBox;
 class TskCustomShellListView;
 class TskShellChangeNotifier;
 
 /// The shell namespace below Root as a skinned tree: one node per folder (and with otNonFolders per file),
 /// each node's Data a TskShellFolder it owns; children are read when a node first expands, in the
-/// namespace's order. Selecting a node moves a linked shell list view to its folder (to the parent folder
-/// for a file), and the list's navigation selects the folder here; FUpdating stops the echo. Right clicks
+/// namespace's order. Selecting a node moves a linked shell list view and shell combo box to its folder
+/// (to the parent folder for a file), and their navigation selects the folder here; FUpdating stops the
+/// echo. Right clicks
 /// show the shell context menu, whose rename comes back here as in-place editing. Nodes exist with the
 /// window only: a new window rebuilds the tree from Root and the last Path.
 class TskCustomShellTreeView : public TskSkinCustomTreeView, public IbsShellCommandSink {
@@ -53,6 +55,9 @@ public:
   TskCustomShellListView* ShellListView() const { return FListView; }
   /// Links a list (which takes this Root) or, with null, unlinks the former one.
   void SetShellListView(TskCustomShellListView* Value);
+  TskCustomShellComboBox* ShellComboBox() const { return FComboBox; }
+  /// Links a combo box (which takes this Root) or, with null, unlinks the former one.
+  void SetShellComboBox(TskCustomShellComboBox* Value);
   /// The folder watcher while AutoRefresh is on; null otherwise.
   TskShellChangeNotifier* Notifier() const { return FNotifier.get(); }
 
@@ -75,6 +80,7 @@ protected:
   virtual void ClearNodes();
 
 private:
+  friend class TskCustomShellComboBox;
   friend class TskCustomShellListView;
 
   static TskShellFolder* FolderOf(const TTreeNode* Node);
@@ -101,6 +107,7 @@ private:
   bool FAutoContext { true };
   bool FUpdating { false };
   TskCustomShellListView* FListView { nullptr };
+  TskCustomShellComboBox* FComboBox { nullptr };
   bool FAutoRefresh { false };
   bool FImageListChanging { false };
   bool FUseShellImages { true };

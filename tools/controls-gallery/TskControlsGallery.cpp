@@ -29,7 +29,7 @@ TskControlsGallery::TskControlsGallery(HeadlessPresenter& Display, TskSkinData* 
     : FDisplay(Display), FSkin(Skin), FSheet(std::make_unique<TBitmap>()) {
   FForm = new TForm(nullptr);
   FForm->SetBorderStyle(bsNone);
-  FForm->SetBounds(0, 0, 500, 300);
+  FForm->SetBounds(0, 0, 600, 300);  // room for the widest cell, the file list
   FForm->SetColor(FSkin && !FSkin->Empty ? FSkin->SkinColors()->cBtnFace() : clBtnFace);
   FForm->Show();
   FSheet->SetPixelFormat(pf24bit);

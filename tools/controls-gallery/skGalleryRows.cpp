@@ -40,6 +40,8 @@
 #include "skin/controls/TskSkinPanel.h"
 #include "skin/controls/TskSkinSlider.h"
 #include "skin/controls/TskSkinSplitter.h"
+#include "skin/boxctrls/TskPopupListBox.h"
+#include "skin/dialogs/TskCustomShellComboBox.h"
 #include "skin/dialogs/TskCustomShellListView.h"
 #include "skin/dialogs/TskCustomShellTreeView.h"
 #include "skin/dialogs/TskSelectSkinDialog.h"
@@ -736,8 +738,9 @@ void AddShellViews(TskControlsGallery& Gallery) {
   };
   Gallery.AddRow("文件夹树", MakeTree, { { "原生绘制", Tree(false) }, { "皮肤绘制", Tree(true) } });
 
+  // As wide as its columns, so each look takes a line of its own.
   auto MakeList = [&Gallery, &Sample](TWinControl* Parent) -> TControl* {
-    TPanel* Holder = ViewHolder(Parent, 440, 170);
+    TPanel* Holder = ViewHolder(Parent, 530, 170);
     TskSkinScrollBar* VBar = DockedBar(Gallery, Holder, sbVertical, alRight);
     TskSkinScrollBar* HBar = DockedBar(Gallery, Holder, sbHorizontal, alBottom);
     auto* List = new TskSkinFileListView(Holder);
@@ -760,6 +763,43 @@ void AddShellViews(TskControlsGallery& Gallery) {
     };
   };
   Gallery.AddRow("文件列表", MakeList, { { "原生绘制", List(false) }, { "皮肤绘制", List(true) } });
+
+  auto MakeLookIn = [&Gallery, &Sample](TWinControl* Parent) -> TControl* {
+    TPanel* Holder = ViewHolder(Parent, 240, 190);
+    auto* Combo = new TskSkinShellComboBox(Holder);
+    Combo->SetParent(Holder);
+    Combo->SetBounds(0, 0, 240, 20);
+    Combo->SetDropDownCount(8);
+    Combo->SetSkinData(Gallery.Skin());
+    Combo->SetRoot(Sample.Path());
+    Combo->SetPath(Sample.Path() + "/视频/旅行/二〇二六 春节");
+    return Holder;
+  };
+  // The open list is a window of its own over the form: the cell shows its picture below the combo box.
+  auto Opened = [](TControl* Control, HeadlessPresenter& Display) {
+    auto* Holder = static_cast<TWinControl*>(Control);
+    auto* Combo = static_cast<TskSkinShellComboBox*>(Holder->Controls(0));
+    Combo->DropDown();
+    Display.PumpUntilIdle();
+    const TRect List = Combo->ListBox()->BoundsRect();  // on the screen
+    auto Picture = std::make_shared<TBitmap>();
+    Picture->SetSize(List.Width(), List.Height());
+    for (int Y = 0; Y < List.Height(); ++Y)
+      for (int X = 0; X < List.Width(); ++X)
+        Picture->Canvas()->SetPixels(X, Y, Display.PixelAt(List.Left + X, List.Top + Y));
+    Combo->CloseUp(false);
+    auto* Shown = new TskSkinPaintPanel(Holder);
+    Shown->OnPanelPaint = [Picture](TCanvas* C, const TRect&) { C->Draw(0, 0, Picture.get()); };
+    Shown->SetBorderStyle(TskSkinBorderStyle::bvNone);
+    Shown->SetBounds(0, Combo->Height(), List.Width(), List.Height());
+    Shown->SetParent(Holder);
+    Shown->SetSkinData(Combo->SkinData());
+  };
+  auto Closed = [](TControl* Control, HeadlessPresenter&) {
+    auto* Holder = static_cast<TWinControl*>(Control);
+    Holder->SetHeight(Holder->Controls(0)->Height());
+  };
+  Gallery.AddRow("查找范围", MakeLookIn, { { "收起", Closed }, { "列表打开", Opened } });
 }
 
 void AddViewRows(TskControlsGallery& Gallery) {

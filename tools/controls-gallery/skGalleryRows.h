@@ -14,7 +14,8 @@ void AddButtonRows(TskControlsGallery& Gallery);
 void AddPanelRows(TskControlsGallery& Gallery);
 
 /// The converter's job list (a report list view with its external bars), a tree, a page control with
-/// overflowing tabs and close buttons, and the shell tree and file list over a folder of Chinese names.
+/// overflowing tabs and close buttons, and the shell tree, file list and look-in combo box over a folder of
+/// Chinese names.
 void AddViewRows(TskControlsGallery& Gallery);
 
 /// The converter's pictures from the program's resources in PNG image lists, enabled and disabled, and its

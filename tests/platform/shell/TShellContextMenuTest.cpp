@@ -14,6 +14,7 @@
 #include "platform/shell/IShellFolder.h"
 #include "platform/shell/PopupMenuCalls.h"
 #include "platform/shell/ShellFileInfo.h"
+#include "platform/shell/ShellMessageBox.h"
 #include "platform/shell/ShellNamespace.h"
 #include "platform/ui/toolkit/TCustomLabel.h"
 #include "tests/platform/shell/ShellTestSupport.h"
@@ -288,6 +289,24 @@ TEST_F(ShellContextMenuTest, PropertiesShowTheItemInAnInformationBox) {
   EXPECT_EQ(Boxes[1].substr(0, Boxes[1].find("\n修改时间")),
             "sub 属性: 名称：sub\n类型：Folder\n位置：" + Root.Path()) << "no size for a folder";
   EXPECT_FALSE(MenuOf("clip.avi")->InvokeCommand(Invoke(String("properties"), CMIC_MASK_FLAG_NO_UI)));
+}
+
+TEST_F(ShellContextMenuTest, AnInstalledPresenterShowsTheBoxesUntilTheFormerOneIsPutBack) {
+  std::vector<String> shown;
+  const TShellMessageBox former = SetShellMessageBox([&](const String& Text, const String& Caption, UINT Flags) {
+    shown.push_back(Caption + ": " + Text + " " + IntToStr(Int64(Flags)));
+    return IDYES;
+  });
+  EXPECT_FALSE(former) << "the plain box by default";
+  EXPECT_TRUE(MenuOf("clip.avi")->InvokeCommand(Invoke(String("delete"))));
+  EXPECT_FALSE(Exists(Root / "clip.avi"));
+  EXPECT_EQ(shown, (std::vector<String> { "确认删除: 确实要永久删除“clip.avi”吗？ " +
+                                          IntToStr(Int64(MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2)) }));
+  EXPECT_TRUE(SetShellMessageBox(former)) << "the presenter comes back to be put away";
+  AnswerBoxes({ { "sub 属性", IDOK } });
+  EXPECT_TRUE(MenuOf("sub")->InvokeCommand(Invoke(String("properties"))));
+  EXPECT_EQ(shown.size(), 1u);
+  EXPECT_EQ(Boxes.size(), 1u) << "the plain box again";
 }
 
 }  // namespace

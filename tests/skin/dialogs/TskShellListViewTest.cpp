@@ -8,7 +8,10 @@
 #include "platform/shell/PopupMenuCalls.h"
 #include "platform/shell/TShellContextMenu.h"
 #include "platform/shell/ShellNamespace.h"
+#include "skin/controls/TskSkinButton.h"
+#include "skin/controls/TskSkinStdLabel.h"
 #include "skin/dialogs/TskCustomShellListView.h"
+#include "skin/dialogs/TskMessageForm.h"
 #include "skin/dialogs/TskShellChangeNotifier.h"
 #include "tests/skin/dialogs/ShellViewFixture.h"
 
@@ -214,7 +217,7 @@ TEST_F(ShellListViewTest, SelectedFilesComeInListOrderWithoutFolders) {
   List->SetMultiSelect(true);
   List->SetMask("*.avi;*.zip");
   const std::vector<String> names = Names();
-  for (const String& name : { "x.avi", "a", "arch.zip" })
+  for (const char* name : { "x.avi", "a", "arch.zip" })
     List->Items()->Item(int(std::find(names.begin(), names.end(), name) - names.begin()))->SetSelected(true);
   TStringList files;
   List->GetSelectedFiles(&files);
@@ -274,6 +277,38 @@ TEST_F(ShellListViewTest, ItsContextMenuRenamesAnEntryInPlace) {
   EXPECT_FALSE(FileExists(Dir / "z.txt"));
   const std::vector<String> after = Names();
   EXPECT_NE(std::find(after.begin(), after.end(), "说明.txt"), after.end());
+}
+
+TEST_F(ShellListViewTest, ItsContextMenuDeletesOnlyAfterTheSkinnedConfirmation) {
+  MakeList();
+  auto deleteZ = [this](std::function<void(TskMessageForm*)> Answer) {
+    const std::vector<String> names = Names();
+    List->SetItemIndex(int(std::find(names.begin(), names.end(), "z.txt") - names.begin()));
+    SetPopupMenuTracker([Answer](HMENU, UINT, TPoint, HWND) -> UINT {
+      Later([Answer] { Answer(dynamic_cast<TskMessageForm*>(Screen->ActiveForm())); });  // once the box shows
+      return TShellContextMenu::vDelete + 1;
+    });
+    const TRect R = List->Items()->Item(List->ItemIndex())->DisplayRect(drLabel);
+    ClickAt(List, R.Left + 4, R.Top + 4, PointerButton::Right);
+    Display->PumpUntilIdle();
+    SetPopupMenuTracker(nullptr);
+  };
+  String asked;
+  deleteZ([&](TskMessageForm* Box) {
+    ASSERT_TRUE(Box) << "the question is a skinned message box";
+    asked = dynamic_cast<TskSkinStdLabel*>(Box->FindComponent("Message"))->Caption();
+    Display->Key(VK_RETURN);
+  });
+  EXPECT_EQ(asked, "确实要永久删除“z.txt”吗？");
+  EXPECT_TRUE(FileExists(Dir / "z.txt")) << "Enter answers the default button, No";
+
+  deleteZ([this](TskMessageForm* Box) {
+    ASSERT_TRUE(Box);
+    ClickOn(dynamic_cast<TskSkinButton*>(Box->FindComponent("Yes")));
+  });
+  EXPECT_FALSE(FileExists(Dir / "z.txt"));
+  const std::vector<String> after = Names();
+  EXPECT_EQ(std::find(after.begin(), after.end(), "z.txt"), after.end()) << "the list was read again";
 }
 
 }  // namespace

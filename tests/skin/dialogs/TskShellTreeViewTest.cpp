@@ -139,7 +139,7 @@ TEST_F(ShellTreeViewTest, ARightClickSelectsTheNodeAndItsMenuRenamesInPlace) {
   MakeTree(Dir.Path());
   TTreeNode* target = ChildNamed(Tree->Items()->GetFirstNode(), "only-files");
   std::vector<String> offered;
-  SetPopupMenuTracker([&](HMENU Menu, UINT, TPoint, HWND) -> UINT {
+  SetPopupMenuTracker([&](HMENU, UINT, TPoint, HWND) -> UINT {
     offered.push_back(Tree->Selected()->Text());
     return TShellContextMenu::vRename + 1;  // commands are numbered from 1
   });
