@@ -118,7 +118,9 @@ bool TskSkinCaptionObject::AnimationTick() {
 TRect TskSkinCaptionObject::TextRect() const {
   TRect TR = TextRct;
   if (IsEmptyRect(TextRct)) return TR;
-  if (HasQuickButtons())
+  if (Parent->AppMenuCaptionDrawn())
+    TR.Left = Parent->AppMenuCaptionOffset() - ObjectRect.Left;
+  else if (HasQuickButtons())
     TR.Left += Parent->QuickButtons()->Count() * (Parent->QuickImageList()->Width() + QuickButtonGap) +
                QuickButtonsMargin;
   TR.Right = ObjectRect.Width() - (SkinRect.Width() - TextRct.Right);
@@ -275,7 +277,7 @@ bool TskSkinCaptionObject::HasQuickButtons() const {
 }
 
 void TskSkinCaptionObject::PaintQuickButtons(TCanvas* Cnvs) {
-  if (!HasQuickButtons()) return;
+  if (!HasQuickButtons() || Parent->AppMenuCaptionDrawn()) return;
   TCustomImageList* Images = Parent->QuickImageList();
   const TRect Divider = Active || IsEmptyRect(InActiveDividerRect) ? DividerRect : InActiveDividerRect;
   int X = ObjectRect.Left;
@@ -314,6 +316,10 @@ void TskSkinCaptionObject::PaintQuickButtons(TCanvas* Cnvs) {
 
 void TskSkinCaptionObject::UpdateQuickButtonHover(int X, int Y) {
   if (!HasQuickButtons()) return;
+  if (Parent->AppMenuCaptionDrawn()) {
+    ActiveQuickButton = -1;
+    return;
+  }
   TskQuickButtonItems* Items = Parent->QuickButtons();
   OldActiveQuickButton = ActiveQuickButton;
   ActiveQuickButton = -1;

@@ -82,6 +82,11 @@ public:
   TskCustomRibbon* SkinRibbon() const { return FSkinRibbon; }
   /// Stores the ribbon and tells it its frame.
   void SetSkinRibbon(TskCustomRibbon* Value);
+  /// The ribbon's shown application menu puts its caption piece at the left of the skinned caption bar
+  /// (not under a full layered border): meanwhile the caption text starts at AppMenuCaptionOffset, the
+  /// standard buttons starting left of it and the quick buttons are not drawn.
+  bool AppMenuCaptionDrawn() const;
+  int AppMenuCaptionOffset() const;
 
   // ---- Caption buttons and caption ----
   TskBorderIcons BorderIcons() const { return FBorderIcons; }
@@ -393,6 +398,17 @@ private:
   void FormShortCut(TWMKey& Msg, bool& Handled);
   /// Opens the system menu below the system-menu button (or at the caption's left).
   void ShowSystemMenu();
+
+  // ---- Ribbon (TskSkinFormRibbon.cpp) ----
+  /// Alt alone with a ribbon: a shown application menu and an open skinned menu close, the ribbon takes
+  /// the focus.
+  void RibbonKeyMenu();
+  /// The application button's popup menu's shortcuts, then Alt with a tab's accelerator selects the tab.
+  void RibbonShortCut(TWMKey& Msg, bool& Handled);
+  /// The application menu's caption piece into the top band, when AppMenuCaptionDrawn.
+  void DrawAppMenuCaption(TBitmap* Top);
+  /// An MDI form's ribbon hears of a child maximized (WM_MDICHILDMAXIMIZED) or of one no longer maximized.
+  void ReportMDIChildToRibbon(UINT Msg);
 
   // ---- Window states, the move/size loop and showing ----
   /// The state the form is in: minimized also when the system minimized it.

@@ -280,8 +280,8 @@ bool TskSkinForm::IsCaptionArea(TPoint P) const {
   for (auto& Object : ObjectList) {
     if (!Object->ObjectRect.Contains(P)) continue;
     if (dynamic_cast<TskSkinCaptionObject*>(Object.get())) {
-      // The quick buttons at the caption's left are no caption.
-      if (FQuickButtons->Count() == 0 || !FQuickImageList) return true;
+      // The quick buttons at the caption's left are no caption (they are not shown under the menu's piece).
+      if (FQuickButtons->Count() == 0 || !FQuickImageList || AppMenuCaptionDrawn()) return true;
       return P.X >= Object->ObjectRect.Left + 7 + FQuickButtons->Count() * (FQuickImageList->Width() + 8);
     }
     if (Object->Visible) return false;
@@ -399,6 +399,7 @@ void TskSkinForm::PaintNCSkin(HDC DC) {
                     Rect(0, 0, Picture->Width(), Picture->Height()), W, H, FSD->LeftStretch, FSD->TopStretch,
                     FSD->RightStretch, FSD->BottomStretch);
   DrawObjectsIntoBands(&Top, &Bottom);
+  DrawAppMenuCaption(&Top);
   if (!IsEmptyRect(NewClRect)) ExcludeClipRect(DC, NewClRect.Left, NewClRect.Top, NewClRect.Right, NewClRect.Bottom);
   if (!GetFormActive() && FSD->AutoRenderingInActiveImage)
     for (TBitmap* Band : { &Top, &Left, &Right, &Bottom }) ApplyInActiveEffect(Band, FSD->InActiveEffect);

@@ -172,6 +172,7 @@ void TskSkinForm::FormShortCut(TWMKey& Msg, bool& Handled) {
     FInShortCut = Menu->IsShortCut(Msg);
     Handled = FInShortCut;
   }
+  if (!Handled) RibbonShortCut(Msg, Handled);
   if (!Handled && FSystemMenu && Msg.CharCode != 0) {
     FInShortCut = FSystemMenu->IsShortCut(Msg);
     Handled = FInShortCut;

@@ -193,6 +193,10 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
       SetSkinnableForm(FSD->SkinnableForm());
     return true;
   case WM_SKINMENUCLOSED: SkinMenuClose(); return true;
+  case WM_MDICHILDMAXIMIZED:
+  case WM_MDICHILDRESTORED:
+    ReportMDIChildToRibbon(Message.Msg);
+    return true;
   case WM_SHOWFROMTRAY:
     if (FForm->Tag() == TrayRestoreTag) FForm->SetTag(0);
     return true;
@@ -249,10 +253,12 @@ void TskSkinForm::WMNCActivate(TMessage& Message) {
 void TskSkinForm::HandleSysCommand(TMessage& Message) {
   // Alt alone never opens the system's window menu: it closes an open skinned menu, or leaves the
   // keyboard mode of the main menu bar.
-  if (InMainMenu)
+  if (InMainMenu) {
     LeaveMainMenuMode();
-  else
+  } else {
     EnterMainMenuMode();
+    RibbonKeyMenu();
+  }
   Message.Result = 0;
 }
 

@@ -68,7 +68,7 @@ void TskSkinStdButtonObject::Draw(TCanvas* Cnvs, bool UpDate) {
     DefaultDraw(Cnvs);
     return;
   }
-  if (!SkinUsable()) return;
+  if (!SkinUsable() || (Parent->AppMenuCaptionDrawn() && ObjectRect.Left < Parent->AppMenuCaptionOffset())) return;
   if (IconCase()) {
     Parent->DrawFormIcon(Cnvs, ObjectRect.Left, ObjectRect.Top);
     FMorphKf = 0;

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
       AddFileControlRows(Gallery, Display);
       AddFrameRows(Gallery, Display);
       AddMenuRows(Gallery, Display);
-      AddRibbonRows(Gallery);
+      AddRibbonRows(Gallery, Display);
       AddLayerBorderRow(Gallery, Display);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }

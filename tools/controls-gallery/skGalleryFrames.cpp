@@ -30,7 +30,8 @@ TPoint ObjectMiddle(TskSkinForm* Frame, const String& Name) {
   return { (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2 };
 }
 
-/// A framed form in the gallery's skin, shown.
+}  // namespace
+
 TForm* FramedForm(TskSkinData* Skin, TFormBorderStyle Style, TskBorderIcons Icons, const String& Caption, TSize Size) {
   auto* Form = new TForm(nullptr);
   Form->SetBorderStyle(Style);
@@ -42,8 +43,6 @@ TForm* FramedForm(TskSkinData* Skin, TFormBorderStyle Style, TskBorderIcons Icon
   Form->Show();
   return Form;
 }
-
-}  // namespace
 
 std::unique_ptr<TBitmap> WindowPicture(TForm* Form) {
   auto Image = std::make_unique<TBitmap>();

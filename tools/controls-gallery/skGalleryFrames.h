@@ -2,10 +2,17 @@
 // The controls gallery's rows of skinned form frames.
 #include <memory>
 
+#include "platform/ui/toolkit/FormTypes.h"
+#include "skin/form/skFormTypes.h"
+
 class HeadlessPresenter;
 class TBitmap;
 class TForm;
 class TskControlsGallery;
+class TskSkinData;
+
+/// A form with a frame in Skin (null: the built-in frame), at the gallery's place for framed forms, shown.
+TForm* FramedForm(TskSkinData* Skin, TFormBorderStyle Style, TskBorderIcons Icons, const String& Caption, TSize Size);
 
 /// The whole window of Form, frame included, as the screen shows it; what its region cuts away shows the
 /// sheet's background.

@@ -54,6 +54,8 @@
 #include "skin/controls/TskSkinStdLabel.h"
 #include "skin/controls/TskSkinTextLabel.h"
 #include "skin/controls/TskSkinToolBar.h"
+#include "skin/form/TskSkinForm.h"
+#include "skin/form/skFormFinders.h"
 #include "skin/ribbon/TskAppButton.h"
 #include "skin/ribbon/TskAppMenu.h"
 #include "skin/ribbon/TskAppMenuPage.h"
@@ -990,7 +992,7 @@ TskRibbon* RibbonOf(TControl* Host) { return static_cast<TskRibbon*>(static_cast
 
 }  // namespace
 
-void AddRibbonRows(TskControlsGallery& Gallery) {
+void AddRibbonRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
   const std::unique_ptr<TCustomImageList> Icons = MakeIcons();
   const auto HoverTab = [](TControl* Host, HeadlessPresenter& Display) {
     TskRibbon* Ribbon = RibbonOf(Host);
@@ -1026,6 +1028,27 @@ void AddRibbonRows(TskControlsGallery& Gallery) {
   };
   Gallery.AddRow("应用程序菜单", RibbonMaker(Gallery, Icons.get(), 270),
                  { { "打开，选中命令", OpenOn(1) }, { "打开，显示页面", OpenOn(2) } });
+  // A framed form carrying the ribbon; a skin whose menu record has a caption piece shows it in the caption
+  // bar while the menu is open.
+  const auto Framed = [&](bool Open) {
+    const TskBorderIcons Main { TskBorderIcon::biSystemMenu, TskBorderIcon::biMinimize, TskBorderIcon::biMaximize };
+    TForm* Form = FramedForm(Gallery.Skin(), bsSizeable, Main, "视频格式转换", { 520, 330 });
+    TControl* Host = RibbonMaker(Gallery, Icons.get(), Form->ClientHeight())(Form);
+    Host->SetWidth(Form->ClientWidth());
+    GetSkinFormComponent(Form)->SetSkinRibbon(RibbonOf(Host));
+    Display.PumpUntilIdle();
+    if (Open) OpenOn(0)(Host, Display);
+    Display.Advance(200);
+    Display.PumpUntilIdle();
+    std::unique_ptr<TBitmap> Picture = WindowPicture(Form);
+    delete Form;
+    Display.PumpUntilIdle();
+    return Picture;
+  };
+  std::vector<std::pair<String, std::unique_ptr<TBitmap>>> Forms;
+  Forms.emplace_back("带功能区的窗体", Framed(false));
+  Forms.emplace_back("应用程序菜单打开", Framed(true));
+  Gallery.AddPictureRow("窗体上的功能区", Forms);
 }
 
 namespace {

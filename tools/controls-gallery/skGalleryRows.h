@@ -26,8 +26,9 @@ void AddPictureRows(TskControlsGallery& Gallery);
 void AddBoxRows(TskControlsGallery& Gallery);
 
 /// A ribbon with three tabs, caption-area buttons and overflowing page controls in its states, and its
-/// application menu open with command items and a page.
-void AddRibbonRows(TskControlsGallery& Gallery);
+/// application menu open with command items and a page; a framed form carrying the ribbon, with the menu
+/// closed and open.
+void AddRibbonRows(TskControlsGallery& Gallery, HeadlessPresenter& Display);
 
 /// The converter's category combo (an office combo with the category pictures) closed in its states and
 /// open with a hovered row, and an office list with groups, titles, pictures and check marks.
