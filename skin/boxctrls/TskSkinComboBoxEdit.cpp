@@ -138,7 +138,6 @@ void TskSkinCustomComboBox::ApplyEditLook() {
   }
   if (HasActiveLook() && (FEdit->Focused() || FMouseIn)) F->SetColor(ActiveFontColor);
   F->SetCharset(CurrentCharset());
-  FEdit->SetEditTransparent(Skinned);
   if (!Enabled()) F->SetColor(DisabledFontColor());
 }
 
