@@ -31,7 +31,7 @@ public:
   void SetUseSkinSize(bool Value) { FUseSkinSize = Value; }
   TColor DefaultColor() const { return FDefaultColor; }
   /// Stored; without a record the face is invalidated.
-  void SetDefaultColor(TColor Value);
+  virtual void SetDefaultColor(TColor Value);
   bool AlphaBlend() const { return FAlphaBlend; }
   void SetAlphaBlend(bool Value) { FAlphaBlend = Value; }
   bool AlphaBlendAnimation() const { return FAlphaBlendAnimation; }
@@ -89,6 +89,8 @@ protected:
 
   /// Lays out the button and the item area for the current size.
   void CalcRects();
+  /// The face shows the focus: the control or a part of it has it.
+  virtual bool FaceFocused() { return Focused(); }
   /// Loading or designing: the combo box's own OnClick and change events stay silent.
   bool Loading() const;
 

@@ -60,7 +60,7 @@ bool TskSkinComboBase::ItemHot() const {
 }
 
 void TskSkinComboBase::DrawSkinBackground(TBitmap* B, const TRect& Client) {
-  const bool Hot = !IsEmptyRect(ActiveSkinRect) && (FMouseIn || Focused());
+  const bool Hot = !IsEmptyRect(ActiveSkinRect) && (FMouseIn || FaceFocused());
   if (FUseSkinSize) {
     if (Hot)
       ComposeHorzStripImage(LTPt.X, SkinRect.Width() - RTPt.X, B, Picture, ActiveSkinRect, FWidth, FHeight,

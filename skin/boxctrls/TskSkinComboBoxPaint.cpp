@@ -38,7 +38,7 @@ void TskSkinCustomComboBox::CreateControlDefaultImage(TBitmap* B) {
   C->Brush()->SetColor(clBtnShadow);
   C->FrameRect(Rect(0, 0, FWidth, FHeight));
   DrawDefaultButton(C);
-  DrawDefaultItem(C);
+  if (!FEdit) DrawDefaultItem(C);
 }
 
 void TskSkinCustomComboBox::DrawDefaultItem(TCanvas* C) {
@@ -103,13 +103,15 @@ void TskSkinCustomComboBox::CreateControlSkinImage(TBitmap* B) {
     return;
   }
   DrawSkinBackground(B, Rect(ClRect.Left + 3, ClRect.Top + 1, ClRect.Right - 3, ClRect.Bottom - 1));
-  if (FUseSkinSize) {
+  if (FUseSkinSize)
     DrawStateButton(B->Canvas());
-    DrawStripItem(B);
-  } else {
+  else
     DrawSeparateButton(B->Canvas());
+  if (FEdit) return;
+  if (FUseSkinSize)
+    DrawStripItem(B);
+  else
     DrawStretchItem(B);
-  }
 }
 
 void TskSkinCustomComboBox::DrawStripItem(TBitmap* B) {

@@ -8,6 +8,7 @@
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/Ui.h"
 #include "platform/ui/winsys/VirtualKeys.h"
+#include "skin/boxctrls/TskCustomEdit.h"
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/boxctrls/TskPopupListBox.h"
 #include "skin/controls/TskSkinScrollBar.h"
@@ -42,6 +43,7 @@ TskSkinCustomComboBox::TskSkinCustomComboBox(TComponent* AOwner) : TskSkinComboB
 
 TskSkinCustomComboBox::~TskSkinCustomComboBox() {
   StopAutoScroll();
+  FreeEdit();
   delete std::exchange(FListBox, nullptr);
 }
 
@@ -55,7 +57,7 @@ void TskSkinCustomComboBox::SetItemIndex(int Value) {
   const int Index = FListBox->ItemIndex();
   if (Items()->Count() > 0 && Index != -1) SetText(Items()->Strings(Index));
   FOldItemIndex = FListBox->ItemIndex();
-  Repaint();
+  if (!FEdit) Repaint();
   if (Loading()) return;
   if (OnClick) OnClick(this);
   Change();
@@ -66,7 +68,7 @@ void TskSkinCustomComboBox::SetDropDownCount(int Value) {
 }
 
 void TskSkinCustomComboBox::SetToolButtonStyle(bool Value) {
-  if (Value && !FToolButtonStyle) FStyle = skcbFixedStyle;
+  if (Value && !FToolButtonStyle && FStyle != skcbFixedStyle) SetStyle(skcbFixedStyle);
   TskSkinComboBase::SetToolButtonStyle(Value);
 }
 
@@ -77,11 +79,18 @@ TControl* TskSkinCustomComboBox::DropDownList() const { return FListBox; }
 void TskSkinCustomComboBox::ChangeSkinData() {
   TskSkinComboBase::ChangeSkinData();
   CalcRects();
+  ApplyEditLook();
   Repaint();
   FListBox->SetSkinDataName(FIndex != -1 ? ListBoxName : String());
   FListBox->SetSkinData(SkinData());
   FListBox->UpDateScrollBar();
   CalcRects();
+  PlaceEdit();
+  if (FEdit && FIndex != -1) {
+    int W = FWidth, H = FHeight;
+    CalcSize(W, H);
+    if (W != FWidth || H != FHeight) SetBounds(Left(), Top(), W, H);
+  }
 }
 
 // ---- Opening and closing ----
@@ -98,6 +107,7 @@ void TskSkinCustomComboBox::DropDown() {
   TRect WorkArea;
   GetMonitorWorkArea(Handle(), true, WorkArea);
   if (P.Y + FListBox->Height() > WorkArea.Bottom) P.Y = P.Y - FHeight - FListBox->Height();
+  if (FEdit && FEdit->CanFocus()) FEdit->SetFocus();
   FOldItemIndex = FListBox->ItemIndex();
   if (FListBox->ItemIndex() == 0 && Items()->Count() >= 2) {
     FListBox->SetItemIndex(1);
@@ -118,9 +128,17 @@ void TskSkinCustomComboBox::CloseUp(bool Value) {
   if (Index < 0) {
     FListBox->SetItemIndex(FOldItemIndex);
   } else if (Index < Items()->Count() && Value) {
-    SetText(Items()->Strings(Index));
+    const std::weak_ptr<bool> Alive = LifeToken();
     FOldItemIndex = Index;
-    Repaint();
+    if (FEdit) {
+      FEdit->SetText(Items()->Strings(Index));
+      if (Alive.expired()) return;
+      if (FEdit) FEdit->SelectAll();
+    } else {
+      SetText(Items()->Strings(Index));
+      if (Alive.expired()) return;
+      Repaint();
+    }
     if (OnClick) OnClick(this);
     Change();
   } else {
@@ -135,7 +153,7 @@ void TskSkinCustomComboBox::CloseUp(bool Value) {
 
 void TskSkinCustomComboBox::MouseDown(TMouseButton AButton, TShiftState Shift, int X, int Y) {
   TskSkinComboBase::MouseDown(AButton, Shift, X, Y);
-  if (!Focused() && CanFocus()) SetFocus();
+  if (!FEdit && !Focused() && CanFocus()) SetFocus();
   if (AButton != mbLeft) return;
   if (Button.MouseIn || FToolButtonStyle || (FStyle == skcbFixedStyle && CBItem.R.Contains({ X, Y }))) {
     Button.Down = true;
@@ -303,10 +321,16 @@ void TskSkinCustomComboBox::KeyPress(char32_t& Key) {
 
 void TskSkinCustomComboBox::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
-  case CM_TEXTCHANGED:
+  case CM_TEXTCHANGED: {
     TskSkinComboBase::Dispatch(Message);
+    const std::weak_ptr<bool> Alive = LifeToken();
+    const bool Typed = FromEdit;
+    if (FEdit && !Typed) FEdit->SetText(Text());
+    if (Alive.expired()) return;
     if (OnChange) OnChange(this);
+    if (Typed && !Alive.expired()) Change();
     return;
+  }
   case CM_WANTSPECIALKEY:
     if (Message.WParam == VK_UP || Message.WParam == VK_DOWN || Message.WParam == VK_LEFT ||
         Message.WParam == VK_RIGHT) {
@@ -315,22 +339,36 @@ void TskSkinCustomComboBox::Dispatch(TMessage& Message) {
     }
     break;
   case WM_SETFOCUS:
+    if (FEdit) {
+      if (FEdit->CanFocus()) FEdit->SetFocus();
+      if (HasActiveLook()) {
+        SetEditFontColor(ActiveFontColor);
+        Invalidate();
+      }
+      return;
+    }
     TskSkinComboBase::Dispatch(Message);
     Repaint();
     return;
   case WM_KILLFOCUS:
     TskSkinComboBase::Dispatch(Message);
-    if (IsPopupVisible()) CloseUp(false);
+    if (IsPopupVisible() && !FEdit) CloseUp(false);
     Repaint();
+    if (FEdit && HasActiveLook()) {
+      SetEditFontColor(FontColor);
+      Invalidate();
+    }
     return;
   case WM_SIZE:
     TskSkinComboBase::Dispatch(Message);
     CalcRects();
+    PlaceEdit();
     return;
   case WM_TIMER:
     if (Message.WParam == AutoScrollTimer) AutoScrollTick();
     return;
   case WM_MOUSEWHEEL: {
+    if (FEdit) break;
     const int Delta = int16_t(HIWORD(Message.WParam));
     if (IsPopupVisible())
       MoveHighlight(Delta > 0 ? -1 : 1);
@@ -352,10 +390,12 @@ void TskSkinCustomComboBox::Dispatch(TMessage& Message) {
       Button.MouseIn = false;
       Repaint();
     }
+    if (FEdit && HasActiveLook() && !FEdit->Focused()) SetEditFontColor(FMouseIn ? ActiveFontColor : FontColor);
     if ((FIndex != -1 && !IsEmptyRect(ActiveSkinRect)) || FToolButtonStyle) Invalidate();
     return;
   case CM_ENABLEDCHANGED:
     TskSkinComboBase::Dispatch(Message);
+    SetEditFontColor(!Enabled() ? DisabledFontColor() : FIndex == -1 ? DefaultFont()->Color() : FontColor);
     Repaint();
     return;
   default: break;

@@ -17,11 +17,21 @@
 // search string older than 500 ms starts anew). The wheel steps the selection, or only the highlight
 // while the list is open.
 //
+// Edit style (TskSkinComboBoxEdit.cpp): an edit part over the item area takes the keyboard. Typed text
+// becomes Text (OnChange and Change when it changes) and, with AutoComplete, selects the first item it
+// begins with, silently; Text set otherwise is copied into the edit part. A key-up more than 200 ms after
+// the last completion completes the text from the list: the item is selected (its events) and the added
+// tail selected in the edit part. Up and Down step through the items (OnChange when the text changes,
+// then OnClick), the wheel too while the list is closed; Enter and Esc close an open list. The edit
+// part's key events are the combo box's.
+//
 // Record "combobox" (kind "combobox"); without one a framed face with a built-in button.
 #include "platform/base/TStrings.h"
+#include "platform/ui/toolkit/StdControlTypes.h"
 #include "skin/boxctrls/TskDrawSkinItemEvent.h"
 #include "skin/boxctrls/TskSkinComboBase.h"
 
+class TskCustomEdit;
 class TskPopupListBox;
 
 enum TskSkinCustomComboBoxStyle { skcbEditStyle, skcbFixedStyle };
@@ -43,6 +53,22 @@ public:
   bool AutoComplete() const { return FAutoComplete; }
   void SetAutoComplete(bool Value) { FAutoComplete = Value; }
   TskSkinCustomComboBoxStyle Style() const { return FStyle; }
+  /// The edit style creates the edit part (handing it the tab stop and the focus), the fixed style frees
+  /// it (the tab stop stays off); then the window is made again.
+  void SetStyle(TskSkinCustomComboBoxStyle Value);
+  /// The edit part; null in the fixed style.
+  TskCustomEdit* EditPart() const { return FEdit; }
+  TEditCharCase CharCase() const { return FCharCase; }
+  void SetCharCase(TEditCharCase Value);
+  bool HideSelection() const { return FHideSelection; }
+  void SetHideSelection(bool Value) { FHideSelection = Value; }
+  /// The edit part's selection; 0 and no effect without one.
+  int SelStart() const;
+  void SetSelStart(int Value);
+  int SelLength() const;
+  void SetSelLength(int Value);
+  /// Without a record the edit part's colour follows.
+  void SetDefaultColor(TColor Value) override;
   /// True also selects the fixed style.
   void SetToolButtonStyle(bool Value) override;
   TskPopupListBox* ListBox() const { return FListBox; }
@@ -55,11 +81,17 @@ public:
   void PaintSkinTo(TCanvas* C, int X, int Y, const String& AText);
 
   void ChangeSkinData() override;
+  /// With a record, also the edit part's buffered repaint.
+  void Invalidate() override;
 
   /// OnClick (the toolkit's member) fires on every selection; the toolkit never runs it from the mouse.
   TskDrawSkinItemEvent OnComboBoxDrawItem;
 
 protected:
+  /// The edit part's window procedure; an override passes what it leaves to this one.
+  virtual void EditWndProc(TMessage& Message);
+  /// Creates the edit part (a numeric one with FNumEdit) and hooks its window procedure and events.
+  virtual void CreateEditControl();
   /// Run after a selection by code, by the list or by typing; nothing here.
   virtual void Change() {}
 
@@ -73,8 +105,36 @@ protected:
   void KeyDown(Word& Key, TShiftState Shift) override;
   void KeyPress(char32_t& Key) override;
   void Dispatch(TMessage& Message) override;
+  bool FaceFocused() override;
+
+  /// Set by a descendant before the edit part is made: a numeric edit part.
+  bool FNumEdit { false };
+  TskCustomEdit* FEdit { nullptr };
+  /// The edit part's own window procedure.
+  TWndMethod FEditWindowProc;
+  /// True while the edit part's text is copied into Text.
+  bool FromEdit { false };
 
 private:
+  // ---- Edit style (TskSkinComboBoxEdit.cpp) ----
+  /// Typed text: the first item it begins with selected (AutoComplete) or scrolled to the top, then Text.
+  void EditChange();
+  /// Key-up in the edit part: the selected tail cleared for the CJK character sets, then completion.
+  void EditKeyUp(TMessage& Message);
+  /// Completes Text from the list when more than 200 ms passed since the last one.
+  void Complete();
+  /// The previous (Delta -1) or next item; Fire: Text, the edit part all selected, OnClick.
+  void StepItem(int Delta, bool Fire);
+  /// The edit part's font, colour and transparency from the skin.
+  void ApplyEditLook();
+  void SetEditFontColor(TColor Value);
+  /// A record with a hover look: the edit part's font colour follows focus and hover.
+  bool HasActiveLook() const;
+  /// The edit part centred vertically on the item area, as wide as it.
+  void PlaceEdit();
+  void FreeEdit();
+
+
   // ---- Painting (TskSkinComboBoxPaint.cpp) ----
   /// The item shown on the face: the one selected when the list opened while it is open.
   int ShownItem() const;
@@ -102,4 +162,13 @@ private:
   String FFilter;
   bool FAutoComplete { true };
   int FDropDownCount { 8 };
+  TEditCharCase FCharCase { ecNormal };
+  bool FHideSelection { true };
+  /// The tail the last completion selected, and the edit text then; a character typed since.
+  struct {
+    int Start { 0 };
+    int Length { 0 };
+    String Text;
+    bool Typed { false };
+  } FCompleted;
 };

@@ -19,6 +19,7 @@
 
 #include "platform/gdi/TFont.h"
 #include "skin/boxctrls/TskCustomEdit.h"
+#include "skin/controls/IskSkinChangeable.h"
 #include "skin/controls/TskCBButtonX.h"
 
 class TBitmap;
@@ -34,19 +35,19 @@ constexpr LRESULT HTLEFTIMAGEBUTTON = 104;
 constexpr LRESULT HTRIGHTIMAGEBUTTON = 105;
 
 /// The skinned edit with buttons; see the file comment.
-class TskSkinCustomEdit : public TskCustomEdit {
+class TskSkinCustomEdit : public TskCustomEdit, public IskSkinChangeable {
 public:
   explicit TskSkinCustomEdit(TComponent* AOwner);
   ~TskSkinCustomEdit() override;
 
   // ---- Skin ----
-  TskSkinData* SkinData() const { return FSD; }
+  TskSkinData* SkinData() const override { return FSD; }
   /// Stores the model (registered for its removal); a model holding a skin is applied at once.
   virtual void SetSkinData(TskSkinData* Value);
   const String& SkinDataName() const { return FSkinDataName; }
   void SetSkinDataName(const String& Value) { FSkinDataName = Value; }
   /// Applies the skin again: font, height, frame; the window is made again, keeping the text.
-  virtual void ChangeSkinData();
+  void ChangeSkinData() override;
   /// Looks the record up again and copies its fields.
   void GetSkinData();
 

@@ -10,6 +10,7 @@
 // into an off-screen bitmap of the control's size and copies it onto the control.
 #include "platform/ui/toolkit/TCustomControl.h"
 #include "platform/ui/toolkit/TGraphicControl.h"
+#include "skin/controls/IskSkinChangeable.h"
 
 class TBitmap;
 class TCustomImageList;
@@ -17,11 +18,11 @@ class TskDataSkinControl;
 class TskSkinData;
 
 /// The binding to a skin record and the double-buffered paint; see the file comment.
-template <class TBase> class TskSkinBinding : public TBase {
+template <class TBase> class TskSkinBinding : public TBase, public IskSkinChangeable {
 public:
   explicit TskSkinBinding(TComponent* AOwner) : TBase(AOwner) {}
 
-  TskSkinData* SkinData() const { return FSD; }
+  TskSkinData* SkinData() const override { return FSD; }
   /// Stores the model (registering for its removal) and, when it holds a skin, runs ChangeSkinData.
   virtual void SetSkinData(TskSkinData* Value);
   const String& SkinDataName() const { return FSkinDataName; }
@@ -31,7 +32,7 @@ public:
   /// Resolves the record: FIndex := its position in the model, -1 without a model holding a skin.
   virtual void GetSkinData();
   /// Reads the skin again and repaints.
-  virtual void ChangeSkinData();
+  void ChangeSkinData() override;
   /// Drops the record (FIndex := -1) for the time of a skin change.
   virtual void BeforeChangeSkinData() { FIndex = -1; }
 

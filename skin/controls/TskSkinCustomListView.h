@@ -15,13 +15,14 @@
 // without that record the native control draws the item. Turning DrawSkin off gives the items back to the
 // native drawing.
 //
-// Not a skinned control of the common protocol: it keeps its own binding and the form frame calls
-// ChangeSkinData during its skin walk.
+// Not a skinned control of the common protocol: it keeps its own binding and a skin change reaches it
+// through IskSkinChangeable.
 #include <memory>
 
 #include "platform/gdi/TFont.h"
 #include "platform/ui/toolkit/TCustomListView.h"
 #include "platform/ui/winsys/WindowProc.h"
+#include "skin/controls/IskSkinChangeable.h"
 #include "skin/core/skSkinTypes.h"
 
 class TBitmap;
@@ -36,17 +37,17 @@ using TskDrawHeaderSectionEvent =
     std::function<void(TCanvas* Cnvs, TListColumn* Column, bool Pressed, const TRect& R)>;
 
 /// The skinned list view; see the file comment.
-class TskSkinCustomListView : public TCustomListView {
+class TskSkinCustomListView : public TCustomListView, public IskSkinChangeable {
 public:
   explicit TskSkinCustomListView(TComponent* AOwner);
   ~TskSkinCustomListView() override;
 
   /// Re-reads the skin: font and colours, line colour, bars and header.
-  void ChangeSkinData();
+  void ChangeSkinData() override;
   /// Brings the external bars' visibility, range, page and position to the window's scroll information.
   void UpDateScrollBars();
 
-  TskSkinData* SkinData() const { return FSD; }
+  TskSkinData* SkinData() const override { return FSD; }
   /// Stores the model (registered for its removal); a model holding a skin is read at once.
   void SetSkinData(TskSkinData* Value);
   const String& SkinDataName() const { return FSkinDataName; }

@@ -17,22 +17,23 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TFont.h"
 #include "platform/ui/toolkit/TCustomTreeView.h"
+#include "skin/controls/IskSkinChangeable.h"
 
 class TskSkinData;
 class TskSkinScrollBar;
 
 /// The skinned tree view; see the file comment.
-class TskSkinCustomTreeView : public TCustomTreeView {
+class TskSkinCustomTreeView : public TCustomTreeView, public IskSkinChangeable {
 public:
   explicit TskSkinCustomTreeView(TComponent* AOwner);
   ~TskSkinCustomTreeView() override;
 
   /// Re-reads the skin: font, colours, line and button colours, button images, bars.
-  virtual void ChangeSkinData();
+  void ChangeSkinData() override;
   /// Brings the external bars' visibility, range, page and position to the window's scroll information.
   void UpDateScrollBars();
 
-  TskSkinData* SkinData() const { return FSD; }
+  TskSkinData* SkinData() const override { return FSD; }
   void SetSkinData(TskSkinData* Value);
   const String& SkinDataName() const { return FSkinDataName; }
   void SetSkinDataName(const String& Value) { FSkinDataName = Value; }

@@ -5,16 +5,17 @@
 // through an off-screen bitmap; each descendant paints in its own way.
 #include "platform/base/TComponent.h"
 #include "platform/base/Types.h"
+#include "skin/controls/IskSkinChangeable.h"
 
 class TskDataSkinControl;
 class TskSkinData;
 
 /// A platform control bound to a skin record by name; see the file comment.
-template <class TBase> class TskSkinLink : public TBase {
+template <class TBase> class TskSkinLink : public TBase, public IskSkinChangeable {
 public:
   explicit TskSkinLink(TComponent* AOwner) : TBase(AOwner) {}
 
-  TskSkinData* SkinData() const { return FSD; }
+  TskSkinData* SkinData() const override { return FSD; }
   /// Stores the model (registered for its removal) and runs ChangeSkinData, also for none.
   void SetSkinData(TskSkinData* Value);
   const String& SkinDataName() const { return FSkinDataName; }
@@ -23,7 +24,7 @@ public:
   /// FIndex := the record's position in the model, -1 without a model holding a skin.
   virtual void GetSkinData();
   /// Reads the skin again and repaints.
-  virtual void ChangeSkinData();
+  void ChangeSkinData() override;
 
   /// The record's position in the model's control list; -1: no record.
   int FIndex { -1 };

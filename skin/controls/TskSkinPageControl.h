@@ -16,6 +16,7 @@
 #include "platform/gdi/TFont.h"
 #include "platform/ui/toolkit/TPageControl.h"
 #include "platform/ui/toolkit/TTabSheet.h"
+#include "skin/controls/IskSkinChangeable.h"
 #include "skin/core/skGlyphText.h"
 #include "skin/core/skSkinTypes.h"
 
@@ -60,12 +61,12 @@ public:
 };
 
 /// The skinned page control; see the file comment.
-class TskSkinPageControl : public TPageControl {
+class TskSkinPageControl : public TPageControl, public IskSkinChangeable {
 public:
   explicit TskSkinPageControl(TComponent* AOwner);
   ~TskSkinPageControl() override;
 
-  void ChangeSkinData();
+  void ChangeSkinData() override;
   /// The tab size again; no scroller in multi-line; realign.
   void UpDateTabs();
   void HideTabs();
@@ -73,7 +74,7 @@ public:
   void HideBorderAndTabs();
   void ShowBorderAndTabs();
 
-  TskSkinData* SkinData() const { return FSD; }
+  TskSkinData* SkinData() const override { return FSD; }
   void SetSkinData(TskSkinData* Value);
   const String& SkinDataName() const { return FSkinDataName; }
   void SetSkinDataName(const String& Value) { FSkinDataName = Value; }

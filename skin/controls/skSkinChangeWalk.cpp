@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "skin/controls/TskGraphicSkinControl.h"
+#include "skin/controls/IskSkinChangeable.h"
 #include "skin/controls/TskSkinControl.h"
 
 namespace {
@@ -32,9 +32,7 @@ void BeforeChangeSkinDataWalk(TWinControl* Root, TskSkinData* Model) {
 
 void ChangeSkinDataWalk(TWinControl* Root, TskSkinData* Model) {
   Walk(Root, [Model](TControl* Control) {
-    if (auto* Windowed = dynamic_cast<TskSkinControl*>(Control); Bound(Windowed, Model))
-      Windowed->ChangeSkinData();
-    else if (auto* Windowless = dynamic_cast<TskGraphicSkinControl*>(Control); Bound(Windowless, Model))
-      Windowless->ChangeSkinData();
+    auto* Skinned = dynamic_cast<IskSkinChangeable*>(Control);
+    if (Bound(Skinned, Model)) Skinned->ChangeSkinData();
   });
 }

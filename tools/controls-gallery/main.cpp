@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
       AddViewRows(Gallery);
       AddPictureRows(Gallery);
       AddBoxRows(Gallery);
+      AddComboEditRows(Gallery);
       AddOfficeRows(Gallery, Display);
       AddEditRows(Gallery);
       AddFileControlRows(Gallery, Display);

@@ -942,6 +942,26 @@ void AddBoxRows(TskControlsGallery& Gallery) {
                                                  }) } });
 }
 
+void AddComboEditRows(TskControlsGallery& Gallery) {
+  auto Combo = Maker<TskSkinComboBox>(Gallery, [](TskSkinComboBox* Box) {
+    for (const char* S : { "输出目录", "输出格式", "视频比特率", "音频采样率" }) Box->Items()->Add(S);
+    Box->SetBounds(0, 0, 160, 20);
+    Box->SetStyle(skcbEditStyle);
+    Box->SetItemIndex(0);
+  });
+  const auto Completed = [](TControl* Control, HeadlessPresenter& Display) {
+    auto* Box = static_cast<TskSkinComboBox*>(Control);
+    Box->SetFocus();
+    Box->SetText("输出");
+    Box->SetItemIndex(1);
+    Box->SetSelStart(2);
+    Box->SetSelLength(2);
+    Display.PumpUntilIdle();
+  };
+  Gallery.AddRow("可编辑组合框", Combo,
+                 { { "正常", nullptr }, { "补全", Completed }, { "聚焦", Focused() }, { "禁用", Disabled() } });
+}
+
 namespace {
 
 /// A plain panel holding a ribbon of three tabs with two caption-area buttons; its form shows the

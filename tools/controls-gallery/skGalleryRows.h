@@ -25,6 +25,9 @@ void AddPictureRows(TskControlsGallery& Gallery);
 /// Combo boxes and list boxes (plain and with a caption) in their states, with Chinese items.
 void AddBoxRows(TskControlsGallery& Gallery);
 
+/// A combo box with an edit part: as made, with typed text completed from its list, focused and disabled.
+void AddComboEditRows(TskControlsGallery& Gallery);
+
 /// A ribbon with three tabs, caption-area buttons and overflowing page controls in its states, and its
 /// application menu open with command items and a page; a framed form carrying the ribbon, with the menu
 /// closed and open.
