@@ -66,7 +66,7 @@ TRect TskSkinForm::MDIClientArea() const {
 String TskSkinForm::CaptionText() const {
   String Text = FForm->Caption();
   if (FForm->FormStyle() != fsMDIForm || !FMDIChildMaximized) return Text;
-  TskSkinForm* Child = GetActiveMDIChildSkinForm();
+  TskSkinForm* Child = GetSkinFormComponent(FForm->ActiveMDIChild());
   if (!Child || Child->WindowState() != wsMaximized) Child = GetMaximizedMDIChildSkinForm();
   return Child ? Text + " - [" + Child->Form()->Caption() + "]" : Text;
 }
