@@ -161,7 +161,7 @@ void TskSkinCaptionObject::PaintText(TCanvas* Canvas, TPoint Origin, bool Active
     Parent->OnCaptionPaint(Canvas, ObjectRect, ActiveStyle);
     return;
   }
-  String Text = Parent->Form()->Caption();
+  String Text = Parent->CaptionText();
   if (Text.empty() || IsEmptyRect(TextRct)) return;
   const TRect TR = TextRect();
   SetCaptionFont(Canvas, ActiveStyle);

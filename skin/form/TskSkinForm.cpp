@@ -18,6 +18,7 @@
 #include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskCustomRibbon.h"
 #include "skin/form/TskSkinHint.h"
+#include "skin/form/TskSkinMDITabsBar.h"
 #include "skin/form/TskSkinMainMenuBar.h"
 #include "skin/form/TskSkinMenu.h"
 #include "skin/form/skLayering.h"
@@ -99,6 +100,7 @@ void TskSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FMSD) FMSD = nullptr;
   if (AComponent == FMainMenu) FMainMenu = nullptr;
   if (AComponent == FMainMenuBar) FMainMenuBar = nullptr;
+  if (AComponent == FMDITabsBar) FMDITabsBar = nullptr;
   if (AComponent == FSystemMenu) FSystemMenu = nullptr;
   if (AComponent == FSkinHint) FSkinHint = nullptr;
   if (AComponent == FSkinRibbon) FSkinRibbon = nullptr;

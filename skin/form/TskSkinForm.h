@@ -49,7 +49,11 @@ class TskQuickButtonItems;
 class TskSkinData;
 class TskSkinHint;
 class TskSkinMainMenuBar;
+class TskSkinMDITabsBar;
 class TskSkinMenu;
+
+/// Decides whether an MDI child gets a tab on the main form's tab bar (Accept starts true).
+using TskAcceptToMDITabsBarEvent = std::function<void(TCustomForm* Child, bool& Accept)>;
 
 /// The frame of one form; see the file comment.
 class TskSkinForm : public TComponent {
@@ -240,6 +244,49 @@ public:
   /// Leaves the main menu bar's keyboard mode: open menus close, the bar releases its item.
   void LeaveMainMenuMode();
 
+  // ---- Multiple documents ----
+  // The frames of an MDI main form and of its children keep each other informed by the private messages
+  // of skFormMessages.h: a child maximizing maximizes every child that can, and the main form's caption
+  // and menu bar show it; restoring or minimizing one restores the others. The main form's frame
+  // arranges the children in the part of its client area its aligned controls leave (MDIClientArea).
+  /// Restores the children, then lays them side by side by TileMode.
+  void Tile();
+  /// Restores the children, then places them down and right of each other (the step at least a pixel).
+  void Cascade();
+  void MinimizeAll();
+  /// Every child whose frame allows maximizing.
+  void MaximizeAll();
+  /// Closes the children from the last to the first.
+  void CloseAll();
+  /// Every child not in the normal state is restored; a rolled-up one unrolls.
+  void RestoreAll();
+  void RestoreAllExcept(HWND AFormHandle);
+  /// The MDI main form's client area less its visible aligned controls (client coordinates).
+  TRect MDIClientArea() const;
+  TTileMode TileMode() const { return FTileMode; }
+  void SetTileMode(TTileMode Value) { FTileMode = Value; }
+  /// A child is maximized (main form's frame).
+  bool MDIChildMaximized() const { return FMDIChildMaximized; }
+  /// The tab bar that shows the children (main form's frame).
+  TskSkinMDITabsBar* MDITabsBar() const { return FMDITabsBar; }
+  void SetMDITabsBar(TskSkinMDITabsBar* Value);
+  TskAcceptToMDITabsBarEvent OnAcceptToMDITabsBar;
+  // What a child's frame does on the main form's frame: the window-menu item named the child's Name
+  // followed by "_BSFCHILDITEM" and the child's tab.
+  void AddChildToMenu(TCustomForm* Child);
+  void DeleteChildFromMenu(TCustomForm* Child);
+  void UpDateChildCaptionInMenu(TCustomForm* Child);
+  /// Every child item is checked when it belongs to the active child.
+  void UpDateChildActiveInMenu();
+  /// Shows the child the window-menu item names, restored when minimized.
+  void MDIItemClick(TObject* Sender);
+  void AddChildToBar(TCustomForm* Child);
+  void DeleteChildFromBar(TCustomForm* Child);
+  void RefreshMDIBarTab(TCustomForm* Child);
+  /// The caption the frame shows: the form's, followed by " - [" the maximized child's "]" on an MDI
+  /// main form while one is maximized.
+  String CaptionText() const;
+
   // ---- Other ----
   /// An inactive form's client area shows a still picture of itself in ClientInActiveEffectType's look.
   bool ClientInActiveEffect() const { return FClientInActiveEffect; }
@@ -376,6 +423,20 @@ private:
 
   // ---- Window procedure ----
   void FormWindowProc(TMessage& Message);
+  /// The multiple-document messages of a main form's or a child's frame; false when the saved
+  /// procedure is not to see the message.
+  bool HandleMDIMessage(TMessage& Message);
+  /// The main form's frame, when this is an MDI child's and the main form has one.
+  TskSkinForm* MDIMainFrame() const;
+  /// Sends Msg to the application's main form.
+  static LRESULT SendToMainForm(UINT Msg, WPARAM WParam = 0);
+  /// Maximized children take the whole MDI client area again; minimized ones their places.
+  void RefitMDIChildren();
+  /// The frames of the main form's children in child order.
+  std::vector<TskSkinForm*> MDIChildFrames() const;
+  /// A child's part of maximizing, minimizing and restoring.
+  void MaximizeMDIChild();
+  void MDIChildStateChanged(TWindowState Value);
   void CloseMenusOnMessage(TMessage& Message);
   /// The message's own handling; false when the saved procedure is not to see it.
   bool HandleMessage(TMessage& Message);
@@ -612,4 +673,11 @@ private:
   TskLayerManager* FLayerManager { nullptr };
   TskLayerManager* FMenuLayerManager { nullptr };
   TskFormLayerBorder* FBorderLayer { nullptr };
+
+  // Multiple documents.
+  TTileMode FTileMode { tbHorizontal };
+  TskSkinMDITabsBar* FMDITabsBar { nullptr };
+  bool FMDIChildMaximized { false };
+  bool FInMaximizeAll { false };
+  bool FInRestoreAll { false };
 };

@@ -427,7 +427,7 @@ void TskSkinForm::PaintNCDefault(HDC DC) {
   if (FSD && FSD->ResourceStrData()) C->Font()->SetCharset(FSD->ResourceStrData()->CharSet());
   if (OnCaptionPaint) {
     OnCaptionPaint(C, NewDefCaptionRect.Offset(-DefBorder, -DefBorder), Active);
-  } else if (String Text = FForm->Caption(); !Text.empty()) {
+  } else if (String Text = CaptionText(); !Text.empty()) {
     const int Room = NewDefCaptionRect.Width();
     ShortenTextW(C, Text, Room + DefBorder);
     const int TW = C->TextWidth(Text), TH = C->TextHeight(Text);

@@ -71,6 +71,7 @@ void TskSkinForm::ApplyWindowState(TWindowState Value) {
     break;
   }
   FWindowStateInit = StateInForce();
+  if (FForm->FormStyle() == fsMDIChild) MDIChildStateChanged(Value);
 }
 
 void TskSkinForm::Minimize() {
@@ -88,6 +89,11 @@ void TskSkinForm::Minimize() {
 
 void TskSkinForm::Maximize() {
   if (IsEmptyRect(OldBoundsRect)) OldBoundsRect = FForm->BoundsRect();
+  if (FForm->FormStyle() == fsMDIChild) {
+    MaximizeMDIChild();
+    if (OnMaximize) OnMaximize(this);
+    return;
+  }
   TRect R = MonitorArea(!FMaximizeOnFullScreen);
   // A work area that is the whole of the only screen has no taskbar showing: one pixel per side is left
   // free, so that a taskbar hidden at an edge can still be reached.
@@ -129,7 +135,9 @@ TRect TskSkinForm::MonitorArea(bool WorkArea) const {
 
 TPoint TskSkinForm::MinimizedPosition() {
   const int MinW = GetMinWidth(), MinH = GetMinHeight();
-  const TRect Area = MonitorArea(true);
+  // A child's row lies along the bottom of its MDI client area.
+  TskSkinForm* Main = FForm->FormStyle() == fsMDIChild ? MDIMainFrame() : nullptr;
+  const TRect Area = Main ? Rect(0, 0, Main->MDIClientArea().Width(), Main->MDIClientArea().Height()) : MonitorArea(true);
   auto Taken = [this](TPoint P) {
     for (int i = 0; i < Screen->FormCount(); ++i) {
       TCustomForm* Other = Screen->Forms(i);

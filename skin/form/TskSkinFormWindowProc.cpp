@@ -35,7 +35,7 @@ bool IsMouseMessage(UINT Msg) {
 void TskSkinForm::FormWindowProc(TMessage& Message) {
   LayerBorderMessage(Message);
   CloseMenusOnMessage(Message);
-  if (!HandleMessage(Message)) return;
+  if (!HandleMDIMessage(Message) || !HandleMessage(Message)) return;
   CallOldWindowProc(Message);
   // The caption objects see the mouse after the form's own procedure (which runs the move loop).
   if (IsMouseMessage(Message.Msg) && FForm->HandleAllocated()) AfterMouseMessage(Message);

@@ -16,7 +16,10 @@
 #include "skin/core/skUtils.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/TskSkinMainMenuBarItem.h"
+#include "skin/form/TskSkinMainMenuBarButton.h"
 #include "skin/form/TskSkinMenu.h"
+#include "skin/form/skFormFinders.h"
+#include "skin/form/skFormMessages.h"
 
 namespace {
 
@@ -96,10 +99,10 @@ void TskSkinMainMenuBar::UpDateEnabledItems() {
 }
 
 TskSkinMainMenuBarItem* TskSkinMainMenuBar::Item(int Index) const {
-  return static_cast<TskSkinMainMenuBarItem*>(ObjectList[size_t(Index)].get());
+  return static_cast<TskSkinMainMenuBarItem*>(ObjectList[size_t(FButtonsCount + Index)].get());
 }
 
-int TskSkinMainMenuBar::ItemCount() const { return int(ObjectList.size()); }
+int TskSkinMainMenuBar::ItemCount() const { return int(ObjectList.size()) - FButtonsCount; }
 
 // ---- Skin ----------------------------------------------------------------------------------------------
 
@@ -112,6 +115,10 @@ void TskSkinMainMenuBar::GetSkinData() {
   SkinRect = Record->SkinRect;
   ItemsRect = Record->ItemsRect;
   MenuBarItem = Record->MenuBarItem;
+  CloseButton = Record->CloseButton;
+  MaxButton = Record->MaxButton;
+  MinButton = Record->MinButton;
+  SysMenuButton = Record->SysMenuButton;
   TrackMarkColor = Record->TrackMarkColor;
   TrackMarkActiveColor = Record->TrackMarkActiveColor;
   StretchEffect = Record->StretchEffect;
@@ -147,7 +154,86 @@ void TskSkinMainMenuBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 
 void TskSkinMainMenuBar::ClearObjects() {
   ObjectList.clear();
+  FButtonsCount = 0;
   ActiveObject = OldActiveObject = MouseCaptureObject = -1;
+}
+
+// ---- MDI buttons ---------------------------------------------------------------------------------------
+
+void TskSkinMainMenuBar::MDIChildMaximize() {
+  if (FMDIChildMax) return;
+  FMDIChildMax = true;
+  OldActiveObject = ActiveObject = MouseCaptureObject = -1;
+  CreateMDIButtons();
+  if (TskSkinForm* Child = GetMaximizedMDIChildSkinForm()) UpdateMDIButtons(Child->BorderIcons());
+  Invalidate();
+}
+
+void TskSkinMainMenuBar::MDIChildRestore() {
+  if (TskSkinForm* Child = GetMaximizedMDIChildSkinForm()) {
+    UpdateMDIButtons(Child->BorderIcons());
+    return;
+  }
+  if (!FMDIChildMax) return;
+  FMDIChildMax = false;
+  DeleteMDIButtons();
+  Invalidate();
+}
+
+void TskSkinMainMenuBar::CreateMDIButtons() {
+  DeleteMDIButtons();
+  TskSkinData* SD = SkinData();
+  const bool Skinned = FSkinSupport && SD && !SD->Empty;
+  auto Make = [&](const String& RecordName, const char* BuiltInName, TskStdCommand Command) {
+    TskDataSkinMainMenuBarButton* Record = nullptr;
+    if (Skinned)
+      if (const int Index = SD->GetIndex(RecordName); Index >= 0)
+        Record = dynamic_cast<TskDataSkinMainMenuBarButton*>(SD->ObjectList[size_t(Index)].get());
+    auto Button = std::make_unique<TskSkinMainMenuBarButton>(this, Record, Command);
+    Button->IDName = Skinned ? RecordName : String(BuiltInName);
+    ObjectList.insert(ObjectList.begin(), std::move(Button));
+    ++FButtonsCount;
+  };
+  // Each goes to the head, so the bar holds system menu, close, restore, minimize, then the items.
+  Make(MinButton, "MinButton", cmMinimize);
+  Make(MaxButton, "MaxButton", cmMaximize);
+  Make(CloseButton, "CloseButton", cmClose);
+  Make(SysMenuButton, "SysMenuButton", cmSysMenu);
+}
+
+void TskSkinMainMenuBar::UpdateMDIButtons(TskBorderIcons BorderIcons) {
+  for (int i = 0; i < FButtonsCount; ++i) {
+    auto* Button = static_cast<TskSkinMainMenuBarButton*>(ObjectList[size_t(i)].get());
+    Button->Enabled = !(Button->Command == cmMinimize && !BorderIcons.Contains(TskBorderIcon::biMinimize)) &&
+                      !(Button->Command == cmSysMenu && !BorderIcons.Contains(TskBorderIcon::biSystemMenu));
+  }
+  Invalidate();
+}
+
+void TskSkinMainMenuBar::DeleteMDIButtons() {
+  ActiveObject = MouseCaptureObject = -1;
+  ObjectList.erase(ObjectList.begin(), ObjectList.begin() + FButtonsCount);
+  FButtonsCount = 0;
+}
+
+void TskSkinMainMenuBar::PlaceMDIButtons() {
+  if (!FMDIChildMax || FButtonsCount != 4) return;
+  auto Size = [this](const TskMenuBarObject* B) {
+    const bool Own = static_cast<const TskSkinMainMenuBarButton*>(B)->FSkinSupport;
+    return Own ? TSize { B->SkinRect.Width(), B->SkinRect.Height() }
+               : TSize { NewItemsRect.Height(), NewItemsRect.Height() };
+  };
+  auto Top = [this](int H) { return NewItemsRect.Top + (NewItemsRect.Height() - H) / 2; };
+  TskMenuBarObject* SysMenu = ObjectList[0].get();
+  const TSize S = Size(SysMenu);
+  SysMenu->ObjectRect = Bounds(NewItemsRect.Left, Top(S.cy), S.cx, S.cy);
+  NewItemsRect.Left += S.cx + 2;
+  for (int i = 1; i < 4; ++i) {
+    TskMenuBarObject* B = ObjectList[size_t(i)].get();
+    const TSize BS = Size(B);
+    B->ObjectRect = Bounds(NewItemsRect.Right - BS.cx, Top(BS.cy), BS.cx, BS.cy);
+    NewItemsRect.Right -= BS.cx + 2;
+  }
 }
 
 void TskSkinMainMenuBar::CreateMenu() {
@@ -168,6 +254,10 @@ void TskSkinMainMenuBar::CreateMenu() {
     Object->MenuItem = MenuItem;
     ObjectList.push_back(std::move(Object));
   }
+  if (FMDIChildMax) {
+    CreateMDIButtons();
+    if (TskSkinForm* Child = GetMaximizedMDIChildSkinForm()) UpdateMDIButtons(Child->BorderIcons());
+  }
 }
 
 void TskSkinMainMenuBar::CalcItemsRect() {
@@ -178,6 +268,7 @@ void TskSkinMainMenuBar::CalcItemsRect() {
   } else {
     NewItemsRect = Rect(2, 2, Width() - 2, Height() - 2);
   }
+  PlaceMDIButtons();
 }
 
 // ---- Painting ------------------------------------------------------------------------------------------
@@ -338,6 +429,15 @@ void TskSkinMainMenuBar::PopupHiddenItems() {
 void TskSkinMainMenuBar::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
   case WM_ERASEBKGND: Message.Result = 1; return;
+  case WM_SKINMENUCLOSED:
+    // The child's system menu closed: its button comes up.
+    for (int i = 0; i < FButtonsCount; ++i)
+      if (auto* B = static_cast<TskSkinMainMenuBarButton*>(ObjectList[size_t(i)].get()); B->Command == cmSysMenu && B->FDown) {
+        B->FDown = false;
+        if (i != ActiveObject) B->Active = B->FMouseIn = false;
+        B->ReDraw();
+      }
+    break;
   case CM_MOUSEENTER:
     TskSkinControl::Dispatch(Message);
     FMouseTimer->SetEnabled(true);

@@ -8,6 +8,9 @@
 // disabled; the marker's click lists them in a menu. Widening the bar shows them again, enabled as they
 // were.
 //
+// MDI: while a child of the MDI main form is maximized the bar shows the child's system-menu button at
+// its left end and its close, restore and minimize buttons at its right end (TskSkinMainMenuBarButton).
+//
 // Menu mode (MenuActive: accelerator underlines shown, the hot item stays hot off the bar): entered by
 // MenuEnter (the frame's Alt or F10) or by pressing an item with subitems; the frame then drives the bar
 // with NextMainMenuItem, PriorMainMenuItem, OpenActiveItem, FindAccelItem, MenuClose and MenuExit.
@@ -16,6 +19,7 @@
 
 #include "platform/gdi/TFont.h"
 #include "skin/controls/TskSkinControl.h"
+#include "skin/form/skFormTypes.h"
 
 class TMainMenu;
 class TMenuItem;
@@ -58,6 +62,15 @@ public:
   int DefaultHeight() const { return FDefaultHeight; }
   /// Stores; without a record a positive value is the height at once.
   void SetDefaultHeight(int Value);
+
+  // ---- MDI buttons, driven by the MDI main form's frame ----
+  /// A child maximized: the four buttons appear (once), enabled by the child's BorderIcons.
+  void MDIChildMaximize();
+  /// No child is maximized any more: the buttons go; else they follow the maximized child's BorderIcons.
+  void MDIChildRestore();
+  /// The MDI buttons shown (0 or 4); they lead the bar's objects.
+  int ButtonsCount() const { return FButtonsCount; }
+  TskMenuBarObject* Object(int Index) const { return ObjectList[size_t(Index)].get(); }
 
   // ---- Menu mode, driven by the frame ----
   /// Enters menu mode: underlines, the first item hot, the frame's hook and InMainMenu.
@@ -114,6 +127,11 @@ protected:
 private:
   void CreateMenu();
   void ClearObjects();
+  void CreateMDIButtons();
+  void UpdateMDIButtons(TskBorderIcons BorderIcons);
+  void DeleteMDIButtons();
+  /// Places the MDI buttons at the items area's ends and narrows the area by them.
+  void PlaceMDIButtons();
   void CalcItemsRect();
   void PaintMenuBar(TCanvas* Target);
   TRect MarkerRect() const;
@@ -137,6 +155,8 @@ private:
   int ActiveObject { -1 };
   int OldActiveObject { -1 };
   int MouseCaptureObject { -1 };
+  int FButtonsCount { 0 };
+  bool FMDIChildMax { false };
   bool MarkerActive { false };
   bool FSkinSupport { false };
   bool FUseSkinSize { true };
@@ -148,6 +168,10 @@ private:
   TRect SkinRect;
   TRect ItemsRect;
   String MenuBarItem;
+  String CloseButton;
+  String MaxButton;
+  String MinButton;
+  String SysMenuButton;
   TColor TrackMarkColor { 0 };
   TColor TrackMarkActiveColor { 0 };
 };

@@ -30,3 +30,20 @@ constexpr LPARAM SkinPrintNCExKey = 16802;
 
 /// The Tag the tray icon gives the main form while it hides or shows it from the notification area.
 constexpr int TrayRestoreTag = -10000;
+
+// The frames of an MDI main form and of its children talk through these, sent to the main form (wParam 0
+// unless stated).
+/// To each child: a maximized child takes the whole MDI client area again.
+constexpr UINT WM_MDICHILDREFIT = 1230;
+/// A child maximized: every child that can maximizes, the menu bar shows the child's buttons.
+constexpr UINT WM_MDICHILDMAXIMIZED = 1231;
+/// A child was restored, minimized or destroyed: is some child still maximized?
+constexpr UINT WM_MDICHILDRESTORED = 1232;
+/// A child moved, sized, showed, or (wParam: its window) hid or went.
+constexpr UINT WM_MDICHILDMOVED = 1233;
+/// A child was restored: every child is restored.
+constexpr UINT WM_MDIRESTOREALL = 1234;
+/// A child (wParam: its window) was minimized: every other child is restored.
+constexpr UINT WM_MDIRESTOREALLEXCEPT = 1235;
+/// Answers 1 while a child is maximized.
+constexpr UINT WM_MDIQUERYMAXIMIZED = 1236;

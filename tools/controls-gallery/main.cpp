@@ -13,6 +13,7 @@
 #include "tools/controls-gallery/TskControlsGallery.h"
 #include "tools/controls-gallery/skGalleryFrames.h"
 #include "tools/controls-gallery/skGalleryLayerBorder.h"
+#include "tools/controls-gallery/skGalleryMDI.h"
 #include "tools/controls-gallery/skGalleryMenus.h"
 #include "tools/controls-gallery/skGalleryRows.h"
 
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
       AddMenuRows(Gallery, Display);
       AddRibbonRows(Gallery, Display);
       AddLayerBorderRow(Gallery, Display);
+      AddMDIRow(Gallery, Display);
       Gallery.SaveToPng(String(argv[1]) + "/controls-gallery-" + Look.Name + ".png");
     }
   } catch (const std::exception& E) {
