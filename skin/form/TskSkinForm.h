@@ -468,8 +468,6 @@ private:
   void RibbonShortCut(TWMKey& Msg, bool& Handled);
   /// The application menu's caption piece into the top band, when AppMenuCaptionDrawn.
   void DrawAppMenuCaption(TBitmap* Top);
-  /// An MDI form's ribbon hears of a child maximized (WM_MDICHILDMAXIMIZED) or of one no longer maximized.
-  void ReportMDIChildToRibbon(UINT Msg);
 
   // ---- Window states, the move/size loop and showing ----
   /// The state the form is in: minimized also when the system minimized it.

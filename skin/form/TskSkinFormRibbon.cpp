@@ -50,11 +50,3 @@ void TskSkinForm::RibbonShortCut(TWMKey& Msg, bool& Handled) {
     return;
   }
 }
-
-void TskSkinForm::ReportMDIChildToRibbon(UINT Msg) {
-  if (!FSkinRibbon || FForm->FormStyle() != fsMDIForm) return;
-  if (Msg == WM_MDICHILDMAXIMIZED)
-    FSkinRibbon->MDIChildMaximize();
-  else
-    FSkinRibbon->MDIChildRestore();
-}

@@ -193,10 +193,6 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
       SetSkinnableForm(FSD->SkinnableForm());
     return true;
   case WM_SKINMENUCLOSED: SkinMenuClose(); return true;
-  case WM_MDICHILDMAXIMIZED:
-  case WM_MDICHILDRESTORED:
-    ReportMDIChildToRibbon(Message.Msg);
-    return true;
   case WM_SHOWFROMTRAY:
     if (FForm->Tag() == TrayRestoreTag) FForm->SetTag(0);
     return true;

@@ -6,10 +6,6 @@
 /// The tray icon shows the main form again.
 constexpr UINT WM_SHOWFROMTRAY = 1426;
 
-/// An MDI child's frame tells the main form's that the child maximized, or that it may no longer be.
-constexpr UINT WM_MDICHILDMAXIMIZED = 1231;
-constexpr UINT WM_MDICHILDRESTORED = 1232;
-
 /// Outside windows ask whether the frame is drawn by a skin.
 constexpr UINT WM_SKINFRAMEQUERY = 45490;
 /// Outside windows announce and end a show effect of their own.
