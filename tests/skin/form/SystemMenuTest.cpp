@@ -123,10 +123,14 @@ TEST_F(SystemMenu, EachCommandDoesWhatItSays) {
 }
 
 TEST_F(SystemMenu, AltSpaceOpensTheMenuAndItsFirstItemRunsFromTheKeyboard) {
+  LoadTestSkin(Model);
   TskSkinForm* Frame = Secondary(AllButTray);
+  Form->SetCaption("系统菜单");
   Form->SetFocus();
   Display->Key(VK_SPACE, { VK_MENU });
   ASSERT_TRUE(Frame->SkinMenu->Visible());
+  Display->PumpUntilIdle();
+  Display->SaveScreenPng(testing::TempDir() + "system-menu.png");
   Display->Key(VK_RETURN);
   Display->PumpUntilIdle();
   EXPECT_FALSE(Frame->SkinMenu->Visible());
