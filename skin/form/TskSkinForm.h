@@ -154,7 +154,8 @@ public:
   void SetRollUpState(bool Value);
   /// The height before the roll-up while rolled up, else the frame's height.
   int RealHeight() const { return FRollUpState ? OldHeight : FFormHeight; }
-  /// Place the form by its outer bounds (the form's own while nothing of the frame lies outside it).
+  /// Place the form by its outer bounds: the layered border's extent outside the form is taken off while
+  /// the border shows (the form's own bounds otherwise).
   void Move(int AX, int AY);
   void SetBounds(int AX, int AY, int AWidth, int AHeight);
   /// Centres the form in the monitor nearest to it as PositionInMonitor says: the whole monitor
@@ -410,6 +411,13 @@ private:
   void LayerBorderMessage(const TMessage& Message);
   /// The layered border of the skin now applied, shown with a visible form.
   void ApplyLayerBorder();
+  /// The border in use carries the whole frame.
+  bool FullLayeredBorder() const;
+  /// The shown border reaches outside the form: Move and SetBounds place the outer bounds.
+  bool BorderOutsideForm() const;
+  /// The border in use is to show now: the form shows, not minimized by the system, and a maximized
+  /// form only with a full border.
+  bool BorderShowsNow() const;
 
   // ---- Menus and keys ----
   void MenuMessageHook(TMsg& Msg, bool& Handled);
