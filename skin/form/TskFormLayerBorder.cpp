@@ -102,6 +102,9 @@ void TskFormLayerBorder::InitFrame(TskSkinData* ASkinData, TCustomForm* AForm) {
 // ---- Geometry ------------------------------------------------------------------------------------------
 
 TRect TskFormLayerBorder::FormBounds() const {
+  // Inside the form's WM_WINDOWPOSCHANGED only the window already has its new place.
+  TRect R;
+  if (FForm->HandleAllocated() && GetWindowRect(FForm->Handle(), &R)) return R;
   return Bounds(FForm->Left(), FForm->Top(), FForm->Width(), FForm->Height());
 }
 

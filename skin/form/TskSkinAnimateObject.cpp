@@ -183,11 +183,15 @@ void TskSkinAnimateObject::RunCommand() {
     break;
   case cmMinimize:
     Parent->TrackActiveObject(-1, -1, false);
-    // The frame has no tray icon to minimize to.
-    if (!Parent->AlwaysMinimizeToTray())
+    if (Parent->AlwaysMinimizeToTray())
+      Parent->MinimizeToTray();
+    else
       Parent->SetWindowState(Parent->WindowState() == wsMinimized ? wsNormal : wsMinimized);
     break;
-  case cmMinimizeToTray: Parent->TrackActiveObject(-1, -1, false); break;
+  case cmMinimizeToTray:
+    Parent->TrackActiveObject(-1, -1, false);
+    Parent->MinimizeToTray();
+    break;
   case cmSysMenu:
     MenuItem = Parent->SystemMenuItems();
     ShowMenu();

@@ -21,6 +21,8 @@
 #include "skin/form/TskSkinMDITabsBar.h"
 #include "skin/form/TskSkinMainMenuBar.h"
 #include "skin/form/TskSkinMenu.h"
+#include "skin/form/TskSkinPopupMenu.h"
+#include "skin/form/TskTrayIcon.h"
 #include "skin/form/skLayering.h"
 
 namespace {
@@ -64,6 +66,7 @@ TskSkinForm::TskSkinForm(TComponent* AOwner)
   FForm->SetAutoSize(false);
   FForm->SetAutoScroll(false);
   FSysMenu = new TPopupMenu(this);
+  CreateTrayMenu();
   SkinMenu = new TskSkinMenu(this, FForm);
   // The controller starts with settings of its own; the frame's menu defaults hold for its form.
   SkinMenu->AlphaBlend = FMenusAlphaBlend;
@@ -102,6 +105,7 @@ void TskSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FMainMenuBar) FMainMenuBar = nullptr;
   if (AComponent == FMDITabsBar) FMDITabsBar = nullptr;
   if (AComponent == FSystemMenu) FSystemMenu = nullptr;
+  if (AComponent == FTrayIcon) FTrayIcon = nullptr;
   if (AComponent == FSkinHint) FSkinHint = nullptr;
   if (AComponent == FSkinRibbon) FSkinRibbon = nullptr;
   if (AComponent == FInActivePanel) FInActivePanel = nullptr;
@@ -117,6 +121,7 @@ void TskSkinForm::SetSkinData(TskSkinData* Value) {
     if (FForm->FormStyle() != fsMDIChild) FSkinnableForm = FSD->SkinnableForm();
   }
   ApplySkin();
+  FSysTrayMenu->SetSkinData(FSD);
 }
 
 void TskSkinForm::SetMenusSkinData(TskSkinData* Value) {

@@ -51,6 +51,9 @@ class TskSkinHint;
 class TskSkinMainMenuBar;
 class TskSkinMDITabsBar;
 class TskSkinMenu;
+class TskSkinPopupMenu;
+class TskTrayIcon;
+struct TskSystemMenuItemText;
 
 /// Decides whether an MDI child gets a tab on the main form's tab bar (Accept starts true).
 using TskAcceptToMDITabsBarEvent = std::function<void(TCustomForm* Child, bool& Accept)>;
@@ -160,7 +163,8 @@ public:
   void SetRollUpState(bool Value);
   /// The height before the roll-up while rolled up, else the frame's height.
   int RealHeight() const { return FRollUpState ? OldHeight : FFormHeight; }
-  /// Place the form by its outer bounds (the form's own while nothing of the frame lies outside it).
+  /// Place the form by its outer bounds: the layered border's extent outside the form is taken off while
+  /// the border shows (the form's own bounds otherwise).
   void Move(int AX, int AY);
   void SetBounds(int AX, int AY, int AWidth, int AHeight);
   /// Centres the form in the monitor nearest to it as PositionInMonitor says: the whole monitor
@@ -299,8 +303,26 @@ public:
   void SetUseFormCursorInNCArea(bool Value) { FUseFormCursorInNCArea = Value; }
   bool AlwaysShowInTray() const { return FAlwaysShowInTray; }
   void SetAlwaysShowInTray(bool Value) { FAlwaysShowInTray = Value; }
+  /// The minimize button and the system menu's Minimize put the application in the tray.
   bool AlwaysMinimizeToTray() const { return FAlwaysMinimizeToTray; }
   void SetAlwaysMinimizeToTray(bool Value) { FAlwaysMinimizeToTray = Value; }
+  /// The icon the application goes to when minimized to the tray.
+  TskTrayIcon* TrayIcon() const { return FTrayIcon; }
+  /// Links the icon: hidden (unless AlwaysShowInTray) until the frame minimizes to it, its own minimize
+  /// to tray off; without a popup menu of its own it opens the frame's tray menu (Restore, Close), and
+  /// without an OnDblClick a double click restores from the tray.
+  void SetTrayIcon(TskTrayIcon* Value);
+  /// The frame's tray menu: "&Restore" (RestoreFromTray), a line, "&Close" (the form), built-in captions.
+  TskSkinPopupMenu* SysTrayMenu() const { return FSysTrayMenu; }
+  /// With a tray icon: the application minimizes into the notification area; OnMinimizeToTray.
+  void MinimizeToTray();
+  /// With a tray icon: the main form shows again, the icon goes (unless AlwaysShowInTray);
+  /// OnRestoreFromTray, then CheckAppLayeredBorders.
+  void RestoreFromTray();
+  /// The application's restore on the main form's frame: while its layered border is in use, the other
+  /// visible forms (not stay-on-top, no MDI children) and then the main form show again in screen
+  /// order, so that each border stacks with its form.
+  void CheckAppLayeredBorders();
   /// Covers the client area with a new overlay (replacing one shown), or takes the overlay away.
   void ShowClientInActiveEffect();
   void HideClientInActiveEffect();
@@ -344,8 +366,11 @@ public:
   TRect FrameToScreen(const TRect& R) const;
   /// Draws the form's small icon with its top-left at (X, Y).
   void DrawFormIcon(TCanvas* Canvas, int X, int Y);
-  /// The items of the system menu in use (the user's, else the built-in one).
-  TMenuItem* SystemMenuItems() const;
+  /// The items of the system menu in use, made ready for an opening (an open menu closes first): the
+  /// built-in one made afresh for the form's state and BorderIcons (Minimize, Maximize, Restore, RollUp,
+  /// Minimize to tray, a line, Close); a user's SystemMenu with these items put in again at the top and
+  /// Close at the end (UseDefaultSysMenu), or as it is.
+  TMenuItem* SystemMenuItems();
   /// Opens AItem's items beside R (screen), above it with PopupUp, through SkinMenu.
   void PopupSkinMenuItems(TMenuItem* AItem, const TRect& R, bool PopupUp);
   /// The quick buttons left of the caption text, with glyphs from QuickImageList (none without it).
@@ -386,6 +411,8 @@ public:
   TNotifyEvent OnMinimize;
   TNotifyEvent OnMaximize;
   TNotifyEvent OnChangeRollUpState;
+  TNotifyEvent OnMinimizeToTray;
+  TNotifyEvent OnRestoreFromTray;
   /// Sees every key before the frame's own shortcut handling; Handled stops it.
   TShortCutEvent OnShortCut;
   TskCaptionPaintEvent OnCaptionPaint;
@@ -450,6 +477,13 @@ private:
   void LayerBorderMessage(const TMessage& Message);
   /// The layered border of the skin now applied, shown with a visible form.
   void ApplyLayerBorder();
+  /// The border in use carries the whole frame.
+  bool FullLayeredBorder() const;
+  /// The shown border reaches outside the form: Move and SetBounds place the outer bounds.
+  bool BorderOutsideForm() const;
+  /// The border in use is to show now: the form shows, not minimized by the system, and a maximized
+  /// form only with a full border.
+  bool BorderShowsNow() const;
 
   // ---- Menus and keys ----
   void MenuMessageHook(TMsg& Msg, bool& Handled);
@@ -459,6 +493,14 @@ private:
   void FormShortCut(TWMKey& Msg, bool& Handled);
   /// Opens the system menu below the system-menu button (or at the caption's left).
   void ShowSystemMenu();
+  /// A new item of the frame's menus, captioned from the model's string table (WithModel) or built in.
+  TMenuItem* NewSystemItem(const TskSystemMenuItemText& Text, TNotifyEvent OnClick, bool WithModel);
+  /// The Close item: closes the form, Ctrl+F4 on an MDI child, else Alt+F4.
+  TMenuItem* NewCloseItem(const TskSystemMenuItemText& Text, bool WithModel);
+  /// The system menu's items the form's state and BorderIcons allow, Close aside; Restore before
+  /// Maximize when RestoreFirst.
+  std::vector<TMenuItem*> StateItems(bool RestoreFirst);
+  void CreateTrayMenu();
 
   // ---- Ribbon (TskSkinFormRibbon.cpp) ----
   /// Alt alone with a ribbon: a shown application menu and an open skinned menu close, the ribbon takes
@@ -558,6 +600,8 @@ private:
   TPopupMenu* FSystemMenu { nullptr };
   /// The built-in system menu.
   TPopupMenu* FSysMenu { nullptr };
+  TskSkinPopupMenu* FSysTrayMenu { nullptr };
+  TskTrayIcon* FTrayIcon { nullptr };
   TskClientInActivePanel* FInActivePanel { nullptr };
   /// The overlay is taking its picture: an MDI form paints its background for it.
   bool FClientInActiveDraw { false };

@@ -1,6 +1,7 @@
 // The frame's side of the layered border: when it is in use, and how it follows the form's placement,
 // visibility and activity.
 #include "platform/ui/winsys/Ui.h"
+#include "skin/core/skUtils.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskSkinForm.h"
@@ -24,10 +25,25 @@ bool ShowsNormal(TCustomForm* Form) {
 
 }  // namespace
 
+bool TskSkinForm::FullLayeredBorder() const {
+  const TskDataSkinLayerFrame* Data = FBorderLayer->Data();
+  return Data && Data->FullBorder && UseLayeredBorder();
+}
+
+bool TskSkinForm::BorderOutsideForm() const {
+  const TskDataSkinLayerFrame* Data = FBorderLayer->Data();
+  return Data && UseLayeredBorder() && FBorderLayer->Visible() && (!IsEmptyRect(Data->BorderRect) || Data->FullBorder);
+}
+
+bool TskSkinForm::BorderShowsNow() const {
+  // A maximized form fills the screen with its own frame unless the border carries the whole frame.
+  return UseLayeredBorder() && ShowsNormal(FForm) && (FWindowState != wsMaximized || FullLayeredBorder());
+}
+
 void TskSkinForm::ApplyLayerBorder() {
   if (FBorderLayer->Visible()) FBorderLayer->Hide();
   if (!PreviewMode) FBorderLayer->InitFrame(FSD, FForm);
-  if (!UseLayeredBorder() || !FForm->HandleAllocated() || !ShowsNormal(FForm)) return;
+  if (!FForm->HandleAllocated() || !BorderShowsNow()) return;
   FBorderLayer->FActive = GetFormActive();
   FBorderLayer->ShowWithForm();
 }
@@ -36,7 +52,7 @@ void TskSkinForm::LayerBorderMessage(const TMessage& Message) {
   if (!FForm->HandleAllocated()) return;
   switch (Message.Msg) {
   case WM_WINDOWPOSCHANGED: {
-    if (!UseLayeredBorder() || !ShowsNormal(FForm)) {
+    if (!BorderShowsNow()) {
       if (FBorderLayer->Visible()) FBorderLayer->Hide();
       return;
     }
@@ -60,7 +76,7 @@ void TskSkinForm::LayerBorderMessage(const TMessage& Message) {
       FBorderLayer->Hide();
     return;
   case WM_CHANGESHOWLAYEREDBORDERS:
-    if (UseLayeredBorder() && ShowsNormal(FForm)) {
+    if (BorderShowsNow()) {
       FBorderLayer->FActive = GetFormActive();
       FBorderLayer->ShowWithForm();
     } else {

@@ -77,7 +77,7 @@ void TskSkinForm::ShowSystemMenu() {
   TRect Window;
   GetWindowRect(FForm->Handle(), &Window);
   const int Top = Window.Top + (FSkinSupport ? NewClRect.Top : CaptionHeight() + 3);
-  PopupSkinMenu1(FSystemMenu ? FSystemMenu : FSysMenu, Rect(Window.Left, Top, Window.Left, Top), false);
+  PopupSkinMenuItems(SystemMenuItems(), Rect(Window.Left, Top, Window.Left, Top), false);
 }
 
 // ---- The application hook ------------------------------------------------------------------------------

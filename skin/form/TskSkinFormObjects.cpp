@@ -380,8 +380,6 @@ TRect TskSkinForm::FrameToScreen(const TRect& R) const {
   return Rect(R.Left + FForm->Left(), R.Top + FForm->Top(), R.Right + FForm->Left(), R.Bottom + FForm->Top());
 }
 
-TMenuItem* TskSkinForm::SystemMenuItems() const { return (FSystemMenu ? FSystemMenu : FSysMenu)->Items(); }
-
 void TskSkinForm::PopupSkinMenuItems(TMenuItem* AItem, const TRect& R, bool PopupUp) {
   SkinMenuOpen();
   // An opening that shows nothing must not leave the form in menu mode with every key swallowed.

@@ -6,6 +6,7 @@
 #include "platform/ui/winsys/ScreenMetrics.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/skFormFinders.h"
 
@@ -100,8 +101,13 @@ void TskSkinForm::Maximize() {
   const TRect Monitor = MonitorArea(false);
   const TRect ScreenRect = Rect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   if (!FMaximizeOnFullScreen && R == Monitor && Monitor == ScreenRect) R = Rect(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1);
+  // A border that carries the whole frame stays around the form, inside the area.
+  if (FullLayeredBorder())
+    R = Rect(R.Left + FBorderLayer->LeftSize, R.Top + FBorderLayer->TopSize, R.Right - FBorderLayer->RightSize,
+             R.Bottom - FBorderLayer->BottomSize);
   FForm->SetBounds(R.Left, R.Top, R.Width(), R.Height());
   if (OnMaximize) OnMaximize(this);
+  if (FBorderLayer->Visible() && !FullLayeredBorder()) FBorderLayer->Hide();
 }
 
 void TskSkinForm::Restore() {
@@ -192,9 +198,23 @@ void TskSkinForm::CaptionDblClick() {
 
 // ---- Place ---------------------------------------------------------------------------------------------
 
-void TskSkinForm::Move(int AX, int AY) { FForm->SetBounds(AX, AY, FForm->Width(), FForm->Height()); }
+void TskSkinForm::Move(int AX, int AY) {
+  if (BorderOutsideForm()) {
+    AX += FBorderLayer->LeftSize;
+    AY += FBorderLayer->TopSize;
+  }
+  FForm->SetBounds(AX, AY, FForm->Width(), FForm->Height());
+}
 
-void TskSkinForm::SetBounds(int AX, int AY, int AWidth, int AHeight) { FForm->SetBounds(AX, AY, AWidth, AHeight); }
+void TskSkinForm::SetBounds(int AX, int AY, int AWidth, int AHeight) {
+  if (BorderOutsideForm()) {
+    AX += FBorderLayer->LeftSize;
+    AY += FBorderLayer->TopSize;
+    AWidth -= FBorderLayer->LeftSize + FBorderLayer->RightSize;
+    AHeight -= FBorderLayer->TopSize + FBorderLayer->BottomSize;
+  }
+  FForm->SetBounds(AX, AY, AWidth, AHeight);
+}
 
 TPoint TskSkinForm::GetPositionInMonitor(int AX, int AY, int AW, int AH) {
   if (FPositionInMonitor == skpDefault) return { AX, AY };

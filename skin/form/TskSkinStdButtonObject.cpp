@@ -196,12 +196,17 @@ void TskSkinStdButtonObject::ButtonClick() {
     break;
   case cmMinimize:
     Parent->TrackActiveObject(-1, -1, false);
-    // The frame has no tray icon to minimize to.
-    if (Parent->AlwaysMinimizeToTray()) break;
+    if (Parent->AlwaysMinimizeToTray()) {
+      Parent->MinimizeToTray();
+      break;
+    }
     HideLayer();
     Parent->SetWindowState(Parent->WindowState() == wsMinimized ? wsNormal : wsMinimized);
     break;
-  case cmMinimizeToTray: Parent->TrackActiveObject(-1, -1, false); break;
+  case cmMinimizeToTray:
+    Parent->TrackActiveObject(-1, -1, false);
+    Parent->MinimizeToTray();
+    break;
   case cmRollUp: Parent->SetRollUpState(!Parent->RollUpState()); break;
   case cmSysMenu:
   case cmDefault: break;

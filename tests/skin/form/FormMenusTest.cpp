@@ -125,7 +125,10 @@ TEST_F(FormMenus, TheFramesOwnHandlerSeesKeysFirstAndAltSpaceOpensTheSystemMenu)
   EXPECT_EQ(Runs, 0) << "the frame's handler took the key";
   Frame->OnShortCut = nullptr;
   Display->Key(VK_SPACE, { VK_MENU });
-  // The system menu opens through the frame's menus; whatever it showed, the form leaves menu mode with it.
+  // The system menu opens through the frame's menus and the form leaves menu mode when it closes.
+  EXPECT_EQ(Events, std::vector<String> { "open" });
+  EXPECT_TRUE(Frame->SkinMenu->Visible());
+  Display->Key(VK_ESCAPE);
   EXPECT_EQ(Events, (std::vector<String> { "open", "close" }));
   EXPECT_FALSE(Frame->InMenu);
   Log.clear();

@@ -236,3 +236,32 @@ TEST_F(LayerBorder, WithoutLayeredWindowsOrALayerPictureThereIsNoBorderAndNothin
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(LayerBorder, MoveAndSetBoundsPlaceTheOuterBoundsAndAMaximizedFormShowsNoBorder) {
+  TskFormLayerBorder* Border = ShowFramed();
+  ASSERT_TRUE(Border->Visible());
+  // The border reaches 10 pixels out on the left, right and bottom and 20 above.
+  Frame->Move(100, 50);
+  EXPECT_EQ(Main->BoundsRect(), Bounds(110, 70, 400, 300));
+  Frame->SetBounds(100, 50, 500, 400);
+  EXPECT_EQ(Main->BoundsRect(), Bounds(110, 70, 480, 370));
+  EXPECT_EQ(WindowBounds(skflTop), Bounds(90, 40, 520, 30)) << "the border follows the form";
+
+  Display->SetWorkArea(Rect(0, 0, 1280, 760));
+  Frame->SetWindowState(wsMaximized);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Main->BoundsRect(), Rect(0, 0, 1280, 760)) << "the form's own frame fills the work area";
+  EXPECT_FALSE(Border->Visible());
+  EXPECT_EQ(ShownBorderWindows(), 0);
+  Frame->Move(20, 20);
+  EXPECT_EQ(Main->BoundsRect(), Bounds(20, 20, 1280, 760)) << "no border: the form's own bounds";
+  Frame->SetWindowState(wsNormal);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Main->BoundsRect(), Bounds(110, 70, 480, 370));
+  EXPECT_TRUE(Border->Visible()) << "the border comes back with the normal state";
+  EXPECT_EQ(WindowBounds(skflTop), Bounds(90, 40, 520, 30));
+}
+
+}  // namespace

@@ -174,6 +174,8 @@ TEST_F(SkinMenuLooks, TheFramesSystemMenuOpensSkinnedWithTheGlyphsItsItemsAreNam
     System->Items()->Add(Item);
   }
   Frame->SetSystemMenu(System);
+  // The user's items as they are, without the frame's own merged in.
+  Frame->SetUseDefaultSysMenu(false);
   Display->Key(VK_SPACE, { VK_MENU });
   ASSERT_EQ(Levels().size(), 1u);
   EXPECT_TRUE(Frame->InMenu);
