@@ -3,6 +3,8 @@
 #include "platform/base/Exception.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"
+#include "platform/ui/winsys/Messages.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 #include "skin/boxctrls/TskSkinEdit.h"
 #include "skin/controls/TskPngImageList.h"
 #include "skin/controls/TskSkinBevel.h"
@@ -155,6 +157,14 @@ void TskSelDirDlgForm::CreateButtons() {
   OkButton->SetDefault(true);
   CancelButton = AddButton(Text("MSG_BTN_CANCEL", "Cancel"), CancelButtonLeft, mrCancel);
   CancelButton->SetCancel(true);
+}
+
+void TskSelDirDlgForm::Dispatch(TMessage& Message) {
+  if (Message.Msg == CM_DIALOGKEY && Message.WParam == VK_RETURN && DirEdit && DirEdit->Focused()) {
+    Message.Result = 0;
+    return;
+  }
+  TForm::Dispatch(Message);
 }
 
 void TskSelDirDlgForm::ShowPathError(const String& Path) {

@@ -6,7 +6,7 @@
 // is resized. With the tool bar, a 25-pixel bar on top holds a path edit and, on its right, a New Folder
 // button whose glyph is the caller's image list entry or, without one, the built-in picture.
 //
-// The path edit follows the tree's selection. Enter in it selects the typed folder; a text that names no
+// The path edit follows the tree's selection. Enter in it selects the typed folder (it does not press OK); a text that names no
 // folder (or no absolute path) shows an error box and leaves the tree and the typed text as they are. New
 // Folder creates "New Folder" in the selected file-system folder and shows it; when that name is taken or
 // the selected node has no file-system path (Computer) it does nothing; a folder that cannot be created
@@ -58,6 +58,9 @@ public:
   TskSkinEdit* DirEdit { nullptr };
 
 protected:
+  /// Enter in the path edit goes to the edit, not to the default button.
+  void Dispatch(TMessage& Message) override;
+
   TskSkinData* CtrlSD { nullptr };
   bool ShowToolBar { false };
 
