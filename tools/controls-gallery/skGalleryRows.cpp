@@ -46,7 +46,9 @@
 #include "skin/dialogs/TskCustomShellTreeView.h"
 #include "skin/dialogs/TskSelectSkinDialog.h"
 #include "skin/dialogs/TskSelectSkinDlgForm.h"
+#include "skin/dialogs/TskSelDirDlgForm.h"
 #include "skin/dialogs/TskSkinDirectoryListBox.h"
+#include "skin/dialogs/TskSkinSelectDirectoryDialog.h"
 #include "skin/dialogs/TskSkinDriveComboBox.h"
 #include "skin/dialogs/TskSkinFileListBox.h"
 #include "skin/dialogs/TskSkinFilterComboBox.h"
@@ -1366,10 +1368,34 @@ void AddSelectSkinDialog(TskControlsGallery& Gallery, HeadlessPresenter& Display
   Gallery.AddPictureRow("选择皮肤对话框", Cells);
 }
 
+/// The select-directory dialog in the gallery's look over the sample folder, as the converter opens it
+/// (no tool bar) and with the path edit and New Folder button.
+void AddSelectDirectoryDialog(TskControlsGallery& Gallery, HeadlessPresenter& Display, const TShellSample& Sample) {
+  TskSkinSelectDirectoryDialog Dialog(nullptr);
+  Dialog.SetTitle("选择输出目录");
+  Dialog.SetSkinData(Gallery.Skin());
+  Dialog.SetCtrlSkinData(Gallery.Skin());
+  Dialog.SetDirectory(Sample.Path() + "/视频/旅行");
+  Dialog.SetDialogWidth(300);
+  Dialog.SetDialogHeight(320);
+  std::vector<std::pair<String, std::unique_ptr<TBitmap>>> Cells;
+  for (bool ToolBar : { false, true }) {
+    Dialog.SetShowToolBar(ToolBar);
+    Queue([&, ToolBar] {
+      Display.PumpUntilIdle();
+      Cells.emplace_back(ToolBar ? "带路径与新建文件夹" : "转换器所用", WindowPicture(Dialog.DlgFrm()));
+      Dialog.DlgFrm()->SetModalResult(mrCancel);
+    });
+    Dialog.Execute();
+  }
+  Gallery.AddPictureRow("选择目录对话框", Cells);
+}
+
 }  // namespace
 
 void AddFileControlRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
   const TShellSample Sample;
   AddFileBoxes(Gallery, Sample);
   AddSelectSkinDialog(Gallery, Display);
+  AddSelectDirectoryDialog(Gallery, Display, Sample);
 }

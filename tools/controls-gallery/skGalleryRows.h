@@ -42,5 +42,6 @@ void AddOfficeRows(TskControlsGallery& Gallery, HeadlessPresenter& Display);
 void AddEditRows(TskControlsGallery& Gallery);
 
 /// The file controls over a folder of Chinese names (filter combo, drive combo with each kind of
-/// volume, directory and file list boxes) and the select-skin dialog over the program's two skins.
+/// volume, directory and file list boxes), the select-skin dialog over the program's two skins and the
+/// select-directory dialog over the Chinese folders.
 void AddFileControlRows(TskControlsGallery& Gallery, HeadlessPresenter& Display);

@@ -1,0 +1,158 @@
+#include "skin/dialogs/TskSkinSelectDirectoryDialog.h"
+
+#include <algorithm>
+
+#include "platform/base/ScopeGuard.h"
+#include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
+#include "skin/controls/TskSkinButton.h"
+#include "skin/controls/TskSkinPanel.h"
+#include "skin/controls/TskSkinScrollBar.h"
+#include "skin/controls/TskSkinSpeedButton.h"
+#include "skin/controls/TskSkinToolBar.h"
+#include "skin/boxctrls/TskSkinEdit.h"
+#include "skin/core/TskSkinData.h"
+#include "skin/dialogs/TskCustomShellTreeView.h"
+#include "skin/dialogs/TskSelDirDlgForm.h"
+#include "skin/dialogs/skFileCtrlPaths.h"
+#include "skin/form/TskSkinForm.h"
+
+namespace {
+
+constexpr int DefaultClientSize = 280;
+
+/// The start folder of Tree: Directory when it is an existing absolute folder, else Computer expanded.
+void OpenAt(TskSkinDirTreeView* Tree, const String& Directory) {
+  Tree->HandleNeeded();
+  if (!Directory.empty() && Directory.front() == '/' && FolderExists(Directory)) {
+    try {
+      Tree->SetPath(Directory);
+      return;
+    } catch (const EInvalidPath&) {
+      // a folder the namespace cannot reach opens like a missing one
+    }
+  }
+  Tree->ExpandMyComputer();
+}
+
+}  // namespace
+
+TskSkinSelectDirectoryDialog::TskSkinSelectDirectoryDialog(TComponent* AOwner)
+    : TComponent(AOwner), FDefaultFont(std::make_unique<TFont>()) {
+  FDefaultFont->SetName("Tahoma");
+  FDefaultFont->SetHeight(13);
+  FDefaultFont->SetStyle({});
+}
+
+TskSkinSelectDirectoryDialog::~TskSkinSelectDirectoryDialog() {
+  SetSkinData(nullptr);
+  SetCtrlSkinData(nullptr);
+  SetToolBarImageList(nullptr);
+  SetTreeButtonImageList(nullptr);
+}
+
+bool TskSkinSelectDirectoryDialog::Execute() {
+  if (OnShow) OnShow(this);
+  std::unique_ptr<TskSelDirDlgForm> Form = TskSelDirDlgForm::CreateEx(
+      Application, FCtrlFSD, FShowToolBar, FToolButtonsTransparent, FToolBarImageList, FToolButtonImageIndex,
+      FTreeShowLines, FTreeButtonImageList, FTreeButtonExpandImageIndex, FTreeButtonNoExpandImageIndex);
+  FDlgFrm = Form.get();
+  ScopeGuard Close([this] {
+    if (OnClose) OnClose(this);
+    FDlgFrm = nullptr;
+  });
+  if (!ShowDialog(*Form)) return false;
+  // Only a folder of the file system is an answer: Computer and the like have no path.
+  TskShellFolder* Chosen = Form->DirTreeView->SelectedFolder();
+  const String Path = Chosen ? Chosen->FullObjectName() : String();
+  if (Path.empty()) return false;
+  FDirectory = Path;
+  return true;
+}
+
+bool TskSkinSelectDirectoryDialog::ShowDialog(TskSelDirDlgForm& Form) {
+  Form.SetCaption(FTitle);
+  TskSkinForm* Frame = Form.BSF;
+  Frame->SetBorderIcons({});
+  Frame->SetSkinData(FSD);
+  Frame->SetMenusSkinData(FCtrlFSD);
+  Frame->SetMinWidth(FDialogMinWidth);
+  Frame->SetMinHeight(FDialogMinHeight);
+  Frame->SetAlphaBlend(FAlphaBlend);
+  Frame->SetAlphaBlendAnimation(FAlphaBlendAnimation);
+  Frame->SetAlphaBlendValue(FAlphaBlendValue);
+
+  TskSkinDirTreeView* Tree = Form.DirTreeView;
+  Form.DirTreeViewPanel->SetSkinData(FCtrlFSD);
+  Tree->SetDefaultFont(FDefaultFont.get());
+  Tree->SetSkinData(FCtrlFSD);
+  if (FCtrlFSD) {
+    Tree->SetDrawSkin(FCtrlFSD->DlgTreeViewDrawSkin());
+    Tree->SetItemSkinDataName(FCtrlFSD->DlgTreeViewItemSkinDataName());
+  }
+  OpenAt(Tree, FDirectory);
+
+  Form.VScrollBar->SetSkinData(FCtrlFSD);
+  Form.HScrollBar->SetSkinData(FCtrlFSD);
+  Form.BottomPanel->SetSkinData(FCtrlFSD);
+  for (TskSkinButton* Button : { Form.OkButton, Form.CancelButton }) {
+    Button->SetSkinData(FCtrlFSD);
+    Button->SetDefaultFont(FDefaultFont.get());
+  }
+  if (Form.ToolPanel) {
+    Form.ToolPanel->SetSkinData(FCtrlFSD);
+    Form.NewFolderToolButton->SetSkinData(FCtrlFSD);
+    Form.DirEdit->SetSkinData(FCtrlFSD);
+  }
+
+  int Width = FDialogWidth < 1 ? DefaultClientSize : FDialogWidth;
+  int Height = FDialogHeight < 1 ? DefaultClientSize : FDialogHeight;
+  if (FSD && !FSD->Empty) {
+    Width = std::max(Width, Frame->GetMinWidth());
+    Height = std::max(Height, Frame->GetMinHeight());
+  }
+  Form.SetClientWidth(Width);
+  Form.SetClientHeight(Height);
+  Form.SetActiveControl(Tree);
+
+  const TModalResult Result = Form.ShowModal();
+  FDialogWidth = Form.ClientWidth();
+  FDialogHeight = Form.ClientHeight();
+  return Result == mrOk;
+}
+
+void TskSkinSelectDirectoryDialog::SetSkinData(TskSkinData* Value) {
+  Follow(FSD, Value);
+  FSD = Value;
+}
+
+void TskSkinSelectDirectoryDialog::SetCtrlSkinData(TskSkinData* Value) {
+  Follow(FCtrlFSD, Value);
+  FCtrlFSD = Value;
+}
+
+void TskSkinSelectDirectoryDialog::SetToolBarImageList(TCustomImageList* Value) {
+  Follow(FToolBarImageList, Value);
+  FToolBarImageList = Value;
+}
+
+void TskSkinSelectDirectoryDialog::SetTreeButtonImageList(TCustomImageList* Value) {
+  Follow(FTreeButtonImageList, Value);
+  FTreeButtonImageList = Value;
+}
+
+void TskSkinSelectDirectoryDialog::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FSD) FSD = nullptr;
+  if (AComponent == FCtrlFSD) FCtrlFSD = nullptr;
+  if (AComponent == FToolBarImageList) FToolBarImageList = nullptr;
+  if (AComponent == FTreeButtonImageList) FTreeButtonImageList = nullptr;
+}
+
+void TskSkinSelectDirectoryDialog::Follow(TComponent* Old, TComponent* New) {
+  // Old is held by the property being set; another property may hold it too and keeps it followed.
+  const int Holders = (Old == FSD) + (Old == FCtrlFSD) + (Old == FToolBarImageList) + (Old == FTreeButtonImageList);
+  if (Old && Old != New && Holders == 1) Old->RemoveFreeNotification(this);
+  if (New) New->FreeNotification(this);
+}
