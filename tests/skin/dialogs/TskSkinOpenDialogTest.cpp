@@ -188,4 +188,15 @@ TEST_F(SkinOpenDialogTest, UpThenBackReturnsAndARefreshIsNoVisit) {
   EXPECT_FALSE(Dialog->Execute());
 }
 
+TEST_F(SkinOpenDialogTest, NewFolderCountsOnFromAnExistingName) {
+  WhileOpen([&] {
+    Dlg()->NewFolderToolButtonClick(nullptr);  // "New Folder" is there already
+    Dlg()->NewFolderToolButtonClick(nullptr);
+    EXPECT_TRUE(DirectoryExists(Dir / "New Folder(2)"));
+    EXPECT_TRUE(List()->IsEditing()) << "the new folder is up for renaming";
+    Display->Key(VK_ESCAPE);
+  });
+  EXPECT_FALSE(Dialog->Execute());
+}
+
 }  // namespace
