@@ -1,0 +1,191 @@
+#include "skin/dialogs/TskSkinOpenDialog.h"
+
+#include <algorithm>
+
+#include "platform/base/FileUtils.h"
+#include "platform/base/ScopeGuard.h"
+#include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
+#include "platform/ui/toolkit/TMenuItem.h"
+#include "skin/boxctrls/TskSkinEdit.h"
+#include "skin/controls/TskSkinButton.h"
+#include "skin/controls/TskSkinMenuSpeedButton.h"
+#include "skin/controls/TskSkinPanel.h"
+#include "skin/controls/TskSkinScrollBar.h"
+#include "skin/controls/TskSkinSpeedButton.h"
+#include "skin/controls/TskSkinStdLabel.h"
+#include "skin/controls/TskSkinToolBar.h"
+#include "skin/core/TskSkinData.h"
+#include "skin/dialogs/TskCustomShellComboBox.h"
+#include "skin/dialogs/TskCustomShellListView.h"
+#include "skin/dialogs/TskOpenDlgForm.h"
+#include "skin/dialogs/TskSkinFilterComboBox.h"
+#include "skin/dialogs/skFileCtrlPaths.h"
+#include "skin/form/TskSkinForm.h"
+
+namespace {
+
+constexpr int DefaultClientWidth = 450;
+constexpr int DefaultClientHeight = 290;
+
+}  // namespace
+
+TskSkinOpenDialog::TskSkinOpenDialog(TComponent* AOwner)
+    : TComponent(AOwner), FDefaultFont(std::make_unique<TFont>()) {
+  FDefaultFont->SetName("Tahoma");
+  FDefaultFont->SetHeight(13);
+  FDefaultFont->SetStyle({});
+}
+
+TskSkinOpenDialog::~TskSkinOpenDialog() {
+  SetSkinData(nullptr);
+  SetCtrlSkinData(nullptr);
+  SetToolBarImageList(nullptr);
+}
+
+bool TskSkinOpenDialog::Execute() {
+  if (OnShow) OnShow(this);
+  auto Form = TskOpenDlgForm::CreateEx(Application, FSaveMode, FCtrlFSD, FToolButtonsTransparent,
+                                       FToolBarImageList);
+  FDlgFrm = Form.get();
+  ScopeGuard Finish([this] {
+    if (OnClose) OnClose(this);
+    FDlgFrm = nullptr;
+  });
+  Prepare(*Form);
+  const bool Ok = Form->ShowModal() == mrOk;
+  FFilterIndex = Form->FilterComboBox->ItemIndex() + 1;
+  FDialogWidth = Form->ClientWidth();
+  FDialogHeight = Form->ClientHeight();
+  ListViewStyle = Form->FileListView->ViewStyle();
+  if (!Ok) return false;
+  FFileName = FSaveMode ? Form->CompleteSaveName(Form->FileName) : Form->FileName;
+  Form->FileListView->GetSelectedFiles(FFiles.get());
+  return true;
+}
+
+String TskSkinOpenDialog::StartFolder() const {
+  const String Folder = ExtractFileDir(FFileName);
+  if (!Folder.empty() && FolderExists(Folder)) return Folder;
+  if (!FInitialDir.empty() && FolderExists(FInitialDir)) return FInitialDir;
+  return ExePath();
+}
+
+void TskSkinOpenDialog::Prepare(TskOpenDlgForm& Form) {
+  Form.OverwritePromt = FOverwritePromt;
+  Form.OnFolderChange = OnFolderChange;
+  Form.CheckFileExists = FCheckFileExists;
+  Form.DefaultExt = FDefaultExt;
+  Form.SetCaption(FTitle);
+
+  TskSkinForm* Frame = Form.BSF;
+  Frame->SetBorderIcons({});
+  Frame->SetSkinData(FSD);
+  Frame->SetMenusSkinData(FCtrlFSD);
+  Frame->SetMinWidth(FDialogMinWidth);
+  Frame->SetMinHeight(FDialogMinHeight);
+  Frame->SetAlphaBlend(FAlphaBlend);
+  Frame->SetAlphaBlendAnimation(FAlphaBlendAnimation);
+  Frame->SetAlphaBlendValue(FAlphaBlendValue);
+  Frame->SetMenusAlphaBlend(FCtrlAlphaBlend);
+  Frame->SetMenusAlphaBlendValue(FCtrlAlphaBlendValue);
+  Frame->SetMenusAlphaBlendAnimation(FCtrlAlphaBlendAnimation);
+  for (TskSkinComboBase* Combo : { static_cast<TskSkinComboBase*>(Form.ShellBox),
+                                   static_cast<TskSkinComboBase*>(Form.FilterComboBox) }) {
+    Combo->SetAlphaBlend(FCtrlAlphaBlend);
+    Combo->SetAlphaBlendValue(FCtrlAlphaBlendValue);
+    Combo->SetAlphaBlendAnimation(FCtrlAlphaBlendAnimation);
+  }
+
+  Form.OpenButton->SetDefaultFont(FDefaultFont.get());
+  Form.CancelButton->SetDefaultFont(FDefaultFont.get());
+  Form.ShellBox->SetDefaultFont(FDefaultFont.get());
+  TskSkinFileListView* List = Form.FileListView;
+  List->SetDefaultFont(FDefaultFont.get());
+  Form.SelectViewStyle(ListViewStyle);
+
+  List->SetRoot(StartFolder());
+  if (const TskShellFolder* Root = List->RootFolder()) Form.ShellBox->SelectByItemIDList(Root->AbsoluteID());
+  List->SetHeaderSkinDataName(FLVHeaderSkinDataName);
+  List->SetSkinData(FCtrlFSD);
+  if (FCtrlFSD) {
+    List->SetDrawSkin(FCtrlFSD->DlgListViewDrawSkin());
+    List->SetItemSkinDataName(FCtrlFSD->DlgListViewItemSkinDataName());
+  }
+  List->SetMultiSelect(FMultiSelection);
+  if (FShowHiddenFiles) List->SetObjectTypes(List->ObjectTypes() + TShellObjectTypes { otHidden });
+
+  // The box rebuilds its items and selects the first when its window is made: make it first.
+  Form.FilterComboBox->SetFilter(FFilter);
+  Form.FilterComboBox->HandleNeeded();
+  Form.FilterComboBox->SetItemIndex(FFilterIndex - 1);
+  Form.FCBChange(Form.FilterComboBox);
+
+  for (TskSkinControl* Control : std::initializer_list<TskSkinControl*> {
+         Form.FileListViewPanel, Form.BottomPanel, Form.ToolPanel, Form.FLVHScrollBar, Form.FLVVScrollBar })
+    Control->SetSkinData(FCtrlFSD);
+  const bool ResizeButtons = FCtrlFSD && !FCtrlFSD->Empty && FCtrlFSD->GetControlIndex("resizetoolbutton") >= 0;
+  for (TskSkinSpeedButton* Button : { Form.BackToolButton, Form.UpToolButton, Form.NewFolderToolButton,
+                                      static_cast<TskSkinSpeedButton*>(Form.StyleToolButton) }) {
+    Button->SetSkinData(FCtrlFSD);
+    if (ResizeButtons) Button->SetSkinDataName("resizetoolbutton");
+  }
+  Form.FileNameEdit->SetSkinData(FCtrlFSD);
+  Form.FilterComboBox->SetSkinData(FCtrlFSD);
+  Form.OpenButton->SetSkinData(FCtrlFSD);
+  Form.CancelButton->SetSkinData(FCtrlFSD);
+  for (TskSkinStdLabel* Label : { Form.Drivelabel, Form.OpenFileLabel, Form.FileTypeLabel })
+    Label->SetSkinData(FCtrlFSD);
+  Form.ShellBox->SetSkinData(FCtrlFSD);
+  Form.ShellBox->SetSkinDataName("combobox");
+
+  int Width = FDialogWidth < 1 ? DefaultClientWidth : FDialogWidth;
+  int Height = FDialogHeight < 1 ? DefaultClientHeight : FDialogHeight;
+  if (FSD && !FSD->Empty) {
+    Width = std::max(Width, Frame->GetMinWidth());
+    Height = std::max(Height, Frame->GetMinHeight());
+  }
+  Form.SetClientWidth(Width);
+  Form.SetClientHeight(Height);
+
+  if (List->Items()->Count() > 0) List->SetItemFocused(List->Items()->Item(0));
+  Form.FileNameEdit->SetText(ExtractFileName(FFileName));
+  Form.InitHistory();
+}
+
+String TskSkinOpenDialog::GetSelectedFile() { return FDlgFrm ? FDlgFrm->FileListView->GetSelectedFile() : String(); }
+
+void TskSkinOpenDialog::SetFileName(const String& Value) {
+  FFileName = Value;
+  if (FDlgFrm) FDlgFrm->FileNameEdit->SetText(Value);
+}
+
+void TskSkinOpenDialog::SetSkinData(TskSkinData* Value) {
+  Follow(FSD, Value);
+  FSD = Value;
+}
+
+void TskSkinOpenDialog::SetCtrlSkinData(TskSkinData* Value) {
+  Follow(FCtrlFSD, Value);
+  FCtrlFSD = Value;
+}
+
+void TskSkinOpenDialog::SetToolBarImageList(TCustomImageList* Value) {
+  Follow(FToolBarImageList, Value);
+  FToolBarImageList = Value;
+}
+
+void TskSkinOpenDialog::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FSD) FSD = nullptr;
+  if (AComponent == FCtrlFSD) FCtrlFSD = nullptr;
+  if (AComponent == FToolBarImageList) FToolBarImageList = nullptr;
+}
+
+void TskSkinOpenDialog::Follow(TComponent* Old, TComponent* New) {
+  // Old is held by the property being set; another property may hold it too and keeps it followed.
+  const int Holders = (Old == FSD) + (Old == FCtrlFSD) + (Old == FToolBarImageList);
+  if (Old && Old != New && Holders == 1) Old->RemoveFreeNotification(this);
+  if (New) New->FreeNotification(this);
+}
