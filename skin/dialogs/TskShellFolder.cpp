@@ -137,6 +137,8 @@ int TskShellFolder::ImageIndex(bool LargeIcon) const {
 
 bool TskShellFolder::Rename(const String& NewName) {
   if (!Capabilities().Contains(fcCanRename)) return false;
+  // Accepting the offered name unchanged is no rename: the file system would refuse it as taken.
+  if (NewName == DisplayName()) return true;
   IShellFolder* parent = ParentShellFolder();
   TItemIDListPtr renamed = parent ? parent->SetNameOf(FPIDL.get(), NewName) : nullptr;
   if (!renamed) throw Exception(Format("Rename to %s failed", NewName));

@@ -224,6 +224,8 @@ TEST_F(ShellFolderTest, RenameUpdatesBothListsOrRaisesWhenRefused) {
     EXPECT_EQ(E.Message, "Rename to taken.txt failed");
   }
   EXPECT_EQ(item->DisplayName(), "新名字.txt");
+  EXPECT_TRUE(item->Rename("新名字.txt")) << "keeping the name is no rename and no error";
+  EXPECT_TRUE(FileExists(Dir / "a/新名字.txt"));
 }
 
 // ---- Context menu ----------------------------------------------------------------------------------------
