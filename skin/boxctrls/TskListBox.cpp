@@ -68,9 +68,9 @@ void TskListBox::WndProc(TMessage& Message) {
   case WM_LBUTTONDBLCLK: SkinListBox->ListBoxDblClick(); break;
   case WM_MOUSEWHEEL: Wheel(int16_t(HIWORD(Message.WParam))); break;
   case WM_SKINPRINTBKGNDEX:
-    if (Count() == 0 && Message.LParam == SKINPRINTEX_KEY) {
+    if (Count() == 0 && Message.LParam == SkinPrintNCExKey) {
       if (Message.WParam) PaintBackgroundDC(HDC(Message.WParam));
-      Message.Result = SKINPRINTEX_KEY;
+      Message.Result = SkinPrintNCExKey;
     }
     break;
   default: break;

@@ -373,9 +373,9 @@ void TskSkinCustomEdit::Dispatch(TMessage& Message) {
     Message.Result = SKINPRINTNC_ANSWER;
     return;
   case WM_SKINPRINTNCEX:
-    if (Message.LParam != SKINPRINTEX_KEY) break;
+    if (Message.LParam != SkinPrintNCExKey) break;
     if (Message.WParam) PaintFrameTo(reinterpret_cast<HDC>(Message.WParam), true);
-    Message.Result = SKINPRINTEX_KEY;
+    Message.Result = SkinPrintNCExKey;
     return;
   case WM_NCHITTEST: {
     const LRESULT Hit = HitTest(LParamToPoint(Message.LParam));

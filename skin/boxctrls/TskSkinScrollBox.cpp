@@ -296,11 +296,11 @@ void TskSkinScrollBox::Dispatch(TMessage& Message) {
   case WM_SKINPRINTNC:
   case WM_SKINPRINTNCEX: {
     const bool Extended = Message.Msg == WM_SKINPRINTNCEX;
-    if (Extended && Message.LParam != SKINPRINTEX_KEY) break;
+    if (Extended && Message.LParam != SkinPrintNCExKey) break;
     GetSkinData();
     const bool Painted = Message.WParam && HasFrame();
     if (Painted) PaintNCFrame(reinterpret_cast<HDC>(Message.WParam));
-    Message.Result = Extended ? SKINPRINTEX_KEY : Painted ? SKINPRINTNC_ANSWER : 0;
+    Message.Result = Extended ? SkinPrintNCExKey : Painted ? SKINPRINTNC_ANSWER : 0;
     return;
   }
   case WM_SIZE:

@@ -3,6 +3,7 @@
 #include "platform/ui/winsys/UiTypes.h"
 // WM_SKINMENUCLOSED (also to the frame's form after the control) and WM_SKINMENUCOMMAND.
 #include "skin/controls/IskSkinPopupMenu.h"
+#include "skin/controls/skControlMessages.h"
 /// The tray icon shows the main form again.
 constexpr UINT WM_SHOWFROMTRAY = 1426;
 
@@ -11,13 +12,12 @@ constexpr UINT WM_SKINFRAMEQUERY = 45490;
 /// Outside windows announce and end a show effect of their own.
 constexpr UINT WM_SMARTEFFECTSSHOW = 45491;
 constexpr UINT WM_SMARTEFFECTSDONE = 45492;
-/// Outside windows ask the frame to paint itself into the device context in wParam.
-constexpr UINT WM_SKINPRINTNC = 0xB1C9;
+// WM_SKINPRINTNC (outside windows ask the frame to paint itself into the DC in wParam) is the controls'.
 /// As WM_SKINPRINTNC, only with lParam SkinPrintNCExKey.
 constexpr UINT WM_SKINPRINTNCEX = 0xBC4B;
 
 /// WM_SKINPRINTNC's answer: the frame was printed.
-constexpr LRESULT SkinNCPrinted = 12851;
+constexpr LRESULT SkinNCPrinted = SKINPRINTNC_ANSWER;
 /// WM_SKINFRAMEQUERY's answers: a system-drawn frame, a skinned one.
 constexpr LRESULT SkinFrameSystem = 12852;
 constexpr LRESULT SkinFrameSkinned = 12853;

@@ -217,7 +217,7 @@ TEST_F(TskSkinEditTest, FramePrintedOnRequestOnlyWithTheKey) {
   B.SetSize(200, 24);
   const HDC DC = B.Canvas()->Handle();
   EXPECT_EQ(Edit->Perform(WM_SKINPRINTNCEX, WPARAM(DC), 1), 0);
-  EXPECT_EQ(Edit->Perform(WM_SKINPRINTNCEX, WPARAM(DC), SKINPRINTEX_KEY), SKINPRINTEX_KEY);
+  EXPECT_EQ(Edit->Perform(WM_SKINPRINTNCEX, WPARAM(DC), SkinPrintNCExKey), SkinPrintNCExKey);
   EXPECT_EQ(B.Canvas()->Pixels(0, 0), FrameRed);
   EXPECT_EQ(B.Canvas()->Pixels(2, 12), FaceGreen);
 }

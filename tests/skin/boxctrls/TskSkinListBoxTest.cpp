@@ -101,8 +101,8 @@ TEST_F(ListBoxTest, SelectingFromCodeFiresNoListEvent) {
 TEST_F(ListBoxTest, PrintBackgroundAnswersOnlyItsKey) {
   auto* List = NewList(0);
   const HWND Wnd = List->ListBox->Handle();
-  EXPECT_EQ(SendMessage(Wnd, WM_SKINPRINTBKGNDEX, 0, SKINPRINTEX_KEY), SKINPRINTEX_KEY);
-  EXPECT_NE(SendMessage(Wnd, WM_SKINPRINTBKGNDEX, 0, 1), SKINPRINTEX_KEY);
+  EXPECT_EQ(SendMessage(Wnd, WM_SKINPRINTBKGNDEX, 0, SkinPrintNCExKey), SkinPrintNCExKey);
+  EXPECT_NE(SendMessage(Wnd, WM_SKINPRINTBKGNDEX, 0, 1), SkinPrintNCExKey);
 }
 
 TEST(TabStopsTest, DigitsOnlyLinesCountAndOverflowIsZero) {

@@ -3,14 +3,10 @@
 // and its width in the menu, and the non-client print messages.
 #include "platform/ui/toolkit/TPanel.h"
 #include "skin/controls/skControlMessages.h"
+#include "skin/form/skFormMessages.h"
 #include "tests/skin/ribbon/RibbonFixture.h"
 
 namespace {
-
-// The frame's print message as skin/form/skFormMessages.h defines it; that header cannot join the popup
-// menu's, which this fixture includes, as both define the menu messages.
-constexpr UINT PrintNCEx = 0xBC4B;
-constexpr LPARAM PrintNCExKey = 16802;
 
 class ScrollingPageTest : public RibbonTest {
 protected:
@@ -106,8 +102,8 @@ TEST_F(ScrollingPageTest, TheNonClientPrintMessagesDrawTheShownButtons) {
   Page->GetScrollInfo();
   EXPECT_EQ(SendMessage(Page->Handle(), WM_SKINPRINTNC, WPARAM(DC), 0), SKINPRINTNC_ANSWER);
   EXPECT_EQ(SendMessage(Page->Handle(), WM_SKINPRINTNC, 0, 0), 0);
-  EXPECT_EQ(SendMessage(Page->Handle(), PrintNCEx, 0, PrintNCExKey), PrintNCExKey);
-  EXPECT_EQ(SendMessage(Page->Handle(), PrintNCEx, WPARAM(DC), 5), 0) << "another key: the default answer";
+  EXPECT_EQ(SendMessage(Page->Handle(), WM_SKINPRINTNCEX, 0, SkinPrintNCExKey), SkinPrintNCExKey);
+  EXPECT_EQ(SendMessage(Page->Handle(), WM_SKINPRINTNCEX, WPARAM(DC), 5), 0) << "another key: the default answer";
   ReleaseDC(Form->Handle(), DC);
 }
 
