@@ -55,5 +55,5 @@ private:
   void CheckIndex(int k) const;
 
   std::array<TSlotState, JobSlotCount> FStates { };             // value-initialised: all kong
-  const std::array<int, JobSlotCount> FTieTargets { SlotNumbers() };  // FTieTargets[k] == k; rows point here
+  std::array<int, JobSlotCount> FTieTargets { SlotNumbers() };  // FTieTargets[k] == k; rows point here
 };
