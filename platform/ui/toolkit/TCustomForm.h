@@ -29,6 +29,7 @@
 // OnDestroy runs while the form is still whole (its screen hears of the destruction first), or, with no
 // screen, at the start of the form's own destructor.
 #include <memory>
+#include <utility>
 
 #include "platform/gdi/TIcon.h"
 #include "platform/ui/toolkit/FormTypes.h"
@@ -45,10 +46,10 @@ public:
   explicit TCustomForm(TComponent* AOwner);
   ~TCustomForm() override;
 
-  /// Makes a form of class F and builds it as the file comment says; a failing step frees the form and
-  /// raises again.
-  template <class F> static F* Build(TComponent* AOwner) {
-    auto Form = std::make_unique<F>(AOwner);
+  /// Makes a form of class F (its constructor given AOwner and Args) and builds it as the file comment
+  /// says; a failing step frees the form and raises again.
+  template <class F, class... TArgs> static F* Build(TComponent* AOwner, TArgs&&... Args) {
+    auto Form = std::make_unique<F>(AOwner, std::forward<TArgs>(Args)...);
     Form->BuildComponents();
     return Form.release();
   }

@@ -121,4 +121,16 @@ TEST_F(FormBuilding, AFailingStepFreesTheForm) {
   EXPECT_EQ(App->MainForm(), nullptr);
 }
 
+TEST_F(FormBuilding, TheFormsConstructorGetsTheArgumentsAfterTheOwner) {
+  struct TGivenForm : TForm {
+    TGivenForm(TComponent* AOwner, const String& Given) : TForm(AOwner), Seen(Given) {}
+    void AssignProperties() override { SetCaption(Seen); }
+    String Seen;
+  };
+  TGivenForm* Form = nullptr;
+  App->CreateForm(Form, String("given"));
+  EXPECT_EQ(Form->Caption(), "given") << "the argument is there before the stored properties are set";
+  EXPECT_EQ(App->MainForm(), Form);
+}
+
 }  // namespace
