@@ -7,7 +7,8 @@
 /// An ini file that keeps nothing in memory: every call opens the file, reads or changes it, and lets it
 /// go, so every write is on disk when the call returns. The format is that of TMemIniFile. A file that is
 /// missing or cannot be read reads as empty; a write that cannot read the file first, or cannot replace
-/// it, raises EIniFileException "Unable to write to <full path>" and leaves the file as it was.
+/// it (also a file the caller may not write), raises EIniFileException "Unable to write to <full path>"
+/// and leaves the file as it was.
 class TIniFile : public TCustomIniFile {
 public:
   explicit TIniFile(const String& AFileName) : TCustomIniFile(AFileName) {}

@@ -30,7 +30,9 @@ bool Storable(const String& Section, const String& Ident, const String& Value) {
 }
 
 // Writes Text to a new file beside FileName and renames it over FileName, so that readers and a failed
-// write only ever see the old or the new file whole. A link is followed so that it stays a link.
+// write only ever see the old or the new file whole. A link is followed so that it stays a link. A file
+// the caller may not write is not replaced, although the folder would allow the rename: a settings file
+// made read-only is meant to stay as it is.
 bool ReplaceFile(const String& FileName, const String& Text) {
   if (FileName.empty()) return false;
   String target = FileName;
@@ -40,6 +42,7 @@ bool ReplaceFile(const String& FileName, const String& Text) {
   }
   struct stat old;
   bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
   static std::atomic<unsigned> counter { 0 };
   String temp = target + ".tmp" + IntToStr(::getpid()) + "-" + IntToStr(counter++);
   int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -35,7 +35,7 @@ public:
   void EraseSection(const String& Section) override;
   void DeleteKey(const String& Section, const String& Ident) override;
   /// Writes the content to FileName through a temporary file in the same folder that replaces it, so the
-  /// old file stays whole when anything fails.
+  /// old file stays whole when anything fails. A file the caller may not write is not replaced.
   void UpdateFile() override;
 
 private:

@@ -15,6 +15,7 @@
 #include "platform/base/TIniFile.h"
 #include "platform/base/TMemIniFile.h"
 #include "platform/base/TStringList.h"
+#include "tests/platform/base/RespectFileModes.h"
 
 namespace {
 
@@ -225,6 +226,32 @@ TEST_F(IniFileTest, FailedWritesNameTheFileAndChangeNothing) {
   }
   EXPECT_EQ(Get(Path("plain")), "not a folder");
   EXPECT_EQ(Get(Path("folder.ini/inside")), "x");
+}
+
+// A read-only file stays as it is even where its folder would let it be replaced; in a read-only folder
+// no file can be written. Both are refused by both classes and leave the old text.
+TEST_F(IniFileTest, ReadOnlyFilesAndFoldersRefuseWrites) {
+  fs::create_directory(Path("locked"));
+  Put(Path("read-only.ini"), "[S]\r\nk=old\r\n");
+  Put(Path("locked/a.ini"), "[S]\r\nk=old\r\n");
+  fs::permissions(Path("read-only.ini"), fs::perms(0444));
+  fs::permissions(Path("locked"), fs::perms(0555));
+  TRespectFileModes respect;
+  for (const String& name : { Path("read-only.ini"), Path("locked/a.ini"), Path("locked/new.ini") }) {
+    try {
+      TIniFile(name).WriteString("S", "k", "new");
+      ADD_FAILURE() << name;
+    } catch (const EIniFileException& e) {
+      EXPECT_EQ(e.Message, "Unable to write to " + name);
+    }
+    TMemIniFile ini(name);
+    ini.WriteString("S", "k", "new");
+    EXPECT_THROW(ini.UpdateFile(), EIniFileException) << name;
+    EXPECT_EQ(TIniFile(name).ReadString("S", "k", "none"), name.ends_with("new.ini") ? "none" : "old") << name;
+  }
+  EXPECT_EQ(Get(Path("read-only.ini")), "[S]\r\nk=old\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(Path("locked")), fs::directory_iterator()), 1);
+  fs::permissions(Path("locked"), fs::perms(0755));
 }
 
 // A device never ends and a pipe without a writer blocks: neither may be read as settings, nor a file
