@@ -51,9 +51,9 @@ public:
   // ---- Start and loop ----
   /// Kept for the start-up sequence; everything is ready from construction on.
   void Initialize() {}
-  /// Makes a component of class F owned by the application (constructed from the application and Args), a
-  /// form through TCustomForm::Build, and stores it in Reference; the first form made so becomes the main
-  /// form.
+  /// Makes a component of class F owned by the application (its constructor given the application and
+  /// Args), a form through TCustomForm::Build, and stores it in Reference; the first form made so becomes
+  /// the main form.
   template <class F, class... TArgs> void CreateForm(F*& Reference, TArgs&&... Args) {
     if constexpr (std::is_base_of_v<TCustomForm, F>) {
       Reference = TCustomForm::Build<F>(this, std::forward<TArgs>(Args)...);
