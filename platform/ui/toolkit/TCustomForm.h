@@ -7,8 +7,9 @@
 // the form, runs CreateComponents (the components, owned by the form), puts the form and every
 // component it owns into the loading state, runs AssignProperties (stored properties in their stored
 // order, parents and events included) and ResolveReferences (references between components), leaves
-// the loading state calling Loaded once on each component, and then runs OnCreate. A form made with
-// plain construction has no components yet and runs no OnCreate (the dialogs and boxes built on the
+// the loading state calling Loaded once on each component, and then runs OnCreate, whose errors are
+// reported as the loop reports a handler's (the application shows them) and leave the form. A form made
+// with plain construction has no components yet and runs no OnCreate (the dialogs and boxes built on the
 // spot). A form whose Visible was set while loading shows after OnCreate.
 //
 // Modal showing. ShowModal disables every other visible, enabled top-level window, shows the form and

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -164,8 +163,9 @@ struct FolderRead {
   std::function<String()> Read;
 };
 
-// Missing, "Error" and relative values (a Windows path is relative here) give the default folder, written
-// back and created; an absolute folder is taken as it is, created with its parents, and nothing is written.
+// Missing, "Error" and relative values (a path with a drive letter is relative here) give the default
+// folder, written back and created; an absolute folder is taken as it is, created with its parents, and
+// nothing is written.
 TEST_F(OptionFileTest, FolderReadsTakeAbsoluteFoldersAndReplaceTheRest) {
   const FolderRead reads[] = {
     { "output", &okOutPath, ReadOutputFolder },
