@@ -435,6 +435,10 @@ private:
   void AssignPlayerSettings();
   void BindEvents();
 
+  // Start-up steps of their own.
+  /// cboScreens: "Panel6", then the names of the direct windowed children in tab order; entry 0 selected.
+  void FillScreenList();
+
   /// Duration of the previewed file in microseconds as the player reported it at file open.
   Int64 FDuration { 0 };
   /// The window's direct child named by cboScreens' selected entry; only its size is used.

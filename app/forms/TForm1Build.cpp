@@ -315,10 +315,8 @@ void TForm1::BindEvents() {
   FFPlayer->OnPosition = bind_front(&TForm1::FFPlayerPosition, this);
   FFPlayer->OnState = bind_front(&TForm1::FFPlayerState, this);
   FFLogger->OnLog = bind_front(&TForm1::FFLoggerLog, this);
-  if (FFConverter) {
-    FFConverter->OnProgress = bind_front(&TForm1::FFConverterProgress, this);
-    FFConverter->OnTerminate = bind_front(&TForm1::FFConverterTerminate, this);
-  }
+  FFConverter->OnProgress = bind_front(&TForm1::FFConverterProgress, this);
+  FFConverter->OnTerminate = bind_front(&TForm1::FFConverterTerminate, this);
 }
 
 void TForm1::ResolveReferences() {
