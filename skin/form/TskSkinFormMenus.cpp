@@ -172,6 +172,11 @@ void TskSkinForm::FormShortCut(TWMKey& Msg, bool& Handled) {
     FInShortCut = Menu->IsShortCut(Msg);
     Handled = FInShortCut;
   }
+  // The items the bar merged from the active MDI child's menu (their accelerators are the bar's already).
+  if (TMainMenu* Child = !Handled && FMainMenuBar ? FMainMenuBar->GetChildMainMenu() : nullptr) {
+    FInShortCut = Child->IsShortCut(Msg);
+    Handled = FInShortCut;
+  }
   if (!Handled) RibbonShortCut(Msg, Handled);
   if (!Handled && FSystemMenu && Msg.CharCode != 0) {
     FInShortCut = FSystemMenu->IsShortCut(Msg);
