@@ -121,8 +121,8 @@ TEST_F(MDIClient, ScrollBarsShowWhileChildrenLieOutsideTheClient) {
       EXPECT_EQ(HBar->Both(), C.V) << C.Name;
     }
     if (C.V) {
-      EXPECT_EQ(VBar->BoundsRect(), Rect(Area.Right - Bar, Area.Top, Area.Right, Area.Bottom - (C.H ? HBar->Height() : 0)))
-          << C.Name;
+      const int Bottom = Area.Bottom - (C.H ? HBar->Height() : 0);
+      EXPECT_EQ(VBar->BoundsRect(), Rect(Area.Right - Bar, Area.Top, Area.Right, Bottom)) << C.Name;
       EXPECT_EQ(VBar->PageSize(), H - (C.H ? HBar->Height() : 0)) << C.Name;
     }
   }
@@ -156,10 +156,16 @@ TEST_F(MDIClient, AButtonOfABarMovesEveryVisibleChildByTenPixels) {
   EXPECT_EQ(HBar->Position(), 50);
   EXPECT_TRUE(HBar->Visible()) << "the scrolling is no move of a child's own";
 
-  // Moved back inside by the program, the children fit: the bar goes.
-  A->SetLeft(0);
+  // The thumb dragged to the left end: the children move when it is let go.
+  const TRect Thumb = HBar->Buttons[0].R;
+  const TPoint From = HBar->ClientToScreen({ Thumb.Left + Thumb.Width() / 2, Middle });
+  Display->Drag(From, { From.X - HBar->Width(), From.Y });
   Display->PumpUntilIdle();
-  EXPECT_FALSE(HBar->Visible());
+  EXPECT_EQ(HBar->Position(), 0);
+  EXPECT_EQ(A->Left(), 0);
+  EXPECT_EQ(B->Left(), 150);
+
+  EXPECT_FALSE(HBar->Visible()) << "the children fit now";
 }
 
 TEST_F(MDIClient, BarsHideForAMaximizedChildAHiddenOneAndWithoutShowMDIScrollBars) {
@@ -190,6 +196,28 @@ TEST_F(MDIClient, BarsHideForAMaximizedChildAHiddenOneAndWithoutShowMDIScrollBar
   delete A;
   Display->PumpUntilIdle();
   EXPECT_FALSE(HBar->Visible() || VBar->Visible()) << "the child outside freed";
+}
+
+TEST_F(MDIClient, TheClientsSizeRefitsMaximizedChildrenAndWithoutBarsTheMinimizedRow) {
+  TForm* A = NewChild("A");
+  TForm* B = NewChild("B");
+  GetSkinFormComponent(A)->SetWindowState(wsMaximized);
+  Main->SetBounds(50, 50, 600, 420);
+  Display->PumpUntilIdle();
+  TRect Area = Frame->MDIClientArea();
+  EXPECT_EQ(A->BoundsRect(), Rect(0, 0, Area.Width(), Area.Height()));
+  GetSkinFormComponent(A)->SetWindowState(wsNormal);
+
+  Frame->SetShowMDIScrollBars(false);
+  TskSkinForm* BFrame = GetSkinFormComponent(B);
+  BFrame->SetWindowState(wsMinimized);
+  Display->PumpUntilIdle();
+  const int MinW = BFrame->GetMinWidth(), MinH = BFrame->GetMinHeight();
+  EXPECT_EQ(B->BoundsRect(), Bounds(0, Area.Height() - MinH, MinW, MinH));
+  Main->SetBounds(50, 50, 600, 500);
+  Display->PumpUntilIdle();
+  Area = Frame->MDIClientArea();
+  EXPECT_EQ(B->Top(), Area.Height() - MinH) << "the row along the new bottom";
 }
 
 }  // namespace
