@@ -172,8 +172,9 @@ void TskSkinForm::FormShortCut(TWMKey& Msg, bool& Handled) {
     FInShortCut = Menu->IsShortCut(Msg);
     Handled = FInShortCut;
   }
-  // The items the bar merged from the active MDI child's menu (their accelerators are the bar's already).
-  if (TMainMenu* Child = !Handled && FMainMenuBar ? FMainMenuBar->GetChildMainMenu() : nullptr) {
+  // The items the bar merged from a child or merge menu (their accelerators are the bar's already).
+  TMainMenu* Child = FMainMenuBar && FMainMenuBar->ChildMenuIn() ? FMainMenuBar->GetChildMainMenu() : nullptr;
+  if (!Handled && Child) {
     FInShortCut = Child->IsShortCut(Msg);
     Handled = FInShortCut;
   }

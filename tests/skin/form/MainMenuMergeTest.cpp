@@ -99,8 +99,7 @@ TEST_F(MainMenuMerge, AMergedItemsShortcutRunsIt) {
   int Runs = 0;
   Copy->OnClick = [&Runs](TObject*) { ++Runs; };
   Edit->Add(Copy);
-  A->Show();
-  Display->PumpUntilIdle();
+  Bar->UpDateItems();
   Display->Key('K', { VK_CONTROL });
   Display->Key('K', { VK_CONTROL });
   Display->PumpUntilIdle();
