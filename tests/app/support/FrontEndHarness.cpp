@@ -10,6 +10,7 @@
 #include <fstream>
 #include <random>
 
+#include "platform/base/Exception.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"
 #include "tests/engine/fixtures/MediaFixtures.h"

@@ -4,6 +4,7 @@
 // the loop pumped until a condition holds, with a time-out that fails the test instead of hanging it.
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <source_location>
 
 #include "platform/ui/toolkit/ModalResponders.h"
@@ -66,7 +67,8 @@ protected:
   // ---- Modal dialogs ----
   /// Answers the modal forms named AFormName (their Name, else their ClassName: "MessageBox" for the
   /// plain message box, "TskMessageForm" for the skinned one) with AResponder until the test ends or
-  /// another responder replaces it; an empty one removes it.
+  /// another responder replaces it; an empty one removes it. The responder runs before the form's first
+  /// paint: one that reads pixels pumps the loop first.
   void Answer(const String& AFormName, TModalResponder AResponder) { SetModalResponder(AFormName, std::move(AResponder)); }
   /// The text of a message box: its control "Message".
   static String MessageText(TCustomForm* ABox);

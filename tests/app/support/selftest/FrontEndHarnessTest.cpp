@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "app/engine/TFFConverterEngine.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"
 #include "platform/base/TThread.h"
@@ -173,6 +174,19 @@ TEST_F(FrontEndHarnessTest, ABatchOfTwoFilesOnTheScriptedEngineReachesItsEnd) {
   ASSERT_TRUE(PumpUntil([&] { return Form->Ends.size() == 3; }));
   EXPECT_THAT(Form->Ends, ElementsAre(0, 1, -1));
   EXPECT_EQ(Form->StatusLabel->Caption(), "1: 100%");
+}
+
+TEST_F(FrontEndHarnessTest, ABatchOnTheRealEngineReachesItsEndWhileTheLoopIsPumped) {
+  TFFConverterEngine Real;
+  ASSERT_TRUE(Real.LoadAVLib(ExePath() + "LibAV")) << Real.LastErrMsg();
+  TDemoForm* Form = ShowDemo();
+  Form->Engine = &Real;
+  Form->Files = { Media().Clip, Media().Awkward };
+  Click(Form->StartButton);
+  ASSERT_TRUE(PumpUntil([&] { return Form->Ends.size() == 3; }, 60000));
+  EXPECT_THAT(Form->Ends, testing::UnorderedElementsAre(0, 1, -1)) << "the last end and the batch end race";
+  EXPECT_THAT(Form->StatusLabel->Caption(), testing::StartsWith("1: ")) << "the second file's progress came";
+  for (const String& File : Form->Files) EXPECT_GT(std::filesystem::file_size(ChangeFileExt(File, ".wmv")), 0u);
 }
 
 TEST_F(FrontEndHarnessTest, AFailedTasksPlainMessageBoxIsAnsweredWhileTheOtherEndsComeOnHold) {
