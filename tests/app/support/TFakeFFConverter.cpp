@@ -317,7 +317,18 @@ bool TFakeFFConverter::EmitProgress(int ATaskIndex, TProgressInfo AInfo) {
   CheckIndex(ATaskIndex);
   if (FTasks[size_t(ATaskIndex)].State != tsRunning || FPaused) return false;
   AInfo.TaskIndex = ATaskIndex;
-  if (const std::optional<String> Error = FWorkers[size_t(ATaskIndex)]->Report(AInfo))
+  TWorker* Worker = FWorkers[size_t(ATaskIndex)].get();
+  std::optional<String> Error;
+  {
+    FReporting.push_back(Worker);
+    ScopeGuard Reported([this] {
+      FReporting.pop_back();
+      if (FReporting.empty()) FRetired.clear();
+    });
+    Error = Worker->Report(AInfo);
+  }
+  // The handler may have ended the task itself (a Stop inside it).
+  if (Error && ATaskIndex < TasksCount() && FTasks[size_t(ATaskIndex)].State == tsRunning)
     EndTask(ATaskIndex, EndOf(ATaskIndex, false, *Error), true);
   return true;
 }
@@ -367,7 +378,14 @@ void TFakeFFConverter::EndTask(int ATaskIndex, const TTerminateInfo& AInfo, bool
 }
 
 void TFakeFFConverter::StopWorker(int ATaskIndex) {
-  if (size_t(ATaskIndex) < FWorkers.size()) FWorkers[size_t(ATaskIndex)].reset();
+  if (size_t(ATaskIndex) >= FWorkers.size() || !FWorkers[size_t(ATaskIndex)]) return;
+  std::unique_ptr<TWorker> Worker = std::move(FWorkers[size_t(ATaskIndex)]);
+  // A worker whose report is being handled waits for that handler, which is running on this thread: it
+  // is let go once the report is done.
+  if (std::ranges::find(FReporting, Worker.get()) != FReporting.end()) {
+    Worker->Terminate();
+    FRetired.push_back(std::move(Worker));
+  }
 }
 
 TFakeFFConverter::TDelivery& TFakeFFConverter::Deliver(const TTerminateInfo& AInfo) {

@@ -131,6 +131,8 @@ private:
   std::vector<std::pair<String, String>> FOutputFailures;
   std::vector<TTask> FTasks;
   std::vector<std::unique_ptr<TWorker>> FWorkers;  // by task index, while the batch runs
+  std::vector<TWorker*> FReporting;                 // the workers whose reports are being handled
+  std::vector<std::unique_ptr<TWorker>> FRetired;   // ended while their reports were being handled
   std::vector<std::unique_ptr<TDelivery>> FDeliveries;
   std::vector<String> FCalls;
   TThreadPriority FThreadPriority { tpNormal };

@@ -164,6 +164,16 @@ TEST_F(FakeFFConverterTest, APausedRunReportsNothingAndARaisingProgressHandlerFa
   EXPECT_THAT(EndTexts(), ElementsAre("0 stopped: Cannot write the row", "-1 finished"));
 }
 
+TEST_F(FakeFFConverterTest, AStopInsideAProgressHandlerEndsTheRunWithoutWaitingForThatHandler) {
+  AddJob("a.mkv");
+  AddJob("b.mkv");
+  RecordEnds();
+  Fake.OnProgress = [&](TObject*, PProgressInfo) { Fake.Stop(true); };
+  Fake.Start(1);
+  EXPECT_TRUE(Fake.EmitProgress(0, {}));
+  EXPECT_THAT(EndTexts(), ElementsAre("0 stopped", "1 stopped", "-1 finished"));
+}
+
 TEST_F(FakeFFConverterTest, HeldEndsGoInTheOrderTheTestReleasesThemAndClearedHandlersAreKept) {
   AddJob("a.mkv");
   AddJob("b.mkv");
