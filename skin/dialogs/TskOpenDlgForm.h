@@ -8,9 +8,10 @@
 // Open: a selected file, or a typed name (taken from the list's folder and completed with the typed-name
 // extension) that exists, closes the form as OK with FileName the chosen path; with CheckFileExists off
 // the typed name need not exist. Save: the typed name need not exist; with OverwritePromt an existing
-// file is first confirmed through the skinned message box (only OK accepts). Enter in the name edit
-// makes a typed pattern ("*") the list's mask, opens a typed folder path ("/"), else acts as Open. The
-// process's current folder is never changed.
+// file is first confirmed through the skinned message box (only OK accepts; Cancel keeps the form open).
+// A typed name that names a folder is never accepted. Enter in the name edit makes a typed pattern ("*")
+// the list's mask, opens a typed folder path ("/"; a relative one from the folder shown), else acts as
+// Open. The process's current folder is never changed.
 //
 // The history records every folder shown (a folder shown again right after itself once); Back returns
 // to the one before and forgets the one left. New Folder creates "New Folder", then "New Folder(2)", ...

@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
       AddOfficeRows(Gallery, Display);
       AddEditRows(Gallery);
       AddFileControlRows(Gallery, Display);
+      AddFileDialogRows(Gallery, Display);
       AddFrameRows(Gallery, Display);
       AddMenuRows(Gallery, Display);
       AddRibbonRows(Gallery, Display);
