@@ -1,0 +1,22 @@
+#pragma once
+// A window's skinned combo box as the catalogue's preset steps fill and read it.
+#include "app/catalogue/IPresetCombo.h"
+
+class TskSkinComboBox;
+
+/// One of the six preset combos of the main window or the preset dialog, seen through IPresetCombo; the
+/// combo box outlives this view. Its ItemIndex assignment runs OnChange only when the shown text changes.
+class TSkinPresetCombo : public IPresetCombo {
+public:
+  explicit TSkinPresetCombo(TskSkinComboBox& Combo) : FCombo(Combo) {}
+
+  void ClearItems() override;
+  void AddItem(const String& Text) override;
+  int ItemIndex() const override;
+  void SetItemIndex(int Index) override;
+  void SetEnabled(bool Value) override;
+  String Text() const override;
+
+private:
+  TskSkinComboBox& FCombo;
+};
