@@ -162,9 +162,9 @@ void TForm5::AssignCpuPage() {
   for (int Count = 1; Count <= ThreadCountItems; ++Count) skSkinComboBox2->Items()->Add(std::to_string(Count));
   skSkinComboBox2->SetItemIndex(0);
   skSkinCheckRadioBox8->SetName("skSkinCheckRadioBox8");
-  PlaceBox(skSkinCheckRadioBox8, skSkinPanel2, 3, "转换时进行实时视频预览", false, false);
+  PlaceBox(skSkinCheckRadioBox8, skSkinPanel2, 2, "转换时进行实时视频预览", false, false);
   skSkinCheckRadioBox7->SetName("skSkinCheckRadioBox7");
-  PlaceBox(skSkinCheckRadioBox7, skSkinPanel2, 2, "启用多线程模式   （同时进行转换的视频个数）", false, true);
+  PlaceBox(skSkinCheckRadioBox7, skSkinPanel2, 3, "启用多线程模式   （同时进行转换的视频个数）", false, true);
   skSkinCheckRadioBox7->SetVisible(false);
   skSkinCheckRadioBox8->OnClick = [this](TObject* Sender) { skSkinCheckRadioBox8Click(Sender); };
 }
