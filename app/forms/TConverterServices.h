@@ -5,8 +5,8 @@ class IPowerService;
 class IShellOpenService;
 class ISoundService;
 
-/// The main window's outside services; the window uses them and frees none. The program passes the real
-/// ones, tests their fakes.
+/// The main window's outside services, all required; the window uses them and frees none. The program
+/// passes the real ones, tests their fakes.
 struct TConverterServices {
   IFFConverter* Converter { nullptr };
   IPowerService* Power { nullptr };

@@ -17,7 +17,3 @@ void TForm1::Dispatch(TMessage& Message) {
     default: TForm::Dispatch(Message);
   }
 }
-
-void TForm1::CreateComponents() {}
-void TForm1::AssignProperties() {}
-void TForm1::ResolveReferences() {}

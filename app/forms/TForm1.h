@@ -178,6 +178,7 @@ public:
   TskSkinListView* lvFiles { nullptr };
   /// The cover picture lying over the list while it is empty.
   TskSkinPanel* skSkinPanel5 { nullptr };
+  TImage* CoverImage { nullptr };
   TskSkinButton* skSkinButton21 { nullptr };  // rename
   TskSkinButton* skSkinButton3 { nullptr };   // up
   TskSkinButton* skSkinButton4 { nullptr };   // down
@@ -421,6 +422,23 @@ protected:
   void WMWindowPosChanged(TMessage& Message);
 
 private:
+  // The stored description, area by area, in stored order (TForm1Build*.cpp).
+  void AssignSkinComponents();
+  void AssignMenus();
+  void AssignDialogs();
+  void AssignToolBar();
+  void AssignJobList();
+  void AssignPreview();
+  void AssignLowerPanel();
+  void AssignPresetPanel();
+  void AssignHiddenButtons();
+  void AssignPlayerSettings();
+  void BindEvents();
+
+  // Start-up steps of their own.
+  /// cboScreens: "Panel6", then the names of the direct windowed children in tab order; entry 0 selected.
+  void FillScreenList();
+
   /// Duration of the previewed file in microseconds as the player reported it at file open.
   Int64 FDuration { 0 };
   /// The window's direct child named by cboScreens' selected entry; only its size is used.

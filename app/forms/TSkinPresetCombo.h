@@ -4,8 +4,7 @@
 
 class TskSkinComboBox;
 
-/// One of the six preset combos of the main window or the preset dialog, seen through IPresetCombo; the
-/// combo box outlives this view. Its ItemIndex assignment runs OnChange only when the shown text changes.
+/// One preset combo of a window seen by the catalogue steps; the combo outlives this object.
 class TSkinPresetCombo : public IPresetCombo {
 public:
   explicit TSkinPresetCombo(TskSkinComboBox& Combo) : FCombo(Combo) {}

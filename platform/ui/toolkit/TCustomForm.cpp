@@ -1,13 +1,16 @@
 #include "platform/ui/toolkit/TCustomForm.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/base/Exception.h"
+#include "platform/base/MainThread.h"
 #include "platform/base/ScopeGuard.h"
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/MdiClient.h"
 #include "platform/ui/winsys/MessageLoop.h"
 #include "platform/ui/winsys/ScreenMetrics.h"
+#include "platform/ui/toolkit/ModalResponders.h"
 #include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/toolkit/TMainMenu.h"
 #include "platform/ui/toolkit/TMenuItem.h"
@@ -322,6 +325,13 @@ TModalResult TCustomForm::ShowModal() {
   ScopeGuard HideAfter([this] { Hide(); });
   Show();
   FModalResult = mrNone;
+  // A responder answers from inside the loop; one still queued when this showing ends stays silent.
+  const auto Showing = std::make_shared<bool>(true);
+  ScopeGuard ShowingEnds([Showing] { *Showing = false; });
+  if (TModalResponder Responder = ModalResponderFor(*this))
+    Queue([this, Responder = std::move(Responder), Showing] {
+      if (*Showing) Responder(this);
+    });
   RunModalLoop([this] {
     if (QuitPending() || (Application && Application->Terminated()))
       FModalResult = mrCancel;

@@ -15,7 +15,8 @@
 // Modal showing. ShowModal disables every other visible, enabled top-level window, shows the form and
 // runs a nested loop (serving hand-overs from other threads, timers and paints) until ModalResult is not
 // 0 and the close query lets the form go; then it hides the form, enables the windows again, gives the
-// activation back and answers the result. Close on a modal form sets ModalResult to mrCancel.
+// activation back and answers the result. Close on a modal form sets ModalResult to mrCancel. A responder
+// registered for the form (ModalResponders.h) is called from inside that loop.
 //
 // Keys. The form is the top of its control tree: Tab and Shift+Tab move the focus along the tab order,
 // the arrows among the focused control's siblings; other dialog keys are broadcast to the controls. Its

@@ -25,13 +25,21 @@ bool NoModifiers(LPARAM KeyData) {
   return !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt);
 }
 
+/// A button of the box: its component name, its caption and the answer it gives.
+struct ButtonSpec {
+  const char* Name;
+  const char* Caption;
+  int Result;
+};
+
 /// A push button of the box. Enter presses the focused button, or the default one while the focus is on
 /// no button; Esc presses the cancel button; its accelerator presses it too.
 class TBoxButton : public TCustomControl {
 public:
-  TBoxButton(TComponent* AOwner, const String& ACaption, int AResult, bool ADefault, bool ACancel)
-      : TCustomControl(AOwner), FResult(AResult), FDefault(ADefault), FCancel(ACancel), FActive(ADefault) {
-    SetCaption(ACaption);
+  TBoxButton(TComponent* AOwner, const ButtonSpec& ASpec, bool ADefault, bool ACancel)
+      : TCustomControl(AOwner), FResult(ASpec.Result), FDefault(ADefault), FCancel(ACancel), FActive(ADefault) {
+    SetName(ASpec.Name);
+    SetCaption(ASpec.Caption);
     SetTabStop(true);
     SetColor(clBtnFace);
   }
@@ -118,19 +126,16 @@ private:
   bool FPressed { false };
 };
 
-struct ButtonSpec {
-  const char* Caption;
-  int Result;
-};
 
 std::vector<ButtonSpec> ButtonsOf(UINT Flags) {
   switch (Flags & 0xF) {
-  case MB_OKCANCEL: return { { "OK", IDOK }, { "Cancel", IDCANCEL } };
-  case MB_ABORTRETRYIGNORE: return { { "&Abort", IDABORT }, { "&Retry", IDRETRY }, { "&Ignore", IDIGNORE } };
-  case MB_YESNOCANCEL: return { { "&Yes", IDYES }, { "&No", IDNO }, { "Cancel", IDCANCEL } };
-  case MB_YESNO: return { { "&Yes", IDYES }, { "&No", IDNO } };
-  case MB_RETRYCANCEL: return { { "&Retry", IDRETRY }, { "Cancel", IDCANCEL } };
-  default: return { { "OK", IDOK } };
+  case MB_OKCANCEL: return { { "OK", "OK", IDOK }, { "Cancel", "Cancel", IDCANCEL } };
+  case MB_ABORTRETRYIGNORE:
+    return { { "Abort", "&Abort", IDABORT }, { "Retry", "&Retry", IDRETRY }, { "Ignore", "&Ignore", IDIGNORE } };
+  case MB_YESNOCANCEL: return { { "Yes", "&Yes", IDYES }, { "No", "&No", IDNO }, { "Cancel", "Cancel", IDCANCEL } };
+  case MB_YESNO: return { { "Yes", "&Yes", IDYES }, { "No", "&No", IDNO } };
+  case MB_RETRYCANCEL: return { { "Retry", "&Retry", IDRETRY }, { "Cancel", "Cancel", IDCANCEL } };
+  default: return { { "OK", "OK", IDOK } };
   }
 }
 
@@ -138,11 +143,13 @@ std::vector<ButtonSpec> ButtonsOf(UINT Flags) {
 class TBoxForm : public TCustomForm {
 public:
   TBoxForm(const String& AText, const String& ACaption, UINT Flags) : TCustomForm(nullptr) {
+    SetName("MessageBox");
     SetCaption(ACaption);
     SetBorderStyle(bsDialog);
     SetBorderIcons({ biSystemMenu });
     SetPosition(poMainFormCenter);
     auto* Text = new TLabel(this);
+    Text->SetName("Message");
     Text->SetShowAccelChar(false);
     Text->SetWordWrap(true);
     Text->SetBounds(Margin, Margin, MaxTextWidth, 0);
@@ -159,8 +166,7 @@ public:
     SetClientWidth(ClientW);
     SetClientHeight(ButtonTop + ButtonHeight + Margin);
     for (int I = 0; I < Count; ++I) {
-      auto* B = new TBoxButton(this, Specs[size_t(I)].Caption, Specs[size_t(I)].Result, I == DefaultIndex,
-                               Specs[size_t(I)].Result == FEscapeResult);
+      auto* B = new TBoxButton(this, Specs[size_t(I)], I == DefaultIndex, Specs[size_t(I)].Result == FEscapeResult);
       B->SetBounds((ClientW - ButtonsWidth) / 2 + I * (ButtonWidth + ButtonGap), ButtonTop, ButtonWidth, ButtonHeight);
       B->SetParent(this);
       if (I == DefaultIndex) SetActiveControl(B);

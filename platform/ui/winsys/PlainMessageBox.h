@@ -1,6 +1,8 @@
 #pragma once
 // The plain message box of the window system: a modal dialog with the default frame, the text, and
-// the buttons its flags ask for. It serves the hand-overs of other threads while open.
+// the buttons its flags ask for. It serves the hand-overs of other threads while open. Its form is named
+// "MessageBox", its text is the label "Message" and its buttons are named after their answers ("OK",
+// "Cancel", "Abort", "Retry", "Ignore", "Yes", "No"), so a modal responder can read and answer it.
 #include "platform/base/Types.h"
 #include "platform/ui/winsys/UiTypes.h"
 
