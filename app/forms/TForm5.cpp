@@ -122,12 +122,15 @@ void TForm5::AssignProperties() {
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
 }
 
+// The frame keeps the dialog's client size whatever skin it draws.
 void TForm5::AssignFrame() {
   skSkinForm1->SetName("skSkinForm1");
   TFont CaptionFont;
   CaptionFont.SetName("Arial");
   CaptionFont.SetHeight(14);
   CaptionFont.SetStyle({ fsBold });
+  skSkinForm1->SetClientWidth(526);
+  skSkinForm1->SetClientHeight(464);
   skSkinForm1->SetDefCaptionFont(&CaptionFont);
   skSkinForm1->SetBorderIcons({});
 }

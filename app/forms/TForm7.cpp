@@ -3,6 +3,7 @@
 #include "app/catalogue/CatalogueSteps.h"
 #include "app/catalogue/FormatCatalogue.h"
 #include "app/forms/TForm1.h"
+#include "app/forms/TMainCatalogue.h"
 #include "platform/gdi/TFont.h"
 #include "platform/ui/toolkit/TButton.h"
 #include "skin/boxctrls/TskSkinComboBox.h"
@@ -71,7 +72,7 @@ void TForm7::CreateComponents() {
   Button5 = new TButton(this);
   Button6 = new TButton(this);
   Button13 = new TButton(this);
-  FFormats = std::make_unique<TSkinFormatCombo>(*skSkinOfficeComboBox1);
+  FFormats = std::make_unique<TOfficeFormatCombo>(*skSkinOfficeComboBox1);
   FResolution = std::make_unique<TSkinPresetCombo>(*skSkinComboBox1);
   FVideoBitrate = std::make_unique<TSkinPresetCombo>(*skSkinComboBox2);
   FAudioBitrate = std::make_unique<TSkinPresetCombo>(*skSkinComboBox3);
@@ -97,12 +98,15 @@ void TForm7::AssignProperties() {
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
 }
 
+// The frame keeps the dialog's client size whatever skin it draws.
 void TForm7::AssignFrame() {
   skSkinForm1->SetName("skSkinForm1");
   TFont CaptionFont;
   CaptionFont.SetName("Arial");
   CaptionFont.SetHeight(14);
   CaptionFont.SetStyle({ fsBold });
+  skSkinForm1->SetClientWidth(512);
+  skSkinForm1->SetClientHeight(418);
   skSkinForm1->SetDefCaptionFont(&CaptionFont);
   skSkinForm1->SetBorderIcons({});
 }
@@ -215,10 +219,6 @@ void TForm7::ResolveReferences() {
   skSkinButton3->SetSkinData(Skin);
 }
 
-TCatalogueTarget TForm7::MainWindowTarget() {
-  return TCatalogueTarget { FMainWindow, {}, nullptr, &FMainWindow.All_Trant_Number };
-}
-
 int TForm7::SelectedFormatKey() const {
   return FormatKey(skSkinOfficeComboBox2->ItemIndex(), skSkinOfficeComboBox1->ItemIndex());
 }
@@ -227,9 +227,11 @@ void TForm7::FormCreate(TObject*) { Button2->Click(); }
 
 void TForm7::skSkinOfficeComboBox2Change(TObject*) { Button2->Click(); }
 
+// The dialog's steps write the main window's side as its own steps do, and also record the format key.
 void TForm7::skSkinOfficeComboBox1Change(TObject*) {
-  TCatalogueTarget Target = MainWindowTarget();
-  FormatChange(skSkinOfficeComboBox2->ItemIndex(), *FFormats, *FPresets, Target);
+  TMainCatalogue Main(FMainWindow);
+  Main.Target.All_Trant_Number = &FMainWindow.All_Trant_Number;
+  FormatChange(skSkinOfficeComboBox2->ItemIndex(), *FFormats, *FPresets, Main.Target);
 }
 
 void TForm7::skSkinComboBox1Change(TObject*) {}

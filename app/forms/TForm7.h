@@ -9,13 +9,12 @@
 #include <memory>
 
 #include "app/catalogue/TPresetCombos.h"
-#include "app/forms/TSkinFormatCombo.h"
+#include "app/forms/TOfficeFormatCombo.h"
 #include "app/forms/TSkinPresetCombo.h"
 #include "platform/ui/toolkit/TForm.h"
 
 class TButton;
 class TForm1;
-struct TCatalogueTarget;
 class TskSkinButton;
 class TskSkinComboBox;
 class TskSkinForm;
@@ -94,12 +93,10 @@ private:
   void AssignFormatChoice();
   void AssignPresetGroups();
   void AssignButtons();
-  /// What the dialog's steps write on the main window's side.
-  TCatalogueTarget MainWindowTarget();
   int SelectedFormatKey() const;
 
   TForm1& FMainWindow;
-  std::unique_ptr<TSkinFormatCombo> FFormats;
+  std::unique_ptr<TOfficeFormatCombo> FFormats;
   std::unique_ptr<TSkinPresetCombo> FResolution, FVideoBitrate, FAudioBitrate, FAspectMode, FFrameRate,
     FSampleRate;
   std::unique_ptr<TPresetCombos> FPresets;

@@ -1,12 +1,10 @@
-// Pictures of the three dialogs in the product skin with the fonts a user sees, written into the working
+// Pictures of the three dialogs in the skin the main window's start-up loads, with the fonts a user sees, written into the working
 // folder for a person to review (TForm2.png, TForm5-general.png, TForm5-cpu.png, TForm7.png).
 #include "app/forms/TForm2.h"
 #include "app/forms/TForm5.h"
 #include "app/forms/TForm7.h"
-#include "platform/base/TMemoryStream.h"
-#include "resources/EmbeddedSkins.h"
+#include "platform/gdi/FontFace.h"
 #include "skin/controls/TskSkinPageControl.h"
-#include "skin/core/TskCompressedStoredSkin.h"
 #include "tests/app/forms/DialogFormsFixture.h"
 
 namespace {
@@ -16,22 +14,10 @@ protected:
   void SetUp() override {
     DialogFormsTest::SetUp();
     UseTestFontFace(false);
-    TForm1& Main = MainWindow();
-    LoadProductSkin(*Main.skSkinData1);
-    LoadProductSkin(*Main.skSkinData2);
   }
   void TearDown() override {
     DialogFormsTest::TearDown();
     UseTestFontFace(true);
-  }
-
-  static void LoadProductSkin(TskSkinData& Model) {
-    TMemoryStream Bytes;
-    const auto Container = ProductSkinContainer();
-    Bytes.WriteBuffer(Container.data(), Int64(Container.size()));
-    TskCompressedStoredSkin Stored(nullptr);
-    Stored.LoadFromCompressStream(&Bytes);
-    Model.LoadCompressedStoredSkin(&Stored);
   }
 
   /// Shows Form and writes its window, frame included, as FileName.

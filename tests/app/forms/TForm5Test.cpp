@@ -50,7 +50,7 @@ TEST_F(TForm5Test, EveryControlHasItsStoredPlaceCaptionAndLook) {
     { "skSkinCheckRadioBox12", "TskSkinCheckRadioBox", "skSkinPanel4", "正常优先级进行", 24, 124, 300, 22 },
     { "skSkinPanel2", "TskSkinPanel", "skSkinTabSheet1", "转换参数", 14, 186, 470, 166 },
     { "skSkinStdLabel1", "TskSkinStdLabel", "skSkinPanel2", "同时进行转换的文件个数", 24, 34, -1, -1 },
-    { "skSkinComboBox2", "TskSkinComboBox", "skSkinPanel2", "1", 24, 58, 120, 22 },
+    { "skSkinComboBox2", "TskSkinComboBox", "skSkinPanel2", "1", 24, 58, 120, -1 },
     { "skSkinCheckRadioBox7", "TskSkinCheckRadioBox", "skSkinPanel2", "启用多线程模式   （同时进行转换的视频个数）",
       24, 124, 300, 22, false },
     { "skSkinCheckRadioBox8", "TskSkinCheckRadioBox", "skSkinPanel2", "转换时进行实时视频预览", 24, 94, 300, 22 },
@@ -100,15 +100,16 @@ TEST_F(TForm5Test, EveryControlHasItsStoredPlaceCaptionAndLook) {
   EXPECT_EQ(Threads->Items()->Strings(18), "19");
 }
 
-// First start: the read writes its five keys in its own order with their defaults, and the dialog shows the
-// defaults; the live preview is switched off once, by the read, and by nothing while the dialog was built.
+// First start: after the main window's two keys the read writes its five in its own order with their
+// defaults, and the dialog shows the defaults; the live preview is switched off once, by the read, and by
+// nothing while the dialog was built.
 TEST_F(TForm5Test, FirstStartWritesTheFiveOptionKeysInReadOrderAndShowsTheDefaults) {
   auto* Dialog = Build<TForm5>();
-  EXPECT_EQ(OptionsSection(),
-            "[Options]\nThread_Count=0\nAfter_Done=0\nThread_Priority=3\nOverwrite_File=1\nShow_Preview=0\n");
+  EXPECT_EQ(GetIni(), "[OutPath]\nOutPath=" + OutputFolder() + "\n[Skin]\nSetSkin=0\n" +
+                          "[Options]\nThread_Count=0\nAfter_Done=0\nThread_Priority=3\nOverwrite_File=1\nShow_Preview=0\n");
   EXPECT_EQ(BoxesOn(Dialog), DefaultsOn);
   EXPECT_EQ(Dialog->skSkinComboBox2->Text(), "1");
-  EXPECT_EQ(Converter.PreviewCalls, std::vector<bool> { false });
+  EXPECT_EQ(Engine.PreviewCalls, std::vector<bool> { false });
 }
 
 // Each stored value reaches its controls; a missing or invalid one is written back as its default and the
@@ -151,7 +152,7 @@ TEST_F(TForm5Test, StoredLivePreviewSwitchesTheEnginePreviewOnAtCreation) {
   PutIni("[Options]\nShow_Preview=1\n");
   auto* Dialog = Build<TForm5>();
   EXPECT_TRUE(Dialog->skSkinCheckRadioBox8->Checked());
-  EXPECT_EQ(Converter.PreviewCalls, std::vector<bool> { true });
+  EXPECT_EQ(Engine.PreviewCalls, std::vector<bool> { true });
   EXPECT_FALSE(Dialog->Visible());
 }
 
@@ -177,7 +178,7 @@ TEST_F(TForm5Test, AnUnwritableSettingsFileShowsTheErrorAndTheDialogIsStillMade)
   ASSERT_NE(Dialog, nullptr);
   EXPECT_EQ(BoxesOn(Dialog), DefaultsOn) << "the read ended at Thread_Count, before After_Done";
   EXPECT_EQ(GetIni(), "[Options]\nAfter_Done=2\n");
-  EXPECT_TRUE(Converter.PreviewCalls.empty());
+  EXPECT_TRUE(Engine.PreviewCalls.empty());
 }
 
 // OK writes the five keys from the controls in the write's own order, one file for all; Cancel writes
@@ -222,7 +223,7 @@ TEST_F(TForm5Test, WriteSkipsAnEmptyGroupAndARefusedWriteKeepsTheDialogOpen) {
 // The live-preview box acts at once, without OK; the priority radios exclude each other only.
 TEST_F(TForm5Test, LivePreviewBoxSwitchesTheEngineAtOnceAndRadiosExcludeOnlyTheirGroup) {
   auto* Dialog = Build<TForm5>();
-  Converter.PreviewCalls.clear();
+  Engine.PreviewCalls.clear();
   Dialog->skSkinPageControl1->SetActivePage(Dialog->skSkinTabSheet1);
   Later([&] {
     ClickOn(Dialog->skSkinCheckRadioBox8);
@@ -230,7 +231,7 @@ TEST_F(TForm5Test, LivePreviewBoxSwitchesTheEngineAtOnceAndRadiosExcludeOnlyThei
     ClickOn(Dialog->skSkinButton1);
   });
   Dialog->ShowModal();
-  EXPECT_EQ(Converter.PreviewCalls, std::vector<bool> { true });
+  EXPECT_EQ(Engine.PreviewCalls, std::vector<bool> { true });
   EXPECT_EQ(BoxesOn(Dialog), (std::vector<String> { "系统空闲时进行", "转换时进行实时视频预览",
                                                     "启用多线程模式   （同时进行转换的视频个数）",
                                                     "自动重命名输出文件", "自动打开输出文件夹" }));
