@@ -1,11 +1,10 @@
-// The converter's program: the application titled "ZorvikWMV格式转换器" with its windows on the desktop,
-// the conversion engine and the system's services. It reads no arguments and ends with 0 when the main
-// window closes.
+// The converter's program: its windows on the desktop over the conversion engine and the system's
+// services. It reads no arguments and ends with 0 when the main window closes.
 #include <cstdio>
 
 #include "app/engine/TFFConverterEngine.h"
 #include "app/forms/TConverterServices.h"
-#include "app/forms/TForm1.h"
+#include "app/program/ConverterForms.h"
 #include "platform/display/SdlPresenter.h"
 #include "platform/shell/TSdlSoundService.h"
 #include "platform/shell/TSystemPowerService.h"
@@ -19,12 +18,9 @@ int main() {
     TSystemPowerService Power;
     TSdlSoundService Sound;
     TXdgOpenService ShellOpen;
-    const TConverterServices Services { &Engine, &Power, &Sound, &ShellOpen };
     TApplication App(nullptr);
     App.Initialize();
-    App.SetTitle("ZorvikWMV格式转换器");
-    App.SetHelpFile("help.chm");
-    App.CreateForm(Form1, Services);
+    CreateConverterForms(App, { &Engine, &Power, &Sound, &ShellOpen });
     App.Run();
   } catch (const std::exception& E) {
     std::fprintf(stderr, "zorvik: %s\n", E.what());
