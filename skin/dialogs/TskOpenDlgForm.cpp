@@ -64,7 +64,7 @@ TskOpenDlgForm::TskOpenDlgForm(TComponent* AOwner, bool ASaveMode, TskSkinData* 
   SetPosition(poScreenCenter);
   BSF = new TskSkinForm(this);
   PngImgList = new TskPngImageList(this);
-  LoadBuiltInGlyphs();
+  for (const char* Name : BuiltInGlyphs) AddBuiltInGlyph(Name);
 }
 
 TskOpenDlgForm::~TskOpenDlgForm() = default;
@@ -80,14 +80,12 @@ std::unique_ptr<TskOpenDlgForm> TskOpenDlgForm::CreateEx(TComponent* AOwner, boo
   return Form;
 }
 
-void TskOpenDlgForm::LoadBuiltInGlyphs() {
-  for (const char* Name : BuiltInGlyphs) {
-    TskPngImage Picture;
-    LoadFromResourceName(Picture, Name);
-    TskPngImageItem* Item = PngImgList->PngImages()->Add();
-    Item->SetName(Name);
-    Item->SetPngImage(&Picture);
-  }
+void TskOpenDlgForm::AddBuiltInGlyph(const char* Name) {
+  TskPngImage Picture;
+  LoadFromResourceName(Picture, Name);
+  TskPngImageItem* Item = PngImgList->PngImages()->Add();
+  Item->SetName(Name);
+  Item->SetPngImage(&Picture);
 }
 
 void TskOpenDlgForm::BuildToolBar(bool AToolButtonsTransparent, TCustomImageList* AToolBarImageList) {

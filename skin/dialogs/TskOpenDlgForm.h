@@ -106,14 +106,18 @@ public:
   /// type's extension.
   void FCBChange(TObject* Sender);
 
-private:
+protected:
+  // A descendant form is built by its own CreateEx through these steps.
   TskOpenDlgForm(TComponent* AOwner, bool ASaveMode, TskSkinData* ACtrlSkinData);
   void BuildToolBar(bool AToolButtonsTransparent, TCustomImageList* AToolBarImageList);
   void BuildList();
   void BuildBottomPanel();
-  void LoadBuiltInGlyphs();
   /// The table's text of Name, else Builtin without a table.
   String Text(const char* Name, const char* Builtin) const;
+  /// Appends the program's PNG picture Name to PngImgList.
+  void AddBuiltInGlyph(const char* Name);
+
+private:
   /// Appends the list's folder unless the history ends with it.
   void AddToHistory();
   /// The list's folder with a trailing "/".

@@ -15,6 +15,7 @@
 #include "tools/controls-gallery/skGalleryLayerBorder.h"
 #include "tools/controls-gallery/skGalleryMDI.h"
 #include "tools/controls-gallery/skGalleryMenus.h"
+#include "tools/controls-gallery/skGalleryPictureDialog.h"
 #include "tools/controls-gallery/skGalleryRows.h"
 
 int main(int argc, char** argv) {
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
       AddEditRows(Gallery);
       AddFileControlRows(Gallery, Display);
       AddFileDialogRows(Gallery, Display);
+      AddPictureDialogRow(Gallery, Display);
       AddFrameRows(Gallery, Display);
       AddMenuRows(Gallery, Display);
       AddRibbonRows(Gallery, Display);
