@@ -261,6 +261,7 @@ void TskSkinForm::HandleSysCommand(TMessage& Message) {
 // ---- The skin-change protocol --------------------------------------------------------------------------
 
 void TskSkinForm::BeforeChangeSkin(TskSkinData* Model) {
+  RememberOuterBounds();
   FStopPainting = true;
   FSkinSupport = false;
   StopTimers();

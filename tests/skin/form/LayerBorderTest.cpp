@@ -4,6 +4,8 @@
 #include "platform/gdi/Capabilities.h"
 #include "platform/ui/winsys/LayeredWindows.h"
 #include "skin/form/TskFormLayerBorder.h"
+#include "skin/form/TskSkinMenu.h"
+#include "skin/form/TskSkinStdButtonObject.h"
 #include "tests/skin/form/FormFrameFixture.h"
 
 namespace {
@@ -262,6 +264,152 @@ TEST_F(LayerBorder, MoveAndSetBoundsPlaceTheOuterBoundsAndAMaximizedFormShowsNoB
   EXPECT_EQ(Main->BoundsRect(), Bounds(110, 70, 480, 370));
   EXPECT_TRUE(Border->Visible()) << "the border comes back with the normal state";
   EXPECT_EQ(WindowBounds(skflTop), Bounds(90, 40, 520, 30));
+}
+
+}  // namespace
+
+namespace {
+
+// A full border on the layer picture: the frame skin's caption and its close, maximize, minimize and
+// system-menu buttons (20 x 20, 2 pixels apart) drawn in the top window's caption area (20, 0, 80, 30).
+class FullBorder : public LayerBorder {
+protected:
+  void SetUp() override {
+    LayerBorder::SetUp();
+    AddFrameObjects(Model);
+    Model.LayerFrame->FullBorder = true;
+    for (auto& Record : Model.ObjectList) Record->InitAlphaImages(&Model);
+    Main->SetCaption("Main");
+  }
+
+  /// The screen point at (X, Y) of the top window.
+  TPoint OnTop(int X, int Y) const {
+    const TRect R = WindowBounds(skflTop);
+    return { R.Left + X, R.Top + Y };
+  }
+  /// The top window's colour at (X, Y) after the loop ran.
+  TColor TopPixel(int X, int Y) {
+    Display->PumpUntilIdle();
+    const TPoint P = OnTop(X, Y);
+    return Display->PixelAt(P.X, P.Y);
+  }
+  /// The middle of the frame button with Command in top-window coordinates.
+  TPoint ButtonMiddle(TskStdCommand Command) const {
+    for (auto& Object : Frame->ObjectList)
+      if (auto* Std = dynamic_cast<TskSkinStdButtonObject*>(Object.get()); Std && Std->Command == Command)
+        return { Std->ObjectRect.Left + Std->ObjectRect.Width() / 2, Std->ObjectRect.Top + Std->ObjectRect.Height() / 2 };
+    ADD_FAILURE() << "no button " << int(Command);
+    return {};
+  }
+};
+
+TEST_F(FullBorder, TheTopWindowCarriesTheCaptionAndButtonsAndTheFormOnlyItsClientArea) {
+  TskFormLayerBorder* Border = ShowFramed();
+  ASSERT_TRUE(Frame->FullBorderShown());
+  EXPECT_EQ(Main->ClientRect(), Rect(0, 0, 400, 300)) << "no frame of the form's own";
+  EXPECT_EQ(Frame->GetMinHeight(), 10);
+  const TPoint Inside { 310, 210 };
+  EXPECT_EQ(SendMessage(Main->Handle(), WM_NCHITTEST, 0, LPARAM(Inside.Y) << 16 | Inside.X), HTCLIENT);
+  Display->SaveScreenPng(testing::TempDir() + "layer-full-border.png");
+
+  // The buttons from the caption area's right end leftwards, the system-menu button at its left, centred.
+  EXPECT_EQ(ButtonMiddle(cmClose), (TPoint { 410, 10 }));
+  EXPECT_EQ(ButtonMiddle(cmMaximize), (TPoint { 388, 10 }));
+  EXPECT_EQ(ButtonMiddle(cmMinimize), (TPoint { 366, 10 }));
+  EXPECT_EQ(ButtonMiddle(cmSysMenu), (TPoint { 30, 15 }));
+  for (TskStdCommand Command : { cmClose, cmMaximize, cmMinimize, cmSysMenu })
+    EXPECT_EQ(TopPixel(ButtonMiddle(Command).X, ButtonMiddle(Command).Y), ButtonNormal) << int(Command);
+  EXPECT_EQ(TopPixel(200, 28), LayerTop) << "the picture around the caption's text";
+
+  // Hovering a button gives its hot look; leaving the window takes it away.
+  const TPoint Close = OnTop(ButtonMiddle(cmClose).X, ButtonMiddle(cmClose).Y);
+  Display->MoveTo(Close.X, Close.Y);
+  EXPECT_EQ(TopPixel(ButtonMiddle(cmClose).X, ButtonMiddle(cmClose).Y), ButtonHot);
+  EXPECT_EQ(Border->ActiveObject, Frame->GetIndex("closebutton"));
+  Display->MoveTo(600, 400);
+  EXPECT_EQ(TopPixel(ButtonMiddle(cmClose).X, ButtonMiddle(cmClose).Y), ButtonNormal);
+  EXPECT_EQ(Border->ActiveObject, -1);
+
+  // Clicking the maximize button maximizes: the border fills the work area; clicking close closes.
+  Display->SetWorkArea(Rect(0, 0, 1280, 760));
+  const TPoint Max = OnTop(ButtonMiddle(cmMaximize).X, ButtonMiddle(cmMaximize).Y);
+  Display->MoveTo(Max.X, Max.Y);
+  Display->Click(Max.X, Max.Y);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Frame->WindowState(), wsMaximized);
+  EXPECT_EQ(Main->BoundsRect(), Rect(10, 20, 1270, 750));
+  EXPECT_TRUE(Border->Visible()) << "a full border stays with the maximized form";
+  bool Closed = false;
+  Main->OnClose = [&](TObject*, TCloseAction& Action) {
+    Closed = true;
+    Action = caNone;
+  };
+  const TPoint CloseNow = OnTop(ButtonMiddle(cmClose).X, ButtonMiddle(cmClose).Y);
+  Display->MoveTo(CloseNow.X, CloseNow.Y);
+  Display->Click(CloseNow.X, CloseNow.Y);
+  Display->PumpUntilIdle();
+  EXPECT_TRUE(Closed);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FullBorder, TheCaptionDragsTheFormSnapsItsOuterEdgeAndADoubleClickMaximizesAndRestores) {
+  ShowFramed();
+  Display->SetWorkArea(Rect(0, 0, 1280, 760));
+  // Magnetic, away from other edges the form follows the pointer: its own border is no magnet.
+  Frame->SetMagnetic(true);
+  Frame->SetMagneticSize(25);
+  const TPoint Caption = OnTop(200, 15);
+  Display->ButtonDown(Caption.X, Caption.Y);
+  for (int Step = 1; Step <= 5; ++Step) Display->MoveTo(Caption.X + 10 * Step, Caption.Y + 6 * Step);
+  Display->ButtonUp(Caption.X + 50, Caption.Y + 30);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Main->BoundsRect(), Bounds(350, 230, 400, 300));
+  EXPECT_EQ(WindowBounds(skflTop).TopLeft(), (TPoint { 330, 200 })) << "the border follows";
+
+  // The border's outer edge (10 pixels left of the form) snaps to the work area's left edge from 25 away.
+  const TPoint From = OnTop(200, 15);
+  Display->ButtonDown(From.X, From.Y);
+  for (int X = From.X - 100; X >= From.X - 319; X -= 73) Display->MoveTo(X, From.Y);
+  Display->ButtonUp(From.X - 319, From.Y);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Main->Left(), 10) << "outer left edge on the work area's edge";
+
+  for (const TWindowState Expected : { wsMaximized, wsNormal }) {
+    const TPoint Again = OnTop(200, 15);
+    Display->Advance(1000);
+    Display->MoveTo(Again.X, Again.Y);
+    Display->Click(Again.X, Again.Y);
+    Display->Click(Again.X, Again.Y);
+    Display->PumpUntilIdle();
+    EXPECT_EQ(Frame->WindowState(), Expected);
+  }
+  EXPECT_EQ(Main->Width(), 400);
+}
+
+TEST_F(FullBorder, ARightClickOnTheCaptionOpensTheSystemMenuAndADoubleClickOnItsButtonCloses) {
+  ShowFramed();
+  const TPoint Caption = OnTop(200, 15);
+  Display->MoveTo(Caption.X, Caption.Y);
+  Display->Click(Caption.X, Caption.Y, PointerButton::Right);
+  Display->PumpUntilIdle();
+  EXPECT_TRUE(Frame->SkinMenu->Visible());
+  Frame->SkinMenu->Hide();
+  Display->PumpUntilIdle();
+
+  bool Closed = false;
+  Main->OnClose = [&](TObject*, TCloseAction& Action) {
+    Closed = true;
+    Action = caNone;
+  };
+  const TPoint SysMenu = OnTop(ButtonMiddle(cmSysMenu).X, ButtonMiddle(cmSysMenu).Y);
+  Display->MoveTo(SysMenu.X, SysMenu.Y);
+  Display->Click(SysMenu.X, SysMenu.Y);
+  Display->Click(SysMenu.X, SysMenu.Y);
+  Display->PumpUntilIdle();
+  EXPECT_TRUE(Closed);
 }
 
 }  // namespace
