@@ -350,6 +350,16 @@ void TskFormLayerBorder::MoveWithForm2(int ALeft, int ATop) {
   if (RightBorder->Visible()) Move(RightBorder, R.Right - RightBorder->Width(), SideTop);
 }
 
+void TskFormLayerBorder::StackWithForm() {
+  if (!FData || !FVisible || !FForm->HandleAllocated()) return;
+  for (TskFormLayerWindow* Window : { LeftBorder, RightBorder, TopBorder, BottomBorder }) {
+    if (!Window->Visible()) continue;
+    const HWND Above = GetWindow(FForm->Handle(), GW_HWNDPREV);
+    if (Above == Window->Handle()) continue;
+    SetWindowPos(Window->Handle(), Above ? Above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
 void TskFormLayerBorder::Hide() {
   FVisible = false;
   TopImage.reset();

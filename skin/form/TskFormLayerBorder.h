@@ -55,6 +55,9 @@ public:
   /// While shown: the windows follow the form (or a form at (ALeft, ATop)) without recomposing.
   void MoveWithForm();
   void MoveWithForm2(int ALeft, int ATop);
+  /// While shown: the windows go right above the form in the screen order (the form was raised or
+  /// lowered).
+  void StackWithForm();
   /// While shown: the images uploaded again with the alpha now in force (and placed at the form).
   void SetAlphaBlend();
   void SetAlphaBlend2();

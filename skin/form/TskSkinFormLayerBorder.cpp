@@ -50,7 +50,9 @@ void TskSkinForm::ApplyLayerBorder() {
 
 void TskSkinForm::RememberOuterBounds() {
   const TRect F = FForm->BoundsRect();
-  if (FullBorderShown()) {
+  // The border on the screen counts, whether or not the change has already put it out of use.
+  const TskDataSkinLayerFrame* Data = FBorderLayer->Data();
+  if (FBorderLayer->Visible() && Data && Data->FullBorder) {
     const TskFormLayerBorder& B = *FBorderLayer;
     FOldFormBounds = Rect(F.Left - B.LeftSize, F.Top - B.TopSize, F.Right + B.RightSize, F.Bottom + B.BottomSize);
     FOldFullBorder = 1;
@@ -89,6 +91,7 @@ void TskSkinForm::LayerBorderMessage(const TMessage& Message) {
       return;
     }
     const auto* Pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+    if (!(Pos->flags & SWP_NOZORDER)) FBorderLayer->StackWithForm();
     if (!(Pos->flags & SWP_NOSIZE))
       FBorderLayer->SetBoundsWithForm3(Pos->x, Pos->y, Pos->cx, Pos->cy);
     else if (!(Pos->flags & SWP_NOMOVE))

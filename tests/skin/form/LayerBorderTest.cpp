@@ -2,6 +2,7 @@
 // the form and following it, sizing by dragging the border, the inactive look and alpha, and skins or
 // presenters without a border.
 #include "platform/gdi/Capabilities.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/ui/winsys/LayeredWindows.h"
 #include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskSkinMenu.h"
@@ -410,6 +411,149 @@ TEST_F(FullBorder, ARightClickOnTheCaptionOpensTheSystemMenuAndADoubleClickOnIts
   Display->Click(SysMenu.X, SysMenu.Y);
   Display->PumpUntilIdle();
   EXPECT_TRUE(Closed);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FullBorder, RolledUpOrMinimizedTheFormKeepsOnlyTheCaptionTheBorderGivesIt) {
+  Model.LayerFrame->RollUpFormHeight = 4;
+  ShowFramed();
+  Frame->SetRollUpState(true);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Main->Height(), 10);
+  EXPECT_EQ(WindowBounds(skflTop), Bounds(280, 170, 440, 30));
+  EXPECT_EQ(WindowBounds(skflBottom), Bounds(280, 204, 440, 20)) << "the bottom band below the form's 4 rows";
+  HRGN Region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(Main->Handle(), Region), RGN_ERROR);
+  TRect Box;
+  GetRgnBox(Region, &Box);
+  DeleteObject(Region);
+  EXPECT_EQ(Box, Rect(0, 0, 400, 4)) << "the form shows the border's roll-up height";
+  Frame->SetRollUpState(false);
+  EXPECT_EQ(Main->Height(), 300);
+
+  // A secondary form minimized by the frame: its border's outer bottom edge on the work area's bottom.
+  Display->SetWorkArea(Rect(0, 0, 1280, 760));
+  TForm* Other = NewForm(Bounds(100, 100, 300, 200));
+  Other->SetBorderStyle(bsSizeable);
+  TskSkinForm* OtherFrame = Attach(Other, &Model);
+  Other->Show();
+  Display->PumpUntilIdle();
+  OtherFrame->SetWindowState(wsMinimized);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Other->BoundsRect(), Bounds(10, 746, 200, 10));
+  const TskFormLayerBorder* OtherBorder = OtherFrame->BorderLayer();
+  EXPECT_EQ(Other->Top() + 4 + OtherBorder->BottomSize, 760);
+  EXPECT_EQ(OtherBorder->Window(skflBottom)->BoundsRect(), Bounds(-10, 750, 240, 20));
+}
+
+TEST_F(FullBorder, TheOuterBoundsStayWhenTheBorderOrTheSkinChanges) {
+  ShowFramed();
+  const TRect Outer = Rect(290, 180, 710, 510);
+  struct Case {
+    const char* What;
+    std::function<void()> Off, On;
+  };
+  const Case Cases[] = {
+    { "ShowLayeredBorders", [this] { Model.SetShowLayeredBorders(false); },
+      [this] { Model.SetShowLayeredBorders(true); } },
+    { "a skin without the layer frame",
+      [this] {
+        Model.SendSkinDataMessage(WM_BEFORECHANGESKINDATA);
+        Model.LayerFrame->PictureIndex = -1;
+        Model.SendSkinDataMessage(WM_CHANGESKINDATA);
+      },
+      [this] {
+        Model.SendSkinDataMessage(WM_BEFORECHANGESKINDATA);
+        Model.LayerFrame->PictureIndex = 0;
+        Model.SendSkinDataMessage(WM_CHANGESKINDATA);
+      } },
+  };
+  for (const Case& C : Cases) {
+    C.Off();
+    Display->PumpUntilIdle();
+    EXPECT_FALSE(Frame->BorderLayer()->Visible()) << C.What;
+    EXPECT_EQ(Main->BoundsRect(), Outer) << C.What << ": the form takes the border's place";
+    C.On();
+    Display->PumpUntilIdle();
+    EXPECT_TRUE(Frame->FullBorderShown()) << C.What;
+    EXPECT_EQ(Main->BoundsRect(), Bounds(300, 200, 400, 300)) << C.What << ": the border around the same place";
+    // Setting a skin again, without a change of border, moves nothing.
+    Frame->SetSkinData(&Model);
+    EXPECT_EQ(Main->BoundsRect(), Bounds(300, 200, 400, 300)) << C.What;
+  }
+}
+
+/// Records the constant alpha of each layered picture given to a window.
+class LayerUploads {
+public:
+  LayerUploads() : FSaved(PlatformCapabilities().UpdateLayeredWindow) {
+    PlatformCapabilities().UpdateLayeredWindow = [this](HWND Wnd, HDC Dest, const TPoint* Pos, const TSize* Size,
+                                                        HDC Src, const TPoint* SrcPos, TColor Key,
+                                                        const BLENDFUNCTION* Blend, Cardinal Flags) {
+      if (Blend) Alphas[Wnd].push_back(Blend->SourceConstantAlpha);
+      return FSaved(Wnd, Dest, Pos, Size, Src, SrcPos, Key, Blend, Flags);
+    };
+  }
+  ~LayerUploads() { PlatformCapabilities().UpdateLayeredWindow = FSaved; }
+  /// The alphas Wnd was given, repeats in a row left out.
+  std::vector<int> Steps(HWND Wnd) {
+    std::vector<int> Result;
+    for (int Alpha : Alphas[Wnd])
+      if (Result.empty() || Result.back() != Alpha) Result.push_back(Alpha);
+    return Result;
+  }
+  std::map<HWND, std::vector<int>> Alphas;
+
+private:
+  decltype(TPlatformCapabilities::UpdateLayeredWindow) FSaved;
+};
+
+TEST_F(LayerBorder, TheBorderFadesInWithTheForm) {
+  LayerUploads Uploads;
+  Frame = Attach(Main, &Model);
+  Frame->SetAlphaBlendAnimation(true);
+  Main->Show();
+  Display->Advance(1);
+  Display->PumpUntilIdle();
+  std::vector<int> Expected { 0 };
+  for (int Alpha = 17; Alpha <= 255; Alpha += 17) Expected.push_back(Alpha);
+  EXPECT_EQ(Uploads.Steps(Frame->BorderLayer()->Window(skflTop)->Handle()), Expected);
+  EXPECT_EQ(Display->PixelAt(500, 180), LayerTop);
+}
+
+TEST_F(LayerBorder, TheMainFormsFrameRestacksTheFormsWhenTheApplicationIsRestored) {
+  ShowFramed();
+  TForm* Other = NewForm(Bounds(350, 250, 200, 150));
+  Other->Show();
+  Display->PumpUntilIdle();
+  // Restored, the main form and its border come back above the other form, which shows again first.
+  auto Above = [](HWND Upper, HWND Lower) {
+    for (HWND W = GetTopWindow(0); W; W = GetWindow(W, GW_HWNDNEXT)) {
+      if (W == Upper) return true;
+      if (W == Lower) return false;
+    }
+    return false;
+  };
+  ASSERT_TRUE(Above(Other->Handle(), Main->Handle()));
+  App->Minimize();
+  App->Restore();
+  Display->PumpUntilIdle();
+  EXPECT_TRUE(Above(Main->Handle(), Other->Handle()));
+  EXPECT_TRUE(Above(Frame->BorderLayer()->Window(skflTop)->Handle(), Other->Handle()));
+
+  delete Frame;
+  EXPECT_FALSE(App->OnRestore) << "the frame gives the application's restore back when it goes";
+  int Theirs = 0;
+  App->OnRestore = [&](TObject*) { ++Theirs; };
+  Frame = Attach(Main, &Model);
+  Main->Hide();
+  Main->Show();
+  App->Minimize();
+  App->Restore();
+  EXPECT_EQ(Theirs, 1) << "an application's own handler stays";
 }
 
 }  // namespace
