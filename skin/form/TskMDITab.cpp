@@ -86,9 +86,8 @@ void TskMDITab::ResizeDraw(TCanvas* Cnvs) {
   TBitmap B;
   B.SetSize(W, H);
   const int Band = Bar->TabRect.Height() / 4;
-  ComposeStretchedSkinImage(&B, Bar->Picture, Source,
-                            Rect(Bar->TabLeftOffset, Band, Source.Width() - Bar->TabRightOffset, Source.Height() - Band),
-                            true);
+  const TRect Corners = Rect(Bar->TabLeftOffset, Band, Source.Width() - Bar->TabRightOffset, Source.Height() - Band);
+  ComposeStretchedSkinImage(&B, Bar->Picture, Source, Corners, true);
   TCanvas* C = B.Canvas();
   SetTabFont(C, true);
   C->Font()->SetColor(Hot ? Bar->MouseInFontColor : Active ? Bar->ActiveFontColor : Bar->FontColor);
@@ -113,7 +112,8 @@ void TskMDITab::ButtonDraw(TCanvas* Cnvs) {
   }
   C->Font()->SetColor(Active ? Record->DownFontColor : Hot ? Record->ActiveFontColor : Record->FontColor);
   const TRect& Cl = Record->ClRect;
-  TRect TextR = Rect(Cl.Left, Cl.Top, Cl.Right + W - Record->SkinRect.Width(), Cl.Bottom + H - Record->SkinRect.Height());
+  const int DW = W - Record->SkinRect.Width(), DH = H - Record->SkinRect.Height();
+  TRect TextR = Rect(Cl.Left, Cl.Top, Cl.Right + DW, Cl.Bottom + DH);
   TRect CloseR;
   if (Bar->ShowCloseButtons()) {
     TextR.Right -= Bar->CloseSize() + 3;

@@ -217,7 +217,8 @@ void TskSkinCaptionObject::PaintText(TCanvas* Canvas, TPoint Origin, bool Active
   Canvas->Font()->SetColor(Color);
   const TRect R = MeasuredAt(Canvas, Text, X, Y, Format);
   if (ReflectionEffect)
-    DrawReflectionText(Canvas, R, Text, Format, ReflectionOffset, ActiveStyle ? ReflectionActiveColor : ReflectionColor);
+    DrawReflectionText(Canvas, R, Text, Format, ReflectionOffset,
+                       ActiveStyle ? ReflectionActiveColor : ReflectionColor);
   else if (VistaGlowEffect && (ActiveStyle || VistaGlowInActiveEffect))
     DrawVistaGlowText(Canvas, R, Text, Format, ActiveStyle ? GlowActiveColor : GlowColor);
   else if (GlowEffect && (ActiveStyle || GlowInActiveEffect))
@@ -272,8 +273,9 @@ void TskSkinCaptionObject::DrawAlpha(TCanvas*, TskBitmap* ABitMap) {
   // The text's piece of the picture (with room for a glow or reflection), opaque, gets the text in its
   // colours; a grey copy of its alpha gets the text in white and gives the piece its alpha back.
   const int Margin = GlowEffect || VistaGlowEffect || ReflectionEffect ? 6 : 0;
-  TRect A = Rect(ObjectRect.Left - Margin, ObjectRect.Top - Margin, ObjectRect.Right + Margin, ObjectRect.Bottom + Margin);
-  A = Rect(std::max(A.Left, 0), std::max(A.Top, 0), std::min(A.Right, ABitMap->Width()), std::min(A.Bottom, ABitMap->Height()));
+  const TRect& O = ObjectRect;
+  const TRect A = Rect(std::max(O.Left - Margin, 0), std::max(O.Top - Margin, 0),
+                       std::min(O.Right + Margin, ABitMap->Width()), std::min(O.Bottom + Margin, ABitMap->Height()));
   if (A.Width() <= 0 || A.Height() <= 0) return;
   TskBitmap Piece, Mask;
   Piece.SetSize(A.Width(), A.Height());

@@ -217,7 +217,8 @@ const TskDataSkinButtonControl* TskSkinMDITabsBar::ComposeButtonRecord(const Str
                                                                       bool Down, bool Hot) const {
   TskSkinData* Model = SkinData();
   const int Index = Model && !Model->Empty ? Model->GetControlIndex(Name) : -1;
-  const auto* Record = Index < 0 ? nullptr : dynamic_cast<const TskDataSkinButtonControl*>(Model->CtrlList[Index].get());
+  const auto* Record =
+      Index < 0 ? nullptr : dynamic_cast<const TskDataSkinButtonControl*>(Model->CtrlList[size_t(Index)].get());
   TBitmap* Source = Record ? TskSkinGeometry::ModelPicture(Model, Record->PictureIndex) : nullptr;
   if (!Source || W <= 0 || H <= 0) return nullptr;
   const TRect& Normal = Record->SkinRect;
@@ -227,10 +228,10 @@ const TskDataSkinButtonControl* TskSkinMDITabsBar::ComposeButtonRecord(const Str
   const TRect& Cl = Record->ClRect;
   ComposeSkinImage(Record->LTPoint, Record->RTPoint, Record->LBPoint, Record->RBPoint, Cl, Record->LTPoint,
                    { Record->RTPoint.X + DW, Record->RTPoint.Y }, { Record->LBPoint.X, Record->LBPoint.Y + DH },
-                   { Record->RBPoint.X + DW, Record->RBPoint.Y + DH }, Rect(Cl.Left, Cl.Top, Cl.Right + DW, Cl.Bottom + DH),
-                   B, Source, Down ? Pressed : Hot ? Active : Normal, W, H, true, Record->LeftStretch,
-                   Record->TopStretch, Record->RightStretch, Record->BottomStretch, Record->StretchEffect,
-                   Record->StretchType);
+                   { Record->RBPoint.X + DW, Record->RBPoint.Y + DH },
+                   Rect(Cl.Left, Cl.Top, Cl.Right + DW, Cl.Bottom + DH), B, Source,
+                   Down ? Pressed : Hot ? Active : Normal, W, H, true, Record->LeftStretch, Record->TopStretch,
+                   Record->RightStretch, Record->BottomStretch, Record->StretchEffect, Record->StretchType);
   return Record;
 }
 

@@ -126,8 +126,9 @@ void TskSkinStdButtonObject::DrawAlpha(TCanvas* Cnvs, TskBitmap*) {
   if (!Image || Image->Empty()) return;
   BLENDFUNCTION Blend;
   Blend.AlphaFormat = AC_SRC_ALPHA;
-  AlphaBlend(Cnvs->Handle(), ObjectRect.Left, ObjectRect.Top, ObjectRect.Width(), ObjectRect.Height(), Image->DC(), 0, 0,
-             Image->Width(), Image->Height(), Blend);
+  const TRect& R = ObjectRect;
+  AlphaBlend(Cnvs->Handle(), R.Left, R.Top, R.Width(), R.Height(), Image->DC(), 0, 0, Image->Width(), Image->Height(),
+             Blend);
 }
 
 void TskSkinStdButtonObject::DefaultDraw(TCanvas* Cnvs) {

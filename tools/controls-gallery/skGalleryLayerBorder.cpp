@@ -105,7 +105,8 @@ public:
     const TColor Active = CaptionColour(Skin.FPicture.get(), Skin, EdgeColour);
     Skin.FActivePictures.push_back(FullPicture(Active));
     Skin.FActivePictures.push_back(FullPicture(CaptionColour(Skin.FInActivePicture.get(), Skin, InactiveCaption)));
-    Skin.FActivePictures.push_back(FadingMask(FullWidth, FullHeight, Rect(Reach, Reach, FullWidth - Reach, FullHeight - Reach), 150));
+    const TRect Shadowed = Rect(Reach, Reach, FullWidth - Reach, FullHeight - Reach);
+    Skin.FActivePictures.push_back(FadingMask(FullWidth, FullHeight, Shadowed, 150));
     Layer.PictureIndex = int(FFirst);
     Layer.InActivePictureIndex = int(FFirst) + 1;
     Layer.MaskPictureIndex = Layer.InActiveMaskPictureIndex = int(FFirst) + 2;

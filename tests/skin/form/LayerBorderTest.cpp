@@ -7,6 +7,7 @@
 #include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskSkinMenu.h"
 #include "skin/form/TskSkinStdButtonObject.h"
+#include "skin/form/skFormMessages.h"
 #include "tests/skin/form/FormFrameFixture.h"
 
 namespace {
@@ -297,8 +298,10 @@ protected:
   /// The middle of the frame button with Command in top-window coordinates.
   TPoint ButtonMiddle(TskStdCommand Command) const {
     for (auto& Object : Frame->ObjectList)
-      if (auto* Std = dynamic_cast<TskSkinStdButtonObject*>(Object.get()); Std && Std->Command == Command)
-        return { Std->ObjectRect.Left + Std->ObjectRect.Width() / 2, Std->ObjectRect.Top + Std->ObjectRect.Height() / 2 };
+      if (auto* Std = dynamic_cast<TskSkinStdButtonObject*>(Object.get()); Std && Std->Command == Command) {
+        const TRect& R = Std->ObjectRect;
+        return { (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2 };
+      }
     ADD_FAILURE() << "no button " << int(Command);
     return {};
   }
@@ -511,17 +514,31 @@ private:
   decltype(TPlatformCapabilities::UpdateLayeredWindow) FSaved;
 };
 
-TEST_F(LayerBorder, TheBorderFadesInWithTheForm) {
-  LayerUploads Uploads;
-  Frame = Attach(Main, &Model);
-  Frame->SetAlphaBlendAnimation(true);
-  Main->Show();
-  Display->Advance(1);
-  Display->PumpUntilIdle();
+TEST_F(LayerBorder, TheBorderFadesInWithTheFormOrAfterAShowEffect) {
   std::vector<int> Expected { 0 };
   for (int Alpha = 17; Alpha <= 255; Alpha += 17) Expected.push_back(Alpha);
+  {
+    LayerUploads Uploads;
+    Frame = Attach(Main, &Model);
+    Frame->SetAlphaBlendAnimation(true);
+    Main->Show();
+    Display->Advance(1);
+    Display->PumpUntilIdle();
+    EXPECT_EQ(Uploads.Steps(Frame->BorderLayer()->Window(skflTop)->Handle()), Expected);
+    EXPECT_EQ(Display->PixelAt(500, 180), LayerTop);
+  }
+  Main->Hide();
+  delete Frame;
+  // A show effect holds the border back until it is done; then the border fades in alone.
+  LayerUploads Uploads;
+  Frame = Attach(Main, &Model);
+  SendMessage(Main->Handle(), WM_SMARTEFFECTSSHOW, 0, 0);
+  Main->Show();
+  Display->PumpUntilIdle();
+  EXPECT_FALSE(Frame->BorderLayer()->Visible());
+  SendMessage(Main->Handle(), WM_SMARTEFFECTSDONE, 0, 0);
+  ASSERT_TRUE(Frame->BorderLayer()->Visible());
   EXPECT_EQ(Uploads.Steps(Frame->BorderLayer()->Window(skflTop)->Handle()), Expected);
-  EXPECT_EQ(Display->PixelAt(500, 180), LayerTop);
 }
 
 TEST_F(LayerBorder, TheMainFormsFrameRestacksTheFormsWhenTheApplicationIsRestored) {

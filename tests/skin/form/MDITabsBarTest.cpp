@@ -240,7 +240,9 @@ TEST_F(MDITabsBar, TheSkinDrawsTabsButtonsGrownTabsThePageStripAndTheSkinnedButt
     EXPECT_EQ(Tabs->Height(), C.Height) << C.What;
     Tabs->Repaint();
     for (const Probe& P : C.Probes) {
-      const TRect R = P.Tab >= 0 ? Tabs->Tabs(P.Tab)->ObjectRect : P.Tab == -1 ? Tabs->AddButtonRect() : Rect(300, 0, 301, 0);
+      const TRect R = P.Tab >= 0    ? Tabs->Tabs(P.Tab)->ObjectRect
+                      : P.Tab == -1 ? Tabs->AddButtonRect()
+                                    : Rect(300, 0, 301, 0);
       EXPECT_EQ(BarPixel(R.Left + R.Width() / 2, P.Tab == -1 ? R.Top + P.Row : P.Row), P.Expected)
           << C.What << ": tab " << P.Tab << " row " << P.Row;
     }
