@@ -438,6 +438,8 @@ private:
   // Start-up steps of their own.
   /// cboScreens: "Panel6", then the names of the direct windowed children in tab order; entry 0 selected.
   void FillScreenList();
+  /// SavePictureDialog1's filter and overwrite question.
+  void PrepareSnapshotDialog();
 
   /// Duration of the previewed file in microseconds as the player reported it at file open.
   Int64 FDuration { 0 };

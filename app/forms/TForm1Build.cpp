@@ -34,6 +34,7 @@
 #include "skin/core/TskSkinData.h"
 #include "skin/dialogs/TskSkinMessage.h"
 #include "skin/dialogs/TskSkinOpenDialog.h"
+#include "skin/dialogs/TskSkinSavePictureDialog.h"
 #include "skin/dialogs/TskSkinSelectDirectoryDialog.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/TskSkinMainMenu.h"
@@ -96,6 +97,7 @@ void TForm1::CreateComponents() {
   OpenDialog2 = Make<TskSkinOpenDialog>(this, "OpenDialog2");
   skSkinSelectDirectoryDialog1 = Make<TskSkinSelectDirectoryDialog>(this, "skSkinSelectDirectoryDialog1");
   skSkinSelectDirectoryDialog2 = Make<TskSkinSelectDirectoryDialog>(this, "skSkinSelectDirectoryDialog2");
+  SavePictureDialog1 = Make<TskSkinSavePictureDialog>(this, "SavePictureDialog1");
 
   FFPlayer = Make<TFFPlayer>(this, "FFPlayer");
   FFLogger = Make<TFFLogger>(this, "FFLogger");
@@ -337,6 +339,8 @@ void TForm1::ResolveReferences() {
     Dialog->SetSkinData(skSkinData1);
     Dialog->SetCtrlSkinData(skSkinData1);
   }
+  SavePictureDialog1->SetSkinData(skSkinData1);
+  SavePictureDialog1->SetCtrlSkinData(skSkinData1);
   for (TskSkinSelectDirectoryDialog* Dialog : { skSkinSelectDirectoryDialog1, skSkinSelectDirectoryDialog2 }) {
     Dialog->SetSkinData(skSkinData1);
     Dialog->SetCtrlSkinData(skSkinData1);

@@ -81,6 +81,7 @@ void TForm1::AssignHiddenButtons() {
   edt->SetParent(Panel1);
   edt->SetBounds(8, 400, 80, 14);
   edt->SetBorderStyle(bsNone);
+  edt->SetText("");
   edt->SetVisible(false);
 
   Panel3->SetParent(this);
@@ -95,6 +96,7 @@ void TForm1::AssignPlayerSettings() {
   mmoLog->SetParent(Panel5);
   mmoLog->SetBounds(8, 8, 384, 200);
   mmoLog->SetReadOnly(true);
+  mmoLog->SetText("");
   int Top = 216;
   for (TComboBox* Combo : { cboScreens, cboVideoDriver, cboAudioDriver, cboVideo, cboAudio, cboSubtitle }) {
     Combo->SetParent(Panel5);

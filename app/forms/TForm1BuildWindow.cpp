@@ -43,6 +43,7 @@ void PlacePreviewButton(TskSkinButton* Button, TWinControl* Parent, int Left, co
   Button->SetParent(Parent);
   Button->SetSkinDataName("resizetoolbutton");
   Button->SetBounds(Left, 204, 30, 30);
+  Button->SetCaption("");
   Button->SetHint(Hint);
   Button->SetShowHint(true);
   Button->SetImageIndex(ImageIndex);
@@ -55,6 +56,7 @@ void TForm1::AssignToolBar() {
   ToolBarPanel->SetParent(this);
   ToolBarPanel->SetSkinDataName("toolpanel");
   ToolBarPanel->SetBounds(0, 22, 830, 72);
+  ToolBarPanel->SetCaption("");
   skSkinMenuSpeedButton1->SetSkinDataName("toolmenubutton");
   PlaceToolButton(skSkinMenuSpeedButton1, ToolBarPanel, 8, "添加", 0);
   skSkinMenuSpeedButton1->SetTrackPosition(sktpBottom);
@@ -75,7 +77,9 @@ void TForm1::AssignToolBar() {
 void TForm1::AssignJobList() {
   skSkinPanel1->SetParent(this);
   skSkinPanel1->SetBounds(8, 99, 568, 225);
+  skSkinPanel1->SetCaption("");
   lvFiles->SetParent(skSkinPanel1);
+  lvFiles->SetBounds(0, 0, 568, 225);
   lvFiles->SetAlign(alClient);
   lvFiles->SetViewStyle(vsReport);
   lvFiles->SetRowSelect(true);
@@ -91,6 +95,7 @@ void TForm1::AssignJobList() {
 
   skSkinPanel5->SetParent(this);
   skSkinPanel5->SetBounds(8, 99, 568, 225);
+  skSkinPanel5->SetCaption("");
   CoverImage->SetParent(skSkinPanel5);
   CoverImage->SetAlign(alClient);
   CoverImage->SetCenter(true);
@@ -135,6 +140,7 @@ void TForm1::AssignPreview() {
   Panel6->SetParent(this);
   Panel6->SetBounds(591, 131, 210, 135);
   Panel6->SetBevelOuter(bvNone);
+  Panel6->SetCaption("");
   Panel6->SetColor(clBtnText);
   Image18->SetParent(Panel6);
   Image18->SetBounds(67, 33, 84, 87);
@@ -144,6 +150,7 @@ void TForm1::AssignPreview() {
 void TForm1::AssignLowerPanel() {
   skSkinPanel2->SetParent(this);
   skSkinPanel2->SetBounds(8, 366, 802, 92);
+  skSkinPanel2->SetCaption("");
   skSkinOfficeComboBox2->SetParent(skSkinPanel2);
   skSkinOfficeComboBox2->SetBounds(8, 8, 160, skSkinOfficeComboBox2->Height());
   for (const FormatCategory& Category : FormatCategories()) {
@@ -162,7 +169,7 @@ void TForm1::AssignLowerPanel() {
   skSkinTextLabel1->SetAutoSize(true);
   skSkinTextLabel1->SetLeft(8);
   skSkinTextLabel1->SetTop(62);
-  skSkinTextLabel1->SetCaption("输出目录：");
+  skSkinTextLabel1->Lines()->Add("输出目录：");
   Video_OutPut_Folder_Edit->SetParent(skSkinPanel2);
   Video_OutPut_Folder_Edit->SetSkinDataName("edit");
   Video_OutPut_Folder_Edit->SetBounds(80, 58, 420, Video_OutPut_Folder_Edit->Height());

@@ -8,6 +8,7 @@
 #include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/toolkit/TButton.h"
 #include "platform/ui/toolkit/TComboBox.h"
+#include "skin/dialogs/TskSkinSavePictureDialog.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ void TForm1::FormCreate(TObject*) {
     [this] { Button3->Click(); },
     [this] { Button2->Click(); },
     [this] { FillScreenList(); },
+    [this] { PrepareSnapshotDialog(); },
     [this] { skSkinSlider1_down_UP = "UP"; },
   };
   for (const auto& Step : Steps) RunCreationStep(Step);
@@ -48,6 +50,15 @@ void TForm1::FillScreenList() {
     cboScreens->Items()->Add(Found->Name());
   }
   cboScreens->SetItemIndex(0);
+}
+
+// The skinned save-picture dialog stands in for the plain one: it always asks before overwriting, keeps
+// hidden read-only state and sizing to itself, and a typed name without extension takes the chosen type's,
+// which for the first type is the default extension "bmp".
+void TForm1::PrepareSnapshotDialog() {
+  SavePictureDialog1->SetOverwritePromt(true);
+  SavePictureDialog1->SetFilter("Bitmaps (*.bmp)|*.bmp|JPEG Image File |*.jpg;*.jpeg");
+  SavePictureDialog1->SetFilterIndex(1);
 }
 
 void TForm1::FormCloseQuery(TObject*, bool&) {

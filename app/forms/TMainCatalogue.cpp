@@ -1,6 +1,8 @@
 #include "app/forms/TMainCatalogue.h"
 
 #include "app/forms/TForm1.h"
+#include "app/forms/TForm5.h"
+#include "skin/controls/TskSkinCheckRadioBox.h"
 #include "platform/ui/toolkit/TListItem.h"
 #include "platform/ui/toolkit/TListItems.h"
 #include "skin/boxctrls/TskSkinEdit.h"
@@ -21,6 +23,8 @@ bool HeldByRow(TskSkinListView& List, const String& Name) {
 TOutputNaming MainNaming(TForm1& Form) {
   TOutputNaming Naming;
   Naming.Folder = Form.Video_OutPut_Folder_Edit->Text();
+  // The options dialog's choice "overwrite"; it does not exist yet while the main window starts.
+  Naming.Overwrite = Form5 && Form5->skSkinCheckRadioBox3->Checked();
   Naming.HeldByJob = [List = Form.lvFiles](const String& Name) { return HeldByRow(*List, Name); };
   return Naming;
 }

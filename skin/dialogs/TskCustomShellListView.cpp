@@ -178,6 +178,7 @@ void TskCustomShellListView::SetSorted(bool Value) {
 void TskCustomShellListView::SetViewStyle(TViewStyle Value) {
   TskSkinCustomListView::SetViewStyle(Value);
   if (Value == vsReport) EnumColumns();
+  if (Value == vsList && !FFolders.empty()) FitListColumn(LongestName());
 }
 
 void TskCustomShellListView::SetAutoRefresh(bool Value) {
@@ -240,7 +241,6 @@ void TskCustomShellListView::ReadFolder() {
   if (!HandleAllocated() && ComponentState().Contains(csLoading)) return;
   Items()->BeginUpdate();
   ClearEntries();
-  String longest;
   if (IShellFolder* folder = FRootFolder ? FRootFolder->ShellFolder() : nullptr) {
     TskHourGlass busy;
     std::vector<TItemIDListPtr> ids;
@@ -249,10 +249,7 @@ void TskCustomShellListView::ReadFolder() {
       auto entry = std::make_unique<TskShellFolder>(FRootFolder.get(), id.get(), BindItemFolder(folder, id.get()));
       bool accept = entry->IsFolder() || Accepts(*entry);
       if (OnAddFolder) OnAddFolder(this, entry.get(), accept);
-      if (!accept) continue;
-      const String name = entry->DisplayName();
-      if (CodePointCount(name) > CodePointCount(longest)) longest = name;
-      FFolders.push_back(std::move(entry));
+      if (accept) FFolders.push_back(std::move(entry));
     }
     if (FSorted)
       std::stable_sort(FFolders.begin(), FFolders.end(),
@@ -260,7 +257,16 @@ void TskCustomShellListView::ReadFolder() {
   }
   Items()->SetCount(int(FFolders.size()));
   Items()->EndUpdate();
-  if (ViewStyle() == vsList && !FFolders.empty()) FitListColumn(longest);
+  if (ViewStyle() == vsList && !FFolders.empty()) FitListColumn(LongestName());
+}
+
+String TskCustomShellListView::LongestName() const {
+  String longest;
+  for (const auto& entry : FFolders) {
+    const String name = entry->DisplayName();
+    if (CodePointCount(name) > CodePointCount(longest)) longest = name;
+  }
+  return longest;
 }
 
 void TskCustomShellListView::FitListColumn(const String& LongestName) {

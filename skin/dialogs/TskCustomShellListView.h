@@ -65,7 +65,7 @@ public:
   bool AutoRefresh() const { return FAutoRefresh; }
   /// On: a notifier watches the shown folder and refreshes the list after each change.
   void SetAutoRefresh(bool Value);
-  /// Switching to vsReport builds the columns.
+  /// Switching to vsReport builds the columns; switching to vsList fits the column to the longest name.
   void SetViewStyle(TViewStyle Value) override;
   TskCustomShellTreeView* ShellTreeView() const { return FTreeView; }
   /// Links a tree (which takes this Root) or, with null, unlinks the former one.
@@ -111,6 +111,8 @@ private:
   void EnumColumns();
   void AddColumn(const TShellDetails& Header, std::vector<String>& Added);
   void AddBuiltInColumns(int Count);
+  /// The entry name with the most characters (the first of equals).
+  String LongestName() const;
   void FitListColumn(const String& LongestName);
 
   int FOldSortColumn { -1 };

@@ -64,7 +64,7 @@ TskOpenDlgForm::TskOpenDlgForm(TComponent* AOwner, bool ASaveMode, TskSkinData* 
   SetPosition(poScreenCenter);
   BSF = new TskSkinForm(this);
   PngImgList = new TskPngImageList(this);
-  LoadBuiltInGlyphs();
+  for (const char* Name : BuiltInGlyphs) AddBuiltInGlyph(Name);
 }
 
 TskOpenDlgForm::~TskOpenDlgForm() = default;
@@ -80,14 +80,12 @@ std::unique_ptr<TskOpenDlgForm> TskOpenDlgForm::CreateEx(TComponent* AOwner, boo
   return Form;
 }
 
-void TskOpenDlgForm::LoadBuiltInGlyphs() {
-  for (const char* Name : BuiltInGlyphs) {
-    TskPngImage Picture;
-    LoadFromResourceName(Picture, Name);
-    TskPngImageItem* Item = PngImgList->PngImages()->Add();
-    Item->SetName(Name);
-    Item->SetPngImage(&Picture);
-  }
+void TskOpenDlgForm::AddBuiltInGlyph(const char* Name) {
+  TskPngImage Picture;
+  LoadFromResourceName(Picture, Name);
+  TskPngImageItem* Item = PngImgList->PngImages()->Add();
+  Item->SetName(Name);
+  Item->SetPngImage(&Picture);
 }
 
 void TskOpenDlgForm::BuildToolBar(bool AToolButtonsTransparent, TCustomImageList* AToolBarImageList) {
@@ -357,6 +355,7 @@ void TskOpenDlgForm::OpenButtonClick(TObject*) {
   if (SaveMode) {
     if (Typed.empty() || (FileListView->Path() + PathDelim + Typed).find('*') != String::npos) return;
     const String Name = Folder + Typed;
+    if (DirectoryExists(CompleteSaveName(Name))) return;  // a folder is no file to save into
     if (OverwriteConfirmed(Name)) Accept(Name);
     return;
   }
@@ -367,7 +366,8 @@ void TskOpenDlgForm::OpenButtonClick(TObject*) {
   }
   if (Typed.empty()) return;
   if (!CheckFileExists) {
-    Accept(Sel.empty() ? Completed(Folder + Typed) : Sel);
+    const String Name = Sel.empty() ? Completed(Folder + Typed) : Sel;
+    if (!DirectoryExists(Name)) Accept(Name);
     return;
   }
   FileName = Sel.empty() ? Candidate : Sel;
@@ -380,7 +380,9 @@ void TskOpenDlgForm::EditKeyPress(TObject* Sender, char32_t& Key) {
   const String Typed = FileNameEdit->Text();
   if (Typed.find('*') != String::npos) FileListView->SetMask(Typed);
   else if (Typed.find(PathDelim) != String::npos) {
-    if (FolderExists(Typed)) FileListView->SetPath(Typed);
+    // A relative path starts at the folder shown, never at the process's current folder.
+    const String Target = ExpandFileName(Typed.starts_with(PathDelim) ? Typed : ListFolder() + Typed);
+    if (FolderExists(Target)) FileListView->SetPath(Target);
   } else OpenButtonClick(Sender);
 }
 

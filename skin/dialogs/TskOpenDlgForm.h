@@ -8,9 +8,10 @@
 // Open: a selected file, or a typed name (taken from the list's folder and completed with the typed-name
 // extension) that exists, closes the form as OK with FileName the chosen path; with CheckFileExists off
 // the typed name need not exist. Save: the typed name need not exist; with OverwritePromt an existing
-// file is first confirmed through the skinned message box (only OK accepts). Enter in the name edit
-// makes a typed pattern ("*") the list's mask, opens a typed folder path ("/"), else acts as Open. The
-// process's current folder is never changed.
+// file is first confirmed through the skinned message box (only OK accepts; Cancel keeps the form open).
+// A typed name that names a folder is never accepted. Enter in the name edit makes a typed pattern ("*")
+// the list's mask, opens a typed folder path ("/"; a relative one from the folder shown), else acts as
+// Open. The process's current folder is never changed.
 //
 // The history records every folder shown (a folder shown again right after itself once); Back returns
 // to the one before and forgets the one left. New Folder creates "New Folder", then "New Folder(2)", ...
@@ -105,14 +106,18 @@ public:
   /// type's extension.
   void FCBChange(TObject* Sender);
 
-private:
+protected:
+  // A descendant form is built by its own CreateEx through these steps.
   TskOpenDlgForm(TComponent* AOwner, bool ASaveMode, TskSkinData* ACtrlSkinData);
   void BuildToolBar(bool AToolButtonsTransparent, TCustomImageList* AToolBarImageList);
   void BuildList();
   void BuildBottomPanel();
-  void LoadBuiltInGlyphs();
   /// The table's text of Name, else Builtin without a table.
   String Text(const char* Name, const char* Builtin) const;
+  /// Appends the program's PNG picture Name to PngImgList.
+  void AddBuiltInGlyph(const char* Name);
+
+private:
   /// Appends the list's folder unless the history ends with it.
   void AddToHistory();
   /// The list's folder with a trailing "/".

@@ -45,8 +45,7 @@ TskSkinOpenDialog::~TskSkinOpenDialog() {
 
 bool TskSkinOpenDialog::Execute() {
   if (OnShow) OnShow(this);
-  auto Form = TskOpenDlgForm::CreateEx(Application, FSaveMode, FCtrlFSD, FToolButtonsTransparent,
-                                       FToolBarImageList);
+  auto Form = CreateForm();
   FDlgFrm = Form.get();
   ScopeGuard Finish([this] {
     if (OnClose) OnClose(this);
@@ -54,14 +53,22 @@ bool TskSkinOpenDialog::Execute() {
   });
   Prepare(*Form);
   const bool Ok = Form->ShowModal() == mrOk;
-  FFilterIndex = Form->FilterComboBox->ItemIndex() + 1;
-  FDialogWidth = Form->ClientWidth();
-  FDialogHeight = Form->ClientHeight();
-  ListViewStyle = Form->FileListView->ViewStyle();
+  KeepLayout(*Form);
   if (!Ok) return false;
   FFileName = FSaveMode ? Form->CompleteSaveName(Form->FileName) : Form->FileName;
   Form->FileListView->GetSelectedFiles(FFiles.get());
   return true;
+}
+
+std::unique_ptr<TskOpenDlgForm> TskSkinOpenDialog::CreateForm() {
+  return TskOpenDlgForm::CreateEx(Application, FSaveMode, FCtrlFSD, FToolButtonsTransparent, FToolBarImageList);
+}
+
+void TskSkinOpenDialog::KeepLayout(TskOpenDlgForm& Form) {
+  FFilterIndex = Form.FilterComboBox->ItemIndex() + 1;
+  FDialogWidth = Form.ClientWidth();
+  FDialogHeight = Form.ClientHeight();
+  ListViewStyle = Form.FileListView->ViewStyle();
 }
 
 String TskSkinOpenDialog::StartFolder() const {

@@ -106,12 +106,16 @@ public:
 
 protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  /// The form Execute runs; a descendant builds its own kind.
+  virtual std::unique_ptr<TskOpenDlgForm> CreateForm();
+  /// Gives Form the component's settings, start folder and size.
+  virtual void Prepare(TskOpenDlgForm& Form);
+  /// After every run: keeps what the form showed last (file type, size, view style) for the next.
+  virtual void KeepLayout(TskOpenDlgForm& Form);
 
   bool FSaveMode { false };
 
 private:
-  /// Gives Form the component's settings, start folder and size.
-  void Prepare(TskOpenDlgForm& Form);
   /// The folder the list starts in.
   String StartFolder() const;
   void Follow(TComponent* Old, TComponent* New);

@@ -18,6 +18,7 @@
 #include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskCustomRibbon.h"
 #include "skin/form/TskSkinHint.h"
+#include "skin/form/TskSkinMDIClient.h"
 #include "skin/form/TskSkinMDITabsBar.h"
 #include "skin/form/TskSkinMainMenuBar.h"
 #include "skin/form/TskSkinMenu.h"
@@ -177,6 +178,7 @@ void TskSkinForm::ApplySkin() {
     UpDateFormNC();
     FForm->Invalidate();
   }
+  if (FForm->FormStyle() == fsMDIForm) ApplySkinToMDIClient();
   FMouseTimer->SetEnabled(true);
   if (OnChangeSkinData) OnChangeSkinData(this);
   FInChangeSkinData = false;
@@ -203,6 +205,7 @@ void TskSkinForm::SetSkinnableForm(bool Value) {
   FSkinnableForm = FUseRibbon ? false : Value;
   ApplySkin();
   ChangeSkinDataWalk(FForm, nullptr);
+  if (MDIForm) SubclassMDIClient();
   if (Maximized) {
     if (FSkinnableForm)
       FWindowState = wsMaximized;

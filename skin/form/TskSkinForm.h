@@ -49,7 +49,9 @@ class TskQuickButtonItems;
 class TskSkinData;
 class TskSkinHint;
 class TskSkinMainMenuBar;
+class TskSkinMDIClient;
 class TskSkinMDITabsBar;
+class TskSkinScrollBar;
 class TskSkinMenu;
 class TskSkinPopupMenu;
 class TskTrayIcon;
@@ -290,6 +292,21 @@ public:
   /// The caption the frame shows: the form's, followed by " - [" the maximized child's "]" on an MDI
   /// main form while one is maximized.
   String CaptionText() const;
+  // The MDI client window, which the main form's frame subclasses when the form first shows: it paints
+  // the client's background, and the frame's skinned scroll bars lie over the client while children
+  // reach outside it (ShowMDIScrollBars, no child maximized); scrolling moves the children.
+  /// The client window's background into DC: the skin's MDI background picture, else the form's
+  /// background (picture or client piece of the frame picture), else clAppWorkSpace; then the logo.
+  void PaintMDIClientBG(HDC DC);
+  /// The client window took a new size: maximized children fit it again, minimized ones go back to their
+  /// row (without MDI scroll bars), a stretched background or a logo repaints whole, the bars follow.
+  void MDIClientResized();
+  /// Shows, hides and places the scroll bars for where the visible children lie; Recalc also sets their
+  /// ranges and positions (the position is how far the children lie left of or above the client).
+  void UpdateMDIScrollBars(bool Recalc);
+  /// Null until the MDI client is subclassed.
+  TskSkinScrollBar* MDIHScrollBar() const { return FMDIHScrollBar; }
+  TskSkinScrollBar* MDIVScrollBar() const { return FMDIVScrollBar; }
 
   // ---- Other ----
   /// An inactive form's client area shows a still picture of itself in ClientInActiveEffectType's look.
@@ -298,7 +315,8 @@ public:
   TskClientInActiveEffect ClientInActiveEffectType() const { return FClientInActiveEffectType; }
   void SetClientInActiveEffectType(TskClientInActiveEffect Value) { FClientInActiveEffectType = Value; }
   bool ShowMDIScrollBars() const { return FShowMDIScrollBars; }
-  void SetShowMDIScrollBars(bool Value) { FShowMDIScrollBars = Value; }
+  /// Stores; the bars follow at once.
+  void SetShowMDIScrollBars(bool Value);
   bool UseFormCursorInNCArea() const { return FUseFormCursorInNCArea; }
   void SetUseFormCursorInNCArea(bool Value) { FUseFormCursorInNCArea = Value; }
   bool AlwaysShowInTray() const { return FAlwaysShowInTray; }
@@ -453,12 +471,32 @@ private:
   /// The multiple-document messages of a main form's or a child's frame; false when the saved
   /// procedure is not to see the message.
   bool HandleMDIMessage(TMessage& Message);
+  /// A child's reports after its saved procedure saw the message: moves, sizes and showing reach the
+  /// scroll bars; a hidden child's menu leaves the main form's menu bar.
+  void AfterMDIMessage(const TMessage& Message);
   /// The main form's frame, when this is an MDI child's and the main form has one.
   TskSkinForm* MDIMainFrame() const;
   /// Sends Msg to the application's main form.
   static LRESULT SendToMainForm(UINT Msg, WPARAM WParam = 0);
-  /// Maximized children take the whole MDI client area again; minimized ones their places.
+  /// Maximized children take the whole MDI client area again; without MDI scroll bars minimized ones go
+  /// back to their row.
   void RefitMDIChildren();
+  /// Every skinned-minimized child moves to its place in the row along the client's bottom.
+  void ArrangeMinimizedMDIChildren();
+  /// The menu bar takes the active child's menu (or leaves the one it merged) when a child or merge
+  /// menu is involved.
+  void UpDateMergedItems();
+  /// The first show, and a frame that changes its look, subclass the form's current MDI client window
+  /// (once per window) and make the scroll bars.
+  void SubclassMDIClient();
+  void CreateMDIScrollBars();
+  /// A bar's position moved: the children move by the difference to the position remembered.
+  void SyncMDIScrollBars();
+  /// One pass of UpdateMDIScrollBars; whether a bar was shown or hidden.
+  bool PlaceMDIScrollBars(bool Recalc);
+  /// The skin's change reaches the client: the bars take the model, the background repaints, the
+  /// children fit again.
+  void ApplySkinToMDIClient();
   /// The frames of the main form's children in child order.
   std::vector<TskSkinForm*> MDIChildFrames() const;
   /// A child's part of maximizing, minimizing and restoring.
@@ -544,6 +582,8 @@ private:
   void PaintNCSkin(HDC DC);
   void PaintNCDefault(HDC DC);
   void PaintBG(HDC DC);
+  /// The client background over Client: the MDI background picture first when MDIClient.
+  void PaintBackground(HDC DC, const TRect& Client, bool MDIClient);
   /// The caption objects' places for the current geometry (skinned) and the built-in caption's.
   void CalcObjectRects();
   void CalcDefRects();
@@ -722,4 +762,14 @@ private:
   bool FMDIChildMaximized { false };
   bool FInMaximizeAll { false };
   bool FInRestoreAll { false };
+  std::unique_ptr<TskSkinMDIClient> FMDIClient;
+  TskSkinScrollBar* FMDIHScrollBar { nullptr };
+  TskSkinScrollBar* FMDIVScrollBar { nullptr };
+  /// The child being hidden or destroyed: the scroll bars leave it out.
+  HWND ChangeVisibleChildHanle { 0 };
+  /// The scroll bars move the children: their moves are not reported back.
+  bool FStopCheckChildMove { false };
+  /// The bars' positions the children were last moved for.
+  int FOldHSrollBarPosition { 0 };
+  int FOldVSrollBarPosition { 0 };
 };

@@ -12,6 +12,7 @@
 #include "platform/ui/toolkit/TScreen.h"
 #include "platform/ui/winsys/ScreenMetrics.h"
 #include "platform/ui/winsys/Ui.h"
+#include "skin/controls/TskSkinGeometry.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skCaptionText.h"
@@ -23,6 +24,7 @@
 #include "skin/form/TskSkinAnimateObject.h"
 #include "skin/form/TskSkinCaptionObject.h"
 #include "skin/form/TskSkinForm.h"
+#include "skin/form/TskSkinMDIClient.h"
 #include "skin/form/TskSkinStdButtonObject.h"
 #include "skin/form/skInActiveEffect.h"
 
@@ -482,16 +484,28 @@ void TskSkinForm::DrawFormIcon(TCanvas* Canvas, int X, int Y) {
   if (HICON Icon = FormSmallIcon()) DrawIconEx(Canvas->Handle(), X, Y, Icon, 0, 0, 0, nullptr, DI_NORMAL);
 }
 
-void TskSkinForm::PaintBG(HDC DC) {
+void TskSkinForm::PaintBG(HDC DC) { PaintBackground(DC, FForm->ClientRect(), false); }
+
+void TskSkinForm::PaintMDIClientBG(HDC DC) {
+  TRect Client;
+  if (FMDIClient && FMDIClient->Handle()) GetClientRect(FMDIClient->Handle(), &Client);
+  PaintBackground(DC, Client, true);
+}
+
+void TskSkinForm::PaintBackground(HDC DC, const TRect& Client, bool MDIClient) {
   if (!DC) return;
   TCanvas Canvas;
   Canvas.SetHandle(DC);
-  const TRect Client = FForm->ClientRect();
   TBitmap Piece;
   bool Stretch = false;
   TskStretchType StretchType = skstFull;
-  if (FSkinSupport && FSD->BGPictureIndex >= 0 && FSD->BGPictureIndex < int(FSD->FActivePictures.size())) {
-    Piece.Assign(FSD->FActivePictures[size_t(FSD->BGPictureIndex)].get());
+  if (TBitmap* MDIPicture = FSkinSupport && MDIClient ? TskSkinGeometry::ModelPicture(FSD, FSD->MDIBGPictureIndex)
+                                                       : nullptr) {
+    Piece.Assign(MDIPicture);
+    Stretch = FSD->MDIBGStretchEffect;
+    StretchType = FSD->MDIBGStretchType;
+  } else if (TBitmap* Picture = FSkinSupport ? TskSkinGeometry::ModelPicture(FSD, FSD->BGPictureIndex) : nullptr) {
+    Piece.Assign(Picture);
     Stretch = FSD->StretchEffect;
     StretchType = FSD->StretchType;
   } else if (FSkinSupport && !IsEmptyRect(FSD->ClRect)) {
@@ -502,7 +516,7 @@ void TskSkinForm::PaintBG(HDC DC) {
     StretchType = FSD->StretchType;
   }
   if (Piece.Empty() || Piece.Width() <= 0 || Piece.Height() <= 0) {
-    Canvas.Brush()->SetColor(FSkinSupport ? clBtnFace : FForm->Color());
+    Canvas.Brush()->SetColor(FSkinSupport ? clBtnFace : MDIClient ? clAppWorkSpace : FForm->Color());
     Canvas.FillRect(Client);
   } else if (Stretch && !IsEmptyRect(Client)) {
     TBitmap Strip;

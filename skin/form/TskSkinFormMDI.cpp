@@ -3,13 +3,16 @@
 #include <cmath>
 
 #include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/toolkit/TMainMenu.h"
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/winsys/MdiArrangement.h"
 #include "platform/ui/winsys/MdiClient.h"
 #include "platform/ui/winsys/Ui.h"
+#include "skin/core/skSkinMessages.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/TskCustomRibbon.h"
 #include "skin/form/TskSkinForm.h"
+#include "skin/form/TskSkinMDIClient.h"
 #include "skin/form/TskSkinMDITabsBar.h"
 #include "skin/form/TskSkinMainMenuBar.h"
 #include "skin/form/skFormFinders.h"
@@ -80,6 +83,7 @@ bool TskSkinForm::HandleMDIMessage(TMessage& Message) {
       UpDateFormNC();
       if (FMainMenuBar) FMainMenuBar->MDIChildRestore();
       if (FSkinRibbon) FSkinRibbon->MDIChildRestore();
+      UpdateMDIScrollBars(true);
     };
     switch (Message.Msg) {
     case WM_MDICHILDMAXIMIZED:
@@ -112,9 +116,17 @@ bool TskSkinForm::HandleMDIMessage(TMessage& Message) {
       CommonUpdate();
       return false;
     case WM_MDIQUERYMAXIMIZED: Message.Result = FMDIChildMaximized ? 1 : 0; return false;
-    case WM_MDICHILDMOVED: return false;
-    case WM_SIZE:
-      RefitMDIChildren();
+    case WM_MDICHILDMOVED:
+      if (FStopCheckChildMove) return false;
+      ChangeVisibleChildHanle = HWND(Message.WParam);
+      UpdateMDIScrollBars(true);
+      ChangeVisibleChildHanle = 0;
+      return false;
+    case WM_ACTIVATE:
+      if (FSkinnableForm) UpDateMergedItems();
+      return true;
+    case WM_AFTERCHANGESKINDATA:
+      if (reinterpret_cast<TskSkinData*>(Message.WParam) == FSD) RefitMDIChildren();
       return true;
     default: return true;
     }
@@ -130,6 +142,8 @@ bool TskSkinForm::HandleMDIMessage(TMessage& Message) {
     }
     return true;
   case WM_SHOWWINDOW:
+    // A hidden child no longer counts for the scroll bars, whether its frame is skinnable or not.
+    if (!Message.WParam) SendToMainForm(WM_MDICHILDMOVED, WPARAM(FForm->Handle()));
     if (!FSkinnableForm || !Main) return true;
     if (Message.WParam) {
       Main->AddChildToMenu(FForm);
@@ -148,8 +162,10 @@ bool TskSkinForm::HandleMDIMessage(TMessage& Message) {
       // The tab and the menu item must not outlive the child, whether it hid first or not.
       Main->DeleteChildFromMenu(FForm);
       Main->DeleteChildFromBar(FForm);
+      Main->UpDateMergedItems();
       if (Main->FMDITabsBar) Main->FMDITabsBar->UpdateActiveTab();
     }
+    SendToMainForm(WM_MDICHILDMOVED, WPARAM(FForm->Handle()));
     return true;
   case WM_SETTEXT:
     if (!FSkinnableForm || !Main) return true;
@@ -160,6 +176,7 @@ bool TskSkinForm::HandleMDIMessage(TMessage& Message) {
     return false;
   case WM_NCACTIVATE:
     if (!FSkinnableForm || !Main) return true;
+    Main->UpDateMergedItems();
     if (Main->FMDITabsBar) Main->FMDITabsBar->UpdateActiveTab();
     Main->UpDateChildActiveInMenu();
     return true;
@@ -178,6 +195,27 @@ bool TskSkinForm::HandleMDIMessage(TMessage& Message) {
     return false;
   default: return true;
   }
+}
+
+void TskSkinForm::AfterMDIMessage(const TMessage& Message) {
+  if (FForm->FormStyle() != fsMDIChild) return;
+  switch (Message.Msg) {
+  case WM_MOVE:
+  case WM_SIZE: SendToMainForm(WM_MDICHILDMOVED); break;
+  case WM_SHOWWINDOW:
+    if (Message.WParam) {
+      SendToMainForm(WM_MDICHILDMOVED);
+    } else if (TskSkinForm* Main = FSkinnableForm ? MDIMainFrame() : nullptr) {
+      // The active child hid: the client passed the activation on, maybe to no child at all.
+      Main->UpDateMergedItems();
+    }
+    break;
+  default: break;
+  }
+}
+
+void TskSkinForm::UpDateMergedItems() {
+  if (FMainMenuBar && (FMainMenuBar->ChildMenuIn() || FMainMenuBar->GetChildMainMenu())) FMainMenuBar->UpDateItems();
 }
 
 // ---- A child's states ---------------------------------------------------------------------------------
@@ -206,6 +244,15 @@ void TskSkinForm::RefitMDIChildren() {
   if (!FForm->ClientHandle()) return;
   for (TskSkinForm* Child : MDIChildFrames())
     if (Child->Form()->HandleAllocated()) SendMessage(Child->Form()->Handle(), WM_MDICHILDREFIT, 0, 0);
+  if (!FShowMDIScrollBars) ArrangeMinimizedMDIChildren();
+}
+
+void TskSkinForm::ArrangeMinimizedMDIChildren() {
+  for (TskSkinForm* Child : MDIChildFrames())
+    if (Child->FSkinnableForm && Child->FWindowState == wsMinimized) {
+      const TPoint P = Child->MinimizedPosition();
+      Child->Form()->SetBounds(P.X, P.Y, Child->Form()->Width(), Child->Form()->Height());
+    }
 }
 
 // ---- Arrangements -------------------------------------------------------------------------------------

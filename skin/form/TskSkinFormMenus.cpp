@@ -172,6 +172,12 @@ void TskSkinForm::FormShortCut(TWMKey& Msg, bool& Handled) {
     FInShortCut = Menu->IsShortCut(Msg);
     Handled = FInShortCut;
   }
+  // The items the bar merged from a child or merge menu (their accelerators are the bar's already).
+  TMainMenu* Child = FMainMenuBar && FMainMenuBar->ChildMenuIn() ? FMainMenuBar->GetChildMainMenu() : nullptr;
+  if (!Handled && Child) {
+    FInShortCut = Child->IsShortCut(Msg);
+    Handled = FInShortCut;
+  }
   if (!Handled) RibbonShortCut(Msg, Handled);
   if (!Handled && FSystemMenu && Msg.CharCode != 0) {
     FInShortCut = FSystemMenu->IsShortCut(Msg);

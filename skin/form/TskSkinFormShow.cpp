@@ -46,7 +46,10 @@ void TskSkinForm::WMShowWindow(bool Show) {
     FFadeInPending = true;
     SetTimer(Wnd, FadeInTimer, FadeInDelay);
   }
-  if (FForm->FormStyle() != fsMDIForm) NudgeWidth();
+  if (FForm->FormStyle() == fsMDIForm)
+    SubclassMDIClient();
+  else
+    NudgeWidth();
   // The skinned menu bar draws the main menu; the system's menu bar stays away.
   if (FSkinnableForm && FForm->Menu()) FForm->SetMenu(nullptr);
 }

@@ -37,6 +37,7 @@ void TskSkinForm::FormWindowProc(TMessage& Message) {
   CloseMenusOnMessage(Message);
   if (!HandleMDIMessage(Message) || !HandleMessage(Message)) return;
   CallOldWindowProc(Message);
+  AfterMDIMessage(Message);
   // The caption objects see the mouse after the form's own procedure (which runs the move loop).
   if (IsMouseMessage(Message.Msg) && FForm->HandleAllocated()) AfterMouseMessage(Message);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gdi/TCanvas.h"
+#include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/toolkit/TMainMenu.h"
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/toolkit/TTimer.h"
@@ -25,6 +26,27 @@ namespace {
 
 /// The width of the overflow marker at the right end of the items area.
 constexpr int MarkerWidth = 5;
+
+/// The top-level items the bar shows: Menu's, or with a child menu Menu's items of the groups Child has
+/// no item of and all of Child's, in ascending group order. The sort is stable, so items of one group
+/// keep their menu order.
+std::vector<TMenuItem*> BarMenuItems(TMainMenu* Menu, TMainMenu* Child) {
+  std::vector<TMenuItem*> Items;
+  TMenuItem* Own = Menu->Items();
+  TMenuItem* Merged = Child ? Child->Items() : nullptr;
+  auto MergedHasGroup = [Merged](Byte Group) {
+    for (int i = 0; i < Merged->Count(); ++i)
+      if (Merged->Items(i)->GroupIndex() == Group) return true;
+    return false;
+  };
+  for (int i = 0; i < Own->Count(); ++i)
+    if (!Merged || !MergedHasGroup(Own->Items(i)->GroupIndex())) Items.push_back(Own->Items(i));
+  if (!Merged) return Items;
+  for (int i = 0; i < Merged->Count(); ++i) Items.push_back(Merged->Items(i));
+  std::stable_sort(Items.begin(), Items.end(),
+                   [](const TMenuItem* A, const TMenuItem* B) { return A->GroupIndex() < B->GroupIndex(); });
+  return Items;
+}
 
 }  // namespace
 
@@ -59,6 +81,12 @@ void TskSkinMainMenuBar::Notification(TComponent* AComponent, TOperation Operati
     FMainMenu = nullptr;
     ClearObjects();
   }
+  if (AComponent == FMergeMenu) FMergeMenu = nullptr;
+  if (AComponent == FChildMenu) {
+    // The items of a menu being freed leave the bar.
+    FChildMenu = nullptr;
+    if (!ComponentState().Contains(csDestroying)) UpDateItems();
+  }
   if (AComponent == BSF) BSF = nullptr;
 }
 
@@ -91,6 +119,36 @@ void TskSkinMainMenuBar::UpDateItems() {
   Invalidate();
   ActiveObject = OldActiveObject = -1;
   FMouseTimer->SetEnabled(true);
+}
+
+void TskSkinMainMenuBar::Merge(TMainMenu* Menu) {
+  FMergeMenu = Menu;
+  if (FMergeMenu) FMergeMenu->FreeNotification(this);
+  UpDateItems();
+}
+
+void TskSkinMainMenuBar::UnMerge() {
+  FMergeMenu = nullptr;
+  UpDateItems();
+}
+
+TMainMenu* TskSkinMainMenuBar::GetChildMainMenu() const {
+  if (FMergeMenu) return FMergeMenu;
+  TCustomForm* Main = Application ? Application->MainForm() : nullptr;
+  TCustomForm* Child = Main ? Main->ActiveMDIChild() : nullptr;
+  if (!Child || Child->ComponentState().Contains(csDestroying)) return nullptr;
+  for (int i = 0; i < Child->ComponentCount(); ++i)
+    if (auto* Menu = dynamic_cast<TMainMenu*>(Child->Components(i)))
+      return Menu->ComponentState().Contains(csDestroying) ? nullptr : Menu;
+  return nullptr;
+}
+
+void TskSkinMainMenuBar::SetChildMenu(TMainMenu* Value) {
+  if (Value == FChildMenu) return;
+  // A menu the bar follows as its own or as the merge menu keeps that link.
+  if (FChildMenu && FChildMenu != FMainMenu && FChildMenu != FMergeMenu) FChildMenu->RemoveFreeNotification(this);
+  FChildMenu = Value;
+  if (FChildMenu) FChildMenu->FreeNotification(this);
 }
 
 void TskSkinMainMenuBar::UpDateEnabledItems() {
@@ -238,15 +296,19 @@ void TskSkinMainMenuBar::PlaceMDIButtons() {
 
 void TskSkinMainMenuBar::CreateMenu() {
   ClearObjects();
+  FChildMenuIn = false;
+  TMainMenu* Child = FMainMenu && BSF && (BSF->Form()->FormStyle() == fsMDIForm || FMergeMenu) ? GetChildMainMenu()
+                                                                                               : nullptr;
+  SetChildMenu(Child);
   if (!FMainMenu) return;
   TskSkinData* SD = SkinData();
   TskDataSkinMainMenuItem* Record = nullptr;
   if (FSkinSupport && SD && !SD->Empty)
     if (const int Index = SD->GetIndex(MenuBarItem); Index >= 0)
       Record = dynamic_cast<TskDataSkinMainMenuItem*>(SD->ObjectList[size_t(Index)].get());
-  TMenuItem* Items = FMainMenu->Items();
-  for (int i = 0; i < Items->Count(); ++i) {
-    TMenuItem* MenuItem = Items->Items(i);
+  FChildMenuIn = Child != nullptr;
+  if (FChildMenuIn) FScrollMenu = false;
+  for (TMenuItem* MenuItem : BarMenuItems(FMainMenu, Child)) {
     if (!MenuItem->Visible()) continue;
     auto Object = std::make_unique<TskSkinMainMenuBarItem>(this, Record);
     Object->IDName = MenuItem->Name();

@@ -11,6 +11,11 @@
 // MDI: while a child of the MDI main form is maximized the bar shows the child's system-menu button at
 // its left end and its close, restore and minimize buttons at its right end (TskSkinMainMenuBarButton).
 //
+// Merging: on an MDI main form the bar shows the active child's main menu merged into MainMenu (or the
+// menu given to Merge, on any form): MainMenu's items of the groups the child menu has no item of, and
+// all the child menu's items, in ascending GroupIndex; items of one group keep their menu order. The
+// bar then never scrolls its items (ScrollMenu goes off for good).
+//
 // Menu mode (MenuActive: accelerator underlines shown, the hot item stays hot off the bar): entered by
 // MenuEnter (the frame's Alt or F10) or by pressing an item with subitems; the frame then drives the bar
 // with NextMainMenuItem, PriorMainMenuItem, OpenActiveItem, FindAccelItem, MenuClose and MenuExit.
@@ -45,6 +50,14 @@ public:
   void SetSkinForm(TskSkinForm* Value);
   /// Builds the items again, with nothing hot.
   void UpDateItems();
+  /// Shows Menu's items merged into MainMenu's (following Menu's removal), until UnMerge.
+  void Merge(TMainMenu* Menu);
+  void UnMerge();
+  /// The menu merged into MainMenu: the one given to Merge, else the first main menu owned by the
+  /// application main form's active MDI child; null when none (or it is being destroyed).
+  TMainMenu* GetChildMainMenu() const;
+  /// The items shown include a child or merge menu's.
+  bool ChildMenuIn() const { return FChildMenuIn; }
   /// Every item takes its menu item's Enabled.
   void UpDateEnabledItems();
 
@@ -126,6 +139,8 @@ protected:
 
 private:
   void CreateMenu();
+  /// Follows the removal of the child menu the items now come from.
+  void SetChildMenu(TMainMenu* Value);
   void ClearObjects();
   void CreateMDIButtons();
   void UpdateMDIButtons(TskBorderIcons BorderIcons);
@@ -148,6 +163,10 @@ private:
 
   TskSkinForm* BSF { nullptr };
   TMainMenu* FMainMenu { nullptr };
+  TMainMenu* FMergeMenu { nullptr };
+  /// The child or merge menu whose items the bar's items include.
+  TMainMenu* FChildMenu { nullptr };
+  bool FChildMenuIn { false };
   std::vector<std::unique_ptr<TskMenuBarObject>> ObjectList;
   TTimer* FMouseTimer { nullptr };
   TTimer* FMorphTimer { nullptr };

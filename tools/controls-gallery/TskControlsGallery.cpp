@@ -14,7 +14,7 @@
 namespace {
 
 constexpr int SheetWidth = 1200;
-constexpr int SheetHeight = 14000;  // room for every row; the written sheet is cut to its rows
+constexpr int SheetHeight = 20000;  // room for every row; the written sheet is cut to its rows
 constexpr int Margin = 20;
 constexpr int TitleWidth = 150;
 constexpr int CellGap = 18;

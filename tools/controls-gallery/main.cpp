@@ -15,6 +15,7 @@
 #include "tools/controls-gallery/skGalleryLayerBorder.h"
 #include "tools/controls-gallery/skGalleryMDI.h"
 #include "tools/controls-gallery/skGalleryMenus.h"
+#include "tools/controls-gallery/skGalleryPictureDialog.h"
 #include "tools/controls-gallery/skGalleryRows.h"
 
 int main(int argc, char** argv) {
@@ -47,6 +48,8 @@ int main(int argc, char** argv) {
       AddOfficeRows(Gallery, Display);
       AddEditRows(Gallery);
       AddFileControlRows(Gallery, Display);
+      AddFileDialogRows(Gallery, Display);
+      AddPictureDialogRow(Gallery, Display);
       AddFrameRows(Gallery, Display);
       AddMenuRows(Gallery, Display);
       AddRibbonRows(Gallery, Display);

@@ -23,9 +23,10 @@ using TCells = std::vector<std::pair<String, std::unique_ptr<TBitmap>>>;
 
 constexpr TRect MainPlace { 200, 100, 760, 480 };
 
-void AddMenuItem(TMainMenu* Menu, const String& Caption) {
+void AddMenuItem(TMainMenu* Menu, const String& Caption, Byte Group) {
   auto* Item = new TMenuItem(Menu);
   Item->SetCaption(Caption);
+  Item->SetGroupIndex(Group);
   Menu->Items()->Add(Item);
 }
 
@@ -34,7 +35,8 @@ void AddMenuItem(TMainMenu* Menu, const String& Caption) {
 void AddMDIRow(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
   // Children live in the client of the application's main form; the gallery has none of its own.
   if (!Application || Application->MainForm()) return;
-  auto Take = [&](bool Maximized) {
+  enum class TLayout { Cascaded, Maximized, Outside };
+  auto Take = [&](TLayout Layout) {
     TForm* Main = nullptr;
     Application->CreateForm(Main);
     Main->SetFormStyle(fsMDIForm);
@@ -43,8 +45,8 @@ void AddMDIRow(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
     auto* Frame = new TskSkinForm(Main);
     Frame->SetSkinData(Gallery.Skin());
     auto* Menu = new TMainMenu(Main);
-    AddMenuItem(Menu, "文件");
-    AddMenuItem(Menu, "窗口");
+    AddMenuItem(Menu, "文件", 0);
+    AddMenuItem(Menu, "窗口", 9);
     auto* Bar = new TskSkinMainMenuBar(Main);
     Bar->SetParent(Main);
     Bar->SetSkinData(Gallery.Skin());
@@ -68,12 +70,19 @@ void AddMDIRow(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
       Child->SetCaption(Names[i]);
       Child->SetFormStyle(fsMDIChild);
       Child->SetBounds(10 + 40 * i, 10 + 30 * i, 260, 170);
+      if (Layout == TLayout::Outside && i == 2) Child->SetBounds(380, 200, 260, 170);
+      // The last child, the active one, brings a menu of its own into the bar.
+      if (i == 2) {
+        auto* ChildMenu = new TMainMenu(Child);
+        AddMenuItem(ChildMenu, "编辑", 1);
+        AddMenuItem(ChildMenu, "视图", 1);
+      }
       auto* ChildFrame = new TskSkinForm(Child);
       ChildFrame->SetSkinData(Gallery.Skin());
       Child->Show();
       if (i == 1) Second = ChildFrame;
     }
-    if (Maximized) Second->SetWindowState(wsMaximized);
+    if (Layout == TLayout::Maximized) Second->SetWindowState(wsMaximized);
     Display.PumpUntilIdle();
     std::unique_ptr<TBitmap> Picture = WindowPicture(Main);
     delete Main;
@@ -81,7 +90,8 @@ void AddMDIRow(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
     return Picture;
   };
   TCells Cells;
-  Cells.emplace_back("三个子窗体与标签", Take(false));
-  Cells.emplace_back("子窗体最大化：菜单栏上的按钮", Take(true));
+  Cells.emplace_back("三个子窗体与标签，活动子窗体的菜单并入菜单栏", Take(TLayout::Cascaded));
+  Cells.emplace_back("子窗体最大化：菜单栏上的按钮", Take(TLayout::Maximized));
+  Cells.emplace_back("子窗体超出客户区：滚动条", Take(TLayout::Outside));
   Gallery.AddPictureRow("多文档", Cells);
 }

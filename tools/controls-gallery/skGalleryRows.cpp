@@ -4,15 +4,19 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 #include "platform/display/HeadlessPresenter.h"
 #include "platform/base/TStrings.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/EmbeddedResources.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/toolkit/TPanel.h"
+#include "platform/ui/toolkit/TScreen.h"
+#include "platform/ui/winsys/Ui.h"
 #include "skin/boxctrls/TskSkinEdit.h"
 #include "skin/boxctrls/TskSkinLinkLabel.h"
 #include "skin/boxctrls/TskSkinNumEdit.h"
@@ -47,6 +51,10 @@
 #include "skin/dialogs/TskSelectSkinDialog.h"
 #include "skin/dialogs/TskSelectSkinDlgForm.h"
 #include "skin/dialogs/TskSelDirDlgForm.h"
+#include "skin/dialogs/TskMessageForm.h"
+#include "skin/dialogs/TskOpenDlgForm.h"
+#include "skin/dialogs/TskSkinMessage.h"
+#include "skin/dialogs/TskSkinOpenDialog.h"
 #include "skin/dialogs/TskSkinDirectoryListBox.h"
 #include "skin/dialogs/TskSkinSelectDirectoryDialog.h"
 #include "skin/dialogs/TskSkinDriveComboBox.h"
@@ -1398,4 +1406,138 @@ void AddFileControlRows(TskControlsGallery& Gallery, HeadlessPresenter& Display)
   AddFileBoxes(Gallery, Sample);
   AddSelectSkinDialog(Gallery, Display);
   AddSelectDirectoryDialog(Gallery, Display, Sample);
+}
+
+namespace {
+
+/// The open dialog in save mode, as a descendant turns it on.
+class TGallerySaveDialog : public TskSkinOpenDialog {
+public:
+  explicit TGallerySaveDialog(TComponent* AOwner) : TskSkinOpenDialog(AOwner) { FSaveMode = true; }
+};
+
+/// Whether screen point P shows Window: inside its bounds and not cut away by its window region.
+bool Shows(TWinControl* Window, TPoint P) {
+  if (!Window->BoundsRect().Contains(P)) return false;
+  const HRGN Shape = CreateRectRgn(0, 0, 0, 0);
+  const bool Shaped = GetWindowRgn(Window->Handle(), Shape) != RGN_ERROR;
+  const bool Inside = !Shaped || PtInRegion(Shape, P.X - Window->Left(), P.Y - Window->Top());
+  DeleteObject(Shape);
+  return Inside;
+}
+
+/// The screen where the top-level windows of Shown are, within their joint bounds; the sheet's colour
+/// elsewhere (around a window's rounded corners, beside a list dropped down from a window).
+std::unique_ptr<TBitmap> ScreenPicture(HeadlessPresenter& Display, std::initializer_list<TWinControl*> Shown) {
+  Display.PumpUntilIdle();
+  TRect R = (*Shown.begin())->BoundsRect();
+  for (TWinControl* Window : Shown) {
+    const TRect B = Window->BoundsRect();
+    R = Rect(std::min(R.Left, B.Left), std::min(R.Top, B.Top), std::max(R.Right, B.Right), std::max(R.Bottom, B.Bottom));
+  }
+  auto Picture = std::make_unique<TBitmap>();
+  Picture->SetPixelFormat(pf24bit);
+  Picture->SetSize(R.Width(), R.Height());
+  for (int Y = 0; Y < R.Height(); ++Y)
+    for (int X = 0; X < R.Width(); ++X) {
+      const TPoint P { R.Left + X, R.Top + Y };
+      const bool Covered = std::any_of(Shown.begin(), Shown.end(), [P](TWinControl* W) { return Shows(W, P); });
+      Picture->Canvas()->SetPixels(X, Y, Covered ? Display.PixelAt(P.X, P.Y) : RGB(236, 238, 242));
+    }
+  return Picture;
+}
+
+/// Selects the entries of the dialog's list shown as Names.
+void SelectEntries(TskOpenDlgForm* Form, std::initializer_list<String> Names) {
+  TskSkinFileListView* List = Form->FileListView;
+  for (int I = 0; I < List->EntryCount(); ++I)
+    for (const String& Name : Names)
+      if (List->EntryAt(I)->DisplayName() == Name) List->Items()->Item(I)->SetSelected(true);
+}
+
+/// The open dialog as the converter adds files with it, over the sample folder: in list and detail view,
+/// with the file-type list open; the save mode with its overwrite question; and the converter's notice box.
+void AddFileDialogs(TskControlsGallery& Gallery, HeadlessPresenter& Display, const TShellSample& Sample) {
+  const String Filter = "所有文件格式 (*.*)|*.*|支持的视频文件格式|*.AVI;*.FLV;*.MKV;*.MOV;*.MP4|"
+                        "AVI文件 (*.avi)|*.avi|MP4视频格式 (*.mp4;*.m4v)|*.mp4;*.m4v|Flash视频格式 (*.flv)|*.flv|";
+  auto Prepare = [&](TskSkinOpenDialog& Dialog, const String& Title) {
+    Dialog.SetTitle(Title);
+    Dialog.SetFilter(Filter);
+    Dialog.SetSkinData(Gallery.Skin());
+    Dialog.SetCtrlSkinData(Gallery.Skin());
+    Dialog.SetLVHeaderSkinDataName("resizebutton");
+    Dialog.SetInitialDir(Sample.Path());
+  };
+  std::vector<std::pair<String, std::unique_ptr<TBitmap>>> Cells;
+  TskSkinOpenDialog Open(nullptr);
+  Prepare(Open, "打开文件");
+  Open.SetMultiSelection(true);
+  using TTake = std::function<std::unique_ptr<TBitmap>(TskOpenDlgForm*)>;
+  auto TakeOpen = [&](const String& Caption, const TTake& Enter) {
+    Queue([&, Caption, Enter] {
+      TskOpenDlgForm* Form = Open.DlgFrm();
+      Display.PumpUntilIdle();
+      Cells.emplace_back(Caption, Enter(Form));
+      Form->FilterComboBox->CloseUp(false);
+      Form->SetModalResult(mrCancel);
+    });
+    Open.Execute();
+  };
+  TakeOpen("列表 · 选中一个文件", [&Display](TskOpenDlgForm* Form) {
+    SelectEntries(Form, { "旅行.mp4" });
+    return ScreenPicture(Display, { Form });
+  });
+  TakeOpen("详细信息 · 多选", [&Display](TskOpenDlgForm* Form) {
+    Form->SelectViewStyle(vsReport);
+    SelectEntries(Form, { "会议记录.avi", "旅行.mp4" });
+    return ScreenPicture(Display, { Form });
+  });
+  TakeOpen("文件类型列表打开", [&Display](TskOpenDlgForm* Form) {
+    Form->SelectViewStyle(vsList);
+    Form->FilterComboBox->DropDown();
+    return ScreenPicture(Display, { Form, Form->FilterComboBox->ListBox() });
+  });
+  Gallery.AddPictureRow("打开文件对话框", Cells);
+
+  Cells.clear();
+  TGallerySaveDialog Save(nullptr);
+  Prepare(Save, "另存为");
+  Save.SetOverwritePromt(true);
+  Save.SetFilterIndex(3);
+  Queue([&] {
+    TskOpenDlgForm* Form = Save.DlgFrm();
+    Screen->OnActiveFormChange = [&, Form](TObject*) {
+      auto* Box = dynamic_cast<TskMessageForm*>(Screen->ActiveForm());
+      if (!Box) return;
+      Screen->OnActiveFormChange = nullptr;
+      Queue([&, Form, Box] {
+        Cells.emplace_back("覆盖已有文件的提问", ScreenPicture(Display, { Form, Box }));
+        Box->SetModalResult(mrCancel);
+      });
+    };
+    Display.PumpUntilIdle();
+    Form->FileNameEdit->SetText("会议记录");
+    Form->OpenButtonClick(Form->OpenButton);
+    Form->SetModalResult(mrCancel);
+  });
+  Save.Execute();
+
+  TskSkinMessage Notice(nullptr);
+  Notice.SetSkinData(Gallery.Skin());
+  Notice.SetCtrlSkinData(Gallery.Skin());
+  Queue([&] {
+    auto* Box = dynamic_cast<TskMessageForm*>(Screen->ActiveForm());
+    Display.PumpUntilIdle();
+    Cells.emplace_back("转换器的提示框", WindowPicture(Box));
+    Box->SetModalResult(mrOk);
+  });
+  Notice.MessageDlg2("已将 3 个文件添加到转换列表。", "提示", mtInformation, { mbOK }, 0);
+  Gallery.AddPictureRow("保存对话框与消息框", Cells);
+}
+
+}  // namespace
+
+void AddFileDialogRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
+  const TShellSample Sample;
+  AddFileDialogs(Gallery, Display, Sample);
 }

@@ -45,3 +45,7 @@ void AddEditRows(TskControlsGallery& Gallery);
 /// volume, directory and file list boxes), the select-skin dialog over the program's two skins and the
 /// select-directory dialog over the Chinese folders.
 void AddFileControlRows(TskControlsGallery& Gallery, HeadlessPresenter& Display);
+
+/// The open dialog over a folder of Chinese names as the converter adds files with it (list and detail
+/// view, the file-type list open), its save mode asking before it overwrites, and the converter's notice box.
+void AddFileDialogRows(TskControlsGallery& Gallery, HeadlessPresenter& Display);

@@ -3,11 +3,11 @@
 //
 // A responder is registered under a form name. Each time a form is shown modally (ShowModal of any form,
 // hence every dialog and message box built on forms), the responder registered under the form's Name, or
-// under its ClassName when no responder has its Name, is called on the UI thread with the form, once the form
-// is shown and its modal loop runs. It answers as a user would: it sets fields, clicks or types through
-// the input, or sets ModalResult; when it returns without an answer the form stays open for the user. A form
-// that no responder answers goes to the default responder when there is one, else it waits for the user as
-// usual. Everything here is for the UI thread.
+// under its ClassName when no responder has its Name, is called on the UI thread with the form, once the
+// form is shown and its modal loop runs, unless something answered the form before. It answers as a user
+// would: it sets fields, clicks or types through the input, or sets ModalResult; when it returns without an
+// answer the form stays open for the user. A form that no responder answers goes to the default responder
+// when there is one, else it waits for the user as usual. Everything here is for the UI thread.
 #include <functional>
 
 #include "platform/base/Types.h"

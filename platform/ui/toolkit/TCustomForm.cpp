@@ -325,12 +325,12 @@ TModalResult TCustomForm::ShowModal() {
   ScopeGuard HideAfter([this] { Hide(); });
   Show();
   FModalResult = mrNone;
-  // A responder answers from inside the loop; one still queued when this showing ends stays silent.
+  // A responder answers from inside the loop, unless the form was answered before or this showing ended.
   const auto Showing = std::make_shared<bool>(true);
   ScopeGuard ShowingEnds([Showing] { *Showing = false; });
   if (TModalResponder Responder = ModalResponderFor(*this))
     Queue([this, Responder = std::move(Responder), Showing] {
-      if (*Showing) Responder(this);
+      if (*Showing && FModalResult == mrNone) Responder(this);
     });
   RunModalLoop([this] {
     if (QuitPending() || (Application && Application->Terminated()))

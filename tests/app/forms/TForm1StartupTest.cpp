@@ -9,6 +9,7 @@
 #include "skin/boxctrls/TskSkinOfficeItems.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/dialogs/TskSkinOpenDialog.h"
+#include "skin/dialogs/TskSkinSavePictureDialog.h"
 #include "tests/app/forms/TForm1Testing.h"
 #include "tests/platform/base/RespectFileModes.h"
 
@@ -59,6 +60,9 @@ TEST_F(TForm1Test, FirstStartWritesTheFolderAndSkinKeysCreatesTheFolderAndShowsT
   for (int Count : Choice.PresetCounts) EXPECT_GT(Count, 0);
   for (int k : { 0, 250, 500 }) EXPECT_EQ(Form->JobSlots.State(k), TSlotState::kong);
   EXPECT_EQ(Form->skSkinSlider1_down_UP, "UP");
+  EXPECT_EQ(Form->SavePictureDialog1->Filter(), "Bitmaps (*.bmp)|*.bmp|JPEG Image File |*.jpg;*.jpeg");
+  EXPECT_EQ(Form->SavePictureDialog1->FilterIndex(), 1);
+  EXPECT_TRUE(Form->SavePictureDialog1->OverwritePromt());
   EXPECT_TRUE(Converter.Calls.empty()) << "start-up leaves the engine alone";
 }
 

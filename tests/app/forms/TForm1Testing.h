@@ -10,6 +10,9 @@
 
 #include "app/engine/IFFConverter.h"
 #include "app/forms/TForm1.h"
+#include "app/forms/TForm2.h"
+#include "app/forms/TForm5.h"
+#include "app/forms/TForm7.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"
 #include "platform/ui/toolkit/ModalResponders.h"
@@ -70,6 +73,9 @@ protected:
     ClearModalResponders();
     AppTest::TearDown();
     Form1 = nullptr;
+    Form2 = nullptr;
+    Form5 = nullptr;
+    Form7 = nullptr;
     OverrideExePath("");
     setenv("HOME", SavedHome.c_str(), 1);
     std::filesystem::permissions(Install, std::filesystem::perms(0755));

@@ -203,13 +203,17 @@ TEST_F(ShellListViewTest, OddNamesAndSpecialFilesAreListedWithoutLoss) {
   Display->PumpUntilIdle();  // paints every row: names and details of all of them
 }
 
-TEST_F(ShellListViewTest, ListViewColumnFitsTheLongestNamePlus32) {
-  MakeList(vsList);
-  List->SetPath(Dir / "a/b");
-  List->SetMask("*");
-  const String longest = "clip.avi";  // beside "c"
-  List->Canvas()->Font()->Assign(List->Font());
-  EXPECT_EQ(int(SendMessage(List->Handle(), LVM_GETCOLUMNWIDTH, 0, 0)), List->Canvas()->TextWidth(longest) + 32);
+TEST_F(ShellListViewTest, ListViewColumnFitsTheLongestNamePlus32AlsoWhenTheFolderWasReadInAnotherView) {
+  for (TViewStyle Read : { vsList, vsReport }) {
+    MakeList(Read);
+    List->SetPath(Dir / "a/b");
+    List->SetMask("*");
+    List->SetViewStyle(vsList);
+    const String longest = "clip.avi";  // beside "c"
+    List->Canvas()->Font()->Assign(List->Font());
+    EXPECT_EQ(int(SendMessage(List->Handle(), LVM_GETCOLUMNWIDTH, 0, 0)), List->Canvas()->TextWidth(longest) + 32)
+        << "read in view " << int(Read);
+  }
 }
 
 TEST_F(ShellListViewTest, SelectedFilesComeInListOrderWithoutFolders) {

@@ -1,58 +1,22 @@
 // The open dialog driven through its modal form: start folder, picking one or several files, typed names
-// and their extensions, the file-type filter, Cancel, navigation history and new folders.
+// and their extensions, the file-type filter, Cancel, navigation history and new folders; first by
+// setting the form's state, then by the pointer and the keyboard as a user works it.
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <functional>
+#include <algorithm>
+#include <filesystem>
 
 #include "platform/base/FileUtils.h"
-#include "skin/boxctrls/TskSkinEdit.h"
-#include "skin/controls/TskSkinButton.h"
-#include "skin/controls/TskSkinSpeedButton.h"
-#include "skin/dialogs/TskCustomShellListView.h"
-#include "skin/dialogs/TskOpenDlgForm.h"
-#include "skin/dialogs/TskSkinFilterComboBox.h"
-#include "skin/dialogs/TskSkinOpenDialog.h"
-#include "tests/skin/dialogs/ShellViewFixture.h"
+#include "platform/base/SysUtils.h"
+#include "platform/base/TStringList.h"
+#include "skin/core/TskResourceStrData.h"
+#include "skin/dialogs/TskCustomShellComboBox.h"
+#include "tests/skin/dialogs/OpenDialogFixture.h"
 
 namespace {
 
-class SkinOpenDialogTest : public ShellViewTest {
-protected:
-  void SetUp() override {
-    ShellViewTest::SetUp();
-    Dialog = new TskSkinOpenDialog(App.get());
-    Dialog->SetInitialDir(Dir.Path());
-    Dialog->SetFilter("Videos|*.avi;*.mp4|Text|*.txt|All|*.*");
-  }
-
-  TskOpenDlgForm* Dlg() const { return Dialog->DlgFrm(); }
-  TskSkinFileListView* List() const { return Dlg()->FileListView; }
-  /// Runs Steps on the open dialog, then cancels it unless a step closed it.
-  void WhileOpen(std::function<void()> Steps) {
-    Later([this, Steps] {
-      ASSERT_NE(Dlg(), nullptr);
-      Display->PumpUntilIdle();
-      Steps();
-      if (Dlg()->ModalResult() == mrNone) Dlg()->SetModalResult(mrCancel);
-    });
-  }
-  /// Selects the entries of Names (added to the selection).
-  void Select(std::initializer_list<String> Names) {
-    for (const String& Name : Names)
-      for (int I = 0; I < List()->EntryCount(); ++I)
-        if (List()->EntryAt(I)->DisplayName() == Name) List()->Items()->Item(I)->SetSelected(true);
-  }
-  std::vector<String> ListedFiles() const {
-    std::vector<String> Names;
-    for (int I = 0; I < List()->EntryCount(); ++I)
-      if (!List()->EntryAt(I)->IsFolder()) Names.push_back(List()->EntryAt(I)->DisplayName());
-    return Names;
-  }
-  void Type(const String& Text) { Dlg()->FileNameEdit->SetText(Text); }
-  void Open() { ClickOn(Dlg()->OpenButton); }
-
-  TskSkinOpenDialog* Dialog { nullptr };
-};
+using SkinOpenDialogTest = FileDialogTest<TskSkinOpenDialog>;
 
 TEST_F(SkinOpenDialogTest, TheStartFolderIsTheFileNamesThenInitialDirThenTheExecutablesFolder) {
   struct Case {
@@ -136,6 +100,7 @@ TEST_F(SkinOpenDialogTest, TypedNamesCloseOnlyWhenTheCompletedFileExists) {
     { "nothing.avi", 1, "", true, "" },
     { "nothing", 1, "", false, Dir / "nothing.avi" },
     { "", 1, "", false, "" },
+    { "a", 3, "", false, "" },                      // a folder is no file, existence test or not
   };
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.Typed + " " + C.DefaultExt);
@@ -197,6 +162,160 @@ TEST_F(SkinOpenDialogTest, NewFolderCountsOnFromAnExistingName) {
     Display->Key(VK_ESCAPE);
   });
   EXPECT_FALSE(Dialog->Execute());
+}
+
+// ---- By the pointer and the keyboard ----
+
+/// The names in Folder, sorted.
+std::vector<String> NamesIn(const String& Folder) {
+  std::vector<String> Names;
+  for (const auto& Entry : std::filesystem::directory_iterator(Folder)) Names.push_back(Entry.path().filename());
+  std::sort(Names.begin(), Names.end());
+  return Names;
+}
+
+TEST_F(SkinOpenDialogTest, DoubleClicksEnterFoldersAndPickAFileWhileUpAndBackMoveThroughTheHistory) {
+  ASSERT_EQ(mkdir((Dir / "视频 文件夹/旅行").c_str(), 0755), 0);
+  MakeFile("视频 文件夹/春节 晚会.avi", 10, 500);
+  WhileOpen([&] {
+    DoubleClickItem("视频 文件夹");
+    EXPECT_EQ(List()->Path(), Dir / "视频 文件夹");
+    EXPECT_EQ(Dlg()->ShellBox->Text(), "视频 文件夹") << "the look-in box names the folder shown";
+    DoubleClickItem("旅行");
+    EXPECT_EQ(List()->Path(), Dir / "视频 文件夹/旅行");
+    ClickButton(Dlg()->UpToolButton);
+    EXPECT_EQ(List()->Path(), Dir / "视频 文件夹");
+    ClickButton(Dlg()->BackToolButton);
+    EXPECT_EQ(List()->Path(), Dir / "视频 文件夹/旅行") << "Back returns to the folder Up left";
+    ClickButton(Dlg()->BackToolButton);
+    EXPECT_EQ(List()->Path(), Dir / "视频 文件夹");
+    EXPECT_EQ(Dlg()->ModalResult(), mrNone) << "entering folders chose nothing";
+    DoubleClickItem("春节 晚会.avi");
+  });
+  ASSERT_TRUE(Dialog->Execute());
+  EXPECT_EQ(Dialog->FileName(), Dir / "视频 文件夹/春节 晚会.avi");
+  ASSERT_EQ(Dialog->Files()->Count(), 1);
+  EXPECT_EQ(Dialog->Files()->Strings(0), Dialog->FileName());
+}
+
+TEST_F(SkinOpenDialogTest, ShiftAndCtrlClicksPickThreeFilesAndOpenGivesThemInListOrderWithoutFolders) {
+  Dialog->SetMultiSelection(true);
+  std::vector<String> Expected;
+  WhileOpen([&] {
+    ClickItem("x.avi");
+    ClickItem("中文 名字.mp4", { VK_SHIFT });
+    EXPECT_EQ(List()->SelCount(), 3) << "x.avi through 中文 名字.mp4";
+    ClickItem("y.MP4", { VK_CONTROL });
+    ClickItem("-dash.avi", { VK_CONTROL });
+    ClickItem("a", { VK_CONTROL });
+    EXPECT_EQ(List()->SelCount(), 4);
+    EXPECT_EQ(Dlg()->FileNameEdit->Text(), "-dash.avi") << "the first selected file";
+    for (const String& Name : ListedFiles())
+      if (Name == "-dash.avi" || Name == "x.avi" || Name == "中文 名字.mp4") Expected.push_back(Dir / Name);
+    ClickButton(Dlg()->OpenButton);
+  });
+  ASSERT_TRUE(Dialog->Execute());
+  EXPECT_EQ(Dialog->FileName(), Dir / "-dash.avi");
+  std::vector<String> Files;
+  for (int I = 0; I < Dialog->Files()->Count(); ++I) Files.push_back(Dialog->Files()->Strings(I));
+  EXPECT_EQ(Files, Expected);
+}
+
+TEST_F(SkinOpenDialogTest, EnterInTheNameEditFiltersByAPatternOpensTypedFolderPathsAndElseActsAsOpen) {
+  WhileOpen([&] {
+    EnterName("*.txt");
+    EXPECT_EQ(ListedFiles(), std::vector<String>({ "z.txt" }));
+    EXPECT_EQ(Dlg()->FilterComboBox->ItemIndex(), 0) << "the file type stays";
+    EnterName("a/b/");
+    EXPECT_EQ(List()->Path(), Dir / "a/b") << "a relative path starts at the folder shown";
+    EnterName("../../视频 文件夹");
+    EXPECT_EQ(List()->Path(), Dir / "视频 文件夹");
+    EnterName(Dir / "a");
+    EXPECT_EQ(List()->Path(), Dir / "a");
+    for (const String& Typed : { Dir / "x.avi", String("/no/such/folder"), String("c") }) {
+      EnterName(Typed);
+      EXPECT_EQ(List()->Path(), Dir / "a") << Typed;
+      EXPECT_EQ(Dlg()->ModalResult(), mrNone) << Typed << ": no folder and no file of this folder";
+    }
+    TypeName(Dir / "x.avi");
+    ClickButton(Dlg()->OpenButton);
+    EXPECT_EQ(Dlg()->ModalResult(), mrNone) << "a typed absolute path is joined to the folder shown";
+  });
+  EXPECT_FALSE(Dialog->Execute());
+  WhileOpen([&] { EnterName("中文 名字.mp4"); });
+  ASSERT_TRUE(Dialog->Execute());
+  EXPECT_EQ(Dialog->FileName(), Dir / "中文 名字.mp4");
+}
+
+TEST_F(SkinOpenDialogTest, PickingAFileTypeInItsBoxShowsOnlyTheFilesItsMaskAccepts) {
+  WhileOpen([&] {
+    PickFileType(1);
+    EXPECT_EQ(ListedFiles(), std::vector<String>({ "z.txt" }));
+    PickFileType(2);
+    const std::vector<String> All = ListedFiles();
+    EXPECT_NE(std::find(All.begin(), All.end(), "arch.zip"), All.end());
+    EXPECT_NE(std::find(All.begin(), All.end(), "z.txt"), All.end());
+    PickFileType(0);
+    const std::vector<String> Videos = ListedFiles();
+    EXPECT_NE(std::find(Videos.begin(), Videos.end(), "中文 名字.mp4"), Videos.end());
+    for (const String& Name : Videos) {
+      const String Ext = LowerCase(ExtractFileExt(Name));
+      EXPECT_TRUE(Ext == ".avi" || Ext == ".mp4") << Name;
+    }
+    PickFileType(1);
+    ClickButton(Dlg()->CancelButton);
+  });
+  EXPECT_FALSE(Dialog->Execute());
+  EXPECT_EQ(Dialog->FilterIndex(), 2) << "the type shown last is kept for the next run";
+}
+
+TEST_F(SkinOpenDialogTest, NewFolderClickedTwiceNamesTheSecondWithItsNumberAlsoInAnotherFolder) {
+  TskSkinData Controls { nullptr };
+  TskResourceStrData Table { nullptr };
+  TStringList Lines;
+  Lines.SetText("MSG_NEWFOLDER=新建文件夹\n");
+  Table.SetResStrings(&Lines);
+  Controls.SetResourceStrData(&Table);
+  Dialog->SetCtrlSkinData(&Controls);
+  Dialog->SetInitialDir(Dir / "a");
+  WhileOpen([&] {
+    ClickButton(Dlg()->NewFolderToolButton);
+    ASSERT_TRUE(DirectoryExists(Dir / "a/新建文件夹"));
+    ASSERT_TRUE(List()->IsEditing()) << "the new folder is up for renaming";
+    Display->TypeText("旅行 照片");
+    Display->Key(VK_RETURN);
+    Display->PumpUntilIdle();
+    EXPECT_TRUE(DirectoryExists(Dir / "a/旅行 照片"));
+    ClickButton(Dlg()->UpToolButton);
+    ClickButton(Dlg()->NewFolderToolButton);
+    EXPECT_TRUE(DirectoryExists(Dir / "新建文件夹(2)")) << "the count goes on in another folder";
+    EXPECT_TRUE(List()->IsEditing());
+    Display->Key(VK_ESCAPE);
+  });
+  EXPECT_FALSE(Dialog->Execute());
+  EXPECT_FALSE(DirectoryExists(Dir / "新建文件夹"));
+}
+
+TEST_F(SkinOpenDialogTest, CancelAndEscapeReturnFalseAndLeaveTheChosenFilesAndTheFolderAsTheyWere) {
+  WhileOpen([&] { DoubleClickItem("x.avi"); });
+  ASSERT_TRUE(Dialog->Execute());
+  Dialog->SetMultiSelection(true);
+  const std::vector<String> Before = NamesIn(Dir.Path());
+  for (bool ByEscape : { false, true }) {
+    WhileOpen([&] {
+      ClickItem("y.MP4");
+      ClickItem("中文 名字.mp4", { VK_CONTROL });
+      TypeName("别的.avi");
+      if (ByEscape) Display->Key(VK_ESCAPE);
+      else ClickButton(Dlg()->CancelButton);
+      EXPECT_EQ(Dlg()->ModalResult(), mrCancel);
+    });
+    EXPECT_FALSE(Dialog->Execute());
+    EXPECT_EQ(Dialog->FileName(), Dir / "x.avi");
+    ASSERT_EQ(Dialog->Files()->Count(), 1);
+    EXPECT_EQ(Dialog->Files()->Strings(0), Dir / "x.avi");
+    EXPECT_EQ(NamesIn(Dir.Path()), Before);
+  }
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "skin/form/TskSkinForm.h"
 #include "tests/platform/shell/ShellTestSupport.h"
 #include "tests/platform/ui/AppFixture.h"
+#include "tests/skin/dialogs/MessageBoxAnswer.h"
 #include "tests/skin/support/EmbeddedSkinModels.h"
 
 namespace {
@@ -59,15 +60,6 @@ protected:
     const TPoint P = Tree()->ClientToScreen({ R.Left + 3, (R.Top + R.Bottom) / 2 });
     Display->Click(P.X, P.Y);
     Display->PumpUntilIdle();
-  }
-  /// Runs Answer on the next message box, in the first loop step after it became the active form.
-  static void OnMessageBox(std::function<void(TskMessageForm*)> Answer) {
-    Screen->OnActiveFormChange = [Answer](TObject*) {
-      auto* Box = dynamic_cast<TskMessageForm*>(Screen->ActiveForm());
-      if (!Box) return;
-      Screen->OnActiveFormChange = nullptr;
-      Later([Answer, Box] { Answer(Box); });
-    };
   }
   /// Types Text into the path edit and presses Enter there.
   void TypePath(const String& Text) {

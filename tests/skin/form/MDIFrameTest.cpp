@@ -9,65 +9,9 @@
 #include "skin/form/TskSkinMainMenuBar.h"
 #include "skin/form/TskSkinMainMenuBarButton.h"
 #include "skin/form/skFormFinders.h"
-#include "tests/skin/form/FormFrameFixture.h"
+#include "tests/skin/form/MDIFormFixture.h"
 
 namespace {
-
-class MDIFrame : public FormFrameTest {
-protected:
-  void SetUp() override {
-    FormFrameTest::SetUp();
-    Main->SetCaption("Main");
-    Main->SetFormStyle(fsMDIForm);
-    Main->SetBounds(50, 50, 700, 500);
-    Frame = Attach(Main, &Model);
-    Menu = new TMainMenu(Main);
-    auto* File = new TMenuItem(Menu);
-    File->SetCaption("File");
-    Menu->Items()->Add(File);
-    WindowMenu = new TMenuItem(Menu);
-    WindowMenu->SetCaption("Window");
-    Menu->Items()->Add(WindowMenu);
-    Main->SetWindowMenu(WindowMenu);
-    Bar = Place<TskSkinMainMenuBar>(Main, Main, Bounds(0, 0, 600, 22));
-    Bar->SetAlign(alTop);
-    Bar->SetMainMenu(Menu);
-    Frame->SetMainMenuBar(Bar);
-    Tabs = Place<TskSkinMDITabsBar>(Main, Main, Bounds(0, 22, 600, 21));
-    Tabs->SetAlign(alTop);
-    Tabs->SetShowCloseButtons(true);
-    Tabs->SetSkinForm(Frame);
-    Frame->SetMDITabsBar(Tabs);
-    Main->Show();
-    Display->PumpUntilIdle();
-  }
-
-  /// A shown child with a frame, named and captioned Name.
-  TForm* NewChild(const std::string& Name, TRect R = Bounds(10, 10, 250, 180)) {
-    TForm* Child = NewForm(R, Name);
-    Child->SetCaption(Name);
-    Child->SetFormStyle(fsMDIChild);
-    Attach(Child, &Model);
-    Child->Show();
-    Display->PumpUntilIdle();
-    return Child;
-  }
-
-  static TskSkinForm* FrameOf(TCustomForm* Form) { return GetSkinFormComponent(Form); }
-
-  /// Clicks (X, Y) of the tab bar.
-  void ClickTabs(int X, int Y) {
-    const TPoint P = Tabs->ClientToScreen({ X, Y });
-    Display->Click(P.X, P.Y);
-    Display->PumpUntilIdle();
-  }
-
-  TskSkinForm* Frame { nullptr };
-  TMainMenu* Menu { nullptr };
-  TMenuItem* WindowMenu { nullptr };
-  TskSkinMainMenuBar* Bar { nullptr };
-  TskSkinMDITabsBar* Tabs { nullptr };
-};
 
 TEST_F(MDIFrame, ThreeChildrenGetTabsAndMenuItemsAndATabClickActivatesItsChild) {
   TForm* A = NewChild("A");
@@ -162,7 +106,9 @@ TEST_F(MDIFrame, TileAndCascadePlaceOneToFourChildrenInTheClientArea) {
     for (int i = 0; i < Count; ++i) EXPECT_EQ(Children[size_t(i)]->BoundsRect(), Expected[size_t(i)]) << Count << " " << i;
     // The last child is at the corner, each earlier one a step further in.
     EXPECT_EQ(Children.back()->Left(), 0);
-    if (Count > 1) EXPECT_EQ(Children[size_t(Count - 2)]->Left(), 22);
+    if (Count > 1) {
+      EXPECT_EQ(Children[size_t(Count - 2)]->Left(), 22);
+    }
   }
 }
 

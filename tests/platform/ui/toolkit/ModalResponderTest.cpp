@@ -71,6 +71,15 @@ TEST_F(ModalResponderTest, TheFormsNameComesBeforeItsClassNameAndTheDefaultTakes
   EXPECT_EQ(Options->ShowModal(), mrYes) << "a named responder comes before the default";
 }
 
+TEST_F(ModalResponderTest, AFormAnsweredBeforeItsResponderRunsIsNotHandedToIt) {
+  int Called = 0;
+  SetDefaultModalResponder([&](TCustomForm*) { ++Called; });
+  TForm* Dialog = NewDialog("Dialog");
+  Later([&] { Dialog->SetModalResult(mrIgnore); });
+  EXPECT_EQ(Dialog->ShowModal(), mrIgnore);
+  EXPECT_EQ(Called, 0);
+}
+
 TEST_F(ModalResponderTest, ThePlainMessageBoxIsAnsweredByNameWithItsTextAndButtonsReadable) {
   String Text;
   String Buttons;
