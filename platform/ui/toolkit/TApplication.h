@@ -23,6 +23,7 @@
 // when there is none.
 #include <memory>
 #include <type_traits>
+#include <utility>
 
 #include "platform/base/TComponent.h"
 #include "platform/gdi/TIcon.h"
@@ -50,14 +51,15 @@ public:
   // ---- Start and loop ----
   /// Kept for the start-up sequence; everything is ready from construction on.
   void Initialize() {}
-  /// Makes a component of class F owned by the application, a form through TCustomForm::Build, and
-  /// stores it in Reference; the first form made so becomes the main form.
-  template <class F> void CreateForm(F*& Reference) {
+  /// Makes a component of class F owned by the application (its constructor given the application and
+  /// Args), a form through TCustomForm::Build, and stores it in Reference; the first form made so becomes
+  /// the main form.
+  template <class F, class... TArgs> void CreateForm(F*& Reference, TArgs&&... Args) {
     if constexpr (std::is_base_of_v<TCustomForm, F>) {
-      Reference = TCustomForm::Build<F>(this);
+      Reference = TCustomForm::Build<F>(this, std::forward<TArgs>(Args)...);
       if (!FMainForm) SetMainFormFrom(Reference);
     } else {
-      Reference = new F(this);
+      Reference = new F(this, std::forward<TArgs>(Args)...);
     }
   }
   TCustomForm* MainForm() const { return FMainForm; }

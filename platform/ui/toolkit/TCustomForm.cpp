@@ -480,7 +480,14 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
 
 // ---- Events --------------------------------------------------------------------------------------------
 
-void TCustomForm::DoCreate() { RunHandler(OnCreate, this); }
+// An error of OnCreate is shown like one of any handler the loop runs; the form stays, complete.
+void TCustomForm::DoCreate() {
+  try {
+    RunHandler(OnCreate, this);
+  } catch (...) {
+    ReportLoopException(std::current_exception());
+  }
+}
 
 // Runs once, from the screen's removal notice or the destructor; an exception cannot leave it, since
 // destruction goes on either way.

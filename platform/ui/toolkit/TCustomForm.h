@@ -7,8 +7,9 @@
 // the form, runs CreateComponents (the components, owned by the form), puts the form and every
 // component it owns into the loading state, runs AssignProperties (stored properties in their stored
 // order, parents and events included) and ResolveReferences (references between components), leaves
-// the loading state calling Loaded once on each component, and then runs OnCreate. A form made with
-// plain construction has no components yet and runs no OnCreate (the dialogs and boxes built on the
+// the loading state calling Loaded once on each component, and then runs OnCreate, whose errors are
+// reported as the loop reports a handler's (the application shows them) and leave the form. A form made
+// with plain construction has no components yet and runs no OnCreate (the dialogs and boxes built on the
 // spot). A form whose Visible was set while loading shows after OnCreate.
 //
 // Modal showing. ShowModal disables every other visible, enabled top-level window, shows the form and
@@ -30,6 +31,7 @@
 // OnDestroy runs while the form is still whole (its screen hears of the destruction first), or, with no
 // screen, at the start of the form's own destructor.
 #include <memory>
+#include <utility>
 
 #include "platform/gdi/TIcon.h"
 #include "platform/ui/toolkit/FormTypes.h"
@@ -46,10 +48,10 @@ public:
   explicit TCustomForm(TComponent* AOwner);
   ~TCustomForm() override;
 
-  /// Makes a form of class F and builds it as the file comment says; a failing step frees the form and
-  /// raises again.
-  template <class F> static F* Build(TComponent* AOwner) {
-    auto Form = std::make_unique<F>(AOwner);
+  /// Makes a form of class F (its constructor given AOwner and Args) and builds it as the file comment
+  /// says; a failing step frees the form and raises again.
+  template <class F, class... TArgs> static F* Build(TComponent* AOwner, TArgs&&... Args) {
+    auto Form = std::make_unique<F>(AOwner, std::forward<TArgs>(Args)...);
     Form->BuildComponents();
     return Form.release();
   }

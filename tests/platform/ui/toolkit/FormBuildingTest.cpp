@@ -1,5 +1,6 @@
 // Building a form in code: components are created, loaded, given their properties and references, and
 // told Loaded once each before OnCreate; nothing fires while they load.
+#include "platform/ui/toolkit/TCustomLabel.h"
 #include "tests/platform/ui/AppFixture.h"
 
 namespace {
@@ -119,6 +120,42 @@ TEST_F(FormBuilding, AFailingStepFreesTheForm) {
   EXPECT_THROW(App->CreateForm(Form), EInvalidOperation);
   EXPECT_EQ(Screen->FormCount(), 0);
   EXPECT_EQ(App->MainForm(), nullptr);
+}
+
+// A failing OnCreate ends only itself: the error is shown and the form is there, complete.
+TEST_F(FormBuilding, AnErrorOfOnCreateIsShownAndTheFormIsKept) {
+  struct TFailingCreate : TForm {
+    using TForm::TForm;
+    void AssignProperties() override {
+      SetCaption("kept");
+      OnCreate = [](TObject*) { throw EInvalidOperation("Unable to write to /opt/option.ini"); };
+    }
+  };
+  String Shown;
+  Later([&] {
+    auto* Box = Screen->ActiveForm();
+    for (int I = 0; I < Box->ControlCount(); ++I)
+      if (auto* Label = dynamic_cast<TCustomLabel*>(Box->Controls(I))) Shown = Label->Caption();
+    Box->SetModalResult(IDOK);
+  });
+  TFailingCreate* Form = nullptr;
+  App->CreateForm(Form);
+  EXPECT_EQ(Shown, "Unable to write to /opt/option.ini");
+  ASSERT_NE(Form, nullptr);
+  EXPECT_EQ(Form->Caption(), "kept");
+  EXPECT_EQ(App->MainForm(), Form);
+}
+
+TEST_F(FormBuilding, TheFormsConstructorGetsTheArgumentsAfterTheOwner) {
+  struct TGivenForm : TForm {
+    TGivenForm(TComponent* AOwner, const String& Given) : TForm(AOwner), Seen(Given) {}
+    void AssignProperties() override { SetCaption(Seen); }
+    String Seen;
+  };
+  TGivenForm* Form = nullptr;
+  App->CreateForm(Form, String("given"));
+  EXPECT_EQ(Form->Caption(), "given") << "the argument is there before the stored properties are set";
+  EXPECT_EQ(App->MainForm(), Form);
 }
 
 }  // namespace

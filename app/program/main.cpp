@@ -1,0 +1,30 @@
+// The converter's program: its windows on the desktop over the conversion engine and the system's
+// services. It reads no arguments and ends with 0 when the main window closes.
+#include <cstdio>
+
+#include "app/engine/TFFConverterEngine.h"
+#include "app/forms/TConverterServices.h"
+#include "app/program/ConverterForms.h"
+#include "platform/display/SdlPresenter.h"
+#include "platform/shell/TSdlSoundService.h"
+#include "platform/shell/TSystemPowerService.h"
+#include "platform/shell/TXdgOpenService.h"
+#include "platform/ui/toolkit/TApplication.h"
+
+int main() {
+  try {
+    SdlPresenter Presenter;
+    TFFConverterEngine Engine;
+    TSystemPowerService Power;
+    TSdlSoundService Sound;
+    TXdgOpenService ShellOpen;
+    TApplication App(nullptr);
+    App.Initialize();
+    CreateConverterForms(App, { &Engine, &Power, &Sound, &ShellOpen });
+    App.Run();
+  } catch (const std::exception& E) {
+    std::fprintf(stderr, "zorvik: %s\n", E.what());
+    return 1;
+  }
+  return 0;
+}
