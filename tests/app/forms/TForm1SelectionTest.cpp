@@ -7,7 +7,7 @@
 #include "app/catalogue/ISelectedJobRow.h"
 #include "app/catalogue/PresetCode.h"
 #include "app/catalogue/PresetTables.h"
-#include "tests/app/forms/AppendedJobRow.h"
+#include "tests/app/forms/JobRowTesting.h"
 #include "tests/app/forms/ConverterFormsFixture.h"
 
 namespace {
@@ -44,19 +44,6 @@ Events ChangedPresets(int FromKey, int ToKey) {
 Events operator+(Events First, const Events& Second) {
   First.insert(First.end(), Second.begin(), Second.end());
   return First;
-}
-
-/// The default entries of a format as a row's preset code.
-String DefaultPresetCode(int Key) {
-  std::array<int, PresetRoleCount> Indexes {};
-  for (TPresetRole Role : PresetClearOrder) Indexes[size_t(Role)] = FindPresetSet(Key)->Choice(Role).DefaultIndex;
-  return PresetCode(Indexes);
-}
-
-std::vector<String> CellsOf(TListItem* Row) {
-  std::vector<String> Cells;
-  for (int Index = 0; Index < Row->SubItems()->Count(); ++Index) Cells.push_back(Row->SubItems()->Strings(Index));
-  return Cells;
 }
 
 class FormatSelectionTest : public ConverterFormsTest {

@@ -1,10 +1,12 @@
 #pragma once
-// A job row as adding one file makes it, without the engine: for the tests that select rows and change
-// their format before the add command itself is at hand.
+// Job rows for the tests that select rows and change their format: made as adding one file makes them,
+// without the engine, and read back.
 #include <array>
+#include <vector>
 
 #include "app/catalogue/FormatCatalogue.h"
 #include "app/catalogue/PresetCode.h"
+#include "app/catalogue/PresetTables.h"
 #include "app/forms/TForm1.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"
@@ -45,4 +47,18 @@ inline TListItem* AppendJobRow(TForm1& Form, const String& InputFile) {
   Row->SetCaption(InputFile);
   for (const String& Cell : Cells) Row->SubItems()->Add(Cell);
   return Row;
+}
+
+/// The row's cells in order.
+inline std::vector<String> CellsOf(TListItem* Row) {
+  std::vector<String> Cells;
+  for (int Index = 0; Index < Row->SubItems()->Count(); ++Index) Cells.push_back(Row->SubItems()->Strings(Index));
+  return Cells;
+}
+
+/// The preset code of a format's default entries.
+inline String DefaultPresetCode(int FormatKey) {
+  std::array<int, PresetRoleCount> Indexes {};
+  for (TPresetRole Role : PresetClearOrder) Indexes[size_t(Role)] = FindPresetSet(FormatKey)->Choice(Role).DefaultIndex;
+  return PresetCode(Indexes);
 }
