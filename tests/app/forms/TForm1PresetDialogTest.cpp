@@ -114,9 +114,11 @@ TEST_F(PresetDialogTest, CancelLeavesTheRowWithTheDialogsFormatAndTheMainWindowW
   EXPECT_EQ(Next->SubItems()->Strings(JobCell::VideoBitrate), "1200000");
 }
 
-// An audio bit rate picked in the dialog reaches the main window's combo on 确定, so the next file converts
-// at it, and the dialog shows it when it opens again.
-TEST_F(PresetDialogTest, AnAudioBitratePickedWithoutARowReachesTheNextFile) {
+// With no row selected the dialog writes no row; an audio bit rate picked in it reaches the main window's
+// combo on 确定, so the next file converts at it, and the dialog shows it when it opens again.
+TEST_F(PresetDialogTest, AnAudioBitratePickedWithoutARowReachesTheNextFileOnly) {
+  TListItem* Unselected = AppendJobRow(Main(), "/videos/earlier.mkv");
+  const std::vector<String> UnselectedCells = CellsOf(Unselected);
   String Picked;
   OpenDialog([&](TForm7& Dialog) {
     Pick(Dialog.skSkinComboBox3, Dialog.skSkinComboBox3->ItemIndex() + 2);
@@ -125,6 +127,7 @@ TEST_F(PresetDialogTest, AnAudioBitratePickedWithoutARowReachesTheNextFile) {
   });
   ASSERT_EQ(Picked, "160 kbps");
   EXPECT_EQ(Main().skSkinComboBox3->Text(), Picked);
+  EXPECT_EQ(CellsOf(Unselected), UnselectedCells);
   TListItem* Row = AppendJobRow(Main(), "/videos/clip.mkv");
   Row->SetSelected(true);
   EXPECT_EQ(Row->SubItems()->Strings(JobCell::AudioBitrate), "160000");
