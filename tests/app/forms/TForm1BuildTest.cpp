@@ -22,7 +22,11 @@
 #include "skin/boxctrls/TskSkinOfficeComboBox.h"
 #include "skin/boxctrls/TskSkinOfficeItems.h"
 #include "skin/controls/TskSkinCustomListView.h"
+#include "skin/controls/TskPngImageList.h"
+#include "skin/core/TskCompressedSkinList.h"
+#include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
+#include "skin/core/TskSkinListItems.h"
 #include "skin/dialogs/TskSkinOpenDialog.h"
 #include "tests/app/forms/TForm1Testing.h"
 
@@ -153,6 +157,30 @@ TEST_F(TForm1Test, EveryNamedComponentHasItsClassCaptionAndStartState) {
   EXPECT_EQ(Form->Label2->Caption(), "N/A");
   EXPECT_EQ(Form->cboVideoDriver->Text(), "Default");
   EXPECT_EQ(Form->mmoLog->Lines()->Count(), 0);
+}
+
+// Both skin lists hold the product skin; the string table holds every text of the skin library's own
+// table; each picture list holds its pictures at their size.
+TEST_F(TForm1Test, TheStoredSkinsStringTableAndPictureListsAreFilled) {
+  TForm1* Form = Start();
+  for (TskCompressedSkinList* List : { Form->skCompressedSkinList1, Form->skCompressedSkinList2 })
+    EXPECT_EQ(List->Skins()->Count(), 1);
+  EXPECT_EQ(Form->skSkinData1->ResourceStrData(), Form->skResourceStrData1);
+  EXPECT_EQ(Form->skSkinData2->ResourceStrData(), Form->skResourceStrData1);
+  TskResourceStrData Defaults(nullptr);
+  EXPECT_EQ(Form->skResourceStrData1->ResStrings()->Text(), Defaults.ResStrings()->Text());
+  EXPECT_NE(Form->skResourceStrData1->GetResStr("MI_CLOSECAPTION"), "");
+  const std::tuple<TskPngImageList*, int, int> Lists[] = {
+    { Form->skPngImageList1, 4, 32 }, { Form->skPngImageList2, 7, 16 },  { Form->skPngImageList3, 3, 32 },
+    { Form->skPngImageList4, 1, 16 }, { Form->skPngImageList5, 24, 36 }, { Form->skPngImageList7, 1, 32 },
+    { Form->skPngImageList8, 3, 32 },
+  };
+  for (const auto& [List, Count, Size] : Lists) {
+    SCOPED_TRACE(List->Name());
+    EXPECT_EQ(List->Count(), Count);
+    EXPECT_EQ(List->Width(), Size);
+    EXPECT_EQ(List->Height(), Size);
+  }
 }
 
 // Client places of the visible controls; the off-screen panels start past the client width.
