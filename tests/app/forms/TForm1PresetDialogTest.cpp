@@ -1,10 +1,7 @@
 // The preset dialog as the user reaches it from the main window's "设置...": it opens on the main window's
 // choice, its picks write the main window's selected row at once, 确定 gives the main window the dialog's
 // choice and 取消 takes nothing back.
-#include "app/catalogue/FormatCatalogue.h"
 #include "app/catalogue/ISelectedJobRow.h"
-#include "app/catalogue/PresetCode.h"
-#include "app/catalogue/PresetTables.h"
 #include "skin/controls/TskSkinButton.h"
 #include "tests/app/forms/JobRowTesting.h"
 #include "tests/app/forms/ConverterFormsFixture.h"
@@ -34,9 +31,15 @@ template <class F> std::vector<String> ChoiceOf(F& Form) {
 
 class PresetDialogTest : public ConverterFormsTest {
 protected:
-  /// Clicks "设置..." with Answer answering the dialog; the test fails when the dialog stays open.
+  /// Clicks "设置..." with Answer answering the dialog; a dialog that Answer leaves open fails the test and
+  /// is cancelled.
   void OpenDialog(std::function<void(TForm7& Dialog)> Answer) {
-    this->Answer("Form7", [this, Answer](TCustomForm*) { Answer(*Form7); });
+    this->Answer("Form7", [Answer](TCustomForm* Dialog) {
+      Answer(*Form7);
+      if (Dialog->ModalResult() != mrNone) return;
+      ADD_FAILURE() << "the dialog stayed open";
+      Dialog->SetModalResult(mrCancel);
+    });
     Click(Main().skSkinButton24);
     EXPECT_FALSE(Form7->Visible());
   }

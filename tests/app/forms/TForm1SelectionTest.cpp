@@ -1,7 +1,7 @@
 // The main window's format and preset choice on its skinned combos: a category, format or preset change
 // with a selected row, the handlers they run and their order, and the row selection that loads a row's
 // choice back into the combos.
-#include <algorithm>
+#include <utility>
 
 #include "app/catalogue/FormatCatalogue.h"
 #include "app/catalogue/ISelectedJobRow.h"
