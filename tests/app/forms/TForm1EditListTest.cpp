@@ -34,6 +34,14 @@ protected:
     return Rows;
   }
   void Select(int Index) { Row(Index)->SetSelected(true); }
+  /// Double-clicks row Index in its first column.
+  void DoubleClickRow(int Index) {
+    const TRect R = Row(Index)->DisplayRect(drBounds);
+    const TPoint P = List()->ClientToScreen({ R.Left + 20, (R.Top + R.Bottom) / 2 });
+    Display->Click(P.X, P.Y);
+    Display->Click(P.X, P.Y);
+    Display->PumpUntilIdle();
+  }
   /// Replaces the rename editor's text as typed.
   void Retype(const String& Text) {
     Key(VK_END);
@@ -210,7 +218,10 @@ TEST_F(EditListTest, RenamingTakesTheTypedNameWithTheFormatsExtensionAndRefusesP
 TEST_F(EditListTest, TheRenameGoesToItsOwnJobAndNowhereOnceThatIsGone) {
   TForm1* Form = Start();
   AddRows(2);
-  Click(Form->skSkinButton21);
+  Select(0);
+  DoubleClickRow(1);
+  ASSERT_EQ(SelectedIndex(), 1);
+  ASSERT_TRUE(Form->edt->Focused()) << "a double click on a row opens the editor";
   Retype("moved");
   Click(Form->skSkinButton3);
   Key(VK_TAB);
