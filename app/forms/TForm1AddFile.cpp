@@ -2,7 +2,6 @@
 #include "app/forms/TForm1.h"
 
 #include "app/catalogue/FormatCatalogue.h"
-#include "app/catalogue/ISelectedJobRow.h"
 #include "app/catalogue/PresetCode.h"
 #include "app/engine/IFFConverter.h"
 #include "app/jobs/AddOutputOptions.h"
@@ -13,10 +12,8 @@
 #include "platform/ui/toolkit/TListItem.h"
 #include "platform/ui/toolkit/TListItems.h"
 #include "platform/ui/toolkit/TMemo.h"
-#include "platform/ui/toolkit/TMenuItem.h"
 #include "skin/boxctrls/TskSkinComboBox.h"
 #include "skin/boxctrls/TskSkinOfficeComboBox.h"
-#include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinCustomListView.h"
 #include "skin/controls/TskSkinPanel.h"
 #include "skin/dialogs/TskSkinOpenDialog.h"
