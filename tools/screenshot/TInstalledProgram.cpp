@@ -26,7 +26,8 @@ std::vector<String> ProgramEnvironment(const String& Home) {
     const String Variable = *Entry;
     if (Variable.rfind("HOME=", 0) != 0 && Variable.rfind("SDL_AUDIODRIVER=", 0) != 0) Environment.push_back(Variable);
   }
-  if (!getenv("XAUTHORITY") && getenv("HOME")) Environment.push_back(String("XAUTHORITY=") + getenv("HOME") + "/.Xauthority");
+  if (!getenv("XAUTHORITY") && getenv("HOME"))
+    Environment.push_back(String("XAUTHORITY=") + getenv("HOME") + "/.Xauthority");
   Environment.push_back("HOME=" + Home);
   Environment.push_back("SDL_AUDIODRIVER=dummy");
   return Environment;

@@ -30,11 +30,12 @@ int Run(const String& Program, const String& Picture) {
   XTopLevelWindows Windows;
   if (!Converter.Start()) return Fail("the program cannot be started");
   std::optional<TRect> Frame;
-  if (!PollUntil([&] { return (Frame = Windows.Find(ConverterTitle)).has_value(); }, Patience))
-    return Fail("no main window came up");
   XScreenshot Shot;
-  if (!PollUntil([&] { return ConverterWindowPainted(Shot, *Frame); }, Patience))
-    return Fail("the main window was never painted with its caption and menu bar");
+  // The window may move while the program sets itself up: it is found again on every look.
+  const bool Painted = PollUntil(
+      [&] { return (Frame = Windows.Find(ConverterTitle)) && ConverterWindowPainted(Shot, *Frame); }, Patience);
+  if (!Painted)
+    return Fail(Frame ? "the main window was never painted with its caption and menu bar" : "no main window came up");
   std::filesystem::create_directories(std::filesystem::path(Picture).parent_path());
   SaveWindowPicture(Shot, *Frame, Picture);
   std::printf("zorvik-screenshot: wrote %s (%d x %d)\n", Picture.c_str(), Frame->Width(), Frame->Height());
