@@ -27,6 +27,7 @@
 #include "skin/controls/TskSkinCheckRadioBox.h"
 #include "skin/controls/TskSkinCustomListView.h"
 #include "skin/controls/TskSkinMenuSpeedButton.h"
+#include "skin/controls/TskSkinPanel.h"
 #include "tests/app/support/FrontEndHarness.h"
 #include "tests/platform/shell/TRecordingPowerService.h"
 #include "tests/platform/shell/TRecordingShellOpenService.h"
@@ -44,8 +45,12 @@ protected:
   /// The engine the windows are given; made by the test's fixture.
   virtual IFFConverter& Engine() = 0;
 
+  /// Runs on the headless presenter just before the windows are made.
+  virtual void BeforeForms() {}
+
   void SetUp() override {
     FrontEndHarness::SetUp();
+    BeforeForms();
     ShowForm([this](TApplication& AApp) -> TCustomForm* {
       CreateConverterForms(AApp, { &Engine(), &Power, &Sound, &Shell });
       return Form1;
@@ -99,6 +104,7 @@ protected:
     };
     for (const String& Cell : Cells) Row->SubItems()->Add(Cell);
     Form->JobSlots.Tie(Row, Form->JobSlots.Take(Input, Output));
+    Form->skSkinPanel5->SetVisible(false);
     for (TControl* Command : std::initializer_list<TControl*> { Form->btnRemove, Form->btnClear, Form->btnStart,
                                                                 Form->skSkinButton7, Form->skSkinButton21,
                                                                 Form->skSkinButton8, Form->skSkinButton2 })

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/gdi/FontFace.h"
 #include "tests/app/forms/BatchTesting.h"
 #include "tests/app/support/TFakeFFConverter.h"
 
@@ -269,6 +270,31 @@ TEST_F(TForm1BatchTest, ClosingDuringABatchShowsNoBoxAndRunsNoAction) {
   Display->PumpUntilIdle();
   EXPECT_EQ(Power.Calls, 0);
   EXPECT_EQ(Cell(0, 3), "20%");
+}
+
+// A picture of the window during a batch, for a person to review (TForm1-batch.png in the working folder):
+// one row done, one converting, one refused at Start, the commands of a running batch.
+class TForm1BatchPicture : public TForm1BatchTest {
+protected:
+  void BeforeForms() override { UseTestFontFace(false); }
+  void TearDown() override {
+    TForm1BatchTest::TearDown();
+    UseTestFontFace(true);
+  }
+};
+
+TEST_F(TForm1BatchPicture, TheWindowDuringABatchIsWrittenAsAPicture) {
+  AddRows(3);
+  Fake.FailAddTask(Media().Folder + "/c.mkv", "c is gone");
+  SetThreadCount(2);
+  Click(Form->skSkinButton2);
+  ASSERT_TRUE(Fake.EmitProgress(1, Report(6, 48, 5767168)));
+  ASSERT_TRUE(Fake.EmitProgress(0, Report(9, 52, 8 * 1048576)));
+  SetAfterDone(Form5->skSkinCheckRadioBox5);
+  Fake.Finish(0);
+  Display->PumpUntilIdle();
+  Display->SaveWindowPng(Form->Handle(), "TForm1-batch.png");
+  EXPECT_TRUE(FileExists("TForm1-batch.png"));
 }
 
 }  // namespace
