@@ -10,7 +10,6 @@
 #include "platform/ui/toolkit/TButton.h"
 #include "platform/ui/toolkit/TListItem.h"
 #include "platform/ui/toolkit/TListItems.h"
-#include "platform/ui/toolkit/TMemo.h"
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "skin/boxctrls/TskSkinComboBox.h"
 #include "skin/controls/TskSkinCustomListView.h"
@@ -67,9 +66,7 @@ void TForm1::btnStartClick(TObject*) {
   button28->Click();
 
   skSkinMenuSpeedButton1->RefreshButton();
-  skSkinMenuSpeedButton1->SetEnabled(false);
-  btnAdd->SetEnabled(false);
-  for (TMenuItem* Item : { Item111, N11111, N2222, N3331, Item121, N21 }) Item->SetEnabled(false);
+  SetAddCommands(false);
   Button22->Click();
   for (TCommandGroup Group : { TCommandGroup::Remove, TCommandGroup::Rename, TCommandGroup::Clear, TCommandGroup::Start })
     EnableCommand(Group, false);
@@ -118,7 +115,7 @@ void TForm1::AddRowTask(TListItem* Row) {
 
   const auto Fail = [&](const String& Reason) {
     Row->SubItems()->Put(ProgressCell, FailedText);
-    for (const String& Line : { String(), Reason + FFConverter->LastErrMsg(), String() }) mmoLog->Lines()->Add(Line);
+    LogBetweenEmptyLines(Reason + FFConverter->LastErrMsg());
   };
   const int Task = FFConverter->AddTask(Row->Caption(), &Input);
   if (Task < 0) return Fail("***File open error: ");

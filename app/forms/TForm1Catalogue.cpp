@@ -8,8 +8,11 @@ void TForm1::Button2Click(TObject*) {
   FillFormatList(Catalogue.CategoryIndex, Catalogue.Formats);
 }
 
+// The add's form of the format step: no row is written, not even the selected one. A format change writes
+// its row through FormatChange.
 void TForm1::Button5Click(TObject*) {
   TMainCatalogue Catalogue(*this);
+  Catalogue.Target.SelectedRow = nullptr;
   ApplyFormat(FormatKey(Catalogue.CategoryIndex, Catalogue.Formats.ItemIndex()), Catalogue.Target);
 }
 

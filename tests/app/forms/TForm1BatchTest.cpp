@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/base/FileUtils.h"
 #include "platform/gdi/FontFace.h"
 #include "tests/app/forms/BatchTesting.h"
-#include "tests/app/support/TFakeFFConverter.h"
 
 namespace {
 
@@ -16,12 +16,6 @@ using testing::ElementsAre;
 
 class TForm1BatchTest : public BatchTest {
 protected:
-  IFFConverter& Engine() override { return Fake; }
-
-  /// Rows for a.mkv, b.mkv, ... (n files in the media folder's name space; the fake opens nothing).
-  void AddRows(int ACount) {
-    for (int i = 0; i < ACount; ++i) AddRow(Media().Folder + "/" + String(1, char('a' + i)) + ".mkv");
-  }
   String Output(const String& AName) const { return Form->FileOutPutPath + "/" + AName; }
 
   /// A progress report of ADone of 10 seconds at AFps, AKiB written.
@@ -37,7 +31,6 @@ protected:
     });
   }
 
-  TFakeFFConverter Fake;
   std::vector<String> Boxes;
 };
 
@@ -60,20 +53,20 @@ TEST_F(TForm1BatchTest, StartRebuildsTheTasksFromTheRowsWithTheOptionsThreadCoun
   AddRows(2);
   SetThreadCount(4);
   Form5->skSkinCheckRadioBox9->SetChecked(true);
-  Fake.ClearCalls();
+  Engine.ClearCalls();
   Click(Form->skSkinButton2);
   const String A = Media().Folder + "/a.mkv", B = Media().Folder + "/b.mkv";
-  EXPECT_THAT(Fake.Calls(),
+  EXPECT_THAT(Engine.Calls(),
               ElementsAre("SetThreadPriority(tpIdle)", "ClearTasks", "AddTask(" + A + ")",
                           "SetOutputFile(0, " + Output("a.wmv") + ")", "AddTask(" + B + ")",
                           "SetOutputFile(1, " + Output("b.wmv") + ")", "Start(4)"));
-  const TOutputOptions& Options = Fake.Tasks()[1].Outputs[0].Options;
+  const TOutputOptions& Options = Engine.Tasks()[1].Outputs[0].Options;
   EXPECT_EQ(Options.VideoCodec, "wmv2");
   EXPECT_EQ(Options.AudioCodec, "wmav2");
   EXPECT_EQ(Options.VideoBitrate, 816000);
   EXPECT_EQ(Options.AudioVolume, 256) << "the slot's other fields go as they are";
   EXPECT_EQ(Form->JobSlots.OO1[1].VideoBitrate, 816000) << "the cells are written into the slot";
-  EXPECT_EQ(Fake.Tasks()[1].Input.FileName, B);
+  EXPECT_EQ(Engine.Tasks()[1].Input.FileName, B);
   EXPECT_EQ(Commands(), AfterStart);
   EXPECT_EQ(PauseFace(), "pause");
 }
@@ -82,19 +75,19 @@ TEST_F(TForm1BatchTest, StartRebuildsTheTasksFromTheRowsWithTheOptionsThreadCoun
 // reports reach them and nobody else.
 TEST_F(TForm1BatchTest, ARowTheEngineRefusesIsMarkedFailedAndTheOthersGetTheirOwnReports) {
   AddRows(4);
-  Fake.FailAddTask(Media().Folder + "/b.mkv", "b is gone");
-  Fake.FailSetOutputFile(Output("c.wmv"), "Unknown encoder 'msmpeg4v1'");
+  Engine.FailAddTask(Media().Folder + "/b.mkv", "b is gone");
+  Engine.FailSetOutputFile(Output("c.wmv"), "Unknown encoder 'msmpeg4v1'");
   Click(Form->skSkinButton2);
-  ASSERT_EQ(Fake.TasksCount(), 2);
-  EXPECT_EQ(Fake.Tasks()[1].FileName, Media().Folder + "/d.mkv");
+  ASSERT_EQ(Engine.TasksCount(), 2);
+  EXPECT_EQ(Engine.Tasks()[1].FileName, Media().Folder + "/d.mkv");
   EXPECT_EQ(Cell(1, 3), "失败");
   EXPECT_EQ(Cell(2, 3), "失败");
-  const std::vector<String> Log = LogLines();
-  const std::vector<String> Tail(Log.end() - 6, Log.end());
+  const std::vector<String> Lines = Log();
+  const std::vector<String> Tail(Lines.end() - 6, Lines.end());
   EXPECT_THAT(Tail, ElementsAre("", "***File open error: b is gone", "", "",
                                 "***Cannot do convert, error: Unknown encoder 'msmpeg4v1'", ""));
 
-  Fake.RunToEnd();
+  Engine.RunToEnd();
   EXPECT_EQ(Cell(0, 3), "100%");
   EXPECT_THAT(Progress(1), ElementsAre("失败", "", "", ""));
   EXPECT_THAT(Progress(2), ElementsAre("失败", "", "", ""));
@@ -105,19 +98,20 @@ TEST_F(TForm1BatchTest, ProgressOfInterleavedTasksReachesEachItsOwnRowAlsoAfterT
   AddRows(3);
   SetThreadCount(2);
   Click(Form->skSkinButton2);
-  ASSERT_TRUE(Fake.EmitProgress(0, Report(1, 30, 524288)));
-  ASSERT_TRUE(Fake.EmitProgress(1, Report(2, 40, 1048576)));
+  ASSERT_TRUE(Engine.EmitProgress(0, Report(1, 30, 524288)));
+  ASSERT_TRUE(Engine.EmitProgress(1, Report(2, 40, 1048576)));
   EXPECT_THAT(Progress(0), ElementsAre("10%", "30", "00:00:01", "0.5MB"));
   EXPECT_THAT(Progress(1), ElementsAre("20%", "40", "00:00:02", "1MB"));
   EXPECT_THAT(Progress(2), ElementsAre("", "", "", ""));
 
-  MoveDown(0);  // a's row is now second
-  ASSERT_TRUE(Fake.EmitProgress(1, Report(5, 41, 2097152)));
-  ASSERT_TRUE(Fake.EmitProgress(0, Report(3, 31, 1572864)));
+  Form->lvFiles->Items()->Item(0)->SetSelected(true);
+  Click(Form->skSkinButton4);  // a's row is now second
+  ASSERT_TRUE(Engine.EmitProgress(1, Report(5, 41, 2097152)));
+  ASSERT_TRUE(Engine.EmitProgress(0, Report(3, 31, 1572864)));
   EXPECT_EQ(Form->lvFiles->Items()->Item(1)->Caption(), Media().Folder + "/a.mkv");
   EXPECT_THAT(Progress(1), ElementsAre("30%", "31", "00:00:03", "1.5MB"));
   EXPECT_THAT(Progress(0), ElementsAre("50%", "41", "00:00:05", "2MB"));
-  Fake.Finish(1);
+  Engine.Finish(1);
   EXPECT_EQ(Cell(0, 3), "100%");
   EXPECT_EQ(Cell(1, 3), "30%");
 }
@@ -126,14 +120,14 @@ TEST_F(TForm1BatchTest, ProgressOfInterleavedTasksReachesEachItsOwnRowAlsoAfterT
 TEST_F(TForm1BatchTest, ProgressTextsWithoutTotalPastTheTotalAndWithoutRate) {
   AddRows(1);
   Click(Form->skSkinButton2);
-  ASSERT_TRUE(Fake.EmitProgress(0, Report(4, 25)));
+  ASSERT_TRUE(Engine.EmitProgress(0, Report(4, 25)));
   TProgressInfo NoTotal = Report(5, 0, 3 * 1048576);
   NoTotal.TotalDuration = 0;
-  ASSERT_TRUE(Fake.EmitProgress(0, NoTotal));
+  ASSERT_TRUE(Engine.EmitProgress(0, NoTotal));
   EXPECT_THAT(Progress(0), ElementsAre("N/A", "25", "00:00:05", "3MB"));
   TProgressInfo Past = Report(0);
   Past.CurrentDuration = 10300000;
-  ASSERT_TRUE(Fake.EmitProgress(0, Past));
+  ASSERT_TRUE(Engine.EmitProgress(0, Past));
   EXPECT_THAT(Progress(0), ElementsAre("103%", "25", "00:00:10", "1MB"));
 }
 
@@ -144,21 +138,21 @@ TEST_F(TForm1BatchTest, AFailedTaskShowsItsBoxOnceWhileTheOtherEndsGoOn) {
   SetThreadCount(3);
   SetAfterDone(Form5->skSkinCheckRadioBox5);
   Click(Form->skSkinButton2);
-  Fake.HoldDeliveries(true);
-  Fake.Fail(1, "Error while opening encoder for output stream #0:0");
-  Fake.Finish(0);
-  Fake.Finish(2);
-  ASSERT_THAT(Fake.HeldDeliveries(), ElementsAre(1, 0, 2, -1));
+  Engine.HoldDeliveries(true);
+  Engine.Fail(1, "Error while opening encoder for output stream #0:0");
+  Engine.Finish(0);
+  Engine.Finish(2);
+  ASSERT_THAT(Engine.HeldDeliveries(), ElementsAre(1, 0, 2, -1));
   TCommandStates WhileBoxOpen;
   String ShownRows;
   Answer("MessageBox", [&](TCustomForm* ABox) {
     Boxes.push_back(ABox->Caption() + ": " + MessageText(ABox));
-    for (int Task : { 0, 2, -1 }) Fake.ReleaseDelivery(Task);
+    for (int Task : { 0, 2, -1 }) Engine.ReleaseDelivery(Task);
     ShownRows = Cell(0, 3) + " " + Cell(2, 3);
     WhileBoxOpen = Commands();
     Press(ABox, "OK");
   });
-  Fake.ReleaseDelivery(1);
+  Engine.ReleaseDelivery(1);
   EXPECT_THAT(Boxes, ElementsAre("ZorvikWMV格式转换器: Error while opening encoder for output stream #0:0"));
   EXPECT_EQ(ShownRows, "100% 100%");
   EXPECT_EQ(WhileBoxOpen["Clear"], "on") << "the batch end ran while the box was open";
@@ -169,24 +163,24 @@ TEST_F(TForm1BatchTest, CommandsAfterPauseResumeAndTheBatchEnd) {
   AddRows(2);
   EXPECT_EQ(Commands(), BeforeStart);
   Click(Form->skSkinButton2);
-  ASSERT_TRUE(Fake.EmitProgress(0, Report(1)));
+  ASSERT_TRUE(Engine.EmitProgress(0, Report(1)));
 
   Click(Form->skSkinButton11);
-  EXPECT_TRUE(Fake.Paused());
+  EXPECT_TRUE(Engine.Paused());
   EXPECT_EQ(Commands(), With(AfterStart, { { "Pause", "off" }, { "Resume", "on" } }));
   EXPECT_EQ(PauseFace(), "resume");
-  EXPECT_FALSE(Fake.EmitProgress(0, Report(2))) << "the paused engine reports nothing";
+  EXPECT_FALSE(Engine.EmitProgress(0, Report(2))) << "the paused engine reports nothing";
   EXPECT_THAT(Progress(0), ElementsAre("10%", "25", "00:00:01", "1MB"));
 
   Click(Form->skSkinButton12);
-  EXPECT_FALSE(Fake.Paused());
+  EXPECT_FALSE(Engine.Paused());
   EXPECT_EQ(Commands(), AfterStart);
   EXPECT_EQ(PauseFace(), "pause");
-  ASSERT_TRUE(Fake.EmitProgress(0, Report(3)));
+  ASSERT_TRUE(Engine.EmitProgress(0, Report(3)));
   EXPECT_EQ(Cell(0, 3), "30%");
 
   SetAfterDone(Form5->skSkinCheckRadioBox5);
-  Fake.RunToEnd();
+  Engine.RunToEnd();
   EXPECT_EQ(Commands(), With(AfterStart, { { "Clear", "on" }, { "Stop", "off" }, { "Pause", "off" },
                                            { "Settings", "on" } }));
   EXPECT_THAT(std::vector<String>({ Cell(0, 3), Cell(1, 3) }), ElementsAre("100%", "100%"));
@@ -200,32 +194,32 @@ TEST_F(TForm1BatchTest, StopEndsTheBatchRunsTheAfterDoneActionAndStartConvertsAg
   std::ofstream(InstallDir() + "sounds/ring001.wav") << "RIFF";
   SetAfterDone(Form5->skSkinCheckRadioBox4);
   Click(Form->skSkinButton2);
-  ASSERT_TRUE(Fake.EmitProgress(0, Report(4)));
+  ASSERT_TRUE(Engine.EmitProgress(0, Report(4)));
   Click(Form->skSkinButton11);
 
-  Fake.HoldDeliveries(true);
+  Engine.HoldDeliveries(true);
   Click(Form->skSkinButton10);
-  EXPECT_THAT(Fake.Calls(), testing::Contains("Stop(True)"));
+  EXPECT_THAT(Engine.Calls(), testing::Contains("Stop(True)"));
   EXPECT_EQ(Commands(), With(AfterStart, { { "StartButton", "on" }, { "Stop", "off" }, { "Pause", "off" },
                                            { "Resume", "on" }, { "Settings", "on" } }));
   EXPECT_TRUE(Sound.Played.empty()) << "not before the batch end";
-  for (int Task : Fake.HeldDeliveries()) Fake.ReleaseDelivery(Task);
-  Fake.HoldDeliveries(false);
+  for (int Task : Engine.HeldDeliveries()) Engine.ReleaseDelivery(Task);
+  Engine.HoldDeliveries(false);
   EXPECT_THAT(Sound.Played, ElementsAre(InstallDir() + "sounds/ring001.wav"));
   EXPECT_EQ(Commands(), With(AfterStart, { { "Clear", "on" }, { "StartButton", "on" }, { "Stop", "off" },
                                            { "Pause", "off" }, { "Settings", "on" } }));
   EXPECT_EQ(PauseFace(), "resume");
   EXPECT_EQ(Cell(0, 3), "40%") << "a stopped task keeps its last report";
 
-  Fake.ClearCalls();
+  Engine.ClearCalls();
   Click(Form->skSkinButton2);
-  EXPECT_THAT(std::vector<String>(Fake.Calls().begin(), Fake.Calls().begin() + 2),
+  EXPECT_THAT(std::vector<String>(Engine.Calls().begin(), Engine.Calls().begin() + 2),
               ElementsAre("SetThreadPriority(tpNormal)", "ClearTasks"));
-  EXPECT_EQ(Fake.Calls().back(), "Start(1)");
-  EXPECT_EQ(Fake.TasksCount(), 2);
+  EXPECT_EQ(Engine.Calls().back(), "Start(1)");
+  EXPECT_EQ(Engine.TasksCount(), 2);
   EXPECT_EQ(PauseFace(), "pause");
   EXPECT_EQ(Commands(), AfterStart);
-  Fake.RunToEnd();
+  Engine.RunToEnd();
   EXPECT_THAT(std::vector<String>({ Cell(0, 3), Cell(1, 3) }), ElementsAre("100%", "100%"));
   EXPECT_EQ(Sound.Played.size(), 2u);
 }
@@ -234,12 +228,12 @@ TEST_F(TForm1BatchTest, ShutDownAsksThePowerServiceOnceAfterTheBatchEnd) {
   AddRows(2);
   SetAfterDone(Form5->skSkinCheckRadioBox2);
   Click(Form->skSkinButton2);
-  Fake.HoldDeliveries(true);
-  Fake.RunToEnd();
-  Fake.ReleaseDelivery(0);
-  Fake.ReleaseDelivery(1);
+  Engine.HoldDeliveries(true);
+  Engine.RunToEnd();
+  Engine.ReleaseDelivery(0);
+  Engine.ReleaseDelivery(1);
   EXPECT_EQ(Power.Calls, 0);
-  Fake.ReleaseDelivery(-1);
+  Engine.ReleaseDelivery(-1);
   EXPECT_EQ(Power.Calls, 1);
   EXPECT_TRUE(Sound.Played.empty());
 }
@@ -250,7 +244,7 @@ TEST_F(TForm1BatchTest, TheSoundActionPlaysNothingWithoutTheFile) {
   SetAfterDone(Form5->skSkinCheckRadioBox2);
   Click(Form->skSkinButton2);
   SetAfterDone(Form5->skSkinCheckRadioBox4);
-  Fake.RunToEnd();
+  Engine.RunToEnd();
   EXPECT_TRUE(Sound.Played.empty());
   EXPECT_EQ(Power.Calls, 0) << "the choice changed during the batch is the one carried out";
 }
@@ -261,12 +255,12 @@ TEST_F(TForm1BatchTest, ClosingDuringABatchShowsNoBoxAndRunsNoAction) {
   AddRows(2);
   SetAfterDone(Form5->skSkinCheckRadioBox2);
   Click(Form->skSkinButton2);
-  ASSERT_TRUE(Fake.EmitProgress(0, Report(2)));
-  Fake.HoldDeliveries(true);
-  Fake.Fail(0, "broken");
+  ASSERT_TRUE(Engine.EmitProgress(0, Report(2)));
+  Engine.HoldDeliveries(true);
+  Engine.Fail(0, "broken");
   Form->Close();
-  EXPECT_THAT(Fake.Calls(), testing::Contains("Stop(True)"));
-  for (int Task : Fake.HeldDeliveries()) Fake.ReleaseDelivery(Task);
+  EXPECT_THAT(Engine.Calls(), testing::Contains("Stop(True)"));
+  for (int Task : Engine.HeldDeliveries()) Engine.ReleaseDelivery(Task);
   Display->PumpUntilIdle();
   EXPECT_EQ(Power.Calls, 0);
   EXPECT_EQ(Cell(0, 3), "20%");
@@ -285,13 +279,13 @@ protected:
 
 TEST_F(TForm1BatchPicture, TheWindowDuringABatchIsWrittenAsAPicture) {
   AddRows(3);
-  Fake.FailAddTask(Media().Folder + "/c.mkv", "c is gone");
+  Engine.FailAddTask(Media().Folder + "/c.mkv", "c is gone");
   SetThreadCount(2);
   Click(Form->skSkinButton2);
-  ASSERT_TRUE(Fake.EmitProgress(1, Report(6, 48, 5767168)));
-  ASSERT_TRUE(Fake.EmitProgress(0, Report(9, 52, 8 * 1048576)));
+  ASSERT_TRUE(Engine.EmitProgress(1, Report(6, 48, 5767168)));
+  ASSERT_TRUE(Engine.EmitProgress(0, Report(9, 52, 8 * 1048576)));
   SetAfterDone(Form5->skSkinCheckRadioBox5);
-  Fake.Finish(0);
+  Engine.Finish(0);
   Display->PumpUntilIdle();
   Display->SaveWindowPng(Form->Handle(), "TForm1-batch.png");
   EXPECT_TRUE(FileExists("TForm1-batch.png"));
