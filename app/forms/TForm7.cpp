@@ -227,30 +227,49 @@ void TForm7::FormCreate(TObject*) { Button2->Click(); }
 
 void TForm7::skSkinOfficeComboBox2Change(TObject*) { Button2->Click(); }
 
-// The dialog's steps write the main window's side as its own steps do, and also record the format key.
 void TForm7::skSkinOfficeComboBox1Change(TObject*) {
   TMainCatalogue Main(FMainWindow);
-  Main.Target.All_Trant_Number = &FMainWindow.All_Trant_Number;
-  FormatChange(skSkinOfficeComboBox2->ItemIndex(), *FFormats, *FPresets, Main.Target);
+  FormatChange(skSkinOfficeComboBox2->ItemIndex(), *FFormats, *FPresets, DialogTarget(Main));
 }
 
-void TForm7::skSkinComboBox1Change(TObject*) {}
-void TForm7::skSkinComboBox2Change(TObject*) {}
-void TForm7::skSkinComboBox3Change(TObject*) {}
-void TForm7::skSkinComboBox4Change(TObject*) {}
-void TForm7::skSkinComboBox9Change(TObject*) {}
-void TForm7::skSkinComboBox10Change(TObject*) {}
+void TForm7::skSkinComboBox1Change(TObject*) { RunPresetChange(TPresetRole::Resolution); }
+void TForm7::skSkinComboBox2Change(TObject*) { RunPresetChange(TPresetRole::VideoBitrate); }
+void TForm7::skSkinComboBox3Change(TObject*) { RunPresetChange(TPresetRole::AudioBitrate); }
+void TForm7::skSkinComboBox4Change(TObject*) { RunPresetChange(TPresetRole::AspectMode); }
+void TForm7::skSkinComboBox9Change(TObject*) { RunPresetChange(TPresetRole::FrameRate); }
+void TForm7::skSkinComboBox10Change(TObject*) { RunPresetChange(TPresetRole::SampleRate); }
+
+void TForm7::RunPresetChange(TPresetRole Role) {
+  TMainCatalogue Main(FMainWindow);
+  PresetChange(Role, (*FPresets)[Role], Main.Target);
+}
+
+// The dialog's format steps write the main window's side as the main window's own do, and also record the
+// format key there.
+TCatalogueTarget& TForm7::DialogTarget(TMainCatalogue& Main) {
+  Main.Target.All_Trant_Number = &FMainWindow.All_Trant_Number;
+  return Main.Target;
+}
 
 void TForm7::Button2Click(TObject*) { FillFormatList(skSkinOfficeComboBox2->ItemIndex(), *FFormats); }
 
 void TForm7::Button18Click(TObject*) { FillPresetCombos(SelectedFormatKey(), *FPresets); }
 
-void TForm7::Button5Click(TObject*) {}
+void TForm7::Button5Click(TObject*) {
+  TMainCatalogue Main(FMainWindow);
+  ApplyFormat(SelectedFormatKey(), DialogTarget(Main));
+}
 
 void TForm7::Button6Click(TObject*) { FMainWindow.Reset(); }
 
 void TForm7::Button13Click(TObject*) { ApplyPresets(*FPresets, FMainWindow); }
 
-void TForm7::skSkinButton2Click(TObject*) {}
+void TForm7::skSkinButton2Click(TObject*) {
+  FMainWindow.skSkinOfficeComboBox2->SetItemIndex(skSkinOfficeComboBox2->ItemIndex());
+  FMainWindow.skSkinOfficeComboBox1->SetItemIndex(skSkinOfficeComboBox1->ItemIndex());
+  TMainCatalogue Main(FMainWindow);
+  CopyPresetIndexes(*FPresets, Main.Presets);
+  Close();
+}
 
 void TForm7::skSkinButton3Click(TObject*) { Close(); }

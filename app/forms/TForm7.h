@@ -15,6 +15,8 @@
 
 class TButton;
 class TForm1;
+class TMainCatalogue;
+struct TCatalogueTarget;
 class TskSkinButton;
 class TskSkinComboBox;
 class TskSkinForm;
@@ -34,9 +36,14 @@ public:
   void FormCreate(TObject* Sender);
   /// The category change: clicks Button2.
   void skSkinOfficeComboBox2Change(TObject* Sender);
-  /// The format change: fills the six preset combos for the selected format with their lists and default
-  /// entries and records the format key in the main window.
+  /// The format change: the six preset combos get the format's lists on their default entries and the
+  /// main window records the format key; with a row selected in the main window's job list, that row gets
+  /// the format's default preset code, parameters, output extension and RowFormatCode, the main window's
+  /// current parameters the format's, and the job list the focus.
   void skSkinOfficeComboBox1Change(TObject* Sender);
+  /// The preset changes, each on its own combo: with a row selected in the main window's job list, the
+  /// combo's index goes into the row's preset code and its mapped text into the main window's current
+  /// parameter and the row's cell; without one, nothing.
   void skSkinComboBox1Change(TObject* Sender);
   void skSkinComboBox2Change(TObject* Sender);
   void skSkinComboBox3Change(TObject* Sender);
@@ -48,14 +55,17 @@ public:
   void Button2Click(TObject* Sender);
   /// The preset lists of the selected category and format, each combo on its default entry.
   void Button18Click(TObject* Sender);
+  /// The selected format's parameters and output name into the main window's current parameters (reset
+  /// first), and into the cells of the main window's selected row when there is one.
   void Button5Click(TObject* Sender);
   /// Resets the main window's current parameters.
   void Button6Click(TObject* Sender);
   /// Maps the six combos' texts into the main window's current parameters; writes no cell.
   void Button13Click(TObject* Sender);
-  /// "确定".
+  /// "确定": the main window's category, format and six presets take the dialog's (each through its own
+  /// change handler), then the dialog closes.
   void skSkinButton2Click(TObject* Sender);
-  /// "取消": closes the dialog.
+  /// "取消": closes the dialog; whatever its handlers wrote stays.
   void skSkinButton3Click(TObject* Sender);
 
   TskSkinForm* skSkinForm1 { nullptr };
@@ -94,6 +104,8 @@ private:
   void AssignPresetGroups();
   void AssignButtons();
   int SelectedFormatKey() const;
+  void RunPresetChange(TPresetRole Role);
+  TCatalogueTarget& DialogTarget(TMainCatalogue& Main);
 
   TForm1& FMainWindow;
   std::unique_ptr<TOfficeFormatCombo> FFormats;

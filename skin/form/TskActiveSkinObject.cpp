@@ -9,6 +9,7 @@
 #include "skin/core/TskLayerManager.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skDataSkinObjects.h"
+#include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskSkinForm.h"
 
 namespace {
@@ -74,12 +75,17 @@ void TskActiveSkinObject::ShowLayerOn(TskLayerManager* Manager) {
   Manager->Show(R.Left - GlowLayerOffsetX, R.Top - GlowLayerOffsetY, Image, Mask, GlowLayerAlphaBlendValue);
 }
 
-TRect TskActiveSkinObject::ScreenObjectRect() const { return Parent->FrameToScreen(ObjectRect); }
+TRect TskActiveSkinObject::ScreenObjectRect() const {
+  if (Parent->FullBorderShown())
+    if (const TskFormLayerWindow* Top = Parent->BorderLayer()->Window(skflTop))
+      return ObjectRect.Offset(Top->Left(), Top->Top());
+  return Parent->FrameToScreen(ObjectRect);
+}
 
 // ---- Morphing ------------------------------------------------------------------------------------------
 
 bool TskActiveSkinObject::EnableMorphing() const {
-  return Morphing && SkinUsable() && Parent->SkinData()->EnableSkinEffects();
+  return Morphing && SkinUsable() && Parent->SkinData()->EnableSkinEffects() && !Parent->FullLayeredBorder();
 }
 
 bool TskActiveSkinObject::CanMorphing() { return Active ? FMorphKf < MorphSteps : FMorphKf > 0; }
@@ -139,6 +145,8 @@ void TskActiveSkinObject::Draw(TCanvas* Cnvs, bool UpDate) {
   if (!UpDate && !SkinRectInAPicture) return;
   CopyPicture(Cnvs, NormalPicture, SkinRect);
 }
+
+void TskActiveSkinObject::DrawAlpha(TCanvas*, TskBitmap*) {}
 
 // ---- Mouse ---------------------------------------------------------------------------------------------
 

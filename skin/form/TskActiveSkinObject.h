@@ -17,6 +17,7 @@ class TCanvas;
 class TskDataSkinObject;
 class TskLayerManager;
 class TskSkinData;
+class TskBitmap;
 class TskSkinForm;
 
 /// Base of the frame's objects; see the file comment. Without a usable skin model it draws nothing and
@@ -42,6 +43,9 @@ public:
   /// Draws the object on Cnvs at ObjectRect. UpDate false: into the frame being composed, where the
   /// frame picture already shows the normal look of objects drawn in it.
   virtual void Draw(TCanvas* Cnvs, bool UpDate);
+  /// Draws the object into ABitMap, the 32-bit top picture of a full layered border (Cnvs its canvas),
+  /// keeping the picture's alpha; nothing here.
+  virtual void DrawAlpha(TCanvas* Cnvs, TskBitmap* ABitMap);
   virtual void DblClick() {}
   virtual void MouseDown(int X, int Y, TMouseButton Button);
   virtual void MouseUp(int X, int Y, TMouseButton Button);
@@ -49,7 +53,7 @@ public:
   virtual void MouseEnter();
   virtual void MouseLeave();
 
-  /// Morphing is wanted and the skin's effects allow it.
+  /// Morphing is wanted and the skin's effects allow it (never on a full layered border).
   bool EnableMorphing() const;
   /// Starts the frame's morph timer when morphing, else repaints at once.
   void ReDraw();
@@ -97,7 +101,7 @@ protected:
   void DrawMorph(TCanvas* Cnvs, TBitmap* NormalPicture, const TRect& NormalRect, const TRect& HotRect) const;
   /// The glow of the object on Manager.
   void ShowLayerOn(TskLayerManager* Manager);
-  /// ObjectRect on the screen.
+  /// ObjectRect on the screen (on a shown full border, in its top window).
   TRect ScreenObjectRect() const;
   /// The transition between the normal and the hot look is under way.
   bool InTransition() const { return Active ? FMorphKf != MorphSteps : FMorphKf != 0; }

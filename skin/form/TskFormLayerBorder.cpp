@@ -5,12 +5,22 @@
 
 #include "platform/base/Clock.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/ui/toolkit/ReleaseControl.h"
 #include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/toolkit/TTimer.h"
+#include "platform/ui/winsys/Input.h"
+#include "platform/ui/winsys/ScreenMetrics.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/core/TskBitmap.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skLayeredBitmap.h"
+#include "skin/form/TskActiveSkinObject.h"
+#include "skin/form/TskQuickButtonItems.h"
+#include "skin/form/TskSkinAnimateObject.h"
+#include "skin/form/TskSkinCaptionObject.h"
 #include "skin/form/TskSkinForm.h"
+#include "skin/form/TskSkinHint.h"
+#include "skin/form/TskSkinStdButtonObject.h"
 
 namespace {
 
@@ -53,9 +63,36 @@ std::unique_ptr<TskBitmap> NewImage(int W, int H) {
 int Height(const std::unique_ptr<TskBitmap>& Image) { return Image ? Image->Height() : 0; }
 int Width(const std::unique_ptr<TskBitmap>& Image) { return Image ? Image->Width() : 0; }
 
+/// The caption buttons of a full border from its right end leftwards.
+constexpr TskStdCommand ButtonRowOrder[] = { cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray };
+
+/// Object carries Command as a caption button of its own picture: a standard button or an animated one.
+bool CarriesCommand(TskActiveSkinObject* Object, TskStdCommand Command) {
+  if (!Object->Visible || !Object->SkinRectInAPicture) return false;
+  if (auto* Std = dynamic_cast<TskSkinStdButtonObject*>(Object)) return Std->Command == Command;
+  if (auto* Animate = dynamic_cast<TskSkinAnimateObject*>(Object)) return Animate->Command == Command;
+  return false;
+}
+
+/// The size of a small icon (the caption button's where the system gives none).
+TSize SmallIconSize() {
+  int CX = GetSystemMetrics(SM_CXSMICON), CY = GetSystemMetrics(SM_CYSMICON);
+  if (CX == 0) CX = GetSystemMetrics(SM_CXSIZE);
+  if (CY == 0) CY = GetSystemMetrics(SM_CYSIZE);
+  return { CX, CY };
+}
+
+/// The border's poll of the hovered object.
+constexpr Cardinal MousePollInterval = 500;
+
 }  // namespace
 
-TskFormLayerBorder::TskFormLayerBorder(TskSkinForm* AOwner) : TComponent(AOwner), BSF(AOwner) {}
+TskFormLayerBorder::TskFormLayerBorder(TskSkinForm* AOwner) : TComponent(AOwner), BSF(AOwner) {
+  MouseTimer = new TTimer(this);
+  MouseTimer->SetEnabled(false);
+  MouseTimer->SetInterval(MousePollInterval);
+  MouseTimer->OnTimer = [this](TObject*) { MouseTimerProc(); };
+}
 
 TskFormLayerBorder::~TskFormLayerBorder() { FreeWindows(); }
 
@@ -79,6 +116,7 @@ void TskFormLayerBorder::InitFrame(TskSkinData* ASkinData, TCustomForm* AForm) {
   if (!FData) return;
   FCurrentAlphaBlendValue = FData->AlphaBlendValue;
   FCurrentInActiveAlphaBlendValue = FData->InActiveAlphaBlendValue;
+  if (FData->FullBorder) ActiveObject = OldActiveObject = MouseCaptureObject = -1;
   const TRect& B = FData->BorderRect;
   if (B.IsEmpty()) {
     LeftSize = TopSize = RightSize = BottomSize = 0;
@@ -108,10 +146,15 @@ TRect TskFormLayerBorder::FormBounds() const {
   return Bounds(FForm->Left(), FForm->Top(), FForm->Width(), FForm->Height());
 }
 
-TRect TskFormLayerBorder::BorderBounds(int L, int T, int W, int H) const {
+bool TskFormLayerBorder::RolledUpFullBorder() const {
+  if (!FData->FullBorder) return false;
+  const bool MainForm = Application && Application->MainForm() == FForm;
+  return BSF->RollUpState() || (BSF->WindowState() == wsMinimized && !BSF->MinimizeDefault() && !MainForm);
+}
+
+TRect TskFormLayerBorder::BorderBounds(int L, int T, int W, int H, bool RollUp) const {
   const TskBitmap* S = FData->FSourceBitmap.get();
-  const bool RolledUp = FData->FullBorder && BSF->RollUpState();
-  const int FormHeight = RolledUp ? FData->RollUpFormHeight : H + FData->HeightOffset;
+  const int FormHeight = RollUp && RolledUpFullBorder() ? FData->RollUpFormHeight : H + FData->HeightOffset;
   return Bounds(L + FData->LeftOffset - FData->ClRect.Left, T + FData->TopOffset - FData->ClRect.Top,
                 W + FData->WidthOffset + S->Width() - FData->ClRect.Width(),
                 FormHeight + S->Height() - FData->ClRect.Height());
@@ -125,6 +168,11 @@ void TskFormLayerBorder::CreateBorderImages(int AWidth, int AHeight) {
   if (!TopImage->Empty()) {
     ComposeBand(TopImage.get(), S, 0, TH, FData->LTPoint.X, FData->RTPoint.X);
     TopImage->CheckingAlphaBlend();
+    if (FData->FullBorder) {
+      ArrangeObjects();
+      for (auto& Object : BSF->ObjectList)
+        if (Object->Visible) Object->DrawAlpha(TopImage->Canvas(), TopImage.get());
+    }
   }
   const int D = S->Height() - std::min(FData->LBPoint.Y, FData->RBPoint.Y);
   const int BH = std::max(TH + D > AHeight ? AHeight - TH : D, 0);
@@ -186,9 +234,12 @@ void TskFormLayerBorder::PlaceWindows(int X, int Y, bool BringToTop) {
   }
 }
 
+// A window may be the one whose mouse handler hid the border: it goes once that handler has returned.
 void TskFormLayerBorder::FreeWindows() {
   for (TskFormLayerWindow** Window : { &LeftBorder, &RightBorder, &TopBorder, &BottomBorder }) {
-    delete *Window;
+    if (!*Window) continue;
+    (*Window)->SetVisible(false);
+    ReleaseControl(*Window);
     *Window = nullptr;
   }
 }
@@ -299,6 +350,16 @@ void TskFormLayerBorder::MoveWithForm2(int ALeft, int ATop) {
   if (RightBorder->Visible()) Move(RightBorder, R.Right - RightBorder->Width(), SideTop);
 }
 
+void TskFormLayerBorder::StackWithForm() {
+  if (!FData || !FVisible || !FForm->HandleAllocated()) return;
+  for (TskFormLayerWindow* Window : { LeftBorder, RightBorder, TopBorder, BottomBorder }) {
+    if (!Window->Visible()) continue;
+    const HWND Above = GetWindow(FForm->Handle(), GW_HWNDPREV);
+    if (Above == Window->Handle()) continue;
+    SetWindowPos(Window->Handle(), Above ? Above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
 void TskFormLayerBorder::Hide() {
   FVisible = false;
   TopImage.reset();
@@ -337,6 +398,19 @@ void TskFormLayerBorder::CheckFormAlpha(int AFormAlpha, bool AUpdate) {
 void TskFormLayerBorder::SetActive(bool AValue, bool AUpdate) {
   if (!FData) return;
   FActive = AValue;
+  if (!AValue) {
+    // An inactive form has no hovered or pressed caption object.
+    if (auto* Caption = dynamic_cast<TskSkinCaptionObject*>(ObjectAt(ActiveObject));
+        Caption && Caption->ActiveQuickButton != -1 && Caption->ActiveQuickButton < BSF->QuickButtons()->Count()) {
+      TskQuickButtonItem* Item = BSF->QuickButtons()->Items(Caption->ActiveQuickButton);
+      Item->Active = Item->Down = false;
+    }
+    for (auto& Object : BSF->ObjectList)
+      if (auto* Std = dynamic_cast<TskSkinStdButtonObject*>(Object.get())) Std->FDown = Std->FMouseIn = false;
+    MouseCaptureObject = -1;
+    TestActive(-1, -1);
+    ActiveObject = -1;
+  }
   if (!FVisible) return;
   if (FData->FullBorder || FData->FSourceInActiveBitMap) SetBoundsWithForm();
   if (AUpdate) SetAlphaBlend2();
@@ -347,7 +421,7 @@ void TskFormLayerBorder::ShowWithFormAnimation() {
   const int Target = FCurrentAlphaBlendValue;
   FCurrentAlphaBlendValue = 0;
   const TRect F = FormBounds();
-  const TRect R = BorderBounds(F.Left, F.Top, F.Width(), F.Height());
+  const TRect R = BorderBounds(F.Left, F.Top, F.Width(), F.Height(), false);
   Show(R.Left, R.Top, R.Width(), R.Height());
   if (Application) Application->ProcessMessages();
   const int Step = std::max(Target / 15, 1);
@@ -361,4 +435,94 @@ void TskFormLayerBorder::ShowWithFormAnimation() {
     FCurrentAlphaBlendValue = std::min(FCurrentAlphaBlendValue + Step, Target);
     SetAlphaBlend();
   } while (FCurrentAlphaBlendValue < Target);
+}
+
+// ---- Full border: the caption objects ------------------------------------------------------------------
+
+TskActiveSkinObject* TskFormLayerBorder::ObjectAt(int Index) const {
+  return Index >= 0 && Index < int(BSF->ObjectList.size()) ? BSF->ObjectList[size_t(Index)].get() : nullptr;
+}
+
+void TskFormLayerBorder::ArrangeObjects() {
+  const int DX = TopImage->Width() - FData->FSourceBitmap->Width();
+  const int Gap = FSD->ButtonsOffset;
+  TRect CR = FData->CaptionRect;
+  CR.Right += DX;
+  int X = CR.Right;
+  int Top = FData->ButtonsTopOffset != 0 ? FData->ButtonsTopOffset : CR.Top;
+  if (!IsEmptyRect(FData->ButtonsRect)) {
+    X = FData->ButtonsRect.Right + DX;
+    Top = FData->ButtonsRect.Top;
+  }
+  auto& Objects = BSF->ObjectList;
+  for (TskStdCommand Command : ButtonRowOrder) {
+    const auto It = std::find_if(Objects.begin(), Objects.end(),
+                                 [Command](const auto& Object) { return CarriesCommand(Object.get(), Command); });
+    if (It == Objects.end()) continue;
+    TskActiveSkinObject* Object = It->get();
+    const int W = Object->SkinRect.Width(), H = Object->SkinRect.Height();
+    if (dynamic_cast<TskSkinStdButtonObject*>(Object)) Object->ObjectRect = Rect(X - W, Top, X, Top + H);
+    X -= W + Gap;
+  }
+  TskActiveSkinObject* Caption = nullptr;
+  for (auto& Object : Objects)
+    if (!Caption && dynamic_cast<TskSkinCaptionObject*>(Object.get())) Caption = Object.get();
+  if (Caption) Caption->ObjectRect = Rect(CR.Left, CR.Top, X - Gap, CR.Bottom);
+  const auto SysMenu = std::find_if(Objects.begin(), Objects.end(), [](const auto& Object) {
+    auto* Std = dynamic_cast<TskSkinStdButtonObject*>(Object.get());
+    return Std && Std->Command == cmSysMenu;
+  });
+  if (SysMenu == Objects.end()) return;
+  TskActiveSkinObject* Button = SysMenu->get();
+  const TSize Size = BSF->ShowIcon() ? SmallIconSize() : TSize { Button->SkinRect.Width(), Button->SkinRect.Height() };
+  const TRect& SR = FData->SysMenuButtonRect;
+  if (!IsEmptyRect(SR)) {
+    const int SysTop = SR.Top + SR.Height() / 2 - Size.cy / 2;
+    Button->ObjectRect = Rect(SR.Left, SysTop, SR.Left + Size.cx, SysTop + Size.cy);
+    return;
+  }
+  const int SysTop = BSF->ShowIcon() || FData->SysButtonTopOffset == 0 ? CR.Top + CR.Height() / 2 - Size.cy / 2
+                                                                        : FData->SysButtonTopOffset;
+  Button->ObjectRect = Rect(CR.Left, SysTop, CR.Left + Size.cx, SysTop + Size.cy);
+  if (Caption) Caption->ObjectRect.Left = CR.Left + Size.cx + Gap;
+}
+
+void TskFormLayerBorder::TestActive(int X, int Y) {
+  TskSkinForm* Frame = BSF;
+  if (Frame->ObjectList.empty() || !Frame->GetFormActive() || Frame->FSizeMove || Frame->FBorderLayerChangeSize ||
+      Frame->PreviewMode || FForm->BorderStyle() == bsNone || (FData && !FData->FullBorder))
+    return;
+  OldActiveObject = ActiveObject;
+  ActiveObject = -1;
+  for (size_t i = 0; i < Frame->ObjectList.size() && ActiveObject == -1; ++i) {
+    TskActiveSkinObject* Object = Frame->ObjectList[i].get();
+    if (Object->Enabled && Object->Visible && Object->ObjectRect.Contains({ X, Y }) &&
+        Object->PointInObject(X - Object->ObjectRect.Left, Y - Object->ObjectRect.Top))
+      ActiveObject = int(i);
+  }
+  if (MouseCaptureObject != -1 && MouseCaptureObject != ActiveObject) ActiveObject = -1;
+  if (ActiveObject == OldActiveObject) return;
+  TskSkinHint* Hint = Frame->SkinHint();
+  if (TskActiveSkinObject* Old = ObjectAt(OldActiveObject); Old && Old->Enabled && Old->Visible) {
+    Old->MouseLeave();
+    if (Frame->ShowObjectHint() && Hint && !Old->Hint.empty()) Hint->HideHint();
+  }
+  if (TskActiveSkinObject* New = ObjectAt(ActiveObject); New && New->Enabled && New->Visible) {
+    New->MouseEnter();
+    if (Frame->GetFormActive() && Frame->ShowObjectHint() && Hint && !New->Hint.empty()) Hint->ActivateHint2(New->Hint);
+  }
+}
+
+void TskFormLayerBorder::MouseTimerProc() {
+  if (FData && !FData->FullBorder) {
+    MouseTimer->SetEnabled(false);
+    return;
+  }
+  if (!TopBorder || !TopBorder->HandleAllocated()) return;
+  TPoint P;
+  GetCursorPos(&P);
+  if (WindowFromPoint(P) == TopBorder->Handle()) return;
+  MouseTimer->SetEnabled(false);
+  MouseCaptureObject = -1;
+  TestActive(-1, -1);
 }

@@ -8,6 +8,10 @@
 // layer frame is bound (a skin without one, a picture index of -1, or no alpha picture built for it),
 // and the windows are only made where the platform shows layered windows. Dragging a sizing zone of the
 // border sizes the form within the frame's limits (TskFormLayerWindow).
+//
+// Full border: the top picture carries the frame's caption objects (the caption and the standard
+// buttons, laid out in the picture's caption area), the form shows only its client area, and the top
+// window tracks the hovered object, hands it the mouse, and moves the form by its caption.
 #include <memory>
 
 #include "platform/base/TComponent.h"
@@ -15,6 +19,8 @@
 #include "skin/form/TskFormLayerWindow.h"
 
 class TCanvas;
+class TTimer;
+class TskActiveSkinObject;
 class TCustomForm;
 class TskBitmap;
 class TskDataSkinLayerFrame;
@@ -49,6 +55,9 @@ public:
   /// While shown: the windows follow the form (or a form at (ALeft, ATop)) without recomposing.
   void MoveWithForm();
   void MoveWithForm2(int ALeft, int ATop);
+  /// While shown: the windows go right above the form in the screen order (the form was raised or
+  /// lowered).
+  void StackWithForm();
   /// While shown: the images uploaded again with the alpha now in force (and placed at the form).
   void SetAlphaBlend();
   void SetAlphaBlend2();
@@ -60,6 +69,13 @@ public:
   void SetActive(bool AValue, bool AUpdate);
   /// Shows the border around the form fading in from alpha 0.
   void ShowWithFormAnimation();
+  /// Full border: the hovered object follows the point (X, Y) of the top window ((-1, -1): none),
+  /// leaving and entering objects and their hints as the frame does.
+  void TestActive(int X, int Y);
+  /// A full border around a rolled-up form, or one the frame minimized: only its caption shows.
+  bool RolledUpFullBorder() const;
+  /// The object at Index of the frame's list; null outside it.
+  TskActiveSkinObject* ObjectAt(int Index) const;
 
   /// The windows exist and are shown.
   bool Visible() const { return FVisible; }
@@ -86,10 +102,20 @@ public:
   int HitBottomLeftY { 0 };
   int HitBottomRightX { 0 };
   int HitBottomRightY { 0 };
+  /// Indexes into the frame's objects (-1 none): hovered before, hovered, holding the mouse.
+  int OldActiveObject { -1 };
+  int ActiveObject { -1 };
+  int MouseCaptureObject { -1 };
+  /// Clears the hover once the cursor has left the top window (500 ms; full border only).
+  TTimer* MouseTimer { nullptr };
 
 private:
-  /// The border's rectangle around the form rectangle (L, T, W, H).
-  TRect BorderBounds(int L, int T, int W, int H) const;
+  /// The border's rectangle around the form rectangle (L, T, W, H); RollUp: the rolled-up full border's
+  /// height may apply.
+  TRect BorderBounds(int L, int T, int W, int H, bool RollUp = true) const;
+  /// Full border: the caption, its buttons and the system-menu button placed in the top picture.
+  void ArrangeObjects();
+  void MouseTimerProc();
   /// The form's bounds as they stand.
   TRect FormBounds() const;
   /// The four images for AWidth x AHeight from the picture of the activity in force.

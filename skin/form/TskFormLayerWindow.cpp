@@ -3,17 +3,21 @@
 #include <algorithm>
 
 #include "platform/ui/toolkit/TApplication.h"
+#include "platform/ui/toolkit/TTimer.h"
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/core/TskLayerManager.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/form/TskFormLayerBorder.h"
+#include "skin/form/TskSkinCaptionObject.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/TskSkinMenu.h"
+#include "skin/form/TskSkinStdButtonObject.h"
 
 namespace {
 
 bool IsSizing(TskFormLayerBorderHit Hit) { return Hit >= skflhLeft && Hit <= skflhBottomRight; }
+bool OnObject(TskFormLayerBorderHit Hit) { return Hit == skflCaption || Hit == skflObject; }
 bool MovesLeft(TskFormLayerBorderHit Hit) {
   return Hit == skflhLeft || Hit == skflhTopLeft || Hit == skflhBottomLeft;
 }
@@ -42,7 +46,8 @@ TskFormLayerWindow::TskFormLayerWindow(TskFormLayerBorder* AOwner, TCustomForm* 
 
 void TskFormLayerWindow::CreateParams(TCreateParams& Params) {
   TForm::CreateParams(Params);
-  Params.ExStyle |= WS_EX_LAYERED;
+  // The form keeps the activation: the border never takes it, not even when the form hides.
+  Params.ExStyle |= WS_EX_LAYERED | WS_EX_NOACTIVATE;
   if (FLayerBorder->Data()->BorderRect.IsEmpty()) Params.ExStyle |= WS_EX_TRANSPARENT;
 }
 
@@ -63,13 +68,26 @@ void TskFormLayerWindow::Dispatch(TMessage& Message) {
   case WM_ERASEBKGND: Message.Result = 1; return;
   // Shown beside the form, never in its place as the active window.
   case CM_SHOWINGCHANGED: ShowWindow(Handle(), Showing() ? SW_SHOWNOACTIVATE : SW_HIDE); return;
+  // A full border polls the hovered object while the cursor is over a border window.
+  case CM_MOUSEENTER:
+    TForm::Dispatch(Message);
+    if (FullBorder()) FLayerBorder->MouseTimer->SetEnabled(true);
+    return;
+  case CM_MOUSELEAVE:
+    TForm::Dispatch(Message);
+    if (!FullBorder()) return;
+    FLayerBorder->MouseTimer->SetEnabled(false);
+    FLayerBorder->TestActive(-1, -1);
+    return;
   default: TForm::Dispatch(Message); return;
   }
 }
 
 void TskFormLayerWindow::ShowFormIfInactive() {
-  if (!FLayerBorder->BSF->GetFormActive()) FForm->Show();
+  if (FForm->Visible() && !FLayerBorder->BSF->GetFormActive()) FForm->Show();
 }
+
+bool TskFormLayerWindow::FullBorder() const { return FLayerBorder->Data() && FLayerBorder->Data()->FullBorder; }
 
 bool TskFormLayerWindow::CanSize() const {
   const TskSkinForm* Frame = FLayerBorder->BSF;
@@ -79,6 +97,14 @@ bool TskFormLayerWindow::CanSize() const {
 // ---- Hit test ------------------------------------------------------------------------------------------
 
 TskFormLayerBorderHit TskFormLayerWindow::GetHitMode(TPoint P) const {
+  // The caption objects of a full border come first.
+  if (!FullBorder()) {
+    FLayerBorder->ActiveObject = -1;
+  } else if (BorderType == skflTop) {
+    FLayerBorder->TestActive(P.X - this->Left(), P.Y - this->Top());
+    if (TskActiveSkinObject* Object = FLayerBorder->ObjectAt(FLayerBorder->ActiveObject))
+      return dynamic_cast<TskSkinCaptionObject*>(Object) ? skflCaption : skflObject;
+  }
   if (!CanSize()) return skflhNone;
   const TskFormLayerBorder& B = *FLayerBorder;
   const TskDataSkinLayerFrame& D = *B.Data();
@@ -132,25 +158,64 @@ void TskFormLayerWindow::UpdateCursor() {
 
 void TskFormLayerWindow::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TForm::MouseDown(Button, Shift, X, Y);
+  if (Shift.Contains(ssDouble) && FullBorder()) {
+    DblClick();
+    return;
+  }
   TskSkinForm* Frame = FLayerBorder->BSF;
   if (Frame->SkinMenu->Visible()) Frame->SkinMenu->Hide();
   if (TWinControl* Active = FForm->ActiveControl()) Active->Perform(CM_CANCELMODE, 0, 0);
   const TPoint P = CursorPos();
   FHitMode = GetHitMode(P);
-  if (!FLayerBorder->Data()->HitTestEnable || !(CanSize() || FHitMode == skflCaption || FHitMode == skflObject))
-    return;
+  if (!FLayerBorder->Data()->HitTestEnable || !(CanSize() || OnObject(FHitMode))) return;
   FInProcessMessages = false;
   FDown = FHitMode != skflhNone && FHitMode != skflObject && Frame->WindowState() != wsMaximized && Button == mbLeft;
   MousePos1 = MousePos2 = P;
+  if (FullBorder()) {
+    if (TskActiveSkinObject* Object = FLayerBorder->ObjectAt(FLayerBorder->ActiveObject)) {
+      if (Button != mbRight) FLayerBorder->MouseCaptureObject = FLayerBorder->ActiveObject;
+      Object->MouseDown(X, Y, Button);
+      // A press on a quick button of the caption is the button's, not a move.
+      if (auto* Caption = dynamic_cast<TskSkinCaptionObject*>(Object); Caption && Caption->ActiveQuickButton != -1)
+        FDown = false;
+    }
+  }
+  // A caption drag starts with no magnet holding the form.
+  if (FDown && FHitMode == skflCaption) {
+    Frame->ClearMagnets();
+    Frame->FOnMouseDownCoord = P;
+  }
   if (Frame->LayerManager()->IsVisible && FForm->FormStyle() == fsStayOnTop) Frame->LayerManager()->Update();
+}
+
+void TskFormLayerWindow::DblClick() {
+  TskFormLayerBorderHit Hit = GetHitMode(CursorPos());
+  TskActiveSkinObject* Object = FLayerBorder->ObjectAt(FLayerBorder->ActiveObject);
+  if (auto* Caption = dynamic_cast<TskSkinCaptionObject*>(Object); Caption && Caption->ActiveQuickButton != -1)
+    Hit = skflObject;
+  MousePos1 = MousePos2;
+  FDown = false;
+  FLayerBorder->MouseCaptureObject = -1;
+  if (auto* Std = dynamic_cast<TskSkinStdButtonObject*>(Object); Hit == skflObject && Std && Std->Command == cmSysMenu)
+    FForm->Close();
+  else if (Hit == skflCaption)
+    FLayerBorder->BSF->CaptionDblClick();
 }
 
 void TskFormLayerWindow::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TForm::MouseUp(Button, Shift, X, Y);
-  FLayerBorder->BSF->FBorderLayerChangeSize = false;
+  TskFormLayerBorder* B = FLayerBorder;
+  B->BSF->FBorderLayerChangeSize = false;
   FDown = false;
   FInProcessMessages = false;
   MousePos1 = MousePos2 = TPoint { 0, 0 };
+  if (!FullBorder()) return;
+  // The object that took the press hears the release also when the cursor left it.
+  TskActiveSkinObject* Captured = B->ObjectAt(B->MouseCaptureObject);
+  if (Captured && B->MouseCaptureObject != B->ActiveObject) Captured->MouseUp(X, Y, Button);
+  B->MouseCaptureObject = -1;
+  if (!B->Data()->HitTestEnable || !(CanSize() || OnObject(FHitMode))) return;
+  if (TskActiveSkinObject* Hovered = B->ObjectAt(B->ActiveObject)) Hovered->MouseUp(X, Y, Button);
 }
 
 void TskFormLayerWindow::MouseMove(TShiftState Shift, int X, int Y) {
@@ -167,10 +232,39 @@ void TskFormLayerWindow::MouseMove(TShiftState Shift, int X, int Y) {
     FLayerBorder->BSF->FBorderLayerChangeSize = false;
     FHitMode = GetHitMode(MousePos2);
     UpdateCursor();
+    if (TskActiveSkinObject* Object = FLayerBorder->ObjectAt(FLayerBorder->ActiveObject); Object && FullBorder())
+      Object->MouseMove(X, Y);
   } else if (IsSizing(FHitMode)) {
     SizeStep(MousePos2.X - MousePos1.X, MousePos2.Y - MousePos1.Y);
+  } else if (FHitMode == skflCaption) {
+    MoveStep(MousePos2.X - MousePos1.X, MousePos2.Y - MousePos1.Y);
   }
   MousePos1 = MousePos2;
+}
+
+void TskFormLayerWindow::ProcessMessagesInStep() {
+  MousePos1 = MousePos2;
+  FInProcessMessages = true;
+  if (Application) Application->ProcessMessages();
+  FInProcessMessages = false;
+}
+
+void TskFormLayerWindow::MoveStep(int DX, int DY) {
+  if (DX == 0 && DY == 0) return;
+  TskSkinForm* Frame = FLayerBorder->BSF;
+  const TRect F = FForm->BoundsRect();
+  TRect R = F.Offset(DX, DY);
+  if (Frame->Magnetic()) {
+    // Rolled up on a full border, the form is as high as the border's caption leaves it.
+    if (FLayerBorder->RolledUpFullBorder()) R.Bottom = R.Top + FLayerBorder->Data()->RollUpFormHeight;
+    Frame->Snap(R);
+  }
+  if (R.Left == F.Left && R.Top == F.Top) return;
+  // Moving down, the border goes first so that no gap opens above the form.
+  if (R.Top > F.Top) FLayerBorder->MoveWithForm2(R.Left, R.Top);
+  FForm->SetBounds(R.Left, R.Top, F.Width(), F.Height());
+  FLayerBorder->MoveWithForm();
+  ProcessMessagesInStep();
 }
 
 // An edge grows only while the cursor is inside its sizing band; it shrinks wherever the cursor is. A
@@ -212,8 +306,5 @@ void TskFormLayerWindow::SizeStep(int DX, int DY) {
   if (NT > T) FLayerBorder->MoveWithForm2(NL, NT);
   FForm->SetBounds(NL, NT, NW, NH);
   if (MovesTop(FHitMode) && FForm->Height() == H) FLayerBorder->MoveWithForm();
-  MousePos1 = MousePos2;
-  FInProcessMessages = true;
-  if (Application) Application->ProcessMessages();
-  FInProcessMessages = false;
+  ProcessMessagesInStep();
 }

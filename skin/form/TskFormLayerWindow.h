@@ -26,7 +26,9 @@ enum TskFormLayerBorderHit {
 /// A borderless per-pixel-alpha window showing one side of the border (the picture comes only from its
 /// layered upload). It never takes the activation; a press on it shows the skinned form, and where the
 /// skin allows, dragging a sizing zone sizes the form. Without a sizing area in the skin it lets every
-/// click through to the windows below.
+/// click through to the windows below. On a full border the top window hands the mouse to the caption
+/// object under it, drags the form by the caption (snapping it when the frame is magnetic), and answers
+/// a double click on the caption as the frame's caption does.
 class TskFormLayerWindow : public TForm {
 public:
   /// A hidden border window of AOwner for the skinned form AForm.
@@ -44,6 +46,15 @@ protected:
   void MouseMove(TShiftState Shift, int X, int Y) override;
 
 private:
+  /// The border carries the whole frame.
+  bool FullBorder() const;
+  /// A double click on the window (full border): on the caption as the frame's caption double click, on
+  /// the system-menu button the form closes.
+  void DblClick();
+  /// One drag step of the caption: the form moves by the cursor's way, snapped when magnetic.
+  void MoveStep(int DX, int DY);
+  /// Serves the loop once, the move it delivers to this window only catching up with the cursor.
+  void ProcessMessagesInStep();
   /// What lies under the cursor (screen coordinates) in this window.
   TskFormLayerBorderHit GetHitMode(TPoint P) const;
   /// The form may be sized: a resizable frame, not rolled up, in the normal state.

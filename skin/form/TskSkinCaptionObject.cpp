@@ -5,7 +5,9 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/Text.h"
+#include "platform/ui/winsys/Input.h"
 #include "skin/controls/skMorph.h"
+#include "skin/core/TskBitmap.h"
 #include "skin/core/TskEffectBmp.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
@@ -16,6 +18,7 @@
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "skin/controls/IskSkinPopupMenu.h"
 #include "skin/core/skDataSkinButtonControls.h"
+#include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/TskSkinHint.h"
@@ -156,6 +159,21 @@ void TskSkinCaptionObject::SetCaptionFont(TCanvas* Canvas, bool ActiveStyle) con
   Font->SetCharset(SD->ResourceStrData() ? SD->ResourceStrData()->CharSet() : Parent->DefCaptionFont()->Charset());
 }
 
+TPoint TskSkinCaptionObject::TextOrigin(TCanvas* Canvas, const String& Text, const TRect& TR) const {
+  const int TW = GetTextWidthW(Canvas, Text), TH = GetTextHeightW(Canvas, Text);
+  int Y = TR.Top + TR.Height() / 2 - TH / 2;
+  const bool Centred = Alignment == taCenter || Parent->QuickButtons()->Count() > 0;
+  const int X = Centred                       ? TR.Left + TR.Width() / 2 - TW / 2
+                : Alignment == taRightJustify ? TR.Right - TW
+                                              : TR.Left;
+  if (Canvas->Font()->Height() % 2 != 0) Y -= 1;
+  return { X, Y };
+}
+
+unsigned TskSkinCaptionObject::TextFormat() const {
+  return TextDrawFormat | (Parent->Form()->UseRightToLeftReading() ? DT_RTLREADING : 0);
+}
+
 void TskSkinCaptionObject::PaintText(TCanvas* Canvas, TPoint Origin, bool ActiveStyle) const {
   if (Parent->OnCaptionPaint) {
     Parent->OnCaptionPaint(Canvas, ObjectRect, ActiveStyle);
@@ -166,15 +184,9 @@ void TskSkinCaptionObject::PaintText(TCanvas* Canvas, TPoint Origin, bool Active
   const TRect TR = TextRect();
   SetCaptionFont(Canvas, ActiveStyle);
   ShortenTextW(Canvas, Text, TR.Width());
-  const int TW = GetTextWidthW(Canvas, Text), TH = GetTextHeightW(Canvas, Text);
-  int Y = TR.Top + TR.Height() / 2 - TH / 2;
-  const bool Centred = Alignment == taCenter || Parent->QuickButtons()->Count() > 0;
-  int X = Centred                       ? TR.Left + TR.Width() / 2 - TW / 2
-          : Alignment == taRightJustify ? TR.Right - TW
-                                        : TR.Left;
-  X += Origin.X;
-  Y += Origin.Y;
-  if (Canvas->Font()->Height() % 2 != 0) Y -= 1;
+  const int TW = GetTextWidthW(Canvas, Text);
+  TPoint At = TextOrigin(Canvas, Text, TR);
+  const int X = At.X + Origin.X, Y = At.Y + Origin.Y;
   if (!IsEmptyRect(FrameRect) && ActivePicture) {
     const TRect Plate = ActiveStyle && !IsEmptyRect(ActiveFrameRect) ? ActiveFrameRect : FrameRect;
     TBitmap Image;
@@ -192,27 +204,96 @@ void TskSkinCaptionObject::PaintText(TCanvas* Canvas, TPoint Origin, bool Active
     }
   }
   Canvas->Brush()->SetStyle(bsClear);
-  const unsigned TextFormat = TextDrawFormat | (Parent->Form()->UseRightToLeftReading() ? DT_RTLREADING : 0);
+  const unsigned Format = TextFormat();
   const TColor Color = Canvas->Font()->Color();
   if (Light) {
     Canvas->Font()->SetColor(ActiveStyle ? ActiveLightColor : LightColor);
-    TextAt(Canvas, Text, X - 1, Y - 1, TextFormat);
+    TextAt(Canvas, Text, X - 1, Y - 1, Format);
   }
   if (Shadow) {
     Canvas->Font()->SetColor(ActiveStyle ? ActiveShadowColor : ShadowColor);
-    TextAt(Canvas, Text, X + 1, Y + 1, TextFormat);
+    TextAt(Canvas, Text, X + 1, Y + 1, Format);
   }
   Canvas->Font()->SetColor(Color);
-  const TRect R = MeasuredAt(Canvas, Text, X, Y, TextFormat);
+  const TRect R = MeasuredAt(Canvas, Text, X, Y, Format);
   if (ReflectionEffect)
-    DrawReflectionText(Canvas, R, Text, TextFormat, ReflectionOffset,
+    DrawReflectionText(Canvas, R, Text, Format, ReflectionOffset,
                        ActiveStyle ? ReflectionActiveColor : ReflectionColor);
   else if (VistaGlowEffect && (ActiveStyle || VistaGlowInActiveEffect))
-    DrawVistaGlowText(Canvas, R, Text, TextFormat, ActiveStyle ? GlowActiveColor : GlowColor);
+    DrawVistaGlowText(Canvas, R, Text, Format, ActiveStyle ? GlowActiveColor : GlowColor);
   else if (GlowEffect && (ActiveStyle || GlowInActiveEffect))
-    DrawGlowText(Canvas, R, Text, TextFormat, GlowOffset, ActiveStyle ? GlowActiveColor : GlowColor, GlowSize);
+    DrawGlowText(Canvas, R, Text, Format, GlowOffset, ActiveStyle ? GlowActiveColor : GlowColor, GlowSize);
   else
-    TextAt(Canvas, Text, X, Y, TextFormat);
+    TextAt(Canvas, Text, X, Y, Format);
+}
+
+void TskSkinCaptionObject::PaintAlphaText(TCanvas* Canvas, TPoint Origin, bool ActiveStyle, bool Mask) const {
+  String Text = Parent->CaptionText();
+  if (Text.empty()) return;
+  TRect TR = Rect(0, 0, ObjectRect.Width(), ObjectRect.Height());
+  if (VistaGlowEffect) {
+    TR.Left += 6;
+    TR.Right -= 6;
+  } else if (GlowEffect) {
+    TR.Left += 3;
+    TR.Right -= 3;
+  }
+  SetCaptionFont(Canvas, ActiveStyle);
+  ShortenTextW(Canvas, Text, TR.Width());
+  const TPoint At = TextOrigin(Canvas, Text, TR);
+  const int X = At.X + Origin.X, Y = At.Y + Origin.Y;
+  // The mask takes every layer in white: where letters are, the picture becomes opaque.
+  auto Colour = [Mask](TColor C) { return Mask ? clWhite : C; };
+  Canvas->Brush()->SetStyle(bsClear);
+  const unsigned Format = TextFormat();
+  const TColor Color = Colour(Canvas->Font()->Color());
+  if (Light) {
+    Canvas->Font()->SetColor(Colour(ActiveStyle ? ActiveLightColor : LightColor));
+    TextAt(Canvas, Text, X - 1, Y - 1, Format);
+  }
+  if (Shadow) {
+    Canvas->Font()->SetColor(Colour(ActiveStyle ? ActiveShadowColor : ShadowColor));
+    TextAt(Canvas, Text, X + 1, Y + 1, Format);
+  }
+  Canvas->Font()->SetColor(Color);
+  const TRect R = MeasuredAt(Canvas, Text, X, Y, Format);
+  if (ReflectionEffect)
+    DrawReflectionText(Canvas, R, Text, Format, ReflectionOffset,
+                       Colour(ActiveStyle ? ReflectionActiveColor : ReflectionColor));
+  else if (VistaGlowEffect)
+    DrawSmallVistaGlowText(Canvas, R, Text, Format, Colour(ActiveStyle ? GlowActiveColor : GlowColor));
+  else if (GlowEffect)
+    DrawGlowText(Canvas, R, Text, Format, GlowOffset, Colour(ActiveStyle ? GlowActiveColor : GlowColor), GlowSize);
+  else
+    TextAt(Canvas, Text, X, Y, Format);
+}
+
+void TskSkinCaptionObject::DrawAlpha(TCanvas*, TskBitmap* ABitMap) {
+  if (!SkinUsable() || ObjectRect.Width() <= 0 || ObjectRect.Height() <= 0) return;
+  // The text's piece of the picture (with room for a glow or reflection), opaque, gets the text in its
+  // colours; a grey copy of its alpha gets the text in white and gives the piece its alpha back.
+  const int Margin = GlowEffect || VistaGlowEffect || ReflectionEffect ? 6 : 0;
+  const TRect& O = ObjectRect;
+  const TRect A = Rect(std::max(O.Left - Margin, 0), std::max(O.Top - Margin, 0),
+                       std::min(O.Right + Margin, ABitMap->Width()), std::min(O.Bottom + Margin, ABitMap->Height()));
+  if (A.Width() <= 0 || A.Height() <= 0) return;
+  TskBitmap Piece, Mask;
+  Piece.SetSize(A.Width(), A.Height());
+  Mask.SetSize(A.Width(), A.Height());
+  for (int Y = 0; Y < A.Height(); ++Y)
+    for (int X = 0; X < A.Width(); ++X) {
+      const TskColor P = *ABitMap->PixelPtr(A.Left + X, A.Top + Y);
+      const TskColor Alpha = P >> 24;
+      *Piece.PixelPtr(X, Y) = P | 0xFF000000u;
+      *Mask.PixelPtr(X, Y) = 0xFF000000u | Alpha << 16 | Alpha << 8 | Alpha;
+    }
+  const bool ActiveStyle = Parent->FormActiveFlag();
+  const TPoint Origin { ObjectRect.Left - A.Left, ObjectRect.Top - A.Top };
+  PaintAlphaText(Piece.Canvas(), Origin, ActiveStyle, false);
+  PaintAlphaText(Mask.Canvas(), Origin, ActiveStyle, true);
+  SetAlphaFromMask(&Piece, &Mask);
+  for (int Y = 0; Y < A.Height(); ++Y)
+    for (int X = 0; X < A.Width(); ++X) *ABitMap->PixelPtr(A.Left + X, A.Top + Y) = *Piece.PixelPtr(X, Y);
 }
 
 // ---- Drawing -------------------------------------------------------------------------------------------
@@ -387,11 +468,20 @@ void TskSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button) {
 void TskSkinCaptionObject::MouseUp(int X, int Y, TMouseButton Button) {
   TskActiveSkinObject::MouseUp(X, Y, Button);
   FDown = false;
-  if (!HasQuickButtons()) {
+  if (HasQuickButtons())
+    UpdateQuickButtonHover(X, Y);
+  else
     ActiveQuickButton = -1;
-    return;
+  // The caption of a full border has no system frame to open the system menu: it opens it itself.
+  if (Button == mbRight && ActiveQuickButton < 0 && Parent->FullBorderShown()) {
+    Parent->BorderLayer()->MouseCaptureObject = -1;
+    if (!Parent->DisableSystemMenu()) {
+      TPoint P;
+      GetCursorPos(&P);
+      Parent->PopupSkinMenuItems(Parent->SystemMenuItems(), Rect(P.X, P.Y, P.X, P.Y), false);
+    }
   }
-  UpdateQuickButtonHover(X, Y);
+  if (!HasQuickButtons()) return;
   TskQuickButtonItems* Items = Parent->QuickButtons();
   if (ActiveQuickButton < 0 && MouseCaptureQuickButton >= 0 && MouseCaptureQuickButton < Items->Count()) {
     Items->Items(MouseCaptureQuickButton)->Down = Items->Items(MouseCaptureQuickButton)->Active = false;

@@ -22,6 +22,9 @@ public:
   TskSkinCaptionObject(TskSkinForm* AParent, TskDataSkinObject* AData);
 
   void Draw(TCanvas* Cnvs, bool UpDate) override;
+  /// The caption text written into a full layered border's top picture: the letters opaque, the picture's
+  /// own alpha kept around them (quick buttons and text plates are not drawn there).
+  void DrawAlpha(TCanvas* Cnvs, TskBitmap* ABitMap) override;
   void MouseDown(int X, int Y, TMouseButton Button) override;
   void MouseUp(int X, int Y, TMouseButton Button) override;
   void MouseMove(int X, int Y) override;
@@ -100,6 +103,12 @@ private:
   void SetCaptionFont(TCanvas* Canvas, bool ActiveStyle) const;
   /// Paints the caption text onto Canvas, the object's top-left corner at Origin.
   void PaintText(TCanvas* Canvas, TPoint Origin, bool ActiveStyle) const;
+  /// The text of a full layered border over the whole object (Mask: every layer in white).
+  void PaintAlphaText(TCanvas* Canvas, TPoint Origin, bool ActiveStyle, bool Mask) const;
+  /// Where Text starts in TR by the alignment, with the font set on Canvas.
+  TPoint TextOrigin(TCanvas* Canvas, const String& Text, const TRect& TR) const;
+  /// The text format: vertically centred, right to left where the form reads so.
+  unsigned TextFormat() const;
   /// Image := the caption image (ObjectRect's size) of Source in APicture.
   void CaptionImage(TBitmap* Image, TBitmap* APicture, const TRect& Source) const;
   /// The animation frame N of AnimateSkinRect.

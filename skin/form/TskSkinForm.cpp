@@ -80,6 +80,7 @@ TskSkinForm::TskSkinForm(TComponent* AOwner)
 
 TskSkinForm::~TskSkinForm() {
   RemoveMenuMessageHook();
+  UnhookAppRestore();
   ClearObjects();
   if (FIcon) DestroyIcon(FIcon);
   // A form being destroyed keeps no procedure or handler that could reach the frame afterwards.
@@ -134,6 +135,9 @@ void TskSkinForm::ApplySkin() {
   // The look in force.
   if (FUseRibbon) FSkinnableForm = false;
   FSkinSupport = FSD && !FSD->Empty;
+  // The border of the new skin decides the form's frame (a full one leaves the form no frame of its own).
+  if (FBorderLayer->Visible()) FBorderLayer->Hide();
+  if (!PreviewMode) FBorderLayer->InitFrame(FSD, FForm);
   // Without the skinned look the frame takes the form's size as it is.
   if (!FSkinSupport || !FSkinnableForm) {
     FFormWidth = FForm->Width();
@@ -182,12 +186,13 @@ void TskSkinForm::ApplySkin() {
   FMouseTimer->SetEnabled(true);
   if (OnChangeSkinData) OnChangeSkinData(this);
   FInChangeSkinData = false;
+  ApplyLayerBorder();
+  RestoreOuterBounds();
   // Last, the client size the frame asks for, measured inside the frame now in force.
   if (!FRollUpState) {
     if (FClientWidth > 0) FForm->SetClientWidth(FClientWidth);
     if (FClientHeight > 0) FForm->SetClientHeight(FClientHeight);
   }
-  ApplyLayerBorder();
 }
 
 void TskSkinForm::SetSkinnableForm(bool Value) {
@@ -350,7 +355,10 @@ void TskSkinForm::SetFormStyle(TFormStyle FS) {
 }
 
 void TskSkinForm::UpDateFormNC() {
-  if (FForm->HandleAllocated()) SendMessage(FForm->Handle(), WM_NCPAINT, 0, 0);
+  if (FullBorderShown())
+    FBorderLayer->UpdateBorder();
+  else if (FForm->HandleAllocated())
+    SendMessage(FForm->Handle(), WM_NCPAINT, 0, 0);
 }
 
 void TskSkinForm::ShowClientInActiveEffect() {

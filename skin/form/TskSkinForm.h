@@ -440,6 +440,11 @@ public:
   /// and ShowLayeredBorders on, layered windows available, a skinnable frame not in PreviewMode and
   /// without AlwaysDisableLayeredFrames, a form with a border that is no MDI child, no show effect pending.
   bool UseLayeredBorder() const;
+  /// The border in use carries the whole frame: its windows show the caption and its objects, the form
+  /// shows only its client area.
+  bool FullLayeredBorder() const;
+  /// Such a border is on the screen now.
+  bool FullBorderShown() const;
   TskFormLayerBorder* BorderLayer() const { return FBorderLayer; }
   bool AlwaysDisableLayeredFrames { false };
   /// The layered border is sizing the form.
@@ -455,6 +460,10 @@ public:
   bool PreviewMode { false };
 
 protected:
+  // The border windows drag and snap the form, and route the caption double click, as the frame does.
+  friend class TskFormLayerBorder;
+  friend class TskFormLayerWindow;
+
   /// Applies the streamed WindowState.
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -515,13 +524,19 @@ private:
   void LayerBorderMessage(const TMessage& Message);
   /// The layered border of the skin now applied, shown with a visible form.
   void ApplyLayerBorder();
-  /// The border in use carries the whole frame.
-  bool FullLayeredBorder() const;
   /// The shown border reaches outside the form: Move and SetBounds place the outer bounds.
   bool BorderOutsideForm() const;
   /// The border in use is to show now: the form shows, not minimized by the system, and a maximized
   /// form only with a full border.
   bool BorderShowsNow() const;
+  /// Before a change of skin or border: the outer bounds (with a shown full border, the form's and the
+  /// border's) are remembered; after it the form takes them again, less the border it now has.
+  void RememberOuterBounds();
+  void RestoreOuterBounds();
+  /// The main form's frame becomes the application's OnRestore (when it has none) and leaves it when it
+  /// goes.
+  void HookAppRestore();
+  void UnhookAppRestore();
 
   // ---- Menus and keys ----
   void MenuMessageHook(TMsg& Msg, bool& Handled);
@@ -755,6 +770,10 @@ private:
   TskLayerManager* FLayerManager { nullptr };
   TskLayerManager* FMenuLayerManager { nullptr };
   TskFormLayerBorder* FBorderLayer { nullptr };
+  /// The outer bounds remembered before a skin or border change, and whether a full border was shown
+  /// then (1), not (0), or nothing is remembered (-1).
+  TRect FOldFormBounds;
+  int FOldFullBorder { -1 };
 
   // Multiple documents.
   TTileMode FTileMode { tbHorizontal };

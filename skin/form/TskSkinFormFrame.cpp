@@ -20,6 +20,7 @@
 #include "skin/core/skRegions.h"
 #include "skin/core/skUtils.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
+#include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskSkinAnimateObject.h"
 #include "skin/form/TskSkinCaptionObject.h"
@@ -139,7 +140,8 @@ void TskSkinForm::CalcSkinRects() {
 }
 
 void TskSkinForm::CalcObjectRects() {
-  if (!FSD || FSD->Empty) return;
+  // A full border lays the objects out in its own top window.
+  if (!FSD || FSD->Empty || FullLayeredBorder()) return;
   const int DW = FFormWidth - FSD->FPicture->Width();
   const int DH = FFormHeight - FSD->FPicture->Height();
   TskSkinCaptionObject* Caption = nullptr;
@@ -221,6 +223,7 @@ TRect TskSkinForm::CalcClientRect(TRect R) {
   FFormHeight = R.Height();
   if (FSkinSupport) {
     CalcSkinRects();
+    if (FullLayeredBorder()) return R;
     const TRect& Cl = FSD->ClRect;
     R = Rect(R.Left + Cl.Left, R.Top + Cl.Top, R.Right - (FSD->FPicture->Width() - Cl.Right),
              R.Bottom - (FSD->FPicture->Height() - Cl.Bottom));
@@ -250,6 +253,13 @@ void TskSkinForm::UpdateFrameRegion() {
     return;
   }
   const int W = FFormWidth, H = FFormHeight;
+  if (FSkinSupport && FullLayeredBorder()) {
+    // Rolled up, or minimized by the frame, the form keeps only the rows the border's picture gives it.
+    const bool Small = FRollUpState || (FWindowState == wsMinimized && !FMinimizeDefault &&
+                                        !(Application && Application->MainForm() == FForm));
+    SetWindowRgn(Wnd, CreateRectRgn(0, 0, W, Small ? FBorderLayer->Data()->RollUpFormHeight : H), true);
+    return;
+  }
   if (!FSkinSupport || FSD->FMask->Empty()) {
     if (!FSkinSupport)
       for (TBitmap* Band : { RMTop.get(), RMLeft.get(), RMRight.get(), RMBottom.get() }) Band->SetSize(0, 0);
@@ -304,7 +314,8 @@ LRESULT TskSkinForm::HitTest(TPoint ScreenPoint) {
   TRect Window;
   GetWindowRect(FForm->Handle(), &Window);
   const TPoint P { ScreenPoint.X - Window.Left, ScreenPoint.Y - Window.Top };
-  if (FForm->BorderStyle() == bsNone) return HTCLIENT;
+  // The border windows take the frame's clicks.
+  if (FForm->BorderStyle() == bsNone || FullBorderShown()) return HTCLIENT;
   FFormWidth = Window.Width();
   FFormHeight = Window.Height();
   return FSkinSupport ? SkinHitTest(P) : DefaultHitTest(P);
@@ -365,9 +376,9 @@ void TskSkinForm::PaintNC(HDC DC) {
   const HWND Wnd = FForm->Handle();
   const HDC Target = DC ? DC : GetWindowDC(Wnd);
   const int Saved = SaveDC(Target);
-  if (FSkinSupport)
-    PaintNCSkin(Target);
-  else if (!FStopPainting && !(FSD && FSD->ChangeSkinDataProcess))
+  if (FSkinSupport) {
+    if (!FullLayeredBorder()) PaintNCSkin(Target);
+  } else if (!FStopPainting && !(FSD && FSD->ChangeSkinDataProcess))
     PaintNCDefault(Target);
   RestoreDC(Target, Saved);
   if (!DC) ReleaseDC(Wnd, Target);
@@ -459,6 +470,11 @@ void TskSkinForm::PaintNCDefault(HDC DC) {
 
 void TskSkinForm::DrawSkinObject(TskActiveSkinObject* AObject) {
   if (FForm->BorderStyle() == bsNone || !FForm->HandleAllocated() || FStopPainting) return;
+  // Objects on a full border are drawn into its top picture.
+  if (FullBorderShown()) {
+    FBorderLayer->UpdateBorder();
+    return;
+  }
   const HWND Wnd = FForm->Handle();
   const HDC DC = GetWindowDC(Wnd);
   TCanvas Canvas;
@@ -560,6 +576,11 @@ int TskSkinForm::GetMinWidth() {
 int TskSkinForm::GetMinHeight() {
   const bool Small = FRollUpState || FWindowState == wsMinimized;
   int Frame = CaptionHeight() + 6;
+  if (FSkinSupport && FullLayeredBorder()) {
+    // The border carries the caption: the form itself may be all but gone.
+    constexpr int FullBorderMinHeight = 10;
+    return FSD->FPicture->Height() - FSD->ClRect.Height() >= FMinHeight || Small ? FullBorderMinHeight : FMinHeight;
+  }
   if (FSkinSupport)
     Frame = FSD->FormMinHeight != 0 ? FSD->FormMinHeight : FSD->FPicture->Height() - FSD->ClRect.Height();
   return Frame >= FMinHeight || Small ? Frame : FMinHeight;

@@ -30,6 +30,8 @@ bool TskSkinForm::FullLayeredBorder() const {
   return Data && Data->FullBorder && UseLayeredBorder();
 }
 
+bool TskSkinForm::FullBorderShown() const { return FullLayeredBorder() && FBorderLayer->Visible(); }
+
 bool TskSkinForm::BorderOutsideForm() const {
   const TskDataSkinLayerFrame* Data = FBorderLayer->Data();
   return Data && UseLayeredBorder() && FBorderLayer->Visible() && (!IsEmptyRect(Data->BorderRect) || Data->FullBorder);
@@ -41,11 +43,38 @@ bool TskSkinForm::BorderShowsNow() const {
 }
 
 void TskSkinForm::ApplyLayerBorder() {
-  if (FBorderLayer->Visible()) FBorderLayer->Hide();
-  if (!PreviewMode) FBorderLayer->InitFrame(FSD, FForm);
   if (!FForm->HandleAllocated() || !BorderShowsNow()) return;
   FBorderLayer->FActive = GetFormActive();
   FBorderLayer->ShowWithForm();
+}
+
+void TskSkinForm::RememberOuterBounds() {
+  const TRect F = FForm->BoundsRect();
+  // The border on the screen counts, whether or not the change has already put it out of use.
+  const TskDataSkinLayerFrame* Data = FBorderLayer->Data();
+  if (FBorderLayer->Visible() && Data && Data->FullBorder) {
+    const TskFormLayerBorder& B = *FBorderLayer;
+    FOldFormBounds = Rect(F.Left - B.LeftSize, F.Top - B.TopSize, F.Right + B.RightSize, F.Bottom + B.BottomSize);
+    FOldFullBorder = 1;
+  } else {
+    FOldFormBounds = F;
+    FOldFullBorder = 0;
+  }
+}
+
+// The remembered bounds serve the one change they were taken for.
+void TskSkinForm::RestoreOuterBounds() {
+  const TRect R = FOldFormBounds;
+  const int Old = FOldFullBorder;
+  FOldFullBorder = -1;
+  if (Old == -1) return;
+  if (FullBorderShown()) {
+    const TskFormLayerBorder& B = *FBorderLayer;
+    FForm->SetBounds(R.Left + B.LeftSize, R.Top + B.TopSize, R.Width() - B.LeftSize - B.RightSize,
+                     R.Height() - B.TopSize - B.BottomSize);
+  } else if (Old == 1) {
+    FForm->SetBounds(R.Left, R.Top, R.Width(), FRollUpState ? GetMinHeight() : R.Height());
+  }
 }
 
 void TskSkinForm::LayerBorderMessage(const TMessage& Message) {
@@ -62,6 +91,7 @@ void TskSkinForm::LayerBorderMessage(const TMessage& Message) {
       return;
     }
     const auto* Pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+    if (!(Pos->flags & SWP_NOZORDER)) FBorderLayer->StackWithForm();
     if (!(Pos->flags & SWP_NOSIZE))
       FBorderLayer->SetBoundsWithForm3(Pos->x, Pos->y, Pos->cx, Pos->cy);
     else if (!(Pos->flags & SWP_NOMOVE))
@@ -76,13 +106,29 @@ void TskSkinForm::LayerBorderMessage(const TMessage& Message) {
       FBorderLayer->Hide();
     return;
   case WM_CHANGESHOWLAYEREDBORDERS:
-    if (BorderShowsNow()) {
-      FBorderLayer->FActive = GetFormActive();
-      FBorderLayer->ShowWithForm();
-    } else {
-      FBorderLayer->Hide();
+    RememberOuterBounds();
+    // A border that carries the frame changes the form's own frame with it: the skin is applied again.
+    if (FSD && FSD->LayerFrame && FSD->LayerFrame->FullBorder) {
+      ApplySkin();
+      return;
     }
+    if (!BorderShowsNow()) {
+      FBorderLayer->Hide();
+    } else if (!FBorderLayer->Visible()) {
+      FBorderLayer->FActive = FFormActive;
+      FBorderLayer->ShowWithForm();
+    }
+    RestoreOuterBounds();
     return;
+  case WM_SMARTEFFECTSDONE: {
+    // The show effect held the border back; it fades in now.
+    const bool Pending = FSmartEffectsShow;
+    FSmartEffectsShow = false;
+    if (!Pending || FBorderLayer->Visible() || !BorderShowsNow()) return;
+    FBorderLayer->FActive = true;
+    FBorderLayer->ShowWithFormAnimation();
+    return;
+  }
   case WM_DESTROY: FBorderLayer->Hide(); return;
   default: return;
   }

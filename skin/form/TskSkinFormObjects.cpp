@@ -189,7 +189,10 @@ void TskSkinForm::UserObjectDraw(const String& AIDName) {
 // ---- Hover and mouse -----------------------------------------------------------------------------------
 
 void TskSkinForm::TrackActiveObject(int X, int Y, bool InFrame) {
-  if (ObjectList.empty() || !GetFormActive() || FSizeMove || PreviewMode || FForm->BorderStyle() == bsNone) return;
+  // A full border's windows track the objects they show themselves.
+  if (ObjectList.empty() || !GetFormActive() || FSizeMove || PreviewMode || FForm->BorderStyle() == bsNone ||
+      FullBorderShown())
+    return;
   OldActiveObject = ActiveObject;
   int Found = -1;
   for (size_t i = 0; i < ObjectList.size() && Found < 0; ++i) {

@@ -9,6 +9,7 @@
 #include "skin/controls/TskSkinButton.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/skLayering.h"
 
@@ -28,6 +29,7 @@ void TskSkinForm::WMShowWindow(bool Show) {
     if (FSkinnableForm) HideLayers();
     return;
   }
+  HookAppRestore();
   // The first show places the form, unless it shows minimized or maximized: then its first restore does.
   if (FStartShow) {
     if (FPositionInMonitor == skpDefault) {
@@ -43,6 +45,8 @@ void TskSkinForm::WMShowWindow(bool Show) {
     const HWND Wnd = FForm->Handle();
     SetWindowLong(Wnd, GWL_EXSTYLE, GetWindowLong(Wnd, GWL_EXSTYLE) | WS_EX_LAYERED);
     SetWindowAlpha(Wnd, 0);
+    // The border shows with the form, as transparent as the form, and fades in with it.
+    if (UseLayeredBorder()) FBorderLayer->CheckFormAlpha(0, false);
     FFadeInPending = true;
     SetTimer(Wnd, FadeInTimer, FadeInDelay);
   }
@@ -64,6 +68,8 @@ void TskSkinForm::FadeIn() {
   const bool AllWindows = FSD && FSD->AnimationForAllWindows();
   const bool Animate = FAlphaBlendAnimation || AllWindows;
   const Byte Target = Animate && !FAlphaBlend ? 255 : FAlphaBlendValue;
+  const bool Border = UseLayeredBorder();
+  if (Border) FBorderLayer->FActive = GetFormActive();
   if (Animate) {
     const std::weak_ptr<bool> Alive = FAlive;
     Application->ProcessMessages();
@@ -77,12 +83,18 @@ void TskSkinForm::FadeIn() {
         Last = Now;
         Alpha = std::min(Alpha + Step, int(Target));
         SetWindowAlpha(Wnd, Byte(Alpha));
+        if (Border) FBorderLayer->CheckFormAlpha(Alpha, true);
       } else {
         WaitForWorkUntil(CurrentClock().Now() + (FadeStepInterval + 1 - (Now - Last)));
       }
     }
   } else if (Target != 255) {
     SetWindowAlpha(Wnd, Target);
+    if (Border) FBorderLayer->CheckFormAlpha(Target, true);
   }
-  if (Target == 255) SetWindowLong(Wnd, GWL_EXSTYLE, GetWindowLong(Wnd, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+  if (Target == 255) {
+    SetWindowLong(Wnd, GWL_EXSTYLE, GetWindowLong(Wnd, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+    if (Border) FBorderLayer->CheckFormAlpha(255, true);
+  }
+  if (Border && !FullLayeredBorder()) FBorderLayer->SetBoundsWithForm();
 }

@@ -7,6 +7,8 @@
 #include "platform/ui/toolkit/TScreen.h"
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/Ui.h"
+#include "skin/form/TskFormLayerBorder.h"
+#include "skin/form/TskFormLayerWindow.h"
 #include "skin/form/TskSkinForm.h"
 
 namespace {
@@ -46,18 +48,23 @@ void TskSkinForm::WMMoving(TRect& R) {
 }
 
 void TskSkinForm::Snap(TRect& R) {
+  // A border around the form snaps with its outer edges.
+  const bool Outer = BorderOutsideForm();
+  const TskFormLayerBorder* B = FBorderLayer;
+  if (Outer) R = Rect(R.Left - B->LeftSize, R.Top - B->TopSize, R.Right + B->RightSize, R.Bottom + B->BottomSize);
   const int W = R.Width(), H = R.Height(), M = FMagneticSize;
   TRect Area = MonitorArea(true);
   if (FForm->FormStyle() == fsMDIChild && FForm->Parent()) {
     GetClientRect(FForm->Parent()->Handle(), &Area);
     MapWindowPoints(FForm->Parent()->Handle(), 0, &Area);
   }
-  // The area's edges, and the facing edges of the other forms beside the dragged one.
+  // The area's edges, and the facing edges of the other forms beside the dragged one (not the windows of
+  // a layered border: they move with their forms).
   std::vector<int> Lefts { Area.Left }, Tops { Area.Top }, Rights { Area.Right }, Bottoms { Area.Bottom };
   for (int i = 0; i < Screen->FormCount(); ++i) {
     TCustomForm* Other = Screen->Forms(i);
     if (Other == FForm || !Other->Visible() || !Other->HandleAllocated() || IsIconic(Other->Handle()) ||
-        Other->FormStyle() == fsMDIChild)
+        Other->FormStyle() == fsMDIChild || dynamic_cast<TskFormLayerWindow*>(Other))
       continue;
     const TRect O = Other->BoundsRect();
     if (Overlap(R.Top - M, R.Bottom + M, O.Top, O.Bottom)) {
@@ -76,4 +83,5 @@ void TskSkinForm::Snap(TRect& R) {
   X = SnapEdge(X + W, Rights, M, Cursor.X, HMagnetized2, FMagnetPlaces.Right, FOnMouseDownCoord.X) - W;
   Y = SnapEdge(Y + H, Bottoms, M, Cursor.Y, VMagnetized2, FMagnetPlaces.Bottom, FOnMouseDownCoord.Y) - H;
   R = Bounds(X, Y, W, H);
+  if (Outer) R = Rect(R.Left + B->LeftSize, R.Top + B->TopSize, R.Right - B->RightSize, R.Bottom - B->BottomSize);
 }

@@ -5,6 +5,7 @@
 #include "platform/ui/toolkit/TTimer.h"
 #include "platform/ui/winsys/ScreenMetrics.h"
 #include "platform/ui/winsys/Ui.h"
+#include "skin/core/TskSkinData.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskSkinForm.h"
@@ -82,7 +83,11 @@ void TskSkinForm::Minimize() {
     FForm->SetWindowState(wsMinimized);
   } else {
     if (IsEmptyRect(OldBoundsRect)) OldBoundsRect = FForm->BoundsRect();
-    const TPoint P = MinimizedPosition();
+    TPoint P = MinimizedPosition();
+    // A full border shows the caption around the form: its bottom band meets the row's bottom.
+    if (FullBorderShown())
+      P = { P.X + FBorderLayer->LeftSize,
+            P.Y - FBorderLayer->BottomSize - FBorderLayer->Data()->RollUpFormHeight + GetMinHeight() };
     FForm->SetBounds(P.X, P.Y, GetMinWidth(), GetMinHeight());
   }
   if (OnMinimize) OnMinimize(this);
@@ -174,6 +179,8 @@ void TskSkinForm::SetRollUpState(bool Value) {
   if (FWindowStateInit == wsMaximized) MaxRollUpState = Value;
   FRollUpState = Value;
   if (Value) {
+    // A form already at the rolled-up height must still come back larger than that.
+    if (FullBorderShown() && FForm->Height() == GetMinHeight()) FForm->SetHeight(GetMinHeight() + 1);
     OldHeight = FForm->Height();
     FForm->SetHeight(GetMinHeight());
   } else if (FClientHeight != 0) {

@@ -8,6 +8,28 @@
 #include "skin/form/TskSkinPopupMenu.h"
 #include "skin/form/TskTrayIcon.h"
 
+namespace {
+
+/// The frame's CheckAppLayeredBorders as the application's OnRestore; its type tells the frame's own
+/// handler from anyone else's.
+struct TAppRestore {
+  TskSkinForm* Frame;
+  void operator()(TObject*) const { Frame->CheckAppLayeredBorders(); }
+};
+
+}  // namespace
+
+void TskSkinForm::HookAppRestore() {
+  if (Application && Application->MainForm() == FForm && FSkinnableForm && !Application->OnRestore)
+    Application->OnRestore = TAppRestore { this };
+}
+
+void TskSkinForm::UnhookAppRestore() {
+  if (!Application) return;
+  if (auto* Handler = Application->OnRestore.target<TAppRestore>(); Handler && Handler->Frame == this)
+    Application->OnRestore = nullptr;
+}
+
 void TskSkinForm::SetTrayIcon(TskTrayIcon* Value) {
   if (FTrayIcon) FTrayIcon->RemoveFreeNotification(this);
   FTrayIcon = Value;

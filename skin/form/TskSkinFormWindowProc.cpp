@@ -262,6 +262,7 @@ void TskSkinForm::HandleSysCommand(TMessage& Message) {
 // ---- The skin-change protocol --------------------------------------------------------------------------
 
 void TskSkinForm::BeforeChangeSkin(TskSkinData* Model) {
+  RememberOuterBounds();
   FStopPainting = true;
   FSkinSupport = false;
   StopTimers();

@@ -6,12 +6,19 @@
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/toolkit/TCustomForm.h"
+#include "platform/ui/toolkit/TMenuItem.h"
+#include "platform/ui/winsys/Input.h"
 #include "skin/controls/TskSkinGeometry.h"
+#include "skin/controls/TskSkinMenuSpeedButton.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skComposers.h"
 #include "skin/core/skDataSkinBarControls.h"
+#include "skin/core/skDataSkinButtonControls.h"
+#include "skin/core/skParentBackground.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/TskSkinForm.h"
+#include "skin/form/TskSkinMenu.h"
+#include "skin/form/TskSkinPopupMenu.h"
 #include "skin/form/skFormFinders.h"
 
 namespace {
@@ -22,6 +29,24 @@ constexpr int FirstTabLeft = 15;
 constexpr int AddButtonSize = 14;
 constexpr int AddButtonRoom = 19;
 constexpr TColor AddButtonHot = RGB(193, 212, 243);
+/// The list buttons' width.
+constexpr int ListButtonWidth = 15;
+/// The names of the list menus' items: the child's name and one of these.
+const char* const ListItemSuffix = "_BSFCHILDITEMBAR";
+const char* const HideListItemSuffix = "_BSFCHILDITEMBARHIDE";
+/// The list buttons' arrows: down for every child, right for the hidden ones.
+constexpr int ListArrow = 4;
+constexpr int HideListArrow = 2;
+
+/// The plus sign of the add button in R.
+void DrawPlus(TCanvas* C, const TRect& R, TColor Colour) {
+  C->Pen()->SetColor(Colour);
+  const int MX = R.Left + R.Width() / 2, MY = R.Top + R.Height() / 2;
+  C->MoveTo(R.Left + 3, MY);
+  C->LineTo(R.Right - 3, MY);
+  C->MoveTo(MX, R.Top + 3);
+  C->LineTo(MX, R.Bottom - 3);
+}
 
 }  // namespace
 
@@ -31,6 +56,8 @@ TskSkinMDITabsBar::TskSkinMDITabsBar(TComponent* AOwner)
   FDefaultFont->SetName("Tahoma");
   FDefaultFont->SetHeight(13);
   SetBounds(Left(), Top(), 150, 21);
+  FListMenu = new TskSkinPopupMenu(this);
+  FHideListMenu = new TskSkinPopupMenu(this);
 }
 
 TskSkinMDITabsBar::~TskSkinMDITabsBar() = default;
@@ -52,6 +79,17 @@ void TskSkinMDITabsBar::SetShowAddButton(bool Value) {
   Invalidate();
 }
 
+void TskSkinMDITabsBar::SetShowChildIcon(bool Value) {
+  if (FShowChildIcon == Value) return;
+  FShowChildIcon = Value;
+  Invalidate();
+}
+
+void TskSkinMDITabsBar::SetTabKind(TskSkinMDITabKind Value) {
+  FTabKind = Value;
+  if (SkinSupport()) Invalidate();
+}
+
 void TskSkinMDITabsBar::SetDefaultHeight(int Value) {
   FDefaultHeight = Value;
   if (!SkinSupport() && Value > 0) SetHeight(Value);
@@ -61,6 +99,7 @@ void TskSkinMDITabsBar::SetDefaultHeight(int Value) {
 
 void TskSkinMDITabsBar::AddTab(TCustomForm* Child) {
   ObjectList.push_back(std::make_unique<TskMDITab>(this, Child));
+  if (!FListButton) FListButton = NewListButton(alLeft, ListArrow, FListMenu);
   Invalidate();
 }
 
@@ -78,7 +117,12 @@ void TskSkinMDITabsBar::DeleteTab(TCustomForm* Child) {
     DragIndex = -1;
     IsDrag = FDown = false;
   }
-  if (ObjectList.empty()) FInVisibleCount = 0;
+  if (ObjectList.empty()) {
+    FInVisibleCount = 0;
+    delete FListButton;
+    FListButton = nullptr;
+    UpdateHideListButton();
+  }
   Invalidate();
 }
 
@@ -139,6 +183,11 @@ void TskSkinMDITabsBar::GetSkinData() {
   CloseButtonDownRect = Record->CloseButtonDownRect;
   ButtonTransparent = Record->ButtonTransparent;
   ButtonTransparentColor = Record->ButtonTransparentColor;
+  LTPoint = Record->LTPoint;
+  RTPoint = Record->RTPoint;
+  SkinRect = Record->SkinRect;
+  TopStretch = Record->TopStretch;
+  FActiveTabOffset = ActiveTabRect.Height() - TabRect.Height();
   if (Picture) FBottomOffset = Record->ClRect.Top;
 }
 
@@ -146,10 +195,44 @@ void TskSkinMDITabsBar::ChangeSkinData() {
   TskSkinControl::ChangeSkinData();
   FCloseSize = SkinSupport() && !IsEmptyRect(CloseButtonRect) ? CloseButtonRect.Width() : 14;
   if (SkinSupport() && FUseSkinSize)
-    SetHeight(TabRect.Height() + FBottomOffset);
+    SetHeight(TabRect.Height() + (FTabKind == sktkTab ? FBottomOffset : 0));
   else if (FDefaultHeight > 0)
     SetHeight(FDefaultHeight);
+  for (TskSkinMenuSpeedButton* Button : { FListButton, FHideListButton })
+    if (Button) Button->SetSkinData(SkinData());
+  Realign();
   Invalidate();
+}
+
+void TskSkinMDITabsBar::AdjustClientRect(TRect& R) {
+  TskSkinControl::AdjustClientRect(R);
+  if (FTabKind == sktkTab && SkinSupport()) R.Bottom -= FBottomOffset;
+}
+
+void TskSkinMDITabsBar::CheckParentBackground() {
+  if (SkinSupport() && SkinData()->MDITabsTransparent) Invalidate();
+}
+
+const TskDataSkinButtonControl* TskSkinMDITabsBar::ComposeButtonRecord(const String& Name, TBitmap* B, int W, int H,
+                                                                      bool Down, bool Hot) const {
+  TskSkinData* Model = SkinData();
+  const int Index = Model && !Model->Empty ? Model->GetControlIndex(Name) : -1;
+  const auto* Record =
+      Index < 0 ? nullptr : dynamic_cast<const TskDataSkinButtonControl*>(Model->CtrlList[size_t(Index)].get());
+  TBitmap* Source = Record ? TskSkinGeometry::ModelPicture(Model, Record->PictureIndex) : nullptr;
+  if (!Source || W <= 0 || H <= 0) return nullptr;
+  const TRect& Normal = Record->SkinRect;
+  const TRect& Active = IsEmptyRect(Record->ActiveSkinRect) ? Normal : Record->ActiveSkinRect;
+  const TRect& Pressed = IsEmptyRect(Record->DownSkinRect) ? Active : Record->DownSkinRect;
+  const int DW = W - Normal.Width(), DH = H - Normal.Height();
+  const TRect& Cl = Record->ClRect;
+  ComposeSkinImage(Record->LTPoint, Record->RTPoint, Record->LBPoint, Record->RBPoint, Cl, Record->LTPoint,
+                   { Record->RTPoint.X + DW, Record->RTPoint.Y }, { Record->LBPoint.X, Record->LBPoint.Y + DH },
+                   { Record->RBPoint.X + DW, Record->RBPoint.Y + DH },
+                   Rect(Cl.Left, Cl.Top, Cl.Right + DW, Cl.Bottom + DH), B, Source,
+                   Down ? Pressed : Hot ? Active : Normal, W, H, true, Record->LeftStretch, Record->TopStretch,
+                   Record->RightStretch, Record->BottomStretch, Record->StretchEffect, Record->StretchType);
+  return Record;
 }
 
 // ---- Layout --------------------------------------------------------------------------------------------
@@ -223,16 +306,11 @@ void TskSkinMDITabsBar::Paint() {
   GetSkinData();
   TBitmap B;
   B.SetSize(Width(), Height());
+  if (SkinSupport())
+    CreateControlSkinImage(&B);
+  else
+    CreateControlDefaultImage(&B);
   TCanvas* C = B.Canvas();
-  if (SkinSupport() && !IsEmptyRect(TabsBGRect)) {
-    TBitmap Cell;
-    Cell.SetSize(TabsBGRect.Width(), TabHeight());
-    Cell.Canvas()->CopyRect(Rect(0, 0, Cell.Width(), Cell.Height()), Picture->Canvas(), TabsBGRect);
-    for (int X = 0; X < Width(); X += Cell.Width()) C->Draw(X, 0, &Cell);
-  } else {
-    C->Brush()->SetColor(clBtnFace);
-    C->FillRect(Rect(0, 0, Width(), Height()));
-  }
   CalcTabRects();
   if (FShowAddButton) DrawAddButton(C);
   const bool Dragging = IsDrag && DragIndex >= 0 && DragIndex < TabCount();
@@ -243,19 +321,52 @@ void TskSkinMDITabsBar::Paint() {
     if (const int Target = GetDropIndex(); Target != -1) DrawDropMarker(C, Target);
   }
   Canvas()->Draw(0, 0, &B);
+  UpdateHideListButton();
+}
+
+void TskSkinMDITabsBar::CreateControlDefaultImage(TBitmap* B) {
+  B->Canvas()->Brush()->SetColor(clBtnFace);
+  B->Canvas()->FillRect(Rect(0, 0, B->Width(), B->Height()));
+}
+
+void TskSkinMDITabsBar::CreateControlSkinImage(TBitmap* B) {
+  TCanvas* C = B->Canvas();
+  if (SkinData()->MDITabsTransparent) {
+    DrawParentBackground(this, C);
+  } else if (!IsEmptyRect(TabsBGRect) && TabHeight() > 0) {
+    TBitmap Cell;
+    Cell.SetSize(TabsBGRect.Width(), TabHeight());
+    Cell.Canvas()->CopyRect(Rect(0, 0, Cell.Width(), Cell.Height()), Picture->Canvas(), TabsBGRect);
+    for (int X = 0; X < Width(); X += Cell.Width()) C->Draw(X, 0, &Cell);
+  } else {
+    CreateControlDefaultImage(B);
+  }
+  // The page strip under the tabs, from the top band of the record's page picture.
+  if (FTabKind != sktkTab || IsEmptyRect(SkinRect) || FBottomOffset <= 0) return;
+  TBitmap Strip;
+  ComposeHorzStripImage(LTPoint.X, SkinRect.Width() - RTPoint.X, &Strip, Picture,
+                        Rect(SkinRect.Left, SkinRect.Top, SkinRect.Right, SkinRect.Top + FBottomOffset), Width(),
+                        FBottomOffset, TopStretch);
+  C->Draw(0, Height() - FBottomOffset, &Strip);
 }
 
 void TskSkinMDITabsBar::DrawAddButton(TCanvas* C) {
   const TRect& R = FAddButtonRect;
-  C->Brush()->SetStyle(bsSolid);
-  C->Brush()->SetColor(FAddButtonActive ? AddButtonHot : clBtnFace);
-  C->FillRect(R);
-  C->Pen()->SetColor(clBtnText);
-  const int MX = R.Left + R.Width() / 2, MY = R.Top + R.Height() / 2;
-  C->MoveTo(R.Left + 3, MY);
-  C->LineTo(R.Right - 3, MY);
-  C->MoveTo(MX, R.Top + 3);
-  C->LineTo(MX, R.Bottom - 3);
+  if (!SkinSupport()) {
+    C->Brush()->SetStyle(bsSolid);
+    C->Brush()->SetColor(FAddButtonActive ? AddButtonHot : clBtnFace);
+    C->FillRect(R);
+    DrawPlus(C, R, clBtnText);
+    return;
+  }
+  TBitmap Face;
+  const bool Down = FAddButtonDown && FAddButtonActive;
+  const TskDataSkinButtonControl* Record =
+      ComposeButtonRecord("resizetoolbutton", &Face, R.Width(), R.Height(), Down, FAddButtonActive);
+  if (!Record) return;
+  DrawPlus(Face.Canvas(), Rect(0, 0, R.Width(), R.Height()),
+           Down || FAddButtonActive ? Record->DownFontColor : Record->FontColor);
+  C->Draw(R.Left, R.Top, &Face);
 }
 
 void TskSkinMDITabsBar::DrawDropMarker(TCanvas* C, int Target) {
@@ -308,8 +419,21 @@ void TskSkinMDITabsBar::MouseDown(TMouseButton Button, TShiftState Shift, int X,
       T->ButtonMouseIn = T->ButtonMouseDown = OnButton;
       if (HandleAllocated()) T->Draw(Canvas());
     }
+  } else if (Button == mbRight && FSupportChildMenus) {
+    PopupChildMenu(T->Child, X, Y);
   }
   if (OnTabMouseDown) OnTabMouseDown(Button, Shift, T);
+}
+
+void TskSkinMDITabsBar::PopupChildMenu(TCustomForm* Child, int X, int Y) {
+  TskSkinForm* ChildFrame = GetSkinFormComponent(Child);
+  if (!ChildFrame || !BSF) return;
+  const TPoint P = ClientToScreen({ X, Y });
+  BSF->SkinMenuOpen();
+  TskSkinData* Model = BSF->MenusSkinData() ? BSF->MenusSkinData() : BSF->SkinData();
+  // An opening that shows nothing leaves no menu mode behind.
+  if (!BSF->SkinMenu->Popup(Parent(), Model, 0, Rect(P.X, P.Y, P.X, P.Y), ChildFrame->SystemMenuItems(), false))
+    BSF->SkinMenuClose();
 }
 
 void TskSkinMDITabsBar::MouseMove(TShiftState Shift, int X, int Y) {
@@ -399,4 +523,63 @@ void TskSkinMDITabsBar::UpdateHover(int X, int Y) {
 void TskSkinMDITabsBar::Dispatch(TMessage& Message) {
   if (Message.Msg == CM_MOUSELEAVE) UpdateHover(-1, -1);
   TskSkinControl::Dispatch(Message);
+  // What shows through a transparent bar moved with it.
+  if (Message.Msg == WM_MOVE && Align() == alNone && SkinSupport() && SkinData()->MDITabsTransparent) Invalidate();
+}
+
+// ---- List menus ----------------------------------------------------------------------------------------
+
+TskSkinMenuSpeedButton* TskSkinMDITabsBar::NewListButton(TAlign Align, int ArrowType, TskSkinPopupMenu* Menu) {
+  auto* Button = new TskSkinMenuSpeedButton(this);
+  Button->SetSkinDataName("resizetoolbutton");
+  Button->FDrawStandardArrow = true;
+  Button->FArrowType = ArrowType;
+  Button->SetWidth(ListButtonWidth);
+  Button->SetAlign(Align);
+  Button->SetSkinPopupMenu(Menu);
+  Button->SetSkinData(SkinData());
+  const bool Hidden = Menu == FHideListMenu;
+  Button->OnShowTrackMenu = [this, Menu, Hidden](TObject*) {
+    FillListMenu(Menu, Hidden ? HideListItemSuffix : ListItemSuffix, Hidden);
+  };
+  Button->SetParent(this);
+  return Button;
+}
+
+void TskSkinMDITabsBar::UpdateHideListButton() {
+  if (FInVisibleCount > 0 && !FHideListButton) {
+    FHideListButton = NewListButton(alRight, HideListArrow, FHideListMenu);
+  } else if (FInVisibleCount == 0 && FHideListButton) {
+    delete FHideListButton;
+    FHideListButton = nullptr;
+  }
+}
+
+void TskSkinMDITabsBar::FillListMenu(TskSkinPopupMenu* Menu, const String& Suffix, bool HiddenOnly) {
+  Menu->Items()->Clear();
+  for (const auto& T : ObjectList) {
+    if (HiddenOnly && T->Visible) continue;
+    auto* Item = new TMenuItem(this);
+    Item->SetName(T->Child->Name() + Suffix);
+    Item->SetCaption(T->Child->Caption());
+    Item->SetRadioItem(true);
+    Item->SetGroupIndex(0);
+    Item->OnClick = [this](TObject* Sender) { ListItemClick(Sender); };
+    Menu->Items()->Add(Item);
+    Item->SetChecked(T->Active);
+  }
+}
+
+void TskSkinMDITabsBar::ListItemClick(TObject* Sender) {
+  auto* Item = dynamic_cast<TMenuItem*>(Sender);
+  if (!Item || !BSF) return;
+  String Name = Item->Name();
+  for (const String Suffix : { HideListItemSuffix, ListItemSuffix })
+    if (Name.ends_with(Suffix)) {
+      Name.resize(Name.size() - Suffix.size());
+      break;
+    }
+  TCustomForm* Main = BSF->Form();
+  for (int i = 0; i < Main->MDIChildCount(); ++i)
+    if (TCustomForm* Child = Main->MDIChildren(i); Child->Name() == Name) ShowChild(Child);
 }

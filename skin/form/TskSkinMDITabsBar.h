@@ -11,10 +11,16 @@
 //
 // Mouse: a press on a tab shows its child (a minimized one restored); with MoveTabs a drag moves the tab
 // to where it is dropped (past the centre of another tab); a release over a tab's close button closes
-// its child, also when the press began elsewhere; the add button fires OnAddButtonClick.
+// its child, also when the press began elsewhere; the add button fires OnAddButtonClick. A right press
+// on a tab opens the child's system menu (SupportChildMenus, through the frame SkinForm).
 //
-// Looks: the skin's "tab" record (a TskDataSkinTabControl) when the model has one, else plain colours:
-// clBtnFace, RGB(193, 212, 243) for the hovered tab and RGB(162, 187, 228) for the active one.
+// Menus: while there are tabs a button at the bar's left lists every child, and while tabs are hidden a
+// button at its right lists the hidden ones; choosing a child shows it.
+//
+// Looks: the skin's "tab" record (a TskDataSkinTabControl) when the model has one, drawn as tabs or,
+// with TabKind sktkButton, from the "resizebutton" record; the add button and a record without its own
+// close button take "resizetoolbutton". Without a record plain colours: clBtnFace, RGB(193, 212, 243)
+// for the hovered tab and RGB(162, 187, 228) for the active one.
 #include <functional>
 #include <memory>
 #include <vector>
@@ -23,7 +29,10 @@
 #include "skin/controls/TskSkinControl.h"
 #include "skin/form/TskMDITab.h"
 
+class TskDataSkinButtonControl;
 class TskSkinForm;
+class TskSkinMenuSpeedButton;
+class TskSkinPopupMenu;
 
 enum TskSkinMDITabKind { sktkTab, sktkButton };
 
@@ -58,6 +67,18 @@ public:
   void CalcTabRects();
   /// The add button's rectangle as last laid out.
   TRect AddButtonRect() const { return FAddButtonRect; }
+  /// The button listing every child (while there are tabs) and the one listing the hidden children
+  /// (while tabs are hidden); null otherwise.
+  TskSkinMenuSpeedButton* ListButton() const { return FListButton; }
+  TskSkinMenuSpeedButton* HideListButton() const { return FHideListButton; }
+  /// Their menus, rebuilt each time before they open.
+  TskSkinPopupMenu* ListMenu() const { return FListMenu; }
+  TskSkinPopupMenu* HideListMenu() const { return FHideListMenu; }
+  /// The model's button record Name composed into B at W x H by its nine parts: its pressed look
+  /// (Down), its hot look (Hot) or its normal one, an empty hot look falling back to the normal and an
+  /// empty pressed look to the hot. Null, B untouched, without such a record or its picture.
+  const TskDataSkinButtonControl* ComposeButtonRecord(const String& Name, TBitmap* B, int W, int H, bool Down,
+                                                      bool Hot) const;
 
   /// The main form's frame; needed for the children's menus.
   TskSkinForm* SkinForm() const { return BSF; }
@@ -84,6 +105,15 @@ public:
   void SetUseSkinSize(bool Value) { FUseSkinSize = Value; }
   bool UseSkinFont() const { return FUseSkinFont; }
   void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
+  TskSkinMDITabKind TabKind() const { return FTabKind; }
+  /// Stores; repaints when skinned.
+  void SetTabKind(TskSkinMDITabKind Value);
+  /// Each tab shows its child's small icon left of the caption.
+  bool ShowChildIcon() const { return FShowChildIcon; }
+  void SetShowChildIcon(bool Value);
+  /// A right press on a tab opens the child's system menu.
+  bool SupportChildMenus() const { return FSupportChildMenus; }
+  void SetSupportChildMenus(bool Value) { FSupportChildMenus = Value; }
   /// The close button's size: the skin's close button width, else 14.
   int CloseSize() const { return FCloseSize; }
 
@@ -115,14 +145,26 @@ public:
   TRect CloseButtonDownRect;
   bool ButtonTransparent { false };
   TColor ButtonTransparentColor { clFuchsia };
+  TPoint LTPoint;
+  TPoint RTPoint;
+  TRect SkinRect;
+  bool TopStretch { false };
+  /// How much taller the active tab's picture is than the others'.
+  int FActiveTabOffset { 0 };
   /// The tab record is in use.
   bool SkinSupport() const { return Picture != nullptr; }
+  /// The height tabs take: the bar's less the page strip below them (tabs only).
+  int TabHeight() const { return FTabKind == sktkTab ? Height() - FBottomOffset : Height(); }
 
   void GetSkinData() override;
   void ChangeSkinData() override;
 
 protected:
   void Paint() override;
+  void CreateControlSkinImage(TBitmap* B) override;
+  void CreateControlDefaultImage(TBitmap* B) override;
+  void AdjustClientRect(TRect& Rect) override;
+  void CheckParentBackground() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Dispatch(TMessage& Message) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -130,8 +172,6 @@ protected:
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
-  /// The height tabs take: the bar's less the page strip below them.
-  int TabHeight() const { return Height() - FBottomOffset; }
   /// Where the dragged tab would drop: the tab whose centre it passed; -1 without one.
   int GetDropIndex() const;
   /// Moves the hover to the tab and buttons under (X, Y).
@@ -140,6 +180,17 @@ private:
   void DrawDropMarker(TCanvas* C, int Target);
   /// Shows the child, back to the normal state when its frame has it minimized.
   static void ShowChild(TCustomForm* Child);
+  /// Opens the child's system menu at (X, Y) of the bar.
+  void PopupChildMenu(TCustomForm* Child, int X, int Y);
+  /// A menu button of the bar at Align with an arrow of ArrowType opening Menu.
+  TskSkinMenuSpeedButton* NewListButton(TAlign Align, int ArrowType, TskSkinPopupMenu* Menu);
+  /// The hidden-tabs button is there exactly while tabs are hidden.
+  void UpdateHideListButton();
+  /// Fills Menu with a radio item per tab (only the hidden ones with HiddenOnly), named after the child
+  /// with Suffix, the active child's checked.
+  void FillListMenu(TskSkinPopupMenu* Menu, const String& Suffix, bool HiddenOnly);
+  /// A list menu's item was chosen: the children of the item's name show.
+  void ListItemClick(TObject* Sender);
 
   TskSkinForm* BSF { nullptr };
   std::vector<std::unique_ptr<TskMDITab>> ObjectList;
@@ -166,4 +217,11 @@ private:
   int FInVisibleCount { 0 };
   TRect FAddButtonRect;
   int FCloseSize { 14 };
+  TskSkinMDITabKind FTabKind { sktkTab };
+  bool FShowChildIcon { false };
+  bool FSupportChildMenus { true };
+  TskSkinMenuSpeedButton* FListButton { nullptr };
+  TskSkinMenuSpeedButton* FHideListButton { nullptr };
+  TskSkinPopupMenu* FListMenu { nullptr };
+  TskSkinPopupMenu* FHideListMenu { nullptr };
 };

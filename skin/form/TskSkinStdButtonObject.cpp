@@ -1,8 +1,10 @@
 #include "skin/form/TskSkinStdButtonObject.h"
 
+#include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TApplication.h"
+#include "skin/core/TskBitmap.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skCaptionGlyphs.h"
 #include "skin/core/skDataSkinObjects.h"
@@ -22,6 +24,7 @@ TskSkinStdButtonObject::TskSkinStdButtonObject(TskSkinForm* AParent, TskDataSkin
   auto* Data = dynamic_cast<TskDataSkinStdButton*>(AData);
   if (!Data) return;
   FSkinSupport = true;
+  FData = Data;
   Command = Data->Command;
   RestoreRect = Data->RestoreRect;
   RestoreActiveRect = Data->RestoreActiveRect;
@@ -96,6 +99,36 @@ void TskSkinStdButtonObject::Draw(TCanvas* Cnvs, bool UpDate) {
     CopyPicture(Cnvs, ActivePicture, RestoreActiveRect);
   else
     CopyPicture(Cnvs, ActivePicture, RestoreRect);
+}
+
+void TskSkinStdButtonObject::DrawAlpha(TCanvas* Cnvs, TskBitmap*) {
+  if (!FData || !SkinUsable()) return;
+  if (Command == cmSysMenu && Parent->ShowIcon()) {
+    Parent->DrawFormIcon(Cnvs, ObjectRect.Left, ObjectRect.Top);
+    return;
+  }
+  const bool Restore = RestoreLook(false);
+  auto Pick = [Restore](const std::unique_ptr<TskBitmap>& Plain, const std::unique_ptr<TskBitmap>& RestoreVariant) {
+    return Restore && RestoreVariant ? RestoreVariant.get() : Plain.get();
+  };
+  const TskDataSkinStdButton& D = *FData;
+  TskBitmap* Image;
+  if (Parent->FormActiveFlag() || IsEmptyRect(InActiveSkinRect)) {
+    if (FDown && (FMouseIn || Command == cmSysMenu) && !IsEmptyRect(DownRect))
+      Image = Pick(D.FAlphaDownImage, D.FAlphaRestoreDownImage);
+    else if (FMouseIn && !IsEmptyRect(ActiveSkinRect))
+      Image = Pick(D.FAlphaActiveImage, D.FAlphaRestoreActiveImage);
+    else
+      Image = Pick(D.FAlphaNormalImage, D.FAlphaRestoreNormalImage);
+  } else {
+    Image = Pick(D.FAlphaInActiveImage, D.FAlphaInActiveRestoreImage);
+  }
+  if (!Image || Image->Empty()) return;
+  BLENDFUNCTION Blend;
+  Blend.AlphaFormat = AC_SRC_ALPHA;
+  const TRect& R = ObjectRect;
+  AlphaBlend(Cnvs->Handle(), R.Left, R.Top, R.Width(), R.Height(), Image->DC(), 0, 0, Image->Width(), Image->Height(),
+             Blend);
 }
 
 void TskSkinStdButtonObject::DefaultDraw(TCanvas* Cnvs) {

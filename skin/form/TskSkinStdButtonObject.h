@@ -6,6 +6,8 @@
 // form's small icon instead, without glow, transition or pressed look.
 #include "skin/form/TskSkinButtonObject.h"
 
+class TskDataSkinStdButton;
+
 /// A standard caption button; see the file comment.
 class TskSkinStdButtonObject : public TskSkinButtonObject {
 public:
@@ -17,6 +19,10 @@ public:
   void HideLayer() override;
   bool CanMorphing() override;
   void Draw(TCanvas* Cnvs, bool UpDate) override;
+  /// The record's 32-bit look for the state (pressed, hot, normal or inactive; the restore variant when
+  /// the look is the restore look and has one) blended over ObjectRect; the form's icon for the
+  /// system-menu button with ShowIcon. Nothing without that look.
+  void DrawAlpha(TCanvas* Cnvs, TskBitmap* ABitMap) override;
   /// The system-menu button closes the form.
   void DblClick() override;
   void MouseDown(int X, int Y, TMouseButton Button) override;
@@ -33,6 +39,8 @@ public:
 
   /// Built from a record.
   bool FSkinSupport { false };
+  /// The record, borrowed: its 32-bit looks for a full layered border.
+  const TskDataSkinStdButton* FData { nullptr };
   TskStdCommand Command { cmClose };
   TRect RestoreRect;
   TRect RestoreActiveRect;

@@ -25,6 +25,13 @@ constexpr int Reach = 12;
 constexpr int Side = 60;
 constexpr TPoint Place { 640, 420 };
 constexpr TSize FormSize { 320, 150 };
+/// The full border's picture: the shadow around a caption band of CaptionHeight rows over the form's
+/// place, with a dark line around both.
+constexpr int FullWidth = 120;
+constexpr int CaptionHeight = 30;
+constexpr int FullHeight = 2 * Reach + CaptionHeight + 40;
+constexpr TColor EdgeColour = RGB(20, 34, 64);
+constexpr TColor InactiveCaption = RGB(120, 128, 140);
 
 std::unique_ptr<TBitmap> SolidPicture(TColor Colour) {
   auto Picture = std::make_unique<TBitmap>();
@@ -48,6 +55,94 @@ std::unique_ptr<TBitmap> ShadowMask(int Strength) {
     }
   return Mask;
 }
+
+/// Alpha levels that fall off outside Inner within Reach pixels; full inside Inner.
+std::unique_ptr<TBitmap> FadingMask(int Width, int Height, const TRect& Inner, int Strength) {
+  auto Mask = std::make_unique<TBitmap>();
+  Mask->SetPixelFormat(pf24bit);
+  Mask->SetSize(Width, Height);
+  for (int Y = 0; Y < Height; ++Y)
+    for (int X = 0; X < Width; ++X) {
+      const int DX = std::max({ Inner.Left - X, X - (Inner.Right - 1), 0 });
+      const int DY = std::max({ Inner.Top - Y, Y - (Inner.Bottom - 1), 0 });
+      const int Distance = std::max(DX, DY);
+      const int Level = Distance == 0 ? 255 : std::max(0, Strength - Distance * Strength / Reach);
+      Mask->Canvas()->SetPixels(X, Y, RGB(Level, Level, Level));
+    }
+  return Mask;
+}
+
+/// The colour in the middle of the top band of a skin's frame picture: its caption's colour, which its
+/// caption buttons are drawn over.
+TColor CaptionColour(TBitmap* Picture, const TskSkinData& Skin, TColor Otherwise) {
+  if (!Picture || Picture->Empty() || Skin.ClRect.Top <= 0) return Otherwise;
+  return Picture->Canvas()->Pixels(Picture->Width() / 2, Skin.ClRect.Top / 2);
+}
+
+/// The full border's picture: a caption band of the colour Caption and a dark edge, the shadow's colour
+/// outside them.
+std::unique_ptr<TBitmap> FullPicture(TColor Caption) {
+  auto Picture = std::make_unique<TBitmap>();
+  Picture->SetPixelFormat(pf24bit);
+  Picture->SetSize(FullWidth, FullHeight);
+  TCanvas* C = Picture->Canvas();
+  C->Brush()->SetColor(ShadowColour);
+  C->FillRect(Rect(0, 0, FullWidth, FullHeight));
+  C->Brush()->SetColor(EdgeColour);
+  C->FillRect(Rect(Reach, Reach, FullWidth - Reach, FullHeight - Reach));
+  C->Brush()->SetColor(Caption);
+  C->FillRect(Rect(Reach + 1, Reach + 1, FullWidth - Reach - 1, Reach + CaptionHeight));
+  return Picture;
+}
+
+/// Sets Skin's layer frame to the full border (pictures appended): the caption and the caption buttons
+/// of the skin in its top window; and takes it away again.
+class FullBorderLayer {
+public:
+  explicit FullBorderLayer(TskSkinData& Skin) : FSkin(Skin), FFirst(Skin.FActivePictures.size()) {
+    auto& Layer = *Skin.LayerFrame;
+    const TRect Form = Rect(Reach + 1, Reach + CaptionHeight, FullWidth - Reach - 1, FullHeight - Reach - 1);
+    const TColor Active = CaptionColour(Skin.FPicture.get(), Skin, EdgeColour);
+    Skin.FActivePictures.push_back(FullPicture(Active));
+    Skin.FActivePictures.push_back(FullPicture(CaptionColour(Skin.FInActivePicture.get(), Skin, InactiveCaption)));
+    const TRect Shadowed = Rect(Reach, Reach, FullWidth - Reach, FullHeight - Reach);
+    Skin.FActivePictures.push_back(FadingMask(FullWidth, FullHeight, Shadowed, 150));
+    Layer.PictureIndex = int(FFirst);
+    Layer.InActivePictureIndex = int(FFirst) + 1;
+    Layer.MaskPictureIndex = Layer.InActiveMaskPictureIndex = int(FFirst) + 2;
+    Layer.LTPoint = { Form.Left, Form.Top };
+    Layer.RTPoint = { Form.Right, Form.Top };
+    Layer.LBPoint = { Form.Left, Form.Bottom };
+    Layer.RBPoint = { Form.Right, Form.Bottom };
+    Layer.ClRect = Form;
+    Layer.BorderRect = Rect(Reach - 4, Reach - 4, FullWidth - Reach + 4, FullHeight - Reach + 4);
+    Layer.HitTestEnable = true;
+    Layer.HitTestSize = 6;
+    Layer.HitTestLTPoint = { Reach + 6, Reach + 6 };
+    Layer.HitTestRTPoint = { FullWidth - Reach - 6, Reach + 6 };
+    Layer.HitTestLBPoint = { Reach + 6, FullHeight - Reach - 6 };
+    Layer.HitTestRBPoint = { FullWidth - Reach - 6, FullHeight - Reach - 6 };
+    Layer.CaptionRect = Rect(Reach + 4, Reach, FullWidth - Reach - 4, Reach + CaptionHeight);
+    Layer.ButtonsTopOffset = Reach + 4;
+    Layer.FullBorder = true;
+    Layer.InitAlphaImages(&Skin);
+    for (auto& Object : Skin.ObjectList) Object->InitAlphaImages(&Skin);
+  }
+  ~FullBorderLayer() {
+    auto& Layer = *FSkin.LayerFrame;
+    Layer.PictureIndex = -1;
+    Layer.FullBorder = false;
+    Layer.ButtonsTopOffset = 0;
+    Layer.FSourceBitmap.reset();
+    Layer.FSourceInActiveBitMap.reset();
+    for (auto& Object : FSkin.ObjectList) Object->InitAlphaImages(&FSkin);
+    FSkin.FActivePictures.resize(FFirst);
+  }
+
+private:
+  TskSkinData& FSkin;
+  size_t FFirst;
+};
 
 /// Sets Skin's layer frame to the shadow (pictures appended), and takes it away again.
 class ShadowLayer {
@@ -96,40 +191,49 @@ std::unique_ptr<TBitmap> ScreenPicture(HeadlessPresenter& Display, const TRect& 
   return Picture;
 }
 
+/// The screen around a sizeable skinned form with the skin's layer frame, active or not.
+std::unique_ptr<TBitmap> TakeBorderedForm(TskControlsGallery& Gallery, HeadlessPresenter& Display, bool Active) {
+  const TRect Around = Rect(Place.X - 30, Place.Y - 50, Place.X + FormSize.cx + 30, Place.Y + FormSize.cy + 30);
+  auto* Sheet = new TForm(nullptr);
+  Sheet->SetBorderStyle(bsNone);
+  Sheet->SetColor(Backdrop);
+  Sheet->SetBoundsRect(Around);
+  Sheet->Show();
+  auto* Form = new TForm(nullptr);
+  Form->SetBorderStyle(bsSizeable);
+  Form->SetBounds(Place.X, Place.Y, FormSize.cx, FormSize.cy);
+  Form->SetCaption("带阴影边框的窗体");
+  auto* Frame = new TskSkinForm(Form);
+  Frame->SetSkinData(Gallery.Skin());
+  Form->Show();
+  if (!Active) {
+    // Another form takes the activation; it goes with the framed one.
+    auto* Other = new TForm(Form);
+    Other->SetBounds(10, 10, 50, 50);
+    Other->Show();
+  }
+  Display.PumpUntilIdle();
+  std::unique_ptr<TBitmap> Picture = ScreenPicture(Display, Around);
+  delete Form;
+  delete Sheet;
+  Display.PumpUntilIdle();
+  return Picture;
+}
+
 }  // namespace
 
 void AddLayerBorderRow(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
   if (!Gallery.Skin()) return;
-  ShadowLayer Shadow(*Gallery.Skin());
-  const TRect Around = Rect(Place.X - 30, Place.Y - 30, Place.X + FormSize.cx + 30, Place.Y + FormSize.cy + 30);
-  auto Take = [&](bool Active) {
-    auto* Sheet = new TForm(nullptr);
-    Sheet->SetBorderStyle(bsNone);
-    Sheet->SetColor(Backdrop);
-    Sheet->SetBoundsRect(Around);
-    Sheet->Show();
-    auto* Form = new TForm(nullptr);
-    Form->SetBorderStyle(bsSizeable);
-    Form->SetBounds(Place.X, Place.Y, FormSize.cx, FormSize.cy);
-    Form->SetCaption("带阴影边框的窗体");
-    auto* Frame = new TskSkinForm(Form);
-    Frame->SetSkinData(Gallery.Skin());
-    Form->Show();
-    if (!Active) {
-      // Another form takes the activation; it goes with the framed one.
-      auto* Other = new TForm(Form);
-      Other->SetBounds(10, 10, 50, 50);
-      Other->Show();
-    }
-    Display.PumpUntilIdle();
-    std::unique_ptr<TBitmap> Picture = ScreenPicture(Display, Around);
-    delete Form;
-    delete Sheet;
-    Display.PumpUntilIdle();
-    return Picture;
-  };
   TCells Cells;
-  Cells.emplace_back("分层阴影边框·活动", Take(true));
-  Cells.emplace_back("分层阴影边框·非活动", Take(false));
+  {
+    ShadowLayer Shadow(*Gallery.Skin());
+    Cells.emplace_back("分层阴影边框·活动", TakeBorderedForm(Gallery, Display, true));
+    Cells.emplace_back("分层阴影边框·非活动", TakeBorderedForm(Gallery, Display, false));
+  }
+  {
+    FullBorderLayer Full(*Gallery.Skin());
+    Cells.emplace_back("整框分层边框·活动", TakeBorderedForm(Gallery, Display, true));
+    Cells.emplace_back("整框分层边框·非活动", TakeBorderedForm(Gallery, Display, false));
+  }
   Gallery.AddPictureRow("分层边框", Cells);
 }

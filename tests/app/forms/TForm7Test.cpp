@@ -1,9 +1,16 @@
-// The preset dialog: its controls as stored, and its creation filling the format combo for the first
-// category and the six preset combos for the first format; a category change fills them again.
+// The preset dialog: its controls as stored, its creation filling the format combo for the first category
+// and the six preset combos for the first format, a category change filling them again, its format and
+// preset changes writing the main window's selected row, 确定 and 取消.
 #include "app/forms/TForm7.h"
 
 #include "app/catalogue/FormatCatalogue.h"
+#include "app/catalogue/ISelectedJobRow.h"
+#include "app/catalogue/PresetCode.h"
 #include "app/catalogue/PresetTables.h"
+#include "platform/base/FileUtils.h"
+#include "platform/ui/toolkit/TListItem.h"
+#include "platform/ui/toolkit/TListItems.h"
+#include "skin/controls/TskSkinCustomListView.h"
 #include "platform/ui/toolkit/TButton.h"
 #include "skin/boxctrls/TskSkinComboBox.h"
 #include "skin/boxctrls/TskSkinOfficeComboBox.h"
@@ -139,11 +146,94 @@ TEST_F(TForm7Test, ACategoryChangeFillsItsFormatsAndPresets) {
   ExpectFilledFor(Dialog, 1);
 }
 
-TEST_F(TForm7Test, CancelClosesTheDialog) {
+/// A row of the main window's job list for clip.wmv in "WMV标准视频(*.wmv)", selected.
+TListItem* SelectedWmvRow(TForm1& Main) {
+  TListItem* Row = Main.lvFiles->Items()->Add();
+  Row->SetCaption("/videos/clip.mkv");
+  for (int Cell = 0; Cell < 24; ++Cell) Row->SubItems()->Add("");
+  Row->SubItems()->Put(JobCell::OutputFile, "clip.wmv");
+  Row->SubItems()->Put(JobCell::FormatCode, "100");
+  Row->SubItems()->Put(JobCell::Presets, "000000000000");
+  Row->SetSelected(true);
+  return Row;
+}
+
+/// The six default indexes of a format as a preset code.
+String DefaultPresetCode(int Key) {
+  const PresetSet* Set = FindPresetSet(Key);
+  std::array<int, PresetRoleCount> Indexes {};
+  for (TPresetRole Role : PresetClearOrder) Indexes[size_t(Role)] = Set->Choice(Role).DefaultIndex;
+  return PresetCode(Indexes);
+}
+
+// While the main window has a selected row, a format picked in the dialog goes into that row at once (its
+// format code, default presets, parameters and output extension), the main window's own combos stay; 取消
+// leaves the row with the new format.
+TEST_F(TForm7Test, AFormatChangeWritesTheMainWindowsSelectedRowAndCancelKeepsIt) {
   auto* Dialog = Build<TForm7>();
-  Later([&] { ClickOn(Dialog->skSkinButton3); });
-  EXPECT_EQ(Dialog->ShowModal(), mrCancel);
+  TForm1& Main = MainWindow();
+  Main.Show();
+  TListItem* Row = SelectedWmvRow(Main);
+  Later([&] {
+    Dialog->skSkinOfficeComboBox2->SetItemIndex(AudioCategory);
+    Dialog->skSkinOfficeComboBox1->SetItemIndex(2);
+    ClickOn(Dialog->skSkinButton3);
+  });
+  Dialog->ShowModal();
+
+  TStrings* Cells = Row->SubItems();
+  const String Caption = Dialog->skSkinOfficeComboBox1->Items()->Items(2)->Caption();
+  EXPECT_EQ(Cells->Strings(JobCell::FormatCode), IntToStr(RowFormatCode(AudioCategory, 2)));
+  EXPECT_EQ(Cells->Strings(JobCell::Presets), DefaultPresetCode(FormatKey(AudioCategory, 2)));
+  EXPECT_EQ(Cells->Strings(JobCell::OutputFile), ChangeFileExt("clip.wmv", FormatExtension(Caption)));
+  EXPECT_EQ(Cells->Strings(JobCell::DisableVideo), "True") << "an audio format's parameters";
+  EXPECT_EQ(Main.All_Trant_Number, FormatKey(AudioCategory, 2) + 100);
+  EXPECT_EQ(Main.skSkinOfficeComboBox2->ItemIndex(), 0) << "the main window's choice stays";
+  EXPECT_EQ(Main.skSkinOfficeComboBox1->ItemIndex(), 0);
+}
+
+// A preset picked in the dialog goes into the selected row's preset code and parameter cell and into the
+// main window's current parameters; with no row selected it writes nothing.
+TEST_F(TForm7Test, APresetChangeWritesTheSelectedRowOnly) {
+  auto* Dialog = Build<TForm7>();
+  TForm1& Main = MainWindow();
+  Main.Show();
+  TListItem* Row = SelectedWmvRow(Main);
+  TskSkinComboBox* Bitrates = Dialog->skSkinComboBox2;
+  const int Picked = (Bitrates->ItemIndex() + 1) % Bitrates->Items()->Count();
+  Bitrates->SetItemIndex(Picked);
+  const String Text = Bitrates->Text();
+  const int Expected = StrToInt(Text.substr(0, Text.find(' '))) * 1000;
+  EXPECT_EQ(Row->SubItems()->Strings(JobCell::Presets),
+            ReplacePresetCodePair("000000000000", TPresetRole::VideoBitrate, Picked));
+  EXPECT_EQ(Row->SubItems()->Strings(JobCell::VideoBitrate), IntToStr(Expected));
+  EXPECT_EQ(Main.Video_VideoBitrate, Expected);
+
+  Main.lvFiles->SetSelected(nullptr);
+  const String CodeBefore = Row->SubItems()->Strings(JobCell::Presets);
+  const int AudioBitrateBefore = Main.Video_AudioBitrate;
+  TskSkinComboBox* Audio = Dialog->skSkinComboBox3;
+  Audio->SetItemIndex((Audio->ItemIndex() + 1) % Audio->Items()->Count());
+  EXPECT_EQ(Row->SubItems()->Strings(JobCell::Presets), CodeBefore);
+  EXPECT_EQ(Main.Video_AudioBitrate, AudioBitrateBefore);
+}
+
+// 确定 gives the main window the dialog's category, format and presets, and closes the dialog.
+TEST_F(TForm7Test, OkGivesTheMainWindowTheDialogsChoice) {
+  auto* Dialog = Build<TForm7>();
+  TForm1& Main = MainWindow();
+  Dialog->skSkinOfficeComboBox2->SetItemIndex(2);
+  Dialog->skSkinOfficeComboBox1->SetItemIndex(1);
+  TskSkinComboBox* Audio = Dialog->skSkinComboBox3;
+  Audio->SetItemIndex((Audio->ItemIndex() + 1) % Audio->Items()->Count());
+  Later([&] { ClickOn(Dialog->skSkinButton2); });
+  Dialog->ShowModal();
   EXPECT_FALSE(Dialog->Visible());
+  EXPECT_EQ(Main.skSkinOfficeComboBox2->ItemIndex(), 2);
+  EXPECT_EQ(Main.skSkinOfficeComboBox1->ItemIndex(), 1);
+  EXPECT_EQ(Main.skSkinComboBox3->ItemIndex(), Audio->ItemIndex());
+  EXPECT_EQ(Main.skSkinComboBox3->Text(), Audio->Text());
+  EXPECT_EQ(Main.skSkinComboBox1->Text(), Dialog->skSkinComboBox1->Text());
 }
 
 }  // namespace

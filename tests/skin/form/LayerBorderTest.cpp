@@ -2,8 +2,12 @@
 // the form and following it, sizing by dragging the border, the inactive look and alpha, and skins or
 // presenters without a border.
 #include "platform/gdi/Capabilities.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/ui/winsys/LayeredWindows.h"
 #include "skin/form/TskFormLayerBorder.h"
+#include "skin/form/TskSkinMenu.h"
+#include "skin/form/TskSkinStdButtonObject.h"
+#include "skin/form/skFormMessages.h"
 #include "tests/skin/form/FormFrameFixture.h"
 
 namespace {
@@ -262,6 +266,311 @@ TEST_F(LayerBorder, MoveAndSetBoundsPlaceTheOuterBoundsAndAMaximizedFormShowsNoB
   EXPECT_EQ(Main->BoundsRect(), Bounds(110, 70, 480, 370));
   EXPECT_TRUE(Border->Visible()) << "the border comes back with the normal state";
   EXPECT_EQ(WindowBounds(skflTop), Bounds(90, 40, 520, 30));
+}
+
+}  // namespace
+
+namespace {
+
+// A full border on the layer picture: the frame skin's caption and its close, maximize, minimize and
+// system-menu buttons (20 x 20, 2 pixels apart) drawn in the top window's caption area (20, 0, 80, 30).
+class FullBorder : public LayerBorder {
+protected:
+  void SetUp() override {
+    LayerBorder::SetUp();
+    AddFrameObjects(Model);
+    Model.LayerFrame->FullBorder = true;
+    for (auto& Record : Model.ObjectList) Record->InitAlphaImages(&Model);
+    Main->SetCaption("Main");
+  }
+
+  /// The screen point at (X, Y) of the top window.
+  TPoint OnTop(int X, int Y) const {
+    const TRect R = WindowBounds(skflTop);
+    return { R.Left + X, R.Top + Y };
+  }
+  /// The top window's colour at (X, Y) after the loop ran.
+  TColor TopPixel(int X, int Y) {
+    Display->PumpUntilIdle();
+    const TPoint P = OnTop(X, Y);
+    return Display->PixelAt(P.X, P.Y);
+  }
+  /// The middle of the frame button with Command in top-window coordinates.
+  TPoint ButtonMiddle(TskStdCommand Command) const {
+    for (auto& Object : Frame->ObjectList)
+      if (auto* Std = dynamic_cast<TskSkinStdButtonObject*>(Object.get()); Std && Std->Command == Command) {
+        const TRect& R = Std->ObjectRect;
+        return { (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2 };
+      }
+    ADD_FAILURE() << "no button " << int(Command);
+    return {};
+  }
+};
+
+TEST_F(FullBorder, TheTopWindowCarriesTheCaptionAndButtonsAndTheFormOnlyItsClientArea) {
+  TskFormLayerBorder* Border = ShowFramed();
+  ASSERT_TRUE(Frame->FullBorderShown());
+  EXPECT_EQ(Main->ClientRect(), Rect(0, 0, 400, 300)) << "no frame of the form's own";
+  EXPECT_EQ(Frame->GetMinHeight(), 10);
+  const TPoint Inside { 310, 210 };
+  EXPECT_EQ(SendMessage(Main->Handle(), WM_NCHITTEST, 0, LPARAM(Inside.Y) << 16 | Inside.X), HTCLIENT);
+  Display->SaveScreenPng(testing::TempDir() + "layer-full-border.png");
+
+  // The buttons from the caption area's right end leftwards, the system-menu button at its left, centred.
+  EXPECT_EQ(ButtonMiddle(cmClose), (TPoint { 410, 10 }));
+  EXPECT_EQ(ButtonMiddle(cmMaximize), (TPoint { 388, 10 }));
+  EXPECT_EQ(ButtonMiddle(cmMinimize), (TPoint { 366, 10 }));
+  EXPECT_EQ(ButtonMiddle(cmSysMenu), (TPoint { 30, 15 }));
+  for (TskStdCommand Command : { cmClose, cmMaximize, cmMinimize, cmSysMenu })
+    EXPECT_EQ(TopPixel(ButtonMiddle(Command).X, ButtonMiddle(Command).Y), ButtonNormal) << int(Command);
+  EXPECT_EQ(TopPixel(200, 28), LayerTop) << "the picture around the caption's text";
+
+  // Hovering a button gives its hot look; leaving the window takes it away.
+  const TPoint Close = OnTop(ButtonMiddle(cmClose).X, ButtonMiddle(cmClose).Y);
+  Display->MoveTo(Close.X, Close.Y);
+  EXPECT_EQ(TopPixel(ButtonMiddle(cmClose).X, ButtonMiddle(cmClose).Y), ButtonHot);
+  EXPECT_EQ(Border->ActiveObject, Frame->GetIndex("closebutton"));
+  Display->MoveTo(600, 400);
+  EXPECT_EQ(TopPixel(ButtonMiddle(cmClose).X, ButtonMiddle(cmClose).Y), ButtonNormal);
+  EXPECT_EQ(Border->ActiveObject, -1);
+
+  // Clicking the maximize button maximizes: the border fills the work area; clicking close closes.
+  Display->SetWorkArea(Rect(0, 0, 1280, 760));
+  const TPoint Max = OnTop(ButtonMiddle(cmMaximize).X, ButtonMiddle(cmMaximize).Y);
+  Display->MoveTo(Max.X, Max.Y);
+  Display->Click(Max.X, Max.Y);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Frame->WindowState(), wsMaximized);
+  EXPECT_EQ(Main->BoundsRect(), Rect(10, 20, 1270, 750));
+  EXPECT_TRUE(Border->Visible()) << "a full border stays with the maximized form";
+  bool Closed = false;
+  Main->OnClose = [&](TObject*, TCloseAction& Action) {
+    Closed = true;
+    Action = caNone;
+  };
+  const TPoint CloseNow = OnTop(ButtonMiddle(cmClose).X, ButtonMiddle(cmClose).Y);
+  Display->MoveTo(CloseNow.X, CloseNow.Y);
+  Display->Click(CloseNow.X, CloseNow.Y);
+  Display->PumpUntilIdle();
+  EXPECT_TRUE(Closed);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FullBorder, TheCaptionDragsTheFormSnapsItsOuterEdgeAndADoubleClickMaximizesAndRestores) {
+  ShowFramed();
+  Display->SetWorkArea(Rect(0, 0, 1280, 760));
+  // Magnetic, away from other edges the form follows the pointer: its own border is no magnet.
+  Frame->SetMagnetic(true);
+  Frame->SetMagneticSize(25);
+  const TPoint Caption = OnTop(200, 15);
+  Display->ButtonDown(Caption.X, Caption.Y);
+  for (int Step = 1; Step <= 5; ++Step) Display->MoveTo(Caption.X + 10 * Step, Caption.Y + 6 * Step);
+  Display->ButtonUp(Caption.X + 50, Caption.Y + 30);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Main->BoundsRect(), Bounds(350, 230, 400, 300));
+  EXPECT_EQ(WindowBounds(skflTop).TopLeft(), (TPoint { 330, 200 })) << "the border follows";
+
+  // The border's outer edge (10 pixels left of the form) snaps to the work area's left edge from 25 away.
+  const TPoint From = OnTop(200, 15);
+  Display->ButtonDown(From.X, From.Y);
+  for (int X = From.X - 100; X >= From.X - 319; X -= 73) Display->MoveTo(X, From.Y);
+  Display->ButtonUp(From.X - 319, From.Y);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Main->Left(), 10) << "outer left edge on the work area's edge";
+
+  for (const TWindowState Expected : { wsMaximized, wsNormal }) {
+    const TPoint Again = OnTop(200, 15);
+    Display->Advance(1000);
+    Display->MoveTo(Again.X, Again.Y);
+    Display->Click(Again.X, Again.Y);
+    Display->Click(Again.X, Again.Y);
+    Display->PumpUntilIdle();
+    EXPECT_EQ(Frame->WindowState(), Expected);
+  }
+  EXPECT_EQ(Main->Width(), 400);
+}
+
+TEST_F(FullBorder, ARightClickOnTheCaptionOpensTheSystemMenuAndADoubleClickOnItsButtonCloses) {
+  ShowFramed();
+  const TPoint Caption = OnTop(200, 15);
+  Display->MoveTo(Caption.X, Caption.Y);
+  Display->Click(Caption.X, Caption.Y, PointerButton::Right);
+  Display->PumpUntilIdle();
+  EXPECT_TRUE(Frame->SkinMenu->Visible());
+  Frame->SkinMenu->Hide();
+  Display->PumpUntilIdle();
+
+  bool Closed = false;
+  Main->OnClose = [&](TObject*, TCloseAction& Action) {
+    Closed = true;
+    Action = caNone;
+  };
+  const TPoint SysMenu = OnTop(ButtonMiddle(cmSysMenu).X, ButtonMiddle(cmSysMenu).Y);
+  Display->MoveTo(SysMenu.X, SysMenu.Y);
+  Display->Click(SysMenu.X, SysMenu.Y);
+  Display->Click(SysMenu.X, SysMenu.Y);
+  Display->PumpUntilIdle();
+  EXPECT_TRUE(Closed);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FullBorder, RolledUpOrMinimizedTheFormKeepsOnlyTheCaptionTheBorderGivesIt) {
+  Model.LayerFrame->RollUpFormHeight = 4;
+  ShowFramed();
+  Frame->SetRollUpState(true);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Main->Height(), 10);
+  EXPECT_EQ(WindowBounds(skflTop), Bounds(280, 170, 440, 30));
+  EXPECT_EQ(WindowBounds(skflBottom), Bounds(280, 204, 440, 20)) << "the bottom band below the form's 4 rows";
+  HRGN Region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(Main->Handle(), Region), RGN_ERROR);
+  TRect Box;
+  GetRgnBox(Region, &Box);
+  DeleteObject(Region);
+  EXPECT_EQ(Box, Rect(0, 0, 400, 4)) << "the form shows the border's roll-up height";
+  Frame->SetRollUpState(false);
+  EXPECT_EQ(Main->Height(), 300);
+
+  // A secondary form minimized by the frame: its border's outer bottom edge on the work area's bottom.
+  Display->SetWorkArea(Rect(0, 0, 1280, 760));
+  TForm* Other = NewForm(Bounds(100, 100, 300, 200));
+  Other->SetBorderStyle(bsSizeable);
+  TskSkinForm* OtherFrame = Attach(Other, &Model);
+  Other->Show();
+  Display->PumpUntilIdle();
+  OtherFrame->SetWindowState(wsMinimized);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Other->BoundsRect(), Bounds(10, 746, 200, 10));
+  const TskFormLayerBorder* OtherBorder = OtherFrame->BorderLayer();
+  EXPECT_EQ(Other->Top() + 4 + OtherBorder->BottomSize, 760);
+  EXPECT_EQ(OtherBorder->Window(skflBottom)->BoundsRect(), Bounds(-10, 750, 240, 20));
+}
+
+TEST_F(FullBorder, TheOuterBoundsStayWhenTheBorderOrTheSkinChanges) {
+  ShowFramed();
+  const TRect Outer = Rect(290, 180, 710, 510);
+  struct Case {
+    const char* What;
+    std::function<void()> Off, On;
+  };
+  const Case Cases[] = {
+    { "ShowLayeredBorders", [this] { Model.SetShowLayeredBorders(false); },
+      [this] { Model.SetShowLayeredBorders(true); } },
+    { "a skin without the layer frame",
+      [this] {
+        Model.SendSkinDataMessage(WM_BEFORECHANGESKINDATA);
+        Model.LayerFrame->PictureIndex = -1;
+        Model.SendSkinDataMessage(WM_CHANGESKINDATA);
+      },
+      [this] {
+        Model.SendSkinDataMessage(WM_BEFORECHANGESKINDATA);
+        Model.LayerFrame->PictureIndex = 0;
+        Model.SendSkinDataMessage(WM_CHANGESKINDATA);
+      } },
+  };
+  for (const Case& C : Cases) {
+    C.Off();
+    Display->PumpUntilIdle();
+    EXPECT_FALSE(Frame->BorderLayer()->Visible()) << C.What;
+    EXPECT_EQ(Main->BoundsRect(), Outer) << C.What << ": the form takes the border's place";
+    C.On();
+    Display->PumpUntilIdle();
+    EXPECT_TRUE(Frame->FullBorderShown()) << C.What;
+    EXPECT_EQ(Main->BoundsRect(), Bounds(300, 200, 400, 300)) << C.What << ": the border around the same place";
+    // Setting a skin again, without a change of border, moves nothing.
+    Frame->SetSkinData(&Model);
+    EXPECT_EQ(Main->BoundsRect(), Bounds(300, 200, 400, 300)) << C.What;
+  }
+}
+
+/// Records the constant alpha of each layered picture given to a window.
+class LayerUploads {
+public:
+  LayerUploads() : FSaved(PlatformCapabilities().UpdateLayeredWindow) {
+    PlatformCapabilities().UpdateLayeredWindow = [this](HWND Wnd, HDC Dest, const TPoint* Pos, const TSize* Size,
+                                                        HDC Src, const TPoint* SrcPos, TColor Key,
+                                                        const BLENDFUNCTION* Blend, Cardinal Flags) {
+      if (Blend) Alphas[Wnd].push_back(Blend->SourceConstantAlpha);
+      return FSaved(Wnd, Dest, Pos, Size, Src, SrcPos, Key, Blend, Flags);
+    };
+  }
+  ~LayerUploads() { PlatformCapabilities().UpdateLayeredWindow = FSaved; }
+  /// The alphas Wnd was given, repeats in a row left out.
+  std::vector<int> Steps(HWND Wnd) {
+    std::vector<int> Result;
+    for (int Alpha : Alphas[Wnd])
+      if (Result.empty() || Result.back() != Alpha) Result.push_back(Alpha);
+    return Result;
+  }
+  std::map<HWND, std::vector<int>> Alphas;
+
+private:
+  decltype(TPlatformCapabilities::UpdateLayeredWindow) FSaved;
+};
+
+TEST_F(LayerBorder, TheBorderFadesInWithTheFormOrAfterAShowEffect) {
+  std::vector<int> Expected { 0 };
+  for (int Alpha = 17; Alpha <= 255; Alpha += 17) Expected.push_back(Alpha);
+  {
+    LayerUploads Uploads;
+    Frame = Attach(Main, &Model);
+    Frame->SetAlphaBlendAnimation(true);
+    Main->Show();
+    Display->Advance(1);
+    Display->PumpUntilIdle();
+    EXPECT_EQ(Uploads.Steps(Frame->BorderLayer()->Window(skflTop)->Handle()), Expected);
+    EXPECT_EQ(Display->PixelAt(500, 180), LayerTop);
+  }
+  Main->Hide();
+  delete Frame;
+  // A show effect holds the border back until it is done; then the border fades in alone.
+  LayerUploads Uploads;
+  Frame = Attach(Main, &Model);
+  SendMessage(Main->Handle(), WM_SMARTEFFECTSSHOW, 0, 0);
+  Main->Show();
+  Display->PumpUntilIdle();
+  EXPECT_FALSE(Frame->BorderLayer()->Visible());
+  SendMessage(Main->Handle(), WM_SMARTEFFECTSDONE, 0, 0);
+  ASSERT_TRUE(Frame->BorderLayer()->Visible());
+  EXPECT_EQ(Uploads.Steps(Frame->BorderLayer()->Window(skflTop)->Handle()), Expected);
+}
+
+TEST_F(LayerBorder, TheMainFormsFrameRestacksTheFormsWhenTheApplicationIsRestored) {
+  ShowFramed();
+  TForm* Other = NewForm(Bounds(350, 250, 200, 150));
+  Other->Show();
+  Display->PumpUntilIdle();
+  // Restored, the main form and its border come back above the other form, which shows again first.
+  auto Above = [](HWND Upper, HWND Lower) {
+    for (HWND W = GetTopWindow(0); W; W = GetWindow(W, GW_HWNDNEXT)) {
+      if (W == Upper) return true;
+      if (W == Lower) return false;
+    }
+    return false;
+  };
+  ASSERT_TRUE(Above(Other->Handle(), Main->Handle()));
+  App->Minimize();
+  App->Restore();
+  Display->PumpUntilIdle();
+  EXPECT_TRUE(Above(Main->Handle(), Other->Handle()));
+  EXPECT_TRUE(Above(Frame->BorderLayer()->Window(skflTop)->Handle(), Other->Handle()));
+
+  delete Frame;
+  EXPECT_FALSE(App->OnRestore) << "the frame gives the application's restore back when it goes";
+  int Theirs = 0;
+  App->OnRestore = [&](TObject*) { ++Theirs; };
+  Frame = Attach(Main, &Model);
+  Main->Hide();
+  Main->Show();
+  App->Minimize();
+  App->Restore();
+  EXPECT_EQ(Theirs, 1) << "an application's own handler stays";
 }
 
 }  // namespace
