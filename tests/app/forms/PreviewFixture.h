@@ -14,6 +14,7 @@
 #include "platform/ui/toolkit/TMemo.h"
 #include "platform/ui/toolkit/TPanel.h"
 #include "skin/controls/TskSkinCustomListView.h"
+#include "skin/controls/TskSkinSlider.h"
 #include "tests/app/support/FrontEndHarness.h"
 #include "tests/app/support/TFakeFFConverter.h"
 #include "tests/engine/fixtures/MediaFixtures.h"
