@@ -14,7 +14,7 @@
 #include "skin/controls/TskSkinCheckRadioBox.h"
 #include "skin/controls/TskSkinMenuSpeedButton.h"
 #include "skin/controls/TskSkinPageControl.h"
-#include "tests/app/forms/ConverterProgramFixture.h"
+#include "tests/app/forms/ConverterCommandsFixture.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ const std::vector<std::vector<TItemField>> MenuBarCommands = {
   { &TForm1::N15, &TForm1::N19, &TForm1::EMAIL1, &TForm1::N5 },
 };
 
-class TForm1MenusTest : public ConverterProgramTest {
+class TForm1MenusTest : public ConverterCommandsTest {
 protected:
   /// Puts a recorder in place of the click handler of every command of the menu bar and the add menu, so
   /// that choosing one records its name and runs nothing; each must have had a handler.
@@ -48,7 +48,7 @@ protected:
 // As stored, a click on a disabled item runs nothing; once the other commands' states enable them, every
 // item runs by a click and by Alt, the arrows and Enter (the menus' captions carry no accelerator letters).
 TEST_F(TForm1MenusTest, EveryMenuItemRunsByMouseAndByKeyboard) {
-  TForm1& Form = ShowProgram();
+  TForm1& Form = Main();
   RecordMenuCommands(Form);
   for (int Menu = 0; Menu < int(MenuBarCommands.size()); ++Menu)
     for (TItemField Field : MenuBarCommands[size_t(Menu)]) {
@@ -81,11 +81,7 @@ TEST_F(TForm1MenusTest, EveryMenuItemRunsByMouseAndByKeyboard) {
     SCOPED_TRACE(Item->Name());
     Ran.clear();
     Click(Form.skSkinMenuSpeedButton1);
-    ASSERT_EQ(OpenMenus().size(), 1u);
-    const TPoint Row = RowPoint(OpenMenus().front(), Item);
-    Display->MoveTo(Row.X, Row.Y);
-    Display->Advance(60);
-    Display->Click(Row.X, Row.Y);
+    ClickRow(Item);
     Click(Form.skSkinMenuSpeedButton1);
     ASSERT_EQ(OpenMenus().size(), 1u);
     for (int Step = 0; Step < 4 && HighlightedItem(OpenMenus().front()) != Item; ++Step) Key(VK_DOWN);
@@ -97,17 +93,14 @@ TEST_F(TForm1MenusTest, EveryMenuItemRunsByMouseAndByKeyboard) {
 
 // The folder adds of the menus and the add menu's several-files add run the hidden steps of their adds.
 TEST_F(TForm1MenusTest, TheMenusFolderAndSeveralFilesAddsClickTheirHiddenSteps) {
-  TForm1& Form = ShowProgram();
+  TForm1& Form = Main();
   std::vector<String> Steps;
   Form.Button12->OnClick = [&](TObject*) { Steps.push_back("Button12"); };
   Form.Button8->OnClick = [&](TObject*) { Steps.push_back("Button8"); };
   ChooseByMouse(0, Form.N21);
   for (TMenuItem* Item : { Form.N3331, Form.N2222 }) {
     Click(Form.skSkinMenuSpeedButton1);
-    const TPoint Row = RowPoint(OpenMenus().front(), Item);
-    Display->MoveTo(Row.X, Row.Y);
-    Display->Advance(60);
-    Display->Click(Row.X, Row.Y);
+    ClickRow(Item);
   }
   EXPECT_EQ(Steps, (std::vector<String> { "Button12", "Button12", "Button8" }));
 }
@@ -115,7 +108,7 @@ TEST_F(TForm1MenusTest, TheMenusFolderAndSeveralFilesAddsClickTheirHiddenSteps) 
 // F1 opens the FAQ page each time it is pressed, never a help file; the web site and the mail link go to
 // the desktop as one target each, the mail link with its scheme.
 TEST_F(TForm1MenusTest, HelpItemsOpenTheFaqTheSiteAndAMailThroughTheDesktop) {
-  TForm1& Form = ShowProgram();
+  TForm1& Form = Main();
   for (int Press = 0; Press < 3; ++Press) Key(VK_F1);
   ChooseByMouse(3, Form.N19);
   ChooseByKeyboard(3, Form.EMAIL1);
@@ -130,7 +123,7 @@ TEST_F(TForm1MenusTest, HelpItemsOpenTheFaqTheSiteAndAMailThroughTheDesktop) {
 // The about box opens modally over the disabled main window, as often as asked; Esc closes it, as does
 // its "确定".
 TEST_F(TForm1MenusTest, TheAboutBoxOpensModallyAndClosesWithEscOrItsButton) {
-  TForm1& Form = ShowProgram();
+  TForm1& Form = Main();
   int Shown = 0;
   Answer("Form2", [&](TCustomForm* Box) {
     ++Shown;
@@ -162,7 +155,7 @@ TEST_F(TForm1MenusTest, TheAboutBoxOpensModallyAndClosesWithEscOrItsButton) {
 // keys with the new choices; the dialog shows them when opened again; a Cancel after changes leaves the file
 // byte for byte as it was.
 TEST_F(TForm1MenusTest, OptionsChosenAndConfirmedAreWrittenAndACancelWritesNothing) {
-  TForm1& Form = ShowProgram();
+  TForm1& Form = Main();
   const auto ShowPage = [this](TForm5* Options, int Page) {
     TCustomTabControl* Pages = Options->skSkinPageControl1;
     const TRect Tab = Pages->TabRect(Page);
@@ -173,9 +166,7 @@ TEST_F(TForm1MenusTest, OptionsChosenAndConfirmedAreWrittenAndACancelWritesNothi
     auto* Options = static_cast<TForm5*>(Box);
     EXPECT_TRUE(Options->Modal());
     ShowPage(Options, 0);
-    Click(Options->skSkinComboBox2);
-    Key(VK_DOWN);
-    Key(VK_RETURN);
+    Pick(Options->skSkinComboBox2, 1);
     ShowPage(Options, 1);
     Click(Options->skSkinCheckRadioBox4);
     Click(Options->skSkinButton6);
@@ -183,9 +174,8 @@ TEST_F(TForm1MenusTest, OptionsChosenAndConfirmedAreWrittenAndACancelWritesNothi
   Click(Form.skSkinButton19);
   EXPECT_FALSE(Form5->Visible());
   const String Confirmed = GetIni();
-  EXPECT_NE(Confirmed.find("[Options]\nThread_Count=2\nAfter_Done=2\nThread_Priority=3\nOverwrite_File=1\n"
-                           "Show_Preview=0\n"),
-            String::npos)
+  EXPECT_TRUE(Confirmed.ends_with(
+      "[Options]\nThread_Count=2\nAfter_Done=2\nThread_Priority=3\nOverwrite_File=1\nShow_Preview=0\n"))
       << Confirmed;
 
   Answer("Form5", [&](TCustomForm* Box) {
@@ -205,7 +195,7 @@ TEST_F(TForm1MenusTest, OptionsChosenAndConfirmedAreWrittenAndACancelWritesNothi
 
 // "退出" closes the main window by its usual path, which stops the engine, waiting, and ends the program.
 TEST_F(TForm1MenusTest, ExitClosesTheMainWindowStoppingTheEngine) {
-  TForm1& Form = ShowProgram();
+  TForm1& Form = Main();
   Engine.ClearCalls();
   ChooseByMouse(0, Form.N4);
   EXPECT_EQ(Engine.Calls(), std::vector<String> { "Stop(True)" });
@@ -215,7 +205,7 @@ TEST_F(TForm1MenusTest, ExitClosesTheMainWindowStoppingTheEngine) {
 // Each line the engine logs becomes one line of the log: "#", the logging thread's id, ".", the level's
 // position in TLogLevel, ": " and the text; lines of a worker thread reach the log on the window's thread.
 TEST_F(TForm1MenusTest, TheEnginesLogLinesNameThreadAndLevel) {
-  TForm1& Form = ShowProgram();
+  TForm1& Form = Main();
   struct Case {
     TLogLevel Level;
     const char* Text;

@@ -9,11 +9,12 @@
 #include "skin/dialogs/TskCustomShellTreeView.h"
 #include "skin/dialogs/TskSelDirDlgForm.h"
 #include "skin/dialogs/TskSkinSelectDirectoryDialog.h"
-#include "tests/app/forms/ConverterProgramFixture.h"
+#include "tests/app/forms/ConverterCommandsFixture.h"
+#include "tests/app/forms/TForm1Testing.h"
 
 namespace {
 
-class TForm1OutputTest : public ConverterProgramTest {
+class TForm1OutputTest : public ConverterCommandsTest {
 protected:
   String DefaultFolder() const { return HomeDir() + "/Zorvik视频软件/输出"; }
   /// A new folder under the home folder.
@@ -39,7 +40,7 @@ protected:
 // list. A cancel changes nothing, also when the shared dialog's last confirmed folder (the snapshot
 // folder's command uses the same dialog) is another one.
 TEST_F(TForm1OutputTest, ABrowsedFolderIsTakenAndWrittenAndACancelChangesNothing) {
-  TForm1& Form = ShowProgram();
+  TForm1& Form = Main();
   const String Chosen = MakeFolder("视频 输出");
   AnswerFolder(Chosen);
   Click(Form.skSkinButton5);
@@ -59,19 +60,19 @@ TEST_F(TForm1OutputTest, ABrowsedFolderIsTakenAndWrittenAndACancelChangesNothing
 
 // A relative folder in option.ini names no place the user chose: the default folder replaces it, made and
 // written back.
-TEST_F(TForm1OutputTest, AStoredRelativeFolderIsReplacedByTheDefaultAtStartUp) {
+TEST_F(TForm1Test, AStoredRelativeOutputFolderIsReplacedByTheDefaultAtStartUp) {
   PutIni("[OutPath]\nOutPath=videos/out\n[Skin]\nSetSkin=0\n");
-  TForm1& Form = ShowProgram();
-  EXPECT_EQ(Form.Video_OutPut_Folder_Edit->Text(), DefaultFolder());
-  EXPECT_EQ(Form.FileOutPutPath, DefaultFolder());
-  EXPECT_TRUE(DirectoryExists(DefaultFolder()));
-  EXPECT_EQ(GetIni().rfind("[OutPath]\nOutPath=" + DefaultFolder() + "\n[Skin]\nSetSkin=0\n", 0), 0u) << GetIni();
+  TForm1* Form = Start();
+  EXPECT_EQ(Form->Video_OutPut_Folder_Edit->Text(), OutputFolder());
+  EXPECT_EQ(Form->FileOutPutPath, OutputFolder());
+  EXPECT_TRUE(DirectoryExists(OutputFolder()));
+  EXPECT_EQ(GetIni(), "[OutPath]\nOutPath=" + OutputFolder() + "\n[Skin]\nSetSkin=0\n");
 }
 
 // "打开" hands the shown folder to the desktop, with no working folder; the read-only field takes no typing
 // and sends the focus to the job list.
 TEST_F(TForm1OutputTest, OpenHandsTheFolderToTheDesktopAndTheFieldSendsTheFocusToTheList) {
-  TForm1& Form = ShowProgram();
+  TForm1& Form = Main();
   Click(Form.skSkinButton6);
   using TRequest = TRecordingShellOpenService::TRequest;
   EXPECT_EQ(Shell.Requests, (std::vector<TRequest> { { DefaultFolder(), "" } }));
