@@ -58,12 +58,13 @@ protected:
     Row->SetCaption(AFileName);
     Row->SetSelected(true);
   }
-  /// Opens AFileName as the selection of its row does and waits until the player holds its first
-  /// pictures, paused.
+  /// Selects a row of AFileName, which opens the file in the preview (the fixture runs the open step as
+  /// the selection does when the selection has not), and waits until the player holds its first pictures,
+  /// paused.
   void OpenPaused(const String& AFileName) {
-    AddSelectedRow(AFileName);
     const int Pauses = Count("Pause");
-    OpenInPreview(AFileName);
+    AddSelectedRow(AFileName);
+    if (Form->FFPlayer->FileName() != AFileName) OpenInPreview(AFileName);
     PumpUntil([&] { return Count("Pause") > Pauses; });
     Settle();
   }

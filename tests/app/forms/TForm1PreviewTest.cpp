@@ -9,6 +9,7 @@
 #include "platform/ui/toolkit/TCheckBox.h"
 #include "platform/ui/toolkit/TComboBox.h"
 #include "platform/ui/toolkit/TLabel.h"
+#include "platform/ui/toolkit/TTrackBar.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinSlider.h"
@@ -191,6 +192,22 @@ TEST_F(TForm1PreviewTest, ASoundOnlyFileShowsItsWaveAndMovesTheSlider) {
   const std::vector<TColor> Wave = PanelPixels();
   EXPECT_NE(Wave, Placeholder);
   EXPECT_GT(std::count(Wave.begin(), Wave.end(), clWhite), PanelWidth);
+}
+
+TEST_F(TForm1PreviewTest, TheStreamListsOfferTheSubtitlesOfAFileThatHasThem) {
+  OpenPaused(MediaFixtures().SubtitleMKV);
+  EXPECT_EQ(Form->cboSubtitle->Items()->DelimitedText(), "Subtitle#-1,Subtitle#1");
+  EXPECT_TRUE(Form->cboSubtitle->Enabled());
+  EXPECT_EQ(Form->cboSubtitle->ItemIndex(),
+            Form->cboSubtitle->Items()->IndexOf(Format("Subtitle#%d", Form->FFPlayer->SubtitleStreamIndex())));
+  EXPECT_EQ(Form->cboVideo->Items()->DelimitedText(), "Video#0");
+}
+
+TEST_F(TForm1PreviewTest, TheOffScreenSettingsReachThePlayerAndTheEngine) {
+  Form->TrackBar2->SetPosition(40);
+  EXPECT_EQ(Form->FFPlayer->AudioVolume(), 40);
+  Form->chkPreview->SetChecked(true);
+  EXPECT_TRUE(Engine.Preview());
 }
 
 TEST_F(TForm1PreviewTest, AFileThePlayerCannotOpenIsLoggedAndLeavesThePlaceholder) {
