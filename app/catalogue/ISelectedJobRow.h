@@ -5,6 +5,7 @@
 /// Cells of a job row (numbered from 0 after the row's caption) that the catalogue reads or writes.
 namespace JobCell {
 constexpr int OutputFile = 2;        // 输出文件: the output name without folder
+constexpr int TaskNumber = 7;        // 视频序号: the engine task index of the row's file plus 1
 constexpr int FormatCode = 8;        // 视频类别: RowFormatCode
 constexpr int Presets = 9;           // 视频选项: the preset code
 constexpr int VideoCodec = 10;       // 视频编码; cells 10 to 23 are the parameter cells

@@ -445,6 +445,39 @@ private:
   Int64 FDuration { 0 };
   /// The window's direct child named by cboScreens' selected entry; only its size is used.
   TWinControl* FScreenControl { nullptr };
+
+  // Adding files and editing the job list: their shared steps (TForm1AddFile.cpp, TForm1EditList.cpp).
+  /// How one file's add ended: with its row, passed over (the next file may follow), or ending the command.
+  enum class TAddOutcome { Added, Passed, Ended };
+  /// Loads the engine's libraries from "LibAV" beside the program unless they are loaded; false, with the
+  /// engine's message logged, when they cannot be loaded.
+  bool LoadEngineLibraries();
+  /// One file's add from its probe to the start button's focus: probe, task, parameters, output, row, slot
+  /// and log. A missing file ends the command; a file the probe rejects, or the 502nd since a clear, is
+  /// passed over with a log line; a task or output the engine refuses ends it. FocusList focuses the job
+  /// list once the row is filled.
+  TAddOutcome AddJobFile(const String& FileName, bool FocusList);
+  /// The several-files and folder adds: Files from the last to the first; unless the command ended early,
+  /// the last row selected and the list focused. False when it ended early.
+  bool AddFilesLastToFirst(TStrings& Files);
+  /// Selects the last row (the row selection runs) and focuses the list; nothing without rows.
+  void SelectLastRow();
+  /// Adds an empty line, Line and an empty line to the log.
+  void LogBetweenEmptyLines(const String& Line);
+  /// Switches the remove, rename, clear and start groups; the start button is redrawn at once.
+  void SetJobCommands(bool Enabled);
+  /// Switches the add group: the tool bar's add button, the menu items and the hidden button.
+  void SetAddCommands(bool Enabled);
+  /// The job list is empty: the cover over it, the preview stopped (waiting) and its slider at 0.
+  void ShowEmptyList();
+  /// Opens the rename editor over the selected row's output cell.
+  void OpenRenameEditor();
+  /// Enter in the rename editor commits as leaving it does.
+  void edtKeyPress(TObject* Sender, char32_t& Key);
+  /// Exchanges the selected row's content with that of the row Step places away, when there is one.
+  void MoveSelectedRow(int Step);
+  /// The slot of the job whose output the rename editor was opened for; -1 while none is.
+  int FRenameSlot { -1 };
 };
 
 /// The main window of the running program.

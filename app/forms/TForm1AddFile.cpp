@@ -1,9 +1,148 @@
-// Adding one file and the open dialogs' filter.
+// Adding one file, the per-file steps every add shares, and the open dialogs' filter.
 #include "app/forms/TForm1.h"
 
+#include "app/catalogue/FormatCatalogue.h"
+#include "app/catalogue/PresetCode.h"
+#include "app/engine/IFFConverter.h"
+#include "app/jobs/AddOutputOptions.h"
+#include "app/jobs/JobTexts.h"
+#include "platform/base/FileUtils.h"
+#include "platform/base/SysUtils.h"
+#include "platform/ui/toolkit/TButton.h"
+#include "platform/ui/toolkit/TListItem.h"
+#include "platform/ui/toolkit/TListItems.h"
+#include "platform/ui/toolkit/TMemo.h"
+#include "skin/boxctrls/TskSkinComboBox.h"
+#include "skin/boxctrls/TskSkinOfficeComboBox.h"
+#include "skin/controls/TskSkinCustomListView.h"
+#include "skin/controls/TskSkinPanel.h"
 #include "skin/dialogs/TskSkinOpenDialog.h"
 
-void TForm1::btnAddClick(TObject*) {}
+namespace {
+
+/// What a new row shows of its file before the engine converts it.
+struct TNewJob {
+  Int64 Duration { -1 };  // microseconds, as the probe gives it
+  Int64 FileSize { 0 };
+  int TaskIndex { 0 };
+  int FormatCode { 0 };
+  String PresetCode;
+};
+
+/// The caption and the 24 cells of a new row, from the input and output records the engine completed.
+void FillNewRow(TListItem& Row, const TNewJob& Job, const TInputOptions& Input, const TOutputOptions& Output,
+                const TVideoParams& Params) {
+  TStringList Cells;
+  Cells.Add(Job.Duration > 0 ? SecToDate(int(Job.Duration / 1000000)) : "N/A");
+  Cells.Add(SizeText(Job.FileSize));
+  Cells.Add(ExtractFileName(Output.FileName));
+  for (int Progress = 3; Progress <= 6; ++Progress) Cells.Add("");
+  Cells.Add(IntToStr(Job.TaskIndex + 1));
+  Cells.Add(IntToStr(Job.FormatCode));
+  Cells.Add(Job.PresetCode);
+  Cells.Add(Output.VideoCodec);
+  Cells.Add(Output.AudioCodec);
+  Cells.Add(IntToStr(Output.AudioChannels));
+  Cells.Add(Output.VideoTag);
+  Cells.Add(Output.FileExt);
+  Cells.Add(Output.FrameSize);
+  Cells.Add(IntToStr(Output.VideoBitrate));
+  Cells.Add(Output.FrameRate);
+  Cells.Add(IntToStr(Output.AudioBitrate));
+  Cells.Add(IntToStr(Output.AudioSampleRate));
+  Cells.Add(Output.FrameAspectRatio);
+  Cells.Add(Params.Video_DisableVideo ? "True" : "False");
+  Cells.Add(Params.Video_TargetType);
+  Cells.Add(Params.Video_NormType);
+  Row.SetCaption(Input.FileName);
+  Row.SetSubItems(&Cells);
+}
+
+}  // namespace
+
+void TForm1::btnAddClick(TObject*) {
+  Button6->Click();
+  if (!LoadEngineLibraries() || !OpenDialog1->Execute()) return;
+  if (AddJobFile(OpenDialog1->FileName(), true) != TAddOutcome::Added) return;
+  SelectLastRow();
+}
+
+bool TForm1::LoadEngineLibraries() {
+  if (FFConverter->AVLibLoaded() || FFConverter->LoadAVLib(ExePath() + "LibAV")) return true;
+  mmoLog->Lines()->Add(FFConverter->LastErrMsg());
+  return false;
+}
+
+TForm1::TAddOutcome TForm1::AddJobFile(const String& FileName, bool FocusList) {
+  if (!FileExists(FileName)) return TAddOutcome::Ended;
+  // Every job keeps its options in a slot of its own until the list is cleared: with none left the file is
+  // refused before anything is made for it.
+  if (!JobSlots.HasFree()) {
+    mmoLog->Lines()->Add(Format("***Job list full (%d files since it was last cleared), not added: %s",
+                                JobSlotCount, FileName));
+    return TAddOutcome::Passed;
+  }
+  TAVProbe* Probe = FFConverter->AVProbe();
+  if (!Probe->LoadFile(FileName, "")) {
+    LogBetweenEmptyLines("***File load error: " + Probe->LastErrMsg());
+    return TAddOutcome::Passed;
+  }
+  Video_AddFileName = FileName;
+  TInputOptions Input;
+  InitInputOptions(Input);
+  const int TaskIndex = FFConverter->AddTask(FileName, &Input);
+  if (TaskIndex < 0) {
+    LogBetweenEmptyLines("***File open error: " + FFConverter->LastErrMsg());
+    return TAddOutcome::Ended;
+  }
+  mmoLog->Lines()->Add("");
+  mmoLog->Lines()->Add(Probe->FileInfoText());
+  T_Movie_PLayer_FileName = FileName;
+  TOutputOptions Output;
+  InitOutputOptions(Output);
+  Button5->Click();
+  Button13->Click();
+  CopyVideoParams(*this, Output);
+  if (!FFConverter->SetOutputFile(TaskIndex, Video_OutPutFileName, &Output)) {
+    const String Error = FFConverter->LastErrMsg();
+    FFConverter->RemoveTask(TaskIndex);
+    LogBetweenEmptyLines("***Cannot do convert, error: " + Error);
+    return TAddOutcome::Ended;
+  }
+
+  skSkinPanel5->Hide();
+  const TNewJob Job {
+    .Duration = Probe->FileStreamInfo().Duration,
+    .FileSize = Probe->FileSize(),
+    .TaskIndex = TaskIndex,
+    .FormatCode = RowFormatCode(skSkinOfficeComboBox2->ItemIndex(), skSkinOfficeComboBox1->ItemIndex()),
+    .PresetCode = PresetCode({ skSkinComboBox1->ItemIndex(), skSkinComboBox2->ItemIndex(), skSkinComboBox3->ItemIndex(),
+                               skSkinComboBox4->ItemIndex(), skSkinComboBox9->ItemIndex(),
+                               skSkinComboBox10->ItemIndex() }),
+  };
+  TListItem* Row = lvFiles->Items()->Add();
+  FillNewRow(*Row, Job, Input, Output, *this);
+  if (FocusList) lvFiles->SetFocus();
+  SetJobCommands(true);
+  JobSlots.Tie(Row, JobSlots.Take(Input, Output));
+  LogBetweenEmptyLines("***Can do convert.");
+  btnStart->SetFocus();
+  return TAddOutcome::Added;
+}
+
+void TForm1::SelectLastRow() {
+  const int Count = lvFiles->Items()->Count();
+  if (Count == 0) return;
+  lvFiles->Items()->Item(Count - 1)->SetSelected(true);
+  lvFiles->SetFocus();
+}
+
+void TForm1::LogBetweenEmptyLines(const String& Line) {
+  TStrings* Log = mmoLog->Lines();
+  Log->Add("");
+  Log->Add(Line);
+  Log->Add("");
+}
 
 namespace {
 

@@ -7,6 +7,13 @@
 #include "platform/base/FileUtils.h"
 #include "platform/base/Masks.h"
 #include "platform/base/ScopeGuard.h"
+#include "platform/ui/toolkit/TButton.h"
+#include "platform/ui/toolkit/TListBox.h"
+#include "platform/ui/toolkit/TListItems.h"
+#include "skin/controls/TskSkinCustomListView.h"
+#include "skin/dialogs/TskSkinMessage.h"
+#include "skin/dialogs/TskSkinOpenDialog.h"
+#include "skin/dialogs/TskSkinSelectDirectoryDialog.h"
 
 namespace {
 
@@ -25,8 +32,31 @@ bool IsRegularFile(const String& Path) {
 
 }  // namespace
 
-void TForm1::Button8Click(TObject*) {}
-void TForm1::Button12Click(TObject*) {}
+void TForm1::Button8Click(TObject*) {
+  Button6->Click();
+  if (!LoadEngineLibraries() || !OpenDialog2->Execute() || !FileExists(OpenDialog2->FileName())) return;
+  AddFilesLastToFirst(*OpenDialog2->Files());
+}
+
+void TForm1::Button12Click(TObject*) {
+  const int RowsBefore = lvFiles->Items()->Count();
+  Button6->Click();
+  if (!LoadEngineLibraries() || !skSkinSelectDirectoryDialog1->Execute()) return;
+  const String Folder = skSkinSelectDirectoryDialog1->Directory();
+  if (Folder.empty() || !DirectoryExists(Folder)) return;
+  ListBox1->Items()->Clear();
+  if (std::unique_ptr<TStringList> Listing = GetFilenames(Folder, "*.*")) ListBox1->Items()->Assign(Listing.get());
+  if (!AddFilesLastToFirst(*ListBox1->Items())) return;
+  if (lvFiles->Items()->Count() <= RowsBefore)
+    skSkinMessage1->MessageDlg2("在该目录没有发现可以用的视频或音频文件！", "提示", mtInformation, { mbOK }, 0);
+}
+
+bool TForm1::AddFilesLastToFirst(TStrings& Files) {
+  for (int i = Files.Count() - 1; i >= 0; --i)
+    if (AddJobFile(Files.Strings(i), false) == TAddOutcome::Ended) return false;
+  SelectLastRow();
+  return true;
+}
 
 std::unique_ptr<TStringList> TForm1::GetFilenames(const String& FilePath, const String& ExtMask) {
   if (!DirectoryExists(FilePath)) return nullptr;

@@ -296,6 +296,7 @@ void TForm1::BindEvents() {
   lvFiles->OnDblClick = bind_front(&TForm1::lvFilesDblClick, this);
   lvFiles->OnSelectItem = bind_front(&TForm1::lvFilesSelectItem, this);
   edt->OnExit = bind_front(&TForm1::edtExit, this);
+  edt->OnKeyPress = bind_front(&TForm1::edtKeyPress, this);
   skSkinButton23->OnMouseDown = bind_front(&TForm1::skSkinButton23MouseDown, this);
 
   skSkinOfficeComboBox2->OnChange = bind_front(&TForm1::skSkinOfficeComboBox2Change, this);

@@ -8,8 +8,11 @@ void TForm1::Button2Click(TObject*) {
   FillFormatList(Catalogue.CategoryIndex, Catalogue.Formats);
 }
 
+// Clicked only by the add commands, which write their new row themselves: no existing row changes, also
+// while one is selected. The format change applies the format to the selected row on its own.
 void TForm1::Button5Click(TObject*) {
   TMainCatalogue Catalogue(*this);
+  Catalogue.Target.SelectedRow = nullptr;
   ApplyFormat(FormatKey(Catalogue.CategoryIndex, Catalogue.Formats.ItemIndex()), Catalogue.Target);
 }
 

@@ -189,6 +189,7 @@ void TFakeFFConverter::CheckIndex(int ATaskIndex) const {
 int TFakeFFConverter::AddTask(const String& AFileName, TInputOptions* AOptions) {
   Record("AddTask(" + AFileName + ")");
   CheckWorking("AddTask");
+  if (AOptions && AOptions->FileName.empty()) AOptions->FileName = AFileName;
   if (const String Failure = FailureOf(FAddTaskFailures, AFileName); !Failure.empty()) {
     FLastErrMsg = Failure;
     return -1;
@@ -208,6 +209,7 @@ bool TFakeFFConverter::SetOutputFile(int ATaskIndex, const String& AFileName, TO
   Record(Format("SetOutputFile(%d, %s)", ATaskIndex, AFileName));
   CheckWorking("SetOutputFile");
   CheckIndex(ATaskIndex);
+  if (AOptions && AOptions->FileName.empty()) AOptions->FileName = AFileName;
   if (const String Failure = FailureOf(FOutputFailures, AFileName); !Failure.empty()) {
     FLastErrMsg = Failure;
     return false;

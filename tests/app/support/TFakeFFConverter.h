@@ -10,7 +10,8 @@
 /// engine's rules: a bad index raises EListError "List index out of bounds (%d)"; from Start until
 /// ClearTasks AddTask, SetOutputFile, RemoveTask and Start raise "Cannot %s while working." (the operation
 /// "StartTask" for Start), and ClearTasks raises "Cannot ClearTasks while working." until the batch end.
-/// AddTask and SetOutputFile succeed unless a failure was scripted for the file. LoadAVLib loads the
+/// AddTask and SetOutputFile succeed unless a failure was scripted for the file, and like the engine write
+/// the file name into a given record whose FileName is empty, failing or not. LoadAVLib loads the
 /// transcoder libraries for real, so AVProbe is the engine's own working probe.
 ///
 /// Start(N) starts up to N tasks (N < 1 counts as 1: there is no synchronous mode) in list order, each on
