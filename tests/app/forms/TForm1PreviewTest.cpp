@@ -20,7 +20,7 @@ namespace {
 class TForm1PreviewTest : public PreviewFixture {
 protected:
   bool Contains(const String& ALine) const {
-    const auto Lines = LogLines();
+    const auto Lines = Log();
     return std::find(Lines.begin(), Lines.end(), ALine) != Lines.end();
   }
   /// The thumb's centre on the screen.
@@ -101,7 +101,7 @@ TEST_F(TForm1PreviewTest, TheSliderHoldsWhilePressedAndItsReleaseSeeksAndPlays) 
   Form->FFPlayerPosition(Form->FFPlayer, 100000);
   EXPECT_EQ(Form->skSkinSlider1->Value(), Value) << "no report moves a pressed thumb";
 
-  const size_t Mark = LogLines().size();
+  const size_t Mark = Log().size();
   Display->ButtonUp(Middle.X, Thumb.Y);
   EXPECT_EQ(Form->skSkinSlider1_down_UP, "UP");
   // The seek lands on the key frame before the place asked for (every 12th frame) and plays on from there.
@@ -119,7 +119,7 @@ TEST_F(TForm1PreviewTest, StopShowsTheFirstPictureAgainAndAStoppedPlayerThePlace
 
   Click(Form->skSkinButton13);
   PumpUntil([&] { return PanelFrame() > 10; });
-  const size_t Mark = LogLines().size();
+  const size_t Mark = Log().size();
   Click(Form->skSkinButton15);
   PumpUntil([&] { return StatesFrom(Mark).size() >= 3; });
   EXPECT_EQ(StatesFrom(Mark), (std::vector<String> { "Stop", "Play", "Pause" }));
@@ -137,7 +137,7 @@ TEST_F(TForm1PreviewTest, StopShowsTheFirstPictureAgainAndAStoppedPlayerThePlace
 TEST_F(TForm1PreviewTest, StopDoesNothingWithoutASelectedRow) {
   OpenPaused(Media().Clip);
   Form->lvFiles->Items()->Item(0)->SetSelected(false);
-  const size_t Mark = LogLines().size();
+  const size_t Mark = Log().size();
   Click(Form->skSkinButton15);
   Settle();
   EXPECT_TRUE(StatesFrom(Mark).empty());
@@ -180,7 +180,7 @@ TEST_F(TForm1PreviewTest, MuteSwapsTheButtonsAndLastsForTheNextFile) {
 TEST_F(TForm1PreviewTest, ASoundOnlyFileShowsItsWaveAndMovesTheSlider) {
   const std::vector<TColor> Placeholder = PanelPixels();
   // Without pictures the player is paused from the start and reports no pause of its own.
-  OpenInPreview(Media().Tone);
+  AddFile(Media().Tone);
   PumpUntil([&] { return Count("Play") == 1; });
   EXPECT_TRUE(Contains("duration: 1.00, frame size: -1x-1"));
   EXPECT_TRUE(Form->FFPlayer->Paused());
