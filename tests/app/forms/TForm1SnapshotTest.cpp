@@ -70,7 +70,14 @@ protected:
   }
   /// The program ended and started again.
   void Restart() {
-    for (TCustomForm* Window : std::initializer_list<TCustomForm*> { Form7, Form5, Form2, Form1 }) delete Window;
+    delete Form7;
+    delete Form5;
+    delete Form2;
+    delete Form1;
+    Form7 = nullptr;
+    Form5 = nullptr;
+    Form2 = nullptr;
+    Form1 = nullptr;
     Form = Start();
   }
   std::vector<bool> Ticks() const { return { Form->BMP1->Checked(), Form->JPG1->Checked(), Form->GIF1->Checked(), Form->PNG1->Checked() }; }
