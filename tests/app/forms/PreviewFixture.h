@@ -1,22 +1,17 @@
 #pragma once
-// The main window on the headless presenter with its real preview player (SDL's dummy sound), an engine
-// that converts nothing, and a shell that records what it is asked to open. The clips' pictures tell
+// The converter's windows on the headless presenter with the real preview player (SDL's dummy sound), an
+// engine that converts nothing, and a shell that records what it is asked to open; files come in through
+// the add command, whose selection of the new row opens them in the preview. The clips' pictures tell
 // their frame number (tests/engine/fixtures/MediaFixtures.h), read back here from the screen.
 #include <chrono>
 #include <set>
 #include <vector>
 
-#include "app/engine/IFFConverter.h"
-#include "app/forms/TForm1.h"
 #include "engine/player/FFPlay.h"
 #include "platform/shell/IShellOpenService.h"
-#include "platform/ui/toolkit/TButton.h"
-#include "platform/ui/toolkit/TMemo.h"
 #include "platform/ui/toolkit/TPanel.h"
-#include "skin/controls/TskSkinCustomListView.h"
 #include "skin/controls/TskSkinSlider.h"
-#include "tests/app/support/FrontEndHarness.h"
-#include "tests/app/support/TFakeFFConverter.h"
+#include "tests/app/forms/JobListFixture.h"
 #include "tests/engine/fixtures/MediaFixtures.h"
 
 /// Records the targets it is asked to open; opens nothing.
@@ -29,41 +24,26 @@ public:
   std::vector<String> Opened;
 };
 
-class PreviewFixture : public FrontEndHarness {
+class PreviewFixture : public JobListTest {
 protected:
   void SetUp() override {
-    FrontEndHarness::SetUp();
-    Services.Converter = &Engine;
+    JobListTest::SetUp();
     Services.ShellOpen = &Shell;
-    Form = static_cast<TForm1*>(ShowForm([this](TApplication& AApp) {
-      AApp.CreateForm(Form1, Services);
-      return Form1;
-    }));
-  }
-  void TearDown() override {
-    FrontEndHarness::TearDown();
-    Form1 = nullptr;
+    Form = Start();
   }
 
-  /// What the row selection does for the preview: the slider back to 0, the row's file named, the open
-  /// step run.
+  /// The open step run as the row selection runs it: the slider back to 0, the file named, the step's
+  /// button clicked.
   void OpenInPreview(const String& AFileName) {
     Form->skSkinSlider1->SetValue(0);
     Form->T_Movie_PLayer_FileName = AFileName;
     Form->Button31->Click();
   }
-  /// A row of the job list for AFileName, selected.
-  void AddSelectedRow(const String& AFileName) {
-    TListItem* Row = Form->lvFiles->Items()->Add();
-    Row->SetCaption(AFileName);
-    Row->SetSelected(true);
-  }
-  /// Opens AFileName as the selection of its row does and waits until the player holds its first
-  /// pictures, paused.
+  /// Adds AFileName, whose row the add selects, and waits until the preview holds its first pictures,
+  /// paused.
   void OpenPaused(const String& AFileName) {
-    AddSelectedRow(AFileName);
     const int Pauses = Count("Pause");
-    OpenInPreview(AFileName);
+    AddFile(AFileName);
     PumpUntil([&] { return Count("Pause") > Pauses; });
     Settle();
   }
@@ -74,21 +54,16 @@ protected:
   }
 
   // ---- The log ----
-  std::vector<String> LogLines() const {
-    std::vector<String> Lines;
-    for (int I = 0; I < Form->mmoLog->Lines()->Count(); ++I) Lines.push_back(Form->mmoLog->Lines()->Strings(I));
-    return Lines;
-  }
   int Count(const String& ALine) const {
     int N = 0;
-    for (const String& Line : LogLines()) N += Line == ALine;
+    for (const String& Line : Log()) N += Line == ALine;
     return N;
   }
   /// The state names logged from line AFrom on.
   std::vector<String> StatesFrom(size_t AFrom) const {
     static const std::set<String> States { "Play", "Pause", "Resume", "Step", "Stop", "End" };
     std::vector<String> Found;
-    const auto Lines = LogLines();
+    const auto Lines = Log();
     for (size_t I = AFrom; I < Lines.size(); ++I)
       if (States.count(Lines[I])) Found.push_back(Lines[I]);
     return Found;
@@ -122,8 +97,6 @@ protected:
   static constexpr int PictureWidth = 180;
   static constexpr int PictureLeft = (PanelWidth - PictureWidth) / 2;
 
-  TFakeFFConverter Engine;
   TRecordingShellOpen Shell;
-  TConverterServices Services;
   TForm1* Form { nullptr };
 };

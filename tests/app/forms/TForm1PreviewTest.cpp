@@ -9,6 +9,7 @@
 #include "platform/ui/toolkit/TCheckBox.h"
 #include "platform/ui/toolkit/TComboBox.h"
 #include "platform/ui/toolkit/TLabel.h"
+#include "platform/ui/toolkit/TTrackBar.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinSlider.h"
@@ -19,7 +20,7 @@ namespace {
 class TForm1PreviewTest : public PreviewFixture {
 protected:
   bool Contains(const String& ALine) const {
-    const auto Lines = LogLines();
+    const auto Lines = Log();
     return std::find(Lines.begin(), Lines.end(), ALine) != Lines.end();
   }
   /// The thumb's centre on the screen.
@@ -100,7 +101,7 @@ TEST_F(TForm1PreviewTest, TheSliderHoldsWhilePressedAndItsReleaseSeeksAndPlays) 
   Form->FFPlayerPosition(Form->FFPlayer, 100000);
   EXPECT_EQ(Form->skSkinSlider1->Value(), Value) << "no report moves a pressed thumb";
 
-  const size_t Mark = LogLines().size();
+  const size_t Mark = Log().size();
   Display->ButtonUp(Middle.X, Thumb.Y);
   EXPECT_EQ(Form->skSkinSlider1_down_UP, "UP");
   // The seek lands on the key frame before the place asked for (every 12th frame) and plays on from there.
@@ -118,7 +119,7 @@ TEST_F(TForm1PreviewTest, StopShowsTheFirstPictureAgainAndAStoppedPlayerThePlace
 
   Click(Form->skSkinButton13);
   PumpUntil([&] { return PanelFrame() > 10; });
-  const size_t Mark = LogLines().size();
+  const size_t Mark = Log().size();
   Click(Form->skSkinButton15);
   PumpUntil([&] { return StatesFrom(Mark).size() >= 3; });
   EXPECT_EQ(StatesFrom(Mark), (std::vector<String> { "Stop", "Play", "Pause" }));
@@ -136,7 +137,7 @@ TEST_F(TForm1PreviewTest, StopShowsTheFirstPictureAgainAndAStoppedPlayerThePlace
 TEST_F(TForm1PreviewTest, StopDoesNothingWithoutASelectedRow) {
   OpenPaused(Media().Clip);
   Form->lvFiles->Items()->Item(0)->SetSelected(false);
-  const size_t Mark = LogLines().size();
+  const size_t Mark = Log().size();
   Click(Form->skSkinButton15);
   Settle();
   EXPECT_TRUE(StatesFrom(Mark).empty());
@@ -179,7 +180,7 @@ TEST_F(TForm1PreviewTest, MuteSwapsTheButtonsAndLastsForTheNextFile) {
 TEST_F(TForm1PreviewTest, ASoundOnlyFileShowsItsWaveAndMovesTheSlider) {
   const std::vector<TColor> Placeholder = PanelPixels();
   // Without pictures the player is paused from the start and reports no pause of its own.
-  OpenInPreview(Media().Tone);
+  AddFile(Media().Tone);
   PumpUntil([&] { return Count("Play") == 1; });
   EXPECT_TRUE(Contains("duration: 1.00, frame size: -1x-1"));
   EXPECT_TRUE(Form->FFPlayer->Paused());
@@ -191,6 +192,22 @@ TEST_F(TForm1PreviewTest, ASoundOnlyFileShowsItsWaveAndMovesTheSlider) {
   const std::vector<TColor> Wave = PanelPixels();
   EXPECT_NE(Wave, Placeholder);
   EXPECT_GT(std::count(Wave.begin(), Wave.end(), clWhite), PanelWidth);
+}
+
+TEST_F(TForm1PreviewTest, TheStreamListsOfferTheSubtitlesOfAFileThatHasThem) {
+  OpenPaused(MediaFixtures().SubtitleMKV);
+  EXPECT_EQ(Form->cboSubtitle->Items()->DelimitedText(), "Subtitle#-1,Subtitle#1");
+  EXPECT_TRUE(Form->cboSubtitle->Enabled());
+  EXPECT_EQ(Form->cboSubtitle->ItemIndex(),
+            Form->cboSubtitle->Items()->IndexOf(Format("Subtitle#%d", Form->FFPlayer->SubtitleStreamIndex())));
+  EXPECT_EQ(Form->cboVideo->Items()->DelimitedText(), "Video#0");
+}
+
+TEST_F(TForm1PreviewTest, TheOffScreenSettingsReachThePlayerAndTheEngine) {
+  Form->TrackBar2->SetPosition(40);
+  EXPECT_EQ(Form->FFPlayer->AudioVolume(), 40);
+  Form->chkPreview->SetChecked(true);
+  EXPECT_TRUE(Engine.Preview());
 }
 
 TEST_F(TForm1PreviewTest, AFileThePlayerCannotOpenIsLoggedAndLeavesThePlaceholder) {

@@ -68,14 +68,17 @@ protected:
     std::sort(Names.begin(), Names.end());
     return Names;
   }
-  /// The main window closed and the program started again.
+  /// The program ended and started again.
   void Restart() {
-    delete Form;
+    delete Form7;
+    delete Form5;
+    delete Form2;
+    delete Form1;
+    Form7 = nullptr;
+    Form5 = nullptr;
+    Form2 = nullptr;
     Form1 = nullptr;
-    Form = static_cast<TForm1*>(ShowForm([this](TApplication& AApp) {
-      AApp.CreateForm(Form1, Services);
-      return Form1;
-    }));
+    Form = Start();
   }
   std::vector<bool> Ticks() const { return { Form->BMP1->Checked(), Form->JPG1->Checked(), Form->GIF1->Checked(), Form->PNG1->Checked() }; }
 };
@@ -117,7 +120,7 @@ TEST_F(TForm1SnapshotTest, NoPictureSavesNoFileButTheFolderAndTypeAreSettled) {
   EXPECT_EQ(SnapshotSection(), "[SnapShot]\nDir=" + Folder() + "\nPicture=BMP\n");
   EXPECT_TRUE(FilesInFolder().empty()) << "nothing is open";
 
-  OpenInPreview(Media().Tone);
+  AddFile(Media().Tone);
   Click(Form->skSkinButton13);
   PumpUntil([&] { return Count("Resume") == 1; });
   Click(Form->skSkinButton22);
