@@ -78,6 +78,9 @@ void TForm1::AssignJobList() {
   skSkinPanel1->SetParent(this);
   skSkinPanel1->SetBounds(8, 99, 568, 225);
   skSkinPanel1->SetCaption("");
+  // The list brings its own skinned frame; a borderless panel puts it at offset 0, where the rename editor's
+  // position (columns 0-2 plus the list's offset in its panel) lands on the output cell.
+  skSkinPanel1->SetBorderStyle(TskSkinBorderStyle::bvNone);
   lvFiles->SetParent(skSkinPanel1);
   lvFiles->SetBounds(0, 0, 568, 225);
   lvFiles->SetAlign(alClient);

@@ -8,8 +8,8 @@ void TForm1::Button2Click(TObject*) {
   FillFormatList(Catalogue.CategoryIndex, Catalogue.Formats);
 }
 
-// The add's form of the format step: no row is written, not even the selected one. A format change writes
-// its row through FormatChange.
+// Clicked only by the add commands, which write their new row themselves: no existing row changes, also
+// while one is selected. The format change applies the format to the selected row on its own.
 void TForm1::Button5Click(TObject*) {
   TMainCatalogue Catalogue(*this);
   Catalogue.Target.SelectedRow = nullptr;

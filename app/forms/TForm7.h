@@ -68,6 +68,9 @@ public:
   /// "取消": closes the dialog; whatever its handlers wrote stays.
   void skSkinButton3Click(TObject* Sender);
 
+  /// The six preset combos as the catalogue steps address them.
+  const TPresetCombos& Presets() const { return *FPresets; }
+
   TskSkinForm* skSkinForm1 { nullptr };
   TskSkinOfficeComboBox* skSkinOfficeComboBox2 { nullptr };  // category
   TskSkinOfficeComboBox* skSkinOfficeComboBox1 { nullptr };  // format
