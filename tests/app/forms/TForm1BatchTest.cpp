@@ -238,6 +238,20 @@ TEST_F(TForm1BatchTest, ShutDownAsksThePowerServiceOnceAfterTheBatchEnd) {
   EXPECT_TRUE(Sound.Played.empty());
 }
 
+// The default action opens the output folder; "nothing" does nothing.
+TEST_F(TForm1BatchTest, TheDefaultActionOpensTheOutputFolderAndNothingDoesNothing) {
+  AddRows(1);
+  Click(Form->skSkinButton2);
+  Engine.RunToEnd();
+  EXPECT_EQ(Shell.Requests, (std::vector<TRecordingShellOpenService::TRequest> { { Form->FileOutPutPath, "" } }));
+  SetAfterDone(Form5->skSkinCheckRadioBox5);
+  Form->btnStart->Click();
+  Engine.RunToEnd();
+  EXPECT_EQ(Shell.Requests.size(), 1u);
+  EXPECT_EQ(Power.Calls, 0);
+  EXPECT_TRUE(Sound.Played.empty());
+}
+
 // The sound plays only when the file is beside the program; the choice in force at the batch end counts.
 TEST_F(TForm1BatchTest, TheSoundActionPlaysNothingWithoutTheFile) {
   AddRows(1);
