@@ -124,7 +124,7 @@ void TForm1::AddRowTask(TListItem* Row) {
     FFConverter->RemoveTask(Task);
     return;
   }
-  FTaskRoutes.Add(Slot);
+  FTaskRoutes.Add(JobSlots, Slot);
 }
 
 void TForm1::Button22Click(TObject*) { EnableSettings(*this, false); }
