@@ -12,17 +12,16 @@
 #include "platform/ui/toolkit/TListItems.h"
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "skin/boxctrls/TskSkinComboBox.h"
-#include "skin/controls/TskSkinCustomListView.h"
 #include "skin/boxctrls/TskSkinOfficeComboBox.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinCheckRadioBox.h"
+#include "skin/controls/TskSkinCustomListView.h"
 #include "skin/controls/TskSkinMenuSpeedButton.h"
 
 namespace {
 
-/// The cell of a row whose task could not be made.
+/// The progress cell of a row whose task could not be made.
 constexpr const char* FailedText = "失败";
-constexpr int ProgressCell = 3;
 
 /// The options dialog's thread-count text as a number of simultaneous tasks; 1 when it is not a number.
 int ChosenThreadCount() { return StrToIntDef(Form5->skSkinComboBox2->Text(), 1); }
@@ -114,7 +113,7 @@ void TForm1::AddRowTask(TListItem* Row) {
   ApplyJobCells(*Row->SubItems(), Output);
 
   const auto Fail = [&](const String& Reason) {
-    Row->SubItems()->Put(ProgressCell, FailedText);
+    Row->SubItems()->Put(JobCell::Progress, FailedText);
     LogBetweenEmptyLines(Reason + FFConverter->LastErrMsg());
   };
   const int Task = FFConverter->AddTask(Row->Caption(), &Input);
@@ -125,7 +124,7 @@ void TForm1::AddRowTask(TListItem* Row) {
     FFConverter->RemoveTask(Task);
     return;
   }
-  FTaskRoutes.Add(Slot);
+  FTaskRoutes.Add(JobSlots, Slot);
 }
 
 void TForm1::Button22Click(TObject*) { EnableSettings(*this, false); }

@@ -159,6 +159,27 @@ TEST_F(TForm1BatchTest, AFailedTaskShowsItsBoxOnceWhileTheOtherEndsGoOn) {
   EXPECT_NE(Cell(1, 3), "100%");
 }
 
+// Ends that come after the batch end, once the list was cleared and a new file took the old row's slot,
+// write no row; a failure's box still shows.
+TEST_F(TForm1BatchTest, EndsAfterTheBatchEndAndAClearWriteNoRowButShowTheirBox) {
+  AddRows(2);
+  SetThreadCount(2);
+  SetAfterDone(Form5->skSkinCheckRadioBox5);
+  Click(Form->skSkinButton2);
+  Engine.HoldDeliveries(true);
+  Engine.Finish(0);
+  Engine.Fail(1, "late failure");
+  Engine.ReleaseDelivery(-1);
+  Click(Form->skSkinButton8);
+  ASSERT_EQ(RowCount(), 0);
+  AddFile(Media().Clip);
+  RecordBoxes();
+  Engine.ReleaseDelivery(0);
+  Engine.ReleaseDelivery(1);
+  EXPECT_THAT(Boxes, ElementsAre("ZorvikWMV格式转换器: late failure"));
+  EXPECT_THAT(Progress(0), ElementsAre("", "", "", "")) << "the new row in slot 0 is not the finished task's";
+}
+
 TEST_F(TForm1BatchTest, CommandsAfterPauseResumeAndTheBatchEnd) {
   AddRows(2);
   EXPECT_EQ(Commands(), BeforeStart);
@@ -235,6 +256,20 @@ TEST_F(TForm1BatchTest, ShutDownAsksThePowerServiceOnceAfterTheBatchEnd) {
   EXPECT_EQ(Power.Calls, 0);
   Engine.ReleaseDelivery(-1);
   EXPECT_EQ(Power.Calls, 1);
+  EXPECT_TRUE(Sound.Played.empty());
+}
+
+// The default action opens the output folder; "nothing" does nothing.
+TEST_F(TForm1BatchTest, TheDefaultActionOpensTheOutputFolderAndNothingDoesNothing) {
+  AddRows(1);
+  Click(Form->skSkinButton2);
+  Engine.RunToEnd();
+  EXPECT_EQ(Shell.Requests, (std::vector<TRecordingShellOpenService::TRequest> { { Form->FileOutPutPath, "" } }));
+  SetAfterDone(Form5->skSkinCheckRadioBox5);
+  Form->btnStart->Click();
+  Engine.RunToEnd();
+  EXPECT_EQ(Shell.Requests.size(), 1u);
+  EXPECT_EQ(Power.Calls, 0);
   EXPECT_TRUE(Sound.Played.empty());
 }
 
