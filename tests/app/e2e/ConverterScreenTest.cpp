@@ -91,6 +91,7 @@ void WriteRandomBytes(const String& FileName, size_t Size) {
 void ConverterScreenTest::SetUp() {
   if (!getenv("DISPLAY")) GTEST_SKIP() << "no X server";
   FWindows = std::make_unique<XTopLevelWindows>();
+  FScreen = ScreenRect();
   FProgram = std::make_unique<TInstalledProgram>(ZORVIK_PROGRAM);
   const fs::path Root = fs::path(FProgram->InstallFolder()).parent_path();
   // The completion sound lies beside the program, as the build puts it.
@@ -199,7 +200,7 @@ void ConverterScreenTest::ClickAt(TPoint Where, int Clicks) {
           "--delay", "60", "1" });
 }
 
-void ConverterScreenTest::Keys(std::initializer_list<const char*> Names) {
+void ConverterScreenTest::Keys(const std::vector<String>& Names) {
   std::vector<String> Arguments { "xdotool", "key", "--delay", "30" };
   Arguments.insert(Arguments.end(), Names.begin(), Names.end());
   Spawn(Arguments);
@@ -230,6 +231,7 @@ bool ConverterScreenTest::WaitFor(const std::function<bool()>& Done, const Strin
                                   std::source_location At) {
   if (PollUntil(Done, Limit, 20ms)) return true;
   ADD_FAILURE_AT(At.file_name(), int(At.line())) << "waited in vain for " << What;
+  Picture("waited-in-vain");
   return false;
 }
 
@@ -246,8 +248,8 @@ int ConverterScreenTest::PixelsLike(const TRect& R, TColor Colour) const {
 }
 
 void ConverterScreenTest::Picture(const String& Label) {
-  XScreenshot Screen;
-  const TRect Whole = ScreenRect();
+  const TRect Whole = FScreen;
+  XScreenshot& Screen = FPictureShot;
   if (!Screen.Take(Whole)) return;
   fs::create_directories(E2E_SCREENSHOTS);
   char Number[16];

@@ -80,15 +80,15 @@ protected:
   void Click(const String& Name, std::source_location At = std::source_location::current());
   void ClickAt(TPoint Where, int Clicks = 1);
   /// Presses the keys named as xdotool names them ("Return", "Tab", "End", "shift+Home"), in order.
-  void Keys(std::initializer_list<const char*> Names);
+  void Keys(const std::vector<String>& Names);
   /// Types Text on the keyboard, to whatever has the focus.
   void Type(const String& Text);
   /// Replaces the whole text of the focused single-line edit with Text and presses Enter.
   void Enter(const String& Text);
 
   // ---- Waiting and looking ----
-  /// Polls Done every 20 ms until it holds; after Limit fails the test at the caller with What and answers
-  /// false.
+  /// Polls Done every 20 ms until it holds; after Limit fails the test at the caller with What, keeps a
+  /// picture of the screen and answers false.
   bool WaitFor(const std::function<bool()>& Done, const String& What, Milliseconds Limit = Milliseconds(20000),
                std::source_location At = std::source_location::current());
   /// Reads the screen rectangle R; false when the server gives nothing.
@@ -107,6 +107,8 @@ private:
   std::unique_ptr<TInstalledProgram> FProgram;
   std::unique_ptr<XTopLevelWindows> FWindows;
   XScreenshot FShot;
+  XScreenshot FPictureShot;
+  TRect FScreen;
   TRunMedia FMedia;
   String FSocket;
   String FStandIns;
