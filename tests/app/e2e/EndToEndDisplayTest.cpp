@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <thread>
 
 #include "app/jobs/JobTexts.h"
@@ -13,6 +15,7 @@
 #include "platform/base/SysUtils.h"
 #include "tests/app/e2e/ConverterScreenTest.h"
 #include "tests/app/e2e/PreviewPicture.h"
+#include "tests/app/support/ProbedOutput.h"
 
 namespace {
 
@@ -26,6 +29,7 @@ constexpr int DurationCell = 1;
 constexpr int SizeCell = 2;
 constexpr int OutputCell = 3;
 constexpr int ProgressCell = 4;
+constexpr int TimeCell = 6;
 constexpr int RowFormatCell = 9;
 constexpr int PresetCodeCell = 10;
 constexpr int VideoCodecCell = 11;
@@ -99,6 +103,39 @@ protected:
       }
     return Dark;
   }
+
+  /// The pixels of the showing control Name, row by row; empty when it does not show.
+  std::vector<TColor> PixelsOf(const String& Name) {
+    std::vector<TColor> Pixels;
+    const std::optional<TRect> Place = Where(Name);
+    if (!Place || !Look(*Place)) return Pixels;
+    for (int Y = Place->Top; Y < Place->Bottom; ++Y)
+      for (int X = Place->Left; X < Place->Right; ++X) Pixels.push_back(PixelAt(X, Y));
+    return Pixels;
+  }
+
+  /// Writes the settings file the program finds at its first start.
+  void PutOptions(const String& Lines) { std::ofstream(Program().InstallFolder() + "/option.ini") << Lines; }
+
+  /// Steps the category and format choice by the given counts in the preset dialog (设置...), which
+  /// writes the selected row, and confirms it. (In the main window each change hands the keyboard to the
+  /// job list, so the arrow keys take one step there.)
+  void StepFormat(int Categories, int Formats) {
+    Click("skSkinButton24");
+    ASSERT_TRUE(WaitShowing("Form7"));
+    if (Categories) StepCombo("Form7.skSkinOfficeComboBox2", Categories);
+    if (Formats) StepCombo("Form7.skSkinOfficeComboBox1", Formats);
+    Click("Form7.skSkinButton2");
+    WaitGone("Form7");
+  }
+
+  /// The cells of every row that shows Text in its progress cell.
+  static int RowsShowing(const std::vector<TJobRow>& Rows, const String& Text) {
+    return int(std::count_if(Rows.begin(), Rows.end(), [&](const TJobRow& Row) { return Row.Cells[ProgressCell] == Text; }));
+  }
+
+  /// A row's 24 cells, without its caption.
+  static std::vector<String> CellsOf(const TJobRow& Row) { return { Row.Cells.begin() + 1, Row.Cells.end() }; }
 
   /// Clicks the tab Index of the page control Name; its tabs lie side by side along its top edge, about
   /// 42 pixels apart.
@@ -264,6 +301,78 @@ TEST_F(EndToEndDisplay, AFolderThePresetDialogRenamingAndTheOptions) {
   const String Options = OptionFile();
   EXPECT_NE(Options.find("Thread_Count=2\n"), String::npos) << Options;
   EXPECT_NE(Options.find("After_Done=2\n"), String::npos) << Options;
+}
+
+// Step 7: a batch of three rows in three formats, one at a time, is paused (its cells and the locked
+// format choice hold still) and resumed; it ends with every row at 100%, the format choice unlocked, only
+// Clear left among the list commands, the completion sound played (SDL's disk audio writes what the
+// program plays) and each output probing back as its row's cells say.
+TEST_F(EndToEndDisplay, ABatchPausesResumesAndEndsWithItsSoundAndOutputsAsTheRowsSay) {
+  const String Sound = Program().HomeFolder() + "/../sound.raw";
+  PutOptions("[Options]\nThread_Count=1\nAfter_Done=2\n");
+  ASSERT_TRUE(StartProgram({ "SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + Sound }));
+  const std::vector<String> ListCommands { "skSkinButton7", "skSkinButton8", "skSkinButton21", "skSkinButton3",
+                                           "skSkinButton4" };
+  std::map<String, std::vector<TColor>> Disabled, Enabled;
+  for (const String& Button : ListCommands) Disabled[Button] = PixelsOf(Button);
+
+  // Each row gets its format as a user gives it: the combos act on the row just added and selected.
+  AddOneFile(Media().Clip);
+  WaitRows(1);
+  StepFormat(7, 2);  // 高清格式, H.264 720p in MP4
+  AddOneFile(Media().Tone);
+  WaitRows(2);
+  StepFormat(7, 0);  // 音频格式, MP3
+  AddOneFile(Media().Clip);
+  WaitRows(3);
+  StepFormat(-14, 0);  // WMV格式
+  std::vector<TJobRow> Rows;
+  ASSERT_TRUE(WaitFor([&] {
+    Rows = this->Rows();
+    return Rows.size() == 3 && ExtractFileExt(Rows[2].Cells[OutputCell]) == ".wmv";
+  }, "the third row as WMV"));
+  EXPECT_THAT(std::vector<String>({ Rows[0].Cells[OutputCell], Rows[1].Cells[OutputCell], Rows[2].Cells[OutputCell] }),
+              ElementsAre("clip.mp4", "tone.mp3", "clip.wmv"));
+  for (const String& Button : { "skSkinButton7", "skSkinButton8" }) Enabled[Button] = PixelsOf(Button);
+  // The category combo as the open format choice shows it; locked, it loses its arrow and its picture fades.
+  const std::vector<TColor> OpenChoice = PixelsOf("skSkinOfficeComboBox2");
+  const auto Silent = [&] {
+    std::ifstream In(Sound, std::ios::binary);
+    return std::all_of(std::istreambuf_iterator<char>(In), {}, [](char Byte) { return Byte == 0; });
+  };
+  EXPECT_TRUE(Silent()) << "nothing played before the batch";
+  Picture("rows");
+
+  Click("skSkinButton2");
+  ASSERT_TRUE(WaitFor([&] { return !this->Rows()[0].Cells[ProgressCell].empty(); }, "progress in the first row"));
+  Click("skSkinButton11");
+  ASSERT_TRUE(WaitShowing("skSkinButton12")) << "Pause shows Resume in its place";
+  std::vector<TJobRow> Paused;
+  EXPECT_TRUE(WaitFor([&] {
+    const std::vector<TJobRow> First = this->Rows();
+    std::this_thread::sleep_for(400ms);
+    Paused = this->Rows();
+    return Paused.size() == 3 && CellsOf(Paused[0]) == CellsOf(First[0]) && CellsOf(Paused[2]) == CellsOf(First[2]);
+  }, "the paused cells to hold still"));
+  EXPECT_LT(RowsShowing(Paused, "100%"), 3) << "paused before the end";
+  EXPECT_NE(PixelsOf("skSkinOfficeComboBox2"), OpenChoice) << "the format choice is locked during the batch";
+  Picture("paused");
+
+  Click("skSkinButton12");
+  EXPECT_TRUE(WaitShowing("skSkinButton11")) << "Resume shows Pause again";
+  ASSERT_TRUE(WaitFor([&] { return RowsShowing(Rows = this->Rows(), "100%") == 3; }, "every row at 100%", 60s));
+  EXPECT_TRUE(WaitFor([&] { return PixelsOf("skSkinOfficeComboBox2") == OpenChoice; }, "the format choice open again"));
+  EXPECT_TRUE(WaitFor([&] { return PixelsOf("skSkinButton7") == Disabled["skSkinButton7"] &&
+                                   PixelsOf("skSkinButton8") == Enabled["skSkinButton8"]; }, "only Clear offered"));
+  for (const String& Button : { "skSkinButton21", "skSkinButton3", "skSkinButton4" })
+    EXPECT_EQ(PixelsOf(Button), Disabled[Button]) << Button << " is off";
+  EXPECT_TRUE(WaitFor([&] { return !Silent(); }, "the completion sound"));
+  Picture("done");
+  for (const TJobRow& Row : Rows) {
+    SCOPED_TRACE(Row.Cells[OutputCell]);
+    EXPECT_FALSE(Row.Cells[TimeCell].empty()) << "the time cell was written";
+    EXPECT_EQ(ProbeOutput(OutputFolder() + "/" + Row.Cells[OutputCell]), ExpectedOutput(CellsOf(Row)));
+  }
 }
 
 }  // namespace
