@@ -73,9 +73,10 @@ TRect ScreenRect() {
 
 TPoint Centre(const TRect& R) { return { (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2 }; }
 
-/// A shell script at FileName that appends its name and arguments to Record.
+/// A shell script at FileName that appends its name and arguments to Record, with the shell's own words
+/// only (PATH holds nothing else).
 void WriteRecorder(const String& FileName, const String& Record) {
-  std::ofstream(FileName) << "#!/bin/sh\necho \"$(basename \"$0\") $*\" >> '" << Record << "'\n";
+  std::ofstream(FileName) << "#!/bin/sh\necho \"${0##*/} $*\" >> '" << Record << "'\n";
   chmod(FileName.c_str(), 0755);
 }
 

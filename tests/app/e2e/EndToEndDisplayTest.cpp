@@ -375,4 +375,62 @@ TEST_F(EndToEndDisplay, ABatchPausesResumesAndEndsWithItsSoundAndOutputsAsTheRow
   }
 }
 
+// Steps 8 and 9: an output that cannot be written (a folder stands where it would go) fails its row with
+// the engine's words while the other row converts; a batch stopped at once ends promptly with its
+// after-done action (the output folder opened) and Start offered, and Start converts the rows again.
+TEST_F(EndToEndDisplay, AFailingRowAStoppedBatchAndItsRestart) {
+  PutOptions("[Options]\nThread_Count=1\nAfter_Done=0\n");
+  ASSERT_TRUE(StartProgram());
+  AddOneFile(Media().Clip);
+  WaitRows(1);
+  AddOneFile(Media().Tone);
+  WaitRows(2);
+  StepFormat(14, 0);  // 音频格式, MP3
+  std::vector<TJobRow> Rows;
+  ASSERT_TRUE(WaitFor([&] { return (Rows = this->Rows())[1].Cells[OutputCell] == "tone.mp3"; }, "tone.mp3"));
+  ASSERT_EQ(Rows[0].Cells[OutputCell], "clip.wmv");
+  const String Blocked = OutputFolder() + "/clip.wmv";
+  fs::create_directory(Blocked);
+  const std::vector<TColor> StartOffered = PixelsOf("skSkinButton2");
+
+  // Either the engine refuses the output at Start (the row shows 失败) or the task fails as it runs (the
+  // plain warning box with the engine's text, which the user closes); the other row converts either way.
+  Click("skSkinButton2");
+  ASSERT_TRUE(WaitFor([&] { return Where("MessageBox") || this->Rows()[0].Cells[ProgressCell] == "失败"; },
+                      "the failure shown"));
+  Picture("failure");
+  if (Where("MessageBox")) Click("MessageBox.OK");
+  ASSERT_TRUE(WaitFor([&] { return (Rows = this->Rows())[1].Cells[ProgressCell] == "100%" && Calls().size() == 1; },
+                      "the batch end"));
+  EXPECT_NE(Rows[0].Cells[ProgressCell], "100%");
+  EXPECT_FALSE(Where("MessageBox"));
+  EXPECT_THAT(Calls(), ElementsAre("xdg-open " + OutputFolder())) << "the batch end opens the output folder";
+  EXPECT_EQ(ProbeOutput(OutputFolder() + "/tone.mp3"), ExpectedOutput(CellsOf(Rows[1])));
+  fs::remove(Blocked);
+
+  // Stopped at once: the batch ends before its rows are done.
+  Click("skSkinButton8");
+  WaitRows(0);
+  AddOneFile(Media().Clip);
+  WaitRows(1);
+  StepFormat(-7, 2);  // from 音频格式 to 高清格式, H.264 720p in MP4
+  AddOneFile(Media().Clip);
+  WaitRows(2);
+  ASSERT_TRUE(WaitFor([&] { return (Rows = this->Rows())[1].Cells[OutputCell] == "clip_1.mp4"; }, "clip_1.mp4"));
+  Click("skSkinButton2");
+  Click("skSkinButton10");
+  EXPECT_TRUE(WaitFor([&] { return PixelsOf("skSkinButton2") == StartOffered && Calls().size() == 2; },
+                      "Start offered again and the after-done action", 10s));
+  EXPECT_LT(RowsShowing(this->Rows(), "100%"), 2) << "stopped before the end";
+  Picture("stopped");
+
+  Click("skSkinButton2");
+  EXPECT_TRUE(WaitShowing("skSkinButton11")) << "the pause button";
+  EXPECT_FALSE(Where("skSkinButton12"));
+  ASSERT_TRUE(WaitFor([&] { return RowsShowing(Rows = this->Rows(), "100%") == 2; }, "both rows converted", 60s));
+  for (const TJobRow& Row : Rows)
+    EXPECT_EQ(ProbeOutput(OutputFolder() + "/" + Row.Cells[OutputCell]), ExpectedOutput(CellsOf(Row)));
+  Picture("restarted");
+}
+
 }  // namespace
