@@ -433,4 +433,77 @@ TEST_F(EndToEndDisplay, AFailingRowAStoppedBatchAndItsRestart) {
   Picture("restarted");
 }
 
+// Step 10: the snapshot button saves the picture on screen as clip_1.bmp in the snapshot folder; with PNG
+// chosen in the ⚙ menu the next one is clip_1.png; a sound-only row gives no file.
+TEST_F(EndToEndDisplay, SnapshotsSaveThePictureOnScreenInTheChosenType) {
+  ASSERT_TRUE(StartProgram());
+  const String Folder = Program().HomeFolder() + "/Zorvik视频软件/快照";
+  AddOneFile(Media().Clip);
+  WaitRows(1);
+  const int Shown = StillPreviewFrame();
+  Click("skSkinButton22");
+  EXPECT_TRUE(WaitFor([&] { return fs::exists(Folder + "/clip_1.bmp"); }, "clip_1.bmp"));
+  EXPECT_EQ(SavedFrameNumber(Folder + "/clip_1.bmp"), Shown) << "the picture on screen";
+
+  Click("skSkinButton23");
+  Click("N27");
+  WaitShowing("PNG1");
+  Picture("snapshot-type-menu");
+  Click("PNG1");
+  WaitGone("PNG1");
+  Click("skSkinButton22");
+  EXPECT_TRUE(WaitFor([&] { return fs::exists(Folder + "/clip_1.png"); }, "clip_1.png"));
+  EXPECT_EQ(SavedFrameNumber(Folder + "/clip_1.png"), Shown);
+
+  // The sound-only row's snapshot writes nothing; the clip's next one, asked after it, shows it was handled.
+  AddOneFile(Media().Tone);
+  const std::vector<TJobRow> Rows = WaitRows(2);
+  Click("skSkinButton22");
+  ClickRow(Rows[0]);
+  WaitFor([&] { return this->Rows()[0].Selected && StillPreviewFrame() >= 0; }, "the clip in the preview again");
+  Click("skSkinButton22");
+  EXPECT_TRUE(WaitFor([&] { return fs::exists(Folder + "/clip_2.png"); }, "clip_2.png"));
+  std::vector<String> Files;
+  for (const auto& Entry : fs::directory_iterator(Folder)) Files.push_back(Entry.path().filename().string());
+  std::sort(Files.begin(), Files.end());
+  EXPECT_THAT(Files, ElementsAre("clip_1.bmp", "clip_1.png", "clip_2.png"));
+}
+
+// Step 11: closing the main window during a batch ends the program at once, with no message box (it would
+// hold the program open) and no after-done action (the output folder is not opened).
+TEST_F(EndToEndDisplay, ClosingDuringABatchEndsTheProgramWithoutAWordOrAnAfterDoneAction) {
+  PutOptions("[Options]\nThread_Count=1\nAfter_Done=0\n");
+  ASSERT_TRUE(StartProgram());
+  AddOneFile(Media().Clip);
+  WaitRows(1);
+  StepFormat(7, 2);  // 高清格式, H.264 720p in MP4
+  AddOneFile(Media().Clip);
+  WaitRows(2);
+  Click("skSkinButton2");
+  ASSERT_TRUE(WaitShowing("skSkinButton11")) << "the batch runs";
+  Picture("running");
+  const std::optional<TRect> Frame = Where("Form1");
+  ASSERT_TRUE(Frame);
+  ClickAt({ Frame->Right - 21, Frame->Top + 15 });  // the caption's close button
+  EXPECT_EQ(Program().WaitForExit(10s), std::optional<int>(0)) << "the program ended with exit code 0";
+  EXPECT_THAT(Calls(), testing::IsEmpty());
+}
+
+// Step 12: with 自动关闭计算机 chosen, the end of a batch asks for a power-off exactly once. The program runs
+// without the guards that make its power service refuse, so it really runs "systemctl poweroff": PATH holds
+// nothing but the recording stand-ins, so no real power-off can be reached.
+TEST_F(EndToEndDisplay, TheShutDownActionAsksForOnePowerOffAfterTheBatch) {
+  PutOptions("[Options]\nAfter_Done=1\n");
+  ASSERT_TRUE(StartProgram({ "ZORVIK_NO_POWEROFF", "CI" }));
+  AddOneFile(Media().Clip);
+  WaitRows(1);
+  Click("skSkinButton2");
+  ASSERT_TRUE(WaitFor([&] { return RowsShowing(Rows(), "100%") == 1 && !Calls().empty(); }, "the batch end"));
+  const std::optional<TRect> Frame = Where("Form1");
+  ASSERT_TRUE(Frame);
+  ClickAt({ Frame->Right - 21, Frame->Top + 15 });
+  EXPECT_EQ(Program().WaitForExit(10s), std::optional<int>(0));
+  EXPECT_THAT(Calls(), ElementsAre("systemctl poweroff"));
+}
+
 }  // namespace

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/base/Exception.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
+#include "platform/gdi/TPicture.h"
 #include "tests/engine/fixtures/MediaFixtures.h"
 
 int PreviewFrameNumber(const TRect& Panel, const std::function<TColor(int X, int Y)>& Pixel) {
@@ -23,4 +27,20 @@ int PreviewFrameNumber(const TRect& Panel, const std::function<TColor(int X, int
     if (!Near(At(X, PatchMiddle), Fixture::Pixel(0, X, PatchMiddle))) return -1;
   }
   return Fixture::FrameNumberOf(At);
+}
+
+int SavedFrameNumber(const String& FileName) {
+  try {
+    TPicture Picture;
+    Picture.LoadFromFile(FileName);
+    TBitmap Bitmap;
+    Bitmap.Assign(Picture.Graphic());
+    if (Bitmap.Width() != Fixture::Width || Bitmap.Height() != Fixture::Height) return -1;
+    return Fixture::FrameNumberOf([&](int X, int Y) {
+      const TColor C = Bitmap.Canvas()->Pixels(X, Y);
+      return Fixture::TRGB { GetRValue(C), GetGValue(C), GetBValue(C) };
+    });
+  } catch (const Exception&) {
+    return -1;
+  }
 }

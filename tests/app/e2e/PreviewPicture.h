@@ -1,5 +1,6 @@
 #pragma once
-// The preview panel as the screen shows it: which frame of the generated clip it holds.
+// Which frame of the generated clip (tests/engine/fixtures) the preview panel shows, or a saved snapshot
+// holds.
 #include <functional>
 
 #include "platform/base/Types.h"
@@ -9,3 +10,7 @@
 /// rectangle) shows, read through Pixel(X, Y) of the screen; -1 when the panel shows no frame of it. The
 /// player fits the 4:3 picture into the panel keeping its shape, centred.
 int PreviewFrameNumber(const TRect& Panel, const std::function<TColor(int X, int Y)>& Pixel);
+
+/// The frame number of the generated clip that the picture file FileName (any type the program writes)
+/// holds at the clip's own size; -1 when it holds no such picture.
+int SavedFrameNumber(const String& FileName);
