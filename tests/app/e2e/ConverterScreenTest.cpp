@@ -62,6 +62,8 @@ std::optional<TRect> RectOf(const String& Text) {
   return R;
 }
 
+String TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+
 /// The whole screen of DISPLAY.
 TRect ScreenRect() {
   Display* X = XOpenDisplay(nullptr);
@@ -102,6 +104,10 @@ void ConverterScreenTest::SetUp() {
   FCalls = (Root / "calls").string();
   WriteStandIns();
   MakeMedia();
+  // The pictures of an earlier run of this test go; the other tests' stay.
+  if (fs::is_directory(E2E_SCREENSHOTS))
+    for (const auto& Entry : fs::directory_iterator(E2E_SCREENSHOTS))
+      if (Entry.path().filename().string().starts_with(TestName() + "-")) fs::remove(Entry.path());
 }
 
 void ConverterScreenTest::TearDown() {
@@ -255,6 +261,5 @@ void ConverterScreenTest::Picture(const String& Label) {
   fs::create_directories(E2E_SCREENSHOTS);
   char Number[16];
   std::snprintf(Number, sizeof Number, "%02d", ++FPictures);
-  const String Test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-  SaveWindowPicture(Screen, Whole, String(E2E_SCREENSHOTS) + "/" + Test + "-" + Number + "-" + Label + ".png");
+  SaveWindowPicture(Screen, Whole, String(E2E_SCREENSHOTS) + "/" + TestName() + "-" + Number + "-" + Label + ".png");
 }

@@ -30,6 +30,7 @@ constexpr int SizeCell = 2;
 constexpr int OutputCell = 3;
 constexpr int ProgressCell = 4;
 constexpr int TimeCell = 6;
+constexpr int SizeWrittenCell = 7;
 constexpr int RowFormatCell = 9;
 constexpr int PresetCodeCell = 10;
 constexpr int VideoCodecCell = 11;
@@ -371,6 +372,7 @@ TEST_F(EndToEndDisplay, ABatchPausesResumesAndEndsWithItsSoundAndOutputsAsTheRow
   for (const TJobRow& Row : Rows) {
     SCOPED_TRACE(Row.Cells[OutputCell]);
     EXPECT_FALSE(Row.Cells[TimeCell].empty()) << "the time cell was written";
+    EXPECT_FALSE(Row.Cells[SizeWrittenCell].empty()) << "the size cell was written";
     EXPECT_EQ(ProbeOutput(OutputFolder() + "/" + Row.Cells[OutputCell]), ExpectedOutput(CellsOf(Row)));
   }
 }
