@@ -16,6 +16,7 @@
 #include "app/catalogue/TVideoParams.h"
 #include "app/forms/TConverterServices.h"
 #include "app/jobs/JobSlots.h"
+#include "app/jobs/TaskRoutes.h"
 #include "engine/libav/FFmpegLogger.h"
 #include "engine/player/PlayerTypes.h"
 #include "engine/tasklist/ConverterTypes.h"
@@ -478,6 +479,23 @@ private:
   void MoveSelectedRow(int Step);
   /// The slot of the job whose output the rename editor was opened for; -1 while none is.
   int FRenameSlot { -1 };
+
+  // ---- Running a batch: its commands, the rows' tasks and the reports (TForm1Batch.cpp, TForm1Progress.cpp) ----
+  /// The command groups whose faces a batch switches together.
+  enum class TCommandGroup { Remove, Rename, Clear, Start, Stop, Pause, Resume };
+  /// Enables or disables every face of Group: its hidden button, its visible button (refreshed first, so
+  /// it shows no hover or pressed look) and its menu items.
+  void EnableCommand(TCommandGroup Group, bool Enabled);
+  /// Makes the task of Row from its slot and cells. A task or output the engine refuses marks the row
+  /// failed and logs why; such a row gets no task, and no report reaches it.
+  void AddRowTask(TListItem* Row);
+  /// The batch end: the command states after a batch, then the after-done action chosen now.
+  void EndBatch();
+  /// The slot each task of the batch was built from, so reports find their rows also after moves.
+  TTaskRoutes FTaskRoutes;
+  /// Set when the window starts closing: from then on no report is shown, no message box opens and no
+  /// after-done action runs.
+  bool FClosing { false };
 };
 
 /// The main window of the running program.

@@ -62,6 +62,7 @@ void TForm1::PrepareSnapshotDialog() {
 }
 
 void TForm1::FormCloseQuery(TObject*, bool&) {
+  FClosing = true;
   FFPlayer->OnPosition = nullptr;
   FFPlayer->OnState = nullptr;
   FFPlayer->OnHook = nullptr;
