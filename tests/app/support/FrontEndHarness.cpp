@@ -177,7 +177,20 @@ void FrontEndHarness::Pick(TskSkinOfficeComboBox* Combo, int Index) {
     Display->Click(Arrow.X, Arrow.Y);
   }
   ASSERT_TRUE(Whole()) << Combo->Name() << " item " << Index;
-  const TPoint P = List->ClientToScreen({ Item->ItemRect.Left + 10, (Item->ItemRect.Top + Item->ItemRect.Bottom) / 2 });
+  const auto Centre = [&](const TskSkinOfficeItem* AItem) {
+    return List->ClientToScreen({ AItem->ItemRect.Left + 10, (AItem->ItemRect.Top + AItem->ItemRect.Bottom) / 2 });
+  };
+  // A pointer reaches the item over another one, as a hand moves it: the list selects the item the pointer
+  // moves onto, which need not be the one it hovered when it last showed.
+  for (int Other = 0; Other < List->Items()->Count(); ++Other) {
+    const TskSkinOfficeItem* Passed = List->Items()->Items(Other);
+    if (Other == Index || Passed->Header() || Passed->ItemRect.Top < 0 || Passed->ItemRect.Bottom > List->ClientHeight())
+      continue;
+    const TPoint Over = Centre(Passed);
+    Display->MoveTo(Over.X, Over.Y);
+    break;
+  }
+  const TPoint P = Centre(Item);
   Display->MoveTo(P.X, P.Y);
   Display->Click(P.X, P.Y);
 }

@@ -59,6 +59,7 @@ protected:
   void PickFormat(const TSweepFormat& AFormat) {
     Pick(Form->skSkinOfficeComboBox2, AFormat.Category);
     Pick(Form->skSkinOfficeComboBox1, AFormat.Format);
+    ASSERT_EQ(Form->skSkinOfficeComboBox1->ItemIndex(), AFormat.Format) << "picking " << AFormat.Key;
   }
 
   /// A click on the job list below its last row, which leaves no row selected.

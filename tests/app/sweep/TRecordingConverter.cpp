@@ -62,8 +62,12 @@ void TRecordingConverter::Start(int AThreadCount) {
 }
 
 void TRecordingConverter::RecordEnd(const TTerminateInfo& AInfo) {
-  std::lock_guard Held(FLock);
-  if (AInfo.TaskIndex < 0) FEnded = true;
-  if (AInfo.TaskIndex < 0 || size_t(AInfo.TaskIndex) >= FTasks.size()) return;
-  FTasks[size_t(AInfo.TaskIndex)].End = TTaskEnd { AInfo.Finished, AInfo.ExceptionMsg, TClock::now() };
+  {
+    std::lock_guard Held(FLock);
+    if (AInfo.TaskIndex < 0) FEnded = true;
+    if (AInfo.TaskIndex >= 0 && size_t(AInfo.TaskIndex) < FTasks.size())
+      FTasks[size_t(AInfo.TaskIndex)].End = TTaskEnd { AInfo.Finished, AInfo.ExceptionMsg };
+  }
+  // A user-interface thread waiting for the ends sees this one at once.
+  WakeWaiters();
 }

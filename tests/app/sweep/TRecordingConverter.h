@@ -1,6 +1,5 @@
 #pragma once
 // The real engine behind the converter's windows, with a record of how each task of the last run ended.
-#include <chrono>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -9,15 +8,12 @@
 
 /// An IFFConverter that hands every call to a TFFConverterEngine of its own and its events back to the
 /// window, and records, per output file given to a task since the last ClearTasks, the end of that task
-/// once the window's handler has taken it: whether it finished, the engine's message, and when it ended.
+/// once the window's handler has taken it: whether it finished, and the engine's message.
 class TRecordingConverter : public IFFConverter {
 public:
-  using TClock = std::chrono::steady_clock;
-
   struct TTaskEnd {
     bool Finished { false };
     String Message;  // the engine's text when the task failed
-    TClock::time_point At;
   };
 
   TRecordingConverter();
