@@ -101,10 +101,10 @@ TEST_F(CatalogueSweep, EveryFormatConvertsAClipAndProbesBackAsItsFormatSays) {
   TClock::duration Adding {}, Converting {};
   int Converted = 0;
   for (size_t Next = 0; Next < Plan.size();) {
-    // As many rows as convert at once, added one after another.
+    // As many rows as convert at once, added one after another while the list has room below its rows.
     const TClock::time_point BatchBegun = TClock::now();
     std::vector<TSweepJob> Batch;
-    while (int(Batch.size()) < SimultaneousTasks() && Next < Plan.size()) {
+    while (int(Batch.size()) < SimultaneousTasks() && Next < Plan.size() && RoomBelowRows()) {
       const TSweepJob& Planned = Plan[Next++];
       const String Name = IntToStr(Planned.Format.Key) + (Planned.FrameSize.empty() ? "" : "-" + Planned.FrameSize);
       TSweepJob Job = Add(Planned.Format, Name);

@@ -62,6 +62,13 @@ protected:
     ASSERT_EQ(Form->skSkinOfficeComboBox1->ItemIndex(), AFormat.Format) << "picking " << AFormat.Key;
   }
 
+  /// Whether the job list shows room below its last row for Deselect and another row.
+  bool RoomBelowRows() const {
+    if (RowCount() == 0) return true;
+    const TRect Last = Row(RowCount() - 1)->DisplayRect(drBounds);
+    return Last.Bottom + Last.Height() + 4 < List()->ClientHeight();
+  }
+
   /// A click on the job list below its last row, which leaves no row selected.
   void Deselect() {
     if (RowCount() == 0) return;
