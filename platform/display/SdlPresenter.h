@@ -40,7 +40,8 @@ class SdlPresenter : public IPresenter {
 public:
   /// Starts SDL's video (X11 unless SDL_VIDEODRIVER says otherwise), publishes the monitors, reports
   /// layered windows unavailable and installs itself as the window system's presenter, with the standard
-  /// input layer. Raises EOutOfResources when SDL's video cannot start.
+  /// input layer. Window surfaces reach the X server without OpenGL, and the process's signals keep their
+  /// dispositions. Raises EOutOfResources when SDL's video cannot start.
   SdlPresenter();
   ~SdlPresenter() override;
   SdlPresenter(const SdlPresenter&) = delete;
