@@ -27,6 +27,7 @@
 #include <set>
 #include <vector>
 
+#include "platform/display/X11ErrorFilter.h"
 #include "platform/gdi/Capabilities.h"
 #include "platform/ui/winsys/IPresenter.h"
 #include "platform/ui/winsys/Window.h"
@@ -120,6 +121,8 @@ private:
   bool HandleKey(const SDL_Event& E);
   void UpdateCapture();
 
+  /// Made before SDL's video starts, whose own X error handler passes errors on to it.
+  X11ErrorFilter FErrorFilter;
   TPlatformCapabilities FSavedCapabilities;
   std::map<HWND, Native> FNatives;
   /// The shown native windows, bottom first, in the order last pushed to the X server.
