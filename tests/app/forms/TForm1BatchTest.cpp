@@ -3,6 +3,7 @@
 // Resume, the after-done actions, and closing the window during a batch.
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -83,9 +84,9 @@ TEST_F(TForm1BatchTest, ARowTheEngineRefusesIsMarkedFailedAndTheOthersGetTheirOw
   EXPECT_EQ(Cell(1, 3), "失败");
   EXPECT_EQ(Cell(2, 3), "失败");
   const std::vector<String> Lines = Log();
-  const std::vector<String> Tail(Lines.end() - 6, Lines.end());
-  EXPECT_THAT(Tail, ElementsAre("", "***File open error: b is gone", "", "",
-                                "***Cannot do convert, error: Unknown encoder 'msmpeg4v1'", ""));
+  const std::vector<String> Refusals { "", "***File open error: b is gone", "", "",
+                                       "***Cannot do convert, error: Unknown encoder 'msmpeg4v1'", "" };
+  EXPECT_NE(std::ranges::search(Lines, Refusals).begin(), Lines.end()) << "the log holds the refusals in row order";
 
   Engine.RunToEnd();
   EXPECT_EQ(Cell(0, 3), "100%");
