@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/catalogue/ISelectedJobRow.h"
 #include "platform/base/FileUtils.h"
 #include "platform/gdi/FontFace.h"
 #include "tests/app/forms/BatchTesting.h"
@@ -93,6 +94,22 @@ TEST_F(TForm1BatchTest, ARowTheEngineRefusesIsMarkedFailedAndTheOthersGetTheirOw
   EXPECT_THAT(Progress(1), ElementsAre("失败", "", "", ""));
   EXPECT_THAT(Progress(2), ElementsAre("失败", "", "", ""));
   EXPECT_THAT(Progress(3), ElementsAre("100%", "25", "00:00:02", "0.19MB"));
+}
+
+// A format change keeps a row's base name, so two rows may come to name one output: the later one fails and
+// the file is written by one job only.
+TEST_F(TForm1BatchTest, OfTwoRowsNamingOneOutputTheLaterFailsAndOnlyTheFirstRuns) {
+  AddRows(3);
+  Form->lvFiles->Items()->Item(2)->SubItems()->Put(JobCell::OutputFile, "a.wmv");
+  Click(Form->skSkinButton2);
+  ASSERT_EQ(Engine.TasksCount(), 2);
+  EXPECT_EQ(Engine.Tasks()[1].FileName, Media().Folder + "/b.mkv");
+  EXPECT_EQ(Cell(2, 3), "失败");
+  const std::vector<String> Lines = Log();
+  EXPECT_NE(std::ranges::find(Lines, "***Cannot do convert, error: another job writes " + Output("a.wmv")), Lines.end());
+  Engine.RunToEnd();
+  EXPECT_EQ(Cell(0, 3), "100%");
+  EXPECT_EQ(Cell(2, 3), "失败");
 }
 
 TEST_F(TForm1BatchTest, ProgressOfInterleavedTasksReachesEachItsOwnRowAlsoAfterTheRowsMoved) {
