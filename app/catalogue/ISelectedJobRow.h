@@ -5,6 +5,10 @@
 /// Cells of a job row (numbered from 0 after the row's caption) that the catalogue reads or writes.
 namespace JobCell {
 constexpr int OutputFile = 2;        // 输出文件: the output name without folder
+constexpr int Progress = 3;          // 转换进度: cells 3 to 6 are written while a batch runs
+constexpr int Fps = 4;
+constexpr int ConvertedTime = 5;     // 当前时间
+constexpr int ConvertedSize = 6;     // 转换大小
 constexpr int TaskNumber = 7;        // 视频序号: the engine task index of the row's file plus 1
 constexpr int FormatCode = 8;        // 视频类别: RowFormatCode
 constexpr int Presets = 9;           // 视频选项: the preset code

@@ -1,4 +1,5 @@
 // Starting, stopping, pausing and resuming a batch.
+#include <set>
 #include <utility>
 
 #include "app/catalogue/ISelectedJobRow.h"
@@ -12,17 +13,16 @@
 #include "platform/ui/toolkit/TListItems.h"
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "skin/boxctrls/TskSkinComboBox.h"
-#include "skin/controls/TskSkinCustomListView.h"
 #include "skin/boxctrls/TskSkinOfficeComboBox.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinCheckRadioBox.h"
+#include "skin/controls/TskSkinCustomListView.h"
 #include "skin/controls/TskSkinMenuSpeedButton.h"
 
 namespace {
 
-/// The cell of a row whose task could not be made.
+/// The progress cell of a row whose task could not be made.
 constexpr const char* FailedText = "失败";
-constexpr int ProgressCell = 3;
 
 /// The options dialog's thread-count text as a number of simultaneous tasks; 1 when it is not a number.
 int ChosenThreadCount() { return StrToIntDef(Form5->skSkinComboBox2->Text(), 1); }
@@ -103,10 +103,11 @@ void TForm1::button28Click(TObject*) {
   FFConverter->ClearTasks();
   FTaskRoutes.Clear();
   TListItems* Rows = lvFiles->Items();
-  for (int i = 0; i < Rows->Count(); ++i) AddRowTask(Rows->Item(i));
+  std::set<String> Outputs;
+  for (int i = 0; i < Rows->Count(); ++i) AddRowTask(Rows->Item(i), Outputs);
 }
 
-void TForm1::AddRowTask(TListItem* Row) {
+void TForm1::AddRowTask(TListItem* Row, std::set<String>& Outputs) {
   const int Slot = JobSlots.SlotOf(Row);
   TInputOptions& Input = JobSlots.IO1.at(size_t(Slot));
   TOutputOptions& Output = JobSlots.OO1.at(size_t(Slot));
@@ -114,18 +115,25 @@ void TForm1::AddRowTask(TListItem* Row) {
   ApplyJobCells(*Row->SubItems(), Output);
 
   const auto Fail = [&](const String& Reason) {
-    Row->SubItems()->Put(ProgressCell, FailedText);
+    Row->SubItems()->Put(JobCell::Progress, FailedText);
     LogBetweenEmptyLines(Reason + FFConverter->LastErrMsg());
   };
+  // A format change keeps a row's base name, so two rows can come to name one output; two jobs never write
+  // one file: the later row fails like a refused output.
+  const String OutputFile = FileOutPutPath + "/" + Row->SubItems()->Strings(JobCell::OutputFile);
+  if (!Outputs.insert(OutputFile).second) {
+    Row->SubItems()->Put(JobCell::Progress, FailedText);
+    LogBetweenEmptyLines("***Cannot do convert, error: another job writes " + OutputFile);
+    return;
+  }
   const int Task = FFConverter->AddTask(Row->Caption(), &Input);
   if (Task < 0) return Fail("***File open error: ");
-  const String OutputFile = FileOutPutPath + "/" + Row->SubItems()->Strings(JobCell::OutputFile);
   if (!FFConverter->SetOutputFile(Task, OutputFile, &Output)) {
     Fail("***Cannot do convert, error: ");
     FFConverter->RemoveTask(Task);
     return;
   }
-  FTaskRoutes.Add(Slot);
+  FTaskRoutes.Add(JobSlots, Slot);
 }
 
 void TForm1::Button22Click(TObject*) { EnableSettings(*this, false); }

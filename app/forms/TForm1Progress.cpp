@@ -1,4 +1,5 @@
 // Progress, completion and the after-done actions of a batch.
+#include "app/catalogue/ISelectedJobRow.h"
 #include "app/forms/TForm1.h"
 #include "app/forms/TForm5.h"
 #include "app/jobs/JobTexts.h"
@@ -10,16 +11,10 @@
 #include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/toolkit/TButton.h"
 #include "platform/ui/toolkit/TListItem.h"
-#include "skin/controls/TskSkinCustomListView.h"
 #include "skin/controls/TskSkinCheckRadioBox.h"
+#include "skin/controls/TskSkinCustomListView.h"
 
 namespace {
-
-// The cells a batch writes.
-constexpr int ProgressCell = 3;
-constexpr int FpsCell = 4;
-constexpr int DurationCell = 5;
-constexpr int SizeCell = 6;
 
 constexpr const char* ShutdownPrivilege = "SeShutdownPrivilege";
 /// The completion sound, beside the executable.
@@ -37,10 +32,10 @@ void TForm1::FFConverterProgress(TObject*, PProgressInfo AProgressInfo) {
   TListItem* Row = FTaskRoutes.RowOf(AProgressInfo->TaskIndex, *lvFiles->Items(), JobSlots);
   if (!Row) return;
   TStrings* Cells = Row->SubItems();
-  Cells->Put(ProgressCell, PercentText(AProgressInfo->CurrentDuration, AProgressInfo->TotalDuration));
-  if (AProgressInfo->FPS > 0) Cells->Put(FpsCell, IntToStr(AProgressInfo->FPS));
-  Cells->Put(DurationCell, SecToDate(int(AProgressInfo->CurrentDuration / 1000000)));
-  Cells->Put(SizeCell, SizeText(AProgressInfo->CurrentSize));
+  Cells->Put(JobCell::Progress, PercentText(AProgressInfo->CurrentDuration, AProgressInfo->TotalDuration));
+  if (AProgressInfo->FPS > 0) Cells->Put(JobCell::Fps, IntToStr(AProgressInfo->FPS));
+  Cells->Put(JobCell::ConvertedTime, SecToDate(int(AProgressInfo->CurrentDuration / 1000000)));
+  Cells->Put(JobCell::ConvertedSize, SizeText(AProgressInfo->CurrentSize));
 }
 
 // Arrives on a thread of the engine's; everything is done on the user-interface thread, which keeps
@@ -53,7 +48,7 @@ void TForm1::FFConverterTerminate(TObject*, const TTerminateInfo& ATerminateInfo
         EndBatch();
       } else if (ATerminateInfo.Finished) {
         if (TListItem* Row = FTaskRoutes.RowOf(ATerminateInfo.TaskIndex, *lvFiles->Items(), JobSlots))
-          Row->SubItems()->Put(ProgressCell, "100%");
+          Row->SubItems()->Put(JobCell::Progress, "100%");
       }
       if (ATerminateInfo.Exception)
         Application->MessageBox(ATerminateInfo.ExceptionMsg, Application->Title(), MB_OK | MB_ICONWARNING);

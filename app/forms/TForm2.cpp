@@ -82,6 +82,8 @@ void TForm2::AssignProperties() {
   skSkinButton1->SetBounds(252, 184, 72, 25);
   skSkinButton1->SetCaption("确定");
   skSkinButton1->SetTabOrder(0);
+  // Esc presses the box's only button, so it closes the box as well.
+  skSkinButton1->SetCancel(true);
   skSkinButton1->OnClick = [this](TObject* Sender) { skSkinButton1Click(Sender); };
 }
 

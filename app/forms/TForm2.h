@@ -1,7 +1,7 @@
 #pragma once
 // The about box: the program's picture, name and version, the maker's notice, and links to the web site and
-// the support mail; "确定" closes it. Built in code as its stored description loads (TCustomForm::Build);
-// its frame and every control draw from the main window's first skin model.
+// the support mail; "确定" or Esc closes it. Built in code as its stored description loads
+// (TCustomForm::Build); its frame and every control draw from the main window's first skin model.
 #include "platform/ui/toolkit/TForm.h"
 
 class TForm1;

@@ -33,7 +33,13 @@ int TJobSlots::Take(const TInputOptions& Input, const TOutputOptions& Output) {
   IO1[k] = Input;
   OO1[k] = Output;
   *free = TSlotState::Full;
+  ++FGenerations[k];
   return k;
+}
+
+int TJobSlots::Generation(int k) const {
+  CheckIndex(k);
+  return FGenerations[k];
 }
 
 void TJobSlots::Release(int k) {

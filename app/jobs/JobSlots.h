@@ -42,6 +42,8 @@ public:
   /// The lowest "kong" slot receives copies of Input and Output and becomes "Full"; its index, or -1 when
   /// no slot is "kong" (nothing changes then).
   int Take(const TInputOptions& Input, const TOutputOptions& Output);
+  /// How many times slot k has been taken: a slot taken again after FreeAll holds another file.
+  int Generation(int k) const;
   /// A "Full" slot whose row was removed becomes "DELETED"; a slot in another state keeps it.
   void Release(int k);
 
@@ -56,4 +58,5 @@ private:
 
   std::array<TSlotState, JobSlotCount> FStates { };             // value-initialised: all kong
   std::array<int, JobSlotCount> FTieTargets { SlotNumbers() };  // FTieTargets[k] == k; rows point here
+  std::array<int, JobSlotCount> FGenerations { };
 };

@@ -12,14 +12,19 @@ class TListItems;
 class TTaskRoutes {
 public:
   /// Forgets every task: a new batch is being built.
-  void Clear() { FSlots.clear(); }
-  /// The next task of the batch, whose index is Count(), was built from slot Slot.
-  void Add(int Slot) { FSlots.push_back(Slot); }
-  int Count() const { return int(FSlots.size()); }
+  void Clear() { FRoutes.clear(); }
+  /// The next task of the batch, whose index is Count(), was built from slot Slot of Slots as it is now.
+  void Add(const TJobSlots& Slots, int Slot);
+  int Count() const { return int(FRoutes.size()); }
   /// The row among Rows tied through Slots to the slot task TaskIndex was built from; null for an index
-  /// without a task, and when that row is gone (removed, or the list cleared).
+  /// without a task, and when that row is gone: removed, or the list cleared, also when a new file has
+  /// taken the slot since.
   TListItem* RowOf(int TaskIndex, TListItems& Rows, const TJobSlots& Slots) const;
 
 private:
-  std::vector<int> FSlots;  // by task index
+  struct TRoute {
+    int Slot;
+    int Generation;  // of the slot when the task was built
+  };
+  std::vector<TRoute> FRoutes;  // by task index
 };

@@ -14,11 +14,12 @@
 int main() {
   try {
     SdlPresenter Presenter;
-    TFFConverterEngine Engine;
     TSystemPowerService Power;
     TSdlSoundService Sound;
     TXdgOpenService ShellOpen;
     TApplication App(nullptr);
+    // Gone before the windows: its threads, task ends still on their way among them, end first.
+    TFFConverterEngine Engine;
     App.Initialize();
     CreateConverterForms(App, { &Engine, &Power, &Sound, &ShellOpen });
     App.Run();

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <thread>
 
 #include "engine/libav/AVCodecStubs.h"
@@ -21,6 +22,8 @@ constexpr int DefaultHeight = 480;
 constexpr uint32_t Opaque = 0xFF000000;
 constexpr uint32_t Black = Opaque;
 constexpr uint32_t White = 0xFFFFFFFF;
+/// The scaler's widest block of output in bytes, which its own rows are rounded up to.
+constexpr int ScalerBlockBytes = 64;
 
 /// The locked back buffer of the player's surface, for the length of a scope.
 class TSurfaceLock {
@@ -74,13 +77,21 @@ void DrawPicture(TVideoState& AState, const AVFrame* APicture, AVRational ASampl
                                                                APicture->height, AV_PIX_FMT_YUV420P, Width, Height,
                                                                AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr));
   if (!AState.img_convert_ctx) return;
+  // The scaler writes its rows in whole blocks of pixels, past the width asked for when the row has room:
+  // straight into the surface that would paint over the border beside the picture. It writes into rows of
+  // its own, which are copied.
+  const int RowBytes = Width * 4;
+  const int ScaledPitch = (RowBytes + ScalerBlockBytes - 1) / ScalerBlockBytes * ScalerBlockBytes;
+  AState.scaled_rows.resize(size_t(ScaledPitch) * Height + ScalerBlockBytes);
+  uint8_t* Target[4] = { AState.scaled_rows.data(), nullptr, nullptr, nullptr };
+  const int TargetPitch[4] = { ScaledPitch, 0, 0, 0 };
+  LibSwScale.sws_scale(AState.img_convert_ctx, APicture->data, APicture->linesize, 0, APicture->height, Target,
+                       TargetPitch);
   {
     TSurfaceLock Buffer(*Surface);
     if (!Buffer.Valid()) return;
-    uint8_t* Target[4] = { Buffer.Pixel(Place.Left, Place.Top), nullptr, nullptr, nullptr };
-    const int TargetPitch[4] = { Buffer.Stride(), 0, 0, 0 };
-    LibSwScale.sws_scale(AState.img_convert_ctx, APicture->data, APicture->linesize, 0, APicture->height, Target,
-                         TargetPitch);
+    for (int Y = 0; Y < Height; ++Y)
+      std::memcpy(Buffer.Pixel(Place.Left, Place.Top + Y), AState.scaled_rows.data() + size_t(Y) * ScaledPitch, RowBytes);
   }
   Surface->Update(Place);
 }

@@ -183,6 +183,7 @@ struct TVideoState {
 
   // Display area in the video surface, and the scaler that draws pictures into it.
   TSwsContextHandle img_convert_ctx;
+  std::vector<uint8_t> scaled_rows;  // the scaler's output, copied into the surface row by row
   int width { 0 };
   int height { 0 };
   int xleft { 0 };

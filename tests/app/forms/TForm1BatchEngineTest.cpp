@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 
 #include "app/engine/TFFConverterEngine.h"
 #include "engine/libav/AVCodecStubs.h"
@@ -20,22 +22,33 @@ using testing::HasSubstr;
 
 class TForm1BatchEngineTest : public BatchTest {
 protected:
-  IFFConverter& Converter() override { return Real; }
+  IFFConverter& Converter() override { return *Real; }
 
   void SetUp() override {
     BatchTest::SetUp();
     SetAfterDone(Form5->skSkinCheckRadioBox5);
   }
+  /// The engine goes before the windows, as in the program: its threads end while the window is whole.
+  void TearDown() override {
+    Real.reset();
+    BatchTest::TearDown();
+  }
 
-  /// Starts the batch with the visible button and waits for its end.
-  void RunBatch() {
+  /// Starts the batch with the visible button and waits for its end and for AEnds task ends (the batch end
+  /// may come before the last of them).
+  void RunBatch(const std::function<int()>& AEnds, int AExpected) {
     Click(Form->skSkinButton2);
-    PumpUntil([this] { return Form->btnClear->Enabled(); }, 120000);
+    PumpUntil([&] { return Form->btnClear->Enabled() && AEnds() == AExpected; }, 120000);
+  }
+  int Finished() const {
+    int Count = 0;
+    for (int Row = 0; Row < RowCount(); ++Row) Count += Cell(Row, 3) == "100%";
+    return Count;
   }
 
   String OutputOf(int ARow) const { return Form->FileOutPutPath + "/" + Cell(ARow, 2); }
 
-  TFFConverterEngine Real;
+  std::optional<TFFConverterEngine> Real { std::in_place };
 };
 
 /// What a probe of a finished output shows, in the terms of a row's cells.
@@ -99,7 +112,7 @@ TEST_F(TForm1BatchEngineTest, ThreeFormatsConvertedTwoAtATimeProbeBackAsTheirRow
     ChooseFormat(Category, 0);
   }
   SetThreadCount(2);
-  RunBatch();
+  RunBatch([this] { return Finished(); }, 3);
   for (int Row = 0; Row < 3; ++Row) {
     SCOPED_TRACE(Cell(Row, 2));
     std::vector<String> Cells;
@@ -125,7 +138,7 @@ TEST_F(TForm1BatchEngineTest, AnOutputThatCannotBeWrittenFailsOnlyItsRow) {
   });
   {
     TRespectFileModes AsAnyUser;
-    RunBatch();
+    RunBatch([&] { return Finished() + int(Boxes.size()); }, 2);
   }
   ASSERT_EQ(Boxes.size(), 1u);
   EXPECT_THAT(Boxes[0], HasSubstr("ZorvikWMV格式转换器: "));

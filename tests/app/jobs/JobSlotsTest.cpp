@@ -47,8 +47,11 @@ TEST_F(JobSlotsTest, TakeReleaseAndFreeAll) {
 
   Slots->FreeAll();
   EXPECT_EQ(States(4), (std::vector<String> { "kong", "kong", "kong", "kong" }));
+  EXPECT_EQ(Slots->Generation(0), 1);
   EXPECT_EQ(Add("e.avi"), 0);
   EXPECT_EQ(Slots->IO1[0].FileName, "e.avi");
+  EXPECT_EQ(Slots->Generation(0), 2) << "taken again: another file";
+  EXPECT_EQ(Slots->Generation(4), 0);
 }
 
 // 501 files fill the slots; removing rows frees none of them, so the 502nd file since the last FreeAll

@@ -21,7 +21,7 @@ protected:
       Input.FileName = File;
       Slots->Tie(Row, Slots->Take(Input, TOutputOptions()));
     }
-    for (int Slot : { 0, 2, 3 }) Routes.Add(Slot);
+    for (int Slot : { 0, 2, 3 }) Routes.Add(*Slots, Slot);
   }
 
   /// The caption of the row task TaskIndex reports to; "-" for none.
@@ -65,7 +65,14 @@ TEST_F(TaskRoutesTest, NoRowForAnIndexWithoutTaskOrAGoneRow) {
   EXPECT_EQ(RowOf(0), "-") << "removed";
   EXPECT_EQ(RowOf(1), "c");
   Rows->Clear();
+  Slots->FreeAll();
   EXPECT_EQ(RowOf(1), "-") << "cleared";
+  for (const char* File : { "e", "f", "g" }) {
+    TListItem* Row = Rows->Add();
+    Row->SetCaption(File);
+    Slots->Tie(Row, Slots->Take(TInputOptions(), TOutputOptions()));
+  }
+  EXPECT_EQ(RowOf(1), "-") << "slot 2 holds another file now";
   Routes.Clear();
   EXPECT_EQ(Routes.Count(), 0);
 }

@@ -395,3 +395,20 @@ TEST_F(PlayerTest, RefusalsOfOpenAndFormat) {
   EXPECT_EQ(Player.LastErrMsg(), "libav or libsdl not loaded.");
   EXPECT_TRUE(Player.LoadAVLib(""));
 }
+
+TEST_F(PlayerTest, APictureNarrowerThanTheWindowLeavesTheBordersBesideItBlack) {
+  // 320 x 240 in 210 x 135: the picture is 180 columns wide, a width the scaler does not write in whole
+  // blocks, centred between black borders of 15 columns.
+  Record.Client = { 210, 135 };
+  ASSERT_TRUE(Player.Open(MediaFixtures().ClipAVI, Window, true)) << Player.LastErrMsg();
+  ASSERT_TRUE(Eventually([&] { return CountState(psPause) == 1; }, 3000));
+  Serve(150);
+  ASSERT_EQ(Record.Mode(), (TSize { 210, 135 }));
+  int Touched = 0;
+  for (int Y = 0; Y < 135; ++Y)
+    for (int X = 0; X < 210; ++X)
+      if ((X < 15 || X >= 195) && !(Record.Pixel(X, Y) == Fixture::TRGB {})) ++Touched;
+  EXPECT_EQ(Touched, 0) << "border pixels written";
+  const Fixture::TRGB Patch = Record.Pixel(20, 130);
+  EXPECT_TRUE(Patch.R > 240 && Patch.G < 16 && Patch.B < 16) << "the picture's red patch is there";
+}

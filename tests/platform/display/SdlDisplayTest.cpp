@@ -1,10 +1,15 @@
 // The SDL2 presenter on a real X server: what a window paints is what the screen shows, a click of the X
 // server reaches the window as a client message, the native windows follow the window system's z-order
-// and regions, the desktop's moves come back, and the main form has the program's taskbar entry.
+// and regions, the desktop's moves come back, the main form has the program's taskbar entry, presenting
+// loads no OpenGL driver, and an X error about a window already gone does not end the program.
 // Skipped without DISPLAY.
+#include <gmock/gmock.h>
+
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "platform/base/Clock.h"
@@ -16,6 +21,7 @@
 #include "platform/ui/winsys/MessageLoop.h"
 #include "tests/platform/display/PresenterFixture.h"
 #include "tests/platform/display/SdlAppFixture.h"
+#include "tests/platform/display/XGoneWindow.h"
 #include "tests/platform/display/XScreenshot.h"
 #include "tests/platform/display/XWindowProperties.h"
 
@@ -83,6 +89,29 @@ TEST_F(SdlDisplay, TheScreenShowsThePaintedPixelsAndClicksComeBack) {
   });
   ASSERT_TRUE(Down) << "no WM_LBUTTONDOWN";
   EXPECT_EQ(LParamToPoint(Down->LParam), (TPoint { 50, 50 }));
+}
+
+TEST_F(SdlDisplay, WindowsReachTheScreenWithoutLoadingAnOpenGLDriver) {
+  // Presenting through a GPU texture would load an OpenGL driver (under Xvfb a software one with its
+  // compiler): some hundred milliseconds and tens of megabytes at every start, for copying pixels.
+  Windows->Create(Rect(100, 100, 200, 180), clGreen);
+  ProcessPendingMessages();
+  ASSERT_TRUE(ScreenShows({ 150, 150 }, clGreen));
+  std::ifstream Maps("/proc/self/maps");
+  std::string Line;
+  std::set<std::string> Loaded;
+  while (std::getline(Maps, Line))
+    if (Line.find("/libGL") != std::string::npos || Line.find("/libEGL") != std::string::npos)
+      Loaded.insert(Line.substr(Line.find('/')));
+  EXPECT_THAT(Loaded, testing::IsEmpty());
+}
+
+TEST_F(SdlDisplay, AWakeUpThatReachesAWindowAlreadyGoneEndsNothing) {
+  // Xlib's own handler, behind SDL's, would end the program here with exit code 1.
+  ASSERT_TRUE(SendToAGoneWindow());
+  Windows->Create(Rect(100, 100, 200, 180), clBlue);
+  ProcessPendingMessages();
+  EXPECT_TRUE(ScreenShows({ 150, 150 }, clBlue));
 }
 
 TEST_F(SdlDisplay, ClickingTheLowerOfTwoOverlappingWindowsRaisesItNatively) {

@@ -1,0 +1,94 @@
+#include "tools/screenshot/TInstalledProgram.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <vector>
+
+#include "tools/screenshot/Polling.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+/// This process's environment with Home as HOME, the X server's authority kept where it was found, and
+/// SDL's silent sound.
+std::vector<String> ProgramEnvironment(const String& Home) {
+  std::vector<String> Environment;
+  for (char** Entry = environ; *Entry; ++Entry) {
+    const String Variable = *Entry;
+    if (Variable.rfind("HOME=", 0) != 0 && Variable.rfind("SDL_AUDIODRIVER=", 0) != 0) Environment.push_back(Variable);
+  }
+  if (!getenv("XAUTHORITY") && getenv("HOME"))
+    Environment.push_back(String("XAUTHORITY=") + getenv("HOME") + "/.Xauthority");
+  Environment.push_back("HOME=" + Home);
+  Environment.push_back("SDL_AUDIODRIVER=dummy");
+  return Environment;
+}
+
+}  // namespace
+
+TInstalledProgram::TInstalledProgram(const String& Program) {
+  char Pattern[] = "/tmp/zorvik-installed.XXXXXX";
+  if (!mkdtemp(Pattern)) throw std::runtime_error("cannot make a temporary folder");
+  FRoot = Pattern;
+  FInstall = FRoot + "/install";
+  FHome = FRoot + "/home";
+  std::error_code Error;
+  fs::create_directories(FInstall, Error);
+  if (!Error) fs::create_directories(FHome, Error);
+  FProgram = FInstall + "/" + fs::path(Program).filename().string();
+  if (!Error) fs::copy_file(Program, FProgram, Error);
+  if (Error) {
+    fs::remove_all(FRoot, Error);
+    throw std::runtime_error("cannot install " + Program + " in " + FInstall);
+  }
+}
+
+TInstalledProgram::~TInstalledProgram() {
+  if (FPid > 0 && !FEnded) {
+    kill(FPid, SIGKILL);
+    waitpid(FPid, nullptr, 0);
+  }
+  std::error_code Error;
+  fs::remove_all(FRoot, Error);
+}
+
+bool TInstalledProgram::Start() {
+  if (FPid > 0) return false;
+  const std::vector<String> Environment = ProgramEnvironment(FHome);
+  std::vector<char*> Argv { FProgram.data(), nullptr }, Envp;
+  for (const String& E : Environment) Envp.push_back(const_cast<char*>(E.c_str()));
+  Envp.push_back(nullptr);
+  return posix_spawn(&FPid, Argv[0], nullptr, nullptr, Argv.data(), Envp.data()) == 0;
+}
+
+std::optional<int> TInstalledProgram::WaitForExit(std::chrono::milliseconds Limit) {
+  int Status = 0;
+  if (FPid <= 0 || FEnded ||
+      !PollUntil([&] { return waitpid(FPid, &Status, WNOHANG) == FPid; }, Limit, std::chrono::milliseconds(20)))
+    return std::nullopt;
+  FEnded = true;
+  if (!WIFEXITED(Status)) return std::nullopt;
+  return WEXITSTATUS(Status);
+}
+
+long TInstalledProgram::ResidentKiB() const { return StatusKiB("VmRSS:"); }
+
+long TInstalledProgram::PeakResidentKiB() const { return StatusKiB("VmHWM:"); }
+
+long TInstalledProgram::StatusKiB(const char* Field) const {
+  std::ifstream Status("/proc/" + std::to_string(FPid) + "/status");
+  String Name;
+  long Value = 0;
+  while (Status >> Name)
+    if (Name == Field && Status >> Value) return Value;
+  return 0;
+}
