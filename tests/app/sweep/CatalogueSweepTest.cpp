@@ -134,7 +134,7 @@ TEST_F(CatalogueSweep, EveryFormatConvertsAClipAndProbesBackAsItsFormatSays) {
 
     for (int Row = 0; Row < int(Batch.size()); ++Row) {
       const TSweepJob& Job = Batch[size_t(Row)];
-      const std::optional<TRecordingConverter::TTaskEnd> End = Recorder.EndOf(Job.Output);
+      const std::optional<TRecordingConverter::TTaskEnd> End = Recorder->EndOf(Job.Output);
       const String Message = End ? End->Message : String("the task did not end");
       if (const TExpectedFailure* Expected = ExpectedFailureOf(Job.Format.Key, Job.FrameSize)) {
         EXPECT_NE(Cell(Row, 3), "100%") << Job.Name() << " converted; expected: " << Expected->Reason;

@@ -3,6 +3,7 @@
 // no row selected, one-second clips added through the single add, batches run with the visible Start and
 // every task's end recorded.
 #include <filesystem>
+#include <optional>
 
 #include "app/catalogue/ISelectedJobRow.h"
 #include "tests/app/forms/BatchTesting.h"
@@ -26,7 +27,7 @@ struct TSweepJob {
 /// batch, and the failed-task boxes answered with OK and kept in Boxes.
 class SweepTest : public BatchTest {
 protected:
-  IFFConverter& Converter() override { return Recorder; }
+  IFFConverter& Converter() override { return *Recorder; }
 
   void SetUp() override {
     BatchTest::SetUp();
@@ -40,6 +41,11 @@ protected:
         Press(ABox, "OK");
       }
     });
+  }
+  /// The engine goes before the windows, as in the program: its threads end while the window is whole.
+  void TearDown() override {
+    Recorder.reset();
+    BatchTest::TearDown();
   }
 
   /// Picks AFormat in the category and format combos as the user does, with no row selected so that no
@@ -82,7 +88,7 @@ protected:
   /// Runs the rows with the visible Start and waits until the window has taken the batch's every end.
   void RunBatch() {
     Click(Form->skSkinButton2);
-    ASSERT_TRUE(PumpUntil([this] { return Recorder.Ended() && Form->btnClear->Enabled(); }, 120000))
+    ASSERT_TRUE(PumpUntil([this] { return Recorder->Ended() && Form->btnClear->Enabled(); }, 120000))
         << "the batch did not end";
   }
 
@@ -101,6 +107,6 @@ protected:
     return Copy;
   }
 
-  TRecordingConverter Recorder;
+  std::optional<TRecordingConverter> Recorder { std::in_place };
   std::vector<String> Boxes;  // the texts of the failed-task boxes, in the order they opened
 };

@@ -94,7 +94,7 @@ protected:
     const TClock::time_point Started = TClock::now();
     RunBatch();
     ATimes.FrontEnd.push_back(Milliseconds(TClock::now() - Started));
-    const std::optional<TRecordingConverter::TTaskEnd> End = Recorder.EndOf(Job.Output);
+    const std::optional<TRecordingConverter::TTaskEnd> End = Recorder->EndOf(Job.Output);
     if (!End || !End->Finished) return false;
     if (ARound == 0) {
       // The slot holds what the Start's rebuild handed the engine.
