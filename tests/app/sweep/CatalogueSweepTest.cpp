@@ -79,6 +79,58 @@ protected:
     return testing::PrintToString(std::vector<String>(Lines.end() - std::min<size_t>(Lines.size(), 4), Lines.end()));
   }
 
+  /// Adds the jobs of APlan from ANext on, moving ANext past them, until as many rows as convert at once
+  /// are in the list or the list has no room below its rows; answers the jobs that made rows. An add
+  /// refused as expected is checked here.
+  std::vector<TSweepJob> AddBatch(const std::vector<TSweepJob>& APlan, size_t& ANext) {
+    std::vector<TSweepJob> Batch;
+    while (int(Batch.size()) < SimultaneousTasks() && ANext < APlan.size() && RoomBelowRows()) {
+      const TSweepJob& Planned = APlan[ANext++];
+      const String Name = IntToStr(Planned.Format.Key) + (Planned.FrameSize.empty() ? "" : "-" + Planned.FrameSize);
+      TSweepJob Job = Add(Planned.Format, Name);
+      const TExpectedFailure* Expected = ExpectedFailureOf(Planned.Format.Key, Planned.FrameSize);
+      if (Expected && Expected->Stage == TFailureStage::Add) {
+        EXPECT_TRUE(Job.Output.empty()) << Job.Name() << ": the add made a row; expected: " << Expected->Reason;
+        EXPECT_TRUE(Logged(Expected->Message)) << Job.Name() << ": the log does not say \"" << Expected->Message
+                                               << "\"; it ends with " << LogTail();
+        continue;
+      }
+      if (Job.Output.empty()) {
+        ADD_FAILURE() << Job.Name() << ": the add was refused; the log ends with " << LogTail();
+        continue;
+      }
+      EXPECT_THAT(Job.Output, testing::EndsWith(FormatExtension(Job.Format.Caption))) << Job.Name();
+      if (!Planned.FrameSize.empty()) {
+        PickFrameSize(Job, Planned.FrameSize);
+        EXPECT_EQ(Cell(RowCount() - 1, JobCell::FrameSize), Planned.FrameSize);
+      }
+      Batch.push_back(Job);
+    }
+    return Batch;
+  }
+
+  /// Checks row ARow of a batch that ended: an expected failure failed its task with its text in a box,
+  /// any other job finished and probes back as its format says. Answers whether the job converted.
+  bool CheckRow(int ARow, const TSweepJob& AJob) {
+    const std::optional<TRecordingConverter::TTaskEnd> End = Recorder->EndOf(AJob.Output);
+    const String Message = End ? End->Message : String("the task did not end");
+    const String Progress = Cell(ARow, JobCell::Progress);
+    if (const TExpectedFailure* Expected = ExpectedFailureOf(AJob.Format.Key, AJob.FrameSize)) {
+      EXPECT_NE(Progress, "100%") << AJob.Name() << " converted; expected: " << Expected->Reason;
+      EXPECT_THAT(Message, HasSubstr(Expected->Message)) << AJob.Name();
+      EXPECT_TRUE(std::ranges::count(Boxes, Message)) << AJob.Name() << ": no box showed " << Message;
+      return false;
+    }
+    if (!End || !End->Finished || Progress != "100%") {
+      ADD_FAILURE() << AJob.Name() << " (" << AJob.Format.Encoder << "): " << Message << "; its row shows \""
+                    << Progress << "\"";
+      return false;
+    }
+    EXPECT_EQ(ProbeOutput(AJob.Output), ExpectedOutput(AJob.Format, AJob.FrameSize))
+        << AJob.Name() << "; its row's parameter cells: " << testing::PrintToString(ParameterCells(ARow));
+    return true;
+  }
+
   /// Cells 10 to 23 of row ARow: the parameters its output is made with.
   std::vector<String> ParameterCells(int ARow) const {
     std::vector<String> Cells;
@@ -101,56 +153,14 @@ TEST_F(CatalogueSweep, EveryFormatConvertsAClipAndProbesBackAsItsFormatSays) {
   TClock::duration Adding {}, Converting {};
   int Converted = 0;
   for (size_t Next = 0; Next < Plan.size();) {
-    // As many rows as convert at once, added one after another while the list has room below its rows.
     const TClock::time_point BatchBegun = TClock::now();
-    std::vector<TSweepJob> Batch;
-    while (int(Batch.size()) < SimultaneousTasks() && Next < Plan.size() && RoomBelowRows()) {
-      const TSweepJob& Planned = Plan[Next++];
-      const String Name = IntToStr(Planned.Format.Key) + (Planned.FrameSize.empty() ? "" : "-" + Planned.FrameSize);
-      TSweepJob Job = Add(Planned.Format, Name);
-      const TExpectedFailure* Expected = ExpectedFailureOf(Planned.Format.Key, Planned.FrameSize);
-      if (Expected && Expected->Stage == TFailureStage::Add) {
-        EXPECT_TRUE(Job.Output.empty()) << Job.Name() << ": the add made a row; expected: " << Expected->Reason;
-        EXPECT_TRUE(Logged(Expected->Message)) << Job.Name() << ": the log does not say \"" << Expected->Message
-                                               << "\"; it ends with " << LogTail();
-        continue;
-      }
-      if (Job.Output.empty()) {
-        ADD_FAILURE() << Job.Name() << ": the add was refused; the log ends with " << LogTail();
-        continue;
-      }
-      EXPECT_THAT(Job.Output, testing::EndsWith(FormatExtension(Job.Format.Caption))) << Job.Name();
-      if (!Planned.FrameSize.empty()) {
-        PickFrameSize(Job, Planned.FrameSize);
-        EXPECT_EQ(Cell(RowCount() - 1, JobCell::FrameSize), Planned.FrameSize);
-      }
-      Batch.push_back(Job);
-    }
+    const std::vector<TSweepJob> Batch = AddBatch(Plan, Next);
     if (Batch.empty()) continue;
     const TClock::time_point Started = TClock::now();
     RunBatch();
     Adding += Started - BatchBegun;
     Converting += TClock::now() - Started;
-
-    for (int Row = 0; Row < int(Batch.size()); ++Row) {
-      const TSweepJob& Job = Batch[size_t(Row)];
-      const std::optional<TRecordingConverter::TTaskEnd> End = Recorder->EndOf(Job.Output);
-      const String Message = End ? End->Message : String("the task did not end");
-      if (const TExpectedFailure* Expected = ExpectedFailureOf(Job.Format.Key, Job.FrameSize)) {
-        EXPECT_NE(Cell(Row, 3), "100%") << Job.Name() << " converted; expected: " << Expected->Reason;
-        EXPECT_THAT(Message, HasSubstr(Expected->Message)) << Job.Name();
-        EXPECT_TRUE(std::ranges::count(Boxes, Message)) << Job.Name() << ": no box showed " << Message;
-        continue;
-      }
-      if (!End || !End->Finished || Cell(Row, 3) != "100%") {
-        ADD_FAILURE() << Job.Name() << " (" << Job.Format.Encoder << "): " << Message << "; its row shows \""
-                      << Cell(Row, 3) << "\"";
-        continue;
-      }
-      EXPECT_EQ(ProbeOutput(Job.Output), ExpectedOutput(Job.Format, Job.FrameSize))
-          << Job.Name() << "; its row's parameter cells: " << testing::PrintToString(ParameterCells(Row));
-      ++Converted;
-    }
+    for (int Row = 0; Row < int(Batch.size()); ++Row) Converted += CheckRow(Row, Batch[size_t(Row)]);
     ClearList();
   }
 
@@ -173,7 +183,7 @@ TEST_F(CatalogueSweep, ARowSwitchedToAnotherFormatConvertsAsItsNewFormatSays) {
   ASSERT_EQ(Cell(0, JobCell::TargetType), "");
   const String Output = Form->FileOutPutPath + "/" + Cell(0, JobCell::OutputFile);
   RunBatch();
-  ASSERT_EQ(Cell(0, 3), "100%") << testing::PrintToString(Boxes);
+  ASSERT_EQ(Cell(0, JobCell::Progress), "100%") << testing::PrintToString(Boxes);
   EXPECT_EQ(ProbeOutput(Output), ExpectedOutput(Mobile)) << testing::PrintToString(ParameterCells(0));
 }
 
