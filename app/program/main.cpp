@@ -1,10 +1,14 @@
 // The converter's program: its windows on the desktop over the conversion engine and the system's
-// services. It reads no arguments and ends with 0 when the main window closes.
+// services. It reads no arguments and ends with 0 when the main window closes. With the environment
+// variable ZORVIK_CONTROL_QUERIES set it also answers scripted runs on that socket (TControlQueryServer.h).
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 #include "app/engine/TFFConverterEngine.h"
 #include "app/forms/TConverterServices.h"
 #include "app/program/ConverterForms.h"
+#include "app/program/TControlQueryServer.h"
 #include "platform/display/SdlPresenter.h"
 #include "platform/shell/TSdlSoundService.h"
 #include "platform/shell/TSystemPowerService.h"
@@ -22,6 +26,8 @@ int main() {
     TFFConverterEngine Engine;
     App.Initialize();
     CreateConverterForms(App, { &Engine, &Power, &Sound, &ShellOpen });
+    std::optional<TControlQueryServer> Queries;
+    if (const char* Socket = std::getenv("ZORVIK_CONTROL_QUERIES")) Queries.emplace(Socket);
     App.Run();
   } catch (const std::exception& E) {
     std::fprintf(stderr, "zorvik: %s\n", E.what());

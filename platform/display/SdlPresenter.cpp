@@ -14,6 +14,7 @@
 #include "platform/display/SdlKeyMap.h"
 #include "platform/display/X11Native.h"
 #include "platform/gdi/Icons.h"
+#include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/InputLayer.h"
 #include "platform/ui/winsys/LayeredWindows.h"
 #include "platform/ui/winsys/MessageLoop.h"
@@ -471,7 +472,10 @@ bool SdlPresenter::HandleWindowEvent(const SDL_Event& E) {
     case SDL_WINDOWEVENT_FOCUS_GAINED: L->NativeFocusChanged(Wnd, true); return true;
     // A loss routes nothing, and pumping on lets the gain of a switch between two of our own windows
     // arrive before the deferred "program went inactive" check runs.
-    case SDL_WINDOWEVENT_FOCUS_LOST: L->NativeFocusChanged(Wnd, false); return false;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      L->NativeFocusChanged(Wnd, false);
+      if (const HWND Next = FocusActiveAfterHiding(Wnd)) L->NativeFocusChanged(Next, true);
+      return false;
     case SDL_WINDOWEVENT_CLOSE: L->CloseRequested(Wnd); return true;
     // Our own SDL_MinimizeWindow / SDL_RestoreWindow come back as these too: only a change the record
     // does not know of yet is the user's.
@@ -491,6 +495,16 @@ bool SdlPresenter::HandleWindowEvent(const SDL_Event& E) {
       return true;
     default: return false;
   }
+}
+
+HWND SdlPresenter::FocusActiveAfterHiding(HWND Lost) {
+  SDL_Window* Native = NativeWindow(Lost);
+  if (!Native || (SDL_GetWindowFlags(Native) & SDL_WINDOW_SHOWN) || DesktopIconifies(Native)) return 0;
+  const HWND Active = GetAncestor(GetActiveWindow(), GA_ROOT);
+  SDL_Window* Next = NativeWindow(Active);
+  if (!Next || Next == Native || !(SDL_GetWindowFlags(Next) & SDL_WINDOW_SHOWN)) return 0;
+  SDL_SetWindowInputFocus(Next);
+  return Active;
 }
 
 bool SdlPresenter::HandleButton(const SDL_Event& E) {

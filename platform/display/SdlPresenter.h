@@ -119,6 +119,11 @@ private:
   bool HandleWindowEvent(const SDL_Event& E);
   bool HandleButton(const SDL_Event& E);
   bool HandleKey(const SDL_Event& E);
+  /// Without a window manager nobody hands the keyboard focus on when the native window holding it is
+  /// hidden (SDL gave it the focus itself when it showed it; the X server then leaves it nowhere): it goes
+  /// to the native window of the window system's active window, as a window manager would give it.
+  /// Answers that window, 0 when Lost is still shown, a window manager runs or there is none to take it.
+  HWND FocusActiveAfterHiding(HWND Lost);
   void UpdateCapture();
 
   /// Made before SDL's video starts, whose own X error handler passes errors on to it.

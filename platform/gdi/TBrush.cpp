@@ -16,7 +16,7 @@ void TBrush::Assign(TPersistent* Source) {
 }
 
 void TBrush::SetColor(TColor Value) {
-  if (Value == FColor) return;
+  if (Value == FColor && FStyle == bsSolid) return;
   FColor = Value;
   FStyle = bsSolid;
   Changed();

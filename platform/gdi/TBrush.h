@@ -20,7 +20,8 @@ public:
   void Assign(TPersistent* Source) override;
 
   TColor Color() const { return FColor; }
-  /// A new colour makes a clear brush solid.
+  /// Any colour, the brush's own included, makes a clear brush solid: painters set the colour to fill with
+  /// it after drawing text with a clear brush.
   void SetColor(TColor Value);
   TBrushStyle Style() const { return FStyle; }
   void SetStyle(TBrushStyle Value);

@@ -18,18 +18,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
+/// The name of an environment entry or change: what comes before its "=", or all of it.
+String VariableName(const String& Entry) { return Entry.substr(0, Entry.find('=')); }
+
+/// Environment without the variable named Name, then with Change when it sets one.
+void Apply(std::vector<String>& Environment, const String& Change) {
+  std::erase_if(Environment, [&](const String& Entry) { return VariableName(Entry) == VariableName(Change); });
+  if (Change.find('=') != String::npos) Environment.push_back(Change);
+}
+
 /// This process's environment with Home as HOME, the X server's authority kept where it was found, and
-/// SDL's silent sound.
-std::vector<String> ProgramEnvironment(const String& Home) {
+/// SDL's silent sound, then Changes.
+std::vector<String> ProgramEnvironment(const String& Home, const std::vector<String>& Changes) {
   std::vector<String> Environment;
-  for (char** Entry = environ; *Entry; ++Entry) {
-    const String Variable = *Entry;
-    if (Variable.rfind("HOME=", 0) != 0 && Variable.rfind("SDL_AUDIODRIVER=", 0) != 0) Environment.push_back(Variable);
-  }
-  if (!getenv("XAUTHORITY") && getenv("HOME"))
-    Environment.push_back(String("XAUTHORITY=") + getenv("HOME") + "/.Xauthority");
-  Environment.push_back("HOME=" + Home);
-  Environment.push_back("SDL_AUDIODRIVER=dummy");
+  for (char** Entry = environ; *Entry; ++Entry) Environment.push_back(*Entry);
+  if (!getenv("XAUTHORITY") && getenv("HOME")) Apply(Environment, String("XAUTHORITY=") + getenv("HOME") + "/.Xauthority");
+  Apply(Environment, "HOME=" + Home);
+  Apply(Environment, "SDL_AUDIODRIVER=dummy");
+  for (const String& Change : Changes) Apply(Environment, Change);
   return Environment;
 }
 
@@ -61,9 +67,9 @@ TInstalledProgram::~TInstalledProgram() {
   fs::remove_all(FRoot, Error);
 }
 
-bool TInstalledProgram::Start() {
+bool TInstalledProgram::Start(const std::vector<String>& Changes) {
   if (FPid > 0) return false;
-  const std::vector<String> Environment = ProgramEnvironment(FHome);
+  const std::vector<String> Environment = ProgramEnvironment(FHome, Changes);
   std::vector<char*> Argv { FProgram.data(), nullptr }, Envp;
   for (const String& E : Environment) Envp.push_back(const_cast<char*>(E.c_str()));
   Envp.push_back(nullptr);

@@ -9,10 +9,8 @@
 #include <optional>
 
 #include "app/engine/TFFConverterEngine.h"
-#include "engine/libav/AVCodecStubs.h"
-#include "engine/probe/AVProbe.h"
-#include "platform/base/FileUtils.h"
 #include "tests/app/forms/BatchTesting.h"
+#include "tests/app/support/ProbedOutput.h"
 #include "tests/platform/base/RespectFileModes.h"
 
 namespace {
@@ -51,59 +49,6 @@ protected:
   std::optional<TFFConverterEngine> Real { std::in_place };
 };
 
-/// What a probe of a finished output shows, in the terms of a row's cells.
-struct TProbed {
-  String Container;
-  String VideoCodec;
-  String FrameSize;
-  String FrameRate;
-  String AudioCodec;
-  String SampleRate;
-  String Channels;
-  friend bool operator==(const TProbed&, const TProbed&) = default;
-  friend std::ostream& operator<<(std::ostream& Out, const TProbed& P) {
-    return Out << P.Container << " | " << P.VideoCodec << " " << P.FrameSize << " @" << P.FrameRate << " | "
-               << P.AudioCodec << " " << P.SampleRate << " Hz x" << P.Channels;
-  }
-};
-
-TProbed Probe(const String& AFile) {
-  TAVProbe Probe(nullptr);
-  if (!Probe.LoadFile(AFile)) return { "unreadable: " + Probe.LastErrMsg() };
-  // The codec's own short name, whichever decoder would read it.
-  const auto CodecOf = [&](int AStream) {
-    return String(LibAVCodec.avcodec_descriptor_get(Probe.FileHandle()->streams[AStream]->codecpar->codec_id)->name);
-  };
-  TProbed Result { Probe.FormatName() };
-  if (Probe.VideoStreamCount() > 0) {
-    const TVideoStreamInfo Video = Probe.FirstVideoStreamInfo();
-    Result.VideoCodec = CodecOf(Probe.FirstVideoStreamIndex());
-    Result.FrameSize = IntToStr(Video.Width) + "*" + IntToStr(Video.Height);
-    Result.FrameRate = Format("%.2f", double(Video.FrameRate.num) / Video.FrameRate.den);
-  }
-  const TAudioStreamInfo Audio = Probe.FirstAudioStreamInfo();
-  Result.AudioCodec = CodecOf(Probe.FirstAudioStreamIndex());
-  Result.SampleRate = IntToStr(Audio.SampleRate);
-  Result.Channels = IntToStr(Audio.Channels);
-  return Result;
-}
-
-/// What row ARow's cells ask of its output: the muxer its extension picks, the codecs the encoders named
-/// write, the frame size (the source's 320*240 when empty), frame rate, sample rate and channels.
-TProbed Expected(const std::vector<String>& ACells) {
-  const auto Codec = [](const String& AEncoder) { return AEncoder == "libmp3lame" ? String("mp3") : AEncoder; };
-  const String Extension = ExtractFileExt(ACells[2]);
-  const String Container = Extension == ".wmv" ? "asf" : Extension == ".mp4" ? "mov,mp4,m4a,3gp,3g2,mj2" : "mp3";
-  const bool Video = ACells[21] != "True";
-  return { Container,
-           Video ? Codec(ACells[10]) : String(),
-           Video ? (ACells[15].empty() ? String("320*240") : ACells[15]) : String(),
-           Video ? Format("%.2f", StrToFloat(ACells[17])) : String(),
-           Codec(ACells[11]),
-           ACells[19],
-           ACells[12] };
-}
-
 TEST_F(TForm1BatchEngineTest, ThreeFormatsConvertedTwoAtATimeProbeBackAsTheirRowsSay) {
   for (const String& File : { Media().Clip, Media().Awkward, Media().NoExtension }) AddFile(File);
   // As a user gives rows their formats: select the row, then choose; the first keeps the WMV it got.
@@ -118,7 +63,7 @@ TEST_F(TForm1BatchEngineTest, ThreeFormatsConvertedTwoAtATimeProbeBackAsTheirRow
     std::vector<String> Cells;
     for (int k = 0; k < 24; ++k) Cells.push_back(Cell(Row, k));
     EXPECT_EQ(Cell(Row, 3), "100%");
-    EXPECT_EQ(Probe(OutputOf(Row)), Expected(Cells));
+    EXPECT_EQ(ProbeOutput(OutputOf(Row)), ExpectedOutput(Cells));
   }
   EXPECT_THAT(std::vector<String>({ Cell(0, 2), Cell(1, 2), Cell(2, 2) }),
               ElementsAre("clip.wmv", "测试 视频.a.b.mp4", "noext.mp3"));
@@ -145,7 +90,7 @@ TEST_F(TForm1BatchEngineTest, AnOutputThatCannotBeWrittenFailsOnlyItsRow) {
   EXPECT_THAT(Boxes[0], HasSubstr("Permission denied"));
   EXPECT_EQ(Cell(0, 3), "100%");
   EXPECT_NE(Cell(1, 3), "100%");
-  EXPECT_EQ(Probe(OutputOf(0)).Container, "asf");
+  EXPECT_EQ(ProbeOutput(OutputOf(0)).Container, "asf");
   std::ifstream Kept(OutputOf(1));
   EXPECT_EQ(String(std::istreambuf_iterator<char>(Kept), {}), "kept");
 }

@@ -3,6 +3,7 @@
 // and regions, the desktop's moves come back, the main form has the program's taskbar entry, presenting
 // loads no OpenGL driver, and an X error about a window already gone does not end the program.
 // Skipped without DISPLAY.
+#include <SDL.h>
 #include <gmock/gmock.h>
 
 #include <chrono>
@@ -154,6 +155,26 @@ TEST_F(SdlDisplay, AMinimizedWindowLeavesTheScreenWithoutAWindowManagerAndComesB
   ShowWindow(W, SW_RESTORE);
   ProcessPendingMessages();
   EXPECT_TRUE(ScreenShows({ 150, 450 }, clGreen)) << "its pixels are back";
+}
+
+// Without a window manager SDL gives a shown native window the keyboard focus itself, and the X server
+// leaves it nowhere when that window goes: a drop-down closing hands it back to the active window.
+TEST_F(SdlDisplay, KeysReachTheActiveWindowAfterADropDownHadTheFocusAndClosed) {
+  const HWND Form = Windows->Create(Rect(100, 500, 300, 600), clRed);
+  ProcessPendingMessages();
+  ASSERT_TRUE(ScreenShows({ 150, 550 }, clRed));
+  ASSERT_EQ(GetActiveWindow(), Form);
+  const HWND DropDown = Windows->Create(Rect(320, 500, 420, 600), clBlue, WS_EX_TOOLWINDOW);
+  ProcessPendingMessages();
+  ASSERT_TRUE(ScreenShows({ 350, 550 }, clBlue));
+  ShowWindow(DropDown, SW_HIDE);
+  ASSERT_TRUE(ScreenShows({ 350, 550 }, clBlack));
+
+  ASSERT_TRUE(RunUntil([&] { return SDL_GetKeyboardFocus() == Presenter->NativeWindow(Form); }))
+      << "the X server left the keyboard focus nowhere";
+  ASSERT_EQ(std::system("xdotool mousemove --sync 600 650 key a"), 0);
+  EXPECT_TRUE(RunUntil([&] { return !Windows->MessagesOf(Form, WM_KEYDOWN).empty(); })) << "the key went nowhere";
+  EXPECT_EQ(GetForegroundWindow(), Form) << "the program stays active";
 }
 
 TEST_F(SdlDisplay, AWindowRegionShapesTheNativeWindow) {

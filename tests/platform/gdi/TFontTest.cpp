@@ -127,7 +127,8 @@ TEST(TFontTest, PenAndBrushHandlesFollowTheirValues) {
   Brush.SetStyle(bsClear);
   EXPECT_EQ(Brush.Handle(), GetStockObject(NULL_BRUSH));
   Brush.SetColor(clWhite);
-  EXPECT_EQ(Brush.Style(), bsClear) << "the same colour leaves a clear brush clear";
+  EXPECT_EQ(Brush.Style(), bsSolid) << "its own colour makes a clear brush solid";
+  Brush.SetStyle(bsClear);
   Brush.SetColor(clBtnFace);
   EXPECT_EQ(Brush.Style(), bsSolid);
   LOGBRUSH B;

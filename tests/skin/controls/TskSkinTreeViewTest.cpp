@@ -4,6 +4,7 @@
 #include "platform/ui/toolkit/TImageList.h"
 #include "platform/ui/winsys/ScrollBars.h"
 #include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 #include "skin/controls/TskSkinCustomTreeView.h"
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/controls/skFadingLine.h"
@@ -143,6 +144,25 @@ TEST_F(SkinTreeViewTest, TheNodePainterDrawsTheSelectedNodeFromTheListBoxRecordO
   Tree->SetDrawSkin(false);
   EXPECT_FALSE(Tree->OnAdvancedCustomDrawItem);
   EXPECT_EQ(Shown(Tree, Tx.Right - 2, Tx.Top + 2), Native);
+}
+
+// Each row's paint fills the row in the tree's colour before drawing it: the highlight of a node the
+// keyboard moved away from is painted over.
+TEST_F(SkinTreeViewTest, TheNodePainterFillsEveryRowSoAMovedSelectionLeavesNoHighlightBehind) {
+  MakeTree();
+  Fill(3, 2);
+  BuildSkin();
+  Tree->SetSkinData(&Model);
+  Tree->SetDrawSkin(true);
+  TTreeNode* First = Tree->Items()->GetFirstNode();
+  Tree->SetSelected(First);
+  Tree->SetFocus();
+  const TRect Tx = First->DisplayRect(true);
+  ASSERT_EQ(Shown(Tree, Tx.Right - 2, Tx.Top + 2), clLime);
+  Display->Key(VK_DOWN);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Tree->Selected(), First->GetNextSibling());
+  EXPECT_EQ(Shown(Tree, Tx.Right - 2, Tx.Top + 2), clWhite);
 }
 
 }  // namespace
