@@ -12,6 +12,7 @@
 //
 // The handlers live in one source file per concern (TForm1Startup.cpp, TForm1Jobs.cpp, ...).
 #include <memory>
+#include <set>
 
 #include "app/catalogue/TVideoParams.h"
 #include "app/forms/TConverterServices.h"
@@ -488,7 +489,7 @@ private:
   void EnableCommand(TCommandGroup Group, bool Enabled);
   /// Makes the task of Row from its slot and cells. A task or output the engine refuses marks the row
   /// failed and logs why; such a row gets no task, and no report reaches it.
-  void AddRowTask(TListItem* Row);
+  void AddRowTask(TListItem* Row, std::set<String>& Outputs);
   /// The batch end: the command states after a batch, then the after-done action chosen now.
   void EndBatch();
   /// The slot each task of the batch was built from, so reports find their rows also after moves.

@@ -1,4 +1,5 @@
 // Starting, stopping, pausing and resuming a batch.
+#include <set>
 #include <utility>
 
 #include "app/catalogue/ISelectedJobRow.h"
@@ -102,10 +103,11 @@ void TForm1::button28Click(TObject*) {
   FFConverter->ClearTasks();
   FTaskRoutes.Clear();
   TListItems* Rows = lvFiles->Items();
-  for (int i = 0; i < Rows->Count(); ++i) AddRowTask(Rows->Item(i));
+  std::set<String> Outputs;
+  for (int i = 0; i < Rows->Count(); ++i) AddRowTask(Rows->Item(i), Outputs);
 }
 
-void TForm1::AddRowTask(TListItem* Row) {
+void TForm1::AddRowTask(TListItem* Row, std::set<String>& Outputs) {
   const int Slot = JobSlots.SlotOf(Row);
   TInputOptions& Input = JobSlots.IO1.at(size_t(Slot));
   TOutputOptions& Output = JobSlots.OO1.at(size_t(Slot));
@@ -116,9 +118,16 @@ void TForm1::AddRowTask(TListItem* Row) {
     Row->SubItems()->Put(JobCell::Progress, FailedText);
     LogBetweenEmptyLines(Reason + FFConverter->LastErrMsg());
   };
+  // A format change keeps a row's base name, so two rows can come to name one output; two jobs never write
+  // one file: the later row fails like a refused output.
+  const String OutputFile = FileOutPutPath + "/" + Row->SubItems()->Strings(JobCell::OutputFile);
+  if (!Outputs.insert(OutputFile).second) {
+    Row->SubItems()->Put(JobCell::Progress, FailedText);
+    LogBetweenEmptyLines("***Cannot do convert, error: another job writes " + OutputFile);
+    return;
+  }
   const int Task = FFConverter->AddTask(Row->Caption(), &Input);
   if (Task < 0) return Fail("***File open error: ");
-  const String OutputFile = FileOutPutPath + "/" + Row->SubItems()->Strings(JobCell::OutputFile);
   if (!FFConverter->SetOutputFile(Task, OutputFile, &Output)) {
     Fail("***Cannot do convert, error: ");
     FFConverter->RemoveTask(Task);

@@ -11,10 +11,6 @@ namespace {
 constexpr const char* X264 = "libx264";
 constexpr const char* X264Preset = "libx264-default";
 
-void CopyUnlessEmpty(const String& Cell, String& Field) {
-  if (!Cell.empty()) Field = Cell;
-}
-
 TOptionTargetType TargetOf(const String& Cell) {
   if (Cell == "vcd") return ttVCD;
   if (Cell == "svcd") return ttSVCD;
@@ -33,27 +29,32 @@ TOptionNormType NormOf(const String& Cell) {
 void ApplyJobCells(const TStrings& Cells, TOutputOptions& Options) {
   using namespace JobCell;
   const auto Cell = [&Cells](int Index) { return Cells.Strings(Index); };
+  // Every cell decides its field: an empty cell gives the engine the choice, whatever an earlier format of
+  // the row, or the preset texts its file was added with, left in the record.
+  TOutputOptions Unset;
+  InitOutputOptions(Unset);
+  const auto NumberOr = [&Cell](int Index, int Default) {
+    const String Text = Cell(Index);
+    return Text.empty() ? Default : StrToInt(Text);
+  };
 
   const String Codec = Cell(VideoCodec);
-  if (Codec == X264) {
-    Options.VideoCodec = X264;
-    Options.VideoPreset = X264Preset;
-  } else if (!Codec.empty()) {
-    Options.VideoCodec = Codec;
-    Options.VideoPreset.clear();
-  }
-  if (const String Audio = Cell(AudioCodec); !Audio.empty() && Audio != "AUTO") Options.AudioCodec = Audio;
-  if (const String Channels = Cell(AudioChannels); !Channels.empty()) Options.AudioChannels = StrToInt(Channels);
+  Options.VideoCodec = Codec;
+  Options.VideoPreset = Codec == X264 ? X264Preset : "";
+  const String Audio = Cell(AudioCodec);
+  Options.AudioCodec = Audio == "AUTO" ? Unset.AudioCodec : Audio;
+  Options.AudioChannels = NumberOr(AudioChannels, Unset.AudioChannels);
   Options.VideoTag = Codec == X264 ? String() : Cell(VideoTag);
-  CopyUnlessEmpty(Cell(FileExt), Options.FileExt);
-  CopyUnlessEmpty(Cell(FrameSize), Options.FrameSize);
-  if (const String Bitrate = Cell(VideoBitrate); !Bitrate.empty()) Options.VideoBitrate = StrToInt(Bitrate);
-  CopyUnlessEmpty(Cell(FrameRate), Options.FrameRate);
-  if (const String Bitrate = Cell(AudioBitrate); Bitrate != "-1000" && Bitrate != "-2000")
-    Options.AudioBitrate = StrToInt(Bitrate);
-  if (const String Rate = Cell(AudioSampleRate); !Rate.empty() && Rate != "AUTO") Options.AudioSampleRate = StrToInt(Rate);
-  CopyUnlessEmpty(Cell(FrameAspectRatio), Options.FrameAspectRatio);
+  Options.FileExt = Cell(FileExt);
+  Options.FrameSize = Cell(FrameSize);
+  Options.VideoBitrate = NumberOr(VideoBitrate, Unset.VideoBitrate);
+  Options.FrameRate = Cell(FrameRate);
+  const String AudioRate = Cell(AudioBitrate);
+  Options.AudioBitrate = AudioRate == "-1000" || AudioRate == "-2000" ? Unset.AudioBitrate : StrToInt(AudioRate);
+  const String SampleRate = Cell(AudioSampleRate);
+  Options.AudioSampleRate = SampleRate == "AUTO" ? Unset.AudioSampleRate : NumberOr(AudioSampleRate, Unset.AudioSampleRate);
+  Options.FrameAspectRatio = Cell(FrameAspectRatio);
   Options.DisableVideo = Cell(DisableVideo) == "True";
-  if (const String Target = Cell(TargetType); !Target.empty()) Options.TargetType = TargetOf(Target);
+  Options.TargetType = TargetOf(Cell(TargetType));
   Options.NormType = NormOf(Cell(NormType));
 }

@@ -200,6 +200,7 @@ void TCustomFFmpeg::CleanUp() {
   FSettings.Fvstats_filename.clear();
   FSettings.Fvideo_codec_name.clear();
   FSettings.Faudio_codec_name.clear();
+  FSettings.Faudio_codec_for_libfaac = false;
   FSettings.Fsubtitle_codec_name.clear();
   FSettings.Fvideo_standard.clear();
   FSettings.Fvideo_rc_override_string.clear();

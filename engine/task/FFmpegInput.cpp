@@ -144,6 +144,7 @@ void TCustomFFmpeg::SetProgramID(int Value) {
 void TCustomFFmpeg::ReleaseInputNames() {
   FSettings.Fvideo_codec_name.clear();
   FSettings.Faudio_codec_name.clear();
+  FSettings.Faudio_codec_for_libfaac = false;
   FSettings.Fsubtitle_codec_name.clear();
   for (AVMediaType Type : { AVMEDIA_TYPE_VIDEO, AVMEDIA_TYPE_AUDIO, AVMEDIA_TYPE_SUBTITLE }) FOptions.SetPendingEncoder(Type, "");
   FSettings.Fvideo_channel = 0;

@@ -176,6 +176,7 @@ void TCustomFFmpeg::OptCodecName(AVMediaType AType, String& AName, int& ACopyFla
   if (AValue == "copy") ACopyFlag = 1;
   // FFmpeg's own AAC encoder stands in for the one of the same format that older builds offered.
   else AName = AValue == "libfaac" ? "aac" : AValue;
+  if (AType == AVMEDIA_TYPE_AUDIO) FSettings.Faudio_codec_for_libfaac = AValue == "libfaac";
   FOptions.SetPendingEncoder(AType, AName);
 }
 

@@ -21,6 +21,14 @@
 
 namespace {
 
+/// Whether AMuxer is one of FFmpeg's MPEG program-stream muxers, which take MPEG audio, AC-3, DTS and PCM
+/// but no AAC.
+bool IsProgramStream(const AVOutputFormat* AMuxer) {
+  for (const char* Name : { "mpeg", "vob", "dvd", "svcd", "vcd" })
+    if (std::strcmp(AMuxer->name, Name) == 0) return true;
+  return false;
+}
+
 /// The local path an output name writes to; empty for a name another protocol serves ("udp://...").
 String LocalPath(const String& AName) {
   if (IsUnicodeProtocolName(AName)) return FFmpegToName(AName);
@@ -364,6 +372,7 @@ void TCustomFFmpeg::new_audio_stream(TOutputFileContext& AOutput, int AFileIndex
   TFFmpegSettings& S = FSettings;
   ScopeGuard ForgetCodec([&] {
     S.Faudio_codec_name.clear();
+    S.Faudio_codec_for_libfaac = false;
     FOptions.SetPendingEncoder(AVMEDIA_TYPE_AUDIO, "");
   });
   ScopeGuard ForgetLanguage([&] { S.Faudio_language.clear(); });
@@ -371,7 +380,12 @@ void TCustomFFmpeg::new_audio_stream(TOutputFileContext& AOutput, int AFileIndex
   Fbitstream_filters[AFileIndex][Stream.st->index] = std::exchange(S.Faudio_bitstream_filters, {});
   AVCodecID CodecId = AV_CODEC_ID_NONE;
   const AVCodec* Named = nullptr;
-  const AVCodec* Codec = S.Faudio_stream_copy ? nullptr : ChooseEncoder(AOutput, AVMEDIA_TYPE_AUDIO, S.Faudio_codec_name, CodecId, Named);
+  // An MPEG program stream takes no AAC: there the muxer's own audio codec stands in for "libfaac".
+  const bool MuxersOwn = S.Faudio_codec_for_libfaac && IsProgramStream(AOutput.Context->oformat);
+  if (MuxersOwn) Log(llInfo, "An MPEG program stream takes no AAC: its own audio codec stands in for libfaac.");
+  const AVCodec* Codec = S.Faudio_stream_copy ? nullptr
+                                              : ChooseEncoder(AOutput, AVMEDIA_TYPE_AUDIO, MuxersOwn ? String() : S.Faudio_codec_name,
+                                                              CodecId, Named);
   AVCodecContext* Enc = Stream.enc = NewCodecContext(Codec, AVMEDIA_TYPE_AUDIO);
   Enc->thread_count = CodecThreads();
   if (S.Faudio_codec_tag) Enc->codec_tag = S.Faudio_codec_tag;

@@ -43,6 +43,7 @@ struct TFFmpegSettings {
   int Fvideo_discard { 0 };
   String Fvideo_codec_name;
   String Faudio_codec_name;
+  bool Faudio_codec_for_libfaac { false };  // Faudio_codec_name stands in for the "libfaac" asked for
   String Fsubtitle_codec_name;
   uint32_t Fvideo_codec_tag { 0 };
   uint32_t Faudio_codec_tag { 0 };

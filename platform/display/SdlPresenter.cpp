@@ -63,6 +63,8 @@ SdlPresenter::SdlPresenter() : FSavedCapabilities(PlatformCapabilities()) {
   // present them through an OpenGL texture, loading a GL driver at the first window: hundreds of
   // milliseconds of start-up and tens of megabytes, for nothing but a copy of pixels.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // Nothing reads SDL's quit event: Ctrl+C and the session's end must end the program as they do others.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
     throw EOutOfResources(String("The display cannot be opened: ") + SDL_GetError());
   FWakeEvent = SDL_RegisterEvents(1);

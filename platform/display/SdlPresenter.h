@@ -27,6 +27,7 @@
 #include <set>
 #include <vector>
 
+#include "platform/display/X11ErrorFilter.h"
 #include "platform/gdi/Capabilities.h"
 #include "platform/ui/winsys/IPresenter.h"
 #include "platform/ui/winsys/Window.h"
@@ -40,7 +41,8 @@ class SdlPresenter : public IPresenter {
 public:
   /// Starts SDL's video (X11 unless SDL_VIDEODRIVER says otherwise), publishes the monitors, reports
   /// layered windows unavailable and installs itself as the window system's presenter, with the standard
-  /// input layer. Raises EOutOfResources when SDL's video cannot start.
+  /// input layer. Window surfaces reach the X server without OpenGL, and the process's signals keep their
+  /// dispositions. Raises EOutOfResources when SDL's video cannot start.
   SdlPresenter();
   ~SdlPresenter() override;
   SdlPresenter(const SdlPresenter&) = delete;
@@ -124,6 +126,8 @@ private:
   HWND FocusActiveAfterHiding(HWND Lost);
   void UpdateCapture();
 
+  /// Made before SDL's video starts, whose own X error handler passes errors on to it.
+  X11ErrorFilter FErrorFilter;
   TPlatformCapabilities FSavedCapabilities;
   std::map<HWND, Native> FNatives;
   /// The shown native windows, bottom first, in the order last pushed to the X server.

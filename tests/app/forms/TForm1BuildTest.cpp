@@ -138,7 +138,9 @@ TEST_F(TForm1Test, EveryNamedComponentHasItsClassCaptionAndStartState) {
     TComponent* Component = Form->FindComponent(Row.Name);
     ASSERT_NE(Component, nullptr);
     EXPECT_EQ(Component->ClassName(), Row.Class);
-    if (Row.Caption) EXPECT_EQ(CaptionOf(Component), Row.Caption);
+    if (Row.Caption) {
+      EXPECT_EQ(CaptionOf(Component), Row.Caption);
+    }
     if (auto* Item = dynamic_cast<TMenuItem*>(Component)) {
       EXPECT_EQ(Item->Enabled(), Row.Enabled);
       EXPECT_EQ(Item->Visible(), Row.Visible);

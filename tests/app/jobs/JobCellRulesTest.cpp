@@ -61,8 +61,8 @@ TEST(JobCellRulesTest, TheVideoCodecCellSetsCodecPresetAndTag) {
   const TCase Cases[] = {
     { "libx264", "XVID", "libx264", "libx264-default", "" },
     { "mpeg4", "XVID", "mpeg4", "", "XVID" },
-    { "", "DX50", "wmv2", "stored-preset", "DX50" },
-    { "", "", "wmv2", "stored-preset", "" },
+    { "", "DX50", "", "", "DX50" },
+    { "", "", "", "", "" },
     { "LIBX264", "", "LIBX264", "", "" },
   };
   for (const TCase& Case : Cases) {
@@ -74,20 +74,21 @@ TEST(JobCellRulesTest, TheVideoCodecCellSetsCodecPresetAndTag) {
   }
 }
 
-// Empty cells, and the texts that mean "the engine decides", leave the stored values; the rest is copied.
-TEST(JobCellRulesTest, KeepOrCopyTable) {
-  const TOutputOptions Kept = Applied({ { 11, "AUTO" }, { 18, "-2000" }, { 19, "AUTO" } });
-  EXPECT_EQ(Kept.AudioCodec, "wmav2");
-  EXPECT_EQ(Kept.AudioChannels, 2);
-  EXPECT_EQ(Kept.FileExt, ".wmv");
-  EXPECT_EQ(Kept.FrameSize, "640*480");
-  EXPECT_EQ(Kept.VideoBitrate, 816000);
-  EXPECT_EQ(Kept.FrameRate, "25");
-  EXPECT_EQ(Kept.AudioBitrate, 128000);
-  EXPECT_EQ(Kept.AudioSampleRate, 44100);
-  EXPECT_EQ(Kept.FrameAspectRatio, "4:3");
-  EXPECT_EQ(Kept.TargetType, ttDVD) << "an empty target cell keeps the target";
-  EXPECT_EQ(Applied({}).AudioBitrate, 128000) << "-1000";
+// Empty cells, and the texts that mean "the engine decides", give the engine the choice whatever the slot
+// held from an earlier format of the row or from the preset texts of its add; the rest is copied.
+TEST(JobCellRulesTest, UnsetOrCopyTable) {
+  const TOutputOptions Unset = Applied({ { 11, "AUTO" }, { 18, "-2000" }, { 19, "AUTO" } });
+  EXPECT_EQ(Unset.AudioCodec, "");
+  EXPECT_EQ(Unset.AudioChannels, -1);
+  EXPECT_EQ(Unset.FileExt, "");
+  EXPECT_EQ(Unset.FrameSize, "");
+  EXPECT_EQ(Unset.VideoBitrate, -1);
+  EXPECT_EQ(Unset.FrameRate, "");
+  EXPECT_EQ(Unset.AudioBitrate, -1);
+  EXPECT_EQ(Unset.AudioSampleRate, -1);
+  EXPECT_EQ(Unset.FrameAspectRatio, "");
+  EXPECT_EQ(Unset.TargetType, ttIgnore) << "a row switched away from a target format loses the target";
+  EXPECT_EQ(Applied({}).AudioBitrate, -1) << "-1000";
 
   const TOutputOptions Copied = Applied({ { 11, "libmp3lame" }, { 12, "1" }, { 14, ".mp4" }, { 15, "320*240" },
                                           { 16, "-1000" }, { 17, "23.97" }, { 18, "-1" }, { 19, "8000" },

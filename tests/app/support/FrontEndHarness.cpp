@@ -13,6 +13,12 @@
 #include "platform/base/Exception.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"
+#include "skin/boxctrls/TskListBox.h"
+#include "skin/boxctrls/TskPopupListBox.h"
+#include "skin/boxctrls/TskPopupOfficeListBox.h"
+#include "skin/boxctrls/TskSkinComboBox.h"
+#include "skin/boxctrls/TskSkinOfficeComboBox.h"
+#include "skin/controls/TskSkinScrollBar.h"
 #include "tests/engine/fixtures/MediaFixtures.h"
 
 namespace fs = std::filesystem;
@@ -156,6 +162,48 @@ void FrontEndHarness::Click(TControl* AControl, std::source_location AWhere) {
 void FrontEndHarness::DoubleClick(TControl* AControl, std::source_location AWhere) {
   Click(AControl, AWhere);
   Click(AControl, AWhere);
+}
+
+void FrontEndHarness::Pick(TskSkinOfficeComboBox* Combo, int Index) {
+  Click(Combo);
+  ASSERT_TRUE(Combo->IsPopupVisible()) << Combo->Name();
+  TskPopupOfficeListBox* List = Combo->ListBox();
+  TskSkinOfficeItem* Item = List->Items()->Items(Index);
+  const auto Whole = [&] { return Item->ItemRect.Top >= 0 && Item->ItemRect.Bottom <= List->ClientHeight(); };
+  for (int Turns = 0; !Whole() && List->ScrollBar && Turns < List->Items()->Count(); ++Turns) {
+    TskSkinScrollBar* Bar = List->ScrollBar;
+    const bool Below = Item->ItemRect.Top > 0;
+    const TPoint Arrow = Bar->ClientToScreen({ Bar->Width() / 2, Below ? Bar->Height() - 4 : 4 });
+    Display->Click(Arrow.X, Arrow.Y);
+  }
+  ASSERT_TRUE(Whole()) << Combo->Name() << " item " << Index;
+  const auto Centre = [&](const TskSkinOfficeItem* AItem) {
+    return List->ClientToScreen({ AItem->ItemRect.Left + 10, (AItem->ItemRect.Top + AItem->ItemRect.Bottom) / 2 });
+  };
+  // A pointer reaches the item over another one, as a hand moves it: the list selects the item the pointer
+  // moves onto, which need not be the one it hovered when it last showed.
+  for (int Other = 0; Other < List->Items()->Count(); ++Other) {
+    const TskSkinOfficeItem* Passed = List->Items()->Items(Other);
+    if (Other == Index || Passed->Header() || Passed->ItemRect.Top < 0 || Passed->ItemRect.Bottom > List->ClientHeight())
+      continue;
+    const TPoint Over = Centre(Passed);
+    Display->MoveTo(Over.X, Over.Y);
+    break;
+  }
+  const TPoint P = Centre(Item);
+  Display->MoveTo(P.X, P.Y);
+  Display->Click(P.X, P.Y);
+}
+
+void FrontEndHarness::Pick(TskSkinComboBox* Combo, int Index) {
+  Click(Combo);
+  ASSERT_TRUE(Combo->IsPopupVisible()) << Combo->Name();
+  TskListBox* List = Combo->ListBox()->ListBox;
+  const TRect R = List->ItemRect(Index);
+  ASSERT_TRUE(R.Top >= 0 && R.Bottom <= List->ClientHeight()) << Combo->Name() << " entry " << Index;
+  const TPoint P = List->ClientToScreen({ 5, (R.Top + R.Bottom) / 2 });
+  Display->MoveTo(P.X, P.Y);
+  Display->Click(P.X, P.Y);
 }
 
 // ---- Modal dialogs ----

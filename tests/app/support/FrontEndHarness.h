@@ -10,6 +10,9 @@
 #include "platform/ui/toolkit/ModalResponders.h"
 #include "tests/platform/ui/AppFixture.h"
 
+class TskSkinComboBox;
+class TskSkinOfficeComboBox;
+
 /// The media files of one test, in a folder of its own, copied from the engine's generated fixtures.
 struct TFrontEndMedia {
   String Folder;
@@ -59,6 +62,12 @@ protected:
   /// missing or not showing.
   void Click(TControl* AControl, std::source_location AWhere = std::source_location::current());
   void DoubleClick(TControl* AControl, std::source_location AWhere = std::source_location::current());
+  /// Picks item Index of an office combo as the user does: a click opens its list, clicks on the arrows of
+  /// its scroll bar bring the item into view and a click on the item picks it.
+  void Pick(TskSkinOfficeComboBox* Combo, int Index);
+  /// Picks entry Index of a combo as the user does: a click opens its list and a click on the entry picks
+  /// it. The list opens with the shown entry at its top; Index lies among the entries that show.
+  void Pick(TskSkinComboBox* Combo, int Index);
   /// Text as typed on the keyboard, to the control with the focus.
   void TypeText(const String& AText) { Display->TypeText(AText); }
   /// Presses and releases AKey with the AHeld keys down (VK_SHIFT, VK_CONTROL, VK_MENU).

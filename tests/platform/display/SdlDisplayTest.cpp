@@ -1,7 +1,7 @@
 // The SDL2 presenter on a real X server: what a window paints is what the screen shows, a click of the X
 // server reaches the window as a client message, the native windows follow the window system's z-order
-// and regions, the desktop's moves come back, the main form has the program's taskbar entry, and
-// presenting loads no OpenGL driver.
+// and regions, the desktop's moves come back, the main form has the program's taskbar entry, presenting
+// loads no OpenGL driver, and an X error about a window already gone does not end the program.
 // Skipped without DISPLAY.
 #include <SDL.h>
 #include <gmock/gmock.h>
@@ -22,6 +22,7 @@
 #include "platform/ui/winsys/MessageLoop.h"
 #include "tests/platform/display/PresenterFixture.h"
 #include "tests/platform/display/SdlAppFixture.h"
+#include "tests/platform/display/XGoneWindow.h"
 #include "tests/platform/display/XScreenshot.h"
 #include "tests/platform/display/XWindowProperties.h"
 
@@ -104,6 +105,14 @@ TEST_F(SdlDisplay, WindowsReachTheScreenWithoutLoadingAnOpenGLDriver) {
     if (Line.find("/libGL") != std::string::npos || Line.find("/libEGL") != std::string::npos)
       Loaded.insert(Line.substr(Line.find('/')));
   EXPECT_THAT(Loaded, testing::IsEmpty());
+}
+
+TEST_F(SdlDisplay, AWakeUpThatReachesAWindowAlreadyGoneEndsNothing) {
+  // Xlib's own handler, behind SDL's, would end the program here with exit code 1.
+  ASSERT_TRUE(SendToAGoneWindow());
+  Windows->Create(Rect(100, 100, 200, 180), clBlue);
+  ProcessPendingMessages();
+  EXPECT_TRUE(ScreenShows({ 150, 150 }, clBlue));
 }
 
 TEST_F(SdlDisplay, ClickingTheLowerOfTwoOverlappingWindowsRaisesItNatively) {

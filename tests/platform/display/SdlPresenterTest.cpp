@@ -1,6 +1,7 @@
-// The SDL2 presenter without a display (SDL's dummy video driver): native window kinds, the key map, and
-// native events turned into input-layer calls.
+// The SDL2 presenter without a display (SDL's dummy video driver): native window kinds, the key map,
+// native events turned into input-layer calls, and the process's signals left alone.
 #include <SDL.h>
+#include <signal.h>
 
 #include <thread>
 
@@ -253,6 +254,21 @@ TEST_F(SdlDummyVideo, WakeEndsAWaitFromAnotherThread) {
   Presenter->WaitForEvents(std::nullopt);
   Waker.join();
   SUCCEED();
+}
+
+TEST_F(SdlDummyVideo, CtrlCAndTerminationSignalsKeepTheirOwnWay) {
+  // Nothing reads SDL's quit event: had SDL caught these signals, Ctrl+C in the terminal and the session's
+  // end would be lost and the program would go on running.
+  Windows.reset();
+  Presenter.reset();
+  struct sigaction Before[2], After[2];
+  sigaction(SIGINT, nullptr, &Before[0]);
+  sigaction(SIGTERM, nullptr, &Before[1]);
+  Presenter = std::make_unique<SdlPresenter>();
+  sigaction(SIGINT, nullptr, &After[0]);
+  sigaction(SIGTERM, nullptr, &After[1]);
+  EXPECT_EQ(After[0].sa_handler, Before[0].sa_handler);
+  EXPECT_EQ(After[1].sa_handler, Before[1].sa_handler);
 }
 
 TEST(SdlKeyMap, VirtualKeysOfNativeKeys) {

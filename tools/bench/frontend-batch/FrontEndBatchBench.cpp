@@ -109,17 +109,28 @@ public:
     fs::remove_all(FRoot, Ignored);
   }
 
-  /// Converts the rows with ATasks at once, from the Start button to the batch end.
+  /// Converts the rows with ATasks at once, from the Start button to the batch end and every row's end
+  /// (a task's end may come after the batch end).
   void Run(int ATasks) {
     Form5->skSkinComboBox2->SetItemIndex(ATasks - 1);
+    bool Failed = false;  // a failed task's message box came up
+    SetDefaultModalResponder([&](TCustomForm* ABox) {
+      Failed = true;
+      ABox->SetModalResult(mrOk);
+    });
     Form1->btnStart->Click();
-    const auto Ended = [] { return !Form1->btnStop->Enabled(); };
+    const auto Ended = [&] {
+      if (Failed || Form1->btnStop->Enabled()) return Failed;
+      for (int I = 0; I < ClipCount; ++I)
+        if (Form1->lvFiles->Items()->Item(I)->SubItems()->Strings(3) != "100%") return false;
+      return true;
+    };
     while (!Ended()) {
       FScreen.PumpUntilIdle();
       WaitServing(Ended, 10);
     }
-    for (int I = 0; I < ClipCount; ++I)
-      if (Form1->lvFiles->Items()->Item(I)->SubItems()->Strings(3) != "100%") throw std::runtime_error("a row did not finish");
+    SetDefaultModalResponder({});
+    if (Failed) throw std::runtime_error("a task failed");
   }
 
   /// The jobs of the last Start: each row's input, output and its slot's records, which the Start wrote.
@@ -138,11 +149,12 @@ public:
 private:
   String FRoot;
   HeadlessPresenter FScreen { { 1280, 800 } };
-  TFFConverterEngine FEngine;
   TNoPower FPower;
   TNoSound FSound;
   TNoShellOpen FShellOpen;
   TApplication FApp { nullptr };
+  // Gone before the windows, as in the program: its threads end while the window is whole.
+  TFFConverterEngine FEngine;
 };
 
 /// The same jobs through a task list of their own, progress handed to this thread as the window takes it,
