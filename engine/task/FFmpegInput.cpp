@@ -154,6 +154,10 @@ void TCustomFFmpeg::ReadInputStreams(AVFormatContext* AContext, TInputFileContex
   TFFmpegSettings& S = FSettings;
   const auto Named = [](const String& AName) { return AName.empty() ? nullptr : LibAVCodec.avcodec_find_decoder_by_name(AName.c_str()); };
   std::vector<const AVCodec*> Codecs;
+  // Demuxers that announce their streams only in their packets (FLV, MPEG-TS/PS) made them while the stream
+  // information was read, after the file was opened. The streams known now are the ones a run uses; one
+  // that appears later has no slot and is never mapped.
+  AInput.Decoders.resize(AContext->nb_streams, nullptr);
   for (unsigned I = 0; I < AContext->nb_streams; ++I) {
     AVStream* Stream = AContext->streams[I];
     const AVMediaType Type = Stream->codecpar->codec_type;

@@ -93,7 +93,8 @@ int TTranscoder::OutputFileCount() const { return FTask.FJoinMode ? 1 : FTask.Fn
 void TTranscoder::BuildInputTables() {
   for (int File = 0; File < FTask.Fnb_input_files; ++File) {
     TInputFileContext& Input = *FTask.Finput_files[File];
-    const int Count = int(Input.Context->nb_streams);
+    // Streams a demuxer creates after the file was opened have no decoder slot: they are not part of the run.
+    const int Count = int(Input.Decoders.size());
     Finput_file_table.push_back({ false, int(Fist_table.size()), Count });
     for (int I = 0; I < Count; ++I) {
       auto Ist = std::make_unique<TAVInputStream>();
