@@ -211,6 +211,7 @@ void TCustomFFmpeg::TakeVideoSettings(const AVStream* AStream, const AVCodecCont
   const AVCodecParameters* Codec = AStream->codecpar;
   S.Fframe_height = Codec->height;
   S.Fframe_width = Codec->width;
+  S.Fframe_size_from_input = true;
   const double Aspect = AStream->sample_aspect_ratio.num ? RationalValue(AStream->sample_aspect_ratio)
                                                          : RationalValue(Codec->sample_aspect_ratio);
   if (S.Fframe_width * S.Fframe_height != 0)

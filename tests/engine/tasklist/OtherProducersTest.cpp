@@ -98,22 +98,30 @@ TEST_F(OtherProducersTest, StreamsFoundOnlyWhileReadingAreConvertedAndProbed) {
   EXPECT_NEAR(double(Output.FileStreamInfo().Duration), 1000000.0, 150000.0);
 }
 
-// A size taken from the source is rounded down to what the encoder takes; the source is 853x479.
+// A size taken from the source is rounded down to what the encoder takes; the source is 853x479 in 4:4:4,
+// which the H.264 encoder keeps and takes at that size.
 TEST_F(OtherProducersTest, AnOddSourceSizeIsRoundedDownForTheEncoder) {
-  const std::vector<TTarget> Targets {
-    { ".wmv", "wmv2", "wmav2" },          { ".asf", "msmpeg4", "wmav2" },   { ".avi", "msmpeg4v2", "libmp3lame" },
-    { ".avi", "mpeg4", "libmp3lame" },    { ".avi", "libxvid", "libmp3lame" }, { ".mp4", "libx264", "aac" },
-    { ".mpg", "mpeg1video", "mp2" },      { ".mpg", "mpeg2video", "mp2" },   { ".flv", "", "libmp3lame" },
+  const struct {
+    TTarget Target;
+    int Width;
+    int Height;
+  } Cases[] {
+    { { ".wmv", "wmv2", "wmav2" }, 852, 478 },           { { ".asf", "msmpeg4", "wmav2" }, 852, 478 },
+    { { ".avi", "msmpeg4v2", "libmp3lame" }, 852, 478 }, { { ".avi", "mpeg4", "libmp3lame" }, 852, 478 },
+    { { ".avi", "libxvid", "libmp3lame" }, 852, 478 },   { { ".mp4", "libx264", "aac" }, 853, 479 },
+    { { ".mpg", "mpeg1video", "mp2" }, 852, 478 },       { { ".mpg", "mpeg2video", "mp2" }, 852, 478 },
+    { { ".flv", "", "libmp3lame" }, 852, 478 },
   };
-  for (size_t I = 0; I < Targets.size(); ++I) AddJob(Media().OddSizeMP4, IntToStr(int(I)) + Targets[I].Ext, Targets[I]);
+  const auto Name = [&](size_t AIndex) { return IntToStr(int(AIndex)) + Cases[AIndex].Target.Ext; };
+  for (size_t I = 0; I < std::size(Cases); ++I) AddJob(Media().OddSizeMP4, Name(I), Cases[I].Target);
   Run();
-  for (size_t I = 0; I < Targets.size(); ++I) {
-    SCOPED_TRACE(String(Targets[I].VideoCodec) + Targets[I].Ext);
+  for (size_t I = 0; I < std::size(Cases); ++I) {
+    SCOPED_TRACE(Name(I) + " " + Cases[I].Target.VideoCodec);
     ExpectFinished(int(I));
     TAVProbe Probe(nullptr);
-    ASSERT_TRUE(Probe.LoadFile(Folder.Path(IntToStr(int(I)) + Targets[I].Ext))) << Probe.LastErrMsg();
-    EXPECT_EQ(Probe.FirstVideoStreamInfo().Width, 852);
-    EXPECT_EQ(Probe.FirstVideoStreamInfo().Height, 478);
+    ASSERT_TRUE(Probe.LoadFile(Folder.Path(Name(I)))) << Probe.LastErrMsg();
+    EXPECT_EQ(Probe.FirstVideoStreamInfo().Width, Cases[I].Width);
+    EXPECT_EQ(Probe.FirstVideoStreamInfo().Height, Cases[I].Height);
   }
 }
 
