@@ -230,5 +230,6 @@ void TCustomFFmpeg::TakeVideoSettings(const AVStream* AStream, const AVCodecCont
     Log(llInfo, Format("Seems stream %d codec frame rate differs from container frame rate: %2.2f (%d/%d) -> %2.2f (%d/%d)",
                        AStream->index, RationalValue(CodecRate), CodecRate.num, CodecRate.den, RationalValue(ContainerRate),
                        ContainerRate.num, ContainerRate.den));
-  S.Fframe_rate = ContainerRate;
+  // An attached picture (an audio file's cover) has no frame rate of its own: its still video takes the default.
+  S.Fframe_rate = (AStream->disposition & AV_DISPOSITION_ATTACHED_PIC) ? AVRational { 0, 0 } : ContainerRate;
 }

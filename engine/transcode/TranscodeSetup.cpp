@@ -221,6 +221,8 @@ void TTranscoder::SetupCodecs() {
     TAVInputStream& Ist = *Fist_table[Ost.source_index];
     LibAVUtil.av_dict_copy(&Ost.st->metadata, Ist.st->metadata, AV_DICT_DONT_OVERWRITE);
     Ost.st->disposition = Ist.st->disposition;
+    // An encoded cover picture is a still video: a muxer takes an attached picture only as the image itself.
+    if (!Ost.config->stream_copy) Ost.st->disposition &= ~AV_DISPOSITION_ATTACHED_PIC;
     AVCodecContext* Enc = Ost.enc();
     Enc->bits_per_raw_sample = Ist.st->codecpar->bits_per_raw_sample;
     Enc->chroma_sample_location = Ist.st->codecpar->chroma_location;
