@@ -83,21 +83,31 @@ protected:
 
 }  // namespace
 
-// The demuxer makes the FLV's streams while the stream information is read, after the file is open.
+// The demuxer makes an FLV's streams while reading it: ProducedFLV's while its stream information is read,
+// after the file was opened; LateSoundFLV's sound in the middle of the conversion, which leaves it out.
 TEST_F(OtherProducersTest, StreamsFoundOnlyWhileReadingAreConvertedAndProbed) {
-  TAVProbe Probe(nullptr);
-  ASSERT_TRUE(Probe.LoadFile(Media().ProducedFLV)) << Probe.LastErrMsg();
-  EXPECT_TRUE(Probe.FirstVideoStreamInfo().CodecName.starts_with("h264")) << Probe.FirstVideoStreamInfo().CodecName;
-  EXPECT_TRUE(Probe.FirstAudioStreamInfo().CodecName.starts_with("mp3")) << Probe.FirstAudioStreamInfo().CodecName;
-
-  const int Task = AddJob(Media().ProducedFLV, "flv.avi", { ".avi", "mpeg4", "libmp3lame" });
-  ASSERT_GE(Task, 0) << Converter->LastErrMsg();
+  const struct {
+    String Input;
+    Int64 Duration;  // microseconds, within 150 ms
+    bool Sound;      // the sound is known once the file is read, and converted
+  } Cases[] { { Media().ProducedFLV, 1000000, true }, { Media().LateSoundFLV, 10000000, false } };
+  for (size_t I = 0; I < std::size(Cases); ++I) {
+    TAVProbe Probe(nullptr);
+    ASSERT_TRUE(Probe.LoadFile(Cases[I].Input)) << Probe.LastErrMsg();
+    EXPECT_TRUE(Probe.FirstVideoStreamInfo().CodecName.starts_with("h264")) << Probe.FirstVideoStreamInfo().CodecName;
+    EXPECT_EQ(Probe.AudioStreamCount() > 0, Cases[I].Sound);
+    ASSERT_GE(AddJob(Cases[I].Input, IntToStr(int(I)) + ".avi", { ".avi", "mpeg4", "libmp3lame" }), 0) << Converter->LastErrMsg();
+  }
   Run();
-  ExpectFinished(Task);
-  TAVProbe Output(nullptr);
-  ASSERT_TRUE(Output.LoadFile(Folder.Path("flv.avi"))) << Output.LastErrMsg();
-  EXPECT_EQ(Output.FirstVideoStreamInfo().Width, 320);
-  EXPECT_NEAR(double(Output.FileStreamInfo().Duration), 1000000.0, 150000.0);
+  for (size_t I = 0; I < std::size(Cases); ++I) {
+    SCOPED_TRACE(Cases[I].Input);
+    ExpectFinished(int(I));
+    TAVProbe Output(nullptr);
+    ASSERT_TRUE(Output.LoadFile(Folder.Path(IntToStr(int(I)) + ".avi"))) << Output.LastErrMsg();
+    EXPECT_GE(Output.FirstVideoStreamIndex(), 0);
+    EXPECT_EQ(Output.FirstAudioStreamIndex() >= 0, Cases[I].Sound);
+    EXPECT_NEAR(double(Output.FileStreamInfo().Duration), double(Cases[I].Duration), 150000.0);
+  }
 }
 
 // A size taken from the source is rounded down to what the encoder takes; the source is 853x479 in 4:4:4,
