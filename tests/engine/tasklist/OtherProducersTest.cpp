@@ -13,7 +13,7 @@
 namespace {
 
 /// A catalogue-like output: extension, video and audio encoder ("" = the container's own), sound rate
-/// and channels (-1 = the source's), picture size ("" = the source's).
+/// and channels (-1 = the source's), picture size ("" = the source's), and whether it is sound only.
 struct TTarget {
   const char* Ext;
   const char* VideoCodec;
@@ -21,6 +21,7 @@ struct TTarget {
   int SampleRate { -1 };
   int Channels { -1 };
   const char* FrameSize { "" };
+  bool DisableVideo { false };
 };
 
 class OtherProducersTest : public TTaskTest {
@@ -38,6 +39,7 @@ protected:
     Output.AudioSampleRate = ATarget.SampleRate;
     Output.AudioChannels = ATarget.Channels;
     Output.FrameSize = ATarget.FrameSize;
+    Output.DisableVideo = ATarget.DisableVideo;
     EXPECT_TRUE(Converter->SetOutputFile(Index, Folder.Path(AOutput), &Output)) << Converter->LastErrMsg();
     return Index;
   }
@@ -141,10 +143,24 @@ TEST_F(OtherProducersTest, AnOddSourceSizeIsRoundedDownForTheEncoder) {
 // sound is converted whole; the finished task reports the sound's time.
 TEST_F(OtherProducersTest, CoverArtNeverStopsTheSoundFromConverting) {
   const std::vector<TTarget> Targets {
-    { ".mp4", "mpeg4", "aac" },       { ".3gp", "mpeg4", "libopencore_amrnb", 8000, 1 }, { ".3gp", "h263", "aac", 16000, 2, "176x144" },
-    { ".mp4", "libx264", "aac" },     { ".wmv", "wmv2", "wmav2" },        { ".avi", "mpeg4", "libmp3lame" },
-    { ".flv", "", "libmp3lame" },     { ".mpg", "mpeg1video", "mp2" },    { ".mp3", "", "libmp3lame" },
-    { ".mkv", "mpeg4", "libmp3lame" }, { ".mov", "", "aac" },
+    { ".mp4", "mpeg4", "aac" },
+    { ".3gp", "mpeg4", "libopencore_amrnb", 8000, 1 },
+    { ".3gp", "h263", "aac", 16000, 2, "176x144" },
+    { ".3g2", "mpeg4", "libopencore_amrnb", 8000, 1 },
+    { ".mp4", "libx264", "aac" },
+    { ".mov", "", "aac" },
+    { ".wmv", "wmv2", "wmav2" },
+    { ".asf", "msmpeg4", "wmav2" },
+    { ".avi", "mpeg4", "libmp3lame" },
+    { ".mkv", "mpeg4", "libmp3lame" },
+    { ".flv", "", "libmp3lame" },
+    { ".mpg", "mpeg1video", "mp2" },
+    { ".vob", "mpeg2video", "mp2" },
+    { ".rm", "rv20", "" },
+    { ".mp3", "", "libmp3lame", -1, -1, "", true },
+    { ".ogg", "", "libvorbis", -1, -1, "", true },
+    { ".m4a", "", "", -1, -1, "", true },
+    { ".amr", "", "libopencore_amrnb", 8000, 1, "", true },
   };
   for (size_t I = 0; I < Targets.size(); ++I) AddJob(Media().CoverArtMP3, IntToStr(int(I)) + Targets[I].Ext, Targets[I]);
   Run();
