@@ -93,7 +93,8 @@ int TTranscoder::OutputFileCount() const { return FTask.FJoinMode ? 1 : FTask.Fn
 void TTranscoder::BuildInputTables() {
   for (int File = 0; File < FTask.Fnb_input_files; ++File) {
     TInputFileContext& Input = *FTask.Finput_files[File];
-    const int Count = int(Input.Context->nb_streams);
+    // Streams a demuxer creates after the file was opened have no decoder slot: they are not part of the run.
+    const int Count = int(Input.Decoders.size());
     Finput_file_table.push_back({ false, int(Fist_table.size()), Count });
     for (int I = 0; I < Count; ++I) {
       auto Ist = std::make_unique<TAVInputStream>();
@@ -220,6 +221,8 @@ void TTranscoder::SetupCodecs() {
     TAVInputStream& Ist = *Fist_table[Ost.source_index];
     LibAVUtil.av_dict_copy(&Ost.st->metadata, Ist.st->metadata, AV_DICT_DONT_OVERWRITE);
     Ost.st->disposition = Ist.st->disposition;
+    // An encoded cover picture is a still video: a muxer takes an attached picture only as the image itself.
+    if (!Ost.config->stream_copy) Ost.st->disposition &= ~AV_DISPOSITION_ATTACHED_PIC;
     AVCodecContext* Enc = Ost.enc();
     Enc->bits_per_raw_sample = Ist.st->codecpar->bits_per_raw_sample;
     Enc->chroma_sample_location = Ist.st->codecpar->chroma_location;
