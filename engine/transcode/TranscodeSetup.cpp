@@ -7,6 +7,7 @@
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVFormatStubs.h"
 #include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/DisplayOrientation.h"
 #include "engine/task/DefaultStream.h"
 #include "engine/libav/FFUtils.h"
 #include "engine/task/FFmpeg.h"
@@ -304,8 +305,10 @@ void TTranscoder::SetupVideoEncoding(TAVOutputStream& AOst, TAVInputStream& AIst
     AOst.leftBand = AOst.original_leftBand = S.Fframe_leftBand;
     AOst.rightBand = AOst.original_rightBand = S.Fframe_rightBand;
   }
-  // The filter graph crops and scales by itself; the own converter serves the path without it.
-  if (AOst.video_resample && !S.FEnableFilter) {
+  // The filter graph crops and scales by itself; the own converter serves the path without it. A source
+  // with a display turn always takes the graph, which stands its pictures as a player shows them.
+  const bool Filtered = S.FEnableFilter || !StreamOrientation(AIst.st).Upright();
+  if (AOst.video_resample && !Filtered) {
     AOst.pict_tmp.reset(LibAVUtil.av_frame_alloc());
     if (!AOst.pict_tmp) throw FFmpegException("Cannot allocate temp picture, check pix fmt");
     AOst.pict_tmp->format = Enc->pix_fmt;
@@ -330,7 +333,7 @@ void TTranscoder::SetupVideoEncoding(TAVOutputStream& AOst, TAVInputStream& AIst
   AOst.encoding_needed = true;
   AIst.decoding_needed = true;
   FTask.FLastErrMsg.clear();
-  if (S.FEnableFilter && BuildFilterGraph(AIst, AOst)) throw FFmpegException("Error opening filters!");
+  if (Filtered && BuildFilterGraph(AIst, AOst)) throw FFmpegException("Error opening filters!");
 }
 
 void TTranscoder::SetupTwoPass(TAVOutputStream& AOst, int AIndex) {
