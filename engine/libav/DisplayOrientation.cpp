@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 
 #include "engine/libav/AVFilterStubs.h"
 #include "engine/libav/AVFormatStubs.h"
@@ -44,6 +45,16 @@ TDisplayOrientation StreamOrientation(const AVStream* AStream) {
   const uint8_t* Matrix = LibAVFormat.av_stream_get_side_data(AStream, AV_PKT_DATA_DISPLAYMATRIX, &Size);
   if (!Matrix || Size < 9 * sizeof(int32_t)) return {};
   return MatrixOrientation(reinterpret_cast<const int32_t*>(Matrix));
+}
+
+bool CopyDisplayMatrix(const AVStream* AFrom, AVStream* ATo) {
+  size_t Size = 0;
+  const uint8_t* Matrix = LibAVFormat.av_stream_get_side_data(AFrom, AV_PKT_DATA_DISPLAYMATRIX, &Size);
+  if (!Matrix) return true;
+  uint8_t* Copy = LibAVFormat.av_stream_new_side_data(ATo, AV_PKT_DATA_DISPLAYMATRIX, Size);
+  if (!Copy) return false;
+  std::memcpy(Copy, Matrix, Size);
+  return true;
 }
 
 bool AppendFilter(AVFilterGraph* AGraph, const char* AName, const char* AArgs, AVFilterContext*& ALast) {

@@ -29,6 +29,8 @@ struct TDisplayOrientation {
 TDisplayOrientation MatrixOrientation(const int32_t* AMatrix);
 /// The orientation of AStream's pictures, from its display matrix; upright without a stream.
 TDisplayOrientation StreamOrientation(const AVStream* AStream);
+/// Gives ATo the display matrix of AFrom, for pictures copied as stored; false when memory runs out.
+bool CopyDisplayMatrix(const AVStream* AFrom, AVStream* ATo);
 
 /// Adds filter AName with AArgs to AGraph and links the last filter's first output to it; it becomes the
 /// last. False when the filter cannot be made or linked.

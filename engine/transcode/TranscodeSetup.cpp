@@ -263,6 +263,12 @@ void TTranscoder::SetupCopy(TAVOutputStream& AOst, TAVInputStream& AIst) {
   const bool KeepTag = !Tags || LibAVFormat.av_codec_get_id(Tags, In->codec_tag) == In->codec_id ||
                        !LibAVFormat.av_codec_get_tag2(Tags, In->codec_id, &Tag);
   Out->codec_tag = ForcedTag ? ForcedTag : KeepTag ? In->codec_tag : 0;
+  // Copied pictures stay as stored: a player turns them by the source's display matrix, and their own
+  // pixel shape is the source's, not that of the turned picture the settings describe.
+  if (Type == AVMEDIA_TYPE_VIDEO && !StreamOrientation(AIst.st).Upright()) {
+    if (!CopyDisplayMatrix(AIst.st, AOst.st)) throw FFmpegException("av_mallocz fail");
+    AOst.st->sample_aspect_ratio = In->sample_aspect_ratio;
+  }
   if (Type == AVMEDIA_TYPE_VIDEO && AOst.st->sample_aspect_ratio.num) Out->sample_aspect_ratio = AOst.st->sample_aspect_ratio;
 
   // A stream time base finer than the frame rate would allow is replaced by the frame period.

@@ -61,3 +61,19 @@ TEST_F(DisplayTurnTest, TheOutputStandsAsAPlayerShowsTheSourceAndAsksForNoTurn) 
       ExpectColourAt(Picture, { Case.White.X / Scale, Case.White.Y / Scale }, { 255, 255, 255 });
     }
 }
+
+// Copied pictures are not decoded and stay as stored: the output keeps the source's display matrix.
+TEST_F(DisplayTurnTest, ACopiedPictureKeepsTheSourcesTurn) {
+  TCustomFFmpeg Task(20);
+  ASSERT_TRUE(Task.OpenInputFile(Media().Turned90MP4)) << Task.LastErrMsg();
+  Task.ApplyOption("vcodec", "copy");
+  const String Output = Folder.Path("copied.mp4");
+  ASSERT_GT(Task.OpenOutputFile(Output, false), 0) << Task.LastErrMsg();
+  Task.StartConvert(false, tpNormal);
+  ASSERT_TRUE(Task.Finished()) << Task.FatalMessage();
+  const TWritten Written = ReadWritten(Output);
+  ASSERT_TRUE(Written.Picture);
+  EXPECT_TRUE(Written.HasMatrix);
+  EXPECT_EQ(Written.Picture->width, Fixture::Width);
+  EXPECT_EQ(Written.Picture->height, Fixture::Height);
+}
