@@ -19,8 +19,8 @@
 namespace {
 
 /// Builds the graph from the decoder's pictures to planar YUV 4:2:0: the buffer source, the turn the
-/// source asks for to stand its pictures upright, the player's video filters when it has some, the sink. Built for the first picture and again whenever the picture size
-/// or format changes.
+/// source asks for to stand its pictures upright, the player's video filters when it has some, the sink.
+/// Built for the first picture and again whenever the picture size or format changes.
 bool ConfigureVideoFilters(TVideoState& AState, const AVFrame* AFrame) {
   if (AState.video_graph && AFrame->width == AState.graph_width && AFrame->height == AState.graph_height &&
       AFrame->format == AState.graph_format)

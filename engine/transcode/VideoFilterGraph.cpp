@@ -63,7 +63,8 @@ bool TTranscoder::BuildFilterGraph(TAVInputStream& AIst, TAVOutputStream& AOst) 
     return true;
   int64_t Flags = 0;
   LibAVUtil.av_opt_get_int(FTask.FOptions.ScalerHolder(), "sws_flags", 0, &Flags);
-  if ((CroppedWidth != Enc->width || CroppedHeight != Enc->height) && !AppendFilter(Graph, "scale", Format("%d:%d", Enc->width, Enc->height).c_str(), Last))
+  if ((CroppedWidth != Enc->width || CroppedHeight != Enc->height) &&
+      !AppendFilter(Graph, "scale", Format("%d:%d", Enc->width, Enc->height).c_str(), Last))
     return true;
   Graph->scale_sws_opts = LibAVUtil.av_strdup(Format("flags=0x%X", unsigned(Flags)).c_str());
   if (S.Fvfilters.empty() ? LibAVFilter.avfilter_link(Last, 0, AOst.out_video_filter, 0) < 0

@@ -77,3 +77,22 @@ TEST_F(DisplayTurnTest, ACopiedPictureKeepsTheSourcesTurn) {
   EXPECT_EQ(Written.Picture->width, Fixture::Width);
   EXPECT_EQ(Written.Picture->height, Fixture::Height);
 }
+
+// The bands are cut from the picture as shown: 16 columns off its left side move the patches 16 to the left.
+TEST_F(DisplayTurnTest, BandsAreCutFromThePictureAsShown) {
+  const TTurnedClip& Case = TurnedClips[0];
+  TCustomFFmpeg Task(20);
+  ASSERT_TRUE(Task.OpenInputFile(Media().*Case.Clip)) << Task.LastErrMsg();
+  Task.ApplyOption("cropleft", "16");
+  const String Output = Folder.Path("cropped.mp4");
+  ASSERT_GT(Task.OpenOutputFile(Output, false), 0) << Task.LastErrMsg();
+  Task.StartConvert(false, tpNormal);
+  ASSERT_TRUE(Task.Finished()) << Task.FatalMessage();
+  const TWritten Written = ReadWritten(Output);
+  ASSERT_TRUE(Written.Picture);
+  const TRGBPicture Picture(Written.Picture.get());
+  EXPECT_EQ(Picture.Width(), Case.Width - 16);
+  EXPECT_EQ(Picture.Height(), Case.Height);
+  ExpectColourAt(Picture, { Case.Red.X - 16, Case.Red.Y }, { 255, 0, 0 });
+  ExpectColourAt(Picture, { Case.White.X - 16, Case.White.Y }, { 255, 255, 255 });
+}
