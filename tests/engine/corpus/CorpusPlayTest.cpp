@@ -3,7 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
+#include <cctype>
 
 #include "engine/player/FFPlay.h"
 #include "engine/probe/AVProbe.h"
@@ -20,16 +20,6 @@ class CorpusPlayTest : public testing::TestWithParam<TCorpusClip> {
 protected:
   static void SetUpTestSuite() { LoadCorpusLibraries(); }
 };
-
-/// Serves the hand-over queue until ADone holds or AMilliseconds pass.
-bool Eventually(const std::function<bool()>& ADone, int AMilliseconds) {
-  const auto Deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(AMilliseconds);
-  while (!ADone()) {
-    if (std::chrono::steady_clock::now() >= Deadline) return false;
-    WaitServing([] { return false; }, 10);
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -68,11 +58,14 @@ TEST_P(CorpusPlayTest, ProbedDecodedAndPlayedToTheEnd) {
   std::atomic<bool> Ended { false };
   {
     TFFPlayer Player(nullptr);
-    Player.OnState = [&](TObject*, TPlayState AState) { Ended = Ended || AState == psEnd; };
+    Player.OnState = [&](TObject*, TPlayState AState) {
+      Ended = Ended || AState == psEnd;
+      WakeWaiters();
+    };
     ASSERT_TRUE(Player.Open(File, Window, false)) << Player.LastErrMsg();
-    Eventually([] { return false; }, 300);
+    WaitServing([] { return false; }, 300);
     Player.Seek(Int64(std::max(0.0, Decoded - 1.2) * 1e6), {});
-    EXPECT_TRUE(Eventually([&] { return bool(Ended); }, 10000)) << "the player does not reach the end";
+    EXPECT_TRUE(WaitServing([&] { return bool(Ended); }, 10000)) << "the player does not reach the end";
     Player.Stop(true);
   }
   SetVideoSurfaceBinder(nullptr);
