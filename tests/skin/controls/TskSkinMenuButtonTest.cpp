@@ -227,4 +227,26 @@ TEST_F(MenuButtonTest, TheNewStyleDrawsTheToolButtonRecordWithThePartFromItsOwnR
   EXPECT_EQ(Shown(Button, 3, 40), clAqua) << "the bottom part from its own record";
 }
 
+// Menus that are members or stack objects announce their removal from ~TComponent, when they can no
+// longer be cast: each button must still let go of them.
+TEST_F(MenuButtonTest, MenusFreedBeforeTheirButtonsAreLetGoAndNeverOpened) {
+  auto* Button = NewButton<TskSkinMenuButton>();
+  auto* Speed = NewButton<TskSkinMenuSpeedButton>(Bounds(10, 60, 75, 25));
+  {
+    TRecordingPopupMenu Scoped { &Log };
+    TRecordingImagesMenu ScopedImages { &Log };
+    Button->SetSkinPopupMenu(&Scoped);
+    Button->SetSkinImagesMenu(&ScopedImages);
+    Speed->SetSkinPopupMenu(&Scoped);
+    Speed->SetSkinImagesMenu(&ScopedImages);
+  }
+  EXPECT_EQ(Button->SkinPopupMenu(), nullptr);
+  EXPECT_EQ(Button->SkinImagesMenu(), nullptr);
+  EXPECT_EQ(Speed->SkinPopupMenu(), nullptr);
+  EXPECT_EQ(Speed->SkinImagesMenu(), nullptr);
+  ClickAt(Button, 30, 12);
+  ClickAt(Speed, 30, 12);
+  EXPECT_EQ(Take(), (AppLog { "Down", "Click", "Up", "Down", "Up", "Click" })) << "plain clicks, no menu";
+}
+
 }  // namespace
