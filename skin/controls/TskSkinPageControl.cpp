@@ -444,18 +444,22 @@ void TskSkinPageControl::ShowBorderAndTabs() {
 
 // ---- Scroller --------------------------------------------------------------------------------------------
 
+// A row of side tabs runs downward: its tabs end at their bottoms, the row at the control's height.
+int TskSkinPageControl::TabEnd(int Index) {
+  const TRect R = ItemRect(Index);
+  return Sided() ? R.Bottom : R.Right;
+}
+
 int TskSkinPageControl::HiddenTabCount() {
+  const int RowEnd = (Sided() ? Height() : Width()) - 3;
   int N = 0;
-  for (int I = 0; I < TabCount(); ++I) {
-    const TRect R = ItemRect(I);
-    N += R.Right > Width() - 3 || R.Right <= 0 ? 1 : 0;
-  }
+  for (int I = 0; I < TabCount(); ++I) N += TabEnd(I) > RowEnd || TabEnd(I) <= 0 ? 1 : 0;
   return N;
 }
 
 int TskSkinPageControl::TabsScrolledOffLeft() {
   int N = 0;
-  for (int I = 0; I < TabCount(); ++I) N += ItemRect(I).Right <= 0 ? 1 : 0;
+  for (int I = 0; I < TabCount(); ++I) N += TabEnd(I) <= 0 ? 1 : 0;
   return N;
 }
 

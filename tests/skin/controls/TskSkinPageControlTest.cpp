@@ -125,6 +125,25 @@ TEST_F(SkinPageControlTest, OverflowingTabsScrollByWholeTabsWithTheSkinnedUpDown
   EXPECT_EQ(Pages->SkinUpDown(), nullptr) << "never in multi-line";
 }
 
+TEST_F(SkinPageControlTest, SideTabsThatDoNotFitScrollDownwardWithTheUpDown) {
+  MakePages(8, Bounds(10, 10, 300, 150));
+  for (TTabPosition Position : { tpLeft, tpRight }) {
+    SCOPED_TRACE(int(Position));
+    Pages->SetTabPosition(Position);
+    Pages->SetActivePageIndex(0);
+    Pages->SetWidth(Pages->Width() + 1);  // a size change brings the scroller
+    Display->PumpUntilIdle();
+    TskSkinUpDown* Scroller = Pages->SkinUpDown();
+    ASSERT_NE(Scroller, nullptr);
+    EXPECT_GT(Tab(7).Top, Pages->Height()) << "the row runs on below the control";
+    Scroller->SetPosition(Scroller->Max());
+    Display->PumpUntilIdle();
+    EXPECT_LE(Tab(0).Bottom, 0);
+    EXPECT_LE(Tab(7).Bottom, Pages->Height()) << "the last tab brought into the control";
+    EXPECT_GT(Tab(7).Top, 0);
+  }
+}
+
 // ---- Hidden tabs -------------------------------------------------------------------------------------------
 
 TEST_F(SkinPageControlTest, HiddenTabsKeepTheirFormerSettingsUntilShownAgain) {
