@@ -7,6 +7,7 @@
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/winsys/Ui.h"
+#include "skin/controls/skCheckParentBg.h"
 #include "skin/controls/skControlMessages.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
@@ -70,18 +71,7 @@ void TskSkinPanel::SetTransparentMode(bool Value) {
   if (Value == FTransparentMode) return;
   FTransparentMode = Value;
   Repaint();
-  SendCheckParentBg();
-}
-
-void TskSkinPanel::SendCheckParentBg() {
-  for (int i = 0; i < ControlCount(); ++i) {
-    TControl* Child = Controls(i);
-    auto* Windowed = dynamic_cast<TWinControl*>(Child);
-    if (Windowed && Windowed->HandleAllocated())
-      SendMessage(Windowed->Handle(), WM_CHECKPARENTBG, 0, 0);
-    else
-      Child->Perform(WM_CHECKPARENTBG, 0, 0);
-  }
+  SendCheckParentBg(this);
 }
 
 void TskSkinPanel::SetCheckedMode(bool Value) {
@@ -292,13 +282,13 @@ void TskSkinPanel::Dispatch(TMessage& Message) {
     TskSkinCustomControl::Dispatch(Message);
     if (FTransparentMode) {
       Repaint();
-      SendCheckParentBg();
+      SendCheckParentBg(this);
     }
     return;
   case WM_CHECKPARENTBG:
     if (FTransparentMode) {
       Repaint();
-      SendCheckParentBg();
+      SendCheckParentBg(this);
     }
     return;
   case CM_ENABLEDCHANGED:

@@ -128,7 +128,6 @@ protected:
   bool PlainTiled() const;
 
 private:
-  void SendCheckParentBg();
   void Realigned();
   /// The caption's image: the list image when no glyph is set, else the glyph; its width and height.
   bool CaptionImage(int& W, int& H) const;
