@@ -442,7 +442,11 @@ void TskSkinPanel::DrawPlainTiledImage(TBitmap* B) {
 }
 
 void TskSkinPanel::CreateControlSkinImage(TBitmap* B) {
-  if (PlainTiled() && !StretchEffect) return DrawPlainTiledImage(B);
+  if (PlainTiled() && !StretchEffect) {
+    DrawPlainTiledImage(B);
+    FinishSkinImage(B);
+    return;
+  }
   TskSkinCustomControl::CreateControlSkinImage(B);
   if (FUseSkinSize) {
     if (ResizeMode == -1 || ResizeMode == 0)
@@ -451,6 +455,7 @@ void TskSkinPanel::CreateControlSkinImage(TBitmap* B) {
       NewCaptionRect = MapSkinRect(CaptionRect);
   }
   if (!Caption().empty() && !IsEmptyRect(CaptionRect)) DrawSkinCaption(B);
+  FinishSkinImage(B);
 }
 
 void TskSkinPanel::SetCaptionFont(TCanvas* C) {
@@ -570,6 +575,7 @@ void TskSkinPanel::PaintCaptionComposite() {
   }
   NewCaptionRect = Rect(NewClRect.Left, NewClRect.Top, NewClRect.Right, FDefaultCaptionHeight - 1);
   if (!Caption().empty() && !IsEmptyRect(CaptionRect)) DrawSkinCaption(&B);
+  FinishSkinImage(&B);
   Canvas()->Draw(0, 0, &B);
 }
 
@@ -677,10 +683,7 @@ void TskSkinPaintPanel::CreateControlDefaultImage(TBitmap* B) {
   DoPanelPaint(B->Canvas());
 }
 
-void TskSkinPaintPanel::CreateControlSkinImage(TBitmap* B) {
-  TskSkinPanel::CreateControlSkinImage(B);
-  DoPanelPaint(B->Canvas());
-}
+void TskSkinPaintPanel::FinishSkinImage(TBitmap* B) { DoPanelPaint(B->Canvas()); }
 
 void TskSkinPaintPanel::Dispatch(TMessage& Message) {
   if (Message.Msg == WM_ERASEBKGND) {

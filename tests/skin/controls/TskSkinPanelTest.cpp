@@ -149,6 +149,14 @@ TEST_F(PanelTest, SkinnedPanelDrawsItsRecordAndPaintPanelItsEvent) {
   EXPECT_EQ(Shown(Panel, 50, 50), clBlue) << "client area";
   EXPECT_EQ(Shown(Panel, 6, 21), clLime);
   EXPECT_EQ(Painted, Rect(5, 20, 95, 75));
+
+  // Off the skin's size with a caption, the body and caption strip are composed: the event still paints.
+  Painted = {};
+  Panel->SetUseSkinSize(false);
+  Panel->SetCaptionMode(true);
+  Panel->SetCaption("Caption");
+  EXPECT_EQ(Shown(Panel, Painted.Left + 1, Painted.Top + 1), clLime);
+  EXPECT_FALSE(Painted.IsEmpty());
 }
 
 TEST_F(PanelTest, GroupBoxStartsOnItsRecordWithCaptionAndFallsBackToTheBuiltInLook) {
