@@ -4,6 +4,8 @@
 #include <functional>
 
 #include "platform/gdi/TCanvas.h"
+#include "platform/gdi/TFont.h"
+#include "platform/ui/toolkit/TImageList.h"
 #include "platform/ui/toolkit/TPanel.h"
 #include "resources/EmbeddedSkins.h"
 #include "skin/controls/TskSkinCheckRadioBox.h"
@@ -194,6 +196,84 @@ TEST_F(CheckRadioTest, PaintSkinToDrawsTheBuiltInLooksForTheAskedStateOnly) {
   B.Canvas()->FillRect(Rect(0, 0, 170, 45));
   Box->PaintSkinTo(B.Canvas(), 10, 10, true);
   EXPECT_EQ(B.Canvas()->Pixels(20, 20), clFuchsia) << "a non-flat box without a record draws nothing";
+}
+
+TEST_F(CheckRadioTest, TheFlatCaptionLeavesRoomForTheBoxAndImageInItsColourWithFocusDots) {
+  auto* Box = NewBox("Caption");
+  Box->SetCanFocused(false);
+  TFont Red;
+  Red.Assign(Box->DefaultFont());
+  Red.SetColor(clRed);
+  Box->SetDefaultFont(&Red);
+  Box->Repaint();
+  // The first column at or right of From showing Ink on a row of the box.
+  const auto FirstColumn = [&](int From, TColor Ink) {
+    for (int X = From; X < Box->Width(); ++X)
+      for (int Y = 0; Y < Box->Height(); ++Y)
+        if (Shown(Box, X, Y) == ColorToRGB(Ink)) return X;
+    return -1;
+  };
+  EXPECT_EQ(FirstColumn(0, clRed), 22) << "the caption 22 pixels in, in the font's colour";
+  Box->SetEnabled(false);
+  EXPECT_EQ(FirstColumn(18, clBtnShadow), 22) << "disabled: the shadow colour";
+  EXPECT_EQ(FirstColumn(0, clRed), -1);
+  Box->SetEnabled(true);
+
+  TImageList Images(nullptr);
+  Images.SetSize(12, 12);
+  TBitmap Blue;
+  Blue.SetSize(12, 12);
+  Blue.Canvas()->Brush()->SetColor(clBlue);
+  Blue.Canvas()->FillRect(Rect(0, 0, 12, 12));
+  Images.Add(&Blue, nullptr);
+  Box->SetImages(&Images);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(FirstColumn(0, clBlue), 22) << "the image where the caption began";
+  EXPECT_EQ(FirstColumn(0, clRed), 22 + 12 + 5) << "the caption 5 pixels after the image";
+
+  Box->SetImages(nullptr);
+  // Rows showing the caption's ink, then what focus adds below it: a dotted line.
+  const auto RedIn = [&](int Y) {
+    std::vector<int> Xs;
+    for (int X = 22; X < 70; ++X)
+      if (Shown(Box, X, Y) == clRed) Xs.push_back(X);
+    return Xs;
+  };
+  int Below = 0;
+  while (Below < 24 && RedIn(Below).empty()) ++Below;
+  while (Below < 24 && !RedIn(Below).empty()) ++Below;
+  Box->SetCanFocused(true);
+  Box->SetFocus();
+  Display->PumpUntilIdle();
+  std::vector<int> Dots;
+  for (int Y = Below; Y < 25 && Dots.empty(); ++Y) Dots = RedIn(Y);
+  ASSERT_GT(Dots.size(), 10u) << "focus dots below the caption";
+  for (size_t I = 1; I < Dots.size(); ++I) EXPECT_EQ(Dots[I] - Dots[I - 1], 2) << "every other pixel";
+}
+
+TEST_F(CheckRadioTest, AWrappedCaptionTakesSeveralLinesCentredInTheBox) {
+  auto* Box = NewBox("box");
+  Box->SetCaption("one two three four five six");
+  Box->SetCanFocused(false);
+  Box->SetBounds(10, 10, 70, 60);
+  const auto InkRows = [&] {
+    std::vector<int> Rows;
+    for (int Y = 0; Y < Box->Height(); ++Y)
+      for (int X = 22; X < Box->Width(); ++X)
+        if (Shown(Box, X, Y) == clBlack) {
+          Rows.push_back(Y);
+          break;
+        }
+    return Rows;
+  };
+  const std::vector<int> Single = InkRows();
+  ASSERT_FALSE(Single.empty());
+  Box->SetWordWrap(true);
+  const std::vector<int> Wrapped = InkRows();
+  ASSERT_FALSE(Wrapped.empty());
+  const int Lines = (Wrapped.back() - Wrapped.front() + 1) / (Single.back() - Single.front() + 1);
+  EXPECT_GE(Lines, 3) << "the caption wraps within 48 pixels";
+  EXPECT_NEAR(Wrapped.front(), 60 - 1 - Wrapped.back(), 3) << "centred vertically";
 }
 
 class SkinnedCheckRadio : public CheckRadioTest {
