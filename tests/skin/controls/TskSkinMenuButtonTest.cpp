@@ -190,6 +190,28 @@ TEST_F(MenuButtonTest, TheMenuSpeedButtonOpensClosesAndRecoversAlike) {
   EXPECT_FALSE(Button->MenuTracked());
 }
 
+TEST_F(MenuButtonTest, TheBuiltInMenuSpeedButtonCentresItsArrowInTheStripAndShiftsItWhileOpen) {
+  auto* Button = NewButton<TskSkinMenuSpeedButton>();
+  const TColor Ink = ColorToRGB(clBtnText);
+  // The strip is the right 15 pixels (60 to 75); its centre (67, 12) tops a 5-3-1 arrow.
+  const auto ArrowAt = [&](int X, int Y) {
+    return Shown(Button, X - 2, Y) == Ink && Shown(Button, X + 2, Y) == Ink && Shown(Button, X - 3, Y) != Ink &&
+           Shown(Button, X + 3, Y) != Ink && Shown(Button, X - 1, Y + 1) == Ink && Shown(Button, X + 1, Y + 1) == Ink &&
+           Shown(Button, X - 2, Y + 1) != Ink && Shown(Button, X, Y + 2) == Ink && Shown(Button, X - 1, Y + 2) != Ink;
+  };
+  EXPECT_TRUE(ArrowAt(67, 12));
+  Press(Button, 30, 12);
+  EXPECT_TRUE(ArrowAt(69, 14)) << "pressed in by two pixels while the menu is open";
+  Release(Button, 30, 12);
+  Popup.Close();
+  EXPECT_TRUE(ArrowAt(67, 12));
+
+  Button->SetFlat(true);
+  Button->SetTransparent(true);
+  EXPECT_TRUE(ArrowAt(67, 12)) << "a transparent flat button draws it over what lies behind";
+  EXPECT_EQ(Shown(Button, 30, 2), clWhite);
+}
+
 TEST_F(MenuButtonTest, TheNewStyleBottomPartIsTheOnlyPlaceThatOpensInTrackButtonMode) {
   auto* Button = NewButton<TskSkinMenuSpeedButton>(Bounds(10, 10, 40, 50));
   Button->SetNewStyle(true);
