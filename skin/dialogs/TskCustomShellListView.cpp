@@ -15,6 +15,7 @@
 #include "skin/dialogs/TskCustomShellTreeView.h"
 #include "skin/dialogs/TskShellChangeNotifier.h"
 #include "skin/dialogs/skDialogText.h"
+#include "skin/dialogs/skFileCtrlPaths.h"
 #include "skin/dialogs/skHourGlass.h"
 #include "skin/dialogs/skShellContextMenu.h"
 
@@ -250,7 +251,7 @@ bool TskCustomShellListView::Accepts(const TskShellFolder& Entry) const {
   while (start <= FMask.size()) {
     const size_t end = std::min(FMask.find_first_of(";|", start), FMask.size());
     const String pattern = FMask.substr(start, end - start);
-    if (pattern == "*" || (pattern.find('.') != String::npos && MatchesMask(name, pattern))) return true;
+    if (pattern == "*" || (pattern.find('.') != String::npos && SearchFinds(name, pattern))) return true;
     start = end + 1;
   }
   return false;

@@ -91,6 +91,11 @@ TEST_F(ShellListViewTest, MasksFilterFilesAndNeverFolders) {
   }
   List->SetMask("*");
   EXPECT_EQ(FileNames().size(), 10u) << "\"*\" takes every file, the pipe and the broken link too";
+  const std::vector<String> every = FileNames();
+  List->SetMask("*.*");
+  EXPECT_EQ(FileNames(), every) << "\"*.*\" takes also names without a dot";
+  EXPECT_TRUE(std::find(every.begin(), every.end(), "pipe") != every.end());
+  EXPECT_TRUE(std::find(every.begin(), every.end(), ".dot") == every.end()) << "hidden names stay hidden";
 }
 
 TEST_F(ShellListViewTest, HeaderClicksSortEachColumnBothWays) {
