@@ -203,7 +203,7 @@ TEST_F(FormStates, TheFirstShowCentresTheFormAndAMaximizedFirstShowCentresAtTheF
   EXPECT_EQ(Later->BoundsRect(), Bounds(440, 250, 400, 300)) << "centred on the whole monitor";
 }
 
-TEST_F(FormStates, AMagneticFormSnapsToTheWorkAreaAndToOtherFormsWithinItsSizeOnly) {
+TEST_F(FormStates, AMagneticFormSnapsToTheWorkAreaWithinItsSizeAndNeverToOtherForms) {
   AddFrameObjects(Model);
   Display->SetWorkArea(Rect(0, 0, 1280, 760));
   auto [Other, OtherFrame] = Secondary(Bounds(700, 300, 200, 200));
@@ -219,7 +219,7 @@ TEST_F(FormStates, AMagneticFormSnapsToTheWorkAreaAndToOtherFormsWithinItsSizeOn
     { "free once the cursor left the snap by 11", { { 59, 310 }, { 48, 310 } }, { -11, 300 } },
     { "9 below the top edge", { { 350, 19 } }, { 300, 0 } },
     { "9 above the bottom edge", { { 350, 561 } }, { 300, 560 } },
-    { "right edge 9 before the other form", { { 441, 310 } }, { 400, 300 } },
+    { "right edge 9 before another form: no magnet from it", { { 441, 310 } }, { 391, 300 } },
     { "right edge 11 before the other form", { { 439, 310 } }, { 389, 300 } },
     { "above the other form: no magnet from it", { { 441, 50 } }, { 391, 40 } },
   };
