@@ -612,6 +612,8 @@ private:
   /// The window's region: the mask's black pixels composed for the current size (the bands kept for the
   /// shape test), a rectangle without a mask, none for a borderless form or the system's frame.
   void UpdateFrameRegion();
+  /// Repaints the form and sends WM_CHECKPARENTBG to each windowed direct child.
+  void TellChildrenOfNewBackground();
   /// Draws the visible objects into the composed frame bands.
   void DrawObjectsIntoBands(TBitmap* Top, TBitmap* Bottom);
   /// The frame's small copy of the form's icon (made once).
