@@ -7,6 +7,7 @@
 
 #include "platform/gdi/Capabilities.h"
 #include "platform/ui/winsys/LayeredWindows.h"
+#include "skin/controls/TskSkinStatusBar.h"
 #include "tests/skin/form/FormFrameFixture.h"
 
 namespace {
@@ -66,6 +67,22 @@ TEST_F(FormStates, MaximizeFillsTheWorkAreaAndRestoreGivesTheBoundsBackExactly) 
   EXPECT_EQ(Form->BoundsRect(), Bounds(130, 90, 333, 222));
   EXPECT_EQ(FrameColor(Form, 5, 5), FrameCaption) << "the frame drawn at the restored size";
   EXPECT_EQ(FrameColor(Form, 332, 221), FrameBorder);
+}
+
+TEST_F(FormStates, AStatusBarsSizeGripGoesWhileTheFormIsMaximized) {
+  for (const bool Grip : { true, false }) {
+    auto [Form, Frame] = Secondary(Bounds(130, 90, 333, 222));
+    auto* Bar = Place<TskSkinStatusBar>(Form, Form, Bounds(0, 180, 300, 20));
+    Bar->SetSizeGrip(Grip);
+    Frame->SetStatusBar(Bar);
+    Frame->SetWindowState(wsMaximized);
+    EXPECT_EQ(Bar->ShowGrip(), !Grip) << (Grip ? "maximized: no grip" : "a bar without a grip is left alone");
+    Frame->SetWindowState(wsNormal);
+    EXPECT_TRUE(Bar->ShowGrip()) << "restored";
+    delete Bar;
+    EXPECT_EQ(Frame->StatusBar(), nullptr);
+    delete Form;
+  }
 }
 
 TEST_F(FormStates, AMaximizedFormStaysPutWhenItsCaptionIsDragged) {
