@@ -220,6 +220,20 @@ TEST_F(RibbonButtonsTest, RemovingTheButtonsUnderThePointerLeavesNothingForTheRe
   EXPECT_TRUE(Log.empty());
 }
 
+TEST_F(RibbonButtonsTest, MDIButtonsRemovedUnderThePointerLeaveNothingForTheReleaseToClick) {
+  Ribbon->MDIChildMaximize();
+  Layout();
+  ASSERT_EQ(Ribbon->MDIButtons()->Count(), 3);
+  const TRect R = Ribbon->MDIButtons()->GetItem(0)->ItemRect;
+  const TPoint Over { (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2 };
+  Press(Ribbon, Over.X, Over.Y);
+  Ribbon->MDIChildRestore();
+  ASSERT_EQ(Ribbon->MDIButtons()->Count(), 0);
+  Release(Ribbon, Over.X, Over.Y);
+  ClickAt(Ribbon, Centre(0).X, Centre(0).Y);
+  EXPECT_EQ(Log, AppLog({ "click 0" })) << "the caption-area buttons still work";
+}
+
 TEST_F(RibbonButtonsTest, AButtonWithAPopupMenuStaysPressedUntilTheMenuCloses) {
   TRecordingPopupMenu Menu(&Log);
   Button(1)->PopupMenu = &Menu;
