@@ -2,6 +2,7 @@
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVFormatStubs.h"
 #include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/DisplayOrientation.h"
 #include "engine/task/DefaultStream.h"
 #include "engine/libav/FFUtils.h"
 #include "engine/task/FFmpeg.h"
@@ -212,8 +213,12 @@ void TCustomFFmpeg::TakeVideoSettings(const AVStream* AStream, const AVCodecCont
   S.Fframe_height = Codec->height;
   S.Fframe_width = Codec->width;
   S.Fframe_size_from_input = true;
-  const double Aspect = AStream->sample_aspect_ratio.num ? RationalValue(AStream->sample_aspect_ratio)
-                                                         : RationalValue(Codec->sample_aspect_ratio);
+  double Aspect = AStream->sample_aspect_ratio.num ? RationalValue(AStream->sample_aspect_ratio)
+                                                   : RationalValue(Codec->sample_aspect_ratio);
+  // The size and shape taken over are those of the picture a player shows, turned as the source asks.
+  const TDisplayOrientation Orientation = StreamOrientation(AStream);
+  Orientation.StandSize(S.Fframe_width, S.Fframe_height);
+  if (Orientation.SwapsSides() && Aspect != 0) Aspect = 1 / Aspect;
   if (S.Fframe_width * S.Fframe_height != 0)
     S.Fframe_aspect_ratio = float(Aspect == 0 ? double(S.Fframe_width) / S.Fframe_height : S.Fframe_width * Aspect / S.Fframe_height);
   else if (Aspect == 0)
