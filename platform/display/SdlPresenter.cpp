@@ -215,10 +215,7 @@ SdlPresenter::Native& SdlPresenter::Create(Window& W) {
   N.Flags = NativeFlags(W);
   N.PixelAlpha = PixelAlpha(W);
   const uint32_t Topmost = (W.ExStyle & WS_EX_TOPMOST) ? SDL_WINDOW_ALWAYS_ON_TOP : 0;
-  // SDL would take a DirectColor visual where the server has one: windows get the TrueColor visual a
-  // compositing manager composes, or the one with alpha when their pixels carry it.
-  const unsigned long Visual =
-      !FCompositing ? 0 : N.PixelAlpha ? FCompositing->AlphaVisual() : FCompositing->OpaqueVisual();
+  const unsigned long Visual = N.PixelAlpha ? FCompositing->AlphaVisual() : 0;
   if (Visual) SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(Visual).c_str());
   N.Handle = SDL_CreateWindow(W.Text.c_str(), W.Rect.Left, W.Rect.Top, W.Rect.Width(), W.Rect.Height(),
                               N.Flags | Topmost | SDL_WINDOW_HIDDEN);

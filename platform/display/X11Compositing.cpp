@@ -54,12 +54,6 @@ unsigned long X11Compositing::AlphaVisual() const {
   return Found;
 }
 
-unsigned long X11Compositing::OpaqueVisual() const {
-  Display* D = Server(FDisplay);
-  XVisualInfo Visual;
-  return XMatchVisualInfo(D, FScreen, DefaultDepth(D, FScreen), TrueColor, &Visual) ? Visual.visualid : 0;
-}
-
 bool X11Compositing::IsManagerChange(const SDL_SysWMmsg& Msg) const {
   if (Msg.subsystem != SDL_SYSWM_X11) return false;
   const XEvent& E = Msg.msg.x11.event;

@@ -21,9 +21,6 @@ public:
   /// The id of the screen's visual whose pixels carry alpha beside the colour (32-bit TrueColor with an
   /// alpha channel in the server's rendering formats, which a manager blends by); 0 when there is none.
   unsigned long AlphaVisual() const;
-  /// The id of the screen's TrueColor visual of its default depth, which a manager composes (and gives
-  /// a window's opacity); 0 when there is none.
-  unsigned long OpaqueVisual() const;
   /// Msg is the server's notice that the manager's selection changed hands (started, stopped, replaced).
   bool IsManagerChange(const SDL_SysWMmsg& Msg) const;
 

@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xcomposite.h>
 
 namespace {
 
@@ -27,13 +28,35 @@ XScreenshot::~XScreenshot() {
   if (FState->Connection) XCloseDisplay(FState->Connection);
 }
 
+namespace {
+
+XImage* Read(Display* D, ::Window From, const TRect& R) {
+  return XGetImage(D, From, R.Left, R.Top, unsigned(R.Width()), unsigned(R.Height()), AllPlanes, ZPixmap);
+}
+
+}  // namespace
+
 bool XScreenshot::Take(const TRect& R) {
   if (FState->Image) XDestroyImage(FState->Image);
   FState->Image = nullptr;
   if (!FState->Connection) return false;
   FState->Origin = { R.Left, R.Top };
-  FState->Image = XGetImage(FState->Connection, DefaultRootWindow(FState->Connection), R.Left, R.Top,
-                            unsigned(R.Width()), unsigned(R.Height()), AllPlanes, ZPixmap);
+  FState->Image = Read(FState->Connection, DefaultRootWindow(FState->Connection), R);
+  return FState->Image != nullptr;
+}
+
+bool XScreenshot::TakeComposed(const TRect& R) {
+  if (FState->Image) XDestroyImage(FState->Image);
+  FState->Image = nullptr;
+  if (!FState->Connection) return false;
+  Display* D = FState->Connection;
+  const ::Window Root = DefaultRootWindow(D);
+  FState->Origin = { R.Left, R.Top };
+  // The overlay has pixels only while the manager shows it.
+  const ::Window Overlay = XCompositeGetOverlayWindow(D, Root);
+  XWindowAttributes A;
+  if (XGetWindowAttributes(D, Overlay, &A) && A.map_state == IsViewable) FState->Image = Read(D, Overlay, R);
+  XCompositeReleaseOverlayWindow(D, Root);
   return FState->Image != nullptr;
 }
 
