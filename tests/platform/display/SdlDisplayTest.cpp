@@ -302,7 +302,7 @@ TEST_F(LayeredDisplay, UnderACompositingManagerLayeredWindowsBlendWithWhatLiesBe
   for (const auto& Case : Cases) {
     TColor Seen = clNone;
     auto Near = [&] {
-      if (!Shot.TakeComposed(Bounds(Case.At.X, Case.At.Y, 1, 1))) return false;
+      if (!Shot.TakeFrom(Manager.Overlay(), Bounds(Case.At.X, Case.At.Y, 1, 1))) return false;
       Seen = Shot.At(Case.At.X, Case.At.Y);
       for (int Shift = 0; Shift < 24; Shift += 8)
         if (std::abs(int(Seen >> Shift & 0xFF) - int(Case.Shown >> Shift & 0xFF)) > 2) return false;

@@ -1,6 +1,7 @@
 #pragma once
 // A real compositing manager (picom, drawing with the X server's rendering extension, no configuration)
 // on the X server of DISPLAY while the object lives, for tests that look at what the screen blends.
+#include <memory>
 
 class XRunningCompositor {
 public:
@@ -11,8 +12,12 @@ public:
   XRunningCompositor& operator=(const XRunningCompositor&) = delete;
 
   /// The manager was started (false where it is not installed).
-  bool Started() const { return FProcess > 0; }
+  bool Started() const;
+  /// The screen's overlay window the manager shows its blend on (reading the root window would give the
+  /// windows' own pixels, unblended).
+  unsigned long Overlay() const;
 
 private:
-  int FProcess { 0 };
+  struct State;
+  std::unique_ptr<State> FState;
 };

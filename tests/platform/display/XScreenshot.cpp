@@ -2,7 +2,6 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/Xcomposite.h>
 
 namespace {
 
@@ -45,18 +44,14 @@ bool XScreenshot::Take(const TRect& R) {
   return FState->Image != nullptr;
 }
 
-bool XScreenshot::TakeComposed(const TRect& R) {
+bool XScreenshot::TakeFrom(unsigned long Window, const TRect& R) {
   if (FState->Image) XDestroyImage(FState->Image);
   FState->Image = nullptr;
   if (!FState->Connection) return false;
-  Display* D = FState->Connection;
-  const ::Window Root = DefaultRootWindow(D);
   FState->Origin = { R.Left, R.Top };
-  // The overlay has pixels only while the manager shows it.
-  const ::Window Overlay = XCompositeGetOverlayWindow(D, Root);
   XWindowAttributes A;
-  if (XGetWindowAttributes(D, Overlay, &A) && A.map_state == IsViewable) FState->Image = Read(D, Overlay, R);
-  XCompositeReleaseOverlayWindow(D, Root);
+  if (XGetWindowAttributes(FState->Connection, Window, &A) && A.map_state == IsViewable)
+    FState->Image = Read(FState->Connection, Window, R);
   return FState->Image != nullptr;
 }
 
