@@ -297,8 +297,8 @@ public:
   void Button21Click(TObject* Sender);
   void Button8Click(TObject* Sender);
   void Button12Click(TObject* Sender);
-  /// The full paths of the regular files directly in FilePath matching ExtMask, in listing order; null
-  /// when FilePath is not an existing folder. The caller owns the list.
+  /// The full paths of the regular files directly in FilePath matching ExtMask, in byte order of their
+  /// names; null when FilePath is not an existing folder. The caller owns the list.
   std::unique_ptr<TStringList> GetFilenames(const String& FilePath, const String& ExtMask);
 
   // ---- Batch ----
@@ -466,6 +466,14 @@ private:
   void SelectLastRow();
   /// Adds an empty line, Line and an empty line to the log.
   void LogBetweenEmptyLines(const String& Line);
+  /// Logs a file the engine refused (Logged) and keeps its reason for the user, told at the command's end.
+  void RefuseAdd(const String& FileName, const String& Logged, const String& Reason);
+  /// Tells the user in one skinned box "提示" what the adds of the ending command refused: the engine's
+  /// reason for one chosen file, or a line for each refused file that names it (its path before the reason
+  /// when the reason does not name it); nothing when none was refused.
+  void ShowRefusedAdds(bool NameFiles);
+  /// The files refused since the add command began, each with the engine's reason.
+  std::vector<std::pair<String, String>> FRefusedAdds;
   /// Switches the remove, rename, clear and start groups; the start button is redrawn at once.
   void SetJobCommands(bool Enabled);
   /// Switches the add group: the tool bar's add button, the menu items and the hidden button.

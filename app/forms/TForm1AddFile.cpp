@@ -16,6 +16,7 @@
 #include "skin/boxctrls/TskSkinOfficeComboBox.h"
 #include "skin/controls/TskSkinCustomListView.h"
 #include "skin/controls/TskSkinPanel.h"
+#include "skin/dialogs/TskSkinMessage.h"
 #include "skin/dialogs/TskSkinOpenDialog.h"
 
 namespace {
@@ -63,8 +64,10 @@ void FillNewRow(TListItem& Row, const TNewJob& Job, const TInputOptions& Input, 
 void TForm1::btnAddClick(TObject*) {
   Button6->Click();
   if (!LoadEngineLibraries() || !OpenDialog1->Execute()) return;
-  if (AddJobFile(OpenDialog1->FileName(), true) != TAddOutcome::Added) return;
-  SelectLastRow();
+  FRefusedAdds.clear();
+  const TAddOutcome Outcome = AddJobFile(OpenDialog1->FileName(), true);
+  ShowRefusedAdds(false);
+  if (Outcome == TAddOutcome::Added) SelectLastRow();
 }
 
 bool TForm1::LoadEngineLibraries() {
@@ -84,7 +87,7 @@ TForm1::TAddOutcome TForm1::AddJobFile(const String& FileName, bool FocusList) {
   }
   TAVProbe* Probe = FFConverter->AVProbe();
   if (!Probe->LoadFile(FileName, "")) {
-    LogBetweenEmptyLines("***File load error: " + Probe->LastErrMsg());
+    RefuseAdd(FileName, "***File load error: ", Probe->LastErrMsg());
     return TAddOutcome::Passed;
   }
   Video_AddFileName = FileName;
@@ -92,7 +95,7 @@ TForm1::TAddOutcome TForm1::AddJobFile(const String& FileName, bool FocusList) {
   InitInputOptions(Input);
   const int TaskIndex = FFConverter->AddTask(FileName, &Input);
   if (TaskIndex < 0) {
-    LogBetweenEmptyLines("***File open error: " + FFConverter->LastErrMsg());
+    RefuseAdd(FileName, "***File open error: ", FFConverter->LastErrMsg());
     return TAddOutcome::Ended;
   }
   mmoLog->Lines()->Add("");
@@ -106,7 +109,7 @@ TForm1::TAddOutcome TForm1::AddJobFile(const String& FileName, bool FocusList) {
   if (!FFConverter->SetOutputFile(TaskIndex, Video_OutPutFileName, &Output)) {
     const String Error = FFConverter->LastErrMsg();
     FFConverter->RemoveTask(TaskIndex);
-    LogBetweenEmptyLines("***Cannot do convert, error: " + Error);
+    RefuseAdd(FileName, "***Cannot do convert, error: ", Error);
     return TAddOutcome::Ended;
   }
 
@@ -135,6 +138,22 @@ void TForm1::SelectLastRow() {
   if (Count == 0) return;
   lvFiles->Items()->Item(Count - 1)->SetSelected(true);
   lvFiles->SetFocus();
+}
+
+void TForm1::RefuseAdd(const String& FileName, const String& Logged, const String& Reason) {
+  LogBetweenEmptyLines(Logged + Reason);
+  FRefusedAdds.emplace_back(FileName, Reason);
+}
+
+void TForm1::ShowRefusedAdds(bool NameFiles) {
+  if (FRefusedAdds.empty()) return;
+  String Text;
+  for (const auto& [FileName, Reason] : FRefusedAdds) {
+    const bool Named = !NameFiles || Reason.find(FileName) != String::npos;
+    Text += (Text.empty() ? "" : "\n") + (Named ? Reason : FileName + ": " + Reason);
+  }
+  FRefusedAdds.clear();
+  skSkinMessage1->MessageDlg2(Text, "提示", mtWarning, { mbOK }, 0);
 }
 
 void TForm1::LogBetweenEmptyLines(const String& Line) {

@@ -4,6 +4,9 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/base/FileUtils.h"
 #include "platform/base/Masks.h"
 #include "platform/base/ScopeGuard.h"
@@ -35,7 +38,9 @@ bool IsRegularFile(const String& Path) {
 void TForm1::Button8Click(TObject*) {
   Button6->Click();
   if (!LoadEngineLibraries() || !OpenDialog2->Execute() || !FileExists(OpenDialog2->FileName())) return;
+  FRefusedAdds.clear();
   AddFilesLastToFirst(*OpenDialog2->Files());
+  ShowRefusedAdds(true);
 }
 
 void TForm1::Button12Click(TObject*) {
@@ -46,7 +51,10 @@ void TForm1::Button12Click(TObject*) {
   if (Folder.empty() || !DirectoryExists(Folder)) return;
   ListBox1->Items()->Clear();
   if (std::unique_ptr<TStringList> Listing = GetFilenames(Folder, "*.*")) ListBox1->Items()->Assign(Listing.get());
-  if (!AddFilesLastToFirst(*ListBox1->Items())) return;
+  FRefusedAdds.clear();
+  const bool Completed = AddFilesLastToFirst(*ListBox1->Items());
+  ShowRefusedAdds(true);
+  if (!Completed) return;
   if (lvFiles->Items()->Count() <= RowsBefore)
     skSkinMessage1->MessageDlg2("在该目录没有发现可以用的视频或音频文件！", "提示", mtInformation, { mbOK }, 0);
 }
@@ -65,9 +73,13 @@ std::unique_ptr<TStringList> TForm1::GetFilenames(const String& FilePath, const 
   DIR* Dir = opendir(Folder.c_str());
   if (!Dir) return List;
   ScopeGuard CloseDir([Dir] { closedir(Dir); });
+  std::vector<String> Names;
   while (const dirent* Entry = readdir(Dir)) {
     const String Name = Entry->d_name;
-    if (NameMatches(Name, ExtMask) && IsRegularFile(Folder + Name)) List->Add(Folder + Name);
+    if (NameMatches(Name, ExtMask) && IsRegularFile(Folder + Name)) Names.push_back(Name);
   }
+  // In name order, byte by byte of the UTF-8 names, whatever order the file system keeps them in.
+  std::ranges::sort(Names);
+  for (const String& Name : Names) List->Add(Folder + Name);
   return List;
 }

@@ -105,8 +105,8 @@ void TForm1::AssignJobList() {
   ShowPicture(CoverImage, "LIST_COVER");
 
   for (auto [Button, Left, Caption, Hint] :
-       { std::tuple { skSkinButton21, 8, "", "重命名" }, std::tuple { skSkinButton3, 42, "▲", "上移文件" },
-         std::tuple { skSkinButton4, 76, "▼", "下移文件" } }) {
+       { std::tuple { skSkinButton21, 8, "", "重命名" }, std::tuple { skSkinButton3, 42, "▲", "上移" },
+         std::tuple { skSkinButton4, 76, "▼", "下移" } }) {
     Button->SetParent(this);
     Button->SetSkinDataName("resizetoolbutton");
     Button->SetBounds(Left, 330, 30, 30);

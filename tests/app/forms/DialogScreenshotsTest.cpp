@@ -1,4 +1,4 @@
-// Pictures of the three dialogs in the skin the main window's start-up loads, with the fonts a user sees, written into the working
+// Pictures of the three dialogs in the skin the main window's start-up loads, with the fonts a user sees, written into the build
 // folder for a person to review (TForm2.png, TForm5-general.png, TForm5-cpu.png, TForm7.png).
 #include "app/forms/TForm2.h"
 #include "app/forms/TForm5.h"
@@ -20,8 +20,9 @@ protected:
     UseTestFontFace(true);
   }
 
-  /// Shows Form and writes its window, frame included, as FileName.
-  void Picture(TCustomForm* Form, const String& FileName) {
+  /// Shows Form and writes its window, frame included, as Name in the build folder.
+  void Picture(TCustomForm* Form, const String& Name) {
+    const String FileName = String(REVIEW_PICTURES) + Name;
     Form->Show();
     Display->PumpUntilIdle();
     Display->SaveWindowPng(Form->Handle(), FileName);

@@ -93,9 +93,15 @@ TEST_F(JobListTest, TheSameClipAddedAgainGetsANameNoRowHolds) {
   EXPECT_EQ(SelectedIndex(), 2);
 }
 
-// Each failure leaves its three log lines and nothing else: no row, no slot, no task.
-TEST_F(JobListTest, AFileTheProbeTheTaskOrTheOutputRefusesOnlyLogs) {
+// Each failure leaves its three log lines and the engine's reason told in one box, and nothing else: no
+// row, no slot, no task.
+TEST_F(JobListTest, AFileTheProbeTheTaskOrTheOutputRefusesIsLoggedAndTold) {
   TForm1* Form = Start();
+  std::vector<String> Shown;
+  Answer("TskMessageForm", [&](TCustomForm* Box) {
+    Shown.push_back(Box->Caption() + ": " + MessageText(Box));
+    Press(Box, "OK");
+  });
   Engine.FailAddTask(Media().Awkward, "Cannot open the input");
   Engine.FailSetOutputFile(OutputFolder() + "/noext.wmv", "Unknown encoder 'x'");
   const struct {
@@ -109,12 +115,14 @@ TEST_F(JobListTest, AFileTheProbeTheTaskOrTheOutputRefusesOnlyLogs) {
   };
   for (const auto& Case : Cases) {
     Engine.ClearCalls();
+    Shown.clear();
     AddFile(Case.File);
     const std::vector<String> Lines = LastLines(Log());
     ASSERT_EQ(Lines.size(), 3u);
     EXPECT_EQ(Lines[0], "") << Case.File;
     EXPECT_THAT(Lines[1], StartsWith(Case.Logged));
     EXPECT_EQ(Lines[2], "");
+    EXPECT_THAT(Shown, ElementsAre("提示: " + Lines[1].substr(Lines[1].find(": ") + 2)));
     if (!Case.LastCall.empty()) EXPECT_EQ(Engine.Calls().back(), Case.LastCall);
     EXPECT_EQ(RowCount(), 0);
     EXPECT_EQ(Engine.TasksCount(), 0);
@@ -170,7 +178,13 @@ TEST_F(JobListTest, TheRealEngineRefusesTheFormatWithoutAnEncoderAtTheAdd) {
   TForm1* Form = Start(Real);
   Form->skSkinOfficeComboBox2->SetItemIndex(4);
   Form->skSkinOfficeComboBox1->SetItemIndex(9);
+  std::vector<String> Shown;
+  Answer("TskMessageForm", [&](TCustomForm* Box) {
+    Shown.push_back(Box->Caption() + ": " + MessageText(Box));
+    Press(Box, "OK");
+  });
   AddFile(Media().Clip);
+  EXPECT_THAT(Shown, ElementsAre(testing::AllOf(StartsWith("提示: "), HasSubstr("Unknown encoder 'msmpeg4v1'"))));
   EXPECT_THAT(LastLines(Log()), ElementsAre("", testing::AllOf(StartsWith("***Cannot do convert, error: "),
                                                                HasSubstr("Unknown encoder 'msmpeg4v1'")),
                                            ""));

@@ -34,21 +34,29 @@ TEST_F(JobListTest, SeveralFilesAreAddedLastToFirstWithTheFirstChosenSelected) {
 }
 
 // The rejected file is passed over; the refused task ends the command with the rows made so far, and no
-// row is selected.
+// row is selected. One box tells both refusals.
 TEST_F(JobListTest, AFileTheProbeRejectsIsPassedOverAndARefusedTaskEndsTheCommand) {
   Start();
   const String Folder = Media().Folder + "/four";
   const String A = CopyOfClip(Folder, "a.mkv"), C = CopyOfClip(Folder, "c.mkv"), D = CopyOfClip(Folder, "d.mkv");
   std::filesystem::copy_file(Media().Corrupt, Folder + "/b.mp4");
   Engine.FailAddTask(A, "Cannot open the input");
+  std::vector<String> Shown;
+  Answer("TskMessageForm", [&](TCustomForm* Box) {
+    Shown.push_back(Box->Caption() + ": " + MessageText(Box));
+    Press(Box, "OK");
+  });
   AddFiles(Folder, { "a.mkv", "b.mp4", "c.mkv", "d.mkv" });
+  ASSERT_EQ(Shown.size(), 1u) << "one box for the command";
+  EXPECT_THAT(Shown[0], StartsWith("提示: " + Folder + "/b.mp4: ")) << "the probe's reason names the file";
+  EXPECT_THAT(Shown[0], testing::EndsWith("\n" + A + ": Cannot open the input")) << "the file named before a reason that does not";
   EXPECT_THAT(Inputs(), ElementsAre(D, C));
   EXPECT_EQ(SelectedIndex(), -1);
   EXPECT_EQ(CountStarting(Log(), "***File load error: "), 1);
   EXPECT_EQ(Log()[Log().size() - 2], "***File open error: Cannot open the input");
 }
 
-// The FIFO is watched: a completed open of it, for reading or writing, would be reported. A blocking
+// The listing is in name order. The FIFO is watched: a completed open of it, for reading or writing, would be reported. A blocking
 // open would never return and hang the test instead.
 TEST_F(JobListTest, AFolderAddsItsRegularFilesLastToFirstAndNeverOpensItsFifo) {
   Start();
@@ -58,16 +66,22 @@ TEST_F(JobListTest, AFolderAddsItsRegularFilesLastToFirstAndNeverOpensItsFifo) {
   ASSERT_GE(Watch, 0);
   ASSERT_GE(inotify_add_watch(Watch, (Folder + "/pipe").c_str(), IN_OPEN | IN_ACCESS), 0);
 
+  std::vector<String> Shown;
+  Answer("TskMessageForm", [&](TCustomForm* Box) {
+    Shown.push_back(MessageText(Box));
+    Press(Box, "OK");
+  });
   AddFolder(Folder);
+  EXPECT_THAT(Shown, ElementsAre(StartsWith(Folder + "/corrupt.mp4: ")));
   char Event[4096];
   EXPECT_EQ(read(Watch, Event, sizeof Event), -1) << "the FIFO was opened";
   close(Watch);
 
   std::vector<String> Listed;
   for (int I = 0; I < Form1->ListBox1->Items()->Count(); ++I) Listed.push_back(Form1->ListBox1->Items()->Strings(I));
-  EXPECT_THAT(Listed, testing::UnorderedElementsAre(Folder + "/clip.mkv", Folder + "/.hidden.mkv",
-                                                    Folder + "/corrupt.mp4", Folder + "/link.mkv"))
-    << "no sub-folder and no FIFO";
+  EXPECT_THAT(Listed, ElementsAre(Folder + "/.hidden.mkv", Folder + "/clip.mkv", Folder + "/corrupt.mp4",
+                                  Folder + "/link.mkv"))
+    << "in name order; no sub-folder and no FIFO";
   std::vector<String> Expected;
   for (auto Entry = Listed.rbegin(); Entry != Listed.rend(); ++Entry)
     if (!Entry->ends_with("corrupt.mp4")) Expected.push_back(*Entry);
@@ -94,7 +108,8 @@ TEST_F(JobListTest, AFolderWithoutAnythingToConvertShowsTheMessageAndACancelledO
   for (const String& Folder : { Media().Empty, OnlyCorrupt }) {
     Shown.clear();
     AddFolder(Folder);
-    EXPECT_THAT(Shown, ElementsAre("提示: 在该目录没有发现可以用的视频或音频文件！")) << Folder;
+    EXPECT_EQ(Shown.back(), "提示: 在该目录没有发现可以用的视频或音频文件！") << Folder;
+    EXPECT_EQ(Shown.size(), Folder == OnlyCorrupt ? 2u : 1u) << "the refused file is told first";
     EXPECT_EQ(RowCount(), 1);
     EXPECT_EQ(SelectedIndex(), 0);
   }

@@ -319,7 +319,7 @@ TEST_F(TForm1BatchTest, ClosingDuringABatchShowsNoBoxAndRunsNoAction) {
   EXPECT_EQ(Cell(0, 3), "20%");
 }
 
-// A picture of the window during a batch, for a person to review (TForm1-batch.png in the working folder):
+// A picture of the window during a batch, for a person to review (TForm1-batch.png in the build folder):
 // one row done, one converting, one refused at Start, the commands of a running batch.
 class TForm1BatchPicture : public TForm1BatchTest {
 protected:
@@ -340,8 +340,8 @@ TEST_F(TForm1BatchPicture, TheWindowDuringABatchIsWrittenAsAPicture) {
   SetAfterDone(Form5->skSkinCheckRadioBox5);
   Engine.Finish(0);
   Display->PumpUntilIdle();
-  Display->SaveWindowPng(Form->Handle(), "TForm1-batch.png");
-  EXPECT_TRUE(FileExists("TForm1-batch.png"));
+  Display->SaveWindowPng(Form->Handle(), REVIEW_PICTURES "TForm1-batch.png");
+  EXPECT_TRUE(FileExists(REVIEW_PICTURES "TForm1-batch.png"));
 }
 
 }  // namespace

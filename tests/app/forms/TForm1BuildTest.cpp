@@ -185,6 +185,16 @@ TEST_F(TForm1Test, TheStoredSkinsStringTableAndPictureListsAreFilled) {
   }
 }
 
+TEST_F(TForm1Test, TheListButtonsHintAtWhatTheyDo) {
+  TForm1* Form = Start();
+  const std::pair<TControl*, const char*> Hints[] = {
+    { Form->skSkinButton21, "重命名" }, { Form->skSkinButton3, "上移" }, { Form->skSkinButton4, "下移" } };
+  for (const auto& [Button, Hint] : Hints) {
+    EXPECT_EQ(Button->Hint(), Hint) << Button->Name();
+    EXPECT_TRUE(Button->ShowHint()) << Button->Name();
+  }
+}
+
 // Client places of the visible controls; the off-screen panels start past the client width.
 TEST_F(TForm1Test, TheWindowIsLaidOutOnAnUnresizableClientOf830By466) {
   TForm1* Form = Start();

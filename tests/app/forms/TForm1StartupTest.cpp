@@ -103,7 +103,6 @@ TEST_F(TForm1Test, TheSkinIndexDecidesWhetherTheFirstModelHoldsTheStoredSkin) {
 TEST_F(TForm1Test, AnUnwritableSettingsFileShowsTheErrorAndStartUpGoesOn) {
   PutIni("; kept\n");
   std::filesystem::permissions(Ini(), std::filesystem::perms(0444));
-  std::filesystem::permissions(Install, std::filesystem::perms(0555));
   TRespectFileModes AsAnyUser;
   std::vector<String> Shown;
   SetDefaultModalResponder([&](TCustomForm* Box) {

@@ -1,6 +1,6 @@
 // A report list view, a tree view and a page control on a form shown by the SDL2 presenter on a real X
-// server: the screen shows what they painted. The screenshot is kept as ViewsDisplay.png in the working
-// directory for a look by eye. Skipped without DISPLAY.
+// server: the screen shows what they painted. The screenshot is kept as ViewsDisplay.png in the build
+// folder for a look by eye. Skipped without DISPLAY.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -128,7 +128,7 @@ TEST_F(ViewsDisplay, TheScreenShowsAReportListATreeAndAPageControl) {
   }
   TPngImage Png;
   Png.Assign(&Picture);
-  Png.SaveToFile("ViewsDisplay.png");
+  Png.SaveToFile(REVIEW_PICTURES "ViewsDisplay.png");
 }
 
 }  // namespace
