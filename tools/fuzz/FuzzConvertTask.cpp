@@ -19,6 +19,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
   const std::string file = fuzz::AsFile(Data, Size, ".media");
   const std::string output = file + ".out.avi";
+  // The end reports outlive the converter: its threads may still report while it is destroyed.
+  bool ended = false;
+  std::mutex lock;
   try {
     TFFConverter converter(nullptr);
     TInputOptions input;
@@ -32,8 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     options.FrameSize = "64*48";
     options.TimeLength = 2 * AV_TIME_BASE;
     if (!converter.SetOutputFile(task, output, &options)) return 0;
-    bool ended = false;
-    std::mutex lock;
     converter.OnTerminate = [&](TObject*, const TTerminateInfo& AEnd) {
       std::lock_guard guard(lock);
       ended = ended || AEnd.TaskIndex == -1;
