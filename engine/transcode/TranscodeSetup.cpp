@@ -73,6 +73,15 @@ AVCodecContext* CopyEncoderSettings(const AVCodecContext* ASource) {
   return Copy;
 }
 
+/// The source's chroma siting when it is one the libraries know; a damaged header may hold any number
+/// there, and an encoder handed an unknown one reads past its tables.
+AVChromaLocation KnownChromaLocation(const AVCodecParameters& AParameters) {
+  int Location;
+  std::memcpy(&Location, &AParameters.chroma_location, sizeof Location);
+  return Location > AVCHROMA_LOC_UNSPECIFIED && Location < AVCHROMA_LOC_NB ? AVChromaLocation(Location)
+                                                                         : AVCHROMA_LOC_UNSPECIFIED;
+}
+
 }  // namespace
 
 void TTranscoder::Setup() {
@@ -226,7 +235,7 @@ void TTranscoder::SetupCodecs() {
     if (!Ost.config->stream_copy) Ost.st->disposition &= ~AV_DISPOSITION_ATTACHED_PIC;
     AVCodecContext* Enc = Ost.enc();
     Enc->bits_per_raw_sample = Ist.st->codecpar->bits_per_raw_sample;
-    Enc->chroma_sample_location = Ist.st->codecpar->chroma_location;
+    Enc->chroma_sample_location = KnownChromaLocation(*Ist.st->codecpar);
     if (Ost.config->stream_copy) {
       SetupCopy(Ost, Ist);
       continue;

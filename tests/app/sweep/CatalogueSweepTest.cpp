@@ -30,7 +30,7 @@ struct TExpectedFailure {
 
 const TExpectedFailure ExpectedFailures[] = {
   { 809, "", TFailureStage::Add, "***Cannot do convert, error: new_video_stream fail: Unknown encoder 'msmpeg4v1'",
-    "FFmpeg 5.1 has no msmpeg4v1 encoder (a decoder only): the add is refused and the log says why" },
+    "FFmpeg 5.1 has no msmpeg4v1 encoder (a decoder only): the add is refused, told in a box and logged" },
   { 601, "320*240", TFailureStage::Run, "Error while opening encoder for output stream",
     "h263 writes only 128x96, 176x144, 352x288, 704x576 and 1408x1152: a preset of another size fails its "
     "task when it runs, with the engine's text in the failed-task box" },
@@ -87,10 +87,17 @@ protected:
     while (int(Batch.size()) < SimultaneousTasks() && ANext < APlan.size() && RoomBelowRows()) {
       const TSweepJob& Planned = APlan[ANext++];
       const String Name = IntToStr(Planned.Format.Key) + (Planned.FrameSize.empty() ? "" : "-" + Planned.FrameSize);
+      std::vector<String> Told;
+      Answer("TskMessageForm", [&](TCustomForm* Box) {
+        Told.push_back(MessageText(Box));
+        Press(Box, "OK");
+      });
       TSweepJob Job = Add(Planned.Format, Name);
+      Answer("TskMessageForm", {});
       const TExpectedFailure* Expected = ExpectedFailureOf(Planned.Format.Key, Planned.FrameSize);
       if (Expected && Expected->Stage == TFailureStage::Add) {
         EXPECT_TRUE(Job.Output.empty()) << Job.Name() << ": the add made a row; expected: " << Expected->Reason;
+        EXPECT_THAT(Told, testing::ElementsAre(HasSubstr("Unknown encoder"))) << Job.Name() << ": the refusal is told";
         EXPECT_TRUE(Logged(Expected->Message)) << Job.Name() << ": the log does not say \"" << Expected->Message
                                                << "\"; it ends with " << LogTail();
         continue;
