@@ -7,7 +7,6 @@
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/controls/skExternalScrollBar.h"
 #include "skin/controls/skControlMessages.h"
-#include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skColorMix.h"
 #include "skin/core/skDataSkinSimpleControls.h"
@@ -22,11 +21,8 @@ template <class TAction> void WithFlag(bool& Flag, TAction&& Action) {
 
 }  // namespace
 
-TskSkinCustomListView::TskSkinCustomListView(TComponent* AOwner)
-    : TCustomListView(AOwner), FDefaultFont(std::make_unique<TFont>()) {
-  FDefaultFont->SetName("Tahoma");
+TskSkinCustomListView::TskSkinCustomListView(TComponent* AOwner) : TskSkinnedView(AOwner, "listview") {
   FDefaultFont->SetStyle({});
-  FDefaultFont->SetHeight(13);
   SetFont(FDefaultFont.get());
 }
 
@@ -34,58 +30,23 @@ TskSkinCustomListView::~TskSkinCustomListView() { RestoreHeader(); }
 
 // ---- Skin ------------------------------------------------------------------------------------------------
 
-void TskSkinCustomListView::SetSkinData(TskSkinData* Value) {
-  if (FSD && FSD != Value) FSD->RemoveFreeNotification(this);
-  FSD = Value;
-  if (FSD) FSD->FreeNotification(this);
-  if (FSD && !FSD->Empty) ChangeSkinData();
-}
-
-void TskSkinCustomListView::SetDefaultFont(TFont* Value) {
-  FDefaultFont->Assign(Value);
-  if (FIndex == -1) SetFont(Value);
-}
-
-void TskSkinCustomListView::SetDefaultColor(TColor Value) {
-  FDefaultColor = Value;
-  if (FIndex == -1) SetColor(Value);
-}
-
 void TskSkinCustomListView::ChangeSkinData() {
   FIndex = FSD && !FSD->Empty ? FSD->GetControlIndex(FSkinDataName) : -1;
   if (FIndex == -1) {
-    SetColor(FDefaultColor);
-    SetFont(FDefaultFont.get());
+    TakeDefaultLook();
   } else if (auto* Record = dynamic_cast<TskDataSkinListView*>(FSD->CtrlList[FIndex].get())) {
-    if (FUseSkinFont) {
-      Font()->SetName(Record->FontName);
-      Font()->SetStyle(Record->FontStyle);
-      Font()->SetHeight(Record->FontHeight);
-    } else {
-      SetFont(FDefaultFont.get());
-    }
-    Font()->SetColor(Record->FontColor);
-    SetColor(Record->BGColor);
+    TakeRecordLook(*Record);
     FLineColor = MixColors(MixColors(MixColors(Record->FontColor, Record->BGColor), Record->BGColor), Record->BGColor);
   }
-  Font()->SetCharset(FSD && FSD->ResourceStrData() ? FSD->ResourceStrData()->CharSet() : FDefaultFont->Charset());
+  TakeCharset();
   UpDateScrollBars();
-  for (TskSkinScrollBar* Bar : { FVScrollBar, FHScrollBar })
-    if (Bar && Bar->Align() != alNone && Bar->Parent()) Bar->Parent()->Realign();
+  RealignBars();
   if (ViewStyle() == vsReport && FHeaderHandle) InvalidateHeader(true);
 }
 
 void TskSkinCustomListView::Loaded() {
   WithFlag(FInCheckScrollBars, [&] { TCustomListView::Loaded(); });
   ChangeSkinData();
-}
-
-void TskSkinCustomListView::Notification(TComponent* AComponent, TOperation Operation) {
-  TCustomListView::Notification(AComponent, Operation);
-  if (Operation != opRemove) return;
-  if (AComponent == FSD) FSD = nullptr;
-  if (AComponent == FVScrollBar) FVScrollBar = nullptr;
-  if (AComponent == FHScrollBar) FHScrollBar = nullptr;
 }
 
 // ---- Messages --------------------------------------------------------------------------------------------
@@ -112,12 +73,8 @@ void TskSkinCustomListView::WndProc(TMessage& Message) {
       SubclassHeader(HWND(Message.LParam));
     break;
   }
-  TCustomListView::WndProc(Message);
+  TskSkinnedView::WndProc(Message);
   switch (Message.Msg) {
-  case CM_VISIBLECHANGED:
-    for (TskSkinScrollBar* Bar : { FVScrollBar, FHScrollBar })
-      if (Bar) Bar->SetVisible(Visible());
-    break;
   case WM_SIZE:
     if (!FInCheckScrollBars && Items()->Count() > 0) UpDateScrollBars();
     if (ViewStyle() == vsReport && FHeaderHandle) InvalidateHeader(false);
@@ -139,18 +96,6 @@ void TskSkinCustomListView::WndProc(TMessage& Message) {
 }
 
 // ---- Scroll bars -----------------------------------------------------------------------------------------
-
-void TskSkinCustomListView::SetVScrollBar(TskSkinScrollBar* Value) {
-  FVScrollBar = Value;
-  AttachExternalScrollBar(FVScrollBar, this, [this](TObject* Sender) { OnVScrollBarChange(Sender); });
-  UpDateScrollBars();
-}
-
-void TskSkinCustomListView::SetHScrollBar(TskSkinScrollBar* Value) {
-  FHScrollBar = Value;
-  AttachExternalScrollBar(FHScrollBar, this, [this](TObject* Sender) { OnHScrollBarChange(Sender); });
-  UpDateScrollBars();
-}
 
 int TskSkinCustomListView::FirstItemHeight() {
   return Items()->Count() > 0 ? Items()->Item(0)->DisplayRect(drBounds).Height() : 0;

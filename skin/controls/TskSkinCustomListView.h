@@ -22,7 +22,7 @@
 #include "platform/gdi/TFont.h"
 #include "platform/ui/toolkit/TCustomListView.h"
 #include "platform/ui/winsys/WindowProc.h"
-#include "skin/controls/IskSkinChangeable.h"
+#include "skin/controls/TskSkinnedView.h"
 #include "skin/core/skSkinTypes.h"
 
 class TBitmap;
@@ -37,36 +37,19 @@ using TskDrawHeaderSectionEvent =
     std::function<void(TCanvas* Cnvs, TListColumn* Column, bool Pressed, const TRect& R)>;
 
 /// The skinned list view; see the file comment.
-class TskSkinCustomListView : public TCustomListView, public IskSkinChangeable {
+class TskSkinCustomListView : public TskSkinnedView<TCustomListView> {
 public:
   explicit TskSkinCustomListView(TComponent* AOwner);
   ~TskSkinCustomListView() override;
 
   /// Re-reads the skin: font and colours, line colour, bars and header.
   void ChangeSkinData() override;
-  /// Brings the external bars' visibility, range, page and position to the window's scroll information.
-  void UpDateScrollBars();
+  void UpDateScrollBars() override;
 
-  TskSkinData* SkinData() const override { return FSD; }
-  /// Stores the model (registered for its removal); a model holding a skin is read at once.
-  void SetSkinData(TskSkinData* Value);
-  const String& SkinDataName() const { return FSkinDataName; }
-  void SetSkinDataName(const String& Value) { FSkinDataName = Value; }
   const String& HeaderSkinDataName() const { return FHeaderSkinDataName; }
   void SetHeaderSkinDataName(const String& Value) { FHeaderSkinDataName = Value; }
-  const String& ItemSkinDataName() const { return FItemSkinDataName; }
-  void SetItemSkinDataName(const String& Value) { FItemSkinDataName = Value; }
   const String& CheckSkinDataName() const { return FCheckSkinDataName; }
   void SetCheckSkinDataName(const String& Value) { FCheckSkinDataName = Value; }
-
-  TFont* DefaultFont() const { return FDefaultFont.get(); }
-  /// Without a record the list's Font takes it too.
-  void SetDefaultFont(TFont* Value);
-  TColor DefaultColor() const { return FDefaultColor; }
-  /// Without a record the list's Color takes it too.
-  void SetDefaultColor(TColor Value);
-  bool UseSkinFont() const { return FUseSkinFont; }
-  void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
 
   bool DrawSkin() const { return FDrawSkin; }
   /// On: the skinned item painter becomes OnCustomDrawItem (replacing any other) and FullDrag goes off.
@@ -77,12 +60,6 @@ public:
   /// The colour of the skin lines, one eighth of the way from the record's background to its font colour.
   TColor LineColor() const { return FLineColor; }
 
-  TskSkinScrollBar* VScrollBar() const { return FVScrollBar; }
-  /// The bar is enabled, hidden until needed and scrolls the list; then the bars are synchronised.
-  void SetVScrollBar(TskSkinScrollBar* Value);
-  TskSkinScrollBar* HScrollBar() const { return FHScrollBar; }
-  void SetHScrollBar(TskSkinScrollBar* Value);
-
   /// The subclassed header window; 0 when none.
   HWND HeaderHandle() const { return FHeaderHandle; }
 
@@ -91,7 +68,6 @@ public:
 
 protected:
   void Loaded() override;
-  void Notification(TComponent* AComponent, TOperation Operation) override;
   void WndProc(TMessage& Message) override;
   void CreateParams(TCreateParams& Params) override;
   void Change(TListItem* Item, TItemChange Change) override;
@@ -135,9 +111,8 @@ private:
   void UpdateIconBars(int VMin, int VMax, int VPos, int HMin, int HMax, int HPos);
   void UpdateListBars(int HMin, int HMax, int HPos);
   void UpdateReportBars(int VMin, int VMax, int VPos, int HMin, int HMax, int HPos);
-  /// Shows or hides a bar with the guard on; true when its visibility changed.
-  void OnVScrollBarChange(TObject* Sender);
-  void OnHScrollBarChange(TObject* Sender);
+  void OnVScrollBarChange(TObject* Sender) override;
+  void OnHScrollBarChange(TObject* Sender) override;
   void CancelEditing();
   int FirstItemHeight();
   int FirstItemWidth();
@@ -160,22 +135,12 @@ private:
   int FThirdImageHeight { 0 };
   int FThirdImagesCount { 0 };
   TColor FLineColor { clBlack };
-  String FItemSkinDataName { "listbox" };
   String FCheckSkinDataName { "checkbox" };
   bool FDrawSkin { false };
   bool FDrawSkinLines { false };
   bool FDevDown { false };
   String FHeaderSkinDataName { "header" };
-  bool FInCheckScrollBars { false };
   bool FromSB { false };
-  TskSkinData* FSD { nullptr };
-  String FSkinDataName { "listview" };
-  int FIndex { -1 };
-  std::unique_ptr<TFont> FDefaultFont;
-  bool FUseSkinFont { true };
-  TColor FDefaultColor { clWindow };
-  TskSkinScrollBar* FVScrollBar { nullptr };
-  TskSkinScrollBar* FHScrollBar { nullptr };
   int FOldVScrollBarPos { 0 };
   int FOldHScrollBarPos { 0 };
   HWND FHeaderHandle { 0 };

@@ -7,7 +7,6 @@
 #include "skin/controls/TskSkinGeometry.h"
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/controls/skExternalScrollBar.h"
-#include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skColorMix.h"
 #include "skin/core/skDataSkinSimpleControls.h"
@@ -20,32 +19,12 @@ constexpr TColor DefaultLineColor = TColor(0x808080);
 }  // namespace
 
 TskSkinCustomTreeView::TskSkinCustomTreeView(TComponent* AOwner)
-    : TCustomTreeView(AOwner), FExpandImage(std::make_unique<TBitmap>()),
-      FNoExpandImage(std::make_unique<TBitmap>()), FDefaultFont(std::make_unique<TFont>()) {
-  FDefaultFont->SetName("Tahoma");
-  FDefaultFont->SetHeight(13);
-}
+    : TskSkinnedView(AOwner, "treeview"), FExpandImage(std::make_unique<TBitmap>()),
+      FNoExpandImage(std::make_unique<TBitmap>()) {}
 
 TskSkinCustomTreeView::~TskSkinCustomTreeView() = default;
 
 // ---- Skin ------------------------------------------------------------------------------------------------
-
-void TskSkinCustomTreeView::SetSkinData(TskSkinData* Value) {
-  if (FSD && FSD != Value) FSD->RemoveFreeNotification(this);
-  FSD = Value;
-  if (FSD) FSD->FreeNotification(this);
-  if (FSD && !FSD->Empty) ChangeSkinData();
-}
-
-void TskSkinCustomTreeView::SetDefaultFont(TFont* Value) {
-  FDefaultFont->Assign(Value);
-  if (FIndex == -1) SetFont(Value);
-}
-
-void TskSkinCustomTreeView::SetDefaultColor(TColor Value) {
-  FDefaultColor = Value;
-  if (FIndex == -1) SetColor(Value);
-}
 
 void TskSkinCustomTreeView::SetButtonImageList(TCustomImageList* Value) {
   FButtonImageList = Value;
@@ -71,29 +50,19 @@ void TskSkinCustomTreeView::ChangeSkinData() {
   if (ComponentState().Contains(csLoading)) return;
   FIndex = FSD && !FSD->Empty ? FSD->GetControlIndex(FSkinDataName) : -1;
   if (FIndex == -1) {
-    SetColor(FDefaultColor);
-    SetFont(FDefaultFont.get());
+    TakeDefaultLook();
     FLineColor = DefaultLineColor;
   } else if (auto* Record = dynamic_cast<TskDataSkinTreeView*>(FSD->CtrlList[FIndex].get())) {
-    if (FUseSkinFont) {
-      Font()->SetName(Record->FontName);
-      Font()->SetStyle(Record->FontStyle);
-      Font()->SetHeight(Record->FontHeight);
-    } else {
-      SetFont(FDefaultFont.get());
-    }
-    Font()->SetColor(Record->FontColor);
-    SetColor(Record->BGColor);
+    TakeRecordLook(*Record);
     FLineColor = MixColors(MixColors(Record->FontColor, Record->BGColor), Record->BGColor);
     FButtonColor = MixColors(Record->FontColor, Record->BGColor);
     ReadButtonImages(FSD, Record->PictureIndex, Record->ExpandImageRect, Record->NoExpandImageRect);
   }
-  Font()->SetCharset(FSD && FSD->ResourceStrData() ? FSD->ResourceStrData()->CharSet() : FDefaultFont->Charset());
+  TakeCharset();
   if (Images()) Images()->SetBkColor(Color());
   if (StateImages()) StateImages()->SetBkColor(Color());
   UpDateScrollBars();
-  for (TskSkinScrollBar* Bar : { FVScrollBar, FHScrollBar })
-    if (Bar && Bar->Align() != alNone && Bar->Parent()) Bar->Parent()->Realign();
+  RealignBars();
   Invalidate();
 }
 
@@ -103,12 +72,8 @@ void TskSkinCustomTreeView::Loaded() {
 }
 
 void TskSkinCustomTreeView::Notification(TComponent* AComponent, TOperation Operation) {
-  TCustomTreeView::Notification(AComponent, Operation);
-  if (Operation != opRemove) return;
-  if (AComponent == FSD) FSD = nullptr;
-  if (AComponent == FVScrollBar) FVScrollBar = nullptr;
-  if (AComponent == FHScrollBar) FHScrollBar = nullptr;
-  if (AComponent == FButtonImageList) FButtonImageList = nullptr;
+  TskSkinnedView::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FButtonImageList) FButtonImageList = nullptr;
 }
 
 int TskSkinCustomTreeView::ButtonSize() {
@@ -131,12 +96,8 @@ void TskSkinCustomTreeView::Change(TTreeNode* Node) {
 
 void TskSkinCustomTreeView::WndProc(TMessage& Message) {
   if (AnswerOutsideBarsNonClient(Message)) return;
-  TCustomTreeView::WndProc(Message);
+  TskSkinnedView::WndProc(Message);
   switch (Message.Msg) {
-  case CM_VISIBLECHANGED:
-    for (TskSkinScrollBar* Bar : { FVScrollBar, FHScrollBar })
-      if (Bar) Bar->SetVisible(Visible());
-    break;
   case WM_SIZE:
   case WM_PAINT:
     if (!FInCheckScrollBars) UpDateScrollBars();
@@ -149,18 +110,6 @@ void TskSkinCustomTreeView::WndProc(TMessage& Message) {
 }
 
 // ---- Scroll bars -----------------------------------------------------------------------------------------
-
-void TskSkinCustomTreeView::SetVScrollBar(TskSkinScrollBar* Value) {
-  FVScrollBar = Value;
-  AttachExternalScrollBar(FVScrollBar, this, [this](TObject* Sender) { OnVScrollBarChange(Sender); });
-  UpDateScrollBars();
-}
-
-void TskSkinCustomTreeView::SetHScrollBar(TskSkinScrollBar* Value) {
-  FHScrollBar = Value;
-  AttachExternalScrollBar(FHScrollBar, this, [this](TObject* Sender) { OnHScrollBarChange(Sender); });
-  UpDateScrollBars();
-}
 
 void TskSkinCustomTreeView::UpDateScrollBars() {
   if (!HandleAllocated() || ComponentState().Contains(csLoading) || FInCheckScrollBars) return;

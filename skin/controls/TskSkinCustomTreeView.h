@@ -17,34 +17,20 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TFont.h"
 #include "platform/ui/toolkit/TCustomTreeView.h"
-#include "skin/controls/IskSkinChangeable.h"
+#include "skin/controls/TskSkinnedView.h"
 
 class TskSkinData;
 class TskSkinScrollBar;
 
 /// The skinned tree view; see the file comment.
-class TskSkinCustomTreeView : public TCustomTreeView, public IskSkinChangeable {
+class TskSkinCustomTreeView : public TskSkinnedView<TCustomTreeView> {
 public:
   explicit TskSkinCustomTreeView(TComponent* AOwner);
   ~TskSkinCustomTreeView() override;
 
   /// Re-reads the skin: font, colours, line and button colours, button images, bars.
   void ChangeSkinData() override;
-  /// Brings the external bars' visibility, range, page and position to the window's scroll information.
-  void UpDateScrollBars();
-
-  TskSkinData* SkinData() const override { return FSD; }
-  void SetSkinData(TskSkinData* Value);
-  const String& SkinDataName() const { return FSkinDataName; }
-  void SetSkinDataName(const String& Value) { FSkinDataName = Value; }
-  const String& ItemSkinDataName() const { return FItemSkinDataName; }
-  void SetItemSkinDataName(const String& Value) { FItemSkinDataName = Value; }
-  TFont* DefaultFont() const { return FDefaultFont.get(); }
-  void SetDefaultFont(TFont* Value);
-  TColor DefaultColor() const { return FDefaultColor; }
-  void SetDefaultColor(TColor Value);
-  bool UseSkinFont() const { return FUseSkinFont; }
-  void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
+  void UpDateScrollBars() override;
 
   bool DrawSkin() const { return FDrawSkin; }
   /// On: the node painter becomes OnAdvancedCustomDrawItem (replacing any other). Off: it is removed when
@@ -56,11 +42,6 @@ public:
   void SetButtonNoExpandImageIndex(int Value) { FButtonNoExpandImageIndex = Value; }
   int ButtonExpandImageIndex() const { return FButtonExpandImageIndex; }
   void SetButtonExpandImageIndex(int Value) { FButtonExpandImageIndex = Value; }
-
-  TskSkinScrollBar* VScrollBar() const { return FVScrollBar; }
-  void SetVScrollBar(TskSkinScrollBar* Value);
-  TskSkinScrollBar* HScrollBar() const { return FHScrollBar; }
-  void SetHScrollBar(TskSkinScrollBar* Value);
 
   TColor LineColor() const { return FLineColor; }
   TColor ButtonColor() const { return FButtonColor; }
@@ -80,8 +61,8 @@ private:
   struct TNodePainter;
 
   void ReadButtonImages(TskSkinData* Model, int PictureIndex, const TRect& Expand, const TRect& NoExpand);
-  void OnVScrollBarChange(TObject* Sender);
-  void OnHScrollBarChange(TObject* Sender);
+  void OnVScrollBarChange(TObject* Sender) override;
+  void OnHScrollBarChange(TObject* Sender) override;
 
   // ---- Nodes (TskSkinTreeViewNodes.cpp) ----
   void SkinDrawNode(TTreeNode* Node, TCustomDrawState State, bool& DefaultDraw);
@@ -97,20 +78,10 @@ private:
   TCustomImageList* FButtonImageList { nullptr };
   int FButtonNoExpandImageIndex { 0 };
   int FButtonExpandImageIndex { 1 };
-  String FItemSkinDataName { "listbox" };
   TColor FLineColor { clBlack };
   TColor FButtonColor { clBlack };
   int FButtonSize { 5 };
   bool FDrawSkin { false };
-  bool FInCheckScrollBars { false };
-  TskSkinData* FSD { nullptr };
-  String FSkinDataName { "treeview" };
-  int FIndex { -1 };
-  std::unique_ptr<TFont> FDefaultFont;
-  bool FUseSkinFont { true };
-  TColor FDefaultColor { clWindow };
-  TskSkinScrollBar* FVScrollBar { nullptr };
-  TskSkinScrollBar* FHScrollBar { nullptr };
 };
 
 /// The published skinned tree view.
