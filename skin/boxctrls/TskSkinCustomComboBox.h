@@ -26,11 +26,13 @@
 // part's key events are the combo box's.
 //
 // Record "combobox" (kind "combobox"); without one a framed face with a built-in button.
+#include "platform/base/TAlignment.h"
 #include "platform/base/TStrings.h"
 #include "platform/ui/toolkit/StdControlTypes.h"
 #include "skin/boxctrls/TskDrawSkinItemEvent.h"
 #include "skin/boxctrls/TskSkinComboBase.h"
 
+class TCustomImageList;
 class TskCustomEdit;
 class TskPopupListBox;
 
@@ -72,6 +74,38 @@ public:
   /// True also selects the fixed style.
   void SetToolButtonStyle(bool Value) override;
   TskPopupListBox* ListBox() const { return FListBox; }
+
+  // ---- The list's own properties (TskSkinComboBoxListProps.cpp) ----
+  /// Images and ImageIndex also show on the face: both repaint it.
+  TCustomImageList* Images() const;
+  void SetImages(TCustomImageList* Value);
+  int ImageIndex() const;
+  void SetImageIndex(int Value);
+  const TskDrawSkinItemEvent& OnListBoxDrawItem() const { return FOnListBoxDrawItem; }
+  /// Stored and made the list's owner-draw event.
+  void SetOnListBoxDrawItem(TskDrawSkinItemEvent Value);
+  bool Sorted() const;
+  void SetSorted(bool Value);
+  TStrings* TabWidths() const;
+  void SetTabWidths(TStrings* Value);
+  bool HorizontalExtent() const;
+  void SetHorizontalExtent(bool Value);
+  String ListBoxCaption() const;
+  void SetListBoxCaption(const String& Value);
+  bool ListBoxCaptionMode() const;
+  void SetListBoxCaptionMode(bool Value);
+  TAlignment ListBoxCaptionAlignment() const;
+  void SetListBoxCaptionAlignment(TAlignment Value);
+  TFont* ListBoxDefaultFont() const;
+  void SetListBoxDefaultFont(TFont* Value);
+  TFont* ListBoxDefaultCaptionFont() const;
+  void SetListBoxDefaultCaptionFont(TFont* Value);
+  int ListBoxDefaultItemHeight() const;
+  void SetListBoxDefaultItemHeight(int Value);
+  bool ListBoxUseSkinFont() const;
+  void SetListBoxUseSkinFont(bool Value);
+  bool ListBoxUseSkinItemHeight() const;
+  void SetListBoxUseSkinItemHeight(bool Value);
 
   /// Opens the list (nothing without items).
   virtual void DropDown();
@@ -156,6 +190,7 @@ private:
   bool IsListPart(TControl* Control) const;
 
   TskPopupListBox* FListBox { nullptr };
+  TskDrawSkinItemEvent FOnListBoxDrawItem;
   TWndMethod FListBoxWindowProc;
   TskSkinCustomComboBoxStyle FStyle { skcbFixedStyle };
   DWORD FLastTime { 0 };

@@ -204,7 +204,6 @@ protected:
 private:
   // ---- Caption (TskSkinListBoxCaption.cpp) ----
   void DrawDefaultCaption(TCanvas* C);
-  void DrawSkinCaption(TBitmap* B);
   void DrawGlyphAndText(TCanvas* C, const TRect& TextRect);
   void DrawButton(TCanvas* C, int I);
   /// With buttons hidden: covers the record's buttons on the picture (DX: width beyond the record's).
