@@ -110,7 +110,7 @@ public:
   /// Opens the list (nothing without items).
   virtual void DropDown();
   /// Closes an open list: Value picks the highlighted item, else the selection goes back.
-  void CloseUp(bool Value);
+  void CloseUp(bool Value) override;
   /// Paints the combo box as it would look showing AText into C at (X, Y); Text is left alone.
   void PaintSkinTo(TCanvas* C, int X, int Y, const String& AText);
 
@@ -135,7 +135,6 @@ protected:
   void CreateControlSkinImage(TBitmap* B) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void KeyDown(Word& Key, TShiftState Shift) override;
   void KeyPress(char32_t& Key) override;
   void Dispatch(TMessage& Message) override;
@@ -181,7 +180,6 @@ private:
   void DrawItem(TCanvas* C, int Index, int W, int H, TRect TextRect);
   void DrawItemText(TCanvas* C, const String& Text, const TRect& TextRect);
 
-  void ListFilter(TMessage& Message);
   void ListMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
   void TrackDrag();
   void AutoScrollTick();
@@ -191,7 +189,6 @@ private:
 
   TskPopupListBox* FListBox { nullptr };
   TskDrawSkinItemEvent FOnListBoxDrawItem;
-  TWndMethod FListBoxWindowProc;
   TskSkinCustomComboBoxStyle FStyle { skcbFixedStyle };
   DWORD FLastTime { 0 };
   String FFilter;
