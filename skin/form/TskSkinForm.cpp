@@ -17,6 +17,7 @@
 #include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskCustomRibbon.h"
+#include "skin/controls/TskSkinStatusBar.h"
 #include "skin/form/TskSkinHint.h"
 #include "skin/form/TskSkinMDIClient.h"
 #include "skin/form/TskSkinMDITabsBar.h"
@@ -109,6 +110,7 @@ void TskSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   if (AComponent == FSystemMenu) FSystemMenu = nullptr;
   if (AComponent == FTrayIcon) FTrayIcon = nullptr;
   if (AComponent == FSkinHint) FSkinHint = nullptr;
+  if (AComponent == FStatusBar) FStatusBar = nullptr;
   if (AComponent == FSkinRibbon) FSkinRibbon = nullptr;
   if (AComponent == FInActivePanel) FInActivePanel = nullptr;
   if (AComponent == FQuickImageList) FQuickImageList = nullptr;
@@ -267,6 +269,11 @@ void TskSkinForm::SetDefCaptionFont(TFont* Value) {
 void TskSkinForm::SetDefInActiveCaptionFont(TFont* Value) {
   FDefInActiveCaptionFont->Assign(Value);
   if (!ComponentState().Contains(csLoading) && !FSkinSupport) UpDateFormNC();
+}
+
+void TskSkinForm::SetStatusBar(TskSkinStatusBar* Value) {
+  FStatusBar = Value;
+  if (FStatusBar) FStatusBar->FreeNotification(this);
 }
 
 void TskSkinForm::SetSkinHint(TskSkinHint* Value) {

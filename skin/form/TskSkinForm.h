@@ -48,6 +48,7 @@ class TskLayerManager;
 class TskQuickButtonItems;
 class TskSkinData;
 class TskSkinHint;
+class TskSkinStatusBar;
 class TskSkinMainMenuBar;
 class TskSkinMDIClient;
 class TskSkinMDITabsBar;
@@ -118,6 +119,9 @@ public:
   void SetLogoBitMapTransparent(bool Value) { FLogoBitMapTransparent = Value; }
   TskSkinHint* SkinHint() const { return FSkinHint; }
   void SetSkinHint(TskSkinHint* Value);
+  /// A status bar with a size grip loses the grip while the form is maximized.
+  TskSkinStatusBar* StatusBar() const { return FStatusBar; }
+  void SetStatusBar(TskSkinStatusBar* Value);
   bool ShowObjectHint() const { return FShowObjectHint; }
   void SetShowObjectHint(bool Value) { FShowObjectHint = Value; }
   bool UseDefaultObjectHint() const { return FUseDefaultObjectHint; }
@@ -612,6 +616,9 @@ private:
   /// The window's region: the mask's black pixels composed for the current size (the bands kept for the
   /// shape test), a rectangle without a mask, none for a borderless form or the system's frame.
   void UpdateFrameRegion();
+  void ShowStatusBarGrip(bool Show);
+  /// Repaints the form and sends WM_CHECKPARENTBG to each windowed direct child.
+  void TellChildrenOfNewBackground();
   /// Draws the visible objects into the composed frame bands.
   void DrawObjectsIntoBands(TBitmap* Top, TBitmap* Bottom);
   /// The frame's small copy of the form's icon (made once).
@@ -650,6 +657,7 @@ private:
   TskSkinData* FMSD { nullptr };
   TskCustomRibbon* FSkinRibbon { nullptr };
   TskSkinHint* FSkinHint { nullptr };
+  TskSkinStatusBar* FStatusBar { nullptr };
   TMainMenu* FMainMenu { nullptr };
   TskSkinMainMenuBar* FMainMenuBar { nullptr };
   TPopupMenu* FSystemMenu { nullptr };

@@ -13,6 +13,7 @@
 #include "platform/ui/winsys/ScreenMetrics.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/TskSkinGeometry.h"
+#include "skin/controls/skControlMessages.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skCaptionText.h"
@@ -243,6 +244,16 @@ void TskSkinForm::UpdateFrameGeometry() {
     CalcObjectRects();
   }
   UpdateFrameRegion();
+  if (FSkinSupport && FSD->StretchEffect && FForm->HandleAllocated()) TellChildrenOfNewBackground();
+}
+
+// A stretched client picture changed under the children: the form repaints and the windowed children
+// that show their parent's background take it again.
+void TskSkinForm::TellChildrenOfNewBackground() {
+  FForm->Invalidate();
+  for (int i = 0; i < FForm->ControlCount(); ++i)
+    if (auto* Windowed = dynamic_cast<TWinControl*>(FForm->Controls(i)); Windowed && Windowed->HandleAllocated())
+      SendMessage(Windowed->Handle(), WM_CHECKPARENTBG, 0, 0);
 }
 
 void TskSkinForm::UpdateFrameRegion() {
@@ -532,7 +543,7 @@ void TskSkinForm::PaintBackground(HDC DC, const TRect& Client, bool MDIClient) {
     StretchType = FSD->StretchType;
   }
   if (Piece.Empty() || Piece.Width() <= 0 || Piece.Height() <= 0) {
-    Canvas.Brush()->SetColor(FSkinSupport ? clBtnFace : MDIClient ? clAppWorkSpace : FForm->Color());
+    Canvas.Brush()->SetColor(MDIClient && !FSkinSupport ? clAppWorkSpace : clBtnFace);
     Canvas.FillRect(Client);
   } else if (Stretch && !IsEmptyRect(Client)) {
     TBitmap Strip;

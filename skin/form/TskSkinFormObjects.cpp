@@ -379,8 +379,11 @@ void TskSkinForm::HideLayers() {
   if (FMenuLayerManager->IsVisible) FMenuLayerManager->Hide();
 }
 
+// The window's own screen rectangle: an MDI child's Left and Top are in its MDI client's coordinates.
 TRect TskSkinForm::FrameToScreen(const TRect& R) const {
-  return Rect(R.Left + FForm->Left(), R.Top + FForm->Top(), R.Right + FForm->Left(), R.Bottom + FForm->Top());
+  TRect Window;
+  if (FForm->HandleAllocated() && GetWindowRect(FForm->Handle(), &Window)) return R.Offset(Window.Left, Window.Top);
+  return R.Offset(FForm->Left(), FForm->Top());
 }
 
 void TskSkinForm::PopupSkinMenuItems(TMenuItem* AItem, const TRect& R, bool PopupUp) {

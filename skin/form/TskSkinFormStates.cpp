@@ -5,6 +5,7 @@
 #include "platform/ui/toolkit/TTimer.h"
 #include "platform/ui/winsys/ScreenMetrics.h"
 #include "platform/ui/winsys/Ui.h"
+#include "skin/controls/TskSkinStatusBar.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/TskFormLayerBorder.h"
@@ -97,6 +98,7 @@ void TskSkinForm::Maximize() {
   if (IsEmptyRect(OldBoundsRect)) OldBoundsRect = FForm->BoundsRect();
   if (FForm->FormStyle() == fsMDIChild) {
     MaximizeMDIChild();
+    ShowStatusBarGrip(false);
     if (OnMaximize) OnMaximize(this);
     return;
   }
@@ -111,6 +113,7 @@ void TskSkinForm::Maximize() {
     R = Rect(R.Left + FBorderLayer->LeftSize, R.Top + FBorderLayer->TopSize, R.Right - FBorderLayer->RightSize,
              R.Bottom - FBorderLayer->BottomSize);
   FForm->SetBounds(R.Left, R.Top, R.Width(), R.Height());
+  ShowStatusBarGrip(false);
   if (OnMaximize) OnMaximize(this);
   if (FBorderLayer->Visible() && !FullLayeredBorder()) FBorderLayer->Hide();
 }
@@ -131,7 +134,13 @@ void TskSkinForm::Restore() {
   UpDateFormNC();
   FForm->Invalidate();
   OldBoundsRect = TRect();
+  ShowStatusBarGrip(true);
   if (OnRestore) OnRestore(this);
+}
+
+// A maximized form cannot be sized, so its status bar's grip goes while it is maximized.
+void TskSkinForm::ShowStatusBarGrip(bool Show) {
+  if (FStatusBar && FStatusBar->SizeGrip()) FStatusBar->SetShowGrip(Show);
 }
 
 TRect TskSkinForm::MonitorArea(bool WorkArea) const {

@@ -60,6 +60,7 @@ void TskRibbon::CreateAppButton() {
   FAppButton->SetBounds(0, AppButtonTop, FAppButtonWidth, AppButtonHeight);
   FAppButton->SetParent(this);
   FAppButton->SetSkinDataName("officemenubutton");
+  FAppButton->SetImageIndex(FAppButtonImageIndex);
   FAppButton->OnHideTrackMenu = [this](TObject*) {
     if (OnMenuClose) OnMenuClose(this);
   };
@@ -148,7 +149,12 @@ void TskRibbon::SetAppButtonPopupMenu(IskSkinPopupMenu* Value) {
 }
 
 void TskRibbon::SetAppMenu(TskAppMenu* Value) {
-  if (FAppMenu) FAppMenu->RemoveFreeNotification(this);
+  // A menu shown when it is cleared or replaced stops listening for Escape and leaves the form.
+  RemoveAppMenuHook();
+  if (FAppMenu) {
+    FAppMenu->RemoveFreeNotification(this);
+    if (FAppMenu != Value) FAppMenu->Hide();
+  }
   FAppMenu = Value;
   if (!FAppMenu) return;
   FAppMenu->FreeNotification(this);

@@ -184,6 +184,9 @@ private:
   void CreateAppButton();
   /// Registers for the removal of a tab's page, so the tab forgets a page freed elsewhere.
   void WatchPage(TskRibbonPage* Page);
+  /// Keeps the selection on the same tab after the tab at Index was deleted; the selected tab's deletion
+  /// selects the next visible tab, else the one before, else none.
+  void TabDeleted(int Index);
   void PlaceAppMenu();
 
   // Painting (TskRibbonPaint.cpp).
@@ -202,6 +205,8 @@ private:
 
   // Input (TskRibbonInput.cpp).
   void TestActive(int X, int Y);
+  void TrackHotMDIButton(TPoint P);
+  void TrackHotButton(TPoint P);
   void PopupButtonMenu(const TRect& R, IskSkinPopupMenu* Menu);
   /// Selects the nearest visible tab from From stepping by Step; false when there is none.
   bool SelectVisibleTab(int From, int Step);

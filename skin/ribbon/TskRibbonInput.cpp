@@ -62,6 +62,16 @@ void TskRibbon::SetTabIndex(int Value) {
   Repaint();
 }
 
+void TskRibbon::TabDeleted(int Index) {
+  if (Index > FTabIndex) return Repaint();
+  if (Index < FTabIndex) {
+    --FTabIndex;
+    return Repaint();
+  }
+  FTabIndex = -1;
+  if (!SelectVisibleTab(Index, 1) && !SelectVisibleTab(Index - 1, -1)) Repaint();
+}
+
 TskRibbonPage* TskRibbon::ActivePage() const {
   return FTabIndex >= 0 && FTabIndex < FTabs->Count() ? FTabs->Items(FTabIndex)->Page() : nullptr;
 }
@@ -119,28 +129,33 @@ void TskRibbon::TestActive(int X, int Y) {
     FTabActive = Tab;
     Repaint();
   }
-  if (FMDIButtons->Count() > 0) {
-    const int Hot = HotButton(FMDIButtons.get(), P, [](TskRibbonButtonItem*) { return true; });
-    const bool Changed = MarkHot(FMDIButtons.get(), Hot);
-    if (Changed || Hot != FMDIActiveButton) {
-      FMDIOldActiveButton = FMDIActiveButton;
-      FMDIActiveButton = Hot;
-      Repaint();
-    }
+  TrackHotMDIButton(P);
+  TrackHotButton(P);
+}
+
+// Both trackers run with empty collections too, so a hot index left by removed buttons is forgotten.
+void TskRibbon::TrackHotMDIButton(TPoint P) {
+  const int Hot = HotButton(FMDIButtons.get(), P, [](TskRibbonButtonItem*) { return true; });
+  const bool Changed = MarkHot(FMDIButtons.get(), Hot);
+  if (Changed || Hot != FMDIActiveButton) {
+    FMDIOldActiveButton = FMDIActiveButton;
+    FMDIActiveButton = Hot;
+    Repaint();
   }
-  if (FButtons->Count() > 0) {
-    const int Hot =
-        HotButton(FButtons.get(), P, [](TskRibbonButtonItem* Item) { return Item->Enabled() && Item->Visible(); });
-    const bool Changed = MarkHot(FButtons.get(), Hot);
-    const bool HotChanged = Hot != FActiveButton;
-    FOldActiveButton = FActiveButton;
-    FActiveButton = Hot;
-    const bool Hints = FButtonsShowHint && FSkinHint;
-    if (HotChanged && Hot != -1 && Hints && !FButtons->Items(Hot)->Hint().empty())
-      FSkinHint->ActivateHint2(FButtons->Items(Hot)->Hint());
-    if (Changed && Hints && Hot == -1) FSkinHint->HideHint();
-    if (Changed || HotChanged) Repaint();
-  }
+}
+
+void TskRibbon::TrackHotButton(TPoint P) {
+  const int Hot =
+      HotButton(FButtons.get(), P, [](TskRibbonButtonItem* Item) { return Item->Enabled() && Item->Visible(); });
+  const bool Changed = MarkHot(FButtons.get(), Hot);
+  const bool HotChanged = Hot != FActiveButton;
+  FOldActiveButton = FActiveButton;
+  FActiveButton = Hot;
+  const bool Hints = FButtonsShowHint && FSkinHint;
+  if (HotChanged && Hot != -1 && Hints && !FButtons->Items(Hot)->Hint().empty())
+    FSkinHint->ActivateHint2(FButtons->Items(Hot)->Hint());
+  if (Changed && Hints && Hot == -1) FSkinHint->HideHint();
+  if (Changed || HotChanged) Repaint();
 }
 
 // ---- Mouse ----
@@ -193,7 +208,7 @@ void TskRibbon::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (Button != mbLeft) return;
   TestActive(X, Y);
   TNotifyEvent Click;
-  if (FMDIActiveButton != -1) {
+  if (InRange(FMDIButtons.get(), FMDIActiveButton)) {
     const bool WasDown = FMDIButtons->Items(FMDIActiveButton)->Down;
     for (int i = 0; i < FMDIButtons->Count(); ++i) FMDIButtons->Items(i)->Down = false;
     if (WasDown) Click = FMDIButtons->Items(FMDIActiveButton)->OnClick;
@@ -201,7 +216,7 @@ void TskRibbon::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TskRibbonButtonItem* Item = FMDIButtons->Items(FMouseCaptureMDIButton);
     Item->Down = Item->Active = false;
   }
-  if (FActiveButton != -1) {
+  if (InRange(FButtons.get(), FActiveButton)) {
     const bool WasDown = FButtons->Items(FActiveButton)->Down;
     for (int i = 0; i < FButtons->Count(); ++i)
       if (i != FPopupButton) FButtons->Items(i)->Down = false;

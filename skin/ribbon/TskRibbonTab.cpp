@@ -51,6 +51,8 @@ TskRibbonTab* TskRibbonTabs::Add() {
 
 TskRibbonTab* TskRibbonTabs::Insert(int Index) {
   TskRibbonTab* Tab = TTypedCollection::Insert(Index);
+  // The selected tab moved one place on: its index follows it, so selecting the new tab hides its page.
+  if (FRibbon && Tab->Index() <= FRibbon->FTabIndex) ++FRibbon->FTabIndex;
   CreatePage(Tab);
   return Tab;
 }
@@ -59,6 +61,7 @@ void TskRibbonTabs::Delete(int Index) {
   TskRibbonTab* Tab = Items(Index);
   delete std::exchange(Tab->FPage, nullptr);
   TTypedCollection::Delete(Index);
+  if (FRibbon) FRibbon->TabDeleted(Index);
 }
 
 void TskRibbonTabs::CreatePage(TskRibbonTab* Tab) {

@@ -7,6 +7,7 @@
 
 #include "platform/gdi/Capabilities.h"
 #include "platform/ui/winsys/LayeredWindows.h"
+#include "skin/controls/TskSkinStatusBar.h"
 #include "tests/skin/form/FormFrameFixture.h"
 
 namespace {
@@ -66,6 +67,22 @@ TEST_F(FormStates, MaximizeFillsTheWorkAreaAndRestoreGivesTheBoundsBackExactly) 
   EXPECT_EQ(Form->BoundsRect(), Bounds(130, 90, 333, 222));
   EXPECT_EQ(FrameColor(Form, 5, 5), FrameCaption) << "the frame drawn at the restored size";
   EXPECT_EQ(FrameColor(Form, 332, 221), FrameBorder);
+}
+
+TEST_F(FormStates, AStatusBarsSizeGripGoesWhileTheFormIsMaximized) {
+  for (const bool Grip : { true, false }) {
+    auto [Form, Frame] = Secondary(Bounds(130, 90, 333, 222));
+    auto* Bar = Place<TskSkinStatusBar>(Form, Form, Bounds(0, 180, 300, 20));
+    Bar->SetSizeGrip(Grip);
+    Frame->SetStatusBar(Bar);
+    Frame->SetWindowState(wsMaximized);
+    EXPECT_EQ(Bar->ShowGrip(), !Grip) << (Grip ? "maximized: no grip" : "a bar without a grip is left alone");
+    Frame->SetWindowState(wsNormal);
+    EXPECT_TRUE(Bar->ShowGrip()) << "restored";
+    delete Bar;
+    EXPECT_EQ(Frame->StatusBar(), nullptr);
+    delete Form;
+  }
 }
 
 TEST_F(FormStates, AMaximizedFormStaysPutWhenItsCaptionIsDragged) {
@@ -203,7 +220,7 @@ TEST_F(FormStates, TheFirstShowCentresTheFormAndAMaximizedFirstShowCentresAtTheF
   EXPECT_EQ(Later->BoundsRect(), Bounds(440, 250, 400, 300)) << "centred on the whole monitor";
 }
 
-TEST_F(FormStates, AMagneticFormSnapsToTheWorkAreaAndToOtherFormsWithinItsSizeOnly) {
+TEST_F(FormStates, AMagneticFormSnapsToTheWorkAreaWithinItsSizeAndNeverToOtherForms) {
   AddFrameObjects(Model);
   Display->SetWorkArea(Rect(0, 0, 1280, 760));
   auto [Other, OtherFrame] = Secondary(Bounds(700, 300, 200, 200));
@@ -219,7 +236,7 @@ TEST_F(FormStates, AMagneticFormSnapsToTheWorkAreaAndToOtherFormsWithinItsSizeOn
     { "free once the cursor left the snap by 11", { { 59, 310 }, { 48, 310 } }, { -11, 300 } },
     { "9 below the top edge", { { 350, 19 } }, { 300, 0 } },
     { "9 above the bottom edge", { { 350, 561 } }, { 300, 560 } },
-    { "right edge 9 before the other form", { { 441, 310 } }, { 400, 300 } },
+    { "right edge 9 before another form: no magnet from it", { { 441, 310 } }, { 391, 300 } },
     { "right edge 11 before the other form", { { 439, 310 } }, { 389, 300 } },
     { "above the other form: no magnet from it", { { 441, 50 } }, { 391, 40 } },
   };

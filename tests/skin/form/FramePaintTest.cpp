@@ -1,5 +1,6 @@
 // What the frame paints: its four bands and its objects from the skin's pieces at any size, the inactive
 // look, and the built-in frame.
+#include "skin/controls/skControlMessages.h"
 #include "skin/form/TskActiveSkinObject.h"
 #include "tests/skin/form/FormFrameFixture.h"
 #include "tests/skin/support/EmbeddedSkinModels.h"
@@ -62,11 +63,45 @@ TEST_F(FramePaint, AnInactiveFormShowsTheInactivePictureOrTheSkinsInactiveEffect
   EXPECT_NE(Border, FrameBorder);
 }
 
+/// A windowed child that counts the WM_CHECKPARENTBG messages it hears.
+class BackgroundListener : public TCustomControl {
+public:
+  using TCustomControl::TCustomControl;
+  int Heard { 0 };
+
+protected:
+  void Dispatch(TMessage& Message) override {
+    Heard += Message.Msg == WM_CHECKPARENTBG;
+    TCustomControl::Dispatch(Message);
+  }
+};
+
+TEST_F(FramePaint, AResizeTellsTheWindowedChildrenOfAStretchedBackgroundOnly) {
+  for (const bool Stretch : { true, false }) {
+    TskSkinData Skin { nullptr };
+    BuildFrameSkin(Skin);
+    Skin.StretchEffect = Stretch;
+    TForm* Form = NewForm(Bounds(100, 100, 400, 300));
+    Form->SetBorderStyle(bsSizeable);
+    auto* Child = Place<BackgroundListener>(Form, Form, Bounds(10, 10, 50, 50));
+    Attach(Form, &Skin);
+    Form->Show();
+    Display->PumpUntilIdle();
+    Child->Heard = 0;
+    Form->SetBounds(100, 100, 450, 320);
+    Display->PumpUntilIdle();
+    EXPECT_EQ(Child->Heard > 0, Stretch) << (Stretch ? "stretched" : "tiled");
+    delete Form;
+  }
+}
+
 TEST_F(FramePaint, TheBuiltInFrameHasItsThreeLinesAndTheCaptionInTheMiddle) {
   Main->SetBorderStyle(bsSingle);
   Main->SetCaption("WWWW");
+  Main->SetColor(clRed);
   Attach(Main, nullptr);
   Main->Show();
+  EXPECT_EQ(FrameColor(Main, 200, 150), ColorToRGB(clBtnFace)) << "the built-in client ignores the form's colour";
   EXPECT_EQ(FrameColor(Main, 0, 150), ColorToRGB(cl3DDkShadow));
   EXPECT_EQ(FrameColor(Main, 1, 150), ColorToRGB(clBtnFace));
   EXPECT_EQ(FrameColor(Main, 2, 150), ColorToRGB(clBtnFace));

@@ -5,9 +5,12 @@
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/winsys/MdiArrangement.h"
 #include "skin/core/skUtils.h"
+#include "skin/form/TskActiveSkinObject.h"
 #include "skin/form/TskSkinMDITabsBar.h"
 #include "skin/form/TskSkinMainMenuBar.h"
 #include "skin/form/TskSkinMainMenuBarButton.h"
+#include "skin/form/TskSkinMenu.h"
+#include "skin/form/TskSkinPopupWindow.h"
 #include "skin/form/skFormFinders.h"
 #include "tests/skin/form/MDIFormFixture.h"
 
@@ -36,6 +39,23 @@ TEST_F(MDIFrame, ThreeChildrenGetTabsAndMenuItemsAndATabClickActivatesItsChild) 
 
   B->SetCaption("Renamed");
   EXPECT_EQ(WindowMenu->Items(1)->Caption(), "Renamed");
+}
+
+TEST_F(MDIFrame, AChildsSystemMenuOpensAtItsButtonOnTheScreen) {
+  TForm* Child = NewChild("A", Bounds(30, 40, 250, 180));
+  TskSkinForm* ChildFrame = FrameOf(Child);
+  const int Index = ChildFrame->GetIndex("sysmenubutton");
+  ASSERT_NE(Index, -1);
+  TRect Window;
+  ASSERT_TRUE(GetWindowRect(Child->Handle(), &Window));
+  ASSERT_NE(Window.TopLeft(), Child->BoundsRect().TopLeft()) << "the MDI client does not start at the screen's origin";
+  const TRect Button = ChildFrame->ObjectList[size_t(Index)]->ObjectRect.Offset(Window.Left, Window.Top);
+  Display->Click((Button.Left + Button.Right) / 2, (Button.Top + Button.Bottom) / 2);
+  Display->PumpUntilIdle();
+  ASSERT_TRUE(ChildFrame->SkinMenu->Visible());
+  const TRect Level = ChildFrame->SkinMenu->PopupList().at(0)->BoundsRect();
+  EXPECT_EQ(Level.Left, Button.Left);
+  EXPECT_EQ(Level.Top, Button.Bottom);
 }
 
 TEST_F(MDIFrame, MaximizingAChildShowsItsButtonsOnTheMenuBarAndRestoringRemovesThem) {

@@ -194,6 +194,14 @@ TEST_F(SkinMainMenuBar, PicturesOfTheBarWithAnOpenMenuInTheProgramsSkins) {
     ClickAt(ItemPoint(1));
     ASSERT_EQ(Levels().size(), 1u) << Name;
     Display->PumpUntilIdle();
+    const TRect Open = BarItem(1)->ObjectRect, Closed = BarItem(2)->ObjectRect;
+    const auto Shown = [&](const TRect& R) {
+      const TPoint P = Bar->ClientToScreen({ R.Left + 3, R.Top + 3 });
+      return Display->PixelAt(P.X, P.Y);
+    };
+    EXPECT_NE(Shown(Open), Shown(Closed)) << Name << ": the item whose menu is open is drawn pressed";
+    EXPECT_EQ(Level(0)->Top(), Bar->ClientToScreen({ 0, Open.Bottom }).Y) << Name << ": the menu hangs below it";
+    EXPECT_NEAR(Level(0)->Left(), Bar->ClientToScreen({ Open.Left, 0 }).X, 4) << Name;
     Display->SaveScreenPng(testing::TempDir() + "menubar-" + Name + ".png");
     Frame->SkinMenu->Hide();
     Bar->SetSkinData(nullptr);

@@ -4,6 +4,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/ui/toolkit/TPopupMenu.h"
 #include "platform/ui/toolkit/TTimer.h"
+#include "skin/controls/TskSkinGeometry.h"
 #include "tests/skin/form/MenuFixture.h"
 #include "tests/skin/support/EmbeddedSkinModels.h"
 
@@ -30,14 +31,29 @@ protected:
     return Menu;
   }
 
-  /// Opens FullMenu with its submenu open and saves the screen part to a PNG under the test folder.
-  void SaveOpenMenu(const String& Name) {
+  /// Opens FullMenu with its submenu open, checks what the look draws and saves the screen part to a PNG
+  /// under the test folder. Skinned, the window's top-left corner is the skin picture's, unstretched.
+  void SaveOpenMenu(const String& Name, TskSkinData* Skin) {
     TskSkinPopupMenu* Menu = FullMenu();
     ASSERT_TRUE(Menu->PopupFromRect(Rect(200, 150, 200, 150), false));
     Hover(RowPoint(Level(0), "最近的文件"));
     Display->Advance(600);
     ASSERT_EQ(Levels().size(), 2u);
     Display->PumpUntilIdle();
+    TskSkinPopupWindow* W = Level(0);
+    const TRect Opened = Row(W, "最近的文件")->ObjectRect, Plain = Row(W, "添加文件夹")->ObjectRect;
+    EXPECT_NE(At(W, Opened.Right - 4, Opened.Top + 3), At(W, Plain.Right - 4, Plain.Top + 3))
+        << Name << ": the row whose submenu is open is drawn hot";
+    EXPECT_NEAR(Level(1)->Left(), W->Left() + W->Width(), 8) << Name << ": the submenu opens beside its row";
+    if (Skin) {
+      ASSERT_NE(W->PW, nullptr) << Name;
+      TBitmap* Picture = TskSkinGeometry::ModelPicture(Skin, W->PW->WindowPictureIndex);
+      ASSERT_NE(Picture, nullptr) << Name;
+      const TPoint Corner { W->PW->LTPoint.X / 2, W->PW->LTPoint.Y / 2 };
+      EXPECT_EQ(At(W, Corner.X, Corner.Y), ColorToRGB(Picture->Canvas()->Pixels(Corner.X, Corner.Y))) << Name;
+    } else {
+      EXPECT_EQ(At(W, 0, 5), ColorToRGB(clBtnShadow)) << Name;
+    }
     Display->SaveScreenPng(testing::TempDir() + "menu-" + Name + ".png");
     Frame->SkinMenu->Hide();
   }
@@ -154,12 +170,12 @@ TEST_F(SkinMenuLooks, ARecordThatCannotBeUsedGivesTheBuiltInLook) {
 }
 
 TEST_F(SkinMenuLooks, PicturesOfOpenMenusInEachLook) {
-  SaveOpenMenu("builtin");
+  SaveOpenMenu("builtin", nullptr);
   for (const auto& [Name, Container] : { std::pair { "product", ProductSkinContainer() },
                                          std::pair { "testskin", TestSkinContainer() } }) {
     const std::unique_ptr<TskSkinData> Skin = LoadEmbeddedSkin(Container);
     Frame->SetMenusSkinData(Skin.get());
-    SaveOpenMenu(Name);
+    SaveOpenMenu(Name, Skin.get());
     Frame->SetMenusSkinData(nullptr);
   }
 }

@@ -177,6 +177,25 @@ TEST_F(AppMenuTest, EscapeClosesTheMenuThroughAHookThatHoldsBackTheApplicationsO
   App->OnMessage().Remove(&AppHook);
 }
 
+TEST_F(AppMenuTest, ClearingOrReplacingAShownMenuGivesTheApplicationItsHooksBack) {
+  AddItems("c");
+  int AppHook = 0;
+  App->OnMessage().Push(&AppHook, [&](TMsg& Msg, bool&) { AppHook += Msg.message == WM_KEYDOWN; });
+  auto* Other = new TskAppMenu(Form);
+  Other->SetParent(Form);
+  for (TskAppMenu* Replacement : { Other, static_cast<TskAppMenu*>(nullptr) }) {
+    Ribbon->SetAppMenu(Menu);
+    Ribbon->ShowAppMenu();
+    ASSERT_TRUE(Menu->Visible());
+    Ribbon->SetAppMenu(Replacement);
+    EXPECT_FALSE(Menu->Visible()) << "the old menu leaves the form";
+    AppHook = 0;
+    Key('A');
+    EXPECT_EQ(AppHook, 1) << (Replacement ? "replaced" : "cleared");
+  }
+  App->OnMessage().Remove(&AppHook);
+}
+
 TEST_F(AppMenuTest, TheFramesViewOfTheRibbonReachesItsTabsAndItsMenu) {
   AddItems("c");
   Ribbon->Tabs()->Add()->Page()->SetCaption("开始(&S)");

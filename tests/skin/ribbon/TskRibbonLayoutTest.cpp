@@ -73,6 +73,8 @@ TEST_F(RibbonTest, CaptionAreaButtonsFillTheRightEndAndMDIButtonsStandLeftOfThem
 }
 
 TEST_F(RibbonTest, TheApplicationButtonsWidthHasAMinimumAndItsImageIndexIsNeverNegative) {
+  EXPECT_EQ(Ribbon->AppButtonImageIndex(), 0);
+  EXPECT_EQ(Ribbon->AppButton()->ImageIndex(), 0) << "an image list alone shows the first picture";
   Ribbon->SetAppButtonWidth(34);
   EXPECT_EQ(Ribbon->AppButtonWidth(), 54);
   Ribbon->SetAppButtonWidth(35);

@@ -57,11 +57,47 @@ TEST_F(RibbonTest, DeletingATabFreesItsPageAndAPageFreedElsewhereIsForgottenByIt
   Ribbon->Tabs()->Delete(0);
   EXPECT_FALSE(Form->FindComponent("skRibbonPage1"));
   TskRibbonTab* Tab = Ribbon->Tabs()->GetItem(0);
+  EXPECT_EQ(Ribbon->TabIndex(), 0) << "the selection follows its tab";
+  EXPECT_EQ(Ribbon->ActivePage(), Tab->Page());
   delete Tab->Page();
   EXPECT_EQ(Tab->Page(), nullptr);
   EXPECT_EQ(Ribbon->ActivePage(), nullptr);
   Layout();  // the strip draws a tab without a page as an empty caption
   EXPECT_EQ(Tab->ItemRect.Width(), 30);
+}
+
+TEST_F(RibbonTest, InsertingOrDeletingTabsKeepsOneSelectedTabWhosePageAloneShows) {
+  const struct {
+    const char* Change;
+    int At;
+    int ExpectedIndex;
+    int ExpectedTab;  // the tab of the original four now selected; -1: the inserted one
+  } Cases[] = {
+    { "insert", 0, 0, -1 }, { "insert", 2, 2, -1 }, { "insert", 3, 3, -1 },
+    { "delete", 0, 1, 2 },  { "delete", 3, 2, 2 },  { "delete", 2, 2, 3 },
+  };
+  for (const auto& C : Cases) {
+    Ribbon->Tabs()->Clear();
+    TskRibbonTab* Original[4];
+    for (TskRibbonTab*& Tab : Original) Tab = AddTab(4);
+    TskRibbonPage* Pages[4];
+    for (int i = 0; i < 4; ++i) Pages[i] = Original[i]->Page();
+    Ribbon->SetTabIndex(2);
+    TskRibbonPage* Expected = nullptr;
+    if (std::string(C.Change) == "insert") {
+      Expected = Ribbon->Tabs()->Insert(C.At)->Page();
+    } else {
+      Ribbon->Tabs()->Delete(C.At);
+      Expected = Pages[C.ExpectedTab];
+    }
+    const std::string Case = std::string(C.Change) + " at " + std::to_string(C.At);
+    EXPECT_EQ(Ribbon->TabIndex(), C.ExpectedIndex) << Case;
+    EXPECT_EQ(Ribbon->ActivePage(), Expected) << Case;
+    for (int i = 0; i < Ribbon->Tabs()->Count(); ++i) {
+      const TskRibbonPage* Page = Ribbon->Tabs()->GetItem(i)->Page();
+      EXPECT_EQ(Page->Visible(), Page == Expected) << Case << ", tab " << i;
+    }
+  }
 }
 
 TEST_F(RibbonTest, HidingTheSelectedTabSelectsTheNextVisibleOneElseTheOneBefore) {
@@ -173,6 +209,29 @@ TEST_F(RibbonButtonsTest, AButtonClicksOnlyWhenReleasedOverItAndADisabledOneIsNe
   EXPECT_FALSE(Button(0)->Active);
   ClickAt(Ribbon, Centre(0).X, Centre(0).Y);
   EXPECT_EQ(Log.size(), 1u);
+}
+
+TEST_F(RibbonButtonsTest, RemovingTheButtonsUnderThePointerLeavesNothingForTheReleaseToClick) {
+  const TPoint Over = Centre(1);
+  Press(Ribbon, Over.X, Over.Y);
+  Ribbon->Buttons()->Clear();
+  Release(Ribbon, Over.X, Over.Y);
+  ClickAt(Ribbon, Over.X, Over.Y);
+  EXPECT_TRUE(Log.empty());
+}
+
+TEST_F(RibbonButtonsTest, MDIButtonsRemovedUnderThePointerLeaveNothingForTheReleaseToClick) {
+  Ribbon->MDIChildMaximize();
+  Layout();
+  ASSERT_EQ(Ribbon->MDIButtons()->Count(), 3);
+  const TRect R = Ribbon->MDIButtons()->GetItem(0)->ItemRect;
+  const TPoint Over { (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2 };
+  Press(Ribbon, Over.X, Over.Y);
+  Ribbon->MDIChildRestore();
+  ASSERT_EQ(Ribbon->MDIButtons()->Count(), 0);
+  Release(Ribbon, Over.X, Over.Y);
+  ClickAt(Ribbon, Centre(0).X, Centre(0).Y);
+  EXPECT_EQ(Log, AppLog({ "click 0" })) << "the caption-area buttons still work";
 }
 
 TEST_F(RibbonButtonsTest, AButtonWithAPopupMenuStaysPressedUntilTheMenuCloses) {
