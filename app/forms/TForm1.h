@@ -60,6 +60,7 @@ class TskSkinOpenDialog;
 class TskSkinPanel;
 class TskSkinPopupMenu;
 class TskSkinSavePictureDialog;
+class TskSelectSkinDialog;
 class TskSkinSelectDirectoryDialog;
 class TskSkinSlider;
 class TskSkinStdLabel;
@@ -95,6 +96,7 @@ public:
   TskResourceStrData* skResourceStrData1 { nullptr };
   TskSkinForm* skSkinForm1 { nullptr };
   TskSkinMessage* skSkinMessage1 { nullptr };
+  TskSelectSkinDialog* skSelectSkinDialog1 { nullptr };  // offers the stored skins of the first model
 
   // ---- Picture lists ----
   TskPngImageList* skPngImageList1 { nullptr };  // tool bar

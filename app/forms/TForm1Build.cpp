@@ -32,6 +32,7 @@
 #include "skin/core/TskCompressedSkinList.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
+#include "skin/dialogs/TskSelectSkinDialog.h"
 #include "skin/dialogs/TskSkinMessage.h"
 #include "skin/dialogs/TskSkinOpenDialog.h"
 #include "skin/dialogs/TskSkinSavePictureDialog.h"
@@ -60,6 +61,7 @@ void TForm1::CreateComponents() {
   skSkinData2 = Make<TskSkinData>(this, "skSkinData2");
   skSkinForm1 = Make<TskSkinForm>(this, "skSkinForm1");
   skSkinMessage1 = Make<TskSkinMessage>(this, "skSkinMessage1");
+  skSelectSkinDialog1 = Make<TskSelectSkinDialog>(this, "skSelectSkinDialog1");
 
   skPngImageList1 = Make<TskPngImageList>(this, "skPngImageList1");
   skPngImageList2 = Make<TskPngImageList>(this, "skPngImageList2");
@@ -326,6 +328,8 @@ void TForm1::ResolveReferences() {
   for (TskSkinData* Model : { skSkinData1, skSkinData2 }) Model->SetResourceStrData(skResourceStrData1);
   skSkinData1->SetSkinList(skCompressedSkinList1);
   skSkinData2->SetSkinList(skCompressedSkinList2);
+  skSelectSkinDialog1->SetSkinList(skCompressedSkinList1);
+  skSelectSkinDialog1->SetTitle("Select skin");
 
   skSkinForm1->SetSkinData(skSkinData1);
   skSkinForm1->SetMainMenu(skSkinMainMenu1);

@@ -16,6 +16,7 @@ template <class G> bool Is(const TGraphic* Graphic) { return dynamic_cast<const 
 
 /// The picture formats a TPicture knows: their file extensions and how to make an empty one.
 struct GraphicFormat {
+  const char* Name;
   const char* Extension;
   const char* OtherExtension;
   std::unique_ptr<TGraphic> (*New)();
@@ -23,11 +24,11 @@ struct GraphicFormat {
 };
 
 const GraphicFormat Formats[] = {
-  { ".bmp", nullptr, Make<TBitmap>, Is<TBitmap> },
-  { ".png", nullptr, Make<TPngImage>, Is<TPngImage> },
-  { ".jpg", ".jpeg", Make<TJPEGImage>, Is<TJPEGImage> },
-  { ".gif", nullptr, Make<TGIFImage>, Is<TGIFImage> },
-  { ".ico", nullptr, Make<TIcon>, Is<TIcon> },
+  { "Bitmaps", ".bmp", nullptr, Make<TBitmap>, Is<TBitmap> },
+  { "PNG pictures", ".png", nullptr, Make<TPngImage>, Is<TPngImage> },
+  { "JPEG pictures", ".jpg", ".jpeg", Make<TJPEGImage>, Is<TJPEGImage> },
+  { "GIF pictures", ".gif", nullptr, Make<TGIFImage>, Is<TGIFImage> },
+  { "Icons", ".ico", nullptr, Make<TIcon>, Is<TIcon> },
 };
 
 const GraphicFormat* FormatOfExtension(const String& Extension) {
@@ -73,6 +74,18 @@ TIcon* TPicture::Icon() {
 }
 
 void TPicture::SetIcon(TIcon* Value) { SetGraphic(Value); }
+
+String GraphicFilter() {
+  String all;
+  String each;
+  for (const GraphicFormat& f : Formats) {
+    String masks = String("*") + f.Extension;
+    if (f.OtherExtension) masks += String(";*") + f.OtherExtension;
+    all += (all.empty() ? "" : ";") + masks;
+    each += String("|") + f.Name + " (" + masks + ")|" + masks;
+  }
+  return "All pictures (" + all + ")|" + all + each;
+}
 
 void TPicture::LoadFromFile(const String& FileName) {
   const String extension = ExtractFileExt(FileName);

@@ -49,3 +49,6 @@ private:
 
   std::unique_ptr<TGraphic> FGraphic;
 };
+
+/// A file-dialog filter of the picture types LoadFromFile reads: all of them first, then each type.
+String GraphicFilter();

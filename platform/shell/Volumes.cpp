@@ -7,6 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "platform/base/FileUtils.h"
 
 namespace {
@@ -22,9 +25,14 @@ bool IsUnder(std::string_view Path, std::string_view Folder) {
   return Path.size() > Folder.size() && Path.substr(0, Folder.size()) == Folder && Path[Folder.size()] == '/';
 }
 
-bool ShownMountPoint(std::string_view MountPoint) {
-  return MountPoint == "/home" || IsUnder(MountPoint, "/media") || IsUnder(MountPoint, "/run/media") ||
-         IsUnder(MountPoint, "/mnt");
+constexpr std::array<std::string_view, 6> CaseInsensitiveFileSystems {
+  "vfat", "msdos", "fat", "exfat", "ntfs", "ntfs3",
+};
+
+/// A folder this user can enter and list.
+bool ReadableFolder(const String& Path) {
+  struct stat st {};
+  return ::stat(Path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && ::access(Path.c_str(), R_OK | X_OK) == 0;
 }
 
 bool IsPseudo(std::string_view FileSystem) {
@@ -71,6 +79,7 @@ bool ParseLine(std::string_view Line, TVolume& Volume) {
   Volume.FileSystem = Unescape(dash[1]);
   Volume.Source = Unescape(dash[2]);
   Volume.Removable = IsRemovablePath(Volume.MountPoint);
+  Volume.CaseInsensitive = IsCaseInsensitiveFileSystem(Volume.FileSystem);
   return true;
 }
 
@@ -121,7 +130,7 @@ std::vector<TVolume> ParseMountInfo(std::string_view Text) {
     if (ParseLine(Text.substr(start, end - start), volume)) {
       if (volume.MountPoint == "/") {
         root = volume;
-      } else if (ShownMountPoint(volume.MountPoint) && !IsPseudo(volume.FileSystem)) {
+      } else if (!IsPseudo(volume.FileSystem)) {
         std::erase_if(others, [&](const TVolume& v) { return v.MountPoint == volume.MountPoint; });
         others.push_back(volume);
       }
@@ -139,6 +148,7 @@ std::vector<TVolume> ReadVolumes() {
   std::stringstream text;
   text << file.rdbuf();
   std::vector<TVolume> volumes = ParseMountInfo(text.str());
+  std::erase_if(volumes, [](const TVolume& v) { return v.MountPoint != "/" && !ReadableFolder(v.MountPoint); });
   FillLabels(volumes);
   return volumes;
 }
@@ -150,6 +160,11 @@ const TVolume* VolumeOfPath(const std::vector<TVolume>& Volumes, std::string_vie
     if (holds && (!best || volume.MountPoint.size() > best->MountPoint.size())) best = &volume;
   }
   return best;
+}
+
+bool IsCaseInsensitiveFileSystem(std::string_view FileSystem) {
+  return std::find(CaseInsensitiveFileSystems.begin(), CaseInsensitiveFileSystems.end(), FileSystem) !=
+         CaseInsensitiveFileSystems.end();
 }
 
 bool IsRemovablePath(std::string_view Path) {

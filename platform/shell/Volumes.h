@@ -12,15 +12,19 @@ struct TVolume {
   String Source;            // the mounted device or remote source
   String Label;             // "" when none is known
   bool Removable { false }; // mounted under /media or /run/media
+  bool CaseInsensitive { false }; // FAT, exFAT or NTFS: names that differ only in case are one
 };
 
 /// The volumes of a mount table in the kernel's mountinfo format: the root "/" first (always, whatever
-/// the table holds), then, ordered by mount point, real file systems mounted at /home or under /media,
-/// /run/media or /mnt; pseudo file systems (proc, sysfs, tmpfs, cgroup, ...) are left out. A mount point
-/// mounted over keeps its latest mount. Labels are not filled in.
+/// the table holds), then, ordered by mount point, every mount of a real file system wherever it is
+/// mounted; pseudo file systems (proc, sysfs, tmpfs, cgroup, ...) are left out. A mount point mounted
+/// over keeps its latest mount. Labels are not filled in.
 std::vector<TVolume> ParseMountInfo(std::string_view Text);
-/// The volumes of this system now (/proc/self/mountinfo), with labels from /dev/disk/by-label.
+/// The volumes of this system now (/proc/self/mountinfo) whose mount point is a folder this user can
+/// enter and read (the root always), with labels from /dev/disk/by-label.
 std::vector<TVolume> ReadVolumes();
+/// True for the file systems whose names compare without case (FAT, exFAT, NTFS).
+bool IsCaseInsensitiveFileSystem(std::string_view FileSystem);
 /// Of Volumes, the one whose mount point is Path or the longest folder above it; Path is absolute and
 /// folded (no "." or ".." parts, no repeated or trailing "/"). Null when none holds it.
 const TVolume* VolumeOfPath(const std::vector<TVolume>& Volumes, std::string_view Path);

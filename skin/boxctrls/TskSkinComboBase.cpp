@@ -1,5 +1,8 @@
 #include "skin/boxctrls/TskSkinComboBase.h"
 
+#include <memory>
+
+#include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
@@ -41,6 +44,52 @@ void TskSkinComboBase::Dispatch(TMessage& Message) {
     return;
   }
   TskSkinCustomControl::Dispatch(Message);
+}
+
+void TskSkinComboBase::FilterListWindow(TWinControl* Window) {
+  FListWindow = Window;
+  FListWindowProc = Window->WindowProc();
+  Window->SetWindowProc([this](TMessage& Message) { ListFilter(Message); });
+}
+
+void TskSkinComboBase::ListFilter(TMessage& Message) {
+  switch (Message.Msg) {
+  case WM_LBUTTONDOWN:
+  case WM_LBUTTONDBLCLK:
+    FLBDown = true;
+    WasInLB = true;
+    SetCapture(Handle());
+    return;
+  case WM_LBUTTONUP:
+  case WM_RBUTTONDOWN:
+  case WM_RBUTTONUP:
+  case WM_MBUTTONDOWN:
+  case WM_MBUTTONUP: return;
+  case WM_MOUSEACTIVATE:
+    FListWindowProc(Message);
+    Message.Result = MA_NOACTIVATE;
+    return;
+  default: FListWindowProc(Message);
+  }
+}
+
+void TskSkinComboBase::MouseUp(TMouseButton AButton, TShiftState Shift, int X, int Y) {
+  if (FLBDown && WasInLB) {
+    ReleaseCapture();
+    FLBDown = false;
+    TPoint P;
+    GetCursorPos(&P);
+    const std::weak_ptr<bool> Alive = LifeToken();
+    CloseUp(FListWindow && WindowFromPoint(P) == FListWindow->Handle());
+    if (Alive.expired()) return;
+  } else {
+    FLBDown = false;
+  }
+  TskSkinCustomControl::MouseUp(AButton, Shift, X, Y);
+  if (Button.Down) {
+    Button.Down = false;
+    Repaint();
+  }
 }
 
 void TskSkinComboBase::DefaultFontChange() { Font()->Assign(DefaultFont()); }

@@ -47,6 +47,8 @@ public:
   bool IsPopupVisible() const;
   /// The list is open and the mouse is not over the combo box.
   bool CanCancelDropDown() const { return IsPopupVisible() && !FMouseIn; }
+  /// Closes an open list: Value picks the highlighted item, else the selection goes back.
+  virtual void CloseUp(bool Value) = 0;
 
   /// Also copies the "combobox" record's fields below (kept as they were for a record of another kind).
   void GetSkinData() override;
@@ -89,6 +91,10 @@ protected:
 
   /// Lays out the button and the item area for the current size.
   void CalcRects();
+  /// Hooks the window of the list's rows: a press there belongs to the combo box, which captures the
+  /// mouse and picks on a release over that window.
+  void FilterListWindow(TWinControl* Window);
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   /// The face shows the focus: the control or a part of it has it.
   virtual bool FaceFocused() { return Focused(); }
   /// Loading or designing: the combo box's own OnClick and change events stay silent.
@@ -155,10 +161,15 @@ protected:
   static constexpr UINT_PTR AutoScrollTimer = 1;
 
 private:
+  void ListFilter(TMessage& Message);
   /// The first of Names the model holds as a button record; null for none.
   const TskDataSkinButtonControl* ButtonRecord(std::initializer_list<const char*> Names);
   /// Marker M of the combo box's picture, transparent in Key, centred in R.
   void DrawMarker(TCanvas* C, const TRect& R, const TRect& M, TColor Key);
   /// Hot in the tool-button looks: the pointer is over the control or it has the focus.
   bool ToolButtonHot();
+
+  TWinControl* FListWindow { nullptr };
+  /// The list window's own window procedure.
+  TWndMethod FListWindowProc;
 };

@@ -36,8 +36,7 @@ TskSkinCustomComboBox::TskSkinCustomComboBox(TComponent* AOwner) : TskSkinComboB
   TskListBox* Inner = FListBox->ListBox;
   Inner->SetTabStop(false);
   Inner->OnMouseMove = [this](TObject* Sender, TShiftState Shift, int X, int Y) { ListMouseMove(Sender, Shift, X, Y); };
-  FListBoxWindowProc = Inner->WindowProc();
-  Inner->SetWindowProc([this](TMessage& Message) { ListFilter(Message); });
+  FilterListWindow(Inner);
   FListBox->OnCheckButtonClick = [this](TObject*) { CloseUp(true); };
   CalcRects();
 }
@@ -187,48 +186,6 @@ void TskSkinCustomComboBox::MouseMove(TShiftState Shift, int X, int Y) {
     }
   }
   TskSkinComboBase::MouseMove(Shift, X, Y);
-}
-
-void TskSkinCustomComboBox::MouseUp(TMouseButton AButton, TShiftState Shift, int X, int Y) {
-  if (FLBDown && WasInLB) {
-    ReleaseCapture();
-    FLBDown = false;
-    TPoint P;
-    GetCursorPos(&P);
-    const std::weak_ptr<bool> Alive = LifeToken();
-    CloseUp(WindowFromPoint(P) == FListBox->ListBox->Handle());
-    if (Alive.expired()) return;
-  } else {
-    FLBDown = false;
-  }
-  TskSkinComboBase::MouseUp(AButton, Shift, X, Y);
-  if (Button.Down) {
-    Button.Down = false;
-    Repaint();
-  }
-}
-
-// A press in the list belongs to the combo box: it captures the mouse and completes the click itself.
-void TskSkinCustomComboBox::ListFilter(TMessage& Message) {
-  switch (Message.Msg) {
-  case WM_LBUTTONDOWN:
-  case WM_LBUTTONDBLCLK:
-    FLBDown = true;
-    WasInLB = true;
-    SetCapture(Handle());
-    return;
-  case WM_LBUTTONUP:
-  case WM_RBUTTONDOWN:
-  case WM_RBUTTONUP:
-  case WM_MBUTTONDOWN:
-  case WM_MBUTTONUP: return;
-  case WM_MOUSEACTIVATE:
-    Message.Result = MA_NOACTIVATE;
-    FListBoxWindowProc(Message);
-    Message.Result = MA_NOACTIVATE;
-    return;
-  default: FListBoxWindowProc(Message);
-  }
 }
 
 void TskSkinCustomComboBox::ListMouseMove(TObject*, TShiftState, int X, int Y) {

@@ -26,11 +26,13 @@
 // part's key events are the combo box's.
 //
 // Record "combobox" (kind "combobox"); without one a framed face with a built-in button.
+#include "platform/base/TAlignment.h"
 #include "platform/base/TStrings.h"
 #include "platform/ui/toolkit/StdControlTypes.h"
 #include "skin/boxctrls/TskDrawSkinItemEvent.h"
 #include "skin/boxctrls/TskSkinComboBase.h"
 
+class TCustomImageList;
 class TskCustomEdit;
 class TskPopupListBox;
 
@@ -73,10 +75,42 @@ public:
   void SetToolButtonStyle(bool Value) override;
   TskPopupListBox* ListBox() const { return FListBox; }
 
+  // ---- The list's own properties (TskSkinComboBoxListProps.cpp) ----
+  /// Images and ImageIndex also show on the face: both repaint it.
+  TCustomImageList* Images() const;
+  void SetImages(TCustomImageList* Value);
+  int ImageIndex() const;
+  void SetImageIndex(int Value);
+  const TskDrawSkinItemEvent& OnListBoxDrawItem() const { return FOnListBoxDrawItem; }
+  /// Stored and made the list's owner-draw event.
+  void SetOnListBoxDrawItem(TskDrawSkinItemEvent Value);
+  bool Sorted() const;
+  void SetSorted(bool Value);
+  TStrings* TabWidths() const;
+  void SetTabWidths(TStrings* Value);
+  bool HorizontalExtent() const;
+  void SetHorizontalExtent(bool Value);
+  String ListBoxCaption() const;
+  void SetListBoxCaption(const String& Value);
+  bool ListBoxCaptionMode() const;
+  void SetListBoxCaptionMode(bool Value);
+  TAlignment ListBoxCaptionAlignment() const;
+  void SetListBoxCaptionAlignment(TAlignment Value);
+  TFont* ListBoxDefaultFont() const;
+  void SetListBoxDefaultFont(TFont* Value);
+  TFont* ListBoxDefaultCaptionFont() const;
+  void SetListBoxDefaultCaptionFont(TFont* Value);
+  int ListBoxDefaultItemHeight() const;
+  void SetListBoxDefaultItemHeight(int Value);
+  bool ListBoxUseSkinFont() const;
+  void SetListBoxUseSkinFont(bool Value);
+  bool ListBoxUseSkinItemHeight() const;
+  void SetListBoxUseSkinItemHeight(bool Value);
+
   /// Opens the list (nothing without items).
   virtual void DropDown();
   /// Closes an open list: Value picks the highlighted item, else the selection goes back.
-  void CloseUp(bool Value);
+  void CloseUp(bool Value) override;
   /// Paints the combo box as it would look showing AText into C at (X, Y); Text is left alone.
   void PaintSkinTo(TCanvas* C, int X, int Y, const String& AText);
 
@@ -101,7 +135,6 @@ protected:
   void CreateControlSkinImage(TBitmap* B) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void KeyDown(Word& Key, TShiftState Shift) override;
   void KeyPress(char32_t& Key) override;
   void Dispatch(TMessage& Message) override;
@@ -147,7 +180,6 @@ private:
   void DrawItem(TCanvas* C, int Index, int W, int H, TRect TextRect);
   void DrawItemText(TCanvas* C, const String& Text, const TRect& TextRect);
 
-  void ListFilter(TMessage& Message);
   void ListMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
   void TrackDrag();
   void AutoScrollTick();
@@ -156,7 +188,7 @@ private:
   bool IsListPart(TControl* Control) const;
 
   TskPopupListBox* FListBox { nullptr };
-  TWndMethod FListBoxWindowProc;
+  TskDrawSkinItemEvent FOnListBoxDrawItem;
   TskSkinCustomComboBoxStyle FStyle { skcbFixedStyle };
   DWORD FLastTime { 0 };
   String FFilter;

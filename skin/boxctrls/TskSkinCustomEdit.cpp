@@ -9,6 +9,7 @@
 #include "platform/ui/winsys/Ui.h"
 #include "skin/boxctrls/skBoxMessages.h"
 #include "skin/controls/TskSkinGeometry.h"
+#include "skin/controls/TskSkinToolBar.h"
 #include "skin/controls/skControlMessages.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
@@ -249,6 +250,11 @@ void TskSkinCustomEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) 
     AHeight = CalcEditHeight();
   else if ((AWidth != FWidth || AHeight != FHeight) && (Skinned() || !FUseSkinFont))
     AHeight = FUseSkinFont ? RectHeight(SkinRect) : CalcEditHeight();
+  // Aligned in a tool bar that lays out its controls, the edit sits in the middle of the bar's client area.
+  if (auto* Bar = dynamic_cast<TskSkinToolBar*>(Parent()); Bar && Bar->AdjustControls() && Align() != alNone) {
+    const TRect R = Bar->GetSkinClientRect();
+    ATop = RectHeight(R) / 2 + R.Top - AHeight / 2;
+  }
   TskCustomEdit::SetBounds(ALeft, ATop, AWidth, AHeight);
   RedrawFrame();
 }

@@ -8,6 +8,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
+#include "platform/ui/toolkit/TPopupMenu.h"
 #include "platform/ui/winsys/ScrollBars.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/boxctrls/TskListBox.h"
@@ -75,6 +76,25 @@ void TskSkinCustomListBox::SetSorted(bool Value) {
   if (ScrollBar) ScrollBar->SetVisible(false);
   ListBox->SetSorted(Value);
 }
+bool TskSkinCustomListBox::ExtandedSelect() const { return ListBox->ExtendedSelect(); }
+void TskSkinCustomListBox::SetExtandedSelect(bool Value) { ListBox->SetExtendedSelect(Value); }
+bool TskSkinCustomListBox::AutoComplete() const { return ListBox->AutoComplete(); }
+void TskSkinCustomListBox::SetAutoComplete(bool Value) { ListBox->SetAutoComplete(Value); }
+TFont* TskSkinCustomListBox::ListBoxFont() const { return ListBox->Font(); }
+void TskSkinCustomListBox::SetListBoxFont(TFont* Value) { ListBox->Font()->Assign(Value); }
+bool TskSkinCustomListBox::ListBoxTabStop() const { return ListBox->TabStop(); }
+void TskSkinCustomListBox::SetListBoxTabStop(bool Value) { ListBox->SetTabStop(Value); }
+int TskSkinCustomListBox::ListBoxTabOrder() const { return ListBox->TabOrder(); }
+void TskSkinCustomListBox::SetListBoxTabOrder(int Value) { ListBox->SetTabOrder(Value); }
+TPopupMenu* TskSkinCustomListBox::ListBoxPopupMenu() const { return ListBox->PopupMenu(); }
+void TskSkinCustomListBox::SetListBoxPopupMenu(TPopupMenu* Value) { ListBox->SetPopupMenu(Value); }
+TDragMode TskSkinCustomListBox::ListBoxDragMode() const { return ListBox->DragMode(); }
+void TskSkinCustomListBox::SetListBoxDragMode(TDragMode Value) { ListBox->SetDragMode(Value); }
+TDragKind TskSkinCustomListBox::ListBoxDragKind() const { return ListBox->DragKind(); }
+void TskSkinCustomListBox::SetListBoxDragKind(TDragKind Value) { ListBox->SetDragKind(Value); }
+TCursor TskSkinCustomListBox::ListBoxDragCursor() const { return ListBox->DragCursor(); }
+void TskSkinCustomListBox::SetListBoxDragCursor(TCursor Value) { ListBox->SetDragCursor(Value); }
+TCanvas* TskSkinCustomListBox::ListBoxCanvas() const { return ListBox->Canvas(); }
 bool TskSkinCustomListBox::MultiSelect() const { return ListBox->MultiSelect(); }
 void TskSkinCustomListBox::SetMultiSelect(bool Value) { ListBox->SetMultiSelect(Value); }
 int TskSkinCustomListBox::SelCount() const { return ListBox->SelCount(); }

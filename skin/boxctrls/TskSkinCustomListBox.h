@@ -26,7 +26,9 @@
 #include "skin/controls/TskSkinCustomControl.h"
 
 class TBitmap;
+class TCanvas;
 class TCustomImageList;
+class TPopupMenu;
 class TskListBox;
 class TskSkinScrollBar;
 
@@ -58,6 +60,29 @@ public:
   void Clear();
   int ItemAtPos(TPoint Pos, bool Existing) const;
   TRect ItemRect(int Item) const;
+  bool ExtandedSelect() const;
+  void SetExtandedSelect(bool Value);
+  bool AutoComplete() const;
+  void SetAutoComplete(bool Value);
+
+  // ---- The inner list's own properties ----
+  TFont* ListBoxFont() const;
+  /// Assigned into the inner list's font.
+  void SetListBoxFont(TFont* Value);
+  bool ListBoxTabStop() const;
+  void SetListBoxTabStop(bool Value);
+  int ListBoxTabOrder() const;
+  void SetListBoxTabOrder(int Value);
+  TPopupMenu* ListBoxPopupMenu() const;
+  void SetListBoxPopupMenu(TPopupMenu* Value);
+  TDragMode ListBoxDragMode() const;
+  void SetListBoxDragMode(TDragMode Value);
+  TDragKind ListBoxDragKind() const;
+  void SetListBoxDragKind(TDragKind Value);
+  TCursor ListBoxDragCursor() const;
+  void SetListBoxDragCursor(TCursor Value);
+  /// The inner list's canvas, where its rows are drawn.
+  TCanvas* ListBoxCanvas() const;
 
   // ---- Look ----
   bool ShowCaptionButtons() const { return FShowCaptionButtons; }
@@ -204,7 +229,6 @@ protected:
 private:
   // ---- Caption (TskSkinListBoxCaption.cpp) ----
   void DrawDefaultCaption(TCanvas* C);
-  void DrawSkinCaption(TBitmap* B);
   void DrawGlyphAndText(TCanvas* C, const TRect& TextRect);
   void DrawButton(TCanvas* C, int I);
   /// With buttons hidden: covers the record's buttons on the picture (DX: width beyond the record's).

@@ -21,8 +21,7 @@ TskSkinCustomOfficeComboBox::TskSkinCustomOfficeComboBox(TComponent* AOwner) : T
   Font()->SetHeight(13);
   FWidth = 120;
   FHeight = 41;
-  FListBoxWindowProc = FListBox->WindowProc();
-  FListBox->SetWindowProc([this](TMessage& Message) { ListFilter(Message); });
+  FilterListWindow(FListBox);
   FListBox->SetVisible(false);
   FListBox->SetMouseMoveChangeIndex(true);
   if (!ComponentState().Contains(csDesigning)) FListBox->SetParent(this);
@@ -222,47 +221,6 @@ void TskSkinCustomOfficeComboBox::MouseMove(TShiftState Shift, int X, int Y) {
   }
   if (IsPopupVisible()) TrackMove();
   TskSkinComboBase::MouseMove(Shift, X, Y);
-}
-
-void TskSkinCustomOfficeComboBox::MouseUp(TMouseButton AButton, TShiftState Shift, int X, int Y) {
-  if (FLBDown && WasInLB) {
-    ReleaseCapture();
-    FLBDown = false;
-    TPoint P;
-    GetCursorPos(&P);
-    const std::weak_ptr<bool> Alive = LifeToken();
-    CloseUp(WindowFromPoint(P) == FListBox->Handle());
-    if (Alive.expired()) return;
-  } else {
-    FLBDown = false;
-  }
-  TskSkinComboBase::MouseUp(AButton, Shift, X, Y);
-  if (Button.Down) {
-    Button.Down = false;
-    Repaint();
-  }
-}
-
-// A press in the list belongs to the combo box: it captures the mouse and completes the click itself.
-void TskSkinCustomOfficeComboBox::ListFilter(TMessage& Message) {
-  switch (Message.Msg) {
-  case WM_LBUTTONDOWN:
-  case WM_LBUTTONDBLCLK:
-    FLBDown = true;
-    WasInLB = true;
-    SetCapture(Handle());
-    return;
-  case WM_LBUTTONUP:
-  case WM_RBUTTONDOWN:
-  case WM_RBUTTONUP:
-  case WM_MBUTTONDOWN:
-  case WM_MBUTTONUP: return;
-  case WM_MOUSEACTIVATE:
-    FListBoxWindowProc(Message);
-    Message.Result = MA_NOACTIVATE;
-    return;
-  default: FListBoxWindowProc(Message);
-  }
 }
 
 // The first move into the list after it opened counts as the start of a press over it, so a press-drag-

@@ -80,7 +80,7 @@ public:
   /// Opens the list (nothing without items).
   virtual void DropDown();
   /// Closes an open list: Value picks the highlighted item, else the selection goes back.
-  void CloseUp(bool Value);
+  void CloseUp(bool Value) override;
   /// Paints the combo box as it would look showing AText into C at (X, Y); nothing changes or fires.
   void PaintSkinTo(TCanvas* C, int X, int Y, const String& AText);
 
@@ -101,7 +101,6 @@ protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void KeyDown(Word& Key, TShiftState Shift) override;
   void Dispatch(TMessage& Message) override;
 
@@ -109,7 +108,6 @@ private:
   enum class TStep { Up, Down, PageUp, PageDown };
   /// The list's search for Kind; then, Firing, ItemIndex := the list's index.
   void Step(TStep Kind, bool Firing);
-  void ListFilter(TMessage& Message);
   /// Follows the pointer while the list is open: auto-scroll above or below it, highlight inside.
   void TrackMove();
   void AutoScrollTick();
@@ -126,7 +124,6 @@ private:
   void DrawItemContent(TCanvas* C, int Index, TRect TextRect, bool OwnerDraw, bool WithTitle, const String* AText);
 
   TskPopupOfficeListBox* FListBox { nullptr };
-  TWndMethod FListBoxWindowProc;
   bool FShowItemTitle { true };
   bool FShowItemImage { true };
   bool FShowItemText { true };

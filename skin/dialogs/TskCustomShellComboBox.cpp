@@ -39,6 +39,7 @@ TskItemEx* TskItemsEx::InsertFolder(int Index, const String& ACaption, int AImag
 }
 
 TskCustomShellComboBox::TskCustomShellComboBox(TComponent* AOwner) : TskSkinCustomComboBox(AOwner) {
+  FControlStyle.Include(csClickEvents);  // a click rebuilds the items (Click)
   FImages = ShellSystemImageList(false);
   ImageList_GetIconSize(FImages, &FImageWidth, &FImageHeight);
   ListBox()->OnDrawItem = [this](TCanvas* C, int Index, int, int H, TRect& TextRect, TOwnerDrawState) {
@@ -255,6 +256,14 @@ void TskCustomShellComboBox::Change() {
   TemporaryChange updating(FUpdating, true);
   if (FTreeView) FTreeView->SelectByItemIDList(folder->AbsoluteID());
   if (FListView) FListView->GoToItemIDList(folder->AbsoluteID());
+}
+
+void TskCustomShellComboBox::Click() {
+  if (TskShellFolder* folder = ItemFolder(ItemIndex())) {
+    TemporaryChange updating(FUpdating, true);
+    ShowItemIDList(folder->AbsoluteID());
+  }
+  TskSkinCustomComboBox::Click();
 }
 
 // ---- Painting --------------------------------------------------------------------------------------------

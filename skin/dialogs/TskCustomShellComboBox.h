@@ -87,6 +87,8 @@ protected:
   void DestroyWnd() override;
   /// A selection by the user (not while rebuilding or moving the links) moves the links to its folder.
   void Change() override;
+  /// A click on the combo box rebuilds the items around the selected folder, dropping a stale chain.
+  void Click() override;
   /// Adds the root's folders after the root item, and with the desktop as root Computer's after it.
   virtual void AddStandardItems();
 

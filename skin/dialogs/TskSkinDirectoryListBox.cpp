@@ -8,6 +8,7 @@
 #include "platform/base/TemporaryChange.h"
 #include "platform/gdi/EmbeddedResources.h"
 #include "platform/gdi/TCanvas.h"
+#include "platform/shell/Volumes.h"
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/controls/TskSkinStdLabel.h"
 #include "skin/core/skCaptionText.h"
@@ -176,6 +177,11 @@ void TskSkinDirectoryListBox::Change() {
 }
 
 void TskSkinDirectoryListBox::BuildList() {
+  // Names on a FAT, exFAT or NTFS volume compare without case; they show as the volume keeps them.
+  const std::vector<TVolume> Volumes = ReadVolumes();
+  const TVolume* Volume = VolumeOfPath(Volumes, FDirectory);
+  FCaseSensitive = !Volume || !Volume->CaseInsensitive;
+  FPreserveCase = true;
   TStrings* List = Items();
   List->BeginUpdate();
   List->Clear();

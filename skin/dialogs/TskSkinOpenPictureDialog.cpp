@@ -1,6 +1,7 @@
 #include "skin/dialogs/TskSkinOpenPictureDialog.h"
 
 #include "platform/base/FileUtils.h"
+#include "platform/gdi/TPicture.h"
 #include "platform/ui/toolkit/TApplication.h"
 #include "skin/boxctrls/TskSkinScrollBox.h"
 #include "skin/controls/TskSkinPanel.h"
@@ -17,8 +18,7 @@ constexpr int DefaultClientWidth = 550;
 
 TskSkinOpenPictureDialog::TskSkinOpenPictureDialog(TComponent* AOwner) : TskSkinOpenDialog(AOwner) {
   SetTitle("Open picture");
-  SetFilter("All (*.bmp;*.ico;*.emf;*.wmf)|*.bmp;*.ico;*.emf;*.wmf|Bitmaps (*.bmp)|*.bmp|Icons (*.ico)|*.ico|"
-            "Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf");
+  SetFilter(GraphicFilter());
   SetAlphaBlendValue(200);
 }
 

@@ -27,6 +27,7 @@
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/TskSkinListItems.h"
+#include "skin/dialogs/TskSelectSkinDialog.h"
 #include "skin/dialogs/TskSkinOpenDialog.h"
 #include "tests/app/forms/TForm1Testing.h"
 
@@ -125,6 +126,7 @@ TEST_F(TForm1Test, EveryNamedComponentHasItsClassCaptionAndStartState) {
     { "skResourceStrData1", "TskResourceStrData", nullptr, true, true },
     { "skSkinForm1", "TskSkinForm", nullptr, true, true },
     { "skSkinMessage1", "TskSkinMessage", nullptr, true, true },
+    { "skSelectSkinDialog1", "TskSelectSkinDialog", nullptr, true, true },
     { "skPngImageList8", "TskPngImageList", nullptr, true, true },
     { "OpenDialog2", "TskSkinOpenDialog", nullptr, true, true },
     { "skSkinSelectDirectoryDialog2", "TskSkinSelectDirectoryDialog", nullptr, true, true },
@@ -161,12 +163,14 @@ TEST_F(TForm1Test, EveryNamedComponentHasItsClassCaptionAndStartState) {
   EXPECT_EQ(Form->mmoLog->Lines()->Count(), 0);
 }
 
-// Both skin lists hold the product skin; the string table holds every text of the skin library's own
-// table; each picture list holds its pictures at their size.
+// Both skin lists hold the product skin and the skin dialog offers the first; the string table holds every
+// text of the skin library's own table; each picture list holds its pictures at their size.
 TEST_F(TForm1Test, TheStoredSkinsStringTableAndPictureListsAreFilled) {
   TForm1* Form = Start();
   for (TskCompressedSkinList* List : { Form->skCompressedSkinList1, Form->skCompressedSkinList2 })
     EXPECT_EQ(List->Skins()->Count(), 1);
+  EXPECT_EQ(Form->skSelectSkinDialog1->SkinList(), Form->skCompressedSkinList1) << "offers the first model's skins";
+  EXPECT_EQ(Form->skSelectSkinDialog1->Title(), "Select skin");
   EXPECT_EQ(Form->skSkinData1->ResourceStrData(), Form->skResourceStrData1);
   EXPECT_EQ(Form->skSkinData2->ResourceStrData(), Form->skResourceStrData1);
   TskResourceStrData Defaults(nullptr);

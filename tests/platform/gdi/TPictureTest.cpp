@@ -66,6 +66,13 @@ TEST_F(TPictureTest, LoadsByExtension) {
   }
 }
 
+TEST(GraphicFilterTest, OffersExactlyTheTypesThatLoad) {
+  EXPECT_EQ(GraphicFilter(),
+            "All pictures (*.bmp;*.png;*.jpg;*.jpeg;*.gif;*.ico)|*.bmp;*.png;*.jpg;*.jpeg;*.gif;*.ico"
+            "|Bitmaps (*.bmp)|*.bmp|PNG pictures (*.png)|*.png|JPEG pictures (*.jpg;*.jpeg)|*.jpg;*.jpeg"
+            "|GIF pictures (*.gif)|*.gif|Icons (*.ico)|*.ico");
+}
+
 TEST_F(TPictureTest, FailedLoadsKeepTheGraphic) {
   TPicture picture;
   picture.SetGraphic(&Source);

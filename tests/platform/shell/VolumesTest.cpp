@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/shell/Volumes.h"
 
 namespace {
 
-TEST(VolumesTest, MountTableGivesRootThenRealFileSystemsInShownPlaces) {
+TEST(VolumesTest, MountTableGivesRootThenEveryRealFileSystemWhereverMounted) {
   const char* table =
       "21 1 0:20 / / rw,relatime - overlay overlay rw,lowerdir=/a\n"
       "22 21 0:21 / /proc rw - proc proc rw\n"
@@ -23,6 +24,7 @@ TEST(VolumesTest, MountTableGivesRootThenRealFileSystemsInShownPlaces) {
   };
   const std::vector<TExpected> expected {
     { "/", "overlay", "overlay", false },
+    { "/boot", "ext4", "/dev/sda3", false },
     { "/home", "ext4", "/dev/sda2", false },
     { "/media/u/USB STICK", "ext4", "/dev/sdb2", true },
     { "/mnt/nas", "nfs4", "server:/export", false },
@@ -37,6 +39,30 @@ TEST(VolumesTest, MountTableGivesRootThenRealFileSystemsInShownPlaces) {
     EXPECT_EQ(volumes[i].Removable, expected[i].Removable) << expected[i].MountPoint;
   }
   EXPECT_EQ(ParseMountInfo("").front().MountPoint, "/") << "the root is always there";
+}
+
+TEST(VolumesTest, FatExFatAndNtfsVolumesCompareWithoutCase) {
+  const std::vector<TVolume> volumes = ParseMountInfo(
+      "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+      "2 1 8:17 / /srv/camera rw - vfat /dev/sdb1 rw\n"
+      "3 1 8:18 / /data/card rw - exfat /dev/sdb2 rw\n"
+      "4 1 8:19 / /opt/win rw - ntfs3 /dev/sdb3 rw\n"
+      "5 1 8:20 / /srv/linux rw - btrfs /dev/sdb4 rw\n");
+  ASSERT_EQ(volumes.size(), 5u);
+  for (const TVolume& volume : volumes)
+    EXPECT_EQ(volume.CaseInsensitive, volume.FileSystem != "ext4" && volume.FileSystem != "btrfs")
+        << volume.MountPoint;
+}
+
+TEST(VolumesTest, ThisSystemsVolumesAreFoldersItsUserCanRead) {
+  const std::vector<TVolume> volumes = ReadVolumes();
+  ASSERT_FALSE(volumes.empty());
+  EXPECT_EQ(volumes.front().MountPoint, "/");
+  for (const TVolume& volume : volumes) {
+    struct stat st {};
+    ASSERT_EQ(::stat(volume.MountPoint.c_str(), &st), 0) << volume.MountPoint;
+    EXPECT_TRUE(S_ISDIR(st.st_mode)) << volume.MountPoint << " (a mounted file is no volume)";
+  }
 }
 
 TEST(VolumesTest, PathsBelongToTheDeepestMountAbove) {

@@ -5,6 +5,7 @@
 
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
+#include "platform/ui/toolkit/TImageList.h"
 #include "skin/boxctrls/TskCustomEdit.h"
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/boxctrls/TskPopupListBox.h"
@@ -206,6 +207,36 @@ TEST_F(ComboBoxPaintTest, AnEditStyleFaceShowsTheSkinBehindTheEditPartAndPaintsI
   Fixed->Perform(WM_ERASEBKGND, WPARAM(B.Canvas()->Handle()), 0);
   EXPECT_EQ(B.Canvas()->Pixels(1, 1), Face);
   EXPECT_EQ(B.Canvas()->Pixels(98, 5), Item);
+}
+
+// The list's images and owner drawing, set through the combo box, show on its face and in the list.
+TEST_F(ComboBoxPaintTest, TheListsImagesShowOnTheFaceAndItsOwnerDrawingIsTheLists) {
+  TImageList Images(nullptr);
+  Images.SetSize(8, 8);
+  for (TColor Color : { clRed, clLime }) {
+    TBitmap B;
+    B.SetSize(8, 8);
+    B.Canvas()->Brush()->SetColor(Color);
+    B.Canvas()->FillRect(Rect(0, 0, 8, 8));
+    Images.Add(&B, nullptr);
+  }
+  auto* Combo = NewCombo(false);
+  Combo->SetImages(&Images);
+  EXPECT_EQ(Combo->ListBox()->Images(), &Images);
+  EXPECT_TRUE(AnyPixel(Combo, Combo->CBItem.R, ColorToRGB(clLime))) << "item 1 with image 1, repainted at once";
+  Combo->SetImageIndex(0);
+  EXPECT_TRUE(AnyPixel(Combo, Combo->CBItem.R, ColorToRGB(clRed))) << "one image for every item";
+  int Drawn = 0;
+  Combo->SetOnListBoxDrawItem([&](TCanvas*, int, int, int, TRect&, TOwnerDrawState) { ++Drawn; });
+  Combo->SetListBoxCaptionMode(true);
+  Combo->SetListBoxCaption("格式");
+  EXPECT_EQ(Combo->ListBox()->Caption(), "格式");
+  EXPECT_TRUE(Combo->ListBox()->CaptionMode());
+  Combo->DropDown();
+  Display->PumpUntilIdle();
+  EXPECT_GT(Drawn, 0) << "the list draws its rows through the event";
+  Combo->CloseUp(false);
+  Combo->SetImages(nullptr);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "platform/ui/toolkit/TImageList.h"
 #include "skin/boxctrls/skBoxMessages.h"
 #include "skin/core/skDataSkinListControls.h"
+#include "skin/controls/TskSkinToolBar.h"
 #include "tests/skin/controls/SkinControlFixture.h"
 
 namespace {
@@ -240,6 +241,23 @@ TEST_F(TskSkinEditTest, PaintSkinToDrawsTheGivenTextAndLeavesTheEdit) {
   EXPECT_GT(Ink, 10);
   EXPECT_EQ(Edit->Text(), "原文");
   EXPECT_EQ(Take(), AppLog {});
+}
+
+TEST_F(TskSkinEditTest, AnAlignedEditInAToolBarSitsInTheMiddleOfItsClientArea) {
+  BuildSkin();
+  auto* Bar = Add<TskSkinToolBar>(Bounds(10, 10, 300, 40));
+  auto* Edit = Add<TskSkinEdit>(Bounds(0, 0, 120, 24), Bar);
+  Edit->SetSkinData(&Model);
+  Edit->SetAlign(alLeft);
+  Display->PumpUntilIdle();
+  const TRect Client = Bar->GetSkinClientRect();
+  EXPECT_EQ(Edit->Height(), 24) << "the skin fixes the height";
+  EXPECT_EQ(Edit->Top(), Client.Top + Client.Height() / 2 - 12);
+  Bar->SetAdjustControls(false);
+  Bar->SetHeight(60);
+  Edit->SetAlign(alNone);
+  Edit->SetTop(0);
+  EXPECT_EQ(Edit->Top(), 0) << "an edit that is not aligned stays where it is put";
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/TCanvas.h"
+#include "platform/gdi/TFont.h"
+#include "platform/ui/toolkit/TPopupMenu.h"
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/boxctrls/TskSkinListBox.h"
 #include "skin/boxctrls/skBoxMessages.h"
@@ -270,6 +272,34 @@ TEST_F(SkinnedListBoxTest, TheSkinnedCaptionStaysDrawnWhenCaptionModeGoesOff) {
   List->SetCaptionMode(false);
   List->Repaint();
   EXPECT_TRUE(CaptionShown()) << "the record's caption strip keeps its text";
+}
+
+TEST_F(ListBoxTest, TheInnerListsOwnPropertiesPassThrough) {
+  auto* List = NewList(3);
+  TPopupMenu Menu(nullptr);
+  TFont Font;
+  Font.SetName("Arial");
+  Font.SetHeight(17);
+  List->SetExtandedSelect(false);
+  List->SetAutoComplete(false);
+  List->SetListBoxFont(&Font);
+  List->SetListBoxTabStop(false);
+  List->SetListBoxPopupMenu(&Menu);
+  List->SetListBoxDragMode(dmAutomatic);
+  List->SetListBoxDragKind(dkDock);
+  List->SetListBoxDragCursor(crHandPoint);
+  TskListBox* Inner = List->ListBox;
+  EXPECT_FALSE(Inner->ExtendedSelect());
+  EXPECT_FALSE(Inner->AutoComplete());
+  EXPECT_EQ(Inner->Font()->Height(), 17) << "a copy of the font";
+  EXPECT_NE(Inner->Font(), &Font);
+  EXPECT_FALSE(Inner->TabStop());
+  EXPECT_EQ(Inner->PopupMenu(), &Menu);
+  EXPECT_EQ(Inner->DragMode(), dmAutomatic);
+  EXPECT_EQ(Inner->DragKind(), dkDock);
+  EXPECT_EQ(Inner->DragCursor(), crHandPoint);
+  EXPECT_EQ(List->ListBoxCanvas(), Inner->Canvas());
+  List->SetListBoxPopupMenu(nullptr);
 }
 
 }  // namespace

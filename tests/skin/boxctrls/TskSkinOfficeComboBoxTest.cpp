@@ -237,4 +237,28 @@ TEST_F(OfficeComboBoxTest, TheBuiltInFaceIsFramedInTheDefaultColourAndShowsTheIt
   EXPECT_EQ(Shown(Combo, 3, 3), ColorToRGB(clHighlight)) << "the focused item";
 }
 
+
+TEST_F(OfficeComboBoxTest, TheSkinnedFaceShowsTheItemPictureByFocusAndTheSelectedTitle) {
+  BuildBoxSkin(Model);
+  auto* Combo = NewCombo(2);
+  Combo->Items()->Items(1)->SetTitle("标题");
+  Combo->SetSkinData(&Model);
+  Combo->SetItemIndex(1);
+  const auto Pixels = [&](TColor Colour) {
+    int N = 0;
+    for (int Y = 0; Y < Combo->Height(); ++Y)
+      for (int X = 0; X < Combo->Width(); ++X) N += Shown(Combo, X, Y) == Colour;
+    return N;
+  };
+  EXPECT_EQ(Shown(Combo, 1, Combo->Height() / 2), BoxSkin::Face);
+  EXPECT_GT(Pixels(BoxSkin::Item), 0);
+  EXPECT_EQ(Pixels(BoxSkin::ItemFocus), 0);
+  const int Titled = Pixels(clBlack);
+  Combo->SetShowItemTitle(false);
+  EXPECT_GT(Titled, Pixels(clBlack)) << "the title is drawn over the caption";
+  Combo->SetFocus();
+  EXPECT_GT(Pixels(BoxSkin::ItemFocus), 0) << "the focused item picture";
+  EXPECT_EQ(Pixels(BoxSkin::Item), 0);
+}
+
 }  // namespace

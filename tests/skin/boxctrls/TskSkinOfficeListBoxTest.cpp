@@ -5,6 +5,7 @@
 
 #include "skin/boxctrls/TskSkinOfficeListBox.h"
 #include "skin/controls/TskSkinScrollBar.h"
+#include "tests/skin/boxctrls/BoxSkin.h"
 #include "tests/skin/controls/SkinControlFixture.h"
 
 namespace {
@@ -157,6 +158,56 @@ TEST_F(OfficeListBoxTest, DrawsTheSelectedItemHighlightedAndHeadersInShadow) {
   for (int Y = Plain.Top; Y < Plain.Bottom; ++Y)
     for (int X = Plain.Left; X < Plain.Right; ++X) Shadowed += Shown(List, X, Y) == ColorToRGB(clBtnShadow);
   EXPECT_EQ(Shadowed, 0) << "a caption after another plain row is drawn over its own row";
+}
+
+
+class SkinnedOfficeListBoxTest : public OfficeListBoxTest {
+protected:
+  void SetUp() override {
+    OfficeListBoxTest::SetUp();
+    BuildBoxSkin(Model);
+  }
+  /// A skinned list of three 40-pixel items; item 0 has a title over its caption.
+  TskSkinOfficeListBox* NewSkinnedList() {
+    auto* List = NewList("...");
+    List->SetItemHeight(40);
+    List->Items()->Items(0)->SetTitle("标题");
+    List->SetSkinData(&Model);
+    return List;
+  }
+  /// How many pixels of the rows Top to Bottom (control coordinates), across Item's width, show Colour.
+  int Count(TControl* Control, const TRect& Item, int Top, int Bottom, TColor Colour) {
+    int N = 0;
+    for (int Y = Top; Y < Bottom; ++Y)
+      for (int X = Item.Left; X < Item.Right; ++X) N += Shown(Control, X, Y) == Colour;
+    return N;
+  }
+};
+
+TEST_F(SkinnedOfficeListBoxTest, TheSelectedItemShowsTheRecordsActiveThenFocusPicture) {
+  auto* List = NewSkinnedList();
+  List->SetItemIndex(1);
+  const TRect Selected = List->Items()->Items(1)->ItemRect;
+  const TRect Plain = List->Items()->Items(2)->ItemRect;
+  EXPECT_EQ(Shown(List, Selected.Right - 3, Selected.Top + 3), BoxSkin::RowSelected);
+  EXPECT_EQ(Shown(List, Plain.Right - 3, Plain.Top + 3), BoxSkin::ListClient) << "plain rows show the client";
+  EXPECT_GT(Count(List, Selected, Selected.Top, Selected.Bottom, clWhite), 0) << "the active font colour";
+  List->SetFocus();
+  EXPECT_EQ(Shown(List, Selected.Right - 3, Selected.Top + 3), BoxSkin::RowFocused);
+  EXPECT_EQ(Count(List, Plain, Plain.Top, Plain.Bottom, BoxSkin::RowFocused), 0);
+}
+
+TEST_F(SkinnedOfficeListBoxTest, ATitleTakesTheItemsTopLineAndOnlyWhileTitlesShow) {
+  auto* List = NewSkinnedList();
+  const TRect Titled = List->Items()->Items(0)->ItemRect;
+  const TRect Untitled = List->Items()->Items(1)->ItemRect;
+  const int TopBand = Titled.Top + 8;
+  EXPECT_GT(Count(List, Titled, Titled.Top, TopBand, clBlack), 0) << "the title at the item's top";
+  EXPECT_GT(Count(List, Titled, TopBand + 8, Titled.Bottom, clBlack), 0) << "the caption below it";
+  EXPECT_EQ(Count(List, Untitled, Untitled.Top, Untitled.Top + 8, clBlack), 0) << "a lone caption is centred";
+  List->SetShowItemTitles(false);
+  EXPECT_EQ(Count(List, Titled, Titled.Top, TopBand, clBlack), 0) << "no title line without titles";
+  EXPECT_GT(Count(List, Titled, Titled.Top, Titled.Bottom, clBlack), 0) << "the caption still shows";
 }
 
 }  // namespace

@@ -160,6 +160,21 @@ TEST_F(ShellComboBoxTest, PickingAnAncestorMovesTheLinkedListAndTreeOnceAndKeeps
   EXPECT_EQ(Combo->Path(), Dir / "a");
 }
 
+TEST_F(ShellComboBoxTest, AClickOnTheComboRebuildsAroundTheSelectedFolder) {
+  MakeCombo(Dir.Path());
+  Combo->SetPath(Dir / "a/b/c");
+  Pick(IndexOf("a"));
+  ASSERT_NE(IndexOf("c"), -1);
+  int clicks = 0;
+  Combo->OnClick = [&](TObject*) { ++clicks; };
+  ClickAt(Combo, Combo->Width() - 5, 10);
+  EXPECT_EQ(IndexOf("b"), -1) << "the former chain goes";
+  EXPECT_EQ(IndexOf("c"), -1);
+  EXPECT_EQ(Combo->ItemIndex(), IndexOf("a"));
+  EXPECT_EQ(Combo->Path(), Dir / "a");
+  EXPECT_GT(clicks, 0);
+}
+
 TEST_F(ShellComboBoxTest, ABadRootRaisesKeepsTheOldRootAndShowsItsItemsAgain) {
   MakeCombo(Dir.Path());
   const std::vector<String> before = Captions();

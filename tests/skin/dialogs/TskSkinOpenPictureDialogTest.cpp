@@ -12,6 +12,7 @@
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TGIFImage.h"
 #include "platform/gdi/TJPEGImage.h"
+#include "platform/gdi/TPicture.h"
 #include "platform/gdi/TPngImage.h"
 #include "platform/ui/toolkit/TImage.h"
 #include "platform/ui/toolkit/TScreen.h"
@@ -186,6 +187,11 @@ TEST_F(SkinOpenPictureDialogTest, AFolderOrNoSelectionEmptiesTheNameAndThePrevie
     ExpectEmptyPreview(clRed);
   });
   EXPECT_FALSE(Open->Execute());
+}
+
+TEST_F(SkinOpenPictureDialogTest, ItOffersThePictureTypesTheProgramLoads) {
+  const TskSkinOpenPictureDialog Fresh(nullptr);
+  EXPECT_EQ(Fresh.Filter(), GraphicFilter());
 }
 
 TEST_F(SkinOpenPictureDialogTest, ExecuteReturnsTheChosenPictureAndStartsOnAGivenOne) {
