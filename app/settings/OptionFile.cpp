@@ -49,7 +49,12 @@ String ReadFolder(const TOptionKey& Key) {
 
 }  // namespace
 
-String OptionFileName() { return ExePath() + "option.ini"; }
+String OptionFileName() {
+  if (DirectoryWritable(ExePath())) return ExePath() + "option.ini";
+  const String folder = GetUserConfigDir() + "/zorvik";
+  ForceDirectories(folder);
+  return folder + "/option.ini";
+}
 
 String DefaultOutputFolder() { return GetHomeDir() + ProgramFolder + "/输出"; }
 

@@ -1,12 +1,13 @@
 #pragma once
-// The converter's settings file option.ini beside the executable: its keys with their defaults and value
-// sets, and the one rule by which every reader turns a missing or invalid value into its default.
+// The converter's settings file option.ini: its place, its keys with their defaults and value sets, and the
+// one rule by which every reader turns a missing or invalid value into its default.
 #include <utility>
 #include <vector>
 
 #include "platform/base/Types.h"
 
-/// The settings file: the executable's folder followed by "option.ini".
+/// The settings file: "option.ini" in the executable's folder while this process may write there; else (an
+/// installed program) in the user's configuration folder's "zorvik", which is made when missing.
 String OptionFileName();
 /// The output folder used when option.ini names none: $HOME + "/Zorvik视频软件/输出".
 String DefaultOutputFolder();

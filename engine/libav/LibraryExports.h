@@ -33,7 +33,8 @@
   X(av_guess_codec) X(av_codec_get_id) X(av_codec_get_tag2) X(av_filename_number_test) X(av_demuxer_iterate)   \
   X(av_muxer_iterate) X(avio_enum_protocols) X(av_dump_format) X(av_sdp_create) X(av_pkt_dump_log2)            \
   X(av_hex_dump_log) X(avio_open2) X(avio_closep) X(avio_size) X(avio_seek) X(avio_feof) X(avio_flush)         \
-  X(avio_write) X(avio_alloc_context) X(avio_context_free) X(av_guess_frame_rate) X(av_stream_get_parser)
+  X(avio_write) X(avio_alloc_context) X(avio_context_free) X(av_guess_frame_rate) X(av_stream_get_parser)      \
+  X(av_stream_get_side_data) X(av_stream_new_side_data)
 
 #define ZORVIK_AVUTIL_EXPORTS(X)                                                                               \
   X(av_log) X(av_log_set_callback) X(av_log_set_level) X(av_log_get_level) X(av_log_default_callback)          \
@@ -54,7 +55,7 @@
   X(av_parse_video_rate) X(av_parse_video_size) X(av_channel_layout_default) X(av_channel_layout_copy)         \
   X(av_channel_layout_compare) X(av_channel_layout_uninit) X(av_dynarray_add) X(av_strerror)                  \
   X(av_opt_serialize) X(av_dict_get_string) X(av_dict_parse_string) X(av_channel_layout_describe)             \
-  X(av_channel_layout_from_string)
+  X(av_channel_layout_from_string) X(av_display_rotation_get)
 
 #define ZORVIK_SWSCALE_EXPORTS(X)                                                                              \
   X(sws_getContext) X(sws_getCachedContext) X(sws_scale) X(sws_freeContext) X(sws_alloc_context)

@@ -6,6 +6,7 @@
 
 #include "engine/libav/AVFormatStubs.h"
 #include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/DisplayOrientation.h"
 #include "engine/libav/FFmpegLoader.h"
 #include "engine/libav/MyUtils.h"
 #include "engine/player/PlayerClocks.h"
@@ -284,7 +285,9 @@ TBitmap* TCustomPlayer::CurrentFrame(Int64& APTS) {
     Bitmap->SetSize(0, 0);
     return Bitmap;
   }
-  Bitmap->SetSize(Playing->video_dec->width, Playing->video_dec->height);
+  int Width = Playing->video_dec->width, Height = Playing->video_dec->height;
+  StreamOrientation(Playing->video_st).StandSize(Width, Height);
+  Bitmap->SetSize(Width, Height);
   for (int Y = 0; Y < Bitmap->Height(); ++Y) std::memset(Bitmap->ScanLine(Y), 0, size_t(Bitmap->Width()) * 3);
   std::lock_guard Shown(Playing->shown_lock);
   const AVFrame* Picture = Playing->shown;
@@ -549,9 +552,11 @@ void TCustomPlayer::DoFileOpen() {
   if (Playing && OnFileOpen) {
     const Int64 Duration = Playing->IsImage2 ? 0 : Playing->Duration;
     const bool Sized = Playing->video_dec && Playing->video_dec->width > 0;
+    // The frame size told is that of the picture shown, turned as the source asks.
+    int FrameWidth = Sized ? Playing->video_dec->width : -1, FrameHeight = Sized ? Playing->video_dec->height : -1;
+    if (Sized) StreamOrientation(Playing->video_st).StandSize(FrameWidth, FrameHeight);
     int Width = FScreenWidth, Height = FScreenHeight;
-    OnFileOpen(this, Duration, Sized ? Playing->video_dec->width : -1, Sized ? Playing->video_dec->height : -1, Width,
-               Height);
+    OnFileOpen(this, Duration, FrameWidth, FrameHeight, Width, Height);
     FScreenWidth = Width;
     FScreenHeight = Height;
   }

@@ -7,6 +7,7 @@
 #include "engine/libav/AVFilterStubs.h"
 #include "engine/libav/AVHandles.h"
 #include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/DisplayOrientation.h"
 #include "engine/player/PlayerClocks.h"
 #include "engine/player/PlayerPictureQueue.h"
 #include "engine/player/PlayerStream.h"
@@ -17,9 +18,9 @@
 
 namespace {
 
-/// Builds the graph from the decoder's pictures to planar YUV 4:2:0: the buffer source, the player's video
-/// filters when it has some, the sink. Built for the first picture and again whenever the picture size
-/// or format changes.
+/// Builds the graph from the decoder's pictures to planar YUV 4:2:0: the buffer source, the turn the
+/// source asks for to stand its pictures upright, the player's video filters when it has some, the sink.
+/// Built for the first picture and again whenever the picture size or format changes.
 bool ConfigureVideoFilters(TVideoState& AState, const AVFrame* AFrame) {
   if (AState.video_graph && AFrame->width == AState.graph_width && AFrame->height == AState.graph_height &&
       AFrame->format == AState.graph_format)
@@ -48,15 +49,17 @@ bool ConfigureVideoFilters(TVideoState& AState, const AVFrame* AFrame) {
   if (LibAVUtil.av_opt_set_bin(Out, "pix_fmts", reinterpret_cast<const uint8_t*>(Formats), sizeof Formats,
                                AV_OPT_SEARCH_CHILDREN) < 0)
     return false;
+  AVFilterContext* Last = In;
+  if (!AppendOrientationFilters(Graph, StreamOrientation(AState.video_st), Last)) return false;
   int Linked;
-  if (Player.Fvfilters.empty()) Linked = LibAVFilter.avfilter_link(In, 0, Out, 0);
+  if (Player.Fvfilters.empty()) Linked = LibAVFilter.avfilter_link(Last, 0, Out, 0);
   else {
     AVFilterInOut* Outputs = LibAVFilter.avfilter_inout_alloc();
     AVFilterInOut* Inputs = LibAVFilter.avfilter_inout_alloc();
     Linked = Outputs && Inputs ? 0 : AVERROR(ENOMEM);
     if (Linked == 0) {
       Outputs->name = LibAVUtil.av_strdup("in");
-      Outputs->filter_ctx = In;
+      Outputs->filter_ctx = Last;
       Inputs->name = LibAVUtil.av_strdup("out");
       Inputs->filter_ctx = Out;
       Linked = LibAVFilter.avfilter_graph_parse_ptr(Graph, Player.Fvfilters.c_str(), &Inputs, &Outputs, nullptr);

@@ -1,5 +1,6 @@
 #include "engine/task/EncoderFormats.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -42,6 +43,27 @@ void ChoosePixelFormat(AVCodecContext* AContext, const AVCodec* AEncoder) {
       (AContext->pix_fmt == AV_PIX_FMT_YUV420P || AContext->pix_fmt == AV_PIX_FMT_YUV422P))
     return;
   AContext->pix_fmt = AEncoder->pix_fmts[0];
+}
+
+void RoundDownFrameSize(AVCodecContext* AContext) {
+  int WidthStep = 1;
+  int HeightStep = 1;
+  switch (AContext->codec_id) {
+    case AV_CODEC_ID_MPEG4:
+    case AV_CODEC_ID_WMV1:
+    case AV_CODEC_ID_WMV2:
+    case AV_CODEC_ID_MSMPEG4V1:
+    case AV_CODEC_ID_MSMPEG4V2:
+    case AV_CODEC_ID_MSMPEG4V3: WidthStep = HeightStep = 2; break;
+    default: break;
+  }
+  if (const AVPixFmtDescriptor* Format = LibAVUtil.av_pix_fmt_desc_get(AContext->pix_fmt)) {
+    WidthStep = std::max(WidthStep, 1 << Format->log2_chroma_w);
+    HeightStep = std::max(HeightStep, 1 << Format->log2_chroma_h);
+  }
+  // A picture smaller than one step keeps its size: the encoder's own refusal names the cause.
+  if (AContext->width >= WidthStep) AContext->width -= AContext->width % WidthStep;
+  if (AContext->height >= HeightStep) AContext->height -= AContext->height % HeightStep;
 }
 
 AVRational ChooseFrameRate(AVRational ARate, const AVCodecContext* AContext, const AVCodec* AEncoder) {

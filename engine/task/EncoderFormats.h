@@ -1,6 +1,6 @@
 #pragma once
-// Fitting an output stream's sample format, sample rate, pixel format and frame rate to what its encoder
-// supports.
+// Fitting an output stream's sample format, sample rate, pixel format, frame size and frame rate to what its
+// encoder supports.
 extern "C" {
 #include <libavcodec/avcodec.h>
 }
@@ -16,6 +16,10 @@ void ChooseSampleRate(TObject* ASender, AVCodecContext* AContext, const AVCodec*
 /// When AEncoder lists pixel formats and AContext's is not among them, AContext takes the first listed.
 /// The MJPEG encoder also keeps planar YUV 4:2:0 and 4:2:2 when unofficial extensions are allowed.
 void ChoosePixelFormat(AVCodecContext* AContext, const AVCodec* AEncoder);
+/// Rounds AContext's frame size down to one its encoder takes: even sizes for the MPEG-4 family, WMV and
+/// MS-MPEG4, and whole chroma samples for a pixel format whose chroma is subsampled. For a size taken from
+/// the source (a cropped or phone video may be 853x479); a size asked for is left to the encoder to judge.
+void RoundDownFrameSize(AVCodecContext* AContext);
 /// When AEncoder lists frame rates, the listed rate nearest to ARate; otherwise ARate. The MPEG-1 video
 /// encoder lists the eight rates of its standard first and then unofficial ones, which it refuses unless
 /// AContext allows unofficial extensions; those are passed over then.

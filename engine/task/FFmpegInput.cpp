@@ -2,6 +2,7 @@
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVFormatStubs.h"
 #include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/DisplayOrientation.h"
 #include "engine/task/DefaultStream.h"
 #include "engine/libav/FFUtils.h"
 #include "engine/task/FFmpeg.h"
@@ -154,6 +155,10 @@ void TCustomFFmpeg::ReadInputStreams(AVFormatContext* AContext, TInputFileContex
   TFFmpegSettings& S = FSettings;
   const auto Named = [](const String& AName) { return AName.empty() ? nullptr : LibAVCodec.avcodec_find_decoder_by_name(AName.c_str()); };
   std::vector<const AVCodec*> Codecs;
+  // Demuxers that announce their streams only in their packets (FLV, MPEG-TS/PS) made them while the stream
+  // information was read, after the file was opened. The streams known now are the ones a run uses; one
+  // that appears later has no slot and is never mapped.
+  AInput.Decoders.resize(AContext->nb_streams, nullptr);
   for (unsigned I = 0; I < AContext->nb_streams; ++I) {
     AVStream* Stream = AContext->streams[I];
     const AVMediaType Type = Stream->codecpar->codec_type;
@@ -207,8 +212,13 @@ void TCustomFFmpeg::TakeVideoSettings(const AVStream* AStream, const AVCodecCont
   const AVCodecParameters* Codec = AStream->codecpar;
   S.Fframe_height = Codec->height;
   S.Fframe_width = Codec->width;
-  const double Aspect = AStream->sample_aspect_ratio.num ? RationalValue(AStream->sample_aspect_ratio)
-                                                         : RationalValue(Codec->sample_aspect_ratio);
+  S.Fframe_size_from_input = true;
+  double Aspect = AStream->sample_aspect_ratio.num ? RationalValue(AStream->sample_aspect_ratio)
+                                                   : RationalValue(Codec->sample_aspect_ratio);
+  // The size and shape taken over are those of the picture a player shows, turned as the source asks.
+  const TDisplayOrientation Orientation = StreamOrientation(AStream);
+  Orientation.StandSize(S.Fframe_width, S.Fframe_height);
+  if (Orientation.SwapsSides() && Aspect != 0) Aspect = 1 / Aspect;
   if (S.Fframe_width * S.Fframe_height != 0)
     S.Fframe_aspect_ratio = float(Aspect == 0 ? double(S.Fframe_width) / S.Fframe_height : S.Fframe_width * Aspect / S.Fframe_height);
   else if (Aspect == 0)
@@ -225,5 +235,6 @@ void TCustomFFmpeg::TakeVideoSettings(const AVStream* AStream, const AVCodecCont
     Log(llInfo, Format("Seems stream %d codec frame rate differs from container frame rate: %2.2f (%d/%d) -> %2.2f (%d/%d)",
                        AStream->index, RationalValue(CodecRate), CodecRate.num, CodecRate.den, RationalValue(ContainerRate),
                        ContainerRate.num, ContainerRate.den));
-  S.Fframe_rate = ContainerRate;
+  // An attached picture (an audio file's cover) has no frame rate of its own: its still video takes the default.
+  S.Fframe_rate = (AStream->disposition & AV_DISPOSITION_ATTACHED_PIC) ? AVRational { 0, 0 } : ContainerRate;
 }

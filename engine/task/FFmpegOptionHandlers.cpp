@@ -109,6 +109,7 @@ void TCustomFFmpeg::OptFrameSize(const String& AValue) {
   if (LibAVUtil.av_parse_video_size(&Width, &Height, AValue.c_str()) < 0) throw FFmpegException("Incorrect frame size");
   FSettings.Fframe_width = Width;
   FSettings.Fframe_height = Height;
+  FSettings.Fframe_size_from_input = false;
 }
 
 void TCustomFFmpeg::OptAspect(const String& AValue) {

@@ -345,6 +345,7 @@ void TCustomFFmpeg::new_video_stream(TOutputFileContext& AOutput, int AFileIndex
     Stream.st->sample_aspect_ratio = Enc->sample_aspect_ratio = SampleAspect(S);
     Enc->pix_fmt = AVPixelFormat(S.Fframe_pix_fmt);
     ChoosePixelFormat(Enc, Codec);
+    if (S.Fframe_size_from_input) RoundDownFrameSize(Enc);
     if (S.Fintra_only) Enc->gop_size = 0;
     if (S.Fvideo_qscale != 0 || S.Fsame_quality) {
       Enc->flags |= AV_CODEC_FLAG_QSCALE;

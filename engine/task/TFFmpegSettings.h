@@ -24,6 +24,7 @@ struct TFFmpegSettings {
   String Flast_asked_format;                // container format forced for the next file
   int Fframe_width { 0 };                   // picture size for the next stream, 0 = from the input
   int Fframe_height { 0 };
+  bool Fframe_size_from_input { false };    // the picture size is the input's, not one asked for
   float Fframe_aspect_ratio { 0 };          // display aspect ratio, 0 = from the input
   int Fframe_pix_fmt { -1 };                // -1 = none chosen
   int Faudio_sample_fmt { -1 };

@@ -20,5 +20,5 @@ public:
   TInputFileContext& operator=(const TInputFileContext&) = delete;
 
   AVFormatContext* Context;
-  std::vector<AVCodecContext*> Decoders;  // by stream index; nullptr for a stream without one
+  std::vector<AVCodecContext*> Decoders;  // by stream index, one for each stream known once the file was read; nullptr for a stream without one
 };

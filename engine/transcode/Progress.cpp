@@ -30,6 +30,7 @@ void TTranscoder::ReportProgress(bool ALastReport, int AFileIndex) {
   }
   String Line;
   double Time = 1e10;
+  double Longest = 0;
   bool VideoReported = false;
   for (const auto& Ost : Fost_table) {
     const AVCodecContext* Enc = Ost->enc();
@@ -39,8 +40,8 @@ void TTranscoder::ReportProgress(bool ALastReport, int AFileIndex) {
     if (!VideoReported && Video && Ost->show_fps) {
       const double Elapsed = double(LibAVUtil.av_gettime_relative() - Ftimer_start) / 1000000;
       FrameNumber = Ost->frame_number;
-      // Progress starts with the first video frame.
-      if (FrameNumber < 1) return;
+      // Progress starts with the first video frame; the last report is given whatever was written.
+      if (FrameNumber < 1 && !ALastReport) return;
       Fps = Elapsed > 1 ? int(FrameNumber / Elapsed + 0.5) : 0;
       Quality = StreamQuality;
       Line += Format("frame=%5d fps=%3d q=%3.1f ", FrameNumber, Fps, Quality);
@@ -68,9 +69,14 @@ void TTranscoder::ReportProgress(bool ALastReport, int AFileIndex) {
     }
     const double OutputTime = double(Ost->muxed->end_time) * av_q2d(Ost->st->time_base);
     if (OutputTime > 0 && OutputTime < Time) Time = OutputTime;
+    Longest = std::max(Longest, OutputTime);
   }
   // Before any stream has a time there is no converted time to report. A stream whose encoder holds its
-  // first packets back joins later with a smaller time: the report keeps the largest time it gave.
+  // first packets back joins later with a smaller time: the report keeps the largest time it gave. While
+  // converting, the stream furthest behind tells how far the output is whole; once it is finished, the
+  // output lasts as long as its longest stream (a sound beside a still picture, a picture longer than its
+  // sound).
+  if (ALastReport) Time = Longest > 0 ? Longest : 1e10;
   if (Time < 1e10) FReportedTime = std::max(FReportedTime, Time);
   Time = FReportedTime;
   const Int64 CurrentDuration = Int64(Time * 1000000);

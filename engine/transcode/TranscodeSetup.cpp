@@ -7,6 +7,7 @@
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVFormatStubs.h"
 #include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/DisplayOrientation.h"
 #include "engine/task/DefaultStream.h"
 #include "engine/libav/FFUtils.h"
 #include "engine/task/FFmpeg.h"
@@ -93,7 +94,8 @@ int TTranscoder::OutputFileCount() const { return FTask.FJoinMode ? 1 : FTask.Fn
 void TTranscoder::BuildInputTables() {
   for (int File = 0; File < FTask.Fnb_input_files; ++File) {
     TInputFileContext& Input = *FTask.Finput_files[File];
-    const int Count = int(Input.Context->nb_streams);
+    // Streams a demuxer creates after the file was opened have no decoder slot: they are not part of the run.
+    const int Count = int(Input.Decoders.size());
     Finput_file_table.push_back({ false, int(Fist_table.size()), Count });
     for (int I = 0; I < Count; ++I) {
       auto Ist = std::make_unique<TAVInputStream>();
@@ -220,6 +222,8 @@ void TTranscoder::SetupCodecs() {
     TAVInputStream& Ist = *Fist_table[Ost.source_index];
     LibAVUtil.av_dict_copy(&Ost.st->metadata, Ist.st->metadata, AV_DICT_DONT_OVERWRITE);
     Ost.st->disposition = Ist.st->disposition;
+    // An encoded cover picture is a still video: a muxer takes an attached picture only as the image itself.
+    if (!Ost.config->stream_copy) Ost.st->disposition &= ~AV_DISPOSITION_ATTACHED_PIC;
     AVCodecContext* Enc = Ost.enc();
     Enc->bits_per_raw_sample = Ist.st->codecpar->bits_per_raw_sample;
     Enc->chroma_sample_location = Ist.st->codecpar->chroma_location;
@@ -262,6 +266,12 @@ void TTranscoder::SetupCopy(TAVOutputStream& AOst, TAVInputStream& AIst) {
   const bool KeepTag = !Tags || LibAVFormat.av_codec_get_id(Tags, In->codec_tag) == In->codec_id ||
                        !LibAVFormat.av_codec_get_tag2(Tags, In->codec_id, &Tag);
   Out->codec_tag = ForcedTag ? ForcedTag : KeepTag ? In->codec_tag : 0;
+  // Copied pictures stay as stored: a player turns them by the source's display matrix, and their own
+  // pixel shape is the source's, not that of the turned picture the settings describe.
+  if (Type == AVMEDIA_TYPE_VIDEO && !StreamOrientation(AIst.st).Upright()) {
+    if (!CopyDisplayMatrix(AIst.st, AOst.st)) throw FFmpegException("av_mallocz fail");
+    AOst.st->sample_aspect_ratio = In->sample_aspect_ratio;
+  }
   if (Type == AVMEDIA_TYPE_VIDEO && AOst.st->sample_aspect_ratio.num) Out->sample_aspect_ratio = AOst.st->sample_aspect_ratio;
 
   // A stream time base finer than the frame rate would allow is replaced by the frame period.
@@ -304,8 +314,10 @@ void TTranscoder::SetupVideoEncoding(TAVOutputStream& AOst, TAVInputStream& AIst
     AOst.leftBand = AOst.original_leftBand = S.Fframe_leftBand;
     AOst.rightBand = AOst.original_rightBand = S.Fframe_rightBand;
   }
-  // The filter graph crops and scales by itself; the own converter serves the path without it.
-  if (AOst.video_resample && !S.FEnableFilter) {
+  // The filter graph crops and scales by itself; the own converter serves the path without it. A source
+  // with a display turn always takes the graph, which stands its pictures as a player shows them.
+  const bool Filtered = S.FEnableFilter || !StreamOrientation(AIst.st).Upright();
+  if (AOst.video_resample && !Filtered) {
     AOst.pict_tmp.reset(LibAVUtil.av_frame_alloc());
     if (!AOst.pict_tmp) throw FFmpegException("Cannot allocate temp picture, check pix fmt");
     AOst.pict_tmp->format = Enc->pix_fmt;
@@ -330,7 +342,7 @@ void TTranscoder::SetupVideoEncoding(TAVOutputStream& AOst, TAVInputStream& AIst
   AOst.encoding_needed = true;
   AIst.decoding_needed = true;
   FTask.FLastErrMsg.clear();
-  if (S.FEnableFilter && BuildFilterGraph(AIst, AOst)) throw FFmpegException("Error opening filters!");
+  if (Filtered && BuildFilterGraph(AIst, AOst)) throw FFmpegException("Error opening filters!");
 }
 
 void TTranscoder::SetupTwoPass(TAVOutputStream& AOst, int AIndex) {

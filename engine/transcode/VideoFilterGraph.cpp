@@ -1,22 +1,13 @@
-// The video filter graph of a transcoder run: from the decoded pictures through crop, scale and the
-// task's own filter description to the pictures the encoder takes.
+// The video filter graph of a transcoder run: from the decoded pictures through the display turn, crop,
+// scale and the task's own filter description to the pictures the encoder takes.
 #include "engine/libav/AVFilterStubs.h"
+#include "engine/libav/DisplayOrientation.h"
 #include "engine/libav/AVUtilStubs.h"
 #include "engine/task/FFmpeg.h"
 #include "engine/transcode/TTranscoder.h"
 #include "platform/base/SysUtils.h"
 
 namespace {
-
-/// Adds filter AName to the graph with AArgs and links the previous last filter to it; it becomes the last.
-bool Append(AVFilterGraph* AGraph, const char* AName, const String& AArgs, AVFilterContext*& ALast) {
-  AVFilterContext* Filter = nullptr;
-  if (LibAVFilter.avfilter_graph_create_filter(&Filter, LibAVFilter.avfilter_get_by_name(AName), AName, AArgs.c_str(), nullptr, AGraph) < 0)
-    return false;
-  if (LibAVFilter.avfilter_link(ALast, 0, Filter, 0) < 0) return false;
-  ALast = Filter;
-  return true;
-}
 
 /// Parses ADescription between ALast (its open input, "in") and ASink (its open output, "out").
 bool ParseDescription(AVFilterGraph* AGraph, const String& ADescription, AVFilterContext* ALast, AVFilterContext* ASink) {
@@ -58,15 +49,22 @@ bool TTranscoder::BuildFilterGraph(TAVInputStream& AIst, TAVOutputStream& AOst) 
                                AV_OPT_SEARCH_CHILDREN) < 0)
     return true;
   AVFilterContext* Last = AOst.input_video_filter;
-  const int CroppedWidth = Dec->width - S.Fframe_leftBand - S.Fframe_rightBand;
-  const int CroppedHeight = Dec->height - S.Fframe_topBand - S.Fframe_bottomBand;
+  // The picture is first stood as a player shows it; the bands and the output size are meant for that picture.
+  const TDisplayOrientation Orientation = StreamOrientation(AIst.st);
+  if (!AppendOrientationFilters(Graph, Orientation, Last)) return true;
+  int ShownWidth = Dec->width, ShownHeight = Dec->height;
+  Orientation.StandSize(ShownWidth, ShownHeight);
+  const int CroppedWidth = ShownWidth - S.Fframe_leftBand - S.Fframe_rightBand;
+  const int CroppedHeight = ShownHeight - S.Fframe_topBand - S.Fframe_bottomBand;
   // The crop keeps the picture inside the bands; a different output size is the scaler's business after it.
   if (AOst.video_crop &&
-      !Append(Graph, "crop", Format("w=%d:h=%d:x=%d:y=%d", CroppedWidth, CroppedHeight, AOst.leftBand, AOst.topBand), Last))
+      !AppendFilter(Graph, "crop", Format("w=%d:h=%d:x=%d:y=%d", CroppedWidth, CroppedHeight, AOst.leftBand, AOst.topBand).c_str(),
+                    Last))
     return true;
   int64_t Flags = 0;
   LibAVUtil.av_opt_get_int(FTask.FOptions.ScalerHolder(), "sws_flags", 0, &Flags);
-  if ((CroppedWidth != Enc->width || CroppedHeight != Enc->height) && !Append(Graph, "scale", Format("%d:%d", Enc->width, Enc->height), Last))
+  if ((CroppedWidth != Enc->width || CroppedHeight != Enc->height) &&
+      !AppendFilter(Graph, "scale", Format("%d:%d", Enc->width, Enc->height).c_str(), Last))
     return true;
   Graph->scale_sws_opts = LibAVUtil.av_strdup(Format("flags=0x%X", unsigned(Flags)).c_str());
   if (S.Fvfilters.empty() ? LibAVFilter.avfilter_link(Last, 0, AOst.out_video_filter, 0) < 0

@@ -230,6 +230,16 @@ String GetHomeDir() {
   return home;
 }
 
+String GetUserConfigDir() {
+  const String config = GetEnvironmentVariable("XDG_CONFIG_HOME");
+  if (config.starts_with(PathDelim)) return config.size() > 1 ? ExcludeTrailingPathDelimiter(config) : config;
+  return GetHomeDir() + "/.config";
+}
+
+bool DirectoryWritable(const String& Dir) {
+  return DirectoryExists(Dir) && faccessat(AT_FDCWD, Dir.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
 String ExePath() {
   static const String folder = ExecutableFolder();
   std::lock_guard lock(ExePathLock);

@@ -66,6 +66,12 @@ String GetCurrentDir();
 String GetEnvironmentVariable(const String& Name);
 /// The user's home folder ($HOME, else the password database's entry), without a trailing "/".
 String GetHomeDir();
+/// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else the home folder's
+/// ".config"; without a trailing "/".
+String GetUserConfigDir();
+/// Whether this process may create and replace files in the folder Dir now (by its effective rights, on
+/// a file system that is not mounted read-only).
+bool DirectoryWritable(const String& Dir);
 
 /// The folder of the running executable with a trailing "/".
 String ExePath();

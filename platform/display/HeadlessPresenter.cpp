@@ -36,13 +36,6 @@ void SavePng(const Surface& Pixels, const String& FileName) {
   Png.SaveToFile(FileName);
 }
 
-/// The pixels a top-level window shows of its own: the UpdateLayeredWindow picture of a layered window
-/// that has one, else its backing surface.
-const Surface* ShownPixels(const Window& W) {
-  const Surface* S = (W.ExStyle & WS_EX_LAYERED) && W.LayerImage ? W.LayerImage.get() : W.Backing.get();
-  return S && S->Format() == SurfaceFormat::Bgra32 ? S : nullptr;
-}
-
 }  // namespace
 
 HeadlessPresenter::HeadlessPresenter(TSize ScreenSize)
@@ -125,8 +118,7 @@ void HeadlessPresenter::Compose() {
 void HeadlessPresenter::ComposeWindow(const Window& W) {
   if (!W.Usable() || !(W.Style & WS_VISIBLE) || (W.Style & WS_MINIMIZE)) return;
   const bool Layered = (W.ExStyle & WS_EX_LAYERED) != 0;
-  // A layered window shows nothing until it is given its alpha, colour key or picture.
-  if (Layered && !W.LayerImage && W.LayerFlags == 0) return;
+  if (!LayeredWindowShows(W)) return;
   const Surface* Src = ShownPixels(W);
   if (!Src) return;
 

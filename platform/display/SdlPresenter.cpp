@@ -6,6 +6,7 @@
 #include <cctype>
 #include <climits>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "platform/base/Clock.h"
@@ -14,6 +15,7 @@
 #include "platform/display/SdlKeyMap.h"
 #include "platform/display/X11Native.h"
 #include "platform/gdi/Icons.h"
+#include "platform/gdi/PixelOps.h"
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/InputLayer.h"
 #include "platform/ui/winsys/LayeredWindows.h"
@@ -44,6 +46,13 @@ void ReportSdlFailure(const char* What) {
 
 SDL_Rect ToSdl(const TRect& R) { return { R.Left, R.Top, R.Width(), R.Height() }; }
 
+bool IsLayered(const Window& W) { return (W.ExStyle & WS_EX_LAYERED) != 0; }
+
+/// Copies pixels of a colour-keyed window as they are shown: the key colour transparent, the rest opaque.
+void CopyKeyedOut(const uint32_t* From, uint32_t* To, int Count, uint32_t Key) {
+  for (int X = 0; X < Count; ++X) To[X] = (From[X] & 0xFFFFFFu) == Key ? 0 : From[X] | 0xFF000000u;
+}
+
 }  // namespace
 
 SdlPresenter::SdlPresenter() : FSavedCapabilities(PlatformCapabilities()) {
@@ -72,7 +81,12 @@ SdlPresenter::SdlPresenter() : FSavedCapabilities(PlatformCapabilities()) {
   // SDL starts with text input on; only an edit with the focus wants it.
   SDL_StopTextInput();
   PublishDisplays(false);
+  FProbe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+  FCompositing = X11Compositing::Watch(FProbe);
+  // The manager's comings and goings arrive as the X server's own events.
+  if (FCompositing) SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
   EnableLayeredWindows(false);
+  UpdateLayering();
   WindowSystem::Get().SetPresenter(this);
   InputLayer::Get().Install();
 }
@@ -82,6 +96,8 @@ SdlPresenter::~SdlPresenter() {
   if (System.Presenter() == this) System.SetPresenter(nullptr);
   for (auto& [Wnd, N] : FNatives) SDL_DestroyWindow(N.Handle);
   FNatives.clear();
+  if (FProbe) SDL_DestroyWindow(FProbe);
+  SDL_EventState(SDL_SYSWMEVENT, SDL_DISABLE);
   SDL_SetCursor(SDL_GetDefaultCursor());
   if (FCursor) SDL_FreeCursor(FCursor);
   SDL_SetEventFilter(nullptr, nullptr);
@@ -122,14 +138,30 @@ String SdlPresenter::Title(const Window& W) {
   return W.Text;
 }
 
-bool SdlPresenter::Showable(const Window& W) {
-  return W.Usable() && W.IsTopLevel() && (W.Style & WS_VISIBLE) && !(W.ExStyle & WS_EX_LAYERED) &&
-         W.Rect.Width() > 0 && W.Rect.Height() > 0;
+bool SdlPresenter::PixelAlpha(const Window& W) const {
+  return FLayering && IsLayered(W) && (W.LayerImage || (W.LayerFlags & LWA_COLORKEY));
+}
+
+float SdlPresenter::Opacity(const Window& W) const {
+  return FLayering && IsLayered(W) && (W.LayerFlags & LWA_ALPHA) ? float(W.LayerAlpha) / 255 : 1;
+}
+
+bool SdlPresenter::Showable(const Window& W) const {
+  return W.Usable() && W.IsTopLevel() && (W.Style & WS_VISIBLE) && LayeredWindowShows(W) &&
+         (FLayering || !IsLayered(W) || !W.LayerImage) && W.Rect.Width() > 0 && W.Rect.Height() > 0;
+}
+
+void SdlPresenter::UpdateLayering() {
+  const bool Offered = FCompositing && FCompositing->ManagerRuns() && FCompositing->AlphaVisual() != 0;
+  if (Offered == FLayering) return;
+  FLayering = Offered;
+  EnableLayeredWindows(Offered);
+  for (Window* W : WindowSystem::Get().TopLevelWindows()) Sync(*W, false);
 }
 
 void SdlPresenter::Sync(Window& W, bool Activate) {
   auto It = FNatives.find(W.Handle);
-  if (It != FNatives.end() && It->second.Flags != NativeFlags(W)) {
+  if (It != FNatives.end() && (It->second.Flags != NativeFlags(W) || It->second.PixelAlpha != PixelAlpha(W))) {
     Drop(W.Handle);
     It = FNatives.end();
   }
@@ -155,6 +187,10 @@ void SdlPresenter::Sync(Window& W, bool Activate) {
     if (const auto X = X11Native::Of(H))
       X->SetShape(W.WindowRgn ? std::optional(W.WindowRgn->Rects()) : std::nullopt);
   }
+  if (const float Alpha = Opacity(W); Alpha != N->Opacity) {
+    N->Opacity = Alpha;
+    SDL_SetWindowOpacity(H, Alpha);
+  }
   int X, Y, Width, Height;
   SDL_GetWindowPosition(H, &X, &Y);
   if (X != W.Rect.Left || Y != W.Rect.Top) SDL_SetWindowPosition(H, W.Rect.Left, W.Rect.Top);
@@ -177,9 +213,13 @@ void SdlPresenter::Sync(Window& W, bool Activate) {
 SdlPresenter::Native& SdlPresenter::Create(Window& W) {
   Native& N = FNatives[W.Handle];
   N.Flags = NativeFlags(W);
+  N.PixelAlpha = PixelAlpha(W);
   const uint32_t Topmost = (W.ExStyle & WS_EX_TOPMOST) ? SDL_WINDOW_ALWAYS_ON_TOP : 0;
+  if (N.PixelAlpha)
+    SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(FCompositing->AlphaVisual()).c_str());
   N.Handle = SDL_CreateWindow(W.Text.c_str(), W.Rect.Left, W.Rect.Top, W.Rect.Width(), W.Rect.Height(),
                               N.Flags | Topmost | SDL_WINDOW_HIDDEN);
+  if (N.PixelAlpha) SDL_ResetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID);
   if (!N.Handle) ReportSdlFailure("A native window cannot be made");
   ShowIcon(W, N.Handle);
   return N;
@@ -247,12 +287,13 @@ void SdlPresenter::Drop(HWND Wnd) {
 void SdlPresenter::UploadAll(HWND Wnd) {
   const Window* W = WindowSystem::Get().Find(Wnd);
   SDL_Window* H = NativeWindow(Wnd);
-  if (W && H && W->Backing) Upload(*W, H, Region(W->Backing->Bounds()));
+  const Surface* Pixels = W ? ShownPixels(*W) : nullptr;
+  if (H && Pixels) Upload(*W, H, Region(Pixels->Bounds()));
 }
 
 void SdlPresenter::Upload(const Window& W, SDL_Window* H, const Region& Area) {
-  const Surface* B = W.Backing.get();
-  if (!B || B->Format() != SurfaceFormat::Bgra32) return;
+  const Surface* B = ShownPixels(W);
+  if (!B) return;
   SDL_Surface* S = SDL_GetWindowSurface(H);
   if (!S) return;
   Region Clip = Area.Intersect(TRect { 0, 0, std::min(B->Width(), S->w), std::min(B->Height(), S->h) });
@@ -262,12 +303,19 @@ void SdlPresenter::Upload(const Window& W, SDL_Window* H, const Region& Area) {
   std::vector<SDL_Rect> Rects;
   const Uint32 Format = S->format->format;
   if (Format == SDL_PIXELFORMAT_ARGB8888 || Format == SDL_PIXELFORMAT_RGB888) {
-    // The backing surface's layout: rows are copied as they are.
+    // The backing surface's layout: rows are copied as they are (a layered picture is premultiplied,
+    // as the compositing manager takes it), but for a colour key.
+    const bool Keyed = S->format->Amask && IsLayered(W) && !W.LayerImage && (W.LayerFlags & LWA_COLORKEY);
+    const uint32_t Key = ColorToPixel(W.LayerKey);
     if (SDL_MUSTLOCK(S)) SDL_LockSurface(S);
     for (const TRect& R : Clip.Rects()) {
-      for (int Y = R.Top; Y < R.Bottom; ++Y)
-        std::memcpy(static_cast<uint8_t*>(S->pixels) + ptrdiff_t(Y) * S->pitch + R.Left * 4,
-                    B->Row32(Y) + R.Left, size_t(R.Width()) * 4);
+      for (int Y = R.Top; Y < R.Bottom; ++Y) {
+        auto* To = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(S->pixels) + ptrdiff_t(Y) * S->pitch) + R.Left;
+        if (Keyed)
+          CopyKeyedOut(B->Row32(Y) + R.Left, To, R.Width(), Key);
+        else
+          std::memcpy(To, B->Row32(Y) + R.Left, size_t(R.Width()) * 4);
+      }
       Rects.push_back(ToSdl(R));
     }
     if (SDL_MUSTLOCK(S)) SDL_UnlockSurface(S);
@@ -362,7 +410,12 @@ void SdlPresenter::WindowStateChanged(HWND Wnd) {
 }
 
 void SdlPresenter::WindowStyleChanged(HWND Wnd) {
-  if (Window* W = WindowSystem::Get().Find(Wnd)) Sync(*W, false);
+  Window* W = WindowSystem::Get().Find(Wnd);
+  if (!W) return;
+  Sync(*W, false);
+  // A layered window's new picture or colour key comes without a paint of its own.
+  SDL_Window* H = NativeWindow(Wnd);
+  if (IsLayered(*W) && H && (SDL_GetWindowFlags(H) & SDL_WINDOW_SHOWN)) UploadAll(Wnd);
 }
 
 void SdlPresenter::WindowTextChanged(HWND Wnd) {
@@ -420,6 +473,9 @@ bool SdlPresenter::Handle(const SDL_Event& E) {
   switch (E.type) {
     case SDL_WINDOWEVENT: return HandleWindowEvent(E);
     case SDL_DISPLAYEVENT: PublishDisplays(true); return false;
+    case SDL_SYSWMEVENT:
+      if (FCompositing && FCompositing->IsManagerChange(*E.syswm.msg)) UpdateLayering();
+      return false;
     case SDL_MOUSEMOTION:
       if (!L) return false;
       L->PointerMoved({ E.motion.x, E.motion.y });

@@ -10,7 +10,15 @@
 // forms are utility windows, the rest are plain forms. A form has a taskbar entry when it has
 // WS_EX_APPWINDOW (the toolkit's main form), or no owner and no WS_EX_TOOLWINDOW; an entry of a window
 // owned by a hidden window (the application's window) is the program's and shows that window's text,
-// the application's title. Layered windows are never shown: this presenter reports them unavailable.
+// the application's title.
+//
+// Layered windows are offered while the X server's screen has a compositing manager, and reported
+// unavailable otherwise; the answer follows the manager as it starts and stops. A layered window's
+// constant alpha is the native window's opacity (_NET_WM_WINDOW_OPACITY, blended by the manager); a
+// window showing a picture or a colour key is made with the screen's 32-bit visual and its pixels carry
+// the alpha, premultiplied. A layered window shows nothing until it has its alpha, key or picture, and
+// one showing a picture is hidden while no manager runs (its transparent parts would be black); the
+// others are then shown opaque.
 //
 // The window system's z-order is the one truth: every change raises the native windows that are out of
 // its order (WS_EX_TOPMOST also keeps a native window above other programs), an owned window is kept
@@ -27,6 +35,7 @@
 #include <set>
 #include <vector>
 
+#include "platform/display/X11Compositing.h"
 #include "platform/display/X11ErrorFilter.h"
 #include "platform/gdi/Capabilities.h"
 #include "platform/ui/winsys/IPresenter.h"
@@ -40,7 +49,7 @@ union SDL_Event;
 class SdlPresenter : public IPresenter {
 public:
   /// Starts SDL's video (X11 unless SDL_VIDEODRIVER says otherwise), publishes the monitors, reports
-  /// layered windows unavailable and installs itself as the window system's presenter, with the standard
+  /// whether layered windows can be shown and installs itself as the window system's presenter, with the standard
   /// input layer. Window surfaces reach the X server without OpenGL, and the process's signals keep their
   /// dispositions. Raises EOutOfResources when SDL's video cannot start.
   SdlPresenter();
@@ -78,12 +87,21 @@ private:
   struct Native {
     SDL_Window* Handle { nullptr };
     uint32_t Flags { 0 };  // the SDL flags it was made with (its kind)
+    bool PixelAlpha { false };  // made with the 32-bit visual
+    float Opacity { 1 };  // the opacity last given to the X server
     std::optional<Region> Shape;  // the region last given to the X server
   };
 
   /// The SDL flags for W's kind (see the file comment).
   static uint32_t NativeFlags(const Window& W);
-  static bool Showable(const Window& W);
+  /// W's pixels carry alpha: a layered window showing a picture or a colour key while layering is offered.
+  bool PixelAlpha(const Window& W) const;
+  /// The opacity W's native window is given: its constant alpha while layering is offered, else 1.
+  float Opacity(const Window& W) const;
+  bool Showable(const Window& W) const;
+  /// Asks whether a compositing manager runs; when the answer changed, publishes it in the capability
+  /// table and brings every native window in line with it.
+  void UpdateLayering();
   /// The desktop iconifies Native when asked (always outside X11, where SDL does it).
   static bool DesktopIconifies(SDL_Window* Native);
   /// The native title: the window's text, or the application's title (when it has one) for the
@@ -129,6 +147,11 @@ private:
   /// Made before SDL's video starts, whose own X error handler passes errors on to it.
   X11ErrorFilter FErrorFilter;
   TPlatformCapabilities FSavedCapabilities;
+  /// A never-shown native window: SDL's X connection and screen for watching the compositing manager.
+  SDL_Window* FProbe { nullptr };
+  std::optional<X11Compositing> FCompositing;
+  /// Layered windows are offered (a compositing manager runs and the screen has a 32-bit visual).
+  bool FLayering { false };
   std::map<HWND, Native> FNatives;
   /// The shown native windows, bottom first, in the order last pushed to the X server.
   std::vector<HWND> FStack;

@@ -391,10 +391,8 @@ TItemIDListPtr SHGetSpecialFolderLocation(int Folder) {
       return EncodeItemIDList({ HomeItem });
     case CSIDL_DESKTOPDIRECTORY:
       return ParsePath(DesktopDirectory());
-    case CSIDL_APPDATA: {
-      const String config = GetEnvironmentVariable("XDG_CONFIG_HOME");
-      return ParsePath(config.starts_with('/') ? config : JoinPath(GetHomeDir(), ".config"));
-    }
+    case CSIDL_APPDATA:
+      return ParsePath(GetUserConfigDir());
     case CSIDL_TEMPLATES:
       return ParsePath(JoinPath(GetHomeDir(), "Templates"));
     default:

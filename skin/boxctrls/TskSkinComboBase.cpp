@@ -34,6 +34,15 @@ bool TskSkinComboBase::Loading() const {
   return ComponentState().Contains(csLoading) || ComponentState().Contains(csDesigning);
 }
 
+void TskSkinComboBase::Dispatch(TMessage& Message) {
+  if (Message.Msg == WM_ERASEBKGND) {
+    if (!FromWMPaint && Message.WParam) PaintWindow(reinterpret_cast<HDC>(Message.WParam));
+    Message.Result = 1;
+    return;
+  }
+  TskSkinCustomControl::Dispatch(Message);
+}
+
 void TskSkinComboBase::DefaultFontChange() { Font()->Assign(DefaultFont()); }
 
 void TskSkinComboBase::GetSkinData() {

@@ -96,6 +96,8 @@ protected:
 
   void CalcSize(int& W, int& H) override;
   void SetControlRegion() override;
+  /// Asked to erase into a foreign DC outside its own painting, the face draws itself there.
+  void Dispatch(TMessage& Message) override;
   void DefaultFontChange() override;
 
   // ---- Looks (TskSkinComboBaseLooks.cpp) ----

@@ -139,6 +139,8 @@ void TskSkinCustomComboBox::ApplyEditLook() {
   if (HasActiveLook() && (FEdit->Focused() || FMouseIn)) F->SetColor(ActiveFontColor);
   F->SetCharset(CurrentCharset());
   if (!Enabled()) F->SetColor(DisabledFontColor());
+  // Over a skinned face the edit part shows only its text; without one it paints its own colour.
+  FEdit->SetEditTransparent(Skinned);
 }
 
 void TskSkinCustomComboBox::PlaceEdit() {

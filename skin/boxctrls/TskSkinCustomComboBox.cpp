@@ -1,6 +1,7 @@
 #include "skin/boxctrls/TskSkinCustomComboBox.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "platform/base/Clock.h"
@@ -52,15 +53,18 @@ void TskSkinCustomComboBox::SetItems(TStrings* Value) { FListBox->Items()->Assig
 int TskSkinCustomComboBox::ItemIndex() const { return FListBox->ItemIndex(); }
 
 // Nothing is cached across the events: their handlers may clear and refill this combo box.
+// A handler may also free it: the life token ends the work there.
 void TskSkinCustomComboBox::SetItemIndex(int Value) {
+  const std::weak_ptr<bool> Alive = LifeToken();
   FListBox->SetItemIndex(Value);
   const int Index = FListBox->ItemIndex();
   if (Items()->Count() > 0 && Index != -1) SetText(Items()->Strings(Index));
+  if (Alive.expired()) return;
   FOldItemIndex = FListBox->ItemIndex();
   if (!FEdit) Repaint();
   if (Loading()) return;
   if (OnClick) OnClick(this);
-  Change();
+  if (!Alive.expired()) Change();
 }
 
 void TskSkinCustomComboBox::SetDropDownCount(int Value) {
@@ -140,7 +144,9 @@ void TskSkinCustomComboBox::CloseUp(bool Value) {
       Repaint();
     }
     if (OnClick) OnClick(this);
+    if (Alive.expired()) return;
     Change();
+    if (Alive.expired()) return;
   } else {
     FListBox->SetItemIndex(FOldItemIndex);
   }

@@ -207,6 +207,10 @@ private:
   void DrawSkinCaption(TBitmap* B);
   void DrawGlyphAndText(TCanvas* C, const TRect& TextRect);
   void DrawButton(TCanvas* C, int I);
+  /// With buttons hidden: covers the record's buttons on the picture (DX: width beyond the record's).
+  void CoverCaptionButtons(TCanvas* C, int DX);
+  /// Caption mode: the caption rectangle and the buttons for the current size.
+  void PlaceSkinCaption(int DX, int DY);
   bool CaptionButtonsActive() const;
   void TestActive(int X, int Y);
   void ButtonDown(int I);

@@ -1,5 +1,6 @@
 #include "skin/boxctrls/TskSkinCustomOfficeComboBox.h"
 
+#include <memory>
 #include <utility>
 
 #include "platform/ui/toolkit/TCustomImageList.h"
@@ -44,13 +45,16 @@ void TskSkinCustomOfficeComboBox::SetItems(TskSkinOfficeItems* Value) { FListBox
 int TskSkinCustomOfficeComboBox::ItemIndex() const { return FListBox->ItemIndex(); }
 
 // Nothing is cached across the events: their handlers may clear and refill this combo box.
+// A handler may also free it: the life token ends the work there.
 void TskSkinCustomOfficeComboBox::SetItemIndex(int Value) {
+  const std::weak_ptr<bool> Alive = LifeToken();
   FListBox->SetItemIndex(Value);
+  if (Alive.expired()) return;
   FOldItemIndex = FListBox->ItemIndex();
   Repaint();
   if (Loading()) return;
   if (OnClick) OnClick(this);
-  Change();
+  if (!Alive.expired()) Change();
 }
 
 void TskSkinCustomOfficeComboBox::Change() {
@@ -161,9 +165,12 @@ void TskSkinCustomOfficeComboBox::CloseUp(bool Value) {
   FListBox->Hide();
   const int Index = FListBox->ItemIndex();
   if (Index >= 0 && Index < Items()->Count() && Value) {
+    const std::weak_ptr<bool> Alive = LifeToken();
     Repaint();
     if (OnClick) OnClick(this);
+    if (Alive.expired()) return;
     Change();
+    if (Alive.expired()) return;
   } else {
     FListBox->SetItemIndex(FOldItemIndex);
   }

@@ -80,33 +80,54 @@ void TskSkinCustomListBox::CreateControlSkinImage(TBitmap* B) {
   TskSkinCustomControl::CreateControlSkinImage(B);
   const int DX = FWidth - SkinRect.Width(), DY = FHeight - SkinRect.Height();
   TCanvas* C = B->Canvas();
-  if (!FShowCaptionButtons && !IsEmptyRect(UpButtonRect) && Picture && !IsEmptyRect(DisabledButtonsRect))
-    C->CopyRect(ButtonsArea.Offset(DX, 0), Picture->Canvas(), DisabledButtonsRect);
   NewClRect = Rect(ClRect.Left, ClRect.Top, ClRect.Right + DX, ClRect.Bottom + DY);
-  if (!FCaptionMode) return;
-  NewCaptionRect = CaptionRect;
-  if (FShowCaptionButtons) {
-    if (CaptionRect.Right >= RTPt.X) NewCaptionRect.Right += DX;
-    const TRect* Rects[3] = { &UpButtonRect, &DownButtonRect, &CheckButtonRect };
-    for (int I = 0; I < 3; ++I) {
-      TRect R = *Rects[I];
-      const bool Below = R.Top > LTPt.Y;
-      if (Below) R = R.Offset(0, DY);
-      if ((Below ? RBPt : RTPt).X < R.Left) R = R.Offset(DX, 0);
-      Buttons[I].R = R;
-    }
-  } else {
-    NewCaptionRect.Right = FWidth - CaptionRect.Left;
-    for (auto& Button : Buttons) Button.R = TRect {};
+  if (!FShowCaptionButtons && !IsEmptyRect(UpButtonRect) && Picture) CoverCaptionButtons(C, DX);
+  if (FCaptionMode) PlaceSkinCaption(DX, DY);
+  if (!IsEmptyRect(CaptionRect)) {
+    C->Font()->SetName(CaptionFontName);
+    C->Font()->SetStyle(CaptionFontStyle);
+    C->Font()->SetHeight(CaptionFontHeight);
+    C->Font()->SetColor(CaptionFontColor);
+    C->Font()->SetCharset(SkinData()->ResourceStrData() ? SkinData()->ResourceStrData()->CharSet()
+                                                        : FDefaultCaptionFont->Charset());
+    DrawGlyphAndText(C, NewCaptionRect);
   }
-  C->Font()->SetName(CaptionFontName);
-  C->Font()->SetStyle(CaptionFontStyle);
-  C->Font()->SetHeight(CaptionFontHeight);
-  C->Font()->SetColor(CaptionFontColor);
-  if (SkinData()->ResourceStrData()) C->Font()->SetCharset(SkinData()->ResourceStrData()->CharSet());
-  DrawGlyphAndText(C, NewCaptionRect);
   if (FShowCaptionButtons)
     for (int I = 0; I < 3; ++I) DrawButton(C, I);
+}
+
+// The record's picture for hidden buttons, or else the caption strip stretched over where they were.
+void TskSkinCustomListBox::CoverCaptionButtons(TCanvas* C, int DX) {
+  if (!IsEmptyRect(DisabledButtonsRect)) {
+    C->CopyRect(ButtonsArea.Offset(DX, 0), Picture->Canvas(), DisabledButtonsRect);
+    return;
+  }
+  const int Bottom = NewClRect.Top - 1;
+  const TRect Strip = Rect(NewLTPoint.X, 0, NewRTPoint.X, Bottom);
+  if (IsEmptyRect(Strip)) return;
+  TBitmap Copy;
+  Copy.SetSize(Strip.Width(), Strip.Height());
+  Copy.Canvas()->CopyRect(Rect(0, 0, Strip.Width(), Strip.Height()), C, Strip);
+  C->CopyRect(Rect(NewLTPoint.X, 0, UpButtonRect.Right + DX, Bottom), Copy.Canvas(),
+              Rect(0, 0, Strip.Width(), Strip.Height()));
+}
+
+void TskSkinCustomListBox::PlaceSkinCaption(int DX, int DY) {
+  NewCaptionRect = CaptionRect;
+  if (!FShowCaptionButtons) {
+    NewCaptionRect.Right = FWidth - CaptionRect.Left;
+    for (auto& Button : Buttons) Button.R = TRect {};
+    return;
+  }
+  if (CaptionRect.Right >= RTPt.X) NewCaptionRect.Right += DX;
+  const TRect* Rects[3] = { &UpButtonRect, &DownButtonRect, &CheckButtonRect };
+  for (int I = 0; I < 3; ++I) {
+    TRect R = *Rects[I];
+    const bool Below = R.Top > LTPt.Y;
+    if (Below) R = R.Offset(0, DY);
+    if ((Below ? RBPt : RTPt).X < R.Left) R = R.Offset(DX, 0);
+    Buttons[I].R = R;
+  }
 }
 
 void TskSkinCustomListBox::DrawButton(TCanvas* C, int I) {
@@ -199,14 +220,15 @@ void TskSkinCustomListBox::ButtonLeave(int I) {
   if (TimerMode != 0 && Buttons[I].Down && HandleAllocated()) KillTimer(Handle(), RepeatTimer);
 }
 
-// The default action runs also when the button is released away from it.
+// A release over the button fires its event when one is assigned; otherwise, and also for a release away
+// from it, the default action runs.
 void TskSkinCustomListBox::ButtonUp(int I) {
   Buttons[I].Down = false;
   if (I != ActiveButton) Buttons[I].MouseIn = false;
   Repaint();
   const TNotifyEvent Event = I == 0 ? OnUpButtonClick : I == 1 ? OnDownButtonClick : OnCheckButtonClick;
-  if (Event) {
-    if (Buttons[I].MouseIn) Event(this);
+  if (Event && Buttons[I].MouseIn) {
+    Event(this);
     return;
   }
   const int Index = ItemIndex();

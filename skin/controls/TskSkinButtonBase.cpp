@@ -34,7 +34,7 @@ TskSkinButtonBase<TBase>::TskSkinButtonBase(TComponent* AOwner)
 template <class TBase> TskSkinButtonBase<TBase>::~TskSkinButtonBase() {
   if (!FSkinImagesMenu) return;
   FSkinImagesMenu->FOnInternalChange = nullptr;
-  if (auto* Menu = dynamic_cast<TComponent*>(FSkinImagesMenu)) Menu->RemoveFreeNotification(this);
+  if (FSkinImagesMenuComponent) FSkinImagesMenuComponent->RemoveFreeNotification(this);
 }
 
 // ---- State ----
@@ -112,11 +112,11 @@ template <class TBase> void TskSkinButtonBase<TBase>::SetImageIndex(int Value) {
 }
 
 template <class TBase> void TskSkinButtonBase<TBase>::SetSkinImagesMenu(IskSkinImagesMenu* Value) {
-  if (auto* Old = dynamic_cast<TComponent*>(FSkinImagesMenu); Old && FSkinImagesMenu != Value)
-    Old->RemoveFreeNotification(this);
+  if (FSkinImagesMenuComponent && FSkinImagesMenu != Value) FSkinImagesMenuComponent->RemoveFreeNotification(this);
   FSkinImagesMenu = Value;
+  FSkinImagesMenuComponent = dynamic_cast<TComponent*>(Value);
   if (FSkinImagesMenu) {
-    if (auto* Menu = dynamic_cast<TComponent*>(FSkinImagesMenu)) Menu->FreeNotification(this);
+    if (FSkinImagesMenuComponent) FSkinImagesMenuComponent->FreeNotification(this);
     FSkinImagesMenu->FOnInternalChange = [this](TObject*) { this->Repaint(); };
   }
   this->Repaint();
@@ -144,7 +144,10 @@ void TskSkinButtonBase<TBase>::Notification(TComponent* AComponent, TOperation O
   TBase::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   if (AComponent == FImageList) FImageList = nullptr;
-  if (FSkinImagesMenu && AComponent == dynamic_cast<TComponent*>(FSkinImagesMenu)) FSkinImagesMenu = nullptr;
+  if (FSkinImagesMenuComponent && AComponent == FSkinImagesMenuComponent) {
+    FSkinImagesMenu = nullptr;
+    FSkinImagesMenuComponent = nullptr;
+  }
 }
 
 template <class TBase> void TskSkinButtonBase<TBase>::ActionChange(TObject* Sender, bool CheckDefaults) {

@@ -240,6 +240,9 @@ private:
   bool FUseSkinSize { true };
   bool FUseSkinFontColor { true };
   IskSkinImagesMenu* FSkinImagesMenu { nullptr };
+  /// The images menu as a component, taken when it is set: its removal notice comes from ~TComponent, when
+  /// the menu can no longer be cast.
+  TComponent* FSkinImagesMenuComponent { nullptr };
   bool FUseImagesMenuImage { false };
   bool FUseImagesMenuCaption { false };
 };

@@ -337,7 +337,7 @@ void TskSkinCheckRadioBox::Paint() {
   if (FFLat) {
     TBitmap B;
     B.SetSize(Width(), Height());
-    PaintFlat(&B);
+    PaintFlat(&B, FChecked, true);
     Canvas()->Draw(0, 0, &B);
     return;
   }
@@ -351,8 +351,8 @@ void TskSkinCheckRadioBox::Paint() {
     TBitmap Normal, Active;
     Normal.SetSize(Width(), Height());
     Active.SetSize(Width(), Height());
-    DrawSkinState(&Normal, SkinRect, false);
-    DrawSkinState(&Active, ActiveSkinRect, true);
+    DrawSkinState(&Normal, SkinRect, false, FChecked, FMouseIn);
+    DrawSkinState(&Active, ActiveSkinRect, true, FChecked, FMouseIn);
     std::unique_ptr<TskEffectBmp> From = TskEffectBmp::CreateFromhWnd(Normal.Handle());
     std::unique_ptr<TskEffectBmp> To = TskEffectBmp::CreateFromhWnd(Active.Handle());
     MorphByKind(From.get(), To.get(), FMorphKf, MorphKind);
@@ -362,8 +362,22 @@ void TskSkinCheckRadioBox::Paint() {
   TBitmap B;
   B.SetSize(Width(), Height());
   const bool AHot = Hot();
-  DrawSkinState(&B, AHot ? ActiveSkinRect : SkinRect, AHot);
+  DrawSkinState(&B, AHot ? ActiveSkinRect : SkinRect, AHot, FChecked, FMouseIn);
   Canvas()->Draw(0, 0, &B);
+}
+
+// The look as it would be with Checked = AChecked, never hot nor focused.
+void TskSkinCheckRadioBox::PaintSkinTo(TCanvas* C, int X, int Y, bool AChecked) {
+  if (Width() <= 0 || Height() <= 0) return;
+  GetSkinData();
+  if (!FFLat && (FIndex == -1 || !Picture)) return;
+  TBitmap B;
+  B.SetSize(Width(), Height());
+  if (FFLat)
+    PaintFlat(&B, AChecked, false);
+  else
+    DrawSkinState(&B, SkinRect, false, AChecked, false);
+  C->Draw(X, Y, &B);
 }
 
 void TskSkinCheckRadioBox::SelectFont(TCanvas* C) {
@@ -377,21 +391,22 @@ void TskSkinCheckRadioBox::SelectFont(TCanvas* C) {
   if (SkinData() && SkinData()->ResourceStrData()) C->Font()->SetCharset(SkinData()->ResourceStrData()->CharSet());
 }
 
-void TskSkinCheckRadioBox::PaintFlat(TBitmap* B) {
+void TskSkinCheckRadioBox::PaintFlat(TBitmap* B, bool AChecked, bool ALive) {
   TCanvas* C = B->Canvas();
   DrawParentBackground(this, C);
   SelectFont(C);
+  const bool FocusDots = ALive && IsFocused();
   if (FIndex == -1) {
-    DrawFlatCaption(C, 22, 5, Enabled() ? DefaultFont()->Color() : clBtnShadow);
-    DrawBuiltInBox(C);
+    DrawFlatCaption(C, 22, 5, Enabled() ? DefaultFont()->Color() : clBtnShadow, FocusDots);
+    DrawBuiltInBox(C, AChecked, ALive && FMouseIn, ALive && !FRadio && FState == cbGrayed);
     return;
   }
-  DrawStateImage(C, 3, Height() / 2 - RectHeight(CheckImageRect) / 2);
+  DrawStateImage(C, 3, Height() / 2 - RectHeight(CheckImageRect) / 2, AChecked, FMouseIn);
   const TColor Color = !FUseSkinFontColor ? DefaultFont()->Color() : Enabled() ? FrameFontColor : UnEnabledFontColor;
-  DrawFlatCaption(C, RectWidth(CheckImageRect) + 7, 8, Color);
+  DrawFlatCaption(C, RectWidth(CheckImageRect) + 7, 8, Color, FocusDots);
 }
 
-void TskSkinCheckRadioBox::DrawFlatCaption(TCanvas* C, int TextLeft, int ImageGap, TColor TextColor) {
+void TskSkinCheckRadioBox::DrawFlatCaption(TCanvas* C, int TextLeft, int ImageGap, TColor TextColor, bool FocusDots) {
   const int W = Width(), H = Height();
   const String Text = Caption();
   const bool Image = ImageShown();
@@ -421,24 +436,24 @@ void TskSkinCheckRadioBox::DrawFlatCaption(TCanvas* C, int TextLeft, int ImageGa
     DrawTextWide(C, Text, Wrap, DT_EXPANDTABS | DT_WORDBREAK);
   else
     DrawLeftText(C, Text, T);
-  if (!IsFocused()) return;
+  if (!FocusDots) return;
   if (!Text.empty())
     DrawDotFrame(C, FWordWrap ? Grown(Wrap, 2, 1, 2, 1) : Grown(T, 2, 1, 3, 1));
   else if (Image)
     DrawDotFrame(C, Grown(ImageRect, 1, 1, 1, 1));
 }
 
-void TskSkinCheckRadioBox::DrawBuiltInBox(TCanvas* C) {
+void TskSkinCheckRadioBox::DrawBuiltInBox(TCanvas* C, bool AChecked, bool AHot, bool AGrayed) {
   const int H = Height();
   const TRect Box = Rect(3, H / 2 - 7, 17, H / 2 + 7);
-  const TColor Edge = FMouseIn ? BuiltInOutlineColor : clBtnShadow;
+  const TColor Edge = AHot ? BuiltInOutlineColor : clBtnShadow;
   DrawBevelFrame(C, Box, Edge, Edge);
   C->Brush()->SetStyle(bsSolid);
   C->Brush()->SetColor(clWindow);
   C->FillRect(Grown(Box, -1, -1, -1, -1));
-  if (!FRadio && FState == cbGrayed) {
+  if (AGrayed) {
     DrawCheckMark(C, 7, H / 2 - 4, clGrayText);
-  } else if (FChecked) {
+  } else if (AChecked) {
     const TColor Mark = Enabled() ? clBlack : clBtnShadow;
     if (FRadio)
       DrawRadioDot(C, 7, H / 2 - 3, Mark);
@@ -458,13 +473,13 @@ void TskSkinCheckRadioBox::CreateControlDefaultImage(TBitmap* B) {
   if (!Enabled()) C->Font()->SetColor(clBtnShadow);
   C->Brush()->SetStyle(bsClear);
   DrawLeftText(C, Caption(), Rect(19, 0, Width(), Height()));
-  DrawBuiltInBox(C);
+  DrawBuiltInBox(C, FChecked, FMouseIn, !FRadio && FState == cbGrayed);
 }
 
-void TskSkinCheckRadioBox::DrawSkinState(TBitmap* B, const TRect& R, bool AHot) {
+void TskSkinCheckRadioBox::DrawSkinState(TBitmap* B, const TRect& R, bool AHot, bool AChecked, bool AMouseIn) {
   DrawSkinPicture(B, Picture, R);
   TCanvas* C = B->Canvas();
-  DrawStateImage(C, CIRect.Left, CIRect.Top);
+  DrawStateImage(C, CIRect.Left, CIRect.Top, AChecked, AMouseIn);
   SelectFont(C);
   C->Font()->SetColor(!Enabled() ? UnEnabledFontColor : AHot ? ActiveFontColor : FontColor);
   C->Brush()->SetStyle(bsClear);
@@ -472,13 +487,13 @@ void TskSkinCheckRadioBox::DrawSkinState(TBitmap* B, const TRect& R, bool AHot) 
 }
 
 // The check image follows the pointer (FMouseIn) alone, not the focus.
-void TskSkinCheckRadioBox::DrawStateImage(TCanvas* C, int X, int Y) {
-  const bool Marked = FChecked || FState == cbGrayed;
+void TskSkinCheckRadioBox::DrawStateImage(TCanvas* C, int X, int Y, bool AChecked, bool AMouseIn) {
+  const bool Marked = AChecked || FState == cbGrayed;
   const TRect& R = !Enabled() ? (Marked ? UnEnabledCheckImageRect : UnEnabledUnCheckImageRect)
-                   : FMouseIn ? (Marked ? ActiveCheckImageRect : ActiveUnCheckImageRect)
+                   : AMouseIn ? (Marked ? ActiveCheckImageRect : ActiveUnCheckImageRect)
                               : (Marked ? CheckImageRect : UnCheckImageRect);
   if (FState == cbGrayed)
-    DrawGrayedImage(C, X, Y, R);
+    DrawGrayedImage(C, X, Y, R, AMouseIn);
   else
     DrawCheckImage(C, X, Y, R);
 }
@@ -494,9 +509,9 @@ void TskSkinCheckRadioBox::DrawCheckImage(TCanvas* C, int X, int Y, const TRect&
 }
 
 // Without grayed images the checked image of the current look is lightened halfway to white.
-void TskSkinCheckRadioBox::DrawGrayedImage(TCanvas* C, int X, int Y, const TRect& R) {
+void TskSkinCheckRadioBox::DrawGrayedImage(TCanvas* C, int X, int Y, const TRect& R, bool AMouseIn) {
   if (!IsEmptyRect(GrayedCheckImageRect)) {
-    const bool Active = FMouseIn && !IsEmptyRect(ActiveGrayedCheckImageRect);
+    const bool Active = AMouseIn && !IsEmptyRect(ActiveGrayedCheckImageRect);
     DrawCheckImage(C, X, Y, Active ? ActiveGrayedCheckImageRect : GrayedCheckImageRect);
     return;
   }

@@ -57,6 +57,9 @@ public:
 
   /// A check box flips Checked; a radio box becomes checked (a checked one does nothing).
   virtual void Toggle();
+  /// Draws the box into C at (X, Y) as it would look with Checked = AChecked, neither hot nor focused (the
+  /// flat look keeps a hot check image); a non-flat box without a record draws nothing.
+  void PaintSkinTo(TCanvas* C, int X, int Y, bool AChecked);
 
   void GetSkinData() override;
   void ChangeSkinData() override;
@@ -115,15 +118,19 @@ private:
   /// The focus window's own handling of a message while CanFocused; true when it was taken.
   bool FocusMessage(TMessage& Message);
 
-  void PaintFlat(TBitmap* B);
+  /// The flat look with Checked = AChecked; ALive off leaves out the hot frame, the grayed mark and the
+  /// focus dots of the look without a record.
+  void PaintFlat(TBitmap* B, bool AChecked, bool ALive);
   /// The flat look's caption, image and focus dots, the caption starting TextLeft pixels in.
-  void DrawFlatCaption(TCanvas* C, int TextLeft, int ImageGap, TColor TextColor);
-  void DrawBuiltInBox(TCanvas* C);
-  void DrawSkinState(TBitmap* B, const TRect& R, bool AHot);
-  /// The check image for the state in the enabled, hot or disabled look, at (X, Y).
-  void DrawStateImage(TCanvas* C, int X, int Y);
+  void DrawFlatCaption(TCanvas* C, int TextLeft, int ImageGap, TColor TextColor, bool FocusDots);
+  /// The built-in box: framed in the hot colour when AHot, the grayed mark when AGrayed, else the mark of
+  /// AChecked.
+  void DrawBuiltInBox(TCanvas* C, bool AChecked, bool AHot, bool AGrayed);
+  void DrawSkinState(TBitmap* B, const TRect& R, bool AHot, bool AChecked, bool AMouseIn);
+  /// The check image for AChecked (or grayed) in the enabled, hot (AMouseIn) or disabled look, at (X, Y).
+  void DrawStateImage(TCanvas* C, int X, int Y, bool AChecked, bool AMouseIn);
   void DrawCheckImage(TCanvas* C, int X, int Y, const TRect& R);
-  void DrawGrayedImage(TCanvas* C, int X, int Y, const TRect& R);
+  void DrawGrayedImage(TCanvas* C, int X, int Y, const TRect& R, bool AMouseIn);
   void SelectFont(TCanvas* C);
 
   bool FDown { false };

@@ -4,6 +4,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/winsys/Ui.h"
+#include "skin/controls/skCheckParentBg.h"
 #include "skin/controls/skControlMessages.h"
 #include "skin/core/skComposers.h"
 #include "skin/core/skDataSkinControl.h"
@@ -19,14 +20,7 @@ void TskSkinCustomControl::GetSkinData() {
 void TskSkinCustomControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   TskSkinCustomBase::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (FIndex == -1 || !StretchEffect) return;
-  for (int i = 0; i < ControlCount(); ++i) {
-    TControl* Child = Controls(i);
-    auto* Windowed = dynamic_cast<TWinControl*>(Child);
-    if (Windowed && Windowed->HandleAllocated())
-      SendMessage(Windowed->Handle(), WM_CHECKPARENTBG, 0, 0);
-    else
-      Child->Perform(WM_CHECKPARENTBG, 0, 0);
-  }
+  SendCheckParentBg(this);
 }
 
 HRGN TskSkinCustomControl::MaskRegion() {

@@ -12,7 +12,7 @@ template <class TButton> TskSkinMenuTracking<TButton>::TskSkinMenuTracking(TComp
 
 // A menu that outlives the button must not call back into it.
 template <class TButton> TskSkinMenuTracking<TButton>::~TskSkinMenuTracking() {
-  if (auto* Menu = dynamic_cast<TComponent*>(FSkinPopupMenu)) Menu->RemoveFreeNotification(this);
+  if (FSkinPopupMenuComponent) FSkinPopupMenuComponent->RemoveFreeNotification(this);
   if (IskSkinImagesMenu* Images = this->SkinImagesMenu()) Images->FOnInternalMenuClose = nullptr;
 }
 
@@ -22,17 +22,18 @@ template <class TButton> void TskSkinMenuTracking<TButton>::SetTrackButtonMode(b
 }
 
 template <class TButton> void TskSkinMenuTracking<TButton>::SetSkinPopupMenu(IskSkinPopupMenu* Value) {
-  if (auto* Old = dynamic_cast<TComponent*>(FSkinPopupMenu); Old && FSkinPopupMenu != Value)
-    Old->RemoveFreeNotification(this);
+  if (FSkinPopupMenuComponent && FSkinPopupMenu != Value) FSkinPopupMenuComponent->RemoveFreeNotification(this);
   FSkinPopupMenu = Value;
-  if (auto* Menu = dynamic_cast<TComponent*>(FSkinPopupMenu)) Menu->FreeNotification(this);
+  FSkinPopupMenuComponent = dynamic_cast<TComponent*>(Value);
+  if (FSkinPopupMenuComponent) FSkinPopupMenuComponent->FreeNotification(this);
 }
 
 template <class TButton>
 void TskSkinMenuTracking<TButton>::Notification(TComponent* AComponent, TOperation Operation) {
   TButton::Notification(AComponent, Operation);
-  if (Operation == opRemove && FSkinPopupMenu && AComponent == dynamic_cast<TComponent*>(FSkinPopupMenu))
-    FSkinPopupMenu = nullptr;
+  if (Operation != opRemove || !FSkinPopupMenuComponent || AComponent != FSkinPopupMenuComponent) return;
+  FSkinPopupMenu = nullptr;
+  FSkinPopupMenuComponent = nullptr;
 }
 
 template <class TButton> void TskSkinMenuTracking<TButton>::GetSkinData() {

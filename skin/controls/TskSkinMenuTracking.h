@@ -90,6 +90,9 @@ private:
 
   bool FTrackButtonMode { false };
   IskSkinPopupMenu* FSkinPopupMenu { nullptr };
+  /// The popup menu as a component, taken when it is set: its removal notice comes from ~TComponent, when
+  /// the menu can no longer be cast.
+  TComponent* FSkinPopupMenuComponent { nullptr };
 };
 
 extern template class TskSkinMenuTracking<TskSkinButton>;

@@ -7,6 +7,7 @@
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/TskSkinGeometry.h"
 #include "skin/controls/TskSkinUpDown.h"
+#include "skin/controls/skCheckParentBg.h"
 #include "skin/controls/skControlMessages.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
@@ -154,7 +155,7 @@ void TskSkinPageControl::UpDateTabs() {
 void TskSkinPageControl::SetDefaultItemHeight(int Value) {
   FDefaultItemHeight = Value;
   if (FIndex != -1) return;
-  SetTabSize();
+  Perform(TCM_SETITEMSIZE, 0, MAKELPARAM(Word(TabWidth()), Word(Value)));
   SyncScroller();
   Realign();
 }
@@ -444,18 +445,22 @@ void TskSkinPageControl::ShowBorderAndTabs() {
 
 // ---- Scroller --------------------------------------------------------------------------------------------
 
+// A row of side tabs runs downward: its tabs end at their bottoms, the row at the control's height.
+int TskSkinPageControl::TabEnd(int Index) {
+  const TRect R = ItemRect(Index);
+  return Sided() ? R.Bottom : R.Right;
+}
+
 int TskSkinPageControl::HiddenTabCount() {
+  const int RowEnd = (Sided() ? Height() : Width()) - 3;
   int N = 0;
-  for (int I = 0; I < TabCount(); ++I) {
-    const TRect R = ItemRect(I);
-    N += R.Right > Width() - 3 || R.Right <= 0 ? 1 : 0;
-  }
+  for (int I = 0; I < TabCount(); ++I) N += TabEnd(I) > RowEnd || TabEnd(I) <= 0 ? 1 : 0;
   return N;
 }
 
 int TskSkinPageControl::TabsScrolledOffLeft() {
   int N = 0;
-  for (int I = 0; I < TabCount(); ++I) N += ItemRect(I).Right <= 0 ? 1 : 0;
+  for (int I = 0; I < TabCount(); ++I) N += TabEnd(I) <= 0 ? 1 : 0;
   return N;
 }
 
@@ -584,7 +589,7 @@ void TskSkinPageControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, 
   if (FActiveTabIndex == -1) return;
   TskSkinCustomTabSheet* Page = SheetOfTab(FActiveTabIndex);
   if (!Page) return;
-  const bool In = CloseArea(Page, FActiveTabIndex).Contains({ AX, Y }) && Page->ButtonMouseDown;
+  const bool In = CloseArea(Page, FActiveTabIndex).Contains({ AX, Y });
   Page->ButtonMouseIn = In;
   Page->ButtonMouseDown = false;
   Invalidate();
@@ -632,5 +637,10 @@ void TskSkinCustomTabSheet::WndProc(TMessage& Message) {
     return;
   }
   TTabSheet::WndProc(Message);
-  if (Message.Msg == WM_SIZE) Repaint();
+  if (Message.Msg != WM_SIZE) return;
+  Repaint();
+  // Children showing parts of a stretched skin background must follow the new size.
+  auto* Control = dynamic_cast<TskSkinPageControl*>(PageControl());
+  TskSkinData* Model = Control ? Control->SkinData() : nullptr;
+  if (Model && !Model->Empty && Control->StretchEffect) SendCheckParentBg(this);
 }

@@ -196,6 +196,9 @@ private:
   void CheckScroller();
   void DestroyScroller();
   void PlaceScroller();
+  /// Where visible tab Index ends along the row: its right edge, its bottom for side tabs.
+  int TabEnd(int Index);
+  /// The visible tabs not fully shown, and those scrolled off before the row's start.
   int HiddenTabCount();
   int TabsScrolledOffLeft();
   void SyncScroller();

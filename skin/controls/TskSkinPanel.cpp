@@ -7,6 +7,7 @@
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/winsys/Ui.h"
+#include "skin/controls/skCheckParentBg.h"
 #include "skin/controls/skControlMessages.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
@@ -70,18 +71,7 @@ void TskSkinPanel::SetTransparentMode(bool Value) {
   if (Value == FTransparentMode) return;
   FTransparentMode = Value;
   Repaint();
-  SendCheckParentBg();
-}
-
-void TskSkinPanel::SendCheckParentBg() {
-  for (int i = 0; i < ControlCount(); ++i) {
-    TControl* Child = Controls(i);
-    auto* Windowed = dynamic_cast<TWinControl*>(Child);
-    if (Windowed && Windowed->HandleAllocated())
-      SendMessage(Windowed->Handle(), WM_CHECKPARENTBG, 0, 0);
-    else
-      Child->Perform(WM_CHECKPARENTBG, 0, 0);
-  }
+  SendCheckParentBg(this);
 }
 
 void TskSkinPanel::SetCheckedMode(bool Value) {
@@ -292,13 +282,13 @@ void TskSkinPanel::Dispatch(TMessage& Message) {
     TskSkinCustomControl::Dispatch(Message);
     if (FTransparentMode) {
       Repaint();
-      SendCheckParentBg();
+      SendCheckParentBg(this);
     }
     return;
   case WM_CHECKPARENTBG:
     if (FTransparentMode) {
       Repaint();
-      SendCheckParentBg();
+      SendCheckParentBg(this);
     }
     return;
   case CM_ENABLEDCHANGED:
@@ -452,7 +442,11 @@ void TskSkinPanel::DrawPlainTiledImage(TBitmap* B) {
 }
 
 void TskSkinPanel::CreateControlSkinImage(TBitmap* B) {
-  if (PlainTiled() && !StretchEffect) return DrawPlainTiledImage(B);
+  if (PlainTiled() && !StretchEffect) {
+    DrawPlainTiledImage(B);
+    FinishSkinImage(B);
+    return;
+  }
   TskSkinCustomControl::CreateControlSkinImage(B);
   if (FUseSkinSize) {
     if (ResizeMode == -1 || ResizeMode == 0)
@@ -461,6 +455,7 @@ void TskSkinPanel::CreateControlSkinImage(TBitmap* B) {
       NewCaptionRect = MapSkinRect(CaptionRect);
   }
   if (!Caption().empty() && !IsEmptyRect(CaptionRect)) DrawSkinCaption(B);
+  FinishSkinImage(B);
 }
 
 void TskSkinPanel::SetCaptionFont(TCanvas* C) {
@@ -580,6 +575,7 @@ void TskSkinPanel::PaintCaptionComposite() {
   }
   NewCaptionRect = Rect(NewClRect.Left, NewClRect.Top, NewClRect.Right, FDefaultCaptionHeight - 1);
   if (!Caption().empty() && !IsEmptyRect(CaptionRect)) DrawSkinCaption(&B);
+  FinishSkinImage(&B);
   Canvas()->Draw(0, 0, &B);
 }
 
@@ -687,10 +683,7 @@ void TskSkinPaintPanel::CreateControlDefaultImage(TBitmap* B) {
   DoPanelPaint(B->Canvas());
 }
 
-void TskSkinPaintPanel::CreateControlSkinImage(TBitmap* B) {
-  TskSkinPanel::CreateControlSkinImage(B);
-  DoPanelPaint(B->Canvas());
-}
+void TskSkinPaintPanel::FinishSkinImage(TBitmap* B) { DoPanelPaint(B->Canvas()); }
 
 void TskSkinPaintPanel::Dispatch(TMessage& Message) {
   if (Message.Msg == WM_ERASEBKGND) {

@@ -123,12 +123,14 @@ protected:
   void Paint() override;
   void CreateControlDefaultImage(TBitmap* B) override;
   void CreateControlSkinImage(TBitmap* B) override;
+  /// What a derived panel draws over its finished skinned image, after the caption (also over the caption
+  /// composite); nothing here.
+  virtual void FinishSkinImage(TBitmap*) {}
 
   /// The plain tiled look: a borderless record of resize mode 1 without caption.
   bool PlainTiled() const;
 
 private:
-  void SendCheckParentBg();
   void Realigned();
   /// The caption's image: the list image when no glyph is set, else the glyph; its width and height.
   bool CaptionImage(int& W, int& H) const;
@@ -184,7 +186,7 @@ public:
 protected:
   void DoPanelPaint(TCanvas* C) override;
   void CreateControlDefaultImage(TBitmap* B) override;
-  void CreateControlSkinImage(TBitmap* B) override;
+  void FinishSkinImage(TBitmap* B) override;
   void Dispatch(TMessage& Message) override;
 };
 

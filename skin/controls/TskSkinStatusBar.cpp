@@ -81,8 +81,7 @@ void TskSkinStatusBar::CreateControlDefaultImage(TBitmap* B) {
   if (GripActive()) DrawGripLines(GetGripRect(), B->Canvas(), clBtnFace, clBtnShadow);
 }
 
-void TskSkinStatusBar::CreateControlSkinImage(TBitmap* B) {
-  TskSkinPanel::CreateControlSkinImage(B);
+void TskSkinStatusBar::FinishSkinImage(TBitmap* B) {
   if (!GripActive()) return;
   if (IsEmptyRect(GripperRect))
     DrawGripLines(GetGripRect(), B->Canvas(), SkinData()->SkinColors()->cBtnHighLight(),

@@ -32,7 +32,7 @@ public:
 protected:
   void AdjustClientRect(TRect& Rect) override;
   void CreateControlDefaultImage(TBitmap* B) override;
-  void CreateControlSkinImage(TBitmap* B) override;
+  void FinishSkinImage(TBitmap* B) override;
   void Dispatch(TMessage& Message) override;
 
 private:

@@ -10,9 +10,12 @@
 #include "platform/ui/winsys/Messages.h"
 #include "platform/ui/winsys/Ui.h"
 #include "platform/ui/winsys/VirtualKeys.h"
+#include "skin/core/TskSkinData.h"
 #include "skin/dialogs/TskCustomShellComboBox.h"
 #include "skin/dialogs/TskCustomShellTreeView.h"
 #include "skin/dialogs/TskShellChangeNotifier.h"
+#include "skin/dialogs/skDialogText.h"
+#include "skin/dialogs/skFileCtrlPaths.h"
 #include "skin/dialogs/skHourGlass.h"
 #include "skin/dialogs/skShellContextMenu.h"
 
@@ -38,6 +41,23 @@ TFindData FindDataOf(const TskShellFolder& Entry) {
   if (!GetFindData(Entry.FullObjectName(), data)) data = { {}, -1, -1, 0 };
   return data;
 }
+
+/// A column of the details view that has a text of the string table: its name there, its built-in text,
+/// alignment and width in characters, and the header the shell namespace gives it.
+struct TBuiltInColumn {
+  const char* Name;
+  const char* Text;
+  TShellColumnAlign Align;
+  int Chars;
+  const char* ShellHeader;
+};
+
+constexpr TBuiltInColumn BuiltInColumns[] = {
+  { "FLV_NAME", "Name", TShellColumnAlign::Left, 25, "Name" },
+  { "FLV_SIZE", "Size", TShellColumnAlign::Right, 10, "Size" },
+  { "FLV_TYPE", "Type", TShellColumnAlign::Left, 10, "Type" },
+  { "FLV_MODIFIED", "Modified", TShellColumnAlign::Left, 14, "Date modified" },
+};
 
 TAlignment AlignmentOf(TShellColumnAlign Align) {
   switch (Align) {
@@ -231,7 +251,7 @@ bool TskCustomShellListView::Accepts(const TskShellFolder& Entry) const {
   while (start <= FMask.size()) {
     const size_t end = std::min(FMask.find_first_of(";|", start), FMask.size());
     const String pattern = FMask.substr(start, end - start);
-    if (pattern == "*" || (pattern.find('.') != String::npos && MatchesMask(name, pattern))) return true;
+    if (pattern == "*" || (pattern.find('.') != String::npos && SearchFinds(name, pattern))) return true;
     start = end + 1;
   }
   return false;
@@ -329,22 +349,42 @@ void TskCustomShellListView::ColClick(TListColumn* Column) {
 // ---- Columns ---------------------------------------------------------------------------------------------
 
 void TskCustomShellListView::EnumColumns() {
-  if (!FRootFolder || !FRootFolder->ShellFolder2()) return;
-  IShellFolder2* folder = FRootFolder->ShellFolder2();
+  if (!FRootFolder || !FRootFolder->ShellFolder()) return;
   Columns()->BeginUpdate();
   Columns()->Clear();
   if (HandleAllocated()) FRootFolder->SetViewHandle(Handle());
   std::vector<String> added;
-  bool metDefault = false;
-  TShellDetails header;
-  for (int column = 0; folder->GetDetailsOf(nullptr, column, header); ++column) {
-    uint32_t state = 0;
-    folder->GetDefaultColumnState(column, state);
-    if (state & SHCOLSTATE_ONBYDEFAULT) metDefault = true;
-    else if (metDefault) break;
-    AddColumn(header, added);
+  if (IShellFolder2* folder = FRootFolder->ShellFolder2()) {
+    bool metDefault = false;
+    TShellDetails header;
+    for (int column = 0; folder->GetDetailsOf(nullptr, column, header); ++column) {
+      uint32_t state = 0;
+      folder->GetDefaultColumnState(column, state);
+      if (state & SHCOLSTATE_ONBYDEFAULT) metDefault = true;
+      else if (metDefault) break;
+      header.Text = ColumnText(header.Text);
+      AddColumn(header, added);
+    }
+  } else {
+    AddBuiltInColumns(FRootFolder->FullObjectName().empty() ? 1 : 4, added);
   }
   Columns()->EndUpdate();
+}
+
+String TskCustomShellListView::ColumnText(const String& ShellHeader) const {
+  const TskResourceStrData* strings = SkinData() ? SkinData()->ResourceStrData() : nullptr;
+  if (!strings) return ShellHeader;
+  for (const TBuiltInColumn& column : BuiltInColumns)
+    if (SameText(ShellHeader, column.ShellHeader)) return DialogText(strings, column.Name, column.Text);
+  return ShellHeader;
+}
+
+void TskCustomShellListView::AddBuiltInColumns(int Count, std::vector<String>& Added) {
+  const TskResourceStrData* strings = SkinData() ? SkinData()->ResourceStrData() : nullptr;
+  for (int index = 0; index < Count; ++index) {
+    const TBuiltInColumn& column = BuiltInColumns[index];
+    AddColumn({ column.Align, column.Chars, DialogText(strings, column.Name, column.Text) }, Added);
+  }
 }
 
 void TskCustomShellListView::AddColumn(const TShellDetails& Header, std::vector<String>& Added) {

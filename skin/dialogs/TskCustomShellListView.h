@@ -110,7 +110,10 @@ private:
   int CompareColumn(TskShellFolder* A, TskShellFolder* B, int Column);
   void EnumColumns();
   void AddColumn(const TShellDetails& Header, std::vector<String>& Added);
-  void AddBuiltInColumns(int Count);
+  /// The first Count columns with their texts from the string table (a root without a detail interface).
+  void AddBuiltInColumns(int Count, std::vector<String>& Added);
+  /// A header of the shell namespace in the string table's words when it names one of those columns.
+  String ColumnText(const String& ShellHeader) const;
   /// The entry name with the most characters (the first of equals).
   String LongestName() const;
   void FitListColumn(const String& LongestName);

@@ -24,6 +24,7 @@
 #include "skin/dialogs/skShellItemIDs.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/TskSkinPopupMenu.h"
+#include "skin/dialogs/skDialogText.h"
 
 namespace {
 
@@ -261,9 +262,7 @@ void TskOpenDlgForm::BuildBottomPanel() {
   CancelButton->SetCancel(true);
 }
 
-String TskOpenDlgForm::Text(const char* Name, const char* Builtin) const {
-  return FStrings ? FStrings->GetResStr(Name) : String(Builtin);
-}
+String TskOpenDlgForm::Text(const char* Name, const char* Builtin) const { return DialogText(FStrings, Name, Builtin); }
 
 void TskOpenDlgForm::SelectViewStyle(TViewStyle Style) {
   FileListView->SetViewStyle(Style);

@@ -19,6 +19,7 @@
 #include "skin/dialogs/TskSkinMessage.h"
 #include "skin/dialogs/skFileCtrlPaths.h"
 #include "skin/form/TskSkinForm.h"
+#include "skin/dialogs/skDialogText.h"
 
 namespace {
 
@@ -60,9 +61,7 @@ std::unique_ptr<TskSelDirDlgForm> TskSelDirDlgForm::CreateEx(
   return Form;
 }
 
-String TskSelDirDlgForm::Text(const char* Name, const char* Builtin) const {
-  return FStrings ? FStrings->GetResStr(Name) : String(Builtin);
-}
+String TskSelDirDlgForm::Text(const char* Name, const char* Builtin) const { return DialogText(FStrings, Name, Builtin); }
 
 void TskSelDirDlgForm::CreateToolBar(bool AToolButtonsTransparent, TCustomImageList* AToolBarImageList,
                                      int AToolButtonImageIndex) {

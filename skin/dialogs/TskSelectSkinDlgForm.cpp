@@ -10,6 +10,7 @@
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/form/TskSkinForm.h"
+#include "skin/dialogs/skDialogText.h"
 
 namespace {
 
@@ -115,9 +116,7 @@ TskCompressedStoredSkin* TskSelectSkinDlgForm::GetSelectedSkin() const {
   return PreviewSkinData->CompressedStoredSkin();
 }
 
-String TskSelectSkinDlgForm::Text(const char* Name, const char* Builtin) const {
-  return FStrings ? FStrings->GetResStr(Name) : String(Builtin);
-}
+String TskSelectSkinDlgForm::Text(const char* Name, const char* Builtin) const { return DialogText(FStrings, Name, Builtin); }
 
 void TskSelectSkinDlgForm::FinishBuilding() {
   PreviewForm->SetLeft(PreviewPlace.X);

@@ -57,13 +57,6 @@ std::vector<String> Patterns(const String& Mask) {
   return List;
 }
 
-/// Whether a folder search for Pattern finds Name: a pattern ending in ".*" also finds names without an
-/// extension, so "*.*" finds every name.
-bool SearchFinds(const String& Name, const String& Pattern) {
-  if (MatchesMask(Name, Pattern)) return true;
-  return Pattern.ends_with(".*") && MatchesMask(Name, Pattern.substr(0, Pattern.size() - 2));
-}
-
 /// The index of the item that is exactly Name; -1 for none.
 int IndexOfName(TStrings* Items, const String& Name) {
   for (int I = 0; I < Items->Count(); ++I)

@@ -71,10 +71,11 @@ void TskSkinOpenDialog::KeepLayout(TskOpenDlgForm& Form) {
   ListViewStyle = Form.FileListView->ViewStyle();
 }
 
+// A relative folder is taken from the current folder.
 String TskSkinOpenDialog::StartFolder() const {
   const String Folder = ExtractFileDir(FFileName);
-  if (!Folder.empty() && FolderExists(Folder)) return Folder;
-  if (!FInitialDir.empty() && FolderExists(FInitialDir)) return FInitialDir;
+  if (!Folder.empty() && FolderExists(Folder)) return ExpandFileName(Folder);
+  if (!FInitialDir.empty() && FolderExists(FInitialDir)) return ExpandFileName(FInitialDir);
   return ExePath();
 }
 

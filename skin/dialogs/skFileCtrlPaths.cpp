@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/base/FileUtils.h"
+#include "platform/base/Masks.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/shell/Volumes.h"
@@ -35,6 +36,11 @@ bool IsNetworkFileSystem(const String& FileSystem) {
 }
 
 bool FolderExists(const String& Path) { return DirectoryExists(Path); }
+
+bool SearchFinds(const String& Name, const String& Pattern) {
+  if (MatchesMask(Name, Pattern)) return true;
+  return Pattern.ends_with(".*") && MatchesMask(Name, Pattern.substr(0, Pattern.size() - 2));
+}
 
 String AppendPathPart(const String& Path, const String& S) {
   if (!Path.empty() && Path.back() == PathDelim) return Path + S;

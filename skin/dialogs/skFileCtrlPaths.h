@@ -16,6 +16,9 @@ String InTextCase(const String& S, TTextCase TextCase);
 bool IsNetworkFileSystem(const String& FileSystem);
 /// True when Path names a folder (links followed).
 bool FolderExists(const String& Path);
+/// Whether a folder search for Pattern finds Name: a pattern ending in ".*" also finds names without an
+/// extension, so "*.*" finds every name.
+bool SearchFinds(const String& Name, const String& Pattern);
 /// Path + S when Path ends with "/", else Path + "/" + S.
 String AppendPathPart(const String& Path, const String& S);
 /// One shortening step of a folder part: "/a/b/c/" becomes "/.../b/c/", then "/.../c/", then "/.../";

@@ -1,7 +1,8 @@
 // Writes the seed corpus of every fuzz target: small valid inputs made by the project's own writers, so
 // the fuzzers start from files that reach deep into each reader.
 //
-// Usage: fuzz-seeds <corpus folder>; target T's seeds go to <corpus folder>/T.
+// Usage: fuzz-seeds <corpus folder> <media corpus folder>; target T's seeds go to <corpus folder>/T. The
+// media corpus holds the clips other producers wrote (tools/media-corpus), the conversion task's seeds.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -118,23 +119,33 @@ void WriteSkins(const fs::path& Corpus, const fs::path& Work) {
   Write(Corpus / "skin_container" / "seed.skn", Bytes(container));
 }
 
-/// The start of each fixture clip: enough for its headers and first packets.
+/// The first 24 KiB of AClip: enough for its headers and first packets.
+std::string HeadOf(const fs::path& AClip) {
+  std::ifstream in(AClip, std::ios::binary);
+  std::string head(24 * 1024, '\0');
+  in.read(head.data(), std::streamsize(head.size()));
+  head.resize(size_t(in.gcount()));
+  return head;
+}
+
+/// The start of each fixture clip.
 void WriteMedia(const fs::path& Corpus) {
   const TMediaFixtures& clips = MediaFixtures();
-  for (const String& clip : { clips.ClipAVI, clips.ClipMKV, clips.ClipMP4, clips.AudioWAV, clips.AudioMP3 }) {
-    std::ifstream in(clip, std::ios::binary);
-    std::string head(24 * 1024, '\0');
-    in.read(head.data(), std::streamsize(head.size()));
-    head.resize(size_t(in.gcount()));
-    Write(Corpus / "media_probe" / fs::path(clip).filename(), head);
-  }
+  for (const String& clip : { clips.ClipAVI, clips.ClipMKV, clips.ClipMP4, clips.AudioWAV, clips.AudioMP3 })
+    Write(Corpus / "media_probe" / fs::path(clip).filename(), HeadOf(clip));
+}
+
+/// The start of each clip of the media corpus, for the conversion task.
+void WriteTaskMedia(const fs::path& Corpus, const fs::path& MediaCorpus) {
+  for (const auto& clip : fs::directory_iterator(MediaCorpus))
+    Write(Corpus / "convert_task" / clip.path().filename(), HeadOf(clip.path()));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s <corpus folder> <media corpus folder>\n", argv[0]);
     return 2;
   }
   const fs::path corpus = argv[1];
@@ -145,6 +156,7 @@ int main(int argc, char** argv) {
   for (size_t i = 0; i < std::size(EditScripts); ++i)
     Write(corpus / "edit_text" / ("seed" + std::to_string(i)), EditScripts[i]);
   WriteMedia(corpus);
+  WriteTaskMedia(corpus, argv[2]);
   fs::remove_all(corpus / ".work");
   return 0;
 }

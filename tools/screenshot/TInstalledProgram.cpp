@@ -67,12 +67,16 @@ TInstalledProgram::~TInstalledProgram() {
   fs::remove_all(FRoot, Error);
 }
 
-bool TInstalledProgram::Start(const std::vector<String>& Changes) {
-  if (FPid > 0) return false;
+bool TInstalledProgram::Start(const std::vector<String>& Changes, const std::vector<String>& Command) {
+  if (FPid > 0 && !FEnded) return false;
   const std::vector<String> Environment = ProgramEnvironment(FHome, Changes);
-  std::vector<char*> Argv { FProgram.data(), nullptr }, Envp;
+  const std::vector<String> Arguments = Command.empty() ? std::vector<String> { FProgram } : Command;
+  std::vector<char*> Argv, Envp;
+  for (const String& A : Arguments) Argv.push_back(const_cast<char*>(A.c_str()));
+  Argv.push_back(nullptr);
   for (const String& E : Environment) Envp.push_back(const_cast<char*>(E.c_str()));
   Envp.push_back(nullptr);
+  FEnded = false;
   return posix_spawn(&FPid, Argv[0], nullptr, nullptr, Argv.data(), Envp.data()) == 0;
 }
 

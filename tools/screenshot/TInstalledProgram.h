@@ -21,8 +21,9 @@ public:
 
   /// Starts the copy with this process's environment but HOME (the home folder) and silent sound; the
   /// X server's authority stays where it was found. Each of Changes then either sets a variable
-  /// ("NAME=value") or removes one (a bare "NAME"). False when it cannot be started; once only.
-  bool Start(const std::vector<String>& Changes = {});
+  /// ("NAME=value") or removes one (a bare "NAME"). A non-empty Command (an absolute program path and its
+  /// arguments) is run instead of the copy. False when it cannot be started or the last start still runs.
+  bool Start(const std::vector<String>& Changes = {}, const std::vector<String>& Command = {});
   /// Waits up to Limit for the process to end; its exit code, or none while it runs or when a signal ended it.
   std::optional<int> WaitForExit(std::chrono::milliseconds Limit);
   /// The process's resident memory and its peak so far, in KiB; 0 when it cannot be read.

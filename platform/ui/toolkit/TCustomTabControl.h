@@ -11,8 +11,9 @@
 // Layout without a skin: the first tab of a top row starts at (2, 2); the display rectangle lies 4
 // pixels inside the frame, whose top is the tab row's bottom, so its top is the row's bottom + 4 (the
 // other positions mirror this). A single row too long for the control scrolls by whole tabs
-// (WM_HSCROLL, SB_THUMBPOSITION with the first tab to show); tabs scrolled off report rectangles that
-// end at or left of x 0. No up-down child is made for it.
+// (WM_HSCROLL, SB_THUMBPOSITION with the first tab to show), a row of side tabs alike; tabs scrolled
+// off report rectangles that end at or left of x 0 (at or above y 0 for side tabs). No up-down child
+// is made for it.
 //
 // A click on another tab asks CanChange (OnChanging), selects it and reports Change (OnChange).
 #include <memory>

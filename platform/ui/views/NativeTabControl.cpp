@@ -82,7 +82,7 @@ bool NativeTabControl::Handle(TMessage& Message) {
     return true;
   }
   case WM_HSCROLL:
-    if (!FTabs.MultiLine() && Horizontal()) {
+    if (!FTabs.MultiLine()) {
       const int Code = LOWORD(Message.WParam);
       int First = FFirst;
       if (Code == SB_THUMBPOSITION || Code == SB_THUMBTRACK) First = HIWORD(Message.WParam);
@@ -184,7 +184,7 @@ int NativeTabControl::TabAcross() const {
 
 // Tabs run along the side in lines; the line holding the selected tab lies next to the display area.
 // Each tab's rectangle is kept in client coordinates; a single scrolled row starts at its first shown
-// tab, the ones before it lying left of x 0.
+// tab, the ones before it lying left of x 0 (above y 0 for side tabs).
 void NativeTabControl::Layout() {
   if (!FLayoutStale) return;
   FLayoutStale = false;
@@ -285,10 +285,15 @@ TRect NativeTabControl::FrameRect() {
   return { D.Left - FrameInset, D.Top - FrameInset, D.Right + FrameInset, D.Bottom + FrameInset };
 }
 
+int NativeTabControl::RowEnd() const {
+  const TRect C = FTabs.HandleAllocated() ? FTabs.ClientRect() : Rect(0, 0, FTabs.Width(), FTabs.Height());
+  return (Horizontal() ? C.Width() : C.Height()) - Margin;
+}
+
 int NativeTabControl::MaxFirst() {
   const int Count = FTabs.TabCount();
-  if (FTabs.MultiLine() || !Horizontal() || Count == 0) return 0;
-  const int Width = (FTabs.HandleAllocated() ? FTabs.ClientRect().Width() : FTabs.Width()) - Margin;
+  if (FTabs.MultiLine() || Count == 0) return 0;
+  const int Width = RowEnd();
   const HDC DC = CreateCompatibleDC(nullptr);
   SelectObject(DC, FTabs.Font()->Handle());
   std::vector<int> Lengths;
@@ -331,12 +336,13 @@ void NativeTabControl::Pick(int Index) {
 }
 
 void NativeTabControl::MakeVisible(int Index) {
-  if (FTabs.MultiLine() || !Horizontal()) return;
-  const int Right = (FTabs.HandleAllocated() ? FTabs.ClientRect().Width() : FTabs.Width()) - Margin;
+  if (FTabs.MultiLine()) return;
+  const int End = RowEnd();
   const int Limit = MaxFirst();
   if (Index < FFirst) FFirst = Index;
   Layout();
-  while (FFirst < Limit && FRects[size_t(Index)].Right > Right) {
+  const auto TabEnd = [&] { return Horizontal() ? FRects[size_t(Index)].Right : FRects[size_t(Index)].Bottom; };
+  while (FFirst < Limit && TabEnd() > End) {
     ++FFirst;
     FLayoutStale = true;
     Layout();

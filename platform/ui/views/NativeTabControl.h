@@ -39,6 +39,8 @@ private:
   TRect WindowFrom(const TRect& Display);
   /// The frame around the display area, in client coordinates.
   TRect FrameRect();
+  /// Where a single row must end to show whole: the client's width (height for side tabs) less the margin.
+  int RowEnd() const;
   /// The largest first tab a single row may scroll to (the rest then fits).
   int MaxFirst();
   int HitTest(TPoint P);

@@ -77,6 +77,15 @@ bool UpdateLayeredWindow(HWND Wnd, HDC, const TPoint* Pos, const TSize* Size, HD
   return true;
 }
 
+bool LayeredWindowShows(const Window& W) {
+  return !(W.ExStyle & WS_EX_LAYERED) || W.LayerImage || W.LayerFlags != 0;
+}
+
+const Surface* ShownPixels(const Window& W) {
+  const Surface* S = (W.ExStyle & WS_EX_LAYERED) && W.LayerImage ? W.LayerImage.get() : W.Backing.get();
+  return S && S->Format() == SurfaceFormat::Bgra32 ? S : nullptr;
+}
+
 void EnableLayeredWindows(bool Available) {
   TPlatformCapabilities& Caps = PlatformCapabilities();
   Caps.SetLayeredWindowAttributes = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/GdiObject.h"
 #include "platform/gdi/GdiRecords.h"
+#include "platform/gdi/Surface.h"
 #include "platform/ui/winsys/UiTypes.h"
 
 // UpdateLayeredWindow flags.
@@ -24,6 +25,15 @@ bool SetLayeredWindowAttributes(HWND Wnd, TColor Key, Byte Alpha, DWORD Flags);
 /// when Blend has AC_SRC_ALPHA (opaque otherwise), times Blend's constant alpha. Dest is not used.
 bool UpdateLayeredWindow(HWND Wnd, HDC Dest, const TPoint* Pos, const TSize* Size, HDC Src, const TPoint* SrcPos,
                          TColor Key, const BLENDFUNCTION* Blend, DWORD Flags);
+
+class Window;
+
+/// A layered window is shown only once it has its constant alpha, colour key or picture; any other
+/// window is shown as it is.
+bool LayeredWindowShows(const Window& W);
+/// The pixels a top-level window shows: the UpdateLayeredWindow picture of a layered window that has
+/// one, else its backing surface; null when that is no 32-bit surface.
+const Surface* ShownPixels(const Window& W);
 
 /// Fills (or empties) both layered-window slots of the capability table with the calls above.
 void EnableLayeredWindows(bool Available);

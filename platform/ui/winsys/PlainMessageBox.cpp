@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "platform/gdi/Gdi.h"
+#include "platform/gdi/Icons.h"
 #include "platform/gdi/Text.h"
 #include "platform/ui/toolkit/ShortCuts.h"
 #include "platform/ui/toolkit/TCustomControl.h"
 #include "platform/ui/toolkit/TCustomForm.h"
+#include "platform/ui/toolkit/TGraphicControl.h"
 #include "platform/ui/toolkit/TLabel.h"
 #include "platform/ui/winsys/VirtualKeys.h"
 
@@ -19,6 +21,7 @@ constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 23;
 constexpr int ButtonGap = 6;
 constexpr int MaxTextWidth = 400;
+constexpr int IconSize = 32;
 
 bool NoModifiers(LPARAM KeyData) {
   const TShiftState Shift = KeyDataToShiftState(KeyData);
@@ -126,6 +129,28 @@ private:
   bool FPressed { false };
 };
 
+/// The standard icon the flags ask for, 0 for none.
+uintptr_t IconNameOf(UINT Flags) {
+  switch (Flags & 0xF0) {
+  case MB_ICONHAND: return IDI_HAND;
+  case MB_ICONQUESTION: return IDI_QUESTION;
+  case MB_ICONEXCLAMATION: return IDI_EXCLAMATION;
+  case MB_ICONASTERISK: return IDI_ASTERISK;
+  default: return 0;
+  }
+}
+
+/// The box's standard icon, drawn at its standard size.
+class TBoxIcon : public TGraphicControl {
+public:
+  TBoxIcon(TComponent* AOwner, HICON AIcon) : TGraphicControl(AOwner), FIcon(AIcon) { SetName("Icon"); }
+
+protected:
+  void Paint() override { DrawIconEx(Canvas()->Handle(), 0, 0, FIcon, IconSize, IconSize, 0, nullptr, DI_NORMAL); }
+
+private:
+  HICON FIcon;
+};
 
 std::vector<ButtonSpec> ButtonsOf(UINT Flags) {
   switch (Flags & 0xF) {
@@ -139,7 +164,8 @@ std::vector<ButtonSpec> ButtonsOf(UINT Flags) {
   }
 }
 
-/// The box: the text (a label) at the top left, the buttons centred below it.
+/// The box: the standard icon the flags ask for at the top left, the text (a label) beside it, the
+/// buttons centred below them.
 class TBoxForm : public TCustomForm {
 public:
   TBoxForm(const String& AText, const String& ACaption, UINT Flags) : TCustomForm(nullptr) {
@@ -148,11 +174,18 @@ public:
     SetBorderStyle(bsDialog);
     SetBorderIcons({ biSystemMenu });
     SetPosition(poMainFormCenter);
+    int TextLeft = Margin;
+    if (const HICON Icon = LoadIcon(0, IconNameOf(Flags))) {
+      auto* Picture = new TBoxIcon(this, Icon);
+      Picture->SetBounds(Margin, Margin, IconSize, IconSize);
+      Picture->SetParent(this);
+      TextLeft += IconSize + Margin;
+    }
     auto* Text = new TLabel(this);
     Text->SetName("Message");
     Text->SetShowAccelChar(false);
     Text->SetWordWrap(true);
-    Text->SetBounds(Margin, Margin, MaxTextWidth, 0);
+    Text->SetBounds(TextLeft, Margin, MaxTextWidth, 0);
     Text->SetCaption(AText);
     Text->SetParent(this);
     const std::vector<ButtonSpec> Specs = ButtonsOf(Flags);
@@ -161,8 +194,8 @@ public:
     for (const ButtonSpec& S : Specs)
       if (S.Result == IDCANCEL || (Count == 1 && S.Result == IDOK)) FEscapeResult = S.Result;
     const int ButtonsWidth = Count * ButtonWidth + (Count - 1) * ButtonGap;
-    const int ClientW = std::max(Text->Width(), ButtonsWidth) + 2 * Margin;
-    const int ButtonTop = Text->Top() + Text->Height() + Margin;
+    const int ClientW = std::max(TextLeft + Text->Width() + Margin, ButtonsWidth + 2 * Margin);
+    const int ButtonTop = std::max(Text->Top() + Text->Height(), TextLeft > Margin ? Margin + IconSize : 0) + Margin;
     SetClientWidth(ClientW);
     SetClientHeight(ButtonTop + ButtonHeight + Margin);
     for (int I = 0; I < Count; ++I) {

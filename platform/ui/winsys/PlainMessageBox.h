@@ -1,8 +1,9 @@
 #pragma once
-// The plain message box of the window system: a modal dialog with the default frame, the text, and
-// the buttons its flags ask for. It serves the hand-overs of other threads while open. Its form is named
-// "MessageBox", its text is the label "Message" and its buttons are named after their answers ("OK",
-// "Cancel", "Abort", "Retry", "Ignore", "Yes", "No"), so a modal responder can read and answer it.
+// The plain message box of the window system: a modal dialog with the default frame, the text, and the
+// standard icon (IDI_*, Icons.h) and buttons its flags ask for. It serves the hand-overs of other threads
+// while open. Its form is named "MessageBox", its text is the label "Message", its icon the control "Icon"
+// and its buttons are named after their answers ("OK", "Cancel", "Abort", "Retry", "Ignore", "Yes", "No"),
+// so a modal responder can read and answer it.
 #include "platform/base/Types.h"
 #include "platform/ui/winsys/UiTypes.h"
 
@@ -13,7 +14,7 @@ constexpr UINT MB_ABORTRETRYIGNORE = 0x00000002;
 constexpr UINT MB_YESNOCANCEL = 0x00000003;
 constexpr UINT MB_YESNO = 0x00000004;
 constexpr UINT MB_RETRYCANCEL = 0x00000005;
-// Icons (the plain box shows none).
+// Icons.
 constexpr UINT MB_ICONHAND = 0x00000010;
 constexpr UINT MB_ICONSTOP = MB_ICONHAND;
 constexpr UINT MB_ICONERROR = MB_ICONHAND;

@@ -1,4 +1,5 @@
 #include "resources/pictures/generator/ConverterPictures.h"
+#include "resources/pictures/generator/PictureFiles.h"
 
 // A blue film tile with a white play mark and an orange badge with an arrow: a video that is converted.
 void DrawProgramIcon(TPictureCanvas& C, double S, TPointF O) {
@@ -19,4 +20,10 @@ void DrawProgramIcon(TPictureCanvas& C, double S, TPointF O) {
                 TFill(RGB(255, 184, 64), RGB(240, 120, 20)));
   C.Stroke({ at(0.68, 0.76), at(0.9, 0.76) }, 0.06 * S, clWhite);
   C.FillPolygon({ at(0.84, 0.69), at(0.92, 0.76), at(0.84, 0.83) }, clWhite);
+}
+
+TProgramPicture DrawProgramIconPng(int Side) {
+  TPictureCanvas C(Side, Side);
+  DrawProgramIcon(C, Side, { 0, 0 });
+  return PngPicture("MAINICON", C);
 }

@@ -15,6 +15,8 @@ struct TProgramPicture {
 
 /// Every picture of the resource table, drawn now; the same sources always give the same bytes.
 std::vector<TProgramPicture> DrawProgramPictures();
+/// The program's icon (MAINICON's drawing) as a PNG of Side x Side pixels, for the desktop's icon theme.
+TProgramPicture DrawProgramIconPng(int Side);
 /// Writes a PNG sheet showing each picture at its own size and, up to 64 pixels, enlarged, over light, dark
 /// and checkered backgrounds, for a person to review the look.
 void WriteProgramPictureSheet(const String& FileName);

@@ -139,11 +139,11 @@ void ConverterScreenTest::MakeMedia() {
 
 // ---- The program ----
 
-bool ConverterScreenTest::StartProgram(const std::vector<String>& Changes) {
+bool ConverterScreenTest::StartProgram(const std::vector<String>& Changes, const std::vector<String>& Command) {
   std::vector<String> All { "ZORVIK_CONTROL_QUERIES=" + FSocket, "PATH=" + FStandIns, "ZORVIK_NO_POWEROFF=1",
                             "LC_ALL=C.UTF-8" };
   All.insert(All.end(), Changes.begin(), Changes.end());
-  if (!FProgram->Start(All)) return false;
+  if (!FProgram->Start(All, Command)) return false;
   std::optional<TRect> Frame;
   return PollUntil([&] { return (Frame = FWindows->Find(ConverterTitle)) && ConverterWindowPainted(FShot, *Frame); },
                    Patience, 20ms) &&

@@ -50,10 +50,10 @@ protected:
   void TearDown() override;
 
   // ---- The program ----
-  /// Starts the installed program with the environment changes of TInstalledProgram::Start after this
-  /// run's own (its query socket, the stand-ins' PATH, no power-off), waits for its main window to come up
-  /// painted and answers whether it did.
-  bool StartProgram(const std::vector<String>& Changes = {});
+  /// Starts the installed program (or Command, as TInstalledProgram::Start runs it) with the environment
+  /// changes of TInstalledProgram::Start after this run's own (its query socket, the stand-ins' PATH, no
+  /// power-off), waits for its main window to come up painted and answers whether it did.
+  bool StartProgram(const std::vector<String>& Changes = {}, const std::vector<String>& Command = {});
   TInstalledProgram& Program() const { return *FProgram; }
   const TRunMedia& Media() const { return FMedia; }
   /// The settings file beside the program, as text ("" while there is none).

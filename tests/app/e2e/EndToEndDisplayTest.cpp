@@ -10,6 +10,8 @@
 #include <map>
 #include <thread>
 
+#include <unistd.h>
+
 #include "app/jobs/JobTexts.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/SysUtils.h"
@@ -506,6 +508,65 @@ TEST_F(EndToEndDisplay, TheShutDownActionAsksForOnePowerOffAfterTheBatch) {
   ClickAt({ Frame->Right - 21, Frame->Top + 15 });
   EXPECT_EQ(Program().WaitForExit(10s), std::optional<int>(0));
   EXPECT_THAT(Calls(), ElementsAre("systemctl poweroff"));
+}
+
+// Installed under a prefix as a user installs it: the program, its helper and sound under lib/zorvik, the
+// link in bin, the desktop entry (valid) and the icons. Started through the link with a program folder it
+// may not write (the superuser gives up its power over file modes), it keeps its settings in the user's
+// configuration folder: an option changed in one run is what the next run's options dialog shows.
+TEST_F(EndToEndDisplay, TheInstalledProgramKeepsItsSettingsInTheUsersConfigFolder) {
+  const String Prefix = Program().HomeFolder() + "/../prefix";
+  ASSERT_EQ(std::system(("'" CMAKE_PROGRAM "' --install '" ZORVIK_BUILD "' --prefix '" + Prefix + "' >/dev/null").c_str()), 0);
+  const String Folder = Prefix + "/lib/zorvik";
+  for (const String& File : { Folder + "/zorvik", Folder + "/zorvik-trial-open", Folder + "/sounds/ring001.wav",
+                              Prefix + "/share/icons/hicolor/48x48/apps/zorvik.png",
+                              Prefix + "/share/icons/hicolor/256x256/apps/zorvik.png" })
+    EXPECT_TRUE(fs::is_regular_file(File)) << File;
+  EXPECT_EQ(fs::read_symlink(Prefix + "/bin/zorvik"), "../lib/zorvik/zorvik");
+  const String Entry = Prefix + "/share/applications/zorvik.desktop";
+  EXPECT_EQ(std::system(("desktop-file-validate '" + Entry + "'").c_str()), 0);
+  std::ifstream EntryText(Entry);
+  EXPECT_NE(String(std::istreambuf_iterator<char>(EntryText), {}).find("Exec=\"" + Prefix + "/bin/zorvik\"\n"),
+            String::npos);
+
+  fs::permissions(Folder, fs::perms(0555));
+  std::vector<String> Command { Prefix + "/bin/zorvik" };
+  if (geteuid() == 0) Command.insert(Command.begin(), { "/usr/bin/setpriv", "--bounding-set", "-dac_override" });
+  const String Settings = Program().HomeFolder() + "/.config/zorvik/option.ini";
+  const auto Stored = [&] {
+    std::ifstream In(Settings);
+    return String(std::istreambuf_iterator<char>(In), {});
+  };
+  const auto ChooseTwoThreads = [&] {
+    Click("skSkinButton19");
+    ClickTab("Form5.skSkinPageControl1", 0);
+    StepCombo("Form5.skSkinComboBox2", 1);
+  };
+  const auto Close = [&] {
+    const std::optional<TRect> Frame = Where("Form1");
+    ASSERT_TRUE(Frame);
+    ClickAt({ Frame->Right - 21, Frame->Top + 15 });
+    EXPECT_EQ(Program().WaitForExit(20s), std::optional<int>(0));
+  };
+
+  ASSERT_TRUE(StartProgram({ "XDG_CONFIG_HOME" }, Command));
+  ChooseTwoThreads();
+  Click("Form5.skSkinButton6");
+  WaitGone("Form5");
+  EXPECT_TRUE(WaitFor([&] { return Stored().find("Thread_Count=2\n") != String::npos; }, "the option stored"));
+  Close();
+
+  // The dialog opens with the stored choice, so one step down shows 3 and 确定 stores it.
+  ASSERT_TRUE(StartProgram({ "XDG_CONFIG_HOME" }, Command));
+  ChooseTwoThreads();
+  Picture("options-kept");
+  Click("Form5.skSkinButton6");
+  WaitGone("Form5");
+  EXPECT_TRUE(WaitFor([&] { return Stored().find("Thread_Count=3\n") != String::npos; }, "the option kept")) << Stored();
+  Close();
+  EXPECT_FALSE(fs::exists(Folder + "/option.ini"));
+  EXPECT_FALSE(fs::exists(Prefix + "/bin/option.ini"));
+  fs::permissions(Folder, fs::perms(0755));
 }
 
 }  // namespace

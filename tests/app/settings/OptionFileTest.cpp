@@ -30,12 +30,15 @@ protected:
     fs::create_directories(Home);
     fs::create_directories(Install);
     SavedHome = GetEnvironmentVariable("HOME");
+    SavedConfig = GetEnvironmentVariable("XDG_CONFIG_HOME");
     setenv("HOME", Home.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (Root + "/config").c_str(), 1);
     OverrideExePath(Install);
   }
   void TearDown() override {
     OverrideExePath("");
     setenv("HOME", SavedHome.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", SavedConfig.c_str(), 1);
     fs::permissions(Install, fs::perms(0755));
     fs::remove_all(Root);
   }
@@ -50,7 +53,15 @@ protected:
   String OutputFolder() const { return Home + "/Zorvik视频软件/输出"; }
   String SnapshotFolder() const { return Home + "/Zorvik视频软件/快照"; }
 
-  String Root, Home, Install, SavedHome;
+  /// The settings file of an installed program, whose folder it may not write.
+  String ConfigIni() const { return Root + "/config/zorvik/option.ini"; }
+  String GetConfig() const {
+    std::ostringstream text;
+    text << std::ifstream(ConfigIni(), std::ios::binary).rdbuf();
+    return text.str();
+  }
+
+  String Root, Home, Install, SavedHome, SavedConfig;
 };
 
 TEST_F(OptionFileTest, NamesAndDefaultFoldersFollowTheInstallFolderAndHome) {
@@ -227,19 +238,37 @@ TEST_F(OptionFileTest, AnUnwritableFileRaisesUnableToWriteAndStaysAsItWas) {
     expectRefused([] { WriteOptions({ { &okThreadCount, "2" }, { &okAfterDone, "1" } }); }, "read-only file, options");
   }
   EXPECT_TRUE(DirectoryExists(OutputFolder()));
+}
 
-  fs::permissions(Ini(), fs::perms(0644));
-  fs::permissions(Install, fs::perms(0555));
-  {
-    TRespectFileModes respect;
-    expectRefused([] { ReadOption(okPicture); }, "read-only folder");
-  }
-  fs::permissions(Install, fs::perms(0755));
-  fs::remove(Ini());
+// An installed program may not write its folder: its settings live in the user's configuration folder,
+// made at the first read, by the same rules; a file left beside the program is neither read nor changed.
+TEST_F(OptionFileTest, AProgramFolderThatMayNotBeWrittenKeepsTheSettingsInTheUsersConfigFolder) {
+  Put("[Options]\nAfter_Done=2\n");
   fs::permissions(Install, fs::perms(0555));
   TRespectFileModes respect;
-  EXPECT_THROW(ReadOption(okPicture), EIniFileException);
-  EXPECT_FALSE(FileExists(Ini()));
+  EXPECT_EQ(OptionFileName(), ConfigIni());
+  EXPECT_EQ(ReadOutputFolder(), OutputFolder());
+  EXPECT_EQ(ReadOption(okAfterDone), "0") << "the file beside the program is not read";
+  WriteOptions({ { &okThreadCount, "2" }, { &okShowPreview, "yes" } });
+  EXPECT_EQ(ReadOption(okThreadCount), "2");
+  EXPECT_EQ(ReadOption(okShowPreview), "0") << "an invalid value is replaced as anywhere";
+  EXPECT_EQ(GetConfig(), "[OutPath]\nOutPath=" + OutputFolder() +
+                             "\n[Options]\nAfter_Done=0\nThread_Count=2\nShow_Preview=0\n");
+  EXPECT_EQ(Get(), "[Options]\nAfter_Done=2\n");
+
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(OptionFileName(), Home + "/.config/zorvik/option.ini") << "without XDG_CONFIG_HOME";
+  EXPECT_TRUE(DirectoryExists(Home + "/.config/zorvik"));
+
+  // Where neither folder may be written, a write-back is refused naming the file it was meant for.
+  fs::permissions(Home + "/.config/zorvik", fs::perms(0555));
+  try {
+    ReadOption(okPicture);
+    ADD_FAILURE() << "raised nothing";
+  } catch (const EIniFileException& e) {
+    EXPECT_EQ(e.Message, "Unable to write to " + Home + "/.config/zorvik/option.ini");
+  }
+  fs::permissions(Home + "/.config/zorvik", fs::perms(0755));
 }
 
 }  // namespace

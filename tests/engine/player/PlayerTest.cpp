@@ -19,6 +19,7 @@
 #include "platform/base/MainThread.h"
 #include "tests/engine/TLogRecorder.h"
 #include "tests/engine/TRecordingSurface.h"
+#include "tests/engine/TurnedClips.h"
 #include "tests/engine/fixtures/MediaFixtures.h"
 
 namespace {
@@ -411,4 +412,38 @@ TEST_F(PlayerTest, APictureNarrowerThanTheWindowLeavesTheBordersBesideItBlack) {
   EXPECT_EQ(Touched, 0) << "border pixels written";
   const Fixture::TRGB Patch = Record.Pixel(20, 130);
   EXPECT_TRUE(Patch.R > 240 && Patch.G < 16 && Patch.B < 16) << "the picture's red patch is there";
+}
+
+TEST_F(PlayerTest, ATurnedClipIsShownReportedAndSnappedAsItStands) {
+  TSize Reported;
+  // The screen answered is the window, sized to the shown picture: the picture fills it.
+  Player.OnFileOpen = [&](TObject*, Int64, int AFrameWidth, int AFrameHeight, int& AScreenWidth, int& AScreenHeight) {
+    Reported = { AFrameWidth, AFrameHeight };
+    AScreenWidth = Record.Client.cx;
+    AScreenHeight = Record.Client.cy;
+  };
+  int Pauses = 0;
+  for (const TTurnedClip& Case : TurnedClips) {
+    SCOPED_TRACE(Case.Name);
+    const TSize Shown { Case.Width, Case.Height };
+    Record.Client = Shown;
+    ASSERT_TRUE(Player.Open(MediaFixtures().*Case.Clip, Window, true)) << Player.LastErrMsg();
+    ASSERT_TRUE(Eventually([&] { return CountState(psPause) == Pauses + 1; }, 3000));
+    ++Pauses;
+    Serve(150);
+    EXPECT_EQ(Reported, Shown);
+    ASSERT_EQ(Record.Mode(), Shown);
+    const auto OnScreen = [&](int X, int Y) { return Record.Pixel(X, Y); };
+    ExpectColourAt(OnScreen, Case.Red, { 255, 0, 0 });
+    ExpectColourAt(OnScreen, Case.White, { 255, 255, 255 });
+    Int64 Pts = 0;
+    TBitmap& Snapshot = *Player.CurrentFrame(Pts);
+    ASSERT_EQ((TSize { Snapshot.Width(), Snapshot.Height() }), Shown);
+    const auto Snapped = [&](int X, int Y) {
+      const auto* Row = static_cast<const uint8_t*>(Snapshot.ScanLine(Y));
+      return Fixture::TRGB { Row[X * 3 + 2], Row[X * 3 + 1], Row[X * 3] };
+    };
+    ExpectColourAt(Snapped, Case.Red, { 255, 0, 0 });
+    ExpectColourAt(Snapped, Case.White, { 255, 255, 255 });
+  }
 }

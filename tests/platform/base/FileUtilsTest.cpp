@@ -13,6 +13,7 @@
 
 #include "platform/base/Exception.h"
 #include "platform/base/FileUtils.h"
+#include "tests/platform/base/RespectFileModes.h"
 
 namespace {
 
@@ -249,6 +250,49 @@ TEST(ProcessPathTest, HomeAndEnvironment) {
   EXPECT_FALSE(GetHomeDir().empty());
   setenv("HOME", saved.c_str(), 1);
   EXPECT_EQ(GetEnvironmentVariable("ZORVIK_SURELY_UNSET_VARIABLE"), "");
+}
+
+// The configuration folder follows XDG_CONFIG_HOME only when it is absolute, as the convention asks.
+TEST(ProcessPathTest, UserConfigDirFollowsAnAbsoluteXdgConfigHomeElseTheHomesConfig) {
+  const String savedHome = GetEnvironmentVariable("HOME");
+  const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
+  const String saved = savedConfig ? savedConfig : "";
+  setenv("HOME", "/home/u", 1);
+  struct TCase {
+    const char* Config;  // nullptr: unset
+    String Expected;
+  };
+  for (const TCase& c : std::vector<TCase> { { nullptr, "/home/u/.config" },
+                                             { "", "/home/u/.config" },
+                                             { "relative/config", "/home/u/.config" },
+                                             { "/etc/user-config/", "/etc/user-config" },
+                                             { "/srv/配置", "/srv/配置" } }) {
+    if (c.Config) setenv("XDG_CONFIG_HOME", c.Config, 1);
+    else unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(GetUserConfigDir(), c.Expected) << (c.Config ? c.Config : "unset");
+  }
+  setenv("HOME", savedHome.c_str(), 1);
+  if (savedConfig) setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+  else unsetenv("XDG_CONFIG_HOME");
+}
+
+// Judged by the rights this process really has: also the superuser is refused a read-only folder once it
+// gives up its power to override modes.
+TEST(ProcessPathTest, DirectoryWritableByTheProcesssEffectiveRights) {
+  char pattern[] = "/tmp/writable.XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const String dir = pattern;
+  std::ofstream(dir + "/file") << "x";
+  EXPECT_TRUE(DirectoryWritable(dir));
+  EXPECT_FALSE(DirectoryWritable(dir + "/file")) << "a file is no folder";
+  EXPECT_FALSE(DirectoryWritable(dir + "/missing"));
+  chmod(pattern, 0555);
+  {
+    TRespectFileModes respect;
+    EXPECT_FALSE(DirectoryWritable(dir));
+  }
+  chmod(pattern, 0755);
+  std::filesystem::remove_all(dir);
 }
 
 } // namespace

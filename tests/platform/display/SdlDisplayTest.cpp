@@ -1,8 +1,8 @@
 // The SDL2 presenter on a real X server: what a window paints is what the screen shows, a click of the X
 // server reaches the window as a client message, the native windows follow the window system's z-order
 // and regions, the desktop's moves come back, the main form has the program's taskbar entry, presenting
-// loads no OpenGL driver, and an X error about a window already gone does not end the program.
-// Skipped without DISPLAY.
+// loads no OpenGL driver, an X error about a window already gone does not end the program, and layered
+// windows are offered and shown with their alpha while a compositing manager runs. Skipped without DISPLAY.
 #include <SDL.h>
 #include <gmock/gmock.h>
 
@@ -16,12 +16,15 @@
 #include "platform/base/Clock.h"
 #include "platform/display/SdlPresenter.h"
 #include "platform/display/X11Native.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/gdi/PixelOps.h"
 #include "platform/ui/winsys/InputLayer.h"
+#include "platform/ui/winsys/LayeredWindows.h"
 #include "platform/ui/toolkit/TForm.h"
 #include "platform/ui/winsys/MessageLoop.h"
 #include "tests/platform/display/PresenterFixture.h"
 #include "tests/platform/display/SdlAppFixture.h"
+#include "tests/platform/display/XCompositorStandIn.h"
 #include "tests/platform/display/XGoneWindow.h"
 #include "tests/platform/display/XScreenshot.h"
 #include "tests/platform/display/XWindowProperties.h"
@@ -60,6 +63,33 @@ protected:
 };
 
 using TaskbarDisplay = SdlAppFixture;
+using LayeredDisplay = SdlDisplay;
+
+/// A layered window at R showing a picture through UpdateLayeredWindow: premultiplied Left on the left
+/// half, Right on the right half.
+HWND PictureWindow(PaintedWindows& Windows, TRect R, uint32_t Left, uint32_t Right) {
+  const HWND Wnd = Windows.Create(R, clBlack, WS_EX_LAYERED);
+  BITMAPINFO Info {};
+  Info.bmiHeader.biWidth = R.Width();
+  Info.bmiHeader.biHeight = -R.Height();
+  Info.bmiHeader.biBitCount = 32;
+  void* Bits = nullptr;
+  HBITMAP Picture = CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
+  auto* Pixels = static_cast<uint32_t*>(Bits);
+  for (int Y = 0; Y < R.Height(); ++Y)
+    for (int X = 0; X < R.Width(); ++X) Pixels[Y * R.Width() + X] = X < R.Width() / 2 ? Left : Right;
+  HDC Memory = CreateCompatibleDC(nullptr);
+  HGDIOBJ Old = SelectObject(Memory, Picture);
+  const TSize Size { R.Width(), R.Height() };
+  const BLENDFUNCTION Blend { AC_SRC_OVER, 0, 255, AC_SRC_ALPHA };
+  EXPECT_TRUE(UpdateLayeredWindow(Wnd, nullptr, nullptr, &Size, Memory, nullptr, 0, &Blend, ULW_ALPHA));
+  SelectObject(Memory, Old);
+  DeleteDC(Memory);
+  DeleteObject(Picture);
+  return Wnd;
+}
+
+bool LayeringOffered() { return PlatformCapabilities().LayeredWindowsAvailable(); }
 
 TEST_F(SdlDisplay, TheScreenShowsThePaintedPixelsAndClicksComeBack) {
   const TRect Bounds = Rect(100, 120, 300, 270);
@@ -184,6 +214,67 @@ TEST_F(SdlDisplay, AWindowRegionShapesTheNativeWindow) {
   ProcessPendingMessages();
   EXPECT_TRUE(ScreenShows({ 525, 150 }, clGreen));
   EXPECT_TRUE(ScreenShows({ 575, 150 }, clRed)) << "the cut-out shows the window beneath";
+}
+
+// The capability is the X server's answer of the moment: a manager starting or stopping while the program
+// runs turns it on and off, and the windows already layered follow.
+TEST_F(LayeredDisplay, LayeredWindowsAreOfferedOnlyWhileACompositingManagerRuns) {
+  const HWND Faded = Windows->Create(Rect(100, 100, 200, 200), clRed, WS_EX_LAYERED);
+  ASSERT_TRUE(SetLayeredWindowAttributes(Faded, 0, 128, LWA_ALPHA));
+  const HWND Glow = PictureWindow(*Windows, Rect(300, 100, 400, 200), 0x80404040u, 0);
+  ProcessPendingMessages();
+  auto Opacity = [&] { return XCardinalProperty(XId(Faded), "_NET_WM_WINDOW_OPACITY"); };
+  auto GlowShown = [&] {
+    SDL_Window* N = Presenter->NativeWindow(Glow);
+    return N && (SDL_GetWindowFlags(N) & SDL_WINDOW_SHOWN);
+  };
+
+  EXPECT_FALSE(LayeringOffered());
+  EXPECT_TRUE(ScreenShows({ 150, 150 }, clRed)) << "a faded form is shown opaque without a manager";
+  EXPECT_EQ(Opacity(), std::nullopt);
+  EXPECT_FALSE(GlowShown()) << "a picture would show black where it is transparent";
+  {
+    XCompositorStandIn Manager;
+    ASSERT_TRUE(Manager.Owns());
+    EXPECT_TRUE(RunUntil(LayeringOffered)) << "a manager started";
+    ASSERT_TRUE(Opacity());
+    EXPECT_NEAR(double(*Opacity()), 128.0 / 255 * 0xFFFFFFFFu, 256);
+    EXPECT_TRUE(GlowShown());
+    EXPECT_EQ(XWindowDepth(XId(Glow)), 32);
+  }
+  EXPECT_TRUE(RunUntil([] { return !LayeringOffered(); })) << "the manager stopped";
+  EXPECT_FALSE(GlowShown());
+  EXPECT_EQ(Opacity(), std::nullopt);
+  EXPECT_TRUE(ScreenShows({ 150, 150 }, clRed));
+}
+
+// What the manager blends: a picture's premultiplied pixels as they are, a colour key as transparent pixels
+// and every other pixel of a keyed window opaque.
+TEST_F(LayeredDisplay, ThePixelsOfALayeredWindowCarryItsAlpha) {
+  XCompositorStandIn Manager;
+  ASSERT_TRUE(RunUntil(LayeringOffered));
+  const HWND Glow = PictureWindow(*Windows, Rect(100, 100, 200, 200), 0x80404040u, 0);
+  const HWND Keyed =
+      Windows->Create(Rect(300, 100, 400, 200), [](int X, int) { return X < 50 ? clLime : clBlue; }, WS_EX_LAYERED);
+  ASSERT_TRUE(SetLayeredWindowAttributes(Keyed, clLime, 0, LWA_COLORKEY));
+  ProcessPendingMessages();
+  const struct {
+    HWND Wnd;
+    TPoint At;
+    uint32_t Pixel;
+    const char* What;
+  } Cases[] = {
+    { Glow, { 10, 10 }, 0x80404040u, "half-transparent grey of the picture" },
+    { Glow, { 90, 10 }, 0, "transparent part of the picture" },
+    { Keyed, { 10, 10 }, 0, "the key colour" },
+    { Keyed, { 90, 10 }, 0xFF0000FFu, "blue, opaque" },
+  };
+  for (const auto& Case : Cases) {
+    EXPECT_EQ(XWindowDepth(XId(Case.Wnd)), 32) << Case.What;
+    uint32_t Pixel = 1;
+    EXPECT_TRUE(RunUntil([&] { return (Pixel = XWindowPixel(XId(Case.Wnd), Case.At.X, Case.At.Y)) == Case.Pixel; }))
+        << Case.What << ": " << std::hex << Pixel;
+  }
 }
 
 TEST_F(TaskbarDisplay, TheMainFormHasTheProgramsTaskbarEntryWithTheApplicationsTitle) {

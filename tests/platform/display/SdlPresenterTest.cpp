@@ -123,7 +123,7 @@ TEST_F(SdlDummyVideo, NativeWindowKindsFollowTheStyles) {
 
 TEST_F(SdlDummyVideo, NativeWindowsFollowTheWindowSystem) {
   const HWND Layered = Windows->Create(Rect(0, 0, 50, 50), Black, WS_EX_LAYERED);
-  EXPECT_EQ(Presenter->NativeWindow(Layered), nullptr) << "layered windows are never shown";
+  EXPECT_EQ(Presenter->NativeWindow(Layered), nullptr) << "a layered window without alpha, key or picture shows nothing";
   EXPECT_FALSE(PlatformCapabilities().LayeredWindowsAvailable());
   const HWND Hidden = Windows->Create(Rect(0, 0, 50, 50), Black, 0, WS_POPUP);
   EXPECT_EQ(Presenter->NativeWindow(Hidden), nullptr) << "made on the first show";

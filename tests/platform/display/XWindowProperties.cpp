@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <memory>
 
@@ -53,4 +54,30 @@ std::string XUtf8Property(unsigned long Window, const char* Name) {
   const std::vector<unsigned char> Raw =
       Read(D.get(), Window, Name, XInternAtom(D.get(), "UTF8_STRING", False), Format, Count);
   return std::string(Raw.begin(), Raw.end());
+}
+
+std::optional<uint32_t> XCardinalProperty(unsigned long Window, const char* Name) {
+  const Connection D = Open();
+  if (!D) return std::nullopt;
+  int Format = 0;
+  unsigned long Count = 0;
+  const std::vector<unsigned char> Raw = Read(D.get(), Window, Name, XA_CARDINAL, Format, Count);
+  if (Format != 32 || Count == 0) return std::nullopt;
+  return uint32_t(*reinterpret_cast<const long*>(Raw.data()));
+}
+
+int XWindowDepth(unsigned long Window) {
+  const Connection D = Open();
+  XWindowAttributes A;
+  return D && XGetWindowAttributes(D.get(), Window, &A) ? A.depth : 0;
+}
+
+uint32_t XWindowPixel(unsigned long Window, int X, int Y) {
+  const Connection D = Open();
+  if (!D) return 0;
+  XImage* Image = XGetImage(D.get(), Window, X, Y, 1, 1, AllPlanes, ZPixmap);
+  if (!Image) return 0;
+  const uint32_t Pixel = uint32_t(XGetPixel(Image, 0, 0));
+  XDestroyImage(Image);
+  return Pixel;
 }

@@ -58,6 +58,24 @@ void BuildBoxSkin(TskSkinData& Model) {
   List.ActiveFontColor = clWhite;
   List.FocusFontColor = clWhite;
 
+  auto& Captioned = Skin.Add<TskDataSkinListBox>("listbox", "captionlist");
+  Captioned.PictureIndex = P;
+  Captioned.SkinRect = Skin.Paint(P, Bounds(100, 100, 60, 60), ListClient, ListFrame);
+  Skin.Paint(P, Bounds(101, 101, 58, 16), CaptionStrip);
+  Captioned.LTPoint = { 2, 18 };
+  Captioned.RTPoint = { 30, 18 };
+  Captioned.LBPoint = { 2, 58 };
+  Captioned.RBPoint = { 30, 58 };
+  Captioned.ClRect = Rect(2, 18, 58, 58);
+  Captioned.CaptionRect = Rect(2, 1, 30, 17);
+  Captioned.CaptionFontColor = CaptionText;
+  Captioned.DownButtonRect = Skin.Paint(P, Bounds(130, 102, 14, 12), CaptionButton).Offset(-100, -100);
+  Captioned.UpButtonRect = Skin.Paint(P, Bounds(144, 102, 14, 12), CaptionButton).Offset(-100, -100);
+  Captioned.SItemRect = List.SItemRect;
+  Captioned.ActiveItemRect = List.ActiveItemRect;
+  Captioned.FocusItemRect = List.FocusItemRect;
+  Captioned.ItemTextRect = List.ItemTextRect;
+
   AddButtonRecord(Skin, P, "combobutton", 60, SeparateButton, SeparateButtonHot, SeparateButtonDown);
   AddButtonRecord(Skin, P, "resizetoolbutton", 80, ToolButton, ToolButtonHot, ToolButtonDown);
 

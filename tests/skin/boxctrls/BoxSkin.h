@@ -26,9 +26,14 @@ constexpr TColor Row = RGB(200, 200, 255);
 constexpr TColor RowSelected = RGB(0, 128, 255);
 constexpr TColor RowFocused = RGB(255, 64, 64);
 constexpr TColor DisabledText = RGB(1, 2, 3);
+constexpr TColor CaptionStrip = RGB(40, 120, 40);
+constexpr TColor CaptionButton = RGB(200, 40, 200);
+constexpr TColor CaptionText = RGB(250, 250, 250);
 }  // namespace BoxSkin
 
 /// Fills Model with "combobox" (60 x 20, item area (3, 3, 40, 17), button (42, 2, 58, 18) in the fixed right
 /// part, hover pictures), "listbox" (60 x 60 frame of 2 around its client picture, rows 16 high),
-/// "combobutton", "resizetoolbutton" and "edit" (for the disabled text colour).
+/// "combobutton", "resizetoolbutton", "edit" (for the disabled text colour) and "captionlist" (60 x 60: a
+/// caption strip 16 high over the client, up and down buttons in its fixed right part from X 30, no picture
+/// for hidden buttons).
 void BuildBoxSkin(TskSkinData& Model);

@@ -11,21 +11,12 @@
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/boxctrls/TskPopupListBox.h"
 #include "skin/boxctrls/TskSkinComboBox.h"
+#include "tests/skin/boxctrls/LoggingCombo.h"
 #include "tests/skin/controls/SkinControlFixture.h"
 
 namespace {
 
 using Events = std::vector<std::string>;
-
-/// Logs Change next to the published events.
-class LoggingCombo : public TskSkinComboBox {
-public:
-  using TskSkinComboBox::TskSkinComboBox;
-  Events* Log { nullptr };
-
-protected:
-  void Change() override { Log->push_back("Change"); }
-};
 
 class ComboBoxEditTest : public SkinControlTest {
 protected:

@@ -5,6 +5,7 @@
 
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
+#include "skin/boxctrls/TskCustomEdit.h"
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/boxctrls/TskPopupListBox.h"
 #include "skin/boxctrls/TskSkinComboBox.h"
@@ -180,6 +181,31 @@ TEST_F(ComboBoxPaintTest, PaintingAFaceForAnotherTextLeavesTextAndFiresNothing) 
     EXPECT_EQ(B.Canvas()->Pixels(0, 0), Skinned ? Face : ColorToRGB(clBtnShadow)) << Skinned;
     delete Combo;
   }
+}
+
+// The edit part shows its text over the skinned item picture, and the combo box paints its face into an
+// erase request coming from outside its own painting (a parent composing what lies behind a child).
+TEST_F(ComboBoxPaintTest, AnEditStyleFaceShowsTheSkinBehindTheEditPartAndPaintsIntoAnErase) {
+  auto* Combo = NewCombo(true);
+  Combo->SetStyle(skcbEditStyle);
+  Combo->EditPart()->SetText("");
+  Display->PumpUntilIdle();
+  TskCustomEdit* Edit = Combo->EditPart();
+  ASSERT_NE(Edit, nullptr);
+  EXPECT_TRUE(Edit->EditTransparent());
+  EXPECT_EQ(Shown(Edit, Edit->Width() - 3, Edit->Height() / 2), Face) << "no opaque box over the face";
+  auto* Plain = NewCombo(false);
+  Plain->SetStyle(skcbEditStyle);
+  EXPECT_FALSE(Plain->EditPart()->EditTransparent()) << "without a record the edit part paints its own colour";
+
+  auto* Fixed = NewCombo(true);
+  TBitmap B;
+  B.SetSize(Fixed->Width(), Fixed->Height());
+  B.Canvas()->Brush()->SetColor(clWhite);
+  B.Canvas()->FillRect(Rect(0, 0, B.Width(), B.Height()));
+  Fixed->Perform(WM_ERASEBKGND, WPARAM(B.Canvas()->Handle()), 0);
+  EXPECT_EQ(B.Canvas()->Pixels(1, 1), Face);
+  EXPECT_EQ(B.Canvas()->Pixels(98, 5), Item);
 }
 
 }  // namespace

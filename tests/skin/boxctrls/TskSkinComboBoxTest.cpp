@@ -10,6 +10,7 @@
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/boxctrls/TskPopupListBox.h"
 #include "skin/boxctrls/TskSkinComboBox.h"
+#include "tests/skin/boxctrls/LoggingCombo.h"
 #include "tests/skin/controls/SkinControlFixture.h"
 
 namespace {
@@ -22,6 +23,14 @@ protected:
     auto* Combo = Add<TskSkinComboBox>(Bounds);
     for (int I = 0; I < Count; ++I) Combo->Items()->Add("item " + std::to_string(I));
     Record(Combo);
+    return Combo;
+  }
+  /// A combo box of Count items that also logs its Change.
+  LoggingCombo* NewLoggingCombo(int Count) {
+    auto* Combo = Add<LoggingCombo>(Rect(10, 10, 130, 30));
+    for (int I = 0; I < Count; ++I) Combo->Items()->Add("item " + std::to_string(I));
+    Record(Combo);
+    Combo->Log = &Log;
     return Combo;
   }
   void Record(TskSkinComboBox* Combo) {
@@ -104,6 +113,78 @@ TEST_F(ComboBoxTest, AHandlerRefillsItsOwnAndAnotherComboInsideOnChange) {
   EXPECT_EQ(Category->Items()->Count(), 3);
   Category->SetItemIndex(1);
   EXPECT_EQ(PresetChanges, 1);
+}
+
+// Descendants react in Change: it follows OnClick wherever a selection is made, and never while loading.
+TEST_F(ComboBoxTest, ChangeFollowsOnClickInEveryWayOfSelecting) {
+  auto* Combo = NewLoggingCombo(5);
+  Combo->SetFocus();
+  struct Case {
+    const char* Name;
+    std::function<void()> Act;
+    Events Expected;
+  };
+  const Case Cases[] = {
+    { "ItemIndex", [&] { Combo->SetItemIndex(1); }, { "OnChange", "OnClick", "Change" } },
+    { "the same ItemIndex", [&] { Combo->SetItemIndex(1); }, { "OnClick", "Change" } },
+    { "Down", [&] { Display->Key(VK_DOWN); }, { "OnChange", "OnClick", "Change" } },
+    { "a pick from the list",
+      [&] {
+        Combo->DropDown();
+        const TPoint Row = RowAt(Combo, 4);
+        Display->MoveTo(Row.X, Row.Y);
+        Display->Key(VK_RETURN);
+      },
+      { "OnChange", "OnClick", "Change", "OnCloseUp" } },
+    { "while loading",
+      [&] {
+        Form->BeginLoading();
+        Combo->SetItemIndex(0);
+        Form->EndLoading();
+      },
+      { "OnChange" } },
+  };
+  Take();
+  for (const Case& C : Cases) {
+    C.Act();
+    EXPECT_EQ(Take(), C.Expected) << C.Name;
+  }
+}
+
+// A handler may free the combo box that fired it: nothing of it is touched afterwards.
+TEST_F(ComboBoxTest, AHandlerThatFreesItsComboEndsTheSelection) {
+  struct Case {
+    const char* Name;
+    bool InOnChange;
+    bool FromList;
+  };
+  const Case Cases[] = {
+    { "OnChange of ItemIndex", true, false },
+    { "OnClick of ItemIndex", false, false },
+    { "OnChange of a pick", true, true },
+    { "OnClick of a pick", false, true },
+  };
+  for (const Case& C : Cases) {
+    LoggingCombo* Combo = NewLoggingCombo(3);
+    const auto Free = [&] {
+      Log.push_back("freed");
+      delete std::exchange(Combo, nullptr);
+    };
+    if (C.InOnChange)
+      Combo->OnChange = [&](TObject*) { Free(); };
+    else
+      Combo->OnClick = [&](TObject*) { Free(); };
+    if (C.FromList) {
+      Combo->DropDown();
+      Combo->ListBox()->SetItemIndex(2);
+      Combo->CloseUp(true);
+    } else {
+      Combo->SetItemIndex(2);
+    }
+    EXPECT_EQ(Combo, nullptr) << C.Name;
+    EXPECT_EQ(Take().back(), "freed") << C.Name;
+    Display->PumpUntilIdle();
+  }
 }
 
 TEST_F(ComboBoxTest, PressDragReleaseOnARowPicksIt) {

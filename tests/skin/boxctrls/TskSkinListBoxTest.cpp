@@ -211,4 +211,65 @@ TEST_F(ListBoxTest, ACaptionButtonLosesItsHotLookWhenThePointerLeavesTheControl)
   EXPECT_EQ(Shown(List, Check.X, Check.Y), ColorToRGB(clBtnShadow));
 }
 
+TEST_F(ListBoxTest, ACaptionButtonFiresItsEventOnlyOverItAndElseRunsTheDefaultStep) {
+  struct Case {
+    const char* Name;
+    bool Assigned;
+    int ReleaseDX;
+    int Events;
+    int Index;
+  };
+  const Case Cases[] = {
+    { "event, released over the button", true, 0, 1, 0 },
+    { "event, released away", true, 200, 0, 1 },
+    { "no event, released away", false, 200, 0, 1 },
+  };
+  for (const Case& C : Cases) {
+    auto* List = NewList(3);
+    List->SetCaptionMode(true);
+    List->SetItemIndex(0);
+    int Events = 0;
+    if (C.Assigned) List->OnDownButtonClick = [&](TObject*) { ++Events; };
+    const TPoint Down = At(List, List->Width() - 17 - 2 - 8, 8);
+    Display->MoveTo(Down.X, Down.Y);
+    Display->ButtonDown(Down.X, Down.Y);
+    Display->MoveTo(Down.X + C.ReleaseDX, Down.Y);
+    Display->ButtonUp(Down.X + C.ReleaseDX, Down.Y);
+    EXPECT_EQ(Events, C.Events) << C.Name;
+    EXPECT_EQ(List->ItemIndex(), C.Index) << C.Name;
+    delete List;
+  }
+}
+
+TEST_F(SkinnedListBoxTest, HiddenCaptionButtonsAreCoveredByTheCaptionStrip) {
+  auto* List = NewList(3);
+  List->SetSkinDataName("captionlist");
+  List->SetCaptionMode(true);
+  List->SetSkinData(&Model);
+  const TPoint UpButton { List->Width() - 8, 8 }, DownButton { List->Width() - 22, 8 };
+  EXPECT_EQ(Shown(List, UpButton.X, UpButton.Y), BoxSkin::CaptionButton);
+  List->SetShowCaptionButtons(false);
+  EXPECT_EQ(Shown(List, UpButton.X, UpButton.Y), BoxSkin::CaptionStrip);
+  EXPECT_EQ(Shown(List, DownButton.X, DownButton.Y), BoxSkin::CaptionStrip);
+}
+
+TEST_F(SkinnedListBoxTest, TheSkinnedCaptionStaysDrawnWhenCaptionModeGoesOff) {
+  auto* List = NewList(3);
+  List->SetSkinDataName("captionlist");
+  List->SetSkinData(&Model);
+  List->SetCaption("WWWW");
+  const auto CaptionShown = [&] {
+    Display->PumpUntilIdle();
+    for (int Y = 2; Y < 17; ++Y)
+      for (int X = 2; X < 60; ++X)
+        if (Shown(List, X, Y) == BoxSkin::CaptionText) return true;
+    return false;
+  };
+  List->SetCaptionMode(true);
+  EXPECT_TRUE(CaptionShown());
+  List->SetCaptionMode(false);
+  List->Repaint();
+  EXPECT_TRUE(CaptionShown()) << "the record's caption strip keeps its text";
+}
+
 }  // namespace

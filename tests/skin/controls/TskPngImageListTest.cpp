@@ -1,6 +1,10 @@
 // The PNG image list: items and their placeholders, names, resizing at run time and while a form loads,
 // alpha kept through a draw, the half-transparent disabled draw, an index without an item drawing nothing,
 // a platform list view drawing its icons through the list, and lists filled from the program's pictures.
+
+// Designated initialisers leave the picture fields they do not name at their defaults on purpose.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 #include "platform/base/Exception.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
@@ -8,6 +12,7 @@
 #include "platform/ui/toolkit/TListItems.h"
 #include "platform/ui/toolkit/TListView.h"
 #include "skin/controls/TskPngImageList.h"
+#include "tests/platform/gdi/PictureFixtures.h"
 #include "tests/skin/controls/SkinControlFixture.h"
 
 namespace {
@@ -117,6 +122,49 @@ TEST_F(PngImageListTest, HalfTransparencyRoundsHalvesToEvenAndClearsTheKeyColour
   MakeHalfTransparent(Opaque.get());
   ASSERT_NE(Opaque->AlphaScanline(0), nullptr) << "an RGB picture gets an alpha channel";
   EXPECT_EQ(Opaque->AlphaScanline(0)[0], 128);
+}
+
+TEST_F(PngImageListTest, GreyPaletteAndBitTransparentPicturesFadeByTheirKind) {
+  const png_color Red { 255, 0, 0 }, Blue { 0, 0, 255 };
+  struct Case {
+    const char* Name;
+    fixtures::PngSpec Spec;
+    std::vector<int> Alpha;
+  };
+  const Case Cases[] = {
+    { "grey", { .ColorType = 0, .Width = 2, .Data = { 0, 200 } }, { 127, 127 } },
+    { "grey with a tRNS level", { .ColorType = 0, .Width = 2, .Data = { 0, 200 }, .TrnsColor = png_color_16 { 0, 0, 0, 0, 200 } },
+      { 127, 0 } },
+    { "palette", { .ColorType = 3, .Width = 2, .Data = { 0, 1 }, .Palette = { Red, Blue } }, { 127, 127 } },
+    { "palette with a transparent entry",
+      { .ColorType = 3, .Width = 2, .Data = { 0, 1 }, .Palette = { Red, Blue }, .TrnsAlpha = { 0 } }, { 0, 127 } },
+    { "RGB with a tRNS colour",
+      { .ColorType = 2, .Width = 2, .Data = { 1, 2, 3, 4, 5, 6 }, .TrnsColor = png_color_16 { 0, 4, 5, 6, 0 } }, { 128, 0 } },
+  };
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(C.Name);
+    TskPngImage Png;
+    TMemoryStream Bytes;
+    fixtures::Fill(Bytes, fixtures::PngBytes(C.Spec));
+    Png.LoadFromStream(&Bytes);
+    MakeHalfTransparent(&Png);
+    ASSERT_NE(Png.AlphaScanline(0), nullptr);
+    EXPECT_EQ((std::vector<int> { Png.AlphaScanline(0)[0], Png.AlphaScanline(0)[1] }), C.Alpha);
+  }
+
+  // Drawn disabled through the list, the transparent entry leaves the sheet white.
+  auto* List = NewList(2);
+  TskPngImage Png;
+  TMemoryStream Bytes;
+  fixtures::Fill(Bytes, fixtures::PngBytes(Cases[3].Spec));
+  Png.LoadFromStream(&Bytes);
+  List->PngImages()->Add()->SetPngImage(&Png);
+  TSheet Sheet;
+  List->Draw(Sheet.B.Canvas(), 5, 5, 0, false);
+  EXPECT_EQ(Sheet.At(5, 5), clWhite);
+  const TColor Faded = Sheet.At(6, 5);
+  EXPECT_EQ(GetBValue(Faded), 255);
+  EXPECT_NEAR(GetRValue(Faded), 128, 1) << "blue at alpha 127 over white";
 }
 
 TEST_F(PngImageListTest, AnIndexWithoutAnItemDrawsNothing) {

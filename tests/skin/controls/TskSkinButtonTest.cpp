@@ -164,12 +164,22 @@ TEST_F(ButtonTest, AButtonFreedByItsOwnRepeatedClickStopsQuietly) {
   Other->Show();
   auto* Button = Place<TskSkinButton>(Other, Other, Bounds(10, 10, 75, 25));
   Button->SetRepeatMode(true);
-  Button->OnClick = [Other](TObject*) { delete Other; };
+  int Clicks = 0;
+  Button->OnClick = [Other, &Clicks](TObject*) {
+    ++Clicks;
+    delete Other;
+  };
   Display->PumpUntilIdle();
+  const int Forms = Screen->FormCount();
   Press(Button, 30, 12);
   Display->Advance(700);
+  EXPECT_EQ(Clicks, 1) << "the repeat stopped with the freed button";
+  EXPECT_EQ(Screen->FormCount(), Forms - 1) << "its form is gone";
+  Display->Advance(1000);
   Display->ButtonUp(540, 122);
-  EXPECT_EQ(Form->Visible(), true);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Clicks, 1) << "neither a later timer tick nor the release reaches it";
+  EXPECT_TRUE(Form->Visible());
 }
 
 TEST_F(ButtonTest, SpaceAndEnterClickTheFocusedButton) {

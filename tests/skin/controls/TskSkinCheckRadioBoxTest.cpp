@@ -1,8 +1,11 @@
 // The skinned check and radio box: OnClick and group rules of the setters, clicks, the three-state cycle,
 // drags, the keyboard and focus, the hover transition, and which check image is drawn where.
 #include <cmath>
+#include <functional>
 
 #include "platform/gdi/TCanvas.h"
+#include "platform/gdi/TFont.h"
+#include "platform/ui/toolkit/TImageList.h"
 #include "platform/ui/toolkit/TPanel.h"
 #include "resources/EmbeddedSkins.h"
 #include "skin/controls/TskSkinCheckRadioBox.h"
@@ -166,6 +169,113 @@ TEST_F(CheckRadioTest, TheBuiltInFlatBoxIsFramedInTheHotColourUnderThePointer) {
   EXPECT_EQ(Shown(Box, 3, Top), BuiltInOutlineColor);
 }
 
+TEST_F(CheckRadioTest, PaintSkinToDrawsTheBuiltInLooksForTheAskedStateOnly) {
+  auto* Box = NewBox("box");
+  Box->SetAllowGrayed(true);
+  Box->SetState(cbGrayed);
+  Box->SetFocus();
+  MoveTo(Box, 60, 12);
+  TBitmap B;
+  B.SetSize(170, 45);
+  const int Top = 10 + 25 / 2 - 7;
+  auto MarkPixels = [&](TColor Ink) {
+    int N = 0;
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) N += B.Canvas()->Pixels(10 + 7 + x, 10 + 25 / 2 - 4 + y) == ColorToRGB(Ink);
+    return N;
+  };
+  for (bool AChecked : { true, false }) {
+    SCOPED_TRACE(AChecked);
+    Box->PaintSkinTo(B.Canvas(), 10, 10, AChecked);
+    EXPECT_EQ(B.Canvas()->Pixels(10 + 3, Top), ColorToRGB(clBtnShadow)) << "never the hot frame";
+    EXPECT_EQ(MarkPixels(clGrayText), 0) << "never the grayed mark";
+    EXPECT_EQ(MarkPixels(clBlack) > 8, AChecked);
+  }
+  Box->SetFlat(false);
+  B.Canvas()->Brush()->SetColor(clFuchsia);
+  B.Canvas()->FillRect(Rect(0, 0, 170, 45));
+  Box->PaintSkinTo(B.Canvas(), 10, 10, true);
+  EXPECT_EQ(B.Canvas()->Pixels(20, 20), clFuchsia) << "a non-flat box without a record draws nothing";
+}
+
+TEST_F(CheckRadioTest, TheFlatCaptionLeavesRoomForTheBoxAndImageInItsColourWithFocusDots) {
+  auto* Box = NewBox("Caption");
+  Box->SetCanFocused(false);
+  TFont Red;
+  Red.Assign(Box->DefaultFont());
+  Red.SetColor(clRed);
+  Box->SetDefaultFont(&Red);
+  Box->Repaint();
+  // The first column at or right of From showing Ink on a row of the box.
+  const auto FirstColumn = [&](int From, TColor Ink) {
+    for (int X = From; X < Box->Width(); ++X)
+      for (int Y = 0; Y < Box->Height(); ++Y)
+        if (Shown(Box, X, Y) == ColorToRGB(Ink)) return X;
+    return -1;
+  };
+  EXPECT_EQ(FirstColumn(0, clRed), 22) << "the caption 22 pixels in, in the font's colour";
+  Box->SetEnabled(false);
+  EXPECT_EQ(FirstColumn(18, clBtnShadow), 22) << "disabled: the shadow colour";
+  EXPECT_EQ(FirstColumn(0, clRed), -1);
+  Box->SetEnabled(true);
+
+  TImageList Images(nullptr);
+  Images.SetSize(12, 12);
+  TBitmap Blue;
+  Blue.SetSize(12, 12);
+  Blue.Canvas()->Brush()->SetColor(clBlue);
+  Blue.Canvas()->FillRect(Rect(0, 0, 12, 12));
+  Images.Add(&Blue, nullptr);
+  Box->SetImages(&Images);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(FirstColumn(0, clBlue), 22) << "the image where the caption began";
+  EXPECT_EQ(FirstColumn(0, clRed), 22 + 12 + 5) << "the caption 5 pixels after the image";
+
+  Box->SetImages(nullptr);
+  // Rows showing the caption's ink, then what focus adds below it: a dotted line.
+  const auto RedIn = [&](int Y) {
+    std::vector<int> Xs;
+    for (int X = 22; X < 70; ++X)
+      if (Shown(Box, X, Y) == clRed) Xs.push_back(X);
+    return Xs;
+  };
+  int Below = 0;
+  while (Below < 24 && RedIn(Below).empty()) ++Below;
+  while (Below < 24 && !RedIn(Below).empty()) ++Below;
+  Box->SetCanFocused(true);
+  Box->SetFocus();
+  Display->PumpUntilIdle();
+  std::vector<int> Dots;
+  for (int Y = Below; Y < 25 && Dots.empty(); ++Y) Dots = RedIn(Y);
+  ASSERT_GT(Dots.size(), 10u) << "focus dots below the caption";
+  for (size_t I = 1; I < Dots.size(); ++I) EXPECT_EQ(Dots[I] - Dots[I - 1], 2) << "every other pixel";
+}
+
+TEST_F(CheckRadioTest, AWrappedCaptionTakesSeveralLinesCentredInTheBox) {
+  auto* Box = NewBox("box");
+  Box->SetCaption("one two three four five six");
+  Box->SetCanFocused(false);
+  Box->SetBounds(10, 10, 70, 60);
+  const auto InkRows = [&] {
+    std::vector<int> Rows;
+    for (int Y = 0; Y < Box->Height(); ++Y)
+      for (int X = 22; X < Box->Width(); ++X)
+        if (Shown(Box, X, Y) == clBlack) {
+          Rows.push_back(Y);
+          break;
+        }
+    return Rows;
+  };
+  const std::vector<int> Single = InkRows();
+  ASSERT_FALSE(Single.empty());
+  Box->SetWordWrap(true);
+  const std::vector<int> Wrapped = InkRows();
+  ASSERT_FALSE(Wrapped.empty());
+  const int Lines = (Wrapped.back() - Wrapped.front() + 1) / (Single.back() - Single.front() + 1);
+  EXPECT_GE(Lines, 3) << "the caption wraps within 48 pixels";
+  EXPECT_NEAR(Wrapped.front(), 60 - 1 - Wrapped.back(), 3) << "centred vertically";
+}
+
 class SkinnedCheckRadio : public CheckRadioTest {
 protected:
   void SetUp() override {
@@ -179,6 +289,14 @@ protected:
   /// colour; Lighten compares with the image lightened halfway to white.
   bool ShowsImage(TControl* Box, int X, int Y, const TRect& R, bool Lighten = false) {
     Display->PumpUntilIdle();
+    return HoldsImage([&](int x, int y) { const TPoint S = At(Box, x, y); return Display->PixelAt(S.X, S.Y); }, X, Y,
+                      R, Lighten);
+  }
+  /// The same of a bitmap's pixels.
+  bool HoldsImage(TBitmap* B, int X, int Y, const TRect& R) {
+    return HoldsImage([&](int x, int y) { return B->Canvas()->Pixels(x, y); }, X, Y, R, false);
+  }
+  bool HoldsImage(const std::function<TColor(int, int)>& Pixel, int X, int Y, const TRect& R, bool Lighten) {
     TCanvas* P = Picture()->Canvas();
     const TColor Left = P->Pixels(R.Left, R.Bottom - 1);
     for (int y = R.Top; y < R.Bottom; ++y)
@@ -189,8 +307,7 @@ protected:
           auto Half = [](int V) { return uint8_t(std::nearbyint(V * 0.5 + 127.5)); };
           C = RGB(Half(GetRValue(C)), Half(GetGValue(C)), Half(GetBValue(C)));
         }
-        const TPoint S = At(Box, X + x - R.Left, Y + y - R.Top);
-        if (Display->PixelAt(S.X, S.Y) != C) return false;
+        if (Pixel(X + x - R.Left, Y + y - R.Top) != C) return false;
       }
     return true;
   }
@@ -257,6 +374,28 @@ TEST_F(SkinnedCheckRadio, TheHoverTransitionStepsByAFifthEvery20MsAndEndsExactly
   Display->Advance(20);
   EXPECT_EQ(Box->MorphKf(), 0.0) << "no transition without skin effects";
   EXPECT_TRUE(ShowsImage(Box, Box->CheckImagePlace().Left, Box->CheckImagePlace().Top, Record->ActiveUnCheckImageRect));
+}
+
+TEST_F(SkinnedCheckRadio, PaintSkinToShowsTheCheckImageOfTheAskedStateNeverHotWhenNotFlat) {
+  auto* Box = NewBox("box");
+  Box->SetSkinData(Skin.get());
+  MoveTo(Box, 60, 12);
+  TBitmap B;
+  B.SetSize(Box->Width(), Box->Height());
+  const int Y = Box->Height() / 2 - Record->CheckImageRect.Height() / 2;
+  Box->PaintSkinTo(B.Canvas(), 0, 0, true);
+  EXPECT_TRUE(HoldsImage(&B, 3, Y, Record->ActiveCheckImageRect)) << "flat: the pointer still chooses";
+  Box->SetChecked(true);
+  Box->PaintSkinTo(B.Canvas(), 0, 0, false);
+  EXPECT_TRUE(HoldsImage(&B, 3, Y, Record->ActiveUnCheckImageRect));
+
+  Box->SetFlat(false);
+  Display->PumpUntilIdle();
+  Box->PaintSkinTo(B.Canvas(), 0, 0, true);
+  const TRect Place = Box->CheckImagePlace();
+  EXPECT_TRUE(HoldsImage(&B, Place.Left, Place.Top, Record->CheckImageRect)) << "not flat: never the hot image";
+  Box->PaintSkinTo(B.Canvas(), 0, 0, false);
+  EXPECT_TRUE(HoldsImage(&B, Place.Left, Place.Top, Record->UnCheckImageRect));
 }
 
 }  // namespace

@@ -90,20 +90,31 @@ TEST_F(LabelsTest, StandardLabelEndsAnOverlongCaptionWithAnEllipsis) {
   Label->SetAutoSize(false);
   Label->SetBounds(10, 10, 60, 20);
   const String Text = "a caption far wider than the label";
-  const auto Drawn = [&](TskEllipsType Type) {
+  const auto Drawn = [&](TskEllipsType Type, const String& Caption) {
     Label->SetEllipsType(Type);
     auto B = std::make_unique<TBitmap>();
     B->SetSize(60, 20);
     B->Canvas()->Brush()->SetColor(clWhite);
     B->Canvas()->FillRect(Rect(0, 0, 60, 20));
-    Label->PaintSkinTo(B->Canvas(), 0, 0, Text);
+    Label->PaintSkinTo(B->Canvas(), 0, 0, Caption);
     return B;
   };
-  const auto Plain = Drawn(sketNone), Shortened = Drawn(sketEndEllips);
-  int Differing = 0;
+  // The line shortened by hand: the longest start of the caption that fits with "..." after it.
+  TBitmap Measure;
+  Measure.Canvas()->SetFont(Label->Font());
+  String Start = Text;
+  while (!Start.empty() && Measure.Canvas()->TextWidth(Start + "...") > 60) Start.pop_back();
+  ASSERT_FALSE(Start.empty());
+  const auto Shortened = Drawn(sketEndEllips, Text), Expected = Drawn(sketNone, Start + "...");
+  const auto Plain = Drawn(sketNone, Text);
+  int Differing = 0, FromPlain = 0;
   for (int Y = 0; Y < 20; ++Y)
-    for (int X = 0; X < 60; ++X) Differing += Plain->Canvas()->Pixels(X, Y) != Shortened->Canvas()->Pixels(X, Y);
-  EXPECT_GT(Differing, 0) << "the end of the line gives way to the ellipsis";
+    for (int X = 0; X < 60; ++X) {
+      Differing += Shortened->Canvas()->Pixels(X, Y) != Expected->Canvas()->Pixels(X, Y);
+      FromPlain += Shortened->Canvas()->Pixels(X, Y) != Plain->Canvas()->Pixels(X, Y);
+    }
+  EXPECT_EQ(Differing, 0) << "the caption's start that fits, then the ellipsis: " << Start;
+  EXPECT_GT(FromPlain, 0);
 }
 
 TEST_F(LabelsTest, TextLabelSizesToItsLinesAndKeepsTheRightEdgeWhenRightAligned) {

@@ -190,6 +190,28 @@ TEST_F(MenuButtonTest, TheMenuSpeedButtonOpensClosesAndRecoversAlike) {
   EXPECT_FALSE(Button->MenuTracked());
 }
 
+TEST_F(MenuButtonTest, TheBuiltInMenuSpeedButtonCentresItsArrowInTheStripAndShiftsItWhileOpen) {
+  auto* Button = NewButton<TskSkinMenuSpeedButton>();
+  const TColor Ink = ColorToRGB(clBtnText);
+  // The strip is the right 15 pixels (60 to 75); its centre (67, 12) tops a 5-3-1 arrow.
+  const auto ArrowAt = [&](int X, int Y) {
+    return Shown(Button, X - 2, Y) == Ink && Shown(Button, X + 2, Y) == Ink && Shown(Button, X - 3, Y) != Ink &&
+           Shown(Button, X + 3, Y) != Ink && Shown(Button, X - 1, Y + 1) == Ink && Shown(Button, X + 1, Y + 1) == Ink &&
+           Shown(Button, X - 2, Y + 1) != Ink && Shown(Button, X, Y + 2) == Ink && Shown(Button, X - 1, Y + 2) != Ink;
+  };
+  EXPECT_TRUE(ArrowAt(67, 12));
+  Press(Button, 30, 12);
+  EXPECT_TRUE(ArrowAt(69, 14)) << "pressed in by two pixels while the menu is open";
+  Release(Button, 30, 12);
+  Popup.Close();
+  EXPECT_TRUE(ArrowAt(67, 12));
+
+  Button->SetFlat(true);
+  Button->SetTransparent(true);
+  EXPECT_TRUE(ArrowAt(67, 12)) << "a transparent flat button draws it over what lies behind";
+  EXPECT_EQ(Shown(Button, 30, 2), clWhite);
+}
+
 TEST_F(MenuButtonTest, TheNewStyleBottomPartIsTheOnlyPlaceThatOpensInTrackButtonMode) {
   auto* Button = NewButton<TskSkinMenuSpeedButton>(Bounds(10, 10, 40, 50));
   Button->SetNewStyle(true);
@@ -225,6 +247,28 @@ TEST_F(MenuButtonTest, TheNewStyleDrawsTheToolButtonRecordWithThePartFromItsOwnR
   EXPECT_EQ(Shown(Button, 20, 10), clLime);
   EXPECT_EQ(Shown(Button, 20, 28), clLime) << "the hot image reaches under the part";
   EXPECT_EQ(Shown(Button, 3, 40), clAqua) << "the bottom part from its own record";
+}
+
+// Menus that are members or stack objects announce their removal from ~TComponent, when they can no
+// longer be cast: each button must still let go of them.
+TEST_F(MenuButtonTest, MenusFreedBeforeTheirButtonsAreLetGoAndNeverOpened) {
+  auto* Button = NewButton<TskSkinMenuButton>();
+  auto* Speed = NewButton<TskSkinMenuSpeedButton>(Bounds(10, 60, 75, 25));
+  {
+    TRecordingPopupMenu Scoped { &Log };
+    TRecordingImagesMenu ScopedImages { &Log };
+    Button->SetSkinPopupMenu(&Scoped);
+    Button->SetSkinImagesMenu(&ScopedImages);
+    Speed->SetSkinPopupMenu(&Scoped);
+    Speed->SetSkinImagesMenu(&ScopedImages);
+  }
+  EXPECT_EQ(Button->SkinPopupMenu(), nullptr);
+  EXPECT_EQ(Button->SkinImagesMenu(), nullptr);
+  EXPECT_EQ(Speed->SkinPopupMenu(), nullptr);
+  EXPECT_EQ(Speed->SkinImagesMenu(), nullptr);
+  ClickAt(Button, 30, 12);
+  ClickAt(Speed, 30, 12);
+  EXPECT_EQ(Take(), (AppLog { "Down", "Click", "Up", "Down", "Up", "Click" })) << "plain clicks, no menu";
 }
 
 }  // namespace

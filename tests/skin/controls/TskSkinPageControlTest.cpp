@@ -83,6 +83,50 @@ TEST_F(SkinPageControlTest, SheetsFillThePageAreaInsideTheFrameOrTheWholeControl
   EXPECT_EQ(Sheets[0]->BoundsRect(), Rect(0, -2, Pages->Width(), Pages->Height()));
 }
 
+TEST_F(SkinPageControlTest, WithoutASkinTheDefaultItemHeightSizesTheTabsAlsoUnderATabHeight) {
+  MakePages(2);
+  Pages->SetTabHeight(30);
+  Pages->SetDefaultItemHeight(24);
+  EXPECT_EQ(Tab(0).Height(), 24);
+  Pages->SetTabHeight(0);
+  Pages->SetDefaultItemHeight(18);
+  EXPECT_EQ(Tab(1).Height(), 18);
+}
+
+/// A windowed control that counts the background notices sent to it.
+class TNoticedChild : public TWinControl {
+public:
+  using TWinControl::TWinControl;
+  int BackgroundNotices { 0 };
+
+protected:
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg == WM_CHECKPARENTBG) ++BackgroundNotices;
+    TWinControl::WndProc(Message);
+  }
+};
+
+TEST_F(SkinPageControlTest, AResizedSheetTellsItsChildrenOnlyOverAStretchedSkin) {
+  BuildSkin();
+  MakePages(1);
+  auto* Child = Add<TNoticedChild>(Bounds(5, 5, 30, 20), Sheets[0]);
+  Display->PumpUntilIdle();
+  Pages->SetWidth(280);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Child->BackgroundNotices, 0) << "no skin";
+
+  Pages->SetSkinData(&Model);
+  Pages->SetWidth(260);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Child->BackgroundNotices, 0) << "a tiled background does not move";
+
+  FindSkinRecord<TskDataSkinTabControl>(Model, "tab")->StretchEffect = true;
+  Pages->ChangeSkinData();
+  Pages->SetWidth(240);
+  Display->PumpUntilIdle();
+  EXPECT_GE(Child->BackgroundNotices, 1);
+}
+
 TEST_F(SkinPageControlTest, CentredTabsAreRefusedWithoutAWidthAndOtherwiseMovedByTheOffset) {
   MakePages(3, Bounds(0, 0, 400, 200));
   Pages->SetTabsInCenter(true);
@@ -123,6 +167,25 @@ TEST_F(SkinPageControlTest, OverflowingTabsScrollByWholeTabsWithTheSkinnedUpDown
   Pages->SetWidth(300);
   Display->PumpUntilIdle();
   EXPECT_EQ(Pages->SkinUpDown(), nullptr) << "never in multi-line";
+}
+
+TEST_F(SkinPageControlTest, SideTabsThatDoNotFitScrollDownwardWithTheUpDown) {
+  MakePages(8, Bounds(10, 10, 300, 150));
+  for (TTabPosition Position : { tpLeft, tpRight }) {
+    SCOPED_TRACE(int(Position));
+    Pages->SetTabPosition(Position);
+    Pages->SetActivePageIndex(0);
+    Pages->SetWidth(Pages->Width() + 1);  // a size change brings the scroller
+    Display->PumpUntilIdle();
+    TskSkinUpDown* Scroller = Pages->SkinUpDown();
+    ASSERT_NE(Scroller, nullptr);
+    EXPECT_GT(Tab(7).Top, Pages->Height()) << "the row runs on below the control";
+    Scroller->SetPosition(Scroller->Max());
+    Display->PumpUntilIdle();
+    EXPECT_LE(Tab(0).Bottom, 0);
+    EXPECT_LE(Tab(7).Bottom, Pages->Height()) << "the last tab brought into the control";
+    EXPECT_GT(Tab(7).Top, 0);
+  }
 }
 
 // ---- Hidden tabs -------------------------------------------------------------------------------------------
@@ -190,6 +253,14 @@ TEST_F(SkinPageControlTest, ACloseButtonClosesItsPageUnlessRefusedAndFreesItWith
   ClickClose(1);
   EXPECT_EQ(std::exchange(Log, {}), (AppLog { "Close 页 1", "AfterClose" }));
   EXPECT_FALSE(Sheets[1]->TabVisible());
+
+  // A release over the close button closes, wherever the press was.
+  const TRect Second = Tab(1), Close = Sheets[2]->ButtonRect.Offset(Second.Left, Second.Top);
+  Press(Pages, Second.Left + 2, Second.Top + 2);
+  Release(Pages, Close.Left + 1, Close.Top + 1);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(std::exchange(Log, {}), (AppLog { "Close 页 2", "AfterClose" }));
+  Sheets[2]->SetTabVisible(true);
 
   Pages->SetFreeOnClose(true);
   const int Owned = Form->ComponentCount();

@@ -1,5 +1,8 @@
 // The skinned panel, paint panel and group box: the client area children align in, roll-up across cycles,
-// caption clicks and Checked, and the look without skin and from a record.
+// caption clicks and Checked, the look without skin and from a record, the caption placed by alignment beside
+// the roll-up marker, and the transparent paint.
+#include <functional>
+
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TPanel.h"
 #include "skin/controls/TskSkinPanel.h"
@@ -149,6 +152,14 @@ TEST_F(PanelTest, SkinnedPanelDrawsItsRecordAndPaintPanelItsEvent) {
   EXPECT_EQ(Shown(Panel, 50, 50), clBlue) << "client area";
   EXPECT_EQ(Shown(Panel, 6, 21), clLime);
   EXPECT_EQ(Painted, Rect(5, 20, 95, 75));
+
+  // Off the skin's size with a caption, the body and caption strip are composed: the event still paints.
+  Painted = {};
+  Panel->SetUseSkinSize(false);
+  Panel->SetCaptionMode(true);
+  Panel->SetCaption("Caption");
+  EXPECT_EQ(Shown(Panel, Painted.Left + 1, Painted.Top + 1), clLime);
+  EXPECT_FALSE(Painted.IsEmpty());
 }
 
 TEST_F(PanelTest, GroupBoxStartsOnItsRecordWithCaptionAndFallsBackToTheBuiltInLook) {
@@ -159,6 +170,78 @@ TEST_F(PanelTest, GroupBoxStartsOnItsRecordWithCaptionAndFallsBackToTheBuiltInLo
   EXPECT_TRUE(Box->CaptionMode());
   EXPECT_EQ(Box->FIndex, -1);
   EXPECT_EQ(Shown(Box, 75, 5), ColorToRGB(clBtnShadow)) << "the caption bar of the look without skin";
+}
+
+TEST_F(PanelTest, TheSkinnedCaptionIsPlacedByTheRecordsAlignmentBesideTheRollUpMarker) {
+  BuildPanelSkin();
+  auto& Rec = *FindSkinRecord<TskDataSkinPanelControl>(Model, "panel");
+  Rec.FontColor = clYellow;
+  auto* Panel = NewPanel(Bounds(10, 10, 100, 80));
+  Panel->SetCaption("ab");
+  Panel->SetSkinData(&Model);
+  Display->PumpUntilIdle();
+  const TRect R = Panel->NewCaptionRect;
+  // The first and last caption columns showing the font colour, within [From, To).
+  const auto Ink = [&](int From, int To) {
+    std::pair<int, int> Span { -1, -1 };
+    for (int X = From; X < To; ++X)
+      for (int Y = R.Top; Y < R.Bottom; ++Y)
+        if (Shown(Panel, X, Y) == clYellow) {
+          if (Span.first < 0) Span.first = X;
+          Span.second = X;
+          break;
+        }
+    return Span;
+  };
+  struct Case {
+    TAlignment Alignment;
+    std::function<bool(std::pair<int, int>)> Placed;
+  };
+  const Case Cases[] = {
+    { taLeftJustify, [&](std::pair<int, int> S) { return S.first == R.Left; } },
+    { taRightJustify, [&](std::pair<int, int> S) { return S.second >= R.Right - 3 && S.second < R.Right; } },
+    { taCenter, [&](std::pair<int, int> S) { return std::abs(S.first + S.second + 1 - (R.Left + R.Right)) <= 2; } },
+  };
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(int(C.Alignment));
+    Rec.Alignment = C.Alignment;
+    Panel->ChangeSkinData();
+    const auto Span = Ink(0, 100);
+    EXPECT_TRUE(C.Placed(Span)) << Span.first << ".." << Span.second;
+  }
+
+  // The roll-up marker takes the caption's last 12 pixels: an arrow that turns when the panel rolls up.
+  Rec.Alignment = taRightJustify;
+  Panel->ChangeSkinData();
+  Panel->SetRollUpMode(true);
+  const auto Text = Ink(0, R.Right - 12), Marker = Ink(R.Right - 12, R.Right - 2);
+  EXPECT_LT(Text.second, R.Right - 12) << "the caption gives way to the marker";
+  ASSERT_GE(Marker.first, 0) << "the marker in the font colour";
+  const auto MarkerPixels = [&] {
+    std::vector<bool> Yellow;
+    for (int Y = R.Top; Y < R.Bottom; ++Y)
+      for (int X = R.Right - 12; X < R.Right - 2; ++X) Yellow.push_back(Shown(Panel, X, Y) == clYellow);
+    return Yellow;
+  };
+  const std::vector<bool> Up = MarkerPixels();
+  Panel->SetRollUpState(true);
+  EXPECT_NE(MarkerPixels(), Up) << "rolled up, the arrow turns";
+}
+
+TEST_F(PanelTest, ATransparentPanelShowsItsParentAShadowOutlineAndItsPaintEvent) {
+  BuildPanelSkin();
+  Form->SetColor(clAqua);
+  auto* Panel = NewPanel<TskSkinPaintPanel>(Bounds(10, 10, 100, 80));
+  Panel->OnPanelPaint = [](TCanvas* C, const TRect& R) {
+    C->Brush()->SetColor(clFuchsia);
+    C->FillRect(Rect(R.Left + 10, R.Top + 10, R.Left + 12, R.Top + 12));
+  };
+  Panel->SetSkinData(&Model);
+  Panel->SetTransparentMode(true);
+  EXPECT_EQ(Shown(Panel, 50, 40), clAqua);
+  EXPECT_EQ(Shown(Panel, 0, 40), ColorToRGB(Model.SkinColors()->cBtnShadow()));
+  const TRect Client = Panel->GetSkinClientRect();
+  EXPECT_EQ(Shown(Panel, Client.Left + 10, Client.Top + 10), clFuchsia);
 }
 
 }  // namespace

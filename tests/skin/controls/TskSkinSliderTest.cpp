@@ -1,6 +1,7 @@
 // The skinned slider: the default geometry, the value rules and jumps with half-to-even rounding, the
 // events of a drag, of ruler presses on the virtual clock, of keys, right presses and double clicks, and a
-// zero track that maps without dividing by zero, and user images set directly or stored in a loading form.
+// zero track that maps without dividing by zero, user images set directly or stored in a loading form, and
+// the looks: the ruler, the thumb's states, the tick points and a transparent slider.
 #include "platform/gdi/TBitmap.h"
 #include "platform/ui/winsys/VirtualKeys.h"
 #include "skin/controls/TskSkinSlider.h"
@@ -170,6 +171,76 @@ TEST_F(SliderTest, UserImagesReplaceTheProgramsPicturesAndAreTakenAgainAfterAFor
   EXPECT_EQ(Slider->UserImages(), TskSliderImages { siHThumb });
   EXPECT_TRUE(Slider->Image(siHThumb)->Transparent());
   EXPECT_EQ(RectHeight(Slider->ThumbRect()), 21) << "rebuilt with the loaded thumb";
+}
+
+/// A W x H picture of Color whose bottom-left pixel is the transparent fuchsia; Second, when given, fills
+/// the right half (the second state of a thumb, with its own fuchsia corner).
+std::unique_ptr<TBitmap> Piece(int W, int H, TColor Color, TColor Second = clNone) {
+  auto B = std::make_unique<TBitmap>();
+  B->SetPixelFormat(pf24bit);
+  B->SetSize(W, H);
+  B->Canvas()->Brush()->SetColor(Color);
+  B->Canvas()->FillRect(Rect(0, 0, W, H));
+  if (Second != clNone) {
+    B->Canvas()->Brush()->SetColor(Second);
+    B->Canvas()->FillRect(Rect(W / 2, 0, W, H));
+    B->Canvas()->SetPixels(W / 2, H - 1, clFuchsia);
+  }
+  B->Canvas()->SetPixels(0, H - 1, clFuchsia);
+  return B;
+}
+
+TEST_F(SliderTest, TheRulerRunsAlongAndTheThumbShowsItsSecondStatePressedOrDisabled) {
+  auto* Slider = NewSlider();
+  Slider->SetImage(siHRuler, Piece(10, 7, clGreen).get());
+  Slider->SetImage(siHThumb, Piece(12, 15, clRed, clBlue).get());
+  Slider->SetValue(50);
+  const TPoint Ruler = Slider->RulerOrg();
+  for (int X : { 1, 20, 100, 137 }) EXPECT_EQ(Shown(Slider, Ruler.X + X, Ruler.Y + 3), clGreen) << X;
+  EXPECT_NE(Shown(Slider, Ruler.X + 138, Ruler.Y + 3), clGreen) << "138 long";
+  EXPECT_NE(Shown(Slider, Ruler.X, Ruler.Y + 6), clFuchsia) << "the transparent colour is left out";
+
+  const TRect Thumb = Slider->ThumbRect();
+  const TPoint Middle { (Thumb.Left + Thumb.Right) / 2, (Thumb.Top + Thumb.Bottom) / 2 };
+  EXPECT_EQ(RectWidth(Thumb), 6) << "one of two states";
+  EXPECT_EQ(Shown(Slider, Middle.X, Middle.Y), clRed);
+  Press(Slider, Middle.X, Middle.Y);
+  EXPECT_EQ(Shown(Slider, Middle.X, Middle.Y), clBlue) << "pressed";
+  Release(Slider, Middle.X, Middle.Y);
+  EXPECT_EQ(Shown(Slider, Middle.X, Middle.Y), clRed);
+  Slider->SetEnabled(false);
+  EXPECT_EQ(Shown(Slider, Middle.X, Middle.Y), clBlue) << "disabled";
+}
+
+TEST_F(SliderTest, TickPointsStandUnderTheThumbsCentresLongerAtTheEnds) {
+  auto* Slider = NewSlider();
+  Slider->SetColor(clWhite);
+  Slider->SetIncrement(50);
+  Slider->SetOptions({ soShowPoints });
+  Slider->SetValue(0);
+  const int Top = Slider->PointsRect().Top;
+  // The thumb is 5 wide over a track of 133: values 0, 50 and 100 at 6, 6 + 66 and 6 + 133, plus 2.
+  const TColor Ink = ColorToRGB(clWindowText);
+  for (int X : { 8, 74, 141 }) {
+    SCOPED_TRACE(X);
+    EXPECT_EQ(Shown(Slider, X, Top), Ink);
+    EXPECT_EQ(Shown(Slider, X, Top + 2), Ink);
+    EXPECT_EQ(Shown(Slider, X, Top + 4) == Ink, X != 74) << "ends 5 long, the middle 3";
+    EXPECT_EQ(Shown(Slider, X + 1, Top), clWhite);
+  }
+  Slider->SetOptions({});
+  EXPECT_EQ(Shown(Slider, 74, Top), clWhite);
+}
+
+TEST_F(SliderTest, ATransparentSliderShowsItsParentBehindRulerAndThumb) {
+  auto* Slider = NewSlider();
+  Slider->SetColor(clAqua);
+  Form->SetColor(clYellow);
+  EXPECT_EQ(Shown(Slider, 1, 1), clAqua);
+  Slider->SetTransparent(true);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Shown(Slider, 1, 1), clYellow);
+  EXPECT_EQ(Shown(Slider, 140, 35), clYellow);
 }
 
 }  // namespace

@@ -55,6 +55,10 @@ TEST_F(StatusBarTest, RecordsGripperPieceStandsRightOfTheClientAreaOnItsBottom) 
   SetHorzStrip(Rec, Rect(0, 0, 40, 21), 4, 4);
   Rec.ClRect = Rect(4, 2, 36, 19);
   Rec.GripperRect = Skin.Paint(Pic, Rect(50, 0, 62, 12), clLime);
+  auto& Body = Skin.Add<TskDataSkinPanelControl>("panel", "panel");
+  Body.PictureIndex = Pic;
+  SetHorzStrip(Body, Rect(0, 0, 40, 21), 4, 4);
+  Body.ClRect = Rect(4, 2, 36, 19);
   Skin.Finish();
   auto* Bar = NewBar();
   Bar->SetSkinData(&Model);
@@ -63,6 +67,13 @@ TEST_F(StatusBarTest, RecordsGripperPieceStandsRightOfTheClientAreaOnItsBottom) 
   EXPECT_EQ(Client, Rect(4, 2, 284, 19)) << "12 pixels less at the right";
   EXPECT_EQ(Bar->GetGripRect(), Rect(284, 7, 296, 19));
   EXPECT_EQ(Shown(Bar, 290, 12), ColorToRGB(clLime));
+
+  // Off the skin's size with a caption, the body comes from the "panel" record: the grip still shows.
+  Bar->SetUseSkinSize(false);
+  Bar->SetCaptionMode(true);
+  Bar->SetCaption("Ready");
+  const TRect Grip = Bar->GetGripRect();
+  EXPECT_EQ(Shown(Bar, Grip.Left + 6, Grip.Top + 5), ColorToRGB(clLime));
 }
 
 TEST_F(StatusBarTest, TheModelGoesToWindowedSkinnedChildrenOnly) {

@@ -9,6 +9,8 @@
 #include "platform/shell/TShellContextMenu.h"
 #include "platform/shell/ShellNamespace.h"
 #include "skin/controls/TskSkinButton.h"
+#include "skin/core/TskResourceStrData.h"
+#include "skin/core/TskSkinData.h"
 #include "skin/controls/TskSkinStdLabel.h"
 #include "skin/dialogs/TskCustomShellListView.h"
 #include "skin/dialogs/TskMessageForm.h"
@@ -89,6 +91,11 @@ TEST_F(ShellListViewTest, MasksFilterFilesAndNeverFolders) {
   }
   List->SetMask("*");
   EXPECT_EQ(FileNames().size(), 10u) << "\"*\" takes every file, the pipe and the broken link too";
+  const std::vector<String> every = FileNames();
+  List->SetMask("*.*");
+  EXPECT_EQ(FileNames(), every) << "\"*.*\" takes also names without a dot";
+  EXPECT_TRUE(std::find(every.begin(), every.end(), "pipe") != every.end());
+  EXPECT_TRUE(std::find(every.begin(), every.end(), ".dot") == every.end()) << "hidden names stay hidden";
 }
 
 TEST_F(ShellListViewTest, HeaderClicksSortEachColumnBothWays) {
@@ -117,6 +124,28 @@ TEST_F(ShellListViewTest, HeaderClicksSortEachColumnBothWays) {
     EXPECT_EQ(FileNames(), std::vector<String>(c.Ascending.rbegin(), c.Ascending.rend())) << "column " << c.Column;
     EXPECT_FALSE(List->EntryAt(0)->IsFolder()) << "descending puts the folders last";
   }
+}
+
+TEST_F(ShellListViewTest, DetailHeadersComeFromTheStringTable) {
+  const auto Captions = [this] {
+    std::vector<String> captions;
+    for (int column = 0; column < List->Columns()->Count(); ++column)
+      captions.push_back(List->Column(column)->Caption());
+    return captions;
+  };
+  MakeList();
+  EXPECT_EQ(Captions(), (std::vector<String> { "Name", "Size", "Type", "Date modified" }));
+  TskSkinData Controls { nullptr };
+  TskResourceStrData Table { nullptr };
+  TStringList Lines;
+  Lines.SetText("FLV_NAME=名称\nFLV_SIZE=大小\nFLV_TYPE=类型\nFLV_MODIFIED=修改日期\n");
+  Table.SetResStrings(&Lines);
+  Controls.SetResourceStrData(&Table);
+  List->SetSkinData(&Controls);
+  List->SetViewStyle(vsList);
+  List->SetViewStyle(vsReport);
+  EXPECT_EQ(Captions(), (std::vector<String> { "名称", "大小", "类型", "修改日期" }));
+  List->SetSkinData(nullptr);
 }
 
 TEST_F(ShellListViewTest, SortingAFolderOfItemsWithoutPathsRaisesNothing) {

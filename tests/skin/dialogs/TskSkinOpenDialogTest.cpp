@@ -30,7 +30,12 @@ TEST_F(SkinOpenDialogTest, TheStartFolderIsTheFileNamesThenInitialDirThenTheExec
     { Dir / "gone/clip.avi", Dir / "a", Dir / "a" },
     { Dir / "gone/clip.avi", Dir / "gone", Exe },
     { "clip.avi", "", Exe },
+    { "a/b/clip.avi", "", Dir / "a/b" },
+    { "gone/clip.avi", "a", Dir / "a" },
   };
+  // Relative folders are taken from the current folder.
+  const std::filesystem::path Before = std::filesystem::current_path();
+  std::filesystem::current_path(Dir.Path());
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.FileName + " in " + C.InitialDir);
     Dialog->SetFileName(C.FileName);
@@ -42,6 +47,7 @@ TEST_F(SkinOpenDialogTest, TheStartFolderIsTheFileNamesThenInitialDirThenTheExec
     EXPECT_FALSE(Dialog->Execute());
     EXPECT_EQ(Dialog->FileName(), C.FileName) << "Cancel keeps the file name";
   }
+  std::filesystem::current_path(Before);
 }
 
 TEST_F(SkinOpenDialogTest, OneSelectedFileIsChosenAndTheCurrentFolderStays) {

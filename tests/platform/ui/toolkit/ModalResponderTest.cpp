@@ -3,6 +3,8 @@
 // buttons readable.
 #include <vector>
 
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/Icons.h"
 #include "platform/ui/toolkit/ModalResponders.h"
 #include "platform/ui/toolkit/TCustomLabel.h"
 #include "tests/platform/ui/AppFixture.h"
@@ -92,6 +94,52 @@ TEST_F(ModalResponderTest, ThePlainMessageBoxIsAnsweredByNameWithItsTextAndButto
   EXPECT_EQ(App->MessageBox("Overwrite the file?", "", MB_YESNOCANCEL), IDNO);
   EXPECT_EQ(Text, "Overwrite the file?");
   EXPECT_EQ(Buttons, "Yes No Cancel ");
+}
+
+// The box shows the standard icon its flags name, drawn as the icon itself draws over the box's face, with
+// the text beside it; a box without an icon flag shows none.
+TEST_F(ModalResponderTest, ThePlainMessageBoxDrawsTheStandardIconItsFlagsAskFor) {
+  struct TCase {
+    UINT Flag;
+    uintptr_t Icon;  // 0: none
+  };
+  for (const TCase& Case : { TCase { MB_ICONERROR, IDI_ERROR }, TCase { MB_ICONQUESTION, IDI_QUESTION },
+                             TCase { MB_ICONWARNING, IDI_WARNING }, TCase { MB_ICONINFORMATION, IDI_INFORMATION },
+                             TCase { 0, 0 } }) {
+    SCOPED_TRACE(Case.Flag);
+    int Mismatches = -1;
+    int TextLeft = -1, IconRight = -1;
+    SetModalResponder("MessageBox", [&](TCustomForm* Box) {
+      auto* Icon = static_cast<TControl*>(Box->FindComponent("Icon"));
+      TextLeft = static_cast<TControl*>(Box->FindComponent("Message"))->Left();
+      if (Icon) {
+        Display->PumpUntilIdle();
+        IconRight = Icon->Left() + Icon->Width();
+        const HDC DC = CreateCompatibleDC(nullptr);
+        const HBITMAP Bitmap = CreateCompatibleBitmap(DC, 32, 32);
+        const HGDIOBJ Old = SelectObject(DC, Bitmap);
+        const HBRUSH Face = CreateSolidBrush(ColorToRGB(Box->Color()));
+        DrawIconEx(DC, 0, 0, LoadIcon(0, Case.Icon), 32, 32, 0, Face, DI_NORMAL);
+        Mismatches = 0;
+        const TPoint Corner = Icon->ClientToScreen({ 0, 0 });
+        for (int Y = 0; Y < 32; ++Y)
+          for (int X = 0; X < 32; ++X) Mismatches += Display->PixelAt(Corner.X + X, Corner.Y + Y) != GetPixel(DC, X, Y);
+        DeleteObject(Face);
+        SelectObject(DC, Old);
+        DeleteObject(Bitmap);
+        DeleteDC(DC);
+      }
+      ClickOn(static_cast<TControl*>(Box->FindComponent("OK")));
+    });
+    EXPECT_EQ(App->MessageBox("The file could not be converted.", "", MB_OK | Case.Flag), IDOK);
+    if (Case.Icon) {
+      EXPECT_EQ(Mismatches, 0);
+      EXPECT_GT(TextLeft, IconRight) << "the text stands beside the icon";
+    } else {
+      EXPECT_EQ(Mismatches, -1) << "no icon";
+      EXPECT_EQ(TextLeft, 12);
+    }
+  }
 }
 
 TEST_F(ModalResponderTest, AResponderMayOpenAnotherModalFormWhichItsOwnResponderAnswers) {

@@ -120,6 +120,32 @@ TEST_F(PageControlTest, ASingleRowTooLongScrollsByWholeTabs) {
   EXPECT_EQ(Pages->TabRect(0).Left, 2);
 }
 
+TEST_F(PageControlTest, ASideRowTooLongScrollsByWholeTabsAlike) {
+  MakePages({ "p0", "p1", "p2", "p3", "p4", "p5", "p6", "p7" });
+  Pages->SetBounds(10, 10, 300, 150);
+  Pages->SetTabWidth(40);
+  for (TTabPosition Position : { tpLeft, tpRight }) {
+    SCOPED_TRACE(int(Position));
+    Pages->SetTabPosition(Position);
+    Pages->SetActivePageIndex(0);
+    Screen->PumpUntilIdle();
+    EXPECT_EQ(Pages->TabRect(2).Bottom, 2 + 3 * 40);
+
+    // The last tab selected comes whole into the control, the row scrolled no further than it needs.
+    Pages->SetActivePageIndex(7);
+    EXPECT_EQ(Pages->TabRect(5).Top, 0);
+    EXPECT_EQ(Pages->TabRect(7).Bottom, 3 * 40);
+    EXPECT_LE(Pages->TabRect(4).Bottom, 0);
+
+    SendMessage(Pages->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 1), 0);
+    EXPECT_EQ(Pages->TabRect(1).Top, 0);
+    const TRect Second = Pages->TabRect(2);
+    EXPECT_EQ(Pages->IndexOfTabAt(Second.Left + 5, Second.Top + 5), 2);
+    SendMessage(Pages->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 9), 0);
+    EXPECT_EQ(Pages->TabRect(5).Top, 0) << "no further than the last tab needs";
+  }
+}
+
 TEST_F(PageControlTest, HiddenTabsKeepTheirPagesAndTabIndexCountsVisibleTabs) {
   MakePages({ "A", "B", "C" });
   TTabSheet* B = Pages->Pages(1);

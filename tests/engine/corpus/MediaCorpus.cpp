@@ -1,0 +1,79 @@
+#include "tests/engine/corpus/MediaCorpus.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "engine/libav/FFmpegLoader.h"
+#include "tests/engine/DecodeFile.h"
+
+const std::vector<TCorpusClip>& CorpusClips() {
+  static const std::vector<TCorpusClip> Clips {
+    { "flv-h264-mp3.flv", "" },
+    { "ts-h264-bframes-aac.ts", "" },
+    { "webm-vp8-vorbis.webm", "" },
+    { "mkv-vp9-opus.mkv", "" },
+    { "mkv-hevc-video-only.mkv", "" },
+    { "mkv-h264-10bit.mkv", "" },
+    { "mkv-variable-rate.mkv", "" },
+    { "ogg-theora-vorbis.ogg", "" },
+    { "avi-mjpeg-pcm.avi", "" },
+    { "mov-prores-pcm24.mov", "" },
+    { "mp4-odd-size-853x479.mp4", "" },
+    { "mp4-h264-444.mp4", "" },
+    { "mp4-rotated-90.mp4", "", true },
+    { "audio.flac", "" },
+    { "audio.opus", "" },
+    { "audio-5.1.ac3", "" },
+    { "audio-8bit-8khz.wav", "" },
+    { "mp3-cover-utf8-title.mp3", "" },
+    { "mkv-cut-in-the-middle.mkv", "its second half is cut off, the header gives the whole length" },
+    { "ts-damaged-bytes.ts", "" },
+  };
+  return Clips;
+}
+
+String CorpusFile(const TCorpusClip& AClip) { return String(MEDIA_CORPUS) + "/" + AClip.Name; }
+
+std::vector<String> CorpusFolderNames() {
+  std::vector<String> Names;
+  for (const auto& Entry : std::filesystem::directory_iterator(MEDIA_CORPUS)) Names.push_back(Entry.path().filename().string());
+  std::ranges::sort(Names);
+  return Names;
+}
+
+double TDecodedSpan::Longest(bool AKeepsVideo) const {
+  return std::max(AKeepsVideo && Video && !CoverPicture ? VideoSeconds : 0.0, Audio ? AudioSeconds : 0.0);
+}
+
+TDecodedSpan DecodeSpan(const String& AFileName) {
+  TDecodedSpan Span;
+  double Start[2] { 1e9, 1e9 }, End[2] { -1e9, -1e9 };
+  DecodeFile(AFileName, true,
+    [&](const AVStream* AStream, const AVPacket*) {
+      if (AStream->disposition & AV_DISPOSITION_ATTACHED_PIC) Span.CoverPicture = true;
+    },
+    [&](const AVCodecContext* ADecoder, const AVFrame* AFrame) {
+      const bool IsVideo = ADecoder->codec_type == AVMEDIA_TYPE_VIDEO;
+      (IsVideo ? Span.Video : Span.Audio) = true;
+      if (AFrame->best_effort_timestamp == AV_NOPTS_VALUE) return;
+      const double At = double(AFrame->best_effort_timestamp) * av_q2d(ADecoder->pkt_timebase);
+      const double Length = IsVideo ? double(AFrame->pkt_duration) * av_q2d(ADecoder->pkt_timebase)
+                                    : double(AFrame->nb_samples) / AFrame->sample_rate;
+      Start[IsVideo] = std::min(Start[IsVideo], At);
+      End[IsVideo] = std::max(End[IsVideo], At + Length);
+    });
+  Span.AudioSeconds = Span.Audio ? End[0] - Start[0] : 0;
+  Span.VideoSeconds = Span.Video ? End[1] - Start[1] : 0;
+  return Span;
+}
+
+void LoadCorpusLibraries() {
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  setenv("ZORVIK_NO_POWEROFF", "1", 0);
+  String Error;
+  ASSERT_TRUE(LoadAVLib("", PlayerLibraries, Error)) << Error;
+}

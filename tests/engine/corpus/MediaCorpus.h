@@ -1,0 +1,43 @@
+#pragma once
+// The corpus of clips other producers wrote (see tools/media-corpus), and what a plain decode of a file
+// finds in it: the measure the engine's results are held to.
+#include <ostream>
+#include <vector>
+
+#include "platform/base/Types.h"
+
+/// One clip of the corpus.
+struct TCorpusClip {
+  const char* Name;
+  /// Why the libraries decode less of it than its header promises; empty when they decode it whole.
+  const char* DecodesLess;
+  /// Whether its picture is shown turned by a quarter, so a player shows it with width and height swapped.
+  bool QuarterTurned { false };
+};
+
+/// The clip's name, for test names and messages.
+inline void PrintTo(const TCorpusClip& AClip, std::ostream* AOut) { *AOut << AClip.Name; }
+
+/// Every clip the corpus script writes.
+const std::vector<TCorpusClip>& CorpusClips();
+/// The clip's file in the corpus folder.
+String CorpusFile(const TCorpusClip& AClip);
+/// The names of the files the corpus folder holds.
+std::vector<String> CorpusFolderNames();
+
+/// What a plain decode (the first video and the first audio stream, every packet) finds: which kinds
+/// decode, a video stream that is only an attached picture, and each kind's span in seconds from its first
+/// frame to the end of its last.
+struct TDecodedSpan {
+  bool Video { false };
+  bool Audio { false };
+  bool CoverPicture { false };
+  double VideoSeconds { 0 };
+  double AudioSeconds { 0 };
+  /// The longest span of the kinds an output keeps (a cover picture has none).
+  double Longest(bool AKeepsVideo) const;
+};
+TDecodedSpan DecodeSpan(const String& AFileName);
+
+/// Loads the libraries of the transcoder and the player, once; SDL on its dummy drivers.
+void LoadCorpusLibraries();
