@@ -116,7 +116,10 @@ void TskFormLayerBorder::InitFrame(TskSkinData* ASkinData, TCustomForm* AForm) {
   if (!FData) return;
   FCurrentAlphaBlendValue = FData->AlphaBlendValue;
   FCurrentInActiveAlphaBlendValue = FData->InActiveAlphaBlendValue;
-  if (FData->FullBorder) ActiveObject = OldActiveObject = MouseCaptureObject = -1;
+  if (FData->FullBorder) {
+    if (BSF) BSF->IsAlphaIcon = BSF->CheckIconAlpha();
+    ActiveObject = OldActiveObject = MouseCaptureObject = -1;
+  }
   const TRect& B = FData->BorderRect;
   if (B.IsEmpty()) {
     LeftSize = TopSize = RightSize = BottomSize = 0;

@@ -386,6 +386,14 @@ public:
   void HideLayers();
   /// R (frame coordinates) on the screen.
   TRect FrameToScreen(const TRect& R) const;
+  /// Adds or removes the drop shadow of the form's window class (only where windows can be layered),
+  /// hiding the form meanwhile with AHideFormBefore.
+  void EnableShadow(bool AShowShadow, bool AHideFormBefore);
+  bool HaveShadow() const { return FHaveShadow; }
+  /// The form's small icon carries an alpha channel of its own; false without an icon size.
+  bool CheckIconAlpha();
+  /// Set from CheckIconAlpha when a full layered border binds to the frame.
+  bool IsAlphaIcon { false };
   /// Draws the form's small icon with its top-left at (X, Y).
   void DrawFormIcon(TCanvas* Canvas, int X, int Y);
   /// The items of the system menu in use, made ready for an opening (an open menu closes first): the
@@ -617,7 +625,7 @@ private:
   /// shape test), a rectangle without a mask, none for a borderless form or the system's frame.
   void UpdateFrameRegion();
   void ShowStatusBarGrip(bool Show);
-  /// Repaints the form and sends WM_CHECKPARENTBG to each windowed direct child.
+  /// Repaints the form and sends WM_CHECKPARENTBG to each direct child.
   void TellChildrenOfNewBackground();
   /// Draws the visible objects into the composed frame bands.
   void DrawObjectsIntoBands(TBitmap* Top, TBitmap* Bottom);
@@ -658,6 +666,7 @@ private:
   TskCustomRibbon* FSkinRibbon { nullptr };
   TskSkinHint* FSkinHint { nullptr };
   TskSkinStatusBar* FStatusBar { nullptr };
+  bool FHaveShadow { false };
   TMainMenu* FMainMenu { nullptr };
   TskSkinMainMenuBar* FMainMenuBar { nullptr };
   TPopupMenu* FSystemMenu { nullptr };

@@ -3,17 +3,19 @@
 // Frame coordinates: the window's top-left corner is (0, 0). Skinned, the frame picture is laid around the
 // client area by its corner points: the parts left of LTPoint and above it keep their place, the rest
 // moves with the right and bottom edges. Built-in: a 3-pixel border and a caption band.
+#include <cstring>
 #include <optional>
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Icons.h"
+#include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/toolkit/TScreen.h"
 #include "platform/ui/winsys/ScreenMetrics.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/TskSkinGeometry.h"
-#include "skin/controls/skControlMessages.h"
+#include "skin/controls/skCheckParentBg.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skCaptionText.h"
@@ -247,13 +249,11 @@ void TskSkinForm::UpdateFrameGeometry() {
   if (FSkinSupport && FSD->StretchEffect && FForm->HandleAllocated()) TellChildrenOfNewBackground();
 }
 
-// A stretched client picture changed under the children: the form repaints and the windowed children
-// that show their parent's background take it again.
+// A stretched client picture changed under the children: the form repaints and the children that show
+// their parent's background take it again.
 void TskSkinForm::TellChildrenOfNewBackground() {
   FForm->Invalidate();
-  for (int i = 0; i < FForm->ControlCount(); ++i)
-    if (auto* Windowed = dynamic_cast<TWinControl*>(FForm->Controls(i)); Windowed && Windowed->HandleAllocated())
-      SendMessage(Windowed->Handle(), WM_CHECKPARENTBG, 0, 0);
+  SendCheckParentBg(FForm);
 }
 
 void TskSkinForm::UpdateFrameRegion() {
@@ -505,6 +505,24 @@ HICON TskSkinForm::FormSmallIcon() {
   if (CY == 0) CY = GetSystemMetrics(SM_CYSIZE);
   FIcon = CopyImage(Source, IMAGE_ICON, CX, CY, 0);
   return FIcon;
+}
+
+bool TskSkinForm::CheckIconAlpha() {
+  const int CX = GetSystemMetrics(SM_CXSMICON), CY = GetSystemMetrics(SM_CYSMICON);
+  const HICON Icon = FormSmallIcon();
+  if (CX <= 0 || CY <= 0 || !Icon) return false;
+  // Drawn over pixels of alpha 0, only a picture with an alpha channel of its own leaves any alpha.
+  TBitmap Probe;
+  Probe.SetPixelFormat(pf32bit);
+  Probe.SetSize(CX, CY);
+  for (int Y = 0; Y < CY; ++Y) std::memset(Probe.ScanLine(Y), 0, size_t(CX) * 4);
+  DrawIconEx(Probe.Canvas()->Handle(), 0, 0, Icon, CX, CY, 0, nullptr, DI_NORMAL);
+  for (int Y = 0; Y < CY; ++Y) {
+    const auto* Row = static_cast<const Byte*>(Probe.ScanLine(Y));
+    for (int X = 0; X < CX; ++X)
+      if (Row[X * 4 + 3] != 0) return true;
+  }
+  return false;
 }
 
 void TskSkinForm::DrawFormIcon(TCanvas* Canvas, int X, int Y) {

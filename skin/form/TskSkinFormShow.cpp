@@ -6,6 +6,7 @@
 #include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/winsys/MessageLoop.h"
 #include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowClass.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skUtils.h"
@@ -97,4 +98,16 @@ void TskSkinForm::FadeIn() {
     if (Border) FBorderLayer->CheckFormAlpha(255, true);
   }
   if (Border && !FullLayeredBorder()) FBorderLayer->SetBoundsWithForm();
+}
+
+// The drop shadow is a style of the window's class: the window is shown again with its new style.
+void TskSkinForm::EnableShadow(bool AShowShadow, bool AHideFormBefore) {
+  if (!CanLayer() || AShowShadow == FHaveShadow || !FForm->HandleAllocated()) return;
+  FHaveShadow = AShowShadow;
+  const HWND Wnd = FForm->Handle();
+  const bool Hide = AHideFormBefore && IsWindowVisible(Wnd);
+  if (Hide) ShowWindow(Wnd, SW_HIDE);
+  const LONG_PTR Style = GetClassLongPtr(Wnd, GCL_STYLE);
+  SetClassLongPtr(Wnd, GCL_STYLE, AShowShadow ? Style | CS_DROPSHADOW : Style & ~LONG_PTR(CS_DROPSHADOW));
+  if (Hide) ShowWindow(Wnd, SW_SHOWNA);
 }

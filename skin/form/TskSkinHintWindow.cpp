@@ -10,6 +10,7 @@
 #include "platform/ui/toolkit/TScreen.h"
 #include "platform/ui/winsys/Ui.h"
 #include "platform/ui/winsys/WindowClass.h"
+#include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skComposers.h"
 #include "skin/core/skRegions.h"
@@ -141,6 +142,8 @@ void TskSkinHintWindow::Prepare(TskSkinHint* Hint) {
     F->Assign(Hint->DefaultFont());
     F->SetColor(FSD ? FSD->HintWindow->FontColor : clInfoText);
   }
+  // The skin's strings may be in another script than the default font.
+  F->SetCharset(Model && Model->ResourceStrData() ? Model->ResourceStrData()->CharSet() : Hint->DefaultFont()->Charset());
 }
 
 TSize TskSkinHintWindow::CalcHintSize() {

@@ -44,6 +44,16 @@ TForm* FramedForm(TskSkinData* Skin, TFormBorderStyle Style, TskBorderIcons Icon
   return Form;
 }
 
+std::unique_ptr<TBitmap> ScreenPicture(HeadlessPresenter& Display, const TRect& Area) {
+  auto Image = std::make_unique<TBitmap>();
+  Image->SetPixelFormat(pf24bit);
+  Image->SetSize(Area.Width(), Area.Height());
+  for (int Y = 0; Y < Area.Height(); ++Y)
+    for (int X = 0; X < Area.Width(); ++X)
+      Image->Canvas()->SetPixels(X, Y, Display.PixelAt(Area.Left + X, Area.Top + Y));
+  return Image;
+}
+
 std::unique_ptr<TBitmap> WindowPicture(TForm* Form) {
   auto Image = std::make_unique<TBitmap>();
   Image->SetPixelFormat(pf24bit);

@@ -11,6 +11,7 @@
 #include "platform/ui/toolkit/TForm.h"
 #include "platform/ui/toolkit/TMainMenu.h"
 #include "platform/ui/toolkit/TMenuItem.h"
+#include "skin/form/TskActiveSkinObject.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/TskSkinMDITabsBar.h"
 #include "skin/form/TskSkinMainMenuBar.h"
@@ -35,7 +36,7 @@ void AddMenuItem(TMainMenu* Menu, const String& Caption, Byte Group) {
 void AddMDIRow(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
   // Children live in the client of the application's main form; the gallery has none of its own.
   if (!Application || Application->MainForm()) return;
-  enum class TLayout { Cascaded, Maximized, Outside };
+  enum class TLayout { Cascaded, Maximized, Outside, SystemMenu };
   auto Take = [&](TLayout Layout) {
     TForm* Main = nullptr;
     Application->CreateForm(Main);
@@ -64,6 +65,7 @@ void AddMDIRow(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
     Main->Show();
     const char* Names[] = { "文档一", "文档二", "文档三" };
     TskSkinForm* Second = nullptr;
+    TskSkinForm* Last = nullptr;
     for (int i = 0; i < 3; ++i) {
       auto* Child = new TForm(Main);
       Child->SetName("Doc" + std::to_string(i + 1));
@@ -81,10 +83,19 @@ void AddMDIRow(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
       ChildFrame->SetSkinData(Gallery.Skin());
       Child->Show();
       if (i == 1) Second = ChildFrame;
+      if (i == 2) Last = ChildFrame;
     }
     if (Layout == TLayout::Maximized) Second->SetWindowState(wsMaximized);
     Display.PumpUntilIdle();
-    std::unique_ptr<TBitmap> Picture = WindowPicture(Main);
+    // The active child's system menu drops from its button.
+    if (const int Button = Last->GetIndex("sysmenubutton"); Layout == TLayout::SystemMenu && Button != -1) {
+      const TRect R = Last->FrameToScreen(Last->ObjectList[size_t(Button)]->ObjectRect);
+      Display.Click((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2);
+      Display.PumpUntilIdle();
+    }
+    // An open menu is a window of its own over the form: the screen shows both.
+    std::unique_ptr<TBitmap> Picture =
+        Layout == TLayout::SystemMenu ? ScreenPicture(Display, Main->BoundsRect()) : WindowPicture(Main);
     delete Main;
     Display.PumpUntilIdle();
     return Picture;
@@ -93,5 +104,6 @@ void AddMDIRow(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
   Cells.emplace_back("三个子窗体与标签，活动子窗体的菜单并入菜单栏", Take(TLayout::Cascaded));
   Cells.emplace_back("子窗体最大化：菜单栏上的按钮", Take(TLayout::Maximized));
   Cells.emplace_back("子窗体超出客户区：滚动条", Take(TLayout::Outside));
+  Cells.emplace_back("活动子窗体的系统菜单", Take(TLayout::SystemMenu));
   Gallery.AddPictureRow("多文档", Cells);
 }

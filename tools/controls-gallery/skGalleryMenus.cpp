@@ -16,6 +16,7 @@
 #include "skin/form/TskSkinPopupMenu.h"
 #include "skin/form/TskSkinPopupWindow.h"
 #include "tools/controls-gallery/TskControlsGallery.h"
+#include "tools/controls-gallery/skGalleryFrames.h"
 
 namespace {
 
@@ -53,17 +54,6 @@ void FillMainMenu(TMenuItem* Items) {
   for (const char* Caption : { "编辑(&E)", "工具(&T)", "帮助(&H)" }) Add(Add(Items, Caption), "项");
 }
 
-/// The screen's CellArea as a picture.
-std::unique_ptr<TBitmap> ScreenPart(HeadlessPresenter& Display) {
-  auto Image = std::make_unique<TBitmap>();
-  Image->SetPixelFormat(pf24bit);
-  Image->SetSize(CellArea.Width(), CellArea.Height());
-  for (int Y = 0; Y < CellArea.Height(); ++Y)
-    for (int X = 0; X < CellArea.Width(); ++X)
-      Image->Canvas()->SetPixels(X, Y, Display.PixelAt(CellArea.Left + X, CellArea.Top + Y));
-  return Image;
-}
-
 }  // namespace
 
 void AddMenuRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
@@ -94,7 +84,7 @@ void AddMenuRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
       Display.MoveTo(P.X, P.Y);
     }
   Display.Advance(600);
-  Cells.emplace_back("菜单栏与子菜单", ScreenPart(Display));
+  Cells.emplace_back("菜单栏与子菜单", ScreenPicture(Display, CellArea));
   Frame->SkinMenu->Hide();
   Display.Advance(300);
 
@@ -107,7 +97,7 @@ void AddMenuRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
   Add(Context->Items(), "删除", ShortCut(VK_DELETE, {}));
   Context->Popup(FormBounds.Left + 60, FormBounds.Top + 70);
   Display.PumpUntilIdle();
-  Cells.emplace_back("右键菜单", ScreenPart(Display));
+  Cells.emplace_back("右键菜单", ScreenPicture(Display, CellArea));
   Frame->SkinMenu->Hide();
   Display.PumpUntilIdle();
 

@@ -986,6 +986,7 @@ TskControlsGallery::TMake RibbonMaker(TskControlsGallery& Gallery, TCustomImageL
     Ribbon->SetParent(Host);
     Ribbon->SetSkinData(Gallery.Skin());
     Ribbon->SetAppButtonCaption("文件");
+    Ribbon->SetAppButtonImageList(Icons);  // the first picture, without an index of its own
     for (const char* Caption : { "开始", "转换设置", "视图" }) Ribbon->Tabs()->Add()->Page()->SetCaption(Caption);
     TskRibbonPage* Page = Ribbon->Tabs()->GetItem(0)->Page();
     for (int i = 0; i < 8; ++i) {

@@ -7,6 +7,9 @@
 
 #include "platform/gdi/Capabilities.h"
 #include "platform/ui/winsys/LayeredWindows.h"
+#include "platform/ui/winsys/WindowClass.h"
+#include "platform/gdi/Icons.h"
+#include "platform/gdi/TIcon.h"
 #include "skin/controls/TskSkinStatusBar.h"
 #include "tests/skin/form/FormFrameFixture.h"
 
@@ -283,6 +286,33 @@ TEST_F(FormStates, TheFadeInStepsToFullAlphaOnTheClockThenTheFormIsOpaque) {
   EXPECT_GE(Display->Clock().Now() - Start, 15 * 6) << "each step waited more than 5 ms";
   EXPECT_FALSE(GetWindowLong(Form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
   EXPECT_EQ(FrameColor(Form, 5, 5), FrameCaption);
+}
+
+TEST_F(FormStates, TheDropShadowIsAClassStyleGivenOnlyWhereWindowsCanBeLayered) {
+  auto [Form, Frame] = Secondary(Bounds(130, 90, 333, 222));
+  const auto Shadowed = [Form = Form] { return (GetClassLongPtr(Form->Handle(), GCL_STYLE) & CS_DROPSHADOW) != 0; };
+  Frame->EnableShadow(true, true);
+  EXPECT_TRUE(Frame->HaveShadow());
+  EXPECT_TRUE(Shadowed());
+  EXPECT_TRUE(IsWindowVisible(Form->Handle())) << "shown again after the change";
+  Frame->EnableShadow(false, false);
+  EXPECT_FALSE(Shadowed());
+  EnableLayeredWindows(false);
+  Frame->EnableShadow(true, false);
+  EXPECT_FALSE(Frame->HaveShadow());
+  EXPECT_FALSE(Shadowed());
+}
+
+TEST_F(FormStates, AnIconWithAnAlphaChannelOfItsOwnIsToldFromAMaskedOne) {
+  for (const int Bits : { 32, 24 }) {
+    auto Pixels = std::make_shared<Surface>(16, 16, SurfaceFormat::Bgra32);
+    for (int Y = 0; Y < 16; ++Y)
+      for (int X = 0; X < 16; ++X) Pixels->SetPixel(X, Y, X < 8 ? 0x80FF0000u : 0u);
+    TForm* Form = NewForm(Bounds(130, 90, 333, 222));
+    Form->Icon()->SetHandle(CreateIconFromImages({ { Pixels, Bits } }));
+    EXPECT_EQ(Attach(Form, &Model)->CheckIconAlpha(), Bits == 32) << Bits << " bits";
+    delete Form;
+  }
 }
 
 TEST_F(FormStates, WithoutLayeredWindowsNothingFades) {

@@ -2,6 +2,7 @@
 // application's hints after the component is gone.
 #include "platform/gdi/Capabilities.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
+#include "skin/core/TskResourceStrData.h"
 #include "skin/form/TskSkinHint.h"
 #include "skin/form/TskSkinHintWindow.h"
 #include "tests/skin/form/FormFrameFixture.h"
@@ -80,6 +81,22 @@ TEST_F(SkinHint, WithoutASkinTheHintHasTheSystemsColours) {
   EXPECT_EQ(Display->PixelAt(300, 300), ColorToRGB(clBtnShadow));
   EXPECT_EQ(Display->PixelAt(301, 301), ColorToRGB(clInfoBk));
   EXPECT_TRUE(ShowsTextColour(Own(), ColorToRGB(clInfoText)));
+}
+
+TEST_F(SkinHint, TheTextTakesTheStringTablesCharsetOrElseTheDefaultFonts) {
+  constexpr TFontCharset TableCharset = 134, FontCharset = 128;
+  Hint->DefaultFont()->SetCharset(FontCharset);
+  TskResourceStrData Table { nullptr };
+  Table.SetCharSet(TableCharset);
+  Model.SetResourceStrData(&Table);
+  for (bool SkinFont : { true, false }) {
+    Hint->SetUseSkinFont(SkinFont);
+    Hint->ActivateHint({ 300, 300 }, "text");
+    EXPECT_EQ(Own()->Canvas()->Font()->Charset(), TableCharset) << "skin font " << SkinFont;
+  }
+  Model.SetResourceStrData(nullptr);
+  Hint->ActivateHint({ 300, 300 }, "text");
+  EXPECT_EQ(Own()->Canvas()->Font()->Charset(), FontCharset);
 }
 
 TEST_F(SkinHint, TheLineSeparatorBreaksALineOnceAndAnEmptyOneNothing) {

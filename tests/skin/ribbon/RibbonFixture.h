@@ -39,11 +39,13 @@ constexpr TColor MenuPageItem = RGB(160, 100, 160);
 constexpr TColor Back = RGB(220, 220, 220);
 constexpr TColor Caption = RGB(30, 130, 230);
 constexpr TColor MenuClient = RGB(240, 240, 200);
+constexpr TColor Background = RGB(70, 140, 210);
 }  // namespace RibbonSkin
 
 /// Builds the ribbon skin into Model; see the file comment. Without BackButton the "appmenu" record has
-/// no back button.
-inline void BuildRibbonSkin(TskSkinData& Model, bool BackButton = true) {
+/// no back button; with BackgroundPicture the tab record's page area takes a picture of its own in
+/// Background.
+inline void BuildRibbonSkin(TskSkinData& Model, bool BackButton = true, bool BackgroundPicture = false) {
   using namespace RibbonSkin;
   TskSkinModelBuilder Skin(Model);
   const int P = Skin.AddPicture(300, 200);
@@ -67,6 +69,7 @@ inline void BuildRibbonSkin(TskSkinData& Model, bool BackButton = true) {
   Tab.MDICloseRect = Skin.Paint(P, Rect(60, 30, 80, 50), MDIClose);
   Tab.MDIRestoreRect = Skin.Paint(P, Rect(80, 30, 100, 50), MDIClose);
   Tab.MDIMinRect = Skin.Paint(P, Rect(100, 30, 120, 50), MDIClose);
+  if (BackgroundPicture) Tab.BGPictureIndex = Skin.AddPicture(20, 20, Background);
   Tab.FontColor = clWhite;
   Tab.ActiveFontColor = clBlack;
   Tab.FocusFontColor = clBlack;

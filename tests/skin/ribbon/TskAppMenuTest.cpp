@@ -196,6 +196,75 @@ TEST_F(AppMenuTest, ClearingOrReplacingAShownMenuGivesTheApplicationItsHooksBack
   App->OnMessage().Remove(&AppHook);
 }
 
+TEST_F(AppMenuTest, TheMouseChoosesACommandOnItsReleaseAnEmptyPressSelectsNothingAndTheBackButtonCloses) {
+  AddItems("pccc");
+  BuildRibbonSkin(Model);
+  Ribbon->SetSkinData(&Model);
+  Menu->SetSkinData(&Model);
+  Ribbon->ShowAppMenu();
+  Display->PumpUntilIdle();
+  const auto Middle = [this](int i) {
+    const TRect R = Menu->Items()->GetItem(i)->ItemRect;
+    return TPoint { (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2 };
+  };
+  Press(Menu, Middle(1).X, Middle(1).Y);
+  EXPECT_EQ(Menu->ItemIndex(), 1) << "the press selects";
+  Release(Menu, Middle(2).X, Middle(2).Y);
+  EXPECT_TRUE(Menu->Visible()) << "released over another item: nothing is chosen";
+  ClickAt(Menu, Middle(1).X, Middle(1).Y);
+  EXPECT_FALSE(Menu->Visible());
+  EXPECT_EQ(Log, AppLog({ "click 1" }));
+
+  Ribbon->ShowAppMenu();
+  TskAppMenuPage* Page = Menu->ActivePage();
+  ClickAt(Menu, 50, Menu->Height() - 30);
+  EXPECT_EQ(Menu->ItemIndex(), -1) << "an empty press";
+  EXPECT_EQ(Menu->ActivePage(), Page);
+  EXPECT_TRUE(Menu->Visible());
+  const TPoint Wheel = Menu->ClientToScreen(Middle(2));
+  Menu->SetItemIndex(1);
+  Display->Wheel(-WHEEL_DELTA, Wheel.X, Wheel.Y);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Menu->ItemIndex(), 2) << "down the wheel: the next item";
+  Display->Wheel(WHEEL_DELTA, Wheel.X, Wheel.Y);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Menu->ItemIndex(), 1);
+  ClickAt(Menu, 23 + 10, 10);  // the back button takes the application button's place
+  EXPECT_FALSE(Menu->Visible());
+  EXPECT_EQ(Log.size(), 1u) << "closed without a command";
+}
+
+TEST_F(AppMenuTest, TheGripSizesASizeableFormAndSelectingScrollsTheItemIntoView) {
+  AddItems("cccccccccccccccccccc");
+  auto* Frame = new TskSkinForm(Form);
+  Frame->SetSkinRibbon(Ribbon);
+  Ribbon->ShowAppMenu();
+  Form->SetClientHeight(300);
+  Display->PumpUntilIdle();
+  const auto HitAtCorner = [this] {
+    const TPoint P = Menu->ClientToScreen({ Menu->Width() - 5, Menu->Height() - 5 });
+    return SendMessage(Menu->Handle(), WM_NCHITTEST, 0, MAKELPARAM(P.X, P.Y));
+  };
+  EXPECT_EQ(HitAtCorner(), HTBOTTOMRIGHT);
+  Frame->SetWindowState(wsMaximized);
+  EXPECT_NE(HitAtCorner(), HTBOTTOMRIGHT) << "a maximized form has no grip";
+  Frame->SetWindowState(wsNormal);
+
+  ASSERT_TRUE(Menu->ScrollBar());
+  TskSkinScrollBar* Bar = Menu->ScrollBar();
+  Menu->SetItemIndex(19);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Bar->Position(), Bar->Max() - Bar->PageSize() + 1) << "the last item: the end";
+  EXPECT_EQ(Menu->ScrollOffset(), Bar->Position());
+  Menu->SetItemIndex(5);
+  Display->PumpUntilIdle();
+  const TRect Fifth = Menu->Items()->GetItem(5)->ItemRect;
+  EXPECT_GE(Fifth.Top, 0);
+  EXPECT_LE(Fifth.Bottom, Menu->Height());
+  Menu->SetItemIndex(0);
+  EXPECT_EQ(Bar->Position(), 0);
+}
+
 TEST_F(AppMenuTest, TheFramesViewOfTheRibbonReachesItsTabsAndItsMenu) {
   AddItems("c");
   Ribbon->Tabs()->Add()->Page()->SetCaption("开始(&S)");

@@ -1,6 +1,7 @@
 // The ribbon's looks: the built-in strip and page area in system colours, the skinned tab faces by focus,
 // hover and the application menu, dividers of squeezed tabs, and records the ribbon cannot use.
 #include "platform/gdi/Colors.h"
+#include "platform/ui/toolkit/TImageList.h"
 #include "tests/skin/ribbon/RibbonFixture.h"
 
 namespace {
@@ -59,6 +60,32 @@ TEST_F(RibbonTest, SqueezedTabsShowADividerAfterEveryUnselectedTextOnlyTab) {
   EXPECT_TRUE(DividerAfter(0));
   EXPECT_FALSE(DividerAfter(1)) << "the selected tab has a face";
   EXPECT_TRUE(DividerAfter(2));
+}
+
+TEST_F(RibbonTest, SkinnedButtonFacesFollowTheHoverAndThePressAndThePageAreaTakesTheBackgroundPicture) {
+  using namespace RibbonSkin;
+  for (const bool Picture : { false, true }) {
+    BuildRibbonSkin(Model, true, Picture);
+    Ribbon->SetSkinData(&Model);
+    Layout();
+    EXPECT_EQ(Shown(Ribbon, 200, 70), Picture ? Background : Client) << "the page area, picture " << Picture;
+  }
+  auto* Images = new TImageList(Form);
+  Images->SetSize(16, 16);
+  Ribbon->SetButtonsImageList(Images);
+  Ribbon->Buttons()->Add();
+  Ribbon->MDIChildMaximize();
+  Layout();
+  const TRect Button = Ribbon->Buttons()->GetItem(0)->ItemRect, Close = Ribbon->MDIButtons()->GetItem(0)->ItemRect;
+  const TPoint Edge { Button.Left + 1, Button.Top + 1 };
+  EXPECT_NE(Shown(Ribbon, Edge.X, Edge.Y), ButtonHot) << "no face while the pointer is away";
+  EXPECT_EQ(Shown(Ribbon, Close.Left + 2, Close.Top + 2), MDIClose);
+  MoveTo(Ribbon, Button.Left + 5, Button.Top + 5);
+  EXPECT_EQ(Shown(Ribbon, Edge.X, Edge.Y), ButtonHot);
+  Press(Ribbon, Button.Left + 5, Button.Top + 5);
+  EXPECT_EQ(Shown(Ribbon, Edge.X, Edge.Y), ButtonDown);
+  Release(Ribbon, Button.Left + 5, Button.Top + 5);
+  EXPECT_EQ(Shown(Ribbon, Edge.X, Edge.Y), ButtonHot);
 }
 
 TEST_F(RibbonTest, ARecordOfAnotherKindOrWithoutItsPictureGivesTheBuiltInLook) {

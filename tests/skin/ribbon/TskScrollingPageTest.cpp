@@ -72,6 +72,36 @@ TEST_F(ScrollingPageTest, HoldingAScrollButtonStepsToTheEndOnTheTimerAndAClickSt
   EXPECT_EQ(LastRight(), 306) << "a click: one step at the release";
 }
 
+TEST_F(ScrollingPageTest, ButtonFacesShowHoverAndPressAndWithHotScrollHoveringScrollsWithThePressedLook) {
+  const TColor HotOutline = RGB(59, 107, 183), HotFill = RGB(193, 212, 243), DownFill = RGB(162, 188, 228);
+  TskRibbonPage* Page = NewPage(10);
+  const TPoint Right = WindowPoint(Page, 294, 20), Away = WindowPoint(Page, 150, 35);
+  const TPoint Fill = WindowPoint(Page, 290, 5), Outline = WindowPoint(Page, 288, 20);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Display->PixelAt(Fill.X, Fill.Y), ColorToRGB(clBtnFace)) << "at rest";
+  Display->MoveTo(Right.X, Right.Y);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Display->PixelAt(Fill.X, Fill.Y), HotFill);
+  EXPECT_EQ(Display->PixelAt(Outline.X, Outline.Y), HotOutline);
+  Display->Advance(200);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Row[0]->Left(), 0) << "hovering alone does not scroll";
+  Display->MoveTo(Away.X, Away.Y);
+  Display->PumpUntilIdle();
+
+  Page->SetHotScroll(true);
+  Display->MoveTo(Right.X, Right.Y);
+  Display->Advance(50);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Row[0]->Left(), -30) << "hot scroll: the hover steps";
+  EXPECT_EQ(Display->PixelAt(Fill.X, Fill.Y), DownFill);
+  Display->MoveTo(Away.X, Away.Y);
+  Display->Advance(200);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(Row[0]->Left(), -30) << "into the client area: stopped";
+  EXPECT_EQ(Display->PixelAt(Fill.X, Fill.Y), ColorToRGB(clBtnFace));
+}
+
 TEST_F(ScrollingPageTest, GrowingWhileScrolledClosesTheGapAndAFittingRowGoesBackUnscrolled) {
   TskRibbonPage* Page = NewPage(10, 0);
   const TPoint Right = WindowPoint(Page, 294, 20);
