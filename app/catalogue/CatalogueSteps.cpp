@@ -9,14 +9,6 @@
 
 namespace {
 
-/// The preset dialog's steps keep the main window's record of the format key; its video flag starts over.
-void RecordFormatKey(int FormatKey, TCatalogueTarget& Target) {
-  if (!Target.All_Trant_Number)
-    return;
-  *Target.All_Trant_Number = FormatKey + 100;
-  Target.Params.Video_DisableVideo = false;
-}
-
 void WriteParameterCells(const TVideoParams& Params, ISelectedJobRow& Row) {
   Row.SetCell(JobCell::VideoCodec, Params.Video_VideoCodec);
   Row.SetCell(JobCell::AudioCodec, Params.Video_AudioCodec);
@@ -42,6 +34,13 @@ String DefaultPresetCode(const PresetSet& Set) {
 }
 
 }  // namespace
+
+void RecordFormatKey(int FormatKey, TCatalogueTarget& Target) {
+  if (!Target.All_Trant_Number)
+    return;
+  *Target.All_Trant_Number = FormatKey + 100;
+  Target.Params.Video_DisableVideo = false;
+}
 
 void FillFormatList(int CategoryIndex, IFormatCombo& Formats) {
   Formats.ClearItems();

@@ -20,6 +20,10 @@ struct TCatalogueTarget {
   int* All_Trant_Number { nullptr };
 };
 
+/// The preset dialog's steps keep the main window's record of the format key (FormatKey + 100) and start
+/// its video flag over; the main window's steps (no All_Trant_Number) leave both alone.
+void RecordFormatKey(int FormatKey, TCatalogueTarget& Target);
+
 /// Fills Formats with the formats of the category at CategoryIndex (item i shows picture i mod 2),
 /// repainting before and after, and selects item 0, which always runs the format change.
 void FillFormatList(int CategoryIndex, IFormatCombo& Formats);

@@ -253,7 +253,12 @@ TCatalogueTarget& TForm7::DialogTarget(TMainCatalogue& Main) {
 
 void TForm7::Button2Click(TObject*) { FillFormatList(skSkinOfficeComboBox2->ItemIndex(), *FFormats); }
 
-void TForm7::Button18Click(TObject*) { FillPresetCombos(SelectedFormatKey(), *FPresets); }
+void TForm7::Button18Click(TObject*) {
+  TMainCatalogue Main(FMainWindow);
+  const int Key = SelectedFormatKey();
+  RecordFormatKey(Key, DialogTarget(Main));
+  FillPresetCombos(Key, *FPresets);
+}
 
 void TForm7::Button5Click(TObject*) {
   TMainCatalogue Main(FMainWindow);

@@ -11,9 +11,10 @@
 
 namespace {
 
-/// True when a row of List already writes the output file Name.
-bool HeldByRow(TskSkinListView& List, const String& Name) {
+/// True when a row of List other than Except already writes the output file Name.
+bool HeldByRow(TskSkinListView& List, const String& Name, const TListItem* Except) {
   for (int i = 0; i < List.Items()->Count(); ++i) {
+    if (List.Items()->Item(i) == Except) continue;
     TStrings* Cells = List.Items()->Item(i)->SubItems();
     if (Cells->Count() > JobCell::OutputFile && Cells->Strings(JobCell::OutputFile) == Name) return true;
   }
@@ -25,7 +26,6 @@ TOutputNaming MainNaming(TForm1& Form) {
   Naming.Folder = Form.Video_OutPut_Folder_Edit->Text();
   // The options dialog's choice "overwrite"; it does not exist yet while the main window starts.
   Naming.Overwrite = Form5 && Form5->skSkinCheckRadioBox3->Checked();
-  Naming.HeldByJob = [List = Form.lvFiles](const String& Name) { return HeldByRow(*List, Name); };
   return Naming;
 }
 
@@ -46,4 +46,9 @@ TMainCatalogue::TMainCatalogue(TForm1& Form)
     Row.emplace(*Selected, *Form.lvFiles);
     Target.SelectedRow = &*Row;
   }
+  // A step that writes the selected row replaces that row's own output name, so only the other rows' names
+  // are taken for it; a step that writes no row (an add) counts every row.
+  Target.Naming.HeldByJob = [this, List = Form.lvFiles](const String& Name) {
+    return HeldByRow(*List, Name, Target.SelectedRow ? List->Selected() : nullptr);
+  };
 }

@@ -15,6 +15,7 @@
 #include "skin/boxctrls/TskSkinComboBox.h"
 #include "skin/boxctrls/TskSkinOfficeComboBox.h"
 #include "skin/controls/TskPngImageList.h"
+#include "skin/boxctrls/TskSkinEdit.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinPanel.h"
 #include "skin/form/TskSkinForm.h"
@@ -190,6 +191,39 @@ TEST_F(TForm7Test, AFormatChangeWritesTheMainWindowsSelectedRowAndCancelKeepsIt)
   EXPECT_EQ(Main.All_Trant_Number, FormatKey(AudioCategory, 2) + 100);
   EXPECT_EQ(Main.skSkinOfficeComboBox2->ItemIndex(), 0) << "the main window's choice stays";
   EXPECT_EQ(Main.skSkinOfficeComboBox1->ItemIndex(), 0);
+}
+
+// The hidden preset step, clicked on its own, records the format key on the main window and starts its
+// video flag over, an audio-only format included.
+TEST_F(TForm7Test, ThePresetStepRecordsTheFormatKeyAndStartsTheVideoFlagOver) {
+  auto* Dialog = Build<TForm7>();
+  Dialog->skSkinOfficeComboBox2->SetItemIndex(AudioCategory);
+  TForm1& Main = MainWindow();
+  Main.All_Trant_Number = 0;
+  Main.Video_DisableVideo = true;
+  Dialog->Button18->Click();
+  EXPECT_EQ(Main.All_Trant_Number, FormatKey(AudioCategory, 0) + 100);
+  EXPECT_FALSE(Main.Video_DisableVideo);
+  ExpectFilledFor(Dialog, AudioCategory);
+}
+
+// A format change of the selected row does not count that row's own output name as taken; another row's
+// name still is.
+TEST_F(TForm7Test, AFormatChangeGivesWayOnlyToOtherRowsNames) {
+  auto* Dialog = Build<TForm7>();
+  TForm1& Main = MainWindow();
+  Main.Show();
+  Main.Video_OutPut_Folder_Edit->SetText("/nonexistent-output");
+  Main.Video_AddFileName = "/videos/clip.mkv";
+  SelectedWmvRow(Main);
+  Dialog->skSkinOfficeComboBox1->SetItemIndex(1);
+  EXPECT_EQ(Main.Video_OutPutFileName, "/nonexistent-output/clip.wmv");
+
+  TListItem* Other = Main.lvFiles->Items()->Add();
+  for (int Cell = 0; Cell < 24; ++Cell) Other->SubItems()->Add("");
+  Other->SubItems()->Put(JobCell::OutputFile, "clip.wmv");
+  Dialog->skSkinOfficeComboBox1->SetItemIndex(2);
+  EXPECT_EQ(Main.Video_OutPutFileName, "/nonexistent-output/clip_1.wmv");
 }
 
 // A preset picked in the dialog goes into the selected row's preset code and parameter cell and into the
