@@ -215,11 +215,11 @@ SdlPresenter::Native& SdlPresenter::Create(Window& W) {
   N.Flags = NativeFlags(W);
   N.PixelAlpha = PixelAlpha(W);
   const uint32_t Topmost = (W.ExStyle & WS_EX_TOPMOST) ? SDL_WINDOW_ALWAYS_ON_TOP : 0;
-  if (N.PixelAlpha)
-    SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(FCompositing->AlphaVisual()).c_str());
+  const unsigned long Visual = N.PixelAlpha ? FCompositing->AlphaVisual() : 0;
+  if (Visual) SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(Visual).c_str());
   N.Handle = SDL_CreateWindow(W.Text.c_str(), W.Rect.Left, W.Rect.Top, W.Rect.Width(), W.Rect.Height(),
                               N.Flags | Topmost | SDL_WINDOW_HIDDEN);
-  if (N.PixelAlpha) SDL_ResetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID);
+  if (Visual) SDL_ResetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID);
   if (!N.Handle) ReportSdlFailure("A native window cannot be made");
   ShowIcon(W, N.Handle);
   return N;

@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xfixes.h>
+#include <X11/extensions/Xrender.h>
 
 #include <string>
 
@@ -36,8 +37,21 @@ std::optional<X11Compositing> X11Compositing::Watch(SDL_Window* Probe) {
 bool X11Compositing::ManagerRuns() const { return XGetSelectionOwner(Server(FDisplay), FSelection) != None; }
 
 unsigned long X11Compositing::AlphaVisual() const {
-  XVisualInfo Visual;
-  return XMatchVisualInfo(Server(FDisplay), FScreen, 32, TrueColor, &Visual) ? Visual.visualid : 0;
+  // The server may have several 32-bit visuals; only one whose rendering format has alpha is blended.
+  Display* D = Server(FDisplay);
+  XVisualInfo Wanted {};
+  Wanted.screen = FScreen;
+  Wanted.depth = 32;
+  Wanted.c_class = TrueColor;
+  int Count = 0;
+  XVisualInfo* Visuals = XGetVisualInfo(D, VisualScreenMask | VisualDepthMask | VisualClassMask, &Wanted, &Count);
+  unsigned long Found = 0;
+  for (int I = 0; I < Count && !Found; ++I)
+    if (const XRenderPictFormat* Format = XRenderFindVisualFormat(D, Visuals[I].visual);
+        Format && Format->type == PictTypeDirect && Format->direct.alphaMask)
+      Found = Visuals[I].visualid;
+  if (Visuals) XFree(Visuals);
+  return Found;
 }
 
 bool X11Compositing::IsManagerChange(const SDL_SysWMmsg& Msg) const {

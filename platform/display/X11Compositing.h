@@ -18,7 +18,8 @@ public:
 
   /// A compositing manager runs now (asked of the server, not remembered).
   bool ManagerRuns() const;
-  /// The id of the screen's 32-bit TrueColor visual (alpha beside the colour), 0 when the server has none.
+  /// The id of the screen's visual whose pixels carry alpha beside the colour (32-bit TrueColor with an
+  /// alpha channel in the server's rendering formats, which a manager blends by); 0 when there is none.
   unsigned long AlphaVisual() const;
   /// Msg is the server's notice that the manager's selection changed hands (started, stopped, replaced).
   bool IsManagerChange(const SDL_SysWMmsg& Msg) const;

@@ -281,6 +281,29 @@ TEST_F(PlayerTest, SoundOnlyFilePlaysWithTheWaveAndEndsOnce) {
   EXPECT_EQ(CountState(psEnd), 1) << "the end of a sound-only file is reported once";
 }
 
+// Media that other producers wrote: streams made while the stream information is read, a sound stream that
+// appears only near the end (reached by a seek), a cover picture beside the sound, an odd picture size.
+TEST_F(PlayerTest, FilesFromOtherProducersPlayToTheirEnd) {
+  const struct {
+    String File;
+    Int64 Start;  // where playing starts, microseconds
+  } Cases[] { { MediaFixtures().ProducedFLV, 0 },
+              { MediaFixtures().LateSoundFLV, 7000000 },
+              { MediaFixtures().CoverArtMP3, 0 },
+              { MediaFixtures().OddSizeMP4, 0 } };
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(Case.File);
+    const size_t From = Reports().size();
+    ASSERT_TRUE(Player.Open(Case.File, Window, Case.Start > 0)) << Player.LastErrMsg();
+    if (Case.Start > 0) {
+      Player.Seek(Case.Start, {}, true);
+      Player.Resume();
+    }
+    EXPECT_TRUE(Eventually([&] { return std::ranges::count(States(From), Int64(psEnd)) == 1; }, 6000));
+    Player.Stop(true);
+  }
+}
+
 TEST_F(PlayerTest, UnplayableFilesFailOpenAndLeaveNoThread) {
   const String Garbage = MediaFixtures().Folder + "/garbage.avi";
   {

@@ -13,7 +13,7 @@
 namespace {
 
 /// A catalogue-like output: extension, video and audio encoder ("" = the container's own), sound rate
-/// and channels (-1 = the source's), picture size ("" = the source's).
+/// and channels (-1 = the source's), picture size ("" = the source's), and whether it is sound only.
 struct TTarget {
   const char* Ext;
   const char* VideoCodec;
@@ -21,6 +21,7 @@ struct TTarget {
   int SampleRate { -1 };
   int Channels { -1 };
   const char* FrameSize { "" };
+  bool DisableVideo { false };
 };
 
 class OtherProducersTest : public TTaskTest {
@@ -38,6 +39,7 @@ protected:
     Output.AudioSampleRate = ATarget.SampleRate;
     Output.AudioChannels = ATarget.Channels;
     Output.FrameSize = ATarget.FrameSize;
+    Output.DisableVideo = ATarget.DisableVideo;
     EXPECT_TRUE(Converter->SetOutputFile(Index, Folder.Path(AOutput), &Output)) << Converter->LastErrMsg();
     return Index;
   }
@@ -83,21 +85,31 @@ protected:
 
 }  // namespace
 
-// The demuxer makes the FLV's streams while the stream information is read, after the file is open.
+// The demuxer makes an FLV's streams while reading it: ProducedFLV's while its stream information is read,
+// after the file was opened; LateSoundFLV's sound in the middle of the conversion, which leaves it out.
 TEST_F(OtherProducersTest, StreamsFoundOnlyWhileReadingAreConvertedAndProbed) {
-  TAVProbe Probe(nullptr);
-  ASSERT_TRUE(Probe.LoadFile(Media().ProducedFLV)) << Probe.LastErrMsg();
-  EXPECT_TRUE(Probe.FirstVideoStreamInfo().CodecName.starts_with("h264")) << Probe.FirstVideoStreamInfo().CodecName;
-  EXPECT_TRUE(Probe.FirstAudioStreamInfo().CodecName.starts_with("mp3")) << Probe.FirstAudioStreamInfo().CodecName;
-
-  const int Task = AddJob(Media().ProducedFLV, "flv.avi", { ".avi", "mpeg4", "libmp3lame" });
-  ASSERT_GE(Task, 0) << Converter->LastErrMsg();
+  const struct {
+    String Input;
+    Int64 Duration;  // microseconds, within 150 ms
+    bool Sound;      // the sound is known once the file is read, and converted
+  } Cases[] { { Media().ProducedFLV, 1000000, true }, { Media().LateSoundFLV, 10000000, false } };
+  for (size_t I = 0; I < std::size(Cases); ++I) {
+    TAVProbe Probe(nullptr);
+    ASSERT_TRUE(Probe.LoadFile(Cases[I].Input)) << Probe.LastErrMsg();
+    EXPECT_TRUE(Probe.FirstVideoStreamInfo().CodecName.starts_with("h264")) << Probe.FirstVideoStreamInfo().CodecName;
+    EXPECT_EQ(Probe.AudioStreamCount() > 0, Cases[I].Sound);
+    ASSERT_GE(AddJob(Cases[I].Input, IntToStr(int(I)) + ".avi", { ".avi", "mpeg4", "libmp3lame" }), 0) << Converter->LastErrMsg();
+  }
   Run();
-  ExpectFinished(Task);
-  TAVProbe Output(nullptr);
-  ASSERT_TRUE(Output.LoadFile(Folder.Path("flv.avi"))) << Output.LastErrMsg();
-  EXPECT_EQ(Output.FirstVideoStreamInfo().Width, 320);
-  EXPECT_NEAR(double(Output.FileStreamInfo().Duration), 1000000.0, 150000.0);
+  for (size_t I = 0; I < std::size(Cases); ++I) {
+    SCOPED_TRACE(Cases[I].Input);
+    ExpectFinished(int(I));
+    TAVProbe Output(nullptr);
+    ASSERT_TRUE(Output.LoadFile(Folder.Path(IntToStr(int(I)) + ".avi"))) << Output.LastErrMsg();
+    EXPECT_GE(Output.FirstVideoStreamIndex(), 0);
+    EXPECT_EQ(Output.FirstAudioStreamIndex() >= 0, Cases[I].Sound);
+    EXPECT_NEAR(double(Output.FileStreamInfo().Duration), double(Cases[I].Duration), 150000.0);
+  }
 }
 
 // A size taken from the source is rounded down to what the encoder takes; the source is 853x479 in 4:4:4,
@@ -131,10 +143,24 @@ TEST_F(OtherProducersTest, AnOddSourceSizeIsRoundedDownForTheEncoder) {
 // sound is converted whole; the finished task reports the sound's time.
 TEST_F(OtherProducersTest, CoverArtNeverStopsTheSoundFromConverting) {
   const std::vector<TTarget> Targets {
-    { ".mp4", "mpeg4", "aac" },       { ".3gp", "mpeg4", "libopencore_amrnb", 8000, 1 }, { ".3gp", "h263", "aac", 16000, 2, "176x144" },
-    { ".mp4", "libx264", "aac" },     { ".wmv", "wmv2", "wmav2" },        { ".avi", "mpeg4", "libmp3lame" },
-    { ".flv", "", "libmp3lame" },     { ".mpg", "mpeg1video", "mp2" },    { ".mp3", "", "libmp3lame" },
-    { ".mkv", "mpeg4", "libmp3lame" }, { ".mov", "", "aac" },
+    { ".mp4", "mpeg4", "aac" },
+    { ".3gp", "mpeg4", "libopencore_amrnb", 8000, 1 },
+    { ".3gp", "h263", "aac", 16000, 2, "176x144" },
+    { ".3g2", "mpeg4", "libopencore_amrnb", 8000, 1 },
+    { ".mp4", "libx264", "aac" },
+    { ".mov", "", "aac" },
+    { ".wmv", "wmv2", "wmav2" },
+    { ".asf", "msmpeg4", "wmav2" },
+    { ".avi", "mpeg4", "libmp3lame" },
+    { ".mkv", "mpeg4", "libmp3lame" },
+    { ".flv", "", "libmp3lame" },
+    { ".mpg", "mpeg1video", "mp2" },
+    { ".vob", "mpeg2video", "mp2" },
+    { ".rm", "rv20", "" },
+    { ".mp3", "", "libmp3lame", -1, -1, "", true },
+    { ".ogg", "", "libvorbis", -1, -1, "", true },
+    { ".m4a", "", "", -1, -1, "", true },
+    { ".amr", "", "libopencore_amrnb", 8000, 1, "", true },
   };
   for (size_t I = 0; I < Targets.size(); ++I) AddJob(Media().CoverArtMP3, IntToStr(int(I)) + Targets[I].Ext, Targets[I]);
   Run();

@@ -26,6 +26,7 @@
 #include "tests/platform/display/SdlAppFixture.h"
 #include "tests/platform/display/XCompositorStandIn.h"
 #include "tests/platform/display/XGoneWindow.h"
+#include "tests/platform/display/XRunningCompositor.h"
 #include "tests/platform/display/XScreenshot.h"
 #include "tests/platform/display/XWindowProperties.h"
 
@@ -274,6 +275,40 @@ TEST_F(LayeredDisplay, ThePixelsOfALayeredWindowCarryItsAlpha) {
     uint32_t Pixel = 1;
     EXPECT_TRUE(RunUntil([&] { return (Pixel = XWindowPixel(XId(Case.Wnd), Case.At.X, Case.At.Y)) == Case.Pixel; }))
         << Case.What << ": " << std::hex << Pixel;
+  }
+}
+
+// What a user sees under a real compositing manager: a form's constant alpha and a picture's own alpha
+// blend with the window beneath; the picture's transparent part shows that window as it is.
+TEST_F(LayeredDisplay, UnderACompositingManagerLayeredWindowsBlendWithWhatLiesBeneath) {
+  XRunningCompositor Manager;
+  if (!Manager.Started()) GTEST_SKIP() << "no compositing manager installed";
+  ASSERT_TRUE(RunUntil(LayeringOffered));
+  Windows->Create(Rect(100, 100, 400, 200), clRed);
+  const HWND Faded = Windows->Create(Rect(120, 120, 220, 180), clLime, WS_EX_LAYERED);
+  ASSERT_TRUE(SetLayeredWindowAttributes(Faded, 0, 128, LWA_ALPHA));
+  PictureWindow(*Windows, Rect(250, 120, 350, 180), 0x80000080u, 0);
+  ProcessPendingMessages();
+  const struct {
+    TPoint At;
+    TColor Shown;
+    const char* What;
+  } Cases[] = {
+    { { 150, 150 }, RGB(127, 128, 0), "green at half alpha over red" },
+    { { 270, 150 }, RGB(127, 0, 128), "half-transparent blue of the picture over red" },
+    { { 330, 150 }, clRed, "the picture's transparent part" },
+  };
+  XScreenshot Shot;
+  for (const auto& Case : Cases) {
+    TColor Seen = clNone;
+    auto Near = [&] {
+      if (!Shot.TakeFrom(Manager.Overlay(), Bounds(Case.At.X, Case.At.Y, 1, 1))) return false;
+      Seen = Shot.At(Case.At.X, Case.At.Y);
+      for (int Shift = 0; Shift < 24; Shift += 8)
+        if (std::abs(int(Seen >> Shift & 0xFF) - int(Case.Shown >> Shift & 0xFF)) > 2) return false;
+      return true;
+    };
+    EXPECT_TRUE(RunUntil(Near)) << Case.What << ": " << std::hex << Seen;
   }
 }
 

@@ -27,13 +27,31 @@ XScreenshot::~XScreenshot() {
   if (FState->Connection) XCloseDisplay(FState->Connection);
 }
 
+namespace {
+
+XImage* Read(Display* D, ::Window From, const TRect& R) {
+  return XGetImage(D, From, R.Left, R.Top, unsigned(R.Width()), unsigned(R.Height()), AllPlanes, ZPixmap);
+}
+
+}  // namespace
+
 bool XScreenshot::Take(const TRect& R) {
   if (FState->Image) XDestroyImage(FState->Image);
   FState->Image = nullptr;
   if (!FState->Connection) return false;
   FState->Origin = { R.Left, R.Top };
-  FState->Image = XGetImage(FState->Connection, DefaultRootWindow(FState->Connection), R.Left, R.Top,
-                            unsigned(R.Width()), unsigned(R.Height()), AllPlanes, ZPixmap);
+  FState->Image = Read(FState->Connection, DefaultRootWindow(FState->Connection), R);
+  return FState->Image != nullptr;
+}
+
+bool XScreenshot::TakeFrom(unsigned long Window, const TRect& R) {
+  if (FState->Image) XDestroyImage(FState->Image);
+  FState->Image = nullptr;
+  if (!FState->Connection) return false;
+  FState->Origin = { R.Left, R.Top };
+  XWindowAttributes A;
+  if (XGetWindowAttributes(FState->Connection, Window, &A) && A.map_state == IsViewable)
+    FState->Image = Read(FState->Connection, Window, R);
   return FState->Image != nullptr;
 }
 

@@ -15,6 +15,9 @@ public:
 
   /// Reads R (screen coordinates); false when there is no server or it gives nothing.
   bool Take(const TRect& R);
+  /// Reads R (screen coordinates) of the screen-sized window Window, such as a compositing manager's
+  /// overlay; false while it is not shown.
+  bool TakeFrom(unsigned long Window, const TRect& R);
   /// The colour at a screen point inside the rectangle last taken.
   TColor At(int X, int Y) const;
 
