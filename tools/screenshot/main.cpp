@@ -17,8 +17,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-/// Generous: a cold start on a busy machine.
-constexpr auto Patience = 30s;
+/// Generous: a cold start on a loaded machine only takes longer.
+constexpr auto Patience = 120s;
 
 int Fail(const char* Message) {
   std::fprintf(stderr, "zorvik-screenshot: %s\n", Message);

@@ -29,9 +29,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-/// How long a step may take on a busy machine before the test gives up on it.
-constexpr auto Patience = 20s;
-
 String ReadText(const String& FileName) {
   std::ifstream File(FileName, std::ios::binary);
   std::stringstream Text;

@@ -45,6 +45,9 @@ struct TRunMedia {
 class ConverterScreenTest : public ::testing::Test {
 protected:
   using Milliseconds = std::chrono::milliseconds;
+  /// How long any step may take before the test gives up on it: generous, so that a slow or loaded machine
+  /// only makes a run longer, never fails it.
+  static constexpr Milliseconds Patience { 120000 };
 
   void SetUp() override;
   void TearDown() override;
@@ -89,7 +92,7 @@ protected:
   // ---- Waiting and looking ----
   /// Polls Done every 20 ms until it holds; after Limit fails the test at the caller with What, keeps a
   /// picture of the screen and answers false.
-  bool WaitFor(const std::function<bool()>& Done, const String& What, Milliseconds Limit = Milliseconds(20000),
+  bool WaitFor(const std::function<bool()>& Done, const String& What, Milliseconds Limit = Patience,
                std::source_location At = std::source_location::current());
   /// Reads the screen rectangle R; false when the server gives nothing.
   bool Look(const TRect& R) { return FShot.Take(R); }

@@ -90,7 +90,7 @@ protected:
   /// Waits until the job list holds Count rows and answers them.
   std::vector<TJobRow> WaitRows(size_t Count, std::source_location At = std::source_location::current()) {
     std::vector<TJobRow> Now;
-    WaitFor([&] { return (Now = Rows()).size() == Count; }, IntToStr(int(Count)) + " rows", 20s, At);
+    WaitFor([&] { return (Now = Rows()).size() == Count; }, IntToStr(int(Count)) + " rows", Patience, At);
     return Now;
   }
 
@@ -160,7 +160,7 @@ protected:
       const int First = PreviewFrame();
       std::this_thread::sleep_for(300ms);
       return (Frame = PreviewFrame()) == First && Frame >= 0;
-    }, "a still preview", 20s, At);
+    }, "a still preview", Patience, At);
     return Frame;
   }
 };
@@ -364,7 +364,7 @@ TEST_F(EndToEndDisplay, ABatchPausesResumesAndEndsWithItsSoundAndOutputsAsTheRow
 
   Click("skSkinButton12");
   EXPECT_TRUE(WaitShowing("skSkinButton11")) << "Resume shows Pause again";
-  ASSERT_TRUE(WaitFor([&] { return RowsShowing(Rows = this->Rows(), "100%") == 3; }, "every row at 100%", 60s));
+  ASSERT_TRUE(WaitFor([&] { return RowsShowing(Rows = this->Rows(), "100%") == 3; }, "every row at 100%"));
   EXPECT_TRUE(WaitFor([&] { return PixelsOf("skSkinOfficeComboBox2") == OpenChoice; }, "the format choice open again"));
   EXPECT_TRUE(WaitFor([&] { return PixelsOf("skSkinButton7") == Disabled["skSkinButton7"] &&
                                    PixelsOf("skSkinButton8") == Enabled["skSkinButton8"]; }, "only Clear offered"));
@@ -425,14 +425,14 @@ TEST_F(EndToEndDisplay, AFailingRowAStoppedBatchAndItsRestart) {
   Click("skSkinButton2");
   Click("skSkinButton10");
   EXPECT_TRUE(WaitFor([&] { return PixelsOf("skSkinButton2") == StartOffered && Calls().size() == 2; },
-                      "Start offered again and the after-done action", 10s));
+                      "Start offered again and the after-done action"));
   EXPECT_LT(RowsShowing(this->Rows(), "100%"), 2) << "stopped before the end";
   Picture("stopped");
 
   Click("skSkinButton2");
   EXPECT_TRUE(WaitShowing("skSkinButton11")) << "the pause button";
   EXPECT_FALSE(Where("skSkinButton12"));
-  ASSERT_TRUE(WaitFor([&] { return RowsShowing(Rows = this->Rows(), "100%") == 2; }, "both rows converted", 60s));
+  ASSERT_TRUE(WaitFor([&] { return RowsShowing(Rows = this->Rows(), "100%") == 2; }, "both rows converted"));
   for (const TJobRow& Row : Rows)
     EXPECT_EQ(ProbeOutput(OutputFolder() + "/" + Row.Cells[OutputCell]), ExpectedOutput(CellsOf(Row)));
   Picture("restarted");
@@ -490,7 +490,7 @@ TEST_F(EndToEndDisplay, ClosingDuringABatchEndsTheProgramWithoutAWordOrAnAfterDo
   const std::optional<TRect> Frame = Where("Form1");
   ASSERT_TRUE(Frame);
   ClickAt({ Frame->Right - 21, Frame->Top + 15 });  // the caption's close button
-  EXPECT_EQ(Program().WaitForExit(10s), std::optional<int>(0)) << "the program ended with exit code 0";
+  EXPECT_EQ(Program().WaitForExit(Patience), std::optional<int>(0)) << "the program ended with exit code 0";
   EXPECT_THAT(Calls(), testing::IsEmpty());
 }
 
@@ -507,7 +507,7 @@ TEST_F(EndToEndDisplay, TheShutDownActionAsksForOnePowerOffAfterTheBatch) {
   const std::optional<TRect> Frame = Where("Form1");
   ASSERT_TRUE(Frame);
   ClickAt({ Frame->Right - 21, Frame->Top + 15 });
-  EXPECT_EQ(Program().WaitForExit(10s), std::optional<int>(0));
+  EXPECT_EQ(Program().WaitForExit(Patience), std::optional<int>(0));
   EXPECT_THAT(Calls(), ElementsAre("systemctl poweroff"));
 }
 
@@ -547,7 +547,7 @@ TEST_F(EndToEndDisplay, TheInstalledProgramKeepsItsSettingsInTheUsersConfigFolde
     const std::optional<TRect> Frame = Where("Form1");
     ASSERT_TRUE(Frame);
     ClickAt({ Frame->Right - 21, Frame->Top + 15 });
-    EXPECT_EQ(Program().WaitForExit(20s), std::optional<int>(0));
+    EXPECT_EQ(Program().WaitForExit(Patience), std::optional<int>(0));
   };
 
   ASSERT_TRUE(StartProgram({ "XDG_CONFIG_HOME" }, Command));
