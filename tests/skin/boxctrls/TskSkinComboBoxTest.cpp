@@ -10,6 +10,7 @@
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/boxctrls/TskPopupListBox.h"
 #include "skin/boxctrls/TskSkinComboBox.h"
+#include "tests/skin/boxctrls/HandlerFreesCombo.h"
 #include "tests/skin/boxctrls/LoggingCombo.h"
 #include "tests/skin/controls/SkinControlFixture.h"
 
@@ -153,38 +154,8 @@ TEST_F(ComboBoxTest, ChangeFollowsOnClickInEveryWayOfSelecting) {
 
 // A handler may free the combo box that fired it: nothing of it is touched afterwards.
 TEST_F(ComboBoxTest, AHandlerThatFreesItsComboEndsTheSelection) {
-  struct Case {
-    const char* Name;
-    bool InOnChange;
-    bool FromList;
-  };
-  const Case Cases[] = {
-    { "OnChange of ItemIndex", true, false },
-    { "OnClick of ItemIndex", false, false },
-    { "OnChange of a pick", true, true },
-    { "OnClick of a pick", false, true },
-  };
-  for (const Case& C : Cases) {
-    LoggingCombo* Combo = NewLoggingCombo(3);
-    const auto Free = [&] {
-      Log.push_back("freed");
-      delete std::exchange(Combo, nullptr);
-    };
-    if (C.InOnChange)
-      Combo->OnChange = [&](TObject*) { Free(); };
-    else
-      Combo->OnClick = [&](TObject*) { Free(); };
-    if (C.FromList) {
-      Combo->DropDown();
-      Combo->ListBox()->SetItemIndex(2);
-      Combo->CloseUp(true);
-    } else {
-      Combo->SetItemIndex(2);
-    }
-    EXPECT_EQ(Combo, nullptr) << C.Name;
-    EXPECT_EQ(Take().back(), "freed") << C.Name;
-    Display->PumpUntilIdle();
-  }
+  ExpectAHandlerThatFreesItsComboEndsTheSelection<LoggingCombo>([&] { return NewLoggingCombo(3); }, Log,
+                                                     [&] { Display->PumpUntilIdle(); });
 }
 
 TEST_F(ComboBoxTest, PressDragReleaseOnARowPicksIt) {

@@ -6,6 +6,7 @@
 #include "skin/boxctrls/TskPopupOfficeListBox.h"
 #include "skin/boxctrls/TskSkinOfficeComboBox.h"
 #include "tests/skin/boxctrls/BoxSkin.h"
+#include "tests/skin/boxctrls/HandlerFreesCombo.h"
 #include "tests/skin/controls/SkinControlFixture.h"
 
 namespace {
@@ -108,38 +109,8 @@ TEST_F(OfficeComboBoxTest, APickFiresNoItemEventsAndACancelNoCloseUp) {
 
 // A handler may free the combo box that fired it: nothing of it is touched afterwards.
 TEST_F(OfficeComboBoxTest, AHandlerThatFreesItsComboEndsTheSelection) {
-  struct Case {
-    const char* Name;
-    bool InOnChange;
-    bool FromList;
-  };
-  const Case Cases[] = {
-    { "OnClick of ItemIndex", false, false },
-    { "OnChange of ItemIndex", true, false },
-    { "OnClick of a pick", false, true },
-    { "OnChange of a pick", true, true },
-  };
-  for (const Case& C : Cases) {
-    TskSkinOfficeComboBox* Combo = NewCombo(3);
-    const auto Free = [&] {
-      Log.push_back("freed");
-      delete std::exchange(Combo, nullptr);
-    };
-    if (C.InOnChange)
-      Combo->OnChange = [&](TObject*) { Free(); };
-    else
-      Combo->OnClick = [&](TObject*) { Free(); };
-    if (C.FromList) {
-      Combo->DropDown();
-      Combo->ListBox()->SetItemIndex(2);
-      Combo->CloseUp(true);
-    } else {
-      Combo->SetItemIndex(2);
-    }
-    EXPECT_EQ(Combo, nullptr) << C.Name;
-    EXPECT_EQ(Take().back(), "freed") << C.Name;
-    Display->PumpUntilIdle();
-  }
+  ExpectAHandlerThatFreesItsComboEndsTheSelection<TskSkinOfficeComboBox>([&] { return NewCombo(3); }, Log,
+                                                     [&] { Display->PumpUntilIdle(); });
 }
 
 TEST_F(OfficeComboBoxTest, APressDragReleasePicksAfterTwoMovesInsideTheList) {
