@@ -14,6 +14,7 @@
 #include "skin/core/skDataSkinBarControls.h"
 #include "skin/core/skDataSkinObjects.h"
 #include "skin/core/skPainters.h"
+#include "skin/core/skParentBackground.h"
 #include "skin/core/skRecordImages.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/TskSkinForm.h"
@@ -359,8 +360,14 @@ void TskSkinMainMenuBar::CalcItemsRect() {
 
 void TskSkinMainMenuBar::Paint() { PaintMenuBar(Canvas()); }
 
+bool TskSkinMainMenuBar::ShowsParentBackground() const { return FSkinSupport && SkinData()->MainMenuBarTransparent; }
+
 void TskSkinMainMenuBar::PaintBackground(TBitmap* B) {
   TCanvas* C = B->Canvas();
+  if (ShowsParentBackground()) {
+    DrawParentBackground(this, C);
+    return;
+  }
   if (FSkinSupport && FToolBarMode && !FUseSkinSize) {
     const auto* Panel = FindControlRecord<TskDataSkinCustomControl>(SkinData(), "resizetoolpanel");
     if (!Panel) Panel = FindControlRecord<TskDataSkinCustomControl>(SkinData(), "panel");
@@ -415,6 +422,10 @@ void TskSkinMainMenuBar::DrawObject(TskMenuBarObject* AObject) {
     return;
   }
   if (AObject->Visible) AObject->Draw(Canvas());
+}
+
+void TskSkinMainMenuBar::CheckParentBackground() {
+  if (ShowsParentBackground()) Invalidate();
 }
 
 // ---- Timers --------------------------------------------------------------------------------------------
@@ -547,6 +558,11 @@ void TskSkinMainMenuBar::Dispatch(TMessage& Message) {
   case WM_SIZE:
     TskSkinControl::Dispatch(Message);
     CalcItemsRect();
+    return;
+  case WM_MOVE:
+    TskSkinControl::Dispatch(Message);
+    // What shows through an unaligned transparent bar moved with it.
+    if (ShowsParentBackground() && Align() == alNone) Invalidate();
     return;
 
   default: break;

@@ -20,6 +20,9 @@
 // look the bar's background with ToolBarModeItemTransparent) and, unless the bar takes its height from
 // the skin, the bar that of its tool panel ("resizetoolpanel", else "panel").
 //
+// A skin with MainMenuBarTransparent shows the parent's background behind the bar instead of its
+// picture, painted again when the parent's background changes or an unaligned bar moves.
+//
 // Menu mode (MenuActive: accelerator underlines shown, the hot item stays hot off the bar): entered by
 // MenuEnter (the frame's Alt or F10) or by pressing an item with subitems; the frame then drives the bar
 // with NextMainMenuItem, PriorMainMenuItem, OpenActiveItem, FindAccelItem, MenuClose and MenuExit.
@@ -146,6 +149,7 @@ public:
 protected:
   void Paint() override;
   void Dispatch(TMessage& Message) override;
+  void CheckParentBackground() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -164,6 +168,8 @@ private:
   void CalcItemsRect();
   void PaintMenuBar(TCanvas* Target);
   void PaintBackground(TBitmap* B);
+  /// The bar shows its parent's background (the skin's MainMenuBarTransparent with a record).
+  bool ShowsParentBackground() const;
   TRect MarkerRect() const;
   void DrawMarker(TCanvas* C);
   void TestActive(int X, int Y);

@@ -1,6 +1,9 @@
 // The skinned main menu bar's looks with a skin built in code: tool-bar mode (the tool panel behind the
-// bar, tool-button items, transparent tool buttons) and the width a bar without a skin takes.
+// bar, tool-button items, transparent tool buttons), the width a bar without a skin takes, and a
+// transparent bar showing its parent's background.
+#include "platform/ui/toolkit/TCustomControl.h"
 #include "platform/ui/toolkit/TTimer.h"
+#include "skin/controls/skControlMessages.h"
 #include "skin/core/skDataSkinBarControls.h"
 #include "skin/core/skDataSkinButtonControls.h"
 #include "skin/form/TskSkinMainMenu.h"
@@ -195,6 +198,92 @@ TEST_F(MenuBarLooks, DefaultWidthSizesOnlyABarWithoutASkin) {
   Bar->SetDefaultWidth(0);
   EXPECT_EQ(Bar->Width(), 250) << "no width of 0";
   EXPECT_EQ(Bar->DefaultWidth(), 0);
+}
+
+/// A parent whose painting is red on its left half and blue on its right half.
+class TwoColourParent : public TCustomControl {
+public:
+  using TCustomControl::TCustomControl;
+
+protected:
+  void Paint() override {
+    Canvas()->Brush()->SetColor(clRed);
+    Canvas()->FillRect(Rect(0, 0, Width() / 2, Height()));
+    Canvas()->Brush()->SetColor(clBlue);
+    Canvas()->FillRect(Rect(Width() / 2, 0, Width(), Height()));
+  }
+};
+
+/// A bar that counts its paints.
+class CountingBar : public TskSkinMainMenuBar {
+public:
+  using TskSkinMainMenuBar::TskSkinMainMenuBar;
+  int Paints { 0 };
+
+protected:
+  void Paint() override {
+    ++Paints;
+    TskSkinMainMenuBar::Paint();
+  }
+};
+
+class TransparentMenuBar : public MenuBarLooks {
+protected:
+  void SetUp() override {
+    MenuBarLooks::SetUp();
+    BarSkin.MainMenuBarTransparent = true;
+    Behind = new TwoColourParent(Main);
+    Behind->SetBounds(0, 40, 300, 60);
+    Behind->SetParent(Main);
+    Loose = new CountingBar(Main);
+    Loose->SetAlign(alNone);
+    Loose->SetBounds(10, 10, 100, 22);
+    Loose->SetParent(Behind);
+    Loose->SetSkinData(&BarSkin);
+    Display->PumpUntilIdle();
+  }
+
+  TColor LoosePixel(int X, int Y) {
+    Display->PumpUntilIdle();
+    const TPoint P = Loose->ClientToScreen({ X, Y });
+    return Display->PixelAt(P.X, P.Y);
+  }
+  /// How many times the bar paints after Msg.
+  int PaintsAfter(UINT Msg) {
+    Display->PumpUntilIdle();
+    const int Before = Loose->Paints;
+    Loose->Perform(Msg, 0, 0);
+    Display->PumpUntilIdle();
+    return Loose->Paints - Before;
+  }
+
+  TwoColourParent* Behind { nullptr };
+  CountingBar* Loose { nullptr };
+};
+
+TEST_F(TransparentMenuBar, TheParentsBackgroundShowsThroughTheBarWhereverItStands) {
+  EXPECT_EQ(LoosePixel(5, 11), clRed);
+  Loose->SetLeft(200);
+  EXPECT_EQ(LoosePixel(5, 11), clBlue);
+  EXPECT_EQ(BarPixel(Bar->Width() - 10, Bar->Height() / 2), ColorToRGB(clBtnFace))
+      << "the form's own bar shows the form's background";
+  BarSkin.MainMenuBarTransparent = false;
+  Loose->Invalidate();
+  EXPECT_EQ(LoosePixel(5, 11), BarFill) << "without the skin's say the bar has its picture";
+}
+
+TEST_F(TransparentMenuBar, AMovedOrUncoveredBarPaintsAgainOnlyWhenItShowsWhatIsBehindIt) {
+  struct Case {
+    bool Transparent;
+    TAlign Align;
+    int OnMove, OnParentBackground;
+  };
+  for (const Case& C : { Case { true, alNone, 1, 1 }, Case { true, alTop, 0, 1 }, Case { false, alNone, 0, 0 } }) {
+    BarSkin.MainMenuBarTransparent = C.Transparent;
+    Loose->SetAlign(C.Align);
+    EXPECT_EQ(PaintsAfter(WM_MOVE), C.OnMove) << C.Transparent << " " << int(C.Align);
+    EXPECT_EQ(PaintsAfter(WM_CHECKPARENTBG), C.OnParentBackground) << C.Transparent << " " << int(C.Align);
+  }
 }
 
 }  // namespace
