@@ -1,6 +1,6 @@
 // The skinned main menu bar's looks with a skin built in code: tool-bar mode (the tool panel behind the
 // bar, tool-button items, transparent tool buttons), the width a bar without a skin takes, and a
-// transparent bar showing its parent's background.
+// transparent bar showing its parent's background, and the MDI buttons fading between their faces.
 #include "platform/ui/toolkit/TCustomControl.h"
 #include "platform/ui/toolkit/TTimer.h"
 #include "skin/controls/skControlMessages.h"
@@ -8,7 +8,9 @@
 #include "skin/core/skDataSkinButtonControls.h"
 #include "skin/form/TskSkinMainMenu.h"
 #include "skin/form/TskSkinMainMenuBar.h"
+#include "skin/form/TskSkinMainMenuBarButton.h"
 #include "skin/form/TskSkinMainMenuBarItem.h"
+#include "tests/skin/form/MDIFormFixture.h"
 #include "tests/skin/form/MenuFixture.h"
 #include "tests/skin/support/TskSkinModelBuilder.h"
 
@@ -27,10 +29,14 @@ constexpr TColor ToolDown = RGB(255, 120, 60);
 constexpr TColor ToolEdge = RGB(0, 0, 0);
 constexpr TColor ToolText = RGB(0, 0, 255);
 constexpr TColor ToolDownText = RGB(255, 255, 255);
+constexpr TColor ButtonFill = RGB(200, 40, 40);
+constexpr TColor ButtonHot = RGB(40, 40, 200);
+constexpr TColor ButtonDown = RGB(40, 200, 40);
 
 /// A menu bar skin: the bar's record (a 60 x 22 picture, items area inset 4 and 1), a morphing item record
 /// (24 x 20, text area inset 8), a 40 x 40 tool panel named PanelName with a 2-pixel edge and, with
-/// ToolButton, a 30 x 20 tool button with a 2-pixel edge in three looks.
+/// ToolButton, a 30 x 20 tool button with a 2-pixel edge in three looks; four morphing 16 x 16 MDI
+/// buttons.
 void BuildBarSkin(TskSkinData& Model, const String& PanelName = "resizetoolpanel", TColor PanelColor = PanelFill,
                   bool ToolButton = true) {
   TskSkinModelBuilder Skin(Model);
@@ -40,6 +46,25 @@ void BuildBarSkin(TskSkinData& Model, const String& PanelName = "resizetoolpanel
   Bar.SkinRect = Skin.Paint(Pictures, Rect(0, 0, 60, 22), BarFill);
   Bar.ItemsRect = Rect(4, 1, 56, 21);
   Bar.MenuBarItem = "mainmenubaritem";
+  Bar.SysMenuButton = "menubarsysmenubutton";
+  Bar.CloseButton = "menubarclosebutton";
+  Bar.MaxButton = "menubarmaxbutton";
+  Bar.MinButton = "menubarminbutton";
+  const TRect ButtonFaces[] = { Skin.Paint(Pictures, Rect(100, 30, 116, 46), ButtonFill),
+                                Skin.Paint(Pictures, Rect(116, 30, 132, 46), ButtonHot),
+                                Skin.Paint(Pictures, Rect(132, 30, 148, 46), ButtonDown) };
+  for (auto [Name, Command] :
+       { std::pair { "menubarsysmenubutton", cmSysMenu }, std::pair { "menubarclosebutton", cmClose },
+         std::pair { "menubarmaxbutton", cmMaximize }, std::pair { "menubarminbutton", cmMinimize } }) {
+    auto Button = std::make_unique<TskDataSkinMainMenuBarButton>(Name);
+    Button->ActivePictureIndex = Pictures;
+    Button->Command = Command;
+    Button->SkinRect = ButtonFaces[0];
+    Button->ActiveSkinRect = ButtonFaces[1];
+    Button->DownRect = ButtonFaces[2];
+    Button->Morphing = true;
+    Model.ObjectList.push_back(std::move(Button));
+  }
   auto Item = std::make_unique<TskDataSkinMainMenuBarItem>("mainmenubaritem");
   Item->ActivePictureIndex = Pictures;
   Item->SkinRect = Skin.Paint(Pictures, Rect(60, 0, 84, 20), ItemFill);
@@ -172,7 +197,8 @@ TEST_F(MenuBarLooks, TransparentToolButtonsShowThePanelAndDoNotMorph) {
 }
 
 TEST_F(MenuBarLooks, ItemsAnimateOnlyOutsideToolBarMode) {
-  auto* Item = dynamic_cast<TskDataSkinMainMenuItem*>(BarSkin.ObjectList.front().get());
+  const int Index = BarSkin.GetIndex("mainmenubaritem");
+  auto* Item = dynamic_cast<TskDataSkinMainMenuItem*>(BarSkin.ObjectList[size_t(Index)].get());
   Item->AnimateSkinRect = Rect(60, 0, 132, 20);
   Item->FrameCount = 3;
   Item->AnimateInterval = 20;
@@ -284,6 +310,100 @@ TEST_F(TransparentMenuBar, AMovedOrUncoveredBarPaintsAgainOnlyWhenItShowsWhatIsB
     EXPECT_EQ(PaintsAfter(WM_MOVE), C.OnMove) << C.Transparent << " " << int(C.Align);
     EXPECT_EQ(PaintsAfter(WM_CHECKPARENTBG), C.OnParentBackground) << C.Transparent << " " << int(C.Align);
   }
+}
+
+class MDIMenuBarButtons : public MDIFrame {
+protected:
+  void SetUp() override {
+    MDIFrame::SetUp();
+    BuildBarSkin(BarSkin);
+    Bar->SetSkinData(&BarSkin);
+    FrameOf(NewChild("A"))->SetWindowState(wsMaximized);
+    Display->PumpUntilIdle();
+  }
+
+  TskSkinMainMenuBarButton* Button(int Index) const {
+    return static_cast<TskSkinMainMenuBarButton*>(Bar->Object(Index));
+  }
+  TPoint ButtonPoint(int Index) const {
+    const TRect& R = Bar->Object(Index)->ObjectRect;
+    return Bar->ClientToScreen({ (R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2 });
+  }
+  TColor ButtonFace(int Index) {
+    Display->PumpUntilIdle();
+    const TPoint P = ButtonPoint(Index);
+    return Display->PixelAt(P.X, P.Y);
+  }
+  /// Lets the bar's timers run until the button's transition reaches Steps (of 5).
+  void AdvanceTo(int Index, int Steps) {
+    for (int i = 0; i < 60 && Button(Index)->MorphSteps() != Steps; ++i) Display->Advance(5);
+    ASSERT_EQ(Button(Index)->MorphSteps(), Steps);
+  }
+  /// Every channel in which A and B differ lies strictly between them in C; the others are theirs.
+  static bool Between(TColor C, TColor A, TColor B) {
+    for (int Shift : { 0, 8, 16 }) {
+      const int c = (C >> Shift) & 255, a = (A >> Shift) & 255, b = (B >> Shift) & 255;
+      if (a == b ? c != a : c <= std::min(a, b) || c >= std::max(a, b)) return false;
+    }
+    return true;
+  }
+
+  TskSkinData BarSkin { nullptr };
+};
+
+TEST_F(MDIMenuBarButtons, AButtonFadesToItsHotFaceAndBackAsThePointerComesAndGoes) {
+  ASSERT_EQ(Bar->ButtonsCount(), 4);
+  ASSERT_EQ(Button(3)->Command, cmMinimize);
+  EXPECT_EQ(ButtonFace(3), ButtonFill);
+  Display->MoveTo(ButtonPoint(3).X, ButtonPoint(3).Y);
+  AdvanceTo(3, 2);
+  const TColor Early = ButtonFace(3);
+  EXPECT_TRUE(Between(Early, ButtonFill, ButtonHot)) << std::hex << Early;
+  AdvanceTo(3, 4);
+  const TColor Later = ButtonFace(3);
+  EXPECT_TRUE(Between(Later, Early, ButtonHot)) << std::hex << Later << " after " << Early;
+  AdvanceTo(3, 5);
+  EXPECT_EQ(ButtonFace(3), ButtonHot);
+  EXPECT_EQ(ButtonFace(2), ButtonFill) << "its neighbour stays";
+
+  Display->MoveTo(ButtonPoint(3).X, Bar->ClientToScreen({ 0, Bar->Height() + 40 }).Y);
+  AdvanceTo(3, 3);
+  EXPECT_TRUE(Between(ButtonFace(3), ButtonFill, ButtonHot));
+  AdvanceTo(3, 0);
+  EXPECT_EQ(ButtonFace(3), ButtonFill);
+}
+
+TEST_F(MDIMenuBarButtons, WithoutSkinEffectsAButtonChangesFaceAtOnceAndAPressShowsItsPressedFace) {
+  BarSkin.SetEnableSkinEffects(false);
+  Display->MoveTo(ButtonPoint(3).X, ButtonPoint(3).Y);
+  Display->Advance(60);
+  EXPECT_EQ(ButtonFace(3), ButtonHot);
+  EXPECT_FALSE(Bar->MorphTimer()->Enabled());
+  BarSkin.SetEnableSkinEffects(true);
+  Display->ButtonDown(ButtonPoint(3).X, ButtonPoint(3).Y);
+  EXPECT_EQ(ButtonFace(3), ButtonDown);
+  Display->ButtonUp(ButtonPoint(3).X, ButtonPoint(3).Y);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(FrameOf(Main->ActiveMDIChild())->WindowState(), wsMinimized);
+}
+
+TEST_F(MDIMenuBarButtons, TheSystemMenuButtonStaysPressedWhileItsMenuIsOpenAndFadesBackAfter) {
+  ASSERT_EQ(Button(0)->Command, cmSysMenu);
+  const TPoint P = ButtonPoint(0);
+  Display->MoveTo(P.X, P.Y);
+  AdvanceTo(0, 5);
+  Display->ButtonDown(P.X, P.Y);
+  Display->ButtonUp(P.X, P.Y);
+  ASSERT_TRUE(Frame->SkinMenu->Visible());
+  Display->MoveTo(P.X, Bar->ClientToScreen({ 0, Bar->Height() + 40 }).Y);
+  Display->Advance(200);
+  EXPECT_EQ(ButtonFace(0), ButtonDown) << "pressed while its menu is open, wherever the pointer goes";
+  Frame->SkinMenu->Hide();
+  EXPECT_FALSE(Button(0)->FDown);
+  AdvanceTo(0, 2);
+  EXPECT_TRUE(Between(ButtonFace(0), ButtonFill, ButtonHot));
+  AdvanceTo(0, 0);
+  EXPECT_EQ(ButtonFace(0), ButtonFill);
 }
 
 }  // namespace
