@@ -212,7 +212,7 @@ TEST_F(MenuBarLooks, ItemsAnimateOnlyOutsideToolBarMode) {
   }
 }
 
-TEST_F(MenuBarLooks, DefaultWidthSizesOnlyABarWithoutASkin) {
+TEST_F(MenuBarLooks, DefaultWidthAndHeightSizeOnlyABarWithoutASkin) {
   Bar->SetAlign(alNone);
   Bar->SetWidth(120);
   Bar->SetDefaultWidth(200);
@@ -224,6 +224,8 @@ TEST_F(MenuBarLooks, DefaultWidthSizesOnlyABarWithoutASkin) {
   Bar->SetDefaultWidth(0);
   EXPECT_EQ(Bar->Width(), 250) << "no width of 0";
   EXPECT_EQ(Bar->DefaultWidth(), 0);
+  Bar->SetDefaultHeight(30);
+  EXPECT_EQ(Bar->Height(), 30) << "the skin just taken away counts as none";
 }
 
 /// A parent whose painting is red on its left half and blue on its right half.
