@@ -362,9 +362,9 @@ void TskSkinMessage::AddButtons(TskMessageForm* Form, const TRequest& Request, i
     Button->SetCaption(ButtonCaption(Kind));
     Button->SetModalResult(Kind.Result);
     if (Kind.Kind == DefaultKind) {
-      // Enter must answer the default button, so it holds the focus whichever button comes first.
       Button->SetDefault(true);
-      Form->SetActiveControl(Button);
+      // Only a default the caller named takes the focus; otherwise the first button holds it and answers Enter.
+      if (Request.DefaultButton) Form->SetActiveControl(Button);
     }
     if (Kind.Kind == Cancel) Button->SetCancel(true);
     Button->SetDefaultHeight(BtnHeight);
