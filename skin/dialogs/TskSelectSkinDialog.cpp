@@ -1,7 +1,5 @@
 #include "skin/dialogs/TskSelectSkinDialog.h"
 
-#include <algorithm>
-
 #include "platform/base/ScopeGuard.h"
 #include "platform/ui/toolkit/TApplication.h"
 #include "skin/boxctrls/TskSkinListBox.h"
@@ -9,6 +7,7 @@
 #include "skin/core/TskCompressedSkinList.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/dialogs/TskSelectSkinDlgForm.h"
+#include "skin/dialogs/skDialogFrame.h"
 #include "skin/form/TskSkinForm.h"
 
 namespace {
@@ -19,11 +18,7 @@ constexpr int DialogClientHeight = 240;
 }  // namespace
 
 TskSelectSkinDialog::TskSelectSkinDialog(TComponent* AOwner)
-    : TComponent(AOwner), FDefaultFont(std::make_unique<TFont>()) {
-  FDefaultFont->SetName("Tahoma");
-  FDefaultFont->SetHeight(13);
-  FDefaultFont->SetStyle({});
-}
+    : TComponent(AOwner), FDefaultFont(DialogDefaultFont()) {}
 
 TskSelectSkinDialog::~TskSelectSkinDialog() {
   SetSkinData(nullptr);
@@ -75,23 +70,17 @@ void TskSelectSkinDialog::Notification(TComponent* AComponent, TOperation Operat
 bool TskSelectSkinDialog::ShowDialog(TskSelectSkinDlgForm& Form) {
   FDlgFrm = &Form;
   ScopeGuard Forget([this] { FDlgFrm = nullptr; });
-  Form.SetCaption(FTitle);
   TskSkinForm* Frame = Form.BSF;
-  Frame->SetBorderIcons({});
-  Frame->SetSkinData(FSD);
-  Frame->SetMenusSkinData(FCtrlFSD);
-  Frame->SetAlphaBlend(FAlphaBlend);
-  Frame->SetAlphaBlendAnimation(FAlphaBlendAnimation);
-  Frame->SetAlphaBlendValue(FAlphaBlendValue);
+  SetUpDialogFrame(Form, *Frame, FTitle,
+                   { .SkinData = FSD, .MenusSkinData = FCtrlFSD, .AlphaBlend = FAlphaBlend,
+                     .AlphaBlendAnimation = FAlphaBlendAnimation, .AlphaBlendValue = FAlphaBlendValue });
   for (TskSkinButton* Button : { Form.OpenButton, Form.CancelButton }) {
     Button->SetDefaultFont(FDefaultFont.get());
     Button->SetSkinData(FCtrlFSD);
   }
   Form.SkinsListBox->SetDefaultFont(FDefaultFont.get());
   Form.SkinsListBox->SetSkinData(FCtrlFSD);
-  const bool Skinned = FSD && !FSD->Empty;
-  Form.SetClientWidth(Skinned ? std::max(DialogClientWidth, Frame->GetMinWidth()) : DialogClientWidth);
-  Form.SetClientHeight(Skinned ? std::max(DialogClientHeight, Frame->GetMinHeight()) : DialogClientHeight);
+  SetDialogClientSize(Form, *Frame, { DialogClientWidth, DialogClientHeight });
   return Form.ShowModal() == mrOk;
 }
 

@@ -1,7 +1,5 @@
 #include "skin/dialogs/TskSkinOpenDialog.h"
 
-#include <algorithm>
-
 #include "platform/base/FileUtils.h"
 #include "platform/base/ScopeGuard.h"
 #include "platform/ui/toolkit/TApplication.h"
@@ -20,6 +18,7 @@
 #include "skin/dialogs/TskCustomShellListView.h"
 #include "skin/dialogs/TskOpenDlgForm.h"
 #include "skin/dialogs/TskSkinFilterComboBox.h"
+#include "skin/dialogs/skDialogFrame.h"
 #include "skin/dialogs/skFileCtrlPaths.h"
 #include "skin/form/TskSkinForm.h"
 
@@ -31,11 +30,7 @@ constexpr int DefaultClientHeight = 290;
 }  // namespace
 
 TskSkinOpenDialog::TskSkinOpenDialog(TComponent* AOwner)
-    : TComponent(AOwner), FDefaultFont(std::make_unique<TFont>()) {
-  FDefaultFont->SetName("Tahoma");
-  FDefaultFont->SetHeight(13);
-  FDefaultFont->SetStyle({});
-}
+    : TComponent(AOwner), FDefaultFont(DialogDefaultFont()) {}
 
 TskSkinOpenDialog::~TskSkinOpenDialog() {
   SetSkinData(nullptr);
@@ -84,17 +79,11 @@ void TskSkinOpenDialog::Prepare(TskOpenDlgForm& Form) {
   Form.OnFolderChange = OnFolderChange;
   Form.CheckFileExists = FCheckFileExists;
   Form.DefaultExt = FDefaultExt;
-  Form.SetCaption(FTitle);
-
   TskSkinForm* Frame = Form.BSF;
-  Frame->SetBorderIcons({});
-  Frame->SetSkinData(FSD);
-  Frame->SetMenusSkinData(FCtrlFSD);
-  Frame->SetMinWidth(FDialogMinWidth);
-  Frame->SetMinHeight(FDialogMinHeight);
-  Frame->SetAlphaBlend(FAlphaBlend);
-  Frame->SetAlphaBlendAnimation(FAlphaBlendAnimation);
-  Frame->SetAlphaBlendValue(FAlphaBlendValue);
+  SetUpDialogFrame(Form, *Frame, FTitle,
+                   { .SkinData = FSD, .MenusSkinData = FCtrlFSD, .MinWidth = FDialogMinWidth,
+                     .MinHeight = FDialogMinHeight, .AlphaBlend = FAlphaBlend,
+                     .AlphaBlendAnimation = FAlphaBlendAnimation, .AlphaBlendValue = FAlphaBlendValue });
   Frame->SetMenusAlphaBlend(FCtrlAlphaBlend);
   Frame->SetMenusAlphaBlendValue(FCtrlAlphaBlendValue);
   Frame->SetMenusAlphaBlendAnimation(FCtrlAlphaBlendAnimation);
@@ -147,14 +136,9 @@ void TskSkinOpenDialog::Prepare(TskOpenDlgForm& Form) {
   Form.ShellBox->SetSkinData(FCtrlFSD);
   Form.ShellBox->SetSkinDataName("combobox");
 
-  int Width = FDialogWidth < 1 ? DefaultClientWidth : FDialogWidth;
-  int Height = FDialogHeight < 1 ? DefaultClientHeight : FDialogHeight;
-  if (FSD && !FSD->Empty) {
-    Width = std::max(Width, Frame->GetMinWidth());
-    Height = std::max(Height, Frame->GetMinHeight());
-  }
-  Form.SetClientWidth(Width);
-  Form.SetClientHeight(Height);
+  SetDialogClientSize(Form, *Frame,
+                      { FDialogWidth < 1 ? DefaultClientWidth : FDialogWidth,
+                        FDialogHeight < 1 ? DefaultClientHeight : FDialogHeight });
 
   if (List->Items()->Count() > 0) List->SetItemFocused(List->Items()->Item(0));
   Form.FileNameEdit->SetText(ExtractFileName(FFileName));

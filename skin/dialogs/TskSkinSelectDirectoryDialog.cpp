@@ -1,7 +1,5 @@
 #include "skin/dialogs/TskSkinSelectDirectoryDialog.h"
 
-#include <algorithm>
-
 #include "platform/base/ScopeGuard.h"
 #include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
@@ -14,6 +12,7 @@
 #include "skin/core/TskSkinData.h"
 #include "skin/dialogs/TskCustomShellTreeView.h"
 #include "skin/dialogs/TskSelDirDlgForm.h"
+#include "skin/dialogs/skDialogFrame.h"
 #include "skin/dialogs/skFileCtrlPaths.h"
 #include "skin/form/TskSkinForm.h"
 
@@ -38,11 +37,7 @@ void OpenAt(TskSkinDirTreeView* Tree, const String& Directory) {
 }  // namespace
 
 TskSkinSelectDirectoryDialog::TskSkinSelectDirectoryDialog(TComponent* AOwner)
-    : TComponent(AOwner), FDefaultFont(std::make_unique<TFont>()) {
-  FDefaultFont->SetName("Tahoma");
-  FDefaultFont->SetHeight(13);
-  FDefaultFont->SetStyle({});
-}
+    : TComponent(AOwner), FDefaultFont(DialogDefaultFont()) {}
 
 TskSkinSelectDirectoryDialog::~TskSkinSelectDirectoryDialog() {
   SetSkinData(nullptr);
@@ -71,16 +66,11 @@ bool TskSkinSelectDirectoryDialog::Execute() {
 }
 
 bool TskSkinSelectDirectoryDialog::ShowDialog(TskSelDirDlgForm& Form) {
-  Form.SetCaption(FTitle);
   TskSkinForm* Frame = Form.BSF;
-  Frame->SetBorderIcons({});
-  Frame->SetSkinData(FSD);
-  Frame->SetMenusSkinData(FCtrlFSD);
-  Frame->SetMinWidth(FDialogMinWidth);
-  Frame->SetMinHeight(FDialogMinHeight);
-  Frame->SetAlphaBlend(FAlphaBlend);
-  Frame->SetAlphaBlendAnimation(FAlphaBlendAnimation);
-  Frame->SetAlphaBlendValue(FAlphaBlendValue);
+  SetUpDialogFrame(Form, *Frame, FTitle,
+                   { .SkinData = FSD, .MenusSkinData = FCtrlFSD, .MinWidth = FDialogMinWidth,
+                     .MinHeight = FDialogMinHeight, .AlphaBlend = FAlphaBlend,
+                     .AlphaBlendAnimation = FAlphaBlendAnimation, .AlphaBlendValue = FAlphaBlendValue });
 
   TskSkinDirTreeView* Tree = Form.DirTreeView;
   Form.DirTreeViewPanel->SetSkinData(FCtrlFSD);
@@ -105,14 +95,9 @@ bool TskSkinSelectDirectoryDialog::ShowDialog(TskSelDirDlgForm& Form) {
     Form.DirEdit->SetSkinData(FCtrlFSD);
   }
 
-  int Width = FDialogWidth < 1 ? DefaultClientSize : FDialogWidth;
-  int Height = FDialogHeight < 1 ? DefaultClientSize : FDialogHeight;
-  if (FSD && !FSD->Empty) {
-    Width = std::max(Width, Frame->GetMinWidth());
-    Height = std::max(Height, Frame->GetMinHeight());
-  }
-  Form.SetClientWidth(Width);
-  Form.SetClientHeight(Height);
+  SetDialogClientSize(Form, *Frame,
+                      { FDialogWidth < 1 ? DefaultClientSize : FDialogWidth,
+                        FDialogHeight < 1 ? DefaultClientSize : FDialogHeight });
   Form.SetActiveControl(Tree);
 
   const TModalResult Result = Form.ShowModal();
