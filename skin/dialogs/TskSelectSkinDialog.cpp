@@ -18,7 +18,7 @@ constexpr int DialogClientHeight = 240;
 }  // namespace
 
 TskSelectSkinDialog::TskSelectSkinDialog(TComponent* AOwner)
-    : TComponent(AOwner), FDefaultFont(DialogDefaultFont()) {}
+    : TComponent(AOwner), FDefaultFont(DialogDefaultFont()), FBorrowed(this, FSD, FSkinList, FCtrlFSD) {}
 
 TskSelectSkinDialog::~TskSelectSkinDialog() {
   SetSkinData(nullptr);
@@ -44,27 +44,15 @@ bool TskSelectSkinDialog::Execute(TskCompressedStoredSkin* DefaultCompressedSkin
   return true;
 }
 
-void TskSelectSkinDialog::SetSkinData(TskSkinData* Value) {
-  Follow(FSD, Value);
-  FSD = Value;
-}
+void TskSelectSkinDialog::SetSkinData(TskSkinData* Value) { FBorrowed.Set(FSD, Value); }
 
-void TskSelectSkinDialog::SetCtrlSkinData(TskSkinData* Value) {
-  Follow(FCtrlFSD, Value);
-  FCtrlFSD = Value;
-}
+void TskSelectSkinDialog::SetCtrlSkinData(TskSkinData* Value) { FBorrowed.Set(FCtrlFSD, Value); }
 
-void TskSelectSkinDialog::SetSkinList(TskCompressedSkinList* Value) {
-  Follow(FSkinList, Value);
-  FSkinList = Value;
-}
+void TskSelectSkinDialog::SetSkinList(TskCompressedSkinList* Value) { FBorrowed.Set(FSkinList, Value); }
 
 void TskSelectSkinDialog::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation != opRemove) return;
-  if (AComponent == FSD) FSD = nullptr;
-  if (AComponent == FCtrlFSD) FCtrlFSD = nullptr;
-  if (AComponent == FSkinList) FSkinList = nullptr;
+  if (Operation == opRemove) FBorrowed.Forget(AComponent);
 }
 
 bool TskSelectSkinDialog::ShowDialog(TskSelectSkinDlgForm& Form) {
@@ -82,11 +70,4 @@ bool TskSelectSkinDialog::ShowDialog(TskSelectSkinDlgForm& Form) {
   Form.SkinsListBox->SetSkinData(FCtrlFSD);
   SetDialogClientSize(Form, *Frame, { DialogClientWidth, DialogClientHeight });
   return Form.ShowModal() == mrOk;
-}
-
-void TskSelectSkinDialog::Follow(TComponent* Old, TComponent* New) {
-  // Old is held by the property being set; another property may hold it too and keeps it followed.
-  const int Holders = (Old == FSD) + (Old == FCtrlFSD) + (Old == FSkinList);
-  if (Old && Old != New && Holders == 1) Old->RemoveFreeNotification(this);
-  if (New) New->FreeNotification(this);
 }

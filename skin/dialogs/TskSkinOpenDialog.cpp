@@ -30,7 +30,7 @@ constexpr int DefaultClientHeight = 290;
 }  // namespace
 
 TskSkinOpenDialog::TskSkinOpenDialog(TComponent* AOwner)
-    : TComponent(AOwner), FDefaultFont(DialogDefaultFont()) {}
+    : TComponent(AOwner), FDefaultFont(DialogDefaultFont()), FBorrowed(this, FSD, FCtrlFSD, FToolBarImageList) {}
 
 TskSkinOpenDialog::~TskSkinOpenDialog() {
   SetSkinData(nullptr);
@@ -152,32 +152,13 @@ void TskSkinOpenDialog::SetFileName(const String& Value) {
   if (FDlgFrm) FDlgFrm->FileNameEdit->SetText(Value);
 }
 
-void TskSkinOpenDialog::SetSkinData(TskSkinData* Value) {
-  Follow(FSD, Value);
-  FSD = Value;
-}
+void TskSkinOpenDialog::SetSkinData(TskSkinData* Value) { FBorrowed.Set(FSD, Value); }
 
-void TskSkinOpenDialog::SetCtrlSkinData(TskSkinData* Value) {
-  Follow(FCtrlFSD, Value);
-  FCtrlFSD = Value;
-}
+void TskSkinOpenDialog::SetCtrlSkinData(TskSkinData* Value) { FBorrowed.Set(FCtrlFSD, Value); }
 
-void TskSkinOpenDialog::SetToolBarImageList(TCustomImageList* Value) {
-  Follow(FToolBarImageList, Value);
-  FToolBarImageList = Value;
-}
+void TskSkinOpenDialog::SetToolBarImageList(TCustomImageList* Value) { FBorrowed.Set(FToolBarImageList, Value); }
 
 void TskSkinOpenDialog::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation != opRemove) return;
-  if (AComponent == FSD) FSD = nullptr;
-  if (AComponent == FCtrlFSD) FCtrlFSD = nullptr;
-  if (AComponent == FToolBarImageList) FToolBarImageList = nullptr;
-}
-
-void TskSkinOpenDialog::Follow(TComponent* Old, TComponent* New) {
-  // Old is held by the property being set; another property may hold it too and keeps it followed.
-  const int Holders = (Old == FSD) + (Old == FCtrlFSD) + (Old == FToolBarImageList);
-  if (Old && Old != New && Holders == 1) Old->RemoveFreeNotification(this);
-  if (New) New->FreeNotification(this);
+  if (Operation == opRemove) FBorrowed.Forget(AComponent);
 }

@@ -37,7 +37,9 @@ void OpenAt(TskSkinDirTreeView* Tree, const String& Directory) {
 }  // namespace
 
 TskSkinSelectDirectoryDialog::TskSkinSelectDirectoryDialog(TComponent* AOwner)
-    : TComponent(AOwner), FDefaultFont(DialogDefaultFont()) {}
+    : TComponent(AOwner),
+      FDefaultFont(DialogDefaultFont()),
+      FBorrowed(this, FSD, FCtrlFSD, FToolBarImageList, FTreeButtonImageList) {}
 
 TskSkinSelectDirectoryDialog::~TskSkinSelectDirectoryDialog() {
   SetSkinData(nullptr);
@@ -106,38 +108,19 @@ bool TskSkinSelectDirectoryDialog::ShowDialog(TskSelDirDlgForm& Form) {
   return Result == mrOk;
 }
 
-void TskSkinSelectDirectoryDialog::SetSkinData(TskSkinData* Value) {
-  Follow(FSD, Value);
-  FSD = Value;
-}
+void TskSkinSelectDirectoryDialog::SetSkinData(TskSkinData* Value) { FBorrowed.Set(FSD, Value); }
 
-void TskSkinSelectDirectoryDialog::SetCtrlSkinData(TskSkinData* Value) {
-  Follow(FCtrlFSD, Value);
-  FCtrlFSD = Value;
-}
+void TskSkinSelectDirectoryDialog::SetCtrlSkinData(TskSkinData* Value) { FBorrowed.Set(FCtrlFSD, Value); }
 
 void TskSkinSelectDirectoryDialog::SetToolBarImageList(TCustomImageList* Value) {
-  Follow(FToolBarImageList, Value);
-  FToolBarImageList = Value;
+  FBorrowed.Set(FToolBarImageList, Value);
 }
 
 void TskSkinSelectDirectoryDialog::SetTreeButtonImageList(TCustomImageList* Value) {
-  Follow(FTreeButtonImageList, Value);
-  FTreeButtonImageList = Value;
+  FBorrowed.Set(FTreeButtonImageList, Value);
 }
 
 void TskSkinSelectDirectoryDialog::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation != opRemove) return;
-  if (AComponent == FSD) FSD = nullptr;
-  if (AComponent == FCtrlFSD) FCtrlFSD = nullptr;
-  if (AComponent == FToolBarImageList) FToolBarImageList = nullptr;
-  if (AComponent == FTreeButtonImageList) FTreeButtonImageList = nullptr;
-}
-
-void TskSkinSelectDirectoryDialog::Follow(TComponent* Old, TComponent* New) {
-  // Old is held by the property being set; another property may hold it too and keeps it followed.
-  const int Holders = (Old == FSD) + (Old == FCtrlFSD) + (Old == FToolBarImageList) + (Old == FTreeButtonImageList);
-  if (Old && Old != New && Holders == 1) Old->RemoveFreeNotification(this);
-  if (New) New->FreeNotification(this);
+  if (Operation == opRemove) FBorrowed.Forget(AComponent);
 }
