@@ -511,19 +511,11 @@ void TskSkinData::VisitFormInfo(TskFieldVisitor& Visitor) {
   using C = TskSkinData;
   static const TskFieldTable<C> Table {
     {
-      { "lefttoppoint", &C::LTPoint },
-      { "righttoppoint", &C::RTPoint },
-      { "leftbottompoint", &C::LBPoint },
-      { "rightbottompoint", &C::RBPoint },
+      TskCornerPoints::Fields(),
       { "clientrect", &C::ClRect },
       { "bgpictureindex", &C::BGPictureIndex, -1 },
       { "mdibgpictureindex", &C::MDIBGPictureIndex, -1 },
-      { "leftstretch", &C::LeftStretch },
-      { "rightstretch", &C::RightStretch },
-      { "topstretch", &C::TopStretch },
-      { "bottomstretch", &C::BottomStretch },
-      { "stretcheffect", &C::StretchEffect },
-      { "stretchtype", &C::StretchType },
+      TskStretchSides::FrameFields(),
       { "mdibgstretcheffect", &C::MDIBGStretchEffect },
       { "mdibgstretchtype", &C::MDIBGStretchType },
       { "maskrectarea", &C::MaskRectArea },

@@ -25,6 +25,7 @@
 #include "skin/core/skDataSkinObjects.h"
 #include "skin/core/skDataSkinWindows.h"
 #include "skin/core/skSkinColors.h"
+#include "skin/core/skSkinFieldGroups.h"
 #include "skin/core/skSkinMessages.h"
 #include "skin/core/skSkinTypes.h"
 
@@ -41,8 +42,9 @@ class TskFieldVisitor;
 /// OnLoadData runs, WM_CHANGESKINDATA goes out, ChangeSkinDataProcess becomes false and
 /// WM_AFTERCHANGESKINDATA goes out. A read that fails leaves the model empty, still sends the last two
 /// messages (so no form frame stays without a skin and unpainted) and then raises its error. A load or
-/// clear asked for by a receiver while the model's own change is being announced is ignored.
-class TskSkinData : public TComponent {
+/// clear asked for by a receiver while the model's own change is being announced is ignored. The form
+/// frame's corner points and stretch sides lie in the main picture.
+class TskSkinData : public TComponent, public TskCornerPoints, public TskStretchSides {
 public:
   explicit TskSkinData(TComponent* AOwner);
   ~TskSkinData() override;
@@ -161,10 +163,6 @@ public:
   std::vector<std::unique_ptr<TskDataSkinObject>> ObjectList;
   std::vector<std::unique_ptr<TskDataSkinControl>> CtrlList;
   // Form frame geometry in the main picture.
-  TPoint LTPoint;
-  TPoint RTPoint;
-  TPoint LBPoint;
-  TPoint RBPoint;
   int BGPictureIndex { -1 };
   int MDIBGPictureIndex { -1 };
   bool MainMenuPopupUp { false };
@@ -179,12 +177,6 @@ public:
   int FormMinHeight { 0 };
   bool MDITabsTransparent { false };
   bool MainMenuBarTransparent { false };
-  bool TopStretch { false };
-  bool LeftStretch { false };
-  bool RightStretch { false };
-  bool BottomStretch { false };
-  bool StretchEffect { false };
-  TskStretchType StretchType { skstFull };
   bool MDIBGStretchEffect { false };
   TskStretchType MDIBGStretchType { skstFull };
   String SkinName;

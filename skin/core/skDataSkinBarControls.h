@@ -4,7 +4,10 @@
 
 /// Kind "tab": the page area with a resizable geometry of its own, the tab images by state, tab close
 /// buttons, a divider and the buttons of the MDI tab bar; UpDown names the record of its tab scroller.
-class TskDataSkinTabControl : public TskDataSkinControl {
+class TskDataSkinTabControl : public TskDataSkinControl,
+                              public TskCornerPoints,
+                              public TskStretchSides,
+                              public TskRecordFont {
 public:
   using TskDataSkinControl::TskDataSkinControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
@@ -15,16 +18,8 @@ public:
   TRect MouseInTabRect;
   TRect ClRect;
   TRect TabsBGRect;
-  TPoint LTPoint;
-  TPoint RTPoint;
-  TPoint LBPoint;
-  TPoint RBPoint;
   int TabLeftOffset { 0 };
   int TabRightOffset { 0 };
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   TColor ActiveFontColor { 0 };
   TColor FocusFontColor { 0 };
   TColor MouseInFontColor { 0 };
@@ -34,12 +29,6 @@ public:
   bool ShowFocus { false };
   int FocusOffsetX { 0 };
   int FocusOffsetY { 0 };
-  bool LeftStretch { false };
-  bool TopStretch { false };
-  bool RightStretch { false };
-  bool BottomStretch { false };
-  bool StretchEffect { false };
-  TskStretchType StretchType { skstFull };
   TRect CloseButtonRect;
   TRect CloseButtonActiveRect;
   TRect CloseButtonDownRect;
@@ -65,7 +54,7 @@ public:
 
 /// Kind "grid": fixed, selected and focused cell images, lines and background, and a second font for
 /// fixed cells.
-class TskDataSkinGridControl : public TskDataSkinControl {
+class TskDataSkinGridControl : public TskDataSkinControl, public TskRecordFont {
 public:
   using TskDataSkinControl::TskDataSkinControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
@@ -81,10 +70,6 @@ public:
   TRect CellTextRect;
   TColor LinesColor { 0 };
   TColor BGColor { 0 };
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   TColor SelectFontColor { 0 };
   TColor FocusFontColor { 0 };
   String FixedFontName { "Tahoma" };

@@ -141,12 +141,7 @@ void TskDataSkinScrollBarControl::VisitFields(TskFieldVisitor& Visitor) {
   using C = TskDataSkinScrollBarControl;
   static const TskFieldTable<C> Table {
     { "trackarea", &C::TrackArea },
-    { "upbuttonrect", &C::UpButtonRect },
-    { "activeupbuttonrect", &C::ActiveUpButtonRect },
-    { "downupbuttonrect", &C::DownUpButtonRect },
-    { "downbuttonrect", &C::DownButtonRect },
-    { "activedownbuttonrect", &C::ActiveDownButtonRect },
-    { "downdownbuttonrect", &C::DownDownButtonRect },
+    TskUpDownButtonImages::Fields(),
     { "thumbrect", &C::ThumbRect },
     { "activethumbrect", &C::ActiveThumbRect },
     { "downthumbrect", &C::DownThumbRect },

@@ -5,15 +5,11 @@
 
 /// Kind "button": state images and text colours, a hover transition, a frame animation, the drop-down
 /// marker of menu buttons and a glow layer.
-class TskDataSkinButtonControl : public TskDataSkinCustomControl {
+class TskDataSkinButtonControl : public TskDataSkinCustomControl, public TskRecordFont {
 public:
   using TskDataSkinCustomControl::TskDataSkinCustomControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   TColor ActiveFontColor { 0 };
   TColor DownFontColor { 0 };
   TColor DisabledFontColor { 0 };
@@ -53,15 +49,11 @@ public:
 };
 
 /// Kind "checkradio": check and radio boxes, with the mark images in every state.
-class TskDataSkinCheckRadioControl : public TskDataSkinCustomControl {
+class TskDataSkinCheckRadioControl : public TskDataSkinCustomControl, public TskRecordFont {
 public:
   using TskDataSkinCustomControl::TskDataSkinCustomControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   TColor ActiveFontColor { 0 };
   TColor UnEnabledFontColor { 0 };
   TRect ActiveSkinRect;
@@ -82,17 +74,13 @@ public:
 
 /// Kind "panel": panels, group boxes and status bars, with caption, check mark, frame, gripper and
 /// caption-bar button images.
-class TskDataSkinPanelControl : public TskDataSkinCustomControl {
+class TskDataSkinPanelControl : public TskDataSkinCustomControl, public TskRecordFont {
 public:
   using TskDataSkinCustomControl::TskDataSkinCustomControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
   TRect CaptionRect;
   TAlignment Alignment { taCenter };
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   int BGPictureIndex { -1 };
   TRect CheckImageRect;
   TRect UnCheckImageRect;
@@ -113,7 +101,7 @@ public:
 
 /// Kind "expanel": a panel that rolls up horizontally or vertically, with close, roll and restore
 /// buttons.
-class TskDataSkinExPanelControl : public TskDataSkinCustomControl {
+class TskDataSkinExPanelControl : public TskDataSkinCustomControl, public TskRecordFont {
 public:
   using TskDataSkinCustomControl::TskDataSkinCustomControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
@@ -142,27 +130,17 @@ public:
   TRect VRestoreButtonActiveRect;
   TRect VRestoreButtonDownRect;
   TRect CaptionRect;
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   bool ButtonsTransparent { false };
   TColor ButtonsTransparentColor { clFuchsia };
 };
 
 /// Kind "scrollbar": track, arrow buttons, thumb and glyph images in their states.
-class TskDataSkinScrollBarControl : public TskDataSkinCustomControl {
+class TskDataSkinScrollBarControl : public TskDataSkinCustomControl, public TskUpDownButtonImages {
 public:
   using TskDataSkinCustomControl::TskDataSkinCustomControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
   TRect TrackArea;
-  TRect UpButtonRect;
-  TRect ActiveUpButtonRect;
-  TRect DownUpButtonRect;
-  TRect DownButtonRect;
-  TRect ActiveDownButtonRect;
-  TRect DownDownButtonRect;
   TRect ThumbRect;
   TRect ActiveThumbRect;
   TRect DownThumbRect;

@@ -18,12 +18,9 @@ void TskDataSkinCustomControl::VisitFields(TskFieldVisitor& Visitor) {
   TskDataSkinControl::VisitFields(Visitor);
   using C = TskDataSkinCustomControl;
   static const TskFieldTable<C> Table {
-    { "lefttoppoint", &C::LTPoint },        { "righttoppoint", &C::RTPoint },
-    { "leftbottompoint", &C::LBPoint },     { "rightbottompoint", &C::RBPoint },
-    { "clientrect", &C::ClRect },           { "leftstretch", &C::LeftStretch },
-    { "topstretch", &C::TopStretch },       { "rightstretch", &C::RightStretch },
-    { "bottomstretch", &C::BottomStretch }, { "stretcheffect", &C::StretchEffect },
-    { "stretchtype", &C::StretchType },
+    TskCornerPoints::Fields(),
+    { "clientrect", &C::ClRect },
+    TskStretchSides::Fields(),
   };
   Table.Visit(*this, Visitor);
 }

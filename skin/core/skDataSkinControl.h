@@ -4,7 +4,7 @@
 // and write their bases' keys first, keys are written in lower case and found in any case, and a missing
 // key or section gives each field its absent value without a report.
 #include "platform/base/TObject.h"
-#include "skin/core/skSkinFields.h"
+#include "skin/core/skSkinFieldGroups.h"
 
 /// Root of the control records: the record's name, its picture and mask, and its image in the picture.
 class TskDataSkinControl : public TObject {
@@ -27,20 +27,10 @@ public:
 
 /// A control record with resizable geometry: corner points and client rectangle measured from the
 /// top-left corner of SkinRect, from which a nine-part image of any size is composed.
-class TskDataSkinCustomControl : public TskDataSkinControl {
+class TskDataSkinCustomControl : public TskDataSkinControl, public TskCornerPoints, public TskStretchSides {
 public:
   using TskDataSkinControl::TskDataSkinControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
-  TPoint LTPoint;
-  TPoint RTPoint;
-  TPoint LBPoint;
-  TPoint RBPoint;
   TRect ClRect;
-  bool StretchEffect { false };
-  TskStretchType StretchType { skstFull };
-  bool LeftStretch { false };
-  bool TopStretch { false };
-  bool RightStretch { false };
-  bool BottomStretch { false };
 };

@@ -4,24 +4,14 @@ void TskDataSkinListBox::VisitFields(TskFieldVisitor& Visitor) {
   TskDataSkinCustomControl::VisitFields(Visitor);
   using C = TskDataSkinListBox;
   static const TskFieldTable<C> Table {
-    { "itemrect", &C::SItemRect },
-    { "activeitemrect", &C::ActiveItemRect },
-    { "focusitemrect", &C::FocusItemRect },
-    { "itemleftoffset", &C::ItemLeftOffset },
-    { "itemrightoffset", &C::ItemRightOffset },
-    { "itemtextrect", &C::ItemTextRect },
+    TskItemImages::Fields(),
     FontGroup<C>(),
     { "activefontcolor", &C::ActiveFontColor },
     { "focusfontcolor", &C::FocusFontColor },
     { "captionrect", &C::CaptionRect },
     { TskFontFields<C> { &C::CaptionFontName, &C::CaptionFontHeight, &C::CaptionFontStyle, &C::CaptionFontColor },
       "caption" },
-    { "upbuttonrect", &C::UpButtonRect },
-    { "activeupbuttonrect", &C::ActiveUpButtonRect },
-    { "downupbuttonrect", &C::DownUpButtonRect },
-    { "downbuttonrect", &C::DownButtonRect },
-    { "activedownbuttonrect", &C::ActiveDownButtonRect },
-    { "downdownbuttonrect", &C::DownDownButtonRect },
+    TskUpDownButtonImages::Fields(),
     { "checkbuttonrect", &C::CheckButtonRect },
     { "activecheckbuttonrect", &C::ActiveCheckButtonRect },
     { "downcheckbuttonrect", &C::DownCheckButtonRect },
@@ -55,20 +45,12 @@ void TskDataSkinComboBox::VisitFields(TskFieldVisitor& Visitor) {
   static const TskFieldTable<C> Table {
     {
       { "activeskinrect", &C::ActiveSkinRect },
-      { "itemrect", &C::SItemRect },
-      { "activeitemrect", &C::ActiveItemRect },
-      { "focusitemrect", &C::FocusItemRect },
-      { "itemleftoffset", &C::ItemLeftOffset },
-      { "itemrightoffset", &C::ItemRightOffset },
-      { "itemtextrect", &C::ItemTextRect },
+      TskItemImages::Fields(),
       FontGroup<C>(),
       { "focusfontcolor", &C::FocusFontColor },
       { "activefontcolor", &C::ActiveFontColor },
       { "listboxname", &C::ListBoxName },
-      { "buttonrect", &C::ButtonRect },
-      { "activebuttonrect", &C::ActiveButtonRect },
-      { "downbuttonrect", &C::DownButtonRect },
-      { "unenabledbuttonrect", &C::UnEnabledButtonRect },
+      TskButtonImages::Fields(),
       { "itemstretcheffect", &C::ItemStretchEffect },
       { "focusitemstretcheffect", &C::FocusItemStretchEffect },
       { "showfocus", &C::ShowFocus },
@@ -86,10 +68,7 @@ void TskDataSkinEditControl::VisitFields(TskFieldVisitor& Visitor) {
     FontGroup<C>(),
     { "disabledfontcolor", &C::DisabledFontColor },
     { "activefontcolor", &C::ActiveFontColor },
-    { "buttonrect", &C::ButtonRect },
-    { "activebuttonrect", &C::ActiveButtonRect },
-    { "downbuttonrect", &C::DownButtonRect },
-    { "unenabledbuttonrect", &C::UnEnabledButtonRect },
+    TskButtonImages::Fields(),
   };
   Table.Visit(*this, Visitor);
 }
@@ -109,12 +88,7 @@ void TskDataSkinSpinEditControl::VisitFields(TskFieldVisitor& Visitor) {
     FontGroup<C>(),
     { "activefontcolor", &C::ActiveFontColor },
     { "disabledfontcolor", &C::DisabledFontColor },
-    { "upbuttonrect", &C::UpButtonRect },
-    { "activeupbuttonrect", &C::ActiveUpButtonRect },
-    { "downupbuttonrect", &C::DownUpButtonRect },
-    { "downbuttonrect", &C::DownButtonRect },
-    { "activedownbuttonrect", &C::ActiveDownButtonRect },
-    { "downdownbuttonrect", &C::DownDownButtonRect },
+    TskUpDownButtonImages::Fields(),
   };
   Table.Visit(*this, Visitor);
 }

@@ -4,21 +4,14 @@
 
 /// Kind "listbox": item images in three states, a caption with its own font, buttons, and the names of
 /// the scroll-bar records its list uses.
-class TskDataSkinListBox : public TskDataSkinCustomControl {
+class TskDataSkinListBox : public TskDataSkinCustomControl,
+                           public TskItemImages,
+                           public TskRecordFont,
+                           public TskUpDownButtonImages {
 public:
   using TskDataSkinCustomControl::TskDataSkinCustomControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
-  TRect SItemRect;
-  TRect ActiveItemRect;
-  TRect FocusItemRect;
-  int ItemLeftOffset { 0 };
-  int ItemRightOffset { 0 };
-  TRect ItemTextRect;
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   TColor ActiveFontColor { 0 };
   TColor FocusFontColor { 0 };
   TRect CaptionRect;
@@ -26,12 +19,6 @@ public:
   TFontStyles CaptionFontStyle;
   int CaptionFontHeight { 13 };
   TColor CaptionFontColor { 0 };
-  TRect UpButtonRect;
-  TRect ActiveUpButtonRect;
-  TRect DownUpButtonRect;
-  TRect DownButtonRect;
-  TRect ActiveDownButtonRect;
-  TRect DownDownButtonRect;
   TRect CheckButtonRect;
   TRect ActiveCheckButtonRect;
   TRect DownCheckButtonRect;
@@ -55,27 +42,16 @@ public:
 };
 
 /// Kind "combobox": face, item images, button images, and the name of its drop-down list's record.
-class TskDataSkinComboBox : public TskDataSkinCustomControl {
+class TskDataSkinComboBox : public TskDataSkinCustomControl,
+                            public TskItemImages,
+                            public TskRecordFont,
+                            public TskButtonImages {
 public:
   using TskDataSkinCustomControl::TskDataSkinCustomControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
-  TRect SItemRect;
-  TRect ActiveItemRect;
-  TRect FocusItemRect;
-  int ItemLeftOffset { 0 };
-  int ItemRightOffset { 0 };
-  TRect ItemTextRect;
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   TColor FocusFontColor { 0 };
   TColor ActiveFontColor { 0 };
-  TRect ButtonRect;
-  TRect ActiveButtonRect;
-  TRect DownButtonRect;
-  TRect UnEnabledButtonRect;
   bool ItemStretchEffect { false };
   bool FocusItemStretchEffect { false };
   TRect ActiveSkinRect;
@@ -84,22 +60,14 @@ public:
 };
 
 /// Kind "edit": face, font colours and the images of an edit's button.
-class TskDataSkinEditControl : public TskDataSkinCustomControl {
+class TskDataSkinEditControl : public TskDataSkinCustomControl, public TskRecordFont, public TskButtonImages {
 public:
   using TskDataSkinCustomControl::TskDataSkinCustomControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
   TRect ActiveSkinRect;
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   TColor DisabledFontColor { 0 };
   TColor ActiveFontColor { 0 };
-  TRect ButtonRect;
-  TRect ActiveButtonRect;
-  TRect DownButtonRect;
-  TRect UnEnabledButtonRect;
 };
 
 /// Kind "memo": an edit record with background colours.
@@ -113,22 +81,12 @@ public:
 };
 
 /// Kind "spinedit": face, font colours and the up and down button images.
-class TskDataSkinSpinEditControl : public TskDataSkinCustomControl {
+class TskDataSkinSpinEditControl : public TskDataSkinCustomControl, public TskRecordFont, public TskUpDownButtonImages {
 public:
   using TskDataSkinCustomControl::TskDataSkinCustomControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
   TRect ActiveSkinRect;
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   TColor ActiveFontColor { 0 };
   TColor DisabledFontColor { 0 };
-  TRect UpButtonRect;
-  TRect ActiveUpButtonRect;
-  TRect DownUpButtonRect;
-  TRect DownButtonRect;
-  TRect ActiveDownButtonRect;
-  TRect DownDownButtonRect;
 };

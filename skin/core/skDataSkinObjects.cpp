@@ -1,5 +1,7 @@
 #include "skin/core/skDataSkinObjects.h"
 
+#include <utility>
+
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
@@ -7,15 +9,6 @@
 #include "skin/core/skUtils.h"
 
 namespace {
-
-// Skins name the restore face's hint only when it is not the usual "Restore" of a maximize, minimize or
-// roll-up button; the button's own hint tells which one it is.
-void DeriveRestoreHint(String& RestoreHint, const String& Hint, TskStdCommand Command) {
-  if (!RestoreHint.empty()) return;
-  if ((Hint == "Maximize" && Command == cmMaximize) || (Hint == "Minimize" && Command == cmMinimize) ||
-      ((Hint == "RollUp" || Hint == "Roll Up") && Command == cmRollUp))
-    RestoreHint = "Restore";
-}
 
 void DefaultToNormalImage(TRect& Active, const TRect& Normal) {
   if (IsEmptyRect(Active)) Active = Normal;
@@ -92,17 +85,25 @@ bool TskDataSkinButton::HasAlphaImages(TskSkinData* ASkinData) {
 
 void TskDataSkinButton::InitAlphaImages(TskSkinData* ASkinData) {
   TskDataSkinObject::InitAlphaImages(ASkinData);
-  if (!HasAlphaImages(ASkinData)) {
-    FAlphaNormalImage.reset();
-    FAlphaActiveImage.reset();
-    FAlphaDownImage.reset();
-    FAlphaInActiveImage.reset();
-    return;
+  InitFaceImages(ASkinData, { FAlphaNormalImage, SkinRect }, { FAlphaActiveImage, ActiveSkinRect },
+                 { FAlphaDownImage, DownRect }, { FAlphaInActiveImage, InActiveSkinRect });
+}
+
+void TskDataSkinButton::InitFaceImages(TskSkinData* ASkinData, TFaceLook Normal, TFaceLook Active, TFaceLook Down,
+                                       TFaceLook InActive) {
+  const bool hasAlphaImages = HasAlphaImages(ASkinData);
+  const std::pair<TFaceLook&, int> looks[] = {
+    { Normal, AlphaMaskPictureIndex },
+    { Active, AlphaMaskActivePictureIndex },
+    { Down, AlphaMaskActivePictureIndex },
+    { InActive, AlphaMaskInActivePictureIndex },
+  };
+  for (const auto& [look, maskPictureIndex] : looks) {
+    if (hasAlphaImages)
+      InitAlphaImage(ASkinData, look.Image, maskPictureIndex, look.Rect);
+    else
+      look.Image.reset();
   }
-  InitAlphaImage(ASkinData, FAlphaNormalImage, AlphaMaskPictureIndex, SkinRect);
-  InitAlphaImage(ASkinData, FAlphaActiveImage, AlphaMaskActivePictureIndex, ActiveSkinRect);
-  InitAlphaImage(ASkinData, FAlphaDownImage, AlphaMaskActivePictureIndex, DownRect);
-  InitAlphaImage(ASkinData, FAlphaInActiveImage, AlphaMaskInActivePictureIndex, InActiveSkinRect);
 }
 
 void TskDataSkinButton::InitAlphaImage(TskSkinData* ASkinData, std::unique_ptr<TskBitmap>& AImage,
@@ -125,22 +126,13 @@ void TskDataSkinButton::InitAlphaImage(TskSkinData* ASkinData, std::unique_ptr<T
 
 void TskDataSkinStdButton::InitAlphaImages(TskSkinData* ASkinData) {
   TskDataSkinButton::InitAlphaImages(ASkinData);
-  if (!HasAlphaImages(ASkinData)) {
-    FAlphaRestoreNormalImage.reset();
-    FAlphaRestoreActiveImage.reset();
-    FAlphaRestoreDownImage.reset();
-    FAlphaInActiveRestoreImage.reset();
-    return;
-  }
-  InitAlphaImage(ASkinData, FAlphaRestoreNormalImage, AlphaMaskPictureIndex, RestoreRect);
-  InitAlphaImage(ASkinData, FAlphaRestoreActiveImage, AlphaMaskActivePictureIndex, RestoreActiveRect);
-  InitAlphaImage(ASkinData, FAlphaRestoreDownImage, AlphaMaskActivePictureIndex, RestoreDownRect);
-  InitAlphaImage(ASkinData, FAlphaInActiveRestoreImage, AlphaMaskInActivePictureIndex, RestoreInActiveRect);
+  InitFaceImages(ASkinData, { FAlphaRestoreNormalImage, RestoreRect }, { FAlphaRestoreActiveImage, RestoreActiveRect },
+                 { FAlphaRestoreDownImage, RestoreDownRect }, { FAlphaInActiveRestoreImage, RestoreInActiveRect });
 }
 
 void TskDataSkinStdButton::LoadFromFile(TCustomIniFile* IniFile) {
   TskDataSkinButton::LoadFromFile(IniFile);
-  DeriveRestoreHint(RestoreHint, Hint, Command);
+  DeriveRestoreHint(Hint, Command);
 }
 
 void TskDataSkinStdButton::VisitFields(TskFieldVisitor& Visitor) {
@@ -148,11 +140,7 @@ void TskDataSkinStdButton::VisitFields(TskFieldVisitor& Visitor) {
   using C = TskDataSkinStdButton;
   static const TskFieldTable<C> Table {
     { "command", &C::Command },
-    { "restorerect", &C::RestoreRect },
-    { "restoreactiverect", &C::RestoreActiveRect },
-    { "restoredownrect", &C::RestoreDownRect },
-    { "restoreinactiverect", &C::RestoreInActiveRect },
-    { "restorehint", &C::RestoreHint },
+    TskRestoreFace::Fields(),
   };
   Table.Visit(*this, Visitor);
 }
@@ -160,7 +148,7 @@ void TskDataSkinStdButton::VisitFields(TskFieldVisitor& Visitor) {
 void TskDataSkinAnimate::LoadFromFile(TCustomIniFile* IniFile) {
   TskDataSkinObject::LoadFromFile(IniFile);
   Morphing = false;
-  DeriveRestoreHint(RestoreHint, Hint, Command);
+  DeriveRestoreHint(Hint, Command);
 }
 
 void TskDataSkinAnimate::VisitFields(TskFieldVisitor& Visitor) {
@@ -173,11 +161,7 @@ void TskDataSkinAnimate::VisitFields(TskFieldVisitor& Visitor) {
     { "timerinterval", &C::TimerInterval, 50 },
     { "command", &C::Command },
     { "downskinrect", &C::DownSkinRect },
-    { "restorerect", &C::RestoreRect },
-    { "restoreactiverect", &C::RestoreActiveRect },
-    { "restoredownrect", &C::RestoreDownRect },
-    { "restoreinactiverect", &C::RestoreInActiveRect },
-    { "restorehint", &C::RestoreHint },
+    TskRestoreFace::Fields(),
   };
   Table.Visit(*this, Visitor);
 }
@@ -202,10 +186,7 @@ void TskDataSkinCaption::VisitFields(TskFieldVisitor& Visitor) {
     { "frameleftoffset", &C::FrameLeftOffset },
     { "framerightoffset", &C::FrameRightOffset },
     { "stretcheffect", &C::StretchEffect },
-    { "animateskinrect", &C::AnimateSkinRect },
-    { "framecount", &C::FrameCount },
-    { "animateinterval", &C::AnimateInterval, 25 },
-    { "inactiveanimation", &C::InActiveAnimation },
+    TskFrameAnimation::Fields(),
     { "fullframe", &C::FullFrame },
     { "vistagloweffect", &C::VistaGlowEffect },
     { "vistaglowinactiveeffect", &C::VistaGlowInActiveEffect },
@@ -252,10 +233,7 @@ void TskDataSkinMenuItem::VisitFields(TskFieldVisitor& Visitor) {
     { "stretcheffect", &C::StretchEffect },
     { "inactivestretcheffect", &C::InActiveStretchEffect },
     { "dividerstretcheffect", &C::DividerStretchEffect },
-    { "animateskinrect", &C::AnimateSkinRect },
-    { "framecount", &C::FrameCount },
-    { "animateinterval", &C::AnimateInterval, 25 },
-    { "inactiveanimation", &C::InActiveAnimation },
+    TskFrameAnimation::Fields(),
     { "useimagecolor", &C::UseImageColor },
     { "imagecolor", &C::ImageColor },
     { "activeimagecolor", &C::ActiveImageColor },
@@ -283,10 +261,7 @@ void TskDataSkinMainMenuItem::VisitFields(TskFieldVisitor& Visitor) {
     { "downfontcolor", &C::DownFontColor },
     { "unenabledfontColor", &C::UnEnabledFontColor },  // the format's own spelling
     { "stretcheffect", &C::StretchEffect },
-    { "animateskinrect", &C::AnimateSkinRect },
-    { "framecount", &C::FrameCount },
-    { "animateinterval", &C::AnimateInterval, 25 },
-    { "inactiveanimation", &C::InActiveAnimation },
+    TskFrameAnimation::Fields(),
   };
   Table.Visit(*this, Visitor);
 }

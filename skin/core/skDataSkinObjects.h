@@ -6,7 +6,7 @@
 
 #include "platform/base/TObject.h"
 #include "skin/core/TskBitmap.h"
-#include "skin/core/skSkinFields.h"
+#include "skin/core/skSkinFieldGroups.h"
 
 class TskSkinData;
 
@@ -78,6 +78,17 @@ public:
   std::unique_ptr<TskBitmap> FAlphaInActiveImage;
 
 protected:
+  /// One look of a face: the image built for it and its rectangle in the picture ActivePictureIndex.
+  struct TFaceLook {
+    std::unique_ptr<TskBitmap>& Image;
+    const TRect& Rect;
+  };
+  /// The alpha images of a face's normal, hot, pressed and inactive looks; the pressed look takes the
+  /// hot look's mask. All are null while the skin has no alpha images.
+  void InitFaceImages(TskSkinData* ASkinData, TFaceLook Normal, TFaceLook Active, TFaceLook Down,
+                      TFaceLook InActive);
+
+private:
   /// True when the skin's layer frame has a picture and a full border.
   static bool HasAlphaImages(TskSkinData* ASkinData);
 };
@@ -85,7 +96,7 @@ protected:
 /// Kind "stdbutton": a standard caption button: its command and the images and hint of its restore face.
 /// A button that maximizes, minimizes or rolls up, whose hint says so and whose skin gives no restore
 /// hint, gets the restore hint "Restore".
-class TskDataSkinStdButton : public TskDataSkinButton {
+class TskDataSkinStdButton : public TskDataSkinButton, public TskRestoreFace {
 public:
   using TskDataSkinButton::TskDataSkinButton;
   void LoadFromFile(TCustomIniFile* IniFile) override;
@@ -94,11 +105,6 @@ public:
   void VisitFields(TskFieldVisitor& Visitor) override;
 
   TskStdCommand Command { cmClose };
-  String RestoreHint;
-  TRect RestoreRect;
-  TRect RestoreActiveRect;
-  TRect RestoreDownRect;
-  TRect RestoreInActiveRect;
   std::unique_ptr<TskBitmap> FAlphaRestoreNormalImage;
   std::unique_ptr<TskBitmap> FAlphaRestoreActiveImage;
   std::unique_ptr<TskBitmap> FAlphaRestoreDownImage;
@@ -114,7 +120,7 @@ public:
 
 /// Kind "animate": a caption object animated through CountFrames frames, optionally acting as a button
 /// with a command, a pressed image and a restore face. It never morphs, whatever its section says.
-class TskDataSkinAnimate : public TskDataSkinObject {
+class TskDataSkinAnimate : public TskDataSkinObject, public TskRestoreFace {
 public:
   using TskDataSkinObject::TskDataSkinObject;
   void LoadFromFile(TCustomIniFile* IniFile) override;
@@ -126,16 +132,11 @@ public:
   int TimerInterval { 0 };
   TskStdCommand Command { cmClose };
   TRect DownSkinRect;
-  String RestoreHint;
-  TRect RestoreRect;
-  TRect RestoreActiveRect;
-  TRect RestoreDownRect;
-  TRect RestoreInActiveRect;
 };
 
 /// Kind "caption": the caption text area with its font and alignment, light and shadow copies, a frame
 /// image and animation, glow and reflection, dividers, and the alpha mask of quick buttons.
-class TskDataSkinCaption : public TskDataSkinObject {
+class TskDataSkinCaption : public TskDataSkinObject, public TskFrameAnimation {
 public:
   using TskDataSkinObject::TskDataSkinObject;
   void VisitFields(TskFieldVisitor& Visitor) override;
@@ -159,10 +160,6 @@ public:
   TColor LightColor { 0 };
   TColor ActiveLightColor { 0 };
   bool StretchEffect { false };
-  TRect AnimateSkinRect;
-  int FrameCount { 0 };
-  int AnimateInterval { 0 };
-  bool InActiveAnimation { false };
   bool FullFrame { false };
   bool GlowEffect { false };
   bool VistaGlowEffect { false };
@@ -186,7 +183,7 @@ public:
 /// Kind "menuitem": a row of the skinned popup menus: item and divider images with their fixed parts,
 /// text and image areas, colours, a frame animation, and the check, radio and submenu-arrow images. An
 /// absent hot check, radio or arrow image is the normal one.
-class TskDataSkinMenuItem : public TskDataSkinObject {
+class TskDataSkinMenuItem : public TskDataSkinObject, public TskFrameAnimation {
 public:
   using TskDataSkinObject::TskDataSkinObject;
   void LoadFromFile(TCustomIniFile* IniFile) override;
@@ -211,10 +208,6 @@ public:
   bool StretchEffect { false };
   bool DividerStretchEffect { false };
   bool InActiveStretchEffect { false };
-  TRect AnimateSkinRect;
-  int FrameCount { 0 };
-  int AnimateInterval { 0 };
-  bool InActiveAnimation { false };
   bool InActiveTransparent { false };
   TRect CheckImageRect;
   TRect ActiveCheckImageRect;
@@ -226,7 +219,7 @@ public:
 
 /// An item of the main menu bar: item image with its fixed parts, pressed image, text area, font
 /// colours and a frame animation.
-class TskDataSkinMainMenuItem : public TskDataSkinObject {
+class TskDataSkinMainMenuItem : public TskDataSkinObject, public TskFrameAnimation {
 public:
   using TskDataSkinObject::TskDataSkinObject;
   void VisitFields(TskFieldVisitor& Visitor) override;
@@ -243,10 +236,6 @@ public:
   int ItemLO { 0 };
   int ItemRO { 0 };
   bool StretchEffect { false };
-  TRect AnimateSkinRect;
-  int FrameCount { 0 };
-  int AnimateInterval { 0 };
-  bool InActiveAnimation { false };
 };
 
 /// Kind "mainmenubaritem": stored like a main menu item.

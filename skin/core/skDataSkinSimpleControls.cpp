@@ -92,12 +92,7 @@ void TskDataSkinUpDownControl::SaveToFile(TCustomIniFile* IniFile) {
 void TskDataSkinUpDownControl::VisitFields(TskFieldVisitor& Visitor) {
   TskDataSkinCustomControl::VisitFields(Visitor);
   using C = TskDataSkinUpDownControl;
-  static const TskFieldTable<C> Table {
-    { "upbuttonrect", &C::UpButtonRect },         { "activeupbuttonrect", &C::ActiveUpButtonRect },
-    { "downupbuttonrect", &C::DownUpButtonRect }, { "downbuttonrect", &C::DownButtonRect },
-    { "activedownbuttonrect", &C::ActiveDownButtonRect },
-    { "downdownbuttonrect", &C::DownDownButtonRect },
-  };
+  static const TskFieldTable<C> Table { TskUpDownButtonImages::Fields() };
   Table.Visit(*this, Visitor);
 }
 

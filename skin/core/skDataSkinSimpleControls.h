@@ -4,68 +4,49 @@
 #include "skin/core/skDataSkinControl.h"
 
 /// Kind "stdlabel": a font with a hot colour (link labels), no geometry of its own.
-class TskDataSkinStdLabelControl : public TskDataSkinControl {
+class TskDataSkinStdLabelControl : public TskDataSkinControl, public TskRecordFont {
 public:
   using TskDataSkinControl::TskDataSkinControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   TColor ActiveFontColor { clBlue };
 };
 
 /// Kind "label": a resizable image with a font (header rows of lists and menus).
-class TskDataSkinLabelControl : public TskDataSkinCustomControl {
+class TskDataSkinLabelControl : public TskDataSkinCustomControl, public TskRecordFont {
 public:
   using TskDataSkinCustomControl::TskDataSkinCustomControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
 };
 
 /// Kind "treeview": font, background and the images of the node buttons.
-class TskDataSkinTreeView : public TskDataSkinControl {
+class TskDataSkinTreeView : public TskDataSkinControl, public TskRecordFont {
 public:
   using TskDataSkinControl::TskDataSkinControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   TColor BGColor { clWhite };
   TRect ExpandImageRect;
   TRect NoExpandImageRect;
 };
 
 /// Kind "listview": font and background.
-class TskDataSkinListView : public TskDataSkinControl {
+class TskDataSkinListView : public TskDataSkinControl, public TskRecordFont {
 public:
   using TskDataSkinControl::TskDataSkinControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   TColor BGColor { clWhite };
 };
 
 /// Kind "richedit": font and background.
-class TskDataSkinRichEdit : public TskDataSkinControl {
+class TskDataSkinRichEdit : public TskDataSkinControl, public TskRecordFont {
 public:
-  using TskDataSkinControl::TskDataSkinControl;
+  /// A new rich-edit record's font is one pixel taller than other records'.
+  explicit TskDataSkinRichEdit(const String& AIDName) : TskDataSkinControl(AIDName) { FontHeight = 14; }
   void VisitFields(TskFieldVisitor& Visitor) override;
 
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 14 };
-  TColor FontColor { 0 };
   TColor BGColor { clWhite };
 };
 
@@ -116,7 +97,7 @@ public:
 
 /// Kind "updown": the images of the up and the down button in three states. It has no resizable
 /// geometry: the corner points and the client rectangle are zero after loading and are saved as zeros.
-class TskDataSkinUpDownControl : public TskDataSkinCustomControl {
+class TskDataSkinUpDownControl : public TskDataSkinCustomControl, public TskUpDownButtonImages {
 public:
   using TskDataSkinCustomControl::TskDataSkinCustomControl;
   void LoadFromFile(TCustomIniFile* IniFile) override;
@@ -124,19 +105,13 @@ public:
   void SaveToFile(TCustomIniFile* IniFile) override;
   void VisitFields(TskFieldVisitor& Visitor) override;
 
-  TRect UpButtonRect;
-  TRect ActiveUpButtonRect;
-  TRect DownUpButtonRect;
-  TRect DownButtonRect;
-  TRect ActiveDownButtonRect;
-  TRect DownDownButtonRect;
 
 private:
   void ClearGeometry();
 };
 
 /// Kind "gauge": progress area and image, font, and two frame animations.
-class TskDataSkinGaugeControl : public TskDataSkinCustomControl {
+class TskDataSkinGaugeControl : public TskDataSkinCustomControl, public TskRecordFont {
 public:
   using TskDataSkinCustomControl::TskDataSkinCustomControl;
   void VisitFields(TskFieldVisitor& Visitor) override;
@@ -146,10 +121,6 @@ public:
   bool Vertical { false };
   int BeginOffset { 0 };
   int EndOffset { 0 };
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
   bool ProgressTransparent { false };
   TColor ProgressTransparentColor { clFuchsia };
   bool ProgressStretch { false };

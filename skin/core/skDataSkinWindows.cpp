@@ -21,42 +21,22 @@ std::unique_ptr<TskBitmap> LayerImage(TskSkinData* ASkinData, int PictureIndex, 
 
 }  // namespace
 
-void TskDataSkinPopupWindow::LoadFromFile(TCustomIniFile* IniFile) {
-  LoadRecordSection(*this, IniFile, "POPUPWINDOW");
-}
+void TskDataSkinSectionRecord::LoadFromFile(TCustomIniFile* IniFile) { LoadRecordSection(*this, IniFile, FSection); }
 
-void TskDataSkinPopupWindow::SaveToFile(TCustomIniFile* IniFile) {
-  SaveRecordSection(*this, IniFile, "POPUPWINDOW");
-}
+void TskDataSkinSectionRecord::SaveToFile(TCustomIniFile* IniFile) { SaveRecordSection(*this, IniFile, FSection); }
 
 void TskDataSkinPopupWindow::VisitFields(TskFieldVisitor& Visitor) {
   using C = TskDataSkinPopupWindow;
   static const TskFieldTable<C> Table {
     { "windowpictureindex", &C::WindowPictureIndex, -1 },
     { "maskpictureindex", &C::MaskPictureIndex, -1 },
-    { "lefttoppoint", &C::LTPoint },
-    { "righttoppoint", &C::RTPoint },
-    { "leftbottompoint", &C::LBPoint },
-    { "rightbottompoint", &C::RBPoint },
+    TskCornerPoints::Fields(),
     { "itemsrect", &C::ItemsRect },
     { "scrollmarkercolor", &C::ScrollMarkerColor },
     { "scrollmarkeractivecolor", &C::ScrollMarkerActiveColor },
-    { "leftstretch", &C::LeftStretch },
-    { "rightstretch", &C::RightStretch },
-    { "topstretch", &C::TopStretch },
-    { "bottomstretch", &C::BottomStretch },
-    { "stretcheffect", &C::StretchEffect },
-    { "stretchtype", &C::StretchType },
+    TskStretchSides::FrameFields(),
   };
   Table.Visit(*this, Visitor);
-}
-
-void TskDataSkinLayerFrame::LoadFromFile(TCustomIniFile* IniFile) {
-  LoadRecordSection(*this, IniFile, "LAYERFRAME");
-}
-
-void TskDataSkinLayerFrame::SaveToFile(TCustomIniFile* IniFile) {
-  SaveRecordSection(*this, IniFile, "LAYERFRAME");
 }
 
 void TskDataSkinLayerFrame::InitAlphaImages(TskSkinData* ASkinData) {
@@ -71,10 +51,7 @@ void TskDataSkinLayerFrame::VisitFields(TskFieldVisitor& Visitor) {
     { "maskpictureindex", &C::MaskPictureIndex, -1 },
     { "inactivepictureindex", &C::InActivePictureIndex, -1 },
     { "inactivemaskpictureindex", &C::InActiveMaskPictureIndex, -1 },
-    { "lefttoppoint", &C::LTPoint },
-    { "righttoppoint", &C::RTPoint },
-    { "leftbottompoint", &C::LBPoint },
-    { "rightbottompoint", &C::RBPoint },
+    TskCornerPoints::Fields(),
     { "clientrect", &C::ClRect },
     { "alphablendvalue", &C::AlphaBlendValue, 255 },
     { "inactivealphablendvalue", &C::InActiveAlphaBlendValue, 255 },
@@ -104,31 +81,15 @@ void TskDataSkinLayerFrame::VisitFields(TskFieldVisitor& Visitor) {
   Table.Visit(*this, Visitor);
 }
 
-void TskDataSkinHintWindow::LoadFromFile(TCustomIniFile* IniFile) {
-  LoadRecordSection(*this, IniFile, "HINTWINDOW");
-}
-
-void TskDataSkinHintWindow::SaveToFile(TCustomIniFile* IniFile) {
-  SaveRecordSection(*this, IniFile, "HINTWINDOW");
-}
-
 void TskDataSkinHintWindow::VisitFields(TskFieldVisitor& Visitor) {
   using C = TskDataSkinHintWindow;
   static const TskFieldTable<C> Table {
     { "windowpictureindex", &C::WindowPictureIndex, -1 },
     { "maskpictureindex", &C::MaskPictureIndex, -1 },
-    { "lefttoppoint", &C::LTPoint },
-    { "righttoppoint", &C::RTPoint },
-    { "leftbottompoint", &C::LBPoint },
-    { "rightbottompoint", &C::RBPoint },
+    TskCornerPoints::Fields(),
     { "clientrect", &C::ClRect },
     FontGroup<C>(),
-    { "leftstretch", &C::LeftStretch },
-    { "rightstretch", &C::RightStretch },
-    { "topstretch", &C::TopStretch },
-    { "bottomstretch", &C::BottomStretch },
-    { "stretcheffect", &C::StretchEffect },
-    { "stretchtype", &C::StretchType },
+    TskStretchSides::FrameFields(),
   };
   Table.Visit(*this, Visitor);
 }

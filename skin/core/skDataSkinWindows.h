@@ -1,50 +1,52 @@
 #pragma once
 // The records of the skin's popup-menu window, layered form border and hint window. Each has a fixed
-// section and one instance per skin; saving erases the section first.
+// section and one instance per skin.
 #include <memory>
 
 #include "platform/base/TObject.h"
 #include "skin/core/TskBitmap.h"
-#include "skin/core/skSkinFields.h"
+#include "skin/core/skSkinFieldGroups.h"
 
 class TskSkinData;
 
-/// Section "POPUPWINDOW": picture, mask and resizable geometry of a skinned popup menu's window, the
-/// area of its items and the colours of its scroll markers.
-class TskDataSkinPopupWindow : public TObject {
+/// A record of a fixed section of the skin ini, read and written as a whole.
+class TskDataSkinSectionRecord : public TObject {
 public:
+  explicit TskDataSkinSectionRecord(const char* ASection) : FSection(ASection) {}
+
+  /// Reads the record's keys from its section. A malformed rectangle or point raises EConvertError.
   void LoadFromFile(TCustomIniFile* IniFile);
+  /// Erases the section, then writes the record's keys, so the section holds exactly those.
   void SaveToFile(TCustomIniFile* IniFile);
   /// Hands every stored field to Visitor.
-  void VisitFields(TskFieldVisitor& Visitor);
+  virtual void VisitFields(TskFieldVisitor& Visitor) = 0;
+
+private:
+  const char* FSection;
+};
+
+/// Section "POPUPWINDOW": picture, mask and resizable geometry of a skinned popup menu's window, the
+/// area of its items and the colours of its scroll markers.
+class TskDataSkinPopupWindow : public TskDataSkinSectionRecord, public TskCornerPoints, public TskStretchSides {
+public:
+  TskDataSkinPopupWindow() : TskDataSkinSectionRecord("POPUPWINDOW") {}
+  void VisitFields(TskFieldVisitor& Visitor) override;
 
   int WindowPictureIndex { -1 };
   int MaskPictureIndex { -1 };
-  TPoint LTPoint;
-  TPoint RTPoint;
-  TPoint LBPoint;
-  TPoint RBPoint;
   TRect ItemsRect;
   TColor ScrollMarkerColor { 0 };
   TColor ScrollMarkerActiveColor { 0 };
-  bool TopStretch { false };
-  bool LeftStretch { false };
-  bool RightStretch { false };
-  bool BottomStretch { false };
-  bool StretchEffect { false };
-  TskStretchType StretchType { skstFull };
 };
 
 /// Section "LAYERFRAME": the layered alpha border around skinned forms: pictures and masks for an active
 /// and an inactive form, geometry, alpha values, hit-test geometry, caption and button areas, blur masks
 /// and the offsets of the border window. Its alpha images are the whole active and inactive pictures with
 /// the alpha of their masks.
-class TskDataSkinLayerFrame : public TObject {
+class TskDataSkinLayerFrame : public TskDataSkinSectionRecord, public TskCornerPoints {
 public:
-  void LoadFromFile(TCustomIniFile* IniFile);
-  void SaveToFile(TCustomIniFile* IniFile);
-  /// Hands every stored field to Visitor.
-  void VisitFields(TskFieldVisitor& Visitor);
+  TskDataSkinLayerFrame() : TskDataSkinSectionRecord("LAYERFRAME") {}
+  void VisitFields(TskFieldVisitor& Visitor) override;
   /// Rebuilds FSourceBitmap and FSourceInActiveBitMap from the pictures of ASkinData: each is its whole
   /// picture with alpha (R + G + B) div 3 of the mask picture's pixel at the same place (0 beyond a
   /// smaller mask), colours left as they are, alpha-blended only when some pixel is partly transparent;
@@ -55,10 +57,6 @@ public:
   int MaskPictureIndex { -1 };
   int InActivePictureIndex { -1 };
   int InActiveMaskPictureIndex { -1 };
-  TPoint LTPoint;
-  TPoint RTPoint;
-  TPoint LBPoint;
-  TPoint RBPoint;
   TRect ClRect;
   int AlphaBlendValue { 255 };
   int InActiveAlphaBlendValue { 255 };
@@ -89,28 +87,15 @@ public:
 };
 
 /// Section "HINTWINDOW": picture, mask, geometry, client area and font of the skinned hint window.
-class TskDataSkinHintWindow : public TObject {
+class TskDataSkinHintWindow : public TskDataSkinSectionRecord,
+                              public TskCornerPoints,
+                              public TskRecordFont,
+                              public TskStretchSides {
 public:
-  void LoadFromFile(TCustomIniFile* IniFile);
-  void SaveToFile(TCustomIniFile* IniFile);
-  /// Hands every stored field to Visitor.
-  void VisitFields(TskFieldVisitor& Visitor);
+  TskDataSkinHintWindow() : TskDataSkinSectionRecord("HINTWINDOW") {}
+  void VisitFields(TskFieldVisitor& Visitor) override;
 
   int WindowPictureIndex { -1 };
   int MaskPictureIndex { -1 };
-  TPoint LTPoint;
-  TPoint RTPoint;
-  TPoint LBPoint;
-  TPoint RBPoint;
   TRect ClRect;
-  String FontName { "Tahoma" };
-  TFontStyles FontStyle;
-  int FontHeight { 13 };
-  TColor FontColor { 0 };
-  bool TopStretch { false };
-  bool LeftStretch { false };
-  bool RightStretch { false };
-  bool BottomStretch { false };
-  bool StretchEffect { false };
-  TskStretchType StretchType { skstFull };
 };

@@ -2,6 +2,7 @@
 // Skin records as tables of stored fields. Each record class lists its keys once, with the field each
 // fills, the value form (given by the field's type) and the value an absent key gives; reading, writing
 // and anything else that walks a record's fields visit that table, so no key is spelled twice.
+#include <functional>
 #include <initializer_list>
 #include <stdexcept>
 #include <type_traits>
@@ -74,28 +75,48 @@ template <class C> TskFontFields<C> FontGroup() {
   return { &C::FontName, &C::FontHeight, &C::FontStyle, &C::FontColor };
 }
 
-/// One row of a record class's table: a key and the field it fills, or a font group.
+template <class C> class TskFieldTable;
+
+/// One row of a record class's table: a key and the field it fills, a font group, or a field group (a
+/// base part the record shares with other records, with a table of its own).
 template <class C> class TskField {
 public:
-  template <class T> TskField(const char* AKey, T C::* AMember) : FKey(AKey), FMember(AMember) {}
+  /// A field of C or of a base part of C.
+  template <class T, class B>
+    requires std::is_base_of_v<B, C>
+  TskField(const char* AKey, T B::* AMember) : FKey(AKey), FMember(static_cast<T C::*>(AMember)) {}
   TskField(const char* AKey, int C::* AMember, int AAbsent) : FKey(AKey), FMember(AMember), FAbsentInt(AAbsent) {}
   TskField(const char* AKey, String C::* AMember, const char* AAbsent)
     : FKey(AKey), FMember(AMember), FAbsentText(AAbsent) {}
   TskField(TskFontFields<C> AFont, const char* APrefix = "") : FKey(APrefix), FMember(AFont) {}
+  /// The rows of the part G of C, in G's order. AGroup lives as long as the program (a static table).
+  template <class G>
+    requires std::is_base_of_v<G, C>
+  TskField(const TskFieldTable<G>& AGroup)
+    : FKey(""),
+      FMember(TGroup { [&AGroup](C& Record, TskFieldVisitor& Visitor) { AGroup.Visit(Record, Visitor); },
+                       AGroup.LastKey() }) {}
 
   const char* Key() const { return FKey; }
-  /// The key a font group ends with, else the key.
-  String LastKey() const { return IsFont() ? String(FKey) + "fontcolor" : String(FKey); }
+  /// The key a font group or a field group ends with, else the key.
+  String LastKey() const {
+    if (IsFont()) return String(FKey) + "fontcolor";
+    if (const TGroup* group = std::get_if<TGroup>(&FMember)) return group->LastKey;
+    return FKey;
+  }
 
   void Visit(C& Record, TskFieldVisitor& Visitor) const {
     std::visit(
-      [&](auto Member) {
-        if constexpr (std::is_same_v<decltype(Member), TskFontFields<C>>) {
+      [&](const auto& Member) {
+        using M = std::decay_t<decltype(Member)>;
+        if constexpr (std::is_same_v<M, TskFontFields<C>>) {
           const String prefix = FKey;
           Visitor.Visit({ prefix + "fontname", &(Record.*Member.Name), 0, "Tahoma" });
           Visitor.Visit({ prefix + "fontheight", &(Record.*Member.Height), 13 });
           Visitor.Visit({ prefix + "fontstyle", &(Record.*Member.Style) });
           Visitor.Visit({ prefix + "fontcolor", &(Record.*Member.Color) });
+        } else if constexpr (std::is_same_v<M, TGroup>) {
+          Member.Visit(Record, Visitor);
         } else {
           Visitor.Visit({ FKey, &(Record.*Member), FAbsentInt, FAbsentText });
         }
@@ -104,11 +125,16 @@ public:
   }
 
 private:
+  struct TGroup {
+    std::function<void(C&, TskFieldVisitor&)> Visit;
+    String LastKey;
+  };
+
   bool IsFont() const { return std::holds_alternative<TskFontFields<C>>(FMember); }
 
   using TMember = std::variant<int C::*, String C::*, TRect C::*, TPoint C::*, bool C::*, TFontStyles C::*,
                                TAlignment C::*, TskStretchType C::*, TskMorphKind C::*, TskInActiveEffect C::*,
-                               TskStdCommand C::*, TskFontFields<C>>;
+                               TskStdCommand C::*, TskFontFields<C>, TGroup>;
   const char* FKey;
   TMember FMember;
   int FAbsentInt { 0 };
@@ -140,6 +166,8 @@ public:
     for (size_t i = 0; i < FFields.size(); ++i)
       FFields[Visitor.WriterOrder() ? FWriteOrder[i] : i].Visit(Record, Visitor);
   }
+  /// The key the writer writes last.
+  String LastKey() const { return FFields[FWriteOrder.back()].LastKey(); }
 
 private:
   // The position in the write order of the row with this key (or last key).
