@@ -48,7 +48,7 @@ protected:
     for (const TCorpusClip& Clip : CorpusClips()) fs::copy_file(CorpusFile(Clip), Corpus() + "/" + Clip.Name);
   }
 
-  /// The copy of the corpus in the media folder, its only sub-folder whose name sorts first.
+  /// The copy of the corpus in the media folder, the first of its sub-folders by name.
   String Corpus() const { return Media().Folder + "/corpus"; }
   String OutputFolder() const { return Program().HomeFolder() + "/Zorvik视频软件/输出"; }
 
