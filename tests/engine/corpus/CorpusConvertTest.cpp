@@ -9,43 +9,11 @@
 
 #include "app/catalogue/FormatParameters.h"
 #include "app/jobs/AddOutputOptions.h"
-#include "engine/probe/AVProbe.h"
 #include "engine/tasklist/FFConverter.h"
 #include "platform/base/MainThread.h"
 #include "tests/engine/corpus/MediaCorpus.h"
 
 namespace {
-
-/// A format of a family, by its catalogue key.
-struct TTarget {
-  const char* Family;
-  int FormatKey;
-};
-
-/// Tests are named after the family; this keeps the parameter's bytes out of the names too.
-void PrintTo(const TTarget& ATarget, std::ostream* AOut) { *AOut << ATarget.Family << " " << ATarget.FormatKey; }
-
-const TTarget Targets[] = {
-  { "Wmv", 1700 }, { "AviMpeg4Mp3", 1500 }, { "Mp4H264", 1004 }, { "ThreeGpAmr", 600 },
-  { "Flv", 1100 }, { "Mpeg1", 1300 },       { "Mp3", 100 },
-};
-
-/// A clip that cannot convert to a format (0: to any), and what the failure's message says.
-struct TRefusal {
-  const char* Clip;
-  int FormatKey;
-  const char* Message;
-};
-
-const TRefusal Refusals[] = {
-  { "mkv-hevc-video-only.mkv", 100, "does not contain any stream" },
-};
-
-const TRefusal* RefusalOf(const TCorpusClip& AClip, int AFormatKey) {
-  for (const TRefusal& Entry : Refusals)
-    if (String(Entry.Clip) == AClip.Name && (Entry.FormatKey == 0 || Entry.FormatKey == AFormatKey)) return &Entry;
-  return nullptr;
-}
 
 /// The output options the front end gives a new job of the format: its parameters over the engine's defaults.
 TOutputOptions OutputOptionsOf(const FormatParameters& AFormat) {
@@ -65,7 +33,7 @@ struct TRun {
   String Output;
 };
 
-class CorpusConvertTest : public testing::TestWithParam<TTarget> {
+class CorpusConvertTest : public testing::TestWithParam<TCorpusTarget> {
 protected:
   static void SetUpTestSuite() { LoadCorpusLibraries(); }
 
@@ -116,31 +84,6 @@ protected:
     return Runs;
   }
 
-  /// Why the output of a converted clip is not what the format promises; empty when it is.
-  static String FaultOf(const TCorpusClip& AClip, const TRun& ARun, const FormatParameters& AFormat) {
-    const TDecodedSpan Source = DecodeSpan(CorpusFile(AClip));
-    TAVProbe Probe(nullptr);
-    if (!Probe.LoadFile(ARun.Output)) return "the output does not open: " + Probe.LastErrMsg();
-    const bool KeepsVideo = !AFormat.DisableVideo && Source.Video;
-    if (KeepsVideo && !Source.CoverPicture && Probe.VideoStreamCount() == 0) return "the output has no picture";
-    if (!KeepsVideo && Probe.VideoStreamCount() > 0) return "the output has a picture the format does not keep";
-    if (Source.Audio != (Probe.AudioStreamCount() > 0)) return Source.Audio ? "the output has no sound" : "the output has sound";
-    const double Expected = Source.Longest(!AFormat.DisableVideo);
-    const double Written = double(Probe.FileStreamInfo().Duration) / 1e6;
-    if (std::abs(Written - Expected) > 0.5)
-      return Format("the output lasts %.2f s, the source's longest kept stream %.2f s", Written, Expected);
-    if (KeepsVideo && AClip.QuarterTurned && AFormat.FrameSize.empty()) {
-      const TVideoStreamInfo Video = Probe.FirstVideoStreamInfo();
-      TAVProbe SourceProbe(nullptr);
-      SourceProbe.LoadFile(CorpusFile(AClip));
-      const TVideoStreamInfo Stored = SourceProbe.FirstVideoStreamInfo();
-      if ((Video.Width > Video.Height) == (Stored.Width > Stored.Height))
-        return Format("the output is %d*%d, the source shown turned from %d*%d", Video.Width, Video.Height,
-                      Stored.Width, Stored.Height);
-    }
-    return "";
-  }
-
   std::filesystem::path FOutputs { std::filesystem::temp_directory_path() /
                                     ("corpus-" + std::to_string(getpid()) + "-" + GetParam().Family) };
   /// The end reports by task (-1: the whole run's); they outlive the converter, whose threads report.
@@ -164,10 +107,10 @@ TEST_P(CorpusConvertTest, EveryClipConvertsOrFailsWithItsReason) {
       EXPECT_FALSE(Run.Converted) << "converted, though it cannot be";
       EXPECT_NE(Run.Message.find(Refusal->Message), String::npos) << Run.Message;
     } else {
-      EXPECT_EQ(Run.Converted ? FaultOf(Clip, Run, Format) : "failed: " + Run.Message, "");
+      EXPECT_EQ(Run.Converted ? OutputFault(Clip, Run.Output, Format) : "failed: " + Run.Message, "");
     }
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, CorpusConvertTest, testing::ValuesIn(Targets),
-                         [](const testing::TestParamInfo<TTarget>& AInfo) { return String(AInfo.param.Family); });
+INSTANTIATE_TEST_SUITE_P(Families, CorpusConvertTest, testing::ValuesIn(CorpusTargets()),
+                         [](const testing::TestParamInfo<TCorpusTarget>& AInfo) { return String(AInfo.param.Family); });

@@ -4,9 +4,13 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 
+#include "app/catalogue/FormatParameters.h"
 #include "engine/libav/FFmpegLoader.h"
+#include "engine/probe/AVProbe.h"
+#include "platform/base/SysUtils.h"
 #include "tests/engine/DecodeFile.h"
 
 const std::vector<TCorpusClip>& CorpusClips() {
@@ -68,6 +72,47 @@ TDecodedSpan DecodeSpan(const String& AFileName) {
   Span.AudioSeconds = Span.Audio ? End[0] - Start[0] : 0;
   Span.VideoSeconds = Span.Video ? End[1] - Start[1] : 0;
   return Span;
+}
+
+std::span<const TCorpusTarget> CorpusTargets() {
+  static constexpr TCorpusTarget Targets[] = {
+    { "Wmv", 1700 }, { "AviMpeg4Mp3", 1500 }, { "Mp4H264", 1004 }, { "ThreeGpAmr", 600 },
+    { "Flv", 1100 }, { "Mpeg1", 1300 },       { "Mp3", 100 },
+  };
+  return Targets;
+}
+
+const TRefusal* RefusalOf(const TCorpusClip& AClip, int AFormatKey) {
+  static const TRefusal Refusals[] = {
+    { "mkv-hevc-video-only.mkv", 100, "does not contain any stream" },
+  };
+  for (const TRefusal& Entry : Refusals)
+    if (String(Entry.Clip) == AClip.Name && (Entry.FormatKey == 0 || Entry.FormatKey == AFormatKey)) return &Entry;
+  return nullptr;
+}
+
+String OutputFault(const TCorpusClip& AClip, const String& AOutput, const FormatParameters& AFormat) {
+  const TDecodedSpan Source = DecodeSpan(CorpusFile(AClip));
+  TAVProbe Probe(nullptr);
+  if (!Probe.LoadFile(AOutput)) return "the output does not open: " + Probe.LastErrMsg();
+  const bool KeepsVideo = !AFormat.DisableVideo && Source.Video;
+  if (KeepsVideo && !Source.CoverPicture && Probe.VideoStreamCount() == 0) return "the output has no picture";
+  if (!KeepsVideo && Probe.VideoStreamCount() > 0) return "the output has a picture the format does not keep";
+  if (Source.Audio != (Probe.AudioStreamCount() > 0)) return Source.Audio ? "the output has no sound" : "the output has sound";
+  const double Expected = Source.Longest(!AFormat.DisableVideo);
+  const double Written = double(Probe.FileStreamInfo().Duration) / 1e6;
+  if (std::abs(Written - Expected) > 0.5)
+    return Format("the output lasts %.2f s, the source's longest kept stream %.2f s", Written, Expected);
+  if (KeepsVideo && AClip.QuarterTurned && AFormat.FrameSize.empty()) {
+    const TVideoStreamInfo Video = Probe.FirstVideoStreamInfo();
+    TAVProbe SourceProbe(nullptr);
+    SourceProbe.LoadFile(CorpusFile(AClip));
+    const TVideoStreamInfo Stored = SourceProbe.FirstVideoStreamInfo();
+    if ((Video.Width > Video.Height) == (Stored.Width > Stored.Height))
+      return Format("the output is %d*%d, the source shown turned from %d*%d", Video.Width, Video.Height,
+                    Stored.Width, Stored.Height);
+  }
+  return "";
 }
 
 void LoadCorpusLibraries() {

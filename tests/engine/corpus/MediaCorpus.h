@@ -2,9 +2,12 @@
 // The corpus of clips other producers wrote (see tools/media-corpus), and what a plain decode of a file
 // finds in it: the measure the engine's results are held to.
 #include <ostream>
+#include <span>
 #include <vector>
 
 #include "platform/base/Types.h"
+
+struct FormatParameters;
 
 /// One clip of the corpus.
 struct TCorpusClip {
@@ -38,6 +41,30 @@ struct TDecodedSpan {
   double Longest(bool AKeepsVideo) const;
 };
 TDecodedSpan DecodeSpan(const String& AFileName);
+
+/// A format of each family the catalogue writes, by its catalogue key: what the corpus is converted to.
+struct TCorpusTarget {
+  const char* Family;
+  int FormatKey;
+};
+/// Tests are named after the family; this keeps the parameter's bytes out of the names too.
+inline void PrintTo(const TCorpusTarget& ATarget, std::ostream* AOut) { *AOut << ATarget.Family << " " << ATarget.FormatKey; }
+/// WMV, AVI (MPEG-4 with MP3), MP4 (H.264), 3GP (AMR), FLV, MPEG-1 and an audio-only MP3.
+std::span<const TCorpusTarget> CorpusTargets();
+
+/// A clip that cannot convert to a format (0: to any), and what the failure's message says.
+struct TRefusal {
+  const char* Clip;
+  int FormatKey;
+  const char* Message;
+};
+/// The refusal of AClip to the format of AFormatKey; null when it converts.
+const TRefusal* RefusalOf(const TCorpusClip& AClip, int AFormatKey);
+
+/// Why AOutput, converted from AClip to AFormat, is not what the format promises: the kinds of stream it
+/// keeps of the source and a duration within 0.5 s of the source's longest kept stream, turned as the
+/// source is shown; empty when it is.
+String OutputFault(const TCorpusClip& AClip, const String& AOutput, const FormatParameters& AFormat);
 
 /// Loads the libraries of the transcoder and the player, once; SDL on its dummy drivers.
 void LoadCorpusLibraries();
