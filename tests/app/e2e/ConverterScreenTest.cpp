@@ -193,6 +193,15 @@ std::vector<TJobRow> ConverterScreenTest::Rows() {
   return Result;
 }
 
+std::optional<ConverterScreenTest::TComboChoice> ConverterScreenTest::Choice(const String& Name) {
+  std::istringstream In(Ask("choice " + Name));
+  TComboChoice Answer;
+  String List;
+  if (!(In >> Answer.Index >> List)) return std::nullopt;
+  Answer.Open = List == "open";
+  return Answer;
+}
+
 // ---- The user's hands ----
 
 void ConverterScreenTest::Click(const String& Name, std::source_location At) {

@@ -76,6 +76,13 @@ protected:
   bool WaitGone(const String& Name, std::source_location At = std::source_location::current());
   /// The job list's rows.
   std::vector<TJobRow> Rows();
+  /// The item index of the showing skinned combo box Name and whether its drop-down list shows; none while
+  /// the combo box does not show.
+  struct TComboChoice {
+    int Index { -1 };
+    bool Open { false };
+  };
+  std::optional<TComboChoice> Choice(const String& Name);
 
   // ---- The user's hands ----
   /// Moves the pointer to the centre of the showing control (or menu item) Name and clicks it there; fails

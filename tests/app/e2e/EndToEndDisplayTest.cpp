@@ -38,6 +38,18 @@ constexpr int PresetCodeCell = 10;
 constexpr int VideoCodecCell = 11;
 constexpr int AudioCodecCell = 12;
 
+/// Whether Look answers the same through Span, looking every 100 ms; Last gets its first answer. A state
+/// that holds still is told apart from a slow change only by watching it for a while: Span is several
+/// times the longest pause between two changes of a running state.
+template <class T> bool HoldsStill(const std::function<T()>& Look, std::chrono::milliseconds Span, T& Last) {
+  Last = Look();
+  for (const auto End = std::chrono::steady_clock::now() + Span; std::chrono::steady_clock::now() < End;) {
+    std::this_thread::sleep_for(100ms);
+    if (Look() != Last) return false;
+  }
+  return true;
+}
+
 class EndToEndDisplay : public ConverterScreenTest {
 protected:
   String OutputFolder() const { return Program().HomeFolder() + "/Zorvik视频软件/输出"; }
@@ -76,11 +88,23 @@ protected:
   }
 
   /// Opens the list of the combo Name and closes it again, which leaves the combo the keyboard, then moves
-  /// its choice Steps items down (up for a negative count) with the arrow keys.
-  void StepCombo(const String& Name, int Steps) {
-    Click(Name);
+  /// its choice Steps items down (up for a negative count) with the arrow keys. Each key waits for the
+  /// combo to show the state the one before it brought: the list open, the list closed, and at the end the
+  /// choice taken.
+  void StepCombo(const String& Name, int Steps, std::source_location At = std::source_location::current()) {
+    std::optional<TComboChoice> Now;
+    const auto Shows = [&](const std::function<bool(const TComboChoice&)>& State) {
+      return [&, State] { return (Now = Choice(Name)) && State(*Now); };
+    };
+    if (!WaitFor(Shows([](const TComboChoice&) { return true; }), Name + " showing", Patience, At)) return;
+    const int Wanted = Now->Index + Steps;
+    Click(Name, At);
+    if (!WaitFor(Shows([](const TComboChoice& C) { return C.Open; }), Name + "'s list open", Patience, At)) return;
     Keys({ "Escape" });
+    if (!WaitFor(Shows([](const TComboChoice& C) { return !C.Open; }), Name + "'s list closed", Patience, At)) return;
     Keys(std::vector<String>(size_t(std::abs(Steps)), Steps > 0 ? "Down" : "Up"));
+    WaitFor(Shows([Wanted](const TComboChoice& C) { return C.Index == Wanted; }),
+            Name + " on item " + IntToStr(Wanted), Patience, At);
   }
 
   void ClickRow(const TJobRow& Row, int Clicks = 1) {
@@ -153,13 +177,12 @@ protected:
     return PreviewFrameNumber(*Panel, [this](int X, int Y) { return PixelAt(X, Y); });
   }
 
-  /// Waits until the preview shows the same frame in two looks 300 ms apart, and answers it.
+  /// Waits until the preview shows one frame for a second (a playing clip changes frames every 40 ms),
+  /// and answers it.
   int StillPreviewFrame(std::source_location At = std::source_location::current()) {
     int Frame = -2;
     WaitFor([&] {
-      const int First = PreviewFrame();
-      std::this_thread::sleep_for(300ms);
-      return (Frame = PreviewFrame()) == First && Frame >= 0;
+      return HoldsStill<int>([&] { return PreviewFrame(); }, 1000ms, Frame) && Frame >= 0;
     }, "a still preview", Patience, At);
     return Frame;
   }
@@ -351,14 +374,17 @@ TEST_F(EndToEndDisplay, ABatchPausesResumesAndEndsWithItsSoundAndOutputsAsTheRow
   ASSERT_TRUE(WaitFor([&] { return !this->Rows()[0].Cells[ProgressCell].empty(); }, "progress in the first row"));
   Click("skSkinButton11");
   ASSERT_TRUE(WaitShowing("skSkinButton12")) << "Pause shows Resume in its place";
-  std::vector<TJobRow> Paused;
-  EXPECT_TRUE(WaitFor([&] {
-    const std::vector<TJobRow> First = this->Rows();
-    std::this_thread::sleep_for(400ms);
-    Paused = this->Rows();
-    return Paused.size() == 3 && CellsOf(Paused[0]) == CellsOf(First[0]) && CellsOf(Paused[2]) == CellsOf(First[2]);
-  }, "the paused cells to hold still"));
-  EXPECT_LT(RowsShowing(Paused, "100%"), 3) << "paused before the end";
+  // Paused, no report comes: the cells hold still for four times the engine's report interval.
+  std::vector<std::vector<String>> Paused;
+  const std::function<std::vector<std::vector<String>>()> Look = [&] {
+    std::vector<std::vector<String>> Cells;
+    for (const TJobRow& Row : this->Rows()) Cells.push_back(Row.Cells);
+    return Cells;
+  };
+  EXPECT_TRUE(WaitFor([&] { return HoldsStill(Look, 2000ms, Paused) && Paused.size() == 3; },
+                      "the paused cells to hold still"));
+  ASSERT_EQ(Paused.size(), 3u);
+  EXPECT_NE(Paused[0][ProgressCell], "100%") << "paused while the first row converts";
   EXPECT_NE(PixelsOf("skSkinOfficeComboBox2"), OpenChoice) << "the format choice is locked during the batch";
   Picture("paused");
 
