@@ -34,6 +34,7 @@ struct TJobRow {
 struct TRunMedia {
   String Folder;
   String Clip;     // clip.mkv: 2 s, 320 x 240, 25 fps mpeg4 + 44.1 kHz stereo flac
+  String Long;     // long.mkv: 20 s of the same picture and sound
   String Tone;     // tone.wav: 1 s of a 440 Hz sine, stereo
   /// "mixed": clip.mkv, .hidden.mkv, corrupt.mp4 (random bytes), the folder "sub" holding clip.mkv, the FIFO
   /// "pipe".

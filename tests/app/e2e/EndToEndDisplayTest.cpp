@@ -331,7 +331,8 @@ TEST_F(EndToEndDisplay, AFolderThePresetDialogRenamingAndTheOptions) {
 }
 
 // Step 7: a batch of three rows in three formats, one at a time, is paused (its cells and the locked
-// format choice hold still) and resumed; it ends with every row at 100%, the format choice unlocked, only
+// format choice hold still) and resumed; its first row converts a 20-s clip to H.264 720p, long enough for
+// the pause to land while it runs also on a loaded machine; it ends with every row at 100%, the format choice unlocked, only
 // Clear left among the list commands, the completion sound played (SDL's disk audio writes what the
 // program plays) and each output probing back as its row's cells say.
 TEST_F(EndToEndDisplay, ABatchPausesResumesAndEndsWithItsSoundAndOutputsAsTheRowsSay) {
@@ -344,7 +345,7 @@ TEST_F(EndToEndDisplay, ABatchPausesResumesAndEndsWithItsSoundAndOutputsAsTheRow
   for (const String& Button : ListCommands) Disabled[Button] = PixelsOf(Button);
 
   // Each row gets its format as a user gives it: the combos act on the row just added and selected.
-  AddOneFile(Media().Clip);
+  AddOneFile(Media().Long);
   WaitRows(1);
   StepFormat(7, 2);  // 高清格式, H.264 720p in MP4
   AddOneFile(Media().Tone);
@@ -359,7 +360,7 @@ TEST_F(EndToEndDisplay, ABatchPausesResumesAndEndsWithItsSoundAndOutputsAsTheRow
     return Rows.size() == 3 && ExtractFileExt(Rows[2].Cells[OutputCell]) == ".wmv";
   }, "the third row as WMV"));
   EXPECT_THAT(std::vector<String>({ Rows[0].Cells[OutputCell], Rows[1].Cells[OutputCell], Rows[2].Cells[OutputCell] }),
-              ElementsAre("clip.mp4", "tone.mp3", "clip.wmv"));
+              ElementsAre("long.mp4", "tone.mp3", "clip.wmv"));
   for (const String& Button : { "skSkinButton7", "skSkinButton8" }) Enabled[Button] = PixelsOf(Button);
   // The category combo as the open format choice shows it; locked, it loses its arrow and its picture fades.
   const std::vector<TColor> OpenChoice = PixelsOf("skSkinOfficeComboBox2");
@@ -384,7 +385,7 @@ TEST_F(EndToEndDisplay, ABatchPausesResumesAndEndsWithItsSoundAndOutputsAsTheRow
   EXPECT_TRUE(WaitFor([&] { return HoldsStill(Look, 2000ms, Paused) && Paused.size() == 3; },
                       "the paused cells to hold still"));
   ASSERT_EQ(Paused.size(), 3u);
-  EXPECT_NE(Paused[0][ProgressCell], "100%") << "paused while the first row converts";
+  EXPECT_NE(Paused[0][ProgressCell], "100%") << "paused while the long clip converts";
   EXPECT_NE(PixelsOf("skSkinOfficeComboBox2"), OpenChoice) << "the format choice is locked during the batch";
   Picture("paused");
 
