@@ -73,7 +73,6 @@ void FillPresetCombos(int FormatKey, const TPresetCombos& Combos) {
 
 void ApplyFormat(int FormatKey, TCatalogueTarget& Target) {
   TVideoParams& Params = Target.Params;
-  Params.Reset();
   RecordFormatKey(FormatKey, Target);
   if (const FormatParameters* Row = FindFormatParameters(FormatKey)) {
     Params.Video_OutPutFileName = OutputFileName(Target.Naming.Folder, Params.Video_AddFileName, Row->Extension);
@@ -103,20 +102,18 @@ void PresetChange(TPresetRole Role, const IPresetCombo& Combo, TCatalogueTarget&
   Row->FocusJobList();
 }
 
-void FormatChange(int CategoryIndex, const IFormatCombo& Formats, const TPresetCombos& Presets,
-                  TCatalogueTarget& Target) {
+void FormatChange(int CategoryIndex, const IFormatCombo& Formats, ISelectedJobRow* Row,
+                  const TFormatChangeSteps& Steps) {
   const int FormatIndex = Formats.ItemIndex();
   const int Key = FormatKey(CategoryIndex, FormatIndex);
-  RecordFormatKey(Key, Target);
-  FillPresetCombos(Key, Presets);
+  Steps.FillPresets();
   const String Extension = FormatExtension(Formats.ItemCaption(FormatIndex));
-  ISelectedJobRow* Row = Target.SelectedRow;
   if (!Row)
     return;
   if (const PresetSet* Set = FindPresetSet(Key))
     Row->SetCell(JobCell::Presets, DefaultPresetCode(*Set));
-  ApplyFormat(Key, Target);
-  ApplyPresets(Presets, Target.Params);
+  Steps.ApplyFormat();
+  Steps.ApplyPresets();
   Row->SetCell(JobCell::OutputFile, ChangeFileExt(ExtractFileName(Row->Cell(JobCell::OutputFile)), Extension));
   Row->SetCell(JobCell::FormatCode, IntToStr(RowFormatCode(CategoryIndex, FormatIndex)));
   Row->FocusJobList();

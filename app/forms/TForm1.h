@@ -449,6 +449,9 @@ private:
   Int64 FDuration { 0 };
   /// The window's direct child named by cboScreens' selected entry; only its size is used.
   TWinControl* FScreenControl { nullptr };
+  /// Set while the format change runs the format step (Button5), which then writes the selected row; the
+  /// add commands run it writing no row.
+  bool FFormatStepWritesRow { false };
 
   // Adding files and editing the job list: their shared steps (TForm1AddFile.cpp, TForm1EditList.cpp).
   /// How one file's add ended: with its row, passed over (the next file may follow), or ending the command.

@@ -2,17 +2,19 @@
 #include "app/catalogue/FormatCatalogue.h"
 #include "app/forms/TForm1.h"
 #include "app/forms/TMainCatalogue.h"
+#include "platform/ui/toolkit/TButton.h"
 
 void TForm1::Button2Click(TObject*) {
   TMainCatalogue Catalogue(*this);
   FillFormatList(Catalogue.CategoryIndex, Catalogue.Formats);
 }
 
-// Clicked only by the add commands, which write their new row themselves: no existing row changes, also
-// while one is selected. The format change applies the format to the selected row on its own.
+// The add commands run it writing no row: they write their new row themselves, and no existing row
+// changes, also while one is selected. Only the format change runs it writing the selected row.
 void TForm1::Button5Click(TObject*) {
+  Button6->Click();
   TMainCatalogue Catalogue(*this);
-  Catalogue.Target.SelectedRow = nullptr;
+  if (!FFormatStepWritesRow) Catalogue.Target.SelectedRow = nullptr;
   ApplyFormat(FormatKey(Catalogue.CategoryIndex, Catalogue.Formats.ItemIndex()), Catalogue.Target);
 }
 

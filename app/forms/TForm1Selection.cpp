@@ -3,6 +3,7 @@
 #include "app/catalogue/PresetCode.h"
 #include "app/forms/TForm1.h"
 #include "app/forms/TMainCatalogue.h"
+#include "platform/base/ScopeGuard.h"
 #include "platform/base/SysUtils.h"
 #include "platform/ui/toolkit/TButton.h"
 #include "platform/ui/toolkit/TListItem.h"
@@ -25,7 +26,13 @@ void TForm1::skSkinOfficeComboBox2Change(TObject*) { Button2->Click(); }
 
 void TForm1::skSkinOfficeComboBox1Change(TObject*) {
   TMainCatalogue Catalogue(*this);
-  FormatChange(Catalogue.CategoryIndex, Catalogue.Formats, Catalogue.Presets, Catalogue.Target);
+  const auto FormatStepOnRow = [this] {
+    FFormatStepWritesRow = true;
+    ScopeGuard Done([this] { FFormatStepWritesRow = false; });
+    Button5->Click();
+  };
+  FormatChange(Catalogue.CategoryIndex, Catalogue.Formats, Catalogue.Target.SelectedRow,
+               { [this] { Button18->Click(); }, FormatStepOnRow, [this] { Button13->Click(); } });
 }
 
 void TForm1::skSkinComboBox1Change(TObject*) { RunPresetChange(*this, TPresetRole::Resolution); }

@@ -229,7 +229,8 @@ void TForm7::skSkinOfficeComboBox2Change(TObject*) { Button2->Click(); }
 
 void TForm7::skSkinOfficeComboBox1Change(TObject*) {
   TMainCatalogue Main(FMainWindow);
-  FormatChange(skSkinOfficeComboBox2->ItemIndex(), *FFormats, *FPresets, DialogTarget(Main));
+  FormatChange(skSkinOfficeComboBox2->ItemIndex(), *FFormats, Main.Target.SelectedRow,
+               { [this] { Button18->Click(); }, [this] { Button5->Click(); }, [this] { Button13->Click(); } });
 }
 
 void TForm7::skSkinComboBox1Change(TObject*) { RunPresetChange(TPresetRole::Resolution); }
@@ -261,6 +262,7 @@ void TForm7::Button18Click(TObject*) {
 }
 
 void TForm7::Button5Click(TObject*) {
+  Button6->Click();
   TMainCatalogue Main(FMainWindow);
   ApplyFormat(SelectedFormatKey(), DialogTarget(Main));
 }

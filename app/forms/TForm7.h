@@ -36,8 +36,8 @@ public:
   void FormCreate(TObject* Sender);
   /// The category change: clicks Button2.
   void skSkinOfficeComboBox2Change(TObject* Sender);
-  /// The format change: the six preset combos get the format's lists on their default entries and the
-  /// main window records the format key; with a row selected in the main window's job list, that row gets
+  /// The format change, through Button18, Button5 and Button13: the six preset combos get the format's
+  /// lists on their default entries and the main window records the format key; with a row selected in the main window's job list, that row gets
   /// the format's default preset code, parameters, output extension and RowFormatCode, the main window's
   /// current parameters the format's, and the job list the focus.
   void skSkinOfficeComboBox1Change(TObject* Sender);
@@ -56,7 +56,7 @@ public:
   /// The preset lists of the selected category and format, each combo on its default entry.
   void Button18Click(TObject* Sender);
   /// The selected format's parameters and output name into the main window's current parameters (reset
-  /// first), and into the cells of the main window's selected row when there is one.
+  /// first by clicking Button6), and into the cells of the main window's selected row when there is one.
   void Button5Click(TObject* Sender);
   /// Resets the main window's current parameters.
   void Button6Click(TObject* Sender);

@@ -9,6 +9,10 @@
 #include "platform/ui/toolkit/TListItems.h"
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/winsys/Ui.h"
+#include "skin/boxctrls/TskPopupListBox.h"
+#include "skin/boxctrls/TskPopupOfficeListBox.h"
+#include "skin/boxctrls/TskSkinCustomComboBox.h"
+#include "skin/boxctrls/TskSkinCustomOfficeComboBox.h"
 #include "skin/form/TskSkinMainMenuBar.h"
 #include "skin/form/TskSkinMainMenuBarItem.h"
 #include "skin/form/TskSkinMenuItem.h"
@@ -114,13 +118,25 @@ String Rows(TCustomListView* AList) {
   return Answer;
 }
 
+/// The item index of a skinned combo box and whether its drop-down list shows; none for other controls.
+std::optional<String> Choice(TControl* AControl) {
+  const auto Answer = [](int AIndex, const TWinControl* AList) {
+    return IntToStr(AIndex) + (AList->Showing() ? " open\n" : " closed\n");
+  };
+  if (auto* Combo = dynamic_cast<TskSkinCustomComboBox*>(AControl))
+    return Answer(Combo->ItemIndex(), Combo->ListBox());
+  if (auto* Combo = dynamic_cast<TskSkinCustomOfficeComboBox*>(AControl))
+    return Answer(Combo->ItemIndex(), Combo->ListBox());
+  return std::nullopt;
+}
+
 }  // namespace
 
 String AnswerControlQuery(const String& Request) {
   const size_t Space = Request.find(' ');
   const String Verb = Request.substr(0, Space);
   const String Path = Space == String::npos ? String() : Request.substr(Space + 1);
-  if (Verb != "where" && Verb != "rows") return "error: unknown request \"" + Verb + "\"\n";
+  if (Verb != "where" && Verb != "rows" && Verb != "choice") return "error: unknown request \"" + Verb + "\"\n";
   if (Path.empty()) return "error: no control named\n";
   TControl* Control = FindShowing(Path);
   if (Verb == "where") {
@@ -129,6 +145,7 @@ String AnswerControlQuery(const String& Request) {
     return Item ? RectText(*Item) + "\n" : "none\n";
   }
   if (!Control) return "none\n";
+  if (Verb == "choice") return Choice(Control).value_or("error: " + Path + " is no combo box\n");
   auto* List = dynamic_cast<TCustomListView*>(Control);
   return List ? Rows(List) : "error: " + Path + " is no list view\n";
 }

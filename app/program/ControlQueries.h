@@ -1,7 +1,7 @@
 #pragma once
-// Answers to a script that drives the program through the screen: where a named control lies and what a
-// list view's rows hold, read from the program's own windows. Reading only: nothing is changed, no event
-// runs.
+// Answers to a script that drives the program through the screen: where a named control lies, what a
+// list view's rows hold and what a combo box has chosen, read from the program's own windows. Reading
+// only: nothing is changed, no event runs.
 #include "platform/base/Types.h"
 
 /// Answers one request line, on the user-interface thread. A control is named "Form.Control" or just
@@ -13,6 +13,8 @@
 ///                        menu bar or in an open menu;
 ///   "rows <list view>" → one line per row, "<left> <top> <right> <bottom>\t<*|->\t<caption>\t<sub-item>..."
 ///                        (the row's screen rectangle, "*" when selected), or "none";
+///   "choice <combo box>" → "<item index> open" while the skinned combo box's drop-down list shows,
+///                        "<item index> closed" otherwise, or "none";
 ///   anything else → "error: " + why.
 /// Every answer ends with a line feed.
 String AnswerControlQuery(const String& Request);

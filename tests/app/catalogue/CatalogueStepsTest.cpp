@@ -171,6 +171,7 @@ TEST_F(CatalogueStepsTest, WithoutASelectedRowOnlyTheCombosAndParametersChange) 
   Side.Params.Video_AddFileName = "/src/clip.mkv";
   TCatalogueTarget ForAnAdd = Main.MakeTarget();
   ForAnAdd.SelectedRow = nullptr;
+  Side.Params.Reset();
   ApplyFormat(FormatKey(VideoCategory, 0), ForAnAdd);
   ApplyPresets(Main.Combos, Side.Params);
   EXPECT_EQ(Other.Cells, OtherBefore) << "an add writes no existing row";
@@ -238,6 +239,7 @@ TEST_F(CatalogueStepsTest, AKeyWithoutPresetsLeavesTheCombosEmptyAndEnabled) {
   Side.Params.Video_AddFileName = "/src/clip.mkv";
   Side.Selected = &Row;
   TCatalogueTarget Target = Main.MakeTarget();
+  Side.Params.Reset();
   ApplyFormat(309, Target);
   EXPECT_EQ(Side.Params.Video_OutPutFileName, Side.Folder + "/");
   EXPECT_EQ(Row.Cells[JobCell::VideoBitrate], "-1");

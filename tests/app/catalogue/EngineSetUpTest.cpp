@@ -67,6 +67,7 @@ protected:
     Window.Formats.SetItemIndex(Format);
     Side.Params.Video_AddFileName = Media().ClipMKV;
     TCatalogueTarget ForAnAdd = Window.MakeTarget();
+    Side.Params.Reset();
     ApplyFormat(FormatKey(Category, Format), ForAnAdd);
     ApplyPresets(Window.Combos, Side.Params);
 

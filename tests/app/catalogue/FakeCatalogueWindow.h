@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/catalogue/CatalogueSteps.h"
+#include "app/catalogue/FormatCatalogue.h"
 
 /// Runs its change handler on every ItemIndex assignment, also to the same index.
 class FakeFormatCombo : public IFormatCombo {
@@ -80,8 +81,9 @@ public:
     : FMain(Main), FIsPresetDialog(IsPresetDialog), FLog(Log) {
     Formats.OnChange = [this] {
       Note("format");
-      TCatalogueTarget Target = MakeTarget();
-      FormatChange(CategoryIndex, Formats, Combos, Target);
+      FormatChange(CategoryIndex, Formats, FMain.Selected,
+                   { [this] { FillPresets(); }, [this] { FormatStep(); },
+                     [this] { ApplyPresets(Combos, FMain.Params); } });
     };
     static constexpr const char* Names[] = { "Resolution",  "VideoBitrate", "AudioBitrate",
                                              "AspectMode", "FrameRate",    "SampleRate" };
@@ -99,6 +101,19 @@ public:
     FillFormatList(Index, Formats);
   }
   FakePresetCombo& Preset(TPresetRole Role) { return Presets[size_t(Role)]; }
+  int SelectedKey() const { return FormatKey(CategoryIndex, Formats.ItemIndex()); }
+  /// The preset lists step: the preset dialog's records the key, then the combos are filled.
+  void FillPresets() {
+    TCatalogueTarget Target = MakeTarget();
+    RecordFormatKey(SelectedKey(), Target);
+    FillPresetCombos(SelectedKey(), Combos);
+  }
+  /// The format step as a format change runs it: the reset, then the format, writing the selected row.
+  void FormatStep() {
+    FMain.Params.Reset();
+    TCatalogueTarget Target = MakeTarget();
+    ApplyFormat(SelectedKey(), Target);
+  }
   TCatalogueTarget MakeTarget() {
     return { FMain.Params, { FMain.Folder, false, nullptr }, FMain.Selected,
              FIsPresetDialog ? &FMain.All_Trant_Number : nullptr };

@@ -16,6 +16,7 @@
 #include "platform/base/SysUtils.h"
 #include "platform/ui/toolkit/TListItem.h"
 #include "platform/ui/toolkit/TListItems.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinCustomListView.h"
 #include "skin/form/TskSkinMainMenuBar.h"
@@ -84,6 +85,27 @@ TEST_F(ControlQueriesTest, AListViewAnswersItsRowsWithPlaceSelectionCaptionAndCe
   EXPECT_EQ(AnswerControlQuery("rows skSkinButton2"), "error: skSkinButton2 is no list view\n");
   EXPECT_EQ(AnswerControlQuery("press skSkinButton2"), "error: unknown request \"press\"\n");
   EXPECT_EQ(AnswerControlQuery("where"), "error: no control named\n");
+}
+
+// A combo box answers its item index and whether its drop-down list shows, so a script knows when its
+// keys reach the open list and when a choice was taken.
+TEST_F(ControlQueriesTest, AComboBoxAnswersItsChoiceAndWhetherItsListIsOpen) {
+  TskSkinOfficeComboBox* Category = Main().skSkinOfficeComboBox2;
+  EXPECT_EQ(AnswerControlQuery("choice skSkinOfficeComboBox2"), "0 closed\n");
+  const TPoint Arrow = Category->ClientToScreen({ Category->Width() - 8, Category->Height() / 2 });
+  Display->Click(Arrow.X, Arrow.Y);
+  Display->PumpUntilIdle();
+  EXPECT_EQ(AnswerControlQuery("choice skSkinOfficeComboBox2"), "0 open\n");
+  Display->Key(VK_ESCAPE);
+  Display->PumpUntilIdle();
+  Category->SetItemIndex(3);
+  EXPECT_EQ(AnswerControlQuery("choice skSkinOfficeComboBox2"), "3 closed\n");
+
+  Main().skSkinComboBox3->SetItemIndex(2);
+  EXPECT_EQ(AnswerControlQuery("choice skSkinComboBox3"), "2 closed\n");
+  Pick(Main().skSkinOfficeComboBox1, 1);
+  EXPECT_EQ(AnswerControlQuery("choice Form1.skSkinOfficeComboBox1"), "1 closed\n");
+  EXPECT_EQ(AnswerControlQuery("choice skSkinButton2"), "error: skSkinButton2 is no combo box\n");
 }
 
 // The socket's answers come from the user-interface thread while it runs its loop; the socket file goes

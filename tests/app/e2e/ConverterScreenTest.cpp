@@ -124,14 +124,15 @@ void ConverterScreenTest::MakeMedia() {
   fs::create_directories(Mixed / "sub");
   fs::create_directories(Folder / "empty");
   fs::copy_file(Made.ClipMKV, Folder / "clip.mkv");
+  fs::copy_file(Made.LongMKV, Folder / "long.mkv");
   fs::copy_file(Made.AudioWAV, Folder / "tone.wav");
   fs::copy_file(Made.ClipMKV, Mixed / "clip.mkv");
   fs::copy_file(Made.ClipMKV, Mixed / ".hidden.mkv");
   fs::copy_file(Made.ClipMKV, Mixed / "sub" / "clip.mkv");
   WriteRandomBytes((Mixed / "corrupt.mp4").string(), 64 * 1024);
   ASSERT_EQ(mkfifo((Mixed / "pipe").c_str(), 0600), 0);
-  FMedia = { Folder.string(), (Folder / "clip.mkv").string(), (Folder / "tone.wav").string(), Mixed.string(),
-             (Folder / "empty").string() };
+  FMedia = { Folder.string(),           (Folder / "clip.mkv").string(), (Folder / "long.mkv").string(),
+             (Folder / "tone.wav").string(), Mixed.string(),                 (Folder / "empty").string() };
 }
 
 // ---- The program ----
@@ -191,6 +192,15 @@ std::vector<TJobRow> ConverterScreenTest::Rows() {
     Result.push_back({ *Place, Parts[1] == "*", std::vector<String>(Parts.begin() + 2, Parts.end()) });
   }
   return Result;
+}
+
+std::optional<ConverterScreenTest::TComboChoice> ConverterScreenTest::Choice(const String& Name) {
+  std::istringstream In(Ask("choice " + Name));
+  TComboChoice Answer;
+  String List;
+  if (!(In >> Answer.Index >> List)) return std::nullopt;
+  Answer.Open = List == "open";
+  return Answer;
 }
 
 // ---- The user's hands ----

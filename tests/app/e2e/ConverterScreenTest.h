@@ -34,6 +34,7 @@ struct TJobRow {
 struct TRunMedia {
   String Folder;
   String Clip;     // clip.mkv: 2 s, 320 x 240, 25 fps mpeg4 + 44.1 kHz stereo flac
+  String Long;     // long.mkv: 20 s of the same picture and sound
   String Tone;     // tone.wav: 1 s of a 440 Hz sine, stereo
   /// "mixed": clip.mkv, .hidden.mkv, corrupt.mp4 (random bytes), the folder "sub" holding clip.mkv, the FIFO
   /// "pipe".
@@ -76,6 +77,13 @@ protected:
   bool WaitGone(const String& Name, std::source_location At = std::source_location::current());
   /// The job list's rows.
   std::vector<TJobRow> Rows();
+  /// The item index of the showing skinned combo box Name and whether its drop-down list shows; none while
+  /// the combo box does not show.
+  struct TComboChoice {
+    int Index { -1 };
+    bool Open { false };
+  };
+  std::optional<TComboChoice> Choice(const String& Name);
 
   // ---- The user's hands ----
   /// Moves the pointer to the centre of the showing control (or menu item) Name and clicks it there; fails

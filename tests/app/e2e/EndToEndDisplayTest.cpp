@@ -38,6 +38,18 @@ constexpr int PresetCodeCell = 10;
 constexpr int VideoCodecCell = 11;
 constexpr int AudioCodecCell = 12;
 
+/// Whether Look answers the same through Span, looking every 100 ms; Last gets its first answer. A state
+/// that holds still is told apart from a slow change only by watching it for a while: Span is several
+/// times the longest pause between two changes of a running state.
+template <class T> bool HoldsStill(const std::function<T()>& Look, std::chrono::milliseconds Span, T& Last) {
+  Last = Look();
+  for (const auto End = std::chrono::steady_clock::now() + Span; std::chrono::steady_clock::now() < End;) {
+    std::this_thread::sleep_for(100ms);
+    if (Look() != Last) return false;
+  }
+  return true;
+}
+
 class EndToEndDisplay : public ConverterScreenTest {
 protected:
   String OutputFolder() const { return Program().HomeFolder() + "/Zorvik视频软件/输出"; }
@@ -76,11 +88,23 @@ protected:
   }
 
   /// Opens the list of the combo Name and closes it again, which leaves the combo the keyboard, then moves
-  /// its choice Steps items down (up for a negative count) with the arrow keys.
-  void StepCombo(const String& Name, int Steps) {
-    Click(Name);
+  /// its choice Steps items down (up for a negative count) with the arrow keys. Each key waits for the
+  /// combo to show the state the one before it brought: the list open, the list closed, and at the end the
+  /// choice taken.
+  void StepCombo(const String& Name, int Steps, std::source_location At = std::source_location::current()) {
+    std::optional<TComboChoice> Now;
+    const auto Shows = [&](const std::function<bool(const TComboChoice&)>& State) {
+      return [&, State] { return (Now = Choice(Name)) && State(*Now); };
+    };
+    if (!WaitFor(Shows([](const TComboChoice&) { return true; }), Name + " showing", Patience, At)) return;
+    const int Wanted = Now->Index + Steps;
+    Click(Name, At);
+    if (!WaitFor(Shows([](const TComboChoice& C) { return C.Open; }), Name + "'s list open", Patience, At)) return;
     Keys({ "Escape" });
+    if (!WaitFor(Shows([](const TComboChoice& C) { return !C.Open; }), Name + "'s list closed", Patience, At)) return;
     Keys(std::vector<String>(size_t(std::abs(Steps)), Steps > 0 ? "Down" : "Up"));
+    WaitFor(Shows([Wanted](const TComboChoice& C) { return C.Index == Wanted; }),
+            Name + " on item " + IntToStr(Wanted), Patience, At);
   }
 
   void ClickRow(const TJobRow& Row, int Clicks = 1) {
@@ -153,13 +177,12 @@ protected:
     return PreviewFrameNumber(*Panel, [this](int X, int Y) { return PixelAt(X, Y); });
   }
 
-  /// Waits until the preview shows the same frame in two looks 300 ms apart, and answers it.
+  /// Waits until the preview shows one frame for a second (a playing clip changes frames every 40 ms),
+  /// and answers it.
   int StillPreviewFrame(std::source_location At = std::source_location::current()) {
     int Frame = -2;
     WaitFor([&] {
-      const int First = PreviewFrame();
-      std::this_thread::sleep_for(300ms);
-      return (Frame = PreviewFrame()) == First && Frame >= 0;
+      return HoldsStill<int>([&] { return PreviewFrame(); }, 1000ms, Frame) && Frame >= 0;
     }, "a still preview", Patience, At);
     return Frame;
   }
@@ -308,7 +331,8 @@ TEST_F(EndToEndDisplay, AFolderThePresetDialogRenamingAndTheOptions) {
 }
 
 // Step 7: a batch of three rows in three formats, one at a time, is paused (its cells and the locked
-// format choice hold still) and resumed; it ends with every row at 100%, the format choice unlocked, only
+// format choice hold still) and resumed; its first row converts a 20-s clip to H.264 720p, long enough for
+// the pause to land while it runs also on a loaded machine; it ends with every row at 100%, the format choice unlocked, only
 // Clear left among the list commands, the completion sound played (SDL's disk audio writes what the
 // program plays) and each output probing back as its row's cells say.
 TEST_F(EndToEndDisplay, ABatchPausesResumesAndEndsWithItsSoundAndOutputsAsTheRowsSay) {
@@ -321,7 +345,7 @@ TEST_F(EndToEndDisplay, ABatchPausesResumesAndEndsWithItsSoundAndOutputsAsTheRow
   for (const String& Button : ListCommands) Disabled[Button] = PixelsOf(Button);
 
   // Each row gets its format as a user gives it: the combos act on the row just added and selected.
-  AddOneFile(Media().Clip);
+  AddOneFile(Media().Long);
   WaitRows(1);
   StepFormat(7, 2);  // 高清格式, H.264 720p in MP4
   AddOneFile(Media().Tone);
@@ -336,7 +360,7 @@ TEST_F(EndToEndDisplay, ABatchPausesResumesAndEndsWithItsSoundAndOutputsAsTheRow
     return Rows.size() == 3 && ExtractFileExt(Rows[2].Cells[OutputCell]) == ".wmv";
   }, "the third row as WMV"));
   EXPECT_THAT(std::vector<String>({ Rows[0].Cells[OutputCell], Rows[1].Cells[OutputCell], Rows[2].Cells[OutputCell] }),
-              ElementsAre("clip.mp4", "tone.mp3", "clip.wmv"));
+              ElementsAre("long.mp4", "tone.mp3", "clip.wmv"));
   for (const String& Button : { "skSkinButton7", "skSkinButton8" }) Enabled[Button] = PixelsOf(Button);
   // The category combo as the open format choice shows it; locked, it loses its arrow and its picture fades.
   const std::vector<TColor> OpenChoice = PixelsOf("skSkinOfficeComboBox2");
@@ -351,14 +375,17 @@ TEST_F(EndToEndDisplay, ABatchPausesResumesAndEndsWithItsSoundAndOutputsAsTheRow
   ASSERT_TRUE(WaitFor([&] { return !this->Rows()[0].Cells[ProgressCell].empty(); }, "progress in the first row"));
   Click("skSkinButton11");
   ASSERT_TRUE(WaitShowing("skSkinButton12")) << "Pause shows Resume in its place";
-  std::vector<TJobRow> Paused;
-  EXPECT_TRUE(WaitFor([&] {
-    const std::vector<TJobRow> First = this->Rows();
-    std::this_thread::sleep_for(400ms);
-    Paused = this->Rows();
-    return Paused.size() == 3 && CellsOf(Paused[0]) == CellsOf(First[0]) && CellsOf(Paused[2]) == CellsOf(First[2]);
-  }, "the paused cells to hold still"));
-  EXPECT_LT(RowsShowing(Paused, "100%"), 3) << "paused before the end";
+  // Paused, no report comes: the cells hold still for four times the engine's report interval.
+  std::vector<std::vector<String>> Paused;
+  const std::function<std::vector<std::vector<String>>()> Look = [&] {
+    std::vector<std::vector<String>> Cells;
+    for (const TJobRow& Row : this->Rows()) Cells.push_back(Row.Cells);
+    return Cells;
+  };
+  EXPECT_TRUE(WaitFor([&] { return HoldsStill(Look, 2000ms, Paused) && Paused.size() == 3; },
+                      "the paused cells to hold still"));
+  ASSERT_EQ(Paused.size(), 3u);
+  EXPECT_NE(Paused[0][ProgressCell], "100%") << "paused while the long clip converts";
   EXPECT_NE(PixelsOf("skSkinOfficeComboBox2"), OpenChoice) << "the format choice is locked during the batch";
   Picture("paused");
 
