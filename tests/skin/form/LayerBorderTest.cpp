@@ -1,11 +1,19 @@
 // The layered border on the headless presenter: the four windows composed from the layer picture around
-// the form and following it, sizing by dragging the border, the inactive look and alpha, and skins or
-// presenters without a border.
+// the form and following it, sizing by dragging the border, the inactive look and alpha, the caption and
+// its quick buttons on a full border, and skins or presenters without a border.
 #include "platform/gdi/Capabilities.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/base/TMemIniFile.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
+#include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/winsys/LayeredWindows.h"
+#include "skin/core/skDataSkinButtonControls.h"
 #include "skin/form/TskFormLayerBorder.h"
+#include "skin/form/TskQuickButtonItems.h"
+#include "skin/form/TskSkinCaptionObject.h"
 #include "skin/form/TskSkinMenu.h"
+#include "skin/form/TskSkinPopupMenu.h"
+#include "skin/form/TskSkinPopupWindow.h"
 #include "skin/form/TskSkinStdButtonObject.h"
 #include "skin/form/skFormMessages.h"
 #include "tests/skin/form/FormFrameFixture.h"
@@ -419,6 +427,100 @@ TEST_F(FullBorder, ARightClickOnTheCaptionOpensTheSystemMenuAndADoubleClickOnIts
 }  // namespace
 
 namespace {
+
+// Quick buttons on a full border: a 4 x 20 divider and two 16 x 16 glyphs at the caption's left (the
+// caption starts at x 42, right of the system-menu button), the second dropping a menu down; hot and
+// pressed faces from the "officequickbutton" record, opaque or with the alpha of the skin's mask picture.
+TEST_F(FullBorder, QuickButtonsAndTheirDividerShowInTheTopWindowAndAnswerThePointerThere) {
+  constexpr TColor Divider = RGB(20, 20, 20), Glyph = RGB(0, 128, 255), Hot = RGB(0, 200, 0), Down = RGB(200, 0, 200);
+  auto AddPicture = [this](int Width, int Height, std::initializer_list<std::pair<TRect, TColor>> Zones) {
+    auto Picture = std::make_unique<TBitmap>();
+    Picture->SetPixelFormat(pf24bit);
+    Picture->SetSize(Width, Height);
+    for (const auto& [R, Colour] : Zones) Fill(Picture.get(), R, Colour);
+    Model.FActivePictures.push_back(std::move(Picture));
+    return int(Model.FActivePictures.size()) - 1;
+  };
+  auto& CaptionRecord = dynamic_cast<TskDataSkinCaption&>(*Model.ObjectList.back());
+  CaptionRecord.ActivePictureIndex = AddPicture(4, 20, { { Rect(0, 0, 4, 20), Divider } });
+  CaptionRecord.DividerRect = Rect(0, 0, 4, 20);
+  CaptionRecord.QuickButtonAlphaMaskPictureIndex = -1;
+  std::unique_ptr<TskDataSkinControl> Record = CreateSkinControl("button", "officequickbutton");
+  TMemIniFile NoKeys;
+  Record->LoadFromFile(&NoKeys);
+  auto& Faces = dynamic_cast<TskDataSkinButtonControl&>(*Record);
+  Faces.PictureIndex = AddPicture(40, 20, { { Rect(0, 0, 20, 20), Hot }, { Rect(20, 0, 40, 20), Down } });
+  SetNinePart(Faces, Rect(0, 0, 20, 20), 3, Rect(3, 3, 17, 17));
+  Faces.ActiveSkinRect = Rect(0, 0, 20, 20);
+  Faces.DownSkinRect = Rect(20, 0, 40, 20);
+  Model.CtrlList.push_back(std::move(Record));
+  const int HalfMask = AddPicture(20, 20, { { Rect(0, 0, 20, 20), RGB(128, 128, 128) } });
+  auto* Images = new TCustomImageList(Main, 16, 16);
+  TBitmap GlyphPicture;
+  GlyphPicture.SetSize(16, 16);
+  Fill(&GlyphPicture, Rect(0, 0, 16, 16), Glyph);
+  Images->AddMasked(&GlyphPicture, clNone);
+
+  ShowFramed();
+  Frame->SetQuickImageList(Images);
+  std::vector<TObject*> Clicks;
+  TskQuickButtonItem* First = Frame->QuickButtons()->Add();
+  First->SetImageIndex(0);
+  First->OnClick = [&Clicks](TObject* Sender) { Clicks.push_back(Sender); };
+  TskQuickButtonItem* Second = Frame->QuickButtons()->Add();
+  Second->SetImageIndex(0);
+  auto* Menu = new TskSkinPopupMenu(Main);
+  auto* Open = new TMenuItem(Menu);
+  Open->SetCaption("Open");
+  Menu->Items()->Add(Open);
+  Second->PopupMenu = Menu;
+  Display->PumpUntilIdle();
+  auto* Caption = dynamic_cast<TskSkinCaptionObject*>(Frame->ObjectList[size_t(Frame->GetIndex("caption"))].get());
+  ASSERT_NE(Caption, nullptr);
+
+  EXPECT_EQ(First->ItemRect, Rect(52, 5, 72, 25)) << "6 pixels after the divider's left edge beyond its width";
+  EXPECT_EQ(Second->ItemRect, Rect(76, 5, 96, 25));
+  EXPECT_EQ(TopPixel(46, 15), Divider) << "3 pixels into the caption, centred";
+  EXPECT_EQ(TopPixel(62, 15), Glyph);
+  EXPECT_EQ(TopPixel(53, 6), LayerTop) << "no face while not hovered";
+
+  // Hovered: the hot face under the glyph; pressed: the pressed face, and the form does not move.
+  const TPoint Button = OnTop(53, 6);
+  Display->MoveTo(Button.X, Button.Y);
+  EXPECT_EQ(TopPixel(53, 6), Hot);
+  EXPECT_EQ(TopPixel(62, 15), Glyph);
+  Display->ButtonDown(Button.X, Button.Y);
+  EXPECT_EQ(TopPixel(53, 6), Down);
+  Display->MoveTo(Button.X + 3, Button.Y + 2);
+  Display->ButtonUp(Button.X + 3, Button.Y + 2);
+  Display->PumpUntilIdle();
+  ASSERT_EQ(Clicks.size(), 1u);
+  EXPECT_EQ(Clicks[0], Caption) << "the caption object is the sender";
+  EXPECT_EQ(Main->BoundsRect(), Bounds(300, 200, 400, 300));
+
+  // The second drops its menu down below it on the screen and stays pressed until the menu closes.
+  const TPoint MenuButton = OnTop(86, 15);
+  Display->MoveTo(MenuButton.X, MenuButton.Y);
+  Display->ButtonDown(MenuButton.X, MenuButton.Y);
+  ASSERT_TRUE(Frame->SkinMenu->Visible());
+  const TRect Dropped = Frame->SkinMenu->PopupList().at(0)->BoundsRect();
+  EXPECT_EQ(Dropped.TopLeft(), OnTop(76, 25));
+  Display->ButtonUp(MenuButton.X, MenuButton.Y);
+  EXPECT_TRUE(Second->Down);
+  Frame->SkinMenu->Hide();
+  Display->PumpUntilIdle();
+  EXPECT_FALSE(Second->Down);
+  EXPECT_EQ(Caption->PopupMenuQuickButton, -1);
+
+  // With the skin's mask picture the hot face is blended over the picture at the mask's half alpha.
+  Caption->QuickButtonAlphaMaskPictureIndex = HalfMask;
+  Display->MoveTo(Button.X, Button.Y);
+  Frame->UpDateFormNC();
+  const TColor Blended = TopPixel(53, 6);
+  EXPECT_NEAR(GetRValue(Blended), 250 * 127 / 255, 2) << std::hex << Blended;
+  EXPECT_NEAR(GetGValue(Blended), 100 + 120 * 127 / 255, 2) << std::hex << Blended;
+  EXPECT_EQ(GetBValue(Blended), 0);
+}
 
 TEST_F(FullBorder, RolledUpOrMinimizedTheFormKeepsOnlyTheCaptionTheBorderGivesIt) {
   Model.LayerFrame->RollUpFormHeight = 4;
