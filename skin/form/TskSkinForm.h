@@ -536,6 +536,12 @@ private:
   void LayerBorderMessage(const TMessage& Message);
   /// The layered border of the skin now applied, shown with a visible form.
   void ApplyLayerBorder();
+  /// The main form restored by its own command while its layered border is in use: the form's procedure
+  /// restores it, then the border shows with it (answers false: the command is done).
+  bool RestoreWithLayerBorder(TMessage& Message);
+  /// Back from the tray with the layered border in use: the main form comes to the foreground, then each
+  /// visible stay-on-top form (no border window) in screen order, so that their borders stack with them.
+  void BringFormsForwardFromTray();
   /// The shown border reaches outside the form: Move and SetBounds place the outer bounds.
   bool BorderOutsideForm() const;
   /// The border in use is to show now: the form shows, not minimized by the system, and a maximized

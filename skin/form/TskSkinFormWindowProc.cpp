@@ -174,8 +174,9 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
       HandleSysCommand(Message);
       return false;
     }
-    if ((Message.WParam & 0xFFF0) == SC_RESTORE && OnRestore) OnRestore(this);
-    return true;
+    if ((Message.WParam & 0xFFF0) != SC_RESTORE) return true;
+    if (OnRestore) OnRestore(this);
+    return RestoreWithLayerBorder(Message);
   case WM_CHANGERESOURCESTRDATA:
     SetDefaultHints();
     return true;
@@ -195,7 +196,9 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
     return true;
   case WM_SKINMENUCLOSED: SkinMenuClose(); return true;
   case WM_SHOWFROMTRAY:
-    if (FForm->Tag() == TrayRestoreTag) FForm->SetTag(0);
+    if (FForm->Tag() != TrayRestoreTag) return true;
+    if (UseLayeredBorder()) BringFormsForwardFromTray();
+    FForm->SetTag(0);
     return true;
   case WM_SKINFRAMEQUERY:
     Message.Result = FSkinnableForm || !IsVistaOrLater() ? SkinFrameSkinned : SkinFrameSystem;

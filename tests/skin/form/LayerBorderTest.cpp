@@ -643,19 +643,77 @@ TEST_F(LayerBorder, TheBorderFadesInWithTheFormOrAfterAShowEffect) {
   EXPECT_EQ(Uploads.Steps(Frame->BorderLayer()->Window(skflTop)->Handle()), Expected);
 }
 
+/// Upper lies above Lower in the z-order of the top-level windows.
+bool Above(HWND Upper, HWND Lower) {
+  for (HWND W = GetTopWindow(0); W; W = GetWindow(W, GW_HWNDNEXT)) {
+    if (W == Upper) return true;
+    if (W == Lower) return false;
+  }
+  return false;
+}
+
+// Back from the tray, the main form comes forward and the stay-on-top forms after it, the last one active;
+// without a border in use the frame only takes the tray's mark away.
+TEST_F(LayerBorder, BackFromTheTrayTheMainFormAndThenTheStayOnTopFormsComeForward) {
+  for (const bool Bordered : { true, false }) {
+    SCOPED_TRACE(Bordered ? "with a border" : "without");
+    if (!Bordered) Model.LayerFrame->PictureIndex = -1;
+    ShowFramed();
+    TForm* Other = NewForm(Bounds(350, 250, 200, 150));
+    TForm* Topmost = NewForm(Bounds(900, 100, 150, 100));
+    Topmost->SetFormStyle(fsStayOnTop);
+    Topmost->Show();
+    Other->Show();
+    Display->PumpUntilIdle();
+    ASSERT_TRUE(Above(Other->Handle(), Main->Handle()));
+    const HWND Before = GetForegroundWindow();
+    Main->SetTag(TrayRestoreTag);
+    SendMessage(Main->Handle(), WM_SHOWFROMTRAY, 0, 0);
+    Display->PumpUntilIdle();
+    EXPECT_EQ(Main->Tag(), 0);
+    EXPECT_EQ(Above(Main->Handle(), Other->Handle()), Bordered);
+    EXPECT_EQ(GetForegroundWindow(), Bordered ? Topmost->Handle() : Before);
+    if (Bordered) EXPECT_TRUE(Above(Frame->BorderLayer()->Window(skflTop)->Handle(), Other->Handle()));
+    delete Other;
+    delete Topmost;
+    delete Frame;
+    Main->Hide();
+  }
+}
+
+// The main form restored by its own restore command fires the frame's OnRestore once, its own procedure
+// sees the command once, and its border shows with it, above it.
+TEST_F(LayerBorder, TheRestoreCommandOfTheMainFormShowsItsBorderWithIt) {
+  // Outlives the test: the form's procedure keeps hearing messages until the form is gone.
+  static int Seen = 0;
+  const TWndMethod Own = Main->WindowProc();
+  Main->SetWindowProc([Own](TMessage& Message) {
+    if (Message.Msg == WM_SYSCOMMAND && (Message.WParam & 0xFFF0) == SC_RESTORE) ++Seen;
+    Own(Message);
+  });
+  ShowFramed();
+  int Restores = 0;
+  Frame->OnRestore = [&](TObject*) { ++Restores; };
+  ShowWindow(Main->Handle(), SW_SHOWMINNOACTIVE);
+  Display->PumpUntilIdle();
+  ASSERT_FALSE(Frame->BorderLayer()->Visible());
+  SendMessage(Main->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  Display->PumpUntilIdle();
+  EXPECT_FALSE(IsIconic(Main->Handle()));
+  EXPECT_EQ(Restores, 1);
+  EXPECT_EQ(Seen, 1);
+  ASSERT_TRUE(Frame->BorderLayer()->Visible());
+  for (TskFormLayerBorderType Side : { skflLeft, skflTop, skflRight, skflBottom })
+    EXPECT_TRUE(Above(Frame->BorderLayer()->Window(Side)->Handle(), Main->Handle())) << int(Side);
+  EXPECT_EQ(WindowBounds(skflTop), Bounds(280, 170, 440, 30));
+}
+
 TEST_F(LayerBorder, TheMainFormsFrameRestacksTheFormsWhenTheApplicationIsRestored) {
   ShowFramed();
   TForm* Other = NewForm(Bounds(350, 250, 200, 150));
   Other->Show();
   Display->PumpUntilIdle();
   // Restored, the main form and its border come back above the other form, which shows again first.
-  auto Above = [](HWND Upper, HWND Lower) {
-    for (HWND W = GetTopWindow(0); W; W = GetWindow(W, GW_HWNDNEXT)) {
-      if (W == Upper) return true;
-      if (W == Lower) return false;
-    }
-    return false;
-  };
   ASSERT_TRUE(Above(Other->Handle(), Main->Handle()));
   App->Minimize();
   App->Restore();
