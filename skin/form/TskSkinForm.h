@@ -379,6 +379,9 @@ public:
   /// The caption objects take the form's activity (with Animate: their animation and transition run);
   /// OnActivate or OnDeActivate.
   void UpdateActiveState(bool Animate);
+  /// A skinnable MDI child in the skinned maximized state: its caption lives on the main form's menu bar,
+  /// so it neither animates nor tracks the pointer.
+  bool SkinnedMaximizedMDIChild() const;
   /// The hover glow of objects and the glow of an object whose menu is open.
   TskLayerManager* LayerManager() const { return FLayerManager; }
   TskLayerManager* MenuLayerManager() const { return FMenuLayerManager; }

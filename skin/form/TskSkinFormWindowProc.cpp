@@ -81,9 +81,20 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
     if (!FSkinnableForm) return true;
     CallOldWindowProc(Message);
     UpDateFormNC();
-    ResetObjectStates();
-    UpdateActiveState(true);
+    if (SkinnedMaximizedMDIChild()) {
+      UpdateActiveState(false);
+    } else {
+      ResetObjectStates();
+      UpdateActiveState(true);
+    }
     return false;
+  case WM_MOUSEACTIVATE:
+    // A click into the active MDI child marks it active before the system tells it.
+    if (FSkinnableForm && FForm->FormStyle() == fsMDIChild && !FFormActive && GetActiveMDIChildSkinForm() == this) {
+      FFormActive = true;
+      UpdateActiveState(!SkinnedMaximizedMDIChild());
+    }
+    return true;
   case WM_SETTEXT:
     if (!FSkinnableForm) return true;
     CallOldWindowProc(Message);
@@ -236,7 +247,7 @@ void TskSkinForm::WMNCActivate(TMessage& Message) {
     CallOldWindowProc(Message);
   else
     Message.Result = 1;
-  if (FForm->BorderStyle() == bsNone) {
+  if (FForm->BorderStyle() == bsNone || SkinnedMaximizedMDIChild()) {
     UpdateActiveState(false);
   } else {
     UpDateFormNC();
