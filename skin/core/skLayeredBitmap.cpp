@@ -10,8 +10,7 @@ void CreateLayerBitmap(TBitmap* AImage, TBitmap* AImageMask, TskBitmap* Bmp) {
   Bmp->Assign(AImage);
   TskBitmap Mask;
   Mask.Assign(AImageMask);
-  SetAlphaFromMask(Bmp, &Mask);
-  Bmp->CheckRGBA();
+  SetPremultipliedAlphaFromMask(Bmp, &Mask);
 }
 
 void UpdateLayeredBitmap(TskBitmap* Bmp, Byte AlphaBlendValue, TWinControl* Control) {

@@ -8,10 +8,10 @@ class TWinControl;
 class TskBitmap;
 
 /// Bmp becomes AImage's pixels with each pixel's alpha the mean of AImageMask's red, green and blue at
-/// the same place (fraction dropped; 0 beyond a smaller mask), every colour channel then limited to the
-/// pixel's alpha.
+/// the same place (fraction dropped; 0 beyond a smaller mask), every colour channel then scaled by the
+/// pixel's alpha (premultiplied, as a layered window takes its picture).
 void CreateLayerBitmap(TBitmap* AImage, TBitmap* AImageMask, TskBitmap* Bmp);
-/// Shows Bmp as the picture of Control's layered window at Control's Left and Top, Bmp's size, its
-/// per-pixel alpha times AlphaBlendValue. Nothing without a control or a bitmap, or where the platform
+/// Shows Bmp (premultiplied) as the picture of Control's layered window at Control's Left and Top, Bmp's
+/// size, its per-pixel alpha times AlphaBlendValue. Nothing without a control or a bitmap, or where the platform
 /// cannot layer windows.
 void UpdateLayeredBitmap(TskBitmap* Bmp, Byte AlphaBlendValue, TWinControl* Control);

@@ -12,16 +12,6 @@
 #include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskSkinForm.h"
 
-namespace {
-
-/// The skin picture at Index, null outside the skin's pictures.
-TBitmap* PictureAt(TskSkinData* SD, int Index) {
-  if (!SD || Index < 0 || Index >= int(SD->FActivePictures.size())) return nullptr;
-  return SD->FActivePictures[size_t(Index)].get();
-}
-
-}  // namespace
-
 TskActiveSkinObject::TskActiveSkinObject(TskSkinForm* AParent, TskDataSkinObject* AData)
     : Parent(AParent), SD(AParent->SkinData()) {
   if (!AData) return;
@@ -38,12 +28,12 @@ TskActiveSkinObject::TskActiveSkinObject(TskSkinForm* AParent, TskDataSkinObject
   GlowLayerOffsetX = AData->GlowLayerOffsetX;
   GlowLayerOffsetY = AData->GlowLayerOffsetY;
   GlowLayerAlphaBlendValue = AData->GlowLayerAlphaBlendValue;
-  ActivePicture = PictureAt(SD, AData->ActivePictureIndex);
+  ActivePicture = SkinPicture(AData->ActivePictureIndex);
   if (!ActivePicture) {
     ActiveSkinRect = TRect();
     AData->ActiveSkinRect = TRect();
   }
-  ActiveMaskPicture = PictureAt(SD, AData->ActiveMaskPictureIndex);
+  ActiveMaskPicture = SkinPicture(AData->ActiveMaskPictureIndex);
   if (Morphing && IsEmptyRect(ActiveSkinRect)) Morphing = false;
   ObjectRect = SkinRect;
   if (SD) Picture = SD->FPicture.get();
@@ -68,18 +58,23 @@ void TskActiveSkinObject::HideLayer() {
 void TskActiveSkinObject::ShowLayerOn(TskLayerManager* Manager) {
   if (!SkinUsable() || !SD->ShowCaptionButtonGlowFrames()) return;
   // A glow picture outside the skin's pictures shows no glow.
-  TBitmap* Image = PictureAt(SD, GlowLayerPictureIndex);
-  TBitmap* Mask = PictureAt(SD, GlowLayerMaskPictureIndex);
+  TBitmap* Image = SkinPicture(GlowLayerPictureIndex);
+  TBitmap* Mask = SkinPicture(GlowLayerMaskPictureIndex);
   if (!Image || !Mask) return;
   const TRect R = ScreenObjectRect();
   Manager->Show(R.Left - GlowLayerOffsetX, R.Top - GlowLayerOffsetY, Image, Mask, GlowLayerAlphaBlendValue);
 }
 
-TRect TskActiveSkinObject::ScreenObjectRect() const {
+TBitmap* TskActiveSkinObject::SkinPicture(int Index) const {
+  if (!SD || Index < 0 || Index >= int(SD->FActivePictures.size())) return nullptr;
+  return SD->FActivePictures[size_t(Index)].get();
+}
+
+TRect TskActiveSkinObject::ToScreen(const TRect& R) const {
   if (Parent->FullBorderShown())
     if (const TskFormLayerWindow* Top = Parent->BorderLayer()->Window(skflTop))
-      return ObjectRect.Offset(Top->Left(), Top->Top());
-  return Parent->FrameToScreen(ObjectRect);
+      return R.Offset(Top->Left(), Top->Top());
+  return Parent->FrameToScreen(R);
 }
 
 // ---- Morphing ------------------------------------------------------------------------------------------

@@ -95,6 +95,8 @@ public:
 protected:
   /// The frame's skin model holds a skin.
   bool SkinUsable() const;
+  /// The skin picture at Index, null outside the skin's pictures.
+  TBitmap* SkinPicture(int Index) const;
   /// Copies Source of APicture onto Cnvs at ObjectRect (stretched).
   void CopyPicture(TCanvas* Cnvs, TBitmap* APicture, const TRect& Source) const;
   /// The normal look transformed toward the hot look by the factor, drawn at ObjectRect.
@@ -102,7 +104,9 @@ protected:
   /// The glow of the object on Manager.
   void ShowLayerOn(TskLayerManager* Manager);
   /// ObjectRect on the screen (on a shown full border, in its top window).
-  TRect ScreenObjectRect() const;
+  TRect ScreenObjectRect() const { return ToScreen(ObjectRect); }
+  /// R, in the coordinates of ObjectRect, on the screen.
+  TRect ToScreen(const TRect& R) const;
   /// The transition between the normal and the hot look is under way.
   bool InTransition() const { return Active ? FMorphKf != MorphSteps : FMorphKf != 0; }
 };

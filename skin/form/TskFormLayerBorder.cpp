@@ -194,8 +194,9 @@ void TskFormLayerBorder::CreateBorderImages(int AWidth, int AHeight) {
   if (!RightImage->Empty())
     ComposeSide(RightImage.get(), S, Rect(S->Width() - RightImage->Width(), Middle.Top, S->Width(), Middle.Bottom),
                 FData->FullStretch);
+  // A layered window shows premultiplied pixels: the picture's colours are scaled by their alpha once.
   for (TskBitmap* Image : { TopImage.get(), BottomImage.get(), LeftImage.get(), RightImage.get() })
-    if (!Image->Empty()) Image->CheckRGBA();
+    if (!Image->Empty()) Image->CheckRGBA2();
 }
 
 // ---- Windows -------------------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/Text.h"
@@ -15,8 +16,10 @@
 #include "skin/core/skComposers.h"
 #include "skin/core/skDataSkinObjects.h"
 #include "skin/core/skGlowText.h"
+#include "skin/core/skPngBitmap.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "skin/controls/IskSkinPopupMenu.h"
+#include "skin/controls/TskPngImageList.h"
 #include "skin/core/skDataSkinButtonControls.h"
 #include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskQuickButtonItems.h"
@@ -32,6 +35,10 @@ constexpr unsigned TextDrawFormat = DT_VCENTER;
 /// beyond its width); the text starts 5 pixels after the room of all buttons.
 constexpr int QuickButtonGap = 8;
 constexpr int QuickButtonsMargin = 5;
+/// The divider stands 3 pixels into the caption; the quick buttons start 6 pixels after its left edge
+/// beyond its width.
+constexpr int DividerLeft = 3;
+constexpr int DividerGap = 6;
 
 /// Draws Text with its top-left at (X, Y), measured first.
 void TextAt(TCanvas* Canvas, const String& Text, int X, int Y, unsigned Format) {
@@ -44,6 +51,46 @@ TRect MeasuredAt(TCanvas* Canvas, const String& Text, int X, int Y, unsigned For
   TRect R = Rect(X, Y, X, Y);
   DrawTextWide(Canvas, Text, R, Format | DT_CALCRECT);
   return R;
+}
+
+/// R of Image into Piece, which takes R's size; pixels outside Image are transparent.
+void CopyOut(const TskBitmap* Image, const TRect& R, TskBitmap* Piece) {
+  Piece->SetSize(R.Width(), R.Height());
+  for (int Y = 0; Y < Piece->Height(); ++Y)
+    for (int X = 0; X < Piece->Width(); ++X) {
+      const int IX = R.Left + X, IY = R.Top + Y;
+      const bool Inside = IX >= 0 && IY >= 0 && IX < Image->Width() && IY < Image->Height();
+      *Piece->PixelPtr(X, Y) = Inside ? *Image->PixelPtr(IX, IY) : 0;
+    }
+}
+
+/// Piece's pixels written into Image with their top-left corner at At, as far as Image reaches.
+void CopyIn(TskBitmap* Image, const TskBitmap* Piece, TPoint At) {
+  for (int Y = 0; Y < Piece->Height(); ++Y)
+    for (int X = 0; X < Piece->Width(); ++X) {
+      const int IX = At.X + X, IY = At.Y + Y;
+      if (IX >= 0 && IY >= 0 && IX < Image->Width() && IY < Image->Height())
+        *Image->PixelPtr(IX, IY) = *Piece->PixelPtr(X, Y);
+    }
+}
+
+/// Every pixel of Piece takes the alpha of Under's pixel at the same place.
+void KeepAlpha(TskBitmap* Piece, const TskBitmap* Under) {
+  for (int Y = 0; Y < Piece->Height(); ++Y)
+    for (int X = 0; X < Piece->Width(); ++X) {
+      TskColor* P = Piece->PixelPtr(X, Y);
+      *P = (*P & 0x00FFFFFFu) | (*Under->PixelPtr(X, Y) & 0xFF000000u);
+    }
+}
+
+/// Source, premultiplied, blended over Image with its top-left corner at At.
+void BlendOver(TskBitmap* Image, TskBitmap* Source, TPoint At) {
+  BLENDFUNCTION Blend {};
+  Blend.BlendOp = AC_SRC_OVER;
+  Blend.SourceConstantAlpha = 255;
+  Blend.AlphaFormat = AC_SRC_ALPHA;
+  AlphaBlend(Image->DC(), At.X, At.Y, Source->Width(), Source->Height(), Source->DC(), 0, 0, Source->Width(),
+             Source->Height(), Blend);
 }
 
 }  // namespace
@@ -92,6 +139,7 @@ TskSkinCaptionObject::TskSkinCaptionObject(TskSkinForm* AParent, TskDataSkinObje
   InActiveDividerRect = Data->InActiveDividerRect;
   DividerTransparent = Data->DividerTransparent;
   DividerTransparentColor = Data->DividerTransparentColor;
+  QuickButtonAlphaMaskPictureIndex = Data->QuickButtonAlphaMaskPictureIndex;
 }
 
 // A strip of no frames has no frame to show: such a record does not animate.
@@ -227,10 +275,11 @@ void TskSkinCaptionObject::PaintText(TCanvas* Canvas, TPoint Origin, bool Active
     TextAt(Canvas, Text, X, Y, Format);
 }
 
-void TskSkinCaptionObject::PaintAlphaText(TCanvas* Canvas, TPoint Origin, bool ActiveStyle, bool Mask) const {
+void TskSkinCaptionObject::PaintAlphaText(TCanvas* Canvas, TPoint Origin, int Left, bool ActiveStyle,
+                                          bool Mask) const {
   String Text = Parent->CaptionText();
   if (Text.empty()) return;
-  TRect TR = Rect(0, 0, ObjectRect.Width(), ObjectRect.Height());
+  TRect TR = Rect(Left, 0, ObjectRect.Width(), ObjectRect.Height());
   if (VistaGlowEffect) {
     TR.Left += 6;
     TR.Right -= 6;
@@ -276,24 +325,26 @@ void TskSkinCaptionObject::DrawAlpha(TCanvas*, TskBitmap* ABitMap) {
   const TRect& O = ObjectRect;
   const TRect A = Rect(std::max(O.Left - Margin, 0), std::max(O.Top - Margin, 0),
                        std::min(O.Right + Margin, ABitMap->Width()), std::min(O.Bottom + Margin, ABitMap->Height()));
-  if (A.Width() <= 0 || A.Height() <= 0) return;
-  TskBitmap Piece, Mask;
-  Piece.SetSize(A.Width(), A.Height());
-  Mask.SetSize(A.Width(), A.Height());
-  for (int Y = 0; Y < A.Height(); ++Y)
-    for (int X = 0; X < A.Width(); ++X) {
-      const TskColor P = *ABitMap->PixelPtr(A.Left + X, A.Top + Y);
-      const TskColor Alpha = P >> 24;
-      *Piece.PixelPtr(X, Y) = P | 0xFF000000u;
-      *Mask.PixelPtr(X, Y) = 0xFF000000u | Alpha << 16 | Alpha << 8 | Alpha;
-    }
-  const bool ActiveStyle = Parent->FormActiveFlag();
-  const TPoint Origin { ObjectRect.Left - A.Left, ObjectRect.Top - A.Top };
-  PaintAlphaText(Piece.Canvas(), Origin, ActiveStyle, false);
-  PaintAlphaText(Mask.Canvas(), Origin, ActiveStyle, true);
-  SetAlphaFromMask(&Piece, &Mask);
-  for (int Y = 0; Y < A.Height(); ++Y)
-    for (int X = 0; X < A.Width(); ++X) *ABitMap->PixelPtr(A.Left + X, A.Top + Y) = *Piece.PixelPtr(X, Y);
+  if (A.Width() > 0 && A.Height() > 0) {
+    TskBitmap Piece, Mask;
+    CopyOut(ABitMap, A, &Piece);
+    Mask.SetSize(A.Width(), A.Height());
+    for (int Y = 0; Y < A.Height(); ++Y)
+      for (int X = 0; X < A.Width(); ++X) {
+        TskColor* P = Piece.PixelPtr(X, Y);
+        const TskColor Alpha = *P >> 24;
+        *P |= 0xFF000000u;
+        *Mask.PixelPtr(X, Y) = 0xFF000000u | Alpha << 16 | Alpha << 8 | Alpha;
+      }
+    const bool ActiveStyle = Parent->FormActiveFlag();
+    const TPoint Origin { ObjectRect.Left - A.Left, ObjectRect.Top - A.Top };
+    const int Left = AlphaQuickButtonsRoom();
+    PaintAlphaText(Piece.Canvas(), Origin, Left, ActiveStyle, false);
+    PaintAlphaText(Mask.Canvas(), Origin, Left, ActiveStyle, true);
+    SetAlphaFromMask(&Piece, &Mask);
+    CopyIn(ABitMap, &Piece, A.TopLeft());
+  }
+  PaintAlphaQuickButtons(ABitMap);
 }
 
 // ---- Drawing -------------------------------------------------------------------------------------------
@@ -357,6 +408,32 @@ bool TskSkinCaptionObject::HasQuickButtons() const {
   return Parent->QuickButtons()->Count() > 0 && Parent->QuickImageList();
 }
 
+void TskSkinCaptionObject::LayOutQuickButtons(int X, const std::function<void(TskQuickButtonItem*)>& Paint) {
+  TCustomImageList* Images = Parent->QuickImageList();
+  const int Y = ObjectRect.Top + ObjectRect.Height() / 2 - Images->Height() / 2 - 2;
+  for (int i = 0; i < Parent->QuickButtons()->Count(); ++i) {
+    TskQuickButtonItem* Item = Parent->QuickButtons()->Items(i);
+    if (!Item->Visible()) continue;
+    Item->ItemRect = Rect(X, Y, X + Images->Width() + 4, Y + Images->Height() + 4);
+    X += Images->Width() + QuickButtonGap;
+    Paint(Item);
+  }
+}
+
+const TskDataSkinButtonControl* TskSkinCaptionObject::QuickButtonFace(const TskQuickButtonItem* Item,
+                                                                     TBitmap* Face) const {
+  const TskDataSkinButtonControl* Back = nullptr;
+  for (const char* Name : { "officequickbutton", "resizetoolbutton" })
+    if (const int Index = SD->GetControlIndex(Name); !Back && Index >= 0)
+      Back = dynamic_cast<const TskDataSkinButtonControl*>(SD->CtrlList[size_t(Index)].get());
+  TBitmap* Picture = Back ? SkinPicture(Back->PictureIndex) : nullptr;
+  if (!Picture) return nullptr;
+  const TRect& R = Item->ItemRect;
+  Face->SetSize(R.Width(), R.Height());
+  ComposeStretchedSkinImage(Face, Picture, Item->Down ? Back->DownSkinRect : Back->ActiveSkinRect, Back->ClRect, true);
+  return Back;
+}
+
 void TskSkinCaptionObject::PaintQuickButtons(TCanvas* Cnvs) {
   if (!HasQuickButtons() || Parent->AppMenuCaptionDrawn()) return;
   TCustomImageList* Images = Parent->QuickImageList();
@@ -364,35 +441,128 @@ void TskSkinCaptionObject::PaintQuickButtons(TCanvas* Cnvs) {
   int X = ObjectRect.Left;
   if (!IsEmptyRect(Divider) && Parent->QuickButtonsShowDivider && ActivePicture) {
     TBitmap Piece;
-    Piece.SetSize(Divider.Width(), Divider.Height());
-    Piece.Canvas()->CopyRect(Rect(0, 0, Divider.Width(), Divider.Height()), ActivePicture->Canvas(), Divider);
-    if (DividerTransparent) {
-      Piece.SetTransparentColor(DividerTransparentColor);
-      Piece.SetTransparent(true);
-    }
-    Cnvs->Draw(ObjectRect.Left + 3, ObjectRect.Top + ObjectRect.Height() / 2 - Divider.Height() / 2, &Piece);
-    X = ObjectRect.Left + Divider.Width() + 6;
+    DividerPicture(Divider, &Piece);
+    Cnvs->Draw(ObjectRect.Left + DividerLeft, ObjectRect.Top + ObjectRect.Height() / 2 - Divider.Height() / 2, &Piece);
+    X = ObjectRect.Left + Divider.Width() + DividerGap;
   }
-  const int Y = ObjectRect.Top + ObjectRect.Height() / 2 - Images->Height() / 2 - 2;
-  const int Record = std::max(SD->GetControlIndex("officequickbutton"), SD->GetControlIndex("resizetoolbutton"));
-  auto* Back = Record >= 0 ? dynamic_cast<TskDataSkinButtonControl*>(SD->CtrlList[size_t(Record)].get()) : nullptr;
-  for (int i = 0; i < Parent->QuickButtons()->Count(); ++i) {
-    TskQuickButtonItem* Item = Parent->QuickButtons()->Items(i);
-    if (!Item->Visible()) continue;
-    Item->ItemRect = Rect(X, Y, X + Images->Width() + 4, Y + Images->Height() + 4);
-    X += Images->Width() + QuickButtonGap;
-    if (Item->ImageIndex() < 0) continue;
+  LayOutQuickButtons(X, [&](TskQuickButtonItem* Item) {
+    if (Item->ImageIndex() < 0) return;
     const TRect& R = Item->ItemRect;
-    if (Item->Active && Back && Back->PictureIndex >= 0 && Back->PictureIndex < int(SD->FActivePictures.size())) {
-      TBitmap Face;
-      Face.SetSize(R.Width(), R.Height());
-      ComposeStretchedSkinImage(&Face, SD->FActivePictures[size_t(Back->PictureIndex)].get(),
-                                Item->Down ? Back->DownSkinRect : Back->ActiveSkinRect, Back->ClRect, true);
-      Cnvs->Draw(R.Left, R.Top, &Face);
-    }
+    TBitmap Face;
+    if (Item->Active && QuickButtonFace(Item, &Face)) Cnvs->Draw(R.Left, R.Top, &Face);
     Images->Draw(Cnvs, R.Left + R.Width() / 2 - Images->Width() / 2, R.Top + R.Height() / 2 - Images->Height() / 2,
                  Item->ImageIndex(), Item->Enabled());
+  });
+}
+
+void TskSkinCaptionObject::DividerPicture(const TRect& Source, TBitmap* Divider) const {
+  Divider->SetSize(Source.Width(), Source.Height());
+  Divider->Canvas()->CopyRect(Rect(0, 0, Source.Width(), Source.Height()), ActivePicture->Canvas(), Source);
+  if (!DividerTransparent) return;
+  Divider->SetTransparentColor(DividerTransparentColor);
+  Divider->SetTransparent(true);
+}
+
+// ---- Quick buttons on a layered border -----------------------------------------------------------------
+
+int TskSkinCaptionObject::AlphaQuickButtonsRoom() const {
+  if (!HasQuickButtons()) return 0;
+  const int Buttons = Parent->QuickButtons()->Count() * (Parent->QuickImageList()->Width() + QuickButtonGap);
+  return IsEmptyRect(DividerRect) ? Buttons + QuickButtonsMargin : DividerRect.Width() + Buttons + DividerGap;
+}
+
+void TskSkinCaptionObject::PaintAlphaQuickButtons(TskBitmap* ABitMap) {
+  if (!HasQuickButtons()) return;
+  int X = ObjectRect.Left + QuickButtonsMargin;
+  if (!IsEmptyRect(DividerRect)) {
+    PaintAlphaDivider(ABitMap);
+    X = ObjectRect.Left + DividerRect.Width() + DividerGap;
   }
+  LayOutQuickButtons(X, [&](TskQuickButtonItem* Item) { PaintAlphaQuickButton(ABitMap, Item); });
+}
+
+// The divider takes the alpha of the picture it covers; a transparent one shows the picture through.
+void TskSkinCaptionObject::PaintAlphaDivider(TskBitmap* ABitMap) {
+  const TRect Source = Parent->FormActiveFlag() || IsEmptyRect(InActiveDividerRect) ? DividerRect : InActiveDividerRect;
+  if (!ActivePicture) return;
+  const int Top = ObjectRect.Top + ObjectRect.Height() / 2 - DividerRect.Height() / 2;
+  const TRect At = Bounds(ObjectRect.Left + DividerLeft, Top, Source.Width(), Source.Height());
+  TBitmap Divider;
+  DividerPicture(Source, &Divider);
+  TskBitmap Under, Piece;
+  CopyOut(ABitMap, At, &Under);
+  Piece.Assign(&Under);
+  Piece.Canvas()->Draw(0, 0, &Divider);
+  KeepAlpha(&Piece, &Under);
+  CopyIn(ABitMap, &Piece, At.TopLeft());
+}
+
+// A hot or pressed background is opaque, or takes its alpha from the skin's mask picture stretched to it.
+void TskSkinCaptionObject::PaintAlphaQuickButton(TskBitmap* ABitMap, TskQuickButtonItem* Item) {
+  if (Item->ImageIndex() < 0) return;
+  const TRect& R = Item->ItemRect;
+  TBitmap Face;
+  const TskDataSkinButtonControl* Record = Item->Active ? QuickButtonFace(Item, &Face) : nullptr;
+  if (Record) {
+    TskBitmap Back;
+    Back.Assign(&Face);
+    TBitmap* MaskPicture = SkinPicture(QuickButtonAlphaMaskPictureIndex);
+    if (!MaskPicture) {
+      Back.SetAlpha(255);
+      CopyIn(ABitMap, &Back, R.TopLeft());
+    } else {
+      TRect Corners = Record->ClRect;
+      Corners.Right += MaskPicture->Width() - Record->SkinRect.Width();
+      Corners.Bottom += MaskPicture->Height() - Record->SkinRect.Height();
+      TBitmap MaskFace;
+      MaskFace.SetSize(R.Width(), R.Height());
+      ComposeStretchedSkinImage(&MaskFace, MaskPicture, Rect(0, 0, MaskPicture->Width(), MaskPicture->Height()),
+                                Corners, true);
+      TskBitmap Mask;
+      Mask.Assign(&MaskFace);
+      SetPremultipliedAlphaFromMask(&Back, &Mask);
+      BlendOver(ABitMap, &Back, R.TopLeft());
+    }
+  }
+  PaintAlphaGlyph(ABitMap, Item);
+}
+
+// A PNG glyph brings its own alpha; a disabled one is drawn over the background and keeps its alpha;
+// another list's glyph is opaque wherever it leaves the key colour of the bitmap it is drawn into.
+void TskSkinCaptionObject::PaintAlphaGlyph(TskBitmap* ABitMap, TskQuickButtonItem* Item) {
+  TCustomImageList* Images = Parent->QuickImageList();
+  const TRect& R = Item->ItemRect;
+  const TRect At = Bounds(R.Left + R.Width() / 2 - Images->Width() / 2, R.Top + R.Height() / 2 - Images->Height() / 2,
+                          Images->Width(), Images->Height());
+  const int Index = Item->ImageIndex();
+  TskBitmap Glyph;
+  if (auto* Pngs = dynamic_cast<TskPngImageList*>(Images)) {
+    if (Item->Enabled()) {
+      if (Index >= Pngs->PngImages()->Count()) return;
+      AssignPngToBitmap(&Glyph, Pngs->PngImages()->Items(Index)->PngImage());
+      if (Glyph.Empty()) return;
+      Glyph.CheckRGBA2();
+      BlendOver(ABitMap, &Glyph, At.TopLeft());
+      return;
+    }
+    TskBitmap Under;
+    CopyOut(ABitMap, At, &Under);
+    Glyph.Assign(&Under);
+    Images->Draw(Glyph.Canvas(), 0, 0, Index, false);
+    KeepAlpha(&Glyph, &Under);
+    CopyIn(ABitMap, &Glyph, At.TopLeft());
+    return;
+  }
+  Glyph.SetSize(At.Width(), At.Height());
+  Glyph.Clear(TransparentKeyColor);
+  Images->Draw(Glyph.Canvas(), 0, 0, Index, Item->Enabled());
+  for (int Y = 0; Y < Glyph.Height(); ++Y)
+    for (int X = 0; X < Glyph.Width(); ++X) {
+      TskColor* P = Glyph.PixelPtr(X, Y);
+      *P = (*P & 0x00FFFFFFu) == TransparentKeyColor ? 0 : *P | 0xFF000000u;
+    }
+  // The key colour's pixels, now transparent, leave the picture as it was.
+  BlendOver(ABitMap, &Glyph, At.TopLeft());
 }
 
 void TskSkinCaptionObject::UpdateQuickButtonHover(int X, int Y) {
@@ -461,7 +631,7 @@ void TskSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button) {
   MouseCaptureQuickButton = -1;
   Parent->HideLayers();
   // A menu that shows nothing holds the button no longer.
-  if (!Pressed->PopupMenu->PopupFromRect2(nullptr, Parent->FrameToScreen(Pressed->ItemRect), false))
+  if (!Pressed->PopupMenu->PopupFromRect2(nullptr, ToScreen(Pressed->ItemRect), false))
     ReleasePopupQuickButton();
 }
 

@@ -11,10 +11,17 @@
 //
 // Quick buttons. With the frame's quick buttons and its QuickImageList, the caption shows a divider and
 // the visible buttons at its left (the text then starts after the room of every button and is centred),
-// tracks the hovered button, presses it, and fires its OnClick or drops its menu down.
+// tracks the hovered button, presses it, and fires its OnClick or drops its menu down. On a full layered
+// border they are written into the border's top picture: the divider and the hot or pressed backgrounds
+// keep or take the alpha the skin gives them, the glyphs cover the picture with their own.
+#include <functional>
+
 #include "platform/base/TAlignment.h"
 #include "platform/gdi/TFont.h"
 #include "skin/form/TskActiveSkinObject.h"
+
+class TskDataSkinButtonControl;
+class TskQuickButtonItem;
 
 /// The frame's caption text object; see the file comment.
 class TskSkinCaptionObject : public TskActiveSkinObject {
@@ -22,8 +29,8 @@ public:
   TskSkinCaptionObject(TskSkinForm* AParent, TskDataSkinObject* AData);
 
   void Draw(TCanvas* Cnvs, bool UpDate) override;
-  /// The caption text written into a full layered border's top picture: the letters opaque, the picture's
-  /// own alpha kept around them (quick buttons and text plates are not drawn there).
+  /// The caption text, the divider and the quick buttons written into a full layered border's top picture:
+  /// the letters opaque, the picture's own alpha kept around them (text plates are not drawn there).
   void DrawAlpha(TCanvas* Cnvs, TskBitmap* ABitMap) override;
   void MouseDown(int X, int Y, TMouseButton Button) override;
   void MouseUp(int X, int Y, TMouseButton Button) override;
@@ -82,6 +89,9 @@ public:
   TRect InActiveDividerRect;
   bool DividerTransparent { false };
   TColor DividerTransparentColor { 0 };
+  /// The picture whose stretched copy gives the quick buttons' backgrounds their alpha on a layered
+  /// border; -1: opaque backgrounds.
+  int QuickButtonAlphaMaskPictureIndex { -1 };
   /// Quick buttons (indexes; -1 none): hovered, hovered before, pressed without a menu, with its menu open.
   int ActiveQuickButton { -1 };
   int OldActiveQuickButton { -1 };
@@ -95,6 +105,20 @@ private:
   bool HasQuickButtons() const;
   /// The divider and the visible quick buttons over the caption on Cnvs (frame coordinates).
   void PaintQuickButtons(TCanvas* Cnvs);
+  /// Divider := Source of ActivePicture, its DividerTransparentColor left out when DividerTransparent.
+  void DividerPicture(const TRect& Source, TBitmap* Divider) const;
+  /// Gives each visible quick button its ItemRect, in a row from X, and hands it to Paint.
+  void LayOutQuickButtons(int X, const std::function<void(TskQuickButtonItem*)>& Paint);
+  /// Face := Item's hot or pressed background (ItemRect's size) from the skin's "officequickbutton" record,
+  /// else its "resizetoolbutton"; answers that record, null when the skin has neither.
+  const TskDataSkinButtonControl* QuickButtonFace(const TskQuickButtonItem* Item, TBitmap* Face) const;
+  /// Room the divider and the quick buttons take at the caption's left on a layered border (0 without).
+  int AlphaQuickButtonsRoom() const;
+  /// The divider and the quick buttons written into ABitMap, a layered border's top picture.
+  void PaintAlphaQuickButtons(TskBitmap* ABitMap);
+  void PaintAlphaDivider(TskBitmap* ABitMap);
+  void PaintAlphaQuickButton(TskBitmap* ABitMap, TskQuickButtonItem* Item);
+  void PaintAlphaGlyph(TskBitmap* ABitMap, TskQuickButtonItem* Item);
   /// The hovered quick button follows (X, Y) (frame coordinates); repaints and hints on a change.
   void UpdateQuickButtonHover(int X, int Y);
   /// The text's room relative to the object's top-left corner.
@@ -103,8 +127,8 @@ private:
   void SetCaptionFont(TCanvas* Canvas, bool ActiveStyle) const;
   /// Paints the caption text onto Canvas, the object's top-left corner at Origin.
   void PaintText(TCanvas* Canvas, TPoint Origin, bool ActiveStyle) const;
-  /// The text of a full layered border over the whole object (Mask: every layer in white).
-  void PaintAlphaText(TCanvas* Canvas, TPoint Origin, bool ActiveStyle, bool Mask) const;
+  /// The text of a full layered border over the object from Left on (Mask: every layer in white).
+  void PaintAlphaText(TCanvas* Canvas, TPoint Origin, int Left, bool ActiveStyle, bool Mask) const;
   /// Where Text starts in TR by the alignment, with the font set on Canvas.
   TPoint TextOrigin(TCanvas* Canvas, const String& Text, const TRect& TR) const;
   /// The text format: vertically centred, right to left where the form reads so.

@@ -179,7 +179,7 @@ void TskSkinForm::ApplySkin() {
     ClearObjects();
   // The geometry and region for the size reached, and a repaint.
   UpdateFrameGeometry();
-  UpdateActiveState(false);
+  UpdateActiveState(!SkinnedMaximizedMDIChild());
   if (FForm->HandleAllocated()) {
     UpDateFormNC();
     FForm->Invalidate();

@@ -379,6 +379,9 @@ public:
   /// The caption objects take the form's activity (with Animate: their animation and transition run);
   /// OnActivate or OnDeActivate.
   void UpdateActiveState(bool Animate);
+  /// A skinnable MDI child in the skinned maximized state: its caption lives on the main form's menu bar,
+  /// so it neither animates nor tracks the pointer.
+  bool SkinnedMaximizedMDIChild() const;
   /// The hover glow of objects and the glow of an object whose menu is open.
   TskLayerManager* LayerManager() const { return FLayerManager; }
   TskLayerManager* MenuLayerManager() const { return FMenuLayerManager; }
@@ -536,6 +539,12 @@ private:
   void LayerBorderMessage(const TMessage& Message);
   /// The layered border of the skin now applied, shown with a visible form.
   void ApplyLayerBorder();
+  /// The main form restored by its own command while its layered border is in use: the form's procedure
+  /// restores it, then the border shows with it (answers false: the command is done).
+  bool RestoreWithLayerBorder(TMessage& Message);
+  /// Back from the tray with the layered border in use: the main form comes to the foreground, then each
+  /// visible stay-on-top form (no border window) in screen order, so that their borders stack with them.
+  void BringFormsForwardFromTray();
   /// The shown border reaches outside the form: Move and SetBounds place the outer bounds.
   bool BorderOutsideForm() const;
   /// The border in use is to show now: the form shows, not minimized by the system, and a maximized

@@ -1,5 +1,6 @@
 // The frame's side of the layered border: when it is in use, and how it follows the form's placement,
 // visibility and activity.
+#include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/core/skUtils.h"
 #include "skin/core/TskSkinData.h"
@@ -46,6 +47,17 @@ void TskSkinForm::ApplyLayerBorder() {
   if (!FForm->HandleAllocated() || !BorderShowsNow()) return;
   FBorderLayer->FActive = GetFormActive();
   FBorderLayer->ShowWithForm();
+}
+
+bool TskSkinForm::RestoreWithLayerBorder(TMessage& Message) {
+  if (!UseLayeredBorder() || !Application || Application->MainForm() != FForm) return true;
+  CallOldWindowProc(Message);
+  // The form's new place may have shown the border already; it stays above the form.
+  if (FBorderLayer->Visible())
+    FBorderLayer->StackWithForm();
+  else
+    ApplyLayerBorder();
+  return false;
 }
 
 void TskSkinForm::RememberOuterBounds() {

@@ -189,9 +189,10 @@ void TskSkinForm::UserObjectDraw(const String& AIDName) {
 // ---- Hover and mouse -----------------------------------------------------------------------------------
 
 void TskSkinForm::TrackActiveObject(int X, int Y, bool InFrame) {
-  // A full border's windows track the objects they show themselves.
-  if (ObjectList.empty() || !GetFormActive() || FSizeMove || PreviewMode || FForm->BorderStyle() == bsNone ||
-      FullBorderShown())
+  // A full border's windows track the objects they show themselves; a resize through the border and a
+  // maximized MDI child (its buttons are on the main form's menu bar) track nothing.
+  if (ObjectList.empty() || !GetFormActive() || FSizeMove || FBorderLayerChangeSize || PreviewMode ||
+      SkinnedMaximizedMDIChild() || FForm->BorderStyle() == bsNone || FullBorderShown())
     return;
   OldActiveObject = ActiveObject;
   int Found = -1;
@@ -344,6 +345,10 @@ void TskSkinForm::AnimateTimerTick(TObject*) {
     }
   }
   if (!Changed) FAnimateTimer->SetEnabled(false);
+}
+
+bool TskSkinForm::SkinnedMaximizedMDIChild() const {
+  return FSkinnableForm && FForm->FormStyle() == fsMDIChild && FWindowState == wsMaximized;
 }
 
 void TskSkinForm::UpdateActiveState(bool Animate) {

@@ -1,7 +1,9 @@
 // The frame and its tray icon: minimizing the application into the notification area, bringing it back,
-// and the layered borders of the other forms stacked again after the application is restored.
+// the layered borders of the other forms stacked again after the application is restored, and the forms
+// brought forward when the main form comes back from the tray.
 #include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/toolkit/TScreen.h"
+#include "platform/ui/winsys/Input.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/form/TskFormLayerWindow.h"
 #include "skin/form/TskSkinForm.h"
@@ -73,4 +75,14 @@ void TskSkinForm::CheckAppLayeredBorders() {
   for (int i = 0; i < Screen->FormCount(); ++i)
     if (TCustomForm* Form = Screen->Forms(i); Restacks(Form)) Form->Show();
   if (FForm->Visible()) FForm->Show();
+}
+
+void TskSkinForm::BringFormsForwardFromTray() {
+  if (!Application || !Screen) return;
+  if (TCustomForm* Main = Application->MainForm(); Main && Main->HandleAllocated())
+    SetForegroundWindow(Main->Handle());
+  for (int i = 0; i < Screen->FormCount(); ++i)
+    if (TCustomForm* Form = Screen->Forms(i); Form->Visible() && Form->FormStyle() == fsStayOnTop &&
+                                              !dynamic_cast<TskFormLayerWindow*>(Form) && Form->HandleAllocated())
+      SetForegroundWindow(Form->Handle());
 }

@@ -81,9 +81,20 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
     if (!FSkinnableForm) return true;
     CallOldWindowProc(Message);
     UpDateFormNC();
-    ResetObjectStates();
-    UpdateActiveState(true);
+    if (SkinnedMaximizedMDIChild()) {
+      UpdateActiveState(false);
+    } else {
+      ResetObjectStates();
+      UpdateActiveState(true);
+    }
     return false;
+  case WM_MOUSEACTIVATE:
+    // A click into the active MDI child marks it active before the system tells it.
+    if (FSkinnableForm && FForm->FormStyle() == fsMDIChild && !FFormActive && GetActiveMDIChildSkinForm() == this) {
+      FFormActive = true;
+      UpdateActiveState(!SkinnedMaximizedMDIChild());
+    }
+    return true;
   case WM_SETTEXT:
     if (!FSkinnableForm) return true;
     CallOldWindowProc(Message);
@@ -174,8 +185,9 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
       HandleSysCommand(Message);
       return false;
     }
-    if ((Message.WParam & 0xFFF0) == SC_RESTORE && OnRestore) OnRestore(this);
-    return true;
+    if ((Message.WParam & 0xFFF0) != SC_RESTORE) return true;
+    if (OnRestore) OnRestore(this);
+    return RestoreWithLayerBorder(Message);
   case WM_CHANGERESOURCESTRDATA:
     SetDefaultHints();
     return true;
@@ -195,7 +207,9 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
     return true;
   case WM_SKINMENUCLOSED: SkinMenuClose(); return true;
   case WM_SHOWFROMTRAY:
-    if (FForm->Tag() == TrayRestoreTag) FForm->SetTag(0);
+    if (FForm->Tag() != TrayRestoreTag) return true;
+    if (UseLayeredBorder()) BringFormsForwardFromTray();
+    FForm->SetTag(0);
     return true;
   case WM_SKINFRAMEQUERY:
     Message.Result = FSkinnableForm || !IsVistaOrLater() ? SkinFrameSkinned : SkinFrameSystem;
@@ -233,7 +247,7 @@ void TskSkinForm::WMNCActivate(TMessage& Message) {
     CallOldWindowProc(Message);
   else
     Message.Result = 1;
-  if (FForm->BorderStyle() == bsNone) {
+  if (FForm->BorderStyle() == bsNone || SkinnedMaximizedMDIChild()) {
     UpdateActiveState(false);
   } else {
     UpDateFormNC();

@@ -31,8 +31,8 @@ TskSkinForm* GetMaximizedMDIChildSkinForm() {
   return nullptr;
 }
 
+// The MDI parent knows its active child also while another form of the program has the activation.
 TskSkinForm* GetActiveMDIChildSkinForm() {
-  if (!MDIMainForm() || !Screen) return nullptr;
-  TCustomForm* Active = Screen->ActiveCustomForm();
-  return Active && Active->FormStyle() == fsMDIChild ? GetSkinFormComponent(Active) : nullptr;
+  TCustomForm* Main = MDIMainForm();
+  return Main ? GetSkinFormComponent(Main->ActiveMDIChild()) : nullptr;
 }

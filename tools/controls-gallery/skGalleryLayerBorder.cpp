@@ -8,9 +8,11 @@
 #include "platform/display/HeadlessPresenter.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/toolkit/TForm.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/form/TskFormLayerBorder.h"
+#include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskSkinForm.h"
 #include "tools/controls-gallery/TskControlsGallery.h"
 
@@ -181,6 +183,28 @@ private:
   size_t FFirst;
 };
 
+/// Two 16 x 16 quick-button glyphs on Frame's caption: a page and a disc.
+void AddQuickButtons(TskSkinForm* Frame) {
+  auto* Images = new TCustomImageList(Frame, 16, 16);
+  TBitmap Glyph;
+  Glyph.SetPixelFormat(pf24bit);
+  Glyph.SetSize(16, 16);
+  TCanvas* C = Glyph.Canvas();
+  C->Brush()->SetColor(clFuchsia);
+  C->FillRect(Rect(0, 0, 16, 16));
+  C->Brush()->SetColor(clWhite);
+  C->Pen()->SetColor(EdgeColour);
+  C->Rectangle(3, 1, 13, 15);
+  Images->AddMasked(&Glyph, clFuchsia);
+  C->Brush()->SetColor(clFuchsia);
+  C->FillRect(Rect(0, 0, 16, 16));
+  C->Brush()->SetColor(RGB(250, 200, 60));
+  C->Ellipse(1, 1, 15, 15);
+  Images->AddMasked(&Glyph, clFuchsia);
+  Frame->SetQuickImageList(Images);
+  for (int Index = 0; Index < 2; ++Index) Frame->QuickButtons()->Add()->SetImageIndex(Index);
+}
+
 /// The screen around the form, its border included.
 std::unique_ptr<TBitmap> ScreenPicture(HeadlessPresenter& Display, const TRect& R) {
   auto Picture = std::make_unique<TBitmap>();
@@ -191,8 +215,10 @@ std::unique_ptr<TBitmap> ScreenPicture(HeadlessPresenter& Display, const TRect& 
   return Picture;
 }
 
-/// The screen around a sizeable skinned form with the skin's layer frame, active or not.
-std::unique_ptr<TBitmap> TakeBorderedForm(TskControlsGallery& Gallery, HeadlessPresenter& Display, bool Active) {
+/// The screen around a sizeable skinned form with the skin's layer frame, active or not, with quick buttons
+/// on its caption or without.
+std::unique_ptr<TBitmap> TakeBorderedForm(TskControlsGallery& Gallery, HeadlessPresenter& Display, bool Active,
+                                          bool QuickButtons = false) {
   const TRect Around = Rect(Place.X - 30, Place.Y - 50, Place.X + FormSize.cx + 30, Place.Y + FormSize.cy + 30);
   auto* Sheet = new TForm(nullptr);
   Sheet->SetBorderStyle(bsNone);
@@ -205,6 +231,7 @@ std::unique_ptr<TBitmap> TakeBorderedForm(TskControlsGallery& Gallery, HeadlessP
   Form->SetCaption("带阴影边框的窗体");
   auto* Frame = new TskSkinForm(Form);
   Frame->SetSkinData(Gallery.Skin());
+  if (QuickButtons) AddQuickButtons(Frame);
   Form->Show();
   if (!Active) {
     // Another form takes the activation; it goes with the framed one.
@@ -232,8 +259,8 @@ void AddLayerBorderRow(TskControlsGallery& Gallery, HeadlessPresenter& Display) 
   }
   {
     FullBorderLayer Full(*Gallery.Skin());
-    Cells.emplace_back("整框分层边框·活动", TakeBorderedForm(Gallery, Display, true));
-    Cells.emplace_back("整框分层边框·非活动", TakeBorderedForm(Gallery, Display, false));
+    Cells.emplace_back("整框分层边框·活动", TakeBorderedForm(Gallery, Display, true, true));
+    Cells.emplace_back("整框分层边框·非活动", TakeBorderedForm(Gallery, Display, false, true));
   }
   Gallery.AddPictureRow("分层边框", Cells);
 }

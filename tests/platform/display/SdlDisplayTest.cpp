@@ -301,14 +301,8 @@ TEST_F(LayeredDisplay, UnderACompositingManagerLayeredWindowsBlendWithWhatLiesBe
   XScreenshot Shot;
   for (const auto& Case : Cases) {
     TColor Seen = clNone;
-    auto Near = [&] {
-      if (!Shot.TakeFrom(Manager.Overlay(), Bounds(Case.At.X, Case.At.Y, 1, 1))) return false;
-      Seen = Shot.At(Case.At.X, Case.At.Y);
-      for (int Shift = 0; Shift < 24; Shift += 8)
-        if (std::abs(int(Seen >> Shift & 0xFF) - int(Case.Shown >> Shift & 0xFF)) > 2) return false;
-      return true;
-    };
-    EXPECT_TRUE(RunUntil(Near)) << Case.What << ": " << std::hex << Seen;
+    EXPECT_TRUE(RunUntil([&] { return Shot.NearFrom(Manager.Overlay(), Case.At, Case.Shown, 2, Seen); }))
+        << Case.What << ": " << std::hex << Seen;
   }
 }
 

@@ -1,5 +1,7 @@
 #include "tests/platform/display/XScreenshot.h"
 
+#include <cstdlib>
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -53,6 +55,14 @@ bool XScreenshot::TakeFrom(unsigned long Window, const TRect& R) {
   if (XGetWindowAttributes(FState->Connection, Window, &A) && A.map_state == IsViewable)
     FState->Image = Read(FState->Connection, Window, R);
   return FState->Image != nullptr;
+}
+
+bool XScreenshot::NearFrom(unsigned long Window, TPoint P, TColor Expected, int Tolerance, TColor& Seen) {
+  if (!TakeFrom(Window, Bounds(P.X, P.Y, 1, 1))) return false;
+  Seen = At(P.X, P.Y);
+  for (int Shift = 0; Shift < 24; Shift += 8)
+    if (std::abs(int(Seen >> Shift & 0xFF) - int(Expected >> Shift & 0xFF)) > Tolerance) return false;
+  return true;
 }
 
 TColor XScreenshot::At(int X, int Y) const {

@@ -20,6 +20,9 @@ public:
   bool TakeFrom(unsigned long Window, const TRect& R);
   /// The colour at a screen point inside the rectangle last taken.
   TColor At(int X, int Y) const;
+  /// Reads P of the screen-sized window Window (as TakeFrom) into Seen: true when each of its channels lies
+  /// within Tolerance of Expected's.
+  bool NearFrom(unsigned long Window, TPoint P, TColor Expected, int Tolerance, TColor& Seen);
 
 private:
   struct State;

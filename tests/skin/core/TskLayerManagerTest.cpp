@@ -136,7 +136,7 @@ TEST_F(TskLayerManagerTest, TheGlowComposesWithItsMaskAlphaAndFadesInTenStepsOf2
   std::vector<int> Rest = FadeSteps();
   EXPECT_EQ(Rest, (std::vector<int> { 150, 175, 200, 225, 250, 255 })) << "ten steps of 25, then the end value";
   EXPECT_EQ(Display->PixelAt(104, 53), Channels(200, 150, 40));
-  EXPECT_EQ(Display->PixelAt(105, 50), Channels(100, 100, 40)) << "colours limited to the mask's alpha, over black";
+  EXPECT_EQ(Display->PixelAt(105, 50), Channels(78, 59, 16)) << "colours at the mask's alpha 100, over black";
   EXPECT_EQ(Display->PixelAt(110, 50), clBlack);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Form frames on the headless presenter: a main form, skin models to bind frames to, a frame skin built in
-// code whose zones each have a colour of their own, and the program's colour-coded test skin.
+// code whose zones each have a colour of their own, a layered border for it, and the program's
+// colour-coded test skin.
 #include <gtest/gtest.h>
 
 #include "platform/base/TMemoryStream.h"
@@ -130,6 +131,68 @@ inline void AddFrameObjects(TskSkinData& Model) {
   Caption.ActiveFontColor = clWhite;
   Caption.FontColor = clSilver;
   Model.ObjectList.push_back(std::move(Record));
+}
+
+// The zones of the 100 x 80 layer picture: a top band of 30 rows with corners of 20 columns, sides of 20
+// columns whose 30 rows are two stripes, a bottom band of 20 rows, the form's place (20, 30, 80, 60). Its
+// mask gives the outer 5 columns on the left half alpha and everything else full alpha.
+constexpr TColor LayerTop = RGB(250, 120, 0);
+constexpr TColor LayerLeftCorner = RGB(0, 120, 250);
+constexpr TColor LayerRightCorner = RGB(120, 0, 250);
+constexpr TColor LayerStripeA = RGB(0, 250, 120);
+constexpr TColor LayerStripeB = RGB(120, 250, 250);
+constexpr TColor LayerBottom = RGB(250, 250, 0);
+constexpr TColor LayerInactiveTop = RGB(90, 90, 160);
+
+inline void Fill(TBitmap* Picture, const TRect& R, TColor Colour) {
+  Picture->Canvas()->Brush()->SetColor(Colour);
+  Picture->Canvas()->FillRect(R);
+}
+
+inline int AddLayerPicture(TskSkinData& Model, TColor Top) {
+  auto Picture = std::make_unique<TBitmap>();
+  Picture->SetPixelFormat(pf24bit);
+  Picture->SetSize(100, 80);
+  Fill(Picture.get(), Rect(0, 0, 100, 30), Top);
+  Fill(Picture.get(), Rect(0, 0, 20, 30), LayerLeftCorner);
+  Fill(Picture.get(), Rect(80, 0, 100, 30), LayerRightCorner);
+  Fill(Picture.get(), Rect(0, 30, 100, 45), LayerStripeA);
+  Fill(Picture.get(), Rect(0, 45, 100, 60), LayerStripeB);
+  Fill(Picture.get(), Rect(0, 60, 100, 80), LayerBottom);
+  Model.FActivePictures.push_back(std::move(Picture));
+  return int(Model.FActivePictures.size()) - 1;
+}
+
+/// Adds the layer frame to a frame skin: active and inactive pictures with their mask, a sizing area 10
+/// pixels around the form (20 above it) with corner zones of 10 x 10 and a 6-pixel band, alphas 255 and
+/// 200.
+inline void AddLayerFrame(TskSkinData& Model) {
+  auto& Layer = *Model.LayerFrame;
+  Layer.PictureIndex = AddLayerPicture(Model, LayerTop);
+  Layer.InActivePictureIndex = AddLayerPicture(Model, LayerInactiveTop);
+  auto Mask = std::make_unique<TBitmap>();
+  Mask->SetPixelFormat(pf24bit);
+  Mask->SetSize(100, 80);
+  Fill(Mask.get(), Rect(0, 0, 100, 80), clWhite);
+  Fill(Mask.get(), Rect(0, 0, 5, 80), RGB(128, 128, 128));
+  Model.FActivePictures.push_back(std::move(Mask));
+  Layer.MaskPictureIndex = Layer.InActiveMaskPictureIndex = int(Model.FActivePictures.size()) - 1;
+  Layer.LTPoint = { 20, 30 };
+  Layer.RTPoint = { 80, 30 };
+  Layer.LBPoint = { 20, 60 };
+  Layer.RBPoint = { 80, 60 };
+  Layer.ClRect = Rect(20, 30, 80, 60);
+  Layer.BorderRect = Rect(10, 10, 90, 70);
+  Layer.HitTestEnable = true;
+  Layer.HitTestSize = 6;
+  Layer.HitTestLTPoint = { 20, 20 };
+  Layer.HitTestRTPoint = { 80, 20 };
+  Layer.HitTestLBPoint = { 20, 60 };
+  Layer.HitTestRBPoint = { 80, 60 };
+  Layer.CaptionRect = Rect(20, 0, 80, 30);
+  Layer.AlphaBlendValue = 255;
+  Layer.InActiveAlphaBlendValue = 200;
+  Layer.InitAlphaImages(&Model);
 }
 
 /// Loads the program's colour-coded test skin into Model, announcing it to the forms as a load does.

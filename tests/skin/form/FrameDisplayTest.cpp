@@ -1,13 +1,17 @@
 // A skinned form on the SDL2 presenter and a real X server: the screen shows the skin's frame, a drag on
-// the caption moves the window through the window system's own move loop, and the frame's minimize,
-// maximize and restore reach the native window. Skipped without DISPLAY.
+// the caption moves the window through the window system's own move loop, the frame's minimize,
+// maximize and restore reach the native window, and under a compositing manager the layered border's
+// half-transparent pixels blend with what lies beneath. Skipped without DISPLAY.
 #include <cstdlib>
 #include <string>
 
 #include "platform/display/X11Native.h"
 #include "platform/gdi/Capabilities.h"
+#include "platform/gdi/TPngImage.h"
 #include "platform/ui/toolkit/TForm.h"
+#include "skin/form/TskFormLayerBorder.h"
 #include "tests/platform/display/SdlAppFixture.h"
+#include "tests/platform/display/XRunningCompositor.h"
 #include "tests/platform/display/XScreenshot.h"
 #include "tests/skin/form/FormFrameFixture.h"
 #include "tests/skin/support/EmbeddedSkinModels.h"
@@ -80,6 +84,56 @@ TEST_F(FrameDisplay, MinimizeAndRestoreTakeTheWindowOffTheScreenAndBringItBackMa
   Frame->SetWindowState(wsNormal);
   EXPECT_TRUE(RunUntil([&] { return Native() && Native()->Geometry() == Bounds(200, 150, 400, 200); }));
   EXPECT_TRUE(Shows({ 400, 152 }, Caption));
+}
+
+// The layer picture's left corner is RGB(0, 120, 250) at alpha 128 in its outer 5 columns: over a red
+// window the screen shows it premultiplied once, (0, 60, 125) plus half the red beneath.
+TEST_F(FrameDisplay, UnderACompositingManagerTheLayeredBorderBlendsItsHalfTransparentPixels) {
+  XRunningCompositor Manager;
+  if (!Manager.Started()) GTEST_SKIP() << "no compositing manager installed";
+  ASSERT_TRUE(RunUntil([] { return PlatformCapabilities().LayeredWindowsAvailable(); }));
+  TskSkinData Model { nullptr };
+  BuildFrameSkin(Model);
+  AddLayerFrame(Model);
+  auto* Beneath = new TForm(App.get());
+  Beneath->SetBorderStyle(bsNone);
+  Beneath->SetColor(clRed);
+  Beneath->SetBounds(240, 140, 520, 400);
+  Beneath->Show();
+  auto* Form = new TForm(App.get());
+  Form->SetBorderStyle(bsSizeable);
+  Form->SetBounds(300, 200, 400, 300);
+  Form->SetCaption("分层边框");
+  auto* Frame = new TskSkinForm(Form);
+  Frame->SetSkinData(&Model);
+  Form->Show();
+  ASSERT_TRUE(RunUntil([&] { return Frame->BorderLayer()->Visible(); }));
+  XScreenshot Shot;
+  const struct {
+    TPoint At;
+    TColor Shown;
+    const char* What;
+  } Cases[] = {
+    { { 282, 185 }, RGB(127, 60, 125), "the corner's half-transparent column over red" },
+    { { 290, 185 }, LayerLeftCorner, "the corner's opaque part" },
+  };
+  for (const auto& Case : Cases) {
+    TColor Seen = clNone;
+    EXPECT_TRUE(RunUntil([&] { return Shot.NearFrom(Manager.Overlay(), Case.At, Case.Shown, 2, Seen); }))
+        << Case.What << ": " << std::hex << Seen;
+  }
+  // The screen around the form, for a look.
+  const TRect Around = Bounds(240, 140, 520, 400);
+  if (!Shot.TakeFrom(Manager.Overlay(), Around)) return;
+  TBitmap Picture;
+  Picture.SetPixelFormat(pf24bit);
+  Picture.SetSize(Around.Width(), Around.Height());
+  for (int Y = 0; Y < Around.Height(); ++Y)
+    for (int X = 0; X < Around.Width(); ++X)
+      Picture.Canvas()->SetPixels(X, Y, Shot.At(Around.Left + X, Around.Top + Y));
+  TPngImage Png;
+  Png.Assign(&Picture);
+  Png.SaveToFile(testing::TempDir() + "layer-border-compositor.png");
 }
 
 }  // namespace

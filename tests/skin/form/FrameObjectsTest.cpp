@@ -203,6 +203,23 @@ TEST_F(FrameObjects, AStripOfNoFramesAndAGlowOutsideThePicturesAreIgnored) {
 
 namespace {
 
+// While the layered border sizes the form the frame's objects keep their hover state.
+TEST_F(FrameObjects, NoObjectTakesTheHoverWhileTheBorderSizesTheForm) {
+  ShowSkinned();
+  const TRect Close = Object("closebutton")->ObjectRect;
+  const TPoint Middle { (Close.Left + Close.Right) / 2, (Close.Top + Close.Bottom) / 2 };
+  Frame->FBorderLayerChangeSize = true;
+  Frame->TrackActiveObject(Middle.X, Middle.Y, true);
+  EXPECT_EQ(Frame->ActiveObject, -1);
+  Frame->FBorderLayerChangeSize = false;
+  Frame->TrackActiveObject(Middle.X, Middle.Y, true);
+  EXPECT_EQ(Frame->ActiveObject, Frame->GetIndex("closebutton"));
+}
+
+}  // namespace
+
+namespace {
+
 // The fixture's caption: object (20, 0, 400, 30), text room from x 24; 16 x 16 glyphs.
 TEST_F(FrameObjects, QuickButtonsSitLeftOfTheCaptionTextAndClickWhenReleasedOverThem) {
   BuildFrameSkin(Model);

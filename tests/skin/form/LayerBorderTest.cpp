@@ -1,78 +1,24 @@
 // The layered border on the headless presenter: the four windows composed from the layer picture around
-// the form and following it, sizing by dragging the border, the inactive look and alpha, and skins or
-// presenters without a border.
+// the form and following it, sizing by dragging the border, the inactive look and alpha, the caption and
+// its quick buttons on a full border, and skins or presenters without a border.
 #include "platform/gdi/Capabilities.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/base/TMemIniFile.h"
+#include "platform/ui/toolkit/TCustomImageList.h"
+#include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/winsys/LayeredWindows.h"
+#include "skin/core/skDataSkinButtonControls.h"
 #include "skin/form/TskFormLayerBorder.h"
+#include "skin/form/TskQuickButtonItems.h"
+#include "skin/form/TskSkinCaptionObject.h"
 #include "skin/form/TskSkinMenu.h"
+#include "skin/form/TskSkinPopupMenu.h"
+#include "skin/form/TskSkinPopupWindow.h"
 #include "skin/form/TskSkinStdButtonObject.h"
 #include "skin/form/skFormMessages.h"
 #include "tests/skin/form/FormFrameFixture.h"
 
 namespace {
-
-// The zones of the 100 x 80 layer picture: a top band of 30 rows with corners of 20 columns, sides of 20
-// columns whose 30 rows are two stripes, a bottom band of 20 rows, the form's place (20, 30, 80, 60). Its
-// mask gives the outer 5 columns on the left half alpha and everything else full alpha.
-constexpr TColor LayerTop = RGB(250, 120, 0);
-constexpr TColor LayerLeftCorner = RGB(0, 120, 250);
-constexpr TColor LayerRightCorner = RGB(120, 0, 250);
-constexpr TColor LayerStripeA = RGB(0, 250, 120);
-constexpr TColor LayerStripeB = RGB(120, 250, 250);
-constexpr TColor LayerBottom = RGB(250, 250, 0);
-constexpr TColor LayerInactiveTop = RGB(90, 90, 160);
-
-void Fill(TBitmap* Picture, const TRect& R, TColor Colour) {
-  Picture->Canvas()->Brush()->SetColor(Colour);
-  Picture->Canvas()->FillRect(R);
-}
-
-int AddPicture(TskSkinData& Model, TColor Top) {
-  auto Picture = std::make_unique<TBitmap>();
-  Picture->SetPixelFormat(pf24bit);
-  Picture->SetSize(100, 80);
-  Fill(Picture.get(), Rect(0, 0, 100, 30), Top);
-  Fill(Picture.get(), Rect(0, 0, 20, 30), LayerLeftCorner);
-  Fill(Picture.get(), Rect(80, 0, 100, 30), LayerRightCorner);
-  Fill(Picture.get(), Rect(0, 30, 100, 45), LayerStripeA);
-  Fill(Picture.get(), Rect(0, 45, 100, 60), LayerStripeB);
-  Fill(Picture.get(), Rect(0, 60, 100, 80), LayerBottom);
-  Model.FActivePictures.push_back(std::move(Picture));
-  return int(Model.FActivePictures.size()) - 1;
-}
-
-/// Adds the layer frame to a frame skin: active and inactive pictures with their mask, a sizing area 10
-/// pixels around the form (20 above it) with corner zones of 10 x 10 and a 6-pixel band, alphas 255 and
-/// 200.
-void AddLayerFrame(TskSkinData& Model) {
-  auto& Layer = *Model.LayerFrame;
-  Layer.PictureIndex = AddPicture(Model, LayerTop);
-  Layer.InActivePictureIndex = AddPicture(Model, LayerInactiveTop);
-  auto Mask = std::make_unique<TBitmap>();
-  Mask->SetPixelFormat(pf24bit);
-  Mask->SetSize(100, 80);
-  Fill(Mask.get(), Rect(0, 0, 100, 80), clWhite);
-  Fill(Mask.get(), Rect(0, 0, 5, 80), RGB(128, 128, 128));
-  Model.FActivePictures.push_back(std::move(Mask));
-  Layer.MaskPictureIndex = Layer.InActiveMaskPictureIndex = int(Model.FActivePictures.size()) - 1;
-  Layer.LTPoint = { 20, 30 };
-  Layer.RTPoint = { 80, 30 };
-  Layer.LBPoint = { 20, 60 };
-  Layer.RBPoint = { 80, 60 };
-  Layer.ClRect = Rect(20, 30, 80, 60);
-  Layer.BorderRect = Rect(10, 10, 90, 70);
-  Layer.HitTestEnable = true;
-  Layer.HitTestSize = 6;
-  Layer.HitTestLTPoint = { 20, 20 };
-  Layer.HitTestRTPoint = { 80, 20 };
-  Layer.HitTestLBPoint = { 20, 60 };
-  Layer.HitTestRBPoint = { 80, 60 };
-  Layer.CaptionRect = Rect(20, 0, 80, 30);
-  Layer.AlphaBlendValue = 255;
-  Layer.InActiveAlphaBlendValue = 200;
-  Layer.InitAlphaImages(&Model);
-}
 
 class LayerBorder : public FormFrameTest {
 protected:
@@ -131,7 +77,7 @@ TEST_F(LayerBorder, FourWindowsShowTheLayerPictureAroundTheFormAndFollowIt) {
     { 290, 220, LayerStripeB, "side tiled, not stretched" },
     { 710, 235, LayerStripeA, "right side, third tile" },
     { 500, 510, LayerBottom, "bottom band" },
-    { 282, 300, RGB(0, 128, 120), "half alpha: colours limited to the alpha" },
+    { 282, 300, RGB(0, 125, 60), "half alpha: colours scaled by it once, over black" },
   };
   for (const Spot& S : Spots) EXPECT_EQ(Display->PixelAt(S.X, S.Y), S.Colour) << S.What;
 
@@ -420,6 +366,100 @@ TEST_F(FullBorder, ARightClickOnTheCaptionOpensTheSystemMenuAndADoubleClickOnIts
 
 namespace {
 
+// Quick buttons on a full border: a 4 x 20 divider and two 16 x 16 glyphs at the caption's left (the
+// caption starts at x 42, right of the system-menu button), the second dropping a menu down; hot and
+// pressed faces from the "officequickbutton" record, opaque or with the alpha of the skin's mask picture.
+TEST_F(FullBorder, QuickButtonsAndTheirDividerShowInTheTopWindowAndAnswerThePointerThere) {
+  constexpr TColor Divider = RGB(20, 20, 20), Glyph = RGB(0, 128, 255), Hot = RGB(0, 200, 0), Down = RGB(200, 0, 200);
+  auto AddPicture = [this](int Width, int Height, std::initializer_list<std::pair<TRect, TColor>> Zones) {
+    auto Picture = std::make_unique<TBitmap>();
+    Picture->SetPixelFormat(pf24bit);
+    Picture->SetSize(Width, Height);
+    for (const auto& [R, Colour] : Zones) Fill(Picture.get(), R, Colour);
+    Model.FActivePictures.push_back(std::move(Picture));
+    return int(Model.FActivePictures.size()) - 1;
+  };
+  auto& CaptionRecord = dynamic_cast<TskDataSkinCaption&>(*Model.ObjectList.back());
+  CaptionRecord.ActivePictureIndex = AddPicture(4, 20, { { Rect(0, 0, 4, 20), Divider } });
+  CaptionRecord.DividerRect = Rect(0, 0, 4, 20);
+  CaptionRecord.QuickButtonAlphaMaskPictureIndex = -1;
+  std::unique_ptr<TskDataSkinControl> Record = CreateSkinControl("button", "officequickbutton");
+  TMemIniFile NoKeys;
+  Record->LoadFromFile(&NoKeys);
+  auto& Faces = dynamic_cast<TskDataSkinButtonControl&>(*Record);
+  Faces.PictureIndex = AddPicture(40, 20, { { Rect(0, 0, 20, 20), Hot }, { Rect(20, 0, 40, 20), Down } });
+  SetNinePart(Faces, Rect(0, 0, 20, 20), 3, Rect(3, 3, 17, 17));
+  Faces.ActiveSkinRect = Rect(0, 0, 20, 20);
+  Faces.DownSkinRect = Rect(20, 0, 40, 20);
+  Model.CtrlList.push_back(std::move(Record));
+  const int HalfMask = AddPicture(20, 20, { { Rect(0, 0, 20, 20), RGB(128, 128, 128) } });
+  auto* Images = new TCustomImageList(Main, 16, 16);
+  TBitmap GlyphPicture;
+  GlyphPicture.SetSize(16, 16);
+  Fill(&GlyphPicture, Rect(0, 0, 16, 16), Glyph);
+  Images->AddMasked(&GlyphPicture, clNone);
+
+  ShowFramed();
+  Frame->SetQuickImageList(Images);
+  std::vector<TObject*> Clicks;
+  TskQuickButtonItem* First = Frame->QuickButtons()->Add();
+  First->SetImageIndex(0);
+  First->OnClick = [&Clicks](TObject* Sender) { Clicks.push_back(Sender); };
+  TskQuickButtonItem* Second = Frame->QuickButtons()->Add();
+  Second->SetImageIndex(0);
+  auto* Menu = new TskSkinPopupMenu(Main);
+  auto* Open = new TMenuItem(Menu);
+  Open->SetCaption("Open");
+  Menu->Items()->Add(Open);
+  Second->PopupMenu = Menu;
+  Display->PumpUntilIdle();
+  auto* Caption = dynamic_cast<TskSkinCaptionObject*>(Frame->ObjectList[size_t(Frame->GetIndex("caption"))].get());
+  ASSERT_NE(Caption, nullptr);
+
+  EXPECT_EQ(First->ItemRect, Rect(52, 5, 72, 25)) << "6 pixels after the divider's left edge beyond its width";
+  EXPECT_EQ(Second->ItemRect, Rect(76, 5, 96, 25));
+  EXPECT_EQ(TopPixel(46, 15), Divider) << "3 pixels into the caption, centred";
+  EXPECT_EQ(TopPixel(62, 15), Glyph);
+  EXPECT_EQ(TopPixel(53, 6), LayerTop) << "no face while not hovered";
+
+  // Hovered: the hot face under the glyph; pressed: the pressed face, and the form does not move.
+  const TPoint Button = OnTop(53, 6);
+  Display->MoveTo(Button.X, Button.Y);
+  EXPECT_EQ(TopPixel(53, 6), Hot);
+  EXPECT_EQ(TopPixel(62, 15), Glyph);
+  Display->ButtonDown(Button.X, Button.Y);
+  EXPECT_EQ(TopPixel(53, 6), Down);
+  Display->MoveTo(Button.X + 3, Button.Y + 2);
+  Display->ButtonUp(Button.X + 3, Button.Y + 2);
+  Display->PumpUntilIdle();
+  ASSERT_EQ(Clicks.size(), 1u);
+  EXPECT_EQ(Clicks[0], Caption) << "the caption object is the sender";
+  EXPECT_EQ(Main->BoundsRect(), Bounds(300, 200, 400, 300));
+
+  // The second drops its menu down below it on the screen and stays pressed until the menu closes.
+  const TPoint MenuButton = OnTop(86, 15);
+  Display->MoveTo(MenuButton.X, MenuButton.Y);
+  Display->ButtonDown(MenuButton.X, MenuButton.Y);
+  ASSERT_TRUE(Frame->SkinMenu->Visible());
+  const TRect Dropped = Frame->SkinMenu->PopupList().at(0)->BoundsRect();
+  EXPECT_EQ(Dropped.TopLeft(), OnTop(76, 25));
+  Display->ButtonUp(MenuButton.X, MenuButton.Y);
+  EXPECT_TRUE(Second->Down);
+  Frame->SkinMenu->Hide();
+  Display->PumpUntilIdle();
+  EXPECT_FALSE(Second->Down);
+  EXPECT_EQ(Caption->PopupMenuQuickButton, -1);
+
+  // With the skin's mask picture the hot face is blended over the picture at the mask's half alpha.
+  Caption->QuickButtonAlphaMaskPictureIndex = HalfMask;
+  Display->MoveTo(Button.X, Button.Y);
+  Frame->UpDateFormNC();
+  const TColor Blended = TopPixel(53, 6);
+  EXPECT_NEAR(GetRValue(Blended), 250 * 127 / 255, 2) << std::hex << Blended;
+  EXPECT_NEAR(GetGValue(Blended), 100 + 120 * 127 / 255, 2) << std::hex << Blended;
+  EXPECT_EQ(GetBValue(Blended), 0);
+}
+
 TEST_F(FullBorder, RolledUpOrMinimizedTheFormKeepsOnlyTheCaptionTheBorderGivesIt) {
   Model.LayerFrame->RollUpFormHeight = 4;
   ShowFramed();
@@ -541,19 +581,77 @@ TEST_F(LayerBorder, TheBorderFadesInWithTheFormOrAfterAShowEffect) {
   EXPECT_EQ(Uploads.Steps(Frame->BorderLayer()->Window(skflTop)->Handle()), Expected);
 }
 
+/// Upper lies above Lower in the z-order of the top-level windows.
+bool Above(HWND Upper, HWND Lower) {
+  for (HWND W = GetTopWindow(0); W; W = GetWindow(W, GW_HWNDNEXT)) {
+    if (W == Upper) return true;
+    if (W == Lower) return false;
+  }
+  return false;
+}
+
+// Back from the tray, the main form comes forward and the stay-on-top forms after it, the last one active;
+// without a border in use the frame only takes the tray's mark away.
+TEST_F(LayerBorder, BackFromTheTrayTheMainFormAndThenTheStayOnTopFormsComeForward) {
+  for (const bool Bordered : { true, false }) {
+    SCOPED_TRACE(Bordered ? "with a border" : "without");
+    if (!Bordered) Model.LayerFrame->PictureIndex = -1;
+    ShowFramed();
+    TForm* Other = NewForm(Bounds(350, 250, 200, 150));
+    TForm* Topmost = NewForm(Bounds(900, 100, 150, 100));
+    Topmost->SetFormStyle(fsStayOnTop);
+    Topmost->Show();
+    Other->Show();
+    Display->PumpUntilIdle();
+    ASSERT_TRUE(Above(Other->Handle(), Main->Handle()));
+    const HWND Before = GetForegroundWindow();
+    Main->SetTag(TrayRestoreTag);
+    SendMessage(Main->Handle(), WM_SHOWFROMTRAY, 0, 0);
+    Display->PumpUntilIdle();
+    EXPECT_EQ(Main->Tag(), 0);
+    EXPECT_EQ(Above(Main->Handle(), Other->Handle()), Bordered);
+    EXPECT_EQ(GetForegroundWindow(), Bordered ? Topmost->Handle() : Before);
+    if (Bordered) EXPECT_TRUE(Above(Frame->BorderLayer()->Window(skflTop)->Handle(), Other->Handle()));
+    delete Other;
+    delete Topmost;
+    delete Frame;
+    Main->Hide();
+  }
+}
+
+// The main form restored by its own restore command fires the frame's OnRestore once, its own procedure
+// sees the command once, and its border shows with it, above it.
+TEST_F(LayerBorder, TheRestoreCommandOfTheMainFormShowsItsBorderWithIt) {
+  // Outlives the test: the form's procedure keeps hearing messages until the form is gone.
+  static int Seen = 0;
+  const TWndMethod Own = Main->WindowProc();
+  Main->SetWindowProc([Own](TMessage& Message) {
+    if (Message.Msg == WM_SYSCOMMAND && (Message.WParam & 0xFFF0) == SC_RESTORE) ++Seen;
+    Own(Message);
+  });
+  ShowFramed();
+  int Restores = 0;
+  Frame->OnRestore = [&](TObject*) { ++Restores; };
+  ShowWindow(Main->Handle(), SW_SHOWMINNOACTIVE);
+  Display->PumpUntilIdle();
+  ASSERT_FALSE(Frame->BorderLayer()->Visible());
+  SendMessage(Main->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  Display->PumpUntilIdle();
+  EXPECT_FALSE(IsIconic(Main->Handle()));
+  EXPECT_EQ(Restores, 1);
+  EXPECT_EQ(Seen, 1);
+  ASSERT_TRUE(Frame->BorderLayer()->Visible());
+  for (TskFormLayerBorderType Side : { skflLeft, skflTop, skflRight, skflBottom })
+    EXPECT_TRUE(Above(Frame->BorderLayer()->Window(Side)->Handle(), Main->Handle())) << int(Side);
+  EXPECT_EQ(WindowBounds(skflTop), Bounds(280, 170, 440, 30));
+}
+
 TEST_F(LayerBorder, TheMainFormsFrameRestacksTheFormsWhenTheApplicationIsRestored) {
   ShowFramed();
   TForm* Other = NewForm(Bounds(350, 250, 200, 150));
   Other->Show();
   Display->PumpUntilIdle();
   // Restored, the main form and its border come back above the other form, which shows again first.
-  auto Above = [](HWND Upper, HWND Lower) {
-    for (HWND W = GetTopWindow(0); W; W = GetWindow(W, GW_HWNDNEXT)) {
-      if (W == Upper) return true;
-      if (W == Lower) return false;
-    }
-    return false;
-  };
   ASSERT_TRUE(Above(Other->Handle(), Main->Handle()));
   App->Minimize();
   App->Restore();

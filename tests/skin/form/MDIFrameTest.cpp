@@ -1,11 +1,13 @@
 // Frames of an MDI main form and its children: tabs for the children, activation by a tab click, a
-// maximized child's buttons on the menu bar, tiling and cascading, closing by a tab's close button, and
-// the tab bar's layout and drag reordering.
+// maximized child's buttons on the menu bar and its caption that neither animates nor tracks the
+// pointer, the active child's frame, tiling and cascading, closing by a tab's close button, and the tab
+// bar's layout and drag reordering.
 #include "platform/ui/toolkit/TMainMenu.h"
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/winsys/MdiArrangement.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/TskActiveSkinObject.h"
+#include "skin/form/TskSkinCaptionObject.h"
 #include "skin/form/TskSkinMDITabsBar.h"
 #include "skin/form/TskSkinMainMenuBar.h"
 #include "skin/form/TskSkinMainMenuBarButton.h"
@@ -93,6 +95,53 @@ TEST_F(MDIFrame, MaximizingAChildShowsItsButtonsOnTheMenuBarAndRestoringRemovesT
   for (TForm* Child : { A, B, C }) EXPECT_EQ(FrameOf(Child)->WindowState(), wsNormal) << Child->Name();
   EXPECT_EQ(B->BoundsRect(), Bounds(10, 10, 250, 180));
   EXPECT_EQ(Frame->CaptionText(), "Main");
+}
+
+TEST_F(MDIFrame, TheActiveChildsFrameIsTheOneTheMainFormNamesAlsoWhileAnotherFormIsActive) {
+  NewChild("A");
+  TForm* B = NewChild("B");
+  EXPECT_EQ(GetActiveMDIChildSkinForm(), FrameOf(B));
+  TForm* Tool = NewForm(Bounds(900, 100, 200, 100));
+  Tool->Show();
+  Display->PumpUntilIdle();
+  ASSERT_EQ(Screen->ActiveCustomForm(), Tool);
+  EXPECT_EQ(GetActiveMDIChildSkinForm(), FrameOf(B));
+}
+
+// The children's caption plays a two-frame animation when its form becomes active; a maximized child's
+// caption is on the main form's menu bar: it takes the activity without playing, and its buttons track
+// no pointer.
+TEST_F(MDIFrame, AMaximizedChildsCaptionNeitherAnimatesNorTracksThePointer) {
+  BuildFrameSkin(Model);
+  AddFrameObjects(Model);
+  auto& CaptionRecord = dynamic_cast<TskDataSkinCaption&>(*Model.ObjectList.back());
+  CaptionRecord.AnimateSkinRect = Rect(0, 0, 400, 30);
+  CaptionRecord.FrameCount = 2;
+  CaptionRecord.AnimateInterval = 25;
+  for (UINT Message : { WM_BEFORECHANGESKINDATA, WM_CHANGESKINDATA, WM_AFTERCHANGESKINDATA })
+    Model.SendSkinDataMessage(Message);
+  TForm* Child = NewChild("A");
+  TskSkinForm* ChildFrame = FrameOf(Child);
+  auto Caption = [&] {
+    return dynamic_cast<TskSkinCaptionObject*>(ChildFrame->ObjectList[size_t(ChildFrame->GetIndex("caption"))].get());
+  };
+  ASSERT_TRUE(ChildFrame->GetFormActive());
+  ChildFrame->SetSkinData(&Model);
+  EXPECT_EQ(Caption()->CurrentFrame, 1) << "a normal child's caption plays on a skin's arrival";
+
+  ChildFrame->SetWindowState(wsMaximized);
+  Display->PumpUntilIdle();
+  ChildFrame->SetSkinData(&Model);
+  EXPECT_TRUE(Caption()->Active);
+  EXPECT_EQ(Caption()->CurrentFrame, 0) << "skin applied";
+  Caption()->Active = false;
+  SendMessage(Child->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+  EXPECT_TRUE(Caption()->Active);
+  EXPECT_EQ(Caption()->CurrentFrame, 0) << "activated";
+
+  const TRect Close = ChildFrame->ObjectList[size_t(ChildFrame->GetIndex("closebutton"))]->ObjectRect;
+  ChildFrame->TrackActiveObject((Close.Left + Close.Right) / 2, (Close.Top + Close.Bottom) / 2, true);
+  EXPECT_EQ(ChildFrame->ActiveObject, -1);
 }
 
 TEST_F(MDIFrame, ClosingTheLastMaximizedChildClearsTheButtons) {
