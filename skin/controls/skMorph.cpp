@@ -1,5 +1,7 @@
 #include "skin/controls/skMorph.h"
 
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
 #include "skin/core/TskEffectBmp.h"
 
 void MorphByKind(TskEffectBmp* Old, TskEffectBmp* New, double Kf, TskMorphKind Kind) {
@@ -12,4 +14,11 @@ void MorphByKind(TskEffectBmp* Old, TskEffectBmp* New, double Kf, TskMorphKind K
   case mkRightSlide: Old->MorphRightSlide(New, Kf); break;
   case mkPush: Old->MorphPush(New, Kf); break;
   }
+}
+
+void MorphBitmap(TBitmap* Normal, TBitmap* Hot, double Kf, TskMorphKind Kind) {
+  std::unique_ptr<TskEffectBmp> From = TskEffectBmp::CreateFromhWnd(Normal->Handle());
+  std::unique_ptr<TskEffectBmp> To = TskEffectBmp::CreateFromhWnd(Hot->Handle());
+  MorphByKind(From.get(), To.get(), Kf, Kind);
+  From->Draw(Normal->Canvas()->Handle(), 0, 0);
 }

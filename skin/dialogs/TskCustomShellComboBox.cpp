@@ -38,6 +38,24 @@ TskItemEx* TskItemsEx::InsertFolder(int Index, const String& ACaption, int AImag
   return item;
 }
 
+void TskItemEx::Assign(TPersistent* Source) {
+  const auto* source = dynamic_cast<const TskItemEx*>(Source);
+  if (!source) {
+    TCollectionItem::Assign(Source);
+    return;
+  }
+  Caption = source->Caption;
+  Indent = source->Indent;
+  ImageIndex = source->ImageIndex;
+  SelectedImageIndex = source->SelectedImageIndex;
+  // The source's folder belongs to its own list, and its parent may go with that list: the copy is a
+  // root object of the same folder, which needs no parent but the desktop.
+  const TskShellFolder* folder = source->Data.get();
+  Data = folder ? std::make_unique<TskShellFolder>(DesktopFolderObject(), folder->AbsoluteID(),
+                                                   folder->ShellFolderRef())
+                : nullptr;
+}
+
 TskCustomShellComboBox::TskCustomShellComboBox(TComponent* AOwner) : TskSkinCustomComboBox(AOwner) {
   FControlStyle.Include(csClickEvents);  // a click rebuilds the items (Click)
   FImages = ShellSystemImageList(false);
@@ -81,11 +99,19 @@ TskShellFolder* TskCustomShellComboBox::ItemFolder(int Index) const {
 
 int TskCustomShellComboBox::IndexOfItemIDList(PCItemIDList ID) const {
   for (int index = FItemsEx.Count() - 1; index >= 0; --index)
-    if (SameItemIDList(FItemsEx.Items(index)->Data->AbsoluteID(), ID)) return index;
+    if (const TskShellFolder* folder = FItemsEx.Items(index)->Data.get();
+        folder && SameItemIDList(folder->AbsoluteID(), ID))
+      return index;
   return -1;
 }
 
 // ---- Properties and links --------------------------------------------------------------------------------
+
+void TskCustomShellComboBox::SetItemsEx(const TskItemsEx& Value) {
+  auto locked = LockForUpdate(FItemsEx);
+  FItemsEx.Assign(const_cast<TskItemsEx*>(&Value));  // Assign only reads its source
+  RebuildItems();
+}
 
 void TskCustomShellComboBox::SetRoot(const TRoot& Value) {
   if (Value == FRoot) return;  // paths compare with letter case

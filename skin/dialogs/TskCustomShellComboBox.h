@@ -15,6 +15,9 @@ class TskItemEx : public TCollectionItem {
 public:
   using TCollectionItem::TCollectionItem;
 
+  /// From another item: its texts and numbers, and a folder object of its own for the same folder.
+  void Assign(TPersistent* Source) override;
+
   String Caption;
   std::unique_ptr<TskShellFolder> Data;
   /// The folder's depth below the desktop object (TskShellFolder::Level).
@@ -57,6 +60,8 @@ public:
   /// The index of the last item showing the folder of the absolute list ID; -1 when none does.
   int IndexOfItemIDList(PCItemIDList ID) const;
   const TskItemsEx& ItemsEx() const { return FItemsEx; }
+  /// Shows a copy of Value's items (each with a folder object of its own), none of them selected.
+  void SetItemsEx(const TskItemsEx& Value);
 
   const TRoot& Root() const { return FRoot; }
   /// A special-folder name or a path; one that names nothing raises Exception "Error setting path:

@@ -1,7 +1,6 @@
 #include "skin/dialogs/TskOpenDlgForm.h"
 
 #include "platform/base/FileUtils.h"
-#include "platform/gdi/EmbeddedResources.h"
 #include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "skin/boxctrls/TskSkinEdit.h"
@@ -48,8 +47,6 @@ constexpr int FieldMargin = 160;
 constexpr int ButtonMargin = 80;
 constexpr char KeyEnter = 13;
 
-const char* const BuiltInGlyphs[] = { "BS_BACK_PNG", "BS_UP_PNG", "BS_NEWFOLDER_PNG", "BS_LVSTYLE_PNG" };
-
 /// The extension of a mask's first pattern; "" when the mask holds ".*".
 String MaskExt(const String& Mask) {
   if (Mask.find(".*") != String::npos) return "";
@@ -65,7 +62,7 @@ TskOpenDlgForm::TskOpenDlgForm(TComponent* AOwner, bool ASaveMode, TskSkinData* 
   SetPosition(poScreenCenter);
   BSF = new TskSkinForm(this);
   PngImgList = new TskPngImageList(this);
-  for (const char* Name : BuiltInGlyphs) AddBuiltInGlyph(Name);
+  AddResourcePngs(PngImgList, { "BS_BACK_PNG", "BS_UP_PNG", "BS_NEWFOLDER_PNG", "BS_LVSTYLE_PNG" });
 }
 
 TskOpenDlgForm::~TskOpenDlgForm() = default;
@@ -79,14 +76,6 @@ std::unique_ptr<TskOpenDlgForm> TskOpenDlgForm::CreateEx(TComponent* AOwner, boo
   Form->BuildList();
   Form->SetActiveControl(Form->FileNameEdit);
   return Form;
-}
-
-void TskOpenDlgForm::AddBuiltInGlyph(const char* Name) {
-  TskPngImage Picture;
-  LoadFromResourceName(Picture, Name);
-  TskPngImageItem* Item = PngImgList->PngImages()->Add();
-  Item->SetName(Name);
-  Item->SetPngImage(&Picture);
 }
 
 void TskOpenDlgForm::BuildToolBar(bool AToolButtonsTransparent, TCustomImageList* AToolBarImageList) {

@@ -114,8 +114,6 @@ protected:
   void BuildBottomPanel();
   /// The table's text of Name, else Builtin without a table.
   String Text(const char* Name, const char* Builtin) const;
-  /// Appends the program's PNG picture Name to PngImgList.
-  void AddBuiltInGlyph(const char* Name);
 
 private:
   /// Appends the list's folder unless the history ends with it.

@@ -6,6 +6,7 @@
 #include "platform/ui/toolkit/TImage.h"
 #include "skin/boxctrls/TskSkinEdit.h"
 #include "skin/boxctrls/TskSkinScrollBox.h"
+#include "skin/controls/TskPngImageList.h"
 #include "skin/controls/TskSkinButton.h"
 #include "skin/controls/TskSkinMenuSpeedButton.h"
 #include "skin/controls/TskSkinPanel.h"
@@ -34,7 +35,7 @@ constexpr int ButtonLeft = 370;
 
 TskOpenPictureDlgForm::TskOpenPictureDlgForm(TComponent* AOwner, bool ASaveMode, TskSkinData* ACtrlSkinData)
     : TskOpenDlgForm(AOwner, ASaveMode, ACtrlSkinData) {
-  AddBuiltInGlyph("BS_STRETCH_PNG");
+  AddResourcePngs(PngImgList, { "BS_STRETCH_PNG" });
 }
 
 std::unique_ptr<TskOpenPictureDlgForm> TskOpenPictureDlgForm::CreateEx(TComponent* AOwner, bool ASaveMode,

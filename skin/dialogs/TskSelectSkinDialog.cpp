@@ -1,7 +1,5 @@
 #include "skin/dialogs/TskSelectSkinDialog.h"
 
-#include <algorithm>
-
 #include "platform/base/ScopeGuard.h"
 #include "platform/ui/toolkit/TApplication.h"
 #include "skin/boxctrls/TskSkinListBox.h"
@@ -9,6 +7,7 @@
 #include "skin/core/TskCompressedSkinList.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/dialogs/TskSelectSkinDlgForm.h"
+#include "skin/dialogs/skDialogFrame.h"
 #include "skin/form/TskSkinForm.h"
 
 namespace {
@@ -19,11 +18,7 @@ constexpr int DialogClientHeight = 240;
 }  // namespace
 
 TskSelectSkinDialog::TskSelectSkinDialog(TComponent* AOwner)
-    : TComponent(AOwner), FDefaultFont(std::make_unique<TFont>()) {
-  FDefaultFont->SetName("Tahoma");
-  FDefaultFont->SetHeight(13);
-  FDefaultFont->SetStyle({});
-}
+    : TComponent(AOwner), FDefaultFont(DialogDefaultFont()), FBorrowed(this, FSD, FSkinList, FCtrlFSD) {}
 
 TskSelectSkinDialog::~TskSelectSkinDialog() {
   SetSkinData(nullptr);
@@ -49,55 +44,30 @@ bool TskSelectSkinDialog::Execute(TskCompressedStoredSkin* DefaultCompressedSkin
   return true;
 }
 
-void TskSelectSkinDialog::SetSkinData(TskSkinData* Value) {
-  Follow(FSD, Value);
-  FSD = Value;
-}
+void TskSelectSkinDialog::SetSkinData(TskSkinData* Value) { FBorrowed.Set(FSD, Value); }
 
-void TskSelectSkinDialog::SetCtrlSkinData(TskSkinData* Value) {
-  Follow(FCtrlFSD, Value);
-  FCtrlFSD = Value;
-}
+void TskSelectSkinDialog::SetCtrlSkinData(TskSkinData* Value) { FBorrowed.Set(FCtrlFSD, Value); }
 
-void TskSelectSkinDialog::SetSkinList(TskCompressedSkinList* Value) {
-  Follow(FSkinList, Value);
-  FSkinList = Value;
-}
+void TskSelectSkinDialog::SetSkinList(TskCompressedSkinList* Value) { FBorrowed.Set(FSkinList, Value); }
 
 void TskSelectSkinDialog::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation != opRemove) return;
-  if (AComponent == FSD) FSD = nullptr;
-  if (AComponent == FCtrlFSD) FCtrlFSD = nullptr;
-  if (AComponent == FSkinList) FSkinList = nullptr;
+  if (Operation == opRemove) FBorrowed.Forget(AComponent);
 }
 
 bool TskSelectSkinDialog::ShowDialog(TskSelectSkinDlgForm& Form) {
   FDlgFrm = &Form;
   ScopeGuard Forget([this] { FDlgFrm = nullptr; });
-  Form.SetCaption(FTitle);
   TskSkinForm* Frame = Form.BSF;
-  Frame->SetBorderIcons({});
-  Frame->SetSkinData(FSD);
-  Frame->SetMenusSkinData(FCtrlFSD);
-  Frame->SetAlphaBlend(FAlphaBlend);
-  Frame->SetAlphaBlendAnimation(FAlphaBlendAnimation);
-  Frame->SetAlphaBlendValue(FAlphaBlendValue);
+  SetUpDialogFrame(Form, *Frame, FTitle,
+                   { .SkinData = FSD, .MenusSkinData = FCtrlFSD, .AlphaBlend = FAlphaBlend,
+                     .AlphaBlendAnimation = FAlphaBlendAnimation, .AlphaBlendValue = FAlphaBlendValue });
   for (TskSkinButton* Button : { Form.OpenButton, Form.CancelButton }) {
     Button->SetDefaultFont(FDefaultFont.get());
     Button->SetSkinData(FCtrlFSD);
   }
   Form.SkinsListBox->SetDefaultFont(FDefaultFont.get());
   Form.SkinsListBox->SetSkinData(FCtrlFSD);
-  const bool Skinned = FSD && !FSD->Empty;
-  Form.SetClientWidth(Skinned ? std::max(DialogClientWidth, Frame->GetMinWidth()) : DialogClientWidth);
-  Form.SetClientHeight(Skinned ? std::max(DialogClientHeight, Frame->GetMinHeight()) : DialogClientHeight);
+  SetDialogClientSize(Form, *Frame, { DialogClientWidth, DialogClientHeight });
   return Form.ShowModal() == mrOk;
-}
-
-void TskSelectSkinDialog::Follow(TComponent* Old, TComponent* New) {
-  // Old is held by the property being set; another property may hold it too and keeps it followed.
-  const int Holders = (Old == FSD) + (Old == FCtrlFSD) + (Old == FSkinList);
-  if (Old && Old != New && Holders == 1) Old->RemoveFreeNotification(this);
-  if (New) New->FreeNotification(this);
 }

@@ -16,6 +16,7 @@
 
 #include "platform/base/TComponent.h"
 #include "platform/gdi/TFont.h"
+#include "skin/dialogs/TskBorrowedComponents.h"
 
 class TskCompressedSkinList;
 class TskCompressedStoredSkin;
@@ -62,8 +63,6 @@ protected:
 private:
   /// Gives Form its caption, skins, fonts and size, then shows it modally; true after OK.
   bool ShowDialog(TskSelectSkinDlgForm& Form);
-  /// Moves the removal registration from Old (unless another property still holds it) to New.
-  void Follow(TComponent* Old, TComponent* New);
 
   TskSkinData* FSD { nullptr };
   TskCompressedSkinList* FSkinList { nullptr };
@@ -76,4 +75,5 @@ private:
   bool FAlphaBlendAnimation { false };
   TskCompressedStoredSkin* FSelectedSkin { nullptr };
   int FSelectedSkinIndex { -1 };
+  TskBorrowedComponents FBorrowed;
 };

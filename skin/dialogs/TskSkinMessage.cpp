@@ -15,6 +15,7 @@
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skDataSkinButtonControls.h"
 #include "skin/dialogs/TskMessageForm.h"
+#include "skin/dialogs/skDialogFrame.h"
 #include "skin/form/TskSkinForm.h"
 
 namespace {
@@ -37,14 +38,6 @@ constexpr int CheckBoxHeight = 30;
 constexpr int CheckBoxTextSpace = 60;
 constexpr int CheckBoxWidthExtra = 55;
 constexpr const char* ShowAgainText = "Do not display this message again";
-
-std::unique_ptr<TFont> MessageFont() {
-  auto Font = std::make_unique<TFont>();
-  Font->SetName("Tahoma");
-  Font->SetHeight(13);
-  Font->SetStyle({});
-  return Font;
-}
 
 const TskMsgDialogKind* DialogKind(TMsgDlgType DlgType) {
   for (const TskMsgDialogKind& Kind : MsgDialogKinds)
@@ -74,7 +67,7 @@ TMsgDlgBtn CancelKind(TMsgDlgButtons Buttons) {
 }  // namespace
 
 TskSkinMessage::TskSkinMessage(TComponent* AOwner)
-    : TComponent(AOwner), FDefaultFont(MessageFont()), FDefaultButtonFont(MessageFont()) {}
+    : TComponent(AOwner), FDefaultFont(DialogDefaultFont()), FDefaultButtonFont(DialogDefaultFont()) {}
 
 TskSkinMessage::~TskSkinMessage() {
   SetSkinData(nullptr);
@@ -362,9 +355,9 @@ void TskSkinMessage::AddButtons(TskMessageForm* Form, const TRequest& Request, i
     Button->SetCaption(ButtonCaption(Kind));
     Button->SetModalResult(Kind.Result);
     if (Kind.Kind == DefaultKind) {
-      // Enter must answer the default button, so it holds the focus whichever button comes first.
       Button->SetDefault(true);
-      Form->SetActiveControl(Button);
+      // Only a default the caller named takes the focus; otherwise the first button holds it and answers Enter.
+      if (Request.DefaultButton) Form->SetActiveControl(Button);
     }
     if (Kind.Kind == Cancel) Button->SetCancel(true);
     Button->SetDefaultHeight(BtnHeight);

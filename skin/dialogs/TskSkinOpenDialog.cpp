@@ -1,7 +1,5 @@
 #include "skin/dialogs/TskSkinOpenDialog.h"
 
-#include <algorithm>
-
 #include "platform/base/FileUtils.h"
 #include "platform/base/ScopeGuard.h"
 #include "platform/ui/toolkit/TApplication.h"
@@ -20,6 +18,7 @@
 #include "skin/dialogs/TskCustomShellListView.h"
 #include "skin/dialogs/TskOpenDlgForm.h"
 #include "skin/dialogs/TskSkinFilterComboBox.h"
+#include "skin/dialogs/skDialogFrame.h"
 #include "skin/dialogs/skFileCtrlPaths.h"
 #include "skin/form/TskSkinForm.h"
 
@@ -31,11 +30,7 @@ constexpr int DefaultClientHeight = 290;
 }  // namespace
 
 TskSkinOpenDialog::TskSkinOpenDialog(TComponent* AOwner)
-    : TComponent(AOwner), FDefaultFont(std::make_unique<TFont>()) {
-  FDefaultFont->SetName("Tahoma");
-  FDefaultFont->SetHeight(13);
-  FDefaultFont->SetStyle({});
-}
+    : TComponent(AOwner), FDefaultFont(DialogDefaultFont()), FBorrowed(this, FSD, FCtrlFSD, FToolBarImageList) {}
 
 TskSkinOpenDialog::~TskSkinOpenDialog() {
   SetSkinData(nullptr);
@@ -84,17 +79,11 @@ void TskSkinOpenDialog::Prepare(TskOpenDlgForm& Form) {
   Form.OnFolderChange = OnFolderChange;
   Form.CheckFileExists = FCheckFileExists;
   Form.DefaultExt = FDefaultExt;
-  Form.SetCaption(FTitle);
-
   TskSkinForm* Frame = Form.BSF;
-  Frame->SetBorderIcons({});
-  Frame->SetSkinData(FSD);
-  Frame->SetMenusSkinData(FCtrlFSD);
-  Frame->SetMinWidth(FDialogMinWidth);
-  Frame->SetMinHeight(FDialogMinHeight);
-  Frame->SetAlphaBlend(FAlphaBlend);
-  Frame->SetAlphaBlendAnimation(FAlphaBlendAnimation);
-  Frame->SetAlphaBlendValue(FAlphaBlendValue);
+  SetUpDialogFrame(Form, *Frame, FTitle,
+                   { .SkinData = FSD, .MenusSkinData = FCtrlFSD, .MinWidth = FDialogMinWidth,
+                     .MinHeight = FDialogMinHeight, .AlphaBlend = FAlphaBlend,
+                     .AlphaBlendAnimation = FAlphaBlendAnimation, .AlphaBlendValue = FAlphaBlendValue });
   Frame->SetMenusAlphaBlend(FCtrlAlphaBlend);
   Frame->SetMenusAlphaBlendValue(FCtrlAlphaBlendValue);
   Frame->SetMenusAlphaBlendAnimation(FCtrlAlphaBlendAnimation);
@@ -147,14 +136,9 @@ void TskSkinOpenDialog::Prepare(TskOpenDlgForm& Form) {
   Form.ShellBox->SetSkinData(FCtrlFSD);
   Form.ShellBox->SetSkinDataName("combobox");
 
-  int Width = FDialogWidth < 1 ? DefaultClientWidth : FDialogWidth;
-  int Height = FDialogHeight < 1 ? DefaultClientHeight : FDialogHeight;
-  if (FSD && !FSD->Empty) {
-    Width = std::max(Width, Frame->GetMinWidth());
-    Height = std::max(Height, Frame->GetMinHeight());
-  }
-  Form.SetClientWidth(Width);
-  Form.SetClientHeight(Height);
+  SetDialogClientSize(Form, *Frame,
+                      { FDialogWidth < 1 ? DefaultClientWidth : FDialogWidth,
+                        FDialogHeight < 1 ? DefaultClientHeight : FDialogHeight });
 
   if (List->Items()->Count() > 0) List->SetItemFocused(List->Items()->Item(0));
   Form.FileNameEdit->SetText(ExtractFileName(FFileName));
@@ -168,32 +152,13 @@ void TskSkinOpenDialog::SetFileName(const String& Value) {
   if (FDlgFrm) FDlgFrm->FileNameEdit->SetText(Value);
 }
 
-void TskSkinOpenDialog::SetSkinData(TskSkinData* Value) {
-  Follow(FSD, Value);
-  FSD = Value;
-}
+void TskSkinOpenDialog::SetSkinData(TskSkinData* Value) { FBorrowed.Set(FSD, Value); }
 
-void TskSkinOpenDialog::SetCtrlSkinData(TskSkinData* Value) {
-  Follow(FCtrlFSD, Value);
-  FCtrlFSD = Value;
-}
+void TskSkinOpenDialog::SetCtrlSkinData(TskSkinData* Value) { FBorrowed.Set(FCtrlFSD, Value); }
 
-void TskSkinOpenDialog::SetToolBarImageList(TCustomImageList* Value) {
-  Follow(FToolBarImageList, Value);
-  FToolBarImageList = Value;
-}
+void TskSkinOpenDialog::SetToolBarImageList(TCustomImageList* Value) { FBorrowed.Set(FToolBarImageList, Value); }
 
 void TskSkinOpenDialog::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation != opRemove) return;
-  if (AComponent == FSD) FSD = nullptr;
-  if (AComponent == FCtrlFSD) FCtrlFSD = nullptr;
-  if (AComponent == FToolBarImageList) FToolBarImageList = nullptr;
-}
-
-void TskSkinOpenDialog::Follow(TComponent* Old, TComponent* New) {
-  // Old is held by the property being set; another property may hold it too and keeps it followed.
-  const int Holders = (Old == FSD) + (Old == FCtrlFSD) + (Old == FToolBarImageList);
-  if (Old && Old != New && Holders == 1) Old->RemoveFreeNotification(this);
-  if (New) New->FreeNotification(this);
+  if (Operation == opRemove) FBorrowed.Forget(AComponent);
 }

@@ -15,6 +15,7 @@
 #include "platform/base/TStringList.h"
 #include "platform/gdi/TFont.h"
 #include "platform/ui/views/ViewTypes.h"
+#include "skin/dialogs/TskBorrowedComponents.h"
 
 class TCustomImageList;
 class TskOpenDlgForm;
@@ -118,7 +119,6 @@ protected:
 private:
   /// The folder the list starts in.
   String StartFolder() const;
-  void Follow(TComponent* Old, TComponent* New);
 
   TCustomImageList* FToolBarImageList { nullptr };
   bool FShowHiddenFiles { false };
@@ -148,4 +148,5 @@ private:
   Byte FCtrlAlphaBlendValue { 225 };
   bool FCtrlAlphaBlendAnimation { false };
   std::unique_ptr<TStringList> FFiles { std::make_unique<TStringList>() };
+  TskBorrowedComponents FBorrowed;
 };

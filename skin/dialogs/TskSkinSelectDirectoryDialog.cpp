@@ -1,7 +1,5 @@
 #include "skin/dialogs/TskSkinSelectDirectoryDialog.h"
 
-#include <algorithm>
-
 #include "platform/base/ScopeGuard.h"
 #include "platform/ui/toolkit/TApplication.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
@@ -14,6 +12,7 @@
 #include "skin/core/TskSkinData.h"
 #include "skin/dialogs/TskCustomShellTreeView.h"
 #include "skin/dialogs/TskSelDirDlgForm.h"
+#include "skin/dialogs/skDialogFrame.h"
 #include "skin/dialogs/skFileCtrlPaths.h"
 #include "skin/form/TskSkinForm.h"
 
@@ -38,11 +37,9 @@ void OpenAt(TskSkinDirTreeView* Tree, const String& Directory) {
 }  // namespace
 
 TskSkinSelectDirectoryDialog::TskSkinSelectDirectoryDialog(TComponent* AOwner)
-    : TComponent(AOwner), FDefaultFont(std::make_unique<TFont>()) {
-  FDefaultFont->SetName("Tahoma");
-  FDefaultFont->SetHeight(13);
-  FDefaultFont->SetStyle({});
-}
+    : TComponent(AOwner),
+      FDefaultFont(DialogDefaultFont()),
+      FBorrowed(this, FSD, FCtrlFSD, FToolBarImageList, FTreeButtonImageList) {}
 
 TskSkinSelectDirectoryDialog::~TskSkinSelectDirectoryDialog() {
   SetSkinData(nullptr);
@@ -71,16 +68,11 @@ bool TskSkinSelectDirectoryDialog::Execute() {
 }
 
 bool TskSkinSelectDirectoryDialog::ShowDialog(TskSelDirDlgForm& Form) {
-  Form.SetCaption(FTitle);
   TskSkinForm* Frame = Form.BSF;
-  Frame->SetBorderIcons({});
-  Frame->SetSkinData(FSD);
-  Frame->SetMenusSkinData(FCtrlFSD);
-  Frame->SetMinWidth(FDialogMinWidth);
-  Frame->SetMinHeight(FDialogMinHeight);
-  Frame->SetAlphaBlend(FAlphaBlend);
-  Frame->SetAlphaBlendAnimation(FAlphaBlendAnimation);
-  Frame->SetAlphaBlendValue(FAlphaBlendValue);
+  SetUpDialogFrame(Form, *Frame, FTitle,
+                   { .SkinData = FSD, .MenusSkinData = FCtrlFSD, .MinWidth = FDialogMinWidth,
+                     .MinHeight = FDialogMinHeight, .AlphaBlend = FAlphaBlend,
+                     .AlphaBlendAnimation = FAlphaBlendAnimation, .AlphaBlendValue = FAlphaBlendValue });
 
   TskSkinDirTreeView* Tree = Form.DirTreeView;
   Form.DirTreeViewPanel->SetSkinData(FCtrlFSD);
@@ -105,14 +97,9 @@ bool TskSkinSelectDirectoryDialog::ShowDialog(TskSelDirDlgForm& Form) {
     Form.DirEdit->SetSkinData(FCtrlFSD);
   }
 
-  int Width = FDialogWidth < 1 ? DefaultClientSize : FDialogWidth;
-  int Height = FDialogHeight < 1 ? DefaultClientSize : FDialogHeight;
-  if (FSD && !FSD->Empty) {
-    Width = std::max(Width, Frame->GetMinWidth());
-    Height = std::max(Height, Frame->GetMinHeight());
-  }
-  Form.SetClientWidth(Width);
-  Form.SetClientHeight(Height);
+  SetDialogClientSize(Form, *Frame,
+                      { FDialogWidth < 1 ? DefaultClientSize : FDialogWidth,
+                        FDialogHeight < 1 ? DefaultClientSize : FDialogHeight });
   Form.SetActiveControl(Tree);
 
   const TModalResult Result = Form.ShowModal();
@@ -121,38 +108,19 @@ bool TskSkinSelectDirectoryDialog::ShowDialog(TskSelDirDlgForm& Form) {
   return Result == mrOk;
 }
 
-void TskSkinSelectDirectoryDialog::SetSkinData(TskSkinData* Value) {
-  Follow(FSD, Value);
-  FSD = Value;
-}
+void TskSkinSelectDirectoryDialog::SetSkinData(TskSkinData* Value) { FBorrowed.Set(FSD, Value); }
 
-void TskSkinSelectDirectoryDialog::SetCtrlSkinData(TskSkinData* Value) {
-  Follow(FCtrlFSD, Value);
-  FCtrlFSD = Value;
-}
+void TskSkinSelectDirectoryDialog::SetCtrlSkinData(TskSkinData* Value) { FBorrowed.Set(FCtrlFSD, Value); }
 
 void TskSkinSelectDirectoryDialog::SetToolBarImageList(TCustomImageList* Value) {
-  Follow(FToolBarImageList, Value);
-  FToolBarImageList = Value;
+  FBorrowed.Set(FToolBarImageList, Value);
 }
 
 void TskSkinSelectDirectoryDialog::SetTreeButtonImageList(TCustomImageList* Value) {
-  Follow(FTreeButtonImageList, Value);
-  FTreeButtonImageList = Value;
+  FBorrowed.Set(FTreeButtonImageList, Value);
 }
 
 void TskSkinSelectDirectoryDialog::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation != opRemove) return;
-  if (AComponent == FSD) FSD = nullptr;
-  if (AComponent == FCtrlFSD) FCtrlFSD = nullptr;
-  if (AComponent == FToolBarImageList) FToolBarImageList = nullptr;
-  if (AComponent == FTreeButtonImageList) FTreeButtonImageList = nullptr;
-}
-
-void TskSkinSelectDirectoryDialog::Follow(TComponent* Old, TComponent* New) {
-  // Old is held by the property being set; another property may hold it too and keeps it followed.
-  const int Holders = (Old == FSD) + (Old == FCtrlFSD) + (Old == FToolBarImageList) + (Old == FTreeButtonImageList);
-  if (Old && Old != New && Holders == 1) Old->RemoveFreeNotification(this);
-  if (New) New->FreeNotification(this);
+  if (Operation == opRemove) FBorrowed.Forget(AComponent);
 }

@@ -15,6 +15,7 @@
 
 #include "platform/base/TComponent.h"
 #include "platform/gdi/TFont.h"
+#include "skin/dialogs/TskBorrowedComponents.h"
 
 class TCustomImageList;
 class TskSelDirDlgForm;
@@ -88,8 +89,6 @@ protected:
 private:
   /// Gives Form its caption, frame, skins, fonts, start folder and size, then shows it modally; true after OK.
   bool ShowDialog(TskSelDirDlgForm& Form);
-  /// Moves the removal registration from Old (unless another property still holds it) to New.
-  void Follow(TComponent* Old, TComponent* New);
 
   TCustomImageList* FToolBarImageList { nullptr };
   int FToolButtonImageIndex { 0 };
@@ -112,4 +111,5 @@ private:
   TCustomImageList* FTreeButtonImageList { nullptr };
   int FTreeButtonExpandImageIndex { 0 };
   int FTreeButtonNoExpandImageIndex { 1 };
+  TskBorrowedComponents FBorrowed;
 };

@@ -23,7 +23,9 @@ TskMenuBarObject::TskMenuBarObject(TskSkinMainMenuBar* AParent, TskDataSkinObjec
 
 bool TskMenuBarObject::EnableMorphing() const {
   const TskSkinData* SD = Parent->SkinData();
-  return Morphing && SD && !SD->Empty && SD->EnableSkinEffects();
+  // Transparent tool buttons have no normal face to fade from.
+  return Morphing && SD && !SD->Empty && SD->EnableSkinEffects() &&
+         !(Parent->ToolBarMode() && Parent->ToolBarModeItemTransparent());
 }
 
 bool TskMenuBarObject::CanMorphing() {

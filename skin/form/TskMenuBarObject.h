@@ -29,7 +29,8 @@ public:
   virtual void MouseLeave();
   /// A transition step is due: not pressed with a pressed image, and the factor short of its target.
   virtual bool CanMorphing();
-  /// The record morphs, the bar's skin is present with its effects on.
+  /// The record morphs, the bar's skin is present with its effects on, and the bar is not in tool-bar
+  /// mode with transparent items.
   bool EnableMorphing() const;
   /// One step toward the target, then a draw on the bar.
   void DoMorphing();

@@ -14,6 +14,8 @@
 #include "skin/core/skDataSkinBarControls.h"
 #include "skin/core/skDataSkinObjects.h"
 #include "skin/core/skPainters.h"
+#include "skin/core/skParentBackground.h"
+#include "skin/core/skRecordImages.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/TskSkinMainMenuBarItem.h"
@@ -111,7 +113,28 @@ void TskSkinMainMenuBar::SetDefItemFont(TFont* Value) {
 
 void TskSkinMainMenuBar::SetDefaultHeight(int Value) {
   FDefaultHeight = Value;
-  if (FIndex == -1 && Value > 0) SetHeight(Value);
+  GetSkinData();
+  if (!FSkinSupport && Value > 0) SetHeight(Value);
+}
+
+void TskSkinMainMenuBar::SetDefaultWidth(int Value) {
+  FDefaultWidth = Value;
+  GetSkinData();
+  if (!FSkinSupport && Value > 0) SetWidth(Value);
+}
+
+void TskSkinMainMenuBar::SetToolBarMode(bool Value) {
+  FToolBarMode = Value;
+  Invalidate();
+}
+
+void TskSkinMainMenuBar::SetToolBarModeItemTransparent(bool Value) {
+  FToolBarModeItemTransparent = Value;
+  Invalidate();
+}
+
+bool TskSkinMainMenuBar::ItemsTransparent() const {
+  return FSkinSupport && (ItemTransparent || (FToolBarMode && FToolBarModeItemTransparent));
 }
 
 void TskSkinMainMenuBar::UpDateItems() {
@@ -337,21 +360,40 @@ void TskSkinMainMenuBar::CalcItemsRect() {
 
 void TskSkinMainMenuBar::Paint() { PaintMenuBar(Canvas()); }
 
+bool TskSkinMainMenuBar::ShowsParentBackground() const { return FSkinSupport && SkinData()->MainMenuBarTransparent; }
+
+void TskSkinMainMenuBar::PaintBackground(TBitmap* B) {
+  TCanvas* C = B->Canvas();
+  if (ShowsParentBackground()) {
+    DrawParentBackground(this, C);
+    return;
+  }
+  if (FSkinSupport && FToolBarMode && !FUseSkinSize) {
+    const auto* Panel = FindControlRecord<TskDataSkinCustomControl>(SkinData(), "resizetoolpanel");
+    if (!Panel) Panel = FindControlRecord<TskDataSkinCustomControl>(SkinData(), "panel");
+    if (TBitmap* Source = Panel ? TskSkinGeometry::ModelPicture(SkinData(), Panel->PictureIndex) : nullptr) {
+      ComposeRecordImage(*Panel, Source, Panel->SkinRect, Width(), Height(), B);
+      return;
+    }
+  }
+  if (!FSkinSupport || !Picture) {
+    C->Brush()->SetColor(clBtnFace);
+    C->FillRect(Rect(0, 0, Width(), Height()));
+  } else if (FUseSkinSize) {
+    ComposeHorzStripImage(ItemsRect.Left, RectWidth(SkinRect) - ItemsRect.Right, B, Picture, SkinRect, Width(),
+                          Height(), StretchEffect);
+  } else {
+    const int h = RectHeight(SkinRect);
+    ComposeStretchedSkinImage(B, Picture, SkinRect, Rect(ItemsRect.Left, h / 4, ItemsRect.Right, h - h / 4), true);
+  }
+}
+
 void TskSkinMainMenuBar::PaintMenuBar(TCanvas* Target) {
   GetSkinData();
   TBitmap B;
   B.SetSize(Width(), Height());
   TCanvas* C = B.Canvas();
-  if (!FSkinSupport || !Picture) {
-    C->Brush()->SetColor(clBtnFace);
-    C->FillRect(Rect(0, 0, Width(), Height()));
-  } else if (FUseSkinSize) {
-    ComposeHorzStripImage(ItemsRect.Left, RectWidth(SkinRect) - ItemsRect.Right, &B, Picture, SkinRect, Width(),
-                          Height(), StretchEffect);
-  } else {
-    const int h = RectHeight(SkinRect);
-    ComposeStretchedSkinImage(&B, Picture, SkinRect, Rect(ItemsRect.Left, h / 4, ItemsRect.Right, h - h / 4), true);
-  }
+  PaintBackground(&B);
   CalcItemsRect();
   Scroll = false;
   PaintBuffer = &B;
@@ -375,11 +417,15 @@ void TskSkinMainMenuBar::DrawMarker(TCanvas* C) {
 
 void TskSkinMainMenuBar::DrawObject(TskMenuBarObject* AObject) {
   if (!HandleAllocated()) return;
-  if (FSkinSupport && ItemTransparent) {
+  if (ItemsTransparent() && dynamic_cast<TskSkinMainMenuBarItem*>(AObject)) {
     Repaint();
     return;
   }
   if (AObject->Visible) AObject->Draw(Canvas());
+}
+
+void TskSkinMainMenuBar::CheckParentBackground() {
+  if (ShowsParentBackground()) Invalidate();
 }
 
 // ---- Timers --------------------------------------------------------------------------------------------
@@ -513,6 +559,12 @@ void TskSkinMainMenuBar::Dispatch(TMessage& Message) {
     TskSkinControl::Dispatch(Message);
     CalcItemsRect();
     return;
+  case WM_MOVE:
+    TskSkinControl::Dispatch(Message);
+    // What shows through an unaligned transparent bar moved with it.
+    if (ShowsParentBackground() && Align() == alNone) Invalidate();
+    return;
+
   default: break;
   }
   TskSkinControl::Dispatch(Message);

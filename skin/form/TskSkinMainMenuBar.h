@@ -16,6 +16,13 @@
 // all the child menu's items, in ascending GroupIndex; items of one group keep their menu order. The
 // bar then never scrolls its items (ScrollMenu goes off for good).
 //
+// Tool-bar mode: the items take the look of the skin's tool buttons ("resizetoolbutton", their normal
+// look the bar's background with ToolBarModeItemTransparent) and, unless the bar takes its height from
+// the skin, the bar that of its tool panel ("resizetoolpanel", else "panel").
+//
+// A skin with MainMenuBarTransparent shows the parent's background behind the bar instead of its
+// picture, painted again when the parent's background changes or an unaligned bar moves.
+//
 // Menu mode (MenuActive: accelerator underlines shown, the hot item stays hot off the bar): entered by
 // MenuEnter (the frame's Alt or F10) or by pressing an item with subitems; the frame then drives the bar
 // with NextMainMenuItem, PriorMainMenuItem, OpenActiveItem, FindAccelItem, MenuClose and MenuExit.
@@ -75,6 +82,16 @@ public:
   int DefaultHeight() const { return FDefaultHeight; }
   /// Stores; without a record a positive value is the height at once.
   void SetDefaultHeight(int Value);
+  int DefaultWidth() const { return FDefaultWidth; }
+  /// Stores; without a record a positive value is the width at once.
+  void SetDefaultWidth(int Value);
+  bool ToolBarMode() const { return FToolBarMode; }
+  void SetToolBarMode(bool Value);
+  bool ToolBarModeItemTransparent() const { return FToolBarModeItemTransparent; }
+  void SetToolBarModeItemTransparent(bool Value);
+  /// Items show the bar's background where their look has none of its own: the bar's record says so,
+  /// or tool-bar mode with ToolBarModeItemTransparent. Their changes repaint the whole bar.
+  bool ItemsTransparent() const;
 
   // ---- MDI buttons, driven by the MDI main form's frame ----
   /// A child maximized: the four buttons appear (once), enabled by the child's BorderIcons.
@@ -132,6 +149,7 @@ public:
 protected:
   void Paint() override;
   void Dispatch(TMessage& Message) override;
+  void CheckParentBackground() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -149,6 +167,9 @@ private:
   void PlaceMDIButtons();
   void CalcItemsRect();
   void PaintMenuBar(TCanvas* Target);
+  void PaintBackground(TBitmap* B);
+  /// The bar shows its parent's background (the skin's MainMenuBarTransparent with a record).
+  bool ShowsParentBackground() const;
   TRect MarkerRect() const;
   void DrawMarker(TCanvas* C);
   void TestActive(int X, int Y);
@@ -182,6 +203,9 @@ private:
   bool FUseSkinFont { true };
   bool FScrollMenu { true };
   bool FPopupToUp { false };
+  bool FToolBarMode { false };
+  bool FToolBarModeItemTransparent { false };
+  int FDefaultWidth { 0 };
   int FDefaultHeight { 22 };
   std::unique_ptr<TFont> FDefItemFont;
   TRect SkinRect;

@@ -3,6 +3,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TCustomForm.h"
+#include "skin/controls/skMorph.h"
 #include "skin/core/skCaptionGlyphs.h"
 #include "skin/core/skDataSkinObjects.h"
 #include "skin/core/skUtils.h"
@@ -39,11 +40,24 @@ void TskSkinMainMenuBarButton::Draw(TCanvas* Cnvs) {
   const TRect Dest = ObjectRect;
   if (FDown && FMouseIn && !IsEmptyRect(DownRect)) {
     Cnvs->CopyRect(Dest, Picture->Canvas(), DownRect);
+  } else if (EnableMorphing() && (Active ? FMorphSteps != 5 : FMorphSteps != 0)) {
+    DrawMorph(Cnvs);
   } else if (Active && !IsEmptyRect(ActiveSkinRect)) {
     Cnvs->CopyRect(Dest, Picture->Canvas(), ActiveSkinRect);
   } else {
     Cnvs->CopyRect(Dest, Picture->Canvas(), SkinRect);
   }
+}
+
+void TskSkinMainMenuBarButton::DrawMorph(TCanvas* Cnvs) {
+  const TRect Face = Rect(0, 0, ObjectRect.Width(), ObjectRect.Height());
+  TBitmap Normal, Hot;
+  for (auto [B, Source] : { std::pair { &Normal, SkinRect }, std::pair { &Hot, ActiveSkinRect } }) {
+    B->SetSize(Face.Width(), Face.Height());
+    B->Canvas()->CopyRect(Face, Picture->Canvas(), Source);
+  }
+  MorphBitmap(&Normal, &Hot, FMorphSteps / 5.0, MorphKind);
+  Cnvs->Draw(ObjectRect.Left, ObjectRect.Top, &Normal);
 }
 
 void TskSkinMainMenuBarButton::DefaultDraw(TCanvas* Cnvs) {
@@ -120,7 +134,10 @@ void TskSkinMainMenuBarButton::MouseLeave() {
   if (FDown) {
     FMouseIn = false;
     Active = false;
-    if (Command != cmSysMenu) Parent->DrawObject(this);
+    if (Command != cmSysMenu)
+      Parent->DrawObject(this);
+    else if (EnableMorphing())
+      SetMorphSteps(5);  // it fades back from its hot look once its menu closes
     return;
   }
   TskMenuBarObject::MouseLeave();

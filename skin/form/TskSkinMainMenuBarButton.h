@@ -2,7 +2,8 @@
 // One of the four buttons a main menu bar shows while an MDI child is maximized: the child's system menu,
 // close, restore and minimize. A press and a release over the button act on the maximized child's frame
 // (the system-menu button acts at the press; its double click closes the child); without a maximized
-// child nothing happens.
+// child nothing happens. A record that morphs fades the button between its normal and hot faces as the
+// pointer comes and goes.
 #include "skin/form/TskMenuBarObject.h"
 
 class TskDataSkinMainMenuBarButton;
@@ -26,6 +27,8 @@ public:
   TskStdCommand Command { cmClose };
 
 private:
+  /// The normal face changed toward the hot one as far as the transition has come.
+  void DrawMorph(TCanvas* Cnvs);
   /// Runs the command on the maximized child.
   void Action();
 };

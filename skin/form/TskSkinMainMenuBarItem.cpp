@@ -7,12 +7,14 @@
 #include "platform/ui/toolkit/TMenu.h"
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/toolkit/TTimer.h"
+#include "skin/controls/TskSkinGeometry.h"
 #include "skin/controls/skMorph.h"
-#include "skin/core/TskEffectBmp.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skComposers.h"
+#include "skin/core/skDataSkinButtonControls.h"
 #include "skin/core/skDataSkinObjects.h"
+#include "skin/core/skRecordImages.h"
 #include "skin/core/skUtils.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/TskSkinMainMenuBar.h"
@@ -55,7 +57,7 @@ bool TskSkinMainMenuBarItem::EnableAnimation() const {
   const TskSkinData* SD = Parent->SkinData();
   // A strip without frames has nothing to play.
   return FSkinSupport && !IsEmptyRect(AnimateSkinRect) && FrameCount > 0 && SD && !SD->Empty &&
-         SD->EnableSkinEffects();
+         !Parent->ToolBarMode() && SD->EnableSkinEffects();
 }
 
 void TskSkinMainMenuBarItem::ReDraw() {
@@ -69,9 +71,13 @@ void TskSkinMainMenuBarItem::ReDraw() {
 
 // ---- Layout --------------------------------------------------------------------------------------------
 
-void TskSkinMainMenuBarItem::SelectFont(TCanvas* C) const {
+void TskSkinMainMenuBarItem::SelectFont(TCanvas* C, const TskDataSkinButtonControl* Tool) const {
   TFont* F = C->Font();
-  if (FSkinSupport && Parent->UseSkinFont()) {
+  if (Tool && Parent->UseSkinFont()) {
+    F->SetName(Tool->FontName);
+    F->SetStyle(Tool->FontStyle);
+    F->SetHeight(Tool->FontHeight);
+  } else if (FSkinSupport && Parent->UseSkinFont()) {
     F->SetName(FontName);
     F->SetStyle(FontStyle);
     F->SetHeight(FontHeight);
@@ -85,7 +91,7 @@ void TskSkinMainMenuBarItem::SelectFont(TCanvas* C) const {
 int TskSkinMainMenuBarItem::TextWidth() {
   TBitmap Measure;
   Measure.SetSize(1, 1);
-  SelectFont(Measure.Canvas());
+  SelectFont(Measure.Canvas(), nullptr);
   TRect R;
   DrawText(Measure.Canvas()->Handle(), MenuItem->Caption(), R, DT_CALCRECT | DT_SINGLELINE);
   return R.Width();
@@ -193,37 +199,67 @@ void TskSkinMainMenuBarItem::DrawContent(TBitmap* B, TRect R, bool ActiveStyle, 
            Parent->DrawTextBiDiModeFlags(DT_CENTER | DT_VCENTER | DT_SINGLELINE | Prefix));
 }
 
+const TskDataSkinButtonControl* TskSkinMainMenuBarItem::ToolButtonRecord() const {
+  return Parent->ToolBarMode() ? FindControlRecord<TskDataSkinButtonControl>(Parent->SkinData(), "resizetoolbutton")
+                               : nullptr;
+}
+
+TCanvas* TskSkinMainMenuBarItem::BarCanvas() const {
+  return Parent->PaintBuffer ? Parent->PaintBuffer->Canvas() : Parent->Canvas();
+}
+
+void TskSkinMainMenuBarItem::LookImage(TBitmap* B, TLook Look, const TskDataSkinButtonControl* Tool) {
+  if (!Tool) {
+    const TRect& Hot = IsEmptyRect(ActiveSkinRect) ? SkinRect : ActiveSkinRect;
+    ItemImage(B, Look == TLook::Down ? DownRect : Look == TLook::Hot ? Hot : SkinRect, Look != TLook::Normal,
+              BarCanvas());
+    return;
+  }
+  const int W = ObjectRect.Width(), H = ObjectRect.Height();
+  B->SetSize(W, H);
+  if (Look == TLook::Normal && Parent->ToolBarModeItemTransparent()) {
+    B->Canvas()->CopyRect(Rect(0, 0, W, H), BarCanvas(), ObjectRect);
+    return;
+  }
+  const TRect& Normal = Tool->SkinRect;
+  const TRect& Hot = IsEmptyRect(Tool->ActiveSkinRect) ? Normal : Tool->ActiveSkinRect;
+  const TRect& Down = IsEmptyRect(Tool->DownSkinRect) ? Hot : Tool->DownSkinRect;
+  ComposeRecordImage(*Tool, TskSkinGeometry::ModelPicture(Parent->SkinData(), Tool->PictureIndex),
+                     Look == TLook::Down ? Down : Look == TLook::Hot ? Hot : Normal, W, H, B);
+}
+
 void TskSkinMainMenuBarItem::SkinDraw(TCanvas* Cnvs) {
+  const TskDataSkinButtonControl* Tool = ToolButtonRecord();
+  // Tool-bar mode without tool buttons in the skin has no look to draw.
+  if (Parent->ToolBarMode() && !Tool) return;
   TBitmap B;
   bool ActiveStyle = true;
   if (FDown) {
-    ItemImage(&B, DownRect, true, Parent->PaintBuffer ? Parent->PaintBuffer->Canvas() : Parent->Canvas());
+    LookImage(&B, TLook::Down, Tool);
   } else if (EnableAnimation() && CurrentFrame >= 1 && CurrentFrame <= FrameCount) {
-    ItemImage(&B, FrameRect(CurrentFrame), true, Parent->PaintBuffer ? Parent->PaintBuffer->Canvas() : nullptr);
+    ItemImage(&B, FrameRect(CurrentFrame), true, BarCanvas());
   } else if (EnableMorphing() && (Active ? FMorphSteps != 5 : FMorphSteps != 0)) {
     TBitmap Hot;
-    TCanvas* Bar = Parent->PaintBuffer ? Parent->PaintBuffer->Canvas() : Parent->Canvas();
-    ItemImage(&B, SkinRect, false, Bar);
-    ItemImage(&Hot, ActiveSkinRect, true, Bar);
-    std::unique_ptr<TskEffectBmp> From = TskEffectBmp::CreateFromhWnd(B.Handle());
-    std::unique_ptr<TskEffectBmp> To = TskEffectBmp::CreateFromhWnd(Hot.Handle());
-    MorphByKind(From.get(), To.get(), FMorphSteps / 5.0, MorphKind);
-    From->Draw(B.Canvas()->Handle(), 0, 0);
+    LookImage(&B, TLook::Normal, Tool);
+    LookImage(&Hot, TLook::Hot, Tool);
+    MorphBitmap(&B, &Hot, FMorphSteps / 5.0, MorphKind);
     ActiveStyle = Active;
   } else if (Active) {
-    ItemImage(&B, IsEmptyRect(ActiveSkinRect) ? SkinRect : ActiveSkinRect, true, nullptr);
+    LookImage(&B, TLook::Hot, Tool);
   } else {
-    ItemImage(&B, SkinRect, false, Parent->PaintBuffer ? Parent->PaintBuffer->Canvas() : Parent->Canvas());
+    LookImage(&B, TLook::Normal, Tool);
     ActiveStyle = false;
   }
-  SelectFont(B.Canvas());
-  B.Canvas()->Font()->SetColor(FDown                 ? DownFontColor
-                               : ActiveStyle         ? ActiveFontColor
-                               : MenuItem->Enabled() ? FontColor
-                                                     : UnEnabledFontColor);
-  const TRect R = Rect(TextRct.Left, TextRct.Top, ObjectRect.Width() - (RectWidth(SkinRect) - TextRct.Right),
-                       TextRct.Bottom);
-  DrawContent(&B, R, ActiveStyle, !Parent->UseSkinSize());
+  TCanvas* C = B.Canvas();
+  SelectFont(C, Tool);
+  const TColor Down = Tool ? Tool->DownFontColor : DownFontColor;
+  const TColor Hot = Tool ? Tool->ActiveFontColor : ActiveFontColor;
+  const TColor Normal = Tool ? Tool->FontColor : FontColor;
+  C->Font()->SetColor(FDown ? Down : ActiveStyle ? Hot : MenuItem->Enabled() ? Normal : UnEnabledFontColor);
+  const TRect R = Tool ? RecordClientRect(*Tool, B.Width(), B.Height())
+                       : Rect(TextRct.Left, TextRct.Top, ObjectRect.Width() - (RectWidth(SkinRect) - TextRct.Right),
+                              TextRct.Bottom);
+  DrawContent(&B, R, ActiveStyle, !Tool && !Parent->UseSkinSize());
   Cnvs->Draw(ObjectRect.Left, ObjectRect.Top, &B);
 }
 
@@ -241,7 +277,7 @@ void TskSkinMainMenuBarItem::DefaultDraw(TCanvas* Cnvs) {
     C->Brush()->SetColor(clBtnFace);
     C->FillRect(All);
   }
-  SelectFont(C);
+  SelectFont(C, nullptr);
   if (!MenuItem->Enabled()) C->Font()->SetColor(clBtnShadow);
   DrawContent(&B, All, FDown || FMouseIn, true);
   Cnvs->Draw(ObjectRect.Left, ObjectRect.Top, &B);

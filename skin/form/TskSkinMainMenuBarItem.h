@@ -4,11 +4,13 @@
 // pressed looks from the "mainmenubaritem" record, or the built-in look without one. Pressing an item
 // with subitems opens them below it through the frame's menu controller and puts the bar in menu mode;
 // while an item is pressed, the pointer arriving on another item moves the open menu there. An item
-// without subitems runs its command.
+// without subitems runs its command. In the bar's tool-bar mode the item has the look of the skin's tool
+// buttons instead, and neither morphs from a transparent face nor animates.
 #include "skin/form/TskMenuBarObject.h"
 #include "platform/gdi/TFont.h"
 
 class TMenuItem;
+class TskDataSkinButtonControl;
 class TskDataSkinMainMenuItem;
 
 /// One item of the main menu bar; see the file comment.
@@ -40,9 +42,18 @@ public:
 private:
   /// ObjectRect after the item before it, with the width its caption needs.
   void Layout();
+  enum class TLook { Normal, Hot, Down };
+
   int TextWidth();
-  void SelectFont(TCanvas* C) const;
+  /// The font of Tool (the tool-bar look), else of the item's record, else DefItemFont.
+  void SelectFont(TCanvas* C, const TskDataSkinButtonControl* Tool) const;
+  /// The skin's tool button in the bar's tool-bar mode; null otherwise or when the skin has none.
+  const TskDataSkinButtonControl* ToolButtonRecord() const;
+  /// The canvas the bar is painted on: its off-screen bitmap while painting, else its own.
+  TCanvas* BarCanvas() const;
   void SkinDraw(TCanvas* Cnvs);
+  /// The item image of one look: from the item's record, or from Tool in tool-bar mode.
+  void LookImage(TBitmap* B, TLook Look, const TskDataSkinButtonControl* Tool);
   void DefaultDraw(TCanvas* Cnvs);
   /// The item image of source S at the item's size (transparent items copy the bar's background).
   void ItemImage(TBitmap* B, const TRect& S, bool ActiveStyle, TCanvas* BarCanvas);

@@ -7,6 +7,7 @@
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/toolkit/ShortCuts.h"
 #include "platform/ui/winsys/VirtualKeys.h"
+#include "skin/core/TskSkinData.h"
 #include "skin/form/TskSkinForm.h"
 #include "skin/form/TskSkinMainMenu.h"
 #include "skin/form/TskSkinMainMenuBar.h"
@@ -100,6 +101,29 @@ void AddMenuRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
   Cells.emplace_back("右键菜单", ScreenPicture(Display, CellArea));
   Frame->SkinMenu->Hide();
   Display.PumpUntilIdle();
+
+  // The bar in tool-bar mode: the skin's tool panel behind tool-button items, the second one hot.
+  Bar->SetUseSkinSize(false);
+  Bar->SetToolBarMode(true);
+  Display.PumpUntilIdle();
+  const TRect EditItem = Bar->Item(1)->ObjectRect;
+  const TPoint EditAt = Bar->ClientToScreen({ (EditItem.Left + EditItem.Right) / 2, EditItem.Top + 5 });
+  Display.MoveTo(EditAt.X, EditAt.Y);
+  Display.Advance(300);
+  Cells.emplace_back("工具栏模式", ScreenPicture(Display, CellArea));
+  Bar->SetToolBarMode(false);
+  Bar->SetUseSkinSize(true);
+  Display.MoveTo(FormBounds.Right + 5, FormBounds.Bottom + 5);
+  Display.Advance(300);
+
+  // A skin that makes the bar transparent: the form's background shows behind the items.
+  if (TskSkinData* Skin = Gallery.Skin()) {
+    Skin->MainMenuBarTransparent = true;
+    Bar->Invalidate();
+    Display.PumpUntilIdle();
+    Cells.emplace_back("透明菜单栏", ScreenPicture(Display, CellArea));
+    Skin->MainMenuBarTransparent = false;
+  }
 
   Gallery.AddPictureRow("菜单", Cells);
   delete Form;

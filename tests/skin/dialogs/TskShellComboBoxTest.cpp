@@ -1,6 +1,7 @@
 // The look-in combo box: the desktop's items with Computer's volumes, a root path's folders, the chain to
 // a nested folder indented and selected, picks that move the linked list and tree once, the chain kept
-// until the next rebuild, bad roots and paths, the borrowed image list, and the indented painting.
+// until the next rebuild, assigned copies of items, bad roots and paths, the borrowed image list, and the
+// indented painting.
 #include <algorithm>
 
 #include "platform/base/FileUtils.h"
@@ -173,6 +174,42 @@ TEST_F(ShellComboBoxTest, AClickOnTheComboRebuildsAroundTheSelectedFolder) {
   EXPECT_EQ(Combo->ItemIndex(), IndexOf("a"));
   EXPECT_EQ(Combo->Path(), Dir / "a");
   EXPECT_GT(clicks, 0);
+}
+
+TEST_F(ShellComboBoxTest, AssignedItemsAreCopiesWithFoldersOfTheirOwnThatOutliveTheirSource) {
+  auto* source = MakeCombo(Dir.Path());
+  Combo->SetPath(Dir / "a/b/c");
+  const std::vector<String> captions = Captions();
+  const std::vector<int> indents = Indents();
+  auto* copy = MakeCombo(Dir.Path());
+  copy->SetItemsEx(source->ItemsEx());
+  EXPECT_EQ(Captions(), captions);
+  EXPECT_EQ(Indents(), indents);
+  EXPECT_EQ(copy->ItemIndex(), -1) << "nothing selected";
+  for (int i = 0; i < copy->ItemsEx().Count(); ++i) {
+    const TskItemEx* mine = copy->ItemsEx().Items(i);
+    const TskItemEx* theirs = source->ItemsEx().Items(i);
+    EXPECT_EQ(copy->Items()->Strings(i), captions[size_t(i)]) << "Items follow the folder items";
+    EXPECT_EQ(mine->ImageIndex, theirs->ImageIndex);
+    EXPECT_EQ(mine->SelectedImageIndex, theirs->SelectedImageIndex);
+    EXPECT_NE(mine->Data.get(), theirs->Data.get()) << "each combo box frees its own folders";
+    EXPECT_TRUE(SameItemIDList(mine->Data->AbsoluteID(), theirs->Data->AbsoluteID()));
+  }
+
+  delete source;
+  copy->SetItemIndex(3);
+  EXPECT_EQ(copy->Path(), Dir / "a/b/c") << "the copies do not lean on the freed combo's folders";
+  ClickAt(copy, copy->Width() - 5, 10);
+  EXPECT_EQ(copy->Path(), Dir / "a/b/c") << "a click rebuilds around the copied folder";
+  EXPECT_EQ(copy->ItemIndex(), 3);
+
+  TskItemsEx plain;
+  plain.Add()->Caption = "no folder";
+  copy->SetItemsEx(plain);
+  EXPECT_EQ(Captions(), std::vector<String> { "no folder" });
+  copy->SetItemIndex(0);
+  EXPECT_EQ(copy->Path(), "");
+  EXPECT_EQ(copy->IndexOfItemIDList(DesktopItemIDList().get()), -1) << "an item without a folder shows none";
 }
 
 TEST_F(ShellComboBoxTest, ABadRootRaisesKeepsTheOldRootAndShowsItsItemsAgain) {

