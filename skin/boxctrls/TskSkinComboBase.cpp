@@ -4,6 +4,7 @@
 
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 #include "skin/core/TskResourceStrData.h"
 #include "skin/core/TskSkinData.h"
 #include "skin/core/skDataSkinListControls.h"
@@ -38,12 +39,34 @@ bool TskSkinComboBase::Loading() const {
 }
 
 void TskSkinComboBase::Dispatch(TMessage& Message) {
-  if (Message.Msg == WM_ERASEBKGND) {
+  switch (Message.Msg) {
+  case WM_ERASEBKGND:
     if (!FromWMPaint && Message.WParam) PaintWindow(reinterpret_cast<HDC>(Message.WParam));
     Message.Result = 1;
     return;
+  case CM_WANTSPECIALKEY:
+    if (Message.WParam == VK_UP || Message.WParam == VK_DOWN || Message.WParam == VK_LEFT ||
+        Message.WParam == VK_RIGHT) {
+      Message.Result = 1;
+      return;
+    }
+    break;
+  case WM_TIMER:
+    if (Message.WParam == AutoScrollTimer) AutoScrollTick();
+    return;
+  case CM_CANCELMODE:
+    if (IsPopupVisible() && !IsListPart(reinterpret_cast<TControl*>(Message.LParam))) CloseUp(false);
+    return;
+  default: break;
   }
   TskSkinCustomControl::Dispatch(Message);
+}
+
+void TskSkinComboBase::TrackMouseIn(bool In) {
+  FMouseIn = In;
+  if (FMouseIn || !Button.MouseIn) return;
+  Button.MouseIn = false;
+  Repaint();
 }
 
 void TskSkinComboBase::FilterListWindow(TWinControl* Window) {
@@ -71,6 +94,70 @@ void TskSkinComboBase::ListFilter(TMessage& Message) {
     return;
   default: FListWindowProc(Message);
   }
+}
+
+TFont* TskSkinComboBase::ListBoxDefaultFont() const { return DropDownList()->DefaultFont(); }
+void TskSkinComboBase::SetListBoxDefaultFont(TFont* Value) { DropDownList()->SetDefaultFont(Value); }
+bool TskSkinComboBase::ListBoxUseSkinFont() const { return DropDownList()->UseSkinFont(); }
+void TskSkinComboBase::SetListBoxUseSkinFont(bool Value) { DropDownList()->SetUseSkinFont(Value); }
+
+bool TskSkinComboBase::ClickAndChange() {
+  const std::weak_ptr<bool> Alive = LifeToken();
+  if (OnClick) OnClick(this);
+  if (Alive.expired()) return false;
+  Change();
+  return !Alive.expired();
+}
+
+void TskSkinComboBase::CloseOnKey(WPARAM Key) {
+  if (!IsPopupVisible()) return;
+  if (Key == VK_RETURN) CloseUp(true);
+  if (Key == VK_ESCAPE) CloseUp(false);
+}
+
+int TskSkinComboBase::ShownItemOf(int Selected, int Count) const {
+  const int Index = IsPopupVisible() ? FOldItemIndex : Selected;
+  return Index >= 0 && Index < Count ? Index : -1;
+}
+
+void TskSkinComboBase::MouseDown(TMouseButton AButton, TShiftState Shift, int X, int Y) {
+  TskSkinCustomControl::MouseDown(AButton, Shift, X, Y);
+  if (FocusOnPress() && !Focused() && CanFocus()) SetFocus();
+  if (AButton != mbLeft) return;
+  if (Button.MouseIn || FToolButtonStyle || (ItemAreaOpens() && CBItem.R.Contains({ X, Y }))) {
+    Button.Down = true;
+    Repaint();
+    if (!IsPopupVisible()) {
+      WasInLB = false;
+      FLBDown = true;
+      DropDown();
+    } else {
+      CloseUp(false);
+    }
+  } else if (IsPopupVisible()) {
+    CloseUp(false);
+  }
+}
+
+void TskSkinComboBase::TrackButtonHover(int X, int Y) {
+  const bool In = Button.R.Contains({ X, Y });
+  if (In == Button.MouseIn) return;
+  Button.MouseIn = In;
+  Repaint();
+}
+
+bool TskSkinComboBase::TrackListPointer(TWinControl* Rows, bool CanScroll, TPoint& P) {
+  GetCursorPos(&P);
+  P = Rows->ScreenToClient(P);
+  if (P.Y < 0 && CanScroll && WasInLB) {
+    SetTimerMode(1);
+  } else if (P.Y > Rows->Height() && CanScroll && WasInLB) {
+    SetTimerMode(2);
+  } else if (P.Y >= 0 && P.Y <= Rows->Height()) {
+    StopAutoScroll();
+    return true;
+  }
+  return false;
 }
 
 void TskSkinComboBase::MouseUp(TMouseButton AButton, TShiftState Shift, int X, int Y) {

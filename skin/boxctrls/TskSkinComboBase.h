@@ -47,8 +47,15 @@ public:
   bool IsPopupVisible() const;
   /// The list is open and the mouse is not over the combo box.
   bool CanCancelDropDown() const { return IsPopupVisible() && !FMouseIn; }
+  /// Opens the list (nothing without items).
+  virtual void DropDown() = 0;
   /// Closes an open list: Value picks the highlighted item, else the selection goes back.
   virtual void CloseUp(bool Value) = 0;
+  /// The drop-down list's font without skin and whether it takes the skin's font.
+  TFont* ListBoxDefaultFont() const;
+  void SetListBoxDefaultFont(TFont* Value);
+  bool ListBoxUseSkinFont() const;
+  void SetListBoxUseSkinFont(bool Value);
 
   /// Also copies the "combobox" record's fields below (kept as they were for a record of another kind).
   void GetSkinData() override;
@@ -85,7 +92,7 @@ public:
 
 protected:
   /// The drop-down window of the combo box (null while there is none).
-  virtual TControl* DropDownList() const = 0;
+  virtual TskSkinCustomControl* DropDownList() const = 0;
   /// Draws the shown item, or AText when not null, into TextRect of the tool-button looks.
   virtual void DrawToolButtonItem(TCanvas* C, const TRect& TextRect, const String* AText) = 0;
 
@@ -94,7 +101,29 @@ protected:
   /// Hooks the window of the list's rows: a press there belongs to the combo box, which captures the
   /// mouse and picks on a release over that window.
   void FilterListWindow(TWinControl* Window);
+  /// A left press on the button, on the tool-button face or (ItemAreaOpens) on the item area opens a closed
+  /// list and closes an open one; a left press elsewhere closes an open list.
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  /// Run after a selection by code, by the list or by typing; nothing here.
+  virtual void Change() {}
+  /// OnClick, then Change; false when a handler freed the combo box.
+  bool ClickAndChange();
+  /// Enter picks in the open list and Esc cancels it; other keys do nothing.
+  void CloseOnKey(WPARAM Key);
+  /// The item the face shows of Count items while Selected is selected: the one selected when the list
+  /// opened while it is open; -1 for none.
+  int ShownItemOf(int Selected, int Count) const;
+  /// A press gives the combo box the focus; false where a part of it takes the focus itself.
+  virtual bool FocusOnPress() const { return true; }
+  /// A press on the item area opens the list as the button does.
+  virtual bool ItemAreaOpens() const { return true; }
+  /// Button.MouseIn follows the pointer at (X, Y); a change repaints.
+  void TrackButtonHover(int X, int Y);
+  /// Follows the pointer while the list is open, against Rows (the window of the list's rows): above or
+  /// below it, once the pointer has been in the list and CanScroll, auto-scroll; inside it, the auto-scroll
+  /// stops and P is the pointer in Rows' coordinates. True when inside.
+  bool TrackListPointer(TWinControl* Rows, bool CanScroll, TPoint& P);
   /// The face shows the focus: the control or a part of it has it.
   virtual bool FaceFocused() { return Focused(); }
   /// Loading or designing: the combo box's own OnClick and change events stay silent.
@@ -102,8 +131,16 @@ protected:
 
   void CalcSize(int& W, int& H) override;
   void SetControlRegion() override;
-  /// Asked to erase into a foreign DC outside its own painting, the face draws itself there.
+  /// Asked to erase into a foreign DC outside its own painting, the face draws itself there. The arrow
+  /// keys are the combo box's; a cancel-mode from a control outside the list closes it; timer 1 ticks the
+  /// auto-scroll.
   void Dispatch(TMessage& Message) override;
+  /// One step of the auto-scroll of the open list in TimerMode.
+  virtual void AutoScrollTick() = 0;
+  /// Control is the combo box or a window of its drop-down.
+  virtual bool IsListPart(TControl* Control) const = 0;
+  /// The pointer entered (In) or left the control; leaving also takes it off the button.
+  void TrackMouseIn(bool In);
   void DefaultFontChange() override;
 
   // ---- Looks (TskSkinComboBaseLooks.cpp) ----
@@ -128,6 +165,15 @@ protected:
   bool ComposeStretchItem(TBitmap* B, TBitmap& Item, TRect& TextRect);
   /// ItemTextRect for an item area W wide.
   TRect SkinItemTextRect(int W) const;
+  /// The built-in item area as a bitmap Item of its size: the control's font in the current character set
+  /// and the colours of focus and state, filled, with CBItem.State set. False for an empty area.
+  bool PrepareDefaultItem(TBitmap& Item);
+  /// PaintSkinTo's tool-button look with AText: the built-in or the skinned one by the record.
+  void DrawToolButtonText(TBitmap* B, const String& AText, bool ShiftWhileOpen, int TextLeft);
+  /// PaintSkinTo's skinned face without item: background and state button with UseSkinSize, else the
+  /// picture stretched with StretchClient as its client rectangle and the separate button; then the
+  /// record's font in its colour.
+  void DrawSkinFaceForText(TBitmap* B, const TRect& StretchClient);
   /// The skinned item's font (the record's with UseSkinFont, else DefaultFont) and its colour for the
   /// state into C; WithDisabledColour takes the disabled colour while disabled.
   void SetItemFont(TCanvas* C, bool WithDisabledColour);

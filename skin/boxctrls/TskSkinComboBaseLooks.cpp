@@ -118,6 +118,45 @@ bool TskSkinComboBase::ComposeStretchItem(TBitmap* B, TBitmap& Item, TRect& Text
   return true;
 }
 
+bool TskSkinComboBase::PrepareDefaultItem(TBitmap& Item) {
+  const int W = CBItem.R.Width(), H = CBItem.R.Height();
+  if (W <= 0 || H <= 0) return false;
+  Item.SetSize(W, H);
+  TCanvas* IC = Item.Canvas();
+  IC->Font()->SetName(Font()->Name());
+  IC->Font()->SetStyle(Font()->Style());
+  IC->Font()->SetHeight(Font()->Height());
+  IC->Font()->SetCharset(CurrentCharset());
+  const bool Focus = Focused();
+  IC->Brush()->SetColor(Focus ? clHighlight : FDefaultColor);
+  IC->Font()->SetColor(!Enabled() ? DisabledFontColor() : Focus ? clHighlightText : DefaultFont()->Color());
+  IC->FillRect(Rect(0, 0, W, H));
+  CBItem.State = Focus ? TOwnerDrawState { odFocused } : TOwnerDrawState {};
+  return true;
+}
+
+void TskSkinComboBase::DrawToolButtonText(TBitmap* B, const String& AText, bool ShiftWhileOpen, int TextLeft) {
+  if (FIndex == -1 || !Picture)
+    DrawDefaultToolButton(B->Canvas(), &AText, ShiftWhileOpen);
+  else
+    DrawSkinToolButton(B, &AText, TextLeft);
+}
+
+void TskSkinComboBase::DrawSkinFaceForText(TBitmap* B, const TRect& StretchClient) {
+  TCanvas* C = B->Canvas();
+  if (FUseSkinSize) {
+    DrawSkinBackground(B, ClRect);
+    DrawStateButton(C);
+  } else {
+    ComposeStretchedSkinImage(B, Picture, SkinRect, StretchClient, true);
+    DrawSeparateButton(C);
+  }
+  C->Font()->SetName(FontName);
+  C->Font()->SetStyle(FontStyle);
+  C->Font()->SetHeight(FontHeight);
+  C->Font()->SetColor(FontColor);
+}
+
 void TskSkinComboBase::SetItemFont(TCanvas* C, bool WithDisabledColour) {
   if (UseSkinFont()) {
     C->Font()->SetName(FontName);

@@ -246,11 +246,7 @@ void TskSkinCustomComboBox::EditWndProc(TMessage& Message) {
   case WM_KEYDOWN:
     switch (Message.WParam) {
     case VK_RETURN:
-      if (IsPopupVisible()) CloseUp(true);
-      break;
-    case VK_ESCAPE:
-      if (IsPopupVisible()) CloseUp(false);
-      break;
+    case VK_ESCAPE: CloseOnKey(Message.WParam); break;
     case VK_PRIOR:
       if (IsPopupVisible()) FListBox->SetItemIndex(std::max(0, ItemIndex() - FDropDownCount - 1));
       break;

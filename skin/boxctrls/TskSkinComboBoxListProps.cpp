@@ -30,13 +30,9 @@ bool TskSkinCustomComboBox::ListBoxCaptionMode() const { return FListBox->Captio
 void TskSkinCustomComboBox::SetListBoxCaptionMode(bool Value) { FListBox->SetCaptionMode(Value); }
 TAlignment TskSkinCustomComboBox::ListBoxCaptionAlignment() const { return FListBox->Alignment(); }
 void TskSkinCustomComboBox::SetListBoxCaptionAlignment(TAlignment Value) { FListBox->SetAlignment(Value); }
-TFont* TskSkinCustomComboBox::ListBoxDefaultFont() const { return FListBox->DefaultFont(); }
-void TskSkinCustomComboBox::SetListBoxDefaultFont(TFont* Value) { FListBox->SetDefaultFont(Value); }
 TFont* TskSkinCustomComboBox::ListBoxDefaultCaptionFont() const { return FListBox->DefaultCaptionFont(); }
 void TskSkinCustomComboBox::SetListBoxDefaultCaptionFont(TFont* Value) { FListBox->SetDefaultCaptionFont(Value); }
 int TskSkinCustomComboBox::ListBoxDefaultItemHeight() const { return FListBox->DefaultItemHeight(); }
 void TskSkinCustomComboBox::SetListBoxDefaultItemHeight(int Value) { FListBox->SetDefaultItemHeight(Value); }
-bool TskSkinCustomComboBox::ListBoxUseSkinFont() const { return FListBox->UseSkinFont(); }
-void TskSkinCustomComboBox::SetListBoxUseSkinFont(bool Value) { FListBox->SetUseSkinFont(Value); }
 bool TskSkinCustomComboBox::ListBoxUseSkinItemHeight() const { return FListBox->UseSkinItemHeight(); }
 void TskSkinCustomComboBox::SetListBoxUseSkinItemHeight(bool Value) { FListBox->SetUseSkinItemHeight(Value); }

@@ -21,10 +21,7 @@ constexpr int DownArrow = 4;
 
 }  // namespace
 
-int TskSkinCustomComboBox::ShownItem() const {
-  const int Index = IsPopupVisible() ? FOldItemIndex : ItemIndex();
-  return Index >= 0 && Index < Items()->Count() ? Index : -1;
-}
+int TskSkinCustomComboBox::ShownItem() const { return ShownItemOf(ItemIndex(), Items()->Count()); }
 
 void TskSkinCustomComboBox::CreateControlDefaultImage(TBitmap* B) {
   CalcRects();
@@ -42,22 +39,9 @@ void TskSkinCustomComboBox::CreateControlDefaultImage(TBitmap* B) {
 }
 
 void TskSkinCustomComboBox::DrawDefaultItem(TCanvas* C) {
-  const int W = CBItem.R.Width(), H = CBItem.R.Height();
-  if (W <= 0 || H <= 0) return;
   TBitmap Item;
-  Item.SetSize(W, H);
-  TCanvas* IC = Item.Canvas();
-  IC->Font()->SetName(Font()->Name());
-  IC->Font()->SetStyle(Font()->Style());
-  IC->Font()->SetHeight(Font()->Height());
-  IC->Font()->SetCharset(CurrentCharset());
-  const bool Focus = Focused();
-  IC->Brush()->SetColor(Focus ? clHighlight : FDefaultColor);
-  IC->Font()->SetColor(Focus ? clHighlightText : DefaultFont()->Color());
-  if (!Enabled()) IC->Font()->SetColor(DisabledFontColor());
-  IC->FillRect(Rect(0, 0, W, H));
-  CBItem.State = Focus ? TOwnerDrawState { odFocused } : TOwnerDrawState {};
-  DrawItem(IC, ShownItem(), W, H, Rect(2, 0, W - 2, H));
+  if (!PrepareDefaultItem(Item)) return;
+  DrawItem(Item.Canvas(), ShownItem(), Item.Width(), Item.Height(), Rect(2, 0, Item.Width() - 2, Item.Height()));
   C->Draw(CBItem.R.Left, CBItem.R.Top, &Item);
 }
 
@@ -146,10 +130,7 @@ void TskSkinCustomComboBox::PaintSkinTo(TCanvas* C, int X, int Y, const String& 
   B.SetSize(FWidth, FHeight);
   TCanvas* BC = B.Canvas();
   if (FToolButtonStyle) {
-    if (FIndex == -1 || !Picture)
-      DrawDefaultToolButton(BC, &AText, true);
-    else
-      DrawSkinToolButton(&B, &AText, 2);
+    DrawToolButtonText(&B, AText, true, 2);
     C->Draw(X, Y, &B);
     return;
   }
@@ -161,18 +142,7 @@ void TskSkinCustomComboBox::PaintSkinTo(TCanvas* C, int X, int Y, const String& 
     DrawDefaultButton(BC);
     BC->Font()->Assign(DefaultFont());
   } else {
-    if (FUseSkinSize) {
-      DrawSkinBackground(&B, ClRect);
-      DrawStateButton(BC);
-    } else {
-      ComposeStretchedSkinImage(&B, Picture, SkinRect,
-                                Rect(ClRect.Left + 3, ClRect.Top + 1, ClRect.Right - 3, ClRect.Bottom - 1), true);
-      DrawSeparateButton(BC);
-    }
-    BC->Font()->SetName(FontName);
-    BC->Font()->SetStyle(FontStyle);
-    BC->Font()->SetHeight(FontHeight);
-    BC->Font()->SetColor(FontColor);
+    DrawSkinFaceForText(&B, Rect(ClRect.Left + 3, ClRect.Top + 1, ClRect.Right - 3, ClRect.Bottom - 1));
   }
   DrawItemText(BC, AText, CBItem.R);
   C->Draw(X, Y, &B);

@@ -62,8 +62,7 @@ void TskSkinCustomComboBox::SetItemIndex(int Value) {
   FOldItemIndex = FListBox->ItemIndex();
   if (!FEdit) Repaint();
   if (Loading()) return;
-  if (OnClick) OnClick(this);
-  if (!Alive.expired()) Change();
+  ClickAndChange();
 }
 
 void TskSkinCustomComboBox::SetDropDownCount(int Value) {
@@ -75,7 +74,7 @@ void TskSkinCustomComboBox::SetToolButtonStyle(bool Value) {
   TskSkinComboBase::SetToolButtonStyle(Value);
 }
 
-TControl* TskSkinCustomComboBox::DropDownList() const { return FListBox; }
+TskSkinCustomControl* TskSkinCustomComboBox::DropDownList() const { return FListBox; }
 
 // ---- Skin ----
 
@@ -142,10 +141,7 @@ void TskSkinCustomComboBox::CloseUp(bool Value) {
       if (Alive.expired()) return;
       Repaint();
     }
-    if (OnClick) OnClick(this);
-    if (Alive.expired()) return;
-    Change();
-    if (Alive.expired()) return;
+    if (!ClickAndChange()) return;
   } else {
     FListBox->SetItemIndex(FOldItemIndex);
   }
@@ -156,35 +152,15 @@ void TskSkinCustomComboBox::CloseUp(bool Value) {
 
 // ---- Mouse ----
 
-void TskSkinCustomComboBox::MouseDown(TMouseButton AButton, TShiftState Shift, int X, int Y) {
-  TskSkinComboBase::MouseDown(AButton, Shift, X, Y);
-  if (!FEdit && !Focused() && CanFocus()) SetFocus();
-  if (AButton != mbLeft) return;
-  if (Button.MouseIn || FToolButtonStyle || (FStyle == skcbFixedStyle && CBItem.R.Contains({ X, Y }))) {
-    Button.Down = true;
-    Repaint();
-    if (!IsPopupVisible()) {
-      WasInLB = false;
-      FLBDown = true;
-      DropDown();
-    } else {
-      CloseUp(false);
-    }
-  } else if (IsPopupVisible()) {
-    CloseUp(false);
-  }
-}
+bool TskSkinCustomComboBox::FocusOnPress() const { return !FEdit; }
+
+bool TskSkinCustomComboBox::ItemAreaOpens() const { return FStyle == skcbFixedStyle; }
 
 void TskSkinCustomComboBox::MouseMove(TShiftState Shift, int X, int Y) {
-  if (FLBDown) {
+  if (FLBDown)
     TrackDrag();
-  } else {
-    const bool In = Button.R.Contains({ X, Y });
-    if (In != Button.MouseIn) {
-      Button.MouseIn = In;
-      Repaint();
-    }
-  }
+  else
+    TrackButtonHover(X, Y);
   TskSkinComboBase::MouseMove(Shift, X, Y);
 }
 
@@ -197,18 +173,9 @@ void TskSkinCustomComboBox::TrackDrag() {
   if (!IsPopupVisible()) return;
   TskListBox* Inner = FListBox->ListBox;
   TPoint P;
-  GetCursorPos(&P);
-  P = Inner->ScreenToClient(P);
-  const bool Bar = FListBox->ScrollBar != nullptr;
-  if (P.Y < 0 && Bar && WasInLB) {
-    SetTimerMode(1);
-  } else if (P.Y > Inner->Height() && Bar && WasInLB) {
-    SetTimerMode(2);
-  } else if (P.Y >= 0 && P.Y <= Inner->Height()) {
-    StopAutoScroll();
-    Inner->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(1, Word(P.Y)));
-    WasInLB = true;
-  }
+  if (!TrackListPointer(Inner, FListBox->ScrollBar != nullptr, P)) return;
+  Inner->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(1, Word(P.Y)));
+  WasInLB = true;
 }
 
 void TskSkinCustomComboBox::AutoScrollTick() {
@@ -235,11 +202,7 @@ void TskSkinCustomComboBox::KeyDown(Word& Key, TShiftState Shift) {
   const int Count = Items()->Count();
   switch (Key) {
   case VK_RETURN:
-    if (IsPopupVisible()) CloseUp(true);
-    break;
-  case VK_ESCAPE:
-    if (IsPopupVisible()) CloseUp(false);
-    break;
+  case VK_ESCAPE: CloseOnKey(Key); break;
   case VK_PRIOR: SetItemIndex(std::max(0, Index - FDropDownCount - 1)); break;
   case VK_NEXT: SetItemIndex(std::min(Count - 1, Index + FDropDownCount - 1)); break;
   case VK_UP:
@@ -294,13 +257,6 @@ void TskSkinCustomComboBox::Dispatch(TMessage& Message) {
     if (Typed && !Alive.expired()) Change();
     return;
   }
-  case CM_WANTSPECIALKEY:
-    if (Message.WParam == VK_UP || Message.WParam == VK_DOWN || Message.WParam == VK_LEFT ||
-        Message.WParam == VK_RIGHT) {
-      Message.Result = 1;
-      return;
-    }
-    break;
   case WM_SETFOCUS:
     if (FEdit) {
       if (FEdit->CanFocus()) FEdit->SetFocus();
@@ -327,9 +283,6 @@ void TskSkinCustomComboBox::Dispatch(TMessage& Message) {
     CalcRects();
     PlaceEdit();
     return;
-  case WM_TIMER:
-    if (Message.WParam == AutoScrollTimer) AutoScrollTick();
-    return;
   case WM_MOUSEWHEEL: {
     if (FEdit) break;
     const int Delta = int16_t(HIWORD(Message.WParam));
@@ -342,17 +295,10 @@ void TskSkinCustomComboBox::Dispatch(TMessage& Message) {
     Message.Result = 1;
     return;
   }
-  case CM_CANCELMODE:
-    if (IsPopupVisible() && !IsListPart(reinterpret_cast<TControl*>(Message.LParam))) CloseUp(false);
-    return;
   case CM_MOUSEENTER:
   case CM_MOUSELEAVE:
     TskSkinComboBase::Dispatch(Message);
-    FMouseIn = Message.Msg == CM_MOUSEENTER;
-    if (!FMouseIn && Button.MouseIn) {
-      Button.MouseIn = false;
-      Repaint();
-    }
+    TrackMouseIn(Message.Msg == CM_MOUSEENTER);
     if (FEdit && HasActiveLook() && !FEdit->Focused()) SetEditFontColor(FMouseIn ? ActiveFontColor : FontColor);
     if ((FIndex != -1 && !IsEmptyRect(ActiveSkinRect)) || FToolButtonStyle) Invalidate();
     return;

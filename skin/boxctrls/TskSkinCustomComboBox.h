@@ -96,20 +96,14 @@ public:
   void SetListBoxCaptionMode(bool Value);
   TAlignment ListBoxCaptionAlignment() const;
   void SetListBoxCaptionAlignment(TAlignment Value);
-  TFont* ListBoxDefaultFont() const;
-  void SetListBoxDefaultFont(TFont* Value);
   TFont* ListBoxDefaultCaptionFont() const;
   void SetListBoxDefaultCaptionFont(TFont* Value);
   int ListBoxDefaultItemHeight() const;
   void SetListBoxDefaultItemHeight(int Value);
-  bool ListBoxUseSkinFont() const;
-  void SetListBoxUseSkinFont(bool Value);
   bool ListBoxUseSkinItemHeight() const;
   void SetListBoxUseSkinItemHeight(bool Value);
 
-  /// Opens the list (nothing without items).
-  virtual void DropDown();
-  /// Closes an open list: Value picks the highlighted item, else the selection goes back.
+  void DropDown() override;
   void CloseUp(bool Value) override;
   /// Paints the combo box as it would look showing AText into C at (X, Y); Text is left alone.
   void PaintSkinTo(TCanvas* C, int X, int Y, const String& AText);
@@ -126,19 +120,20 @@ protected:
   virtual void EditWndProc(TMessage& Message);
   /// Creates the edit part (a numeric one with FNumEdit) and hooks its window procedure and events.
   virtual void CreateEditControl();
-  /// Run after a selection by code, by the list or by typing; nothing here.
-  virtual void Change() {}
 
-  TControl* DropDownList() const override;
+  TskSkinCustomControl* DropDownList() const override;
   void DrawToolButtonItem(TCanvas* C, const TRect& TextRect, const String* AText) override;
   void CreateControlDefaultImage(TBitmap* B) override;
   void CreateControlSkinImage(TBitmap* B) override;
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void KeyDown(Word& Key, TShiftState Shift) override;
   void KeyPress(char32_t& Key) override;
   void Dispatch(TMessage& Message) override;
   bool FaceFocused() override;
+  /// The edit part takes the focus itself.
+  bool FocusOnPress() const override;
+  /// Only the fixed style opens the list from the item area.
+  bool ItemAreaOpens() const override;
 
   /// Set by a descendant before the edit part is made: a numeric edit part.
   bool FNumEdit { false };
@@ -182,10 +177,10 @@ private:
 
   void ListMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
   void TrackDrag();
-  void AutoScrollTick();
+  void AutoScrollTick() override;
   /// Moves the open list's highlight by Delta, without events.
   void MoveHighlight(int Delta);
-  bool IsListPart(TControl* Control) const;
+  bool IsListPart(TControl* Control) const override;
 
   TskPopupListBox* FListBox { nullptr };
   TskDrawSkinItemEvent FOnListBoxDrawItem;

@@ -94,6 +94,14 @@ TDragKind TskSkinCustomListBox::ListBoxDragKind() const { return ListBox->DragKi
 void TskSkinCustomListBox::SetListBoxDragKind(TDragKind Value) { ListBox->SetDragKind(Value); }
 TCursor TskSkinCustomListBox::ListBoxDragCursor() const { return ListBox->DragCursor(); }
 void TskSkinCustomListBox::SetListBoxDragCursor(TCursor Value) { ListBox->SetDragCursor(Value); }
+const TNotifyEvent& TskSkinCustomListBox::OnListBoxStartDrag() const { return ListBox->OnStartDrag; }
+void TskSkinCustomListBox::SetOnListBoxStartDrag(TNotifyEvent Value) { ListBox->OnStartDrag = std::move(Value); }
+const TDragOverEvent& TskSkinCustomListBox::OnListBoxDragOver() const { return ListBox->OnDragOver; }
+void TskSkinCustomListBox::SetOnListBoxDragOver(TDragOverEvent Value) { ListBox->OnDragOver = std::move(Value); }
+const TDragDropEvent& TskSkinCustomListBox::OnListBoxDragDrop() const { return ListBox->OnDragDrop; }
+void TskSkinCustomListBox::SetOnListBoxDragDrop(TDragDropEvent Value) { ListBox->OnDragDrop = std::move(Value); }
+const TEndDragEvent& TskSkinCustomListBox::OnListBoxEndDrag() const { return ListBox->OnEndDrag; }
+void TskSkinCustomListBox::SetOnListBoxEndDrag(TEndDragEvent Value) { ListBox->OnEndDrag = std::move(Value); }
 TCanvas* TskSkinCustomListBox::ListBoxCanvas() const { return ListBox->Canvas(); }
 bool TskSkinCustomListBox::MultiSelect() const { return ListBox->MultiSelect(); }
 void TskSkinCustomListBox::SetMultiSelect(bool Value) { ListBox->SetMultiSelect(Value); }

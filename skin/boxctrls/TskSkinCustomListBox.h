@@ -81,6 +81,15 @@ public:
   void SetListBoxDragKind(TDragKind Value);
   TCursor ListBoxDragCursor() const;
   void SetListBoxDragCursor(TCursor Value);
+  /// The inner list's drag events, kept there: Sender is the inner list.
+  const TNotifyEvent& OnListBoxStartDrag() const;
+  void SetOnListBoxStartDrag(TNotifyEvent Value);
+  const TDragOverEvent& OnListBoxDragOver() const;
+  void SetOnListBoxDragOver(TDragOverEvent Value);
+  const TDragDropEvent& OnListBoxDragDrop() const;
+  void SetOnListBoxDragDrop(TDragDropEvent Value);
+  const TEndDragEvent& OnListBoxEndDrag() const;
+  void SetOnListBoxEndDrag(TEndDragEvent Value);
   /// The inner list's canvas, where its rows are drawn.
   TCanvas* ListBoxCanvas() const;
 

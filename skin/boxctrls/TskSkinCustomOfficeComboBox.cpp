@@ -35,7 +35,7 @@ TskSkinCustomOfficeComboBox::~TskSkinCustomOfficeComboBox() {
   delete std::exchange(FListBox, nullptr);
 }
 
-TControl* TskSkinCustomOfficeComboBox::DropDownList() const { return FListBox; }
+TskSkinCustomControl* TskSkinCustomOfficeComboBox::DropDownList() const { return FListBox; }
 
 // ---- Properties ----
 
@@ -52,8 +52,7 @@ void TskSkinCustomOfficeComboBox::SetItemIndex(int Value) {
   FOldItemIndex = FListBox->ItemIndex();
   Repaint();
   if (Loading()) return;
-  if (OnClick) OnClick(this);
-  if (!Alive.expired()) Change();
+  ClickAndChange();
 }
 
 void TskSkinCustomOfficeComboBox::Change() {
@@ -97,10 +96,6 @@ void TskSkinCustomOfficeComboBox::SetShowItemText(bool Value) {
 
 bool TskSkinCustomOfficeComboBox::ListBoxHeaderLeftAlignment() const { return FListBox->HeaderLeftAlignment(); }
 void TskSkinCustomOfficeComboBox::SetListBoxHeaderLeftAlignment(bool Value) { FListBox->SetHeaderLeftAlignment(Value); }
-TFont* TskSkinCustomOfficeComboBox::ListBoxDefaultFont() const { return FListBox->DefaultFont(); }
-void TskSkinCustomOfficeComboBox::SetListBoxDefaultFont(TFont* Value) { FListBox->SetDefaultFont(Value); }
-bool TskSkinCustomOfficeComboBox::ListBoxUseSkinFont() const { return FListBox->UseSkinFont(); }
-void TskSkinCustomOfficeComboBox::SetListBoxUseSkinFont(bool Value) { FListBox->SetUseSkinFont(Value); }
 bool TskSkinCustomOfficeComboBox::ListBoxShowItemTitles() const { return FListBox->ShowItemTitles(); }
 void TskSkinCustomOfficeComboBox::SetListBoxShowItemTitles(bool Value) { FListBox->SetShowItemTitles(Value); }
 String TskSkinCustomOfficeComboBox::ListBoxSkinDataName() const { return FListBox->SkinDataName(); }
@@ -164,12 +159,8 @@ void TskSkinCustomOfficeComboBox::CloseUp(bool Value) {
   FListBox->Hide();
   const int Index = FListBox->ItemIndex();
   if (Index >= 0 && Index < Items()->Count() && Value) {
-    const std::weak_ptr<bool> Alive = LifeToken();
     Repaint();
-    if (OnClick) OnClick(this);
-    if (Alive.expired()) return;
-    Change();
-    if (Alive.expired()) return;
+    if (!ClickAndChange()) return;
   } else {
     FListBox->SetItemIndex(FOldItemIndex);
   }
@@ -192,33 +183,8 @@ void TskSkinCustomOfficeComboBox::Step(TStep Kind, bool Firing) {
 
 // ---- Mouse ----
 
-void TskSkinCustomOfficeComboBox::MouseDown(TMouseButton AButton, TShiftState Shift, int X, int Y) {
-  TskSkinComboBase::MouseDown(AButton, Shift, X, Y);
-  if (!Focused() && CanFocus()) SetFocus();
-  if (AButton != mbLeft) return;
-  if (Button.MouseIn || FToolButtonStyle || CBItem.R.Contains({ X, Y })) {
-    Button.Down = true;
-    Repaint();
-    if (!IsPopupVisible()) {
-      WasInLB = false;
-      FLBDown = true;
-      DropDown();
-    } else {
-      CloseUp(false);
-    }
-  } else if (IsPopupVisible()) {
-    CloseUp(false);
-  }
-}
-
 void TskSkinCustomOfficeComboBox::MouseMove(TShiftState Shift, int X, int Y) {
-  if (!FLBDown) {
-    const bool In = Button.R.Contains({ X, Y });
-    if (In != Button.MouseIn) {
-      Button.MouseIn = In;
-      Repaint();
-    }
-  }
+  if (!FLBDown) TrackButtonHover(X, Y);
   if (IsPopupVisible()) TrackMove();
   TskSkinComboBase::MouseMove(Shift, X, Y);
 }
@@ -227,21 +193,12 @@ void TskSkinCustomOfficeComboBox::MouseMove(TShiftState Shift, int X, int Y) {
 // release picks only after the pointer moved inside the list twice.
 void TskSkinCustomOfficeComboBox::TrackMove() {
   TPoint P;
-  GetCursorPos(&P);
-  P = FListBox->ScreenToClient(P);
-  const bool Bar = FListBox->ScrollBar != nullptr;
-  if (P.Y < 0 && Bar && WasInLB) {
-    SetTimerMode(1);
-  } else if (P.Y > FListBox->Height() && Bar && WasInLB) {
-    SetTimerMode(2);
-  } else if (P.Y >= 0 && P.Y <= FListBox->Height()) {
-    StopAutoScroll();
-    FListBox->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(Word(P.X), Word(P.Y)));
-    WasInLB = true;
-    if (!FLBDown) {
-      FLBDown = true;
-      WasInLB = false;
-    }
+  if (!TrackListPointer(FListBox, FListBox->ScrollBar != nullptr, P)) return;
+  FListBox->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(Word(P.X), Word(P.Y)));
+  WasInLB = true;
+  if (!FLBDown) {
+    FLBDown = true;
+    WasInLB = false;
   }
 }
 
@@ -261,11 +218,7 @@ void TskSkinCustomOfficeComboBox::KeyDown(Word& Key, TShiftState Shift) {
   const bool Alt = Shift.Contains(ssAlt);
   switch (Key) {
   case VK_RETURN:
-    if (IsPopupVisible()) CloseUp(true);
-    break;
-  case VK_ESCAPE:
-    if (IsPopupVisible()) CloseUp(false);
-    break;
+  case VK_ESCAPE: CloseOnKey(Key); break;
   case VK_PRIOR: Step(TStep::PageUp, true); break;
   case VK_NEXT: Step(TStep::PageDown, true); break;
   case VK_UP:
@@ -290,13 +243,6 @@ void TskSkinCustomOfficeComboBox::KeyDown(Word& Key, TShiftState Shift) {
 
 void TskSkinCustomOfficeComboBox::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
-  case CM_WANTSPECIALKEY:
-    if (Message.WParam == VK_UP || Message.WParam == VK_DOWN || Message.WParam == VK_LEFT ||
-        Message.WParam == VK_RIGHT) {
-      Message.Result = 1;
-      return;
-    }
-    break;
   case WM_SETFOCUS:
     TskSkinComboBase::Dispatch(Message);
     Repaint();
@@ -310,25 +256,15 @@ void TskSkinCustomOfficeComboBox::Dispatch(TMessage& Message) {
     TskSkinComboBase::Dispatch(Message);
     CalcRects();
     return;
-  case WM_TIMER:
-    if (Message.WParam == AutoScrollTimer) AutoScrollTick();
-    return;
   case WM_MOUSEWHEEL:
     Step(int16_t(HIWORD(Message.WParam)) > 0 ? TStep::Up : TStep::Down, !IsPopupVisible());
     Message.Result = 1;
-    return;
-  case CM_CANCELMODE:
-    if (IsPopupVisible() && !IsListPart(reinterpret_cast<TControl*>(Message.LParam))) CloseUp(false);
     return;
   case CM_MOUSEENTER:
   case CM_MOUSELEAVE:
     TskSkinComboBase::Dispatch(Message);
     if (ComponentState().Contains(csDesigning)) return;
-    FMouseIn = Message.Msg == CM_MOUSEENTER;
-    if (!FMouseIn && Button.MouseIn) {
-      Button.MouseIn = false;
-      Repaint();
-    }
+    TrackMouseIn(Message.Msg == CM_MOUSEENTER);
     if ((FIndex != -1 && !IsEmptyRect(ActiveSkinRect)) || FToolButtonStyle) Invalidate();
     return;
   case CM_ENABLEDCHANGED:

@@ -60,10 +60,6 @@ public:
   // ---- The list's own properties ----
   bool ListBoxHeaderLeftAlignment() const;
   void SetListBoxHeaderLeftAlignment(bool Value);
-  TFont* ListBoxDefaultFont() const;
-  void SetListBoxDefaultFont(TFont* Value);
-  bool ListBoxUseSkinFont() const;
-  void SetListBoxUseSkinFont(bool Value);
   bool ListBoxShowItemTitles() const;
   void SetListBoxShowItemTitles(bool Value);
   String ListBoxSkinDataName() const;
@@ -77,9 +73,7 @@ public:
 
   void BeginUpdateItems();
   void EndUpdateItems();
-  /// Opens the list (nothing without items).
-  virtual void DropDown();
-  /// Closes an open list: Value picks the highlighted item, else the selection goes back.
+  void DropDown() override;
   void CloseUp(bool Value) override;
   /// Paints the combo box as it would look showing AText into C at (X, Y); nothing changes or fires.
   void PaintSkinTo(TCanvas* C, int X, int Y, const String& AText);
@@ -92,14 +86,13 @@ public:
 
 protected:
   /// Fires OnChange.
-  virtual void Change();
+  void Change() override;
 
-  TControl* DropDownList() const override;
+  TskSkinCustomControl* DropDownList() const override;
   void DrawToolButtonItem(TCanvas* C, const TRect& TextRect, const String* AText) override;
   void CreateControlDefaultImage(TBitmap* B) override;
   void CreateControlSkinImage(TBitmap* B) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void KeyDown(Word& Key, TShiftState Shift) override;
   void Dispatch(TMessage& Message) override;
@@ -110,8 +103,8 @@ private:
   void Step(TStep Kind, bool Firing);
   /// Follows the pointer while the list is open: auto-scroll above or below it, highlight inside.
   void TrackMove();
-  void AutoScrollTick();
-  bool IsListPart(TControl* Control) const;
+  void AutoScrollTick() override;
+  bool IsListPart(TControl* Control) const override;
 
   // ---- Painting (TskSkinOfficeComboBoxPaint.cpp) ----
   /// The item shown on the face: the one selected when the list opened while it is open; -1 for none.

@@ -32,10 +32,7 @@ void DrawDefaultFace(TCanvas* C, int W, int H, TColor Colour, bool Ring) {
 
 }  // namespace
 
-int TskSkinCustomOfficeComboBox::ShownItem() const {
-  const int Index = IsPopupVisible() ? FOldItemIndex : ItemIndex();
-  return Index >= 0 && Index < Items()->Count() ? Index : -1;
-}
+int TskSkinCustomOfficeComboBox::ShownItem() const { return ShownItemOf(ItemIndex(), Items()->Count()); }
 
 void TskSkinCustomOfficeComboBox::CreateControlDefaultImage(TBitmap* B) {
   CalcRects();
@@ -50,21 +47,9 @@ void TskSkinCustomOfficeComboBox::CreateControlDefaultImage(TBitmap* B) {
 }
 
 void TskSkinCustomOfficeComboBox::DrawDefaultItem(TCanvas* C) {
-  const int W = CBItem.R.Width(), H = CBItem.R.Height();
-  if (W <= 0 || H <= 0) return;
   TBitmap Item;
-  Item.SetSize(W, H);
-  TCanvas* IC = Item.Canvas();
-  IC->Font()->SetName(Font()->Name());
-  IC->Font()->SetStyle(Font()->Style());
-  IC->Font()->SetHeight(Font()->Height());
-  IC->Font()->SetCharset(CurrentCharset());
-  const bool Focus = Focused();
-  IC->Brush()->SetColor(Focus ? clHighlight : FDefaultColor);
-  IC->Font()->SetColor(!Enabled() ? DisabledFontColor() : Focus ? clHighlightText : DefaultFont()->Color());
-  IC->FillRect(Rect(0, 0, W, H));
-  CBItem.State = Focus ? TOwnerDrawState { odFocused } : TOwnerDrawState {};
-  DrawItemContent(IC, ShownItem(), Rect(2, 0, W - 2, H), true, true, nullptr);
+  if (!PrepareDefaultItem(Item)) return;
+  DrawItemContent(Item.Canvas(), ShownItem(), Rect(2, 0, Item.Width() - 2, Item.Height()), true, true, nullptr);
   C->Draw(CBItem.R.Left, CBItem.R.Top, &Item);
 }
 
@@ -155,10 +140,7 @@ void TskSkinCustomOfficeComboBox::PaintSkinTo(TCanvas* C, int X, int Y, const St
   B.SetSize(FWidth, FHeight);
   TCanvas* BC = B.Canvas();
   if (FToolButtonStyle) {
-    if (FIndex == -1 || !Picture)
-      DrawDefaultToolButton(BC, &AText, false);
-    else
-      DrawSkinToolButton(&B, &AText, SkinToolTextLeft);
+    DrawToolButtonText(&B, AText, false, SkinToolTextLeft);
     C->Draw(X, Y, &B);
     return;
   }
@@ -167,17 +149,7 @@ void TskSkinCustomOfficeComboBox::PaintSkinTo(TCanvas* C, int X, int Y, const St
     DrawDefaultButton(BC);
     BC->Font()->Assign(DefaultFont());
   } else {
-    if (FUseSkinSize) {
-      DrawSkinBackground(&B, ClRect);
-      DrawStateButton(BC);
-    } else {
-      ComposeStretchedSkinImage(&B, Picture, SkinRect, ClRect, true);
-      DrawSeparateButton(BC);
-    }
-    BC->Font()->SetName(FontName);
-    BC->Font()->SetStyle(FontStyle);
-    BC->Font()->SetHeight(FontHeight);
-    BC->Font()->SetColor(FontColor);
+    DrawSkinFaceForText(&B, ClRect);
   }
   BC->Brush()->SetStyle(bsClear);
   DrawClippedText(BC, AText, CBItem.R);

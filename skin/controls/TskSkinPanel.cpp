@@ -117,9 +117,11 @@ void TskSkinPanel::SetDefaultCaptionHeight(int Value) {
   if (FCaptionMode && (FIndex == -1 || !FUseSkinSize)) Realigned();
 }
 
+// With a skin too: bvNone switches a frame record to the plain tiled look, which gives the children the
+// whole area.
 void TskSkinPanel::SetBorderStyle(TskSkinBorderStyle Value) {
   FBorderStyle = Value;
-  if (FIndex == -1) Realigned();
+  Realigned();
 }
 
 void TskSkinPanel::SetCaptionMode(bool Value) {

@@ -63,6 +63,7 @@ public:
   bool CaptionMode() const { return FCaptionMode; }
   virtual void SetCaptionMode(bool Value);
   TskSkinBorderStyle BorderStyle() const { return FBorderStyle; }
+  /// Repaints and realigns, with a skin as without.
   void SetBorderStyle(TskSkinBorderStyle Value);
   int DefaultCaptionHeight() const { return FDefaultCaptionHeight; }
   virtual void SetDefaultCaptionHeight(int Value);

@@ -52,6 +52,29 @@ void TskControlsGallery::Text(int X, int Y, const String& S, int Height, bool Bo
   C->TextOut(X, Y, S);
 }
 
+// Broken between characters where the next would pass the title column, so no cell covers the title's end.
+void TskControlsGallery::RowTitle(const String& Title) {
+  constexpr int Height = 15, LineGap = 4;
+  FSheet->Canvas()->Font()->SetName("Tahoma");
+  FSheet->Canvas()->Font()->SetHeight(Height);
+  FSheet->Canvas()->Font()->SetStyle({ fsBold });
+  int Y = FBottom + 4;
+  String Line;
+  for (size_t I = 0; I < Title.size();) {
+    size_t End = I + 1;
+    while (End < Title.size() && (uint8_t(Title[End]) & 0xC0) == 0x80) ++End;
+    const String Next = Title.substr(I, End - I);
+    if (!Line.empty() && FSheet->Canvas()->TextWidth(Line + Next) > TitleWidth - CellGap) {
+      Text(Margin, Y, Line, Height, true);
+      Y += Height + LineGap;
+      Line.clear();
+    }
+    Line += Next;
+    I = End;
+  }
+  Text(Margin, Y, Line, Height, true);
+}
+
 std::unique_ptr<TBitmap> TskControlsGallery::Capture(const TMake& Make, const TskGalleryState& State) {
   TControl* Control = Make(FForm);
   Control->SetLeft(Place);
@@ -81,7 +104,7 @@ TRect TskControlsGallery::Grown(const TRect& R) const {
 }
 
 void TskControlsGallery::AddRow(const String& Title, const TMake& Make, const std::vector<TskGalleryState>& States) {
-  Text(Margin, FBottom + 4, Title, 15, true);
+  RowTitle(Title);
   int X = Margin + TitleWidth, RowHeight = 0;
   for (const TskGalleryState& State : States) PlaceCell(State.Caption, Capture(Make, State).get(), X, RowHeight);
   FBottom += RowHeight + CaptionHeight + CellGap;
@@ -89,7 +112,7 @@ void TskControlsGallery::AddRow(const String& Title, const TMake& Make, const st
 
 void TskControlsGallery::AddPictureRow(const String& Title,
                                        const std::vector<std::pair<String, std::unique_ptr<TBitmap>>>& Cells) {
-  Text(Margin, FBottom + 4, Title, 15, true);
+  RowTitle(Title);
   int X = Margin + TitleWidth, RowHeight = 0;
   for (const auto& [Caption, Image] : Cells) PlaceCell(Caption, Image.get(), X, RowHeight);
   FBottom += RowHeight + CaptionHeight + CellGap;

@@ -44,6 +44,8 @@ private:
   /// The control's look in the state, copied from the screen.
   std::unique_ptr<TBitmap> Capture(const TMake& Make, const TskGalleryState& State);
   void Text(int X, int Y, const String& S, int Height, bool Bold);
+  /// A row's title at the row's top, on as many lines as the title column needs.
+  void RowTitle(const String& Title);
   /// Places Image with Caption at the row's next cell (X, RowHeight: the row so far).
   void PlaceCell(const String& Caption, TBitmap* Image, int& X, int& RowHeight);
   /// R with a few pixels of the form around it.

@@ -72,6 +72,8 @@ enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLe
 /// Whether a press starts dragging by itself (dmAutomatic), and whether a drag moves data or docks.
 enum TDragMode { dmManual, dmAutomatic };
 enum TDragKind { dkDrag, dkDock };
+/// Where a drag stands over a control it passes: entering it, moving over it, leaving it.
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 
 /// The shift state a mouse message's wParam (MK_* flags) describes, Alt taken from the key state.
 TShiftState KeysToShiftState(WPARAM Keys);
@@ -128,3 +130,11 @@ using TKeyEvent = std::function<void(TObject* Sender, Word& Key, TShiftState Shi
 using TKeyPressEvent = std::function<void(TObject* Sender, char32_t& Key)>;
 using TCanResizeEvent = std::function<void(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize)>;
 using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
+/// Source, a dragged control, is over Sender at X, Y (Sender's client coordinates); Accept says whether
+/// Sender takes a drop.
+using TDragOverEvent =
+    std::function<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+/// Source was dropped on Sender at X, Y (Sender's client coordinates).
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+/// Sender's drag ended: dropped on Target at X, Y of Target, or cancelled (Target null, X, Y of Sender).
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;

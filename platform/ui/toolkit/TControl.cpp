@@ -448,7 +448,12 @@ LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
 }
 
 void TControl::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_CANCELMODE && Dragging()) EndDrag(false);
   if (Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST) {
+    if (Dragging()) {
+      DragMouseMessage(Message);
+      return;
+    }
     if (!FControlStyle.Contains(csDoubleClicks) &&
         (Message.Msg == WM_LBUTTONDBLCLK || Message.Msg == WM_RBUTTONDBLCLK || Message.Msg == WM_MBUTTONDBLCLK))
       Message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
@@ -457,7 +462,13 @@ void TControl::WndProc(TMessage& Message) {
       if (IControlHost* Host = ControlHost()) Host->HintMouseMessage(this, Message);
       break;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: FControlState.Include(csLButtonDown); break;
+    case WM_LBUTTONDBLCLK:
+      if (FDragMode == dmAutomatic && FDragKind == dkDrag && !ComponentState().Contains(csDesigning)) {
+        BeginDrag(false);
+        return;
+      }
+      FControlState.Include(csLButtonDown);
+      break;
     case WM_LBUTTONUP: FControlState.Exclude(csLButtonDown); break;
     }
   }

@@ -20,6 +20,14 @@
 // OnMouseLeave follow. The control under the pointer is the deepest one whose client area holds it
 // (disabled ones too); the notices come with the mouse moves, during a capture as well.
 //
+// Dragging, between the controls of the program. BeginDrag (or a left press on a control whose DragMode is
+// dmAutomatic, which then runs no mouse events of its own) raises OnStartDrag and captures the mouse; once
+// the pointer is more than the threshold away from where it started, each move tells the control under it
+// DragOver (dsDragEnter, dsDragMove, and dsDragLeave to the one it leaves), whose answer picks DragCursor or
+// crNoDrop. The release drops on that control when it accepted (OnDragDrop) and then raises the dragged
+// control's OnEndDrag with it; a release elsewhere, a right press, Esc or a cancel-mode end the drag with
+// OnEndDrag and no target. Docking (dkDock) is stored only.
+//
 // Changes announce themselves with a notice performed on the control: CM_TEXTCHANGED (only when the
 // text differs), CM_VISIBLECHANGED, CM_ENABLEDCHANGED, CM_FONTCHANGED, CM_COLORCHANGED; the children of
 // a windowed control then get CM_PARENTFONTCHANGED / CM_PARENTCOLORCHANGED / CM_PARENTSHOWHINTCHANGED
@@ -143,13 +151,23 @@ public:
   /// DrawText flags for the control's reading order: Flags as they are, left to right.
   UINT DrawTextBiDiModeFlags(UINT Flags) const { return Flags; }
 
-  // ---- Dragging and docking (stored; the platform starts no drag) ----
+  // ---- Dragging (see the file comment) ----
   TDragMode DragMode() const { return FDragMode; }
   void SetDragMode(TDragMode Value) { FDragMode = Value; }
   TDragKind DragKind() const { return FDragKind; }
   void SetDragKind(TDragKind Value) { FDragKind = Value; }
   TCursor DragCursor() const { return FDragCursor; }
   void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+  /// Starts dragging this control (a drag already running is cancelled first): OnStartDrag, then the
+  /// mouse capture. The drag follows the pointer at once (Immediate) or once it is more than Threshold
+  /// pixels (-1: 5) away from where it was.
+  void BeginDrag(bool Immediate, int Threshold = -1);
+  /// Ends this control's drag: a drop on the control under the pointer when Drop and that control
+  /// accepted, else a cancel.
+  void EndDrag(bool Drop);
+  bool Dragging() const { return DraggedControl() == this; }
+  /// The control being dragged; null when no drag runs.
+  static TControl* DraggedControl();
 
   // ---- Hints and menus ----
   const String& Hint() const { return FHint; }
@@ -200,6 +218,10 @@ public:
   TNotifyEvent OnResize;
   TCanResizeEvent OnCanResize;
   TContextPopupEvent OnContextPopup;
+  TNotifyEvent OnStartDrag;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
 
   /// Expires when the control is destroyed: code that ran an event or a handler of the control can tell
   /// whether the control survived it.
@@ -228,6 +250,16 @@ protected:
   virtual void DblClick();
   /// WM_CONTEXTMENU at MousePos (client coordinates; (-1, -1) from the keyboard): OnContextPopup.
   virtual void DoContextPopup(TPoint MousePos, bool& Handled);
+
+  // ---- Dragging ----
+  /// OnStartDrag.
+  virtual void DoStartDrag();
+  /// Accept starts false; with OnDragOver assigned it starts true and the handler decides.
+  virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+  /// OnDragDrop.
+  virtual void DragDrop(TObject* Source, int X, int Y);
+  /// OnEndDrag.
+  virtual void DoEndDrag(TObject* Target, int X, int Y);
 
   // ---- Geometry ----
   virtual TRect GetClientRect();
@@ -301,6 +333,10 @@ private:
   void CMParentCtl3DChanged(TMessage& Message);
   void CMParentBiDiModeChanged(TMessage& Message);
   void CMMouseEnterLeave(TMessage& Message);
+  /// A mouse message while this control is being dragged: the drag takes it.
+  void DragMouseMessage(TMessage& Message);
+  /// The running drag's pointer at Screen: DragOver to the controls it leaves and is over.
+  static void DragTo(TPoint Screen);
   void ParentNotices();
   /// The parent's client size the anchors measure against.
   TPoint ParentSizeForAnchors() const;

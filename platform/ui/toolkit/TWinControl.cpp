@@ -14,6 +14,7 @@
 #include "platform/ui/winsys/OwnerDraw.h"
 #include "platform/ui/toolkit/TControlCanvas.h"
 #include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/VirtualKeys.h"
 #include "platform/ui/winsys/WindowSystem.h"
 
 namespace {
@@ -878,6 +879,12 @@ void TWinControl::WndProc(TMessage& Message) {
     break;
   case WM_KILLFOCUS:
     if (FControlState.Contains(csFocusing)) return;
+    break;
+  case WM_KEYDOWN:
+    if (TControl* Dragged = DraggedControl(); Dragged && Message.WParam == VK_ESCAPE) {
+      Dragged->EndDrag(false);
+      return;
+    }
     break;
   case WM_NCHITTEST:
     // A control that lets the pointer through still takes it where a windowless child of it lies.

@@ -2,6 +2,7 @@
 
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TFont.h"
+#include "platform/ui/toolkit/TPanel.h"
 #include "platform/ui/toolkit/TPopupMenu.h"
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/boxctrls/TskSkinListBox.h"
@@ -300,6 +301,50 @@ TEST_F(ListBoxTest, TheInnerListsOwnPropertiesPassThrough) {
   EXPECT_EQ(Inner->DragCursor(), crHandPoint);
   EXPECT_EQ(List->ListBoxCanvas(), Inner->Canvas());
   List->SetListBoxPopupMenu(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// A drag out of the list starts and ends on the inner list; a drag onto it asks the list's handlers.
+TEST_F(ListBoxTest, TheInnerListsDragEventsArriveThroughTheListBox) {
+  auto* List = NewList(3);
+  auto* Other = Add<TPanel>(Bounds(200, 10, 80, 80));
+  TskListBox* Inner = List->ListBox;
+  AppLog Events;
+  const auto Name = [&](TObject* Object) {
+    return Object == Inner ? "inner" : Object == Other ? "other" : Object ? "?" : "null";
+  };
+  List->SetListBoxDragMode(dmAutomatic);
+  List->SetOnListBoxStartDrag([&](TObject* Sender) { Events.push_back(std::string("start ") + Name(Sender)); });
+  List->SetOnListBoxEndDrag([&](TObject* Sender, TObject* Target, int, int) {
+    Events.push_back(std::string("end ") + Name(Sender) + " on " + Name(Target));
+  });
+  List->SetOnListBoxDragOver([&](TObject* Sender, TObject* Source, int, int, TDragState State, bool& Accept) {
+    if (State == dsDragEnter) Events.push_back(std::string("over ") + Name(Sender) + " from " + Name(Source));
+    Accept = Source == Other;
+  });
+  List->SetOnListBoxDragDrop([&](TObject* Sender, TObject* Source, int, int) {
+    Events.push_back(std::string("drop on ") + Name(Sender) + " from " + Name(Source));
+  });
+  Other->OnDragOver = [](TObject*, TObject*, int, int, TDragState, bool& Accept) { Accept = true; };
+  Other->OnDragDrop = [&](TObject*, TObject* Source, int, int) {
+    Events.push_back(std::string("drop on other from ") + Name(Source));
+  };
+
+  Press(Inner, 10, 5);
+  MoveTo(Inner, 10, 30);  // still over the list: it refuses its own rows
+  MoveTo(Other, 40, 40);
+  Release(Other, 40, 40);
+  EXPECT_EQ(Events, (AppLog { "start inner", "over inner from inner", "drop on other from inner", "end inner on other" }));
+
+  Events.clear();
+  Other->SetDragMode(dmAutomatic);
+  Press(Other, 40, 40);
+  MoveTo(Inner, 10, 30);
+  Release(Inner, 10, 30);
+  EXPECT_EQ(Events, (AppLog { "over inner from other", "drop on inner from other" }));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TPanel.h"
+#include "skin/controls/TskSkinGeometry.h"
 #include "skin/controls/TskSkinPanel.h"
 #include "skin/core/skDataSkinButtonControls.h"
 #include "tests/skin/controls/SkinControlFixture.h"
@@ -21,6 +22,20 @@ protected:
     return Panel;
   }
   AppLog Take() { return std::exchange(Log, {}); }
+
+  /// The first and last columns in [From, To) of the panel's caption rectangle showing Colour; -1 for none.
+  std::pair<int, int> Ink(TskSkinPanel* Panel, TColor Colour, int From, int To) {
+    const TRect R = Panel->NewCaptionRect;
+    std::pair<int, int> Span { -1, -1 };
+    for (int X = From; X < To; ++X)
+      for (int Y = R.Top; Y < R.Bottom; ++Y)
+        if (Shown(Panel, X, Y) == Colour) {
+          if (Span.first < 0) Span.first = X;
+          Span.second = X;
+          break;
+        }
+    return Span;
+  }
 
   /// A skin whose "panel" record is a nine-part frame 40 x 40 with 5-pixel corners around a blue centre,
   /// and a caption rectangle across its top.
@@ -181,18 +196,7 @@ TEST_F(PanelTest, TheSkinnedCaptionIsPlacedByTheRecordsAlignmentBesideTheRollUpM
   Panel->SetSkinData(&Model);
   Display->PumpUntilIdle();
   const TRect R = Panel->NewCaptionRect;
-  // The first and last caption columns showing the font colour, within [From, To).
-  const auto Ink = [&](int From, int To) {
-    std::pair<int, int> Span { -1, -1 };
-    for (int X = From; X < To; ++X)
-      for (int Y = R.Top; Y < R.Bottom; ++Y)
-        if (Shown(Panel, X, Y) == clYellow) {
-          if (Span.first < 0) Span.first = X;
-          Span.second = X;
-          break;
-        }
-    return Span;
-  };
+  const auto Text = [&](int From, int To) { return Ink(Panel, clYellow, From, To); };
   struct Case {
     TAlignment Alignment;
     std::function<bool(std::pair<int, int>)> Placed;
@@ -206,7 +210,7 @@ TEST_F(PanelTest, TheSkinnedCaptionIsPlacedByTheRecordsAlignmentBesideTheRollUpM
     SCOPED_TRACE(int(C.Alignment));
     Rec.Alignment = C.Alignment;
     Panel->ChangeSkinData();
-    const auto Span = Ink(0, 100);
+    const auto Span = Text(0, 100);
     EXPECT_TRUE(C.Placed(Span)) << Span.first << ".." << Span.second;
   }
 
@@ -214,8 +218,8 @@ TEST_F(PanelTest, TheSkinnedCaptionIsPlacedByTheRecordsAlignmentBesideTheRollUpM
   Rec.Alignment = taRightJustify;
   Panel->ChangeSkinData();
   Panel->SetRollUpMode(true);
-  const auto Text = Ink(0, R.Right - 12), Marker = Ink(R.Right - 12, R.Right - 2);
-  EXPECT_LT(Text.second, R.Right - 12) << "the caption gives way to the marker";
+  const auto Caption = Text(0, R.Right - 12), Marker = Text(R.Right - 12, R.Right - 2);
+  EXPECT_LT(Caption.second, R.Right - 12) << "the caption gives way to the marker";
   ASSERT_GE(Marker.first, 0) << "the marker in the font colour";
   const auto MarkerPixels = [&] {
     std::vector<bool> Yellow;
@@ -242,6 +246,107 @@ TEST_F(PanelTest, ATransparentPanelShowsItsParentAShadowOutlineAndItsPaintEvent)
   EXPECT_EQ(Shown(Panel, 0, 40), ColorToRGB(Model.SkinColors()->cBtnShadow()));
   const TRect Client = Panel->GetSkinClientRect();
   EXPECT_EQ(Shown(Panel, Client.Left + 10, Client.Top + 10), clFuchsia);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PanelTest, ABorderlessSkinnedPanelTilesTheRecordsClientPiece) {
+  BuildPanelSkin();
+  // The client piece (30 x 15) marked at its top-left pixel shows where each tile starts.
+  TskSkinGeometry::ModelPicture(&Model, 0)->Canvas()->SetPixels(5, 20, clLime);
+  auto* Panel = NewPanel(Bounds(10, 10, 100, 80));
+  Panel->SetBorderStyle(TskSkinBorderStyle::bvNone);
+  Panel->SetSkinData(&Model);
+  // The tiled client paint (ForcebackGround) and the plain tiled image of the paint panel.
+  auto* Paint = NewPanel<TskSkinPaintPanel>(Bounds(120, 10, 100, 80));
+  Paint->SetBorderStyle(TskSkinBorderStyle::bvNone);
+  Paint->SetSkinData(&Model);
+  for (TskSkinPanel* Tiled : { static_cast<TskSkinPanel*>(Panel), static_cast<TskSkinPanel*>(Paint) }) {
+    for (const TPoint P : { TPoint { 0, 0 }, TPoint { 30, 0 }, TPoint { 90, 0 }, TPoint { 0, 75 }, TPoint { 60, 45 } })
+      EXPECT_EQ(Shown(Tiled, P.X, P.Y), clLime) << P.X << "," << P.Y;
+    EXPECT_EQ(Shown(Tiled, 2, 2), clBlue) << "no frame corner";
+    EXPECT_EQ(Shown(Tiled, 99, 79), clBlue) << "the cut last tile";
+  }
+
+  // Taken off a skinned panel, the border gives way to the tiled look and the children get the whole area.
+  auto* Late = NewPanel(Bounds(10, 100, 100, 80));
+  Late->SetSkinData(&Model);
+  auto* Child = Add<TPanel>(Bounds(0, 0, 10, 10), Late);
+  Child->SetAlign(alTop);
+  EXPECT_EQ(Shown(Late, 2, 50), clRed);
+  Late->SetBorderStyle(TskSkinBorderStyle::bvNone);
+  EXPECT_EQ(Shown(Late, 2, 50), clBlue);
+  EXPECT_EQ(Child->BoundsRect(), Rect(0, 0, 100, 10));
+}
+
+// The glyph stands at the left of the centred content, the text its cell width plus Spacing right of it;
+// a disabled panel draws the strip's second cell.
+TEST_F(PanelTest, TheCaptionGlyphLeadsTheCentredContentAndShowsItsDisabledCell) {
+  BuildPanelSkin();
+  FindSkinRecord<TskDataSkinPanelControl>(Model, "panel")->FontColor = clYellow;
+  TBitmap Strip;
+  Strip.SetSize(32, 10);
+  Strip.Canvas()->Brush()->SetColor(clBlack);  // the transparent colour round both cells
+  Strip.Canvas()->FillRect(Rect(0, 0, 32, 10));
+  Strip.Canvas()->Brush()->SetColor(clLime);
+  Strip.Canvas()->FillRect(Rect(2, 2, 14, 8));
+  Strip.Canvas()->Brush()->SetColor(clFuchsia);
+  Strip.Canvas()->FillRect(Rect(18, 2, 30, 8));
+  auto* Panel = NewPanel(Bounds(10, 10, 100, 80));
+  Panel->SetCaption("ab");
+  Panel->SetGlyph(&Strip);
+  Panel->SetNumGlyphs(2);
+  Panel->SetSpacing(2);
+  Panel->SetSkinData(&Model);
+  const TRect R = Panel->NewCaptionRect;
+  const auto Glyph = Ink(Panel, clLime, 0, 100), Text = Ink(Panel, clYellow, 0, 100);
+  ASSERT_GE(Glyph.first, 0);
+  const int GlyphLeft = Glyph.first - 2;
+  EXPECT_EQ(Glyph.second, GlyphLeft + 13) << "one cell of the strip";
+  EXPECT_GE(Text.first, GlyphLeft + 18) << "the cell width 16 and Spacing 2";
+  EXPECT_LE(Text.first, GlyphLeft + 19);
+  EXPECT_LE(std::abs(GlyphLeft + Text.second + 1 - (R.Left + R.Right)), 3) << "the content centred";
+  Panel->SetEnabled(false);
+  EXPECT_EQ(Ink(Panel, clLime, 0, 100).first, -1);
+  EXPECT_EQ(Ink(Panel, clFuchsia, 0, 100).first, Glyph.first) << "the disabled cell in its place";
+}
+
+// The caption frame piece is a strip of the record's FrameRect as wide as the text plus the piece's own
+// margin, under the text, which moves in by FrameTextRect.Left.
+TEST_F(PanelTest, TheCaptionFramePieceStretchesUnderTheText) {
+  BuildPanelSkin();
+  auto& Rec = *FindSkinRecord<TskDataSkinPanelControl>(Model, "panel");
+  Rec.FontColor = clYellow;
+  Rec.Alignment = taLeftJustify;
+  Rec.FrameRect = Rect(50, 40, 70, 56);  // 20 wide: a 4-pixel green end on each side, navy between
+  Rec.FrameTextRect = Rect(4, 0, 16, 16);
+  Rec.FrameLeftOffset = 4;
+  Rec.FrameRightOffset = 4;
+  TBitmap* Picture = TskSkinGeometry::ModelPicture(&Model, 0);
+  Picture->Canvas()->Brush()->SetColor(clGreen);
+  Picture->Canvas()->FillRect(Rec.FrameRect);
+  Picture->Canvas()->Brush()->SetColor(clNavy);
+  Picture->Canvas()->FillRect(Rect(54, 40, 66, 56));
+  auto* Panel = NewPanel(Bounds(10, 10, 100, 80));
+  Panel->SetCaption("abc");
+  Panel->SetSkinData(&Model);
+  const TRect R = Panel->NewCaptionRect;
+  TBitmap Measure;
+  Measure.Canvas()->Font()->SetName(Rec.FontName);
+  Measure.Canvas()->Font()->SetHeight(Rec.FontHeight);
+  Measure.Canvas()->Font()->SetStyle(Rec.FontStyle);
+  const int TW = Measure.Canvas()->TextWidth("abc");
+  const int Top = Rec.CaptionRect.Top;  // the strip's first row, above the letters
+  EXPECT_EQ(Shown(Panel, R.Left, Top), clGreen) << "the left end at the caption's left";
+  EXPECT_EQ(Shown(Panel, R.Left + 3, Top), clGreen);
+  EXPECT_EQ(Shown(Panel, R.Left + 4, Top), clNavy);
+  EXPECT_EQ(Shown(Panel, R.Left + 8 + TW - 1, Top), clGreen) << "the strip is the text width plus 8";
+  EXPECT_NE(Shown(Panel, R.Left + 8 + TW, Top), clGreen);
+  const auto Text = Ink(Panel, clYellow, 0, 100);
+  EXPECT_GE(Text.first, R.Left + 4) << "the text moved in by FrameTextRect.Left";
+  EXPECT_LE(Text.second, R.Left + 4 + TW);
 }
 
 }  // namespace
