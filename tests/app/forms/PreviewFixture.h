@@ -5,10 +5,13 @@
 // their frame number (tests/engine/fixtures/MediaFixtures.h), read back here from the screen.
 #include <chrono>
 #include <set>
+#include <source_location>
 #include <vector>
 
 #include "engine/player/FFPlay.h"
+#include "platform/base/SysUtils.h"
 #include "platform/shell/IShellOpenService.h"
+#include "platform/ui/toolkit/TLabel.h"
 #include "platform/ui/toolkit/TPanel.h"
 #include "skin/controls/TskSkinSlider.h"
 #include "tests/app/forms/JobListFixture.h"
@@ -47,6 +50,11 @@ protected:
     PumpUntil([&] { return Count("Pause") > Pauses; });
     Settle();
   }
+  /// Waits until the panel holds the clip's picture an opened file is paused on, its position report
+  /// arrived too.
+  void WaitForHeldPicture(std::source_location AWhere = std::source_location::current()) {
+    PumpUntil([&] { return PanelFrame() == HeldFrame && ShowsReportedPicture(); }, 10000, AWhere);
+  }
   /// Lets the pictures decoded by now reach the screen.
   void Settle(Cardinal AMilliseconds = 150) {
     const auto Until = std::chrono::steady_clock::now() + std::chrono::milliseconds(AMilliseconds);
@@ -83,6 +91,10 @@ protected:
       return PanelPixel(PictureLeft + X * PictureWidth / Fixture::Width, Y * PanelHeight / Fixture::Height);
     });
   }
+  /// Whether the time label names the clip's picture the panel shows (a frame is 40 ms). The picture reaches
+  /// the screen from the player's thread and its position report through the window's messages: on a busy
+  /// machine either can come well after the other.
+  bool ShowsReportedPicture() { return Form->Label3->Caption() == Format("%f", PanelFrame() * 0.04); }
   /// Every pixel of the panel as the screen shows it.
   std::vector<TColor> PanelPixels() {
     std::vector<TColor> Pixels;
@@ -96,6 +108,8 @@ protected:
   static constexpr int PanelHeight = 135;
   static constexpr int PictureWidth = 180;
   static constexpr int PictureLeft = (PanelWidth - PictureWidth) / 2;
+  /// Opened paused, the player holds the second of the first pictures it was given.
+  static constexpr int HeldFrame = 1;
 
   TRecordingShellOpen Shell;
   TForm1* Form { nullptr };

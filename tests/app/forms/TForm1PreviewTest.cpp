@@ -48,11 +48,10 @@ TEST_F(TForm1PreviewTest, TheFileOpensPausedOnItsFirstPictureAndPlaysIntoThePane
   EXPECT_EQ(Form->FFPlayer->VideoDriver(), vdGDI);
   EXPECT_EQ(Form->FFPlayer->AudioDriver(), adDirectSound);
 
-  // Opened paused, the player holds the second of the first pictures it was given.
+  // Opened paused, the player holds its picture; its position report has put the thumb and the time there.
+  WaitForHeldPicture();
   const int Opened = PanelFrame();
-  EXPECT_GE(Opened, 0);
-  EXPECT_LE(Opened, 3);
-  // Its position report has put the thumb and the time at that picture (a frame is 40 ms).
+  EXPECT_EQ(Opened, HeldFrame);
   EXPECT_EQ(Form->Label3->Caption(), Format("%f", Opened * 0.04));
   EXPECT_NEAR(Form->skSkinSlider1->Value(), 218 * Opened / Fixture::FrameCount, 1);
   EXPECT_EQ(Form->FormStyle(), fsNormal);
@@ -69,15 +68,16 @@ TEST_F(TForm1PreviewTest, TheFileOpensPausedOnItsFirstPictureAndPlaysIntoThePane
 
   Click(Form->skSkinButton13);
   EXPECT_TRUE(Form->lvFiles->Focused());
-  Settle(500);
-  EXPECT_GT(Form->skSkinSlider1->Value(), 20) << "half a second is a quarter of the slider";
+  // A quarter of the slider is half a second of playing.
+  PumpUntil([&] { return Form->skSkinSlider1->Value() > 20 && PanelFrame() > Opened + 5; });
   EXPECT_NE(Form->Label3->Caption(), "0.0");
-  EXPECT_GT(PanelFrame(), Opened + 5);
   EXPECT_EQ(Form->FormStyle(), fsStayOnTop) << "on top while playing, as ticked";
 
   Click(Form->skSkinButton14);
   PumpUntil([&] { return Count("Pause") == 2; });
+  // The pictures already due when it paused reach the screen, and the report of the last one the labels.
   Settle(250);
+  PumpUntil([&] { return ShowsReportedPicture(); });
   const int Held = PanelFrame();
   const int Position = Form->skSkinSlider1->Value();
   Settle(300);
@@ -115,6 +115,7 @@ TEST_F(TForm1PreviewTest, TheSliderHoldsWhilePressedAndItsReleaseSeeksAndPlays) 
 TEST_F(TForm1PreviewTest, StopShowsTheFirstPictureAgainAndAStoppedPlayerThePlaceholder) {
   const std::vector<TColor> Placeholder = PanelPixels();
   OpenPaused(Media().Clip);
+  WaitForHeldPicture();
   EXPECT_NE(PanelPixels(), Placeholder);
 
   Click(Form->skSkinButton13);
@@ -123,10 +124,10 @@ TEST_F(TForm1PreviewTest, StopShowsTheFirstPictureAgainAndAStoppedPlayerThePlace
   Click(Form->skSkinButton15);
   PumpUntil([&] { return StatesFrom(Mark).size() >= 3; });
   EXPECT_EQ(StatesFrom(Mark), (std::vector<String> { "Stop", "Play", "Pause" }));
-  Settle();
-  const int Reopened = PanelFrame();
-  EXPECT_LE(Reopened, 3);
-  EXPECT_NEAR(Form->skSkinSlider1->Value(), 218 * Reopened / Fixture::FrameCount, 1);
+  WaitForHeldPicture();
+  EXPECT_NEAR(Form->skSkinSlider1->Value(), 218 * HeldFrame / Fixture::FrameCount, 1);
+  Settle(300);
+  EXPECT_EQ(PanelFrame(), HeldFrame) << "the reopened file holds its first pictures";
 
   // The list's clear stops the player this way: the panel shows its placeholder again.
   Form->FFPlayer->Stop(true);
@@ -149,9 +150,9 @@ TEST_F(TForm1PreviewTest, TheEndRewindsAndWaitsAtTheStartForPlayToRunItAgain) {
   PumpUntil([&] { return Count("End") == 1 && Count("Pause") == 2; }, 8000);
   const auto States = StatesFrom(0);
   EXPECT_EQ(std::vector<String>(States.end() - 2, States.end()), (std::vector<String> { "End", "Pause" }));
-  Settle(300);
+  // Rewound, the panel shows a picture from before the second key frame (every 12th frame is one).
+  PumpUntil([&] { return PanelFrame() < 12; });
   const int Rewound = PanelFrame();
-  EXPECT_LT(Rewound, 12);
   Settle(300);
   EXPECT_EQ(PanelFrame(), Rewound) << "paused at the start";
 
@@ -186,12 +187,13 @@ TEST_F(TForm1PreviewTest, ASoundOnlyFileShowsItsWaveAndMovesTheSlider) {
   EXPECT_TRUE(Form->FFPlayer->Paused());
   Click(Form->skSkinButton13);
   PumpUntil([&] { return Count("Resume") == 1; });
-  Settle(400);
-  EXPECT_GT(Form->skSkinSlider1->Value(), 30);
+  PumpUntil([&] { return Form->skSkinSlider1->Value() > 30; });
   // The wave is drawn in white on black across the panel.
-  const std::vector<TColor> Wave = PanelPixels();
-  EXPECT_NE(Wave, Placeholder);
-  EXPECT_GT(std::count(Wave.begin(), Wave.end(), clWhite), PanelWidth);
+  PumpUntil([&] {
+    const std::vector<TColor> Wave = PanelPixels();
+    return std::count(Wave.begin(), Wave.end(), clWhite) > PanelWidth;
+  });
+  EXPECT_NE(PanelPixels(), Placeholder);
 }
 
 TEST_F(TForm1PreviewTest, TheStreamListsOfferTheSubtitlesOfAFileThatHasThem) {
