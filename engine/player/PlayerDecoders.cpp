@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVFilterStubs.h"
@@ -201,7 +202,9 @@ int GetVideoFrame(TVideoState& AState, AVFrame* AFrame) {
 }
 
 int OutputPicture(TVideoState& AState, AVFrame* AFrame, double APts, Int64 APos) {
-  if (APts != 0) AState.video_clock = APts;
+  // A picture at time 0 (the first, again after a rewind) keeps its time; only one without a time takes
+  // the clock's.
+  if (!std::isnan(APts)) AState.video_clock = APts;
   else APts = AState.video_clock;
   AState.video_clock = AState.video_clock + AState.video_frame_duration * (1 + 0.5 * AFrame->repeat_pict);
   return QueuePicture(AState, AFrame, APts, APos);
@@ -224,7 +227,7 @@ int VideoThread(void* AOpaque) {
       State.seek_done = 0;
       State.seek_paused = 0;
     }
-    const double Pts = Picture->pts == AV_NOPTS_VALUE ? 0 : double(Picture->pts) * av_q2d(State.video_st.load()->time_base);
+    const double Pts = Picture->pts == AV_NOPTS_VALUE ? std::nan("") : double(Picture->pts) * av_q2d(State.video_st.load()->time_base);
     const int Queued = OutputPicture(State, Picture, Pts, Picture->pkt_pos);
     LibAVUtil.av_frame_unref(Picture);
     if (Queued < 0) break;

@@ -12,8 +12,8 @@ int SubtitleThread(void* AOpaque);
 /// time stamp or the packet's, as decoder_reorder_pts says), 0 when a packet gave none or a picture was
 /// skipped, -1 once the queue is aborted.
 int GetVideoFrame(TVideoState& AState, AVFrame* AFrame);
-/// Sets the video clock from APts (or APts from the clock when it is 0), moves it on by the picture's
-/// duration and queues the picture.
+/// Sets the video clock from APts (or APts from the clock when it is NaN: the picture has no time), moves it
+/// on by the picture's duration and queues the picture.
 int OutputPicture(TVideoState& AState, AVFrame* AFrame, double APts, Int64 APos);
 
 /// A palette entry 0xAARRGGBB as (alpha, Y, U, V) in the same bytes (BT.601, limited range).

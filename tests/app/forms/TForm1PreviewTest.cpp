@@ -150,8 +150,10 @@ TEST_F(TForm1PreviewTest, TheEndRewindsAndWaitsAtTheStartForPlayToRunItAgain) {
   PumpUntil([&] { return Count("End") == 1 && Count("Pause") == 2; }, 8000);
   const auto States = StatesFrom(0);
   EXPECT_EQ(std::vector<String>(States.end() - 2, States.end()), (std::vector<String> { "End", "Pause" }));
-  // Rewound, the panel shows a picture from before the second key frame (every 12th frame is one).
-  PumpUntil([&] { return PanelFrame() < 12; });
+  // Rewound, the panel shows a picture from before the second key frame (every 12th frame is one), and the
+  // thumb and the time have gone back to it.
+  PumpUntil([&] { return PanelFrame() < 12 && ShowsReportedPicture(); });
+  EXPECT_NEAR(Form->skSkinSlider1->Value(), 218 * PanelFrame() / Fixture::FrameCount, 1);
   const int Rewound = PanelFrame();
   Settle(300);
   EXPECT_EQ(PanelFrame(), Rewound) << "paused at the start";

@@ -208,6 +208,11 @@ TEST_F(PlayerTest, ClipOpensPausedPlaysPausesSeeksAndEndsOnce) {
   EXPECT_LT(Rewound, 12);
   Serve(300);
   EXPECT_EQ(Record.ShownFrame(), Rewound);
+  // Its time is the rewound picture's, also for the first picture, whose time is 0: not the end's.
+  EXPECT_EQ(SnapshotFrame(Pts), Rewound);
+  EXPECT_EQ(Pts, Rewound * 40000);
+  EXPECT_TRUE(Eventually([&] { return Values(TReport::rkPosition).back() == Rewound * 40000; }, 1000))
+      << "the position stayed at " << Values(TReport::rkPosition).back();
 
   Player.SetRepeatType(rtNone);
   Player.Stop(true);
