@@ -1,6 +1,7 @@
-// The layered border on the headless presenter: the four windows composed from the layer picture around
-// the form and following it, sizing by dragging the border, the inactive look and alpha, the caption and
-// its quick buttons on a full border, and skins or presenters without a border.
+// The layered border on the headless presenter: the four windows composed from the layer picture around the
+// form and following it, sizing by dragging the border, the inactive look and alpha, the caption and its
+// quick buttons on a full border, an animated object's glow and menu beside it, and skins or presenters
+// without a border.
 #include "platform/gdi/Capabilities.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/base/TMemIniFile.h"
