@@ -103,8 +103,8 @@ protected:
   void DrawMorph(TCanvas* Cnvs, TBitmap* NormalPicture, const TRect& NormalRect, const TRect& HotRect) const;
   /// The glow of the object on Manager.
   void ShowLayerOn(TskLayerManager* Manager);
-  /// ObjectRect on the screen (on a shown full border, in its top window).
-  TRect ScreenObjectRect() const { return ToScreen(ObjectRect); }
+  /// ObjectRect on the screen (on a shown full border, in its top window): where the glow and a menu go.
+  virtual TRect ScreenObjectRect() const { return ToScreen(ObjectRect); }
   /// R, in the coordinates of ObjectRect, on the screen.
   TRect ToScreen(const TRect& R) const;
   /// The transition between the normal and the hot look is under way.

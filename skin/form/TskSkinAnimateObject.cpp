@@ -47,6 +47,8 @@ void TskSkinAnimateObject::ShowLayer() {
     TskActiveSkinObject::ShowLayer();
 }
 
+TRect TskSkinAnimateObject::ScreenObjectRect() const { return Parent->FrameToScreen(ObjectRect); }
+
 void TskSkinAnimateObject::HideLayer() {
   TskLayerManager* Manager = MenuItem ? Parent->MenuLayerManager() : Parent->LayerManager();
   if (Manager->IsVisible) Manager->Hide();

@@ -52,6 +52,11 @@ public:
   String RestoreHint;
   String FTempHint;
 
+protected:
+  /// ObjectRect offset by the form's own place only: a full layered border never shows this object, so its
+  /// glow and menu do not follow the border's top window.
+  TRect ScreenObjectRect() const override;
+
 private:
   void SetFrame(int Value);
   /// The form is in the state the command would undo.

@@ -253,6 +253,9 @@ void TskSkinForm::WMNCActivate(TMessage& Message) {
     UpDateFormNC();
     UpdateActiveState(true);
   }
+  // A maximized child has no frame of its own: the main form's caption shows it.
+  if (SkinnedMaximizedMDIChild())
+    if (TskSkinForm* Main = MDIMainFrame()) Main->UpDateFormNC();
   if (FClientInActiveEffect && FForm->Visible()) {
     if (FFormActive)
       HideClientInActiveEffect();

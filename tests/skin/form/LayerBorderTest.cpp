@@ -1,15 +1,20 @@
-// The layered border on the headless presenter: the four windows composed from the layer picture around
-// the form and following it, sizing by dragging the border, the inactive look and alpha, the caption and
-// its quick buttons on a full border, and skins or presenters without a border.
+// The layered border on the headless presenter: the four windows composed from the layer picture around the
+// form and following it, sizing by dragging the border, the inactive look and alpha, the caption and its
+// quick buttons on a full border, an animated object's glow and menu beside it, and skins or presenters
+// without a border.
 #include "platform/gdi/Capabilities.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/base/TMemIniFile.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/winsys/LayeredWindows.h"
+#include "platform/ui/winsys/Ui.h"
+#include "platform/ui/winsys/WindowSystem.h"
+#include "skin/core/TskLayerManager.h"
 #include "skin/core/skDataSkinButtonControls.h"
 #include "skin/form/TskFormLayerBorder.h"
 #include "skin/form/TskQuickButtonItems.h"
+#include "skin/form/TskSkinAnimateObject.h"
 #include "skin/form/TskSkinCaptionObject.h"
 #include "skin/form/TskSkinMenu.h"
 #include "skin/form/TskSkinPopupMenu.h"
@@ -458,6 +463,53 @@ TEST_F(FullBorder, QuickButtonsAndTheirDividerShowInTheTopWindowAndAnswerThePoin
   EXPECT_NEAR(GetRValue(Blended), 250 * 127 / 255, 2) << std::hex << Blended;
   EXPECT_NEAR(GetGValue(Blended), 100 + 120 * 127 / 255, 2) << std::hex << Blended;
   EXPECT_EQ(GetBValue(Blended), 0);
+}
+
+// An animated object is no part of the full border's picture: its hover glow and the menu it drops down
+// keep to the form's own place on the screen, not to the border's top window.
+TEST_F(FullBorder, AnAnimatedObjectsGlowAndMenuKeepToTheFormsOwnPlace) {
+  auto Record = CreateSkinObject("animate", "spinner");
+  auto& Spinner = dynamic_cast<TskDataSkinAnimate&>(*Record);
+  Spinner.Command = cmDefault;
+  Spinner.ButtonStyle = true;
+  Spinner.CountFrames = 2;
+  Spinner.SkinRect = Rect(120, 4, 140, 24);
+  Spinner.GlowLayerPictureIndex = Spinner.GlowLayerMaskPictureIndex = Model.LayerFrame->PictureIndex;
+  Spinner.GlowLayerOffsetX = 3;
+  Spinner.GlowLayerOffsetY = 4;
+  Model.ObjectList.push_back(std::move(Record));
+  ShowFramed();
+  ASSERT_TRUE(Frame->FullBorderShown());
+  ASSERT_NE(WindowBounds(skflTop).TopLeft(), Main->BoundsRect().TopLeft());
+  auto* Object = dynamic_cast<TskSkinAnimateObject*>(Frame->ObjectList[size_t(Frame->GetIndex("spinner"))].get());
+  ASSERT_NE(Object, nullptr);
+  const TRect OnForm = Object->ObjectRect.Offset(Main->Left(), Main->Top());
+  auto GlowPlace = [] {
+    for (const Window* W : WindowSystem::Get().TopLevelWindows())
+      if (IsWindowVisible(W->Handle) && GetClassName(W->Handle) == "TskLayerWindow") return W->Rect.TopLeft();
+    return TPoint { -1, -1 };
+  };
+
+  Object->MouseEnter();
+  Display->PumpUntilIdle();
+  EXPECT_EQ(GlowPlace(), (TPoint { OnForm.Left - 3, OnForm.Top - 4 })) << "the hover glow";
+  Object->MouseLeave();
+
+  auto* Menu = new TMenuItem(Main);
+  auto* Item = new TMenuItem(Main);
+  Item->SetCaption("Item");
+  Menu->Add(Item);
+  Object->MenuItem = Menu;
+  Object->MouseEnter();
+  Object->MouseDown(2, 2, mbLeft);
+  Object->MouseUp(2, 2, mbLeft);
+  Display->PumpUntilIdle();
+  ASSERT_TRUE(Frame->SkinMenu->Visible());
+  EXPECT_EQ(Frame->SkinMenu->PopupList().at(0)->BoundsRect().TopLeft(), (TPoint { OnForm.Left, OnForm.Bottom }));
+  EXPECT_TRUE(Frame->MenuLayerManager()->IsVisible);
+  EXPECT_EQ(GlowPlace(), (TPoint { OnForm.Left - 3, OnForm.Top - 4 })) << "the glow while its menu shows";
+  Frame->SkinMenu->Hide();
+  Display->PumpUntilIdle();
 }
 
 TEST_F(FullBorder, RolledUpOrMinimizedTheFormKeepsOnlyTheCaptionTheBorderGivesIt) {

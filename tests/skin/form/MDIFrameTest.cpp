@@ -1,7 +1,7 @@
-// Frames of an MDI main form and its children: tabs for the children, activation by a tab click, a
-// maximized child's buttons on the menu bar and its caption that neither animates nor tracks the
-// pointer, the active child's frame, tiling and cascading, closing by a tab's close button, and the tab
-// bar's layout and drag reordering.
+// Frames of an MDI main form and its children: tabs for the children, activation by a tab click, a maximized
+// child's buttons on the menu bar, its caption that neither animates nor tracks the pointer and the main
+// form's caption that follows its activity, the active child's frame, tiling and cascading, closing by a
+// tab's close button, and the tab bar's layout and drag reordering.
 #include "platform/ui/toolkit/TMainMenu.h"
 #include "platform/ui/toolkit/TMenuItem.h"
 #include "platform/ui/winsys/MdiArrangement.h"
@@ -142,6 +142,29 @@ TEST_F(MDIFrame, AMaximizedChildsCaptionNeitherAnimatesNorTracksThePointer) {
   const TRect Close = ChildFrame->ObjectList[size_t(ChildFrame->GetIndex("closebutton"))]->ObjectRect;
   ChildFrame->TrackActiveObject((Close.Left + Close.Right) / 2, (Close.Top + Close.Bottom) / 2, true);
   EXPECT_EQ(ChildFrame->ActiveObject, -1);
+}
+
+// The main form's caption names the maximized child; it is painted again whenever a maximized child's
+// activity changes, also when only that child hears of it.
+TEST_F(MDIFrame, AMaximizedChildsActivityRepaintsTheMainFormsCaption) {
+  TForm* A = NewChild("A");
+  TForm* B = NewChild("B");
+  FrameOf(B)->SetWindowState(wsMaximized);
+  Display->PumpUntilIdle();
+  std::vector<String> Painted;
+  Frame->OnCaptionPaint = [&](TCanvas*, const TRect&, bool) { Painted.push_back(Frame->CaptionText()); };
+  const TRect First = Tabs->Tabs(0)->ObjectRect;
+  ClickTabs(First.Left + 10, First.Top + First.Height() / 2);
+  ASSERT_EQ(Main->ActiveMDIChild(), A);
+  ASSERT_FALSE(Painted.empty());
+  EXPECT_EQ(Painted.back(), "Main - [A]");
+
+  for (WPARAM Active : { 0, 1 }) {
+    Painted.clear();
+    SendMessage(A->Handle(), WM_NCACTIVATE, Active, 0);
+    EXPECT_EQ(Painted.size(), 1u) << Active;
+  }
+  Frame->OnCaptionPaint = nullptr;
 }
 
 TEST_F(MDIFrame, ClosingTheLastMaximizedChildClearsTheButtons) {
