@@ -55,6 +55,22 @@ protected:
   void WaitForHeldPicture(std::source_location AWhere = std::source_location::current()) {
     PumpUntil([&] { return PanelFrame() == HeldFrame && ShowsReportedPicture(); }, 10000, AWhere);
   }
+  /// Waits until the panel has shown the same picture, reported, for a while: pictures decoded before a
+  /// pause took hold still reach the screen after it. Answers its frame number.
+  int WaitForStillPicture(std::source_location AWhere = std::source_location::current()) {
+    int Frame = -1;
+    auto Since = std::chrono::steady_clock::now();
+    PumpUntil([&] {
+      const int Shown = ShowsReportedPicture() ? PanelFrame() : -1;
+      const auto Now = std::chrono::steady_clock::now();
+      if (Shown != Frame) {
+        Frame = Shown;
+        Since = Now;
+      }
+      return Frame >= 0 && Now - Since >= std::chrono::milliseconds(300);
+    }, 10000, AWhere);
+    return Frame;
+  }
   /// Lets the pictures decoded by now reach the screen.
   void Settle(Cardinal AMilliseconds = 150) {
     const auto Until = std::chrono::steady_clock::now() + std::chrono::milliseconds(AMilliseconds);
