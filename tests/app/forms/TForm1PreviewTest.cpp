@@ -144,7 +144,7 @@ TEST_F(TForm1PreviewTest, StopDoesNothingWithoutASelectedRow) {
 TEST_F(TForm1PreviewTest, TheEndRewindsAndWaitsAtTheStartForPlayToRunItAgain) {
   OpenPaused(Media().Clip);
   Click(Form->skSkinButton13);
-  PumpUntil([&] { return Count("End") == 1 && Count("Pause") == 2; }, 8000);
+  PumpUntil([&] { return Count("End") == 1 && Count("Pause") == 2; }, 20000);
   const auto States = StatesFrom(0);
   EXPECT_EQ(std::vector<String>(States.end() - 2, States.end()), (std::vector<String> { "End", "Pause" }));
   // Rewound, the panel shows a picture from before the second key frame (every 12th frame is one), and the
@@ -158,7 +158,7 @@ TEST_F(TForm1PreviewTest, TheEndRewindsAndWaitsAtTheStartForPlayToRunItAgain) {
 
   Click(Form->skSkinButton13);
   PumpUntil([&] { return PanelFrame() > Rewound + 5; });
-  PumpUntil([&] { return Count("End") == 2; }, 8000);
+  PumpUntil([&] { return Count("End") == 2; }, 20000);
 }
 
 TEST_F(TForm1PreviewTest, MuteSwapsTheButtonsAndLastsForTheNextFile) {
