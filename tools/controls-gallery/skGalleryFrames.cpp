@@ -18,6 +18,9 @@
 
 namespace {
 
+/// The gallery sheet's background, shown where a picture takes no window.
+constexpr TColor SheetBackground = RGB(236, 238, 242);
+
 using TCells = std::vector<std::pair<String, std::unique_ptr<TBitmap>>>;
 
 /// Where the framed forms stand while they are taken, clear of the gallery's own form.
@@ -54,11 +57,20 @@ std::unique_ptr<TBitmap> ScreenPicture(HeadlessPresenter& Display, const TRect& 
   return Image;
 }
 
+TForm* ShowBackdrop(const TRect& Area) {
+  auto* Sheet = new TForm(nullptr);
+  Sheet->SetBorderStyle(bsNone);
+  Sheet->SetColor(SheetBackground);
+  Sheet->SetBoundsRect(Area);
+  Sheet->Show();
+  return Sheet;
+}
+
 std::unique_ptr<TBitmap> WindowPicture(TForm* Form) {
   auto Image = std::make_unique<TBitmap>();
   Image->SetPixelFormat(pf24bit);
   Image->SetSize(Form->Width(), Form->Height());
-  Image->Canvas()->Brush()->SetColor(RGB(236, 238, 242));
+  Image->Canvas()->Brush()->SetColor(SheetBackground);
   Image->Canvas()->FillRect(Rect(0, 0, Form->Width(), Form->Height()));
   const HDC Window = GetWindowDC(Form->Handle());
   BitBlt(Image->Canvas()->Handle(), 0, 0, Form->Width(), Form->Height(), Window, 0, 0, SRCCOPY);
@@ -68,7 +80,7 @@ std::unique_ptr<TBitmap> WindowPicture(TForm* Form) {
   if (GetWindowRgn(Form->Handle(), Shape) != RGN_ERROR)
     for (int Y = 0; Y < Form->Height(); ++Y)
       for (int X = 0; X < Form->Width(); ++X)
-        if (!PtInRegion(Shape, X, Y)) Image->Canvas()->SetPixels(X, Y, RGB(236, 238, 242));
+        if (!PtInRegion(Shape, X, Y)) Image->Canvas()->SetPixels(X, Y, SheetBackground);
   DeleteObject(Shape);
   return Image;
 }

@@ -21,6 +21,10 @@ std::unique_ptr<TBitmap> WindowPicture(TForm* Form);
 /// The part Area of the screen as a picture, windows over windows as the screen shows them.
 std::unique_ptr<TBitmap> ScreenPicture(HeadlessPresenter& Display, const TRect& Area);
 
+/// A borderless form in the sheet's background colour over Area, shown: what a screen picture of Area takes
+/// around its windows is the sheet, not the empty screen. The caller frees it.
+TForm* ShowBackdrop(const TRect& Area);
+
 /// A form's frame active and inactive, with a hot and a pressed caption button, a sizeable form, and a
 /// dialog's frame; in the gallery's skin, or the built-in frame without one.
 void AddFrameRows(TskControlsGallery& Gallery, HeadlessPresenter& Display);

@@ -15,12 +15,12 @@
 #include "skin/form/TskQuickButtonItems.h"
 #include "skin/form/TskSkinForm.h"
 #include "tools/controls-gallery/TskControlsGallery.h"
+#include "tools/controls-gallery/skGalleryFrames.h"
 
 namespace {
 
 using TCells = std::vector<std::pair<String, std::unique_ptr<TBitmap>>>;
 
-constexpr TColor Backdrop = RGB(236, 238, 242);
 constexpr TColor ShadowColour = RGB(12, 16, 26);
 /// The shadow picture: the form's place in the middle, a shadow of Reach pixels around it.
 constexpr int Reach = 12;
@@ -205,26 +205,12 @@ void AddQuickButtons(TskSkinForm* Frame) {
   for (int Index = 0; Index < 2; ++Index) Frame->QuickButtons()->Add()->SetImageIndex(Index);
 }
 
-/// The screen around the form, its border included.
-std::unique_ptr<TBitmap> ScreenPicture(HeadlessPresenter& Display, const TRect& R) {
-  auto Picture = std::make_unique<TBitmap>();
-  Picture->SetPixelFormat(pf24bit);
-  Picture->SetSize(R.Width(), R.Height());
-  for (int Y = 0; Y < R.Height(); ++Y)
-    for (int X = 0; X < R.Width(); ++X) Picture->Canvas()->SetPixels(X, Y, Display.PixelAt(R.Left + X, R.Top + Y));
-  return Picture;
-}
-
 /// The screen around a sizeable skinned form with the skin's layer frame, active or not, with quick buttons
 /// on its caption or without.
 std::unique_ptr<TBitmap> TakeBorderedForm(TskControlsGallery& Gallery, HeadlessPresenter& Display, bool Active,
                                           bool QuickButtons = false) {
   const TRect Around = Rect(Place.X - 30, Place.Y - 50, Place.X + FormSize.cx + 30, Place.Y + FormSize.cy + 30);
-  auto* Sheet = new TForm(nullptr);
-  Sheet->SetBorderStyle(bsNone);
-  Sheet->SetColor(Backdrop);
-  Sheet->SetBoundsRect(Around);
-  Sheet->Show();
+  TForm* Sheet = ShowBackdrop(Around);
   auto* Form = new TForm(nullptr);
   Form->SetBorderStyle(bsSizeable);
   Form->SetBounds(Place.X, Place.Y, FormSize.cx, FormSize.cy);

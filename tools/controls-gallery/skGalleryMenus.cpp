@@ -58,6 +58,7 @@ void FillMainMenu(TMenuItem* Items) {
 }  // namespace
 
 void AddMenuRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
+  TForm* Sheet = ShowBackdrop(CellArea);
   auto* Form = new TForm(nullptr);
   Form->SetBounds(FormBounds.Left, FormBounds.Top, FormBounds.Width(), FormBounds.Height());
   Form->SetCaption("菜单");
@@ -127,5 +128,6 @@ void AddMenuRows(TskControlsGallery& Gallery, HeadlessPresenter& Display) {
 
   Gallery.AddPictureRow("菜单", Cells);
   delete Form;
+  delete Sheet;
   Display.PumpUntilIdle();
 }
