@@ -43,7 +43,8 @@ protected:
     std::map<int, String> ClipOfTask;
     for (const TCorpusClip& Clip : CorpusClips()) {
       TRun& Run = Runs[Clip.Name];
-      Run.Output = FOutputs.string() + "/" + std::filesystem::path(Clip.Name).stem().string() + String(AFormat.Extension);
+      // The whole clip name: audio.flac and audio.opus would otherwise both write audio.wmv at once.
+      Run.Output = FOutputs.string() + "/" + Clip.Name + String(AFormat.Extension);
       TInputOptions Input;
       InitInputOptions(Input);
       const int Task = FConverter.AddTask(CorpusFile(Clip), &Input);
