@@ -3,6 +3,7 @@
 // the format keeps, as long as the source's longest kept stream decodes, or fails with a message naming why.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <mutex>
@@ -66,9 +67,12 @@ protected:
       WakeWaiters();
     };
     FConverter.Start(3);
+    // Each end comes on a thread of its own, so the run's end (-1) may overtake a task's: wait for all.
     const bool Ended = WaitServing([&] {
       std::lock_guard Guard(FEndsLock);
-      return FEnds.contains(-1);
+      return FEnds.contains(-1) && std::ranges::all_of(ClipOfTask, [&](const auto& ATask) {
+        return FEnds.contains(ATask.first);
+      });
     }, 240000);
     if (!Ended) {
       FConverter.Stop(true);
