@@ -87,8 +87,8 @@ protected:
   // ---- The loop ----
   /// Runs the loop (hand-overs of other threads, messages, timers due on the virtual clock, paints) until
   /// ADone holds and answers true; after ATimeout ms of real time the test fails at the caller's line and
-  /// the answer is false.
-  bool PumpUntil(const std::function<bool()>& ADone, Cardinal ATimeout = 10000,
+  /// the answer is false. The default is generous: a loaded machine plays and converts late.
+  bool PumpUntil(const std::function<bool()>& ADone, Cardinal ATimeout = 30000,
                  std::source_location AWhere = std::source_location::current());
 
 private:
