@@ -22,6 +22,8 @@ struct TAVInputStream {
   Int64 start { 0 };                      // wall-clock time of the set-up, for rate emulation
   Int64 next_pts { AV_NOPTS_VALUE };
   Int64 pts { 0 };
+  Int64 ts_shift { 0 };                   // µs taken off the stream's times: the discontinuities continued across
+  bool lead_taken { false };              // ts_shift holds the stream's lead over its file's other streams
   bool is_start { true };                 // no audio sync correction happened yet
   bool showed_multi_packet_warning { false };
   bool decoder_flushed { false };         // flushed at the end of its file in join mode

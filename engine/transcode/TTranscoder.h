@@ -68,10 +68,21 @@ private:
   void ReadLoop();
   int ChooseInputFile(const std::vector<bool>& ANoPacket);
   int ChooseJoinedFile(int ACurrent);
-  void AdjustTimestamps(TAVInputStream& AIst, int AFile, AVPacket* APacket);
+  /// Gives a progress report when the report interval has passed since the last one.
+  void ReportProgressWhenDue(int AFile);
   /// Logs a warning when an input's streams ended well before the file said they would (a cut file).
   void WarnOfEarlyEnd(int AFile);
   bool FeedsOutput(const TAVInputStream& AIst) const;
+
+  // Time line of the input streams (TimeLine.cpp)
+  /// Moves APacket's times onto the run's time line: the task's offset and scale, and the discontinuities
+  /// its stream continues across.
+  void AdjustTimestamps(TAVInputStream& AIst, int AFile, AVPacket* APacket);
+  /// How far (µs) AIst starts after the earliest stream of its file, when that is a gap the output does
+  /// not fill; 0 otherwise.
+  Int64 LeadBeyondGap(const TAVInputStream& AIst) const;
+  /// Whether ATime (µs, the run's time line) lies within a fillable gap of another running stream's clock.
+  bool NearAnotherClock(const TAVInputStream& AIst, Int64 ATime) const;
   /// Whether AOst ended its recording, ending it when ATime (µs) is past the recording's end.
   bool PastRecordingTime(TAVOutputStream& AOst, Int64 ATime);
   bool EndOfJoinedFile(int AFile);
@@ -150,6 +161,7 @@ private:
   std::vector<uint8_t> FSubtitleBuf;     // encoded subtitles, made at the first one
 
   Int64 Ftimer_start { 0 };
+  Int64 FLastReport { 0 };               // when the last progress report ended (µs, relative clock)
   double FReportedTime { 0 };            // the converted time of the last progress report (s)
   Int64 Fvideo_size { 0 };
   Int64 Faudio_size { 0 };

@@ -1,4 +1,4 @@
-// The read loop of a transcoder run: choosing the input that lags, time-stamp adjustments, limits, join
+// The read loop of a transcoder run: choosing the input that lags, limits, progress at its interval, join
 // mode, and the end of the run (flushing, trailers, last report, closing the codecs).
 #include <algorithm>
 #include <chrono>
@@ -37,7 +37,7 @@ Int64 AnnouncedEnd(const AVFormatContext* AInput, const AVStream* AStream) {
 
 void TTranscoder::Run() {
   Setup();
-  Ftimer_start = LibAVUtil.av_gettime_relative();
+  Ftimer_start = FLastReport = LibAVUtil.av_gettime_relative();
   ReadLoop();
   Finish();
 }
@@ -46,7 +46,6 @@ void TTranscoder::ReadLoop() {
   std::vector<bool> NoPacket(FTask.Fnb_input_files, false);
   int NoPacketCount = 0;
   int File = 0;
-  Int64 LastReport = Ftimer_start;
   while (!FTask.Broken()) {
     FTask.WaitWhilePaused();
     if (FTask.Broken()) break;
@@ -98,13 +97,16 @@ void TTranscoder::ReadLoop() {
       }
     }
     LibAVCodec.av_packet_unref(FPacket);
-    // The interval counts from the end of the last report, which may have waited for a busy
-    // user-interface thread: otherwise every packet after a long wait would report again.
-    if (LibAVUtil.av_gettime_relative() - LastReport > FTask.ReportInterval) {
-      ReportProgress(false, File);
-      LastReport = LibAVUtil.av_gettime_relative();
-    }
+    ReportProgressWhenDue(File);
   }
+}
+
+void TTranscoder::ReportProgressWhenDue(int AFile) {
+  // The interval counts from the end of the last report, which may have waited for a busy
+  // user-interface thread: otherwise every packet after a long wait would report again.
+  if (LibAVUtil.av_gettime_relative() - FLastReport <= FTask.ReportInterval) return;
+  ReportProgress(false, AFile);
+  FLastReport = LibAVUtil.av_gettime_relative();
 }
 
 int TTranscoder::ChooseJoinedFile(int ACurrent) {
@@ -139,31 +141,6 @@ int TTranscoder::ChooseInputFile(const std::vector<bool>& ANoPacket) {
   return Chosen;
 }
 
-void TTranscoder::AdjustTimestamps(TAVInputStream& AIst, int AFile, AVPacket* APacket) {
-  const AVRational TimeBase = AIst.st->time_base;
-  const Int64 Offset = LibAVUtil.av_rescale_q(FTask.Finput_files_ts_offset[AFile], AV_TIME_BASE_Q, TimeBase);
-  if (APacket->dts != AV_NOPTS_VALUE) APacket->dts += Offset;
-  if (APacket->pts != AV_NOPTS_VALUE) APacket->pts += Offset;
-  if (AIst.index < TCustomFFmpeg::MaxStreams) {
-    if (const double Scale = FTask.Finput_files_ts_scale[AFile][AIst.index]; Scale != 0) {
-      if (APacket->pts != AV_NOPTS_VALUE) APacket->pts = Round(double(APacket->pts) * Scale);
-      if (APacket->dts != AV_NOPTS_VALUE) APacket->dts = Round(double(APacket->dts) * Scale);
-    }
-  }
-  const AVFormatContext* Input = FTask.Finput_files[AFile]->Context;
-  if (APacket->dts == AV_NOPTS_VALUE || AIst.next_pts == AV_NOPTS_VALUE || !(Input->iformat->flags & AVFMT_TS_DISCONT)) return;
-  const Int64 Dts = LibAVUtil.av_rescale_q(APacket->dts, TimeBase, AV_TIME_BASE_Q);
-  const Int64 Delta = Dts - AIst.next_pts;
-  if ((std::llabs(Delta) > Int64(S.Fdts_delta_threshold * 1000000) || Dts + 1 < AIst.pts) && !S.Fcopy_ts) {
-    FTask.Finput_files_ts_offset[AFile] -= Delta;
-    if (S.Fverbose > 2)
-      FTask.Log(llVerbose, Format("timestamp discontinuity %d, new offset= %d", Delta, FTask.Finput_files_ts_offset[AFile]));
-    const Int64 Shift = LibAVUtil.av_rescale_q(Delta, AV_TIME_BASE_Q, TimeBase);
-    APacket->dts -= Shift;
-    if (APacket->pts != AV_NOPTS_VALUE) APacket->pts -= Shift;
-  }
-}
-
 void TTranscoder::WarnOfEarlyEnd(int AFile) {
   // A shorter end than the file announces by less than this is how streams of a whole file end.
   constexpr Int64 Margin = 500000;
@@ -179,8 +156,9 @@ void TTranscoder::WarnOfEarlyEnd(int AFile) {
     const AVMediaType Type = Ist.st->codecpar->codec_type;
     if (Ist.discard || Ist.next_pts == AV_NOPTS_VALUE || (Type != AVMEDIA_TYPE_AUDIO && Type != AVMEDIA_TYPE_VIDEO)) continue;
     const Int64 End = AnnouncedEnd(Input, Ist.st);
-    // The stream's clock runs on the task's timeline; the file's own times are without the task's offset.
-    const Int64 StreamEnd = Ist.next_pts - FTask.Finput_files_ts_offset[AFile];
+    // The stream's clock runs on the task's timeline; the file's own times are without the task's offset
+    // and the discontinuities the run continued across.
+    const Int64 StreamEnd = Ist.next_pts + Ist.ts_shift - FTask.Finput_files_ts_offset[AFile];
     if (End != AV_NOPTS_VALUE && StreamEnd + Margin < End && (Reached == AV_NOPTS_VALUE || StreamEnd < Reached)) Reached = StreamEnd;
   }
   if (Reached != AV_NOPTS_VALUE)

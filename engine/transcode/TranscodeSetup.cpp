@@ -479,8 +479,9 @@ void TTranscoder::OpenDecoder(TAVInputStream& AIst) {
 
 void TTranscoder::InitTimes() {
   for (auto& Ist : Fist_table) {
-    const AVRational Rate = Ist->st->avg_frame_rate;
-    Ist->pts = Rate.num && Rate.den ? -Round(Ist->st->codecpar->video_delay * 1000000.0 / av_q2d(Rate)) : 0;
+    // A stream's clock starts at its first packet's time; one without times (a raw elementary stream)
+    // starts at 0 with its first picture, which the decoder gives first whatever its delay.
+    Ist->pts = 0;
     Ist->next_pts = AV_NOPTS_VALUE;
     Ist->is_start = true;
   }

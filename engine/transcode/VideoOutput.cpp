@@ -40,7 +40,11 @@ int TTranscoder::WriteVideoFrame(TAVOutputStream& AOst, TAVInputStream& AIst, co
   const AVCodecContext* Enc = AOst.enc();
   int FrameSize = 0;
   for (int Copy = 0; Copy < Copies && !FTask.Broken(); ++Copy) {
-    if (Copy > 0) FTask.WaitWhilePaused();
+    // A long pause of the media is filled copy by copy: the run reports and answers Pause and Stop meanwhile.
+    if (Copy > 0) {
+      FTask.WaitWhilePaused();
+      ReportProgressWhenDue(AIst.file_index);
+    }
     // A reference of its own, so the encoder's time and quality can be set without touching the source.
     LibAVUtil.av_frame_unref(FPicture);
     if (LibAVUtil.av_frame_ref(FPicture, Final) < 0) throw FFmpegException("Video encoding failed");
@@ -77,7 +81,7 @@ int TTranscoder::FrameCount(TAVOutputStream& AOst) {
       if (Delta <= -0.6) Copies = 0;
       else if (Delta > 0.6) AOst.sync_opts = Int64(std::nearbyint(SyncTime));
     } else if (Delta > 1.1) {
-      Copies = int(std::nearbyint(Delta));
+      Copies = int(std::nearbyint(std::min(Delta, double(S.Fmax_frames[AVMEDIA_TYPE_VIDEO]))));
     }
     if (Copies == 0) {
       ++Fnb_frames_drop;

@@ -35,6 +35,13 @@ const std::vector<TCorpusClip>& CorpusClips() {
     { "mp3-cover-utf8-title.mp3", "" },
     { "mkv-cut-in-the-middle.mkv", "its second half is cut off, the header gives the whole length" },
     { "ts-damaged-bytes.ts", "" },
+    { "asf-video-hours-late.wmv", "" },
+    { "mp4-video-hours-late.mp4", "" },
+    { "mkv-sound-hours-late.mkv", "" },
+    { "ts-video-hours-late.ts", "" },
+    { "mkv-spliced-hour-jump.mkv", "" },
+    { "mp4-spliced-hour-jump.mp4", "" },
+    { "ts-spliced-clock-jump.ts", "" },
   };
   return Clips;
 }
@@ -52,9 +59,29 @@ double TDecodedSpan::Longest(bool AKeepsVideo) const {
   return std::max(AKeepsVideo && Video && !CoverPicture ? VideoSeconds : 0.0, Audio ? AudioSeconds : 0.0);
 }
 
+namespace {
+
+/// A pause inside a stream up to this long (s) is part of its play; a jump beyond it is a discontinuity
+/// the media does not play across (a splice, a clock that jumped).
+constexpr double LongestPlayedPause = 60;
+
+/// How long the spans [first, second) play together, less the discontinuities between them.
+double PlayedSeconds(std::vector<std::pair<double, double>>& ASpans) {
+  std::ranges::sort(ASpans);
+  double Played = 0;
+  for (size_t I = 0; I < ASpans.size();) {
+    auto [Start, End] = ASpans[I];
+    for (++I; I < ASpans.size() && ASpans[I].first <= End + LongestPlayedPause; ++I) End = std::max(End, ASpans[I].second);
+    Played += End - Start;
+  }
+  return Played;
+}
+
+}  // namespace
+
 TDecodedSpan DecodeSpan(const String& AFileName) {
   TDecodedSpan Span;
-  double Start[2] { 1e9, 1e9 }, End[2] { -1e9, -1e9 };
+  std::vector<std::pair<double, double>> Spans[2];
   DecodeFile(AFileName, true,
     [&](const AVStream* AStream, const AVPacket*) {
       if (AStream->disposition & AV_DISPOSITION_ATTACHED_PIC) Span.CoverPicture = true;
@@ -66,11 +93,12 @@ TDecodedSpan DecodeSpan(const String& AFileName) {
       const double At = double(AFrame->best_effort_timestamp) * av_q2d(ADecoder->pkt_timebase);
       const double Length = IsVideo ? double(AFrame->pkt_duration) * av_q2d(ADecoder->pkt_timebase)
                                     : double(AFrame->nb_samples) / AFrame->sample_rate;
-      Start[IsVideo] = std::min(Start[IsVideo], At);
-      End[IsVideo] = std::max(End[IsVideo], At + Length);
+      Spans[IsVideo].emplace_back(At, At + Length);
     });
-  Span.AudioSeconds = Span.Audio ? End[0] - Start[0] : 0;
-  Span.VideoSeconds = Span.Video ? End[1] - Start[1] : 0;
+  if (Span.Audio && !Spans[0].empty()) Span.AudioStart = std::ranges::min(Spans[0]).first;
+  if (Span.Video && !Spans[1].empty()) Span.VideoStart = std::ranges::min(Spans[1]).first;
+  Span.AudioSeconds = Span.Audio ? PlayedSeconds(Spans[0]) : 0;
+  Span.VideoSeconds = Span.Video ? PlayedSeconds(Spans[1]) : 0;
   return Span;
 }
 

@@ -29,12 +29,14 @@ String CorpusFile(const TCorpusClip& AClip);
 std::vector<String> CorpusFolderNames();
 
 /// What a plain decode (the first video and the first audio stream, every packet) finds: which kinds
-/// decode, a video stream that is only an attached picture, and each kind's span in seconds from its first
-/// frame to the end of its last.
+/// decode, a video stream that is only an attached picture, each kind's first time and how long it plays
+/// in seconds: from its first frame to the end of its last, less jumps of its clock beyond a minute.
 struct TDecodedSpan {
   bool Video { false };
   bool Audio { false };
   bool CoverPicture { false };
+  double VideoStart { 0 };
+  double AudioStart { 0 };
   double VideoSeconds { 0 };
   double AudioSeconds { 0 };
   /// The longest span of the kinds an output keeps (a cover picture has none).
