@@ -198,6 +198,26 @@ TEST_F(TranscodeTest, CopiesBothStreamsPacketForPacket) {
   EXPECT_EQ(Decoded.FirstFrameNumber, 0);
 }
 
+// An encoder's raw stream carries no time stamps: its pictures are counted from the first the decoder gives.
+TEST_F(TranscodeTest, ARawElementaryStreamKeepsEveryPicture) {
+  for (const String& Input : { Media().RawH264, Media().RawHEVC }) {
+    ASSERT_EQ(Decode(Input).Pictures, 100) << Input;
+    // A container with a constant and one with a variable frame rate.
+    for (const char* Container : { "avi", "mkv" }) {
+      SCOPED_TRACE(Input + " to " + Container);
+      TCustomFFmpeg Conversion(20);
+      ASSERT_TRUE(Conversion.OpenInputFile(Input)) << Conversion.LastErrMsg();
+      Conversion.ApplyOption("vcodec", "mpeg4");
+      const String Output = Folder.Path(String("raw.") + Container);
+      ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+      Conversion.StartConvert(false, tpNormal);
+      EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+      const TDecoded Decoded = Decode(Output);
+      EXPECT_EQ(Decoded.Pictures, 100);
+    }
+  }
+}
+
 TEST_F(TranscodeTest, LeavesOutTheDisabledKind) {
   struct TCase {
     const char* Option;
