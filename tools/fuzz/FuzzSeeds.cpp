@@ -119,10 +119,10 @@ void WriteSkins(const fs::path& Corpus, const fs::path& Work) {
   Write(Corpus / "skin_container" / "seed.skn", Bytes(container));
 }
 
-/// The first 24 KiB of AClip: enough for its headers and first packets.
-std::string HeadOf(const fs::path& AClip) {
+/// The first ALength bytes of AClip; 24 KiB are enough for its headers and first packets.
+std::string HeadOf(const fs::path& AClip, size_t ALength = 24 * 1024) {
   std::ifstream in(AClip, std::ios::binary);
-  std::string head(24 * 1024, '\0');
+  std::string head(ALength, '\0');
   in.read(head.data(), std::streamsize(head.size()));
   head.resize(size_t(in.gcount()));
   return head;
@@ -135,10 +135,19 @@ void WriteMedia(const fs::path& Corpus) {
     Write(Corpus / "media_probe" / fs::path(clip).filename(), HeadOf(clip));
 }
 
-/// The start of each clip of the media corpus, for the conversion task.
+/// Whether AClip's streams start hours apart or its clock jumps by an hour: what makes it so lies past its
+/// start (the second stream's packets, the splice).
+bool FarApart(const fs::path& AClip) {
+  const std::string name = AClip.filename().string();
+  return name.find("-hours-late") != std::string::npos || name.find("-spliced-") != std::string::npos;
+}
+
+/// The start of each clip of the media corpus, for the conversion task; the whole of those whose streams
+/// lie far apart.
 void WriteTaskMedia(const fs::path& Corpus, const fs::path& MediaCorpus) {
   for (const auto& clip : fs::directory_iterator(MediaCorpus))
-    Write(Corpus / "convert_task" / clip.path().filename(), HeadOf(clip.path()));
+    Write(Corpus / "convert_task" / clip.path().filename(),
+          FarApart(clip.path()) ? HeadOf(clip.path(), fs::file_size(clip.path())) : HeadOf(clip.path()));
 }
 
 }  // namespace

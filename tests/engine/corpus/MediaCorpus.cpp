@@ -14,6 +14,7 @@
 #include "tests/engine/DecodeFile.h"
 
 const std::vector<TCorpusClip>& CorpusClips() {
+  constexpr const char* Apart = "its header's length counts the hours between its time stamps";
   static const std::vector<TCorpusClip> Clips {
     { "flv-h264-mp3.flv", "" },
     { "ts-h264-bframes-aac.ts", "" },
@@ -35,13 +36,13 @@ const std::vector<TCorpusClip>& CorpusClips() {
     { "mp3-cover-utf8-title.mp3", "" },
     { "mkv-cut-in-the-middle.mkv", "its second half is cut off, the header gives the whole length" },
     { "ts-damaged-bytes.ts", "" },
-    { "asf-video-hours-late.wmv", "" },
-    { "mp4-video-hours-late.mp4", "" },
+    { "asf-video-hours-late.wmv", Apart },
+    { "mp4-video-hours-late.mp4", Apart },
     { "mkv-sound-hours-late.mkv", "" },
-    { "ts-video-hours-late.ts", "" },
-    { "mkv-spliced-hour-jump.mkv", "" },
-    { "mp4-spliced-hour-jump.mp4", "" },
-    { "ts-spliced-clock-jump.ts", "" },
+    { "ts-video-hours-late.ts", Apart },
+    { "mkv-spliced-hour-jump.mkv", Apart },
+    { "mp4-spliced-hour-jump.mp4", Apart },
+    { "ts-spliced-clock-jump.ts", Apart },
   };
   return Clips;
 }

@@ -384,6 +384,16 @@ TEST_F(TranscodeProgressTest, ReportsFollowTheVideoFramesUpToTheLastReportAfterT
   EXPECT_NEAR(double(Task.TotalOutputDuration()), double(ClipDuration), 100000.0);
 }
 
+// Forty seconds without a new picture are a pause, filled with a thousand copies of the last one: the run
+// reports between the copies.
+TEST_F(TranscodeProgressTest, APauseOfThePicturesIsFilledWithReportsBetweenTheCopies) {
+  const String Output = Folder.Path("paused.avi");
+  Convert({ Media().PausedMKV }, { { "vcodec", "mpeg4" } }, Output);
+  ASSERT_TRUE(Task.Finished()) << Task.FatalMessage();
+  EXPECT_NEAR(Decode(Output).Pictures, 25 + 40 * Fixture::FrameRate, 2);
+  EXPECT_TRUE(std::ranges::any_of(Events, [](const TProgress& AEvent) { return AEvent.FrameNumber > 100 && AEvent.FrameNumber < 900; }));
+}
+
 // The H.264 encoder holds its first pictures back while the sound is already written.
 TEST_F(TranscodeProgressTest, TheConvertedTimeNeverGoesBack) {
   Convert({ Media().ReorderedMP4 }, { { "vcodec", "libx264" }, { "acodec", "aac" } }, Folder.Path("h264.mp4"));
