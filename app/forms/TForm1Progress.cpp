@@ -34,7 +34,9 @@ void TForm1::FFConverterProgress(TObject*, PProgressInfo AProgressInfo) {
   TStrings* Cells = Row->SubItems();
   Cells->Put(JobCell::Progress, PercentText(AProgressInfo->CurrentDuration, AProgressInfo->TotalDuration));
   if (AProgressInfo->FPS > 0) Cells->Put(JobCell::Fps, IntToStr(AProgressInfo->FPS));
-  Cells->Put(JobCell::ConvertedTime, SecToDate(int(AProgressInfo->CurrentDuration / 1000000)));
+  // The nearest whole second: a finished task's last report gives its output's length, which a cut would
+  // show short (a 0.98 s output as 00:00:00).
+  Cells->Put(JobCell::ConvertedTime, SecToDate(int((AProgressInfo->CurrentDuration + 500000) / 1000000)));
   Cells->Put(JobCell::ConvertedSize, SizeText(AProgressInfo->CurrentSize));
 }
 

@@ -12,6 +12,14 @@ namespace {
 /// How many of the MPEG-1 video encoder's listed frame rates its standard knows.
 constexpr size_t Mpeg1StandardRates = 8;
 
+/// Whether AFormat holds 8-bit YUV with chroma halved both ways, the pictures every player decodes.
+bool Is8Bit420(AVPixelFormat AFormat) {
+  const AVPixFmtDescriptor* Descriptor = LibAVUtil.av_pix_fmt_desc_get(AFormat);
+  return Descriptor && !(Descriptor->flags & (AV_PIX_FMT_FLAG_RGB | AV_PIX_FMT_FLAG_PAL | AV_PIX_FMT_FLAG_ALPHA)) &&
+         Descriptor->nb_components == 3 && Descriptor->comp[0].depth == 8 && Descriptor->log2_chroma_w == 1 &&
+         Descriptor->log2_chroma_h == 1;
+}
+
 template <class T> bool Listed(const T* AList, T AValue, T AEnd) {
   for (; *AList != AEnd; ++AList)
     if (*AList == AValue) return true;
@@ -36,12 +44,27 @@ void ChooseSampleRate(TObject* ASender, AVCodecContext* AContext, const AVCodec*
   AContext->sample_rate = Best;
 }
 
-void ChoosePixelFormat(AVCodecContext* AContext, const AVCodec* AEncoder) {
+void ChoosePixelFormat(AVCodecContext* AContext, const AVCodec* AEncoder, bool AAsked) {
   if (!AEncoder || !AEncoder->pix_fmts) return;
-  if (Listed(AEncoder->pix_fmts, AContext->pix_fmt, AV_PIX_FMT_NONE)) return;
-  if (AEncoder->id == AV_CODEC_ID_MJPEG && AContext->strict_std_compliance < 0 &&
-      (AContext->pix_fmt == AV_PIX_FMT_YUV420P || AContext->pix_fmt == AV_PIX_FMT_YUV422P))
-    return;
+  const auto Accepted = [&](AVPixelFormat AFormat) {
+    if (Listed(AEncoder->pix_fmts, AFormat, AV_PIX_FMT_NONE)) return true;
+    return AEncoder->id == AV_CODEC_ID_MJPEG && AContext->strict_std_compliance < 0 &&
+           (AFormat == AV_PIX_FMT_YUV420P || AFormat == AV_PIX_FMT_YUV422P);
+  };
+  if (Accepted(AContext->pix_fmt) && (AAsked || Is8Bit420(AContext->pix_fmt))) return;
+  // The devices the output formats are made for play 8-bit 4:2:0 pictures only.
+  if (!AAsked) {
+    if (Accepted(AV_PIX_FMT_YUV420P)) {
+      AContext->pix_fmt = AV_PIX_FMT_YUV420P;
+      return;
+    }
+    for (const AVPixelFormat* Format = AEncoder->pix_fmts; *Format != AV_PIX_FMT_NONE; ++Format)
+      if (Is8Bit420(*Format)) {
+        AContext->pix_fmt = *Format;
+        return;
+      }
+    if (Accepted(AContext->pix_fmt)) return;
+  }
   AContext->pix_fmt = AEncoder->pix_fmts[0];
 }
 

@@ -224,6 +224,7 @@ void TCustomFFmpeg::TakeVideoSettings(const AVStream* AStream, const AVCodecCont
   else if (Aspect == 0)
     S.Fframe_aspect_ratio = 4.0f / 3.0f;
   S.Fframe_pix_fmt = Codec->format < 0 ? AV_PIX_FMT_YUV420P : Codec->format;
+  S.Fframe_pix_fmt_asked = false;
   if (ADecoder->lowres) {
     S.Fframe_height >>= ADecoder->lowres;
     S.Fframe_width >>= ADecoder->lowres;

@@ -137,6 +137,7 @@ void TCustomFFmpeg::OptPixelFormat(const String& AValue) {
   const AVPixelFormat PixFmt = LibAVUtil.av_get_pix_fmt(AValue.c_str());
   if (PixFmt == AV_PIX_FMT_NONE) throw FFmpegException(Format("Unknown pixel format requested: %s", AValue));
   FSettings.Fframe_pix_fmt = PixFmt;
+  FSettings.Fframe_pix_fmt_asked = true;
 }
 
 void TCustomFFmpeg::OptSampleFormat(const String& AValue) {

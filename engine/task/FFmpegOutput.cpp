@@ -344,7 +344,7 @@ void TCustomFFmpeg::new_video_stream(TOutputFileContext& AOutput, int AFileIndex
     Enc->height = S.Fframe_height;
     Stream.st->sample_aspect_ratio = Enc->sample_aspect_ratio = SampleAspect(S);
     Enc->pix_fmt = AVPixelFormat(S.Fframe_pix_fmt);
-    ChoosePixelFormat(Enc, Codec);
+    ChoosePixelFormat(Enc, Codec, S.Fframe_pix_fmt_asked);
     if (S.Fframe_size_from_input) RoundDownFrameSize(Enc);
     if (S.Fintra_only) Enc->gop_size = 0;
     if (S.Fvideo_qscale != 0 || S.Fsame_quality) {
@@ -367,6 +367,7 @@ void TCustomFFmpeg::new_video_stream(TOutputFileContext& AOutput, int AFileIndex
   S.Fvideo_disable = false;
   S.Fvideo_stream_copy = 0;
   S.Fframe_pix_fmt = -1;
+  S.Fframe_pix_fmt_asked = false;
 }
 
 void TCustomFFmpeg::new_audio_stream(TOutputFileContext& AOutput, int AFileIndex) {

@@ -27,6 +27,7 @@ struct TFFmpegSettings {
   bool Fframe_size_from_input { false };    // the picture size is the input's, not one asked for
   float Fframe_aspect_ratio { 0 };          // display aspect ratio, 0 = from the input
   int Fframe_pix_fmt { -1 };                // -1 = none chosen
+  bool Fframe_pix_fmt_asked { false };      // Fframe_pix_fmt was asked for, not taken from the input
   int Faudio_sample_fmt { -1 };
   int Fframe_topBand { 0 };                 // rows and columns cropped off the input picture
   int Fframe_bottomBand { 0 };

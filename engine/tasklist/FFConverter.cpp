@@ -35,15 +35,19 @@ bool InsideHandlerOf(const TFFmpeg* ATask) { return std::ranges::find(HandlerTas
 
 }  // namespace
 
-/// Delivers one end report (its own copy) on a thread of its own.
+/// Delivers one end report (its own copy) on a thread of its own, once the deliveries it comes after have
+/// delivered theirs.
 class TCustomFFConverter::TDoTerminateThread : public TThread {
 public:
-  TDoTerminateThread(TTerminateEvent AOnTerminate, TObject* ASender, const TTerminateInfo& ATerminateInfo)
-      : FOnTerminate(std::move(AOnTerminate)), FSender(ASender), FTerminateInfo(ATerminateInfo) {}
+  TDoTerminateThread(TTerminateEvent AOnTerminate, TObject* ASender, const TTerminateInfo& ATerminateInfo,
+                     std::vector<std::shared_ptr<TDoTerminateThread>> AEarlier)
+      : FOnTerminate(std::move(AOnTerminate)), FSender(ASender), FTerminateInfo(ATerminateInfo), FEarlier(std::move(AEarlier)) {}
   ~TDoTerminateThread() override { TerminateAndWait(); }
 
 protected:
   void Execute() override {
+    for (const auto& Earlier : FEarlier) Earlier->WaitFor();
+    FEarlier.clear();
     if (FOnTerminate) FOnTerminate(FSender, FTerminateInfo);
   }
 
@@ -51,6 +55,7 @@ private:
   TTerminateEvent FOnTerminate;
   TObject* FSender;
   TTerminateInfo FTerminateInfo;
+  std::vector<std::shared_ptr<TDoTerminateThread>> FEarlier;
 };
 
 TCustomFFConverter::TCustomFFConverter(TComponent* AOwner)
@@ -412,9 +417,10 @@ void TCustomFFConverter::CountEnd(TFFmpeg* ATask) {
 void TCustomFFConverter::DoAllTerminated() {
   const TTerminateInfo Info { -1, true, false, "" };
   if (FThreadMode) {
-    // The delivery runs on its own: the run is marked ended first, so its handler finds it ended.
+    // The delivery runs on its own: the run is marked ended first, so its handler finds it ended. It waits
+    // for the tasks' deliveries, every one of which has started by now: the run's end is the last report.
     FTerminated = true;
-    if (OnTerminate) StartDelivery(Info);
+    if (OnTerminate) StartDelivery(Info, FDeliveryThreads);
   } else {
     // Here the handler runs inside the last task's end, which must not be freed under it: the list opens
     // for ClearTasks only afterwards.
@@ -424,14 +430,15 @@ void TCustomFFConverter::DoAllTerminated() {
   WakeWaiters();
 }
 
-void TCustomFFConverter::StartDelivery(const TTerminateInfo& AInfo) {
+void TCustomFFConverter::StartDelivery(const TTerminateInfo& AInfo, std::vector<std::shared_ptr<TDoTerminateThread>> AEarlier) {
   std::erase_if(FDeliveryThreads, [](const auto& AThread) { return AThread->Finished(); });
-  FDeliveryThreads.push_back(std::make_unique<TDoTerminateThread>(OnTerminate, this, AInfo));
+  std::erase_if(AEarlier, [](const auto& AThread) { return AThread->Finished(); });
+  FDeliveryThreads.push_back(std::make_shared<TDoTerminateThread>(OnTerminate, this, AInfo, std::move(AEarlier)));
   FDeliveryThreads.back()->Start();
 }
 
 void TCustomFFConverter::JoinDeliveryThreads() {
-  std::vector<std::unique_ptr<TDoTerminateThread>> Threads;
+  std::vector<std::shared_ptr<TDoTerminateThread>> Threads;
   {
     TServingLock Lock(FTerminateLock);
     Threads = std::exchange(FDeliveryThreads, {});

@@ -21,8 +21,8 @@
 /// ClearTasks every list operation raises "Cannot %s while working.". Failed list operations answer by
 /// result and keep the reason in LastErrMsg. Every task reports its end exactly once (OnTerminate), then
 /// the whole run ends with OnTerminate of task index -1: in thread mode each on a short-lived thread of its
-/// own (the last task's event and the whole-run event may arrive in either order), in synchronous mode on
-/// the calling thread. Progress and preview events are handed to the user-interface thread, the task
+/// own, the whole-run event once every task's handler of the run returned; in synchronous mode on the
+/// calling thread. Progress and preview events are handed to the user-interface thread, the task
 /// waiting until the handler ran, while TriggerEventInMainThread is on. Destroying the component during a
 /// run stops it and waits for every thread it started.
 class TCustomFFConverter : public TFFBaseComponent {
@@ -144,7 +144,8 @@ private:
   /// Under FTerminateLock: counts ATask's end, then ends the run or starts the next task.
   void CountEnd(TFFmpeg* ATask);
   void DoAllTerminated();
-  void StartDelivery(const TTerminateInfo& AInfo);
+  /// Delivers AInfo on a thread of its own, after the deliveries AEarlier have delivered theirs.
+  void StartDelivery(const TTerminateInfo& AInfo, std::vector<std::shared_ptr<TDoTerminateThread>> AEarlier = {});
   void JoinDeliveryThreads();
   /// Stops the run, frees the tasks (joining their threads) and joins the delivery threads.
   void StopAndRelease();
@@ -175,7 +176,7 @@ private:
   std::atomic<bool> FWorking { false };
   std::atomic<bool> FStopRequested { false };  // no task starts until the next Start
   std::atomic<int> FStopping { 0 };  // Stop calls waiting for the tasks
-  std::vector<std::unique_ptr<TDoTerminateThread>> FDeliveryThreads;
+  std::vector<std::shared_ptr<TDoTerminateThread>> FDeliveryThreads;
 };
 
 /// The task-list component with its settings and events for forms.

@@ -8,7 +8,10 @@
 #include <functional>
 #include <optional>
 
+#include "app/catalogue/ISelectedJobRow.h"
 #include "app/engine/TFFConverterEngine.h"
+#include "app/jobs/JobTexts.h"
+#include "engine/probe/AVProbe.h"
 #include "tests/app/forms/BatchTesting.h"
 #include "tests/app/support/ProbedOutput.h"
 #include "tests/platform/base/RespectFileModes.h"
@@ -67,6 +70,21 @@ TEST_F(TForm1BatchEngineTest, ThreeFormatsConvertedTwoAtATimeProbeBackAsTheirRow
   }
   EXPECT_THAT(std::vector<String>({ Cell(0, 2), Cell(1, 2), Cell(2, 2) }),
               ElementsAre("clip.wmv", "测试 视频.a.b.mp4", "noext.mp3"));
+}
+
+// A finished row shows its output's length to the nearest second and its size, as a probe of the file finds
+// them: the task's last report comes at its real end.
+TEST_F(TForm1BatchEngineTest, AFinishedRowShowsItsOutputsLengthAndSize) {
+  AddFile(Media().Clip);
+  AddFile(Media().Tone);
+  RunBatch([this] { return Finished(); }, 2);
+  for (int Row = 0; Row < 2; ++Row) {
+    SCOPED_TRACE(Cell(Row, 2));
+    TAVProbe Probe(nullptr);
+    ASSERT_TRUE(Probe.LoadFile(OutputOf(Row))) << Probe.LastErrMsg();
+    EXPECT_EQ(Cell(Row, JobCell::ConvertedTime), SecToDate(int((Probe.FileStreamInfo().Duration + 500000) / 1000000)));
+    EXPECT_EQ(Cell(Row, JobCell::ConvertedSize), SizeText(Int64(std::filesystem::file_size(OutputOf(Row)))));
+  }
 }
 
 // An output the run cannot create fails that task with the engine's text in the plain box; the other row

@@ -13,7 +13,11 @@
 #include "app/catalogue/FormatParameters.h"
 #include "app/jobs/AddOutputOptions.h"
 #include "engine/tasklist/FFConverter.h"
+#include "engine/libav/AVCodecStubs.h"
+#include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
 #include "platform/base/MainThread.h"
+#include "platform/base/ScopeGuard.h"
 #include "tests/engine/corpus/MediaCorpus.h"
 
 namespace {
@@ -57,33 +61,37 @@ struct TRun {
   String Output;
 };
 
-class CorpusConvertTest : public testing::TestWithParam<TCorpusTarget> {
+/// Runs jobs of corpus clips through the task list and tells how each ended.
+class TCorpusRuns {
 protected:
-  static void SetUpTestSuite() { LoadCorpusLibraries(); }
+  /// One job: a clip converted with a format's parameters; its run is kept under Key.
+  struct TJob {
+    String Key;
+    const TCorpusClip* Clip;
+    const FormatParameters* Format;
+  };
 
-  /// Adds each clip's task and runs them all, AAtOnce at a time, for at most AMilliseconds; the runs by clip name.
-  std::map<String, TRun> ConvertAll(const FormatParameters& AFormat, const std::vector<TCorpusClip>& AClips = CorpusClips(),
-                                    int AAtOnce = 3, unsigned AMilliseconds = 240000) {
+  /// Adds every job's task and runs them all, AAtOnce at a time, for at most AMilliseconds; the runs by key.
+  std::map<String, TRun> Convert(const std::vector<TJob>& AJobs, int AAtOnce = 3, unsigned AMilliseconds = 240000) {
     std::map<String, TRun> Runs;
-    std::map<int, String> ClipOfTask;
-    for (const TCorpusClip& Clip : AClips) {
-      TRun& Run = Runs[Clip.Name];
-      // The whole clip name: audio.flac and audio.opus would otherwise both write audio.wmv at once.
-      Run.Output = FOutputs.string() + "/" + Clip.Name + String(AFormat.Extension);
+    std::map<int, String> KeyOfTask;
+    for (const TJob& Job : AJobs) {
+      TRun& Run = Runs[Job.Key];
+      Run.Output = FOutputs.string() + "/" + Job.Key + String(Job.Format->Extension);
       TInputOptions Input;
       InitInputOptions(Input);
-      const int Task = FConverter.AddTask(CorpusFile(Clip), &Input);
+      const int Task = FConverter.AddTask(CorpusFile(*Job.Clip), &Input);
       if (Task < 0) {
         Run.Message = "add: " + FConverter.LastErrMsg();
         continue;
       }
-      TOutputOptions Output = OutputOptionsOf(AFormat);
+      TOutputOptions Output = OutputOptionsOf(*Job.Format);
       if (!FConverter.SetOutputFile(Task, Run.Output, &Output)) {
         Run.Message = "output: " + FConverter.LastErrMsg();
         FConverter.RemoveTask(Task);
         continue;
       }
-      ClipOfTask[Task] = Clip.Name;
+      KeyOfTask[Task] = Job.Key;
     }
     FConverter.OnTerminate = [this](TObject*, const TTerminateInfo& AEnd) {
       std::lock_guard Guard(FEndsLock);
@@ -91,10 +99,10 @@ protected:
       WakeWaiters();
     };
     FConverter.Start(AAtOnce);
-    // Each end comes on a thread of its own, so the run's end (-1) may overtake a task's: wait for all.
+    // The run's end (-1) comes after every task's; waiting for each as well names a task whose end never came.
     const bool Ended = WaitServing([&] {
       std::lock_guard Guard(FEndsLock);
-      return FEnds.contains(-1) && std::ranges::all_of(ClipOfTask, [&](const auto& ATask) {
+      return FEnds.contains(-1) && std::ranges::all_of(KeyOfTask, [&](const auto& ATask) {
         return FEnds.contains(ATask.first);
       });
     }, AMilliseconds);
@@ -103,8 +111,8 @@ protected:
       ADD_FAILURE() << "the batch did not end within " << AMilliseconds / 1000 << " s";
     }
     std::lock_guard Guard(FEndsLock);
-    for (const auto& [Task, Clip] : ClipOfTask) {
-      TRun& Run = Runs[Clip];
+    for (const auto& [Task, Key] : KeyOfTask) {
+      TRun& Run = Runs[Key];
       const auto End = FEnds.find(Task);
       if (End == FEnds.end()) Run.Message = "no end reported";
       else if (End->second.Finished && !End->second.Exception) Run.Converted = true;
@@ -113,16 +121,68 @@ protected:
     return Runs;
   }
 
-  std::filesystem::path FOutputs { std::filesystem::temp_directory_path() /
-                                    ("corpus-" + std::to_string(getpid()) + "-" + GetParam().Family) };
+  std::filesystem::path FOutputs;
   /// The end reports by task (-1: the whole run's); they outlive the converter, whose threads report.
   std::mutex FEndsLock;
   std::map<int, TTerminateInfo> FEnds;
   TFFConverter FConverter { nullptr };
+};
 
-  void SetUp() override { std::filesystem::create_directories(FOutputs); }
+class CorpusConvertTest : public testing::TestWithParam<TCorpusTarget>, public TCorpusRuns {
+protected:
+  static void SetUpTestSuite() { LoadCorpusLibraries(); }
+
+  /// Each of AClips converted to AFormat, AAtOnce at a time; the runs by clip name (the whole name:
+  /// audio.flac and audio.opus would otherwise both write audio.wmv at once).
+  std::map<String, TRun> ConvertAll(const FormatParameters& AFormat, const std::vector<TCorpusClip>& AClips = CorpusClips(),
+                                    int AAtOnce = 3, unsigned AMilliseconds = 240000) {
+    std::vector<TJob> Jobs;
+    for (const TCorpusClip& Clip : AClips) Jobs.push_back({ Clip.Name, &Clip, &AFormat });
+    return Convert(Jobs, AAtOnce, AMilliseconds);
+  }
+
+  void SetUp() override {
+    FOutputs = std::filesystem::temp_directory_path() / ("corpus-" + std::to_string(getpid()) + "-" + GetParam().Family);
+    std::filesystem::create_directories(FOutputs);
+  }
   void TearDown() override { std::filesystem::remove_all(FOutputs); }
 };
+
+/// Every video encoder the catalogue writes with, each through the first format that uses it.
+class CorpusPictureTest : public testing::Test, public TCorpusRuns {
+protected:
+  static void SetUpTestSuite() { LoadCorpusLibraries(); }
+
+  void SetUp() override {
+    FOutputs = std::filesystem::temp_directory_path() / ("corpus-" + std::to_string(getpid()) + "-pictures");
+    std::filesystem::create_directories(FOutputs);
+  }
+  void TearDown() override { std::filesystem::remove_all(FOutputs); }
+};
+
+/// The codec, picture format and profile of AFileName's first video stream, as the demuxer reads them.
+struct TStoredPicture {
+  AVCodecID Codec { AV_CODEC_ID_NONE };
+  String PixelFormat { "none" };
+  int Profile { FF_PROFILE_UNKNOWN };
+};
+
+TStoredPicture StoredPicture(const String& AFileName) {
+  TStoredPicture Picture;
+  AVFormatContext* Input = nullptr;
+  if (LibAVFormat.avformat_open_input(&Input, AFileName.c_str(), nullptr, nullptr) < 0) return Picture;
+  ScopeGuard Close([&] { LibAVFormat.avformat_close_input(&Input); });
+  LibAVFormat.avformat_find_stream_info(Input, nullptr);
+  for (unsigned I = 0; I < Input->nb_streams; ++I) {
+    const AVCodecParameters* Codec = Input->streams[I]->codecpar;
+    if (Codec->codec_type != AVMEDIA_TYPE_VIDEO) continue;
+    Picture.Codec = Codec->codec_id;
+    if (const char* Format = LibAVUtil.av_get_pix_fmt_name(AVPixelFormat(Codec->format))) Picture.PixelFormat = Format;
+    Picture.Profile = Codec->profile;
+    break;
+  }
+  return Picture;
+}
 
 }  // namespace
 
@@ -166,3 +226,46 @@ TEST_P(CorpusConvertTest, StreamsFarApartConvertInStepWithBoundedTimeAndMemory) 
 
 INSTANTIATE_TEST_SUITE_P(Families, CorpusConvertTest, testing::ValuesIn(CorpusTargets()),
                          [](const testing::TestParamInfo<TCorpusTarget>& AInfo) { return String(AInfo.param.Family); });
+
+// Phones, players and browsers play 8-bit 4:2:0 pictures: a source in 4:4:4, 4:2:2 or 10 bits comes out so
+// from every video encoder of the catalogue, H.264 in one of its 8-bit 4:2:0 profiles and MPEG-2 in Main.
+TEST_F(CorpusPictureTest, DeepAndFullChromaSourcesComeOutAsDevicePictures) {
+  const char* Sources[] = { "mp4-h264-444.mp4", "mkv-h264-422.mkv", "mkv-h264-10bit.mkv", "mov-prores-pcm24.mov" };
+  std::vector<const FormatParameters*> Formats;
+  std::vector<String> Seen;
+  for (const FormatParameters& Format : FormatParameterTable()) {
+    // A format leaving the encoder to the container is told apart by its extension.
+    const String Encoder = Format.VideoCodec.empty() ? String(Format.Extension) : String(Format.VideoCodec);
+    if (Format.DisableVideo || !Format.TargetType.empty() || std::ranges::count(Seen, Encoder)) continue;
+    // A format whose encoder the libraries lack writes nothing: its output is refused when it is set.
+    if (!Format.VideoCodec.empty() && !LibAVCodec.avcodec_find_encoder_by_name(Encoder.c_str())) continue;
+    Seen.push_back(Encoder);
+    Formats.push_back(&Format);
+  }
+  std::vector<TJob> Jobs;
+  for (const char* Source : Sources) {
+    const auto Clip = std::ranges::find_if(CorpusClips(), [&](const TCorpusClip& C) { return String(C.Name) == Source; });
+    ASSERT_NE(Clip, CorpusClips().end()) << Source;
+    for (const FormatParameters* Format : Formats)
+      Jobs.push_back({ String(Source) + "-" + IntToStr(Format->FormatKey), &*Clip, Format });
+  }
+  const std::map<String, TRun> Runs = Convert(Jobs);
+  const std::vector<int> DeviceProfiles { FF_PROFILE_H264_CONSTRAINED_BASELINE, FF_PROFILE_H264_BASELINE,
+                                          FF_PROFILE_H264_MAIN, FF_PROFILE_H264_HIGH };
+  for (const TJob& Job : Jobs) {
+    SCOPED_TRACE(Job.Key + String(Job.Format->Extension) + " " + String(Job.Format->VideoCodec));
+    const TRun& Run = Runs.at(Job.Key);
+    const TStoredPicture Picture = StoredPicture(Run.Output);
+    if (!Run.Converted || Picture.Codec == AV_CODEC_ID_NONE) {
+      ADD_FAILURE() << "no picture written: " << Run.Message;
+      continue;
+    }
+    EXPECT_TRUE(Picture.PixelFormat == "yuv420p" || Picture.PixelFormat == "yuvj420p") << Picture.PixelFormat;
+    if (Picture.Codec == AV_CODEC_ID_H264) {
+      EXPECT_TRUE(std::ranges::count(DeviceProfiles, Picture.Profile)) << "H.264 profile " << Picture.Profile;
+    }
+    if (Picture.Codec == AV_CODEC_ID_MPEG2VIDEO) {
+      EXPECT_EQ(Picture.Profile, FF_PROFILE_MPEG2_MAIN);
+    }
+  }
+}

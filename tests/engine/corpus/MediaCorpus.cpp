@@ -22,6 +22,7 @@ const std::vector<TCorpusClip>& CorpusClips() {
     { "mkv-vp9-opus.mkv", "" },
     { "mkv-hevc-video-only.mkv", "" },
     { "mkv-h264-10bit.mkv", "" },
+    { "mkv-h264-422.mkv", "" },
     { "mkv-variable-rate.mkv", "" },
     { "ogg-theora-vorbis.ogg", "" },
     { "avi-mjpeg-pcm.avi", "" },

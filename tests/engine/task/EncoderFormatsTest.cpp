@@ -4,6 +4,7 @@
 
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVFormatStubs.h"
+#include "engine/libav/AVUtilStubs.h"
 #include "engine/task/DefaultStream.h"
 #include "engine/task/EncoderFormats.h"
 #include "tests/engine/TaskTesting.h"
@@ -55,7 +56,7 @@ TEST_F(EncoderFormatsTest, FormatsOutsideTheListGiveWayToItsFirst) {
   Encoder.sample_fmts = Samples;
   Context->pix_fmt = AV_PIX_FMT_RGB24;
   Context->sample_fmt = AV_SAMPLE_FMT_FLTP;
-  ChoosePixelFormat(Context.get(), &Encoder);
+  ChoosePixelFormat(Context.get(), &Encoder, true);
   ChooseSampleFormat(Context.get(), &Encoder);
   EXPECT_EQ(Context->pix_fmt, AV_PIX_FMT_YUV420P);
   EXPECT_EQ(Context->sample_fmt, AV_SAMPLE_FMT_S16);
@@ -67,16 +68,58 @@ TEST_F(EncoderFormatsTest, FormatsOutsideTheListGiveWayToItsFirst) {
   for (const auto& [Strict, Chosen] : { std::pair { -1, AV_PIX_FMT_YUV420P }, std::pair { 0, AV_PIX_FMT_YUVJ420P } }) {
     Context->pix_fmt = AV_PIX_FMT_YUV420P;
     Context->strict_std_compliance = Strict;
-    ChoosePixelFormat(Context.get(), &Encoder);
+    ChoosePixelFormat(Context.get(), &Encoder, true);
     EXPECT_EQ(Context->pix_fmt, Chosen) << Strict;
   }
 
   // Without lists nothing changes.
   AVCodec Open {};
   Context->pix_fmt = AV_PIX_FMT_RGB24;
-  ChoosePixelFormat(Context.get(), &Open);
-  ChoosePixelFormat(Context.get(), nullptr);
+  ChoosePixelFormat(Context.get(), &Open, false);
+  ChoosePixelFormat(Context.get(), nullptr, false);
   EXPECT_EQ(Context->pix_fmt, AV_PIX_FMT_RGB24);
+}
+
+// Without a format asked for, a picture becomes 8-bit 4:2:0 wherever the encoder takes it; one asked for
+// stays when the encoder takes it.
+TEST_F(EncoderFormatsTest, PicturesBecome8Bit420UnlessAFormatIsAskedFor) {
+  struct TCase {
+    const char* Encoder;
+    AVPixelFormat Source;
+    bool Asked;
+    AVPixelFormat Chosen;
+  };
+  const TCase Cases[] {
+    { "libx264", AV_PIX_FMT_YUV444P, false, AV_PIX_FMT_YUV420P },
+    { "libx264", AV_PIX_FMT_YUV422P, false, AV_PIX_FMT_YUV420P },
+    { "libx264", AV_PIX_FMT_YUV420P10LE, false, AV_PIX_FMT_YUV420P },
+    { "libx264", AV_PIX_FMT_GRAY8, false, AV_PIX_FMT_YUV420P },
+    { "libx264", AV_PIX_FMT_YUVJ420P, false, AV_PIX_FMT_YUVJ420P },  // full range stays: still 8-bit 4:2:0
+    { "libx264", AV_PIX_FMT_NV12, false, AV_PIX_FMT_NV12 },
+    { "libx264", AV_PIX_FMT_YUV444P, true, AV_PIX_FMT_YUV444P },
+    { "libx264", AV_PIX_FMT_YUV420P10LE, true, AV_PIX_FMT_YUV420P10LE },
+    { "libx264", AV_PIX_FMT_RGB24, true, AV_PIX_FMT_YUV420P },        // asked for, refused: the first listed
+    { "mpeg2video", AV_PIX_FMT_YUV422P, false, AV_PIX_FMT_YUV420P },
+    { "mpeg2video", AV_PIX_FMT_YUV422P, true, AV_PIX_FMT_YUV422P },
+    { "mpeg4", AV_PIX_FMT_YUV444P, false, AV_PIX_FMT_YUV420P },
+    { "mjpeg", AV_PIX_FMT_YUVJ444P, false, AV_PIX_FMT_YUV420P },
+    { "png", AV_PIX_FMT_RGBA, false, AV_PIX_FMT_RGBA },               // no 4:2:0 at all: the source's stays
+    { "png", AV_PIX_FMT_YUV420P, false, AV_PIX_FMT_RGB24 },
+  };
+  for (const TCase& Case : Cases) {
+    const AVCodec* Codec = LibAVCodec.avcodec_find_encoder_by_name(Case.Encoder);
+    ASSERT_NE(Codec, nullptr) << Case.Encoder;
+    Context->strict_std_compliance = 0;
+    Context->pix_fmt = Case.Source;
+    ChoosePixelFormat(Context.get(), Codec, Case.Asked);
+    EXPECT_EQ(Context->pix_fmt, Case.Chosen) << Case.Encoder << " " << LibAVUtil.av_get_pix_fmt_name(Case.Source) << " " << Case.Asked;
+  }
+  // An encoder whose only 4:2:0 is full range takes that.
+  static const AVPixelFormat FullRange[] = { AV_PIX_FMT_YUVJ444P, AV_PIX_FMT_YUVJ420P, AV_PIX_FMT_NONE };
+  Encoder.pix_fmts = FullRange;
+  Context->pix_fmt = AV_PIX_FMT_YUVJ444P;
+  ChoosePixelFormat(Context.get(), &Encoder, false);
+  EXPECT_EQ(Context->pix_fmt, AV_PIX_FMT_YUVJ420P);
 }
 
 TEST_F(EncoderFormatsTest, FrameRateIsTheNearestListedOneTheEncoderOpensWith) {

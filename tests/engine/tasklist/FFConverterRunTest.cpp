@@ -554,6 +554,31 @@ TEST_F(FFConverterRunTest, ManyRunsAndStopsReportEveryEndOnce) {
   }
 }
 
+// The run's end is the last report: a form runs its after-done action there, which must come after every
+// row's end was shown. The tasks' handlers pass through the user-interface thread, as a form's do.
+TEST_F(FFConverterRunTest, TheRunsEndIsDeliveredAfterEveryTasksEndWasDelivered) {
+  constexpr int Tasks = 24;
+  for (int Run = 0; Run < 10; ++Run) {
+    SCOPED_TRACE(Run);
+    TTestConverter C(nullptr);
+    for (int I = 0; I < Tasks; ++I) C.Add(nullptr);
+    std::atomic<int> TaskEndsDelivered { 0 };
+    std::atomic<int> DeliveredAtRunEnd { -1 };
+    C.OnTerminate = [&](TObject*, const TTerminateInfo& AInfo) {
+      if (AInfo.TaskIndex < 0) {
+        DeliveredAtRunEnd = TaskEndsDelivered.load();
+      } else {
+        Synchronize([] {});
+        ++TaskEndsDelivered;
+      }
+      WakeWaiters();
+    };
+    C.Start(4);
+    ASSERT_TRUE(WaitServing([&] { return DeliveredAtRunEnd >= 0 && TaskEndsDelivered == Tasks; }, 10000));
+    EXPECT_EQ(DeliveredAtRunEnd, Tasks);
+  }
+}
+
 TEST_F(FFConverterRunTest, WithoutTheHandOverProgressRunsOnTheReportingThread) {
   Converter->SetTriggerEventInMainThread(false);
   Recorder.Attach(*Converter);
