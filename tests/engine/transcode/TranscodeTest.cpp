@@ -233,6 +233,27 @@ TEST_F(TranscodeTest, StartsAtTheOffsetAndKeepsTheLength) {
   EXPECT_NEAR(Decoded.Pictures, 25, 1);
 }
 
+// A decoded MP2 frame (1152 samples) fills more than one AAC frame (1024): the limit may fall inside it.
+TEST_F(TranscodeTest, TheSoundFrameLimitEndsTheRunAfterThatManyEncodedFrames) {
+  struct TCase {
+    const char* Codec;
+    const char* Output;
+    int FrameSize;
+  };
+  for (const TCase& Case : { TCase { "mp2", "limit.mp2", 1152 }, TCase { "aac", "limit.mka", 1024 } }) {
+    SCOPED_TRACE(Case.Codec);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI)) << Conversion.LastErrMsg();
+    for (const auto& [Name, Value] : TOptions { { "vn", "1" }, { "acodec", Case.Codec }, { "aframes", "10" } })
+      Conversion.ApplyOption(Name, Value);
+    const String Output = Folder.Path(Case.Output);
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    EXPECT_NEAR(double(Decode(Output).Samples), 10.0 * Case.FrameSize, Case.FrameSize);
+  }
+}
+
 TEST_F(TranscodeTest, AChangedFrameRateKeepsTheDuration) {
   const String Output = Folder.Path("rate.mkv");
   Convert({ Media().ClipAVI }, { { "r", "15" }, { "vcodec", "mpeg4" } }, Output);
@@ -791,27 +812,34 @@ TEST_F(TranscodeTest, SubtitlesAreEncodedOrCopiedWithTheirTimes) {
     const char* Codec;
     AVCodecID Expected;
   };
-  // Without a codec name the container's own subtitle codec (ASS for Matroska) is used.
-  for (const TCase& Case : { TCase { "ass", AV_CODEC_ID_ASS }, TCase { "srt", AV_CODEC_ID_SUBRIP }, TCase { "copy", AV_CODEC_ID_SUBRIP },
-                             TCase { "", AV_CODEC_ID_ASS } }) {
-    SCOPED_TRACE(Case.Codec);
-    TCustomFFmpeg Conversion(20);
-    ASSERT_TRUE(Conversion.OpenInputFile(Media().SubtitleMKV));
-    Conversion.ApplyOption("vcodec", "mpeg4");
-    if (*Case.Codec) Conversion.ApplyOption("scodec", Case.Codec);
-    const String Output = Folder.Path("subtitles.mkv");
-    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
-    Conversion.StartConvert(false, tpNormal);
-    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
-    AVCodecID Codec = AV_CODEC_ID_NONE;
-    const std::vector<TCue> Cues = SubtitleCues(Output, Codec);
-    EXPECT_EQ(Codec, Case.Expected);
-    ASSERT_EQ(Cues.size(), 2u);
-    EXPECT_EQ(Cues[0].Start, 0);
-    EXPECT_NE(Cues[0].Text.find("Hello"), String::npos) << Cues[0].Text;
-    EXPECT_EQ(Cues[1].Start, 1000);
-    EXPECT_NE(Cues[1].Text.find("World"), String::npos) << Cues[1].Text;
-  }
+  struct TRange {
+    const char* Start;
+    std::vector<TCue> Cues;
+  };
+  // Without a codec name the container's own subtitle codec (ASS for Matroska) is used. From a start
+  // position on, the cues before it are left out and the others move forward by it, encoded or copied.
+  for (const TRange& Range : { TRange { "", { { 0, "Hello" }, { 1000, "World" } } }, TRange { "0.5", { { 500, "World" } } } })
+    for (const TCase& Case : { TCase { "ass", AV_CODEC_ID_ASS }, TCase { "srt", AV_CODEC_ID_SUBRIP },
+                               TCase { "copy", AV_CODEC_ID_SUBRIP }, TCase { "", AV_CODEC_ID_ASS } }) {
+      SCOPED_TRACE(String(Case.Codec) + " from " + Range.Start);
+      TCustomFFmpeg Conversion(20);
+      ASSERT_TRUE(Conversion.OpenInputFile(Media().SubtitleMKV));
+      Conversion.ApplyOption("vcodec", "mpeg4");
+      if (*Case.Codec) Conversion.ApplyOption("scodec", Case.Codec);
+      if (*Range.Start) Conversion.ApplyOption("ss", Range.Start);
+      const String Output = Folder.Path("subtitles.mkv");
+      ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+      Conversion.StartConvert(false, tpNormal);
+      EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+      AVCodecID Codec = AV_CODEC_ID_NONE;
+      const std::vector<TCue> Cues = SubtitleCues(Output, Codec);
+      EXPECT_EQ(Codec, Case.Expected);
+      ASSERT_EQ(Cues.size(), Range.Cues.size());
+      for (size_t I = 0; I < Cues.size(); ++I) {
+        EXPECT_EQ(Cues[I].Start, Range.Cues[I].Start);
+        EXPECT_NE(Cues[I].Text.find(Range.Cues[I].Text), String::npos) << Cues[I].Text;
+      }
+    }
 }
 
 namespace {
