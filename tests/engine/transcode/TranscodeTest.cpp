@@ -632,6 +632,43 @@ TEST_F(TranscodeTest, DeinterlacingLeavesPicturesItCannotFilterAsTheyAre) {
   }
 }
 
+// Pictures of 10 bits per sample are beyond the deinterlacer. A hook painting into the decoder's own
+// picture would paint into the reference that the pictures after it are predicted from.
+TEST_F(TranscodeTest, AHookPaintsOnlyItsOwnPictureWhereDeinterlacingFails) {
+  const String Deep = Folder.Path("deep.mkv");
+  {
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    for (const auto& [Name, Value] : TOptions { { "an", "1" }, { "vcodec", "libx264" }, { "vpre", "libx264-ultrafast" }, { "pix_fmt", "yuv420p10le" } })
+      Conversion.ApplyOption(Name, Value);
+    ASSERT_GT(Conversion.OpenOutputFile(Deep, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    ASSERT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+  }
+  Task.OnCustomHook = [](TObject*, TBitmap* ABitmap, int AFrameNumber, Int64, bool&, bool&) {
+    // A blue square on the first picture's green patch, which stays as it is from picture to picture.
+    if (AFrameNumber != 1) return;
+    for (int Y = 192; Y < 224; ++Y)
+      for (int X = 96; X < 144; ++X) {
+        uint8_t* Pixel = static_cast<uint8_t*>(ABitmap->ScanLine(Y)) + X * 3;
+        Pixel[0] = 255;
+        Pixel[1] = Pixel[2] = 0;
+      }
+  };
+  const String Output = Folder.Path("hooked.avi");
+  Convert({ Deep }, { { "deinterlace", "1" }, { "vcodec", "mpeg4" }, { "qscale", "2" } }, Output);
+  EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
+  EXPECT_TRUE(Logged("Deinterlacing failed."));
+  std::vector<int> Blueness;
+  DecodeFile(Output, true, nullptr, [&](const AVCodecContext*, const AVFrame* AFrame) {
+    const Fixture::TRGB Pixel = TRGBPicture(AFrame)(120, 208);
+    Blueness.push_back(Pixel.B - Pixel.R);
+  });
+  ASSERT_EQ(Blueness.size(), size_t(Fixture::FrameCount));
+  EXPECT_GT(Blueness[0], 150);
+  for (size_t I = 1; I < Blueness.size(); ++I) EXPECT_LT(Blueness[I], 50) << "picture " << I;
+}
+
 TEST_F(TranscodeTest, TheCustomHookPaintsIntoThePicturesUntilItStops) {
   struct TCase {
     const char* Name;
