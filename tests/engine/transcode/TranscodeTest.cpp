@@ -300,6 +300,28 @@ TEST_F(TranscodeTest, ScalesAndCropsThePictureWithAndWithoutTheFilterGraph) {
   }
 }
 
+TEST_F(TranscodeTest, APixelShapeSetByTheFiltersReachesTheWrittenFile) {
+  for (const char* Name : { "shaped.mkv", "shaped.mp4", "shaped.avi" }) {
+    SCOPED_TRACE(Name);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    for (const auto& [Option, Value] : TOptions { { "vcodec", "mpeg4" }, { "vf", "setsar=2/1" } }) Conversion.ApplyOption(Option, Value);
+    const String Output = Folder.Path(Name);
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    AVFormatContext* Input = nullptr;
+    ASSERT_GE(LibAVFormat.avformat_open_input(&Input, Output.c_str(), nullptr, nullptr), 0);
+    LibAVFormat.avformat_find_stream_info(Input, nullptr);
+    // Both the stored pictures and the container (where it keeps one) carry the shape.
+    const AVStream* Stream = Input->streams[0];
+    EXPECT_EQ(Stream->codecpar->sample_aspect_ratio.num, 2);
+    EXPECT_EQ(Stream->codecpar->sample_aspect_ratio.den, 1);
+    if (Stream->sample_aspect_ratio.num) EXPECT_EQ(av_q2d(Stream->sample_aspect_ratio), 2.0);
+    LibAVFormat.avformat_close_input(&Input);
+  }
+}
+
 TEST_F(TranscodeTest, AnUnknownFilterEndsTheRunAtItsSetUp) {
   const String Output = Folder.Path("unknown.avi");
   Convert({ Media().ClipAVI }, { { "vf", "nosuchfilter" } }, Output);
