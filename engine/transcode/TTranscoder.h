@@ -59,6 +59,8 @@ private:
   void InitTimes();
   void CopyMetadataMaps();
   void CopyChapters();
+  /// Where input AFile begins in the output (µs): 0, or in join mode the expected end of the inputs before it.
+  Int64 JoinedStart(int AFile) const;
   void WriteHeaders();
   void PrintStreamMapping();
   [[noreturn]] void FailAfterMapping(const String& AMessage);

@@ -356,6 +356,22 @@ TEST_F(TranscodeTest, JoinModeWritesTheInputsOneAfterAnother) {
   EXPECT_NEAR(Decode(Output).Pictures, 2 * Fixture::FrameCount, 1);
 }
 
+TEST_F(TranscodeTest, JoinModeMovesTheChaptersOfEachInputToWhereItStarts) {
+  const String Output = Folder.Path("chapters.mkv");
+  Convert({ Media().ChapterMKV, Media().ChapterMKV }, { { "vcodec", "mpeg4" } }, Output, {}, true);
+  EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
+  TAVProbe Probe(nullptr);
+  ASSERT_TRUE(Probe.LoadFile(Output)) << Probe.LastErrMsg();
+  std::vector<std::pair<Int64, Int64>> Chapters;
+  for (unsigned I = 0; I < Probe.FileHandle()->nb_chapters; ++I) {
+    const AVChapter* Chapter = Probe.FileHandle()->chapters[I];
+    Chapters.emplace_back(LibAVUtil.av_rescale_q(Chapter->start, Chapter->time_base, { 1, 1000 }),
+                          LibAVUtil.av_rescale_q(Chapter->end, Chapter->time_base, { 1, 1000 }));
+  }
+  const std::vector<std::pair<Int64, Int64>> Expected { { 0, 500 }, { 500, 1000 }, { 1000, 1500 }, { 1500, 2000 } };
+  EXPECT_EQ(Chapters, Expected);
+}
+
 namespace {
 
 struct TProgress {
