@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <set>
@@ -980,5 +981,180 @@ TEST_F(TranscodeTest, AFrameOrPacketThatCannotBeMadeFailsTheRunAndFreesTheOthers
       EXPECT_NE(Conversion.FatalMessage().find("av_mallocz fail"), String::npos) << Conversion.FatalMessage();
       EXPECT_EQ(TAllocationFailure::Live.size(), 0u);
     }
+  }
+}
+
+namespace {
+
+/// The figure after AKey ("dup=", "drop=") in ALine; 0 when the line has none (both figures are left
+/// out while they are 0).
+int StatusFigure(const String& ALine, const String& AKey) {
+  const size_t At = ALine.find(" " + AKey);
+  return At == String::npos ? 0 : std::atoi(ALine.c_str() + At + 1 + AKey.size());
+}
+
+}  // namespace
+
+// A container of constant frame rate repeats pictures to fill a faster rate and leaves out what a
+// slower one has no room for; one that keeps each picture's time (Matroska) only leaves out pictures.
+TEST_F(TranscodeTest, TheVideoOutputRepeatsOrDropsPicturesForItsRateAndCountsThem) {
+  struct TCase {
+    const char* Output;
+    const char* Rate;
+    int Pictures;
+    int Dup;
+    int Drop;
+  };
+  const TCase Cases[] = {
+    { "rate50.avi", "50", 2 * Fixture::FrameCount, Fixture::FrameCount, 0 },
+    { "rate12.avi", "12.5", Fixture::FrameCount / 2, 0, Fixture::FrameCount / 2 },
+    { "rate50.mkv", "50", Fixture::FrameCount, 0, 0 },
+    { "rate12.mkv", "12.5", Fixture::FrameCount / 2, 0, Fixture::FrameCount / 2 },
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Output);
+    TLogRecorder Status(llVerbose);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    for (const auto& [Name, Value] : TOptions { { "an", "1" }, { "vcodec", "mpeg4" }, { "r", Case.Rate } }) Conversion.ApplyOption(Name, Value);
+    const String Output = Folder.Path(Case.Output);
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    String Last;
+    for (const auto& Event : Status.From(&Conversion))
+      if (Event.Text.starts_with("frame=")) Last = Event.Text;
+    ASSERT_FALSE(Last.empty());
+    EXPECT_NEAR(StatusFigure(Last, "dup="), Case.Dup, 2) << Last;
+    EXPECT_NEAR(StatusFigure(Last, "drop="), Case.Drop, 2) << Last;
+    EXPECT_NEAR(Decode(Output).Pictures, Case.Pictures, 2);
+  }
+}
+
+// At 1000 pictures a second every picture of the clip is repeated 40 times; a stop during that ends
+// the repeating at once.
+TEST_F(TranscodeTest, AStopEndsALongRepetitionAtOnce) {
+  int Encoded = 0;
+  Task.SetPostHooks({ phBitmap });
+  Task.PreviewInterval = 0;
+  Task.OnPreviewBitmap = [&](TObject*, TBitmap*, int, Int64) {
+    if (++Encoded == 5) Task.Stop(false);
+  };
+  const String Output = Folder.Path("repeated.avi");
+  Convert({ Media().ClipAVI }, { { "an", "1" }, { "vcodec", "mpeg4" }, { "r", "1000" } }, Output);
+  EXPECT_FALSE(Task.Finished());
+  EXPECT_FALSE(Task.FatalException()) << Task.FatalMessage();
+  EXPECT_LT(Encoded, 10);
+  EXPECT_LT(Decode(Output).Pictures, 10);
+}
+
+TEST_F(TranscodeTest, StreamMapsThatDoNotFitTheOutputEndTheSetUpWithTheirReason) {
+  struct TCase {
+    std::vector<const char*> Maps;
+    String Message;
+  };
+  // The output has a video stream (#0.0) and a sound stream (#0.1), as the input has.
+  const TCase Cases[] = {
+    { { "0.0" }, "Number of stream maps must match number of output streams" },
+    { { "0.0", "0.5" }, "Could not find input stream #0.5" },
+    { { "0.0:0.7", "0.1" }, "Could not find sync stream #0.7" },
+    { { "0.1", "0.0" }, "Codec type mismatch for mapping #0.1 (Audio) -> #0.0 (Video)" },
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Message);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    for (const char* Map : Case.Maps) Conversion.ApplyOption("map", Map);
+    const String Output = Folder.Path("mapped.avi");
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_FALSE(Conversion.Finished());
+    EXPECT_EQ(Conversion.FatalMessage(), Case.Message);
+    EXPECT_FALSE(fs::exists(Output));
+  }
+}
+
+namespace {
+
+/// While it is installed, every packet sent to a bitstream filter is refused as invalid data.
+struct TRefusingFilters {
+  static inline decltype(LibAVCodec.av_bsf_send_packet) Send = nullptr;
+  TRefusingFilters() {
+    Send = std::exchange(LibAVCodec.av_bsf_send_packet, [](AVBSFContext*, AVPacket*) { return AVERROR_INVALIDDATA; });
+  }
+  ~TRefusingFilters() { LibAVCodec.av_bsf_send_packet = Send; }
+};
+
+/// While it is installed, subtitle packets are read without their time stamps.
+struct TUntimedSubtitles {
+  static inline decltype(LibAVFormat.av_read_frame) Read = nullptr;
+  TUntimedSubtitles() {
+    Read = std::exchange(LibAVFormat.av_read_frame, [](AVFormatContext* AContext, AVPacket* APacket) {
+      const int Result = Read(AContext, APacket);
+      if (Result >= 0 && AContext->streams[APacket->stream_index]->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE)
+        APacket->pts = APacket->dts = AV_NOPTS_VALUE;
+      return Result;
+    });
+  }
+  ~TUntimedSubtitles() { LibAVFormat.av_read_frame = Read; }
+};
+
+}  // namespace
+
+// A refused packet is logged and written unfiltered; with errors fatal it ends the run.
+TEST_F(TranscodeTest, AFailingBitstreamFilterOnCopiedVideoIsLoggedOrEndsTheRun) {
+  const String Expected = "null failed for stream 0, codec copy: Invalid data found when processing input";
+  for (const bool Fatal : { false, true }) {
+    SCOPED_TRACE(Fatal ? "fatal" : "logged");
+    Log.Clear();
+    TCustomFFmpeg Conversion(20);
+    if (Fatal) Conversion.ApplyOption("xerror", "");
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    for (const auto& [Name, Value] : TOptions { { "an", "1" }, { "vcodec", "copy" }, { "vbsf", "null" } }) Conversion.ApplyOption(Name, Value);
+    const String Output = Folder.Path("filtered.avi");
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    {
+      TRefusingFilters Refusing;
+      Conversion.StartConvert(false, tpNormal);
+    }
+    const auto Events = Log.From(&Conversion);
+    const auto Reported = std::count_if(Events.begin(), Events.end(), [&](const auto& AEvent) { return AEvent.Text.starts_with(Expected); });
+    if (Fatal) {
+      EXPECT_FALSE(Conversion.Finished());
+      EXPECT_TRUE(Conversion.FatalMessage().starts_with(Expected)) << Conversion.FatalMessage();
+      continue;
+    }
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    EXPECT_EQ(Reported, Fixture::FrameCount);
+    EXPECT_EQ(Decode(Output).Pictures, Fixture::FrameCount);
+  }
+}
+
+// A subtitle without a time stamp cannot be placed: it is left out with a message, or ends the run when
+// errors are fatal.
+TEST_F(TranscodeTest, ASubtitleWithoutATimeStampIsLeftOutOrEndsTheRun) {
+  for (const bool Fatal : { false, true }) {
+    SCOPED_TRACE(Fatal ? "fatal" : "logged");
+    Log.Clear();
+    TCustomFFmpeg Conversion(20);
+    if (Fatal) Conversion.ApplyOption("xerror", "");
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().SubtitleMKV));
+    for (const auto& [Name, Value] : TOptions { { "vcodec", "mpeg4" }, { "scodec", "srt" } }) Conversion.ApplyOption(Name, Value);
+    const String Output = Folder.Path("untimed.mkv");
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    {
+      TUntimedSubtitles Untimed;
+      Conversion.StartConvert(false, tpNormal);
+    }
+    if (Fatal) {
+      EXPECT_FALSE(Conversion.Finished());
+      EXPECT_EQ(Conversion.FatalMessage(), "Subtitle packets must have a pts");
+      continue;
+    }
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    const auto Events = Log.From(&Conversion);
+    EXPECT_EQ(std::count_if(Events.begin(), Events.end(), [](const auto& AEvent) { return AEvent.Text == "Subtitle packets must have a pts"; }), 2);
+    AVCodecID Codec = AV_CODEC_ID_NONE;
+    EXPECT_TRUE(SubtitleCues(Output, Codec).empty());
   }
 }
