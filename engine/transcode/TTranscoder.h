@@ -125,6 +125,8 @@ private:
   void WritePacket(TAVOutputStream& AOst, AVPacket* APacket);
   void WriteFiltered(TAVOutputStream& AOst, AVPacket* APacket, size_t AFilter);
   void Interleave(TAVOutputStream& AOst, AVPacket* APacket);
+  /// The filter that rewrites a copied stream's codec headers for its output, or nullptr.
+  const char* HeaderFilter(const TAVOutputStream& AOst) const;
 
   // Progress and statistics (Progress.cpp)
   void ReportProgress(bool ALastReport, int AFileIndex);

@@ -846,6 +846,56 @@ TEST_F(TranscodeTest, APreviewShowsAtMostOnePicturePerInterval) {
   EXPECT_LE(Events, int(std::ceil(Elapsed / 20000)) + 1);
 }
 
+namespace {
+
+/// How many key frames of AFileName's first video stream begin with the stream's global header, and how
+/// many key frames there are.
+std::pair<int, int> KeyFramesWithHeader(const String& AFileName) {
+  int WithHeader = 0;
+  int Keys = 0;
+  DecodeFile(AFileName, true, [&](const AVStream* AStream, const AVPacket* APacket) {
+    const AVCodecParameters* Codec = AStream->codecpar;
+    if (Codec->codec_type != AVMEDIA_TYPE_VIDEO || !(APacket->flags & AV_PKT_FLAG_KEY)) return;
+    ++Keys;
+    WithHeader += Codec->extradata_size > 0 && APacket->size >= Codec->extradata_size &&
+                  std::memcmp(APacket->data, Codec->extradata, size_t(Codec->extradata_size)) == 0;
+  }, [](const AVCodecContext*, const AVFrame*) {});
+  return { WithHeader, Keys };
+}
+
+}  // namespace
+
+// Copied pictures carry the codec headers where the output wants them: before every key frame when
+// local headers are asked for, only in the stream's global header when the container keeps one.
+TEST_F(TranscodeTest, CopiedVideoCarriesItsHeadersWhereTheOutputWantsThem) {
+  struct TCase {
+    String Input;
+    String Output;
+    TOptions Options;
+    bool Headers;  // every key frame begins with the global header
+  };
+  const TCase Cases[] = {
+    { Media().ClipMP4, Folder.Path("local.avi"), { { "vglobal", "2" } }, true },
+    { Folder.Path("local.avi"), Folder.Path("global.mp4"), {}, false },
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Output);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Case.Input)) << Conversion.LastErrMsg();
+    for (const auto& [Name, Value] : Case.Options) Conversion.ApplyOption(Name, Value);
+    for (const auto& [Name, Value] : TOptions { { "an", "1" }, { "vcodec", "copy" } }) Conversion.ApplyOption(Name, Value);
+    ASSERT_GT(Conversion.OpenOutputFile(Case.Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    const auto [WithHeader, Keys] = KeyFramesWithHeader(Case.Output);
+    EXPECT_GT(Keys, 1);
+    EXPECT_EQ(WithHeader, Case.Headers ? Keys : 0);
+    const TDecoded Decoded = Decode(Case.Output);
+    EXPECT_EQ(Decoded.Pictures, Fixture::FrameCount);
+    EXPECT_EQ(Decoded.FirstFrameNumber, 0);
+  }
+}
+
 TEST_F(TranscodeTest, CopiedVideoRefusesWhatNeedsDecodedPictures) {
   Task.SetPostHooks({ phPreview });
   Convert({ Media().ClipAVI }, { { "vcodec", "copy" } }, Folder.Path("copy.avi"));
