@@ -24,27 +24,6 @@ String ModuleFile(void* AHandle) {
   return dlinfo(AHandle, RTLD_DI_LINKMAP, &Map) == 0 && Map && Map->l_name ? String(Map->l_name) : String();
 }
 
-/// Loads, dependencies first, the libraries of ADir that AFileName needs: the system's search would
-/// otherwise take them from elsewhere and mix two copies of a set. Loaded copies stay for the process's
-/// life, as the libraries that need them do. False with the reason in AError when one cannot be loaded or
-/// the process already holds another copy of it.
-bool LoadFolderDependencies(const String& ADir, const String& AFileName, String& AError) {
-  for (const String& Needed : NeededLibraries(AFileName)) {
-    const String InFolder = IncludeTrailingPathDelimiter(ADir) + Needed;
-    if (!FileExists(InFolder)) continue;
-    if (void* Present = dlopen(Needed.c_str(), RTLD_NOW | RTLD_NOLOAD)) {
-      const String From = ModuleFile(Present);
-      dlclose(Present);
-      if (From == InFolder) continue;
-      AError = Format("%s needs %s, which is already loaded from %s instead of the library folder", ExtractFileName(AFileName),
-                      Needed, From);
-      return false;
-    }
-    if (!LoadLibraryFromFolder(ADir, Needed, AError)) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 void* LoadLibraryFromFolder(const String& ADir, const String& AFileName, String& AError) {
@@ -52,12 +31,32 @@ void* LoadLibraryFromFolder(const String& ADir, const String& AFileName, String&
   // tables, and a test double of a library never shadows the real one for other code.
   const String InFolder = ADir.empty() ? String() : IncludeTrailingPathDelimiter(ADir) + AFileName;
   const String Name = !InFolder.empty() && FileExists(InFolder) ? InFolder : AFileName;
-  if (Name == InFolder && !LoadFolderDependencies(ADir, InFolder, AError)) return nullptr;
+  if (Name == InFolder && !LoadFolderDependencies(InFolder, AError)) return nullptr;
   dlerror();
   void* Handle = dlopen(Name.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!Handle) AError = LastLoaderError();
   return Handle;
 }
+
+bool LoadFolderDependencies(const String& AFileName, String& AError) {
+  // Loaded copies stay for the process's life, as the libraries that need them do.
+  const String Dir = ExtractFilePath(AFileName);
+  for (const String& Needed : NeededLibraries(AFileName)) {
+    const String InFolder = IncludeTrailingPathDelimiter(Dir) + Needed;
+    if (!FileExists(InFolder)) continue;
+    if (void* Present = dlopen(Needed.c_str(), RTLD_NOW | RTLD_NOLOAD)) {
+      const String From = ModuleFile(Present);
+      dlclose(Present);
+      if (From == InFolder) continue;
+      AError = Format("%s needs %s, which is already loaded from %s instead of from its folder", ExtractFileName(AFileName),
+                      Needed, From);
+      return false;
+    }
+    if (!LoadLibraryFromFolder(Dir, Needed, AError)) return false;
+  }
+  return true;
+}
+
 
 void* BindFunction(const String& AFileName, void* AHandle, const char* AExportName) {
   dlerror();
