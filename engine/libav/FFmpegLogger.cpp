@@ -124,10 +124,11 @@ void TFFLogger::OptLogLevel(const String& AValue) {
 
 void TFFLogger::Fire(TObject* Sender, Cardinal AThreadID, TLogLevel ALogLevel, const String& ALogMsg) {
   // Each event carries its own record, so lines of several threads never overwrite one another.
-  const TLogInfo Info { Sender, AThreadID, ALogLevel, ALogMsg };
-  if (TriggerEventInMainThread()) return HandOver(Info);
+  // A line nobody listens to is dropped, not kept for a handler assigned later.
   const TLogEvent Handler = OnLog;
   if (!Handler) return;
+  const TLogInfo Info { Sender, AThreadID, ALogLevel, ALogMsg };
+  if (TriggerEventInMainThread()) return HandOver(Info);
   TServingLock Held(FDirectLock);
   Handler(Info.Sender, Info.ThreadID, Info.LogLevel, Info.LogMsg);
 }

@@ -23,7 +23,7 @@
   X(avfilter_get_by_name) X(avfilter_graph_alloc) X(avfilter_graph_create_filter) X(avfilter_graph_parse_ptr)  \
   X(avfilter_graph_config) X(avfilter_graph_free) X(avfilter_inout_alloc) X(avfilter_inout_free)               \
   X(avfilter_link) X(av_buffersrc_add_frame_flags) X(av_buffersink_get_frame) X(av_buffersink_get_frame_flags) \
-  X(av_buffersink_get_w) X(av_buffersink_get_h)
+  X(av_buffersink_get_w) X(av_buffersink_get_h) X(av_buffersink_get_sample_aspect_ratio)
 
 #define ZORVIK_AVFORMAT_EXPORTS(X)                                                                             \
   X(avformat_get_class) X(avformat_alloc_context) X(avformat_alloc_output_context2) X(avformat_free_context)   \

@@ -1,9 +1,11 @@
 #include "engine/libav/MyUtils.h"
 
 #include <dlfcn.h>
+#include <link.h>
 
 #include <optional>
 
+#include "engine/libav/NeededLibraries.h"
 #include "platform/base/FileUtils.h"
 #include "platform/base/MainThread.h"
 #include "platform/base/SysUtils.h"
@@ -16,6 +18,12 @@ String LastLoaderError() {
   return Reason ? String(Reason) : String("unknown error");
 }
 
+/// The file the dynamic loader mapped for AHandle.
+String ModuleFile(void* AHandle) {
+  link_map* Map = nullptr;
+  return dlinfo(AHandle, RTLD_DI_LINKMAP, &Map) == 0 && Map && Map->l_name ? String(Map->l_name) : String();
+}
+
 }  // namespace
 
 void* LoadLibraryFromFolder(const String& ADir, const String& AFileName, String& AError) {
@@ -23,11 +31,32 @@ void* LoadLibraryFromFolder(const String& ADir, const String& AFileName, String&
   // tables, and a test double of a library never shadows the real one for other code.
   const String InFolder = ADir.empty() ? String() : IncludeTrailingPathDelimiter(ADir) + AFileName;
   const String Name = !InFolder.empty() && FileExists(InFolder) ? InFolder : AFileName;
+  if (Name == InFolder && !LoadFolderDependencies(InFolder, AError)) return nullptr;
   dlerror();
   void* Handle = dlopen(Name.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!Handle) AError = LastLoaderError();
   return Handle;
 }
+
+bool LoadFolderDependencies(const String& AFileName, String& AError) {
+  // Loaded copies stay for the process's life, as the libraries that need them do.
+  const String Dir = ExtractFilePath(AFileName);
+  for (const String& Needed : NeededLibraries(AFileName)) {
+    const String InFolder = IncludeTrailingPathDelimiter(Dir) + Needed;
+    if (!FileExists(InFolder)) continue;
+    if (void* Present = dlopen(Needed.c_str(), RTLD_NOW | RTLD_NOLOAD)) {
+      const String From = ModuleFile(Present);
+      dlclose(Present);
+      if (From == InFolder) continue;
+      AError = Format("%s needs %s, which is already loaded from %s instead of from its folder", ExtractFileName(AFileName),
+                      Needed, From);
+      return false;
+    }
+    if (!LoadLibraryFromFolder(Dir, Needed, AError)) return false;
+  }
+  return true;
+}
+
 
 void* BindFunction(const String& AFileName, void* AHandle, const char* AExportName) {
   dlerror();

@@ -15,6 +15,10 @@ ZORVIK_DECLARE_EXCEPTION(EBindError, Exception)
 /// Opens AFileName from ADir when ADir is not empty and the file exists there, else by the system's
 /// library search. Returns the handle, or nullptr with the loader's reason in AError.
 void* LoadLibraryFromFolder(const String& ADir, const String& AFileName, String& AError);
+/// Loads, dependencies first, the libraries of AFileName's own folder that AFileName needs: the system's
+/// search would otherwise take them from elsewhere, or not find them. False with the reason in AError when
+/// one cannot be loaded or the process already holds another copy of it.
+bool LoadFolderDependencies(const String& AFileName, String& AError);
 /// The address of AExportName in the library AHandle; a missing export raises EBindError with
 /// "Load function %s@%s error: %s" (export name, AFileName, the loader's reason).
 void* BindFunction(const String& AFileName, void* AHandle, const char* AExportName);

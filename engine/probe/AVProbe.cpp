@@ -154,9 +154,12 @@ bool TAVProbe::DecodePreviousKeyFrame(int AStreamIndex) {
   for (int Try = 0; Try < MaxPreviousKeyFrameTries; ++Try) {
     const Int64 Back = Step > (INT64_MAX >> Try) ? INT64_MAX : Step << Try;
     const Int64 Target = Back > Reference ? -1 : Reference - Back;
+    const Int64 Before = ReaderPosition();
     Seek(Target, { sfBackward });
-    // A seek that did not get before the current picture's data cannot reach an earlier key frame.
-    if (ReferencePosition > 0 && ReaderPosition() >= ReferencePosition && Target >= 0) continue;
+    // A seek that did not get before the current picture's data cannot reach an earlier key frame. Some
+    // readers (MP4, MOV) move their byte position only at the next read: there the time stamps decide.
+    const Int64 After = ReaderPosition();
+    if (ReferencePosition > 0 && After != Before && After >= ReferencePosition && Target >= 0) continue;
     if (Decode(Index) && (FPicture.PTS < Reference || FPicture.PTS <= 0)) return true;
     // Once the seek went to the start, there is no earlier picture to find.
     if (Target < 0) break;

@@ -31,15 +31,23 @@ String OptionalRateText(AVRational ARate, const String& ASuffix) {
 
 AVRational Inverse(AVRational ARate) { return { ARate.den, ARate.num }; }
 
+/// The rate the codec counts its time in: the frame rate, twice it for the codecs that count in fields
+/// (their pictures may be shown for a single field). An unopened context of these libraries no longer
+/// carries it.
+AVRational CodecTickRate(const AVStream* AStream) {
+  const AVCodecID Codec = AStream->codecpar->codec_id;
+  const int Ticks = Codec == AV_CODEC_ID_H264 || Codec == AV_CODEC_ID_MPEG2VIDEO ? 2 : 1;
+  return { AStream->r_frame_rate.num * Ticks, AStream->r_frame_rate.den };
+}
+
 /// FFmpeg's one-line description of the stream's codec, read from an unopened context built from the
 /// stream's parameters.
-String CodecDescription(const AVCodecParameters* AParameters, AVRational& ACodecTimeBase, AVRational& ACodecAspect) {
+String CodecDescription(const AVCodecParameters* AParameters, AVRational& ACodecAspect) {
   const TAVCodecContextHandle Context(LibAVCodec.avcodec_alloc_context3(nullptr));
   if (!Context) return String();
   char Text[256] {};
   if (LibAVCodec.avcodec_parameters_to_context(Context, AParameters) >= 0)
     LibAVCodec.avcodec_string(Text, sizeof Text, Context, 0);
-  ACodecTimeBase = Context->time_base;
   ACodecAspect = Context->sample_aspect_ratio;
   return Text;
 }
@@ -90,9 +98,8 @@ void AddStreamLines(std::vector<String>& ALines, const AVFormatContext* AContext
   int64_t Divisor = LibAVUtil.av_gcd(Stream->time_base.num, Stream->time_base.den);
   if (Divisor == 0) Divisor = 1;
   Line += Format(", %d/%d", Stream->time_base.num / Divisor, Stream->time_base.den / Divisor);
-  AVRational CodecTimeBase { 0, 1 };
   AVRational CodecAspect { 0, 1 };
-  Line += ": " + CodecDescription(Stream->codecpar, CodecTimeBase, CodecAspect);
+  Line += ": " + CodecDescription(Stream->codecpar, CodecAspect);
   const AVRational Aspect = Stream->sample_aspect_ratio;
   if (Aspect.num != 0 && av_cmp_q(Aspect, CodecAspect) != 0) {
     int DisplayNum = 0;
@@ -105,7 +112,7 @@ void AddStreamLines(std::vector<String>& ALines, const AVFormatContext* AContext
     Line += OptionalRateText(Stream->avg_frame_rate, "fps");
     Line += OptionalRateText(Stream->r_frame_rate, "tbr");
     Line += OptionalRateText(Inverse(Stream->time_base), "tbn");
-    Line += OptionalRateText(Inverse(CodecTimeBase), "tbc");
+    Line += OptionalRateText(CodecTickRate(Stream), "tbc");
   }
   if (Stream->start_time != AV_NOPTS_VALUE)
     Line += ", StartTime: " + SecondsText(ToMicroseconds(Stream->start_time, Stream->time_base));

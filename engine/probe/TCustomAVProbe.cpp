@@ -253,9 +253,9 @@ TVideoStreamInfo TCustomAVProbe::FirstVideoStreamInfo() {
   Info.BitRate = ToInt(Codec->bit_rate);
   Info.Height = Codec->height;
   Info.Width = Codec->width;
-  // A file that does not give its pixel shape (0/1) has no display aspect to tell.
+  // A file that does not give its pixel shape (0/1) has a display aspect of 0.
   const AVRational Aspect = Codec->sample_aspect_ratio;
-  if (Codec->height > 0 && Aspect.num > 0 && Aspect.den > 0)
+  if (Codec->height > 0 && Aspect.den > 0)
     Info.AspectRatio = float(Codec->width * av_q2d(Aspect) / Codec->height);
   Info.PixFmt = AVPixelFormat(Codec->format);
   Info.FrameRate = Stream->r_frame_rate;

@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "engine/libav/AVUtilStubs.h"
+#include "engine/libav/MyUtils.h"
 
 namespace {
 
@@ -17,6 +18,8 @@ public:
   void* Handle(const String& AName, String& AError) {
     std::lock_guard Lock(FLock);
     if (const auto Found = FHandles.find(AName); Found != FHandles.end()) return Found->second;
+    // A plug-in's own folder may hold the libraries it needs.
+    if (AName.find('/') != String::npos && !LoadFolderDependencies(AName, AError)) return nullptr;
     void* Loaded = dlopen(AName.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!Loaded) {
       const char* Reason = dlerror();

@@ -170,6 +170,8 @@ void TTranscoder::EncodeAudioFifo(TAVOutputStream& AOst, bool AFinal) {
   const AVCodecContext* Enc = AOst.enc();
   // Encoders that take any number of samples (PCM) report no frame size: they get what is there.
   const int FrameSize = Enc->frame_size > 1 ? Enc->frame_size : 0;
+  // The frame limit holds exactly: one decoded frame may fill several encoder frames.
+  const auto BelowLimit = [&] { return AOst.frame_number < S.Fmax_frames[AVMEDIA_TYPE_AUDIO]; };
   const auto Encode = [&](int ASamples, int AFrameSamples) {
     LibAVUtil.av_frame_unref(FAudioFrame);
     FAudioFrame->format = Enc->sample_fmt;
@@ -186,14 +188,15 @@ void TTranscoder::EncodeAudioFifo(TAVOutputStream& AOst, bool AFinal) {
     FAudioFrame->pts = Pts;
     AOst.sync_opts = AOst.next_audio_pts = Pts + AFrameSamples;
     EncodeFrame(AOst, FAudioFrame);
+    ++AOst.frame_number;
   };
   if (FrameSize == 0) {
-    if (const int Size = LibAVUtil.av_audio_fifo_size(AOst.fifo); Size > 0) Encode(Size, Size);
+    if (const int Size = LibAVUtil.av_audio_fifo_size(AOst.fifo); Size > 0 && BelowLimit()) Encode(Size, Size);
   } else {
-    while (LibAVUtil.av_audio_fifo_size(AOst.fifo) >= FrameSize) Encode(FrameSize, FrameSize);
+    while (LibAVUtil.av_audio_fifo_size(AOst.fifo) >= FrameSize && BelowLimit()) Encode(FrameSize, FrameSize);
   }
   if (!AFinal) return;
-  if (const int Rest = LibAVUtil.av_audio_fifo_size(AOst.fifo); Rest > 0) {
+  if (const int Rest = LibAVUtil.av_audio_fifo_size(AOst.fifo); Rest > 0 && BelowLimit()) {
     const bool Short = Enc->codec->capabilities & (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
     Encode(Rest, Short ? Rest : FrameSize);
   }

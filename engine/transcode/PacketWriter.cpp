@@ -104,8 +104,11 @@ void TTranscoder::SetupBitstreamFilters() {
     // Join mode repeats the output in later entries; its chains belong to the first.
     int File = Ost->file_index;
     while (File > 0 && FTask.Foutput_files[File - 1] == FTask.Foutput_files[File]) --File;
-    if (Ost->index >= TCustomFFmpeg::MaxStreams) continue;
-    for (const String& Name : FTask.Fbitstream_filters[File][Ost->index]) {
+    std::vector<String> Names;
+    if (const char* Headers = HeaderFilter(*Ost)) Names.emplace_back(Headers);
+    if (Ost->index < TCustomFFmpeg::MaxStreams)
+      Names.insert(Names.end(), FTask.Fbitstream_filters[File][Ost->index].begin(), FTask.Fbitstream_filters[File][Ost->index].end());
+    for (const String& Name : Names) {
       AVBSFContext* Filter = nullptr;
       const AVBitStreamFilter* Kind = LibAVCodec.av_bsf_get_by_name(Name.c_str());
       int Made = Kind ? LibAVCodec.av_bsf_alloc(Kind, &Filter) : AVERROR_BSF_NOT_FOUND;
@@ -126,4 +129,18 @@ void TTranscoder::SetupBitstreamFilters() {
       Muxed.filters.push_back(Filter);
     }
   }
+}
+
+const char* TTranscoder::HeaderFilter(const TAVOutputStream& AOst) const {
+  // Copied pictures keep the codec headers where the output asks for them: in front of each key frame
+  // for local headers, only in the stream's global header otherwise, when the stream has one to keep
+  // them in. H.264 and MPEG video go as they are.
+  const AVCodecParameters* Codec = AOst.st->codecpar;
+  const AVCodecContext* Enc = AOst.enc();
+  if (!AOst.config->stream_copy || !Enc || Codec->codec_type != AVMEDIA_TYPE_VIDEO || Codec->codec_id == AV_CODEC_ID_H264 ||
+      Codec->codec_id == AV_CODEC_ID_MPEG1VIDEO || Codec->codec_id == AV_CODEC_ID_MPEG2VIDEO || Codec->extradata_size <= 0)
+    return nullptr;
+  if (Enc->flags2 & AV_CODEC_FLAG2_LOCAL_HEADER) return "dump_extra";
+  if (Enc->flags & AV_CODEC_FLAG_GLOBAL_HEADER) return "remove_extra";
+  return nullptr;
 }

@@ -54,26 +54,28 @@ void TTranscoder::PreprocessVideoFrame(TAVInputStream& AIst, AVFrame* AFrame) {
     FTask.Log(llError, "hook buf malloc error.");
     return;
   }
-  bool Worked = true;
-  if (!S.Fdo_deinterlace) {
+  const bool Hooked = FTask.OnCustomHook || S.Fusing_vhook;
+  bool Deinterlaced = false;
+  if (S.Fdo_deinterlace) {
+    Deinterlaced = DeinterlacePicture(FHookFrame, AFrame);
+    if (!Deinterlaced) FTask.Log(llError, "Deinterlacing failed.");
+  }
+  if (!Deinterlaced) {
+    // The decoder's picture may be the reference of the pictures after it: hooks paint into a copy.
+    if (!Hooked) return;
     LibAVUtil.av_image_copy(FHookFrame->data, FHookFrame->linesize, const_cast<const uint8_t**>(AFrame->data), AFrame->linesize,
                             AVPixelFormat(AFrame->format), AFrame->width, AFrame->height);
-  } else if (!DeinterlacePicture(FHookFrame, AFrame)) {
-    FTask.Log(llError, "Deinterlacing failed.");
-    Worked = false;
   }
-  AVFrame* Picture = Worked ? FHookFrame : AFrame;
   if (FTask.OnCustomHook) {
-    RunCustomHook(Picture, AIst.pts);
+    RunCustomHook(FHookFrame, AIst.pts);
   } else if (S.Fusing_vhook) {
     TFrameHookPicture Planes;
     for (int I = 0; I < 4; ++I) {
-      Planes.data[I] = Picture->data[I];
-      Planes.linesize[I] = Picture->linesize[I];
+      Planes.data[I] = FHookFrame->data[I];
+      Planes.linesize[I] = FHookFrame->linesize[I];
     }
-    ProcessFrameHooks(FTask.FFirstHook, &Planes, Picture->format, Picture->width, Picture->height, AIst.pts);
+    ProcessFrameHooks(FTask.FFirstHook, &Planes, FHookFrame->format, FHookFrame->width, FHookFrame->height, AIst.pts);
   }
-  if (!Worked) return;
   // The decoded picture becomes the worked one, with the decoded picture's own properties.
   FHookFrame->pts = AFrame->pts;
   FHookFrame->quality = AFrame->quality;

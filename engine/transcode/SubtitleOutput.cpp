@@ -19,7 +19,9 @@ void TTranscoder::WriteSubtitle(TAVOutputStream& AOst, const TAVInputStream& AIs
   // DVB subtitles take a second packet that clears the picture; both are timed from the subtitle's own
   // display times, the second one carrying no rectangles.
   const bool Dvb = Enc->codec_id == AV_CODEC_ID_DVB_SUBTITLE;
-  const Int64 Start = LibAVUtil.av_rescale_q(APTS, AIst.st->time_base, AV_TIME_BASE_Q) + Int64(ASubtitle.start_display_time) * 1000;
+  // The output's time line begins at the start position, as it does for the other streams.
+  const Int64 Start = LibAVUtil.av_rescale_q(APTS, AIst.st->time_base, AV_TIME_BASE_Q) + Int64(ASubtitle.start_display_time) * 1000 -
+                      S.Fstart_time;
   const Int64 Length = Int64(ASubtitle.end_display_time) - ASubtitle.start_display_time;
   for (int Copy = 0; Copy < (Dvb ? 2 : 1); ++Copy) {
     AVSubtitle Subtitle = ASubtitle;

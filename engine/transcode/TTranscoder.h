@@ -59,6 +59,8 @@ private:
   void InitTimes();
   void CopyMetadataMaps();
   void CopyChapters();
+  /// Where input AFile begins in the output (µs): 0, or in join mode the expected end of the inputs before it.
+  Int64 JoinedStart(int AFile) const;
   void WriteHeaders();
   void PrintStreamMapping();
   [[noreturn]] void FailAfterMapping(const String& AMessage);
@@ -134,6 +136,8 @@ private:
   void WritePacket(TAVOutputStream& AOst, AVPacket* APacket);
   void WriteFiltered(TAVOutputStream& AOst, AVPacket* APacket, size_t AFilter);
   void Interleave(TAVOutputStream& AOst, AVPacket* APacket);
+  /// The filter that rewrites a copied stream's codec headers for its output, or nullptr.
+  const char* HeaderFilter(const TAVOutputStream& AOst) const;
 
   // Progress and statistics (Progress.cpp)
   void ReportProgress(bool ALastReport, int AFileIndex);

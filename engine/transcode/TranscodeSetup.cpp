@@ -507,7 +507,8 @@ void TTranscoder::CopyChapters() {
       AVFormatContext* Output = FTask.Foutput_files[Out]->Context;
       for (unsigned C = 0; C < In->nb_chapters; ++C) {
         const AVChapter* Chapter = In->chapters[C];
-        const Int64 Offset = LibAVUtil.av_rescale_q(S.Fstart_time - FTask.Finput_files_ts_offset[File], AV_TIME_BASE_Q, Chapter->time_base);
+        const Int64 Offset = LibAVUtil.av_rescale_q(S.Fstart_time - FTask.Finput_files_ts_offset[File] - JoinedStart(File),
+                                                    AV_TIME_BASE_Q, Chapter->time_base);
         const bool Limited = S.Frecording_time != TFFmpegSettings::NoRecordingLimit;
         const Int64 Limit = Limited ? LibAVUtil.av_rescale_q(S.Frecording_time, AV_TIME_BASE_Q, Chapter->time_base) : INT64_MAX;
         if (Chapter->end < Offset) continue;
@@ -530,6 +531,18 @@ void TTranscoder::CopyChapters() {
       }
     }
   }
+}
+
+Int64 TTranscoder::JoinedStart(int AFile) const {
+  if (!FTask.FJoinMode) return 0;
+  // The run moves each input behind what was written before it; until then its length is the best guess.
+  Int64 Start = 0;
+  for (int File = 0; File < AFile; ++File) {
+    const AVFormatContext* In = FTask.Finput_files[File]->Context;
+    if (In->duration == AV_NOPTS_VALUE) continue;
+    Start += (In->start_time == AV_NOPTS_VALUE ? 0 : In->start_time) + In->duration + FTask.Finput_files_ts_offset[File];
+  }
+  return Start;
 }
 
 void TTranscoder::WriteHeaders() {

@@ -73,6 +73,9 @@ bool TTranscoder::BuildFilterGraph(TAVInputStream& AIst, TAVOutputStream& AOst) 
   if (LibAVFilter.avfilter_graph_config(Graph, nullptr) < 0) return true;
   Enc->width = LibAVFilter.av_buffersink_get_w(AOst.out_video_filter);
   Enc->height = LibAVFilter.av_buffersink_get_h(AOst.out_video_filter);
+  // A pixel shape the filters changed must reach the encoder and the stream before the header is written.
+  const AVRational Filtered = LibAVFilter.av_buffersink_get_sample_aspect_ratio(AOst.out_video_filter);
+  if (Filtered.num > 0 && av_cmp_q(Filtered, Aspect) != 0) AOst.st->sample_aspect_ratio = Enc->sample_aspect_ratio = Filtered;
   return false;
 }
 

@@ -3,8 +3,10 @@
 #include <unistd.h>
 #include <xmmintrin.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -168,6 +170,35 @@ TEST(LoaderDeathTest, LibrariesInTheLibraryFolderArePreferredToTheSystemCopies) 
                          : !LoadAVLib(Folder.Path.string(), TranscoderLibraries, Error)    ? 3
                          : ModuleOf(reinterpret_cast<void*>(LibAVCodec.avcodec_open2)) != Wanted ? 4
                                                                                          : 0;
+        fs::remove_all(Folder.Path);
+        _exit(Code);
+      },
+      testing::ExitedWithCode(0), "");
+}
+
+TEST(LoaderDeathTest, LibrariesInTheLibraryFolderTakeTheirDependenciesFromTheFolderToo) {
+  // Copies, not links: the system's copies are other files, which the dynamic loader would map beside them.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  TempDir Folder;
+  const std::vector<String> Sonames { "libavcodec.so.59", "libavfilter.so.8",   "libavformat.so.59", "libavutil.so.57",
+                                      "libswscale.so.6",  "libswresample.so.4", "libpostproc.so.56" };
+  for (const String& Soname : Sonames) fs::copy_file(SystemLibrary(Soname), Folder.Path / Soname);
+  EXPECT_EXIT(
+      {
+        String Error;
+        int Code = IsMapped("libavutil.so.57") ? 2 : !LoadAVLib(Folder.Path.string(), TranscoderLibraries, Error) ? 3 : 0;
+        // Every member of the set that is mapped at all is mapped from the folder.
+        static std::vector<String> Strays;
+        dl_iterate_phdr(
+            [](dl_phdr_info* AInfo, size_t, void* AFolder) {
+              const fs::path Mapped = AInfo->dlpi_name ? AInfo->dlpi_name : "";
+              const auto& Names = *static_cast<const std::vector<String>*>(AFolder);
+              if (std::ranges::find(Names, Mapped.filename().string()) != Names.end()) Strays.push_back(Mapped.string());
+              return 0;
+            },
+            const_cast<std::vector<String>*>(&Sonames));
+        for (const String& Mapped : Strays)
+          if (fs::path(Mapped).parent_path() != Folder.Path) Code = 4;
         fs::remove_all(Folder.Path);
         _exit(Code);
       },

@@ -232,6 +232,22 @@ TEST_F(LoggerTest, LinesOfOtherThreadsReachTheUIThreadInOrderWithoutTheirThreads
   EXPECT_EQ(ServingError, "handler failed");
 }
 
+// A line logged while nobody listens is gone: a handler assigned later never sees it.
+TEST_F(LoggerTest, LinesLoggedWithoutAHandlerAreDropped) {
+  Logger->SetTriggerEventInMainThread(true);
+  Logger->OnLog = nullptr;
+  std::thread Worker([&] { Logger->Log(nullptr, llError, "unheard"); });
+  Worker.join();
+  Logger->OnLog = [&](TObject*, Cardinal, TLogLevel, const String& Text) {
+    std::lock_guard Lock(EventsLock);
+    Events.push_back({ nullptr, 0, llInfo, Text, IsMainThread() });
+  };
+  std::thread Later([&] { Logger->Log(nullptr, llError, "heard"); });
+  Later.join();
+  for (int Served = 0; Served < 100 && Texts().empty(); ++Served) CheckSynchronize(10);
+  EXPECT_EQ(Texts(), std::vector<String> { "heard" });
+}
+
 TEST_F(LoggerTest, AWorkerLoggingUnderTheCodecLockDoesNotStallTheUIThreadTakingIt) {
   Logger->SetTriggerEventInMainThread(true);
   std::atomic<bool> Holding { false };

@@ -1,10 +1,15 @@
 // The tests' video-hook plug-in: "Configure" keeps its arguments and fails when one of them is "fail",
 // "Process" inverts the first plane and counts, "Release" counts. Built once with every entry point and
-// once without each of "Process" and "Configure".
+// once without each of "Process" and "Configure", and once needing a library of its folder ("Configure"
+// asks it).
 #include <cstdlib>
 #include <cstring>
 
 #include "tests/engine/plugins/HookPlugin.h"
+
+#ifdef HOOK_WITH_HELPER
+extern "C" int HookHelperAnswer();
+#endif
 
 namespace {
 
@@ -20,6 +25,9 @@ THookPluginCounters* HookPluginCounters() { return &Counters; }
 
 #ifndef HOOK_WITHOUT_CONFIGURE
 int Configure(void** ctxp, int argc, char* argv[]) {
+#ifdef HOOK_WITH_HELPER
+  if (HookHelperAnswer() != 42) return 1;
+#endif
   auto* Context = static_cast<THookPluginContext*>(std::calloc(1, sizeof(THookPluginContext)));
   for (int I = 0; I < argc; ++I) {
     if (std::strcmp(argv[I], "fail") == 0) {

@@ -262,7 +262,7 @@ TEST_F(AVProbeTest, ARealFileIsDescribedLineByLine) {
     "  compatible_brands: isomiso2mp41",
     "  encoder         : Lavf…",
     // The streams' language "und" is shown beside the stream, never in its block.
-    "Stream #0[0x1](und), 1/12800: Video: mpeg4…, 25 fps, 25 tbr, 12800 tbn, StartTime: 0.000000, Duration: 00:00:02.000",
+    "Stream #0[0x1](und), 1/12800: Video: mpeg4…, 25 fps, 25 tbr, 12800 tbn, 25 tbc, StartTime: 0.000000, Duration: 00:00:02.000",
     "  Metadata:",
     "    handler_name    : VideoHandler",
     "    vendor_id       : [0][0][0][0]",
@@ -311,7 +311,7 @@ TEST_F(AVProbeTest, ASharedContextIsDescribedWithItsProgramsStreamsAndTags) {
     "  Metadata:",
     "    service_provider: Zorvik",
     "    service_name    : News",
-    "Stream #1[0x101](und), 1/90000: Video: mpeg2video…, PAR 16:15 DAR 4:3, 29.97 fps, 25 tbr, 90k tbn, "
+    "Stream #1[0x101](und), 1/90000: Video: mpeg2video…, PAR 16:15 DAR 4:3, 29.97 fps, 25 tbr, 90k tbn, 50 tbc, "
     "StartTime: 1.400000, Duration: N/A",
     "Stream #0[0x100](eng), 1/90000: Audio: mp2…, StartTime: -0.020000, Duration: 00:00:10.000",
     "  Metadata:",
@@ -352,7 +352,7 @@ TEST_F(AVProbeTest, ASharedContextIsDescribedWithItsProgramsStreamsAndTags) {
   EXPECT_EQ(Video.StartTimeScaled, 1400000);
   EXPECT_EQ(Video.Duration, -1);
   EXPECT_EQ(Video.DurationScaled, -1);
-  EXPECT_EQ(Video.AspectRatio, -1.0f);  // the codec parameters do not give the pixel shape
+  EXPECT_EQ(Video.AspectRatio, 0.0f);  // the codec parameters do not give the pixel shape
   EXPECT_EQ(Video.FrameRate.num, 25);
   EXPECT_TRUE(Video.CodecName.starts_with("mpeg2video")) << Video.CodecName;
   EXPECT_TRUE(Probe.FirstSubtitleStreamInfo().CodecName.starts_with("dvdsub"));

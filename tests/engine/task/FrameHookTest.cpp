@@ -127,6 +127,13 @@ TEST_F(FrameHookTest, APluginWithoutConfigureTakesItsNameAlone) {
   ReleaseFrameHooks(Chain);
 }
 
+// The library the plug-in needs lies beside it, where no search path leads.
+TEST_F(FrameHookTest, APluginFindsTheLibrariesOfItsOwnFolder) {
+  ASSERT_EQ(Add(Chain, { Plugin("with_helper"), "a" }), 0);
+  EXPECT_STREQ(static_cast<THookPluginContext*>(Chain->ctx)->Arguments, (Plugin("with_helper") + "|a").c_str());
+  ReleaseFrameHooks(Chain);
+}
+
 TEST_F(FrameHookTest, TheVhookOptionBuildsTheChainAndTheRunReleasesIt) {
   const String Path = Plugin("complete");
   TScratchFolder Folder;

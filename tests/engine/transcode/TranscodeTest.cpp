@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <set>
@@ -253,6 +254,27 @@ TEST_F(TranscodeTest, StartsAtTheOffsetAndKeepsTheLength) {
   EXPECT_NEAR(Decoded.Pictures, 25, 1);
 }
 
+// A decoded MP2 frame (1152 samples) fills more than one AAC frame (1024): the limit may fall inside it.
+TEST_F(TranscodeTest, TheSoundFrameLimitEndsTheRunAfterThatManyEncodedFrames) {
+  struct TCase {
+    const char* Codec;
+    const char* Output;
+    int FrameSize;
+  };
+  for (const TCase& Case : { TCase { "mp2", "limit.mp2", 1152 }, TCase { "aac", "limit.mka", 1024 } }) {
+    SCOPED_TRACE(Case.Codec);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI)) << Conversion.LastErrMsg();
+    for (const auto& [Name, Value] : TOptions { { "vn", "1" }, { "acodec", Case.Codec }, { "aframes", "10" } })
+      Conversion.ApplyOption(Name, Value);
+    const String Output = Folder.Path(Case.Output);
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    EXPECT_NEAR(double(Decode(Output).Samples), 10.0 * Case.FrameSize, Case.FrameSize);
+  }
+}
+
 TEST_F(TranscodeTest, AChangedFrameRateKeepsTheDuration) {
   const String Output = Folder.Path("rate.mkv");
   Convert({ Media().ClipAVI }, { { "r", "15" }, { "vcodec", "mpeg4" } }, Output);
@@ -299,6 +321,28 @@ TEST_F(TranscodeTest, ScalesAndCropsThePictureWithAndWithoutTheFilterGraph) {
   }
 }
 
+TEST_F(TranscodeTest, APixelShapeSetByTheFiltersReachesTheWrittenFile) {
+  for (const char* Name : { "shaped.mkv", "shaped.mp4", "shaped.avi" }) {
+    SCOPED_TRACE(Name);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    for (const auto& [Option, Value] : TOptions { { "vcodec", "mpeg4" }, { "vf", "setsar=2/1" } }) Conversion.ApplyOption(Option, Value);
+    const String Output = Folder.Path(Name);
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    AVFormatContext* Input = nullptr;
+    ASSERT_GE(LibAVFormat.avformat_open_input(&Input, Output.c_str(), nullptr, nullptr), 0);
+    LibAVFormat.avformat_find_stream_info(Input, nullptr);
+    // Both the stored pictures and the container (where it keeps one) carry the shape.
+    const AVStream* Stream = Input->streams[0];
+    EXPECT_EQ(Stream->codecpar->sample_aspect_ratio.num, 2);
+    EXPECT_EQ(Stream->codecpar->sample_aspect_ratio.den, 1);
+    if (Stream->sample_aspect_ratio.num) EXPECT_EQ(av_q2d(Stream->sample_aspect_ratio), 2.0);
+    LibAVFormat.avformat_close_input(&Input);
+  }
+}
+
 TEST_F(TranscodeTest, AnUnknownFilterEndsTheRunAtItsSetUp) {
   const String Output = Folder.Path("unknown.avi");
   Convert({ Media().ClipAVI }, { { "vf", "nosuchfilter" } }, Output);
@@ -331,6 +375,22 @@ TEST_F(TranscodeTest, JoinModeWritesTheInputsOneAfterAnother) {
   EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
   EXPECT_NEAR(double(Probe(Output).Duration), 2.0 * ClipDuration, 100000.0);
   EXPECT_NEAR(Decode(Output).Pictures, 2 * Fixture::FrameCount, 1);
+}
+
+TEST_F(TranscodeTest, JoinModeMovesTheChaptersOfEachInputToWhereItStarts) {
+  const String Output = Folder.Path("chapters.mkv");
+  Convert({ Media().ChapterMKV, Media().ChapterMKV }, { { "vcodec", "mpeg4" } }, Output, {}, true);
+  EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
+  TAVProbe Probe(nullptr);
+  ASSERT_TRUE(Probe.LoadFile(Output)) << Probe.LastErrMsg();
+  std::vector<std::pair<Int64, Int64>> Chapters;
+  for (unsigned I = 0; I < Probe.FileHandle()->nb_chapters; ++I) {
+    const AVChapter* Chapter = Probe.FileHandle()->chapters[I];
+    Chapters.emplace_back(LibAVUtil.av_rescale_q(Chapter->start, Chapter->time_base, { 1, 1000 }),
+                          LibAVUtil.av_rescale_q(Chapter->end, Chapter->time_base, { 1, 1000 }));
+  }
+  const std::vector<std::pair<Int64, Int64>> Expected { { 0, 500 }, { 500, 1000 }, { 1000, 1500 }, { 1500, 2000 } };
+  EXPECT_EQ(Chapters, Expected);
 }
 
 namespace {
@@ -641,6 +701,43 @@ TEST_F(TranscodeTest, DeinterlacingLeavesPicturesItCannotFilterAsTheyAre) {
   }
 }
 
+// Pictures of 10 bits per sample are beyond the deinterlacer. A hook painting into the decoder's own
+// picture would paint into the reference that the pictures after it are predicted from.
+TEST_F(TranscodeTest, AHookPaintsOnlyItsOwnPictureWhereDeinterlacingFails) {
+  const String Deep = Folder.Path("deep.mkv");
+  {
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    for (const auto& [Name, Value] : TOptions { { "an", "1" }, { "vcodec", "libx264" }, { "vpre", "libx264-ultrafast" }, { "pix_fmt", "yuv420p10le" } })
+      Conversion.ApplyOption(Name, Value);
+    ASSERT_GT(Conversion.OpenOutputFile(Deep, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    ASSERT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+  }
+  Task.OnCustomHook = [](TObject*, TBitmap* ABitmap, int AFrameNumber, Int64, bool&, bool&) {
+    // A blue square on the first picture's green patch, which stays as it is from picture to picture.
+    if (AFrameNumber != 1) return;
+    for (int Y = 192; Y < 224; ++Y)
+      for (int X = 96; X < 144; ++X) {
+        uint8_t* Pixel = static_cast<uint8_t*>(ABitmap->ScanLine(Y)) + X * 3;
+        Pixel[0] = 255;
+        Pixel[1] = Pixel[2] = 0;
+      }
+  };
+  const String Output = Folder.Path("hooked.avi");
+  Convert({ Deep }, { { "deinterlace", "1" }, { "vcodec", "mpeg4" }, { "qscale", "2" } }, Output);
+  EXPECT_TRUE(Task.Finished()) << Task.FatalMessage();
+  EXPECT_TRUE(Logged("Deinterlacing failed."));
+  std::vector<int> Blueness;
+  DecodeFile(Output, true, nullptr, [&](const AVCodecContext*, const AVFrame* AFrame) {
+    const Fixture::TRGB Pixel = TRGBPicture(AFrame)(120, 208);
+    Blueness.push_back(Pixel.B - Pixel.R);
+  });
+  ASSERT_EQ(Blueness.size(), size_t(Fixture::FrameCount));
+  EXPECT_GT(Blueness[0], 150);
+  for (size_t I = 1; I < Blueness.size(); ++I) EXPECT_LT(Blueness[I], 50) << "picture " << I;
+}
+
 TEST_F(TranscodeTest, TheCustomHookPaintsIntoThePicturesUntilItStops) {
   struct TCase {
     const char* Name;
@@ -779,6 +876,56 @@ TEST_F(TranscodeTest, APreviewShowsAtMostOnePicturePerInterval) {
   EXPECT_LE(Events, int(std::ceil(Elapsed / 20000)) + 1);
 }
 
+namespace {
+
+/// How many key frames of AFileName's first video stream begin with the stream's global header, and how
+/// many key frames there are.
+std::pair<int, int> KeyFramesWithHeader(const String& AFileName) {
+  int WithHeader = 0;
+  int Keys = 0;
+  DecodeFile(AFileName, true, [&](const AVStream* AStream, const AVPacket* APacket) {
+    const AVCodecParameters* Codec = AStream->codecpar;
+    if (Codec->codec_type != AVMEDIA_TYPE_VIDEO || !(APacket->flags & AV_PKT_FLAG_KEY)) return;
+    ++Keys;
+    WithHeader += Codec->extradata_size > 0 && APacket->size >= Codec->extradata_size &&
+                  std::memcmp(APacket->data, Codec->extradata, size_t(Codec->extradata_size)) == 0;
+  }, [](const AVCodecContext*, const AVFrame*) {});
+  return { WithHeader, Keys };
+}
+
+}  // namespace
+
+// Copied pictures carry the codec headers where the output wants them: before every key frame when
+// local headers are asked for, only in the stream's global header when the container keeps one.
+TEST_F(TranscodeTest, CopiedVideoCarriesItsHeadersWhereTheOutputWantsThem) {
+  struct TCase {
+    String Input;
+    String Output;
+    TOptions Options;
+    bool Headers;  // every key frame begins with the global header
+  };
+  const TCase Cases[] = {
+    { Media().ClipMP4, Folder.Path("local.avi"), { { "vglobal", "2" } }, true },
+    { Folder.Path("local.avi"), Folder.Path("global.mp4"), {}, false },
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Output);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Case.Input)) << Conversion.LastErrMsg();
+    for (const auto& [Name, Value] : Case.Options) Conversion.ApplyOption(Name, Value);
+    for (const auto& [Name, Value] : TOptions { { "an", "1" }, { "vcodec", "copy" } }) Conversion.ApplyOption(Name, Value);
+    ASSERT_GT(Conversion.OpenOutputFile(Case.Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    const auto [WithHeader, Keys] = KeyFramesWithHeader(Case.Output);
+    EXPECT_GT(Keys, 1);
+    EXPECT_EQ(WithHeader, Case.Headers ? Keys : 0);
+    const TDecoded Decoded = Decode(Case.Output);
+    EXPECT_EQ(Decoded.Pictures, Fixture::FrameCount);
+    EXPECT_EQ(Decoded.FirstFrameNumber, 0);
+  }
+}
+
 TEST_F(TranscodeTest, CopiedVideoRefusesWhatNeedsDecodedPictures) {
   Task.SetPostHooks({ phPreview });
   Convert({ Media().ClipAVI }, { { "vcodec", "copy" } }, Folder.Path("copy.avi"));
@@ -821,27 +968,34 @@ TEST_F(TranscodeTest, SubtitlesAreEncodedOrCopiedWithTheirTimes) {
     const char* Codec;
     AVCodecID Expected;
   };
-  // Without a codec name the container's own subtitle codec (ASS for Matroska) is used.
-  for (const TCase& Case : { TCase { "ass", AV_CODEC_ID_ASS }, TCase { "srt", AV_CODEC_ID_SUBRIP }, TCase { "copy", AV_CODEC_ID_SUBRIP },
-                             TCase { "", AV_CODEC_ID_ASS } }) {
-    SCOPED_TRACE(Case.Codec);
-    TCustomFFmpeg Conversion(20);
-    ASSERT_TRUE(Conversion.OpenInputFile(Media().SubtitleMKV));
-    Conversion.ApplyOption("vcodec", "mpeg4");
-    if (*Case.Codec) Conversion.ApplyOption("scodec", Case.Codec);
-    const String Output = Folder.Path("subtitles.mkv");
-    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
-    Conversion.StartConvert(false, tpNormal);
-    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
-    AVCodecID Codec = AV_CODEC_ID_NONE;
-    const std::vector<TCue> Cues = SubtitleCues(Output, Codec);
-    EXPECT_EQ(Codec, Case.Expected);
-    ASSERT_EQ(Cues.size(), 2u);
-    EXPECT_EQ(Cues[0].Start, 0);
-    EXPECT_NE(Cues[0].Text.find("Hello"), String::npos) << Cues[0].Text;
-    EXPECT_EQ(Cues[1].Start, 1000);
-    EXPECT_NE(Cues[1].Text.find("World"), String::npos) << Cues[1].Text;
-  }
+  struct TRange {
+    const char* Start;
+    std::vector<TCue> Cues;
+  };
+  // Without a codec name the container's own subtitle codec (ASS for Matroska) is used. From a start
+  // position on, the cues before it are left out and the others move forward by it, encoded or copied.
+  for (const TRange& Range : { TRange { "", { { 0, "Hello" }, { 1000, "World" } } }, TRange { "0.5", { { 500, "World" } } } })
+    for (const TCase& Case : { TCase { "ass", AV_CODEC_ID_ASS }, TCase { "srt", AV_CODEC_ID_SUBRIP },
+                               TCase { "copy", AV_CODEC_ID_SUBRIP }, TCase { "", AV_CODEC_ID_ASS } }) {
+      SCOPED_TRACE(String(Case.Codec) + " from " + Range.Start);
+      TCustomFFmpeg Conversion(20);
+      ASSERT_TRUE(Conversion.OpenInputFile(Media().SubtitleMKV));
+      Conversion.ApplyOption("vcodec", "mpeg4");
+      if (*Case.Codec) Conversion.ApplyOption("scodec", Case.Codec);
+      if (*Range.Start) Conversion.ApplyOption("ss", Range.Start);
+      const String Output = Folder.Path("subtitles.mkv");
+      ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+      Conversion.StartConvert(false, tpNormal);
+      EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+      AVCodecID Codec = AV_CODEC_ID_NONE;
+      const std::vector<TCue> Cues = SubtitleCues(Output, Codec);
+      EXPECT_EQ(Codec, Case.Expected);
+      ASSERT_EQ(Cues.size(), Range.Cues.size());
+      for (size_t I = 0; I < Cues.size(); ++I) {
+        EXPECT_EQ(Cues[I].Start, Range.Cues[I].Start);
+        EXPECT_NE(Cues[I].Text.find(Range.Cues[I].Text), String::npos) << Cues[I].Text;
+      }
+    }
 }
 
 namespace {
@@ -907,5 +1061,180 @@ TEST_F(TranscodeTest, AFrameOrPacketThatCannotBeMadeFailsTheRunAndFreesTheOthers
       EXPECT_NE(Conversion.FatalMessage().find("av_mallocz fail"), String::npos) << Conversion.FatalMessage();
       EXPECT_EQ(TAllocationFailure::Live.size(), 0u);
     }
+  }
+}
+
+namespace {
+
+/// The figure after AKey ("dup=", "drop=") in ALine; 0 when the line has none (both figures are left
+/// out while they are 0).
+int StatusFigure(const String& ALine, const String& AKey) {
+  const size_t At = ALine.find(" " + AKey);
+  return At == String::npos ? 0 : std::atoi(ALine.c_str() + At + 1 + AKey.size());
+}
+
+}  // namespace
+
+// A container of constant frame rate repeats pictures to fill a faster rate and leaves out what a
+// slower one has no room for; one that keeps each picture's time (Matroska) only leaves out pictures.
+TEST_F(TranscodeTest, TheVideoOutputRepeatsOrDropsPicturesForItsRateAndCountsThem) {
+  struct TCase {
+    const char* Output;
+    const char* Rate;
+    int Pictures;
+    int Dup;
+    int Drop;
+  };
+  const TCase Cases[] = {
+    { "rate50.avi", "50", 2 * Fixture::FrameCount, Fixture::FrameCount, 0 },
+    { "rate12.avi", "12.5", Fixture::FrameCount / 2, 0, Fixture::FrameCount / 2 },
+    { "rate50.mkv", "50", Fixture::FrameCount, 0, 0 },
+    { "rate12.mkv", "12.5", Fixture::FrameCount / 2, 0, Fixture::FrameCount / 2 },
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Output);
+    TLogRecorder Status(llVerbose);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    for (const auto& [Name, Value] : TOptions { { "an", "1" }, { "vcodec", "mpeg4" }, { "r", Case.Rate } }) Conversion.ApplyOption(Name, Value);
+    const String Output = Folder.Path(Case.Output);
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    String Last;
+    for (const auto& Event : Status.From(&Conversion))
+      if (Event.Text.starts_with("frame=")) Last = Event.Text;
+    ASSERT_FALSE(Last.empty());
+    EXPECT_NEAR(StatusFigure(Last, "dup="), Case.Dup, 2) << Last;
+    EXPECT_NEAR(StatusFigure(Last, "drop="), Case.Drop, 2) << Last;
+    EXPECT_NEAR(Decode(Output).Pictures, Case.Pictures, 2);
+  }
+}
+
+// At 1000 pictures a second every picture of the clip is repeated 40 times; a stop during that ends
+// the repeating at once.
+TEST_F(TranscodeTest, AStopEndsALongRepetitionAtOnce) {
+  int Encoded = 0;
+  Task.SetPostHooks({ phBitmap });
+  Task.PreviewInterval = 0;
+  Task.OnPreviewBitmap = [&](TObject*, TBitmap*, int, Int64) {
+    if (++Encoded == 5) Task.Stop(false);
+  };
+  const String Output = Folder.Path("repeated.avi");
+  Convert({ Media().ClipAVI }, { { "an", "1" }, { "vcodec", "mpeg4" }, { "r", "1000" } }, Output);
+  EXPECT_FALSE(Task.Finished());
+  EXPECT_FALSE(Task.FatalException()) << Task.FatalMessage();
+  EXPECT_LT(Encoded, 10);
+  EXPECT_LT(Decode(Output).Pictures, 10);
+}
+
+TEST_F(TranscodeTest, StreamMapsThatDoNotFitTheOutputEndTheSetUpWithTheirReason) {
+  struct TCase {
+    std::vector<const char*> Maps;
+    String Message;
+  };
+  // The output has a video stream (#0.0) and a sound stream (#0.1), as the input has.
+  const TCase Cases[] = {
+    { { "0.0" }, "Number of stream maps must match number of output streams" },
+    { { "0.0", "0.5" }, "Could not find input stream #0.5" },
+    { { "0.0:0.7", "0.1" }, "Could not find sync stream #0.7" },
+    { { "0.1", "0.0" }, "Codec type mismatch for mapping #0.1 (Audio) -> #0.0 (Video)" },
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Message);
+    TCustomFFmpeg Conversion(20);
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    for (const char* Map : Case.Maps) Conversion.ApplyOption("map", Map);
+    const String Output = Folder.Path("mapped.avi");
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    Conversion.StartConvert(false, tpNormal);
+    EXPECT_FALSE(Conversion.Finished());
+    EXPECT_EQ(Conversion.FatalMessage(), Case.Message);
+    EXPECT_FALSE(fs::exists(Output));
+  }
+}
+
+namespace {
+
+/// While it is installed, every packet sent to a bitstream filter is refused as invalid data.
+struct TRefusingFilters {
+  static inline decltype(LibAVCodec.av_bsf_send_packet) Send = nullptr;
+  TRefusingFilters() {
+    Send = std::exchange(LibAVCodec.av_bsf_send_packet, [](AVBSFContext*, AVPacket*) { return AVERROR_INVALIDDATA; });
+  }
+  ~TRefusingFilters() { LibAVCodec.av_bsf_send_packet = Send; }
+};
+
+/// While it is installed, subtitle packets are read without their time stamps.
+struct TUntimedSubtitles {
+  static inline decltype(LibAVFormat.av_read_frame) Read = nullptr;
+  TUntimedSubtitles() {
+    Read = std::exchange(LibAVFormat.av_read_frame, [](AVFormatContext* AContext, AVPacket* APacket) {
+      const int Result = Read(AContext, APacket);
+      if (Result >= 0 && AContext->streams[APacket->stream_index]->codecpar->codec_type == AVMEDIA_TYPE_SUBTITLE)
+        APacket->pts = APacket->dts = AV_NOPTS_VALUE;
+      return Result;
+    });
+  }
+  ~TUntimedSubtitles() { LibAVFormat.av_read_frame = Read; }
+};
+
+}  // namespace
+
+// A refused packet is logged and written unfiltered; with errors fatal it ends the run.
+TEST_F(TranscodeTest, AFailingBitstreamFilterOnCopiedVideoIsLoggedOrEndsTheRun) {
+  const String Expected = "null failed for stream 0, codec copy: Invalid data found when processing input";
+  for (const bool Fatal : { false, true }) {
+    SCOPED_TRACE(Fatal ? "fatal" : "logged");
+    Log.Clear();
+    TCustomFFmpeg Conversion(20);
+    if (Fatal) Conversion.ApplyOption("xerror", "");
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().ClipAVI));
+    for (const auto& [Name, Value] : TOptions { { "an", "1" }, { "vcodec", "copy" }, { "vbsf", "null" } }) Conversion.ApplyOption(Name, Value);
+    const String Output = Folder.Path("filtered.avi");
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    {
+      TRefusingFilters Refusing;
+      Conversion.StartConvert(false, tpNormal);
+    }
+    const auto Events = Log.From(&Conversion);
+    const auto Reported = std::count_if(Events.begin(), Events.end(), [&](const auto& AEvent) { return AEvent.Text.starts_with(Expected); });
+    if (Fatal) {
+      EXPECT_FALSE(Conversion.Finished());
+      EXPECT_TRUE(Conversion.FatalMessage().starts_with(Expected)) << Conversion.FatalMessage();
+      continue;
+    }
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    EXPECT_EQ(Reported, Fixture::FrameCount);
+    EXPECT_EQ(Decode(Output).Pictures, Fixture::FrameCount);
+  }
+}
+
+// A subtitle without a time stamp cannot be placed: it is left out with a message, or ends the run when
+// errors are fatal.
+TEST_F(TranscodeTest, ASubtitleWithoutATimeStampIsLeftOutOrEndsTheRun) {
+  for (const bool Fatal : { false, true }) {
+    SCOPED_TRACE(Fatal ? "fatal" : "logged");
+    Log.Clear();
+    TCustomFFmpeg Conversion(20);
+    if (Fatal) Conversion.ApplyOption("xerror", "");
+    ASSERT_TRUE(Conversion.OpenInputFile(Media().SubtitleMKV));
+    for (const auto& [Name, Value] : TOptions { { "vcodec", "mpeg4" }, { "scodec", "srt" } }) Conversion.ApplyOption(Name, Value);
+    const String Output = Folder.Path("untimed.mkv");
+    ASSERT_GT(Conversion.OpenOutputFile(Output, false), 0) << Conversion.LastErrMsg();
+    {
+      TUntimedSubtitles Untimed;
+      Conversion.StartConvert(false, tpNormal);
+    }
+    if (Fatal) {
+      EXPECT_FALSE(Conversion.Finished());
+      EXPECT_EQ(Conversion.FatalMessage(), "Subtitle packets must have a pts");
+      continue;
+    }
+    EXPECT_TRUE(Conversion.Finished()) << Conversion.FatalMessage();
+    const auto Events = Log.From(&Conversion);
+    EXPECT_EQ(std::count_if(Events.begin(), Events.end(), [](const auto& AEvent) { return AEvent.Text == "Subtitle packets must have a pts"; }), 2);
+    AVCodecID Codec = AV_CODEC_ID_NONE;
+    EXPECT_TRUE(SubtitleCues(Output, Codec).empty());
   }
 }
