@@ -443,6 +443,44 @@ TEST_F(PlayerTest, AVerticalFlipShowsThePictureUpsideDown) {
   EXPECT_TRUE(Red.R > 200 && Red.G < 60 && Red.B < 60) << Red.R << " " << Red.G << " " << Red.B;
 }
 
+// Opened paused at a start time, the player shows the first two pictures from there (the key frame at 0.96 s
+// and the next), with their positions.
+TEST_F(PlayerTest, OpeningAtAStartTimeShowsThePicturesFromThere) {
+  Player.start_time = 1000000;
+  ASSERT_TRUE(Player.Open(MediaFixtures().ClipAVI, Window, true)) << Player.LastErrMsg();
+  const int Shown = PausedFrame(1);
+  EXPECT_GE(Shown, 25);
+  EXPECT_LE(Shown, 27);
+  Int64 Pts = 0;
+  EXPECT_EQ(SnapshotFrame(Pts), Shown);
+  EXPECT_EQ(Pts, Shown * 40000);
+}
+
+// A play-time limit with looping seeks back to the start once per loop, not once per position report.
+TEST_F(PlayerTest, APlayTimeLimitWithLoopingSeeksBackOncePerLoop) {
+  Player.SetPlayTime(400000);
+  Player.SetRepeatType(rtLoop);
+  ASSERT_TRUE(Player.Open(MediaFixtures().ClipAVI, Window, false)) << Player.LastErrMsg();
+  // Three loops: three times the position falls back from the limit to the start.
+  const auto Loops = [&] {
+    const auto Positions = Values(TReport::rkPosition);
+    int Falls = 0;
+    for (size_t I = 1; I < Positions.size(); ++I)
+      if (Positions[I] < Positions[I - 1] - 200000) ++Falls;
+    return Falls;
+  };
+  ASSERT_TRUE(Eventually([&] { return Loops() >= 3; }, Patience));
+  const auto Positions = Values(TReport::rkPosition);
+  EXPECT_LE(*std::ranges::max_element(Positions), 400000 + 200000) << "the limit holds";
+  EXPECT_EQ(CountState(psEnd), 0);
+  // Between two falls the position climbs to the limit again.
+  const auto Last = std::ranges::find_if(Positions.rbegin(), Positions.rend() - 1, [&](const Int64& APosition) {
+    return APosition < *(&APosition - 1) - 200000;
+  });
+  ASSERT_NE(Last, Positions.rend() - 1);
+  EXPECT_GE(*std::max_element(Positions.begin(), Last.base() - 1), 360000);
+}
+
 TEST_F(PlayerTest, UnplayableFilesFailOpenAndLeaveNoThread) {
   const String Garbage = MediaFixtures().Folder + "/garbage.avi";
   {
