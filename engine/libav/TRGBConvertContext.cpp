@@ -1,6 +1,7 @@
 #include "engine/libav/TRGBConvertContext.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "engine/libav/AVUtilStubs.h"
@@ -9,7 +10,13 @@
 
 namespace {
 
+/// The widest block of pixels the scaler stores at once, and the alignment its vector stores want.
+constexpr int ScalerBlockPixels = 32;
+constexpr int ScalerAlignment = 64;
+
 int BitmapRowSize(int AWidth) { return (AWidth * 3 + 3) & ~3; }
+
+int RoundUp(int AValue, int AMultiple) { return (AValue + AMultiple - 1) / AMultiple * AMultiple; }
 
 }  // namespace
 
@@ -30,6 +37,12 @@ void ResetRGBContext(TRGBConvertContext& AContext) {
   AContext.RGBPictureRef = nullptr;
 }
 
+int ScalerRowPitch(int AWidth, int ABytesPerPixel) {
+  return RoundUp(RoundUp(AWidth, ScalerBlockPixels) * ABytesPerPixel, ScalerAlignment);
+}
+
+size_t ScalerBufferSize(int APitch, int AHeight) { return size_t(APitch) * AHeight + ScalerAlignment; }
+
 std::unique_ptr<TBitmap> CreateBitmap(int AWidth, int AHeight, TPixelFormat APixelFormat) {
   auto Bitmap = std::make_unique<TBitmap>();
   Bitmap->SetPixelFormat(APixelFormat);
@@ -46,16 +59,21 @@ bool FrameToBitmap(TRGBConvertContext& AContext, const uint8_t* const AData[4], 
   const uint8_t* const* Source = AData;
   const int* SourceLineSize = ALineSize;
   if (APixFmt != AContext.RGBPixFmt || AWidth % 2 != 0 || AHeight % 2 != 0 || ALineSize[0] != RowSize) {
-    const int Size = LibAVUtil.av_image_get_buffer_size(AContext.RGBPixFmt, AWidth, AHeight, 1);
-    if (Size < 0) return false;
-    if (Size > AContext.RGBBufSize) {
+    // The scaler's rows are its own, rounded up to its blocks: a tightly packed buffer would be overrun.
+    if (AWidth <= 0 || AHeight <= 0) return false;
+    const int Pitch = ScalerRowPitch(AWidth, 3);
+    const size_t Size = ScalerBufferSize(Pitch, AHeight);
+    if (Size > size_t(INT_MAX)) return false;
+    if (int(Size) > AContext.RGBBufSize) {
       LibAVUtil.av_freep(&AContext.RGBBuf);
       AContext.RGBBuf = static_cast<uint8_t*>(LibAVUtil.av_malloc(Size));
-      AContext.RGBBufSize = AContext.RGBBuf ? Size : 0;
+      AContext.RGBBufSize = AContext.RGBBuf ? int(Size) : 0;
       if (!AContext.RGBBuf) return false;
     }
-    LibAVUtil.av_image_fill_arrays(AContext.RGBPicture, AContext.RGBPictureLineSize, AContext.RGBBuf,
-                                   AContext.RGBPixFmt, AWidth, AHeight, 1);
+    std::ranges::fill(AContext.RGBPicture, nullptr);
+    std::ranges::fill(AContext.RGBPictureLineSize, 0);
+    AContext.RGBPicture[0] = AContext.RGBBuf;
+    AContext.RGBPictureLineSize[0] = Pitch;
     AContext.toRGB_convert_ctx =
         LibSwScale.sws_getCachedContext(AContext.toRGB_convert_ctx, AWidth, AHeight, APixFmt, AWidth, AHeight,
                                         AContext.RGBPixFmt, SWS_BICUBIC, nullptr, nullptr, nullptr);

@@ -30,6 +30,12 @@ public:
   SwsContext* fromRGB_convert_ctx { nullptr };  // bitmap back to picture, for the hook step
 };
 
+/// The row length in bytes of a picture the scaler writes, AWidth pixels of ABytesPerPixel: the scaler stores
+/// whole blocks of pixels past the width asked for, so a row holds the width rounded up to whole blocks.
+int ScalerRowPitch(int AWidth, int ABytesPerPixel);
+/// The bytes a picture the scaler writes needs: AHeight rows of APitch and room for the last row's last block.
+size_t ScalerBufferSize(int APitch, int AHeight);
+
 /// Frees the bitmap, the buffer and both scaler contexts and returns every field to its start value.
 void ResetRGBContext(TRGBConvertContext& AContext);
 /// A bitmap of that size and format whose canvas brush leaves the background alone.

@@ -508,8 +508,8 @@ bool TCustomPlayer::InitSDL(HWND AScreenHandle) {
     ReportError(::Format("Could not initialize SDL with ScreenHandle(%u): %s", Cardinal(AScreenHandle), AReason), true);
     return false;
   };
-  if (LibSDL.SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return Refuse(LibSDL.SDL_GetError());
-  FSDLInited = true;
+  // Without any sound driver files still play, without sound: the sound device then fails to open.
+  FSDLInited = LibSDL.SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   String Reason;
   FSurface = BindVideoSurface(AScreenHandle, Reason);
   if (!FSurface) {

@@ -1,8 +1,11 @@
 #include "engine/player/PlayerAudioOutput.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <thread>
+#include <vector>
 
 #include "engine/libav/AVCodecStubs.h"
 #include "engine/libav/AVUtilStubs.h"
@@ -95,17 +98,35 @@ bool OpenAudioDevice(TVideoState& AState, String& AError) {
   AState.audio_dev = LibSDL.SDL_OpenAudioDevice(nullptr, 0, &Wanted, &Granted, 0);
   if (!AState.audio_dev) {
     AError = LibSDL.SDL_GetError();
-    return false;
+    Granted = Wanted;
+    Granted.size = Uint32(Wanted.samples) * 2 * Wanted.channels;
   }
   AState.audio_hw_buf_size = int(Granted.size);
   AState.audio_tgt_freq = Granted.freq;
   AState.audio_tgt_channels = Granted.channels;
-  return true;
+  return AState.audio_dev != 0;
 }
 
 void CloseAudioDevice(TVideoState& AState) {
   if (AState.audio_dev) LibSDL.SDL_CloseAudioDevice(AState.audio_dev);
   AState.audio_dev = 0;
+}
+
+int SilentAudioThread(void* AOpaque) {
+  TVideoState& State = *static_cast<TVideoState*>(AOpaque);
+  std::vector<uint8_t> Buffer(size_t(std::max(State.audio_hw_buf_size, 1)));
+  const int BytesPerSecond = 2 * State.audio_tgt_channels * State.audio_tgt_freq;
+  const Int64 Period = BytesPerSecond > 0 ? Int64(Buffer.size()) * 1000000 / BytesPerSecond : 20000;
+  Int64 Due = SystemTimeMicroseconds();
+  while (!State.audioq.abort_request) {
+    AudioCallback(&State, Buffer.data(), int(Buffer.size()));
+    Due += Period;
+    const Int64 Now = SystemTimeMicroseconds();
+    // Behind by more than a few buffers (a stalled machine), the pace starts afresh instead of catching up.
+    if (Due < Now - 4 * Period) Due = Now;
+    if (Due > Now) std::this_thread::sleep_for(std::chrono::microseconds(Due - Now));
+  }
+  return 0;
 }
 
 int DecodeAudioFrame(TVideoState& AState, double& APts) {

@@ -4,9 +4,14 @@
 #include "engine/player/TVideoState.h"
 
 /// Opens the sound device for the audio stream: its sample rate, one or two channels (more are mixed down
-/// to two), signed 16-bit samples, 1024 samples a buffer, fed by AudioCallback. False with SDL's reason.
+/// to two), signed 16-bit samples, 1024 samples a buffer, fed by AudioCallback. False with SDL's reason when
+/// there is no device to open; the sound's format is then set as asked for, for SilentAudioThread.
 bool OpenAudioDevice(TVideoState& AState, String& AError);
 void CloseAudioDevice(TVideoState& AState);
+/// Without a sound device: calls AudioCallback for one buffer at a time, at the pace the device would,
+/// and drops what it gives, so the sound's clock, the end and the sound display run as with a device.
+/// Ends once the sound queue is aborted.
+int SilentAudioThread(void* AOpaque);
 
 /// Decodes the next piece of sound into audio_buf2 and returns its size in bytes with its time in APts;
 /// -1 when there is nothing to play now (paused, empty queue, aborted).

@@ -113,7 +113,9 @@ int TakeDecodedPicture(TVideoState& AState, AVFrame* AFrame) {
   const bool Reordered = AFrame->pts != AV_NOPTS_VALUE &&
                          (Reorder == 1 || (Reorder != 0 && AState.faulty_pts < AState.faulty_dts) ||
                           AFrame->pkt_dts == AV_NOPTS_VALUE);
-  if (!Reordered) AFrame->pts = AFrame->pkt_dts != AV_NOPTS_VALUE ? AFrame->pkt_dts : 0;
+  // A picture without any time (the last ones a decoder gives up at the end may have none) takes the time
+  // following the previous picture, never 0: the video clock must not run back.
+  if (!Reordered) AFrame->pts = AFrame->pkt_dts;
   AState.skip_frames_index += 1;
   if (AState.skip_frames_index >= AState.skip_frames) {
     AState.skip_frames_index -= std::max<double>(AState.skip_frames, 1.0);

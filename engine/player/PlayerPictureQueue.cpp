@@ -54,7 +54,9 @@ void FillOverlay(TVideoState& AState, TVideoPicture& ASlot, const AVFrame* AFram
   const uint8_t* Source[4] = { AFrame->data[0], AFrame->data[1], AFrame->data[2], nullptr };
   int Pitch[4] = { AFrame->linesize[0], AFrame->linesize[1], AFrame->linesize[2], 0 };
   if (Player.FVerticalFlip) {
-    const int Rows[3] = { ASlot.height - 1, ASlot.height / 2 - 1, ASlot.height / 2 - 1 };
+    // An odd height has one chroma row more than half its rows.
+    const int ChromaRows = (ASlot.height + 1) / 2;
+    const int Rows[3] = { ASlot.height - 1, ChromaRows - 1, ChromaRows - 1 };
     for (int Plane = 0; Plane < 3; ++Plane) {
       Source[Plane] += ptrdiff_t(Rows[Plane]) * Pitch[Plane];
       Pitch[Plane] = -Pitch[Plane];

@@ -150,6 +150,7 @@ void DoSeek(TVideoState& AState) {
     // Marked before the queues are flushed, so the display drops every picture from before the seek.
     if (AState.video_stream >= 0) AState.seek_flushed = 0;
     AState.seek_done = 1;
+    std::lock_guard Lock(AState.stream_lock);
     if (AState.audio_stream >= 0) FlushForSeek(AState.audioq);
     if (AState.subtitle_stream >= 0) FlushForSeek(AState.subtitleq);
     if (AState.video_stream >= 0) {
@@ -199,8 +200,9 @@ void ReadLoop(TVideoState& AState) {
         // One empty packet lets the decoder give up its last pictures; more would only pile up while paused.
         if (!EndQueued) {
           LibAVCodec.av_packet_unref(Packet);
+          std::lock_guard Lock(AState.stream_lock);
           Packet->stream_index = AState.video_stream;
-          AState.videoq.Put(Packet);
+          if (AState.video_stream >= 0) AState.videoq.Put(Packet);
           EndQueued = true;
         }
         Player.FPictEvent.SetEvent();
@@ -231,9 +233,13 @@ void ReadLoop(TVideoState& AState) {
       Sleep(100);
       continue;
     }
-    if (Packet->stream_index == AState.audio_stream) AState.audioq.Put(Packet);
-    else if (Packet->stream_index == AState.video_stream) AState.videoq.Put(Packet);
-    else if (Packet->stream_index == AState.subtitle_stream) AState.subtitleq.Put(Packet);
+    {
+      // A stream switch closes and opens queues: the packet goes to the queue of the stream played now.
+      std::lock_guard Lock(AState.stream_lock);
+      if (Packet->stream_index == AState.audio_stream) AState.audioq.Put(Packet);
+      else if (Packet->stream_index == AState.video_stream) AState.videoq.Put(Packet);
+      else if (Packet->stream_index == AState.subtitle_stream) AState.subtitleq.Put(Packet);
+    }
     LibAVCodec.av_packet_unref(Packet);
   }
 }
@@ -247,9 +253,12 @@ int ReadThread(void* AOpaque) {
     while (!State.abort_request) Sleep(100);
   }
   if (State.Opened != 1) State.Opened = -1;
-  CloseStreamComponent(State, State.audio_stream);
-  CloseStreamComponent(State, State.video_stream);
-  CloseStreamComponent(State, State.subtitle_stream);
+  {
+    std::lock_guard Lock(State.stream_lock);
+    CloseStreamComponent(State, State.audio_stream);
+    CloseStreamComponent(State, State.video_stream);
+    CloseStreamComponent(State, State.subtitle_stream);
+  }
   if (State.ic) {
     Player.DetachProbe();
     UnicodeCloseInput(&State.ic);
@@ -405,12 +414,9 @@ int OpenStreamComponent(TVideoState& AState, int AIndex) {
     case AVMEDIA_TYPE_AUDIO: {
       AState.audio_st = Stream;
       String Reason;
-      if (!OpenAudioDevice(AState, Reason)) {
-        AState.audio_st = nullptr;
-        Player.ReportError("SDL_OpenAudio() failed: " + Reason, false);
-        FreeDecoder(Decoder);
-        return -1;
-      }
+      // Without a sound device the file still plays, silently, on a clock of its own.
+      if (!OpenAudioDevice(AState, Reason) && !Player.FNoSoundDeviceLogged.exchange(true))
+        Player.LogMessage(llWarning, "no sound device, playing without sound: " + Reason);
       Stream->discard = AVDISCARD_DEFAULT;
       AState.audio_stream = AIndex;
       AState.audio_dec = Decoder;
@@ -426,7 +432,8 @@ int OpenStreamComponent(TVideoState& AState, int AIndex) {
       AState.audioq.Init();
       AState.audioq.Put(FlushPacket());
       AState.audio_start_time = SystemTimeMicroseconds();
-      LibSDL.SDL_PauseAudioDevice(AState.audio_dev, 0);
+      if (AState.audio_dev) LibSDL.SDL_PauseAudioDevice(AState.audio_dev, 0);
+      else StartEngineThread(AState.audio_tid, SilentAudioThread, "sound", AState);
       break;
     }
     case AVMEDIA_TYPE_VIDEO: {
@@ -463,6 +470,7 @@ void CloseStreamComponent(TVideoState& AState, int AIndex) {
   if (AIndex == AState.audio_stream) {
     AState.audioq.Abort();
     CloseAudioDevice(AState);
+    JoinEngineThread(AState.audio_tid);
     AState.audioq.Done();
     FreeDecoder(AState.audio_dec);
     AState.audio_st = nullptr;
@@ -507,6 +515,7 @@ bool SwitchStream(TVideoState& AState, AVMediaType AType, int AIndex) {
   if (AIndex < Least || AIndex >= int(AState.ic->nb_streams)) return Refuse("the stream index is not valid.");
   if (AIndex == Current) return true;
   if (AIndex == -1) {
+    std::lock_guard Lock(AState.stream_lock);
     CloseStreamComponent(AState, Current);
     return true;
   }
@@ -516,6 +525,7 @@ bool SwitchStream(TVideoState& AState, AVMediaType AType, int AIndex) {
     return Refuse("the audio stream is not invalid.");
   if (AType != AVMEDIA_TYPE_VIDEO && AType != AVMEDIA_TYPE_AUDIO && AType != AVMEDIA_TYPE_SUBTITLE)
     return Refuse("the stream type is invalid.");
+  std::lock_guard Lock(AState.stream_lock);
   CloseStreamComponent(AState, Current);
   OpenStreamComponent(AState, AIndex);
   return true;

@@ -11,6 +11,7 @@
 #include "engine/libav/AVUtilStubs.h"
 #include "engine/player/PlayerClocks.h"
 #include "engine/libav/SwScaleStubs.h"
+#include "engine/libav/TRGBConvertContext.h"
 #include "engine/player/TPlaybackHost.h"
 #include "engine/libav/libsdl.h"
 
@@ -22,8 +23,6 @@ constexpr int DefaultHeight = 480;
 constexpr uint32_t Opaque = 0xFF000000;
 constexpr uint32_t Black = Opaque;
 constexpr uint32_t White = 0xFFFFFFFF;
-/// The scaler's widest block of output in bytes, which its own rows are rounded up to.
-constexpr int ScalerBlockBytes = 64;
 
 /// The locked back buffer of the player's surface, for the length of a scope.
 class TSurfaceLock {
@@ -81,8 +80,8 @@ void DrawPicture(TVideoState& AState, const AVFrame* APicture, AVRational ASampl
   // straight into the surface that would paint over the border beside the picture. It writes into rows of
   // its own, which are copied.
   const int RowBytes = Width * 4;
-  const int ScaledPitch = (RowBytes + ScalerBlockBytes - 1) / ScalerBlockBytes * ScalerBlockBytes;
-  AState.scaled_rows.resize(size_t(ScaledPitch) * Height + ScalerBlockBytes);
+  const int ScaledPitch = ScalerRowPitch(Width, 4);
+  AState.scaled_rows.resize(ScalerBufferSize(ScaledPitch, Height));
   uint8_t* Target[4] = { AState.scaled_rows.data(), nullptr, nullptr, nullptr };
   const int TargetPitch[4] = { ScaledPitch, 0, 0, 0 };
   LibSwScale.sws_scale(AState.img_convert_ctx, APicture->data, APicture->linesize, 0, APicture->height, Target,

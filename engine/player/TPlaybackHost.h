@@ -83,6 +83,7 @@ public:
   std::atomic<bool> Fstep { false };  // single-step: pause again after the next picture
   std::atomic<bool> FSeeking { false };
   std::atomic<Int64> Faudio_callback_time { 0 };  // µs of the monotonic clock, 0 before any callback
+  std::atomic<bool> FNoSoundDeviceLogged { false };  // playing without sound was logged once
   std::atomic<int> FScreenWidth { 0 };
   std::atomic<int> FScreenHeight { 0 };
 

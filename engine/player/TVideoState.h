@@ -71,6 +71,10 @@ struct TVideoState {
   TEngineThread video_tid;
   TEngineThread refresh_tid;
   TEngineThread subtitle_tid;
+  TEngineThread audio_tid;  // feeds the sound callback on a clock of its own when there is no sound device
+  /// Held by the read thread while it puts packets into the queues or flushes them, and by a stream switch
+  /// while it closes one queue and opens another.
+  std::mutex stream_lock;
 
   std::atomic<int> abort_request { 0 };
   std::atomic<int> paused { 0 };

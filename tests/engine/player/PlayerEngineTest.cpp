@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <thread>
 #include <vector>
@@ -267,4 +268,32 @@ TEST_F(PlayerSpectrumTest, ColumnStaysInsideItsArea) {
   EXPECT_NE(Record.Pixel(0, 299), (Fixture::TRGB { 0, 0, 0 }));
   EXPECT_EQ(Record.Pixel(0, 300), (Fixture::TRGB { 0, 0, 0 })) << "nothing below the area";
   EXPECT_EQ(Record.Pixel(1, 299), (Fixture::TRGB { 0, 0, 0 })) << "one column per call";
+}
+
+using PlayerSoundTest = PlayerLibrariesTest;
+
+TEST_F(PlayerSoundTest, MuteAndVolumeReachTheSoundGivenToTheDevice) {
+  const struct {
+    bool Mute;
+    int Volume;
+    int16_t Expected;
+  } Cases[] = { { false, SDL_MIX_MAXVOLUME, 10000 }, { false, SDL_MIX_MAXVOLUME / 2, 5000 }, { false, 0, 0 },
+                { true, SDL_MIX_MAXVOLUME, 0 } };
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(std::to_string(Case.Mute) + " " + std::to_string(Case.Volume));
+    TQuietHost Host;
+    Host.FMute = Case.Mute;
+    Host.FAudioVolume = Case.Volume;
+    TVideoState State;
+    State.Owner = &Host;
+    State.audio_tgt_channels = 2;
+    State.audio_tgt_freq = 44100;
+    // Decoded sound waiting to be played: 256 stereo sample frames of 10000.
+    std::vector<int16_t> Decoded(512, 10000);
+    State.audio_buf = reinterpret_cast<uint8_t*>(Decoded.data());
+    State.audio_buf_size = int(Decoded.size() * sizeof(int16_t));
+    std::vector<int16_t> Played(512, -1);
+    AudioCallback(&State, reinterpret_cast<uint8_t*>(Played.data()), int(Played.size() * sizeof(int16_t)));
+    EXPECT_EQ(std::ranges::count(Played, Case.Expected), 512);
+  }
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <mutex>
 #include <numeric>
+#include <optional>
 #include <thread>
 #include <set>
 #include <vector>
@@ -82,6 +83,24 @@ int BitmapFrame(TBitmap& ABitmap) {
   });
 }
 
+/// Removes an environment variable for its lifetime and puts it back afterwards.
+class TUnsetVariable {
+public:
+  explicit TUnsetVariable(const char* AName) : FName(AName) {
+    if (const char* Value = std::getenv(AName)) FOld = Value;
+    ::unsetenv(AName);
+  }
+  ~TUnsetVariable() {
+    if (FOld) ::setenv(FName, FOld->c_str(), 1);
+  }
+  TUnsetVariable(const TUnsetVariable&) = delete;
+  TUnsetVariable& operator=(const TUnsetVariable&) = delete;
+
+private:
+  const char* FName;
+  std::optional<String> FOld;
+};
+
 class PlayerTest : public testing::Test {
 protected:
   /// One report of the player, in arrival order.
@@ -140,6 +159,26 @@ protected:
     EXPECT_EQ(Snapshot->Width(), Fixture::Width);
     EXPECT_EQ(Snapshot->Height(), Fixture::Height);
     return Snapshot->Width() == Fixture::Width ? BitmapFrame(*Snapshot) : -1;
+  }
+
+  /// Whether the surface shows a stereo wave: two bands of 120 rows with a white line between them, each
+  /// holding its channel's wave.
+  bool ShowsStereoWave() {
+    if (Record.Mode() != TSize { Fixture::Width, Fixture::Height }) return false;
+    const Fixture::TRGB White { 255, 255, 255 };
+    for (int X = 0; X < Fixture::Width; ++X)
+      if (!(Record.Pixel(X, 120) == White)) return false;
+    int Upper = 0, Lower = 0, Outside = 0;
+    for (int Y = 0; Y < Fixture::Height; ++Y) {
+      if (Y == 120) continue;
+      for (int X = 0; X < Fixture::Width; X += 4) {
+        if (!(Record.Pixel(X, Y) == White)) continue;
+        if (Y >= 60 - 54 && Y <= 60 + 54) ++Upper;
+        else if (Y >= 180 - 54 && Y <= 180 + 54) ++Lower;
+        else ++Outside;
+      }
+    }
+    return Upper > 0 && Lower > 0 && Outside == 0;
   }
 
   TSurfaceRecord Record;
@@ -270,25 +309,7 @@ TEST_F(PlayerTest, SoundOnlyFilePlaysWithTheWaveAndEndsOnce) {
   EXPECT_EQ(Player.AudioStreamIndex(), 0);
   EXPECT_EQ(Player.ShowAudio(), saWave);
 
-  // Stereo: two bands of 120 rows with a white line between them, each holding its channel's wave.
-  auto Wave = [&] {
-    if (Record.Mode() != TSize { Fixture::Width, Fixture::Height }) return false;
-    const Fixture::TRGB White { 255, 255, 255 };
-    for (int X = 0; X < Fixture::Width; ++X)
-      if (!(Record.Pixel(X, 120) == White)) return false;
-    int Upper = 0, Lower = 0, Outside = 0;
-    for (int Y = 0; Y < Fixture::Height; ++Y) {
-      if (Y == 120) continue;
-      for (int X = 0; X < Fixture::Width; X += 4) {
-        if (!(Record.Pixel(X, Y) == White)) continue;
-        if (Y >= 60 - 54 && Y <= 60 + 54) ++Upper;
-        else if (Y >= 180 - 54 && Y <= 180 + 54) ++Lower;
-        else ++Outside;
-      }
-    }
-    return Upper > 0 && Lower > 0 && Outside == 0;
-  };
-  ASSERT_TRUE(Eventually(Wave, Patience));
+  ASSERT_TRUE(Eventually([&] { return ShowsStereoWave(); }, Patience));
 
   ASSERT_TRUE(Eventually([&] { return CountState(psEnd) == 1; }, Patience));
   const auto Positions = Values(TReport::rkPosition);
@@ -320,6 +341,144 @@ TEST_F(PlayerTest, FilesFromOtherProducersPlayToTheirEnd) {
     EXPECT_TRUE(Eventually([&] { return std::ranges::count(States(From), Int64(psEnd)) == 1; }, Patience));
     Player.Stop(true);
   }
+}
+
+// The AVI's packets carry no presentation time and the last pictures the decoder gives up carry none at all:
+// they follow the pictures before them instead of sending the position back to the start.
+TEST_F(PlayerTest, PicturesWithoutATimeKeepThePositionMovingForward) {
+  ASSERT_TRUE(Player.Open(MediaFixtures().BFramesAVI, Window, false)) << Player.LastErrMsg();
+  ASSERT_TRUE(Eventually([&] { return CountState(psEnd) == 1; }, Patience));
+  const auto Positions = Values(TReport::rkPosition);
+  EXPECT_TRUE(MovesForward(Positions));
+  ASSERT_FALSE(Positions.empty());
+  EXPECT_GE(Positions.back(), 1900000);
+}
+
+// Without a sound device (a server, a container, a desktop whose sound server is not running) files with
+// sound play without it, on a clock of the player's own: position, wave and end as with a device, and the
+// log says once that there is no device. The test's own dummy sound driver is taken away for this.
+TEST_F(PlayerTest, WithoutASoundDeviceFilesPlaySilentlyOnTheirOwnClock) {
+  TLogRecorder Log(llWarning);
+  const TUnsetVariable NoDummyDriver("SDL_AUDIODRIVER");
+  int Ends = 0;
+  for (const String& File : { MediaFixtures().AudioMP3, MediaFixtures().ClipAVI }) {
+    SCOPED_TRACE(File);
+    const size_t From = Reports().size();
+    ASSERT_TRUE(Player.Open(File, Window, false)) << Player.LastErrMsg();
+    const auto Logged = Log.From(&Player);
+    const bool NoDevice = std::ranges::any_of(Logged, [](const TLogRecorder::TEvent& AEvent) {
+      return AEvent.Text.starts_with("no sound device, playing without sound");
+    });
+    if (!NoDevice) GTEST_SKIP() << "this machine has a sound device";
+    EXPECT_EQ(Player.AudioStreamIndex(), File == MediaFixtures().AudioMP3 ? 0 : 1);
+    if (File == MediaFixtures().AudioMP3) EXPECT_TRUE(Eventually([&] { return ShowsStereoWave(); }, Patience));
+    ASSERT_TRUE(Eventually([&] { return CountState(psEnd) == Ends + 1; }, Patience));
+    ++Ends;
+    const auto Positions = Values(TReport::rkPosition, From);
+    EXPECT_TRUE(MovesForward(Positions));
+    ASSERT_FALSE(Positions.empty());
+    EXPECT_GE(Positions.back(), 900000);
+    Player.Stop(true);
+  }
+  const auto Logged = Log.From(&Player);
+  EXPECT_EQ(std::ranges::count_if(Logged, [](const TLogRecorder::TEvent& AEvent) {
+              return AEvent.Text.starts_with("no sound device");
+            }),
+            1);
+}
+
+// Each switch of the sound stream closes one packet queue and opens another while the read thread fills
+// them: it waits for the switch instead of putting packets into a queue being closed.
+TEST_F(PlayerTest, SwitchingTheSoundStreamToAndFroWhilePlayingKeepsPlaying) {
+  ASSERT_TRUE(Player.Open(MediaFixtures().TwoSoundsMKV, Window, false)) << Player.LastErrMsg();
+  const int First = Player.AudioStreamIndex();
+  ASSERT_TRUE(First == 1 || First == 2) << First;
+  const int Second = 3 - First;
+  ASSERT_TRUE(Eventually([&] { return !Values(TReport::rkPosition).empty(); }, Patience));
+  const Int64 Before = Values(TReport::rkPosition).back();
+  for (int I = 0; I < 100; ++I) {
+    // The whole file is soon read: seeks back keep the read thread putting packets while the switches go on.
+    if (I % 10 == 0) Player.Seek(Before, {}, false);
+    const int Wanted = I % 2 == 0 ? Second : First;
+    Player.SetAudioStreamIndex(Wanted);
+    ASSERT_EQ(Player.AudioStreamIndex(), Wanted) << I;
+  }
+  Player.SetAudioStreamIndex(0);
+  EXPECT_EQ(Player.LastErrMsg(), "the stream type is not matched.");
+  EXPECT_EQ(Player.AudioStreamIndex(), First);
+  EXPECT_EQ(Player.VideoStreamIndex(), 0);
+  const size_t Mark = Reports().size();
+  EXPECT_TRUE(Eventually([&] {
+    const auto Positions = Values(TReport::rkPosition, Mark);
+    return !Positions.empty() && Positions.back() >= Before + 200000;
+  }, Patience)) << "the position keeps moving";
+}
+
+// Stepping shows the next picture and pauses again, once per call; the state reports the step once.
+TEST_F(PlayerTest, EachStepShowsTheNextPictureAndStaysPaused) {
+  ASSERT_TRUE(Player.Open(MediaFixtures().ClipAVI, Window, true)) << Player.LastErrMsg();
+  int Shown = PausedFrame(1);
+  ASSERT_GE(Shown, 0);
+  for (int Step = 0; Step < 3; ++Step) {
+    Player.StepToNextFrame();
+    ASSERT_TRUE(Eventually([&] { return Record.ShownFrame() != Shown; }, Patience)) << Step;
+    EXPECT_EQ(StillFrame([&] { return Record.ShownFrame(); }), Shown + 1) << Step;
+    EXPECT_TRUE(Player.Paused());
+    ++Shown;
+  }
+  EXPECT_EQ(CountState(psStep), 1);
+}
+
+// Turned upside down, the pictures keep their colours: the red patch of the bottom band shows at the top.
+TEST_F(PlayerTest, AVerticalFlipShowsThePictureUpsideDown) {
+  Player.OnFileOpen = [&](TObject*, Int64, int, int, int& AScreenWidth, int& AScreenHeight) {
+    AScreenWidth = Record.Client.cx;
+    AScreenHeight = Record.Client.cy;
+  };
+  Record.Client = { Fixture::Width, Fixture::Height };
+  Player.SetVerticalFlip(true);
+  ASSERT_TRUE(Player.Open(MediaFixtures().ClipAVI, Window, true)) << Player.LastErrMsg();
+  ASSERT_GE(PausedFrame(1), 0);
+  const Fixture::TRGB Red = Record.Pixel(40, 239 - (Fixture::PatchTop + 20));
+  EXPECT_TRUE(Red.R > 200 && Red.G < 60 && Red.B < 60) << Red.R << " " << Red.G << " " << Red.B;
+}
+
+// Opened paused at a start time, the player shows the first two pictures from there (the key frame at 0.96 s
+// and the next), with their positions.
+TEST_F(PlayerTest, OpeningAtAStartTimeShowsThePicturesFromThere) {
+  Player.start_time = 1000000;
+  ASSERT_TRUE(Player.Open(MediaFixtures().ClipAVI, Window, true)) << Player.LastErrMsg();
+  const int Shown = PausedFrame(1);
+  EXPECT_GE(Shown, 25);
+  EXPECT_LE(Shown, 27);
+  Int64 Pts = 0;
+  EXPECT_EQ(SnapshotFrame(Pts), Shown);
+  EXPECT_EQ(Pts, Shown * 40000);
+}
+
+// A play-time limit with looping seeks back to the start once per loop, not once per position report.
+TEST_F(PlayerTest, APlayTimeLimitWithLoopingSeeksBackOncePerLoop) {
+  Player.SetPlayTime(400000);
+  Player.SetRepeatType(rtLoop);
+  ASSERT_TRUE(Player.Open(MediaFixtures().ClipAVI, Window, false)) << Player.LastErrMsg();
+  // Three loops: three times the position falls back from the limit to the start.
+  const auto Loops = [&] {
+    const auto Positions = Values(TReport::rkPosition);
+    int Falls = 0;
+    for (size_t I = 1; I < Positions.size(); ++I)
+      if (Positions[I] < Positions[I - 1] - 200000) ++Falls;
+    return Falls;
+  };
+  ASSERT_TRUE(Eventually([&] { return Loops() >= 3; }, Patience));
+  const auto Positions = Values(TReport::rkPosition);
+  EXPECT_LE(*std::ranges::max_element(Positions), 400000 + 200000) << "the limit holds";
+  EXPECT_EQ(CountState(psEnd), 0);
+  // Between two falls the position climbs to the limit again.
+  const auto Last = std::ranges::find_if(Positions.rbegin(), Positions.rend() - 1, [&](const Int64& APosition) {
+    return APosition < *(&APosition - 1) - 200000;
+  });
+  ASSERT_NE(Last, Positions.rend() - 1);
+  EXPECT_GE(*std::max_element(Positions.begin(), Last.base() - 1), 360000);
 }
 
 TEST_F(PlayerTest, UnplayableFilesFailOpenAndLeaveNoThread) {
