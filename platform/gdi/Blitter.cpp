@@ -517,6 +517,120 @@ template <bool Shifted> PartFunction PartFor(SurfaceFormat D, SurfaceFormat S) {
   }
 }
 
+
+// The source index, counted from the source span's start, of consecutive destination indexes of one
+// axis of a tile: repeating the span, or stretched over the destination by the centre formula.
+class TileStepper {
+public:
+  TileStepper(bool Repeat, int From, int SrcLength, int DestLength)
+      : FRepeat(Repeat), FLength(SrcLength), FIndex(Repeat ? From % SrcLength : 0),
+        FCentre(Repeat ? 0 : From, SrcLength, DestLength) {}
+
+  int Value() const { return FRepeat ? FIndex : int(FCentre.Value()); }
+
+  void Up() {
+    if (!FRepeat)
+      FCentre.Up();
+    else if (++FIndex == FLength)
+      FIndex = 0;
+  }
+
+private:
+  bool FRepeat;
+  int FLength;
+  int FIndex;
+  CentreStepper FCentre;
+};
+
+// The pixels of a tile's source span, a span on one surface, and whether each axis repeats.
+struct TileSource {
+  const Surface& Pixels;
+  TRect Span;
+  bool RepeatX;
+  bool RepeatY;
+};
+
+// Count pixels of the source row SRow from column First on, brought to 32 bits into D.
+void LoadRun(uint32_t* D, const uint8_t* SRow, SurfaceFormat Format, int First, int Count, const PixelRunKernels& K) {
+  if (Format == SurfaceFormat::Bgra32)
+    CopyPixels(D, reinterpret_cast<const uint32_t*>(SRow) + First, Count);
+  else
+    K.Expand24(RowOf(D), SourceRowOf(SRow + ptrdiff_t(First) * 3), Count, 1);
+}
+
+// One destination row of a tile, Count pixels from the destination column Phase of the span on: a
+// repeating row is one copy of the span, doubled until the row is full; a stretched row is gathered
+// through Cols (source columns counted from the span's start).
+void TileRow(uint32_t* D, int Count, const TileSource& T, const uint8_t* SRow, int Phase, const int* Cols,
+             BlitScratch& Scratch, const PixelRunKernels& K) {
+  const SurfaceFormat Format = T.Pixels.Format();
+  const int Length = T.Span.Width();
+  if (T.RepeatX) {
+    const int First = std::min(Count, Length), Head = std::min(First, Length - Phase);
+    LoadRun(D, SRow, Format, T.Span.Left + Phase, Head, K);
+    LoadRun(D + Head, SRow, Format, T.Span.Left, First - Head, K);
+    for (int Done = First; Done < Count;) {
+      const int Take = std::min(Done, Count - Done);
+      CopyPixels(D + Done, D, Take);
+      Done += Take;
+    }
+    return;
+  }
+  // The columns run upwards: the pixels they take lie from the first one's to the last one's.
+  const int Low = T.Span.Left + Cols[0], Run = Cols[Count - 1] - Cols[0] + 1;
+  const uint32_t* Pixels;
+  if (Format == SurfaceFormat::Bgra32) {
+    Pixels = reinterpret_cast<const uint32_t*>(SRow) + Low;
+  } else {
+    if (Scratch.Expanded.size() < size_t(Run))
+      Scratch.Expanded.resize(size_t(Run));
+    LoadRun(Scratch.Expanded.data(), SRow, Format, Low, Run, K);
+    Pixels = Scratch.Expanded.data();
+  }
+  K.Gather(RowOf(D), SourceRowOf(Pixels), Count, 1, { Cols, Cols[0], Run });
+}
+
+// The tile over Part (surface coordinates) of a 32-bit target whose span starts at Origin. A row whose
+// source row is that of the row above, or of the row a span's height above, is a copy of that row.
+void TilePart(Surface& Target, TPoint Origin, const TRect& Part, const TileSource& T, BlitScratch& Scratch,
+              const PixelRunKernels& K, int DestWidth, int DestHeight) {
+  const int Count = Part.Width(), SpanHeight = T.Span.Height();
+  const int Phase = T.RepeatX ? (Part.Left - Origin.X) % T.Span.Width() : 0;
+  const int* Cols = nullptr;
+  if (!T.RepeatX) {
+    Scratch.Cols.resize(size_t(Count));
+    TileStepper Column(false, Part.Left - Origin.X, T.Span.Width(), DestWidth);
+    for (int I = 0; I < Count; ++I, Column.Up()) Scratch.Cols[size_t(I)] = Column.Value();
+    Cols = Scratch.Cols.data();
+  }
+  const ptrdiff_t Stride = Target.Stride();
+  TileStepper Row(T.RepeatY, Part.Top - Origin.Y, SpanHeight, DestHeight);
+  int Above = -1;
+  for (int Y = Part.Top; Y < Part.Bottom; ++Y, Row.Up()) {
+    uint32_t* D = reinterpret_cast<uint32_t*>(Target.Row(Y)) + Part.Left;
+    const int Source = Row.Value();
+    if (Source == Above)
+      CopyPixels(D, reinterpret_cast<const uint32_t*>(reinterpret_cast<uint8_t*>(D) - Stride), Count);
+    else if (T.RepeatY && Y - Part.Top >= SpanHeight)
+      CopyPixels(D, reinterpret_cast<const uint32_t*>(reinterpret_cast<uint8_t*>(D) - SpanHeight * Stride), Count);
+    else
+      TileRow(D, Count, T, T.Pixels.Row(T.Span.Top + Source), Phase, Cols, Scratch, K);
+    Above = Source;
+  }
+}
+
+// A tile as a Blit of each copy: for a source on the target, whose copies read what earlier ones wrote,
+// for sources sticking out of their surface, and for 24-bit targets.
+void TileByCopies(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Src, int SX, int SY, int SW,
+                  int SH, bool RepeatX, bool RepeatY) {
+  const int StepX = RepeatX ? SW : DW, StepY = RepeatY ? SH : DH;
+  for (int64_t X = 0; X < DW; X += StepX)
+    for (int64_t Y = 0; Y < DH; Y += StepY) {
+      const int W = int(std::min<int64_t>(StepX, DW - X)), H = int(std::min<int64_t>(StepY, DH - Y));
+      Blit(Dest, int(DX + X), int(DY + Y), W, H, Src, SX, SY, RepeatX ? W : SW, RepeatY ? H : SH, BlitOperation {});
+    }
+}
+
 }  // namespace
 
 void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Src, int SX, int SY, int SW,
@@ -529,4 +643,34 @@ void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Sr
     BlitOneToOne(Dest, *Target, DX, DY, DW, DH, Src, SX, SY, Operation);
   else
     BlitMapped(Dest, Target, DX, DY, DW, DH, Src, SX, SY, SW, SH, Operation);
+}
+
+void TileBlit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Src, int SX, int SY, int SW,
+              int SH, bool RepeatX, bool RepeatY) {
+  Surface* Target = Dest.Target();
+  if (!Target || DW <= 0 || DH <= 0 || SW <= 0 || SH <= 0)
+    return;
+  // A span one pixel long repeats as it stretches; one as long as the destination repeats as it is
+  // copied one to one, which the repeating rows do without a map.
+  RepeatX = (RepeatX && SW > 1) || SW == DW;
+  RepeatY = (RepeatY && SH > 1) || SH == DH;
+  const bool Inside = SX >= 0 && SY >= 0 && int64_t(SX) + SW <= Src.Width() && int64_t(SY) + SH <= Src.Height();
+  const bool Ends = int64_t(DX) + DW <= INT32_MAX && int64_t(DY) + DH <= INT32_MAX;
+  if (&Src == Target || !Inside || !Ends || Target->Format() != SurfaceFormat::Bgra32) {
+    TileByCopies(Dest, DX, DY, DW, DH, Src, SX, SY, SW, SH, RepeatX, RepeatY);
+    return;
+  }
+  const Region& Clip = Dest.SurfaceClip();
+  const TRect Visible = TRect { DX, DY, DX + DW, DY + DH }.Intersection(Clip.Bounds());
+  if (Visible.IsEmpty())
+    return;
+  const TileSource Source { Src, { SX, SY, SX + SW, SY + SH }, RepeatX, RepeatY };
+  BlitScratch& Scratch = ThreadScratch();
+  for (const TRect& C : Clip.Rects()) {
+    if (C.Top >= Visible.Bottom)
+      break;
+    const TRect Part = C.Intersection(Visible);
+    if (!Part.IsEmpty())
+      TilePart(*Target, { DX, DY }, Part, Source, Scratch, FastestPixelRunKernels(), DW, DH);
+  }
 }

@@ -21,3 +21,11 @@ struct BlitOperation {
 /// Dest's clip, or whose source pixel lies outside Src, are left alone.
 void Blit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Src, int SX, int SY, int SW,
           int SH, const BlitOperation& Operation);
+
+/// Repeats the source span (SX, SY) + (SW, SH) over the destination span (DX, DY) + (DW, DH), copying
+/// whole pixels; every extent is positive, or nothing is drawn. Along an axis that repeats, destination
+/// index d takes source index S + (d - D) mod the source extent: copies side by side from the
+/// destination's start, the last one cut. Along the other axis the centre formula of Blit applies. The
+/// pixels are those of a Blit of each copy; the clip and the maps are worked out once for all of them.
+void TileBlit(DeviceContext& Dest, int DX, int DY, int DW, int DH, const Surface& Src, int SX, int SY, int SW,
+              int SH, bool RepeatX, bool RepeatY);

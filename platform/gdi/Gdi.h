@@ -174,6 +174,12 @@ bool TransparentBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Src, int 
 /// scaled by SourceConstantAlpha, else SourceConstantAlpha alone.
 bool AlphaBlend(HDC Dest, int X, int Y, int Width, int Height, HDC Src, int XSrc, int YSrc, int SrcWidth,
                 int SrcHeight, BLENDFUNCTION Blend);
+/// This library's own: repeats the source rectangle over the destination (SRCCOPY) along the axes that
+/// repeat, side by side from the destination's top-left and cut at its right and bottom, and stretches
+/// it as StretchBlt does along the others; the pixels of a StretchBlt of each copy, in one call. Extents
+/// that are not positive draw nothing.
+bool TileBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Src, int XSrc, int YSrc, int SrcWidth,
+             int SrcHeight, bool RepeatX, bool RepeatY);
 /// PATCOPY, PATINVERT, DSTINVERT, BLACKNESS, WHITENESS with the selected brush.
 bool PatBlt(HDC DC, int X, int Y, int Width, int Height, uint32_t Rop);
 

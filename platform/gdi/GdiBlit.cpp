@@ -20,18 +20,24 @@ bool IsPatternOperation(uint32_t Rop) {
   return Rop == PATCOPY || Rop == PATINVERT || Rop == DSTINVERT || Rop == BLACKNESS || Rop == WHITENESS;
 }
 
-// Maps both rectangles to their surfaces and runs the copy engine.
-bool DeviceBlit(HDC Dest, int X, int Y, int Width, int Height, HDC Src, int XSrc, int YSrc, int SrcWidth,
-                int SrcHeight, const BlitOperation& Operation) {
+// Maps both rectangles to their surfaces and calls Engine(destination DC, destination point, source
+// surface, source point); false for a dead handle or a source DC that draws nowhere.
+template <class Fn> bool DeviceBlit(HDC Dest, int X, int Y, HDC Src, int XSrc, int YSrc, Fn&& Engine) {
   DeviceContext* D = LiveDC(Dest);
   DeviceContext* S = Src == Dest ? D : LiveDC(Src);
   const Surface* Source = S ? S->Target() : nullptr;
   if (!D || !Source)
     return false;
-  const TPoint DP = D->LogicalToSurface(TPoint { X, Y });
-  const TPoint SP = S->LogicalToSurface(TPoint { XSrc, YSrc });
-  Blit(*D, DP.X, DP.Y, Width, Height, *Source, SP.X, SP.Y, SrcWidth, SrcHeight, Operation);
+  Engine(*D, D->LogicalToSurface(TPoint { X, Y }), *Source, S->LogicalToSurface(TPoint { XSrc, YSrc }));
   return true;
+}
+
+// Runs the copy engine between two device contexts.
+bool DeviceBlit(HDC Dest, int X, int Y, int Width, int Height, HDC Src, int XSrc, int YSrc, int SrcWidth,
+                int SrcHeight, const BlitOperation& Operation) {
+  return DeviceBlit(Dest, X, Y, Src, XSrc, YSrc, [&](DeviceContext& D, TPoint DP, const Surface& S, TPoint SP) {
+    Blit(D, DP.X, DP.Y, Width, Height, S, SP.X, SP.Y, SrcWidth, SrcHeight, Operation);
+  });
 }
 
 }  // namespace
@@ -70,6 +76,13 @@ bool StretchBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Src, int XSrc
   if (!SourceOperation(Rop, Operation.Op))
     return false;
   return DeviceBlit(Dest, X, Y, Width, Height, Src, XSrc, YSrc, SrcWidth, SrcHeight, Operation);
+}
+
+bool TileBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Src, int XSrc, int YSrc, int SrcWidth,
+             int SrcHeight, bool RepeatX, bool RepeatY) {
+  return DeviceBlit(Dest, X, Y, Src, XSrc, YSrc, [&](DeviceContext& D, TPoint DP, const Surface& S, TPoint SP) {
+    TileBlit(D, DP.X, DP.Y, Width, Height, S, SP.X, SP.Y, SrcWidth, SrcHeight, RepeatX, RepeatY);
+  });
 }
 
 bool TransparentBlt(HDC Dest, int X, int Y, int Width, int Height, HDC Src, int XSrc, int YSrc, int SrcWidth,

@@ -35,6 +35,12 @@ int SourceIndex(int K, int SrcStart, int SrcLength, int DstLength) {
   return SrcStart + RoundHalfEven(int64_t(K) * (SrcLength - 1), DstLength - 1);
 }
 
+// Whether DC draws into a bitmap of 32 bits per pixel, whose alpha the drawing sets.
+bool HoldsAlpha(HDC DC) {
+  BITMAP Info {};
+  return GetObject(GetCurrentObject(DC, OBJ_BITMAP), sizeof(Info), &Info) != 0 && Info.bmBitsPixel == 32;
+}
+
 using TRowKernel = void (*)(const TskColor* Src, TskColor* Dst, int Count);
 
 // The row kernel of a bitmap's drawing flags; per-pixel alpha wins over the transparent key.
@@ -189,6 +195,21 @@ void TskBitmap::Tile(TskBitmap* Bitmap, const TRect& DstRect, const TRect& SrcRe
 }
 
 void TskBitmap::TileClip(HDC DC, const TRect& DstRect, const TRect& DstClip, const TRect& SrcRect) {
+  const bool Inside = SrcRect.Left >= 0 && SrcRect.Top >= 0 && SrcRect.Right <= FWidth && SrcRect.Bottom <= FHeight;
+  if (Mode() == TDrawMode::Transparent && !FromDC(DC) && Inside && !IsEmpty(SrcRect) && HoldsAlpha(DC)) {
+    // Tiles written into a 32-bit bitmap are opaque wherever they are drawn, as in a working bitmap
+    // (the transparent row): tile an opaque copy of the piece, whose key pixels are still left out.
+    TskBitmap Opaque;
+    Opaque.SetSize(SrcRect.Width(), SrcRect.Height());
+    Opaque.SetTransparent(true);
+    for (int Y = 0; Y < SrcRect.Height(); ++Y) {
+      CopyPixels(PixelPtr(SrcRect.Left, SrcRect.Top + Y), Opaque.PixelPtr(0, Y), SrcRect.Width());
+      SetPixelsAlpha(Opaque.PixelPtr(0, Y), SrcRect.Width(), 255);
+    }
+    Opaque.ForEachTile(DstRect, TRect { 0, 0, SrcRect.Width(), SrcRect.Height() }, &DstClip,
+                       [&](const TRect& Tile, const TRect& Part) { Opaque.Draw(DC, Tile, Part); });
+    return;
+  }
   ForEachTile(DstRect, SrcRect, &DstClip, [&](const TRect& Tile, const TRect& Part) { Draw(DC, Tile, Part); });
 }
 

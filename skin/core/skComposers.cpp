@@ -43,11 +43,7 @@ void Centre(HDC D, HDC S, const TRect& Dst, const TRect& Src, bool StretchEffect
   if (IsEmptyRect(Dst) || CW <= 0 || CH <= 0)
     return;
   if (!StretchEffect) {
-    // Repeated both ways; each column of copies is the band rule applied downwards.
-    for (int I = 0; I <= RectWidth(Dst) / CW; ++I) {
-      const int X = Dst.Left + I * CW, Over = std::max(0, I * CW + CW - RectWidth(Dst));
-      TilePieceY(D, S, TRect { X, Dst.Top, X + CW - Over, Dst.Bottom }, TRect { Src.Left, Src.Top, Src.Right - Over, Src.Bottom });
-    }
+    TilePiece(D, S, Dst, Src);
     return;
   }
   switch (StretchType) {

@@ -13,3 +13,5 @@ void CopyPiece(HDC Dst, HDC Src, const TRect& D, const TRect& S);
 void TilePieceX(HDC Dst, HDC Src, const TRect& D, const TRect& S);
 /// The same downwards from D.Top, cut at D.Bottom.
 void TilePieceY(HDC Dst, HDC Src, const TRect& D, const TRect& S);
+/// Repeats S both ways from D's top-left, the last column and row of copies cut at D's edges.
+void TilePiece(HDC Dst, HDC Src, const TRect& D, const TRect& S);

@@ -200,3 +200,60 @@ TEST(BlitterTest, TallStretchesOfA24BitPictureFollowTheCentreFormulaInEveryRow) 
       }
   }
 }
+
+TEST(BlitterTest, TilesGiveThePixelsOfABlitOfEachCopy) {
+  struct TileCase {
+    TRect Dest;  // origin and extent, as in Geometry
+    TRect Src;
+    bool RepeatX, RepeatY;
+  };
+  // A 16 x 10 target and a 12 x 7 source.
+  const TileCase Cases[] = {
+    { { 1, 1, 14, 5 }, { 2, 1, 3, 5 }, true, false },     // a band across, rows one to one
+    { { 0, 1, 16, 8 }, { 2, 1, 3, 4 }, true, false },     // across, rows stretched
+    { { 2, 0, 6, 10 }, { 1, 2, 4, 3 }, false, true },     // down, columns stretched
+    { { 1, 0, 3, 10 }, { 4, 2, 3, 4 }, false, true },     // down, columns one to one
+    { { 0, 0, 16, 10 }, { 1, 1, 5, 3 }, true, true },     // both ways
+    { { 3, 2, 13, 8 }, { 0, 0, 12, 7 }, true, true },     // larger than one copy only one way
+    { { 0, 0, 16, 4 }, { 5, 0, 1, 2 }, true, false },     // a one-pixel band
+    { { -5, -3, 30, 20 }, { 2, 2, 3, 2 }, true, true },   // sticking out of the target
+    { { 1, 1, 14, 8 }, { 10, 5, 4, 3 }, true, true },     // source sticking out of its surface
+    { { 1, 1, 14, 8 }, { -2, 1, 4, 3 }, true, false },
+    { { 1, 1, 9, 7 }, { 0, 0, 3, 2 }, true, true },       // the source on the target, under the copies
+  };
+  const Region Hole = Region(TRect { 0, 0, 16, 10 }).Subtract(Region(TRect { 4, 3, 9, 6 }));
+  for (const SurfaceFormat TargetFormat : { SurfaceFormat::Bgra32, SurfaceFormat::Bgr24 })
+    for (const SurfaceFormat SourceFormat : { SurfaceFormat::Bgra32, SurfaceFormat::Bgr24 })
+      for (const bool Clipped : { false, true })
+        for (const TileCase& T : Cases) {
+          const bool Same = &T == &Cases[std::size(Cases) - 1];
+          if (Same && SourceFormat != TargetFormat)
+            continue;
+          Surface Target(16, 10, TargetFormat, Clipped), Expected(16, 10, TargetFormat, Clipped), OwnSource(12, 7, SourceFormat);
+          FillSurface(Target, 1, 0);
+          FillSurface(Expected, 1, 0);
+          FillSurface(OwnSource, 2, 0);
+          DeviceContext DC(DeviceContext::Kind::Display, &Target), ExpectedDC(DeviceContext::Kind::Display, &Expected);
+          if (Clipped) {
+            DC.SetClipRegion(Hole);
+            ExpectedDC.SetClipRegion(Hole);
+          }
+          TileBlit(DC, T.Dest.Left, T.Dest.Top, T.Dest.Right, T.Dest.Bottom, Same ? Target : OwnSource, T.Src.Left,
+                   T.Src.Top, T.Src.Right, T.Src.Bottom, T.RepeatX, T.RepeatY);
+          // The copies laid out one by one, left to right and each column downwards.
+          const int StepX = T.RepeatX ? T.Src.Right : T.Dest.Right, StepY = T.RepeatY ? T.Src.Bottom : T.Dest.Bottom;
+          for (int X = 0; X < T.Dest.Right; X += StepX)
+            for (int Y = 0; Y < T.Dest.Bottom; Y += StepY) {
+              const int W = std::min(StepX, T.Dest.Right - X), H = std::min(StepY, T.Dest.Bottom - Y);
+              Blit(ExpectedDC, T.Dest.Left + X, T.Dest.Top + Y, W, H, Same ? Expected : OwnSource, T.Src.Left,
+                   T.Src.Top, T.RepeatX ? W : T.Src.Right, T.RepeatY ? H : T.Src.Bottom, BlitOperation {});
+            }
+          for (int Y = 0; Y < 10; ++Y)
+            for (int X = 0; X < 16; ++X)
+              ASSERT_EQ(Target.Pixel(X, Y), Expected.Pixel(X, Y))
+                  << "pixel " << X << "," << Y << " target " << int(TargetFormat) << " source " << int(SourceFormat)
+                  << (Clipped ? " clipped" : "") << " tile " << T.Dest.Left << "," << T.Dest.Top << " "
+                  << T.Dest.Right << "x" << T.Dest.Bottom << " from " << T.Src.Left << "," << T.Src.Top << " "
+                  << T.Src.Right << "x" << T.Src.Bottom << " repeat " << T.RepeatX << T.RepeatY;
+        }
+}

@@ -277,6 +277,21 @@ TEST(TskBitmapTest, TilesRepeatFromTheTopLeftAndAreCutAtTheEdges) {
   EXPECT_EQ(*Dst.PixelPtr(32, 16), 0u);
 }
 
+TEST(TskBitmapTest, TransparentTilesOnA32BitBitmapWriteOpaquePixelsAndLeaveTheKeyPixels) {
+  // Source pixels of alpha 0 and 128 and one of the key colour, tiled onto a bitmap of zeroes.
+  TskBitmap Src;
+  Fill(Src, 2, 2, [](int X, int Y) { return X == 1 && Y == 1 ? 0x007F007Fu : (X + Y == 1 ? 0x80112233u : 0x00445566u); });
+  Src.SetTransparent(true);
+  ForeignDC Target(5, 3, 0);
+  Src.Tile(Target.DC, TRect { 0, 0, 4, 3 }, TRect { 0, 0, 2, 2 });
+  for (int Y = 0; Y < 3; ++Y)
+    for (int X = 0; X < 5; ++X) {
+      const bool Key = X % 2 == 1 && Y % 2 == 1, Outside = X == 4;
+      const TskColor Want = Key || Outside ? 0u : 0xFF000000u | (*Src.PixelPtr(X % 2, Y % 2) & 0xFFFFFFu);
+      EXPECT_EQ(Target.At(X, Y), Want) << X << "," << Y;
+    }
+}
+
 TEST(TskBitmapTest, MergeDrawPutsAnImageBehindThePixels) {
   TskBitmap Back, Front;
   Fill(Back, 2, 1, [](int, int) { return 0xFF0000FFu; });
