@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
+#include <mutex>
 #include <sstream>
 
 #include <sys/stat.h>
@@ -107,6 +108,21 @@ String RealPath(const String& Path) {
   return out;
 }
 
+std::mutex MountTableLock;
+String MountTableOverride;
+
+/// The mount table given to OverrideMountTable, else this process's own.
+String MountTable() {
+  {
+    std::lock_guard lock(MountTableLock);
+    if (!MountTableOverride.empty()) return MountTableOverride;
+  }
+  std::ifstream file("/proc/self/mountinfo");
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
 void FillLabels(std::vector<TVolume>& Volumes) {
   const String folder = "/dev/disk/by-label";
   for (const TDirEntry& entry : ListDirectory(folder)) {
@@ -143,11 +159,13 @@ std::vector<TVolume> ParseMountInfo(std::string_view Text) {
   return others;
 }
 
+void OverrideMountTable(const String& Text) {
+  std::lock_guard lock(MountTableLock);
+  MountTableOverride = Text;
+}
+
 std::vector<TVolume> ReadVolumes() {
-  std::ifstream file("/proc/self/mountinfo");
-  std::stringstream text;
-  text << file.rdbuf();
-  std::vector<TVolume> volumes = ParseMountInfo(text.str());
+  std::vector<TVolume> volumes = ParseMountInfo(MountTable());
   std::erase_if(volumes, [](const TVolume& v) { return v.MountPoint != "/" && !ReadableFolder(v.MountPoint); });
   FillLabels(volumes);
   return volumes;

@@ -23,6 +23,9 @@ std::vector<TVolume> ParseMountInfo(std::string_view Text);
 /// The volumes of this system now (/proc/self/mountinfo) whose mount point is a folder this user can
 /// enter and read (the root always), with labels from /dev/disk/by-label.
 std::vector<TVolume> ReadVolumes();
+/// Makes ReadVolumes read Text, a mount table in the mountinfo format, instead of this system's, so tests
+/// can mount a file system of any type on a folder of their own; "" goes back to this system's table.
+void OverrideMountTable(const String& Text);
 /// True for the file systems whose names compare without case (FAT, exFAT, NTFS).
 bool IsCaseInsensitiveFileSystem(std::string_view FileSystem);
 /// Of Volumes, the one whose mount point is Path or the longest folder above it; Path is absolute and

@@ -168,6 +168,13 @@ public:
   /// the pixels. Loading raises the stream's read error on a short stream.
   void LoadFromStream(TStream* Stream);
   void SaveToStream(TStream* Stream);
+  /// The BMP picture the program carries under ResName (EmbeddedResources.h), assigned as a TBitmap of it
+  /// would be. A name the program has none of raises EResNotFound, another format its reading error;
+  /// the bitmap is then unchanged.
+  void LoadFromResource(const String& ResName);
+  /// The PCX picture from Stream's position on (ReadPcxImage), every pixel opaque; a stream that is no
+  /// PCX leaves the bitmap unchanged.
+  void LoadFromPcxStream(TStream* Stream);
 
   /// A new link to the rectangle of this bitmap, named like the bitmap; the text form takes the
   /// rectangle as RectFromText reads it.

@@ -1,13 +1,17 @@
 // Colour adjustments, reflections, the stored form and links of the working bitmap.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "platform/base/Exception.h"
 #include "platform/base/TStream.h"
+#include "platform/gdi/EmbeddedResources.h"
+#include "platform/gdi/TBitmap.h"
 #include "skin/core/TskBitmap.h"
 #include "skin/core/TskBitmapLink.h"
 #include "skin/core/skBitmapStorage.h"
+#include "skin/core/skPcxImage.h"
 
 namespace {
 
@@ -178,6 +182,20 @@ void TskBitmap::SaveToStream(TStream* Stream) {
   Stream->WriteInt32(FHeight);
   if (!Empty())
     Stream->WriteBuffer(FBits, Int64(FWidth) * FHeight * Int64(sizeof(TskColor)));
+}
+
+void TskBitmap::LoadFromResource(const String& ResName) {
+  TBitmap Picture;
+  LoadFromResourceName(Picture, ResName);
+  Assign(&Picture);
+}
+
+void TskBitmap::LoadFromPcxStream(TStream* Stream) {
+  const std::optional<TPcxImage> Image = ReadPcxImage(Stream);
+  if (!Image)
+    return;
+  SetSize(Image->Width, Image->Height);
+  CopyPixels(Image->Pixels.data(), FBits, FWidth * FHeight);
 }
 
 std::unique_ptr<TskBitmapLink> TskBitmap::GetBitmapLink(const TRect& Rect) {

@@ -5,6 +5,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/winsys/Messages.h"
+#include "platform/ui/winsys/Ui.h"
 #include "platform/ui/toolkit/TCustomForm.h"
 #include "platform/ui/toolkit/TWinControl.h"
 
@@ -58,6 +59,16 @@ bool Overlap(const TRect& A, const TRect& B) {
   return std::max(A.Left, B.Left) < std::min(A.Right, B.Right) && std::max(A.Top, B.Top) < std::min(A.Bottom, B.Bottom);
 }
 
+// The parent's erased background. What shows around the controls of a form with documents is its
+// document client window, which lies over the form's own background.
+void EraseParent(TWinControl* Parent, HDC DC) {
+  const auto* Form = dynamic_cast<TCustomForm*>(Parent);
+  if (Form && Form->FormStyle() == fsMDIForm && Form->ClientHandle())
+    SendMessage(Form->ClientHandle(), WM_ERASEBKGND, WPARAM(DC), 0);
+  else
+    Parent->Perform(WM_ERASEBKGND, WPARAM(DC), 0);
+}
+
 // Everything is drawn with the canvas's origin standing for Origin, a point in the parent's client
 // coordinates.
 void DrawBehind(TWinControl* Control, TPoint Origin, TCanvas* Canvas) {
@@ -68,7 +79,7 @@ void DrawBehind(TWinControl* Control, TPoint Origin, TCanvas* Canvas) {
   TPaintCopyMark ParentMark(Parent);
   {
     TShiftedDC Shifted(DC, { -Origin.X, -Origin.Y }, Rect(0, 0, Parent->ClientWidth(), Parent->ClientHeight()));
-    Parent->Perform(WM_ERASEBKGND, WPARAM(DC), 0);
+    EraseParent(Parent, DC);
     if (!dynamic_cast<TCustomForm*>(Parent))
       TPaintWindowAccess::Paint(Parent, DC);
   }

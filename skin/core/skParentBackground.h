@@ -8,11 +8,11 @@ class TCanvas;
 class TWinControl;
 
 /// Paints into Canvas, whose origin stands for Control's top-left corner, what lies behind Control: the
-/// parent's erased background (WM_ERASEBKGND with the canvas's DC), the parent's own painting unless it
-/// is a form, then every visible windowless sibling before Control in its parent's list that overlaps it
-/// (WM_PAINT with the DC), in list order. Parent and siblings are marked csPaintCopy while they paint.
-/// Nothing without a control or a parent. An exception of a painter passes on with the marks and the
-/// DC's state restored.
+/// parent's erased background (WM_ERASEBKGND with the canvas's DC; sent to the document client window of
+/// a form with documents), the parent's own painting unless it is a form, then every visible windowless
+/// sibling before Control in its parent's list that overlaps it (WM_PAINT with the DC), in list order.
+/// Parent and siblings are marked csPaintCopy while they paint. Nothing without a control or a parent.
+/// An exception of a painter passes on with the marks and the DC's state restored.
 void DrawParentBackground(TWinControl* Control, TCanvas* Canvas);
 /// The same for the part R of Control (control coordinates); Canvas's origin stands for R's top-left
 /// corner.

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include "platform/shell/Volumes.h"
+#include "tests/platform/shell/ShellTestSupport.h"
 
 namespace {
 
@@ -63,6 +64,21 @@ TEST(VolumesTest, ThisSystemsVolumesAreFoldersItsUserCanRead) {
     ASSERT_EQ(::stat(volume.MountPoint.c_str(), &st), 0) << volume.MountPoint;
     EXPECT_TRUE(S_ISDIR(st.st_mode)) << volume.MountPoint << " (a mounted file is no volume)";
   }
+}
+
+TEST(VolumesTest, AnOverriddenMountTableGivesTheVolumesUntilItIsCleared) {
+  TTempFolder card;
+  OverrideMountTable("1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                     "2 1 8:17 / " + card.Path() + " rw - vfat /dev/sdz1 rw\n"
+                     "3 1 8:18 / /no/such/folder rw - ext4 /dev/sdz2 rw\n");
+  const std::vector<TVolume> volumes = ReadVolumes();
+  OverrideMountTable("");
+  ASSERT_EQ(volumes.size(), 2u) << "a mount point that is no folder is left out";
+  EXPECT_EQ(volumes[0].FileSystem, "ext4");
+  EXPECT_EQ(volumes[1].MountPoint, card.Path());
+  EXPECT_TRUE(volumes[1].CaseInsensitive);
+  const std::vector<TVolume> system = ReadVolumes();
+  EXPECT_NE(VolumeOfPath(system, card.Path())->MountPoint, card.Path()) << "cleared: this system's table again";
 }
 
 TEST(VolumesTest, PathsBelongToTheDeepestMountAbove) {

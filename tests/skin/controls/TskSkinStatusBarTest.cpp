@@ -1,5 +1,10 @@
 // The skinned status bar: the grip's client area, rectangle, ridges and hit codes, the record's gripper
 // piece, and the model handed to windowed skinned children only.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/base/TMemIniFile.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/TskSkinPanel.h"
 #include "skin/controls/TskSkinSpeedButton.h"
@@ -74,6 +79,41 @@ TEST_F(StatusBarTest, RecordsGripperPieceStandsRightOfTheClientAreaOnItsBottom) 
   Bar->SetCaption("Ready");
   const TRect Grip = Bar->GetGripRect();
   EXPECT_EQ(Shown(Bar, Grip.Left + 6, Grip.Top + 5), ColorToRGB(clLime));
+}
+
+TEST_F(StatusBarTest, RecordWithoutGripperPieceDrawsRidgesInTheSkinsShadowAndHighlight) {
+  TskSkinModelBuilder Skin(Model);
+  const int Pic = Skin.AddPicture(80, 40, clNavy);
+  auto& Rec = Skin.Add<TskDataSkinPanelControl>("panel", "statusbar");
+  Rec.PictureIndex = Pic;
+  SetHorzStrip(Rec, Rect(0, 0, 40, 21), 4, 4);
+  Rec.ClRect = Rect(4, 2, 36, 19);
+  Skin.Finish();
+  TMemIniFile Ini;
+  Ini.WriteInteger("SKINCOLORS", "cbtnhighlight", clAqua);
+  Ini.WriteInteger("SKINCOLORS", "cbtnshadow", clMaroon);
+  Model.SkinColors()->LoadFromFile(&Ini);
+  auto* Bar = NewBar();
+  Bar->SetSkinData(&Model);
+  Bar->SetSizeGrip(true);
+  const TRect Grip = Bar->GetGripRect();
+  ASSERT_EQ(Grip, Rect(281, 2, 296, 17)) << "the client area's height square, less two at its left and bottom";
+
+  // The ridges run up to the right inside the grip shrunk by 2 (283, 4, 294, 15), each a shadow line (S)
+  // with a highlight line (L) at its right, three columns apart; the body (.) shows between them.
+  const std::map<TColor, char> Legend { { ColorToRGB(clMaroon), 'S' }, { ColorToRGB(clAqua), 'L' },
+                                        { ColorToRGB(clNavy), '.' } };
+  std::vector<std::string> Rows;
+  for (int Y = 8; Y <= 15; ++Y) {
+    std::string Row;
+    for (int X = 287; X <= 294; ++X) {
+      const auto It = Legend.find(Shown(Bar, X, Y));
+      Row += It == Legend.end() ? '?' : It->second;
+    }
+    Rows.push_back(Row);
+  }
+  EXPECT_EQ(Rows, (std::vector<std::string> { "........", "......S.", ".....SL.", "....SL..", "...SL.S.", "..SL.SL.",
+                                              ".SL.SL..", "SL.SL..." }));
 }
 
 TEST_F(StatusBarTest, TheModelGoesToWindowedSkinnedChildrenOnly) {

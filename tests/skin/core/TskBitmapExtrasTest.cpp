@@ -3,6 +3,9 @@
 
 #include "platform/base/Exception.h"
 #include "platform/base/TMemoryStream.h"
+#include "platform/gdi/EmbeddedResources.h"
+#include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
 #include "skin/core/TskBitmap.h"
 #include "skin/core/TskBitmapLink.h"
 #include "skin/core/skBitmapStorage.h"
@@ -13,6 +16,42 @@ void OnePixel(TskBitmap& B, TskColor P) {
   B.SetSize(1, 1);
   *B.PixelPtr(0, 0) = P;
 }
+
+// A PCX file in a stream at position 0: the header of a Width x Height picture of Version and Encoding
+// with BytesPerLine bytes a row in one plane, then Data, then, with Palette, the byte 12 and 256 colours,
+// colour I being red I, green 255 - I, blue I / 2.
+struct PcxFile {
+  int Version { 5 };
+  int Encoding { 1 };
+  int Width { 0 };
+  int Height { 0 };
+  int BytesPerLine { 0 };
+  std::vector<Byte> Data;
+  bool Palette { true };
+
+  void WriteTo(TMemoryStream& S) const {
+    std::vector<Byte> Header(128, 0);
+    Header[0] = 10;
+    Header[1] = Byte(Version);
+    Header[2] = Byte(Encoding);
+    Header[3] = 8;
+    Header[4] = Header[6] = 2;  // XMin, YMin
+    Header[8] = Byte(Width + 1);
+    Header[10] = Byte(Height + 1);
+    Header[65] = 1;
+    Header[66] = Byte(BytesPerLine);
+    S.WriteBuffer(Header.data(), Int64(Header.size()));
+    S.WriteBuffer(Data.data(), Int64(Data.size()));
+    if (Palette) {
+      S.WriteByte(12);
+      for (int I = 0; I < 256; ++I)
+        for (Byte Channel : { Byte(I), Byte(255 - I), Byte(I / 2) }) S.WriteByte(Channel);
+    }
+    S.SetPosition(0);
+  }
+};
+
+TskColor PaletteColour(int I) { return 0xFF000000u | TskColor(I) << 16 | TskColor(255 - I) << 8 | TskColor(I / 2); }
 
 }  // namespace
 
@@ -150,4 +189,77 @@ TEST(TskBitmapExtrasTest, LinksNameARectangleAndClassifyItsSeeThroughPixels) {
   EXPECT_EQ(Back.Name(), "sheet");
   EXPECT_EQ(Back.Rect(), (TRect { 4, 4, 7, 7 }));
   EXPECT_FALSE(Back.Assigned()) << "the image is not stored";
+}
+
+TEST(TskBitmapExtrasTest, PcxRunsAndLiteralsBecomeOpaquePaletteColoursOfTheRowsFirstBytes) {
+  // Rows of 4 bytes for a 3-pixel width: a run of three 7s and a literal 1; the literal 5, a run of one
+  // 200 (a byte that needs the run form), a run of two 9s of which the second is padding.
+  TMemoryStream S;
+  PcxFile { .Width = 3, .Height = 2, .BytesPerLine = 4, .Data = { 0xC3, 7, 1, 5, 0xC1, 200, 0xC2, 9 } }.WriteTo(S);
+  TskBitmap B;
+  B.LoadFromPcxStream(&S);
+  ASSERT_EQ(B.Width(), 3);
+  ASSERT_EQ(B.Height(), 2);
+  const int Want[2][3] { { 7, 7, 7 }, { 5, 200, 9 } };
+  for (int Y = 0; Y < 2; ++Y)
+    for (int X = 0; X < 3; ++X) EXPECT_EQ(*B.PixelPtr(X, Y), PaletteColour(Want[Y][X])) << X << "," << Y;
+}
+
+TEST(TskBitmapExtrasTest, PcxOfVersionThreeTakesTheSystemColoursAndUncodedDataAsItStands) {
+  TMemoryStream S;
+  PcxFile { .Version = 3, .Encoding = 0, .Width = 4, .Height = 1, .BytesPerLine = 4, .Data = { 0, 7, 8, 9 },
+            .Palette = false }
+      .WriteTo(S);
+  TskBitmap B;
+  B.LoadFromPcxStream(&S);
+  ASSERT_EQ(B.Width(), 4);
+  const TskColor Want[] { 0xFF000000, 0xFFC0C0C0, 0xFF808080, 0xFFFF0000 };
+  for (int X = 0; X < 4; ++X) EXPECT_EQ(*B.PixelPtr(X, 0), Want[X]) << X;
+}
+
+TEST(TskBitmapExtrasTest, AStreamThatIsNoPcxLeavesTheBitmapAsItWas) {
+  struct Case {
+    const char* What;
+    PcxFile File;
+    Byte First;
+  };
+  const Case Cases[] {
+    { "first byte 0", { .Width = 1, .Height = 1, .BytesPerLine = 1, .Data = { 1 } }, 0 },
+    { "rows shorter than the width", { .Width = 4, .Height = 1, .BytesPerLine = 2, .Data = { 1, 2 } }, 10 },
+    { "a size the data cannot fill", { .Width = 200, .Height = 200, .BytesPerLine = 200, .Data = { 0xFF, 1 } }, 10 },
+    { "no room for the palette", { .Width = 1, .Height = 1, .BytesPerLine = 1, .Data = { 1 }, .Palette = false }, 10 },
+  };
+  for (const Case& C : Cases) {
+    TMemoryStream S;
+    C.File.WriteTo(S);
+    S.WriteByte(C.First);
+    S.SetPosition(0);
+    TskBitmap B;
+    OnePixel(B, 0x12345678);
+    B.LoadFromPcxStream(&S);
+    EXPECT_EQ(B.Width(), 1) << C.What;
+    EXPECT_EQ(*B.PixelPtr(0, 0), 0x12345678u) << C.What;
+  }
+  TMemoryStream Short;
+  Short.WriteByte(10);
+  Short.SetPosition(0);
+  TskBitmap B;
+  B.LoadFromPcxStream(&Short);
+  EXPECT_TRUE(B.Empty()) << "a header cut short";
+}
+
+TEST(TskBitmapExtrasTest, LoadFromResourceTakesTheProgramsPictureByNameAndRefusesAnUnknownName) {
+  TBitmap Picture;
+  LoadFromResourceName(Picture, "BS_CLOSEDFOLDER");
+  TskBitmap B;
+  B.LoadFromResource("BS_CLOSEDFOLDER");
+  ASSERT_EQ(B.Width(), Picture.Width());
+  ASSERT_EQ(B.Height(), Picture.Height());
+  for (int Y = 0; Y < B.Height(); ++Y)
+    for (int X = 0; X < B.Width(); ++X)
+      ASSERT_EQ(*B.PixelPtr(X, Y), ColorToBsColor(Picture.Canvas()->Pixels(X, Y)))
+          << X << "," << Y;
+
+  EXPECT_THROW(B.LoadFromResource("NO_SUCH_PICTURE"), EResNotFound);
+  EXPECT_EQ(B.Width(), Picture.Width()) << "unchanged";
 }

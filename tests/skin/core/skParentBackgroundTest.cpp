@@ -199,6 +199,36 @@ TEST_F(skParentBackgroundTest, AFormGivesOnlyItsErasedBackground) {
   EXPECT_FALSE(FormPainted);
 }
 
+TEST_F(skParentBackgroundTest, AnMdiMainFormGivesItsDocumentClientsBackground) {
+  TApplication App(nullptr);
+  TForm Form(nullptr);
+  Form.SetBounds(0, 0, 80, 60);
+  Form.SetColor(clBlue);
+  Form.SetFormStyle(fsMDIForm);
+  Form.HandleNeeded();
+  ASSERT_TRUE(Form.ClientHandle());
+  // The document client erases red; every other message goes on to its own procedure.
+  WNDPROC Previous = nullptr;
+  const WindowProc RedErase([&Previous](HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) -> LRESULT {
+    if (Msg != WM_ERASEBKGND)
+      return CallWindowProc(Previous, Wnd, Msg, WParam, LParam);
+    TCanvas Canvas;
+    Canvas.SetHandle(reinterpret_cast<HDC>(WParam));
+    Canvas.Brush()->SetColor(clRed);
+    Canvas.FillRect(Rect(0, 0, 80, 60));
+    Canvas.SetHandle(0);
+    return 1;
+  });
+  Previous = reinterpret_cast<WNDPROC>(SetWindowLongPtr(Form.ClientHandle(), GWL_WNDPROC, LONG_PTR(&RedErase)));
+  auto* Child = new Panel(&Form, "child", Rect(10, 10, 14, 12), &Log);
+
+  NewSheet(4, 2);
+  DrawParentBackground(Child, Sheet->Canvas());
+  SetWindowLongPtr(Form.ClientHandle(), GWL_WNDPROC, LONG_PTR(Previous));
+
+  EXPECT_EQ(Rows(), (std::vector<std::string> { "RRRR", "RRRR" }));
+}
+
 TEST_F(skParentBackgroundTest, APainterThatRaisesLeavesMarksAndTheDeviceContextAsTheyWere) {
   auto* Failing = new Patch(Parent.get(), "failing", Rect(0, 0, 20, 20), clLime, &Log);
   Failing->Raise = true;

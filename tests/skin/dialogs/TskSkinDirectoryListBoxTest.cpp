@@ -1,6 +1,7 @@
 // The directory list box: the chain down to the folder and its subfolders, the item paths, the
 // selection when the window is made, opening items, and the linked file list and label.
 #include "platform/base/Exception.h"
+#include "platform/shell/Volumes.h"
 #include "platform/ui/winsys/VirtualKeys.h"
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/controls/TskSkinStdLabel.h"
@@ -112,6 +113,36 @@ TEST_F(DirectoryListBoxTest, AFolderThatCannotBeEnteredRaisesAndKeepsTheList) {
   EXPECT_EQ(Lines(List->Items()), Before);
   List->SetDirectory(Video + "/说明.txt");
   EXPECT_EQ(List->Directory(), Video) << "a file's folder";
+}
+
+TEST_F(DirectoryListBoxTest, OnACaseInsensitiveVolumeANameInAnotherCaseIsTheSameFolder) {
+  const String Card = Dir / "Card";
+  ASSERT_EQ(mkdir(Card.c_str(), 0755), 0);
+  ASSERT_EQ(mkdir((Card + "/Clips").c_str(), 0755), 0);
+  OverrideMountTable("1 0 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                     "2 1 8:17 / " + Card + " rw - vfat /dev/sdz1 rw\n");
+  struct TRestoreMountTable {
+    ~TRestoreMountTable() { OverrideMountTable(""); }
+  } Restore;
+  TskSkinDirectoryListBox* List = ListOf(Card + "/Clips");
+  int Changes = 0;
+  List->OnChange = [&](TObject*) { ++Changes; };
+  EXPECT_FALSE(List->CaseSensitive());
+  EXPECT_TRUE(List->PreserveCase());
+  EXPECT_EQ(List->DisplayCase("Clips"), "Clips") << "names show as the volume keeps them";
+  EXPECT_EQ(List->FileCompareText("Clips", "CLIPS"), 0);
+
+  const std::vector<String> Before = Lines(List->Items());
+  List->SetDirectory(Card + "/CLIPS");
+  EXPECT_EQ(List->Directory(), Card + "/Clips") << "already there";
+  EXPECT_EQ(Lines(List->Items()), Before);
+  EXPECT_EQ(Changes, 0);
+
+  // The folder above the card lies on a volume whose names keep their case apart.
+  List->SetDirectory(Dir.Path());
+  EXPECT_TRUE(List->CaseSensitive());
+  EXPECT_NE(List->FileCompareText("Card", "CARD"), 0);
+  EXPECT_THROW(List->SetDirectory(Dir / "CARD"), EInOutError);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The application menu: its item layout and scroll range, keys, its placement over the form, the event
 // order of showing it and choosing a command, Escape through the message hook, the application button,
 // the MDI buttons, and its built-in and caption painting.
+#include <vector>
+
 #include "platform/gdi/TBitmap.h"
 #include "platform/ui/toolkit/TEdit.h"
 #include "skin/controls/TskSkinScrollBar.h"
@@ -343,6 +345,37 @@ TEST_F(AppMenuTest, WithoutSkinTheMenuIsShadowWithTheSelectedItemOnAFaceAndTheSh
       << "the arrow joining the shown page's item to its page";
   EXPECT_EQ(Menu->GetAppMenuCaptionOffset(), 100);
   EXPECT_FALSE(Menu->CanDrawAppMenuCaption());
+}
+
+TEST_F(AppMenuTest, SkinnedTheSelectedItemShownPageItemBackButtonAndPageShowTheirPieces) {
+  using namespace RibbonSkin;
+  AddItems("cpc");
+  BuildRibbonSkin(Model);
+  Ribbon->SetSkinData(&Model);
+  Menu->SetSkinData(&Model);
+  Ribbon->ShowAppMenu();
+  Menu->SetItemIndex(0);
+  Display->PumpUntilIdle();
+  TskAppMenuPage* Page = Menu->ActivePage();
+  ASSERT_TRUE(Page);
+  ASSERT_EQ(Page, Menu->Items()->GetItem(1)->Page());
+  // Corners of each piece, clear of the captions.
+  const auto Corners = [](const TRect& R) {
+    return std::vector<TPoint> { { R.Left + 2, R.Top + 2 }, { R.Right - 3, R.Bottom - 3 } };
+  };
+  const TRect Area = Page->BoundsRect();
+  const std::pair<TRect, TColor> Pieces[] = {
+    { Menu->Items()->GetItem(0)->ItemRect, MenuItem },      // the selected command
+    { Menu->Items()->GetItem(1)->ItemRect, MenuPageItem },  // the item of the shown page
+    { Menu->Items()->GetItem(2)->ItemRect, clBtnShadow },   // a command not selected: the menu's own colour
+    { Menu->BackButtonRect(), Back },
+    { Rect(Area.Left - 8, Area.Top + 20, Area.Left - 2, Area.Bottom - 20), Frame },  // the frame around the page
+  };
+  for (const auto& [R, Colour] : Pieces)
+    for (const TPoint& P : Corners(R))
+      EXPECT_EQ(Shown(Menu, P.X, P.Y), ColorToRGB(Colour)) << P.X << "," << P.Y;
+  for (const TPoint& P : Corners(Rect(0, 0, Page->Width(), Page->Height())))
+    EXPECT_EQ(Shown(Page, P.X, P.Y), MenuClient) << "the page, at " << P.X << "," << P.Y;
 }
 
 TEST_F(AppMenuTest, TheCaptionPieceIsStretchedIntoTheFramesBandAfterTheOffsets) {
