@@ -233,6 +233,32 @@ TEST_F(EndToEndDisplay, FirstStartThenAFileAddedThroughTheMenuPlaysInThePreview)
   Picture("rewound");
 }
 
+// Resting the pointer on a button with a hint shows the hint window below the pointer: a top-level window
+// titled with the hint, painted in the hint colour with the text in black inside its black border. The
+// two move buttons in turn; the second one's hint follows after the short pause.
+TEST_F(EndToEndDisplay, RestingOnTheMoveButtonsShowsTheirHints) {
+  ASSERT_TRUE(StartProgram());
+  const std::pair<String, String> Buttons[] { { "skSkinButton3", "上移" }, { "skSkinButton4", "下移" } };
+  for (const auto& [Button, Hint] : Buttons) {
+    const std::optional<TRect> Place = WaitShowing(Button);
+    ASSERT_TRUE(Place);
+    Hover(Button);
+    std::optional<TRect> Window;
+    int Text = 0;
+    const bool Shown = WaitFor(
+        [&] {
+          if (!(Window = TopLevelWindow(Hint)) || !Look(*Window)) return false;
+          const int Border = 2 * (Window->Width() + Window->Height()) - 4;
+          Text = PixelsLike(*Window, clBlack) - Border;
+          return PixelsLike(*Window, RGB(255, 255, 225)) > Window->Width() * Window->Height() / 3 && Text > 10;
+        },
+        Hint + " showing, painted");
+    Picture("hint-" + Button);
+    ASSERT_TRUE(Shown) << "text pixels " << Text;
+    EXPECT_GE(Window->Top, (Place->Top + Place->Bottom) / 2) << "below the pointer";
+  }
+}
+
 // Steps 3 to 6: a folder of good and bad entries adds its media files only, an empty folder says so, a
 // cancelled folder dialog adds nothing; the preset dialog switches the selected row to MP3 with the video
 // presets disabled and takes back nothing on 取消; renaming refuses a name leaving the folder and takes
