@@ -49,8 +49,12 @@ String ReadFolder(const TOptionKey& Key) {
 
 }  // namespace
 
+const char* const InstalledMarkName = "installed";
+
+// The superuser may write an installed program's folder, yet its settings must not land there: the install
+// owns that folder and an uninstall removes it.
 String OptionFileName() {
-  if (DirectoryWritable(ExePath())) return ExePath() + "option.ini";
+  if (!FileExists(ExePath() + InstalledMarkName) && DirectoryWritable(ExePath())) return ExePath() + "option.ini";
   const String folder = GetUserConfigDir() + "/zorvik";
   ForceDirectories(folder);
   return folder + "/option.ini";

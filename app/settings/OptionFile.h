@@ -6,8 +6,11 @@
 
 #include "platform/base/Types.h"
 
-/// The settings file: "option.ini" in the executable's folder while this process may write there; else (an
-/// installed program) in the user's configuration folder's "zorvik", which is made when missing.
+/// The file an install puts beside the program to mark it as an installed copy; a build folder has none.
+extern const char* const InstalledMarkName;
+/// The settings file: "option.ini" in the user's configuration folder's "zorvik" (made when missing) for an
+/// installed copy, whoever runs it, and for a program whose folder this process may not write; else
+/// "option.ini" in the executable's folder (a build folder, a copy of one's own).
 String OptionFileName();
 /// The output folder used when option.ini names none: $HOME + "/Zorvik视频软件/输出".
 String DefaultOutputFolder();

@@ -53,8 +53,9 @@ public:
   /// folded away as text) or a virtual item's parsing name; a file-system folder takes a relative path.
   /// Null when the text is not such a name or nothing of that name exists.
   virtual TItemIDListPtr ParseDisplayName(const String& DisplayName) = 0;
-  /// The children selected by Flags (SHCONTF_*), in the file system's order; false, with Items empty,
-  /// when the folder cannot be read.
+  /// The children selected by Flags (SHCONTF_*), in the file system's order: folders, regular files and
+  /// links to them, never pipes, sockets, devices or dangling links; false, with Items empty, when the
+  /// folder cannot be read.
   virtual bool EnumObjects(uint32_t Flags, std::vector<TItemIDListPtr>& Items) = 0;
   /// The folder object of a folder item (links followed); null for anything that is not a folder.
   virtual std::shared_ptr<IShellFolder> BindToObject(PCItemIDList ID) = 0;

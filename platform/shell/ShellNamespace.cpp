@@ -90,11 +90,14 @@ bool ParseAbsolutePath(const String& Text, TItems& Items) {
   return AppendComponents(volume->MountPoint, std::string_view(path).substr(volume->MountPoint.size()), Items);
 }
 
+// Only what can be opened as a folder or a file is listed: folders, regular files and links to them, never
+// named pipes, sockets, devices or links that lead nowhere. A path typed or parsed still reaches them.
 bool ListFolder(const String& Path, uint32_t Flags, TItems& Items) {
   int error = 0;
   const std::vector<TDirEntry> entries = ListDirectory(Path, &error);
   if (error != 0) return false;
   for (const TDirEntry& entry : entries) {
+    if (entry.Kind == TFileKind::Other) continue;
     if (entry.Name[0] == '.' && !(Flags & SHCONTF_INCLUDEHIDDEN)) continue;
     const bool folder = entry.Kind == TFileKind::Folder;
     if (Flags & (folder ? SHCONTF_FOLDERS : SHCONTF_NONFOLDERS))

@@ -311,10 +311,22 @@ void TCustomListBox::SetSorted(bool Value) {
   FSorted = Value;
   RecreateWnd();
   if (!Value) return;
+  // The selected item stays selected at the place the sort gives it; each later item sorted in before it
+  // moves it down by one.
+  const int Selected = ItemIndex();
   std::vector<std::pair<String, TObject*>> Items;
   for (int I = 0; I < Count(); ++I) Items.emplace_back(FItems->Strings(I), FItems->Objects(I));
   FItems->Clear();
-  for (const auto& [Text, Object] : Items) FItems->PutObject(FItems->Add(Text), Object);
+  int SelectedAt = -1;
+  for (int I = 0; I < int(Items.size()); ++I) {
+    const int At = FItems->Add(Items[I].first);
+    FItems->PutObject(At, Items[I].second);
+    if (I == Selected)
+      SelectedAt = At;
+    else if (SelectedAt >= 0 && At <= SelectedAt)
+      ++SelectedAt;
+  }
+  if (SelectedAt >= 0) SetItemIndex(SelectedAt);
 }
 
 void TCustomListBox::SetColumns(int Value) {

@@ -209,6 +209,13 @@ void ConverterScreenTest::Click(const String& Name, std::source_location At) {
   if (const std::optional<TRect> Place = WaitShowing(Name, At)) ClickAt(Centre(*Place));
 }
 
+void ConverterScreenTest::Hover(const String& Name, std::source_location At) {
+  if (const std::optional<TRect> Place = WaitShowing(Name, At)) {
+    const TPoint P = Centre(*Place);
+    Spawn({ "xdotool", "mousemove", IntToStr(P.X), IntToStr(P.Y) });
+  }
+}
+
 void ConverterScreenTest::ClickAt(TPoint Where, int Clicks) {
   Spawn({ "xdotool", "mousemove", IntToStr(Where.X), IntToStr(Where.Y), "click", "--repeat", IntToStr(Clicks),
           "--delay", "60", "1" });

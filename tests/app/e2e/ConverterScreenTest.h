@@ -75,6 +75,9 @@ protected:
   std::optional<TRect> WaitShowing(const String& Name, std::source_location At = std::source_location::current());
   /// Waits for Name to be gone from the screen; false after failing the test at the caller.
   bool WaitGone(const String& Name, std::source_location At = std::source_location::current());
+  /// The screen rectangle of the mapped top-level window titled Title (a hint window bears its text); none
+  /// while there is none.
+  std::optional<TRect> TopLevelWindow(const String& Title) { return FWindows->Find(Title); }
   /// The job list's rows.
   std::vector<TJobRow> Rows();
   /// The item index of the showing skinned combo box Name and whether its drop-down list shows; none while
@@ -90,6 +93,9 @@ protected:
   /// the test at the caller when it does not show up in time.
   void Click(const String& Name, std::source_location At = std::source_location::current());
   void ClickAt(TPoint Where, int Clicks = 1);
+  /// Moves the pointer to the centre of the showing control Name and leaves it there; fails the test at the
+  /// caller when it does not show up in time.
+  void Hover(const String& Name, std::source_location At = std::source_location::current());
   /// Presses the keys named as xdotool names them ("Return", "Tab", "End", "shift+Home"), in order.
   void Keys(const std::vector<String>& Names);
   /// Types Text on the keyboard, to whatever has the focus.

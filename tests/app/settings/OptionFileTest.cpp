@@ -240,6 +240,18 @@ TEST_F(OptionFileTest, AnUnwritableFileRaisesUnableToWriteAndStaysAsItWas) {
   EXPECT_TRUE(DirectoryExists(OutputFolder()));
 }
 
+// The install marks an installed copy: whoever runs it, the superuser too, may write its folder, yet its
+// settings live in the user's configuration folder and the folder keeps only what the install put there.
+TEST_F(OptionFileTest, AnInstalledCopyKeepsTheSettingsInTheUsersConfigFolderThoughItMayWriteItsFolder) {
+  std::ofstream(Install + "/" + InstalledMarkName) << "";
+  Put("[Options]\nAfter_Done=2\n");
+  EXPECT_EQ(OptionFileName(), ConfigIni());
+  EXPECT_EQ(ReadOption(okAfterDone), "0") << "the file beside the program is not read";
+  WriteOptions({ { &okThreadCount, "2" } });
+  EXPECT_EQ(GetConfig(), "[Options]\nAfter_Done=0\nThread_Count=2\n");
+  EXPECT_EQ(Get(), "[Options]\nAfter_Done=2\n");
+}
+
 // An installed program may not write its folder: its settings live in the user's configuration folder,
 // made at the first read, by the same rules; a file left beside the program is neither read nor changed.
 TEST_F(OptionFileTest, AProgramFolderThatMayNotBeWrittenKeepsTheSettingsInTheUsersConfigFolder) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -51,8 +53,21 @@ std::vector<String> Sorted(std::vector<String> Names) {
   return Names;
 }
 
+/// Makes a UNIX socket file at Path; its descriptor is closed again, the file stays.
+void MakeSocket(const String& Path) {
+  sockaddr_un address {};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(Path.size(), sizeof address.sun_path);
+  Path.copy(address.sun_path, Path.size());
+  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(fd, 0);
+  EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  close(fd);
+}
+
 // A folder holding a sub-folder (with a folder and a file in it), a hidden file, a file whose name is not
-// UTF-8, a text file, a link to the sub-folder and a named pipe, which nothing may open.
+// UTF-8, a text file, a link to the sub-folder and one to the text file, and what a listing leaves out: a
+// named pipe, which nothing may open, a socket, a link to a device and a link to nowhere.
 class ShellTreeTest : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -63,7 +78,11 @@ protected:
     WriteFile(Root / BadName, "b");
     WriteFile(Root / "notes.txt", String(1500, 'n'));
     ASSERT_EQ(symlink("sub", (Root / "link").c_str()), 0);
+    ASSERT_EQ(symlink("notes.txt", (Root / "notes-link").c_str()), 0);
     ASSERT_EQ(mkfifo((Root / "pipe").c_str(), 0644), 0);
+    MakeSocket(Root / "socket");
+    ASSERT_EQ(symlink("/dev/null", (Root / "device").c_str()), 0);
+    ASSERT_EQ(symlink("gone", (Root / "nowhere").c_str()), 0);
     Guard.emplace(Root / "pipe");
   }
   void TearDown() override {
@@ -81,6 +100,7 @@ protected:
   std::optional<TPipeGuard> Guard;
 };
 
+// A listing holds folders, regular files and links to them: nothing that cannot be opened as one of them.
 TEST_F(ShellTreeTest, EnumerationFollowsTheFlags) {
   auto folder = RootFolder();
   ASSERT_TRUE(folder);
@@ -90,10 +110,10 @@ TEST_F(ShellTreeTest, EnumerationFollowsTheFlags) {
   };
   for (const TCase& c : std::vector<TCase> {
            { SHCONTF_FOLDERS, { "link", "sub" } },
-           { SHCONTF_NONFOLDERS, { BadName, "notes.txt", "pipe" } },
-           { SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN, { ".hidden", BadName, "notes.txt", "pipe" } },
-           { SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, { BadName, "link", "notes.txt", "pipe", "sub" } },
-           { AllItems, { ".hidden", BadName, "link", "notes.txt", "pipe", "sub" } },
+           { SHCONTF_NONFOLDERS, { BadName, "notes-link", "notes.txt" } },
+           { SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN, { ".hidden", BadName, "notes-link", "notes.txt" } },
+           { SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, { BadName, "link", "notes-link", "notes.txt", "sub" } },
+           { AllItems, { ".hidden", BadName, "link", "notes-link", "notes.txt", "sub" } },
            { 0, {} },
        })
     EXPECT_EQ(Sorted(Names(*folder, c.Flags)), c.Expected) << c.Flags;

@@ -87,6 +87,20 @@ TEST_F(ComboBoxTest, ItemsChangesKeepTextAndFireNothing) {
   EXPECT_EQ(Take(), (Events { "OnClick" }));
 }
 
+// Sorting the list keeps the chosen item chosen at its new place, so the text and the index still agree;
+// nothing fires.
+TEST_F(ComboBoxTest, SortingKeepsTheChosenItemUnderItsText) {
+  auto* Combo = NewCombo(0);
+  for (const char* S : { "pear", "fig", "Apple" }) Combo->Items()->Add(S);
+  Combo->SetItemIndex(0);
+  Take();
+  Combo->SetSorted(true);
+  EXPECT_EQ(Combo->ItemIndex(), 2);
+  EXPECT_EQ(Combo->Items()->Strings(Combo->ItemIndex()), Combo->Text());
+  EXPECT_EQ(Combo->Text(), "pear");
+  EXPECT_TRUE(Take().empty());
+}
+
 TEST_F(ComboBoxTest, WhileLoadingOnlyTheTextChangeFires) {
   auto* Combo = NewCombo(3);
   Form->BeginLoading();

@@ -107,6 +107,7 @@ TEST_F(SkinOpenDialogTest, TypedNamesCloseOnlyWhenTheCompletedFileExists) {
     { "nothing", 1, "", false, Dir / "nothing.avi" },
     { "", 1, "", false, "" },
     { "a", 3, "", false, "" },                      // a folder is no file, existence test or not
+    { "pipe", 3, "", true, Dir / "pipe" },          // not listed, yet a typed name reaches it
   };
   for (const Case& C : Cases) {
     SCOPED_TRACE(C.Typed + " " + C.DefaultExt);

@@ -239,6 +239,23 @@ TEST_F(ListBoxTest, SortedListsKeepTheirItemsInOrder) {
   EXPECT_EQ(L->Items()->Strings(0), "zz");
 }
 
+// Sorting moves the selected item, and the selection goes with it, before and after the window exists.
+TEST_F(ListBoxTest, SortingKeepsTheSelectedItemSelected) {
+  for (const bool Shown : { false, true }) {
+    auto* L = NewList();
+    for (const char* S : { "pear", "fig", "Apple", "kiwi", "banana" }) L->Items()->Add(S);
+    if (Shown) ShowRoot();
+    L->SetItemIndex(0);
+    L->SetSorted(true);
+    EXPECT_EQ(L->Items()->CommaText(), "Apple,banana,fig,kiwi,pear");
+    EXPECT_EQ(L->ItemIndex(), 4) << Shown << ": pear";
+    L->SetSorted(false);
+    L->SetItemIndex(-1);
+    L->SetSorted(true);
+    EXPECT_EQ(L->ItemIndex(), -1) << Shown;
+  }
+}
+
 TEST_F(ListBoxTest, ANewWindowKeepsItemsSelectionAndPlace) {
   auto* L = NewList(5, lbStandard);
   Fill(L, 30);
