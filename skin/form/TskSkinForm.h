@@ -534,7 +534,9 @@ private:
   void BeforeChangeSkin(TskSkinData* Model);
   void ChangeSkin(TskSkinData* Model);
   void AfterChangeSkin();
-  void CallOldWindowProc(TMessage& Message);
+  /// Hands the message to the form's saved procedure; false when its handling freed the form, and with
+  /// it this frame, which then must not be touched.
+  [[nodiscard]] bool CallOldWindowProc(TMessage& Message);
   /// The layered border follows the form's placement, visibility and activity.
   void LayerBorderMessage(const TMessage& Message);
   /// The layered border of the skin now applied, shown with a visible form.

@@ -51,7 +51,7 @@ void TskSkinForm::ApplyLayerBorder() {
 
 bool TskSkinForm::RestoreWithLayerBorder(TMessage& Message) {
   if (!UseLayeredBorder() || !Application || Application->MainForm() != FForm) return true;
-  CallOldWindowProc(Message);
+  if (!CallOldWindowProc(Message)) return false;
   // The form's new place may have shown the border already; it stays above the form.
   if (FBorderLayer->Visible())
     FBorderLayer->StackWithForm();

@@ -169,7 +169,7 @@ bool TskSkinForm::HandleMDIMessage(TMessage& Message) {
     return true;
   case WM_SETTEXT:
     if (!FSkinnableForm || !Main) return true;
-    CallOldWindowProc(Message);
+    if (!CallOldWindowProc(Message)) return false;
     Main->UpDateChildCaptionInMenu(FForm);
     Main->RefreshMDIBarTab(FForm);
     if (Maximized) Main->UpDateFormNC();

@@ -36,14 +36,18 @@ void TskSkinForm::FormWindowProc(TMessage& Message) {
   LayerBorderMessage(Message);
   CloseMenusOnMessage(Message);
   if (!HandleMDIMessage(Message) || !HandleMessage(Message)) return;
-  CallOldWindowProc(Message);
+  if (!CallOldWindowProc(Message)) return;
   AfterMDIMessage(Message);
   // The caption objects see the mouse after the form's own procedure (which runs the move loop).
   if (IsMouseMessage(Message.Msg) && FForm->HandleAllocated()) AfterMouseMessage(Message);
 }
 
-void TskSkinForm::CallOldWindowProc(TMessage& Message) {
-  if (OldWindowProc) OldWindowProc(Message);
+bool TskSkinForm::CallOldWindowProc(TMessage& Message) {
+  if (!OldWindowProc) return true;
+  const std::weak_ptr<bool> Alive = FAlive;
+  const TWndMethod Proc = OldWindowProc;  // the frame may go while it runs
+  Proc(Message);
+  return !Alive.expired();
 }
 
 void TskSkinForm::CloseMenusOnMessage(TMessage& Message) {
@@ -79,7 +83,7 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
     return true;
   case WM_ACTIVATE:
     if (!FSkinnableForm) return true;
-    CallOldWindowProc(Message);
+    if (!CallOldWindowProc(Message)) return false;
     UpDateFormNC();
     if (SkinnedMaximizedMDIChild()) {
       UpdateActiveState(false);
@@ -97,7 +101,7 @@ bool TskSkinForm::HandleMessage(TMessage& Message) {
     return true;
   case WM_SETTEXT:
     if (!FSkinnableForm) return true;
-    CallOldWindowProc(Message);
+    if (!CallOldWindowProc(Message)) return false;
     if (FForm->BorderStyle() != bsNone) UpDateFormNC();
     return false;
   case WM_ERASEBKGND:
@@ -243,10 +247,11 @@ void TskSkinForm::WMNCActivate(TMessage& Message) {
   // An MDI form and a shown MDI child let the system keep their activation; any other form needs only the
   // answer, so that the system draws no frame of its own.
   const TFormStyle Style = FForm->FormStyle();
-  if (Style == fsMDIForm || (Style == fsMDIChild && FForm->Visible()))
-    CallOldWindowProc(Message);
-  else
+  if (Style == fsMDIForm || (Style == fsMDIChild && FForm->Visible())) {
+    if (!CallOldWindowProc(Message)) return;
+  } else {
     Message.Result = 1;
+  }
   if (FForm->BorderStyle() == bsNone || SkinnedMaximizedMDIChild()) {
     UpdateActiveState(false);
   } else {

@@ -39,9 +39,15 @@ TControl::TControl(TComponent* AOwner)
 
 TControl::~TControl() {
   ForgetMouse(this);
+  // A control that is not deleted (a local or a member) leaves its parent only here.
   if (FParent) FParent->RemoveControl(this);
   FActionLink.reset();
   FFont->OnChange = nullptr;
+}
+
+void TControl::BeforeDestruction() {
+  TComponent::BeforeDestruction();
+  if (FParent) FParent->RemoveControl(this);
 }
 
 // ---- Tree ----------------------------------------------------------------------------------------------

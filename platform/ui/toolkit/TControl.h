@@ -234,6 +234,9 @@ public:
   static void SetCaptureControl(TControl* Control);
 
 protected:
+  /// Leaves the parent while the whole control still answers what the parent asks of it.
+  void BeforeDestruction() override;
+
   // ---- Message methods ----
   virtual void WndProc(TMessage& Message);
   /// The message methods; see the file comment.

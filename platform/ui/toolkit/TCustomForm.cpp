@@ -83,7 +83,8 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std:
 
 TCustomForm::~TCustomForm() {
   DoDestroy();
-  // The window goes in TWinControl's destructor, where this class's DestroyWindowHandle no longer runs.
+  // A deleted form's window went in BeforeDestruction; one that was not deleted still has its window,
+  // which goes in TWinControl's destructor, where this class's DestroyWindowHandle no longer runs.
   DestroyMDIChildHandles();
   if (Screen) Screen->RemoveForm(this);
   if (Application) Application->FormDestroyed(this);

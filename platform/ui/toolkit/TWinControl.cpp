@@ -77,8 +77,13 @@ TWinControl::TWinControl(TComponent* AOwner)
   FBrush->SetColor(FColor);
 }
 
+void TWinControl::BeforeDestruction() {
+  TControl::BeforeDestruction();
+  DestroyHandle();
+}
+
 // The children go with their parent (they are heap objects, owned or not); their windows went with
-// this one's.
+// this one's, before the destructors when the control was deleted, here when it was not.
 TWinControl::~TWinControl() {
   if (FParent) RemoveFocus(true);
   if (FHandle) DestroyWindowHandle();

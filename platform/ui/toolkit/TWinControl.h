@@ -153,6 +153,10 @@ public:
   TKeyPressEvent OnKeyPress;
 
 protected:
+  /// Destroys the window and its children's while the whole control (and every procedure hooked on
+  /// it) still answers their destruction messages.
+  void BeforeDestruction() override;
+
   // ---- Window ----
   virtual void CreateParams(TCreateParams& Params);
   /// Makes the window: CreateParams, class registration, CreateWindowHandle.
