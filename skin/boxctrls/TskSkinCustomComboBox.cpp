@@ -147,7 +147,8 @@ void TskSkinCustomComboBox::CloseUp(bool Value) {
   }
   FDropDown = false;
   Repaint();
-  if (OnCloseUp) OnCloseUp(this);
+  // A combo box closed by its own destruction tells its user nothing.
+  if (OnCloseUp && !ComponentState().Contains(csDestroying)) OnCloseUp(this);
 }
 
 // ---- Mouse ----
