@@ -113,9 +113,10 @@ bool InsideFrame(int X, int Y) {
 
 }  // namespace
 
-TskSkinRecipe::TskSkinRecipe(TskSkinData* ASkin, TskSkinStyle* AStyle)
+TskSkinRecipe::TskSkinRecipe(TskSkinData* ASkin, TskSkinStyle* AStyle, TskListCaption AListCaption)
   : FSkin(ASkin),
     FStyle(AStyle),
+    FListCaption(AListCaption),
     FControls(std::make_unique<TskSkinAtlas>(256, 0, AStyle->Background())),
     FObjects(std::make_unique<TskSkinAtlas>(256, 0, AStyle->Background())),
     FPopup(std::make_unique<TskSkinAtlas>(40, 40, AStyle->Background())),
@@ -535,10 +536,13 @@ void TskSkinRecipe::BuildScrollBars() {
 }
 
 void TskSkinRecipe::BuildLists() {
-  auto list = [&](const char* Kind, const String& Name) -> TskDataSkinListBox& {
+  auto list = [&](const char* Kind, const String& Name, bool Captioned) -> TskDataSkinListBox& {
     auto& record = Control<TskDataSkinListBox>(Kind, Name);
     record.PictureIndex = ControlsPicture;
-    NinePart(record, Piece(*FControls, 40, 40, Round(Make(P::ListFrame), 3)), 4, Rect(3, 3, 37, 37));
+    if (Captioned)
+      CaptionedListFrame(record);
+    else
+      NinePart(record, Piece(*FControls, 40, 40, Round(Make(P::ListFrame), 3)), 4, Rect(3, 3, 37, 37));
     auto item = [&](S State) { return Piece(*FControls, 40, 22, Round(Make(P::ListItem, State), 3)); };
     record.SItemRect = item(S::Normal);
     record.ActiveItemRect = item(S::Hot);
@@ -553,11 +557,45 @@ void TskSkinRecipe::BuildLists() {
     record.BothScrollBarName = "bothhscrollbar";
     return record;
   };
-  list("listbox", "listbox");
-  auto& checks = dynamic_cast<TskDataSkinCheckListBox&>(list("checklistbox", "checklistbox"));
+  list("listbox", "listbox", FListCaption == TskListCaption::WithButtons);
+  auto& checks = dynamic_cast<TskDataSkinCheckListBox&>(list("checklistbox", "checklistbox", false));
   checks.ItemCheckRect = Rect(4, 3, 20, 19);
   checks.CheckImageRect = Piece(*FControls, 16, 16, Round(Make(P::ListCheckImage, S::Normal, G::Check), 3));
   checks.UnCheckImageRect = Piece(*FControls, 16, 16, Round(Make(P::ListCheckImage, S::Normal, G::None), 3));
+}
+
+// A list frame with a caption band along its top. The band's middle, which holds the caption text,
+// widens with the list; the up, down and check buttons stand in the fixed top-right corner, the up
+// button rightmost, and their hot and pressed faces are pieces of their own.
+void TskSkinRecipe::CaptionedListFrame(TskDataSkinListBox& Record) {
+  const int w = 80, h = 60, band = 20, edge = 4, button = 16, buttonTop = 2;
+  const int buttonsLeft = w - edge - 3 * button;
+  const TRect frame = Piece(*FControls, w, h, Round(Make(P::ListFrame), 3));
+  NinePart(Record, frame, edge, Rect(3, band + 1, w - 3, h - 3));
+  Record.LTPoint = { edge, band + 1 };
+  Record.RTPoint = { buttonsLeft - 2, band + 1 };
+  Record.CaptionRect = Rect(edge + 2, buttonTop, buttonsLeft - 2, buttonTop + button);
+  Record.CaptionFontName = TextFont;
+  Record.CaptionFontHeight = TextHeight;
+  Record.CaptionFontColor = FStyle->Color(C::PanelCaption);
+  Overlay(*FControls, Offset(Rect(1, 1, w - 1, band), frame.Left, frame.Top), Make(P::LabelStrip));
+  struct TButton {
+    TRect *Plain, *Hot, *Pressed;
+    G Glyph;
+  };
+  const TButton buttons[] = {
+    { &Record.UpButtonRect, &Record.ActiveUpButtonRect, &Record.DownUpButtonRect, G::Up },
+    { &Record.DownButtonRect, &Record.ActiveDownButtonRect, &Record.DownDownButtonRect, G::Down },
+    { &Record.CheckButtonRect, &Record.ActiveCheckButtonRect, &Record.DownCheckButtonRect, G::Check },
+  };
+  int right = w - edge;
+  for (const TButton& b : buttons) {
+    *b.Plain = Rect(right - button, buttonTop, right, buttonTop + button);
+    right -= button;
+    Overlay(*FControls, Offset(*b.Plain, frame.Left, frame.Top), Make(P::ScrollButton, S::Normal, b.Glyph));
+    *b.Hot = Piece(*FControls, button, button, Make(P::ScrollButton, S::Hot, b.Glyph));
+    *b.Pressed = Piece(*FControls, button, button, Make(P::ScrollButton, S::Down, b.Glyph));
+  }
 }
 
 void TskSkinRecipe::BuildFields() {

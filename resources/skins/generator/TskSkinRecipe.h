@@ -16,14 +16,20 @@
 #include "skin/core/skSkinTypes.h"
 
 class TskDataSkinButtonControl;
+class TskDataSkinListBox;
 class TskDataSkinStdButton;
 class TskSkinAtlas;
 class TskSkinData;
 
+/// Whether the "listbox" record carries a caption band with its three caption buttons. Every skinned
+/// list box then shows the band, captioned or not, so only the test skin has one: it lets tests and the
+/// gallery see the caption and its buttons drawn from a skin.
+enum class TskListCaption { None, WithButtons };
+
 /// Builds one skin into an empty skin model.
 class TskSkinRecipe {
 public:
-  TskSkinRecipe(TskSkinData* ASkin, TskSkinStyle* AStyle);
+  TskSkinRecipe(TskSkinData* ASkin, TskSkinStyle* AStyle, TskListCaption AListCaption = TskListCaption::None);
   ~TskSkinRecipe();
 
   /// Fills the model: version texts, pictures, form geometry, the window records, the skin colours, the
@@ -59,6 +65,7 @@ private:
   void BuildPanels();
   void BuildScrollBars();
   void BuildLists();
+  void CaptionedListFrame(TskDataSkinListBox& Record);
   void BuildFields();
   void BuildUpDowns();
   void BuildSlider();
@@ -71,6 +78,7 @@ private:
 
   TskSkinData* FSkin;
   TskSkinStyle* FStyle;
+  TskListCaption FListCaption;
   std::unique_ptr<TskSkinAtlas> FControls;
   std::unique_ptr<TskSkinAtlas> FObjects;
   std::unique_ptr<TskSkinAtlas> FPopup;

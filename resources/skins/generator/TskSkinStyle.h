@@ -2,7 +2,8 @@
 // The look of a generated skin. Both of the program's skins come from one recipe (TskSkinRecipe), which
 // decides every record, every rectangle and every size; a style only paints the pieces the recipe places
 // and picks the colours of texts and lines. So the product skin and the colour-coded test skin share
-// their record names and their geometry exactly, and differ only in pixels and colours.
+// their record names and their geometry, and differ only in pixels and colours, except that the test
+// skin's list box record also has a caption band with buttons (TskListCaption).
 #include "platform/base/Types.h"
 #include "platform/gdi/Colors.h"
 

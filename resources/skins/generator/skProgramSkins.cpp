@@ -22,7 +22,7 @@ void BuildProgramSkin(TskProgramSkin Skin, TskSkinData* Target) {
     TskSkinRecipe(Target, &style).Build("Zorvik Light", "The converter's own light skin.");
   } else {
     TskTestStyle style;
-    TskSkinRecipe(Target, &style)
+    TskSkinRecipe(Target, &style, TskListCaption::WithButtons)
       .Build("Zorvik Test Colours", "Every piece a solid colour of its own inside a one-pixel border of another.");
   }
 }

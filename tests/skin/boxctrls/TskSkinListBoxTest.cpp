@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TFont.h"
 #include "platform/ui/toolkit/TPanel.h"
 #include "platform/ui/toolkit/TPopupMenu.h"
+#include "resources/EmbeddedSkins.h"
 #include "skin/boxctrls/TskListBox.h"
 #include "skin/boxctrls/TskSkinListBox.h"
 #include "skin/boxctrls/skBoxMessages.h"
@@ -11,8 +13,10 @@
 #include "skin/controls/TskSkinScrollBar.h"
 #include "skin/controls/skBuiltInLook.h"
 #include "skin/core/skDataSkinListControls.h"
+#include "skin/core/skUtils.h"
 #include "tests/skin/boxctrls/BoxSkin.h"
 #include "tests/skin/controls/SkinControlFixture.h"
+#include "tests/skin/support/EmbeddedSkinModels.h"
 #include "tests/skin/support/TskSkinModelBuilder.h"
 
 namespace {
@@ -273,6 +277,48 @@ TEST_F(SkinnedListBoxTest, TheSkinnedCaptionStaysDrawnWhenCaptionModeGoesOff) {
   List->SetCaptionMode(false);
   List->Repaint();
   EXPECT_TRUE(CaptionShown()) << "the record's caption strip keeps its text";
+}
+
+TEST_F(ListBoxTest, TheTestSkinShowsTheCaptionAndItsButtonsFromTheListBoxRecord) {
+  std::unique_ptr<TskSkinData> Skin = LoadEmbeddedSkin(TestSkinContainer());
+  auto* Record = FindSkinRecord<TskDataSkinListBox>(*Skin, "listbox");
+  ASSERT_NE(Record, nullptr);
+  ASSERT_FALSE(IsEmptyRect(Record->CaptionRect));
+  TBitmap* Picture = Skin->FActivePictures[size_t(Record->PictureIndex)].get();
+  const TPoint Corner { Record->SkinRect.Left, Record->SkinRect.Top };
+  // The fill of a rectangle of the picture, at its centre.
+  const auto Fill = [&](const TRect& R) {
+    return Picture->Canvas()->Pixels((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2);
+  };
+  auto* List = NewList(4, Rect(10, 10, 170, 120));
+  List->SetCaption("WWWW");
+  List->SetCaptionMode(true);
+  List->SetSkinData(Skin.get());
+  // The buttons stand in the frame's fixed top-right corner, which moves with the right edge.
+  const int DX = List->Width() - Record->SkinRect.Width();
+  const std::pair<const char*, TRect> Buttons[] = {
+    { "up", Record->UpButtonRect }, { "down", Record->DownButtonRect }, { "check", Record->CheckButtonRect }
+  };
+  for (const auto& [Name, R] : Buttons) {
+    ASSERT_FALSE(IsEmptyRect(R)) << Name;
+    EXPECT_EQ(Shown(List, (R.Left + R.Right) / 2 + DX, (R.Top + R.Bottom) / 2), Fill(R.Offset(Corner.X, Corner.Y)))
+        << Name;
+  }
+  const TRect Caption = Record->CaptionRect;
+  bool TextShown = false;
+  Display->PumpUntilIdle();
+  for (int Y = Caption.Top; Y < Caption.Bottom && !TextShown; ++Y)
+    for (int X = Caption.Left; X < Caption.Right + DX && !TextShown; ++X) {
+      const TPoint P = At(List, X, Y);
+      TextShown = Display->PixelAt(P.X, P.Y) == ColorToRGB(Record->CaptionFontColor);
+    }
+  EXPECT_TRUE(TextShown) << "the caption in the record's caption colour";
+
+  const TRect& Down = Record->DownButtonRect;
+  MoveTo(List, (Down.Left + Down.Right) / 2 + DX, (Down.Top + Down.Bottom) / 2);
+  EXPECT_EQ(Shown(List, (Down.Left + Down.Right) / 2 + DX, (Down.Top + Down.Bottom) / 2),
+            Fill(Record->ActiveDownButtonRect))
+      << "the hot down button";
 }
 
 TEST_F(ListBoxTest, TheInnerListsOwnPropertiesPassThrough) {
