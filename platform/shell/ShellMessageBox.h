@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "platform/base/Types.h"
-#include "platform/ui/winsys/PlainMessageBox.h"
+#include "platform/ui/toolkit/PlainMessageBox.h"
 
 /// Shows a modal box of Text titled Caption with the buttons, icon and default button of the MB_* Flags,
 /// and answers the ID of the button chosen (IDYES, IDNO, IDOK ...).

@@ -6,7 +6,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/ui/toolkit/TCustomForm.h"
-#include "platform/ui/views/Caret.h"
+#include "platform/ui/toolkit/Caret.h"
 #include "platform/ui/winsys/Ui.h"
 #include "platform/ui/winsys/VirtualKeys.h"
 #include "platform/ui/toolkit/TApplication.h"

@@ -1,7 +1,7 @@
 // The skinned list view's item painter: items drawn from the skin's list-box record.
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
-#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/toolkit/ImageListCalls.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/TskSkinCustomListView.h"
 #include "skin/controls/TskSkinGeometry.h"

@@ -3,7 +3,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/ui/toolkit/TImageList.h"
-#include "platform/ui/views/ViewMessages.h"
+#include "platform/ui/toolkit/ViewMessages.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/TskSkinGeometry.h"
 #include "skin/controls/TskSkinUpDown.h"

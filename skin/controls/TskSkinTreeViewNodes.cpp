@@ -1,7 +1,7 @@
 // The skinned tree view's node painter: connector lines, buttons, node images and the selected node on
 // the skin's list-box item image.
 #include "platform/gdi/TCanvas.h"
-#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/toolkit/ImageListCalls.h"
 #include "platform/ui/winsys/ScrollBars.h"
 #include "platform/ui/winsys/Ui.h"
 #include "skin/controls/TskSkinCustomTreeView.h"

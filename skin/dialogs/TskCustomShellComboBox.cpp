@@ -8,7 +8,7 @@
 #include "platform/gdi/TCanvas.h"
 #include "platform/shell/ShellNamespace.h"
 #include "platform/shell/SystemImageList.h"
-#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/toolkit/ImageListCalls.h"
 #include "skin/boxctrls/TskPopupListBox.h"
 #include "skin/dialogs/TskCustomShellListView.h"
 #include "skin/dialogs/TskCustomShellTreeView.h"

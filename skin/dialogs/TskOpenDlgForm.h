@@ -21,7 +21,7 @@
 
 #include "platform/shell/ItemIDList.h"
 #include "platform/ui/toolkit/TForm.h"
-#include "platform/ui/views/ViewTypes.h"
+#include "platform/ui/toolkit/ViewTypes.h"
 
 class TCustomImageList;
 class TListItem;

@@ -14,7 +14,7 @@
 #include "platform/base/TComponent.h"
 #include "platform/base/TStringList.h"
 #include "platform/gdi/TFont.h"
-#include "platform/ui/views/ViewTypes.h"
+#include "platform/ui/toolkit/ViewTypes.h"
 #include "skin/dialogs/TskBorrowedComponents.h"
 
 class TCustomImageList;

@@ -12,7 +12,7 @@
 #include "platform/ui/toolkit/TCustomControl.h"
 #include "platform/ui/toolkit/TEdit.h"
 #include "platform/ui/toolkit/TMemo.h"
-#include "platform/ui/views/EditMessages.h"
+#include "platform/ui/toolkit/EditMessages.h"
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/Ui.h"
 #include "platform/ui/winsys/VirtualKeys.h"

@@ -30,7 +30,7 @@
 #include "platform/ui/toolkit/FormTypes.h"
 #include "platform/ui/toolkit/IControlHost.h"
 #include "platform/ui/winsys/MessageHookStack.h"
-#include "platform/ui/winsys/PlainMessageBox.h"
+#include "platform/ui/toolkit/PlainMessageBox.h"
 #include "platform/ui/toolkit/TCustomForm.h"
 #include "platform/ui/toolkit/THintWindow.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/base/SysUtils.h"
 #include "platform/ui/winsys/Input.h"
-#include "platform/ui/views/NativeEdit.h"
+#include "platform/ui/toolkit/NativeEdit.h"
 #include "platform/ui/winsys/Ui.h"
 
 TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner), FNative(std::make_unique<NativeEdit>(*this)) {

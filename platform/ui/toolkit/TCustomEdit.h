@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "platform/base/TAlignment.h"
-#include "platform/ui/views/EditMessages.h"
+#include "platform/ui/toolkit/EditMessages.h"
 #include "platform/ui/toolkit/StdControlTypes.h"
 #include "platform/ui/toolkit/TWinControl.h"
 

@@ -4,7 +4,7 @@
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/views/NativeListBox.h"
+#include "platform/ui/toolkit/NativeListBox.h"
 #include "platform/ui/winsys/Ui.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "platform/base/TStrings.h"
-#include "platform/ui/views/ListBoxMessages.h"
+#include "platform/ui/toolkit/ListBoxMessages.h"
 #include "platform/ui/winsys/OwnerDraw.h"
 #include "platform/ui/toolkit/StdControlTypes.h"
 #include "platform/ui/toolkit/TControlCanvas.h"

@@ -2,7 +2,7 @@
 
 #include "platform/base/Exception.h"
 #include "platform/base/SysUtils.h"
-#include "platform/ui/views/NativeListView.h"
+#include "platform/ui/toolkit/NativeListView.h"
 #include "platform/ui/winsys/Ui.h"
 
 TCustomListView::TCustomListView(TComponent* AOwner)

@@ -33,8 +33,8 @@
 #include "platform/ui/toolkit/TListColumns.h"
 #include "platform/ui/toolkit/TListItems.h"
 #include "platform/ui/toolkit/TWinControl.h"
-#include "platform/ui/views/ViewMessages.h"
-#include "platform/ui/views/ViewTypes.h"
+#include "platform/ui/toolkit/ViewMessages.h"
+#include "platform/ui/toolkit/ViewTypes.h"
 
 class NativeListView;
 

@@ -1,7 +1,7 @@
 #include "platform/ui/toolkit/TCustomMemo.h"
 
 #include "platform/base/SysUtils.h"
-#include "platform/ui/views/NativeEdit.h"
+#include "platform/ui/toolkit/NativeEdit.h"
 #include "platform/ui/winsys/Ui.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "platform/ui/toolkit/TCustomTabControl.h"
 
-#include "platform/ui/views/NativeTabControl.h"
+#include "platform/ui/toolkit/NativeTabControl.h"
 #include "platform/ui/winsys/Ui.h"
 
 TCustomTabControl::TCustomTabControl(TComponent* AOwner)

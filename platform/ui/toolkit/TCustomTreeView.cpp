@@ -1,6 +1,6 @@
 #include "platform/ui/toolkit/TCustomTreeView.h"
 
-#include "platform/ui/views/NativeTreeView.h"
+#include "platform/ui/toolkit/NativeTreeView.h"
 #include "platform/ui/winsys/Ui.h"
 
 TCustomTreeView::TCustomTreeView(TComponent* AOwner)

@@ -23,8 +23,8 @@
 #include "platform/ui/toolkit/TCustomImageList.h"
 #include "platform/ui/toolkit/TTreeNodes.h"
 #include "platform/ui/toolkit/TWinControl.h"
-#include "platform/ui/views/ViewMessages.h"
-#include "platform/ui/views/ViewTypes.h"
+#include "platform/ui/toolkit/ViewMessages.h"
+#include "platform/ui/toolkit/ViewTypes.h"
 
 class NativeTreeView;
 

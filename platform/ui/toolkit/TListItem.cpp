@@ -1,7 +1,7 @@
 #include "platform/ui/toolkit/TListItem.h"
 
 #include "platform/ui/toolkit/TCustomListView.h"
-#include "platform/ui/views/NativeListView.h"
+#include "platform/ui/toolkit/NativeListView.h"
 #include "platform/ui/toolkit/TListItems.h"
 
 TListItem::TListItem(TListItems* AOwner) : FOwner(AOwner) {}

@@ -2,7 +2,7 @@
 // One item (row) of a list view.
 #include "platform/base/TPersistent.h"
 #include "platform/ui/toolkit/TSubItems.h"
-#include "platform/ui/views/ViewTypes.h"
+#include "platform/ui/toolkit/ViewTypes.h"
 
 class TCustomListView;
 class TListItems;

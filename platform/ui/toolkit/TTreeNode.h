@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/base/TPersistent.h"
-#include "platform/ui/views/ViewMessages.h"
-#include "platform/ui/views/ViewTypes.h"
+#include "platform/ui/toolkit/ViewMessages.h"
+#include "platform/ui/toolkit/ViewTypes.h"
 
 class TCustomTreeView;
 class TTreeNodes;

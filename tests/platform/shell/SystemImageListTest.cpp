@@ -10,8 +10,8 @@
 #include "platform/shell/ShellNamespace.h"
 #include "platform/ui/toolkit/TListView.h"
 #include "platform/ui/toolkit/TTreeView.h"
-#include "platform/ui/views/ImageListCalls.h"
-#include "platform/ui/views/ViewMessages.h"
+#include "platform/ui/toolkit/ImageListCalls.h"
+#include "platform/ui/toolkit/ViewMessages.h"
 #include "tests/platform/shell/ShellTestSupport.h"
 #include "tests/platform/ui/ViewFixture.h"
 

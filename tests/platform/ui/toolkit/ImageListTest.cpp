@@ -5,7 +5,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TIcon.h"
-#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/toolkit/ImageListCalls.h"
 #include "platform/ui/toolkit/TImageList.h"
 #include "tests/platform/ui/AppFixture.h"
 

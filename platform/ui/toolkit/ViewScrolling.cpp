@@ -1,4 +1,4 @@
-#include "platform/ui/views/ViewScrolling.h"
+#include "platform/ui/toolkit/ViewScrolling.h"
 
 #include "platform/ui/winsys/Messages.h"
 #include "platform/ui/winsys/ScrollBars.h"

@@ -6,10 +6,10 @@
 
 #include "platform/base/Types.h"
 #include "platform/gdi/GdiObject.h"
-#include "platform/ui/views/LabelEditor.h"
+#include "platform/ui/toolkit/LabelEditor.h"
 #include "platform/ui/winsys/Messages.h"
 #include "platform/ui/toolkit/TCustomImageList.h"
-#include "platform/ui/views/ViewTypes.h"
+#include "platform/ui/toolkit/ViewTypes.h"
 
 class NativeHeader;
 class TCustomListView;

@@ -1,17 +1,17 @@
-#include "platform/ui/views/NativeHeader.h"
+#include "platform/ui/toolkit/NativeHeader.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/toolkit/ImageListCalls.h"
 #include "platform/ui/winsys/Input.h"
-#include "platform/ui/views/NativeListView.h"
+#include "platform/ui/toolkit/NativeListView.h"
 #include "platform/ui/toolkit/TCustomListView.h"
 #include "platform/ui/winsys/Ui.h"
-#include "platform/ui/views/ViewSupport.h"
-#include "platform/ui/views/ViewMessages.h"
+#include "platform/ui/toolkit/ViewSupport.h"
+#include "platform/ui/toolkit/ViewMessages.h"
 
 namespace {
 

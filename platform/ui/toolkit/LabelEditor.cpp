@@ -1,4 +1,4 @@
-#include "platform/ui/views/LabelEditor.h"
+#include "platform/ui/toolkit/LabelEditor.h"
 
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/toolkit/TEdit.h"

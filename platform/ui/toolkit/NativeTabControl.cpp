@@ -1,15 +1,15 @@
-#include "platform/ui/views/NativeTabControl.h"
+#include "platform/ui/toolkit/NativeTabControl.h"
 
 #include <algorithm>
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/toolkit/ImageListCalls.h"
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/toolkit/TCustomTabControl.h"
 #include "platform/ui/winsys/Ui.h"
-#include "platform/ui/views/ViewSupport.h"
-#include "platform/ui/views/ViewMessages.h"
+#include "platform/ui/toolkit/ViewSupport.h"
+#include "platform/ui/toolkit/ViewMessages.h"
 #include "platform/ui/winsys/VirtualKeys.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/ui/views/NativeListView.h"
+#include "platform/ui/toolkit/NativeListView.h"
 
 #include <algorithm>
 
@@ -6,14 +6,14 @@
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/toolkit/ImageListCalls.h"
 #include "platform/ui/winsys/Input.h"
-#include "platform/ui/views/NativeHeader.h"
+#include "platform/ui/toolkit/NativeHeader.h"
 #include "platform/ui/winsys/ScrollBars.h"
 #include "platform/ui/toolkit/TCustomListView.h"
 #include "platform/ui/winsys/Ui.h"
-#include "platform/ui/views/ViewSupport.h"
-#include "platform/ui/views/ViewScrolling.h"
+#include "platform/ui/toolkit/ViewSupport.h"
+#include "platform/ui/toolkit/ViewScrolling.h"
 #include "platform/ui/winsys/VirtualKeys.h"
 
 namespace {

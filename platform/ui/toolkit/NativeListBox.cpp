@@ -1,4 +1,4 @@
-#include "platform/ui/views/NativeListBox.h"
+#include "platform/ui/toolkit/NativeListBox.h"
 
 #include <algorithm>
 
@@ -10,7 +10,7 @@
 #include "platform/ui/winsys/ScrollBars.h"
 #include "platform/ui/toolkit/TCustomListBox.h"
 #include "platform/ui/winsys/Ui.h"
-#include "platform/ui/views/ViewSupport.h"
+#include "platform/ui/toolkit/ViewSupport.h"
 
 namespace {
 

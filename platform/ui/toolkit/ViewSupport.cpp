@@ -1,4 +1,4 @@
-#include "platform/ui/views/ViewSupport.h"
+#include "platform/ui/toolkit/ViewSupport.h"
 
 #include "platform/base/SysUtils.h"
 

@@ -4,7 +4,7 @@
 
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/toolkit/ImageListCalls.h"
 #include "platform/ui/winsys/Ui.h"
 
 /// Answers WM_PAINT: Paint draws into the DC the message carries (WParam), else into the window's update

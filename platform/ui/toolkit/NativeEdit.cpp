@@ -1,16 +1,16 @@
-#include "platform/ui/views/NativeEdit.h"
+#include "platform/ui/toolkit/NativeEdit.h"
 
 #include <algorithm>
 
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Text.h"
-#include "platform/ui/views/Caret.h"
+#include "platform/ui/toolkit/Caret.h"
 #include "platform/ui/winsys/Input.h"
 #include "platform/ui/winsys/ScrollBars.h"
 #include "platform/ui/toolkit/TCustomEdit.h"
 #include "platform/ui/winsys/Ui.h"
-#include "platform/ui/views/ViewSupport.h"
+#include "platform/ui/toolkit/ViewSupport.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/ui/views/Caret.h"
+#include "platform/ui/toolkit/Caret.h"
 
 #include "platform/gdi/Gdi.h"
 #include "platform/ui/winsys/InputLayer.h"

@@ -1,4 +1,4 @@
-#include "platform/ui/winsys/PlainMessageBox.h"
+#include "platform/ui/toolkit/PlainMessageBox.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "platform/ui/views/ImageListCalls.h"
+#include "platform/ui/toolkit/ImageListCalls.h"
 
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TCanvas.h"

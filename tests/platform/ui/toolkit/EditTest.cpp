@@ -4,7 +4,7 @@
 #include <set>
 
 #include "platform/gdi/Gdi.h"
-#include "platform/ui/views/Caret.h"
+#include "platform/ui/toolkit/Caret.h"
 #include "platform/ui/winsys/ScrollBars.h"
 #include "platform/ui/toolkit/TEdit.h"
 #include "platform/ui/toolkit/TMemo.h"
